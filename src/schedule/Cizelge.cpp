@@ -1,0 +1,168 @@
+#include "schedule/Cizelge.h"
+
+#include "schedule/OncekiListesi.h"
+#include "store/BolgeselMetin.h"
+
+#include <QHash>
+#include <limits>
+
+namespace {
+
+std::optional<qint32> Sayı(const QString& metin)
+{
+    return BölgeselMetin::TamSayıOku(metin);
+}
+
+std::optional<qint32> Sığdır(qint64 değer)
+{
+    if (değer < std::numeric_limits<qint32>::min() || değer > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return static_cast<qint32>(değer);
+}
+
+// The row of a code among the rows above `satır`; -1 when there is none.
+int YukarıdakiSatır(const QVector<ÇizelgeSatırı>& satırlar, int satır, const QString& kod)
+{
+    for (int i = 0; i < satır; ++i) {
+        if (satırlar.at(i).kodu == kod)
+            return i;
+    }
+    return -1;
+}
+
+QString TanımsızÖnceki(const QVector<ÇizelgeSatırı>& satırlar, int satır, const QString& kod)
+{
+    const QString& faaliyet = satırlar.at(satır).kodu;
+    if (kod.isEmpty())
+        return QStringLiteral("%1 faaliyetinin önceki faaliyet listesinde boş bir kod var.").arg(faaliyet);
+    if (kod == faaliyet)
+        return QStringLiteral("%1 faaliyeti kendi önceki faaliyeti olamaz.").arg(faaliyet);
+    for (int i = satır + 1; i < satırlar.size(); ++i) {
+        if (satırlar.at(i).kodu == kod)
+            return QStringLiteral("%1 faaliyetinin önceki faaliyeti %2 ondan sonra eklenmiş.").arg(faaliyet, kod);
+    }
+    return QStringLiteral("%1 faaliyetinin önceki faaliyeti %2 tanımlı değil.").arg(faaliyet, kod);
+}
+
+void Açıkla(QString* açıklama, const QString& metin)
+{
+    if (açıklama)
+        *açıklama = metin;
+}
+
+} // namespace
+
+std::optional<qint32> SüreBul(const QVector<ÇizelgeSatırı>& satırlar, int satır, QString* açıklama)
+{
+    qint32 enİyi = 0;
+    for (const QString& kod : ÖncekiKodları(satırlar.at(satır).öncekiler)) {
+        const int önceki = YukarıdakiSatır(satırlar, satır, kod);
+        if (önceki < 0) {
+            Açıkla(açıklama, TanımsızÖnceki(satırlar, satır, kod));
+            return std::nullopt;
+        }
+        const auto ef = Sayı(satırlar.at(önceki).ef);
+        if (!ef) {
+            // That row could not be worked out; its own fault has been reported.
+            Açıkla(açıklama, QString());
+            return std::nullopt;
+        }
+        if (*ef > enİyi)
+            enİyi = *ef;
+    }
+    return enİyi;
+}
+
+QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, qint32 projeBitişGünü)
+{
+    int satır = -1;
+    for (int i = 0; i < satırlar.size() && satır < 0; ++i) {
+        if (Sayı(satırlar.at(i).ef) == projeBitişGünü)
+            satır = i;
+    }
+    if (satır < 0)
+        return QString();
+
+    QString yol = satırlar.at(satır).kodu;
+    // Every predecessor stands above its activity, so each step moves up and the walk ends.
+    while (satır > 0 && satırlar.at(satır).kodu != QLatin1String("A")) {
+        int enİyiSatır = -1;
+        qint32 enİyiBitiş = 0;
+        for (const QString& kod : ÖncekiKodları(satırlar.at(satır).öncekiler)) {
+            const int önceki = YukarıdakiSatır(satırlar, satır, kod);
+            const auto ef = önceki < 0 ? std::nullopt : Sayı(satırlar.at(önceki).ef);
+            if (!ef)
+                return QString();
+            if (enİyiSatır < 0 || *ef > enİyiBitiş) {
+                enİyiSatır = önceki;
+                enİyiBitiş = *ef;
+            }
+        }
+        satır = enİyiSatır;
+        yol = satırlar.at(satır).kodu + QLatin1Char(',') + yol;
+    }
+    return yol;
+}
+
+ÇizelgeSonucu ÇizelgeyiHesapla(QVector<ÇizelgeSatırı>& satırlar)
+{
+    ÇizelgeSonucu sonuç;
+    if (satırlar.isEmpty())
+        return sonuç;
+
+    // The first activity starts at day 0 and finishes after its duration, shown as stored.
+    satırlar[0].es = QStringLiteral("0");
+    satırlar[0].ef = satırlar.at(0).süre;
+    if (satırlar.size() < 2)
+        return sonuç;
+
+    QString hata;
+    if (!Sayı(satırlar.at(0).ef))
+        hata = QStringLiteral("%1 faaliyetinin süresi \"%2\" bir tam sayı değil.")
+                   .arg(satırlar.at(0).kodu, satırlar.at(0).süre);
+
+    for (int i = 1; i < satırlar.size(); ++i) {
+        ÇizelgeSatırı& satır = satırlar[i];
+        satır.es.clear();
+        satır.ef.clear();
+        QString açıklama;
+        const auto es = SüreBul(satırlar, i, &açıklama);
+        if (!es) {
+            if (hata.isEmpty())
+                hata = açıklama;
+            continue;
+        }
+        satır.es = QString::number(*es);
+        const auto süre = Sayı(satır.süre);
+        if (!süre) {
+            if (hata.isEmpty())
+                hata = QStringLiteral("%1 faaliyetinin süresi \"%2\" bir tam sayı değil.").arg(satır.kodu, satır.süre);
+            continue;
+        }
+        const auto ef = Sığdır(qint64(*es) + *süre);
+        if (!ef) {
+            if (hata.isEmpty())
+                hata = QStringLiteral("%1 faaliyetinin bitiş günü 32 bitlik sayı sınırını aşıyor.").arg(satır.kodu);
+            continue;
+        }
+        satır.ef = QString::number(*ef);
+    }
+
+    if (hata.isEmpty()) {
+        qint32 bitiş = *Sayı(satırlar.at(0).ef);
+        for (int i = 1; i < satırlar.size(); ++i)
+            bitiş = std::max(bitiş, *Sayı(satırlar.at(i).ef));
+        const auto enErken = Sığdır(qint64(bitiş) - *Sayı(satırlar.at(0).ef));
+        if (!enErken) {
+            hata = QStringLiteral("Projenin en erken bitiş gün sayısı 32 bitlik sayı sınırını aşıyor.");
+        } else {
+            sonuç.projeBitişGünü = bitiş;
+            sonuç.enGeçGünSayısı = QString::number(bitiş);
+            sonuç.enErkenGünSayısı = QString::number(*enErken);
+            sonuç.kritikYol = KritikYol(satırlar, bitiş);
+        }
+    }
+    if (!hata.isEmpty())
+        sonuç.kritikYol = QStringLiteral("Hesaplanamıyor: ") + hata;
+    return sonuç;
+}

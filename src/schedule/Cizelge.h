@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+#include <optional>
+
+// One row of the activity list, its six columns as text.
+struct ÇizelgeSatırı {
+    QString kodu;
+    QString adı;
+    QString süre;
+    QString öncekiler; // "A,C"
+    QString es;        // earliest start, filled by the forward pass
+    QString ef;        // earliest finish, filled by the forward pass
+};
+
+// The three result fields of the main window.
+struct ÇizelgeSonucu {
+    QString enGeçGünSayısı;   // the largest EF
+    QString enErkenGünSayısı; // the largest EF less the first activity's EF
+    QString kritikYol;        // "A,C,D", or why the project cannot be computed
+    std::optional<qint32> projeBitişGünü;
+};
+
+// The forward pass over the rows as they stand: writes each row's ES and EF and
+// gives the three results. A project that cannot be computed (a predecessor that
+// is not defined above its activity, a number that does not fit in 32 bits) keeps
+// the ES and EF that could be worked out and explains the first fault in kritikYol.
+ÇizelgeSonucu ÇizelgeyiHesapla(QVector<ÇizelgeSatırı>& satırlar);
+
+// The largest EF among the predecessors listed in öncekiler, 0 when none is larger,
+// reading the EFs of the rows above `satır`. Without a value, `açıklama` says why.
+std::optional<qint32> SüreBul(const QVector<ÇizelgeSatırı>& satırlar, int satır, QString* açıklama = nullptr);
+
+// The critical path, traced back from the first row that finishes on projeBitişGünü,
+// always to the predecessor that finishes latest (the first listed on a tie).
+// Expects every row's EF to be worked out.
+QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, qint32 projeBitişGünü);

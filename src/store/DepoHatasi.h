@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// A refused store operation: the number the user sees and a plain Turkish description.
+// Numbers follow SQLite's result codes, so the engine's own failures and our checks share one scale.
+struct DepoHatası {
+    enum : int {
+        Yok = 0,
+        Genel = 1,          // SQLITE_ERROR: missing table or column, a statement refused
+        Meşgul = 5,         // SQLITE_BUSY
+        SaltOkunur = 8,     // SQLITE_READONLY
+        Bulunamadı = 12,    // SQLITE_NOTFOUND: the project or activity is no longer there
+        Açılamadı = 14,     // SQLITE_CANTOPEN
+        Kısıt = 19,         // SQLITE_CONSTRAINT: a value a column will not take, a taken name
+        Uyumsuz = 20,       // SQLITE_MISMATCH: a text that is not a date or a whole number
+        VeritabanıDeğil = 26 // SQLITE_NOTADB
+    };
+
+    int numara = Yok;
+    QString açıklama;
+
+    explicit operator bool() const { return numara != Yok; }
+
+    static DepoHatası yeni(int numara, const QString& açıklama) { return {numara, açıklama}; }
+};

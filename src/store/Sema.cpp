@@ -1,0 +1,97 @@
+#include "store/Sema.h"
+
+#include "store/SqlHatasi.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
+
+namespace Şema {
+namespace {
+
+// Kimlik keeps the order in which rows were added; every list that promises
+// "in the order added" sorts by it. Dates are ISO texts, so the file reads the
+// same under any regional settings. The CHECKs keep out what another program
+// might try to write: a code longer than one character, a duration that is not a
+// 32-bit whole number, a date that is not a real calendar date.
+const char* const Tablolar[] = {
+    "CREATE TABLE ProjeTablosu ("
+    " Kimlik INTEGER PRIMARY KEY,"
+    " ProjeAdi TEXT NOT NULL UNIQUE,"
+    " BaslamaTarihi TEXT NOT NULL CHECK (date(BaslamaTarihi) IS BaslamaTarihi),"
+    " BitisTarihi TEXT NOT NULL CHECK (date(BitisTarihi) IS BitisTarihi))",
+
+    "CREATE TABLE FaaliyetlerTablosu ("
+    " Kimlik INTEGER PRIMARY KEY,"
+    " Projesi TEXT NOT NULL,"
+    " Kodu TEXT NOT NULL CHECK (length(Kodu) = 1),"
+    " Adi TEXT NOT NULL,"
+    " OngorulenSure INTEGER NOT NULL CHECK (typeof(OngorulenSure) = 'integer'"
+    "   AND OngorulenSure BETWEEN -2147483648 AND 2147483647),"
+    " OncekiFaaliyet TEXT NOT NULL DEFAULT '',"
+    " UNIQUE (Projesi, Kodu))",
+};
+
+struct Tablo {
+    const char* ad;
+    QStringList sütunlar;
+};
+
+const Tablo Beklenen[] = {
+    {"ProjeTablosu", {"ProjeAdi", "BaslamaTarihi", "BitisTarihi"}},
+    {"FaaliyetlerTablosu", {"Projesi", "Kodu", "Adi", "OngorulenSure", "OncekiFaaliyet"}},
+};
+
+} // namespace
+
+DepoHatası Kur(QSqlDatabase& vt)
+{
+    QSqlQuery sorgu(vt);
+    if (!sorgu.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return SqlHatası(sorgu.lastError());
+    for (const char* tablo : Tablolar) {
+        if (!sorgu.exec(QString::fromLatin1(tablo))) {
+            const DepoHatası hata = SqlHatası(sorgu.lastError());
+            sorgu.exec(QStringLiteral("ROLLBACK"));
+            return hata;
+        }
+    }
+    if (!sorgu.exec(QStringLiteral("COMMIT"))) {
+        const DepoHatası hata = SqlHatası(sorgu.lastError());
+        sorgu.exec(QStringLiteral("ROLLBACK"));
+        return hata;
+    }
+    return {};
+}
+
+DepoHatası Denetle(QSqlDatabase& vt)
+{
+    // Reading the schema is the first real read of the file: a locked file, or one
+    // that is not a database at all, fails here rather than at open.
+    QSqlQuery sorgu(vt);
+    if (!sorgu.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+        return SqlHatası(sorgu.lastError());
+
+    for (const Tablo& tablo : Beklenen) {
+        const QString ad = QString::fromLatin1(tablo.ad);
+        QSqlQuery sütunlar(vt);
+        sütunlar.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
+        sütunlar.addBindValue(ad);
+        if (!sütunlar.exec())
+            return SqlHatası(sütunlar.lastError());
+        QStringList bulunan;
+        while (sütunlar.next())
+            bulunan << sütunlar.value(0).toString();
+        if (bulunan.isEmpty())
+            return DepoHatası::yeni(DepoHatası::Genel,
+                QStringLiteral("Veritabanında %1 tablosu yok. Dosya bir Kavrion veritabanı değil.").arg(ad));
+        for (const QString& sütun : tablo.sütunlar) {
+            if (!bulunan.contains(sütun))
+                return DepoHatası::yeni(DepoHatası::Genel,
+                    QStringLiteral("Veritabanındaki %1 tablosunda %2 sütunu yok.").arg(ad, sütun));
+        }
+    }
+    return {};
+}
+
+} // namespace Şema

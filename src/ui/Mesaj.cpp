@@ -1,0 +1,60 @@
+#include "ui/Mesaj.h"
+
+#include <utility>
+
+namespace Mesaj {
+namespace {
+
+Gösterici& Yerine()
+{
+    static Gösterici gösterici;
+    return gösterici;
+}
+
+QMessageBox::StandardButton Kutu(QWidget* sahibi, const QString& metin, QMessageBox::Icon simge)
+{
+    const QString başlık = QStringLiteral("Kavrion");
+    if (Yerine())
+        return Yerine()(sahibi, başlık, metin, simge);
+
+    QMessageBox kutu(simge, başlık, metin, QMessageBox::NoButton, sahibi);
+    if (simge == QMessageBox::Question) {
+        kutu.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        kutu.setDefaultButton(QMessageBox::Yes);
+    } else {
+        kutu.setStandardButtons(QMessageBox::Ok);
+    }
+    return static_cast<QMessageBox::StandardButton>(kutu.exec());
+}
+
+} // namespace
+
+QMessageBox::StandardButton Göster(QWidget* sahibi, const QString& metin, Tür tür)
+{
+    switch (tür) {
+    case Tür::Soru:
+        return Kutu(sahibi, metin, QMessageBox::Question);
+    case Tür::Hata:
+        return Kutu(sahibi, metin, QMessageBox::Critical);
+    case Tür::Bilgi:
+        break;
+    }
+    return Kutu(sahibi, metin, QMessageBox::Information);
+}
+
+bool Onayla(QWidget* sahibi, const QString& metin)
+{
+    return Göster(sahibi, metin, Tür::Soru) != QMessageBox::No;
+}
+
+void HatayıGöster(QWidget* sahibi, const DepoHatası& hata)
+{
+    Göster(sahibi, QStringLiteral("Hata %1: %2").arg(hata.numara).arg(hata.açıklama), Tür::Hata);
+}
+
+void GöstericiKur(Gösterici gösterici)
+{
+    Yerine() = std::move(gösterici);
+}
+
+} // namespace Mesaj

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "store/DepoHatasi.h"
+
+#include <QMessageBox>
+#include <functional>
+
+class QWidget;
+
+// Every message box of the application goes through here, titled Kavrion, so that
+// tests can read what would have been shown and answer it without a modal loop.
+namespace Mesaj {
+
+enum class Tür {
+    Bilgi, // information icon, OK
+    Soru,  // question icon, Yes and No, Yes the default
+    Hata,  // critical icon, OK: a store failure with its number
+};
+
+// Shows the box and gives the button that closed it.
+QMessageBox::StandardButton Göster(QWidget* sahibi, const QString& metin, Tür tür);
+
+// Yes/No question; true unless the answer is No.
+bool Onayla(QWidget* sahibi, const QString& metin);
+
+// A refused store operation: its number and its description.
+void HatayıGöster(QWidget* sahibi, const DepoHatası& hata);
+
+// Replaces the real box; an empty function restores it.
+using Gösterici = std::function<QMessageBox::StandardButton(QWidget* sahibi, const QString& başlık,
+                                                            const QString& metin, QMessageBox::Icon simge)>;
+void GöstericiKur(Gösterici gösterici);
+
+} // namespace Mesaj

@@ -1,0 +1,153 @@
+#include "ui/layout/PencereDuzeni.h"
+
+namespace Düzenler {
+namespace {
+
+using T = DenetimTürü;
+constexpr bool Pencerede = false;
+constexpr bool Çerçevede = true;
+
+constexpr unsigned BilgiKutusu = Ayar::Lacivert | Ayar::SaltOkunur | Ayar::SekmeDurağıYok;
+
+std::vector<DenetimDüzeni> Birleştir(std::vector<DenetimDüzeni> önce, const std::vector<DenetimDüzeni>& sonra)
+{
+    önce.insert(önce.end(), sonra.begin(), sonra.end());
+    return önce;
+}
+
+// The frame and fields both project dialogs share; only the frame's initial state differs.
+std::vector<DenetimDüzeni> ProjeAlanları(unsigned çerçeveAyarı)
+{
+    return {
+        {"Çerçeve", T::Çerçeve, "Proje Bilgileri ", Pencerede, 300, 300, 5115, 2145, Ayar::Lacivert | çerçeveAyarı},
+        {"Etiket(0)", T::Etiket, "Projenin Adı :", Çerçevede, 990, 360, 930, 195, Ayar::SağaYaslı},
+        {"ProjeninAdıKutusu", T::MetinKutusu, "", Çerçevede, 2070, 300, 2775, 315, Ayar::Yok},
+        {"Etiket(1)", T::Etiket, "Tahmini Başlama Tarihi :", Çerçevede, 195, 790, 1725, 195, Ayar::SağaYaslı},
+        {"BaşlamaTarihiKutusu", T::MetinKutusu, "", Çerçevede, 2070, 730, 2775, 315, Ayar::Yok},
+        {"Etiket(2)", T::Etiket, "Tahmini Bitiş Tarihi :", Çerçevede, 510, 1220, 1410, 195, Ayar::SağaYaslı},
+        {"BitişTarihiKutusu", T::MetinKutusu, "", Çerçevede, 2070, 1160, 2775, 315, Ayar::Yok},
+        {"Etiket(3)", T::Etiket, "Tahmini Gün Sayısı :", Çerçevede, 450, 1650, 1440, 195, Ayar::SağaYaslı},
+        {"TahminiGünSayısıKutusu", T::MetinKutusu, "", Çerçevede, 2070, 1590, 2775, 315,
+         Ayar::Kapalı | Ayar::SekmeDurağıYok},
+    };
+}
+
+// The frame and fields both activity dialogs share; the change dialog also disables the code.
+std::vector<DenetimDüzeni> FaaliyetAlanları(unsigned çerçeveAyarı, unsigned koduAyarı)
+{
+    return {
+        {"Çerçeve", T::Çerçeve, "Faaliyet Bilgileri ", Pencerede, 300, 300, 4905, 2715, Ayar::Lacivert | çerçeveAyarı},
+        {"Etiket(0)", T::Etiket, "Faaliyet Kodu :", Çerçevede, 660, 390, 1050, 195, Ayar::SağaYaslı},
+        {"FaaliyetKoduKutusu", T::MetinKutusu, "", Çerçevede, 1920, 330, 2715, 315,
+         Ayar::SaltOkunur | Ayar::SekmeDurağıYok | koduAyarı},
+        {"Etiket(1)", T::Etiket, "Faaliyet Adı :", Çerçevede, 810, 840, 900, 195, Ayar::SağaYaslı},
+        {"FaaliyetAdıKutusu", T::MetinKutusu, "", Çerçevede, 1920, 780, 2715, 315, Ayar::Yok},
+        {"Etiket(2)", T::Etiket, "Öngörülen Süre :", Çerçevede, 510, 1290, 1200, 195, Ayar::SağaYaslı},
+        {"ÖngörülenSüreKutusu", T::MetinKutusu, "", Çerçevede, 1920, 1230, 2715, 315, Ayar::Yok},
+        {"Etiket(3)", T::Etiket, "Önceki Faaliyet(ler) :", Çerçevede, 270, 1740, 1440, 195, Ayar::SağaYaslı},
+        {"ÖncekiFaaliyetleriSeçmeKutusu", T::AçılırListe, "", Çerçevede, 1920, 1680, 915, 315, Ayar::Yok},
+        {"EklemeDüğmesi", T::Düğme, "Ekle", Çerçevede, 2910, 1665, 825, 345, Ayar::Yok},
+        {"SilDüğmesi", T::Düğme, "Sil", Çerçevede, 3810, 1665, 825, 345, Ayar::Yok},
+        {"ÖncekiFaaliyetlerKutusu", T::MetinKutusu, "", Çerçevede, 1920, 2130, 2715, 315,
+         Ayar::SaltOkunur | Ayar::SekmeDurağıYok},
+    };
+}
+
+} // namespace
+
+const PencereDüzeni& TemelForm()
+{
+    static const PencereDüzeni düzen{
+        "Zelvora - CPM (Kritik Yol Yöntemi) Uygulaması", true, 11910, 8520,
+        {
+            {"Etiket(0)", T::Etiket, "Projeler", Pencerede, 270, 270, 525, 195, Ayar::Yok},
+            {"ProjeListesi", T::Liste, "", Pencerede, 270, 570, 2355, 6300, Ayar::Yok},
+            {"ProjeEkleDüğmesi", T::Düğme, "Proje &Ekle", Pencerede, 270, 7020, 2355, 345, Ayar::Yok},
+            {"ProjeDeğiştirDüğmesi", T::Düğme, "Proje &Değiştir", Pencerede, 270, 7440, 2355, 345, Ayar::Yok},
+            {"ProjeSilDüğmesi", T::Düğme, "Proje &Sil", Pencerede, 270, 7860, 2355, 345, Ayar::Yok},
+            {"Çerçeve", T::Çerçeve, "Proje Bilgileri ", Pencerede, 2880, 300, 8745, 1605, Ayar::Lacivert},
+            {"Etiket(1)", T::Etiket, "Tahmini Başlama Tarihi :", Çerçevede, 195, 360, 1725, 195, Ayar::SağaYaslı},
+            {"BaşlamaTarihiKutusu", T::MetinKutusu, "", Çerçevede, 2070, 300, 1335, 315, BilgiKutusu},
+            {"Etiket(2)", T::Etiket, "Tahmini Bitiş Tarihi :", Çerçevede, 510, 750, 1410, 195, Ayar::SağaYaslı},
+            {"BitişTarihiKutusu", T::MetinKutusu, "", Çerçevede, 2070, 690, 1335, 315, BilgiKutusu},
+            {"Etiket(3)", T::Etiket, "Tahmini Gün Sayısı :", Çerçevede, 480, 1140, 1440, 195, Ayar::SağaYaslı},
+            {"TahminiGünSayısıKutusu", T::MetinKutusu, "", Çerçevede, 2070, 1080, 1335, 315, BilgiKutusu},
+            {"Etiket(4)", T::Etiket, "Hesaplanan Kritik Yol :", Çerçevede, 4590, 360, 1605, 195, Ayar::SağaYaslı},
+            {"KritikYolKutusu", T::MetinKutusu, "", Çerçevede, 6360, 300, 2115, 315, BilgiKutusu},
+            {"Etiket(5)", T::Etiket, "Projenin En Geç Bitiş Gün Sayısı :", Çerçevede, 3825, 750, 2370, 195,
+             Ayar::SağaYaslı},
+            {"EnGeçGünSayısıKutusu", T::MetinKutusu, "", Çerçevede, 6360, 690, 2115, 315, BilgiKutusu},
+            {"Etiket(6)", T::Etiket, "Projenin En Erken Bitiş Gün Sayısı :", Çerçevede, 3705, 1140, 2490, 195,
+             Ayar::SağaYaslı},
+            {"EnErkenGünSayısıKutusu", T::MetinKutusu, "", Çerçevede, 6360, 1080, 2115, 315, BilgiKutusu},
+            {"Etiket(7)", T::Etiket, "Faaliyetler :", Pencerede, 2880, 2070, 795, 195, Ayar::Yok},
+            {"FaaliyetlerListesi", T::ListeGörünümü, "", Pencerede, 2880, 2370, 8745, 5325, Ayar::Yok},
+            {"FaaliyetEkleDüğmesi", T::Düğme, "Yeni &Faaliyet Ekle", Pencerede, 2880, 7860, 1755, 345, Ayar::Yok},
+            {"FaaliyetDeğiştirDüğmesi", T::Düğme, "Faaliyet Değiştir", Pencerede, 4695, 7860, 1755, 345, Ayar::Yok},
+            {"SonFaaliyetiSilDüğmesi", T::Düğme, "Son Faaliyeti Sil", Pencerede, 6525, 7860, 1755, 345, Ayar::Yok},
+            {"TümKayıtlarıSilDüğmesi", T::Düğme, "Tüm Faaliyetleri Sil", Pencerede, 8340, 7860, 1755, 345, Ayar::Yok},
+            {"ÇıkışDüğmesi", T::Düğme, "Çıkış (Esc)", Pencerede, 10380, 7860, 1245, 345, Ayar::Esc},
+        }};
+    return düzen;
+}
+
+const PencereDüzeni& ProjeEklemeFormu()
+{
+    static const PencereDüzeni düzen{
+        "Proje Ekleme", false, 7590, 2820,
+        Birleştir(ProjeAlanları(Ayar::Kapalı), {
+            {"EkleKaydetDüğmesi", T::Düğme, "Proje &Ekle", Pencerede, 5850, 450, 1365, 345, Ayar::Yok},
+            {"VazgeçDüğmesi", T::Düğme, "Vazgeç", Pencerede, 5850, 870, 1365, 345, Ayar::Yok},
+            {"KapatDüğmesi", T::Düğme, "Kapat", Pencerede, 5850, 1950, 1365, 345, Ayar::Esc},
+        })};
+    return düzen;
+}
+
+const PencereDüzeni& ProjeDeğiştirFormu()
+{
+    static const PencereDüzeni düzen{
+        "Proje Değiştir", false, 7590, 2820,
+        Birleştir(ProjeAlanları(Ayar::Yok), {
+            {"KaydetDüğmesi", T::Düğme, "Kaydet", Pencerede, 5850, 450, 1365, 345, Ayar::Yok},
+            {"VazgeçDüğmesi", T::Düğme, "Vazgeç", Pencerede, 5850, 870, 1365, 345, Ayar::Esc},
+        })};
+    return düzen;
+}
+
+const PencereDüzeni& FaaliyetEklemeFormu()
+{
+    static const PencereDüzeni düzen{
+        "Faaliyet Ekleme", false, 7305, 3375,
+        Birleştir(FaaliyetAlanları(Ayar::Kapalı, Ayar::Yok), {
+            {"EkleKaydetDüğmesi", T::Düğme, "Faaliyet &Ekle", Pencerede, 5580, 450, 1365, 345, Ayar::Yok},
+            {"VazgeçDüğmesi", T::Düğme, "Vazgeç", Pencerede, 5580, 870, 1365, 345, Ayar::Yok},
+            {"KapatDüğmesi", T::Düğme, "Kapat", Pencerede, 5580, 2550, 1365, 345, Ayar::Esc},
+        })};
+    return düzen;
+}
+
+const PencereDüzeni& FaaliyetDeğiştirmeFormu()
+{
+    static const PencereDüzeni düzen{
+        "Faaliyet Değiştir", false, 7305, 3375,
+        Birleştir(FaaliyetAlanları(Ayar::Yok, Ayar::Kapalı), {
+            {"KaydetDüğmesi", T::Düğme, "Kaydet", Pencerede, 5580, 450, 1365, 345, Ayar::Yok},
+            {"VazgeçDüğmesi", T::Düğme, "Vazgeç", Pencerede, 5580, 870, 1365, 345, Ayar::Esc},
+        })};
+    return düzen;
+}
+
+const std::vector<SütunDüzeni>& FaaliyetlerListesiSütunları()
+{
+    static const std::vector<SütunDüzeni> sütunlar{
+        {"Kodu", Qt::AlignLeft, 550},
+        {"Faaliyet Adı", Qt::AlignLeft, 1700},
+        {"Öngörülen Süre", Qt::AlignHCenter, 1300},
+        {"Önceki Faaliyet", Qt::AlignHCenter, 1340},
+        {"En Erken Başlama (ES)", Qt::AlignHCenter, 1840},
+        {"En Erken Bitirme (EF)", Qt::AlignHCenter, 1700},
+    };
+    return sütunlar;
+}
+
+} // namespace Düzenler

@@ -1,0 +1,208 @@
+#include "ui/layout/Kurucu.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTreeWidget>
+#include <cmath>
+
+namespace {
+
+const QColor Lacivert(0, 0, 128);
+
+QWidget* Yarat(const DenetimDüzeni& d, QWidget* ebeveyn)
+{
+    const QString başlık = QString::fromUtf8(d.başlık);
+    switch (d.tür) {
+    case DenetimTürü::Etiket: {
+        auto* etiket = new QLabel(başlık, ebeveyn);
+        etiket->setAlignment((d.ayarlar & Ayar::SağaYaslı ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        return etiket;
+    }
+    case DenetimTürü::MetinKutusu: {
+        auto* kutu = new QLineEdit(ebeveyn);
+        kutu->setReadOnly(d.ayarlar & Ayar::SaltOkunur);
+        return kutu;
+    }
+    case DenetimTürü::Çerçeve: {
+        return new QGroupBox(başlık, ebeveyn);
+    }
+    case DenetimTürü::Düğme: {
+        auto* düğme = new QPushButton(başlık, ebeveyn);
+        düğme->setAutoDefault(false); // Enter presses only the button that has the focus
+        return düğme;
+    }
+    case DenetimTürü::Liste:
+        return new QListWidget(ebeveyn);
+    case DenetimTürü::AçılırListe:
+        return new QComboBox(ebeveyn);
+    case DenetimTürü::ListeGörünümü: {
+        auto* liste = new QTreeWidget(ebeveyn);
+        liste->setRootIsDecorated(false);
+        liste->setUniformRowHeights(true);
+        liste->setSortingEnabled(false);
+        liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        liste->setSelectionMode(QAbstractItemView::SingleSelection);
+        liste->setSelectionBehavior(QAbstractItemView::SelectRows);
+        liste->setAllColumnsShowFocus(true);
+        liste->header()->setSectionsMovable(false);
+        return liste;
+    }
+    }
+    return nullptr;
+}
+
+// A navy frame passes its colour down to what it holds; only its caption and the
+// fields marked navy keep it.
+void Renklendir(QWidget* denetim, const DenetimDüzeni& d)
+{
+    const bool lacivert = d.ayarlar & Ayar::Lacivert;
+    if (!lacivert && !d.çerçevede)
+        return;
+    const QPalette sistem = QApplication::palette(denetim);
+    QPalette renk = denetim->palette();
+    const bool çerçeve = d.tür == DenetimTürü::Çerçeve;
+    renk.setColor(QPalette::WindowText, lacivert && çerçeve ? Lacivert : sistem.color(QPalette::WindowText));
+    renk.setColor(QPalette::Text, lacivert ? Lacivert : sistem.color(QPalette::Text));
+    denetim->setPalette(renk);
+}
+
+bool OdakAlabilir(DenetimTürü tür)
+{
+    return tür != DenetimTürü::Etiket && tür != DenetimTürü::Çerçeve;
+}
+
+// "Tahmini Başlama Tarihi :" names its field "Tahmini Başlama Tarihi".
+QString ErişilebilirAd(const QString& etiket)
+{
+    QString ad = etiket;
+    ad.remove(QLatin1Char('&'));
+    if (ad.endsWith(QLatin1Char(':')))
+        ad.chop(1);
+    return ad.trimmed();
+}
+
+// Every label and column header of the five windows, with the width it must fit in.
+QVector<QPair<QString, int>> SığacakMetinler()
+{
+    QVector<QPair<QString, int>> metinler;
+    for (const PencereDüzeni* düzen : {&Düzenler::TemelForm(), &Düzenler::ProjeEklemeFormu(),
+                                       &Düzenler::ProjeDeğiştirFormu(), &Düzenler::FaaliyetEklemeFormu(),
+                                       &Düzenler::FaaliyetDeğiştirmeFormu()}) {
+        for (const DenetimDüzeni& d : düzen->denetimler) {
+            if (d.tür == DenetimTürü::Etiket)
+                metinler.append({QString::fromUtf8(d.başlık), Piksel(d.genişlik)});
+        }
+    }
+    constexpr int BaşlıkBoşluğu = 8; // a header's text sits between small margins
+    for (const SütunDüzeni& sütun : Düzenler::FaaliyetlerListesiSütunları())
+        metinler.append({QString::fromUtf8(sütun.başlık), Piksel(sütun.genişlik) - BaşlıkBoşluğu});
+    return metinler;
+}
+
+} // namespace
+
+QFont PencereYazıTipi()
+{
+    static const QFont yazıTipi = [] {
+        QFont aday = QApplication::font();
+        const auto metinler = SığacakMetinler();
+        auto sığar = [&](const QFont& f) {
+            const QFontMetrics ölçü(f);
+            for (const auto& [metin, genişlik] : metinler) {
+                if (ölçü.horizontalAdvance(metin) > genişlik)
+                    return false;
+            }
+            return true;
+        };
+        while (!sığar(aday) && aday.pointSizeF() > 6.0)
+            aday.setPointSizeF(aday.pointSizeF() - 0.5);
+        return aday;
+    }();
+    return yazıTipi;
+}
+
+int Piksel(int twips)
+{
+    return int(std::lround(twips / 15.0));
+}
+
+KurulmuşPencere PencereyiKur(QWidget* pencere, const PencereDüzeni& düzen)
+{
+    KurulmuşPencere kurulan;
+    pencere->setWindowTitle(QString::fromUtf8(düzen.başlık));
+    const Qt::WindowFlags ortak = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                  | Qt::WindowCloseButtonHint;
+    pencere->setWindowFlags(düzen.anaPencere ? Qt::Window | ortak | Qt::WindowMinimizeButtonHint
+                                             : Qt::Dialog | ortak);
+    pencere->setFixedSize(Piksel(düzen.genişlik), Piksel(düzen.yükseklik));
+    pencere->setFont(PencereYazıTipi());
+
+    QWidget* çerçeve = nullptr;
+    QLabel* bekleyenEtiket = nullptr;
+    QWidget* öncekiOdak = nullptr;
+    for (const DenetimDüzeni& d : düzen.denetimler) {
+        QWidget* denetim = Yarat(d, d.çerçevede ? çerçeve : pencere);
+        const QString ad = QString::fromUtf8(d.ad);
+        denetim->setObjectName(ad);
+        Renklendir(denetim, d);
+        denetim->setGeometry(Piksel(d.sol), Piksel(d.üst), Piksel(d.genişlik), Piksel(d.yükseklik));
+        if (d.ayarlar & Ayar::Kapalı)
+            denetim->setEnabled(false);
+        if (d.ayarlar & Ayar::SekmeDurağıYok)
+            denetim->setFocusPolicy(Qt::ClickFocus);
+        kurulan.m_denetimler.insert(ad, denetim);
+
+        if (d.tür == DenetimTürü::Çerçeve)
+            çerçeve = denetim;
+        if (d.tür == DenetimTürü::Etiket) {
+            bekleyenEtiket = static_cast<QLabel*>(denetim);
+            continue;
+        }
+        if (!OdakAlabilir(d.tür))
+            continue;
+
+        // A label names the field that follows it in the tab order.
+        if (bekleyenEtiket && d.tür != DenetimTürü::Düğme) {
+            bekleyenEtiket->setBuddy(denetim);
+            denetim->setAccessibleName(ErişilebilirAd(bekleyenEtiket->text()));
+        }
+        bekleyenEtiket = nullptr;
+        if (d.tür == DenetimTürü::Düğme)
+            denetim->setAccessibleName(ErişilebilirAd(QString::fromUtf8(d.başlık)));
+        if (öncekiOdak)
+            QWidget::setTabOrder(öncekiOdak, denetim);
+        öncekiOdak = denetim;
+        if (d.ayarlar & Ayar::Esc)
+            kurulan.escDüğmesi = static_cast<QPushButton*>(denetim);
+    }
+
+    if (QPushButton* esc = kurulan.escDüğmesi) {
+        auto* kısayol = new QShortcut(QKeySequence(Qt::Key_Escape), pencere);
+        QObject::connect(kısayol, &QShortcut::activated, esc, [esc] {
+            if (esc->isEnabled())
+                esc->click();
+        });
+    }
+    return kurulan;
+}
+
+void Ortala(QWidget* pencere)
+{
+    QRect alan;
+    if (QWidget* sahip = pencere->parentWidget())
+        alan = sahip->window()->frameGeometry();
+    else if (QScreen* ekran = pencere->screen())
+        alan = ekran->availableGeometry();
+    QRect yer = pencere->frameGeometry();
+    yer.moveCenter(alan.center());
+    pencere->move(yer.topLeft());
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "store/ProjeDeposu.h"
+
+#include <QWidget>
+
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTreeWidget;
+
+// The main window: the project list, the selected project's information and its
+// activities with their earliest start and finish, and the eight command buttons.
+// Its controls are what the rest of the application reads the selection from.
+class TemelForm : public QWidget {
+public:
+    explicit TemelForm(ProjeDeposu depo, QWidget* ebeveyn = nullptr);
+
+    // Refills the project list from the store; nothing is selected afterwards, and the
+    // dates, the day count and the activity list are emptied.
+    void ProjeleriEkle();
+    // Shows the selected project: its dates and day count, its activities with ES
+    // and EF, the two finish day counts and the critical path. Does nothing when no
+    // project is selected.
+    void ProjeListesi_Click();
+    void ÇıkışDüğmesi_Click();
+
+    // The text of the selected project, empty when none is selected.
+    QString SeçiliProje() const;
+    const ProjeDeposu& Depo() const { return m_depo; }
+
+    QListWidget* ProjeListesi;
+    QGroupBox* Çerçeve;
+    QLineEdit* BaşlamaTarihiKutusu;
+    QLineEdit* BitişTarihiKutusu;
+    QLineEdit* TahminiGünSayısıKutusu;
+    QLineEdit* KritikYolKutusu;
+    QLineEdit* EnGeçGünSayısıKutusu;
+    QLineEdit* EnErkenGünSayısıKutusu;
+    QTreeWidget* FaaliyetlerListesi;
+    QPushButton* ProjeEkleDüğmesi;
+    QPushButton* ProjeDeğiştirDüğmesi;
+    QPushButton* ProjeSilDüğmesi;
+    QPushButton* FaaliyetEkleDüğmesi;
+    QPushButton* FaaliyetDeğiştirDüğmesi;
+    QPushButton* SonFaaliyetiSilDüğmesi;
+    QPushButton* TümKayıtlarıSilDüğmesi;
+    QPushButton* ÇıkışDüğmesi;
+
+    // The project finish day count of the last computation: the largest EF.
+    qint32 ProjeBitişGünü = 0;
+
+protected:
+    void closeEvent(QCloseEvent* olay) override;
+
+private:
+    ProjeDeposu m_depo;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "store/ProjeDeposu.h"
+
+#include <QTemporaryDir>
+
+// A fresh Proje.mdb in its own temporary folder, opened on its own connection.
+class GeçiciVeritabanı {
+public:
+    GeçiciVeritabanı();
+    ~GeçiciVeritabanı();
+    GeçiciVeritabanı(const GeçiciVeritabanı&) = delete;
+    GeçiciVeritabanı& operator=(const GeçiciVeritabanı&) = delete;
+
+    ProjeDeposu depo() const { return ProjeDeposu(m_bağlantı); }
+    const QString& klasör() const { return m_klasör; }
+    QString yol() const { return VeritabanıYolu(m_klasör); }
+
+    // Adds a project with ISO dates and its activities, given as {code, name, duration, predecessors}.
+    void ProjeEkle(const QString& ad, const QString& başlama = QStringLiteral("2026-03-01"),
+                   const QString& bitiş = QStringLiteral("2026-03-11"),
+                   const QVector<Faaliyet>& faaliyetler = {}) const;
+
+    // Every row of both tables as text, read through a second connection: what is really on disk.
+    QStringList Satırlar() const;
+
+private:
+    QTemporaryDir m_dizin;
+    QString m_klasör;
+    QString m_bağlantı;
+};
+
+// Creates an empty database file from the schema at `yol`.
+void ŞemadanOluştur(const QString& yol);

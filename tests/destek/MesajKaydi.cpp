@@ -1,0 +1,20 @@
+#include "destek/MesajKaydi.h"
+
+#include "ui/Mesaj.h"
+
+MesajKaydı::MesajKaydı()
+{
+    Mesaj::GöstericiKur([this](QWidget*, const QString& başlık, const QString& metin, QMessageBox::Icon simge) {
+        m_kutular.append({başlık, metin, simge});
+        if (m_açıkken)
+            m_açıkken();
+        if (!m_yanıtlar.isEmpty())
+            return m_yanıtlar.dequeue();
+        return simge == QMessageBox::Question ? QMessageBox::Yes : QMessageBox::Ok;
+    });
+}
+
+MesajKaydı::~MesajKaydı()
+{
+    Mesaj::GöstericiKur({});
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QQueue>
+#include <QString>
+#include <QVector>
+#include <functional>
+
+// Stands in for the application's message boxes while it lives: records every box
+// that would have been shown and answers it, so no test ever waits on a modal loop.
+class MesajKaydı {
+public:
+    struct Kutu {
+        QString başlık;
+        QString metin;
+        QMessageBox::Icon simge;
+    };
+
+    MesajKaydı();
+    ~MesajKaydı();
+    MesajKaydı(const MesajKaydı&) = delete;
+    MesajKaydı& operator=(const MesajKaydı&) = delete;
+
+    // The answers to give, in order; when none is queued, a question gets Yes and others OK.
+    void Yanıtla(QMessageBox::StandardButton yanıt) { m_yanıtlar.enqueue(yanıt); }
+    // Runs while each box is "open", e.g. to look at the focus at that moment.
+    void AçıkkenÇalıştır(std::function<void()> iş) { m_açıkken = std::move(iş); }
+
+    int sayı() const { return int(m_kutular.size()); }
+    const QVector<Kutu>& kutular() const { return m_kutular; }
+    Kutu son() const { return m_kutular.isEmpty() ? Kutu{QString(), QString(), QMessageBox::NoIcon} : m_kutular.last(); }
+    void Temizle() { m_kutular.clear(); }
+
+private:
+    QVector<Kutu> m_kutular;
+    QQueue<QMessageBox::StandardButton> m_yanıtlar;
+    std::function<void()> m_açıkken;
+};

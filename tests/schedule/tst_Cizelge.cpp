@@ -1,0 +1,144 @@
+#include "schedule/Cizelge.h"
+#include "schedule/OncekiListesi.h"
+
+#include <QLocale>
+#include <QTest>
+
+namespace {
+
+// Rows from "code:name:duration:predecessors" texts, separated by blanks.
+QVector<ÇizelgeSatırı> Satırlar(const QString& tanım)
+{
+    QVector<ÇizelgeSatırı> satırlar;
+    for (const QString& parça : tanım.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList alan = parça.split(QLatin1Char(':'));
+        satırlar.append({alan.value(0), alan.value(1), alan.value(2), alan.value(3), QString(), QString()});
+    }
+    return satırlar;
+}
+
+QString EsEf(const QVector<ÇizelgeSatırı>& satırlar)
+{
+    QStringList sonuç;
+    for (const ÇizelgeSatırı& s : satırlar)
+        sonuç << s.es + QLatin1Char('/') + s.ef;
+    return sonuç.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class ScheduleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey)); }
+
+    void predecessorWalk_data()
+    {
+        QTest::addColumn<QString>("liste");
+        QTest::addColumn<QStringList>("kodlar");
+        QTest::newRow("one") << "A" << QStringList{"A"};
+        QTest::newRow("listed order") << "C,A,B" << QStringList{"C", "A", "B"};
+        QTest::newRow("doubled comma") << "A,,B" << QStringList{"A", ",", "B"};
+        QTest::newRow("trailing comma") << "A," << QStringList{"A", ""};
+        QTest::newRow("empty") << "" << QStringList{""};
+    }
+    void predecessorWalk()
+    {
+        QFETCH(QString, liste);
+        QFETCH(QStringList, kodlar);
+        QCOMPARE(ÖncekiKodları(liste), kodlar);
+    }
+
+    void forwardPass_data()
+    {
+        QTest::addColumn<QString>("tanım");
+        QTest::addColumn<QString>("esEf");
+        QTest::addColumn<QString>("enGeç");
+        QTest::addColumn<QString>("enErken");
+        QTest::addColumn<QString>("kritikYol");
+
+        QTest::newRow("overview example") << "A:Tasarım:3: B:Alım:2:A C:Yapım:4:A D:Teslim:1:B,C"
+                                          << "0/3 3/5 3/7 7/8" << "8" << "5" << "A,C,D";
+        QTest::newRow("chain") << "A:a:2: B:b:3:A C:c:1:B" << "0/2 2/5 5/6" << "6" << "4" << "A,B,C";
+        QTest::newRow("predecessors out of order") << "A:a:1: B:b:5:A C:c:2:A D:d:1:C,B"
+                                                   << "0/1 1/6 1/3 6/7" << "7" << "6" << "A,B,D";
+        // B and C finish together: the one listed first wins the tie.
+        QTest::newRow("tie goes to first listed") << "A:a:1: B:b:2:A C:c:2:A D:d:1:C,B"
+                                                  << "0/1 1/3 1/3 3/4" << "4" << "3" << "A,C,D";
+        // Names, durations and starts equal to the EF sought must not lead the walk astray.
+        QTest::newRow("values equal to an EF") << "A:5:1: B:b:4:A C:c:3:A D:d:1:C E:e:1:D"
+                                               << "0/1 1/5 1/4 4/5 5/6" << "6" << "5" << "A,C,D,E";
+        // The first row finishing last ends the path at once.
+        QTest::newRow("first activity finishes last") << "A:a:10: B:b:1:A" << "0/10 10/11" << "11" << "1"
+                                                     << "A,B";
+        QTest::newRow("zero and negative durations") << "A:a:0: B:b:-2:A C:c:0:A D:d:1:B,C"
+                                                     << "0/0 0/-2 0/0 0/1" << "1" << "1" << "A,C,D";
+        QTest::newRow("one activity") << "A:a:4:" << "0/4" << "" << "" << "";
+    }
+    void forwardPass()
+    {
+        QFETCH(QString, tanım);
+        QVector<ÇizelgeSatırı> satırlar = Satırlar(tanım);
+        const ÇizelgeSonucu sonuç = ÇizelgeyiHesapla(satırlar);
+        QTEST(EsEf(satırlar), "esEf");
+        QTEST(sonuç.enGeçGünSayısı, "enGeç");
+        QTEST(sonuç.enErkenGünSayısı, "enErken");
+        QTEST(sonuç.kritikYol, "kritikYol");
+    }
+
+    void firstFinishIsTheDurationTextUnchanged()
+    {
+        auto satırlar = Satırlar("A:a:007:");
+        ÇizelgeyiHesapla(satırlar);
+        QCOMPARE(satırlar[0].ef, QStringLiteral("007"));
+    }
+
+    void notComputable_data()
+    {
+        QTest::addColumn<QString>("tanım");
+        QTest::addColumn<QString>("esEf");
+        QTest::addColumn<QString>("açıklama");
+        QTest::newRow("unknown code") << "A:a:1: B:b:1:D C:c:1:A" << "0/1 / 1/2"
+                                      << "B faaliyetinin önceki faaliyeti D tanımlı değil.";
+        QTest::newRow("own code") << "A:a:1: B:b:1:B" << "0/1 /" << "B faaliyeti kendi önceki faaliyeti olamaz.";
+        QTest::newRow("later code") << "A:a:1: B:b:1:C C:c:1:A" << "0/1 / 1/2"
+                                    << "B faaliyetinin önceki faaliyeti C ondan sonra eklenmiş.";
+        QTest::newRow("trailing comma") << "A:a:1: B:b:1:A," << "0/1 /"
+                                        << "B faaliyetinin önceki faaliyet listesinde boş bir kod var.";
+        QTest::newRow("lower case") << "A:a:1: B:b:1:a" << "0/1 /" << "B faaliyetinin önceki faaliyeti a tanımlı değil.";
+        QTest::newRow("depends on a row that failed") << "A:a:1: B:b:1:X C:c:1:B" << "0/1 / /"
+                                                      << "B faaliyetinin önceki faaliyeti X tanımlı değil.";
+        QTest::newRow("overflow") << "A:a:2147483647: B:b:1:A" << "0/2147483647 2147483647/"
+                                  << "B faaliyetinin bitiş günü 32 bitlik sayı sınırını aşıyor.";
+        QTest::newRow("earliest finish overflows") << "A:a:-2147483648: B:b:2147483647:"
+                                                  << "0/-2147483648 /"
+                                                  << "B faaliyetinin önceki faaliyet listesinde boş bir kod var.";
+        QTest::newRow("difference overflows") << "A:a:-2147483648: B:b:2147483647:A"
+                                              << "0/-2147483648 0/2147483647"
+                                              << "Projenin en erken bitiş gün sayısı 32 bitlik sayı sınırını aşıyor.";
+    }
+    void notComputable()
+    {
+        QFETCH(QString, tanım);
+        QFETCH(QString, açıklama);
+        auto satırlar = Satırlar(tanım);
+        const ÇizelgeSonucu sonuç = ÇizelgeyiHesapla(satırlar);
+        QTEST(EsEf(satırlar), "esEf");
+        QCOMPARE(sonuç.kritikYol, QStringLiteral("Hesaplanamıyor: ") + açıklama);
+        QVERIFY(sonuç.enGeçGünSayısı.isEmpty());
+        QVERIFY(sonuç.enErkenGünSayısı.isEmpty());
+        QVERIFY(!sonuç.projeBitişGünü);
+    }
+
+    void sureBulTakesTheLargestFinish()
+    {
+        auto satırlar = Satırlar("A:a:3: B:b:2:A C:c:6:A D:d:1:A,B,C");
+        ÇizelgeyiHesapla(satırlar);
+        QCOMPARE(SüreBul(satırlar, 3), 9);
+        QCOMPARE(SüreBul(satırlar, 1), 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(ScheduleTest)
+#include "tst_Cizelge.moc"
