@@ -1,0 +1,34 @@
+#include "ui/OdakKaybi.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QWidget>
+#include <utility>
+
+namespace {
+
+class OdakKaybıSüzgeci : public QObject {
+public:
+    OdakKaybıSüzgeci(QWidget* alan, std::function<void()> kural) : QObject(alan), m_kural(std::move(kural)) {}
+
+protected:
+    bool eventFilter(QObject* nesne, QEvent* olay) override
+    {
+        if (olay->type() == QEvent::FocusOut) {
+            const Qt::FocusReason neden = static_cast<QFocusEvent*>(olay)->reason();
+            if (neden != Qt::ActiveWindowFocusReason && neden != Qt::PopupFocusReason)
+                m_kural();
+        }
+        return QObject::eventFilter(nesne, olay);
+    }
+
+private:
+    std::function<void()> m_kural;
+};
+
+} // namespace
+
+void OdakKaybındaÇalıştır(QWidget* alan, std::function<void()> kural)
+{
+    alan->installEventFilter(new OdakKaybıSüzgeci(alan, std::move(kural)));
+}

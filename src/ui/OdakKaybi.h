@@ -1,0 +1,12 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+// Runs `kural` each time `alan` loses the focus to another control of the application:
+// by Tab, the mouse, an access key or code. Not when another window, another
+// application or a message box takes the focus, so a rule's own message box does
+// not run the rule again. The rule runs to its end before the control that took the
+// focus acts on the same click or key.
+void OdakKaybındaÇalıştır(QWidget* alan, std::function<void()> kural);
