@@ -4,12 +4,14 @@ DepoHatası SqlHatası(const QSqlError& hata)
 {
     bool sayı = false;
     int numara = hata.nativeErrorCode().toInt(&sayı);
+    // The primary code: the extended ones (2067 for a UNIQUE refusal) mean nothing more to a user.
+    numara &= 0xff;
     if (!sayı || numara == 0)
         numara = DepoHatası::Genel;
     const QString motor = hata.databaseText();
 
     QString açıklama;
-    switch (numara & 0xff) { // the primary code, whatever extended code the engine gave
+    switch (numara) {
     case 5:
     case 6:
         açıklama = QStringLiteral("Veritabanı başka bir program tarafından kullanılıyor (kilitli). "
