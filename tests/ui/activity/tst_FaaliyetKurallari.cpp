@@ -1,15 +1,8 @@
+#include "destek/Yereller.h"
 #include "ui/activity/FaaliyetKurallari.h"
 
-#include <QLocale>
 #include <QTest>
 #include <cmath>
-
-namespace {
-
-const QLocale Türkçe(QLocale::Turkish, QLocale::Turkey);
-const QLocale Amerikan(QLocale::English, QLocale::UnitedStates);
-
-} // namespace
 
 class ActivityRulesTest : public QObject {
     Q_OBJECT
