@@ -45,12 +45,10 @@ void FaaliyetEklemeFormu::EkleKaydetDüğmesi_Click()
 
 void FaaliyetEklemeFormu::GirişeBaşla()
 {
+    // With no project selected there is nothing to add to; like every command, it then does nothing.
     const QString proje = anaPencere().SeçiliProje();
-    if (proje.isEmpty()) {
-        Mesaj::Göster(this, QStringLiteral("Faaliyet eklemek için önce ana pencerede bir proje seçin."),
-                      Mesaj::Tür::Bilgi);
+    if (proje.isEmpty())
         return;
-    }
     QStringList kodlar;
     QString koduBul;
     DepoHatası hata = anaPencere().Depo().KodlarıOku(proje, kodlar);
