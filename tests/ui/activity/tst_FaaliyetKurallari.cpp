@@ -14,30 +14,22 @@ private slots:
     {
         QTest::addColumn<QString>("metin");
         QTest::addColumn<double>("sayı");
-        QTest::newRow("plain") << "7" << 7.0;
         QTest::newRow("comma is no decimal point") << "2,5" << 2.0;
         QTest::newRow("unit after") << "12 gün" << 12.0;
         QTest::newRow("no digit") << "gün" << 0.0;
-        QTest::newRow("empty") << "" << 0.0;
         QTest::newRow("blanks inside") << " 1\t2\n3 " << 123.0;
         QTest::newRow("sign apart") << "- 4" << -4.0;
-        QTest::newRow("plus") << "+3" << 3.0;
-        QTest::newRow("point") << "2.5" << 2.5;
         QTest::newRow("point first") << ".5" << 0.5;
         QTest::newRow("second point stops") << "1.5.3" << 1.5;
         QTest::newRow("exponent") << "2.5E2" << 250.0;
-        QTest::newRow("small e") << "1e3" << 1000.0;
         QTest::newRow("negative exponent") << "25E-1" << 2.5;
         QTest::newRow("exponent without digits") << "4E+x" << 4.0;
         QTest::newRow("hexadecimal") << "&H1F" << 31.0;
-        QTest::newRow("hexadecimal small letters") << "&hff" << 255.0;
         QTest::newRow("octal") << "&O17" << 15.0;
         QTest::newRow("octal stops at 8") << "&O78" << 7.0;
         QTest::newRow("ampersand alone") << "&" << 0.0;
-        QTest::newRow("sign alone") << "-" << 0.0;
         QTest::newRow("other digits") << QString::fromUtf8("\u0661\u0662") << 0.0;
         QTest::newRow("overflow") << "1E400" << HUGE_VAL;
-        QTest::newRow("underflow") << "1E-400" << 0.0;
     }
     void leadingNumber()
     {
@@ -51,15 +43,10 @@ private slots:
         QTest::addColumn<QLocale>("yerel");
         QTest::addColumn<QString>("girilen");
         QTest::addColumn<QString>("gösterilen");
-        QTest::newRow("tr whole") << Türkçe << "7" << "7";
         QTest::newRow("tr half up") << Türkçe << "2.5" << "3";
         QTest::newRow("tr half away from zero") << Türkçe << "-2.5" << "-3";
         QTest::newRow("tr comma cuts") << Türkçe << "2,5" << "2";
-        QTest::newRow("tr below half") << Türkçe << "0,4" << "0";
         QTest::newRow("tr no negative zero") << Türkçe << "-0.4" << "0";
-        QTest::newRow("tr text") << Türkçe << "abc" << "0";
-        QTest::newRow("tr empty") << Türkçe << "" << "0";
-        QTest::newRow("tr negative") << Türkçe << "-4" << "-4";
         QTest::newRow("tr grouped") << Türkçe << "1234" << "1.234";
         QTest::newRow("tr own output kept") << Türkçe << "1.234" << "1.234";
         QTest::newRow("tr negative grouped kept") << Türkçe << "-12.345.678" << "-12.345.678";
@@ -71,7 +58,6 @@ private slots:
         QTest::newRow("en own output kept") << Amerikan << "1,234" << "1,234";
         QTest::newRow("en point is decimal") << Amerikan << "1.234" << "1";
         QTest::newRow("en comma cuts") << Amerikan << "2,5" << "2";
-        QTest::newRow("en half") << Amerikan << "0.5" << "1";
     }
     void durationRule()
     {
@@ -104,23 +90,6 @@ private slots:
         QTEST(SonrakiKod(koduBul).value_or(QString()), "sonraki");
     }
 
-    void addPredecessor_data()
-    {
-        QTest::addColumn<QString>("öncekiler");
-        QTest::addColumn<QString>("kod");
-        QTest::addColumn<QString>("sonuç"); // empty: refused as a repeat
-        QTest::newRow("first") << "" << "A" << "A";
-        QTest::newRow("order picked") << "C,A" << "B" << "C,A,B";
-        QTest::newRow("repeat") << "A,B" << "B" << "";
-        QTest::newRow("case sensitive") << "A" << "a" << "A,a";
-    }
-    void addPredecessor()
-    {
-        QFETCH(QString, öncekiler);
-        QFETCH(QString, kod);
-        QTEST(ÖncekilereEkle(öncekiler, kod).value_or(QString()), "sonuç");
-    }
-
     void predecessorsMustComeBefore_data()
     {
         QTest::addColumn<QString>("kod");
@@ -141,30 +110,6 @@ private slots:
         // Codes in the order added, not in code order.
         const QStringList kodlar{"A", "C", "B", "D", "E"};
         QTEST(YersizÖnceki(öncekiler, ÖncekiOlabilecekKodlar(kodlar, kod)).value_or(QString()), "yersiz");
-    }
-
-    void checksInOrder_data()
-    {
-        QTest::addColumn<QString>("ad");
-        QTest::addColumn<QString>("süre");
-        QTest::addColumn<QString>("öncekiler");
-        QTest::addColumn<bool>("gerekli");
-        QTest::addColumn<QString>("mesaj");
-        QTest::newRow("all pass") << "Yapım" << "4" << "A" << true << "";
-        QTest::newRow("blank name passes") << "  " << "4" << "" << false << "";
-        QTest::newRow("name first") << "" << "" << "" << true << "FAALİYET ADI boş bırakılamaz!";
-        QTest::newRow("zero duration") << "a" << "0,4" << "A" << true << "ÖNGÖRÜLEN SÜRE boş bırakılamaz!";
-        QTest::newRow("negative duration passes") << "a" << "-4" << "" << false << "";
-        QTest::newRow("grouped duration passes") << "a" << "1.000" << "" << false << "";
-        QTest::newRow("predecessors required") << "a" << "4" << "" << true << "ÖNCEKİ FAALİYETLER boş bırakılamaz!";
-    }
-    void checksInOrder()
-    {
-        QFETCH(QString, ad);
-        QFETCH(QString, süre);
-        QFETCH(QString, öncekiler);
-        QFETCH(bool, gerekli);
-        QTEST(AlanHatasıMetni(AlanlarıDenetle(ad, süre, öncekiler, gerekli)), "mesaj");
     }
 };
 
