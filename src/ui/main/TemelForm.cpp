@@ -71,6 +71,12 @@ TemelForm::TemelForm(ProjeDeposu depo, QWidget* ebeveyn) : QWidget(ebeveyn), m_d
     connect(ProjeListesi, &QListWidget::itemSelectionChanged, this, &TemelForm::ProjeListesi_Click);
     connect(ÇıkışDüğmesi, &QPushButton::clicked, this, &TemelForm::ÇıkışDüğmesi_Click);
 
+    // Activity commands.
+    connect(FaaliyetEkleDüğmesi, &QPushButton::clicked, this, &TemelForm::FaaliyetEkleDüğmesi_Click);
+    connect(FaaliyetDeğiştirDüğmesi, &QPushButton::clicked, this, &TemelForm::FaaliyetDeğiştirDüğmesi_Click);
+    connect(SonFaaliyetiSilDüğmesi, &QPushButton::clicked, this, &TemelForm::SonFaaliyetiSilDüğmesi_Click);
+    connect(TümKayıtlarıSilDüğmesi, &QPushButton::clicked, this, &TemelForm::TümKayıtlarıSilDüğmesi_Click);
+
     ProjeleriEkle();
     Ortala(this);
 }

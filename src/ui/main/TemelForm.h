@@ -2,6 +2,7 @@
 
 #include "store/ProjeDeposu.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QGroupBox;
@@ -9,6 +10,8 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTreeWidget;
+class FaaliyetEklemeFormu;
+class FaaliyetDeğiştirmeFormu;
 
 // The main window: the project list, the selected project's information and its
 // activities with their earliest start and finish, and the eight command buttons.
@@ -25,6 +28,18 @@ public:
     // project is selected.
     void ProjeListesi_Click();
     void ÇıkışDüğmesi_Click();
+
+    // Activity commands. The add dialog opens only while a project is selected, the
+    // change dialog with the selected row; at most one of each is open. The deletes
+    // ask first and then show the project again.
+    void FaaliyetEkleDüğmesi_Click();
+    void FaaliyetDeğiştirDüğmesi_Click();
+    void SonFaaliyetiSilDüğmesi_Click();
+    void TümKayıtlarıSilDüğmesi_Click();
+    // Deletes every activity of the selected project; the caller shows the project again.
+    void TümKayıtlarıSil();
+    QPointer<FaaliyetEklemeFormu> AçıkFaaliyetEklemeFormu;
+    QPointer<FaaliyetDeğiştirmeFormu> AçıkFaaliyetDeğiştirmeFormu;
 
     // The text of the selected project, empty when none is selected.
     QString SeçiliProje() const;
