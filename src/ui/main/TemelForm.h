@@ -2,8 +2,11 @@
 
 #include "store/ProjeDeposu.h"
 
+#include <QPointer>
 #include <QWidget>
 
+class ProjeDeğiştirFormu;
+class ProjeEklemeFormu;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
@@ -25,6 +28,15 @@ public:
     // project is selected.
     void ProjeListesi_Click();
     void ÇıkışDüğmesi_Click();
+
+    // Project commands: open the add dialog, open the change dialog filled with what
+    // this window shows, delete the selected project with its activities.
+    void ProjeEkleDüğmesi_Click();
+    void ProjeDeğiştirDüğmesi_Click();
+    void ProjeSilDüğmesi_Click();
+    // The project dialogs while they are open; null when closed.
+    ProjeEklemeFormu* AçıkProjeEklemeFormu() const;
+    ProjeDeğiştirFormu* AçıkProjeDeğiştirFormu() const;
 
     // The text of the selected project, empty when none is selected.
     QString SeçiliProje() const;
@@ -56,4 +68,6 @@ protected:
 
 private:
     ProjeDeposu m_depo;
+    QPointer<ProjeEklemeFormu> m_projeEklemeFormu;
+    QPointer<ProjeDeğiştirFormu> m_projeDeğiştirFormu;
 };
