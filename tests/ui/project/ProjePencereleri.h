@@ -11,12 +11,13 @@
 #include <QListWidget>
 #include <QTest>
 
-// Shows a window, brings it to the front and waits until it has the keyboard.
+// Shows a window, brings it to the front and waits until it has the keyboard. The main
+// window counts as active while one of its dialogs is, so this waits for the window itself.
 inline bool ÖneGetirVeBekle(QWidget* pencere)
 {
     pencere->show();
     pencere->activateWindow();
-    return QTest::qWaitForWindowActive(pencere);
+    return QTest::qWaitFor([pencere] { return QApplication::activeWindow() == pencere; });
 }
 
 // Types a text key by key. QTest knows keys only for Latin-1 letters; "ı" and "ğ"
@@ -59,6 +60,17 @@ inline void ProjeYaz(const ProjeAlanları& alanlar, const QString& ad, const QSt
 inline QWidget* Odak()
 {
     return QApplication::focusWidget();
+}
+
+// Presses Tab `kez` times and names each control the focus lands on.
+inline QStringList SekmeyleGez(int kez)
+{
+    QStringList adlar;
+    for (int i = 0; i < kez; ++i) {
+        QTest::keyClick(Odak(), Qt::Key_Tab);
+        adlar << Odak()->objectName();
+    }
+    return adlar;
 }
 
 // Selects the named project in the main window's list, as a click would.
