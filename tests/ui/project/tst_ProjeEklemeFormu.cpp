@@ -6,30 +6,38 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
 const QLocale Türkçe(QLocale::Turkish, QLocale::Turkey);
 
-// The main window on a fresh database, with the add dialog opened by Alt+E.
+// Opens the add dialog from the main window with Alt+E; with `girişte` also starts an
+// entry with the dialog's own Alt+E. Null when either window does not come up.
+ProjeEklemeFormu* EklemeyiAç(TemelForm& form, bool girişte)
+{
+    if (!ÖneGetirVeBekle(&form))
+        return nullptr;
+    ErişimTuşu(&form, Qt::Key_E);
+    ProjeEklemeFormu* d = form.AçıkProjeEklemeFormu();
+    if (!d || !ÖneGetirVeBekle(d))
+        return nullptr;
+    if (girişte)
+        ErişimTuşu(d, Qt::Key_E);
+    return d;
+}
+
+// The main window on a fresh database, its message boxes recorded.
 struct EklemeOrtamı {
     GeçiciVeritabanı vt;
     MesajKaydı kayıt;
     TemelForm form{vt.depo()};
     ProjeEklemeFormu* d = nullptr;
 
-    // Opens the dialog; with `girişte` also starts an entry with the dialog's own Alt+E.
     bool Aç(bool girişte)
     {
-        if (!ÖneGetirVeBekle(&form))
-            return false;
-        ErişimTuşu(&form, Qt::Key_E);
-        d = form.AçıkProjeEklemeFormu();
-        if (!d || !ÖneGetirVeBekle(d))
-            return false;
-        if (girişte)
-            ErişimTuşu(d, Qt::Key_E);
-        return true;
+        d = EklemeyiAç(form, girişte);
+        return d;
     }
 };
 
@@ -112,6 +120,33 @@ private slots:
         QTest::keyClick(o.d->BitişTarihiKutusu, Qt::Key_Tab);
         QCOMPARE(o.d->TahminiGünSayısıKutusu->text(), QStringLiteral("3"));
         QCOMPARE(o.kayıt.sayı(), 1);
+    }
+
+    // With the real, modal box: dismissing it gives the keyboard back to the refused field,
+    // and the box taking the focus does not run any rule again.
+    void realBoxGivesTheFieldBackTheKeyboard()
+    {
+        GeçiciVeritabanı vt;
+        TemelForm form(vt.depo());
+        ProjeEklemeFormu* d = EklemeyiAç(form, true);
+        QVERIFY(d);
+        Yaz(d->BitişTarihiKutusu, QStringLiteral("5.3.2026"));
+        Yaz(d->BaşlamaTarihiKutusu, QStringLiteral("abc"));
+        QStringList gösterilen;
+        QTimer kapatıcı;
+        QObject::connect(&kapatıcı, &QTimer::timeout, [&gösterilen] {
+            if (auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                gösterilen << kutu->text();
+                kutu->accept();
+            }
+        });
+        kapatıcı.start(20);
+        QTest::keyClick(d->BaşlamaTarihiKutusu, Qt::Key_Tab);
+
+        QCOMPARE(gösterilen, QStringList{"Lüten tarihi DÜZGÜN giriniz!"});
+        QTRY_COMPARE(QApplication::activeWindow(), d);
+        QCOMPARE(Odak(), d->BaşlamaTarihiKutusu);
+        QCOMPARE(d->TahminiGünSayısıKutusu->text(), QStringLiteral("0"));
     }
 
     // Texts the rules leave as they are, so that a failed check is seen to clear nothing.
