@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class ProjeDeğiştirFormu;
+class ProjeEklemeFormu;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
@@ -41,6 +43,15 @@ public:
     QPointer<FaaliyetEklemeFormu> AçıkFaaliyetEklemeFormu;
     QPointer<FaaliyetDeğiştirmeFormu> AçıkFaaliyetDeğiştirmeFormu;
 
+    // Project commands: open the add dialog, open the change dialog filled with what
+    // this window shows, delete the selected project with its activities.
+    void ProjeEkleDüğmesi_Click();
+    void ProjeDeğiştirDüğmesi_Click();
+    void ProjeSilDüğmesi_Click();
+    // The project dialogs while they are open; null when closed.
+    ProjeEklemeFormu* AçıkProjeEklemeFormu() const;
+    ProjeDeğiştirFormu* AçıkProjeDeğiştirFormu() const;
+
     // The text of the selected project, empty when none is selected.
     QString SeçiliProje() const;
     const ProjeDeposu& Depo() const { return m_depo; }
@@ -71,4 +82,6 @@ protected:
 
 private:
     ProjeDeposu m_depo;
+    QPointer<ProjeEklemeFormu> m_projeEklemeFormu;
+    QPointer<ProjeDeğiştirFormu> m_projeDeğiştirFormu;
 };
