@@ -1,4 +1,5 @@
 #include "destek/GeciciVeritabani.h"
+#include "destek/Yereller.h"
 #include "store/ProjeDeposu.h"
 
 #include <QCryptographicHash>
@@ -34,9 +35,6 @@ void SqlÇalıştır(const QString& yol, const QStringList& komutlar)
     }
     QSqlDatabase::removeDatabase(ad);
 }
-
-const QLocale Türkçe(QLocale::Turkish, QLocale::Turkey);
-const QLocale Amerikan(QLocale::English, QLocale::UnitedStates);
 
 } // namespace
 
