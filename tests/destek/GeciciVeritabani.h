@@ -8,6 +8,8 @@
 class GeçiciVeritabanı {
 public:
     GeçiciVeritabanı();
+    // The same in a folder the test has prepared, e.g. on a small file system.
+    explicit GeçiciVeritabanı(const QString& klasör);
     ~GeçiciVeritabanı();
     GeçiciVeritabanı(const GeçiciVeritabanı&) = delete;
     GeçiciVeritabanı& operator=(const GeçiciVeritabanı&) = delete;
@@ -29,6 +31,11 @@ private:
     QString m_klasör;
     QString m_bağlantı;
 };
+
+// Every row of both tables of the file at `yol`, read through a connection of its own:
+// "P|name|start|end|" and "F|project|code|name|duration|predecessors". Empty when the
+// file cannot be read.
+QStringList DosyadakiSatırlar(const QString& yol);
 
 // Creates an empty database file from the schema at `yol`.
 void ŞemadanOluştur(const QString& yol);
