@@ -3,6 +3,7 @@
 #include "store/BolgeselMetin.h"
 #include "store/Sema.h"
 #include "store/SqlHatasi.h"
+#include "store/YazmaIzni.h"
 
 #include <QLocale>
 #include <QSqlDatabase>
@@ -41,6 +42,9 @@ class Yazım {
 public:
     explicit Yazım(const QSqlDatabase& vt) : m_vt(vt)
     {
+        hata = YazmaİzniniDenetle(m_vt);
+        if (hata)
+            return;
         QSqlQuery başla(m_vt);
         if (başla.exec(QStringLiteral("BEGIN IMMEDIATE")))
             m_açık = true;
