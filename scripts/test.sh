@@ -4,7 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/kur.sh
+# The tests also start the real program on an X server of their own (Xvfb, xdotool),
+# and the fuzz targets need clang with its libFuzzer runtime.
+bash scripts/kur.sh xvfb xdotool clang libclang-rt-14-dev
 export QT_QPA_PLATFORM=offscreen
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKAVRION_TESTS=ON
