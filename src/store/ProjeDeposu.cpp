@@ -29,8 +29,11 @@ DepoHatası Çalıştır(QSqlQuery& sorgu, const QString& sql, std::initializer_
 {
     if (!sorgu.prepare(sql))
         return SqlHatası(sorgu.lastError());
-    for (const QVariant& değer : değerler)
-        sorgu.addBindValue(değer);
+    for (const QVariant& değer : değerler) {
+        // A null QString binds as SQL NULL; the empty text ("no predecessors") must stay the empty text.
+        const bool boşMetin = değer.metaType().id() == QMetaType::QString && değer.toString().isNull();
+        sorgu.addBindValue(boşMetin ? QVariant(QStringLiteral("")) : değer);
+    }
     if (!sorgu.exec())
         return SqlHatası(sorgu.lastError());
     return {};
