@@ -3,7 +3,7 @@
 // ends with a non-zero status; a sound one shows the main window and Esc ends it.
 #include "destek/BozukVeritabani.h"
 #include "destek/GeciciVeritabani.h"
-#include "destek/KilitTutanSurec.h"
+#include "destek/YardimciProgram.h"
 #include "destek/Ozet.h"
 
 #include <QDeadlineTimer>

@@ -1,11 +1,6 @@
 #include "destek/KilitTutanSurec.h"
 
-#include <QCoreApplication>
-
-QString YardımcıProgram(const QString& ad)
-{
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + ad;
-}
+#include "destek/YardimciProgram.h"
 
 KilitTutanSüreç::KilitTutanSüreç(const QString& yol, Kilit kilit)
 {

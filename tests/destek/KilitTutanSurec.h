@@ -22,6 +22,3 @@ private:
     QProcess m_süreç;
     bool m_tutuyor = false;
 };
-
-// The path of a program built beside the test executables.
-QString YardımcıProgram(const QString& ad);
