@@ -71,6 +71,9 @@ private slots:
         QTest::newRow("a column missing")
             << Bozukluk::SütunuEksik
             << QStringLiteral("Hata 1: Veritabanındaki FaaliyetlerTablosu tablosunda OncekiFaaliyet sütunu yok.");
+        QTest::newRow("no row number column")
+            << Bozukluk::KimliksizTablo
+            << QStringLiteral("Hata 1: Veritabanındaki ProjeTablosu tablosunda Kimlik sütunu yok.");
         QTest::newRow("no read permission") << Bozukluk::Okunamaz << açılamadı;
         QTest::newRow("locked exclusively")
             << Bozukluk::ÖzelKilitli

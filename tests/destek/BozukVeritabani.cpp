@@ -8,28 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QUuid>
 
 namespace {
-
-bool SqlÇalıştır(const QString& yol, const QStringList& komutlar)
-{
-    const QString ad = QUuid::createUuid().toString();
-    bool tamam = true;
-    {
-        QSqlDatabase vt = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ad);
-        vt.setDatabaseName(yol);
-        tamam = vt.open();
-        QSqlQuery sorgu(vt);
-        for (const QString& komut : komutlar)
-            tamam = tamam && sorgu.exec(komut);
-        vt.close();
-    }
-    QSqlDatabase::removeDatabase(ad);
-    return tamam;
-}
 
 bool DosyaYaz(const QString& yol, const QByteArray& içerik)
 {
@@ -40,7 +20,7 @@ bool DosyaYaz(const QString& yol, const QByteArray& içerik)
 bool BirProjeli(const QString& yol)
 {
     ŞemadanOluştur(yol);
-    return SqlÇalıştır(yol, {QStringLiteral("INSERT INTO ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi)"
+    return DosyadaÇalıştır(yol, {QStringLiteral("INSERT INTO ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi)"
                                             " VALUES ('ALFA', '2026-03-01', '2026-03-11')"),
                              QStringLiteral("INSERT INTO FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure)"
                                             " VALUES ('ALFA', 'A', 'a', 3)")});
@@ -70,11 +50,18 @@ BozukVeritabanı::BozukVeritabanı(const QString& klasör, Bozukluk bozukluk)
         break;
     }
     case Bozukluk::Tablosuz:
-        m_hazır = SqlÇalıştır(yol, {QStringLiteral("CREATE TABLE Notlar (Metin TEXT)")});
+        m_hazır = DosyadaÇalıştır(yol, {QStringLiteral("CREATE TABLE Notlar (Metin TEXT)")});
         break;
     case Bozukluk::SütunuEksik:
-        m_hazır = SqlÇalıştır(yol, {QStringLiteral("CREATE TABLE ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi)"),
-                                    QStringLiteral("CREATE TABLE FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure)")});
+        m_hazır = DosyadaÇalıştır(yol, {QStringLiteral("CREATE TABLE ProjeTablosu (Kimlik INTEGER PRIMARY KEY, ProjeAdi,"
+                                                       " BaslamaTarihi, BitisTarihi)"),
+                                        QStringLiteral("CREATE TABLE FaaliyetlerTablosu (Kimlik INTEGER PRIMARY KEY,"
+                                                       " Projesi, Kodu, Adi, OngorulenSure)")});
+        break;
+    case Bozukluk::KimliksizTablo:
+        m_hazır = DosyadaÇalıştır(yol, {QStringLiteral("CREATE TABLE ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi)"),
+                                        QStringLiteral("CREATE TABLE FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure,"
+                                                       " OncekiFaaliyet)")});
         break;
     case Bozukluk::Okunamaz:
         m_hazır = BirProjeli(yol) && QFile::setPermissions(yol, QFile::WriteOwner);

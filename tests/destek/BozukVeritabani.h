@@ -14,6 +14,7 @@ enum class Bozukluk {
     Çöp,         // random bytes
     Tablosuz,    // an SQLite file without our tables
     SütunuEksik, // our tables, one column missing
+    KimliksizTablo, // every column named in the tables, but not the row number that keeps their order
     Okunamaz,    // our database, without read permission
     SaltOkunur,  // our database, read-only
     ÖzelKilitli, // our database, locked exclusively by another process

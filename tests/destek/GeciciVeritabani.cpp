@@ -16,6 +16,23 @@ QString YeniBağlantıAdı()
 
 } // namespace
 
+bool DosyadaÇalıştır(const QString& yol, const QStringList& komutlar)
+{
+    const QString ad = YeniBağlantıAdı();
+    bool tamam = true;
+    {
+        QSqlDatabase vt = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ad);
+        vt.setDatabaseName(yol);
+        tamam = vt.open();
+        QSqlQuery sorgu(vt);
+        for (const QString& komut : komutlar)
+            tamam = tamam && sorgu.exec(komut);
+        vt.close();
+    }
+    QSqlDatabase::removeDatabase(ad);
+    return tamam;
+}
+
 void ŞemadanOluştur(const QString& yol)
 {
     const QString ad = YeniBağlantıAdı();

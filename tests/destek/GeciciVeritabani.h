@@ -37,5 +37,9 @@ private:
 // file cannot be read.
 QStringList DosyadakiSatırlar(const QString& yol);
 
+// Runs statements on the file at `yol` through a connection of its own, as another
+// program would; false when one of them fails.
+bool DosyadaÇalıştır(const QString& yol, const QStringList& komutlar);
+
 // Creates an empty database file from the schema at `yol`.
 void ŞemadanOluştur(const QString& yol);
