@@ -1,23 +1,18 @@
 // Every command that writes, under every fault the file system or another program
 // can cause after start-up: the exact refusal, nothing written, and the store goes on.
-#include "destek/DosyaIzinleri.h"
+#include "destek/Ariza.h"
 #include "destek/GeciciVeritabani.h"
-#include "destek/KilitTutanSurec.h"
 #include "destek/KucukDisk.h"
 #include "destek/Ozet.h"
 #include "store/ProjeDeposu.h"
 
 #include <QFile>
 #include <QLocale>
-#include <QRandomGenerator>
 #include <QTest>
 #include <functional>
 #include <memory>
-#include <optional>
 
 namespace {
-
-enum class Tür { SaltOkunurDosya, SaltOkunurKlasör, YazmaKilidi, DiskDolu, ÇöpİçerikDosya, YerineÇöpKonmuş };
 
 struct Komut {
     const char* ad;
@@ -34,108 +29,6 @@ const Komut Komutlar[] = {
     {"TümFaaliyetleriSil", [](const ProjeDeposu& d) { return d.TümFaaliyetleriSil("ALFA"); }},
 };
 
-const QString SaltOkunur = QStringLiteral("Hata 8: Veritabanına yazılamıyor: dosya ya da bulunduğu klasör salt okunur.");
-
-QByteArray Çöp()
-{
-    QRandomGenerator üreteç(20260301);
-    QByteArray çöp(8192, '\0');
-    for (char& bayt : çöp)
-        bayt = char(üreteç.bounded(256));
-    return çöp;
-}
-
-QByteArray DosyayıOku(const QString& yol)
-{
-    QFile dosya(yol);
-    return dosya.open(QIODevice::ReadOnly) ? dosya.readAll() : QByteArray();
-}
-
-bool DosyayaYaz(const QString& yol, const QByteArray& içerik)
-{
-    QFile dosya(yol);
-    return dosya.open(QIODevice::WriteOnly) && dosya.write(içerik) == içerik.size();
-}
-
-// Puts one fault in place for as long as it lives.
-class Arıza {
-public:
-    Arıza(Tür tür, const GeçiciVeritabanı& vt, KüçükDisk* disk) : m_tür(tür), m_vt(vt), m_disk(disk)
-    {
-        const QString yol = m_vt.yol();
-        switch (m_tür) {
-        case Tür::SaltOkunurDosya:
-            m_tamam = QFile::setPermissions(yol, QFile::ReadOwner);
-            m_izinler.emplace();
-            break;
-        case Tür::SaltOkunurKlasör:
-            m_tamam = QFile::setPermissions(m_vt.klasör(), QFile::ReadOwner | QFile::ExeOwner);
-            m_izinler.emplace();
-            break;
-        case Tür::YazmaKilidi:
-            m_kilit = std::make_unique<KilitTutanSüreç>(yol, KilitTutanSüreç::Kilit::Yazma);
-            m_tamam = m_kilit->tutuyor();
-            break;
-        case Tür::DiskDolu:
-            m_tamam = m_disk && m_disk->Doldur();
-            break;
-        case Tür::ÇöpİçerikDosya:
-            m_özgün = DosyayıOku(yol);
-            m_tamam = DosyayaYaz(yol, Çöp());
-            break;
-        case Tür::YerineÇöpKonmuş:
-            m_özgün = DosyayıOku(yol);
-            m_tamam = DosyayaYaz(yol + QStringLiteral(".yeni"), Çöp()) && std::rename(
-                          QFile::encodeName(yol + QStringLiteral(".yeni")).constData(),
-                          QFile::encodeName(yol).constData()) == 0;
-            break;
-        }
-    }
-
-    ~Arıza()
-    {
-        m_izinler.reset();
-        switch (m_tür) {
-        case Tür::SaltOkunurDosya:
-            QFile::setPermissions(m_vt.yol(), QFile::ReadOwner | QFile::WriteOwner);
-            break;
-        case Tür::SaltOkunurKlasör:
-            QFile::setPermissions(m_vt.klasör(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            break;
-        case Tür::YazmaKilidi:
-            m_kilit.reset();
-            break;
-        case Tür::DiskDolu:
-            if (m_disk)
-                m_disk->Boşalt();
-            break;
-        case Tür::ÇöpİçerikDosya:
-        case Tür::YerineÇöpKonmuş:
-            DosyayaYaz(m_vt.yol(), m_özgün);
-            break;
-        }
-    }
-
-    Arıza(const Arıza&) = delete;
-    Arıza& operator=(const Arıza&) = delete;
-
-    bool tamam() const { return m_tamam; }
-
-private:
-    Tür m_tür;
-    const GeçiciVeritabanı& m_vt;
-    KüçükDisk* m_disk;
-    bool m_tamam = false;
-    std::optional<DosyaİzinleriGeçerli> m_izinler;
-    std::unique_ptr<KilitTutanSüreç> m_kilit;
-    QByteArray m_özgün;
-};
-
-bool ÇöpMü(Tür tür)
-{
-    return tür == Tür::ÇöpİçerikDosya || tür == Tür::YerineÇöpKonmuş;
-}
-
 int verilen = 0;
 int atlatılan = 0;
 int kaybolan = 0;
@@ -150,7 +43,6 @@ int Kaybolan(const QStringList& önce, const QStringList& sonra)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Tür)
 
 class StoreFaultTest : public QObject {
     Q_OBJECT
@@ -166,29 +58,10 @@ private slots:
 
     void everyWriteSurvivesEveryFault_data()
     {
-        QTest::addColumn<Tür>("tür");
+        QTest::addColumn<ArızaTürü>("tür");
         QTest::addColumn<int>("komut");
         QTest::addColumn<QString>("metin");
-        const struct {
-            Tür tür;
-            const char* ad;
-            QString metin;
-        } arızalar[] = {
-            {Tür::SaltOkunurDosya, "read-only file", SaltOkunur},
-            {Tür::SaltOkunurKlasör, "read-only folder", SaltOkunur + "\n(attempt to write a readonly database)"},
-            {Tür::YazmaKilidi, "write lock held elsewhere",
-             QStringLiteral("Hata 5: Veritabanı başka bir program tarafından kullanılıyor (kilitli). "
-                            "Biraz sonra yeniden deneyin.\n(database is locked)")},
-            {Tür::DiskDolu, "disk full", QStringLiteral("Hata 13: Disk dolu: değişiklik kaydedilemedi.\n"
-                                                        "(database or disk is full)")},
-            {Tür::ÇöpİçerikDosya, "garbage written over the file",
-             QStringLiteral("Hata 26: Dosya bir veritabanı değil.\n(file is not a database)")},
-            {Tür::YerineÇöpKonmuş, "garbage file put in its place",
-             QStringLiteral("Hata 8: Veritabanı dosyası Kavrion açıkken taşınmış, silinmiş ya da yerine başka bir "
-                            "dosya konmuş; değişiklik kaydedilmedi. Kavrion'u yeniden başlatın.\n"
-                            "(attempt to write a readonly database)")},
-        };
-        for (const auto& arıza : arızalar) {
+        for (const ArızaTanımı& arıza : Arızalar()) {
             for (int komut = 0; komut < int(std::size(Komutlar)); ++komut) {
                 QTest::addRow("%s, %s", arıza.ad, Komutlar[komut].ad) << arıza.tür << komut << arıza.metin;
             }
@@ -196,12 +69,12 @@ private slots:
     }
     void everyWriteSurvivesEveryFault()
     {
-        QFETCH(Tür, tür);
+        QFETCH(ArızaTürü, tür);
         QFETCH(int, komut);
         QFETCH(QString, metin);
 
         std::unique_ptr<KüçükDisk> disk;
-        if (tür == Tür::DiskDolu) {
+        if (tür == ArızaTürü::DiskDolu) {
             disk = std::make_unique<KüçükDisk>(256);
             if (!disk->hazır())
                 QSKIP("a small file system needs the right to mount");
@@ -234,7 +107,7 @@ private slots:
         // The store goes on: with the fault gone the same command is carried out,
         // except on a file replaced under it, which is refused again until a restart.
         const DepoHatası yeniden = k.çalıştır(depo);
-        if (tür == Tür::YerineÇöpKonmuş) {
+        if (tür == ArızaTürü::YerineÇöpKonmuş) {
             QCOMPARE(QStringLiteral("Hata %1: %2").arg(yeniden.numara).arg(yeniden.açıklama), metin);
             QStringList adlar;
             QVERIFY(!depo.ProjeleriOku(adlar));
