@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QTest>
 #include <cstdio>
 
 namespace {
@@ -43,6 +44,30 @@ const QVector<ArızaTanımı>& Arızalar()
                         "(attempt to write a readonly database)")},
     };
     return arızalar;
+}
+
+void ArızaSatırları(const QStringList& komutlar)
+{
+    QTest::addColumn<ArızaTürü>("tür");
+    QTest::addColumn<int>("komut");
+    QTest::addColumn<QString>("metin");
+    for (const ArızaTanımı& arıza : Arızalar()) {
+        for (int komut = 0; komut < komutlar.size(); ++komut)
+            QTest::addRow("%s, %s", arıza.ad, qPrintable(komutlar[komut])) << arıza.tür << komut << arıza.metin;
+    }
+}
+
+ArızaOrtamı::ArızaOrtamı(ArızaTürü tür)
+{
+    if (tür == ArızaTürü::DiskDolu) {
+        m_disk = std::make_unique<KüçükDisk>(256);
+        if (!m_disk->hazır())
+            return;
+    }
+    m_vt = std::make_unique<GeçiciVeritabanı>(m_disk ? m_disk->klasör() : QString());
+    m_vt->ProjeEkle(QStringLiteral("ALFA"), "2026-01-01", "2026-01-31",
+                    {{"A", "a", "3", ""}, {"B", "b", "2", "A"}, {"C", "c", "4", "A"}});
+    m_vt->ProjeEkle(QStringLiteral("BETA"), "2026-02-01", "2026-02-28", {{"A", "beta", "1", ""}});
 }
 
 bool ÇöpMü(ArızaTürü tür)

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QMetaType>
+#include <QStringList>
 #include <QVector>
 #include <memory>
 #include <optional>
@@ -30,6 +31,35 @@ struct ArızaTanımı {
 
 // Every fault, with the exact text of the box it must lead to.
 const QVector<ArızaTanımı>& Arızalar();
+
+// Adds the columns tür, komut (an index into `komutlar`) and metin, and one row for
+// every fault and every command.
+void ArızaSatırları(const QStringList& komutlar);
+
+// The same for a table of commands, each with its name in `ad`.
+template <typename Komut, size_t N>
+void ArızaSatırları(const Komut (&komutlar)[N])
+{
+    QStringList adlar;
+    for (const Komut& komut : komutlar)
+        adlar << QString::fromUtf8(komut.ad);
+    ArızaSatırları(adlar);
+}
+
+// The database a fault test starts from: project ALFA with activities A, B and C, and
+// BETA with A. For the disk-full fault it lies on a small disk of its own, which
+// needs the right to mount; without it the setting is not ready.
+class ArızaOrtamı {
+public:
+    explicit ArızaOrtamı(ArızaTürü tür);
+    bool hazır() const { return m_vt != nullptr; }
+    const GeçiciVeritabanı& vt() const { return *m_vt; }
+    KüçükDisk* disk() const { return m_disk.get(); }
+
+private:
+    std::unique_ptr<KüçükDisk> m_disk;
+    std::unique_ptr<GeçiciVeritabanı> m_vt;
+};
 
 // The two faults after which the file is not ours and must be left exactly as it is.
 bool ÇöpMü(ArızaTürü tür);

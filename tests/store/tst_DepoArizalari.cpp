@@ -2,7 +2,6 @@
 // can cause after start-up: the exact refusal, nothing written, and the store goes on.
 #include "destek/Ariza.h"
 #include "destek/GeciciVeritabani.h"
-#include "destek/KucukDisk.h"
 #include "destek/Ozet.h"
 #include "store/ProjeDeposu.h"
 
@@ -10,7 +9,6 @@
 #include <QLocale>
 #include <QTest>
 #include <functional>
-#include <memory>
 
 namespace {
 
@@ -58,14 +56,7 @@ private slots:
 
     void everyWriteSurvivesEveryFault_data()
     {
-        QTest::addColumn<ArızaTürü>("tür");
-        QTest::addColumn<int>("komut");
-        QTest::addColumn<QString>("metin");
-        for (const ArızaTanımı& arıza : Arızalar()) {
-            for (int komut = 0; komut < int(std::size(Komutlar)); ++komut) {
-                QTest::addRow("%s, %s", arıza.ad, Komutlar[komut].ad) << arıza.tür << komut << arıza.metin;
-            }
-        }
+        ArızaSatırları(Komutlar);
     }
     void everyWriteSurvivesEveryFault()
     {
@@ -73,23 +64,17 @@ private slots:
         QFETCH(int, komut);
         QFETCH(QString, metin);
 
-        std::unique_ptr<KüçükDisk> disk;
-        if (tür == ArızaTürü::DiskDolu) {
-            disk = std::make_unique<KüçükDisk>(256);
-            if (!disk->hazır())
-                QSKIP("a small file system needs the right to mount");
-        }
-        GeçiciVeritabanı vt(disk ? disk->klasör() : QString());
-        vt.ProjeEkle(QStringLiteral("ALFA"), "2026-01-01", "2026-01-31",
-                     {{"A", "a", "3", ""}, {"B", "b", "2", "A"}, {"C", "c", "4", "A"}});
-        vt.ProjeEkle(QStringLiteral("BETA"), "2026-02-01", "2026-02-28", {{"A", "beta", "1", ""}});
+        const ArızaOrtamı ortam(tür);
+        if (!ortam.hazır())
+            QSKIP("a small file system needs the right to mount");
+        const GeçiciVeritabanı& vt = ortam.vt();
         const QStringList önce = vt.Satırlar();
         const ProjeDeposu depo = vt.depo();
         const Komut& k = Komutlar[komut];
 
         ++verilen;
         {
-            Arıza arıza(tür, vt, disk.get());
+            Arıza arıza(tür, vt, ortam.disk());
             QVERIFY(arıza.tamam());
             const QByteArray dosyaÖnce = ÇöpMü(tür) ? DosyayıOku(vt.yol()) : QByteArray();
             const DepoHatası hata = k.çalıştır(depo);
