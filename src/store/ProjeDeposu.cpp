@@ -3,6 +3,7 @@
 #include "store/BolgeselMetin.h"
 #include "store/Sema.h"
 #include "store/SqlHatasi.h"
+#include "store/YazmaIzni.h"
 
 #include <QLocale>
 #include <QSqlDatabase>
@@ -28,8 +29,11 @@ DepoHatası Çalıştır(QSqlQuery& sorgu, const QString& sql, std::initializer_
 {
     if (!sorgu.prepare(sql))
         return SqlHatası(sorgu.lastError());
-    for (const QVariant& değer : değerler)
-        sorgu.addBindValue(değer);
+    for (const QVariant& değer : değerler) {
+        // A null QString binds as SQL NULL; the empty text ("no predecessors") must stay the empty text.
+        const bool boşMetin = değer.metaType().id() == QMetaType::QString && değer.toString().isNull();
+        sorgu.addBindValue(boşMetin ? QVariant(QStringLiteral("")) : değer);
+    }
     if (!sorgu.exec())
         return SqlHatası(sorgu.lastError());
     return {};
@@ -41,6 +45,9 @@ class Yazım {
 public:
     explicit Yazım(const QSqlDatabase& vt) : m_vt(vt)
     {
+        hata = YazmaİzniniDenetle(m_vt);
+        if (hata)
+            return;
         QSqlQuery başla(m_vt);
         if (başla.exec(QStringLiteral("BEGIN IMMEDIATE")))
             m_açık = true;

@@ -37,9 +37,10 @@ struct Tablo {
     QStringList sütunlar;
 };
 
+// Kimlik too: every list sorts by it, so a file without it would open and then fail on every read.
 const Tablo Beklenen[] = {
-    {"ProjeTablosu", {"ProjeAdi", "BaslamaTarihi", "BitisTarihi"}},
-    {"FaaliyetlerTablosu", {"Projesi", "Kodu", "Adi", "OngorulenSure", "OncekiFaaliyet"}},
+    {"ProjeTablosu", {"Kimlik", "ProjeAdi", "BaslamaTarihi", "BitisTarihi"}},
+    {"FaaliyetlerTablosu", {"Kimlik", "Projesi", "Kodu", "Adi", "OngorulenSure", "OncekiFaaliyet"}},
 };
 
 } // namespace

@@ -1,14 +1,25 @@
 #include "store/SqlHatasi.h"
 
+namespace {
+
+// SQLite's extended code for a file that was renamed, deleted or replaced while open.
+constexpr int TaşınmışDosya = 1032;
+
+} // namespace
+
 DepoHatası SqlHatası(const QSqlError& hata)
 {
     bool sayı = false;
-    int numara = hata.nativeErrorCode().toInt(&sayı);
+    const int numara = hata.nativeErrorCode().toInt(&sayı);
+    return MotorHatası(sayı ? numara : DepoHatası::Genel, hata.databaseText());
+}
+
+DepoHatası MotorHatası(int motorNumarası, const QString& motor)
+{
     // The primary code: the extended ones (2067 for a UNIQUE refusal) mean nothing more to a user.
-    numara &= 0xff;
-    if (!sayı || numara == 0)
+    int numara = motorNumarası & 0xff;
+    if (numara == 0)
         numara = DepoHatası::Genel;
-    const QString motor = hata.databaseText();
 
     QString açıklama;
     switch (numara) {
@@ -22,7 +33,12 @@ DepoHatası SqlHatası(const QSqlError& hata)
         açıklama = QStringLiteral("Veritabanı dosyasına erişme izniniz yok.");
         break;
     case 8:
-        açıklama = QStringLiteral("Veritabanına yazılamıyor: dosya ya da bulunduğu klasör salt okunur.");
+        // Writing on would change a file nobody will see again; a restart opens the one now there.
+        if (motorNumarası == TaşınmışDosya)
+            açıklama = QStringLiteral("Veritabanı dosyası Kavrion açıkken taşınmış, silinmiş ya da yerine başka "
+                                      "bir dosya konmuş; değişiklik kaydedilmedi. Kavrion'u yeniden başlatın.");
+        else
+            açıklama = QStringLiteral("Veritabanına yazılamıyor: dosya ya da bulunduğu klasör salt okunur.");
         break;
     case 10:
         açıklama = QStringLiteral("Veritabanı dosyası okunurken ya da yazılırken bir disk hatası oluştu.");

@@ -1,46 +1,160 @@
+// Start-up with a Proje.mdb that cannot serve: one box with the reason, no window,
+// and not a byte created or changed.
 #include "app/Baslangic.h"
+#include "destek/BozukVeritabani.h"
 #include "destek/GeciciVeritabani.h"
+#include "destek/DosyaIzinleri.h"
 #include "destek/MesajKaydi.h"
+#include "destek/Ozet.h"
 #include "ui/main/TemelForm.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QListWidget>
+#include <QLocale>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
+
+Q_DECLARE_METATYPE(Bozukluk)
+
+namespace {
+
+int denenen = 0;
+int atlatılan = 0;
+int değişen = 0;
+
+void BağlantılarıKapat()
+{
+    for (const QString& ad : QSqlDatabase::connectionNames()) {
+        QSqlDatabase::database(ad, false).close();
+        QSqlDatabase::removeDatabase(ad);
+    }
+}
+
+bool PencereGörünüyor()
+{
+    for (QWidget* pencere : QApplication::topLevelWidgets()) {
+        if (pencere->isVisible())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 class StartUpTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void missingDatabaseIsReportedAndNotCreated()
+    void init() { QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey)); }
+    void cleanup() { BağlantılarıKapat(); }
+    void cleanupTestCase()
     {
-        QTemporaryDir dizin;
-        MesajKaydı kayıt;
-        QVERIFY(!Başlat(dizin.path()));
-        QCOMPARE(kayıt.sayı(), 1);
-        QCOMPARE(kayıt.son().başlık, QStringLiteral("Kavrion"));
-        QVERIFY(kayıt.son().metin.startsWith(QStringLiteral("Hata 14: ")));
-        QCOMPARE(kayıt.son().simge, QMessageBox::Critical);
-        QVERIFY(QDir(dizin.path()).isEmpty());
+        ÖzetYaz(QStringLiteral("start-up faults: injected %1, survived %2, folders with a file created or changed %3")
+                    .arg(denenen).arg(atlatılan).arg(değişen));
     }
 
+    void brokenDatabaseEndsWithOneBox_data()
+    {
+        QTest::addColumn<Bozukluk>("bozukluk");
+        QTest::addColumn<QString>("metin");
+        const QString açılamadı = QStringLiteral("Hata 14: Veritabanı dosyası açılamadı: dosya yok ya da erişilemiyor.\n"
+                                                 "(unable to open database file)");
+        const QString tablosuz = QStringLiteral("Hata 1: Veritabanında ProjeTablosu tablosu yok. "
+                                                "Dosya bir Kavrion veritabanı değil.");
+        QTest::newRow("missing") << Bozukluk::Yok << açılamadı;
+        QTest::newRow("a folder") << Bozukluk::Klasör << açılamadı;
+        QTest::newRow("empty file") << Bozukluk::Boş << tablosuz;
+        QTest::newRow("random bytes") << Bozukluk::Çöp
+                                      << QStringLiteral("Hata 26: Dosya bir veritabanı değil.\n(file is not a database)");
+        QTest::newRow("no tables") << Bozukluk::Tablosuz << tablosuz;
+        QTest::newRow("a column missing")
+            << Bozukluk::SütunuEksik
+            << QStringLiteral("Hata 1: Veritabanındaki FaaliyetlerTablosu tablosunda OncekiFaaliyet sütunu yok.");
+        QTest::newRow("no row number column")
+            << Bozukluk::KimliksizTablo
+            << QStringLiteral("Hata 1: Veritabanındaki ProjeTablosu tablosunda Kimlik sütunu yok.");
+        QTest::newRow("no read permission") << Bozukluk::Okunamaz << açılamadı;
+        QTest::newRow("locked exclusively")
+            << Bozukluk::ÖzelKilitli
+            << QStringLiteral("Hata 5: Veritabanı başka bir program tarafından kullanılıyor (kilitli). "
+                              "Biraz sonra yeniden deneyin.\n(database is locked)");
+    }
+    void brokenDatabaseEndsWithOneBox()
+    {
+        QFETCH(Bozukluk, bozukluk);
+        QFETCH(QString, metin);
+        QTemporaryDir dizin;
+        const BozukVeritabanı bozuk(dizin.path(), bozukluk);
+        QVERIFY(bozuk.hazır());
+        const QStringList önce = KlasörGörünümü(dizin.path());
+        ++denenen;
+
+        MesajKaydı kayıt;
+        {
+            const DosyaİzinleriGeçerli izinler;
+            QVERIFY(!Başlat(dizin.path()));
+        }
+        QCOMPARE(kayıt.sayı(), 1);
+        QCOMPARE(kayıt.son().başlık, QStringLiteral("Kavrion"));
+        QCOMPARE(kayıt.son().simge, QMessageBox::Critical);
+        QCOMPARE(kayıt.son().metin, metin);
+        QVERIFY(!PencereGörünüyor());
+        QVERIFY(QSqlDatabase::connectionNames().isEmpty());
+        const QStringList sonra = KlasörGörünümü(dizin.path());
+        değişen += sonra == önce ? 0 : 1;
+        QCOMPARE(sonra, önce);
+        ++atlatılan;
+    }
+
+    // A read-only file opens for reading; every command that writes is then refused
+    // with the same box and the file stays as it was.
+    void readOnlyFileOpensAndRefusesEveryWrite()
+    {
+        QTemporaryDir dizin;
+        const BozukVeritabanı bozuk(dizin.path(), Bozukluk::SaltOkunur);
+        QVERIFY(bozuk.hazır());
+        const QStringList önce = KlasörGörünümü(dizin.path());
+        ++denenen;
+
+        MesajKaydı kayıt;
+        const DosyaİzinleriGeçerli izinler;
+        const auto pencere = Başlat(dizin.path());
+        QVERIFY(pencere);
+        QCOMPARE(kayıt.sayı(), 0);
+        QCOMPARE(pencere->ProjeListesi->count(), 1);
+
+        const ProjeDeposu& depo = pencere->Depo();
+        const Faaliyet b{"B", "b", "2", "A"};
+        const DepoHatası hatalar[] = {
+            depo.ProjeEkle("YENİ", "1.04.2026", "2.04.2026"),
+            depo.ProjeDeğiştir("ALFA", "BETA", "1.04.2026", "2.04.2026"),
+            depo.FaaliyetEkle("ALFA", b),
+            depo.FaaliyetDeğiştir("ALFA", {"A", "yeni", "4", ""}),
+            depo.SonFaaliyetiSil("ALFA"),
+            depo.TümFaaliyetleriSil("ALFA"),
+            depo.ProjeSil("ALFA"),
+        };
+        for (const DepoHatası& hata : hatalar) {
+            QCOMPARE(hata.numara, int(DepoHatası::SaltOkunur));
+            QCOMPARE(hata.açıklama, QStringLiteral("Veritabanına yazılamıyor: dosya ya da bulunduğu klasör salt okunur."));
+        }
+        const QStringList sonra = KlasörGörünümü(dizin.path());
+        değişen += sonra == önce ? 0 : 1;
+        QCOMPARE(sonra, önce);
+        ++atlatılan;
+    }
     void opensTheDatabaseBesideTheExecutable()
     {
         QTemporaryDir dizin;
         ŞemadanOluştur(VeritabanıYolu(dizin.path()));
         MesajKaydı kayıt;
-        {
-            auto pencere = Başlat(dizin.path());
-            QVERIFY(pencere);
-            QVERIFY(pencere->isVisible());
-            QCOMPARE(pencere->ProjeListesi->count(), 0);
-            QCOMPARE(kayıt.sayı(), 0);
-        }
-        // The application keeps its one connection for life; a test process must let it go.
-        for (const QString& ad : QSqlDatabase::connectionNames())
-            QSqlDatabase::removeDatabase(ad);
+        const auto pencere = Başlat(dizin.path());
+        QVERIFY(pencere);
+        QVERIFY(pencere->isVisible());
+        QCOMPARE(pencere->ProjeListesi->count(), 0);
+        QCOMPARE(kayıt.sayı(), 0);
     }
 
     void qtTextsAreTurkish()

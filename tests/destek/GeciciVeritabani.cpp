@@ -16,6 +16,23 @@ QString YeniBağlantıAdı()
 
 } // namespace
 
+bool DosyadaÇalıştır(const QString& yol, const QStringList& komutlar)
+{
+    const QString ad = YeniBağlantıAdı();
+    bool tamam = true;
+    {
+        QSqlDatabase vt = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ad);
+        vt.setDatabaseName(yol);
+        tamam = vt.open();
+        QSqlQuery sorgu(vt);
+        for (const QString& komut : komutlar)
+            tamam = tamam && sorgu.exec(komut);
+        vt.close();
+    }
+    QSqlDatabase::removeDatabase(ad);
+    return tamam;
+}
+
 void ŞemadanOluştur(const QString& yol)
 {
     const QString ad = YeniBağlantıAdı();
@@ -30,7 +47,10 @@ void ŞemadanOluştur(const QString& yol)
     QSqlDatabase::removeDatabase(ad);
 }
 
-GeçiciVeritabanı::GeçiciVeritabanı() : m_klasör(m_dizin.path()), m_bağlantı(YeniBağlantıAdı())
+GeçiciVeritabanı::GeçiciVeritabanı() : GeçiciVeritabanı(QString()) {}
+
+GeçiciVeritabanı::GeçiciVeritabanı(const QString& klasör)
+    : m_klasör(klasör.isEmpty() ? m_dizin.path() : klasör), m_bağlantı(YeniBağlantıAdı())
 {
     ŞemadanOluştur(yol());
     const DepoHatası hata = ProjeDeposu::Aç(yol(), m_bağlantı);
@@ -57,11 +77,16 @@ void GeçiciVeritabanı::ProjeEkle(const QString& ad, const QString& başlama, c
 
 QStringList GeçiciVeritabanı::Satırlar() const
 {
+    return DosyadakiSatırlar(yol());
+}
+
+QStringList DosyadakiSatırlar(const QString& yol)
+{
     QStringList satırlar;
     const QString ad = YeniBağlantıAdı();
     {
         QSqlDatabase vt = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ad);
-        vt.setDatabaseName(yol());
+        vt.setDatabaseName(yol);
         vt.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (vt.open()) {
             QSqlQuery sorgu(vt);

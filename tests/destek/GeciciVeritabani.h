@@ -8,6 +8,8 @@
 class GeçiciVeritabanı {
 public:
     GeçiciVeritabanı();
+    // The same in a folder the test has prepared, e.g. on a small file system.
+    explicit GeçiciVeritabanı(const QString& klasör);
     ~GeçiciVeritabanı();
     GeçiciVeritabanı(const GeçiciVeritabanı&) = delete;
     GeçiciVeritabanı& operator=(const GeçiciVeritabanı&) = delete;
@@ -29,6 +31,15 @@ private:
     QString m_klasör;
     QString m_bağlantı;
 };
+
+// Every row of both tables of the file at `yol`, read through a connection of its own:
+// "P|name|start|end|" and "F|project|code|name|duration|predecessors". Empty when the
+// file cannot be read.
+QStringList DosyadakiSatırlar(const QString& yol);
+
+// Runs statements on the file at `yol` through a connection of its own, as another
+// program would; false when one of them fails.
+bool DosyadaÇalıştır(const QString& yol, const QStringList& komutlar);
 
 // Creates an empty database file from the schema at `yol`.
 void ŞemadanOluştur(const QString& yol);

@@ -60,15 +60,20 @@ void TemelForm::TümKayıtlarıSilDüğmesi_Click()
         return;
     if (!Mesaj::Onayla(this, QStringLiteral("Tüm faaliyetleri SİLMEK istiyor musunuz?")))
         return;
-    TümKayıtlarıSil();
-    ProjeListesi_Click();
+    // After a refusal the list still shows what is stored; reading it again would only
+    // repeat the same failure in a second box.
+    if (TümKayıtlarıSil())
+        ProjeListesi_Click();
 }
 
-void TemelForm::TümKayıtlarıSil()
+bool TemelForm::TümKayıtlarıSil()
 {
     const QString proje = SeçiliProje();
     if (proje.isEmpty())
-        return;
-    if (auto hata = m_depo.TümFaaliyetleriSil(proje))
+        return true;
+    if (auto hata = m_depo.TümFaaliyetleriSil(proje)) {
         Mesaj::HatayıGöster(this, hata);
+        return false;
+    }
+    return true;
 }

@@ -39,7 +39,8 @@ public:
     void SonFaaliyetiSilDüğmesi_Click();
     void TümKayıtlarıSilDüğmesi_Click();
     // Deletes every activity of the selected project; the caller shows the project again.
-    void TümKayıtlarıSil();
+    // False when the store refused, which has then been shown in a box.
+    bool TümKayıtlarıSil();
     QPointer<FaaliyetEklemeFormu> AçıkFaaliyetEklemeFormu;
     QPointer<FaaliyetDeğiştirmeFormu> AçıkFaaliyetDeğiştirmeFormu;
 
