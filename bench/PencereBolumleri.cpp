@@ -1,0 +1,46 @@
+#include "Bolumler.h"
+#include "OlculenPencere.h"
+
+#include <QListWidget>
+
+namespace {
+
+QString Bağlantı(const Deney::Veritabanı& vt)
+{
+    return QStringLiteral("ölçüm-%1").arg(vt.projeSayısı);
+}
+
+} // namespace
+
+void ProjeleriEkleBölümü(Tablo& tablo, const QVector<Deney::Veritabanı>& vtler)
+{
+    tablo.Bölüm(QStringLiteral("Proje listesi"));
+    for (const Deney::Veritabanı& vt : vtler) {
+        ÖlçülenPencere ölçülen(vt.yol, Bağlantı(vt));
+        const int tekrar = vt.projeSayısı >= 10000 ? 31 : 101;
+        const Ölçüm ölçüm = SüreÖlç(tekrar, nullptr, [&] {
+            ölçülen.pencere().ProjeleriEkle();
+            EkranıTamamla();
+        });
+        tablo.Satır(QStringLiteral("ProjeleriEkle"), Deney::ProjeSayısı(vt.projeSayısı), ölçüm, QStringLiteral("ms"),
+                    vt.projeSayısı == 10000 ? std::optional<double>(30) : std::nullopt);
+    }
+}
+
+void SeçimBölümü(Tablo& tablo, const QVector<Deney::Veritabanı>& vtler)
+{
+    tablo.Bölüm(QStringLiteral("Proje seçimi, %1 faaliyet").arg(Deney::FaaliyetSayısı));
+    for (AğBiçimi biçim : Deney::Biçimler) {
+        for (const Deney::Veritabanı& vt : vtler) {
+            ÖlçülenPencere ölçülen(vt.yol, Bağlantı(vt));
+            QListWidgetItem* öğe = ölçülen.Öğe(Deney::BiçimProjesi(biçim));
+            const Ölçüm ölçüm = SüreÖlç(201, [&] { ölçülen.SeçimiKaldır(); }, [&] {
+                ölçülen.Seç(öğe);
+                EkranıTamamla();
+            });
+            tablo.Satır(QStringLiteral("ProjeListesi_Click"),
+                        BiçimAdı(biçim) + QStringLiteral(", ") + Deney::ProjeSayısı(vt.projeSayısı), ölçüm,
+                        QStringLiteral("ms"), 1.0);
+        }
+    }
+}
