@@ -19,15 +19,22 @@
 
 Ölçüm SüreÖlç(int tekrar, const std::function<void()>& hazırla, const std::function<void()>& iş)
 {
-    std::vector<double> süreler;
-    süreler.reserve(size_t(tekrar));
+    return SüreÖlç(tekrar, hazırla, iş, [] {}).first;
+}
+
+std::pair<Ölçüm, Ölçüm> SüreÖlç(int tekrar, const std::function<void()>& hazırla, const std::function<void()>& iş,
+                                const std::function<void()>& ardından)
+{
+    std::vector<double> ilk, toplam;
     QElapsedTimer saat;
     for (int i = 0; i < tekrar; ++i) {
         if (hazırla)
             hazırla();
         saat.start();
         iş();
-        süreler.push_back(double(saat.nsecsElapsed()) / 1e6);
+        ilk.push_back(double(saat.nsecsElapsed()) / 1e6);
+        ardından();
+        toplam.push_back(double(saat.nsecsElapsed()) / 1e6);
     }
-    return Özetle(std::move(süreler));
+    return {Özetle(std::move(ilk)), Özetle(std::move(toplam))};
 }

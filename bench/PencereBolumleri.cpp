@@ -18,12 +18,12 @@ void ProjeleriEkleBölümü(Tablo& tablo, const QVector<Deney::Veritabanı>& vtl
     for (const Deney::Veritabanı& vt : vtler) {
         ÖlçülenPencere ölçülen(vt.yol, Bağlantı(vt));
         const int tekrar = vt.projeSayısı >= 10000 ? 31 : 101;
-        const Ölçüm ölçüm = SüreÖlç(tekrar, nullptr, [&] {
-            ölçülen.pencere().ProjeleriEkle();
-            EkranıTamamla();
-        });
-        tablo.Satır(QStringLiteral("ProjeleriEkle"), Deney::ProjeSayısı(vt.projeSayısı), ölçüm, QStringLiteral("ms"),
+        const auto [işlev, ekranda] = SüreÖlç(tekrar, nullptr, [&] { ölçülen.pencere().ProjeleriEkle(); },
+                                              EkranıTamamla);
+        const QString ayrıntı = Deney::ProjeSayısı(vt.projeSayısı);
+        tablo.Satır(QStringLiteral("ProjeleriEkle"), ayrıntı, işlev, QStringLiteral("ms"),
                     vt.projeSayısı == 10000 ? std::optional<double>(30) : std::nullopt);
+        tablo.Satır(QStringLiteral("ProjeleriEkle, çizimle"), ayrıntı, ekranda, QStringLiteral("ms"));
     }
 }
 
@@ -34,13 +34,11 @@ void SeçimBölümü(Tablo& tablo, const QVector<Deney::Veritabanı>& vtler)
         for (const Deney::Veritabanı& vt : vtler) {
             ÖlçülenPencere ölçülen(vt.yol, Bağlantı(vt));
             QListWidgetItem* öğe = ölçülen.Öğe(Deney::BiçimProjesi(biçim));
-            const Ölçüm ölçüm = SüreÖlç(201, [&] { ölçülen.SeçimiKaldır(); }, [&] {
-                ölçülen.Seç(öğe);
-                EkranıTamamla();
-            });
-            tablo.Satır(QStringLiteral("ProjeListesi_Click"),
-                        BiçimAdı(biçim) + QStringLiteral(", ") + Deney::ProjeSayısı(vt.projeSayısı), ölçüm,
-                        QStringLiteral("ms"), 1.0);
+            const auto [işlev, ekranda] = SüreÖlç(201, [&] { ölçülen.SeçimiKaldır(); },
+                                                  [&] { ölçülen.Seç(öğe); }, EkranıTamamla);
+            const QString ayrıntı = BiçimAdı(biçim) + QStringLiteral(", ") + Deney::ProjeSayısı(vt.projeSayısı);
+            tablo.Satır(QStringLiteral("ProjeListesi_Click"), ayrıntı, işlev, QStringLiteral("ms"), 1.0);
+            tablo.Satır(QStringLiteral("ProjeListesi_Click, çizimle"), ayrıntı, ekranda, QStringLiteral("ms"));
         }
     }
 }

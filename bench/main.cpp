@@ -38,7 +38,8 @@ int main(int argc, char* argv[])
     if (çalışsın("başlatma"))
         BaşlatmaBölümü(tablo, vtler.last());
 
-    tablo.Not(QStringLiteral("Makine: %1, %2 çekirdek; Qt %3, platform %4; süreler pencerenin yeniden çizimi dahil.")
+    tablo.Not(QStringLiteral("Makine: %1, %2 çekirdek; Qt %3, platform %4. Satırları \"çizimle\" biten"
+                             " ölçümler ile komutlar, pencere yeniden çizilene dek geçen süredir.")
                   .arg(QSysInfo::prettyProductName()).arg(QThread::idealThreadCount())
                   .arg(QString::fromLatin1(qVersion()), QGuiApplication::platformName()));
     çıktı << Qt::endl << tablo.Metin();
