@@ -155,9 +155,11 @@ void BaşlatmaBölümü(Tablo& tablo, const Deney::Veritabanı& vt)
         {QStringLiteral("yazılı boş pencere"), boşPencere, boyutArgümanı + QStringList{QStringLiteral("yazılı")}, {}},
     };
 
-    // The first start of each loads the files from disk and learns the painted window.
+    // The first start of each loads the files from disk and learns the painted window;
+    // on a busy machine that may take more than one try.
     for (Program& program : programlar) {
-        Çalıştır(gözcü, program, boyut);
+        for (int deneme = 0; deneme < 3 && program.boyanmışYama.isEmpty(); ++deneme)
+            Çalıştır(gözcü, program, boyut);
         if (program.boyanmışYama.isEmpty()) {
             tablo.Not(QStringLiteral("Başlatma ölçülmedi: %1 penceresini göstermedi.").arg(program.ad));
             return;
