@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <QVector>
 
 namespace BölgeselMetin {
 namespace {
@@ -31,19 +32,31 @@ bool SaklanabilirYıl(const QDate& tarih)
     return tarih.isValid() && tarih.year() >= 1 && tarih.year() <= 9999;
 }
 
-// How many digits the user typed for the year, found by the year's place among the
-// format's day, month and year fields.
-int YılHaneSayısı(const QString& metin, const QString& biçim)
+// Where the year stands among the three numbers of a short date: 0, 1 or 2.
+int YılınSırası(const QString& biçim)
 {
-    static const QRegularExpression ayraç(QStringLiteral("\\D+"));
-    const QStringList sayılar = metin.split(ayraç, Qt::SkipEmptyParts);
     const int yıl = biçim.indexOf(QLatin1Char('y'));
-    const int gün = biçim.indexOf(QLatin1Char('d'));
-    const int ay = biçim.indexOf(QLatin1Char('M'));
-    const int sıra = (gün < yıl ? 1 : 0) + (ay < yıl ? 1 : 0);
+    return (biçim.indexOf(QLatin1Char('d')) < yıl ? 1 : 0) + (biçim.indexOf(QLatin1Char('M')) < yıl ? 1 : 0);
+}
+
+// A year typed with two digits, written out with four: 30..99 are 1930..1999 and
+// 00..29 are 2000..2029. Qt would read them as 19yy, which moves a date by a
+// century and refuses 29.02.00, since 1900 had no 29 February.
+QString YılıDörtHaneyeGenişlet(const QString& metin, const QString& biçim)
+{
+    static const QRegularExpression sayı(QStringLiteral("[0-9]+"));
+    QVector<QRegularExpressionMatch> sayılar;
+    for (auto eşleşme = sayı.globalMatch(metin); eşleşme.hasNext();)
+        sayılar.append(eşleşme.next());
     if (sayılar.size() != 3)
-        return 4; // not a short date at all; let the four-digit parse refuse it
-    return int(sayılar.at(sıra).size());
+        return metin;
+    const QRegularExpressionMatch& yıl = sayılar.at(YılınSırası(biçim));
+    if (yıl.capturedLength() != 2)
+        return metin;
+    const int ikiHane = yıl.captured().toInt();
+    QString geniş = metin;
+    geniş.replace(yıl.capturedStart(), 2, QString::number(ikiHane < 30 ? 2000 + ikiHane : 1900 + ikiHane));
+    return geniş;
 }
 
 } // namespace
@@ -63,20 +76,8 @@ std::optional<QDate> TarihOku(const QString& metin)
     if (SaklanabilirYıl(iso) && iso.toString(Qt::ISODate) == temiz)
         return iso;
 
-    // Qt's "yyyy" also takes "26" as the year 26, so decide by the digits really typed.
-    const QString dörtHaneli = EsnekBiçim(DörtHaneliYılBiçimi());
-    if (YılHaneSayısı(temiz, dörtHaneli) <= 2) {
-        QString ikiHaneli = dörtHaneli;
-        ikiHaneli.replace(QLatin1String("yyyy"), QLatin1String("yy"));
-        QDate tarih = QLocale().toDate(temiz, ikiHaneli);
-        if (!tarih.isValid())
-            return std::nullopt;
-        // Qt reads "yy" as 19yy; slide it into the window 1930..2029.
-        if (tarih.year() < 1930)
-            tarih = tarih.addYears(100);
-        return tarih;
-    }
-    const QDate tarih = QLocale().toDate(temiz, dörtHaneli);
+    const QString biçim = EsnekBiçim(DörtHaneliYılBiçimi());
+    const QDate tarih = QLocale().toDate(YılıDörtHaneyeGenişlet(temiz, biçim), biçim);
     if (!SaklanabilirYıl(tarih))
         return std::nullopt;
     return tarih;

@@ -24,7 +24,12 @@ QMessageBox::StandardButton Kutu(QWidget* sahibi, const QString& metin, QMessage
     } else {
         kutu.setStandardButtons(QMessageBox::Ok);
     }
-    return static_cast<QMessageBox::StandardButton>(kutu.exec());
+    const auto yanıt = static_cast<QMessageBox::StandardButton>(kutu.exec());
+    // Give the keyboard back to the window the box came from: the rules that showed it put
+    // the focus on a field there, and without a window manager nothing else would.
+    if (sahibi)
+        sahibi->window()->activateWindow();
+    return yanıt;
 }
 
 } // namespace

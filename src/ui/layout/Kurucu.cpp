@@ -37,7 +37,7 @@ QWidget* Yarat(const DenetimDüzeni& d, QWidget* ebeveyn)
     }
     case DenetimTürü::Düğme: {
         auto* düğme = new QPushButton(başlık, ebeveyn);
-        düğme->setAutoDefault(false); // Enter presses only the button that has the focus
+        düğme->setAutoDefault(true); // Enter presses the button that has the focus, and only that one
         return düğme;
     }
     case DenetimTürü::Liste:

@@ -72,6 +72,15 @@ TemelForm::TemelForm(ProjeDeposu depo, QWidget* ebeveyn) : QWidget(ebeveyn), m_d
     // Mouse and keyboard both change the selection; either shows the project.
     connect(ProjeListesi, &QListWidget::itemSelectionChanged, this, &TemelForm::ProjeListesi_Click);
     connect(ÇıkışDüğmesi, &QPushButton::clicked, this, &TemelForm::ÇıkışDüğmesi_Click);
+    connect(ProjeEkleDüğmesi, &QPushButton::clicked, this, &TemelForm::ProjeEkleDüğmesi_Click);
+    connect(ProjeDeğiştirDüğmesi, &QPushButton::clicked, this, &TemelForm::ProjeDeğiştirDüğmesi_Click);
+    connect(ProjeSilDüğmesi, &QPushButton::clicked, this, &TemelForm::ProjeSilDüğmesi_Click);
+
+    // Activity commands.
+    connect(FaaliyetEkleDüğmesi, &QPushButton::clicked, this, &TemelForm::FaaliyetEkleDüğmesi_Click);
+    connect(FaaliyetDeğiştirDüğmesi, &QPushButton::clicked, this, &TemelForm::FaaliyetDeğiştirDüğmesi_Click);
+    connect(SonFaaliyetiSilDüğmesi, &QPushButton::clicked, this, &TemelForm::SonFaaliyetiSilDüğmesi_Click);
+    connect(TümKayıtlarıSilDüğmesi, &QPushButton::clicked, this, &TemelForm::TümKayıtlarıSilDüğmesi_Click);
 
     ProjeleriEkle();
     Ortala(this);

@@ -2,13 +2,18 @@
 
 #include "store/ProjeDeposu.h"
 
+#include <QPointer>
 #include <QWidget>
 
+class ProjeDeğiştirFormu;
+class ProjeEklemeFormu;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTreeWidget;
+class FaaliyetEklemeFormu;
+class FaaliyetDeğiştirmeFormu;
 
 // The main window: the project list, the selected project's information and its
 // activities with their earliest start and finish, and the eight command buttons.
@@ -25,6 +30,27 @@ public:
     // project is selected.
     void ProjeListesi_Click();
     void ÇıkışDüğmesi_Click();
+
+    // Activity commands. The add dialog opens only while a project is selected, the
+    // change dialog with the selected row; at most one of each is open. The deletes
+    // ask first and then show the project again.
+    void FaaliyetEkleDüğmesi_Click();
+    void FaaliyetDeğiştirDüğmesi_Click();
+    void SonFaaliyetiSilDüğmesi_Click();
+    void TümKayıtlarıSilDüğmesi_Click();
+    // Deletes every activity of the selected project; the caller shows the project again.
+    void TümKayıtlarıSil();
+    QPointer<FaaliyetEklemeFormu> AçıkFaaliyetEklemeFormu;
+    QPointer<FaaliyetDeğiştirmeFormu> AçıkFaaliyetDeğiştirmeFormu;
+
+    // Project commands: open the add dialog, open the change dialog filled with what
+    // this window shows, delete the selected project with its activities.
+    void ProjeEkleDüğmesi_Click();
+    void ProjeDeğiştirDüğmesi_Click();
+    void ProjeSilDüğmesi_Click();
+    // The project dialogs while they are open; null when closed.
+    ProjeEklemeFormu* AçıkProjeEklemeFormu() const;
+    ProjeDeğiştirFormu* AçıkProjeDeğiştirFormu() const;
 
     // The text of the selected project, empty when none is selected.
     QString SeçiliProje() const;
@@ -56,4 +82,6 @@ protected:
 
 private:
     ProjeDeposu m_depo;
+    QPointer<ProjeEklemeFormu> m_projeEklemeFormu;
+    QPointer<ProjeDeğiştirFormu> m_projeDeğiştirFormu;
 };

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The rules of the activity fields as plain functions on texts, so that they can
+// be tried without any window.
+
+// The number a text begins with: blanks, tabs and line feeds are skipped wherever
+// they stand; then a sign, digits, a point and digits, an exponent ("E", a sign,
+// digits), up to the first character that cannot continue the number. "&H" and
+// "&O" start a hexadecimal or octal whole number. Only the point separates
+// decimals, so "2,5" reads as 2. Without a digit the value is 0. A number too large
+// for a double reads as an infinity.
+double ÖndekiSayı(const QString& metin);
+
+// The text as a whole number in the regional format, exactly as QLocale() writes
+// it ("1.234" under tr_TR, "1,234" under en_US); nothing for any other text.
+std::optional<qint64> BölgeselTamSayı(const QString& metin);
+
+// The value of a duration text: a regional whole number keeps its value, so that
+// the rule's own output reads back unchanged; anything else is its leading number.
+double SüreSayısı(const QString& metin);
+
+// What the duration field shows after the user leaves it: its value rounded to a
+// whole number, halves away from zero, in the regional format. A value beyond the
+// range of a 64-bit whole number is no duration at all; its text stays as typed,
+// and the store refuses it on saving.
+QString SüreKuralı(const QString& metin);
+
+// The code after the greatest stored code: "A" for a project without activities,
+// then the next character, up to "~". Nothing after "~": the project has run out
+// of codes.
+std::optional<QString> SonrakiKod(const QString& koduBul);
+
+// The predecessor text with `kod` added at its end; nothing when the text already
+// names it. `kod` must not be empty.
+std::optional<QString> ÖncekilereEkle(const QString& öncekiler, const QString& kod);
+
+// The codes an activity may name as predecessors: those added before it, in the
+// order added. For a code not (or no longer) among them, all of them.
+QStringList ÖncekiOlabilecekKodlar(const QStringList& eklenişSırasıylaKodlar, const QString& kod);
+
+// The first code of the predecessor text that is not among `izinliKodlar`.
+std::optional<QString> YersizÖnceki(const QString& öncekiler, const QStringList& izinliKodlar);
+
+// The field checks before a save, in their order; the first that fails is given.
+enum class AlanHatası { Yok, AdBoş, SüreBoş, ÖncekilerBoş };
+AlanHatası AlanlarıDenetle(const QString& ad, const QString& süre, const QString& öncekiler, bool öncekilerGerekli);
+QString AlanHatasıMetni(AlanHatası hata);

@@ -1,0 +1,90 @@
+#pragma once
+
+// Driving the main window and its project dialogs as a user would, by mouse and keyboard.
+
+#include "ui/main/TemelForm.h"
+#include "ui/project/ProjeDegistirFormu.h"
+#include "ui/project/ProjeEklemeFormu.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+// Shows a window, brings it to the front and waits until it has the keyboard. The main
+// window counts as active while one of its dialogs is, so this waits for the window itself.
+inline bool ÖneGetirVeBekle(QWidget* pencere)
+{
+    pencere->show();
+    pencere->activateWindow();
+    return QTest::qWaitFor([pencere] { return QApplication::activeWindow() == pencere; });
+}
+
+// Types a text key by key. QTest knows keys only for Latin-1 letters; "ı" and "ğ"
+// arrive as a keyboard layout would send them, as text on an unknown key.
+inline void Tuşla(QWidget* alan, const QString& metin)
+{
+    for (const QChar harf : metin) {
+        if (harf.unicode() < 0x80)
+            QTest::keyClick(alan, harf.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, alan, Qt::Key_unknown, QString(harf), Qt::NoModifier);
+    }
+}
+
+// Clicks into a field and types over what it holds. Leaving the field is up to the caller.
+inline void Yaz(QLineEdit* alan, const QString& metin)
+{
+    QTest::mouseClick(alan, Qt::LeftButton);
+    QTest::keyClick(alan, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(alan, Qt::Key_Delete);
+    Tuşla(alan, metin);
+}
+
+// Alt and a letter. A button's access key takes the focus at once and clicks a moment
+// later, so this waits for the click.
+inline void ErişimTuşu(QWidget* pencere, Qt::Key harf)
+{
+    QTest::keyClick(pencere, harf, Qt::AltModifier);
+    QTest::qWait(150);
+}
+
+// Types over the name and both dates, one after another; the end date keeps the focus.
+inline void ProjeYaz(const ProjeAlanları& alanlar, const QString& ad, const QString& başlama, const QString& bitiş)
+{
+    Yaz(alanlar.ProjeninAdıKutusu, ad);
+    Yaz(alanlar.BaşlamaTarihiKutusu, başlama);
+    Yaz(alanlar.BitişTarihiKutusu, bitiş);
+}
+
+inline QWidget* Odak()
+{
+    return QApplication::focusWidget();
+}
+
+// Presses Tab `kez` times and names each control the focus lands on.
+inline QStringList SekmeyleGez(int kez)
+{
+    QStringList adlar;
+    for (int i = 0; i < kez; ++i) {
+        QTest::keyClick(Odak(), Qt::Key_Tab);
+        adlar << Odak()->objectName();
+    }
+    return adlar;
+}
+
+// Selects the named project in the main window's list, as a click would.
+inline void ProjeSeç(TemelForm& form, const QString& ad)
+{
+    const auto öğeler = form.ProjeListesi->findItems(ad, Qt::MatchExactly);
+    QVERIFY(!öğeler.isEmpty());
+    form.ProjeListesi->setCurrentItem(öğeler.first());
+}
+
+inline QStringList Projeler(const TemelForm& form)
+{
+    QStringList adlar;
+    for (int i = 0; i < form.ProjeListesi->count(); ++i)
+        adlar << form.ProjeListesi->item(i)->text();
+    return adlar;
+}
