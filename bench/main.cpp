@@ -51,8 +51,8 @@ int main(int argc, char* argv[])
     tablo.Not(QStringLiteral("Makine: %1, %2 çekirdek, yük ortalaması başta %3, sonda %4; Qt %5, platform %6.")
                   .arg(QSysInfo::prettyProductName()).arg(QThread::idealThreadCount())
                   .arg(başlangıçYükü, yük(), QString::fromLatin1(qVersion()), QGuiApplication::platformName()));
-    tablo.Not(QStringLiteral("Satırları \"çizimle\" biten ölçümler ile komutlar, pencere yeniden çizilene dek"
-                             " geçen süredir; komutlar diske kalıcı yazmayı (fsync) da içerir."));
+    tablo.Not(QStringLiteral("Adı \"çizimle\" biten satırlar pencere yeniden çizilene dek geçen süredir, öbürleri"
+                             " işlev ya da düğme dönene dek. Yazan komutlar diske kalıcı yazmayı (fsync) da içerir."));
     çıktı << Qt::endl << tablo.Metin();
     if (tablo.AşılanHedefSayısı() > 0)
         çıktı << tablo.AşılanHedefSayısı() << " hedef aşıldı." << Qt::endl;
