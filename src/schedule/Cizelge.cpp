@@ -20,16 +20,6 @@ std::optional<qint32> Sığdır(qint64 değer)
     return static_cast<qint32>(değer);
 }
 
-// The row of a code among the rows above `satır`; -1 when there is none.
-int YukarıdakiSatır(const QVector<ÇizelgeSatırı>& satırlar, int satır, const QString& kod)
-{
-    for (int i = 0; i < satır; ++i) {
-        if (satırlar.at(i).kodu == kod)
-            return i;
-    }
-    return -1;
-}
-
 QString TanımsızÖnceki(const QVector<ÇizelgeSatırı>& satırlar, int satır, const QString& kod)
 {
     const QString& faaliyet = satırlar.at(satır).kodu;
@@ -52,11 +42,32 @@ void Açıkla(QString* açıklama, const QString& metin)
 
 } // namespace
 
+KodDizini::KodDizini(const QVector<ÇizelgeSatırı>& satırlar)
+{
+    // From the bottom up, so that a code stored twice keeps its upper row.
+    m_ilkSatır.reserve(satırlar.size());
+    for (int i = int(satırlar.size()) - 1; i >= 0; --i)
+        m_ilkSatır.insert(satırlar.at(i).kodu, i);
+}
+
+int KodDizini::YukarıdakiSatır(const QString& kod, int satır) const
+{
+    // The first row of a code is above `satır` exactly when any row of it is.
+    const int ilk = m_ilkSatır.value(kod, -1);
+    return ilk < satır ? ilk : -1;
+}
+
 std::optional<qint32> SüreBul(const QVector<ÇizelgeSatırı>& satırlar, int satır, QString* açıklama)
+{
+    return SüreBul(satırlar, KodDizini(satırlar), satır, açıklama);
+}
+
+std::optional<qint32> SüreBul(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& dizin, int satır,
+                              QString* açıklama)
 {
     qint32 enİyi = 0;
     for (const QString& kod : ÖncekiKodları(satırlar.at(satır).öncekiler)) {
-        const int önceki = YukarıdakiSatır(satırlar, satır, kod);
+        const int önceki = dizin.YukarıdakiSatır(kod, satır);
         if (önceki < 0) {
             Açıkla(açıklama, TanımsızÖnceki(satırlar, satır, kod));
             return std::nullopt;
@@ -73,7 +84,7 @@ std::optional<qint32> SüreBul(const QVector<ÇizelgeSatırı>& satırlar, int s
     return enİyi;
 }
 
-QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, qint32 projeBitişGünü)
+QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& dizin, qint32 projeBitişGünü)
 {
     int satır = -1;
     for (int i = 0; i < satırlar.size() && satır < 0; ++i) {
@@ -89,7 +100,7 @@ QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, qint32 projeBitiş
         int enİyiSatır = -1;
         qint32 enİyiBitiş = 0;
         for (const QString& kod : ÖncekiKodları(satırlar.at(satır).öncekiler)) {
-            const int önceki = YukarıdakiSatır(satırlar, satır, kod);
+            const int önceki = dizin.YukarıdakiSatır(kod, satır);
             const auto ef = önceki < 0 ? std::nullopt : Sayı(satırlar.at(önceki).ef);
             if (!ef)
                 return QString();
@@ -116,6 +127,7 @@ QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, qint32 projeBitiş
     if (satırlar.size() < 2)
         return sonuç;
 
+    const KodDizini dizin(satırlar);
     QString hata;
     if (!Sayı(satırlar.at(0).ef))
         hata = QStringLiteral("%1 faaliyetinin süresi \"%2\" bir tam sayı değil.")
@@ -126,7 +138,7 @@ QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, qint32 projeBitiş
         satır.es.clear();
         satır.ef.clear();
         QString açıklama;
-        const auto es = SüreBul(satırlar, i, &açıklama);
+        const auto es = SüreBul(satırlar, dizin, i, &açıklama);
         if (!es) {
             if (hata.isEmpty())
                 hata = açıklama;
@@ -159,7 +171,7 @@ QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, qint32 projeBitiş
             sonuç.projeBitişGünü = bitiş;
             sonuç.enGeçGünSayısı = QString::number(bitiş);
             sonuç.enErkenGünSayısı = QString::number(*enErken);
-            sonuç.kritikYol = KritikYol(satırlar, bitiş);
+            sonuç.kritikYol = KritikYol(satırlar, dizin, bitiş);
         }
     }
     if (!hata.isEmpty())

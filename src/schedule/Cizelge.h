@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QVector>
 #include <optional>
@@ -28,11 +29,26 @@ struct ÇizelgeSonucu {
 // the ES and EF that could be worked out and explains the first fault in kritikYol.
 ÇizelgeSonucu ÇizelgeyiHesapla(QVector<ÇizelgeSatırı>& satırlar);
 
+// Where each code first stands in the rows, so that finding a predecessor costs the
+// same however long the list is: the pass grows with rows times predecessors.
+class KodDizini {
+public:
+    explicit KodDizini(const QVector<ÇizelgeSatırı>& satırlar);
+    // The row of the code among the rows above `satır`; -1 when there is none.
+    int YukarıdakiSatır(const QString& kod, int satır) const;
+
+private:
+    QHash<QString, int> m_ilkSatır;
+};
+
 // The largest EF among the predecessors listed in öncekiler, 0 when none is larger,
 // reading the EFs of the rows above `satır`. Without a value, `açıklama` says why.
+std::optional<qint32> SüreBul(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& dizin, int satır,
+                              QString* açıklama = nullptr);
+// The same for one row alone.
 std::optional<qint32> SüreBul(const QVector<ÇizelgeSatırı>& satırlar, int satır, QString* açıklama = nullptr);
 
 // The critical path, traced back from the first row that finishes on projeBitişGünü,
 // always to the predecessor that finishes latest (the first listed on a tie).
 // Expects every row's EF to be worked out.
-QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, qint32 projeBitişGünü);
+QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& dizin, qint32 projeBitişGünü);

@@ -75,6 +75,9 @@ private slots:
         QTest::newRow("zero and negative durations") << "A:a:0: B:b:-2:A C:c:0:A D:d:1:B,C"
                                                      << "0/0 0/-2 0/0 0/1" << "1" << "1" << "A,C,D";
         QTest::newRow("one activity") << "A:a:4:" << "0/4" << "" << "" << "";
+        // Another program may have stored a code twice: the upper row is the one meant.
+        QTest::newRow("code stored twice") << "A:a:1: B:b:2:A B:c:5:A C:c:1:B" << "0/1 1/3 1/6 3/4" << "6" << "5"
+                                           << "A,B";
     }
     void forwardPass()
     {

@@ -4,6 +4,7 @@
 #include "ui/Mesaj.h"
 #include "ui/layout/Kurucu.h"
 #include "ui/main/PencereSimgesi.h"
+#include "ui/main/ProjeListesiGorunumu.h"
 #include "ui/project/GunSayisi.h"
 
 #include <QCloseEvent>
@@ -66,6 +67,7 @@ TemelForm::TemelForm(ProjeDeposu depo, QWidget* ebeveyn) : QWidget(ebeveyn), m_d
     setWindowIcon(PencereSimgesi());
     SütunlarıKur(FaaliyetlerListesi);
     ProjeListesi->setSelectionMode(QAbstractItemView::SingleSelection);
+    ProjeListesiGörünümünüKur(ProjeListesi);
 
     // Mouse and keyboard both change the selection; either shows the project.
     connect(ProjeListesi, &QListWidget::itemSelectionChanged, this, &TemelForm::ProjeListesi_Click);

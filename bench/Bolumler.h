@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Deney.h"
+#include "Tablo.h"
+
+// The parts of the benchmark, each adding its rows to the table.
+
+// ProjeleriEkle over 10, 1,000 and 10,000 projects.
+void ProjeleriEkleBölümü(Tablo& tablo, const QVector<Deney::Veritabanı>& vtler);
+// ProjeListesi_Click on each network shape, with each database's projects listed.
+void SeçimBölümü(Tablo& tablo, const QVector<Deney::Veritabanı>& vtler);
+// The forward pass alone over growing networks, to show how its cost grows.
+void İleriGeçişBölümü(Tablo& tablo);
+// The commands that write, each with the main window's refresh, on the largest database.
+void KomutBölümü(Tablo& tablo, const Deney::Veritabanı& vt);
+// Whole-process start-up beside a bare Qt window, measured from outside under X.
+void BaşlatmaBölümü(Tablo& tablo, const Deney::Veritabanı& vt);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ui/main/TemelForm.h"
+
+#include <memory>
+
+class QListWidgetItem;
+
+// The main window over one generated database, shown on screen as the user sees it.
+class ÖlçülenPencere {
+public:
+    ÖlçülenPencere(const QString& yol, const QString& bağlantı);
+    ~ÖlçülenPencere();
+    ÖlçülenPencere(const ÖlçülenPencere&) = delete;
+    ÖlçülenPencere& operator=(const ÖlçülenPencere&) = delete;
+
+    TemelForm& pencere() { return *m_pencere; }
+    ProjeDeposu depo() const { return ProjeDeposu(m_bağlantı); }
+
+    // The project's item in the list; look it up before the clock starts, the list is long.
+    QListWidgetItem* Öğe(const QString& ad) const;
+    // Selects the item as a click does, which runs ProjeListesi_Click.
+    void Seç(QListWidgetItem* öğe);
+    // Leaves nothing selected, so that the next Seç is a change of selection.
+    void SeçimiKaldır();
+
+private:
+    QString m_bağlantı;
+    std::unique_ptr<TemelForm> m_pencere;
+};
+
+// Runs what a call leaves behind for the event loop: the lists' relayout and the
+// window's repaint. A figure counts them, since the user waits for them too.
+void EkranıTamamla();
