@@ -62,7 +62,7 @@ void KomutBölümü(Tablo& tablo, const Deney::Veritabanı& vt)
     const int tekrar = Deney::KomutTekrarı;
 
     // The 62nd activity, typed into the add dialog and saved with "Kaydet".
-    ölçülen.Seç(ölçülen.Öğe(Deney::EklenecekProje));
+    ölçülen.Seç(ölçülen.Satır(Deney::EklenecekProje));
     pencere.FaaliyetEkleDüğmesi_Click();
     FaaliyetEklemeFormu* ekleme = pencere.AçıkFaaliyetEklemeFormu;
     EkranıTamamla();
@@ -91,14 +91,14 @@ void KomutBölümü(Tablo& tablo, const Deney::Veritabanı& vt)
 
     int sıra = 0;
     const auto boşalt = SüreÖlç(tekrar, [&] {
-        ölçülen.Seç(ölçülen.Öğe(Deney::BoşaltılacakProje(++sıra)));
+        ölçülen.Seç(ölçülen.Satır(Deney::BoşaltılacakProje(++sıra)));
         EkranıTamamla();
     }, [&] { pencere.TümKayıtlarıSilDüğmesi->click(); }, EkranıTamamla);
     İkiSatır(tablo, QStringLiteral("Tüm Faaliyetleri Sil"), QStringLiteral("62 faaliyet, yenilemeyle"), boşalt);
 
     sıra = 0;
     const auto sil = SüreÖlç(tekrar, [&] {
-        ölçülen.Seç(ölçülen.Öğe(Deney::SilinecekProje(++sıra)));
+        ölçülen.Seç(ölçülen.Satır(Deney::SilinecekProje(++sıra)));
         EkranıTamamla();
     }, [&] { pencere.ProjeSilDüğmesi->click(); }, EkranıTamamla);
     İkiSatır(tablo, QStringLiteral("Proje Sil"), QStringLiteral("62 faaliyetiyle, liste yeniden dolar"), sil);
@@ -108,14 +108,14 @@ void KomutBölümü(Tablo& tablo, const Deney::Veritabanı& vt)
     ProjeDeğiştirFormu* değiştirme = nullptr;
     const auto değiştir = SüreÖlç(tekrar, [&] {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ölçülen.Seç(ölçülen.Öğe(ad));
+        ölçülen.Seç(ölçülen.Satır(ad));
         pencere.ProjeDeğiştirDüğmesi_Click();
         değiştirme = pencere.AçıkProjeDeğiştirFormu();
         ad = ad == Deney::AdıDeğişecekProje ? ad + QStringLiteral(" 2") : Deney::AdıDeğişecekProje;
         değiştirme->ProjeninAdıKutusu->setText(ad);
         EkranıTamamla();
     }, [&] { değiştirme->KaydetDüğmesi->click(); }, EkranıTamamla);
-    ölçülen.Öğe(ad);
+    ölçülen.Satır(ad);
     İkiSatır(tablo, QStringLiteral("Proje Değiştir: Kaydet"), QStringLiteral("yeni ad 62 faaliyete, liste yeniden dolar"),
              değiştir);
 }

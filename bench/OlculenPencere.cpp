@@ -1,7 +1,8 @@
 #include "OlculenPencere.h"
 
+#include "ui/layout/ListeKutusu.h"
+
 #include <QCoreApplication>
-#include <QListWidget>
 #include <QSqlDatabase>
 #include <QWindow>
 #include <cstdio>
@@ -27,24 +28,24 @@
     QSqlDatabase::removeDatabase(m_bağlantı);
 }
 
-QListWidgetItem* ÖlçülenPencere::Öğe(const QString& ad) const
+int ÖlçülenPencere::Satır(const QString& ad) const
 {
-    const auto öğeler = m_pencere->ProjeListesi->findItems(ad, Qt::MatchExactly);
-    if (öğeler.isEmpty()) {
+    const int satır = m_pencere->ProjeListesi->Bul(ad);
+    if (satır < 0) {
         std::fprintf(stderr, "\"%s\" projesi listede yok\n", qPrintable(ad));
         std::exit(1);
     }
-    return öğeler.first();
+    return satır;
 }
 
-void ÖlçülenPencere::Seç(QListWidgetItem* öğe)
+void ÖlçülenPencere::Seç(int satır)
 {
-    m_pencere->ProjeListesi->setCurrentItem(öğe);
+    m_pencere->ProjeListesi->Seç(satır);
 }
 
 void ÖlçülenPencere::SeçimiKaldır()
 {
-    m_pencere->ProjeListesi->clearSelection();
+    m_pencere->ProjeListesi->Seç(-1);
     EkranıTamamla();
 }
 

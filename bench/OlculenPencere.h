@@ -4,8 +4,6 @@
 
 #include <memory>
 
-class QListWidgetItem;
-
 // The main window over one generated database, shown on screen as the user sees it.
 class ÖlçülenPencere {
 public:
@@ -17,10 +15,10 @@ public:
     TemelForm& pencere() { return *m_pencere; }
     ProjeDeposu depo() const { return ProjeDeposu(m_bağlantı); }
 
-    // The project's item in the list; look it up before the clock starts, the list is long.
-    QListWidgetItem* Öğe(const QString& ad) const;
-    // Selects the item as a click does, which runs ProjeListesi_Click.
-    void Seç(QListWidgetItem* öğe);
+    // The project's row in the list; look it up before the clock starts, the list is long.
+    int Satır(const QString& ad) const;
+    // Selects the row as a click does, which runs ProjeListesi_Click.
+    void Seç(int satır);
     // Leaves nothing selected, so that the next Seç is a change of selection.
     void SeçimiKaldır();
 

@@ -1,7 +1,6 @@
 #include "Bolumler.h"
 #include "OlculenPencere.h"
 
-#include <QListWidget>
 
 namespace {
 
@@ -33,9 +32,9 @@ void SeçimBölümü(Tablo& tablo, const QVector<Deney::Veritabanı>& vtler)
     for (AğBiçimi biçim : Deney::Biçimler) {
         for (const Deney::Veritabanı& vt : vtler) {
             ÖlçülenPencere ölçülen(vt.yol, Bağlantı(vt));
-            QListWidgetItem* öğe = ölçülen.Öğe(Deney::BiçimProjesi(biçim));
+            const int satır = ölçülen.Satır(Deney::BiçimProjesi(biçim));
             const auto [işlev, ekranda] = SüreÖlç(201, [&] { ölçülen.SeçimiKaldır(); },
-                                                  [&] { ölçülen.Seç(öğe); }, EkranıTamamla);
+                                                  [&] { ölçülen.Seç(satır); }, EkranıTamamla);
             const QString ayrıntı = BiçimAdı(biçim) + QStringLiteral(", ") + Deney::ProjeSayısı(vt.projeSayısı);
             tablo.Satır(QStringLiteral("ProjeListesi_Click"), ayrıntı, işlev, QStringLiteral("ms"), 1.0);
             tablo.Satır(QStringLiteral("ProjeListesi_Click, çizimle"), ayrıntı, ekranda, QStringLiteral("ms"));

@@ -7,6 +7,31 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <future>
+
+namespace {
+
+struct İlkOkuma {
+    DepoHatası açılış; // the file cannot serve: start-up ends with this
+    DepoHatası okuma;  // opened, but the list could not be read
+    QStringList adlar;
+};
+
+// Opens the file on a connection of its own, checks it as start-up must, and reads
+// the project names. Runs on another thread while the window is being built.
+İlkOkuma ProjeAdlarınıOku(const QString& yol)
+{
+    const QString bağlantı = QStringLiteral("kavrion-ilk-okuma");
+    İlkOkuma sonuç;
+    sonuç.açılış = ProjeDeposu::Aç(yol, bağlantı);
+    if (sonuç.açılış)
+        return sonuç;
+    sonuç.okuma = ProjeDeposu(bağlantı).ProjeleriOku(sonuç.adlar);
+    ProjeDeposu::Kapat(bağlantı);
+    return sonuç;
+}
+
+} // namespace
 
 void TürkçeArayüzüYükle(QApplication& uygulama)
 {
@@ -17,11 +42,24 @@ void TürkçeArayüzüYükle(QApplication& uygulama)
 
 std::unique_ptr<TemelForm> Başlat(const QString& klasör)
 {
-    if (auto hata = ProjeDeposu::Aç(VeritabanıYolu(klasör), DeğişkenModülü::VeritabanıBağlantısı)) {
+    // Reading the list and building the window are each a good part of start-up,
+    // and neither needs the other until the list is filled.
+    const QString yol = VeritabanıYolu(klasör);
+    auto okuma = std::async(std::launch::async, ProjeAdlarınıOku, yol);
+    auto pencere = std::make_unique<TemelForm>(DeğişkenModülü::Veritabanı(), TemelForm::İlkListe::SonraVerilecek);
+    const İlkOkuma ilk = okuma.get();
+
+    DepoHatası hata = ilk.açılış;
+    if (!hata)
+        hata = ProjeDeposu::Aç(yol, DeğişkenModülü::VeritabanıBağlantısı);
+    if (hata) {
         Mesaj::HatayıGöster(nullptr, hata);
         return nullptr;
     }
-    auto pencere = std::make_unique<TemelForm>(DeğişkenModülü::Veritabanı());
+    if (ilk.okuma)
+        pencere->ProjeleriEkle(); // tries again on the window's own connection, and says why it failed
+    else
+        pencere->ProjeleriGöster(ilk.adlar);
     pencere->show();
     return pencere;
 }

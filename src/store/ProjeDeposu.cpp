@@ -165,6 +165,12 @@ DepoHatası ProjeDeposu::Aç(const QString& yol, const QString& bağlantı)
     return hata;
 }
 
+void ProjeDeposu::Kapat(const QString& bağlantı)
+{
+    QSqlDatabase::database(bağlantı, false).close();
+    QSqlDatabase::removeDatabase(bağlantı);
+}
+
 DepoHatası ProjeDeposu::ProjeleriOku(QStringList& adlar) const
 {
     adlar.clear();

@@ -30,6 +30,8 @@ public:
 
     // Opens an existing database read-write (never creates one) and checks its tables.
     static DepoHatası Aç(const QString& yol, const QString& bağlantı);
+    // Closes and forgets a connection opened with Aç, in the thread that opened it.
+    static void Kapat(const QString& bağlantı);
 
     // Every project name, in the order added.
     DepoHatası ProjeleriOku(QStringList& adlar) const;

@@ -6,10 +6,10 @@
 #include "destek/DosyaIzinleri.h"
 #include "destek/MesajKaydi.h"
 #include "destek/Ozet.h"
+#include "ui/layout/ListeKutusu.h"
 #include "ui/main/TemelForm.h"
 
 #include <QApplication>
-#include <QListWidget>
 #include <QLocale>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
@@ -123,7 +123,7 @@ private slots:
         const auto pencere = Başlat(dizin.path());
         QVERIFY(pencere);
         QCOMPARE(kayıt.sayı(), 0);
-        QCOMPARE(pencere->ProjeListesi->count(), 1);
+        QCOMPARE(pencere->ProjeListesi->Sayı(), 1);
 
         const ProjeDeposu& depo = pencere->Depo();
         const Faaliyet b{"B", "b", "2", "A"};
@@ -153,7 +153,7 @@ private slots:
         const auto pencere = Başlat(dizin.path());
         QVERIFY(pencere);
         QVERIFY(pencere->isVisible());
-        QCOMPARE(pencere->ProjeListesi->count(), 0);
+        QCOMPARE(pencere->ProjeListesi->Sayı(), 0);
         QCOMPARE(kayıt.sayı(), 0);
     }
 

@@ -1,17 +1,17 @@
 #include "destek/AnaPencereSurucusu.h"
 
+#include "ui/layout/ListeKutusu.h"
 #include "ui/main/TemelForm.h"
 
 #include <QApplication>
-#include <QListWidget>
 #include <QTest>
 #include <QTreeWidget>
 
 void ProjeyiSeç(TemelForm& ana, const QString& ad)
 {
-    const QList<QListWidgetItem*> öğeler = ana.ProjeListesi->findItems(ad, Qt::MatchExactly);
-    QVERIFY2(!öğeler.isEmpty(), qPrintable(ad));
-    ana.ProjeListesi->setCurrentItem(öğeler.first());
+    const int satır = ana.ProjeListesi->Bul(ad);
+    QVERIFY2(satır >= 0, qPrintable(ad));
+    ana.ProjeListesi->Seç(satır);
 }
 
 void SatırıSeç(TemelForm& ana, const QString& kod)

@@ -8,13 +8,13 @@
 #include "destek/Ozet.h"
 #include "store/BolgeselMetin.h"
 #include "ui/activity/FaaliyetEklemeFormu.h"
+#include "ui/layout/ListeKutusu.h"
 #include "ui/main/TemelForm.h"
 #include "ui/project/ProjeEklemeFormu.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -72,10 +72,7 @@ FaaliyetEklemeFormu* FaaliyetGirişi(TemelForm& ana, const QString& proje)
 
 QStringList Projeler(const TemelForm& ana)
 {
-    QStringList adlar;
-    for (int i = 0; i < ana.ProjeListesi->count(); ++i)
-        adlar << ana.ProjeListesi->item(i)->text();
-    return adlar;
+    return ana.ProjeListesi->Metinler();
 }
 
 } // namespace

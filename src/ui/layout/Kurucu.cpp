@@ -1,5 +1,8 @@
 #include "ui/layout/Kurucu.h"
 
+#include "ui/layout/DuzCerceve.h"
+#include "ui/layout/ListeKutusu.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -7,7 +10,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -33,7 +35,7 @@ QWidget* Yarat(const DenetimDüzeni& d, QWidget* ebeveyn)
         return kutu;
     }
     case DenetimTürü::Çerçeve: {
-        return new QGroupBox(başlık, ebeveyn);
+        return new DüzÇerçeve(başlık, ebeveyn);
     }
     case DenetimTürü::Düğme: {
         auto* düğme = new QPushButton(başlık, ebeveyn);
@@ -41,7 +43,7 @@ QWidget* Yarat(const DenetimDüzeni& d, QWidget* ebeveyn)
         return düğme;
     }
     case DenetimTürü::Liste:
-        return new QListWidget(ebeveyn);
+        return new ListeKutusu(ebeveyn);
     case DenetimTürü::AçılırListe:
         return new QComboBox(ebeveyn);
     case DenetimTürü::ListeGörünümü: {

@@ -1,10 +1,10 @@
 #include "ui/Mesaj.h"
+#include "ui/layout/ListeKutusu.h"
 #include "ui/main/TemelForm.h"
 #include "ui/project/ProjeDegistirFormu.h"
 #include "ui/project/ProjeEklemeFormu.h"
 
 #include <QLineEdit>
-#include <QListWidget>
 
 namespace {
 
@@ -37,7 +37,7 @@ void TemelForm::ProjeDeğiştirDüğmesi_Click()
 
 void TemelForm::ProjeSilDüğmesi_Click()
 {
-    if (ProjeListesi->count() == 0)
+    if (ProjeListesi->Sayı() == 0)
         return;
     const QString ad = SeçiliProje();
     if (ad.isEmpty())

@@ -3,15 +3,15 @@
 #include "schedule/Cizelge.h"
 #include "ui/Mesaj.h"
 #include "ui/layout/Kurucu.h"
+#include "ui/layout/ListeKutusu.h"
 #include "ui/main/PencereSimgesi.h"
-#include "ui/main/ProjeListesiGorunumu.h"
 #include "ui/project/GunSayisi.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QItemSelectionModel>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <utility>
@@ -43,10 +43,10 @@ QTreeWidgetItem* Satır(const ÇizelgeSatırı& s)
 
 } // namespace
 
-TemelForm::TemelForm(ProjeDeposu depo, QWidget* ebeveyn) : QWidget(ebeveyn), m_depo(std::move(depo))
+TemelForm::TemelForm(ProjeDeposu depo, İlkListe ilkListe) : m_depo(std::move(depo))
 {
     const KurulmuşPencere k = PencereyiKur(this, Düzenler::TemelForm());
-    ProjeListesi = k.al<QListWidget>("ProjeListesi");
+    ProjeListesi = k.al<ListeKutusu>("ProjeListesi");
     Çerçeve = k.al<QGroupBox>("Çerçeve");
     BaşlamaTarihiKutusu = k.al<QLineEdit>("BaşlamaTarihiKutusu");
     BitişTarihiKutusu = k.al<QLineEdit>("BitişTarihiKutusu");
@@ -66,11 +66,10 @@ TemelForm::TemelForm(ProjeDeposu depo, QWidget* ebeveyn) : QWidget(ebeveyn), m_d
 
     setWindowIcon(PencereSimgesi());
     SütunlarıKur(FaaliyetlerListesi);
-    ProjeListesi->setSelectionMode(QAbstractItemView::SingleSelection);
-    ProjeListesiGörünümünüKur(ProjeListesi);
 
     // Mouse and keyboard both change the selection; either shows the project.
-    connect(ProjeListesi, &QListWidget::itemSelectionChanged, this, &TemelForm::ProjeListesi_Click);
+    connect(ProjeListesi->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TemelForm::ProjeListesi_Click);
     connect(ÇıkışDüğmesi, &QPushButton::clicked, this, &TemelForm::ÇıkışDüğmesi_Click);
     connect(ProjeEkleDüğmesi, &QPushButton::clicked, this, &TemelForm::ProjeEkleDüğmesi_Click);
     connect(ProjeDeğiştirDüğmesi, &QPushButton::clicked, this, &TemelForm::ProjeDeğiştirDüğmesi_Click);
@@ -82,23 +81,28 @@ TemelForm::TemelForm(ProjeDeposu depo, QWidget* ebeveyn) : QWidget(ebeveyn), m_d
     connect(SonFaaliyetiSilDüğmesi, &QPushButton::clicked, this, &TemelForm::SonFaaliyetiSilDüğmesi_Click);
     connect(TümKayıtlarıSilDüğmesi, &QPushButton::clicked, this, &TemelForm::TümKayıtlarıSilDüğmesi_Click);
 
-    ProjeleriEkle();
+    if (ilkListe == İlkListe::DepodanOku)
+        ProjeleriEkle();
     Ortala(this);
 }
 
 QString TemelForm::SeçiliProje() const
 {
-    const QList<QListWidgetItem*> seçili = ProjeListesi->selectedItems();
-    return seçili.isEmpty() ? QString() : seçili.first()->text();
+    return ProjeListesi->SeçiliMetin();
 }
 
 void TemelForm::ProjeleriEkle()
 {
-    ProjeListesi->clear();
+    ProjeListesi->Doldur({});
     QStringList adlar;
     if (auto hata = m_depo.ProjeleriOku(adlar))
         Mesaj::HatayıGöster(this, hata);
-    ProjeListesi->addItems(adlar);
+    ProjeleriGöster(adlar);
+}
+
+void TemelForm::ProjeleriGöster(const QStringList& adlar)
+{
+    ProjeListesi->Doldur(adlar);
     BaşlamaTarihiKutusu->clear();
     BitişTarihiKutusu->clear();
     TahminiGünSayısıKutusu->clear();

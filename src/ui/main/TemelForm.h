@@ -7,9 +7,9 @@
 
 class ProjeDeğiştirFormu;
 class ProjeEklemeFormu;
+class ListeKutusu;
 class QGroupBox;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QTreeWidget;
 class FaaliyetEklemeFormu;
@@ -20,11 +20,17 @@ class FaaliyetDeğiştirmeFormu;
 // Its controls are what the rest of the application reads the selection from.
 class TemelForm : public QWidget {
 public:
-    explicit TemelForm(ProjeDeposu depo, QWidget* ebeveyn = nullptr);
+    enum class İlkListe {
+        DepodanOku,     // the window lists the stored projects as it is built
+        SonraVerilecek, // the list stays empty until ProjeleriGöster; the store need not be open yet
+    };
+    explicit TemelForm(ProjeDeposu depo, İlkListe ilkListe = İlkListe::DepodanOku);
 
     // Refills the project list from the store; nothing is selected afterwards, and the
     // dates, the day count and the activity list are emptied.
     void ProjeleriEkle();
+    // The same with names already read.
+    void ProjeleriGöster(const QStringList& adlar);
     // Shows the selected project: its dates and day count, its activities with ES
     // and EF, the two finish day counts and the critical path. Does nothing when no
     // project is selected.
@@ -57,7 +63,7 @@ public:
     QString SeçiliProje() const;
     const ProjeDeposu& Depo() const { return m_depo; }
 
-    QListWidget* ProjeListesi;
+    ListeKutusu* ProjeListesi;
     QGroupBox* Çerçeve;
     QLineEdit* BaşlamaTarihiKutusu;
     QLineEdit* BitişTarihiKutusu;

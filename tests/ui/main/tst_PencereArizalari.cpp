@@ -7,13 +7,13 @@
 #include "destek/Ozet.h"
 #include "ui/activity/FaaliyetDegistirmeFormu.h"
 #include "ui/activity/FaaliyetEklemeFormu.h"
+#include "ui/layout/ListeKutusu.h"
 #include "ui/main/TemelForm.h"
 #include "ui/project/ProjeDegistirFormu.h"
 #include "ui/project/ProjeEklemeFormu.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -101,10 +101,7 @@ void PencereDepoyuGösterir(TemelForm& ana, const ProjeDeposu& depo)
     ana.ProjeleriEkle();
     QStringList adlar;
     QVERIFY(!depo.ProjeleriOku(adlar));
-    QStringList listede;
-    for (int i = 0; i < ana.ProjeListesi->count(); ++i)
-        listede << ana.ProjeListesi->item(i)->text();
-    QCOMPARE(listede, adlar);
+    QCOMPARE(ana.ProjeListesi->Metinler(), adlar);
     if (!adlar.contains("ALFA"))
         return;
     ProjeyiSeç(ana, "ALFA");

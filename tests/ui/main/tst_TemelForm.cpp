@@ -1,6 +1,7 @@
 #include "destek/AnaPencereSurucusu.h"
 #include "destek/GeciciVeritabani.h"
 #include "destek/MesajKaydi.h"
+#include "ui/layout/ListeKutusu.h"
 #include "ui/main/TemelForm.h"
 
 #include <QAccessible>
@@ -8,7 +9,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -32,8 +32,8 @@ private slots:
         for (const char* ad : {"ZETA", "ALFA", "MU"})
             vt.ProjeEkle(QString::fromUtf8(ad));
         TemelForm ana(vt.depo());
-        QCOMPARE(ana.ProjeListesi->count(), 3);
-        QCOMPARE(ana.ProjeListesi->item(0)->text(), QStringLiteral("ZETA"));
+        QCOMPARE(ana.ProjeListesi->Sayı(), 3);
+        QCOMPARE(ana.ProjeListesi->Metin(0), QStringLiteral("ZETA"));
         QVERIFY(ana.SeçiliProje().isEmpty());
         QVERIFY(ana.BaşlamaTarihiKutusu->text().isEmpty());
         QCOMPARE(ana.FaaliyetlerListesi->topLevelItemCount(), 0);

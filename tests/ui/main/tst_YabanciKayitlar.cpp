@@ -4,10 +4,10 @@
 #include "destek/GeciciVeritabani.h"
 #include "destek/MesajKaydi.h"
 #include "destek/Ozet.h"
+#include "ui/layout/ListeKutusu.h"
 #include "ui/main/TemelForm.h"
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
@@ -107,7 +107,7 @@ private slots:
         {
             MesajKaydı kayıt;
             TemelForm pencere{ProjeDeposu(bağlantı)};
-            pencere.ProjeListesi->setCurrentRow(0);
+            pencere.ProjeListesi->Seç(0);
             QVERIFY2(kayıt.sayı() == 0, qPrintable(kayıt.son().metin));
             QCOMPARE(pencere.KritikYolKutusu->text(), kritikYol);
             QCOMPARE(pencere.BaşlamaTarihiKutusu->text(), başlamaKutusu);

@@ -8,7 +8,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
+#include "ui/layout/ListeKutusu.h"
 #include <QTest>
 
 // Shows a window, brings it to the front and waits until it has the keyboard. The main
@@ -76,15 +76,12 @@ inline QStringList SekmeyleGez(int kez)
 // Selects the named project in the main window's list, as a click would.
 inline void ProjeSeç(TemelForm& form, const QString& ad)
 {
-    const auto öğeler = form.ProjeListesi->findItems(ad, Qt::MatchExactly);
-    QVERIFY(!öğeler.isEmpty());
-    form.ProjeListesi->setCurrentItem(öğeler.first());
+    const int satır = form.ProjeListesi->Bul(ad);
+    QVERIFY(satır >= 0);
+    form.ProjeListesi->Seç(satır);
 }
 
 inline QStringList Projeler(const TemelForm& form)
 {
-    QStringList adlar;
-    for (int i = 0; i < form.ProjeListesi->count(); ++i)
-        adlar << form.ProjeListesi->item(i)->text();
-    return adlar;
+    return form.ProjeListesi->Metinler();
 }

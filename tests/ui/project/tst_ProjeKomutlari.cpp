@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(o.kayıt.son().metin, QStringLiteral("Seçilen projeyi SİLMEK istiyor musunuz?"));
         QCOMPARE(o.kayıt.son().simge, QMessageBox::Question);
         QTEST(o.vt.Satırlar(), "kalan");
-        QCOMPARE(o.form->ProjeListesi->count(), 2);
+        QCOMPARE(o.form->ProjeListesi->Sayı(), 2);
         QVERIFY(!Projeler(*o.form).contains(proje));
         QVERIFY(o.form->SeçiliProje().isEmpty());
         QVERIFY(o.form->BaşlamaTarihiKutusu->text().isEmpty());
