@@ -2,14 +2,17 @@
 
 // Driving the main window and its project dialogs as a user would, by mouse and keyboard.
 
+#include "ui/layout/ListeKutusu.h"
 #include "ui/main/TemelForm.h"
 #include "ui/project/ProjeDegistirFormu.h"
 #include "ui/project/ProjeEklemeFormu.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
-#include "ui/layout/ListeKutusu.h"
+#include <QPointer>
 #include <QTest>
+#include <algorithm>
 
 // Shows a window, brings it to the front and waits until it has the keyboard. The main
 // window counts as active while one of its dialogs is, so this waits for the window itself.
@@ -41,12 +44,16 @@ inline void Yaz(QLineEdit* alan, const QString& metin)
     Tuşla(alan, metin);
 }
 
-// Alt and a letter. A button's access key takes the focus at once and clicks a moment
-// later, so this waits for the click.
+// Alt and a letter. A button's access key presses it at once and clicks a moment
+// later, so this waits until no button of the window is down (or the window is gone).
 inline void ErişimTuşu(QWidget* pencere, Qt::Key harf)
 {
+    QList<QPointer<QAbstractButton>> düğmeler;
+    for (QAbstractButton* düğme : pencere->findChildren<QAbstractButton*>())
+        düğmeler << düğme;
     QTest::keyClick(pencere, harf, Qt::AltModifier);
-    QTest::qWait(150);
+    QTRY_VERIFY(std::none_of(düğmeler.begin(), düğmeler.end(),
+                             [](const QPointer<QAbstractButton>& d) { return d && d->isDown(); }));
 }
 
 // Types over the name and both dates, one after another; the end date keeps the focus.
