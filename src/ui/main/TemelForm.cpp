@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QItemSelectionModel>
 #include <QPushButton>
+#include <QStyleOptionHeader>
 #include <QTreeWidget>
 #include <utility>
 
@@ -23,9 +24,16 @@ void SütunlarıKur(QTreeWidget* liste)
     const auto& sütunlar = Düzenler::FaaliyetlerListesiSütunları();
     liste->setColumnCount(int(sütunlar.size()));
     auto* başlık = new QTreeWidgetItem;
+    // The header would measure each caption in bold, which loads a second font face at
+    // start-up only for that; its size in the list's own font is given instead.
+    QStyleOptionHeader ölçü;
+    ölçü.initFrom(liste->header());
     for (int i = 0; i < int(sütunlar.size()); ++i) {
         başlık->setText(i, QString::fromUtf8(sütunlar[size_t(i)].başlık));
         başlık->setTextAlignment(i, sütunlar[size_t(i)].hizalama | Qt::AlignVCenter);
+        ölçü.text = başlık->text(i);
+        başlık->setData(i, Qt::SizeHintRole,
+                        liste->style()->sizeFromContents(QStyle::CT_HeaderSection, &ölçü, QSize(), liste->header()));
     }
     liste->setHeaderItem(başlık);
     for (int i = 0; i < int(sütunlar.size()); ++i)
