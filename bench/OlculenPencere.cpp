@@ -3,7 +3,6 @@
 #include "ui/layout/ListeKutusu.h"
 
 #include <QCoreApplication>
-#include <QSqlDatabase>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
@@ -24,8 +23,7 @@
 ÖlçülenPencere::~ÖlçülenPencere()
 {
     m_pencere.reset();
-    QSqlDatabase::database(m_bağlantı, false).close();
-    QSqlDatabase::removeDatabase(m_bağlantı);
+    ProjeDeposu::Kapat(m_bağlantı);
 }
 
 int ÖlçülenPencere::Satır(const QString& ad) const

@@ -79,7 +79,6 @@ DepoHatası VeritabanıÜret(const QString& yol, int projeSayısı, const QVecto
                             üreteç);
         }
     }
-    QSqlDatabase::database(bağlantı, false).close();
-    QSqlDatabase::removeDatabase(bağlantı);
+    ProjeDeposu::Kapat(bağlantı);
     return hata;
 }

@@ -60,8 +60,7 @@ GeçiciVeritabanı::GeçiciVeritabanı(const QString& klasör)
 
 GeçiciVeritabanı::~GeçiciVeritabanı()
 {
-    QSqlDatabase::database(m_bağlantı, false).close();
-    QSqlDatabase::removeDatabase(m_bağlantı);
+    ProjeDeposu::Kapat(m_bağlantı);
 }
 
 void GeçiciVeritabanı::ProjeEkle(const QString& ad, const QString& başlama, const QString& bitiş,

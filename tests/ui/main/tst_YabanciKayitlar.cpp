@@ -9,7 +9,6 @@
 
 #include <QLineEdit>
 #include <QLocale>
-#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -115,8 +114,7 @@ private slots:
             // Rows that could be worked out keep their figures: A always starts at 0.
             QCOMPARE(pencere.FaaliyetlerListesi->topLevelItem(0)->text(4), QStringLiteral("0"));
         }
-        QSqlDatabase::database(bağlantı, false).close();
-        QSqlDatabase::removeDatabase(bağlantı);
+        ProjeDeposu::Kapat(bağlantı);
         ++açıklanan;
     }
 };
