@@ -39,6 +39,13 @@ DepoHatası Çalıştır(QSqlQuery& sorgu, const QString& sql, std::initializer_
     return {};
 }
 
+// The end of a loop over rows: a step that failed part-way (a damaged page, an I/O
+// error) also ends the loop, and must not pass for the end of the rows.
+DepoHatası SatırlarınSonu(const QSqlQuery& sorgu)
+{
+    return sorgu.lastError().isValid() ? SqlHatası(sorgu.lastError()) : DepoHatası{};
+}
+
 // One write transaction. It takes the write lock at once, so a busy file is refused
 // before anything is changed; unless Bitir succeeds, everything is rolled back.
 class Yazım {
@@ -180,7 +187,7 @@ DepoHatası ProjeDeposu::ProjeleriOku(QStringList& adlar) const
         return hata;
     while (sorgu.next())
         adlar << sorgu.value(0).toString();
-    return {};
+    return SatırlarınSonu(sorgu);
 }
 
 DepoHatası ProjeDeposu::ProjeOku(const QString& ad, ProjeBilgisi& bilgi) const
@@ -210,7 +217,7 @@ DepoHatası ProjeDeposu::FaaliyetleriOku(const QString& proje, QVector<Faaliyet>
         faaliyetler.append({sorgu.value(0).toString(), sorgu.value(1).toString(),
                             sorgu.value(2).toString(), sorgu.value(3).toString()});
     }
-    return {};
+    return SatırlarınSonu(sorgu);
 }
 
 DepoHatası ProjeDeposu::KodlarıOku(const QString& proje, QStringList& kodlar) const
@@ -223,7 +230,7 @@ DepoHatası ProjeDeposu::KodlarıOku(const QString& proje, QStringList& kodlar) 
         return hata;
     while (sorgu.next())
         kodlar << sorgu.value(0).toString();
-    return {};
+    return SatırlarınSonu(sorgu);
 }
 
 DepoHatası ProjeDeposu::EnBüyükKodu(const QString& proje, QString& koduBul) const

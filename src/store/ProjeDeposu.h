@@ -33,7 +33,8 @@ public:
     // Closes and forgets a connection opened with Aç, in the thread that opened it.
     static void Kapat(const QString& bağlantı);
 
-    // Every project name, in the order added.
+    // Every project name, in the order added. The lists read below are whole unless an
+    // error is returned.
     DepoHatası ProjeleriOku(QStringList& adlar) const;
     DepoHatası ProjeOku(const QString& ad, ProjeBilgisi& bilgi) const;
     // The project's activities, in the order added.

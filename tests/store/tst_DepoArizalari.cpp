@@ -102,6 +102,29 @@ private slots:
         }
         ++atlatılan;
     }
+
+    // A list whose reading fails after its first rows is an error, not a shorter list.
+    void readFailingPartWayIsReported()
+    {
+        GeçiciVeritabanı vt;
+        QVERIFY(DosyadaÇalıştır(vt.yol(), {QStringLiteral(
+            "WITH RECURSIVE s(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM s WHERE i < 5000) "
+            "INSERT INTO ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi) "
+            "SELECT 'PROJE ' || i, '2026-01-01', '2026-02-01' FROM s")}));
+        // The table's first pages stay sound; the pages written last, where its last
+        // rows lie, are overwritten.
+        QFile dosya(vt.yol());
+        QVERIFY(dosya.open(QIODevice::ReadWrite));
+        const qint64 boyut = dosya.size();
+        QVERIFY(dosya.seek(boyut / 2));
+        QVERIFY(dosya.write(QByteArray(int(boyut - boyut / 2), '\x5A')) == boyut - boyut / 2);
+        dosya.close();
+
+        QStringList adlar;
+        const DepoHatası hata = vt.depo().ProjeleriOku(adlar);
+        QCOMPARE(hata.numara, 11);
+        QVERIFY(!adlar.isEmpty()); // the rows before the damage were read, and are not the answer
+    }
 };
 
 QTEST_GUILESS_MAIN(StoreFaultTest)

@@ -101,11 +101,12 @@ QString TemelForm::SeçiliProje() const
 
 void TemelForm::ProjeleriEkle()
 {
-    ProjeListesi->Doldur({});
     QStringList adlar;
-    if (auto hata = m_depo.ProjeleriOku(adlar))
+    const DepoHatası hata = m_depo.ProjeleriOku(adlar);
+    // A list that could not be read whole is not shown in part.
+    ProjeleriGöster(hata ? QStringList() : adlar);
+    if (hata)
         Mesaj::HatayıGöster(this, hata);
-    ProjeleriGöster(adlar);
 }
 
 void TemelForm::ProjeleriGöster(const QStringList& adlar)
