@@ -10,8 +10,8 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyleOptionHeader>
 #include <QTreeWidget>
