@@ -61,7 +61,7 @@ QVector<Faaliyet> AğKur(AğBiçimi biçim, int faaliyetSayısı, std::mt19937& 
         const QString öncekiler = i == 0 ? QStringLiteral("")
             : Öncekiler(biçim, i, faaliyetSayısı - 1, üreteç).join(QLatin1Char(','));
         faaliyetler.append({Kod(i), QStringLiteral("Faaliyet %1").arg(i + 1),
-                            QString::number(1 + üreteç() % 30), öncekiler});
+                            qint32(1 + üreteç() % 30), öncekiler});
     }
     return faaliyetler;
 }

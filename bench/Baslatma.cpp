@@ -1,5 +1,6 @@
 #include "Bolumler.h"
 #include "XGozcusu.h"
+#include "ui/layout/Duzenler.h"
 #include "ui/layout/Kurucu.h"
 
 #include <QCoreApplication>

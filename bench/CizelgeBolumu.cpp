@@ -11,7 +11,7 @@ void İleriGeçişBölümü(Tablo& tablo)
             QVector<ÇizelgeSatırı> satırlar;
             int bağ = 0;
             for (const Faaliyet& f : AğKur(biçim, satırSayısı, üreteç)) {
-                satırlar.append({f.kodu, f.adı, f.süre, f.öncekiler, QString(), QString()});
+                satırlar.append({f.kodu, f.adı, QString::number(f.süre), f.öncekiler, QString(), QString()});
                 bağ += f.öncekiler.isEmpty() ? 0 : int(ÖncekiKodları(f.öncekiler).size());
             }
             const int tekrar = satırSayısı >= 6200 ? 11 : 101;

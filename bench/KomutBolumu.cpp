@@ -56,7 +56,7 @@ void KomutBölümü(Tablo& tablo, const Deney::Veritabanı& vt)
 {
     tablo.Bölüm(QStringLiteral("Yazan komutlar, %1 faaliyet, %2 listede")
                     .arg(Deney::FaaliyetSayısı).arg(Deney::ProjeSayısı(vt.projeSayısı)));
-    ÖlçülenPencere ölçülen(vt.yol, QStringLiteral("komutlar"));
+    ÖlçülenPencere ölçülen(vt.yol);
     TemelForm& pencere = ölçülen.pencere();
     const Onaylayıcı onaylayıcı;
     const int tekrar = Deney::KomutTekrarı;
@@ -64,12 +64,14 @@ void KomutBölümü(Tablo& tablo, const Deney::Veritabanı& vt)
     // The 62nd activity, typed into the add dialog and saved with "Kaydet".
     ölçülen.Seç(ölçülen.Satır(Deney::EklenecekProje));
     pencere.FaaliyetEkleDüğmesi_Click();
-    FaaliyetEklemeFormu* ekleme = pencere.AçıkFaaliyetEklemeFormu;
+    FaaliyetEklemeFormu* ekleme = pencere.AçıkFaaliyetEklemeFormu();
     EkranıTamamla();
     bool eklendi = false;
     const auto ekle = SüreÖlç(tekrar, [&] {
         if (eklendi) {
-            Gerekli(ölçülen.depo().SonFaaliyetiSil(Deney::EklenecekProje));
+            QVector<KayıtlıFaaliyet> faaliyetler;
+            Gerekli(ölçülen.depo().FaaliyetleriOku(Deney::EklenecekProje, faaliyetler));
+            Gerekli(ölçülen.depo().SonFaaliyetiSil(Deney::EklenecekProje, faaliyetler.last()));
             pencere.ProjeListesi_Click();
         }
         ekleme->EkleKaydetDüğmesi->click();

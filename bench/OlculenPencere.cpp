@@ -1,19 +1,19 @@
 #include "OlculenPencere.h"
 
-#include "ui/layout/ListeKutusu.h"
+#include "ui/widgets/ListeKutusu.h"
 
 #include <QCoreApplication>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 
-ÖlçülenPencere::ÖlçülenPencere(const QString& yol, const QString& bağlantı) : m_bağlantı(bağlantı)
+ÖlçülenPencere::ÖlçülenPencere(const QString& yol) : m_bağlantı(yol)
 {
-    if (auto hata = ProjeDeposu::Aç(yol, bağlantı)) {
+    if (const DepoHatası& hata = m_bağlantı.hata()) {
         std::fprintf(stderr, "%s açılamadı: %s\n", qPrintable(yol), qPrintable(hata.açıklama));
         std::exit(1);
     }
-    m_pencere = std::make_unique<TemelForm>(ProjeDeposu(bağlantı));
+    m_pencere = std::make_unique<TemelForm>(m_bağlantı.depo());
     m_pencere->show();
     while (!m_pencere->windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -23,7 +23,6 @@
 ÖlçülenPencere::~ÖlçülenPencere()
 {
     m_pencere.reset();
-    ProjeDeposu::Kapat(m_bağlantı);
 }
 
 int ÖlçülenPencere::Satır(const QString& ad) const

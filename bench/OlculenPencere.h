@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/GeciciBaglanti.h"
 #include "ui/main/TemelForm.h"
 
 #include <memory>
@@ -7,13 +8,13 @@
 // The main window over one generated database, shown on screen as the user sees it.
 class ÖlçülenPencere {
 public:
-    ÖlçülenPencere(const QString& yol, const QString& bağlantı);
+    explicit ÖlçülenPencere(const QString& yol);
     ~ÖlçülenPencere();
     ÖlçülenPencere(const ÖlçülenPencere&) = delete;
     ÖlçülenPencere& operator=(const ÖlçülenPencere&) = delete;
 
     TemelForm& pencere() { return *m_pencere; }
-    ProjeDeposu depo() const { return ProjeDeposu(m_bağlantı); }
+    ProjeDeposu depo() const { return m_bağlantı.depo(); }
 
     // The project's row in the list; look it up before the clock starts, the list is long.
     int Satır(const QString& ad) const;
@@ -23,7 +24,7 @@ public:
     void SeçimiKaldır();
 
 private:
-    QString m_bağlantı;
+    GeçiciBağlantı m_bağlantı;
     std::unique_ptr<TemelForm> m_pencere;
 };
 

@@ -1,21 +1,11 @@
 #include "Bolumler.h"
 #include "OlculenPencere.h"
 
-
-namespace {
-
-QString Bağlantı(const Deney::Veritabanı& vt)
-{
-    return QStringLiteral("ölçüm-%1").arg(vt.projeSayısı);
-}
-
-} // namespace
-
 void ProjeleriEkleBölümü(Tablo& tablo, const QVector<Deney::Veritabanı>& vtler)
 {
     tablo.Bölüm(QStringLiteral("Proje listesi"));
     for (const Deney::Veritabanı& vt : vtler) {
-        ÖlçülenPencere ölçülen(vt.yol, Bağlantı(vt));
+        ÖlçülenPencere ölçülen(vt.yol);
         const int tekrar = vt.projeSayısı >= 10000 ? 31 : 101;
         const auto [işlev, ekranda] = SüreÖlç(tekrar, nullptr, [&] { ölçülen.pencere().ProjeleriEkle(); },
                                               EkranıTamamla);
@@ -31,7 +21,7 @@ void SeçimBölümü(Tablo& tablo, const QVector<Deney::Veritabanı>& vtler)
     tablo.Bölüm(QStringLiteral("Proje seçimi, %1 faaliyet").arg(Deney::FaaliyetSayısı));
     for (AğBiçimi biçim : Deney::Biçimler) {
         for (const Deney::Veritabanı& vt : vtler) {
-            ÖlçülenPencere ölçülen(vt.yol, Bağlantı(vt));
+            ÖlçülenPencere ölçülen(vt.yol);
             const int satır = ölçülen.Satır(Deney::BiçimProjesi(biçim));
             const auto [işlev, ekranda] = SüreÖlç(201, [&] { ölçülen.SeçimiKaldır(); },
                                                   [&] { ölçülen.Seç(satır); }, EkranıTamamla);

@@ -1,6 +1,7 @@
 #include "Uretim.h"
 
 #include "Agler.h"
+#include "store/GeciciBaglanti.h"
 #include "store/Sema.h"
 
 #include <QDate>
@@ -23,7 +24,7 @@ DepoHatası ProjeYaz(const ProjeDeposu& depo, const ÜretilecekProje& proje, std
 {
     const QDate başlama = QDate(2026, 1, 1).addDays(qint64(üreteç() % 365));
     const QDate bitiş = başlama.addDays(qint64(10 + üreteç() % 200));
-    if (auto hata = depo.ProjeEkle(proje.ad, başlama.toString(Qt::ISODate), bitiş.toString(Qt::ISODate)))
+    if (auto hata = depo.ProjeEkle({proje.ad, başlama, bitiş}))
         return hata;
     for (const Faaliyet& f : proje.faaliyetler) {
         if (auto hata = depo.FaaliyetEkle(proje.ad, f))
@@ -34,16 +35,11 @@ DepoHatası ProjeYaz(const ProjeDeposu& depo, const ÜretilecekProje& proje, std
 
 DepoHatası ŞemaKur(const QString& yol)
 {
-    const QString bağlantı = QStringLiteral("şema");
-    DepoHatası hata;
-    {
-        QSqlDatabase vt = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), bağlantı);
-        vt.setDatabaseName(yol);
-        hata = vt.open() ? Şema::Kur(vt) : DepoHatası::yeni(DepoHatası::Açılamadı, yol);
-        vt.close();
-    }
-    QSqlDatabase::removeDatabase(bağlantı);
-    return hata;
+    GeçiciBağlantı bağlantı(yol, ProjeDeposu::Açılış::Oluştur);
+    if (bağlantı.hata())
+        return bağlantı.hata();
+    QSqlDatabase vt = bağlantı.vt();
+    return Şema::Kur(vt);
 }
 
 } // namespace
@@ -53,17 +49,17 @@ DepoHatası VeritabanıÜret(const QString& yol, int projeSayısı, const QVecto
 {
     if (auto hata = ŞemaKur(yol))
         return hata;
-    const QString bağlantı = QStringLiteral("üretim");
-    if (auto hata = ProjeDeposu::Aç(yol, bağlantı))
-        return hata;
+    const GeçiciBağlantı bağlantı(yol);
+    if (bağlantı.hata())
+        return bağlantı.hata();
     DepoHatası hata;
     {
         {
-            QSqlQuery hızlı(QSqlDatabase::database(bağlantı, false));
+            QSqlQuery hızlı(bağlantı.vt());
             hızlı.exec(QStringLiteral("PRAGMA synchronous = OFF"));
             hızlı.exec(QStringLiteral("PRAGMA journal_mode = MEMORY"));
         }
-        const ProjeDeposu depo(bağlantı);
+        const ProjeDeposu depo = bağlantı.depo();
         const int dolgu = std::max(0, projeSayısı - int(belirli.size()));
         for (int i = 0; i <= dolgu && !hata; ++i) {
             if (i == dolgu / 2) {
@@ -79,6 +75,5 @@ DepoHatası VeritabanıÜret(const QString& yol, int projeSayısı, const QVecto
                             üreteç);
         }
     }
-    ProjeDeposu::Kapat(bağlantı);
     return hata;
 }

@@ -1,6 +1,6 @@
 // The name rule over any text: no "i" or "ı" is left, applying it again changes
 // nothing, and digits and blanks pass through as they were.
-#include "ui/project/ProjeKurallari.h"
+#include "rules/ProjeKurallari.h"
 
 #include <cstdint>
 #include <cstdlib>

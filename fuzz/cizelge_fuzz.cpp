@@ -2,7 +2,7 @@
 // stored them. One row per line, its fields separated by tabs: code, name,
 // duration, predecessors. The pass must end, and whatever it reports must hold.
 #include "schedule/Cizelge.h"
-#include "store/BolgeselMetin.h"
+#include "rules/BolgeselMetin.h"
 
 #include <QLocale>
 #include <QSet>

@@ -2,8 +2,8 @@
 // never NaN, the rule's output is a regional whole number that the rule keeps as
 // it is, and the store reads that text as the same number whenever it fits in 32 bits.
 #include "BolgeselGirdi.h"
-#include "store/BolgeselMetin.h"
-#include "ui/activity/FaaliyetKurallari.h"
+#include "rules/BolgeselMetin.h"
+#include "rules/FaaliyetKurallari.h"
 
 #include <QLocale>
 #include <cmath>

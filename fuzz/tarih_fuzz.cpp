@@ -1,7 +1,7 @@
 // Dates and whole numbers as the user types them: whatever is accepted must come
 // back as the same value once written out in the regional form.
 #include "BolgeselGirdi.h"
-#include "store/BolgeselMetin.h"
+#include "rules/BolgeselMetin.h"
 
 #include <QLocale>
 #include <cstdint>

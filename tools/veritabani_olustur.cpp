@@ -1,13 +1,12 @@
 // Creates an empty Proje.mdb from the schema, optionally with one sample project.
 // Refuses to touch a file that is already there.
-#include "store/ProjeDeposu.h"
+#include "store/GeciciBaglanti.h"
 #include "store/Sema.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QTextStream>
 #include <cstdio>
 
@@ -24,13 +23,13 @@ DepoHatası ÖrnekEkle(const ProjeDeposu& depo)
 {
     const QString ad = QStringLiteral("ÖRNEK PROJE");
     const QDate bugün = QDate::currentDate();
-    if (auto hata = depo.ProjeEkle(ad, bugün.toString(Qt::ISODate), bugün.addDays(30).toString(Qt::ISODate)))
+    if (auto hata = depo.ProjeEkle({ad, bugün, bugün.addDays(30)}))
         return hata;
     const Faaliyet faaliyetler[] = {
-        {"A", QStringLiteral("Tasarım"), "3", ""},
-        {"B", QStringLiteral("Satın alma"), "2", "A"},
-        {"C", QStringLiteral("Yapım"), "4", "A"},
-        {"D", QStringLiteral("Teslim"), "1", "B,C"},
+        {"A", QStringLiteral("Tasarım"), 3, ""},
+        {"B", QStringLiteral("Satın alma"), 2, "A"},
+        {"C", QStringLiteral("Yapım"), 4, "A"},
+        {"D", QStringLiteral("Teslim"), 1, "B,C"},
     };
     for (const Faaliyet& f : faaliyetler) {
         if (auto hata = depo.FaaliyetEkle(ad, f))
@@ -53,19 +52,17 @@ int main(int argc, char* argv[])
     if (QFileInfo::exists(yol) || QFileInfo(yol).isSymLink())
         return Hata(QStringLiteral("%1 zaten var; üzerine yazılmaz.").arg(yol));
 
-    const QString bağlantı = QStringLiteral("oluştur");
     DepoHatası hata;
     {
-        QSqlDatabase vt = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), bağlantı);
-        vt.setDatabaseName(yol);
-        if (!vt.open())
-            return Hata(QStringLiteral("%1 oluşturulamadı: %2").arg(yol, vt.lastError().text()));
+        const GeçiciBağlantı bağlantı(yol, ProjeDeposu::Açılış::Oluştur);
+        if (bağlantı.hata())
+            return Hata(QStringLiteral("%1 oluşturulamadı: Hata %2: %3")
+                            .arg(yol).arg(bağlantı.hata().numara).arg(bağlantı.hata().açıklama));
+        QSqlDatabase vt = bağlantı.vt();
         hata = Şema::Kur(vt);
         if (!hata && örnek)
-            hata = ÖrnekEkle(ProjeDeposu(bağlantı));
-        vt.close();
+            hata = ÖrnekEkle(bağlantı.depo());
     }
-    QSqlDatabase::removeDatabase(bağlantı);
     if (hata) {
         QFile::remove(yol);
         return Hata(QStringLiteral("%1 oluşturulamadı: Hata %2: %3").arg(yol).arg(hata.numara).arg(hata.açıklama));

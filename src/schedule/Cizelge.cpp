@@ -1,7 +1,7 @@
 #include "schedule/Cizelge.h"
 
 #include "schedule/OncekiListesi.h"
-#include "store/BolgeselMetin.h"
+#include "rules/BolgeselMetin.h"
 
 #include <QHash>
 #include <limits>

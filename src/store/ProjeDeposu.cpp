@@ -1,17 +1,15 @@
 #include "store/ProjeDeposu.h"
 
-#include "store/BolgeselMetin.h"
+#include "store/ArizaNoktasi.h"
 #include "store/Sema.h"
 #include "store/SqlHatasi.h"
 #include "store/YazmaIzni.h"
 
-#include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
 #include <initializer_list>
-#include <limits>
 #include <utility>
 
 namespace {
@@ -27,6 +25,8 @@ QSqlDatabase Bağlantı(const QString& ad)
 // Prepares and runs one statement with its values bound in order.
 DepoHatası Çalıştır(QSqlQuery& sorgu, const QString& sql, std::initializer_list<QVariant> değerler)
 {
+    if (auto planlanan = ArızaNoktası::Sıradaki())
+        return planlanan;
     if (!sorgu.prepare(sql))
         return SqlHatası(sorgu.lastError());
     for (const QVariant& değer : değerler) {
@@ -39,8 +39,14 @@ DepoHatası Çalıştır(QSqlQuery& sorgu, const QString& sql, std::initializer_
     return {};
 }
 
-// The end of a loop over rows: a step that failed part-way (a damaged page, an I/O
-// error) also ends the loop, and must not pass for the end of the rows.
+DepoHatası Çalıştır(const QSqlDatabase& vt, const QString& sql, std::initializer_list<QVariant> değerler = {})
+{
+    QSqlQuery sorgu(vt);
+    return Çalıştır(sorgu, sql, değerler);
+}
+
+// The end of a loop over rows, or a single row not found: a step that failed part-way
+// (a damaged page, an I/O error) also ends it, and must not pass for the end of the rows.
 DepoHatası SatırlarınSonu(const QSqlQuery& sorgu)
 {
     return sorgu.lastError().isValid() ? SqlHatası(sorgu.lastError()) : DepoHatası{};
@@ -53,13 +59,9 @@ public:
     explicit Yazım(const QSqlDatabase& vt) : m_vt(vt)
     {
         hata = YazmaİzniniDenetle(m_vt);
-        if (hata)
-            return;
-        QSqlQuery başla(m_vt);
-        if (başla.exec(QStringLiteral("BEGIN IMMEDIATE")))
-            m_açık = true;
-        else
-            hata = SqlHatası(başla.lastError());
+        if (!hata)
+            hata = Çalıştır(m_vt, QStringLiteral("BEGIN IMMEDIATE"));
+        m_açık = !hata;
     }
     ~Yazım()
     {
@@ -71,9 +73,8 @@ public:
 
     DepoHatası Bitir()
     {
-        QSqlQuery bitir(m_vt);
-        if (!bitir.exec(QStringLiteral("COMMIT")))
-            return SqlHatası(bitir.lastError());
+        if (auto hata = Çalıştır(m_vt, QStringLiteral("COMMIT")))
+            return hata;
         m_açık = false;
         return {};
     }
@@ -87,53 +88,115 @@ private:
     bool m_açık = false;
 };
 
-DepoHatası TarihDeğeri(const QString& metin, QString& iso)
+// Dates are stored as ISO texts, so a file reads the same under any regional settings.
+DepoHatası TarihDeğeri(const QDate& tarih, QString& iso)
 {
-    const auto tarih = BölgeselMetin::TarihOku(metin);
-    if (!tarih)
-        return DepoHatası::yeni(DepoHatası::Uyumsuz,
-            QStringLiteral("\"%1\" bir tarih olarak kaydedilemiyor.").arg(metin));
-    iso = tarih->toString(Qt::ISODate);
+    if (!tarih.isValid())
+        return DepoHatası::yeni(DepoHatası::Uyumsuz, QStringLiteral("Geçerli olmayan bir tarih kaydedilemez."));
+    iso = tarih.toString(Qt::ISODate);
     return {};
 }
 
-QString TarihMetni(const QVariant& iso)
+Saklı<QDate> OkunanTarih(const QVariant& ham)
 {
-    const QDate tarih = QDate::fromString(iso.toString(), Qt::ISODate);
-    return tarih.isValid() ? BölgeselMetin::TarihYaz(tarih) : iso.toString();
+    const QDate tarih = QDate::fromString(ham.toString(), Qt::ISODate);
+    return {ham, tarih.isValid() ? std::optional<QDate>(tarih) : std::nullopt};
 }
 
-DepoHatası SüreDeğeri(const QString& metin, qint32& süre)
+// A whole number in the 32-bit range, stored as such or as its plain decimal text.
+Saklı<qint32> OkunanSüre(const QVariant& ham)
 {
-    const auto sayı = BölgeselMetin::TamSayıOku(metin);
-    if (!sayı) {
-        const QLocale yerel;
-        return DepoHatası::yeni(DepoHatası::Uyumsuz,
-            QStringLiteral("Öngörülen süre \"%1\" kaydedilemiyor: %2 ile %3 arasında bir tam sayı olmalıdır.")
-                .arg(metin, yerel.toString(std::numeric_limits<qint32>::min()),
-                     yerel.toString(std::numeric_limits<qint32>::max())));
-    }
-    süre = *sayı;
-    return {};
+    bool sayı = false;
+    const qint32 süre = ham.toString().toInt(&sayı);
+    return {ham, sayı ? std::optional<qint32>(süre) : std::nullopt};
 }
 
-// Fails with "not found" when the query of a row that must be there finds nothing.
-DepoHatası VarOlmalı(const QSqlDatabase& vt, const QString& sql, std::initializer_list<QVariant> değerler,
-                     const QString& yoksa)
+KayıtlıFaaliyet OkunanFaaliyet(const QSqlQuery& sorgu)
 {
-    QSqlQuery sorgu(vt);
+    return {sorgu.value(0).toString(), sorgu.value(1).toString(), OkunanSüre(sorgu.value(2)),
+            sorgu.value(3).toString()};
+}
+
+DepoHatası Bulunamadı(const QString& açıklama)
+{
+    return DepoHatası::yeni(DepoHatası::Bulunamadı, açıklama);
+}
+
+QString ProjeYok(const QString& ad)
+{
+    return QStringLiteral("\"%1\" projesi artık kayıtlı değil; başka bir yerde silinmiş ya da adı değiştirilmiş.")
+        .arg(ad);
+}
+
+QString ProjeDeğişmiş(const QString& ad)
+{
+    return QStringLiteral("\"%1\" projesi siz görüntüledikten sonra başka bir yerde değiştirilmiş; "
+                          "hiçbir şey kaydedilmedi. Projenin güncel hali gösteriliyor.").arg(ad);
+}
+
+QString FaaliyetlerDeğişmiş(const QString& proje)
+{
+    return QStringLiteral("\"%1\" projesinin faaliyetleri siz görüntüledikten sonra başka bir yerde "
+                          "değiştirilmiş; hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.").arg(proje);
+}
+
+// The one row a query looks for: true when found, false with no error when there is none.
+DepoHatası SatırBul(QSqlQuery& sorgu, const QString& sql, std::initializer_list<QVariant> değerler, bool& bulundu)
+{
     if (auto hata = Çalıştır(sorgu, sql, değerler))
         return hata;
-    if (!sorgu.next())
-        return DepoHatası::yeni(DepoHatası::Bulunamadı, yoksa);
-    return {};
+    bulundu = sorgu.next();
+    return bulundu ? DepoHatası{} : SatırlarınSonu(sorgu);
+}
+
+// A project row is written or deleted only as it was shown; otherwise this tells
+// whether it is gone or was changed.
+DepoHatası ProjeGösterildiğiGibi(const QSqlDatabase& vt, const KayıtlıProje& proje)
+{
+    QSqlQuery sorgu(vt);
+    bool aynı = false;
+    if (auto hata = SatırBul(sorgu,
+            QStringLiteral("SELECT 1 FROM ProjeTablosu WHERE ProjeAdi = ? AND BaslamaTarihi IS ?"
+                           " AND BitisTarihi IS ?"),
+            {proje.ad, proje.başlama.ham, proje.bitiş.ham}, aynı))
+        return hata;
+    if (aynı)
+        return {};
+    QSqlQuery var(vt);
+    bool bulundu = false;
+    if (auto hata = SatırBul(var, QStringLiteral("SELECT 1 FROM ProjeTablosu WHERE ProjeAdi = ?"), {proje.ad},
+                             bulundu))
+        return hata;
+    return Bulunamadı(bulundu ? ProjeDeğişmiş(proje.ad) : ProjeYok(proje.ad));
 }
 
 DepoHatası ProjeOlmalı(const QSqlDatabase& vt, const QString& ad)
 {
-    return VarOlmalı(vt, QStringLiteral("SELECT 1 FROM ProjeTablosu WHERE ProjeAdi = ?"), {ad},
-                     QStringLiteral("\"%1\" projesi artık kayıtlı değil; başka bir yerde silinmiş ya da adı değiştirilmiş.")
-                         .arg(ad));
+    QSqlQuery sorgu(vt);
+    bool bulundu = false;
+    if (auto hata = SatırBul(sorgu, QStringLiteral("SELECT 1 FROM ProjeTablosu WHERE ProjeAdi = ?"), {ad}, bulundu))
+        return hata;
+    return bulundu ? DepoHatası{} : Bulunamadı(ProjeYok(ad));
+}
+
+// The same for one activity row, found by its project and code.
+DepoHatası FaaliyetGösterildiğiGibi(const QSqlDatabase& vt, const QString& proje, const KayıtlıFaaliyet& f)
+{
+    QSqlQuery sorgu(vt);
+    bool bulundu = false;
+    if (auto hata = SatırBul(sorgu,
+            QStringLiteral("SELECT Kodu, Adi, OngorulenSure, OncekiFaaliyet FROM FaaliyetlerTablosu"
+                           " WHERE Projesi = ? AND Kodu = ?"), {proje, f.kodu}, bulundu))
+        return hata;
+    if (!bulundu)
+        return Bulunamadı(QStringLiteral("\"%1\" projesinin %2 faaliyeti artık kayıtlı değil; başka bir yerde silinmiş.")
+                              .arg(proje, f.kodu));
+    const KayıtlıFaaliyet kayıtlı = OkunanFaaliyet(sorgu);
+    if (kayıtlı.adı != f.adı || kayıtlı.süre.ham != f.süre.ham || kayıtlı.öncekiler != f.öncekiler)
+        return Bulunamadı(QStringLiteral("\"%1\" projesinin %2 faaliyeti siz görüntüledikten sonra başka bir yerde "
+                                         "değiştirilmiş; hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.")
+                              .arg(proje, f.kodu));
+    return {};
 }
 
 // Runs the steps of one write inside one transaction; the first failure rolls all back.
@@ -152,17 +215,18 @@ DepoHatası TekYazım(const QString& bağlantı, Adımlar&& adımlar)
 
 ProjeDeposu::ProjeDeposu(QString bağlantı) : m_bağlantı(std::move(bağlantı)) {}
 
-DepoHatası ProjeDeposu::Aç(const QString& yol, const QString& bağlantı)
+DepoHatası ProjeDeposu::Aç(const QString& yol, const QString& bağlantı, Açılış açılış)
 {
     DepoHatası hata;
     {
         QSqlDatabase vt = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), bağlantı);
-        // mode=rw: open an existing file for reading and writing, never create one.
-        vt.setDatabaseName(QUrl::fromLocalFile(yol).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
+        // mode=rw opens an existing file for reading and writing and never creates one.
+        const QString kip = açılış == Açılış::Oluştur ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw");
+        vt.setDatabaseName(QUrl::fromLocalFile(yol).toString(QUrl::FullyEncoded) + kip);
         vt.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(MeşgulBeklemeMs));
         if (!vt.open())
             hata = SqlHatası(vt.lastError());
-        else
+        else if (açılış == Açılış::Denetle)
             hata = Şema::Denetle(vt);
         if (hata)
             vt.close();
@@ -190,21 +254,20 @@ DepoHatası ProjeDeposu::ProjeleriOku(QStringList& adlar) const
     return SatırlarınSonu(sorgu);
 }
 
-DepoHatası ProjeDeposu::ProjeOku(const QString& ad, ProjeBilgisi& bilgi) const
+DepoHatası ProjeDeposu::ProjeOku(const QString& ad, KayıtlıProje& proje) const
 {
     QSqlQuery sorgu(Bağlantı(m_bağlantı));
-    if (auto hata = Çalıştır(sorgu,
-            QStringLiteral("SELECT BaslamaTarihi, BitisTarihi FROM ProjeTablosu WHERE ProjeAdi = ?"), {ad}))
+    bool bulundu = false;
+    if (auto hata = SatırBul(sorgu,
+            QStringLiteral("SELECT BaslamaTarihi, BitisTarihi FROM ProjeTablosu WHERE ProjeAdi = ?"), {ad}, bulundu))
         return hata;
-    if (!sorgu.next())
-        return DepoHatası::yeni(DepoHatası::Bulunamadı,
-            QStringLiteral("\"%1\" projesi artık kayıtlı değil.").arg(ad));
-    bilgi.başlamaTarihi = TarihMetni(sorgu.value(0));
-    bilgi.bitişTarihi = TarihMetni(sorgu.value(1));
+    if (!bulundu)
+        return Bulunamadı(QStringLiteral("\"%1\" projesi artık kayıtlı değil.").arg(ad));
+    proje = {ad, OkunanTarih(sorgu.value(0)), OkunanTarih(sorgu.value(1))};
     return {};
 }
 
-DepoHatası ProjeDeposu::FaaliyetleriOku(const QString& proje, QVector<Faaliyet>& faaliyetler) const
+DepoHatası ProjeDeposu::FaaliyetleriOku(const QString& proje, QVector<KayıtlıFaaliyet>& faaliyetler) const
 {
     faaliyetler.clear();
     QSqlQuery sorgu(Bağlantı(m_bağlantı));
@@ -213,10 +276,8 @@ DepoHatası ProjeDeposu::FaaliyetleriOku(const QString& proje, QVector<Faaliyet>
             QStringLiteral("SELECT Kodu, Adi, OngorulenSure, OncekiFaaliyet FROM FaaliyetlerTablosu"
                            " WHERE Projesi = ? ORDER BY Kimlik"), {proje}))
         return hata;
-    while (sorgu.next()) {
-        faaliyetler.append({sorgu.value(0).toString(), sorgu.value(1).toString(),
-                            sorgu.value(2).toString(), sorgu.value(3).toString()});
-    }
+    while (sorgu.next())
+        faaliyetler.append(OkunanFaaliyet(sorgu));
     return SatırlarınSonu(sorgu);
 }
 
@@ -236,116 +297,118 @@ DepoHatası ProjeDeposu::KodlarıOku(const QString& proje, QStringList& kodlar) 
 DepoHatası ProjeDeposu::EnBüyükKodu(const QString& proje, QString& koduBul) const
 {
     QSqlQuery sorgu(Bağlantı(m_bağlantı));
-    if (auto hata = Çalıştır(sorgu,
-            QStringLiteral("SELECT MAX(Kodu) AS KoduBul FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje}))
+    bool bulundu = false;
+    if (auto hata = SatırBul(sorgu,
+            QStringLiteral("SELECT MAX(Kodu) AS KoduBul FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje}, bulundu))
         return hata;
-    koduBul = sorgu.next() && !sorgu.value(0).isNull() ? sorgu.value(0).toString() : QString();
+    // An aggregate always gives its one row; NULL when the project has no activity.
+    koduBul = bulundu && !sorgu.value(0).isNull() ? sorgu.value(0).toString() : QString();
     return {};
 }
 
-DepoHatası ProjeDeposu::ProjeEkle(const QString& ad, const QString& başlama, const QString& bitiş) const
+DepoHatası ProjeDeposu::ProjeEkle(const Proje& proje) const
 {
-    QString başlamaIso, bitişIso;
-    if (auto hata = TarihDeğeri(başlama, başlamaIso))
+    QString başlama, bitiş;
+    if (auto hata = TarihDeğeri(proje.başlama, başlama))
         return hata;
-    if (auto hata = TarihDeğeri(bitiş, bitişIso))
+    if (auto hata = TarihDeğeri(proje.bitiş, bitiş))
         return hata;
     return TekYazım(m_bağlantı, [&](const QSqlDatabase& vt) {
-        QSqlQuery sorgu(vt);
-        return Çalıştır(sorgu,
+        return Çalıştır(vt,
             QStringLiteral("INSERT INTO ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi) VALUES (?, ?, ?)"),
-            {ad, başlamaIso, bitişIso});
+            {proje.ad, başlama, bitiş});
     });
 }
 
-DepoHatası ProjeDeposu::ProjeDeğiştir(const QString& eskiAd, const QString& yeniAd,
-                                      const QString& başlama, const QString& bitiş) const
+DepoHatası ProjeDeposu::ProjeDeğiştir(const KayıtlıProje& eski, const Proje& yeni) const
 {
-    QString başlamaIso, bitişIso;
-    if (auto hata = TarihDeğeri(başlama, başlamaIso))
+    QString başlama, bitiş;
+    if (auto hata = TarihDeğeri(yeni.başlama, başlama))
         return hata;
-    if (auto hata = TarihDeğeri(bitiş, bitişIso))
+    if (auto hata = TarihDeğeri(yeni.bitiş, bitiş))
         return hata;
     return TekYazım(m_bağlantı, [&](const QSqlDatabase& vt) -> DepoHatası {
-        if (auto hata = ProjeOlmalı(vt, eskiAd))
+        if (auto hata = ProjeGösterildiğiGibi(vt, eski))
             return hata;
-        QSqlQuery proje(vt);
-        if (auto hata = Çalıştır(proje,
+        if (auto hata = Çalıştır(vt,
                 QStringLiteral("UPDATE ProjeTablosu SET ProjeAdi = ?, BaslamaTarihi = ?, BitisTarihi = ?"
                                " WHERE ProjeAdi = ?"),
-                {yeniAd, başlamaIso, bitişIso, eskiAd}))
+                {yeni.ad, başlama, bitiş, eski.ad}))
             return hata;
-        QSqlQuery faaliyetler(vt);
-        return Çalıştır(faaliyetler, QStringLiteral("UPDATE FaaliyetlerTablosu SET Projesi = ? WHERE Projesi = ?"),
-                        {yeniAd, eskiAd});
+        return Çalıştır(vt, QStringLiteral("UPDATE FaaliyetlerTablosu SET Projesi = ? WHERE Projesi = ?"),
+                        {yeni.ad, eski.ad});
     });
 }
 
-DepoHatası ProjeDeposu::ProjeSil(const QString& ad) const
+DepoHatası ProjeDeposu::ProjeSil(const KayıtlıProje& proje) const
 {
     return TekYazım(m_bağlantı, [&](const QSqlDatabase& vt) -> DepoHatası {
-        if (auto hata = ProjeOlmalı(vt, ad))
+        if (auto hata = ProjeGösterildiğiGibi(vt, proje))
             return hata;
-        QSqlQuery proje(vt);
-        if (auto hata = Çalıştır(proje, QStringLiteral("DELETE FROM ProjeTablosu WHERE ProjeAdi = ?"), {ad}))
+        if (auto hata = Çalıştır(vt, QStringLiteral("DELETE FROM ProjeTablosu WHERE ProjeAdi = ?"), {proje.ad}))
             return hata;
-        QSqlQuery faaliyetler(vt);
-        return Çalıştır(faaliyetler, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?"), {ad});
+        return Çalıştır(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje.ad});
     });
 }
 
 DepoHatası ProjeDeposu::FaaliyetEkle(const QString& proje, const Faaliyet& faaliyet) const
 {
-    qint32 süre = 0;
-    if (auto hata = SüreDeğeri(faaliyet.süre, süre))
-        return hata;
     return TekYazım(m_bağlantı, [&](const QSqlDatabase& vt) -> DepoHatası {
         if (auto hata = ProjeOlmalı(vt, proje))
             return hata;
-        QSqlQuery sorgu(vt);
-        return Çalıştır(sorgu,
+        return Çalıştır(vt,
             QStringLiteral("INSERT INTO FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet)"
                            " VALUES (?, ?, ?, ?, ?)"),
-            {proje, faaliyet.kodu, faaliyet.adı, süre, faaliyet.öncekiler});
+            {proje, faaliyet.kodu, faaliyet.adı, faaliyet.süre, faaliyet.öncekiler});
     });
 }
 
-DepoHatası ProjeDeposu::FaaliyetDeğiştir(const QString& proje, const Faaliyet& faaliyet) const
+DepoHatası ProjeDeposu::FaaliyetDeğiştir(const QString& proje, const KayıtlıFaaliyet& eski,
+                                         const Faaliyet& yeni) const
 {
-    qint32 süre = 0;
-    if (auto hata = SüreDeğeri(faaliyet.süre, süre))
-        return hata;
     return TekYazım(m_bağlantı, [&](const QSqlDatabase& vt) -> DepoHatası {
-        if (auto hata = VarOlmalı(vt,
-                QStringLiteral("SELECT 1 FROM FaaliyetlerTablosu WHERE Projesi = ? AND Kodu = ?"),
-                {proje, faaliyet.kodu},
-                QStringLiteral("\"%1\" projesinin %2 faaliyeti artık kayıtlı değil; başka bir yerde silinmiş.")
-                    .arg(proje, faaliyet.kodu)))
+        if (auto hata = FaaliyetGösterildiğiGibi(vt, proje, eski))
             return hata;
-        QSqlQuery sorgu(vt);
-        return Çalıştır(sorgu,
+        return Çalıştır(vt,
             QStringLiteral("UPDATE FaaliyetlerTablosu SET Adi = ?, OngorulenSure = ?, OncekiFaaliyet = ?"
                            " WHERE Projesi = ? AND Kodu = ?"),
-            {faaliyet.adı, süre, faaliyet.öncekiler, proje, faaliyet.kodu});
+            {yeni.adı, yeni.süre, yeni.öncekiler, proje, eski.kodu});
     });
 }
 
-DepoHatası ProjeDeposu::SonFaaliyetiSil(const QString& proje) const
+DepoHatası ProjeDeposu::SonFaaliyetiSil(const QString& proje, const KayıtlıFaaliyet& son) const
 {
-    return TekYazım(m_bağlantı, [&](const QSqlDatabase& vt) {
-        QSqlQuery sorgu(vt);
-        return Çalıştır(sorgu,
-            QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Kimlik = (SELECT Kimlik FROM FaaliyetlerTablosu"
-                           " WHERE Projesi = ? ORDER BY Kodu DESC LIMIT 1)"),
-            {proje});
+    return TekYazım(m_bağlantı, [&](const QSqlDatabase& vt) -> DepoHatası {
+        QSqlQuery sonKod(vt);
+        bool bulundu = false;
+        if (auto hata = SatırBul(sonKod, QStringLiteral("SELECT MAX(Kodu) FROM FaaliyetlerTablosu WHERE Projesi = ?"),
+                                 {proje}, bulundu))
+            return hata;
+        // An activity added since the window showed the list would be deleted unseen.
+        if (sonKod.value(0).toString() != son.kodu)
+            return Bulunamadı(FaaliyetlerDeğişmiş(proje));
+        if (auto hata = FaaliyetGösterildiğiGibi(vt, proje, son))
+            return hata;
+        return Çalıştır(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ? AND Kodu = ?"),
+                        {proje, son.kodu});
     });
 }
 
-DepoHatası ProjeDeposu::TümFaaliyetleriSil(const QString& proje) const
+DepoHatası ProjeDeposu::TümFaaliyetleriSil(const QString& proje, const QVector<KayıtlıFaaliyet>& gösterilenler) const
 {
-    return TekYazım(m_bağlantı, [&](const QSqlDatabase& vt) {
-        QSqlQuery sorgu(vt);
-        return Çalıştır(sorgu, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje});
+    return TekYazım(m_bağlantı, [&](const QSqlDatabase& vt) -> DepoHatası {
+        QSqlQuery sayı(vt);
+        bool bulundu = false;
+        if (auto hata = SatırBul(sayı, QStringLiteral("SELECT count(*) FROM FaaliyetlerTablosu WHERE Projesi = ?"),
+                                 {proje}, bulundu))
+            return hata;
+        if (sayı.value(0).toLongLong() != gösterilenler.size())
+            return Bulunamadı(FaaliyetlerDeğişmiş(proje));
+        for (const KayıtlıFaaliyet& f : gösterilenler) {
+            if (auto hata = FaaliyetGösterildiğiGibi(vt, proje, f))
+                return hata.numara == DepoHatası::Bulunamadı ? Bulunamadı(FaaliyetlerDeğişmiş(proje)) : hata;
+        }
+        return Çalıştır(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje});
     });
 }
 

@@ -1,61 +1,56 @@
 #pragma once
 
 #include "store/DepoHatasi.h"
+#include "store/Kayitlar.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
-// A project's dates as the user reads them: regional short date texts.
-struct ProjeBilgisi {
-    QString başlamaTarihi;
-    QString bitişTarihi;
-};
-
-// One activity as text, the way the windows show and edit it.
-struct Faaliyet {
-    QString kodu;
-    QString adı;
-    QString süre;      // plain decimal digits when read; regional grouping accepted when written
-    QString öncekiler; // the predecessor list, "A,C"; empty for none
-};
-
-// The operations on Proje.mdb. Each reads or writes through one statement or one
-// transaction and gives back a DepoHatası, empty on success: a write either happens
-// whole or leaves the file as it was. Values only ever travel as bound parameters.
+// The operations on Proje.mdb, in typed values. Each reads or writes through one
+// statement or one transaction and gives back a DepoHatası, empty on success: a write
+// either happens whole or leaves the file as it was. Values only ever travel as
+// bound parameters. A change or delete names the row as the window showed it, and
+// writes only while the file still holds exactly that.
 class ProjeDeposu {
 public:
+    enum class Açılış {
+        Denetle, // an existing Kavrion database, its tables checked as at start-up
+        Ham,     // an existing database file, whatever it holds
+        Oluştur, // a new file; an existing one is opened as it is
+    };
+
     // Works on the Qt SQL connection of that name, opened with Aç.
     explicit ProjeDeposu(QString bağlantı);
 
-    // Opens an existing database read-write (never creates one) and checks its tables.
-    static DepoHatası Aç(const QString& yol, const QString& bağlantı);
+    // Opens the database read-write; only Oluştur creates a file.
+    static DepoHatası Aç(const QString& yol, const QString& bağlantı, Açılış açılış = Açılış::Denetle);
     // Closes and forgets a connection opened with Aç, in the thread that opened it.
     static void Kapat(const QString& bağlantı);
 
     // Every project name, in the order added. The lists read below are whole unless an
     // error is returned.
     DepoHatası ProjeleriOku(QStringList& adlar) const;
-    DepoHatası ProjeOku(const QString& ad, ProjeBilgisi& bilgi) const;
+    DepoHatası ProjeOku(const QString& ad, KayıtlıProje& proje) const;
     // The project's activities, in the order added.
-    DepoHatası FaaliyetleriOku(const QString& proje, QVector<Faaliyet>& faaliyetler) const;
+    DepoHatası FaaliyetleriOku(const QString& proje, QVector<KayıtlıFaaliyet>& faaliyetler) const;
     DepoHatası KodlarıOku(const QString& proje, QStringList& kodlar) const;
     // The greatest code of the project; empty when it has no activity.
     DepoHatası EnBüyükKodu(const QString& proje, QString& koduBul) const;
 
-    DepoHatası ProjeEkle(const QString& ad, const QString& başlama, const QString& bitiş) const;
-    // Rewrites the row of eskiAd and carries the new name to its activities.
-    DepoHatası ProjeDeğiştir(const QString& eskiAd, const QString& yeniAd,
-                             const QString& başlama, const QString& bitiş) const;
+    DepoHatası ProjeEkle(const Proje& proje) const;
+    // Rewrites the project `eski` and carries a new name to its activities.
+    DepoHatası ProjeDeğiştir(const KayıtlıProje& eski, const Proje& yeni) const;
     // Deletes the project's row and every activity filed under its name.
-    DepoHatası ProjeSil(const QString& ad) const;
+    DepoHatası ProjeSil(const KayıtlıProje& proje) const;
 
     DepoHatası FaaliyetEkle(const QString& proje, const Faaliyet& faaliyet) const;
-    // Rewrites name, duration and predecessors of the activity faaliyet.kodu.
-    DepoHatası FaaliyetDeğiştir(const QString& proje, const Faaliyet& faaliyet) const;
-    // Deletes the activity with the greatest code.
-    DepoHatası SonFaaliyetiSil(const QString& proje) const;
-    DepoHatası TümFaaliyetleriSil(const QString& proje) const;
+    // Rewrites name, duration and predecessors of the activity `eski`; its code stays.
+    DepoHatası FaaliyetDeğiştir(const QString& proje, const KayıtlıFaaliyet& eski, const Faaliyet& yeni) const;
+    // Deletes `son`, which must still be the activity with the greatest code.
+    DepoHatası SonFaaliyetiSil(const QString& proje, const KayıtlıFaaliyet& son) const;
+    // Deletes the project's activities, which must still be exactly `gösterilenler`.
+    DepoHatası TümFaaliyetleriSil(const QString& proje, const QVector<KayıtlıFaaliyet>& gösterilenler) const;
 
     const QString& bağlantı() const { return m_bağlantı; }
 

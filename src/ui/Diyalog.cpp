@@ -1,8 +1,9 @@
 #include "ui/Diyalog.h"
 
-Diyalog::Diyalog(QWidget* sahip, const PencereDüzeni& düzen) : QWidget(sahip)
+#include "ui/layout/Kurucu.h"
+
+Diyalog::Diyalog(const DiyalogBağlamı& bağlam) : QWidget(bağlam.sahip), m_bağlam(bağlam)
 {
-    m_denetimler = PencereyiKur(this, düzen);
     setAttribute(Qt::WA_DeleteOnClose);
 }
 

@@ -4,9 +4,9 @@
 #include "destek/BozukVeritabani.h"
 #include "destek/GeciciVeritabani.h"
 #include "destek/DosyaIzinleri.h"
-#include "destek/MesajKaydi.h"
+#include "destek/PencereMesajKaydi.h"
 #include "destek/Ozet.h"
-#include "ui/layout/ListeKutusu.h"
+#include "ui/widgets/ListeKutusu.h"
 #include "ui/main/TemelForm.h"
 
 #include <QApplication>

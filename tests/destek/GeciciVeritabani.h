@@ -1,8 +1,11 @@
 #pragma once
 
+#include "store/GeciciBaglanti.h"
 #include "store/ProjeDeposu.h"
 
+#include <QDate>
 #include <QTemporaryDir>
+#include <memory>
 
 // A fresh Proje.mdb in its own temporary folder, opened on its own connection.
 class GeçiciVeritabanı {
@@ -10,18 +13,16 @@ public:
     GeçiciVeritabanı();
     // The same in a folder the test has prepared, e.g. on a small file system.
     explicit GeçiciVeritabanı(const QString& klasör);
-    ~GeçiciVeritabanı();
     GeçiciVeritabanı(const GeçiciVeritabanı&) = delete;
     GeçiciVeritabanı& operator=(const GeçiciVeritabanı&) = delete;
 
-    ProjeDeposu depo() const { return ProjeDeposu(m_bağlantı); }
+    ProjeDeposu depo() const { return m_bağlantı->depo(); }
     const QString& klasör() const { return m_klasör; }
     QString yol() const { return VeritabanıYolu(m_klasör); }
 
-    // Adds a project with ISO dates and its activities, given as {code, name, duration, predecessors}.
-    void ProjeEkle(const QString& ad, const QString& başlama = QStringLiteral("2026-03-01"),
-                   const QString& bitiş = QStringLiteral("2026-03-11"),
-                   const QVector<Faaliyet>& faaliyetler = {}) const;
+    // Adds a project and its activities.
+    void ProjeEkle(const QString& ad, const QDate& başlama = QDate(2026, 3, 1),
+                   const QDate& bitiş = QDate(2026, 3, 11), const QVector<Faaliyet>& faaliyetler = {}) const;
 
     // Every row of both tables as text, read through a second connection: what is really on disk.
     QStringList Satırlar() const;
@@ -29,7 +30,7 @@ public:
 private:
     QTemporaryDir m_dizin;
     QString m_klasör;
-    QString m_bağlantı;
+    std::unique_ptr<GeçiciBağlantı> m_bağlantı;
 };
 
 // Every row of both tables of the file at `yol`, read through a connection of its own:

@@ -4,7 +4,7 @@
 #include "destek/GeciciVeritabani.h"
 #include "destek/Ozet.h"
 #include "destek/Yereller.h"
-#include "store/BolgeselMetin.h"
+#include "rules/BolgeselMetin.h"
 #include "store/ProjeDeposu.h"
 
 #include <QLocale>

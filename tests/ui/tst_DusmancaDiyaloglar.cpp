@@ -1,14 +1,14 @@
 // Hostile input pasted and typed into the real dialogs: each value is stored and
 // shown back exactly as the field held it, or refused with one clean box; no
 // other row is touched and no duration outside 32 bits reaches the store.
-#include "destek/AnaPencereSurucusu.h"
+#include "destek/PencereAnaPencereSurucusu.h"
 #include "destek/DusmancaTarihler.h"
 #include "destek/GeciciVeritabani.h"
-#include "destek/MesajKaydi.h"
+#include "destek/PencereMesajKaydi.h"
 #include "destek/Ozet.h"
-#include "store/BolgeselMetin.h"
+#include "rules/BolgeselMetin.h"
 #include "ui/activity/FaaliyetEklemeFormu.h"
-#include "ui/layout/ListeKutusu.h"
+#include "ui/widgets/ListeKutusu.h"
 #include "ui/main/TemelForm.h"
 #include "ui/project/ProjeEklemeFormu.h"
 

@@ -2,83 +2,73 @@
 
 #include "ui/Mesaj.h"
 #include "ui/OdakKaybi.h"
-#include "ui/activity/FaaliyetKurallari.h"
-#include "ui/main/TemelForm.h"
+#include "rules/FaaliyetKurallari.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
-FaaliyetAlanları::FaaliyetAlanları(TemelForm& anaPencere, const PencereDüzeni& düzen)
-    : Diyalog(&anaPencere, düzen), m_anaPencere(anaPencere)
+FaaliyetAlanları::FaaliyetAlanları(QWidget* pencere, const FaaliyetAlanDenetimleri& alanlar)
+    : m_pencere(pencere), m_alanlar(alanlar)
 {
-    const KurulmuşPencere& k = denetimler();
-    Çerçeve = k.al<QGroupBox>("Çerçeve");
-    FaaliyetKoduKutusu = k.al<QLineEdit>("FaaliyetKoduKutusu");
-    FaaliyetAdıKutusu = k.al<QLineEdit>("FaaliyetAdıKutusu");
-    ÖngörülenSüreKutusu = k.al<QLineEdit>("ÖngörülenSüreKutusu");
-    ÖncekiFaaliyetleriSeçmeKutusu = k.al<QComboBox>("ÖncekiFaaliyetleriSeçmeKutusu");
-    EklemeDüğmesi = k.al<QPushButton>("EklemeDüğmesi");
-    SilDüğmesi = k.al<QPushButton>("SilDüğmesi");
-    ÖncekiFaaliyetlerKutusu = k.al<QLineEdit>("ÖncekiFaaliyetlerKutusu");
     // It has no label of its own; it shows what the drop-down list above it has built.
-    ÖncekiFaaliyetlerKutusu->setAccessibleName(QStringLiteral("Seçilen Önceki Faaliyetler"));
+    m_alanlar.ÖncekiFaaliyetlerKutusu->setAccessibleName(QStringLiteral("Seçilen Önceki Faaliyetler"));
 
-    OdakKaybındaÇalıştır(ÖngörülenSüreKutusu, [this] { ÖngörülenSüreKutusu_LostFocus(); });
-    connect(EklemeDüğmesi, &QPushButton::clicked, this, &FaaliyetAlanları::EklemeDüğmesi_Click);
-    connect(SilDüğmesi, &QPushButton::clicked, this, &FaaliyetAlanları::SilDüğmesi_Click);
+    OdakKaybındaÇalıştır(m_alanlar.ÖngörülenSüreKutusu, [this] { ÖngörülenSüreKutusu_LostFocus(); });
+    QObject::connect(m_alanlar.EklemeDüğmesi, &QPushButton::clicked, m_pencere, [this] { EklemeDüğmesi_Click(); });
+    QObject::connect(m_alanlar.SilDüğmesi, &QPushButton::clicked, m_pencere, [this] { SilDüğmesi_Click(); });
 }
 
 void FaaliyetAlanları::ÖngörülenSüreKutusu_LostFocus()
 {
-    ÖngörülenSüreKutusu->setText(SüreKuralı(ÖngörülenSüreKutusu->text()));
+    m_alanlar.ÖngörülenSüreKutusu->setText(SüreKuralı(m_alanlar.ÖngörülenSüreKutusu->text()));
 }
 
 void FaaliyetAlanları::EklemeDüğmesi_Click()
 {
-    const QString kod = ÖncekiFaaliyetleriSeçmeKutusu->currentText();
+    const QString kod = m_alanlar.ÖncekiFaaliyetleriSeçmeKutusu->currentText();
     if (kod.isEmpty())
         return;
-    if (const auto öncekiler = ÖncekilereEkle(ÖncekiFaaliyetlerKutusu->text(), kod)) {
-        ÖncekiFaaliyetlerKutusu->setText(*öncekiler);
+    if (const auto öncekiler = ÖncekilereEkle(m_alanlar.ÖncekiFaaliyetlerKutusu->text(), kod)) {
+        m_alanlar.ÖncekiFaaliyetlerKutusu->setText(*öncekiler);
         return;
     }
-    Uyar(QStringLiteral("Bir faaliyeti 2 kez ekleyemezsiniz!"), ÖncekiFaaliyetleriSeçmeKutusu);
+    Uyar(QStringLiteral("Bir faaliyeti 2 kez ekleyemezsiniz!"), m_alanlar.ÖncekiFaaliyetleriSeçmeKutusu);
 }
 
 void FaaliyetAlanları::SilDüğmesi_Click()
 {
-    ÖncekiFaaliyetlerKutusu->clear();
+    m_alanlar.ÖncekiFaaliyetlerKutusu->clear();
 }
 
 void FaaliyetAlanları::KodListesiniDoldur(const QStringList& kodlar)
 {
-    ÖncekiFaaliyetleriSeçmeKutusu->clear();
-    ÖncekiFaaliyetleriSeçmeKutusu->addItems(kodlar);
-    ÖncekiFaaliyetleriSeçmeKutusu->setCurrentIndex(-1);
+    m_alanlar.ÖncekiFaaliyetleriSeçmeKutusu->clear();
+    m_alanlar.ÖncekiFaaliyetleriSeçmeKutusu->addItems(kodlar);
+    m_alanlar.ÖncekiFaaliyetleriSeçmeKutusu->setCurrentIndex(-1);
 }
 
-Faaliyet FaaliyetAlanları::Alanlar() const
+bool FaaliyetAlanları::Giriliyor() const
 {
-    return {FaaliyetKoduKutusu->text(), FaaliyetAdıKutusu->text(), ÖngörülenSüreKutusu->text(),
-            ÖncekiFaaliyetlerKutusu->text()};
+    return m_alanlar.Çerçeve->isEnabledTo(m_pencere);
 }
 
-bool FaaliyetAlanları::KaydetmedenDenetle(const QString& proje, const QString& kod, bool öncekilerGerekli)
+std::optional<Faaliyet> FaaliyetAlanları::KaydedilecekFaaliyet(const ProjeDeposu& depo, const QString& proje,
+                                                               const QString& kod, bool öncekilerGerekli)
 {
-    const AlanHatası hata = AlanlarıDenetle(FaaliyetAdıKutusu->text(), ÖngörülenSüreKutusu->text(),
-                                            ÖncekiFaaliyetlerKutusu->text(), öncekilerGerekli);
+    const AlanHatası hata = AlanlarıDenetle(m_alanlar.FaaliyetAdıKutusu->text(), m_alanlar.ÖngörülenSüreKutusu->text(),
+                                            m_alanlar.ÖncekiFaaliyetlerKutusu->text(), öncekilerGerekli);
     switch (hata) {
     case AlanHatası::AdBoş:
-        Uyar(AlanHatasıMetni(hata), FaaliyetAdıKutusu);
-        return false;
+        Uyar(AlanHatasıMetni(hata), m_alanlar.FaaliyetAdıKutusu);
+        return std::nullopt;
     case AlanHatası::SüreBoş:
-        Uyar(AlanHatasıMetni(hata), ÖngörülenSüreKutusu);
-        return false;
+        Uyar(AlanHatasıMetni(hata), m_alanlar.ÖngörülenSüreKutusu);
+        return std::nullopt;
     case AlanHatası::ÖncekilerBoş:
-        Uyar(AlanHatasıMetni(hata), ÖncekiFaaliyetleriSeçmeKutusu);
-        return false;
+        Uyar(AlanHatasıMetni(hata), m_alanlar.ÖncekiFaaliyetleriSeçmeKutusu);
+        return std::nullopt;
     case AlanHatası::Yok:
         break;
     }
@@ -86,26 +76,32 @@ bool FaaliyetAlanları::KaydetmedenDenetle(const QString& proje, const QString& 
     // The schedule can only use a predecessor added before the activity; a code
     // deleted since it was picked is no predecessor either. A project that is gone
     // is reported as such rather than as predecessors it no longer has.
-    ProjeBilgisi bilgi;
+    KayıtlıProje kayıtlı;
     QStringList kodlar;
-    DepoHatası depoHatası = m_anaPencere.Depo().ProjeOku(proje, bilgi);
+    DepoHatası depoHatası = depo.ProjeOku(proje, kayıtlı);
     if (!depoHatası)
-        depoHatası = m_anaPencere.Depo().KodlarıOku(proje, kodlar);
+        depoHatası = depo.KodlarıOku(proje, kodlar);
     if (depoHatası) {
-        Mesaj::HatayıGöster(this, depoHatası);
-        return false;
+        Mesaj::HatayıGöster(m_pencere, depoHatası);
+        return std::nullopt;
     }
-    if (const auto yersiz = YersizÖnceki(ÖncekiFaaliyetlerKutusu->text(), ÖncekiOlabilecekKodlar(kodlar, kod))) {
+    if (const auto yersiz = YersizÖnceki(m_alanlar.ÖncekiFaaliyetlerKutusu->text(), ÖncekiOlabilecekKodlar(kodlar, kod))) {
         Uyar(QStringLiteral("ÖNCEKİ FAALİYETLER yalnızca bu faaliyetten önce eklenmiş faaliyetleri içerebilir: "
                             "\"%1\" bunlardan biri değil.").arg(*yersiz),
-             ÖncekiFaaliyetleriSeçmeKutusu);
-        return false;
+             m_alanlar.ÖncekiFaaliyetleriSeçmeKutusu);
+        return std::nullopt;
     }
-    return true;
+    QString neden;
+    const auto süre = KaydedilecekSüre(m_alanlar.ÖngörülenSüreKutusu->text(), &neden);
+    if (!süre) {
+        Mesaj::HatayıGöster(m_pencere, DepoHatası::yeni(DepoHatası::Uyumsuz, neden));
+        return std::nullopt;
+    }
+    return Faaliyet{kod, m_alanlar.FaaliyetAdıKutusu->text(), *süre, m_alanlar.ÖncekiFaaliyetlerKutusu->text()};
 }
 
 void FaaliyetAlanları::Uyar(const QString& metin, QWidget* odak)
 {
-    Mesaj::Göster(this, metin, Mesaj::Tür::Bilgi);
+    Mesaj::Göster(m_pencere, metin, Mesaj::Tür::Bilgi);
     odak->setFocus();
 }

@@ -1,19 +1,19 @@
 #pragma once
 
+#include "store/Kayitlar.h"
 #include "store/ProjeDeposu.h"
-#include "ui/Diyalog.h"
+#include "ui/layout/Duzenler.h"
 
-class QComboBox;
-class QGroupBox;
-class QLineEdit;
-class QPushButton;
-class TemelForm;
+#include <optional>
 
-// What the add and change dialogs share: the frame with the code, name, duration
-// and predecessor fields, the duration rule, the predecessor picker and the checks
-// before a save.
-class FaaliyetAlanları : public Diyalog {
+class QWidget;
+
+// The rules of the frame and fields both activity dialogs show: the duration rule,
+// the predecessor picker and the checks before a save.
+class FaaliyetAlanları {
 public:
+    FaaliyetAlanları(QWidget* pencere, const FaaliyetAlanDenetimleri& alanlar);
+
     // Rewrites the duration as a whole number in the regional format.
     void ÖngörülenSüreKutusu_LostFocus();
     // Adds the picked code to the predecessor text, at most once.
@@ -21,33 +21,23 @@ public:
     // Empties the whole predecessor text.
     void SilDüğmesi_Click();
 
-    QGroupBox* Çerçeve;
-    QLineEdit* FaaliyetKoduKutusu;
-    QLineEdit* FaaliyetAdıKutusu;
-    QLineEdit* ÖngörülenSüreKutusu;
-    QComboBox* ÖncekiFaaliyetleriSeçmeKutusu;
-    QPushButton* EklemeDüğmesi;
-    QPushButton* SilDüğmesi;
-    QLineEdit* ÖncekiFaaliyetlerKutusu;
+    // Whether an activity is being entered: the frame is open for typing.
+    bool Giriliyor() const;
 
 protected:
-    FaaliyetAlanları(TemelForm& anaPencere, const PencereDüzeni& düzen);
-
-    TemelForm& anaPencere() const { return m_anaPencere; }
-
     // Offers these codes in the drop-down list, none of them picked.
     void KodListesiniDoldur(const QStringList& kodlar);
-
-    // The activity as the fields hold it.
-    Faaliyet Alanlar() const;
 
     // The checks before saving activity `kod` of `proje`: the three field checks,
     // then that every predecessor is an activity of the project added before it.
     // The first that fails shows its message and takes the focus to its field.
-    bool KaydetmedenDenetle(const QString& proje, const QString& kod, bool öncekilerGerekli);
+    // Then the activity the fields hold.
+    std::optional<Faaliyet> KaydedilecekFaaliyet(const ProjeDeposu& depo, const QString& proje, const QString& kod,
+                                                  bool öncekilerGerekli);
 
 private:
     void Uyar(const QString& metin, QWidget* odak);
 
-    TemelForm& m_anaPencere;
+    QWidget* m_pencere;
+    const FaaliyetAlanDenetimleri& m_alanlar;
 };

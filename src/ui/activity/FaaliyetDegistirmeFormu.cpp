@@ -1,17 +1,19 @@
 #include "ui/activity/FaaliyetDegistirmeFormu.h"
 
 #include "ui/Mesaj.h"
-#include "ui/activity/FaaliyetKurallari.h"
-#include "ui/main/TemelForm.h"
+#include "rules/FaaliyetKurallari.h"
+#include "rules/BolgeselMetin.h"
+#include "ui/layout/Kurucu.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-FaaliyetDeğiştirmeFormu::FaaliyetDeğiştirmeFormu(TemelForm& anaPencere, const QString& proje, const QString& kod)
-    : FaaliyetAlanları(anaPencere, Düzenler::FaaliyetDeğiştirmeFormu())
+FaaliyetDeğiştirmeFormu::FaaliyetDeğiştirmeFormu(const DiyalogBağlamı& bağlam, const QString& proje,
+                                                 const QString& kod)
+    : Diyalog(bağlam),
+      FaaliyetDeğiştirmeDenetimleri(PencereyiKur(this, Düzenler::FaaliyetDeğiştirmeFormu())),
+      FaaliyetAlanları(this, *this)
 {
-    KaydetDüğmesi = denetimler().al<QPushButton>("KaydetDüğmesi");
-    VazgeçDüğmesi = denetimler().al<QPushButton>("VazgeçDüğmesi");
     connect(KaydetDüğmesi, &QPushButton::clicked, this, &FaaliyetDeğiştirmeFormu::KaydetDüğmesi_Click);
     connect(VazgeçDüğmesi, &QPushButton::clicked, this, &FaaliyetDeğiştirmeFormu::VazgeçDüğmesi_Click);
     Form_Load(proje, kod);
@@ -22,36 +24,38 @@ void FaaliyetDeğiştirmeFormu::Form_Load(const QString& proje, const QString& k
     if (kod == QLatin1String("A"))
         return;
     QStringList kodlar;
-    if (auto hata = anaPencere().Depo().KodlarıOku(proje, kodlar)) {
+    if (auto hata = bağlam().depo.KodlarıOku(proje, kodlar)) {
         Mesaj::HatayıGöster(this, hata);
         return;
     }
     KodListesiniDoldur(ÖncekiOlabilecekKodlar(kodlar, kod));
 }
 
-void FaaliyetDeğiştirmeFormu::Doldur(const QString& proje, const Faaliyet& satır)
+void FaaliyetDeğiştirmeFormu::Doldur(const QString& proje, const KayıtlıFaaliyet& satır)
 {
     m_proje = proje;
-    m_kod = satır.kodu;
+    m_satır = satır;
     FaaliyetKoduKutusu->setText(satır.kodu);
     FaaliyetAdıKutusu->setText(satır.adı);
-    ÖngörülenSüreKutusu->setText(satır.süre);
+    ÖngörülenSüreKutusu->setText(BölgeselMetin::SüreMetni(satır.süre));
     ÖncekiFaaliyetlerKutusu->setText(satır.öncekiler);
 }
 
 void FaaliyetDeğiştirmeFormu::KaydetDüğmesi_Click()
 {
-    if (!KaydetmedenDenetle(m_proje, m_kod, m_kod != QLatin1String("A")))
+    if (!m_satır)
         return;
-    Faaliyet faaliyet = Alanlar();
-    faaliyet.kodu = m_kod;
-    if (auto hata = anaPencere().Depo().FaaliyetDeğiştir(m_proje, faaliyet)) {
+    const auto faaliyet = KaydedilecekFaaliyet(bağlam().depo, m_proje, m_satır->kodu,
+                                               m_satır->kodu != QLatin1String("A"));
+    if (!faaliyet)
+        return;
+    if (auto hata = bağlam().depo.FaaliyetDeğiştir(m_proje, *m_satır, *faaliyet)) {
         Mesaj::HatayıGöster(this, hata);
         return;
     }
-    TemelForm& ana = anaPencere();
+    const DiyalogBağlamı sahibi = bağlam();
     VazgeçDüğmesi_Click();
-    ana.ProjeListesi_Click();
+    sahibi.faaliyetlerDeğişti();
 }
 
 void FaaliyetDeğiştirmeFormu::VazgeçDüğmesi_Click()

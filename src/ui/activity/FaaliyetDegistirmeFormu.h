@@ -1,30 +1,31 @@
 #pragma once
 
+#include "store/Kayitlar.h"
+#include "ui/Diyalog.h"
 #include "ui/activity/FaaliyetAlanlari.h"
+#include "ui/layout/Duzenler.h"
 
 // Changes the name, duration and predecessors of one stored activity; its code
 // and project stay. Closes itself after a successful save.
-class FaaliyetDeğiştirmeFormu : public FaaliyetAlanları {
+class FaaliyetDeğiştirmeFormu : public Diyalog, public FaaliyetDeğiştirmeDenetimleri, public FaaliyetAlanları {
 public:
     // Loads the dialog for activity `kod` of `proje`: the drop-down list offers the
     // codes added before it ("A" is offered none). The list is not read again while
     // the dialog stays open.
-    FaaliyetDeğiştirmeFormu(TemelForm& anaPencere, const QString& proje, const QString& kod);
+    FaaliyetDeğiştirmeFormu(const DiyalogBağlamı& bağlam, const QString& proje, const QString& kod);
 
-    // Shows the row's texts, unchanged, and makes it the row that a save changes.
-    void Doldur(const QString& proje, const Faaliyet& satır);
+    // Shows the row as the main window shows it and makes it the row that a save
+    // changes, only while the file still holds it as shown.
+    void Doldur(const QString& proje, const KayıtlıFaaliyet& satır);
 
     void KaydetDüğmesi_Click();
     // Closes the dialog; nothing is written.
     void VazgeçDüğmesi_Click();
-
-    QPushButton* KaydetDüğmesi;
-    QPushButton* VazgeçDüğmesi;
 
 private:
     void Form_Load(const QString& proje, const QString& kod);
 
     // The row the fields were last filled from, whatever the main window has selected since.
     QString m_proje;
-    QString m_kod;
+    std::optional<KayıtlıFaaliyet> m_satır;
 };

@@ -1,8 +1,8 @@
 #include "ui/activity/FaaliyetEklemeFormu.h"
 
 #include "ui/Mesaj.h"
-#include "ui/activity/FaaliyetKurallari.h"
-#include "ui/main/TemelForm.h"
+#include "rules/FaaliyetKurallari.h"
+#include "ui/layout/Kurucu.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,23 +16,17 @@ const QString KaydetBaşlığı = QStringLiteral("Kaydet");
 
 } // namespace
 
-FaaliyetEklemeFormu::FaaliyetEklemeFormu(TemelForm& anaPencere)
-    : FaaliyetAlanları(anaPencere, Düzenler::FaaliyetEklemeFormu())
+FaaliyetEklemeFormu::FaaliyetEklemeFormu(const DiyalogBağlamı& bağlam)
+    : Diyalog(bağlam),
+      FaaliyetEklemeDenetimleri(PencereyiKur(this, Düzenler::FaaliyetEklemeFormu())),
+      FaaliyetAlanları(this, *this)
 {
-    EkleKaydetDüğmesi = denetimler().al<QPushButton>("EkleKaydetDüğmesi");
-    VazgeçDüğmesi = denetimler().al<QPushButton>("VazgeçDüğmesi");
-    KapatDüğmesi = denetimler().al<QPushButton>("KapatDüğmesi");
     // Its caption changes with the state; the name read out follows the caption.
     EkleKaydetDüğmesi->setAccessibleName(QString());
 
     connect(EkleKaydetDüğmesi, &QPushButton::clicked, this, &FaaliyetEklemeFormu::EkleKaydetDüğmesi_Click);
     connect(VazgeçDüğmesi, &QPushButton::clicked, this, &FaaliyetEklemeFormu::VazgeçDüğmesi_Click);
     connect(KapatDüğmesi, &QPushButton::clicked, this, &FaaliyetEklemeFormu::KapatDüğmesi_Click);
-}
-
-bool FaaliyetEklemeFormu::Giriliyor() const
-{
-    return Çerçeve->isEnabledTo(this);
 }
 
 void FaaliyetEklemeFormu::EkleKaydetDüğmesi_Click()
@@ -46,14 +40,14 @@ void FaaliyetEklemeFormu::EkleKaydetDüğmesi_Click()
 void FaaliyetEklemeFormu::GirişeBaşla()
 {
     // With no project selected there is nothing to add to; like every command, it then does nothing.
-    const QString proje = anaPencere().SeçiliProje();
+    const QString proje = bağlam().seçiliProje();
     if (proje.isEmpty())
         return;
     QStringList kodlar;
     QString koduBul;
-    DepoHatası hata = anaPencere().Depo().KodlarıOku(proje, kodlar);
+    DepoHatası hata = bağlam().depo.KodlarıOku(proje, kodlar);
     if (!hata)
-        hata = anaPencere().Depo().EnBüyükKodu(proje, koduBul);
+        hata = bağlam().depo.EnBüyükKodu(proje, koduBul);
     if (hata) {
         Mesaj::HatayıGöster(this, hata);
         return;
@@ -78,16 +72,17 @@ void FaaliyetEklemeFormu::GirişeBaşla()
 
 void FaaliyetEklemeFormu::Kaydet()
 {
-    const Faaliyet faaliyet = Alanlar();
     // Predecessors are required when the project had an activity when the entry started.
-    if (!KaydetmedenDenetle(m_proje, faaliyet.kodu, ÖncekiFaaliyetleriSeçmeKutusu->count() > 0))
+    const auto faaliyet = KaydedilecekFaaliyet(bağlam().depo, m_proje, FaaliyetKoduKutusu->text(),
+                                               ÖncekiFaaliyetleriSeçmeKutusu->count() > 0);
+    if (!faaliyet)
         return;
-    if (auto hata = anaPencere().Depo().FaaliyetEkle(m_proje, faaliyet)) {
+    if (auto hata = bağlam().depo.FaaliyetEkle(m_proje, *faaliyet)) {
         Mesaj::HatayıGöster(this, hata);
         return;
     }
     VazgeçDüğmesi_Click();
-    anaPencere().ProjeListesi_Click();
+    bağlam().faaliyetlerDeğişti();
 }
 
 void FaaliyetEklemeFormu::VazgeçDüğmesi_Click()

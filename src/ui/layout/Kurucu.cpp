@@ -1,7 +1,9 @@
 #include "ui/layout/Kurucu.h"
 
-#include "ui/layout/DuzCerceve.h"
-#include "ui/layout/ListeKutusu.h"
+#include "ui/layout/Duzenler.h"
+
+#include "ui/widgets/DuzCerceve.h"
+#include "ui/widgets/ListeKutusu.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -96,9 +98,7 @@ QString ErişilebilirAd(const QString& etiket)
 QVector<QPair<QString, int>> SığacakMetinler()
 {
     QVector<QPair<QString, int>> metinler;
-    for (const PencereDüzeni* düzen : {&Düzenler::TemelForm(), &Düzenler::ProjeEklemeFormu(),
-                                       &Düzenler::ProjeDeğiştirFormu(), &Düzenler::FaaliyetEklemeFormu(),
-                                       &Düzenler::FaaliyetDeğiştirmeFormu()}) {
+    for (const PencereDüzeni* düzen : Düzenler::Tümü()) {
         for (const DenetimDüzeni& d : düzen->denetimler) {
             if (d.tür == DenetimTürü::Etiket)
                 metinler.append({QString::fromUtf8(d.başlık), Piksel(d.genişlik)});
@@ -137,9 +137,9 @@ int Piksel(int twips)
     return int(std::lround(twips / 15.0));
 }
 
-KurulmuşPencere PencereyiKur(QWidget* pencere, const PencereDüzeni& düzen)
+void PencereyiKur(QWidget* pencere, const PencereDüzeni& düzen, void* denetimler)
 {
-    KurulmuşPencere kurulan;
+    QPushButton* escDüğmesi = nullptr;
     pencere->setWindowTitle(QString::fromUtf8(düzen.başlık));
     const Qt::WindowFlags ortak = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                   | Qt::WindowCloseButtonHint;
@@ -161,7 +161,8 @@ KurulmuşPencere PencereyiKur(QWidget* pencere, const PencereDüzeni& düzen)
             denetim->setEnabled(false);
         if (d.ayarlar & Ayar::SekmeDurağıYok)
             denetim->setFocusPolicy(Qt::ClickFocus);
-        kurulan.m_denetimler.insert(ad, denetim);
+        if (d.yuva)
+            d.yuva(denetimler, denetim);
 
         if (d.tür == DenetimTürü::Çerçeve)
             çerçeve = denetim;
@@ -184,17 +185,16 @@ KurulmuşPencere PencereyiKur(QWidget* pencere, const PencereDüzeni& düzen)
             QWidget::setTabOrder(öncekiOdak, denetim);
         öncekiOdak = denetim;
         if (d.ayarlar & Ayar::Esc)
-            kurulan.escDüğmesi = static_cast<QPushButton*>(denetim);
+            escDüğmesi = static_cast<QPushButton*>(denetim);
     }
 
-    if (QPushButton* esc = kurulan.escDüğmesi) {
+    if (QPushButton* esc = escDüğmesi) {
         auto* kısayol = new QShortcut(QKeySequence(Qt::Key_Escape), pencere);
         QObject::connect(kısayol, &QShortcut::activated, esc, [esc] {
             if (esc->isEnabled())
                 esc->click();
         });
     }
-    return kurulan;
 }
 
 void Ortala(QWidget* pencere)

@@ -1,10 +1,13 @@
 #pragma once
 
-#include <Qt>
+#include <QWidget>
+#include <type_traits>
 #include <vector>
 
+
 // A window's look as data: caption, client size and every control with its place
-// in twips, in tab order. Kurucu builds the widgets from it; the windows add behaviour.
+// in twips, in tab order. Kurucu builds the widgets from it and hands each to its
+// member of the window's typed control struct; the windows add behaviour.
 enum class DenetimTürü { Etiket, MetinKutusu, Çerçeve, Düğme, Liste, AçılırListe, ListeGörünümü };
 
 namespace Ayar {
@@ -19,6 +22,9 @@ enum : unsigned {
 };
 }
 
+// Puts a built widget into its member of a window's control struct.
+using Yuva = void (*)(void* denetimler, QWidget* denetim);
+
 struct DenetimDüzeni {
     const char* ad;      // the control's name, also its objectName
     DenetimTürü tür;
@@ -26,6 +32,7 @@ struct DenetimDüzeni {
     bool çerçevede;      // placed inside the window's frame rather than on the window
     int sol, üst, genişlik, yükseklik; // twips
     unsigned ayarlar;
+    Yuva yuva = nullptr; // none for labels, which no code needs
 };
 
 struct SütunDüzeni {
@@ -41,12 +48,23 @@ struct PencereDüzeni {
     std::vector<DenetimDüzeni> denetimler; // in tab order
 };
 
-namespace Düzenler {
-const PencereDüzeni& TemelForm();
-const PencereDüzeni& ProjeEklemeFormu();
-const PencereDüzeni& ProjeDeğiştirFormu();
-const PencereDüzeni& FaaliyetEklemeFormu();
-const PencereDüzeni& FaaliyetDeğiştirmeFormu();
-// Columns of the main window's activity list, left to right.
-const std::vector<SütunDüzeni>& FaaliyetlerListesiSütunları();
-} // namespace Düzenler
+// A layout whose slots all belong to the control struct D, so that building it can
+// only ever fill a D.
+template <typename D>
+struct TürlüDüzen : PencereDüzeni {};
+
+template <typename Üye>
+struct ÜyeninDenetimi;
+template <typename S, typename W>
+struct ÜyeninDenetimi<W* S::*> {
+    using Tür = W;
+};
+
+// The slot of member Ü (of D or of a base of D).
+template <typename D, auto Ü>
+void Yerleştir(void* denetimler, QWidget* denetim)
+{
+    using W = typename ÜyeninDenetimi<decltype(Ü)>::Tür;
+    Q_ASSERT_X(dynamic_cast<W*>(denetim), "Yerleştir", "the layout's control kind does not fit its member");
+    static_cast<D*>(denetimler)->*Ü = static_cast<W*>(denetim);
+}

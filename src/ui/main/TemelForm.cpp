@@ -1,11 +1,12 @@
 #include "ui/main/TemelForm.h"
 
+#include "rules/BolgeselMetin.h"
+#include "rules/GunSayisi.h"
 #include "schedule/Cizelge.h"
 #include "ui/Mesaj.h"
 #include "ui/layout/Kurucu.h"
-#include "ui/layout/ListeKutusu.h"
+#include "ui/widgets/ListeKutusu.h"
 #include "ui/main/PencereSimgesi.h"
-#include "ui/project/GunSayisi.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -51,27 +52,9 @@ QTreeWidgetItem* Satır(const ÇizelgeSatırı& s)
 
 } // namespace
 
-TemelForm::TemelForm(ProjeDeposu depo, İlkListe ilkListe) : m_depo(std::move(depo))
+TemelForm::TemelForm(ProjeDeposu depo, İlkListe ilkListe)
+    : TemelFormDenetimleri(PencereyiKur(this, Düzenler::TemelForm())), m_depo(std::move(depo))
 {
-    const KurulmuşPencere k = PencereyiKur(this, Düzenler::TemelForm());
-    ProjeListesi = k.al<ListeKutusu>("ProjeListesi");
-    Çerçeve = k.al<QGroupBox>("Çerçeve");
-    BaşlamaTarihiKutusu = k.al<QLineEdit>("BaşlamaTarihiKutusu");
-    BitişTarihiKutusu = k.al<QLineEdit>("BitişTarihiKutusu");
-    TahminiGünSayısıKutusu = k.al<QLineEdit>("TahminiGünSayısıKutusu");
-    KritikYolKutusu = k.al<QLineEdit>("KritikYolKutusu");
-    EnGeçGünSayısıKutusu = k.al<QLineEdit>("EnGeçGünSayısıKutusu");
-    EnErkenGünSayısıKutusu = k.al<QLineEdit>("EnErkenGünSayısıKutusu");
-    FaaliyetlerListesi = k.al<QTreeWidget>("FaaliyetlerListesi");
-    ProjeEkleDüğmesi = k.al<QPushButton>("ProjeEkleDüğmesi");
-    ProjeDeğiştirDüğmesi = k.al<QPushButton>("ProjeDeğiştirDüğmesi");
-    ProjeSilDüğmesi = k.al<QPushButton>("ProjeSilDüğmesi");
-    FaaliyetEkleDüğmesi = k.al<QPushButton>("FaaliyetEkleDüğmesi");
-    FaaliyetDeğiştirDüğmesi = k.al<QPushButton>("FaaliyetDeğiştirDüğmesi");
-    SonFaaliyetiSilDüğmesi = k.al<QPushButton>("SonFaaliyetiSilDüğmesi");
-    TümKayıtlarıSilDüğmesi = k.al<QPushButton>("TümKayıtlarıSilDüğmesi");
-    ÇıkışDüğmesi = k.al<QPushButton>("ÇıkışDüğmesi");
-
     setWindowIcon(PencereSimgesi());
     SütunlarıKur(FaaliyetlerListesi);
 
@@ -112,6 +95,13 @@ void TemelForm::ProjeleriEkle()
 void TemelForm::ProjeleriGöster(const QStringList& adlar)
 {
     ProjeListesi->Doldur(adlar);
+    ProjeyiBoşalt();
+}
+
+void TemelForm::ProjeyiBoşalt()
+{
+    m_proje.reset();
+    m_faaliyetler.clear();
     BaşlamaTarihiKutusu->clear();
     BitişTarihiKutusu->clear();
     TahminiGünSayısıKutusu->clear();
@@ -123,33 +113,36 @@ void TemelForm::ProjeListesi_Click()
     const QString ad = SeçiliProje();
     if (ad.isEmpty())
         return;
-
+    ProjeyiBoşalt();
     KritikYolKutusu->clear();
     KritikYolKutusu->setToolTip(QString());
-    EnErkenGünSayısıKutusu->clear();
     EnGeçGünSayısıKutusu->clear();
+    EnErkenGünSayısıKutusu->clear();
 
-    ProjeBilgisi proje;
-    if (auto hata = m_depo.ProjeOku(ad, proje)) {
+    KayıtlıProje proje;
+    QVector<KayıtlıFaaliyet> faaliyetler;
+    DepoHatası hata = m_depo.ProjeOku(ad, proje);
+    if (!hata)
+        hata = m_depo.FaaliyetleriOku(ad, faaliyetler);
+    if (hata) {
         Mesaj::HatayıGöster(this, hata);
         return;
     }
-    BaşlamaTarihiKutusu->setText(proje.başlamaTarihi);
-    BitişTarihiKutusu->setText(proje.bitişTarihi);
-    const auto günSayısı = GünSayısınıHesapla(proje.başlamaTarihi, proje.bitişTarihi);
+    m_proje = proje;
+    m_faaliyetler = faaliyetler;
+
+    BaşlamaTarihiKutusu->setText(BölgeselMetin::TarihMetni(proje.başlama));
+    BitişTarihiKutusu->setText(BölgeselMetin::TarihMetni(proje.bitiş));
+    const auto günSayısı =
+        GünSayısınıHesapla(proje.başlama.değer.value_or(QDate()), proje.bitiş.değer.value_or(QDate()));
     TahminiGünSayısıKutusu->setText(günSayısı ? QString::number(*günSayısı) : QString());
 
-    FaaliyetlerListesi->clear();
-    QVector<Faaliyet> faaliyetler;
-    if (auto hata = m_depo.FaaliyetleriOku(ad, faaliyetler)) {
-        Mesaj::HatayıGöster(this, hata);
-        return;
-    }
+    // The schedule works on the rows as shown, so that what another program left in a
+    // row is explained in its own words.
     QVector<ÇizelgeSatırı> satırlar;
     satırlar.reserve(faaliyetler.size());
-    for (const Faaliyet& f : faaliyetler)
-        satırlar.append({f.kodu, f.adı, f.süre, f.öncekiler, QString(), QString()});
-
+    for (const KayıtlıFaaliyet& f : faaliyetler)
+        satırlar.append({f.kodu, f.adı, BölgeselMetin::SüreMetni(f.süre), f.öncekiler, QString(), QString()});
     const ÇizelgeSonucu sonuç = ÇizelgeyiHesapla(satırlar);
 
     QList<QTreeWidgetItem*> öğeler;
@@ -158,8 +151,6 @@ void TemelForm::ProjeListesi_Click()
         öğeler.append(Satır(s));
     FaaliyetlerListesi->addTopLevelItems(öğeler);
 
-    if (sonuç.projeBitişGünü)
-        ProjeBitişGünü = *sonuç.projeBitişGünü;
     EnGeçGünSayısıKutusu->setText(sonuç.enGeçGünSayısı);
     EnErkenGünSayısıKutusu->setText(sonuç.enErkenGünSayısı);
     KritikYolKutusu->setText(sonuç.kritikYol);
@@ -167,6 +158,19 @@ void TemelForm::ProjeListesi_Click()
     // An explanation is longer than the box; the tool tip shows all of it.
     if (!sonuç.projeBitişGünü && !sonuç.kritikYol.isEmpty())
         KritikYolKutusu->setToolTip(sonuç.kritikYol);
+}
+
+DiyalogBağlamı TemelForm::Bağlam()
+{
+    return {this, m_depo, [this] { return SeçiliProje(); }, [this] { ProjeleriEkle(); },
+            [this] { ProjeListesi_Click(); }};
+}
+
+void TemelForm::ReddiGöster(const DepoHatası& hata, void (TemelForm::*yenile)())
+{
+    Mesaj::HatayıGöster(this, hata);
+    if (hata.numara == DepoHatası::Bulunamadı)
+        (this->*yenile)();
 }
 
 void TemelForm::ÇıkışDüğmesi_Click()

@@ -1,24 +1,23 @@
 #pragma once
 
+#include "store/Kayitlar.h"
 #include "store/ProjeDeposu.h"
+#include "ui/DiyalogBaglami.h"
+#include "ui/layout/Duzenler.h"
 
 #include <QPointer>
+#include <QVector>
 #include <QWidget>
+#include <optional>
 
+class FaaliyetDeğiştirmeFormu;
+class FaaliyetEklemeFormu;
 class ProjeDeğiştirFormu;
 class ProjeEklemeFormu;
-class ListeKutusu;
-class QGroupBox;
-class QLineEdit;
-class QPushButton;
-class QTreeWidget;
-class FaaliyetEklemeFormu;
-class FaaliyetDeğiştirmeFormu;
 
 // The main window: the project list, the selected project's information and its
 // activities with their earliest start and finish, and the eight command buttons.
-// Its controls are what the rest of the application reads the selection from.
-class TemelForm : public QWidget {
+class TemelForm : public QWidget, public TemelFormDenetimleri {
 public:
     enum class İlkListe {
         DepodanOku,     // the window lists the stored projects as it is built
@@ -31,11 +30,18 @@ public:
     void ProjeleriEkle();
     // The same with names already read.
     void ProjeleriGöster(const QStringList& adlar);
-    // Shows the selected project: its dates and day count, its activities with ES
-    // and EF, the two finish day counts and the critical path. Does nothing when no
-    // project is selected.
+    // Shows the selected project afresh from the store: its dates and day count, its
+    // activities with ES and EF, the two finish day counts and the critical path.
+    // Everything of the project shown before is emptied first, so a read that fails
+    // leaves nothing of another project on screen.
     void ProjeListesi_Click();
     void ÇıkışDüğmesi_Click();
+
+    // Project commands: open the add dialog, open the change dialog with the project
+    // as shown, delete the selected project with its activities.
+    void ProjeEkleDüğmesi_Click();
+    void ProjeDeğiştirDüğmesi_Click();
+    void ProjeSilDüğmesi_Click();
 
     // Activity commands. The add dialog opens only while a project is selected, the
     // change dialog with the selected row; at most one of each is open. The deletes
@@ -44,51 +50,36 @@ public:
     void FaaliyetDeğiştirDüğmesi_Click();
     void SonFaaliyetiSilDüğmesi_Click();
     void TümKayıtlarıSilDüğmesi_Click();
-    // Deletes every activity of the selected project; the caller shows the project again.
-    // False when the store refused, which has then been shown in a box.
-    bool TümKayıtlarıSil();
-    QPointer<FaaliyetEklemeFormu> AçıkFaaliyetEklemeFormu;
-    QPointer<FaaliyetDeğiştirmeFormu> AçıkFaaliyetDeğiştirmeFormu;
 
-    // Project commands: open the add dialog, open the change dialog filled with what
-    // this window shows, delete the selected project with its activities.
-    void ProjeEkleDüğmesi_Click();
-    void ProjeDeğiştirDüğmesi_Click();
-    void ProjeSilDüğmesi_Click();
-    // The project dialogs while they are open; null when closed.
+    // The dialogs while they are open; null when closed.
     ProjeEklemeFormu* AçıkProjeEklemeFormu() const;
     ProjeDeğiştirFormu* AçıkProjeDeğiştirFormu() const;
+    FaaliyetEklemeFormu* AçıkFaaliyetEklemeFormu() const;
+    FaaliyetDeğiştirmeFormu* AçıkFaaliyetDeğiştirmeFormu() const;
 
     // The text of the selected project, empty when none is selected.
     QString SeçiliProje() const;
-    const ProjeDeposu& Depo() const { return m_depo; }
-
-    ListeKutusu* ProjeListesi;
-    QGroupBox* Çerçeve;
-    QLineEdit* BaşlamaTarihiKutusu;
-    QLineEdit* BitişTarihiKutusu;
-    QLineEdit* TahminiGünSayısıKutusu;
-    QLineEdit* KritikYolKutusu;
-    QLineEdit* EnGeçGünSayısıKutusu;
-    QLineEdit* EnErkenGünSayısıKutusu;
-    QTreeWidget* FaaliyetlerListesi;
-    QPushButton* ProjeEkleDüğmesi;
-    QPushButton* ProjeDeğiştirDüğmesi;
-    QPushButton* ProjeSilDüğmesi;
-    QPushButton* FaaliyetEkleDüğmesi;
-    QPushButton* FaaliyetDeğiştirDüğmesi;
-    QPushButton* SonFaaliyetiSilDüğmesi;
-    QPushButton* TümKayıtlarıSilDüğmesi;
-    QPushButton* ÇıkışDüğmesi;
-
-    // The project finish day count of the last computation: the largest EF.
-    qint32 ProjeBitişGünü = 0;
 
 protected:
     void closeEvent(QCloseEvent* olay) override;
 
 private:
+    // Forgets the project shown and empties its dates, day count and activities.
+    void ProjeyiBoşalt();
+    DiyalogBağlamı Bağlam();
+    // A refused command's box. When the file no longer holds what the window showed,
+    // `yenile` then shows what it does hold; after any other failure the screen still
+    // shows the stored state, and reading again would only repeat the box.
+    void ReddiGöster(const DepoHatası& hata, void (TemelForm::*yenile)());
+
     ProjeDeposu m_depo;
+    // The project on screen as it was read, and its activities in the list's order:
+    // what the commands act on and compare the file with before they write.
+    std::optional<KayıtlıProje> m_proje;
+    QVector<KayıtlıFaaliyet> m_faaliyetler;
+
     QPointer<ProjeEklemeFormu> m_projeEklemeFormu;
     QPointer<ProjeDeğiştirFormu> m_projeDeğiştirFormu;
+    QPointer<FaaliyetEklemeFormu> m_faaliyetEklemeFormu;
+    QPointer<FaaliyetDeğiştirmeFormu> m_faaliyetDeğiştirmeFormu;
 };

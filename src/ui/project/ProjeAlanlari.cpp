@@ -2,38 +2,32 @@
 
 #include "ui/Mesaj.h"
 #include "ui/OdakKaybi.h"
-#include "ui/layout/Kurucu.h"
-#include "ui/project/ProjeKurallari.h"
+#include "rules/ProjeKurallari.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 
-ProjeAlanları::ProjeAlanları(QWidget* pencere, const KurulmuşPencere& denetimler)
-    : Çerçeve(denetimler.al<QGroupBox>("Çerçeve")),
-      ProjeninAdıKutusu(denetimler.al<QLineEdit>("ProjeninAdıKutusu")),
-      BaşlamaTarihiKutusu(denetimler.al<QLineEdit>("BaşlamaTarihiKutusu")),
-      BitişTarihiKutusu(denetimler.al<QLineEdit>("BitişTarihiKutusu")),
-      TahminiGünSayısıKutusu(denetimler.al<QLineEdit>("TahminiGünSayısıKutusu")),
-      m_pencere(pencere)
+ProjeAlanları::ProjeAlanları(QWidget* pencere, const ProjeAlanDenetimleri& alanlar)
+    : m_pencere(pencere), m_alanlar(alanlar)
 {
-    OdakKaybındaÇalıştır(ProjeninAdıKutusu, [this] { ProjeninAdıKutusu_LostFocus(); });
-    OdakKaybındaÇalıştır(BaşlamaTarihiKutusu, [this] { BaşlamaTarihiKutusu_LostFocus(); });
-    OdakKaybındaÇalıştır(BitişTarihiKutusu, [this] { BitişTarihiKutusu_LostFocus(); });
+    OdakKaybındaÇalıştır(m_alanlar.ProjeninAdıKutusu, [this] { ProjeninAdıKutusu_LostFocus(); });
+    OdakKaybındaÇalıştır(m_alanlar.BaşlamaTarihiKutusu, [this] { BaşlamaTarihiKutusu_LostFocus(); });
+    OdakKaybındaÇalıştır(m_alanlar.BitişTarihiKutusu, [this] { BitişTarihiKutusu_LostFocus(); });
 }
 
 void ProjeAlanları::ProjeninAdıKutusu_LostFocus()
 {
-    ProjeninAdıKutusu->setText(BüyükHarfeÇevir(ProjeninAdıKutusu->text()));
+    m_alanlar.ProjeninAdıKutusu->setText(BüyükHarfeÇevir(m_alanlar.ProjeninAdıKutusu->text()));
 }
 
 void ProjeAlanları::BaşlamaTarihiKutusu_LostFocus()
 {
-    TarihKutusunuDenetle(BaşlamaTarihiKutusu);
+    TarihKutusunuDenetle(m_alanlar.BaşlamaTarihiKutusu);
 }
 
 void ProjeAlanları::BitişTarihiKutusu_LostFocus()
 {
-    TarihKutusunuDenetle(BitişTarihiKutusu);
+    TarihKutusunuDenetle(m_alanlar.BitişTarihiKutusu);
 }
 
 void ProjeAlanları::TarihKutusunuDenetle(QLineEdit* kutu)
@@ -51,32 +45,32 @@ void ProjeAlanları::TarihKutusunuDenetle(QLineEdit* kutu)
         kutu->setFocus(Qt::OtherFocusReason);
         break;
     }
-    TahminiGünSayısıKutusu->setText(GünSayısıMetni(BaşlamaTarihiKutusu->text(), BitişTarihiKutusu->text()));
+    m_alanlar.TahminiGünSayısıKutusu->setText(
+        GünSayısıMetni(m_alanlar.BaşlamaTarihiKutusu->text(), m_alanlar.BitişTarihiKutusu->text()));
 }
 
 bool ProjeAlanları::BilgileriDenetle()
 {
     QString mesaj;
     QLineEdit* alan = nullptr;
-    switch (EksikBilgiyiBul({ProjeninAdıKutusu->text(), BaşlamaTarihiKutusu->text(), BitişTarihiKutusu->text(),
-                             TahminiGünSayısıKutusu->text()})) {
+    switch (EksikBilgiyiBul(Metinler())) {
     case EksikBilgi::Yok:
         return true;
     case EksikBilgi::ProjeAdı:
         mesaj = QStringLiteral("PROJE ADI boş bırakılamaz!");
-        alan = ProjeninAdıKutusu;
+        alan = m_alanlar.ProjeninAdıKutusu;
         break;
     case EksikBilgi::BaşlamaTarihi:
         mesaj = QStringLiteral("BAŞLAMA TARİHİ boş bırakılmaz!");
-        alan = BaşlamaTarihiKutusu;
+        alan = m_alanlar.BaşlamaTarihiKutusu;
         break;
     case EksikBilgi::BitişTarihi:
         mesaj = QStringLiteral("BİTİŞ TARİHİ boş bırakılmaz!");
-        alan = BitişTarihiKutusu;
+        alan = m_alanlar.BitişTarihiKutusu;
         break;
     case EksikBilgi::GünSayısı:
         mesaj = QStringLiteral("İki tarih arasında en az BİR GÜN olmalıdır.");
-        alan = BaşlamaTarihiKutusu;
+        alan = m_alanlar.BaşlamaTarihiKutusu;
         break;
     }
     Mesaj::Göster(m_pencere, mesaj, Mesaj::Tür::Bilgi);
@@ -84,9 +78,31 @@ bool ProjeAlanları::BilgileriDenetle()
     return false;
 }
 
+ProjeMetinleri ProjeAlanları::Metinler() const
+{
+    return {m_alanlar.ProjeninAdıKutusu->text(), m_alanlar.BaşlamaTarihiKutusu->text(),
+            m_alanlar.BitişTarihiKutusu->text(), m_alanlar.TahminiGünSayısıKutusu->text()};
+}
+
+bool ProjeAlanları::Giriliyor() const
+{
+    return m_alanlar.Çerçeve->isEnabledTo(m_pencere);
+}
+
+std::optional<Proje> ProjeAlanları::KaydedilecekProje()
+{
+    if (!BilgileriDenetle())
+        return std::nullopt;
+    QString neden;
+    const auto proje = ::KaydedilecekProje(Metinler(), &neden);
+    if (!proje)
+        Mesaj::HatayıGöster(m_pencere, DepoHatası::yeni(DepoHatası::Uyumsuz, neden));
+    return proje;
+}
+
 void ProjeAlanları::KayıtHatasınıGöster(const DepoHatası& hata)
 {
     Mesaj::HatayıGöster(m_pencere, hata);
     if (hata.numara == DepoHatası::Kısıt)
-        ProjeninAdıKutusu->setFocus(Qt::OtherFocusReason);
+        m_alanlar.ProjeninAdıKutusu->setFocus(Qt::OtherFocusReason);
 }

@@ -1,17 +1,20 @@
 #pragma once
 
 #include "store/DepoHatasi.h"
+#include "rules/ProjeKurallari.h"
+#include "store/Kayitlar.h"
+#include "ui/layout/Duzenler.h"
 
-class KurulmuşPencere;
-class QGroupBox;
+#include <optional>
+
 class QLineEdit;
 class QWidget;
 
-// The frame and the four fields both project dialogs show, with their rules: the name
-// and date rules run when a field is left, the check runs before a save.
+// The rules of the frame and the four fields both project dialogs show: the name and
+// date rules run when a field is left, the checks run before a save.
 class ProjeAlanları {
 public:
-    ProjeAlanları(QWidget* pencere, const KurulmuşPencere& denetimler);
+    ProjeAlanları(QWidget* pencere, const ProjeAlanDenetimleri& alanlar);
 
     void ProjeninAdıKutusu_LostFocus();
     void BaşlamaTarihiKutusu_LostFocus();
@@ -22,17 +25,19 @@ public:
     // Shows the first check that fails and puts the focus on its field; true when all pass.
     bool BilgileriDenetle();
 
-    QGroupBox* Çerçeve;
-    QLineEdit* ProjeninAdıKutusu;
-    QLineEdit* BaşlamaTarihiKutusu;
-    QLineEdit* BitişTarihiKutusu;
-    QLineEdit* TahminiGünSayısıKutusu;
+    // Whether a project is being entered: the frame is open for typing.
+    bool Giriliyor() const;
 
 protected:
+    // The checks, then the project the fields hold; nothing after a box has said why.
+    std::optional<Proje> KaydedilecekProje();
     // A save the store refused: the box with its number, and for a taken name the
     // cursor back in the name. Every field keeps what was typed.
     void KayıtHatasınıGöster(const DepoHatası& hata);
 
 private:
+    ProjeMetinleri Metinler() const;
+
     QWidget* m_pencere;
+    const ProjeAlanDenetimleri& m_alanlar;
 };

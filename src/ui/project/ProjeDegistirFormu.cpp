@@ -1,45 +1,46 @@
 #include "ui/project/ProjeDegistirFormu.h"
 
-#include "ui/main/TemelForm.h"
+#include "rules/BolgeselMetin.h"
+#include "ui/layout/Kurucu.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-ProjeDeğiştirFormu::ProjeDeğiştirFormu(TemelForm* anaPencere)
-    : Diyalog(anaPencere, Düzenler::ProjeDeğiştirFormu()),
-      ProjeAlanları(this, denetimler()),
-      KaydetDüğmesi(denetimler().al<QPushButton>("KaydetDüğmesi")),
-      VazgeçDüğmesi(denetimler().al<QPushButton>("VazgeçDüğmesi")),
-      m_anaPencere(anaPencere)
+ProjeDeğiştirFormu::ProjeDeğiştirFormu(const DiyalogBağlamı& bağlam)
+    : Diyalog(bağlam),
+      ProjeDeğiştirDenetimleri(PencereyiKur(this, Düzenler::ProjeDeğiştirFormu())),
+      ProjeAlanları(this, *this)
 {
     connect(KaydetDüğmesi, &QPushButton::clicked, this, &ProjeDeğiştirFormu::KaydetDüğmesi_Click);
     connect(VazgeçDüğmesi, &QPushButton::clicked, this, &ProjeDeğiştirFormu::VazgeçDüğmesi_Click);
     ProjeninAdıKutusu->setFocus();
 }
 
-void ProjeDeğiştirFormu::Doldur(const QString& ad, const QString& başlama, const QString& bitiş,
-                               const QString& günSayısı)
+void ProjeDeğiştirFormu::Doldur(const KayıtlıProje& proje, const QString& günSayısı)
 {
-    m_projeAdı = ad;
-    ProjeninAdıKutusu->setText(ad);
-    BaşlamaTarihiKutusu->setText(başlama);
-    BitişTarihiKutusu->setText(bitiş);
+    m_proje = proje;
+    ProjeninAdıKutusu->setText(proje.ad);
+    BaşlamaTarihiKutusu->setText(BölgeselMetin::TarihMetni(proje.başlama));
+    BitişTarihiKutusu->setText(BölgeselMetin::TarihMetni(proje.bitiş));
     TahminiGünSayısıKutusu->setText(günSayısı);
 }
 
 void ProjeDeğiştirFormu::KaydetDüğmesi_Click()
 {
-    if (!BilgileriDenetle())
+    if (!m_proje)
+        return;
+    const auto yeni = KaydedilecekProje();
+    if (!yeni)
         return;
     // The project the dialog was filled for, not whatever the main window has selected
     // now: the user may have clicked another project while the dialog was open.
-    if (auto hata = m_anaPencere->Depo().ProjeDeğiştir(m_projeAdı, ProjeninAdıKutusu->text(),
-                                                      BaşlamaTarihiKutusu->text(), BitişTarihiKutusu->text())) {
+    if (auto hata = bağlam().depo.ProjeDeğiştir(*m_proje, *yeni)) {
         KayıtHatasınıGöster(hata);
         return;
     }
+    const DiyalogBağlamı sahibi = bağlam();
     VazgeçDüğmesi_Click();
-    m_anaPencere->ProjeleriEkle();
+    sahibi.projelerDeğişti();
 }
 
 void ProjeDeğiştirFormu::VazgeçDüğmesi_Click()

@@ -1,31 +1,27 @@
 #pragma once
 
+#include "store/Kayitlar.h"
 #include "ui/Diyalog.h"
+#include "ui/layout/Duzenler.h"
 #include "ui/project/ProjeAlanlari.h"
 
-#include <QString>
-
-class QPushButton;
-class TemelForm;
+#include <optional>
 
 // Changes one project's name and dates; a new name goes to its activities too.
-class ProjeDeğiştirFormu : public Diyalog, public ProjeAlanları {
+class ProjeDeğiştirFormu : public Diyalog, public ProjeDeğiştirDenetimleri, public ProjeAlanları {
 public:
-    explicit ProjeDeğiştirFormu(TemelForm* anaPencere);
+    explicit ProjeDeğiştirFormu(const DiyalogBağlamı& bağlam);
 
-    // Fills the fields with what the main window shows for the project `ad`, without
-    // running their rules. The save changes that project, whatever is selected by then.
-    void Doldur(const QString& ad, const QString& başlama, const QString& bitiş, const QString& günSayısı);
+    // Fills the fields with the project as the main window shows it, without running
+    // their rules. The save changes that project, whatever is selected by then, and
+    // only while the file still holds it as shown.
+    void Doldur(const KayıtlıProje& proje, const QString& günSayısı);
 
-    // Checks and saves, closes, and refills the main window's project list.
+    // Checks and saves, closes, and tells the owner the projects changed.
     void KaydetDüğmesi_Click();
     // Closes without writing.
     void VazgeçDüğmesi_Click();
 
-    QPushButton* KaydetDüğmesi;
-    QPushButton* VazgeçDüğmesi;
-
 private:
-    TemelForm* m_anaPencere;
-    QString m_projeAdı;
+    std::optional<KayıtlıProje> m_proje;
 };

@@ -1,18 +1,15 @@
 #include "ui/project/ProjeEklemeFormu.h"
 
-#include "ui/main/TemelForm.h"
+#include "ui/layout/Kurucu.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
-ProjeEklemeFormu::ProjeEklemeFormu(TemelForm* anaPencere)
-    : Diyalog(anaPencere, Düzenler::ProjeEklemeFormu()),
-      ProjeAlanları(this, denetimler()),
-      EkleKaydetDüğmesi(denetimler().al<QPushButton>("EkleKaydetDüğmesi")),
-      VazgeçDüğmesi(denetimler().al<QPushButton>("VazgeçDüğmesi")),
-      KapatDüğmesi(denetimler().al<QPushButton>("KapatDüğmesi")),
-      m_anaPencere(anaPencere)
+ProjeEklemeFormu::ProjeEklemeFormu(const DiyalogBağlamı& bağlam)
+    : Diyalog(bağlam),
+      ProjeEklemeDenetimleri(PencereyiKur(this, Düzenler::ProjeEklemeFormu())),
+      ProjeAlanları(this, *this)
 {
     connect(EkleKaydetDüğmesi, &QPushButton::clicked, this, &ProjeEklemeFormu::EkleKaydetDüğmesi_Click);
     connect(VazgeçDüğmesi, &QPushButton::clicked, this, &ProjeEklemeFormu::VazgeçDüğmesi_Click);
@@ -23,22 +20,22 @@ ProjeEklemeFormu::ProjeEklemeFormu(TemelForm* anaPencere)
 
 void ProjeEklemeFormu::EkleKaydetDüğmesi_Click()
 {
-    if (!Çerçeve->isEnabled()) {
+    if (!Giriliyor()) {
         Çerçeve->setEnabled(true);
         EkleKaydetDüğmesi->setText(QStringLiteral("Kaydet"));
         KapatDüğmesi->setEnabled(false);
         ProjeninAdıKutusu->setFocus(Qt::OtherFocusReason);
         return;
     }
-    if (!BilgileriDenetle())
+    const auto proje = KaydedilecekProje();
+    if (!proje)
         return;
-    if (auto hata = m_anaPencere->Depo().ProjeEkle(ProjeninAdıKutusu->text(), BaşlamaTarihiKutusu->text(),
-                                                  BitişTarihiKutusu->text())) {
+    if (auto hata = bağlam().depo.ProjeEkle(*proje)) {
         KayıtHatasınıGöster(hata);
         return;
     }
     VazgeçDüğmesi_Click();
-    m_anaPencere->ProjeleriEkle();
+    bağlam().projelerDeğişti();
 }
 
 void ProjeEklemeFormu::VazgeçDüğmesi_Click()

@@ -1,6 +1,6 @@
-#include "destek/AnaPencereSurucusu.h"
+#include "destek/PencereAnaPencereSurucusu.h"
 #include "destek/GeciciVeritabani.h"
-#include "destek/MesajKaydi.h"
+#include "destek/PencereMesajKaydi.h"
 #include "ui/activity/FaaliyetDegistirmeFormu.h"
 #include "ui/main/TemelForm.h"
 

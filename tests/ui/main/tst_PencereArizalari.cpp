@@ -1,13 +1,13 @@
 // Every command that writes, carried out through the real windows while the file
 // is faulty: one box titled Kavrion with the number and Turkish text, the
 // application goes on, no row changes, and a refresh shows what is stored.
-#include "destek/AnaPencereSurucusu.h"
+#include "destek/PencereAnaPencereSurucusu.h"
 #include "destek/Ariza.h"
-#include "destek/MesajKaydi.h"
+#include "destek/PencereMesajKaydi.h"
 #include "destek/Ozet.h"
 #include "ui/activity/FaaliyetDegistirmeFormu.h"
 #include "ui/activity/FaaliyetEklemeFormu.h"
-#include "ui/layout/ListeKutusu.h"
+#include "ui/widgets/ListeKutusu.h"
 #include "ui/main/TemelForm.h"
 #include "ui/project/ProjeDegistirFormu.h"
 #include "ui/project/ProjeEklemeFormu.h"

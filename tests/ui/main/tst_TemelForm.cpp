@@ -1,7 +1,7 @@
-#include "destek/AnaPencereSurucusu.h"
+#include "destek/PencereAnaPencereSurucusu.h"
 #include "destek/GeciciVeritabani.h"
-#include "destek/MesajKaydi.h"
-#include "ui/layout/ListeKutusu.h"
+#include "destek/PencereMesajKaydi.h"
+#include "ui/widgets/ListeKutusu.h"
 #include "ui/main/TemelForm.h"
 
 #include <QAccessible>

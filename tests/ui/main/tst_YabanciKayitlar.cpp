@@ -2,9 +2,9 @@
 // makes: the main window shows the project, explains why it cannot be computed,
 // and neither crashes, loops nor shows a box.
 #include "destek/GeciciVeritabani.h"
-#include "destek/MesajKaydi.h"
+#include "destek/PencereMesajKaydi.h"
 #include "destek/Ozet.h"
-#include "ui/layout/ListeKutusu.h"
+#include "ui/widgets/ListeKutusu.h"
 #include "ui/main/TemelForm.h"
 
 #include <QLineEdit>

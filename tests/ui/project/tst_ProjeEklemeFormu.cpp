@@ -1,6 +1,6 @@
-#include "ProjePencereleri.h"
+#include "destek/PencereProjeDiyaloglari.h"
 #include "destek/GeciciVeritabani.h"
-#include "destek/MesajKaydi.h"
+#include "destek/PencereMesajKaydi.h"
 
 #include <QGroupBox>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "ui/layout/DuzCerceve.h"
+#include "ui/widgets/DuzCerceve.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Kayitlar.h"
+
 #include <QDate>
 #include <QString>
 #include <optional>
@@ -19,5 +21,10 @@ std::optional<QDate> TarihOku(const QString& metin);
 // A whole number in the 32-bit signed range, written in plain digits or with the
 // regional digit grouping ("1.234" under tr_TR, "1,234" under en_US).
 std::optional<qint32> TamSayıOku(const QString& metin);
+
+// A stored column as the windows show it: the value in the regional form, or what
+// another program left there when it is not one.
+QString TarihMetni(const Saklı<QDate>& tarih);
+QString SüreMetni(const Saklı<qint32>& süre); // plain decimal digits
 
 } // namespace BölgeselMetin

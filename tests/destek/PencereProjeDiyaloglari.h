@@ -2,7 +2,7 @@
 
 // Driving the main window and its project dialogs as a user would, by mouse and keyboard.
 
-#include "ui/layout/ListeKutusu.h"
+#include "ui/widgets/ListeKutusu.h"
 #include "ui/main/TemelForm.h"
 #include "ui/project/ProjeDegistirFormu.h"
 #include "ui/project/ProjeEklemeFormu.h"

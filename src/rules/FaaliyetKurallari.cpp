@@ -1,9 +1,11 @@
-#include "ui/activity/FaaliyetKurallari.h"
+#include "rules/FaaliyetKurallari.h"
 
+#include "rules/BolgeselMetin.h"
 #include "schedule/OncekiListesi.h"
 
 #include <QLocale>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -190,4 +192,16 @@ QString AlanHatasıMetni(AlanHatası hata)
         break;
     }
     return QString();
+}
+
+std::optional<qint32> KaydedilecekSüre(const QString& metin, QString* neden)
+{
+    const auto süre = BölgeselMetin::TamSayıOku(metin);
+    if (!süre && neden) {
+        const QLocale yerel;
+        *neden = QStringLiteral("Öngörülen süre \"%1\" kaydedilemiyor: %2 ile %3 arasında bir tam sayı olmalıdır.")
+                     .arg(metin, yerel.toString(std::numeric_limits<qint32>::min()),
+                          yerel.toString(std::numeric_limits<qint32>::max()));
+    }
+    return süre;
 }

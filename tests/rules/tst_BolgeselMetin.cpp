@@ -1,4 +1,4 @@
-#include "store/BolgeselMetin.h"
+#include "rules/BolgeselMetin.h"
 
 #include <QLocale>
 #include <QTest>

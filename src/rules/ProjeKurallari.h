@@ -1,6 +1,9 @@
 #pragma once
 
+#include "store/Kayitlar.h"
+
 #include <QString>
+#include <optional>
 
 // The project dialogs' rules, on plain texts: what the windows ask and write back.
 
@@ -35,3 +38,7 @@ struct ProjeMetinleri {
 // The save check's rows, in the order they are tested; Yok when the save may go on.
 enum class EksikBilgi { Yok, ProjeAdı, BaşlamaTarihi, BitişTarihi, GünSayısı };
 EksikBilgi EksikBilgiyiBul(const ProjeMetinleri& metinler);
+
+// The project a save stores, from the dialog's texts; without one, `neden` says
+// which date could not be read, for the box.
+std::optional<Proje> KaydedilecekProje(const ProjeMetinleri& metinler, QString* neden);

@@ -1,4 +1,4 @@
-#include "store/BolgeselMetin.h"
+#include "rules/BolgeselMetin.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -93,6 +93,16 @@ std::optional<qint32> TamSayıOku(const QString& metin)
     if (oldu)
         return bölgesel;
     return std::nullopt;
+}
+
+QString TarihMetni(const Saklı<QDate>& tarih)
+{
+    return tarih.değer ? TarihYaz(*tarih.değer) : tarih.ham.toString();
+}
+
+QString SüreMetni(const Saklı<qint32>& süre)
+{
+    return süre.değer ? QString::number(*süre.değer) : süre.ham.toString();
 }
 
 } // namespace BölgeselMetin

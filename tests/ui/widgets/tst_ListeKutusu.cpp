@@ -1,4 +1,4 @@
-#include "ui/layout/ListeKutusu.h"
+#include "ui/widgets/ListeKutusu.h"
 
 #include <QHelpEvent>
 #include <QItemSelectionModel>

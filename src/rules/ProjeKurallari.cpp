@@ -1,7 +1,7 @@
-#include "ui/project/ProjeKurallari.h"
+#include "rules/ProjeKurallari.h"
 
-#include "store/BolgeselMetin.h"
-#include "ui/project/GunSayisi.h"
+#include "rules/BolgeselMetin.h"
+#include "rules/GunSayisi.h"
 
 QString BüyükHarfeÇevir(const QString& metin)
 {
@@ -48,4 +48,15 @@ EksikBilgi EksikBilgiyiBul(const ProjeMetinleri& metinler)
     if (!(gün >= 1.0))
         return EksikBilgi::GünSayısı;
     return EksikBilgi::Yok;
+}
+
+std::optional<Proje> KaydedilecekProje(const ProjeMetinleri& metinler, QString* neden)
+{
+    const auto başlama = BölgeselMetin::TarihOku(metinler.başlama);
+    const auto bitiş = BölgeselMetin::TarihOku(metinler.bitiş);
+    if (başlama && bitiş)
+        return Proje{metinler.ad, *başlama, *bitiş};
+    if (neden)
+        *neden = QStringLiteral("\"%1\" bir tarih olarak kaydedilemiyor.").arg(başlama ? metinler.bitiş : metinler.başlama);
+    return std::nullopt;
 }

@@ -49,3 +49,7 @@ std::optional<QString> YersizÖnceki(const QString& öncekiler, const QStringLis
 enum class AlanHatası { Yok, AdBoş, SüreBoş, ÖncekilerBoş };
 AlanHatası AlanlarıDenetle(const QString& ad, const QString& süre, const QString& öncekiler, bool öncekilerGerekli);
 QString AlanHatasıMetni(AlanHatası hata);
+
+// The duration a save stores: a 32-bit whole number in plain or regional digits.
+// Without one, `neden` says why, for the box.
+std::optional<qint32> KaydedilecekSüre(const QString& metin, QString* neden);

@@ -1,6 +1,6 @@
-#include "destek/AnaPencereSurucusu.h"
+#include "destek/PencereAnaPencereSurucusu.h"
 
-#include "ui/layout/ListeKutusu.h"
+#include "ui/widgets/ListeKutusu.h"
 #include "ui/main/TemelForm.h"
 
 #include <QApplication>

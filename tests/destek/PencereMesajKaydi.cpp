@@ -1,4 +1,4 @@
-#include "destek/MesajKaydi.h"
+#include "destek/PencereMesajKaydi.h"
 
 #include "ui/Mesaj.h"
 

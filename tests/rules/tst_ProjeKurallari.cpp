@@ -1,4 +1,4 @@
-#include "ui/project/ProjeKurallari.h"
+#include "rules/ProjeKurallari.h"
 
 #include <QLocale>
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "destek/Yereller.h"
-#include "ui/activity/FaaliyetKurallari.h"
+#include "rules/FaaliyetKurallari.h"
 
 #include <QTest>
 #include <cmath>
