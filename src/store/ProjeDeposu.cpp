@@ -1,6 +1,7 @@
 #include "store/ProjeDeposu.h"
 
 #include "store/ArizaNoktasi.h"
+#include "store/DosyaKimligi.h"
 #include "store/Sema.h"
 #include "store/SqlHatasi.h"
 #include "store/YazmaIzni.h"
@@ -8,8 +9,10 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QUrl>
+#include <QHash>
 #include <QVariant>
 #include <initializer_list>
+#include <mutex>
 #include <utility>
 
 namespace {
@@ -199,10 +202,76 @@ DepoHatası FaaliyetGösterildiğiGibi(const QSqlDatabase& vt, const QString& pr
     return {};
 }
 
+// The file each checked connection works on, and the state our last command left it in.
+// SQLite keeps its page cache while the file's change counter looks the same, so a
+// file copied in place over ours would be read, and written, with our old pages.
+struct AçıkDosya {
+    QString yol;
+    DosyaKimliği kimlik;
+};
+std::mutex açıkDosyalarKilidi;
+QHash<QString, AçıkDosya> açıkDosyalar;
+
+void KimliğiKaydet(const QString& bağlantı, const QString& yol)
+{
+    const auto kimlik = DosyaKimliğiniOku(yol);
+    const std::lock_guard<std::mutex> kilitli(açıkDosyalarKilidi);
+    if (kimlik)
+        açıkDosyalar.insert(bağlantı, {yol, *kimlik});
+}
+
+// Every command of the store starts here: the path must still name the file that was
+// opened, and when something changed it behind our back, the connection is opened
+// afresh and checked as at start-up before anything is read or written. At its end
+// the command notes the state it leaves the file in.
+class Komut {
+public:
+    explicit Komut(const QString& bağlantı) : m_bağlantı(bağlantı)
+    {
+        {
+            const std::lock_guard<std::mutex> kilitli(açıkDosyalarKilidi);
+            const auto bulunan = açıkDosyalar.constFind(bağlantı);
+            if (bulunan == açıkDosyalar.cend())
+                return;
+            m_dosya = *bulunan;
+        }
+        const auto şimdi = DosyaKimliğiniOku(m_dosya->yol);
+        if (!şimdi || !şimdi->AynıDosya(m_dosya->kimlik)) {
+            // Another file now stands at the path, or none: the file we opened is gone.
+            hata = MotorHatası(TaşınmışDosya);
+            m_dosya.reset();
+            return;
+        }
+        if (şimdi->Değişmemiş(m_dosya->kimlik))
+            return;
+        QSqlDatabase vt = Bağlantı(bağlantı);
+        vt.close();
+        hata = vt.open() ? Şema::Denetle(vt) : SqlHatası(vt.lastError());
+        if (hata)
+            m_dosya.reset(); // no write goes to a file that failed the check
+    }
+    ~Komut()
+    {
+        if (m_dosya)
+            KimliğiKaydet(m_bağlantı, m_dosya->yol);
+    }
+    Komut(const Komut&) = delete;
+    Komut& operator=(const Komut&) = delete;
+
+    DepoHatası hata;
+
+private:
+    QString m_bağlantı;
+    std::optional<AçıkDosya> m_dosya;
+};
+
 // Runs the steps of one write inside one transaction; the first failure rolls all back.
 template <typename Adımlar>
 DepoHatası TekYazım(const QString& bağlantı, Adımlar&& adımlar)
 {
+    const Komut komut(bağlantı);
+    if (komut.hata)
+        return komut.hata;
     Yazım yazım(Bağlantı(bağlantı));
     if (yazım.hata)
         return yazım.hata;
@@ -233,17 +302,26 @@ DepoHatası ProjeDeposu::Aç(const QString& yol, const QString& bağlantı, Aç�
     }
     if (hata)
         QSqlDatabase::removeDatabase(bağlantı);
+    else if (açılış == Açılış::Denetle)
+        KimliğiKaydet(bağlantı, yol);
     return hata;
 }
 
 void ProjeDeposu::Kapat(const QString& bağlantı)
 {
+    {
+        const std::lock_guard<std::mutex> kilitli(açıkDosyalarKilidi);
+        açıkDosyalar.remove(bağlantı);
+    }
     QSqlDatabase::database(bağlantı, false).close();
     QSqlDatabase::removeDatabase(bağlantı);
 }
 
 DepoHatası ProjeDeposu::ProjeleriOku(QStringList& adlar) const
 {
+    const Komut komut(m_bağlantı);
+    if (komut.hata)
+        return komut.hata;
     adlar.clear();
     QSqlQuery sorgu(Bağlantı(m_bağlantı));
     sorgu.setForwardOnly(true);
@@ -256,6 +334,9 @@ DepoHatası ProjeDeposu::ProjeleriOku(QStringList& adlar) const
 
 DepoHatası ProjeDeposu::ProjeOku(const QString& ad, KayıtlıProje& proje) const
 {
+    const Komut komut(m_bağlantı);
+    if (komut.hata)
+        return komut.hata;
     QSqlQuery sorgu(Bağlantı(m_bağlantı));
     bool bulundu = false;
     if (auto hata = SatırBul(sorgu,
@@ -269,6 +350,9 @@ DepoHatası ProjeDeposu::ProjeOku(const QString& ad, KayıtlıProje& proje) cons
 
 DepoHatası ProjeDeposu::FaaliyetleriOku(const QString& proje, QVector<KayıtlıFaaliyet>& faaliyetler) const
 {
+    const Komut komut(m_bağlantı);
+    if (komut.hata)
+        return komut.hata;
     faaliyetler.clear();
     QSqlQuery sorgu(Bağlantı(m_bağlantı));
     sorgu.setForwardOnly(true);
@@ -283,6 +367,9 @@ DepoHatası ProjeDeposu::FaaliyetleriOku(const QString& proje, QVector<Kayıtlı
 
 DepoHatası ProjeDeposu::KodlarıOku(const QString& proje, QStringList& kodlar) const
 {
+    const Komut komut(m_bağlantı);
+    if (komut.hata)
+        return komut.hata;
     kodlar.clear();
     QSqlQuery sorgu(Bağlantı(m_bağlantı));
     sorgu.setForwardOnly(true);
@@ -296,6 +383,9 @@ DepoHatası ProjeDeposu::KodlarıOku(const QString& proje, QStringList& kodlar) 
 
 DepoHatası ProjeDeposu::EnBüyükKodu(const QString& proje, QString& koduBul) const
 {
+    const Komut komut(m_bağlantı);
+    if (komut.hata)
+        return komut.hata;
     QSqlQuery sorgu(Bağlantı(m_bağlantı));
     bool bulundu = false;
     if (auto hata = SatırBul(sorgu,

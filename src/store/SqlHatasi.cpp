@@ -1,12 +1,5 @@
 #include "store/SqlHatasi.h"
 
-namespace {
-
-// SQLite's extended code for a file that was renamed, deleted or replaced while open.
-constexpr int TaşınmışDosya = 1032;
-
-} // namespace
-
 DepoHatası SqlHatası(const QSqlError& hata)
 {
     bool sayı = false;

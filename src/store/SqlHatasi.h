@@ -4,6 +4,9 @@
 
 #include <QSqlError>
 
+// SQLite's extended code for a file that was renamed, deleted or replaced while open.
+constexpr int TaşınmışDosya = 1032;
+
 // Turns an error of the SQLite driver into the number and plain Turkish text the user sees.
 DepoHatası SqlHatası(const QSqlError& hata);
 

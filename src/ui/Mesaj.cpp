@@ -62,4 +62,11 @@ void GöstericiKur(Gösterici gösterici)
     Yerine() = std::move(gösterici);
 }
 
+void ReddiGöster(QWidget* sahibi, const DepoHatası& hata, const std::function<void()>& yenile)
+{
+    HatayıGöster(sahibi, hata);
+    if (hata.numara == DepoHatası::Bulunamadı)
+        yenile();
+}
+
 } // namespace Mesaj

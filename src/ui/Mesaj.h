@@ -26,6 +26,11 @@ bool Onayla(QWidget* sahibi, const QString& metin);
 // A refused store operation: its number and its description.
 void HatayıGöster(QWidget* sahibi, const DepoHatası& hata);
 
+// A refused write: its box, then, when the file no longer holds what the window
+// showed, `yenile` shows what it does hold. After any other failure the screen still
+// shows the stored state, and reading again would only repeat the box.
+void ReddiGöster(QWidget* sahibi, const DepoHatası& hata, const std::function<void()>& yenile);
+
 // Replaces the real box; an empty function restores it.
 using Gösterici = std::function<QMessageBox::StandardButton(QWidget* sahibi, const QString& başlık,
                                                             const QString& metin, QMessageBox::Icon simge)>;

@@ -50,7 +50,7 @@ void FaaliyetDeğiştirmeFormu::KaydetDüğmesi_Click()
     if (!faaliyet)
         return;
     if (auto hata = bağlam().depo.FaaliyetDeğiştir(m_proje, *m_satır, *faaliyet)) {
-        Mesaj::HatayıGöster(this, hata);
+        Mesaj::ReddiGöster(this, hata, bağlam().faaliyetlerDeğişti);
         return;
     }
     const DiyalogBağlamı sahibi = bağlam();

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <limits>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -34,6 +35,9 @@ QWidget* Yarat(const DenetimDüzeni& d, QWidget* ebeveyn)
     case DenetimTürü::MetinKutusu: {
         auto* kutu = new QLineEdit(ebeveyn);
         kutu->setReadOnly(d.ayarlar & Ayar::SaltOkunur);
+        // A field never cuts what it is given: a stored text of any length is saved
+        // back exactly as it was read.
+        kutu->setMaxLength(std::numeric_limits<int>::max());
         return kutu;
     }
     case DenetimTürü::Çerçeve: {

@@ -166,13 +166,6 @@ DiyalogBağlamı TemelForm::Bağlam()
             [this] { ProjeListesi_Click(); }};
 }
 
-void TemelForm::ReddiGöster(const DepoHatası& hata, void (TemelForm::*yenile)())
-{
-    Mesaj::HatayıGöster(this, hata);
-    if (hata.numara == DepoHatası::Bulunamadı)
-        (this->*yenile)();
-}
-
 void TemelForm::ÇıkışDüğmesi_Click()
 {
     close();

@@ -67,10 +67,6 @@ private:
     // Forgets the project shown and empties its dates, day count and activities.
     void ProjeyiBoşalt();
     DiyalogBağlamı Bağlam();
-    // A refused command's box. When the file no longer holds what the window showed,
-    // `yenile` then shows what it does hold; after any other failure the screen still
-    // shows the stored state, and reading again would only repeat the box.
-    void ReddiGöster(const DepoHatası& hata, void (TemelForm::*yenile)());
 
     ProjeDeposu m_depo;
     // The project on screen as it was read, and its activities in the list's order:

@@ -36,7 +36,7 @@ void TemelForm::SonFaaliyetiSilDüğmesi_Click()
     const auto son = std::max_element(m_faaliyetler.cbegin(), m_faaliyetler.cend(),
                                       [](const KayıtlıFaaliyet& a, const KayıtlıFaaliyet& b) { return a.kodu < b.kodu; });
     if (auto hata = m_depo.SonFaaliyetiSil(m_proje->ad, *son)) {
-        ReddiGöster(hata, &TemelForm::ProjeListesi_Click);
+        Mesaj::ReddiGöster(this, hata, [this] { ProjeListesi_Click(); });
         return;
     }
     ProjeListesi_Click();
@@ -49,7 +49,7 @@ void TemelForm::TümKayıtlarıSilDüğmesi_Click()
     if (!Mesaj::Onayla(this, QStringLiteral("Tüm faaliyetleri SİLMEK istiyor musunuz?")))
         return;
     if (auto hata = m_depo.TümFaaliyetleriSil(m_proje->ad, m_faaliyetler)) {
-        ReddiGöster(hata, &TemelForm::ProjeListesi_Click);
+        Mesaj::ReddiGöster(this, hata, [this] { ProjeListesi_Click(); });
         return;
     }
     ProjeListesi_Click();

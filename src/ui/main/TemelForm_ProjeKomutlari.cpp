@@ -27,7 +27,7 @@ void TemelForm::ProjeSilDüğmesi_Click()
         return;
     // The row and its activities go in one transaction: a failure leaves both in place.
     if (auto hata = m_depo.ProjeSil(*m_proje)) {
-        ReddiGöster(hata, &TemelForm::ProjeleriEkle);
+        Mesaj::ReddiGöster(this, hata, [this] { ProjeleriEkle(); });
         return;
     }
     ProjeleriEkle();

@@ -36,6 +36,8 @@ void ProjeDeğiştirFormu::KaydetDüğmesi_Click()
     // now: the user may have clicked another project while the dialog was open.
     if (auto hata = bağlam().depo.ProjeDeğiştir(*m_proje, *yeni)) {
         KayıtHatasınıGöster(hata);
+        if (hata.numara == DepoHatası::Bulunamadı)
+            bağlam().projelerDeğişti();
         return;
     }
     const DiyalogBağlamı sahibi = bağlam();

@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# Plants, one at a time, faults a developer could really make, and tells for each
+# whether the unit tests catch it. Not part of the test command: it rebuilds the
+# tests once per fault. Works on a copy of the tree, so the working tree is never
+# touched. Prints one table line per fault and the count at the end.
+#
+#   bash scripts/mutasyon.sh            every fault
+#   bash scripts/mutasyon.sh 3 7 12     only these numbers
+set -uo pipefail
+cd "$(dirname "$0")/.."
+kok="$(pwd)"
+kopya="${KAVRION_MUTASYON_KLASORU:-/tmp/kavrion-mutasyon}"
+export QT_QPA_PLATFORM=offscreen
+
+# Each fault, its fields split by @@: layer, file, text as written, text with the fault,
+# what the fault is.
+# The layer says which tests are built and run first: "çekirdek" the store, rules and
+# schedule tests, "pencere" the window tests; a fault the first set misses is tried
+# against every unit test before it counts as missed.
+hatalar=(
+"çekirdek@@src/store/ProjeDeposu.cpp@@if (auto hata = std::forward<Adımlar>(adımlar)(yazım.vt()))@@if (auto hata = std::forward<Adımlar>(adımlar)(yazım.vt()); false)@@a failed step is committed with the rest"
+"çekirdek@@src/store/ProjeDeposu.cpp@@return sorgu.lastError().isValid() ? SqlHatası(sorgu.lastError()) : DepoHatası{};@@return DepoHatası{};@@a row loop that fails part-way passes for the end of the rows"
+"çekirdek@@src/store/ProjeDeposu.cpp@@UPDATE FaaliyetlerTablosu SET Projesi = ? WHERE Projesi = ?@@UPDATE FaaliyetlerTablosu SET Projesi = Projesi WHERE ? IS NULL AND Projesi = ?@@a rename does not reach the activities"
+"çekirdek@@src/store/ProjeDeposu.cpp@@DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?\"), {proje.ad}@@DELETE FROM FaaliyetlerTablosu WHERE Projesi = ? AND 0\"), {proje.ad}@@a deleted project leaves its activities"
+"çekirdek@@src/store/ProjeDeposu.cpp@@    if (aynı)
+        return {};@@    if (true)
+        return {};@@a project changed elsewhere is overwritten"
+"çekirdek@@src/store/ProjeDeposu.cpp@@if (kayıtlı.adı != f.adı@@if (false && kayıtlı.adı != f.adı@@an activity changed elsewhere is overwritten"
+"çekirdek@@src/store/ProjeDeposu.cpp@@if (sonKod.value(0).toString() != son.kodu)@@if (false)@@the last activity is deleted though a later one was added"
+"çekirdek@@src/store/ProjeDeposu.cpp@@sorgu.addBindValue(boşMetin ? QVariant(QStringLiteral(\"\")) : değer);@@sorgu.addBindValue(değer);@@an empty text is bound as NULL"
+"çekirdek@@src/store/ProjeDeposu.cpp@@hata = YazmaİzniniDenetle(m_vt);@@hata = {};@@a file made read-only is still written"
+"çekirdek@@src/store/ProjeDeposu.cpp@@QStringLiteral(\"?mode=rw\")@@QStringLiteral(\"?mode=rwc\")@@a missing database is created"
+"çekirdek@@src/store/ProjeDeposu.cpp@@QDate::fromString(ham.toString(), Qt::ISODate);@@QDate::fromString(ham.toString(), Qt::TextDate);@@stored dates are not read"
+"çekirdek@@src/store/ProjeDeposu.cpp@@    bulundu = sorgu.next();
+    return bulundu ? DepoHatası{} : SatırlarınSonu(sorgu);@@    bulundu = sorgu.next();
+    return DepoHatası{};@@a failed single-row read passes for not found"
+"çekirdek@@src/store/Sema.cpp@@if (!bulunan.contains(sütun))@@if (false)@@a table lacking a column is accepted"
+"çekirdek@@src/store/SqlHatasi.cpp@@if (motor.contains(QLatin1String(\"ProjeTablosu.ProjeAdi\")))@@if (false)@@a taken name is not explained"
+"çekirdek@@src/schedule/Cizelge.cpp@@if (*ef > enİyi)@@if (*ef < enİyi)@@ES takes the smallest predecessor finish"
+"çekirdek@@src/schedule/Cizelge.cpp@@if (enİyiSatır < 0 || *ef > enİyiBitiş)@@if (enİyiSatır < 0 || *ef >= enİyiBitiş)@@the critical path takes the last predecessor on a tie"
+"çekirdek@@src/schedule/Cizelge.cpp@@Sığdır(qint64(bitiş) - *Sayı(satırlar.at(0).ef))@@Sığdır(qint64(bitiş))@@the earliest finish day count forgets the first activity"
+"çekirdek@@src/schedule/Cizelge.cpp@@return ilk < satır ? ilk : -1;@@return ilk <= satır ? ilk : -1;@@an activity may name itself as predecessor"
+"çekirdek@@src/rules/ProjeKurallari.cpp@@    büyük.replace(QChar(0x0069), QChar(0x0130));
+@@
+@@i is upper-cased to I, not İ"
+"çekirdek@@src/rules/BolgeselMetin.cpp@@ikiHane < 30 ? 2000 + ikiHane@@ikiHane < 50 ? 2000 + ikiHane@@two-digit years shift century at 50"
+"çekirdek@@src/rules/ProjeKurallari.cpp@@if (!(gün >= 1.0))@@if (!(gün >= 0.0))@@a project of zero days is saved"
+"çekirdek@@src/rules/FaaliyetKurallari.cpp@@std::round(ÖndekiSayı(metin))@@std::trunc(ÖndekiSayı(metin))@@durations are cut, not rounded"
+"çekirdek@@src/rules/FaaliyetKurallari.cpp@@if (kod >= u'~')@@if (kod > u'~')@@a code past \"~\" is handed out"
+"çekirdek@@src/rules/FaaliyetKurallari.cpp@@if (öncekiler.contains(kod, Qt::CaseSensitive))@@if (öncekiler.contains(kod, Qt::CaseInsensitive))@@\"a\" counts as \"A\" when predecessors are picked"
+"çekirdek@@src/rules/FaaliyetKurallari.cpp@@if (öncekilerGerekli && öncekiler.isEmpty())@@if (false && öncekiler.isEmpty())@@a second activity is saved without predecessors"
+"pencere@@src/ui/main/TemelForm.cpp@@    ProjeyiBoşalt();
+    KritikYolKutusu->clear();@@    KritikYolKutusu->clear();@@a failed read leaves the previous project on screen"
+"pencere@@src/ui/activity/FaaliyetEklemeFormu.cpp@@bağlam().depo.FaaliyetEkle(m_proje, *faaliyet)@@bağlam().depo.FaaliyetEkle(bağlam().seçiliProje(), *faaliyet)@@an activity goes to the project selected at save, not at entry"
+"pencere@@src/ui/project/ProjeEklemeFormu.cpp@@    Çerçeve->setEnabled(false);
+    KapatDüğmesi->setEnabled(true);@@    Çerçeve->setEnabled(false);@@after Vazgeç the add dialog cannot be closed"
+"pencere@@src/ui/main/TemelForm_ProjeKomutlari.cpp@@    ProjeleriEkle();
+}@@}@@a deleted project stays in the list"
+"pencere@@src/ui/Mesaj.cpp@@if (hata.numara == DepoHatası::Bulunamadı)@@if (false)@@after \"changed elsewhere\" the window keeps the old rows"
+"pencere@@src/ui/layout/Kurucu.cpp@@            bekleyenEtiket->setBuddy(denetim);
+@@
+@@labels are not the buddies of their fields"
+"pencere@@src/ui/project/ProjeAlanlari.cpp@@    OdakKaybındaÇalıştır(m_alanlar.ProjeninAdıKutusu, [this] { ProjeninAdıKutusu_LostFocus(); });
+@@
+@@the name is not upper-cased when left"
+"pencere@@src/ui/Mesaj.cpp@@QStringLiteral(\"Kavrion\")@@QStringLiteral(\"Uyarı\")@@boxes are not titled Kavrion"
+)
+
+testler() { # the test targets of the given folders of tests/
+    for klasor in "$@"; do
+        find "$kopya/tests/$klasor" -name 'tst_*.cpp' -exec basename {} .cpp \;
+    done | sort -u
+}
+
+# Builds the targets and runs them; true when every one passes.
+gecer() {
+    cmake --build "$kopya/build" -j"$(nproc)" --target "$@" > "$kopya/derleme.txt" 2>&1 || return 1
+    local desen
+    desen="^($(IFS='|'; echo "$*"))\$"
+    ctest --test-dir "$kopya/build" -L birim -R "$desen" > "$kopya/sonuc.txt" 2>&1
+}
+
+rsync -a --delete --exclude 'build*' --exclude '.git' "$kok/" "$kopya/"
+cmake -S "$kopya" -B "$kopya/build" -DCMAKE_BUILD_TYPE=Release -DKAVRION_TESTS=ON > /dev/null
+mapfile -t cekirdek < <(testler store rules schedule)
+mapfile -t tumu < <(testler .)
+mapfile -t pencere < <(testler ui app)
+if ! gecer "${tumu[@]}"; then
+    echo "The unit tests fail without any planted fault; see $kopya/sonuc.txt" >&2
+    exit 1
+fi
+
+secilen=("$@")
+yakalanan=0; kacan=0; uygulanamayan=0
+printf '%-3s | %-8s | %-45s | %s\n' "No" "Sonuç" "Dosya" "Hata"
+for i in "${!hatalar[@]}"; do
+    no=$((i + 1))
+    if [ ${#secilen[@]} -gt 0 ] && [[ ! " ${secilen[*]} " =~ " $no " ]]; then continue; fi
+    kalan="${hatalar[$i]}"
+    katman="${kalan%%@@*}"; kalan="${kalan#*@@}"
+    dosya="${kalan%%@@*}"; kalan="${kalan#*@@}"
+    ozgun="${kalan%%@@*}"; kalan="${kalan#*@@}"
+    bozuk="${kalan%%@@*}"; aciklama="${kalan#*@@}"
+    hedef="$kopya/$dosya"
+    cp "$hedef" "$hedef.ozgun"
+    if ! OZGUN="$ozgun" BOZUK="$bozuk" perl -0 -i -pe '$n = s/\Q$ENV{OZGUN}\E/$ENV{BOZUK}/; END { exit($n ? 0 : 1) }' "$hedef"; then
+        sonuc="yok"; uygulanamayan=$((uygulanamayan + 1))
+    else
+        if [ "$katman" = "çekirdek" ]; then ilk=("${cekirdek[@]}"); else ilk=("${pencere[@]}"); fi
+        if ! gecer "${ilk[@]}" || ! gecer "${tumu[@]}"; then
+            sonuc="yakalandı"; yakalanan=$((yakalanan + 1))
+        else
+            sonuc="KAÇTI"; kacan=$((kacan + 1))
+        fi
+    fi
+    mv "$hedef.ozgun" "$hedef"
+    printf '%-3s | %-8s | %-45s | %s\n' "$no" "$sonuc" "$dosya" "$aciklama"
+done
+echo "Mutations: caught $yakalanan, missed $kacan, not applicable $uygulanamayan"
