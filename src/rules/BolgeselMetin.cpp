@@ -95,6 +95,23 @@ std::optional<qint32> TamSayıOku(const QString& metin)
     return std::nullopt;
 }
 
+QString TarihBiçimiİpucu()
+{
+    QString ipucu = DörtHaneliYılBiçimi();
+    static const QRegularExpression gün(QStringLiteral("d+"));
+    static const QRegularExpression ay(QStringLiteral("M+"));
+    ipucu.replace(gün, QStringLiteral("gg"));
+    ipucu.replace(ay, QStringLiteral("aa"));
+    return ipucu;
+}
+
+QLocale KullanılacakYerel(const QLocale& sistem)
+{
+    if (sistem.language() == QLocale::C)
+        return QLocale(QLocale::Turkish, QLocale::Turkey);
+    return sistem;
+}
+
 QString TarihMetni(const Saklı<QDate>& tarih)
 {
     return tarih.değer ? TarihYaz(*tarih.değer) : tarih.ham.toString();

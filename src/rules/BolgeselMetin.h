@@ -3,6 +3,7 @@
 #include "store/Kayitlar.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <optional>
 
@@ -21,6 +22,13 @@ std::optional<QDate> TarihOku(const QString& metin);
 // A whole number in the 32-bit signed range, written in plain digits or with the
 // regional digit grouping ("1.234" under tr_TR, "1,234" under en_US).
 std::optional<qint32> TamSayıOku(const QString& metin);
+
+// The form a date field expects, in Turkish letters: "gg.aa.yyyy" under tr_TR.
+QString TarihBiçimiİpucu();
+
+// The locale to read and write dates and numbers in. Without regional settings (the
+// C or POSIX locale of minimal systems) that is Turkish, as the interface is.
+QLocale KullanılacakYerel(const QLocale& sistem);
 
 // A stored column as the windows show it: the value in the regional form, or what
 // another program left there when it is not one.

@@ -57,6 +57,7 @@ bool FaaliyetAlanları::Giriliyor() const
 std::optional<Faaliyet> FaaliyetAlanları::KaydedilecekFaaliyet(const ProjeDeposu& depo, const QString& proje,
                                                                const QString& kod, bool öncekilerGerekli)
 {
+    OdaktakiAlanınKuralınıÇalıştır(m_pencere);
     const AlanHatası hata = AlanlarıDenetle(m_alanlar.FaaliyetAdıKutusu->text(), m_alanlar.ÖngörülenSüreKutusu->text(),
                                             m_alanlar.ÖncekiFaaliyetlerKutusu->text(), öncekilerGerekli);
     switch (hata) {

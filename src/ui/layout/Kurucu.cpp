@@ -1,9 +1,12 @@
 #include "ui/layout/Kurucu.h"
 
+#include "ui/PencereRolu.h"
 #include "ui/layout/Duzenler.h"
 
 #include "ui/widgets/DuzCerceve.h"
 #include "ui/widgets/ListeKutusu.h"
+#include "ui/widgets/SecimiKoruyanListe.h"
+#include "ui/widgets/TamSatir.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -53,7 +56,8 @@ QWidget* Yarat(const DenetimDüzeni& d, QWidget* ebeveyn)
     case DenetimTürü::AçılırListe:
         return new QComboBox(ebeveyn);
     case DenetimTürü::ListeGörünümü: {
-        auto* liste = new QTreeWidget(ebeveyn);
+        auto* liste = new SeçimiKoruyanListe<QTreeWidget>(ebeveyn);
+        liste->setItemDelegate(new TamSatır(liste));
         liste->setRootIsDecorated(false);
         liste->setUniformRowHeights(true);
         liste->setSortingEnabled(false);
@@ -73,13 +77,18 @@ QWidget* Yarat(const DenetimDüzeni& d, QWidget* ebeveyn)
 void Renklendir(QWidget* denetim, const DenetimDüzeni& d)
 {
     const bool lacivert = d.ayarlar & Ayar::Lacivert;
-    if (!lacivert && !d.çerçevede)
+    const bool saltOkunur = d.tür == DenetimTürü::MetinKutusu && (d.ayarlar & Ayar::SaltOkunur);
+    if (!lacivert && !d.çerçevede && !saltOkunur)
         return;
     const QPalette sistem = QApplication::palette(denetim);
     QPalette renk = denetim->palette();
     const bool çerçeve = d.tür == DenetimTürü::Çerçeve;
     renk.setColor(QPalette::WindowText, lacivert && çerçeve ? Lacivert : sistem.color(QPalette::WindowText));
     renk.setColor(QPalette::Text, lacivert ? Lacivert : sistem.color(QPalette::Text));
+    // A box only the system writes in shows the window's colour behind its text, as
+    // read-only fields do.
+    if (saltOkunur)
+        renk.setColor(QPalette::Base, sistem.color(QPalette::Window));
     denetim->setPalette(renk);
 }
 
@@ -98,47 +107,59 @@ QString ErişilebilirAd(const QString& etiket)
     return ad.trimmed();
 }
 
-// Every label and column header of the five windows, with the width it must fit in.
-QVector<QPair<QString, int>> SığacakMetinler()
+// Every label and column header of the five windows, with the width in twips it must
+// fit in and the pixels its box takes around the text.
+struct SığacakMetin {
+    QString metin;
+    int twips;
+    int pay;
+};
+QVector<SığacakMetin> SığacakMetinler()
 {
-    QVector<QPair<QString, int>> metinler;
+    QVector<SığacakMetin> metinler;
     for (const PencereDüzeni* düzen : Düzenler::Tümü()) {
         for (const DenetimDüzeni& d : düzen->denetimler) {
             if (d.tür == DenetimTürü::Etiket)
-                metinler.append({QString::fromUtf8(d.başlık), Piksel(d.genişlik)});
+                metinler.append({QString::fromUtf8(d.başlık), d.genişlik, 0});
         }
     }
     constexpr int BaşlıkBoşluğu = 8; // a header's text sits between small margins
     for (const SütunDüzeni& sütun : Düzenler::FaaliyetlerListesiSütunları())
-        metinler.append({QString::fromUtf8(sütun.başlık), Piksel(sütun.genişlik) - BaşlıkBoşluğu});
+        metinler.append({QString::fromUtf8(sütun.başlık), sütun.genişlik, BaşlıkBoşluğu});
     return metinler;
 }
 
+// The line height of the 8-point dialog font the layouts were drawn for, at 96 DPI.
+constexpr double ÇizimYazısınınSatırı = 13.0;
+constexpr double PikselBaşınaTwips = 15.0;
+
 } // namespace
 
-QFont PencereYazıTipi()
+double ÖlçekHesapla(const QFont& yazıTipi)
 {
-    static const QFont yazıTipi = [] {
-        QFont aday = QApplication::font();
-        const auto metinler = SığacakMetinler();
-        auto sığar = [&](const QFont& f) {
-            const QFontMetrics ölçü(f);
-            for (const auto& [metin, genişlik] : metinler) {
-                if (ölçü.horizontalAdvance(metin) > genişlik)
-                    return false;
-            }
-            return true;
-        };
-        while (!sığar(aday) && aday.pointSizeF() > 6.0)
-            aday.setPointSizeF(aday.pointSizeF() - 0.5);
-        return aday;
-    }();
-    return yazıTipi;
+    // Like dialog units: the geometry grows with the font's line height, and further
+    // should a label or a header still not fit; never below 15 twips a pixel.
+    const QFontMetricsF ölçü(yazıTipi);
+    double oran = std::max(1.0, ölçü.height() / ÇizimYazısınınSatırı);
+    for (const SığacakMetin& m : SığacakMetinler())
+        oran = std::max(oran, (ölçü.horizontalAdvance(m.metin) + m.pay) / (m.twips / PikselBaşınaTwips));
+    return oran / PikselBaşınaTwips;
+}
+
+double Ölçek()
+{
+    static const double ölçek = ÖlçekHesapla(QApplication::font());
+    return ölçek;
+}
+
+int Piksel(int twips, double ölçek)
+{
+    return int(std::lround(twips * ölçek));
 }
 
 int Piksel(int twips)
 {
-    return int(std::lround(twips / 15.0));
+    return Piksel(twips, Ölçek());
 }
 
 void PencereyiKur(QWidget* pencere, const PencereDüzeni& düzen, void* denetimler)
@@ -150,7 +171,7 @@ void PencereyiKur(QWidget* pencere, const PencereDüzeni& düzen, void* denetiml
     pencere->setWindowFlags(düzen.anaPencere ? Qt::Window | ortak | Qt::WindowMinimizeButtonHint
                                              : Qt::Dialog | ortak);
     pencere->setFixedSize(Piksel(düzen.genişlik), Piksel(düzen.yükseklik));
-    pencere->setFont(PencereYazıTipi());
+    PencereRolünüKur(pencere, düzen.anaPencere);
 
     QWidget* çerçeve = nullptr;
     QLabel* bekleyenEtiket = nullptr;
@@ -183,8 +204,6 @@ void PencereyiKur(QWidget* pencere, const PencereDüzeni& düzen, void* denetiml
             denetim->setAccessibleName(ErişilebilirAd(bekleyenEtiket->text()));
         }
         bekleyenEtiket = nullptr;
-        if (d.tür == DenetimTürü::Düğme)
-            denetim->setAccessibleName(ErişilebilirAd(QString::fromUtf8(d.başlık)));
         if (öncekiOdak)
             QWidget::setTabOrder(öncekiOdak, denetim);
         öncekiOdak = denetim;

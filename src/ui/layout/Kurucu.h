@@ -5,12 +5,16 @@
 #include <QFont>
 #include <QWidget>
 
-// Twips as Qt's device-independent pixels: 15 twips are one pixel at 96 DPI.
-int Piksel(int twips);
+// Device-independent pixels per twip for a window font: the layouts were drawn for an
+// 8-point dialog font (15 twips a pixel at 96 DPI); a larger font scales every place
+// and size alike, so each control keeps its relative place and every label fits.
+double ÖlçekHesapla(const QFont& yazıTipi);
+// The application font's, worked out once.
+double Ölçek();
 
-// The layouts were drawn for a small dialog font. This is the application's font,
-// made smaller where needed until every label and column header fits its box.
-QFont PencereYazıTipi();
+// Twips as pixels at that scale.
+int Piksel(int twips, double ölçek);
+int Piksel(int twips);
 
 // Builds the window's caption, flags, fixed size, controls, labels as buddies, tab
 // order and Esc button from its layout, and puts each control into its slot of

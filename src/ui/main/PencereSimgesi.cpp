@@ -3,12 +3,17 @@
 #include <QPainter>
 #include <QPixmap>
 
-QIcon PencereSimgesi()
+namespace {
+
+// The drawing is made on a 16-pixel grid and painted afresh at each size, so that the
+// large icon is as sharp as the small one.
+QPixmap Çiz(int boyut)
 {
-    QPixmap resim(16, 16);
+    QPixmap resim(boyut, boyut);
     resim.fill(Qt::transparent);
     QPainter boya(&resim);
     boya.setRenderHint(QPainter::Antialiasing);
+    boya.scale(boyut / 16.0, boyut / 16.0);
 
     const QPointF başla(2.5, 8), üst(8, 3), alt(8, 13), bitir(13.5, 8);
     boya.setPen(QPen(QColor(0, 0, 128), 1.2));
@@ -23,5 +28,15 @@ QIcon PencereSimgesi()
     for (const QPointF& düğüm : {başla, üst, alt, bitir})
         boya.drawEllipse(düğüm, 2.0, 2.0);
     boya.end();
-    return QIcon(resim);
+    return resim;
+}
+
+} // namespace
+
+QIcon PencereSimgesi()
+{
+    QIcon simge;
+    for (int boyut : {16, 32})
+        simge.addPixmap(Çiz(boyut));
+    return simge;
 }

@@ -2,5 +2,5 @@
 
 #include <QIcon>
 
-// The main window's 16 x 16 icon: a small activity network with its critical path in red.
+// The main window's icon, 16 and 32 pixels: a small activity network with its critical path in red.
 QIcon PencereSimgesi();

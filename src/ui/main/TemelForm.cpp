@@ -41,6 +41,17 @@ void SütunlarıKur(QTreeWidget* liste)
         liste->setColumnWidth(i, Piksel(sütunlar[size_t(i)].genişlik));
 }
 
+// A text longer than its box shows its start, and whole in the tool tip; it can be
+// selected and copied as any read-only text.
+void UzunMetniYaz(QLineEdit* kutu, const QString& metin)
+{
+    kutu->setText(metin);
+    kutu->setCursorPosition(0);
+    constexpr int ÇerçeveVeKenar = 8; // the box's frame and margins on both sides
+    const bool sığar = kutu->fontMetrics().horizontalAdvance(metin) <= kutu->width() - ÇerçeveVeKenar;
+    kutu->setToolTip(sığar ? QString() : metin);
+}
+
 QTreeWidgetItem* Satır(const ÇizelgeSatırı& s)
 {
     auto* satır = new QTreeWidgetItem(QStringList{s.kodu, s.adı, s.süre, s.öncekiler, s.es, s.ef});
@@ -102,22 +113,20 @@ void TemelForm::ProjeyiBoşalt()
 {
     m_proje.reset();
     m_faaliyetler.clear();
-    BaşlamaTarihiKutusu->clear();
-    BitişTarihiKutusu->clear();
-    TahminiGünSayısıKutusu->clear();
+    for (QLineEdit* kutu : {BaşlamaTarihiKutusu, BitişTarihiKutusu, TahminiGünSayısıKutusu, KritikYolKutusu,
+                            EnGeçGünSayısıKutusu, EnErkenGünSayısıKutusu}) {
+        kutu->clear();
+        kutu->setToolTip(QString());
+    }
     FaaliyetlerListesi->clear();
 }
 
 void TemelForm::ProjeListesi_Click()
 {
+    ProjeyiBoşalt();
     const QString ad = SeçiliProje();
     if (ad.isEmpty())
         return;
-    ProjeyiBoşalt();
-    KritikYolKutusu->clear();
-    KritikYolKutusu->setToolTip(QString());
-    EnGeçGünSayısıKutusu->clear();
-    EnErkenGünSayısıKutusu->clear();
 
     KayıtlıProje proje;
     QVector<KayıtlıFaaliyet> faaliyetler;
@@ -153,11 +162,7 @@ void TemelForm::ProjeListesi_Click()
 
     EnGeçGünSayısıKutusu->setText(sonuç.enGeçGünSayısı);
     EnErkenGünSayısıKutusu->setText(sonuç.enErkenGünSayısı);
-    KritikYolKutusu->setText(sonuç.kritikYol);
-    KritikYolKutusu->setCursorPosition(0);
-    // An explanation is longer than the box; the tool tip shows all of it.
-    if (!sonuç.projeBitişGünü && !sonuç.kritikYol.isEmpty())
-        KritikYolKutusu->setToolTip(sonuç.kritikYol);
+    UzunMetniYaz(KritikYolKutusu, sonuç.kritikYol);
 }
 
 DiyalogBağlamı TemelForm::Bağlam()

@@ -25,15 +25,15 @@ public:
     };
     explicit TemelForm(ProjeDeposu depo, İlkListe ilkListe = İlkListe::DepodanOku);
 
-    // Refills the project list from the store; nothing is selected afterwards, and the
-    // dates, the day count and the activity list are emptied.
+    // Refills the project list from the store; nothing is selected afterwards, and
+    // everything of the project shown before is emptied.
     void ProjeleriEkle();
     // The same with names already read.
     void ProjeleriGöster(const QStringList& adlar);
     // Shows the selected project afresh from the store: its dates and day count, its
     // activities with ES and EF, the two finish day counts and the critical path.
-    // Everything of the project shown before is emptied first, so a read that fails
-    // leaves nothing of another project on screen.
+    // Everything of the project shown before is emptied first, so a read that fails,
+    // or no selection, leaves nothing of another project on screen.
     void ProjeListesi_Click();
     void ÇıkışDüğmesi_Click();
 
@@ -64,7 +64,7 @@ protected:
     void closeEvent(QCloseEvent* olay) override;
 
 private:
-    // Forgets the project shown and empties its dates, day count and activities.
+    // Forgets the project shown and empties every field and the activity list.
     void ProjeyiBoşalt();
     DiyalogBağlamı Bağlam();
 

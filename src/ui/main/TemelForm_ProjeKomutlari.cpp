@@ -30,6 +30,8 @@ void TemelForm::ProjeSilDüğmesi_Click()
         Mesaj::ReddiGöster(this, hata, [this] { ProjeleriEkle(); });
         return;
     }
+    if (m_projeDeğiştirFormu)
+        m_projeDeğiştirFormu->ProjeSilindi(m_proje->ad);
     ProjeleriEkle();
 }
 

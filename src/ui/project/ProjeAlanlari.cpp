@@ -1,5 +1,6 @@
 #include "ui/project/ProjeAlanlari.h"
 
+#include "rules/BolgeselMetin.h"
 #include "ui/Mesaj.h"
 #include "ui/OdakKaybi.h"
 #include "rules/ProjeKurallari.h"
@@ -13,6 +14,9 @@ ProjeAlanları::ProjeAlanları(QWidget* pencere, const ProjeAlanDenetimleri& ala
     OdakKaybındaÇalıştır(m_alanlar.ProjeninAdıKutusu, [this] { ProjeninAdıKutusu_LostFocus(); });
     OdakKaybındaÇalıştır(m_alanlar.BaşlamaTarihiKutusu, [this] { BaşlamaTarihiKutusu_LostFocus(); });
     OdakKaybındaÇalıştır(m_alanlar.BitişTarihiKutusu, [this] { BitişTarihiKutusu_LostFocus(); });
+    const QString ipucu = BölgeselMetin::TarihBiçimiİpucu();
+    m_alanlar.BaşlamaTarihiKutusu->setPlaceholderText(ipucu);
+    m_alanlar.BitişTarihiKutusu->setPlaceholderText(ipucu);
 }
 
 void ProjeAlanları::ProjeninAdıKutusu_LostFocus()
@@ -91,6 +95,7 @@ bool ProjeAlanları::Giriliyor() const
 
 std::optional<Proje> ProjeAlanları::KaydedilecekProje()
 {
+    OdaktakiAlanınKuralınıÇalıştır(m_pencere);
     if (!BilgileriDenetle())
         return std::nullopt;
     QString neden;

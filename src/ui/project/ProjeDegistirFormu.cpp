@@ -1,6 +1,7 @@
 #include "ui/project/ProjeDegistirFormu.h"
 
 #include "rules/BolgeselMetin.h"
+#include "ui/Mesaj.h"
 #include "ui/layout/Kurucu.h"
 
 #include <QLineEdit>
@@ -19,16 +20,28 @@ ProjeDeğiştirFormu::ProjeDeğiştirFormu(const DiyalogBağlamı& bağlam)
 void ProjeDeğiştirFormu::Doldur(const KayıtlıProje& proje, const QString& günSayısı)
 {
     m_proje = proje;
+    m_buradaSilindi = false;
     ProjeninAdıKutusu->setText(proje.ad);
     BaşlamaTarihiKutusu->setText(BölgeselMetin::TarihMetni(proje.başlama));
     BitişTarihiKutusu->setText(BölgeselMetin::TarihMetni(proje.bitiş));
     TahminiGünSayısıKutusu->setText(günSayısı);
 }
 
+void ProjeDeğiştirFormu::ProjeSilindi(const QString& ad)
+{
+    if (m_proje && m_proje->ad == ad)
+        m_buradaSilindi = true;
+}
+
 void ProjeDeğiştirFormu::KaydetDüğmesi_Click()
 {
     if (!m_proje)
         return;
+    if (m_buradaSilindi) {
+        Mesaj::HatayıGöster(this, DepoHatası::yeni(DepoHatası::Bulunamadı,
+            QStringLiteral("\"%1\" projesi ana pencerede silindi; değişiklik kaydedilemez.").arg(m_proje->ad)));
+        return;
+    }
     const auto yeni = KaydedilecekProje();
     if (!yeni)
         return;

@@ -17,6 +17,10 @@ public:
     // only while the file still holds it as shown.
     void Doldur(const KayıtlıProje& proje, const QString& günSayısı);
 
+    // The main window deleted this project: a save then says so instead of blaming
+    // another program.
+    void ProjeSilindi(const QString& ad);
+
     // Checks and saves, closes, and tells the owner the projects changed.
     void KaydetDüğmesi_Click();
     // Closes without writing.
@@ -24,4 +28,5 @@ public:
 
 private:
     std::optional<KayıtlıProje> m_proje;
+    bool m_buradaSilindi = false;
 };

@@ -1,28 +1,29 @@
 #include "ui/widgets/ListeKutusu.h"
 
+#include "ui/widgets/TamSatir.h"
+
 #include <QHelpEvent>
 #include <QStringListModel>
-#include <QStyledItemDelegate>
 #include <QToolTip>
 
 namespace {
 
-class TekSatırlıMetin : public QStyledItemDelegate {
+class TekSatırlıMetin : public TamSatır {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using TamSatır::TamSatır;
 
     // Asked once per layout (the sizes are uniform); no width, so no text ever
     // widens the list past its view.
     QSize sizeHint(const QStyleOptionViewItem& seçenek, const QModelIndex& öğe) const override
     {
-        return QSize(0, QStyledItemDelegate::sizeHint(seçenek, öğe).height());
+        return QSize(0, TamSatır::sizeHint(seçenek, öğe).height());
     }
 
     bool helpEvent(QHelpEvent* olay, QAbstractItemView* görünüm, const QStyleOptionViewItem& seçenek,
                    const QModelIndex& öğe) override
     {
         if (olay->type() != QEvent::ToolTip || !öğe.isValid())
-            return QStyledItemDelegate::helpEvent(olay, görünüm, seçenek, öğe);
+            return TamSatır::helpEvent(olay, görünüm, seçenek, öğe);
         QStyleOptionViewItem ayrıntı = seçenek;
         initStyleOption(&ayrıntı, öğe);
         const QRect metinAlanı = görünüm->style()->subElementRect(QStyle::SE_ItemViewItemText, &ayrıntı, görünüm);
@@ -36,7 +37,7 @@ public:
 
 } // namespace
 
-ListeKutusu::ListeKutusu(QWidget* ebeveyn) : QListView(ebeveyn), m_metinler(new QStringListModel(this))
+ListeKutusu::ListeKutusu(QWidget* ebeveyn) : SeçimiKoruyanListe<QListView>(ebeveyn), m_metinler(new QStringListModel(this))
 {
     setModel(m_metinler);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/SecimiKoruyanListe.h"
+
 #include <QListView>
 
 class QStringListModel;
@@ -8,9 +10,8 @@ class QStringListModel;
 // texts live in one string list the view reads on demand, every row has the same
 // height, and a text too long for the view ends in "…" and shows whole in a tool tip.
 // One row at most is selected; the view's selection model reports changes.
-class ListeKutusu : public QListView {
-    Q_OBJECT
-
+// Keys and clicks keep the selection as SeçimiKoruyanListe says.
+class ListeKutusu : public SeçimiKoruyanListe<QListView> {
 public:
     explicit ListeKutusu(QWidget* ebeveyn = nullptr);
 

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+// Item rows tall enough for the font's whole letters: the dots and breves of İ, Ö, Ğ
+// and Ü stand above the font's ascent in some fonts (DejaVu Sans), where a row of
+// the plain line height cuts them.
+class TamSatır : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& seçenek, const QModelIndex& öğe) const override;
+};
