@@ -27,13 +27,11 @@ hatalar=(
         return {};@@a project changed elsewhere is overwritten"
 "çekirdek@@src/store/ProjeDeposu.cpp@@if (kayıtlı.adı != f.adı@@if (false && kayıtlı.adı != f.adı@@an activity changed elsewhere is overwritten"
 "çekirdek@@src/store/ProjeDeposu.cpp@@if (sonKod.value(0).toString() != son.kodu)@@if (false)@@the last activity is deleted though a later one was added"
-"çekirdek@@src/store/ProjeDeposu.cpp@@sorgu.addBindValue(boşMetin ? QVariant(QStringLiteral(\"\")) : değer);@@sorgu.addBindValue(değer);@@an empty text is bound as NULL"
+"çekirdek@@src/store/ProjeDeposu.cpp@@return metin.isNull() ? QStringLiteral(\"\") : metin;@@return metin;@@an empty text is bound as NULL"
 "çekirdek@@src/store/ProjeDeposu.cpp@@hata = YazmaİzniniDenetle(m_vt);@@hata = {};@@a file made read-only is still written"
 "çekirdek@@src/store/ProjeDeposu.cpp@@QStringLiteral(\"?mode=rw\")@@QStringLiteral(\"?mode=rwc\")@@a missing database is created"
 "çekirdek@@src/store/ProjeDeposu.cpp@@QDate::fromString(ham.toString(), Qt::ISODate);@@QDate::fromString(ham.toString(), Qt::TextDate);@@stored dates are not read"
-"çekirdek@@src/store/ProjeDeposu.cpp@@    bulundu = sorgu.next();
-    return bulundu ? DepoHatası{} : SatırlarınSonu(sorgu);@@    bulundu = sorgu.next();
-    return DepoHatası{};@@a failed single-row read passes for not found"
+"çekirdek@@src/store/ProjeDeposu.cpp@@if (şimdi->Değişmemiş(m_dosya->kimlik))@@if (true)@@a file copied in place is read from the old cache"
 "çekirdek@@src/store/Sema.cpp@@if (!bulunan.contains(sütun))@@if (false)@@a table lacking a column is accepted"
 "çekirdek@@src/store/SqlHatasi.cpp@@if (motor.contains(QLatin1String(\"ProjeTablosu.ProjeAdi\")))@@if (false)@@a taken name is not explained"
 "çekirdek@@src/schedule/Cizelge.cpp@@if (*ef > enİyi)@@if (*ef < enİyi)@@ES takes the smallest predecessor finish"

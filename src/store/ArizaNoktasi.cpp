@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-namespace ArızaNoktası {
+namespace ArizaNoktasi {
 namespace {
 
 std::mutex kilit;
@@ -31,4 +31,4 @@ DepoHatası Sıradaki()
     return planlanan;
 }
 
-} // namespace ArızaNoktası
+} // namespace ArizaNoktasi

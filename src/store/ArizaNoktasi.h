@@ -2,10 +2,10 @@
 
 #include "store/DepoHatasi.h"
 
-// A failure planted for a test: the store's n-th statement from now is not run and
+// A failure planted for a test (an ASCII name: moc reads the headers tests include): the store's n-th statement from now is not run and
 // gives this error instead, as a failing disk or a lock would. Everything the store
 // runs counts: reads, writes, BEGIN and COMMIT. Holds across connections and threads.
-namespace ArızaNoktası {
+namespace ArizaNoktasi {
 
 // sıra 1 is the next statement.
 void Kur(int sıra, DepoHatası hata);
@@ -14,4 +14,4 @@ void Kaldır();
 // Called by the store before each statement: the planted error when its turn has come.
 DepoHatası Sıradaki();
 
-} // namespace ArızaNoktası
+} // namespace ArizaNoktasi

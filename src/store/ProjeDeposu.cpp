@@ -28,18 +28,23 @@ QSqlDatabase Bağlantı(const QString& ad)
 // Prepares and runs one statement with its values bound in order.
 DepoHatası Çalıştır(QSqlQuery& sorgu, const QString& sql, std::initializer_list<QVariant> değerler)
 {
-    if (auto planlanan = ArızaNoktası::Sıradaki())
+    if (auto planlanan = ArizaNoktasi::Sıradaki())
         return planlanan;
     if (!sorgu.prepare(sql))
         return SqlHatası(sorgu.lastError());
-    for (const QVariant& değer : değerler) {
-        // A null QString binds as SQL NULL; the empty text ("no predecessors") must stay the empty text.
-        const bool boşMetin = değer.metaType().id() == QMetaType::QString && değer.toString().isNull();
-        sorgu.addBindValue(boşMetin ? QVariant(QStringLiteral("")) : değer);
-    }
+    for (const QVariant& değer : değerler)
+        sorgu.addBindValue(değer);
     if (!sorgu.exec())
         return SqlHatası(sorgu.lastError());
     return {};
+}
+
+// A text as it is written: a null QString would bind as SQL NULL, and the empty
+// text ("no predecessors") must stay the empty text. The values a change compares
+// the row with go as they were read, NULL included.
+QString Metin(const QString& metin)
+{
+    return metin.isNull() ? QStringLiteral("") : metin;
 }
 
 DepoHatası Çalıştır(const QSqlDatabase& vt, const QString& sql, std::initializer_list<QVariant> değerler = {})
@@ -406,7 +411,7 @@ DepoHatası ProjeDeposu::ProjeEkle(const Proje& proje) const
     return TekYazım(m_bağlantı, [&](const QSqlDatabase& vt) {
         return Çalıştır(vt,
             QStringLiteral("INSERT INTO ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi) VALUES (?, ?, ?)"),
-            {proje.ad, başlama, bitiş});
+            {Metin(proje.ad), başlama, bitiş});
     });
 }
 
@@ -423,10 +428,10 @@ DepoHatası ProjeDeposu::ProjeDeğiştir(const KayıtlıProje& eski, const Proje
         if (auto hata = Çalıştır(vt,
                 QStringLiteral("UPDATE ProjeTablosu SET ProjeAdi = ?, BaslamaTarihi = ?, BitisTarihi = ?"
                                " WHERE ProjeAdi = ?"),
-                {yeni.ad, başlama, bitiş, eski.ad}))
+                {Metin(yeni.ad), başlama, bitiş, eski.ad}))
             return hata;
         return Çalıştır(vt, QStringLiteral("UPDATE FaaliyetlerTablosu SET Projesi = ? WHERE Projesi = ?"),
-                        {yeni.ad, eski.ad});
+                        {Metin(yeni.ad), eski.ad});
     });
 }
 
@@ -449,7 +454,7 @@ DepoHatası ProjeDeposu::FaaliyetEkle(const QString& proje, const Faaliyet& faal
         return Çalıştır(vt,
             QStringLiteral("INSERT INTO FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet)"
                            " VALUES (?, ?, ?, ?, ?)"),
-            {proje, faaliyet.kodu, faaliyet.adı, faaliyet.süre, faaliyet.öncekiler});
+            {proje, Metin(faaliyet.kodu), Metin(faaliyet.adı), faaliyet.süre, Metin(faaliyet.öncekiler)});
     });
 }
 
@@ -462,7 +467,7 @@ DepoHatası ProjeDeposu::FaaliyetDeğiştir(const QString& proje, const Kayıtl�
         return Çalıştır(vt,
             QStringLiteral("UPDATE FaaliyetlerTablosu SET Adi = ?, OngorulenSure = ?, OncekiFaaliyet = ?"
                            " WHERE Projesi = ? AND Kodu = ?"),
-            {yeni.adı, yeni.süre, yeni.öncekiler, proje, eski.kodu});
+            {Metin(yeni.adı), yeni.süre, Metin(yeni.öncekiler), proje, eski.kodu});
     });
 }
 

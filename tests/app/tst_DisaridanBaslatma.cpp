@@ -1,3 +1,4 @@
+// ctest-etiket: guvenilirlik
 // The real kavrion executable, started as a user would on a real X display (Xvfb):
 // a broken Proje.mdb shows a box titled Kavrion, Enter closes it and the process
 // ends with a non-zero status; a sound one shows the main window and Esc ends it.

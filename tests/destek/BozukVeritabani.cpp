@@ -1,5 +1,6 @@
 #include "destek/BozukVeritabani.h"
 
+#include "destek/Ariza.h"
 #include "destek/GeciciVeritabani.h"
 #include "store/ProjeDeposu.h"
 
@@ -7,15 +8,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 
 namespace {
-
-bool DosyaYaz(const QString& yol, const QByteArray& içerik)
-{
-    QFile dosya(yol);
-    return dosya.open(QIODevice::WriteOnly) && dosya.write(içerik) == içerik.size();
-}
 
 bool BirProjeli(const QString& yol)
 {
@@ -39,16 +33,11 @@ BozukVeritabanı::BozukVeritabanı(const QString& klasör, Bozukluk bozukluk)
         m_hazır = QDir(klasör).mkdir(QStringLiteral("Proje.mdb"));
         break;
     case Bozukluk::Boş:
-        m_hazır = DosyaYaz(yol, QByteArray());
+        m_hazır = DosyayaYaz(yol, QByteArray());
         break;
-    case Bozukluk::Çöp: {
-        QByteArray çöp(16384, '\0');
-        QRandomGenerator üreteç(7);
-        for (char& bayt : çöp)
-            bayt = char(üreteç.bounded(256));
-        m_hazır = DosyaYaz(yol, çöp);
+    case Bozukluk::Çöp:
+        m_hazır = DosyayaYaz(yol, Çöp(16384));
         break;
-    }
     case Bozukluk::Tablosuz:
         m_hazır = DosyadaÇalıştır(yol, {QStringLiteral("CREATE TABLE Notlar (Metin TEXT)")});
         break;

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QTextStream>
 
-// Prints one line of the figures the reliability tests report, on standard output
-// and marked so a script can collect them: "GÜVENİLİRLİK store faults: ...".
-void ÖzetYaz(const QString& satır);
+// Prints one line of the figures a reliability test reports, marked so that a script
+// can collect them from standard output: "GÜVENİLİRLİK store faults: ...".
+inline void ÖzetYaz(const QString& satır)
+{
+    QTextStream(stdout) << QStringLiteral("GÜVENİLİRLİK ") << satır << Qt::endl;
+}

@@ -18,3 +18,13 @@ MesajKaydı::~MesajKaydı()
 {
     Mesaj::GöstericiKur({});
 }
+
+QStringList MesajKaydı::hatalar() const
+{
+    QStringList metinler;
+    for (const Kutu& kutu : m_kutular) {
+        if (kutu.simge == QMessageBox::Critical)
+            metinler << kutu.metin;
+    }
+    return metinler;
+}

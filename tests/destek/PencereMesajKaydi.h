@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QQueue>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <functional>
 
@@ -30,6 +31,8 @@ public:
     const QVector<Kutu>& kutular() const { return m_kutular; }
     Kutu son() const { return m_kutular.isEmpty() ? Kutu{QString(), QString(), QMessageBox::NoIcon} : m_kutular.last(); }
     void Temizle() { m_kutular.clear(); }
+    // The texts of the error boxes ("Hata N: ..."), confirmations and notices left out.
+    QStringList hatalar() const;
 
 private:
     QVector<Kutu> m_kutular;

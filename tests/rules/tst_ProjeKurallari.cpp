@@ -1,15 +1,9 @@
+// The project dialogs' rules on plain texts under fixed locales: the name's capitals,
+// the date decision, the day count, the save check and the project a save stores.
+#include "destek/Yereller.h"
 #include "rules/ProjeKurallari.h"
 
-#include <QLocale>
 #include <QTest>
-
-namespace {
-
-const QLocale Türkçe(QLocale::Turkish, QLocale::Turkey);
-const QLocale Amerikan(QLocale::English, QLocale::UnitedStates);
-const QLocale Alman(QLocale::German, QLocale::Germany);
-
-} // namespace
 
 Q_DECLARE_METATYPE(TarihKararı::Tür)
 Q_DECLARE_METATYPE(EksikBilgi)
@@ -24,14 +18,9 @@ private slots:
     {
         QTest::addColumn<QString>("ad");
         QTest::addColumn<QString>("büyük");
-        QTest::newRow("dotted and dotless i") << "istanbul ılık" << "İSTANBUL ILIK";
-        QTest::newRow("kişi") << "kişi" << "KİŞİ";
+        QTest::newRow("dotted and dotless i") << "istanbul ılık kişi" << "İSTANBUL ILIK KİŞİ";
         QTest::newRow("Turkish letters") << "çağrı şöğüç" << "ÇAĞRI ŞÖĞÜÇ";
-        QTest::newRow("already capitals") << "İSTANBUL ILIK" << "İSTANBUL ILIK";
-        QTest::newRow("mixed with digits and marks") << "Iğdır-2026 (b)!" << "IĞDIR-2026 (B)!";
-        QTest::newRow("blanks kept") << "  ali  " << "  ALİ  ";
-        QTest::newRow("only blanks") << "   " << "   ";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("digits and marks, blanks kept") << "  Iğdır-2026 (b)! " << "  IĞDIR-2026 (B)! ";
     }
     void nameRule()
     {
@@ -39,8 +28,7 @@ private slots:
         QTEST(BüyükHarfeÇevir(ad), "büyük");
     }
 
-    // An accepted date is written in the regional form with four digits, and that text
-    // reads back as the same date.
+    // Reading is tested with the hostile dates; here what the field does when left.
     void dateRule_data()
     {
         using K = TarihKararı::Tür;
@@ -48,44 +36,23 @@ private slots:
         QTest::addColumn<QString>("girilen");
         QTest::addColumn<TarihKararı::Tür>("karar");
         QTest::addColumn<QString>("yazılan");
-
-        QTest::newRow("tr full") << Türkçe << "1.3.2026" << K::Yaz << "1.03.2026";
         QTest::newRow("tr two-digit year") << Türkçe << "01.03.26" << K::Yaz << "1.03.2026";
-        QTest::newRow("tr window top") << Türkçe << "31.12.29" << K::Yaz << "31.12.2029";
-        QTest::newRow("tr window bottom") << Türkçe << "1.1.30" << K::Yaz << "1.01.1930";
-        QTest::newRow("tr leap day two-digit") << Türkçe << "29.02.00" << K::Yaz << "29.02.2000";
-        QTest::newRow("tr leap day") << Türkçe << "29.2.2024" << K::Yaz << "29.02.2024";
-        QTest::newRow("tr no leap day") << Türkçe << "29.02.2023" << K::Reddet << "";
         QTest::newRow("tr no 31 April") << Türkçe << "31.04.2026" << K::Reddet << "";
-        QTest::newRow("tr ISO") << Türkçe << "2026-03-01" << K::Yaz << "1.03.2026";
-        QTest::newRow("tr US form") << Türkçe << "3/1/26" << K::Reddet << "";
-        QTest::newRow("tr words") << Türkçe << "abc" << K::Reddet << "";
         QTest::newRow("tr blanks") << Türkçe << "   " << K::Reddet << "";
         QTest::newRow("tr empty") << Türkçe << "" << K::Dokunma << "";
-        QTest::newRow("en two-digit year") << Amerikan << "3/1/26" << K::Yaz << "3/1/2026";
         QTest::newRow("en last century") << Amerikan << "12/31/99" << K::Yaz << "12/31/1999";
-        QTest::newRow("en leap day two-digit") << Amerikan << "2/29/00" << K::Yaz << "2/29/2000";
-        QTest::newRow("en day first") << Amerikan << "13/1/2026" << K::Reddet << "";
-        QTest::newRow("en Turkish form") << Amerikan << "1.3.2026" << K::Reddet << "";
         QTest::newRow("de two-digit year") << Alman << "1.3.26" << K::Yaz << "01.03.2026";
-        QTest::newRow("de full") << Alman << "28.02.2025" << K::Yaz << "28.02.2025";
-        QTest::newRow("de no leap day") << Alman << "29.02.25" << K::Reddet << "";
     }
     void dateRule()
     {
         QFETCH(QLocale, yerel);
         QFETCH(QString, girilen);
-        QFETCH(TarihKararı::Tür, karar);
         QLocale::setDefault(yerel);
-
         const TarihKararı sonuç = TarihMetniniDenetle(girilen);
-        QCOMPARE(sonuç.tür, karar);
+        QTEST(sonuç.tür, "karar");
         QTEST(sonuç.metin, "yazılan");
-        if (karar == TarihKararı::Tür::Yaz) {
-            const TarihKararı yeniden = TarihMetniniDenetle(sonuç.metin);
-            QCOMPARE(yeniden.tür, TarihKararı::Tür::Yaz);
-            QCOMPARE(yeniden.metin, sonuç.metin);
-        }
+        if (sonuç.tür == TarihKararı::Tür::Yaz)
+            QCOMPARE(TarihMetniniDenetle(sonuç.metin).metin, sonuç.metin);
     }
 
     void dayCount_data()
@@ -93,12 +60,8 @@ private slots:
         QTest::addColumn<QString>("başlama");
         QTest::addColumn<QString>("bitiş");
         QTest::addColumn<QString>("gün");
-        QTest::newRow("next day") << "5.12.2026" << "6.12.2026" << "1";
-        QTest::newRow("same day") << "5.12.2026" << "5.12.2026" << "0";
         QTest::newRow("end first") << "5.12.2026" << "2.12.2026" << "-3";
         QTest::newRow("over a leap day") << "28.02.2024" << "1.03.2024" << "2";
-        QTest::newRow("over no leap day") << "28.02.2023" << "1.03.2023" << "1";
-        QTest::newRow("over the century window") << "31.12.99" << "1.1.00" << "1";
         QTest::newRow("end empty") << "5.12.2026" << "" << "0";
         QTest::newRow("start not a date") << "abc" << "6.12.2026" << "0";
     }
@@ -119,12 +82,9 @@ private slots:
         QTest::addColumn<QString>("gün");
         QTest::addColumn<EksikBilgi>("eksik");
         QTest::newRow("all empty") << "" << "" << "" << "" << E::ProjeAdı;
-        QTest::newRow("name only") << "ALFA" << "" << "" << "0" << E::BaşlamaTarihi;
         QTest::newRow("end missing") << "ALFA" << "1.03.2026" << "" << "0" << E::BitişTarihi;
         QTest::newRow("blank name passes") << "   " << "1.03.2026" << "2.03.2026" << "1" << E::Yok;
-        QTest::newRow("same day") << "ALFA" << "1.03.2026" << "1.03.2026" << "0" << E::GünSayısı;
         QTest::newRow("end first") << "ALFA" << "4.03.2026" << "1.03.2026" << "-3" << E::GünSayısı;
-        QTest::newRow("one day") << "ALFA" << "1.03.2026" << "2.03.2026" << "1" << E::Yok;
         // The count is what the field says, even when the dates say otherwise.
         QTest::newRow("count decides over dates") << "ALFA" << "1.03.2026" << "11.03.2026" << "0" << E::GünSayısı;
         QTest::newRow("no count, dates apart") << "ALFA" << "1.03.2026" << "11.03.2026" << "" << E::Yok;
@@ -137,8 +97,28 @@ private slots:
         QFETCH(QString, başlama);
         QFETCH(QString, bitiş);
         QFETCH(QString, gün);
-        QFETCH(EksikBilgi, eksik);
-        QCOMPARE(EksikBilgiyiBul({ad, başlama, bitiş, gün}), eksik);
+        QTEST(EksikBilgiyiBul({ad, başlama, bitiş, gün}), "eksik");
+    }
+
+    void projectToStore_data()
+    {
+        QTest::addColumn<QString>("başlama");
+        QTest::addColumn<QString>("bitiş");
+        QTest::addColumn<QString>("neden"); // empty: stored, as 1 and 11 March 2026
+        QTest::newRow("both dates") << "1.03.2026" << "11.3.26" << "";
+        QTest::newRow("start not a date") << "31.02.2026" << "11.03.2026" << "\"31.02.2026\" bir tarih olarak kaydedilemiyor.";
+        QTest::newRow("end not a date") << "1.03.2026" << "3/11/2026" << "\"3/11/2026\" bir tarih olarak kaydedilemiyor.";
+    }
+    void projectToStore()
+    {
+        QFETCH(QString, başlama);
+        QFETCH(QString, bitiş);
+        QString neden;
+        const auto proje = KaydedilecekProje({"ALFA", başlama, bitiş, "10"}, &neden);
+        QTEST(neden, "neden");
+        QCOMPARE(proje.has_value(), neden.isEmpty());
+        if (proje)
+            QVERIFY(proje->ad == "ALFA" && proje->başlama == QDate(2026, 3, 1) && proje->bitiş == QDate(2026, 3, 11));
     }
 };
 

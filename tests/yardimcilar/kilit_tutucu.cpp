@@ -15,17 +15,14 @@ int main(int argc, char* argv[])
     if (argümanlar.size() != 3)
         return 2;
     const bool özel = argümanlar.at(2) == QStringLiteral("özel");
-
     QSqlDatabase vt = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     vt.setDatabaseName(argümanlar.at(1));
     if (!vt.open())
         return 1;
     QSqlQuery sorgu(vt);
-    if (özel && !sorgu.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE")))
+    if ((özel && !sorgu.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE")))
+        || !sorgu.exec(özel ? QStringLiteral("BEGIN EXCLUSIVE") : QStringLiteral("BEGIN IMMEDIATE")))
         return 1;
-    if (!sorgu.exec(özel ? QStringLiteral("BEGIN EXCLUSIVE") : QStringLiteral("BEGIN IMMEDIATE")))
-        return 1;
-
     QTextStream(stdout) << "hazır" << Qt::endl;
     while (std::getchar() != EOF) {
     }

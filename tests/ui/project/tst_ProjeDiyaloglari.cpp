@@ -1,0 +1,253 @@
+// The two project dialogs, opened from the main window and driven by mouse and keyboard.
+#include "destek/GeciciVeritabani.h"
+#include "destek/PencereAnaPencereSurucusu.h"
+#include "destek/PencereMesajKaydi.h"
+#include "ui/Mesaj.h"
+#include "ui/main/TemelForm.h"
+#include "ui/project/ProjeDegistirFormu.h"
+#include "ui/project/ProjeEklemeFormu.h"
+#include "ui/widgets/ListeKutusu.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// The main window, with ALFA (two activities) and GAMA (one) unless `boş`.
+struct Ortam {
+    GeçiciVeritabanı vt;
+    MesajKaydı kayıt;
+    QStringList önce;
+    std::unique_ptr<TemelForm> ana;
+
+    explicit Ortam(bool boş = false)
+    {
+        if (!boş) {
+            vt.ProjeEkle("ALFA", {2026, 3, 1}, {2026, 3, 11}, {{"A", "Tasarım", 3, ""}, {"B", "Yapım", 4, "A"}});
+            vt.ProjeEkle("GAMA", {2026, 5, 1}, {2026, 5, 21}, {{"A", "Hazırlık", 2, ""}});
+        }
+        önce = vt.Satırlar();
+        ana = std::make_unique<TemelForm>(vt.depo());
+    }
+
+    // The add dialog by Alt+E; with `girişte` its own Alt+E starts an entry.
+    ProjeEklemeFormu* Ekle(bool girişte = true)
+    {
+        if (!ÖneGetirVeBekle(ana.get()))
+            return nullptr;
+        ErişimTuşu(ana.get(), Qt::Key_E);
+        ProjeEklemeFormu* d = ana->AçıkProjeEklemeFormu();
+        if (!d || !ÖneGetirVeBekle(d))
+            return nullptr;
+        if (girişte)
+            ErişimTuşu(d, Qt::Key_E);
+        return d;
+    }
+
+    // The change dialog on `proje`.
+    ProjeDeğiştirFormu* Değiştir(const QString& proje = "ALFA")
+    {
+        ProjeyiSeç(*ana, proje);
+        return DiyaloğuAç(*ana, ana->ProjeDeğiştirDüğmesi, &TemelForm::AçıkProjeDeğiştirFormu);
+    }
+};
+
+// The four fields, and for the add dialog first its state: entering, caption, "Kapat".
+QString Durum(const ProjeAlanDenetimleri& d)
+{
+    return QStringList{d.ProjeninAdıKutusu->text(), d.BaşlamaTarihiKutusu->text(), d.BitişTarihiKutusu->text(),
+                       d.TahminiGünSayısıKutusu->text()}
+        .join('|');
+}
+
+QString Durum(const ProjeEklemeFormu& d)
+{
+    return QStringList{d.Giriliyor() ? "giriliyor" : "bekliyor", d.EkleKaydetDüğmesi->text(),
+                       d.KapatDüğmesi->isEnabled() ? "Kapat" : "-", Durum(static_cast<const ProjeAlanDenetimleri&>(d))}
+        .join('|');
+}
+
+void ProjeYaz(const ProjeAlanDenetimleri& d, const QString& ad, const QString& başlama, const QString& bitiş)
+{
+    Yaz(d.ProjeninAdıKutusu, ad);
+    Yaz(d.BaşlamaTarihiKutusu, başlama);
+    Yaz(d.BitişTarihiKutusu, bitiş);
+}
+
+} // namespace
+
+class ProjectDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(Türkçe); }
+
+    // Alt+E opens the entry with the cursor in the name; Esc closes only while waiting.
+    void addByKeyboardThroughBothStates()
+    {
+        Ortam o(true);
+        ProjeEklemeFormu* d = o.Ekle(false);
+        QVERIFY(d);
+        QCOMPARE(Durum(*d), "bekliyor|Proje &Ekle|Kapat||||");
+        ErişimTuşu(d, Qt::Key_E);
+        QCOMPARE(Durum(*d), "giriliyor|Kaydet|-||||");
+        QCOMPARE(Odak(), d->ProjeninAdıKutusu);
+        QTest::keyClick(Odak(), Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        QVERIFY(d->isVisible());
+        QTest::mouseClick(d->VazgeçDüğmesi, Qt::LeftButton);
+        QTest::keyClick(Odak(), Qt::Key_Escape);
+        QTRY_VERIFY(!o.ana->AçıkProjeEklemeFormu());
+        QCOMPARE(o.kayıt.sayı(), 0);
+    }
+
+    // With the real, modal box: shown once, the field emptied, the day count "0", and
+    // the keyboard back in the refused field once the box is dismissed.
+    void refusedDateGetsTheKeyboardBack()
+    {
+        Ortam o(true);
+        ProjeEklemeFormu* d = o.Ekle();
+        QVERIFY(d);
+        Mesaj::GöstericiKur({}); // the real box from here on
+        Yaz(d->BitişTarihiKutusu, "5.3.2026");
+        Yaz(d->BaşlamaTarihiKutusu, "31.02.2026");
+        QStringList gösterilen;
+        QTimer kapatıcı;
+        QObject::connect(&kapatıcı, &QTimer::timeout, [&gösterilen] {
+            if (auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                gösterilen << kutu->text();
+                kutu->accept();
+            }
+        });
+        kapatıcı.start(20);
+        QTest::keyClick(d->BaşlamaTarihiKutusu, Qt::Key_Tab);
+        QCOMPARE(gösterilen, QStringList{"Lüten tarihi DÜZGÜN giriniz!"});
+        QTRY_COMPARE(QApplication::activeWindow(), d);
+        QCOMPARE(Odak(), d->BaşlamaTarihiKutusu);
+        QCOMPARE(Durum(*d), "giriliyor|Kaydet|-|||5.03.2026|0");
+    }
+
+    // The first check that fails is shown and takes the focus to its field; nothing is cleared.
+    void saveCheckStopsAtFirstFailure_data()
+    {
+        QTest::addColumn<QStringList>("alanlar");
+        QTest::addColumn<QString>("mesaj");
+        QTest::addColumn<QString>("odak");
+        QTest::newRow("nothing") << QStringList{"", "", ""} << "PROJE ADI boş bırakılamaz!" << "ProjeninAdıKutusu";
+        QTest::newRow("no start") << QStringList{"A", "", "5.03.2026"} << "BAŞLAMA TARİHİ boş bırakılmaz!"
+                                  << "BaşlamaTarihiKutusu";
+        QTest::newRow("no end") << QStringList{"A", "1.03.2026", ""} << "BİTİŞ TARİHİ boş bırakılmaz!"
+                                << "BitişTarihiKutusu";
+        QTest::newRow("same day") << QStringList{"A", "1.03.2026", "1.03.2026"}
+                                  << "İki tarih arasında en az BİR GÜN olmalıdır." << "BaşlamaTarihiKutusu";
+    }
+    void saveCheckStopsAtFirstFailure()
+    {
+        QFETCH(QStringList, alanlar);
+        Ortam o(true);
+        ProjeEklemeFormu* d = o.Ekle();
+        QVERIFY(d);
+        ProjeYaz(*d, alanlar[0], alanlar[1], alanlar[2]);
+        QTest::keyClick(d->BitişTarihiKutusu, Qt::Key_Tab);
+        const QString öncesi = Durum(*d);
+        QTest::mouseClick(d->EkleKaydetDüğmesi, Qt::LeftButton);
+        QCOMPARE(o.kayıt.sayı(), 1);
+        QTEST(o.kayıt.son().metin, "mesaj");
+        QTEST(Odak()->objectName(), "odak");
+        QCOMPARE(Durum(*d), öncesi);
+        QVERIFY(o.vt.Satırlar().isEmpty());
+    }
+
+    // A taken name, in either dialog: the box with its number, the entry kept as typed
+    // and the cursor back in the name.
+    void takenNameIsRefusedAndKept_data()
+    {
+        QTest::addColumn<bool>("değiştir");
+        QTest::newRow("add") << false;
+        QTest::newRow("change") << true;
+    }
+    void takenNameIsRefusedAndKept()
+    {
+        QFETCH(bool, değiştir);
+        Ortam o;
+        ProjeDeğiştirFormu* değiştirme = değiştir ? o.Değiştir() : nullptr;
+        ProjeEklemeFormu* ekleme = değiştir ? nullptr : o.Ekle();
+        const ProjeAlanDenetimleri* d = değiştir ? static_cast<ProjeAlanDenetimleri*>(değiştirme) : ekleme;
+        QVERIFY(değiştirme || ekleme);
+        ProjeYaz(*d, "gama", "1.4.2026", "2.4.2026");
+        QTest::mouseClick(değiştir ? değiştirme->KaydetDüğmesi : ekleme->EkleKaydetDüğmesi, Qt::LeftButton);
+        QCOMPARE(o.kayıt.sayı(), 1);
+        QVERIFY2(o.kayıt.son().metin.startsWith("Hata 19: Bu adla kayıtlı bir proje zaten var."),
+                 qPrintable(o.kayıt.son().metin));
+        QCOMPARE(o.vt.Satırlar(), o.önce);
+        QVERIFY(Durum(*d).endsWith("GAMA|1.04.2026|2.04.2026|1"));
+        QCOMPARE(Odak(), d->ProjeninAdıKutusu);
+    }
+
+    // "Vazgeç" keeps only the day count; after "Kapat" the dialog opens afresh, even
+    // while the closed one still waits to be deleted.
+    void cancelAndReopen()
+    {
+        Ortam o(true);
+        ProjeEklemeFormu* d = o.Ekle();
+        QVERIFY(d);
+        ProjeYaz(*d, "a", "1.3.2026", "3.3.2026");
+        QTest::mouseClick(d->VazgeçDüğmesi, Qt::LeftButton);
+        QCOMPARE(Durum(*d), "bekliyor|Proje &Ekle|Kapat||||2");
+        QPointer<ProjeEklemeFormu> kapanan = d;
+        QTest::mouseClick(d->KapatDüğmesi, Qt::LeftButton);
+        o.ana->ProjeEkleDüğmesi_Click();
+        ProjeEklemeFormu* yeni = o.ana->AçıkProjeEklemeFormu();
+        QVERIFY(kapanan && yeni != kapanan && yeni->isVisible());
+        QCOMPARE(Durum(*yeni), "bekliyor|Proje &Ekle|Kapat||||");
+        QTRY_VERIFY(!kapanan);
+        QVERIFY(o.vt.Satırlar().isEmpty());
+    }
+
+    // The change dialog shows the project as the main window does, its day count
+    // included; pressed again, the same dialog is filled anew. A day count that is not
+    // a number does not stop the save: the dates decide.
+    void changeIsFilledFromTheMainWindow()
+    {
+        Ortam o;
+        ProjeDeğiştirFormu* d = o.Değiştir();
+        QVERIFY(d);
+        QCOMPARE(Durum(*d), "ALFA|1.03.2026|11.03.2026|10");
+        Yaz(d->ProjeninAdıKutusu, "yazılan");
+        QCOMPARE(o.Değiştir("GAMA"), d);
+        QCOMPARE(Durum(*d), "GAMA|1.05.2026|21.05.2026|20");
+        o.ana->TahminiGünSayısıKutusu->clear();
+        QCOMPARE(o.Değiştir("GAMA"), d);
+        QCOMPARE(Durum(*d), "GAMA|1.05.2026|21.05.2026|");
+        QTest::mouseClick(d->KaydetDüğmesi, Qt::LeftButton);
+        QCOMPARE(o.kayıt.sayı(), 0);
+        QCOMPARE(o.vt.Satırlar(), o.önce);
+        QTRY_VERIFY(!o.ana->AçıkProjeDeğiştirFormu());
+    }
+
+    // The save changes the project the dialog was opened for, whatever is selected by
+    // then, and carries a new name to its activities.
+    void renameKeepsItsProjectAndCarriesToActivities()
+    {
+        Ortam o;
+        ProjeDeğiştirFormu* d = o.Değiştir();
+        QVERIFY(d);
+        ProjeyiSeç(*o.ana, "GAMA");
+        QVERIFY(ÖneGetirVeBekle(d));
+        ProjeYaz(*d, "beta", "2.3.26", "12.3.26");
+        QTest::keyClick(Odak(), Qt::Key_Tab);
+        QTest::keyClick(Odak(), Qt::Key_Space);
+        QCOMPARE(o.kayıt.sayı(), 0);
+        QCOMPARE(o.vt.Satırlar(), (QStringList{"P|BETA|2026-03-02|2026-03-12|", "P|GAMA|2026-05-01|2026-05-21|",
+                                               "F|BETA|A|Tasarım|3|", "F|BETA|B|Yapım|4|A", "F|GAMA|A|Hazırlık|2|"}));
+        QTRY_VERIFY(!o.ana->AçıkProjeDeğiştirFormu());
+        QCOMPARE(o.ana->ProjeListesi->Metinler(), (QStringList{"BETA", "GAMA"}));
+    }
+};
+
+QTEST_MAIN(ProjectDialogsTest)
+#include "tst_ProjeDiyaloglari.moc"
