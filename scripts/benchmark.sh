@@ -5,8 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/kur.sh xvfb xauth
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+# It reads the window's pixels through xcb, so it alone needs libxcb1-dev.
+bash scripts/kur.sh xvfb xauth libxcb1-dev
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKAVRION_BENCH=ON
 cmake --build build -j"$(nproc)" --target kavrion-benchmark
 
 XDG_RUNTIME_DIR="$(mktemp -d)"

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Kavrion needs that are not there yet. The benchmark
-# builds with everything else and reads the window's pixels through xcb (libxcb1-dev).
+# Installs the Debian packages Kavrion needs that are not there yet, and those named
+# as arguments (the test and benchmark scripts add theirs).
 set -euo pipefail
 
-paketler=(cmake make g++ qt6-base-dev libqt6sql6-sqlite qt6-translations-l10n libxcb1-dev "$@")
+paketler=(cmake make g++ qt6-base-dev libqt6sql6-sqlite qt6-translations-l10n "$@")
 eksik=()
 for paket in "${paketler[@]}"; do
   dpkg-query -W -f='${Status}' "$paket" 2>/dev/null | grep -q 'install ok installed' || eksik+=("$paket")

@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/kur.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKAVRION_TESTS=OFF
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKAVRION_TESTS=OFF -DKAVRION_BENCH=OFF
 cmake --build build -j"$(nproc)"
 
 # A new database comes with one sample project; an existing one is never touched.
