@@ -29,7 +29,7 @@ struct AğAnalizi {
     QVector<FaaliyetAnalizi> faaliyetler; // in stored order
     qint32 projeBitişGünü = 0;            // F, the largest EF
 
-    QVector<QStringList> kritikYollar; // ordered by the codes along them, at most KritikYolSınırı
+    QVector<QStringList> kritikYollar; // by the codes along them (a code stored twice by its row), at most KritikYolSınırı
     QString kritikYolSayısı;           // exact, decimal digits
     QString kalanYollar;               // "ve N yol daha", empty when all are listed
     QString yolNotu;                   // how many paths, and what that means for the main window's one

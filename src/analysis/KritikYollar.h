@@ -8,7 +8,7 @@
 // Every critical path of a network: from an activity that no predecessor drives to one
 // finishing at F, through critical activities each started by the previous one's finish.
 struct KritikYollar {
-    QVector<QStringList> yollar; // the first ones by the codes along them, at most the cap
+    QVector<QStringList> yollar; // the first by the codes along them (a code stored twice by its row)
     QString sayı;                // how many there are, exactly, in decimal digits
     QString kalanı;              // "ve N yol daha" beyond the listed ones, else empty
 };
