@@ -42,6 +42,21 @@ void Açıkla(QString* açıklama, const QString& metin)
 
 } // namespace
 
+QString SüreSayıDeğil(const QString& kod, const QString& süre)
+{
+    return QStringLiteral("%1 faaliyetinin süresi \"%2\" bir tam sayı değil.").arg(kod, süre);
+}
+
+QString SayıSınırınıAşıyor(const QString& kod, const QString& neyi)
+{
+    return QStringLiteral("%1 faaliyetinin %2 32 bitlik sayı sınırını aşıyor.").arg(kod, neyi);
+}
+
+QString Hesaplanamıyor(const QString& neden)
+{
+    return QStringLiteral("Hesaplanamıyor: ") + neden;
+}
+
 KodDizini::KodDizini(const QVector<ÇizelgeSatırı>& satırlar)
 {
     // From the bottom up, so that a code stored twice keeps its upper row.
@@ -130,8 +145,7 @@ QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& d
     const KodDizini dizin(satırlar);
     QString hata;
     if (!Sayı(satırlar.at(0).ef))
-        hata = QStringLiteral("%1 faaliyetinin süresi \"%2\" bir tam sayı değil.")
-                   .arg(satırlar.at(0).kodu, satırlar.at(0).süre);
+        hata = SüreSayıDeğil(satırlar.at(0).kodu, satırlar.at(0).süre);
 
     for (int i = 1; i < satırlar.size(); ++i) {
         ÇizelgeSatırı& satır = satırlar[i];
@@ -148,13 +162,13 @@ QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& d
         const auto süre = Sayı(satır.süre);
         if (!süre) {
             if (hata.isEmpty())
-                hata = QStringLiteral("%1 faaliyetinin süresi \"%2\" bir tam sayı değil.").arg(satır.kodu, satır.süre);
+                hata = SüreSayıDeğil(satır.kodu, satır.süre);
             continue;
         }
         const auto ef = Sığdır(qint64(*es) + *süre);
         if (!ef) {
             if (hata.isEmpty())
-                hata = QStringLiteral("%1 faaliyetinin bitiş günü 32 bitlik sayı sınırını aşıyor.").arg(satır.kodu);
+                hata = SayıSınırınıAşıyor(satır.kodu, QStringLiteral("bitiş günü"));
             continue;
         }
         satır.ef = QString::number(*ef);
@@ -175,6 +189,6 @@ QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& d
         }
     }
     if (!hata.isEmpty())
-        sonuç.kritikYol = QStringLiteral("Hesaplanamıyor: ") + hata;
+        sonuç.kritikYol = Hesaplanamıyor(hata);
     return sonuç;
 }

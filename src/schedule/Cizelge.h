@@ -23,6 +23,12 @@ struct ÇizelgeSonucu {
     std::optional<qint32> projeBitişGünü;
 };
 
+// Why a project cannot be computed, in the main window's words, so that the analysis
+// of the same rows says exactly the same.
+QString SüreSayıDeğil(const QString& kod, const QString& süre);
+QString SayıSınırınıAşıyor(const QString& kod, const QString& neyi); // neyi: "bitiş günü", …
+QString Hesaplanamıyor(const QString& neden);
+
 // The forward pass over the rows as they stand: writes each row's ES and EF and
 // gives the three results. A project that cannot be computed (a predecessor that
 // is not defined above its activity, a number that does not fit in 32 bits) keeps

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "store/Kayitlar.h"
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+// The computed finish against the project's own dates.
+struct PlanKarşılaştırması {
+    std::optional<qint64> tahminiGünSayısı; // end date − start date
+    std::optional<qint64> pay;              // the estimate less F; below zero it is a delay
+    QString metin;                          // "N gün pay", "N gün gecikme", or why there is no comparison
+    QDate enErkenBitiş;                     // start date + F; invalid without a start date
+};
+
+PlanKarşılaştırması PlanıKarşılaştır(const KayıtlıProje& proje, qint64 projeBitişGünü);
+
+// Start date + day count, in calendar days as the counts are; invalid without a start date.
+QDate Takvim(const KayıtlıProje& proje, qint64 gün);
