@@ -19,8 +19,9 @@ struct DepoHatası {
 
     int numara = Yok;
     QString açıklama;
+    QString ayrıntı; // the engine's own words, for a support request; never the box's text
 
     explicit operator bool() const { return numara != Yok; }
 
-    static DepoHatası yeni(int numara, const QString& açıklama) { return {numara, açıklama}; }
+    static DepoHatası yeni(int numara, const QString& açıklama) { return {numara, açıklama, QString()}; }
 };

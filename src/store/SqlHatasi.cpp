@@ -60,7 +60,5 @@ DepoHatası MotorHatası(int motorNumarası, const QString& motor)
         açıklama = QStringLiteral("Veritabanı işlemi yapılamadı.");
         break;
     }
-    if (!motor.isEmpty())
-        açıklama += QStringLiteral("\n(%1)").arg(motor);
-    return DepoHatası::yeni(numara, açıklama);
+    return {numara, açıklama, motor};
 }

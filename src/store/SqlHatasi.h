@@ -11,5 +11,5 @@ constexpr int TaşınmışDosya = 1032;
 DepoHatası SqlHatası(const QSqlError& hata);
 
 // The same for an SQLite result code (primary or extended) and the engine's own text,
-// which is added in brackets when there is one.
+// which goes to the details.
 DepoHatası MotorHatası(int motorNumarası, const QString& motor = QString());

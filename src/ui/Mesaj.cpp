@@ -11,13 +11,15 @@ Gösterici& Yerine()
     return gösterici;
 }
 
-QMessageBox::StandardButton Kutu(QWidget* sahibi, const QString& metin, QMessageBox::Icon simge)
+QMessageBox::StandardButton Kutu(QWidget* sahibi, const QString& metin, QMessageBox::Icon simge,
+                                 const QString& ayrıntı = QString())
 {
     const QString başlık = QStringLiteral("Kavrion");
     if (Yerine())
-        return Yerine()(sahibi, başlık, metin, simge);
+        return Yerine()(sahibi, başlık, metin, simge, ayrıntı);
 
     QMessageBox kutu(simge, başlık, metin, QMessageBox::NoButton, sahibi);
+    kutu.setDetailedText(ayrıntı);
     if (simge == QMessageBox::Question) {
         kutu.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         kutu.setDefaultButton(QMessageBox::Yes);
@@ -54,7 +56,8 @@ bool Onayla(QWidget* sahibi, const QString& metin)
 
 void HatayıGöster(QWidget* sahibi, const DepoHatası& hata)
 {
-    Göster(sahibi, QStringLiteral("Hata %1: %2").arg(hata.numara).arg(hata.açıklama), Tür::Hata);
+    Kutu(sahibi, QStringLiteral("Hata %1: %2").arg(hata.numara).arg(hata.açıklama), QMessageBox::Critical,
+         hata.ayrıntı);
 }
 
 void GöstericiKur(Gösterici gösterici)

@@ -23,7 +23,8 @@ QMessageBox::StandardButton Göster(QWidget* sahibi, const QString& metin, Tür 
 // Yes/No question; true unless the answer is No.
 bool Onayla(QWidget* sahibi, const QString& metin);
 
-// A refused store operation: its number and its description.
+// A refused store operation: its number and its Turkish description; the engine's
+// own words, if any, under "Ayrıntıları Göster".
 void HatayıGöster(QWidget* sahibi, const DepoHatası& hata);
 
 // A refused write: its box, then, when the file no longer holds what the window
@@ -33,7 +34,8 @@ void ReddiGöster(QWidget* sahibi, const DepoHatası& hata, const std::function<
 
 // Replaces the real box; an empty function restores it.
 using Gösterici = std::function<QMessageBox::StandardButton(QWidget* sahibi, const QString& başlık,
-                                                            const QString& metin, QMessageBox::Icon simge)>;
+                                                            const QString& metin, QMessageBox::Icon simge,
+                                                            const QString& ayrıntı)>;
 void GöstericiKur(Gösterici gösterici);
 
 } // namespace Mesaj

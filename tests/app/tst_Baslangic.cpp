@@ -59,15 +59,14 @@ private slots:
     {
         QTest::addColumn<Bozukluk>("bozukluk");
         QTest::addColumn<QString>("metin");
-        const QString açılamadı = QStringLiteral("Hata 14: Veritabanı dosyası açılamadı: dosya yok ya da erişilemiyor.\n"
-                                                 "(unable to open database file)");
+        const QString açılamadı = QStringLiteral("Hata 14: Veritabanı dosyası açılamadı: dosya yok ya da erişilemiyor.");
         const QString tablosuz = QStringLiteral("Hata 1: Veritabanında ProjeTablosu tablosu yok. "
                                                 "Dosya bir Kavrion veritabanı değil.");
         QTest::newRow("missing") << Bozukluk::Yok << açılamadı;
         QTest::newRow("a folder") << Bozukluk::Klasör << açılamadı;
         QTest::newRow("empty file") << Bozukluk::Boş << tablosuz;
         QTest::newRow("random bytes") << Bozukluk::Çöp
-                                      << QStringLiteral("Hata 26: Dosya bir veritabanı değil.\n(file is not a database)");
+                                      << QStringLiteral("Hata 26: Dosya bir veritabanı değil.");
         QTest::newRow("no tables") << Bozukluk::Tablosuz << tablosuz;
         QTest::newRow("a column missing")
             << Bozukluk::SütunuEksik
@@ -79,7 +78,7 @@ private slots:
         QTest::newRow("locked exclusively")
             << Bozukluk::ÖzelKilitli
             << QStringLiteral("Hata 5: Veritabanı başka bir program tarafından kullanılıyor (kilitli). "
-                              "Biraz sonra yeniden deneyin.\n(database is locked)");
+                              "Biraz sonra yeniden deneyin.");
     }
     void brokenDatabaseEndsWithOneBox()
     {

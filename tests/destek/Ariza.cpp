@@ -148,12 +148,12 @@ void ArızaSatırları(bool (*seç)(ArızaTürü))
         QString metin;
     } arızalar[] = {
         {ArızaTürü::SaltOkunurDosya, "read-only file", saltOkunur},
-        {ArızaTürü::SaltOkunurKlasör, "read-only folder", saltOkunur + "\n(attempt to write a readonly database)"},
+        {ArızaTürü::SaltOkunurKlasör, "read-only folder", saltOkunur},
         {ArızaTürü::YazmaKilidi, "write lock held elsewhere", "Hata 5: Veritabanı başka bir program tarafından "
-         "kullanılıyor (kilitli). Biraz sonra yeniden deneyin.\n(database is locked)"},
-        {ArızaTürü::DiskDolu, "disk full", "Hata 13: Disk dolu: değişiklik kaydedilemedi.\n(database or disk is full)"},
+         "kullanılıyor (kilitli). Biraz sonra yeniden deneyin."},
+        {ArızaTürü::DiskDolu, "disk full", "Hata 13: Disk dolu: değişiklik kaydedilemedi."},
         {ArızaTürü::ÇöpİçerikDosya, "garbage written over the file",
-         "Hata 26: Dosya bir veritabanı değil.\n(file is not a database)"},
+         "Hata 26: Dosya bir veritabanı değil."},
         {ArızaTürü::YerineÇöpKonmuş, "garbage file put in its place", "Hata 8: Veritabanı dosyası Kavrion açıkken "
          "taşınmış, silinmiş ya da yerine başka bir dosya konmuş; değişiklik kaydedilmedi. Kavrion'u yeniden başlatın."},
     };

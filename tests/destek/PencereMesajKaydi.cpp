@@ -4,8 +4,9 @@
 
 MesajKaydı::MesajKaydı()
 {
-    Mesaj::GöstericiKur([this](QWidget*, const QString& başlık, const QString& metin, QMessageBox::Icon simge) {
-        m_kutular.append({başlık, metin, simge});
+    Mesaj::GöstericiKur([this](QWidget*, const QString& başlık, const QString& metin, QMessageBox::Icon simge,
+                               const QString& ayrıntı) {
+        m_kutular.append({başlık, metin, simge, ayrıntı});
         if (m_açıkken)
             m_açıkken();
         if (!m_yanıtlar.isEmpty())

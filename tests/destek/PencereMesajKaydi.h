@@ -15,6 +15,7 @@ public:
         QString başlık;
         QString metin;
         QMessageBox::Icon simge;
+        QString ayrıntı;
     };
 
     MesajKaydı();
@@ -29,7 +30,7 @@ public:
 
     int sayı() const { return int(m_kutular.size()); }
     const QVector<Kutu>& kutular() const { return m_kutular; }
-    Kutu son() const { return m_kutular.isEmpty() ? Kutu{QString(), QString(), QMessageBox::NoIcon} : m_kutular.last(); }
+    Kutu son() const { return m_kutular.isEmpty() ? Kutu{QString(), QString(), QMessageBox::NoIcon, QString()} : m_kutular.last(); }
     void Temizle() { m_kutular.clear(); }
     // The texts of the error boxes ("Hata N: ..."), confirmations and notices left out.
     QStringList hatalar() const;
