@@ -48,12 +48,20 @@ KodDizini::KodDizini(const QVector<ÇizelgeSatırı>& satırlar)
     m_ilkSatır.reserve(satırlar.size());
     for (int i = int(satırlar.size()) - 1; i >= 0; --i)
         m_ilkSatır.insert(satırlar.at(i).kodu, i);
+
+    m_öncekiSatırları.resize(satırlar.size());
+    for (int i = 0; i < satırlar.size(); ++i) {
+        QVector<int>& öncekiler = m_öncekiSatırları[i];
+        ÖncekiKodlarınıGez(satırlar.at(i).öncekiler,
+                           [&](QStringView kod) { öncekiler.append(YukarıdakiSatır(kod, i)); });
+    }
 }
 
-int KodDizini::YukarıdakiSatır(const QString& kod, int satır) const
+int KodDizini::YukarıdakiSatır(QStringView kod, int satır) const
 {
+    // The key only borrows the characters: a long list must not cost a string per code.
+    const int ilk = m_ilkSatır.value(QString::fromRawData(kod.data(), kod.size()), -1);
     // The first row of a code is above `satır` exactly when any row of it is.
-    const int ilk = m_ilkSatır.value(kod, -1);
     return ilk < satır ? ilk : -1;
 }
 
@@ -66,10 +74,14 @@ std::optional<qint32> SüreBul(const QVector<ÇizelgeSatırı>& satırlar, const
                               QString* açıklama)
 {
     qint32 enİyi = 0;
-    for (const QString& kod : ÖncekiKodları(satırlar.at(satır).öncekiler)) {
-        const int önceki = dizin.YukarıdakiSatır(kod, satır);
+    const QVector<int>& öncekiler = dizin.ÖncekiSatırları(satır);
+    for (int sıra = 0; sıra < öncekiler.size(); ++sıra) {
+        const int önceki = öncekiler.at(sıra);
         if (önceki < 0) {
-            Açıkla(açıklama, TanımsızÖnceki(satırlar, satır, kod));
+            if (açıklama) {
+                const QString kod = ÖncekiKodları(satırlar.at(satır).öncekiler).at(sıra);
+                *açıklama = TanımsızÖnceki(satırlar, satır, kod);
+            }
             return std::nullopt;
         }
         const auto ef = Sayı(satırlar.at(önceki).ef);
@@ -99,8 +111,7 @@ QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& d
     while (satır > 0 && satırlar.at(satır).kodu != QLatin1String("A")) {
         int enİyiSatır = -1;
         qint32 enİyiBitiş = 0;
-        for (const QString& kod : ÖncekiKodları(satırlar.at(satır).öncekiler)) {
-            const int önceki = dizin.YukarıdakiSatır(kod, satır);
+        for (const int önceki : dizin.ÖncekiSatırları(satır)) {
             const auto ef = önceki < 0 ? std::nullopt : Sayı(satırlar.at(önceki).ef);
             if (!ef)
                 return QString();

@@ -104,6 +104,9 @@ private slots:
         QTest::addColumn<QString>("açıklama");
         QTest::newRow("unknown code") << "A:a:1: B:b:1:D C:c:1:A" << "0/1 / 1/2"
                                       << "B faaliyetinin önceki faaliyeti D tanımlı değil.";
+        // The explanation names the very code that failed, past the ones that did not.
+        QTest::newRow("unknown code after known ones") << "A:a:1: B:b:1:A C:c:1:A,B,,Z" << "0/1 1/2 /"
+                                                       << "C faaliyetinin önceki faaliyeti , tanımlı değil.";
         QTest::newRow("own code") << "A:a:1: B:b:1:B" << "0/1 /" << "B faaliyeti kendi önceki faaliyeti olamaz.";
         QTest::newRow("later code") << "A:a:1: B:b:1:C C:c:1:A" << "0/1 / 1/2"
                                     << "B faaliyetinin önceki faaliyeti C ondan sonra eklenmiş.";
