@@ -34,6 +34,16 @@ QString TanımsızÖnceki(const QVector<ÇizelgeSatırı>& satırlar, int satır
     return QStringLiteral("%1 faaliyetinin önceki faaliyeti %2 tanımlı değil.").arg(faaliyet, kod);
 }
 
+// Read again only to explain a fault: the code of `satır`'s list that has no row above it.
+QString İlkTanımsızKod(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& dizin, int satır)
+{
+    for (const QString& kod : ÖncekiKodları(satırlar.at(satır).öncekiler)) {
+        if (dizin.YukarıdakiSatır(kod, satır) < 0)
+            return kod;
+    }
+    return QString();
+}
+
 void Açıkla(QString* açıklama, const QString& metin)
 {
     if (açıklama)
@@ -50,10 +60,19 @@ KodDizini::KodDizini(const QVector<ÇizelgeSatırı>& satırlar)
         m_ilkSatır.insert(satırlar.at(i).kodu, i);
 
     m_öncekiSatırları.resize(satırlar.size());
+    QVector<int> sonAnan(satırlar.size(), -1); // the last row whose list named each row
     for (int i = 0; i < satırlar.size(); ++i) {
         QVector<int>& öncekiler = m_öncekiSatırları[i];
-        ÖncekiKodlarınıGez(satırlar.at(i).öncekiler,
-                           [&](QStringView kod) { öncekiler.append(YukarıdakiSatır(kod, i)); });
+        ÖncekiKodlarınıGez(satırlar.at(i).öncekiler, [&](QStringView kod) {
+            if (!öncekiler.isEmpty() && öncekiler.last() < 0)
+                return;
+            const int önceki = YukarıdakiSatır(kod, i);
+            if (önceki >= 0 && sonAnan.at(önceki) == i)
+                return;
+            if (önceki >= 0)
+                sonAnan[önceki] = i;
+            öncekiler.append(önceki);
+        });
     }
 }
 
@@ -74,14 +93,10 @@ std::optional<qint32> SüreBul(const QVector<ÇizelgeSatırı>& satırlar, const
                               QString* açıklama)
 {
     qint32 enİyi = 0;
-    const QVector<int>& öncekiler = dizin.ÖncekiSatırları(satır);
-    for (int sıra = 0; sıra < öncekiler.size(); ++sıra) {
-        const int önceki = öncekiler.at(sıra);
+    for (const int önceki : dizin.ÖncekiSatırları(satır)) {
         if (önceki < 0) {
-            if (açıklama) {
-                const QString kod = ÖncekiKodları(satırlar.at(satır).öncekiler).at(sıra);
-                *açıklama = TanımsızÖnceki(satırlar, satır, kod);
-            }
+            if (açıklama)
+                *açıklama = TanımsızÖnceki(satırlar, satır, İlkTanımsızKod(satırlar, dizin, satır));
             return std::nullopt;
         }
         const auto ef = Sayı(satırlar.at(önceki).ef);

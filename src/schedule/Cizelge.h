@@ -37,8 +37,9 @@ public:
     explicit KodDizini(const QVector<ÇizelgeSatırı>& satırlar);
     // The row of the code among the rows above `satır`; -1 when there is none.
     int YukarıdakiSatır(QStringView kod, int satır) const;
-    // For each code listed as a predecessor of `satır`, in the order listed, its row
-    // above `satır`, or -1 when there is none.
+    // The rows above `satır` that its predecessor list names, each once, in the
+    // order first listed; a code with no row above ends them as -1. A row named
+    // again changes neither the largest finish nor which one comes first.
     const QVector<int>& ÖncekiSatırları(int satır) const { return m_öncekiSatırları.at(satır); }
 
 private:
