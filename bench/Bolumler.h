@@ -9,6 +9,9 @@
 void ProjeleriEkleBölümü(Tablo& tablo, const QVector<Deney::Veritabanı>& vtler);
 // ProjeListesi_Click on each network shape, with each database's projects listed.
 void SeçimBölümü(Tablo& tablo, const QVector<Deney::Veritabanı>& vtler);
+// ProjeListesi_Click on a project whose predecessor text is a megabyte long,
+// in a small database of its own made in `klasör`.
+void UzunÖncekiListesiBölümü(Tablo& tablo, const QString& klasör);
 // The forward pass alone over growing networks, to show how its cost grows.
 void İleriGeçişBölümü(Tablo& tablo);
 // The commands that write, each with the main window's refresh, on the largest database.

@@ -39,8 +39,10 @@ int main(int argc, char* argv[])
     Tablo tablo;
     if (çalışsın("liste"))
         ProjeleriEkleBölümü(tablo, vtler);
-    if (çalışsın("seçim"))
+    if (çalışsın("seçim")) {
         SeçimBölümü(tablo, vtler);
+        UzunÖncekiListesiBölümü(tablo, klasör.path());
+    }
     if (çalışsın("geçiş"))
         İleriGeçişBölümü(tablo);
     if (çalışsın("komut"))

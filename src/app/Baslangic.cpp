@@ -1,11 +1,13 @@
 #include "app/Baslangic.h"
 
 #include "app/DegiskenModulu.h"
+#include "rules/BolgeselMetin.h"
 #include "ui/Mesaj.h"
 #include "ui/main/TemelForm.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <future>
 
@@ -35,6 +37,7 @@ struct İlkOkuma {
 
 void TürkçeArayüzüYükle(QApplication& uygulama)
 {
+    QLocale::setDefault(BölgeselMetin::KullanılacakYerel(QLocale::system()));
     auto* çeviri = new QTranslator(&uygulama);
     if (çeviri->load(QStringLiteral("qtbase_tr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(çeviri);

@@ -6,7 +6,8 @@
 class QApplication;
 class TemelForm;
 
-// Qt's own texts (Evet, Hayır, Tamam, context menus) in Turkish, whatever the system language.
+// Qt's own texts (Evet, Hayır, Tamam, context menus) in Turkish, whatever the system
+// language; and without regional settings (C, POSIX), Turkish dates and numbers too.
 void TürkçeArayüzüYükle(QApplication& uygulama);
 
 // Opens Proje.mdb in `klasör` and shows the main window with the stored projects.

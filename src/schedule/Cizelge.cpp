@@ -34,6 +34,16 @@ QString TanımsızÖnceki(const QVector<ÇizelgeSatırı>& satırlar, int satır
     return QStringLiteral("%1 faaliyetinin önceki faaliyeti %2 tanımlı değil.").arg(faaliyet, kod);
 }
 
+// Read again only to explain a fault: the code of `satır`'s list that has no row above it.
+QString İlkTanımsızKod(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& dizin, int satır)
+{
+    for (const QString& kod : ÖncekiKodları(satırlar.at(satır).öncekiler)) {
+        if (dizin.YukarıdakiSatır(kod, satır) < 0)
+            return kod;
+    }
+    return QString();
+}
+
 void Açıkla(QString* açıklama, const QString& metin)
 {
     if (açıklama)
@@ -63,12 +73,29 @@ KodDizini::KodDizini(const QVector<ÇizelgeSatırı>& satırlar)
     m_ilkSatır.reserve(satırlar.size());
     for (int i = int(satırlar.size()) - 1; i >= 0; --i)
         m_ilkSatır.insert(satırlar.at(i).kodu, i);
+
+    m_öncekiSatırları.resize(satırlar.size());
+    QVector<int> sonAnan(satırlar.size(), -1); // the last row whose list named each row
+    for (int i = 0; i < satırlar.size(); ++i) {
+        QVector<int>& öncekiler = m_öncekiSatırları[i];
+        ÖncekiKodlarınıGez(satırlar.at(i).öncekiler, [&](QStringView kod) {
+            if (!öncekiler.isEmpty() && öncekiler.last() < 0)
+                return;
+            const int önceki = YukarıdakiSatır(kod, i);
+            if (önceki >= 0 && sonAnan.at(önceki) == i)
+                return;
+            if (önceki >= 0)
+                sonAnan[önceki] = i;
+            öncekiler.append(önceki);
+        });
+    }
 }
 
-int KodDizini::YukarıdakiSatır(const QString& kod, int satır) const
+int KodDizini::YukarıdakiSatır(QStringView kod, int satır) const
 {
+    // The key only borrows the characters: a long list must not cost a string per code.
+    const int ilk = m_ilkSatır.value(QString::fromRawData(kod.data(), kod.size()), -1);
     // The first row of a code is above `satır` exactly when any row of it is.
-    const int ilk = m_ilkSatır.value(kod, -1);
     return ilk < satır ? ilk : -1;
 }
 
@@ -81,10 +108,10 @@ std::optional<qint32> SüreBul(const QVector<ÇizelgeSatırı>& satırlar, const
                               QString* açıklama)
 {
     qint32 enİyi = 0;
-    for (const QString& kod : ÖncekiKodları(satırlar.at(satır).öncekiler)) {
-        const int önceki = dizin.YukarıdakiSatır(kod, satır);
+    for (const int önceki : dizin.ÖncekiSatırları(satır)) {
         if (önceki < 0) {
-            Açıkla(açıklama, TanımsızÖnceki(satırlar, satır, kod));
+            if (açıklama)
+                *açıklama = TanımsızÖnceki(satırlar, satır, İlkTanımsızKod(satırlar, dizin, satır));
             return std::nullopt;
         }
         const auto ef = Sayı(satırlar.at(önceki).ef);
@@ -114,8 +141,7 @@ QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& d
     while (satır > 0 && satırlar.at(satır).kodu != QLatin1String("A")) {
         int enİyiSatır = -1;
         qint32 enİyiBitiş = 0;
-        for (const QString& kod : ÖncekiKodları(satırlar.at(satır).öncekiler)) {
-            const int önceki = dizin.YukarıdakiSatır(kod, satır);
+        for (const int önceki : dizin.ÖncekiSatırları(satır)) {
             const auto ef = önceki < 0 ? std::nullopt : Sayı(satırlar.at(önceki).ef);
             if (!ef)
                 return QString();

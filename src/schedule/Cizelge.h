@@ -36,15 +36,21 @@ QString Hesaplanamıyor(const QString& neden);
 ÇizelgeSonucu ÇizelgeyiHesapla(QVector<ÇizelgeSatırı>& satırlar);
 
 // Where each code first stands in the rows, so that finding a predecessor costs the
-// same however long the list is: the pass grows with rows times predecessors.
+// same however long the list is, and each row's predecessor list read once into the
+// rows it names: the pass and the critical path grow with the lists' length.
 class KodDizini {
 public:
     explicit KodDizini(const QVector<ÇizelgeSatırı>& satırlar);
     // The row of the code among the rows above `satır`; -1 when there is none.
-    int YukarıdakiSatır(const QString& kod, int satır) const;
+    int YukarıdakiSatır(QStringView kod, int satır) const;
+    // The rows above `satır` that its predecessor list names, each once, in the
+    // order first listed; a code with no row above ends them as -1. A row named
+    // again changes neither the largest finish nor which one comes first.
+    const QVector<int>& ÖncekiSatırları(int satır) const { return m_öncekiSatırları.at(satır); }
 
 private:
     QHash<QString, int> m_ilkSatır;
+    QVector<QVector<int>> m_öncekiSatırları;
 };
 
 // The largest EF among the predecessors listed in öncekiler, 0 when none is larger,

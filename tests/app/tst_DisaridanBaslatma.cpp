@@ -34,6 +34,8 @@ QByteArray Xdotool(const QString& ekran, const QStringList& argümanlar)
     return xdotool.readAllStandardOutput().trimmed();
 }
 
+const QString AnaPencere = QStringLiteral("^Zelvora - CPM \\(Kritik Yol Yöntemi\\) Uygulaması$");
+
 int başlatılan = 0;
 int doğruBiten = 0;
 
@@ -101,15 +103,86 @@ private slots:
         QTemporaryDir dizin;
         ŞemadanOluştur(VeritabanıYolu(dizin.path()));
         int çıkış = -1;
-        PencereyiKapatınca(dizin.path(), QStringLiteral("^Zelvora - CPM \\(Kritik Yol Yöntemi\\) Uygulaması$"),
-                           QStringLiteral("Escape"), çıkış);
+        PencereyiKapatınca(dizin.path(), AnaPencere, QStringLiteral("Escape"), çıkış);
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(çıkış, 0);
         ++doğruBiten;
     }
 
+    // One process per file: a second start on the same file ends at once with status 0
+    // and brings the first window up; a start on another file opens a window of its own.
+    void secondStartOnTheSameFileRaisesTheFirst()
+    {
+        QTemporaryDir birinci, ikinci;
+        const QString ilkProgram = Kopyala(birinci.path());
+        const QString başkaProgram = Kopyala(ikinci.path());
+        QProcess ilk, başka, yine;
+        ProgramıÇalıştır(ilk, ilkProgram);
+        const QByteArray ilkPencere = PencereyiBekle(AnaPencere, ilk.processId());
+        QVERIFY(!ilkPencere.isEmpty());
+        ProgramıÇalıştır(başka, başkaProgram);
+        const QByteArray başkaPencere = PencereyiBekle(AnaPencere, başka.processId());
+        QVERIFY(!başkaPencere.isEmpty());
+        // Without a window manager the server turns down the focus request (its time
+        // is older than xdotool's), so "in front" is read from the stacking order,
+        // which search gives bottom first.
+        const auto üstteki = [&] { return Xdotool(m_ekran, {"search", "--onlyvisible", "--name", AnaPencere})
+                                              .split('\n').last(); };
+        Xdotool(m_ekran, {"windowraise", QString::fromLatin1(başkaPencere)});
+        QTRY_COMPARE_WITH_TIMEOUT(üstteki(), başkaPencere, 5000);
+
+        ProgramıÇalıştır(yine, ilkProgram);
+        QVERIFY(yine.waitForFinished(10000));
+        QCOMPARE(yine.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(yine.exitCode(), 0);
+        ++doğruBiten;
+        QTRY_COMPARE_WITH_TIMEOUT(üstteki(), ilkPencere, 5000);
+
+        for (auto [süreç, pencere] : {std::pair(&ilk, ilkPencere), std::pair(&başka, başkaPencere)}) {
+            Tuşla(pencere, QStringLiteral("Escape"));
+            QVERIFY(süreç->waitForFinished(15000));
+            QCOMPARE(süreç->exitCode(), 0);
+            ++doğruBiten;
+        }
+        QCOMPARE(Kalanlar(), QStringList());
+    }
+
+    // The lock dies with its holder: after a SIGKILL the next start opens the window.
+    void killedFirstProcessDoesNotBlockTheNext()
+    {
+        QTemporaryDir dizin;
+        const QString program = Kopyala(dizin.path());
+        QProcess ilk;
+        ProgramıÇalıştır(ilk, program);
+        QVERIFY(!PencereyiBekle(AnaPencere, ilk.processId()).isEmpty());
+        ilk.kill();
+        QVERIFY(ilk.waitForFinished(5000));
+        QVERIFY(!Kalanlar().isEmpty()); // the lock a killed holder leaves behind
+        ++doğruBiten;
+
+        QProcess sonraki;
+        ProgramıÇalıştır(sonraki, program);
+        const QByteArray pencere = PencereyiBekle(AnaPencere, sonraki.processId());
+        QVERIFY2(!pencere.isEmpty(), sonraki.readAllStandardError().constData());
+        Tuşla(pencere, QStringLiteral("Escape"));
+        QVERIFY(sonraki.waitForFinished(15000));
+        QCOMPARE(sonraki.exitCode(), 0);
+        ++doğruBiten;
+        // The killed holder's lock and pipe were taken over and are gone with the next.
+        QCOMPARE(Kalanlar(), QStringList());
+    }
+
 private:
+    // A copy of the program beside a sound Proje.mdb in `klasör`.
+    static QString Kopyala(const QString& klasör)
+    {
+        ŞemadanOluştur(VeritabanıYolu(klasör));
+        const QString program = klasör + QStringLiteral("/kavrion");
+        QFile::copy(YardımcıProgram(QStringLiteral("kavrion")), program);
+        return program;
+    }
+
     // Starts a copy of the program in `klasör` (it looks for Proje.mdb beside itself),
     // waits for the window whose title matches, presses the key and gives the exit
     // status. Nothing in the folder may be created or changed meanwhile.
@@ -137,6 +210,7 @@ private:
         QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
         ortam.insert(QStringLiteral("DISPLAY"), m_ekran);
         ortam.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        ortam.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_çalışma.path());
         kavrion.setProcessEnvironment(ortam);
         // Under root, file permissions only hold once the right to override them is gone.
         if (geteuid() == 0)
@@ -148,11 +222,17 @@ private:
         QVERIFY(kavrion.waitForStarted(5000));
     }
 
-    QByteArray PencereyiBekle(const QString& başlık) const
+    // The window whose title matches, of the process `süreç` when one is given.
+    QByteArray PencereyiBekle(const QString& başlık, qint64 süreç = 0) const
     {
+        // The pattern must come last: xdotool reads what follows it as its next command.
+        QStringList argümanlar{"search", "--all", "--onlyvisible"};
+        if (süreç)
+            argümanlar << "--pid" << QString::number(süreç);
+        argümanlar << "--name" << başlık;
         const QDeadlineTimer süre(30000);
         while (!süre.hasExpired()) {
-            const QByteArray pencereler = Xdotool(m_ekran, {"search", "--onlyvisible", "--name", başlık});
+            const QByteArray pencereler = Xdotool(m_ekran, argümanlar);
             if (!pencereler.isEmpty())
                 return pencereler.split('\n').first();
             QThread::msleep(100);
@@ -165,8 +245,15 @@ private:
         Xdotool(m_ekran, {"windowfocus", "--sync", QString::fromLatin1(pencere), "key", tuş});
     }
 
+    // What the program keeps while it runs (its lock, its pipe) in a folder of the test's own.
+    QStringList Kalanlar() const
+    {
+        return QDir(m_çalışma.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    }
+
     QString m_ekran;
     QProcess m_xvfb;
+    QTemporaryDir m_çalışma;
 };
 
 QTEST_GUILESS_MAIN(RealExecutableTest)

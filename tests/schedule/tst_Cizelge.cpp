@@ -64,6 +64,8 @@ private slots:
         // B and C finish together: the one listed first wins the tie.
         QTest::newRow("tie goes to first listed") << "A:a:1: B:b:2:A C:c:2:A D:d:1:C,B"
                                                   << "0/1 1/3 1/3 3/4" << "4" << "3" << "A,C,D";
+        QTest::newRow("predecessors repeated") << "A:a:1: B:b:2:A C:c:2:A D:d:1:C,B,C,B,A"
+                                               << "0/1 1/3 1/3 3/4" << "4" << "3" << "A,C,D";
         // Names, durations and starts equal to the EF sought must not lead the walk astray.
         QTest::newRow("values equal to an EF") << "A:5:1: B:b:4:A C:c:3:A D:d:1:C E:e:1:D"
                                                << "0/1 1/5 1/4 4/5 5/6" << "6" << "5" << "A,C,D,E";
@@ -102,6 +104,10 @@ private slots:
         QTest::addColumn<QString>("açıklama");
         QTest::newRow("unknown code") << "A:a:1: B:b:1:D C:c:1:A" << "0/1 / 1/2"
                                       << "B faaliyetinin önceki faaliyeti D tanımlı değil.";
+        // The explanation names the very code that failed, past the ones that did not.
+        QTest::newRow("unknown code after known ones") << "A:a:1: B:b:1:A C:c:1:A,B,A,,Z" << "0/1 1/2 /"
+                                                       << "C faaliyetinin önceki faaliyeti , tanımlı değil.";
+        QTest::newRow("own code") << "A:a:1: B:b:1:B" << "0/1 /" << "B faaliyeti kendi önceki faaliyeti olamaz.";
         QTest::newRow("later code") << "A:a:1: B:b:1:C C:c:1:A" << "0/1 / 1/2"
                                     << "B faaliyetinin önceki faaliyeti C ondan sonra eklenmiş.";
         QTest::newRow("trailing comma") << "A:a:1: B:b:1:A," << "0/1 /"

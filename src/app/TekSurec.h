@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+class QLockFile;
+class QSocketNotifier;
+class QWidget;
+
+// One Kavrion process per database file. The first start on a file holds a lock
+// named after the file's canonical path and keeps a named pipe open beside it; a
+// second start on the same file finds the lock held, writes into the pipe so that
+// the first brings its window to the front, and should end without opening the
+// file. The lock dies with its process, so a process that was killed blocks no
+// later start.
+class TekSüreç {
+public:
+    // Takes the lock of the file at `veritabanıYolu`, or asks its holder to come to
+    // the front. A missing file has no canonical path: nothing is checked then, and
+    // start-up goes on to explain the file. Needs the application object.
+    explicit TekSüreç(const QString& veritabanıYolu);
+    ~TekSüreç();
+    TekSüreç(const TekSüreç&) = delete;
+    TekSüreç& operator=(const TekSüreç&) = delete;
+
+    // Another process has the file open and has been asked to come to the front.
+    bool BaşkasıAçık() const { return m_başkasıAçık; }
+    // The window that comes to the front when a later start on the file asks.
+    void ÖneGetirilecek(QWidget* pencere) { m_pencere = pencere; }
+
+private:
+    void Dinle(const QString& kanal);
+    void İsteğiKarşıla();
+
+    // Destroyed in reverse: the pipe goes before the lock is given up.
+    std::unique_ptr<QLockFile> m_kilit;
+    QString m_kanal;
+    int m_kanalUcu = -1;
+    std::unique_ptr<QSocketNotifier> m_gözcü;
+    QPointer<QWidget> m_pencere;
+    bool m_başkasıAçık = false;
+};
