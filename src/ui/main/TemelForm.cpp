@@ -52,12 +52,28 @@ void UzunMetniYaz(QLineEdit* kutu, const QString& metin)
     kutu->setToolTip(sığar ? QString() : metin);
 }
 
+// A cell shows at most this many characters: another program may have stored a
+// megabyte in one, and laying it all out only to cut it to the column would keep the
+// window from showing for most of a second. The tool tip shows the start of the rest.
+constexpr int HücreSınırı = 1000;
+constexpr int İpucuSınırı = 4000;
+
+QString Kısalt(const QString& metin, int sınır)
+{
+    return metin.size() > sınır ? metin.left(sınır) + QChar(0x2026) : metin;
+}
+
 QTreeWidgetItem* Satır(const ÇizelgeSatırı& s)
 {
-    auto* satır = new QTreeWidgetItem(QStringList{s.kodu, s.adı, s.süre, s.öncekiler, s.es, s.ef});
+    auto* satır = new QTreeWidgetItem;
     const auto& sütunlar = Düzenler::FaaliyetlerListesiSütunları();
-    for (int i = 0; i < int(sütunlar.size()); ++i)
+    const QString metinler[] = {s.kodu, s.adı, s.süre, s.öncekiler, s.es, s.ef};
+    for (int i = 0; i < int(sütunlar.size()); ++i) {
+        satır->setText(i, Kısalt(metinler[i], HücreSınırı));
+        if (metinler[i].size() > HücreSınırı)
+            satır->setToolTip(i, Kısalt(metinler[i], İpucuSınırı));
         satır->setTextAlignment(i, sütunlar[size_t(i)].hizalama | Qt::AlignVCenter);
+    }
     return satır;
 }
 
