@@ -4,6 +4,7 @@
 #include "rules/BolgeselMetin.h"
 
 #include <QHash>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -136,7 +137,9 @@ QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& d
     if (satır < 0)
         return QString();
 
-    QString yol = satırlar.at(satır).kodu;
+    // Gathered from the end backwards and turned round once: prepending to a text
+    // would copy the path at every step.
+    QStringList yol{satırlar.at(satır).kodu};
     // Every predecessor stands above its activity, so each step moves up and the walk ends.
     while (satır > 0 && satırlar.at(satır).kodu != QLatin1String("A")) {
         int enİyiSatır = -1;
@@ -151,9 +154,10 @@ QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& d
             }
         }
         satır = enİyiSatır;
-        yol = satırlar.at(satır).kodu + QLatin1Char(',') + yol;
+        yol << satırlar.at(satır).kodu;
     }
-    return yol;
+    std::reverse(yol.begin(), yol.end());
+    return yol.join(QLatin1Char(','));
 }
 
 ÇizelgeSonucu ÇizelgeyiHesapla(QVector<ÇizelgeSatırı>& satırlar)
