@@ -79,7 +79,7 @@ gecer() {
 }
 
 rsync -a --delete --exclude 'build*' --exclude '.git' "$kok/" "$kopya/"
-cmake -S "$kopya" -B "$kopya/build" -DCMAKE_BUILD_TYPE=Release -DKAVRION_TESTS=ON > /dev/null
+cmake -S "$kopya" -B "$kopya/build" -DCMAKE_BUILD_TYPE=Release -DKAVRION_TESTS=ON -DKAVRION_KUTUPHANE=SHARED > /dev/null
 mapfile -t cekirdek < <(testler store rules schedule)
 mapfile -t tumu < <(testler .)
 mapfile -t pencere < <(testler ui app)
