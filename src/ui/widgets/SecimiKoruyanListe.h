@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 // What both lists of the main window do beyond a plain item view. The first Down or
@@ -14,13 +15,14 @@ public:
     using Görünüm::Görünüm;
 
 protected:
-    QModelIndex moveCursor(QAbstractItemView::CursorAction hareket, Qt::KeyboardModifiers tuşlar) override
+    void keyPressEvent(QKeyEvent* olay) override
     {
-        const bool seçimYok = !this->selectionModel()->hasSelection();
-        if (seçimYok && (hareket == QAbstractItemView::MoveDown || hareket == QAbstractItemView::MoveUp)
-            && this->model()->rowCount(this->rootIndex()) > 0)
-            return this->model()->index(0, 0, this->rootIndex());
-        return Görünüm::moveCursor(hareket, tuşlar);
+        const bool ilkOk = olay->key() == Qt::Key_Down || olay->key() == Qt::Key_Up;
+        if (ilkOk && !this->selectionModel()->hasSelection() && this->model()->rowCount(this->rootIndex()) > 0) {
+            this->setCurrentIndex(this->model()->index(0, 0, this->rootIndex()));
+            return;
+        }
+        Görünüm::keyPressEvent(olay);
     }
 
     void mousePressEvent(QMouseEvent* olay) override

@@ -1,0 +1,13 @@
+#pragma once
+
+// Checks run at 96 DPI with the default font and at twice the scale with a large one;
+// each pair is a data-driven test function, its rows and its body.
+
+// "İĞŞÇÖÜ gjpy" in a project row, an activity row, a text box and the list header
+// keeps the dots and breves above the capital I.
+void HarfÇizimiSatırları();
+void HarfÇiziminiDenetle();
+// Each window at the font's scale: its size and every place are the twips times one
+// factor, no control covers another, every label's text fits its box.
+void PencereÖlçüsüSatırları();
+void PencereÖlçüsünüDenetle();
