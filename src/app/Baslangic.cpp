@@ -2,6 +2,7 @@
 
 #include "app/DegiskenModulu.h"
 #include "rules/BolgeselMetin.h"
+#include "store/GeciciBaglanti.h"
 #include "ui/Mesaj.h"
 #include "ui/main/TemelForm.h"
 
@@ -23,13 +24,11 @@ struct İlkOkuma {
 // the project names. Runs on another thread while the window is being built.
 İlkOkuma ProjeAdlarınıOku(const QString& yol)
 {
-    const QString bağlantı = QStringLiteral("kavrion-ilk-okuma");
+    const GeçiciBağlantı bağlantı(yol);
     İlkOkuma sonuç;
-    sonuç.açılış = ProjeDeposu::Aç(yol, bağlantı);
-    if (sonuç.açılış)
-        return sonuç;
-    sonuç.okuma = ProjeDeposu(bağlantı).ProjeleriOku(sonuç.adlar);
-    ProjeDeposu::Kapat(bağlantı);
+    sonuç.açılış = bağlantı.hata();
+    if (!sonuç.açılış)
+        sonuç.okuma = bağlantı.depo().ProjeleriOku(sonuç.adlar);
     return sonuç;
 }
 
