@@ -5,9 +5,9 @@
 #include "ui/DiyalogBaglami.h"
 #include "ui/layout/Duzenler.h"
 
+#include <QMainWindow>
 #include <QPointer>
 #include <QVector>
-#include <QWidget>
 #include <optional>
 
 class FaaliyetDeğiştirmeFormu;
@@ -17,7 +17,7 @@ class ProjeEklemeFormu;
 
 // The main window: the project list, the selected project's information and its
 // activities with their earliest start and finish, and the eight command buttons.
-class TemelForm : public QWidget, public TemelFormDenetimleri {
+class TemelForm : public QMainWindow, public TemelFormDenetimleri {
 public:
     enum class İlkListe {
         DepodanOku,     // the window lists the stored projects as it is built
