@@ -19,6 +19,7 @@ struct FaaliyetAnalizi {
     bool kritik = false;      // no total float
     QDate başlama, bitiş;     // project start + ES / + EF; invalid without a start date
     QString neden;            // why it is critical, or how far it may slip and what stops it
+    QVector<int> öncekiler;   // the rows of its predecessors, each once, as listed
 };
 
 // The analysis of a project's network.
