@@ -136,9 +136,9 @@ void AnalizPenceresi::Kur()
     altDüzeni->addWidget(m_plan);
     altDüzeni->addWidget(m_neden);
 
-    m_bölücü->setStretchFactor(0, 2);
-    m_bölücü->setStretchFactor(1, 3);
-    m_bölücü->setStretchFactor(2, 1);
+    m_bölücü->setStretchFactor(0, 3);
+    m_bölücü->setStretchFactor(1, 5);
+    m_bölücü->setStretchFactor(2, 2);
     setTabOrder(m_tablo, m_kaydırma);
     setTabOrder(m_kaydırma, m_yollar);
 }
@@ -149,14 +149,20 @@ void AnalizPenceresi::ÖneGetir()
         m_gösterildi = true;
         const QSettings ayarlar = Ayarlar();
         const bool yerinde = restoreGeometry(ayarlar.value(KonumAnahtarı).toByteArray());
-        m_bölücü->restoreState(ayarlar.value(BölücüAnahtarı).toByteArray());
+        const bool bölücüYerinde = m_bölücü->restoreState(ayarlar.value(BölücüAnahtarı).toByteArray());
+        QSize boyut = size();
         if (!yerinde) {
             // The first time: wide enough for the table's twelve columns, within the screen.
             const QFontMetrics ölçü(font());
-            QSize boyut(ölçü.averageCharWidth() * 140, ölçü.height() * 44);
+            boyut = QSize(ölçü.averageCharWidth() * 160, ölçü.height() * 50);
             if (const QScreen* ekran = m_bağlam.sahip ? m_bağlam.sahip->screen() : screen())
                 boyut = boyut.boundedTo(ekran->availableGeometry().size() * 0.9);
             resize(boyut);
+        }
+        if (!bölücüYerinde) {
+            // The chart gets the most room, the texts under it the least.
+            const int yükseklik = boyut.height();
+            m_bölücü->setSizes({yükseklik * 3, yükseklik * 5, yükseklik * 2});
         }
         show();
         if (!yerinde)
