@@ -94,6 +94,8 @@ AğAnalizi AnaliziHesapla(const QVector<KayıtlıFaaliyet>& faaliyetler, const K
     }
 
     analiz.projeBitişGünü = qint32(ağ.bitiş);
+    analiz.öncekiBaşı = ağ.öncekiBaşı;
+    analiz.öncekiler = ağ.öncekiler;
     analiz.faaliyetler.reserve(ağ.Boyut());
     for (int i = 0; i < ağ.Boyut(); ++i) {
         FaaliyetAnalizi f;
@@ -109,7 +111,6 @@ AğAnalizi AnaliziHesapla(const QVector<KayıtlıFaaliyet>& faaliyetler, const K
         f.başlama = Takvim(proje, ağ.es[i]);
         f.bitiş = Takvim(proje, ağ.ef[i]);
         f.neden = NedenKritik(ağ, satırlar, i);
-        f.öncekiler = ağ.öncekiler.mid(ağ.öncekiBaşı[i], ağ.öncekiBaşı[i + 1] - ağ.öncekiBaşı[i]);
         analiz.faaliyetler.append(f);
     }
     analiz.anaPenceredekiYol = satırlar.size() > 1 ? çizelge.kritikYol : KritikYol(satırlar, dizin, analiz.projeBitişGünü);

@@ -19,7 +19,6 @@ struct FaaliyetAnalizi {
     bool kritik = false;      // no total float
     QDate başlama, bitiş;     // project start + ES / + EF; invalid without a start date
     QString neden;            // why it is critical, or how far it may slip and what stops it
-    QVector<int> öncekiler;   // the rows of its predecessors, each once, as listed
 };
 
 // The analysis of a project's network.
@@ -29,6 +28,9 @@ struct AğAnalizi {
     QString hesaplanamıyor;
     QVector<FaaliyetAnalizi> faaliyetler; // in stored order
     qint32 projeBitişGünü = 0;            // F, the largest EF
+    // The links: the predecessors of row i are the rows öncekiler[öncekiBaşı[i] .. öncekiBaşı[i + 1]),
+    // each once, as listed.
+    QVector<int> öncekiBaşı, öncekiler;
 
     QVector<QStringList> kritikYollar; // by the codes along them (a code stored twice by its row), at most KritikYolSınırı
     QString kritikYolSayısı;           // exact, decimal digits

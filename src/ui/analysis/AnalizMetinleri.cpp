@@ -28,20 +28,23 @@ const QStringList& Başlıklar()
     return başlıklar;
 }
 
-QStringList Hücreler(const FaaliyetAnalizi& f)
+QString Hücre(const FaaliyetAnalizi& f, int sütun)
 {
-    return {f.kodu,
-            f.adı,
-            QString::number(qint64(f.ef) - f.es),
-            QString::number(f.es),
-            QString::number(f.ef),
-            QString::number(f.ls),
-            QString::number(f.lf),
-            QString::number(f.toplamBolluk),
-            QString::number(f.serbestBolluk),
-            f.kritik ? QStringLiteral("Evet") : QStringLiteral("Hayır"),
-            Tarih(f.başlama),
-            Tarih(f.bitiş)};
+    switch (sütun) {
+    case 0: return f.kodu;
+    case 1: return f.adı;
+    case 2: return QString::number(qint64(f.ef) - f.es);
+    case 3: return QString::number(f.es);
+    case 4: return QString::number(f.ef);
+    case 5: return QString::number(f.ls);
+    case 6: return QString::number(f.lf);
+    case 7: return QString::number(f.toplamBolluk);
+    case 8: return QString::number(f.serbestBolluk);
+    case 9: return f.kritik ? QStringLiteral("Evet") : QStringLiteral("Hayır");
+    case 10: return Tarih(f.başlama);
+    case 11: return Tarih(f.bitiş);
+    default: return QString();
+    }
 }
 
 QString İpucu(const FaaliyetAnalizi& f)

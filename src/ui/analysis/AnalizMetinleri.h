@@ -11,8 +11,8 @@ namespace AnalizMetinleri {
 
 // The table's column headers, left to right.
 const QStringList& Başlıklar();
-// Row f's cells under those headers.
-QStringList Hücreler(const FaaliyetAnalizi& f);
+// Row f's cell under header `sütun`.
+QString Hücre(const FaaliyetAnalizi& f, int sütun);
 // A bar's figures, one per line.
 QString İpucu(const FaaliyetAnalizi& f);
 // Every critical path listed, the main window's one marked, then what is left and the note.

@@ -220,6 +220,11 @@ void AnalizPenceresi::Yenile()
     if (ad != m_gösterilenProje) {
         m_gösterilenProje = ad;
         Sığdır();
+    }
+    // The columns fit the first rows shown; measuring them at every refresh would
+    // cost more than all the rest of following the main window.
+    if (!m_sütunlarAyarlandı && m_model->rowCount() > 0) {
+        m_sütunlarAyarlandı = true;
         m_tablo->resizeColumnsToContents();
     }
     // The same activity stays selected while the project is shown again.

@@ -68,6 +68,7 @@ private:
     QString m_gösterilenProje;
     bool m_bekliyor = false;
     bool m_gösterildi = false;
+    bool m_sütunlarAyarlandı = false;
 
     QLabel* m_durum = nullptr;
     QSplitter* m_bölücü = nullptr;

@@ -38,7 +38,7 @@ QVariant AnalizTablosu::data(const QModelIndex& yer, int rol) const
     const FaaliyetAnalizi& f = m_faaliyetler.at(yer.row());
     switch (rol) {
     case Qt::DisplayRole:
-        return AnalizMetinleri::Hücreler(f).at(yer.column());
+        return AnalizMetinleri::Hücre(f, yer.column());
     case Qt::TextAlignmentRole:
         return int((Sayısal(yer.column()) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     case Qt::BackgroundRole:

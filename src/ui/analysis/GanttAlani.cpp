@@ -42,7 +42,7 @@ void GanttAlanı::Boşalt()
     m_çizim.reset();
     m_analiz = AğAnalizi();
     m_seçili = -1;
-    resize(0, 0);
+    // The size stays: the scroll bars do not come and go with every project shown.
     update();
 }
 

@@ -157,9 +157,12 @@ bool GanttÇizimi::OkÇiz(QPainter& boyacı, const QRectF& alan, int önceki, in
     boyacı.setPen(QPen(renk, vurgulu ? 2 : 1));
     boyacı.setBrush(Qt::NoBrush);
     boyacı.drawPolyline(yol);
+    // Bars and lines run along the axes; only the arrowheads need smoothing.
+    boyacı.setRenderHint(QPainter::Antialiasing, true);
     boyacı.setPen(Qt::NoPen);
     boyacı.setBrush(renk);
     OkUcu(boyacı, uç, e);
+    boyacı.setRenderHint(QPainter::Antialiasing, false);
     return true;
 }
 
@@ -169,7 +172,6 @@ GanttSayımı GanttÇizimi::Çiz(QPainter& boyacı, const QRectF& verilen, int s
     const QRectF alan = verilen.isValid() ? verilen : QRectF(QPointF(0, 0), Boyut());
     boyacı.save();
     boyacı.setFont(m_ölçek.yazı);
-    boyacı.setRenderHint(QPainter::Antialiasing);
     const int n = int(m_analiz.faaliyetler.size());
     if (seçili >= 0 && seçili < n)
         boyacı.fillRect(Satır(seçili), SeçiliSatırRengi);
@@ -202,7 +204,8 @@ GanttSayımı GanttÇizimi::Çiz(QPainter& boyacı, const QRectF& verilen, int s
     // The highlighted arrows go over the others.
     for (int geçiş = 0; geçiş < 2; ++geçiş) {
         for (int i = 0; i < n; ++i) {
-            for (int önceki : m_analiz.faaliyetler.at(i).öncekiler) {
+            for (int k = m_analiz.öncekiBaşı.at(i); k < m_analiz.öncekiBaşı.at(i + 1); ++k) {
+                const int önceki = m_analiz.öncekiler.at(k);
                 const bool vurgulu = seçili >= 0 && (i == seçili || önceki == seçili);
                 if (vurgulu != (geçiş == 1) || !OkÇiz(boyacı, alan, önceki, i, vurgulu))
                     continue;
