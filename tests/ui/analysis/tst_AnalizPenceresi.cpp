@@ -6,6 +6,7 @@
 #include "destek/PencereMesajKaydi.h"
 #include "ui/analysis/AnalizPenceresi.h"
 #include "ui/analysis/GanttAlani.h"
+#include "ui/analysis/GanttCizimi.h"
 #include "ui/layout/Duzenler.h"
 #include "ui/layout/Kurucu.h"
 #include "ui/main/TemelForm.h"
@@ -24,6 +25,10 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
+#include <QImage>
+#include <QPainter>
+#include <QPointer>
 #include <algorithm>
 #include <memory>
 
@@ -284,6 +289,68 @@ private slots:
         QVERIFY(gantt->GünGenişliği() < sığan);
         QTest::keyClick(pencere, Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(gantt->GünGenişliği(), sığan);
+    }
+
+    // The drawing paints onto any painter and only what meets the area it is given:
+    // the rows a scroll exposes, and nothing of the rows out of it.
+    void chartPaintsWhatMeetsTheArea_data()
+    {
+        QTest::addColumn<int>("ilkSatır");
+        QTest::addColumn<int>("satırSayısı");
+        QTest::newRow("everything") << 0 << 4;
+        QTest::newRow("the first row") << 0 << 1;
+        QTest::newRow("the middle rows") << 1 << 2;
+        QTest::newRow("the axis alone") << -1 << 0;
+    }
+    void chartPaintsWhatMeetsTheArea()
+    {
+        QFETCH(int, ilkSatır);
+        QFETCH(int, satırSayısı);
+        const KayıtlıProje proje{"P", {QDate(2026, 3, 1), QDate(2026, 3, 1)}, {QDate(2026, 3, 11), QDate(2026, 3, 11)}};
+        QVector<KayıtlıFaaliyet> faaliyetler;
+        for (const Faaliyet& f : Örnek)
+            faaliyetler.append({f.kodu, f.adı, {f.süre, f.süre}, f.öncekiler});
+        const AğAnalizi analiz = AnaliziHesapla(faaliyetler, proje);
+        const GanttÇizimi çizim(analiz, QDate(2026, 3, 1), 10, GanttÖlçeği{12, QFont()});
+        QImage resim(çizim.Boyut().toSize(), QImage::Format_ARGB32);
+        QPainter boyacı(&resim);
+        QRectF alan = ilkSatır < 0 ? QRectF(0, 0, resim.width(), çizim.Satır(0).top() - 1)
+                                   : çizim.Satır(ilkSatır).united(çizim.Satır(ilkSatır + satırSayısı - 1));
+        alan.adjust(0, 1, 0, -1);
+        QCOMPARE(çizim.Çiz(boyacı, alan).çubuk, satırSayısı);
+        QCOMPARE(çizim.Çiz(boyacı).ok, 4);
+        QCOMPARE(çizim.ÇubukBul(çizim.Çubuk(2).center()), 2);
+        QCOMPARE(çizim.ÇubukBul(QPointF(0, çizim.Çubuk(2).center().y())), -1);
+    }
+
+    // Hovering a bar shows its figures in the CPM terms.
+    void hoveringABarShowsItsFigures()
+    {
+        AçıkAnaliz açık(Örnek);
+        QVERIFY(ÖneGetirVeBekle(açık.pencere));
+        GanttAlanı* gantt = açık.pencere->gantt();
+        açık.pencere->SatırıSeç(1);
+        const QRectF çubuk = gantt->Seç(1);
+        QHelpEvent olay(QEvent::ToolTip, çubuk.center().toPoint(), gantt->mapToGlobal(çubuk.center().toPoint()));
+        QCoreApplication::sendEvent(gantt, &olay);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY2(QToolTip::text().contains("En geç başlama (LS): 5, en geç bitirme (LF): 7")
+                     && QToolTip::text().contains("Toplam bolluk: 2 gün, serbest bolluk: 2 gün"),
+                 qPrintable(QToolTip::text()));
+        QToolTip::hideText();
+    }
+
+    // The window goes with the main window, and keeps its place as it goes.
+    void closesWithTheMainWindow()
+    {
+        GeçiciVeritabanı vt;
+        TemelForm ana(vt.depo());
+        QPointer<AnalizPenceresi> pencere = AnaliziAç(ana);
+        pencere->resize(640, 480);
+        ana.close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!pencere);
+        QCOMPARE(AnaliziAç(ana)->size(), QSize(640, 480));
     }
 
     // Size, place and splitter come back the next time the window opens.
