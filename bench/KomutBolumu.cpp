@@ -30,7 +30,8 @@ class Onaylayıcı {
 public:
     Onaylayıcı()
     {
-        Mesaj::GöstericiKur([](QWidget*, const QString&, const QString& metin, QMessageBox::Icon simge) {
+        Mesaj::GöstericiKur([](QWidget*, const QString&, const QString& metin, QMessageBox::Icon simge,
+                               const QString&) {
             if (simge != QMessageBox::Question) {
                 std::fprintf(stderr, "Beklenmeyen ileti: %s\n", qPrintable(metin));
                 std::exit(1);

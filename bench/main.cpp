@@ -45,6 +45,8 @@ int main(int argc, char* argv[])
     }
     if (çalışsın("geçiş"))
         İleriGeçişBölümü(tablo);
+    if (çalışsın("analiz"))
+        AnalizBölümü(tablo, vtler.first(), klasör.path());
     if (çalışsın("komut"))
         KomutBölümü(tablo, vtler.last());
     if (çalışsın("başlatma"))

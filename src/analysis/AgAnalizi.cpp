@@ -94,6 +94,8 @@ AğAnalizi AnaliziHesapla(const QVector<KayıtlıFaaliyet>& faaliyetler, const K
     }
 
     analiz.projeBitişGünü = qint32(ağ.bitiş);
+    analiz.öncekiBaşı = ağ.öncekiBaşı;
+    analiz.öncekiler = ağ.öncekiler;
     analiz.faaliyetler.reserve(ağ.Boyut());
     for (int i = 0; i < ağ.Boyut(); ++i) {
         FaaliyetAnalizi f;

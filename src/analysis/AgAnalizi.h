@@ -28,6 +28,9 @@ struct AğAnalizi {
     QString hesaplanamıyor;
     QVector<FaaliyetAnalizi> faaliyetler; // in stored order
     qint32 projeBitişGünü = 0;            // F, the largest EF
+    // The links: the predecessors of row i are the rows öncekiler[öncekiBaşı[i] .. öncekiBaşı[i + 1]),
+    // each once, as listed.
+    QVector<int> öncekiBaşı, öncekiler;
 
     QVector<QStringList> kritikYollar; // by the codes along them (a code stored twice by its row), at most KritikYolSınırı
     QString kritikYolSayısı;           // exact, decimal digits

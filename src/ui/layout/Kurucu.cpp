@@ -14,7 +14,9 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <limits>
 #include <QPushButton>
 #include <QScreen>
@@ -162,17 +164,20 @@ int Piksel(int twips)
     return Piksel(twips, Ölçek());
 }
 
-void PencereyiKur(QWidget* pencere, const PencereDüzeni& düzen, void* denetimler)
+namespace {
+
+void PencereyiAyarla(QWidget* pencere, const PencereDüzeni& düzen)
 {
-    QPushButton* escDüğmesi = nullptr;
     pencere->setWindowTitle(QString::fromUtf8(düzen.başlık));
     const Qt::WindowFlags ortak = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                   | Qt::WindowCloseButtonHint;
     pencere->setWindowFlags(düzen.anaPencere ? Qt::Window | ortak | Qt::WindowMinimizeButtonHint
                                              : Qt::Dialog | ortak);
-    pencere->setFixedSize(Piksel(düzen.genişlik), Piksel(düzen.yükseklik));
-    PencereRolünüKur(pencere, düzen.anaPencere);
+}
 
+void DenetimleriKur(QWidget* pencere, const PencereDüzeni& düzen, void* denetimler)
+{
+    QPushButton* escDüğmesi = nullptr;
     QWidget* çerçeve = nullptr;
     QLabel* bekleyenEtiket = nullptr;
     QWidget* öncekiOdak = nullptr;
@@ -218,6 +223,27 @@ void PencereyiKur(QWidget* pencere, const PencereDüzeni& düzen, void* denetiml
                 esc->click();
         });
     }
+}
+
+} // namespace
+
+void PencereyiKur(QWidget* pencere, const PencereDüzeni& düzen, void* denetimler)
+{
+    PencereyiAyarla(pencere, düzen);
+    pencere->setFixedSize(Piksel(düzen.genişlik), Piksel(düzen.yükseklik));
+    PencereRolünüKur(pencere, düzen.anaPencere);
+    DenetimleriKur(pencere, düzen, denetimler);
+}
+
+void PencereyiKur(QMainWindow* pencere, const PencereDüzeni& düzen, void* denetimler)
+{
+    PencereyiAyarla(pencere, düzen);
+    auto* istemci = new QWidget(pencere);
+    istemci->setFixedSize(Piksel(düzen.genişlik), Piksel(düzen.yükseklik));
+    pencere->setCentralWidget(istemci);
+    // The window takes its size hint, the client area and whatever bars it gets, and keeps it.
+    pencere->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    DenetimleriKur(istemci, düzen, denetimler);
 }
 
 void Ortala(QWidget* pencere)

@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QWidget>
 
+class QMainWindow;
+
 // Device-independent pixels per twip for a window font: the layouts were drawn for an
 // 8-point dialog font (15 twips a pixel at 96 DPI); a larger font scales every place
 // and size alike, so each control keeps its relative place and every label fits.
@@ -21,9 +23,15 @@ int Piksel(int twips);
 // `denetimler`. Esc clicks the cancel button only while that button is enabled.
 void PencereyiKur(QWidget* pencere, const PencereDüzeni& düzen, void* denetimler);
 
-// The same, giving the window's control struct.
-template <typename D>
-D PencereyiKur(QWidget* pencere, const TürlüDüzen<D>& düzen)
+
+// A main window's controls go on a client widget of their own, its central widget, at
+// the layout's size; the window takes the caption and flags and stays fixed at that
+// client size plus its menu bar. Qt itself announces a QMainWindow as a window.
+void PencereyiKur(QMainWindow* pencere, const PencereDüzeni& düzen, void* denetimler);
+
+// Either, giving the window's control struct.
+template <typename D, typename Pencere>
+D PencereyiKur(Pencere* pencere, const TürlüDüzen<D>& düzen)
 {
     D denetimler;
     PencereyiKur(pencere, düzen, &denetimler);

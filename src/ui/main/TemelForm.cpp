@@ -99,6 +99,7 @@ TemelForm::TemelForm(ProjeDeposu depo, İlkListe ilkListe)
     connect(SonFaaliyetiSilDüğmesi, &QPushButton::clicked, this, &TemelForm::SonFaaliyetiSilDüğmesi_Click);
     connect(TümKayıtlarıSilDüğmesi, &QPushButton::clicked, this, &TemelForm::TümKayıtlarıSilDüğmesi_Click);
 
+    MenüleriKur();
     if (ilkListe == İlkListe::DepodanOku)
         ProjeleriEkle();
     Ortala(this);
@@ -135,6 +136,7 @@ void TemelForm::ProjeyiBoşalt()
         kutu->setToolTip(QString());
     }
     FaaliyetlerListesi->clear();
+    AnaliziGüncelle();
 }
 
 void TemelForm::ProjeListesi_Click()

@@ -5,19 +5,21 @@
 #include "ui/DiyalogBaglami.h"
 #include "ui/layout/Duzenler.h"
 
+#include <QMainWindow>
 #include <QPointer>
 #include <QVector>
-#include <QWidget>
 #include <optional>
 
+class AnalizPenceresi;
 class FaaliyetDeğiştirmeFormu;
 class FaaliyetEklemeFormu;
 class ProjeDeğiştirFormu;
 class ProjeEklemeFormu;
 
 // The main window: the project list, the selected project's information and its
-// activities with their earliest start and finish, and the eight command buttons.
-class TemelForm : public QWidget, public TemelFormDenetimleri {
+// activities with their earliest start and finish, and the eight command buttons;
+// above them the menu bar of the analysis window and the about box.
+class TemelForm : public QMainWindow, public TemelFormDenetimleri {
 public:
     enum class İlkListe {
         DepodanOku,     // the window lists the stored projects as it is built
@@ -60,6 +62,17 @@ public:
     // The text of the selected project, empty when none is selected.
     QString SeçiliProje() const;
 
+    // The project as it was read and its activities; none after a failed read or
+    // with nothing selected.
+    const std::optional<KayıtlıProje>& GösterilenProje() const { return m_proje; }
+    const QVector<KayıtlıFaaliyet>& GösterilenFaaliyetler() const { return m_faaliyetler; }
+
+    // Menu commands: the analysis window (opened, or brought to the front) and the about box.
+    void AnalizPenceresiniAç();
+    void KavrionHakkında();
+    // The analysis window while it is open; null when closed.
+    AnalizPenceresi* AçıkAnalizPenceresi() const;
+
 protected:
     void closeEvent(QCloseEvent* olay) override;
 
@@ -67,6 +80,9 @@ private:
     // Forgets the project shown and empties every field and the activity list.
     void ProjeyiBoşalt();
     DiyalogBağlamı Bağlam();
+    void MenüleriKur();
+    // The analysis window shows what this window shows once the running command is done.
+    void AnaliziGüncelle();
 
     ProjeDeposu m_depo;
     // The project on screen as it was read, and its activities in the list's order:
@@ -78,4 +94,5 @@ private:
     QPointer<ProjeDeğiştirFormu> m_projeDeğiştirFormu;
     QPointer<FaaliyetEklemeFormu> m_faaliyetEklemeFormu;
     QPointer<FaaliyetDeğiştirmeFormu> m_faaliyetDeğiştirmeFormu;
+    QPointer<AnalizPenceresi> m_analizPenceresi;
 };

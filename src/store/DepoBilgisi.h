@@ -1,0 +1,15 @@
+#pragma once
+
+#include "store/DepoHatasi.h"
+#include "store/ProjeDeposu.h"
+
+#include <QString>
+
+// What the about box says of the database: the file the store works on and the
+// version of the SQLite engine that reads it.
+struct DepoBilgisi {
+    QString yol;
+    QString sqliteSürümü;
+};
+
+DepoHatası DepoBilgisiniOku(const ProjeDeposu& depo, DepoBilgisi& bilgi);

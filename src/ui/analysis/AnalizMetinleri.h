@@ -1,0 +1,23 @@
+#pragma once
+
+#include "analysis/AgAnalizi.h"
+
+#include <QString>
+#include <QStringList>
+
+// The analysis as the window writes it, in Turkish with the CPM terms and the
+// regional dates: the table's cells, a bar's tool tip and the lines under the chart.
+namespace AnalizMetinleri {
+
+// The table's column headers, left to right.
+const QStringList& Başlıklar();
+// Row f's cell under header `sütun`.
+QString Hücre(const FaaliyetAnalizi& f, int sütun);
+// A bar's figures, one per line.
+QString İpucu(const FaaliyetAnalizi& f);
+// Every critical path listed, the main window's one marked, then what is left and the note.
+QString KritikYollar(const AğAnalizi& analiz);
+// The computed finish against the project's own dates.
+QString Plan(const AğAnalizi& analiz);
+
+} // namespace AnalizMetinleri

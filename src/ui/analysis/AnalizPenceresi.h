@@ -1,0 +1,82 @@
+#pragma once
+
+#include "analysis/AgAnalizi.h"
+#include "store/Kayitlar.h"
+#include "ui/DiyalogBaglami.h"
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+class AnalizTablosu;
+class GanttAlanı;
+class QLabel;
+class QPlainTextEdit;
+class QScrollArea;
+class QSplitter;
+class QTableView;
+
+// What the main window shows: the project as it was read and its activities; no
+// project after a failed read.
+struct GösterilenKayıtlar {
+    std::optional<KayıtlıProje> proje;
+    QVector<KayıtlıFaaliyet> faaliyetler;
+};
+
+// "Ağ Analizi": the selected project's full analysis in a table, its Gantt chart, its
+// critical paths, its plan against the dates and why the selected activity is critical.
+// A modeless window owned by the main window that follows what that window shows;
+// closing it unloads it. Its size, place and splitter are kept between runs.
+class AnalizPenceresi : public QWidget {
+public:
+    AnalizPenceresi(const DiyalogBağlamı& bağlam, std::function<GösterilenKayıtlar()> gösterilen);
+
+    // Shows the window where it was last time (or over its owner the first time) and
+    // brings it to the front.
+    void ÖneGetir();
+    // Shows the main window's state once the running command is done; calls made
+    // meanwhile come to one refresh.
+    void Güncellenecek();
+    // Shows the main window's state now.
+    void Yenile();
+
+    // The row selected in the table, -1 for none; selecting highlights its bar.
+    int SeçiliSatır() const;
+    void SatırıSeç(int satır);
+
+    // For tests and the benchmark: the parts as the user sees them.
+    QLabel* durum() const { return m_durum; }
+    QTableView* tablo() const { return m_tablo; }
+    GanttAlanı* gantt() const { return m_gantt; }
+    QScrollArea* kaydırma() const { return m_kaydırma; }
+    QPlainTextEdit* yollar() const { return m_yollar; }
+    QLabel* plan() const { return m_plan; }
+    QLabel* neden() const { return m_neden; }
+    const AğAnalizi& analiz() const { return m_analiz; }
+
+protected:
+    void closeEvent(QCloseEvent* olay) override;
+
+private:
+    void Kur();
+    void SeçimDeğişti();
+    void Sığdır();
+
+    DiyalogBağlamı m_bağlam;
+    std::function<GösterilenKayıtlar()> m_gösterilen;
+    AğAnalizi m_analiz;
+    QString m_gösterilenProje;
+    bool m_bekliyor = false;
+    bool m_gösterildi = false;
+    bool m_sütunlarAyarlandı = false;
+
+    QLabel* m_durum = nullptr;
+    QSplitter* m_bölücü = nullptr;
+    QTableView* m_tablo = nullptr;
+    AnalizTablosu* m_model = nullptr;
+    QScrollArea* m_kaydırma = nullptr;
+    GanttAlanı* m_gantt = nullptr;
+    QPlainTextEdit* m_yollar = nullptr;
+    QLabel* m_plan = nullptr;
+    QLabel* m_neden = nullptr;
+};
