@@ -1,7 +1,6 @@
 #include "Bolumler.h"
+#include "OlculenPencere.h"
 #include "XGozcusu.h"
-#include "ui/layout/Duzenler.h"
-#include "ui/layout/Kurucu.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -145,7 +144,12 @@ void BaşlatmaBölümü(Tablo& tablo, const Deney::Veritabanı& vt)
     QTemporaryDir klasör;
     const QString bin = QCoreApplication::applicationDirPath();
     QFile::copy(vt.yol, VeritabanıYolu(klasör.path()));
-    const QSize boyut(Piksel(Düzenler::TemelForm().genişlik), Piksel(Düzenler::TemelForm().yükseklik));
+    // The main window's size with its menu bar, as this platform lays it out: the
+    // yardsticks are made as large, and the started window is known by it.
+    const QSize boyut = [&] {
+        ÖlçülenPencere ölçülen(vt.yol);
+        return ölçülen.pencere().size();
+    }();
     const QString boşPencere = Kopyala(bin + QStringLiteral("/kavrion-bos-pencere"), klasör.path());
     const QStringList boyutArgümanı{QString::number(boyut.width()), QString::number(boyut.height())};
     // The yardstick, and beside it the same window with one line of text: what any
