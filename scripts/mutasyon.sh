@@ -48,7 +48,7 @@ hatalar=(
 "çekirdek@@src/rules/FaaliyetKurallari.cpp@@if (öncekiler.contains(kod, Qt::CaseSensitive))@@if (öncekiler.contains(kod, Qt::CaseInsensitive))@@\"a\" counts as \"A\" when predecessors are picked"
 "çekirdek@@src/rules/FaaliyetKurallari.cpp@@if (öncekilerGerekli && öncekiler.isEmpty())@@if (false && öncekiler.isEmpty())@@a second activity is saved without predecessors"
 "pencere@@src/ui/main/TemelForm.cpp@@    ProjeyiBoşalt();
-    KritikYolKutusu->clear();@@    KritikYolKutusu->clear();@@a failed read leaves the previous project on screen"
+    const QString ad = SeçiliProje();@@    const QString ad = SeçiliProje();@@a failed read leaves the previous project on screen"
 "pencere@@src/ui/activity/FaaliyetEklemeFormu.cpp@@bağlam().depo.FaaliyetEkle(m_proje, *faaliyet)@@bağlam().depo.FaaliyetEkle(bağlam().seçiliProje(), *faaliyet)@@an activity goes to the project selected at save, not at entry"
 "pencere@@src/ui/project/ProjeEklemeFormu.cpp@@    Çerçeve->setEnabled(false);
     KapatDüğmesi->setEnabled(true);@@    Çerçeve->setEnabled(false);@@after Vazgeç the add dialog cannot be closed"
