@@ -1,67 +1,55 @@
 #include "destek/BozukVeritabani.h"
 
-#include "destek/Ariza.h"
 #include "destek/GeciciVeritabani.h"
-#include "store/ProjeDeposu.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
-
-namespace {
-
-bool BirProjeli(const QString& yol)
-{
-    ŞemadanOluştur(yol);
-    return DosyadaÇalıştır(yol, {QStringLiteral("INSERT INTO ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi)"
-                                            " VALUES ('ALFA', '2026-03-01', '2026-03-11')"),
-                             QStringLiteral("INSERT INTO FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure)"
-                                            " VALUES ('ALFA', 'A', 'a', 3)")});
-}
-
-} // namespace
+#include <QRandomGenerator>
 
 BozukVeritabanı::BozukVeritabanı(const QString& klasör, Bozukluk bozukluk)
 {
     const QString yol = VeritabanıYolu(klasör);
+    QFile dosya(yol);
+    QByteArray çöp(16384, '\0');
+    QRandomGenerator(20260301).fillRange(reinterpret_cast<quint32*>(çöp.data()), çöp.size() / 4);
+    const QString proje = "CREATE TABLE ProjeTablosu (Kimlik INTEGER PRIMARY KEY, ProjeAdi, BaslamaTarihi, BitisTarihi)";
     switch (bozukluk) {
     case Bozukluk::Yok:
-        m_hazır = !QFile::exists(yol);
+        m_hazır = !dosya.exists();
         break;
     case Bozukluk::Klasör:
         m_hazır = QDir(klasör).mkdir(QStringLiteral("Proje.mdb"));
         break;
     case Bozukluk::Boş:
-        m_hazır = DosyayaYaz(yol, QByteArray());
-        break;
     case Bozukluk::Çöp:
-        m_hazır = DosyayaYaz(yol, Çöp(16384));
+        m_hazır = dosya.open(QIODevice::WriteOnly) && dosya.write(bozukluk == Bozukluk::Çöp ? çöp : QByteArray()) >= 0;
         break;
     case Bozukluk::Tablosuz:
-        m_hazır = DosyadaÇalıştır(yol, {QStringLiteral("CREATE TABLE Notlar (Metin TEXT)")});
+        m_hazır = DosyadaÇalıştır(yol, {"CREATE TABLE Notlar (Metin TEXT)"});
         break;
     case Bozukluk::SütunuEksik:
-        m_hazır = DosyadaÇalıştır(yol, {QStringLiteral("CREATE TABLE ProjeTablosu (Kimlik INTEGER PRIMARY KEY, ProjeAdi,"
-                                                       " BaslamaTarihi, BitisTarihi)"),
-                                        QStringLiteral("CREATE TABLE FaaliyetlerTablosu (Kimlik INTEGER PRIMARY KEY,"
-                                                       " Projesi, Kodu, Adi, OngorulenSure)")});
+        m_hazır = DosyadaÇalıştır(yol, {proje, "CREATE TABLE FaaliyetlerTablosu (Kimlik INTEGER PRIMARY KEY, Projesi, Kodu,"
+                                              " Adi, OngorulenSure)"});
         break;
     case Bozukluk::KimliksizTablo:
-        m_hazır = DosyadaÇalıştır(yol, {QStringLiteral("CREATE TABLE ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi)"),
-                                        QStringLiteral("CREATE TABLE FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure,"
-                                                       " OncekiFaaliyet)")});
+        m_hazır = DosyadaÇalıştır(yol, {"CREATE TABLE ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi)",
+                                        "CREATE TABLE FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet)"});
         break;
     case Bozukluk::Okunamaz:
-        m_hazır = BirProjeli(yol) && QFile::setPermissions(yol, QFile::WriteOwner);
-        break;
     case Bozukluk::SaltOkunur:
-        m_hazır = BirProjeli(yol) && QFile::setPermissions(yol, QFile::ReadOwner);
-        break;
     case Bozukluk::ÖzelKilitli:
-        m_hazır = BirProjeli(yol);
-        m_kilit = std::make_unique<KilitTutanSüreç>(yol, KilitTutanSüreç::Kilit::Özel);
-        m_hazır = m_hazır && m_kilit->tutuyor();
+        ŞemadanOluştur(yol);
+        m_hazır = DosyadaÇalıştır(yol, {"INSERT INTO ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi)"
+                                        " VALUES ('ALFA', '2026-03-01', '2026-03-11')",
+                                        "INSERT INTO FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure)"
+                                        " VALUES ('ALFA', 'A', 'a', 3)"});
+        if (bozukluk == Bozukluk::ÖzelKilitli) {
+            m_kilit = std::make_unique<KilitTutanSüreç>(yol, KilitTutanSüreç::Kilit::Özel);
+            m_hazır = m_hazır && m_kilit->tutuyor();
+        } else {
+            m_hazır = m_hazır && dosya.setPermissions(bozukluk == Bozukluk::Okunamaz ? QFile::WriteOwner : QFile::ReadOwner);
+        }
         break;
     }
 }

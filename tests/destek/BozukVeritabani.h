@@ -2,22 +2,21 @@
 
 #include "destek/KilitTutanSurec.h"
 
-#include <QString>
 #include <QStringList>
 #include <memory>
 
 // The ways a user's Proje.mdb can keep Kavrion from starting, or from writing.
 enum class Bozukluk {
-    Yok,         // no file at all
-    Klasör,      // a folder of that name
-    Boş,         // an empty file
-    Çöp,         // random bytes
-    Tablosuz,    // an SQLite file without our tables
-    SütunuEksik, // our tables, one column missing
-    KimliksizTablo, // every column named in the tables, but not the row number that keeps their order
-    Okunamaz,    // our database, without read permission
-    SaltOkunur,  // our database, read-only
-    ÖzelKilitli, // our database, locked exclusively by another process
+    Yok,            // no file at all
+    Klasör,         // a folder of that name
+    Boş,            // an empty file
+    Çöp,            // random bytes
+    Tablosuz,       // an SQLite file without our tables
+    SütunuEksik,    // our tables, one column missing
+    KimliksizTablo, // every column named, but not the row number that keeps their order
+    Okunamaz,       // our database, without read permission
+    SaltOkunur,     // our database, read-only
+    ÖzelKilitli,    // our database, locked exclusively by another process
 };
 
 // Lays out Proje.mdb in `klasör` broken in the given way; the last three hold one

@@ -7,12 +7,11 @@
 #include <QTemporaryDir>
 #include <memory>
 
-// A fresh Proje.mdb in its own temporary folder, opened on its own connection.
+// A fresh Proje.mdb in its own temporary folder (or one the test prepared, e.g. on a
+// small file system), opened on its own connection.
 class GeçiciVeritabanı {
 public:
-    GeçiciVeritabanı();
-    // The same in a folder the test has prepared, e.g. on a small file system.
-    explicit GeçiciVeritabanı(const QString& klasör);
+    explicit GeçiciVeritabanı(const QString& klasör = QString());
     GeçiciVeritabanı(const GeçiciVeritabanı&) = delete;
     GeçiciVeritabanı& operator=(const GeçiciVeritabanı&) = delete;
 
@@ -23,9 +22,11 @@ public:
     // Adds a project and its activities.
     void ProjeEkle(const QString& ad, const QDate& başlama = QDate(2026, 3, 1),
                    const QDate& bitiş = QDate(2026, 3, 11), const QVector<Faaliyet>& faaliyetler = {}) const;
-
-    // Every row of both tables as text, read through a second connection: what is really on disk.
-    QStringList Satırlar() const;
+    // What is really on disk, read through a second connection.
+    QStringList Satırlar() const { return DosyadakiSatırlar(yol()); }
+    // Every row of both tables of the file at `yol` through a connection of its own:
+    // "P|name|start|end|" and "F|project|code|name|duration|predecessors"; empty when unreadable.
+    static QStringList DosyadakiSatırlar(const QString& yol);
 
 private:
     QTemporaryDir m_dizin;
@@ -33,10 +34,9 @@ private:
     std::unique_ptr<GeçiciBağlantı> m_bağlantı;
 };
 
-// Every row of both tables of the file at `yol`, read through a connection of its own:
-// "P|name|start|end|" and "F|project|code|name|duration|predecessors". Empty when the
-// file cannot be read.
-QStringList DosyadakiSatırlar(const QString& yol);
+// Project ALFA (1–31 January 2026) with activities A, B (after A) and C (after A),
+// and BETA (February) with A.
+void ÖrnekProjeler(const GeçiciVeritabanı& vt);
 
 // Runs statements on the file at `yol` through a connection of its own, as another
 // program would; false when one of them fails.

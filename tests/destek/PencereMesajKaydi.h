@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QMessageBox>
+#include "ui/Mesaj.h"
+
 #include <QQueue>
-#include <QString>
 #include <QStringList>
 #include <QVector>
 #include <functional>
@@ -12,14 +12,24 @@
 class MesajKaydı {
 public:
     struct Kutu {
-        QString başlık;
-        QString metin;
-        QMessageBox::Icon simge;
+        QString başlık, metin;
+        QMessageBox::Icon simge = QMessageBox::NoIcon;
         QString ayrıntı;
     };
 
-    MesajKaydı();
-    ~MesajKaydı();
+    MesajKaydı()
+    {
+        Mesaj::GöstericiKur([this](QWidget*, const QString& başlık, const QString& metin, QMessageBox::Icon simge,
+                                   const QString& ayrıntı) {
+            m_kutular.append({başlık, metin, simge, ayrıntı});
+            if (m_açıkken)
+                m_açıkken();
+            if (!m_yanıtlar.isEmpty())
+                return m_yanıtlar.dequeue();
+            return simge == QMessageBox::Question ? QMessageBox::Yes : QMessageBox::Ok;
+        });
+    }
+    ~MesajKaydı() { Mesaj::GöstericiKur({}); }
     MesajKaydı(const MesajKaydı&) = delete;
     MesajKaydı& operator=(const MesajKaydı&) = delete;
 
@@ -30,10 +40,18 @@ public:
 
     int sayı() const { return int(m_kutular.size()); }
     const QVector<Kutu>& kutular() const { return m_kutular; }
-    Kutu son() const { return m_kutular.isEmpty() ? Kutu{QString(), QString(), QMessageBox::NoIcon, QString()} : m_kutular.last(); }
+    Kutu son() const { return m_kutular.isEmpty() ? Kutu() : m_kutular.last(); }
     void Temizle() { m_kutular.clear(); }
     // The texts of the error boxes ("Hata N: ..."), confirmations and notices left out.
-    QStringList hatalar() const;
+    QStringList hatalar() const
+    {
+        QStringList metinler;
+        for (const Kutu& kutu : m_kutular) {
+            if (kutu.simge == QMessageBox::Critical)
+                metinler << kutu.metin;
+        }
+        return metinler;
+    }
 
 private:
     QVector<Kutu> m_kutular;

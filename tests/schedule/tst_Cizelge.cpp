@@ -1,7 +1,7 @@
-// The forward pass, the critical path and the predecessor walk over rows as text.
+// The forward pass and the critical path over rows as text; the predecessor walk
+// through the explanations of what cannot be computed.
 #include "destek/Yereller.h"
 #include "schedule/Cizelge.h"
-#include "schedule/OncekiListesi.h"
 
 #include <QTest>
 
@@ -33,21 +33,6 @@ class ScheduleTest : public QObject {
 
 private slots:
     void initTestCase() { QLocale::setDefault(Türkçe); }
-
-    void predecessorWalk_data()
-    {
-        QTest::addColumn<QString>("liste");
-        QTest::addColumn<QStringList>("kodlar");
-        QTest::newRow("doubled comma") << "A,,B" << QStringList{"A", ",", "B"};
-        QTest::newRow("trailing comma") << "A," << QStringList{"A", ""};
-        QTest::newRow("empty") << "" << QStringList{""};
-    }
-    void predecessorWalk()
-    {
-        QFETCH(QString, liste);
-        QFETCH(QStringList, kodlar);
-        QCOMPARE(ÖncekiKodları(liste), kodlar);
-    }
 
     void forwardPass_data()
     {
@@ -88,13 +73,6 @@ private slots:
         QTEST(sonuç.enGeçGünSayısı, "enGeç");
         QTEST(sonuç.enErkenGünSayısı, "enErken");
         QTEST(sonuç.kritikYol, "kritikYol");
-    }
-
-    void firstFinishIsTheDurationTextUnchanged()
-    {
-        auto satırlar = Satırlar("A:a:007:");
-        ÇizelgeyiHesapla(satırlar);
-        QCOMPARE(satırlar[0].ef, QStringLiteral("007"));
     }
 
     void notComputable_data()

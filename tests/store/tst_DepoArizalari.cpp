@@ -1,8 +1,8 @@
 // The store under failures planted through its fault seam: a failure at any statement
 // of any command is returned as it is and leaves the file as it was, and a change or
-// delete given a record another program has changed since is refused. The quick real
-// faults, once for each kind of write, show that the seam stands for what happens.
-#include "destek/Ariza.h"
+// delete given a record another program has changed since is refused. The real faults
+// that show the seam stands for what happens are in tst_CokmeGuvenligi.
+#include "destek/GeciciVeritabani.h"
 #include "destek/Ozet.h"
 #include "store/ArizaNoktasi.h"
 
@@ -45,7 +45,6 @@ const DepoHatası Planlanan = DepoHatası::yeni(10, QStringLiteral("Disk okunama
 
 int planlanan = 0, değiştiren = 0, eskiKayıt = 0, eskiReddedilen = 0;
 QStringList adımlar;
-ArızaSayıları gerçek;
 
 // Plants a failure at the command's 1st, 2nd, ... statement until it runs without
 // meeting it: each planted run must return the planted error and leave the file as it
@@ -86,7 +85,6 @@ private slots:
                                "(statements: %2); files changed by a failed command %3; stale records tried %4, "
                                "refused with nothing written %5")
                     .arg(planlanan).arg(adımlar.join(", ")).arg(değiştiren).arg(eskiKayıt).arg(eskiReddedilen));
-        ÖzetYaz(QStringLiteral("store real faults (read-only, garbage): ") + gerçek.Metin());
     }
 
     void everyFailedStatementIsReturnedAndNothingWritten_data()
@@ -175,19 +173,6 @@ private slots:
             ArizaNoktasi::Kur(1, Planlanan);
             QCOMPARE(oku().açıklama, Planlanan.açıklama);
         }
-    }
-
-    // Disk full and a lock held past the wait are in tst_CokmeGuvenligi.
-    void realFaults_data()
-    {
-        ArızaSatırları([](ArızaTürü t) { return t != ArızaTürü::DiskDolu && t != ArızaTürü::YazmaKilidi; });
-    }
-    void realFaults()
-    {
-        QFETCH(ArızaTürü, tür);
-        QFETCH(int, komut);
-        QFETCH(QString, metin);
-        ArızadaYaz(tür, komut, metin, gerçek);
     }
 
     // A list whose reading fails after its first rows (a damaged page) is an error, not a shorter list.

@@ -1,4 +1,5 @@
 // What the store does when the file under an open connection is changed by others.
+#include "destek/DosyaIzinleri.h"
 #include "destek/GeciciVeritabani.h"
 
 #include <QFile>
@@ -46,6 +47,38 @@ private slots:
         QVERIFY(!açık.depo().ProjeEkle({QStringLiteral("GAMA"), QDate(2026, 1, 1), QDate(2026, 2, 1)}));
         QCOMPARE(açık.Satırlar(), (QStringList{QStringLiteral("P|BETA|2026-03-01|2026-03-11|"),
                                                QStringLiteral("P|GAMA|2026-01-01|2026-02-01|")}));
+    }
+
+    // Made read-only while open, the file or its folder (then no journal can be made):
+    // the write is refused though the descriptor SQLite holds could still write, and
+    // carried out once the right is back.
+    void madeReadOnlyWhileOpenIsNotWritten_data()
+    {
+        QTest::addColumn<bool>("klasör");
+        QTest::newRow("file") << false;
+        QTest::newRow("folder") << true;
+    }
+    void madeReadOnlyWhileOpenIsNotWritten()
+    {
+        QFETCH(bool, klasör);
+        GeçiciVeritabanı açık;
+        ÖrnekProjeler(açık);
+        const QStringList önce = açık.Satırlar();
+        KayıtlıProje alfa;
+        QVERIFY(!açık.depo().ProjeOku(QStringLiteral("ALFA"), alfa));
+        const Proje yeni{QStringLiteral("ALFA 2"), QDate(2026, 1, 2), QDate(2026, 2, 3)};
+        const QString yol = klasör ? açık.klasör() : açık.yol();
+        QVERIFY(QFile::setPermissions(yol, QFile::ReadOwner | (klasör ? QFile::ExeOwner : QFile::Permissions())));
+        DepoHatası hata;
+        {
+            const DosyaİzinleriGeçerli izinler; // root would write anyway
+            hata = açık.depo().ProjeDeğiştir(alfa, yeni);
+        }
+        QFile::setPermissions(yol, QFile::ReadOwner | QFile::WriteOwner | (klasör ? QFile::ExeOwner : QFile::Permissions()));
+        QCOMPARE(QStringLiteral("Hata %1: %2").arg(hata.numara).arg(hata.açıklama),
+                 QStringLiteral("Hata 8: Veritabanına yazılamıyor: dosya ya da bulunduğu klasör salt okunur."));
+        QCOMPARE(açık.Satırlar(), önce);
+        QVERIFY(!açık.depo().ProjeDeğiştir(alfa, yeni));
     }
 
     void replacedByWhatIsNoKavrionFileIsNotWritten_data()

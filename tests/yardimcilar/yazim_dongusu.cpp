@@ -8,20 +8,17 @@
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
+#include <cstdio>
 #include <unistd.h>
 
 namespace {
 
-// Straight to the pipe, unbuffered, so nothing said is lost when the kill comes.
+// Straight to the pipe (standard output is unbuffered), so nothing said is lost when the kill comes.
 void Söyle(const QStringList& alanlar)
 {
     const QByteArray satır = alanlar.join(QLatin1Char('\t')).toUtf8() + '\n';
-    for (qint64 yazılan = 0; yazılan < satır.size();) {
-        const ssize_t n = write(STDOUT_FILENO, satır.constData() + yazılan, size_t(satır.size() - yazılan));
-        if (n <= 0)
-            _exit(4);
-        yazılan += n;
-    }
+    if (std::fwrite(satır.constData(), 1, size_t(satır.size()), stdout) != size_t(satır.size()))
+        _exit(4);
 }
 
 bool Sonuç(const DepoHatası& hata)
@@ -98,6 +95,7 @@ private:
 int main(int argc, char* argv[])
 {
     QCoreApplication uygulama(argc, argv);
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     const QStringList argümanlar = QCoreApplication::arguments();
     if (argümanlar.size() != 3)
         return 2;
