@@ -66,7 +66,7 @@ hatalar=(
 
 testler() { # the test targets of the given folders of tests/
     for klasor in "$@"; do
-        find "$kopya/tests/$klasor" -name 'tst_*.cpp' -exec basename {} .cpp \;
+        find "$kopya/kaynak/tests/$klasor" -name 'tst_*.cpp' -exec basename {} .cpp \;
     done | sort -u
 }
 
@@ -78,8 +78,13 @@ gecer() {
     ctest --test-dir "$kopya/build" -L birim -R "$desen" > "$kopya/sonuc.txt" 2>&1
 }
 
-rsync -a --delete --exclude 'build*' --exclude '.git' "$kok/" "$kopya/"
-cmake -S "$kopya" -B "$kopya/build" -DCMAKE_BUILD_TYPE=Release -DKAVRION_TESTS=ON -DKAVRION_KUTUPHANE=SHARED > /dev/null
+# A fresh copy of the tree's files, with fresh times: nothing compiled from an earlier
+# copy passes for up to date.
+rm -rf "$kopya/kaynak"
+mkdir -p "$kopya/kaynak"
+git -C "$kok" ls-files -co --exclude-standard | tar -C "$kok" -cf - --ignore-failed-read -T - 2>/dev/null \
+    | tar -xmf - -C "$kopya/kaynak"
+cmake -S "$kopya/kaynak" -B "$kopya/build" -DCMAKE_BUILD_TYPE=Release -DKAVRION_TESTS=ON -DKAVRION_KUTUPHANE=SHARED > /dev/null
 mapfile -t cekirdek < <(testler store rules schedule)
 mapfile -t tumu < <(testler .)
 mapfile -t pencere < <(testler ui app)
@@ -99,7 +104,7 @@ for i in "${!hatalar[@]}"; do
     dosya="${kalan%%@@*}"; kalan="${kalan#*@@}"
     ozgun="${kalan%%@@*}"; kalan="${kalan#*@@}"
     bozuk="${kalan%%@@*}"; aciklama="${kalan#*@@}"
-    hedef="$kopya/$dosya"
+    hedef="$kopya/kaynak/$dosya"
     cp "$hedef" "$hedef.ozgun"
     if ! OZGUN="$ozgun" BOZUK="$bozuk" perl -0 -i -pe '$n = s/\Q$ENV{OZGUN}\E/$ENV{BOZUK}/; END { exit($n ? 0 : 1) }' "$hedef"; then
         sonuc="yok"; uygulanamayan=$((uygulanamayan + 1))
