@@ -22,32 +22,26 @@ namespace {
 
 const QString Örnek = QStringLiteral("İĞŞÇÖÜ gjpy");
 
-// A kind of control: how a text gets into it, and the widget to grab.
-struct Denetim {
-    const char* ad;
-    void (*yaz)(TemelForm& a, const QString& m);
-    QWidget* (*alan)(TemelForm& a);
-};
-const Denetim Denetimler[] = {
-    {"project row", [](TemelForm& a, const QString& m) { a.ProjeListesi->Doldur({m}); },
-     [](TemelForm& a) -> QWidget* { return a.ProjeListesi; }},
-    {"activity row", [](TemelForm& a, const QString& m) { a.FaaliyetlerListesi->topLevelItem(0)->setText(1, m); },
-     [](TemelForm& a) -> QWidget* { return a.FaaliyetlerListesi; }},
-    {"text box", [](TemelForm& a, const QString& m) { a.KritikYolKutusu->setText(m); },
-     [](TemelForm& a) -> QWidget* { return a.KritikYolKutusu; }},
-    {"list header", [](TemelForm& a, const QString& m) { a.FaaliyetlerListesi->headerItem()->setText(1, m); },
-     [](TemelForm& a) -> QWidget* { return a.FaaliyetlerListesi->header(); }},
+// A kind of control: puts a text into it and gives the widget to grab.
+using Yazıcı = QWidget* (*)(TemelForm& a, const QString& m);
+const std::pair<const char*, Yazıcı> Denetimler[] = {
+    {"project row", [](TemelForm& a, const QString& m) -> QWidget* { a.ProjeListesi->Doldur({m}); return a.ProjeListesi; }},
+    {"activity row", [](TemelForm& a, const QString& m) -> QWidget* {
+         a.FaaliyetlerListesi->topLevelItem(0)->setText(1, m);
+         return a.FaaliyetlerListesi; }},
+    {"text box", [](TemelForm& a, const QString& m) -> QWidget* { a.KritikYolKutusu->setText(m); return a.KritikYolKutusu; }},
+    {"list header", [](TemelForm& a, const QString& m) -> QWidget* {
+         a.FaaliyetlerListesi->headerItem()->setText(1, m);
+         return a.FaaliyetlerListesi->header(); }},
 };
 
 // The topmost pixel row where the pictures differ: where the text's ink begins.
 int MürekkepÜstü(const QImage& boş, const QImage& yazılı)
 {
-    for (int y = 0; y < boş.height(); ++y) {
-        for (int x = 0; x < boş.width(); ++x) {
+    for (int y = 0; y < boş.height(); ++y)
+        for (int x = 0; x < boş.width(); ++x)
             if (boş.pixel(x, y) != yazılı.pixel(x, y))
                 return y;
-        }
-    }
     return -1;
 }
 
@@ -81,7 +75,7 @@ void HarfÇizimiSatırları()
 {
     QTest::addColumn<int>("denetim");
     for (int i = 0; i < int(std::size(Denetimler)); ++i)
-        QTest::newRow(Denetimler[i].ad) << i;
+        QTest::newRow(Denetimler[i].first) << i;
 }
 
 void HarfÇiziminiDenetle()
@@ -93,15 +87,15 @@ void HarfÇiziminiDenetle()
     ana.ProjeListesi->Seç(0);
     ana.show();
     QVERIFY(QTest::qWaitForWindowExposed(&ana));
-    QWidget* alan = Denetimler[denetim].alan(ana);
+    QWidget* alan = nullptr;
     const auto çek = [&](const QString& metin) {
-        Denetimler[denetim].yaz(ana, metin);
+        alan = Denetimler[denetim].second(ana, metin);
         QCoreApplication::processEvents(); // the views lay their rows out afterwards
         return alan->grab().toImage();
     };
     const QImage boş = çek(" "); // a blank row rather than none, so that the row's frame is no ink
-    const int I = MürekkepÜstü(boş, çek("I")), örnek = MürekkepÜstü(boş, çek(Örnek));
-    const int serbest = SerbestAralık(alan->font(), boş.devicePixelRatio());
+    const int I = MürekkepÜstü(boş, çek("I")), örnek = MürekkepÜstü(boş, çek(Örnek)),
+              serbest = SerbestAralık(alan->font(), boş.devicePixelRatio());
     QVERIFY(I > 0 && serbest > 0);
     QVERIFY2(örnek >= 0 && I - örnek >= serbest - 1,
              qPrintable(QStringLiteral("tops of I %1, of the sample %2, unclipped %3 apart").arg(I).arg(örnek).arg(serbest)));

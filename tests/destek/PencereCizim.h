@@ -1,10 +1,7 @@
 #pragma once
 
-// Checks run at 96 DPI with the default font and at twice the scale with a large one;
-// each pair is a data-driven test function, its rows and its body.
-
-// "İĞŞÇÖÜ gjpy" in a project row, an activity row, a text box and the list header
-// keeps the dots and breves above the capital I.
+// Data-driven checks (rows, body) run at 96 DPI with the default font and at twice the scale with a large one.
+// "İĞŞÇÖÜ gjpy" in a project row, an activity row, a text box and the list header keeps the dots above the I.
 void HarfÇizimiSatırları();
 void HarfÇiziminiDenetle();
 // Each window at the font's scale: its size and every place are the twips times one

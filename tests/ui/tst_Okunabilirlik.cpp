@@ -1,6 +1,4 @@
-// What makes the windows readable and usable by anyone: whole letters, labels that fit,
-// lists that answer the first key, Turkish dates without regional settings, windows
-// and buttons as a screen reader announces and presses them, long texts and refusals.
+// What makes the windows readable and usable by anyone, by keyboard and screen reader too.
 #include "destek/GeciciVeritabani.h"
 #include "destek/PencereAnaPencereSurucusu.h"
 #include "destek/PencereCizim.h"
@@ -48,8 +46,7 @@ private slots:
     void windowsAreBuiltAtTheFontsScale_data() { PencereÖlçüsüSatırları(); }
     void windowsAreBuiltAtTheFontsScale() { PencereÖlçüsünüDenetle(); }
 
-    // The first Down or Up after the focus selects the first row (and shows that
-    // project); a click below the last row keeps the selection and what is shown.
+    // The first Down or Up selects the first row and shows it; a click on a blank keeps what is shown.
     void firstKeySelectsAndBlankClickKeeps_data()
     {
         QTest::addColumn<bool>("faaliyetler");
@@ -101,11 +98,20 @@ private slots:
             QCOMPARE(d->BaşlamaTarihiKutusu->placeholderText() + d->BitişTarihiKutusu->placeholderText(), "gg.aa.yyyygg.aa.yyyy");
     }
 
-    // A screen reader hears the main window as a window and each dialog as a dialog, by its title.
-    void windowsAreAnnouncedAsWhatTheyAre()
+    // Tab reaches every button and both lists, never a read-only box, and Esc ends the window; a screen
+    // reader hears every field by name, the main window as a window and each dialog as a dialog.
+    void keyboardAndScreenReaderReachEverything()
     {
         Ortam o;
         TemelForm& ana = *o.ana;
+        ana.ProjeListesi->setFocus();
+        const QStringList gezilen = SekmeyleGez(10);
+        QCOMPARE(gezilen.last(), "ProjeListesi");
+        QCOMPARE(gezilen.filter("Düğmesi").size(), 8);
+        QVERIFY(gezilen.contains("FaaliyetlerListesi"));
+        QCOMPARE(ana.ProjeListesi->accessibleName() + ana.FaaliyetlerListesi->accessibleName(), "ProjelerFaaliyetler");
+        for (QLineEdit* alan : ana.findChildren<QLineEdit*>())
+            QVERIFY2(alan->isReadOnly() && !alan->accessibleName().isEmpty(), qPrintable(alan->objectName()));
         ProjeyiSeç(ana, "ALFA");
         SatırıSeç(ana, "A");
         for (QPushButton* d : {ana.ProjeEkleDüğmesi, ana.ProjeDeğiştirDüğmesi, ana.FaaliyetEkleDüğmesi, ana.FaaliyetDeğiştirDüğmesi})
@@ -116,11 +122,13 @@ private slots:
             QCOMPARE(arayüz->role(), pencere == &ana ? QAccessible::Window : QAccessible::Dialog);
             QCOMPARE(arayüz->text(QAccessible::Name), pencere->windowTitle());
         }
+        QVERIFY(ÖneGetirVeBekle(&ana));
+        QTest::keyClick(&ana, Qt::Key_Escape);
+        QVERIFY(!ana.isVisible());
     }
 
-    // Pressed through the accessibility interface the focus stays in the field, yet its
-    // rule runs before the save: the name is upper-cased, a bad day count refused. The
-    // button is read out, with its access key, as its caption says.
+    // Pressed through the accessibility interface, with the focus left in a field, the field's rule
+    // runs before the save; the button is read out with its access key as its caption says.
     void accessiblePressRunsTheFocusedFieldsRule_data()
     {
         QTest::addColumn<bool>("adSonda");
@@ -164,8 +172,7 @@ private slots:
         QCOMPARE(okunan(), kutu.isEmpty() ? "Proje Ekle|Alt+E" : "Kaydet|");
     }
 
-    // A critical path longer than its box shows its start, and whole in the tool tip,
-    // which goes when a project without one is shown.
+    // A critical path longer than its box shows its start, whole in a tool tip that goes with it.
     void longCriticalPathShowsItsStartAndAToolTip()
     {
         Ortam o;
@@ -184,8 +191,7 @@ private slots:
         QTest::addColumn<bool>("silindi");
         QTest::addColumn<QString>("kutu");
         QTest::addColumn<QString>("ayrıntı");
-        QTest::newRow("name taken") << false << "Hata 19: Bu adla kayıtlı bir proje zaten var. Başka bir ad girin."
-                                    << "UNIQUE constraint failed: ProjeTablosu.ProjeAdi";
+        QTest::newRow("name taken") << false << "Hata 19: Bu adla kayıtlı bir proje zaten var. Başka bir ad girin." << "UNIQUE constraint failed";
         QTest::newRow("deleted in the main window")
             << true << "Hata 12: \"BETA\" projesi ana pencerede silindi; değişiklik kaydedilemez." << "";
     }

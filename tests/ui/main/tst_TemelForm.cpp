@@ -1,6 +1,4 @@
-// The main window: what it shows of a project, how a failed read leaves it, and its
-// eight command buttons (the deletes ask first, a command with nothing to act on does
-// nothing, each dialog is single and goes with the window).
+// The main window: what it shows of a project, how a failed read leaves it, and its command buttons.
 #include "destek/GeciciVeritabani.h"
 #include "destek/PencereAnaPencereSurucusu.h"
 #include "destek/PencereMesajKaydi.h"
@@ -10,7 +8,6 @@
 #include "ui/main/TemelForm.h"
 #include "ui/project/ProjeDegistirFormu.h"
 #include "ui/project/ProjeEklemeFormu.h"
-#include "ui/widgets/ListeKutusu.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -19,25 +16,13 @@
 #include <QTest>
 #include <QTreeWidget>
 
-namespace {
-
-// P with activities added as A, C, B (the last by code is C), and Q with one.
-void ProjelerEkle(const GeçiciVeritabanı& vt)
-{
-    vt.ProjeEkle("P", {2026, 3, 1}, {2026, 3, 11}, {{"A", "a", 1, ""}, {"C", "c", 1, "A"}, {"B", "b", 1, "A"}});
-    vt.ProjeEkle("Q", {2026, 3, 1}, {2026, 3, 11}, {{"A", "q", 1, ""}});
-}
-
-} // namespace
-
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
     void init() { QLocale::setDefault(Türkçe); }
 
-    // Selecting by keyboard shows the project with its schedule; a project without
-    // activities leaves no result of the one before.
+    // A selected project shows its schedule; one without activities leaves nothing of the one before.
     void selectionShowsTheProjectAndItsSchedule()
     {
         GeçiciVeritabanı vt;
@@ -46,12 +31,7 @@ private slots:
         vt.ProjeEkle("BOŞ");
         MesajKaydı kayıt;
         TemelForm ana(vt.depo());
-        QVERIFY(ana.SeçiliProje().isEmpty());
-        QVERIFY(ÖneGetirVeBekle(&ana));
-        ana.ProjeListesi->setFocus();
-        QTest::keyClick(ana.ProjeListesi, Qt::Key_Down);
-        if (ana.SeçiliProje().isEmpty())
-            QTest::keyClick(ana.ProjeListesi, Qt::Key_Space);
+        ProjeyiSeç(ana, "ÖRNEK");
         QCOMPARE(ProjeAlanları(ana), (QStringList{"1.03.2026", "11.03.2026", "10", "8", "5", "A,C,D"}));
         QCOMPARE(ListedekiSatırlar(ana).last(), QStringLiteral("D Teslim 1 B,C 7/8"));
 
@@ -61,48 +41,66 @@ private slots:
         QCOMPARE(kayıt.sayı(), 0);
     }
 
-    // A project whose reading fails shows nothing of the project shown before, and the
-    // commands that fill a dialog from the window have nothing to fill it with.
-    void failedReadLeavesNothingOfAnotherProject_data()
+    // A failed read leaves nothing of the project shown before; with nothing to act on the commands ask
+    // nothing, and a delete answered "No" ("Yes" is in tst_PencereArizalari): nothing written or changed.
+    void commandsChangeNothingWithNothingToActOnOrANo_data()
     {
-        QTest::addColumn<int>("sıra");
-        QTest::newRow("the project") << 1;
-        QTest::newRow("its activities") << 2;
+        QTest::addColumn<QStringList>("seçilenler");
+        QTest::addColumn<int>("arıza"); // the read of the last selection that fails, 0 for none
+        QTest::addColumn<QStringList>("düğmeler");
+        QTest::addColumn<QString>("soru");
+        const QStringList satırlar{"FaaliyetDeğiştirDüğmesi", "SonFaaliyetiSilDüğmesi", "TümKayıtlarıSilDüğmesi"};
+        const QStringList proje = satırlar + QStringList{"ProjeDeğiştirDüğmesi", "ProjeSilDüğmesi"};
+        const QStringList tümü = proje + QStringList{"FaaliyetEkleDüğmesi"};
+        QTest::newRow("nothing selected") << QStringList() << 0 << tümü << "";
+        QTest::newRow("nothing selected after a reload") << QStringList{"BOŞ", ""} << 0 << tümü << "";
+        QTest::newRow("a project without activities") << QStringList{"BOŞ"} << 0 << satırlar << "";
+        QTest::newRow("the project's read failed") << QStringList{"ALFA", "BETA"} << 1 << proje << "";
+        QTest::newRow("its activities' read failed") << QStringList{"ALFA", "BETA"} << 2 << proje << "";
+        const QStringList alfa{"ALFA"};
+        QTest::newRow("project delete") << alfa << 0 << QStringList{"ProjeSilDüğmesi"} << "Seçilen projeyi SİLMEK istiyor musunuz?";
+        QTest::newRow("last delete") << alfa << 0 << QStringList{"SonFaaliyetiSilDüğmesi"} << "Son faaliyeti SİLMEK istiyor musunuz?";
+        QTest::newRow("all delete") << alfa << 0 << QStringList{"TümKayıtlarıSilDüğmesi"} << "Tüm faaliyetleri SİLMEK istiyor musunuz?";
     }
-    void failedReadLeavesNothingOfAnotherProject()
+    void commandsChangeNothingWithNothingToActOnOrANo()
     {
-        QFETCH(int, sıra);
+        QFETCH(QStringList, seçilenler);
+        QFETCH(int, arıza);
+        QFETCH(QStringList, düğmeler);
+        QFETCH(QString, soru);
         GeçiciVeritabanı vt;
         ÖrnekProjeler(vt);
+        vt.ProjeEkle("BOŞ");
         const QStringList önce = vt.Satırlar();
         TemelForm ana(vt.depo());
         QVERIFY(ÖneGetirVeBekle(&ana));
         MesajKaydı kayıt;
-        ProjeyiSeç(ana, "ALFA");
-        QCOMPARE(ana.FaaliyetlerListesi->topLevelItemCount(), 3);
-
-        ArizaNoktasi::Kur(sıra, DepoHatası::yeni(DepoHatası::Meşgul, QStringLiteral("Veritabanı kilitli.")));
-        ProjeyiSeç(ana, "BETA");
+        kayıt.Yanıtla(QMessageBox::No);
+        for (const QString& ad : seçilenler) {
+            if (arıza && ad == seçilenler.last())
+                ArizaNoktasi::Kur(arıza, DepoHatası::yeni(DepoHatası::Meşgul, QStringLiteral("Veritabanı kilitli.")));
+            ad.isEmpty() ? ana.ProjeleriEkle() : ProjeyiSeç(ana, ad);
+        }
         ArizaNoktasi::Kaldır();
-        QCOMPARE(kayıt.hatalar(), QStringList{"Hata 5: Veritabanı kilitli."});
-        QCOMPARE(ana.SeçiliProje(), QStringLiteral("BETA"));
-        QCOMPARE(ProjeAlanları(ana).join(QString()), QString());
-        QCOMPARE(ana.FaaliyetlerListesi->topLevelItemCount(), 0);
-
-        // Every command on the project or its rows: nothing opens, asks or is written.
-        kayıt.Temizle();
-        for (QPushButton* düğme : {ana.ProjeDeğiştirDüğmesi, ana.FaaliyetDeğiştirDüğmesi, ana.ProjeSilDüğmesi,
-                                       ana.SonFaaliyetiSilDüğmesi, ana.TümKayıtlarıSilDüğmesi})
-            QTest::mouseClick(düğme, Qt::LeftButton);
-        QVERIFY(!ana.AçıkProjeDeğiştirFormu());
-        QVERIFY(!ana.AçıkFaaliyetDeğiştirmeFormu());
-        QCOMPARE(kayıt.sayı(), 0);
+        if (arıza) {
+            QCOMPARE(kayıt.hatalar(), QStringList{"Hata 5: Veritabanı kilitli."});
+            QCOMPARE(ana.SeçiliProje(), QStringLiteral("BETA"));
+            QCOMPARE(ProjeAlanları(ana).join(QString()) + ListedekiSatırlar(ana).join(QString()), QString());
+            kayıt.Temizle();
+        }
+        const QStringList ekran = ProjeAlanları(ana) + ListedekiSatırlar(ana) << ana.SeçiliProje();
+        for (const QString& düğme : düğmeler)
+            QTest::mouseClick(ana.findChild<QPushButton*>(düğme), Qt::LeftButton);
+        QVERIFY(!ana.AçıkProjeDeğiştirFormu() && !ana.AçıkFaaliyetEklemeFormu() && !ana.AçıkFaaliyetDeğiştirmeFormu());
+        QCOMPARE(kayıt.sayı(), soru.isEmpty() ? 0 : 1);
+        QCOMPARE(kayıt.son().metin, soru);
+        QCOMPARE(kayıt.son().simge, soru.isEmpty() ? QMessageBox::NoIcon : QMessageBox::Question);
         QCOMPARE(vt.Satırlar(), önce);
+        QCOMPARE(ProjeAlanları(ana) + ListedekiSatırlar(ana) << ana.SeçiliProje(), ekran);
     }
 
-    // Rows another program wrote without our checks: shown as they are, the schedule
-    // explained in the critical path box (whole in its tool tip), and no box. Each
-    // explanation is the schedule's; here one shows that it reaches the window.
+    // Rows another program wrote without our checks: shown as they are, the schedule's explanation
+    // in the critical path box (whole in its tool tip), and no box.
     void foreignRowsAreShownAndExplained()
     {
         QTemporaryDir dizin;
@@ -126,89 +124,14 @@ private slots:
         QCOMPARE(ListedekiSatırlar(ana), (QStringList{"A a 3  0/3", "B b abc A 3/"}));
     }
 
-    // By keyboard alone: Tab reaches every button and both lists, never a read-only
-    // box; every field has a name for assistive tools; Esc ends the window.
-    void keyboardAndAssistiveTools()
-    {
-        GeçiciVeritabanı vt;
-        TemelForm ana(vt.depo());
-        QVERIFY(ÖneGetirVeBekle(&ana));
-        ana.ProjeListesi->setFocus();
-        const QStringList gezilen = SekmeyleGez(10);
-        QCOMPARE(gezilen.last(), "ProjeListesi");
-        QCOMPARE(gezilen.filter("Düğmesi").size(), 8);
-        QVERIFY(gezilen.contains("FaaliyetlerListesi"));
-        QCOMPARE(ana.ProjeListesi->accessibleName(), "Projeler");
-        QCOMPARE(ana.FaaliyetlerListesi->accessibleName(), "Faaliyetler");
-        for (QLineEdit* alan : ana.findChildren<QLineEdit*>())
-            QVERIFY2(alan->isReadOnly() && !alan->accessibleName().isEmpty(), qPrintable(alan->objectName()));
-        QTest::keyClick(&ana, Qt::Key_Escape);
-        QVERIFY(!ana.isVisible());
-    }
-
-    // Each delete asks first; "No" writes nothing. What "Yes" does is in
-    // tst_PencereArizalari, through the same buttons.
-    void deletesAskFirst_data()
-    {
-        QTest::addColumn<QString>("düğme");
-        QTest::addColumn<QString>("soru");
-        QTest::newRow("project") << "ProjeSilDüğmesi" << "Seçilen projeyi SİLMEK istiyor musunuz?";
-        QTest::newRow("last") << "SonFaaliyetiSilDüğmesi" << "Son faaliyeti SİLMEK istiyor musunuz?";
-        QTest::newRow("all") << "TümKayıtlarıSilDüğmesi" << "Tüm faaliyetleri SİLMEK istiyor musunuz?";
-    }
-    void deletesAskFirst()
-    {
-        QFETCH(QString, düğme);
-        GeçiciVeritabanı vt;
-        ProjelerEkle(vt);
-        const QStringList önce = vt.Satırlar();
-        TemelForm ana(vt.depo());
-        MesajKaydı kayıt;
-        kayıt.Yanıtla(QMessageBox::No);
-        ProjeyiSeç(ana, "P");
-        QTest::mouseClick(ana.findChild<QPushButton*>(düğme), Qt::LeftButton);
-        QCOMPARE(kayıt.sayı(), 1);
-        QCOMPARE(kayıt.son().başlık, QStringLiteral("Kavrion"));
-        QCOMPARE(kayıt.son().simge, QMessageBox::Question);
-        QTEST(kayıt.son().metin, "soru");
-        QCOMPARE(vt.Satırlar(), önce);
-        QCOMPARE(ana.SeçiliProje(), QStringLiteral("P"));
-        QCOMPARE(ana.FaaliyetlerListesi->topLevelItemCount(), 3);
-    }
-
-    // Nothing selected, or a project without activities: the commands on a project or
-    // its rows do nothing and show nothing.
-    void nothingToActOn()
-    {
-        GeçiciVeritabanı vt;
-        vt.ProjeEkle("BOŞ");
-        const QStringList önce = vt.Satırlar();
-        TemelForm ana(vt.depo());
-        MesajKaydı kayıt;
-        for (const bool seçili : {false, true}) {
-            if (seçili)
-                ProjeyiSeç(ana, "BOŞ");
-            for (QPushButton* düğme : {ana.FaaliyetDeğiştirDüğmesi, ana.SonFaaliyetiSilDüğmesi,
-                                      ana.TümKayıtlarıSilDüğmesi})
-                QTest::mouseClick(düğme, Qt::LeftButton);
-        }
-        ana.ProjeleriEkle();
-        for (QPushButton* düğme : {ana.ProjeDeğiştirDüğmesi, ana.ProjeSilDüğmesi, ana.FaaliyetEkleDüğmesi})
-            QTest::mouseClick(düğme, Qt::LeftButton);
-        QCOMPARE(kayıt.sayı(), 0);
-        QVERIFY(!ana.AçıkProjeDeğiştirFormu() && !ana.AçıkFaaliyetEklemeFormu() && !ana.AçıkFaaliyetDeğiştirmeFormu());
-        QCOMPARE(vt.Satırlar(), önce);
-    }
-
-    // Pressing a dialog's button again brings the same dialog back as it was; closing
-    // the main window takes every dialog with it.
+    // Pressing a dialog's button again brings the same dialog back as it was; the window's exit takes them all.
     void dialogsAreSingleAndGoWithTheWindow()
     {
         GeçiciVeritabanı vt;
-        ProjelerEkle(vt);
+        ÖrnekProjeler(vt);
         TemelForm ana(vt.depo());
         QVERIFY(ÖneGetirVeBekle(&ana));
-        ProjeyiSeç(ana, "P");
+        ProjeyiSeç(ana, "ALFA");
         SatırıSeç(ana, "B");
         ErişimTuşu(&ana, Qt::Key_E);
         ProjeEklemeFormu* proje = ana.AçıkProjeEklemeFormu();
@@ -230,15 +153,12 @@ private slots:
         QVERIFY(faaliyet->Giriliyor());
 
         QTest::mouseClick(ana.FaaliyetDeğiştirDüğmesi, Qt::LeftButton);
-        FaaliyetDeğiştirmeFormu* değiştirme = ana.AçıkFaaliyetDeğiştirmeFormu();
         QTest::mouseClick(ana.ProjeDeğiştirDüğmesi, Qt::LeftButton);
-        ProjeDeğiştirFormu* projeDeğiştir = ana.AçıkProjeDeğiştirFormu();
-        QVERIFY(değiştirme && projeDeğiştir);
-
+        const QList<QPointer<QWidget>> açık{proje, faaliyet, ana.AçıkFaaliyetDeğiştirmeFormu(), ana.AçıkProjeDeğiştirFormu()};
+        QVERIFY(açık[2] && açık[3]);
         QTest::mouseClick(ana.ÇıkışDüğmesi, Qt::LeftButton);
         QVERIFY(!ana.isVisible());
-        for (const QPointer<QWidget>& d : {QPointer<QWidget>(proje), QPointer<QWidget>(faaliyet),
-                                           QPointer<QWidget>(değiştirme), QPointer<QWidget>(projeDeğiştir)})
+        for (const QPointer<QWidget>& d : açık)
             QVERIFY(!d || !d->isVisible());
     }
 };
