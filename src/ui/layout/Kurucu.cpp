@@ -17,12 +17,12 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <limits>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTreeWidget>
 #include <cmath>
+#include <limits>
 
 namespace {
 

@@ -23,7 +23,6 @@ int Piksel(int twips);
 // `denetimler`. Esc clicks the cancel button only while that button is enabled.
 void PencereyiKur(QWidget* pencere, const PencereDüzeni& düzen, void* denetimler);
 
-
 // A main window's controls go on a client widget of their own, its central widget, at
 // the layout's size; the window takes the caption and flags and stays fixed at that
 // client size plus its menu bar. Qt itself announces a QMainWindow as a window.
