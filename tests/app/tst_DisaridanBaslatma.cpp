@@ -60,7 +60,8 @@ private slots:
             m_xvfb.terminate();
             m_xvfb.waitForFinished(5000);
         }
-        ÖzetYaz(QStringLiteral("real executable started from outside: %1 times, ended as expected %2 times")
+        ÖzetYaz(QStringLiteral("real executable started from outside (a missing file, a second start on the same "
+                               "file, after a killed one): %1 starts, ended as expected %2 times")
                     .arg(başlatılan).arg(doğruBiten));
     }
 
