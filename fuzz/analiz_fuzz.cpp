@@ -1,6 +1,7 @@
 // The analysis over arbitrary rows, as another program might have stored them: one
 // row per line, code, name, duration and predecessors separated by tabs. It must end,
 // agree with the main window, and its figures must hold together.
+#include "Dogrula.h"
 #include "analysis/AgAnalizi.h"
 #include "rules/BolgeselMetin.h"
 #include "schedule/Cizelge.h"
@@ -9,16 +10,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-
-namespace {
-
-void Doğrula(bool koşul)
-{
-    if (!koşul)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
 {

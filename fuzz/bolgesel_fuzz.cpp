@@ -3,6 +3,7 @@
 // whole number reads the same in plain and regional digits; the leading number is
 // never NaN; the duration rule's output is a regional whole number it keeps as it is,
 // and that a save stores as the same number whenever it fits in 32 bits.
+#include "Dogrula.h"
 #include "rules/BolgeselMetin.h"
 #include "rules/FaaliyetKurallari.h"
 
@@ -11,16 +12,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
-
-namespace {
-
-void Doğrula(bool koşul)
-{
-    if (!koşul)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
 {

@@ -4,6 +4,7 @@
 // every row finishes its duration after it starts, the day counts are those of the
 // rows, and the path ends at a row that finishes last. (That each start is the
 // latest finish before it is checked against the analysis in analiz_fuzz.)
+#include "Dogrula.h"
 #include "rules/BolgeselMetin.h"
 #include "schedule/Cizelge.h"
 
@@ -14,12 +15,6 @@
 #include <cstdlib>
 
 namespace {
-
-void Doğrula(bool koşul)
-{
-    if (!koşul)
-        std::abort();
-}
 
 // The number the pass itself read or wrote there; a computed project has one in every cell.
 qint64 Sayı(const QString& metin)
