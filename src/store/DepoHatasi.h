@@ -10,7 +10,9 @@ struct DepoHatası {
         Genel = 1,          // SQLITE_ERROR: missing table or column, a statement refused
         Meşgul = 5,         // SQLITE_BUSY
         SaltOkunur = 8,     // SQLITE_READONLY
+        GirdiÇıktı = 10,    // SQLITE_IOERR: a file could not be written
         Bulunamadı = 12,    // SQLITE_NOTFOUND: the project or activity is no longer there
+        Dolu = 13,          // SQLITE_FULL: no room left on the disk
         Açılamadı = 14,     // SQLITE_CANTOPEN
         Kısıt = 19,         // SQLITE_CONSTRAINT: a value a column will not take, a taken name
         Uyumsuz = 20,       // SQLITE_MISMATCH: a text that is not a date or a whole number

@@ -1,7 +1,7 @@
 #include "ui/analysis/AnalizPenceresi.h"
 
 #include "ui/PencereRolu.h"
-#include "ui/analysis/AnalizMetinleri.h"
+#include "analysis/AnalizMetinleri.h"
 #include "ui/analysis/AnalizTablosu.h"
 #include "ui/analysis/GanttAlani.h"
 #include "ui/layout/Kurucu.h"

@@ -1,6 +1,6 @@
 #include "ui/analysis/AnalizTablosu.h"
 
-#include "ui/analysis/AnalizMetinleri.h"
+#include "analysis/AnalizMetinleri.h"
 
 #include <QColor>
 

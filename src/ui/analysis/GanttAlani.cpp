@@ -1,6 +1,6 @@
 #include "ui/analysis/GanttAlani.h"
 
-#include "ui/analysis/AnalizMetinleri.h"
+#include "analysis/AnalizMetinleri.h"
 
 #include <QHelpEvent>
 #include <QPaintEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/analysis/GanttCizimi.h"
+#include "drawing/GanttCizimi.h"
 
 #include <QWidget>
 #include <memory>

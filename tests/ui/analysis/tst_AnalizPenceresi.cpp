@@ -4,7 +4,7 @@
 #include "destek/PencereMesajKaydi.h"
 #include "ui/analysis/AnalizPenceresi.h"
 #include "ui/analysis/GanttAlani.h"
-#include "ui/analysis/GanttCizimi.h"
+#include "drawing/GanttCizimi.h"
 #include "ui/layout/Duzenler.h"
 #include "ui/layout/Kurucu.h"
 #include "ui/main/TemelForm.h"

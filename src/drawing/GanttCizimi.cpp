@@ -1,4 +1,4 @@
-#include "ui/analysis/GanttCizimi.h"
+#include "drawing/GanttCizimi.h"
 
 #include "rules/BolgeselMetin.h"
 

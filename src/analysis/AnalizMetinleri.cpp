@@ -1,4 +1,4 @@
-#include "ui/analysis/AnalizMetinleri.h"
+#include "analysis/AnalizMetinleri.h"
 
 #include "rules/BolgeselMetin.h"
 

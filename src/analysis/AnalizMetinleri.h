@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// The analysis as the window writes it, in Turkish with the CPM terms and the
-// regional dates: the table's cells, a bar's tool tip and the lines under the chart.
+// The analysis in Turkish with the CPM terms and the regional dates, as the window,
+// the printed pages and the report write it: the table's cells, a bar's tool tip and the lines under the chart.
 namespace AnalizMetinleri {
 
 // The table's column headers, left to right.
