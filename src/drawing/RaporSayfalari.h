@@ -4,6 +4,7 @@
 #include "export/Rapor.h"
 
 #include <QFont>
+#include <QPageLayout>
 
 class QPagedPaintDevice;
 
@@ -11,7 +12,10 @@ class QPagedPaintDevice;
 // short one from stretching.
 GanttÖlçeği DosyaÖlçeği(const Rapor& rapor, const QFont& yazı);
 
-// The report on A4 landscape pages of `aygıt` (a PDF writer or a printer): a heading
+// A4 landscape: the table's twelve columns need the width.
+QPageLayout RaporSayfaDüzeni();
+
+// The report on the pages of `aygıt` (a PDF writer or a printer, in the layout it was given): a heading
 // with the project's name, dates, finish and critical paths; the analysis table with
 // its header on every page; then the Gantt chart over as many pages as its rows need.
 void RaporuSayfalaraÇiz(QPagedPaintDevice& aygıt, const Rapor& rapor, const QFont& yazı);

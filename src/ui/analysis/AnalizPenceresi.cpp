@@ -2,6 +2,7 @@
 
 #include "ui/PencereRolu.h"
 #include "analysis/AnalizMetinleri.h"
+#include "ui/export/DisaAktarim.h"
 #include "ui/analysis/AnalizTablosu.h"
 #include "ui/analysis/GanttAlani.h"
 #include "ui/layout/Kurucu.h"
@@ -114,6 +115,9 @@ void AnalizPenceresi::Kur()
           [this] { m_gantt->Yakınlaştır(); });
     komut(QStringLiteral("Uzaklaştır"), {QKeySequence::ZoomOut}, [this] { m_gantt->Uzaklaştır(); });
     komut(QStringLiteral("Genişliğe Sığdır"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { Sığdır(); });
+    komut(QStringLiteral("Dışa Aktar…"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
+          [this] { DışaAktarım::DışaAktar(this, m_gösterilen(), m_bağlam.depo); });
+    komut(QStringLiteral("Yazdır…"), {QKeySequence::Print}, [this] { DışaAktarım::Yazdır(this, m_gösterilen()); });
     auto* açıklama = new QLabel(
         QStringLiteral("Kırmızı çubuk: kritik faaliyet; ince çizgi: toplam bolluk; oklar: bitişten başlamaya bağlar."),
         şema);

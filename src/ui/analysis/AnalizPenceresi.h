@@ -3,6 +3,7 @@
 #include "analysis/AgAnalizi.h"
 #include "store/Kayitlar.h"
 #include "ui/DiyalogBaglami.h"
+#include "ui/GosterilenKayitlar.h"
 
 #include <QWidget>
 #include <functional>
@@ -15,13 +16,6 @@ class QPlainTextEdit;
 class QScrollArea;
 class QSplitter;
 class QTableView;
-
-// What the main window shows: the project as it was read and its activities; no
-// project after a failed read.
-struct GösterilenKayıtlar {
-    std::optional<KayıtlıProje> proje;
-    QVector<KayıtlıFaaliyet> faaliyetler;
-};
 
 // "Ağ Analizi": the selected project's full analysis in a table, its Gantt chart, its
 // critical paths, its plan against the dates and why the selected activity is critical.

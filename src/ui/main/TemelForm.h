@@ -3,6 +3,7 @@
 #include "store/Kayitlar.h"
 #include "store/ProjeDeposu.h"
 #include "ui/DiyalogBaglami.h"
+#include "ui/GosterilenKayitlar.h"
 #include "ui/layout/Duzenler.h"
 
 #include <QMainWindow>
@@ -66,8 +67,10 @@ public:
     // with nothing selected.
     const std::optional<KayıtlıProje>& GösterilenProje() const { return m_proje; }
     const QVector<KayıtlıFaaliyet>& GösterilenFaaliyetler() const { return m_faaliyetler; }
+    GösterilenKayıtlar Gösterilen() const;
 
-    // Menu commands: the analysis window (opened, or brought to the front) and the about box.
+    // Menu commands: the analysis window (opened, or brought to the front), exporting and
+    // printing the project shown, and the about box.
     void AnalizPenceresiniAç();
     void KavrionHakkında();
     // The analysis window while it is open; null when closed.

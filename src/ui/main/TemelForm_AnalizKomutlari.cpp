@@ -4,6 +4,7 @@
 #include "ui/Diyalog.h"
 #include "ui/Mesaj.h"
 #include "ui/analysis/AnalizPenceresi.h"
+#include "ui/export/DisaAktarim.h"
 
 #include <QLayout>
 #include <QMenuBar>
@@ -15,6 +16,11 @@ void TemelForm::MenüleriKur()
     QAction* ağAnalizi = analiz->addAction(QStringLiteral("&Ağ Analizi ve Gantt Şeması…"), this,
                                            &TemelForm::AnalizPenceresiniAç);
     ağAnalizi->setShortcut(QKeySequence(Qt::Key_F5));
+    analiz->addSeparator();
+    analiz->addAction(QStringLiteral("&Dışa Aktar…"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
+                      [this] { DışaAktarım::DışaAktar(this, Gösterilen(), m_depo); });
+    analiz->addAction(QStringLiteral("&Yazdır…"), QKeySequence::Print, this,
+                      [this] { DışaAktarım::Yazdır(this, Gösterilen()); });
     QMenu* yardım = menuBar()->addMenu(QStringLiteral("&Yardım"));
     yardım->addAction(QStringLiteral("Kavrion &Hakkında"), this, &TemelForm::KavrionHakkında);
     // The window takes its final size, client area and menu bar, before it is centred.
@@ -23,7 +29,12 @@ void TemelForm::MenüleriKur()
 
 void TemelForm::AnalizPenceresiniAç()
 {
-    AçYaDaÖneGetir(m_analizPenceresi, Bağlam(), [this] { return GösterilenKayıtlar{m_proje, m_faaliyetler}; });
+    AçYaDaÖneGetir(m_analizPenceresi, Bağlam(), [this] { return Gösterilen(); });
+}
+
+GösterilenKayıtlar TemelForm::Gösterilen() const
+{
+    return {m_proje, m_faaliyetler};
 }
 
 AnalizPenceresi* TemelForm::AçıkAnalizPenceresi() const
