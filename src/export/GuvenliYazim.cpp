@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -38,7 +39,8 @@ DepoHatası DosyayaYaz(const QString& yol, const QByteArray& içerik, const QStr
                     QStringLiteral("\"%1\" Kavrion'un veritabanı; üzerine dışa aktarılamaz.").arg(yol));
     if (hedef.exists() && !hedef.isWritable())
         return Hata(DepoHatası::SaltOkunur, QStringLiteral("\"%1\" salt okunur; üzerine yazılamadı.").arg(yol));
-    if (::access(QFile::encodeName(klasör).constData(), W_OK) != 0)
+    // Asked as the process writes (its effective rights), not as its real user.
+    if (::faccessat(AT_FDCWD, QFile::encodeName(klasör).constData(), W_OK, AT_EACCESS) != 0)
         return Hata(DepoHatası::SaltOkunur,
                     QStringLiteral("\"%1\" klasörü salt okunur; dosya yazılamadı.").arg(klasör));
 

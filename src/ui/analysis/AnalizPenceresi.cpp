@@ -116,8 +116,8 @@ void AnalizPenceresi::Kur()
     komut(QStringLiteral("Uzaklaştır"), {QKeySequence::ZoomOut}, [this] { m_gantt->Uzaklaştır(); });
     komut(QStringLiteral("Genişliğe Sığdır"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { Sığdır(); });
     komut(QStringLiteral("Dışa Aktar…"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
-          [this] { DışaAktarım::DışaAktar(this, m_gösterilen(), m_bağlam.depo); });
-    komut(QStringLiteral("Yazdır…"), {QKeySequence::Print}, [this] { DışaAktarım::Yazdır(this, m_gösterilen()); });
+          [this] { DisaAktarim::DışaAktar(this, m_gösterilen(), m_bağlam.depo); });
+    komut(QStringLiteral("Yazdır…"), {QKeySequence::Print}, [this] { DisaAktarim::Yazdır(this, m_gösterilen()); });
     auto* açıklama = new QLabel(
         QStringLiteral("Kırmızı çubuk: kritik faaliyet; ince çizgi: toplam bolluk; oklar: bitişten başlamaya bağlar."),
         şema);

@@ -16,7 +16,7 @@
 #include <QPrinter>
 #include <QSettings>
 
-namespace DışaAktarım {
+namespace DisaAktarim {
 namespace {
 
 struct BiçimBilgisi {
@@ -65,7 +65,7 @@ QString ÖnerilenAd(const QString& proje, Biçim biçim)
 }
 
 // The format follows an extension the user typed when it is one of ours, and the chosen
-// filter otherwise, whose extension is then added.
+// filter otherwise; a name without any extension gets the filter's.
 Seçim Belirle(QString yol, Biçim süzgeç)
 {
     const QString uzantı = QFileInfo(yol).suffix().toLower();
@@ -73,7 +73,9 @@ Seçim Belirle(QString yol, Biçim süzgeç)
         if (uzantı == QLatin1String(bilgi.uzantı))
             return {yol, bilgi.biçim};
     }
-    return {yol + QLatin1Char('.') + QLatin1String(Bilgi(süzgeç).uzantı), süzgeç};
+    if (uzantı.isEmpty())
+        yol += QLatin1Char('.') + QLatin1String(Bilgi(süzgeç).uzantı);
+    return {yol, süzgeç};
 }
 
 std::optional<Seçim> Sor(QWidget* sahibi, const QString& önerilen)
@@ -92,10 +94,16 @@ std::optional<Seçim> Sor(QWidget* sahibi, const QString& önerilen)
         if (uzantı == QLatin1String(bilgi.uzantı))
             pencere.selectNameFilter(QString::fromUtf8(bilgi.süzgeç));
     }
+    // The dialog adds the chosen format's extension itself, so it asks before replacing that file.
+    const auto sonek = [&](const QString& süzgeç) {
+        pencere.setDefaultSuffix(QLatin1String(Biçimler[std::max(int(süzgeçler.indexOf(süzgeç)), 0)].uzantı));
+    };
+    QObject::connect(&pencere, &QFileDialog::filterSelected, &pencere, sonek);
+    sonek(pencere.selectedNameFilter());
     if (pencere.exec() != QDialog::Accepted || pencere.selectedFiles().isEmpty())
         return std::nullopt;
     const int sıra = int(süzgeçler.indexOf(pencere.selectedNameFilter()));
-    return Belirle(pencere.selectedFiles().constFirst(), Biçimler[std::max(sıra, 0)].biçim);
+    return Seçim{pencere.selectedFiles().constFirst(), Biçimler[std::max(sıra, 0)].biçim};
 }
 
 std::optional<Rapor> GösterilenRapor(QWidget* sahibi, const GösterilenKayıtlar& gösterilen)
@@ -136,11 +144,12 @@ void DışaAktar(QWidget* sahibi, const GösterilenKayıtlar& gösterilen, const
     QSettings ayarlar;
     const auto sonBiçim = Biçim(std::clamp(ayarlar.value(BiçimAyarı).toInt(), 0, int(std::size(Biçimler)) - 1));
     const QString klasör = ayarlar.value(KlasörAyarı, QDir::homePath()).toString();
-    const std::optional<Seçim> seçim = Sor(sahibi, QDir(klasör).filePath(ÖnerilenAd(rapor->proje.ad, sonBiçim)));
-    if (!seçim)
+    const std::optional<Seçim> yanıt = Sor(sahibi, QDir(klasör).filePath(ÖnerilenAd(rapor->proje.ad, sonBiçim)));
+    if (!yanıt)
         return;
-    ayarlar.setValue(KlasörAyarı, QFileInfo(seçim->yol).absolutePath());
-    ayarlar.setValue(BiçimAyarı, int(seçim->biçim));
+    const Seçim seçim = Belirle(yanıt->yol, yanıt->biçim);
+    ayarlar.setValue(KlasörAyarı, QFileInfo(seçim.yol).absolutePath());
+    ayarlar.setValue(BiçimAyarı, int(seçim.biçim));
 
     DepoBilgisi veritabanı;
     DepoBilgisiniOku(depo, veritabanı); // only its path is wanted, which it gives even when the file cannot be read
@@ -148,9 +157,9 @@ void DışaAktar(QWidget* sahibi, const GösterilenKayıtlar& gösterilen, const
     {
         const BeklemeİmleciKalıbı bekleme;
         QByteArray içerik;
-        hata = İçerik(*rapor, seçim->biçim, sahibi->font(), içerik);
+        hata = İçerik(*rapor, seçim.biçim, sahibi->font(), içerik);
         if (!hata)
-            hata = DosyayaYaz(seçim->yol, içerik, veritabanı.yol);
+            hata = DosyayaYaz(seçim.yol, içerik, veritabanı.yol);
     }
     if (hata)
         Mesaj::HatayıGöster(sahibi, hata);
@@ -177,4 +186,4 @@ void SorucuKur(Sorucu sorucu)
     ÖzelSorucu() = std::move(sorucu);
 }
 
-} // namespace DışaAktarım
+} // namespace DisaAktarim

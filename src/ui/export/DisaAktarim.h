@@ -10,8 +10,8 @@
 class QWidget;
 
 // "Dışa Aktar…" and "Yazdır…" for the project the main window shows, from either
-// window that offers them.
-namespace DışaAktarım {
+// window that offers them. (An ASCII name: moc reads the headers tests include.)
+namespace DisaAktarim {
 
 enum class Biçim { Csv, Svg, Png, Pdf, Xml };
 
@@ -22,7 +22,8 @@ void DışaAktar(QWidget* sahibi, const GösterilenKayıtlar& gösterilen, const
 // Qt's print dialog with a preview of the same pages as the PDF.
 void Yazdır(QWidget* sahibi, const GösterilenKayıtlar& gösterilen);
 
-// The chosen file and format; nothing when the dialog was cancelled.
+// The file named in the dialog and the format of the filter chosen there; nothing when
+// it was cancelled. An extension of one of the formats typed in the name decides the format.
 struct Seçim {
     QString yol;
     Biçim biçim = Biçim::Csv;
@@ -31,4 +32,4 @@ struct Seçim {
 using Sorucu = std::function<std::optional<Seçim>(QWidget* sahibi, const QString& önerilen)>;
 void SorucuKur(Sorucu sorucu);
 
-} // namespace DışaAktarım
+} // namespace DisaAktarim

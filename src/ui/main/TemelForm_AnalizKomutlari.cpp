@@ -18,9 +18,9 @@ void TemelForm::MenüleriKur()
     ağAnalizi->setShortcut(QKeySequence(Qt::Key_F5));
     analiz->addSeparator();
     analiz->addAction(QStringLiteral("&Dışa Aktar…"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
-                      [this] { DışaAktarım::DışaAktar(this, Gösterilen(), m_depo); });
+                      [this] { DisaAktarim::DışaAktar(this, Gösterilen(), m_depo); });
     analiz->addAction(QStringLiteral("&Yazdır…"), QKeySequence::Print, this,
-                      [this] { DışaAktarım::Yazdır(this, Gösterilen()); });
+                      [this] { DisaAktarim::Yazdır(this, Gösterilen()); });
     QMenu* yardım = menuBar()->addMenu(QStringLiteral("&Yardım"));
     yardım->addAction(QStringLiteral("Kavrion &Hakkında"), this, &TemelForm::KavrionHakkında);
     // The window takes its final size, client area and menu bar, before it is centred.
