@@ -22,3 +22,5 @@ void KomutBölümü(Tablo& tablo, const Deney::Veritabanı& vt);
 void AnalizBölümü(Tablo& tablo, const Deney::Veritabanı& vt, const QString& klasör);
 // Whole-process start-up beside a bare Qt window, measured from outside under X.
 void BaşlatmaBölümü(Tablo& tablo, const Deney::Veritabanı& vt);
+// The Gantt chart as SVG and PNG and the report as PDF, on a small and a large network.
+void GörselBölümü(Tablo& tablo);

@@ -8,6 +8,7 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -135,16 +136,33 @@ void GanttÇizimi::İşaretleriÇiz(QPainter& boyacı) const
         işaret(*m_tahminiGün, TahminiBitişRengi, Qt::DashLine, QStringLiteral("Tahmini bitiş"), false);
 }
 
-bool GanttÇizimi::OkÇiz(QPainter& boyacı, const QRectF& alan, int önceki, int ardıl, bool vurgulu) const
+bool GanttÇizimi::OkÇiz(QPainter& boyacı, const QRectF& alan, int önceki, int ardıl, bool vurgulu,
+                        std::set<std::pair<double, bool>>& geçenler) const
 {
     const QRectF çıkış = Çubuk(önceki), varış = Çubuk(ardıl);
     const QPointF baş(X(m_analiz.faaliyetler.at(önceki).ef), çıkış.center().y());
     const QPointF uç(varış.left(), varış.center().y());
     const double e = m_satır * 0.3;
-    if (alan.isValid() && !QRectF(baş, uç).normalized().adjusted(-2 * e, -e, e, e).intersects(alan))
-        return false;
+    const bool düz = uç.x() - baş.x() >= 2 * e;
+    const QColor renk = vurgulu ? VurguRengi : OkRengi;
+    if (alan.isValid()) {
+        if (!QRectF(baş, uç).normalized().adjusted(-2 * e, -e, e, e).intersects(alan))
+            return false;
+        // With both ends rows away, one above the area and one below, only the arrow's
+        // vertical line crosses it, and every arrow leaving at that x draws the same
+        // line: it is drawn once, so a pinned network's pages and scrolling stay small.
+        const auto uzakta = [&](double y) { return y < alan.top() - m_satır * 2 || y > alan.bottom() + m_satır * 2; };
+        if (uzakta(baş.y()) && uzakta(uç.y()) && (baş.y() < alan.top()) != (uç.y() < alan.top())) {
+            const double x = düz ? uç.x() - e : baş.x() + e;
+            if (!geçenler.insert({x, vurgulu}).second)
+                return false;
+            boyacı.setPen(QPen(renk, vurgulu ? 2 : 1));
+            boyacı.drawLine(QPointF(x, alan.top()), QPointF(x, alan.bottom()));
+            return true;
+        }
+    }
     QPolygonF yol{baş};
-    if (uç.x() - baş.x() >= 2 * e) {
+    if (düz) {
         yol << QPointF(uç.x() - e, baş.y()) << QPointF(uç.x() - e, uç.y());
     } else {
         // The successor starts where its predecessor ends: the line goes round, between the rows.
@@ -153,7 +171,6 @@ bool GanttÇizimi::OkÇiz(QPainter& boyacı, const QRectF& alan, int önceki, in
             << QPointF(uç.x() - e, uç.y());
     }
     yol << uç;
-    const QColor renk = vurgulu ? VurguRengi : OkRengi;
     boyacı.setPen(QPen(renk, vurgulu ? 2 : 1));
     boyacı.setBrush(Qt::NoBrush);
     boyacı.drawPolyline(yol);
@@ -202,12 +219,13 @@ GanttSayımı GanttÇizimi::Çiz(QPainter& boyacı, const QRectF& verilen, int s
     }
 
     // The highlighted arrows go over the others.
+    std::set<std::pair<double, bool>> geçenler;
     for (int geçiş = 0; geçiş < 2; ++geçiş) {
         for (int i = 0; i < n; ++i) {
             for (int k = m_analiz.öncekiBaşı.at(i); k < m_analiz.öncekiBaşı.at(i + 1); ++k) {
                 const int önceki = m_analiz.öncekiler.at(k);
                 const bool vurgulu = seçili >= 0 && (i == seçili || önceki == seçili);
-                if (vurgulu != (geçiş == 1) || !OkÇiz(boyacı, alan, önceki, i, vurgulu))
+                if (vurgulu != (geçiş == 1) || !OkÇiz(boyacı, alan, önceki, i, vurgulu, geçenler))
                     continue;
                 ++sayım.ok;
                 sayım.vurgulananOk += vurgulu;

@@ -6,6 +6,8 @@
 #include <QRectF>
 #include <QSizeF>
 #include <optional>
+#include <set>
+#include <utility>
 
 class QPainter;
 
@@ -52,7 +54,9 @@ private:
     qint64 SonGün() const;
     void EkseniÇiz(QPainter& boyacı, const QRectF& alan) const;
     void İşaretleriÇiz(QPainter& boyacı) const;
-    bool OkÇiz(QPainter& boyacı, const QRectF& alan, int önceki, int ardıl, bool vurgulu) const;
+    // `geçenler`: the vertical lines already drawn across the area by arrows passing through it.
+    bool OkÇiz(QPainter& boyacı, const QRectF& alan, int önceki, int ardıl, bool vurgulu,
+               std::set<std::pair<double, bool>>& geçenler) const;
 
     AğAnalizi m_analiz; // shares its rows with the caller's copy
     QDate m_başlama;
