@@ -10,7 +10,9 @@
 #include "destek/KilitTutanSurec.h"
 #include "destek/Ozet.h"
 #include "destek/YardimciProgram.h"
+#include "export/GuvenliYazim.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -212,6 +214,23 @@ private slots:
                     .arg(kaybolan));
         // Kills must land both between commands and in the middle of them.
         QVERIFY(yapılan > 0 && geriAlınan > 0 && tamamlanan > 0);
+    }
+
+    // An export onto the full disk: the file it would replace stays whole, the reason is named.
+    void anExportOntoAFullDiskLeavesTheOldFile()
+    {
+        const KüçükDisk disk;
+        if (!disk.hazır())
+            QSKIP("a small file system needs the right to mount");
+        const QString yol = disk.klasör() + QStringLiteral("/plan.csv");
+        QVERIFY(!DosyayaYaz(yol, "eski"));
+        QVERIFY(disk.Doldur());
+        const DepoHatası hata = DosyayaYaz(yol, QByteArray(64 * 1024, 'x'));
+        QCOMPARE(hata.açıklama, QStringLiteral("Diskte yeterli yer yok; \"%1\" yazılamadı.").arg(yol));
+        QFile eski(yol);
+        QVERIFY(eski.open(QIODevice::ReadOnly));
+        QCOMPARE(eski.readAll(), QByteArray("eski"));
+        QCOMPARE(QDir(disk.klasör()).entryList(QDir::Files | QDir::Hidden), (QStringList{"dolgu", "plan.csv"}));
     }
 };
 
