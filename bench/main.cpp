@@ -47,6 +47,8 @@ int main(int argc, char* argv[])
         İleriGeçişBölümü(tablo);
     if (çalışsın("analiz"))
         AnalizBölümü(tablo, vtler.first(), klasör.path());
+    if (çalışsın("rapor"))
+        RaporBölümü(tablo, vtler.last());
     if (çalışsın("komut"))
         KomutBölümü(tablo, vtler.last());
     if (çalışsın("başlatma"))
