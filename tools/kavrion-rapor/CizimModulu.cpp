@@ -9,6 +9,7 @@ int GanttıÇalıştır(int argc, char* argv[], const RaporKomutu& komut, const 
     QLibrary modül(klasör + QStringLiteral("/kavrion-rapor-cizim"));
     const auto giriş = reinterpret_cast<GanttGirişi>(modül.resolve(GanttGirişiAdı));
     if (!giriş)
-        return HataBildir(QStringLiteral("çizim modülü yüklenemedi: %1").arg(modül.errorString()));
+        return HataBildir(QStringLiteral("Gantt şeması çizilemedi: çizim modülü (kavrion-rapor-cizim) %1 klasöründe "
+                                         "bulunamadı ya da yüklenemedi.").arg(klasör));
     return giriş(argc, argv, komut);
 }
