@@ -20,6 +20,9 @@ void KomutBölümü(Tablo& tablo, const Deney::Veritabanı& vt);
 // `vt`: opening it, and following a selection beside the selection alone. The window's
 // settings go to `klasör`.
 void AnalizBölümü(Tablo& tablo, const Deney::Veritabanı& vt, const QString& klasör);
+// CSV and JSON of the 62-activity projects of `vt`, and kavrion-rapor as a whole process
+// beside a bare Qt Core program.
+void RaporBölümü(Tablo& tablo, const Deney::Veritabanı& vt);
 // Whole-process start-up beside a bare Qt window, measured from outside under X.
 void BaşlatmaBölümü(Tablo& tablo, const Deney::Veritabanı& vt);
 // The Gantt chart as SVG and PNG and the report as PDF, on a small and a large network.

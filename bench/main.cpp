@@ -49,6 +49,8 @@ int main(int argc, char* argv[])
         AnalizBölümü(tablo, vtler.first(), klasör.path());
     if (çalışsın("görsel"))
         GörselBölümü(tablo);
+    if (çalışsın("rapor"))
+        RaporBölümü(tablo, vtler.last());
     if (çalışsın("komut"))
         KomutBölümü(tablo, vtler.last());
     if (çalışsın("başlatma"))

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, makes a release build and runs the benchmark under a
 # virtual X server, which start-up is measured on. Prints the table of figures.
-# Section names as arguments (liste, seçim, geçiş, analiz, görsel, komut, başlatma) run only those.
+# Section names as arguments (liste, seçim, geçiş, analiz, görsel, rapor, komut, başlatma) run only those.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -294,20 +294,27 @@ DepoHatası ProjeDeposu::Aç(const QString& yol, const QString& bağlantı, Aç�
     DepoHatası hata;
     {
         QSqlDatabase vt = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), bağlantı);
-        // mode=rw opens an existing file for reading and writing and never creates one.
-        const QString kip = açılış == Açılış::Oluştur ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw");
+        // mode=rw opens an existing file for reading and writing and never creates one;
+        // mode=ro, with the read-only flag besides, can neither create nor change it.
+        const bool saltOkunur = açılış == Açılış::SaltOku;
+        const bool denetlenir = açılış == Açılış::Denetle || saltOkunur;
+        const QString kip = açılış == Açılış::Oluştur ? QStringLiteral("?mode=rwc")
+                            : saltOkunur              ? QStringLiteral("?mode=ro")
+                                                      : QStringLiteral("?mode=rw");
         vt.setDatabaseName(QUrl::fromLocalFile(yol).toString(QUrl::FullyEncoded) + kip);
-        vt.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(MeşgulBeklemeMs));
+        vt.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1%2")
+                                 .arg(MeşgulBeklemeMs)
+                                 .arg(saltOkunur ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
         if (!vt.open())
             hata = SqlHatası(vt.lastError());
-        else if (açılış == Açılış::Denetle)
+        else if (denetlenir)
             hata = Şema::Denetle(vt);
         if (hata)
             vt.close();
     }
     if (hata)
         QSqlDatabase::removeDatabase(bağlantı);
-    else if (açılış == Açılış::Denetle)
+    else if (açılış == Açılış::Denetle || açılış == Açılış::SaltOku)
         KimliğiKaydet(bağlantı, yol);
     return hata;
 }

@@ -18,12 +18,13 @@ public:
         Denetle, // an existing Kavrion database, its tables checked as at start-up
         Ham,     // an existing database file, whatever it holds
         Oluştur, // a new file; an existing one is opened as it is
+        SaltOku, // as Denetle, read-only: for reading while another program may write
     };
 
     // Works on the Qt SQL connection of that name, opened with Aç.
     explicit ProjeDeposu(QString bağlantı);
 
-    // Opens the database read-write; only Oluştur creates a file.
+    // Opens the database, read-write unless SaltOku; only Oluştur creates a file.
     static DepoHatası Aç(const QString& yol, const QString& bağlantı, Açılış açılış = Açılış::Denetle);
     // Closes and forgets a connection opened with Aç, in the thread that opened it.
     static void Kapat(const QString& bağlantı);

@@ -30,6 +30,10 @@ DepoHatası MotorHatası(int motorNumarası, const QString& motor)
         if (motorNumarası == TaşınmışDosya)
             açıklama = QStringLiteral("Veritabanı dosyası Kavrion açıkken taşınmış, silinmiş ya da yerine başka "
                                       "bir dosya konmuş; değişiklik kaydedilmedi. Kavrion'u yeniden başlatın.");
+        // Nothing is read-only here but the reader: the file waits for a writer to undo a change cut short.
+        else if (motorNumarası == GeriAlınmamışYazma)
+            açıklama = QStringLiteral("Veritabanında yarıda kalmış bir değişiklik var; salt okunur açıldığı için geri "
+                                      "alınamadı. Kavrion'u açıp kapatmak dosyayı onarır.");
         else
             açıklama = QStringLiteral("Veritabanına yazılamıyor: dosya ya da bulunduğu klasör salt okunur.");
         break;

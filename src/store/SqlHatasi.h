@@ -6,6 +6,9 @@
 
 // SQLite's extended code for a file that was renamed, deleted or replaced while open.
 constexpr int TaşınmışDosya = 1032;
+// SQLite's extended code for a journal left by a writer that stopped mid-change, which
+// a read-only connection cannot roll back.
+constexpr int GeriAlınmamışYazma = 776;
 
 // Turns an error of the SQLite driver into the number and plain Turkish text the user sees.
 DepoHatası SqlHatası(const QSqlError& hata);

@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QRandomGenerator>
+#include <QSqlQuery>
+#include <QTemporaryDir>
 
 BozukVeritabanı::BozukVeritabanı(const QString& klasör, Bozukluk bozukluk)
 {
@@ -36,6 +38,20 @@ BozukVeritabanı::BozukVeritabanı(const QString& klasör, Bozukluk bozukluk)
         m_hazır = DosyadaÇalıştır(yol, {"CREATE TABLE ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi)",
                                         "CREATE TABLE FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet)"});
         break;
+    case Bozukluk::YarımKalmış: {
+        // File and journal copied mid-change: what a writer killed at that moment leaves.
+        const QTemporaryDir yazanınKlasörü;
+        const QString kaynak = VeritabanıYolu(yazanınKlasörü.path());
+        ŞemadanOluştur(kaynak);
+        const GeçiciBağlantı yazan(kaynak, ProjeDeposu::Açılış::Ham);
+        QSqlQuery sorgu(yazan.vt());
+        // A change larger than a one-page cache reaches the file before its commit.
+        m_hazır = sorgu.exec("PRAGMA cache_size = 1") && sorgu.exec("BEGIN")
+                  && sorgu.exec("CREATE TABLE Yarım AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1"
+                                " FROM n WHERE i < 200) SELECT zeroblob(2000) AS Metin FROM n")
+                  && QFile::copy(kaynak, yol) && QFile::copy(kaynak + "-journal", yol + "-journal");
+        break;
+    }
     case Bozukluk::Okunamaz:
     case Bozukluk::SaltOkunur:
     case Bozukluk::ÖzelKilitli:

@@ -17,6 +17,7 @@ enum class Bozukluk {
     Okunamaz,       // our database, without read permission
     SaltOkunur,     // our database, read-only
     ÖzelKilitli,    // our database, locked exclusively by another process
+    YarımKalmış,    // our database with the journal of a writer that stopped mid-change
 };
 
 // Lays out Proje.mdb in `klasör` broken in the given way; the last three hold one

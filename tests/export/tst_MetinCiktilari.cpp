@@ -1,0 +1,117 @@
+// The text exports read back with real parsers: names another program may have
+// stored (quotes, separators, line breaks, emoji, right-to-left text, 10,000
+// characters) come back exactly, under any regional settings.
+#include "destek/Yereller.h"
+#include "export/CsvYazimi.h"
+#include "export/JsonYazimi.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+#include <optional>
+
+namespace {
+
+const QStringList Adlar{"\"alıntı\" ve \"\"çift\"\"", "a;b,c", "satır\r\nsonu", "yalnız\nLF", "yalnız\rCR", " boşluklu ",
+                        "😀👨‍👩‍👧 emoji", "עברית שלום", "\\ters\t\x1b[31m", QString(10000, QLatin1Char('x')), QString()};
+const QStringList Kodlar{"A", "\"", ";", "😀", "ש", "日", "\\", "B", "C", "D", "E"};
+
+// RFC 4180, strictly: a record ends with CRLF; a field holding the separator, a quote,
+// CR or LF is quoted, with its quotes doubled. Nothing when the text breaks a rule.
+std::optional<QVector<QStringList>> CsvOku(const QString& metin, QChar ayraç)
+{
+    QVector<QStringList> kayıtlar{{}};
+    QString alan;
+    bool tırnakta = false, alanBaşı = true;
+    for (qsizetype i = 0; i < metin.size(); ++i) {
+        const QChar c = metin.at(i), sonraki = i + 1 < metin.size() ? metin.at(i + 1) : QChar();
+        if (tırnakta && c == QLatin1Char('"') && sonraki == QLatin1Char('"')) {
+            alan += metin.at(++i);
+        } else if (tırnakta && c == QLatin1Char('"')) {
+            if (sonraki != ayraç && sonraki != QLatin1Char('\r'))
+                return std::nullopt;
+            tırnakta = false;
+        } else if (tırnakta) {
+            alan += c;
+        } else if (c == QLatin1Char('"') && alanBaşı) {
+            tırnakta = true;
+            alanBaşı = false;
+        } else if (c == ayraç || (c == QLatin1Char('\r') && sonraki == QLatin1Char('\n'))) {
+            kayıtlar.last() << alan;
+            alan.clear();
+            alanBaşı = true;
+            if (c != ayraç)
+                kayıtlar.append(QStringList()), ++i;
+        } else if (c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            return std::nullopt;
+        } else {
+            alan += c;
+            alanBaşı = false;
+        }
+    }
+    if (tırnakta || !alan.isEmpty() || !kayıtlar.takeLast().isEmpty())
+        return std::nullopt;
+    return kayıtlar;
+}
+
+} // namespace
+
+class TextExportsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    // Every activity after A; the project bears the first name.
+    void bothReadBack_data()
+    {
+        QTest::addColumn<QLocale>("yerel");
+        QTest::addColumn<QChar>("ayraç");
+        QTest::addColumn<QString>("başlama");
+        QTest::newRow("tr_TR") << Türkçe << QChar(';') << "2026-03-01";
+        QTest::newRow("de_DE, start not a date") << Alman << QChar(';') << "yarın";
+        QTest::newRow("en_US") << Amerikan << QChar(',') << "2026-03-01";
+        QTest::newRow("C") << QLocale::c() << QChar(',') << "2026-03-01";
+    }
+    void bothReadBack()
+    {
+        QFETCH(QLocale, yerel);
+        QFETCH(QChar, ayraç);
+        QFETCH(QString, başlama);
+        QVector<KayıtlıFaaliyet> faaliyetler;
+        for (int i = 0; i < Adlar.size(); ++i)
+            faaliyetler.append({Kodlar.at(i), Adlar.at(i), {i + 1, i + 1}, i > 0 ? QStringLiteral("A") : QString()});
+        const QDate tarih = QDate::fromString(başlama, Qt::ISODate), bitiş(2026, 4, 1);
+        Rapor rapor{{Adlar.first(), {başlama, tarih.isValid() ? std::optional(tarih) : std::nullopt}, {bitiş, bitiş}}, {}};
+        rapor.analiz = AnaliziHesapla(faaliyetler, rapor.proje);
+        QLocale::setDefault(yerel);
+
+        const QByteArray csv = CsvYaz(rapor, yerel);
+        QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+        const auto kayıtlar = CsvOku(QString::fromUtf8(csv.mid(3)), ayraç);
+        QVERIFY(kayıtlar && kayıtlar->size() == Adlar.size() + 1);
+        const QByteArray json = JsonYaz(rapor);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(JsonYaz(rapor), json);
+        const QJsonObject kök = QJsonDocument::fromJson(json).object();
+        QCOMPARE(kök.value("proje").toString(), Adlar.first());
+        QCOMPARE(kök.value("baslama").toString(), tarih.isValid() ? başlama : QString());
+        const QJsonArray jsonFaaliyetler = kök.value("faaliyetler").toArray();
+        QCOMPARE(jsonFaaliyetler.size(), Adlar.size());
+        for (int i = 0; i < Adlar.size(); ++i) {
+            const FaaliyetAnalizi& f = rapor.analiz.faaliyetler.at(i);
+            const QStringList& kayıt = kayıtlar->at(i + 1);
+            QCOMPARE(kayıt.size(), 12);
+            QCOMPARE(QStringList({kayıt.at(0), kayıt.at(1), kayıt.at(11)}),
+                     QStringList({Kodlar.at(i), Adlar.at(i), f.bitiş.toString(Qt::ISODate)}));
+            const QJsonObject j = jsonFaaliyetler.at(i).toObject();
+            QCOMPARE(j.value("adi").toString(), Adlar.at(i));
+            QCOMPARE(j.value("oncekiler").toVariant().toStringList(), i > 0 ? QStringList{"A"} : QStringList());
+            QCOMPARE(j.value("baslangic").toString(), f.başlama.toString(Qt::ISODate));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TextExportsTest)
+#include "tst_MetinCiktilari.moc"

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "KomutSatiri.h"
+
+// gantt draws with Qt Gui, which the text commands do without: its code lives in the
+// module kavrion-rapor-cizim beside the executable, loaded only for it. The module
+// makes its own application (no other may exist yet) and runs the whole command.
+using GanttGirişi = int (*)(int argc, char* argv[], const RaporKomutu& komut);
+inline constexpr char GanttGirişiAdı[] = "kavrion_rapor_gantt";
+
+// Loads the module from `klasör`, runs gantt and gives the exit status.
+int GanttıÇalıştır(int argc, char* argv[], const RaporKomutu& komut, const QString& klasör);
