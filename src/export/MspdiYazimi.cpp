@@ -185,7 +185,7 @@ QString Sığmıyor(const AğAnalizi& analiz, const QDate& başlama)
 {
     for (const FaaliyetAnalizi& f : analiz.faaliyetler) {
         if (f.ef < f.es)
-            return QStringLiteral("\"%1\" faaliyetinin süresi eksi: Microsoft Project XML eksi süreli iş taşıyamaz.")
+            return QStringLiteral("%1 faaliyetinin süresi eksi: Microsoft Project XML eksi süreli iş taşıyamaz.")
                 .arg(f.kodu);
     }
     const QDate son = başlama.addDays(analiz.projeBitişGünü);

@@ -109,7 +109,8 @@ private slots:
             const QString kod(QChar(u'A' + i)), başlama = Pazartesi.addDays(gün).toString(Qt::ISODate) + "T08:00:00";
             süre = i % 3;
             bitiş = süre ? Pazartesi.addDays(gün + süre - 1).toString(Qt::ISODate) + "T17:00:00" : başlama;
-            tanım << kod + ':' + QString::number(süre) + ':' + (i ? QChar(u'A' + i - 1) + QString(',') + QChar(u'A' + i / 2) : "");
+            tanım << kod + ':' + QString::number(süre) + ':'
+                         + (i ? QChar(u'A' + i - 1) + QString(',') + QChar(u'A' + i / 2) : "");
             okunan << QStringLiteral("%1/%1 %2 1 %3 %4 PT%5H0M0S %6").arg(i + 1).arg(kod, başlama, bitiş).arg(süre * 8)
                               .arg(süre ? 0 : 1) + (i ? QStringLiteral(" <%1:1").arg(i) : "")
                           + (i / 2 < i - 1 ? QStringLiteral(" <%1:1").arg(i / 2 + 1) : "");
@@ -118,7 +119,7 @@ private slots:
         QTest::newRow("6,200 activities") << Plan(tanım.join(' ')) << okunan;
         QTest::newRow("no activities") << Plan("") << QStringList{"1 Hesaplanamıyor: Projede faaliyet yok."};
         QTest::newRow("negative duration") << Plan("A:1: B:-2:A") << QStringList{
-            "20 \"B\" faaliyetinin süresi eksi: Microsoft Project XML eksi süreli iş taşıyamaz."};
+            "20 B faaliyetinin süresi eksi: Microsoft Project XML eksi süreli iş taşıyamaz."};
         QTest::newRow("after 9999") << Plan("A:2000000000:") << QStringList{
             "20 Projenin tarihleri 1 ile 9999 yılları arasında kalmıyor: Microsoft Project XML bu tarihleri yazamaz."};
     }
