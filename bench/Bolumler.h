@@ -16,9 +16,9 @@ void UzunÖncekiListesiBölümü(Tablo& tablo, const QString& klasör);
 void İleriGeçişBölümü(Tablo& tablo);
 // The commands that write, each with the main window's refresh, on the largest database.
 void KomutBölümü(Tablo& tablo, const Deney::Veritabanı& vt);
-// The network analysis on growing networks, and its window on the 62-activity projects of
-// `vt`: opening it, and following a selection beside the selection alone. The window's
-// settings go to `klasör`.
+// The network analysis and its Microsoft Project XML export on growing networks, and the
+// analysis window on the 62-activity projects of `vt`: opening it, and following a selection
+// beside the selection alone. The window's settings go to `klasör`.
 void AnalizBölümü(Tablo& tablo, const Deney::Veritabanı& vt, const QString& klasör);
 // CSV and JSON of the 62-activity projects of `vt`, and kavrion-rapor as a whole process
 // beside a bare Qt Core program.

@@ -9,6 +9,20 @@
 // and Microsoft Project import: the project with its name and start, one calendar in
 // which every day is a working day (the plan counts calendar days), and one task per
 // activity with its dates, duration and a finish-to-start link per predecessor.
+//
+// Working time: every day of the week works 08:00–12:00 and 13:00–17:00, 480 minutes,
+// so N days of the plan are N days (8N hours) in the other planner. A task starts on
+// its start date (project start + ES) at 08:00 and finishes at 17:00 of its last day,
+// the day before the plan's finish date (project start + EF), which is the morning the
+// work is done by. A zero-day activity is a milestone at 08:00 of its start date.
+// Tasks are numbered 1, 2, … in stored order (UID = ID); the activity's code is its
+// WBS code. A name longer than the schema allows (512 characters, 255 for the
+// project's Name) is cut there, and a task's whole name goes in its notes. Characters
+// XML 1.0 cannot hold (control characters, lone surrogates) become U+FFFD, so that
+// the file stays readable and the reader sees where something was.
+//
 // A project without a start date starts on `başlamaYoksa`. A network that cannot be
-// computed has no dates to give: its explanation comes back as the error.
+// computed has no dates to give: its explanation comes back as the error (Genel).
+// Nor can the format hold an activity of negative duration or a date outside the
+// years 1 to 9999 (Uyumsuz). On an error `xml` is left as it was.
 DepoHatası MspdiYaz(const Rapor& rapor, const QDate& başlamaYoksa, QByteArray& xml);

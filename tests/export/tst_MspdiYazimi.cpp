@@ -1,0 +1,134 @@
+#include "export/MspdiYazimi.h"
+
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QDate Pazartesi(2026, 3, 2), Yedek(2026, 1, 5);
+
+// Activities from "code:duration:predecessors" texts, named by `adlar` (the project by the first) or by code.
+Rapor Plan(const QString& tanım, const QDate& başlama = Pazartesi, const QStringList& adlar = {})
+{
+    QVector<KayıtlıFaaliyet> fs;
+    for (const QString& parça : tanım.split(' ', Qt::SkipEmptyParts)) {
+        const QStringList a = parça.split(':');
+        fs.append({a[0], adlar.value(fs.size(), a[0]), {a[1].toInt(), a[1].toInt()}, a[2]});
+    }
+    const KayıtlıProje proje{adlar.value(0, "P"), {{}, başlama.isValid() ? std::optional(başlama) : std::nullopt}, {}};
+    return {proje, AnaliziHesapla(fs, proje)};
+}
+
+// The export as a reader finds it: the project's "title start finish calendar minutes/day" and its calendar,
+// then each task as "UID/ID name level start finish duration milestone[ notes]" and " <UID:type" per link.
+// An element out of the schema's order (in part) or namespace, or a reading error, shows where found.
+QStringList Oku(const Rapor& rapor)
+{
+    QByteArray xml("önceki");
+    if (const DepoHatası hata = MspdiYaz(rapor, Yedek, xml))
+        return {QString::number(hata.numara) + ' ' + hata.açıklama + (xml == "önceki" ? "" : ", XML written")};
+    static const QStringList alanlar = QString(
+        "Project/Title Project/StartDate Project/FinishDate Project/CalendarUID Project/MinutesPerDay Calendar/UID "
+        "Calendar/IsBaseCalendar WeekDay/DayType WeekDay/DayWorking WorkingTime/FromTime WorkingTime/ToTime Task/UID "
+        "Task/ID Task/Name Task/OutlineLevel Task/Start Task/Finish Task/Duration Task/Milestone Task/Notes "
+        "PredecessorLink/PredecessorUID PredecessorLink/Type").split(' ');
+    static const QString sıra = " SaveVersion Name Title Author ScheduleFromStart StartDate FinishDate CurrencyCode "
+        "CalendarUID DefaultStartTime DefaultFinishTime MinutesPerDay MinutesPerWeek DaysPerMonth DefaultTaskType "
+        "DurationFormat WorkFormat Calendars Tasks | UID ID Name Type WBS OutlineNumber OutlineLevel Priority Start "
+        "Finish Duration DurationFormat Work Estimated Milestone Summary PercentComplete Notes PredecessorLink ";
+    QStringList özet{QString()}, yol{"?"};
+    qsizetype yer = 0;
+    QXmlStreamReader okuyucu(xml);
+    while (!okuyucu.atEnd()) {
+        if (okuyucu.readNext() == QXmlStreamReader::EndElement)
+            yol.removeLast();
+        if (!okuyucu.isStartElement())
+            continue;
+        const bool bizim = okuyucu.namespaceUri() == u"http://schemas.microsoft.com/project";
+        const QString ad = bizim ? okuyucu.name().toString() : "?", alan = yol.last() + '/' + ad;
+        if ((yol.last() == "Task" || yol.last() == "Project")
+            && (yer = sıra.indexOf(' ' + ad + ' ', alan == "Task/UID" ? sıra.indexOf('|') : yer)) < 0)
+            özet.last() += " (" + ad + " out of order)";
+        if (alan == "Task/UID")
+            özet << QString();
+        if (!alanlar.contains(alan))
+            yol << ad; // read on inside it
+        else
+            özet.last() += (özet.last().isEmpty() ? "" : ad == "ID" ? "/" : ad == "PredecessorUID" ? " <"
+                            : ad == "Type" ? ":" : " ") + okuyucu.readElementText();
+    }
+    özet.last() += okuyucu.errorString();
+    return özet;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Rapor)
+
+class MspdiExportTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void exports_data()
+    {
+        QTest::addColumn<Rapor>("rapor");
+        QTest::addColumn<QStringList>("okunan");
+        QString takvim = " 1 480 1 1"; // the project's one calendar: every day works 08–12 and 13–17
+        for (int gün = 1; gün <= 7; ++gün)
+            takvim += QStringLiteral(" %1 1 08:00:00 12:00:00 13:00:00 17:00:00").arg(gün);
+        QTest::newRow("four-activity sample") << Plan("A:3: B:2:A C:4:A D:1:B,C")
+            << QStringList{"P 2026-03-02T08:00:00 2026-03-09T17:00:00" + takvim,
+                           "1/1 A 1 2026-03-02T08:00:00 2026-03-04T17:00:00 PT24H0M0S 0",
+                           "2/2 B 1 2026-03-05T08:00:00 2026-03-06T17:00:00 PT16H0M0S 0 <1:1",
+                           "3/3 C 1 2026-03-05T08:00:00 2026-03-08T17:00:00 PT32H0M0S 0 <1:1",
+                           "4/4 D 1 2026-03-09T08:00:00 2026-03-09T17:00:00 PT8H0M0S 0 <2:1 <3:1"};
+        // The project finishes with its latest task: here a milestone, and not the last task.
+        QTest::newRow("milestones, no start date") << Plan("A:0: B:2:A C:0:B,A D:1:A", QDate())
+            << QStringList{"P 2026-01-05T08:00:00 2026-01-07T08:00:00" + takvim,
+                           "1/1 A 1 2026-01-05T08:00:00 2026-01-05T08:00:00 PT0H0M0S 1",
+                           "2/2 B 1 2026-01-05T08:00:00 2026-01-06T17:00:00 PT16H0M0S 0 <1:1",
+                           "3/3 C 1 2026-01-07T08:00:00 2026-01-07T08:00:00 PT0H0M0S 1 <2:1 <1:1",
+                           "4/4 D 1 2026-01-05T08:00:00 2026-01-05T17:00:00 PT8H0M0S 0 <1:1"};
+        // Names come back as they are, but for what XML 1.0 cannot hold (the mark shows where it was) and
+        // past the schema's 512 code points (cut, never inside a pair; the notes keep the whole name).
+        const QString uzun = 'a' + QString("𝄞").repeated(4999) + 'b';
+        const QString adlar[][3] = {
+            {"quotes, separators, XML's own", "\"a\";'b',c|d\t& < > ]]> &amp;", "\"a\";'b',c|d\t& < > ]]> &amp;"},
+            {"line breaks, emoji, right to left", "a\r\nb\nc\r 🚀 👩‍💻 مشروع עברית", "a\r\nb\nc\r 🚀 👩‍💻 مشروع עברית"},
+            {"control characters", QString::fromUtf16(u"a\u0001b\u000Bc\uFFFE") + QChar(0xDC00), "a�b�c��"},
+            {"10,000 characters", uzun, 'a' + QString("𝄞").repeated(511)}};
+        for (const auto& [satır, ad, okunan] : adlar)
+            QTest::newRow(qPrintable(satır)) << Plan("A:1:", Pazartesi, {ad})
+                << QStringList{okunan + " 2026-03-02T08:00:00 2026-03-02T17:00:00" + takvim,
+                               "1/1 " + okunan + " 1 2026-03-02T08:00:00 2026-03-02T17:00:00 PT8H0M0S 0"
+                                   + (ad == uzun ? ' ' + uzun : "")};
+        // 6,200 activities of 0 to 2 days, each after the one before and the one halfway back.
+        QStringList tanım, okunan{QString()};
+        QString bitiş;
+        for (int i = 0, gün = 0, süre = 0; i < 6200; ++i, gün += süre) {
+            const QString kod(QChar(u'A' + i)), başlama = Pazartesi.addDays(gün).toString(Qt::ISODate) + "T08:00:00";
+            süre = i % 3;
+            bitiş = süre ? Pazartesi.addDays(gün + süre - 1).toString(Qt::ISODate) + "T17:00:00" : başlama;
+            tanım << kod + ':' + QString::number(süre) + ':'
+                         + (i ? QChar(u'A' + i - 1) + QString(',') + QChar(u'A' + i / 2) : "");
+            okunan << QStringLiteral("%1/%1 %2 1 %3 %4 PT%5H0M0S %6").arg(i + 1).arg(kod, başlama, bitiş).arg(süre * 8)
+                              .arg(süre ? 0 : 1) + (i ? QStringLiteral(" <%1:1").arg(i) : "")
+                          + (i / 2 < i - 1 ? QStringLiteral(" <%1:1").arg(i / 2 + 1) : "");
+        }
+        okunan[0] = "P 2026-03-02T08:00:00 " + bitiş + takvim;
+        QTest::newRow("6,200 activities") << Plan(tanım.join(' ')) << okunan;
+        QTest::newRow("no activities") << Plan("") << QStringList{"1 Hesaplanamıyor: Projede faaliyet yok."};
+        QTest::newRow("negative duration") << Plan("A:1: B:-2:A") << QStringList{
+            "20 B faaliyetinin süresi eksi: Microsoft Project XML eksi süreli iş taşıyamaz."};
+        QTest::newRow("after 9999") << Plan("A:2000000000:") << QStringList{
+            "20 Projenin tarihleri 1 ile 9999 yılları arasında kalmıyor: Microsoft Project XML bu tarihleri yazamaz."};
+    }
+    void exports()
+    {
+        QFETCH(Rapor, rapor);
+        QTEST(Oku(rapor), "okunan");
+    }
+};
+
+QTEST_GUILESS_MAIN(MspdiExportTest)
+#include "tst_MspdiYazimi.moc"
