@@ -11,6 +11,13 @@ namespace AnalizMetinleri {
 
 // The table's column headers, left to right.
 const QStringList& Başlıklar();
+// Whether column `sütun` holds a figure (Süre to Serbest Bolluk), right-aligned as numbers are.
+inline bool SayısalSütun(int sütun)
+{
+    return sütun >= 2 && sütun <= 8;
+}
+// A name another program stored may be of any length; headings and messages show this much of it.
+inline constexpr int AdSınırı = 200;
 // Row f's cell under header `sütun`.
 QString Hücre(const FaaliyetAnalizi& f, int sütun);
 // A bar's figures, one per line.

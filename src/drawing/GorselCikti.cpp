@@ -29,19 +29,13 @@ QByteArray XmlOlmayanıAt(QByteArray xml)
     return xml;
 }
 
-GanttÇizimi DosyaÇizimi(const Rapor& rapor, const QFont& yazı)
-{
-    return GanttÇizimi(rapor.analiz, rapor.proje.başlama.değer.value_or(QDate()), rapor.analiz.plan.tahminiGünSayısı,
-                       DosyaÖlçeği(rapor, yazı));
-}
-
 // What a picture shows: the chart, or why there is none.
 class Resim {
 public:
     Resim(const Rapor& rapor, const QFont& yazı) : m_açıklama(rapor.analiz.hesaplanamıyor)
     {
         if (m_açıklama.isEmpty()) {
-            m_çizim.emplace(DosyaÇizimi(rapor, yazı));
+            m_çizim.emplace(RaporÇizimi(rapor, DosyaÖlçeği(rapor, yazı)));
             m_boyut = m_çizim->Boyut();
         } else {
             m_yazı = DosyaÖlçeği(rapor, yazı).yazı;

@@ -169,8 +169,7 @@ void Tablo(Sayfalar& sayfalar, const AğAnalizi& analiz)
         boyacı.setPen(Qt::black);
         for (int s = 0; s < başlıklar.size(); ++s) {
             const QRectF kutu(sol.at(s) + 2, y, sol.at(s + 1) - sol.at(s) - 4, h);
-            const bool sayı = s >= 2 && s <= 8;
-            boyacı.drawText(kutu, (sayı ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
+            boyacı.drawText(kutu, (AnalizMetinleri::SayısalSütun(s) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
                             ölçü.elidedText(TekSatır(hücre(s)), Qt::ElideRight, kutu.width()));
         }
         sayfalar.y() += h;
@@ -193,11 +192,8 @@ void Tablo(Sayfalar& sayfalar, const AğAnalizi& analiz)
 void Şema(Sayfalar& sayfalar, const Rapor& rapor)
 {
     GanttÖlçeği ölçek = DosyaÖlçeği(rapor, sayfalar.yazı());
-    const GanttÇizimi ilk(rapor.analiz, rapor.proje.başlama.değer.value_or(QDate()), rapor.analiz.plan.tahminiGünSayısı,
-                          ölçek);
-    ölçek.günGenişliği = std::max(0.001, ilk.SığanGünGenişliği(sayfalar.alan().width()));
-    const GanttÇizimi çizim(rapor.analiz, rapor.proje.başlama.değer.value_or(QDate()),
-                            rapor.analiz.plan.tahminiGünSayısı, ölçek);
+    ölçek.günGenişliği = std::max(0.001, RaporÇizimi(rapor, ölçek).SığanGünGenişliği(sayfalar.alan().width()));
+    const GanttÇizimi çizim = RaporÇizimi(rapor, ölçek);
     const QSizeF boyut = çizim.Boyut();
     const double oran = std::min(1.0, sayfalar.alan().width() / boyut.width());
     const int n = int(rapor.analiz.faaliyetler.size());
@@ -242,6 +238,12 @@ GanttÖlçeği DosyaÖlçeği(const Rapor& rapor, const QFont& yazı)
         ölçek.yazı.setPixelSize(std::clamp(QFontInfo(yazı).pixelSize(), 11, 24));
     ölçek.günGenişliği = std::clamp(1600.0 / double(günler), 0.05, 24.0);
     return ölçek;
+}
+
+GanttÇizimi RaporÇizimi(const Rapor& rapor, const GanttÖlçeği& ölçek)
+{
+    return GanttÇizimi(rapor.analiz, rapor.proje.başlama.değer.value_or(QDate()), rapor.analiz.plan.tahminiGünSayısı,
+                       ölçek);
 }
 
 QPageLayout RaporSayfaDüzeni()

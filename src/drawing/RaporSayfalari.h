@@ -12,6 +12,9 @@ class QPagedPaintDevice;
 // short one from stretching.
 GanttÖlçeği DosyaÖlçeği(const Rapor& rapor, const QFont& yazı);
 
+// The report's chart at that scale: the analysis from the project's start, with its estimated end.
+GanttÇizimi RaporÇizimi(const Rapor& rapor, const GanttÖlçeği& ölçek);
+
 // A4 landscape: the table's twelve columns need the width.
 QPageLayout RaporSayfaDüzeni();
 

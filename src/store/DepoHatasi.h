@@ -27,3 +27,9 @@ struct DepoHatası {
 
     static DepoHatası yeni(int numara, const QString& açıklama) { return {numara, açıklama, QString()}; }
 };
+
+// "Hata N: description": how a box and the command-line report word a refusal.
+inline QString HataMetni(const DepoHatası& hata)
+{
+    return QStringLiteral("Hata %1: %2").arg(hata.numara).arg(hata.açıklama);
+}

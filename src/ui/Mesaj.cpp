@@ -56,8 +56,7 @@ bool Onayla(QWidget* sahibi, const QString& metin)
 
 void HatayıGöster(QWidget* sahibi, const DepoHatası& hata)
 {
-    Kutu(sahibi, QStringLiteral("Hata %1: %2").arg(hata.numara).arg(hata.açıklama), QMessageBox::Critical,
-         hata.ayrıntı);
+    Kutu(sahibi, HataMetni(hata), QMessageBox::Critical, hata.ayrıntı);
 }
 
 void GöstericiKur(Gösterici gösterici)

@@ -1,15 +1,9 @@
 #include "Iletiler.h"
 
 #include "TabloYazimi.h"
+#include "analysis/AnalizMetinleri.h"
 
 #include <cstdio>
-
-namespace {
-
-// As the analysis window shortens a long name in its heading.
-constexpr int AdSınırı = 200;
-
-} // namespace
 
 int HataBildir(const QString& metin, int durum)
 {
@@ -24,14 +18,9 @@ int KullanımHatası(const QString& metin)
     return HataBildir(metin + QStringLiteral(" Yardım için: kavrion-rapor --help"), Çıkış::Kullanım);
 }
 
-QString HataMetni(const DepoHatası& hata)
-{
-    return QStringLiteral("Hata %1: %2").arg(hata.numara).arg(hata.açıklama);
-}
-
 QString Alıntı(const QString& ad)
 {
-    return QLatin1Char('"') + Kısalt(Görünür(ad), AdSınırı) + QLatin1Char('"');
+    return QLatin1Char('"') + Kısalt(Görünür(ad), AnalizMetinleri::AdSınırı) + QLatin1Char('"');
 }
 
 bool ÇıktıyaYaz(const QByteArray& metin)

@@ -17,8 +17,6 @@ inline constexpr int Kullanım = 2; // the command line itself
 int HataBildir(const QString& metin, int durum = Çıkış::Hata);
 // A usage error, with where to find help.
 int KullanımHatası(const QString& metin);
-// "Hata N: description", as the application's boxes word it.
-QString HataMetni(const DepoHatası& hata);
 // A name in a message: quoted, visible and no longer than the analysis window shows it.
 QString Alıntı(const QString& ad);
 

@@ -8,12 +8,9 @@
 
 namespace {
 
-// As the analysis window shortens the name in its heading; a cell is kept narrower,
-// so that a row of twelve columns still fits a wide terminal.
-constexpr int AdSınırı = 200;
+// A cell is kept narrower than a heading's name, so that a row of twelve columns
+// still fits a wide terminal.
 constexpr int HücreSınırı = 40;
-// Süre to Serbest Bolluk are figures, aligned on their last digit.
-constexpr int İlkSayıSütunu = 2, SonSayıSütunu = 8;
 
 bool Denetim(char16_t c)
 {
@@ -103,7 +100,7 @@ QString Tablo(const AğAnalizi& analiz)
             if (sütun > 0)
                 satır += QLatin1String("  ");
             satır += Doldur(hücreler.at(sütun), genişlikler.at(sütun),
-                            sütun >= İlkSayıSütunu && sütun <= SonSayıSütunu);
+                            AnalizMetinleri::SayısalSütun(sütun));
         }
         // The last column is left-aligned: its padding would only trail.
         while (satır.endsWith(QLatin1Char(' ')))
@@ -194,7 +191,7 @@ QString Kısalt(const QString& metin, int genişlik)
 QString TabloYaz(const Rapor& rapor)
 {
     const AğAnalizi& analiz = rapor.analiz;
-    QString metin = Kısalt(Görünür(rapor.proje.ad), AdSınırı) + QLatin1Char('\n');
+    QString metin = Kısalt(Görünür(rapor.proje.ad), AnalizMetinleri::AdSınırı) + QLatin1Char('\n');
     metin += QStringLiteral("Başlama: %1   Bitiş: %2\n")
                  .arg(TarihMetni(rapor.proje.başlama), TarihMetni(rapor.proje.bitiş));
     if (!analiz.hesaplanamıyor.isEmpty())

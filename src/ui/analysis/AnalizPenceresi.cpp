@@ -34,9 +34,6 @@ QSettings Ayarlar()
 const QString KonumAnahtarı = QStringLiteral("AnalizPenceresi/Konum");
 const QString BölücüAnahtarı = QStringLiteral("AnalizPenceresi/Bolucu");
 
-// A name another program stored may be of any length; the heading shows its start.
-constexpr int AdSınırı = 200;
-
 QString SeçimYokNedeni()
 {
     return QStringLiteral("Bir faaliyet seçildiğinde neden kritik olduğu ya da ne kadar kayabileceği burada yazar.");
@@ -196,7 +193,7 @@ void AnalizPenceresi::Yenile()
     const QString eskiKod = eskiSatır >= 0 ? m_analiz.faaliyetler.at(eskiSatır).kodu : QString();
     const QString ad = m_bağlam.seçiliProje();
     const GösterilenKayıtlar kayıtlar = m_gösterilen();
-    const QString adMetni = ad.size() > AdSınırı ? ad.left(AdSınırı) + QChar(0x2026) : ad;
+    const QString adMetni = ad.size() > AnalizMetinleri::AdSınırı ? ad.left(AnalizMetinleri::AdSınırı) + QChar(0x2026) : ad;
 
     m_analiz = AğAnalizi();
     if (ad.isEmpty())

@@ -4,16 +4,6 @@
 
 #include <QColor>
 
-namespace {
-
-// The figures' columns, right-aligned as numbers are: Süre to Serbest Bolluk.
-bool Sayısal(int sütun)
-{
-    return sütun >= 2 && sütun <= 8;
-}
-
-} // namespace
-
 void AnalizTablosu::Göster(const AğAnalizi& analiz)
 {
     beginResetModel();
@@ -40,7 +30,7 @@ QVariant AnalizTablosu::data(const QModelIndex& yer, int rol) const
     case Qt::DisplayRole:
         return AnalizMetinleri::Hücre(f, yer.column());
     case Qt::TextAlignmentRole:
-        return int((Sayısal(yer.column()) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        return int((AnalizMetinleri::SayısalSütun(yer.column()) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     case Qt::BackgroundRole:
         return f.kritik ? QVariant(QColor(255, 214, 214)) : QVariant();
     case Qt::ForegroundRole:

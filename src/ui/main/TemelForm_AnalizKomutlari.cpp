@@ -54,7 +54,7 @@ void TemelForm::KavrionHakkında()
     const DepoHatası hata = DepoBilgisiniOku(m_depo, bilgi);
     QString metin = QStringLiteral("Kavrion %1\nKritik yol yöntemiyle proje planlama.\n\nQt sürümü: %2\n")
                         .arg(QStringLiteral(KAVRION_SURUMU), QString::fromLatin1(qVersion()));
-    metin += hata ? QStringLiteral("SQLite sürümü okunamadı: Hata %1: %2\n").arg(hata.numara).arg(hata.açıklama)
+    metin += hata ? QStringLiteral("SQLite sürümü okunamadı: %1\n").arg(HataMetni(hata))
                   : QStringLiteral("SQLite sürümü: %1\n").arg(bilgi.sqliteSürümü);
     metin += QStringLiteral("Veritabanı: %1").arg(bilgi.yol);
     Mesaj::Göster(this, metin, Mesaj::Tür::Bilgi);
