@@ -7,61 +7,61 @@
 namespace {
 
 // Codes are handed out one character after the other from "A".
-QString Kod(int sıra)
+QString Kod(int sira)
 {
-    return QString(QChar(char16_t(u'A' + sıra)));
+    return QString(QChar(char16_t(u'A' + sira)));
 }
 
-QStringList Öncekiler(AğBiçimi biçim, int sıra, int son, std::mt19937& üreteç)
+QStringList Oncekiler(AgBicimi bicim, int sira, int son, std::mt19937& uretec)
 {
-    switch (biçim) {
-    case AğBiçimi::Zincir:
-        return {Kod(sıra - 1)};
-    case AğBiçimi::Yelpaze: {
-        if (sıra < son)
+    switch (bicim) {
+    case AgBicimi::Zincir:
+        return {Kod(sira - 1)};
+    case AgBicimi::Yelpaze: {
+        if (sira < son)
             return {Kod(0)};
         QStringList hepsi;
         for (int i = 1; i < son; ++i)
             hepsi << Kod(i);
         return hepsi;
     }
-    case AğBiçimi::Rastgele:
+    case AgBicimi::Rastgele:
         break;
     }
-    std::vector<int> adaylar(static_cast<size_t>(sıra));
+    std::vector<int> adaylar(static_cast<size_t>(sira));
     std::iota(adaylar.begin(), adaylar.end(), 0);
-    std::shuffle(adaylar.begin(), adaylar.end(), üreteç);
-    const int kaç = 1 + int(üreteç() % unsigned(std::min(sıra, 4)));
-    QStringList seçilen;
-    for (int i = 0; i < kaç; ++i)
-        seçilen << Kod(adaylar[size_t(i)]);
-    return seçilen;
+    std::shuffle(adaylar.begin(), adaylar.end(), uretec);
+    const int kac = 1 + int(uretec() % unsigned(std::min(sira, 4)));
+    QStringList secilen;
+    for (int i = 0; i < kac; ++i)
+        secilen << Kod(adaylar[size_t(i)]);
+    return secilen;
 }
 
 } // namespace
 
-QString BiçimAdı(AğBiçimi biçim)
+QString BicimAdi(AgBicimi bicim)
 {
-    switch (biçim) {
-    case AğBiçimi::Zincir:
+    switch (bicim) {
+    case AgBicimi::Zincir:
         return QStringLiteral("zincir");
-    case AğBiçimi::Yelpaze:
+    case AgBicimi::Yelpaze:
         return QStringLiteral("yelpaze");
-    case AğBiçimi::Rastgele:
+    case AgBicimi::Rastgele:
         break;
     }
     return QStringLiteral("rastgele ağ");
 }
 
-QVector<Faaliyet> AğKur(AğBiçimi biçim, int faaliyetSayısı, std::mt19937& üreteç)
+QVector<Faaliyet> AgKur(AgBicimi bicim, int faaliyetSayisi, std::mt19937& uretec)
 {
     QVector<Faaliyet> faaliyetler;
-    faaliyetler.reserve(faaliyetSayısı);
-    for (int i = 0; i < faaliyetSayısı; ++i) {
-        const QString öncekiler = i == 0 ? QStringLiteral("")
-            : Öncekiler(biçim, i, faaliyetSayısı - 1, üreteç).join(QLatin1Char(','));
+    faaliyetler.reserve(faaliyetSayisi);
+    for (int i = 0; i < faaliyetSayisi; ++i) {
+        const QString oncekiler = i == 0 ? QStringLiteral("")
+            : Oncekiler(bicim, i, faaliyetSayisi - 1, uretec).join(QLatin1Char(','));
         faaliyetler.append({Kod(i), QStringLiteral("Faaliyet %1").arg(i + 1),
-                            qint32(1 + üreteç() % 30), öncekiler});
+                            qint32(1 + uretec() % 30), oncekiler});
     }
     return faaliyetler;
 }

@@ -6,14 +6,14 @@
 #include <random>
 
 // The shapes of activity network the benchmark measures.
-enum class AğBiçimi {
+enum class AgBicimi {
     Zincir,   // each activity after the one before it
     Yelpaze,  // A fans out to all the middle activities, and the last one waits for all of them
     Rastgele, // one to four predecessors picked among the activities above
 };
 
-QString BiçimAdı(AğBiçimi biçim);
+QString BicimAdi(AgBicimi bicim);
 
 // Activities A, B, C, ... in code order, with durations of 1 to 30 days; every
 // predecessor stands above its activity, as the add-activity dialog guarantees.
-QVector<Faaliyet> AğKur(AğBiçimi biçim, int faaliyetSayısı, std::mt19937& üreteç);
+QVector<Faaliyet> AgKur(AgBicimi bicim, int faaliyetSayisi, std::mt19937& uretec);

@@ -11,89 +11,89 @@
 
 namespace {
 
-QVector<KayıtlıFaaliyet> Okunmuş(const QVector<Faaliyet>& faaliyetler)
+QVector<KayitliFaaliyet> Okunmus(const QVector<Faaliyet>& faaliyetler)
 {
-    QVector<KayıtlıFaaliyet> okunan;
+    QVector<KayitliFaaliyet> okunan;
     okunan.reserve(faaliyetler.size());
     for (const Faaliyet& f : faaliyetler)
-        okunan.append({f.kodu, f.adı, {f.süre, f.süre}, f.öncekiler});
+        okunan.append({f.kodu, f.adi, {f.sure, f.sure}, f.oncekiler});
     return okunan;
 }
 
-void HesaplamaSatırları(Tablo& tablo)
+void HesaplamaSatirlari(Tablo& tablo)
 {
-    std::mt19937 üreteç(20260312);
-    const QDate başlama(2026, 3, 1), bitiş(2026, 6, 1);
-    const KayıtlıProje proje{QStringLiteral("P"), {başlama, başlama}, {bitiş, bitiş}};
-    for (AğBiçimi biçim : Deney::Biçimler) {
-        for (int satırSayısı : {62, 6200}) {
-            const QVector<KayıtlıFaaliyet> faaliyetler = Okunmuş(AğKur(biçim, satırSayısı, üreteç));
-            const Ölçüm ölçüm = SüreÖlç(satırSayısı >= 6200 ? 21 : 201, nullptr,
+    std::mt19937 uretec(20260312);
+    const QDate baslama(2026, 3, 1), bitis(2026, 6, 1);
+    const KayitliProje proje{QStringLiteral("P"), {baslama, baslama}, {bitis, bitis}};
+    for (AgBicimi bicim : Deney::Bicimler) {
+        for (int satirSayisi : {62, 6200}) {
+            const QVector<KayitliFaaliyet> faaliyetler = Okunmus(AgKur(bicim, satirSayisi, uretec));
+            const Olcum olcum = SureOlc(satirSayisi >= 6200 ? 21 : 201, nullptr,
                                         [&] { AnaliziHesapla(faaliyetler, proje); });
-            tablo.Satır(QStringLiteral("AnaliziHesapla"), QStringLiteral("%1, %2 satır").arg(BiçimAdı(biçim)).arg(satırSayısı),
-                        ölçüm, QStringLiteral("ms"), satırSayısı >= 6200 ? 10.0 : 0.2);
+            tablo.Satir(QStringLiteral("AnaliziHesapla"), QStringLiteral("%1, %2 satır").arg(BicimAdi(bicim)).arg(satirSayisi),
+                        olcum, QStringLiteral("ms"), satirSayisi >= 6200 ? 10.0 : 0.2);
             // The same network written as Microsoft Project XML, the analysis done beforehand.
             const Rapor rapor{proje, AnaliziHesapla(faaliyetler, proje)};
             QByteArray xml;
-            const Ölçüm yazım = SüreÖlç(satırSayısı >= 6200 ? 21 : 201, nullptr, [&] { MspdiYaz(rapor, başlama, xml); });
-            tablo.Satır(QStringLiteral("MspdiYaz"), QStringLiteral("%1, %2 satır").arg(BiçimAdı(biçim)).arg(satırSayısı),
-                        yazım, QStringLiteral("ms"), satırSayısı >= 6200 ? 100.0 : 1.0);
+            const Olcum yazim = SureOlc(satirSayisi >= 6200 ? 21 : 201, nullptr, [&] { MspdiYaz(rapor, baslama, xml); });
+            tablo.Satir(QStringLiteral("MspdiYaz"), QStringLiteral("%1, %2 satır").arg(BicimAdi(bicim)).arg(satirSayisi),
+                        yazim, QStringLiteral("ms"), satirSayisi >= 6200 ? 100.0 : 1.0);
         }
     }
 }
 
 // Runs the events until the window is on screen and painted.
-void Çizilene(QWidget* pencere)
+void Cizilene(QWidget* pencere)
 {
     while (!pencere->windowHandle() || !pencere->windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    EkranıTamamla();
+    EkraniTamamla();
 }
 
 void Kapat(TemelForm& ana)
 {
-    if (AnalizPenceresi* açık = ana.AçıkAnalizPenceresi())
-        açık->close();
+    if (AnalizPenceresi* acik = ana.AcikAnalizPenceresi())
+        acik->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EkranıTamamla();
+    EkraniTamamla();
 }
 
 } // namespace
 
-void AnalizBölümü(Tablo& tablo, const Deney::Veritabanı& vt, const QString& klasör)
+void AnalizBolumu(Tablo& tablo, const Deney::Veritabani& vt, const QString& klasor)
 {
     // The window keeps its place in settings; the benchmark's go to its own folder.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, klasör);
-    tablo.Bölüm(QStringLiteral("Ağ analizi ve Gantt şeması"));
-    HesaplamaSatırları(tablo);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, klasor);
+    tablo.Bolum(QStringLiteral("Ağ analizi ve Gantt şeması"));
+    HesaplamaSatirlari(tablo);
 
-    const QString ayrıntıSonu = QStringLiteral(", %1 faaliyet, %2").arg(Deney::FaaliyetSayısı).arg(Deney::ProjeSayısı(vt.projeSayısı));
-    for (AğBiçimi biçim : Deney::Biçimler) {
-        ÖlçülenPencere ölçülen(vt.yol);
-        TemelForm& ana = ölçülen.pencere();
-        const int satır = ölçülen.Satır(Deney::BiçimProjesi(biçim));
-        const QString ayrıntı = BiçimAdı(biçim) + ayrıntıSonu;
-        ölçülen.Seç(satır);
-        EkranıTamamla();
-        const Ölçüm açılış = SüreÖlç(21, [&] { Kapat(ana); }, [&] {
-            ana.AnalizPenceresiniAç();
-            Çizilene(ana.AçıkAnalizPenceresi());
+    const QString ayrintiSonu = QStringLiteral(", %1 faaliyet, %2").arg(Deney::FaaliyetSayisi).arg(Deney::ProjeSayisi(vt.projeSayisi));
+    for (AgBicimi bicim : Deney::Bicimler) {
+        OlculenPencere olculen(vt.yol);
+        TemelForm& ana = olculen.pencere();
+        const int satir = olculen.Satir(Deney::BicimProjesi(bicim));
+        const QString ayrinti = BicimAdi(bicim) + ayrintiSonu;
+        olculen.Sec(satir);
+        EkraniTamamla();
+        const Olcum acilis = SureOlc(21, [&] { Kapat(ana); }, [&] {
+            ana.AnalizPenceresiniAc();
+            Cizilene(ana.AcikAnalizPenceresi());
         });
-        tablo.Satır(QStringLiteral("Ağ Analizi penceresini açma, çizimle"), ayrıntı, açılış, QStringLiteral("ms"), 50.0);
+        tablo.Satir(QStringLiteral("Ağ Analizi penceresini açma, çizimle"), ayrinti, acilis, QStringLiteral("ms"), 50.0);
 
         // Today's selection alone, then with the analysis window open and following it.
         Kapat(ana);
-        const auto seç = [&] {
-            ölçülen.Seç(satır);
-            EkranıTamamla();
+        const auto sec = [&] {
+            olculen.Sec(satir);
+            EkraniTamamla();
         };
-        const Ölçüm yalnız = SüreÖlç(101, [&] { ölçülen.SeçimiKaldır(); }, seç);
-        ana.AnalizPenceresiniAç();
-        Çizilene(ana.AçıkAnalizPenceresi());
-        const Ölçüm birlikte = SüreÖlç(101, [&] { ölçülen.SeçimiKaldır(); }, seç);
-        tablo.Satır(QStringLiteral("ProjeListesi_Click, çizimle"), ayrıntı, yalnız, QStringLiteral("ms"));
-        tablo.Satır(QStringLiteral("ProjeListesi_Click, analiz penceresi açık, çizimle"), ayrıntı, birlikte,
-                    QStringLiteral("ms"), yalnız.medyan + 5.0);
+        const Olcum yalniz = SureOlc(101, [&] { olculen.SecimiKaldir(); }, sec);
+        ana.AnalizPenceresiniAc();
+        Cizilene(ana.AcikAnalizPenceresi());
+        const Olcum birlikte = SureOlc(101, [&] { olculen.SecimiKaldir(); }, sec);
+        tablo.Satir(QStringLiteral("ProjeListesi_Click, çizimle"), ayrinti, yalniz, QStringLiteral("ms"));
+        tablo.Satir(QStringLiteral("ProjeListesi_Click, analiz penceresi açık, çizimle"), ayrinti, birlikte,
+                    QStringLiteral("ms"), yalniz.medyan + 5.0);
         Kapat(ana);
     }
 }

@@ -6,24 +6,24 @@
 // The parts of the benchmark, each adding its rows to the table.
 
 // ProjeleriEkle over 10, 1,000 and 10,000 projects.
-void ProjeleriEkleBölümü(Tablo& tablo, const QVector<Deney::Veritabanı>& vtler);
+void ProjeleriEkleBolumu(Tablo& tablo, const QVector<Deney::Veritabani>& vtler);
 // ProjeListesi_Click on each network shape, with each database's projects listed.
-void SeçimBölümü(Tablo& tablo, const QVector<Deney::Veritabanı>& vtler);
+void SecimBolumu(Tablo& tablo, const QVector<Deney::Veritabani>& vtler);
 // ProjeListesi_Click on a project whose predecessor text is a megabyte long,
-// in a small database of its own made in `klasör`.
-void UzunÖncekiListesiBölümü(Tablo& tablo, const QString& klasör);
+// in a small database of its own made in `klasor`.
+void UzunOncekiListesiBolumu(Tablo& tablo, const QString& klasor);
 // The forward pass alone over growing networks, to show how its cost grows.
-void İleriGeçişBölümü(Tablo& tablo);
+void IleriGecisBolumu(Tablo& tablo);
 // The commands that write, each with the main window's refresh, on the largest database.
-void KomutBölümü(Tablo& tablo, const Deney::Veritabanı& vt);
+void KomutBolumu(Tablo& tablo, const Deney::Veritabani& vt);
 // The network analysis and its Microsoft Project XML export on growing networks, and the
 // analysis window on the 62-activity projects of `vt`: opening it, and following a selection
-// beside the selection alone. The window's settings go to `klasör`.
-void AnalizBölümü(Tablo& tablo, const Deney::Veritabanı& vt, const QString& klasör);
+// beside the selection alone. The window's settings go to `klasor`.
+void AnalizBolumu(Tablo& tablo, const Deney::Veritabani& vt, const QString& klasor);
 // CSV and JSON of the 62-activity projects of `vt`, and kavrion-rapor as a whole process
 // beside a bare Qt Core program.
-void RaporBölümü(Tablo& tablo, const Deney::Veritabanı& vt);
+void RaporBolumu(Tablo& tablo, const Deney::Veritabani& vt);
 // Whole-process start-up beside a bare Qt window, measured from outside under X.
-void BaşlatmaBölümü(Tablo& tablo, const Deney::Veritabanı& vt);
+void BaslatmaBolumu(Tablo& tablo, const Deney::Veritabani& vt);
 // The Gantt chart as SVG and PNG and the report as PDF, on a small and a large network.
-void GörselBölümü(Tablo& tablo);
+void GorselBolumu(Tablo& tablo);

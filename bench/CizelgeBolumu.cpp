@@ -2,22 +2,22 @@
 #include "schedule/Cizelge.h"
 #include "schedule/OncekiListesi.h"
 
-void İleriGeçişBölümü(Tablo& tablo)
+void IleriGecisBolumu(Tablo& tablo)
 {
-    tablo.Bölüm(QStringLiteral("İleri geçiş ve kritik yol, büyüyen ağ"));
-    std::mt19937 üreteç(20260302);
-    for (AğBiçimi biçim : Deney::Biçimler) {
-        for (int satırSayısı : {62, 620, 6200}) {
-            QVector<ÇizelgeSatırı> satırlar;
-            int bağ = 0;
-            for (const Faaliyet& f : AğKur(biçim, satırSayısı, üreteç)) {
-                satırlar.append({f.kodu, f.adı, QString::number(f.süre), f.öncekiler, QString(), QString()});
-                bağ += f.öncekiler.isEmpty() ? 0 : int(ÖncekiKodları(f.öncekiler).size());
+    tablo.Bolum(QStringLiteral("İleri geçiş ve kritik yol, büyüyen ağ"));
+    std::mt19937 uretec(20260302);
+    for (AgBicimi bicim : Deney::Bicimler) {
+        for (int satirSayisi : {62, 620, 6200}) {
+            QVector<CizelgeSatiri> satirlar;
+            int bag = 0;
+            for (const Faaliyet& f : AgKur(bicim, satirSayisi, uretec)) {
+                satirlar.append({f.kodu, f.adi, QString::number(f.sure), f.oncekiler, QString(), QString()});
+                bag += f.oncekiler.isEmpty() ? 0 : int(OncekiKodlari(f.oncekiler).size());
             }
-            const int tekrar = satırSayısı >= 6200 ? 11 : 101;
-            const Ölçüm ölçüm = SüreÖlç(tekrar, nullptr, [&] { ÇizelgeyiHesapla(satırlar); });
-            tablo.Satır(QStringLiteral("ÇizelgeyiHesapla"),
-                        QStringLiteral("%1, %2 satır, %3 bağ").arg(BiçimAdı(biçim)).arg(satırSayısı).arg(bağ), ölçüm,
+            const int tekrar = satirSayisi >= 6200 ? 11 : 101;
+            const Olcum olcum = SureOlc(tekrar, nullptr, [&] { CizelgeyiHesapla(satirlar); });
+            tablo.Satir(QStringLiteral("ÇizelgeyiHesapla"),
+                        QStringLiteral("%1, %2 satır, %3 bağ").arg(BicimAdi(bicim)).arg(satirSayisi).arg(bag), olcum,
                         QStringLiteral("ms"));
         }
     }

@@ -10,53 +10,53 @@
 namespace Deney {
 
 const QString EklenecekProje = QStringLiteral("FAALİYET EKLENECEK");
-const QString AdıDeğişecekProje = QStringLiteral("ADI DEĞİŞECEK");
+const QString AdiDegisecekProje = QStringLiteral("ADI DEĞİŞECEK");
 
-QString BiçimProjesi(AğBiçimi biçim)
+QString BicimProjesi(AgBicimi bicim)
 {
-    return QLocale(QLocale::Turkish, QLocale::Turkey).toUpper(BiçimAdı(biçim)) + QStringLiteral(" %1").arg(FaaliyetSayısı);
+    return QLocale(QLocale::Turkish, QLocale::Turkey).toUpper(BicimAdi(bicim)) + QStringLiteral(" %1").arg(FaaliyetSayisi);
 }
 
-QString SilinecekProje(int sıra)
+QString SilinecekProje(int sira)
 {
-    return QStringLiteral("SİLİNECEK %1").arg(sıra, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("SİLİNECEK %1").arg(sira, 2, 10, QLatin1Char('0'));
 }
 
-QString BoşaltılacakProje(int sıra)
+QString BosaltilacakProje(int sira)
 {
-    return QStringLiteral("BOŞALTILACAK %1").arg(sıra, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("BOŞALTILACAK %1").arg(sira, 2, 10, QLatin1Char('0'));
 }
 
-QString ProjeSayısı(int sayı)
+QString ProjeSayisi(int sayi)
 {
-    return QStringLiteral("%1 proje").arg(QLocale(QLocale::English).toString(sayı));
+    return QStringLiteral("%1 proje").arg(QLocale(QLocale::English).toString(sayi));
 }
 
-QVector<Veritabanı> Üret(const QString& klasör)
+QVector<Veritabani> Uret(const QString& klasor)
 {
     // A fixed seed: every run measures the very same projects and networks.
-    std::mt19937 üreteç(20260301);
-    QVector<ÜretilecekProje> biçimler;
-    for (AğBiçimi biçim : Biçimler)
-        biçimler.append({BiçimProjesi(biçim), AğKur(biçim, FaaliyetSayısı, üreteç)});
+    std::mt19937 uretec(20260301);
+    QVector<UretilecekProje> bicimler;
+    for (AgBicimi bicim : Bicimler)
+        bicimler.append({BicimProjesi(bicim), AgKur(bicim, FaaliyetSayisi, uretec)});
 
-    QVector<ÜretilecekProje> komutlar = biçimler;
-    komutlar.append({EklenecekProje, AğKur(AğBiçimi::Rastgele, FaaliyetSayısı - 1, üreteç)});
-    komutlar.append({AdıDeğişecekProje, AğKur(AğBiçimi::Rastgele, FaaliyetSayısı, üreteç)});
-    for (int i = 1; i <= KomutTekrarı; ++i) {
-        komutlar.append({SilinecekProje(i), AğKur(AğBiçimi::Rastgele, FaaliyetSayısı, üreteç)});
-        komutlar.append({BoşaltılacakProje(i), AğKur(AğBiçimi::Rastgele, FaaliyetSayısı, üreteç)});
+    QVector<UretilecekProje> komutlar = bicimler;
+    komutlar.append({EklenecekProje, AgKur(AgBicimi::Rastgele, FaaliyetSayisi - 1, uretec)});
+    komutlar.append({AdiDegisecekProje, AgKur(AgBicimi::Rastgele, FaaliyetSayisi, uretec)});
+    for (int i = 1; i <= KomutTekrari; ++i) {
+        komutlar.append({SilinecekProje(i), AgKur(AgBicimi::Rastgele, FaaliyetSayisi, uretec)});
+        komutlar.append({BosaltilacakProje(i), AgKur(AgBicimi::Rastgele, FaaliyetSayisi, uretec)});
     }
 
-    QVector<Veritabanı> vtler;
-    for (int sayı : {10, 1000, 10000}) {
-        const QString yol = QDir(klasör).filePath(QStringLiteral("proje-%1.mdb").arg(sayı));
-        if (auto hata = VeritabanıÜret(yol, sayı, sayı == 10000 ? komutlar : biçimler, üreteç)) {
+    QVector<Veritabani> vtler;
+    for (int sayi : {10, 1000, 10000}) {
+        const QString yol = QDir(klasor).filePath(QStringLiteral("proje-%1.mdb").arg(sayi));
+        if (auto hata = VeritabaniUret(yol, sayi, sayi == 10000 ? komutlar : bicimler, uretec)) {
             std::fprintf(stderr, "%s üretilemedi: Hata %d: %s\n", qPrintable(yol), hata.numara,
-                         qPrintable(hata.açıklama));
+                         qPrintable(hata.aciklama));
             std::exit(1);
         }
-        vtler.append({sayı, yol});
+        vtler.append({sayi, yol});
     }
     return vtler;
 }

@@ -6,27 +6,27 @@
 
 #include <QApplication>
 
-void GörselBölümü(Tablo& tablo)
+void GorselBolumu(Tablo& tablo)
 {
-    tablo.Bölüm(QStringLiteral("Dışa aktarma: resimler ve sayfalar"));
-    std::mt19937 üreteç(20261207);
-    const QDate başlama(2026, 3, 1), bitiş(2026, 6, 1);
-    const QFont yazı = QApplication::font();
-    for (int satırSayısı : {62, 6200}) {
+    tablo.Bolum(QStringLiteral("Dışa aktarma: resimler ve sayfalar"));
+    std::mt19937 uretec(20261207);
+    const QDate baslama(2026, 3, 1), bitis(2026, 6, 1);
+    const QFont yazi = QApplication::font();
+    for (int satirSayisi : {62, 6200}) {
         Rapor rapor;
-        rapor.proje = {QStringLiteral("P"), {başlama, başlama}, {bitiş, bitiş}};
-        QVector<KayıtlıFaaliyet> faaliyetler;
-        for (const Faaliyet& f : AğKur(AğBiçimi::Rastgele, satırSayısı, üreteç))
-            faaliyetler.append({f.kodu, f.adı, {f.süre, f.süre}, f.öncekiler});
+        rapor.proje = {QStringLiteral("P"), {baslama, baslama}, {bitis, bitis}};
+        QVector<KayitliFaaliyet> faaliyetler;
+        for (const Faaliyet& f : AgKur(AgBicimi::Rastgele, satirSayisi, uretec))
+            faaliyetler.append({f.kodu, f.adi, {f.sure, f.sure}, f.oncekiler});
         rapor.analiz = AnaliziHesapla(faaliyetler, rapor.proje);
-        const int tekrar = satırSayısı >= 6200 ? 5 : 51;
-        const QString ayrıntı = QStringLiteral("rastgele ağ, %1 faaliyet").arg(satırSayısı);
-        const std::pair<GörselBiçim, const char*> biçimler[] = {
-            {GörselBiçim::Svg, "GörselYaz SVG"}, {GörselBiçim::Png, "GörselYaz PNG"}, {GörselBiçim::Pdf, "GörselYaz PDF"}};
-        for (const auto& [biçim, ad] : biçimler) {
-            const Ölçüm ölçüm = SüreÖlç(tekrar, nullptr, [&] { GörselYaz(rapor, biçim, yazı); });
-            const bool hedefli = biçim == GörselBiçim::Svg && satırSayısı == 62;
-            tablo.Satır(QString::fromUtf8(ad), ayrıntı, ölçüm, QStringLiteral("ms"),
+        const int tekrar = satirSayisi >= 6200 ? 5 : 51;
+        const QString ayrinti = QStringLiteral("rastgele ağ, %1 faaliyet").arg(satirSayisi);
+        const std::pair<GorselBicim, const char*> bicimler[] = {
+            {GorselBicim::Svg, "GörselYaz SVG"}, {GorselBicim::Png, "GörselYaz PNG"}, {GorselBicim::Pdf, "GörselYaz PDF"}};
+        for (const auto& [bicim, ad] : bicimler) {
+            const Olcum olcum = SureOlc(tekrar, nullptr, [&] { GorselYaz(rapor, bicim, yazi); });
+            const bool hedefli = bicim == GorselBicim::Svg && satirSayisi == 62;
+            tablo.Satir(QString::fromUtf8(ad), ayrinti, olcum, QStringLiteral("ms"),
                         hedefli ? std::optional<double>(20.0) : std::nullopt);
         }
     }

@@ -16,21 +16,21 @@
 namespace {
 
 // A refused write would make every figure after it meaningless.
-void Gerekli(const DepoHatası& hata)
+void Gerekli(const DepoHatasi& hata)
 {
     if (hata) {
-        std::fprintf(stderr, "Hata %d: %s\n", hata.numara, qPrintable(hata.açıklama));
+        std::fprintf(stderr, "Hata %d: %s\n", hata.numara, qPrintable(hata.aciklama));
         std::exit(1);
     }
 }
 
 // Answers every confirmation with Yes, as the user who gave the command would. Any
 // other box means the command did not do what is measured.
-class Onaylayıcı {
+class Onaylayici {
 public:
-    Onaylayıcı()
+    Onaylayici()
     {
-        Mesaj::GöstericiKur([](QWidget*, const QString&, const QString& metin, QMessageBox::Icon simge,
+        Mesaj::GostericiKur([](QWidget*, const QString&, const QString& metin, QMessageBox::Icon simge,
                                const QString&) {
             if (simge != QMessageBox::Question) {
                 std::fprintf(stderr, "Beklenmeyen ileti: %s\n", qPrintable(metin));
@@ -39,86 +39,86 @@ public:
             return QMessageBox::Yes;
         });
     }
-    ~Onaylayıcı() { Mesaj::GöstericiKur({}); }
-    Onaylayıcı(const Onaylayıcı&) = delete;
-    Onaylayıcı& operator=(const Onaylayıcı&) = delete;
+    ~Onaylayici() { Mesaj::GostericiKur({}); }
+    Onaylayici(const Onaylayici&) = delete;
+    Onaylayici& operator=(const Onaylayici&) = delete;
 };
 
-void İkiSatır(Tablo& tablo, const QString& işlem, const QString& ayrıntı, const std::pair<Ölçüm, Ölçüm>& ölçüm,
+void IkiSatir(Tablo& tablo, const QString& islem, const QString& ayrinti, const std::pair<Olcum, Olcum>& olcum,
               std::optional<double> hedef = std::nullopt)
 {
-    tablo.Satır(işlem, ayrıntı, ölçüm.first, QStringLiteral("ms"), hedef);
-    tablo.Satır(işlem + QStringLiteral(", çizimle"), ayrıntı, ölçüm.second, QStringLiteral("ms"));
+    tablo.Satir(islem, ayrinti, olcum.first, QStringLiteral("ms"), hedef);
+    tablo.Satir(islem + QStringLiteral(", çizimle"), ayrinti, olcum.second, QStringLiteral("ms"));
 }
 
 } // namespace
 
-void KomutBölümü(Tablo& tablo, const Deney::Veritabanı& vt)
+void KomutBolumu(Tablo& tablo, const Deney::Veritabani& vt)
 {
-    tablo.Bölüm(QStringLiteral("Yazan komutlar, %1 faaliyet, %2 listede")
-                    .arg(Deney::FaaliyetSayısı).arg(Deney::ProjeSayısı(vt.projeSayısı)));
-    ÖlçülenPencere ölçülen(vt.yol);
-    TemelForm& pencere = ölçülen.pencere();
-    const Onaylayıcı onaylayıcı;
-    const int tekrar = Deney::KomutTekrarı;
+    tablo.Bolum(QStringLiteral("Yazan komutlar, %1 faaliyet, %2 listede")
+                    .arg(Deney::FaaliyetSayisi).arg(Deney::ProjeSayisi(vt.projeSayisi)));
+    OlculenPencere olculen(vt.yol);
+    TemelForm& pencere = olculen.pencere();
+    const Onaylayici onaylayici;
+    const int tekrar = Deney::KomutTekrari;
 
     // The 62nd activity, typed into the add dialog and saved with "Kaydet".
-    ölçülen.Seç(ölçülen.Satır(Deney::EklenecekProje));
-    pencere.FaaliyetEkleDüğmesi_Click();
-    FaaliyetEklemeFormu* ekleme = pencere.AçıkFaaliyetEklemeFormu();
-    EkranıTamamla();
+    olculen.Sec(olculen.Satir(Deney::EklenecekProje));
+    pencere.FaaliyetEkleDugmesi_Click();
+    FaaliyetEklemeFormu* ekleme = pencere.AcikFaaliyetEklemeFormu();
+    EkraniTamamla();
     bool eklendi = false;
-    const auto ekle = SüreÖlç(tekrar, [&] {
+    const auto ekle = SureOlc(tekrar, [&] {
         if (eklendi) {
-            QVector<KayıtlıFaaliyet> faaliyetler;
-            Gerekli(ölçülen.depo().FaaliyetleriOku(Deney::EklenecekProje, faaliyetler));
-            Gerekli(ölçülen.depo().SonFaaliyetiSil(Deney::EklenecekProje, faaliyetler.last()));
+            QVector<KayitliFaaliyet> faaliyetler;
+            Gerekli(olculen.depo().FaaliyetleriOku(Deney::EklenecekProje, faaliyetler));
+            Gerekli(olculen.depo().SonFaaliyetiSil(Deney::EklenecekProje, faaliyetler.last()));
             pencere.ProjeListesi_Click();
         }
-        ekleme->EkleKaydetDüğmesi->click();
-        ekleme->FaaliyetAdıKutusu->setText(QStringLiteral("Son faaliyet"));
-        ekleme->ÖngörülenSüreKutusu->setText(QStringLiteral("5"));
-        ekleme->ÖncekiFaaliyetleriSeçmeKutusu->setCurrentIndex(0);
-        ekleme->EklemeDüğmesi->click();
-        EkranıTamamla();
+        ekleme->EkleKaydetDugmesi->click();
+        ekleme->FaaliyetAdiKutusu->setText(QStringLiteral("Son faaliyet"));
+        ekleme->OngorulenSureKutusu->setText(QStringLiteral("5"));
+        ekleme->OncekiFaaliyetleriSecmeKutusu->setCurrentIndex(0);
+        ekleme->EklemeDugmesi->click();
+        EkraniTamamla();
     }, [&] {
-        ekleme->EkleKaydetDüğmesi->click();
+        ekleme->EkleKaydetDugmesi->click();
         eklendi = true;
-    }, EkranıTamamla);
-    if (pencere.FaaliyetlerListesi->topLevelItemCount() != Deney::FaaliyetSayısı) {
+    }, EkraniTamamla);
+    if (pencere.FaaliyetlerListesi->topLevelItemCount() != Deney::FaaliyetSayisi) {
         std::fprintf(stderr, "Faaliyet eklenmedi\n");
         std::exit(1);
     }
-    İkiSatır(tablo, QStringLiteral("Faaliyet Ekleme: Kaydet"), QStringLiteral("61 faaliyetten sonra, yenilemeyle"),
+    IkiSatir(tablo, QStringLiteral("Faaliyet Ekleme: Kaydet"), QStringLiteral("61 faaliyetten sonra, yenilemeyle"),
              ekle, 10.0);
 
-    int sıra = 0;
-    const auto boşalt = SüreÖlç(tekrar, [&] {
-        ölçülen.Seç(ölçülen.Satır(Deney::BoşaltılacakProje(++sıra)));
-        EkranıTamamla();
-    }, [&] { pencere.TümKayıtlarıSilDüğmesi->click(); }, EkranıTamamla);
-    İkiSatır(tablo, QStringLiteral("Tüm Faaliyetleri Sil"), QStringLiteral("62 faaliyet, yenilemeyle"), boşalt);
+    int sira = 0;
+    const auto bosalt = SureOlc(tekrar, [&] {
+        olculen.Sec(olculen.Satir(Deney::BosaltilacakProje(++sira)));
+        EkraniTamamla();
+    }, [&] { pencere.TumKayitlariSilDugmesi->click(); }, EkraniTamamla);
+    IkiSatir(tablo, QStringLiteral("Tüm Faaliyetleri Sil"), QStringLiteral("62 faaliyet, yenilemeyle"), bosalt);
 
-    sıra = 0;
-    const auto sil = SüreÖlç(tekrar, [&] {
-        ölçülen.Seç(ölçülen.Satır(Deney::SilinecekProje(++sıra)));
-        EkranıTamamla();
-    }, [&] { pencere.ProjeSilDüğmesi->click(); }, EkranıTamamla);
-    İkiSatır(tablo, QStringLiteral("Proje Sil"), QStringLiteral("62 faaliyetiyle, liste yeniden dolar"), sil);
+    sira = 0;
+    const auto sil = SureOlc(tekrar, [&] {
+        olculen.Sec(olculen.Satir(Deney::SilinecekProje(++sira)));
+        EkraniTamamla();
+    }, [&] { pencere.ProjeSilDugmesi->click(); }, EkraniTamamla);
+    IkiSatir(tablo, QStringLiteral("Proje Sil"), QStringLiteral("62 faaliyetiyle, liste yeniden dolar"), sil);
 
     // The name goes back and forth, each time carried to the 62 activities.
-    QString ad = Deney::AdıDeğişecekProje;
-    ProjeDeğiştirFormu* değiştirme = nullptr;
-    const auto değiştir = SüreÖlç(tekrar, [&] {
+    QString ad = Deney::AdiDegisecekProje;
+    ProjeDegistirFormu* degistirme = nullptr;
+    const auto degistir = SureOlc(tekrar, [&] {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ölçülen.Seç(ölçülen.Satır(ad));
-        pencere.ProjeDeğiştirDüğmesi_Click();
-        değiştirme = pencere.AçıkProjeDeğiştirFormu();
-        ad = ad == Deney::AdıDeğişecekProje ? ad + QStringLiteral(" 2") : Deney::AdıDeğişecekProje;
-        değiştirme->ProjeninAdıKutusu->setText(ad);
-        EkranıTamamla();
-    }, [&] { değiştirme->KaydetDüğmesi->click(); }, EkranıTamamla);
-    ölçülen.Satır(ad);
-    İkiSatır(tablo, QStringLiteral("Proje Değiştir: Kaydet"), QStringLiteral("yeni ad 62 faaliyete, liste yeniden dolar"),
-             değiştir);
+        olculen.Sec(olculen.Satir(ad));
+        pencere.ProjeDegistirDugmesi_Click();
+        degistirme = pencere.AcikProjeDegistirFormu();
+        ad = ad == Deney::AdiDegisecekProje ? ad + QStringLiteral(" 2") : Deney::AdiDegisecekProje;
+        degistirme->ProjeninAdiKutusu->setText(ad);
+        EkraniTamamla();
+    }, [&] { degistirme->KaydetDugmesi->click(); }, EkraniTamamla);
+    olculen.Satir(ad);
+    IkiSatir(tablo, QStringLiteral("Proje Değiştir: Kaydet"), QStringLiteral("yeni ad 62 faaliyete, liste yeniden dolar"),
+             degistir);
 }

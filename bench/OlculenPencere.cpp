@@ -7,46 +7,46 @@
 #include <cstdio>
 #include <cstdlib>
 
-ÖlçülenPencere::ÖlçülenPencere(const QString& yol) : m_bağlantı(yol)
+OlculenPencere::OlculenPencere(const QString& yol) : m_baglanti(yol)
 {
-    if (const DepoHatası& hata = m_bağlantı.hata()) {
-        std::fprintf(stderr, "%s açılamadı: %s\n", qPrintable(yol), qPrintable(hata.açıklama));
+    if (const DepoHatasi& hata = m_baglanti.hata()) {
+        std::fprintf(stderr, "%s açılamadı: %s\n", qPrintable(yol), qPrintable(hata.aciklama));
         std::exit(1);
     }
-    m_pencere = std::make_unique<TemelForm>(m_bağlantı.depo());
+    m_pencere = std::make_unique<TemelForm>(m_baglanti.depo());
     m_pencere->show();
     while (!m_pencere->windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    EkranıTamamla();
+    EkraniTamamla();
 }
 
-ÖlçülenPencere::~ÖlçülenPencere()
+OlculenPencere::~OlculenPencere()
 {
     m_pencere.reset();
 }
 
-int ÖlçülenPencere::Satır(const QString& ad) const
+int OlculenPencere::Satir(const QString& ad) const
 {
-    const int satır = m_pencere->ProjeListesi->Bul(ad);
-    if (satır < 0) {
+    const int satir = m_pencere->ProjeListesi->Bul(ad);
+    if (satir < 0) {
         std::fprintf(stderr, "\"%s\" projesi listede yok\n", qPrintable(ad));
         std::exit(1);
     }
-    return satır;
+    return satir;
 }
 
-void ÖlçülenPencere::Seç(int satır)
+void OlculenPencere::Sec(int satir)
 {
-    m_pencere->ProjeListesi->Seç(satır);
+    m_pencere->ProjeListesi->Sec(satir);
 }
 
-void ÖlçülenPencere::SeçimiKaldır()
+void OlculenPencere::SecimiKaldir()
 {
-    m_pencere->ProjeListesi->Seç(-1);
-    EkranıTamamla();
+    m_pencere->ProjeListesi->Sec(-1);
+    EkraniTamamla();
 }
 
-void EkranıTamamla()
+void EkraniTamamla()
 {
     // The first pass runs the posted relayouts and repaints; a second catches the
     // repaint that a relayout may ask for.

@@ -6,28 +6,28 @@
 #include <memory>
 
 // The main window over one generated database, shown on screen as the user sees it.
-class ÖlçülenPencere {
+class OlculenPencere {
 public:
-    explicit ÖlçülenPencere(const QString& yol);
-    ~ÖlçülenPencere();
-    ÖlçülenPencere(const ÖlçülenPencere&) = delete;
-    ÖlçülenPencere& operator=(const ÖlçülenPencere&) = delete;
+    explicit OlculenPencere(const QString& yol);
+    ~OlculenPencere();
+    OlculenPencere(const OlculenPencere&) = delete;
+    OlculenPencere& operator=(const OlculenPencere&) = delete;
 
     TemelForm& pencere() { return *m_pencere; }
-    ProjeDeposu depo() const { return m_bağlantı.depo(); }
+    ProjeDeposu depo() const { return m_baglanti.depo(); }
 
     // The project's row in the list; look it up before the clock starts, the list is long.
-    int Satır(const QString& ad) const;
+    int Satir(const QString& ad) const;
     // Selects the row as a click does, which runs ProjeListesi_Click.
-    void Seç(int satır);
+    void Sec(int satir);
     // Leaves nothing selected, so that the next Seç is a change of selection.
-    void SeçimiKaldır();
+    void SecimiKaldir();
 
 private:
-    GeçiciBağlantı m_bağlantı;
+    GeciciBaglanti m_baglanti;
     std::unique_ptr<TemelForm> m_pencere;
 };
 
 // Runs what a call leaves behind for the event loop: the lists' relayout and the
 // window's repaint. A figure counts them, since the user waits for them too.
-void EkranıTamamla();
+void EkraniTamamla();

@@ -3,38 +3,38 @@
 #include <QElapsedTimer>
 #include <algorithm>
 
-Ölçüm Özetle(std::vector<double> değerler)
+Olcum Ozetle(std::vector<double> degerler)
 {
-    Ölçüm ölçüm;
-    if (değerler.empty())
-        return ölçüm;
-    std::sort(değerler.begin(), değerler.end());
-    const size_t n = değerler.size();
-    ölçüm.medyan = n % 2 ? değerler[n / 2] : (değerler[n / 2 - 1] + değerler[n / 2]) / 2;
-    ölçüm.enAz = değerler.front();
-    ölçüm.enÇok = değerler.back();
-    ölçüm.tekrar = int(n);
-    return ölçüm;
+    Olcum olcum;
+    if (degerler.empty())
+        return olcum;
+    std::sort(degerler.begin(), degerler.end());
+    const size_t n = degerler.size();
+    olcum.medyan = n % 2 ? degerler[n / 2] : (degerler[n / 2 - 1] + degerler[n / 2]) / 2;
+    olcum.enAz = degerler.front();
+    olcum.enCok = degerler.back();
+    olcum.tekrar = int(n);
+    return olcum;
 }
 
-Ölçüm SüreÖlç(int tekrar, const std::function<void()>& hazırla, const std::function<void()>& iş)
+Olcum SureOlc(int tekrar, const std::function<void()>& hazirla, const std::function<void()>& is)
 {
-    return SüreÖlç(tekrar, hazırla, iş, [] {}).first;
+    return SureOlc(tekrar, hazirla, is, [] {}).first;
 }
 
-std::pair<Ölçüm, Ölçüm> SüreÖlç(int tekrar, const std::function<void()>& hazırla, const std::function<void()>& iş,
-                                const std::function<void()>& ardından)
+std::pair<Olcum, Olcum> SureOlc(int tekrar, const std::function<void()>& hazirla, const std::function<void()>& is,
+                                const std::function<void()>& ardindan)
 {
     std::vector<double> ilk, toplam;
     QElapsedTimer saat;
     for (int i = 0; i < tekrar; ++i) {
-        if (hazırla)
-            hazırla();
+        if (hazirla)
+            hazirla();
         saat.start();
-        iş();
+        is();
         ilk.push_back(double(saat.nsecsElapsed()) / 1e6);
-        ardından();
+        ardindan();
         toplam.push_back(double(saat.nsecsElapsed()) / 1e6);
     }
-    return {Özetle(std::move(ilk)), Özetle(std::move(toplam))};
+    return {Ozetle(std::move(ilk)), Ozetle(std::move(toplam))};
 }

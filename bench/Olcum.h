@@ -6,20 +6,20 @@
 #include <vector>
 
 // A figure over repeated runs.
-struct Ölçüm {
+struct Olcum {
     double medyan = 0;
     double enAz = 0;
-    double enÇok = 0;
+    double enCok = 0;
     int tekrar = 0;
 };
 
-Ölçüm Özetle(std::vector<double> değerler);
+Olcum Ozetle(std::vector<double> degerler);
 
-// Times `iş` `tekrar` times, in milliseconds. `hazırla` runs before each timed run
+// Times `is` `tekrar` times, in milliseconds. `hazirla` runs before each timed run
 // and is not counted: it puts back what the previous run changed.
-Ölçüm SüreÖlç(int tekrar, const std::function<void()>& hazırla, const std::function<void()>& iş);
+Olcum SureOlc(int tekrar, const std::function<void()>& hazirla, const std::function<void()>& is);
 
-// The same for work in two stages: the first figure until `iş` returns, the second
-// until `ardından`, which runs right after it, has returned too.
-std::pair<Ölçüm, Ölçüm> SüreÖlç(int tekrar, const std::function<void()>& hazırla, const std::function<void()>& iş,
-                                const std::function<void()>& ardından);
+// The same for work in two stages: the first figure until `is` returns, the second
+// until `ardindan`, which runs right after it, has returned too.
+std::pair<Olcum, Olcum> SureOlc(int tekrar, const std::function<void()>& hazirla, const std::function<void()>& is,
+                                const std::function<void()>& ardindan);

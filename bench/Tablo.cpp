@@ -4,72 +4,72 @@
 
 namespace {
 
-const QStringList Başlıklar{QStringLiteral("İşlem"), QStringLiteral("Ayrıntı"), QStringLiteral("Medyan"),
+const QStringList Basliklar{QStringLiteral("İşlem"), QStringLiteral("Ayrıntı"), QStringLiteral("Medyan"),
                             QStringLiteral("En az"), QStringLiteral("En çok"), QStringLiteral("Birim"),
                             QStringLiteral("Tekrar"), QStringLiteral("Hedef")};
 
 // Figures in the C locale: the table is read by people and by scripts alike.
-QString Sayı(double değer)
+QString Sayi(double deger)
 {
-    return QString::number(değer, 'f', değer >= 100 ? 1 : 3);
+    return QString::number(deger, 'f', deger >= 100 ? 1 : 3);
 }
 
 } // namespace
 
-void Tablo::Bölüm(const QString& başlık)
+void Tablo::Bolum(const QString& baslik)
 {
-    m_kayıtlar.append({true, {başlık}});
+    m_kayitlar.append({true, {baslik}});
 }
 
-void Tablo::Satır(const QString& işlem, const QString& ayrıntı, const Ölçüm& ölçüm, const QString& birim,
+void Tablo::Satir(const QString& islem, const QString& ayrinti, const Olcum& olcum, const QString& birim,
                   std::optional<double> hedef)
 {
     QString hedefMetni = QStringLiteral("-");
     if (hedef) {
-        const bool tuttu = ölçüm.medyan <= *hedef;
-        hedefMetni = QStringLiteral("≤ %1 %2").arg(Sayı(*hedef), tuttu ? QStringLiteral("tuttu")
+        const bool tuttu = olcum.medyan <= *hedef;
+        hedefMetni = QStringLiteral("≤ %1 %2").arg(Sayi(*hedef), tuttu ? QStringLiteral("tuttu")
                                                                            : QStringLiteral("AŞILDI"));
         if (!tuttu)
-            ++m_aşılan;
+            ++m_asilan;
     }
-    m_kayıtlar.append({false,
-                       {işlem, ayrıntı, Sayı(ölçüm.medyan), Sayı(ölçüm.enAz), Sayı(ölçüm.enÇok), birim,
-                        QString::number(ölçüm.tekrar), hedefMetni}});
+    m_kayitlar.append({false,
+                       {islem, ayrinti, Sayi(olcum.medyan), Sayi(olcum.enAz), Sayi(olcum.enCok), birim,
+                        QString::number(olcum.tekrar), hedefMetni}});
 }
 
 QString Tablo::Metin() const
 {
-    QVector<int> genişlik;
-    for (const QString& başlık : Başlıklar)
-        genişlik.append(int(başlık.size()));
-    for (const Kayıt& k : m_kayıtlar) {
-        if (k.bölüm)
+    QVector<int> genislik;
+    for (const QString& baslik : Basliklar)
+        genislik.append(int(baslik.size()));
+    for (const Kayit& k : m_kayitlar) {
+        if (k.bolum)
             continue;
-        for (int i = 0; i < k.hücreler.size(); ++i)
-            genişlik[i] = std::max(genişlik[i], int(k.hücreler.at(i).size()));
+        for (int i = 0; i < k.hucreler.size(); ++i)
+            genislik[i] = std::max(genislik[i], int(k.hucreler.at(i).size()));
     }
-    auto satır = [&](const QStringList& hücreler) {
+    auto satir = [&](const QStringList& hucreler) {
         QStringList dolu;
-        for (int i = 0; i < hücreler.size(); ++i) {
+        for (int i = 0; i < hucreler.size(); ++i) {
             // Text to the left, figures to the right.
-            const bool sayı = i >= 2 && i <= 4;
-            dolu << (sayı ? hücreler.at(i).rightJustified(genişlik[i]) : hücreler.at(i).leftJustified(genişlik[i]));
+            const bool sayi = i >= 2 && i <= 4;
+            dolu << (sayi ? hucreler.at(i).rightJustified(genislik[i]) : hucreler.at(i).leftJustified(genislik[i]));
         }
         return QStringLiteral("| ") + dolu.join(QStringLiteral(" | ")) + QStringLiteral(" |\n");
     };
-    QStringList çizgi;
-    for (int g : genişlik)
-        çizgi << QString(g, QLatin1Char('-'));
+    QStringList cizgi;
+    for (int g : genislik)
+        cizgi << QString(g, QLatin1Char('-'));
 
-    QString metin = satır(Başlıklar) + QStringLiteral("|-") + çizgi.join(QStringLiteral("-|-")) + QStringLiteral("-|\n");
-    for (const Kayıt& k : m_kayıtlar) {
-        if (k.bölüm) {
-            QStringList hücreler{QStringLiteral("**") + k.hücreler.first() + QStringLiteral("**")};
-            while (hücreler.size() < Başlıklar.size())
-                hücreler << QString();
-            metin += satır(hücreler);
+    QString metin = satir(Basliklar) + QStringLiteral("|-") + cizgi.join(QStringLiteral("-|-")) + QStringLiteral("-|\n");
+    for (const Kayit& k : m_kayitlar) {
+        if (k.bolum) {
+            QStringList hucreler{QStringLiteral("**") + k.hucreler.first() + QStringLiteral("**")};
+            while (hucreler.size() < Basliklar.size())
+                hucreler << QString();
+            metin += satir(hucreler);
         } else {
-            metin += satır(k.hücreler);
+            metin += satir(k.hucreler);
         }
     }
     for (const QString& not_ : m_notlar)

@@ -11,22 +11,22 @@
 // figure has one. A missed target is marked so that a reader cannot overlook it.
 class Tablo {
 public:
-    void Bölüm(const QString& başlık);
+    void Bolum(const QString& baslik);
     // `hedef` is the most the median may be, in the figure's unit.
-    void Satır(const QString& işlem, const QString& ayrıntı, const Ölçüm& ölçüm, const QString& birim,
+    void Satir(const QString& islem, const QString& ayrinti, const Olcum& olcum, const QString& birim,
                std::optional<double> hedef = std::nullopt);
     // A line printed under the table: how a figure was taken, or why one is missing.
     void Not(const QString& metin) { m_notlar << metin; }
 
     QString Metin() const;
-    int AşılanHedefSayısı() const { return m_aşılan; }
+    int AsilanHedefSayisi() const { return m_asilan; }
 
 private:
-    struct Kayıt {
-        bool bölüm = false;
-        QStringList hücreler;
+    struct Kayit {
+        bool bolum = false;
+        QStringList hucreler;
     };
-    QVector<Kayıt> m_kayıtlar;
+    QVector<Kayit> m_kayitlar;
     QStringList m_notlar;
-    int m_aşılan = 0;
+    int m_asilan = 0;
 };

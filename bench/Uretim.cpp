@@ -10,21 +10,21 @@
 
 namespace {
 
-const QStringList Sözcükler{QStringLiteral("KÖPRÜ"), QStringLiteral("OKUL"), QStringLiteral("DEPO"),
+const QStringList Sozcukler{QStringLiteral("KÖPRÜ"), QStringLiteral("OKUL"), QStringLiteral("DEPO"),
                             QStringLiteral("YOL"), QStringLiteral("İSKELE"), QStringLiteral("ÇATI"),
                             QStringLiteral("ŞANTİYE"), QStringLiteral("GÜNEŞ SANTRALI"), QStringLiteral("ARITMA")};
 
-QString DolguAdı(int sıra, std::mt19937& üreteç)
+QString DolguAdi(int sira, std::mt19937& uretec)
 {
-    return QStringLiteral("%1 %2").arg(Sözcükler.at(int(üreteç() % unsigned(Sözcükler.size()))))
-        .arg(sıra, 5, 10, QLatin1Char('0'));
+    return QStringLiteral("%1 %2").arg(Sozcukler.at(int(uretec() % unsigned(Sozcukler.size()))))
+        .arg(sira, 5, 10, QLatin1Char('0'));
 }
 
-DepoHatası ProjeYaz(const ProjeDeposu& depo, const ÜretilecekProje& proje, std::mt19937& üreteç)
+DepoHatasi ProjeYaz(const ProjeDeposu& depo, const UretilecekProje& proje, std::mt19937& uretec)
 {
-    const QDate başlama = QDate(2026, 1, 1).addDays(qint64(üreteç() % 365));
-    const QDate bitiş = başlama.addDays(qint64(10 + üreteç() % 200));
-    if (auto hata = depo.ProjeEkle({proje.ad, başlama, bitiş}))
+    const QDate baslama = QDate(2026, 1, 1).addDays(qint64(uretec() % 365));
+    const QDate bitis = baslama.addDays(qint64(10 + uretec() % 200));
+    if (auto hata = depo.ProjeEkle({proje.ad, baslama, bitis}))
         return hata;
     for (const Faaliyet& f : proje.faaliyetler) {
         if (auto hata = depo.FaaliyetEkle(proje.ad, f))
@@ -33,46 +33,46 @@ DepoHatası ProjeYaz(const ProjeDeposu& depo, const ÜretilecekProje& proje, std
     return {};
 }
 
-DepoHatası ŞemaKur(const QString& yol)
+DepoHatasi SemaKur(const QString& yol)
 {
-    GeçiciBağlantı bağlantı(yol, ProjeDeposu::Açılış::Oluştur);
-    if (bağlantı.hata())
-        return bağlantı.hata();
-    QSqlDatabase vt = bağlantı.vt();
-    return Şema::Kur(vt);
+    GeciciBaglanti baglanti(yol, ProjeDeposu::Acilis::Olustur);
+    if (baglanti.hata())
+        return baglanti.hata();
+    QSqlDatabase vt = baglanti.vt();
+    return Sema::Kur(vt);
 }
 
 } // namespace
 
-DepoHatası VeritabanıÜret(const QString& yol, int projeSayısı, const QVector<ÜretilecekProje>& belirli,
-                          std::mt19937& üreteç)
+DepoHatasi VeritabaniUret(const QString& yol, int projeSayisi, const QVector<UretilecekProje>& belirli,
+                          std::mt19937& uretec)
 {
-    if (auto hata = ŞemaKur(yol))
+    if (auto hata = SemaKur(yol))
         return hata;
-    const GeçiciBağlantı bağlantı(yol);
-    if (bağlantı.hata())
-        return bağlantı.hata();
-    DepoHatası hata;
+    const GeciciBaglanti baglanti(yol);
+    if (baglanti.hata())
+        return baglanti.hata();
+    DepoHatasi hata;
     {
         {
-            QSqlQuery hızlı(bağlantı.vt());
-            hızlı.exec(QStringLiteral("PRAGMA synchronous = OFF"));
-            hızlı.exec(QStringLiteral("PRAGMA journal_mode = MEMORY"));
+            QSqlQuery hizli(baglanti.vt());
+            hizli.exec(QStringLiteral("PRAGMA synchronous = OFF"));
+            hizli.exec(QStringLiteral("PRAGMA journal_mode = MEMORY"));
         }
-        const ProjeDeposu depo = bağlantı.depo();
-        const int dolgu = std::max(0, projeSayısı - int(belirli.size()));
+        const ProjeDeposu depo = baglanti.depo();
+        const int dolgu = std::max(0, projeSayisi - int(belirli.size()));
         for (int i = 0; i <= dolgu && !hata; ++i) {
             if (i == dolgu / 2) {
-                for (const ÜretilecekProje& proje : belirli) {
-                    if ((hata = ProjeYaz(depo, proje, üreteç)))
+                for (const UretilecekProje& proje : belirli) {
+                    if ((hata = ProjeYaz(depo, proje, uretec)))
                         break;
                 }
             }
             if (i == dolgu || hata)
                 break;
-            const int faaliyetSayısı = int(üreteç() % 7);
-            hata = ProjeYaz(depo, {DolguAdı(i + 1, üreteç), AğKur(AğBiçimi::Rastgele, faaliyetSayısı, üreteç)},
-                            üreteç);
+            const int faaliyetSayisi = int(uretec() % 7);
+            hata = ProjeYaz(depo, {DolguAdi(i + 1, uretec), AgKur(AgBicimi::Rastgele, faaliyetSayisi, uretec)},
+                            uretec);
         }
     }
     return hata;

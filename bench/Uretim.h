@@ -5,15 +5,15 @@
 #include <QVector>
 #include <random>
 
-struct ÜretilecekProje {
+struct UretilecekProje {
     QString ad;
     QVector<Faaliyet> faaliyetler;
 };
 
-// Creates a new Proje.mdb at `yol` with `projeSayısı` projects in all: `belirli`
+// Creates a new Proje.mdb at `yol` with `projeSayisi` projects in all: `belirli`
 // placed in the middle of the list, the rest filler projects of up to six random
 // activities each, so that every lookup has the whole table around it. Written
 // through the store's own operations; only the durable commits are skipped, as no
 // figure is taken while the file is made.
-DepoHatası VeritabanıÜret(const QString& yol, int projeSayısı, const QVector<ÜretilecekProje>& belirli,
-                          std::mt19937& üreteç);
+DepoHatasi VeritabaniUret(const QString& yol, int projeSayisi, const QVector<UretilecekProje>& belirli,
+                          std::mt19937& uretec);

@@ -9,10 +9,10 @@
 int main(int argc, char* argv[])
 {
     QApplication uygulama(argc, argv);
-    const QStringList argümanlar = QCoreApplication::arguments();
+    const QStringList argumanlar = QCoreApplication::arguments();
     QWidget pencere;
-    pencere.setFixedSize(argümanlar.value(1).toInt(), argümanlar.value(2).toInt());
-    if (argümanlar.value(3) == QStringLiteral("yazılı"))
+    pencere.setFixedSize(argumanlar.value(1).toInt(), argumanlar.value(2).toInt());
+    if (argumanlar.value(3) == QStringLiteral("yazılı"))
         (new QLabel(QStringLiteral("Projeler"), &pencere))->move(18, 18);
     QRect yer(QPoint(), pencere.size());
     yer.moveCenter(pencere.screen()->availableGeometry().center());

@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 // A property a fuzz target checks: when it fails, the input is kept as a crash.
-inline void Doğrula(bool koşul)
+inline void Dogrula(bool kosul)
 {
-    if (!koşul)
+    if (!kosul)
         std::abort();
 }

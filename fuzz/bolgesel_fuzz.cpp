@@ -23,20 +23,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
     QLocale::setDefault(yereller[veri[0] % 3]);
     const QString metin = QString::fromUtf8(reinterpret_cast<const char*>(veri) + 1, qsizetype(boy - 1));
 
-    if (const auto tarih = BölgeselMetin::TarihOku(metin))
-        Doğrula(tarih->year() >= 1 && tarih->year() <= 9999 && BölgeselMetin::TarihOku(BölgeselMetin::TarihYaz(*tarih)) == tarih);
-    if (const auto sayı = BölgeselMetin::TamSayıOku(metin))
-        Doğrula(BölgeselMetin::TamSayıOku(QString::number(*sayı)) == sayı && BölgeselMetin::TamSayıOku(QLocale().toString(*sayı)) == sayı);
+    if (const auto tarih = BolgeselMetin::TarihOku(metin))
+        Dogrula(tarih->year() >= 1 && tarih->year() <= 9999 && BolgeselMetin::TarihOku(BolgeselMetin::TarihYaz(*tarih)) == tarih);
+    if (const auto sayi = BolgeselMetin::TamSayiOku(metin))
+        Dogrula(BolgeselMetin::TamSayiOku(QString::number(*sayi)) == sayi && BolgeselMetin::TamSayiOku(QLocale().toString(*sayi)) == sayi);
 
-    Doğrula(!std::isnan(ÖndekiSayı(metin)) && !std::isnan(SüreSayısı(metin)));
-    const QString sonuç = SüreKuralı(metin);
-    const auto değer = BölgeselTamSayı(sonuç);
-    if (!değer) { // only a value beyond 64 bits is left as typed
-        Doğrula(sonuç == metin && std::fabs(SüreSayısı(metin)) >= 9.2e18);
+    Dogrula(!std::isnan(OndekiSayi(metin)) && !std::isnan(SureSayisi(metin)));
+    const QString sonuc = SureKurali(metin);
+    const auto deger = BolgeselTamSayi(sonuc);
+    if (!deger) { // only a value beyond 64 bits is left as typed
+        Dogrula(sonuc == metin && std::fabs(SureSayisi(metin)) >= 9.2e18);
         return 0;
     }
-    Doğrula(SüreKuralı(sonuç) == sonuç);
-    if (*değer >= std::numeric_limits<qint32>::min() && *değer <= std::numeric_limits<qint32>::max())
-        Doğrula(KaydedilecekSüre(sonuç, nullptr) == qint32(*değer));
+    Dogrula(SureKurali(sonuc) == sonuc);
+    if (*deger >= std::numeric_limits<qint32>::min() && *deger <= std::numeric_limits<qint32>::max())
+        Dogrula(KaydedilecekSure(sonuc, nullptr) == qint32(*deger));
     return 0;
 }

@@ -17,11 +17,11 @@
 namespace {
 
 // The number the pass itself read or wrote there; a computed project has one in every cell.
-qint64 Sayı(const QString& metin)
+qint64 Sayi(const QString& metin)
 {
-    const auto sayı = BölgeselMetin::TamSayıOku(metin);
-    Doğrula(sayı.has_value());
-    return *sayı;
+    const auto sayi = BolgeselMetin::TamSayiOku(metin);
+    Dogrula(sayi.has_value());
+    return *sayi;
 }
 
 } // namespace
@@ -29,39 +29,39 @@ qint64 Sayı(const QString& metin)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
 {
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
-    QVector<ÇizelgeSatırı> satırlar;
-    for (const QString& satır : QString::fromUtf8(reinterpret_cast<const char*>(veri), qsizetype(boy)).split('\n')) {
-        const QStringList alan = satır.split(QLatin1Char('\t'));
-        satırlar.append({alan.value(0), alan.value(1), alan.value(2), alan.value(3), QString(), QString()});
+    QVector<CizelgeSatiri> satirlar;
+    for (const QString& satir : QString::fromUtf8(reinterpret_cast<const char*>(veri), qsizetype(boy)).split('\n')) {
+        const QStringList alan = satir.split(QLatin1Char('\t'));
+        satirlar.append({alan.value(0), alan.value(1), alan.value(2), alan.value(3), QString(), QString()});
     }
-    const ÇizelgeSonucu sonuç = ÇizelgeyiHesapla(satırlar);
-    if (satırlar.size() < 2)
+    const CizelgeSonucu sonuc = CizelgeyiHesapla(satirlar);
+    if (satirlar.size() < 2)
         return 0;
-    if (!sonuç.projeBitişGünü) {
-        Doğrula(sonuç.kritikYol.startsWith(QStringLiteral("Hesaplanamıyor: ")) && sonuç.enGeçGünSayısı.isEmpty());
+    if (!sonuc.projeBitisGunu) {
+        Dogrula(sonuc.kritikYol.startsWith(QStringLiteral("Hesaplanamıyor: ")) && sonuc.enGecGunSayisi.isEmpty());
         return 0;
     }
-    Doğrula(satırlar[0].es == QLatin1String("0") && satırlar[0].ef == satırlar[0].süre);
-    qint64 enGeç = Sayı(satırlar[0].ef);
+    Dogrula(satirlar[0].es == QLatin1String("0") && satirlar[0].ef == satirlar[0].sure);
+    qint64 enGec = Sayi(satirlar[0].ef);
     QSet<QString> kodlar;
-    for (int i = 0; i < satırlar.size(); ++i) {
-        const ÇizelgeSatırı& s = satırlar[i];
-        Doğrula(i == 0 || Sayı(s.ef) == Sayı(s.es) + Sayı(s.süre));
-        enGeç = std::max(enGeç, Sayı(s.ef));
+    for (int i = 0; i < satirlar.size(); ++i) {
+        const CizelgeSatiri& s = satirlar[i];
+        Dogrula(i == 0 || Sayi(s.ef) == Sayi(s.es) + Sayi(s.sure));
+        enGec = std::max(enGec, Sayi(s.ef));
         kodlar.insert(s.kodu);
     }
-    Doğrula(*sonuç.projeBitişGünü == enGeç && Sayı(sonuç.enGeçGünSayısı) == enGeç);
-    Doğrula(Sayı(sonuç.enErkenGünSayısı) == enGeç - Sayı(satırlar[0].ef));
+    Dogrula(*sonuc.projeBitisGunu == enGec && Sayi(sonuc.enGecGunSayisi) == enGec);
+    Dogrula(Sayi(sonuc.enErkenGunSayisi) == enGec - Sayi(satirlar[0].ef));
     // The path names rows by their codes: it can be checked row by row only when the
     // codes are what our own store holds, one character each, unique, none a comma.
-    if (kodlar.size() < satırlar.size() || kodlar.contains(QStringLiteral(",")))
+    if (kodlar.size() < satirlar.size() || kodlar.contains(QStringLiteral(",")))
         return 0;
     for (const QString& kod : kodlar)
         if (kod.size() != 1)
             return 0;
-    const QStringList yol = sonuç.kritikYol.split(QLatin1Char(','));
-    Doğrula(yol.size() <= satırlar.size() && kodlar.contains(QSet<QString>(yol.begin(), yol.end())));
-    const auto son = std::find_if(satırlar.begin(), satırlar.end(), [&](const ÇizelgeSatırı& s) { return s.kodu == yol.last(); });
-    Doğrula(Sayı(son->ef) == enGeç);
+    const QStringList yol = sonuc.kritikYol.split(QLatin1Char(','));
+    Dogrula(yol.size() <= satirlar.size() && kodlar.contains(QSet<QString>(yol.begin(), yol.end())));
+    const auto son = std::find_if(satirlar.begin(), satirlar.end(), [&](const CizelgeSatiri& s) { return s.kodu == yol.last(); });
+    Dogrula(Sayi(son->ef) == enGec);
     return 0;
 }

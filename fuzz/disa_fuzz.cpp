@@ -16,43 +16,43 @@
 namespace {
 
 // RFC 4180, strictly: a quoted field ends at a lone quote followed by the separator or a line end.
-QVector<QStringList> CsvOku(const QString& metin, QChar ayraç)
+QVector<QStringList> CsvOku(const QString& metin, QChar ayrac)
 {
-    QVector<QStringList> kayıtlar{QStringList()};
+    QVector<QStringList> kayitlar{QStringList()};
     QString alan;
-    bool tırnakta = false;
+    bool tirnakta = false;
     const auto sonraki = [&](qsizetype i) { return i + 1 < metin.size() ? metin.at(i + 1) : QChar(); };
     for (qsizetype i = 0; i < metin.size(); ++i) {
         const QChar c = metin.at(i);
-        if (tırnakta) {
+        if (tirnakta) {
             if (c == QLatin1Char('"') && sonraki(i) == QLatin1Char('"'))
                 alan += metin.at(++i);
             else if (c == QLatin1Char('"'))
-                tırnakta = false;
+                tirnakta = false;
             else
                 alan += c;
         } else if (c == QLatin1Char('"') && alan.isEmpty()) {
-            tırnakta = true;
-        } else if (c == ayraç) {
-            kayıtlar.last() << alan;
+            tirnakta = true;
+        } else if (c == ayrac) {
+            kayitlar.last() << alan;
             alan.clear();
         } else if (c == QLatin1Char('\r') && sonraki(i) == QLatin1Char('\n')) {
-            kayıtlar.last() << alan;
+            kayitlar.last() << alan;
             alan.clear();
-            kayıtlar.append(QStringList());
+            kayitlar.append(QStringList());
             ++i;
         } else {
             alan += c;
         }
     }
-    Doğrula(!tırnakta && alan.isEmpty() && kayıtlar.last().isEmpty());
-    kayıtlar.removeLast();
-    return kayıtlar;
+    Dogrula(!tirnakta && alan.isEmpty() && kayitlar.last().isEmpty());
+    kayitlar.removeLast();
+    return kayitlar;
 }
 
 // What a text is once written as UTF-8: a lone surrogate cannot be (half an emoji read
 // as a one-character predecessor code, say).
-QString Yazılmış(const QString& metin)
+QString Yazilmis(const QString& metin)
 {
     return QString::fromUtf8(metin.toUtf8());
 }
@@ -61,50 +61,50 @@ QString Yazılmış(const QString& metin)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
 {
-    const QStringList satırlar = QString::fromUtf8(reinterpret_cast<const char*>(veri), qsizetype(boy)).split(QLatin1Char('\n'));
+    const QStringList satirlar = QString::fromUtf8(reinterpret_cast<const char*>(veri), qsizetype(boy)).split(QLatin1Char('\n'));
     Rapor rapor;
-    rapor.proje = {satırlar.first(), {QDate(2026, 3, 1), QDate(2026, 3, 1)}, {QDate(2026, 3, 11), QDate(2026, 3, 11)}};
-    QVector<KayıtlıFaaliyet> faaliyetler;
-    for (const QString& satır : satırlar.mid(1)) {
-        const QStringList alan = satır.split(QLatin1Char('\t'));
-        bool sayı = false;
-        const qint32 süre = alan.value(2).toInt(&sayı);
-        faaliyetler.append({alan.value(0), alan.value(1), {alan.value(2), sayı ? std::optional<qint32>(süre) : std::nullopt},
+    rapor.proje = {satirlar.first(), {QDate(2026, 3, 1), QDate(2026, 3, 1)}, {QDate(2026, 3, 11), QDate(2026, 3, 11)}};
+    QVector<KayitliFaaliyet> faaliyetler;
+    for (const QString& satir : satirlar.mid(1)) {
+        const QStringList alan = satir.split(QLatin1Char('\t'));
+        bool sayi = false;
+        const qint32 sure = alan.value(2).toInt(&sayi);
+        faaliyetler.append({alan.value(0), alan.value(1), {alan.value(2), sayi ? std::optional<qint32>(sure) : std::nullopt},
                             alan.value(3)});
     }
     rapor.analiz = AnaliziHesapla(faaliyetler, rapor.proje);
-    const QVector<FaaliyetAnalizi>& sonuç = rapor.analiz.faaliyetler;
+    const QVector<FaaliyetAnalizi>& sonuc = rapor.analiz.faaliyetler;
 
     const QByteArray csv = CsvYaz(rapor, QLocale(QLocale::Turkish, QLocale::Turkey));
-    Doğrula(csv.startsWith("\xEF\xBB\xBF"));
-    const QVector<QStringList> kayıtlar = CsvOku(QString::fromUtf8(csv.mid(3)), QLatin1Char(';'));
-    if (!rapor.analiz.hesaplanamıyor.isEmpty()) {
-        Doğrula(kayıtlar == QVector<QStringList>{{Yazılmış(rapor.analiz.hesaplanamıyor)}});
+    Dogrula(csv.startsWith("\xEF\xBB\xBF"));
+    const QVector<QStringList> kayitlar = CsvOku(QString::fromUtf8(csv.mid(3)), QLatin1Char(';'));
+    if (!rapor.analiz.hesaplanamiyor.isEmpty()) {
+        Dogrula(kayitlar == QVector<QStringList>{{Yazilmis(rapor.analiz.hesaplanamiyor)}});
     } else {
-        Doğrula(kayıtlar.size() == sonuç.size() + 1);
-        for (int i = 0; i < sonuç.size(); ++i) {
-            const QStringList& kayıt = kayıtlar.at(i + 1);
-            Doğrula(kayıt.size() == 12 && kayıt.at(0) == Yazılmış(sonuç.at(i).kodu) && kayıt.at(1) == Yazılmış(sonuç.at(i).adı));
+        Dogrula(kayitlar.size() == sonuc.size() + 1);
+        for (int i = 0; i < sonuc.size(); ++i) {
+            const QStringList& kayit = kayitlar.at(i + 1);
+            Dogrula(kayit.size() == 12 && kayit.at(0) == Yazilmis(sonuc.at(i).kodu) && kayit.at(1) == Yazilmis(sonuc.at(i).adi));
         }
     }
 
     QJsonParseError hata;
     const QJsonObject json = QJsonDocument::fromJson(JsonYaz(rapor), &hata).object();
-    Doğrula(hata.error == QJsonParseError::NoError && json.value(QStringLiteral("proje")).toString() == Yazılmış(rapor.proje.ad));
+    Dogrula(hata.error == QJsonParseError::NoError && json.value(QStringLiteral("proje")).toString() == Yazilmis(rapor.proje.ad));
     const QJsonArray dizi = json.value(QStringLiteral("faaliyetler")).toArray();
-    Doğrula(dizi.size() == sonuç.size());
-    for (int i = 0; i < sonuç.size(); ++i)
-        Doğrula(dizi.at(i).toObject().value(QStringLiteral("adi")).toString() == Yazılmış(sonuç.at(i).adı));
+    Dogrula(dizi.size() == sonuc.size());
+    for (int i = 0; i < sonuc.size(); ++i)
+        Dogrula(dizi.at(i).toObject().value(QStringLiteral("adi")).toString() == Yazilmis(sonuc.at(i).adi));
 
     QByteArray xml;
     if (!MspdiYaz(rapor, QDate(2026, 3, 1), xml)) {
         QXmlStreamReader okuyucu(xml);
-        int görev = 0;
+        int gorev = 0;
         while (!okuyucu.atEnd()) {
             okuyucu.readNext();
-            görev += okuyucu.isStartElement() && okuyucu.name() == QLatin1String("Task");
+            gorev += okuyucu.isStartElement() && okuyucu.name() == QLatin1String("Task");
         }
-        Doğrula(!okuyucu.hasError() && görev == sonuç.size());
+        Dogrula(!okuyucu.hasError() && gorev == sonuc.size());
     }
     return 0;
 }

@@ -18,66 +18,66 @@ export QT_QPA_PLATFORM=offscreen
 # and the drawing code, "pencere" the window tests; a fault the first set misses is tried
 # against every unit test before it counts as missed.
 hatalar=(
-"çekirdek@@src/store/ProjeDeposu.cpp@@if (auto hata = std::forward<Adımlar>(adımlar)(yazım.vt()))@@if (auto hata = std::forward<Adımlar>(adımlar)(yazım.vt()); false)@@a failed step is committed with the rest"
-"çekirdek@@src/store/ProjeDeposu.cpp@@return sorgu.lastError().isValid() ? SqlHatası(sorgu.lastError()) : DepoHatası{};@@return DepoHatası{};@@a row loop that fails part-way passes for the end of the rows"
+"çekirdek@@src/store/ProjeDeposu.cpp@@if (auto hata = std::forward<Adimlar>(adimlar)(yazim.vt()))@@if (auto hata = std::forward<Adimlar>(adimlar)(yazim.vt()); false)@@a failed step is committed with the rest"
+"çekirdek@@src/store/ProjeDeposu.cpp@@return sorgu.lastError().isValid() ? SqlHatasi(sorgu.lastError()) : DepoHatasi{};@@return DepoHatasi{};@@a row loop that fails part-way passes for the end of the rows"
 "çekirdek@@src/store/ProjeDeposu.cpp@@UPDATE FaaliyetlerTablosu SET Projesi = ? WHERE Projesi = ?@@UPDATE FaaliyetlerTablosu SET Projesi = Projesi WHERE ? IS NULL AND Projesi = ?@@a rename does not reach the activities"
 "çekirdek@@src/store/ProjeDeposu.cpp@@DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?\"), {proje.ad}@@DELETE FROM FaaliyetlerTablosu WHERE Projesi = ? AND 0\"), {proje.ad}@@a deleted project leaves its activities"
-"çekirdek@@src/store/ProjeDeposu.cpp@@    if (aynı)
+"çekirdek@@src/store/ProjeDeposu.cpp@@    if (ayni)
         return {};@@    if (true)
         return {};@@a project changed elsewhere is overwritten"
-"çekirdek@@src/store/ProjeDeposu.cpp@@if (kayıtlı.adı != f.adı@@if (false && kayıtlı.adı != f.adı@@an activity changed elsewhere is overwritten"
+"çekirdek@@src/store/ProjeDeposu.cpp@@if (kayitli.adi != f.adi@@if (false && kayitli.adi != f.adi@@an activity changed elsewhere is overwritten"
 "çekirdek@@src/store/ProjeDeposu.cpp@@if (sonKod.value(0).toString() != son.kodu)@@if (false)@@the last activity is deleted though a later one was added"
 "çekirdek@@src/store/ProjeDeposu.cpp@@return metin.isNull() ? QStringLiteral(\"\") : metin;@@return metin;@@an empty text is bound as NULL"
-"çekirdek@@src/store/ProjeDeposu.cpp@@hata = YazmaİzniniDenetle(m_vt);@@hata = {};@@a file made read-only is still written"
+"çekirdek@@src/store/ProjeDeposu.cpp@@hata = YazmaIzniniDenetle(m_vt);@@hata = {};@@a file made read-only is still written"
 "çekirdek@@src/store/ProjeDeposu.cpp@@QStringLiteral(\"?mode=rw\")@@QStringLiteral(\"?mode=rwc\")@@a missing database is created"
 "çekirdek@@src/store/ProjeDeposu.cpp@@QDate::fromString(ham.toString(), Qt::ISODate);@@QDate::fromString(ham.toString(), Qt::TextDate);@@stored dates are not read"
-"çekirdek@@src/store/ProjeDeposu.cpp@@if (şimdi->Değişmemiş(m_dosya->kimlik))@@if (true)@@a file copied in place is read from the old cache"
-"çekirdek@@src/store/Sema.cpp@@if (!bulunan.contains(sütun))@@if (false)@@a table lacking a column is accepted"
+"çekirdek@@src/store/ProjeDeposu.cpp@@if (simdi->Degismemis(m_dosya->kimlik))@@if (true)@@a file copied in place is read from the old cache"
+"çekirdek@@src/store/Sema.cpp@@if (!bulunan.contains(sutun))@@if (false)@@a table lacking a column is accepted"
 "çekirdek@@src/store/SqlHatasi.cpp@@if (motor.contains(QLatin1String(\"ProjeTablosu.ProjeAdi\")))@@if (false)@@a taken name is not explained"
-"çekirdek@@src/schedule/Cizelge.cpp@@if (*ef > enİyi)@@if (*ef < enİyi)@@ES takes the smallest predecessor finish"
-"çekirdek@@src/schedule/Cizelge.cpp@@if (enİyiSatır < 0 || *ef > enİyiBitiş)@@if (enİyiSatır < 0 || *ef >= enİyiBitiş)@@the critical path takes the last predecessor on a tie"
-"çekirdek@@src/schedule/Cizelge.cpp@@Sığdır(qint64(bitiş) - *Sayı(satırlar.at(0).ef))@@Sığdır(qint64(bitiş))@@the earliest finish day count forgets the first activity"
-"çekirdek@@src/schedule/Cizelge.cpp@@return ilk < satır ? ilk : -1;@@return ilk <= satır ? ilk : -1;@@an activity may name itself as predecessor"
-"çekirdek@@src/rules/ProjeKurallari.cpp@@    büyük.replace(QChar(0x0069), QChar(0x0130));
+"çekirdek@@src/schedule/Cizelge.cpp@@if (*ef > enIyi)@@if (*ef < enIyi)@@ES takes the smallest predecessor finish"
+"çekirdek@@src/schedule/Cizelge.cpp@@if (enIyiSatir < 0 || *ef > enIyiBitis)@@if (enIyiSatir < 0 || *ef >= enIyiBitis)@@the critical path takes the last predecessor on a tie"
+"çekirdek@@src/schedule/Cizelge.cpp@@Sigdir(qint64(bitis) - *Sayi(satirlar.at(0).ef))@@Sigdir(qint64(bitis))@@the earliest finish day count forgets the first activity"
+"çekirdek@@src/schedule/Cizelge.cpp@@return ilk < satir ? ilk : -1;@@return ilk <= satir ? ilk : -1;@@an activity may name itself as predecessor"
+"çekirdek@@src/rules/ProjeKurallari.cpp@@    buyuk.replace(QChar(0x0069), QChar(0x0130));
 @@
 @@i is upper-cased to I, not İ"
 "çekirdek@@src/rules/BolgeselMetin.cpp@@ikiHane < 30 ? 2000 + ikiHane@@ikiHane < 50 ? 2000 + ikiHane@@two-digit years shift century at 50"
-"çekirdek@@src/rules/ProjeKurallari.cpp@@if (!(gün >= 1.0))@@if (!(gün >= 0.0))@@a project of zero days is saved"
-"çekirdek@@src/rules/FaaliyetKurallari.cpp@@std::round(ÖndekiSayı(metin))@@std::trunc(ÖndekiSayı(metin))@@durations are cut, not rounded"
+"çekirdek@@src/rules/ProjeKurallari.cpp@@if (!(gun >= 1.0))@@if (!(gun >= 0.0))@@a project of zero days is saved"
+"çekirdek@@src/rules/FaaliyetKurallari.cpp@@std::round(OndekiSayi(metin))@@std::trunc(OndekiSayi(metin))@@durations are cut, not rounded"
 "çekirdek@@src/rules/FaaliyetKurallari.cpp@@if (kod >= u'~')@@if (kod > u'~')@@a code past \"~\" is handed out"
-"çekirdek@@src/rules/FaaliyetKurallari.cpp@@if (öncekiler.contains(kod, Qt::CaseSensitive))@@if (öncekiler.contains(kod, Qt::CaseInsensitive))@@\"a\" counts as \"A\" when predecessors are picked"
-"çekirdek@@src/rules/FaaliyetKurallari.cpp@@if (öncekilerGerekli && öncekiler.isEmpty())@@if (false && öncekiler.isEmpty())@@a second activity is saved without predecessors"
-"pencere@@src/ui/main/TemelForm.cpp@@    ProjeyiBoşalt();
-    const QString ad = SeçiliProje();@@    const QString ad = SeçiliProje();@@a failed read leaves the previous project on screen"
-"pencere@@src/ui/activity/FaaliyetEklemeFormu.cpp@@bağlam().depo.FaaliyetEkle(m_proje, *faaliyet)@@bağlam().depo.FaaliyetEkle(bağlam().seçiliProje(), *faaliyet)@@an activity goes to the project selected at save, not at entry"
-"pencere@@src/ui/project/ProjeEklemeFormu.cpp@@    Çerçeve->setEnabled(false);
-    KapatDüğmesi->setEnabled(true);@@    Çerçeve->setEnabled(false);@@after Vazgeç the add dialog cannot be closed"
+"çekirdek@@src/rules/FaaliyetKurallari.cpp@@if (oncekiler.contains(kod, Qt::CaseSensitive))@@if (oncekiler.contains(kod, Qt::CaseInsensitive))@@\"a\" counts as \"A\" when predecessors are picked"
+"çekirdek@@src/rules/FaaliyetKurallari.cpp@@if (oncekilerGerekli && oncekiler.isEmpty())@@if (false && oncekiler.isEmpty())@@a second activity is saved without predecessors"
+"pencere@@src/ui/main/TemelForm.cpp@@    ProjeyiBosalt();
+    const QString ad = SeciliProje();@@    const QString ad = SeciliProje();@@a failed read leaves the previous project on screen"
+"pencere@@src/ui/activity/FaaliyetEklemeFormu.cpp@@baglam().depo.FaaliyetEkle(m_proje, *faaliyet)@@baglam().depo.FaaliyetEkle(baglam().seciliProje(), *faaliyet)@@an activity goes to the project selected at save, not at entry"
+"pencere@@src/ui/project/ProjeEklemeFormu.cpp@@    Cerceve->setEnabled(false);
+    KapatDugmesi->setEnabled(true);@@    Cerceve->setEnabled(false);@@after Vazgeç the add dialog cannot be closed"
 "pencere@@src/ui/main/TemelForm_ProjeKomutlari.cpp@@    ProjeleriEkle();
 }@@}@@a deleted project stays in the list"
-"pencere@@src/ui/Mesaj.cpp@@if (hata.numara == DepoHatası::Bulunamadı)@@if (false)@@after \"changed elsewhere\" the window keeps the old rows"
+"pencere@@src/ui/Mesaj.cpp@@if (hata.numara == DepoHatasi::Bulunamadi)@@if (false)@@after \"changed elsewhere\" the window keeps the old rows"
 "pencere@@src/ui/layout/Kurucu.cpp@@            bekleyenEtiket->setBuddy(denetim);
 @@
 @@labels are not the buddies of their fields"
-"pencere@@src/ui/project/ProjeAlanlari.cpp@@    OdakKaybındaÇalıştır(m_alanlar.ProjeninAdıKutusu, [this] { ProjeninAdıKutusu_LostFocus(); });
+"pencere@@src/ui/project/ProjeAlanlari.cpp@@    OdakKaybindaCalistir(m_alanlar.ProjeninAdiKutusu, [this] { ProjeninAdiKutusu_LostFocus(); });
 @@
 @@the name is not upper-cased when left"
 "pencere@@src/ui/Mesaj.cpp@@QStringLiteral(\"Kavrion\")@@QStringLiteral(\"Uyarı\")@@boxes are not titled Kavrion"
 "çekirdek@@src/drawing/GorselCikti.cpp@@svg.setTitle(rapor.proje.ad.toHtmlEscaped());@@svg.setTitle(rapor.proje.ad);@@a name with & or < makes the SVG unreadable"
-"çekirdek@@src/drawing/GorselCikti.cpp@@return XmlOlmayanıAt(tampon.data());@@return tampon.data();@@a control character in a name makes the SVG unreadable"
-"çekirdek@@src/drawing/GorselCikti.cpp@@EnBüyükResimKenarı / boyut.height()});@@1.0});@@a long plan's PNG is larger than viewers open"
-"çekirdek@@src/export/GuvenliYazim.cpp@@if (!veritabanı.isEmpty() && AynıDosya(yol, veritabanı))@@if (false)@@an export may replace the database"
+"çekirdek@@src/drawing/GorselCikti.cpp@@return XmlOlmayaniAt(tampon.data());@@return tampon.data();@@a control character in a name makes the SVG unreadable"
+"çekirdek@@src/drawing/GorselCikti.cpp@@EnBuyukResimKenari / boyut.height()});@@1.0});@@a long plan's PNG is larger than viewers open"
+"çekirdek@@src/export/GuvenliYazim.cpp@@if (!veritabani.isEmpty() && AyniDosya(yol, veritabani))@@if (false)@@an export may replace the database"
 "çekirdek@@src/export/GuvenliYazim.cpp@@W_OK, AT_EACCESS)@@W_OK, 0)@@a read-only folder is judged by the real user's rights"
-"pencere@@src/ui/export/DisaAktarim.cpp@@    if (uzantı.isEmpty())
+"pencere@@src/ui/export/DisaAktarim.cpp@@    if (uzanti.isEmpty())
         yol +=@@    if (true)
         yol +=@@a typed extension gets the filter's added"
 "çekirdek@@src/export/CsvYazimi.cpp@@ && !metin.contains(QLatin1Char('\n'))@@@@a name with a line break is not quoted in CSV"
 "çekirdek@@src/export/CsvYazimi.cpp@@? QLatin1Char(';') : QLatin1Char(',')@@? QLatin1Char(',') : QLatin1Char(',')@@CSV under a decimal comma is separated by commas"
 "çekirdek@@src/export/JsonYazimi.cpp@@if (u >= 0x20 && u != @@if (u >= 0x00 && u != @@control characters go into JSON unescaped"
-"çekirdek@@src/export/MspdiYazimi.cpp@@QString::number(m_analiz.öncekiler.at(k) + 1)@@QString::number(m_analiz.öncekiler.at(k))@@MSPDI links point at the task before the predecessor"
-"çekirdek@@src/export/MspdiYazimi.cpp@@arg(gün * GünlükSaat)@@arg(gün * 24)@@MSPDI durations count 24-hour days"
-"çekirdek@@src/export/MspdiYazimi.cpp@@m_başlama.addDays(f.ef - 1)@@m_başlama.addDays(f.ef)@@MSPDI tasks finish a day late"
-"çekirdek@@tools/kavrion-rapor/Iletiler.cpp@@Çıkış::Kullanım);@@Çıkış::Hata);@@a usage error exits with the store error's status"
-"çekirdek@@tools/kavrion-rapor/RaporOkuma.cpp@@if (hata.numara == DepoHatası::Bulunamadı)@@if (false)@@an unknown project is reported as a store error"
+"çekirdek@@src/export/MspdiYazimi.cpp@@QString::number(m_analiz.oncekiler.at(k) + 1)@@QString::number(m_analiz.oncekiler.at(k))@@MSPDI links point at the task before the predecessor"
+"çekirdek@@src/export/MspdiYazimi.cpp@@arg(gun * GunlukSaat)@@arg(gun * 24)@@MSPDI durations count 24-hour days"
+"çekirdek@@src/export/MspdiYazimi.cpp@@m_baslama.addDays(f.ef - 1)@@m_baslama.addDays(f.ef)@@MSPDI tasks finish a day late"
+"çekirdek@@tools/kavrion-rapor/Iletiler.cpp@@Cikis::Kullanim);@@Cikis::Hata);@@a usage error exits with the store error's status"
+"çekirdek@@tools/kavrion-rapor/RaporOkuma.cpp@@if (hata.numara == DepoHatasi::Bulunamadi)@@if (false)@@an unknown project is reported as a store error"
 )
 
 testler() { # the test targets of the given folders of tests/

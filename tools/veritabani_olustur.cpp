@@ -19,11 +19,11 @@ int Hata(const QString& metin)
 }
 
 // The four-activity example: A 3 days; B 2 after A; C 4 after A; D 1 after B and C.
-DepoHatası ÖrnekEkle(const ProjeDeposu& depo)
+DepoHatasi OrnekEkle(const ProjeDeposu& depo)
 {
     const QString ad = QStringLiteral("ÖRNEK PROJE");
-    const QDate bugün = QDate::currentDate();
-    if (auto hata = depo.ProjeEkle({ad, bugün, bugün.addDays(30)}))
+    const QDate bugun = QDate::currentDate();
+    if (auto hata = depo.ProjeEkle({ad, bugun, bugun.addDays(30)}))
         return hata;
     const Faaliyet faaliyetler[] = {
         {"A", QStringLiteral("Tasarım"), 3, ""},
@@ -43,29 +43,29 @@ DepoHatası ÖrnekEkle(const ProjeDeposu& depo)
 int main(int argc, char* argv[])
 {
     QCoreApplication uygulama(argc, argv);
-    QStringList argümanlar = QCoreApplication::arguments().mid(1);
-    const bool örnek = argümanlar.removeAll(QStringLiteral("--ornek")) > 0;
-    if (argümanlar.size() != 1)
+    QStringList argumanlar = QCoreApplication::arguments().mid(1);
+    const bool ornek = argumanlar.removeAll(QStringLiteral("--ornek")) > 0;
+    if (argumanlar.size() != 1)
         return Hata(QStringLiteral("Kullanım: veritabani-olustur [--ornek] <dosya>\n"
                                    "  Şemadan boş bir Proje.mdb oluşturur; --ornek bir örnek proje ekler."));
-    const QString yol = argümanlar.first();
+    const QString yol = argumanlar.first();
     if (QFileInfo::exists(yol) || QFileInfo(yol).isSymLink())
         return Hata(QStringLiteral("%1 zaten var; üzerine yazılmaz.").arg(yol));
 
-    DepoHatası hata;
+    DepoHatasi hata;
     {
-        const GeçiciBağlantı bağlantı(yol, ProjeDeposu::Açılış::Oluştur);
-        if (bağlantı.hata())
+        const GeciciBaglanti baglanti(yol, ProjeDeposu::Acilis::Olustur);
+        if (baglanti.hata())
             return Hata(QStringLiteral("%1 oluşturulamadı: Hata %2: %3")
-                            .arg(yol).arg(bağlantı.hata().numara).arg(bağlantı.hata().açıklama));
-        QSqlDatabase vt = bağlantı.vt();
-        hata = Şema::Kur(vt);
-        if (!hata && örnek)
-            hata = ÖrnekEkle(bağlantı.depo());
+                            .arg(yol).arg(baglanti.hata().numara).arg(baglanti.hata().aciklama));
+        QSqlDatabase vt = baglanti.vt();
+        hata = Sema::Kur(vt);
+        if (!hata && ornek)
+            hata = OrnekEkle(baglanti.depo());
     }
     if (hata) {
         QFile::remove(yol);
-        return Hata(QStringLiteral("%1 oluşturulamadı: Hata %2: %3").arg(yol).arg(hata.numara).arg(hata.açıklama));
+        return Hata(QStringLiteral("%1 oluşturulamadı: Hata %2: %3").arg(yol).arg(hata.numara).arg(hata.aciklama));
     }
     return 0;
 }

@@ -8,77 +8,77 @@
 namespace {
 
 // The pass wrote every figure; the first row's EF is its duration as stored.
-qint64 Sayı(const QString& metin)
+qint64 Sayi(const QString& metin)
 {
-    return BölgeselMetin::TamSayıOku(metin).value_or(0);
+    return BolgeselMetin::TamSayiOku(metin).value_or(0);
 }
 
-void Bağla(Ağ& ağ, const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& dizin)
+void Bagla(Ag& ag, const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin)
 {
-    const int n = ağ.Boyut();
-    QVector<int> sonGörülen(n, -1); // a code listed twice is one link
-    QVector<int> ardılSayısı(n, 0);
-    ağ.öncekiBaşı.reserve(n + 1);
-    ağ.öncekiBaşı.append(0);
-    ağ.öncekiBaşı.append(0); // the pass gives the first row no predecessors
+    const int n = ag.Boyut();
+    QVector<int> sonGorulen(n, -1); // a code listed twice is one link
+    QVector<int> ardilSayisi(n, 0);
+    ag.oncekiBasi.reserve(n + 1);
+    ag.oncekiBasi.append(0);
+    ag.oncekiBasi.append(0); // the pass gives the first row no predecessors
     for (int i = 1; i < n; ++i) {
-        for (const QString& kod : ÖncekiKodları(satırlar.at(i).öncekiler)) {
-            const int önceki = dizin.YukarıdakiSatır(kod, i);
-            if (sonGörülen[önceki] == i)
+        for (const QString& kod : OncekiKodlari(satirlar.at(i).oncekiler)) {
+            const int onceki = dizin.YukaridakiSatir(kod, i);
+            if (sonGorulen[onceki] == i)
                 continue;
-            sonGörülen[önceki] = i;
-            ağ.öncekiler.append(önceki);
-            ++ardılSayısı[önceki];
+            sonGorulen[onceki] = i;
+            ag.oncekiler.append(onceki);
+            ++ardilSayisi[onceki];
         }
-        ağ.öncekiBaşı.append(int(ağ.öncekiler.size()));
+        ag.oncekiBasi.append(int(ag.oncekiler.size()));
     }
-    ağ.ardılBaşı.resize(n + 1);
-    ağ.ardılBaşı[0] = 0;
+    ag.ardilBasi.resize(n + 1);
+    ag.ardilBasi[0] = 0;
     for (int i = 0; i < n; ++i)
-        ağ.ardılBaşı[i + 1] = ağ.ardılBaşı[i] + ardılSayısı[i];
-    ağ.ardıllar.resize(ağ.öncekiler.size());
-    QVector<int> yer(ağ.ardılBaşı.begin(), ağ.ardılBaşı.end() - 1);
+        ag.ardilBasi[i + 1] = ag.ardilBasi[i] + ardilSayisi[i];
+    ag.ardillar.resize(ag.oncekiler.size());
+    QVector<int> yer(ag.ardilBasi.begin(), ag.ardilBasi.end() - 1);
     for (int i = 1; i < n; ++i) {
-        for (int k = ağ.öncekiBaşı[i]; k < ağ.öncekiBaşı[i + 1]; ++k)
-            ağ.ardıllar[yer[ağ.öncekiler[k]]++] = i;
+        for (int k = ag.oncekiBasi[i]; k < ag.oncekiBasi[i + 1]; ++k)
+            ag.ardillar[yer[ag.oncekiler[k]]++] = i;
     }
 }
 
 } // namespace
 
-qint64 Ağ::SerbestBolluk(int i) const
+qint64 Ag::SerbestBolluk(int i) const
 {
-    qint64 enErken = bitiş;
-    if (ardılBaşı[i] < ardılBaşı[i + 1]) {
-        enErken = es[ardıllar[ardılBaşı[i]]];
-        for (int k = ardılBaşı[i] + 1; k < ardılBaşı[i + 1]; ++k)
-            enErken = std::min(enErken, es[ardıllar[k]]);
+    qint64 enErken = bitis;
+    if (ardilBasi[i] < ardilBasi[i + 1]) {
+        enErken = es[ardillar[ardilBasi[i]]];
+        for (int k = ardilBasi[i] + 1; k < ardilBasi[i + 1]; ++k)
+            enErken = std::min(enErken, es[ardillar[k]]);
     }
     return enErken - ef[i];
 }
 
-Ağ AğıKur(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& dizin)
+Ag AgiKur(const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin)
 {
-    Ağ ağ;
-    const int n = int(satırlar.size());
-    ağ.es.resize(n);
-    ağ.ef.resize(n);
+    Ag ag;
+    const int n = int(satirlar.size());
+    ag.es.resize(n);
+    ag.ef.resize(n);
     for (int i = 0; i < n; ++i) {
-        ağ.es[i] = Sayı(satırlar.at(i).es);
-        ağ.ef[i] = Sayı(satırlar.at(i).ef);
-        ağ.bitiş = i == 0 ? ağ.ef[0] : std::max(ağ.bitiş, ağ.ef[i]);
+        ag.es[i] = Sayi(satirlar.at(i).es);
+        ag.ef[i] = Sayi(satirlar.at(i).ef);
+        ag.bitis = i == 0 ? ag.ef[0] : std::max(ag.bitis, ag.ef[i]);
     }
-    Bağla(ağ, satırlar, dizin);
+    Bagla(ag, satirlar, dizin);
 
     // Successors stand below, so from the bottom up each LS needed is known.
-    ağ.ls.resize(n);
-    ağ.lf.resize(n);
+    ag.ls.resize(n);
+    ag.lf.resize(n);
     for (int i = n - 1; i >= 0; --i) {
-        qint64 lf = ağ.bitiş;
-        for (int k = ağ.ardılBaşı[i]; k < ağ.ardılBaşı[i + 1]; ++k)
-            lf = std::min(lf, ağ.ls[ağ.ardıllar[k]]);
-        ağ.lf[i] = lf;
-        ağ.ls[i] = lf - (ağ.ef[i] - ağ.es[i]);
+        qint64 lf = ag.bitis;
+        for (int k = ag.ardilBasi[i]; k < ag.ardilBasi[i + 1]; ++k)
+            lf = std::min(lf, ag.ls[ag.ardillar[k]]);
+        ag.lf[i] = lf;
+        ag.ls[i] = lf - (ag.ef[i] - ag.es[i]);
     }
-    return ağ;
+    return ag;
 }

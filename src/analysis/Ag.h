@@ -7,23 +7,23 @@
 // The network of a project whose forward pass the main window completed: each row's
 // figures in 64 bits, so that the backward pass cannot wrap around, and its links
 // both ways. Rows stay in their stored order; every predecessor stands above.
-struct Ağ {
+struct Ag {
     QVector<qint64> es, ef, ls, lf;
-    qint64 bitiş = 0; // F, the largest EF
+    qint64 bitis = 0; // F, the largest EF
     // The predecessors of row i are öncekiler[öncekiBaşı[i] .. öncekiBaşı[i + 1]), as
     // listed and each once; its successors likewise, in row order.
-    QVector<int> öncekiBaşı, öncekiler, ardılBaşı, ardıllar;
+    QVector<int> oncekiBasi, oncekiler, ardilBasi, ardillar;
 
     int Boyut() const { return int(es.size()); }
     qint64 ToplamBolluk(int i) const { return ls[i] - es[i]; }
     qint64 SerbestBolluk(int i) const;
     bool Kritik(int i) const { return ToplamBolluk(i) <= 0; }
     // The predecessor's finish is what sets the successor's start.
-    bool Belirler(int önceki, int ardıl) const { return ef[önceki] == es[ardıl]; }
+    bool Belirler(int onceki, int ardil) const { return ef[onceki] == es[ardil]; }
 };
 
 // The network of rows the main window's forward pass has filled in without a fault,
 // linked as that pass reads the predecessor lists, with the backward pass done: LF
 // is the smallest LS among the successors, and never later than F, since nothing may
 // finish after the project does.
-Ağ AğıKur(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& dizin);
+Ag AgiKur(const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin);

@@ -9,34 +9,34 @@
 
 namespace {
 
-bool Sığar(qint64 değer)
+bool Sigar(qint64 deger)
 {
-    return değer >= std::numeric_limits<qint32>::min() && değer <= std::numeric_limits<qint32>::max();
+    return deger >= std::numeric_limits<qint32>::min() && deger <= std::numeric_limits<qint32>::max();
 }
 
 // The first figure of the backward pass that leaves the 32-bit range, explained as the
 // main window explains a finish that does; empty when all fit.
-QString SınırDışı(const Ağ& ağ, const QVector<ÇizelgeSatırı>& satırlar)
+QString SinirDisi(const Ag& ag, const QVector<CizelgeSatiri>& satirlar)
 {
-    for (int i = 0; i < ağ.Boyut(); ++i) {
-        const std::pair<qint64, const char*> değerler[] = {{ağ.lf[i], "en geç bitiş günü"},
-                                                           {ağ.ls[i], "en geç başlama günü"},
-                                                           {ağ.ToplamBolluk(i), "toplam bolluğu"},
-                                                           {ağ.SerbestBolluk(i), "serbest bolluğu"}};
-        for (const auto& [değer, adı] : değerler) {
-            if (!Sığar(değer))
-                return SayıSınırınıAşıyor(satırlar.at(i).kodu, QString::fromUtf8(adı));
+    for (int i = 0; i < ag.Boyut(); ++i) {
+        const std::pair<qint64, const char*> degerler[] = {{ag.lf[i], "en geç bitiş günü"},
+                                                           {ag.ls[i], "en geç başlama günü"},
+                                                           {ag.ToplamBolluk(i), "toplam bolluğu"},
+                                                           {ag.SerbestBolluk(i), "serbest bolluğu"}};
+        for (const auto& [deger, adi] : degerler) {
+            if (!Sigar(deger))
+                return SayiSiniriniAsiyor(satirlar.at(i).kodu, QString::fromUtf8(adi));
         }
     }
     return QString();
 }
 
-QString YolNotu(const AğAnalizi& analiz)
+QString YolNotu(const AgAnalizi& analiz)
 {
-    QString not_ = analiz.kritikYolSayısı == QLatin1String("1")
+    QString not_ = analiz.kritikYolSayisi == QLatin1String("1")
                        ? QStringLiteral("Projenin tek kritik yolu var.")
                        : QStringLiteral("Projenin %1 kritik yolu var: eşit süren yollar birlikte kritik.")
-                             .arg(analiz.kritikYolSayısı);
+                             .arg(analiz.kritikYolSayisi);
     if (analiz.anaPenceredekiYolKritik)
         return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" (%1) bunlardan biri.")
                           .arg(analiz.anaPenceredekiYol);
@@ -46,16 +46,16 @@ QString YolNotu(const AğAnalizi& analiz)
                       .arg(analiz.anaPenceredekiYol);
 }
 
-void YollarıYaz(AğAnalizi& analiz, const Ağ& ağ, const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& dizin)
+void YollariYaz(AgAnalizi& analiz, const Ag& ag, const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin)
 {
-    KritikYollar yollar = KritikYollarıBul(ağ, satırlar, KritikYolSınırı);
+    KritikYollar yollar = KritikYollariBul(ag, satirlar, KritikYolSiniri);
     analiz.kritikYollar = std::move(yollar.yollar);
-    analiz.kritikYolSayısı = yollar.sayı;
-    analiz.kalanYollar = yollar.kalanı;
-    analiz.anaPenceredekiYolKritik = KritikYollardanBiri(ağ, satırlar, dizin, analiz.anaPenceredekiYol);
+    analiz.kritikYolSayisi = yollar.sayi;
+    analiz.kalanYollar = yollar.kalani;
+    analiz.anaPenceredekiYolKritik = KritikYollardanBiri(ag, satirlar, dizin, analiz.anaPenceredekiYol);
     for (int i = 0; analiz.anaPenceredekiYolKritik && i < analiz.kritikYollar.size(); ++i) {
         if (analiz.kritikYollar.at(i).join(QLatin1Char(',')) == analiz.anaPenceredekiYol) {
-            analiz.anaPenceredekiYolSırası = i;
+            analiz.anaPenceredekiYolSirasi = i;
             break;
         }
     }
@@ -64,57 +64,57 @@ void YollarıYaz(AğAnalizi& analiz, const Ağ& ağ, const QVector<ÇizelgeSatı
 
 } // namespace
 
-AğAnalizi AnaliziHesapla(const QVector<KayıtlıFaaliyet>& faaliyetler, const KayıtlıProje& proje)
+AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const KayitliProje& proje)
 {
-    AğAnalizi analiz;
+    AgAnalizi analiz;
     if (faaliyetler.isEmpty()) {
-        analiz.hesaplanamıyor = Hesaplanamıyor(QStringLiteral("Projede faaliyet yok."));
+        analiz.hesaplanamiyor = Hesaplanamiyor(QStringLiteral("Projede faaliyet yok."));
         return analiz;
     }
     // The rows exactly as the main window builds them, so that its pass reads the same text.
-    QVector<ÇizelgeSatırı> satırlar;
-    satırlar.reserve(faaliyetler.size());
-    for (const KayıtlıFaaliyet& f : faaliyetler)
-        satırlar.append({f.kodu, f.adı, BölgeselMetin::SüreMetni(f.süre), f.öncekiler, QString(), QString()});
-    const ÇizelgeSonucu çizelge = ÇizelgeyiHesapla(satırlar);
+    QVector<CizelgeSatiri> satirlar;
+    satirlar.reserve(faaliyetler.size());
+    for (const KayitliFaaliyet& f : faaliyetler)
+        satirlar.append({f.kodu, f.adi, BolgeselMetin::SureMetni(f.sure), f.oncekiler, QString(), QString()});
+    const CizelgeSonucu cizelge = CizelgeyiHesapla(satirlar);
     // The main window gives one row no results, and so checks nothing in it.
-    if (satırlar.size() == 1 && !BölgeselMetin::TamSayıOku(satırlar.at(0).ef))
-        analiz.hesaplanamıyor = Hesaplanamıyor(SüreSayıDeğil(satırlar.at(0).kodu, satırlar.at(0).süre));
-    else if (satırlar.size() > 1 && !çizelge.projeBitişGünü)
-        analiz.hesaplanamıyor = çizelge.kritikYol;
-    if (!analiz.hesaplanamıyor.isEmpty())
+    if (satirlar.size() == 1 && !BolgeselMetin::TamSayiOku(satirlar.at(0).ef))
+        analiz.hesaplanamiyor = Hesaplanamiyor(SureSayiDegil(satirlar.at(0).kodu, satirlar.at(0).sure));
+    else if (satirlar.size() > 1 && !cizelge.projeBitisGunu)
+        analiz.hesaplanamiyor = cizelge.kritikYol;
+    if (!analiz.hesaplanamiyor.isEmpty())
         return analiz;
 
-    const KodDizini dizin(satırlar);
-    const Ağ ağ = AğıKur(satırlar, dizin);
-    const QString taşma = SınırDışı(ağ, satırlar);
-    if (!taşma.isEmpty()) {
-        analiz.hesaplanamıyor = Hesaplanamıyor(taşma);
+    const KodDizini dizin(satirlar);
+    const Ag ag = AgiKur(satirlar, dizin);
+    const QString tasma = SinirDisi(ag, satirlar);
+    if (!tasma.isEmpty()) {
+        analiz.hesaplanamiyor = Hesaplanamiyor(tasma);
         return analiz;
     }
 
-    analiz.projeBitişGünü = qint32(ağ.bitiş);
-    analiz.öncekiBaşı = ağ.öncekiBaşı;
-    analiz.öncekiler = ağ.öncekiler;
-    analiz.faaliyetler.reserve(ağ.Boyut());
-    for (int i = 0; i < ağ.Boyut(); ++i) {
+    analiz.projeBitisGunu = qint32(ag.bitis);
+    analiz.oncekiBasi = ag.oncekiBasi;
+    analiz.oncekiler = ag.oncekiler;
+    analiz.faaliyetler.reserve(ag.Boyut());
+    for (int i = 0; i < ag.Boyut(); ++i) {
         FaaliyetAnalizi f;
-        f.kodu = satırlar.at(i).kodu;
-        f.adı = satırlar.at(i).adı;
-        f.es = qint32(ağ.es[i]);
-        f.ef = qint32(ağ.ef[i]);
-        f.ls = qint32(ağ.ls[i]);
-        f.lf = qint32(ağ.lf[i]);
-        f.toplamBolluk = qint32(ağ.ToplamBolluk(i));
-        f.serbestBolluk = qint32(ağ.SerbestBolluk(i));
-        f.kritik = ağ.Kritik(i);
-        f.başlama = Takvim(proje, ağ.es[i]);
-        f.bitiş = Takvim(proje, ağ.ef[i]);
-        f.neden = NedenKritik(ağ, satırlar, i);
+        f.kodu = satirlar.at(i).kodu;
+        f.adi = satirlar.at(i).adi;
+        f.es = qint32(ag.es[i]);
+        f.ef = qint32(ag.ef[i]);
+        f.ls = qint32(ag.ls[i]);
+        f.lf = qint32(ag.lf[i]);
+        f.toplamBolluk = qint32(ag.ToplamBolluk(i));
+        f.serbestBolluk = qint32(ag.SerbestBolluk(i));
+        f.kritik = ag.Kritik(i);
+        f.baslama = Takvim(proje, ag.es[i]);
+        f.bitis = Takvim(proje, ag.ef[i]);
+        f.neden = NedenKritik(ag, satirlar, i);
         analiz.faaliyetler.append(f);
     }
-    analiz.anaPenceredekiYol = satırlar.size() > 1 ? çizelge.kritikYol : KritikYol(satırlar, dizin, analiz.projeBitişGünü);
-    YollarıYaz(analiz, ağ, satırlar, dizin);
-    analiz.plan = PlanıKarşılaştır(proje, ağ.bitiş);
+    analiz.anaPenceredekiYol = satirlar.size() > 1 ? cizelge.kritikYol : KritikYol(satirlar, dizin, analiz.projeBitisGunu);
+    YollariYaz(analiz, ag, satirlar, dizin);
+    analiz.plan = PlaniKarsilastir(proje, ag.bitis);
     return analiz;
 }

@@ -11,42 +11,42 @@
 // One activity's figures, in days from the project start, and why it matters.
 struct FaaliyetAnalizi {
     QString kodu;
-    QString adı;
+    QString adi;
     qint32 es = 0, ef = 0; // as the main window shows them
     qint32 ls = 0, lf = 0;
     qint32 toplamBolluk = 0;  // LS − ES
     qint32 serbestBolluk = 0; // the earliest successor's ES (F without one) less EF
     bool kritik = false;      // no total float
-    QDate başlama, bitiş;     // project start + ES / + EF; invalid without a start date
+    QDate baslama, bitis;     // project start + ES / + EF; invalid without a start date
     QString neden;            // why it is critical, or how far it may slip and what stops it
 };
 
 // The analysis of a project's network.
-struct AğAnalizi {
+struct AgAnalizi {
     // Empty when the network was computed; otherwise the main window's explanation
     // ("Hesaplanamıyor: …") and no figures at all.
-    QString hesaplanamıyor;
+    QString hesaplanamiyor;
     QVector<FaaliyetAnalizi> faaliyetler; // in stored order
-    qint32 projeBitişGünü = 0;            // F, the largest EF
+    qint32 projeBitisGunu = 0;            // F, the largest EF
     // The links: the predecessors of row i are the rows öncekiler[öncekiBaşı[i] .. öncekiBaşı[i + 1]),
     // each once, as listed.
-    QVector<int> öncekiBaşı, öncekiler;
+    QVector<int> oncekiBasi, oncekiler;
 
     QVector<QStringList> kritikYollar; // by the codes along them (a code stored twice by its row), at most KritikYolSınırı
-    QString kritikYolSayısı;           // exact, decimal digits
+    QString kritikYolSayisi;           // exact, decimal digits
     QString kalanYollar;               // "ve N yol daha", empty when all are listed
     QString yolNotu;                   // how many paths, and what that means for the main window's one
 
     QString anaPenceredekiYol;      // the "Hesaplanan Kritik Yol", as KritikYol gives it
-    int anaPenceredekiYolSırası = -1; // its place in kritikYollar; -1 when it is not listed there
+    int anaPenceredekiYolSirasi = -1; // its place in kritikYollar; -1 when it is not listed there
     bool anaPenceredekiYolKritik = false; // it is one of the critical paths (listed or beyond the cap)
 
-    PlanKarşılaştırması plan;
+    PlanKarsilastirmasi plan;
 };
 
-inline constexpr int KritikYolSınırı = 1000;
+inline constexpr int KritikYolSiniri = 1000;
 
 // The analysis of the activities as stored, in their stored order, and the project's
 // dates. ES, EF and the main window's path are the main window's own; a network it
 // cannot compute gets its explanation and nothing else.
-AğAnalizi AnaliziHesapla(const QVector<KayıtlıFaaliyet>& faaliyetler, const KayıtlıProje& proje);
+AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const KayitliProje& proje);

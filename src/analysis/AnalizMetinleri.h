@@ -10,21 +10,21 @@
 namespace AnalizMetinleri {
 
 // The table's column headers, left to right.
-const QStringList& Başlıklar();
-// Whether column `sütun` holds a figure (Süre to Serbest Bolluk), right-aligned as numbers are.
-inline bool SayısalSütun(int sütun)
+const QStringList& Basliklar();
+// Whether column `sutun` holds a figure (Süre to Serbest Bolluk), right-aligned as numbers are.
+inline bool SayisalSutun(int sutun)
 {
-    return sütun >= 2 && sütun <= 8;
+    return sutun >= 2 && sutun <= 8;
 }
 // A name another program stored may be of any length; headings and messages show this much of it.
-inline constexpr int AdSınırı = 200;
-// Row f's cell under header `sütun`.
-QString Hücre(const FaaliyetAnalizi& f, int sütun);
+inline constexpr int AdSiniri = 200;
+// Row f's cell under header `sutun`.
+QString Hucre(const FaaliyetAnalizi& f, int sutun);
 // A bar's figures, one per line.
-QString İpucu(const FaaliyetAnalizi& f);
+QString Ipucu(const FaaliyetAnalizi& f);
 // Every critical path listed, the main window's one marked, then what is left and the note.
-QString KritikYollar(const AğAnalizi& analiz);
+QString KritikYollar(const AgAnalizi& analiz);
 // The computed finish against the project's own dates.
-QString Plan(const AğAnalizi& analiz);
+QString Plan(const AgAnalizi& analiz);
 
 } // namespace AnalizMetinleri

@@ -1,18 +1,18 @@
 #include "analysis/BuyukSayi.h"
 
-BüyükSayı::BüyükSayı(quint32 değer)
+BuyukSayi::BuyukSayi(quint32 deger)
 {
-    if (değer != 0)
-        m_haneler.push_back(değer);
+    if (deger != 0)
+        m_haneler.push_back(deger);
 }
 
-BüyükSayı& BüyükSayı::operator+=(const BüyükSayı& öbür)
+BuyukSayi& BuyukSayi::operator+=(const BuyukSayi& obur)
 {
-    if (öbür.m_haneler.size() > m_haneler.size())
-        m_haneler.resize(öbür.m_haneler.size(), 0);
+    if (obur.m_haneler.size() > m_haneler.size())
+        m_haneler.resize(obur.m_haneler.size(), 0);
     quint64 elde = 0;
-    for (size_t i = 0; i < m_haneler.size() && (elde != 0 || i < öbür.m_haneler.size()); ++i) {
-        elde += quint64(m_haneler[i]) + (i < öbür.m_haneler.size() ? öbür.m_haneler[i] : 0);
+    for (size_t i = 0; i < m_haneler.size() && (elde != 0 || i < obur.m_haneler.size()); ++i) {
+        elde += quint64(m_haneler[i]) + (i < obur.m_haneler.size() ? obur.m_haneler[i] : 0);
         m_haneler[i] = quint32(elde);
         elde >>= 32;
     }
@@ -21,19 +21,19 @@ BüyükSayı& BüyükSayı::operator+=(const BüyükSayı& öbür)
     return *this;
 }
 
-BüyükSayı& BüyükSayı::operator-=(quint32 çıkan)
+BuyukSayi& BuyukSayi::operator-=(quint32 cikan)
 {
-    quint64 ödünç = çıkan;
-    for (size_t i = 0; i < m_haneler.size() && ödünç != 0; ++i) {
+    quint64 odunc = cikan;
+    for (size_t i = 0; i < m_haneler.size() && odunc != 0; ++i) {
         const quint64 hane = m_haneler[i];
-        m_haneler[i] = quint32(hane - ödünç);
-        ödünç = hane < ödünç ? 1 : 0;
+        m_haneler[i] = quint32(hane - odunc);
+        odunc = hane < odunc ? 1 : 0;
     }
-    BaştakiSıfırlarıAt();
+    BastakiSifirlariAt();
     return *this;
 }
 
-QString BüyükSayı::Metin() const
+QString BuyukSayi::Metin() const
 {
     if (m_haneler.empty())
         return QStringLiteral("0");
@@ -41,13 +41,13 @@ QString BüyükSayı::Metin() const
     std::vector<quint32> kalan = m_haneler;
     std::vector<quint32> dokuzlu;
     while (!kalan.empty()) {
-        quint64 artık = 0;
+        quint64 artik = 0;
         for (size_t i = kalan.size(); i-- > 0;) {
-            const quint64 bölünen = (artık << 32) | kalan[i];
-            kalan[i] = quint32(bölünen / 1000000000u);
-            artık = bölünen % 1000000000u;
+            const quint64 bolunen = (artik << 32) | kalan[i];
+            kalan[i] = quint32(bolunen / 1000000000u);
+            artik = bolunen % 1000000000u;
         }
-        dokuzlu.push_back(quint32(artık));
+        dokuzlu.push_back(quint32(artik));
         while (!kalan.empty() && kalan.back() == 0)
             kalan.pop_back();
     }
@@ -57,7 +57,7 @@ QString BüyükSayı::Metin() const
     return metin;
 }
 
-void BüyükSayı::BaştakiSıfırlarıAt()
+void BuyukSayi::BastakiSifirlariAt()
 {
     while (!m_haneler.empty() && m_haneler.back() == 0)
         m_haneler.pop_back();

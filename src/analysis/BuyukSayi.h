@@ -6,20 +6,20 @@
 
 // A count of critical paths, kept exactly: ties multiply paths, and a network of a
 // few thousand rows can have more than any machine integer holds.
-class BüyükSayı {
+class BuyukSayi {
 public:
-    BüyükSayı() = default;
-    explicit BüyükSayı(quint32 değer);
+    BuyukSayi() = default;
+    explicit BuyukSayi(quint32 deger);
 
-    BüyükSayı& operator+=(const BüyükSayı& öbür);
+    BuyukSayi& operator+=(const BuyukSayi& obur);
     // Subtracts a number that is not larger than this one.
-    BüyükSayı& operator-=(quint32 çıkan);
-    bool SıfırMı() const { return m_haneler.empty(); }
+    BuyukSayi& operator-=(quint32 cikan);
+    bool SifirMi() const { return m_haneler.empty(); }
     // Plain decimal digits, no grouping.
     QString Metin() const;
 
 private:
-    void BaştakiSıfırlarıAt();
+    void BastakiSifirlariAt();
 
     std::vector<quint32> m_haneler; // base 2^32, least significant first, no leading zeros
 };

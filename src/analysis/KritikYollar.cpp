@@ -6,73 +6,73 @@
 
 namespace {
 
-bool Başlangıç(const Ağ& ağ, int i)
+bool Baslangic(const Ag& ag, int i)
 {
-    for (int k = ağ.öncekiBaşı[i]; k < ağ.öncekiBaşı[i + 1]; ++k) {
-        if (ağ.Belirler(ağ.öncekiler[k], i))
+    for (int k = ag.oncekiBasi[i]; k < ag.oncekiBasi[i + 1]; ++k) {
+        if (ag.Belirler(ag.oncekiler[k], i))
             return false;
     }
     return true;
 }
 
-bool KritikBağ(const Ağ& ağ, int önceki, int ardıl)
+bool KritikBag(const Ag& ag, int onceki, int ardil)
 {
-    return ağ.Kritik(önceki) && ağ.Kritik(ardıl) && ağ.Belirler(önceki, ardıl);
+    return ag.Kritik(onceki) && ag.Kritik(ardil) && ag.Belirler(onceki, ardil);
 }
 
 // By code, then by row for a code stored twice, so that the listing is stable.
-void KodSırasıylaDiz(QVector<int>& sıralar, const QVector<ÇizelgeSatırı>& satırlar)
+void KodSirasiylaDiz(QVector<int>& siralar, const QVector<CizelgeSatiri>& satirlar)
 {
-    std::sort(sıralar.begin(), sıralar.end(), [&](int a, int b) {
-        const int fark = QString::compare(satırlar.at(a).kodu, satırlar.at(b).kodu);
+    std::sort(siralar.begin(), siralar.end(), [&](int a, int b) {
+        const int fark = QString::compare(satirlar.at(a).kodu, satirlar.at(b).kodu);
         return fark != 0 ? fark < 0 : a < b;
     });
 }
 
 // Depth first in code order, entering only rows that lead to a path, so each listed
 // path costs its own length and the walk stops at the cap.
-QVector<QStringList> Listele(const Ağ& ağ, const QVector<ÇizelgeSatırı>& satırlar,
-                             const QVector<BüyükSayı>& yolSayısı, const QVector<int>& başlangıçlar, int sınır)
+QVector<QStringList> Listele(const Ag& ag, const QVector<CizelgeSatiri>& satirlar,
+                             const QVector<BuyukSayi>& yolSayisi, const QVector<int>& baslangiclar, int sinir)
 {
-    const int n = ağ.Boyut();
+    const int n = ag.Boyut();
     QVector<QVector<int>> sonrakiler(n);
-    QVector<bool> sıralandı(n, false);
+    QVector<bool> siralandi(n, false);
     QVector<QStringList> yollar;
-    struct Adım {
-        int satır;
-        int sıradaki;
+    struct Adim {
+        int satir;
+        int siradaki;
     };
-    QVector<Adım> yığın;
+    QVector<Adim> yigin;
     QStringList yol;
-    auto Gir = [&](int satır) {
-        yığın.append({satır, 0});
-        yol.append(satırlar.at(satır).kodu);
-        if (ağ.ef[satır] == ağ.bitiş)
+    auto Gir = [&](int satir) {
+        yigin.append({satir, 0});
+        yol.append(satirlar.at(satir).kodu);
+        if (ag.ef[satir] == ag.bitis)
             yollar.append(yol);
         // A row reached again by another path keeps the successors it was given.
-        if (sıralandı[satır])
+        if (siralandi[satir])
             return;
-        sıralandı[satır] = true;
-        QVector<int>& s = sonrakiler[satır];
-        for (int k = ağ.ardılBaşı[satır]; k < ağ.ardılBaşı[satır + 1]; ++k) {
-            const int ardıl = ağ.ardıllar[k];
-            if (KritikBağ(ağ, satır, ardıl) && !yolSayısı[ardıl].SıfırMı())
-                s.append(ardıl);
+        siralandi[satir] = true;
+        QVector<int>& s = sonrakiler[satir];
+        for (int k = ag.ardilBasi[satir]; k < ag.ardilBasi[satir + 1]; ++k) {
+            const int ardil = ag.ardillar[k];
+            if (KritikBag(ag, satir, ardil) && !yolSayisi[ardil].SifirMi())
+                s.append(ardil);
         }
-        KodSırasıylaDiz(s, satırlar);
+        KodSirasiylaDiz(s, satirlar);
     };
-    for (int başlangıç : başlangıçlar) {
-        Gir(başlangıç);
-        while (!yığın.isEmpty() && yollar.size() < sınır) {
-            Adım& üst = yığın.last();
-            if (üst.sıradaki < sonrakiler[üst.satır].size()) {
-                Gir(sonrakiler[üst.satır][üst.sıradaki++]);
+    for (int baslangic : baslangiclar) {
+        Gir(baslangic);
+        while (!yigin.isEmpty() && yollar.size() < sinir) {
+            Adim& ust = yigin.last();
+            if (ust.siradaki < sonrakiler[ust.satir].size()) {
+                Gir(sonrakiler[ust.satir][ust.siradaki++]);
             } else {
-                yığın.removeLast();
+                yigin.removeLast();
                 yol.removeLast();
             }
         }
-        if (yollar.size() >= sınır)
+        if (yollar.size() >= sinir)
             break;
     }
     return yollar;
@@ -80,58 +80,58 @@ QVector<QStringList> Listele(const Ağ& ağ, const QVector<ÇizelgeSatırı>& sa
 
 } // namespace
 
-KritikYollar KritikYollarıBul(const Ağ& ağ, const QVector<ÇizelgeSatırı>& satırlar, int sınır)
+KritikYollar KritikYollariBul(const Ag& ag, const QVector<CizelgeSatiri>& satirlar, int sinir)
 {
-    const int n = ağ.Boyut();
+    const int n = ag.Boyut();
     // From the bottom up: the paths from a row to the finish are its own, when it
     // finishes at F, and those of each critical successor it starts.
-    QVector<BüyükSayı> yolSayısı(n);
+    QVector<BuyukSayi> yolSayisi(n);
     for (int i = n - 1; i >= 0; --i) {
-        if (!ağ.Kritik(i))
+        if (!ag.Kritik(i))
             continue;
-        if (ağ.ef[i] == ağ.bitiş)
-            yolSayısı[i] = BüyükSayı(1);
-        for (int k = ağ.ardılBaşı[i]; k < ağ.ardılBaşı[i + 1]; ++k) {
-            const int ardıl = ağ.ardıllar[k];
-            if (KritikBağ(ağ, i, ardıl))
-                yolSayısı[i] += yolSayısı[ardıl];
+        if (ag.ef[i] == ag.bitis)
+            yolSayisi[i] = BuyukSayi(1);
+        for (int k = ag.ardilBasi[i]; k < ag.ardilBasi[i + 1]; ++k) {
+            const int ardil = ag.ardillar[k];
+            if (KritikBag(ag, i, ardil))
+                yolSayisi[i] += yolSayisi[ardil];
         }
     }
-    BüyükSayı toplam;
-    QVector<int> başlangıçlar;
+    BuyukSayi toplam;
+    QVector<int> baslangiclar;
     for (int i = 0; i < n; ++i) {
-        if (!yolSayısı[i].SıfırMı() && Başlangıç(ağ, i)) {
-            toplam += yolSayısı[i];
-            başlangıçlar.append(i);
+        if (!yolSayisi[i].SifirMi() && Baslangic(ag, i)) {
+            toplam += yolSayisi[i];
+            baslangiclar.append(i);
         }
     }
-    KodSırasıylaDiz(başlangıçlar, satırlar);
+    KodSirasiylaDiz(baslangiclar, satirlar);
 
-    KritikYollar sonuç;
-    sonuç.yollar = Listele(ağ, satırlar, yolSayısı, başlangıçlar, sınır);
-    sonuç.sayı = toplam.Metin();
-    BüyükSayı kalan = toplam;
-    kalan -= quint32(sonuç.yollar.size());
-    if (!kalan.SıfırMı())
-        sonuç.kalanı = QStringLiteral("ve %1 yol daha").arg(kalan.Metin());
-    return sonuç;
+    KritikYollar sonuc;
+    sonuc.yollar = Listele(ag, satirlar, yolSayisi, baslangiclar, sinir);
+    sonuc.sayi = toplam.Metin();
+    BuyukSayi kalan = toplam;
+    kalan -= quint32(sonuc.yollar.size());
+    if (!kalan.SifirMi())
+        sonuc.kalani = QStringLiteral("ve %1 yol daha").arg(kalan.Metin());
+    return sonuc;
 }
 
-bool KritikYollardanBiri(const Ağ& ağ, const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& dizin,
+bool KritikYollardanBiri(const Ag& ag, const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin,
                          const QString& yol)
 {
     const QStringList kodlar = yol.split(QLatin1Char(','));
     // The main window ends its path at the first row finishing at F.
-    int satır = 0;
-    while (satır < ağ.Boyut() && ağ.ef[satır] != ağ.bitiş)
-        ++satır;
-    if (satır == ağ.Boyut() || satırlar.at(satır).kodu != kodlar.last() || !ağ.Kritik(satır))
+    int satir = 0;
+    while (satir < ag.Boyut() && ag.ef[satir] != ag.bitis)
+        ++satir;
+    if (satir == ag.Boyut() || satirlar.at(satir).kodu != kodlar.last() || !ag.Kritik(satir))
         return false;
     for (int k = int(kodlar.size()) - 2; k >= 0; --k) {
-        const int önceki = dizin.YukarıdakiSatır(kodlar.at(k), satır);
-        if (önceki < 0 || !KritikBağ(ağ, önceki, satır))
+        const int onceki = dizin.YukaridakiSatir(kodlar.at(k), satir);
+        if (onceki < 0 || !KritikBag(ag, onceki, satir))
             return false;
-        satır = önceki;
+        satir = onceki;
     }
-    return Başlangıç(ağ, satır);
+    return Baslangic(ag, satir);
 }

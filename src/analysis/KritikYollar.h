@@ -9,14 +9,14 @@
 // finishing at F, through critical activities each started by the previous one's finish.
 struct KritikYollar {
     QVector<QStringList> yollar; // the first by the codes along them (a code stored twice by its row)
-    QString sayı;                // how many there are, exactly, in decimal digits
-    QString kalanı;              // "ve N yol daha" beyond the listed ones, else empty
+    QString sayi;                // how many there are, exactly, in decimal digits
+    QString kalani;              // "ve N yol daha" beyond the listed ones, else empty
 };
 
-// Counts the paths without walking them and lists the first `sınır` of them.
-KritikYollar KritikYollarıBul(const Ağ& ağ, const QVector<ÇizelgeSatırı>& satırlar, int sınır);
+// Counts the paths without walking them and lists the first `sinir` of them.
+KritikYollar KritikYollariBul(const Ag& ag, const QVector<CizelgeSatiri>& satirlar, int sinir);
 
 // Whether the main window's path (codes joined by commas, as KritikYol gives it) is one
 // of the critical paths: its rows are found as the main window's walk found them.
-bool KritikYollardanBiri(const Ağ& ağ, const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& dizin,
+bool KritikYollardanBiri(const Ag& ag, const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin,
                          const QString& yol);

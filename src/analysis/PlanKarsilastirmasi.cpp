@@ -3,7 +3,7 @@
 namespace {
 
 // Why a date cannot be used: never entered, or something else stored in its place.
-QString TarihYok(const QString& hangisi, const Saklı<QDate>& tarih)
+QString TarihYok(const QString& hangisi, const Sakli<QDate>& tarih)
 {
     const QString ham = tarih.ham.toString();
     if (ham.isEmpty())
@@ -13,25 +13,25 @@ QString TarihYok(const QString& hangisi, const Saklı<QDate>& tarih)
 
 } // namespace
 
-QDate Takvim(const KayıtlıProje& proje, qint64 gün)
+QDate Takvim(const KayitliProje& proje, qint64 gun)
 {
-    return proje.başlama.değer ? proje.başlama.değer->addDays(gün) : QDate();
+    return proje.baslama.deger ? proje.baslama.deger->addDays(gun) : QDate();
 }
 
-PlanKarşılaştırması PlanıKarşılaştır(const KayıtlıProje& proje, qint64 projeBitişGünü)
+PlanKarsilastirmasi PlaniKarsilastir(const KayitliProje& proje, qint64 projeBitisGunu)
 {
-    PlanKarşılaştırması plan;
-    plan.enErkenBitiş = Takvim(proje, projeBitişGünü);
-    if (!proje.başlama.değer) {
-        plan.metin = TarihYok(QStringLiteral("başlama"), proje.başlama);
+    PlanKarsilastirmasi plan;
+    plan.enErkenBitis = Takvim(proje, projeBitisGunu);
+    if (!proje.baslama.deger) {
+        plan.metin = TarihYok(QStringLiteral("başlama"), proje.baslama);
         return plan;
     }
-    if (!proje.bitiş.değer) {
-        plan.metin = TarihYok(QStringLiteral("bitiş"), proje.bitiş);
+    if (!proje.bitis.deger) {
+        plan.metin = TarihYok(QStringLiteral("bitiş"), proje.bitis);
         return plan;
     }
-    plan.tahminiGünSayısı = proje.başlama.değer->daysTo(*proje.bitiş.değer);
-    plan.pay = *plan.tahminiGünSayısı - projeBitişGünü;
+    plan.tahminiGunSayisi = proje.baslama.deger->daysTo(*proje.bitis.deger);
+    plan.pay = *plan.tahminiGunSayisi - projeBitisGunu;
     plan.metin = *plan.pay >= 0 ? QStringLiteral("%1 gün pay").arg(*plan.pay)
                                 : QStringLiteral("%1 gün gecikme").arg(-*plan.pay);
     return plan;

@@ -7,14 +7,14 @@
 #include <optional>
 
 // The computed finish against the project's own dates.
-struct PlanKarşılaştırması {
-    std::optional<qint64> tahminiGünSayısı; // end date − start date
+struct PlanKarsilastirmasi {
+    std::optional<qint64> tahminiGunSayisi; // end date − start date
     std::optional<qint64> pay;              // the estimate less F; below zero it is a delay
     QString metin;                          // "N gün pay", "N gün gecikme", or why there is no comparison
-    QDate enErkenBitiş;                     // start date + F; invalid without a start date
+    QDate enErkenBitis;                     // start date + F; invalid without a start date
 };
 
-PlanKarşılaştırması PlanıKarşılaştır(const KayıtlıProje& proje, qint64 projeBitişGünü);
+PlanKarsilastirmasi PlaniKarsilastir(const KayitliProje& proje, qint64 projeBitisGunu);
 
 // Start date + day count, in calendar days as the counts are; invalid without a start date.
-QDate Takvim(const KayıtlıProje& proje, qint64 gün);
+QDate Takvim(const KayitliProje& proje, qint64 gun);

@@ -14,54 +14,54 @@
 
 namespace {
 
-struct İlkOkuma {
-    DepoHatası açılış; // the file cannot serve: start-up ends with this
-    DepoHatası okuma;  // opened, but the list could not be read
+struct IlkOkuma {
+    DepoHatasi acilis; // the file cannot serve: start-up ends with this
+    DepoHatasi okuma;  // opened, but the list could not be read
     QStringList adlar;
 };
 
 // Opens the file on a connection of its own, checks it as start-up must, and reads
 // the project names. Runs on another thread while the window is being built.
-İlkOkuma ProjeAdlarınıOku(const QString& yol)
+IlkOkuma ProjeAdlariniOku(const QString& yol)
 {
-    const GeçiciBağlantı bağlantı(yol);
-    İlkOkuma sonuç;
-    sonuç.açılış = bağlantı.hata();
-    if (!sonuç.açılış)
-        sonuç.okuma = bağlantı.depo().ProjeleriOku(sonuç.adlar);
-    return sonuç;
+    const GeciciBaglanti baglanti(yol);
+    IlkOkuma sonuc;
+    sonuc.acilis = baglanti.hata();
+    if (!sonuc.acilis)
+        sonuc.okuma = baglanti.depo().ProjeleriOku(sonuc.adlar);
+    return sonuc;
 }
 
 } // namespace
 
-void TürkçeArayüzüYükle(QApplication& uygulama)
+void TurkceArayuzuYukle(QApplication& uygulama)
 {
-    QLocale::setDefault(BölgeselMetin::KullanılacakYerel(QLocale::system()));
-    auto* çeviri = new QTranslator(&uygulama);
-    if (çeviri->load(QStringLiteral("qtbase_tr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(çeviri);
+    QLocale::setDefault(BolgeselMetin::KullanilacakYerel(QLocale::system()));
+    auto* ceviri = new QTranslator(&uygulama);
+    if (ceviri->load(QStringLiteral("qtbase_tr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(ceviri);
 }
 
-std::unique_ptr<TemelForm> Başlat(const QString& klasör)
+std::unique_ptr<TemelForm> Baslat(const QString& klasor)
 {
     // Reading the list and building the window are each a good part of start-up,
     // and neither needs the other until the list is filled.
-    const QString yol = VeritabanıYolu(klasör);
-    auto okuma = std::async(std::launch::async, ProjeAdlarınıOku, yol);
-    auto pencere = std::make_unique<TemelForm>(DeğişkenModülü::Veritabanı(), TemelForm::İlkListe::SonraVerilecek);
-    const İlkOkuma ilk = okuma.get();
+    const QString yol = VeritabaniYolu(klasor);
+    auto okuma = std::async(std::launch::async, ProjeAdlariniOku, yol);
+    auto pencere = std::make_unique<TemelForm>(DegiskenModulu::Veritabani(), TemelForm::IlkListe::SonraVerilecek);
+    const IlkOkuma ilk = okuma.get();
 
-    DepoHatası hata = ilk.açılış;
+    DepoHatasi hata = ilk.acilis;
     if (!hata)
-        hata = ProjeDeposu::Aç(yol, DeğişkenModülü::VeritabanıBağlantısı);
+        hata = ProjeDeposu::Ac(yol, DegiskenModulu::VeritabaniBaglantisi);
     if (hata) {
-        Mesaj::HatayıGöster(nullptr, hata);
+        Mesaj::HatayiGoster(nullptr, hata);
         return nullptr;
     }
     if (ilk.okuma)
         pencere->ProjeleriEkle(); // tries again on the window's own connection, and says why it failed
     else
-        pencere->ProjeleriGöster(ilk.adlar);
+        pencere->ProjeleriGoster(ilk.adlar);
     pencere->show();
     return pencere;
 }

@@ -1,12 +1,12 @@
 #include "app/DegiskenModulu.h"
 
-namespace DeğişkenModülü {
+namespace DegiskenModulu {
 
-const QString VeritabanıBağlantısı = QStringLiteral("Veritabanı");
+const QString VeritabaniBaglantisi = QStringLiteral("Veritabanı");
 
-ProjeDeposu Veritabanı()
+ProjeDeposu Veritabani()
 {
-    return ProjeDeposu(VeritabanıBağlantısı);
+    return ProjeDeposu(VeritabaniBaglantisi);
 }
 
 } // namespace DeğişkenModülü

@@ -21,11 +21,11 @@ namespace {
 
 // The lock and the pipe live in the user's own runtime folder when there is one:
 // names in a shared /tmp could be taken by someone else first.
-QString Klasör()
+QString Klasor()
 {
-    const QString çalışma = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!çalışma.isEmpty() && QFileInfo(çalışma).isDir())
-        return çalışma;
+    const QString calisma = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!calisma.isEmpty() && QFileInfo(calisma).isDir())
+        return calisma;
     return QDir::tempPath();
 }
 
@@ -34,42 +34,42 @@ QString Klasör()
 QString Ad(const QString& kanonikYol)
 {
     const QByteArray anahtar = kanonikYol.toUtf8() + '\n' + QByteArray::number(qulonglong(getuid()));
-    const QByteArray özet = QCryptographicHash::hash(anahtar, QCryptographicHash::Sha1).toHex().left(20);
-    return QDir(Klasör()).filePath(QStringLiteral("kavrion-") + QString::fromLatin1(özet));
+    const QByteArray ozet = QCryptographicHash::hash(anahtar, QCryptographicHash::Sha1).toHex().left(20);
+    return QDir(Klasor()).filePath(QStringLiteral("kavrion-") + QString::fromLatin1(ozet));
 }
 
 // Opens the pipe at `yol`, and only a pipe: a link or a file put there by someone
 // else is neither followed nor written.
-int KanalıAç(const QString& yol, int kip)
+int KanaliAc(const QString& yol, int kip)
 {
-    const int uç = ::open(QFile::encodeName(yol).constData(), kip | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    const int uc = ::open(QFile::encodeName(yol).constData(), kip | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     struct stat durum {};
-    if (uç >= 0 && (::fstat(uç, &durum) != 0 || !S_ISFIFO(durum.st_mode))) {
-        ::close(uç);
+    if (uc >= 0 && (::fstat(uc, &durum) != 0 || !S_ISFIFO(durum.st_mode))) {
+        ::close(uc);
         return -1;
     }
-    return uç;
+    return uc;
 }
 
 // The first process takes its lock before it opens the pipe, so the pipe may be a
 // moment late; a holder that never opens it must not keep this process alive.
-void ÖneGelmesiniİste(const QString& kanal)
+void OneGelmesiniIste(const QString& kanal)
 {
-    const QDeadlineTimer süre(3000);
+    const QDeadlineTimer sure(3000);
     for (;;) {
-        const int uç = KanalıAç(kanal, O_WRONLY);
-        if (uç >= 0) {
-            [[maybe_unused]] const auto yazılan = ::write(uç, "1", 1);
-            ::close(uç);
+        const int uc = KanaliAc(kanal, O_WRONLY);
+        if (uc >= 0) {
+            [[maybe_unused]] const auto yazilan = ::write(uc, "1", 1);
+            ::close(uc);
             return;
         }
-        if (süre.hasExpired())
+        if (sure.hasExpired())
             return;
         QThread::msleep(20);
     }
 }
 
-void ÖneGetir(QWidget* pencere)
+void OneGetir(QWidget* pencere)
 {
     if (pencere) {
         pencere->setWindowState(pencere->windowState() & ~Qt::WindowMinimized);
@@ -86,9 +86,9 @@ void ÖneGetir(QWidget* pencere)
 
 } // namespace
 
-TekSüreç::TekSüreç(const QString& veritabanıYolu)
+TekSurec::TekSurec(const QString& veritabaniYolu)
 {
-    const QString kanonik = QFileInfo(veritabanıYolu).canonicalFilePath();
+    const QString kanonik = QFileInfo(veritabaniYolu).canonicalFilePath();
     if (kanonik.isEmpty())
         return;
     const QString ad = Ad(kanonik);
@@ -98,8 +98,8 @@ TekSüreç::TekSüreç(const QString& veritabanıYolu)
     if (!kilit->tryLock(0)) {
         // Any other failure (no room, no permission) is no reason to refuse a start.
         if (kilit->error() == QLockFile::LockFailedError) {
-            m_başkasıAçık = true;
-            ÖneGelmesiniİste(ad + QStringLiteral(".fifo"));
+            m_baskasiAcik = true;
+            OneGelmesiniIste(ad + QStringLiteral(".fifo"));
         }
         return;
     }
@@ -107,7 +107,7 @@ TekSüreç::TekSüreç(const QString& veritabanıYolu)
     Dinle(ad + QStringLiteral(".fifo"));
 }
 
-void TekSüreç::Dinle(const QString& kanal)
+void TekSurec::Dinle(const QString& kanal)
 {
     // A pipe left by a killed holder is ours to replace now that we hold the lock.
     const QByteArray yol = QFile::encodeName(kanal);
@@ -117,27 +117,27 @@ void TekSüreç::Dinle(const QString& kanal)
     m_kanal = kanal;
     // Read and write: with a writer of its own the pipe never reads as closed when
     // a later start has written and gone, so the notifier stays quiet between asks.
-    m_kanalUcu = KanalıAç(kanal, O_RDWR);
+    m_kanalUcu = KanaliAc(kanal, O_RDWR);
     if (m_kanalUcu < 0)
         return;
-    m_gözcü = std::make_unique<QSocketNotifier>(m_kanalUcu, QSocketNotifier::Read);
-    QObject::connect(m_gözcü.get(), &QSocketNotifier::activated, m_gözcü.get(), [this] { İsteğiKarşıla(); });
+    m_gozcu = std::make_unique<QSocketNotifier>(m_kanalUcu, QSocketNotifier::Read);
+    QObject::connect(m_gozcu.get(), &QSocketNotifier::activated, m_gozcu.get(), [this] { IstegiKarsila(); });
 }
 
-TekSüreç::~TekSüreç()
+TekSurec::~TekSurec()
 {
-    m_gözcü.reset();
+    m_gozcu.reset();
     if (m_kanalUcu >= 0)
         ::close(m_kanalUcu);
     if (!m_kanal.isEmpty())
         ::unlink(QFile::encodeName(m_kanal).constData());
 }
 
-void TekSüreç::İsteğiKarşıla()
+void TekSurec::IstegiKarsila()
 {
     // However many starts asked meanwhile, one bringing to the front answers them all.
-    char artık[64];
-    while (::read(m_kanalUcu, artık, sizeof artık) > 0) {
+    char artik[64];
+    while (::read(m_kanalUcu, artik, sizeof artik) > 0) {
     }
-    ÖneGetir(m_pencere);
+    OneGetir(m_pencere);
 }

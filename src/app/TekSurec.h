@@ -14,30 +14,30 @@ class QWidget;
 // the first brings its window to the front, and should end without opening the
 // file. The lock dies with its process, so a process that was killed blocks no
 // later start.
-class TekSüreç {
+class TekSurec {
 public:
-    // Takes the lock of the file at `veritabanıYolu`, or asks its holder to come to
+    // Takes the lock of the file at `veritabaniYolu`, or asks its holder to come to
     // the front. A missing file has no canonical path: nothing is checked then, and
     // start-up goes on to explain the file. Needs the application object.
-    explicit TekSüreç(const QString& veritabanıYolu);
-    ~TekSüreç();
-    TekSüreç(const TekSüreç&) = delete;
-    TekSüreç& operator=(const TekSüreç&) = delete;
+    explicit TekSurec(const QString& veritabaniYolu);
+    ~TekSurec();
+    TekSurec(const TekSurec&) = delete;
+    TekSurec& operator=(const TekSurec&) = delete;
 
     // Another process has the file open and has been asked to come to the front.
-    bool BaşkasıAçık() const { return m_başkasıAçık; }
+    bool BaskasiAcik() const { return m_baskasiAcik; }
     // The window that comes to the front when a later start on the file asks.
-    void ÖneGetirilecek(QWidget* pencere) { m_pencere = pencere; }
+    void OneGetirilecek(QWidget* pencere) { m_pencere = pencere; }
 
 private:
     void Dinle(const QString& kanal);
-    void İsteğiKarşıla();
+    void IstegiKarsila();
 
     // Destroyed in reverse: the pipe goes before the lock is given up.
     std::unique_ptr<QLockFile> m_kilit;
     QString m_kanal;
     int m_kanalUcu = -1;
-    std::unique_ptr<QSocketNotifier> m_gözcü;
+    std::unique_ptr<QSocketNotifier> m_gozcu;
     QPointer<QWidget> m_pencere;
-    bool m_başkasıAçık = false;
+    bool m_baskasiAcik = false;
 };

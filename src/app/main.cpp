@@ -7,14 +7,14 @@
 int main(int argc, char* argv[])
 {
     QApplication uygulama(argc, argv);
-    const QString klasör = QCoreApplication::applicationDirPath();
-    TekSüreç tekSüreç(VeritabanıYolu(klasör));
-    if (tekSüreç.BaşkasıAçık())
+    const QString klasor = QCoreApplication::applicationDirPath();
+    TekSurec tekSurec(VeritabaniYolu(klasor));
+    if (tekSurec.BaskasiAcik())
         return 0;
-    TürkçeArayüzüYükle(uygulama);
-    const auto pencere = Başlat(klasör);
+    TurkceArayuzuYukle(uygulama);
+    const auto pencere = Baslat(klasor);
     if (!pencere)
         return 1;
-    tekSüreç.ÖneGetirilecek(pencere.get());
+    tekSurec.OneGetirilecek(pencere.get());
     return uygulama.exec();
 }

@@ -13,14 +13,14 @@ class QPainter;
 
 // The chart's measures in the painter's units: one day's width and everything that
 // depends on the font (rows, the day axis, the code column).
-struct GanttÖlçeği {
-    double günGenişliği = 20;
-    QFont yazı;
+struct GanttOlcegi {
+    double gunGenisligi = 20;
+    QFont yazi;
 };
 
 // What one painting drew, for tests that count rather than read pixels.
-struct GanttSayımı {
-    int çubuk = 0;
+struct GanttSayimi {
+    int cubuk = 0;
     int ok = 0;
     int vurgulananOk = 0;
 };
@@ -29,38 +29,38 @@ struct GanttSayımı {
 // calendar dates, one bar per activity from ES to EF, total float as a thin line
 // after it, finish-to-start arrows, and markers at F and at the estimated end. It
 // holds no widget, so the same drawing can go to a screen, an image or a printer.
-class GanttÇizimi {
+class GanttCizimi {
 public:
-    // `tahminiGün` is the project's own end date as a day count, when it has one.
-    GanttÇizimi(const AğAnalizi& analiz, const QDate& başlama, std::optional<qint64> tahminiGün,
-                const GanttÖlçeği& ölçek);
+    // `tahminiGun` is the project's own end date as a day count, when it has one.
+    GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun,
+                const GanttOlcegi& olcek);
 
     QSizeF Boyut() const;
-    // The day width at which the chart fills `genişlik`.
-    double SığanGünGenişliği(double genişlik) const;
+    // The day width at which the chart fills `genislik`.
+    double SiganGunGenisligi(double genislik) const;
 
-    // Paints what meets `alan` (all of it when empty); `seçili` is the highlighted
+    // Paints what meets `alan` (all of it when empty); `secili` is the highlighted
     // row with its arrows, -1 for none.
-    GanttSayımı Çiz(QPainter& boyacı, const QRectF& alan = QRectF(), int seçili = -1) const;
+    GanttSayimi Ciz(QPainter& boyaci, const QRectF& alan = QRectF(), int secili = -1) const;
 
     // The bar of row i, and the row whose bar is at `yer` (-1 for none).
-    QRectF Çubuk(int i) const;
-    int ÇubukBul(const QPointF& yer) const;
+    QRectF Cubuk(int i) const;
+    int CubukBul(const QPointF& yer) const;
     // Row i's band across the whole chart.
-    QRectF Satır(int i) const;
+    QRectF Satir(int i) const;
 
 private:
-    double X(qint64 gün) const { return m_solBoşluk + double(gün) * m_ölçek.günGenişliği; }
-    qint64 SonGün() const;
-    void EkseniÇiz(QPainter& boyacı, const QRectF& alan) const;
-    void İşaretleriÇiz(QPainter& boyacı) const;
-    // `geçenler`: the vertical lines already drawn across the area by arrows passing through it.
-    bool OkÇiz(QPainter& boyacı, const QRectF& alan, int önceki, int ardıl, bool vurgulu,
-               std::set<std::pair<double, bool>>& geçenler) const;
+    double X(qint64 gun) const { return m_solBosluk + double(gun) * m_olcek.gunGenisligi; }
+    qint64 SonGun() const;
+    void EkseniCiz(QPainter& boyaci, const QRectF& alan) const;
+    void IsaretleriCiz(QPainter& boyaci) const;
+    // `gecenler`: the vertical lines already drawn across the area by arrows passing through it.
+    bool OkCiz(QPainter& boyaci, const QRectF& alan, int onceki, int ardil, bool vurgulu,
+               std::set<std::pair<double, bool>>& gecenler) const;
 
-    AğAnalizi m_analiz; // shares its rows with the caller's copy
-    QDate m_başlama;
-    std::optional<qint64> m_tahminiGün;
-    GanttÖlçeği m_ölçek;
-    double m_satır, m_eksen, m_solBoşluk, m_kenar;
+    AgAnalizi m_analiz; // shares its rows with the caller's copy
+    QDate m_baslama;
+    std::optional<qint64> m_tahminiGun;
+    GanttOlcegi m_olcek;
+    double m_satir, m_eksen, m_solBosluk, m_kenar;
 };

@@ -15,11 +15,11 @@
 namespace {
 
 // Viewers and QImage itself give up on larger images; a longer chart is scaled down to fit.
-constexpr double EnBüyükResimKenarı = 16384;
+constexpr double EnBuyukResimKenari = 16384;
 
 // Characters XML 1.0 cannot hold, which a name or code written by another program may
 // contain, would make the whole drawing unreadable; everything else is kept.
-QByteArray XmlOlmayanıAt(QByteArray xml)
+QByteArray XmlOlmayaniAt(QByteArray xml)
 {
     xml.removeIf([](char c) {
         const auto b = static_cast<unsigned char>(c);
@@ -32,46 +32,46 @@ QByteArray XmlOlmayanıAt(QByteArray xml)
 // What a picture shows: the chart, or why there is none.
 class Resim {
 public:
-    Resim(const Rapor& rapor, const QFont& yazı) : m_açıklama(rapor.analiz.hesaplanamıyor)
+    Resim(const Rapor& rapor, const QFont& yazi) : m_aciklama(rapor.analiz.hesaplanamiyor)
     {
-        if (m_açıklama.isEmpty()) {
-            m_çizim.emplace(RaporÇizimi(rapor, DosyaÖlçeği(rapor, yazı)));
-            m_boyut = m_çizim->Boyut();
+        if (m_aciklama.isEmpty()) {
+            m_cizim.emplace(RaporCizimi(rapor, DosyaOlcegi(rapor, yazi)));
+            m_boyut = m_cizim->Boyut();
         } else {
-            m_yazı = DosyaÖlçeği(rapor, yazı).yazı;
-            const QFontMetricsF ölçü(m_yazı);
-            m_boyut = QSizeF(ölçü.averageCharWidth() * 80, 0);
-            m_boyut.setHeight(ölçü.boundingRect(QRectF(0, 0, m_boyut.width(), 1e6), MetinBiçimi, m_açıklama).height()
-                              + ölçü.height() * 2);
-            m_boyut.setWidth(m_boyut.width() + ölçü.height() * 2);
+            m_yazi = DosyaOlcegi(rapor, yazi).yazi;
+            const QFontMetricsF olcu(m_yazi);
+            m_boyut = QSizeF(olcu.averageCharWidth() * 80, 0);
+            m_boyut.setHeight(olcu.boundingRect(QRectF(0, 0, m_boyut.width(), 1e6), MetinBicimi, m_aciklama).height()
+                              + olcu.height() * 2);
+            m_boyut.setWidth(m_boyut.width() + olcu.height() * 2);
         }
     }
     QSizeF boyut() const { return m_boyut; }
-    void Çiz(QPainter& boyacı) const
+    void Ciz(QPainter& boyaci) const
     {
-        boyacı.fillRect(QRectF(QPointF(0, 0), m_boyut), Qt::white);
-        if (m_çizim) {
-            m_çizim->Çiz(boyacı);
+        boyaci.fillRect(QRectF(QPointF(0, 0), m_boyut), Qt::white);
+        if (m_cizim) {
+            m_cizim->Ciz(boyaci);
             return;
         }
-        const double kenar = QFontMetricsF(m_yazı).height();
-        boyacı.setFont(m_yazı);
-        boyacı.drawText(QRectF(QPointF(0, 0), m_boyut).adjusted(kenar, kenar, -kenar, -kenar), MetinBiçimi, m_açıklama);
+        const double kenar = QFontMetricsF(m_yazi).height();
+        boyaci.setFont(m_yazi);
+        boyaci.drawText(QRectF(QPointF(0, 0), m_boyut).adjusted(kenar, kenar, -kenar, -kenar), MetinBicimi, m_aciklama);
     }
 
 private:
-    static constexpr int MetinBiçimi = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    QString m_açıklama;
-    std::optional<GanttÇizimi> m_çizim;
-    QFont m_yazı;
+    static constexpr int MetinBicimi = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    QString m_aciklama;
+    std::optional<GanttCizimi> m_cizim;
+    QFont m_yazi;
     QSizeF m_boyut;
 };
 
-QByteArray Svg(const Rapor& rapor, const QFont& yazı)
+QByteArray Svg(const Rapor& rapor, const QFont& yazi)
 {
     QBuffer tampon;
     tampon.open(QIODevice::WriteOnly);
-    const Resim resim(rapor, yazı);
+    const Resim resim(rapor, yazi);
     QSvgGenerator svg;
     svg.setOutputDevice(&tampon);
     svg.setSize(resim.boyut().toSize());
@@ -79,48 +79,48 @@ QByteArray Svg(const Rapor& rapor, const QFont& yazı)
     // The generator writes the title as it is given, and a name may hold & or <.
     svg.setTitle(rapor.proje.ad.toHtmlEscaped());
     svg.setDescription(QStringLiteral("Kavrion: Gantt şeması"));
-    QPainter boyacı(&svg);
-    resim.Çiz(boyacı);
-    boyacı.end();
-    return XmlOlmayanıAt(tampon.data());
+    QPainter boyaci(&svg);
+    resim.Ciz(boyaci);
+    boyaci.end();
+    return XmlOlmayaniAt(tampon.data());
 }
 
-QByteArray Png(const Rapor& rapor, const QFont& yazı)
+QByteArray Png(const Rapor& rapor, const QFont& yazi)
 {
-    const Resim çizim(rapor, yazı);
-    const QSizeF boyut = çizim.boyut();
-    const double oran = std::min({1.0, EnBüyükResimKenarı / boyut.width(), EnBüyükResimKenarı / boyut.height()});
+    const Resim cizim(rapor, yazi);
+    const QSizeF boyut = cizim.boyut();
+    const double oran = std::min({1.0, EnBuyukResimKenari / boyut.width(), EnBuyukResimKenari / boyut.height()});
     QImage resim((boyut * oran).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    QPainter boyacı(&resim);
-    boyacı.scale(oran, oran);
-    çizim.Çiz(boyacı);
-    boyacı.end();
+    QPainter boyaci(&resim);
+    boyaci.scale(oran, oran);
+    cizim.Ciz(boyaci);
+    boyaci.end();
     QBuffer tampon;
     tampon.open(QIODevice::WriteOnly);
     resim.save(&tampon, "PNG");
     return tampon.data();
 }
 
-QByteArray Pdf(const Rapor& rapor, const QFont& yazı)
+QByteArray Pdf(const Rapor& rapor, const QFont& yazi)
 {
     QBuffer tampon;
     tampon.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&tampon);
     pdf.setTitle(rapor.proje.ad);
     pdf.setCreator(QStringLiteral("Kavrion"));
-    pdf.setPageLayout(RaporSayfaDüzeni());
-    RaporuSayfalaraÇiz(pdf, rapor, yazı);
+    pdf.setPageLayout(RaporSayfaDuzeni());
+    RaporuSayfalaraCiz(pdf, rapor, yazi);
     return tampon.data();
 }
 
 } // namespace
 
-QByteArray GörselYaz(const Rapor& rapor, GörselBiçim biçim, const QFont& yazı)
+QByteArray GorselYaz(const Rapor& rapor, GorselBicim bicim, const QFont& yazi)
 {
-    switch (biçim) {
-    case GörselBiçim::Svg: return Svg(rapor, yazı);
-    case GörselBiçim::Png: return Png(rapor, yazı);
-    case GörselBiçim::Pdf: return Pdf(rapor, yazı);
+    switch (bicim) {
+    case GorselBicim::Svg: return Svg(rapor, yazi);
+    case GorselBicim::Png: return Png(rapor, yazi);
+    case GorselBicim::Pdf: return Pdf(rapor, yazi);
     }
     return {};
 }

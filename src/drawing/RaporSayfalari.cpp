@@ -12,252 +12,252 @@
 
 namespace {
 
-constexpr int GövdePunto = 9;
-const QColor KritikSatırRengi(255, 214, 214);
-const QColor BaşlıkSatırRengi(225, 225, 225);
+constexpr int GovdePunto = 9;
+const QColor KritikSatirRengi(255, 214, 214);
+const QColor BaslikSatirRengi(225, 225, 225);
 
 // The table's column widths, relative: the name takes what the figures leave.
-const double SütunPayları[] = {1.0, 3.4, 0.8, 0.8, 0.8, 0.8, 0.8, 1.5, 1.6, 0.8, 1.5, 1.5};
+const double SutunPaylari[] = {1.0, 3.4, 0.8, 0.8, 0.8, 0.8, 0.8, 1.5, 1.6, 0.8, 1.5, 1.5};
 
 // Draws page after page in points (1/72 inch) with fonts sized in those points, so the
 // same measures hold on a PDF writer's 1200 dpi and on any printer.
 class Sayfalar {
 public:
-    Sayfalar(QPagedPaintDevice& aygıt, const QString& proje, const QFont& yazı)
-        : m_aygıt(aygıt), m_proje(proje), m_yazı(yazı)
+    Sayfalar(QPagedPaintDevice& aygit, const QString& proje, const QFont& yazi)
+        : m_aygit(aygit), m_proje(proje), m_yazi(yazi)
     {
         // The painter draws in points, so a font sized in pixels is sized in points.
-        m_yazı.setPixelSize(GövdePunto);
-        const QRectF alan = aygıt.pageLayout().paintRect(QPageLayout::Point);
+        m_yazi.setPixelSize(GovdePunto);
+        const QRectF alan = aygit.pageLayout().paintRect(QPageLayout::Point);
         m_alan = QRectF(0, 0, alan.width(), alan.height());
-        m_boyacı.begin(&aygıt);
-        const double ölçek = aygıt.logicalDpiX() / 72.0;
-        m_boyacı.scale(ölçek, ölçek);
-        m_boyacı.setFont(m_yazı);
-        const QFontMetricsF ölçü(m_yazı);
-        m_satır = ölçü.height() * 1.35;
+        m_boyaci.begin(&aygit);
+        const double olcek = aygit.logicalDpiX() / 72.0;
+        m_boyaci.scale(olcek, olcek);
+        m_boyaci.setFont(m_yazi);
+        const QFontMetricsF olcu(m_yazi);
+        m_satir = olcu.height() * 1.35;
         // Room at the foot of every page for its number.
-        m_alan.setBottom(m_alan.bottom() - m_satır * 1.5);
+        m_alan.setBottom(m_alan.bottom() - m_satir * 1.5);
         m_y = 0;
     }
     ~Sayfalar()
     {
-        Altlık();
-        m_boyacı.end();
+        Altlik();
+        m_boyaci.end();
     }
 
-    QPainter& boyacı() { return m_boyacı; }
+    QPainter& boyaci() { return m_boyaci; }
     const QRectF& alan() const { return m_alan; }
-    const QFont& yazı() const { return m_yazı; }
-    double satır() const { return m_satır; }
+    const QFont& yazi() const { return m_yazi; }
+    double satir() const { return m_satir; }
     double& y() { return m_y; }
     double Kalan() const { return m_alan.bottom() - m_y; }
 
     void YeniSayfa()
     {
-        Altlık();
-        m_aygıt.newPage();
+        Altlik();
+        m_aygit.newPage();
         ++m_sayfa;
         m_y = 0;
     }
-    // Starts a new page unless `yükseklik` still fits on this one.
-    void Sığdır(double yükseklik)
+    // Starts a new page unless `yukseklik` still fits on this one.
+    void Sigdir(double yukseklik)
     {
-        if (m_y > 0 && yükseklik > Kalan())
+        if (m_y > 0 && yukseklik > Kalan())
             YeniSayfa();
     }
 
     // Text wrapped to the page's width, going on over as many pages as it needs.
-    void Paragraf(const QString& metin, const QFont& yazı)
+    void Paragraf(const QString& metin, const QFont& yazi)
     {
-        m_boyacı.setFont(yazı);
-        const double genişlik = m_alan.width();
-        for (const QString& bölüm : metin.split(QLatin1Char('\n'))) {
-            QTextLayout düzen(bölüm, yazı);
-            düzen.beginLayout();
-            double iç = 0;
-            for (QTextLine çizgi = düzen.createLine(); çizgi.isValid(); çizgi = düzen.createLine()) {
-                çizgi.setLineWidth(genişlik);
-                çizgi.setPosition(QPointF(0, iç));
-                iç += çizgi.height();
+        m_boyaci.setFont(yazi);
+        const double genislik = m_alan.width();
+        for (const QString& bolum : metin.split(QLatin1Char('\n'))) {
+            QTextLayout duzen(bolum, yazi);
+            duzen.beginLayout();
+            double ic = 0;
+            for (QTextLine cizgi = duzen.createLine(); cizgi.isValid(); cizgi = duzen.createLine()) {
+                cizgi.setLineWidth(genislik);
+                cizgi.setPosition(QPointF(0, ic));
+                ic += cizgi.height();
             }
-            düzen.endLayout();
-            for (int i = 0; i < düzen.lineCount(); ++i) {
-                const QTextLine çizgi = düzen.lineAt(i);
-                Sığdır(çizgi.height());
-                çizgi.draw(&m_boyacı, QPointF(0, m_y - çizgi.y()));
-                m_y += çizgi.height();
+            duzen.endLayout();
+            for (int i = 0; i < duzen.lineCount(); ++i) {
+                const QTextLine cizgi = duzen.lineAt(i);
+                Sigdir(cizgi.height());
+                cizgi.draw(&m_boyaci, QPointF(0, m_y - cizgi.y()));
+                m_y += cizgi.height();
             }
         }
-        m_boyacı.setFont(m_yazı);
+        m_boyaci.setFont(m_yazi);
     }
 
 private:
-    void Altlık()
+    void Altlik()
     {
-        m_boyacı.save();
-        m_boyacı.setFont(m_yazı);
-        m_boyacı.setPen(Qt::darkGray);
-        const QRectF altlık(0, m_alan.bottom() + m_satır * 0.5, m_alan.width(), m_satır);
-        const QFontMetricsF ölçü(m_yazı);
-        m_boyacı.drawText(altlık, Qt::AlignLeft | Qt::AlignVCenter,
-                          ölçü.elidedText(QStringLiteral("Kavrion – %1").arg(m_proje), Qt::ElideRight,
+        m_boyaci.save();
+        m_boyaci.setFont(m_yazi);
+        m_boyaci.setPen(Qt::darkGray);
+        const QRectF altlik(0, m_alan.bottom() + m_satir * 0.5, m_alan.width(), m_satir);
+        const QFontMetricsF olcu(m_yazi);
+        m_boyaci.drawText(altlik, Qt::AlignLeft | Qt::AlignVCenter,
+                          olcu.elidedText(QStringLiteral("Kavrion – %1").arg(m_proje), Qt::ElideRight,
                                           m_alan.width() * 0.8));
-        m_boyacı.drawText(altlık, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Sayfa %1").arg(m_sayfa));
-        m_boyacı.restore();
+        m_boyaci.drawText(altlik, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Sayfa %1").arg(m_sayfa));
+        m_boyaci.restore();
     }
 
-    QPagedPaintDevice& m_aygıt;
+    QPagedPaintDevice& m_aygit;
     QString m_proje;
-    QFont m_yazı;
-    QPainter m_boyacı;
+    QFont m_yazi;
+    QPainter m_boyaci;
     QRectF m_alan;
-    double m_satır = 0, m_y = 0;
+    double m_satir = 0, m_y = 0;
     int m_sayfa = 1;
 };
 
 // A cell's text on one line: line breaks would run into the next row.
-QString TekSatır(const QString& metin)
+QString TekSatir(const QString& metin)
 {
-    QString düz = metin.left(400);
-    for (QChar& c : düz) {
+    QString duz = metin.left(400);
+    for (QChar& c : duz) {
         if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t'))
             c = QLatin1Char(' ');
     }
-    return düz;
+    return duz;
 }
 
-void Başlık(Sayfalar& sayfalar, const Rapor& rapor)
+void Baslik(Sayfalar& sayfalar, const Rapor& rapor)
 {
-    QFont büyük = sayfalar.yazı();
-    büyük.setPixelSize(sayfalar.yazı().pixelSize() * 2);
-    büyük.setBold(true);
-    sayfalar.Paragraf(TekSatır(rapor.proje.ad.left(2000)), büyük);
-    QStringList satırlar;
-    satırlar << QStringLiteral("Başlama tarihi: %1    Bitiş tarihi: %2")
-                    .arg(BölgeselMetin::TarihMetni(rapor.proje.başlama), BölgeselMetin::TarihMetni(rapor.proje.bitiş));
-    const AğAnalizi& analiz = rapor.analiz;
-    if (!analiz.hesaplanamıyor.isEmpty()) {
-        satırlar << analiz.hesaplanamıyor;
+    QFont buyuk = sayfalar.yazi();
+    buyuk.setPixelSize(sayfalar.yazi().pixelSize() * 2);
+    buyuk.setBold(true);
+    sayfalar.Paragraf(TekSatir(rapor.proje.ad.left(2000)), buyuk);
+    QStringList satirlar;
+    satirlar << QStringLiteral("Başlama tarihi: %1    Bitiş tarihi: %2")
+                    .arg(BolgeselMetin::TarihMetni(rapor.proje.baslama), BolgeselMetin::TarihMetni(rapor.proje.bitis));
+    const AgAnalizi& analiz = rapor.analiz;
+    if (!analiz.hesaplanamiyor.isEmpty()) {
+        satirlar << analiz.hesaplanamiyor;
     } else if (analiz.faaliyetler.isEmpty()) {
-        satırlar << QStringLiteral("Projenin faaliyeti yok.");
+        satirlar << QStringLiteral("Projenin faaliyeti yok.");
     } else {
-        satırlar << AnalizMetinleri::Plan(analiz) << AnalizMetinleri::KritikYollar(analiz);
+        satirlar << AnalizMetinleri::Plan(analiz) << AnalizMetinleri::KritikYollar(analiz);
     }
-    sayfalar.Paragraf(satırlar.join(QLatin1Char('\n')), sayfalar.yazı());
-    sayfalar.y() += sayfalar.satır();
+    sayfalar.Paragraf(satirlar.join(QLatin1Char('\n')), sayfalar.yazi());
+    sayfalar.y() += sayfalar.satir();
 }
 
-void Tablo(Sayfalar& sayfalar, const AğAnalizi& analiz)
+void Tablo(Sayfalar& sayfalar, const AgAnalizi& analiz)
 {
-    QPainter& boyacı = sayfalar.boyacı();
-    const QStringList& başlıklar = AnalizMetinleri::Başlıklar();
+    QPainter& boyaci = sayfalar.boyaci();
+    const QStringList& basliklar = AnalizMetinleri::Basliklar();
     double toplam = 0;
-    for (double pay : SütunPayları)
+    for (double pay : SutunPaylari)
         toplam += pay;
     QVector<double> sol{0};
-    for (double pay : SütunPayları)
+    for (double pay : SutunPaylari)
         sol << sol.last() + pay / toplam * sayfalar.alan().width();
-    const QFontMetricsF ölçü(sayfalar.yazı());
-    const double h = sayfalar.satır();
-    const auto satırÇiz = [&](const auto& hücre, const QColor& zemin) {
+    const QFontMetricsF olcu(sayfalar.yazi());
+    const double h = sayfalar.satir();
+    const auto satirCiz = [&](const auto& hucre, const QColor& zemin) {
         const double y = sayfalar.y();
         if (zemin.isValid())
-            boyacı.fillRect(QRectF(0, y, sayfalar.alan().width(), h), zemin);
-        boyacı.setPen(QPen(Qt::lightGray, 0));
-        boyacı.drawLine(QPointF(0, y + h), QPointF(sayfalar.alan().width(), y + h));
-        boyacı.setPen(Qt::black);
-        for (int s = 0; s < başlıklar.size(); ++s) {
+            boyaci.fillRect(QRectF(0, y, sayfalar.alan().width(), h), zemin);
+        boyaci.setPen(QPen(Qt::lightGray, 0));
+        boyaci.drawLine(QPointF(0, y + h), QPointF(sayfalar.alan().width(), y + h));
+        boyaci.setPen(Qt::black);
+        for (int s = 0; s < basliklar.size(); ++s) {
             const QRectF kutu(sol.at(s) + 2, y, sol.at(s + 1) - sol.at(s) - 4, h);
-            boyacı.drawText(kutu, (AnalizMetinleri::SayısalSütun(s) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
-                            ölçü.elidedText(TekSatır(hücre(s)), Qt::ElideRight, kutu.width()));
+            boyaci.drawText(kutu, (AnalizMetinleri::SayisalSutun(s) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
+                            olcu.elidedText(TekSatir(hucre(s)), Qt::ElideRight, kutu.width()));
         }
         sayfalar.y() += h;
     };
-    const auto başlıkSatırı = [&] {
-        satırÇiz([&](int s) { return başlıklar.at(s); }, BaşlıkSatırRengi);
+    const auto baslikSatiri = [&] {
+        satirCiz([&](int s) { return basliklar.at(s); }, BaslikSatirRengi);
     };
-    sayfalar.Sığdır(h * 2);
-    başlıkSatırı();
+    sayfalar.Sigdir(h * 2);
+    baslikSatiri();
     for (const FaaliyetAnalizi& f : analiz.faaliyetler) {
         if (sayfalar.Kalan() < h) {
             sayfalar.YeniSayfa();
-            başlıkSatırı();
+            baslikSatiri();
         }
-        satırÇiz([&](int s) { return AnalizMetinleri::Hücre(f, s); }, f.kritik ? KritikSatırRengi : QColor());
+        satirCiz([&](int s) { return AnalizMetinleri::Hucre(f, s); }, f.kritik ? KritikSatirRengi : QColor());
     }
 }
 
 // The chart scaled to the page's width, cut between rows onto as many pages as it needs.
-void Şema(Sayfalar& sayfalar, const Rapor& rapor)
+void Sema(Sayfalar& sayfalar, const Rapor& rapor)
 {
-    GanttÖlçeği ölçek = DosyaÖlçeği(rapor, sayfalar.yazı());
-    ölçek.günGenişliği = std::max(0.001, RaporÇizimi(rapor, ölçek).SığanGünGenişliği(sayfalar.alan().width()));
-    const GanttÇizimi çizim = RaporÇizimi(rapor, ölçek);
-    const QSizeF boyut = çizim.Boyut();
+    GanttOlcegi olcek = DosyaOlcegi(rapor, sayfalar.yazi());
+    olcek.gunGenisligi = std::max(0.001, RaporCizimi(rapor, olcek).SiganGunGenisligi(sayfalar.alan().width()));
+    const GanttCizimi cizim = RaporCizimi(rapor, olcek);
+    const QSizeF boyut = cizim.Boyut();
     const double oran = std::min(1.0, sayfalar.alan().width() / boyut.width());
     const int n = int(rapor.analiz.faaliyetler.size());
-    QPainter& boyacı = sayfalar.boyacı();
+    QPainter& boyaci = sayfalar.boyaci();
     sayfalar.YeniSayfa();
-    int satır = 0;
-    double üst = 0; // the chart's own y at the top of this page
+    int satir = 0;
+    double ust = 0; // the chart's own y at the top of this page
     while (true) {
         // Whole rows to the page's foot; the axis and the first rows on the first page.
-        const double yükseklik = sayfalar.Kalan() / oran;
-        int son = satır;
-        while (son < n && çizim.Satır(son).bottom() - üst <= yükseklik)
+        const double yukseklik = sayfalar.Kalan() / oran;
+        int son = satir;
+        while (son < n && cizim.Satir(son).bottom() - ust <= yukseklik)
             ++son;
-        if (son == satır && satır < n)
-            son = satır + 1; // a row taller than a page is still drawn
-        const double alt = son >= n ? boyut.height() : çizim.Satır(son).top();
-        boyacı.save();
-        boyacı.translate(0, sayfalar.y());
-        boyacı.scale(oran, oran);
-        boyacı.translate(0, -üst);
-        const QRectF parça(0, üst, boyut.width(), alt - üst);
-        boyacı.setClipRect(parça);
-        çizim.Çiz(boyacı, parça);
-        boyacı.restore();
+        if (son == satir && satir < n)
+            son = satir + 1; // a row taller than a page is still drawn
+        const double alt = son >= n ? boyut.height() : cizim.Satir(son).top();
+        boyaci.save();
+        boyaci.translate(0, sayfalar.y());
+        boyaci.scale(oran, oran);
+        boyaci.translate(0, -ust);
+        const QRectF parca(0, ust, boyut.width(), alt - ust);
+        boyaci.setClipRect(parca);
+        cizim.Ciz(boyaci, parca);
+        boyaci.restore();
         if (son >= n)
             break;
-        satır = son;
-        üst = çizim.Satır(satır).top();
+        satir = son;
+        ust = cizim.Satir(satir).top();
         sayfalar.YeniSayfa();
     }
 }
 
 } // namespace
 
-GanttÖlçeği DosyaÖlçeği(const Rapor& rapor, const QFont& yazı)
+GanttOlcegi DosyaOlcegi(const Rapor& rapor, const QFont& yazi)
 {
-    const qint64 günler = std::max<qint64>({1, rapor.analiz.projeBitişGünü, rapor.analiz.plan.tahminiGünSayısı.value_or(0)});
-    GanttÖlçeği ölçek;
-    ölçek.yazı = yazı;
+    const qint64 gunler = std::max<qint64>({1, rapor.analiz.projeBitisGunu, rapor.analiz.plan.tahminiGunSayisi.value_or(0)});
+    GanttOlcegi olcek;
+    olcek.yazi = yazi;
     // Measured and drawn in the same units on every device: a picture's pixels, a page's points.
-    if (yazı.pixelSize() <= 0)
-        ölçek.yazı.setPixelSize(std::clamp(QFontInfo(yazı).pixelSize(), 11, 24));
-    ölçek.günGenişliği = std::clamp(1600.0 / double(günler), 0.05, 24.0);
-    return ölçek;
+    if (yazi.pixelSize() <= 0)
+        olcek.yazi.setPixelSize(std::clamp(QFontInfo(yazi).pixelSize(), 11, 24));
+    olcek.gunGenisligi = std::clamp(1600.0 / double(gunler), 0.05, 24.0);
+    return olcek;
 }
 
-GanttÇizimi RaporÇizimi(const Rapor& rapor, const GanttÖlçeği& ölçek)
+GanttCizimi RaporCizimi(const Rapor& rapor, const GanttOlcegi& olcek)
 {
-    return GanttÇizimi(rapor.analiz, rapor.proje.başlama.değer.value_or(QDate()), rapor.analiz.plan.tahminiGünSayısı,
-                       ölçek);
+    return GanttCizimi(rapor.analiz, rapor.proje.baslama.deger.value_or(QDate()), rapor.analiz.plan.tahminiGunSayisi,
+                       olcek);
 }
 
-QPageLayout RaporSayfaDüzeni()
+QPageLayout RaporSayfaDuzeni()
 {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
                        QPageLayout::Millimeter);
 }
 
-void RaporuSayfalaraÇiz(QPagedPaintDevice& aygıt, const Rapor& rapor, const QFont& yazı)
+void RaporuSayfalaraCiz(QPagedPaintDevice& aygit, const Rapor& rapor, const QFont& yazi)
 {
-    Sayfalar sayfalar(aygıt, rapor.proje.ad, yazı);
-    Başlık(sayfalar, rapor);
-    if (!rapor.analiz.hesaplanamıyor.isEmpty() || rapor.analiz.faaliyetler.isEmpty())
+    Sayfalar sayfalar(aygit, rapor.proje.ad, yazi);
+    Baslik(sayfalar, rapor);
+    if (!rapor.analiz.hesaplanamiyor.isEmpty() || rapor.analiz.faaliyetler.isEmpty())
         return;
     Tablo(sayfalar, rapor.analiz);
-    Şema(sayfalar, rapor);
+    Sema(sayfalar, rapor);
 }

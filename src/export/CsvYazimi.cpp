@@ -4,14 +4,14 @@
 
 namespace {
 
-QString Alan(const QString& metin, QChar ayraç)
+QString Alan(const QString& metin, QChar ayrac)
 {
-    if (!metin.contains(ayraç) && !metin.contains(QLatin1Char('"')) && !metin.contains(QLatin1Char('\n'))
+    if (!metin.contains(ayrac) && !metin.contains(QLatin1Char('"')) && !metin.contains(QLatin1Char('\n'))
         && !metin.contains(QLatin1Char('\r')))
         return metin;
-    QString tırnaklı = metin;
-    tırnaklı.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + tırnaklı + QLatin1Char('"');
+    QString tirnakli = metin;
+    tirnakli.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + tirnakli + QLatin1Char('"');
 }
 
 QString IsoTarih(const QDate& tarih)
@@ -23,26 +23,26 @@ QString IsoTarih(const QDate& tarih)
 
 QByteArray CsvYaz(const Rapor& rapor, const QLocale& yerel)
 {
-    const QChar ayraç = yerel.decimalPoint() == QLatin1String(",") ? QLatin1Char(';') : QLatin1Char(',');
-    const QLatin1String satırSonu("\r\n");
-    const AğAnalizi& analiz = rapor.analiz;
+    const QChar ayrac = yerel.decimalPoint() == QLatin1String(",") ? QLatin1Char(';') : QLatin1Char(',');
+    const QLatin1String satirSonu("\r\n");
+    const AgAnalizi& analiz = rapor.analiz;
     QString metin;
-    if (!analiz.hesaplanamıyor.isEmpty()) {
-        metin = Alan(analiz.hesaplanamıyor, ayraç) + satırSonu;
+    if (!analiz.hesaplanamiyor.isEmpty()) {
+        metin = Alan(analiz.hesaplanamiyor, ayrac) + satirSonu;
     } else {
-        const QStringList& başlıklar = AnalizMetinleri::Başlıklar();
-        const int başlangıç = int(başlıklar.size()) - 2, bitiş = başlangıç + 1;
+        const QStringList& basliklar = AnalizMetinleri::Basliklar();
+        const int baslangic = int(basliklar.size()) - 2, bitis = baslangic + 1;
         QStringList alanlar;
-        for (const QString& başlık : başlıklar)
-            alanlar << Alan(başlık, ayraç);
-        metin += alanlar.join(ayraç) + satırSonu;
+        for (const QString& baslik : basliklar)
+            alanlar << Alan(baslik, ayrac);
+        metin += alanlar.join(ayrac) + satirSonu;
         for (const FaaliyetAnalizi& f : analiz.faaliyetler) {
             alanlar.clear();
-            for (int sütun = 0; sütun < başlangıç; ++sütun)
-                alanlar << Alan(AnalizMetinleri::Hücre(f, sütun), ayraç);
-            alanlar << IsoTarih(f.başlama) << IsoTarih(f.bitiş);
-            Q_ASSERT(alanlar.size() == bitiş + 1);
-            metin += alanlar.join(ayraç) + satırSonu;
+            for (int sutun = 0; sutun < baslangic; ++sutun)
+                alanlar << Alan(AnalizMetinleri::Hucre(f, sutun), ayrac);
+            alanlar << IsoTarih(f.baslama) << IsoTarih(f.bitis);
+            Q_ASSERT(alanlar.size() == bitis + 1);
+            metin += alanlar.join(ayrac) + satirSonu;
         }
     }
     return QByteArrayLiteral("\xEF\xBB\xBF") + metin.toUtf8();

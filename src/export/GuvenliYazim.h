@@ -5,8 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
-// Writes `içerik` to `yol` through a temporary file in the same folder that is renamed
+// Writes `icerik` to `yol` through a temporary file in the same folder that is renamed
 // into place only when every byte is on disk: a failure leaves any file already there
 // as it was. The error names the reason in plain Turkish (numbers on the store's scale).
-// `veritabanı`, when given, is the open plan: a path that names it is refused.
-DepoHatası DosyayaYaz(const QString& yol, const QByteArray& içerik, const QString& veritabanı = QString());
+// `veritabani`, when given, is the open plan: a path that names it is refused.
+DepoHatasi DosyayaYaz(const QString& yol, const QByteArray& icerik, const QString& veritabani = QString());

@@ -4,21 +4,21 @@ namespace {
 
 // Written by hand rather than through QJsonObject, which would sort the keys and put
 // an activity's code in the middle of its figures.
-class Yazıcı {
+class Yazici {
 public:
     QByteArray metin;
 
-    void Metin(QStringView değer)
+    void Metin(QStringView deger)
     {
         metin += '"';
         // Runs without a character to escape are converted whole, so surrogate pairs stay together.
-        qsizetype baş = 0;
-        for (qsizetype i = 0; i < değer.size(); ++i) {
-            const char16_t u = değer[i].unicode();
+        qsizetype bas = 0;
+        for (qsizetype i = 0; i < deger.size(); ++i) {
+            const char16_t u = deger[i].unicode();
             if (u >= 0x20 && u != '"' && u != '\\')
                 continue;
-            metin += değer.mid(baş, i - baş).toUtf8();
-            baş = i + 1;
+            metin += deger.mid(bas, i - bas).toUtf8();
+            bas = i + 1;
             switch (u) {
             case '"': metin += "\\\""; break;
             case '\\': metin += "\\\\"; break;
@@ -31,24 +31,24 @@ public:
                 metin += "0123456789abcdef"[u & 0xf];
             }
         }
-        metin += değer.mid(baş).toUtf8();
+        metin += deger.mid(bas).toUtf8();
         metin += '"';
     }
-    void Anahtar(const char* ad, const char* önce = ",\n  ")
+    void Anahtar(const char* ad, const char* once = ",\n  ")
     {
-        metin += önce;
+        metin += once;
         metin += '"';
         metin += ad;
         metin += "\": ";
     }
-    void Sayı(qint64 değer) { metin += QByteArray::number(değer); }
-    void Boş() { metin += "null"; }
+    void Sayi(qint64 deger) { metin += QByteArray::number(deger); }
+    void Bos() { metin += "null"; }
     void Tarih(const QDate& tarih)
     {
         if (tarih.isValid())
             Metin(tarih.toString(Qt::ISODate));
         else
-            Boş();
+            Bos();
     }
     void Kodlar(const QStringList& kodlar)
     {
@@ -62,75 +62,75 @@ public:
     }
 };
 
-void FaaliyetYaz(Yazıcı& y, const AğAnalizi& analiz, int i)
+void FaaliyetYaz(Yazici& y, const AgAnalizi& analiz, int i)
 {
     const FaaliyetAnalizi& f = analiz.faaliyetler.at(i);
     y.Anahtar("kodu", "{");
     y.Metin(f.kodu);
     y.Anahtar("adi", ", ");
-    y.Metin(f.adı);
-    const std::pair<const char*, qint64> sayılar[] = {
+    y.Metin(f.adi);
+    const std::pair<const char*, qint64> sayilar[] = {
         {"sure", qint64(f.ef) - f.es}, {"es", f.es}, {"ef", f.ef}, {"ls", f.ls}, {"lf", f.lf},
         {"toplamBolluk", f.toplamBolluk}, {"serbestBolluk", f.serbestBolluk}};
-    for (const auto& [ad, değer] : sayılar) {
+    for (const auto& [ad, deger] : sayilar) {
         y.Anahtar(ad, ", ");
-        y.Sayı(değer);
+        y.Sayi(deger);
     }
     y.Anahtar("kritik", ", ");
     y.metin += f.kritik ? "true" : "false";
     y.Anahtar("baslangic", ", ");
-    y.Tarih(f.başlama);
+    y.Tarih(f.baslama);
     y.Anahtar("bitis", ", ");
-    y.Tarih(f.bitiş);
-    QStringList öncekiler;
-    for (int k = analiz.öncekiBaşı.value(i); k < analiz.öncekiBaşı.value(i + 1); ++k)
-        öncekiler << analiz.faaliyetler.at(analiz.öncekiler.at(k)).kodu;
+    y.Tarih(f.bitis);
+    QStringList oncekiler;
+    for (int k = analiz.oncekiBasi.value(i); k < analiz.oncekiBasi.value(i + 1); ++k)
+        oncekiler << analiz.faaliyetler.at(analiz.oncekiler.at(k)).kodu;
     y.Anahtar("oncekiler", ", ");
-    y.Kodlar(öncekiler);
+    y.Kodlar(oncekiler);
     y.Anahtar("neden", ", ");
     y.Metin(f.neden);
     y.metin += '}';
 }
 
-void Tarih(Yazıcı& y, const Saklı<QDate>& tarih)
+void Tarih(Yazici& y, const Sakli<QDate>& tarih)
 {
-    y.Tarih(tarih.değer.value_or(QDate()));
+    y.Tarih(tarih.deger.value_or(QDate()));
 }
 
 } // namespace
 
 QByteArray JsonYaz(const Rapor& rapor)
 {
-    const AğAnalizi& analiz = rapor.analiz;
-    Yazıcı y;
+    const AgAnalizi& analiz = rapor.analiz;
+    Yazici y;
     y.metin.reserve(1024 + 400 * analiz.faaliyetler.size());
     y.Anahtar("proje", "{\n  ");
     y.Metin(rapor.proje.ad);
     y.Anahtar("baslama");
-    Tarih(y, rapor.proje.başlama);
+    Tarih(y, rapor.proje.baslama);
     y.Anahtar("bitis");
-    Tarih(y, rapor.proje.bitiş);
+    Tarih(y, rapor.proje.bitis);
     y.Anahtar("hesaplanamiyor");
-    if (!analiz.hesaplanamıyor.isEmpty()) {
-        y.Metin(analiz.hesaplanamıyor);
+    if (!analiz.hesaplanamiyor.isEmpty()) {
+        y.Metin(analiz.hesaplanamiyor);
         y.metin += "\n}\n";
         return y.metin;
     }
-    y.Boş();
+    y.Bos();
 
-    const PlanKarşılaştırması& plan = analiz.plan;
+    const PlanKarsilastirmasi& plan = analiz.plan;
     y.Anahtar("projeSuresi");
-    y.Sayı(analiz.projeBitişGünü);
+    y.Sayi(analiz.projeBitisGunu);
     y.Anahtar("enErkenBitis");
-    y.Tarih(plan.enErkenBitiş);
+    y.Tarih(plan.enErkenBitis);
     y.Anahtar("tahminiGunSayisi");
-    plan.tahminiGünSayısı ? y.Sayı(*plan.tahminiGünSayısı) : y.Boş();
+    plan.tahminiGunSayisi ? y.Sayi(*plan.tahminiGunSayisi) : y.Bos();
     y.Anahtar("pay");
-    plan.pay ? y.Sayı(*plan.pay) : y.Boş();
+    plan.pay ? y.Sayi(*plan.pay) : y.Bos();
     y.Anahtar("plan");
     y.Metin(plan.metin);
     y.Anahtar("kritikYolSayisi");
-    y.Metin(analiz.kritikYolSayısı);
+    y.Metin(analiz.kritikYolSayisi);
     y.Anahtar("kritikYollar");
     y.metin += '[';
     for (int i = 0; i < analiz.kritikYollar.size(); ++i) {
@@ -145,7 +145,7 @@ QByteArray JsonYaz(const Rapor& rapor)
     y.Anahtar("anaPenceredekiYol");
     y.Metin(analiz.anaPenceredekiYol);
     y.Anahtar("anaPenceredekiYolSirasi");
-    analiz.anaPenceredekiYolSırası >= 0 ? y.Sayı(analiz.anaPenceredekiYolSırası) : y.Boş();
+    analiz.anaPenceredekiYolSirasi >= 0 ? y.Sayi(analiz.anaPenceredekiYolSirasi) : y.Bos();
     y.Anahtar("faaliyetler");
     y.metin += '[';
     for (int i = 0; i < analiz.faaliyetler.size(); ++i) {

@@ -6,9 +6,9 @@
 
 namespace {
 
-const QString AdAlanı = QStringLiteral("http://schemas.microsoft.com/project");
-constexpr int GünlükSaat = 8; // 08:00–12:00 and 13:00–17:00
-constexpr int ProjeAdıSınırı = 255, AdSınırı = 512;
+const QString AdAlani = QStringLiteral("http://schemas.microsoft.com/project");
+constexpr int GunlukSaat = 8; // 08:00–12:00 and 13:00–17:00
+constexpr int ProjeAdiSiniri = 255, AdSiniri = 512;
 
 // A character XML 1.0 can hold; a pair of surrogates is taken whole before this.
 bool XmlKarakteri(char32_t c)
@@ -17,69 +17,69 @@ bool XmlKarakteri(char32_t c)
            || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-// The text with what XML cannot hold replaced by U+FFFD, cut after `sınır` characters
+// The text with what XML cannot hold replaced by U+FFFD, cut after `sinir` characters
 // (the schema counts code points, so a pair is one and is never split).
-QString XmlMetni(const QString& metin, int sınır = -1)
+QString XmlMetni(const QString& metin, int sinir = -1)
 {
-    QString sonuç;
-    sonuç.reserve(metin.size());
-    int sayı = 0;
-    for (qsizetype i = 0; i < metin.size() && sayı != sınır; ++i, ++sayı) {
+    QString sonuc;
+    sonuc.reserve(metin.size());
+    int sayi = 0;
+    for (qsizetype i = 0; i < metin.size() && sayi != sinir; ++i, ++sayi) {
         const QChar c = metin.at(i);
         if (c.isHighSurrogate() && i + 1 < metin.size() && metin.at(i + 1).isLowSurrogate()) {
-            sonuç += c;
-            sonuç += metin.at(++i);
+            sonuc += c;
+            sonuc += metin.at(++i);
         } else {
-            sonuç += XmlKarakteri(c.unicode()) ? c : QChar(QChar::ReplacementCharacter);
+            sonuc += XmlKarakteri(c.unicode()) ? c : QChar(QChar::ReplacementCharacter);
         }
     }
-    return sonuç;
+    return sonuc;
 }
 
-QString Zaman(const QDate& gün, const char* saat)
+QString Zaman(const QDate& gun, const char* saat)
 {
-    return gün.toString(Qt::ISODate) + QLatin1Char('T') + QLatin1String(saat);
+    return gun.toString(Qt::ISODate) + QLatin1Char('T') + QLatin1String(saat);
 }
 
 // N days of 8 working hours, as MSPDI writes a duration.
-QString Süre(qint64 gün)
+QString Sure(qint64 gun)
 {
-    return QStringLiteral("PT%1H0M0S").arg(gün * GünlükSaat);
+    return QStringLiteral("PT%1H0M0S").arg(gun * GunlukSaat);
 }
 
-class Yazıcı {
+class Yazici {
 public:
-    Yazıcı(QByteArray& xml, const AğAnalizi& analiz, const QDate& başlama)
-        : m_xml(&xml), m_analiz(analiz), m_başlama(başlama)
+    Yazici(QByteArray& xml, const AgAnalizi& analiz, const QDate& baslama)
+        : m_xml(&xml), m_analiz(analiz), m_baslama(baslama)
     {
         m_xml.setAutoFormatting(true);
         m_xml.setAutoFormattingIndent(-1); // a tab a level keeps a large plan's file small
     }
 
-    void Yaz(const QString& projeAdı)
+    void Yaz(const QString& projeAdi)
     {
         m_xml.writeStartDocument();
-        m_xml.writeDefaultNamespace(AdAlanı);
+        m_xml.writeDefaultNamespace(AdAlani);
         m_xml.writeStartElement(QStringLiteral("Project"));
-        Öğe("SaveVersion", QStringLiteral("12")); // Project 2007, whose schema's order this follows
-        Öğe("Name", XmlMetni(projeAdı, ProjeAdıSınırı));
-        Öğe("Title", XmlMetni(projeAdı, AdSınırı)); // what Planner names the project by
-        Öğe("ScheduleFromStart", QStringLiteral("1"));
-        Öğe("StartDate", Zaman(m_başlama, "08:00:00"));
-        Öğe("FinishDate", ProjeBitişi());
-        Öğe("CurrencyCode", QStringLiteral("TRY")); // the schema requires one
-        Öğe("CalendarUID", QStringLiteral("1"));
-        Öğe("DefaultStartTime", QStringLiteral("08:00:00"));
-        Öğe("DefaultFinishTime", QStringLiteral("17:00:00"));
-        Öğe("MinutesPerDay", QString::number(GünlükSaat * 60));
-        Öğe("MinutesPerWeek", QString::number(GünlükSaat * 60 * 7));
-        Öğe("DaysPerMonth", QStringLiteral("30"));
-        Öğe("DefaultTaskType", QStringLiteral("1")); // fixed duration, as the plan's are
-        Öğe("DurationFormat", QStringLiteral("7"));  // days
+        Oge("SaveVersion", QStringLiteral("12")); // Project 2007, whose schema's order this follows
+        Oge("Name", XmlMetni(projeAdi, ProjeAdiSiniri));
+        Oge("Title", XmlMetni(projeAdi, AdSiniri)); // what Planner names the project by
+        Oge("ScheduleFromStart", QStringLiteral("1"));
+        Oge("StartDate", Zaman(m_baslama, "08:00:00"));
+        Oge("FinishDate", ProjeBitisi());
+        Oge("CurrencyCode", QStringLiteral("TRY")); // the schema requires one
+        Oge("CalendarUID", QStringLiteral("1"));
+        Oge("DefaultStartTime", QStringLiteral("08:00:00"));
+        Oge("DefaultFinishTime", QStringLiteral("17:00:00"));
+        Oge("MinutesPerDay", QString::number(GunlukSaat * 60));
+        Oge("MinutesPerWeek", QString::number(GunlukSaat * 60 * 7));
+        Oge("DaysPerMonth", QStringLiteral("30"));
+        Oge("DefaultTaskType", QStringLiteral("1")); // fixed duration, as the plan's are
+        Oge("DurationFormat", QStringLiteral("7"));  // days
         Takvim();
         m_xml.writeStartElement(QStringLiteral("Tasks"));
         for (int i = 0; i < m_analiz.faaliyetler.size(); ++i)
-            Görev(i);
+            Gorev(i);
         m_xml.writeEndElement();
         m_xml.writeEndElement();
         m_xml.writeEndDocument();
@@ -87,50 +87,50 @@ public:
 
 private:
     // A carriage return written as it is would come back as a line feed.
-    void Öğe(const char* ad, const QString& metin)
+    void Oge(const char* ad, const QString& metin)
     {
         m_xml.writeStartElement(QLatin1String(ad));
-        qsizetype baş = 0;
-        for (qsizetype cr; (cr = metin.indexOf(QLatin1Char('\r'), baş)) >= 0; baş = cr + 1) {
-            m_xml.writeCharacters(metin.mid(baş, cr - baş));
+        qsizetype bas = 0;
+        for (qsizetype cr; (cr = metin.indexOf(QLatin1Char('\r'), bas)) >= 0; bas = cr + 1) {
+            m_xml.writeCharacters(metin.mid(bas, cr - bas));
             m_xml.writeEntityReference(QStringLiteral("#13"));
         }
-        m_xml.writeCharacters(metin.mid(baş));
+        m_xml.writeCharacters(metin.mid(bas));
         m_xml.writeEndElement();
     }
 
-    QString Başlangıç(const FaaliyetAnalizi& f) const { return Zaman(m_başlama.addDays(f.es), "08:00:00"); }
-    QString Bitiş(const FaaliyetAnalizi& f) const
+    QString Baslangic(const FaaliyetAnalizi& f) const { return Zaman(m_baslama.addDays(f.es), "08:00:00"); }
+    QString Bitis(const FaaliyetAnalizi& f) const
     {
-        return f.ef == f.es ? Başlangıç(f) : Zaman(m_başlama.addDays(f.ef - 1), "17:00:00");
+        return f.ef == f.es ? Baslangic(f) : Zaman(m_baslama.addDays(f.ef - 1), "17:00:00");
     }
 
     // The latest finish: a milestone at F stands after the last day's evening.
-    QString ProjeBitişi() const
+    QString ProjeBitisi() const
     {
-        QString enGeç = Zaman(m_başlama, "08:00:00");
+        QString enGec = Zaman(m_baslama, "08:00:00");
         for (const FaaliyetAnalizi& f : m_analiz.faaliyetler)
-            enGeç = std::max(enGeç, Bitiş(f)); // ISO times of four-digit years sort as text
-        return enGeç;
+            enGec = std::max(enGec, Bitis(f)); // ISO times of four-digit years sort as text
+        return enGec;
     }
 
     void Takvim()
     {
         m_xml.writeStartElement(QStringLiteral("Calendars"));
         m_xml.writeStartElement(QStringLiteral("Calendar"));
-        Öğe("UID", QStringLiteral("1"));
-        Öğe("Name", QStringLiteral("Her gün iş günü"));
-        Öğe("IsBaseCalendar", QStringLiteral("1"));
+        Oge("UID", QStringLiteral("1"));
+        Oge("Name", QStringLiteral("Her gün iş günü"));
+        Oge("IsBaseCalendar", QStringLiteral("1"));
         m_xml.writeStartElement(QStringLiteral("WeekDays"));
-        for (int gün = 1; gün <= 7; ++gün) { // Sunday to Saturday
+        for (int gun = 1; gun <= 7; ++gun) { // Sunday to Saturday
             m_xml.writeStartElement(QStringLiteral("WeekDay"));
-            Öğe("DayType", QString::number(gün));
-            Öğe("DayWorking", QStringLiteral("1"));
+            Oge("DayType", QString::number(gun));
+            Oge("DayWorking", QStringLiteral("1"));
             m_xml.writeStartElement(QStringLiteral("WorkingTimes"));
-            for (const auto& [baş, son] : {std::pair("08:00:00", "12:00:00"), std::pair("13:00:00", "17:00:00")}) {
+            for (const auto& [bas, son] : {std::pair("08:00:00", "12:00:00"), std::pair("13:00:00", "17:00:00")}) {
                 m_xml.writeStartElement(QStringLiteral("WorkingTime"));
-                Öğe("FromTime", QLatin1String(baş));
-                Öğe("ToTime", QLatin1String(son));
+                Oge("FromTime", QLatin1String(bas));
+                Oge("ToTime", QLatin1String(son));
                 m_xml.writeEndElement();
             }
             m_xml.writeEndElement();
@@ -141,55 +141,55 @@ private:
         m_xml.writeEndElement();
     }
 
-    void Görev(int i)
+    void Gorev(int i)
     {
         const FaaliyetAnalizi& f = m_analiz.faaliyetler.at(i);
         const QString numara = QString::number(i + 1);
-        const QString ad = XmlMetni(f.adı, AdSınırı);
+        const QString ad = XmlMetni(f.adi, AdSiniri);
         m_xml.writeStartElement(QStringLiteral("Task"));
-        Öğe("UID", numara);
-        Öğe("ID", numara);
-        Öğe("Name", ad);
-        Öğe("Type", QStringLiteral("1"));
-        Öğe("WBS", XmlMetni(f.kodu));
-        Öğe("OutlineNumber", numara);
-        Öğe("OutlineLevel", QStringLiteral("1"));
-        Öğe("Start", Başlangıç(f));
-        Öğe("Finish", Bitiş(f));
-        Öğe("Duration", Süre(f.ef - f.es));
-        Öğe("DurationFormat", QStringLiteral("7"));
-        Öğe("Work", Süre(0)); // no resources, as Microsoft Project writes such a task
-        Öğe("Estimated", QStringLiteral("0"));
+        Oge("UID", numara);
+        Oge("ID", numara);
+        Oge("Name", ad);
+        Oge("Type", QStringLiteral("1"));
+        Oge("WBS", XmlMetni(f.kodu));
+        Oge("OutlineNumber", numara);
+        Oge("OutlineLevel", QStringLiteral("1"));
+        Oge("Start", Baslangic(f));
+        Oge("Finish", Bitis(f));
+        Oge("Duration", Sure(f.ef - f.es));
+        Oge("DurationFormat", QStringLiteral("7"));
+        Oge("Work", Sure(0)); // no resources, as Microsoft Project writes such a task
+        Oge("Estimated", QStringLiteral("0"));
         // Planner takes a task without this for a milestone.
-        Öğe("Milestone", f.ef == f.es ? QStringLiteral("1") : QStringLiteral("0"));
-        if (ad.size() < f.adı.size())
-            Öğe("Notes", XmlMetni(f.adı));
-        for (int k = m_analiz.öncekiBaşı.at(i); k < m_analiz.öncekiBaşı.at(i + 1); ++k) {
+        Oge("Milestone", f.ef == f.es ? QStringLiteral("1") : QStringLiteral("0"));
+        if (ad.size() < f.adi.size())
+            Oge("Notes", XmlMetni(f.adi));
+        for (int k = m_analiz.oncekiBasi.at(i); k < m_analiz.oncekiBasi.at(i + 1); ++k) {
             m_xml.writeStartElement(QStringLiteral("PredecessorLink"));
-            Öğe("PredecessorUID", QString::number(m_analiz.öncekiler.at(k) + 1));
-            Öğe("Type", QStringLiteral("1")); // finish to start
-            Öğe("LinkLag", QStringLiteral("0"));
-            Öğe("LagFormat", QStringLiteral("7"));
+            Oge("PredecessorUID", QString::number(m_analiz.oncekiler.at(k) + 1));
+            Oge("Type", QStringLiteral("1")); // finish to start
+            Oge("LinkLag", QStringLiteral("0"));
+            Oge("LagFormat", QStringLiteral("7"));
             m_xml.writeEndElement();
         }
         m_xml.writeEndElement();
     }
 
     QXmlStreamWriter m_xml;
-    const AğAnalizi& m_analiz;
-    QDate m_başlama;
+    const AgAnalizi& m_analiz;
+    QDate m_baslama;
 };
 
 // Why the format cannot hold this plan; empty when it can.
-QString Sığmıyor(const AğAnalizi& analiz, const QDate& başlama)
+QString Sigmiyor(const AgAnalizi& analiz, const QDate& baslama)
 {
     for (const FaaliyetAnalizi& f : analiz.faaliyetler) {
         if (f.ef < f.es)
             return QStringLiteral("%1 faaliyetinin süresi eksi: Microsoft Project XML eksi süreli iş taşıyamaz.")
                 .arg(f.kodu);
     }
-    const QDate son = başlama.addDays(analiz.projeBitişGünü);
-    if (başlama.year() < 1 || son.year() > 9999)
+    const QDate son = baslama.addDays(analiz.projeBitisGunu);
+    if (baslama.year() < 1 || son.year() > 9999)
         return QStringLiteral("Projenin tarihleri 1 ile 9999 yılları arasında kalmıyor: Microsoft Project XML "
                               "bu tarihleri yazamaz.");
     return QString();
@@ -197,20 +197,20 @@ QString Sığmıyor(const AğAnalizi& analiz, const QDate& başlama)
 
 } // namespace
 
-DepoHatası MspdiYaz(const Rapor& rapor, const QDate& başlamaYoksa, QByteArray& xml)
+DepoHatasi MspdiYaz(const Rapor& rapor, const QDate& baslamaYoksa, QByteArray& xml)
 {
-    const AğAnalizi& analiz = rapor.analiz;
-    if (!analiz.hesaplanamıyor.isEmpty())
-        return DepoHatası::yeni(DepoHatası::Genel, analiz.hesaplanamıyor);
-    const QDate başlama = rapor.proje.başlama.değer.value_or(başlamaYoksa);
-    if (!başlama.isValid())
-        return DepoHatası::yeni(DepoHatası::Genel, QStringLiteral("Projenin başlama tarihi yok."));
-    const QString neden = Sığmıyor(analiz, başlama);
+    const AgAnalizi& analiz = rapor.analiz;
+    if (!analiz.hesaplanamiyor.isEmpty())
+        return DepoHatasi::yeni(DepoHatasi::Genel, analiz.hesaplanamiyor);
+    const QDate baslama = rapor.proje.baslama.deger.value_or(baslamaYoksa);
+    if (!baslama.isValid())
+        return DepoHatasi::yeni(DepoHatasi::Genel, QStringLiteral("Projenin başlama tarihi yok."));
+    const QString neden = Sigmiyor(analiz, baslama);
     if (!neden.isEmpty())
-        return DepoHatası::yeni(DepoHatası::Uyumsuz, neden);
+        return DepoHatasi::yeni(DepoHatasi::Uyumsuz, neden);
 
-    QByteArray yazılan;
-    Yazıcı(yazılan, analiz, başlama).Yaz(rapor.proje.ad);
-    xml = yazılan;
+    QByteArray yazilan;
+    Yazici(yazilan, analiz, baslama).Yaz(rapor.proje.ad);
+    xml = yazilan;
     return {};
 }

@@ -21,8 +21,8 @@
 // XML 1.0 cannot hold (control characters, lone surrogates) become U+FFFD, so that
 // the file stays readable and the reader sees where something was.
 //
-// A project without a start date starts on `başlamaYoksa`. A network that cannot be
+// A project without a start date starts on `baslamaYoksa`. A network that cannot be
 // computed has no dates to give: its explanation comes back as the error (Genel).
 // Nor can the format hold an activity of negative duration or a date outside the
 // years 1 to 9999 (Uyumsuz). On an error `xml` is left as it was.
-DepoHatası MspdiYaz(const Rapor& rapor, const QDate& başlamaYoksa, QByteArray& xml);
+DepoHatasi MspdiYaz(const Rapor& rapor, const QDate& baslamaYoksa, QByteArray& xml);

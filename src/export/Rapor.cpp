@@ -2,11 +2,11 @@
 
 #include "store/ProjeDeposu.h"
 
-DepoHatası RaporuOku(const ProjeDeposu& depo, const QString& proje, Rapor& rapor)
+DepoHatasi RaporuOku(const ProjeDeposu& depo, const QString& proje, Rapor& rapor)
 {
     if (auto hata = depo.ProjeOku(proje, rapor.proje))
         return hata;
-    QVector<KayıtlıFaaliyet> faaliyetler;
+    QVector<KayitliFaaliyet> faaliyetler;
     if (auto hata = depo.FaaliyetleriOku(proje, faaliyetler))
         return hata;
     rapor.analiz = AnaliziHesapla(faaliyetler, rapor.proje);

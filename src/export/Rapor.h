@@ -8,9 +8,9 @@ class ProjeDeposu;
 
 // One project and its analysis: what every export and the command-line report write.
 struct Rapor {
-    KayıtlıProje proje;
-    AğAnalizi analiz;
+    KayitliProje proje;
+    AgAnalizi analiz;
 };
 
 // Reads the project named exactly `proje` and its activities, and computes the analysis.
-DepoHatası RaporuOku(const ProjeDeposu& depo, const QString& proje, Rapor& rapor);
+DepoHatasi RaporuOku(const ProjeDeposu& depo, const QString& proje, Rapor& rapor);

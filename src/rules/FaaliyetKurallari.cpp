@@ -9,7 +9,7 @@
 
 namespace {
 
-bool Boşluk(QChar c)
+bool Bosluk(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
 }
@@ -20,113 +20,113 @@ bool Rakam(QChar c)
 }
 
 // The value of one digit in the given base, or -1.
-int RakamDeğeri(QChar c, int taban)
+int RakamDegeri(QChar c, int taban)
 {
-    int değer = -1;
+    int deger = -1;
     if (Rakam(c))
-        değer = c.unicode() - u'0';
+        deger = c.unicode() - u'0';
     else if (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
-        değer = c.unicode() - u'a' + 10;
+        deger = c.unicode() - u'a' + 10;
     else if (c >= QLatin1Char('A') && c <= QLatin1Char('F'))
-        değer = c.unicode() - u'A' + 10;
-    return değer < taban ? değer : -1;
+        deger = c.unicode() - u'A' + 10;
+    return deger < taban ? deger : -1;
 }
 
-double TabanlıSayı(const QString& metin, int başla, int taban)
+double TabanliSayi(const QString& metin, int basla, int taban)
 {
-    double değer = 0;
-    for (int i = başla; i < metin.size(); ++i) {
-        const int rakam = RakamDeğeri(metin.at(i), taban);
+    double deger = 0;
+    for (int i = basla; i < metin.size(); ++i) {
+        const int rakam = RakamDegeri(metin.at(i), taban);
         if (rakam < 0)
             break;
-        değer = değer * taban + rakam;
+        deger = deger * taban + rakam;
     }
-    return değer;
+    return deger;
 }
 
 // Appends the digits from `i` on and moves `i` past them; true when there was one.
-bool RakamlarıAl(const QString& metin, int& i, QByteArray& sayı)
+bool RakamlariAl(const QString& metin, int& i, QByteArray& sayi)
 {
-    const int başla = i;
+    const int basla = i;
     while (i < metin.size() && Rakam(metin.at(i)))
-        sayı += char(metin.at(i++).unicode());
-    return i > başla;
+        sayi += char(metin.at(i++).unicode());
+    return i > basla;
 }
 
-bool İşaret(QChar c)
+bool Isaret(QChar c)
 {
     return c == QLatin1Char('+') || c == QLatin1Char('-');
 }
 
 } // namespace
 
-double ÖndekiSayı(const QString& metin)
+double OndekiSayi(const QString& metin)
 {
     QString t;
     t.reserve(metin.size());
     for (QChar c : metin) {
-        if (!Boşluk(c))
+        if (!Bosluk(c))
             t += c;
     }
 
     if (t.size() >= 2 && t.at(0) == QLatin1Char('&')) {
-        const QChar tür = t.at(1).toUpper();
-        if (tür == QLatin1Char('H'))
-            return TabanlıSayı(t, 2, 16);
-        if (tür == QLatin1Char('O'))
-            return TabanlıSayı(t, 2, 8);
+        const QChar tur = t.at(1).toUpper();
+        if (tur == QLatin1Char('H'))
+            return TabanliSayi(t, 2, 16);
+        if (tur == QLatin1Char('O'))
+            return TabanliSayi(t, 2, 8);
     }
 
     // The number is copied in the C form and converted by the C locale, whatever the regional one.
-    QByteArray sayı;
+    QByteArray sayi;
     int i = 0;
-    if (i < t.size() && İşaret(t.at(i)))
-        sayı += char(t.at(i++).unicode());
-    bool rakamVar = RakamlarıAl(t, i, sayı);
+    if (i < t.size() && Isaret(t.at(i)))
+        sayi += char(t.at(i++).unicode());
+    bool rakamVar = RakamlariAl(t, i, sayi);
     if (i < t.size() && t.at(i) == QLatin1Char('.')) {
-        sayı += '.';
+        sayi += '.';
         ++i;
-        rakamVar = RakamlarıAl(t, i, sayı) || rakamVar;
+        rakamVar = RakamlariAl(t, i, sayi) || rakamVar;
     }
     if (!rakamVar)
         return 0;
     if (i < t.size() && t.at(i).toUpper() == QLatin1Char('E')) {
         int j = i + 1;
-        QByteArray üs("e");
-        if (j < t.size() && İşaret(t.at(j)))
-            üs += char(t.at(j++).unicode());
-        if (RakamlarıAl(t, j, üs))
-            sayı += üs;
+        QByteArray us("e");
+        if (j < t.size() && Isaret(t.at(j)))
+            us += char(t.at(j++).unicode());
+        if (RakamlariAl(t, j, us))
+            sayi += us;
     }
     // Overflow gives an infinity and underflow 0, which is what the reading wants.
-    return QLocale::c().toDouble(QString::fromLatin1(sayı));
+    return QLocale::c().toDouble(QString::fromLatin1(sayi));
 }
 
-std::optional<qint64> BölgeselTamSayı(const QString& metin)
+std::optional<qint64> BolgeselTamSayi(const QString& metin)
 {
     const QString t = metin.trimmed();
     const QLocale yerel;
     bool oldu = false;
-    const qint64 sayı = yerel.toLongLong(t, &oldu);
+    const qint64 sayi = yerel.toLongLong(t, &oldu);
     // Qt also takes "0.123" as 123 under tr_TR; only the form it writes itself counts.
-    if (oldu && yerel.toString(sayı) == t)
-        return sayı;
+    if (oldu && yerel.toString(sayi) == t)
+        return sayi;
     return std::nullopt;
 }
 
-double SüreSayısı(const QString& metin)
+double SureSayisi(const QString& metin)
 {
-    if (const auto tam = BölgeselTamSayı(metin))
+    if (const auto tam = BolgeselTamSayi(metin))
         return double(*tam);
-    return ÖndekiSayı(metin);
+    return OndekiSayi(metin);
 }
 
-QString SüreKuralı(const QString& metin)
+QString SureKurali(const QString& metin)
 {
     const QLocale yerel;
-    if (const auto tam = BölgeselTamSayı(metin))
+    if (const auto tam = BolgeselTamSayi(metin))
         return yerel.toString(*tam);
-    const double yuvarlak = std::round(ÖndekiSayı(metin)); // halves away from zero
+    const double yuvarlak = std::round(OndekiSayi(metin)); // halves away from zero
     if (!(yuvarlak >= -0x1p63 && yuvarlak < 0x1p63))
         return metin;
     return yerel.toString(qint64(yuvarlak));
@@ -142,66 +142,66 @@ std::optional<QString> SonrakiKod(const QString& koduBul)
     return QString(QChar(char16_t(kod + 1)));
 }
 
-std::optional<QString> ÖncekilereEkle(const QString& öncekiler, const QString& kod)
+std::optional<QString> OncekilereEkle(const QString& oncekiler, const QString& kod)
 {
     // Codes are one character and the comma separates them, so a piece of the text
     // matches exactly the codes already listed.
-    if (öncekiler.contains(kod, Qt::CaseSensitive))
+    if (oncekiler.contains(kod, Qt::CaseSensitive))
         return std::nullopt;
-    return öncekiler.isEmpty() ? kod : öncekiler + QLatin1Char(',') + kod;
+    return oncekiler.isEmpty() ? kod : oncekiler + QLatin1Char(',') + kod;
 }
 
-QStringList ÖncekiOlabilecekKodlar(const QStringList& eklenişSırasıylaKodlar, const QString& kod)
+QStringList OncekiOlabilecekKodlar(const QStringList& eklenisSirasiylaKodlar, const QString& kod)
 {
-    const qsizetype yer = eklenişSırasıylaKodlar.indexOf(kod);
-    return yer < 0 ? eklenişSırasıylaKodlar : eklenişSırasıylaKodlar.mid(0, yer);
+    const qsizetype yer = eklenisSirasiylaKodlar.indexOf(kod);
+    return yer < 0 ? eklenisSirasiylaKodlar : eklenisSirasiylaKodlar.mid(0, yer);
 }
 
-std::optional<QString> YersizÖnceki(const QString& öncekiler, const QStringList& izinliKodlar)
+std::optional<QString> YersizOnceki(const QString& oncekiler, const QStringList& izinliKodlar)
 {
-    if (öncekiler.isEmpty())
+    if (oncekiler.isEmpty())
         return std::nullopt;
-    for (const QString& kod : ÖncekiKodları(öncekiler)) {
+    for (const QString& kod : OncekiKodlari(oncekiler)) {
         if (!izinliKodlar.contains(kod))
             return kod;
     }
     return std::nullopt;
 }
 
-AlanHatası AlanlarıDenetle(const QString& ad, const QString& süre, const QString& öncekiler, bool öncekilerGerekli)
+AlanHatasi AlanlariDenetle(const QString& ad, const QString& sure, const QString& oncekiler, bool oncekilerGerekli)
 {
     if (ad.isEmpty())
-        return AlanHatası::AdBoş;
-    if (SüreSayısı(süre) == 0)
-        return AlanHatası::SüreBoş;
-    if (öncekilerGerekli && öncekiler.isEmpty())
-        return AlanHatası::ÖncekilerBoş;
-    return AlanHatası::Yok;
+        return AlanHatasi::AdBos;
+    if (SureSayisi(sure) == 0)
+        return AlanHatasi::SureBos;
+    if (oncekilerGerekli && oncekiler.isEmpty())
+        return AlanHatasi::OncekilerBos;
+    return AlanHatasi::Yok;
 }
 
-QString AlanHatasıMetni(AlanHatası hata)
+QString AlanHatasiMetni(AlanHatasi hata)
 {
     switch (hata) {
-    case AlanHatası::AdBoş:
+    case AlanHatasi::AdBos:
         return QStringLiteral("FAALİYET ADI boş bırakılamaz!");
-    case AlanHatası::SüreBoş:
+    case AlanHatasi::SureBos:
         return QStringLiteral("ÖNGÖRÜLEN SÜRE boş bırakılamaz!");
-    case AlanHatası::ÖncekilerBoş:
+    case AlanHatasi::OncekilerBos:
         return QStringLiteral("ÖNCEKİ FAALİYETLER boş bırakılamaz!");
-    case AlanHatası::Yok:
+    case AlanHatasi::Yok:
         break;
     }
     return QString();
 }
 
-std::optional<qint32> KaydedilecekSüre(const QString& metin, QString* neden)
+std::optional<qint32> KaydedilecekSure(const QString& metin, QString* neden)
 {
-    const auto süre = BölgeselMetin::TamSayıOku(metin);
-    if (!süre && neden) {
+    const auto sure = BolgeselMetin::TamSayiOku(metin);
+    if (!sure && neden) {
         const QLocale yerel;
         *neden = QStringLiteral("Öngörülen süre \"%1\" kaydedilemiyor: %2 ile %3 arasında bir tam sayı olmalıdır.")
                      .arg(metin, yerel.toString(std::numeric_limits<qint32>::min()),
                           yerel.toString(std::numeric_limits<qint32>::max()));
     }
-    return süre;
+    return sure;
 }

@@ -13,21 +13,21 @@
 // "&O" start a hexadecimal or octal whole number. Only the point separates
 // decimals, so "2,5" reads as 2. Without a digit the value is 0. A number too large
 // for a double reads as an infinity.
-double ÖndekiSayı(const QString& metin);
+double OndekiSayi(const QString& metin);
 
 // The text as a whole number in the regional format, exactly as QLocale() writes
 // it ("1.234" under tr_TR, "1,234" under en_US); nothing for any other text.
-std::optional<qint64> BölgeselTamSayı(const QString& metin);
+std::optional<qint64> BolgeselTamSayi(const QString& metin);
 
 // The value of a duration text: a regional whole number keeps its value, so that
 // the rule's own output reads back unchanged; anything else is its leading number.
-double SüreSayısı(const QString& metin);
+double SureSayisi(const QString& metin);
 
 // What the duration field shows after the user leaves it: its value rounded to a
 // whole number, halves away from zero, in the regional format. A value beyond the
 // range of a 64-bit whole number is no duration at all; its text stays as typed,
 // and the store refuses it on saving.
-QString SüreKuralı(const QString& metin);
+QString SureKurali(const QString& metin);
 
 // The code after the greatest stored code: "A" for a project without activities,
 // then the next character, up to "~". Nothing after "~": the project has run out
@@ -36,20 +36,20 @@ std::optional<QString> SonrakiKod(const QString& koduBul);
 
 // The predecessor text with `kod` added at its end; nothing when the text already
 // names it. `kod` must not be empty.
-std::optional<QString> ÖncekilereEkle(const QString& öncekiler, const QString& kod);
+std::optional<QString> OncekilereEkle(const QString& oncekiler, const QString& kod);
 
 // The codes an activity may name as predecessors: those added before it, in the
 // order added. For a code not (or no longer) among them, all of them.
-QStringList ÖncekiOlabilecekKodlar(const QStringList& eklenişSırasıylaKodlar, const QString& kod);
+QStringList OncekiOlabilecekKodlar(const QStringList& eklenisSirasiylaKodlar, const QString& kod);
 
 // The first code of the predecessor text that is not among `izinliKodlar`.
-std::optional<QString> YersizÖnceki(const QString& öncekiler, const QStringList& izinliKodlar);
+std::optional<QString> YersizOnceki(const QString& oncekiler, const QStringList& izinliKodlar);
 
 // The field checks before a save, in their order; the first that fails is given.
-enum class AlanHatası { Yok, AdBoş, SüreBoş, ÖncekilerBoş };
-AlanHatası AlanlarıDenetle(const QString& ad, const QString& süre, const QString& öncekiler, bool öncekilerGerekli);
-QString AlanHatasıMetni(AlanHatası hata);
+enum class AlanHatasi { Yok, AdBos, SureBos, OncekilerBos };
+AlanHatasi AlanlariDenetle(const QString& ad, const QString& sure, const QString& oncekiler, bool oncekilerGerekli);
+QString AlanHatasiMetni(AlanHatasi hata);
 
 // The duration a save stores: a 32-bit whole number in plain or regional digits.
 // Without one, `neden` says why, for the box.
-std::optional<qint32> KaydedilecekSüre(const QString& metin, QString* neden);
+std::optional<qint32> KaydedilecekSure(const QString& metin, QString* neden);

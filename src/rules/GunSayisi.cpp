@@ -4,18 +4,18 @@
 
 #include <limits>
 
-std::optional<qint32> GünSayısınıHesapla(const QDate& başlama, const QDate& bitiş)
+std::optional<qint32> GunSayisiniHesapla(const QDate& baslama, const QDate& bitis)
 {
-    if (!başlama.isValid() || !bitiş.isValid())
+    if (!baslama.isValid() || !bitis.isValid())
         return std::nullopt;
-    const qint64 gün = başlama.daysTo(bitiş);
-    if (gün < std::numeric_limits<qint32>::min() || gün > std::numeric_limits<qint32>::max())
+    const qint64 gun = baslama.daysTo(bitis);
+    if (gun < std::numeric_limits<qint32>::min() || gun > std::numeric_limits<qint32>::max())
         return std::nullopt;
-    return static_cast<qint32>(gün);
+    return static_cast<qint32>(gun);
 }
 
-std::optional<qint32> GünSayısınıHesapla(const QString& başlama, const QString& bitiş)
+std::optional<qint32> GunSayisiniHesapla(const QString& baslama, const QString& bitis)
 {
-    return GünSayısınıHesapla(BölgeselMetin::TarihOku(başlama).value_or(QDate()),
-                              BölgeselMetin::TarihOku(bitiş).value_or(QDate()));
+    return GunSayisiniHesapla(BolgeselMetin::TarihOku(baslama).value_or(QDate()),
+                              BolgeselMetin::TarihOku(bitis).value_or(QDate()));
 }

@@ -3,60 +3,60 @@
 #include "rules/BolgeselMetin.h"
 #include "rules/GunSayisi.h"
 
-QString BüyükHarfeÇevir(const QString& metin)
+QString BuyukHarfeCevir(const QString& metin)
 {
-    QString büyük = metin;
-    büyük.replace(QChar(0x0069), QChar(0x0130));
-    büyük = büyük.toUpper();
-    büyük.replace(QChar(0x0131), QChar(0x0049));
-    return büyük;
+    QString buyuk = metin;
+    buyuk.replace(QChar(0x0069), QChar(0x0130));
+    buyuk = buyuk.toUpper();
+    buyuk.replace(QChar(0x0131), QChar(0x0049));
+    return buyuk;
 }
 
-TarihKararı TarihMetniniDenetle(const QString& metin)
+TarihKarari TarihMetniniDenetle(const QString& metin)
 {
     if (metin.isEmpty())
-        return {TarihKararı::Tür::Dokunma, QString()};
-    const auto tarih = BölgeselMetin::TarihOku(metin);
+        return {TarihKarari::Tur::Dokunma, QString()};
+    const auto tarih = BolgeselMetin::TarihOku(metin);
     if (!tarih)
-        return {TarihKararı::Tür::Reddet, QString()};
-    return {TarihKararı::Tür::Yaz, BölgeselMetin::TarihYaz(*tarih)};
+        return {TarihKarari::Tur::Reddet, QString()};
+    return {TarihKarari::Tur::Yaz, BolgeselMetin::TarihYaz(*tarih)};
 }
 
-QString GünSayısıMetni(const QString& başlama, const QString& bitiş)
+QString GunSayisiMetni(const QString& baslama, const QString& bitis)
 {
-    const auto gün = GünSayısınıHesapla(başlama, bitiş);
-    return gün ? QString::number(*gün) : QStringLiteral("0");
+    const auto gun = GunSayisiniHesapla(baslama, bitis);
+    return gun ? QString::number(*gun) : QStringLiteral("0");
 }
 
 EksikBilgi EksikBilgiyiBul(const ProjeMetinleri& metinler)
 {
     // Exactly the empty text: a name of blanks is a name.
     if (metinler.ad.isEmpty())
-        return EksikBilgi::ProjeAdı;
-    if (metinler.başlama.isEmpty())
-        return EksikBilgi::BaşlamaTarihi;
-    if (metinler.bitiş.isEmpty())
-        return EksikBilgi::BitişTarihi;
+        return EksikBilgi::ProjeAdi;
+    if (metinler.baslama.isEmpty())
+        return EksikBilgi::BaslamaTarihi;
+    if (metinler.bitis.isEmpty())
+        return EksikBilgi::BitisTarihi;
 
-    bool sayı = false;
-    double gün = metinler.günSayısı.toDouble(&sayı);
+    bool sayi = false;
+    double gun = metinler.gunSayisi.toDouble(&sayi);
     // The change dialog starts from the main window's day count, which is empty when
     // that window could not work it out; the two dates then speak for themselves.
-    if (!sayı)
-        gün = GünSayısınıHesapla(metinler.başlama, metinler.bitiş).value_or(0);
+    if (!sayi)
+        gun = GunSayisiniHesapla(metinler.baslama, metinler.bitis).value_or(0);
     // Written so that "nan" fails as well.
-    if (!(gün >= 1.0))
-        return EksikBilgi::GünSayısı;
+    if (!(gun >= 1.0))
+        return EksikBilgi::GunSayisi;
     return EksikBilgi::Yok;
 }
 
 std::optional<Proje> KaydedilecekProje(const ProjeMetinleri& metinler, QString* neden)
 {
-    const auto başlama = BölgeselMetin::TarihOku(metinler.başlama);
-    const auto bitiş = BölgeselMetin::TarihOku(metinler.bitiş);
-    if (başlama && bitiş)
-        return Proje{metinler.ad, *başlama, *bitiş};
+    const auto baslama = BolgeselMetin::TarihOku(metinler.baslama);
+    const auto bitis = BolgeselMetin::TarihOku(metinler.bitis);
+    if (baslama && bitis)
+        return Proje{metinler.ad, *baslama, *bitis};
     if (neden)
-        *neden = QStringLiteral("\"%1\" bir tarih olarak kaydedilemiyor.").arg(başlama ? metinler.bitiş : metinler.başlama);
+        *neden = QStringLiteral("\"%1\" bir tarih olarak kaydedilemiyor.").arg(baslama ? metinler.bitis : metinler.baslama);
     return std::nullopt;
 }

@@ -9,34 +9,34 @@
 
 // Turkish capitals: "i" becomes "İ", everything else its capital, and "ı" becomes "I".
 // Blanks, digits and punctuation pass unchanged; nothing is trimmed.
-QString BüyükHarfeÇevir(const QString& metin);
+QString BuyukHarfeCevir(const QString& metin);
 
 // What the date rule does with the text of a date field it has just left.
-struct TarihKararı {
-    enum class Tür {
+struct TarihKarari {
+    enum class Tur {
         Dokunma, // the field is empty: nothing changes, not even the day count
         Yaz,     // a date: the field gets `metin`, its regional short form
         Reddet,  // not a date: the user is told, the field is emptied
     };
-    Tür tür;
+    Tur tur;
     QString metin;
 };
-TarihKararı TarihMetniniDenetle(const QString& metin);
+TarihKarari TarihMetniniDenetle(const QString& metin);
 
 // The day count as its field shows it: plain decimal digits, a minus sign when the
 // end comes first, and "0" when either text is not a date.
-QString GünSayısıMetni(const QString& başlama, const QString& bitiş);
+QString GunSayisiMetni(const QString& baslama, const QString& bitis);
 
 // The four texts of a project dialog, as the save check reads them.
 struct ProjeMetinleri {
     QString ad;
-    QString başlama;
-    QString bitiş;
-    QString günSayısı;
+    QString baslama;
+    QString bitis;
+    QString gunSayisi;
 };
 
 // The save check's rows, in the order they are tested; Yok when the save may go on.
-enum class EksikBilgi { Yok, ProjeAdı, BaşlamaTarihi, BitişTarihi, GünSayısı };
+enum class EksikBilgi { Yok, ProjeAdi, BaslamaTarihi, BitisTarihi, GunSayisi };
 EksikBilgi EksikBilgiyiBul(const ProjeMetinleri& metinler);
 
 // The project a save stores, from the dialog's texts; without one, `neden` says

@@ -9,216 +9,216 @@
 
 namespace {
 
-std::optional<qint32> Sayı(const QString& metin)
+std::optional<qint32> Sayi(const QString& metin)
 {
-    return BölgeselMetin::TamSayıOku(metin);
+    return BolgeselMetin::TamSayiOku(metin);
 }
 
-std::optional<qint32> Sığdır(qint64 değer)
+std::optional<qint32> Sigdir(qint64 deger)
 {
-    if (değer < std::numeric_limits<qint32>::min() || değer > std::numeric_limits<qint32>::max())
+    if (deger < std::numeric_limits<qint32>::min() || deger > std::numeric_limits<qint32>::max())
         return std::nullopt;
-    return static_cast<qint32>(değer);
+    return static_cast<qint32>(deger);
 }
 
-QString TanımsızÖnceki(const QVector<ÇizelgeSatırı>& satırlar, int satır, const QString& kod)
+QString TanimsizOnceki(const QVector<CizelgeSatiri>& satirlar, int satir, const QString& kod)
 {
-    const QString& faaliyet = satırlar.at(satır).kodu;
+    const QString& faaliyet = satirlar.at(satir).kodu;
     if (kod.isEmpty())
         return QStringLiteral("%1 faaliyetinin önceki faaliyet listesinde boş bir kod var.").arg(faaliyet);
     if (kod == faaliyet)
         return QStringLiteral("%1 faaliyeti kendi önceki faaliyeti olamaz.").arg(faaliyet);
-    for (int i = satır + 1; i < satırlar.size(); ++i) {
-        if (satırlar.at(i).kodu == kod)
+    for (int i = satir + 1; i < satirlar.size(); ++i) {
+        if (satirlar.at(i).kodu == kod)
             return QStringLiteral("%1 faaliyetinin önceki faaliyeti %2 ondan sonra eklenmiş.").arg(faaliyet, kod);
     }
     return QStringLiteral("%1 faaliyetinin önceki faaliyeti %2 tanımlı değil.").arg(faaliyet, kod);
 }
 
-// Read again only to explain a fault: the code of `satır`'s list that has no row above it.
-QString İlkTanımsızKod(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& dizin, int satır)
+// Read again only to explain a fault: the code of `satir`'s list that has no row above it.
+QString IlkTanimsizKod(const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin, int satir)
 {
-    for (const QString& kod : ÖncekiKodları(satırlar.at(satır).öncekiler)) {
-        if (dizin.YukarıdakiSatır(kod, satır) < 0)
+    for (const QString& kod : OncekiKodlari(satirlar.at(satir).oncekiler)) {
+        if (dizin.YukaridakiSatir(kod, satir) < 0)
             return kod;
     }
     return QString();
 }
 
-void Açıkla(QString* açıklama, const QString& metin)
+void Acikla(QString* aciklama, const QString& metin)
 {
-    if (açıklama)
-        *açıklama = metin;
+    if (aciklama)
+        *aciklama = metin;
 }
 
 } // namespace
 
-QString SüreSayıDeğil(const QString& kod, const QString& süre)
+QString SureSayiDegil(const QString& kod, const QString& sure)
 {
-    return QStringLiteral("%1 faaliyetinin süresi \"%2\" bir tam sayı değil.").arg(kod, süre);
+    return QStringLiteral("%1 faaliyetinin süresi \"%2\" bir tam sayı değil.").arg(kod, sure);
 }
 
-QString SayıSınırınıAşıyor(const QString& kod, const QString& neyi)
+QString SayiSiniriniAsiyor(const QString& kod, const QString& neyi)
 {
     return QStringLiteral("%1 faaliyetinin %2 32 bitlik sayı sınırını aşıyor.").arg(kod, neyi);
 }
 
-QString Hesaplanamıyor(const QString& neden)
+QString Hesaplanamiyor(const QString& neden)
 {
     return QStringLiteral("Hesaplanamıyor: ") + neden;
 }
 
-KodDizini::KodDizini(const QVector<ÇizelgeSatırı>& satırlar)
+KodDizini::KodDizini(const QVector<CizelgeSatiri>& satirlar)
 {
     // From the bottom up, so that a code stored twice keeps its upper row.
-    m_ilkSatır.reserve(satırlar.size());
-    for (int i = int(satırlar.size()) - 1; i >= 0; --i)
-        m_ilkSatır.insert(satırlar.at(i).kodu, i);
+    m_ilkSatir.reserve(satirlar.size());
+    for (int i = int(satirlar.size()) - 1; i >= 0; --i)
+        m_ilkSatir.insert(satirlar.at(i).kodu, i);
 
-    m_öncekiSatırları.resize(satırlar.size());
-    QVector<int> sonAnan(satırlar.size(), -1); // the last row whose list named each row
-    for (int i = 0; i < satırlar.size(); ++i) {
-        QVector<int>& öncekiler = m_öncekiSatırları[i];
-        ÖncekiKodlarınıGez(satırlar.at(i).öncekiler, [&](QStringView kod) {
-            if (!öncekiler.isEmpty() && öncekiler.last() < 0)
+    m_oncekiSatirlari.resize(satirlar.size());
+    QVector<int> sonAnan(satirlar.size(), -1); // the last row whose list named each row
+    for (int i = 0; i < satirlar.size(); ++i) {
+        QVector<int>& oncekiler = m_oncekiSatirlari[i];
+        OncekiKodlariniGez(satirlar.at(i).oncekiler, [&](QStringView kod) {
+            if (!oncekiler.isEmpty() && oncekiler.last() < 0)
                 return;
-            const int önceki = YukarıdakiSatır(kod, i);
-            if (önceki >= 0 && sonAnan.at(önceki) == i)
+            const int onceki = YukaridakiSatir(kod, i);
+            if (onceki >= 0 && sonAnan.at(onceki) == i)
                 return;
-            if (önceki >= 0)
-                sonAnan[önceki] = i;
-            öncekiler.append(önceki);
+            if (onceki >= 0)
+                sonAnan[onceki] = i;
+            oncekiler.append(onceki);
         });
     }
 }
 
-int KodDizini::YukarıdakiSatır(QStringView kod, int satır) const
+int KodDizini::YukaridakiSatir(QStringView kod, int satir) const
 {
     // The key only borrows the characters: a long list must not cost a string per code.
-    const int ilk = m_ilkSatır.value(QString::fromRawData(kod.data(), kod.size()), -1);
-    // The first row of a code is above `satır` exactly when any row of it is.
-    return ilk < satır ? ilk : -1;
+    const int ilk = m_ilkSatir.value(QString::fromRawData(kod.data(), kod.size()), -1);
+    // The first row of a code is above `satir` exactly when any row of it is.
+    return ilk < satir ? ilk : -1;
 }
 
-std::optional<qint32> SüreBul(const QVector<ÇizelgeSatırı>& satırlar, int satır, QString* açıklama)
+std::optional<qint32> SureBul(const QVector<CizelgeSatiri>& satirlar, int satir, QString* aciklama)
 {
-    return SüreBul(satırlar, KodDizini(satırlar), satır, açıklama);
+    return SureBul(satirlar, KodDizini(satirlar), satir, aciklama);
 }
 
-std::optional<qint32> SüreBul(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& dizin, int satır,
-                              QString* açıklama)
+std::optional<qint32> SureBul(const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin, int satir,
+                              QString* aciklama)
 {
-    qint32 enİyi = 0;
-    for (const int önceki : dizin.ÖncekiSatırları(satır)) {
-        if (önceki < 0) {
-            if (açıklama)
-                *açıklama = TanımsızÖnceki(satırlar, satır, İlkTanımsızKod(satırlar, dizin, satır));
+    qint32 enIyi = 0;
+    for (const int onceki : dizin.OncekiSatirlari(satir)) {
+        if (onceki < 0) {
+            if (aciklama)
+                *aciklama = TanimsizOnceki(satirlar, satir, IlkTanimsizKod(satirlar, dizin, satir));
             return std::nullopt;
         }
-        const auto ef = Sayı(satırlar.at(önceki).ef);
+        const auto ef = Sayi(satirlar.at(onceki).ef);
         if (!ef) {
             // That row could not be worked out; its own fault has been reported.
-            Açıkla(açıklama, QString());
+            Acikla(aciklama, QString());
             return std::nullopt;
         }
-        if (*ef > enİyi)
-            enİyi = *ef;
+        if (*ef > enIyi)
+            enIyi = *ef;
     }
-    return enİyi;
+    return enIyi;
 }
 
-QString KritikYol(const QVector<ÇizelgeSatırı>& satırlar, const KodDizini& dizin, qint32 projeBitişGünü)
+QString KritikYol(const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin, qint32 projeBitisGunu)
 {
-    int satır = -1;
-    for (int i = 0; i < satırlar.size() && satır < 0; ++i) {
-        if (Sayı(satırlar.at(i).ef) == projeBitişGünü)
-            satır = i;
+    int satir = -1;
+    for (int i = 0; i < satirlar.size() && satir < 0; ++i) {
+        if (Sayi(satirlar.at(i).ef) == projeBitisGunu)
+            satir = i;
     }
-    if (satır < 0)
+    if (satir < 0)
         return QString();
 
     // Gathered from the end backwards and turned round once: prepending to a text
     // would copy the path at every step.
-    QStringList yol{satırlar.at(satır).kodu};
+    QStringList yol{satirlar.at(satir).kodu};
     // Every predecessor stands above its activity, so each step moves up and the walk ends.
-    while (satır > 0 && satırlar.at(satır).kodu != QLatin1String("A")) {
-        int enİyiSatır = -1;
-        qint32 enİyiBitiş = 0;
-        for (const int önceki : dizin.ÖncekiSatırları(satır)) {
-            const auto ef = önceki < 0 ? std::nullopt : Sayı(satırlar.at(önceki).ef);
+    while (satir > 0 && satirlar.at(satir).kodu != QLatin1String("A")) {
+        int enIyiSatir = -1;
+        qint32 enIyiBitis = 0;
+        for (const int onceki : dizin.OncekiSatirlari(satir)) {
+            const auto ef = onceki < 0 ? std::nullopt : Sayi(satirlar.at(onceki).ef);
             if (!ef)
                 return QString();
-            if (enİyiSatır < 0 || *ef > enİyiBitiş) {
-                enİyiSatır = önceki;
-                enİyiBitiş = *ef;
+            if (enIyiSatir < 0 || *ef > enIyiBitis) {
+                enIyiSatir = onceki;
+                enIyiBitis = *ef;
             }
         }
-        satır = enİyiSatır;
-        yol << satırlar.at(satır).kodu;
+        satir = enIyiSatir;
+        yol << satirlar.at(satir).kodu;
     }
     std::reverse(yol.begin(), yol.end());
     return yol.join(QLatin1Char(','));
 }
 
-ÇizelgeSonucu ÇizelgeyiHesapla(QVector<ÇizelgeSatırı>& satırlar)
+CizelgeSonucu CizelgeyiHesapla(QVector<CizelgeSatiri>& satirlar)
 {
-    ÇizelgeSonucu sonuç;
-    if (satırlar.isEmpty())
-        return sonuç;
+    CizelgeSonucu sonuc;
+    if (satirlar.isEmpty())
+        return sonuc;
 
     // The first activity starts at day 0 and finishes after its duration, shown as stored.
-    satırlar[0].es = QStringLiteral("0");
-    satırlar[0].ef = satırlar.at(0).süre;
-    if (satırlar.size() < 2)
-        return sonuç;
+    satirlar[0].es = QStringLiteral("0");
+    satirlar[0].ef = satirlar.at(0).sure;
+    if (satirlar.size() < 2)
+        return sonuc;
 
-    const KodDizini dizin(satırlar);
+    const KodDizini dizin(satirlar);
     QString hata;
-    if (!Sayı(satırlar.at(0).ef))
-        hata = SüreSayıDeğil(satırlar.at(0).kodu, satırlar.at(0).süre);
+    if (!Sayi(satirlar.at(0).ef))
+        hata = SureSayiDegil(satirlar.at(0).kodu, satirlar.at(0).sure);
 
-    for (int i = 1; i < satırlar.size(); ++i) {
-        ÇizelgeSatırı& satır = satırlar[i];
-        satır.es.clear();
-        satır.ef.clear();
-        QString açıklama;
-        const auto es = SüreBul(satırlar, dizin, i, &açıklama);
+    for (int i = 1; i < satirlar.size(); ++i) {
+        CizelgeSatiri& satir = satirlar[i];
+        satir.es.clear();
+        satir.ef.clear();
+        QString aciklama;
+        const auto es = SureBul(satirlar, dizin, i, &aciklama);
         if (!es) {
             if (hata.isEmpty())
-                hata = açıklama;
+                hata = aciklama;
             continue;
         }
-        satır.es = QString::number(*es);
-        const auto süre = Sayı(satır.süre);
-        if (!süre) {
+        satir.es = QString::number(*es);
+        const auto sure = Sayi(satir.sure);
+        if (!sure) {
             if (hata.isEmpty())
-                hata = SüreSayıDeğil(satır.kodu, satır.süre);
+                hata = SureSayiDegil(satir.kodu, satir.sure);
             continue;
         }
-        const auto ef = Sığdır(qint64(*es) + *süre);
+        const auto ef = Sigdir(qint64(*es) + *sure);
         if (!ef) {
             if (hata.isEmpty())
-                hata = SayıSınırınıAşıyor(satır.kodu, QStringLiteral("bitiş günü"));
+                hata = SayiSiniriniAsiyor(satir.kodu, QStringLiteral("bitiş günü"));
             continue;
         }
-        satır.ef = QString::number(*ef);
+        satir.ef = QString::number(*ef);
     }
 
     if (hata.isEmpty()) {
-        qint32 bitiş = *Sayı(satırlar.at(0).ef);
-        for (int i = 1; i < satırlar.size(); ++i)
-            bitiş = std::max(bitiş, *Sayı(satırlar.at(i).ef));
-        const auto enErken = Sığdır(qint64(bitiş) - *Sayı(satırlar.at(0).ef));
+        qint32 bitis = *Sayi(satirlar.at(0).ef);
+        for (int i = 1; i < satirlar.size(); ++i)
+            bitis = std::max(bitis, *Sayi(satirlar.at(i).ef));
+        const auto enErken = Sigdir(qint64(bitis) - *Sayi(satirlar.at(0).ef));
         if (!enErken) {
             hata = QStringLiteral("Projenin en erken bitiş gün sayısı 32 bitlik sayı sınırını aşıyor.");
         } else {
-            sonuç.projeBitişGünü = bitiş;
-            sonuç.enGeçGünSayısı = QString::number(bitiş);
-            sonuç.enErkenGünSayısı = QString::number(*enErken);
-            sonuç.kritikYol = KritikYol(satırlar, dizin, bitiş);
+            sonuc.projeBitisGunu = bitis;
+            sonuc.enGecGunSayisi = QString::number(bitis);
+            sonuc.enErkenGunSayisi = QString::number(*enErken);
+            sonuc.kritikYol = KritikYol(satirlar, dizin, bitis);
         }
     }
     if (!hata.isEmpty())
-        sonuç.kritikYol = Hesaplanamıyor(hata);
-    return sonuç;
+        sonuc.kritikYol = Hesaplanamiyor(hata);
+    return sonuc;
 }

@@ -1,9 +1,9 @@
 #include "schedule/OncekiListesi.h"
 
-QStringList ÖncekiKodları(const QString& liste)
+QStringList OncekiKodlari(const QString& liste)
 {
     QStringList kodlar;
     kodlar.reserve(liste.count(QLatin1Char(',')) + 1);
-    ÖncekiKodlarınıGez(liste, [&](QStringView kod) { kodlar << kod.toString(); });
+    OncekiKodlariniGez(liste, [&](QStringView kod) { kodlar << kod.toString(); });
     return kodlar;
 }

@@ -7,23 +7,23 @@ namespace {
 
 std::mutex kilit;
 int kalan = 0; // statements to go; 0 when nothing is planted
-DepoHatası planlanan;
+DepoHatasi planlanan;
 
 } // namespace
 
-void Kur(int sıra, DepoHatası hata)
+void Kur(int sira, DepoHatasi hata)
 {
     const std::lock_guard<std::mutex> kilitli(kilit);
-    kalan = sıra;
+    kalan = sira;
     planlanan = std::move(hata);
 }
 
-void Kaldır()
+void Kaldir()
 {
     Kur(0, {});
 }
 
-DepoHatası Sıradaki()
+DepoHatasi Siradaki()
 {
     const std::lock_guard<std::mutex> kilitli(kilit);
     if (kalan <= 0 || --kalan > 0)

@@ -8,10 +8,10 @@
 namespace ArizaNoktasi {
 
 // sıra 1 is the next statement.
-void Kur(int sıra, DepoHatası hata);
-void Kaldır();
+void Kur(int sira, DepoHatasi hata);
+void Kaldir();
 
 // Called by the store before each statement: the planted error when its turn has come.
-DepoHatası Sıradaki();
+DepoHatasi Siradaki();
 
 } // namespace ArizaNoktasi

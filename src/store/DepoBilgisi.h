@@ -9,7 +9,7 @@
 // version of the SQLite engine that reads it.
 struct DepoBilgisi {
     QString yol;
-    QString sqliteSürümü;
+    QString sqliteSurumu;
 };
 
-DepoHatası DepoBilgisiniOku(const ProjeDeposu& depo, DepoBilgisi& bilgi);
+DepoHatasi DepoBilgisiniOku(const ProjeDeposu& depo, DepoBilgisi& bilgi);

@@ -4,32 +4,32 @@
 
 // A refused store operation: the number the user sees and a plain Turkish description.
 // Numbers follow SQLite's result codes, so the engine's own failures and our checks share one scale.
-struct DepoHatası {
+struct DepoHatasi {
     enum : int {
         Yok = 0,
         Genel = 1,          // SQLITE_ERROR: missing table or column, a statement refused
-        Meşgul = 5,         // SQLITE_BUSY
+        Mesgul = 5,         // SQLITE_BUSY
         SaltOkunur = 8,     // SQLITE_READONLY
-        GirdiÇıktı = 10,    // SQLITE_IOERR: a file could not be written
-        Bulunamadı = 12,    // SQLITE_NOTFOUND: the project or activity is no longer there
+        GirdiCikti = 10,    // SQLITE_IOERR: a file could not be written
+        Bulunamadi = 12,    // SQLITE_NOTFOUND: the project or activity is no longer there
         Dolu = 13,          // SQLITE_FULL: no room left on the disk
-        Açılamadı = 14,     // SQLITE_CANTOPEN
-        Kısıt = 19,         // SQLITE_CONSTRAINT: a value a column will not take, a taken name
+        Acilamadi = 14,     // SQLITE_CANTOPEN
+        Kisit = 19,         // SQLITE_CONSTRAINT: a value a column will not take, a taken name
         Uyumsuz = 20,       // SQLITE_MISMATCH: a text that is not a date or a whole number
-        VeritabanıDeğil = 26 // SQLITE_NOTADB
+        VeritabaniDegil = 26 // SQLITE_NOTADB
     };
 
     int numara = Yok;
-    QString açıklama;
-    QString ayrıntı; // the engine's own words, for a support request; never the box's text
+    QString aciklama;
+    QString ayrinti; // the engine's own words, for a support request; never the box's text
 
     explicit operator bool() const { return numara != Yok; }
 
-    static DepoHatası yeni(int numara, const QString& açıklama) { return {numara, açıklama, QString()}; }
+    static DepoHatasi yeni(int numara, const QString& aciklama) { return {numara, aciklama, QString()}; }
 };
 
 // "Hata N: description": how a box and the command-line report word a refusal.
-inline QString HataMetni(const DepoHatası& hata)
+inline QString HataMetni(const DepoHatasi& hata)
 {
-    return QStringLiteral("Hata %1: %2").arg(hata.numara).arg(hata.açıklama);
+    return QStringLiteral("Hata %1: %2").arg(hata.numara).arg(hata.aciklama);
 }

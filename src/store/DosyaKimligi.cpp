@@ -2,10 +2,10 @@
 
 #include <QFile>
 
-std::optional<DosyaKimliği> DosyaKimliğiniOku(const QString& yol)
+std::optional<DosyaKimligi> DosyaKimliginiOku(const QString& yol)
 {
     struct stat durum {};
     if (::stat(QFile::encodeName(yol).constData(), &durum) != 0)
         return std::nullopt;
-    return DosyaKimliği{durum.st_dev, durum.st_ino, durum.st_size, durum.st_mtim};
+    return DosyaKimligi{durum.st_dev, durum.st_ino, durum.st_size, durum.st_mtim};
 }

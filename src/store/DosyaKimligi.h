@@ -6,19 +6,19 @@
 
 // What tells one state of a file from another without reading it: which file the
 // path names (device and inode) and its size and modification time.
-struct DosyaKimliği {
-    dev_t aygıt = 0;
-    ino_t düğüm = 0;
+struct DosyaKimligi {
+    dev_t aygit = 0;
+    ino_t dugum = 0;
     off_t boyut = 0;
-    timespec değişme{};
+    timespec degisme{};
 
-    bool AynıDosya(const DosyaKimliği& öbürü) const { return aygıt == öbürü.aygıt && düğüm == öbürü.düğüm; }
-    bool Değişmemiş(const DosyaKimliği& öbürü) const
+    bool AyniDosya(const DosyaKimligi& oburu) const { return aygit == oburu.aygit && dugum == oburu.dugum; }
+    bool Degismemis(const DosyaKimligi& oburu) const
     {
-        return AynıDosya(öbürü) && boyut == öbürü.boyut && değişme.tv_sec == öbürü.değişme.tv_sec
-               && değişme.tv_nsec == öbürü.değişme.tv_nsec;
+        return AyniDosya(oburu) && boyut == oburu.boyut && degisme.tv_sec == oburu.degisme.tv_sec
+               && degisme.tv_nsec == oburu.degisme.tv_nsec;
     }
 };
 
 // One stat of the path; nothing when there is no file there.
-std::optional<DosyaKimliği> DosyaKimliğiniOku(const QString& yol);
+std::optional<DosyaKimligi> DosyaKimliginiOku(const QString& yol);

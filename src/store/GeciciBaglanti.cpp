@@ -2,19 +2,19 @@
 
 #include <QUuid>
 
-GeçiciBağlantı::GeçiciBağlantı(const QString& yol, ProjeDeposu::Açılış açılış)
+GeciciBaglanti::GeciciBaglanti(const QString& yol, ProjeDeposu::Acilis acilis)
     : m_ad(QUuid::createUuid().toString(QUuid::WithoutBraces)),
-      m_hata(ProjeDeposu::Aç(yol, m_ad, açılış))
+      m_hata(ProjeDeposu::Ac(yol, m_ad, acilis))
 {
 }
 
-GeçiciBağlantı::~GeçiciBağlantı()
+GeciciBaglanti::~GeciciBaglanti()
 {
     if (!m_hata)
         ProjeDeposu::Kapat(m_ad);
 }
 
-QSqlDatabase GeçiciBağlantı::vt() const
+QSqlDatabase GeciciBaglanti::vt() const
 {
     return QSqlDatabase::database(m_ad, false);
 }

@@ -6,19 +6,19 @@
 
 // A connection of its own to a database file for as long as it lives, under a name
 // no other connection has: for a tool, a worker thread, a test or the benchmark.
-class GeçiciBağlantı {
+class GeciciBaglanti {
 public:
-    explicit GeçiciBağlantı(const QString& yol, ProjeDeposu::Açılış açılış = ProjeDeposu::Açılış::Denetle);
-    ~GeçiciBağlantı();
-    GeçiciBağlantı(const GeçiciBağlantı&) = delete;
-    GeçiciBağlantı& operator=(const GeçiciBağlantı&) = delete;
+    explicit GeciciBaglanti(const QString& yol, ProjeDeposu::Acilis acilis = ProjeDeposu::Acilis::Denetle);
+    ~GeciciBaglanti();
+    GeciciBaglanti(const GeciciBaglanti&) = delete;
+    GeciciBaglanti& operator=(const GeciciBaglanti&) = delete;
 
     // Why it could not be opened; empty when it is open.
-    const DepoHatası& hata() const { return m_hata; }
+    const DepoHatasi& hata() const { return m_hata; }
     ProjeDeposu depo() const { return ProjeDeposu(m_ad); }
     QSqlDatabase vt() const;
 
 private:
     QString m_ad;
-    DepoHatası m_hata;
+    DepoHatasi m_hata;
 };

@@ -8,36 +8,36 @@
 // A project as it is written.
 struct Proje {
     QString ad;
-    QDate başlama;
-    QDate bitiş;
+    QDate baslama;
+    QDate bitis;
 };
 
 // An activity as it is written.
 struct Faaliyet {
     QString kodu;
-    QString adı;
-    qint32 süre = 0;
-    QString öncekiler; // the predecessor list, "A,C"; empty for none
+    QString adi;
+    qint32 sure = 0;
+    QString oncekiler; // the predecessor list, "A,C"; empty for none
 };
 
 // A column as it was read. Another program may have left a text where a date or a
-// number belongs: `değer` is empty then, and the window shows `ham` as it is. `ham`
+// number belongs: `deger` is empty then, and the window shows `ham` as it is. `ham`
 // is also what a later change compares the row with.
 template <typename T>
-struct Saklı {
+struct Sakli {
     QVariant ham;
-    std::optional<T> değer;
+    std::optional<T> deger;
 };
 
-struct KayıtlıProje {
+struct KayitliProje {
     QString ad;
-    Saklı<QDate> başlama;
-    Saklı<QDate> bitiş;
+    Sakli<QDate> baslama;
+    Sakli<QDate> bitis;
 };
 
-struct KayıtlıFaaliyet {
+struct KayitliFaaliyet {
     QString kodu;
-    QString adı;
-    Saklı<qint32> süre;
-    QString öncekiler;
+    QString adi;
+    Sakli<qint32> sure;
+    QString oncekiler;
 };

@@ -18,24 +18,24 @@
 namespace {
 
 // How long a statement waits for another program's lock before it is refused.
-constexpr int MeşgulBeklemeMs = 2000;
+constexpr int MesgulBeklemeMs = 2000;
 
-QSqlDatabase Bağlantı(const QString& ad)
+QSqlDatabase Baglanti(const QString& ad)
 {
     return QSqlDatabase::database(ad, false);
 }
 
 // Prepares and runs one statement with its values bound in order.
-DepoHatası Çalıştır(QSqlQuery& sorgu, const QString& sql, std::initializer_list<QVariant> değerler)
+DepoHatasi Calistir(QSqlQuery& sorgu, const QString& sql, std::initializer_list<QVariant> degerler)
 {
-    if (auto planlanan = ArizaNoktasi::Sıradaki())
+    if (auto planlanan = ArizaNoktasi::Siradaki())
         return planlanan;
     if (!sorgu.prepare(sql))
-        return SqlHatası(sorgu.lastError());
-    for (const QVariant& değer : değerler)
-        sorgu.addBindValue(değer);
+        return SqlHatasi(sorgu.lastError());
+    for (const QVariant& deger : degerler)
+        sorgu.addBindValue(deger);
     if (!sorgu.exec())
-        return SqlHatası(sorgu.lastError());
+        return SqlHatasi(sorgu.lastError());
     return {};
 }
 
@@ -47,87 +47,87 @@ QString Metin(const QString& metin)
     return metin.isNull() ? QStringLiteral("") : metin;
 }
 
-DepoHatası Çalıştır(const QSqlDatabase& vt, const QString& sql, std::initializer_list<QVariant> değerler = {})
+DepoHatasi Calistir(const QSqlDatabase& vt, const QString& sql, std::initializer_list<QVariant> degerler = {})
 {
     QSqlQuery sorgu(vt);
-    return Çalıştır(sorgu, sql, değerler);
+    return Calistir(sorgu, sql, degerler);
 }
 
 // The end of a loop over rows, or a single row not found: a step that failed part-way
 // (a damaged page, an I/O error) also ends it, and must not pass for the end of the rows.
-DepoHatası SatırlarınSonu(const QSqlQuery& sorgu)
+DepoHatasi SatirlarinSonu(const QSqlQuery& sorgu)
 {
-    return sorgu.lastError().isValid() ? SqlHatası(sorgu.lastError()) : DepoHatası{};
+    return sorgu.lastError().isValid() ? SqlHatasi(sorgu.lastError()) : DepoHatasi{};
 }
 
 // One write transaction. It takes the write lock at once, so a busy file is refused
 // before anything is changed; unless Bitir succeeds, everything is rolled back.
-class Yazım {
+class Yazim {
 public:
-    explicit Yazım(const QSqlDatabase& vt) : m_vt(vt)
+    explicit Yazim(const QSqlDatabase& vt) : m_vt(vt)
     {
-        hata = YazmaİzniniDenetle(m_vt);
+        hata = YazmaIzniniDenetle(m_vt);
         if (!hata)
-            hata = Çalıştır(m_vt, QStringLiteral("BEGIN IMMEDIATE"));
-        m_açık = !hata;
+            hata = Calistir(m_vt, QStringLiteral("BEGIN IMMEDIATE"));
+        m_acik = !hata;
     }
-    ~Yazım()
+    ~Yazim()
     {
-        if (m_açık)
+        if (m_acik)
             QSqlQuery(m_vt).exec(QStringLiteral("ROLLBACK"));
     }
-    Yazım(const Yazım&) = delete;
-    Yazım& operator=(const Yazım&) = delete;
+    Yazim(const Yazim&) = delete;
+    Yazim& operator=(const Yazim&) = delete;
 
-    DepoHatası Bitir()
+    DepoHatasi Bitir()
     {
-        if (auto hata = Çalıştır(m_vt, QStringLiteral("COMMIT")))
+        if (auto hata = Calistir(m_vt, QStringLiteral("COMMIT")))
             return hata;
-        m_açık = false;
+        m_acik = false;
         return {};
     }
 
     const QSqlDatabase& vt() const { return m_vt; }
 
-    DepoHatası hata;
+    DepoHatasi hata;
 
 private:
     QSqlDatabase m_vt;
-    bool m_açık = false;
+    bool m_acik = false;
 };
 
 // Dates are stored as ISO texts, so a file reads the same under any regional settings.
-DepoHatası TarihDeğeri(const QDate& tarih, QString& iso)
+DepoHatasi TarihDegeri(const QDate& tarih, QString& iso)
 {
     if (!tarih.isValid())
-        return DepoHatası::yeni(DepoHatası::Uyumsuz, QStringLiteral("Geçerli olmayan bir tarih kaydedilemez."));
+        return DepoHatasi::yeni(DepoHatasi::Uyumsuz, QStringLiteral("Geçerli olmayan bir tarih kaydedilemez."));
     iso = tarih.toString(Qt::ISODate);
     return {};
 }
 
-Saklı<QDate> OkunanTarih(const QVariant& ham)
+Sakli<QDate> OkunanTarih(const QVariant& ham)
 {
     const QDate tarih = QDate::fromString(ham.toString(), Qt::ISODate);
     return {ham, tarih.isValid() ? std::optional<QDate>(tarih) : std::nullopt};
 }
 
 // A whole number in the 32-bit range, stored as such or as its plain decimal text.
-Saklı<qint32> OkunanSüre(const QVariant& ham)
+Sakli<qint32> OkunanSure(const QVariant& ham)
 {
-    bool sayı = false;
-    const qint32 süre = ham.toString().toInt(&sayı);
-    return {ham, sayı ? std::optional<qint32>(süre) : std::nullopt};
+    bool sayi = false;
+    const qint32 sure = ham.toString().toInt(&sayi);
+    return {ham, sayi ? std::optional<qint32>(sure) : std::nullopt};
 }
 
-KayıtlıFaaliyet OkunanFaaliyet(const QSqlQuery& sorgu)
+KayitliFaaliyet OkunanFaaliyet(const QSqlQuery& sorgu)
 {
-    return {sorgu.value(0).toString(), sorgu.value(1).toString(), OkunanSüre(sorgu.value(2)),
+    return {sorgu.value(0).toString(), sorgu.value(1).toString(), OkunanSure(sorgu.value(2)),
             sorgu.value(3).toString()};
 }
 
-DepoHatası Bulunamadı(const QString& açıklama)
+DepoHatasi Bulunamadi(const QString& aciklama)
 {
-    return DepoHatası::yeni(DepoHatası::Bulunamadı, açıklama);
+    return DepoHatasi::yeni(DepoHatasi::Bulunamadi, aciklama);
 }
 
 QString ProjeYok(const QString& ad)
@@ -136,72 +136,72 @@ QString ProjeYok(const QString& ad)
         .arg(ad);
 }
 
-QString ProjeDeğişmiş(const QString& ad)
+QString ProjeDegismis(const QString& ad)
 {
     return QStringLiteral("\"%1\" projesi siz görüntüledikten sonra başka bir yerde değiştirilmiş; "
                           "hiçbir şey kaydedilmedi. Projenin güncel hali gösteriliyor.").arg(ad);
 }
 
-QString FaaliyetlerDeğişmiş(const QString& proje)
+QString FaaliyetlerDegismis(const QString& proje)
 {
     return QStringLiteral("\"%1\" projesinin faaliyetleri siz görüntüledikten sonra başka bir yerde "
                           "değiştirilmiş; hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.").arg(proje);
 }
 
 // The one row a query looks for: true when found, false with no error when there is none.
-DepoHatası SatırBul(QSqlQuery& sorgu, const QString& sql, std::initializer_list<QVariant> değerler, bool& bulundu)
+DepoHatasi SatirBul(QSqlQuery& sorgu, const QString& sql, std::initializer_list<QVariant> degerler, bool& bulundu)
 {
-    if (auto hata = Çalıştır(sorgu, sql, değerler))
+    if (auto hata = Calistir(sorgu, sql, degerler))
         return hata;
     bulundu = sorgu.next();
-    return bulundu ? DepoHatası{} : SatırlarınSonu(sorgu);
+    return bulundu ? DepoHatasi{} : SatirlarinSonu(sorgu);
 }
 
 // A project row is written or deleted only as it was shown; otherwise this tells
 // whether it is gone or was changed.
-DepoHatası ProjeGösterildiğiGibi(const QSqlDatabase& vt, const KayıtlıProje& proje)
+DepoHatasi ProjeGosterildigiGibi(const QSqlDatabase& vt, const KayitliProje& proje)
 {
     QSqlQuery sorgu(vt);
-    bool aynı = false;
-    if (auto hata = SatırBul(sorgu,
+    bool ayni = false;
+    if (auto hata = SatirBul(sorgu,
             QStringLiteral("SELECT 1 FROM ProjeTablosu WHERE ProjeAdi = ? AND BaslamaTarihi IS ?"
                            " AND BitisTarihi IS ?"),
-            {proje.ad, proje.başlama.ham, proje.bitiş.ham}, aynı))
+            {proje.ad, proje.baslama.ham, proje.bitis.ham}, ayni))
         return hata;
-    if (aynı)
+    if (ayni)
         return {};
     QSqlQuery var(vt);
     bool bulundu = false;
-    if (auto hata = SatırBul(var, QStringLiteral("SELECT 1 FROM ProjeTablosu WHERE ProjeAdi = ?"), {proje.ad},
+    if (auto hata = SatirBul(var, QStringLiteral("SELECT 1 FROM ProjeTablosu WHERE ProjeAdi = ?"), {proje.ad},
                              bulundu))
         return hata;
-    return Bulunamadı(bulundu ? ProjeDeğişmiş(proje.ad) : ProjeYok(proje.ad));
+    return Bulunamadi(bulundu ? ProjeDegismis(proje.ad) : ProjeYok(proje.ad));
 }
 
-DepoHatası ProjeOlmalı(const QSqlDatabase& vt, const QString& ad)
+DepoHatasi ProjeOlmali(const QSqlDatabase& vt, const QString& ad)
 {
     QSqlQuery sorgu(vt);
     bool bulundu = false;
-    if (auto hata = SatırBul(sorgu, QStringLiteral("SELECT 1 FROM ProjeTablosu WHERE ProjeAdi = ?"), {ad}, bulundu))
+    if (auto hata = SatirBul(sorgu, QStringLiteral("SELECT 1 FROM ProjeTablosu WHERE ProjeAdi = ?"), {ad}, bulundu))
         return hata;
-    return bulundu ? DepoHatası{} : Bulunamadı(ProjeYok(ad));
+    return bulundu ? DepoHatasi{} : Bulunamadi(ProjeYok(ad));
 }
 
 // The same for one activity row, found by its project and code.
-DepoHatası FaaliyetGösterildiğiGibi(const QSqlDatabase& vt, const QString& proje, const KayıtlıFaaliyet& f)
+DepoHatasi FaaliyetGosterildigiGibi(const QSqlDatabase& vt, const QString& proje, const KayitliFaaliyet& f)
 {
     QSqlQuery sorgu(vt);
     bool bulundu = false;
-    if (auto hata = SatırBul(sorgu,
+    if (auto hata = SatirBul(sorgu,
             QStringLiteral("SELECT Kodu, Adi, OngorulenSure, OncekiFaaliyet FROM FaaliyetlerTablosu"
                            " WHERE Projesi = ? AND Kodu = ?"), {proje, f.kodu}, bulundu))
         return hata;
     if (!bulundu)
-        return Bulunamadı(QStringLiteral("\"%1\" projesinin %2 faaliyeti artık kayıtlı değil; başka bir yerde silinmiş.")
+        return Bulunamadi(QStringLiteral("\"%1\" projesinin %2 faaliyeti artık kayıtlı değil; başka bir yerde silinmiş.")
                               .arg(proje, f.kodu));
-    const KayıtlıFaaliyet kayıtlı = OkunanFaaliyet(sorgu);
-    if (kayıtlı.adı != f.adı || kayıtlı.süre.ham != f.süre.ham || kayıtlı.öncekiler != f.öncekiler)
-        return Bulunamadı(QStringLiteral("\"%1\" projesinin %2 faaliyeti siz görüntüledikten sonra başka bir yerde "
+    const KayitliFaaliyet kayitli = OkunanFaaliyet(sorgu);
+    if (kayitli.adi != f.adi || kayitli.sure.ham != f.sure.ham || kayitli.oncekiler != f.oncekiler)
+        return Bulunamadi(QStringLiteral("\"%1\" projesinin %2 faaliyeti siz görüntüledikten sonra başka bir yerde "
                                          "değiştirilmiş; hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.")
                               .arg(proje, f.kodu));
     return {};
@@ -210,19 +210,19 @@ DepoHatası FaaliyetGösterildiğiGibi(const QSqlDatabase& vt, const QString& pr
 // The file each checked connection works on, and the state our last command left it in.
 // SQLite keeps its page cache while the file's change counter looks the same, so a
 // file copied in place over ours would be read, and written, with our old pages.
-struct AçıkDosya {
+struct AcikDosya {
     QString yol;
-    DosyaKimliği kimlik;
+    DosyaKimligi kimlik;
 };
-std::mutex açıkDosyalarKilidi;
-QHash<QString, AçıkDosya> açıkDosyalar;
+std::mutex acikDosyalarKilidi;
+QHash<QString, AcikDosya> acikDosyalar;
 
-void KimliğiKaydet(const QString& bağlantı, const QString& yol)
+void KimligiKaydet(const QString& baglanti, const QString& yol)
 {
-    const auto kimlik = DosyaKimliğiniOku(yol);
-    const std::lock_guard<std::mutex> kilitli(açıkDosyalarKilidi);
+    const auto kimlik = DosyaKimliginiOku(yol);
+    const std::lock_guard<std::mutex> kilitli(acikDosyalarKilidi);
     if (kimlik)
-        açıkDosyalar.insert(bağlantı, {yol, *kimlik});
+        acikDosyalar.insert(baglanti, {yol, *kimlik});
 }
 
 // Every command of the store starts here: the path must still name the file that was
@@ -231,176 +231,176 @@ void KimliğiKaydet(const QString& bağlantı, const QString& yol)
 // the command notes the state it leaves the file in.
 class Komut {
 public:
-    explicit Komut(const QString& bağlantı) : m_bağlantı(bağlantı)
+    explicit Komut(const QString& baglanti) : m_baglanti(baglanti)
     {
         {
-            const std::lock_guard<std::mutex> kilitli(açıkDosyalarKilidi);
-            const auto bulunan = açıkDosyalar.constFind(bağlantı);
-            if (bulunan == açıkDosyalar.cend())
+            const std::lock_guard<std::mutex> kilitli(acikDosyalarKilidi);
+            const auto bulunan = acikDosyalar.constFind(baglanti);
+            if (bulunan == acikDosyalar.cend())
                 return;
             m_dosya = *bulunan;
         }
-        const auto şimdi = DosyaKimliğiniOku(m_dosya->yol);
-        if (!şimdi || !şimdi->AynıDosya(m_dosya->kimlik)) {
+        const auto simdi = DosyaKimliginiOku(m_dosya->yol);
+        if (!simdi || !simdi->AyniDosya(m_dosya->kimlik)) {
             // Another file now stands at the path, or none: the file we opened is gone.
-            hata = MotorHatası(TaşınmışDosya);
+            hata = MotorHatasi(TasinmisDosya);
             m_dosya.reset();
             return;
         }
-        if (şimdi->Değişmemiş(m_dosya->kimlik))
+        if (simdi->Degismemis(m_dosya->kimlik))
             return;
-        QSqlDatabase vt = Bağlantı(bağlantı);
+        QSqlDatabase vt = Baglanti(baglanti);
         vt.close();
-        hata = vt.open() ? Şema::Denetle(vt) : SqlHatası(vt.lastError());
+        hata = vt.open() ? Sema::Denetle(vt) : SqlHatasi(vt.lastError());
         if (hata)
             m_dosya.reset(); // no write goes to a file that failed the check
     }
     ~Komut()
     {
         if (m_dosya)
-            KimliğiKaydet(m_bağlantı, m_dosya->yol);
+            KimligiKaydet(m_baglanti, m_dosya->yol);
     }
     Komut(const Komut&) = delete;
     Komut& operator=(const Komut&) = delete;
 
-    DepoHatası hata;
+    DepoHatasi hata;
 
 private:
-    QString m_bağlantı;
-    std::optional<AçıkDosya> m_dosya;
+    QString m_baglanti;
+    std::optional<AcikDosya> m_dosya;
 };
 
 // Runs the steps of one write inside one transaction; the first failure rolls all back.
-template <typename Adımlar>
-DepoHatası TekYazım(const QString& bağlantı, Adımlar&& adımlar)
+template <typename Adimlar>
+DepoHatasi TekYazim(const QString& baglanti, Adimlar&& adimlar)
 {
-    const Komut komut(bağlantı);
+    const Komut komut(baglanti);
     if (komut.hata)
         return komut.hata;
-    Yazım yazım(Bağlantı(bağlantı));
-    if (yazım.hata)
-        return yazım.hata;
-    if (auto hata = std::forward<Adımlar>(adımlar)(yazım.vt()))
+    Yazim yazim(Baglanti(baglanti));
+    if (yazim.hata)
+        return yazim.hata;
+    if (auto hata = std::forward<Adimlar>(adimlar)(yazim.vt()))
         return hata;
-    return yazım.Bitir();
+    return yazim.Bitir();
 }
 
 } // namespace
 
-ProjeDeposu::ProjeDeposu(QString bağlantı) : m_bağlantı(std::move(bağlantı)) {}
+ProjeDeposu::ProjeDeposu(QString baglanti) : m_baglanti(std::move(baglanti)) {}
 
-DepoHatası ProjeDeposu::Aç(const QString& yol, const QString& bağlantı, Açılış açılış)
+DepoHatasi ProjeDeposu::Ac(const QString& yol, const QString& baglanti, Acilis acilis)
 {
-    DepoHatası hata;
+    DepoHatasi hata;
     {
-        QSqlDatabase vt = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), bağlantı);
+        QSqlDatabase vt = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), baglanti);
         // mode=rw opens an existing file for reading and writing and never creates one;
         // mode=ro, with the read-only flag besides, can neither create nor change it.
-        const bool saltOkunur = açılış == Açılış::SaltOku;
-        const bool denetlenir = açılış == Açılış::Denetle || saltOkunur;
-        const QString kip = açılış == Açılış::Oluştur ? QStringLiteral("?mode=rwc")
+        const bool saltOkunur = acilis == Acilis::SaltOku;
+        const bool denetlenir = acilis == Acilis::Denetle || saltOkunur;
+        const QString kip = acilis == Acilis::Olustur ? QStringLiteral("?mode=rwc")
                             : saltOkunur              ? QStringLiteral("?mode=ro")
                                                       : QStringLiteral("?mode=rw");
         vt.setDatabaseName(QUrl::fromLocalFile(yol).toString(QUrl::FullyEncoded) + kip);
         vt.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1%2")
-                                 .arg(MeşgulBeklemeMs)
+                                 .arg(MesgulBeklemeMs)
                                  .arg(saltOkunur ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
         if (!vt.open())
-            hata = SqlHatası(vt.lastError());
+            hata = SqlHatasi(vt.lastError());
         else if (denetlenir)
-            hata = Şema::Denetle(vt);
+            hata = Sema::Denetle(vt);
         if (hata)
             vt.close();
     }
     if (hata)
-        QSqlDatabase::removeDatabase(bağlantı);
-    else if (açılış == Açılış::Denetle || açılış == Açılış::SaltOku)
-        KimliğiKaydet(bağlantı, yol);
+        QSqlDatabase::removeDatabase(baglanti);
+    else if (acilis == Acilis::Denetle || acilis == Acilis::SaltOku)
+        KimligiKaydet(baglanti, yol);
     return hata;
 }
 
-void ProjeDeposu::Kapat(const QString& bağlantı)
+void ProjeDeposu::Kapat(const QString& baglanti)
 {
     {
-        const std::lock_guard<std::mutex> kilitli(açıkDosyalarKilidi);
-        açıkDosyalar.remove(bağlantı);
+        const std::lock_guard<std::mutex> kilitli(acikDosyalarKilidi);
+        acikDosyalar.remove(baglanti);
     }
-    QSqlDatabase::database(bağlantı, false).close();
-    QSqlDatabase::removeDatabase(bağlantı);
+    QSqlDatabase::database(baglanti, false).close();
+    QSqlDatabase::removeDatabase(baglanti);
 }
 
-DepoHatası ProjeDeposu::ProjeleriOku(QStringList& adlar) const
+DepoHatasi ProjeDeposu::ProjeleriOku(QStringList& adlar) const
 {
-    const Komut komut(m_bağlantı);
+    const Komut komut(m_baglanti);
     if (komut.hata)
         return komut.hata;
     adlar.clear();
-    QSqlQuery sorgu(Bağlantı(m_bağlantı));
+    QSqlQuery sorgu(Baglanti(m_baglanti));
     sorgu.setForwardOnly(true);
-    if (auto hata = Çalıştır(sorgu, QStringLiteral("SELECT ProjeAdi FROM ProjeTablosu ORDER BY Kimlik"), {}))
+    if (auto hata = Calistir(sorgu, QStringLiteral("SELECT ProjeAdi FROM ProjeTablosu ORDER BY Kimlik"), {}))
         return hata;
     while (sorgu.next())
         adlar << sorgu.value(0).toString();
-    return SatırlarınSonu(sorgu);
+    return SatirlarinSonu(sorgu);
 }
 
-DepoHatası ProjeDeposu::ProjeOku(const QString& ad, KayıtlıProje& proje) const
+DepoHatasi ProjeDeposu::ProjeOku(const QString& ad, KayitliProje& proje) const
 {
-    const Komut komut(m_bağlantı);
+    const Komut komut(m_baglanti);
     if (komut.hata)
         return komut.hata;
-    QSqlQuery sorgu(Bağlantı(m_bağlantı));
+    QSqlQuery sorgu(Baglanti(m_baglanti));
     bool bulundu = false;
-    if (auto hata = SatırBul(sorgu,
+    if (auto hata = SatirBul(sorgu,
             QStringLiteral("SELECT BaslamaTarihi, BitisTarihi FROM ProjeTablosu WHERE ProjeAdi = ?"), {ad}, bulundu))
         return hata;
     if (!bulundu)
-        return Bulunamadı(QStringLiteral("\"%1\" projesi artık kayıtlı değil.").arg(ad));
+        return Bulunamadi(QStringLiteral("\"%1\" projesi artık kayıtlı değil.").arg(ad));
     proje = {ad, OkunanTarih(sorgu.value(0)), OkunanTarih(sorgu.value(1))};
     return {};
 }
 
-DepoHatası ProjeDeposu::FaaliyetleriOku(const QString& proje, QVector<KayıtlıFaaliyet>& faaliyetler) const
+DepoHatasi ProjeDeposu::FaaliyetleriOku(const QString& proje, QVector<KayitliFaaliyet>& faaliyetler) const
 {
-    const Komut komut(m_bağlantı);
+    const Komut komut(m_baglanti);
     if (komut.hata)
         return komut.hata;
     faaliyetler.clear();
-    QSqlQuery sorgu(Bağlantı(m_bağlantı));
+    QSqlQuery sorgu(Baglanti(m_baglanti));
     sorgu.setForwardOnly(true);
-    if (auto hata = Çalıştır(sorgu,
+    if (auto hata = Calistir(sorgu,
             QStringLiteral("SELECT Kodu, Adi, OngorulenSure, OncekiFaaliyet FROM FaaliyetlerTablosu"
                            " WHERE Projesi = ? ORDER BY Kimlik"), {proje}))
         return hata;
     while (sorgu.next())
         faaliyetler.append(OkunanFaaliyet(sorgu));
-    return SatırlarınSonu(sorgu);
+    return SatirlarinSonu(sorgu);
 }
 
-DepoHatası ProjeDeposu::KodlarıOku(const QString& proje, QStringList& kodlar) const
+DepoHatasi ProjeDeposu::KodlariOku(const QString& proje, QStringList& kodlar) const
 {
-    const Komut komut(m_bağlantı);
+    const Komut komut(m_baglanti);
     if (komut.hata)
         return komut.hata;
     kodlar.clear();
-    QSqlQuery sorgu(Bağlantı(m_bağlantı));
+    QSqlQuery sorgu(Baglanti(m_baglanti));
     sorgu.setForwardOnly(true);
-    if (auto hata = Çalıştır(sorgu,
+    if (auto hata = Calistir(sorgu,
             QStringLiteral("SELECT Kodu FROM FaaliyetlerTablosu WHERE Projesi = ? ORDER BY Kimlik"), {proje}))
         return hata;
     while (sorgu.next())
         kodlar << sorgu.value(0).toString();
-    return SatırlarınSonu(sorgu);
+    return SatirlarinSonu(sorgu);
 }
 
-DepoHatası ProjeDeposu::EnBüyükKodu(const QString& proje, QString& koduBul) const
+DepoHatasi ProjeDeposu::EnBuyukKodu(const QString& proje, QString& koduBul) const
 {
-    const Komut komut(m_bağlantı);
+    const Komut komut(m_baglanti);
     if (komut.hata)
         return komut.hata;
-    QSqlQuery sorgu(Bağlantı(m_bağlantı));
+    QSqlQuery sorgu(Baglanti(m_baglanti));
     bool bulundu = false;
-    if (auto hata = SatırBul(sorgu,
+    if (auto hata = SatirBul(sorgu,
             QStringLiteral("SELECT MAX(Kodu) AS KoduBul FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje}, bulundu))
         return hata;
     // An aggregate always gives its one row; NULL when the project has no activity.
@@ -408,114 +408,114 @@ DepoHatası ProjeDeposu::EnBüyükKodu(const QString& proje, QString& koduBul) c
     return {};
 }
 
-DepoHatası ProjeDeposu::ProjeEkle(const Proje& proje) const
+DepoHatasi ProjeDeposu::ProjeEkle(const Proje& proje) const
 {
-    QString başlama, bitiş;
-    if (auto hata = TarihDeğeri(proje.başlama, başlama))
+    QString baslama, bitis;
+    if (auto hata = TarihDegeri(proje.baslama, baslama))
         return hata;
-    if (auto hata = TarihDeğeri(proje.bitiş, bitiş))
+    if (auto hata = TarihDegeri(proje.bitis, bitis))
         return hata;
-    return TekYazım(m_bağlantı, [&](const QSqlDatabase& vt) {
-        return Çalıştır(vt,
+    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) {
+        return Calistir(vt,
             QStringLiteral("INSERT INTO ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi) VALUES (?, ?, ?)"),
-            {Metin(proje.ad), başlama, bitiş});
+            {Metin(proje.ad), baslama, bitis});
     });
 }
 
-DepoHatası ProjeDeposu::ProjeDeğiştir(const KayıtlıProje& eski, const Proje& yeni) const
+DepoHatasi ProjeDeposu::ProjeDegistir(const KayitliProje& eski, const Proje& yeni) const
 {
-    QString başlama, bitiş;
-    if (auto hata = TarihDeğeri(yeni.başlama, başlama))
+    QString baslama, bitis;
+    if (auto hata = TarihDegeri(yeni.baslama, baslama))
         return hata;
-    if (auto hata = TarihDeğeri(yeni.bitiş, bitiş))
+    if (auto hata = TarihDegeri(yeni.bitis, bitis))
         return hata;
-    return TekYazım(m_bağlantı, [&](const QSqlDatabase& vt) -> DepoHatası {
-        if (auto hata = ProjeGösterildiğiGibi(vt, eski))
+    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        if (auto hata = ProjeGosterildigiGibi(vt, eski))
             return hata;
-        if (auto hata = Çalıştır(vt,
+        if (auto hata = Calistir(vt,
                 QStringLiteral("UPDATE ProjeTablosu SET ProjeAdi = ?, BaslamaTarihi = ?, BitisTarihi = ?"
                                " WHERE ProjeAdi = ?"),
-                {Metin(yeni.ad), başlama, bitiş, eski.ad}))
+                {Metin(yeni.ad), baslama, bitis, eski.ad}))
             return hata;
-        return Çalıştır(vt, QStringLiteral("UPDATE FaaliyetlerTablosu SET Projesi = ? WHERE Projesi = ?"),
+        return Calistir(vt, QStringLiteral("UPDATE FaaliyetlerTablosu SET Projesi = ? WHERE Projesi = ?"),
                         {Metin(yeni.ad), eski.ad});
     });
 }
 
-DepoHatası ProjeDeposu::ProjeSil(const KayıtlıProje& proje) const
+DepoHatasi ProjeDeposu::ProjeSil(const KayitliProje& proje) const
 {
-    return TekYazım(m_bağlantı, [&](const QSqlDatabase& vt) -> DepoHatası {
-        if (auto hata = ProjeGösterildiğiGibi(vt, proje))
+    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        if (auto hata = ProjeGosterildigiGibi(vt, proje))
             return hata;
-        if (auto hata = Çalıştır(vt, QStringLiteral("DELETE FROM ProjeTablosu WHERE ProjeAdi = ?"), {proje.ad}))
+        if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM ProjeTablosu WHERE ProjeAdi = ?"), {proje.ad}))
             return hata;
-        return Çalıştır(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje.ad});
+        return Calistir(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje.ad});
     });
 }
 
-DepoHatası ProjeDeposu::FaaliyetEkle(const QString& proje, const Faaliyet& faaliyet) const
+DepoHatasi ProjeDeposu::FaaliyetEkle(const QString& proje, const Faaliyet& faaliyet) const
 {
-    return TekYazım(m_bağlantı, [&](const QSqlDatabase& vt) -> DepoHatası {
-        if (auto hata = ProjeOlmalı(vt, proje))
+    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        if (auto hata = ProjeOlmali(vt, proje))
             return hata;
-        return Çalıştır(vt,
+        return Calistir(vt,
             QStringLiteral("INSERT INTO FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet)"
                            " VALUES (?, ?, ?, ?, ?)"),
-            {proje, Metin(faaliyet.kodu), Metin(faaliyet.adı), faaliyet.süre, Metin(faaliyet.öncekiler)});
+            {proje, Metin(faaliyet.kodu), Metin(faaliyet.adi), faaliyet.sure, Metin(faaliyet.oncekiler)});
     });
 }
 
-DepoHatası ProjeDeposu::FaaliyetDeğiştir(const QString& proje, const KayıtlıFaaliyet& eski,
+DepoHatasi ProjeDeposu::FaaliyetDegistir(const QString& proje, const KayitliFaaliyet& eski,
                                          const Faaliyet& yeni) const
 {
-    return TekYazım(m_bağlantı, [&](const QSqlDatabase& vt) -> DepoHatası {
-        if (auto hata = FaaliyetGösterildiğiGibi(vt, proje, eski))
+    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        if (auto hata = FaaliyetGosterildigiGibi(vt, proje, eski))
             return hata;
-        return Çalıştır(vt,
+        return Calistir(vt,
             QStringLiteral("UPDATE FaaliyetlerTablosu SET Adi = ?, OngorulenSure = ?, OncekiFaaliyet = ?"
                            " WHERE Projesi = ? AND Kodu = ?"),
-            {Metin(yeni.adı), yeni.süre, Metin(yeni.öncekiler), proje, eski.kodu});
+            {Metin(yeni.adi), yeni.sure, Metin(yeni.oncekiler), proje, eski.kodu});
     });
 }
 
-DepoHatası ProjeDeposu::SonFaaliyetiSil(const QString& proje, const KayıtlıFaaliyet& son) const
+DepoHatasi ProjeDeposu::SonFaaliyetiSil(const QString& proje, const KayitliFaaliyet& son) const
 {
-    return TekYazım(m_bağlantı, [&](const QSqlDatabase& vt) -> DepoHatası {
+    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
         QSqlQuery sonKod(vt);
         bool bulundu = false;
-        if (auto hata = SatırBul(sonKod, QStringLiteral("SELECT MAX(Kodu) FROM FaaliyetlerTablosu WHERE Projesi = ?"),
+        if (auto hata = SatirBul(sonKod, QStringLiteral("SELECT MAX(Kodu) FROM FaaliyetlerTablosu WHERE Projesi = ?"),
                                  {proje}, bulundu))
             return hata;
         // An activity added since the window showed the list would be deleted unseen.
         if (sonKod.value(0).toString() != son.kodu)
-            return Bulunamadı(FaaliyetlerDeğişmiş(proje));
-        if (auto hata = FaaliyetGösterildiğiGibi(vt, proje, son))
+            return Bulunamadi(FaaliyetlerDegismis(proje));
+        if (auto hata = FaaliyetGosterildigiGibi(vt, proje, son))
             return hata;
-        return Çalıştır(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ? AND Kodu = ?"),
+        return Calistir(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ? AND Kodu = ?"),
                         {proje, son.kodu});
     });
 }
 
-DepoHatası ProjeDeposu::TümFaaliyetleriSil(const QString& proje, const QVector<KayıtlıFaaliyet>& gösterilenler) const
+DepoHatasi ProjeDeposu::TumFaaliyetleriSil(const QString& proje, const QVector<KayitliFaaliyet>& gosterilenler) const
 {
-    return TekYazım(m_bağlantı, [&](const QSqlDatabase& vt) -> DepoHatası {
-        QSqlQuery sayı(vt);
+    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        QSqlQuery sayi(vt);
         bool bulundu = false;
-        if (auto hata = SatırBul(sayı, QStringLiteral("SELECT count(*) FROM FaaliyetlerTablosu WHERE Projesi = ?"),
+        if (auto hata = SatirBul(sayi, QStringLiteral("SELECT count(*) FROM FaaliyetlerTablosu WHERE Projesi = ?"),
                                  {proje}, bulundu))
             return hata;
-        if (sayı.value(0).toLongLong() != gösterilenler.size())
-            return Bulunamadı(FaaliyetlerDeğişmiş(proje));
-        for (const KayıtlıFaaliyet& f : gösterilenler) {
-            if (auto hata = FaaliyetGösterildiğiGibi(vt, proje, f))
-                return hata.numara == DepoHatası::Bulunamadı ? Bulunamadı(FaaliyetlerDeğişmiş(proje)) : hata;
+        if (sayi.value(0).toLongLong() != gosterilenler.size())
+            return Bulunamadi(FaaliyetlerDegismis(proje));
+        for (const KayitliFaaliyet& f : gosterilenler) {
+            if (auto hata = FaaliyetGosterildigiGibi(vt, proje, f))
+                return hata.numara == DepoHatasi::Bulunamadi ? Bulunamadi(FaaliyetlerDegismis(proje)) : hata;
         }
-        return Çalıştır(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje});
+        return Calistir(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje});
     });
 }
 
-QString VeritabanıYolu(const QString& klasör)
+QString VeritabaniYolu(const QString& klasor)
 {
     const QString dosya = QStringLiteral("Proje.mdb");
-    return klasör.endsWith(QLatin1Char('/')) ? klasör + dosya : klasör + QLatin1Char('/') + dosya;
+    return klasor.endsWith(QLatin1Char('/')) ? klasor + dosya : klasor + QLatin1Char('/') + dosya;
 }

@@ -14,50 +14,50 @@
 // writes only while the file still holds exactly that.
 class ProjeDeposu {
 public:
-    enum class Açılış {
+    enum class Acilis {
         Denetle, // an existing Kavrion database, its tables checked as at start-up
         Ham,     // an existing database file, whatever it holds
-        Oluştur, // a new file; an existing one is opened as it is
+        Olustur, // a new file; an existing one is opened as it is
         SaltOku, // as Denetle, read-only: for reading while another program may write
     };
 
     // Works on the Qt SQL connection of that name, opened with Aç.
-    explicit ProjeDeposu(QString bağlantı);
+    explicit ProjeDeposu(QString baglanti);
 
     // Opens the database, read-write unless SaltOku; only Oluştur creates a file.
-    static DepoHatası Aç(const QString& yol, const QString& bağlantı, Açılış açılış = Açılış::Denetle);
+    static DepoHatasi Ac(const QString& yol, const QString& baglanti, Acilis acilis = Acilis::Denetle);
     // Closes and forgets a connection opened with Aç, in the thread that opened it.
-    static void Kapat(const QString& bağlantı);
+    static void Kapat(const QString& baglanti);
 
     // Every project name, in the order added. The lists read below are whole unless an
     // error is returned.
-    DepoHatası ProjeleriOku(QStringList& adlar) const;
-    DepoHatası ProjeOku(const QString& ad, KayıtlıProje& proje) const;
+    DepoHatasi ProjeleriOku(QStringList& adlar) const;
+    DepoHatasi ProjeOku(const QString& ad, KayitliProje& proje) const;
     // The project's activities, in the order added.
-    DepoHatası FaaliyetleriOku(const QString& proje, QVector<KayıtlıFaaliyet>& faaliyetler) const;
-    DepoHatası KodlarıOku(const QString& proje, QStringList& kodlar) const;
+    DepoHatasi FaaliyetleriOku(const QString& proje, QVector<KayitliFaaliyet>& faaliyetler) const;
+    DepoHatasi KodlariOku(const QString& proje, QStringList& kodlar) const;
     // The greatest code of the project; empty when it has no activity.
-    DepoHatası EnBüyükKodu(const QString& proje, QString& koduBul) const;
+    DepoHatasi EnBuyukKodu(const QString& proje, QString& koduBul) const;
 
-    DepoHatası ProjeEkle(const Proje& proje) const;
+    DepoHatasi ProjeEkle(const Proje& proje) const;
     // Rewrites the project `eski` and carries a new name to its activities.
-    DepoHatası ProjeDeğiştir(const KayıtlıProje& eski, const Proje& yeni) const;
+    DepoHatasi ProjeDegistir(const KayitliProje& eski, const Proje& yeni) const;
     // Deletes the project's row and every activity filed under its name.
-    DepoHatası ProjeSil(const KayıtlıProje& proje) const;
+    DepoHatasi ProjeSil(const KayitliProje& proje) const;
 
-    DepoHatası FaaliyetEkle(const QString& proje, const Faaliyet& faaliyet) const;
+    DepoHatasi FaaliyetEkle(const QString& proje, const Faaliyet& faaliyet) const;
     // Rewrites name, duration and predecessors of the activity `eski`; its code stays.
-    DepoHatası FaaliyetDeğiştir(const QString& proje, const KayıtlıFaaliyet& eski, const Faaliyet& yeni) const;
+    DepoHatasi FaaliyetDegistir(const QString& proje, const KayitliFaaliyet& eski, const Faaliyet& yeni) const;
     // Deletes `son`, which must still be the activity with the greatest code.
-    DepoHatası SonFaaliyetiSil(const QString& proje, const KayıtlıFaaliyet& son) const;
-    // Deletes the project's activities, which must still be exactly `gösterilenler`.
-    DepoHatası TümFaaliyetleriSil(const QString& proje, const QVector<KayıtlıFaaliyet>& gösterilenler) const;
+    DepoHatasi SonFaaliyetiSil(const QString& proje, const KayitliFaaliyet& son) const;
+    // Deletes the project's activities, which must still be exactly `gosterilenler`.
+    DepoHatasi TumFaaliyetleriSil(const QString& proje, const QVector<KayitliFaaliyet>& gosterilenler) const;
 
-    const QString& bağlantı() const { return m_bağlantı; }
+    const QString& baglanti() const { return m_baglanti; }
 
 private:
-    QString m_bağlantı;
+    QString m_baglanti;
 };
 
 // The file name beside the executable, with exactly one separator ("/" + "Proje.mdb" at the root).
-QString VeritabanıYolu(const QString& klasör);
+QString VeritabaniYolu(const QString& klasor);

@@ -6,7 +6,7 @@
 #include <QSqlRecord>
 #include <QStringList>
 
-namespace Şema {
+namespace Sema {
 namespace {
 
 // Kimlik keeps the order in which rows were added; every list that promises
@@ -34,7 +34,7 @@ const char* const Tablolar[] = {
 
 struct Tablo {
     const char* ad;
-    QStringList sütunlar;
+    QStringList sutunlar;
 };
 
 // Kimlik too: every list sorts by it, so a file without it would open and then fail on every read.
@@ -45,51 +45,51 @@ const Tablo Beklenen[] = {
 
 } // namespace
 
-DepoHatası Kur(QSqlDatabase& vt)
+DepoHatasi Kur(QSqlDatabase& vt)
 {
     QSqlQuery sorgu(vt);
     if (!sorgu.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return SqlHatası(sorgu.lastError());
+        return SqlHatasi(sorgu.lastError());
     for (const char* tablo : Tablolar) {
         if (!sorgu.exec(QString::fromLatin1(tablo))) {
-            const DepoHatası hata = SqlHatası(sorgu.lastError());
+            const DepoHatasi hata = SqlHatasi(sorgu.lastError());
             sorgu.exec(QStringLiteral("ROLLBACK"));
             return hata;
         }
     }
     if (!sorgu.exec(QStringLiteral("COMMIT"))) {
-        const DepoHatası hata = SqlHatası(sorgu.lastError());
+        const DepoHatasi hata = SqlHatasi(sorgu.lastError());
         sorgu.exec(QStringLiteral("ROLLBACK"));
         return hata;
     }
     return {};
 }
 
-DepoHatası Denetle(QSqlDatabase& vt)
+DepoHatasi Denetle(QSqlDatabase& vt)
 {
     // Reading the schema is the first real read of the file: a locked file, or one
     // that is not a database at all, fails here rather than at open.
     QSqlQuery sorgu(vt);
     if (!sorgu.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-        return SqlHatası(sorgu.lastError());
+        return SqlHatasi(sorgu.lastError());
 
     for (const Tablo& tablo : Beklenen) {
         const QString ad = QString::fromLatin1(tablo.ad);
-        QSqlQuery sütunlar(vt);
-        sütunlar.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
-        sütunlar.addBindValue(ad);
-        if (!sütunlar.exec())
-            return SqlHatası(sütunlar.lastError());
+        QSqlQuery sutunlar(vt);
+        sutunlar.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
+        sutunlar.addBindValue(ad);
+        if (!sutunlar.exec())
+            return SqlHatasi(sutunlar.lastError());
         QStringList bulunan;
-        while (sütunlar.next())
-            bulunan << sütunlar.value(0).toString();
+        while (sutunlar.next())
+            bulunan << sutunlar.value(0).toString();
         if (bulunan.isEmpty())
-            return DepoHatası::yeni(DepoHatası::Genel,
+            return DepoHatasi::yeni(DepoHatasi::Genel,
                 QStringLiteral("Veritabanında %1 tablosu yok. Dosya bir Kavrion veritabanı değil.").arg(ad));
-        for (const QString& sütun : tablo.sütunlar) {
-            if (!bulunan.contains(sütun))
-                return DepoHatası::yeni(DepoHatası::Genel,
-                    QStringLiteral("Veritabanındaki %1 tablosunda %2 sütunu yok.").arg(ad, sütun));
+        for (const QString& sutun : tablo.sutunlar) {
+            if (!bulunan.contains(sutun))
+                return DepoHatasi::yeni(DepoHatasi::Genel,
+                    QStringLiteral("Veritabanındaki %1 tablosunda %2 sütunu yok.").arg(ad, sutun));
         }
     }
     return {};

@@ -5,12 +5,12 @@
 #include <QSqlDatabase>
 
 // The two tables of Proje.mdb.
-namespace Şema {
+namespace Sema {
 
 // Creates both tables in an empty database, in one transaction.
-DepoHatası Kur(QSqlDatabase& vt);
+DepoHatasi Kur(QSqlDatabase& vt);
 
 // Tells whether the database holds both tables with every column the application reads.
-DepoHatası Denetle(QSqlDatabase& vt);
+DepoHatasi Denetle(QSqlDatabase& vt);
 
 } // namespace Şema

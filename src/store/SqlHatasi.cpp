@@ -1,68 +1,68 @@
 #include "store/SqlHatasi.h"
 
-DepoHatası SqlHatası(const QSqlError& hata)
+DepoHatasi SqlHatasi(const QSqlError& hata)
 {
-    bool sayı = false;
-    const int numara = hata.nativeErrorCode().toInt(&sayı);
-    return MotorHatası(sayı ? numara : DepoHatası::Genel, hata.databaseText());
+    bool sayi = false;
+    const int numara = hata.nativeErrorCode().toInt(&sayi);
+    return MotorHatasi(sayi ? numara : DepoHatasi::Genel, hata.databaseText());
 }
 
-DepoHatası MotorHatası(int motorNumarası, const QString& motor)
+DepoHatasi MotorHatasi(int motorNumarasi, const QString& motor)
 {
     // The primary code: the extended ones (2067 for a UNIQUE refusal) mean nothing more to a user.
-    int numara = motorNumarası & 0xff;
+    int numara = motorNumarasi & 0xff;
     if (numara == 0)
-        numara = DepoHatası::Genel;
+        numara = DepoHatasi::Genel;
 
-    QString açıklama;
+    QString aciklama;
     switch (numara) {
     case 5:
     case 6:
-        açıklama = QStringLiteral("Veritabanı başka bir program tarafından kullanılıyor (kilitli). "
+        aciklama = QStringLiteral("Veritabanı başka bir program tarafından kullanılıyor (kilitli). "
                                   "Biraz sonra yeniden deneyin.");
         break;
     case 3:
     case 23:
-        açıklama = QStringLiteral("Veritabanı dosyasına erişme izniniz yok.");
+        aciklama = QStringLiteral("Veritabanı dosyasına erişme izniniz yok.");
         break;
     case 8:
         // Writing on would change a file nobody will see again; a restart opens the one now there.
-        if (motorNumarası == TaşınmışDosya)
-            açıklama = QStringLiteral("Veritabanı dosyası Kavrion açıkken taşınmış, silinmiş ya da yerine başka "
+        if (motorNumarasi == TasinmisDosya)
+            aciklama = QStringLiteral("Veritabanı dosyası Kavrion açıkken taşınmış, silinmiş ya da yerine başka "
                                       "bir dosya konmuş; değişiklik kaydedilmedi. Kavrion'u yeniden başlatın.");
         // Nothing is read-only here but the reader: the file waits for a writer to undo a change cut short.
-        else if (motorNumarası == GeriAlınmamışYazma)
-            açıklama = QStringLiteral("Veritabanında yarıda kalmış bir değişiklik var; salt okunur açıldığı için geri "
+        else if (motorNumarasi == GeriAlinmamisYazma)
+            aciklama = QStringLiteral("Veritabanında yarıda kalmış bir değişiklik var; salt okunur açıldığı için geri "
                                       "alınamadı. Kavrion'u açıp kapatmak dosyayı onarır.");
         else
-            açıklama = QStringLiteral("Veritabanına yazılamıyor: dosya ya da bulunduğu klasör salt okunur.");
+            aciklama = QStringLiteral("Veritabanına yazılamıyor: dosya ya da bulunduğu klasör salt okunur.");
         break;
     case 10:
-        açıklama = QStringLiteral("Veritabanı dosyası okunurken ya da yazılırken bir disk hatası oluştu.");
+        aciklama = QStringLiteral("Veritabanı dosyası okunurken ya da yazılırken bir disk hatası oluştu.");
         break;
     case 11:
-        açıklama = QStringLiteral("Veritabanı dosyası bozuk.");
+        aciklama = QStringLiteral("Veritabanı dosyası bozuk.");
         break;
     case 13:
-        açıklama = QStringLiteral("Disk dolu: değişiklik kaydedilemedi.");
+        aciklama = QStringLiteral("Disk dolu: değişiklik kaydedilemedi.");
         break;
     case 14:
-        açıklama = QStringLiteral("Veritabanı dosyası açılamadı: dosya yok ya da erişilemiyor.");
+        aciklama = QStringLiteral("Veritabanı dosyası açılamadı: dosya yok ya da erişilemiyor.");
         break;
     case 19:
         if (motor.contains(QLatin1String("ProjeTablosu.ProjeAdi")))
-            açıklama = QStringLiteral("Bu adla kayıtlı bir proje zaten var. Başka bir ad girin.");
+            aciklama = QStringLiteral("Bu adla kayıtlı bir proje zaten var. Başka bir ad girin.");
         else if (motor.contains(QLatin1String("FaaliyetlerTablosu.Kodu")))
-            açıklama = QStringLiteral("Bu projede aynı kodla bir faaliyet zaten var.");
+            aciklama = QStringLiteral("Bu projede aynı kodla bir faaliyet zaten var.");
         else
-            açıklama = QStringLiteral("Girilen değer veritabanına kaydedilemiyor.");
+            aciklama = QStringLiteral("Girilen değer veritabanına kaydedilemiyor.");
         break;
     case 26:
-        açıklama = QStringLiteral("Dosya bir veritabanı değil.");
+        aciklama = QStringLiteral("Dosya bir veritabanı değil.");
         break;
     default:
-        açıklama = QStringLiteral("Veritabanı işlemi yapılamadı.");
+        aciklama = QStringLiteral("Veritabanı işlemi yapılamadı.");
         break;
     }
-    return {numara, açıklama, motor};
+    return {numara, aciklama, motor};
 }

@@ -5,14 +5,14 @@
 #include <QSqlError>
 
 // SQLite's extended code for a file that was renamed, deleted or replaced while open.
-constexpr int TaşınmışDosya = 1032;
+constexpr int TasinmisDosya = 1032;
 // SQLite's extended code for a journal left by a writer that stopped mid-change, which
 // a read-only connection cannot roll back.
-constexpr int GeriAlınmamışYazma = 776;
+constexpr int GeriAlinmamisYazma = 776;
 
 // Turns an error of the SQLite driver into the number and plain Turkish text the user sees.
-DepoHatası SqlHatası(const QSqlError& hata);
+DepoHatasi SqlHatasi(const QSqlError& hata);
 
 // The same for an SQLite result code (primary or extended) and the engine's own text,
 // which goes to the details.
-DepoHatası MotorHatası(int motorNumarası, const QString& motor = QString());
+DepoHatasi MotorHatasi(int motorNumarasi, const QString& motor = QString());

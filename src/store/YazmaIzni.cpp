@@ -9,11 +9,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-DepoHatası YazmaİzniniDenetle(const QSqlDatabase& vt)
+DepoHatasi YazmaIzniniDenetle(const QSqlDatabase& vt)
 {
     QSqlQuery sorgu(vt);
     if (!sorgu.exec(QStringLiteral("PRAGMA database_list")))
-        return SqlHatası(sorgu.lastError());
+        return SqlHatasi(sorgu.lastError());
     QString dosya;
     while (sorgu.next()) {
         if (sorgu.value(1).toString() == QLatin1String("main"))
@@ -24,6 +24,6 @@ DepoHatası YazmaİzniniDenetle(const QSqlDatabase& vt)
     // The effective rights, as open() would judge them now; a file that is gone is
     // left to SQLite, which reports it as moved.
     if (faccessat(AT_FDCWD, QFile::encodeName(dosya).constData(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
-        return MotorHatası(DepoHatası::SaltOkunur);
+        return MotorHatasi(DepoHatasi::SaltOkunur);
     return {};
 }

@@ -8,4 +8,4 @@ class QSqlDatabase;
 // read-only since it was opened. SQLite keeps writing through the descriptor it
 // opened with write access, so without this a file the user has just protected
 // would still be changed.
-DepoHatası YazmaİzniniDenetle(const QSqlDatabase& vt);
+DepoHatasi YazmaIzniniDenetle(const QSqlDatabase& vt);

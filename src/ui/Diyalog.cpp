@@ -2,15 +2,15 @@
 
 #include "ui/layout/Kurucu.h"
 
-Diyalog::Diyalog(const DiyalogBağlamı& bağlam) : QWidget(bağlam.sahip), m_bağlam(bağlam)
+Diyalog::Diyalog(const DiyalogBaglami& baglam) : QWidget(baglam.sahip), m_baglam(baglam)
 {
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-void Diyalog::ÖneGetir()
+void Diyalog::OneGetir()
 {
-    if (!m_gösterildi) {
-        m_gösterildi = true;
+    if (!m_gosterildi) {
+        m_gosterildi = true;
         show();
         Ortala(this);
     }

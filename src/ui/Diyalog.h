@@ -9,26 +9,26 @@
 // unloads it: the next opening starts afresh.
 class Diyalog : public QWidget {
 public:
-    explicit Diyalog(const DiyalogBağlamı& bağlam);
+    explicit Diyalog(const DiyalogBaglami& baglam);
 
     // Shows the dialog centred over its owner the first time, then brings it to the front.
-    void ÖneGetir();
+    void OneGetir();
 
 protected:
-    const DiyalogBağlamı& bağlam() const { return m_bağlam; }
+    const DiyalogBaglami& baglam() const { return m_baglam; }
 
 private:
-    DiyalogBağlamı m_bağlam;
-    bool m_gösterildi = false;
+    DiyalogBaglami m_baglam;
+    bool m_gosterildi = false;
 };
 
 // The dialog of that kind that is open, or a new one, brought to the front. A dialog
 // closed in this same event is deleted only afterwards: it is no longer open.
-template <typename Form, typename... Argümanlar>
-Form* AçYaDaÖneGetir(QPointer<Form>& form, const DiyalogBağlamı& bağlam, Argümanlar&&... argümanlar)
+template <typename Form, typename... Argumanlar>
+Form* AcYaDaOneGetir(QPointer<Form>& form, const DiyalogBaglami& baglam, Argumanlar&&... argumanlar)
 {
     if (!form || form->isHidden())
-        form = new Form(bağlam, std::forward<Argümanlar>(argümanlar)...);
-    form->ÖneGetir();
+        form = new Form(baglam, std::forward<Argumanlar>(argumanlar)...);
+    form->OneGetir();
     return form;
 }

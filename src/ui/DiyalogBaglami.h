@@ -10,10 +10,10 @@ class QWidget;
 // What a dialog is given by the window that opens it: its owner, the store, the
 // project selected there, and whom to tell after it has written. The dialogs know
 // nothing else of the main window.
-struct DiyalogBağlamı {
+struct DiyalogBaglami {
     QWidget* sahip = nullptr;
     ProjeDeposu depo;
-    std::function<QString()> seçiliProje;
-    std::function<void()> projelerDeğişti;    // a project was added, renamed or its dates changed
-    std::function<void()> faaliyetlerDeğişti; // an activity of the selected project was written
+    std::function<QString()> seciliProje;
+    std::function<void()> projelerDegisti;    // a project was added, renamed or its dates changed
+    std::function<void()> faaliyetlerDegisti; // an activity of the selected project was written
 };

@@ -7,7 +7,7 @@
 
 // What the main window shows: the project as it was read and its activities; no
 // project after a failed read or with nothing selected.
-struct GösterilenKayıtlar {
-    std::optional<KayıtlıProje> proje;
-    QVector<KayıtlıFaaliyet> faaliyetler;
+struct GosterilenKayitlar {
+    std::optional<KayitliProje> proje;
+    QVector<KayitliFaaliyet> faaliyetler;
 };

@@ -5,45 +5,45 @@
 namespace Mesaj {
 namespace {
 
-Gösterici& Yerine()
+Gosterici& Yerine()
 {
-    static Gösterici gösterici;
-    return gösterici;
+    static Gosterici gosterici;
+    return gosterici;
 }
 
 QMessageBox::StandardButton Kutu(QWidget* sahibi, const QString& metin, QMessageBox::Icon simge,
-                                 const QString& ayrıntı = QString())
+                                 const QString& ayrinti = QString())
 {
-    const QString başlık = QStringLiteral("Kavrion");
+    const QString baslik = QStringLiteral("Kavrion");
     if (Yerine())
-        return Yerine()(sahibi, başlık, metin, simge, ayrıntı);
+        return Yerine()(sahibi, baslik, metin, simge, ayrinti);
 
-    QMessageBox kutu(simge, başlık, metin, QMessageBox::NoButton, sahibi);
-    kutu.setDetailedText(ayrıntı);
+    QMessageBox kutu(simge, baslik, metin, QMessageBox::NoButton, sahibi);
+    kutu.setDetailedText(ayrinti);
     if (simge == QMessageBox::Question) {
         kutu.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         kutu.setDefaultButton(QMessageBox::Yes);
     } else {
         kutu.setStandardButtons(QMessageBox::Ok);
     }
-    const auto yanıt = static_cast<QMessageBox::StandardButton>(kutu.exec());
+    const auto yanit = static_cast<QMessageBox::StandardButton>(kutu.exec());
     // Give the keyboard back to the window the box came from: the rules that showed it put
     // the focus on a field there, and without a window manager nothing else would.
     if (sahibi)
         sahibi->window()->activateWindow();
-    return yanıt;
+    return yanit;
 }
 
 } // namespace
 
-QMessageBox::StandardButton Göster(QWidget* sahibi, const QString& metin, Tür tür)
+QMessageBox::StandardButton Goster(QWidget* sahibi, const QString& metin, Tur tur)
 {
-    switch (tür) {
-    case Tür::Soru:
+    switch (tur) {
+    case Tur::Soru:
         return Kutu(sahibi, metin, QMessageBox::Question);
-    case Tür::Hata:
+    case Tur::Hata:
         return Kutu(sahibi, metin, QMessageBox::Critical);
-    case Tür::Bilgi:
+    case Tur::Bilgi:
         break;
     }
     return Kutu(sahibi, metin, QMessageBox::Information);
@@ -51,23 +51,23 @@ QMessageBox::StandardButton Göster(QWidget* sahibi, const QString& metin, Tür 
 
 bool Onayla(QWidget* sahibi, const QString& metin)
 {
-    return Göster(sahibi, metin, Tür::Soru) != QMessageBox::No;
+    return Goster(sahibi, metin, Tur::Soru) != QMessageBox::No;
 }
 
-void HatayıGöster(QWidget* sahibi, const DepoHatası& hata)
+void HatayiGoster(QWidget* sahibi, const DepoHatasi& hata)
 {
-    Kutu(sahibi, HataMetni(hata), QMessageBox::Critical, hata.ayrıntı);
+    Kutu(sahibi, HataMetni(hata), QMessageBox::Critical, hata.ayrinti);
 }
 
-void GöstericiKur(Gösterici gösterici)
+void GostericiKur(Gosterici gosterici)
 {
-    Yerine() = std::move(gösterici);
+    Yerine() = std::move(gosterici);
 }
 
-void ReddiGöster(QWidget* sahibi, const DepoHatası& hata, const std::function<void()>& yenile)
+void ReddiGoster(QWidget* sahibi, const DepoHatasi& hata, const std::function<void()>& yenile)
 {
-    HatayıGöster(sahibi, hata);
-    if (hata.numara == DepoHatası::Bulunamadı)
+    HatayiGoster(sahibi, hata);
+    if (hata.numara == DepoHatasi::Bulunamadi)
         yenile();
 }
 

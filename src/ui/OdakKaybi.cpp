@@ -7,11 +7,11 @@
 
 namespace {
 
-class OdakKaybıSüzgeci : public QObject {
+class OdakKaybiSuzgeci : public QObject {
 public:
-    OdakKaybıSüzgeci(QWidget* alan, std::function<void()> kural) : QObject(alan), m_kural(std::move(kural)) {}
+    OdakKaybiSuzgeci(QWidget* alan, std::function<void()> kural) : QObject(alan), m_kural(std::move(kural)) {}
 
-    void Çalıştır() const { m_kural(); }
+    void Calistir() const { m_kural(); }
 
 protected:
     bool eventFilter(QObject* nesne, QEvent* olay) override
@@ -19,7 +19,7 @@ protected:
         if (olay->type() == QEvent::FocusOut) {
             const Qt::FocusReason neden = static_cast<QFocusEvent*>(olay)->reason();
             if (neden != Qt::ActiveWindowFocusReason && neden != Qt::PopupFocusReason)
-                Çalıştır();
+                Calistir();
         }
         return QObject::eventFilter(nesne, olay);
     }
@@ -30,18 +30,18 @@ private:
 
 } // namespace
 
-void OdakKaybındaÇalıştır(QWidget* alan, std::function<void()> kural)
+void OdakKaybindaCalistir(QWidget* alan, std::function<void()> kural)
 {
-    alan->installEventFilter(new OdakKaybıSüzgeci(alan, std::move(kural)));
+    alan->installEventFilter(new OdakKaybiSuzgeci(alan, std::move(kural)));
 }
 
-void OdaktakiAlanınKuralınıÇalıştır(QWidget* pencere)
+void OdaktakiAlaninKuraliniCalistir(QWidget* pencere)
 {
     const QWidget* odak = pencere->focusWidget();
     if (!odak)
         return;
-    for (const QObject* çocuk : odak->children()) {
-        if (const auto* süzgeç = dynamic_cast<const OdakKaybıSüzgeci*>(çocuk))
-            süzgeç->Çalıştır();
+    for (const QObject* cocuk : odak->children()) {
+        if (const auto* suzgec = dynamic_cast<const OdakKaybiSuzgeci*>(cocuk))
+            suzgec->Calistir();
     }
 }

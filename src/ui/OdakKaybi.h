@@ -9,9 +9,9 @@ class QWidget;
 // application or a message box takes the focus, so a rule's own message box does
 // not run the rule again. The rule runs to its end before the control that took the
 // focus acts on the same click or key.
-void OdakKaybındaÇalıştır(QWidget* alan, std::function<void()> kural);
+void OdakKaybindaCalistir(QWidget* alan, std::function<void()> kural);
 
 // Runs the rule of the field of `pencere` that has the focus, if it has one. A save
 // calls this first: a button pressed without taking the focus (through the
 // accessibility interface, as a screen reader or voice control does) must not skip it.
-void OdaktakiAlanınKuralınıÇalıştır(QWidget* pencere);
+void OdaktakiAlaninKuraliniCalistir(QWidget* pencere);

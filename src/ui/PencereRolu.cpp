@@ -7,14 +7,14 @@
 
 namespace {
 
-const char* const RolÖzelliği = "kavrionErisilebilirRol";
+const char* const RolOzelligi = "kavrionErisilebilirRol";
 
 QAccessibleInterface* Fabrika(const QString&, QObject* nesne)
 {
     auto* pencere = qobject_cast<QWidget*>(nesne);
     if (!pencere || !pencere->isWindow())
         return nullptr;
-    const QVariant rol = pencere->property(RolÖzelliği);
+    const QVariant rol = pencere->property(RolOzelligi);
     if (!rol.isValid())
         return nullptr;
     return new QAccessibleWidget(pencere, static_cast<QAccessible::Role>(rol.toInt()));
@@ -22,12 +22,12 @@ QAccessibleInterface* Fabrika(const QString&, QObject* nesne)
 
 } // namespace
 
-void PencereRolünüKur(QWidget* pencere, bool anaPencere)
+void PencereRolunuKur(QWidget* pencere, bool anaPencere)
 {
     static const bool kuruldu = [] {
         QAccessible::installFactory(Fabrika);
         return true;
     }();
     Q_UNUSED(kuruldu);
-    pencere->setProperty(RolÖzelliği, int(anaPencere ? QAccessible::Window : QAccessible::Dialog));
+    pencere->setProperty(RolOzelligi, int(anaPencere ? QAccessible::Window : QAccessible::Dialog));
 }

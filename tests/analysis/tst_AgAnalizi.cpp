@@ -9,43 +9,43 @@ namespace {
 
 // Activities from "code:duration:predecessors" texts separated by blanks; a duration
 // that is not a number is kept as another program would have left it.
-QVector<KayıtlıFaaliyet> Faaliyetler(const QString& tanım)
+QVector<KayitliFaaliyet> Faaliyetler(const QString& tanim)
 {
-    QVector<KayıtlıFaaliyet> faaliyetler;
-    for (const QString& parça : tanım.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QStringList alan = parça.split(QLatin1Char(':'));
-        bool sayı = false;
-        const qint32 süre = alan.value(1).toInt(&sayı);
-        Saklı<qint32> saklı{sayı ? QVariant(süre) : QVariant(alan.value(1)), {}};
-        if (sayı)
-            saklı.değer = süre;
-        faaliyetler.append({alan.value(0), alan.value(0).toLower(), saklı, alan.value(2)});
+    QVector<KayitliFaaliyet> faaliyetler;
+    for (const QString& parca : tanim.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList alan = parca.split(QLatin1Char(':'));
+        bool sayi = false;
+        const qint32 sure = alan.value(1).toInt(&sayi);
+        Sakli<qint32> sakli{sayi ? QVariant(sure) : QVariant(alan.value(1)), {}};
+        if (sayi)
+            sakli.deger = sure;
+        faaliyetler.append({alan.value(0), alan.value(0).toLower(), sakli, alan.value(2)});
     }
     return faaliyetler;
 }
 
-KayıtlıProje Tarihli(const QString& başlama = "2026-03-01", const QString& bitiş = "2026-03-11")
+KayitliProje Tarihli(const QString& baslama = "2026-03-01", const QString& bitis = "2026-03-11")
 {
     auto Tarih = [](const QString& metin) {
         const QDate tarih = QDate::fromString(metin, Qt::ISODate);
-        return Saklı<QDate>{metin.isEmpty() ? QVariant() : QVariant(metin),
+        return Sakli<QDate>{metin.isEmpty() ? QVariant() : QVariant(metin),
                             tarih.isValid() ? std::optional<QDate>(tarih) : std::nullopt};
     };
-    return {QStringLiteral("P"), Tarih(başlama), Tarih(bitiş)};
+    return {QStringLiteral("P"), Tarih(baslama), Tarih(bitis)};
 }
 
 // "ES/EF/LS/LF/total/free", a star for a critical one.
-QString Rakamlar(const AğAnalizi& analiz)
+QString Rakamlar(const AgAnalizi& analiz)
 {
-    QStringList sonuç;
+    QStringList sonuc;
     for (const FaaliyetAnalizi& f : analiz.faaliyetler)
-        sonuç << QStringLiteral("%1/%2/%3/%4/%5/%6%7")
+        sonuc << QStringLiteral("%1/%2/%3/%4/%5/%6%7")
                      .arg(f.es).arg(f.ef).arg(f.ls).arg(f.lf).arg(f.toplamBolluk).arg(f.serbestBolluk)
                      .arg(f.kritik ? QStringLiteral("*") : QString());
-    return sonuç.join(QLatin1Char(' '));
+    return sonuc.join(QLatin1Char(' '));
 }
 
-QString Yollar(const AğAnalizi& analiz)
+QString Yollar(const AgAnalizi& analiz)
 {
     QStringList yollar;
     for (const QStringList& yol : analiz.kritikYollar)
@@ -56,14 +56,14 @@ QString Yollar(const AğAnalizi& analiz)
 // k diamonds in a row, each a tie of two equal branches: 2^k critical paths.
 QString Elmaslar(int k)
 {
-    QString tanım = QStringLiteral("A:1:");
+    QString tanim = QStringLiteral("A:1:");
     QChar son = QLatin1Char('A');
     for (int i = 0; i < k; ++i) {
-        const QChar sol(son.unicode() + 1), sağ(son.unicode() + 2), birleşim(son.unicode() + 3);
-        tanım += QStringLiteral(" %1:1:%4 %2:1:%4 %3:1:%1,%2").arg(sol).arg(sağ).arg(birleşim).arg(son);
-        son = birleşim;
+        const QChar sol(son.unicode() + 1), sag(son.unicode() + 2), birlesim(son.unicode() + 3);
+        tanim += QStringLiteral(" %1:1:%4 %2:1:%4 %3:1:%1,%2").arg(sol).arg(sag).arg(birlesim).arg(son);
+        son = birlesim;
     }
-    return tanım;
+    return tanim;
 }
 
 } // namespace
@@ -72,15 +72,15 @@ class NetworkAnalysisTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(Türkçe); }
+    void initTestCase() { QLocale::setDefault(Turkce); }
 
     void handWorkedNetworks_data()
     {
-        QTest::addColumn<QString>("tanım");
+        QTest::addColumn<QString>("tanim");
         QTest::addColumn<QString>("rakamlar");
         QTest::addColumn<QString>("yollar");
-        QTest::addColumn<QString>("sayı");
-        QTest::addColumn<int>("anaYolSırası");
+        QTest::addColumn<QString>("sayi");
+        QTest::addColumn<int>("anaYolSirasi");
         QTest::newRow("four-activity sample") << "A:3: B:2:A C:4:A D:1:B,C"
                                               << "0/3/0/3/0/0* 3/5/5/7/2/2 3/7/3/7/0/0* 7/8/7/8/0/0*" << "A,C,D"
                                               << "1" << 0;
@@ -110,23 +110,23 @@ private slots:
     }
     void handWorkedNetworks()
     {
-        QFETCH(QString, tanım);
-        QFETCH(int, anaYolSırası);
-        const AğAnalizi analiz = AnaliziHesapla(Faaliyetler(tanım), Tarihli());
-        QCOMPARE(analiz.hesaplanamıyor, QString());
+        QFETCH(QString, tanim);
+        QFETCH(int, anaYolSirasi);
+        const AgAnalizi analiz = AnaliziHesapla(Faaliyetler(tanim), Tarihli());
+        QCOMPARE(analiz.hesaplanamiyor, QString());
         QTEST(Rakamlar(analiz), "rakamlar");
         QTEST(Yollar(analiz), "yollar");
-        QTEST(analiz.kritikYolSayısı, "sayı");
+        QTEST(analiz.kritikYolSayisi, "sayi");
         QCOMPARE(analiz.kalanYollar, QString());
-        QCOMPARE(analiz.anaPenceredekiYolSırası, anaYolSırası);
-        QCOMPARE(analiz.anaPenceredekiYolKritik, anaYolSırası >= 0);
-        QCOMPARE(analiz.yolNotu.contains(QStringLiteral("biri değil")), anaYolSırası < 0);
+        QCOMPARE(analiz.anaPenceredekiYolSirasi, anaYolSirasi);
+        QCOMPARE(analiz.anaPenceredekiYolKritik, anaYolSirasi >= 0);
+        QCOMPARE(analiz.yolNotu.contains(QStringLiteral("biri değil")), anaYolSirasi < 0);
     }
 
     void pathsBeyondTheListing_data()
     {
         QTest::addColumn<int>("elmas");
-        QTest::addColumn<QString>("sayı");
+        QTest::addColumn<QString>("sayi");
         QTest::addColumn<QString>("kalan");
         QTest::newRow("2^10 paths") << 10 << "1024" << "ve 24 yol daha";
         QTest::newRow("2^70 paths, beyond 64 bits") << 70 << "1180591620717411303424"
@@ -135,10 +135,10 @@ private slots:
     void pathsBeyondTheListing()
     {
         QFETCH(int, elmas);
-        const AğAnalizi analiz = AnaliziHesapla(Faaliyetler(Elmaslar(elmas)), Tarihli());
-        QTEST(analiz.kritikYolSayısı, "sayı");
+        const AgAnalizi analiz = AnaliziHesapla(Faaliyetler(Elmaslar(elmas)), Tarihli());
+        QTEST(analiz.kritikYolSayisi, "sayi");
         QTEST(analiz.kalanYollar, "kalan");
-        QCOMPARE(analiz.kritikYollar.size(), KritikYolSınırı);
+        QCOMPARE(analiz.kritikYollar.size(), KritikYolSiniri);
         // By the codes along them: every fork takes its left branch first.
         QCOMPARE(analiz.kritikYollar.first().at(1), QStringLiteral("B"));
         QCOMPARE(analiz.kritikYollar.first().size(), 2 * elmas + 1);
@@ -147,32 +147,32 @@ private slots:
 
     void whyCritical_data()
     {
-        QTest::addColumn<QString>("tanım");
-        QTest::addColumn<int>("satır");
+        QTest::addColumn<QString>("tanim");
+        QTest::addColumn<int>("satir");
         QTest::addColumn<QString>("neden");
-        const QString örnek = QStringLiteral("A:3: B:2:A C:4:A D:1:B,C");
-        QTest::newRow("first") << örnek << 0
+        const QString ornek = QStringLiteral("A:3: B:2:A C:4:A D:1:B,C");
+        QTest::newRow("first") << ornek << 0
                                << "Kritik: hiçbir önceki faaliyeti beklemeden 0. günde başlıyor; gecikirse C "
                                   "faaliyeti de gecikir.";
-        QTest::newRow("float to a successor") << örnek << 1
+        QTest::newRow("float to a successor") << ornek << 1
                                               << "2 gün kayabilir; en geç bitişini D faaliyetinin en geç başlaması "
                                                  "belirliyor.";
-        QTest::newRow("driven") << örnek << 2 << "Kritik: A bitince başlıyor; gecikirse D faaliyeti de gecikir.";
-        QTest::newRow("last") << örnek << 3 << "Kritik: C bitince başlıyor; gecikirse proje de gecikir.";
+        QTest::newRow("driven") << ornek << 2 << "Kritik: A bitince başlıyor; gecikirse D faaliyeti de gecikir.";
+        QTest::newRow("last") << ornek << 3 << "Kritik: C bitince başlıyor; gecikirse proje de gecikir.";
         QTest::newRow("float to the finish") << "A:2: B:1:A C:4:A" << 1
                                              << "3 gün kayabilir; en geç bitişini projenin bitişi belirliyor.";
     }
     void whyCritical()
     {
-        QFETCH(QString, tanım);
-        QFETCH(int, satır);
-        QTEST(AnaliziHesapla(Faaliyetler(tanım), Tarihli()).faaliyetler.at(satır).neden, "neden");
+        QFETCH(QString, tanim);
+        QFETCH(int, satir);
+        QTEST(AnaliziHesapla(Faaliyetler(tanim), Tarihli()).faaliyetler.at(satir).neden, "neden");
     }
 
     void notComputable_data()
     {
-        QTest::addColumn<QString>("tanım");
-        QTest::addColumn<QString>("açıklama");
+        QTest::addColumn<QString>("tanim");
+        QTest::addColumn<QString>("aciklama");
         QTest::newRow("unknown code") << "A:1: B:1:X" << "B faaliyetinin önceki faaliyeti X tanımlı değil.";
         QTest::newRow("duration not a number") << "A:1: B:abc:A" << "B faaliyetinin süresi \"abc\" bir tam sayı değil.";
         QTest::newRow("one row, not a number") << "A:x:" << "A faaliyetinin süresi \"x\" bir tam sayı değil.";
@@ -186,10 +186,10 @@ private slots:
     }
     void notComputable()
     {
-        QFETCH(QString, tanım);
-        QFETCH(QString, açıklama);
-        const AğAnalizi analiz = AnaliziHesapla(Faaliyetler(tanım), Tarihli());
-        QCOMPARE(analiz.hesaplanamıyor, QStringLiteral("Hesaplanamıyor: ") + açıklama);
+        QFETCH(QString, tanim);
+        QFETCH(QString, aciklama);
+        const AgAnalizi analiz = AnaliziHesapla(Faaliyetler(tanim), Tarihli());
+        QCOMPARE(analiz.hesaplanamiyor, QStringLiteral("Hesaplanamıyor: ") + aciklama);
         QVERIFY(analiz.faaliyetler.isEmpty());
         QVERIFY(analiz.kritikYollar.isEmpty());
         QVERIFY(analiz.plan.metin.isEmpty());
@@ -197,70 +197,70 @@ private slots:
 
     void planAgainstTheProjectDates_data()
     {
-        QTest::addColumn<QString>("başlama");
-        QTest::addColumn<QString>("bitiş");
+        QTest::addColumn<QString>("baslama");
+        QTest::addColumn<QString>("bitis");
         QTest::addColumn<QString>("metin");
-        QTest::addColumn<QDate>("enErkenBitiş");
-        QTest::addColumn<QDate>("cBaşlama"); // C runs from day 3 to day 7
-        const QDate dokuzMart(2026, 3, 9), dörtMart(2026, 3, 4);
-        QTest::newRow("float") << "2026-03-01" << "2026-03-11" << "2 gün pay" << dokuzMart << dörtMart;
-        QTest::newRow("on time") << "2026-03-01" << "2026-03-09" << "0 gün pay" << dokuzMart << dörtMart;
-        QTest::newRow("delay") << "2026-03-01" << "2026-03-05" << "4 gün gecikme" << dokuzMart << dörtMart;
+        QTest::addColumn<QDate>("enErkenBitis");
+        QTest::addColumn<QDate>("cBaslama"); // C runs from day 3 to day 7
+        const QDate dokuzMart(2026, 3, 9), dortMart(2026, 3, 4);
+        QTest::newRow("float") << "2026-03-01" << "2026-03-11" << "2 gün pay" << dokuzMart << dortMart;
+        QTest::newRow("on time") << "2026-03-01" << "2026-03-09" << "0 gün pay" << dokuzMart << dortMart;
+        QTest::newRow("delay") << "2026-03-01" << "2026-03-05" << "4 gün gecikme" << dokuzMart << dortMart;
         QTest::newRow("across a year") << "2025-12-30" << "2026-01-01" << "6 gün gecikme" << QDate(2026, 1, 7)
                                        << QDate(2026, 1, 2);
         QTest::newRow("no end date") << "2026-03-01" << "" << "Projenin bitiş tarihi girilmemiş." << dokuzMart
-                                     << dörtMart;
+                                     << dortMart;
         QTest::newRow("start not a date") << "31.02.2026" << "2026-03-11"
                                           << "Projenin başlama tarihi \"31.02.2026\" bir tarih değil." << QDate()
                                           << QDate();
     }
     void planAgainstTheProjectDates()
     {
-        QFETCH(QString, başlama);
-        QFETCH(QString, bitiş);
-        const AğAnalizi analiz = AnaliziHesapla(Faaliyetler("A:3: B:2:A C:4:A D:1:B,C"), Tarihli(başlama, bitiş));
+        QFETCH(QString, baslama);
+        QFETCH(QString, bitis);
+        const AgAnalizi analiz = AnaliziHesapla(Faaliyetler("A:3: B:2:A C:4:A D:1:B,C"), Tarihli(baslama, bitis));
         QTEST(analiz.plan.metin, "metin");
-        QTEST(analiz.plan.enErkenBitiş, "enErkenBitiş");
-        QTEST(analiz.faaliyetler.at(2).başlama, "cBaşlama");
-        QCOMPARE(analiz.faaliyetler.at(2).bitiş.isValid(), analiz.faaliyetler.at(2).başlama.isValid());
+        QTEST(analiz.plan.enErkenBitis, "enErkenBitis");
+        QTEST(analiz.faaliyetler.at(2).baslama, "cBaslama");
+        QCOMPARE(analiz.faaliyetler.at(2).bitis.isValid(), analiz.faaliyetler.at(2).baslama.isValid());
     }
 
     // The main window's ES, EF and path on a few hundred random networks full of ties,
     // zero and negative durations.
     void agreesWithTheMainWindow()
     {
-        std::mt19937 üreteç(20261207);
-        for (int ağ = 0; ağ < 300; ++ağ) {
-            const int n = std::uniform_int_distribution<int>(2, 60)(üreteç);
-            const bool negatifOlabilir = ağ % 3 == 0;
-            QString tanım;
+        std::mt19937 uretec(20261207);
+        for (int ag = 0; ag < 300; ++ag) {
+            const int n = std::uniform_int_distribution<int>(2, 60)(uretec);
+            const bool negatifOlabilir = ag % 3 == 0;
+            QString tanim;
             for (int i = 0; i < n; ++i) {
-                const int süre = std::uniform_int_distribution<int>(negatifOlabilir ? -3 : 0, 4)(üreteç);
-                QStringList öncekiler;
-                for (int k = std::uniform_int_distribution<int>(1, 3)(üreteç); i > 0 && k > 0; --k)
-                    öncekiler << QChar('A' + std::uniform_int_distribution<int>(0, i - 1)(üreteç));
-                tanım += QStringLiteral("%1:%2:%3 ").arg(QChar('A' + i)).arg(süre).arg(öncekiler.join(','));
+                const int sure = std::uniform_int_distribution<int>(negatifOlabilir ? -3 : 0, 4)(uretec);
+                QStringList oncekiler;
+                for (int k = std::uniform_int_distribution<int>(1, 3)(uretec); i > 0 && k > 0; --k)
+                    oncekiler << QChar('A' + std::uniform_int_distribution<int>(0, i - 1)(uretec));
+                tanim += QStringLiteral("%1:%2:%3 ").arg(QChar('A' + i)).arg(sure).arg(oncekiler.join(','));
             }
-            const QVector<KayıtlıFaaliyet> faaliyetler = Faaliyetler(tanım);
-            QVector<ÇizelgeSatırı> satırlar;
-            for (const KayıtlıFaaliyet& f : faaliyetler)
-                satırlar.append({f.kodu, f.adı, QString::number(*f.süre.değer), f.öncekiler, {}, {}});
-            const ÇizelgeSonucu çizelge = ÇizelgeyiHesapla(satırlar);
-            const AğAnalizi analiz = AnaliziHesapla(faaliyetler, Tarihli());
-            const QByteArray ne = tanım.toUtf8();
+            const QVector<KayitliFaaliyet> faaliyetler = Faaliyetler(tanim);
+            QVector<CizelgeSatiri> satirlar;
+            for (const KayitliFaaliyet& f : faaliyetler)
+                satirlar.append({f.kodu, f.adi, QString::number(*f.sure.deger), f.oncekiler, {}, {}});
+            const CizelgeSonucu cizelge = CizelgeyiHesapla(satirlar);
+            const AgAnalizi analiz = AnaliziHesapla(faaliyetler, Tarihli());
+            const QByteArray ne = tanim.toUtf8();
             for (int i = 0; i < n; ++i) {
-                QVERIFY2(QString::number(analiz.faaliyetler.at(i).es) == satırlar.at(i).es, ne);
-                QVERIFY2(QString::number(analiz.faaliyetler.at(i).ef) == satırlar.at(i).ef, ne);
+                QVERIFY2(QString::number(analiz.faaliyetler.at(i).es) == satirlar.at(i).es, ne);
+                QVERIFY2(QString::number(analiz.faaliyetler.at(i).ef) == satirlar.at(i).ef, ne);
             }
-            QVERIFY2(analiz.anaPenceredekiYol == çizelge.kritikYol, ne);
+            QVERIFY2(analiz.anaPenceredekiYol == cizelge.kritikYol, ne);
             QVERIFY2(analiz.anaPenceredekiYolKritik || negatifOlabilir, ne);
             if (analiz.kalanYollar.isEmpty())
-                QVERIFY2((analiz.anaPenceredekiYolSırası >= 0) == analiz.anaPenceredekiYolKritik, ne);
-            if (analiz.anaPenceredekiYolSırası >= 0)
-                QVERIFY2(analiz.kritikYollar.at(analiz.anaPenceredekiYolSırası).join(',') == çizelge.kritikYol, ne);
+                QVERIFY2((analiz.anaPenceredekiYolSirasi >= 0) == analiz.anaPenceredekiYolKritik, ne);
+            if (analiz.anaPenceredekiYolSirasi >= 0)
+                QVERIFY2(analiz.kritikYollar.at(analiz.anaPenceredekiYolSirasi).join(',') == cizelge.kritikYol, ne);
             // Counted without walking, listed by walking: the two must agree.
             if (analiz.kalanYollar.isEmpty())
-                QVERIFY2(analiz.kritikYolSayısı == QString::number(analiz.kritikYollar.size()), ne);
+                QVERIFY2(analiz.kritikYolSayisi == QString::number(analiz.kritikYollar.size()), ne);
             QVERIFY2(std::is_sorted(analiz.kritikYollar.begin(), analiz.kritikYollar.end()), ne);
         }
     }

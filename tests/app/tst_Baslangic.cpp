@@ -21,10 +21,10 @@ Q_DECLARE_METATYPE(Bozukluk)
 namespace {
 
 int denenen = 0;
-int atlatılan = 0;
-int değişen = 0;
+int atlatilan = 0;
+int degisen = 0;
 
-void BağlantılarıKapat()
+void BaglantilariKapat()
 {
     for (const QString& ad : QSqlDatabase::connectionNames()) {
         QSqlDatabase::database(ad, false).close();
@@ -32,7 +32,7 @@ void BağlantılarıKapat()
     }
 }
 
-bool PencereGörünüyor()
+bool PencereGorunuyor()
 {
     for (QWidget* pencere : QApplication::topLevelWidgets()) {
         if (pencere->isVisible())
@@ -47,36 +47,36 @@ class StartUpTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(Türkçe); }
-    void cleanup() { BağlantılarıKapat(); }
+    void init() { QLocale::setDefault(Turkce); }
+    void cleanup() { BaglantilariKapat(); }
     void cleanupTestCase()
     {
-        ÖzetYaz(QStringLiteral("start-up faults: injected %1, survived %2, folders with a file created or changed %3")
-                    .arg(denenen).arg(atlatılan).arg(değişen));
+        OzetYaz(QStringLiteral("start-up faults: injected %1, survived %2, folders with a file created or changed %3")
+                    .arg(denenen).arg(atlatilan).arg(degisen));
     }
 
     void brokenDatabaseEndsWithOneBox_data()
     {
         QTest::addColumn<Bozukluk>("bozukluk");
         QTest::addColumn<QString>("metin");
-        const QString açılamadı = QStringLiteral("Hata 14: Veritabanı dosyası açılamadı: dosya yok ya da erişilemiyor.");
+        const QString acilamadi = QStringLiteral("Hata 14: Veritabanı dosyası açılamadı: dosya yok ya da erişilemiyor.");
         const QString tablosuz = QStringLiteral("Hata 1: Veritabanında ProjeTablosu tablosu yok. "
                                                 "Dosya bir Kavrion veritabanı değil.");
-        QTest::newRow("missing") << Bozukluk::Yok << açılamadı;
-        QTest::newRow("a folder") << Bozukluk::Klasör << açılamadı;
-        QTest::newRow("empty file") << Bozukluk::Boş << tablosuz;
-        QTest::newRow("random bytes") << Bozukluk::Çöp
+        QTest::newRow("missing") << Bozukluk::Yok << acilamadi;
+        QTest::newRow("a folder") << Bozukluk::Klasor << acilamadi;
+        QTest::newRow("empty file") << Bozukluk::Bos << tablosuz;
+        QTest::newRow("random bytes") << Bozukluk::Cop
                                       << QStringLiteral("Hata 26: Dosya bir veritabanı değil.");
         QTest::newRow("no tables") << Bozukluk::Tablosuz << tablosuz;
         QTest::newRow("a column missing")
-            << Bozukluk::SütunuEksik
+            << Bozukluk::SutunuEksik
             << QStringLiteral("Hata 1: Veritabanındaki FaaliyetlerTablosu tablosunda OncekiFaaliyet sütunu yok.");
         QTest::newRow("no row number column")
             << Bozukluk::KimliksizTablo
             << QStringLiteral("Hata 1: Veritabanındaki ProjeTablosu tablosunda Kimlik sütunu yok.");
-        QTest::newRow("no read permission") << Bozukluk::Okunamaz << açılamadı;
+        QTest::newRow("no read permission") << Bozukluk::Okunamaz << acilamadi;
         QTest::newRow("locked exclusively")
-            << Bozukluk::ÖzelKilitli
+            << Bozukluk::OzelKilitli
             << QStringLiteral("Hata 5: Veritabanı başka bir program tarafından kullanılıyor (kilitli). "
                               "Biraz sonra yeniden deneyin.");
     }
@@ -85,26 +85,26 @@ private slots:
         QFETCH(Bozukluk, bozukluk);
         QFETCH(QString, metin);
         QTemporaryDir dizin;
-        const BozukVeritabanı bozuk(dizin.path(), bozukluk);
-        QVERIFY(bozuk.hazır());
-        const QStringList önce = KlasörGörünümü(dizin.path());
+        const BozukVeritabani bozuk(dizin.path(), bozukluk);
+        QVERIFY(bozuk.hazir());
+        const QStringList once = KlasorGorunumu(dizin.path());
         ++denenen;
 
-        MesajKaydı kayıt;
+        MesajKaydi kayit;
         {
-            const DosyaİzinleriGeçerli izinler;
-            QVERIFY(!Başlat(dizin.path()));
+            const DosyaIzinleriGecerli izinler;
+            QVERIFY(!Baslat(dizin.path()));
         }
-        QCOMPARE(kayıt.sayı(), 1);
-        QCOMPARE(kayıt.son().başlık, QStringLiteral("Kavrion"));
-        QCOMPARE(kayıt.son().simge, QMessageBox::Critical);
-        QCOMPARE(kayıt.son().metin, metin);
-        QVERIFY(!PencereGörünüyor());
+        QCOMPARE(kayit.sayi(), 1);
+        QCOMPARE(kayit.son().baslik, QStringLiteral("Kavrion"));
+        QCOMPARE(kayit.son().simge, QMessageBox::Critical);
+        QCOMPARE(kayit.son().metin, metin);
+        QVERIFY(!PencereGorunuyor());
         QVERIFY(QSqlDatabase::connectionNames().isEmpty());
-        const QStringList sonra = KlasörGörünümü(dizin.path());
-        değişen += sonra == önce ? 0 : 1;
-        QCOMPARE(sonra, önce);
-        ++atlatılan;
+        const QStringList sonra = KlasorGorunumu(dizin.path());
+        degisen += sonra == once ? 0 : 1;
+        QCOMPARE(sonra, once);
+        ++atlatilan;
     }
 
     // The file beside the executable, read-only, opens for reading; a command that
@@ -112,31 +112,31 @@ private slots:
     void readOnlyFileOpensAndRefusesWrites()
     {
         QTemporaryDir dizin;
-        const BozukVeritabanı bozuk(dizin.path(), Bozukluk::SaltOkunur);
-        QVERIFY(bozuk.hazır());
-        const QStringList önce = KlasörGörünümü(dizin.path());
+        const BozukVeritabani bozuk(dizin.path(), Bozukluk::SaltOkunur);
+        QVERIFY(bozuk.hazir());
+        const QStringList once = KlasorGorunumu(dizin.path());
         ++denenen;
 
-        MesajKaydı kayıt;
-        const DosyaİzinleriGeçerli izinler;
-        const auto pencere = Başlat(dizin.path());
+        MesajKaydi kayit;
+        const DosyaIzinleriGecerli izinler;
+        const auto pencere = Baslat(dizin.path());
         QVERIFY(pencere && pencere->isVisible());
-        QCOMPARE(kayıt.sayı(), 0);
+        QCOMPARE(kayit.sayi(), 0);
         QCOMPARE(pencere->ProjeListesi->Metinler(), QStringList{"ALFA"});
-        pencere->ProjeListesi->Seç(0);
-        QTest::mouseClick(pencere->ProjeSilDüğmesi, Qt::LeftButton);
-        QCOMPARE(kayıt.hatalar(), QStringList{"Hata 8: Veritabanına yazılamıyor: dosya ya da bulunduğu klasör "
+        pencere->ProjeListesi->Sec(0);
+        QTest::mouseClick(pencere->ProjeSilDugmesi, Qt::LeftButton);
+        QCOMPARE(kayit.hatalar(), QStringList{"Hata 8: Veritabanına yazılamıyor: dosya ya da bulunduğu klasör "
                                               "salt okunur."});
         QCOMPARE(pencere->ProjeListesi->Metinler(), QStringList{"ALFA"});
-        const QStringList sonra = KlasörGörünümü(dizin.path());
-        değişen += sonra == önce ? 0 : 1;
-        QCOMPARE(sonra, önce);
-        ++atlatılan;
+        const QStringList sonra = KlasorGorunumu(dizin.path());
+        degisen += sonra == once ? 0 : 1;
+        QCOMPARE(sonra, once);
+        ++atlatilan;
     }
 
     void qtTextsAreTurkish()
     {
-        TürkçeArayüzüYükle(*qApp);
+        TurkceArayuzuYukle(*qApp);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Evet"));
     }
 };

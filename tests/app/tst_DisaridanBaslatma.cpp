@@ -18,13 +18,13 @@
 namespace {
 
 // Runs xdotool and gives its output, or nothing when it failed.
-QByteArray Xdotool(const QString& ekran, const QStringList& argümanlar)
+QByteArray Xdotool(const QString& ekran, const QStringList& argumanlar)
 {
     QProcess xdotool;
     QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
     ortam.insert(QStringLiteral("DISPLAY"), ekran);
     xdotool.setProcessEnvironment(ortam);
-    xdotool.start(QStringLiteral("xdotool"), argümanlar);
+    xdotool.start(QStringLiteral("xdotool"), argumanlar);
     if (!xdotool.waitForFinished(10000) || xdotool.exitCode() != 0)
         return {};
     return xdotool.readAllStandardOutput().trimmed();
@@ -32,8 +32,8 @@ QByteArray Xdotool(const QString& ekran, const QStringList& argümanlar)
 
 const QString AnaPencere = QStringLiteral("^Zelvora - CPM \\(Kritik Yol Yöntemi\\) Uygulaması$");
 
-int başlatılan = 0;
-int doğruBiten = 0;
+int baslatilan = 0;
+int dogruBiten = 0;
 
 } // namespace
 
@@ -60,9 +60,9 @@ private slots:
             m_xvfb.terminate();
             m_xvfb.waitForFinished(5000);
         }
-        ÖzetYaz(QStringLiteral("real executable started from outside (a missing file, a second start on the same "
+        OzetYaz(QStringLiteral("real executable started from outside (a missing file, a second start on the same "
                                "file, after a killed one): %1 starts, ended as expected %2 times")
-                    .arg(başlatılan).arg(doğruBiten));
+                    .arg(baslatilan).arg(dogruBiten));
     }
 
     // Every kind of broken file is tried in-process in tst_Baslangic; this shows that
@@ -72,18 +72,18 @@ private slots:
     {
         QTemporaryDir dizin;
         const QString program = dizin.path() + QStringLiteral("/kavrion");
-        QVERIFY(QFile::copy(YardımcıProgram(QStringLiteral("kavrion")), program));
-        const QStringList önce = KlasörGörünümü(dizin.path());
+        QVERIFY(QFile::copy(YardimciProgram(QStringLiteral("kavrion")), program));
+        const QStringList once = KlasorGorunumu(dizin.path());
         QProcess kavrion;
-        ProgramıÇalıştır(kavrion, program);
+        ProgramiCalistir(kavrion, program);
         const QByteArray pencere = PencereyiBekle(QStringLiteral("^Kavrion$"), kavrion.processId());
         QVERIFY2(!pencere.isEmpty(), kavrion.readAllStandardError().constData());
-        Tuşla(pencere, QStringLiteral("Return"));
+        Tusla(pencere, QStringLiteral("Return"));
         QVERIFY(kavrion.waitForFinished(15000));
         QCOMPARE(kavrion.exitStatus(), QProcess::NormalExit);
         QVERIFY(kavrion.exitCode() != 0);
-        QCOMPARE(KlasörGörünümü(dizin.path()), önce);
-        ++doğruBiten;
+        QCOMPARE(KlasorGorunumu(dizin.path()), once);
+        ++dogruBiten;
     }
 
     // One process per file: a second start on the same file ends at once with status 0
@@ -92,34 +92,34 @@ private slots:
     {
         QTemporaryDir birinci, ikinci;
         const QString ilkProgram = Kopyala(birinci.path());
-        const QString başkaProgram = Kopyala(ikinci.path());
-        QProcess ilk, başka, yine;
-        ProgramıÇalıştır(ilk, ilkProgram);
+        const QString baskaProgram = Kopyala(ikinci.path());
+        QProcess ilk, baska, yine;
+        ProgramiCalistir(ilk, ilkProgram);
         const QByteArray ilkPencere = PencereyiBekle(AnaPencere, ilk.processId());
         QVERIFY(!ilkPencere.isEmpty());
-        ProgramıÇalıştır(başka, başkaProgram);
-        const QByteArray başkaPencere = PencereyiBekle(AnaPencere, başka.processId());
-        QVERIFY(!başkaPencere.isEmpty());
+        ProgramiCalistir(baska, baskaProgram);
+        const QByteArray baskaPencere = PencereyiBekle(AnaPencere, baska.processId());
+        QVERIFY(!baskaPencere.isEmpty());
         // Without a window manager the server turns down the focus request (its time
         // is older than xdotool's), so "in front" is read from the stacking order,
         // which search gives bottom first.
-        const auto üstteki = [&] { return Xdotool(m_ekran, {"search", "--onlyvisible", "--name", AnaPencere})
+        const auto ustteki = [&] { return Xdotool(m_ekran, {"search", "--onlyvisible", "--name", AnaPencere})
                                               .split('\n').last(); };
-        Xdotool(m_ekran, {"windowraise", QString::fromLatin1(başkaPencere)});
-        QTRY_COMPARE_WITH_TIMEOUT(üstteki(), başkaPencere, 5000);
+        Xdotool(m_ekran, {"windowraise", QString::fromLatin1(baskaPencere)});
+        QTRY_COMPARE_WITH_TIMEOUT(ustteki(), baskaPencere, 5000);
 
-        ProgramıÇalıştır(yine, ilkProgram);
+        ProgramiCalistir(yine, ilkProgram);
         QVERIFY(yine.waitForFinished(10000));
         QCOMPARE(yine.exitStatus(), QProcess::NormalExit);
         QCOMPARE(yine.exitCode(), 0);
-        ++doğruBiten;
-        QTRY_COMPARE_WITH_TIMEOUT(üstteki(), ilkPencere, 5000);
+        ++dogruBiten;
+        QTRY_COMPARE_WITH_TIMEOUT(ustteki(), ilkPencere, 5000);
 
-        for (auto [süreç, pencere] : {std::pair(&ilk, ilkPencere), std::pair(&başka, başkaPencere)}) {
-            Tuşla(pencere, QStringLiteral("Escape"));
-            QVERIFY(süreç->waitForFinished(15000));
-            QCOMPARE(süreç->exitCode(), 0);
-            ++doğruBiten;
+        for (auto [surec, pencere] : {std::pair(&ilk, ilkPencere), std::pair(&baska, baskaPencere)}) {
+            Tusla(pencere, QStringLiteral("Escape"));
+            QVERIFY(surec->waitForFinished(15000));
+            QCOMPARE(surec->exitCode(), 0);
+            ++dogruBiten;
         }
         QCOMPARE(Kalanlar(), QStringList());
     }
@@ -130,75 +130,75 @@ private slots:
         QTemporaryDir dizin;
         const QString program = Kopyala(dizin.path());
         QProcess ilk;
-        ProgramıÇalıştır(ilk, program);
+        ProgramiCalistir(ilk, program);
         QVERIFY(!PencereyiBekle(AnaPencere, ilk.processId()).isEmpty());
         ilk.kill();
         QVERIFY(ilk.waitForFinished(5000));
         QVERIFY(!Kalanlar().isEmpty()); // the lock a killed holder leaves behind
-        ++doğruBiten;
+        ++dogruBiten;
 
         QProcess sonraki;
-        ProgramıÇalıştır(sonraki, program);
+        ProgramiCalistir(sonraki, program);
         const QByteArray pencere = PencereyiBekle(AnaPencere, sonraki.processId());
         QVERIFY2(!pencere.isEmpty(), sonraki.readAllStandardError().constData());
-        Tuşla(pencere, QStringLiteral("Escape"));
+        Tusla(pencere, QStringLiteral("Escape"));
         QVERIFY(sonraki.waitForFinished(15000));
         QCOMPARE(sonraki.exitCode(), 0);
-        ++doğruBiten;
+        ++dogruBiten;
         // The killed holder's lock and pipe were taken over and are gone with the next.
         QCOMPARE(Kalanlar(), QStringList());
     }
 
 private:
-    // A copy of the program beside a sound Proje.mdb in `klasör`.
-    static QString Kopyala(const QString& klasör)
+    // A copy of the program beside a sound Proje.mdb in `klasor`.
+    static QString Kopyala(const QString& klasor)
     {
-        ŞemadanOluştur(VeritabanıYolu(klasör));
-        const QString program = klasör + QStringLiteral("/kavrion");
-        QFile::copy(YardımcıProgram(QStringLiteral("kavrion")), program);
+        SemadanOlustur(VeritabaniYolu(klasor));
+        const QString program = klasor + QStringLiteral("/kavrion");
+        QFile::copy(YardimciProgram(QStringLiteral("kavrion")), program);
         return program;
     }
 
-    void ProgramıÇalıştır(QProcess& kavrion, const QString& program)
+    void ProgramiCalistir(QProcess& kavrion, const QString& program)
     {
         QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
         ortam.insert(QStringLiteral("DISPLAY"), m_ekran);
         ortam.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        ortam.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_çalışma.path());
+        ortam.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_calisma.path());
         kavrion.setProcessEnvironment(ortam);
         kavrion.start(program);
-        ++başlatılan;
+        ++baslatilan;
         QVERIFY(kavrion.waitForStarted(5000));
     }
 
-    // The window whose title matches, of the process `süreç` when one is given.
-    QByteArray PencereyiBekle(const QString& başlık, qint64 süreç = 0) const
+    // The window whose title matches, of the process `surec` when one is given.
+    QByteArray PencereyiBekle(const QString& baslik, qint64 surec = 0) const
     {
         // The pattern must come last: xdotool reads what follows it as its next command.
-        QStringList argümanlar{"search", "--all", "--onlyvisible"};
-        if (süreç)
-            argümanlar << "--pid" << QString::number(süreç);
-        argümanlar << "--name" << başlık;
+        QStringList argumanlar{"search", "--all", "--onlyvisible"};
+        if (surec)
+            argumanlar << "--pid" << QString::number(surec);
+        argumanlar << "--name" << baslik;
         QByteArray pencereler;
-        if (!QTest::qWaitFor([&] { return !(pencereler = Xdotool(m_ekran, argümanlar)).isEmpty(); }, 30000))
+        if (!QTest::qWaitFor([&] { return !(pencereler = Xdotool(m_ekran, argumanlar)).isEmpty(); }, 30000))
             return {};
         return pencereler.split('\n').first();
     }
 
-    void Tuşla(const QByteArray& pencere, const QString& tuş) const
+    void Tusla(const QByteArray& pencere, const QString& tus) const
     {
-        Xdotool(m_ekran, {"windowfocus", "--sync", QString::fromLatin1(pencere), "key", tuş});
+        Xdotool(m_ekran, {"windowfocus", "--sync", QString::fromLatin1(pencere), "key", tus});
     }
 
     // What the program keeps while it runs (its lock, its pipe) in a folder of the test's own.
     QStringList Kalanlar() const
     {
-        return QDir(m_çalışma.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        return QDir(m_calisma.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
     }
 
     QString m_ekran;
     QProcess m_xvfb;
-    QTemporaryDir m_çalışma;
+    QTemporaryDir m_calisma;
 };
 
 QTEST_GUILESS_MAIN(RealExecutableTest)

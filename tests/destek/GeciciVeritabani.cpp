@@ -6,57 +6,57 @@
 #include <QTest>
 #include <algorithm>
 
-bool DosyadaÇalıştır(const QString& yol, const QStringList& komutlar)
+bool DosyadaCalistir(const QString& yol, const QStringList& komutlar)
 {
-    const GeçiciBağlantı bağlantı(yol, ProjeDeposu::Açılış::Oluştur);
-    QSqlQuery sorgu(bağlantı.vt());
-    return !bağlantı.hata() && std::all_of(komutlar.begin(), komutlar.end(), [&](const QString& k) { return sorgu.exec(k); });
+    const GeciciBaglanti baglanti(yol, ProjeDeposu::Acilis::Olustur);
+    QSqlQuery sorgu(baglanti.vt());
+    return !baglanti.hata() && std::all_of(komutlar.begin(), komutlar.end(), [&](const QString& k) { return sorgu.exec(k); });
 }
 
-void ŞemadanOluştur(const QString& yol)
+void SemadanOlustur(const QString& yol)
 {
-    const GeçiciBağlantı bağlantı(yol, ProjeDeposu::Açılış::Oluştur);
-    QSqlDatabase vt = bağlantı.vt();
-    const DepoHatası hata = bağlantı.hata() ? bağlantı.hata() : Şema::Kur(vt);
-    QVERIFY2(!hata, qPrintable(hata.açıklama));
+    const GeciciBaglanti baglanti(yol, ProjeDeposu::Acilis::Olustur);
+    QSqlDatabase vt = baglanti.vt();
+    const DepoHatasi hata = baglanti.hata() ? baglanti.hata() : Sema::Kur(vt);
+    QVERIFY2(!hata, qPrintable(hata.aciklama));
 }
 
-GeçiciVeritabanı::GeçiciVeritabanı(const QString& klasör) : m_klasör(klasör.isEmpty() ? m_dizin.path() : klasör)
+GeciciVeritabani::GeciciVeritabani(const QString& klasor) : m_klasor(klasor.isEmpty() ? m_dizin.path() : klasor)
 {
-    ŞemadanOluştur(yol());
-    m_bağlantı = std::make_unique<GeçiciBağlantı>(yol());
-    if (m_bağlantı->hata())
-        qFatal("geçici veritabanı açılamadı: %s", qPrintable(m_bağlantı->hata().açıklama));
+    SemadanOlustur(yol());
+    m_baglanti = std::make_unique<GeciciBaglanti>(yol());
+    if (m_baglanti->hata())
+        qFatal("geçici veritabanı açılamadı: %s", qPrintable(m_baglanti->hata().aciklama));
 }
 
-void GeçiciVeritabanı::ProjeEkle(const QString& ad, const QDate& başlama, const QDate& bitiş,
+void GeciciVeritabani::ProjeEkle(const QString& ad, const QDate& baslama, const QDate& bitis,
                                  const QVector<Faaliyet>& faaliyetler) const
 {
-    DepoHatası hata = depo().ProjeEkle({ad, başlama, bitiş});
+    DepoHatasi hata = depo().ProjeEkle({ad, baslama, bitis});
     for (int i = 0; i < faaliyetler.size() && !hata; ++i)
         hata = depo().FaaliyetEkle(ad, faaliyetler[i]);
-    QVERIFY2(!hata, qPrintable(hata.açıklama));
+    QVERIFY2(!hata, qPrintable(hata.aciklama));
 }
 
-void ÖrnekProjeler(const GeçiciVeritabanı& vt)
+void OrnekProjeler(const GeciciVeritabani& vt)
 {
     vt.ProjeEkle("ALFA", QDate(2026, 1, 1), QDate(2026, 1, 31), {{"A", "a", 3, ""}, {"B", "b", 2, "A"}, {"C", "c", 4, "A"}});
     vt.ProjeEkle("BETA", QDate(2026, 2, 1), QDate(2026, 2, 28), {{"A", "beta", 1, ""}});
 }
 
-QStringList GeçiciVeritabanı::DosyadakiSatırlar(const QString& yol)
+QStringList GeciciVeritabani::DosyadakiSatirlar(const QString& yol)
 {
-    QStringList satırlar;
-    const GeçiciBağlantı bağlantı(yol, ProjeDeposu::Açılış::Ham);
-    QSqlQuery sorgu(bağlantı.vt());
+    QStringList satirlar;
+    const GeciciBaglanti baglanti(yol, ProjeDeposu::Acilis::Ham);
+    QSqlQuery sorgu(baglanti.vt());
     sorgu.exec(QStringLiteral("SELECT 'P', ProjeAdi, BaslamaTarihi, BitisTarihi, '' FROM ProjeTablosu"
                               " UNION ALL SELECT 'F|' || Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet"
                               " FROM FaaliyetlerTablosu"));
-    while (!bağlantı.hata() && sorgu.next()) {
+    while (!baglanti.hata() && sorgu.next()) {
         QStringList alanlar;
         for (int i = 0; i < 5; ++i)
             alanlar << sorgu.value(i).toString();
-        satırlar << alanlar.join(QLatin1Char('|'));
+        satirlar << alanlar.join(QLatin1Char('|'));
     }
-    return satırlar;
+    return satirlar;
 }

@@ -6,33 +6,33 @@
 
 // Another process (kilit-tutucu) holding a write or an exclusive lock on a database
 // file for as long as this object lives.
-class KilitTutanSüreç {
+class KilitTutanSurec {
 public:
-    enum class Kilit { Yazma, Özel };
+    enum class Kilit { Yazma, Ozel };
 
-    KilitTutanSüreç(const QString& yol, Kilit kilit)
+    KilitTutanSurec(const QString& yol, Kilit kilit)
     {
-        m_süreç.start(YardımcıProgram(QStringLiteral("kilit-tutucu")),
-                      {yol, kilit == Kilit::Özel ? QStringLiteral("özel") : QStringLiteral("yazma")});
-        if (m_süreç.waitForStarted(5000) && m_süreç.waitForReadyRead(5000))
-            m_tutuyor = m_süreç.readLine().trimmed() == QStringLiteral("hazır").toUtf8();
+        m_surec.start(YardimciProgram(QStringLiteral("kilit-tutucu")),
+                      {yol, kilit == Kilit::Ozel ? QStringLiteral("özel") : QStringLiteral("yazma")});
+        if (m_surec.waitForStarted(5000) && m_surec.waitForReadyRead(5000))
+            m_tutuyor = m_surec.readLine().trimmed() == QStringLiteral("hazır").toUtf8();
     }
     // Closing its input lets the lock go.
-    ~KilitTutanSüreç()
+    ~KilitTutanSurec()
     {
-        m_süreç.closeWriteChannel();
-        if (!m_süreç.waitForFinished(5000)) {
-            m_süreç.kill();
-            m_süreç.waitForFinished(5000);
+        m_surec.closeWriteChannel();
+        if (!m_surec.waitForFinished(5000)) {
+            m_surec.kill();
+            m_surec.waitForFinished(5000);
         }
     }
-    KilitTutanSüreç(const KilitTutanSüreç&) = delete;
-    KilitTutanSüreç& operator=(const KilitTutanSüreç&) = delete;
+    KilitTutanSurec(const KilitTutanSurec&) = delete;
+    KilitTutanSurec& operator=(const KilitTutanSurec&) = delete;
 
     // True once the other process has said that it holds the lock.
     bool tutuyor() const { return m_tutuyor; }
 
 private:
-    QProcess m_süreç;
+    QProcess m_surec;
     bool m_tutuyor = false;
 };

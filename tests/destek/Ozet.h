@@ -5,7 +5,7 @@
 
 // Prints one line of the figures a reliability test reports, marked so that a script
 // can collect them from standard output: "GÜVENİLİRLİK store faults: ...".
-inline void ÖzetYaz(const QString& satır)
+inline void OzetYaz(const QString& satir)
 {
-    QTextStream(stdout) << QStringLiteral("GÜVENİLİRLİK ") << satır << Qt::endl;
+    QTextStream(stdout) << QStringLiteral("GÜVENİLİRLİK ") << satir << Qt::endl;
 }

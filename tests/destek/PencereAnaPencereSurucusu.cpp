@@ -12,38 +12,38 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-void ProjeyiSeç(TemelForm& ana, const QString& ad)
+void ProjeyiSec(TemelForm& ana, const QString& ad)
 {
-    const int satır = ana.ProjeListesi->Bul(ad);
-    QVERIFY2(satır >= 0, qPrintable(ad));
-    ana.ProjeListesi->Seç(satır);
+    const int satir = ana.ProjeListesi->Bul(ad);
+    QVERIFY2(satir >= 0, qPrintable(ad));
+    ana.ProjeListesi->Sec(satir);
 }
 
-void SatırıSeç(TemelForm& ana, const QString& kod)
+void SatiriSec(TemelForm& ana, const QString& kod)
 {
-    const QList<QTreeWidgetItem*> satırlar = ana.FaaliyetlerListesi->findItems(kod, Qt::MatchExactly, 0);
-    QVERIFY2(!satırlar.isEmpty(), qPrintable(kod));
-    ana.FaaliyetlerListesi->setCurrentItem(satırlar.first());
+    const QList<QTreeWidgetItem*> satirlar = ana.FaaliyetlerListesi->findItems(kod, Qt::MatchExactly, 0);
+    QVERIFY2(!satirlar.isEmpty(), qPrintable(kod));
+    ana.FaaliyetlerListesi->setCurrentItem(satirlar.first());
 }
 
-QStringList ListedekiSatırlar(const TemelForm& ana)
+QStringList ListedekiSatirlar(const TemelForm& ana)
 {
-    QStringList satırlar;
+    QStringList satirlar;
     for (int i = 0; i < ana.FaaliyetlerListesi->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* s = ana.FaaliyetlerListesi->topLevelItem(i);
-        satırlar << QStringLiteral("%1 %2 %3 %4 %5/%6")
+        satirlar << QStringLiteral("%1 %2 %3 %4 %5/%6")
                         .arg(s->text(0), s->text(1), s->text(2), s->text(3), s->text(4), s->text(5));
     }
-    return satırlar;
+    return satirlar;
 }
 
-QStringList ProjeAlanları(const TemelForm& ana)
+QStringList ProjeAlanlari(const TemelForm& ana)
 {
-    return {ana.BaşlamaTarihiKutusu->text(),   ana.BitişTarihiKutusu->text(),     ana.TahminiGünSayısıKutusu->text(),
-            ana.EnGeçGünSayısıKutusu->text(), ana.EnErkenGünSayısıKutusu->text(), ana.KritikYolKutusu->text()};
+    return {ana.BaslamaTarihiKutusu->text(),   ana.BitisTarihiKutusu->text(),     ana.TahminiGunSayisiKutusu->text(),
+            ana.EnGecGunSayisiKutusu->text(), ana.EnErkenGunSayisiKutusu->text(), ana.KritikYolKutusu->text()};
 }
 
-bool ÖneGetirVeBekle(QWidget* pencere)
+bool OneGetirVeBekle(QWidget* pencere)
 {
     pencere->show();
     pencere->activateWindow();
@@ -65,7 +65,7 @@ QStringList SekmeyleGez(int kez)
     return adlar;
 }
 
-void Tuşla(QWidget* alan, const QString& metin)
+void Tusla(QWidget* alan, const QString& metin)
 {
     // QTest knows keys only for Latin-1 letters; "ı" and "ğ" arrive as a keyboard
     // layout would send them, as text on an unknown key.
@@ -82,10 +82,10 @@ void Yaz(QLineEdit* alan, const QString& metin)
     QTest::mouseClick(alan, Qt::LeftButton);
     QTest::keyClick(alan, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(alan, Qt::Key_Delete);
-    Tuşla(alan, metin);
+    Tusla(alan, metin);
 }
 
-void Yapıştır(QLineEdit* alan, const QString& metin)
+void Yapistir(QLineEdit* alan, const QString& metin)
 {
     QApplication::clipboard()->setText(metin);
     QTest::mouseClick(alan, Qt::LeftButton);
@@ -93,13 +93,13 @@ void Yapıştır(QLineEdit* alan, const QString& metin)
     QTest::keyClick(alan, Qt::Key_V, Qt::ControlModifier);
 }
 
-void ErişimTuşu(QWidget* pencere, Qt::Key harf)
+void ErisimTusu(QWidget* pencere, Qt::Key harf)
 {
     // An access key presses the button at once and clicks it a moment later.
-    QList<QPointer<QAbstractButton>> düğmeler;
-    for (QAbstractButton* düğme : pencere->findChildren<QAbstractButton*>())
-        düğmeler << düğme;
+    QList<QPointer<QAbstractButton>> dugmeler;
+    for (QAbstractButton* dugme : pencere->findChildren<QAbstractButton*>())
+        dugmeler << dugme;
     QTest::keyClick(pencere, harf, Qt::AltModifier);
-    QTRY_VERIFY(std::none_of(düğmeler.begin(), düğmeler.end(),
+    QTRY_VERIFY(std::none_of(dugmeler.begin(), dugmeler.end(),
                              [](const QPointer<QAbstractButton>& d) { return d && d->isDown(); }));
 }

@@ -2,9 +2,9 @@
 
 // Data-driven checks (rows, body) run at 96 DPI with the default font and at twice the scale with a large one.
 // "İĞŞÇÖÜ gjpy" in a project row, an activity row, a text box and the list header keeps the dots above the I.
-void HarfÇizimiSatırları();
-void HarfÇiziminiDenetle();
+void HarfCizimiSatirlari();
+void HarfCiziminiDenetle();
 // Each window at the font's scale: its size and every place are the twips times one
 // factor, no control covers another, every label's text fits its box.
-void PencereÖlçüsüSatırları();
-void PencereÖlçüsünüDenetle();
+void PencereOlcusuSatirlari();
+void PencereOlcusunuDenetle();

@@ -9,36 +9,36 @@
 
 // Stands in for the application's message boxes while it lives: records every box
 // that would have been shown and answers it, so no test ever waits on a modal loop.
-class MesajKaydı {
+class MesajKaydi {
 public:
     struct Kutu {
-        QString başlık, metin;
+        QString baslik, metin;
         QMessageBox::Icon simge = QMessageBox::NoIcon;
-        QString ayrıntı;
+        QString ayrinti;
     };
 
-    MesajKaydı()
+    MesajKaydi()
     {
-        Mesaj::GöstericiKur([this](QWidget*, const QString& başlık, const QString& metin, QMessageBox::Icon simge,
-                                   const QString& ayrıntı) {
-            m_kutular.append({başlık, metin, simge, ayrıntı});
-            if (m_açıkken)
-                m_açıkken();
-            if (!m_yanıtlar.isEmpty())
-                return m_yanıtlar.dequeue();
+        Mesaj::GostericiKur([this](QWidget*, const QString& baslik, const QString& metin, QMessageBox::Icon simge,
+                                   const QString& ayrinti) {
+            m_kutular.append({baslik, metin, simge, ayrinti});
+            if (m_acikken)
+                m_acikken();
+            if (!m_yanitlar.isEmpty())
+                return m_yanitlar.dequeue();
             return simge == QMessageBox::Question ? QMessageBox::Yes : QMessageBox::Ok;
         });
     }
-    ~MesajKaydı() { Mesaj::GöstericiKur({}); }
-    MesajKaydı(const MesajKaydı&) = delete;
-    MesajKaydı& operator=(const MesajKaydı&) = delete;
+    ~MesajKaydi() { Mesaj::GostericiKur({}); }
+    MesajKaydi(const MesajKaydi&) = delete;
+    MesajKaydi& operator=(const MesajKaydi&) = delete;
 
     // The answers to give, in order; when none is queued, a question gets Yes and others OK.
-    void Yanıtla(QMessageBox::StandardButton yanıt) { m_yanıtlar.enqueue(yanıt); }
+    void Yanitla(QMessageBox::StandardButton yanit) { m_yanitlar.enqueue(yanit); }
     // Runs while each box is "open", e.g. to look at the focus at that moment.
-    void AçıkkenÇalıştır(std::function<void()> iş) { m_açıkken = std::move(iş); }
+    void AcikkenCalistir(std::function<void()> is) { m_acikken = std::move(is); }
 
-    int sayı() const { return int(m_kutular.size()); }
+    int sayi() const { return int(m_kutular.size()); }
     const QVector<Kutu>& kutular() const { return m_kutular; }
     Kutu son() const { return m_kutular.isEmpty() ? Kutu() : m_kutular.last(); }
     void Temizle() { m_kutular.clear(); }
@@ -55,6 +55,6 @@ public:
 
 private:
     QVector<Kutu> m_kutular;
-    QQueue<QMessageBox::StandardButton> m_yanıtlar;
-    std::function<void()> m_açıkken;
+    QQueue<QMessageBox::StandardButton> m_yanitlar;
+    std::function<void()> m_acikken;
 };

@@ -5,7 +5,7 @@
 
 // The path of a program built beside the test executables: kavrion itself and the
 // helpers the tests start as other processes.
-inline QString YardımcıProgram(const QString& ad)
+inline QString YardimciProgram(const QString& ad)
 {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/') + ad;
 }

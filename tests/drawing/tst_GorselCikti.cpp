@@ -10,31 +10,31 @@
 
 namespace {
 
-Rapor Ağ(const QString& ad, int n, const QString& kod = QString())
+Rapor Ag(const QString& ad, int n, const QString& kod = QString())
 {
     Rapor rapor;
     rapor.proje = {ad, {QDate(2026, 3, 1), QDate(2026, 3, 1)}, {QDate(2026, 4, 1), QDate(2026, 4, 1)}};
-    QVector<KayıtlıFaaliyet> faaliyetler;
+    QVector<KayitliFaaliyet> faaliyetler;
     // Codes are one character each, "A" onwards; the first may be given.
     const auto kodu = [&](int i) { return i == 0 && !kod.isEmpty() ? kod : QString(QChar(char16_t(u'A' + i))); };
     for (int i = 0; i < n; ++i) {
-        const QString önceki = i == 0 ? QString() : kodu(i - 1) + (i % 7 == 0 ? QStringLiteral(",") + kodu(0) : QString());
-        faaliyetler.append({kodu(i), ad, {1 + i % 4, 1 + i % 4}, önceki});
+        const QString onceki = i == 0 ? QString() : kodu(i - 1) + (i % 7 == 0 ? QStringLiteral(",") + kodu(0) : QString());
+        faaliyetler.append({kodu(i), ad, {1 + i % 4, 1 + i % 4}, onceki});
     }
     rapor.analiz = AnaliziHesapla(faaliyetler, rapor.proje);
     return rapor;
 }
 
-struct SvgOkuması {
-    QString hata, başlık;
+struct SvgOkumasi {
+    QString hata, baslik;
     QStringList metinler;
-    int çubuk = 0;
+    int cubuk = 0;
 };
 
 // Reads the SVG as any XML reader would; bars are the rectangles filled in the chart's two bar colours.
-SvgOkuması SvgOku(const QByteArray& svg)
+SvgOkumasi SvgOku(const QByteArray& svg)
 {
-    SvgOkuması okunan;
+    SvgOkumasi okunan;
     QXmlStreamReader xml(svg);
     QStringList dolgular;
     while (!xml.atEnd()) {
@@ -44,9 +44,9 @@ SvgOkuması SvgOku(const QByteArray& svg)
             dolgular << (dolgu.isEmpty() && !dolgular.isEmpty() ? dolgular.last() : dolgu);
             if (xml.name() == QLatin1String("rect") && (dolgular.last() == QLatin1String("#c42020")
                                                          || dolgular.last() == QLatin1String("#3e78b2")))
-                ++okunan.çubuk;
+                ++okunan.cubuk;
             if (xml.name() == QLatin1String("title"))
-                okunan.başlık = xml.readElementText();
+                okunan.baslik = xml.readElementText();
             else if (xml.name() == QLatin1String("text"))
                 okunan.metinler << xml.readElementText();
             if (xml.isEndElement())
@@ -59,7 +59,7 @@ SvgOkuması SvgOku(const QByteArray& svg)
     return okunan;
 }
 
-int PdfSayfaSayısı(const QByteArray& pdf)
+int PdfSayfaSayisi(const QByteArray& pdf)
 {
     return int(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type /Page\\b(?!s)"))));
 }
@@ -70,7 +70,7 @@ class DrawingExportTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(Türkçe); }
+    void initTestCase() { QLocale::setDefault(Turkce); }
 
     void svgIsReadableXmlWithEveryBar_data()
     {
@@ -85,41 +85,41 @@ private slots:
     {
         QFETCH(QString, ad);
         QFETCH(QString, kod);
-        const Rapor rapor = Ağ(ad, 12, kod);
-        QVERIFY2(rapor.analiz.hesaplanamıyor.isEmpty(), qPrintable(rapor.analiz.hesaplanamıyor));
-        const SvgOkuması okunan = SvgOku(GörselYaz(rapor, GörselBiçim::Svg, QFont()));
+        const Rapor rapor = Ag(ad, 12, kod);
+        QVERIFY2(rapor.analiz.hesaplanamiyor.isEmpty(), qPrintable(rapor.analiz.hesaplanamiyor));
+        const SvgOkumasi okunan = SvgOku(GorselYaz(rapor, GorselBicim::Svg, QFont()));
         QCOMPARE(okunan.hata, QString());
-        QCOMPARE(okunan.çubuk, 12);
+        QCOMPARE(okunan.cubuk, 12);
         // What XML cannot hold is left out; every other character is kept.
         QString beklenen = ad;
         beklenen.remove(QRegularExpression(QStringLiteral("[\\x00-\\x08\\x0b\\x0c\\x0e-\\x1f]")));
-        QCOMPARE(okunan.başlık, beklenen);
+        QCOMPARE(okunan.baslik, beklenen);
     }
 
     void aPlanThatCannotBeComputedIsExplained()
     {
-        Rapor rapor = Ağ(QStringLiteral("P"), 3);
+        Rapor rapor = Ag(QStringLiteral("P"), 3);
         rapor.analiz = AnaliziHesapla({{"A", "a", {1, 1}, ""}, {"B", "b", {1, 1}, "Z"}}, rapor.proje);
-        QVERIFY(!rapor.analiz.hesaplanamıyor.isEmpty());
-        const SvgOkuması okunan = SvgOku(GörselYaz(rapor, GörselBiçim::Svg, QFont()));
+        QVERIFY(!rapor.analiz.hesaplanamiyor.isEmpty());
+        const SvgOkumasi okunan = SvgOku(GorselYaz(rapor, GorselBicim::Svg, QFont()));
         QCOMPARE(okunan.hata, QString());
-        QCOMPARE(okunan.çubuk, 0);
+        QCOMPARE(okunan.cubuk, 0);
         // The explanation is wrapped over lines; its words are all there.
-        QCOMPARE(okunan.metinler.join(QLatin1Char(' ')).simplified(), rapor.analiz.hesaplanamıyor.simplified());
-        QCOMPARE(PdfSayfaSayısı(GörselYaz(rapor, GörselBiçim::Pdf, QFont())), 1);
-        QVERIFY(!QImage::fromData(GörselYaz(rapor, GörselBiçim::Png, QFont()), "PNG").isNull());
+        QCOMPARE(okunan.metinler.join(QLatin1Char(' ')).simplified(), rapor.analiz.hesaplanamiyor.simplified());
+        QCOMPARE(PdfSayfaSayisi(GorselYaz(rapor, GorselBicim::Pdf, QFont())), 1);
+        QVERIFY(!QImage::fromData(GorselYaz(rapor, GorselBicim::Png, QFont()), "PNG").isNull());
     }
 
     // 6,200 rows: the PNG is scaled into what viewers open, the PDF runs over many pages.
     void aLargePlanStaysOpenable()
     {
-        const Rapor rapor = Ağ(QStringLiteral("Büyük"), 6200);
-        QCOMPARE(rapor.analiz.hesaplanamıyor, QString());
-        const QImage resim = QImage::fromData(GörselYaz(rapor, GörselBiçim::Png, QFont()), "PNG");
+        const Rapor rapor = Ag(QStringLiteral("Büyük"), 6200);
+        QCOMPARE(rapor.analiz.hesaplanamiyor, QString());
+        const QImage resim = QImage::fromData(GorselYaz(rapor, GorselBicim::Png, QFont()), "PNG");
         QVERIFY(!resim.isNull());
         QVERIFY(resim.height() <= 16384 && resim.width() <= 16384);
         QVERIFY(resim.height() > 10000);
-        const int sayfa = PdfSayfaSayısı(GörselYaz(rapor, GörselBiçim::Pdf, QFont()));
+        const int sayfa = PdfSayfaSayisi(GorselYaz(rapor, GorselBicim::Pdf, QFont()));
         // A page holds some tens of table rows and of chart rows.
         QVERIFY2(sayfa > 6200 / 60 && sayfa < 6200 / 10, qPrintable(QString::number(sayfa)));
     }

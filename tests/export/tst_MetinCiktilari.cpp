@@ -19,40 +19,40 @@ const QStringList Kodlar{"A", "\"", ";", "😀", "ש", "日", "\\", "B", "C", "D
 
 // RFC 4180, strictly: a record ends with CRLF; a field holding the separator, a quote,
 // CR or LF is quoted, with its quotes doubled. Nothing when the text breaks a rule.
-std::optional<QVector<QStringList>> CsvOku(const QString& metin, QChar ayraç)
+std::optional<QVector<QStringList>> CsvOku(const QString& metin, QChar ayrac)
 {
-    QVector<QStringList> kayıtlar{{}};
+    QVector<QStringList> kayitlar{{}};
     QString alan;
-    bool tırnakta = false, alanBaşı = true;
+    bool tirnakta = false, alanBasi = true;
     for (qsizetype i = 0; i < metin.size(); ++i) {
         const QChar c = metin.at(i), sonraki = i + 1 < metin.size() ? metin.at(i + 1) : QChar();
-        if (tırnakta && c == QLatin1Char('"') && sonraki == QLatin1Char('"')) {
+        if (tirnakta && c == QLatin1Char('"') && sonraki == QLatin1Char('"')) {
             alan += metin.at(++i);
-        } else if (tırnakta && c == QLatin1Char('"')) {
-            if (sonraki != ayraç && sonraki != QLatin1Char('\r'))
+        } else if (tirnakta && c == QLatin1Char('"')) {
+            if (sonraki != ayrac && sonraki != QLatin1Char('\r'))
                 return std::nullopt;
-            tırnakta = false;
-        } else if (tırnakta) {
+            tirnakta = false;
+        } else if (tirnakta) {
             alan += c;
-        } else if (c == QLatin1Char('"') && alanBaşı) {
-            tırnakta = true;
-            alanBaşı = false;
-        } else if (c == ayraç || (c == QLatin1Char('\r') && sonraki == QLatin1Char('\n'))) {
-            kayıtlar.last() << alan;
+        } else if (c == QLatin1Char('"') && alanBasi) {
+            tirnakta = true;
+            alanBasi = false;
+        } else if (c == ayrac || (c == QLatin1Char('\r') && sonraki == QLatin1Char('\n'))) {
+            kayitlar.last() << alan;
             alan.clear();
-            alanBaşı = true;
-            if (c != ayraç)
-                kayıtlar.append(QStringList()), ++i;
+            alanBasi = true;
+            if (c != ayrac)
+                kayitlar.append(QStringList()), ++i;
         } else if (c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             return std::nullopt;
         } else {
             alan += c;
-            alanBaşı = false;
+            alanBasi = false;
         }
     }
-    if (tırnakta || !alan.isEmpty() || !kayıtlar.takeLast().isEmpty())
+    if (tirnakta || !alan.isEmpty() || !kayitlar.takeLast().isEmpty())
         return std::nullopt;
-    return kayıtlar;
+    return kayitlar;
 }
 
 } // namespace
@@ -67,9 +67,9 @@ private slots:
     void bothReadBack_data()
     {
         QTest::addColumn<QLocale>("yerel");
-        QTest::addColumn<QChar>("ayraç");
-        QTest::addColumn<QString>("başlama");
-        QTest::newRow("tr_TR") << Türkçe << QChar(';') << "2026-03-01";
+        QTest::addColumn<QChar>("ayrac");
+        QTest::addColumn<QString>("baslama");
+        QTest::newRow("tr_TR") << Turkce << QChar(';') << "2026-03-01";
         QTest::newRow("de_DE, start not a date") << Alman << QChar(';') << "yarın";
         QTest::newRow("en_US") << Amerikan << QChar(',') << "2026-03-01";
         QTest::newRow("C") << QLocale::c() << QChar(',') << "2026-03-01";
@@ -77,38 +77,38 @@ private slots:
     void bothReadBack()
     {
         QFETCH(QLocale, yerel);
-        QFETCH(QChar, ayraç);
-        QFETCH(QString, başlama);
-        QVector<KayıtlıFaaliyet> faaliyetler;
+        QFETCH(QChar, ayrac);
+        QFETCH(QString, baslama);
+        QVector<KayitliFaaliyet> faaliyetler;
         for (int i = 0; i < Adlar.size(); ++i)
             faaliyetler.append({Kodlar.at(i), Adlar.at(i), {i + 1, i + 1}, i > 0 ? QStringLiteral("A") : QString()});
-        const QDate tarih = QDate::fromString(başlama, Qt::ISODate), bitiş(2026, 4, 1);
-        Rapor rapor{{Adlar.first(), {başlama, tarih.isValid() ? std::optional(tarih) : std::nullopt}, {bitiş, bitiş}}, {}};
+        const QDate tarih = QDate::fromString(baslama, Qt::ISODate), bitis(2026, 4, 1);
+        Rapor rapor{{Adlar.first(), {baslama, tarih.isValid() ? std::optional(tarih) : std::nullopt}, {bitis, bitis}}, {}};
         rapor.analiz = AnaliziHesapla(faaliyetler, rapor.proje);
         QLocale::setDefault(yerel);
 
         const QByteArray csv = CsvYaz(rapor, yerel);
         QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
-        const auto kayıtlar = CsvOku(QString::fromUtf8(csv.mid(3)), ayraç);
-        QVERIFY(kayıtlar && kayıtlar->size() == Adlar.size() + 1);
+        const auto kayitlar = CsvOku(QString::fromUtf8(csv.mid(3)), ayrac);
+        QVERIFY(kayitlar && kayitlar->size() == Adlar.size() + 1);
         const QByteArray json = JsonYaz(rapor);
         QLocale::setDefault(QLocale::c());
         QCOMPARE(JsonYaz(rapor), json);
-        const QJsonObject kök = QJsonDocument::fromJson(json).object();
-        QCOMPARE(kök.value("proje").toString(), Adlar.first());
-        QCOMPARE(kök.value("baslama").toString(), tarih.isValid() ? başlama : QString());
-        const QJsonArray jsonFaaliyetler = kök.value("faaliyetler").toArray();
+        const QJsonObject kok = QJsonDocument::fromJson(json).object();
+        QCOMPARE(kok.value("proje").toString(), Adlar.first());
+        QCOMPARE(kok.value("baslama").toString(), tarih.isValid() ? baslama : QString());
+        const QJsonArray jsonFaaliyetler = kok.value("faaliyetler").toArray();
         QCOMPARE(jsonFaaliyetler.size(), Adlar.size());
         for (int i = 0; i < Adlar.size(); ++i) {
             const FaaliyetAnalizi& f = rapor.analiz.faaliyetler.at(i);
-            const QStringList& kayıt = kayıtlar->at(i + 1);
-            QCOMPARE(kayıt.size(), 12);
-            QCOMPARE(QStringList({kayıt.at(0), kayıt.at(1), kayıt.at(11)}),
-                     QStringList({Kodlar.at(i), Adlar.at(i), f.bitiş.toString(Qt::ISODate)}));
+            const QStringList& kayit = kayitlar->at(i + 1);
+            QCOMPARE(kayit.size(), 12);
+            QCOMPARE(QStringList({kayit.at(0), kayit.at(1), kayit.at(11)}),
+                     QStringList({Kodlar.at(i), Adlar.at(i), f.bitis.toString(Qt::ISODate)}));
             const QJsonObject j = jsonFaaliyetler.at(i).toObject();
             QCOMPARE(j.value("adi").toString(), Adlar.at(i));
             QCOMPARE(j.value("oncekiler").toVariant().toStringList(), i > 0 ? QStringList{"A"} : QStringList());
-            QCOMPARE(j.value("baslangic").toString(), f.başlama.toString(Qt::ISODate));
+            QCOMPARE(j.value("baslangic").toString(), f.baslama.toString(Qt::ISODate));
         }
     }
 };

@@ -8,14 +8,14 @@ namespace {
 const QDate Pazartesi(2026, 3, 2), Yedek(2026, 1, 5);
 
 // Activities from "code:duration:predecessors" texts, named by `adlar` (the project by the first) or by code.
-Rapor Plan(const QString& tanım, const QDate& başlama = Pazartesi, const QStringList& adlar = {})
+Rapor Plan(const QString& tanim, const QDate& baslama = Pazartesi, const QStringList& adlar = {})
 {
-    QVector<KayıtlıFaaliyet> fs;
-    for (const QString& parça : tanım.split(' ', Qt::SkipEmptyParts)) {
-        const QStringList a = parça.split(':');
+    QVector<KayitliFaaliyet> fs;
+    for (const QString& parca : tanim.split(' ', Qt::SkipEmptyParts)) {
+        const QStringList a = parca.split(':');
         fs.append({a[0], adlar.value(fs.size(), a[0]), {a[1].toInt(), a[1].toInt()}, a[2]});
     }
-    const KayıtlıProje proje{adlar.value(0, "P"), {{}, başlama.isValid() ? std::optional(başlama) : std::nullopt}, {}};
+    const KayitliProje proje{adlar.value(0, "P"), {{}, baslama.isValid() ? std::optional(baslama) : std::nullopt}, {}};
     return {proje, AnaliziHesapla(fs, proje)};
 }
 
@@ -25,18 +25,18 @@ Rapor Plan(const QString& tanım, const QDate& başlama = Pazartesi, const QStri
 QStringList Oku(const Rapor& rapor)
 {
     QByteArray xml("önceki");
-    if (const DepoHatası hata = MspdiYaz(rapor, Yedek, xml))
-        return {QString::number(hata.numara) + ' ' + hata.açıklama + (xml == "önceki" ? "" : ", XML written")};
+    if (const DepoHatasi hata = MspdiYaz(rapor, Yedek, xml))
+        return {QString::number(hata.numara) + ' ' + hata.aciklama + (xml == "önceki" ? "" : ", XML written")};
     static const QStringList alanlar = QString(
         "Project/Title Project/StartDate Project/FinishDate Project/CalendarUID Project/MinutesPerDay Calendar/UID "
         "Calendar/IsBaseCalendar WeekDay/DayType WeekDay/DayWorking WorkingTime/FromTime WorkingTime/ToTime Task/UID "
         "Task/ID Task/Name Task/OutlineLevel Task/Start Task/Finish Task/Duration Task/Milestone Task/Notes "
         "PredecessorLink/PredecessorUID PredecessorLink/Type").split(' ');
-    static const QString sıra = " SaveVersion Name Title Author ScheduleFromStart StartDate FinishDate CurrencyCode "
+    static const QString sira = " SaveVersion Name Title Author ScheduleFromStart StartDate FinishDate CurrencyCode "
         "CalendarUID DefaultStartTime DefaultFinishTime MinutesPerDay MinutesPerWeek DaysPerMonth DefaultTaskType "
         "DurationFormat WorkFormat Calendars Tasks | UID ID Name Type WBS OutlineNumber OutlineLevel Priority Start "
         "Finish Duration DurationFormat Work Estimated Milestone Summary PercentComplete Notes PredecessorLink ";
-    QStringList özet{QString()}, yol{"?"};
+    QStringList ozet{QString()}, yol{"?"};
     qsizetype yer = 0;
     QXmlStreamReader okuyucu(xml);
     while (!okuyucu.atEnd()) {
@@ -47,18 +47,18 @@ QStringList Oku(const Rapor& rapor)
         const bool bizim = okuyucu.namespaceUri() == u"http://schemas.microsoft.com/project";
         const QString ad = bizim ? okuyucu.name().toString() : "?", alan = yol.last() + '/' + ad;
         if ((yol.last() == "Task" || yol.last() == "Project")
-            && (yer = sıra.indexOf(' ' + ad + ' ', alan == "Task/UID" ? sıra.indexOf('|') : yer)) < 0)
-            özet.last() += " (" + ad + " out of order)";
+            && (yer = sira.indexOf(' ' + ad + ' ', alan == "Task/UID" ? sira.indexOf('|') : yer)) < 0)
+            ozet.last() += " (" + ad + " out of order)";
         if (alan == "Task/UID")
-            özet << QString();
+            ozet << QString();
         if (!alanlar.contains(alan))
             yol << ad; // read on inside it
         else
-            özet.last() += (özet.last().isEmpty() ? "" : ad == "ID" ? "/" : ad == "PredecessorUID" ? " <"
+            ozet.last() += (ozet.last().isEmpty() ? "" : ad == "ID" ? "/" : ad == "PredecessorUID" ? " <"
                             : ad == "Type" ? ":" : " ") + okuyucu.readElementText();
     }
-    özet.last() += okuyucu.errorString();
-    return özet;
+    ozet.last() += okuyucu.errorString();
+    return ozet;
 }
 
 } // namespace
@@ -74,8 +74,8 @@ private slots:
         QTest::addColumn<Rapor>("rapor");
         QTest::addColumn<QStringList>("okunan");
         QString takvim = " 1 480 1 1"; // the project's one calendar: every day works 08–12 and 13–17
-        for (int gün = 1; gün <= 7; ++gün)
-            takvim += QStringLiteral(" %1 1 08:00:00 12:00:00 13:00:00 17:00:00").arg(gün);
+        for (int gun = 1; gun <= 7; ++gun)
+            takvim += QStringLiteral(" %1 1 08:00:00 12:00:00 13:00:00 17:00:00").arg(gun);
         QTest::newRow("four-activity sample") << Plan("A:3: B:2:A C:4:A D:1:B,C")
             << QStringList{"P 2026-03-02T08:00:00 2026-03-09T17:00:00" + takvim,
                            "1/1 A 1 2026-03-02T08:00:00 2026-03-04T17:00:00 PT24H0M0S 0",
@@ -97,26 +97,26 @@ private slots:
             {"line breaks, emoji, right to left", "a\r\nb\nc\r 🚀 👩‍💻 مشروع עברית", "a\r\nb\nc\r 🚀 👩‍💻 مشروع עברית"},
             {"control characters", QString::fromUtf16(u"a\u0001b\u000Bc\uFFFE") + QChar(0xDC00), "a�b�c��"},
             {"10,000 characters", uzun, 'a' + QString("𝄞").repeated(511)}};
-        for (const auto& [satır, ad, okunan] : adlar)
-            QTest::newRow(qPrintable(satır)) << Plan("A:1:", Pazartesi, {ad})
+        for (const auto& [satir, ad, okunan] : adlar)
+            QTest::newRow(qPrintable(satir)) << Plan("A:1:", Pazartesi, {ad})
                 << QStringList{okunan + " 2026-03-02T08:00:00 2026-03-02T17:00:00" + takvim,
                                "1/1 " + okunan + " 1 2026-03-02T08:00:00 2026-03-02T17:00:00 PT8H0M0S 0"
                                    + (ad == uzun ? ' ' + uzun : "")};
         // 6,200 activities of 0 to 2 days, each after the one before and the one halfway back.
-        QStringList tanım, okunan{QString()};
-        QString bitiş;
-        for (int i = 0, gün = 0, süre = 0; i < 6200; ++i, gün += süre) {
-            const QString kod(QChar(u'A' + i)), başlama = Pazartesi.addDays(gün).toString(Qt::ISODate) + "T08:00:00";
-            süre = i % 3;
-            bitiş = süre ? Pazartesi.addDays(gün + süre - 1).toString(Qt::ISODate) + "T17:00:00" : başlama;
-            tanım << kod + ':' + QString::number(süre) + ':'
+        QStringList tanim, okunan{QString()};
+        QString bitis;
+        for (int i = 0, gun = 0, sure = 0; i < 6200; ++i, gun += sure) {
+            const QString kod(QChar(u'A' + i)), baslama = Pazartesi.addDays(gun).toString(Qt::ISODate) + "T08:00:00";
+            sure = i % 3;
+            bitis = sure ? Pazartesi.addDays(gun + sure - 1).toString(Qt::ISODate) + "T17:00:00" : baslama;
+            tanim << kod + ':' + QString::number(sure) + ':'
                          + (i ? QChar(u'A' + i - 1) + QString(',') + QChar(u'A' + i / 2) : "");
-            okunan << QStringLiteral("%1/%1 %2 1 %3 %4 PT%5H0M0S %6").arg(i + 1).arg(kod, başlama, bitiş).arg(süre * 8)
-                              .arg(süre ? 0 : 1) + (i ? QStringLiteral(" <%1:1").arg(i) : "")
+            okunan << QStringLiteral("%1/%1 %2 1 %3 %4 PT%5H0M0S %6").arg(i + 1).arg(kod, baslama, bitis).arg(sure * 8)
+                              .arg(sure ? 0 : 1) + (i ? QStringLiteral(" <%1:1").arg(i) : "")
                           + (i / 2 < i - 1 ? QStringLiteral(" <%1:1").arg(i / 2 + 1) : "");
         }
-        okunan[0] = "P 2026-03-02T08:00:00 " + bitiş + takvim;
-        QTest::newRow("6,200 activities") << Plan(tanım.join(' ')) << okunan;
+        okunan[0] = "P 2026-03-02T08:00:00 " + bitis + takvim;
+        QTest::newRow("6,200 activities") << Plan(tanim.join(' ')) << okunan;
         QTest::newRow("no activities") << Plan("") << QStringList{"1 Hesaplanamıyor: Projede faaliyet yok."};
         QTest::newRow("negative duration") << Plan("A:1: B:-2:A") << QStringList{
             "20 B faaliyetinin süresi eksi: Microsoft Project XML eksi süreli iş taşıyamaz."};

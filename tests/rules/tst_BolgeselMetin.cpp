@@ -5,7 +5,7 @@
 
 #include <QTest>
 
-using namespace BölgeselMetin;
+using namespace BolgeselMetin;
 
 class RegionalTextTest : public QObject {
     Q_OBJECT
@@ -21,23 +21,23 @@ private slots:
         QTest::addColumn<QLocale>("yerel");
         QTest::addColumn<QString>("tarih");
         QTest::addColumn<QString>("iso"); // empty: refused
-        QTest::newRow("31 February") << Türkçe << "31.02.2026" << "";
-        QTest::newRow("29 February, leap year") << Türkçe << "29.02.2024" << "2024-02-29";
-        QTest::newRow("29 February 2000, two digits") << Türkçe << "29.02.00" << "2000-02-29";
-        QTest::newRow("1.1.1") << Türkçe << "1.1.1" << "";
-        QTest::newRow("first day of year 1") << Türkçe << "01.01.0001" << "0001-01-01";
-        QTest::newRow("last day of year 9999") << Türkçe << "31.12.9999" << "9999-12-31";
-        QTest::newRow("year 10000") << Türkçe << "01.01.10000" << "";
-        QTest::newRow("two-digit year, this century") << Türkçe << "1.3.29" << "2029-03-01";
-        QTest::newRow("two-digit year, last century") << Türkçe << "1.3.30" << "1930-03-01";
-        QTest::newRow("en_US form under tr_TR") << Türkçe << "3/1/2026" << "";
+        QTest::newRow("31 February") << Turkce << "31.02.2026" << "";
+        QTest::newRow("29 February, leap year") << Turkce << "29.02.2024" << "2024-02-29";
+        QTest::newRow("29 February 2000, two digits") << Turkce << "29.02.00" << "2000-02-29";
+        QTest::newRow("1.1.1") << Turkce << "1.1.1" << "";
+        QTest::newRow("first day of year 1") << Turkce << "01.01.0001" << "0001-01-01";
+        QTest::newRow("last day of year 9999") << Turkce << "31.12.9999" << "9999-12-31";
+        QTest::newRow("year 10000") << Turkce << "01.01.10000" << "";
+        QTest::newRow("two-digit year, this century") << Turkce << "1.3.29" << "2029-03-01";
+        QTest::newRow("two-digit year, last century") << Turkce << "1.3.30" << "1930-03-01";
+        QTest::newRow("en_US form under tr_TR") << Turkce << "3/1/2026" << "";
         QTest::newRow("en_US two-digit year") << Amerikan << "12/31/29" << "2029-12-31";
         QTest::newRow("month 13 under en_US") << Amerikan << "13/1/2026" << "";
         QTest::newRow("ISO under de_DE") << Alman << "2026-03-01" << "2026-03-01";
         QTest::newRow("C, month name") << QLocale::c() << "1 Mar 2026" << "2026-03-01";
         QTest::newRow("C, digits only") << QLocale::c() << "1.3.2026" << "";
-        QTest::newRow("very long digits") << Türkçe << "1.1.20260000000000000000" << "";
-        QTest::newRow("blanks") << Türkçe << "   " << "";
+        QTest::newRow("very long digits") << Turkce << "1.1.20260000000000000000" << "";
+        QTest::newRow("blanks") << Turkce << "   " << "";
     }
     void hostileDates()
     {
@@ -55,7 +55,7 @@ private slots:
     void writtenDatesReadBackInEveryLocale_data()
     {
         QTest::addColumn<QLocale>("yerel");
-        for (const QLocale& yerel : {Türkçe, Amerikan, Alman, QLocale::c(), QLocale("ja_JP"), QLocale("fa_IR")})
+        for (const QLocale& yerel : {Turkce, Amerikan, Alman, QLocale::c(), QLocale("ja_JP"), QLocale("fa_IR")})
             QTest::newRow(qPrintable(yerel.name())) << yerel;
     }
     void writtenDatesReadBackInEveryLocale()

@@ -10,12 +10,12 @@ class ActivityRulesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(Türkçe); }
+    void init() { QLocale::setDefault(Turkce); }
 
     void leadingNumber_data()
     {
         QTest::addColumn<QString>("metin");
-        QTest::addColumn<double>("sayı");
+        QTest::addColumn<double>("sayi");
         QTest::newRow("comma is no decimal point") << "2,5" << 2.0;
         QTest::newRow("unit after") << "12 gün" << 12.0;
         QTest::newRow("blanks inside") << " 1\t2\n3 " << 123.0;
@@ -30,7 +30,7 @@ private slots:
     void leadingNumber()
     {
         QFETCH(QString, metin);
-        QTEST(ÖndekiSayı(metin), "sayı");
+        QTEST(OndekiSayi(metin), "sayi");
     }
 
     // One locale groups with a point, the other with a comma.
@@ -38,14 +38,14 @@ private slots:
     {
         QTest::addColumn<QLocale>("yerel");
         QTest::addColumn<QString>("girilen");
-        QTest::addColumn<QString>("gösterilen");
-        QTest::newRow("tr half away from zero") << Türkçe << "-2.5" << "-3";
-        QTest::newRow("tr no negative zero") << Türkçe << "-0.4" << "0";
-        QTest::newRow("tr negative grouped kept") << Türkçe << "-12.345.678" << "-12.345.678";
-        QTest::newRow("tr badly grouped is decimal") << Türkçe << "0.123" << "0";
-        QTest::newRow("tr beyond 32 bits kept") << Türkçe << "3000000000" << "3.000.000.000";
-        QTest::newRow("tr hexadecimal") << Türkçe << "&HFFFF" << "65.535";
-        QTest::newRow("tr too large stays") << Türkçe << "1E400" << "1E400";
+        QTest::addColumn<QString>("gosterilen");
+        QTest::newRow("tr half away from zero") << Turkce << "-2.5" << "-3";
+        QTest::newRow("tr no negative zero") << Turkce << "-0.4" << "0";
+        QTest::newRow("tr negative grouped kept") << Turkce << "-12.345.678" << "-12.345.678";
+        QTest::newRow("tr badly grouped is decimal") << Turkce << "0.123" << "0";
+        QTest::newRow("tr beyond 32 bits kept") << Turkce << "3000000000" << "3.000.000.000";
+        QTest::newRow("tr hexadecimal") << Turkce << "&HFFFF" << "65.535";
+        QTest::newRow("tr too large stays") << Turkce << "1E400" << "1E400";
         QTest::newRow("en own output kept") << Amerikan << "1,234" << "1,234";
         QTest::newRow("en point is decimal") << Amerikan << "1.234" << "1";
     }
@@ -54,10 +54,10 @@ private slots:
         QFETCH(QLocale, yerel);
         QFETCH(QString, girilen);
         QLocale::setDefault(yerel);
-        const QString gösterilen = SüreKuralı(girilen);
-        QTEST(gösterilen, "gösterilen");
-        QCOMPARE(SüreKuralı(gösterilen), gösterilen); // leaving the field again changes nothing
-        QCOMPARE(SüreSayısı(gösterilen) == 0, gösterilen == "0"); // the save check reads the same value
+        const QString gosterilen = SureKurali(girilen);
+        QTEST(gosterilen, "gosterilen");
+        QCOMPARE(SureKurali(gosterilen), gosterilen); // leaving the field again changes nothing
+        QCOMPARE(SureSayisi(gosterilen) == 0, gosterilen == "0"); // the save check reads the same value
     }
 
     // What a save stores: a 32-bit whole number, plain or regionally grouped; anything
@@ -65,32 +65,32 @@ private slots:
     void durationToStore_data()
     {
         QTest::addColumn<QLocale>("yerel");
-        QTest::addColumn<QString>("süre");
+        QTest::addColumn<QString>("sure");
         QTest::addColumn<QString>("saklanan"); // empty: refused
-        QTest::newRow("largest") << Türkçe << "2147483647" << "2147483647";
-        QTest::newRow("smallest") << Türkçe << "-2147483648" << "-2147483648";
-        QTest::newRow("one past the largest") << Türkçe << "2147483648" << "";
-        QTest::newRow("tr grouping") << Türkçe << "1.234.567" << "1234567";
+        QTest::newRow("largest") << Turkce << "2147483647" << "2147483647";
+        QTest::newRow("smallest") << Turkce << "-2147483648" << "-2147483648";
+        QTest::newRow("one past the largest") << Turkce << "2147483648" << "";
+        QTest::newRow("tr grouping") << Turkce << "1.234.567" << "1234567";
         QTest::newRow("en grouping") << Amerikan << "1,234" << "1234";
         QTest::newRow("tr grouping under en_US") << Amerikan << "1.234.567" << "";
         QTest::newRow("misplaced group") << Amerikan << "2,5" << "";
-        QTest::newRow("-0") << Türkçe << "-0" << "0";
-        QTest::newRow("blanks around") << Türkçe << "  7  " << "7";
-        QTest::newRow("1e308") << Türkçe << "1e308" << "";
-        QTest::newRow("0x10") << Türkçe << "0x10" << "";
-        QTest::newRow("Arabic-Indic digit") << Türkçe << QString::fromUtf8("\xD9\xA3") << "";
-        QTest::newRow("blanks only") << Türkçe << " \t " << "";
+        QTest::newRow("-0") << Turkce << "-0" << "0";
+        QTest::newRow("blanks around") << Turkce << "  7  " << "7";
+        QTest::newRow("1e308") << Turkce << "1e308" << "";
+        QTest::newRow("0x10") << Turkce << "0x10" << "";
+        QTest::newRow("Arabic-Indic digit") << Turkce << QString::fromUtf8("\xD9\xA3") << "";
+        QTest::newRow("blanks only") << Turkce << " \t " << "";
     }
     void durationToStore()
     {
         QFETCH(QLocale, yerel);
-        QFETCH(QString, süre);
+        QFETCH(QString, sure);
         QFETCH(QString, saklanan);
         QLocale::setDefault(yerel);
         QString neden;
-        const auto değer = KaydedilecekSüre(süre, &neden);
-        QCOMPARE(değer ? QString::number(*değer) : QString(), saklanan);
-        QCOMPARE(neden.startsWith(QStringLiteral("Öngörülen süre \"%1\" kaydedilemiyor").arg(süre)), !değer);
+        const auto deger = KaydedilecekSure(sure, &neden);
+        QCOMPARE(deger ? QString::number(*deger) : QString(), saklanan);
+        QCOMPARE(neden.startsWith(QStringLiteral("Öngörülen süre \"%1\" kaydedilemiyor").arg(sure)), !deger);
     }
 
     void nextCode_data()
@@ -111,7 +111,7 @@ private slots:
     void predecessorsMustComeBefore_data()
     {
         QTest::addColumn<QString>("kod");
-        QTest::addColumn<QString>("öncekiler");
+        QTest::addColumn<QString>("oncekiler");
         QTest::addColumn<QString>("yersiz"); // empty: accepted
         QTest::newRow("smaller letter added later") << "C" << "B" << "B";
         QTest::newRow("own code") << "C" << "A,C" << "C";
@@ -121,9 +121,9 @@ private slots:
     void predecessorsMustComeBefore()
     {
         QFETCH(QString, kod);
-        QFETCH(QString, öncekiler);
+        QFETCH(QString, oncekiler);
         const QStringList kodlar{"A", "C", "B", "D", "E"}; // in the order added, not in code order
-        QTEST(YersizÖnceki(öncekiler, ÖncekiOlabilecekKodlar(kodlar, kod)).value_or(QString()), "yersiz");
+        QTEST(YersizOnceki(oncekiler, OncekiOlabilecekKodlar(kodlar, kod)).value_or(QString()), "yersiz");
     }
 };
 

@@ -5,19 +5,19 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(TarihKararı::Tür)
+Q_DECLARE_METATYPE(TarihKarari::Tur)
 Q_DECLARE_METATYPE(EksikBilgi)
 
 class ProjectRulesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(Türkçe); }
+    void init() { QLocale::setDefault(Turkce); }
 
     void nameRule_data()
     {
         QTest::addColumn<QString>("ad");
-        QTest::addColumn<QString>("büyük");
+        QTest::addColumn<QString>("buyuk");
         QTest::newRow("dotted and dotless i") << "istanbul ılık kişi" << "İSTANBUL ILIK KİŞİ";
         QTest::newRow("Turkish letters") << "çağrı şöğüç" << "ÇAĞRI ŞÖĞÜÇ";
         QTest::newRow("digits and marks, blanks kept") << "  Iğdır-2026 (b)! " << "  IĞDIR-2026 (B)! ";
@@ -25,20 +25,20 @@ private slots:
     void nameRule()
     {
         QFETCH(QString, ad);
-        QTEST(BüyükHarfeÇevir(ad), "büyük");
+        QTEST(BuyukHarfeCevir(ad), "buyuk");
     }
 
     // Reading is tested with the hostile dates; here what the field does when left.
     void dateRule_data()
     {
-        using K = TarihKararı::Tür;
+        using K = TarihKarari::Tur;
         QTest::addColumn<QLocale>("yerel");
         QTest::addColumn<QString>("girilen");
-        QTest::addColumn<TarihKararı::Tür>("karar");
-        QTest::addColumn<QString>("yazılan");
-        QTest::newRow("tr two-digit year") << Türkçe << "01.03.26" << K::Yaz << "1.03.2026";
-        QTest::newRow("tr no 31 April") << Türkçe << "31.04.2026" << K::Reddet << "";
-        QTest::newRow("tr empty") << Türkçe << "" << K::Dokunma << "";
+        QTest::addColumn<TarihKarari::Tur>("karar");
+        QTest::addColumn<QString>("yazilan");
+        QTest::newRow("tr two-digit year") << Turkce << "01.03.26" << K::Yaz << "1.03.2026";
+        QTest::newRow("tr no 31 April") << Turkce << "31.04.2026" << K::Reddet << "";
+        QTest::newRow("tr empty") << Turkce << "" << K::Dokunma << "";
         QTest::newRow("en last century") << Amerikan << "12/31/99" << K::Yaz << "12/31/1999";
     }
     void dateRule()
@@ -46,18 +46,18 @@ private slots:
         QFETCH(QLocale, yerel);
         QFETCH(QString, girilen);
         QLocale::setDefault(yerel);
-        const TarihKararı sonuç = TarihMetniniDenetle(girilen);
-        QTEST(sonuç.tür, "karar");
-        QTEST(sonuç.metin, "yazılan");
-        if (sonuç.tür == TarihKararı::Tür::Yaz)
-            QCOMPARE(TarihMetniniDenetle(sonuç.metin).metin, sonuç.metin);
+        const TarihKarari sonuc = TarihMetniniDenetle(girilen);
+        QTEST(sonuc.tur, "karar");
+        QTEST(sonuc.metin, "yazilan");
+        if (sonuc.tur == TarihKarari::Tur::Yaz)
+            QCOMPARE(TarihMetniniDenetle(sonuc.metin).metin, sonuc.metin);
     }
 
     void dayCount_data()
     {
-        QTest::addColumn<QString>("başlama");
-        QTest::addColumn<QString>("bitiş");
-        QTest::addColumn<QString>("gün");
+        QTest::addColumn<QString>("baslama");
+        QTest::addColumn<QString>("bitis");
+        QTest::addColumn<QString>("gun");
         QTest::newRow("end first") << "5.12.2026" << "2.12.2026" << "-3";
         QTest::newRow("over a leap day") << "28.02.2024" << "1.03.2024" << "2";
         QTest::newRow("end empty") << "5.12.2026" << "" << "0";
@@ -65,9 +65,9 @@ private slots:
     }
     void dayCount()
     {
-        QFETCH(QString, başlama);
-        QFETCH(QString, bitiş);
-        QTEST(GünSayısıMetni(başlama, bitiş), "gün");
+        QFETCH(QString, baslama);
+        QFETCH(QString, bitis);
+        QTEST(GunSayisiMetni(baslama, bitis), "gun");
     }
 
     // The first row that holds decides; a text of blanks is not empty.
@@ -75,33 +75,33 @@ private slots:
     {
         using E = EksikBilgi;
         QTest::addColumn<QString>("ad");
-        QTest::addColumn<QString>("başlama");
-        QTest::addColumn<QString>("bitiş");
-        QTest::addColumn<QString>("gün");
+        QTest::addColumn<QString>("baslama");
+        QTest::addColumn<QString>("bitis");
+        QTest::addColumn<QString>("gun");
         QTest::addColumn<EksikBilgi>("eksik");
-        QTest::newRow("all empty") << "" << "" << "" << "" << E::ProjeAdı;
-        QTest::newRow("end missing") << "ALFA" << "1.03.2026" << "" << "0" << E::BitişTarihi;
+        QTest::newRow("all empty") << "" << "" << "" << "" << E::ProjeAdi;
+        QTest::newRow("end missing") << "ALFA" << "1.03.2026" << "" << "0" << E::BitisTarihi;
         QTest::newRow("blank name passes") << "   " << "1.03.2026" << "2.03.2026" << "1" << E::Yok;
-        QTest::newRow("end first") << "ALFA" << "4.03.2026" << "1.03.2026" << "-3" << E::GünSayısı;
+        QTest::newRow("end first") << "ALFA" << "4.03.2026" << "1.03.2026" << "-3" << E::GunSayisi;
         // The count is what the field says, even when the dates say otherwise.
-        QTest::newRow("count decides over dates") << "ALFA" << "1.03.2026" << "11.03.2026" << "0" << E::GünSayısı;
+        QTest::newRow("count decides over dates") << "ALFA" << "1.03.2026" << "11.03.2026" << "0" << E::GunSayisi;
         QTest::newRow("no count, dates apart") << "ALFA" << "1.03.2026" << "11.03.2026" << "" << E::Yok;
-        QTest::newRow("no count, same dates") << "ALFA" << "1.03.2026" << "1.03.2026" << "" << E::GünSayısı;
-        QTest::newRow("count not a number") << "ALFA" << "1.03.2026" << "x" << "nan" << E::GünSayısı;
+        QTest::newRow("no count, same dates") << "ALFA" << "1.03.2026" << "1.03.2026" << "" << E::GunSayisi;
+        QTest::newRow("count not a number") << "ALFA" << "1.03.2026" << "x" << "nan" << E::GunSayisi;
     }
     void saveCheck()
     {
         QFETCH(QString, ad);
-        QFETCH(QString, başlama);
-        QFETCH(QString, bitiş);
-        QFETCH(QString, gün);
-        QTEST(EksikBilgiyiBul({ad, başlama, bitiş, gün}), "eksik");
+        QFETCH(QString, baslama);
+        QFETCH(QString, bitis);
+        QFETCH(QString, gun);
+        QTEST(EksikBilgiyiBul({ad, baslama, bitis, gun}), "eksik");
     }
 
     void projectToStore_data()
     {
-        QTest::addColumn<QString>("başlama");
-        QTest::addColumn<QString>("bitiş");
+        QTest::addColumn<QString>("baslama");
+        QTest::addColumn<QString>("bitis");
         QTest::addColumn<QString>("neden"); // empty: stored, as 1 and 11 March 2026
         QTest::newRow("both dates") << "1.03.2026" << "11.3.26" << "";
         QTest::newRow("start not a date") << "31.02.2026" << "11.03.2026" << "\"31.02.2026\" bir tarih olarak kaydedilemiyor.";
@@ -109,14 +109,14 @@ private slots:
     }
     void projectToStore()
     {
-        QFETCH(QString, başlama);
-        QFETCH(QString, bitiş);
+        QFETCH(QString, baslama);
+        QFETCH(QString, bitis);
         QString neden;
-        const auto proje = KaydedilecekProje({"ALFA", başlama, bitiş, "10"}, &neden);
+        const auto proje = KaydedilecekProje({"ALFA", baslama, bitis, "10"}, &neden);
         QTEST(neden, "neden");
         QCOMPARE(proje.has_value(), neden.isEmpty());
         if (proje)
-            QVERIFY(proje->ad == "ALFA" && proje->başlama == QDate(2026, 3, 1) && proje->bitiş == QDate(2026, 3, 11));
+            QVERIFY(proje->ad == "ALFA" && proje->baslama == QDate(2026, 3, 1) && proje->bitis == QDate(2026, 3, 11));
     }
 };
 

@@ -8,22 +8,22 @@
 namespace {
 
 // Rows from "code:name:duration:predecessors" texts, separated by blanks.
-QVector<ÇizelgeSatırı> Satırlar(const QString& tanım)
+QVector<CizelgeSatiri> Satirlar(const QString& tanim)
 {
-    QVector<ÇizelgeSatırı> satırlar;
-    for (const QString& parça : tanım.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QStringList alan = parça.split(QLatin1Char(':'));
-        satırlar.append({alan.value(0), alan.value(1), alan.value(2), alan.value(3), QString(), QString()});
+    QVector<CizelgeSatiri> satirlar;
+    for (const QString& parca : tanim.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList alan = parca.split(QLatin1Char(':'));
+        satirlar.append({alan.value(0), alan.value(1), alan.value(2), alan.value(3), QString(), QString()});
     }
-    return satırlar;
+    return satirlar;
 }
 
-QString EsEf(const QVector<ÇizelgeSatırı>& satırlar)
+QString EsEf(const QVector<CizelgeSatiri>& satirlar)
 {
-    QStringList sonuç;
-    for (const ÇizelgeSatırı& s : satırlar)
-        sonuç << s.es + QLatin1Char('/') + s.ef;
-    return sonuç.join(QLatin1Char(' '));
+    QStringList sonuc;
+    for (const CizelgeSatiri& s : satirlar)
+        sonuc << s.es + QLatin1Char('/') + s.ef;
+    return sonuc.join(QLatin1Char(' '));
 }
 
 } // namespace
@@ -32,13 +32,13 @@ class ScheduleTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(Türkçe); }
+    void initTestCase() { QLocale::setDefault(Turkce); }
 
     void forwardPass_data()
     {
-        QTest::addColumn<QString>("tanım");
+        QTest::addColumn<QString>("tanim");
         QTest::addColumn<QString>("esEf");
-        QTest::addColumn<QString>("enGeç");
+        QTest::addColumn<QString>("enGec");
         QTest::addColumn<QString>("enErken");
         QTest::addColumn<QString>("kritikYol");
 
@@ -66,20 +66,20 @@ private slots:
     }
     void forwardPass()
     {
-        QFETCH(QString, tanım);
-        QVector<ÇizelgeSatırı> satırlar = Satırlar(tanım);
-        const ÇizelgeSonucu sonuç = ÇizelgeyiHesapla(satırlar);
-        QTEST(EsEf(satırlar), "esEf");
-        QTEST(sonuç.enGeçGünSayısı, "enGeç");
-        QTEST(sonuç.enErkenGünSayısı, "enErken");
-        QTEST(sonuç.kritikYol, "kritikYol");
+        QFETCH(QString, tanim);
+        QVector<CizelgeSatiri> satirlar = Satirlar(tanim);
+        const CizelgeSonucu sonuc = CizelgeyiHesapla(satirlar);
+        QTEST(EsEf(satirlar), "esEf");
+        QTEST(sonuc.enGecGunSayisi, "enGec");
+        QTEST(sonuc.enErkenGunSayisi, "enErken");
+        QTEST(sonuc.kritikYol, "kritikYol");
     }
 
     void notComputable_data()
     {
-        QTest::addColumn<QString>("tanım");
+        QTest::addColumn<QString>("tanim");
         QTest::addColumn<QString>("esEf");
-        QTest::addColumn<QString>("açıklama");
+        QTest::addColumn<QString>("aciklama");
         QTest::newRow("unknown code") << "A:a:1: B:b:1:D C:c:1:A" << "0/1 / 1/2"
                                       << "B faaliyetinin önceki faaliyeti D tanımlı değil.";
         // The explanation names the very code that failed, past the ones that did not.
@@ -103,13 +103,13 @@ private slots:
     }
     void notComputable()
     {
-        QFETCH(QString, tanım);
-        QFETCH(QString, açıklama);
-        auto satırlar = Satırlar(tanım);
-        const ÇizelgeSonucu sonuç = ÇizelgeyiHesapla(satırlar);
-        QTEST(EsEf(satırlar), "esEf");
-        QCOMPARE(sonuç.kritikYol, QStringLiteral("Hesaplanamıyor: ") + açıklama);
-        QVERIFY(sonuç.enGeçGünSayısı.isEmpty() && sonuç.enErkenGünSayısı.isEmpty() && !sonuç.projeBitişGünü);
+        QFETCH(QString, tanim);
+        QFETCH(QString, aciklama);
+        auto satirlar = Satirlar(tanim);
+        const CizelgeSonucu sonuc = CizelgeyiHesapla(satirlar);
+        QTEST(EsEf(satirlar), "esEf");
+        QCOMPARE(sonuc.kritikYol, QStringLiteral("Hesaplanamıyor: ") + aciklama);
+        QVERIFY(sonuc.enGecGunSayisi.isEmpty() && sonuc.enErkenGunSayisi.isEmpty() && !sonuc.projeBitisGunu);
     }
 };
 

@@ -13,14 +13,14 @@
 namespace {
 
 // What a window shows of ALFA, and acts on.
-struct Gösterilen {
-    KayıtlıProje proje;
-    QVector<KayıtlıFaaliyet> faaliyetler;
+struct Gosterilen {
+    KayitliProje proje;
+    QVector<KayitliFaaliyet> faaliyetler;
 };
 
-Gösterilen Oku(const ProjeDeposu& d)
+Gosterilen Oku(const ProjeDeposu& d)
 {
-    Gösterilen g;
+    Gosterilen g;
     if (d.ProjeOku(QStringLiteral("ALFA"), g.proje) || d.FaaliyetleriOku(QStringLiteral("ALFA"), g.faaliyetler))
         qFatal("ALFA could not be read");
     return g;
@@ -28,48 +28,48 @@ Gösterilen Oku(const ProjeDeposu& d)
 
 struct Komut {
     const char* ad;
-    std::function<DepoHatası(const ProjeDeposu&, const Gösterilen&)> çalıştır;
+    std::function<DepoHatasi(const ProjeDeposu&, const Gosterilen&)> calistir;
 };
 
 const Komut Komutlar[] = {
     {"ProjeEkle", [](auto& d, auto&) { return d.ProjeEkle({"YENİ", QDate(2026, 4, 1), QDate(2026, 4, 9)}); }},
-    {"ProjeDeğiştir", [](auto& d, auto& g) { return d.ProjeDeğiştir(g.proje, {"ALFA 2", QDate(2026, 1, 2), QDate(2026, 2, 3)}); }},
+    {"ProjeDeğiştir", [](auto& d, auto& g) { return d.ProjeDegistir(g.proje, {"ALFA 2", QDate(2026, 1, 2), QDate(2026, 2, 3)}); }},
     {"ProjeSil", [](auto& d, auto& g) { return d.ProjeSil(g.proje); }},
     {"FaaliyetEkle", [](auto& d, auto&) { return d.FaaliyetEkle("ALFA", {"D", "yeni", 5, "B,C"}); }},
-    {"FaaliyetDeğiştir", [](auto& d, auto& g) { return d.FaaliyetDeğiştir("ALFA", g.faaliyetler[1], {"B", "başka", 9, "A"}); }},
+    {"FaaliyetDeğiştir", [](auto& d, auto& g) { return d.FaaliyetDegistir("ALFA", g.faaliyetler[1], {"B", "başka", 9, "A"}); }},
     {"SonFaaliyetiSil", [](auto& d, auto& g) { return d.SonFaaliyetiSil("ALFA", g.faaliyetler.last()); }},
-    {"TümFaaliyetleriSil", [](auto& d, auto& g) { return d.TümFaaliyetleriSil("ALFA", g.faaliyetler); }},
+    {"TümFaaliyetleriSil", [](auto& d, auto& g) { return d.TumFaaliyetleriSil("ALFA", g.faaliyetler); }},
 };
 
-const DepoHatası Planlanan = DepoHatası::yeni(10, QStringLiteral("Disk okunamadı (denemede kuruldu)."));
+const DepoHatasi Planlanan = DepoHatasi::yeni(10, QStringLiteral("Disk okunamadı (denemede kuruldu)."));
 
-int planlanan = 0, değiştiren = 0, eskiKayıt = 0, eskiReddedilen = 0;
-QStringList adımlar;
+int planlanan = 0, degistiren = 0, eskiKayit = 0, eskiReddedilen = 0;
+QStringList adimlar;
 
 // Plants a failure at the command's 1st, 2nd, ... statement until it runs without
 // meeting it: each planted run must return the planted error and leave the file as it
-// was. `sonuç` is what the unplanted run returned, `adım` its number of statements.
-void HerAdımdaArıza(const GeçiciVeritabanı& vt, const std::function<DepoHatası()>& komut, DepoHatası& sonuç, int& adım)
+// was. `sonuc` is what the unplanted run returned, `adim` its number of statements.
+void HerAdimdaAriza(const GeciciVeritabani& vt, const std::function<DepoHatasi()>& komut, DepoHatasi& sonuc, int& adim)
 {
-    const QStringList önce = vt.Satırlar();
-    for (adım = 1;; ++adım) {
-        QVERIFY2(adım < 100, "the command fails whatever statement the failure is planted at");
-        ArizaNoktasi::Kur(adım, Planlanan);
-        sonuç = komut();
-        if (sonuç.numara != Planlanan.numara)
+    const QStringList once = vt.Satirlar();
+    for (adim = 1;; ++adim) {
+        QVERIFY2(adim < 100, "the command fails whatever statement the failure is planted at");
+        ArizaNoktasi::Kur(adim, Planlanan);
+        sonuc = komut();
+        if (sonuc.numara != Planlanan.numara)
             break;
-        ArizaNoktasi::Kaldır();
+        ArizaNoktasi::Kaldir();
         ++planlanan;
-        const QStringList sonra = vt.Satırlar();
-        değiştiren += sonra != önce ? 1 : 0;
-        QCOMPARE(sonuç.açıklama, Planlanan.açıklama);
-        QCOMPARE(sonra, önce);
+        const QStringList sonra = vt.Satirlar();
+        degistiren += sonra != once ? 1 : 0;
+        QCOMPARE(sonuc.aciklama, Planlanan.aciklama);
+        QCOMPARE(sonra, once);
     }
     // Not met: it still waits for the next statement, so no failed statement was passed over.
     QStringList adlar;
     QCOMPARE(vt.depo().ProjeleriOku(adlar).numara, Planlanan.numara);
-    ArizaNoktasi::Kaldır();
-    --adım;
+    ArizaNoktasi::Kaldir();
+    --adim;
 }
 
 } // namespace
@@ -78,13 +78,13 @@ class StoreFaultTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { ArizaNoktasi::Kaldır(); }
+    void cleanup() { ArizaNoktasi::Kaldir(); }
     void cleanupTestCase()
     {
-        ÖzetYaz(QStringLiteral("store fault seam: failures planted %1, at every statement of the 7 writing commands "
+        OzetYaz(QStringLiteral("store fault seam: failures planted %1, at every statement of the 7 writing commands "
                                "(statements: %2); files changed by a failed command %3; stale records tried %4, "
                                "refused with nothing written %5")
-                    .arg(planlanan).arg(adımlar.join(", ")).arg(değiştiren).arg(eskiKayıt).arg(eskiReddedilen));
+                    .arg(planlanan).arg(adimlar.join(", ")).arg(degistiren).arg(eskiKayit).arg(eskiReddedilen));
     }
 
     void everyFailedStatementIsReturnedAndNothingWritten_data()
@@ -96,18 +96,18 @@ private slots:
     void everyFailedStatementIsReturnedAndNothingWritten()
     {
         QFETCH(int, komut);
-        GeçiciVeritabanı vt;
-        ÖrnekProjeler(vt);
-        const QStringList önce = vt.Satırlar();
-        const Gösterilen g = Oku(vt.depo());
-        DepoHatası hata;
-        int adım = 0;
-        HerAdımdaArıza(vt, [&] { return Komutlar[komut].çalıştır(vt.depo(), g); }, hata, adım);
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        const QStringList once = vt.Satirlar();
+        const Gosterilen g = Oku(vt.depo());
+        DepoHatasi hata;
+        int adim = 0;
+        HerAdimdaAriza(vt, [&] { return Komutlar[komut].calistir(vt.depo(), g); }, hata, adim);
         if (QTest::currentTestFailed())
             return;
-        QVERIFY2(!hata, qPrintable(hata.açıklama));
-        QVERIFY(vt.Satırlar() != önce);
-        adımlar << QStringLiteral("%1 %2").arg(Komutlar[komut].ad).arg(adım);
+        QVERIFY2(!hata, qPrintable(hata.aciklama));
+        QVERIFY(vt.Satirlar() != once);
+        adimlar << QStringLiteral("%1 %2").arg(Komutlar[komut].ad).arg(adim);
     }
 
     // Another program changes the rows after the window read them: the command given
@@ -135,51 +135,51 @@ private slots:
     {
         QFETCH(int, komut);
         QFETCH(QString, sql);
-        GeçiciVeritabanı vt;
-        ÖrnekProjeler(vt);
-        const Gösterilen eski = Oku(vt.depo());
-        QVERIFY(DosyadaÇalıştır(vt.yol(), sql.split("; ")));
-        const QStringList önce = vt.Satırlar();
-        DepoHatası hata;
-        int adım = 0;
-        HerAdımdaArıza(vt, [&] { return Komutlar[komut].çalıştır(vt.depo(), eski); }, hata, adım);
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        const Gosterilen eski = Oku(vt.depo());
+        QVERIFY(DosyadaCalistir(vt.yol(), sql.split("; ")));
+        const QStringList once = vt.Satirlar();
+        DepoHatasi hata;
+        int adim = 0;
+        HerAdimdaAriza(vt, [&] { return Komutlar[komut].calistir(vt.depo(), eski); }, hata, adim);
         if (QTest::currentTestFailed())
             return;
-        ++eskiKayıt;
-        eskiReddedilen += hata.numara == DepoHatası::Bulunamadı && vt.Satırlar() == önce ? 1 : 0;
-        QCOMPARE(hata.numara, int(DepoHatası::Bulunamadı));
-        QVERIFY(hata.açıklama.contains("başka bir yerde"));
-        QCOMPARE(vt.Satırlar(), önce);
-        const DepoHatası güncel = Komutlar[komut].çalıştır(vt.depo(), Oku(vt.depo()));
-        QVERIFY2(!güncel, qPrintable(güncel.açıklama));
+        ++eskiKayit;
+        eskiReddedilen += hata.numara == DepoHatasi::Bulunamadi && vt.Satirlar() == once ? 1 : 0;
+        QCOMPARE(hata.numara, int(DepoHatasi::Bulunamadi));
+        QVERIFY(hata.aciklama.contains("başka bir yerde"));
+        QCOMPARE(vt.Satirlar(), once);
+        const DepoHatasi guncel = Komutlar[komut].calistir(vt.depo(), Oku(vt.depo()));
+        QVERIFY2(!guncel, qPrintable(guncel.aciklama));
     }
 
     // A failed step is the store's error, never "not found", "no activities" or an empty list.
     void failedReadsReturnTheError()
     {
-        GeçiciVeritabanı vt;
-        ÖrnekProjeler(vt);
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
         const ProjeDeposu d = vt.depo();
-        KayıtlıProje p;
-        QVector<KayıtlıFaaliyet> fs;
+        KayitliProje p;
+        QVector<KayitliFaaliyet> fs;
         QStringList liste;
         QString kod;
-        const std::function<DepoHatası()> okumalar[] = {
+        const std::function<DepoHatasi()> okumalar[] = {
             [&] { return d.ProjeOku("ALFA", p); }, [&] { return d.ProjeOku("YOK", p); },
-            [&] { return d.EnBüyükKodu("ALFA", kod); }, [&] { return d.EnBüyükKodu("YOK", kod); },
+            [&] { return d.EnBuyukKodu("ALFA", kod); }, [&] { return d.EnBuyukKodu("YOK", kod); },
             [&] { return d.ProjeleriOku(liste); }, [&] { return d.FaaliyetleriOku("ALFA", fs); },
-            [&] { return d.KodlarıOku("ALFA", liste); }};
+            [&] { return d.KodlariOku("ALFA", liste); }};
         for (const auto& oku : okumalar) {
             ArizaNoktasi::Kur(1, Planlanan);
-            QCOMPARE(oku().açıklama, Planlanan.açıklama);
+            QCOMPARE(oku().aciklama, Planlanan.aciklama);
         }
     }
 
     // A list whose reading fails after its first rows (a damaged page) is an error, not a shorter list.
     void readFailingPartWayIsReported()
     {
-        GeçiciVeritabanı vt;
-        QVERIFY(DosyadaÇalıştır(vt.yol(), {"WITH RECURSIVE s(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM s WHERE i < 5000) "
+        GeciciVeritabani vt;
+        QVERIFY(DosyadaCalistir(vt.yol(), {"WITH RECURSIVE s(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM s WHERE i < 5000) "
             "INSERT INTO ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi) SELECT 'PROJE ' || i, '2026-01-01', "
             "'2026-02-01' FROM s"}));
         // The first pages stay sound; the pages written last, where the last rows lie, are overwritten.

@@ -24,7 +24,7 @@ QByteArray Oku(const QString& yol)
 }
 
 int denenen = 0;
-int atlatılan = 0;
+int atlatilan = 0;
 
 } // namespace
 
@@ -33,32 +33,32 @@ class FileChangeTest : public QObject {
 
 private slots:
     void init() { ++denenen; }
-    void cleanup() { atlatılan += QTest::currentTestFailed() ? 0 : 1; }
+    void cleanup() { atlatilan += QTest::currentTestFailed() ? 0 : 1; }
     void cleanupTestCase()
     {
-        ÖzetYaz(QStringLiteral("file changed under an open connection (copied in place, made read-only, garbage, "
+        OzetYaz(QStringLiteral("file changed under an open connection (copied in place, made read-only, garbage, "
                                "emptied, deleted, renamed over): tried %1, read afresh or refused with nothing "
-                               "written %2").arg(denenen).arg(atlatılan));
+                               "written %2").arg(denenen).arg(atlatilan));
     }
 
     // Both files go through the same number of commits, so SQLite's change counter
     // alone would not tell them apart and its cache would serve the old rows.
     void copiedInPlaceIsReadAfresh()
     {
-        GeçiciVeritabanı açık;
-        açık.ProjeEkle(QStringLiteral("ALFA"));
+        GeciciVeritabani acik;
+        acik.ProjeEkle(QStringLiteral("ALFA"));
         QStringList adlar;
-        QVERIFY(!açık.depo().ProjeleriOku(adlar));
+        QVERIFY(!acik.depo().ProjeleriOku(adlar));
         QCOMPARE(adlar, QStringList{QStringLiteral("ALFA")});
 
-        GeçiciVeritabanı başka;
-        başka.ProjeEkle(QStringLiteral("BETA"));
-        YerindeYaz(açık.yol(), Oku(başka.yol()));
+        GeciciVeritabani baska;
+        baska.ProjeEkle(QStringLiteral("BETA"));
+        YerindeYaz(acik.yol(), Oku(baska.yol()));
 
-        QVERIFY(!açık.depo().ProjeleriOku(adlar));
+        QVERIFY(!acik.depo().ProjeleriOku(adlar));
         QCOMPARE(adlar, QStringList{QStringLiteral("BETA")});
-        QVERIFY(!açık.depo().ProjeEkle({QStringLiteral("GAMA"), QDate(2026, 1, 1), QDate(2026, 2, 1)}));
-        QCOMPARE(açık.Satırlar(), (QStringList{QStringLiteral("P|BETA|2026-03-01|2026-03-11|"),
+        QVERIFY(!acik.depo().ProjeEkle({QStringLiteral("GAMA"), QDate(2026, 1, 1), QDate(2026, 2, 1)}));
+        QCOMPARE(acik.Satirlar(), (QStringList{QStringLiteral("P|BETA|2026-03-01|2026-03-11|"),
                                                QStringLiteral("P|GAMA|2026-01-01|2026-02-01|")}));
     }
 
@@ -67,64 +67,64 @@ private slots:
     // carried out once the right is back.
     void madeReadOnlyWhileOpenIsNotWritten_data()
     {
-        QTest::addColumn<bool>("klasör");
+        QTest::addColumn<bool>("klasor");
         QTest::newRow("file") << false;
         QTest::newRow("folder") << true;
     }
     void madeReadOnlyWhileOpenIsNotWritten()
     {
-        QFETCH(bool, klasör);
-        GeçiciVeritabanı açık;
-        ÖrnekProjeler(açık);
-        const QStringList önce = açık.Satırlar();
-        KayıtlıProje alfa;
-        QVERIFY(!açık.depo().ProjeOku(QStringLiteral("ALFA"), alfa));
+        QFETCH(bool, klasor);
+        GeciciVeritabani acik;
+        OrnekProjeler(acik);
+        const QStringList once = acik.Satirlar();
+        KayitliProje alfa;
+        QVERIFY(!acik.depo().ProjeOku(QStringLiteral("ALFA"), alfa));
         const Proje yeni{QStringLiteral("ALFA 2"), QDate(2026, 1, 2), QDate(2026, 2, 3)};
-        const QString yol = klasör ? açık.klasör() : açık.yol();
-        QVERIFY(QFile::setPermissions(yol, QFile::ReadOwner | (klasör ? QFile::ExeOwner : QFile::Permissions())));
-        DepoHatası hata;
+        const QString yol = klasor ? acik.klasor() : acik.yol();
+        QVERIFY(QFile::setPermissions(yol, QFile::ReadOwner | (klasor ? QFile::ExeOwner : QFile::Permissions())));
+        DepoHatasi hata;
         {
-            const DosyaİzinleriGeçerli izinler; // root would write anyway
-            hata = açık.depo().ProjeDeğiştir(alfa, yeni);
+            const DosyaIzinleriGecerli izinler; // root would write anyway
+            hata = acik.depo().ProjeDegistir(alfa, yeni);
         }
-        QFile::setPermissions(yol, QFile::ReadOwner | QFile::WriteOwner | (klasör ? QFile::ExeOwner : QFile::Permissions()));
-        QCOMPARE(QStringLiteral("Hata %1: %2").arg(hata.numara).arg(hata.açıklama),
+        QFile::setPermissions(yol, QFile::ReadOwner | QFile::WriteOwner | (klasor ? QFile::ExeOwner : QFile::Permissions()));
+        QCOMPARE(QStringLiteral("Hata %1: %2").arg(hata.numara).arg(hata.aciklama),
                  QStringLiteral("Hata 8: Veritabanına yazılamıyor: dosya ya da bulunduğu klasör salt okunur."));
-        QCOMPARE(açık.Satırlar(), önce);
-        QVERIFY(!açık.depo().ProjeDeğiştir(alfa, yeni));
+        QCOMPARE(acik.Satirlar(), once);
+        QVERIFY(!acik.depo().ProjeDegistir(alfa, yeni));
     }
 
     void replacedByWhatIsNoKavrionFileIsNotWritten_data()
     {
-        QTest::addColumn<QByteArray>("içerik");
+        QTest::addColumn<QByteArray>("icerik");
         QTest::newRow("garbage") << QByteArray(8192, 'x');
         QTest::newRow("empty") << QByteArray();
     }
     void replacedByWhatIsNoKavrionFileIsNotWritten()
     {
-        QFETCH(QByteArray, içerik);
-        GeçiciVeritabanı açık;
-        açık.ProjeEkle(QStringLiteral("ALFA"));
-        YerindeYaz(açık.yol(), içerik);
+        QFETCH(QByteArray, icerik);
+        GeciciVeritabani acik;
+        acik.ProjeEkle(QStringLiteral("ALFA"));
+        YerindeYaz(acik.yol(), icerik);
 
         QStringList adlar;
-        QVERIFY(açık.depo().ProjeleriOku(adlar));
-        QVERIFY(açık.depo().ProjeEkle({QStringLiteral("GAMA"), QDate(2026, 1, 1), QDate(2026, 2, 1)}));
-        QCOMPARE(Oku(açık.yol()), içerik);
+        QVERIFY(acik.depo().ProjeleriOku(adlar));
+        QVERIFY(acik.depo().ProjeEkle({QStringLiteral("GAMA"), QDate(2026, 1, 1), QDate(2026, 2, 1)}));
+        QCOMPARE(Oku(acik.yol()), icerik);
     }
 
     void deletedOrRenamedOverIsSaid()
     {
-        GeçiciVeritabanı açık;
-        açık.ProjeEkle(QStringLiteral("ALFA"));
-        GeçiciVeritabanı başka;
-        QVERIFY(QFile::remove(açık.yol()));
+        GeciciVeritabani acik;
+        acik.ProjeEkle(QStringLiteral("ALFA"));
+        GeciciVeritabani baska;
+        QVERIFY(QFile::remove(acik.yol()));
         QStringList adlar;
-        QCOMPARE(açık.depo().ProjeleriOku(adlar).numara, 8);
-        QVERIFY(QFile::copy(başka.yol(), açık.yol()));
-        QCOMPARE(açık.depo().ProjeleriOku(adlar).numara, 8);
-        QCOMPARE(açık.depo().ProjeEkle({QStringLiteral("GAMA"), QDate(2026, 1, 1), QDate(2026, 2, 1)}).numara, 8);
-        QCOMPARE(açık.Satırlar(), QStringList());
+        QCOMPARE(acik.depo().ProjeleriOku(adlar).numara, 8);
+        QVERIFY(QFile::copy(baska.yol(), acik.yol()));
+        QCOMPARE(acik.depo().ProjeleriOku(adlar).numara, 8);
+        QCOMPARE(acik.depo().ProjeEkle({QStringLiteral("GAMA"), QDate(2026, 1, 1), QDate(2026, 2, 1)}).numara, 8);
+        QCOMPARE(acik.Satirlar(), QStringList());
     }
 };
 

@@ -9,12 +9,12 @@
 #include <functional>
 #include <limits>
 
-using YazımKomutu = std::function<DepoHatası(const ProjeDeposu&, const KayıtlıProje& alfa)>;
-Q_DECLARE_METATYPE(YazımKomutu)
+using YazimKomutu = std::function<DepoHatasi(const ProjeDeposu&, const KayitliProje& alfa)>;
+Q_DECLARE_METATYPE(YazimKomutu)
 
 namespace {
 
-int denenen = 0, aynıDönen = 0, dokunulanKomşu = 0;
+int denenen = 0, ayniDonen = 0, dokunulanKomsu = 0;
 
 } // namespace
 
@@ -24,14 +24,14 @@ class StoreTest : public QObject {
 private slots:
     void cleanupTestCase()
     {
-        ÖzetYaz(QStringLiteral("hostile names at the store: tried %1, read back exactly %2, other rows touched %3")
-                    .arg(denenen).arg(aynıDönen).arg(dokunulanKomşu));
+        OzetYaz(QStringLiteral("hostile names at the store: tried %1, read back exactly %2, other rows touched %3")
+                    .arg(denenen).arg(ayniDonen).arg(dokunulanKomsu));
     }
 
     void namesRoundTripThroughEveryCommand_data()
     {
         QTest::addColumn<QString>("ad");
-        QTest::addColumn<QString>("komşu"); // another project whose name is close to it
+        QTest::addColumn<QString>("komsu"); // another project whose name is close to it
         QTest::newRow("quotes") << "O'BRİEN \"ALFA\" \"\"" << "O'BRİEN";
         QTest::newRow("LIKE wildcards") << "%_" << "A_";
         QTest::newRow("10,000 characters") << QString(10000, QChar(u'Ş')) << QString(9999, QChar(u'Ş'));
@@ -49,71 +49,71 @@ private slots:
     void namesRoundTripThroughEveryCommand()
     {
         QFETCH(QString, ad);
-        QFETCH(QString, komşu);
+        QFETCH(QString, komsu);
         ++denenen;
-        GeçiciVeritabanı vt;
+        GeciciVeritabani vt;
         vt.ProjeEkle("DİĞER", QDate(2026, 1, 1), QDate(2026, 1, 5), {{"A", "diğer", 1, ""}, {"B", "b", 2, "A"}});
-        if (!komşu.isEmpty())
-            vt.ProjeEkle(komşu, QDate(2026, 2, 1), QDate(2026, 2, 5), {{"A", komşu, 4, ""}});
-        const QStringList komşular = vt.Satırlar();
+        if (!komsu.isEmpty())
+            vt.ProjeEkle(komsu, QDate(2026, 2, 1), QDate(2026, 2, 5), {{"A", komsu, 4, ""}});
+        const QStringList komsular = vt.Satirlar();
         const ProjeDeposu d = vt.depo();
 
         vt.ProjeEkle(ad, QDate(2026, 3, 1), QDate(2026, 3, 11), {{"A", ad, 3, ""}, {"B", "b", 2, "A"}});
-        QVector<KayıtlıFaaliyet> fs;
+        QVector<KayitliFaaliyet> fs;
         QVERIFY(!d.FaaliyetleriOku(ad, fs));
-        QVERIFY(!d.FaaliyetDeğiştir(ad, fs[1], {"B", ad + ad, 5, "A"}));
-        KayıtlıProje p;
+        QVERIFY(!d.FaaliyetDegistir(ad, fs[1], {"B", ad + ad, 5, "A"}));
+        KayitliProje p;
         QVERIFY(!d.ProjeOku(ad, p));
-        QVERIFY(!d.ProjeDeğiştir(p, {"GEÇİCİ", QDate(2026, 3, 1), QDate(2026, 3, 12)}));
+        QVERIFY(!d.ProjeDegistir(p, {"GEÇİCİ", QDate(2026, 3, 1), QDate(2026, 3, 12)}));
         QVERIFY(!d.ProjeOku("GEÇİCİ", p));
-        QVERIFY(!d.ProjeDeğiştir(p, {ad, QDate(2026, 3, 1), QDate(2026, 3, 12)}));
+        QVERIFY(!d.ProjeDegistir(p, {ad, QDate(2026, 3, 1), QDate(2026, 3, 12)}));
 
         QStringList adlar;
         QString kod;
-        QVERIFY(!d.ProjeleriOku(adlar) && !d.FaaliyetleriOku(ad, fs) && !d.EnBüyükKodu(ad, kod) && !d.ProjeOku(ad, p));
-        const bool aynı = adlar.last() == ad && p.ad == ad && fs.size() == 2 && fs[0].adı == ad
-                          && fs[1].adı == ad + ad && kod == "B" && p.bitiş.değer == QDate(2026, 3, 12);
-        aynıDönen += aynı ? 1 : 0;
-        QVERIFY(aynı);
+        QVERIFY(!d.ProjeleriOku(adlar) && !d.FaaliyetleriOku(ad, fs) && !d.EnBuyukKodu(ad, kod) && !d.ProjeOku(ad, p));
+        const bool ayni = adlar.last() == ad && p.ad == ad && fs.size() == 2 && fs[0].adi == ad
+                          && fs[1].adi == ad + ad && kod == "B" && p.bitis.deger == QDate(2026, 3, 12);
+        ayniDonen += ayni ? 1 : 0;
+        QVERIFY(ayni);
 
         QVERIFY(!d.SonFaaliyetiSil(ad, fs[1]));
-        QVERIFY(!d.FaaliyetleriOku(ad, fs) && !d.TümFaaliyetleriSil(ad, fs));
+        QVERIFY(!d.FaaliyetleriOku(ad, fs) && !d.TumFaaliyetleriSil(ad, fs));
         QVERIFY(!d.ProjeSil(p));
-        dokunulanKomşu += vt.Satırlar() != komşular ? 1 : 0;
-        QCOMPARE(vt.Satırlar(), komşular);
+        dokunulanKomsu += vt.Satirlar() != komsular ? 1 : 0;
+        QCOMPARE(vt.Satirlar(), komsular);
     }
 
     void valuesComeBackInTheOrderAdded()
     {
-        GeçiciVeritabanı vt;
+        GeciciVeritabani vt;
         const ProjeDeposu d = vt.depo();
         for (const char* ad : {"ZETA", "ALFA", "MU"})
             vt.ProjeEkle(ad);
         QVERIFY(!d.ProjeEkle({"UÇLAR", QDate(1, 1, 1), QDate(9999, 12, 31)}));
-        constexpr qint32 enAz = std::numeric_limits<qint32>::min(), enÇok = std::numeric_limits<qint32>::max();
+        constexpr qint32 enAz = std::numeric_limits<qint32>::min(), enCok = std::numeric_limits<qint32>::max();
         // Codes out of code order; a null text for "no predecessors" is stored as the empty text.
-        for (const Faaliyet& f : {Faaliyet{"A", "a", enAz, QString()}, Faaliyet{"C", "c", enÇok, "A"},
+        for (const Faaliyet& f : {Faaliyet{"A", "a", enAz, QString()}, Faaliyet{"C", "c", enCok, "A"},
                                   Faaliyet{"B", "b", 0, "A,C"}})
             QVERIFY(!d.FaaliyetEkle("UÇLAR", f));
         QStringList liste;
         QVERIFY(!d.ProjeleriOku(liste));
         QCOMPARE(liste, (QStringList{"ZETA", "ALFA", "MU", "UÇLAR"}));
-        QVERIFY(!d.KodlarıOku("UÇLAR", liste));
+        QVERIFY(!d.KodlariOku("UÇLAR", liste));
         QCOMPARE(liste, (QStringList{"A", "C", "B"}));
         QString kod;
-        QVERIFY(!d.EnBüyükKodu("UÇLAR", kod));
+        QVERIFY(!d.EnBuyukKodu("UÇLAR", kod));
         QCOMPARE(kod, "C");
-        QVERIFY(!d.EnBüyükKodu("ZETA", kod));
+        QVERIFY(!d.EnBuyukKodu("ZETA", kod));
         QVERIFY(kod.isNull());
-        KayıtlıProje p;
+        KayitliProje p;
         QVERIFY(!d.ProjeOku("UÇLAR", p));
-        QVERIFY(p.başlama.değer == QDate(1, 1, 1) && p.bitiş.değer == QDate(9999, 12, 31));
-        QVector<KayıtlıFaaliyet> fs;
+        QVERIFY(p.baslama.deger == QDate(1, 1, 1) && p.bitis.deger == QDate(9999, 12, 31));
+        QVector<KayitliFaaliyet> fs;
         QVERIFY(!d.FaaliyetleriOku("UÇLAR", fs));
-        QVERIFY(fs[0].süre.değer == enAz && fs[1].süre.değer == enÇok && fs[2].süre.değer == 0);
-        QCOMPARE(fs[2].öncekiler, "A,C");
-        QVERIFY(!fs[0].öncekiler.isNull() && vt.Satırlar().contains("F|UÇLAR|A|a|-2147483648|"));
-        QCOMPARE(d.ProjeEkle({"GEÇERSİZ", QDate(), QDate(2026, 1, 1)}).numara, int(DepoHatası::Uyumsuz));
+        QVERIFY(fs[0].sure.deger == enAz && fs[1].sure.deger == enCok && fs[2].sure.deger == 0);
+        QCOMPARE(fs[2].oncekiler, "A,C");
+        QVERIFY(!fs[0].oncekiler.isNull() && vt.Satirlar().contains("F|UÇLAR|A|a|-2147483648|"));
+        QCOMPARE(d.ProjeEkle({"GEÇERSİZ", QDate(), QDate(2026, 1, 1)}).numara, int(DepoHatasi::Uyumsuz));
     }
 
     // A file whose tables another program made without our checks: what is not a date or
@@ -122,47 +122,47 @@ private slots:
     void whatOtherProgramsLeftIsKept()
     {
         QTemporaryDir dizin;
-        const QString yol = VeritabanıYolu(dizin.path());
-        QVERIFY(DosyadaÇalıştır(yol, {
+        const QString yol = VeritabaniYolu(dizin.path());
+        QVERIFY(DosyadaCalistir(yol, {
             "CREATE TABLE ProjeTablosu (Kimlik INTEGER PRIMARY KEY, ProjeAdi, BaslamaTarihi, BitisTarihi)",
             "CREATE TABLE FaaliyetlerTablosu (Kimlik INTEGER PRIMARY KEY, Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet)",
             "INSERT INTO ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi) VALUES ('P', '1.03.2026', 'yok'), ('R', NULL, '2026-03-01')",
             "INSERT INTO FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet) VALUES "
             "('P', 'A', 'a', '12 gün', ''), ('P', 'B', 'b', '7', 'A'), ('P', 'C', 'c', 3000000000, NULL)"}));
-        const GeçiciBağlantı bağlantı(yol);
-        const ProjeDeposu d = bağlantı.depo();
-        KayıtlıProje p;
+        const GeciciBaglanti baglanti(yol);
+        const ProjeDeposu d = baglanti.depo();
+        KayitliProje p;
         QVERIFY(!d.ProjeOku("P", p));
-        QVERIFY(!p.başlama.değer && !p.bitiş.değer);
-        QCOMPARE(p.başlama.ham.toString(), "1.03.2026");
-        QVector<KayıtlıFaaliyet> fs;
+        QVERIFY(!p.baslama.deger && !p.bitis.deger);
+        QCOMPARE(p.baslama.ham.toString(), "1.03.2026");
+        QVector<KayitliFaaliyet> fs;
         QVERIFY(!d.FaaliyetleriOku("P", fs));
-        QVERIFY(!fs[0].süre.değer && fs[1].süre.değer == 7 && !fs[2].süre.değer);
-        QCOMPARE(fs[0].süre.ham.toString(), "12 gün");
-        QCOMPARE(fs[2].süre.ham.toLongLong(), 3000000000LL);
+        QVERIFY(!fs[0].sure.deger && fs[1].sure.deger == 7 && !fs[2].sure.deger);
+        QCOMPARE(fs[0].sure.ham.toString(), "12 gün");
+        QCOMPARE(fs[2].sure.ham.toLongLong(), 3000000000LL);
 
         QVERIFY(!d.SonFaaliyetiSil("P", fs[2]));
-        QVERIFY(!d.FaaliyetDeğiştir("P", fs[0], {"A", "a", 12, ""}));
-        const DepoHatası hata = d.ProjeDeğiştir(p, {"Q", QDate(2026, 3, 1), QDate(2026, 3, 9)});
-        QVERIFY2(!hata, qPrintable(hata.açıklama));
-        QCOMPARE(GeçiciVeritabanı::DosyadakiSatırlar(yol), (QStringList{"P|Q|2026-03-01|2026-03-09|", "P|R||2026-03-01|", "F|Q|A|a|12|",
+        QVERIFY(!d.FaaliyetDegistir("P", fs[0], {"A", "a", 12, ""}));
+        const DepoHatasi hata = d.ProjeDegistir(p, {"Q", QDate(2026, 3, 1), QDate(2026, 3, 9)});
+        QVERIFY2(!hata, qPrintable(hata.aciklama));
+        QCOMPARE(GeciciVeritabani::DosyadakiSatirlar(yol), (QStringList{"P|Q|2026-03-01|2026-03-09|", "P|R||2026-03-01|", "F|Q|A|a|12|",
                                                       "F|Q|B|b|7|A"}));
-        QVERIFY(!d.ProjeOku("R", p) && p.başlama.ham.isNull());
+        QVERIFY(!d.ProjeOku("R", p) && p.baslama.ham.isNull());
         QVERIFY(!d.ProjeSil(p));
     }
 
     void refusedWritesLeaveEverythingAsItWas_data()
     {
-        using K = YazımKomutu;
+        using K = YazimKomutu;
         QTest::addColumn<K>("komut");
         QTest::addColumn<QString>("kutu"); // how the box begins: number and description
-        const QDate gün(2026, 1, 1);
+        const QDate gun(2026, 1, 1);
         const QString adVar = "19: Bu adla kayıtlı bir proje zaten var.";
-        QTest::newRow("taken name") << K([=](auto& d, auto&) { return d.ProjeEkle({"BETA", gün, gün}); }) << adVar;
+        QTest::newRow("taken name") << K([=](auto& d, auto&) { return d.ProjeEkle({"BETA", gun, gun}); }) << adVar;
         // Renaming onto a taken name must not move ALFA's activities either.
         QTest::newRow("renamed onto a taken name")
-            << K([=](auto& d, auto& alfa) { return d.ProjeDeğiştir(alfa, {"BETA", gün, gün}); }) << adVar;
-        QTest::newRow("invalid date") << K([=](auto& d, auto& alfa) { return d.ProjeDeğiştir(alfa, {"X", gün, {}}); })
+            << K([=](auto& d, auto& alfa) { return d.ProjeDegistir(alfa, {"BETA", gun, gun}); }) << adVar;
+        QTest::newRow("invalid date") << K([=](auto& d, auto& alfa) { return d.ProjeDegistir(alfa, {"X", gun, {}}); })
                                       << "20: Geçerli olmayan bir tarih kaydedilemez.";
         QTest::newRow("activity of no project")
             << K([](auto& d, auto&) { return d.FaaliyetEkle("YOK", {"A", "a", 1, ""}); })
@@ -173,39 +173,39 @@ private slots:
             << K([](auto& d, auto&) { return d.FaaliyetEkle("ALFA", {"DD", "d", 1, "A"}); })
             << "19: Girilen değer veritabanına kaydedilemiyor.";
         QTest::newRow("activity not stored")
-            << K([](auto& d, auto&) { return d.FaaliyetDeğiştir("ALFA", {"Z", "z", {1, 1}, ""}, {"Z", "z", 2, ""}); })
+            << K([](auto& d, auto&) { return d.FaaliyetDegistir("ALFA", {"Z", "z", {1, 1}, ""}, {"Z", "z", 2, ""}); })
             << "12: \"ALFA\" projesinin Z faaliyeti artık kayıtlı değil";
     }
     void refusedWritesLeaveEverythingAsItWas()
     {
-        QFETCH(YazımKomutu, komut);
+        QFETCH(YazimKomutu, komut);
         QFETCH(QString, kutu);
-        GeçiciVeritabanı vt;
-        ÖrnekProjeler(vt);
-        const QStringList önce = vt.Satırlar();
-        KayıtlıProje alfa;
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        const QStringList once = vt.Satirlar();
+        KayitliProje alfa;
         QVERIFY(!vt.depo().ProjeOku("ALFA", alfa));
-        const DepoHatası hata = komut(vt.depo(), alfa);
-        const QString verilen = QStringLiteral("%1: %2").arg(hata.numara).arg(hata.açıklama);
+        const DepoHatasi hata = komut(vt.depo(), alfa);
+        const QString verilen = QStringLiteral("%1: %2").arg(hata.numara).arg(hata.aciklama);
         QVERIFY2(verilen.startsWith(kutu), qPrintable(verilen));
-        QCOMPARE(vt.Satırlar(), önce);
+        QCOMPARE(vt.Satirlar(), once);
     }
 
     // A rename carries the name to the activities; the last delete takes the greatest
     // code, not the newest row; a deleted project takes its activities with it.
     void writesTouchOnlyTheirRows()
     {
-        GeçiciVeritabanı vt;
-        ÖrnekProjeler(vt);
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
         vt.ProjeEkle("GAMA", QDate(2026, 5, 1), QDate(2026, 5, 9), {{"A", "g", 1, ""}, {"[", "k", 1, "A"}, {"B", "b", 1, "A"}});
         const ProjeDeposu d = vt.depo();
-        KayıtlıProje alfa;
-        QVector<KayıtlıFaaliyet> fs;
+        KayitliProje alfa;
+        QVector<KayitliFaaliyet> fs;
         QVERIFY(!d.ProjeOku("ALFA", alfa) && !d.FaaliyetleriOku("GAMA", fs));
-        QVERIFY(!d.ProjeDeğiştir(alfa, {"DELTA", QDate(2026, 1, 2), QDate(2026, 1, 3)}));
+        QVERIFY(!d.ProjeDegistir(alfa, {"DELTA", QDate(2026, 1, 2), QDate(2026, 1, 3)}));
         QVERIFY(!d.SonFaaliyetiSil("GAMA", fs[1]));
         QVERIFY(!d.ProjeOku("BETA", alfa) && !d.ProjeSil(alfa));
-        QCOMPARE(vt.Satırlar(), (QStringList{"P|DELTA|2026-01-02|2026-01-03|", "P|GAMA|2026-05-01|2026-05-09|", "F|DELTA|A|a|3|", "F|DELTA|B|b|2|A",
+        QCOMPARE(vt.Satirlar(), (QStringList{"P|DELTA|2026-01-02|2026-01-03|", "P|GAMA|2026-05-01|2026-05-09|", "F|DELTA|A|a|3|", "F|DELTA|B|b|2|A",
                                              "F|DELTA|C|c|4|A", "F|GAMA|A|g|1|", "F|GAMA|B|b|1|A"}));
     }
 };

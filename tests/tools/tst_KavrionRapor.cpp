@@ -18,25 +18,25 @@
 
 namespace {
 
-struct Sonuç { int durum = -1; QByteArray çıktı, hata; };
+struct Sonuc { int durum = -1; QByteArray cikti, hata; };
 
 // Runs the program held to file permissions as any user is: as root, in CI, it would
 // otherwise write into read-only folders.
-Sonuç Çalıştır(const QStringList& argümanlar, const QString& program = YardımcıProgram("kavrion-rapor"))
+Sonuc Calistir(const QStringList& argumanlar, const QString& program = YardimciProgram("kavrion-rapor"))
 {
-    QProcess süreç;
-    süreç.setChildProcessModifier([] {
+    QProcess surec;
+    surec.setChildProcessModifier([] {
         prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0);
         prctl(PR_CAPBSET_DROP, CAP_DAC_READ_SEARCH, 0, 0, 0);
     });
-    süreç.start(program, argümanlar);
-    if (!süreç.waitForFinished(60000) || süreç.exitStatus() != QProcess::NormalExit)
+    surec.start(program, argumanlar);
+    if (!surec.waitForFinished(60000) || surec.exitStatus() != QProcess::NormalExit)
         return {};
-    return {süreç.exitCode(), süreç.readAllStandardOutput(), süreç.readAllStandardError()};
+    return {surec.exitCode(), surec.readAllStandardOutput(), surec.readAllStandardError()};
 }
 
 // A failure says why in one line of its own; success says nothing on standard error.
-bool İletisiYerinde(const Sonuç& s, const QString& ileti)
+bool IletisiYerinde(const Sonuc& s, const QString& ileti)
 {
     const QString hata = QString::fromUtf8(s.hata);
     return s.durum == 0 ? hata.isEmpty()
@@ -44,10 +44,10 @@ bool İletisiYerinde(const Sonuç& s, const QString& ileti)
                               && hata.endsWith(QLatin1Char('\n')) && hata.contains(ileti);
 }
 
-const QStringList DüşmancaAdlar{"a\"b;c,d\r\ne", "\x1b[2J\x1b[31mkırmızı", "😀👨‍👩‍👧", "עברית שלום", "-x", " ALFA",
+const QStringList DusmancaAdlar{"a\"b;c,d\r\ne", "\x1b[2J\x1b[31mkırmızı", "😀👨‍👩‍👧", "עברית שלום", "-x", " ALFA",
                                 QString(10000, QChar(0x00E7))};
-const QString Büyük = QStringLiteral("BÜYÜK"), Boş = QStringLiteral("BOŞ");
-constexpr int BüyükFaaliyetSayısı = 6200;
+const QString Buyuk = QStringLiteral("BÜYÜK"), Bos = QStringLiteral("BOŞ");
+constexpr int BuyukFaaliyetSayisi = 6200;
 
 } // namespace
 
@@ -57,29 +57,29 @@ class KavrionRaporTest : public QObject {
 private slots:
     void initTestCase()
     {
-        ÖrnekProjeler(m_vt);
-        for (const QString& ad : DüşmancaAdlar)
+        OrnekProjeler(m_vt);
+        for (const QString& ad : DusmancaAdlar)
             m_vt.ProjeEkle(ad, QDate(2026, 3, 1), QDate(2026, 3, 11), {{"A", ad, 2, ""}});
-        m_vt.ProjeEkle(Boş);
-        m_vt.ProjeEkle(Büyük);
+        m_vt.ProjeEkle(Bos);
+        m_vt.ProjeEkle(Buyuk);
         // A chain of 6,200, each coded by one CJK character, in one statement.
-        QVERIFY(DosyadaÇalıştır(m_vt.yol(), {QStringLiteral(
+        QVERIFY(DosyadaCalistir(m_vt.yol(), {QStringLiteral(
             "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < %1)"
             " INSERT INTO FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet)"
             " SELECT '%2', char(19968 + i), 'iş ' || i, 1 + i % 5, CASE i WHEN 0 THEN '' ELSE char(19967 + i) END"
-            " FROM n").arg(BüyükFaaliyetSayısı - 1).arg(Büyük)}));
+            " FROM n").arg(BuyukFaaliyetSayisi - 1).arg(Buyuk)}));
         // The program and its module copied beside a copy of the file, to find both by default.
         for (const char* dosya : {"kavrion-rapor", "libkavrion-rapor-cizim.so"})
-            QVERIFY(QFile::copy(YardımcıProgram(dosya), m_bin.filePath(dosya)));
-        QVERIFY(QFile::copy(m_vt.yol(), VeritabanıYolu(m_bin.path())));
+            QVERIFY(QFile::copy(YardimciProgram(dosya), m_bin.filePath(dosya)));
+        QVERIFY(QFile::copy(m_vt.yol(), VeritabaniYolu(m_bin.path())));
     }
 
     void exitStatusesAndMessages_data()
     {
-        QTest::addColumn<QStringList>("argümanlar");
+        QTest::addColumn<QStringList>("argumanlar");
         QTest::addColumn<int>("durum");
         QTest::addColumn<QString>("ileti");
-        QTest::addColumn<QString>("çıktıBaşı");
+        QTest::addColumn<QString>("ciktiBasi");
         QTest::newRow("projects") << QStringList{"projeler"} << 0 << "" << "ALFA\nBETA\na\"b;c,d\\r\\ne\n\\u001b[2J";
         QTest::newRow("projects, JSON") << QStringList{"projeler", "--bicim", "json"} << 0 << "" << "[\n    \"ALFA\",";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "" << "Kullanım: kavrion-rapor";
@@ -98,47 +98,47 @@ private slots:
     }
     void exitStatusesAndMessages()
     {
-        QFETCH(QStringList, argümanlar);
+        QFETCH(QStringList, argumanlar);
         QFETCH(int, durum);
         QFETCH(QString, ileti);
-        QFETCH(QString, çıktıBaşı);
+        QFETCH(QString, ciktiBasi);
         // While another program holds a write lock, as Kavrion does while it saves.
-        const KilitTutanSüreç yazan(m_vt.yol(), KilitTutanSüreç::Kilit::Yazma);
-        const QStringList önce = KlasörGörünümü(m_vt.klasör());
-        const Sonuç s = Çalıştır(QStringList{"--veritabani", m_vt.yol()} + argümanlar);
+        const KilitTutanSurec yazan(m_vt.yol(), KilitTutanSurec::Kilit::Yazma);
+        const QStringList once = KlasorGorunumu(m_vt.klasor());
+        const Sonuc s = Calistir(QStringList{"--veritabani", m_vt.yol()} + argumanlar);
         QCOMPARE(s.durum, durum);
-        QVERIFY2(İletisiYerinde(s, ileti), s.hata.constData());
-        QVERIFY2(s.çıktı.startsWith(çıktıBaşı.toUtf8()), s.çıktı.left(200).constData());
-        QCOMPARE(KlasörGörünümü(m_vt.klasör()), önce);
+        QVERIFY2(IletisiYerinde(s, ileti), s.hata.constData());
+        QVERIFY2(s.cikti.startsWith(ciktiBasi.toUtf8()), s.cikti.left(200).constData());
+        QCOMPARE(KlasorGorunumu(m_vt.klasor()), once);
     }
 
     // Names come back exactly; every format copes with them, with no activity and with 6,200.
     void namesOfAnyShape_data()
     {
         QTest::addColumn<QString>("ad");
-        QTest::addColumn<int>("faaliyetSayısı");
-        for (int i = 0; i < DüşmancaAdlar.size(); ++i)
-            QTest::addRow("hostile name %d", i) << DüşmancaAdlar.at(i) << 1;
-        QTest::newRow("no activity") << Boş << 0;
-        QTest::newRow("6,200 activities") << Büyük << BüyükFaaliyetSayısı;
+        QTest::addColumn<int>("faaliyetSayisi");
+        for (int i = 0; i < DusmancaAdlar.size(); ++i)
+            QTest::addRow("hostile name %d", i) << DusmancaAdlar.at(i) << 1;
+        QTest::newRow("no activity") << Bos << 0;
+        QTest::newRow("6,200 activities") << Buyuk << BuyukFaaliyetSayisi;
     }
     void namesOfAnyShape()
     {
         QFETCH(QString, ad);
-        QFETCH(int, faaliyetSayısı);
+        QFETCH(int, faaliyetSayisi);
         QByteArray json;
-        for (const char* biçim : {"tablo", "csv", "json"}) {
-            const Sonuç s = Çalıştır({"--veritabani", m_vt.yol(), "çizelge", "--bicim", biçim, "--", ad});
+        for (const char* bicim : {"tablo", "csv", "json"}) {
+            const Sonuc s = Calistir({"--veritabani", m_vt.yol(), "çizelge", "--bicim", bicim, "--", ad});
             QCOMPARE(s.durum, 0);
-            QVERIFY(İletisiYerinde(s, QString()) && !s.çıktı.isEmpty());
-            QVERIFY(faaliyetSayısı || qstrcmp(biçim, "csv") || s.çıktı.count("\r\n") == 1); // no figures: one field
-            json = s.çıktı;
+            QVERIFY(IletisiYerinde(s, QString()) && !s.cikti.isEmpty());
+            QVERIFY(faaliyetSayisi || qstrcmp(bicim, "csv") || s.cikti.count("\r\n") == 1); // no figures: one field
+            json = s.cikti;
         }
-        const QJsonObject kök = QJsonDocument::fromJson(json).object();
-        QCOMPARE(kök.value("proje").toString(), ad);
-        QCOMPARE(kök.value("faaliyetler").toArray().size(), faaliyetSayısı);
-        QCOMPARE(kök.value("hesaplanamiyor").isString(), faaliyetSayısı == 0);
-        QCOMPARE(kök.contains("projeSuresi"), faaliyetSayısı > 0);
+        const QJsonObject kok = QJsonDocument::fromJson(json).object();
+        QCOMPARE(kok.value("proje").toString(), ad);
+        QCOMPARE(kok.value("faaliyetler").toArray().size(), faaliyetSayisi);
+        QCOMPARE(kok.value("hesaplanamiyor").isString(), faaliyetSayisi == 0);
+        QCOMPARE(kok.contains("projeSuresi"), faaliyetSayisi > 0);
     }
 
     void brokenDatabasesAreLeftAsTheyWere_data()
@@ -146,34 +146,34 @@ private slots:
         QTest::addColumn<Bozukluk>("bozukluk");
         QTest::addColumn<QString>("ileti");
         QTest::newRow("missing") << Bozukluk::Yok << "Proje.mdb: Hata 14: ";
-        QTest::newRow("not a database") << Bozukluk::Çöp << "Proje.mdb: Hata 26: ";
+        QTest::newRow("not a database") << Bozukluk::Cop << "Proje.mdb: Hata 26: ";
         QTest::newRow("another program's database") << Bozukluk::Tablosuz << "Kavrion veritabanı değil.";
-        QTest::newRow("locked by a writer") << Bozukluk::ÖzelKilitli << "Proje.mdb: Hata 5: ";
-        QTest::newRow("a writer stopped mid-change") << Bozukluk::YarımKalmış << "Hata 8: Veritabanında yarıda kalmış";
+        QTest::newRow("locked by a writer") << Bozukluk::OzelKilitli << "Proje.mdb: Hata 5: ";
+        QTest::newRow("a writer stopped mid-change") << Bozukluk::YarimKalmis << "Hata 8: Veritabanında yarıda kalmış";
     }
     void brokenDatabasesAreLeftAsTheyWere()
     {
         QFETCH(Bozukluk, bozukluk);
         QFETCH(QString, ileti);
-        QTemporaryDir klasör;
-        const BozukVeritabanı vt(klasör.path(), bozukluk);
-        QVERIFY(vt.hazır());
-        const QStringList önce = KlasörGörünümü(klasör.path());
+        QTemporaryDir klasor;
+        const BozukVeritabani vt(klasor.path(), bozukluk);
+        QVERIFY(vt.hazir());
+        const QStringList once = KlasorGorunumu(klasor.path());
         for (const QStringList& komut : {QStringList{"projeler"}, QStringList{"gantt", "ALFA", "--cikti", "a.svg"}}) {
-            const Sonuç s = Çalıştır(QStringList{"--veritabani", VeritabanıYolu(klasör.path())} + komut);
+            const Sonuc s = Calistir(QStringList{"--veritabani", VeritabaniYolu(klasor.path())} + komut);
             QCOMPARE(s.durum, 1);
-            QVERIFY2(İletisiYerinde(s, ileti), s.hata.constData());
+            QVERIFY2(IletisiYerinde(s, ileti), s.hata.constData());
         }
-        QCOMPARE(KlasörGörünümü(klasör.path()), önce);
+        QCOMPARE(KlasorGorunumu(klasor.path()), once);
     }
 
     // With the program's own Proje.mdb: a file is written whole, or an old one stays.
     void filesAreWrittenWholeOrNotAtAll_data()
     {
         QTest::addColumn<QStringList>("komut");
-        QTest::addColumn<QString>("klasörü"); // "yazılır", "salt okunur" or "yok"
+        QTest::addColumn<QString>("klasoru"); // "yazılır", "salt okunur" or "yok"
         QTest::addColumn<QString>("ileti");
-        QTest::addColumn<QByteArray>("başı");
+        QTest::addColumn<QByteArray>("basi");
         const QStringList gantt{"gantt", "ALFA"};
         QTest::newRow("svg") << gantt + QStringList{"a.svg"} << "yazılır" << "" << QByteArray("<?xml");
         QTest::newRow("png") << gantt + QStringList{"a.PNG"} << "yazılır" << "" << QByteArray("\x89PNG");
@@ -187,28 +187,28 @@ private slots:
     void filesAreWrittenWholeOrNotAtAll()
     {
         QFETCH(QStringList, komut);
-        QFETCH(QString, klasörü);
+        QFETCH(QString, klasoru);
         QFETCH(QString, ileti);
-        QFETCH(QByteArray, başı);
-        const bool var = klasörü != QLatin1String("yok"), yazılır = klasörü == QStringLiteral("yazılır");
-        QTemporaryDir kök;
-        const QString klasör = kök.filePath(QStringLiteral("çıktı ✓"));
-        const QString yol = QDir(klasör).filePath(komut.takeLast());
+        QFETCH(QByteArray, basi);
+        const bool var = klasoru != QLatin1String("yok"), yazilir = klasoru == QStringLiteral("yazılır");
+        QTemporaryDir kok;
+        const QString klasor = kok.filePath(QStringLiteral("çıktı ✓"));
+        const QString yol = QDir(klasor).filePath(komut.takeLast());
         QFile dosya(yol);
-        QVERIFY(!var || (QDir().mkdir(klasör) && dosya.open(QIODevice::WriteOnly) && dosya.write("eski") == 4));
+        QVERIFY(!var || (QDir().mkdir(klasor) && dosya.open(QIODevice::WriteOnly) && dosya.write("eski") == 4));
         dosya.close();
-        QVERIFY(!var || yazılır || QFile::setPermissions(klasör, QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(!var || yazilir || QFile::setPermissions(klasor, QFile::ReadOwner | QFile::ExeOwner));
 
-        const Sonuç s = Çalıştır(komut + QStringList{"--cikti", yol}, m_bin.filePath("kavrion-rapor"));
-        QFile::setPermissions(klasör, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(s.durum, yazılır ? 0 : 1);
-        QVERIFY2(İletisiYerinde(s, ileti), s.hata.constData());
-        QCOMPARE(QDir(klasör).entryList(QDir::Files).size(), var ? 1 : 0);
+        const Sonuc s = Calistir(komut + QStringList{"--cikti", yol}, m_bin.filePath("kavrion-rapor"));
+        QFile::setPermissions(klasor, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(s.durum, yazilir ? 0 : 1);
+        QVERIFY2(IletisiYerinde(s, ileti), s.hata.constData());
+        QCOMPARE(QDir(klasor).entryList(QDir::Files).size(), var ? 1 : 0);
         QFile yeni(yol);
-        const QByteArray içerik = yeni.open(QIODevice::ReadOnly) ? yeni.readAll() : QByteArray();
-        QVERIFY(içerik.startsWith(başı));
-        QXmlStreamReader xml(içerik); // an SVG is well-formed XML with an <svg> root
-        const bool svg = yazılır && yol.endsWith(QLatin1String(".svg"));
+        const QByteArray icerik = yeni.open(QIODevice::ReadOnly) ? yeni.readAll() : QByteArray();
+        QVERIFY(icerik.startsWith(basi));
+        QXmlStreamReader xml(icerik); // an SVG is well-formed XML with an <svg> root
+        const bool svg = yazilir && yol.endsWith(QLatin1String(".svg"));
         QVERIFY(!svg || (xml.readNextStartElement() && xml.name() == QLatin1String("svg")));
         while (svg && !xml.atEnd())
             xml.readNext();
@@ -216,7 +216,7 @@ private slots:
     }
 
 private:
-    GeçiciVeritabanı m_vt;
+    GeciciVeritabani m_vt;
     QTemporaryDir m_bin;
 };
 

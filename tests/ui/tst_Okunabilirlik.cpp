@@ -18,8 +18,8 @@ namespace {
 
 // The main window in front over ALFA, whose activities A to Z follow one another, and BETA.
 struct Ortam {
-    GeçiciVeritabanı vt;
-    MesajKaydı kayıt;
+    GeciciVeritabani vt;
+    MesajKaydi kayit;
     std::unique_ptr<TemelForm> ana;
     explicit Ortam(bool betaDa = true)
     {
@@ -30,7 +30,7 @@ struct Ortam {
         if (betaDa)
             vt.ProjeEkle("BETA");
         ana = std::make_unique<TemelForm>(vt.depo());
-        QVERIFY(ÖneGetirVeBekle(ana.get()));
+        QVERIFY(OneGetirVeBekle(ana.get()));
     }
 };
 
@@ -40,17 +40,17 @@ class ReadabilityTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(Türkçe); }
-    void lettersKeepTheirDotsAndBreves_data() { HarfÇizimiSatırları(); }
-    void lettersKeepTheirDotsAndBreves() { HarfÇiziminiDenetle(); }
-    void windowsAreBuiltAtTheFontsScale_data() { PencereÖlçüsüSatırları(); }
-    void windowsAreBuiltAtTheFontsScale() { PencereÖlçüsünüDenetle(); }
+    void init() { QLocale::setDefault(Turkce); }
+    void lettersKeepTheirDotsAndBreves_data() { HarfCizimiSatirlari(); }
+    void lettersKeepTheirDotsAndBreves() { HarfCiziminiDenetle(); }
+    void windowsAreBuiltAtTheFontsScale_data() { PencereOlcusuSatirlari(); }
+    void windowsAreBuiltAtTheFontsScale() { PencereOlcusunuDenetle(); }
 
     // The first Down or Up selects the first row and shows it; a click on a blank keeps what is shown.
     void firstKeySelectsAndBlankClickKeeps_data()
     {
         QTest::addColumn<bool>("faaliyetler");
-        QTest::addColumn<int>("tuş");
+        QTest::addColumn<int>("tus");
         QTest::addColumn<bool>("betaDa");
         QTest::newRow("projects, Down") << false << int(Qt::Key_Down) << true;
         QTest::newRow("projects, Up") << false << int(Qt::Key_Up) << true;
@@ -60,42 +60,42 @@ private slots:
     void firstKeySelectsAndBlankClickKeeps()
     {
         QFETCH(bool, faaliyetler);
-        QFETCH(int, tuş);
+        QFETCH(int, tus);
         QFETCH(bool, betaDa);
         Ortam o(betaDa);
         if (faaliyetler)
-            ProjeyiSeç(*o.ana, "ALFA");
+            ProjeyiSec(*o.ana, "ALFA");
         QAbstractItemView* liste = faaliyetler ? static_cast<QAbstractItemView*>(o.ana->FaaliyetlerListesi)
                                                : o.ana->ProjeListesi;
         const auto ekran = [&] {
-            const QModelIndexList seçili = liste->selectionModel()->selectedRows();
-            return QStringList(seçili.size() == 1 ? seçili.first().data().toString() : "-")
-                   + ProjeAlanları(*o.ana) + ListedekiSatırlar(*o.ana);
+            const QModelIndexList secili = liste->selectionModel()->selectedRows();
+            return QStringList(secili.size() == 1 ? secili.first().data().toString() : "-")
+                   + ProjeAlanlari(*o.ana) + ListedekiSatirlar(*o.ana);
         };
         liste->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(liste, Qt::Key(tuş));
-        const QStringList gösterilen = ekran();
-        QCOMPARE(gösterilen.mid(0, 2), QStringList({faaliyetler ? "A" : "ALFA", "1.03.2026"}));
+        QTest::keyClick(liste, Qt::Key(tus));
+        const QStringList gosterilen = ekran();
+        QCOMPARE(gosterilen.mid(0, 2), QStringList({faaliyetler ? "A" : "ALFA", "1.03.2026"}));
         // Blank: below the last project, or right of the last column beside a full activity list.
         const QSize alan = liste->viewport()->size();
-        const QPoint boş = faaliyetler ? QPoint(alan.width() - 3, 5) : QPoint(5, alan.height() - 5);
-        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, boş);
-        QCOMPARE(ekran(), gösterilen);
+        const QPoint bos = faaliyetler ? QPoint(alan.width() - 3, 5) : QPoint(5, alan.height() - 5);
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, bos);
+        QCOMPARE(ekran(), gosterilen);
     }
 
     // Without regional settings dates are Turkish: read in every short form, hinted in Turkish.
     void cLocaleReadsAndHintsTurkishDates()
     {
-        QLocale::setDefault(BölgeselMetin::KullanılacakYerel(QLocale::c()));
+        QLocale::setDefault(BolgeselMetin::KullanilacakYerel(QLocale::c()));
         for (const char* metin : {"01.03.2026", "1.3.26", "2026-03-01"})
-            QCOMPARE(BölgeselMetin::TarihOku(metin).value_or(QDate()), QDate(2026, 3, 1));
+            QCOMPARE(BolgeselMetin::TarihOku(metin).value_or(QDate()), QDate(2026, 3, 1));
         Ortam o;
-        ProjeyiSeç(*o.ana, "ALFA");
-        o.ana->ProjeEkleDüğmesi->click();
-        o.ana->ProjeDeğiştirDüğmesi->click();
+        ProjeyiSec(*o.ana, "ALFA");
+        o.ana->ProjeEkleDugmesi->click();
+        o.ana->ProjeDegistirDugmesi->click();
         for (const ProjeAlanDenetimleri* d :
-             std::initializer_list<const ProjeAlanDenetimleri*>{o.ana->AçıkProjeEklemeFormu(), o.ana->AçıkProjeDeğiştirFormu()})
-            QCOMPARE(d->BaşlamaTarihiKutusu->placeholderText() + d->BitişTarihiKutusu->placeholderText(), "gg.aa.yyyygg.aa.yyyy");
+             std::initializer_list<const ProjeAlanDenetimleri*>{o.ana->AcikProjeEklemeFormu(), o.ana->AcikProjeDegistirFormu()})
+            QCOMPARE(d->BaslamaTarihiKutusu->placeholderText() + d->BitisTarihiKutusu->placeholderText(), "gg.aa.yyyygg.aa.yyyy");
     }
 
     // Tab reaches every button and both lists, never a read-only box, and Esc ends the window; a screen
@@ -112,17 +112,17 @@ private slots:
         QCOMPARE(ana.ProjeListesi->accessibleName() + ana.FaaliyetlerListesi->accessibleName(), "ProjelerFaaliyetler");
         for (QLineEdit* alan : ana.findChildren<QLineEdit*>())
             QVERIFY2(alan->isReadOnly() && !alan->accessibleName().isEmpty(), qPrintable(alan->objectName()));
-        ProjeyiSeç(ana, "ALFA");
-        SatırıSeç(ana, "A");
-        for (QPushButton* d : {ana.ProjeEkleDüğmesi, ana.ProjeDeğiştirDüğmesi, ana.FaaliyetEkleDüğmesi, ana.FaaliyetDeğiştirDüğmesi})
+        ProjeyiSec(ana, "ALFA");
+        SatiriSec(ana, "A");
+        for (QPushButton* d : {ana.ProjeEkleDugmesi, ana.ProjeDegistirDugmesi, ana.FaaliyetEkleDugmesi, ana.FaaliyetDegistirDugmesi})
             d->click();
-        for (QWidget* pencere : std::initializer_list<QWidget*>{&ana, ana.AçıkProjeEklemeFormu(), ana.AçıkProjeDeğiştirFormu(),
-                                                               ana.AçıkFaaliyetEklemeFormu(), ana.AçıkFaaliyetDeğiştirmeFormu()}) {
-            QAccessibleInterface* arayüz = QAccessible::queryAccessibleInterface(pencere);
-            QCOMPARE(arayüz->role(), pencere == &ana ? QAccessible::Window : QAccessible::Dialog);
-            QCOMPARE(arayüz->text(QAccessible::Name), pencere->windowTitle());
+        for (QWidget* pencere : std::initializer_list<QWidget*>{&ana, ana.AcikProjeEklemeFormu(), ana.AcikProjeDegistirFormu(),
+                                                               ana.AcikFaaliyetEklemeFormu(), ana.AcikFaaliyetDegistirmeFormu()}) {
+            QAccessibleInterface* arayuz = QAccessible::queryAccessibleInterface(pencere);
+            QCOMPARE(arayuz->role(), pencere == &ana ? QAccessible::Window : QAccessible::Dialog);
+            QCOMPARE(arayuz->text(QAccessible::Name), pencere->windowTitle());
         }
-        QVERIFY(ÖneGetirVeBekle(&ana));
+        QVERIFY(OneGetirVeBekle(&ana));
         QTest::keyClick(&ana, Qt::Key_Escape);
         QVERIFY(!ana.isVisible());
     }
@@ -132,7 +132,7 @@ private slots:
     void accessiblePressRunsTheFocusedFieldsRule_data()
     {
         QTest::addColumn<bool>("adSonda");
-        QTest::addColumn<QString>("bitiş");
+        QTest::addColumn<QString>("bitis");
         QTest::addColumn<QString>("kutu");
         QTest::newRow("name in focus") << true << "11.03.2026" << "";
         QTest::newRow("end before the start in focus") << false << "1.02.2026" << "İki tarih arasında en az BİR GÜN olmalıdır.";
@@ -140,34 +140,34 @@ private slots:
     void accessiblePressRunsTheFocusedFieldsRule()
     {
         QFETCH(bool, adSonda);
-        QFETCH(QString, bitiş);
+        QFETCH(QString, bitis);
         QFETCH(QString, kutu);
         Ortam o;
-        ProjeEklemeFormu* d = DiyaloğuAç(*o.ana, o.ana->ProjeEkleDüğmesi, &TemelForm::AçıkProjeEklemeFormu);
+        ProjeEklemeFormu* d = DiyaloguAc(*o.ana, o.ana->ProjeEkleDugmesi, &TemelForm::AcikProjeEklemeFormu);
         QVERIFY(d);
-        QAccessibleInterface* düğme = QAccessible::queryAccessibleInterface(d->EkleKaydetDüğmesi);
+        QAccessibleInterface* dugme = QAccessible::queryAccessibleInterface(d->EkleKaydetDugmesi);
         const QString basma = QAccessibleActionInterface::pressAction();
         const auto okunan = [&] {
-            return düğme->text(QAccessible::Name) + '|' + düğme->actionInterface()->keyBindingsForAction(basma).join(',');
+            return dugme->text(QAccessible::Name) + '|' + dugme->actionInterface()->keyBindingsForAction(basma).join(',');
         };
         const auto bas = [&] {
-            düğme->actionInterface()->doAction(basma);
-            QTRY_VERIFY(!d->EkleKaydetDüğmesi->isDown());
+            dugme->actionInterface()->doAction(basma);
+            QTRY_VERIFY(!d->EkleKaydetDugmesi->isDown());
         };
         QCOMPARE(okunan(), "Proje Ekle|Alt+E");
         bas();
         QCOMPARE(okunan(), "Kaydet|");
         if (!adSonda)
-            Yaz(d->ProjeninAdıKutusu, "bina");
-        Yaz(d->BaşlamaTarihiKutusu, "1.03.2026");
-        Yaz(d->BitişTarihiKutusu, bitiş);
+            Yaz(d->ProjeninAdiKutusu, "bina");
+        Yaz(d->BaslamaTarihiKutusu, "1.03.2026");
+        Yaz(d->BitisTarihiKutusu, bitis);
         if (adSonda)
-            Yaz(d->ProjeninAdıKutusu, "bina");
-        QCOMPARE(Odak(), adSonda ? d->ProjeninAdıKutusu : d->BitişTarihiKutusu);
-        const QStringList önce = o.vt.Satırlar();
+            Yaz(d->ProjeninAdiKutusu, "bina");
+        QCOMPARE(Odak(), adSonda ? d->ProjeninAdiKutusu : d->BitisTarihiKutusu);
+        const QStringList once = o.vt.Satirlar();
         bas();
-        QCOMPARE(o.kayıt.son().metin, kutu);
-        QCOMPARE(o.vt.Satırlar().size() - önce.size(), kutu.isEmpty() ? 1 : 0);
+        QCOMPARE(o.kayit.son().metin, kutu);
+        QCOMPARE(o.vt.Satirlar().size() - once.size(), kutu.isEmpty() ? 1 : 0);
         QCOMPARE(o.ana->ProjeListesi->Bul("BİNA") >= 0, kutu.isEmpty());
         QCOMPARE(okunan(), kutu.isEmpty() ? "Proje Ekle|Alt+E" : "Kaydet|");
     }
@@ -177,11 +177,11 @@ private slots:
     {
         Ortam o;
         QLineEdit* kutu = o.ana->KritikYolKutusu;
-        ProjeyiSeç(*o.ana, "ALFA");
+        ProjeyiSec(*o.ana, "ALFA");
         QVERIFY(kutu->fontMetrics().horizontalAdvance(kutu->text()) > kutu->width());
         QCOMPARE(kutu->toolTip(), kutu->text());
         QCOMPARE(kutu->cursorPosition(), 0);
-        ProjeyiSeç(*o.ana, "BETA");
+        ProjeyiSec(*o.ana, "BETA");
         QCOMPARE(kutu->text() + kutu->toolTip(), "");
     }
 
@@ -190,7 +190,7 @@ private slots:
     {
         QTest::addColumn<bool>("silindi");
         QTest::addColumn<QString>("kutu");
-        QTest::addColumn<QString>("ayrıntı");
+        QTest::addColumn<QString>("ayrinti");
         QTest::newRow("name taken") << false << "Hata 19: Bu adla kayıtlı bir proje zaten var. Başka bir ad girin." << "UNIQUE constraint failed";
         QTest::newRow("deleted in the main window")
             << true << "Hata 12: \"BETA\" projesi ana pencerede silindi; değişiklik kaydedilemez." << "";
@@ -199,21 +199,21 @@ private slots:
     {
         QFETCH(bool, silindi);
         QFETCH(QString, kutu);
-        QFETCH(QString, ayrıntı);
+        QFETCH(QString, ayrinti);
         Ortam o;
-        ProjeyiSeç(*o.ana, "BETA");
-        ProjeDeğiştirFormu* d = DiyaloğuAç(*o.ana, o.ana->ProjeDeğiştirDüğmesi, &TemelForm::AçıkProjeDeğiştirFormu);
+        ProjeyiSec(*o.ana, "BETA");
+        ProjeDegistirFormu* d = DiyaloguAc(*o.ana, o.ana->ProjeDegistirDugmesi, &TemelForm::AcikProjeDegistirFormu);
         QVERIFY(d);
         if (silindi)
-            o.ana->ProjeSilDüğmesi->click();
+            o.ana->ProjeSilDugmesi->click();
         else
-            Yaz(d->ProjeninAdıKutusu, "alfa");
-        o.kayıt.Temizle();
-        const QStringList önce = o.vt.Satırlar();
-        QTest::mouseClick(d->KaydetDüğmesi, Qt::LeftButton);
-        QCOMPARE(o.kayıt.hatalar(), QStringList{kutu});
-        QVERIFY2(o.kayıt.son().ayrıntı.contains(ayrıntı), qPrintable(o.kayıt.son().ayrıntı));
-        QCOMPARE(o.vt.Satırlar(), önce);
+            Yaz(d->ProjeninAdiKutusu, "alfa");
+        o.kayit.Temizle();
+        const QStringList once = o.vt.Satirlar();
+        QTest::mouseClick(d->KaydetDugmesi, Qt::LeftButton);
+        QCOMPARE(o.kayit.hatalar(), QStringList{kutu});
+        QVERIFY2(o.kayit.son().ayrinti.contains(ayrinti), qPrintable(o.kayit.son().ayrinti));
+        QCOMPARE(o.vt.Satirlar(), once);
     }
 };
 

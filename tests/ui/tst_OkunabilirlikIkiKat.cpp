@@ -5,7 +5,7 @@
 #include <QTest>
 
 // The scale is read as the application starts, so it is set before main.
-static const bool İkiKat = qputenv("QT_SCALE_FACTOR", "2");
+static const bool IkiKat = qputenv("QT_SCALE_FACTOR", "2");
 
 class DoubleScaleTest : public QObject {
     Q_OBJECT
@@ -13,16 +13,16 @@ class DoubleScaleTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(İkiKat);
+        QVERIFY(IkiKat);
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
-        QFont yazı(QStringLiteral("DejaVu Sans")); // before any window measures it
-        yazı.setPixelSize(20);
-        QApplication::setFont(yazı);
+        QFont yazi(QStringLiteral("DejaVu Sans")); // before any window measures it
+        yazi.setPixelSize(20);
+        QApplication::setFont(yazi);
     }
-    void lettersKeepTheirDotsAndBreves_data() { HarfÇizimiSatırları(); }
-    void lettersKeepTheirDotsAndBreves() { HarfÇiziminiDenetle(); }
-    void windowsGrowWithTheFont_data() { PencereÖlçüsüSatırları(); }
-    void windowsGrowWithTheFont() { PencereÖlçüsünüDenetle(); }
+    void lettersKeepTheirDotsAndBreves_data() { HarfCizimiSatirlari(); }
+    void lettersKeepTheirDotsAndBreves() { HarfCiziminiDenetle(); }
+    void windowsGrowWithTheFont_data() { PencereOlcusuSatirlari(); }
+    void windowsGrowWithTheFont() { PencereOlcusunuDenetle(); }
 };
 
 QTEST_MAIN(DoubleScaleTest)

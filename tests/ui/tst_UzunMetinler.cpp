@@ -13,35 +13,35 @@ class LongTextTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(Türkçe); }
+    void init() { QLocale::setDefault(Turkce); }
 
     // "Kaydet" with nothing typed: the name and the predecessors go back whole, and a
     // project keeps its activities under the very same name.
     void unchangedLongTextsAreStoredExactly()
     {
         const QString ad = QStringLiteral("UZUN ").repeated(8000);         // 40,000 characters
-        const QString öncekiler = QStringLiteral("A,").repeated(512 * 1024).chopped(1); // a megabyte
-        GeçiciVeritabanı vt;
+        const QString oncekiler = QStringLiteral("A,").repeated(512 * 1024).chopped(1); // a megabyte
+        GeciciVeritabani vt;
         vt.ProjeEkle(ad, QDate(2026, 3, 1), QDate(2026, 3, 11),
-                     {{"A", "a", 1, ""}, {"B", "b", 2, öncekiler}});
-        const QStringList önce = vt.Satırlar();
-        MesajKaydı kayıt;
+                     {{"A", "a", 1, ""}, {"B", "b", 2, oncekiler}});
+        const QStringList once = vt.Satirlar();
+        MesajKaydi kayit;
         TemelForm ana(vt.depo());
-        ProjeyiSeç(ana, ad);
+        ProjeyiSec(ana, ad);
 
-        SatırıSeç(ana, QStringLiteral("B"));
-        auto* faaliyet = DiyaloğuAç(ana, ana.FaaliyetDeğiştirDüğmesi, &TemelForm::AçıkFaaliyetDeğiştirmeFormu);
+        SatiriSec(ana, QStringLiteral("B"));
+        auto* faaliyet = DiyaloguAc(ana, ana.FaaliyetDegistirDugmesi, &TemelForm::AcikFaaliyetDegistirmeFormu);
         QVERIFY(faaliyet);
-        QCOMPARE(faaliyet->ÖncekiFaaliyetlerKutusu->text().size(), öncekiler.size());
-        faaliyet->KaydetDüğmesi->click();
-        QCOMPARE(kayıt.sayı(), 0);
-        QCOMPARE(vt.Satırlar(), önce);
+        QCOMPARE(faaliyet->OncekiFaaliyetlerKutusu->text().size(), oncekiler.size());
+        faaliyet->KaydetDugmesi->click();
+        QCOMPARE(kayit.sayi(), 0);
+        QCOMPARE(vt.Satirlar(), once);
 
-        auto* proje = DiyaloğuAç(ana, ana.ProjeDeğiştirDüğmesi, &TemelForm::AçıkProjeDeğiştirFormu);
+        auto* proje = DiyaloguAc(ana, ana.ProjeDegistirDugmesi, &TemelForm::AcikProjeDegistirFormu);
         QVERIFY(proje);
-        proje->KaydetDüğmesi->click();
-        QCOMPARE(kayıt.sayı(), 0);
-        QCOMPARE(vt.Satırlar(), önce);
+        proje->KaydetDugmesi->click();
+        QCOMPARE(kayit.sayi(), 0);
+        QCOMPARE(vt.Satirlar(), once);
     }
 };
 

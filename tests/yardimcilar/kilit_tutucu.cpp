@@ -11,17 +11,17 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication uygulama(argc, argv);
-    const QStringList argümanlar = QCoreApplication::arguments();
-    if (argümanlar.size() != 3)
+    const QStringList argumanlar = QCoreApplication::arguments();
+    if (argumanlar.size() != 3)
         return 2;
-    const bool özel = argümanlar.at(2) == QStringLiteral("özel");
+    const bool ozel = argumanlar.at(2) == QStringLiteral("özel");
     QSqlDatabase vt = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-    vt.setDatabaseName(argümanlar.at(1));
+    vt.setDatabaseName(argumanlar.at(1));
     if (!vt.open())
         return 1;
     QSqlQuery sorgu(vt);
-    if ((özel && !sorgu.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE")))
-        || !sorgu.exec(özel ? QStringLiteral("BEGIN EXCLUSIVE") : QStringLiteral("BEGIN IMMEDIATE")))
+    if ((ozel && !sorgu.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE")))
+        || !sorgu.exec(ozel ? QStringLiteral("BEGIN EXCLUSIVE") : QStringLiteral("BEGIN IMMEDIATE")))
         return 1;
     QTextStream(stdout) << "hazır" << Qt::endl;
     while (std::getchar() != EOF) {

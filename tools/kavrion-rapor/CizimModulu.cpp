@@ -4,12 +4,12 @@
 
 #include <QLibrary>
 
-int GanttıÇalıştır(int argc, char* argv[], const RaporKomutu& komut, const QString& klasör)
+int GanttiCalistir(int argc, char* argv[], const RaporKomutu& komut, const QString& klasor)
 {
-    QLibrary modül(klasör + QStringLiteral("/kavrion-rapor-cizim"));
-    const auto giriş = reinterpret_cast<GanttGirişi>(modül.resolve(GanttGirişiAdı));
-    if (!giriş)
+    QLibrary modul(klasor + QStringLiteral("/kavrion-rapor-cizim"));
+    const auto giris = reinterpret_cast<GanttGirisi>(modul.resolve(GanttGirisiAdi));
+    if (!giris)
         return HataBildir(QStringLiteral("Gantt şeması çizilemedi: çizim modülü (kavrion-rapor-cizim) %1 klasöründe "
-                                         "bulunamadı ya da yüklenemedi.").arg(klasör));
-    return giriş(argc, argv, komut);
+                                         "bulunamadı ya da yüklenemedi.").arg(klasor));
+    return giris(argc, argv, komut);
 }

@@ -5,8 +5,8 @@
 // gantt draws with Qt Gui, which the text commands do without: its code lives in the
 // module kavrion-rapor-cizim beside the executable, loaded only for it. The module
 // makes its own application (no other may exist yet) and runs the whole command.
-using GanttGirişi = int (*)(int argc, char* argv[], const RaporKomutu& komut);
-inline constexpr char GanttGirişiAdı[] = "kavrion_rapor_gantt";
+using GanttGirisi = int (*)(int argc, char* argv[], const RaporKomutu& komut);
+inline constexpr char GanttGirisiAdi[] = "kavrion_rapor_gantt";
 
-// Loads the module from `klasör`, runs gantt and gives the exit status.
-int GanttıÇalıştır(int argc, char* argv[], const RaporKomutu& komut, const QString& klasör);
+// Loads the module from `klasor`, runs gantt and gives the exit status.
+int GanttiCalistir(int argc, char* argv[], const RaporKomutu& komut, const QString& klasor);

@@ -11,12 +11,12 @@
 
 namespace {
 
-GörselBiçim Görsel(RaporKomutu::Biçim biçim)
+GorselBicim Gorsel(RaporKomutu::Bicim bicim)
 {
-    switch (biçim) {
-    case RaporKomutu::Biçim::Png: return GörselBiçim::Png;
-    case RaporKomutu::Biçim::Pdf: return GörselBiçim::Pdf;
-    default: return GörselBiçim::Svg;
+    switch (bicim) {
+    case RaporKomutu::Bicim::Png: return GorselBicim::Png;
+    case RaporKomutu::Bicim::Pdf: return GorselBicim::Pdf;
+    default: return GorselBicim::Svg;
     }
 }
 
@@ -26,23 +26,23 @@ extern "C" Q_DECL_EXPORT int kavrion_rapor_gantt(int argc, char* argv[], const R
 {
     // Text needs fonts, and fonts a Gui application; it never shows a window, so it
     // needs no display either. The arguments were read already: Qt gets none of them.
-    static_assert(std::is_same_v<decltype(&kavrion_rapor_gantt), GanttGirişi>);
+    static_assert(std::is_same_v<decltype(&kavrion_rapor_gantt), GanttGirisi>);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's own notes (no XDG_RUNTIME_DIR, a font substituted) are for developers: a
     // script reading standard error expects one line from us and nothing else.
-    qInstallMessageHandler([](QtMsgType tür, const QMessageLogContext&, const QString& metin) {
-        if (tür == QtFatalMsg)
+    qInstallMessageHandler([](QtMsgType tur, const QMessageLogContext&, const QString& metin) {
+        if (tur == QtFatalMsg)
             HataBildir(metin);
     });
-    int sayı = argc > 0 ? 1 : 0;
-    QGuiApplication uygulama(sayı, argv);
-    QLocale::setDefault(BölgeselMetin::KullanılacakYerel(QLocale::system()));
+    int sayi = argc > 0 ? 1 : 0;
+    QGuiApplication uygulama(sayi, argv);
+    QLocale::setDefault(BolgeselMetin::KullanilacakYerel(QLocale::system()));
 
     Rapor rapor;
     if (const int durum = RaporuAl(komut, rapor))
         return durum;
-    const QByteArray içerik = GörselYaz(rapor, Görsel(komut.biçim), QFont());
-    if (içerik.isEmpty())
+    const QByteArray icerik = GorselYaz(rapor, Gorsel(komut.bicim), QFont());
+    if (icerik.isEmpty())
         return HataBildir(QStringLiteral("Gantt şeması çizilemedi; dosya yazılmadı."));
-    return DosyayaKaydet(komut, içerik);
+    return DosyayaKaydet(komut, icerik);
 }

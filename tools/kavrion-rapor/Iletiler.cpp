@@ -7,27 +7,27 @@
 
 int HataBildir(const QString& metin, int durum)
 {
-    const QByteArray satır = QStringLiteral("kavrion-rapor: %1\n").arg(Görünür(metin)).toUtf8();
-    std::fwrite(satır.constData(), 1, size_t(satır.size()), stderr);
+    const QByteArray satir = QStringLiteral("kavrion-rapor: %1\n").arg(Gorunur(metin)).toUtf8();
+    std::fwrite(satir.constData(), 1, size_t(satir.size()), stderr);
     std::fflush(stderr);
     return durum;
 }
 
-int KullanımHatası(const QString& metin)
+int KullanimHatasi(const QString& metin)
 {
-    return HataBildir(metin + QStringLiteral(" Yardım için: kavrion-rapor --help"), Çıkış::Kullanım);
+    return HataBildir(metin + QStringLiteral(" Yardım için: kavrion-rapor --help"), Cikis::Kullanim);
 }
 
-QString Alıntı(const QString& ad)
+QString Alinti(const QString& ad)
 {
-    return QLatin1Char('"') + Kısalt(Görünür(ad), AnalizMetinleri::AdSınırı) + QLatin1Char('"');
+    return QLatin1Char('"') + Kisalt(Gorunur(ad), AnalizMetinleri::AdSiniri) + QLatin1Char('"');
 }
 
-bool ÇıktıyaYaz(const QByteArray& metin)
+bool CiktiyaYaz(const QByteArray& metin)
 {
-    const bool yazıldı = std::fwrite(metin.constData(), 1, size_t(metin.size()), stdout) == size_t(metin.size())
+    const bool yazildi = std::fwrite(metin.constData(), 1, size_t(metin.size()), stdout) == size_t(metin.size())
                          && std::fflush(stdout) == 0;
-    if (!yazıldı)
+    if (!yazildi)
         HataBildir(QStringLiteral("standart çıktıya yazılamadı."));
-    return yazıldı;
+    return yazildi;
 }

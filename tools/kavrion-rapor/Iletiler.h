@@ -6,19 +6,19 @@
 #include <QString>
 
 // How the program ends, for scripts.
-namespace Çıkış {
-inline constexpr int Başarılı = 0;
+namespace Cikis {
+inline constexpr int Basarili = 0;
 inline constexpr int Hata = 1;     // the store, an output file or an unknown project
-inline constexpr int Kullanım = 2; // the command line itself
+inline constexpr int Kullanim = 2; // the command line itself
 } // namespace Çıkış
 
 // Writes "kavrion-rapor: " and `metin` as one line on standard error, its control
 // characters made visible, and gives back `durum`.
-int HataBildir(const QString& metin, int durum = Çıkış::Hata);
+int HataBildir(const QString& metin, int durum = Cikis::Hata);
 // A usage error, with where to find help.
-int KullanımHatası(const QString& metin);
+int KullanimHatasi(const QString& metin);
 // A name in a message: quoted, visible and no longer than the analysis window shows it.
-QString Alıntı(const QString& ad);
+QString Alinti(const QString& ad);
 
 // Writes all of `metin` to standard output; when it cannot, says so and gives back false.
-bool ÇıktıyaYaz(const QByteArray& metin);
+bool CiktiyaYaz(const QByteArray& metin);

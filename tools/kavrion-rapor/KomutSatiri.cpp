@@ -5,84 +5,84 @@
 
 namespace {
 
-using Tür = RaporKomutu::Tür;
-using Biçim = RaporKomutu::Biçim;
+using Tur = RaporKomutu::Tur;
+using Bicim = RaporKomutu::Bicim;
 
-struct Seçenekler {
-    std::optional<QString> veritabanı, biçim, çıktı;
-    bool yardım = false;
+struct Secenekler {
+    std::optional<QString> veritabani, bicim, cikti;
+    bool yardim = false;
     QStringList konumlu;
 };
 
-QString Tırnaklı(const QString& metin)
+QString Tirnakli(const QString& metin)
 {
     return QLatin1Char('"') + metin + QLatin1Char('"');
 }
 
 // Sorts the arguments into options and names; an error names the first fault.
-QString Ayır(const QStringList& argümanlar, Seçenekler& s)
+QString Ayir(const QStringList& argumanlar, Secenekler& s)
 {
-    bool seçeneklerBitti = false;
-    for (int i = 0; i < argümanlar.size(); ++i) {
-        const QString& a = argümanlar.at(i);
-        if (seçeneklerBitti || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
+    bool seceneklerBitti = false;
+    for (int i = 0; i < argumanlar.size(); ++i) {
+        const QString& a = argumanlar.at(i);
+        if (seceneklerBitti || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
             s.konumlu << a;
             continue;
         }
         if (a == QLatin1String("--")) {
-            seçeneklerBitti = true;
+            seceneklerBitti = true;
             continue;
         }
         if (a == QLatin1String("-h") || a == QLatin1String("--help") || a == QLatin1String("--yardim")) {
-            s.yardım = true;
+            s.yardim = true;
             continue;
         }
-        const qsizetype eşit = a.indexOf(QLatin1Char('='));
-        const QString ad = eşit < 0 ? a : a.left(eşit);
-        std::optional<QString>* hedef = ad == QLatin1String("--veritabani") ? &s.veritabanı
-                                         : ad == QLatin1String("--bicim")    ? &s.biçim
-                                         : ad == QLatin1String("--cikti")    ? &s.çıktı
+        const qsizetype esit = a.indexOf(QLatin1Char('='));
+        const QString ad = esit < 0 ? a : a.left(esit);
+        std::optional<QString>* hedef = ad == QLatin1String("--veritabani") ? &s.veritabani
+                                         : ad == QLatin1String("--bicim")    ? &s.bicim
+                                         : ad == QLatin1String("--cikti")    ? &s.cikti
                                                                              : nullptr;
         if (!hedef)
-            return QStringLiteral("bilinmeyen seçenek: %1").arg(Tırnaklı(a));
+            return QStringLiteral("bilinmeyen seçenek: %1").arg(Tirnakli(a));
         if (*hedef)
             return QStringLiteral("%1 seçeneği bir kez verilebilir.").arg(ad);
-        if (eşit < 0 && i + 1 >= argümanlar.size())
+        if (esit < 0 && i + 1 >= argumanlar.size())
             return QStringLiteral("%1 seçeneği bir değer ister.").arg(ad);
-        const QString değer = eşit < 0 ? argümanlar.at(++i) : a.mid(eşit + 1);
-        if (değer.isEmpty())
+        const QString deger = esit < 0 ? argumanlar.at(++i) : a.mid(esit + 1);
+        if (deger.isEmpty())
             return QStringLiteral("%1 seçeneğinin değeri boş.").arg(ad);
-        *hedef = değer;
+        *hedef = deger;
     }
     return QString();
 }
 
-QString BiçimiSeç(const Seçenekler& s, RaporKomutu& komut, bool csvOlur)
+QString BicimiSec(const Secenekler& s, RaporKomutu& komut, bool csvOlur)
 {
-    const QString değer = s.biçim.value_or(QStringLiteral("tablo"));
-    if (değer == QLatin1String("tablo"))
-        komut.biçim = Biçim::Tablo;
-    else if (değer == QLatin1String("json"))
-        komut.biçim = Biçim::Json;
-    else if (değer == QLatin1String("csv") && csvOlur)
-        komut.biçim = Biçim::Csv;
+    const QString deger = s.bicim.value_or(QStringLiteral("tablo"));
+    if (deger == QLatin1String("tablo"))
+        komut.bicim = Bicim::Tablo;
+    else if (deger == QLatin1String("json"))
+        komut.bicim = Bicim::Json;
+    else if (deger == QLatin1String("csv") && csvOlur)
+        komut.bicim = Bicim::Csv;
     else
         return QStringLiteral("--bicim %1 olamaz; %2.")
-            .arg(Tırnaklı(değer), csvOlur ? QStringLiteral("tablo, csv ya da json olabilir")
+            .arg(Tirnakli(deger), csvOlur ? QStringLiteral("tablo, csv ya da json olabilir")
                                           : QStringLiteral("tablo ya da json olabilir"));
     return QString();
 }
 
 // gantt writes the picture its file's extension names.
-QString ResimBiçimi(const QString& çıktı, RaporKomutu& komut)
+QString ResimBicimi(const QString& cikti, RaporKomutu& komut)
 {
-    const QString uzantı = QFileInfo(çıktı).suffix().toLower();
-    if (uzantı == QLatin1String("svg"))
-        komut.biçim = Biçim::Svg;
-    else if (uzantı == QLatin1String("png"))
-        komut.biçim = Biçim::Png;
-    else if (uzantı == QLatin1String("pdf"))
-        komut.biçim = Biçim::Pdf;
+    const QString uzanti = QFileInfo(cikti).suffix().toLower();
+    if (uzanti == QLatin1String("svg"))
+        komut.bicim = Bicim::Svg;
+    else if (uzanti == QLatin1String("png"))
+        komut.bicim = Bicim::Png;
+    else if (uzanti == QLatin1String("pdf"))
+        komut.bicim = Bicim::Pdf;
     else
         return QStringLiteral("gantt dosyasının uzantısı .svg, .png ya da .pdf olmalı.");
     return QString();
@@ -90,57 +90,57 @@ QString ResimBiçimi(const QString& çıktı, RaporKomutu& komut)
 
 } // namespace
 
-Çözümleme KomutuÇözümle(const QStringList& argümanlar)
+Cozumleme KomutuCozumle(const QStringList& argumanlar)
 {
-    Seçenekler s;
-    Çözümleme sonuç;
-    RaporKomutu& komut = sonuç.komut;
-    sonuç.hata = Ayır(argümanlar, s);
-    if (!sonuç.hata.isEmpty() || s.yardım)
-        return sonuç;
+    Secenekler s;
+    Cozumleme sonuc;
+    RaporKomutu& komut = sonuc.komut;
+    sonuc.hata = Ayir(argumanlar, s);
+    if (!sonuc.hata.isEmpty() || s.yardim)
+        return sonuc;
     if (s.konumlu.isEmpty()) {
-        sonuç.hata = QStringLiteral("komut verilmedi.");
-        return sonuç;
+        sonuc.hata = QStringLiteral("komut verilmedi.");
+        return sonuc;
     }
     const QString ad = s.konumlu.first();
-    komut.veritabanı = s.veritabanı.value_or(QString());
+    komut.veritabani = s.veritabani.value_or(QString());
     komut.proje = s.konumlu.value(1);
-    komut.çıktı = s.çıktı.value_or(QString());
+    komut.cikti = s.cikti.value_or(QString());
 
     if (ad == QLatin1String("projeler"))
-        komut.tür = Tür::Projeler;
+        komut.tur = Tur::Projeler;
     else if (ad == QStringLiteral("çizelge") || ad == QLatin1String("cizelge"))
-        komut.tür = Tür::Çizelge;
+        komut.tur = Tur::Cizelge;
     else if (ad == QLatin1String("gantt"))
-        komut.tür = Tür::Gantt;
+        komut.tur = Tur::Gantt;
     else if (ad == QLatin1String("xml"))
-        komut.tür = Tür::Xml;
+        komut.tur = Tur::Xml;
     else {
-        sonuç.hata = QStringLiteral("bilinmeyen komut: %1").arg(Tırnaklı(ad));
-        return sonuç;
+        sonuc.hata = QStringLiteral("bilinmeyen komut: %1").arg(Tirnakli(ad));
+        return sonuc;
     }
 
-    const bool projeli = komut.tür != Tür::Projeler;
-    const bool dosyalı = komut.tür == Tür::Gantt || komut.tür == Tür::Xml;
+    const bool projeli = komut.tur != Tur::Projeler;
+    const bool dosyali = komut.tur == Tur::Gantt || komut.tur == Tur::Xml;
     if (s.konumlu.size() != (projeli ? 2 : 1))
-        sonuç.hata = projeli ? QStringLiteral("%1 komutu bir proje adı ister.").arg(ad)
+        sonuc.hata = projeli ? QStringLiteral("%1 komutu bir proje adı ister.").arg(ad)
                              : QStringLiteral("projeler komutu proje adı almaz.");
-    else if (dosyalı && !s.çıktı)
-        sonuç.hata = QStringLiteral("%1 komutu --cikti DOSYA ister.").arg(ad);
-    else if (!dosyalı && s.çıktı)
-        sonuç.hata = QStringLiteral("%1 komutu --cikti almaz; çıktısı standart çıktıya yazılır.").arg(ad);
-    else if (dosyalı && s.biçim)
-        sonuç.hata = QStringLiteral("%1 komutu --bicim almaz.").arg(ad);
-    else if (komut.tür == Tür::Gantt)
-        sonuç.hata = ResimBiçimi(komut.çıktı, komut);
-    else if (komut.tür == Tür::Xml)
-        komut.biçim = Biçim::Xml;
+    else if (dosyali && !s.cikti)
+        sonuc.hata = QStringLiteral("%1 komutu --cikti DOSYA ister.").arg(ad);
+    else if (!dosyali && s.cikti)
+        sonuc.hata = QStringLiteral("%1 komutu --cikti almaz; çıktısı standart çıktıya yazılır.").arg(ad);
+    else if (dosyali && s.bicim)
+        sonuc.hata = QStringLiteral("%1 komutu --bicim almaz.").arg(ad);
+    else if (komut.tur == Tur::Gantt)
+        sonuc.hata = ResimBicimi(komut.cikti, komut);
+    else if (komut.tur == Tur::Xml)
+        komut.bicim = Bicim::Xml;
     else
-        sonuç.hata = BiçimiSeç(s, komut, komut.tür == Tür::Çizelge);
-    return sonuç;
+        sonuc.hata = BicimiSec(s, komut, komut.tur == Tur::Cizelge);
+    return sonuc;
 }
 
-QString YardımMetni(const QString& varsayılanVeritabanı)
+QString YardimMetni(const QString& varsayilanVeritabani)
 {
     return QStringLiteral(
         "Kullanım: kavrion-rapor [--veritabani DOSYA] KOMUT ...\n"
@@ -174,5 +174,5 @@ QString YardımMetni(const QString& varsayılanVeritabanı)
         "\n"
         "Çıkış durumu: 0 başarı; 1 veritabanı okunamadı, proje yok ya da dosya yazılamadı;\n"
         "2 kullanım hatası. Her hata standart hataya tek satırlık bir iletiyle bildirilir.\n")
-        .arg(varsayılanVeritabanı);
+        .arg(varsayilanVeritabani);
 }

@@ -5,27 +5,27 @@
 
 // What the command line asks for, once read and checked.
 struct RaporKomutu {
-    enum class Tür { Yardım, Projeler, Çizelge, Gantt, Xml };
+    enum class Tur { Yardim, Projeler, Cizelge, Gantt, Xml };
     // How the output is written: the --bicim of projeler and çizelge, the picture a
     // gantt file's extension names, or the MSPDI file of xml.
-    enum class Biçim { Tablo, Csv, Json, Svg, Png, Pdf, Xml };
+    enum class Bicim { Tablo, Csv, Json, Svg, Png, Pdf, Xml };
 
-    Tür tür = Tür::Yardım;
-    Biçim biçim = Biçim::Tablo;
-    QString veritabanı; // empty: Proje.mdb beside the executables
+    Tur tur = Tur::Yardim;
+    Bicim bicim = Bicim::Tablo;
+    QString veritabani; // empty: Proje.mdb beside the executables
     QString proje;
-    QString çıktı;      // the file gantt and xml write
+    QString cikti;      // the file gantt and xml write
 };
 
 // The command, or why the arguments are not one (a usage error).
-struct Çözümleme {
+struct Cozumleme {
     RaporKomutu komut;
     QString hata;
 };
 
 // Reads the arguments after the program's name. Options may stand anywhere; after
 // "--" every argument is a name, so a project whose name starts with "-" can be given.
-Çözümleme KomutuÇözümle(const QStringList& argümanlar);
+Cozumleme KomutuCozumle(const QStringList& argumanlar);
 
 // --help, naming the database read by default.
-QString YardımMetni(const QString& varsayılanVeritabanı);
+QString YardimMetni(const QString& varsayilanVeritabani);

@@ -14,7 +14,7 @@
 
 namespace {
 
-using Biçim = RaporKomutu::Biçim;
+using Bicim = RaporKomutu::Bicim;
 
 int Projeler(const RaporKomutu& komut)
 {
@@ -22,25 +22,25 @@ int Projeler(const RaporKomutu& komut)
     if (const int durum = ProjeleriAl(komut, adlar))
         return durum;
     QByteArray metin;
-    if (komut.biçim == Biçim::Json) {
+    if (komut.bicim == Bicim::Json) {
         metin = QJsonDocument(QJsonArray::fromStringList(adlar)).toJson(QJsonDocument::Indented);
     } else {
         // One name a line: a name's own line breaks are shown as \n, so each stays on its line.
         for (const QString& ad : adlar)
-            metin += Görünür(ad).toUtf8() + '\n';
+            metin += Gorunur(ad).toUtf8() + '\n';
     }
-    return ÇıktıyaYaz(metin) ? Çıkış::Başarılı : Çıkış::Hata;
+    return CiktiyaYaz(metin) ? Cikis::Basarili : Cikis::Hata;
 }
 
-int Çizelge(const RaporKomutu& komut)
+int Cizelge(const RaporKomutu& komut)
 {
     Rapor rapor;
     if (const int durum = RaporuAl(komut, rapor))
         return durum;
-    const QByteArray metin = komut.biçim == Biçim::Json ? JsonYaz(rapor)
-                             : komut.biçim == Biçim::Csv ? CsvYaz(rapor, QLocale())
+    const QByteArray metin = komut.bicim == Bicim::Json ? JsonYaz(rapor)
+                             : komut.bicim == Bicim::Csv ? CsvYaz(rapor, QLocale())
                                                          : TabloYaz(rapor).toUtf8();
-    return ÇıktıyaYaz(metin) ? Çıkış::Başarılı : Çıkış::Hata;
+    return CiktiyaYaz(metin) ? Cikis::Basarili : Cikis::Hata;
 }
 
 int Xml(const RaporKomutu& komut)
@@ -49,23 +49,23 @@ int Xml(const RaporKomutu& komut)
     if (const int durum = RaporuAl(komut, rapor))
         return durum;
     QByteArray xml;
-    if (const DepoHatası hata = MspdiYaz(rapor, QDate::currentDate(), xml))
+    if (const DepoHatasi hata = MspdiYaz(rapor, QDate::currentDate(), xml))
         return HataBildir(HataMetni(hata));
     return DosyayaKaydet(komut, xml);
 }
 
 } // namespace
 
-int MetinKomutunuÇalıştır(const RaporKomutu& komut)
+int MetinKomutunuCalistir(const RaporKomutu& komut)
 {
     // Regional dates and the CSV separator as the application has them.
-    QLocale::setDefault(BölgeselMetin::KullanılacakYerel(QLocale::system()));
-    switch (komut.tür) {
-    case RaporKomutu::Tür::Projeler: return Projeler(komut);
-    case RaporKomutu::Tür::Çizelge: return Çizelge(komut);
-    case RaporKomutu::Tür::Xml: return Xml(komut);
-    case RaporKomutu::Tür::Yardım:
-    case RaporKomutu::Tür::Gantt:
+    QLocale::setDefault(BolgeselMetin::KullanilacakYerel(QLocale::system()));
+    switch (komut.tur) {
+    case RaporKomutu::Tur::Projeler: return Projeler(komut);
+    case RaporKomutu::Tur::Cizelge: return Cizelge(komut);
+    case RaporKomutu::Tur::Xml: return Xml(komut);
+    case RaporKomutu::Tur::Yardim:
+    case RaporKomutu::Tur::Gantt:
         break;
     }
     return HataBildir(QStringLiteral("bu komut burada çalıştırılamaz."));

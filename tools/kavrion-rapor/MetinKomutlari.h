@@ -4,4 +4,4 @@
 
 // Runs projeler, çizelge or xml, which need Qt Core alone, and gives the exit status.
 // A QCoreApplication must exist.
-int MetinKomutunuÇalıştır(const RaporKomutu& komut);
+int MetinKomutunuCalistir(const RaporKomutu& komut);

@@ -6,39 +6,39 @@
 
 namespace {
 
-int VeritabanıHatası(const RaporKomutu& komut, const DepoHatası& hata)
+int VeritabaniHatasi(const RaporKomutu& komut, const DepoHatasi& hata)
 {
-    return HataBildir(QStringLiteral("%1: %2").arg(komut.veritabanı, HataMetni(hata)));
+    return HataBildir(QStringLiteral("%1: %2").arg(komut.veritabani, HataMetni(hata)));
 }
 
 } // namespace
 
 int ProjeleriAl(const RaporKomutu& komut, QStringList& adlar)
 {
-    const GeçiciBağlantı bağlantı(komut.veritabanı, ProjeDeposu::Açılış::SaltOku);
-    if (bağlantı.hata())
-        return VeritabanıHatası(komut, bağlantı.hata());
-    if (const DepoHatası hata = bağlantı.depo().ProjeleriOku(adlar))
-        return VeritabanıHatası(komut, hata);
-    return Çıkış::Başarılı;
+    const GeciciBaglanti baglanti(komut.veritabani, ProjeDeposu::Acilis::SaltOku);
+    if (baglanti.hata())
+        return VeritabaniHatasi(komut, baglanti.hata());
+    if (const DepoHatasi hata = baglanti.depo().ProjeleriOku(adlar))
+        return VeritabaniHatasi(komut, hata);
+    return Cikis::Basarili;
 }
 
 int RaporuAl(const RaporKomutu& komut, Rapor& rapor)
 {
-    const GeçiciBağlantı bağlantı(komut.veritabanı, ProjeDeposu::Açılış::SaltOku);
-    if (bağlantı.hata())
-        return VeritabanıHatası(komut, bağlantı.hata());
-    const DepoHatası hata = RaporuOku(bağlantı.depo(), komut.proje, rapor);
-    if (hata.numara == DepoHatası::Bulunamadı)
-        return HataBildir(QStringLiteral("%1 projesi yok.").arg(Alıntı(komut.proje)));
+    const GeciciBaglanti baglanti(komut.veritabani, ProjeDeposu::Acilis::SaltOku);
+    if (baglanti.hata())
+        return VeritabaniHatasi(komut, baglanti.hata());
+    const DepoHatasi hata = RaporuOku(baglanti.depo(), komut.proje, rapor);
+    if (hata.numara == DepoHatasi::Bulunamadi)
+        return HataBildir(QStringLiteral("%1 projesi yok.").arg(Alinti(komut.proje)));
     if (hata)
-        return VeritabanıHatası(komut, hata);
-    return Çıkış::Başarılı;
+        return VeritabaniHatasi(komut, hata);
+    return Cikis::Basarili;
 }
 
-int DosyayaKaydet(const RaporKomutu& komut, const QByteArray& içerik)
+int DosyayaKaydet(const RaporKomutu& komut, const QByteArray& icerik)
 {
-    if (const DepoHatası hata = DosyayaYaz(komut.çıktı, içerik, komut.veritabanı))
+    if (const DepoHatasi hata = DosyayaYaz(komut.cikti, icerik, komut.veritabani))
         return HataBildir(HataMetni(hata));
-    return Çıkış::Başarılı;
+    return Cikis::Basarili;
 }

@@ -14,4 +14,4 @@ int ProjeleriAl(const RaporKomutu& komut, QStringList& adlar);
 // The project named exactly komut.proje and its analysis, from the database opened read-only.
 int RaporuAl(const RaporKomutu& komut, Rapor& rapor);
 // Writes komut.çıktı whole, or leaves any file already there as it was.
-int DosyayaKaydet(const RaporKomutu& komut, const QByteArray& içerik);
+int DosyayaKaydet(const RaporKomutu& komut, const QByteArray& icerik);

@@ -10,7 +10,7 @@ namespace {
 
 // A cell is kept narrower than a heading's name, so that a row of twelve columns
 // still fits a wide terminal.
-constexpr int HücreSınırı = 40;
+constexpr int HucreSiniri = 40;
 
 bool Denetim(char16_t c)
 {
@@ -18,17 +18,17 @@ bool Denetim(char16_t c)
 }
 
 // The wide blocks of East Asian scripts and the emoji; a character outside them takes one column.
-struct Aralık {
-    char32_t baş, son;
+struct Aralik {
+    char32_t bas, son;
 };
-constexpr Aralık GenişAralıklar[] = {
+constexpr Aralik GenisAraliklar[] = {
     {0x1100, 0x115F},   {0x2E80, 0x303E},   {0x3041, 0x33FF},   {0x3400, 0x4DBF},   {0x4E00, 0x9FFF},
     {0xA000, 0xA4CF},   {0xAC00, 0xD7A3},   {0xF900, 0xFAFF},   {0xFE30, 0xFE4F},   {0xFF00, 0xFF60},
     {0xFFE0, 0xFFE6},   {0x1F1E6, 0x1F1FF}, {0x1F300, 0x1F64F}, {0x1F680, 0x1F6FF}, {0x1F900, 0x1F9FF},
     {0x1FA70, 0x1FAFF}, {0x20000, 0x3FFFD},
 };
 
-int KarakterGenişliği(char32_t c)
+int KarakterGenisligi(char32_t c)
 {
     switch (QChar::category(c)) {
     case QChar::Mark_NonSpacing:
@@ -38,12 +38,12 @@ int KarakterGenişliği(char32_t c)
     default:
         break;
     }
-    const bool geniş = std::any_of(std::begin(GenişAralıklar), std::end(GenişAralıklar),
-                                   [c](const Aralık& a) { return c >= a.baş && c <= a.son; });
-    return geniş ? 2 : 1;
+    const bool genis = std::any_of(std::begin(GenisAraliklar), std::end(GenisAraliklar),
+                                   [c](const Aralik& a) { return c >= a.bas && c <= a.son; });
+    return genis ? 2 : 1;
 }
 
-bool YalnızcaAscii(QStringView metin)
+bool YalnizcaAscii(QStringView metin)
 {
     return std::all_of(metin.begin(), metin.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; });
 }
@@ -53,135 +53,135 @@ bool YalnızcaAscii(QStringView metin)
 template <typename Devam>
 void HarfHarf(QStringView metin, Devam devam)
 {
-    QTextBoundaryFinder sınır(QTextBoundaryFinder::Grapheme, metin.data(), metin.size());
-    qsizetype baş = 0;
-    for (qsizetype son = sınır.toNextBoundary(); son > baş; baş = son, son = sınır.toNextBoundary()) {
-        const QChar ilk = metin[baş];
-        const char32_t kod = ilk.isHighSurrogate() && baş + 1 < son
-                                 ? QChar::surrogateToUcs4(ilk, metin[baş + 1])
+    QTextBoundaryFinder sinir(QTextBoundaryFinder::Grapheme, metin.data(), metin.size());
+    qsizetype bas = 0;
+    for (qsizetype son = sinir.toNextBoundary(); son > bas; bas = son, son = sinir.toNextBoundary()) {
+        const QChar ilk = metin[bas];
+        const char32_t kod = ilk.isHighSurrogate() && bas + 1 < son
+                                 ? QChar::surrogateToUcs4(ilk, metin[bas + 1])
                                  : char32_t(ilk.unicode());
-        if (!devam(son, KarakterGenişliği(kod)))
+        if (!devam(son, KarakterGenisligi(kod)))
             return;
     }
 }
 
-QString Hücre(const QString& metin)
+QString Hucre(const QString& metin)
 {
-    return Kısalt(Görünür(metin), HücreSınırı);
+    return Kisalt(Gorunur(metin), HucreSiniri);
 }
 
-QString Doldur(const QString& metin, int genişlik, bool sağa)
+QString Doldur(const QString& metin, int genislik, bool saga)
 {
-    const QString boşluk(std::max(0, genişlik - GörünenGenişlik(metin)), QLatin1Char(' '));
-    return sağa ? boşluk + metin : metin + boşluk;
+    const QString bosluk(std::max(0, genislik - GorunenGenislik(metin)), QLatin1Char(' '));
+    return saga ? bosluk + metin : metin + bosluk;
 }
 
-QString Tablo(const AğAnalizi& analiz)
+QString Tablo(const AgAnalizi& analiz)
 {
-    const QStringList& başlıklar = AnalizMetinleri::Başlıklar();
-    const int sütunSayısı = int(başlıklar.size());
-    QVector<QStringList> satırlar{başlıklar};
-    satırlar.reserve(analiz.faaliyetler.size() + 1);
+    const QStringList& basliklar = AnalizMetinleri::Basliklar();
+    const int sutunSayisi = int(basliklar.size());
+    QVector<QStringList> satirlar{basliklar};
+    satirlar.reserve(analiz.faaliyetler.size() + 1);
     for (const FaaliyetAnalizi& f : analiz.faaliyetler) {
-        QStringList hücreler;
-        for (int sütun = 0; sütun < sütunSayısı; ++sütun)
-            hücreler << Hücre(AnalizMetinleri::Hücre(f, sütun));
-        satırlar.append(hücreler);
+        QStringList hucreler;
+        for (int sutun = 0; sutun < sutunSayisi; ++sutun)
+            hucreler << Hucre(AnalizMetinleri::Hucre(f, sutun));
+        satirlar.append(hucreler);
     }
-    QVector<int> genişlikler(sütunSayısı, 0);
-    for (const QStringList& hücreler : satırlar) {
-        for (int sütun = 0; sütun < sütunSayısı; ++sütun)
-            genişlikler[sütun] = std::max(genişlikler[sütun], GörünenGenişlik(hücreler.at(sütun)));
+    QVector<int> genislikler(sutunSayisi, 0);
+    for (const QStringList& hucreler : satirlar) {
+        for (int sutun = 0; sutun < sutunSayisi; ++sutun)
+            genislikler[sutun] = std::max(genislikler[sutun], GorunenGenislik(hucreler.at(sutun)));
     }
     QString metin;
-    for (const QStringList& hücreler : satırlar) {
-        QString satır;
-        for (int sütun = 0; sütun < sütunSayısı; ++sütun) {
-            if (sütun > 0)
-                satır += QLatin1String("  ");
-            satır += Doldur(hücreler.at(sütun), genişlikler.at(sütun),
-                            AnalizMetinleri::SayısalSütun(sütun));
+    for (const QStringList& hucreler : satirlar) {
+        QString satir;
+        for (int sutun = 0; sutun < sutunSayisi; ++sutun) {
+            if (sutun > 0)
+                satir += QLatin1String("  ");
+            satir += Doldur(hucreler.at(sutun), genislikler.at(sutun),
+                            AnalizMetinleri::SayisalSutun(sutun));
         }
         // The last column is left-aligned: its padding would only trail.
-        while (satır.endsWith(QLatin1Char(' ')))
-            satır.chop(1);
-        metin += satır + QLatin1Char('\n');
+        while (satir.endsWith(QLatin1Char(' ')))
+            satir.chop(1);
+        metin += satir + QLatin1Char('\n');
     }
     return metin;
 }
 
 // The analysis window's text of the paths, with every code visible.
-QString Yollar(const AğAnalizi& analiz)
+QString Yollar(const AgAnalizi& analiz)
 {
-    AğAnalizi yollar;
+    AgAnalizi yollar;
     yollar.kritikYollar.reserve(analiz.kritikYollar.size());
     for (const QStringList& yol : analiz.kritikYollar) {
         QStringList kodlar;
         kodlar.reserve(yol.size());
         for (const QString& kod : yol)
-            kodlar << Görünür(kod);
+            kodlar << Gorunur(kod);
         yollar.kritikYollar.append(kodlar);
     }
-    yollar.kritikYolSayısı = analiz.kritikYolSayısı;
+    yollar.kritikYolSayisi = analiz.kritikYolSayisi;
     yollar.kalanYollar = analiz.kalanYollar;
-    yollar.yolNotu = Görünür(analiz.yolNotu);
-    yollar.anaPenceredekiYolSırası = analiz.anaPenceredekiYolSırası;
+    yollar.yolNotu = Gorunur(analiz.yolNotu);
+    yollar.anaPenceredekiYolSirasi = analiz.anaPenceredekiYolSirasi;
     return AnalizMetinleri::KritikYollar(yollar) + QLatin1Char('\n');
 }
 
-QString TarihMetni(const Saklı<QDate>& tarih)
+QString TarihMetni(const Sakli<QDate>& tarih)
 {
-    const QString metin = BölgeselMetin::TarihMetni(tarih);
-    return metin.isEmpty() ? QStringLiteral("—") : Kısalt(Görünür(metin), HücreSınırı);
+    const QString metin = BolgeselMetin::TarihMetni(tarih);
+    return metin.isEmpty() ? QStringLiteral("—") : Kisalt(Gorunur(metin), HucreSiniri);
 }
 
 } // namespace
 
-QString Görünür(QStringView metin)
+QString Gorunur(QStringView metin)
 {
     if (std::none_of(metin.begin(), metin.end(), [](QChar c) { return Denetim(c.unicode()); }))
         return metin.toString();
-    QString görünür;
-    görünür.reserve(metin.size() + 16);
+    QString gorunur;
+    gorunur.reserve(metin.size() + 16);
     for (const QChar c : metin) {
         const char16_t u = c.unicode();
         if (!Denetim(u))
-            görünür += c;
+            gorunur += c;
         else if (u == '\n')
-            görünür += QLatin1String("\\n");
+            gorunur += QLatin1String("\\n");
         else if (u == '\r')
-            görünür += QLatin1String("\\r");
+            gorunur += QLatin1String("\\r");
         else if (u == '\t')
-            görünür += QLatin1String("\\t");
+            gorunur += QLatin1String("\\t");
         else
-            görünür += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
+            gorunur += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
     }
-    return görünür;
+    return gorunur;
 }
 
-int GörünenGenişlik(QStringView metin)
+int GorunenGenislik(QStringView metin)
 {
-    if (YalnızcaAscii(metin))
+    if (YalnizcaAscii(metin))
         return int(metin.size());
-    int genişlik = 0;
+    int genislik = 0;
     HarfHarf(metin, [&](qsizetype, int harf) {
-        genişlik += harf;
+        genislik += harf;
         return true;
     });
-    return genişlik;
+    return genislik;
 }
 
-QString Kısalt(const QString& metin, int genişlik)
+QString Kisalt(const QString& metin, int genislik)
 {
-    if (GörünenGenişlik(metin) <= genişlik)
+    if (GorunenGenislik(metin) <= genislik)
         return metin;
     // Room for the ellipsis, which takes one column.
     qsizetype kesim = 0;
-    int kullanılan = 0;
+    int kullanilan = 0;
     HarfHarf(metin, [&](qsizetype son, int harf) {
-        if (kullanılan + harf > genişlik - 1)
+        if (kullanilan + harf > genislik - 1)
             return false;
-        kullanılan += harf;
+        kullanilan += harf;
         kesim = son;
         return true;
     });
@@ -190,12 +190,12 @@ QString Kısalt(const QString& metin, int genişlik)
 
 QString TabloYaz(const Rapor& rapor)
 {
-    const AğAnalizi& analiz = rapor.analiz;
-    QString metin = Kısalt(Görünür(rapor.proje.ad), AnalizMetinleri::AdSınırı) + QLatin1Char('\n');
+    const AgAnalizi& analiz = rapor.analiz;
+    QString metin = Kisalt(Gorunur(rapor.proje.ad), AnalizMetinleri::AdSiniri) + QLatin1Char('\n');
     metin += QStringLiteral("Başlama: %1   Bitiş: %2\n")
-                 .arg(TarihMetni(rapor.proje.başlama), TarihMetni(rapor.proje.bitiş));
-    if (!analiz.hesaplanamıyor.isEmpty())
-        return metin + QLatin1Char('\n') + Görünür(analiz.hesaplanamıyor) + QLatin1Char('\n');
+                 .arg(TarihMetni(rapor.proje.baslama), TarihMetni(rapor.proje.bitis));
+    if (!analiz.hesaplanamiyor.isEmpty())
+        return metin + QLatin1Char('\n') + Gorunur(analiz.hesaplanamiyor) + QLatin1Char('\n');
     return metin + QLatin1Char('\n') + Tablo(analiz) + QLatin1Char('\n') + Yollar(analiz) + QLatin1Char('\n')
-           + Görünür(AnalizMetinleri::Plan(analiz)) + QLatin1Char('\n');
+           + Gorunur(AnalizMetinleri::Plan(analiz)) + QLatin1Char('\n');
 }

@@ -12,7 +12,7 @@ namespace {
 
 // The folder of the running executable, as QCoreApplication::applicationDirPath finds
 // it; needed before any application exists, to find the drawing module.
-QString ProgramKlasörü(const char* argv0)
+QString ProgramKlasoru(const char* argv0)
 {
     const QString yol = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
     return QFileInfo(yol.isEmpty() ? QFile::decodeName(argv0) : yol).absolutePath();
@@ -23,22 +23,22 @@ QString ProgramKlasörü(const char* argv0)
 int main(int argc, char* argv[])
 {
     // Read before any application exists: gantt makes a Gui one, the rest a Core one.
-    QStringList argümanlar;
+    QStringList argumanlar;
     for (int i = 1; i < argc; ++i)
-        argümanlar << QString::fromLocal8Bit(argv[i]);
-    Çözümleme çözüm = KomutuÇözümle(argümanlar);
-    if (!çözüm.hata.isEmpty())
-        return KullanımHatası(çözüm.hata);
-    RaporKomutu& komut = çözüm.komut;
-    const QString klasör = ProgramKlasörü(argv[0]);
-    if (komut.veritabanı.isEmpty())
-        komut.veritabanı = VeritabanıYolu(klasör);
+        argumanlar << QString::fromLocal8Bit(argv[i]);
+    Cozumleme cozum = KomutuCozumle(argumanlar);
+    if (!cozum.hata.isEmpty())
+        return KullanimHatasi(cozum.hata);
+    RaporKomutu& komut = cozum.komut;
+    const QString klasor = ProgramKlasoru(argv[0]);
+    if (komut.veritabani.isEmpty())
+        komut.veritabani = VeritabaniYolu(klasor);
 
-    if (komut.tür == RaporKomutu::Tür::Yardım)
-        return ÇıktıyaYaz(YardımMetni(komut.veritabanı).toUtf8()) ? Çıkış::Başarılı : Çıkış::Hata;
-    if (komut.tür == RaporKomutu::Tür::Gantt)
-        return GanttıÇalıştır(argc, argv, komut, klasör);
-    int sayı = argc > 0 ? 1 : 0;
-    QCoreApplication uygulama(sayı, argv);
-    return MetinKomutunuÇalıştır(komut);
+    if (komut.tur == RaporKomutu::Tur::Yardim)
+        return CiktiyaYaz(YardimMetni(komut.veritabani).toUtf8()) ? Cikis::Basarili : Cikis::Hata;
+    if (komut.tur == RaporKomutu::Tur::Gantt)
+        return GanttiCalistir(argc, argv, komut, klasor);
+    int sayi = argc > 0 ? 1 : 0;
+    QCoreApplication uygulama(sayi, argv);
+    return MetinKomutunuCalistir(komut);
 }

@@ -9,100 +9,100 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-FaaliyetAlanları::FaaliyetAlanları(QWidget* pencere, const FaaliyetAlanDenetimleri& alanlar)
+FaaliyetAlanlari::FaaliyetAlanlari(QWidget* pencere, const FaaliyetAlanDenetimleri& alanlar)
     : m_pencere(pencere), m_alanlar(alanlar)
 {
     // It has no label of its own; it shows what the drop-down list above it has built.
-    m_alanlar.ÖncekiFaaliyetlerKutusu->setAccessibleName(QStringLiteral("Seçilen Önceki Faaliyetler"));
+    m_alanlar.OncekiFaaliyetlerKutusu->setAccessibleName(QStringLiteral("Seçilen Önceki Faaliyetler"));
 
-    OdakKaybındaÇalıştır(m_alanlar.ÖngörülenSüreKutusu, [this] { ÖngörülenSüreKutusu_LostFocus(); });
-    QObject::connect(m_alanlar.EklemeDüğmesi, &QPushButton::clicked, m_pencere, [this] { EklemeDüğmesi_Click(); });
-    QObject::connect(m_alanlar.SilDüğmesi, &QPushButton::clicked, m_pencere, [this] { SilDüğmesi_Click(); });
+    OdakKaybindaCalistir(m_alanlar.OngorulenSureKutusu, [this] { OngorulenSureKutusu_LostFocus(); });
+    QObject::connect(m_alanlar.EklemeDugmesi, &QPushButton::clicked, m_pencere, [this] { EklemeDugmesi_Click(); });
+    QObject::connect(m_alanlar.SilDugmesi, &QPushButton::clicked, m_pencere, [this] { SilDugmesi_Click(); });
 }
 
-void FaaliyetAlanları::ÖngörülenSüreKutusu_LostFocus()
+void FaaliyetAlanlari::OngorulenSureKutusu_LostFocus()
 {
-    m_alanlar.ÖngörülenSüreKutusu->setText(SüreKuralı(m_alanlar.ÖngörülenSüreKutusu->text()));
+    m_alanlar.OngorulenSureKutusu->setText(SureKurali(m_alanlar.OngorulenSureKutusu->text()));
 }
 
-void FaaliyetAlanları::EklemeDüğmesi_Click()
+void FaaliyetAlanlari::EklemeDugmesi_Click()
 {
-    const QString kod = m_alanlar.ÖncekiFaaliyetleriSeçmeKutusu->currentText();
+    const QString kod = m_alanlar.OncekiFaaliyetleriSecmeKutusu->currentText();
     if (kod.isEmpty())
         return;
-    if (const auto öncekiler = ÖncekilereEkle(m_alanlar.ÖncekiFaaliyetlerKutusu->text(), kod)) {
-        m_alanlar.ÖncekiFaaliyetlerKutusu->setText(*öncekiler);
+    if (const auto oncekiler = OncekilereEkle(m_alanlar.OncekiFaaliyetlerKutusu->text(), kod)) {
+        m_alanlar.OncekiFaaliyetlerKutusu->setText(*oncekiler);
         return;
     }
-    Uyar(QStringLiteral("Bir faaliyeti 2 kez ekleyemezsiniz!"), m_alanlar.ÖncekiFaaliyetleriSeçmeKutusu);
+    Uyar(QStringLiteral("Bir faaliyeti 2 kez ekleyemezsiniz!"), m_alanlar.OncekiFaaliyetleriSecmeKutusu);
 }
 
-void FaaliyetAlanları::SilDüğmesi_Click()
+void FaaliyetAlanlari::SilDugmesi_Click()
 {
-    m_alanlar.ÖncekiFaaliyetlerKutusu->clear();
+    m_alanlar.OncekiFaaliyetlerKutusu->clear();
 }
 
-void FaaliyetAlanları::KodListesiniDoldur(const QStringList& kodlar)
+void FaaliyetAlanlari::KodListesiniDoldur(const QStringList& kodlar)
 {
-    m_alanlar.ÖncekiFaaliyetleriSeçmeKutusu->clear();
-    m_alanlar.ÖncekiFaaliyetleriSeçmeKutusu->addItems(kodlar);
-    m_alanlar.ÖncekiFaaliyetleriSeçmeKutusu->setCurrentIndex(-1);
+    m_alanlar.OncekiFaaliyetleriSecmeKutusu->clear();
+    m_alanlar.OncekiFaaliyetleriSecmeKutusu->addItems(kodlar);
+    m_alanlar.OncekiFaaliyetleriSecmeKutusu->setCurrentIndex(-1);
 }
 
-bool FaaliyetAlanları::Giriliyor() const
+bool FaaliyetAlanlari::Giriliyor() const
 {
-    return m_alanlar.Çerçeve->isEnabledTo(m_pencere);
+    return m_alanlar.Cerceve->isEnabledTo(m_pencere);
 }
 
-std::optional<Faaliyet> FaaliyetAlanları::KaydedilecekFaaliyet(const ProjeDeposu& depo, const QString& proje,
-                                                               const QString& kod, bool öncekilerGerekli)
+std::optional<Faaliyet> FaaliyetAlanlari::KaydedilecekFaaliyet(const ProjeDeposu& depo, const QString& proje,
+                                                               const QString& kod, bool oncekilerGerekli)
 {
-    OdaktakiAlanınKuralınıÇalıştır(m_pencere);
-    const AlanHatası hata = AlanlarıDenetle(m_alanlar.FaaliyetAdıKutusu->text(), m_alanlar.ÖngörülenSüreKutusu->text(),
-                                            m_alanlar.ÖncekiFaaliyetlerKutusu->text(), öncekilerGerekli);
+    OdaktakiAlaninKuraliniCalistir(m_pencere);
+    const AlanHatasi hata = AlanlariDenetle(m_alanlar.FaaliyetAdiKutusu->text(), m_alanlar.OngorulenSureKutusu->text(),
+                                            m_alanlar.OncekiFaaliyetlerKutusu->text(), oncekilerGerekli);
     switch (hata) {
-    case AlanHatası::AdBoş:
-        Uyar(AlanHatasıMetni(hata), m_alanlar.FaaliyetAdıKutusu);
+    case AlanHatasi::AdBos:
+        Uyar(AlanHatasiMetni(hata), m_alanlar.FaaliyetAdiKutusu);
         return std::nullopt;
-    case AlanHatası::SüreBoş:
-        Uyar(AlanHatasıMetni(hata), m_alanlar.ÖngörülenSüreKutusu);
+    case AlanHatasi::SureBos:
+        Uyar(AlanHatasiMetni(hata), m_alanlar.OngorulenSureKutusu);
         return std::nullopt;
-    case AlanHatası::ÖncekilerBoş:
-        Uyar(AlanHatasıMetni(hata), m_alanlar.ÖncekiFaaliyetleriSeçmeKutusu);
+    case AlanHatasi::OncekilerBos:
+        Uyar(AlanHatasiMetni(hata), m_alanlar.OncekiFaaliyetleriSecmeKutusu);
         return std::nullopt;
-    case AlanHatası::Yok:
+    case AlanHatasi::Yok:
         break;
     }
 
     // The schedule can only use a predecessor added before the activity; a code
     // deleted since it was picked is no predecessor either. A project that is gone
     // is reported as such rather than as predecessors it no longer has.
-    KayıtlıProje kayıtlı;
+    KayitliProje kayitli;
     QStringList kodlar;
-    DepoHatası depoHatası = depo.ProjeOku(proje, kayıtlı);
-    if (!depoHatası)
-        depoHatası = depo.KodlarıOku(proje, kodlar);
-    if (depoHatası) {
-        Mesaj::HatayıGöster(m_pencere, depoHatası);
+    DepoHatasi depoHatasi = depo.ProjeOku(proje, kayitli);
+    if (!depoHatasi)
+        depoHatasi = depo.KodlariOku(proje, kodlar);
+    if (depoHatasi) {
+        Mesaj::HatayiGoster(m_pencere, depoHatasi);
         return std::nullopt;
     }
-    if (const auto yersiz = YersizÖnceki(m_alanlar.ÖncekiFaaliyetlerKutusu->text(), ÖncekiOlabilecekKodlar(kodlar, kod))) {
+    if (const auto yersiz = YersizOnceki(m_alanlar.OncekiFaaliyetlerKutusu->text(), OncekiOlabilecekKodlar(kodlar, kod))) {
         Uyar(QStringLiteral("ÖNCEKİ FAALİYETLER yalnızca bu faaliyetten önce eklenmiş faaliyetleri içerebilir: "
                             "\"%1\" bunlardan biri değil.").arg(*yersiz),
-             m_alanlar.ÖncekiFaaliyetleriSeçmeKutusu);
+             m_alanlar.OncekiFaaliyetleriSecmeKutusu);
         return std::nullopt;
     }
     QString neden;
-    const auto süre = KaydedilecekSüre(m_alanlar.ÖngörülenSüreKutusu->text(), &neden);
-    if (!süre) {
-        Mesaj::HatayıGöster(m_pencere, DepoHatası::yeni(DepoHatası::Uyumsuz, neden));
+    const auto sure = KaydedilecekSure(m_alanlar.OngorulenSureKutusu->text(), &neden);
+    if (!sure) {
+        Mesaj::HatayiGoster(m_pencere, DepoHatasi::yeni(DepoHatasi::Uyumsuz, neden));
         return std::nullopt;
     }
-    return Faaliyet{kod, m_alanlar.FaaliyetAdıKutusu->text(), *süre, m_alanlar.ÖncekiFaaliyetlerKutusu->text()};
+    return Faaliyet{kod, m_alanlar.FaaliyetAdiKutusu->text(), *sure, m_alanlar.OncekiFaaliyetlerKutusu->text()};
 }
 
-void FaaliyetAlanları::Uyar(const QString& metin, QWidget* odak)
+void FaaliyetAlanlari::Uyar(const QString& metin, QWidget* odak)
 {
-    Mesaj::Göster(m_pencere, metin, Mesaj::Tür::Bilgi);
+    Mesaj::Goster(m_pencere, metin, Mesaj::Tur::Bilgi);
     odak->setFocus();
 }

@@ -10,16 +10,16 @@ class QWidget;
 
 // The rules of the frame and fields both activity dialogs show: the duration rule,
 // the predecessor picker and the checks before a save.
-class FaaliyetAlanları {
+class FaaliyetAlanlari {
 public:
-    FaaliyetAlanları(QWidget* pencere, const FaaliyetAlanDenetimleri& alanlar);
+    FaaliyetAlanlari(QWidget* pencere, const FaaliyetAlanDenetimleri& alanlar);
 
     // Rewrites the duration as a whole number in the regional format.
-    void ÖngörülenSüreKutusu_LostFocus();
+    void OngorulenSureKutusu_LostFocus();
     // Adds the picked code to the predecessor text, at most once.
-    void EklemeDüğmesi_Click();
+    void EklemeDugmesi_Click();
     // Empties the whole predecessor text.
-    void SilDüğmesi_Click();
+    void SilDugmesi_Click();
 
     // Whether an activity is being entered: the frame is open for typing.
     bool Giriliyor() const;
@@ -33,7 +33,7 @@ protected:
     // The first that fails shows its message and takes the focus to its field.
     // Then the activity the fields hold.
     std::optional<Faaliyet> KaydedilecekFaaliyet(const ProjeDeposu& depo, const QString& proje, const QString& kod,
-                                                  bool öncekilerGerekli);
+                                                  bool oncekilerGerekli);
 
 private:
     void Uyar(const QString& metin, QWidget* odak);

@@ -8,57 +8,57 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-FaaliyetDeğiştirmeFormu::FaaliyetDeğiştirmeFormu(const DiyalogBağlamı& bağlam, const QString& proje,
+FaaliyetDegistirmeFormu::FaaliyetDegistirmeFormu(const DiyalogBaglami& baglam, const QString& proje,
                                                  const QString& kod)
-    : Diyalog(bağlam),
-      FaaliyetDeğiştirmeDenetimleri(PencereyiKur(this, Düzenler::FaaliyetDeğiştirmeFormu())),
-      FaaliyetAlanları(this, *this)
+    : Diyalog(baglam),
+      FaaliyetDegistirmeDenetimleri(PencereyiKur(this, Duzenler::FaaliyetDegistirmeFormu())),
+      FaaliyetAlanlari(this, *this)
 {
-    connect(KaydetDüğmesi, &QPushButton::clicked, this, &FaaliyetDeğiştirmeFormu::KaydetDüğmesi_Click);
-    connect(VazgeçDüğmesi, &QPushButton::clicked, this, &FaaliyetDeğiştirmeFormu::VazgeçDüğmesi_Click);
+    connect(KaydetDugmesi, &QPushButton::clicked, this, &FaaliyetDegistirmeFormu::KaydetDugmesi_Click);
+    connect(VazgecDugmesi, &QPushButton::clicked, this, &FaaliyetDegistirmeFormu::VazgecDugmesi_Click);
     Form_Load(proje, kod);
 }
 
-void FaaliyetDeğiştirmeFormu::Form_Load(const QString& proje, const QString& kod)
+void FaaliyetDegistirmeFormu::Form_Load(const QString& proje, const QString& kod)
 {
     if (kod == QLatin1String("A"))
         return;
     QStringList kodlar;
-    if (auto hata = bağlam().depo.KodlarıOku(proje, kodlar)) {
-        Mesaj::HatayıGöster(this, hata);
+    if (auto hata = baglam().depo.KodlariOku(proje, kodlar)) {
+        Mesaj::HatayiGoster(this, hata);
         return;
     }
-    KodListesiniDoldur(ÖncekiOlabilecekKodlar(kodlar, kod));
+    KodListesiniDoldur(OncekiOlabilecekKodlar(kodlar, kod));
 }
 
-void FaaliyetDeğiştirmeFormu::Doldur(const QString& proje, const KayıtlıFaaliyet& satır)
+void FaaliyetDegistirmeFormu::Doldur(const QString& proje, const KayitliFaaliyet& satir)
 {
     m_proje = proje;
-    m_satır = satır;
-    FaaliyetKoduKutusu->setText(satır.kodu);
-    FaaliyetAdıKutusu->setText(satır.adı);
-    ÖngörülenSüreKutusu->setText(BölgeselMetin::SüreMetni(satır.süre));
-    ÖncekiFaaliyetlerKutusu->setText(satır.öncekiler);
+    m_satir = satir;
+    FaaliyetKoduKutusu->setText(satir.kodu);
+    FaaliyetAdiKutusu->setText(satir.adi);
+    OngorulenSureKutusu->setText(BolgeselMetin::SureMetni(satir.sure));
+    OncekiFaaliyetlerKutusu->setText(satir.oncekiler);
 }
 
-void FaaliyetDeğiştirmeFormu::KaydetDüğmesi_Click()
+void FaaliyetDegistirmeFormu::KaydetDugmesi_Click()
 {
-    if (!m_satır)
+    if (!m_satir)
         return;
-    const auto faaliyet = KaydedilecekFaaliyet(bağlam().depo, m_proje, m_satır->kodu,
-                                               m_satır->kodu != QLatin1String("A"));
+    const auto faaliyet = KaydedilecekFaaliyet(baglam().depo, m_proje, m_satir->kodu,
+                                               m_satir->kodu != QLatin1String("A"));
     if (!faaliyet)
         return;
-    if (auto hata = bağlam().depo.FaaliyetDeğiştir(m_proje, *m_satır, *faaliyet)) {
-        Mesaj::ReddiGöster(this, hata, bağlam().faaliyetlerDeğişti);
+    if (auto hata = baglam().depo.FaaliyetDegistir(m_proje, *m_satir, *faaliyet)) {
+        Mesaj::ReddiGoster(this, hata, baglam().faaliyetlerDegisti);
         return;
     }
-    const DiyalogBağlamı sahibi = bağlam();
-    VazgeçDüğmesi_Click();
-    sahibi.faaliyetlerDeğişti();
+    const DiyalogBaglami sahibi = baglam();
+    VazgecDugmesi_Click();
+    sahibi.faaliyetlerDegisti();
 }
 
-void FaaliyetDeğiştirmeFormu::VazgeçDüğmesi_Click()
+void FaaliyetDegistirmeFormu::VazgecDugmesi_Click()
 {
     close();
 }

@@ -7,25 +7,25 @@
 
 // Changes the name, duration and predecessors of one stored activity; its code
 // and project stay. Closes itself after a successful save.
-class FaaliyetDeğiştirmeFormu : public Diyalog, public FaaliyetDeğiştirmeDenetimleri, public FaaliyetAlanları {
+class FaaliyetDegistirmeFormu : public Diyalog, public FaaliyetDegistirmeDenetimleri, public FaaliyetAlanlari {
 public:
     // Loads the dialog for activity `kod` of `proje`: the drop-down list offers the
     // codes added before it ("A" is offered none). The list is not read again while
     // the dialog stays open.
-    FaaliyetDeğiştirmeFormu(const DiyalogBağlamı& bağlam, const QString& proje, const QString& kod);
+    FaaliyetDegistirmeFormu(const DiyalogBaglami& baglam, const QString& proje, const QString& kod);
 
     // Shows the row as the main window shows it and makes it the row that a save
     // changes, only while the file still holds it as shown.
-    void Doldur(const QString& proje, const KayıtlıFaaliyet& satır);
+    void Doldur(const QString& proje, const KayitliFaaliyet& satir);
 
-    void KaydetDüğmesi_Click();
+    void KaydetDugmesi_Click();
     // Closes the dialog; nothing is written.
-    void VazgeçDüğmesi_Click();
+    void VazgecDugmesi_Click();
 
 private:
     void Form_Load(const QString& proje, const QString& kod);
 
     // The row the fields were last filled from, whatever the main window has selected since.
     QString m_proje;
-    std::optional<KayıtlıFaaliyet> m_satır;
+    std::optional<KayitliFaaliyet> m_satir;
 };

@@ -11,96 +11,96 @@
 
 namespace {
 
-const QString EkleBaşlığı = QStringLiteral("Faaliyet &Ekle");
-const QString KaydetBaşlığı = QStringLiteral("Kaydet");
+const QString EkleBasligi = QStringLiteral("Faaliyet &Ekle");
+const QString KaydetBasligi = QStringLiteral("Kaydet");
 
 } // namespace
 
-FaaliyetEklemeFormu::FaaliyetEklemeFormu(const DiyalogBağlamı& bağlam)
-    : Diyalog(bağlam),
-      FaaliyetEklemeDenetimleri(PencereyiKur(this, Düzenler::FaaliyetEklemeFormu())),
-      FaaliyetAlanları(this, *this)
+FaaliyetEklemeFormu::FaaliyetEklemeFormu(const DiyalogBaglami& baglam)
+    : Diyalog(baglam),
+      FaaliyetEklemeDenetimleri(PencereyiKur(this, Duzenler::FaaliyetEklemeFormu())),
+      FaaliyetAlanlari(this, *this)
 {
     // Its caption changes with the state; the name read out follows the caption.
-    EkleKaydetDüğmesi->setAccessibleName(QString());
+    EkleKaydetDugmesi->setAccessibleName(QString());
 
-    connect(EkleKaydetDüğmesi, &QPushButton::clicked, this, &FaaliyetEklemeFormu::EkleKaydetDüğmesi_Click);
-    connect(VazgeçDüğmesi, &QPushButton::clicked, this, &FaaliyetEklemeFormu::VazgeçDüğmesi_Click);
-    connect(KapatDüğmesi, &QPushButton::clicked, this, &FaaliyetEklemeFormu::KapatDüğmesi_Click);
+    connect(EkleKaydetDugmesi, &QPushButton::clicked, this, &FaaliyetEklemeFormu::EkleKaydetDugmesi_Click);
+    connect(VazgecDugmesi, &QPushButton::clicked, this, &FaaliyetEklemeFormu::VazgecDugmesi_Click);
+    connect(KapatDugmesi, &QPushButton::clicked, this, &FaaliyetEklemeFormu::KapatDugmesi_Click);
 }
 
-void FaaliyetEklemeFormu::EkleKaydetDüğmesi_Click()
+void FaaliyetEklemeFormu::EkleKaydetDugmesi_Click()
 {
     if (Giriliyor())
         Kaydet();
     else
-        GirişeBaşla();
+        GiriseBasla();
 }
 
-void FaaliyetEklemeFormu::GirişeBaşla()
+void FaaliyetEklemeFormu::GiriseBasla()
 {
     // With no project selected there is nothing to add to; like every command, it then does nothing.
-    const QString proje = bağlam().seçiliProje();
+    const QString proje = baglam().seciliProje();
     if (proje.isEmpty())
         return;
     QStringList kodlar;
     QString koduBul;
-    DepoHatası hata = bağlam().depo.KodlarıOku(proje, kodlar);
+    DepoHatasi hata = baglam().depo.KodlariOku(proje, kodlar);
     if (!hata)
-        hata = bağlam().depo.EnBüyükKodu(proje, koduBul);
+        hata = baglam().depo.EnBuyukKodu(proje, koduBul);
     if (hata) {
-        Mesaj::HatayıGöster(this, hata);
+        Mesaj::HatayiGoster(this, hata);
         return;
     }
     const auto kod = SonrakiKod(koduBul);
     if (!kod) {
-        Mesaj::Göster(this,
+        Mesaj::Goster(this,
                       QStringLiteral("\"%1\" projesine yeni faaliyet eklenemez: faaliyet kodları \"~\" ile bitti.")
                           .arg(proje),
-                      Mesaj::Tür::Bilgi);
+                      Mesaj::Tur::Bilgi);
         return;
     }
 
     m_proje = proje;
     KodListesiniDoldur(kodlar);
     FaaliyetKoduKutusu->setText(*kod);
-    Çerçeve->setEnabled(true);
-    EkleKaydetDüğmesi->setText(KaydetBaşlığı);
-    KapatDüğmesi->setEnabled(false);
-    FaaliyetAdıKutusu->setFocus();
+    Cerceve->setEnabled(true);
+    EkleKaydetDugmesi->setText(KaydetBasligi);
+    KapatDugmesi->setEnabled(false);
+    FaaliyetAdiKutusu->setFocus();
 }
 
 void FaaliyetEklemeFormu::Kaydet()
 {
     // Predecessors are required when the project had an activity when the entry started.
-    const auto faaliyet = KaydedilecekFaaliyet(bağlam().depo, m_proje, FaaliyetKoduKutusu->text(),
-                                               ÖncekiFaaliyetleriSeçmeKutusu->count() > 0);
+    const auto faaliyet = KaydedilecekFaaliyet(baglam().depo, m_proje, FaaliyetKoduKutusu->text(),
+                                               OncekiFaaliyetleriSecmeKutusu->count() > 0);
     if (!faaliyet)
         return;
-    if (auto hata = bağlam().depo.FaaliyetEkle(m_proje, *faaliyet)) {
-        Mesaj::HatayıGöster(this, hata);
+    if (auto hata = baglam().depo.FaaliyetEkle(m_proje, *faaliyet)) {
+        Mesaj::HatayiGoster(this, hata);
         return;
     }
-    VazgeçDüğmesi_Click();
-    bağlam().faaliyetlerDeğişti();
+    VazgecDugmesi_Click();
+    baglam().faaliyetlerDegisti();
 }
 
-void FaaliyetEklemeFormu::VazgeçDüğmesi_Click()
+void FaaliyetEklemeFormu::VazgecDugmesi_Click()
 {
-    EkleKaydetDüğmesi->setText(EkleBaşlığı);
-    KapatDüğmesi->setEnabled(true);
+    EkleKaydetDugmesi->setText(EkleBasligi);
+    KapatDugmesi->setEnabled(true);
     // Disabled first: should the focus still be in a field, it leaves before the
     // field is emptied, so no rule refills what is being cleared.
-    Çerçeve->setEnabled(false);
+    Cerceve->setEnabled(false);
     FaaliyetKoduKutusu->clear();
-    FaaliyetAdıKutusu->clear();
-    ÖngörülenSüreKutusu->clear();
-    ÖncekiFaaliyetleriSeçmeKutusu->setCurrentIndex(-1);
-    ÖncekiFaaliyetlerKutusu->clear();
+    FaaliyetAdiKutusu->clear();
+    OngorulenSureKutusu->clear();
+    OncekiFaaliyetleriSecmeKutusu->setCurrentIndex(-1);
+    OncekiFaaliyetlerKutusu->clear();
     m_proje.clear();
 }
 
-void FaaliyetEklemeFormu::KapatDüğmesi_Click()
+void FaaliyetEklemeFormu::KapatDugmesi_Click()
 {
     close();
 }

@@ -7,18 +7,18 @@
 // Adds activities to a project one after another. Waiting, its frame is disabled
 // and "Faaliyet &Ekle" starts an entry; entering, the frame is enabled, "Kaydet"
 // stores the activity and "Kapat" (and so Esc) is disabled.
-class FaaliyetEklemeFormu : public Diyalog, public FaaliyetEklemeDenetimleri, public FaaliyetAlanları {
+class FaaliyetEklemeFormu : public Diyalog, public FaaliyetEklemeDenetimleri, public FaaliyetAlanlari {
 public:
-    explicit FaaliyetEklemeFormu(const DiyalogBağlamı& bağlam);
+    explicit FaaliyetEklemeFormu(const DiyalogBaglami& baglam);
 
     // Starts an entry while waiting, saves it while entering.
-    void EkleKaydetDüğmesi_Click();
+    void EkleKaydetDugmesi_Click();
     // Abandons the entry: empty fields, back to waiting. Nothing is written.
-    void VazgeçDüğmesi_Click();
-    void KapatDüğmesi_Click();
+    void VazgecDugmesi_Click();
+    void KapatDugmesi_Click();
 
 private:
-    void GirişeBaşla();
+    void GiriseBasla();
     void Kaydet();
 
     // The project the entry was started for: its code was worked out there, so the

@@ -31,10 +31,10 @@ QSettings Ayarlar()
 {
     return QSettings(QStringLiteral("Kavrion"), QStringLiteral("Kavrion"));
 }
-const QString KonumAnahtarı = QStringLiteral("AnalizPenceresi/Konum");
-const QString BölücüAnahtarı = QStringLiteral("AnalizPenceresi/Bolucu");
+const QString KonumAnahtari = QStringLiteral("AnalizPenceresi/Konum");
+const QString BolucuAnahtari = QStringLiteral("AnalizPenceresi/Bolucu");
 
-QString SeçimYokNedeni()
+QString SecimYokNedeni()
 {
     return QStringLiteral("Bir faaliyet seçildiğinde neden kritik olduğu ya da ne kadar kayabileceği burada yazar.");
 }
@@ -49,31 +49,31 @@ QLabel* Etiket(QWidget* ebeveyn)
 
 } // namespace
 
-AnalizPenceresi::AnalizPenceresi(const DiyalogBağlamı& bağlam, std::function<GösterilenKayıtlar()> gösterilen)
-    : QWidget(bağlam.sahip, Qt::Window), m_bağlam(bağlam), m_gösterilen(std::move(gösterilen))
+AnalizPenceresi::AnalizPenceresi(const DiyalogBaglami& baglam, std::function<GosterilenKayitlar()> gosterilen)
+    : QWidget(baglam.sahip, Qt::Window), m_baglam(baglam), m_gosterilen(std::move(gosterilen))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Ağ Analizi"));
-    PencereRolünüKur(this, true);
+    PencereRolunuKur(this, true);
     Kur();
     Yenile();
 }
 
 void AnalizPenceresi::Kur()
 {
-    auto* düzen = new QVBoxLayout(this);
+    auto* duzen = new QVBoxLayout(this);
     m_durum = Etiket(this);
-    QFont kalın = m_durum->font();
-    kalın.setBold(true);
-    m_durum->setFont(kalın);
-    düzen->addWidget(m_durum);
+    QFont kalin = m_durum->font();
+    kalin.setBold(true);
+    m_durum->setFont(kalin);
+    duzen->addWidget(m_durum);
 
-    m_bölücü = new QSplitter(Qt::Vertical, this);
-    m_bölücü->setChildrenCollapsible(false);
-    düzen->addWidget(m_bölücü, 1);
+    m_bolucu = new QSplitter(Qt::Vertical, this);
+    m_bolucu->setChildrenCollapsible(false);
+    duzen->addWidget(m_bolucu, 1);
 
     m_model = new AnalizTablosu(this);
-    m_tablo = new QTableView(m_bölücü);
+    m_tablo = new QTableView(m_bolucu);
     m_tablo->setModel(m_model);
     m_tablo->setAccessibleName(QStringLiteral("Faaliyetlerin analizi"));
     m_tablo->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -84,46 +84,46 @@ void AnalizPenceresi::Kur()
     m_tablo->verticalHeader()->hide();
     m_tablo->horizontalHeader()->setSectionsMovable(false);
     m_tablo->horizontalHeader()->setStretchLastSection(true);
-    connect(m_tablo->selectionModel(), &QItemSelectionModel::selectionChanged, this, &AnalizPenceresi::SeçimDeğişti);
+    connect(m_tablo->selectionModel(), &QItemSelectionModel::selectionChanged, this, &AnalizPenceresi::SecimDegisti);
 
-    auto* şema = new QWidget(m_bölücü);
-    auto* şemaDüzeni = new QVBoxLayout(şema);
-    şemaDüzeni->setContentsMargins(0, 0, 0, 0);
-    auto* araçlar = new QHBoxLayout;
-    şemaDüzeni->addLayout(araçlar);
-    m_gantt = new GanttAlanı;
-    m_kaydırma = new QScrollArea(şema);
-    m_kaydırma->setWidget(m_gantt);
-    m_kaydırma->setBackgroundRole(QPalette::Base);
-    m_kaydırma->setAccessibleName(QStringLiteral("Gantt şeması"));
-    şemaDüzeni->addWidget(m_kaydırma, 1);
-    const auto komut = [&](const QString& ad, const QList<QKeySequence>& tuşlar, auto iş) {
+    auto* sema = new QWidget(m_bolucu);
+    auto* semaDuzeni = new QVBoxLayout(sema);
+    semaDuzeni->setContentsMargins(0, 0, 0, 0);
+    auto* araclar = new QHBoxLayout;
+    semaDuzeni->addLayout(araclar);
+    m_gantt = new GanttAlani;
+    m_kaydirma = new QScrollArea(sema);
+    m_kaydirma->setWidget(m_gantt);
+    m_kaydirma->setBackgroundRole(QPalette::Base);
+    m_kaydirma->setAccessibleName(QStringLiteral("Gantt şeması"));
+    semaDuzeni->addWidget(m_kaydirma, 1);
+    const auto komut = [&](const QString& ad, const QList<QKeySequence>& tuslar, auto is) {
         auto* eylem = new QAction(ad, this);
-        eylem->setShortcuts(tuşlar);
+        eylem->setShortcuts(tuslar);
         eylem->setShortcutContext(Qt::WindowShortcut);
-        eylem->setToolTip(QStringLiteral("%1 (%2)").arg(ad, tuşlar.first().toString(QKeySequence::NativeText)));
-        connect(eylem, &QAction::triggered, this, iş);
+        eylem->setToolTip(QStringLiteral("%1 (%2)").arg(ad, tuslar.first().toString(QKeySequence::NativeText)));
+        connect(eylem, &QAction::triggered, this, is);
         addAction(eylem);
-        auto* düğme = new QToolButton(şema);
-        düğme->setDefaultAction(eylem);
-        araçlar->addWidget(düğme);
+        auto* dugme = new QToolButton(sema);
+        dugme->setDefaultAction(eylem);
+        araclar->addWidget(dugme);
     };
     komut(QStringLiteral("Yakınlaştır"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-          [this] { m_gantt->Yakınlaştır(); });
-    komut(QStringLiteral("Uzaklaştır"), {QKeySequence::ZoomOut}, [this] { m_gantt->Uzaklaştır(); });
-    komut(QStringLiteral("Genişliğe Sığdır"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { Sığdır(); });
+          [this] { m_gantt->Yakinlastir(); });
+    komut(QStringLiteral("Uzaklaştır"), {QKeySequence::ZoomOut}, [this] { m_gantt->Uzaklastir(); });
+    komut(QStringLiteral("Genişliğe Sığdır"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { Sigdir(); });
     komut(QStringLiteral("Dışa Aktar…"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
-          [this] { DisaAktarim::DışaAktar(this, m_gösterilen(), m_bağlam.depo); });
-    komut(QStringLiteral("Yazdır…"), {QKeySequence::Print}, [this] { DisaAktarim::Yazdır(this, m_gösterilen()); });
-    auto* açıklama = new QLabel(
+          [this] { DisaAktarim::DisaAktar(this, m_gosterilen(), m_baglam.depo); });
+    komut(QStringLiteral("Yazdır…"), {QKeySequence::Print}, [this] { DisaAktarim::Yazdir(this, m_gosterilen()); });
+    auto* aciklama = new QLabel(
         QStringLiteral("Kırmızı çubuk: kritik faaliyet; ince çizgi: toplam bolluk; oklar: bitişten başlamaya bağlar."),
-        şema);
-    açıklama->setWordWrap(true);
-    araçlar->addWidget(açıklama, 1);
+        sema);
+    aciklama->setWordWrap(true);
+    araclar->addWidget(aciklama, 1);
 
-    auto* alt = new QWidget(m_bölücü);
-    auto* altDüzeni = new QVBoxLayout(alt);
-    altDüzeni->setContentsMargins(0, 0, 0, 0);
+    auto* alt = new QWidget(m_bolucu);
+    auto* altDuzeni = new QVBoxLayout(alt);
+    altDuzeni->setContentsMargins(0, 0, 0, 0);
     auto* yollarEtiketi = new QLabel(QStringLiteral("&Kritik yollar:"), alt);
     m_yollar = new QPlainTextEdit(alt);
     m_yollar->setReadOnly(true);
@@ -132,50 +132,50 @@ void AnalizPenceresi::Kur()
     yollarEtiketi->setBuddy(m_yollar);
     m_plan = Etiket(alt);
     m_neden = Etiket(alt);
-    altDüzeni->addWidget(yollarEtiketi);
-    altDüzeni->addWidget(m_yollar, 1);
-    altDüzeni->addWidget(m_plan);
-    altDüzeni->addWidget(m_neden);
+    altDuzeni->addWidget(yollarEtiketi);
+    altDuzeni->addWidget(m_yollar, 1);
+    altDuzeni->addWidget(m_plan);
+    altDuzeni->addWidget(m_neden);
 
-    m_bölücü->setStretchFactor(0, 3);
-    m_bölücü->setStretchFactor(1, 5);
-    m_bölücü->setStretchFactor(2, 2);
-    setTabOrder(m_tablo, m_kaydırma);
-    setTabOrder(m_kaydırma, m_yollar);
+    m_bolucu->setStretchFactor(0, 3);
+    m_bolucu->setStretchFactor(1, 5);
+    m_bolucu->setStretchFactor(2, 2);
+    setTabOrder(m_tablo, m_kaydirma);
+    setTabOrder(m_kaydirma, m_yollar);
 }
 
-void AnalizPenceresi::ÖneGetir()
+void AnalizPenceresi::OneGetir()
 {
-    if (!m_gösterildi) {
-        m_gösterildi = true;
+    if (!m_gosterildi) {
+        m_gosterildi = true;
         const QSettings ayarlar = Ayarlar();
-        const bool yerinde = restoreGeometry(ayarlar.value(KonumAnahtarı).toByteArray());
-        const bool bölücüYerinde = m_bölücü->restoreState(ayarlar.value(BölücüAnahtarı).toByteArray());
+        const bool yerinde = restoreGeometry(ayarlar.value(KonumAnahtari).toByteArray());
+        const bool bolucuYerinde = m_bolucu->restoreState(ayarlar.value(BolucuAnahtari).toByteArray());
         QSize boyut = size();
         if (!yerinde) {
             // The first time: wide enough for the table's twelve columns, within the screen.
-            const QFontMetrics ölçü(font());
-            boyut = QSize(ölçü.averageCharWidth() * 160, ölçü.height() * 50);
-            if (const QScreen* ekran = m_bağlam.sahip ? m_bağlam.sahip->screen() : screen())
+            const QFontMetrics olcu(font());
+            boyut = QSize(olcu.averageCharWidth() * 160, olcu.height() * 50);
+            if (const QScreen* ekran = m_baglam.sahip ? m_baglam.sahip->screen() : screen())
                 boyut = boyut.boundedTo(ekran->availableGeometry().size() * 0.9);
             resize(boyut);
         }
-        if (!bölücüYerinde) {
+        if (!bolucuYerinde) {
             // The chart gets the most room, the texts under it the least.
-            const int yükseklik = boyut.height();
-            m_bölücü->setSizes({yükseklik * 3, yükseklik * 5, yükseklik * 2});
+            const int yukseklik = boyut.height();
+            m_bolucu->setSizes({yukseklik * 3, yukseklik * 5, yukseklik * 2});
         }
         show();
         if (!yerinde)
             Ortala(this);
-        Sığdır();
+        Sigdir();
     }
     show();
     raise();
     activateWindow();
 }
 
-void AnalizPenceresi::Güncellenecek()
+void AnalizPenceresi::Guncellenecek()
 {
     if (m_bekliyor)
         return;
@@ -189,90 +189,90 @@ void AnalizPenceresi::Güncellenecek()
 void AnalizPenceresi::Yenile()
 {
     m_bekliyor = false;
-    const int eskiSatır = SeçiliSatır();
-    const QString eskiKod = eskiSatır >= 0 ? m_analiz.faaliyetler.at(eskiSatır).kodu : QString();
-    const QString ad = m_bağlam.seçiliProje();
-    const GösterilenKayıtlar kayıtlar = m_gösterilen();
-    const QString adMetni = ad.size() > AnalizMetinleri::AdSınırı ? ad.left(AnalizMetinleri::AdSınırı) + QChar(0x2026) : ad;
+    const int eskiSatir = SeciliSatir();
+    const QString eskiKod = eskiSatir >= 0 ? m_analiz.faaliyetler.at(eskiSatir).kodu : QString();
+    const QString ad = m_baglam.seciliProje();
+    const GosterilenKayitlar kayitlar = m_gosterilen();
+    const QString adMetni = ad.size() > AnalizMetinleri::AdSiniri ? ad.left(AnalizMetinleri::AdSiniri) + QChar(0x2026) : ad;
 
-    m_analiz = AğAnalizi();
+    m_analiz = AgAnalizi();
     if (ad.isEmpty())
         m_durum->setText(QStringLiteral("Seçili proje yok."));
-    else if (!kayıtlar.proje)
+    else if (!kayitlar.proje)
         m_durum->setText(QStringLiteral("%1: proje okunamadı.").arg(adMetni));
     else {
-        m_analiz = AnaliziHesapla(kayıtlar.faaliyetler, *kayıtlar.proje);
-        m_durum->setText(m_analiz.hesaplanamıyor.isEmpty() ? adMetni
-                                                           : adMetni + QLatin1Char('\n') + m_analiz.hesaplanamıyor);
+        m_analiz = AnaliziHesapla(kayitlar.faaliyetler, *kayitlar.proje);
+        m_durum->setText(m_analiz.hesaplanamiyor.isEmpty() ? adMetni
+                                                           : adMetni + QLatin1Char('\n') + m_analiz.hesaplanamiyor);
     }
-    const bool hesaplandı = kayıtlar.proje && !ad.isEmpty() && m_analiz.hesaplanamıyor.isEmpty();
+    const bool hesaplandi = kayitlar.proje && !ad.isEmpty() && m_analiz.hesaplanamiyor.isEmpty();
 
-    m_model->Göster(m_analiz);
-    if (hesaplandı) {
-        m_gantt->Göster(m_analiz, kayıtlar.proje->başlama.değer.value_or(QDate()), m_analiz.plan.tahminiGünSayısı);
+    m_model->Goster(m_analiz);
+    if (hesaplandi) {
+        m_gantt->Goster(m_analiz, kayitlar.proje->baslama.deger.value_or(QDate()), m_analiz.plan.tahminiGunSayisi);
         m_yollar->setPlainText(AnalizMetinleri::KritikYollar(m_analiz));
         m_plan->setText(AnalizMetinleri::Plan(m_analiz));
     } else {
-        m_gantt->Boşalt();
+        m_gantt->Bosalt();
         m_yollar->clear();
         m_plan->clear();
     }
-    m_neden->setText(hesaplandı ? SeçimYokNedeni() : QString());
-    if (ad != m_gösterilenProje) {
-        m_gösterilenProje = ad;
-        Sığdır();
+    m_neden->setText(hesaplandi ? SecimYokNedeni() : QString());
+    if (ad != m_gosterilenProje) {
+        m_gosterilenProje = ad;
+        Sigdir();
     }
     // The columns fit the first rows shown; measuring them at every refresh would
     // cost more than all the rest of following the main window.
-    if (!m_sütunlarAyarlandı && m_model->rowCount() > 0) {
-        m_sütunlarAyarlandı = true;
+    if (!m_sutunlarAyarlandi && m_model->rowCount() > 0) {
+        m_sutunlarAyarlandi = true;
         m_tablo->resizeColumnsToContents();
     }
     // The same activity stays selected while the project is shown again.
     for (int i = 0; !eskiKod.isEmpty() && i < m_analiz.faaliyetler.size(); ++i) {
         if (m_analiz.faaliyetler.at(i).kodu == eskiKod) {
-            SatırıSeç(i);
+            SatiriSec(i);
             break;
         }
     }
 }
 
-int AnalizPenceresi::SeçiliSatır() const
+int AnalizPenceresi::SeciliSatir() const
 {
-    const QModelIndexList satırlar = m_tablo->selectionModel()->selectedRows();
-    return satırlar.isEmpty() ? -1 : satırlar.first().row();
+    const QModelIndexList satirlar = m_tablo->selectionModel()->selectedRows();
+    return satirlar.isEmpty() ? -1 : satirlar.first().row();
 }
 
-void AnalizPenceresi::SatırıSeç(int satır)
+void AnalizPenceresi::SatiriSec(int satir)
 {
-    m_tablo->selectRow(satır);
+    m_tablo->selectRow(satir);
 }
 
-void AnalizPenceresi::SeçimDeğişti()
+void AnalizPenceresi::SecimDegisti()
 {
-    const int i = SeçiliSatır();
-    const QRectF çubuk = m_gantt->Seç(i);
+    const int i = SeciliSatir();
+    const QRectF cubuk = m_gantt->Sec(i);
     if (i < 0) {
-        m_neden->setText(m_analiz.faaliyetler.isEmpty() ? QString() : SeçimYokNedeni());
+        m_neden->setText(m_analiz.faaliyetler.isEmpty() ? QString() : SecimYokNedeni());
         return;
     }
     const FaaliyetAnalizi& f = m_analiz.faaliyetler.at(i);
     m_neden->setText(QStringLiteral("%1: %2").arg(f.kodu, f.neden));
-    const int görünen = m_kaydırma->viewport()->width();
-    m_kaydırma->ensureVisible(int(çubuk.center().x()), int(çubuk.center().y()),
-                              std::min(int(çubuk.width() / 2) + 20, görünen / 2), int(çubuk.height() * 2));
+    const int gorunen = m_kaydirma->viewport()->width();
+    m_kaydirma->ensureVisible(int(cubuk.center().x()), int(cubuk.center().y()),
+                              std::min(int(cubuk.width() / 2) + 20, gorunen / 2), int(cubuk.height() * 2));
 }
 
-void AnalizPenceresi::Sığdır()
+void AnalizPenceresi::Sigdir()
 {
-    const int kaydırmaÇubuğu = m_kaydırma->verticalScrollBar()->sizeHint().width();
-    m_gantt->GenişliğeSığdır(m_kaydırma->viewport()->width() - (m_kaydırma->verticalScrollBar()->isVisible() ? 0 : kaydırmaÇubuğu));
+    const int kaydirmaCubugu = m_kaydirma->verticalScrollBar()->sizeHint().width();
+    m_gantt->GenisligeSigdir(m_kaydirma->viewport()->width() - (m_kaydirma->verticalScrollBar()->isVisible() ? 0 : kaydirmaCubugu));
 }
 
 void AnalizPenceresi::closeEvent(QCloseEvent* olay)
 {
     QSettings ayarlar = Ayarlar();
-    ayarlar.setValue(KonumAnahtarı, saveGeometry());
-    ayarlar.setValue(BölücüAnahtarı, m_bölücü->saveState());
+    ayarlar.setValue(KonumAnahtari, saveGeometry());
+    ayarlar.setValue(BolucuAnahtari, m_bolucu->saveState());
     olay->accept();
 }

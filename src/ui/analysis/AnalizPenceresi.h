@@ -10,7 +10,7 @@
 #include <optional>
 
 class AnalizTablosu;
-class GanttAlanı;
+class GanttAlani;
 class QLabel;
 class QPlainTextEdit;
 class QScrollArea;
@@ -23,53 +23,53 @@ class QTableView;
 // closing it unloads it. Its size, place and splitter are kept between runs.
 class AnalizPenceresi : public QWidget {
 public:
-    AnalizPenceresi(const DiyalogBağlamı& bağlam, std::function<GösterilenKayıtlar()> gösterilen);
+    AnalizPenceresi(const DiyalogBaglami& baglam, std::function<GosterilenKayitlar()> gosterilen);
 
     // Shows the window where it was last time (or over its owner the first time) and
     // brings it to the front.
-    void ÖneGetir();
+    void OneGetir();
     // Shows the main window's state once the running command is done; calls made
     // meanwhile come to one refresh.
-    void Güncellenecek();
+    void Guncellenecek();
     // Shows the main window's state now.
     void Yenile();
 
     // The row selected in the table, -1 for none; selecting highlights its bar.
-    int SeçiliSatır() const;
-    void SatırıSeç(int satır);
+    int SeciliSatir() const;
+    void SatiriSec(int satir);
 
     // For tests and the benchmark: the parts as the user sees them.
     QLabel* durum() const { return m_durum; }
     QTableView* tablo() const { return m_tablo; }
-    GanttAlanı* gantt() const { return m_gantt; }
-    QScrollArea* kaydırma() const { return m_kaydırma; }
+    GanttAlani* gantt() const { return m_gantt; }
+    QScrollArea* kaydirma() const { return m_kaydirma; }
     QPlainTextEdit* yollar() const { return m_yollar; }
     QLabel* plan() const { return m_plan; }
     QLabel* neden() const { return m_neden; }
-    const AğAnalizi& analiz() const { return m_analiz; }
+    const AgAnalizi& analiz() const { return m_analiz; }
 
 protected:
     void closeEvent(QCloseEvent* olay) override;
 
 private:
     void Kur();
-    void SeçimDeğişti();
-    void Sığdır();
+    void SecimDegisti();
+    void Sigdir();
 
-    DiyalogBağlamı m_bağlam;
-    std::function<GösterilenKayıtlar()> m_gösterilen;
-    AğAnalizi m_analiz;
-    QString m_gösterilenProje;
+    DiyalogBaglami m_baglam;
+    std::function<GosterilenKayitlar()> m_gosterilen;
+    AgAnalizi m_analiz;
+    QString m_gosterilenProje;
     bool m_bekliyor = false;
-    bool m_gösterildi = false;
-    bool m_sütunlarAyarlandı = false;
+    bool m_gosterildi = false;
+    bool m_sutunlarAyarlandi = false;
 
     QLabel* m_durum = nullptr;
-    QSplitter* m_bölücü = nullptr;
+    QSplitter* m_bolucu = nullptr;
     QTableView* m_tablo = nullptr;
     AnalizTablosu* m_model = nullptr;
-    QScrollArea* m_kaydırma = nullptr;
-    GanttAlanı* m_gantt = nullptr;
+    QScrollArea* m_kaydirma = nullptr;
+    GanttAlani* m_gantt = nullptr;
     QPlainTextEdit* m_yollar = nullptr;
     QLabel* m_plan = nullptr;
     QLabel* m_neden = nullptr;

@@ -4,21 +4,21 @@
 
 #include <QColor>
 
-void AnalizTablosu::Göster(const AğAnalizi& analiz)
+void AnalizTablosu::Goster(const AgAnalizi& analiz)
 {
     beginResetModel();
     m_faaliyetler = analiz.faaliyetler;
     endResetModel();
 }
 
-int AnalizTablosu::rowCount(const QModelIndex& üst) const
+int AnalizTablosu::rowCount(const QModelIndex& ust) const
 {
-    return üst.isValid() ? 0 : int(m_faaliyetler.size());
+    return ust.isValid() ? 0 : int(m_faaliyetler.size());
 }
 
-int AnalizTablosu::columnCount(const QModelIndex& üst) const
+int AnalizTablosu::columnCount(const QModelIndex& ust) const
 {
-    return üst.isValid() ? 0 : int(AnalizMetinleri::Başlıklar().size());
+    return ust.isValid() ? 0 : int(AnalizMetinleri::Basliklar().size());
 }
 
 QVariant AnalizTablosu::data(const QModelIndex& yer, int rol) const
@@ -28,9 +28,9 @@ QVariant AnalizTablosu::data(const QModelIndex& yer, int rol) const
     const FaaliyetAnalizi& f = m_faaliyetler.at(yer.row());
     switch (rol) {
     case Qt::DisplayRole:
-        return AnalizMetinleri::Hücre(f, yer.column());
+        return AnalizMetinleri::Hucre(f, yer.column());
     case Qt::TextAlignmentRole:
-        return int((AnalizMetinleri::SayısalSütun(yer.column()) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        return int((AnalizMetinleri::SayisalSutun(yer.column()) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     case Qt::BackgroundRole:
         return f.kritik ? QVariant(QColor(255, 214, 214)) : QVariant();
     case Qt::ForegroundRole:
@@ -40,11 +40,11 @@ QVariant AnalizTablosu::data(const QModelIndex& yer, int rol) const
     }
 }
 
-QVariant AnalizTablosu::headerData(int bölüm, Qt::Orientation yön, int rol) const
+QVariant AnalizTablosu::headerData(int bolum, Qt::Orientation yon, int rol) const
 {
     if (rol != Qt::DisplayRole)
         return {};
-    if (yön == Qt::Horizontal)
-        return AnalizMetinleri::Başlıklar().value(bölüm);
-    return bölüm + 1;
+    if (yon == Qt::Horizontal)
+        return AnalizMetinleri::Basliklar().value(bolum);
+    return bolum + 1;
 }

@@ -9,12 +9,12 @@ class AnalizTablosu : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void Göster(const AğAnalizi& analiz);
+    void Goster(const AgAnalizi& analiz);
 
-    int rowCount(const QModelIndex& üst = QModelIndex()) const override;
-    int columnCount(const QModelIndex& üst = QModelIndex()) const override;
+    int rowCount(const QModelIndex& ust = QModelIndex()) const override;
+    int columnCount(const QModelIndex& ust = QModelIndex()) const override;
     QVariant data(const QModelIndex& yer, int rol = Qt::DisplayRole) const override;
-    QVariant headerData(int bölüm, Qt::Orientation yön, int rol = Qt::DisplayRole) const override;
+    QVariant headerData(int bolum, Qt::Orientation yon, int rol = Qt::DisplayRole) const override;
 
 private:
     QVector<FaaliyetAnalizi> m_faaliyetler;

@@ -10,92 +10,92 @@
 
 namespace {
 
-constexpr double YakınlaştırmaOranı = 1.5;
-constexpr double EnDarGün = 0.001;
-constexpr double EnGenişGün = 400;
+constexpr double YakinlastirmaOrani = 1.5;
+constexpr double EnDarGun = 0.001;
+constexpr double EnGenisGun = 400;
 // A widget may be at most 16,777,215 pixels wide; the chart stays well below.
-constexpr double EnGenişÇizim = 1e6;
+constexpr double EnGenisCizim = 1e6;
 
 } // namespace
 
-GanttAlanı::GanttAlanı(QWidget* ebeveyn) : QWidget(ebeveyn)
+GanttAlani::GanttAlani(QWidget* ebeveyn) : QWidget(ebeveyn)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(false);
-    m_ölçek.yazı = font();
+    m_olcek.yazi = font();
 }
 
-GanttAlanı::~GanttAlanı() = default;
+GanttAlani::~GanttAlani() = default;
 
-void GanttAlanı::Göster(const AğAnalizi& analiz, const QDate& başlama, std::optional<qint64> tahminiGün)
+void GanttAlani::Goster(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun)
 {
     m_analiz = analiz;
-    m_başlama = başlama;
-    m_tahminiGün = tahminiGün;
-    m_seçili = -1;
-    GünGenişliğiniKur(m_ölçek.günGenişliği);
+    m_baslama = baslama;
+    m_tahminiGun = tahminiGun;
+    m_secili = -1;
+    GunGenisliginiKur(m_olcek.gunGenisligi);
 }
 
-void GanttAlanı::Boşalt()
+void GanttAlani::Bosalt()
 {
-    m_çizim.reset();
-    m_analiz = AğAnalizi();
-    m_seçili = -1;
+    m_cizim.reset();
+    m_analiz = AgAnalizi();
+    m_secili = -1;
     // The size stays: the scroll bars do not come and go with every project shown.
     update();
 }
 
-void GanttAlanı::GünGenişliğiniKur(double genişlik)
+void GanttAlani::GunGenisliginiKur(double genislik)
 {
-    const qint64 günler = std::max<qint64>({1, m_analiz.projeBitişGünü, m_tahminiGün.value_or(0)});
-    m_ölçek.günGenişliği = std::clamp(genişlik, EnDarGün, std::max(EnDarGün, std::min(EnGenişGün, EnGenişÇizim / double(günler))));
-    m_ölçek.yazı = font();
-    m_çizim = std::make_unique<GanttÇizimi>(m_analiz, m_başlama, m_tahminiGün, m_ölçek);
-    resize(m_çizim->Boyut().toSize() + QSize(1, 1));
+    const qint64 gunler = std::max<qint64>({1, m_analiz.projeBitisGunu, m_tahminiGun.value_or(0)});
+    m_olcek.gunGenisligi = std::clamp(genislik, EnDarGun, std::max(EnDarGun, std::min(EnGenisGun, EnGenisCizim / double(gunler))));
+    m_olcek.yazi = font();
+    m_cizim = std::make_unique<GanttCizimi>(m_analiz, m_baslama, m_tahminiGun, m_olcek);
+    resize(m_cizim->Boyut().toSize() + QSize(1, 1));
     update();
 }
 
-QRectF GanttAlanı::Seç(int i)
+QRectF GanttAlani::Sec(int i)
 {
-    m_seçili = i;
+    m_secili = i;
     update();
-    return m_çizim && i >= 0 && i < m_analiz.faaliyetler.size() ? m_çizim->Çubuk(i) : QRectF();
+    return m_cizim && i >= 0 && i < m_analiz.faaliyetler.size() ? m_cizim->Cubuk(i) : QRectF();
 }
 
-void GanttAlanı::Yakınlaştır()
+void GanttAlani::Yakinlastir()
 {
-    if (m_çizim)
-        GünGenişliğiniKur(m_ölçek.günGenişliği * YakınlaştırmaOranı);
+    if (m_cizim)
+        GunGenisliginiKur(m_olcek.gunGenisligi * YakinlastirmaOrani);
 }
 
-void GanttAlanı::Uzaklaştır()
+void GanttAlani::Uzaklastir()
 {
-    if (m_çizim)
-        GünGenişliğiniKur(m_ölçek.günGenişliği / YakınlaştırmaOranı);
+    if (m_cizim)
+        GunGenisliginiKur(m_olcek.gunGenisligi / YakinlastirmaOrani);
 }
 
-void GanttAlanı::GenişliğeSığdır(int genişlik)
+void GanttAlani::GenisligeSigdir(int genislik)
 {
-    if (m_çizim)
-        GünGenişliğiniKur(m_çizim->SığanGünGenişliği(genişlik));
+    if (m_cizim)
+        GunGenisliginiKur(m_cizim->SiganGunGenisligi(genislik));
 }
 
-void GanttAlanı::paintEvent(QPaintEvent* olay)
+void GanttAlani::paintEvent(QPaintEvent* olay)
 {
-    QPainter boyacı(this);
-    boyacı.fillRect(olay->rect(), palette().color(QPalette::Base));
-    m_sonÇizilen = m_çizim ? m_çizim->Çiz(boyacı, olay->rect(), m_seçili) : GanttSayımı();
+    QPainter boyaci(this);
+    boyaci.fillRect(olay->rect(), palette().color(QPalette::Base));
+    m_sonCizilen = m_cizim ? m_cizim->Ciz(boyaci, olay->rect(), m_secili) : GanttSayimi();
 }
 
-bool GanttAlanı::event(QEvent* olay)
+bool GanttAlani::event(QEvent* olay)
 {
     if (olay->type() == QEvent::ToolTip) {
-        auto* yardım = static_cast<QHelpEvent*>(olay);
-        const int i = m_çizim ? m_çizim->ÇubukBul(yardım->pos()) : -1;
+        auto* yardim = static_cast<QHelpEvent*>(olay);
+        const int i = m_cizim ? m_cizim->CubukBul(yardim->pos()) : -1;
         if (i >= 0)
-            QToolTip::showText(yardım->globalPos(), AnalizMetinleri::İpucu(m_analiz.faaliyetler.at(i)), this,
-                               m_çizim->Çubuk(i).toAlignedRect());
+            QToolTip::showText(yardim->globalPos(), AnalizMetinleri::Ipucu(m_analiz.faaliyetler.at(i)), this,
+                               m_cizim->Cubuk(i).toAlignedRect());
         else
             QToolTip::hideText();
         return true;

@@ -7,39 +7,39 @@
 
 // The Gantt chart on screen, inside a scroll area: it paints what is exposed, shows a
 // bar's figures in its tool tip, highlights the selected row and zooms by day width.
-class GanttAlanı : public QWidget {
+class GanttAlani : public QWidget {
 public:
-    explicit GanttAlanı(QWidget* ebeveyn = nullptr);
-    ~GanttAlanı() override;
+    explicit GanttAlani(QWidget* ebeveyn = nullptr);
+    ~GanttAlani() override;
 
     // The chart of a computed analysis, or none. The day width is kept.
-    void Göster(const AğAnalizi& analiz, const QDate& başlama, std::optional<qint64> tahminiGün);
-    void Boşalt();
+    void Goster(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun);
+    void Bosalt();
 
     // Highlights row i's bar and arrows (-1 for none) and gives the bar, to scroll it into view.
-    QRectF Seç(int i);
+    QRectF Sec(int i);
 
-    void Yakınlaştır();
-    void Uzaklaştır();
-    // The day width at which the whole chart fits `genişlik` pixels.
-    void GenişliğeSığdır(int genişlik);
-    double GünGenişliği() const { return m_ölçek.günGenişliği; }
+    void Yakinlastir();
+    void Uzaklastir();
+    // The day width at which the whole chart fits `genislik` pixels.
+    void GenisligeSigdir(int genislik);
+    double GunGenisligi() const { return m_olcek.gunGenisligi; }
 
     // What the last painting drew.
-    GanttSayımı SonÇizilen() const { return m_sonÇizilen; }
+    GanttSayimi SonCizilen() const { return m_sonCizilen; }
 
 protected:
     void paintEvent(QPaintEvent* olay) override;
     bool event(QEvent* olay) override;
 
 private:
-    void GünGenişliğiniKur(double genişlik);
+    void GunGenisliginiKur(double genislik);
 
-    std::unique_ptr<GanttÇizimi> m_çizim;
-    AğAnalizi m_analiz;
-    QDate m_başlama;
-    std::optional<qint64> m_tahminiGün;
-    GanttÖlçeği m_ölçek;
-    int m_seçili = -1;
-    GanttSayımı m_sonÇizilen;
+    std::unique_ptr<GanttCizimi> m_cizim;
+    AgAnalizi m_analiz;
+    QDate m_baslama;
+    std::optional<qint64> m_tahminiGun;
+    GanttOlcegi m_olcek;
+    int m_secili = -1;
+    GanttSayimi m_sonCizilen;
 };

@@ -19,40 +19,40 @@
 namespace DisaAktarim {
 namespace {
 
-struct BiçimBilgisi {
-    Biçim biçim;
-    const char* süzgeç;
-    const char* uzantı;
+struct BicimBilgisi {
+    Bicim bicim;
+    const char* suzgec;
+    const char* uzanti;
 };
 
-const BiçimBilgisi Biçimler[] = {
-    {Biçim::Csv, "CSV: analiz tablosu (*.csv)", "csv"},
-    {Biçim::Pdf, "PDF: başlık, tablo ve Gantt şeması, A4 (*.pdf)", "pdf"},
-    {Biçim::Svg, "SVG: Gantt şeması (*.svg)", "svg"},
-    {Biçim::Png, "PNG: Gantt şeması (*.png)", "png"},
-    {Biçim::Xml, "Microsoft Project XML (*.xml)", "xml"},
+const BicimBilgisi Bicimler[] = {
+    {Bicim::Csv, "CSV: analiz tablosu (*.csv)", "csv"},
+    {Bicim::Pdf, "PDF: başlık, tablo ve Gantt şeması, A4 (*.pdf)", "pdf"},
+    {Bicim::Svg, "SVG: Gantt şeması (*.svg)", "svg"},
+    {Bicim::Png, "PNG: Gantt şeması (*.png)", "png"},
+    {Bicim::Xml, "Microsoft Project XML (*.xml)", "xml"},
 };
 
-const BiçimBilgisi& Bilgi(Biçim biçim)
+const BicimBilgisi& Bilgi(Bicim bicim)
 {
-    for (const BiçimBilgisi& bilgi : Biçimler) {
-        if (bilgi.biçim == biçim)
+    for (const BicimBilgisi& bilgi : Bicimler) {
+        if (bilgi.bicim == bicim)
             return bilgi;
     }
-    return Biçimler[0];
+    return Bicimler[0];
 }
 
-Sorucu& ÖzelSorucu()
+Sorucu& OzelSorucu()
 {
     static Sorucu sorucu;
     return sorucu;
 }
 
-const QString KlasörAyarı = QStringLiteral("DisaAktarim/klasor");
-const QString BiçimAyarı = QStringLiteral("DisaAktarim/bicim");
+const QString KlasorAyari = QStringLiteral("DisaAktarim/klasor");
+const QString BicimAyari = QStringLiteral("DisaAktarim/bicim");
 
 // A file name from the project's name: no folder separators or control characters, not too long.
-QString ÖnerilenAd(const QString& proje, Biçim biçim)
+QString OnerilenAd(const QString& proje, Bicim bicim)
 {
     QString ad = proje.left(100).trimmed();
     for (QChar& c : ad) {
@@ -61,129 +61,129 @@ QString ÖnerilenAd(const QString& proje, Biçim biçim)
     }
     if (ad.isEmpty() || ad.startsWith(QLatin1Char('.')))
         ad.prepend(QStringLiteral("proje"));
-    return ad + QLatin1Char('.') + QLatin1String(Bilgi(biçim).uzantı);
+    return ad + QLatin1Char('.') + QLatin1String(Bilgi(bicim).uzanti);
 }
 
 // The format follows an extension the user typed when it is one of ours, and the chosen
 // filter otherwise; a name without any extension gets the filter's.
-Seçim Belirle(QString yol, Biçim süzgeç)
+Secim Belirle(QString yol, Bicim suzgec)
 {
-    const QString uzantı = QFileInfo(yol).suffix().toLower();
-    for (const BiçimBilgisi& bilgi : Biçimler) {
-        if (uzantı == QLatin1String(bilgi.uzantı))
-            return {yol, bilgi.biçim};
+    const QString uzanti = QFileInfo(yol).suffix().toLower();
+    for (const BicimBilgisi& bilgi : Bicimler) {
+        if (uzanti == QLatin1String(bilgi.uzanti))
+            return {yol, bilgi.bicim};
     }
-    if (uzantı.isEmpty())
-        yol += QLatin1Char('.') + QLatin1String(Bilgi(süzgeç).uzantı);
-    return {yol, süzgeç};
+    if (uzanti.isEmpty())
+        yol += QLatin1Char('.') + QLatin1String(Bilgi(suzgec).uzanti);
+    return {yol, suzgec};
 }
 
-std::optional<Seçim> Sor(QWidget* sahibi, const QString& önerilen)
+std::optional<Secim> Sor(QWidget* sahibi, const QString& onerilen)
 {
-    if (ÖzelSorucu())
-        return ÖzelSorucu()(sahibi, önerilen);
-    QStringList süzgeçler;
-    for (const BiçimBilgisi& bilgi : Biçimler)
-        süzgeçler << QString::fromUtf8(bilgi.süzgeç);
-    QFileDialog pencere(sahibi, QStringLiteral("Dışa Aktar"), önerilen);
+    if (OzelSorucu())
+        return OzelSorucu()(sahibi, onerilen);
+    QStringList suzgecler;
+    for (const BicimBilgisi& bilgi : Bicimler)
+        suzgecler << QString::fromUtf8(bilgi.suzgec);
+    QFileDialog pencere(sahibi, QStringLiteral("Dışa Aktar"), onerilen);
     pencere.setOption(QFileDialog::DontUseNativeDialog);
     pencere.setAcceptMode(QFileDialog::AcceptSave);
-    pencere.setNameFilters(süzgeçler);
-    const QString uzantı = QFileInfo(önerilen).suffix();
-    for (const BiçimBilgisi& bilgi : Biçimler) {
-        if (uzantı == QLatin1String(bilgi.uzantı))
-            pencere.selectNameFilter(QString::fromUtf8(bilgi.süzgeç));
+    pencere.setNameFilters(suzgecler);
+    const QString uzanti = QFileInfo(onerilen).suffix();
+    for (const BicimBilgisi& bilgi : Bicimler) {
+        if (uzanti == QLatin1String(bilgi.uzanti))
+            pencere.selectNameFilter(QString::fromUtf8(bilgi.suzgec));
     }
     // The dialog adds the chosen format's extension itself, so it asks before replacing that file.
-    const auto sonek = [&](const QString& süzgeç) {
-        pencere.setDefaultSuffix(QLatin1String(Biçimler[std::max(int(süzgeçler.indexOf(süzgeç)), 0)].uzantı));
+    const auto sonek = [&](const QString& suzgec) {
+        pencere.setDefaultSuffix(QLatin1String(Bicimler[std::max(int(suzgecler.indexOf(suzgec)), 0)].uzanti));
     };
     QObject::connect(&pencere, &QFileDialog::filterSelected, &pencere, sonek);
     sonek(pencere.selectedNameFilter());
     if (pencere.exec() != QDialog::Accepted || pencere.selectedFiles().isEmpty())
         return std::nullopt;
-    const int sıra = int(süzgeçler.indexOf(pencere.selectedNameFilter()));
-    return Seçim{pencere.selectedFiles().constFirst(), Biçimler[std::max(sıra, 0)].biçim};
+    const int sira = int(suzgecler.indexOf(pencere.selectedNameFilter()));
+    return Secim{pencere.selectedFiles().constFirst(), Bicimler[std::max(sira, 0)].bicim};
 }
 
-std::optional<Rapor> GösterilenRapor(QWidget* sahibi, const GösterilenKayıtlar& gösterilen)
+std::optional<Rapor> GosterilenRapor(QWidget* sahibi, const GosterilenKayitlar& gosterilen)
 {
-    if (!gösterilen.proje) {
-        Mesaj::Göster(sahibi, QStringLiteral("Dışa aktarmak ya da yazdırmak için önce bir proje seçin."),
-                      Mesaj::Tür::Bilgi);
+    if (!gosterilen.proje) {
+        Mesaj::Goster(sahibi, QStringLiteral("Dışa aktarmak ya da yazdırmak için önce bir proje seçin."),
+                      Mesaj::Tur::Bilgi);
         return std::nullopt;
     }
-    return Rapor{*gösterilen.proje, AnaliziHesapla(gösterilen.faaliyetler, *gösterilen.proje)};
+    return Rapor{*gosterilen.proje, AnaliziHesapla(gosterilen.faaliyetler, *gosterilen.proje)};
 }
 
-DepoHatası İçerik(const Rapor& rapor, Biçim biçim, const QFont& yazı, QByteArray& içerik)
+DepoHatasi Icerik(const Rapor& rapor, Bicim bicim, const QFont& yazi, QByteArray& icerik)
 {
-    switch (biçim) {
-    case Biçim::Csv: içerik = CsvYaz(rapor, QLocale()); return {};
-    case Biçim::Xml: return MspdiYaz(rapor, QDate::currentDate(), içerik);
-    case Biçim::Svg: içerik = GörselYaz(rapor, GörselBiçim::Svg, yazı); return {};
-    case Biçim::Png: içerik = GörselYaz(rapor, GörselBiçim::Png, yazı); return {};
-    case Biçim::Pdf: içerik = GörselYaz(rapor, GörselBiçim::Pdf, yazı); return {};
+    switch (bicim) {
+    case Bicim::Csv: icerik = CsvYaz(rapor, QLocale()); return {};
+    case Bicim::Xml: return MspdiYaz(rapor, QDate::currentDate(), icerik);
+    case Bicim::Svg: icerik = GorselYaz(rapor, GorselBicim::Svg, yazi); return {};
+    case Bicim::Png: icerik = GorselYaz(rapor, GorselBicim::Png, yazi); return {};
+    case Bicim::Pdf: icerik = GorselYaz(rapor, GorselBicim::Pdf, yazi); return {};
     }
     return {};
 }
 
-class BeklemeİmleciKalıbı {
+class BeklemeImleciKalibi {
 public:
-    BeklemeİmleciKalıbı() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BeklemeİmleciKalıbı() { QGuiApplication::restoreOverrideCursor(); }
+    BeklemeImleciKalibi() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BeklemeImleciKalibi() { QGuiApplication::restoreOverrideCursor(); }
 };
 
 } // namespace
 
-void DışaAktar(QWidget* sahibi, const GösterilenKayıtlar& gösterilen, const ProjeDeposu& depo)
+void DisaAktar(QWidget* sahibi, const GosterilenKayitlar& gosterilen, const ProjeDeposu& depo)
 {
-    const std::optional<Rapor> rapor = GösterilenRapor(sahibi, gösterilen);
+    const std::optional<Rapor> rapor = GosterilenRapor(sahibi, gosterilen);
     if (!rapor)
         return;
     QSettings ayarlar;
-    const auto sonBiçim = Biçim(std::clamp(ayarlar.value(BiçimAyarı).toInt(), 0, int(std::size(Biçimler)) - 1));
-    const QString klasör = ayarlar.value(KlasörAyarı, QDir::homePath()).toString();
-    const std::optional<Seçim> yanıt = Sor(sahibi, QDir(klasör).filePath(ÖnerilenAd(rapor->proje.ad, sonBiçim)));
-    if (!yanıt)
+    const auto sonBicim = Bicim(std::clamp(ayarlar.value(BicimAyari).toInt(), 0, int(std::size(Bicimler)) - 1));
+    const QString klasor = ayarlar.value(KlasorAyari, QDir::homePath()).toString();
+    const std::optional<Secim> yanit = Sor(sahibi, QDir(klasor).filePath(OnerilenAd(rapor->proje.ad, sonBicim)));
+    if (!yanit)
         return;
-    const Seçim seçim = Belirle(yanıt->yol, yanıt->biçim);
-    ayarlar.setValue(KlasörAyarı, QFileInfo(seçim.yol).absolutePath());
-    ayarlar.setValue(BiçimAyarı, int(seçim.biçim));
+    const Secim secim = Belirle(yanit->yol, yanit->bicim);
+    ayarlar.setValue(KlasorAyari, QFileInfo(secim.yol).absolutePath());
+    ayarlar.setValue(BicimAyari, int(secim.bicim));
 
-    DepoBilgisi veritabanı;
-    DepoBilgisiniOku(depo, veritabanı); // only its path is wanted, which it gives even when the file cannot be read
-    DepoHatası hata;
+    DepoBilgisi veritabani;
+    DepoBilgisiniOku(depo, veritabani); // only its path is wanted, which it gives even when the file cannot be read
+    DepoHatasi hata;
     {
-        const BeklemeİmleciKalıbı bekleme;
-        QByteArray içerik;
-        hata = İçerik(*rapor, seçim.biçim, sahibi->font(), içerik);
+        const BeklemeImleciKalibi bekleme;
+        QByteArray icerik;
+        hata = Icerik(*rapor, secim.bicim, sahibi->font(), icerik);
         if (!hata)
-            hata = DosyayaYaz(seçim.yol, içerik, veritabanı.yol);
+            hata = DosyayaYaz(secim.yol, icerik, veritabani.yol);
     }
     if (hata)
-        Mesaj::HatayıGöster(sahibi, hata);
+        Mesaj::HatayiGoster(sahibi, hata);
 }
 
-void Yazdır(QWidget* sahibi, const GösterilenKayıtlar& gösterilen)
+void Yazdir(QWidget* sahibi, const GosterilenKayitlar& gosterilen)
 {
-    const std::optional<Rapor> rapor = GösterilenRapor(sahibi, gösterilen);
+    const std::optional<Rapor> rapor = GosterilenRapor(sahibi, gosterilen);
     if (!rapor)
         return;
-    QPrinter yazıcı(QPrinter::HighResolution);
-    yazıcı.setPageLayout(RaporSayfaDüzeni());
-    yazıcı.setDocName(rapor->proje.ad);
-    QPrintPreviewDialog önizleme(&yazıcı, sahibi);
-    önizleme.setWindowTitle(QStringLiteral("Yazdır – %1").arg(rapor->proje.ad.left(100)));
-    const QFont yazı = sahibi->font();
-    QObject::connect(&önizleme, &QPrintPreviewDialog::paintRequested, &önizleme,
-                     [&](QPrinter* sayfalar) { RaporuSayfalaraÇiz(*sayfalar, *rapor, yazı); });
-    önizleme.exec();
+    QPrinter yazici(QPrinter::HighResolution);
+    yazici.setPageLayout(RaporSayfaDuzeni());
+    yazici.setDocName(rapor->proje.ad);
+    QPrintPreviewDialog onizleme(&yazici, sahibi);
+    onizleme.setWindowTitle(QStringLiteral("Yazdır – %1").arg(rapor->proje.ad.left(100)));
+    const QFont yazi = sahibi->font();
+    QObject::connect(&onizleme, &QPrintPreviewDialog::paintRequested, &onizleme,
+                     [&](QPrinter* sayfalar) { RaporuSayfalaraCiz(*sayfalar, *rapor, yazi); });
+    onizleme.exec();
 }
 
 void SorucuKur(Sorucu sorucu)
 {
-    ÖzelSorucu() = std::move(sorucu);
+    OzelSorucu() = std::move(sorucu);
 }
 
 } // namespace DisaAktarim

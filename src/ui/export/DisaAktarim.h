@@ -13,23 +13,23 @@ class QWidget;
 // window that offers them. (An ASCII name: moc reads the headers tests include.)
 namespace DisaAktarim {
 
-enum class Biçim { Csv, Svg, Png, Pdf, Xml };
+enum class Bicim { Csv, Svg, Png, Pdf, Xml };
 
 // Asks for a file and its format (Qt's own save dialog), writes it safely and tells
 // of a failure in one box. The database is only read, and never the target.
-void DışaAktar(QWidget* sahibi, const GösterilenKayıtlar& gösterilen, const ProjeDeposu& depo);
+void DisaAktar(QWidget* sahibi, const GosterilenKayitlar& gosterilen, const ProjeDeposu& depo);
 
 // Qt's print dialog with a preview of the same pages as the PDF.
-void Yazdır(QWidget* sahibi, const GösterilenKayıtlar& gösterilen);
+void Yazdir(QWidget* sahibi, const GosterilenKayitlar& gosterilen);
 
 // The file named in the dialog and the format of the filter chosen there; nothing when
 // it was cancelled. An extension of one of the formats typed in the name decides the format.
-struct Seçim {
+struct Secim {
     QString yol;
-    Biçim biçim = Biçim::Csv;
+    Bicim bicim = Bicim::Csv;
 };
 // Replaces the save dialog, for tests; an empty function restores it.
-using Sorucu = std::function<std::optional<Seçim>(QWidget* sahibi, const QString& önerilen)>;
+using Sorucu = std::function<std::optional<Secim>(QWidget* sahibi, const QString& onerilen)>;
 void SorucuKur(Sorucu sorucu);
 
 } // namespace DisaAktarim

@@ -2,7 +2,7 @@
 
 #include "ui/layout/PencereDuzeni.h"
 
-class DüzÇerçeve;
+class DuzCerceve;
 class ListeKutusu;
 class QComboBox;
 class QGroupBox;
@@ -14,75 +14,75 @@ class QTreeWidget;
 
 struct TemelFormDenetimleri {
     ListeKutusu* ProjeListesi = nullptr;
-    QGroupBox* Çerçeve = nullptr;
-    QLineEdit* BaşlamaTarihiKutusu = nullptr;
-    QLineEdit* BitişTarihiKutusu = nullptr;
-    QLineEdit* TahminiGünSayısıKutusu = nullptr;
+    QGroupBox* Cerceve = nullptr;
+    QLineEdit* BaslamaTarihiKutusu = nullptr;
+    QLineEdit* BitisTarihiKutusu = nullptr;
+    QLineEdit* TahminiGunSayisiKutusu = nullptr;
     QLineEdit* KritikYolKutusu = nullptr;
-    QLineEdit* EnGeçGünSayısıKutusu = nullptr;
-    QLineEdit* EnErkenGünSayısıKutusu = nullptr;
+    QLineEdit* EnGecGunSayisiKutusu = nullptr;
+    QLineEdit* EnErkenGunSayisiKutusu = nullptr;
     QTreeWidget* FaaliyetlerListesi = nullptr;
-    QPushButton* ProjeEkleDüğmesi = nullptr;
-    QPushButton* ProjeDeğiştirDüğmesi = nullptr;
-    QPushButton* ProjeSilDüğmesi = nullptr;
-    QPushButton* FaaliyetEkleDüğmesi = nullptr;
-    QPushButton* FaaliyetDeğiştirDüğmesi = nullptr;
-    QPushButton* SonFaaliyetiSilDüğmesi = nullptr;
-    QPushButton* TümKayıtlarıSilDüğmesi = nullptr;
-    QPushButton* ÇıkışDüğmesi = nullptr;
+    QPushButton* ProjeEkleDugmesi = nullptr;
+    QPushButton* ProjeDegistirDugmesi = nullptr;
+    QPushButton* ProjeSilDugmesi = nullptr;
+    QPushButton* FaaliyetEkleDugmesi = nullptr;
+    QPushButton* FaaliyetDegistirDugmesi = nullptr;
+    QPushButton* SonFaaliyetiSilDugmesi = nullptr;
+    QPushButton* TumKayitlariSilDugmesi = nullptr;
+    QPushButton* CikisDugmesi = nullptr;
 };
 
 // The frame and fields both project dialogs share.
 struct ProjeAlanDenetimleri {
-    QGroupBox* Çerçeve = nullptr;
-    QLineEdit* ProjeninAdıKutusu = nullptr;
-    QLineEdit* BaşlamaTarihiKutusu = nullptr;
-    QLineEdit* BitişTarihiKutusu = nullptr;
-    QLineEdit* TahminiGünSayısıKutusu = nullptr;
+    QGroupBox* Cerceve = nullptr;
+    QLineEdit* ProjeninAdiKutusu = nullptr;
+    QLineEdit* BaslamaTarihiKutusu = nullptr;
+    QLineEdit* BitisTarihiKutusu = nullptr;
+    QLineEdit* TahminiGunSayisiKutusu = nullptr;
 };
 
 struct ProjeEklemeDenetimleri : ProjeAlanDenetimleri {
-    QPushButton* EkleKaydetDüğmesi = nullptr;
-    QPushButton* VazgeçDüğmesi = nullptr;
-    QPushButton* KapatDüğmesi = nullptr;
+    QPushButton* EkleKaydetDugmesi = nullptr;
+    QPushButton* VazgecDugmesi = nullptr;
+    QPushButton* KapatDugmesi = nullptr;
 };
 
-struct ProjeDeğiştirDenetimleri : ProjeAlanDenetimleri {
-    QPushButton* KaydetDüğmesi = nullptr;
-    QPushButton* VazgeçDüğmesi = nullptr;
+struct ProjeDegistirDenetimleri : ProjeAlanDenetimleri {
+    QPushButton* KaydetDugmesi = nullptr;
+    QPushButton* VazgecDugmesi = nullptr;
 };
 
 // The frame and fields both activity dialogs share.
 struct FaaliyetAlanDenetimleri {
-    QGroupBox* Çerçeve = nullptr;
+    QGroupBox* Cerceve = nullptr;
     QLineEdit* FaaliyetKoduKutusu = nullptr;
-    QLineEdit* FaaliyetAdıKutusu = nullptr;
-    QLineEdit* ÖngörülenSüreKutusu = nullptr;
-    QComboBox* ÖncekiFaaliyetleriSeçmeKutusu = nullptr;
-    QPushButton* EklemeDüğmesi = nullptr;
-    QPushButton* SilDüğmesi = nullptr;
-    QLineEdit* ÖncekiFaaliyetlerKutusu = nullptr;
+    QLineEdit* FaaliyetAdiKutusu = nullptr;
+    QLineEdit* OngorulenSureKutusu = nullptr;
+    QComboBox* OncekiFaaliyetleriSecmeKutusu = nullptr;
+    QPushButton* EklemeDugmesi = nullptr;
+    QPushButton* SilDugmesi = nullptr;
+    QLineEdit* OncekiFaaliyetlerKutusu = nullptr;
 };
 
 struct FaaliyetEklemeDenetimleri : FaaliyetAlanDenetimleri {
-    QPushButton* EkleKaydetDüğmesi = nullptr;
-    QPushButton* VazgeçDüğmesi = nullptr;
-    QPushButton* KapatDüğmesi = nullptr;
+    QPushButton* EkleKaydetDugmesi = nullptr;
+    QPushButton* VazgecDugmesi = nullptr;
+    QPushButton* KapatDugmesi = nullptr;
 };
 
-struct FaaliyetDeğiştirmeDenetimleri : FaaliyetAlanDenetimleri {
-    QPushButton* KaydetDüğmesi = nullptr;
-    QPushButton* VazgeçDüğmesi = nullptr;
+struct FaaliyetDegistirmeDenetimleri : FaaliyetAlanDenetimleri {
+    QPushButton* KaydetDugmesi = nullptr;
+    QPushButton* VazgecDugmesi = nullptr;
 };
 
-namespace Düzenler {
-const TürlüDüzen<TemelFormDenetimleri>& TemelForm();
-const TürlüDüzen<ProjeEklemeDenetimleri>& ProjeEklemeFormu();
-const TürlüDüzen<ProjeDeğiştirDenetimleri>& ProjeDeğiştirFormu();
-const TürlüDüzen<FaaliyetEklemeDenetimleri>& FaaliyetEklemeFormu();
-const TürlüDüzen<FaaliyetDeğiştirmeDenetimleri>& FaaliyetDeğiştirmeFormu();
+namespace Duzenler {
+const TurluDuzen<TemelFormDenetimleri>& TemelForm();
+const TurluDuzen<ProjeEklemeDenetimleri>& ProjeEklemeFormu();
+const TurluDuzen<ProjeDegistirDenetimleri>& ProjeDegistirFormu();
+const TurluDuzen<FaaliyetEklemeDenetimleri>& FaaliyetEklemeFormu();
+const TurluDuzen<FaaliyetDegistirmeDenetimleri>& FaaliyetDegistirmeFormu();
 // All five, for what concerns every window alike.
-std::vector<const PencereDüzeni*> Tümü();
+std::vector<const PencereDuzeni*> Tumu();
 // Columns of the main window's activity list, left to right.
-const std::vector<SütunDüzeni>& FaaliyetlerListesiSütunları();
+const std::vector<SutunDuzeni>& FaaliyetlerListesiSutunlari();
 } // namespace Düzenler

@@ -28,16 +28,16 @@ namespace {
 
 const QColor Lacivert(0, 0, 128);
 
-QWidget* Yarat(const DenetimDüzeni& d, QWidget* ebeveyn)
+QWidget* Yarat(const DenetimDuzeni& d, QWidget* ebeveyn)
 {
-    const QString başlık = QString::fromUtf8(d.başlık);
-    switch (d.tür) {
-    case DenetimTürü::Etiket: {
-        auto* etiket = new QLabel(başlık, ebeveyn);
-        etiket->setAlignment((d.ayarlar & Ayar::SağaYaslı ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    const QString baslik = QString::fromUtf8(d.baslik);
+    switch (d.tur) {
+    case DenetimTuru::Etiket: {
+        auto* etiket = new QLabel(baslik, ebeveyn);
+        etiket->setAlignment((d.ayarlar & Ayar::SagaYasli ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         return etiket;
     }
-    case DenetimTürü::MetinKutusu: {
+    case DenetimTuru::MetinKutusu: {
         auto* kutu = new QLineEdit(ebeveyn);
         kutu->setReadOnly(d.ayarlar & Ayar::SaltOkunur);
         // A field never cuts what it is given: a stored text of any length is saved
@@ -45,21 +45,21 @@ QWidget* Yarat(const DenetimDüzeni& d, QWidget* ebeveyn)
         kutu->setMaxLength(std::numeric_limits<int>::max());
         return kutu;
     }
-    case DenetimTürü::Çerçeve: {
-        return new DüzÇerçeve(başlık, ebeveyn);
+    case DenetimTuru::Cerceve: {
+        return new DuzCerceve(baslik, ebeveyn);
     }
-    case DenetimTürü::Düğme: {
-        auto* düğme = new QPushButton(başlık, ebeveyn);
-        düğme->setAutoDefault(true); // Enter presses the button that has the focus, and only that one
-        return düğme;
+    case DenetimTuru::Dugme: {
+        auto* dugme = new QPushButton(baslik, ebeveyn);
+        dugme->setAutoDefault(true); // Enter presses the button that has the focus, and only that one
+        return dugme;
     }
-    case DenetimTürü::Liste:
+    case DenetimTuru::Liste:
         return new ListeKutusu(ebeveyn);
-    case DenetimTürü::AçılırListe:
+    case DenetimTuru::AcilirListe:
         return new QComboBox(ebeveyn);
-    case DenetimTürü::ListeGörünümü: {
-        auto* liste = new SeçimiKoruyanListe<QTreeWidget>(ebeveyn);
-        liste->setItemDelegate(new TamSatır(liste));
+    case DenetimTuru::ListeGorunumu: {
+        auto* liste = new SecimiKoruyanListe<QTreeWidget>(ebeveyn);
+        liste->setItemDelegate(new TamSatir(liste));
         liste->setRootIsDecorated(false);
         liste->setUniformRowHeights(true);
         liste->setSortingEnabled(false);
@@ -76,16 +76,16 @@ QWidget* Yarat(const DenetimDüzeni& d, QWidget* ebeveyn)
 
 // A navy frame passes its colour down to what it holds; only its caption and the
 // fields marked navy keep it.
-void Renklendir(QWidget* denetim, const DenetimDüzeni& d)
+void Renklendir(QWidget* denetim, const DenetimDuzeni& d)
 {
     const bool lacivert = d.ayarlar & Ayar::Lacivert;
-    const bool saltOkunur = d.tür == DenetimTürü::MetinKutusu && (d.ayarlar & Ayar::SaltOkunur);
-    if (!lacivert && !d.çerçevede && !saltOkunur)
+    const bool saltOkunur = d.tur == DenetimTuru::MetinKutusu && (d.ayarlar & Ayar::SaltOkunur);
+    if (!lacivert && !d.cercevede && !saltOkunur)
         return;
     const QPalette sistem = QApplication::palette(denetim);
     QPalette renk = denetim->palette();
-    const bool çerçeve = d.tür == DenetimTürü::Çerçeve;
-    renk.setColor(QPalette::WindowText, lacivert && çerçeve ? Lacivert : sistem.color(QPalette::WindowText));
+    const bool cerceve = d.tur == DenetimTuru::Cerceve;
+    renk.setColor(QPalette::WindowText, lacivert && cerceve ? Lacivert : sistem.color(QPalette::WindowText));
     renk.setColor(QPalette::Text, lacivert ? Lacivert : sistem.color(QPalette::Text));
     // A box only the system writes in shows the window's colour behind its text, as
     // read-only fields do.
@@ -94,13 +94,13 @@ void Renklendir(QWidget* denetim, const DenetimDüzeni& d)
     denetim->setPalette(renk);
 }
 
-bool OdakAlabilir(DenetimTürü tür)
+bool OdakAlabilir(DenetimTuru tur)
 {
-    return tür != DenetimTürü::Etiket && tür != DenetimTürü::Çerçeve;
+    return tur != DenetimTuru::Etiket && tur != DenetimTuru::Cerceve;
 }
 
 // "Tahmini Başlama Tarihi :" names its field "Tahmini Başlama Tarihi".
-QString ErişilebilirAd(const QString& etiket)
+QString ErisilebilirAd(const QString& etiket)
 {
     QString ad = etiket;
     ad.remove(QLatin1Char('&'));
@@ -111,114 +111,114 @@ QString ErişilebilirAd(const QString& etiket)
 
 // Every label and column header of the five windows, with the width in twips it must
 // fit in and the pixels its box takes around the text.
-struct SığacakMetin {
+struct SigacakMetin {
     QString metin;
     int twips;
     int pay;
 };
-QVector<SığacakMetin> SığacakMetinler()
+QVector<SigacakMetin> SigacakMetinler()
 {
-    QVector<SığacakMetin> metinler;
-    for (const PencereDüzeni* düzen : Düzenler::Tümü()) {
-        for (const DenetimDüzeni& d : düzen->denetimler) {
-            if (d.tür == DenetimTürü::Etiket)
-                metinler.append({QString::fromUtf8(d.başlık), d.genişlik, 0});
+    QVector<SigacakMetin> metinler;
+    for (const PencereDuzeni* duzen : Duzenler::Tumu()) {
+        for (const DenetimDuzeni& d : duzen->denetimler) {
+            if (d.tur == DenetimTuru::Etiket)
+                metinler.append({QString::fromUtf8(d.baslik), d.genislik, 0});
         }
     }
-    constexpr int BaşlıkBoşluğu = 8; // a header's text sits between small margins
-    for (const SütunDüzeni& sütun : Düzenler::FaaliyetlerListesiSütunları())
-        metinler.append({QString::fromUtf8(sütun.başlık), sütun.genişlik, BaşlıkBoşluğu});
+    constexpr int BaslikBoslugu = 8; // a header's text sits between small margins
+    for (const SutunDuzeni& sutun : Duzenler::FaaliyetlerListesiSutunlari())
+        metinler.append({QString::fromUtf8(sutun.baslik), sutun.genislik, BaslikBoslugu});
     return metinler;
 }
 
 // The line height of the 8-point dialog font the layouts were drawn for, at 96 DPI.
-constexpr double ÇizimYazısınınSatırı = 13.0;
-constexpr double PikselBaşınaTwips = 15.0;
+constexpr double CizimYazisininSatiri = 13.0;
+constexpr double PikselBasinaTwips = 15.0;
 
 } // namespace
 
-double ÖlçekHesapla(const QFont& yazıTipi)
+double OlcekHesapla(const QFont& yaziTipi)
 {
     // Like dialog units: the geometry grows with the font's line height, and further
     // should a label or a header still not fit; never below 15 twips a pixel.
-    const QFontMetricsF ölçü(yazıTipi);
-    double oran = std::max(1.0, ölçü.height() / ÇizimYazısınınSatırı);
-    for (const SığacakMetin& m : SığacakMetinler())
-        oran = std::max(oran, (ölçü.horizontalAdvance(m.metin) + m.pay) / (m.twips / PikselBaşınaTwips));
-    return oran / PikselBaşınaTwips;
+    const QFontMetricsF olcu(yaziTipi);
+    double oran = std::max(1.0, olcu.height() / CizimYazisininSatiri);
+    for (const SigacakMetin& m : SigacakMetinler())
+        oran = std::max(oran, (olcu.horizontalAdvance(m.metin) + m.pay) / (m.twips / PikselBasinaTwips));
+    return oran / PikselBasinaTwips;
 }
 
-double Ölçek()
+double Olcek()
 {
-    static const double ölçek = ÖlçekHesapla(QApplication::font());
-    return ölçek;
+    static const double olcek = OlcekHesapla(QApplication::font());
+    return olcek;
 }
 
-int Piksel(int twips, double ölçek)
+int Piksel(int twips, double olcek)
 {
-    return int(std::lround(twips * ölçek));
+    return int(std::lround(twips * olcek));
 }
 
 int Piksel(int twips)
 {
-    return Piksel(twips, Ölçek());
+    return Piksel(twips, Olcek());
 }
 
 namespace {
 
-void PencereyiAyarla(QWidget* pencere, const PencereDüzeni& düzen)
+void PencereyiAyarla(QWidget* pencere, const PencereDuzeni& duzen)
 {
-    pencere->setWindowTitle(QString::fromUtf8(düzen.başlık));
+    pencere->setWindowTitle(QString::fromUtf8(duzen.baslik));
     const Qt::WindowFlags ortak = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                   | Qt::WindowCloseButtonHint;
-    pencere->setWindowFlags(düzen.anaPencere ? Qt::Window | ortak | Qt::WindowMinimizeButtonHint
+    pencere->setWindowFlags(duzen.anaPencere ? Qt::Window | ortak | Qt::WindowMinimizeButtonHint
                                              : Qt::Dialog | ortak);
 }
 
-void DenetimleriKur(QWidget* pencere, const PencereDüzeni& düzen, void* denetimler)
+void DenetimleriKur(QWidget* pencere, const PencereDuzeni& duzen, void* denetimler)
 {
-    QPushButton* escDüğmesi = nullptr;
-    QWidget* çerçeve = nullptr;
+    QPushButton* escDugmesi = nullptr;
+    QWidget* cerceve = nullptr;
     QLabel* bekleyenEtiket = nullptr;
-    QWidget* öncekiOdak = nullptr;
-    for (const DenetimDüzeni& d : düzen.denetimler) {
-        QWidget* denetim = Yarat(d, d.çerçevede ? çerçeve : pencere);
+    QWidget* oncekiOdak = nullptr;
+    for (const DenetimDuzeni& d : duzen.denetimler) {
+        QWidget* denetim = Yarat(d, d.cercevede ? cerceve : pencere);
         const QString ad = QString::fromUtf8(d.ad);
         denetim->setObjectName(ad);
         Renklendir(denetim, d);
-        denetim->setGeometry(Piksel(d.sol), Piksel(d.üst), Piksel(d.genişlik), Piksel(d.yükseklik));
-        if (d.ayarlar & Ayar::Kapalı)
+        denetim->setGeometry(Piksel(d.sol), Piksel(d.ust), Piksel(d.genislik), Piksel(d.yukseklik));
+        if (d.ayarlar & Ayar::Kapali)
             denetim->setEnabled(false);
-        if (d.ayarlar & Ayar::SekmeDurağıYok)
+        if (d.ayarlar & Ayar::SekmeDuragiYok)
             denetim->setFocusPolicy(Qt::ClickFocus);
         if (d.yuva)
             d.yuva(denetimler, denetim);
 
-        if (d.tür == DenetimTürü::Çerçeve)
-            çerçeve = denetim;
-        if (d.tür == DenetimTürü::Etiket) {
+        if (d.tur == DenetimTuru::Cerceve)
+            cerceve = denetim;
+        if (d.tur == DenetimTuru::Etiket) {
             bekleyenEtiket = static_cast<QLabel*>(denetim);
             continue;
         }
-        if (!OdakAlabilir(d.tür))
+        if (!OdakAlabilir(d.tur))
             continue;
 
         // A label names the field that follows it in the tab order.
-        if (bekleyenEtiket && d.tür != DenetimTürü::Düğme) {
+        if (bekleyenEtiket && d.tur != DenetimTuru::Dugme) {
             bekleyenEtiket->setBuddy(denetim);
-            denetim->setAccessibleName(ErişilebilirAd(bekleyenEtiket->text()));
+            denetim->setAccessibleName(ErisilebilirAd(bekleyenEtiket->text()));
         }
         bekleyenEtiket = nullptr;
-        if (öncekiOdak)
-            QWidget::setTabOrder(öncekiOdak, denetim);
-        öncekiOdak = denetim;
+        if (oncekiOdak)
+            QWidget::setTabOrder(oncekiOdak, denetim);
+        oncekiOdak = denetim;
         if (d.ayarlar & Ayar::Esc)
-            escDüğmesi = static_cast<QPushButton*>(denetim);
+            escDugmesi = static_cast<QPushButton*>(denetim);
     }
 
-    if (QPushButton* esc = escDüğmesi) {
-        auto* kısayol = new QShortcut(QKeySequence(Qt::Key_Escape), pencere);
-        QObject::connect(kısayol, &QShortcut::activated, esc, [esc] {
+    if (QPushButton* esc = escDugmesi) {
+        auto* kisayol = new QShortcut(QKeySequence(Qt::Key_Escape), pencere);
+        QObject::connect(kisayol, &QShortcut::activated, esc, [esc] {
             if (esc->isEnabled())
                 esc->click();
         });
@@ -227,23 +227,23 @@ void DenetimleriKur(QWidget* pencere, const PencereDüzeni& düzen, void* deneti
 
 } // namespace
 
-void PencereyiKur(QWidget* pencere, const PencereDüzeni& düzen, void* denetimler)
+void PencereyiKur(QWidget* pencere, const PencereDuzeni& duzen, void* denetimler)
 {
-    PencereyiAyarla(pencere, düzen);
-    pencere->setFixedSize(Piksel(düzen.genişlik), Piksel(düzen.yükseklik));
-    PencereRolünüKur(pencere, düzen.anaPencere);
-    DenetimleriKur(pencere, düzen, denetimler);
+    PencereyiAyarla(pencere, duzen);
+    pencere->setFixedSize(Piksel(duzen.genislik), Piksel(duzen.yukseklik));
+    PencereRolunuKur(pencere, duzen.anaPencere);
+    DenetimleriKur(pencere, duzen, denetimler);
 }
 
-void PencereyiKur(QMainWindow* pencere, const PencereDüzeni& düzen, void* denetimler)
+void PencereyiKur(QMainWindow* pencere, const PencereDuzeni& duzen, void* denetimler)
 {
-    PencereyiAyarla(pencere, düzen);
+    PencereyiAyarla(pencere, duzen);
     auto* istemci = new QWidget(pencere);
-    istemci->setFixedSize(Piksel(düzen.genişlik), Piksel(düzen.yükseklik));
+    istemci->setFixedSize(Piksel(duzen.genislik), Piksel(duzen.yukseklik));
     pencere->setCentralWidget(istemci);
     // The window takes its size hint, the client area and whatever bars it gets, and keeps it.
     pencere->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    DenetimleriKur(istemci, düzen, denetimler);
+    DenetimleriKur(istemci, duzen, denetimler);
 }
 
 void Ortala(QWidget* pencere)

@@ -20,25 +20,25 @@
 
 namespace {
 
-void SütunlarıKur(QTreeWidget* liste)
+void SutunlariKur(QTreeWidget* liste)
 {
-    const auto& sütunlar = Düzenler::FaaliyetlerListesiSütunları();
-    liste->setColumnCount(int(sütunlar.size()));
-    auto* başlık = new QTreeWidgetItem;
+    const auto& sutunlar = Duzenler::FaaliyetlerListesiSutunlari();
+    liste->setColumnCount(int(sutunlar.size()));
+    auto* baslik = new QTreeWidgetItem;
     // The header would measure each caption in bold, which loads a second font face at
     // start-up only for that; its size in the list's own font is given instead.
-    QStyleOptionHeader ölçü;
-    ölçü.initFrom(liste->header());
-    for (int i = 0; i < int(sütunlar.size()); ++i) {
-        başlık->setText(i, QString::fromUtf8(sütunlar[size_t(i)].başlık));
-        başlık->setTextAlignment(i, sütunlar[size_t(i)].hizalama | Qt::AlignVCenter);
-        ölçü.text = başlık->text(i);
-        başlık->setData(i, Qt::SizeHintRole,
-                        liste->style()->sizeFromContents(QStyle::CT_HeaderSection, &ölçü, QSize(), liste->header()));
+    QStyleOptionHeader olcu;
+    olcu.initFrom(liste->header());
+    for (int i = 0; i < int(sutunlar.size()); ++i) {
+        baslik->setText(i, QString::fromUtf8(sutunlar[size_t(i)].baslik));
+        baslik->setTextAlignment(i, sutunlar[size_t(i)].hizalama | Qt::AlignVCenter);
+        olcu.text = baslik->text(i);
+        baslik->setData(i, Qt::SizeHintRole,
+                        liste->style()->sizeFromContents(QStyle::CT_HeaderSection, &olcu, QSize(), liste->header()));
     }
-    liste->setHeaderItem(başlık);
-    for (int i = 0; i < int(sütunlar.size()); ++i)
-        liste->setColumnWidth(i, Piksel(sütunlar[size_t(i)].genişlik));
+    liste->setHeaderItem(baslik);
+    for (int i = 0; i < int(sutunlar.size()); ++i)
+        liste->setColumnWidth(i, Piksel(sutunlar[size_t(i)].genislik));
 }
 
 // A text longer than its box shows its start, and whole in the tool tip; it can be
@@ -47,149 +47,149 @@ void UzunMetniYaz(QLineEdit* kutu, const QString& metin)
 {
     kutu->setText(metin);
     kutu->setCursorPosition(0);
-    constexpr int ÇerçeveVeKenar = 8; // the box's frame and margins on both sides
-    const bool sığar = kutu->fontMetrics().horizontalAdvance(metin) <= kutu->width() - ÇerçeveVeKenar;
-    kutu->setToolTip(sığar ? QString() : metin);
+    constexpr int CerceveVeKenar = 8; // the box's frame and margins on both sides
+    const bool sigar = kutu->fontMetrics().horizontalAdvance(metin) <= kutu->width() - CerceveVeKenar;
+    kutu->setToolTip(sigar ? QString() : metin);
 }
 
 // A cell shows at most this many characters: another program may have stored a
 // megabyte in one, and laying it all out only to cut it to the column would keep the
 // window from showing for most of a second. The tool tip shows the start of the rest.
-constexpr int HücreSınırı = 1000;
-constexpr int İpucuSınırı = 4000;
+constexpr int HucreSiniri = 1000;
+constexpr int IpucuSiniri = 4000;
 
-QString Kısalt(const QString& metin, int sınır)
+QString Kisalt(const QString& metin, int sinir)
 {
-    return metin.size() > sınır ? metin.left(sınır) + QChar(0x2026) : metin;
+    return metin.size() > sinir ? metin.left(sinir) + QChar(0x2026) : metin;
 }
 
-QTreeWidgetItem* Satır(const ÇizelgeSatırı& s)
+QTreeWidgetItem* Satir(const CizelgeSatiri& s)
 {
-    auto* satır = new QTreeWidgetItem;
-    const auto& sütunlar = Düzenler::FaaliyetlerListesiSütunları();
-    const QString metinler[] = {s.kodu, s.adı, s.süre, s.öncekiler, s.es, s.ef};
-    for (int i = 0; i < int(sütunlar.size()); ++i) {
-        satır->setText(i, Kısalt(metinler[i], HücreSınırı));
-        if (metinler[i].size() > HücreSınırı)
-            satır->setToolTip(i, Kısalt(metinler[i], İpucuSınırı));
-        satır->setTextAlignment(i, sütunlar[size_t(i)].hizalama | Qt::AlignVCenter);
+    auto* satir = new QTreeWidgetItem;
+    const auto& sutunlar = Duzenler::FaaliyetlerListesiSutunlari();
+    const QString metinler[] = {s.kodu, s.adi, s.sure, s.oncekiler, s.es, s.ef};
+    for (int i = 0; i < int(sutunlar.size()); ++i) {
+        satir->setText(i, Kisalt(metinler[i], HucreSiniri));
+        if (metinler[i].size() > HucreSiniri)
+            satir->setToolTip(i, Kisalt(metinler[i], IpucuSiniri));
+        satir->setTextAlignment(i, sutunlar[size_t(i)].hizalama | Qt::AlignVCenter);
     }
-    return satır;
+    return satir;
 }
 
 } // namespace
 
-TemelForm::TemelForm(ProjeDeposu depo, İlkListe ilkListe)
-    : TemelFormDenetimleri(PencereyiKur(this, Düzenler::TemelForm())), m_depo(std::move(depo))
+TemelForm::TemelForm(ProjeDeposu depo, IlkListe ilkListe)
+    : TemelFormDenetimleri(PencereyiKur(this, Duzenler::TemelForm())), m_depo(std::move(depo))
 {
     setWindowIcon(PencereSimgesi());
-    SütunlarıKur(FaaliyetlerListesi);
+    SutunlariKur(FaaliyetlerListesi);
 
     // Mouse and keyboard both change the selection; either shows the project.
     connect(ProjeListesi->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TemelForm::ProjeListesi_Click);
-    connect(ÇıkışDüğmesi, &QPushButton::clicked, this, &TemelForm::ÇıkışDüğmesi_Click);
-    connect(ProjeEkleDüğmesi, &QPushButton::clicked, this, &TemelForm::ProjeEkleDüğmesi_Click);
-    connect(ProjeDeğiştirDüğmesi, &QPushButton::clicked, this, &TemelForm::ProjeDeğiştirDüğmesi_Click);
-    connect(ProjeSilDüğmesi, &QPushButton::clicked, this, &TemelForm::ProjeSilDüğmesi_Click);
+    connect(CikisDugmesi, &QPushButton::clicked, this, &TemelForm::CikisDugmesi_Click);
+    connect(ProjeEkleDugmesi, &QPushButton::clicked, this, &TemelForm::ProjeEkleDugmesi_Click);
+    connect(ProjeDegistirDugmesi, &QPushButton::clicked, this, &TemelForm::ProjeDegistirDugmesi_Click);
+    connect(ProjeSilDugmesi, &QPushButton::clicked, this, &TemelForm::ProjeSilDugmesi_Click);
 
     // Activity commands.
-    connect(FaaliyetEkleDüğmesi, &QPushButton::clicked, this, &TemelForm::FaaliyetEkleDüğmesi_Click);
-    connect(FaaliyetDeğiştirDüğmesi, &QPushButton::clicked, this, &TemelForm::FaaliyetDeğiştirDüğmesi_Click);
-    connect(SonFaaliyetiSilDüğmesi, &QPushButton::clicked, this, &TemelForm::SonFaaliyetiSilDüğmesi_Click);
-    connect(TümKayıtlarıSilDüğmesi, &QPushButton::clicked, this, &TemelForm::TümKayıtlarıSilDüğmesi_Click);
+    connect(FaaliyetEkleDugmesi, &QPushButton::clicked, this, &TemelForm::FaaliyetEkleDugmesi_Click);
+    connect(FaaliyetDegistirDugmesi, &QPushButton::clicked, this, &TemelForm::FaaliyetDegistirDugmesi_Click);
+    connect(SonFaaliyetiSilDugmesi, &QPushButton::clicked, this, &TemelForm::SonFaaliyetiSilDugmesi_Click);
+    connect(TumKayitlariSilDugmesi, &QPushButton::clicked, this, &TemelForm::TumKayitlariSilDugmesi_Click);
 
-    MenüleriKur();
-    if (ilkListe == İlkListe::DepodanOku)
+    MenuleriKur();
+    if (ilkListe == IlkListe::DepodanOku)
         ProjeleriEkle();
     Ortala(this);
 }
 
-QString TemelForm::SeçiliProje() const
+QString TemelForm::SeciliProje() const
 {
-    return ProjeListesi->SeçiliMetin();
+    return ProjeListesi->SeciliMetin();
 }
 
 void TemelForm::ProjeleriEkle()
 {
     QStringList adlar;
-    const DepoHatası hata = m_depo.ProjeleriOku(adlar);
+    const DepoHatasi hata = m_depo.ProjeleriOku(adlar);
     // A list that could not be read whole is not shown in part.
-    ProjeleriGöster(hata ? QStringList() : adlar);
+    ProjeleriGoster(hata ? QStringList() : adlar);
     if (hata)
-        Mesaj::HatayıGöster(this, hata);
+        Mesaj::HatayiGoster(this, hata);
 }
 
-void TemelForm::ProjeleriGöster(const QStringList& adlar)
+void TemelForm::ProjeleriGoster(const QStringList& adlar)
 {
     ProjeListesi->Doldur(adlar);
-    ProjeyiBoşalt();
+    ProjeyiBosalt();
 }
 
-void TemelForm::ProjeyiBoşalt()
+void TemelForm::ProjeyiBosalt()
 {
     m_proje.reset();
     m_faaliyetler.clear();
-    for (QLineEdit* kutu : {BaşlamaTarihiKutusu, BitişTarihiKutusu, TahminiGünSayısıKutusu, KritikYolKutusu,
-                            EnGeçGünSayısıKutusu, EnErkenGünSayısıKutusu}) {
+    for (QLineEdit* kutu : {BaslamaTarihiKutusu, BitisTarihiKutusu, TahminiGunSayisiKutusu, KritikYolKutusu,
+                            EnGecGunSayisiKutusu, EnErkenGunSayisiKutusu}) {
         kutu->clear();
         kutu->setToolTip(QString());
     }
     FaaliyetlerListesi->clear();
-    AnaliziGüncelle();
+    AnaliziGuncelle();
 }
 
 void TemelForm::ProjeListesi_Click()
 {
-    ProjeyiBoşalt();
-    const QString ad = SeçiliProje();
+    ProjeyiBosalt();
+    const QString ad = SeciliProje();
     if (ad.isEmpty())
         return;
 
-    KayıtlıProje proje;
-    QVector<KayıtlıFaaliyet> faaliyetler;
-    DepoHatası hata = m_depo.ProjeOku(ad, proje);
+    KayitliProje proje;
+    QVector<KayitliFaaliyet> faaliyetler;
+    DepoHatasi hata = m_depo.ProjeOku(ad, proje);
     if (!hata)
         hata = m_depo.FaaliyetleriOku(ad, faaliyetler);
     if (hata) {
-        Mesaj::HatayıGöster(this, hata);
+        Mesaj::HatayiGoster(this, hata);
         return;
     }
     m_proje = proje;
     m_faaliyetler = faaliyetler;
 
-    BaşlamaTarihiKutusu->setText(BölgeselMetin::TarihMetni(proje.başlama));
-    BitişTarihiKutusu->setText(BölgeselMetin::TarihMetni(proje.bitiş));
-    const auto günSayısı =
-        GünSayısınıHesapla(proje.başlama.değer.value_or(QDate()), proje.bitiş.değer.value_or(QDate()));
-    TahminiGünSayısıKutusu->setText(günSayısı ? QString::number(*günSayısı) : QString());
+    BaslamaTarihiKutusu->setText(BolgeselMetin::TarihMetni(proje.baslama));
+    BitisTarihiKutusu->setText(BolgeselMetin::TarihMetni(proje.bitis));
+    const auto gunSayisi =
+        GunSayisiniHesapla(proje.baslama.deger.value_or(QDate()), proje.bitis.deger.value_or(QDate()));
+    TahminiGunSayisiKutusu->setText(gunSayisi ? QString::number(*gunSayisi) : QString());
 
     // The schedule works on the rows as shown, so that what another program left in a
     // row is explained in its own words.
-    QVector<ÇizelgeSatırı> satırlar;
-    satırlar.reserve(faaliyetler.size());
-    for (const KayıtlıFaaliyet& f : faaliyetler)
-        satırlar.append({f.kodu, f.adı, BölgeselMetin::SüreMetni(f.süre), f.öncekiler, QString(), QString()});
-    const ÇizelgeSonucu sonuç = ÇizelgeyiHesapla(satırlar);
+    QVector<CizelgeSatiri> satirlar;
+    satirlar.reserve(faaliyetler.size());
+    for (const KayitliFaaliyet& f : faaliyetler)
+        satirlar.append({f.kodu, f.adi, BolgeselMetin::SureMetni(f.sure), f.oncekiler, QString(), QString()});
+    const CizelgeSonucu sonuc = CizelgeyiHesapla(satirlar);
 
-    QList<QTreeWidgetItem*> öğeler;
-    öğeler.reserve(satırlar.size());
-    for (const ÇizelgeSatırı& s : satırlar)
-        öğeler.append(Satır(s));
-    FaaliyetlerListesi->addTopLevelItems(öğeler);
+    QList<QTreeWidgetItem*> ogeler;
+    ogeler.reserve(satirlar.size());
+    for (const CizelgeSatiri& s : satirlar)
+        ogeler.append(Satir(s));
+    FaaliyetlerListesi->addTopLevelItems(ogeler);
 
-    EnGeçGünSayısıKutusu->setText(sonuç.enGeçGünSayısı);
-    EnErkenGünSayısıKutusu->setText(sonuç.enErkenGünSayısı);
-    UzunMetniYaz(KritikYolKutusu, sonuç.kritikYol);
+    EnGecGunSayisiKutusu->setText(sonuc.enGecGunSayisi);
+    EnErkenGunSayisiKutusu->setText(sonuc.enErkenGunSayisi);
+    UzunMetniYaz(KritikYolKutusu, sonuc.kritikYol);
 }
 
-DiyalogBağlamı TemelForm::Bağlam()
+DiyalogBaglami TemelForm::Baglam()
 {
-    return {this, m_depo, [this] { return SeçiliProje(); }, [this] { ProjeleriEkle(); },
+    return {this, m_depo, [this] { return SeciliProje(); }, [this] { ProjeleriEkle(); },
             [this] { ProjeListesi_Click(); }};
 }
 
-void TemelForm::ÇıkışDüğmesi_Click()
+void TemelForm::CikisDugmesi_Click()
 {
     close();
 }
@@ -197,10 +197,10 @@ void TemelForm::ÇıkışDüğmesi_Click()
 void TemelForm::closeEvent(QCloseEvent* olay)
 {
     // Open dialogs belong to this window and go with it; what was typed in them is dropped.
-    const auto çocuklar = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    for (QWidget* çocuk : çocuklar) {
-        if (çocuk->isWindow())
-            çocuk->close();
+    const auto cocuklar = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget* cocuk : cocuklar) {
+        if (cocuk->isWindow())
+            cocuk->close();
     }
     olay->accept();
 }

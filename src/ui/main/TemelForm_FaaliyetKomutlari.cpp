@@ -7,25 +7,25 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-void TemelForm::FaaliyetEkleDüğmesi_Click()
+void TemelForm::FaaliyetEkleDugmesi_Click()
 {
-    if (SeçiliProje().isEmpty())
+    if (SeciliProje().isEmpty())
         return;
-    AçYaDaÖneGetir(m_faaliyetEklemeFormu, Bağlam());
+    AcYaDaOneGetir(m_faaliyetEklemeFormu, Baglam());
 }
 
-void TemelForm::FaaliyetDeğiştirDüğmesi_Click()
+void TemelForm::FaaliyetDegistirDugmesi_Click()
 {
     // The rows belong to the project shown; with none selected there is no row to change.
-    const QList<QTreeWidgetItem*> seçili = FaaliyetlerListesi->selectedItems();
-    const int satır = seçili.isEmpty() ? -1 : FaaliyetlerListesi->indexOfTopLevelItem(seçili.first());
-    if (!m_proje || satır < 0 || satır >= m_faaliyetler.size())
+    const QList<QTreeWidgetItem*> secili = FaaliyetlerListesi->selectedItems();
+    const int satir = secili.isEmpty() ? -1 : FaaliyetlerListesi->indexOfTopLevelItem(secili.first());
+    if (!m_proje || satir < 0 || satir >= m_faaliyetler.size())
         return;
-    const KayıtlıFaaliyet& faaliyet = m_faaliyetler.at(satır);
-    AçYaDaÖneGetir(m_faaliyetDeğiştirmeFormu, Bağlam(), m_proje->ad, faaliyet.kodu)->Doldur(m_proje->ad, faaliyet);
+    const KayitliFaaliyet& faaliyet = m_faaliyetler.at(satir);
+    AcYaDaOneGetir(m_faaliyetDegistirmeFormu, Baglam(), m_proje->ad, faaliyet.kodu)->Doldur(m_proje->ad, faaliyet);
 }
 
-void TemelForm::SonFaaliyetiSilDüğmesi_Click()
+void TemelForm::SonFaaliyetiSilDugmesi_Click()
 {
     if (!m_proje || m_faaliyetler.isEmpty())
         return;
@@ -34,33 +34,33 @@ void TemelForm::SonFaaliyetiSilDüğmesi_Click()
     // The activity with the greatest code, as the list shows it; the store refuses
     // should the file hold a later one by now.
     const auto son = std::max_element(m_faaliyetler.cbegin(), m_faaliyetler.cend(),
-                                      [](const KayıtlıFaaliyet& a, const KayıtlıFaaliyet& b) { return a.kodu < b.kodu; });
+                                      [](const KayitliFaaliyet& a, const KayitliFaaliyet& b) { return a.kodu < b.kodu; });
     if (auto hata = m_depo.SonFaaliyetiSil(m_proje->ad, *son)) {
-        Mesaj::ReddiGöster(this, hata, [this] { ProjeListesi_Click(); });
+        Mesaj::ReddiGoster(this, hata, [this] { ProjeListesi_Click(); });
         return;
     }
     ProjeListesi_Click();
 }
 
-void TemelForm::TümKayıtlarıSilDüğmesi_Click()
+void TemelForm::TumKayitlariSilDugmesi_Click()
 {
     if (!m_proje || m_faaliyetler.isEmpty())
         return;
     if (!Mesaj::Onayla(this, QStringLiteral("Tüm faaliyetleri SİLMEK istiyor musunuz?")))
         return;
-    if (auto hata = m_depo.TümFaaliyetleriSil(m_proje->ad, m_faaliyetler)) {
-        Mesaj::ReddiGöster(this, hata, [this] { ProjeListesi_Click(); });
+    if (auto hata = m_depo.TumFaaliyetleriSil(m_proje->ad, m_faaliyetler)) {
+        Mesaj::ReddiGoster(this, hata, [this] { ProjeListesi_Click(); });
         return;
     }
     ProjeListesi_Click();
 }
 
-FaaliyetEklemeFormu* TemelForm::AçıkFaaliyetEklemeFormu() const
+FaaliyetEklemeFormu* TemelForm::AcikFaaliyetEklemeFormu() const
 {
     return m_faaliyetEklemeFormu;
 }
 
-FaaliyetDeğiştirmeFormu* TemelForm::AçıkFaaliyetDeğiştirmeFormu() const
+FaaliyetDegistirmeFormu* TemelForm::AcikFaaliyetDegistirmeFormu() const
 {
-    return m_faaliyetDeğiştirmeFormu;
+    return m_faaliyetDegistirmeFormu;
 }

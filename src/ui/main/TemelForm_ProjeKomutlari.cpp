@@ -6,41 +6,41 @@
 
 #include <QLineEdit>
 
-void TemelForm::ProjeEkleDüğmesi_Click()
+void TemelForm::ProjeEkleDugmesi_Click()
 {
-    AçYaDaÖneGetir(m_projeEklemeFormu, Bağlam());
+    AcYaDaOneGetir(m_projeEklemeFormu, Baglam());
 }
 
-void TemelForm::ProjeDeğiştirDüğmesi_Click()
+void TemelForm::ProjeDegistirDugmesi_Click()
 {
     // Only a project that was read whole can be changed; after a failed read there is none.
-    if (SeçiliProje().isEmpty() || !m_proje)
+    if (SeciliProje().isEmpty() || !m_proje)
         return;
-    AçYaDaÖneGetir(m_projeDeğiştirFormu, Bağlam())->Doldur(*m_proje, TahminiGünSayısıKutusu->text());
+    AcYaDaOneGetir(m_projeDegistirFormu, Baglam())->Doldur(*m_proje, TahminiGunSayisiKutusu->text());
 }
 
-void TemelForm::ProjeSilDüğmesi_Click()
+void TemelForm::ProjeSilDugmesi_Click()
 {
-    if (SeçiliProje().isEmpty() || !m_proje)
+    if (SeciliProje().isEmpty() || !m_proje)
         return;
     if (!Mesaj::Onayla(this, QStringLiteral("Seçilen projeyi SİLMEK istiyor musunuz?")))
         return;
     // The row and its activities go in one transaction: a failure leaves both in place.
     if (auto hata = m_depo.ProjeSil(*m_proje)) {
-        Mesaj::ReddiGöster(this, hata, [this] { ProjeleriEkle(); });
+        Mesaj::ReddiGoster(this, hata, [this] { ProjeleriEkle(); });
         return;
     }
-    if (m_projeDeğiştirFormu)
-        m_projeDeğiştirFormu->ProjeSilindi(m_proje->ad);
+    if (m_projeDegistirFormu)
+        m_projeDegistirFormu->ProjeSilindi(m_proje->ad);
     ProjeleriEkle();
 }
 
-ProjeEklemeFormu* TemelForm::AçıkProjeEklemeFormu() const
+ProjeEklemeFormu* TemelForm::AcikProjeEklemeFormu() const
 {
     return m_projeEklemeFormu;
 }
 
-ProjeDeğiştirFormu* TemelForm::AçıkProjeDeğiştirFormu() const
+ProjeDegistirFormu* TemelForm::AcikProjeDegistirFormu() const
 {
-    return m_projeDeğiştirFormu;
+    return m_projeDegistirFormu;
 }

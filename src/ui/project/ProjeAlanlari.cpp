@@ -8,106 +8,106 @@
 #include <QGroupBox>
 #include <QLineEdit>
 
-ProjeAlanları::ProjeAlanları(QWidget* pencere, const ProjeAlanDenetimleri& alanlar)
+ProjeAlanlari::ProjeAlanlari(QWidget* pencere, const ProjeAlanDenetimleri& alanlar)
     : m_pencere(pencere), m_alanlar(alanlar)
 {
-    OdakKaybındaÇalıştır(m_alanlar.ProjeninAdıKutusu, [this] { ProjeninAdıKutusu_LostFocus(); });
-    OdakKaybındaÇalıştır(m_alanlar.BaşlamaTarihiKutusu, [this] { BaşlamaTarihiKutusu_LostFocus(); });
-    OdakKaybındaÇalıştır(m_alanlar.BitişTarihiKutusu, [this] { BitişTarihiKutusu_LostFocus(); });
-    const QString ipucu = BölgeselMetin::TarihBiçimiİpucu();
-    m_alanlar.BaşlamaTarihiKutusu->setPlaceholderText(ipucu);
-    m_alanlar.BitişTarihiKutusu->setPlaceholderText(ipucu);
+    OdakKaybindaCalistir(m_alanlar.ProjeninAdiKutusu, [this] { ProjeninAdiKutusu_LostFocus(); });
+    OdakKaybindaCalistir(m_alanlar.BaslamaTarihiKutusu, [this] { BaslamaTarihiKutusu_LostFocus(); });
+    OdakKaybindaCalistir(m_alanlar.BitisTarihiKutusu, [this] { BitisTarihiKutusu_LostFocus(); });
+    const QString ipucu = BolgeselMetin::TarihBicimiIpucu();
+    m_alanlar.BaslamaTarihiKutusu->setPlaceholderText(ipucu);
+    m_alanlar.BitisTarihiKutusu->setPlaceholderText(ipucu);
 }
 
-void ProjeAlanları::ProjeninAdıKutusu_LostFocus()
+void ProjeAlanlari::ProjeninAdiKutusu_LostFocus()
 {
-    m_alanlar.ProjeninAdıKutusu->setText(BüyükHarfeÇevir(m_alanlar.ProjeninAdıKutusu->text()));
+    m_alanlar.ProjeninAdiKutusu->setText(BuyukHarfeCevir(m_alanlar.ProjeninAdiKutusu->text()));
 }
 
-void ProjeAlanları::BaşlamaTarihiKutusu_LostFocus()
+void ProjeAlanlari::BaslamaTarihiKutusu_LostFocus()
 {
-    TarihKutusunuDenetle(m_alanlar.BaşlamaTarihiKutusu);
+    TarihKutusunuDenetle(m_alanlar.BaslamaTarihiKutusu);
 }
 
-void ProjeAlanları::BitişTarihiKutusu_LostFocus()
+void ProjeAlanlari::BitisTarihiKutusu_LostFocus()
 {
-    TarihKutusunuDenetle(m_alanlar.BitişTarihiKutusu);
+    TarihKutusunuDenetle(m_alanlar.BitisTarihiKutusu);
 }
 
-void ProjeAlanları::TarihKutusunuDenetle(QLineEdit* kutu)
+void ProjeAlanlari::TarihKutusunuDenetle(QLineEdit* kutu)
 {
-    const TarihKararı karar = TarihMetniniDenetle(kutu->text());
-    switch (karar.tür) {
-    case TarihKararı::Tür::Dokunma:
+    const TarihKarari karar = TarihMetniniDenetle(kutu->text());
+    switch (karar.tur) {
+    case TarihKarari::Tur::Dokunma:
         return;
-    case TarihKararı::Tür::Yaz:
+    case TarihKarari::Tur::Yaz:
         kutu->setText(karar.metin);
         break;
-    case TarihKararı::Tür::Reddet:
-        Mesaj::Göster(m_pencere, QStringLiteral("Lüten tarihi DÜZGÜN giriniz!"), Mesaj::Tür::Bilgi);
+    case TarihKarari::Tur::Reddet:
+        Mesaj::Goster(m_pencere, QStringLiteral("Lüten tarihi DÜZGÜN giriniz!"), Mesaj::Tur::Bilgi);
         kutu->clear();
         kutu->setFocus(Qt::OtherFocusReason);
         break;
     }
-    m_alanlar.TahminiGünSayısıKutusu->setText(
-        GünSayısıMetni(m_alanlar.BaşlamaTarihiKutusu->text(), m_alanlar.BitişTarihiKutusu->text()));
+    m_alanlar.TahminiGunSayisiKutusu->setText(
+        GunSayisiMetni(m_alanlar.BaslamaTarihiKutusu->text(), m_alanlar.BitisTarihiKutusu->text()));
 }
 
-bool ProjeAlanları::BilgileriDenetle()
+bool ProjeAlanlari::BilgileriDenetle()
 {
     QString mesaj;
     QLineEdit* alan = nullptr;
     switch (EksikBilgiyiBul(Metinler())) {
     case EksikBilgi::Yok:
         return true;
-    case EksikBilgi::ProjeAdı:
+    case EksikBilgi::ProjeAdi:
         mesaj = QStringLiteral("PROJE ADI boş bırakılamaz!");
-        alan = m_alanlar.ProjeninAdıKutusu;
+        alan = m_alanlar.ProjeninAdiKutusu;
         break;
-    case EksikBilgi::BaşlamaTarihi:
+    case EksikBilgi::BaslamaTarihi:
         mesaj = QStringLiteral("BAŞLAMA TARİHİ boş bırakılmaz!");
-        alan = m_alanlar.BaşlamaTarihiKutusu;
+        alan = m_alanlar.BaslamaTarihiKutusu;
         break;
-    case EksikBilgi::BitişTarihi:
+    case EksikBilgi::BitisTarihi:
         mesaj = QStringLiteral("BİTİŞ TARİHİ boş bırakılmaz!");
-        alan = m_alanlar.BitişTarihiKutusu;
+        alan = m_alanlar.BitisTarihiKutusu;
         break;
-    case EksikBilgi::GünSayısı:
+    case EksikBilgi::GunSayisi:
         mesaj = QStringLiteral("İki tarih arasında en az BİR GÜN olmalıdır.");
-        alan = m_alanlar.BaşlamaTarihiKutusu;
+        alan = m_alanlar.BaslamaTarihiKutusu;
         break;
     }
-    Mesaj::Göster(m_pencere, mesaj, Mesaj::Tür::Bilgi);
+    Mesaj::Goster(m_pencere, mesaj, Mesaj::Tur::Bilgi);
     alan->setFocus(Qt::OtherFocusReason);
     return false;
 }
 
-ProjeMetinleri ProjeAlanları::Metinler() const
+ProjeMetinleri ProjeAlanlari::Metinler() const
 {
-    return {m_alanlar.ProjeninAdıKutusu->text(), m_alanlar.BaşlamaTarihiKutusu->text(),
-            m_alanlar.BitişTarihiKutusu->text(), m_alanlar.TahminiGünSayısıKutusu->text()};
+    return {m_alanlar.ProjeninAdiKutusu->text(), m_alanlar.BaslamaTarihiKutusu->text(),
+            m_alanlar.BitisTarihiKutusu->text(), m_alanlar.TahminiGunSayisiKutusu->text()};
 }
 
-bool ProjeAlanları::Giriliyor() const
+bool ProjeAlanlari::Giriliyor() const
 {
-    return m_alanlar.Çerçeve->isEnabledTo(m_pencere);
+    return m_alanlar.Cerceve->isEnabledTo(m_pencere);
 }
 
-std::optional<Proje> ProjeAlanları::KaydedilecekProje()
+std::optional<Proje> ProjeAlanlari::KaydedilecekProje()
 {
-    OdaktakiAlanınKuralınıÇalıştır(m_pencere);
+    OdaktakiAlaninKuraliniCalistir(m_pencere);
     if (!BilgileriDenetle())
         return std::nullopt;
     QString neden;
     const auto proje = ::KaydedilecekProje(Metinler(), &neden);
     if (!proje)
-        Mesaj::HatayıGöster(m_pencere, DepoHatası::yeni(DepoHatası::Uyumsuz, neden));
+        Mesaj::HatayiGoster(m_pencere, DepoHatasi::yeni(DepoHatasi::Uyumsuz, neden));
     return proje;
 }
 
-void ProjeAlanları::KayıtHatasınıGöster(const DepoHatası& hata)
+void ProjeAlanlari::KayitHatasiniGoster(const DepoHatasi& hata)
 {
-    Mesaj::HatayıGöster(m_pencere, hata);
-    if (hata.numara == DepoHatası::Kısıt)
-        m_alanlar.ProjeninAdıKutusu->setFocus(Qt::OtherFocusReason);
+    Mesaj::HatayiGoster(m_pencere, hata);
+    if (hata.numara == DepoHatasi::Kisit)
+        m_alanlar.ProjeninAdiKutusu->setFocus(Qt::OtherFocusReason);
 }

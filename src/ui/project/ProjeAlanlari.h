@@ -12,13 +12,13 @@ class QWidget;
 
 // The rules of the frame and the four fields both project dialogs show: the name and
 // date rules run when a field is left, the checks run before a save.
-class ProjeAlanları {
+class ProjeAlanlari {
 public:
-    ProjeAlanları(QWidget* pencere, const ProjeAlanDenetimleri& alanlar);
+    ProjeAlanlari(QWidget* pencere, const ProjeAlanDenetimleri& alanlar);
 
-    void ProjeninAdıKutusu_LostFocus();
-    void BaşlamaTarihiKutusu_LostFocus();
-    void BitişTarihiKutusu_LostFocus();
+    void ProjeninAdiKutusu_LostFocus();
+    void BaslamaTarihiKutusu_LostFocus();
+    void BitisTarihiKutusu_LostFocus();
 
     // Rewrites a date field in the regional form or refuses it, then works out the day count.
     void TarihKutusunuDenetle(QLineEdit* kutu);
@@ -33,7 +33,7 @@ protected:
     std::optional<Proje> KaydedilecekProje();
     // A save the store refused: the box with its number, and for a taken name the
     // cursor back in the name. Every field keeps what was typed.
-    void KayıtHatasınıGöster(const DepoHatası& hata);
+    void KayitHatasiniGoster(const DepoHatasi& hata);
 
 private:
     ProjeMetinleri Metinler() const;

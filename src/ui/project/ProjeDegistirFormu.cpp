@@ -7,38 +7,38 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-ProjeDeğiştirFormu::ProjeDeğiştirFormu(const DiyalogBağlamı& bağlam)
-    : Diyalog(bağlam),
-      ProjeDeğiştirDenetimleri(PencereyiKur(this, Düzenler::ProjeDeğiştirFormu())),
-      ProjeAlanları(this, *this)
+ProjeDegistirFormu::ProjeDegistirFormu(const DiyalogBaglami& baglam)
+    : Diyalog(baglam),
+      ProjeDegistirDenetimleri(PencereyiKur(this, Duzenler::ProjeDegistirFormu())),
+      ProjeAlanlari(this, *this)
 {
-    connect(KaydetDüğmesi, &QPushButton::clicked, this, &ProjeDeğiştirFormu::KaydetDüğmesi_Click);
-    connect(VazgeçDüğmesi, &QPushButton::clicked, this, &ProjeDeğiştirFormu::VazgeçDüğmesi_Click);
-    ProjeninAdıKutusu->setFocus();
+    connect(KaydetDugmesi, &QPushButton::clicked, this, &ProjeDegistirFormu::KaydetDugmesi_Click);
+    connect(VazgecDugmesi, &QPushButton::clicked, this, &ProjeDegistirFormu::VazgecDugmesi_Click);
+    ProjeninAdiKutusu->setFocus();
 }
 
-void ProjeDeğiştirFormu::Doldur(const KayıtlıProje& proje, const QString& günSayısı)
+void ProjeDegistirFormu::Doldur(const KayitliProje& proje, const QString& gunSayisi)
 {
     m_proje = proje;
     m_buradaSilindi = false;
-    ProjeninAdıKutusu->setText(proje.ad);
-    BaşlamaTarihiKutusu->setText(BölgeselMetin::TarihMetni(proje.başlama));
-    BitişTarihiKutusu->setText(BölgeselMetin::TarihMetni(proje.bitiş));
-    TahminiGünSayısıKutusu->setText(günSayısı);
+    ProjeninAdiKutusu->setText(proje.ad);
+    BaslamaTarihiKutusu->setText(BolgeselMetin::TarihMetni(proje.baslama));
+    BitisTarihiKutusu->setText(BolgeselMetin::TarihMetni(proje.bitis));
+    TahminiGunSayisiKutusu->setText(gunSayisi);
 }
 
-void ProjeDeğiştirFormu::ProjeSilindi(const QString& ad)
+void ProjeDegistirFormu::ProjeSilindi(const QString& ad)
 {
     if (m_proje && m_proje->ad == ad)
         m_buradaSilindi = true;
 }
 
-void ProjeDeğiştirFormu::KaydetDüğmesi_Click()
+void ProjeDegistirFormu::KaydetDugmesi_Click()
 {
     if (!m_proje)
         return;
     if (m_buradaSilindi) {
-        Mesaj::HatayıGöster(this, DepoHatası::yeni(DepoHatası::Bulunamadı,
+        Mesaj::HatayiGoster(this, DepoHatasi::yeni(DepoHatasi::Bulunamadi,
             QStringLiteral("\"%1\" projesi ana pencerede silindi; değişiklik kaydedilemez.").arg(m_proje->ad)));
         return;
     }
@@ -47,18 +47,18 @@ void ProjeDeğiştirFormu::KaydetDüğmesi_Click()
         return;
     // The project the dialog was filled for, not whatever the main window has selected
     // now: the user may have clicked another project while the dialog was open.
-    if (auto hata = bağlam().depo.ProjeDeğiştir(*m_proje, *yeni)) {
-        KayıtHatasınıGöster(hata);
-        if (hata.numara == DepoHatası::Bulunamadı)
-            bağlam().projelerDeğişti();
+    if (auto hata = baglam().depo.ProjeDegistir(*m_proje, *yeni)) {
+        KayitHatasiniGoster(hata);
+        if (hata.numara == DepoHatasi::Bulunamadi)
+            baglam().projelerDegisti();
         return;
     }
-    const DiyalogBağlamı sahibi = bağlam();
-    VazgeçDüğmesi_Click();
-    sahibi.projelerDeğişti();
+    const DiyalogBaglami sahibi = baglam();
+    VazgecDugmesi_Click();
+    sahibi.projelerDegisti();
 }
 
-void ProjeDeğiştirFormu::VazgeçDüğmesi_Click()
+void ProjeDegistirFormu::VazgecDugmesi_Click()
 {
     close();
 }

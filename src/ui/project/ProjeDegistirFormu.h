@@ -8,25 +8,25 @@
 #include <optional>
 
 // Changes one project's name and dates; a new name goes to its activities too.
-class ProjeDeğiştirFormu : public Diyalog, public ProjeDeğiştirDenetimleri, public ProjeAlanları {
+class ProjeDegistirFormu : public Diyalog, public ProjeDegistirDenetimleri, public ProjeAlanlari {
 public:
-    explicit ProjeDeğiştirFormu(const DiyalogBağlamı& bağlam);
+    explicit ProjeDegistirFormu(const DiyalogBaglami& baglam);
 
     // Fills the fields with the project as the main window shows it, without running
     // their rules. The save changes that project, whatever is selected by then, and
     // only while the file still holds it as shown.
-    void Doldur(const KayıtlıProje& proje, const QString& günSayısı);
+    void Doldur(const KayitliProje& proje, const QString& gunSayisi);
 
     // The main window deleted this project: a save then says so instead of blaming
     // another program.
     void ProjeSilindi(const QString& ad);
 
     // Checks and saves, closes, and tells the owner the projects changed.
-    void KaydetDüğmesi_Click();
+    void KaydetDugmesi_Click();
     // Closes without writing.
-    void VazgeçDüğmesi_Click();
+    void VazgecDugmesi_Click();
 
 private:
-    std::optional<KayıtlıProje> m_proje;
+    std::optional<KayitliProje> m_proje;
     bool m_buradaSilindi = false;
 };

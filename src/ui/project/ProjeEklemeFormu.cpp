@@ -6,49 +6,49 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-ProjeEklemeFormu::ProjeEklemeFormu(const DiyalogBağlamı& bağlam)
-    : Diyalog(bağlam),
-      ProjeEklemeDenetimleri(PencereyiKur(this, Düzenler::ProjeEklemeFormu())),
-      ProjeAlanları(this, *this)
+ProjeEklemeFormu::ProjeEklemeFormu(const DiyalogBaglami& baglam)
+    : Diyalog(baglam),
+      ProjeEklemeDenetimleri(PencereyiKur(this, Duzenler::ProjeEklemeFormu())),
+      ProjeAlanlari(this, *this)
 {
-    connect(EkleKaydetDüğmesi, &QPushButton::clicked, this, &ProjeEklemeFormu::EkleKaydetDüğmesi_Click);
-    connect(VazgeçDüğmesi, &QPushButton::clicked, this, &ProjeEklemeFormu::VazgeçDüğmesi_Click);
-    connect(KapatDüğmesi, &QPushButton::clicked, this, &ProjeEklemeFormu::KapatDüğmesi_Click);
+    connect(EkleKaydetDugmesi, &QPushButton::clicked, this, &ProjeEklemeFormu::EkleKaydetDugmesi_Click);
+    connect(VazgecDugmesi, &QPushButton::clicked, this, &ProjeEklemeFormu::VazgecDugmesi_Click);
+    connect(KapatDugmesi, &QPushButton::clicked, this, &ProjeEklemeFormu::KapatDugmesi_Click);
     // The fields are out of reach while waiting, so the first button takes the focus.
-    EkleKaydetDüğmesi->setFocus();
+    EkleKaydetDugmesi->setFocus();
 }
 
-void ProjeEklemeFormu::EkleKaydetDüğmesi_Click()
+void ProjeEklemeFormu::EkleKaydetDugmesi_Click()
 {
     if (!Giriliyor()) {
-        Çerçeve->setEnabled(true);
-        EkleKaydetDüğmesi->setText(QStringLiteral("Kaydet"));
-        KapatDüğmesi->setEnabled(false);
-        ProjeninAdıKutusu->setFocus(Qt::OtherFocusReason);
+        Cerceve->setEnabled(true);
+        EkleKaydetDugmesi->setText(QStringLiteral("Kaydet"));
+        KapatDugmesi->setEnabled(false);
+        ProjeninAdiKutusu->setFocus(Qt::OtherFocusReason);
         return;
     }
     const auto proje = KaydedilecekProje();
     if (!proje)
         return;
-    if (auto hata = bağlam().depo.ProjeEkle(*proje)) {
-        KayıtHatasınıGöster(hata);
+    if (auto hata = baglam().depo.ProjeEkle(*proje)) {
+        KayitHatasiniGoster(hata);
         return;
     }
-    VazgeçDüğmesi_Click();
-    bağlam().projelerDeğişti();
+    VazgecDugmesi_Click();
+    baglam().projelerDegisti();
 }
 
-void ProjeEklemeFormu::VazgeçDüğmesi_Click()
+void ProjeEklemeFormu::VazgecDugmesi_Click()
 {
-    ProjeninAdıKutusu->clear();
-    BaşlamaTarihiKutusu->clear();
-    BitişTarihiKutusu->clear();
-    EkleKaydetDüğmesi->setText(QStringLiteral("Proje &Ekle"));
-    Çerçeve->setEnabled(false);
-    KapatDüğmesi->setEnabled(true);
+    ProjeninAdiKutusu->clear();
+    BaslamaTarihiKutusu->clear();
+    BitisTarihiKutusu->clear();
+    EkleKaydetDugmesi->setText(QStringLiteral("Proje &Ekle"));
+    Cerceve->setEnabled(false);
+    KapatDugmesi->setEnabled(true);
 }
 
-void ProjeEklemeFormu::KapatDüğmesi_Click()
+void ProjeEklemeFormu::KapatDugmesi_Click()
 {
     close();
 }

@@ -7,14 +7,14 @@
 // Adds projects one after another. The frame's enabled state is the dialog's state:
 // disabled while waiting ("Proje &Ekle"), enabled while a project is being entered
 // ("Kaydet", and "Kapat" disabled so Esc cannot drop the entry).
-class ProjeEklemeFormu : public Diyalog, public ProjeEklemeDenetimleri, public ProjeAlanları {
+class ProjeEklemeFormu : public Diyalog, public ProjeEklemeDenetimleri, public ProjeAlanlari {
 public:
-    explicit ProjeEklemeFormu(const DiyalogBağlamı& bağlam);
+    explicit ProjeEklemeFormu(const DiyalogBaglami& baglam);
 
     // Waiting: opens the fields for a new project. Entering: checks and saves it,
     // returns to waiting and tells the owner the projects changed.
-    void EkleKaydetDüğmesi_Click();
+    void EkleKaydetDugmesi_Click();
     // Empties the name and the dates (the day count stays) and returns to waiting.
-    void VazgeçDüğmesi_Click();
-    void KapatDüğmesi_Click();
+    void VazgecDugmesi_Click();
+    void KapatDugmesi_Click();
 };

@@ -4,20 +4,20 @@
 #include <QStyle>
 #include <qdrawutil.h>
 
-void DüzÇerçeve::paintEvent(QPaintEvent*)
+void DuzCerceve::paintEvent(QPaintEvent*)
 {
-    constexpr int BaşlıkSolu = 8; // the caption sits a little in from the left edge
-    constexpr int BaşlıkBoşluğu = 2;
+    constexpr int BaslikSolu = 8; // the caption sits a little in from the left edge
+    constexpr int BaslikBoslugu = 2;
     QPainter boya(this);
-    const QFontMetrics ölçü = fontMetrics();
-    const QString başlık = title();
+    const QFontMetrics olcu = fontMetrics();
+    const QString baslik = title();
     // The line runs through the middle of the caption's line.
-    const QRect çizgi = rect().adjusted(0, ölçü.height() / 2, 0, 0);
-    qDrawShadeRect(&boya, çizgi, palette(), true, 1, 0);
-    if (başlık.isEmpty())
+    const QRect cizgi = rect().adjusted(0, olcu.height() / 2, 0, 0);
+    qDrawShadeRect(&boya, cizgi, palette(), true, 1, 0);
+    if (baslik.isEmpty())
         return;
-    const QRect yazı(BaşlıkSolu, 0, ölçü.horizontalAdvance(başlık) + 2 * BaşlıkBoşluğu, ölçü.height());
-    boya.fillRect(yazı, palette().window());
-    style()->drawItemText(&boya, yazı, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), başlık,
+    const QRect yazi(BaslikSolu, 0, olcu.horizontalAdvance(baslik) + 2 * BaslikBoslugu, olcu.height());
+    boya.fillRect(yazi, palette().window());
+    style()->drawItemText(&boya, yazi, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), baslik,
                           QPalette::WindowText);
 }

@@ -5,7 +5,7 @@
 // A frame with its caption in the window's own font, drawn as a thin etched line.
 // The style's group box would draw a bold caption over an image frame, which at
 // start-up costs a second font and the loading of every image format plugin.
-class DüzÇerçeve : public QGroupBox {
+class DuzCerceve : public QGroupBox {
 public:
     using QGroupBox::QGroupBox;
 

@@ -8,27 +8,27 @@
 
 namespace {
 
-class TekSatırlıMetin : public TamSatır {
+class TekSatirliMetin : public TamSatir {
 public:
-    using TamSatır::TamSatır;
+    using TamSatir::TamSatir;
 
     // Asked once per layout (the sizes are uniform); no width, so no text ever
     // widens the list past its view.
-    QSize sizeHint(const QStyleOptionViewItem& seçenek, const QModelIndex& öğe) const override
+    QSize sizeHint(const QStyleOptionViewItem& secenek, const QModelIndex& oge) const override
     {
-        return QSize(0, TamSatır::sizeHint(seçenek, öğe).height());
+        return QSize(0, TamSatir::sizeHint(secenek, oge).height());
     }
 
-    bool helpEvent(QHelpEvent* olay, QAbstractItemView* görünüm, const QStyleOptionViewItem& seçenek,
-                   const QModelIndex& öğe) override
+    bool helpEvent(QHelpEvent* olay, QAbstractItemView* gorunum, const QStyleOptionViewItem& secenek,
+                   const QModelIndex& oge) override
     {
-        if (olay->type() != QEvent::ToolTip || !öğe.isValid())
-            return TamSatır::helpEvent(olay, görünüm, seçenek, öğe);
-        QStyleOptionViewItem ayrıntı = seçenek;
-        initStyleOption(&ayrıntı, öğe);
-        const QRect metinAlanı = görünüm->style()->subElementRect(QStyle::SE_ItemViewItemText, &ayrıntı, görünüm);
-        if (ayrıntı.fontMetrics.horizontalAdvance(ayrıntı.text) > metinAlanı.width())
-            QToolTip::showText(olay->globalPos(), ayrıntı.text, görünüm);
+        if (olay->type() != QEvent::ToolTip || !oge.isValid())
+            return TamSatir::helpEvent(olay, gorunum, secenek, oge);
+        QStyleOptionViewItem ayrinti = secenek;
+        initStyleOption(&ayrinti, oge);
+        const QRect metinAlani = gorunum->style()->subElementRect(QStyle::SE_ItemViewItemText, &ayrinti, gorunum);
+        if (ayrinti.fontMetrics.horizontalAdvance(ayrinti.text) > metinAlani.width())
+            QToolTip::showText(olay->globalPos(), ayrinti.text, gorunum);
         else
             QToolTip::hideText();
         return true;
@@ -37,7 +37,7 @@ public:
 
 } // namespace
 
-ListeKutusu::ListeKutusu(QWidget* ebeveyn) : SeçimiKoruyanListe<QListView>(ebeveyn), m_metinler(new QStringListModel(this))
+ListeKutusu::ListeKutusu(QWidget* ebeveyn) : SecimiKoruyanListe<QListView>(ebeveyn), m_metinler(new QStringListModel(this))
 {
     setModel(m_metinler);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -45,7 +45,7 @@ ListeKutusu::ListeKutusu(QWidget* ebeveyn) : SeçimiKoruyanListe<QListView>(ebev
     setUniformItemSizes(true);
     setTextElideMode(Qt::ElideRight);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setItemDelegate(new TekSatırlıMetin(this));
+    setItemDelegate(new TekSatirliMetin(this));
 }
 
 void ListeKutusu::Doldur(const QStringList& metinler)
@@ -53,7 +53,7 @@ void ListeKutusu::Doldur(const QStringList& metinler)
     m_metinler->setStringList(metinler);
 }
 
-int ListeKutusu::Sayı() const
+int ListeKutusu::Sayi() const
 {
     return m_metinler->rowCount();
 }
@@ -63,9 +63,9 @@ QStringList ListeKutusu::Metinler() const
     return m_metinler->stringList();
 }
 
-QString ListeKutusu::Metin(int satır) const
+QString ListeKutusu::Metin(int satir) const
 {
-    return m_metinler->stringList().value(satır);
+    return m_metinler->stringList().value(satir);
 }
 
 int ListeKutusu::Bul(const QString& metin) const
@@ -73,16 +73,16 @@ int ListeKutusu::Bul(const QString& metin) const
     return int(m_metinler->stringList().indexOf(metin));
 }
 
-void ListeKutusu::Seç(int satır)
+void ListeKutusu::Sec(int satir)
 {
-    if (satır < 0)
+    if (satir < 0)
         selectionModel()->clear();
     else
-        setCurrentIndex(m_metinler->index(satır));
+        setCurrentIndex(m_metinler->index(satir));
 }
 
-QString ListeKutusu::SeçiliMetin() const
+QString ListeKutusu::SeciliMetin() const
 {
-    const QModelIndexList seçili = selectionModel()->selectedIndexes();
-    return seçili.isEmpty() ? QString() : Metin(seçili.first().row());
+    const QModelIndexList secili = selectionModel()->selectedIndexes();
+    return secili.isEmpty() ? QString() : Metin(secili.first().row());
 }

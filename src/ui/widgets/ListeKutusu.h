@@ -11,21 +11,21 @@ class QStringListModel;
 // height, and a text too long for the view ends in "…" and shows whole in a tool tip.
 // One row at most is selected; the view's selection model reports changes.
 // Keys and clicks keep the selection as SeçimiKoruyanListe says.
-class ListeKutusu : public SeçimiKoruyanListe<QListView> {
+class ListeKutusu : public SecimiKoruyanListe<QListView> {
 public:
     explicit ListeKutusu(QWidget* ebeveyn = nullptr);
 
     // Replaces every row; nothing is selected afterwards.
     void Doldur(const QStringList& metinler);
-    int Sayı() const;
+    int Sayi() const;
     QStringList Metinler() const;
-    QString Metin(int satır) const;
+    QString Metin(int satir) const;
     // The first row with exactly this text, -1 when there is none.
     int Bul(const QString& metin) const;
     // Makes the row current and selected; -1 clears the selection.
-    void Seç(int satır);
+    void Sec(int satir);
     // The selected row's text, empty when none is selected.
-    QString SeçiliMetin() const;
+    QString SeciliMetin() const;
 
 private:
     QStringListModel* m_metinler;

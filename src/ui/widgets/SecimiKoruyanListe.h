@@ -9,10 +9,10 @@
 // the view would move past it), and a click on the blank area below the rows keeps
 // the selection, as a list box does: the window then never shows figures of a row
 // that is not selected.
-template <typename Görünüm>
-class SeçimiKoruyanListe : public Görünüm {
+template <typename Gorunum>
+class SecimiKoruyanListe : public Gorunum {
 public:
-    using Görünüm::Görünüm;
+    using Gorunum::Gorunum;
 
 protected:
     void keyPressEvent(QKeyEvent* olay) override
@@ -22,7 +22,7 @@ protected:
             this->setCurrentIndex(this->model()->index(0, 0, this->rootIndex()));
             return;
         }
-        Görünüm::keyPressEvent(olay);
+        Gorunum::keyPressEvent(olay);
     }
 
     void mousePressEvent(QMouseEvent* olay) override
@@ -31,6 +31,6 @@ protected:
             this->setFocus(Qt::MouseFocusReason);
             return;
         }
-        Görünüm::mousePressEvent(olay);
+        Gorunum::mousePressEvent(olay);
     }
 };

@@ -5,9 +5,9 @@
 // Item rows tall enough for the font's whole letters: the dots and breves of İ, Ö, Ğ
 // and Ü stand above the font's ascent in some fonts (DejaVu Sans), where a row of
 // the plain line height cuts them.
-class TamSatır : public QStyledItemDelegate {
+class TamSatir : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    QSize sizeHint(const QStyleOptionViewItem& seçenek, const QModelIndex& öğe) const override;
+    QSize sizeHint(const QStyleOptionViewItem& secenek, const QModelIndex& oge) const override;
 };

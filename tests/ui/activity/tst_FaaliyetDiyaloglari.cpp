@@ -14,44 +14,44 @@
 
 namespace {
 
-const QVector<Faaliyet> Örnek{
+const QVector<Faaliyet> Ornek{
     {"A", "Tasarım", 3, ""}, {"B", "Alım", 2, "A"}, {"C", "Yapım", 4, "A"}, {"D", "Teslim", 1, "B,C"}};
 
 // The main window with P selected, its boxes recorded.
 struct Ortam {
-    GeçiciVeritabanı vt;
+    GeciciVeritabani vt;
     std::unique_ptr<TemelForm> ana;
-    MesajKaydı kayıt;
+    MesajKaydi kayit;
 
-    explicit Ortam(const QVector<Faaliyet>& faaliyetler = Örnek)
+    explicit Ortam(const QVector<Faaliyet>& faaliyetler = Ornek)
     {
         vt.ProjeEkle("P", {2026, 3, 1}, {2026, 3, 11}, faaliyetler);
         ana = std::make_unique<TemelForm>(vt.depo());
-        ProjeyiSeç(*ana, "P");
+        ProjeyiSec(*ana, "P");
     }
     // The add dialog, entering the next activity of the selected project.
     FaaliyetEklemeFormu* Ekle()
     {
-        FaaliyetEklemeFormu* d = DiyaloğuAç(*ana, ana->FaaliyetEkleDüğmesi, &TemelForm::AçıkFaaliyetEklemeFormu);
+        FaaliyetEklemeFormu* d = DiyaloguAc(*ana, ana->FaaliyetEkleDugmesi, &TemelForm::AcikFaaliyetEklemeFormu);
         if (d)
-            QTest::mouseClick(d->EkleKaydetDüğmesi, Qt::LeftButton);
+            QTest::mouseClick(d->EkleKaydetDugmesi, Qt::LeftButton);
         return d;
     }
     // The change dialog on row `kod`.
-    FaaliyetDeğiştirmeFormu* Değiştir(const QString& kod)
+    FaaliyetDegistirmeFormu* Degistir(const QString& kod)
     {
-        SatırıSeç(*ana, kod);
-        return DiyaloğuAç(*ana, ana->FaaliyetDeğiştirDüğmesi, &TemelForm::AçıkFaaliyetDeğiştirmeFormu);
+        SatiriSec(*ana, kod);
+        return DiyaloguAc(*ana, ana->FaaliyetDegistirDugmesi, &TemelForm::AcikFaaliyetDegistirmeFormu);
     }
 };
 
-void Gir(const FaaliyetAlanDenetimleri& d, const QString& ad, const QString& süre, const QString& önceki = {})
+void Gir(const FaaliyetAlanDenetimleri& d, const QString& ad, const QString& sure, const QString& onceki = {})
 {
-    Yaz(d.FaaliyetAdıKutusu, ad);
-    Yaz(d.ÖngörülenSüreKutusu, süre);
-    if (!önceki.isEmpty()) {
-        d.ÖncekiFaaliyetleriSeçmeKutusu->setCurrentText(önceki);
-        QTest::mouseClick(d.EklemeDüğmesi, Qt::LeftButton);
+    Yaz(d.FaaliyetAdiKutusu, ad);
+    Yaz(d.OngorulenSureKutusu, sure);
+    if (!onceki.isEmpty()) {
+        d.OncekiFaaliyetleriSecmeKutusu->setCurrentText(onceki);
+        QTest::mouseClick(d.EklemeDugmesi, Qt::LeftButton);
     }
 }
 
@@ -59,10 +59,10 @@ void Gir(const FaaliyetAlanDenetimleri& d, const QString& ad, const QString& sü
 QString Alanlar(const FaaliyetAlanDenetimleri& d)
 {
     QStringList kodlar;
-    for (int i = 0; i < d.ÖncekiFaaliyetleriSeçmeKutusu->count(); ++i)
-        kodlar << d.ÖncekiFaaliyetleriSeçmeKutusu->itemText(i);
-    return QStringList{d.FaaliyetKoduKutusu->text(), d.FaaliyetAdıKutusu->text(), d.ÖngörülenSüreKutusu->text(),
-                       d.ÖncekiFaaliyetlerKutusu->text(), kodlar.join(',')}
+    for (int i = 0; i < d.OncekiFaaliyetleriSecmeKutusu->count(); ++i)
+        kodlar << d.OncekiFaaliyetleriSecmeKutusu->itemText(i);
+    return QStringList{d.FaaliyetKoduKutusu->text(), d.FaaliyetAdiKutusu->text(), d.OngorulenSureKutusu->text(),
+                       d.OncekiFaaliyetlerKutusu->text(), kodlar.join(',')}
         .join('|');
 }
 
@@ -72,7 +72,7 @@ class ActivityDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(Türkçe); }
+    void init() { QLocale::setDefault(Turkce); }
 
     // After a save the dialog waits, emptied, and the list shows the activity; a deleted
     // last code is handed out again. The caption's spoken name follows it; Esc closes
@@ -81,29 +81,29 @@ private slots:
     {
         Ortam o(QVector<Faaliyet>{});
         FaaliyetEklemeFormu* d = o.Ekle();
-        QVERIFY(d && d->Giriliyor() && !d->KapatDüğmesi->isEnabled());
-        QCOMPARE(QAccessible::queryAccessibleInterface(d->EkleKaydetDüğmesi)->text(QAccessible::Name), "Kaydet");
-        QCOMPARE(Odak(), d->FaaliyetAdıKutusu);
+        QVERIFY(d && d->Giriliyor() && !d->KapatDugmesi->isEnabled());
+        QCOMPARE(QAccessible::queryAccessibleInterface(d->EkleKaydetDugmesi)->text(QAccessible::Name), "Kaydet");
+        QCOMPARE(Odak(), d->FaaliyetAdiKutusu);
         QTest::keyClick(d, Qt::Key_Escape);
         QVERIFY(d->isVisible());
         Gir(*d, "Tasarım", "3");
-        QTest::mouseClick(d->EkleKaydetDüğmesi, Qt::LeftButton);
-        QVERIFY(!d->Giriliyor() && d->KapatDüğmesi->isEnabled());
-        QCOMPARE(d->EkleKaydetDüğmesi->text(), "Faaliyet &Ekle");
+        QTest::mouseClick(d->EkleKaydetDugmesi, Qt::LeftButton);
+        QVERIFY(!d->Giriliyor() && d->KapatDugmesi->isEnabled());
+        QCOMPARE(d->EkleKaydetDugmesi->text(), "Faaliyet &Ekle");
         QCOMPARE(Alanlar(*d), "||||");
-        QCOMPARE(ListedekiSatırlar(*o.ana), QStringList{"A Tasarım 3  0/3"});
-        QTest::mouseClick(d->EkleKaydetDüğmesi, Qt::LeftButton);
+        QCOMPARE(ListedekiSatirlar(*o.ana), QStringList{"A Tasarım 3  0/3"});
+        QTest::mouseClick(d->EkleKaydetDugmesi, Qt::LeftButton);
         Gir(*d, "Yapım", "2", "A");
-        QTest::mouseClick(d->EkleKaydetDüğmesi, Qt::LeftButton);
-        QCOMPARE(o.kayıt.sayı(), 0);
+        QTest::mouseClick(d->EkleKaydetDugmesi, Qt::LeftButton);
+        QCOMPARE(o.kayit.sayi(), 0);
         QCOMPARE(o.ana->KritikYolKutusu->text(), "A,B");
 
-        QTest::mouseClick(o.ana->SonFaaliyetiSilDüğmesi, Qt::LeftButton);
-        QTest::mouseClick(d->EkleKaydetDüğmesi, Qt::LeftButton);
+        QTest::mouseClick(o.ana->SonFaaliyetiSilDugmesi, Qt::LeftButton);
+        QTest::mouseClick(d->EkleKaydetDugmesi, Qt::LeftButton);
         QCOMPARE(Alanlar(*d), "B||||A");
-        QTest::mouseClick(d->VazgeçDüğmesi, Qt::LeftButton);
+        QTest::mouseClick(d->VazgecDugmesi, Qt::LeftButton);
         QTest::keyClick(d, Qt::Key_Escape);
-        QTRY_VERIFY(!o.ana->AçıkFaaliyetEklemeFormu());
+        QTRY_VERIFY(!o.ana->AcikFaaliyetEklemeFormu());
     }
 
     // A code picked twice is refused with the focus back on the list; "Sil" empties all.
@@ -112,23 +112,23 @@ private slots:
         Ortam o;
         FaaliyetEklemeFormu* d = o.Ekle();
         QVERIFY(d);
-        QTest::mouseClick(d->EklemeDüğmesi, Qt::LeftButton); // nothing picked
+        QTest::mouseClick(d->EklemeDugmesi, Qt::LeftButton); // nothing picked
         Gir(*d, "e", "1", "D");
         Gir(*d, "e", "1", "A");
-        QCOMPARE(o.kayıt.sayı(), 0);
+        QCOMPARE(o.kayit.sayi(), 0);
         Gir(*d, "e", "1", "D");
-        QCOMPARE(o.kayıt.son().metin, "Bir faaliyeti 2 kez ekleyemezsiniz!");
-        QCOMPARE(Odak(), d->ÖncekiFaaliyetleriSeçmeKutusu);
-        QCOMPARE(d->ÖncekiFaaliyetlerKutusu->text(), "D,A");
-        QTest::mouseClick(d->SilDüğmesi, Qt::LeftButton);
-        QCOMPARE(d->ÖncekiFaaliyetlerKutusu->text(), QString());
+        QCOMPARE(o.kayit.son().metin, "Bir faaliyeti 2 kez ekleyemezsiniz!");
+        QCOMPARE(Odak(), d->OncekiFaaliyetleriSecmeKutusu);
+        QCOMPARE(d->OncekiFaaliyetlerKutusu->text(), "D,A");
+        QTest::mouseClick(d->SilDugmesi, Qt::LeftButton);
+        QCOMPARE(d->OncekiFaaliyetlerKutusu->text(), QString());
     }
 
     // The first check that fails is shown and takes the focus to its field.
     void saveChecks_data()
     {
         QTest::addColumn<QString>("ad");
-        QTest::addColumn<QString>("süre");
+        QTest::addColumn<QString>("sure");
         QTest::addColumn<QString>("mesaj");
         QTest::addColumn<QString>("odak");
         QTest::newRow("name first") << "" << "" << "FAALİYET ADI boş bırakılamaz!" << "FaaliyetAdıKutusu";
@@ -138,19 +138,19 @@ private slots:
     void saveChecks()
     {
         QFETCH(QString, ad);
-        QFETCH(QString, süre);
+        QFETCH(QString, sure);
         Ortam o;
-        const QStringList önce = o.vt.Satırlar();
+        const QStringList once = o.vt.Satirlar();
         FaaliyetEklemeFormu* d = o.Ekle();
         QVERIFY(d);
-        Gir(*d, ad, süre);
-        QTest::mouseClick(d->EkleKaydetDüğmesi, Qt::LeftButton);
-        QCOMPARE(o.kayıt.sayı(), 1);
-        QTEST(o.kayıt.son().metin, "mesaj");
+        Gir(*d, ad, sure);
+        QTest::mouseClick(d->EkleKaydetDugmesi, Qt::LeftButton);
+        QCOMPARE(o.kayit.sayi(), 1);
+        QTEST(o.kayit.son().metin, "mesaj");
         QTEST(Odak()->objectName(), "odak");
         QVERIFY(d->Giriliyor());
-        QCOMPARE(d->FaaliyetAdıKutusu->text(), ad);
-        QCOMPARE(o.vt.Satırlar(), önce);
+        QCOMPARE(d->FaaliyetAdiKutusu->text(), ad);
+        QCOMPARE(o.vt.Satirlar(), once);
     }
 
     // The entry belongs to the project it was started for; a duration beyond 32 bits,
@@ -160,30 +160,30 @@ private slots:
         Ortam o({{"A", "a", 1, ""}});
         o.vt.ProjeEkle("BOŞ");
         o.ana->ProjeleriEkle();
-        ProjeyiSeç(*o.ana, "BOŞ");
+        ProjeyiSec(*o.ana, "BOŞ");
         FaaliyetEklemeFormu* d = o.Ekle();
         QVERIFY(d);
-        ProjeyiSeç(*o.ana, "P");
+        ProjeyiSec(*o.ana, "P");
         Gir(*d, "ilk", "3");
-        QTest::mouseClick(d->EkleKaydetDüğmesi, Qt::LeftButton);
-        QCOMPARE(o.kayıt.sayı(), 0);
-        QVERIFY(o.vt.Satırlar().contains("F|BOŞ|A|ilk|3|"));
-        QCOMPARE(ListedekiSatırlar(*o.ana), QStringList{"A a 1  0/1"});
+        QTest::mouseClick(d->EkleKaydetDugmesi, Qt::LeftButton);
+        QCOMPARE(o.kayit.sayi(), 0);
+        QVERIFY(o.vt.Satirlar().contains("F|BOŞ|A|ilk|3|"));
+        QCOMPARE(ListedekiSatirlar(*o.ana), QStringList{"A a 1  0/1"});
 
-        QTest::mouseClick(d->EkleKaydetDüğmesi, Qt::LeftButton);
+        QTest::mouseClick(d->EkleKaydetDugmesi, Qt::LeftButton);
         Gir(*d, "büyük", "3000000000", "A");
-        QTest::mouseClick(d->EkleKaydetDüğmesi, Qt::LeftButton);
-        QVERIFY2(o.kayıt.son().metin.startsWith("Hata 20: "), qPrintable(o.kayıt.son().metin));
+        QTest::mouseClick(d->EkleKaydetDugmesi, Qt::LeftButton);
+        QVERIFY2(o.kayit.son().metin.startsWith("Hata 20: "), qPrintable(o.kayit.son().metin));
         QCOMPARE(Alanlar(*d), "B|büyük|3.000.000.000|A|A");
 
-        KayıtlıProje p;
+        KayitliProje p;
         QVERIFY(!o.vt.depo().ProjeOku("P", p));
         QVERIFY(!o.vt.depo().ProjeSil(p));
-        const QStringList önce = o.vt.Satırlar();
-        Yaz(d->ÖngörülenSüreKutusu, "3");
-        QTest::mouseClick(d->EkleKaydetDüğmesi, Qt::LeftButton);
-        QVERIFY2(o.kayıt.son().metin.startsWith("Hata 12: "), qPrintable(o.kayıt.son().metin));
-        QCOMPARE(o.vt.Satırlar(), önce);
+        const QStringList once = o.vt.Satirlar();
+        Yaz(d->OngorulenSureKutusu, "3");
+        QTest::mouseClick(d->EkleKaydetDugmesi, Qt::LeftButton);
+        QVERIFY2(o.kayit.son().metin.startsWith("Hata 12: "), qPrintable(o.kayit.son().metin));
+        QCOMPARE(o.vt.Satirlar(), once);
         QCOMPARE(Alanlar(*d), "B|büyük|3|A|A");
     }
 
@@ -196,32 +196,32 @@ private slots:
         Ortam o;
         o.vt.ProjeEkle("Q", {2026, 3, 1}, {2026, 3, 11}, {{"A", "q", 1, ""}, {"B", "q", 1, "A"}});
         o.ana->ProjeleriEkle();
-        ProjeyiSeç(*o.ana, "P");
-        FaaliyetDeğiştirmeFormu* d = o.Değiştir("C");
+        ProjeyiSec(*o.ana, "P");
+        FaaliyetDegistirmeFormu* d = o.Degistir("C");
         QVERIFY(d);
         QCOMPARE(Alanlar(*d), "C|Yapım|4|A|A,B");
         QVERIFY(!d->FaaliyetKoduKutusu->isEnabled());
-        QTest::mouseClick(d->SilDüğmesi, Qt::LeftButton);
-        QTest::mouseClick(d->KaydetDüğmesi, Qt::LeftButton);
-        QCOMPARE(o.kayıt.son().metin, "ÖNCEKİ FAALİYETLER boş bırakılamaz!");
+        QTest::mouseClick(d->SilDugmesi, Qt::LeftButton);
+        QTest::mouseClick(d->KaydetDugmesi, Qt::LeftButton);
+        QCOMPARE(o.kayit.son().metin, "ÖNCEKİ FAALİYETLER boş bırakılamaz!");
         Gir(*d, "Kurulum", "4", "B");
-        QTest::mouseClick(d->KaydetDüğmesi, Qt::LeftButton);
-        QCOMPARE(o.kayıt.sayı(), 1);
-        QTRY_VERIFY(!o.ana->AçıkFaaliyetDeğiştirmeFormu());
-        QCOMPARE(ListedekiSatırlar(*o.ana).value(2), "C Kurulum 4 B 5/9");
+        QTest::mouseClick(d->KaydetDugmesi, Qt::LeftButton);
+        QCOMPARE(o.kayit.sayi(), 1);
+        QTRY_VERIFY(!o.ana->AcikFaaliyetDegistirmeFormu());
+        QCOMPARE(ListedekiSatirlar(*o.ana).value(2), "C Kurulum 4 B 5/9");
         QCOMPARE(o.ana->KritikYolKutusu->text(), "A,B,C,D");
 
-        d = o.Değiştir("D");
+        d = o.Degistir("D");
         QVERIFY(d);
-        Yaz(d->FaaliyetAdıKutusu, "yazılan");
-        QCOMPARE(o.Değiştir("A"), d);
+        Yaz(d->FaaliyetAdiKutusu, "yazılan");
+        QCOMPARE(o.Degistir("A"), d);
         QCOMPARE(Alanlar(*d), "A|Tasarım|3||A,B,C");
-        ProjeyiSeç(*o.ana, "Q");
-        QVERIFY(ÖneGetirVeBekle(d));
-        Yaz(d->ÖngörülenSüreKutusu, "5");
-        QTest::mouseClick(d->KaydetDüğmesi, Qt::LeftButton);
-        QCOMPARE(o.kayıt.sayı(), 1);
-        QCOMPARE(o.vt.Satırlar().filter("|A|"), (QStringList{"F|P|A|Tasarım|5|", "F|Q|A|q|1|"}));
+        ProjeyiSec(*o.ana, "Q");
+        QVERIFY(OneGetirVeBekle(d));
+        Yaz(d->OngorulenSureKutusu, "5");
+        QTest::mouseClick(d->KaydetDugmesi, Qt::LeftButton);
+        QCOMPARE(o.kayit.sayi(), 1);
+        QCOMPARE(o.vt.Satirlar().filter("|A|"), (QStringList{"F|P|A|Tasarım|5|", "F|Q|A|q|1|"}));
     }
 };
 

@@ -30,48 +30,48 @@
 
 namespace {
 
-const QVector<Faaliyet> Örnek{
+const QVector<Faaliyet> Ornek{
     {"A", "Tasarım", 3, ""}, {"B", "Alım", 2, "A"}, {"C", "Yapım", 4, "A"}, {"D", "Teslim", 1, "B,C"}};
 
-AnalizPenceresi* AnaliziAç(TemelForm& ana)
+AnalizPenceresi* AnaliziAc(TemelForm& ana)
 {
-    ana.AnalizPenceresiniAç();
-    return ana.AçıkAnalizPenceresi();
+    ana.AnalizPenceresiniAc();
+    return ana.AcikAnalizPenceresi();
 }
 
 // Project P with these activities, selected in a main window, and the analysis window open.
-struct AçıkAnaliz {
-    explicit AçıkAnaliz(const QVector<Faaliyet>& faaliyetler)
+struct AcikAnaliz {
+    explicit AcikAnaliz(const QVector<Faaliyet>& faaliyetler)
     {
         vt.ProjeEkle("P", {2026, 3, 1}, {2026, 3, 11}, faaliyetler);
         ana = std::make_unique<TemelForm>(vt.depo());
-        ProjeyiSeç(*ana, "P");
-        pencere = AnaliziAç(*ana);
+        ProjeyiSec(*ana, "P");
+        pencere = AnaliziAc(*ana);
     }
-    GeçiciVeritabanı vt;
+    GeciciVeritabani vt;
     std::unique_ptr<TemelForm> ana;
     AnalizPenceresi* pencere = nullptr;
 };
 
 // The table as the user reads it: the header, then a row a line, its cells apart.
-QStringList TablodakiSatırlar(const AnalizPenceresi& pencere)
+QStringList TablodakiSatirlar(const AnalizPenceresi& pencere)
 {
     const QAbstractItemModel* model = pencere.tablo()->model();
-    QStringList satırlar;
+    QStringList satirlar;
     for (int r = -1; r < model->rowCount(); ++r) {
-        QStringList hücreler;
+        QStringList hucreler;
         for (int c = 0; c < model->columnCount(); ++c)
-            hücreler << (r < 0 ? model->headerData(c, Qt::Horizontal) : model->index(r, c).data()).toString();
-        satırlar << hücreler.join(QLatin1Char('|'));
+            hucreler << (r < 0 ? model->headerData(c, Qt::Horizontal) : model->index(r, c).data()).toString();
+        satirlar << hucreler.join(QLatin1Char('|'));
     }
-    return satırlar;
+    return satirlar;
 }
 
 // Paints the whole chart and tells what was drawn.
-GanttSayımı Çizilen(AnalizPenceresi& pencere)
+GanttSayimi Cizilen(AnalizPenceresi& pencere)
 {
     pencere.gantt()->grab();
-    return pencere.gantt()->SonÇizilen();
+    return pencere.gantt()->SonCizilen();
 }
 
 } // namespace
@@ -88,41 +88,41 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_ayarlar.path());
     }
-    void init() { QLocale::setDefault(Türkçe); }
+    void init() { QLocale::setDefault(Turkce); }
 
     // The menu bar only adds its height to the layout's client area, its access keys leave the window's
     // own alone, About names the versions and the file; F5 opens one analysis window and brings it forward.
     void menuBarAddsOnlyItsHeightAndItsCommandsWork()
     {
-        GeçiciVeritabanı vt;
+        GeciciVeritabani vt;
         TemelForm ana(vt.depo());
-        MesajKaydı kayıt;
-        QVERIFY(ÖneGetirVeBekle(&ana));
-        const PencereDüzeni& düzen = Düzenler::TemelForm();
-        const QSize istemci(Piksel(düzen.genişlik), Piksel(düzen.yükseklik));
+        MesajKaydi kayit;
+        QVERIFY(OneGetirVeBekle(&ana));
+        const PencereDuzeni& duzen = Duzenler::TemelForm();
+        const QSize istemci(Piksel(duzen.genislik), Piksel(duzen.yukseklik));
         QCOMPARE(ana.centralWidget()->size(), istemci);
         QCOMPARE(ana.size(), istemci + QSize(0, ana.menuBar()->height()));
         QCOMPARE(ana.menuBar()->actions().size(), 2);
-        QStringList tuşlar;
-        for (const DenetimDüzeni& d : düzen.denetimler)
-            tuşlar << QKeySequence::mnemonic(QString::fromUtf8(d.başlık)).toString();
-        for (QAction* menü : ana.menuBar()->actions())
-            tuşlar << QKeySequence::mnemonic(menü->text()).toString();
-        tuşlar.removeAll(QString());
-        QVERIFY2(QStringList(tuşlar).removeDuplicates() == 0, qPrintable(tuşlar.join(' ')));
-        ana.KavrionHakkında();
-        const QString metin = kayıt.son().metin;
-        QVERIFY2(kayıt.sayı() == 1 && metin.startsWith("Kavrion 1.") && metin.contains(QString("Qt sürümü: ") + qVersion())
+        QStringList tuslar;
+        for (const DenetimDuzeni& d : duzen.denetimler)
+            tuslar << QKeySequence::mnemonic(QString::fromUtf8(d.baslik)).toString();
+        for (QAction* menu : ana.menuBar()->actions())
+            tuslar << QKeySequence::mnemonic(menu->text()).toString();
+        tuslar.removeAll(QString());
+        QVERIFY2(QStringList(tuslar).removeDuplicates() == 0, qPrintable(tuslar.join(' ')));
+        ana.KavrionHakkinda();
+        const QString metin = kayit.son().metin;
+        QVERIFY2(kayit.sayi() == 1 && metin.startsWith("Kavrion 1.") && metin.contains(QString("Qt sürümü: ") + qVersion())
                      && metin.contains("SQLite sürümü: 3.") && metin.contains(vt.yol()),
                  qPrintable(metin));
 
         QTest::keyClick(&ana, Qt::Key_F5);
-        QPointer<AnalizPenceresi> ilk = ana.AçıkAnalizPenceresi();
+        QPointer<AnalizPenceresi> ilk = ana.AcikAnalizPenceresi();
         QVERIFY(ilk);
         QTRY_COMPARE(QApplication::activeWindow(), ilk.data());
-        QVERIFY(ÖneGetirVeBekle(&ana));
+        QVERIFY(OneGetirVeBekle(&ana));
         QTest::keyClick(&ana, Qt::Key_F5);
-        QCOMPARE(ana.AçıkAnalizPenceresi(), ilk.data());
+        QCOMPARE(ana.AcikAnalizPenceresi(), ilk.data());
         QTRY_COMPARE(QApplication::activeWindow(), ilk.data());
         const auto pencereler = ana.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
         QCOMPARE(std::count_if(pencereler.begin(), pencereler.end(),
@@ -132,9 +132,9 @@ private slots:
     // It says when nothing is selected, and shows each change one turn of the event loop after the command.
     void followsTheMainWindow_data()
     {
-        QTest::addColumn<int>("değişiklik");
+        QTest::addColumn<int>("degisiklik");
         QTest::addColumn<QString>("durum");
-        QTest::addColumn<int>("satır");
+        QTest::addColumn<int>("satir");
         QTest::newRow("a selection") << 0 << "Q" << 1;
         QTest::newRow("an add") << 1 << "P" << 5;
         QTest::newRow("a delete") << 2 << "P" << 3;
@@ -142,45 +142,45 @@ private slots:
     }
     void followsTheMainWindow()
     {
-        QFETCH(int, değişiklik);
+        QFETCH(int, degisiklik);
         QFETCH(QString, durum);
-        QFETCH(int, satır);
-        GeçiciVeritabanı vt;
-        vt.ProjeEkle("P", {2026, 3, 1}, {2026, 3, 11}, Örnek);
+        QFETCH(int, satir);
+        GeciciVeritabani vt;
+        vt.ProjeEkle("P", {2026, 3, 1}, {2026, 3, 11}, Ornek);
         vt.ProjeEkle("Q", {2026, 3, 1}, {2026, 3, 11}, {{"A", "q", 1, ""}});
-        MesajKaydı kayıt;
+        MesajKaydi kayit;
         TemelForm ana(vt.depo());
-        QVERIFY(ÖneGetirVeBekle(&ana));
-        AnalizPenceresi* pencere = AnaliziAç(ana);
+        QVERIFY(OneGetirVeBekle(&ana));
+        AnalizPenceresi* pencere = AnaliziAc(ana);
         QCOMPARE(pencere->durum()->text(), QStringLiteral("Seçili proje yok."));
-        QCOMPARE(pencere->tablo()->model()->rowCount() + Çizilen(*pencere).çubuk, 0);
-        ProjeyiSeç(ana, "P");
+        QCOMPARE(pencere->tablo()->model()->rowCount() + Cizilen(*pencere).cubuk, 0);
+        ProjeyiSec(ana, "P");
         QCoreApplication::processEvents();
         QCOMPARE(pencere->tablo()->model()->rowCount(), 4);
 
-        if (değişiklik == 0)
-            ProjeyiSeç(ana, "Q");
-        else if (değişiklik == 1 && !vt.depo().FaaliyetEkle("P", {"E", "Kabul", 2, "D"}))
+        if (degisiklik == 0)
+            ProjeyiSec(ana, "Q");
+        else if (degisiklik == 1 && !vt.depo().FaaliyetEkle("P", {"E", "Kabul", 2, "D"}))
             ana.ProjeListesi_Click(); // what an add dialog does after it has written
-        else if (değişiklik > 1)
-            QTest::mouseClick(değişiklik == 2 ? ana.SonFaaliyetiSilDüğmesi : ana.ProjeSilDüğmesi, Qt::LeftButton);
+        else if (degisiklik > 1)
+            QTest::mouseClick(degisiklik == 2 ? ana.SonFaaliyetiSilDugmesi : ana.ProjeSilDugmesi, Qt::LeftButton);
         QCoreApplication::processEvents();
         QCOMPARE(pencere->durum()->text(), durum);
-        QCOMPARE(pencere->tablo()->model()->rowCount(), satır);
-        QCOMPARE(Çizilen(*pencere).çubuk, satır);
-        QCOMPARE(pencere->yollar()->toPlainText().isEmpty(), satır == 0);
-        QCOMPARE(kayıt.hatalar(), QStringList());
+        QCOMPARE(pencere->tablo()->model()->rowCount(), satir);
+        QCOMPARE(Cizilen(*pencere).cubuk, satir);
+        QCOMPARE(pencere->yollar()->toPlainText().isEmpty(), satir == 0);
+        QCOMPARE(kayit.hatalar(), QStringList());
     }
 
     // The four-activity sample's figures, dates and texts; selecting C highlights its two arrows and says
     // why it is critical; hovering B's bar shows its figures in CPM terms; the chart zooms both ways and fits.
     void writesTheSamplesFigures()
     {
-        AçıkAnaliz açık(Örnek);
-        AnalizPenceresi* pencere = açık.pencere;
-        QVERIFY(ÖneGetirVeBekle(pencere));
+        AcikAnaliz acik(Ornek);
+        AnalizPenceresi* pencere = acik.pencere;
+        QVERIFY(OneGetirVeBekle(pencere));
         const QAbstractItemModel* model = pencere->tablo()->model();
-        QCOMPARE(TablodakiSatırlar(*pencere), (QStringList{
+        QCOMPARE(TablodakiSatirlar(*pencere), (QStringList{
                      "Kodu|Faaliyet Adı|Süre|ES|EF|LS|LF|Toplam Bolluk|Serbest Bolluk|Kritik|Başlangıç|Bitiş",
                      "A|Tasarım|3|0|3|0|3|0|0|Evet|1.03.2026|4.03.2026",
                      "B|Alım|2|3|5|5|7|2|2|Hayır|4.03.2026|6.03.2026",
@@ -191,12 +191,12 @@ private slots:
         QCOMPARE(pencere->plan()->text(),
                  QStringLiteral("Proje süresi (F): 8 gün, en erken bitiş 9.03.2026; tahmini gün sayısı 10: 2 gün pay"));
 
-        pencere->SatırıSeç(2);
+        pencere->SatiriSec(2);
         QVERIFY2(pencere->neden()->text().startsWith("C: Kritik: A bitince başlıyor"), qPrintable(pencere->neden()->text()));
-        QCOMPARE(Çizilen(*pencere).vurgulananOk, 2);
-        pencere->SatırıSeç(1);
-        GanttAlanı* gantt = pencere->gantt();
-        const QPoint orta = gantt->Seç(1).center().toPoint();
+        QCOMPARE(Cizilen(*pencere).vurgulananOk, 2);
+        pencere->SatiriSec(1);
+        GanttAlani* gantt = pencere->gantt();
+        const QPoint orta = gantt->Sec(1).center().toPoint();
         QHelpEvent olay(QEvent::ToolTip, orta, gantt->mapToGlobal(orta));
         QCoreApplication::sendEvent(gantt, &olay);
         QTRY_VERIFY(QToolTip::isVisible());
@@ -204,15 +204,15 @@ private slots:
                      && QToolTip::text().contains("Toplam bolluk: 2 gün, serbest bolluk: 2 gün"),
                  qPrintable(QToolTip::text()));
         QToolTip::hideText();
-        const double sığan = gantt->GünGenişliği();
-        QVERIFY(gantt->width() <= pencere->kaydırma()->viewport()->width());
+        const double sigan = gantt->GunGenisligi();
+        QVERIFY(gantt->width() <= pencere->kaydirma()->viewport()->width());
         QTest::keyClick(pencere, Qt::Key_Plus, Qt::ControlModifier);
-        QVERIFY(gantt->GünGenişliği() > sığan);
+        QVERIFY(gantt->GunGenisligi() > sigan);
         QTest::keyClick(pencere, Qt::Key_Minus, Qt::ControlModifier);
         QTest::keyClick(pencere, Qt::Key_Minus, Qt::ControlModifier);
-        QVERIFY(gantt->GünGenişliği() < sığan);
+        QVERIFY(gantt->GunGenisligi() < sigan);
         QTest::keyClick(pencere, Qt::Key_0, Qt::ControlModifier);
-        QCOMPARE(gantt->GünGenişliği(), sığan);
+        QCOMPARE(gantt->GunGenisligi(), sigan);
     }
 
     // A network that cannot be computed shows its explanation and no figures.
@@ -220,9 +220,9 @@ private slots:
     {
         using F = QVector<Faaliyet>;
         QTest::addColumn<F>("faaliyetler");
-        QTest::addColumn<int>("çubuk");
+        QTest::addColumn<int>("cubuk");
         QTest::addColumn<int>("ok");
-        QTest::newRow("the sample") << Örnek << 4 << 4;
+        QTest::newRow("the sample") << Ornek << 4 << 4;
         QTest::newRow("a chain") << F{{"A", "a", 2, ""}, {"B", "b", 0, "A"}, {"C", "c", 1, "B"}} << 3 << 2;
         QTest::newRow("a predecessor listed twice") << F{{"A", "a", 2, ""}, {"B", "b", 1, "A,A"}} << 2 << 1;
         QTest::newRow("a fan") << F{{"A", "a", 2, ""}, {"B", "b", 5, "A"}, {"C", "c", 1, "A"}} << 3 << 2;
@@ -233,22 +233,22 @@ private slots:
     void paintsABarPerActivityAndAnArrowPerLink()
     {
         QFETCH(QVector<Faaliyet>, faaliyetler);
-        QFETCH(int, çubuk);
+        QFETCH(int, cubuk);
         QFETCH(int, ok);
-        AçıkAnaliz açık(faaliyetler);
-        const GanttSayımı sayım = Çizilen(*açık.pencere);
-        QCOMPARE(sayım.çubuk, çubuk);
-        QCOMPARE(sayım.ok, ok);
-        QCOMPARE(açık.pencere->tablo()->model()->rowCount(), çubuk);
-        const QString durum = açık.pencere->durum()->text();
-        QVERIFY2(durum.contains("Hesaplanamıyor: ") == (çubuk == 0), qPrintable(durum));
+        AcikAnaliz acik(faaliyetler);
+        const GanttSayimi sayim = Cizilen(*acik.pencere);
+        QCOMPARE(sayim.cubuk, cubuk);
+        QCOMPARE(sayim.ok, ok);
+        QCOMPARE(acik.pencere->tablo()->model()->rowCount(), cubuk);
+        const QString durum = acik.pencere->durum()->text();
+        QVERIFY2(durum.contains("Hesaplanamıyor: ") == (cubuk == 0), qPrintable(durum));
     }
 
     // The drawing paints onto any painter, and of the rows only those a scroll exposes.
     void chartPaintsWhatMeetsTheArea_data()
     {
-        QTest::addColumn<int>("ilkSatır");
-        QTest::addColumn<int>("satırSayısı");
+        QTest::addColumn<int>("ilkSatir");
+        QTest::addColumn<int>("satirSayisi");
         QTest::newRow("everything") << 0 << 4;
         QTest::newRow("the first row") << 0 << 1;
         QTest::newRow("the middle rows") << 1 << 2;
@@ -256,42 +256,42 @@ private slots:
     }
     void chartPaintsWhatMeetsTheArea()
     {
-        QFETCH(int, ilkSatır);
-        QFETCH(int, satırSayısı);
-        const AçıkAnaliz açık(Örnek);
-        const GanttÇizimi çizim(açık.pencere->analiz(), QDate(2026, 3, 1), 10, GanttÖlçeği{12, QFont()});
-        QImage resim(çizim.Boyut().toSize(), QImage::Format_ARGB32);
-        QPainter boyacı(&resim);
-        QRectF alan = ilkSatır < 0 ? QRectF(0, 0, resim.width(), çizim.Satır(0).top() - 1)
-                                   : çizim.Satır(ilkSatır).united(çizim.Satır(ilkSatır + satırSayısı - 1));
+        QFETCH(int, ilkSatir);
+        QFETCH(int, satirSayisi);
+        const AcikAnaliz acik(Ornek);
+        const GanttCizimi cizim(acik.pencere->analiz(), QDate(2026, 3, 1), 10, GanttOlcegi{12, QFont()});
+        QImage resim(cizim.Boyut().toSize(), QImage::Format_ARGB32);
+        QPainter boyaci(&resim);
+        QRectF alan = ilkSatir < 0 ? QRectF(0, 0, resim.width(), cizim.Satir(0).top() - 1)
+                                   : cizim.Satir(ilkSatir).united(cizim.Satir(ilkSatir + satirSayisi - 1));
         alan.adjust(0, 1, 0, -1);
-        QCOMPARE(çizim.Çiz(boyacı, alan).çubuk, satırSayısı);
-        QCOMPARE(çizim.Çiz(boyacı).ok, 4);
-        QCOMPARE(çizim.ÇubukBul(çizim.Çubuk(2).center()), 2);
-        QCOMPARE(çizim.ÇubukBul(QPointF(0, çizim.Çubuk(2).center().y())), -1);
+        QCOMPARE(cizim.Ciz(boyaci, alan).cubuk, satirSayisi);
+        QCOMPARE(cizim.Ciz(boyaci).ok, 4);
+        QCOMPARE(cizim.CubukBul(cizim.Cubuk(2).center()), 2);
+        QCOMPARE(cizim.CubukBul(QPointF(0, cizim.Cubuk(2).center().y())), -1);
     }
 
     // Closed by itself or with the main window, it keeps its size and splitter for the next time.
     void remembersItsPlaceWhenClosedEitherWay()
     {
-        GeçiciVeritabanı vt;
+        GeciciVeritabani vt;
         TemelForm ana(vt.depo());
-        QPointer<AnalizPenceresi> pencere = AnaliziAç(ana);
+        QPointer<AnalizPenceresi> pencere = AnaliziAc(ana);
         pencere->resize(701, 503);
-        QSplitter* bölücü = pencere->findChild<QSplitter*>();
-        bölücü->setSizes({100, 200, 150});
-        const QList<int> bölümler = bölücü->sizes();
+        QSplitter* bolucu = pencere->findChild<QSplitter*>();
+        bolucu->setSizes({100, 200, 150});
+        const QList<int> bolumler = bolucu->sizes();
         pencere->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!ana.AçıkAnalizPenceresi());
-        pencere = AnaliziAç(ana);
+        QVERIFY(!ana.AcikAnalizPenceresi());
+        pencere = AnaliziAc(ana);
         QCOMPARE(pencere->size(), QSize(701, 503));
-        QCOMPARE(pencere->findChild<QSplitter*>()->sizes(), bölümler);
+        QCOMPARE(pencere->findChild<QSplitter*>()->sizes(), bolumler);
         pencere->resize(640, 480);
         ana.close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!pencere);
-        QCOMPARE(AnaliziAç(ana)->size(), QSize(640, 480));
+        QCOMPARE(AnaliziAc(ana)->size(), QSize(640, 480));
     }
 
 };

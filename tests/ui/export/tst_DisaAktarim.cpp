@@ -15,7 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using DisaAktarim::Biçim;
+using DisaAktarim::Bicim;
 
 namespace {
 
@@ -25,23 +25,23 @@ QByteArray Oku(const QString& yol)
     return dosya.open(QIODevice::ReadOnly) ? dosya.readAll() : QByteArray("(yok)");
 }
 
-void Yaz(const QString& yol, const QByteArray& içerik)
+void Yaz(const QString& yol, const QByteArray& icerik)
 {
     QFile dosya(yol);
     QVERIFY(dosya.open(QIODevice::WriteOnly));
-    dosya.write(içerik);
+    dosya.write(icerik);
 }
 
-// Answers the save dialog with `yol` and `biçim`'s filter, and counts how often it was asked.
-struct Yanıtlayan {
-    Yanıtlayan(const QString& yol, Biçim biçim)
+// Answers the save dialog with `yol` and `bicim`'s filter, and counts how often it was asked.
+struct Yanitlayan {
+    Yanitlayan(const QString& yol, Bicim bicim)
     {
         DisaAktarim::SorucuKur([=](QWidget*, const QString&) {
             ++soruldu;
-            return std::optional<DisaAktarim::Seçim>({yol, biçim});
+            return std::optional<DisaAktarim::Secim>({yol, bicim});
         });
     }
-    ~Yanıtlayan() { DisaAktarim::SorucuKur({}); }
+    ~Yanitlayan() { DisaAktarim::SorucuKur({}); }
     int soruldu = 0;
 };
 
@@ -54,7 +54,7 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QLocale::setDefault(Türkçe);
+        QLocale::setDefault(Turkce);
     }
     void cleanup() { QSettings().clear(); }
 
@@ -62,39 +62,39 @@ private slots:
     {
         QTest::addColumn<bool>("analizden"); // from the analysis window, else the main window
         QTest::addColumn<QString>("ad");     // as typed in the dialog
-        QTest::addColumn<Biçim>("süzgeç");
+        QTest::addColumn<Bicim>("suzgec");
         QTest::addColumn<QString>("dosya"); // what is written
-        QTest::addColumn<QByteArray>("başı");
-        QTest::newRow("CSV, extension added") << false << "plan" << Biçim::Csv << "plan.csv" << QByteArray("\xEF\xBB\xBF" "Kodu;");
-        QTest::newRow("typed extension wins") << false << "plan.pdf" << Biçim::Csv << "plan.pdf" << QByteArray("%PDF");
-        QTest::newRow("SVG from the analysis window") << true << "g.svg" << Biçim::Svg << "g.svg" << QByteArray("<?xml");
-        QTest::newRow("PNG") << true << "g" << Biçim::Png << "g.png" << QByteArray("\x89PNG");
+        QTest::addColumn<QByteArray>("basi");
+        QTest::newRow("CSV, extension added") << false << "plan" << Bicim::Csv << "plan.csv" << QByteArray("\xEF\xBB\xBF" "Kodu;");
+        QTest::newRow("typed extension wins") << false << "plan.pdf" << Bicim::Csv << "plan.pdf" << QByteArray("%PDF");
+        QTest::newRow("SVG from the analysis window") << true << "g.svg" << Bicim::Svg << "g.svg" << QByteArray("<?xml");
+        QTest::newRow("PNG") << true << "g" << Bicim::Png << "g.png" << QByteArray("\x89PNG");
     }
     void writesTheFileInTheFormatAsked()
     {
         QFETCH(bool, analizden);
         QFETCH(QString, ad);
-        QFETCH(Biçim, süzgeç);
+        QFETCH(Bicim, suzgec);
         QFETCH(QString, dosya);
-        QFETCH(QByteArray, başı);
-        GeçiciVeritabanı vt;
-        ÖrnekProjeler(vt);
+        QFETCH(QByteArray, basi);
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
         const QByteArray plan = Oku(vt.yol());
         QTemporaryDir hedef;
-        Yanıtlayan yanıtlayan(hedef.filePath(ad), süzgeç);
-        MesajKaydı kutular;
+        Yanitlayan yanitlayan(hedef.filePath(ad), suzgec);
+        MesajKaydi kutular;
         TemelForm ana(vt.depo());
-        ProjeyiSeç(ana, "ALFA");
+        ProjeyiSec(ana, "ALFA");
         QWidget* pencere = &ana;
         if (analizden) {
-            ana.AnalizPenceresiniAç();
-            pencere = ana.AçıkAnalizPenceresi();
+            ana.AnalizPenceresiniAc();
+            pencere = ana.AcikAnalizPenceresi();
         }
-        QVERIFY(ÖneGetirVeBekle(pencere));
+        QVERIFY(OneGetirVeBekle(pencere));
         QTest::keyClick(pencere, Qt::Key_E, Qt::ControlModifier);
-        QCOMPARE(yanıtlayan.soruldu, 1);
-        QCOMPARE(kutular.sayı(), 0);
-        QVERIFY2(Oku(hedef.filePath(dosya)).startsWith(başı), qPrintable(Oku(hedef.filePath(dosya)).left(20)));
+        QCOMPARE(yanitlayan.soruldu, 1);
+        QCOMPARE(kutular.sayi(), 0);
+        QVERIFY2(Oku(hedef.filePath(dosya)).startsWith(basi), qPrintable(Oku(hedef.filePath(dosya)).left(20)));
         QCOMPARE(QDir(hedef.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
         QCOMPARE(Oku(vt.yol()), plan);
     }
@@ -112,40 +112,40 @@ private slots:
     {
         QFETCH(QString, hedef);
         QFETCH(QString, kutu);
-        GeçiciVeritabanı vt;
-        ÖrnekProjeler(vt);
-        const QString klasör = vt.klasör();
-        QVERIFY(QDir(klasör).mkdir("salt") && QDir(klasör).mkdir("d.csv"));
-        Yaz(klasör + "/salt/eski.csv", "eski");
-        QVERIFY(QFile::setPermissions(klasör + "/salt", QFile::ReadOwner | QFile::ExeOwner));
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        const QString klasor = vt.klasor();
+        QVERIFY(QDir(klasor).mkdir("salt") && QDir(klasor).mkdir("d.csv"));
+        Yaz(klasor + "/salt/eski.csv", "eski");
+        QVERIFY(QFile::setPermissions(klasor + "/salt", QFile::ReadOwner | QFile::ExeOwner));
         const QByteArray plan = Oku(vt.yol());
-        const QString yol = hedef == "<vt>" ? vt.yol() : klasör + '/' + hedef;
-        Yanıtlayan yanıtlayan(yol, Biçim::Csv);
-        MesajKaydı kutular;
+        const QString yol = hedef == "<vt>" ? vt.yol() : klasor + '/' + hedef;
+        Yanitlayan yanitlayan(yol, Bicim::Csv);
+        MesajKaydi kutular;
         TemelForm ana(vt.depo());
-        ProjeyiSeç(ana, "ALFA");
-        QVERIFY(ÖneGetirVeBekle(&ana));
+        ProjeyiSec(ana, "ALFA");
+        QVERIFY(OneGetirVeBekle(&ana));
         {
-            const DosyaİzinleriGeçerli izinler;
+            const DosyaIzinleriGecerli izinler;
             QTest::keyClick(&ana, Qt::Key_E, Qt::ControlModifier);
         }
-        QCOMPARE(kutular.hatalar(), QStringList{kutu.arg(klasör)});
-        QCOMPARE(Oku(klasör + "/salt/eski.csv"), QByteArray("eski"));
-        QCOMPARE(QDir(klasör + "/salt").entryList(QDir::Files | QDir::Hidden), QStringList{"eski.csv"});
+        QCOMPARE(kutular.hatalar(), QStringList{kutu.arg(klasor)});
+        QCOMPARE(Oku(klasor + "/salt/eski.csv"), QByteArray("eski"));
+        QCOMPARE(QDir(klasor + "/salt").entryList(QDir::Files | QDir::Hidden), QStringList{"eski.csv"});
         QCOMPARE(Oku(vt.yol()), plan);
-        QFile::setPermissions(klasör + "/salt", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(klasor + "/salt", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void withNoProjectNothingIsAsked()
     {
-        GeçiciVeritabanı vt;
-        ÖrnekProjeler(vt);
-        Yanıtlayan yanıtlayan(vt.klasör() + "/x.csv", Biçim::Csv);
-        MesajKaydı kutular;
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        Yanitlayan yanitlayan(vt.klasor() + "/x.csv", Bicim::Csv);
+        MesajKaydi kutular;
         TemelForm ana(vt.depo());
-        QVERIFY(ÖneGetirVeBekle(&ana));
+        QVERIFY(OneGetirVeBekle(&ana));
         QTest::keyClick(&ana, Qt::Key_E, Qt::ControlModifier);
-        QCOMPARE(yanıtlayan.soruldu, 0);
+        QCOMPARE(yanitlayan.soruldu, 0);
         QCOMPARE(kutular.son().metin, QStringLiteral("Dışa aktarmak ya da yazdırmak için önce bir proje seçin."));
     }
 };

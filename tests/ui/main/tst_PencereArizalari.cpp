@@ -22,13 +22,13 @@
 
 namespace {
 
-const QString Düşmanca = QString::fromUtf8("o'brien \"x\"; DROP TABLE ProjeTablosu;-- %_ c:\\yol\\ "
+const QString Dusmanca = QString::fromUtf8("o'brien \"x\"; DROP TABLE ProjeTablosu;-- %_ c:\\yol\\ "
                                            "\xF0\x9F\x9A\x80 e\xCC\x81 \xD7\xA4\xD7\xA8 ı i ")
     + QString(300, QChar(u'ş'));
 
-void Tıkla(QWidget* düğme)
+void Tikla(QWidget* dugme)
 {
-    QTest::mouseClick(düğme, Qt::LeftButton);
+    QTest::mouseClick(dugme, Qt::LeftButton);
 }
 
 // A command on ÖrnekProjeler's ALFA: everything up to the click that writes (`ad` into
@@ -37,95 +37,95 @@ void Tıkla(QWidget* düğme)
 // delete the SQL another program runs after the window has shown the row.
 struct PencereKomutu {
     const char* ad;
-    void (*hazırla)(TemelForm& ana, const QString& ad);
-    void (*tıkla)(TemelForm& ana);
-    QLineEdit* (*adAlanı)(const TemelForm& ana);
+    void (*hazirla)(TemelForm& ana, const QString& ad);
+    void (*tikla)(TemelForm& ana);
+    QLineEdit* (*adAlani)(const TemelForm& ana);
     int okuma;
-    const char* başkaYerde;
+    const char* baskaYerde;
 };
 
-template <typename Form, typename Üye>
-QLineEdit* Alan(Form* form, Üye üye)
+template <typename Form, typename Uye>
+QLineEdit* Alan(Form* form, Uye uye)
 {
-    return form ? form->*üye : nullptr;
+    return form ? form->*uye : nullptr;
 }
 
 const PencereKomutu Komutlar[] = {
     {"add project",
      [](TemelForm& ana, const QString& ad) {
-         ProjeEklemeFormu* d = DiyaloğuAç(ana, ana.ProjeEkleDüğmesi, &TemelForm::AçıkProjeEklemeFormu);
+         ProjeEklemeFormu* d = DiyaloguAc(ana, ana.ProjeEkleDugmesi, &TemelForm::AcikProjeEklemeFormu);
          QVERIFY(d);
-         Tıkla(d->EkleKaydetDüğmesi);
-         Yapıştır(d->ProjeninAdıKutusu, ad);
-         Yaz(d->BaşlamaTarihiKutusu, "1.04.2026");
-         Yaz(d->BitişTarihiKutusu, "9.04.2026");
+         Tikla(d->EkleKaydetDugmesi);
+         Yapistir(d->ProjeninAdiKutusu, ad);
+         Yaz(d->BaslamaTarihiKutusu, "1.04.2026");
+         Yaz(d->BitisTarihiKutusu, "9.04.2026");
      },
-     [](TemelForm& ana) { Tıkla(ana.AçıkProjeEklemeFormu()->EkleKaydetDüğmesi); },
-     [](const TemelForm& ana) { return Alan(ana.AçıkProjeEklemeFormu(), &ProjeEklemeFormu::ProjeninAdıKutusu); }, 0, nullptr},
+     [](TemelForm& ana) { Tikla(ana.AcikProjeEklemeFormu()->EkleKaydetDugmesi); },
+     [](const TemelForm& ana) { return Alan(ana.AcikProjeEklemeFormu(), &ProjeEklemeFormu::ProjeninAdiKutusu); }, 0, nullptr},
     {"change project",
      [](TemelForm& ana, const QString& ad) {
-         ProjeyiSeç(ana, "ALFA");
-         auto* d = DiyaloğuAç(ana, ana.ProjeDeğiştirDüğmesi, &TemelForm::AçıkProjeDeğiştirFormu);
+         ProjeyiSec(ana, "ALFA");
+         auto* d = DiyaloguAc(ana, ana.ProjeDegistirDugmesi, &TemelForm::AcikProjeDegistirFormu);
          QVERIFY(d);
-         Yapıştır(d->ProjeninAdıKutusu, ad);
+         Yapistir(d->ProjeninAdiKutusu, ad);
      },
-     [](TemelForm& ana) { Tıkla(ana.AçıkProjeDeğiştirFormu()->KaydetDüğmesi); },
-     [](const TemelForm& ana) { return Alan(ana.AçıkProjeDeğiştirFormu(), &ProjeDeğiştirFormu::ProjeninAdıKutusu); }, 0,
+     [](TemelForm& ana) { Tikla(ana.AcikProjeDegistirFormu()->KaydetDugmesi); },
+     [](const TemelForm& ana) { return Alan(ana.AcikProjeDegistirFormu(), &ProjeDegistirFormu::ProjeninAdiKutusu); }, 0,
      "UPDATE ProjeTablosu SET BitisTarihi = '2026-02-15' WHERE ProjeAdi = 'ALFA'"},
-    {"delete project", [](TemelForm& ana, const QString&) { ProjeyiSeç(ana, "ALFA"); },
-     [](TemelForm& ana) { Tıkla(ana.ProjeSilDüğmesi); }, nullptr, 0,
+    {"delete project", [](TemelForm& ana, const QString&) { ProjeyiSec(ana, "ALFA"); },
+     [](TemelForm& ana) { Tikla(ana.ProjeSilDugmesi); }, nullptr, 0,
      "UPDATE ProjeTablosu SET BaslamaTarihi = '2026-01-02' WHERE ProjeAdi = 'ALFA'"},
     {"add activity",
      [](TemelForm& ana, const QString& ad) {
-         ProjeyiSeç(ana, "ALFA");
-         FaaliyetEklemeFormu* d = DiyaloğuAç(ana, ana.FaaliyetEkleDüğmesi, &TemelForm::AçıkFaaliyetEklemeFormu);
+         ProjeyiSec(ana, "ALFA");
+         FaaliyetEklemeFormu* d = DiyaloguAc(ana, ana.FaaliyetEkleDugmesi, &TemelForm::AcikFaaliyetEklemeFormu);
          QVERIFY(d);
-         Tıkla(d->EkleKaydetDüğmesi);
-         Yapıştır(d->FaaliyetAdıKutusu, ad);
-         Yaz(d->ÖngörülenSüreKutusu, "5");
-         d->ÖncekiFaaliyetleriSeçmeKutusu->setCurrentText("C");
-         Tıkla(d->EklemeDüğmesi);
+         Tikla(d->EkleKaydetDugmesi);
+         Yapistir(d->FaaliyetAdiKutusu, ad);
+         Yaz(d->OngorulenSureKutusu, "5");
+         d->OncekiFaaliyetleriSecmeKutusu->setCurrentText("C");
+         Tikla(d->EklemeDugmesi);
      },
-     [](TemelForm& ana) { Tıkla(ana.AçıkFaaliyetEklemeFormu()->EkleKaydetDüğmesi); },
-     [](const TemelForm& ana) { return Alan(ana.AçıkFaaliyetEklemeFormu(), &FaaliyetEklemeFormu::FaaliyetAdıKutusu); }, 2, nullptr},
+     [](TemelForm& ana) { Tikla(ana.AcikFaaliyetEklemeFormu()->EkleKaydetDugmesi); },
+     [](const TemelForm& ana) { return Alan(ana.AcikFaaliyetEklemeFormu(), &FaaliyetEklemeFormu::FaaliyetAdiKutusu); }, 2, nullptr},
     {"change activity",
      [](TemelForm& ana, const QString& ad) {
-         ProjeyiSeç(ana, "ALFA");
-         SatırıSeç(ana, "B");
-         auto* d = DiyaloğuAç(ana, ana.FaaliyetDeğiştirDüğmesi, &TemelForm::AçıkFaaliyetDeğiştirmeFormu);
+         ProjeyiSec(ana, "ALFA");
+         SatiriSec(ana, "B");
+         auto* d = DiyaloguAc(ana, ana.FaaliyetDegistirDugmesi, &TemelForm::AcikFaaliyetDegistirmeFormu);
          QVERIFY(d);
-         Yapıştır(d->FaaliyetAdıKutusu, ad);
+         Yapistir(d->FaaliyetAdiKutusu, ad);
      },
-     [](TemelForm& ana) { Tıkla(ana.AçıkFaaliyetDeğiştirmeFormu()->KaydetDüğmesi); },
-     [](const TemelForm& ana) { return Alan(ana.AçıkFaaliyetDeğiştirmeFormu(), &FaaliyetDeğiştirmeFormu::FaaliyetAdıKutusu); }, 2,
+     [](TemelForm& ana) { Tikla(ana.AcikFaaliyetDegistirmeFormu()->KaydetDugmesi); },
+     [](const TemelForm& ana) { return Alan(ana.AcikFaaliyetDegistirmeFormu(), &FaaliyetDegistirmeFormu::FaaliyetAdiKutusu); }, 2,
      "UPDATE FaaliyetlerTablosu SET OngorulenSure = 7 WHERE Projesi = 'ALFA' AND Kodu = 'B'"},
-    {"delete last activity", [](TemelForm& ana, const QString&) { ProjeyiSeç(ana, "ALFA"); },
-     [](TemelForm& ana) { Tıkla(ana.SonFaaliyetiSilDüğmesi); }, nullptr, 0,
+    {"delete last activity", [](TemelForm& ana, const QString&) { ProjeyiSec(ana, "ALFA"); },
+     [](TemelForm& ana) { Tikla(ana.SonFaaliyetiSilDugmesi); }, nullptr, 0,
      "UPDATE FaaliyetlerTablosu SET OncekiFaaliyet = 'B' WHERE Projesi = 'ALFA' AND Kodu = 'C'"},
-    {"delete all activities", [](TemelForm& ana, const QString&) { ProjeyiSeç(ana, "ALFA"); },
-     [](TemelForm& ana) { Tıkla(ana.TümKayıtlarıSilDüğmesi); }, nullptr, 0,
+    {"delete all activities", [](TemelForm& ana, const QString&) { ProjeyiSec(ana, "ALFA"); },
+     [](TemelForm& ana) { Tikla(ana.TumKayitlariSilDugmesi); }, nullptr, 0,
      "UPDATE FaaliyetlerTablosu SET Adi = 'başka' WHERE Projesi = 'ALFA' AND Kodu = 'A'"},
 };
 
-void KomutSatırları(bool yalnızDeğiştirenler)
+void KomutSatirlari(bool yalnizDegistirenler)
 {
     QTest::addColumn<int>("komut");
     for (int i = 0; i < int(std::size(Komutlar)); ++i) {
-        if (!yalnızDeğiştirenler || Komutlar[i].başkaYerde)
+        if (!yalnizDegistirenler || Komutlar[i].baskaYerde)
             QTest::newRow(Komutlar[i].ad) << i;
     }
 }
 
 // The window shows what the store holds: all that a window opened afresh on the store
 // shows, with the same project selected.
-void DepoyuGösterir(const TemelForm& ana, const GeçiciVeritabanı& vt)
+void DepoyuGosterir(const TemelForm& ana, const GeciciVeritabani& vt)
 {
     TemelForm yeni(vt.depo());
-    if (!ana.SeçiliProje().isEmpty())
-        ProjeyiSeç(yeni, ana.SeçiliProje());
+    if (!ana.SeciliProje().isEmpty())
+        ProjeyiSec(yeni, ana.SeciliProje());
     QCOMPARE(ana.ProjeListesi->Metinler(), yeni.ProjeListesi->Metinler());
-    QCOMPARE(ProjeAlanları(ana), ProjeAlanları(yeni));
-    QCOMPARE(ListedekiSatırlar(ana), ListedekiSatırlar(yeni));
+    QCOMPARE(ProjeAlanlari(ana), ProjeAlanlari(yeni));
+    QCOMPARE(ListedekiSatirlar(ana), ListedekiSatirlar(yeni));
 }
 
 } // namespace
@@ -134,69 +134,69 @@ class WindowFaultTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(Türkçe); }
-    void cleanup() { ArizaNoktasi::Kaldır(); }
+    void init() { QLocale::setDefault(Turkce); }
+    void cleanup() { ArizaNoktasi::Kaldir(); }
 
-    void refusedWriteIsOneBoxAndChangesNothing_data() { KomutSatırları(false); }
+    void refusedWriteIsOneBoxAndChangesNothing_data() { KomutSatirlari(false); }
     void refusedWriteIsOneBoxAndChangesNothing()
     {
         QFETCH(int, komut);
         const PencereKomutu& k = Komutlar[komut];
-        GeçiciVeritabanı vt;
-        ÖrnekProjeler(vt);
-        const QStringList önce = vt.Satırlar();
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        const QStringList once = vt.Satirlar();
         TemelForm ana(vt.depo());
-        QVERIFY(ÖneGetirVeBekle(&ana));
-        MesajKaydı kayıt;
-        k.hazırla(ana, "YENİ");
+        QVERIFY(OneGetirVeBekle(&ana));
+        MesajKaydi kayit;
+        k.hazirla(ana, "YENİ");
         // The failure comes after BEGIN, inside the command's transaction.
-        ArizaNoktasi::Kur(k.okuma + 2, DepoHatası::yeni(DepoHatası::Meşgul, QStringLiteral("Veritabanı kilitli.")));
-        k.tıkla(ana);
-        ArizaNoktasi::Kaldır();
-        QCOMPARE(kayıt.hatalar(), QStringList{"Hata 5: Veritabanı kilitli."});
-        QCOMPARE(kayıt.son().başlık, "Kavrion");
-        QCOMPARE(vt.Satırlar(), önce);
-        DepoyuGösterir(ana, vt);
-        if (k.adAlanı) {
-            QVERIFY2(k.adAlanı(ana), "the dialog closed");
-            QCOMPARE(k.adAlanı(ana)->text(), "YENİ");
+        ArizaNoktasi::Kur(k.okuma + 2, DepoHatasi::yeni(DepoHatasi::Mesgul, QStringLiteral("Veritabanı kilitli.")));
+        k.tikla(ana);
+        ArizaNoktasi::Kaldir();
+        QCOMPARE(kayit.hatalar(), QStringList{"Hata 5: Veritabanı kilitli."});
+        QCOMPARE(kayit.son().baslik, "Kavrion");
+        QCOMPARE(vt.Satirlar(), once);
+        DepoyuGosterir(ana, vt);
+        if (k.adAlani) {
+            QVERIFY2(k.adAlani(ana), "the dialog closed");
+            QCOMPARE(k.adAlani(ana)->text(), "YENİ");
         }
 
         // Closed as the user would, and tried again with a hostile name.
-        for (QWidget* çocuk : ana.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (çocuk->isWindow())
-                çocuk->close();
+        for (QWidget* cocuk : ana.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (cocuk->isWindow())
+                cocuk->close();
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        kayıt.Temizle();
-        k.hazırla(ana, Düşmanca);
-        k.tıkla(ana);
-        QVERIFY2(kayıt.hatalar().isEmpty(), qPrintable(kayıt.son().metin));
-        QVERIFY(vt.Satırlar() != önce);
-        QCOMPARE(vt.Satırlar().filter("BETA"), önce.filter("BETA"));
-        DepoyuGösterir(ana, vt);
-        const QString yazılan = QString::fromUtf8(k.ad).endsWith("project") ? BüyükHarfeÇevir(Düşmanca) : Düşmanca;
-        QVERIFY(!k.adAlanı || !vt.Satırlar().filter(yazılan).isEmpty());
+        kayit.Temizle();
+        k.hazirla(ana, Dusmanca);
+        k.tikla(ana);
+        QVERIFY2(kayit.hatalar().isEmpty(), qPrintable(kayit.son().metin));
+        QVERIFY(vt.Satirlar() != once);
+        QCOMPARE(vt.Satirlar().filter("BETA"), once.filter("BETA"));
+        DepoyuGosterir(ana, vt);
+        const QString yazilan = QString::fromUtf8(k.ad).endsWith("project") ? BuyukHarfeCevir(Dusmanca) : Dusmanca;
+        QVERIFY(!k.adAlani || !vt.Satirlar().filter(yazilan).isEmpty());
     }
 
-    void changedElsewhereIsRefused_data() { KomutSatırları(true); }
+    void changedElsewhereIsRefused_data() { KomutSatirlari(true); }
     void changedElsewhereIsRefused()
     {
         QFETCH(int, komut);
         const PencereKomutu& k = Komutlar[komut];
-        GeçiciVeritabanı vt;
-        ÖrnekProjeler(vt);
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
         TemelForm ana(vt.depo());
-        QVERIFY(ÖneGetirVeBekle(&ana));
-        MesajKaydı kayıt;
-        k.hazırla(ana, "YENİ");
-        QVERIFY(DosyadaÇalıştır(vt.yol(), {QString::fromUtf8(k.başkaYerde)}));
-        const QStringList önce = vt.Satırlar();
-        k.tıkla(ana);
-        QCOMPARE(kayıt.hatalar().size(), 1);
-        QVERIFY2(kayıt.hatalar()[0].startsWith("Hata 12: "), qPrintable(kayıt.hatalar()[0]));
-        QCOMPARE(vt.Satırlar(), önce);
-        DepoyuGösterir(ana, vt);
+        QVERIFY(OneGetirVeBekle(&ana));
+        MesajKaydi kayit;
+        k.hazirla(ana, "YENİ");
+        QVERIFY(DosyadaCalistir(vt.yol(), {QString::fromUtf8(k.baskaYerde)}));
+        const QStringList once = vt.Satirlar();
+        k.tikla(ana);
+        QCOMPARE(kayit.hatalar().size(), 1);
+        QVERIFY2(kayit.hatalar()[0].startsWith("Hata 12: "), qPrintable(kayit.hatalar()[0]));
+        QCOMPARE(vt.Satirlar(), once);
+        DepoyuGosterir(ana, vt);
     }
 };
 

@@ -20,41 +20,41 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(Türkçe); }
+    void init() { QLocale::setDefault(Turkce); }
 
     // A selected project shows its schedule; one without activities leaves nothing of the one before.
     void selectionShowsTheProjectAndItsSchedule()
     {
-        GeçiciVeritabanı vt;
+        GeciciVeritabani vt;
         vt.ProjeEkle("ÖRNEK", {2026, 3, 1}, {2026, 3, 11},
                      {{"A", "Tasarım", 3, ""}, {"B", "Alım", 2, "A"}, {"C", "Yapım", 4, "A"}, {"D", "Teslim", 1, "B,C"}});
         vt.ProjeEkle("BOŞ");
-        MesajKaydı kayıt;
+        MesajKaydi kayit;
         TemelForm ana(vt.depo());
-        ProjeyiSeç(ana, "ÖRNEK");
-        QCOMPARE(ProjeAlanları(ana), (QStringList{"1.03.2026", "11.03.2026", "10", "8", "5", "A,C,D"}));
-        QCOMPARE(ListedekiSatırlar(ana).last(), QStringLiteral("D Teslim 1 B,C 7/8"));
+        ProjeyiSec(ana, "ÖRNEK");
+        QCOMPARE(ProjeAlanlari(ana), (QStringList{"1.03.2026", "11.03.2026", "10", "8", "5", "A,C,D"}));
+        QCOMPARE(ListedekiSatirlar(ana).last(), QStringLiteral("D Teslim 1 B,C 7/8"));
 
-        ProjeyiSeç(ana, "BOŞ");
-        QCOMPARE(ProjeAlanları(ana), (QStringList{"1.03.2026", "11.03.2026", "10", "", "", ""}));
+        ProjeyiSec(ana, "BOŞ");
+        QCOMPARE(ProjeAlanlari(ana), (QStringList{"1.03.2026", "11.03.2026", "10", "", "", ""}));
         QCOMPARE(ana.FaaliyetlerListesi->topLevelItemCount(), 0);
-        QCOMPARE(kayıt.sayı(), 0);
+        QCOMPARE(kayit.sayi(), 0);
     }
 
     // A failed read leaves nothing of the project shown before; with nothing to act on the commands ask
     // nothing, and a delete answered "No" ("Yes" is in tst_PencereArizalari): nothing written or changed.
     void commandsChangeNothingWithNothingToActOnOrANo_data()
     {
-        QTest::addColumn<QStringList>("seçilenler");
-        QTest::addColumn<int>("arıza"); // the read of the last selection that fails, 0 for none
-        QTest::addColumn<QStringList>("düğmeler");
+        QTest::addColumn<QStringList>("secilenler");
+        QTest::addColumn<int>("ariza"); // the read of the last selection that fails, 0 for none
+        QTest::addColumn<QStringList>("dugmeler");
         QTest::addColumn<QString>("soru");
-        const QStringList satırlar{"FaaliyetDeğiştirDüğmesi", "SonFaaliyetiSilDüğmesi", "TümKayıtlarıSilDüğmesi"};
-        const QStringList proje = satırlar + QStringList{"ProjeDeğiştirDüğmesi", "ProjeSilDüğmesi"};
-        const QStringList tümü = proje + QStringList{"FaaliyetEkleDüğmesi"};
-        QTest::newRow("nothing selected") << QStringList() << 0 << tümü << "";
-        QTest::newRow("nothing selected after a reload") << QStringList{"BOŞ", ""} << 0 << tümü << "";
-        QTest::newRow("a project without activities") << QStringList{"BOŞ"} << 0 << satırlar << "";
+        const QStringList satirlar{"FaaliyetDeğiştirDüğmesi", "SonFaaliyetiSilDüğmesi", "TümKayıtlarıSilDüğmesi"};
+        const QStringList proje = satirlar + QStringList{"ProjeDeğiştirDüğmesi", "ProjeSilDüğmesi"};
+        const QStringList tumu = proje + QStringList{"FaaliyetEkleDüğmesi"};
+        QTest::newRow("nothing selected") << QStringList() << 0 << tumu << "";
+        QTest::newRow("nothing selected after a reload") << QStringList{"BOŞ", ""} << 0 << tumu << "";
+        QTest::newRow("a project without activities") << QStringList{"BOŞ"} << 0 << satirlar << "";
         QTest::newRow("the project's read failed") << QStringList{"ALFA", "BETA"} << 1 << proje << "";
         QTest::newRow("its activities' read failed") << QStringList{"ALFA", "BETA"} << 2 << proje << "";
         const QStringList alfa{"ALFA"};
@@ -64,39 +64,39 @@ private slots:
     }
     void commandsChangeNothingWithNothingToActOnOrANo()
     {
-        QFETCH(QStringList, seçilenler);
-        QFETCH(int, arıza);
-        QFETCH(QStringList, düğmeler);
+        QFETCH(QStringList, secilenler);
+        QFETCH(int, ariza);
+        QFETCH(QStringList, dugmeler);
         QFETCH(QString, soru);
-        GeçiciVeritabanı vt;
-        ÖrnekProjeler(vt);
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
         vt.ProjeEkle("BOŞ");
-        const QStringList önce = vt.Satırlar();
+        const QStringList once = vt.Satirlar();
         TemelForm ana(vt.depo());
-        QVERIFY(ÖneGetirVeBekle(&ana));
-        MesajKaydı kayıt;
-        kayıt.Yanıtla(QMessageBox::No);
-        for (const QString& ad : seçilenler) {
-            if (arıza && ad == seçilenler.last())
-                ArizaNoktasi::Kur(arıza, DepoHatası::yeni(DepoHatası::Meşgul, QStringLiteral("Veritabanı kilitli.")));
-            ad.isEmpty() ? ana.ProjeleriEkle() : ProjeyiSeç(ana, ad);
+        QVERIFY(OneGetirVeBekle(&ana));
+        MesajKaydi kayit;
+        kayit.Yanitla(QMessageBox::No);
+        for (const QString& ad : secilenler) {
+            if (ariza && ad == secilenler.last())
+                ArizaNoktasi::Kur(ariza, DepoHatasi::yeni(DepoHatasi::Mesgul, QStringLiteral("Veritabanı kilitli.")));
+            ad.isEmpty() ? ana.ProjeleriEkle() : ProjeyiSec(ana, ad);
         }
-        ArizaNoktasi::Kaldır();
-        if (arıza) {
-            QCOMPARE(kayıt.hatalar(), QStringList{"Hata 5: Veritabanı kilitli."});
-            QCOMPARE(ana.SeçiliProje(), QStringLiteral("BETA"));
-            QCOMPARE(ProjeAlanları(ana).join(QString()) + ListedekiSatırlar(ana).join(QString()), QString());
-            kayıt.Temizle();
+        ArizaNoktasi::Kaldir();
+        if (ariza) {
+            QCOMPARE(kayit.hatalar(), QStringList{"Hata 5: Veritabanı kilitli."});
+            QCOMPARE(ana.SeciliProje(), QStringLiteral("BETA"));
+            QCOMPARE(ProjeAlanlari(ana).join(QString()) + ListedekiSatirlar(ana).join(QString()), QString());
+            kayit.Temizle();
         }
-        const QStringList ekran = ProjeAlanları(ana) + ListedekiSatırlar(ana) << ana.SeçiliProje();
-        for (const QString& düğme : düğmeler)
-            QTest::mouseClick(ana.findChild<QPushButton*>(düğme), Qt::LeftButton);
-        QVERIFY(!ana.AçıkProjeDeğiştirFormu() && !ana.AçıkFaaliyetEklemeFormu() && !ana.AçıkFaaliyetDeğiştirmeFormu());
-        QCOMPARE(kayıt.sayı(), soru.isEmpty() ? 0 : 1);
-        QCOMPARE(kayıt.son().metin, soru);
-        QCOMPARE(kayıt.son().simge, soru.isEmpty() ? QMessageBox::NoIcon : QMessageBox::Question);
-        QCOMPARE(vt.Satırlar(), önce);
-        QCOMPARE(ProjeAlanları(ana) + ListedekiSatırlar(ana) << ana.SeçiliProje(), ekran);
+        const QStringList ekran = ProjeAlanlari(ana) + ListedekiSatirlar(ana) << ana.SeciliProje();
+        for (const QString& dugme : dugmeler)
+            QTest::mouseClick(ana.findChild<QPushButton*>(dugme), Qt::LeftButton);
+        QVERIFY(!ana.AcikProjeDegistirFormu() && !ana.AcikFaaliyetEklemeFormu() && !ana.AcikFaaliyetDegistirmeFormu());
+        QCOMPARE(kayit.sayi(), soru.isEmpty() ? 0 : 1);
+        QCOMPARE(kayit.son().metin, soru);
+        QCOMPARE(kayit.son().simge, soru.isEmpty() ? QMessageBox::NoIcon : QMessageBox::Question);
+        QCOMPARE(vt.Satirlar(), once);
+        QCOMPARE(ProjeAlanlari(ana) + ListedekiSatirlar(ana) << ana.SeciliProje(), ekran);
     }
 
     // Rows another program wrote without our checks: shown as they are, the schedule's explanation
@@ -104,61 +104,61 @@ private slots:
     void foreignRowsAreShownAndExplained()
     {
         QTemporaryDir dizin;
-        const QString yol = VeritabanıYolu(dizin.path());
-        QVERIFY(DosyadaÇalıştır(yol, {
+        const QString yol = VeritabaniYolu(dizin.path());
+        QVERIFY(DosyadaCalistir(yol, {
             "CREATE TABLE ProjeTablosu (Kimlik INTEGER PRIMARY KEY, ProjeAdi, BaslamaTarihi, BitisTarihi)",
             "CREATE TABLE FaaliyetlerTablosu (Kimlik INTEGER PRIMARY KEY, Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet)",
             "INSERT INTO ProjeTablosu VALUES (1, 'YABANCI', 'yarın', '2026-03-11')",
             "INSERT INTO FaaliyetlerTablosu VALUES (1, 'YABANCI', 'A', 'a', 3, ''), (2, 'YABANCI', 'B', 'b', 'abc', 'A')",
         }));
-        const GeçiciBağlantı bağlantı(yol);
-        QVERIFY(!bağlantı.hata());
-        MesajKaydı kayıt;
-        TemelForm ana(bağlantı.depo());
-        ProjeyiSeç(ana, "YABANCI");
-        QVERIFY2(kayıt.sayı() == 0, qPrintable(kayıt.son().metin));
-        const QString açıklama = "Hesaplanamıyor: B faaliyetinin süresi \"abc\" bir tam sayı değil.";
-        QCOMPARE(ana.KritikYolKutusu->text(), açıklama);
-        QCOMPARE(ana.KritikYolKutusu->toolTip(), açıklama);
-        QCOMPARE(ProjeAlanları(ana).first(), "yarın");
-        QCOMPARE(ListedekiSatırlar(ana), (QStringList{"A a 3  0/3", "B b abc A 3/"}));
+        const GeciciBaglanti baglanti(yol);
+        QVERIFY(!baglanti.hata());
+        MesajKaydi kayit;
+        TemelForm ana(baglanti.depo());
+        ProjeyiSec(ana, "YABANCI");
+        QVERIFY2(kayit.sayi() == 0, qPrintable(kayit.son().metin));
+        const QString aciklama = "Hesaplanamıyor: B faaliyetinin süresi \"abc\" bir tam sayı değil.";
+        QCOMPARE(ana.KritikYolKutusu->text(), aciklama);
+        QCOMPARE(ana.KritikYolKutusu->toolTip(), aciklama);
+        QCOMPARE(ProjeAlanlari(ana).first(), "yarın");
+        QCOMPARE(ListedekiSatirlar(ana), (QStringList{"A a 3  0/3", "B b abc A 3/"}));
     }
 
     // Pressing a dialog's button again brings the same dialog back as it was; the window's exit takes them all.
     void dialogsAreSingleAndGoWithTheWindow()
     {
-        GeçiciVeritabanı vt;
-        ÖrnekProjeler(vt);
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
         TemelForm ana(vt.depo());
-        QVERIFY(ÖneGetirVeBekle(&ana));
-        ProjeyiSeç(ana, "ALFA");
-        SatırıSeç(ana, "B");
-        ErişimTuşu(&ana, Qt::Key_E);
-        ProjeEklemeFormu* proje = ana.AçıkProjeEklemeFormu();
+        QVERIFY(OneGetirVeBekle(&ana));
+        ProjeyiSec(ana, "ALFA");
+        SatiriSec(ana, "B");
+        ErisimTusu(&ana, Qt::Key_E);
+        ProjeEklemeFormu* proje = ana.AcikProjeEklemeFormu();
         QVERIFY(proje && proje->isWindow() && proje->windowModality() == Qt::NonModal);
-        QVERIFY(ÖneGetirVeBekle(proje));
-        ErişimTuşu(proje, Qt::Key_E);
-        Yaz(proje->ProjeninAdıKutusu, "yarım");
-        QVERIFY(ÖneGetirVeBekle(&ana));
-        ErişimTuşu(&ana, Qt::Key_E);
-        QCOMPARE(ana.AçıkProjeEklemeFormu(), proje);
+        QVERIFY(OneGetirVeBekle(proje));
+        ErisimTusu(proje, Qt::Key_E);
+        Yaz(proje->ProjeninAdiKutusu, "yarım");
+        QVERIFY(OneGetirVeBekle(&ana));
+        ErisimTusu(&ana, Qt::Key_E);
+        QCOMPARE(ana.AcikProjeEklemeFormu(), proje);
         QVERIFY(proje->Giriliyor());
-        QCOMPARE(proje->ProjeninAdıKutusu->text(), QStringLiteral("yarım"));
+        QCOMPARE(proje->ProjeninAdiKutusu->text(), QStringLiteral("yarım"));
 
-        QTest::mouseClick(ana.FaaliyetEkleDüğmesi, Qt::LeftButton);
-        FaaliyetEklemeFormu* faaliyet = ana.AçıkFaaliyetEklemeFormu();
-        QTest::mouseClick(faaliyet->EkleKaydetDüğmesi, Qt::LeftButton);
-        QTest::mouseClick(ana.FaaliyetEkleDüğmesi, Qt::LeftButton);
-        QCOMPARE(ana.AçıkFaaliyetEklemeFormu(), faaliyet);
+        QTest::mouseClick(ana.FaaliyetEkleDugmesi, Qt::LeftButton);
+        FaaliyetEklemeFormu* faaliyet = ana.AcikFaaliyetEklemeFormu();
+        QTest::mouseClick(faaliyet->EkleKaydetDugmesi, Qt::LeftButton);
+        QTest::mouseClick(ana.FaaliyetEkleDugmesi, Qt::LeftButton);
+        QCOMPARE(ana.AcikFaaliyetEklemeFormu(), faaliyet);
         QVERIFY(faaliyet->Giriliyor());
 
-        QTest::mouseClick(ana.FaaliyetDeğiştirDüğmesi, Qt::LeftButton);
-        QTest::mouseClick(ana.ProjeDeğiştirDüğmesi, Qt::LeftButton);
-        const QList<QPointer<QWidget>> açık{proje, faaliyet, ana.AçıkFaaliyetDeğiştirmeFormu(), ana.AçıkProjeDeğiştirFormu()};
-        QVERIFY(açık[2] && açık[3]);
-        QTest::mouseClick(ana.ÇıkışDüğmesi, Qt::LeftButton);
+        QTest::mouseClick(ana.FaaliyetDegistirDugmesi, Qt::LeftButton);
+        QTest::mouseClick(ana.ProjeDegistirDugmesi, Qt::LeftButton);
+        const QList<QPointer<QWidget>> acik{proje, faaliyet, ana.AcikFaaliyetDegistirmeFormu(), ana.AcikProjeDegistirFormu()};
+        QVERIFY(acik[2] && acik[3]);
+        QTest::mouseClick(ana.CikisDugmesi, Qt::LeftButton);
         QVERIFY(!ana.isVisible());
-        for (const QPointer<QWidget>& d : açık)
+        for (const QPointer<QWidget>& d : acik)
             QVERIFY(!d || !d->isVisible());
     }
 };

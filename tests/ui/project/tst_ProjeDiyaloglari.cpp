@@ -17,65 +17,65 @@
 
 namespace {
 
-// The main window, with ALFA (two activities) and GAMA (one) unless `boş`.
+// The main window, with ALFA (two activities) and GAMA (one) unless `bos`.
 struct Ortam {
-    GeçiciVeritabanı vt;
-    MesajKaydı kayıt;
-    QStringList önce;
+    GeciciVeritabani vt;
+    MesajKaydi kayit;
+    QStringList once;
     std::unique_ptr<TemelForm> ana;
 
-    explicit Ortam(bool boş = false)
+    explicit Ortam(bool bos = false)
     {
-        if (!boş) {
+        if (!bos) {
             vt.ProjeEkle("ALFA", {2026, 3, 1}, {2026, 3, 11}, {{"A", "Tasarım", 3, ""}, {"B", "Yapım", 4, "A"}});
             vt.ProjeEkle("GAMA", {2026, 5, 1}, {2026, 5, 21}, {{"A", "Hazırlık", 2, ""}});
         }
-        önce = vt.Satırlar();
+        once = vt.Satirlar();
         ana = std::make_unique<TemelForm>(vt.depo());
     }
 
-    // The add dialog by Alt+E; with `girişte` its own Alt+E starts an entry.
-    ProjeEklemeFormu* Ekle(bool girişte = true)
+    // The add dialog by Alt+E; with `giriste` its own Alt+E starts an entry.
+    ProjeEklemeFormu* Ekle(bool giriste = true)
     {
-        if (!ÖneGetirVeBekle(ana.get()))
+        if (!OneGetirVeBekle(ana.get()))
             return nullptr;
-        ErişimTuşu(ana.get(), Qt::Key_E);
-        ProjeEklemeFormu* d = ana->AçıkProjeEklemeFormu();
-        if (!d || !ÖneGetirVeBekle(d))
+        ErisimTusu(ana.get(), Qt::Key_E);
+        ProjeEklemeFormu* d = ana->AcikProjeEklemeFormu();
+        if (!d || !OneGetirVeBekle(d))
             return nullptr;
-        if (girişte)
-            ErişimTuşu(d, Qt::Key_E);
+        if (giriste)
+            ErisimTusu(d, Qt::Key_E);
         return d;
     }
 
     // The change dialog on `proje`.
-    ProjeDeğiştirFormu* Değiştir(const QString& proje = "ALFA")
+    ProjeDegistirFormu* Degistir(const QString& proje = "ALFA")
     {
-        ProjeyiSeç(*ana, proje);
-        return DiyaloğuAç(*ana, ana->ProjeDeğiştirDüğmesi, &TemelForm::AçıkProjeDeğiştirFormu);
+        ProjeyiSec(*ana, proje);
+        return DiyaloguAc(*ana, ana->ProjeDegistirDugmesi, &TemelForm::AcikProjeDegistirFormu);
     }
 };
 
 // The four fields, and for the add dialog first its state: entering, caption, "Kapat".
 QString Durum(const ProjeAlanDenetimleri& d)
 {
-    return QStringList{d.ProjeninAdıKutusu->text(), d.BaşlamaTarihiKutusu->text(), d.BitişTarihiKutusu->text(),
-                       d.TahminiGünSayısıKutusu->text()}
+    return QStringList{d.ProjeninAdiKutusu->text(), d.BaslamaTarihiKutusu->text(), d.BitisTarihiKutusu->text(),
+                       d.TahminiGunSayisiKutusu->text()}
         .join('|');
 }
 
 QString Durum(const ProjeEklemeFormu& d)
 {
-    return QStringList{d.Giriliyor() ? "giriliyor" : "bekliyor", d.EkleKaydetDüğmesi->text(),
-                       d.KapatDüğmesi->isEnabled() ? "Kapat" : "-", Durum(static_cast<const ProjeAlanDenetimleri&>(d))}
+    return QStringList{d.Giriliyor() ? "giriliyor" : "bekliyor", d.EkleKaydetDugmesi->text(),
+                       d.KapatDugmesi->isEnabled() ? "Kapat" : "-", Durum(static_cast<const ProjeAlanDenetimleri&>(d))}
         .join('|');
 }
 
-void ProjeYaz(const ProjeAlanDenetimleri& d, const QString& ad, const QString& başlama, const QString& bitiş)
+void ProjeYaz(const ProjeAlanDenetimleri& d, const QString& ad, const QString& baslama, const QString& bitis)
 {
-    Yaz(d.ProjeninAdıKutusu, ad);
-    Yaz(d.BaşlamaTarihiKutusu, başlama);
-    Yaz(d.BitişTarihiKutusu, bitiş);
+    Yaz(d.ProjeninAdiKutusu, ad);
+    Yaz(d.BaslamaTarihiKutusu, baslama);
+    Yaz(d.BitisTarihiKutusu, bitis);
 }
 
 } // namespace
@@ -84,7 +84,7 @@ class ProjectDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(Türkçe); }
+    void init() { QLocale::setDefault(Turkce); }
 
     // Alt+E opens the entry with the cursor in the name; Esc closes only while waiting;
     // "Vazgeç" keeps only the day count; closed, the dialog opens afresh, even while
@@ -95,26 +95,26 @@ private slots:
         ProjeEklemeFormu* d = o.Ekle(false);
         QVERIFY(d);
         QCOMPARE(Durum(*d), "bekliyor|Proje &Ekle|Kapat||||");
-        ErişimTuşu(d, Qt::Key_E);
+        ErisimTusu(d, Qt::Key_E);
         QCOMPARE(Durum(*d), "giriliyor|Kaydet|-||||");
-        QCOMPARE(Odak(), d->ProjeninAdıKutusu);
+        QCOMPARE(Odak(), d->ProjeninAdiKutusu);
         QTest::keyClick(Odak(), Qt::Key_Escape);
         QCoreApplication::processEvents();
         QVERIFY(d->isVisible());
         ProjeYaz(*d, "a", "1.3.2026", "3.3.2026");
-        QTest::mouseClick(d->VazgeçDüğmesi, Qt::LeftButton);
+        QTest::mouseClick(d->VazgecDugmesi, Qt::LeftButton);
         QCOMPARE(Durum(*d), "bekliyor|Proje &Ekle|Kapat||||2");
         QPointer<ProjeEklemeFormu> kapanan = d;
         QTest::keyClick(Odak(), Qt::Key_Escape);
-        o.ana->ProjeEkleDüğmesi_Click();
-        ProjeEklemeFormu* yeni = o.ana->AçıkProjeEklemeFormu();
+        o.ana->ProjeEkleDugmesi_Click();
+        ProjeEklemeFormu* yeni = o.ana->AcikProjeEklemeFormu();
         QVERIFY(kapanan && yeni != kapanan && yeni->isVisible());
         QCOMPARE(Durum(*yeni), "bekliyor|Proje &Ekle|Kapat||||");
         QTRY_VERIFY(!kapanan);
-        QTest::mouseClick(yeni->KapatDüğmesi, Qt::LeftButton);
-        QTRY_VERIFY(!o.ana->AçıkProjeEklemeFormu());
-        QCOMPARE(o.kayıt.sayı(), 0);
-        QVERIFY(o.vt.Satırlar().isEmpty());
+        QTest::mouseClick(yeni->KapatDugmesi, Qt::LeftButton);
+        QTRY_VERIFY(!o.ana->AcikProjeEklemeFormu());
+        QCOMPARE(o.kayit.sayi(), 0);
+        QVERIFY(o.vt.Satirlar().isEmpty());
     }
 
     // With the real, modal box: shown once, the field emptied, the day count "0", and
@@ -124,22 +124,22 @@ private slots:
         Ortam o(true);
         ProjeEklemeFormu* d = o.Ekle();
         QVERIFY(d);
-        Mesaj::GöstericiKur({}); // the real box from here on
-        Yaz(d->BitişTarihiKutusu, "5.3.2026");
-        Yaz(d->BaşlamaTarihiKutusu, "31.02.2026");
-        QStringList gösterilen;
-        QTimer kapatıcı;
-        QObject::connect(&kapatıcı, &QTimer::timeout, [&gösterilen] {
+        Mesaj::GostericiKur({}); // the real box from here on
+        Yaz(d->BitisTarihiKutusu, "5.3.2026");
+        Yaz(d->BaslamaTarihiKutusu, "31.02.2026");
+        QStringList gosterilen;
+        QTimer kapatici;
+        QObject::connect(&kapatici, &QTimer::timeout, [&gosterilen] {
             if (auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                gösterilen << kutu->text();
+                gosterilen << kutu->text();
                 kutu->accept();
             }
         });
-        kapatıcı.start(20);
-        QTest::keyClick(d->BaşlamaTarihiKutusu, Qt::Key_Tab);
-        QCOMPARE(gösterilen, QStringList{"Lüten tarihi DÜZGÜN giriniz!"});
+        kapatici.start(20);
+        QTest::keyClick(d->BaslamaTarihiKutusu, Qt::Key_Tab);
+        QCOMPARE(gosterilen, QStringList{"Lüten tarihi DÜZGÜN giriniz!"});
         QTRY_COMPARE(QApplication::activeWindow(), d);
-        QCOMPARE(Odak(), d->BaşlamaTarihiKutusu);
+        QCOMPARE(Odak(), d->BaslamaTarihiKutusu);
         QCOMPARE(Durum(*d), "giriliyor|Kaydet|-|||5.03.2026|0");
     }
 
@@ -160,40 +160,40 @@ private slots:
         ProjeEklemeFormu* d = o.Ekle();
         QVERIFY(d);
         ProjeYaz(*d, alanlar[0], alanlar[1], alanlar[2]);
-        QTest::keyClick(d->BitişTarihiKutusu, Qt::Key_Tab);
-        const QString öncesi = Durum(*d);
-        QTest::mouseClick(d->EkleKaydetDüğmesi, Qt::LeftButton);
-        QCOMPARE(o.kayıt.sayı(), 1);
-        QTEST(o.kayıt.son().metin, "mesaj");
+        QTest::keyClick(d->BitisTarihiKutusu, Qt::Key_Tab);
+        const QString oncesi = Durum(*d);
+        QTest::mouseClick(d->EkleKaydetDugmesi, Qt::LeftButton);
+        QCOMPARE(o.kayit.sayi(), 1);
+        QTEST(o.kayit.son().metin, "mesaj");
         QTEST(Odak()->objectName(), "odak");
-        QCOMPARE(Durum(*d), öncesi);
-        QVERIFY(o.vt.Satırlar().isEmpty());
+        QCOMPARE(Durum(*d), oncesi);
+        QVERIFY(o.vt.Satirlar().isEmpty());
     }
 
     // A taken name, in either dialog: the box with its number, the entry kept as typed
     // and the cursor back in the name.
     void takenNameIsRefusedAndKept_data()
     {
-        QTest::addColumn<bool>("değiştir");
+        QTest::addColumn<bool>("degistir");
         QTest::newRow("add") << false;
         QTest::newRow("change") << true;
     }
     void takenNameIsRefusedAndKept()
     {
-        QFETCH(bool, değiştir);
+        QFETCH(bool, degistir);
         Ortam o;
-        ProjeDeğiştirFormu* değiştirme = değiştir ? o.Değiştir() : nullptr;
-        ProjeEklemeFormu* ekleme = değiştir ? nullptr : o.Ekle();
-        const ProjeAlanDenetimleri* d = değiştir ? static_cast<ProjeAlanDenetimleri*>(değiştirme) : ekleme;
-        QVERIFY(değiştirme || ekleme);
+        ProjeDegistirFormu* degistirme = degistir ? o.Degistir() : nullptr;
+        ProjeEklemeFormu* ekleme = degistir ? nullptr : o.Ekle();
+        const ProjeAlanDenetimleri* d = degistir ? static_cast<ProjeAlanDenetimleri*>(degistirme) : ekleme;
+        QVERIFY(degistirme || ekleme);
         ProjeYaz(*d, "gama", "1.4.2026", "2.4.2026");
-        QTest::mouseClick(değiştir ? değiştirme->KaydetDüğmesi : ekleme->EkleKaydetDüğmesi, Qt::LeftButton);
-        QCOMPARE(o.kayıt.sayı(), 1);
-        QVERIFY2(o.kayıt.son().metin.startsWith("Hata 19: Bu adla kayıtlı bir proje zaten var."),
-                 qPrintable(o.kayıt.son().metin));
-        QCOMPARE(o.vt.Satırlar(), o.önce);
+        QTest::mouseClick(degistir ? degistirme->KaydetDugmesi : ekleme->EkleKaydetDugmesi, Qt::LeftButton);
+        QCOMPARE(o.kayit.sayi(), 1);
+        QVERIFY2(o.kayit.son().metin.startsWith("Hata 19: Bu adla kayıtlı bir proje zaten var."),
+                 qPrintable(o.kayit.son().metin));
+        QCOMPARE(o.vt.Satirlar(), o.once);
         QVERIFY(Durum(*d).endsWith("GAMA|1.04.2026|2.04.2026|1"));
-        QCOMPARE(Odak(), d->ProjeninAdıKutusu);
+        QCOMPARE(Odak(), d->ProjeninAdiKutusu);
     }
 
     // The change dialog shows the project as the main window does, its day count
@@ -203,21 +203,21 @@ private slots:
     void changeIsFilledFromTheWindowAndKeepsItsProject()
     {
         Ortam o;
-        ProjeDeğiştirFormu* d = o.Değiştir("GAMA");
+        ProjeDegistirFormu* d = o.Degistir("GAMA");
         QVERIFY(d);
         QCOMPARE(Durum(*d), "GAMA|1.05.2026|21.05.2026|20");
-        Yaz(d->ProjeninAdıKutusu, "yazılan");
-        QCOMPARE(o.Değiştir("ALFA"), d);
+        Yaz(d->ProjeninAdiKutusu, "yazılan");
+        QCOMPARE(o.Degistir("ALFA"), d);
         QCOMPARE(Durum(*d), "ALFA|1.03.2026|11.03.2026|10");
-        ProjeyiSeç(*o.ana, "GAMA");
-        QVERIFY(ÖneGetirVeBekle(d));
+        ProjeyiSec(*o.ana, "GAMA");
+        QVERIFY(OneGetirVeBekle(d));
         ProjeYaz(*d, "beta", "2.3.26", "12.3.26");
         QTest::keyClick(Odak(), Qt::Key_Tab);
         QTest::keyClick(Odak(), Qt::Key_Space);
-        QCOMPARE(o.kayıt.sayı(), 0);
-        QCOMPARE(o.vt.Satırlar(), (QStringList{"P|BETA|2026-03-02|2026-03-12|", "P|GAMA|2026-05-01|2026-05-21|",
+        QCOMPARE(o.kayit.sayi(), 0);
+        QCOMPARE(o.vt.Satirlar(), (QStringList{"P|BETA|2026-03-02|2026-03-12|", "P|GAMA|2026-05-01|2026-05-21|",
                                                "F|BETA|A|Tasarım|3|", "F|BETA|B|Yapım|4|A", "F|GAMA|A|Hazırlık|2|"}));
-        QTRY_VERIFY(!o.ana->AçıkProjeDeğiştirFormu());
+        QTRY_VERIFY(!o.ana->AcikProjeDegistirFormu());
         QCOMPARE(o.ana->ProjeListesi->Metinler(), (QStringList{"BETA", "GAMA"}));
     }
 };

@@ -24,24 +24,24 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&liste));
         QVERIFY(!liste.horizontalScrollBar()->isVisible());
         QCOMPARE(liste.visualRect(liste.model()->index(1, 0)).height(), liste.visualRect(liste.model()->index(0, 0)).height());
-        for (int satır : {0, 1}) {
-            const QPoint yer = liste.visualRect(liste.model()->index(satır, 0)).center();
+        for (int satir : {0, 1}) {
+            const QPoint yer = liste.visualRect(liste.model()->index(satir, 0)).center();
             QHelpEvent olay(QEvent::ToolTip, yer, liste.viewport()->mapToGlobal(yer));
             QCoreApplication::sendEvent(liste.viewport(), &olay);
-            QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), satır ? uzun : QString());
+            QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), satir ? uzun : QString());
         }
 
-        QSignalSpy değişti(liste.selectionModel(), &QItemSelectionModel::selectionChanged);
+        QSignalSpy degisti(liste.selectionModel(), &QItemSelectionModel::selectionChanged);
         QCOMPARE(liste.Bul("yol"), -1);
-        liste.Seç(liste.Bul("YOL"));
-        QCOMPARE(liste.SeçiliMetin(), "YOL");
-        QCOMPARE(değişti.count(), 1);
+        liste.Sec(liste.Bul("YOL"));
+        QCOMPARE(liste.SeciliMetin(), "YOL");
+        QCOMPARE(degisti.count(), 1);
         liste.setFocus();
         QTest::keyClick(&liste, Qt::Key_Up);
-        QCOMPARE(liste.SeçiliMetin(), uzun);
+        QCOMPARE(liste.SeciliMetin(), uzun);
         QCOMPARE(liste.selectionModel()->selectedIndexes().size(), 1);
         liste.Doldur({"YENİ"});
-        QCOMPARE(liste.SeçiliMetin(), QString());
+        QCOMPARE(liste.SeciliMetin(), QString());
         QCOMPARE(liste.Metinler(), QStringList{"YENİ"});
     }
 };
