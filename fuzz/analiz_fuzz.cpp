@@ -35,12 +35,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
             Dogrula(analiz.hesaplanamiyor == cizelge.kritikYol);
         return 0;
     }
-    Dogrula(satirlar.size() == 1 || analiz.anaPenceredekiYol == cizelge.kritikYol);
+    Dogrula(analiz.anaPenceredekiYol == cizelge.kritikYol);
     for (int i = 0; i < satirlar.size(); ++i) {
         const FaaliyetAnalizi& f = analiz.faaliyetler.at(i);
         Dogrula(BolgeselMetin::TamSayiOku(satirlar.at(i).es) == f.es);
         Dogrula(BolgeselMetin::TamSayiOku(satirlar.at(i).ef) == f.ef);
-        Dogrula(f.toplamBolluk >= 0 && f.serbestBolluk >= 0);
+        Dogrula(f.toplamBolluk >= 0 && f.serbestBolluk >= 0 && f.serbestBolluk <= f.toplamBolluk);
+        // The finish is the last day of work; a milestone's is its start.
+        Dogrula(f.baslama.daysTo(f.bitis) == (f.ef == f.es ? 0 : qint64(f.ef) - f.es - 1));
         Dogrula(qint64(f.ls) - f.es == qint64(f.lf) - f.ef && f.kritik == (f.toplamBolluk == 0));
         Dogrula(f.lf <= analiz.projeBitisGunu && !f.neden.isEmpty());
     }

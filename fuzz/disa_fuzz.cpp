@@ -1,6 +1,7 @@
 // The text exports of arbitrary plans: the first line is the project's name, then one
 // row per line, code, name, duration and predecessors separated by tabs. CSV and JSON
-// must read back with every name as written, MSPDI must be well-formed XML with a task
+// must read back with every name as written (in CSV a text that would run as a formula
+// behind an apostrophe), every date written, MSPDI must be well-formed XML with a task
 // per activity, or be refused.
 #include "Dogrula.h"
 #include "export/CsvYazimi.h"
@@ -57,6 +58,19 @@ QString Yazilmis(const QString& metin)
     return QString::fromUtf8(metin.toUtf8());
 }
 
+bool FormulBasi(const QString& metin)
+{
+    return !metin.isEmpty() && QStringLiteral("=+-@\t\r").contains(metin.front());
+}
+
+// A text cell of the CSV: never one a spreadsheet runs as a formula; with the apostrophe
+// put before such a text taken off, the text as written.
+QString MetinHucresi(const QString& hucre)
+{
+    Dogrula(!FormulBasi(hucre));
+    return hucre.startsWith(QLatin1Char('\'')) && FormulBasi(hucre.mid(1)) ? hucre.mid(1) : hucre;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
@@ -79,12 +93,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
     Dogrula(csv.startsWith("\xEF\xBB\xBF"));
     const QVector<QStringList> kayitlar = CsvOku(QString::fromUtf8(csv.mid(3)), QLatin1Char(';'));
     if (!rapor.analiz.hesaplanamiyor.isEmpty()) {
-        Dogrula(kayitlar == QVector<QStringList>{{Yazilmis(rapor.analiz.hesaplanamiyor)}});
+        Dogrula(kayitlar.size() == 1 && kayitlar.first().size() == 1
+                && MetinHucresi(kayitlar.first().first()) == Yazilmis(rapor.analiz.hesaplanamiyor));
     } else {
         Dogrula(kayitlar.size() == sonuc.size() + 1);
         for (int i = 0; i < sonuc.size(); ++i) {
             const QStringList& kayit = kayitlar.at(i + 1);
-            Dogrula(kayit.size() == 12 && kayit.at(0) == Yazilmis(sonuc.at(i).kodu) && kayit.at(1) == Yazilmis(sonuc.at(i).adi));
+            Dogrula(kayit.size() == 12 && MetinHucresi(kayit.at(0)) == Yazilmis(sonuc.at(i).kodu)
+                    && MetinHucresi(kayit.at(1)) == Yazilmis(sonuc.at(i).adi));
+            // A figure stays a number, a minus sign and all; a date is never left empty.
+            Dogrula(kayit.at(2) == QString::number(qint64(sonuc.at(i).ef) - sonuc.at(i).es)
+                    && kayit.at(8) == QString::number(sonuc.at(i).serbestBolluk));
+            Dogrula(!MetinHucresi(kayit.at(10)).isEmpty() && !MetinHucresi(kayit.at(11)).isEmpty());
         }
     }
 
@@ -93,8 +113,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
     Dogrula(hata.error == QJsonParseError::NoError && json.value(QStringLiteral("proje")).toString() == Yazilmis(rapor.proje.ad));
     const QJsonArray dizi = json.value(QStringLiteral("faaliyetler")).toArray();
     Dogrula(dizi.size() == sonuc.size());
-    for (int i = 0; i < sonuc.size(); ++i)
-        Dogrula(dizi.at(i).toObject().value(QStringLiteral("adi")).toString() == Yazilmis(sonuc.at(i).adi));
+    for (int i = 0; i < sonuc.size(); ++i) { // the same finish date as the CSV's
+        const QJsonObject f = dizi.at(i).toObject();
+        Dogrula(f.value(QStringLiteral("adi")).toString() == Yazilmis(sonuc.at(i).adi)
+                && f.value(QStringLiteral("bitis")).toString() == MetinHucresi(kayitlar.at(i + 1).at(11)));
+    }
 
     QByteArray xml;
     if (!MspdiYaz(rapor, QDate(2026, 3, 1), xml)) {

@@ -75,9 +75,22 @@ hatalar=(
 "çekirdek@@src/export/JsonYazimi.cpp@@if (u >= 0x20 && u != @@if (u >= 0x00 && u != @@control characters go into JSON unescaped"
 "çekirdek@@src/export/MspdiYazimi.cpp@@QString::number(m_analiz.oncekiler.at(k) + 1)@@QString::number(m_analiz.oncekiler.at(k))@@MSPDI links point at the task before the predecessor"
 "çekirdek@@src/export/MspdiYazimi.cpp@@arg(gun * GunlukSaat)@@arg(gun * 24)@@MSPDI durations count 24-hour days"
-"çekirdek@@src/export/MspdiYazimi.cpp@@m_baslama.addDays(f.ef - 1)@@m_baslama.addDays(f.ef)@@MSPDI tasks finish a day late"
+"çekirdek@@src/analysis/PlanKarsilastirmasi.h@@return ef == es ? es : ef - 1;@@return ef == es ? es : ef;@@finish dates a day late, on the next activity's start (MSPDI too)"
 "çekirdek@@tools/kavrion-rapor/Iletiler.cpp@@Cikis::Kullanim);@@Cikis::Hata);@@a usage error exits with the store error's status"
 "çekirdek@@tools/kavrion-rapor/RaporOkuma.cpp@@if (hata.numara == DepoHatasi::Bulunamadi)@@if (false)@@an unknown project is reported as a store error"
+"çekirdek@@src/analysis/AgAnalizi.cpp@@f.serbestBolluk = qint32(ag.SerbestBolluk(i));@@f.serbestBolluk = qint32(ag.ToplamBolluk(i));@@free float replaced by total float"
+"çekirdek@@src/analysis/Ag.cpp@@lf = std::min(lf, ag.ls[ag.ardillar[k]]);@@lf = std::min(lf, ag.es[ag.ardillar[k]]);@@LF taken from the successors' ES instead of their LS"
+"çekirdek@@src/analysis/Ag.h@@{ return ToplamBolluk(i) <= 0; }@@{ return SerbestBolluk(i) <= 0; }@@critical judged by free float"
+"çekirdek@@src/analysis/Ag.cpp@@enErken = std::min(enErken, es[ardillar[k]]);@@enErken = k == ardilBasi[i] ? es[ardillar[k]] : std::min(enErken, es[ardillar[k]]);@@free float not bounded by F, larger than total float"
+"çekirdek@@src/analysis/KritikYollar.cpp@@ag.Kritik(ardil) && ag.Belirler(onceki, ardil);@@ag.Kritik(ardil);@@a link between critical activities that does not drive is a step of a path"
+"çekirdek@@src/analysis/KritikYollar.cpp@@if (KritikBag(ag, i, ardil))@@if (ag.Kritik(ardil))@@the path count takes links that do not drive"
+"çekirdek@@src/analysis/PlanKarsilastirmasi.h@@return ef == es ? es : ef - 1;@@return ef - 1;@@a milestone's date the day before its start"
+"çekirdek@@src/analysis/PlanKarsilastirmasi.cpp@@BitisTarihi(proje.baslama.deger.value_or(QDate()), 0, projeBitisGunu)@@Takvim(proje, projeBitisGunu)@@the project's finish date the day after its last day of work"
+"çekirdek@@src/analysis/AgAnalizi.cpp@@analiz.anaPenceredekiYol = cizelge.kritikYol;@@analiz.anaPenceredekiYol = satirlar.size() > 1 ? cizelge.kritikYol : KritikYol(satirlar, dizin, analiz.projeBitisGunu);@@the analysis names a path for one activity that the main window leaves empty"
+"çekirdek@@src/export/CsvYazimi.cpp@@case '=': case '+': case '-': case '@':@@case '=': case '+': case '-':@@a CSV cell beginning with @ runs as a formula"
+"çekirdek@@src/export/CsvYazimi.cpp@@(AnalizMetinleri::SayisalSutun(sutun) ? hucre : Alan(hucre, ayrac))@@Alan(hucre, ayrac)@@negative figures in CSV become text"
+"çekirdek@@src/export/CsvYazimi.cpp@@alanlar << Alan(IsoTarih(f.baslama), ayrac) << Alan(IsoTarih(f.bitis), ayrac);@@alanlar << IsoTarih(f.baslama) << IsoTarih(f.bitis);@@a date with a sign runs as a formula in CSV"
+"çekirdek@@src/export/Rapor.cpp@@if (tarih.year() >= 1 && tarih.year() <= 9999)@@if (tarih.year() >= 1)@@a date after the year 9999 is written as an empty text"
 )
 
 testler() { # the test targets of the given folders of tests/

@@ -48,12 +48,12 @@ void Bagla(Ag& ag, const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizi
 
 qint64 Ag::SerbestBolluk(int i) const
 {
+    // A successor's ES may lie beyond F: the pass starts no activity before day 0, while
+    // negative durations can end the project earlier. Bounded by F as LF is, free float
+    // never exceeds total float.
     qint64 enErken = bitis;
-    if (ardilBasi[i] < ardilBasi[i + 1]) {
-        enErken = es[ardillar[ardilBasi[i]]];
-        for (int k = ardilBasi[i] + 1; k < ardilBasi[i + 1]; ++k)
-            enErken = std::min(enErken, es[ardillar[k]]);
-    }
+    for (int k = ardilBasi[i]; k < ardilBasi[i + 1]; ++k)
+        enErken = std::min(enErken, es[ardillar[k]]);
     return enErken - ef[i];
 }
 

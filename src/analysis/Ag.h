@@ -16,7 +16,7 @@ struct Ag {
 
     int Boyut() const { return int(es.size()); }
     qint64 ToplamBolluk(int i) const { return ls[i] - es[i]; }
-    qint64 SerbestBolluk(int i) const;
+    qint64 SerbestBolluk(int i) const; // the earliest of the successors' ES and F, less EF
     bool Kritik(int i) const { return ToplamBolluk(i) <= 0; }
     // The predecessor's finish is what sets the successor's start.
     bool Belirler(int onceki, int ardil) const { return ef[onceki] == es[ardil]; }

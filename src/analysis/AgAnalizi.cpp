@@ -15,14 +15,14 @@ bool Sigar(qint64 deger)
 }
 
 // The first figure of the backward pass that leaves the 32-bit range, explained as the
-// main window explains a finish that does; empty when all fit.
+// main window explains a finish that does; empty when all fit. Free float lies between
+// 0 and the total float, so it fits when that does.
 QString SinirDisi(const Ag& ag, const QVector<CizelgeSatiri>& satirlar)
 {
     for (int i = 0; i < ag.Boyut(); ++i) {
         const std::pair<qint64, const char*> degerler[] = {{ag.lf[i], "en geç bitiş günü"},
                                                            {ag.ls[i], "en geç başlama günü"},
-                                                           {ag.ToplamBolluk(i), "toplam bolluğu"},
-                                                           {ag.SerbestBolluk(i), "serbest bolluğu"}};
+                                                           {ag.ToplamBolluk(i), "toplam bolluğu"}};
         for (const auto& [deger, adi] : degerler) {
             if (!Sigar(deger))
                 return SayiSiniriniAsiyor(satirlar.at(i).kodu, QString::fromUtf8(adi));
@@ -37,6 +37,9 @@ QString YolNotu(const AgAnalizi& analiz)
                        ? QStringLiteral("Projenin tek kritik yolu var.")
                        : QStringLiteral("Projenin %1 kritik yolu var: eşit süren yollar birlikte kritik.")
                              .arg(analiz.kritikYolSayisi);
+    // The main window computes nothing for a project of one activity.
+    if (analiz.anaPenceredekiYol.isEmpty())
+        return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" tek faaliyetli projede boş kalır.");
     if (analiz.anaPenceredekiYolKritik)
         return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" (%1) bunlardan biri.")
                           .arg(analiz.anaPenceredekiYol);
@@ -109,11 +112,11 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const Kayi
         f.serbestBolluk = qint32(ag.SerbestBolluk(i));
         f.kritik = ag.Kritik(i);
         f.baslama = Takvim(proje, ag.es[i]);
-        f.bitis = Takvim(proje, ag.ef[i]);
+        f.bitis = BitisTarihi(proje.baslama.deger.value_or(QDate()), ag.es[i], ag.ef[i]);
         f.neden = NedenKritik(ag, satirlar, i);
         analiz.faaliyetler.append(f);
     }
-    analiz.anaPenceredekiYol = satirlar.size() > 1 ? cizelge.kritikYol : KritikYol(satirlar, dizin, analiz.projeBitisGunu);
+    analiz.anaPenceredekiYol = cizelge.kritikYol;
     YollariYaz(analiz, ag, satirlar, dizin);
     analiz.plan = PlaniKarsilastir(proje, ag.bitis);
     return analiz;

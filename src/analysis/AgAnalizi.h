@@ -15,9 +15,11 @@ struct FaaliyetAnalizi {
     qint32 es = 0, ef = 0; // as the main window shows them
     qint32 ls = 0, lf = 0;
     qint32 toplamBolluk = 0;  // LS − ES
-    qint32 serbestBolluk = 0; // the earliest successor's ES (F without one) less EF
+    qint32 serbestBolluk = 0; // the earliest successor's ES, never later than F (F without one), less EF
     bool kritik = false;      // no total float
-    QDate baslama, bitis;     // project start + ES / + EF; invalid without a start date
+    // Project start + ES, and its finish date, BitisTarihi(start, ES, EF): start + EF − 1, a
+    // milestone's start + ES; both invalid without a start date.
+    QDate baslama, bitis;
     QString neden;            // why it is critical, or how far it may slip and what stops it
 };
 
@@ -37,7 +39,7 @@ struct AgAnalizi {
     QString kalanYollar;               // "ve N yol daha", empty when all are listed
     QString yolNotu;                   // how many paths, and what that means for the main window's one
 
-    QString anaPenceredekiYol;      // the "Hesaplanan Kritik Yol", as KritikYol gives it
+    QString anaPenceredekiYol;      // the "Hesaplanan Kritik Yol" as the main window shows it: empty for one activity
     int anaPenceredekiYolSirasi = -1; // its place in kritikYollar; -1 when it is not listed there
     bool anaPenceredekiYolKritik = false; // it is one of the critical paths (listed or beyond the cap)
 

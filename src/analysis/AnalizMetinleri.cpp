@@ -56,8 +56,12 @@ QString Ipucu(const FaaliyetAnalizi& f)
         QStringLiteral("En geç başlama (LS): %1, en geç bitirme (LF): %2").arg(f.ls).arg(f.lf),
         QStringLiteral("Toplam bolluk: %1, serbest bolluk: %2").arg(Gun(f.toplamBolluk), Gun(f.serbestBolluk)),
     };
-    if (f.baslama.isValid())
-        satirlar << QStringLiteral("Başlangıç: %1, bitiş: %2").arg(Tarih(f.baslama), Tarih(f.bitis));
+    // The finish is the last day of work; a zero-day activity's one date is its start and its finish.
+    if (f.baslama.isValid() && f.ef == f.es)
+        satirlar << QStringLiteral("Kilometre taşı (0 gün): %1").arg(Tarih(f.baslama));
+    else if (f.baslama.isValid())
+        satirlar << QStringLiteral("Başlangıç: %1, bitiş: %2%3")
+                        .arg(Tarih(f.baslama), Tarih(f.bitis), f.ef > f.es ? QStringLiteral(" (son iş günü)") : QString());
     satirlar << (f.kritik ? QStringLiteral("Kritik yol üzerinde") : QStringLiteral("Kritik değil"));
     return satirlar.join(QLatin1Char('\n'));
 }

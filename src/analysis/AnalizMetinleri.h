@@ -7,6 +7,7 @@
 
 // The analysis in Turkish with the CPM terms and the regional dates, as the window,
 // the printed pages and the report write it: the table's cells, a bar's tool tip and the lines under the chart.
+// A finish date is the last day of work (BitisTarihi in PlanKarsilastirmasi.h).
 namespace AnalizMetinleri {
 
 // The table's column headers, left to right.

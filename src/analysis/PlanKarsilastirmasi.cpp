@@ -18,10 +18,15 @@ QDate Takvim(const KayitliProje& proje, qint64 gun)
     return proje.baslama.deger ? proje.baslama.deger->addDays(gun) : QDate();
 }
 
+QDate BitisTarihi(const QDate& baslama, qint64 es, qint64 ef)
+{
+    return baslama.isValid() ? baslama.addDays(BitisGunu(es, ef)) : QDate();
+}
+
 PlanKarsilastirmasi PlaniKarsilastir(const KayitliProje& proje, qint64 projeBitisGunu)
 {
     PlanKarsilastirmasi plan;
-    plan.enErkenBitis = Takvim(proje, projeBitisGunu);
+    plan.enErkenBitis = BitisTarihi(proje.baslama.deger.value_or(QDate()), 0, projeBitisGunu);
     if (!proje.baslama.deger) {
         plan.metin = TarihYok(QStringLiteral("başlama"), proje.baslama);
         return plan;

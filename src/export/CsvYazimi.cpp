@@ -4,19 +4,29 @@
 
 namespace {
 
-QString Alan(const QString& metin, QChar ayrac)
+// A text a spreadsheet would take for a formula (=, +, -, @) or that one would start after
+// a tab or carriage return gets a leading apostrophe, as OWASP advises against CSV injection.
+QString Notr(const QString& metin)
 {
+    if (metin.isEmpty())
+        return metin;
+    switch (metin.front().unicode()) {
+    case '=': case '+': case '-': case '@': case '\t': case '\r':
+        return QLatin1Char('\'') + metin;
+    default:
+        return metin;
+    }
+}
+
+QString Alan(const QString& ham, QChar ayrac)
+{
+    const QString metin = Notr(ham);
     if (!metin.contains(ayrac) && !metin.contains(QLatin1Char('"')) && !metin.contains(QLatin1Char('\n'))
         && !metin.contains(QLatin1Char('\r')))
         return metin;
     QString tirnakli = metin;
     tirnakli.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + tirnakli + QLatin1Char('"');
-}
-
-QString IsoTarih(const QDate& tarih)
-{
-    return tarih.isValid() ? tarih.toString(Qt::ISODate) : QString();
 }
 
 } // namespace
@@ -38,9 +48,12 @@ QByteArray CsvYaz(const Rapor& rapor, const QLocale& yerel)
         metin += alanlar.join(ayrac) + satirSonu;
         for (const FaaliyetAnalizi& f : analiz.faaliyetler) {
             alanlar.clear();
-            for (int sutun = 0; sutun < baslangic; ++sutun)
-                alanlar << Alan(AnalizMetinleri::Hucre(f, sutun), ayrac);
-            alanlar << IsoTarih(f.baslama) << IsoTarih(f.bitis);
+            for (int sutun = 0; sutun < baslangic; ++sutun) {
+                // A figure is a whole number in plain digits, "-3" included: left as a number.
+                const QString hucre = AnalizMetinleri::Hucre(f, sutun);
+                alanlar << (AnalizMetinleri::SayisalSutun(sutun) ? hucre : Alan(hucre, ayrac));
+            }
+            alanlar << Alan(IsoTarih(f.baslama), ayrac) << Alan(IsoTarih(f.bitis), ayrac);
             Q_ASSERT(alanlar.size() == bitis + 1);
             metin += alanlar.join(ayrac) + satirSonu;
         }

@@ -6,8 +6,15 @@
 #include <QLocale>
 
 // The analysis table as CSV for a spreadsheet: UTF-8 with a byte-order mark, the
-// Turkish column names as its first row, ISO dates, RFC 4180 quoting and CRLF line
-// ends. The separator is ";" where `yerel` writes decimals with a comma (a spreadsheet
-// there reads "," as a decimal point) and "," elsewhere. A network that cannot be
-// computed gives its explanation as the only field.
+// Turkish column names as its first row, RFC 4180 quoting and CRLF line ends. The
+// separator is ";" where `yerel` writes decimals with a comma (a spreadsheet there
+// reads "," as a decimal point) and "," elsewhere. Dates are written as JSON writes
+// them (IsoTarih: "2026-12-09", beyond the year 9999 "+10237-09-22"), empty without a
+// start date. The figure columns (Süre to Serbest Bolluk) are whole numbers in plain
+// digits, "-3" as well, so that a spreadsheet reads them as numbers. Every other cell
+// (code, name, Kritik, dates, headers) that begins with "=", "+", "-", "@", a tab or a
+// carriage return gets a leading "'" before quoting, so that a spreadsheet shows it as
+// text instead of running it as a formula (OWASP's advice on CSV injection); JSON keeps
+// such texts exactly. A network that cannot be computed gives its explanation as the
+// only field.
 QByteArray CsvYaz(const Rapor& rapor, const QLocale& yerel);

@@ -46,7 +46,7 @@ public:
     void Tarih(const QDate& tarih)
     {
         if (tarih.isValid())
-            Metin(tarih.toString(Qt::ISODate));
+            Metin(IsoTarih(tarih));
         else
             Bos();
     }

@@ -100,9 +100,10 @@ private:
     }
 
     QString Baslangic(const FaaliyetAnalizi& f) const { return Zaman(m_baslama.addDays(f.es), "08:00:00"); }
+    // The analysis's finish date: a milestone's moment is its start, other work ends on its last day's evening.
     QString Bitis(const FaaliyetAnalizi& f) const
     {
-        return f.ef == f.es ? Baslangic(f) : Zaman(m_baslama.addDays(f.ef - 1), "17:00:00");
+        return Zaman(BitisTarihi(m_baslama, f.es, f.ef), f.ef == f.es ? "08:00:00" : "17:00:00");
     }
 
     // The latest finish: a milestone at F stands after the last day's evening.

@@ -14,3 +14,9 @@ struct Rapor {
 
 // Reads the project named exactly `proje` and its activities, and computes the analysis.
 DepoHatasi RaporuOku(const ProjeDeposu& depo, const QString& proje, Rapor& rapor);
+
+// A date as CSV and JSON write it, in ISO 8601: YYYY-MM-DD for the years 0000 to 9999 and,
+// beyond them, the expanded form with a sign and as many digits as the year needs, at
+// least four ("+10237-09-22", "-0004-12-31"), the year counted as ISO counts it (0 is
+// 1 BC), as java.time writes and reads it. Empty for an invalid date.
+QString IsoTarih(const QDate& tarih);

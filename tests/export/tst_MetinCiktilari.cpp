@@ -14,8 +14,15 @@
 namespace {
 
 const QStringList Adlar{"\"alıntı\" ve \"\"çift\"\"", "a;b,c", "satır\r\nsonu", "yalnız\nLF", "yalnız\rCR", " boşluklu ",
-                        "😀👨‍👩‍👧 emoji", "עברית שלום", "\\ters\t\x1b[31m", QString(10000, QLatin1Char('x')), QString()};
-const QStringList Kodlar{"A", "\"", ";", "😀", "ש", "日", "\\", "B", "C", "D", "E"};
+                        "😀👨‍👩‍👧 emoji", "עברית שלום", "\\ters\t\x1b[31m", QString(10000, QLatin1Char('x')), QString(),
+                        "=HYPERLINK(\"http://örnek\";\"tıkla\")", "+90 212", "@SUM(A1)", "\tsekmeyle", "\rCR ile"};
+const QStringList Kodlar{"A", "\"", ";", "😀", "ש", "日", "\\", "B", "C", "D", "E", "=", "+", "-1", "@", "\tT"};
+
+// What a text cell of the CSV holds: a text a spreadsheet would run as a formula behind an apostrophe.
+QString Notr(const QString& metin)
+{
+    return !metin.isEmpty() && QStringLiteral("=+-@\t\r").contains(metin.front()) ? "'" + metin : metin;
+}
 
 // RFC 4180, strictly: a record ends with CRLF; a field holding the separator, a quote,
 // CR or LF is quoted, with its quotes doubled. Nothing when the text breaks a rule.
@@ -104,12 +111,41 @@ private slots:
             const QStringList& kayit = kayitlar->at(i + 1);
             QCOMPARE(kayit.size(), 12);
             QCOMPARE(QStringList({kayit.at(0), kayit.at(1), kayit.at(11)}),
-                     QStringList({Kodlar.at(i), Adlar.at(i), f.bitis.toString(Qt::ISODate)}));
+                     QStringList({Notr(Kodlar.at(i)), Notr(Adlar.at(i)), f.bitis.toString(Qt::ISODate)}));
             const QJsonObject j = jsonFaaliyetler.at(i).toObject();
-            QCOMPARE(j.value("adi").toString(), Adlar.at(i));
+            QCOMPARE(j.value("kodu").toString() + j.value("adi").toString(), Kodlar.at(i) + Adlar.at(i));
             QCOMPARE(j.value("oncekiler").toVariant().toStringList(), i > 0 ? QStringList{"A"} : QStringList());
             QCOMPARE(j.value("baslangic").toString(), f.baslama.toString(Qt::ISODate));
         }
+    }
+
+    // The exact CSV of a plan with a milestone, a negative duration, a date after the year
+    // 9999 and a formula for a name, and the same dates in JSON: a finish is the last day
+    // of work, a figure stays a number, a text never runs as a formula.
+    void exactForms()
+    {
+        const QVector<KayitliFaaliyet> faaliyetler{{"A", "=1+2", {3, 3}, ""},
+                                                   {"B", "-teslim", {0, 0}, "A"},
+                                                   {"C", "@uzun", {3000000, 3000000}, "A"},
+                                                   {"D", "geri", {-3, -3}, "A"}};
+        const QDate baslama(2026, 12, 7);
+        Rapor rapor{{"P", {baslama, baslama}, {baslama, baslama}}, {}};
+        rapor.analiz = AnaliziHesapla(faaliyetler, rapor.proje);
+        QCOMPARE(QString::fromUtf8(CsvYaz(rapor, Amerikan).mid(3)), // after the byte-order mark
+                 "Kodu,Faaliyet Adı,Süre,ES,EF,LS,LF,Toplam Bolluk,Serbest Bolluk,Kritik,Başlangıç,Bitiş\r\n"
+                 "A,'=1+2,3,0,3,0,3,0,0,Evet,2026-12-07,2026-12-09\r\n"
+                 "B,'-teslim,0,3,3,3000003,3000003,3000000,3000000,Hayır,2026-12-10,2026-12-10\r\n"
+                 "C,'@uzun,3000000,3,3000003,3,3000003,0,0,Evet,2026-12-10,'+10240-08-29\r\n"
+                 "D,geri,-3,3,0,3000006,3000003,3000003,3000003,Hayır,2026-12-10,2026-12-06\r\n");
+        const QJsonObject kok = QJsonDocument::fromJson(JsonYaz(rapor)).object();
+        QCOMPARE(kok.value("enErkenBitis").toString(), "+10240-08-29");
+        QStringList tarihler;
+        for (const QJsonValue& f : kok.value("faaliyetler").toArray())
+            tarihler << f.toObject().value("baslangic").toString() + "/" + f.toObject().value("bitis").toString();
+        QCOMPARE(tarihler, QStringList({"2026-12-07/2026-12-09", "2026-12-10/2026-12-10", "2026-12-10/+10240-08-29",
+                                        "2026-12-10/2026-12-06"}));
+        // Before the year 1, as ISO counts years: 0 is 1 BC (QDate's -1).
+        QCOMPARE(IsoTarih(QDate(1, 1, 1).addDays(-1)) + " " + IsoTarih(QDate(-5, 3, 1)), "0000-12-31 -0004-03-01");
     }
 };
 

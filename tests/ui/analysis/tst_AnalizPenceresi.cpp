@@ -182,14 +182,14 @@ private slots:
         const QAbstractItemModel* model = pencere->tablo()->model();
         QCOMPARE(TablodakiSatirlar(*pencere), (QStringList{
                      "Kodu|Faaliyet Adı|Süre|ES|EF|LS|LF|Toplam Bolluk|Serbest Bolluk|Kritik|Başlangıç|Bitiş",
-                     "A|Tasarım|3|0|3|0|3|0|0|Evet|1.03.2026|4.03.2026",
-                     "B|Alım|2|3|5|5|7|2|2|Hayır|4.03.2026|6.03.2026",
-                     "C|Yapım|4|3|7|3|7|0|0|Evet|4.03.2026|8.03.2026",
-                     "D|Teslim|1|7|8|7|8|0|0|Evet|8.03.2026|9.03.2026"}));
+                     "A|Tasarım|3|0|3|0|3|0|0|Evet|1.03.2026|3.03.2026",
+                     "B|Alım|2|3|5|5|7|2|2|Hayır|4.03.2026|5.03.2026",
+                     "C|Yapım|4|3|7|3|7|0|0|Evet|4.03.2026|7.03.2026",
+                     "D|Teslim|1|7|8|7|8|0|0|Evet|8.03.2026|8.03.2026"}));
         QVERIFY(model->index(0, 0).data(Qt::BackgroundRole).isValid() && !model->index(1, 0).data(Qt::BackgroundRole).isValid());
         QVERIFY(pencere->yollar()->toPlainText().contains("1. A → C → D   (ana penceredeki kritik yol)"));
         QCOMPARE(pencere->plan()->text(),
-                 QStringLiteral("Proje süresi (F): 8 gün, en erken bitiş 9.03.2026; tahmini gün sayısı 10: 2 gün pay"));
+                 QStringLiteral("Proje süresi (F): 8 gün, en erken bitiş 8.03.2026; tahmini gün sayısı 10: 2 gün pay"));
 
         pencere->SatiriSec(2);
         QVERIFY2(pencere->neden()->text().startsWith("C: Kritik: A bitince başlıyor"), qPrintable(pencere->neden()->text()));
