@@ -50,12 +50,30 @@ void FaaliyetDegistirmeFormu::KaydetDugmesi_Click()
     if (!faaliyet)
         return;
     if (auto hata = baglam().depo.FaaliyetDegistir(m_proje, *m_satir, *faaliyet)) {
-        Mesaj::ReddiGoster(this, hata, baglam().faaliyetlerDegisti);
+        Mesaj::ReddiGoster(this, hata, [this] { GuncelHaliniGoster(); });
         return;
     }
     const DiyalogBaglami sahibi = baglam();
     VazgecDugmesi_Click();
     sahibi.faaliyetlerDegisti();
+}
+
+void FaaliyetDegistirmeFormu::GuncelHaliniGoster()
+{
+    // As the box says: the main window and the fields show the row as the file holds
+    // it, and the next save is compared with that; a row no longer stored closes.
+    baglam().faaliyetlerDegisti();
+    QVector<KayitliFaaliyet> satirlar;
+    if (!baglam().depo.FaaliyetleriOku(m_proje, satirlar)) {
+        for (const KayitliFaaliyet& satir : std::as_const(satirlar)) {
+            if (satir.kodu == m_satir->kodu) {
+                Form_Load(m_proje, satir.kodu);
+                Doldur(m_proje, satir);
+                return;
+            }
+        }
+    }
+    close();
 }
 
 void FaaliyetDegistirmeFormu::VazgecDugmesi_Click()
