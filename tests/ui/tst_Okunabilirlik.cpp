@@ -45,6 +45,8 @@ private slots:
     void lettersKeepTheirDotsAndBreves() { HarfCiziminiDenetle(); }
     void windowsAreBuiltAtTheFontsScale_data() { PencereOlcusuSatirlari(); }
     void windowsAreBuiltAtTheFontsScale() { PencereOlcusunuDenetle(); }
+    void windowsFitTheScreenAtEveryScale_data() { EkranSatirlari(); }
+    void windowsFitTheScreenAtEveryScale() { EkranaSigmayiDenetle(); }
 
     // The first Down, Up or Home selects the first row and End the last, and shows it; a click on a blank keeps what is shown.
     void firstKeySelectsAndBlankClickKeeps_data()
