@@ -8,6 +8,7 @@
 #include "ui/activity/FaaliyetEklemeFormu.h"
 #include "ui/project/ProjeDegistirFormu.h"
 #include "ui/project/ProjeEklemeFormu.h"
+#include "ui/layout/Duzenler.h"
 #include "ui/widgets/ListeKutusu.h"
 
 #include <QAccessible>
@@ -106,17 +107,43 @@ private slots:
             QCOMPARE(d->BaslamaTarihiKutusu->placeholderText() + d->BitisTarihiKutusu->placeholderText(), "gg.aa.yyyygg.aa.yyyy");
     }
 
-    // Tab reaches every button and both lists, never a read-only box, and Esc ends the window; a screen
-    // reader hears every field by name, the main window as a window and each dialog as a dialog.
+    // In each window Tab goes round the controls exactly in the order of its layout, past what it marks
+    // as no tab stop and what is disabled (an add dialog's fields until an entry is started).
+    void tabFollowsTheLayoutsOrder_data() { PencereOlcusuSatirlari(); }
+    void tabFollowsTheLayoutsOrder()
+    {
+        QFETCH(int, pencere);
+        Ortam o;
+        TemelForm& ana = *o.ana;
+        ProjeyiSec(ana, "ALFA");
+        SatiriSec(ana, "A");
+        QPushButton* const acanlar[] = {nullptr, ana.ProjeEkleDugmesi, ana.ProjeDegistirDugmesi, ana.FaaliyetEkleDugmesi,
+                                        ana.FaaliyetDegistirDugmesi};
+        if (acanlar[pencere])
+            acanlar[pencere]->click();
+        QWidget* const pencereler[] = {&ana, ana.AcikProjeEklemeFormu(), ana.AcikProjeDegistirFormu(),
+                                       ana.AcikFaaliyetEklemeFormu(), ana.AcikFaaliyetDegistirmeFormu()};
+        QWidget* w = pencereler[pencere];
+        if (auto* ekle = w->findChild<QPushButton*>("EkleKaydetDüğmesi"))
+            ekle->click(); // an add dialog's fields take the keyboard once an entry is started
+        QVERIFY(w && OneGetirVeBekle(w));
+        QStringList sira;
+        for (const DenetimDuzeni& d : Duzenler::Tumu()[size_t(pencere)]->denetimler) {
+            const QWidget* denetim = w->findChild<QWidget*>(d.ad);
+            if ((denetim->focusPolicy() & Qt::TabFocus) && denetim->isEnabled() && d.tur != DenetimTuru::Cerceve)
+                sira << d.ad;
+        }
+        QVERIFY(sira.size() >= 5);
+        w->findChild<QWidget*>(sira.last())->setFocus(Qt::TabFocusReason);
+        QCOMPARE(SekmeyleGez(int(sira.size())), sira);
+    }
+
+    // Esc ends the window; a screen reader hears every field by name, the main window as a window and
+    // each dialog as a dialog.
     void keyboardAndScreenReaderReachEverything()
     {
         Ortam o;
         TemelForm& ana = *o.ana;
-        ana.ProjeListesi->setFocus();
-        const QStringList gezilen = SekmeyleGez(10);
-        QCOMPARE(gezilen.last(), "ProjeListesi");
-        QCOMPARE(gezilen.filter("Düğmesi").size(), 8);
-        QVERIFY(gezilen.contains("FaaliyetlerListesi"));
         QCOMPARE(ana.ProjeListesi->accessibleName() + ana.FaaliyetlerListesi->accessibleName(), "ProjelerFaaliyetler");
         for (QLineEdit* alan : ana.findChildren<QLineEdit*>())
             QVERIFY2(alan->isReadOnly() && !alan->accessibleName().isEmpty(), qPrintable(alan->objectName()));

@@ -124,32 +124,44 @@ private slots:
         QCOMPARE(d->OncekiFaaliyetlerKutusu->text(), QString());
     }
 
-    // The first check that fails is shown and takes the focus to its field.
+    // The first check that fails is shown, alone and whole, and takes the focus to its field; nothing is written.
     void saveChecks_data()
     {
+        QTest::addColumn<bool>("degistir");
         QTest::addColumn<QString>("ad");
         QTest::addColumn<QString>("sure");
-        QTest::addColumn<QString>("mesaj");
+        QTest::addColumn<QStringList>("kutular");
         QTest::addColumn<QString>("odak");
-        QTest::newRow("name first") << "" << "" << "FAALİYET ADI boş bırakılamaz!" << "FaaliyetAdıKutusu";
-        QTest::newRow("no predecessors") << "a" << "4" << "ÖNCEKİ FAALİYETLER boş bırakılamaz!"
+        const QStringList sureBos{"ÖNGÖRÜLEN SÜRE boş bırakılamaz!"};
+        QTest::newRow("name first") << false << "" << "" << QStringList{"FAALİYET ADI boş bırakılamaz!"} << "FaaliyetAdıKutusu";
+        QTest::newRow("no predecessors") << false << "a" << "4" << QStringList{"ÖNCEKİ FAALİYETLER boş bırakılamaz!"}
                                          << "ÖncekiFaaliyetleriSeçmeKutusu";
+        QTest::newRow("add, duration 0") << false << "a" << "0" << sureBos << "ÖngörülenSüreKutusu";
+        QTest::newRow("add, duration abc") << false << "a" << "abc" << sureBos << "ÖngörülenSüreKutusu";
+        QTest::newRow("change, duration 0") << true << "a" << "0" << sureBos << "ÖngörülenSüreKutusu";
+        QTest::newRow("change, duration abc") << true << "a" << "abc" << sureBos << "ÖngörülenSüreKutusu";
     }
     void saveChecks()
     {
+        QFETCH(bool, degistir);
         QFETCH(QString, ad);
         QFETCH(QString, sure);
         Ortam o;
         const QStringList once = o.vt.Satirlar();
-        FaaliyetEklemeFormu* d = o.Ekle();
-        QVERIFY(d);
-        Gir(*d, ad, sure);
-        QTest::mouseClick(d->EkleKaydetDugmesi, Qt::LeftButton);
-        QCOMPARE(o.kayit.sayi(), 1);
-        QTEST(o.kayit.son().metin, "mesaj");
+        FaaliyetAlanlari* f = degistir ? static_cast<FaaliyetAlanlari*>(o.Degistir("C")) : o.Ekle();
+        QVERIFY(f);
+        const FaaliyetAlanDenetimleri& d = degistir ? static_cast<FaaliyetAlanDenetimleri&>(*o.ana->AcikFaaliyetDegistirmeFormu())
+                                                    : *o.ana->AcikFaaliyetEklemeFormu();
+        Gir(d, ad, sure);
+        QTest::mouseClick(degistir ? o.ana->AcikFaaliyetDegistirmeFormu()->KaydetDugmesi
+                                   : o.ana->AcikFaaliyetEklemeFormu()->EkleKaydetDugmesi, Qt::LeftButton);
+        QStringList kutular;
+        for (const MesajKaydi::Kutu& kutu : o.kayit.kutular())
+            kutular << kutu.metin;
+        QTEST(kutular, "kutular");
         QTEST(Odak()->objectName(), "odak");
-        QVERIFY(d->Giriliyor());
-        QCOMPARE(d->FaaliyetAdiKutusu->text(), ad);
+        QVERIFY(f->Giriliyor());
+        QCOMPARE(d.FaaliyetAdiKutusu->text(), ad);
         QCOMPARE(o.vt.Satirlar(), once);
     }
 
