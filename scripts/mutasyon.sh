@@ -78,6 +78,19 @@ hatalar=(
 "çekirdek@@src/export/MspdiYazimi.cpp@@m_baslama.addDays(f.ef - 1)@@m_baslama.addDays(f.ef)@@MSPDI tasks finish a day late"
 "çekirdek@@tools/kavrion-rapor/Iletiler.cpp@@Cikis::Kullanim);@@Cikis::Hata);@@a usage error exits with the store error's status"
 "çekirdek@@tools/kavrion-rapor/RaporOkuma.cpp@@if (hata.numara == DepoHatasi::Bulunamadi)@@if (false)@@an unknown project is reported as a store error"
+"pencere@@src/ui/widgets/SecimiKoruyanListe.h@@tus == Qt::Key_Up || tus == Qt::Key_Home || @@tus == Qt::Key_Up || @@Home as the first key in a list selects nothing"
+"pencere@@src/ui/project/ProjeDegistirFormu.cpp@@            GuncelHaliniGoster();@@            baglam().projelerDegisti(QString());@@after \"changed elsewhere\" the window shows no project and the dialog keeps the old values"
+"pencere@@src/ui/activity/FaaliyetDegistirmeFormu.cpp@@                Doldur(m_proje, satir);@@@@after \"changed elsewhere\" the activity dialog keeps the old values"
+"pencere@@src/ui/analysis/GanttAlani.cpp@@    resize(0, 0);@@@@an uncomputable project keeps the previous chart's scroll range"
+"pencere@@src/ui/analysis/AnalizPenceresi.cpp@@{QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}@@{QKeySequence(Qt::CTRL | Qt::Key_W)}@@Esc does not close the analysis window"
+"pencere@@src/ui/layout/Kurucu.cpp@@    if (sigar(yazi, sonuc.olcek))
+        return sonuc;@@    if (true)
+        return sonuc;@@the main window is built at the font's scale whatever the screen"
+"pencere@@src/ui/project/ProjeDegistirFormu.cpp@@    ProjeninAdiKutusu->setFocus();@@    ProjeninAdiKutusu->setFocus();
+    setTabOrder(VazgecDugmesi, KaydetDugmesi);@@two buttons of the project change dialog swapped in the tab order"
+"pencere@@src/ui/activity/FaaliyetAlanlari.cpp@@        Uyar(AlanHatasiMetni(hata), m_alanlar.OngorulenSureKutusu);
+        return std::nullopt;@@        break;@@a duration of 0 or abc passes the activity dialogs' check"
+"pencere@@src/store/ProjeDeposu.cpp@@Projenin güncel hali gösteriliyor.@@Projenin yeni hali gösteriliyor.@@one word of the \"changed elsewhere\" box changed"
 )
 
 testler() { # the test targets of the given folders of tests/
