@@ -46,7 +46,7 @@ void FaaliyetDegistirmeFormu::KaydetDugmesi_Click()
     if (!m_satir)
         return;
     const auto faaliyet = KaydedilecekFaaliyet(baglam().depo, m_proje, m_satir->kodu,
-                                               m_satir->kodu != QLatin1String("A"));
+                                               m_satir->kodu != QLatin1String("A"), [this] { GuncelHaliniGoster(); });
     if (!faaliyet)
         return;
     if (auto hata = baglam().depo.FaaliyetDegistir(m_proje, *m_satir, *faaliyet)) {
@@ -61,8 +61,10 @@ void FaaliyetDegistirmeFormu::KaydetDugmesi_Click()
 void FaaliyetDegistirmeFormu::GuncelHaliniGoster()
 {
     // As the box says: the main window and the fields show the row as the file holds
-    // it, and the next save is compared with that; a row no longer stored closes.
-    baglam().faaliyetlerDegisti();
+    // it, and the next save is compared with that; a row no longer stored closes. The
+    // list is read again too: a project renamed elsewhere is no longer listed, rather
+    // than read once more for a second box.
+    baglam().projelerDegisti(m_proje);
     QVector<KayitliFaaliyet> satirlar;
     if (!baglam().depo.FaaliyetleriOku(m_proje, satirlar)) {
         for (const KayitliFaaliyet& satir : std::as_const(satirlar)) {

@@ -196,9 +196,13 @@ private slots:
             if (Komutlar[i].baskaYerde)
                 QTest::newRow(Komutlar[i].ad) << i << QString::fromUtf8(Komutlar[i].baskaYerde) << kutular[i] << "ALFA";
         }
+        const QString gama = "UPDATE ProjeTablosu SET ProjeAdi = 'GAMA' WHERE ProjeAdi = 'ALFA'; "
+                             "UPDATE FaaliyetlerTablosu SET Projesi = 'GAMA' WHERE Projesi = 'ALFA'";
         QTest::newRow("change project renamed elsewhere")
-            << 1 << "UPDATE ProjeTablosu SET ProjeAdi = 'GAMA' WHERE ProjeAdi = 'ALFA'; UPDATE FaaliyetlerTablosu SET Projesi = 'GAMA' WHERE Projesi = 'ALFA'"
-            << "Hata 12: \"ALFA\" projesi artık kayıtlı değil; başka bir yerde silinmiş ya da adı değiştirilmiş." << "";
+            << 1 << gama << "Hata 12: \"ALFA\" projesi artık kayıtlı değil; başka bir yerde silinmiş ya da adı değiştirilmiş." << "";
+        QTest::newRow("change activity, project renamed elsewhere")
+            << 4 << gama << "Hata 12: \"ALFA\" projesi artık kayıtlı değil." << "";
+        QTest::newRow("delete last activity, project renamed elsewhere") << 5 << gama << faaliyetler << "";
     }
     void changedElsewhereIsRefused()
     {
