@@ -91,6 +91,9 @@ hatalar=(
 "pencere@@src/ui/activity/FaaliyetAlanlari.cpp@@        Uyar(AlanHatasiMetni(hata), m_alanlar.OngorulenSureKutusu);
         return std::nullopt;@@        break;@@a duration of 0 or abc passes the activity dialogs' check"
 "pencere@@src/store/ProjeDeposu.cpp@@Projenin güncel hali gösteriliyor.@@Projenin yeni hali gösteriliyor.@@one word of the \"changed elsewhere\" box changed"
+"pencere@@src/ui/layout/Kurucu.cpp@@    if (!pencere->parentWidget() && !alan.isEmpty())
+        yer.moveTopLeft@@    if (false)
+        yer.moveTopLeft@@a main window larger than the screen is centred with its title bar off the screen"
 )
 
 testler() { # the test targets of the given folders of tests/

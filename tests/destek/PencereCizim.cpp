@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QPainter>
+#include <QScreen>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -126,6 +127,9 @@ void PencereyiDenetle(int pencere, bool kaydirilir = false, QSize* boyut = nullp
     auto* ana = qobject_cast<QMainWindow*>(w.get());
     const QWidget* alan = ana ? w->findChild<QWidget*>("ProjeListesi")->parentWidget() : w.get();
     [&] {
+        // Centred on the screen, never so high that the title bar it gets would leave it.
+        const QRect ekran = w->screen()->availableGeometry();
+        QVERIFY(!ana || (w->x() >= ekran.x() + 8 && w->y() >= ekran.y() + 32));
         QCOMPARE(alan->minimumSize(), QSize(Piksel(duzen.genislik), Piksel(duzen.yukseklik)));
         QCOMPARE(w->maximumSize() == w->minimumSize(), !(ana && kaydirilir));
         QCOMPARE(ana && ana->centralWidget() != alan, ana && kaydirilir);
