@@ -91,6 +91,22 @@ hatalar=(
 "çekirdek@@src/export/CsvYazimi.cpp@@(AnalizMetinleri::SayisalSutun(sutun) ? hucre : Alan(hucre, ayrac))@@Alan(hucre, ayrac)@@negative figures in CSV become text"
 "çekirdek@@src/export/CsvYazimi.cpp@@alanlar << Alan(IsoTarih(f.baslama), ayrac) << Alan(IsoTarih(f.bitis), ayrac);@@alanlar << IsoTarih(f.baslama) << IsoTarih(f.bitis);@@a date with a sign runs as a formula in CSV"
 "çekirdek@@src/export/Rapor.cpp@@if (tarih.year() >= 1 && tarih.year() <= 9999)@@if (tarih.year() >= 1)@@a date after the year 9999 is written as an empty text"
+"pencere@@src/ui/widgets/SecimiKoruyanListe.h@@tus == Qt::Key_Up || tus == Qt::Key_Home || @@tus == Qt::Key_Up || @@Home as the first key in a list selects nothing"
+"pencere@@src/ui/project/ProjeDegistirFormu.cpp@@            GuncelHaliniGoster();@@            baglam().projelerDegisti(QString());@@after \"changed elsewhere\" the window shows no project and the dialog keeps the old values"
+"pencere@@src/ui/activity/FaaliyetDegistirmeFormu.cpp@@                Doldur(m_proje, satir);@@@@after \"changed elsewhere\" the activity dialog keeps the old values"
+"pencere@@src/ui/analysis/GanttAlani.cpp@@    resize(0, 0);@@@@an uncomputable project keeps the previous chart's scroll range"
+"pencere@@src/ui/analysis/AnalizPenceresi.cpp@@{QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}@@{QKeySequence(Qt::CTRL | Qt::Key_W)}@@Esc does not close the analysis window"
+"pencere@@src/ui/layout/Kurucu.cpp@@    if (sigar(yazi, sonuc.olcek))
+        return sonuc;@@    if (true)
+        return sonuc;@@the main window is built at the font's scale whatever the screen"
+"pencere@@src/ui/project/ProjeDegistirFormu.cpp@@    ProjeninAdiKutusu->setFocus();@@    ProjeninAdiKutusu->setFocus();
+    setTabOrder(VazgecDugmesi, KaydetDugmesi);@@two buttons of the project change dialog swapped in the tab order"
+"pencere@@src/ui/activity/FaaliyetAlanlari.cpp@@        Uyar(AlanHatasiMetni(hata), m_alanlar.OngorulenSureKutusu);
+        return std::nullopt;@@        break;@@a duration of 0 or abc passes the activity dialogs' check"
+"pencere@@src/store/ProjeDeposu.cpp@@Projenin güncel hali gösteriliyor.@@Projenin yeni hali gösteriliyor.@@one word of the \"changed elsewhere\" box changed"
+"pencere@@src/ui/layout/Kurucu.cpp@@    if (!pencere->parentWidget() && !alan.isEmpty())
+        yer.moveTopLeft@@    if (false)
+        yer.moveTopLeft@@a main window larger than the screen is centred with its title bar off the screen"
 )
 
 testler() { # the test targets of the given folders of tests/

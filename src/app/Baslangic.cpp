@@ -4,11 +4,13 @@
 #include "rules/BolgeselMetin.h"
 #include "store/GeciciBaglanti.h"
 #include "ui/Mesaj.h"
+#include "ui/layout/Kurucu.h"
 #include "ui/main/TemelForm.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
 #include <future>
 
@@ -48,6 +50,9 @@ std::unique_ptr<TemelForm> Baslat(const QString& klasor)
     // and neither needs the other until the list is filled.
     const QString yol = VeritabaniYolu(klasor);
     auto okuma = std::async(std::launch::async, ProjeAdlariniOku, yol);
+    // Every window at a scale that fits the screen the main window opens on.
+    if (const QScreen* ekran = QGuiApplication::primaryScreen())
+        OlcegiKur(EkranaGoreOlcek(QApplication::font(), ekran->availableGeometry().size(), ekran->devicePixelRatio()));
     auto pencere = std::make_unique<TemelForm>(DegiskenModulu::Veritabani(), TemelForm::IlkListe::SonraVerilecek);
     const IlkOkuma ilk = okuma.get();
 

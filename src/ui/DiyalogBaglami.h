@@ -14,6 +14,8 @@ struct DiyalogBaglami {
     QWidget* sahip = nullptr;
     ProjeDeposu depo;
     std::function<QString()> seciliProje;
-    std::function<void()> projelerDegisti;    // a project was added, renamed or its dates changed
+    // A project was added, renamed or its dates changed, or a write found it changed
+    // elsewhere: the list is read again and `gosterilecek` shown when it is listed.
+    std::function<void(const QString& gosterilecek)> projelerDegisti;
     std::function<void()> faaliyetlerDegisti; // an activity of the selected project was written
 };

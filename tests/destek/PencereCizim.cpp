@@ -12,9 +12,12 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QApplication>
 #include <QMainWindow>
 #include <QPainter>
+#include <QScreen>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -78,9 +81,8 @@ void HarfCizimiSatirlari()
         QTest::newRow(Denetimler[i].first) << i;
 }
 
-void HarfCiziminiDenetle()
+void HarfleriDenetle(int denetim)
 {
-    QFETCH(int, denetim);
     GeciciVeritabani vt;
     vt.ProjeEkle("P", {2026, 3, 1}, {2026, 3, 11}, {{"A", "a", 1, ""}});
     TemelForm ana(vt.depo());
@@ -101,6 +103,12 @@ void HarfCiziminiDenetle()
              qPrintable(QStringLiteral("tops of I %1, of the sample %2, unclipped %3 apart").arg(I).arg(ornek).arg(serbest)));
 }
 
+void HarfCiziminiDenetle()
+{
+    QFETCH(int, denetim);
+    HarfleriDenetle(denetim);
+}
+
 void PencereOlcusuSatirlari()
 {
     QTest::addColumn<int>("pencere");
@@ -108,19 +116,24 @@ void PencereOlcusuSatirlari()
         QTest::newRow(Duzenler::Tumu()[size_t(i)]->baslik) << i;
 }
 
-void PencereOlcusunuDenetle()
+// The window built at the scale set, every place as its layout says; its size, menu bar included.
+void PencereyiDenetle(int pencere, bool kaydirilir = false, QSize* boyut = nullptr)
 {
-    QFETCH(int, pencere);
     const PencereDuzeni& duzen = *Duzenler::Tumu()[size_t(pencere)];
     GeciciVeritabani vt;
     const MesajKaydi kayit;
     const std::unique_ptr<QWidget> w(Yapicilar[pencere]({nullptr, vt.depo(), {}, {}, {}}));
-    QVERIFY(Olcek() >= 1 / 15.0);
-    // The main window's client area is its central widget, below the menu bar.
+    // The main window's client area is below the menu bar, in a scroll area on a small screen.
     auto* ana = qobject_cast<QMainWindow*>(w.get());
-    const QWidget* alan = ana ? ana->centralWidget() : w.get();
-    QCOMPARE(alan->minimumSize(), QSize(Piksel(duzen.genislik), Piksel(duzen.yukseklik)));
-    QCOMPARE(w->maximumSize(), w->minimumSize());
+    const QWidget* alan = ana ? w->findChild<QWidget*>("ProjeListesi")->parentWidget() : w.get();
+    [&] {
+        // Centred on the screen, never so high that the title bar it gets would leave it.
+        const QRect ekran = w->screen()->availableGeometry();
+        QVERIFY(!ana || (w->x() >= ekran.x() + 8 && w->y() >= ekran.y() + 32));
+        QCOMPARE(alan->minimumSize(), QSize(Piksel(duzen.genislik), Piksel(duzen.yukseklik)));
+        QCOMPARE(w->maximumSize() == w->minimumSize(), !(ana && kaydirilir));
+        QCOMPARE(ana && ana->centralWidget() != alan, ana && kaydirilir);
+    }();
     QVector<const QWidget*> onceki;
     for (const DenetimDuzeni& d : duzen.denetimler) {
         const QWidget* denetim = w->findChild<QWidget*>(d.ad);
@@ -133,5 +146,61 @@ void PencereOlcusunuDenetle()
         if (const auto* etiket = qobject_cast<const QLabel*>(denetim))
             QVERIFY2(etiket->fontMetrics().horizontalAdvance(etiket->text()) <= etiket->width()
                          && etiket->fontMetrics().height() <= etiket->height(), d.ad);
+    }
+    if (w->layout())
+        w->layout()->activate();
+    if (boyut)
+        *boyut = w->size();
+}
+
+void PencereOlcusunuDenetle()
+{
+    QFETCH(int, pencere);
+    QVERIFY(Olcek() >= 1 / 15.0);
+    PencereyiDenetle(pencere);
+}
+
+void EkranSatirlari()
+{
+    QTest::addColumn<QSize>("ekran");
+    QTest::addColumn<double>("kat");
+    for (const QSize ekran : {QSize(1280, 720), QSize(1366, 768), QSize(1920, 1080)}) {
+        for (const double kat : {1.0, 1.25, 1.5, 2.0})
+            QTest::addRow("%dx%d at %d%%", ekran.width(), ekran.height(), int(kat * 100)) << ekran << kat;
+    }
+}
+
+void EkranaSigmayiDenetle()
+{
+    QFETCH(QSize, ekran);
+    QFETCH(double, kat);
+    const QFont yazi = QApplication::font();
+    struct GeriAl {
+        QFont yazi;
+        ~GeriAl() { OlcegiKur({yazi, OlcekHesapla(yazi), false, QSize()}); }
+    } geriAl{yazi};
+    constexpr int Panel = 32, Cerceve = 16, Baslik = 40;
+    const QSize alan = ekran / kat - QSize(0, Panel);
+    const PencereOlcegi olcek = EkranaGoreOlcek(yazi, alan, kat);
+    // Only a small screen at a large scale needs a font smaller than an 11-pixel line.
+    QVERIFY(!olcek.kaydirilir || (kat > 1 && ekran.width() < 1920));
+    OlcegiKur(olcek);
+    // Rows that come to the same font are built and drawn once.
+    static QHash<QString, QVector<QSize>> boyutlar;
+    QVector<QSize>& pencereler = boyutlar[olcek.yazi.toString() + QString::number(olcek.kaydirilir)];
+    for (int pencere = 0; pencereler.isEmpty() && pencere < int(Duzenler::Tumu().size()); ++pencere) {
+        QSize boyut;
+        PencereyiDenetle(pencere, olcek.kaydirilir, &boyut);
+        QVERIFY(!QTest::currentTestFailed());
+        pencereler << boyut;
+    }
+    for (int denetim = 0; pencereler.size() == 5 && denetim < int(std::size(Denetimler)); ++denetim)
+        HarfleriDenetle(denetim);
+    pencereler.resize(6);
+    for (int pencere = 0; pencere < 5; ++pencere) {
+        const QSize boyut = pencereler[pencere] + QSize(Cerceve, Baslik);
+        QVERIFY2(boyut.width() <= alan.width() && boyut.height() <= alan.height(),
+                 qPrintable(QStringLiteral("%1: %2x%3 on %4x%5").arg(Duzenler::Tumu()[size_t(pencere)]->baslik)
+                                .arg(boyut.width()).arg(boyut.height()).arg(alan.width()).arg(alan.height())));
     }
 }

@@ -8,3 +8,8 @@ void HarfCiziminiDenetle();
 // factor, no control covers another, every label's text fits its box.
 void PencereOlcusuSatirlari();
 void PencereOlcusunuDenetle();
+// Screens of 1280x720, 1366x768 and 1920x1080 under a panel at 100% to 200%, as QT_SCALE_FACTOR
+// makes them: each window with its title bar and frame fits the available area (the main window
+// scrolls where even the smallest font is too large), and both checks above hold at the scale chosen.
+void EkranSatirlari();
+void EkranaSigmayiDenetle();

@@ -42,6 +42,14 @@ public:
     const QVector<Kutu>& kutular() const { return m_kutular; }
     Kutu son() const { return m_kutular.isEmpty() ? Kutu() : m_kutular.last(); }
     void Temizle() { m_kutular.clear(); }
+    // The whole texts of every box, in order.
+    QStringList metinler() const
+    {
+        QStringList metinler;
+        for (const Kutu& kutu : m_kutular)
+            metinler << kutu.metin;
+        return metinler;
+    }
     // The texts of the error boxes ("Hata N: ..."), confirmations and notices left out.
     QStringList hatalar() const
     {

@@ -55,7 +55,8 @@ bool FaaliyetAlanlari::Giriliyor() const
 }
 
 std::optional<Faaliyet> FaaliyetAlanlari::KaydedilecekFaaliyet(const ProjeDeposu& depo, const QString& proje,
-                                                               const QString& kod, bool oncekilerGerekli)
+                                                               const QString& kod, bool oncekilerGerekli,
+                                                               const std::function<void()>& yenile)
 {
     OdaktakiAlaninKuraliniCalistir(m_pencere);
     const AlanHatasi hata = AlanlariDenetle(m_alanlar.FaaliyetAdiKutusu->text(), m_alanlar.OngorulenSureKutusu->text(),
@@ -83,7 +84,7 @@ std::optional<Faaliyet> FaaliyetAlanlari::KaydedilecekFaaliyet(const ProjeDeposu
     if (!depoHatasi)
         depoHatasi = depo.KodlariOku(proje, kodlar);
     if (depoHatasi) {
-        Mesaj::HatayiGoster(m_pencere, depoHatasi);
+        Mesaj::ReddiGoster(m_pencere, depoHatasi, yenile);
         return std::nullopt;
     }
     if (const auto yersiz = YersizOnceki(m_alanlar.OncekiFaaliyetlerKutusu->text(), OncekiOlabilecekKodlar(kodlar, kod))) {

@@ -4,6 +4,7 @@
 #include "store/ProjeDeposu.h"
 #include "ui/layout/Duzenler.h"
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -31,9 +32,10 @@ protected:
     // The checks before saving activity `kod` of `proje`: the three field checks,
     // then that every predecessor is an activity of the project added before it.
     // The first that fails shows its message and takes the focus to its field.
-    // Then the activity the fields hold.
+    // Then the activity the fields hold. A project no longer stored (deleted or renamed
+    // elsewhere) is said in one box, after which `yenile` shows what is stored.
     std::optional<Faaliyet> KaydedilecekFaaliyet(const ProjeDeposu& depo, const QString& proje, const QString& kod,
-                                                  bool oncekilerGerekli);
+                                                  bool oncekilerGerekli, const std::function<void()>& yenile);
 
 private:
     void Uyar(const QString& metin, QWidget* odak);

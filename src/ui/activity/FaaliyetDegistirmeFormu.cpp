@@ -46,16 +46,36 @@ void FaaliyetDegistirmeFormu::KaydetDugmesi_Click()
     if (!m_satir)
         return;
     const auto faaliyet = KaydedilecekFaaliyet(baglam().depo, m_proje, m_satir->kodu,
-                                               m_satir->kodu != QLatin1String("A"));
+                                               m_satir->kodu != QLatin1String("A"), [this] { GuncelHaliniGoster(); });
     if (!faaliyet)
         return;
     if (auto hata = baglam().depo.FaaliyetDegistir(m_proje, *m_satir, *faaliyet)) {
-        Mesaj::ReddiGoster(this, hata, baglam().faaliyetlerDegisti);
+        Mesaj::ReddiGoster(this, hata, [this] { GuncelHaliniGoster(); });
         return;
     }
     const DiyalogBaglami sahibi = baglam();
     VazgecDugmesi_Click();
     sahibi.faaliyetlerDegisti();
+}
+
+void FaaliyetDegistirmeFormu::GuncelHaliniGoster()
+{
+    // As the box says: the main window and the fields show the row as the file holds
+    // it, and the next save is compared with that; a row no longer stored closes. The
+    // list is read again too: a project renamed elsewhere is no longer listed, rather
+    // than read once more for a second box.
+    baglam().projelerDegisti(m_proje);
+    QVector<KayitliFaaliyet> satirlar;
+    if (!baglam().depo.FaaliyetleriOku(m_proje, satirlar)) {
+        for (const KayitliFaaliyet& satir : std::as_const(satirlar)) {
+            if (satir.kodu == m_satir->kodu) {
+                Form_Load(m_proje, satir.kodu);
+                Doldur(m_proje, satir);
+                return;
+            }
+        }
+    }
+    close();
 }
 
 void FaaliyetDegistirmeFormu::VazgecDugmesi_Click()

@@ -24,6 +24,8 @@ public:
 
 private:
     void Form_Load(const QString& proje, const QString& kod);
+    // After "changed elsewhere": the row as stored, here and in the main window.
+    void GuncelHaliniGoster();
 
     // The row the fields were last filled from, whatever the main window has selected since.
     QString m_proje;

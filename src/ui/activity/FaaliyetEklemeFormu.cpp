@@ -74,7 +74,8 @@ void FaaliyetEklemeFormu::Kaydet()
 {
     // Predecessors are required when the project had an activity when the entry started.
     const auto faaliyet = KaydedilecekFaaliyet(baglam().depo, m_proje, FaaliyetKoduKutusu->text(),
-                                               OncekiFaaliyetleriSecmeKutusu->count() > 0);
+                                               OncekiFaaliyetleriSecmeKutusu->count() > 0,
+                                               [this] { baglam().projelerDegisti(baglam().seciliProje()); });
     if (!faaliyet)
         return;
     if (auto hata = baglam().depo.FaaliyetEkle(m_proje, *faaliyet)) {

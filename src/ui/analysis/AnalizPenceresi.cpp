@@ -115,6 +115,12 @@ void AnalizPenceresi::Kur()
     komut(QStringLiteral("Dışa Aktar…"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
           [this] { DisaAktarim::DisaAktar(this, m_gosterilen(), m_baglam.depo); });
     komut(QStringLiteral("Yazdır…"), {QKeySequence::Print}, [this] { DisaAktarim::Yazdir(this, m_gosterilen()); });
+    // Esc and Ctrl+W close the window, as they close its owner's dialogs; no button shows them.
+    auto* kapat = new QAction(QStringLiteral("Kapat"), this);
+    kapat->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    kapat->setShortcutContext(Qt::WindowShortcut);
+    connect(kapat, &QAction::triggered, this, &QWidget::close);
+    addAction(kapat);
     auto* aciklama = new QLabel(
         QStringLiteral("Kırmızı çubuk: kritik faaliyet; ince çizgi: toplam bolluk; oklar: bitişten başlamaya bağlar."),
         sema);

@@ -42,7 +42,10 @@ void GanttAlani::Bosalt()
     m_cizim.reset();
     m_analiz = AgAnalizi();
     m_secili = -1;
-    // The size stays: the scroll bars do not come and go with every project shown.
+    // Nothing to scroll to: the previous project's range goes with its chart, and
+    // nothing is left to paint.
+    resize(0, 0);
+    m_sonCizilen = GanttSayimi();
     update();
 }
 

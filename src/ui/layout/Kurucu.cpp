@@ -17,12 +17,15 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QScrollArea>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QTreeWidget>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -137,21 +140,91 @@ constexpr double PikselBasinaTwips = 15.0;
 
 } // namespace
 
-double OlcekHesapla(const QFont& yaziTipi)
+namespace {
+
+// Like dialog units: the geometry grows with the font's line height, and further
+// should a label or a header still not fit.
+double YaziyaGoreOlcek(const QFont& yaziTipi)
 {
-    // Like dialog units: the geometry grows with the font's line height, and further
-    // should a label or a header still not fit; never below 15 twips a pixel.
     const QFontMetricsF olcu(yaziTipi);
-    double oran = std::max(1.0, olcu.height() / CizimYazisininSatiri);
+    double oran = olcu.height() / CizimYazisininSatiri;
     for (const SigacakMetin& m : SigacakMetinler())
         oran = std::max(oran, (olcu.horizontalAdvance(m.metin) + m.pay) / (m.twips / PikselBasinaTwips));
     return oran / PikselBasinaTwips;
 }
 
+} // namespace
+
+double OlcekHesapla(const QFont& yaziTipi)
+{
+    // Never below 15 twips a pixel: a small font keeps the windows as they were drawn.
+    return std::max(1.0 / PikselBasinaTwips, YaziyaGoreOlcek(yaziTipi));
+}
+
+namespace {
+
+// Room for what the window manager adds around a main window: a title bar and a frame,
+// as on the common desktops (GNOME's title bar is 37 pixels, Xfce's and KDE's 30 or less).
+constexpr int CerceveGenisligi = 16;
+constexpr int BaslikVeCerceve = 40;
+// The smallest line the font is shrunk to, in device pixels.
+constexpr double EnKisaSatir = 11.0;
+// A menu bar is its font's line and its margins.
+int MenuYuksekligi(const QFontMetricsF& olcu)
+{
+    return int(std::ceil(olcu.height())) + 10;
+}
+
+std::optional<PencereOlcegi>& KurulanOlcek()
+{
+    static std::optional<PencereOlcegi> olcek;
+    return olcek;
+}
+
+} // namespace
+
+PencereOlcegi EkranaGoreOlcek(const QFont& yazi, const QSize& alan, double aygitOrani)
+{
+    const PencereDuzeni& ana = Duzenler::TemelForm();
+    const QSize enBuyuk(alan.width() - CerceveGenisligi, alan.height() - BaslikVeCerceve);
+    const auto sigar = [&](const QFont& f, double olcek) {
+        return Piksel(ana.genislik, olcek) <= enBuyuk.width()
+               && Piksel(ana.yukseklik, olcek) + MenuYuksekligi(QFontMetricsF(f)) <= enBuyuk.height();
+    };
+    PencereOlcegi sonuc{yazi, OlcekHesapla(yazi), false, enBuyuk};
+    if (sigar(yazi, sonuc.olcek))
+        return sonuc;
+    // Shrunk by 3% at a time, from the size it was given in.
+    const bool noktayla = yazi.pointSizeF() > 0;
+    const double boy = noktayla ? yazi.pointSizeF() : yazi.pixelSize();
+    for (double oran = 0.97;; oran -= 0.03) {
+        QFont kucuk = yazi;
+        if (noktayla)
+            kucuk.setPointSizeF(boy * oran);
+        else
+            kucuk.setPixelSize(std::max(1, int(boy * oran)));
+        if (QFontMetricsF(kucuk).height() * aygitOrani < EnKisaSatir || oran < 0.1) {
+            sonuc.kaydirilir = true;
+            return sonuc;
+        }
+        sonuc.yazi = kucuk;
+        sonuc.olcek = YaziyaGoreOlcek(kucuk); // a font shrunk to fit shrinks the windows with it
+        if (sigar(kucuk, sonuc.olcek))
+            return sonuc;
+    }
+}
+
+void OlcegiKur(const PencereOlcegi& olcek)
+{
+    QApplication::setFont(olcek.yazi);
+    KurulanOlcek() = olcek;
+}
+
 double Olcek()
 {
-    static const double olcek = OlcekHesapla(QApplication::font());
-    return olcek;
+    if (!KurulanOlcek())
+        KurulanOlcek() = PencereOlcegi{QApplication::font(), OlcekHesapla(QApplication::font()), false, QSize()};
+    return KurulanOlcek()->olcek;
 }
 
 int Piksel(int twips, double olcek)
@@ -240,10 +313,28 @@ void PencereyiKur(QMainWindow* pencere, const PencereDuzeni& duzen, void* deneti
     PencereyiAyarla(pencere, duzen);
     auto* istemci = new QWidget(pencere);
     istemci->setFixedSize(Piksel(duzen.genislik), Piksel(duzen.yukseklik));
-    pencere->setCentralWidget(istemci);
-    // The window takes its size hint, the client area and whatever bars it gets, and keeps it.
-    pencere->layout()->setSizeConstraint(QLayout::SetFixedSize);
     DenetimleriKur(istemci, duzen, denetimler);
+    Olcek();
+    if (!KurulanOlcek()->kaydirilir) {
+        pencere->setCentralWidget(istemci);
+        // The window takes its size hint, the client area and whatever bars it gets, and keeps it.
+        pencere->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        return;
+    }
+    // A screen too small even for the smallest font: the client area scrolls in a window
+    // as large as the screen takes, which may grow up to the whole client area.
+    auto* kaydirma = new QScrollArea(pencere);
+    kaydirma->setObjectName(QStringLiteral("İstemciAlanı"));
+    kaydirma->setFrameShape(QFrame::NoFrame);
+    kaydirma->setWidget(istemci);
+    pencere->setCentralWidget(kaydirma);
+    const QSize tamami = istemci->size() + QSize(0, MenuYuksekligi(QFontMetricsF(pencere->font())));
+    // Only the direction that does not fit scrolls: the other has room for the scroll bar.
+    const int cubuk = kaydirma->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, kaydirma);
+    pencere->setMaximumSize(tamami + QSize(cubuk, cubuk));
+    const QSize enBuyuk = KurulanOlcek()->enBuyuk;
+    pencere->resize(std::min(enBuyuk.width(), tamami.width() + (tamami.height() > enBuyuk.height() ? cubuk : 0)),
+                    std::min(enBuyuk.height(), tamami.height() + (tamami.width() > enBuyuk.width() ? cubuk : 0)));
 }
 
 void Ortala(QWidget* pencere)
@@ -254,6 +345,16 @@ void Ortala(QWidget* pencere)
     else if (QScreen* ekran = pencere->screen())
         alan = ekran->availableGeometry();
     QRect yer = pencere->frameGeometry();
+    // Before it is first shown a window has no frame yet: room is left for the title bar
+    // and frame it will get, so that they too lie on the screen.
+    const bool cercevesiz = yer == pencere->geometry() && !pencere->parentWidget();
+    if (cercevesiz)
+        yer.adjust(-CerceveGenisligi / 2, -(BaslikVeCerceve - CerceveGenisligi / 2), CerceveGenisligi / 2, CerceveGenisligi / 2);
     yer.moveCenter(alan.center());
+    if (!pencere->parentWidget() && !alan.isEmpty())
+        yer.moveTopLeft(QPoint(std::max(alan.left(), std::min(yer.left(), alan.right() - yer.width() + 1)),
+                               std::max(alan.top(), std::min(yer.top(), alan.bottom() - yer.height() + 1))));
+    if (cercevesiz)
+        yer.adjust(CerceveGenisligi / 2, BaslikVeCerceve - CerceveGenisligi / 2, -CerceveGenisligi / 2, -CerceveGenisligi / 2);
     pencere->move(yer.topLeft());
 }

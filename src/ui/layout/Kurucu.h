@@ -11,7 +11,27 @@ class QMainWindow;
 // 8-point dialog font (15 twips a pixel at 96 DPI); a larger font scales every place
 // and size alike, so each control keeps its relative place and every label fits.
 double OlcekHesapla(const QFont& yaziTipi);
-// The application font's, worked out once.
+
+// What the windows are built at on a screen.
+struct PencereOlcegi {
+    QFont yazi;              // the application font: the one given, or a smaller one
+    double olcek = 0;        // pixels per twip for that font
+    bool kaydirilir = false; // even so the main window is larger: its client area scrolls
+    QSize enBuyuk;           // the largest main window (menu bar included, frame not) the area takes
+};
+// The scale for `yazi` bounded by a screen's available area `alan` (device-independent
+// pixels, QScreen::availableGeometry) that `aygitOrani` device pixels make one of. The
+// main window with its menu bar, title bar and frame must lie on the area: a font
+// whose windows are larger gives way to the largest smaller one whose windows fit,
+// never to one whose line is under 11 device pixels (where letters lose their marks);
+// below that the client area scrolls. A plain function, so that any screen can be
+// tried without one.
+PencereOlcegi EkranaGoreOlcek(const QFont& yazi, const QSize& alan, double aygitOrani);
+// Makes `olcek` the application font and the scale every window is built at from now
+// on. Start-up gives the primary screen's; until then the application font's scale,
+// unbounded, holds.
+void OlcegiKur(const PencereOlcegi& olcek);
+// The scale every window is built at.
 double Olcek();
 
 // Twips as pixels at that scale.

@@ -110,7 +110,7 @@ QString TemelForm::SeciliProje() const
     return ProjeListesi->SeciliMetin();
 }
 
-void TemelForm::ProjeleriEkle()
+void TemelForm::ProjeleriEkle(const QString& gosterilecek)
 {
     QStringList adlar;
     const DepoHatasi hata = m_depo.ProjeleriOku(adlar);
@@ -118,6 +118,8 @@ void TemelForm::ProjeleriEkle()
     ProjeleriGoster(hata ? QStringList() : adlar);
     if (hata)
         Mesaj::HatayiGoster(this, hata);
+    else if (const int satir = gosterilecek.isEmpty() ? -1 : ProjeListesi->Bul(gosterilecek); satir >= 0)
+        ProjeListesi->Sec(satir);
 }
 
 void TemelForm::ProjeleriGoster(const QStringList& adlar)
@@ -185,7 +187,7 @@ void TemelForm::ProjeListesi_Click()
 
 DiyalogBaglami TemelForm::Baglam()
 {
-    return {this, m_depo, [this] { return SeciliProje(); }, [this] { ProjeleriEkle(); },
+    return {this, m_depo, [this] { return SeciliProje(); }, [this](const QString& ad) { ProjeleriEkle(ad); },
             [this] { ProjeListesi_Click(); }};
 }
 

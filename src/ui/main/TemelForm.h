@@ -29,8 +29,9 @@ public:
     explicit TemelForm(ProjeDeposu depo, IlkListe ilkListe = IlkListe::DepodanOku);
 
     // Refills the project list from the store; nothing is selected afterwards, and
-    // everything of the project shown before is emptied.
-    void ProjeleriEkle();
+    // everything of the project shown before is emptied. `gosterilecek`, when listed,
+    // is then selected and shown as stored.
+    void ProjeleriEkle(const QString& gosterilecek = QString());
     // The same with names already read.
     void ProjeleriGoster(const QStringList& adlar);
     // Shows the selected project afresh from the store: its dates and day count, its

@@ -36,7 +36,7 @@ void TemelForm::SonFaaliyetiSilDugmesi_Click()
     const auto son = std::max_element(m_faaliyetler.cbegin(), m_faaliyetler.cend(),
                                       [](const KayitliFaaliyet& a, const KayitliFaaliyet& b) { return a.kodu < b.kodu; });
     if (auto hata = m_depo.SonFaaliyetiSil(m_proje->ad, *son)) {
-        Mesaj::ReddiGoster(this, hata, [this] { ProjeListesi_Click(); });
+        Mesaj::ReddiGoster(this, hata, [this, ad = m_proje->ad] { ProjeleriEkle(ad); });
         return;
     }
     ProjeListesi_Click();
@@ -49,7 +49,7 @@ void TemelForm::TumKayitlariSilDugmesi_Click()
     if (!Mesaj::Onayla(this, QStringLiteral("Tüm faaliyetleri SİLMEK istiyor musunuz?")))
         return;
     if (auto hata = m_depo.TumFaaliyetleriSil(m_proje->ad, m_faaliyetler)) {
-        Mesaj::ReddiGoster(this, hata, [this] { ProjeListesi_Click(); });
+        Mesaj::ReddiGoster(this, hata, [this, ad = m_proje->ad] { ProjeleriEkle(ad); });
         return;
     }
     ProjeListesi_Click();

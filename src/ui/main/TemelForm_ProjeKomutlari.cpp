@@ -27,7 +27,7 @@ void TemelForm::ProjeSilDugmesi_Click()
         return;
     // The row and its activities go in one transaction: a failure leaves both in place.
     if (auto hata = m_depo.ProjeSil(*m_proje)) {
-        Mesaj::ReddiGoster(this, hata, [this] { ProjeleriEkle(); });
+        Mesaj::ReddiGoster(this, hata, [this, ad = m_proje->ad] { ProjeleriEkle(ad); });
         return;
     }
     if (m_projeDegistirFormu)

@@ -50,12 +50,29 @@ void ProjeDegistirFormu::KaydetDugmesi_Click()
     if (auto hata = baglam().depo.ProjeDegistir(*m_proje, *yeni)) {
         KayitHatasiniGoster(hata);
         if (hata.numara == DepoHatasi::Bulunamadi)
-            baglam().projelerDegisti();
+            GuncelHaliniGoster();
         return;
     }
     const DiyalogBaglami sahibi = baglam();
     VazgecDugmesi_Click();
-    sahibi.projelerDegisti();
+    sahibi.projelerDegisti(QString());
+}
+
+void ProjeDegistirFormu::GuncelHaliniGoster()
+{
+    // As the box says: the main window and the fields show the project as the file
+    // holds it, and the next save is compared with that. A project no longer stored
+    // under its name (deleted or renamed elsewhere) leaves nothing to change.
+    const QString ad = m_proje->ad;
+    KayitliProje kayitli;
+    const bool kayitliMi = !baglam().depo.ProjeOku(ad, kayitli);
+    baglam().projelerDegisti(kayitliMi ? ad : QString());
+    if (!kayitliMi) {
+        close();
+        return;
+    }
+    const QString baslama = BolgeselMetin::TarihMetni(kayitli.baslama), bitis = BolgeselMetin::TarihMetni(kayitli.bitis);
+    Doldur(kayitli, GunSayisiMetni(baslama, bitis));
 }
 
 void ProjeDegistirFormu::VazgecDugmesi_Click()

@@ -27,6 +27,9 @@ public:
     void VazgecDugmesi_Click();
 
 private:
+    // After "changed elsewhere": the project as stored, here and in the main window.
+    void GuncelHaliniGoster();
+
     std::optional<KayitliProje> m_proje;
     bool m_buradaSilindi = false;
 };

@@ -35,7 +35,7 @@ void ProjeEklemeFormu::EkleKaydetDugmesi_Click()
         return;
     }
     VazgecDugmesi_Click();
-    baglam().projelerDegisti();
+    baglam().projelerDegisti(QString());
 }
 
 void ProjeEklemeFormu::VazgecDugmesi_Click()

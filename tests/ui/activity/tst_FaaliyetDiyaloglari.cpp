@@ -124,32 +124,41 @@ private slots:
         QCOMPARE(d->OncekiFaaliyetlerKutusu->text(), QString());
     }
 
-    // The first check that fails is shown and takes the focus to its field.
+    // The first check that fails is shown, alone and whole, and takes the focus to its field; nothing is written.
     void saveChecks_data()
     {
+        QTest::addColumn<bool>("degistir");
         QTest::addColumn<QString>("ad");
         QTest::addColumn<QString>("sure");
-        QTest::addColumn<QString>("mesaj");
+        QTest::addColumn<QStringList>("kutular");
         QTest::addColumn<QString>("odak");
-        QTest::newRow("name first") << "" << "" << "FAALİYET ADI boş bırakılamaz!" << "FaaliyetAdıKutusu";
-        QTest::newRow("no predecessors") << "a" << "4" << "ÖNCEKİ FAALİYETLER boş bırakılamaz!"
+        const QStringList sureBos{"ÖNGÖRÜLEN SÜRE boş bırakılamaz!"};
+        QTest::newRow("name first") << false << "" << "" << QStringList{"FAALİYET ADI boş bırakılamaz!"} << "FaaliyetAdıKutusu";
+        QTest::newRow("no predecessors") << false << "a" << "4" << QStringList{"ÖNCEKİ FAALİYETLER boş bırakılamaz!"}
                                          << "ÖncekiFaaliyetleriSeçmeKutusu";
+        QTest::newRow("add, duration 0") << false << "a" << "0" << sureBos << "ÖngörülenSüreKutusu";
+        QTest::newRow("add, duration abc") << false << "a" << "abc" << sureBos << "ÖngörülenSüreKutusu";
+        QTest::newRow("change, duration 0") << true << "a" << "0" << sureBos << "ÖngörülenSüreKutusu";
+        QTest::newRow("change, duration abc") << true << "a" << "abc" << sureBos << "ÖngörülenSüreKutusu";
     }
     void saveChecks()
     {
+        QFETCH(bool, degistir);
         QFETCH(QString, ad);
         QFETCH(QString, sure);
         Ortam o;
         const QStringList once = o.vt.Satirlar();
-        FaaliyetEklemeFormu* d = o.Ekle();
-        QVERIFY(d);
-        Gir(*d, ad, sure);
-        QTest::mouseClick(d->EkleKaydetDugmesi, Qt::LeftButton);
-        QCOMPARE(o.kayit.sayi(), 1);
-        QTEST(o.kayit.son().metin, "mesaj");
+        FaaliyetAlanlari* f = degistir ? static_cast<FaaliyetAlanlari*>(o.Degistir("C")) : o.Ekle();
+        QVERIFY(f);
+        const FaaliyetAlanDenetimleri& d = degistir ? static_cast<FaaliyetAlanDenetimleri&>(*o.ana->AcikFaaliyetDegistirmeFormu())
+                                                    : *o.ana->AcikFaaliyetEklemeFormu();
+        Gir(d, ad, sure);
+        QTest::mouseClick(degistir ? o.ana->AcikFaaliyetDegistirmeFormu()->KaydetDugmesi
+                                   : o.ana->AcikFaaliyetEklemeFormu()->EkleKaydetDugmesi, Qt::LeftButton);
+        QTEST(o.kayit.metinler(), "kutular");
         QTEST(Odak()->objectName(), "odak");
-        QVERIFY(d->Giriliyor());
-        QCOMPARE(d->FaaliyetAdiKutusu->text(), ad);
+        QVERIFY(f->Giriliyor());
+        QCOMPARE(d.FaaliyetAdiKutusu->text(), ad);
         QCOMPARE(o.vt.Satirlar(), once);
     }
 
@@ -173,7 +182,7 @@ private slots:
         QTest::mouseClick(d->EkleKaydetDugmesi, Qt::LeftButton);
         Gir(*d, "büyük", "3000000000", "A");
         QTest::mouseClick(d->EkleKaydetDugmesi, Qt::LeftButton);
-        QVERIFY2(o.kayit.son().metin.startsWith("Hata 20: "), qPrintable(o.kayit.son().metin));
+        QCOMPARE(o.kayit.metinler(), QStringList{"Hata 20: Öngörülen süre \"3.000.000.000\" kaydedilemiyor: -2.147.483.648 ile 2.147.483.647 arasında bir tam sayı olmalıdır."});
         QCOMPARE(Alanlar(*d), "B|büyük|3.000.000.000|A|A");
 
         KayitliProje p;
@@ -181,8 +190,9 @@ private slots:
         QVERIFY(!o.vt.depo().ProjeSil(p));
         const QStringList once = o.vt.Satirlar();
         Yaz(d->OngorulenSureKutusu, "3");
+        o.kayit.Temizle();
         QTest::mouseClick(d->EkleKaydetDugmesi, Qt::LeftButton);
-        QVERIFY2(o.kayit.son().metin.startsWith("Hata 12: "), qPrintable(o.kayit.son().metin));
+        QCOMPARE(o.kayit.metinler(), QStringList{"Hata 12: \"P\" projesi artık kayıtlı değil."});
         QCOMPARE(o.vt.Satirlar(), once);
         QCOMPARE(Alanlar(*d), "B|büyük|3|A|A");
     }

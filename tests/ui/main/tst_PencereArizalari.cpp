@@ -179,10 +179,37 @@ private slots:
         QVERIFY(!k.adAlani || !vt.Satirlar().filter(yazilan).isEmpty());
     }
 
-    void changedElsewhereIsRefused_data() { KomutSatirlari(true); }
+    // The whole box, once; the window and an open dialog show the file as it is now, and a second save is
+    // compared with that and written.
+    void changedElsewhereIsRefused_data()
+    {
+        QTest::addColumn<int>("komut");
+        QTest::addColumn<QString>("baskaYerde");
+        QTest::addColumn<QString>("kutu");
+        QTest::addColumn<QString>("secili");
+        const QString sonra = "siz görüntüledikten sonra başka bir yerde değiştirilmiş; hiçbir şey kaydedilmedi. ";
+        const QString proje = "Hata 12: \"ALFA\" projesi " + sonra + "Projenin güncel hali gösteriliyor.";
+        const QString faaliyetler = "Hata 12: \"ALFA\" projesinin faaliyetleri " + sonra + "Güncel hali gösteriliyor.";
+        const auto faaliyet = [&](const char* kod) { return "Hata 12: \"ALFA\" projesinin " + QString(kod) + " faaliyeti " + sonra + "Güncel hali gösteriliyor."; };
+        const QString kutular[] = {{}, proje, proje, {}, faaliyet("B"), faaliyet("C"), faaliyetler};
+        for (int i = 0; i < int(std::size(Komutlar)); ++i) {
+            if (Komutlar[i].baskaYerde)
+                QTest::newRow(Komutlar[i].ad) << i << QString::fromUtf8(Komutlar[i].baskaYerde) << kutular[i] << "ALFA";
+        }
+        const QString gama = "UPDATE ProjeTablosu SET ProjeAdi = 'GAMA' WHERE ProjeAdi = 'ALFA'; "
+                             "UPDATE FaaliyetlerTablosu SET Projesi = 'GAMA' WHERE Projesi = 'ALFA'";
+        QTest::newRow("change project renamed elsewhere")
+            << 1 << gama << "Hata 12: \"ALFA\" projesi artık kayıtlı değil; başka bir yerde silinmiş ya da adı değiştirilmiş." << "";
+        QTest::newRow("change activity, project renamed elsewhere")
+            << 4 << gama << "Hata 12: \"ALFA\" projesi artık kayıtlı değil." << "";
+        QTest::newRow("delete last activity, project renamed elsewhere") << 5 << gama << faaliyetler << "";
+    }
     void changedElsewhereIsRefused()
     {
         QFETCH(int, komut);
+        QFETCH(QString, baskaYerde);
+        QFETCH(QString, kutu);
+        QFETCH(QString, secili);
         const PencereKomutu& k = Komutlar[komut];
         GeciciVeritabani vt;
         OrnekProjeler(vt);
@@ -190,12 +217,24 @@ private slots:
         QVERIFY(OneGetirVeBekle(&ana));
         MesajKaydi kayit;
         k.hazirla(ana, "YENİ");
-        QVERIFY(DosyadaCalistir(vt.yol(), {QString::fromUtf8(k.baskaYerde)}));
+        QVERIFY(DosyadaCalistir(vt.yol(), baskaYerde.split("; ")));
         const QStringList once = vt.Satirlar();
         k.tikla(ana);
-        QCOMPARE(kayit.hatalar().size(), 1);
-        QVERIFY2(kayit.hatalar()[0].startsWith("Hata 12: "), qPrintable(kayit.hatalar()[0]));
+        QCOMPARE(kayit.hatalar(), QStringList{kutu});
+        QCOMPARE(kayit.sayi(), 1 + (k.adAlani ? 0 : 1)); // the deletes ask first
         QCOMPARE(vt.Satirlar(), once);
+        QCOMPARE(ana.SeciliProje(), secili);
+        DepoyuGosterir(ana, vt);
+        QLineEdit* alan = k.adAlani ? k.adAlani(ana) : nullptr;
+        QCOMPARE(alan && alan->isVisible(), k.adAlani && !secili.isEmpty()); // a project gone elsewhere closes it
+        if (!alan || !alan->isVisible())
+            return;
+        QCOMPARE(alan->text(), komut == 1 ? "ALFA" : "b");
+        Yapistir(alan, "YENİ");
+        kayit.Temizle();
+        k.tikla(ana);
+        QCOMPARE(kayit.hatalar(), QStringList());
+        QCOMPARE(vt.Satirlar().filter("YENİ").size(), 1 + (komut == 1 ? 3 : 0));
         DepoyuGosterir(ana, vt);
     }
 };
