@@ -364,7 +364,8 @@ GanttSayimi GanttCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili
         boyaci.fillRect(Satir(secili), SeciliSatirRengi);
     if (!m_baslik.isEmpty() && alan.top() < m_ust)
         BasligiCiz(boyaci);
-    EkseniCiz(boyaci, alan);
+    if (alan.top() < m_eksen)
+        EkseniCiz(boyaci, alan);
     // The labelled days' lines down through the rows.
     const qint64 aralik = EtiketAraligi(m_olcek.gunGenisligi, EtiketGenisligi());
     boyaci.setPen(QPen(IzgaraRengi, 0));
