@@ -48,6 +48,16 @@ QString TekSatir(const QString& metin)
     return duz;
 }
 
+// The text on one line, cut with "…" to `genislik`; measured only when it might not fit,
+// as no character is wider than the font's widest or twice its height.
+QString Kisalt(const QFontMetricsF& olcu, const QString& metin, double genislik)
+{
+    const QString duz = TekSatir(metin);
+    if (double(duz.size()) * std::max(olcu.maxWidth(), olcu.height() * 2) <= genislik)
+        return duz;
+    return olcu.elidedText(duz, Qt::ElideRight, genislik);
+}
+
 } // namespace
 
 GanttCizimi::GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun,
@@ -60,10 +70,12 @@ GanttCizimi::GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::opt
     // The label column: the code, then the name, each cut with "…" beyond its share.
     double kodlar = 0, adlar = 0;
     const double kodSiniri = olcu.averageCharWidth() * 10, adSiniri = olcu.averageCharWidth() * 28;
+    // Measured in place, and only until a column reaches its share: a plan of thousands zooms without delay.
     for (const FaaliyetAnalizi& f : m_analiz.faaliyetler) {
-        kodlar = std::max(kodlar, olcu.horizontalAdvance(TekSatir(f.kodu.left(40))));
+        if (kodlar < kodSiniri)
+            kodlar = std::max(kodlar, olcu.horizontalAdvance(f.kodu, int(std::min<qsizetype>(f.kodu.size(), 40))));
         if (adlar < adSiniri)
-            adlar = std::max(adlar, olcu.horizontalAdvance(TekSatir(f.adi.left(60))));
+            adlar = std::max(adlar, olcu.horizontalAdvance(f.adi, int(std::min<qsizetype>(f.adi.size(), 60))));
     }
     m_kodGenisligi = std::min(kodlar, kodSiniri);
     m_solBosluk = m_kenar * 2 + m_kodGenisligi + (adlar > 0 ? m_kenar + std::min(adlar, adSiniri) : 0);
@@ -383,10 +395,10 @@ GanttSayimi GanttCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili
         const QRectF cubuk = Cubuk(i);
         boyaci.setPen(QPen(Qt::black, 0));
         const QRectF kod(m_kenar, Satir(i).top(), m_kodGenisligi, m_satir);
-        boyaci.drawText(kod, Qt::AlignLeft | Qt::AlignVCenter, olcu.elidedText(TekSatir(f.kodu), Qt::ElideRight, kod.width()));
+        boyaci.drawText(kod, Qt::AlignLeft | Qt::AlignVCenter, Kisalt(olcu, f.kodu, kod.width()));
         const QRectF ad(adSolu, Satir(i).top(), m_solBosluk - adSolu - m_kenar, m_satir);
         if (ad.width() > 0)
-            boyaci.drawText(ad, Qt::AlignLeft | Qt::AlignVCenter, olcu.elidedText(TekSatir(f.adi), Qt::ElideRight, ad.width()));
+            boyaci.drawText(ad, Qt::AlignLeft | Qt::AlignVCenter, Kisalt(olcu, f.adi, ad.width()));
         if (f.toplamBolluk > 0) {
             const double y = cubuk.center().y();
             const double bollukSonu = X(qint64(f.ef) + f.toplamBolluk);

@@ -14,7 +14,7 @@
 class QPainter;
 
 // The chart's measures in the painter's units: one day's width and everything that
-// depends on the font (rows, the day axis, the code column).
+// depends on the font (rows, the day axis, the code and name column).
 struct GanttOlcegi {
     double gunGenisligi = 20;
     QFont yazi;
