@@ -37,20 +37,82 @@ void OkUcu(QPainter& boyaci, const QPointF& uc, double boy)
     boyaci.drawPolygon(ucgen);
 }
 
+// A name or code on one line of its row: line breaks would run into the next.
+QString TekSatir(const QString& metin)
+{
+    QString duz = metin.left(300);
+    for (QChar& c : duz) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t'))
+            c = QLatin1Char(' ');
+    }
+    return duz;
+}
+
+// The text on one line, cut with "…" to `genislik`; measured only when it might not fit,
+// as no character is wider than the font's widest or twice its height.
+QString Kisalt(const QFontMetricsF& olcu, const QString& metin, double genislik)
+{
+    const QString duz = TekSatir(metin);
+    if (double(duz.size()) * std::max(olcu.maxWidth(), olcu.height() * 2) <= genislik)
+        return duz;
+    return olcu.elidedText(duz, Qt::ElideRight, genislik);
+}
+
 } // namespace
 
 GanttCizimi::GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun,
-                         const GanttOlcegi& olcek)
-    : m_analiz(analiz), m_baslama(baslama), m_tahminiGun(tahminiGun), m_olcek(olcek)
+                         const GanttOlcegi& olcek, const QStringList& baslik)
+    : m_analiz(analiz), m_baslama(baslama), m_tahminiGun(tahminiGun), m_olcek(olcek), m_baslik(baslik)
 {
     const QFontMetricsF olcu(m_olcek.yazi);
     m_kenar = olcu.height() / 2;
     m_satir = olcu.height() * 1.7;
-    m_eksen = olcu.height() * 3;
-    double kodlar = 0;
-    for (const FaaliyetAnalizi& f : m_analiz.faaliyetler)
-        kodlar = std::max(kodlar, olcu.horizontalAdvance(f.kodu));
-    m_solBosluk = m_kenar * 2 + std::min(kodlar, olcu.averageCharWidth() * 16);
+    // The label column: the code, then the name, each cut with "…" beyond its share.
+    double kodlar = 0, adlar = 0;
+    const double kodSiniri = olcu.averageCharWidth() * 10, adSiniri = olcu.averageCharWidth() * 28;
+    // Measured in place, and only until a column reaches its share: a plan of thousands zooms without delay.
+    for (const FaaliyetAnalizi& f : m_analiz.faaliyetler) {
+        if (kodlar < kodSiniri)
+            kodlar = std::max(kodlar, olcu.horizontalAdvance(f.kodu, int(std::min<qsizetype>(f.kodu.size(), 40))));
+        if (adlar < adSiniri)
+            adlar = std::max(adlar, olcu.horizontalAdvance(f.adi, int(std::min<qsizetype>(f.adi.size(), 60))));
+    }
+    m_kodGenisligi = std::min(kodlar, kodSiniri);
+    m_solBosluk = m_kenar * 2 + m_kodGenisligi + (adlar > 0 ? m_kenar + std::min(adlar, adSiniri) : 0);
+
+    m_ust = 0;
+    m_baslikGenisligi = 0;
+    if (!m_baslik.isEmpty()) {
+        // The chart is at least as wide as its title's lines, the name's up to a point.
+        for (int i = 0; i < m_baslik.size(); ++i) {
+            const double w = QFontMetricsF(BaslikYazisi(i)).horizontalAdvance(TekSatir(m_baslik.at(i)));
+            m_baslikGenisligi = std::max(m_baslikGenisligi, std::min(w, olcu.averageCharWidth() * 100) + m_kenar * 2);
+        }
+        // The title's lines, then the legend's entries flowing over as many lines as the width needs.
+        m_ust = m_kenar + olcu.height() * 1.5 + olcu.height() * (m_baslik.size() - 1) + m_kenar / 2;
+        const auto ekle = [this](Simge simge, const QString& metin) { m_lejant.append({simge, metin, {}}); };
+        ekle(Simge::Kritik, QStringLiteral("Kritik faaliyet"));
+        ekle(Simge::Olagan, QStringLiteral("Kritik olmayan faaliyet"));
+        ekle(Simge::Bolluk, QStringLiteral("Toplam bolluk"));
+        ekle(Simge::KilometreTasi, QStringLiteral("Kilometre taşı (0 gün)"));
+        ekle(Simge::Bitis, QStringLiteral("F: en erken bitiş, %1 gün").arg(m_analiz.projeBitisGunu));
+        if (m_tahminiGun && *m_tahminiGun >= 0)
+            ekle(Simge::TahminiBitis, QStringLiteral("Tahmini bitiş: tahmini gün sayısı %1").arg(*m_tahminiGun));
+        const double genislik = std::max(Genislik() - m_kenar * 2, olcu.height() * 20);
+        double x = 0;
+        for (LejantOgesi& oge : m_lejant) {
+            const double w = olcu.height() * 2 + olcu.horizontalAdvance(oge.metin);
+            if (x > 0 && x + w > genislik) {
+                x = 0;
+                m_ust += olcu.height() * 1.2;
+            }
+            oge.yer = QPointF(m_kenar + x, m_ust);
+            x += w + olcu.height() * 1.5;
+        }
+        m_ust += olcu.height() * 1.2 + m_kenar;
+    }
+    // Under the title: a row of dates, a row for the markers' captions, the axis line.
+    m_eksen = m_ust + olcu.height() * 2 + m_kenar * 2;
 }
 
 qint64 GanttCizimi::SonGun() const
@@ -58,29 +120,54 @@ qint64 GanttCizimi::SonGun() const
     return std::max<qint64>(m_analiz.projeBitisGunu, m_tahminiGun.value_or(0));
 }
 
+double GanttCizimi::SagBosluk() const
+{
+    // Room after the last day for the end markers' captions.
+    return QFontMetricsF(m_olcek.yazi).horizontalAdvance(QStringLiteral("Tahmini bitiş")) + m_kenar * 2;
+}
+
+double GanttCizimi::Genislik() const
+{
+    return std::max(X(SonGun()) + SagBosluk(), m_baslikGenisligi);
+}
+
 QSizeF GanttCizimi::Boyut() const
 {
-    const QFontMetricsF olcu(m_olcek.yazi);
-    // Room after the last day for the end markers' captions.
-    const double sag = olcu.horizontalAdvance(QStringLiteral("Tahmini bitiş")) + m_kenar * 2;
-    return {X(SonGun()) + sag, m_eksen + m_satir * m_analiz.faaliyetler.size() + m_kenar};
+    return {Genislik(), m_eksen + m_satir * m_analiz.faaliyetler.size() + m_kenar};
 }
 
 double GanttCizimi::SiganGunGenisligi(double genislik) const
 {
-    const double sag = Boyut().width() - X(SonGun());
+    const double sag = SagBosluk();
     return (genislik - m_solBosluk - sag) / double(std::max<qint64>(SonGun(), 1));
 }
 
 QRectF GanttCizimi::Satir(int i) const
 {
-    return {0, m_eksen + m_satir * i, Boyut().width(), m_satir};
+    return {0, m_eksen + m_satir * i, Genislik(), m_satir};
+}
+
+QRectF GanttCizimi::Eksen() const
+{
+    return {0, m_ust, Genislik(), m_eksen - m_ust};
+}
+
+bool GanttCizimi::KilometreTasi(int i) const
+{
+    const FaaliyetAnalizi& f = m_analiz.faaliyetler.at(i);
+    return f.ef == f.es;
 }
 
 QRectF GanttCizimi::Cubuk(int i) const
 {
     const FaaliyetAnalizi& f = m_analiz.faaliyetler.at(i);
-    // A zero-day activity still shows as a sliver where it falls.
+    if (KilometreTasi(i)) {
+        // A diamond on its day: in the middle of day ES's column when the column holds it.
+        const double boy = m_satir * 0.7;
+        const double orta = X(f.es) + std::max(boy, m_olcek.gunGenisligi) / 2;
+        return {orta - boy / 2, m_eksen + m_satir * i + (m_satir - boy) / 2, boy, boy};
+    }
+    // A day narrower than a pixel still shows a sliver of a bar.
     const double genislik = std::max(X(f.ef) - X(f.es), 2.0);
     return {X(f.es), m_eksen + m_satir * (i + 0.2), genislik, m_satir * 0.6};
 }
@@ -93,54 +180,149 @@ int GanttCizimi::CubukBul(const QPointF& yer) const
     return Cubuk(i).adjusted(-1, 0, 1, 0).contains(yer) ? i : -1;
 }
 
+// A day's date, or its number (the first day is "1. gün") without a start date.
+QString GanttCizimi::Etiket(qint64 gun) const
+{
+    return m_baslama.isValid() ? BolgeselMetin::TarihYaz(m_baslama.addDays(gun)) : QStringLiteral("%1. gün").arg(gun + 1);
+}
+
+double GanttCizimi::EtiketGenisligi() const
+{
+    const QFontMetricsF olcu(m_olcek.yazi);
+    return olcu.horizontalAdvance(Etiket(SonGun())) + olcu.height();
+}
+
 void GanttCizimi::EkseniCiz(QPainter& boyaci, const QRectF& alan) const
 {
     const QFontMetricsF olcu(m_olcek.yazi);
-    const auto etiket = [this](qint64 gun) {
-        return m_baslama.isValid() ? BolgeselMetin::TarihYaz(m_baslama.addDays(gun))
-                                   : QStringLiteral("%1. gün").arg(gun);
-    };
-    const double etiketGenisligi = olcu.horizontalAdvance(etiket(SonGun())) + olcu.height();
+    const double etiketGenisligi = EtiketGenisligi();
     const qint64 aralik = EtiketAraligi(m_olcek.gunGenisligi, etiketGenisligi);
-    const double alt = Boyut().height() - m_kenar;
-    const double cizgi = m_eksen - m_kenar / 2;
+    const double gun1 = m_olcek.gunGenisligi;
+    const double cizgi = m_eksen - m_kenar;
+    const double tarihler = m_ust + m_kenar / 2;
+    boyaci.save();
     boyaci.setPen(QPen(Qt::black, 0));
     boyaci.drawLine(QPointF(X(0), cizgi), QPointF(X(SonGun()), cizgi));
-    const qint64 ilk = std::max<qint64>(0, qint64((alan.left() - m_solBosluk) / m_olcek.gunGenisligi) / aralik - 1);
-    for (qint64 gun = ilk * aralik; gun <= SonGun() && X(gun) <= alan.right() + etiketGenisligi; gun += aralik) {
-        const double x = X(gun);
-        boyaci.setPen(QPen(IzgaraRengi, 0));
-        boyaci.drawLine(QPointF(x, cizgi), QPointF(x, alt));
-        boyaci.setPen(QPen(Qt::black, 0));
-        boyaci.drawLine(QPointF(x, cizgi - m_kenar / 2), QPointF(x, cizgi));
-        boyaci.drawText(QRectF(x + 2, m_kenar + olcu.height(), etiketGenisligi, olcu.height()),
-                        Qt::AlignLeft | Qt::AlignVCenter, etiket(gun));
+    const qint64 solGun = std::max<qint64>(0, qint64((alan.left() - m_solBosluk - etiketGenisligi) / gun1));
+    const qint64 sagGun = std::min<qint64>(SonGun(), qint64(std::ceil((alan.right() - m_solBosluk) / gun1)));
+    // A tick where each day starts, when there is room to tell them apart.
+    if (gun1 >= 4) {
+        for (qint64 gun = solGun; gun <= sagGun; ++gun)
+            boyaci.drawLine(QPointF(X(gun), cizgi - m_kenar / 3), QPointF(X(gun), cizgi));
     }
+    for (qint64 gun = solGun / aralik * aralik; gun <= sagGun; gun += aralik) {
+        const double x = X(gun);
+        boyaci.drawLine(QPointF(x, cizgi - m_kenar), QPointF(x, cizgi));
+        if (gun >= SonGun())
+            break; // the axis ends where the last day does: no day after it to name
+        // The labelled day's column, and its date over it: centred when the column holds it.
+        boyaci.fillRect(QRectF(x, cizgi - m_kenar / 2, std::max(gun1, 0.5), m_kenar / 2), Qt::black);
+        const QString metin = Etiket(gun);
+        const double w = olcu.horizontalAdvance(metin);
+        const QRectF kutu = gun1 >= w + 4 ? QRectF(x, tarihler, gun1, olcu.height())
+                                          : QRectF(x + 1, tarihler, etiketGenisligi, olcu.height());
+        boyaci.drawText(kutu, (gun1 >= w + 4 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter, metin);
+    }
+    // The markers' captions, in their row under the dates.
+    const double yazilar = tarihler + olcu.height();
+    const auto yazi = [&](qint64 gun, const QColor& renk, const QString& ad, bool sola) {
+        const double genislik = olcu.horizontalAdvance(ad) + 4;
+        boyaci.setPen(renk);
+        boyaci.drawText(QRectF(sola ? X(gun) - genislik - 3 : X(gun) + 3, yazilar, genislik, olcu.height()),
+                        Qt::AlignVCenter | (sola ? Qt::AlignRight : Qt::AlignLeft), ad);
+    };
+    const bool tahmin = m_tahminiGun && *m_tahminiGun >= 0;
+    // The earlier marker's caption to the left of its line, the later one's to the right.
+    const bool tahminSolda = tahmin && *m_tahminiGun < m_analiz.projeBitisGunu;
+    yazi(m_analiz.projeBitisGunu, BitisRengi, QStringLiteral("F"), !tahminSolda);
+    if (tahmin)
+        yazi(*m_tahminiGun, TahminiBitisRengi, QStringLiteral("Tahmini bitiş"), tahminSolda);
+    boyaci.restore();
+}
+
+// The title's first line, the project's name, is larger and bold.
+QFont GanttCizimi::BaslikYazisi(int satir) const
+{
+    QFont yazi = m_olcek.yazi;
+    yazi.setBold(satir == 0);
+    if (satir == 0 && yazi.pixelSize() > 0)
+        yazi.setPixelSize(yazi.pixelSize() * 5 / 4);
+    return yazi;
+}
+
+void GanttCizimi::BasligiCiz(QPainter& boyaci) const
+{
+    const QFontMetricsF olcu(m_olcek.yazi);
+    const double genislik = Genislik() - m_kenar * 2;
+    boyaci.save();
+    boyaci.setPen(Qt::black);
+    double y = m_kenar;
+    for (int i = 0; i < m_baslik.size(); ++i) {
+        const double h = i == 0 ? olcu.height() * 1.5 : olcu.height();
+        boyaci.setFont(BaslikYazisi(i));
+        boyaci.drawText(QRectF(m_kenar, y, genislik, h), Qt::AlignLeft | Qt::AlignVCenter,
+                        QFontMetricsF(BaslikYazisi(i)).elidedText(TekSatir(m_baslik.at(i)), Qt::ElideRight, genislik));
+        y += h;
+    }
+    boyaci.setFont(m_olcek.yazi);
+    const double h = olcu.height();
+    for (const LejantOgesi& oge : m_lejant) {
+        const QRectF simge(oge.yer.x(), oge.yer.y() + h * 0.2, h * 1.5, h * 0.6);
+        const double orta = simge.center().y();
+        switch (oge.simge) {
+        case Simge::Kritik:
+        case Simge::Olagan:
+            boyaci.fillRect(simge, oge.simge == Simge::Kritik ? KritikRenk : OlaganRenk);
+            break;
+        case Simge::Bolluk:
+            boyaci.setPen(QPen(OlaganRenk, 1));
+            boyaci.drawLine(QPointF(simge.left(), orta), QPointF(simge.right(), orta));
+            boyaci.drawLine(QPointF(simge.right(), orta - h * 0.25), QPointF(simge.right(), orta + h * 0.25));
+            break;
+        case Simge::KilometreTasi: {
+            const QPointF m(simge.center());
+            boyaci.setRenderHint(QPainter::Antialiasing, true);
+            boyaci.setPen(Qt::NoPen);
+            boyaci.setBrush(KritikRenk);
+            boyaci.drawPolygon(QPolygonF{m + QPointF(0, -h * 0.4), m + QPointF(h * 0.4, 0), m + QPointF(0, h * 0.4),
+                                         m + QPointF(-h * 0.4, 0)});
+            boyaci.setRenderHint(QPainter::Antialiasing, false);
+            break;
+        }
+        case Simge::Bitis:
+        case Simge::TahminiBitis: {
+            const bool f = oge.simge == Simge::Bitis;
+            boyaci.setPen(QPen(f ? BitisRengi : TahminiBitisRengi, 2, f ? Qt::SolidLine : Qt::DashLine));
+            boyaci.drawLine(QPointF(simge.center().x(), oge.yer.y()), QPointF(simge.center().x(), oge.yer.y() + h));
+            break;
+        }
+        }
+        boyaci.setPen(Qt::black);
+        boyaci.drawText(QRectF(simge.right() + h * 0.4, oge.yer.y(), olcu.horizontalAdvance(oge.metin) + 4, h),
+                        Qt::AlignLeft | Qt::AlignVCenter, oge.metin);
+    }
+    boyaci.restore();
 }
 
 void GanttCizimi::IsaretleriCiz(QPainter& boyaci) const
 {
-    const QFontMetricsF olcu(m_olcek.yazi);
+    // From the captions' row down, beside the captions and clear of the dates.
+    const double ust = m_ust + m_kenar / 2 + QFontMetricsF(m_olcek.yazi).height();
     const double alt = Boyut().height() - m_kenar;
-    const auto isaret = [&](qint64 gun, const QColor& renk, Qt::PenStyle bicim, const QString& ad, bool sola) {
-        const double x = X(gun);
+    const auto cizgi = [&](qint64 gun, const QColor& renk, Qt::PenStyle bicim) {
         boyaci.setPen(QPen(renk, 2, bicim));
-        boyaci.drawLine(QPointF(x, m_kenar), QPointF(x, alt));
-        const double genislik = olcu.horizontalAdvance(ad) + 4;
-        boyaci.drawText(QRectF(sola ? x - genislik - 2 : x + 4, m_kenar / 2, genislik, olcu.height()),
-                        Qt::AlignVCenter | (sola ? Qt::AlignRight : Qt::AlignLeft), ad);
+        boyaci.drawLine(QPointF(X(gun), ust), QPointF(X(gun), alt));
     };
-    // When both fall on one day, F's caption goes to the left of the line, the estimate's to the right.
-    isaret(m_analiz.projeBitisGunu, BitisRengi, Qt::SolidLine, QStringLiteral("F"), true);
+    cizgi(m_analiz.projeBitisGunu, BitisRengi, Qt::SolidLine);
     if (m_tahminiGun && *m_tahminiGun >= 0)
-        isaret(*m_tahminiGun, TahminiBitisRengi, Qt::DashLine, QStringLiteral("Tahmini bitiş"), false);
+        cizgi(*m_tahminiGun, TahminiBitisRengi, Qt::DashLine);
 }
 
 bool GanttCizimi::OkCiz(QPainter& boyaci, const QRectF& alan, int onceki, int ardil, bool vurgulu,
                         std::set<std::pair<double, bool>>& gecenler) const
 {
     const QRectF cikis = Cubuk(onceki), varis = Cubuk(ardil);
-    const QPointF bas(X(m_analiz.faaliyetler.at(onceki).ef), cikis.center().y());
+    const QPointF bas(KilometreTasi(onceki) ? cikis.right() : X(m_analiz.faaliyetler.at(onceki).ef), cikis.center().y());
     const QPointF uc(varis.left(), varis.center().y());
     const double e = m_satir * 0.3;
     const bool duz = uc.x() - bas.x() >= 2 * e;
@@ -192,19 +374,31 @@ GanttSayimi GanttCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili
     const int n = int(m_analiz.faaliyetler.size());
     if (secili >= 0 && secili < n)
         boyaci.fillRect(Satir(secili), SeciliSatirRengi);
-    EkseniCiz(boyaci, alan);
+    if (!m_baslik.isEmpty() && alan.top() < m_ust)
+        BasligiCiz(boyaci);
+    if (alan.top() < m_eksen)
+        EkseniCiz(boyaci, alan);
+    // The labelled days' lines down through the rows.
+    const qint64 aralik = EtiketAraligi(m_olcek.gunGenisligi, EtiketGenisligi());
+    boyaci.setPen(QPen(IzgaraRengi, 0));
+    for (qint64 gun = std::max<qint64>(0, qint64((alan.left() - m_solBosluk) / m_olcek.gunGenisligi)) / aralik * aralik;
+         gun <= SonGun() && X(gun) <= alan.right(); gun += aralik)
+        boyaci.drawLine(QPointF(X(gun), m_eksen), QPointF(X(gun), Boyut().height() - m_kenar));
 
     // Only the rows that meet the area are painted: a network of thousands scrolls as fast as a small one.
     const int ilk = std::clamp(int(std::floor((alan.top() - m_eksen) / m_satir)), 0, n);
     const int son = std::clamp(int(std::ceil((alan.bottom() - m_eksen) / m_satir)), 0, n);
     const QFontMetricsF olcu(m_olcek.yazi);
+    const double adSolu = m_kenar * 2 + m_kodGenisligi;
     for (int i = ilk; i < son; ++i) {
         const FaaliyetAnalizi& f = m_analiz.faaliyetler.at(i);
         const QRectF cubuk = Cubuk(i);
         boyaci.setPen(QPen(Qt::black, 0));
-        const QRectF kod(m_kenar, Satir(i).top(), m_solBosluk - m_kenar * 2, m_satir);
-        boyaci.drawText(kod, Qt::AlignLeft | Qt::AlignVCenter,
-                        olcu.elidedText(f.kodu, Qt::ElideRight, kod.width()));
+        const QRectF kod(m_kenar, Satir(i).top(), m_kodGenisligi, m_satir);
+        boyaci.drawText(kod, Qt::AlignLeft | Qt::AlignVCenter, Kisalt(olcu, f.kodu, kod.width()));
+        const QRectF ad(adSolu, Satir(i).top(), m_solBosluk - adSolu - m_kenar, m_satir);
+        if (ad.width() > 0)
+            boyaci.drawText(ad, Qt::AlignLeft | Qt::AlignVCenter, Kisalt(olcu, f.adi, ad.width()));
         if (f.toplamBolluk > 0) {
             const double y = cubuk.center().y();
             const double bollukSonu = X(qint64(f.ef) + f.toplamBolluk);
@@ -214,7 +408,15 @@ GanttSayimi GanttCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili
         }
         boyaci.setPen(i == secili ? QPen(Qt::black, 2) : Qt::NoPen);
         boyaci.setBrush(f.kritik ? KritikRenk : OlaganRenk);
-        boyaci.drawRect(cubuk);
+        if (KilometreTasi(i)) {
+            const QPointF m = cubuk.center();
+            const double r = cubuk.width() / 2;
+            boyaci.setRenderHint(QPainter::Antialiasing, true);
+            boyaci.drawPolygon(QPolygonF{m + QPointF(0, -r), m + QPointF(r, 0), m + QPointF(0, r), m + QPointF(-r, 0)});
+            boyaci.setRenderHint(QPainter::Antialiasing, false);
+        } else {
+            boyaci.drawRect(cubuk);
+        }
         ++sayim.cubuk;
     }
 

@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QRectF>
 #include <QSizeF>
+#include <QStringList>
+#include <QVector>
 #include <optional>
 #include <set>
 #include <utility>
@@ -12,7 +14,7 @@
 class QPainter;
 
 // The chart's measures in the painter's units: one day's width and everything that
-// depends on the font (rows, the day axis, the code column).
+// depends on the font (rows, the day axis, the code and name column).
 struct GanttOlcegi {
     double gunGenisligi = 20;
     QFont yazi;
@@ -26,14 +28,24 @@ struct GanttSayimi {
 };
 
 // The Gantt chart of one analysis, painted on any QPainter: a day axis with the
-// calendar dates, one bar per activity from ES to EF, total float as a thin line
-// after it, finish-to-start arrows, and markers at F and at the estimated end. It
-// holds no widget, so the same drawing can go to a screen, an image or a printer.
+// calendar dates, each row's code and name, one bar per activity from ES to EF (day
+// ES's column to the end of day EF − 1's, its last day of work), a diamond for a
+// zero-day activity on its day, total float as a thin line after the bar,
+// finish-to-start arrows, and markers at F and at the estimated end. It holds no
+// widget, so the same drawing can go to a screen, an image or a printer.
+//
+// The axis: a tick at the start of every day (when days are 4 units wide or more);
+// a labelled day has its column marked on the axis line and its date over that
+// column. The markers' captions have a row of their own under the dates, the earlier
+// marker's to the left of its line and the later one's to the right, so that neither
+// crosses a date or the other caption.
 class GanttCizimi {
 public:
     // `tahminiGun` is the project's own end date as a day count, when it has one.
+    // `baslik`: for a chart read without Kavrion beside it, the lines of its title (the
+    // first, the project's name, in bold), followed by a legend; none on screen.
     GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun,
-                const GanttOlcegi& olcek);
+                const GanttOlcegi& olcek, const QStringList& baslik = {});
 
     QSizeF Boyut() const;
     // The day width at which the chart fills `genislik`.
@@ -49,18 +61,39 @@ public:
     // Row i's band across the whole chart.
     QRectF Satir(int i) const;
 
+    // The date axis's band (between the title and the first row), and its painting
+    // across what `alan` spans from left to right: a page of rows repeats it at its top.
+    QRectF Eksen() const;
+    void EkseniCiz(QPainter& boyaci, const QRectF& alan) const;
+
 private:
     double X(qint64 gun) const { return m_solBosluk + double(gun) * m_olcek.gunGenisligi; }
     qint64 SonGun() const;
-    void EkseniCiz(QPainter& boyaci, const QRectF& alan) const;
+    double SagBosluk() const;
+    double Genislik() const;
+    QFont BaslikYazisi(int satir) const;
+    QString Etiket(qint64 gun) const;
+    double EtiketGenisligi() const;
+    bool KilometreTasi(int i) const;
+    void BasligiCiz(QPainter& boyaci) const;
     void IsaretleriCiz(QPainter& boyaci) const;
     // `gecenler`: the vertical lines already drawn across the area by arrows passing through it.
     bool OkCiz(QPainter& boyaci, const QRectF& alan, int onceki, int ardil, bool vurgulu,
                std::set<std::pair<double, bool>>& gecenler) const;
 
+    // A legend entry: what it shows and its caption.
+    enum class Simge { Kritik, Olagan, Bolluk, KilometreTasi, Bitis, TahminiBitis };
+    struct LejantOgesi {
+        Simge simge;
+        QString metin;
+        QPointF yer;
+    };
+
     AgAnalizi m_analiz; // shares its rows with the caller's copy
     QDate m_baslama;
     std::optional<qint64> m_tahminiGun;
     GanttOlcegi m_olcek;
-    double m_satir, m_eksen, m_solBosluk, m_kenar;
+    QStringList m_baslik;
+    QVector<LejantOgesi> m_lejant;
+    double m_satir, m_ust, m_eksen, m_solBosluk, m_kodGenisligi, m_kenar, m_baslikGenisligi;
 };

@@ -14,8 +14,9 @@
 
 namespace {
 
-// Viewers and QImage itself give up on larger images; a longer chart is scaled down to fit.
-constexpr double EnBuyukResimKenari = 16384;
+// ImageMagick's default policy refuses an image over 16,000 pixels a side, and other
+// viewers give up not far beyond; a longer chart is scaled down to fit.
+constexpr double EnBuyukResimKenari = 16000;
 
 // Characters XML 1.0 cannot hold, which a name or code written by another program may
 // contain, would make the whole drawing unreadable; everything else is kept.

@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int GovdePunto = 9;
+constexpr int BaslikYolSiniri = 10;
 const QColor KritikSatirRengi(255, 214, 214);
 const QColor BaslikSatirRengi(225, 225, 225);
 
@@ -23,12 +24,13 @@ const double SutunPaylari[] = {1.0, 3.4, 0.8, 0.8, 0.8, 0.8, 0.8, 1.5, 1.6, 0.8,
 // same measures hold on a PDF writer's 1200 dpi and on any printer.
 class Sayfalar {
 public:
-    Sayfalar(QPagedPaintDevice& aygit, const QString& proje, const QFont& yazi)
-        : m_aygit(aygit), m_proje(proje), m_yazi(yazi)
+    Sayfalar(QPaintDevice& aygit, const QPageLayout& duzen, const std::function<void()>& yeniSayfa,
+             const QString& proje, const QFont& yazi)
+        : m_yeniSayfa(yeniSayfa), m_proje(proje), m_yazi(yazi)
     {
         // The painter draws in points, so a font sized in pixels is sized in points.
         m_yazi.setPixelSize(GovdePunto);
-        const QRectF alan = aygit.pageLayout().paintRect(QPageLayout::Point);
+        const QRectF alan = duzen.paintRect(QPageLayout::Point);
         m_alan = QRectF(0, 0, alan.width(), alan.height());
         m_boyaci.begin(&aygit);
         const double olcek = aygit.logicalDpiX() / 72.0;
@@ -56,7 +58,7 @@ public:
     void YeniSayfa()
     {
         Altlik();
-        m_aygit.newPage();
+        m_yeniSayfa();
         ++m_sayfa;
         m_y = 0;
     }
@@ -107,7 +109,7 @@ private:
         m_boyaci.restore();
     }
 
-    QPagedPaintDevice& m_aygit;
+    std::function<void()> m_yeniSayfa;
     QString m_proje;
     QFont m_yazi;
     QPainter m_boyaci;
@@ -127,6 +129,32 @@ QString TekSatir(const QString& metin)
     return duz;
 }
 
+// A decimal count less `cikan` (which is not larger than it).
+QString Eksilt(QString sayi, int cikan)
+{
+    for (int i = int(sayi.size()) - 1; i >= 0 && cikan > 0; --i) {
+        const int hane = sayi.at(i).digitValue() - cikan % 10;
+        cikan = cikan / 10 + (hane < 0);
+        sayi[i] = QChar(u'0' + (hane + 10) % 10);
+    }
+    while (sayi.size() > 1 && sayi.startsWith(QLatin1Char('0')))
+        sayi.remove(0, 1);
+    return sayi;
+}
+
+// The critical paths as the window lists them, but the first BaslikYolSiniri only: a
+// thousand paths would fill pages before the table. The rest are in the window and the JSON.
+QString KritikYolBasligi(AgAnalizi analiz)
+{
+    if (analiz.kritikYollar.size() > BaslikYolSiniri) {
+        analiz.kritikYollar.resize(BaslikYolSiniri);
+        analiz.kalanYollar = QStringLiteral("ve %1 yol daha").arg(Eksilt(analiz.kritikYolSayisi, BaslikYolSiniri));
+        if (analiz.anaPenceredekiYolSirasi >= BaslikYolSiniri)
+            analiz.kalanYollar += QStringLiteral(" (ana penceredeki kritik yol %1.)").arg(analiz.anaPenceredekiYolSirasi + 1);
+    }
+    return AnalizMetinleri::KritikYollar(analiz);
+}
+
 void Baslik(Sayfalar& sayfalar, const Rapor& rapor)
 {
     QFont buyuk = sayfalar.yazi();
@@ -142,7 +170,7 @@ void Baslik(Sayfalar& sayfalar, const Rapor& rapor)
     } else if (analiz.faaliyetler.isEmpty()) {
         satirlar << QStringLiteral("Projenin faaliyeti yok.");
     } else {
-        satirlar << AnalizMetinleri::Plan(analiz) << AnalizMetinleri::KritikYollar(analiz);
+        satirlar << AnalizMetinleri::Plan(analiz) << KritikYolBasligi(analiz);
     }
     sayfalar.Paragraf(satirlar.join(QLatin1Char('\n')), sayfalar.yazi());
     sayfalar.y() += sayfalar.satir();
@@ -188,36 +216,49 @@ void Tablo(Sayfalar& sayfalar, const AgAnalizi& analiz)
     }
 }
 
-// The chart scaled to the page's width, cut between rows onto as many pages as it needs.
+// The chart scaled to the page's width, cut between rows onto as many pages as it
+// needs; the title and legend on the first, the date axis at the top of every one.
 void Sema(Sayfalar& sayfalar, const Rapor& rapor)
 {
     GanttOlcegi olcek = DosyaOlcegi(rapor, sayfalar.yazi());
     olcek.gunGenisligi = std::max(0.001, RaporCizimi(rapor, olcek).SiganGunGenisligi(sayfalar.alan().width()));
     const GanttCizimi cizim = RaporCizimi(rapor, olcek);
     const QSizeF boyut = cizim.Boyut();
+    const QRectF eksen = cizim.Eksen();
     const double oran = std::min(1.0, sayfalar.alan().width() / boyut.width());
     const int n = int(rapor.analiz.faaliyetler.size());
     QPainter& boyaci = sayfalar.boyaci();
+    // Paints the chart's `parca` with its top at the page's `y`.
+    const auto ciz = [&](const QRectF& parca, double y, bool yalnizEksen) {
+        boyaci.save();
+        boyaci.translate(0, y);
+        boyaci.scale(oran, oran);
+        boyaci.translate(0, -parca.top());
+        boyaci.setClipRect(parca);
+        if (yalnizEksen)
+            cizim.EkseniCiz(boyaci, parca);
+        else
+            cizim.Ciz(boyaci, parca);
+        boyaci.restore();
+    };
     sayfalar.YeniSayfa();
     int satir = 0;
-    double ust = 0; // the chart's own y at the top of this page
+    double ust = 0; // the chart's own y at the top of this page's rows
     while (true) {
-        // Whole rows to the page's foot; the axis and the first rows on the first page.
-        const double yukseklik = sayfalar.Kalan() / oran;
+        double bas = 0; // the page's height above the rows, in the chart's units
+        if (satir > 0) {
+            ciz(eksen, sayfalar.y(), true);
+            bas = eksen.height();
+        }
+        // Whole rows to the page's foot.
+        const double yukseklik = sayfalar.Kalan() / oran - bas;
         int son = satir;
         while (son < n && cizim.Satir(son).bottom() - ust <= yukseklik)
             ++son;
         if (son == satir && satir < n)
             son = satir + 1; // a row taller than a page is still drawn
         const double alt = son >= n ? boyut.height() : cizim.Satir(son).top();
-        boyaci.save();
-        boyaci.translate(0, sayfalar.y());
-        boyaci.scale(oran, oran);
-        boyaci.translate(0, -ust);
-        const QRectF parca(0, ust, boyut.width(), alt - ust);
-        boyaci.setClipRect(parca);
-        cizim.Ciz(boyaci, parca);
-        boyaci.restore();
+        ciz(QRectF(0, ust, boyut.width(), alt - ust), sayfalar.y() + bas * oran, false);
         if (son >= n)
             break;
         satir = son;
@@ -242,8 +283,16 @@ GanttOlcegi DosyaOlcegi(const Rapor& rapor, const QFont& yazi)
 
 GanttCizimi RaporCizimi(const Rapor& rapor, const GanttOlcegi& olcek)
 {
+    const auto tarih = [](const QString& metin) { return metin.isEmpty() ? QStringLiteral("yok") : metin; };
+    const QDate bitis = rapor.analiz.plan.enErkenBitis;
+    const QStringList baslik{
+        rapor.proje.ad.left(AnalizMetinleri::AdSiniri),
+        QStringLiteral("Başlama tarihi: %1    En erken bitiş: %2    Tahmini bitiş tarihi: %3")
+            .arg(tarih(BolgeselMetin::TarihMetni(rapor.proje.baslama)),
+                 tarih(bitis.isValid() ? BolgeselMetin::TarihYaz(bitis) : QString()),
+                 tarih(BolgeselMetin::TarihMetni(rapor.proje.bitis)))};
     return GanttCizimi(rapor.analiz, rapor.proje.baslama.deger.value_or(QDate()), rapor.analiz.plan.tahminiGunSayisi,
-                       olcek);
+                       olcek, baslik);
 }
 
 QPageLayout RaporSayfaDuzeni()
@@ -254,7 +303,13 @@ QPageLayout RaporSayfaDuzeni()
 
 void RaporuSayfalaraCiz(QPagedPaintDevice& aygit, const Rapor& rapor, const QFont& yazi)
 {
-    Sayfalar sayfalar(aygit, rapor.proje.ad, yazi);
+    RaporuSayfalaraCiz(aygit, aygit.pageLayout(), [&aygit] { aygit.newPage(); }, rapor, yazi);
+}
+
+void RaporuSayfalaraCiz(QPaintDevice& aygit, const QPageLayout& duzen, const std::function<void()>& yeniSayfa,
+                        const Rapor& rapor, const QFont& yazi)
+{
+    Sayfalar sayfalar(aygit, duzen, yeniSayfa, rapor.proje.ad, yazi);
     Baslik(sayfalar, rapor);
     if (!rapor.analiz.hesaplanamiyor.isEmpty() || rapor.analiz.faaliyetler.isEmpty())
         return;

@@ -5,8 +5,10 @@
 
 #include <QFont>
 #include <QPageLayout>
+#include <functional>
 
 class QPagedPaintDevice;
+class QPaintDevice;
 
 // The chart's measures in a file: a day width that keeps a long plan readable and a
 // short one from stretching.
@@ -22,3 +24,6 @@ QPageLayout RaporSayfaDuzeni();
 // with the project's name, dates, finish and critical paths; the analysis table with
 // its header on every page; then the Gantt chart over as many pages as its rows need.
 void RaporuSayfalaraCiz(QPagedPaintDevice& aygit, const Rapor& rapor, const QFont& yazi);
+// The same pages on any device in `duzen`, `yeniSayfa` turning to the next one: what a test reads back.
+void RaporuSayfalaraCiz(QPaintDevice& aygit, const QPageLayout& duzen, const std::function<void()>& yeniSayfa,
+                        const Rapor& rapor, const QFont& yazi);

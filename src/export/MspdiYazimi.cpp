@@ -198,14 +198,23 @@ QString Sigmiyor(const AgAnalizi& analiz, const QDate& baslama)
 
 } // namespace
 
-DepoHatasi MspdiYaz(const Rapor& rapor, const QDate& baslamaYoksa, QByteArray& xml)
+DepoHatasi MspdiYaz(const Rapor& rapor, QByteArray& xml)
 {
     const AgAnalizi& analiz = rapor.analiz;
-    if (!analiz.hesaplanamiyor.isEmpty())
+    // The analysis has no figures for a project without activities, and no other explanation is this one.
+    const bool bos = analiz.faaliyetler.isEmpty()
+                     && analiz.hesaplanamiyor == AnaliziHesapla({}, rapor.proje).hesaplanamiyor;
+    if (!analiz.hesaplanamiyor.isEmpty() && !bos)
         return DepoHatasi::yeni(DepoHatasi::Genel, analiz.hesaplanamiyor);
-    const QDate baslama = rapor.proje.baslama.deger.value_or(baslamaYoksa);
-    if (!baslama.isValid())
-        return DepoHatasi::yeni(DepoHatasi::Genel, QStringLiteral("Projenin başlama tarihi yok."));
+    const QDate baslama = rapor.proje.baslama.deger.value_or(QDate());
+    if (!baslama.isValid()) {
+        const QString ham = rapor.proje.baslama.ham.toString();
+        return DepoHatasi::yeni(DepoHatasi::Genel,
+                                (ham.isEmpty() ? QStringLiteral("Projenin başlama tarihi yok")
+                                               : QStringLiteral("Projenin başlama tarihi (%1) bir tarih değil").arg(ham.left(40)))
+                                    + QStringLiteral(": Microsoft Project XML her görevin tarihini başlama "
+                                                     "tarihinden sayar. Projeye bir başlama tarihi girin."));
+    }
     const QString neden = Sigmiyor(analiz, baslama);
     if (!neden.isEmpty())
         return DepoHatasi::yeni(DepoHatasi::Uyumsuz, neden);

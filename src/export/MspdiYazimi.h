@@ -21,8 +21,18 @@
 // XML 1.0 cannot hold (control characters, lone surrogates) become U+FFFD, so that
 // the file stays readable and the reader sees where something was.
 //
-// A project without a start date starts on `baslamaYoksa`. A network that cannot be
-// computed has no dates to give: its explanation comes back as the error (Genel).
-// Nor can the format hold an activity of negative duration or a date outside the
-// years 1 to 9999 (Uyumsuz). On an error `xml` is left as it was.
-DepoHatasi MspdiYaz(const Rapor& rapor, const QDate& baslamaYoksa, QByteArray& xml);
+// A project without a valid start date is refused with that reason (Genel): every
+// date in the file counts from the start, and a day chosen here (the day of the
+// export, as once) would pass for a plan the user never made. A project without
+// activities is a project with no tasks. A network that cannot be computed has no
+// dates to give: its explanation comes back as the error (Genel). Nor can the format
+// hold an activity of negative duration or a date outside the years 1 to 9999
+// (Uyumsuz). On an error `xml` is left as it was.
+DepoHatasi MspdiYaz(const Rapor& rapor, QByteArray& xml);
+
+// As before, for callers that still name a day for a project without a start: the day
+// is not used any more.
+inline DepoHatasi MspdiYaz(const Rapor& rapor, const QDate& /*kullanilmiyor*/, QByteArray& xml)
+{
+    return MspdiYaz(rapor, xml);
+}

@@ -5,7 +5,7 @@
 
 namespace {
 
-const QDate Pazartesi(2026, 3, 2), Yedek(2026, 1, 5);
+const QDate Pazartesi(2026, 3, 2), Ocak(2026, 1, 5);
 
 // Activities from "code:duration:predecessors" texts, named by `adlar` (the project by the first) or by code.
 Rapor Plan(const QString& tanim, const QDate& baslama = Pazartesi, const QStringList& adlar = {})
@@ -25,7 +25,7 @@ Rapor Plan(const QString& tanim, const QDate& baslama = Pazartesi, const QString
 QStringList Oku(const Rapor& rapor)
 {
     QByteArray xml("önceki");
-    if (const DepoHatasi hata = MspdiYaz(rapor, Yedek, xml))
+    if (const DepoHatasi hata = MspdiYaz(rapor, xml))
         return {QString::number(hata.numara) + ' ' + hata.aciklama + (xml == "önceki" ? "" : ", XML written")};
     static const QStringList alanlar = QString(
         "Project/Title Project/StartDate Project/FinishDate Project/CalendarUID Project/MinutesPerDay Calendar/UID "
@@ -83,7 +83,7 @@ private slots:
                            "3/3 C 1 2026-03-05T08:00:00 2026-03-08T17:00:00 PT32H0M0S 0 <1:1",
                            "4/4 D 1 2026-03-09T08:00:00 2026-03-09T17:00:00 PT8H0M0S 0 <2:1 <3:1"};
         // The project finishes with its latest task: here a milestone, and not the last task.
-        QTest::newRow("milestones, no start date") << Plan("A:0: B:2:A C:0:B,A D:1:A", QDate())
+        QTest::newRow("milestones") << Plan("A:0: B:2:A C:0:B,A D:1:A", Ocak)
             << QStringList{"P 2026-01-05T08:00:00 2026-01-07T08:00:00" + takvim,
                            "1/1 A 1 2026-01-05T08:00:00 2026-01-05T08:00:00 PT0H0M0S 1",
                            "2/2 B 1 2026-01-05T08:00:00 2026-01-06T17:00:00 PT16H0M0S 0 <1:1",
@@ -117,7 +117,12 @@ private slots:
         }
         okunan[0] = "P 2026-03-02T08:00:00 " + bitis + takvim;
         QTest::newRow("6,200 activities") << Plan(tanim.join(' ')) << okunan;
-        QTest::newRow("no activities") << Plan("") << QStringList{"1 Hesaplanamıyor: Projede faaliyet yok."};
+        // A project with no tasks; one without a start date has no day to count from, never the export's own.
+        QTest::newRow("no activities") << Plan("") << QStringList{"P 2026-03-02T08:00:00 2026-03-02T08:00:00" + takvim};
+        QTest::newRow("no start date") << Plan("A:1:", QDate()) << QStringList{"1 Projenin başlama tarihi yok: "
+            "Microsoft Project XML her görevin tarihini başlama tarihinden sayar. Projeye bir başlama tarihi girin."};
+        QTest::newRow("a network that cannot be computed") << Plan("A:1: B:1:Z")
+            << QStringList{"1 Hesaplanamıyor: B faaliyetinin önceki faaliyeti Z tanımlı değil."};
         QTest::newRow("negative duration") << Plan("A:1: B:-2:A") << QStringList{
             "20 B faaliyetinin süresi eksi: Microsoft Project XML eksi süreli iş taşıyamaz."};
         QTest::newRow("after 9999") << Plan("A:2000000000:") << QStringList{
