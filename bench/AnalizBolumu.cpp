@@ -35,7 +35,7 @@ void HesaplamaSatirlari(Tablo& tablo)
             // The same network written as Microsoft Project XML, the analysis done beforehand.
             const Rapor rapor{proje, AnaliziHesapla(faaliyetler, proje)};
             QByteArray xml;
-            const Olcum yazim = SureOlc(satirSayisi >= 6200 ? 21 : 201, nullptr, [&] { MspdiYaz(rapor, baslama, xml); });
+            const Olcum yazim = SureOlc(satirSayisi >= 6200 ? 21 : 201, nullptr, [&] { MspdiYaz(rapor, xml); });
             tablo.Satir(QStringLiteral("MspdiYaz"), QStringLiteral("%1, %2 satır").arg(BicimAdi(bicim)).arg(satirSayisi),
                         yazim, QStringLiteral("ms"), satirSayisi >= 6200 ? 100.0 : 1.0);
         }

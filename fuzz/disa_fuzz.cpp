@@ -120,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
     }
 
     QByteArray xml;
-    if (!MspdiYaz(rapor, QDate(2026, 3, 1), xml)) {
+    if (!MspdiYaz(rapor, xml)) {
         QXmlStreamReader okuyucu(xml);
         int gorev = 0;
         while (!okuyucu.atEnd()) {

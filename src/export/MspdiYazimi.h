@@ -3,7 +3,6 @@
 #include "export/Rapor.h"
 
 #include <QByteArray>
-#include <QDate>
 
 // The plan as Microsoft Project XML (MSPDI), which ProjectLibre, GanttProject, Planner
 // and Microsoft Project import: the project with its name and start, one calendar in
@@ -13,8 +12,7 @@
 // Working time: every day of the week works 08:00–12:00 and 13:00–17:00, 480 minutes,
 // so N days of the plan are N days (8N hours) in the other planner. A task starts on
 // its start date (project start + ES) at 08:00 and finishes at 17:00 of its last day,
-// the day before the plan's finish date (project start + EF), which is the morning the
-// work is done by. A zero-day activity is a milestone at 08:00 of its start date.
+// the plan's finish date (project start + EF − 1). A zero-day activity is a milestone at 08:00 of its start date.
 // Tasks are numbered 1, 2, … in stored order (UID = ID); the activity's code is its
 // WBS code. A name longer than the schema allows (512 characters, 255 for the
 // project's Name) is cut there, and a task's whole name goes in its notes. Characters
@@ -29,10 +27,3 @@
 // hold an activity of negative duration or a date outside the years 1 to 9999
 // (Uyumsuz). On an error `xml` is left as it was.
 DepoHatasi MspdiYaz(const Rapor& rapor, QByteArray& xml);
-
-// As before, for callers that still name a day for a project without a start: the day
-// is not used any more.
-inline DepoHatasi MspdiYaz(const Rapor& rapor, const QDate& /*kullanilmiyor*/, QByteArray& xml)
-{
-    return MspdiYaz(rapor, xml);
-}

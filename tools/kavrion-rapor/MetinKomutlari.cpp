@@ -49,7 +49,7 @@ int Xml(const RaporKomutu& komut)
     if (const int durum = RaporuAl(komut, rapor))
         return durum;
     QByteArray xml;
-    if (const DepoHatasi hata = MspdiYaz(rapor, QDate::currentDate(), xml))
+    if (const DepoHatasi hata = MspdiYaz(rapor, xml))
         return HataBildir(HataMetni(hata));
     return DosyayaKaydet(komut, xml);
 }

@@ -120,7 +120,7 @@ DepoHatasi Icerik(const Rapor& rapor, Bicim bicim, const QFont& yazi, QByteArray
 {
     switch (bicim) {
     case Bicim::Csv: icerik = CsvYaz(rapor, QLocale()); return {};
-    case Bicim::Xml: return MspdiYaz(rapor, QDate::currentDate(), icerik);
+    case Bicim::Xml: return MspdiYaz(rapor, icerik);
     case Bicim::Svg: icerik = GorselYaz(rapor, GorselBicim::Svg, yazi); return {};
     case Bicim::Png: icerik = GorselYaz(rapor, GorselBicim::Png, yazi); return {};
     case Bicim::Pdf: icerik = GorselYaz(rapor, GorselBicim::Pdf, yazi); return {};
