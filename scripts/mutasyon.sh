@@ -78,6 +78,7 @@ hatalar=(
 "çekirdek@@src/export/MspdiYazimi.cpp@@m_baslama.addDays(f.ef - 1)@@m_baslama.addDays(f.ef)@@MSPDI tasks finish a day late"
 "çekirdek@@tools/kavrion-rapor/Iletiler.cpp@@Cikis::Kullanim);@@Cikis::Hata);@@a usage error exits with the store error's status"
 "çekirdek@@tools/kavrion-rapor/RaporOkuma.cpp@@if (hata.numara == DepoHatasi::Bulunamadi)@@if (false)@@an unknown project is reported as a store error"
+"çekirdek@@src/export/GuvenliYazim.cpp@@AyniDosya(yol, veritabani)@@QFileInfo(yol).absoluteFilePath() == QFileInfo(veritabani).absoluteFilePath()@@the export guard compares path texts: a link named as the output replaces the database"
 )
 
 testler() { # the test targets of the given folders of tests/

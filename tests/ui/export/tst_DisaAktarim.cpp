@@ -105,6 +105,7 @@ private slots:
         QTest::addColumn<QString>("kutu");
         QTest::newRow("read-only folder") << "salt/eski.csv" << "Hata 8: \"%1/salt\" klasörü salt okunur; dosya yazılamadı.";
         QTest::newRow("the database itself") << "<vt>" << "Hata 8: \"%1/Proje.mdb\" Kavrion'un veritabanı; üzerine dışa aktarılamaz.";
+        QTest::newRow("a link to the database") << "bag.csv" << "Hata 8: \"%1/bag.csv\" Kavrion'un veritabanı; üzerine dışa aktarılamaz.";
         QTest::newRow("no such folder") << "yok/eski.csv" << "Hata 14: \"%1/yok\" klasörü yok; dosya yazılamadı.";
         QTest::newRow("a folder's name") << "d.csv" << "Hata 14: \"%1/d.csv\" bir klasör; üzerine dosya yazılamaz.";
     }
@@ -118,6 +119,7 @@ private slots:
         QVERIFY(QDir(klasor).mkdir("salt") && QDir(klasor).mkdir("d.csv"));
         Yaz(klasor + "/salt/eski.csv", "eski");
         QVERIFY(QFile::setPermissions(klasor + "/salt", QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(QFile::link(vt.yol(), klasor + "/bag.csv"));
         const QByteArray plan = Oku(vt.yol());
         const QString yol = hedef == "<vt>" ? vt.yol() : klasor + '/' + hedef;
         Yanitlayan yanitlayan(yol, Bicim::Csv);
