@@ -86,7 +86,7 @@ void HarfCiziminiDenetle()
     TemelForm ana(vt.depo());
     ana.ProjeListesi->Sec(0);
     ana.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&ana));
+    QVERIFY(QTest::qWaitForWindowExposed(&ana, 30000));
     QWidget* alan = nullptr;
     const auto cek = [&](const QString& metin) {
         alan = Denetimler[denetim].second(ana, metin);
