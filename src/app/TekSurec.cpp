@@ -35,7 +35,8 @@ QString Ad(const QString& klasor, const DosyaKimligi& kimlik)
 // Said on standard error when the start goes on without the lock.
 void Uyar(const QString& neden)
 {
-    std::fprintf(stderr, "kavrion: %s; bu dosyanın başka bir Kavrion penceresinde açık olup olmadığına bakılamadı.\n",
+    std::fprintf(stderr,
+                 "kavrion: %s; bu dosyanın başka bir Kavrion penceresinde açık olup olmadığına bakılamadı.\n",
                  qUtf8Printable(neden));
 }
 
@@ -113,7 +114,8 @@ TekSurec::TekSurec(const QString& veritabaniYolu)
         return;
     const QString klasor = KilitKlasoru();
     if (klasor.isEmpty()) {
-        Uyar(QStringLiteral("\"/tmp/kavrion-%1\" başka bir kullanıcının ya da herkese açık bir klasör").arg(::geteuid()));
+        Uyar(QStringLiteral("\"/tmp/kavrion-%1\" başka bir kullanıcının ya da herkese açık bir klasör")
+                 .arg(::geteuid()));
         return;
     }
     const QString ad = Ad(klasor, *kimlik);
@@ -126,8 +128,9 @@ TekSurec::TekSurec(const QString& veritabaniYolu)
             m_baskasiAcik = true;
             OneGelmesiniIste(ad + QStringLiteral(".fifo"));
         } else {
-            Uyar(QStringLiteral("\"%1.lock\" oluşturulamadı%2")
-                     .arg(ad, kilit->error() == QLockFile::PermissionError ? QStringLiteral(" (yazma izni yok)") : QString()));
+            const QString neden =
+                kilit->error() == QLockFile::PermissionError ? QStringLiteral(" (yazma izni yok)") : QString();
+            Uyar(QStringLiteral("\"%1.lock\" oluşturulamadı%2").arg(ad, neden));
         }
         return;
     }
