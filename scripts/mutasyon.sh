@@ -79,6 +79,7 @@ hatalar=(
 "çekirdek@@tools/kavrion-rapor/Iletiler.cpp@@Cikis::Kullanim);@@Cikis::Hata);@@a usage error exits with the store error's status"
 "çekirdek@@tools/kavrion-rapor/RaporOkuma.cpp@@if (hata.numara == DepoHatasi::Bulunamadi)@@if (false)@@an unknown project is reported as a store error"
 "çekirdek@@src/export/GuvenliYazim.cpp@@AyniDosya(yol, veritabani)@@QFileInfo(yol).absoluteFilePath() == QFileInfo(veritabani).absoluteFilePath()@@the export guard compares path texts: a link named as the output replaces the database"
+"pencere@@src/ui/export/DisaAktarim.cpp@@        if (AcikVeritabani(dosya)) {@@        if (false) {@@printing to a file named as the database replaces it"
 )
 
 testler() { # the test targets of the given folders of tests/

@@ -9,11 +9,14 @@
 #include "ui/main/TemelForm.h"
 
 #include <QDir>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using DisaAktarim::Bicim;
 
@@ -136,6 +139,30 @@ private slots:
         QCOMPARE(QDir(klasor + "/salt").entryList(QDir::Files | QDir::Hidden), QStringList{"eski.csv"});
         QCOMPARE(Oku(vt.yol()), plan);
         QFile::setPermissions(klasor + "/salt", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // Printing to a file writes it in place: a file named by a link to the plan is refused.
+    void printingOverTheDatabaseIsRefused()
+    {
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        const QByteArray plan = Oku(vt.yol());
+        const QString bag = vt.klasor() + "/bag.pdf";
+        QVERIFY(QFile::link(vt.yol(), bag));
+        MesajKaydi kutular;
+        TemelForm ana(vt.depo());
+        ProjeyiSec(ana, "ALFA");
+        QVERIFY(OneGetirVeBekle(&ana));
+        QTimer::singleShot(0, &ana, [&] { // what the preview's print button does once a file is chosen
+            auto* onizleme = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            QVERIFY(onizleme);
+            onizleme->printer()->setOutputFileName(bag);
+            emit onizleme->paintRequested(onizleme->printer());
+            onizleme->reject();
+        });
+        QTest::keyClick(&ana, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(kutular.hatalar(), QStringList{"Hata 8: \"" + bag + "\" Kavrion'un veritabanı; üzerine yazdırılamaz."});
+        QCOMPARE(Oku(vt.yol()), plan);
     }
 
     void withNoProjectNothingIsAsked()
