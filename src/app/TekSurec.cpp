@@ -114,7 +114,7 @@ TekSurec::TekSurec(const QString& veritabaniYolu)
         return;
     const QString klasor = KilitKlasoru();
     if (klasor.isEmpty()) {
-        Uyar(QStringLiteral("\"/tmp/kavrion-%1\" başka bir kullanıcının ya da herkese açık bir klasör")
+        Uyar(QStringLiteral("kilit klasörü \"/tmp/kavrion-%1\" yalnız bu kullanıcıya ait bir klasör değil")
                  .arg(::geteuid()));
         return;
     }

@@ -182,7 +182,7 @@ private slots:
         QDir qtKlasoru(QStringLiteral("/tmp/runtime-nobody")); // Qt's, without XDG_RUNTIME_DIR
         const bool qtKlasoruVardi = qtKlasoru.exists();
         for (auto [sahibi, kip, neden] : {std::tuple(kimse, 0500, "oluşturulamadı (yazma izni yok)"),
-                                          std::tuple(uid_t(0), 0700, "başka bir kullanıcının")}) {
+                                          std::tuple(uid_t(0), 0700, "yalnız bu kullanıcıya ait bir klasör değil")}) {
             ::mkdir(klasor.constData(), 0700);
             QVERIFY(::chown(klasor.constData(), sahibi, sahibi) == 0 && ::chmod(klasor.constData(), kip) == 0);
             QProcess kavrion;
