@@ -113,6 +113,8 @@ hatalar=(
 "çekirdek@@src/drawing/RaporSayfalari.cpp@@constexpr int BaslikYolSiniri = 10;@@constexpr int BaslikYolSiniri = 1000;@@a thousand paths fill pages before the PDF's table"
 "çekirdek@@src/export/MspdiYazimi.cpp@@rapor.proje.baslama.deger.value_or(QDate());@@rapor.proje.baslama.deger.value_or(QDate::currentDate());@@MSPDI silently starts a project without a start date today"
 "çekirdek@@src/export/MspdiYazimi.cpp@@if (!analiz.hesaplanamiyor.isEmpty() && !bos)@@if (!analiz.hesaplanamiyor.isEmpty())@@an empty project is refused as MSPDI"
+"çekirdek@@src/export/GuvenliYazim.cpp@@AyniDosya(yol, veritabani)@@QFileInfo(yol).absoluteFilePath() == QFileInfo(veritabani).absoluteFilePath()@@the export guard compares path texts: a link named as the output replaces the database"
+"pencere@@src/ui/export/DisaAktarim.cpp@@        if (AcikVeritabani(dosya)) {@@        if (false) {@@printing to a file named as the database replaces it"
 )
 
 testler() { # the test targets of the given folders of tests/

@@ -9,7 +9,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # The tests also start the real program on an X server of their own (Xvfb, xdotool),
-# and the fuzz targets need clang with its libFuzzer runtime.
+# and the fuzz targets need clang with its libFuzzer runtime. No session bus is needed,
+# nor used when there is one: every test runs with DBUS_SESSION_BUS_ADDRESS=disabled:
+# (tests/CMakeLists.txt), so the result is the same on a desktop, a server or in CI.
 bash scripts/kur.sh xvfb xdotool clang libclang-rt-14-dev
 export QT_QPA_PLATFORM=offscreen
 

@@ -1,15 +1,15 @@
 #include "app/TekSurec.h"
 
+#include "store/DosyaKimligi.h"
+
 #include <QApplication>
-#include <QCryptographicHash>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLockFile>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QWidget>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,23 +19,25 @@
 
 namespace {
 
-// The lock and the pipe live in the user's own runtime folder when there is one:
-// names in a shared /tmp could be taken by someone else first.
-QString Klasor()
+// A folder this user alone may enter: not a link, the user's own, no rights for others.
+bool YalnizBizim(const QByteArray& yol)
 {
-    const QString calisma = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!calisma.isEmpty() && QFileInfo(calisma).isDir())
-        return calisma;
-    return QDir::tempPath();
+    struct stat durum {};
+    return ::lstat(yol.constData(), &durum) == 0 && S_ISDIR(durum.st_mode) && durum.st_uid == ::geteuid()
+           && (durum.st_mode & 077) == 0;
 }
 
-// The user id keeps two users' processes on one shared file apart, as each has a
-// window on a display of its own.
-QString Ad(const QString& kanonikYol)
+QString Ad(const QString& klasor, const DosyaKimligi& kimlik)
 {
-    const QByteArray anahtar = kanonikYol.toUtf8() + '\n' + QByteArray::number(qulonglong(getuid()));
-    const QByteArray ozet = QCryptographicHash::hash(anahtar, QCryptographicHash::Sha1).toHex().left(20);
-    return QDir(Klasor()).filePath(QStringLiteral("kavrion-") + QString::fromLatin1(ozet));
+    return klasor + QStringLiteral("/kavrion-%1-%2").arg(qulonglong(kimlik.aygit)).arg(qulonglong(kimlik.dugum));
+}
+
+// Said on standard error when the start goes on without the lock.
+void Uyar(const QString& neden)
+{
+    std::fprintf(stderr,
+                 "kavrion: %s; bu dosyanın başka bir Kavrion penceresinde açık olup olmadığına bakılamadı.\n",
+                 qUtf8Printable(neden));
 }
 
 // Opens the pipe at `yol`, and only a pipe: a link or a file put there by someone
@@ -86,12 +88,37 @@ void OneGetir(QWidget* pencere)
 
 } // namespace
 
+QString TekSurec::KilitKlasoru()
+{
+    // /run/user is computed from the user id, as logind names it, and /tmp is written
+    // out: a variable one start has and another lacks would give them two locks.
+    const QByteArray kullanici = QByteArray::number(qulonglong(::geteuid()));
+    const QByteArray calisma = "/run/user/" + kullanici, gecici = "/tmp/kavrion-" + kullanici;
+    if (YalnizBizim(calisma))
+        return QFile::decodeName(calisma);
+    ::mkdir(gecici.constData(), 0700);
+    return YalnizBizim(gecici) ? QFile::decodeName(gecici) : QString();
+}
+
+QString TekSurec::KilitAdi(const QString& veritabaniYolu)
+{
+    const auto kimlik = DosyaKimliginiOku(veritabaniYolu);
+    const QString klasor = kimlik ? KilitKlasoru() : QString();
+    return klasor.isEmpty() ? QString() : Ad(klasor, *kimlik);
+}
+
 TekSurec::TekSurec(const QString& veritabaniYolu)
 {
-    const QString kanonik = QFileInfo(veritabaniYolu).canonicalFilePath();
-    if (kanonik.isEmpty())
+    const auto kimlik = DosyaKimliginiOku(veritabaniYolu);
+    if (!kimlik)
         return;
-    const QString ad = Ad(kanonik);
+    const QString klasor = KilitKlasoru();
+    if (klasor.isEmpty()) {
+        Uyar(QStringLiteral("kilit klasörü \"/tmp/kavrion-%1\" yalnız bu kullanıcıya ait bir klasör değil")
+                 .arg(::geteuid()));
+        return;
+    }
+    const QString ad = Ad(klasor, *kimlik);
     auto kilit = std::make_unique<QLockFile>(ad + QStringLiteral(".lock"));
     // Only a dead holder makes a lock stale, never its age: Kavrion may run for days.
     kilit->setStaleLockTime(0);
@@ -100,6 +127,10 @@ TekSurec::TekSurec(const QString& veritabaniYolu)
         if (kilit->error() == QLockFile::LockFailedError) {
             m_baskasiAcik = true;
             OneGelmesiniIste(ad + QStringLiteral(".fifo"));
+        } else {
+            const QString neden =
+                kilit->error() == QLockFile::PermissionError ? QStringLiteral(" (yazma izni yok)") : QString();
+            Uyar(QStringLiteral("\"%1.lock\" oluşturulamadı%2").arg(ad, neden));
         }
         return;
     }

@@ -14,16 +14,16 @@ public:
     {
         m_surec.start(YardimciProgram(QStringLiteral("kilit-tutucu")),
                       {yol, kilit == Kilit::Ozel ? QStringLiteral("özel") : QStringLiteral("yazma")});
-        if (m_surec.waitForStarted(5000) && m_surec.waitForReadyRead(5000))
+        if (m_surec.waitForStarted(30000) && m_surec.waitForReadyRead(30000))
             m_tutuyor = m_surec.readLine().trimmed() == QStringLiteral("hazır").toUtf8();
     }
     // Closing its input lets the lock go.
     ~KilitTutanSurec()
     {
         m_surec.closeWriteChannel();
-        if (!m_surec.waitForFinished(5000)) {
+        if (!m_surec.waitForFinished(30000)) {
             m_surec.kill();
-            m_surec.waitForFinished(5000);
+            m_surec.waitForFinished(30000);
         }
     }
     KilitTutanSurec(const KilitTutanSurec&) = delete;

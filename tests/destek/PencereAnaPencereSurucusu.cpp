@@ -47,7 +47,7 @@ bool OneGetirVeBekle(QWidget* pencere)
 {
     pencere->show();
     pencere->activateWindow();
-    return QTest::qWaitFor([pencere] { return QApplication::activeWindow() == pencere; });
+    return QTest::qWaitFor([pencere] { return QApplication::activeWindow() == pencere; }, 30000);
 }
 
 QWidget* Odak()
@@ -100,6 +100,7 @@ void ErisimTusu(QWidget* pencere, Qt::Key harf)
     for (QAbstractButton* dugme : pencere->findChildren<QAbstractButton*>())
         dugmeler << dugme;
     QTest::keyClick(pencere, harf, Qt::AltModifier);
-    QTRY_VERIFY(std::none_of(dugmeler.begin(), dugmeler.end(),
-                             [](const QPointer<QAbstractButton>& d) { return d && d->isDown(); }));
+    QTRY_VERIFY_WITH_TIMEOUT(std::none_of(dugmeler.begin(), dugmeler.end(),
+                                          [](const QPointer<QAbstractButton>& d) { return d && d->isDown(); }),
+                             30000);
 }

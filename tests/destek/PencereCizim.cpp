@@ -88,7 +88,7 @@ void HarfleriDenetle(int denetim)
     TemelForm ana(vt.depo());
     ana.ProjeListesi->Sec(0);
     ana.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&ana));
+    QVERIFY(QTest::qWaitForWindowExposed(&ana, 30000));
     QWidget* alan = nullptr;
     const auto cek = [&](const QString& metin) {
         alan = Denetimler[denetim].second(ana, metin);

@@ -173,10 +173,10 @@ private slots:
         for (int i = 0; i < Oldurme; ++i) {
             QProcess dongu;
             dongu.start(YardimciProgram(QStringLiteral("yazim-dongusu")), {vt.yol(), QString::number(Tohum + i)});
-            QVERIFY(dongu.waitForStarted(5000) && dongu.waitForReadyRead(10000));
+            QVERIFY(dongu.waitForStarted(30000) && dongu.waitForReadyRead(30000));
             QThread::msleep(uretec.bounded(1, 30)); // the moment of the kill is what is random here
             dongu.kill();
-            QVERIFY(dongu.waitForFinished(5000));
+            QVERIFY(dongu.waitForFinished(30000));
 
             // Replay what it reported done; keep the command it had begun and not finished.
             QStringList surmekte;

@@ -215,6 +215,20 @@ private slots:
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     }
 
+    // An output named by a symbolic link to the database is refused, and the database stays whole.
+    void aLinkToTheDatabaseIsNotWrittenThrough()
+    {
+        QTemporaryDir klasor;
+        const QString vt = VeritabaniYolu(m_bin.path()), bag = klasor.filePath("a.svg");
+        const auto oku = [&] { QFile f(vt); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); };
+        const QByteArray once = oku();
+        QVERIFY(QFile::link(vt, bag));
+        const Sonuc s = Calistir({"gantt", "ALFA", "--cikti", bag}, m_bin.filePath("kavrion-rapor"));
+        QCOMPARE(s.durum, 1);
+        QVERIFY2(IletisiYerinde(s, "Kavrion'un veritabanı; üzerine dışa aktarılamaz."), s.hata.constData());
+        QCOMPARE(oku(), once);
+    }
+
 private:
     GeciciVeritabani m_vt;
     QTemporaryDir m_bin;

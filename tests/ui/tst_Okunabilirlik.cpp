@@ -187,7 +187,7 @@ private slots:
         };
         const auto bas = [&] {
             dugme->actionInterface()->doAction(basma);
-            QTRY_VERIFY(!d->EkleKaydetDugmesi->isDown());
+            QTRY_VERIFY_WITH_TIMEOUT(!d->EkleKaydetDugmesi->isDown(), 30000);
         };
         QCOMPARE(okunan(), "Proje Ekle|Alt+E");
         bas();

@@ -6,6 +6,7 @@
 #include "export/GuvenliYazim.h"
 #include "export/MspdiYazimi.h"
 #include "store/DepoBilgisi.h"
+#include "store/DosyaKimligi.h"
 #include "ui/Mesaj.h"
 
 #include <QDir>
@@ -15,6 +16,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <QSqlDatabase>
+#include <QUrl>
 
 namespace DisaAktarim {
 namespace {
@@ -128,6 +131,21 @@ DepoHatasi Icerik(const Rapor& rapor, Bicim bicim, const QFont& yazi, QByteArray
     return {};
 }
 
+// Printing to a file writes it in place, page by page: never over a database this
+// process has open, by whatever name or link it is given.
+bool AcikVeritabani(const QString& yol)
+{
+    const auto hedef = DosyaKimliginiOku(yol);
+    for (const QString& baglanti : QSqlDatabase::connectionNames()) {
+        QUrl adres(QSqlDatabase::database(baglanti, false).databaseName()); // a URL with its open mode, or a path
+        adres.setQuery(QString());
+        const auto vt = DosyaKimliginiOku(adres.isLocalFile() ? adres.toLocalFile() : adres.toString());
+        if (hedef && vt && hedef->AyniDosya(*vt))
+            return true;
+    }
+    return false;
+}
+
 class BeklemeImleciKalibi {
 public:
     BeklemeImleciKalibi() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -176,8 +194,15 @@ void Yazdir(QWidget* sahibi, const GosterilenKayitlar& gosterilen)
     QPrintPreviewDialog onizleme(&yazici, sahibi);
     onizleme.setWindowTitle(QStringLiteral("Yazdır – %1").arg(rapor->proje.ad.left(100)));
     const QFont yazi = sahibi->font();
-    QObject::connect(&onizleme, &QPrintPreviewDialog::paintRequested, &onizleme,
-                     [&](QPrinter* sayfalar) { RaporuSayfalaraCiz(*sayfalar, *rapor, yazi); });
+    QObject::connect(&onizleme, &QPrintPreviewDialog::paintRequested, &onizleme, [&](QPrinter* sayfalar) {
+        const QString dosya = sayfalar->outputFileName();
+        if (AcikVeritabani(dosya)) {
+            const QString neden = QStringLiteral("\"%1\" Kavrion'un veritabanı; üzerine yazdırılamaz.").arg(dosya);
+            Mesaj::HatayiGoster(&onizleme, {DepoHatasi::SaltOkunur, neden, QString()});
+            return;
+        }
+        RaporuSayfalaraCiz(*sayfalar, *rapor, yazi);
+    });
     onizleme.exec();
 }
 

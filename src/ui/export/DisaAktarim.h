@@ -19,7 +19,8 @@ enum class Bicim { Csv, Svg, Png, Pdf, Xml };
 // of a failure in one box. The database is only read, and never the target.
 void DisaAktar(QWidget* sahibi, const GosterilenKayitlar& gosterilen, const ProjeDeposu& depo);
 
-// Qt's print dialog with a preview of the same pages as the PDF.
+// Qt's print dialog with a preview of the same pages as the PDF. Printing to a file
+// that is a database this process has open (by any name or link) is refused with one box.
 void Yazdir(QWidget* sahibi, const GosterilenKayitlar& gosterilen);
 
 // The file named in the dialog and the format of the filter chosen there; nothing when

@@ -103,7 +103,7 @@ private slots:
         QCOMPARE(Alanlar(*d), "B||||A");
         QTest::mouseClick(d->VazgecDugmesi, Qt::LeftButton);
         QTest::keyClick(d, Qt::Key_Escape);
-        QTRY_VERIFY(!o.ana->AcikFaaliyetEklemeFormu());
+        QTRY_VERIFY_WITH_TIMEOUT(!o.ana->AcikFaaliyetEklemeFormu(), 30000);
     }
 
     // A code picked twice is refused with the focus back on the list; "Sil" empties all.
@@ -217,7 +217,7 @@ private slots:
         Gir(*d, "Kurulum", "4", "B");
         QTest::mouseClick(d->KaydetDugmesi, Qt::LeftButton);
         QCOMPARE(o.kayit.sayi(), 1);
-        QTRY_VERIFY(!o.ana->AcikFaaliyetDegistirmeFormu());
+        QTRY_VERIFY_WITH_TIMEOUT(!o.ana->AcikFaaliyetDegistirmeFormu(), 30000);
         QCOMPARE(ListedekiSatirlar(*o.ana).value(2), "C Kurulum 4 B 5/9");
         QCOMPARE(o.ana->KritikYolKutusu->text(), "A,B,C,D");
 

@@ -122,11 +122,11 @@ private slots:
         QTest::keyClick(&ana, Qt::Key_F5);
         QPointer<AnalizPenceresi> ilk = ana.AcikAnalizPenceresi();
         QVERIFY(ilk);
-        QTRY_COMPARE(QApplication::activeWindow(), ilk.data());
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), ilk.data(), 30000);
         QVERIFY(OneGetirVeBekle(&ana));
         QTest::keyClick(&ana, Qt::Key_F5);
         QCOMPARE(ana.AcikAnalizPenceresi(), ilk.data());
-        QTRY_COMPARE(QApplication::activeWindow(), ilk.data());
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), ilk.data(), 30000);
         const auto pencereler = ana.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
         QCOMPARE(std::count_if(pencereler.begin(), pencereler.end(),
                                [](QWidget* w) { return dynamic_cast<AnalizPenceresi*>(w) != nullptr; }), 1);
@@ -202,7 +202,7 @@ private slots:
         const QPoint orta = gantt->Sec(1).center().toPoint();
         QHelpEvent olay(QEvent::ToolTip, orta, gantt->mapToGlobal(orta));
         QCoreApplication::sendEvent(gantt, &olay);
-        QTRY_VERIFY(QToolTip::isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 30000);
         QVERIFY2(QToolTip::text().contains("En geç başlama (LS): 5, en geç bitirme (LF): 7")
                      && QToolTip::text().contains("Toplam bolluk: 2 gün, serbest bolluk: 2 gün"),
                  qPrintable(QToolTip::text()));

@@ -9,11 +9,14 @@
 #include "ui/main/TemelForm.h"
 
 #include <QDir>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using DisaAktarim::Bicim;
 
@@ -105,6 +108,7 @@ private slots:
         QTest::addColumn<QString>("kutu");
         QTest::newRow("read-only folder") << "salt/eski.csv" << "Hata 8: \"%1/salt\" klasörü salt okunur; dosya yazılamadı.";
         QTest::newRow("the database itself") << "<vt>" << "Hata 8: \"%1/Proje.mdb\" Kavrion'un veritabanı; üzerine dışa aktarılamaz.";
+        QTest::newRow("a link to the database") << "bag.csv" << "Hata 8: \"%1/bag.csv\" Kavrion'un veritabanı; üzerine dışa aktarılamaz.";
         QTest::newRow("no such folder") << "yok/eski.csv" << "Hata 14: \"%1/yok\" klasörü yok; dosya yazılamadı.";
         QTest::newRow("a folder's name") << "d.csv" << "Hata 14: \"%1/d.csv\" bir klasör; üzerine dosya yazılamaz.";
     }
@@ -118,6 +122,7 @@ private slots:
         QVERIFY(QDir(klasor).mkdir("salt") && QDir(klasor).mkdir("d.csv"));
         Yaz(klasor + "/salt/eski.csv", "eski");
         QVERIFY(QFile::setPermissions(klasor + "/salt", QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(QFile::link(vt.yol(), klasor + "/bag.csv"));
         const QByteArray plan = Oku(vt.yol());
         const QString yol = hedef == "<vt>" ? vt.yol() : klasor + '/' + hedef;
         Yanitlayan yanitlayan(yol, Bicim::Csv);
@@ -134,6 +139,30 @@ private slots:
         QCOMPARE(QDir(klasor + "/salt").entryList(QDir::Files | QDir::Hidden), QStringList{"eski.csv"});
         QCOMPARE(Oku(vt.yol()), plan);
         QFile::setPermissions(klasor + "/salt", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // Printing to a file writes it in place: a file named by a link to the plan is refused.
+    void printingOverTheDatabaseIsRefused()
+    {
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        const QByteArray plan = Oku(vt.yol());
+        const QString bag = vt.klasor() + "/bag.pdf";
+        QVERIFY(QFile::link(vt.yol(), bag));
+        MesajKaydi kutular;
+        TemelForm ana(vt.depo());
+        ProjeyiSec(ana, "ALFA");
+        QVERIFY(OneGetirVeBekle(&ana));
+        QTimer::singleShot(0, &ana, [&] { // what the preview's print button does once a file is chosen
+            auto* onizleme = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            QVERIFY(onizleme);
+            onizleme->printer()->setOutputFileName(bag);
+            emit onizleme->paintRequested(onizleme->printer());
+            onizleme->reject();
+        });
+        QTest::keyClick(&ana, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(kutular.hatalar(), QStringList{"Hata 8: \"" + bag + "\" Kavrion'un veritabanı; üzerine yazdırılamaz."});
+        QCOMPARE(Oku(vt.yol()), plan);
     }
 
     void withNoProjectNothingIsAsked()

@@ -110,9 +110,9 @@ private slots:
         ProjeEklemeFormu* yeni = o.ana->AcikProjeEklemeFormu();
         QVERIFY(kapanan && yeni != kapanan && yeni->isVisible());
         QCOMPARE(Durum(*yeni), "bekliyor|Proje &Ekle|Kapat||||");
-        QTRY_VERIFY(!kapanan);
+        QTRY_VERIFY_WITH_TIMEOUT(!kapanan, 30000);
         QTest::mouseClick(yeni->KapatDugmesi, Qt::LeftButton);
-        QTRY_VERIFY(!o.ana->AcikProjeEklemeFormu());
+        QTRY_VERIFY_WITH_TIMEOUT(!o.ana->AcikProjeEklemeFormu(), 30000);
         QCOMPARE(o.kayit.sayi(), 0);
         QVERIFY(o.vt.Satirlar().isEmpty());
     }
@@ -138,7 +138,7 @@ private slots:
         kapatici.start(20);
         QTest::keyClick(d->BaslamaTarihiKutusu, Qt::Key_Tab);
         QCOMPARE(gosterilen, QStringList{"Lüten tarihi DÜZGÜN giriniz!"});
-        QTRY_COMPARE(QApplication::activeWindow(), d);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), d, 30000);
         QCOMPARE(Odak(), d->BaslamaTarihiKutusu);
         QCOMPARE(Durum(*d), "giriliyor|Kaydet|-|||5.03.2026|0");
     }
@@ -215,7 +215,7 @@ private slots:
         QCOMPARE(o.kayit.sayi(), 0);
         QCOMPARE(o.vt.Satirlar(), (QStringList{"P|BETA|2026-03-02|2026-03-12|", "P|GAMA|2026-05-01|2026-05-21|",
                                                "F|BETA|A|Tasarım|3|", "F|BETA|B|Yapım|4|A", "F|GAMA|A|Hazırlık|2|"}));
-        QTRY_VERIFY(!o.ana->AcikProjeDegistirFormu());
+        QTRY_VERIFY_WITH_TIMEOUT(!o.ana->AcikProjeDegistirFormu(), 30000);
         QCOMPARE(o.ana->ProjeListesi->Metinler(), (QStringList{"BETA", "GAMA"}));
     }
 };

@@ -21,7 +21,7 @@ private slots:
         liste.resize(150, 400);
         liste.Doldur({QStringLiteral("OKUL"), uzun, QStringLiteral("YOL")});
         liste.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&liste));
+        QVERIFY(QTest::qWaitForWindowExposed(&liste, 30000));
         QVERIFY(!liste.horizontalScrollBar()->isVisible());
         QCOMPARE(liste.visualRect(liste.model()->index(1, 0)).height(), liste.visualRect(liste.model()->index(0, 0)).height());
         for (int satir : {0, 1}) {
