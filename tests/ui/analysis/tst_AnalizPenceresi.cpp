@@ -290,7 +290,7 @@ private slots:
                 QTest::keySequence(pencere, QKeySequence::ZoomIn);
             QVERIFY(pencere->kaydirma()->horizontalScrollBar()->maximum() > 0);
             ProjeyiSec(ana, "Q");
-            QTRY_VERIFY(pencere->durum()->text().startsWith("Q\n"));
+            QTRY_VERIFY_WITH_TIMEOUT(pencere->durum()->text().startsWith("Q\n"), 30000);
             QCOMPARE(pencere->kaydirma()->horizontalScrollBar()->maximum() + pencere->kaydirma()->verticalScrollBar()->maximum(), 0);
             QVERIFY(OneGetirVeBekle(pencere));
             pencere->tablo()->setFocus();
