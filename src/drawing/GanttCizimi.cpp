@@ -1,5 +1,6 @@
 #include "drawing/GanttCizimi.h"
 
+#include "drawing/TekSatir.h"
 #include "rules/BolgeselMetin.h"
 
 #include <QFontMetricsF>
@@ -35,17 +36,6 @@ void OkUcu(QPainter& boyaci, const QPointF& uc, double boy)
 {
     const QPolygonF ucgen{uc, uc + QPointF(-boy, -boy / 2), uc + QPointF(-boy, boy / 2)};
     boyaci.drawPolygon(ucgen);
-}
-
-// A name or code on one line of its row: line breaks would run into the next.
-QString TekSatir(const QString& metin)
-{
-    QString duz = metin.left(300);
-    for (QChar& c : duz) {
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t'))
-            c = QLatin1Char(' ');
-    }
-    return duz;
 }
 
 // The text on one line, cut with "…" to `genislik`; measured only when it might not fit,

@@ -1,6 +1,7 @@
 #include "drawing/RaporSayfalari.h"
 
 #include "analysis/AnalizMetinleri.h"
+#include "drawing/TekSatir.h"
 #include "rules/BolgeselMetin.h"
 
 #include <QFontInfo>
@@ -117,17 +118,6 @@ private:
     double m_satir = 0, m_y = 0;
     int m_sayfa = 1;
 };
-
-// A cell's text on one line: line breaks would run into the next row.
-QString TekSatir(const QString& metin)
-{
-    QString duz = metin.left(400);
-    for (QChar& c : duz) {
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t'))
-            c = QLatin1Char(' ');
-    }
-    return duz;
-}
 
 // A decimal count less `cikan` (which is not larger than it).
 QString Eksilt(QString sayi, int cikan)
