@@ -64,11 +64,14 @@ bool FormulBasi(const QString& metin)
 }
 
 // A text cell of the CSV: never one a spreadsheet runs as a formula; with the apostrophe
-// put before such a text taken off, the text as written.
+// put before such a text (also one behind apostrophes of its own) taken off, the text as written.
 QString MetinHucresi(const QString& hucre)
 {
     Dogrula(!FormulBasi(hucre));
-    return hucre.startsWith(QLatin1Char('\'')) && FormulBasi(hucre.mid(1)) ? hucre.mid(1) : hucre;
+    qsizetype i = 0;
+    while (i < hucre.size() && hucre.at(i) == QLatin1Char('\''))
+        ++i;
+    return i > 0 && FormulBasi(hucre.mid(i)) ? hucre.mid(1) : hucre;
 }
 
 } // namespace

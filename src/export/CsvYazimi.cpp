@@ -6,11 +6,16 @@ namespace {
 
 // A text a spreadsheet would take for a formula (=, +, -, @) or that one would start after
 // a tab or carriage return gets a leading apostrophe, as OWASP advises against CSV injection.
+// So does such a text behind apostrophes of its own ("'=x"): taking one apostrophe off a
+// cell that starts with apostrophes and such a character then gives every text back.
 QString Notr(const QString& metin)
 {
-    if (metin.isEmpty())
+    qsizetype i = 0;
+    while (i < metin.size() && metin.at(i) == QLatin1Char('\''))
+        ++i;
+    if (i == metin.size())
         return metin;
-    switch (metin.front().unicode()) {
+    switch (metin.at(i).unicode()) {
     case '=': case '+': case '-': case '@': case '\t': case '\r':
         return QLatin1Char('\'') + metin;
     default:

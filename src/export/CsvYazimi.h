@@ -14,7 +14,9 @@
 // digits, "-3" as well, so that a spreadsheet reads them as numbers. Every other cell
 // (code, name, Kritik, dates, headers) that begins with "=", "+", "-", "@", a tab or a
 // carriage return gets a leading "'" before quoting, so that a spreadsheet shows it as
-// text instead of running it as a formula (OWASP's advice on CSV injection); JSON keeps
-// such texts exactly. A network that cannot be computed gives its explanation as the
+// text instead of running it as a formula (OWASP's advice on CSV injection), and so does
+// such a text behind apostrophes of its own ("'=x" becomes "''=x"): a reader takes one
+// "'" off a cell that starts with apostrophes followed by one of those characters and
+// has every text as it was. JSON keeps such texts exactly. A network that cannot be computed gives its explanation as the
 // only field.
 QByteArray CsvYaz(const Rapor& rapor, const QLocale& yerel);

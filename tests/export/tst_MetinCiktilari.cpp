@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTest>
 #include <optional>
 
@@ -15,13 +16,15 @@ namespace {
 
 const QStringList Adlar{"\"alıntı\" ve \"\"çift\"\"", "a;b,c", "satır\r\nsonu", "yalnız\nLF", "yalnız\rCR", " boşluklu ",
                         "😀👨‍👩‍👧 emoji", "עברית שלום", "\\ters\t\x1b[31m", QString(10000, QLatin1Char('x')), QString(),
-                        "=HYPERLINK(\"http://örnek\";\"tıkla\")", "+90 212", "@SUM(A1)", "\tsekmeyle", "\rCR ile"};
-const QStringList Kodlar{"A", "\"", ";", "😀", "ש", "日", "\\", "B", "C", "D", "E", "=", "+", "-1", "@", "\tT"};
+                        "=HYPERLINK(\"http://örnek\";\"tıkla\")", "+90 212", "@SUM(A1)", "\tsekmeyle", "\rCR ile", "'=kesmeyle", "'düz"};
+const QStringList Kodlar{"A", "\"", ";", "😀", "ש", "日", "\\", "B", "C", "D", "E", "=", "+", "-1", "@", "\tT", "'", "G"};
 
-// What a text cell of the CSV holds: a text a spreadsheet would run as a formula behind an apostrophe.
+// What a text cell of the CSV holds: a text a spreadsheet would run as a formula, also one
+// behind apostrophes of its own, behind one more apostrophe.
 QString Notr(const QString& metin)
 {
-    return !metin.isEmpty() && QStringLiteral("=+-@\t\r").contains(metin.front()) ? "'" + metin : metin;
+    const QString govde = QString(metin).remove(QRegularExpression("^'+"));
+    return !govde.isEmpty() && QStringLiteral("=+-@\t\r").contains(govde.front()) ? "'" + metin : metin;
 }
 
 // RFC 4180, strictly: a record ends with CRLF; a field holding the separator, a quote,
