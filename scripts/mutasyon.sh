@@ -18,20 +18,20 @@ export QT_QPA_PLATFORM=offscreen
 # and the drawing code, "pencere" the window tests; a fault the first set misses is tried
 # against every unit test before it counts as missed.
 hatalar=(
-"çekirdek@@src/store/ProjeDeposu.cpp@@if (auto hata = std::forward<Adimlar>(adimlar)(yazim.vt()))@@if (auto hata = std::forward<Adimlar>(adimlar)(yazim.vt()); false)@@a failed step is committed with the rest"
-"çekirdek@@src/store/ProjeDeposu.cpp@@return sorgu.lastError().isValid() ? SqlHatasi(sorgu.lastError()) : DepoHatasi{};@@return DepoHatasi{};@@a row loop that fails part-way passes for the end of the rows"
-"çekirdek@@src/store/ProjeDeposu.cpp@@UPDATE FaaliyetlerTablosu SET Projesi = ? WHERE Projesi = ?@@UPDATE FaaliyetlerTablosu SET Projesi = Projesi WHERE ? IS NULL AND Projesi = ?@@a rename does not reach the activities"
-"çekirdek@@src/store/ProjeDeposu.cpp@@DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?\"), {proje.ad}@@DELETE FROM FaaliyetlerTablosu WHERE Projesi = ? AND 0\"), {proje.ad}@@a deleted project leaves its activities"
-"çekirdek@@src/store/ProjeDeposu.cpp@@    if (ayni)
+"çekirdek@@src/store/ProjeDeposu_Ortak.h@@if (auto hata = std::forward<Adimlar>(adimlar)(yazim.vt()))@@if (auto hata = std::forward<Adimlar>(adimlar)(yazim.vt()); false)@@a failed step is committed with the rest"
+"çekirdek@@src/store/ProjeDeposu_Ortak.cpp@@return sorgu.lastError().isValid() ? SqlHatasi(sorgu.lastError()) : DepoHatasi{};@@return DepoHatasi{};@@a row loop that fails part-way passes for the end of the rows"
+"çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@UPDATE FaaliyetlerTablosu SET Projesi = ? WHERE Projesi = ?@@UPDATE FaaliyetlerTablosu SET Projesi = Projesi WHERE ? IS NULL AND Projesi = ?@@a rename does not reach the activities"
+"çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?\"), {proje.ad}@@DELETE FROM FaaliyetlerTablosu WHERE Projesi = ? AND 0\"), {proje.ad}@@a deleted project leaves its activities"
+"çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@    if (ayni)
         return {};@@    if (true)
         return {};@@a project changed elsewhere is overwritten"
-"çekirdek@@src/store/ProjeDeposu.cpp@@if (kayitli.adi != f.adi@@if (false && kayitli.adi != f.adi@@an activity changed elsewhere is overwritten"
-"çekirdek@@src/store/ProjeDeposu.cpp@@if (sonKod.value(0).toString() != son.kodu)@@if (false)@@the last activity is deleted though a later one was added"
-"çekirdek@@src/store/ProjeDeposu.cpp@@return metin.isNull() ? QStringLiteral(\"\") : metin;@@return metin;@@an empty text is bound as NULL"
-"çekirdek@@src/store/ProjeDeposu.cpp@@hata = YazmaIzniniDenetle(m_vt);@@hata = {};@@a file made read-only is still written"
+"çekirdek@@src/store/ProjeDeposu_Faaliyetler.cpp@@if (kayitli.adi != f.adi@@if (false && kayitli.adi != f.adi@@an activity changed elsewhere is overwritten"
+"çekirdek@@src/store/ProjeDeposu_Faaliyetler.cpp@@if (sonKod.value(0).toString() != son.kodu)@@if (false)@@the last activity is deleted though a later one was added"
+"çekirdek@@src/store/ProjeDeposu_Ortak.cpp@@return metin.isNull() ? QStringLiteral(\"\") : metin;@@return metin;@@an empty text is bound as NULL"
+"çekirdek@@src/store/ProjeDeposu_Ortak.cpp@@hata = YazmaIzniniDenetle(m_vt);@@hata = {};@@a file made read-only is still written"
 "çekirdek@@src/store/ProjeDeposu.cpp@@QStringLiteral(\"?mode=rw\")@@QStringLiteral(\"?mode=rwc\")@@a missing database is created"
-"çekirdek@@src/store/ProjeDeposu.cpp@@QDate::fromString(ham.toString(), Qt::ISODate);@@QDate::fromString(ham.toString(), Qt::TextDate);@@stored dates are not read"
-"çekirdek@@src/store/ProjeDeposu.cpp@@if (simdi->Degismemis(m_dosya->kimlik))@@if (true)@@a file copied in place is read from the old cache"
+"çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@QDate::fromString(ham.toString(), Qt::ISODate);@@QDate::fromString(ham.toString(), Qt::TextDate);@@stored dates are not read"
+"çekirdek@@src/store/DosyaDegisimDenetimi.cpp@@if (simdi->Degismemis(m_dosya->kimlik))@@if (true)@@a file copied in place is read from the old cache"
 "çekirdek@@src/store/Sema.cpp@@if (!bulunan.contains(sutun))@@if (false)@@a table lacking a column is accepted"
 "çekirdek@@src/store/SqlHatasi.cpp@@if (motor.contains(QLatin1String(\"ProjeTablosu.ProjeAdi\")))@@if (false)@@a taken name is not explained"
 "çekirdek@@src/schedule/Cizelge.cpp@@if (*ef > enIyi)@@if (*ef < enIyi)@@ES takes the smallest predecessor finish"
@@ -103,7 +103,7 @@ hatalar=(
     setTabOrder(VazgecDugmesi, KaydetDugmesi);@@two buttons of the project change dialog swapped in the tab order"
 "pencere@@src/ui/activity/FaaliyetAlanlari.cpp@@        Uyar(AlanHatasiMetni(hata), m_alanlar.OngorulenSureKutusu);
         return std::nullopt;@@        break;@@a duration of 0 or abc passes the activity dialogs' check"
-"pencere@@src/store/ProjeDeposu.cpp@@Projenin güncel hali gösteriliyor.@@Projenin yeni hali gösteriliyor.@@one word of the \"changed elsewhere\" box changed"
+"pencere@@src/store/ProjeDeposu_Projeler.cpp@@Projenin güncel hali gösteriliyor.@@Projenin yeni hali gösteriliyor.@@one word of the \"changed elsewhere\" box changed"
 "pencere@@src/ui/layout/Kurucu.cpp@@    if (!pencere->parentWidget() && !alan.isEmpty())
         yer.moveTopLeft@@    if (false)
         yer.moveTopLeft@@a main window larger than the screen is centred with its title bar off the screen"

@@ -1,0 +1,160 @@
+// The activities: reading them, and adding, changing and deleting them.
+#include "store/ProjeDeposu.h"
+
+#include "store/ProjeDeposu_Ortak.h"
+
+using namespace DepoOrtak;
+
+namespace {
+
+// A whole number in the 32-bit range, stored as such or as its plain decimal text.
+Sakli<qint32> OkunanSure(const QVariant& ham)
+{
+    bool sayi = false;
+    const qint32 sure = ham.toString().toInt(&sayi);
+    return {ham, sayi ? std::optional<qint32>(sure) : std::nullopt};
+}
+
+KayitliFaaliyet OkunanFaaliyet(const QSqlQuery& sorgu)
+{
+    return {sorgu.value(0).toString(), sorgu.value(1).toString(), OkunanSure(sorgu.value(2)),
+            sorgu.value(3).toString()};
+}
+
+QString FaaliyetlerDegismis(const QString& proje)
+{
+    return QStringLiteral("\"%1\" projesinin faaliyetleri siz görüntüledikten sonra başka bir yerde "
+                          "değiştirilmiş; hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.").arg(proje);
+}
+
+// An activity row, found by its project and code, is written or deleted only as it was
+// shown; otherwise this tells whether it is gone or was changed.
+DepoHatasi FaaliyetGosterildigiGibi(const QSqlDatabase& vt, const QString& proje, const KayitliFaaliyet& f)
+{
+    QSqlQuery sorgu(vt);
+    bool bulundu = false;
+    if (auto hata = SatirBul(sorgu,
+            QStringLiteral("SELECT Kodu, Adi, OngorulenSure, OncekiFaaliyet FROM FaaliyetlerTablosu"
+                           " WHERE Projesi = ? AND Kodu = ?"), {proje, f.kodu}, bulundu))
+        return hata;
+    if (!bulundu)
+        return Bulunamadi(QStringLiteral("\"%1\" projesinin %2 faaliyeti artık kayıtlı değil; başka bir yerde silinmiş.")
+                              .arg(proje, f.kodu));
+    const KayitliFaaliyet kayitli = OkunanFaaliyet(sorgu);
+    if (kayitli.adi != f.adi || kayitli.sure.ham != f.sure.ham || kayitli.oncekiler != f.oncekiler)
+        return Bulunamadi(QStringLiteral("\"%1\" projesinin %2 faaliyeti siz görüntüledikten sonra başka bir yerde "
+                                         "değiştirilmiş; hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.")
+                              .arg(proje, f.kodu));
+    return {};
+}
+
+} // namespace
+
+DepoHatasi ProjeDeposu::FaaliyetleriOku(const QString& proje, QVector<KayitliFaaliyet>& faaliyetler) const
+{
+    const DosyaDegisimDenetimi denetim(m_baglanti);
+    if (denetim.hata)
+        return denetim.hata;
+    faaliyetler.clear();
+    QSqlQuery sorgu(Baglanti(m_baglanti));
+    sorgu.setForwardOnly(true);
+    if (auto hata = Calistir(sorgu,
+            QStringLiteral("SELECT Kodu, Adi, OngorulenSure, OncekiFaaliyet FROM FaaliyetlerTablosu"
+                           " WHERE Projesi = ? ORDER BY Kimlik"), {proje}))
+        return hata;
+    while (sorgu.next())
+        faaliyetler.append(OkunanFaaliyet(sorgu));
+    return SatirlarinSonu(sorgu);
+}
+
+DepoHatasi ProjeDeposu::KodlariOku(const QString& proje, QStringList& kodlar) const
+{
+    const DosyaDegisimDenetimi denetim(m_baglanti);
+    if (denetim.hata)
+        return denetim.hata;
+    kodlar.clear();
+    QSqlQuery sorgu(Baglanti(m_baglanti));
+    sorgu.setForwardOnly(true);
+    if (auto hata = Calistir(sorgu,
+            QStringLiteral("SELECT Kodu FROM FaaliyetlerTablosu WHERE Projesi = ? ORDER BY Kimlik"), {proje}))
+        return hata;
+    while (sorgu.next())
+        kodlar << sorgu.value(0).toString();
+    return SatirlarinSonu(sorgu);
+}
+
+DepoHatasi ProjeDeposu::EnBuyukKodu(const QString& proje, QString& koduBul) const
+{
+    const DosyaDegisimDenetimi denetim(m_baglanti);
+    if (denetim.hata)
+        return denetim.hata;
+    QSqlQuery sorgu(Baglanti(m_baglanti));
+    bool bulundu = false;
+    if (auto hata = SatirBul(sorgu,
+            QStringLiteral("SELECT MAX(Kodu) AS KoduBul FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje}, bulundu))
+        return hata;
+    // An aggregate always gives its one row; NULL when the project has no activity.
+    koduBul = bulundu && !sorgu.value(0).isNull() ? sorgu.value(0).toString() : QString();
+    return {};
+}
+
+DepoHatasi ProjeDeposu::FaaliyetEkle(const QString& proje, const Faaliyet& faaliyet) const
+{
+    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        if (auto hata = ProjeOlmali(vt, proje))
+            return hata;
+        return Calistir(vt,
+            QStringLiteral("INSERT INTO FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet)"
+                           " VALUES (?, ?, ?, ?, ?)"),
+            {proje, Metin(faaliyet.kodu), Metin(faaliyet.adi), faaliyet.sure, Metin(faaliyet.oncekiler)});
+    });
+}
+
+DepoHatasi ProjeDeposu::FaaliyetDegistir(const QString& proje, const KayitliFaaliyet& eski,
+                                         const Faaliyet& yeni) const
+{
+    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        if (auto hata = FaaliyetGosterildigiGibi(vt, proje, eski))
+            return hata;
+        return Calistir(vt,
+            QStringLiteral("UPDATE FaaliyetlerTablosu SET Adi = ?, OngorulenSure = ?, OncekiFaaliyet = ?"
+                           " WHERE Projesi = ? AND Kodu = ?"),
+            {Metin(yeni.adi), yeni.sure, Metin(yeni.oncekiler), proje, eski.kodu});
+    });
+}
+
+DepoHatasi ProjeDeposu::SonFaaliyetiSil(const QString& proje, const KayitliFaaliyet& son) const
+{
+    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        QSqlQuery sonKod(vt);
+        bool bulundu = false;
+        if (auto hata = SatirBul(sonKod, QStringLiteral("SELECT MAX(Kodu) FROM FaaliyetlerTablosu WHERE Projesi = ?"),
+                                 {proje}, bulundu))
+            return hata;
+        // An activity added since the window showed the list would be deleted unseen.
+        if (sonKod.value(0).toString() != son.kodu)
+            return Bulunamadi(FaaliyetlerDegismis(proje));
+        if (auto hata = FaaliyetGosterildigiGibi(vt, proje, son))
+            return hata;
+        return Calistir(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ? AND Kodu = ?"),
+                        {proje, son.kodu});
+    });
+}
+
+DepoHatasi ProjeDeposu::TumFaaliyetleriSil(const QString& proje, const QVector<KayitliFaaliyet>& gosterilenler) const
+{
+    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        QSqlQuery sayi(vt);
+        bool bulundu = false;
+        if (auto hata = SatirBul(sayi, QStringLiteral("SELECT count(*) FROM FaaliyetlerTablosu WHERE Projesi = ?"),
+                                 {proje}, bulundu))
+            return hata;
+        if (sayi.value(0).toLongLong() != gosterilenler.size())
+            return Bulunamadi(FaaliyetlerDegismis(proje));
+        for (const KayitliFaaliyet& f : gosterilenler) {
+            if (auto hata = FaaliyetGosterildigiGibi(vt, proje, f))
+                return hata.numara == DepoHatasi::Bulunamadi ? Bulunamadi(FaaliyetlerDegismis(proje)) : hata;
+        }
+        return Calistir(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje});
+    });
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+// What the files of ProjeDeposu share: running a statement, one write transaction and
+// the checks its commands start with. For src/store/ProjeDeposu*.cpp only.
+
+#include "store/DepoHatasi.h"
+#include "store/DosyaDegisimDenetimi.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <initializer_list>
+#include <utility>
+
+namespace DepoOrtak {
+
+QSqlDatabase Baglanti(const QString& ad);
+
+// Prepares and runs one statement with its values bound in order.
+DepoHatasi Calistir(QSqlQuery& sorgu, const QString& sql, std::initializer_list<QVariant> degerler);
+DepoHatasi Calistir(const QSqlDatabase& vt, const QString& sql, std::initializer_list<QVariant> degerler = {});
+
+// A text as it is written: a null QString would bind as SQL NULL, and the empty
+// text ("no predecessors") must stay the empty text. The values a change compares
+// the row with go as they were read, NULL included.
+QString Metin(const QString& metin);
+
+// The end of a loop over rows, or a single row not found: a step that failed part-way
+// (a damaged page, an I/O error) also ends it, and must not pass for the end of the rows.
+DepoHatasi SatirlarinSonu(const QSqlQuery& sorgu);
+
+// The one row a query looks for: true when found, false with no error when there is none.
+DepoHatasi SatirBul(QSqlQuery& sorgu, const QString& sql, std::initializer_list<QVariant> degerler, bool& bulundu);
+
+DepoHatasi Bulunamadi(const QString& aciklama);
+
+// The project must still be there; an activity is written only under a project that is.
+// With the projects, in ProjeDeposu_Projeler.cpp.
+DepoHatasi ProjeOlmali(const QSqlDatabase& vt, const QString& ad);
+
+// One write transaction. It takes the write lock at once, so a busy file is refused
+// before anything is changed; unless Bitir succeeds, everything is rolled back.
+class Yazim {
+public:
+    explicit Yazim(const QSqlDatabase& vt);
+    ~Yazim();
+    Yazim(const Yazim&) = delete;
+    Yazim& operator=(const Yazim&) = delete;
+
+    DepoHatasi Bitir();
+
+    const QSqlDatabase& vt() const { return m_vt; }
+
+    DepoHatasi hata;
+
+private:
+    QSqlDatabase m_vt;
+    bool m_acik = false;
+};
+
+// Runs the steps of one write inside one transaction; the first failure rolls all back.
+template <typename Adimlar>
+DepoHatasi TekYazim(const QString& baglanti, Adimlar&& adimlar)
+{
+    const DosyaDegisimDenetimi denetim(baglanti);
+    if (denetim.hata)
+        return denetim.hata;
+    Yazim yazim(Baglanti(baglanti));
+    if (yazim.hata)
+        return yazim.hata;
+    if (auto hata = std::forward<Adimlar>(adimlar)(yazim.vt()))
+        return hata;
+    return yazim.Bitir();
+}
+
+} // namespace DepoOrtak
