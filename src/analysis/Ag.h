@@ -10,7 +10,7 @@
 struct Ag {
     QVector<qint64> es, ef, ls, lf;
     qint64 bitis = 0; // F, the largest EF
-    // The predecessors of row i are öncekiler[öncekiBaşı[i] .. öncekiBaşı[i + 1]), as
+    // The predecessors of row i are oncekiler[oncekiBasi[i] .. oncekiBasi[i + 1]), as
     // listed and each once; its successors likewise, in row order.
     QVector<int> oncekiBasi, oncekiler, ardilBasi, ardillar;
 

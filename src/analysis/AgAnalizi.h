@@ -30,11 +30,11 @@ struct AgAnalizi {
     QString hesaplanamiyor;
     QVector<FaaliyetAnalizi> faaliyetler; // in stored order
     qint32 projeBitisGunu = 0;            // F, the largest EF
-    // The links: the predecessors of row i are the rows öncekiler[öncekiBaşı[i] .. öncekiBaşı[i + 1]),
+    // The links: the predecessors of row i are the rows oncekiler[oncekiBasi[i] .. oncekiBasi[i + 1]),
     // each once, as listed.
     QVector<int> oncekiBasi, oncekiler;
 
-    QVector<QStringList> kritikYollar; // by the codes along them (a code stored twice by its row), at most KritikYolSınırı
+    QVector<QStringList> kritikYollar; // by the codes along them (a code stored twice by its row), at most KritikYolSiniri
     QString kritikYolSayisi;           // exact, decimal digits
     QString kalanYollar;               // "ve N yol daha", empty when all are listed
     QString yolNotu;                   // how many paths, and what that means for the main window's one

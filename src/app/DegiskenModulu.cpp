@@ -9,4 +9,4 @@ ProjeDeposu Veritabani()
     return ProjeDeposu(VeritabaniBaglantisi);
 }
 
-} // namespace DeğişkenModülü
+} // namespace DegiskenModulu

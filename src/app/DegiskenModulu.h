@@ -12,4 +12,4 @@ extern const QString VeritabaniBaglantisi;
 // The store over that connection.
 ProjeDeposu Veritabani();
 
-} // namespace DeğişkenModülü
+} // namespace DegiskenModulu

@@ -122,4 +122,4 @@ QString SureMetni(const Sakli<qint32>& sure)
     return sure.deger ? QString::number(*sure.deger) : sure.ham.toString();
 }
 
-} // namespace BölgeselMetin
+} // namespace BolgeselMetin

@@ -35,4 +35,4 @@ QLocale KullanilacakYerel(const QLocale& sistem);
 QString TarihMetni(const Sakli<QDate>& tarih);
 QString SureMetni(const Sakli<qint32>& sure); // plain decimal digits
 
-} // namespace BölgeselMetin
+} // namespace BolgeselMetin

@@ -60,7 +60,7 @@ std::optional<qint32> SureBul(const QVector<CizelgeSatiri>& satirlar, const KodD
 // The same for one row alone.
 std::optional<qint32> SureBul(const QVector<CizelgeSatiri>& satirlar, int satir, QString* aciklama = nullptr);
 
-// The critical path, traced back from the first row that finishes on projeBitişGünü,
+// The critical path, traced back from the first row that finishes on projeBitisGunu,
 // always to the predecessor that finishes latest (the first listed on a tie).
 // Expects every row's EF to be worked out.
 QString KritikYol(const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin, qint32 projeBitisGunu);

@@ -8,7 +8,7 @@
 #include <QVector>
 
 // The operations on Proje.mdb, in typed values. Each reads or writes through one
-// statement or one transaction and gives back a DepoHatası, empty on success: a write
+// statement or one transaction and gives back a DepoHatasi, empty on success: a write
 // either happens whole or leaves the file as it was. Values only ever travel as
 // bound parameters. A change or delete names the row as the window showed it, and
 // writes only while the file still holds exactly that.
@@ -21,12 +21,12 @@ public:
         SaltOku, // as Denetle, read-only: for reading while another program may write
     };
 
-    // Works on the Qt SQL connection of that name, opened with Aç.
+    // Works on the Qt SQL connection of that name, opened with Ac.
     explicit ProjeDeposu(QString baglanti);
 
-    // Opens the database, read-write unless SaltOku; only Oluştur creates a file.
+    // Opens the database, read-write unless SaltOku; only Olustur creates a file.
     static DepoHatasi Ac(const QString& yol, const QString& baglanti, Acilis acilis = Acilis::Denetle);
-    // Closes and forgets a connection opened with Aç, in the thread that opened it.
+    // Closes and forgets a connection opened with Ac, in the thread that opened it.
     static void Kapat(const QString& baglanti);
 
     // Every project name, in the order added. The lists read below are whole unless an

@@ -95,4 +95,4 @@ DepoHatasi Denetle(QSqlDatabase& vt)
     return {};
 }
 
-} // namespace Şema
+} // namespace Sema

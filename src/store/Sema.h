@@ -13,4 +13,4 @@ DepoHatasi Kur(QSqlDatabase& vt);
 // Tells whether the database holds both tables with every column the application reads.
 DepoHatasi Denetle(QSqlDatabase& vt);
 
-} // namespace Şema
+} // namespace Sema

@@ -63,7 +63,7 @@ int SerbestAralik(const QFont& yazi, qreal oran)
     return MurekkepUstu(ciz(" "), ciz("I")) - MurekkepUstu(ciz(" "), ciz(Ornek));
 }
 
-// The five windows in the order of Düzenler::Tümü().
+// The five windows in the order of Duzenler::Tumu().
 QWidget* (*const Yapicilar[])(const DiyalogBaglami&) = {
     [](const DiyalogBaglami& b) -> QWidget* { return new TemelForm(b.depo); },
     [](const DiyalogBaglami& b) -> QWidget* { return new ProjeEklemeFormu(b); },

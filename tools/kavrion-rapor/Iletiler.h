@@ -10,7 +10,7 @@ namespace Cikis {
 inline constexpr int Basarili = 0;
 inline constexpr int Hata = 1;     // the store, an output file or an unknown project
 inline constexpr int Kullanim = 2; // the command line itself
-} // namespace Çıkış
+} // namespace Cikis
 
 // Writes "kavrion-rapor: " and `metin` as one line on standard error, its control
 // characters made visible, and gives back `durum`.

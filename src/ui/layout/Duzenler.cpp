@@ -208,4 +208,4 @@ const std::vector<SutunDuzeni>& FaaliyetlerListesiSutunlari()
     return sutunlar;
 }
 
-} // namespace Düzenler
+} // namespace Duzenler

@@ -85,4 +85,4 @@ const TurluDuzen<FaaliyetDegistirmeDenetimleri>& FaaliyetDegistirmeFormu();
 std::vector<const PencereDuzeni*> Tumu();
 // Columns of the main window's activity list, left to right.
 const std::vector<SutunDuzeni>& FaaliyetlerListesiSutunlari();
-} // namespace Düzenler
+} // namespace Duzenler

@@ -24,7 +24,7 @@ class TemelForm : public QMainWindow, public TemelFormDenetimleri {
 public:
     enum class IlkListe {
         DepodanOku,     // the window lists the stored projects as it is built
-        SonraVerilecek, // the list stays empty until ProjeleriGöster; the store need not be open yet
+        SonraVerilecek, // the list stays empty until ProjeleriGoster; the store need not be open yet
     };
     explicit TemelForm(ProjeDeposu depo, IlkListe ilkListe = IlkListe::DepodanOku);
 

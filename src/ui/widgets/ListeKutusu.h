@@ -10,7 +10,7 @@ class QStringListModel;
 // texts live in one string list the view reads on demand, every row has the same
 // height, and a text too long for the view ends in "…" and shows whole in a tool tip.
 // One row at most is selected; the view's selection model reports changes.
-// Keys and clicks keep the selection as SeçimiKoruyanListe says.
+// Keys and clicks keep the selection as SecimiKoruyanListe says.
 class ListeKutusu : public SecimiKoruyanListe<QListView> {
 public:
     explicit ListeKutusu(QWidget* ebeveyn = nullptr);

@@ -31,7 +31,7 @@ void Tikla(QWidget* dugme)
     QTest::mouseClick(dugme, Qt::LeftButton);
 }
 
-// A command on ÖrnekProjeler's ALFA: everything up to the click that writes (`ad` into
+// A command on OrnekProjeler's ALFA: everything up to the click that writes (`ad` into
 // the name field of the commands with a dialog), the click, the name field while the
 // dialog is open, the statements read before the writing starts, and for a change or
 // delete the SQL another program runs after the window has shown the row.
