@@ -57,14 +57,16 @@ GanttCizimi::GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::opt
     const QFontMetricsF olcu(m_olcek.yazi);
     m_kenar = olcu.height() / 2;
     m_satir = olcu.height() * 1.7;
-    // The label column: the code, then the name, each cut with "…" beyond its share.
+    // The label column: the code, then, in a chart read without Kavrion beside it, the name,
+    // each cut with "…" beyond its share. The window has the names in its table above the
+    // chart, and drawing them would cost every repaint a text layout per row.
     double kodlar = 0, adlar = 0;
     const double kodSiniri = olcu.averageCharWidth() * 10, adSiniri = olcu.averageCharWidth() * 28;
     // Measured in place, and only until a column reaches its share: a plan of thousands zooms without delay.
     for (const FaaliyetAnalizi& f : m_analiz.faaliyetler) {
         if (kodlar < kodSiniri)
             kodlar = std::max(kodlar, olcu.horizontalAdvance(f.kodu, int(std::min<qsizetype>(f.kodu.size(), 40))));
-        if (adlar < adSiniri)
+        if (!m_baslik.isEmpty() && adlar < adSiniri)
             adlar = std::max(adlar, olcu.horizontalAdvance(f.adi, int(std::min<qsizetype>(f.adi.size(), 60))));
     }
     m_kodGenisligi = std::min(kodlar, kodSiniri);
@@ -384,11 +386,12 @@ GanttSayimi GanttCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili
         const FaaliyetAnalizi& f = m_analiz.faaliyetler.at(i);
         const QRectF cubuk = Cubuk(i);
         boyaci.setPen(QPen(Qt::black, 0));
-        const QRectF kod(m_kenar, Satir(i).top(), m_kodGenisligi, m_satir);
-        boyaci.drawText(kod, Qt::AlignLeft | Qt::AlignVCenter, Kisalt(olcu, f.kodu, kod.width()));
-        const QRectF ad(adSolu, Satir(i).top(), m_solBosluk - adSolu - m_kenar, m_satir);
-        if (ad.width() > 0)
-            boyaci.drawText(ad, Qt::AlignLeft | Qt::AlignVCenter, Kisalt(olcu, f.adi, ad.width()));
+        // On the row's baseline, without a layout box: a box lays each text out again on every repaint.
+        const double taban = Satir(i).center().y() + (olcu.ascent() - olcu.descent()) / 2;
+        boyaci.drawText(QPointF(m_kenar, taban), Kisalt(olcu, f.kodu, m_kodGenisligi));
+        const double adGenisligi = m_solBosluk - adSolu - m_kenar;
+        if (adGenisligi > 0)
+            boyaci.drawText(QPointF(adSolu, taban), Kisalt(olcu, f.adi, adGenisligi));
         if (f.toplamBolluk > 0) {
             const double y = cubuk.center().y();
             const double bollukSonu = X(qint64(f.ef) + f.toplamBolluk);

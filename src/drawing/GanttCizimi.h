@@ -43,7 +43,8 @@ class GanttCizimi {
 public:
     // `tahminiGun` is the project's own end date as a day count, when it has one.
     // `baslik`: for a chart read without Kavrion beside it, the lines of its title (the
-    // first, the project's name, in bold), followed by a legend; none on screen.
+    // first, the project's name, in bold), followed by a legend and with each row's name
+    // beside its code; none of these on screen.
     GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun,
                 const GanttOlcegi& olcek, const QStringList& baslik = {});
 
