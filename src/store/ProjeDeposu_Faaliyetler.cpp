@@ -72,15 +72,8 @@ DepoHatasi ProjeDeposu::KodlariOku(const QString& proje, QStringList& kodlar) co
     const DosyaDegisimDenetimi denetim(m_baglanti);
     if (denetim.hata)
         return denetim.hata;
-    kodlar.clear();
-    QSqlQuery sorgu(Baglanti(m_baglanti));
-    sorgu.setForwardOnly(true);
-    if (auto hata = Calistir(sorgu,
-            QStringLiteral("SELECT Kodu FROM FaaliyetlerTablosu WHERE Projesi = ? ORDER BY Kimlik"), {proje}))
-        return hata;
-    while (sorgu.next())
-        kodlar << sorgu.value(0).toString();
-    return SatirlarinSonu(sorgu);
+    return MetinleriOku(m_baglanti, QStringLiteral("SELECT Kodu FROM FaaliyetlerTablosu WHERE Projesi = ? ORDER BY Kimlik"),
+                        {proje}, kodlar);
 }
 
 DepoHatasi ProjeDeposu::EnBuyukKodu(const QString& proje, QString& koduBul) const

@@ -40,6 +40,19 @@ DepoHatasi SatirlarinSonu(const QSqlQuery& sorgu)
     return sorgu.lastError().isValid() ? SqlHatasi(sorgu.lastError()) : DepoHatasi{};
 }
 
+DepoHatasi MetinleriOku(const QString& baglanti, const QString& sql, std::initializer_list<QVariant> degerler,
+                        QStringList& metinler)
+{
+    metinler.clear();
+    QSqlQuery sorgu(Baglanti(baglanti));
+    sorgu.setForwardOnly(true);
+    if (auto hata = Calistir(sorgu, sql, degerler))
+        return hata;
+    while (sorgu.next())
+        metinler << sorgu.value(0).toString();
+    return SatirlarinSonu(sorgu);
+}
+
 DepoHatasi SatirBul(QSqlQuery& sorgu, const QString& sql, std::initializer_list<QVariant> degerler, bool& bulundu)
 {
     if (auto hata = Calistir(sorgu, sql, degerler))

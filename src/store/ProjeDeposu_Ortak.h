@@ -9,6 +9,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <initializer_list>
 #include <utility>
@@ -32,6 +33,10 @@ DepoHatasi SatirlarinSonu(const QSqlQuery& sorgu);
 
 // The one row a query looks for: true when found, false with no error when there is none.
 DepoHatasi SatirBul(QSqlQuery& sorgu, const QString& sql, std::initializer_list<QVariant> degerler, bool& bulundu);
+
+// The first column of every row a statement gives, as texts, in order.
+DepoHatasi MetinleriOku(const QString& baglanti, const QString& sql, std::initializer_list<QVariant> degerler,
+                        QStringList& metinler);
 
 DepoHatasi Bulunamadi(const QString& aciklama);
 

@@ -71,14 +71,7 @@ DepoHatasi ProjeDeposu::ProjeleriOku(QStringList& adlar) const
     const DosyaDegisimDenetimi denetim(m_baglanti);
     if (denetim.hata)
         return denetim.hata;
-    adlar.clear();
-    QSqlQuery sorgu(Baglanti(m_baglanti));
-    sorgu.setForwardOnly(true);
-    if (auto hata = Calistir(sorgu, QStringLiteral("SELECT ProjeAdi FROM ProjeTablosu ORDER BY Kimlik"), {}))
-        return hata;
-    while (sorgu.next())
-        adlar << sorgu.value(0).toString();
-    return SatirlarinSonu(sorgu);
+    return MetinleriOku(m_baglanti, QStringLiteral("SELECT ProjeAdi FROM ProjeTablosu ORDER BY Kimlik"), {}, adlar);
 }
 
 DepoHatasi ProjeDeposu::ProjeOku(const QString& ad, KayitliProje& proje) const
