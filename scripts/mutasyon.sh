@@ -65,7 +65,7 @@ hatalar=(
 "çekirdek@@src/drawing/GorselCikti.cpp@@svg.setTitle(rapor.proje.ad.toHtmlEscaped());@@svg.setTitle(rapor.proje.ad);@@a name with & or < makes the SVG unreadable"
 "çekirdek@@src/drawing/GorselCikti.cpp@@return XmlOlmayaniAt(tampon.data());@@return tampon.data();@@a control character in a name makes the SVG unreadable"
 "çekirdek@@src/drawing/GorselCikti.cpp@@EnBuyukResimKenari / boyut.height()});@@1.0});@@a long plan's PNG is larger than viewers open"
-"çekirdek@@src/export/GuvenliYazim.cpp@@if (!veritabani.isEmpty() && AyniDosya(yol, veritabani))@@if (false)@@an export may replace the database"
+"çekirdek@@src/export/GuvenliYazim.cpp@@if (VeritabaniDosyasi(yol, veritabani))@@if (false)@@an export may replace the database"
 "çekirdek@@src/export/GuvenliYazim.cpp@@W_OK, AT_EACCESS)@@W_OK, 0)@@a read-only folder is judged by the real user's rights"
 "pencere@@src/ui/export/DisaAktarim.cpp@@    if (uzanti.isEmpty())
         yol +=@@    if (true)
@@ -113,8 +113,8 @@ hatalar=(
 "çekirdek@@src/drawing/RaporSayfalari.cpp@@constexpr int BaslikYolSiniri = 10;@@constexpr int BaslikYolSiniri = 1000;@@a thousand paths fill pages before the PDF's table"
 "çekirdek@@src/export/MspdiYazimi.cpp@@rapor.proje.baslama.deger.value_or(QDate());@@rapor.proje.baslama.deger.value_or(QDate::currentDate());@@MSPDI silently starts a project without a start date today"
 "çekirdek@@src/export/MspdiYazimi.cpp@@if (!analiz.hesaplanamiyor.isEmpty() && !bos)@@if (!analiz.hesaplanamiyor.isEmpty())@@an empty project is refused as MSPDI"
-"çekirdek@@src/export/GuvenliYazim.cpp@@AyniDosya(yol, veritabani)@@QFileInfo(yol).absoluteFilePath() == QFileInfo(veritabani).absoluteFilePath()@@the export guard compares path texts: a link named as the output replaces the database"
-"pencere@@src/ui/export/DisaAktarim.cpp@@        if (AcikVeritabani(dosya)) {@@        if (false) {@@printing to a file named as the database replaces it"
+"çekirdek@@src/export/GuvenliYazim.cpp@@return bir && iki && bir->AyniDosya(*iki);@@return QFileInfo(yol).absoluteFilePath() == QFileInfo(veritabani).absoluteFilePath();@@the export guard compares path texts: a link named as the output replaces the database"
+"pencere@@src/ui/export/DisaAktarim.cpp@@        if (VeritabaniDosyasi(dosya, veritabani)) {@@        if (false) {@@printing to a file named as the database replaces it"
 "çekirdek@@src/export/CsvYazimi.cpp@@    while (i < metin.size() && metin.at(i) == QLatin1Char('\\''))
         ++i;
 @@@@a name behind an apostrophe of its own comes back from CSV without it"

@@ -15,13 +15,15 @@ DepoHatasi Hata(int numara, const QString& aciklama, const QString& ayrinti = QS
     return {numara, aciklama, ayrinti};
 }
 
-bool AyniDosya(const QString& yol, const QString& oburu)
+} // namespace
+
+bool VeritabaniDosyasi(const QString& yol, const QString& veritabani)
 {
-    const auto bir = DosyaKimliginiOku(yol), iki = DosyaKimliginiOku(oburu);
+    if (veritabani.isEmpty())
+        return false;
+    const auto bir = DosyaKimliginiOku(yol), iki = DosyaKimliginiOku(veritabani);
     return bir && iki && bir->AyniDosya(*iki);
 }
-
-} // namespace
 
 DepoHatasi DosyayaYaz(const QString& yol, const QByteArray& icerik, const QString& veritabani)
 {
@@ -34,7 +36,7 @@ DepoHatasi DosyayaYaz(const QString& yol, const QByteArray& icerik, const QStrin
     if (hedef.isDir())
         return Hata(DepoHatasi::Acilamadi, QStringLiteral("\"%1\" bir klasör; üzerine dosya yazılamaz.").arg(yol));
     // Renaming an export into place would replace the plan itself.
-    if (!veritabani.isEmpty() && AyniDosya(yol, veritabani))
+    if (VeritabaniDosyasi(yol, veritabani))
         return Hata(DepoHatasi::SaltOkunur,
                     QStringLiteral("\"%1\" Kavrion'un veritabanı; üzerine dışa aktarılamaz.").arg(yol));
     if (hedef.exists() && !hedef.isWritable())

@@ -10,3 +10,7 @@
 // as it was. The error names the reason in plain Turkish (numbers on the store's scale).
 // `veritabani`, when given, is the open plan: a path that names it is refused.
 DepoHatasi DosyayaYaz(const QString& yol, const QByteArray& icerik, const QString& veritabani = QString());
+
+// Whether `yol` is the database file at `veritabani` by whatever name, hard link or
+// symbolic link: writing there would replace the plan. False for an empty `veritabani`.
+bool VeritabaniDosyasi(const QString& yol, const QString& veritabani);

@@ -114,7 +114,7 @@ void AnalizPenceresi::Kur()
     komut(QStringLiteral("Genişliğe Sığdır"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { Sigdir(); });
     komut(QStringLiteral("Dışa Aktar…"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
           [this] { DisaAktarim::DisaAktar(this, m_gosterilen(), m_baglam.depo); });
-    komut(QStringLiteral("Yazdır…"), {QKeySequence::Print}, [this] { DisaAktarim::Yazdir(this, m_gosterilen()); });
+    komut(QStringLiteral("Yazdır…"), {QKeySequence::Print}, [this] { DisaAktarim::Yazdir(this, m_gosterilen(), m_baglam.depo); });
     // Esc and Ctrl+W close the window, as they close its owner's dialogs; no button shows them.
     auto* kapat = new QAction(QStringLiteral("Kapat"), this);
     kapat->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});

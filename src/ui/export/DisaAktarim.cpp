@@ -6,7 +6,6 @@
 #include "export/GuvenliYazim.h"
 #include "export/MspdiYazimi.h"
 #include "store/DepoBilgisi.h"
-#include "store/DosyaKimligi.h"
 #include "ui/Mesaj.h"
 
 #include <QDir>
@@ -16,8 +15,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
-#include <QSqlDatabase>
-#include <QUrl>
 
 namespace DisaAktarim {
 namespace {
@@ -131,19 +128,12 @@ DepoHatasi Icerik(const Rapor& rapor, Bicim bicim, const QFont& yazi, QByteArray
     return {};
 }
 
-// Printing to a file writes it in place, page by page: never over a database this
-// process has open, by whatever name or link it is given.
-bool AcikVeritabani(const QString& yol)
+// The open plan's file, which no export or printout may replace.
+QString VeritabaninYolu(const ProjeDeposu& depo)
 {
-    const auto hedef = DosyaKimliginiOku(yol);
-    for (const QString& baglanti : QSqlDatabase::connectionNames()) {
-        QUrl adres(QSqlDatabase::database(baglanti, false).databaseName()); // a URL with its open mode, or a path
-        adres.setQuery(QString());
-        const auto vt = DosyaKimliginiOku(adres.isLocalFile() ? adres.toLocalFile() : adres.toString());
-        if (hedef && vt && hedef->AyniDosya(*vt))
-            return true;
-    }
-    return false;
+    DepoBilgisi veritabani;
+    DepoBilgisiniOku(depo, veritabani); // only its path is wanted, which it gives even when the file cannot be read
+    return veritabani.yol;
 }
 
 class BeklemeImleciKalibi {
@@ -169,21 +159,20 @@ void DisaAktar(QWidget* sahibi, const GosterilenKayitlar& gosterilen, const Proj
     ayarlar.setValue(KlasorAyari, QFileInfo(secim.yol).absolutePath());
     ayarlar.setValue(BicimAyari, int(secim.bicim));
 
-    DepoBilgisi veritabani;
-    DepoBilgisiniOku(depo, veritabani); // only its path is wanted, which it gives even when the file cannot be read
+    const QString veritabani = VeritabaninYolu(depo);
     DepoHatasi hata;
     {
         const BeklemeImleciKalibi bekleme;
         QByteArray icerik;
         hata = Icerik(*rapor, secim.bicim, sahibi->font(), icerik);
         if (!hata)
-            hata = DosyayaYaz(secim.yol, icerik, veritabani.yol);
+            hata = DosyayaYaz(secim.yol, icerik, veritabani);
     }
     if (hata)
         Mesaj::HatayiGoster(sahibi, hata);
 }
 
-void Yazdir(QWidget* sahibi, const GosterilenKayitlar& gosterilen)
+void Yazdir(QWidget* sahibi, const GosterilenKayitlar& gosterilen, const ProjeDeposu& depo)
 {
     const std::optional<Rapor> rapor = GosterilenRapor(sahibi, gosterilen);
     if (!rapor)
@@ -194,9 +183,11 @@ void Yazdir(QWidget* sahibi, const GosterilenKayitlar& gosterilen)
     QPrintPreviewDialog onizleme(&yazici, sahibi);
     onizleme.setWindowTitle(QStringLiteral("Yazdır – %1").arg(rapor->proje.ad.left(100)));
     const QFont yazi = sahibi->font();
+    const QString veritabani = VeritabaninYolu(depo);
     QObject::connect(&onizleme, &QPrintPreviewDialog::paintRequested, &onizleme, [&](QPrinter* sayfalar) {
+        // Printing to a file writes it in place, page by page.
         const QString dosya = sayfalar->outputFileName();
-        if (AcikVeritabani(dosya)) {
+        if (VeritabaniDosyasi(dosya, veritabani)) {
             const QString neden = QStringLiteral("\"%1\" Kavrion'un veritabanı; üzerine yazdırılamaz.").arg(dosya);
             Mesaj::HatayiGoster(&onizleme, {DepoHatasi::SaltOkunur, neden, QString()});
             return;

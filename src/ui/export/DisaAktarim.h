@@ -20,8 +20,8 @@ enum class Bicim { Csv, Svg, Png, Pdf, Xml };
 void DisaAktar(QWidget* sahibi, const GosterilenKayitlar& gosterilen, const ProjeDeposu& depo);
 
 // Qt's print dialog with a preview of the same pages as the PDF. Printing to a file
-// that is a database this process has open (by any name or link) is refused with one box.
-void Yazdir(QWidget* sahibi, const GosterilenKayitlar& gosterilen);
+// that is the open plan's database (by any name or link) is refused with one box.
+void Yazdir(QWidget* sahibi, const GosterilenKayitlar& gosterilen, const ProjeDeposu& depo);
 
 // The file named in the dialog and the format of the filter chosen there; nothing when
 // it was cancelled. An extension of one of the formats typed in the name decides the format.

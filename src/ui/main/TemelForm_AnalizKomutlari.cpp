@@ -20,7 +20,7 @@ void TemelForm::MenuleriKur()
     analiz->addAction(QStringLiteral("&Dışa Aktar…"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
                       [this] { DisaAktarim::DisaAktar(this, Gosterilen(), m_depo); });
     analiz->addAction(QStringLiteral("&Yazdır…"), QKeySequence::Print, this,
-                      [this] { DisaAktarim::Yazdir(this, Gosterilen()); });
+                      [this] { DisaAktarim::Yazdir(this, Gosterilen(), m_depo); });
     QMenu* yardim = menuBar()->addMenu(QStringLiteral("&Yardım"));
     yardim->addAction(QStringLiteral("Kavrion &Hakkında"), this, &TemelForm::KavrionHakkinda);
     // The window takes its final size, client area and menu bar, before it is centred.
