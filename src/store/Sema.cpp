@@ -32,6 +32,30 @@ const char* const Tablolar[] = {
     " UNIQUE (Projesi, Kodu))",
 };
 
+// The undo history (user_version 1). A step is one write; its changes are the rows it
+// touched, in the order they were written, as they were before and after. The images'
+// columns have no declared type, so a value keeps exactly the type it was stored with.
+const char* const GecmisTablolari[] = {
+    "CREATE TABLE IF NOT EXISTS GecmisAdimlari ("
+    " Kimlik INTEGER PRIMARY KEY,"
+    " Zaman TEXT NOT NULL,"
+    " Turu INTEGER NOT NULL,"
+    " ProjeOnce TEXT NOT NULL,"
+    " ProjeSonra TEXT NOT NULL,"
+    " Kodu TEXT NOT NULL,"
+    " Uygulandi INTEGER NOT NULL)",
+
+    "CREATE TABLE IF NOT EXISTS GecmisDegisiklikleri ("
+    " Kimlik INTEGER PRIMARY KEY,"
+    " Adim INTEGER NOT NULL,"
+    " Tablo INTEGER NOT NULL,"
+    " Satir INTEGER NOT NULL,"
+    " OnceVar INTEGER NOT NULL, O1, O2, O3, O4, O5, O6,"
+    " SonraVar INTEGER NOT NULL, S1, S2, S3, S4, S5, S6)",
+
+    "CREATE INDEX IF NOT EXISTS GecmisDegisiklikleriAdim ON GecmisDegisiklikleri (Adim)",
+};
+
 struct Tablo {
     const char* ad;
     QStringList sutunlar;
@@ -50,8 +74,11 @@ DepoHatasi Kur(QSqlDatabase& vt)
     QSqlQuery sorgu(vt);
     if (!sorgu.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return SqlHatasi(sorgu.lastError());
-    for (const char* tablo : Tablolar) {
-        if (!sorgu.exec(QString::fromLatin1(tablo))) {
+    QStringList komutlar;
+    for (const char* tablo : Tablolar)
+        komutlar << QString::fromLatin1(tablo);
+    for (const QString& komut : komutlar + GecmisKomutlari()) {
+        if (!sorgu.exec(komut)) {
             const DepoHatasi hata = SqlHatasi(sorgu.lastError());
             sorgu.exec(QStringLiteral("ROLLBACK"));
             return hata;
@@ -63,6 +90,14 @@ DepoHatasi Kur(QSqlDatabase& vt)
         return hata;
     }
     return {};
+}
+
+QStringList GecmisKomutlari()
+{
+    QStringList komutlar;
+    for (const char* komut : GecmisTablolari)
+        komutlar << QString::fromLatin1(komut);
+    return komutlar << QStringLiteral("PRAGMA user_version = %1").arg(Surum);
 }
 
 DepoHatasi Denetle(QSqlDatabase& vt)
