@@ -62,6 +62,9 @@ QStringList GeciciVeritabani::DosyadakiSatirlar(const QString& yol)
     return satirlar;
 }
 
+const QStringList GeciciVeritabani::TumTablolar{"ProjeTablosu", "FaaliyetlerTablosu", "GecmisAdimlari",
+                                               "GecmisDegisiklikleri"};
+
 QStringList GeciciVeritabani::Dokum(const QStringList& tablolar) const
 {
     QStringList satirlar;

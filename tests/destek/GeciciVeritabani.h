@@ -30,6 +30,7 @@ public:
     // Every column of every row of the tables named, Kimlik order, each value with its
     // type ("qlonglong:5", "QString:5", "NULL"): what an undo must give back exactly.
     // A table the file lacks gives no rows.
+    static const QStringList TumTablolar; // the two and the history's
     QStringList Dokum(const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu"}) const;
 
 private:

@@ -12,8 +12,6 @@
 
 namespace {
 
-const QStringList HepsiTablolar{"ProjeTablosu", "FaaliyetlerTablosu", "GecmisAdimlari", "GecmisDegisiklikleri"};
-
 QString Adim(const GecmisAdimi& a)
 {
     return QStringLiteral("%1 %2|%3|%4 %5").arg(int(a.tur)).arg(a.projeOnce, a.projeSonra, a.kodu)
@@ -132,12 +130,12 @@ private slots:
         GecmisAdimi adim;
         QVERIFY(!yinele || !d.GeriAl(adim));
         QVERIFY(DosyadaCalistir(vt.yol(), {sql}));
-        const QStringList once = vt.Dokum(HepsiTablolar);
+        const QStringList once = vt.Dokum(GeciciVeritabani::TumTablolar);
         const DepoHatasi hata = yinele ? d.Yinele(adim) : d.GeriAl(adim);
         QCOMPARE(hata.numara, int(DepoHatasi::Bulunamadi));
         QCOMPARE(hata.aciklama, kutu);
         QCOMPARE(adim.kimlik, 0);
-        QCOMPARE(vt.Dokum(HepsiTablolar), once);
+        QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
     }
 
     // A write after an undo drops the step that could have been redone, with its changes.
