@@ -3,6 +3,9 @@
 #include <QDateTime>
 #include <QString>
 
+// The history keeps this many steps: the oldest beyond it go as new ones are recorded.
+constexpr int GecmisSiniri = 10000;
+
 // The seven writes, in the numbers the history stores them under.
 enum class AdimTuru {
     ProjeEkle = 1,

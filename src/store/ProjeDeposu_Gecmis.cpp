@@ -94,6 +94,11 @@ DepoHatasi TetikleyicileriKur(const QSqlDatabase& vt)
     return {};
 }
 
+// The applied steps come first and the undone after them, so the latest applied is
+// found from the end without reading the whole history; 0 when none is.
+const QString SonUygulanan = QStringLiteral(
+    "coalesce((SELECT Kimlik FROM GecmisAdimlari WHERE Uygulandi = 1 ORDER BY Kimlik DESC LIMIT 1), 0)");
+
 const QString AdimSutunlari = QStringLiteral("Kimlik, Turu, ProjeOnce, ProjeSonra, Kodu, Zaman, Uygulandi");
 
 GecmisAdimi OkunanAdim(const QSqlQuery& sorgu)
@@ -193,9 +198,9 @@ DepoHatasi Gez(const QString& baglanti, bool geri, GecmisAdimi& adim)
         QSqlQuery sorgu(vt);
         bool bulundu = false;
         if (auto hata = SatirBul(sorgu,
-                QStringLiteral("SELECT %1 FROM GecmisAdimlari WHERE Uygulandi = ? ORDER BY Kimlik %2 LIMIT 1")
-                    .arg(AdimSutunlari, geri ? QStringLiteral("DESC") : QStringLiteral("ASC")),
-                {geri ? 1 : 0}, bulundu);
+                QStringLiteral("SELECT %1 FROM GecmisAdimlari WHERE Kimlik %2 %3 ORDER BY Kimlik LIMIT 1")
+                    .arg(AdimSutunlari, geri ? QStringLiteral("=") : QStringLiteral(">"), SonUygulanan),
+                {}, bulundu);
             hata || !bulundu)
             return hata;
         bulunan = OkunanAdim(sorgu);
@@ -239,10 +244,9 @@ DepoHatasi DepoOrtak::AdimiAc(const QSqlDatabase& vt, const Adim& adim)
     if (auto hata = TetikleyicileriKur(vt))
         return hata;
     // The history stays a line: what could have been redone goes with a new step.
-    const QString geriAlinanlar = QStringLiteral("SELECT Kimlik FROM GecmisAdimlari WHERE Uygulandi = 0");
-    if (auto hata = Calistir(vt, "DELETE FROM GecmisDegisiklikleri WHERE Adim IN (" + geriAlinanlar + ")"))
+    if (auto hata = Calistir(vt, "DELETE FROM GecmisDegisiklikleri WHERE Adim > " + SonUygulanan))
         return hata;
-    if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM GecmisAdimlari WHERE Uygulandi = 0")))
+    if (auto hata = Calistir(vt, "DELETE FROM GecmisAdimlari WHERE Kimlik > " + SonUygulanan))
         return hata;
     if (auto hata = Calistir(vt,
             QStringLiteral("INSERT INTO GecmisAdimlari (Zaman, Turu, ProjeOnce, ProjeSonra, Kodu, Uygulandi)"
@@ -256,8 +260,10 @@ DepoHatasi DepoOrtak::AdimiKapat(const QSqlDatabase& vt)
 {
     if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM AcikAdim")))
         return hata;
-    // Steps are numbered in the order recorded: those below the newest GecmisSiniri go.
-    const QString sinir = QStringLiteral("(SELECT Kimlik FROM GecmisAdimlari ORDER BY Kimlik DESC LIMIT 1 OFFSET ?)");
+    // Steps are numbered one up from the greatest, and the undone ones went before this
+    // one came: the numbers are a run without gaps, so its newest GecmisSiniri are kept
+    // without counting them.
+    const QString sinir = QStringLiteral("(SELECT max(Kimlik) FROM GecmisAdimlari) - ?");
     if (auto hata = Calistir(vt, "DELETE FROM GecmisDegisiklikleri WHERE Adim <= " + sinir, {GecmisSiniri}))
         return hata;
     return Calistir(vt, "DELETE FROM GecmisAdimlari WHERE Kimlik <= " + sinir, {GecmisSiniri});

@@ -80,9 +80,6 @@ DepoHatasi TekYazim(const QString& baglanti, Adimlar&& adimlar)
     return yazim.Bitir();
 }
 
-// The oldest steps beyond this many are dropped as new ones are recorded.
-constexpr int GecmisSiniri = 10000;
-
 // What the history says of a write, before its statements run.
 struct Adim {
     AdimTuru tur;

@@ -183,6 +183,26 @@ private slots:
         QCOMPARE(vt.Dokum(), once);
     }
 
+    // Only the newest GecmisSiniri steps are kept, and the changes of no other.
+    void theOldestStepsBeyondTheLimitGo()
+    {
+        GeciciVeritabani vt;
+        const ProjeDeposu d = vt.depo();
+        // Only for speed: a commit does not wait for the disk.
+        QVERIFY(QSqlQuery(QSqlDatabase::database(d.baglanti())).exec("PRAGMA synchronous = OFF"));
+        vt.ProjeEkle("ALFA", QDate(2026, 1, 1), QDate(2026, 1, 9), {{"A", "a", 0, ""}});
+        QVector<KayitliFaaliyet> fs;
+        for (int i = 1; i < GecmisSiniri; ++i)
+            QVERIFY(!d.FaaliyetleriOku("ALFA", fs) && !d.FaaliyetDegistir("ALFA", fs[0], {"A", "a", i, ""}));
+        QVector<GecmisAdimi> adimlar;
+        QVERIFY(!d.GecmisiOku(adimlar));
+        QCOMPARE(adimlar.size(), GecmisSiniri);
+        QCOMPARE(adimlar[0].kimlik, 2);
+        const QString sql = "SELECT count(DISTINCT Adim) FROM GecmisDegisiklikleri WHERE Adim %1 (SELECT Kimlik FROM GecmisAdimlari)";
+        QCOMPARE(Sayi(vt.yol(), sql.arg("IN")), GecmisSiniri);
+        QCOMPARE(Sayi(vt.yol(), sql.arg("NOT IN")), 0);
+    }
+
     // A newer Kavrion's file: read as it is, every write and undo refused, nothing changed.
     void aNewerFileIsOnlyRead()
     {
