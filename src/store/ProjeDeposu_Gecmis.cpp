@@ -15,17 +15,8 @@ using namespace DepoOrtak;
 
 namespace {
 
-// The tables the history follows, by their number in GecmisDegisiklikleri.Tablo, with
-// the columns in the images' order (O1..O6, S1..S6).
-struct Tablo {
-    const char* ad;
-    QStringList sutunlar;
-};
-
-const Tablo Tablolar[] = {
-    {"ProjeTablosu", {"Kimlik", "ProjeAdi", "BaslamaTarihi", "BitisTarihi"}},
-    {"FaaliyetlerTablosu", {"Kimlik", "Projesi", "Kodu", "Adi", "OngorulenSure", "OncekiFaaliyet"}},
-};
+using Sema::Tablo;
+using Sema::Tablolar;
 
 // One trigger per table and kind of write, filing the row's images under the step in
 // AcikAdim: with no step open it selects no row and files nothing. The unqualified

@@ -14,7 +14,7 @@ namespace {
 // same under any regional settings. The CHECKs keep out what another program
 // might try to write: a code longer than one character, a duration that is not a
 // 32-bit whole number, a date that is not a real calendar date.
-const char* const Tablolar[] = {
+const char* const Olusturma[] = {
     "CREATE TABLE ProjeTablosu ("
     " Kimlik INTEGER PRIMARY KEY,"
     " ProjeAdi TEXT NOT NULL UNIQUE,"
@@ -56,18 +56,13 @@ const char* const GecmisTablolari[] = {
     "CREATE INDEX IF NOT EXISTS GecmisDegisiklikleriAdim ON GecmisDegisiklikleri (Adim)",
 };
 
-struct Tablo {
-    const char* ad;
-    QStringList sutunlar;
-};
+} // namespace
 
 // Kimlik too: every list sorts by it, so a file without it would open and then fail on every read.
-const Tablo Beklenen[] = {
+const Tablo Tablolar[2] = {
     {"ProjeTablosu", {"Kimlik", "ProjeAdi", "BaslamaTarihi", "BitisTarihi"}},
     {"FaaliyetlerTablosu", {"Kimlik", "Projesi", "Kodu", "Adi", "OngorulenSure", "OncekiFaaliyet"}},
 };
-
-} // namespace
 
 DepoHatasi Kur(QSqlDatabase& vt)
 {
@@ -75,7 +70,7 @@ DepoHatasi Kur(QSqlDatabase& vt)
     if (!sorgu.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return SqlHatasi(sorgu.lastError());
     QStringList komutlar;
-    for (const char* tablo : Tablolar)
+    for (const char* tablo : Olusturma)
         komutlar << QString::fromLatin1(tablo);
     for (const QString& komut : komutlar + GecmisKomutlari()) {
         if (!sorgu.exec(komut)) {
@@ -108,7 +103,7 @@ DepoHatasi Denetle(QSqlDatabase& vt)
     if (!sorgu.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
         return SqlHatasi(sorgu.lastError());
 
-    for (const Tablo& tablo : Beklenen) {
+    for (const Tablo& tablo : Tablolar) {
         const QString ad = QString::fromLatin1(tablo.ad);
         QSqlQuery sutunlar(vt);
         sutunlar.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));

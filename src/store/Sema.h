@@ -10,6 +10,15 @@
 // tells the history apart: 0 for a file without it, 1 with it.
 namespace Sema {
 
+struct Tablo {
+    const char* ad;
+    QStringList sutunlar;
+};
+
+// ProjeTablosu and FaaliyetlerTablosu with every column the application reads, in the
+// order the history's images keep them; their index is their number in the history.
+extern const Tablo Tablolar[2];
+
 // The newest user_version this build writes; a file of a newer one is only read.
 constexpr int Surum = 1;
 

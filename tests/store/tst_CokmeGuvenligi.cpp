@@ -11,6 +11,7 @@
 #include "destek/Ozet.h"
 #include "destek/YardimciProgram.h"
 #include "export/GuvenliYazim.h"
+#include "store/Sema.h"
 
 #include <QDir>
 #include <QFile>
@@ -113,15 +114,13 @@ QString Butunluk(const QString& yol)
 // undone one where a row is not as it found it. 0 unless a step was left half-done.
 int GecmisUyumsuzlugu(const QString& yol)
 {
-    const QString tablolar[][2] = {{"ProjeTablosu", "Kimlik, ProjeAdi, BaslamaTarihi, BitisTarihi"},
-                                   {"FaaliyetlerTablosu", "Kimlik, Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet"}};
     QStringList sorgular{"SELECT count(*) FROM GecmisAdimlari WHERE Uygulandi = 1"
                          " AND Kimlik > (SELECT min(Kimlik) FROM GecmisAdimlari WHERE Uygulandi = 0)"};
     for (int t = 0; t < 2; ++t) {
         for (const auto& [taraf, adim] : {std::pair("S", "max(Kimlik) FROM GecmisAdimlari WHERE Uygulandi = 1"),
                                           std::pair("O", "min(Kimlik) FROM GecmisAdimlari WHERE Uygulandi = 0")}) {
             QStringList esit;
-            const QStringList sutunlar = tablolar[t][1].split(", ");
+            const QStringList& sutunlar = Sema::Tablolar[t].sutunlar;
             for (int i = 0; i < sutunlar.size(); ++i)
                 esit << QStringLiteral("%1 IS d.%2%3").arg(sutunlar[i], taraf).arg(i + 1);
             sorgular << QStringLiteral("SELECT count(DISTINCT d.Adim) FROM GecmisDegisiklikleri d WHERE d.Tablo = %1"
@@ -129,7 +128,7 @@ int GecmisUyumsuzlugu(const QString& yol)
                                        " FROM %4 WHERE rowid = d.Satir AND %5) ELSE NOT EXISTS (SELECT 1 FROM %4"
                                        " WHERE rowid = d.Satir) END")
                             .arg(QString::number(t), adim, taraf == QStringLiteral("S") ? "SonraVar" : "OnceVar",
-                                 tablolar[t][0], esit.join(" AND "));
+                                 Sema::Tablolar[t].ad, esit.join(" AND "));
         }
     }
     const GeciciBaglanti baglanti(yol);
