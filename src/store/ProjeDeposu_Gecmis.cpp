@@ -105,12 +105,12 @@ GecmisAdimi OkunanAdim(const QSqlQuery& sorgu)
     return adim;
 }
 
-// The image columns of one side, "O1, O2, ..." or "d.S1, ...".
-QString Goruntu(const Tablo& t, const QString& taraf, const QString& on = QString())
+// The image columns of one side, "O1, O2, ...".
+QString Goruntu(const Tablo& t, const QString& taraf)
 {
     QStringList sutunlar;
     for (int i = 1; i <= t.sutunlar.size(); ++i)
-        sutunlar << QStringLiteral("%1%2%3").arg(on, taraf).arg(i);
+        sutunlar << taraf + QString::number(i);
     return sutunlar.join(QStringLiteral(", "));
 }
 
