@@ -163,6 +163,7 @@ private slots:
     {
         GeciciVeritabani vt;
         vt.ProjeEkle("ALFA", QDate(2026, 1, 1), QDate(2026, 1, 9), {{"A", "a", 1, ""}});
+        QCOMPARE(Sayi(vt.yol(), "PRAGMA user_version"), 1); // as Sema::Kur made it
         QVERIFY(DosyadaCalistir(vt.yol(), {"DROP TABLE GecmisDegisiklikleri", "DROP TABLE GecmisAdimlari",
                                            "PRAGMA user_version = 0"}));
         const QStringList once = vt.Dokum();
