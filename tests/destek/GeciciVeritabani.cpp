@@ -65,10 +65,10 @@ QStringList GeciciVeritabani::DosyadakiSatirlar(const QString& yol)
 const QStringList GeciciVeritabani::TumTablolar{"ProjeTablosu", "FaaliyetlerTablosu", "GecmisAdimlari",
                                                "GecmisDegisiklikleri"};
 
-QStringList GeciciVeritabani::Dokum(const QStringList& tablolar) const
+QStringList GeciciVeritabani::Dokum(const QString& yol, const QStringList& tablolar)
 {
     QStringList satirlar;
-    const GeciciBaglanti baglanti(yol(), ProjeDeposu::Acilis::Ham);
+    const GeciciBaglanti baglanti(yol, ProjeDeposu::Acilis::Ham);
     for (const QString& tablo : tablolar) {
         QSqlQuery sorgu(baglanti.vt());
         sorgu.exec(QStringLiteral("SELECT * FROM %1 ORDER BY Kimlik").arg(tablo));

@@ -31,7 +31,11 @@ public:
     // type ("qlonglong:5", "QString:5", "NULL"): what an undo must give back exactly.
     // A table the file lacks gives no rows.
     static const QStringList TumTablolar; // the two and the history's
-    QStringList Dokum(const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu"}) const;
+    static QStringList Dokum(const QString& yol, const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu"});
+    QStringList Dokum(const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu"}) const
+    {
+        return Dokum(yol(), tablolar);
+    }
 
 private:
     QTemporaryDir m_dizin;
