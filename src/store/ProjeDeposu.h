@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/DepoHatasi.h"
+#include "store/GecmisAdimi.h"
 #include "store/Kayitlar.h"
 
 #include <QString>
@@ -52,6 +53,16 @@ public:
     DepoHatasi SonFaaliyetiSil(const QString& proje, const KayitliFaaliyet& son) const;
     // Deletes the project's activities, which must still be exactly `gosterilenler`.
     DepoHatasi TumFaaliyetleriSil(const QString& proje, const QVector<KayitliFaaliyet>& gosterilenler) const;
+
+    // Every write above is also a step of the file's undo history, recorded in its own
+    // transaction; a write after an undo drops the steps that could have been redone.
+    // Every step, oldest first (empty for a file without history).
+    DepoHatasi GecmisiOku(QVector<GecmisAdimi>& adimlar) const;
+    // Undoes the latest applied step / redoes the earliest undone one, in one transaction;
+    // `adim` receives the step. Nothing to undo or redo: no error, and `adim` has kimlik 0.
+    // A row written elsewhere since the step refuses it whole.
+    DepoHatasi GeriAl(GecmisAdimi& adim) const;
+    DepoHatasi Yinele(GecmisAdimi& adim) const;
 
     const QString& baglanti() const { return m_baglanti; }
 

@@ -93,7 +93,8 @@ DepoHatasi ProjeDeposu::EnBuyukKodu(const QString& proje, QString& koduBul) cons
 
 DepoHatasi ProjeDeposu::FaaliyetEkle(const QString& proje, const Faaliyet& faaliyet) const
 {
-    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+    return KayitliYazim(m_baglanti, {AdimTuru::FaaliyetEkle, proje, proje, Metin(faaliyet.kodu)},
+                        [&](const QSqlDatabase& vt) -> DepoHatasi {
         if (auto hata = ProjeOlmali(vt, proje))
             return hata;
         return Calistir(vt,
@@ -106,7 +107,8 @@ DepoHatasi ProjeDeposu::FaaliyetEkle(const QString& proje, const Faaliyet& faali
 DepoHatasi ProjeDeposu::FaaliyetDegistir(const QString& proje, const KayitliFaaliyet& eski,
                                          const Faaliyet& yeni) const
 {
-    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+    return KayitliYazim(m_baglanti, {AdimTuru::FaaliyetDegistir, proje, proje, eski.kodu},
+                        [&](const QSqlDatabase& vt) -> DepoHatasi {
         if (auto hata = FaaliyetGosterildigiGibi(vt, proje, eski))
             return hata;
         return Calistir(vt,
@@ -118,7 +120,8 @@ DepoHatasi ProjeDeposu::FaaliyetDegistir(const QString& proje, const KayitliFaal
 
 DepoHatasi ProjeDeposu::SonFaaliyetiSil(const QString& proje, const KayitliFaaliyet& son) const
 {
-    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+    return KayitliYazim(m_baglanti, {AdimTuru::SonFaaliyetiSil, proje, proje, son.kodu},
+                        [&](const QSqlDatabase& vt) -> DepoHatasi {
         QSqlQuery sonKod(vt);
         bool bulundu = false;
         if (auto hata = SatirBul(sonKod, QStringLiteral("SELECT MAX(Kodu) FROM FaaliyetlerTablosu WHERE Projesi = ?"),
@@ -136,7 +139,8 @@ DepoHatasi ProjeDeposu::SonFaaliyetiSil(const QString& proje, const KayitliFaali
 
 DepoHatasi ProjeDeposu::TumFaaliyetleriSil(const QString& proje, const QVector<KayitliFaaliyet>& gosterilenler) const
 {
-    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+    return KayitliYazim(m_baglanti, {AdimTuru::TumFaaliyetleriSil, proje, proje, QString()},
+                        [&](const QSqlDatabase& vt) -> DepoHatasi {
         QSqlQuery sayi(vt);
         bool bulundu = false;
         if (auto hata = SatirBul(sayi, QStringLiteral("SELECT count(*) FROM FaaliyetlerTablosu WHERE Projesi = ?"),

@@ -5,6 +5,7 @@
 
 #include "store/DepoHatasi.h"
 #include "store/DosyaDegisimDenetimi.h"
+#include "store/GecmisAdimi.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -77,6 +78,33 @@ DepoHatasi TekYazim(const QString& baglanti, Adimlar&& adimlar)
     if (auto hata = std::forward<Adimlar>(adimlar)(yazim.vt()))
         return hata;
     return yazim.Bitir();
+}
+
+// What the history says of a write, before its statements run.
+struct Adim {
+    AdimTuru tur;
+    QString projeOnce, projeSonra, kodu;
+};
+
+// Inside a write transaction: brings the file to the history's version, drops the
+// undone steps, adds the step and opens it, so that the connection's triggers file
+// every row written until AdimiKapat under it. In ProjeDeposu_Gecmis.cpp.
+DepoHatasi AdimiAc(const QSqlDatabase& vt, const Adim& adim);
+// Closes the step and drops the oldest beyond GecmisSiniri.
+DepoHatasi AdimiKapat(const QSqlDatabase& vt);
+
+// A write recorded as one step of the history, in the same transaction: the step and
+// the rows are kept or rolled back together.
+template <typename Adimlar>
+DepoHatasi KayitliYazim(const QString& baglanti, const Adim& adim, Adimlar&& adimlar)
+{
+    return TekYazim(baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        if (auto hata = AdimiAc(vt, adim))
+            return hata;
+        if (auto hata = std::forward<Adimlar>(adimlar)(vt))
+            return hata;
+        return AdimiKapat(vt);
+    });
 }
 
 } // namespace DepoOrtak

@@ -97,7 +97,8 @@ DepoHatasi ProjeDeposu::ProjeEkle(const Proje& proje) const
         return hata;
     if (auto hata = TarihDegeri(proje.bitis, bitis))
         return hata;
-    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) {
+    return KayitliYazim(m_baglanti, {AdimTuru::ProjeEkle, QString(), Metin(proje.ad), QString()},
+                        [&](const QSqlDatabase& vt) {
         return Calistir(vt,
             QStringLiteral("INSERT INTO ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi) VALUES (?, ?, ?)"),
             {Metin(proje.ad), baslama, bitis});
@@ -111,7 +112,8 @@ DepoHatasi ProjeDeposu::ProjeDegistir(const KayitliProje& eski, const Proje& yen
         return hata;
     if (auto hata = TarihDegeri(yeni.bitis, bitis))
         return hata;
-    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+    return KayitliYazim(m_baglanti, {AdimTuru::ProjeDegistir, eski.ad, Metin(yeni.ad), QString()},
+                        [&](const QSqlDatabase& vt) -> DepoHatasi {
         if (auto hata = ProjeGosterildigiGibi(vt, eski))
             return hata;
         if (auto hata = Calistir(vt,
@@ -126,7 +128,8 @@ DepoHatasi ProjeDeposu::ProjeDegistir(const KayitliProje& eski, const Proje& yen
 
 DepoHatasi ProjeDeposu::ProjeSil(const KayitliProje& proje) const
 {
-    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+    return KayitliYazim(m_baglanti, {AdimTuru::ProjeSil, proje.ad, QString(), QString()},
+                        [&](const QSqlDatabase& vt) -> DepoHatasi {
         if (auto hata = ProjeGosterildigiGibi(vt, proje))
             return hata;
         if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM ProjeTablosu WHERE ProjeAdi = ?"), {proje.ad}))

@@ -14,7 +14,7 @@ namespace {
 // same under any regional settings. The CHECKs keep out what another program
 // might try to write: a code longer than one character, a duration that is not a
 // 32-bit whole number, a date that is not a real calendar date.
-const char* const Tablolar[] = {
+const char* const Olusturma[] = {
     "CREATE TABLE ProjeTablosu ("
     " Kimlik INTEGER PRIMARY KEY,"
     " ProjeAdi TEXT NOT NULL UNIQUE,"
@@ -32,26 +32,48 @@ const char* const Tablolar[] = {
     " UNIQUE (Projesi, Kodu))",
 };
 
-struct Tablo {
-    const char* ad;
-    QStringList sutunlar;
-};
+// The undo history (user_version 1). A step is one write; its changes are the rows it
+// touched, in the order they were written, as they were before and after. The images'
+// columns have no declared type, so a value keeps exactly the type it was stored with.
+const char* const GecmisTablolari[] = {
+    "CREATE TABLE IF NOT EXISTS GecmisAdimlari ("
+    " Kimlik INTEGER PRIMARY KEY,"
+    " Zaman TEXT NOT NULL,"
+    " Turu INTEGER NOT NULL,"
+    " ProjeOnce TEXT NOT NULL,"
+    " ProjeSonra TEXT NOT NULL,"
+    " Kodu TEXT NOT NULL,"
+    " Uygulandi INTEGER NOT NULL)",
 
-// Kimlik too: every list sorts by it, so a file without it would open and then fail on every read.
-const Tablo Beklenen[] = {
-    {"ProjeTablosu", {"Kimlik", "ProjeAdi", "BaslamaTarihi", "BitisTarihi"}},
-    {"FaaliyetlerTablosu", {"Kimlik", "Projesi", "Kodu", "Adi", "OngorulenSure", "OncekiFaaliyet"}},
+    "CREATE TABLE IF NOT EXISTS GecmisDegisiklikleri ("
+    " Kimlik INTEGER PRIMARY KEY,"
+    " Adim INTEGER NOT NULL,"
+    " Tablo INTEGER NOT NULL,"
+    " Satir INTEGER NOT NULL,"
+    " OnceVar INTEGER NOT NULL, O1, O2, O3, O4, O5, O6,"
+    " SonraVar INTEGER NOT NULL, S1, S2, S3, S4, S5, S6)",
+
+    "CREATE INDEX IF NOT EXISTS GecmisDegisiklikleriAdim ON GecmisDegisiklikleri (Adim)",
 };
 
 } // namespace
+
+// Kimlik too: every list sorts by it, so a file without it would open and then fail on every read.
+const Tablo Tablolar[2] = {
+    {"ProjeTablosu", {"Kimlik", "ProjeAdi", "BaslamaTarihi", "BitisTarihi"}},
+    {"FaaliyetlerTablosu", {"Kimlik", "Projesi", "Kodu", "Adi", "OngorulenSure", "OncekiFaaliyet"}},
+};
 
 DepoHatasi Kur(QSqlDatabase& vt)
 {
     QSqlQuery sorgu(vt);
     if (!sorgu.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return SqlHatasi(sorgu.lastError());
-    for (const char* tablo : Tablolar) {
-        if (!sorgu.exec(QString::fromLatin1(tablo))) {
+    QStringList komutlar;
+    for (const char* tablo : Olusturma)
+        komutlar << QString::fromLatin1(tablo);
+    for (const QString& komut : komutlar + GecmisKomutlari()) {
+        if (!sorgu.exec(komut)) {
             const DepoHatasi hata = SqlHatasi(sorgu.lastError());
             sorgu.exec(QStringLiteral("ROLLBACK"));
             return hata;
@@ -65,6 +87,14 @@ DepoHatasi Kur(QSqlDatabase& vt)
     return {};
 }
 
+QStringList GecmisKomutlari()
+{
+    QStringList komutlar;
+    for (const char* komut : GecmisTablolari)
+        komutlar << QString::fromLatin1(komut);
+    return komutlar << QStringLiteral("PRAGMA user_version = %1").arg(Surum);
+}
+
 DepoHatasi Denetle(QSqlDatabase& vt)
 {
     // Reading the schema is the first real read of the file: a locked file, or one
@@ -73,7 +103,7 @@ DepoHatasi Denetle(QSqlDatabase& vt)
     if (!sorgu.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
         return SqlHatasi(sorgu.lastError());
 
-    for (const Tablo& tablo : Beklenen) {
+    for (const Tablo& tablo : Tablolar) {
         const QString ad = QString::fromLatin1(tablo.ad);
         QSqlQuery sutunlar(vt);
         sutunlar.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));

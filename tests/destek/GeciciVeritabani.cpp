@@ -3,6 +3,7 @@
 #include "store/Sema.h"
 
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTest>
 #include <algorithm>
 
@@ -57,6 +58,29 @@ QStringList GeciciVeritabani::DosyadakiSatirlar(const QString& yol)
         for (int i = 0; i < 5; ++i)
             alanlar << sorgu.value(i).toString();
         satirlar << alanlar.join(QLatin1Char('|'));
+    }
+    return satirlar;
+}
+
+const QStringList GeciciVeritabani::TumTablolar{"ProjeTablosu", "FaaliyetlerTablosu", "GecmisAdimlari",
+                                               "GecmisDegisiklikleri"};
+
+QStringList GeciciVeritabani::Dokum(const QString& yol, const QStringList& tablolar)
+{
+    QStringList satirlar;
+    const GeciciBaglanti baglanti(yol, ProjeDeposu::Acilis::Ham);
+    for (const QString& tablo : tablolar) {
+        QSqlQuery sorgu(baglanti.vt());
+        sorgu.exec(QStringLiteral("SELECT * FROM %1 ORDER BY Kimlik").arg(tablo));
+        while (sorgu.next()) {
+            QStringList alanlar{tablo};
+            for (int i = 0; i < sorgu.record().count(); ++i) {
+                const QVariant deger = sorgu.value(i);
+                alanlar << (deger.isNull() ? QStringLiteral("NULL")
+                                           : QLatin1String(deger.typeName()) + QLatin1Char(':') + deger.toString());
+            }
+            satirlar << alanlar.join(QLatin1Char('|'));
+        }
     }
     return satirlar;
 }

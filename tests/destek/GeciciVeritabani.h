@@ -27,6 +27,15 @@ public:
     // Every row of both tables of the file at `yol` through a connection of its own:
     // "P|name|start|end|" and "F|project|code|name|duration|predecessors"; empty when unreadable.
     static QStringList DosyadakiSatirlar(const QString& yol);
+    // Every column of every row of the tables named, Kimlik order, each value with its
+    // type ("qlonglong:5", "QString:5", "NULL"): what an undo must give back exactly.
+    // A table the file lacks gives no rows.
+    static const QStringList TumTablolar; // the two and the history's
+    static QStringList Dokum(const QString& yol, const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu"});
+    QStringList Dokum(const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu"}) const
+    {
+        return Dokum(yol(), tablolar);
+    }
 
 private:
     QTemporaryDir m_dizin;

@@ -3,14 +3,15 @@
 // (a read-only file is in tst_DosyaDegisimi). A change of a project under a lock
 // another process holds past the wait, and on a full small file system: the exact
 // box, no row changed, and carried out once the fault is gone. And a program driving
-// the store's write commands is killed (SIGKILL) at random moments: after each kill
-// the file must be sound, hold every command reported done, and the command under
-// way either whole or not at all.
+// the store's write commands, undo and redo, is killed (SIGKILL) at random moments:
+// after each kill the file must be sound, hold every command reported done, the
+// command under way either whole or not at all, and a history that agrees with it.
 #include "destek/GeciciVeritabani.h"
 #include "destek/KilitTutanSurec.h"
 #include "destek/Ozet.h"
 #include "destek/YardimciProgram.h"
 #include "export/GuvenliYazim.h"
+#include "store/Sema.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,6 +23,7 @@
 #include <optional>
 #include <sched.h>
 #include <sys/mount.h>
+#include <utility>
 
 enum class Ariza { YazmaKilidi, DiskDolu };
 Q_DECLARE_METATYPE(Ariza)
@@ -83,7 +85,10 @@ bool Uygula(const ProjeDeposu& d, const QStringList& k)
     for (const KayitliFaaliyet& kayitli : fs)
         eski = kayitli.kodu == k.value(2) ? kayitli : eski;
     const QString komut = k.value(0);
-    const DepoHatasi hata = komut == "ProjeEkle"          ? d.ProjeEkle({ad, tarih(2), tarih(3)})
+    GecmisAdimi adim;
+    const DepoHatasi hata = komut == "GeriAl"             ? d.GeriAl(adim)
+                            : komut == "Yinele"           ? d.Yinele(adim)
+                            : komut == "ProjeEkle"        ? d.ProjeEkle({ad, tarih(2), tarih(3)})
                             : komut == "ProjeDeğiştir"    ? d.ProjeDegistir(p, {k.value(2), tarih(3), tarih(4)})
                             : komut == "ProjeSil"         ? d.ProjeSil(p)
                             : komut == "FaaliyetEkle"     ? d.FaaliyetEkle(ad, f)
@@ -102,6 +107,37 @@ QString Butunluk(const QString& yol)
     QSqlQuery sorgu(baglanti.vt());
     return sorgu.exec(QStringLiteral("PRAGMA integrity_check")) && sorgu.next() ? sorgu.value(0).toString()
                                                                                : baglanti.hata().aciklama;
+}
+
+// The history's steps that disagree with the tables: an applied step after an undone
+// one, the latest applied step where a row it wrote is not as it left it, the earliest
+// undone one where a row is not as it found it. 0 unless a step was left half-done.
+int GecmisUyumsuzlugu(const QString& yol)
+{
+    QStringList sorgular{"SELECT count(*) FROM GecmisAdimlari WHERE Uygulandi = 1"
+                         " AND Kimlik > (SELECT min(Kimlik) FROM GecmisAdimlari WHERE Uygulandi = 0)"};
+    for (int t = 0; t < 2; ++t) {
+        for (const auto& [taraf, adim] : {std::pair("S", "max(Kimlik) FROM GecmisAdimlari WHERE Uygulandi = 1"),
+                                          std::pair("O", "min(Kimlik) FROM GecmisAdimlari WHERE Uygulandi = 0")}) {
+            QStringList esit;
+            const QStringList& sutunlar = Sema::Tablolar[t].sutunlar;
+            for (int i = 0; i < sutunlar.size(); ++i)
+                esit << QStringLiteral("%1 IS d.%2%3").arg(sutunlar[i], taraf).arg(i + 1);
+            sorgular << QStringLiteral("SELECT count(DISTINCT d.Adim) FROM GecmisDegisiklikleri d WHERE d.Tablo = %1"
+                                       " AND d.Adim = (SELECT %2) AND NOT CASE WHEN d.%3 THEN EXISTS (SELECT 1"
+                                       " FROM %4 WHERE rowid = d.Satir AND %5) ELSE NOT EXISTS (SELECT 1 FROM %4"
+                                       " WHERE rowid = d.Satir) END")
+                            .arg(QString::number(t), adim, taraf == QStringLiteral("S") ? "SonraVar" : "OnceVar",
+                                 Sema::Tablolar[t].ad, esit.join(" AND "));
+        }
+    }
+    const GeciciBaglanti baglanti(yol);
+    int uyumsuz = 0;
+    for (const QString& sql : sorgular) {
+        QSqlQuery sorgu(baglanti.vt());
+        uyumsuz += sorgu.exec(sql) && sorgu.next() ? sorgu.value(0).toInt() : 1000;
+    }
+    return uyumsuz;
 }
 
 QStringList Sirali(QStringList satirlar)
@@ -169,7 +205,8 @@ private slots:
     {
         GeciciVeritabani vt, kopya;
         QRandomGenerator uretec(Tohum);
-        int yapilan = 0, surmekteyken = 0, geriAlinan = 0, tamamlanan = 0, bozuk = 0, kaybolan = 0;
+        int yapilan = 0, surmekteyken = 0, geriAlinan = 0, tamamlanan = 0, bozuk = 0, kaybolan = 0, gezinme = 0,
+            yarim = 0;
         for (int i = 0; i < Oldurme; ++i) {
             QProcess dongu;
             dongu.start(YardimciProgram(QStringLiteral("yazim-dongusu")), {vt.yol(), QString::number(Tohum + i)});
@@ -187,6 +224,7 @@ private slots:
                     surmekte = alanlar.mid(1);
                 if (alanlar[0] == "K") {
                     QVERIFY2(Uygula(kopya.depo(), surmekte), qPrintable(surmekte.join(' ')));
+                    gezinme += surmekte.value(0) == "GeriAl" || surmekte.value(0) == "Yinele" ? 1 : 0;
                     surmekte.clear();
                     ++yapilan;
                 }
@@ -195,6 +233,9 @@ private slots:
             const bool saglam = Butunluk(vt.yol()) == QStringLiteral("ok");
             bozuk += saglam ? 0 : 1;
             QVERIFY(saglam);
+            const int uyumsuz = GecmisUyumsuzlugu(vt.yol());
+            yarim += uyumsuz;
+            QCOMPARE(uyumsuz, 0);
             const QStringList dosyada = Sirali(vt.Satirlar());
             if (dosyada == Sirali(kopya.Satirlar())) {
                 geriAlinan += surmekte.isEmpty() ? 0 : 1;
@@ -208,12 +249,13 @@ private slots:
             QCOMPARE(dosyada, Sirali(kopya.Satirlar()));
             ++tamamlanan;
         }
-        OzetYaz(QStringLiteral("crash safety: kills %1, commands reported done %2, kills in the middle of a command "
-                               "%3 (rolled back %4, found whole %5), files failing the integrity check %6, rows lost %7")
-                    .arg(Oldurme).arg(yapilan).arg(surmekteyken).arg(geriAlinan).arg(tamamlanan).arg(bozuk)
-                    .arg(kaybolan));
+        OzetYaz(QStringLiteral("crash safety: kills %1, commands reported done %2 (undo or redo %3), kills in the "
+                               "middle of a command %4 (rolled back %5, found whole %6), files failing the integrity "
+                               "check %7, rows lost %8, history steps disagreeing with the rows %9")
+                    .arg(Oldurme).arg(yapilan).arg(gezinme).arg(surmekteyken).arg(geriAlinan).arg(tamamlanan)
+                    .arg(bozuk).arg(kaybolan).arg(yarim));
         // Kills must land both between commands and in the middle of them.
-        QVERIFY(yapilan > 0 && geriAlinan > 0 && tamamlanan > 0);
+        QVERIFY(yapilan > 0 && gezinme > 0 && geriAlinan > 0 && tamamlanan > 0);
     }
 
     // An export onto the full disk: the file it would replace stays whole, the reason is named.

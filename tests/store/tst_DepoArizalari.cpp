@@ -4,42 +4,26 @@
 // that show the seam stands for what happens are in tst_CokmeGuvenligi.
 #include "destek/GeciciVeritabani.h"
 #include "destek/Ozet.h"
+#include "destek/YazimKomutlari.h"
 #include "store/ArizaNoktasi.h"
 
 #include <QFile>
 #include <QTest>
 #include <functional>
+#include <optional>
 
 namespace {
 
-// What a window shows of ALFA, and acts on.
-struct Gosterilen {
-    KayitliProje proje;
-    QVector<KayitliFaaliyet> faaliyetler;
-};
+// Before the command: 1 ALFA deleted, 2 deleted and undone, 3 the file taken back to
+// one without history and opened anew, so the first write brings it.
+enum Hazirlik { Yok, Silindi, SilinipGeriAlindi, GecmissizDosya };
 
-Gosterilen Oku(const ProjeDeposu& d)
+// The seven writes, then undo (7) and redo (8).
+DepoHatasi Calistir(int komut, const ProjeDeposu& d, const Gosterilen& g)
 {
-    Gosterilen g;
-    if (d.ProjeOku(QStringLiteral("ALFA"), g.proje) || d.FaaliyetleriOku(QStringLiteral("ALFA"), g.faaliyetler))
-        qFatal("ALFA could not be read");
-    return g;
+    GecmisAdimi adim;
+    return komut == 7 ? d.GeriAl(adim) : komut == 8 ? d.Yinele(adim) : YazimKomutlari[komut].calistir(d, g);
 }
-
-struct Komut {
-    const char* ad;
-    std::function<DepoHatasi(const ProjeDeposu&, const Gosterilen&)> calistir;
-};
-
-const Komut Komutlar[] = {
-    {"ProjeEkle", [](auto& d, auto&) { return d.ProjeEkle({"YENİ", QDate(2026, 4, 1), QDate(2026, 4, 9)}); }},
-    {"ProjeDeğiştir", [](auto& d, auto& g) { return d.ProjeDegistir(g.proje, {"ALFA 2", QDate(2026, 1, 2), QDate(2026, 2, 3)}); }},
-    {"ProjeSil", [](auto& d, auto& g) { return d.ProjeSil(g.proje); }},
-    {"FaaliyetEkle", [](auto& d, auto&) { return d.FaaliyetEkle("ALFA", {"D", "yeni", 5, "B,C"}); }},
-    {"FaaliyetDeğiştir", [](auto& d, auto& g) { return d.FaaliyetDegistir("ALFA", g.faaliyetler[1], {"B", "başka", 9, "A"}); }},
-    {"SonFaaliyetiSil", [](auto& d, auto& g) { return d.SonFaaliyetiSil("ALFA", g.faaliyetler.last()); }},
-    {"TümFaaliyetleriSil", [](auto& d, auto& g) { return d.TumFaaliyetleriSil("ALFA", g.faaliyetler); }},
-};
 
 const DepoHatasi Planlanan = DepoHatasi::yeni(10, QStringLiteral("Disk okunamadı (denemede kuruldu)."));
 
@@ -51,7 +35,7 @@ QStringList adimlar;
 // was. `sonuc` is what the unplanted run returned, `adim` its number of statements.
 void HerAdimdaAriza(const GeciciVeritabani& vt, const std::function<DepoHatasi()>& komut, DepoHatasi& sonuc, int& adim)
 {
-    const QStringList once = vt.Satirlar();
+    const QStringList once = vt.Dokum(GeciciVeritabani::TumTablolar);
     for (adim = 1;; ++adim) {
         QVERIFY2(adim < 100, "the command fails whatever statement the failure is planted at");
         ArizaNoktasi::Kur(adim, Planlanan);
@@ -60,7 +44,7 @@ void HerAdimdaAriza(const GeciciVeritabani& vt, const std::function<DepoHatasi()
             break;
         ArizaNoktasi::Kaldir();
         ++planlanan;
-        const QStringList sonra = vt.Satirlar();
+        const QStringList sonra = vt.Dokum(GeciciVeritabani::TumTablolar);
         degistiren += sonra != once ? 1 : 0;
         QCOMPARE(sonuc.aciklama, Planlanan.aciklama);
         QCOMPARE(sonra, once);
@@ -81,33 +65,48 @@ private slots:
     void cleanup() { ArizaNoktasi::Kaldir(); }
     void cleanupTestCase()
     {
-        OzetYaz(QStringLiteral("store fault seam: failures planted %1, at every statement of the 7 writing commands "
-                               "(statements: %2); files changed by a failed command %3; stale records tried %4, "
-                               "refused with nothing written %5")
+        OzetYaz(QStringLiteral("store fault seam: failures planted %1, at every statement of the 7 writing commands, "
+                               "undo, redo and a first write that brings the history (statements: %2); files changed "
+                               "by a failed command %3; stale records tried %4, refused with nothing written %5")
                     .arg(planlanan).arg(adimlar.join(", ")).arg(degistiren).arg(eskiKayit).arg(eskiReddedilen));
     }
 
     void everyFailedStatementIsReturnedAndNothingWritten_data()
     {
         QTest::addColumn<int>("komut");
-        for (int i = 0; i < int(std::size(Komutlar)); ++i)
-            QTest::newRow(Komutlar[i].ad) << i;
+        QTest::addColumn<int>("hazirlik");
+        for (int i = 0; i < int(std::size(YazimKomutlari)); ++i)
+            QTest::newRow(YazimKomutlari[i].ad) << i << int(Yok);
+        QTest::newRow("GeriAl") << 7 << int(Silindi);
+        QTest::newRow("Yinele") << 8 << int(SilinipGeriAlindi);
+        QTest::newRow("first write of a file without history") << 2 << int(GecmissizDosya);
     }
     void everyFailedStatementIsReturnedAndNothingWritten()
     {
         QFETCH(int, komut);
+        QFETCH(int, hazirlik);
         GeciciVeritabani vt;
         OrnekProjeler(vt);
-        const QStringList once = vt.Satirlar();
-        const Gosterilen g = Oku(vt.depo());
+        ProjeDeposu d = vt.depo();
+        GecmisAdimi adim;
+        QVERIFY(hazirlik == Yok || hazirlik == GecmissizDosya || !YazimKomutlari[2].calistir(d, AlfaOku(d)));
+        QVERIFY(hazirlik != SilinipGeriAlindi || !d.GeriAl(adim));
+        std::optional<GeciciBaglanti> yeni;
+        if (hazirlik == GecmissizDosya) {
+            QVERIFY(DosyadaCalistir(vt.yol(), {"DROP TABLE GecmisDegisiklikleri", "DROP TABLE GecmisAdimlari",
+                                               "PRAGMA user_version = 0"}));
+            d = yeni.emplace(vt.yol()).depo();
+        }
+        const QStringList satirlar = vt.Dokum();
+        const Gosterilen g = komut < 7 ? AlfaOku(d) : Gosterilen{};
         DepoHatasi hata;
-        int adim = 0;
-        HerAdimdaAriza(vt, [&] { return Komutlar[komut].calistir(vt.depo(), g); }, hata, adim);
+        int sayi = 0;
+        HerAdimdaAriza(vt, [&] { return Calistir(komut, d, g); }, hata, sayi);
         if (QTest::currentTestFailed())
             return;
         QVERIFY2(!hata, qPrintable(hata.aciklama));
-        QVERIFY(vt.Satirlar() != once);
-        adimlar << QStringLiteral("%1 %2").arg(Komutlar[komut].ad).arg(adim);
+        QVERIFY(vt.Dokum() != satirlar);
+        adimlar << QStringLiteral("%1 %2").arg(QTest::currentDataTag()).arg(sayi);
     }
 
     // Another program changes the rows after the window read them: the command given
@@ -137,20 +136,21 @@ private slots:
         QFETCH(QString, sql);
         GeciciVeritabani vt;
         OrnekProjeler(vt);
-        const Gosterilen eski = Oku(vt.depo());
+        const Gosterilen eski = AlfaOku(vt.depo());
         QVERIFY(DosyadaCalistir(vt.yol(), sql.split("; ")));
-        const QStringList once = vt.Satirlar();
+        const QStringList once = vt.Dokum(GeciciVeritabani::TumTablolar);
         DepoHatasi hata;
         int adim = 0;
-        HerAdimdaAriza(vt, [&] { return Komutlar[komut].calistir(vt.depo(), eski); }, hata, adim);
+        HerAdimdaAriza(vt, [&] { return YazimKomutlari[komut].calistir(vt.depo(), eski); }, hata, adim);
         if (QTest::currentTestFailed())
             return;
         ++eskiKayit;
-        eskiReddedilen += hata.numara == DepoHatasi::Bulunamadi && vt.Satirlar() == once ? 1 : 0;
+        const bool yazilmadi = vt.Dokum(GeciciVeritabani::TumTablolar) == once;
+        eskiReddedilen += hata.numara == DepoHatasi::Bulunamadi && yazilmadi ? 1 : 0;
         QCOMPARE(hata.numara, int(DepoHatasi::Bulunamadi));
         QVERIFY(hata.aciklama.contains("başka bir yerde"));
-        QCOMPARE(vt.Satirlar(), once);
-        const DepoHatasi guncel = Komutlar[komut].calistir(vt.depo(), Oku(vt.depo()));
+        QVERIFY(yazilmadi);
+        const DepoHatasi guncel = YazimKomutlari[komut].calistir(vt.depo(), AlfaOku(vt.depo()));
         QVERIFY2(!guncel, qPrintable(guncel.aciklama));
     }
 

@@ -129,6 +129,7 @@ private slots:
             "INSERT INTO ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi) VALUES ('P', '1.03.2026', 'yok'), ('R', NULL, '2026-03-01')",
             "INSERT INTO FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet) VALUES "
             "('P', 'A', 'a', '12 gün', ''), ('P', 'B', 'b', '7', 'A'), ('P', 'C', 'c', 3000000000, NULL)"}));
+        const QStringList ilk = GeciciVeritabani::Dokum(yol);
         const GeciciBaglanti baglanti(yol);
         const ProjeDeposu d = baglanti.depo();
         KayitliProje p;
@@ -149,6 +150,11 @@ private slots:
                                                       "F|Q|B|b|7|A"}));
         QVERIFY(!d.ProjeOku("R", p) && p.baslama.ham.isNull());
         QVERIFY(!d.ProjeSil(p));
+        // Undone, every value comes back with the type it was stored with ('7' a text, NULL).
+        GecmisAdimi adim;
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(!d.GeriAl(adim) && adim.kimlik == 4 - i);
+        QCOMPARE(GeciciVeritabani::Dokum(yol), ilk);
     }
 
     void refusedWritesLeaveEverythingAsItWas_data()
@@ -182,13 +188,13 @@ private slots:
         QFETCH(QString, kutu);
         GeciciVeritabani vt;
         OrnekProjeler(vt);
-        const QStringList once = vt.Satirlar();
+        const QStringList once = vt.Dokum(GeciciVeritabani::TumTablolar);
         KayitliProje alfa;
         QVERIFY(!vt.depo().ProjeOku("ALFA", alfa));
         const DepoHatasi hata = komut(vt.depo(), alfa);
         const QString verilen = QStringLiteral("%1: %2").arg(hata.numara).arg(hata.aciklama);
         QVERIFY2(verilen.startsWith(kutu), qPrintable(verilen));
-        QCOMPARE(vt.Satirlar(), once);
+        QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once); // no step either
     }
 
     // A rename carries the name to the activities; the last delete takes the greatest

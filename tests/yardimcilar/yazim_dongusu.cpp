@@ -1,4 +1,4 @@
-// Drives the store's real write commands on a Proje.mdb in an endless seeded loop,
+// Drives the store's real write commands, undo and redo included, on a Proje.mdb in an endless seeded loop,
 // to be killed at a random moment. Before each command it prints the command and its
 // values on one line ("B", tab, fields joined by tabs), after it "K" when it was
 // carried out, or "H", tab, number and text when it was refused (then it stops):
@@ -43,6 +43,12 @@ public:
             const Proje p{Ad(QStringLiteral("PROJE Ç")), Tarih(), Tarih()};
             Soyle({"B", "ProjeEkle", p.ad, Metin(p.baslama), Metin(p.bitis)});
             return Sonuc(m_depo.ProjeEkle(p));
+        }
+        if (zar >= 35 && zar < 45) { // now and then the latest step undone, or the earliest undone redone
+            const bool geri = zar < 41;
+            Soyle({"B", geri ? "GeriAl" : "Yinele"});
+            GecmisAdimi adim;
+            return Sonuc(geri ? m_depo.GeriAl(adim) : m_depo.Yinele(adim));
         }
         const QString ad = projeler.at(int(m_uretec.bounded(projeler.size())));
         KayitliProje proje;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// The history keeps this many steps: the oldest beyond it go as new ones are recorded.
+constexpr int GecmisSiniri = 10000;
+
+// The seven writes, in the numbers the history stores them under.
+enum class AdimTuru {
+    ProjeEkle = 1,
+    ProjeDegistir,
+    ProjeSil,
+    FaaliyetEkle,
+    FaaliyetDegistir,
+    SonFaaliyetiSil,
+    TumFaaliyetleriSil,
+};
+
+// One recorded write, as the history lists it.
+struct GecmisAdimi {
+    qint64 kimlik = 0; // 0: no step
+    AdimTuru tur{};
+    QString projeOnce;  // the project's name before the step, empty if none: shown after an undo
+    QString projeSonra; // and after it: shown after a redo
+    QString kodu;       // the activity's code; empty for a step on the project or all its activities
+    QDateTime zaman;    // UTC
+    bool uygulandi = true;
+};

@@ -1,0 +1,290 @@
+// The undo history: a write recorded as one step, the steps read back, undone and
+// redone. Its tables are in Sema.cpp. The rows a step touches are filed by TEMP
+// triggers of this connection only, never stored in the file, so another program
+// writing the file records nothing, and by a step only while one is open, so undo and
+// redo record nothing either.
+#include "store/ProjeDeposu.h"
+
+#include "store/ProjeDeposu_Ortak.h"
+#include "store/Sema.h"
+
+#include <QPair>
+#include <tuple>
+
+using namespace DepoOrtak;
+
+namespace {
+
+using Sema::Tablo;
+using Sema::Tablolar;
+
+// One trigger per table and kind of write, filing the row's images under the step in
+// AcikAdim: with no step open it selects no row and files nothing. The unqualified
+// names resolve through temp first, then main: AcikAdim here, the history in the file.
+QString Tetikleyici(int tablo, const QString& olay)
+{
+    const Tablo& t = Tablolar[tablo];
+    const bool once = olay != QLatin1String("INSERT"), sonra = olay != QLatin1String("DELETE");
+    QStringList sutunlar{"Adim", "Tablo", "Satir", "OnceVar", "SonraVar"};
+    QStringList degerler{"Adim", QString::number(tablo), sonra ? "NEW.rowid" : "OLD.rowid", once ? "1" : "0",
+                         sonra ? "1" : "0"};
+    for (int i = 0; i < t.sutunlar.size(); ++i) {
+        for (const auto& [var, taraf, satir] : {std::tuple(once, "O", "OLD."), std::tuple(sonra, "S", "NEW.")}) {
+            if (var) {
+                sutunlar << QLatin1String(taraf) + QString::number(i + 1);
+                degerler << QLatin1String(satir) + t.sutunlar[i];
+            }
+        }
+    }
+    return QStringLiteral("CREATE TEMP TRIGGER IF NOT EXISTS Gecmis%1%2 AFTER %2 ON main.%1 BEGIN"
+                          " INSERT INTO GecmisDegisiklikleri (%3) SELECT %4 FROM AcikAdim; END")
+        .arg(QLatin1String(t.ad), olay, sutunlar.join(", "), degerler.join(", "));
+}
+
+DepoHatasi SurumuOku(const QSqlDatabase& vt, int& surum)
+{
+    QSqlQuery sorgu(vt);
+    bool bulundu = false;
+    if (auto hata = SatirBul(sorgu, QStringLiteral("PRAGMA user_version"), {}, bulundu))
+        return hata;
+    surum = bulundu ? sorgu.value(0).toInt() : 0;
+    return {};
+}
+
+// A newer Kavrion may keep more than these tables and rows tell: only read such a file.
+DepoHatasi YazilabilirSurum(const QSqlDatabase& vt, int& surum)
+{
+    if (auto hata = SurumuOku(vt, surum))
+        return hata;
+    if (surum > Sema::Surum)
+        return DepoHatasi::yeni(DepoHatasi::Genel, QStringLiteral("Veritabanı Kavrion'un daha yeni bir sürümüyle "
+                                                                  "yazılmış; değişiklik kaydedilemez."));
+    return {};
+}
+
+// Made on the connection's first recorded write, in its transaction, so a rolled-back
+// write takes them away too.
+DepoHatasi TetikleyicileriKur(const QSqlDatabase& vt)
+{
+    QSqlQuery sorgu(vt);
+    bool kurulu = false;
+    if (auto hata = SatirBul(sorgu, QStringLiteral("SELECT 1 FROM temp.sqlite_master WHERE name = 'AcikAdim'"), {},
+                             kurulu))
+        return hata;
+    if (kurulu)
+        return {};
+    QStringList komutlar{QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS AcikAdim (Adim INTEGER)")};
+    for (int tablo = 0; tablo < int(std::size(Tablolar)); ++tablo) {
+        for (const char* olay : {"INSERT", "UPDATE", "DELETE"})
+            komutlar << Tetikleyici(tablo, QLatin1String(olay));
+    }
+    for (const QString& komut : komutlar) {
+        if (auto hata = Calistir(vt, komut))
+            return hata;
+    }
+    return {};
+}
+
+// The applied steps come first and the undone after them, so the latest applied is
+// found from the end without reading the whole history; 0 when none is.
+const QString SonUygulanan = QStringLiteral(
+    "coalesce((SELECT Kimlik FROM GecmisAdimlari WHERE Uygulandi = 1 ORDER BY Kimlik DESC LIMIT 1), 0)");
+
+const QString AdimSutunlari = QStringLiteral("Kimlik, Turu, ProjeOnce, ProjeSonra, Kodu, Zaman, Uygulandi");
+
+GecmisAdimi OkunanAdim(const QSqlQuery& sorgu)
+{
+    GecmisAdimi adim;
+    adim.kimlik = sorgu.value(0).toLongLong();
+    adim.tur = AdimTuru(sorgu.value(1).toInt());
+    adim.projeOnce = sorgu.value(2).toString();
+    adim.projeSonra = sorgu.value(3).toString();
+    adim.kodu = sorgu.value(4).toString();
+    adim.zaman = QDateTime::fromString(sorgu.value(5).toString(), Qt::ISODateWithMs);
+    adim.uygulandi = sorgu.value(6).toInt() != 0;
+    return adim;
+}
+
+// The image columns of one side, "O1, O2, ...".
+QString Goruntu(const Tablo& t, const QString& taraf)
+{
+    QStringList sutunlar;
+    for (int i = 1; i <= t.sutunlar.size(); ++i)
+        sutunlar << taraf + QString::number(i);
+    return sutunlar.join(QStringLiteral(", "));
+}
+
+QString Degismis(int tablo, const QString& proje, const QString& kodu, bool yerAlinmis, bool satirVar, qint64 satir,
+                 bool geri)
+{
+    const QString kayit = tablo == 0 ? QStringLiteral("\"%1\" projesi").arg(proje)
+                                     : QStringLiteral("\"%1\" projesinin %2 faaliyeti").arg(proje, kodu);
+    const QString ne = yerAlinmis ? QStringLiteral("nin yeri (kayıt %1) bu adımdan sonra başka bir yerde eklenen "
+                                                   "bir kayıtça alınmış").arg(satir)
+                       : satirVar ? QStringLiteral(" bu adımdan sonra başka bir yerde değiştirilmiş")
+                                  : QStringLiteral(" bu adımdan sonra başka bir yerde silinmiş");
+    return kayit + ne + (geri ? QStringLiteral("; geri alınamadı") : QStringLiteral("; yinelenemedi"))
+           + QStringLiteral(", hiçbir şey yazılmadı.");
+}
+
+QString Var(bool sonra)
+{
+    return sonra ? QStringLiteral("SonraVar") : QStringLiteral("OnceVar");
+}
+
+// Takes one row from the image on one side of a change to the image on the other: the
+// row must still be exactly as that side has it (compared in SQL, so 5 and '5' differ),
+// or absent where that side has none; otherwise nothing is written.
+DepoHatasi DegisikligiUygula(const QSqlDatabase& vt, qint64 degisiklik, int tablo, bool geri)
+{
+    if (tablo < 0 || tablo >= int(std::size(Tablolar)))
+        return DepoHatasi::yeni(DepoHatasi::Genel, QStringLiteral("Geçmişte tanınmayan bir tablo var."));
+    const Tablo& t = Tablolar[tablo];
+    const QString simdi = geri ? QStringLiteral("S") : QStringLiteral("O");
+    const QString hedef = geri ? QStringLiteral("O") : QStringLiteral("S");
+    const QString ad = QLatin1String(t.ad);
+    QStringList esit;
+    for (int i = 0; i < t.sutunlar.size(); ++i)
+        esit << QStringLiteral("t.%1 IS d.%2%3").arg(t.sutunlar[i], simdi).arg(i + 1);
+    // The names a refusal gives come from the side that has the row.
+    const QString sql = "SELECT d.Satir, d." + Var(geri) + ", d." + Var(!geri)
+                        + ", EXISTS (SELECT 1 FROM " + ad + " t WHERE t.rowid = d.Satir)"
+                        + ", EXISTS (SELECT 1 FROM " + ad + " t WHERE t.rowid = d.Satir AND " + esit.join(" AND ") + ")"
+                        + ", coalesce(d." + simdi + "2, d." + hedef + "2), coalesce(d." + simdi + "3, d." + hedef + "3)"
+                        + " FROM GecmisDegisiklikleri d WHERE d.Kimlik = ?";
+    QSqlQuery sorgu(vt);
+    bool bulundu = false;
+    if (auto hata = SatirBul(sorgu, sql, {degisiklik}, bulundu))
+        return hata;
+    if (!bulundu)
+        return DepoHatasi::yeni(DepoHatasi::Genel, QStringLiteral("Geçmişin bir kaydı okunamadı."));
+    const qint64 satir = sorgu.value(0).toLongLong();
+    const bool simdiVar = sorgu.value(1).toInt() != 0, hedefVar = sorgu.value(2).toInt() != 0;
+    const bool satirVar = sorgu.value(3).toInt() != 0, ayni = sorgu.value(4).toInt() != 0;
+    if (simdiVar ? !ayni : satirVar)
+        return Bulunamadi(Degismis(tablo, sorgu.value(5).toString(), sorgu.value(6).toString(), !simdiVar, satirVar,
+                                   satir, geri));
+    if (hedefVar && simdiVar)
+        return Calistir(vt, QStringLiteral("UPDATE %1 SET (%2) = (SELECT %3 FROM GecmisDegisiklikleri WHERE Kimlik = ?)"
+                                           " WHERE rowid = ?").arg(ad, t.sutunlar.join(", "), Goruntu(t, hedef)),
+                        {degisiklik, satir});
+    if (hedefVar)
+        return Calistir(vt, QStringLiteral("INSERT INTO %1 (rowid, %2) SELECT Satir, %3 FROM GecmisDegisiklikleri"
+                                           " WHERE Kimlik = ?").arg(ad, t.sutunlar.join(", "), Goruntu(t, hedef)),
+                        {degisiklik});
+    return Calistir(vt, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(ad), {satir});
+}
+
+// Undoes the latest applied step (geri) or redoes the earliest undone one: its changes
+// in reverse order or in order, so that each row passes through the states it had and
+// no UNIQUE constraint sees two rows at once.
+DepoHatasi Gez(const QString& baglanti, bool geri, GecmisAdimi& adim)
+{
+    adim = {};
+    GecmisAdimi bulunan;
+    const DepoHatasi hata = TekYazim(baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        int surum = 0;
+        if (auto hata = YazilabilirSurum(vt, surum); hata || surum == 0)
+            return hata;
+        QSqlQuery sorgu(vt);
+        bool bulundu = false;
+        if (auto hata = SatirBul(sorgu,
+                QStringLiteral("SELECT %1 FROM GecmisAdimlari WHERE Kimlik %2 %3 ORDER BY Kimlik LIMIT 1")
+                    .arg(AdimSutunlari, geri ? QStringLiteral("=") : QStringLiteral(">"), SonUygulanan),
+                {}, bulundu);
+            hata || !bulundu)
+            return hata;
+        bulunan = OkunanAdim(sorgu);
+        sorgu.finish();
+        QVector<QPair<qint64, int>> degisiklikler;
+        if (auto hata = Calistir(sorgu,
+                QStringLiteral("SELECT Kimlik, Tablo FROM GecmisDegisiklikleri WHERE Adim = ? ORDER BY Kimlik %1")
+                    .arg(geri ? QStringLiteral("DESC") : QStringLiteral("ASC")),
+                {bulunan.kimlik}))
+            return hata;
+        while (sorgu.next())
+            degisiklikler.append({sorgu.value(0).toLongLong(), sorgu.value(1).toInt()});
+        if (auto hata = SatirlarinSonu(sorgu))
+            return hata;
+        sorgu.finish();
+        for (const auto& [degisiklik, tablo] : degisiklikler) {
+            if (auto hata = DegisikligiUygula(vt, degisiklik, tablo, geri))
+                return hata;
+        }
+        bulunan.uygulandi = !geri;
+        return Calistir(vt, QStringLiteral("UPDATE GecmisAdimlari SET Uygulandi = ? WHERE Kimlik = ?"),
+                        {bulunan.uygulandi ? 1 : 0, bulunan.kimlik});
+    });
+    if (!hata)
+        adim = bulunan;
+    return hata;
+}
+
+} // namespace
+
+DepoHatasi DepoOrtak::AdimiAc(const QSqlDatabase& vt, const Adim& adim)
+{
+    int surum = 0;
+    if (auto hata = YazilabilirSurum(vt, surum))
+        return hata;
+    // A file of an older Kavrion gains its history with its first write, in that write.
+    for (const QString& komut : surum == 0 ? Sema::GecmisKomutlari() : QStringList()) {
+        if (auto hata = Calistir(vt, komut))
+            return hata;
+    }
+    if (auto hata = TetikleyicileriKur(vt))
+        return hata;
+    // The history stays a line: what could have been redone goes with a new step.
+    if (auto hata = Calistir(vt, "DELETE FROM GecmisDegisiklikleri WHERE Adim > " + SonUygulanan))
+        return hata;
+    if (auto hata = Calistir(vt, "DELETE FROM GecmisAdimlari WHERE Kimlik > " + SonUygulanan))
+        return hata;
+    if (auto hata = Calistir(vt,
+            QStringLiteral("INSERT INTO GecmisAdimlari (Zaman, Turu, ProjeOnce, ProjeSonra, Kodu, Uygulandi)"
+                           " VALUES (strftime('%Y-%m-%dT%H:%M:%fZ', 'now'), ?, ?, ?, ?, 1)"),
+            {int(adim.tur), Metin(adim.projeOnce), Metin(adim.projeSonra), Metin(adim.kodu)}))
+        return hata;
+    return Calistir(vt, QStringLiteral("INSERT INTO AcikAdim (Adim) SELECT max(Kimlik) FROM GecmisAdimlari"));
+}
+
+DepoHatasi DepoOrtak::AdimiKapat(const QSqlDatabase& vt)
+{
+    if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM AcikAdim")))
+        return hata;
+    // Steps are numbered one up from the greatest, and the undone ones went before this
+    // one came: the numbers are a run without gaps, so its newest GecmisSiniri are kept
+    // without counting them.
+    const QString sinir = QStringLiteral("(SELECT max(Kimlik) FROM GecmisAdimlari) - ?");
+    if (auto hata = Calistir(vt, "DELETE FROM GecmisDegisiklikleri WHERE Adim <= " + sinir, {GecmisSiniri}))
+        return hata;
+    return Calistir(vt, "DELETE FROM GecmisAdimlari WHERE Kimlik <= " + sinir, {GecmisSiniri});
+}
+
+DepoHatasi ProjeDeposu::GecmisiOku(QVector<GecmisAdimi>& adimlar) const
+{
+    adimlar.clear();
+    const DosyaDegisimDenetimi denetim(m_baglanti);
+    if (denetim.hata)
+        return denetim.hata;
+    int surum = 0;
+    if (auto hata = SurumuOku(Baglanti(m_baglanti), surum); hata || surum == 0)
+        return hata;
+    QSqlQuery sorgu(Baglanti(m_baglanti));
+    sorgu.setForwardOnly(true);
+    if (auto hata = Calistir(sorgu, QStringLiteral("SELECT %1 FROM GecmisAdimlari ORDER BY Kimlik").arg(AdimSutunlari),
+                             {}))
+        return hata;
+    while (sorgu.next())
+        adimlar.append(OkunanAdim(sorgu));
+    return SatirlarinSonu(sorgu);
+}
+
+DepoHatasi ProjeDeposu::GeriAl(GecmisAdimi& adim) const
+{
+    return Gez(m_baglanti, true, adim);
+}
+
+DepoHatasi ProjeDeposu::Yinele(GecmisAdimi& adim) const
+{
+    return Gez(m_baglanti, false, adim);
+}

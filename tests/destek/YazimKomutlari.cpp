@@ -1,0 +1,25 @@
+#include "destek/YazimKomutlari.h"
+
+#include <QtGlobal>
+
+Gosterilen AlfaOku(const ProjeDeposu& d)
+{
+    Gosterilen g;
+    if (d.ProjeOku(QStringLiteral("ALFA"), g.proje) || d.FaaliyetleriOku(QStringLiteral("ALFA"), g.faaliyetler))
+        qFatal("ALFA could not be read");
+    return g;
+}
+
+using T = AdimTuru;
+
+const YazimKomutu YazimKomutlari[7] = {
+    {"ProjeEkle", T::ProjeEkle, "|YENİ|", [](auto& d, auto&) { return d.ProjeEkle({"YENİ", QDate(2026, 4, 1), QDate(2026, 4, 9)}); }},
+    {"ProjeDeğiştir", T::ProjeDegistir, "ALFA|ALFA 2|",
+     [](auto& d, auto& g) { return d.ProjeDegistir(g.proje, {"ALFA 2", QDate(2026, 1, 2), QDate(2026, 2, 3)}); }},
+    {"ProjeSil", T::ProjeSil, "ALFA||", [](auto& d, auto& g) { return d.ProjeSil(g.proje); }},
+    {"FaaliyetEkle", T::FaaliyetEkle, "ALFA|ALFA|D", [](auto& d, auto&) { return d.FaaliyetEkle("ALFA", {"D", "yeni", 5, "B,C"}); }},
+    {"FaaliyetDeğiştir", T::FaaliyetDegistir, "ALFA|ALFA|B",
+     [](auto& d, auto& g) { return d.FaaliyetDegistir("ALFA", g.faaliyetler[1], {"B", "başka", 9, "A"}); }},
+    {"SonFaaliyetiSil", T::SonFaaliyetiSil, "ALFA|ALFA|C", [](auto& d, auto& g) { return d.SonFaaliyetiSil("ALFA", g.faaliyetler.last()); }},
+    {"TümFaaliyetleriSil", T::TumFaaliyetleriSil, "ALFA|ALFA|", [](auto& d, auto& g) { return d.TumFaaliyetleriSil("ALFA", g.faaliyetler); }},
+};

@@ -1,0 +1,226 @@
+// The undo history in the file: every write undone gives back every column of every
+// row, ids and order included, and redone gives its result again; a row written
+// elsewhere since refuses the undo whole; a file of an older Kavrion is only changed by
+// its first write, and one of a newer Kavrion is never written.
+#include "destek/GeciciVeritabani.h"
+#include "destek/YazimKomutlari.h"
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QTest>
+
+namespace {
+
+QString Adim(const GecmisAdimi& a)
+{
+    return QStringLiteral("%1 %2|%3|%4 %5").arg(int(a.tur)).arg(a.projeOnce, a.projeSonra, a.kodu)
+        .arg(a.uygulandi ? "uygulandı" : "geri alındı");
+}
+
+int Sayi(const QString& yol, const QString& sql)
+{
+    const GeciciBaglanti baglanti(yol, ProjeDeposu::Acilis::Ham);
+    QSqlQuery sorgu(baglanti.vt());
+    return sorgu.exec(sql) && sorgu.next() ? sorgu.value(0).toInt() : -1;
+}
+
+QByteArray Baytlar(const QString& yol)
+{
+    QFile dosya(yol);
+    return dosya.open(QIODevice::ReadOnly) ? dosya.readAll() : QByteArray();
+}
+
+// Undoes (or redoes) until there is nothing left; the number of steps it took.
+int Sonuna(const ProjeDeposu& d, bool geri)
+{
+    GecmisAdimi adim;
+    int sayi = 0;
+    while (!(geri ? d.GeriAl(adim) : d.Yinele(adim)) && adim.kimlik != 0)
+        ++sayi;
+    return sayi;
+}
+
+} // namespace
+
+class HistoryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyWriteIsUndoneAndRedone_data()
+    {
+        QTest::addColumn<int>("komut");
+        for (int i = 0; i < int(std::size(YazimKomutlari)); ++i)
+            QTest::newRow(YazimKomutlari[i].ad) << i;
+    }
+    // Undone and redone one step, then back to the empty file and forward again.
+    void everyWriteIsUndoneAndRedone()
+    {
+        QFETCH(int, komut);
+        const YazimKomutu& k = YazimKomutlari[komut];
+        GeciciVeritabani vt;
+        OrnekProjeler(vt); // 6 steps
+        const ProjeDeposu d = vt.depo();
+        const QStringList once = vt.Dokum();
+        const QDateTime simdi = QDateTime::currentDateTimeUtc();
+        QVERIFY(!k.calistir(d, AlfaOku(d)));
+        const QStringList sonra = vt.Dokum();
+        QVERIFY(sonra != once);
+
+        GecmisAdimi adim;
+        const DepoHatasi hata = d.GeriAl(adim);
+        QVERIFY2(!hata, qPrintable(hata.aciklama + hata.ayrinti));
+        QCOMPARE(vt.Dokum(), once);
+        QCOMPARE(Adim(adim), QStringLiteral("%1 %2 geri alındı").arg(int(k.tur)).arg(k.adim));
+        QVERIFY(adim.zaman.timeSpec() == Qt::UTC && qAbs(adim.zaman.msecsTo(simdi)) < 60000);
+        QVERIFY(!d.Yinele(adim) && adim.uygulandi);
+        QCOMPARE(vt.Dokum(), sonra);
+        QVERIFY(!d.Yinele(adim) && adim.kimlik == 0);
+
+        QCOMPARE(Sonuna(d, true), 7);
+        QVERIFY(vt.Dokum().isEmpty());
+        QVERIFY(!d.GeriAl(adim) && adim.kimlik == 0);
+        QCOMPARE(Sonuna(d, false), 7);
+        QCOMPARE(vt.Dokum(), sonra);
+        QVector<GecmisAdimi> adimlar;
+        QVERIFY(!d.GecmisiOku(adimlar));
+        QCOMPARE(adimlar.size(), 7);
+        QCOMPARE(Adim(adimlar[0]), "1 |ALFA| uygulandı");
+        QCOMPARE(Adim(adimlar[6]), QStringLiteral("%1 %2 uygulandı").arg(int(k.tur)).arg(k.adim));
+    }
+
+    // Another program wrote a row the step wrote: undo or redo is refused, names the row, writes nothing.
+    void changedElsewhereIsRefusedWhole_data()
+    {
+        QTest::addColumn<int>("komut");
+        QTest::addColumn<bool>("yinele"); // undone first, then the other program writes, then redone
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("kutu");
+        const QString tail = "; geri alınamadı, hiçbir şey yazılmadı.";
+        QTest::newRow("activity changed") << 4 << false << "UPDATE FaaliyetlerTablosu SET Adi = 'x' WHERE Kodu = 'B'"
+            << "\"ALFA\" projesinin B faaliyeti bu adımdan sonra başka bir yerde değiştirilmiş" + tail;
+        // The same bytes as a blob are not the text the step wrote.
+        QTest::newRow("same value, other type") << 4 << false
+            << "UPDATE FaaliyetlerTablosu SET Adi = CAST(Adi AS BLOB) WHERE Kodu = 'B' AND Projesi = 'ALFA'"
+            << "\"ALFA\" projesinin B faaliyeti bu adımdan sonra başka bir yerde değiştirilmiş" + tail;
+        QTest::newRow("activity deleted") << 3 << false << "DELETE FROM FaaliyetlerTablosu WHERE Kodu = 'D'"
+            << "\"ALFA\" projesinin D faaliyeti bu adımdan sonra başka bir yerde silinmiş" + tail;
+        QTest::newRow("project's date changed") << 1 << false << "UPDATE ProjeTablosu SET BitisTarihi = '2026-12-01'"
+            << "\"ALFA 2\" projesi bu adımdan sonra başka bir yerde değiştirilmiş" + tail;
+        // Its activities are put back first: the whole undo is rolled back.
+        QTest::newRow("deleted project's place taken") << 2 << false
+            << "INSERT INTO ProjeTablosu VALUES (1, 'GAMA', '2026-01-01', '2026-01-02')"
+            << "\"ALFA\" projesinin yeri (kayıt 1) bu adımdan sonra başka bir yerde eklenen bir kayıtça alınmış" + tail;
+        QTest::newRow("redo, place taken") << 3 << true
+            << "INSERT INTO FaaliyetlerTablosu VALUES (5, 'BETA', 'B', 'b', 1, 'A')"
+            << "\"ALFA\" projesinin D faaliyetinin yeri (kayıt 5) bu adımdan sonra başka bir yerde eklenen bir kayıtça "
+               "alınmış; yinelenemedi, hiçbir şey yazılmadı.";
+    }
+    void changedElsewhereIsRefusedWhole()
+    {
+        QFETCH(int, komut);
+        QFETCH(bool, yinele);
+        QFETCH(QString, sql);
+        QFETCH(QString, kutu);
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        const ProjeDeposu d = vt.depo();
+        QVERIFY(!YazimKomutlari[komut].calistir(d, AlfaOku(d)));
+        GecmisAdimi adim;
+        QVERIFY(!yinele || !d.GeriAl(adim));
+        QVERIFY(DosyadaCalistir(vt.yol(), {sql}));
+        const QStringList once = vt.Dokum(GeciciVeritabani::TumTablolar);
+        const DepoHatasi hata = yinele ? d.Yinele(adim) : d.GeriAl(adim);
+        QCOMPARE(hata.numara, int(DepoHatasi::Bulunamadi));
+        QCOMPARE(hata.aciklama, kutu);
+        QCOMPARE(adim.kimlik, 0);
+        QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
+    }
+
+    // A write after an undo drops the step that could have been redone, with its changes.
+    void aWriteAfterAnUndoDropsTheRedo()
+    {
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        const ProjeDeposu d = vt.depo();
+        GecmisAdimi adim;
+        QVERIFY(!d.GeriAl(adim) && !d.GeriAl(adim));
+        vt.ProjeEkle("GAMA");
+        QVERIFY(!d.Yinele(adim) && adim.kimlik == 0);
+        QVector<GecmisAdimi> adimlar;
+        QVERIFY(!d.GecmisiOku(adimlar));
+        QCOMPARE(adimlar.size(), 5);
+        QCOMPARE(Adim(adimlar.last()), "1 |GAMA| uygulandı");
+        QCOMPARE(Sayi(vt.yol(), "SELECT count(*) FROM GecmisDegisiklikleri WHERE Adim NOT IN (SELECT Kimlik FROM GecmisAdimlari)"), 0);
+        QCOMPARE(Sonuna(d, true), 5);
+        QVERIFY(vt.Dokum().isEmpty());
+    }
+
+    // A file of user_version 0 is read, and even given a nothing-to-undo, without a byte
+    // changed; its first write brings the history, which can undo that write.
+    void anOlderFileChangesOnlyWithItsFirstWrite()
+    {
+        GeciciVeritabani vt;
+        vt.ProjeEkle("ALFA", QDate(2026, 1, 1), QDate(2026, 1, 9), {{"A", "a", 1, ""}});
+        QCOMPARE(Sayi(vt.yol(), "PRAGMA user_version"), 1); // as Sema::Kur made it
+        QVERIFY(DosyadaCalistir(vt.yol(), {"DROP TABLE GecmisDegisiklikleri", "DROP TABLE GecmisAdimlari",
+                                           "PRAGMA user_version = 0"}));
+        const QStringList once = vt.Dokum();
+        const QByteArray baytlar = Baytlar(vt.yol());
+        const GeciciBaglanti baglanti(vt.yol());
+        const ProjeDeposu d = baglanti.depo();
+        QVector<GecmisAdimi> adimlar;
+        GecmisAdimi adim;
+        QVector<KayitliFaaliyet> fs;
+        QVERIFY(!d.GecmisiOku(adimlar) && adimlar.isEmpty() && !d.FaaliyetleriOku("ALFA", fs));
+        QVERIFY(!d.GeriAl(adim) && adim.kimlik == 0 && !d.Yinele(adim) && adim.kimlik == 0);
+        QCOMPARE(Baytlar(vt.yol()), baytlar);
+
+        QVERIFY(!d.FaaliyetDegistir("ALFA", fs[0], {"A", "b", 2, ""}));
+        QCOMPARE(Sayi(vt.yol(), "PRAGMA user_version"), 1);
+        QVERIFY(!d.GecmisiOku(adimlar) && adimlar.size() == 1);
+        QVERIFY(!d.GeriAl(adim) && adim.kimlik == 1);
+        QCOMPARE(vt.Dokum(), once);
+    }
+
+    // Only the newest GecmisSiniri steps are kept, and the changes of no other.
+    void theOldestStepsBeyondTheLimitGo()
+    {
+        GeciciVeritabani vt;
+        const ProjeDeposu d = vt.depo();
+        // Only for speed: a commit does not wait for the disk.
+        QVERIFY(QSqlQuery(QSqlDatabase::database(d.baglanti())).exec("PRAGMA synchronous = OFF"));
+        vt.ProjeEkle("ALFA", QDate(2026, 1, 1), QDate(2026, 1, 9), {{"A", "a", 0, ""}});
+        QVector<KayitliFaaliyet> fs;
+        for (int i = 1; i < GecmisSiniri; ++i)
+            QVERIFY(!d.FaaliyetleriOku("ALFA", fs) && !d.FaaliyetDegistir("ALFA", fs[0], {"A", "a", i, ""}));
+        QVector<GecmisAdimi> adimlar;
+        QVERIFY(!d.GecmisiOku(adimlar));
+        QCOMPARE(adimlar.size(), GecmisSiniri);
+        QCOMPARE(adimlar[0].kimlik, 2);
+        const QString sql = "SELECT count(DISTINCT Adim) FROM GecmisDegisiklikleri WHERE Adim %1 (SELECT Kimlik FROM GecmisAdimlari)";
+        QCOMPARE(Sayi(vt.yol(), sql.arg("IN")), GecmisSiniri);
+        QCOMPARE(Sayi(vt.yol(), sql.arg("NOT IN")), 0);
+    }
+
+    // A newer Kavrion's file: read as it is, every write and undo refused, nothing changed.
+    void aNewerFileIsOnlyRead()
+    {
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        QVERIFY(DosyadaCalistir(vt.yol(), {"PRAGMA user_version = 2"}));
+        const QByteArray baytlar = Baytlar(vt.yol());
+        const ProjeDeposu d = vt.depo();
+        const QString kutu = "Veritabanı Kavrion'un daha yeni bir sürümüyle yazılmış; değişiklik kaydedilemez.";
+        for (const YazimKomutu& k : YazimKomutlari)
+            QCOMPARE(k.calistir(d, AlfaOku(d)).aciklama, kutu);
+        GecmisAdimi adim;
+        QCOMPARE(d.GeriAl(adim).aciklama, kutu);
+        QCOMPARE(d.Yinele(adim).numara, int(DepoHatasi::Genel));
+        QVector<GecmisAdimi> adimlar;
+        QVERIFY(!d.GecmisiOku(adimlar) && adimlar.size() == 6);
+        QCOMPARE(Baytlar(vt.yol()), baytlar);
+    }
+};
+
+QTEST_GUILESS_MAIN(HistoryTest)
+#include "tst_Gecmis.moc"
