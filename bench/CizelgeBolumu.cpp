@@ -8,10 +8,10 @@ void IleriGecisBolumu(Tablo& tablo)
     std::mt19937 uretec(20260302);
     for (AgBicimi bicim : Deney::Bicimler) {
         for (int satirSayisi : {62, 620, 6200}) {
-            QVector<CizelgeSatiri> satirlar;
+            QVector<KayitliFaaliyet> satirlar;
             int bag = 0;
             for (const Faaliyet& f : AgKur(bicim, satirSayisi, uretec)) {
-                satirlar.append({f.kodu, f.adi, QString::number(f.sure), f.oncekiler, QString(), QString()});
+                satirlar.append({f.kodu, f.adi, {f.sure, f.sure}, f.oncekiler});
                 bag += f.oncekiler.isEmpty() ? 0 : int(OncekiKodlari(f.oncekiler).size());
             }
             const int tekrar = satirSayisi >= 6200 ? 11 : 101;

@@ -3,7 +3,6 @@
 // agree with the main window, and its figures must hold together.
 #include "Dogrula.h"
 #include "analysis/AgAnalizi.h"
-#include "rules/BolgeselMetin.h"
 #include "schedule/Cizelge.h"
 
 #include <QLocale>
@@ -16,30 +15,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
     const QString metin = QString::fromUtf8(reinterpret_cast<const char*>(veri), qsizetype(boy));
     QVector<KayitliFaaliyet> faaliyetler;
-    QVector<CizelgeSatiri> satirlar;
     for (const QString& satir : metin.split(QLatin1Char('\n'))) {
         const QStringList alan = satir.split(QLatin1Char('\t'));
         bool sayi = false;
         const qint32 sure = alan.value(2).toInt(&sayi);
         Sakli<qint32> sakli{alan.value(2), sayi ? std::optional<qint32>(sure) : std::nullopt};
         faaliyetler.append({alan.value(0), alan.value(1), sakli, alan.value(3)});
-        satirlar.append({alan.value(0), alan.value(1), BolgeselMetin::SureMetni(sakli), alan.value(3), {}, {}});
     }
     KayitliProje proje{QStringLiteral("P"), {QDate(2026, 3, 1), QDate(2026, 3, 1)}, {QDate(2026, 3, 11), QDate(2026, 3, 11)}};
     const AgAnalizi analiz = AnaliziHesapla(faaliyetler, proje);
-    const CizelgeSonucu cizelge = CizelgeyiHesapla(satirlar);
+    const Cizelge gecis = CizelgeyiHesapla(faaliyetler);
+    const CizelgeSonucu& cizelge = gecis.sonuc;
 
     if (!analiz.hesaplanamiyor.isEmpty()) {
         Dogrula(analiz.hesaplanamiyor.startsWith(QStringLiteral("Hesaplanamıyor: ")) && analiz.faaliyetler.isEmpty());
-        if (satirlar.size() > 1 && !cizelge.projeBitisGunu)
+        if (faaliyetler.size() > 1 && !cizelge.projeBitisGunu)
             Dogrula(analiz.hesaplanamiyor == cizelge.kritikYol);
         return 0;
     }
     Dogrula(analiz.anaPenceredekiYol == cizelge.kritikYol);
-    for (int i = 0; i < satirlar.size(); ++i) {
+    for (int i = 0; i < faaliyetler.size(); ++i) {
         const FaaliyetAnalizi& f = analiz.faaliyetler.at(i);
-        Dogrula(BolgeselMetin::TamSayiOku(satirlar.at(i).es) == f.es);
-        Dogrula(BolgeselMetin::TamSayiOku(satirlar.at(i).ef) == f.ef);
+        Dogrula(gecis.gunler.at(i).es == f.es && gecis.gunler.at(i).ef == f.ef);
         Dogrula(f.toplamBolluk >= 0 && f.serbestBolluk >= 0 && f.serbestBolluk <= f.toplamBolluk);
         // The finish is the last day of work; a milestone's is its start.
         Dogrula(f.baslama.daysTo(f.bitis) == (f.ef == f.es ? 0 : qint64(f.ef) - f.es - 1));
@@ -49,10 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
     Dogrula(!analiz.kritikYollar.isEmpty() && analiz.kritikYollar.size() <= KritikYolSiniri);
     // A code stored twice is ordered by its row, so only unique codes list in plain code order.
     QStringList kodlar;
-    for (const CizelgeSatiri& s : satirlar)
-        kodlar << s.kodu;
+    for (const KayitliFaaliyet& f : faaliyetler)
+        kodlar << f.kodu;
     kodlar.removeDuplicates();
-    if (kodlar.size() == satirlar.size())
+    if (kodlar.size() == faaliyetler.size())
         Dogrula(std::is_sorted(analiz.kritikYollar.begin(), analiz.kritikYollar.end()));
     Dogrula(!analiz.kalanYollar.isEmpty() ||
             analiz.kritikYolSayisi == QString::number(analiz.kritikYollar.size()));

@@ -36,7 +36,7 @@ hatalar=(
 "çekirdek@@src/store/SqlHatasi.cpp@@if (motor.contains(QLatin1String(\"ProjeTablosu.ProjeAdi\")))@@if (false)@@a taken name is not explained"
 "çekirdek@@src/schedule/Cizelge.cpp@@if (*ef > enIyi)@@if (*ef < enIyi)@@ES takes the smallest predecessor finish"
 "çekirdek@@src/schedule/Cizelge.cpp@@if (enIyiSatir < 0 || *ef > enIyiBitis)@@if (enIyiSatir < 0 || *ef >= enIyiBitis)@@the critical path takes the last predecessor on a tie"
-"çekirdek@@src/schedule/Cizelge.cpp@@Sigdir(qint64(bitis) - *Sayi(satirlar.at(0).ef))@@Sigdir(qint64(bitis))@@the earliest finish day count forgets the first activity"
+"çekirdek@@src/schedule/Cizelge.cpp@@Sigdir(qint64(bitis) - *gunler.at(0).ef)@@Sigdir(qint64(bitis))@@the earliest finish day count forgets the first activity"
 "çekirdek@@src/schedule/Cizelge.cpp@@return ilk < satir ? ilk : -1;@@return ilk <= satir ? ilk : -1;@@an activity may name itself as predecessor"
 "çekirdek@@src/rules/ProjeKurallari.cpp@@    buyuk.replace(QChar(0x0069), QChar(0x0130));
 @@
@@ -48,12 +48,11 @@ hatalar=(
 "çekirdek@@src/rules/FaaliyetKurallari.cpp@@if (oncekiler.contains(kod, Qt::CaseSensitive))@@if (oncekiler.contains(kod, Qt::CaseInsensitive))@@\"a\" counts as \"A\" when predecessors are picked"
 "çekirdek@@src/rules/FaaliyetKurallari.cpp@@if (oncekilerGerekli && oncekiler.isEmpty())@@if (false && oncekiler.isEmpty())@@a second activity is saved without predecessors"
 "pencere@@src/ui/main/TemelForm.cpp@@    ProjeyiBosalt();
-    const QString ad = SeciliProje();@@    const QString ad = SeciliProje();@@a failed read leaves the previous project on screen"
-"pencere@@src/ui/activity/FaaliyetEklemeFormu.cpp@@baglam().depo.FaaliyetEkle(m_proje, *faaliyet)@@baglam().depo.FaaliyetEkle(baglam().seciliProje(), *faaliyet)@@an activity goes to the project selected at save, not at entry"
+    const auto& plan = m_belge.plan();@@    const auto& plan = m_belge.plan();@@a failed read leaves the previous project on screen"
+"pencere@@src/ui/activity/FaaliyetEklemeFormu.cpp@@FaaliyetEkleKomutu{m_proje, *faaliyet}@@FaaliyetEkleKomutu{belge().seciliProje(), *faaliyet}@@an activity goes to the project selected at save, not at entry"
 "pencere@@src/ui/project/ProjeEklemeFormu.cpp@@    Cerceve->setEnabled(false);
     KapatDugmesi->setEnabled(true);@@    Cerceve->setEnabled(false);@@after Vazgeç the add dialog cannot be closed"
-"pencere@@src/ui/main/TemelForm_ProjeKomutlari.cpp@@    ProjeleriEkle();
-}@@}@@a deleted project stays in the list"
+"çekirdek@@src/plan/PlanBelgesi.cpp@@ProjeKomutuMu(komut) ? ProjeleriOku() : Sec(m_secili)@@Sec(m_secili)@@a deleted, added or renamed project is not listed as stored"
 "pencere@@src/ui/Mesaj.cpp@@if (hata.numara == DepoHatasi::Bulunamadi)@@if (false)@@after \"changed elsewhere\" the window keeps the old rows"
 "pencere@@src/ui/layout/Kurucu.cpp@@            bekleyenEtiket->setBuddy(denetim);
 @@
@@ -86,13 +85,13 @@ hatalar=(
 "çekirdek@@src/analysis/KritikYollar.cpp@@if (KritikBag(ag, i, ardil))@@if (ag.Kritik(ardil))@@the path count takes links that do not drive"
 "çekirdek@@src/analysis/PlanKarsilastirmasi.h@@return ef == es ? es : ef - 1;@@return ef - 1;@@a milestone's date the day before its start"
 "çekirdek@@src/analysis/PlanKarsilastirmasi.cpp@@BitisTarihi(proje.baslama.deger.value_or(QDate()), 0, projeBitisGunu)@@Takvim(proje, projeBitisGunu)@@the project's finish date the day after its last day of work"
-"çekirdek@@src/analysis/AgAnalizi.cpp@@analiz.anaPenceredekiYol = cizelge.kritikYol;@@analiz.anaPenceredekiYol = satirlar.size() > 1 ? cizelge.kritikYol : KritikYol(satirlar, dizin, analiz.projeBitisGunu);@@the analysis names a path for one activity that the main window leaves empty"
+"çekirdek@@src/analysis/AgAnalizi.cpp@@analiz.anaPenceredekiYol = cizelge.sonuc.kritikYol;@@analiz.anaPenceredekiYol = satirlar.size() > 1 ? cizelge.sonuc.kritikYol : KritikYol(satirlar, cizelge.gunler, dizin, analiz.projeBitisGunu);@@the analysis names a path for one activity that the main window leaves empty"
 "çekirdek@@src/export/CsvYazimi.cpp@@case '=': case '+': case '-': case '@':@@case '=': case '+': case '-':@@a CSV cell beginning with @ runs as a formula"
 "çekirdek@@src/export/CsvYazimi.cpp@@(AnalizMetinleri::SayisalSutun(sutun) ? hucre : Alan(hucre, ayrac))@@Alan(hucre, ayrac)@@negative figures in CSV become text"
 "çekirdek@@src/export/CsvYazimi.cpp@@alanlar << Alan(IsoTarih(f.baslama), ayrac) << Alan(IsoTarih(f.bitis), ayrac);@@alanlar << IsoTarih(f.baslama) << IsoTarih(f.bitis);@@a date with a sign runs as a formula in CSV"
 "çekirdek@@src/export/Rapor.cpp@@if (tarih.year() >= 1 && tarih.year() <= 9999)@@if (tarih.year() >= 1)@@a date after the year 9999 is written as an empty text"
 "pencere@@src/ui/widgets/SecimiKoruyanListe.h@@tus == Qt::Key_Up || tus == Qt::Key_Home || @@tus == Qt::Key_Up || @@Home as the first key in a list selects nothing"
-"pencere@@src/ui/project/ProjeDegistirFormu.cpp@@            GuncelHaliniGoster();@@            baglam().projelerDegisti(QString());@@after \"changed elsewhere\" the window shows no project and the dialog keeps the old values"
+"pencere@@src/ui/project/ProjeDegistirFormu.cpp@@            GuncelHaliniGoster();@@            ProjeleriYenile(QString());@@after \"changed elsewhere\" the window shows no project and the dialog keeps the old values"
 "pencere@@src/ui/activity/FaaliyetDegistirmeFormu.cpp@@                Doldur(m_proje, satir);@@@@after \"changed elsewhere\" the activity dialog keeps the old values"
 "pencere@@src/ui/analysis/GanttAlani.cpp@@    resize(0, 0);@@@@an uncomputable project keeps the previous chart's scroll range"
 "pencere@@src/ui/analysis/AnalizPenceresi.cpp@@{QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}@@{QKeySequence(Qt::CTRL | Qt::Key_W)}@@Esc does not close the analysis window"

@@ -1,19 +1,12 @@
 #include "analysis/Ag.h"
 
-#include "rules/BolgeselMetin.h"
 #include "schedule/OncekiListesi.h"
 
 #include <algorithm>
 
 namespace {
 
-// The pass wrote every figure; the first row's EF is its duration as stored.
-qint64 Sayi(const QString& metin)
-{
-    return BolgeselMetin::TamSayiOku(metin).value_or(0);
-}
-
-void Bagla(Ag& ag, const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin)
+void Bagla(Ag& ag, const QVector<KayitliFaaliyet>& satirlar, const KodDizini& dizin)
 {
     const int n = ag.Boyut();
     QVector<int> sonGorulen(n, -1); // a code listed twice is one link
@@ -57,15 +50,16 @@ qint64 Ag::SerbestBolluk(int i) const
     return enErken - ef[i];
 }
 
-Ag AgiKur(const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin)
+Ag AgiKur(const QVector<KayitliFaaliyet>& satirlar, const QVector<Gunler>& gunler, const KodDizini& dizin)
 {
     Ag ag;
     const int n = int(satirlar.size());
     ag.es.resize(n);
     ag.ef.resize(n);
     for (int i = 0; i < n; ++i) {
-        ag.es[i] = Sayi(satirlar.at(i).es);
-        ag.ef[i] = Sayi(satirlar.at(i).ef);
+        // The pass worked out every figure.
+        ag.es[i] = gunler.at(i).es.value_or(0);
+        ag.ef[i] = gunler.at(i).ef.value_or(0);
         ag.bitis = i == 0 ? ag.ef[0] : std::max(ag.bitis, ag.ef[i]);
     }
     Bagla(ag, satirlar, dizin);

@@ -26,4 +26,4 @@ struct Ag {
 // linked as that pass reads the predecessor lists, with the backward pass done: LF
 // is the smallest LS among the successors, and never later than F, since nothing may
 // finish after the project does.
-Ag AgiKur(const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin);
+Ag AgiKur(const QVector<KayitliFaaliyet>& satirlar, const QVector<Gunler>& gunler, const KodDizini& dizin);

@@ -3,7 +3,6 @@
 #include "analysis/Ag.h"
 #include "analysis/KritikYollar.h"
 #include "analysis/Nedenler.h"
-#include "rules/BolgeselMetin.h"
 
 #include <limits>
 
@@ -17,7 +16,7 @@ bool Sigar(qint64 deger)
 // The first figure of the backward pass that leaves the 32-bit range, explained as the
 // main window explains a finish that does; empty when all fit. Free float lies between
 // 0 and the total float, so it fits when that does.
-QString SinirDisi(const Ag& ag, const QVector<CizelgeSatiri>& satirlar)
+QString SinirDisi(const Ag& ag, const QVector<KayitliFaaliyet>& satirlar)
 {
     for (int i = 0; i < ag.Boyut(); ++i) {
         const std::pair<qint64, const char*> degerler[] = {{ag.lf[i], "en geç bitiş günü"},
@@ -49,7 +48,7 @@ QString YolNotu(const AgAnalizi& analiz)
                       .arg(analiz.anaPenceredekiYol);
 }
 
-void YollariYaz(AgAnalizi& analiz, const Ag& ag, const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin)
+void YollariYaz(AgAnalizi& analiz, const Ag& ag, const QVector<KayitliFaaliyet>& satirlar, const KodDizini& dizin)
 {
     KritikYollar yollar = KritikYollariBul(ag, satirlar, KritikYolSiniri);
     analiz.kritikYollar = std::move(yollar.yollar);
@@ -69,27 +68,27 @@ void YollariYaz(AgAnalizi& analiz, const Ag& ag, const QVector<CizelgeSatiri>& s
 
 AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const KayitliProje& proje)
 {
+    return AnaliziHesapla(faaliyetler, proje, CizelgeyiHesapla(faaliyetler));
+}
+
+AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& satirlar, const KayitliProje& proje, const Cizelge& cizelge)
+{
     AgAnalizi analiz;
-    if (faaliyetler.isEmpty()) {
+    if (satirlar.isEmpty()) {
         analiz.hesaplanamiyor = Hesaplanamiyor(QStringLiteral("Projede faaliyet yok."));
         return analiz;
     }
-    // The rows exactly as the main window builds them, so that its pass reads the same text.
-    QVector<CizelgeSatiri> satirlar;
-    satirlar.reserve(faaliyetler.size());
-    for (const KayitliFaaliyet& f : faaliyetler)
-        satirlar.append({f.kodu, f.adi, BolgeselMetin::SureMetni(f.sure), f.oncekiler, QString(), QString()});
-    const CizelgeSonucu cizelge = CizelgeyiHesapla(satirlar);
     // The main window gives one row no results, and so checks nothing in it.
-    if (satirlar.size() == 1 && !BolgeselMetin::TamSayiOku(satirlar.at(0).ef))
-        analiz.hesaplanamiyor = Hesaplanamiyor(SureSayiDegil(satirlar.at(0).kodu, satirlar.at(0).sure));
-    else if (satirlar.size() > 1 && !cizelge.projeBitisGunu)
-        analiz.hesaplanamiyor = cizelge.kritikYol;
+    if (satirlar.size() == 1 && !cizelge.gunler.at(0).ef)
+        analiz.hesaplanamiyor =
+            Hesaplanamiyor(SureSayiDegil(satirlar.at(0).kodu, satirlar.at(0).sure.ham.toString()));
+    else if (satirlar.size() > 1 && !cizelge.sonuc.projeBitisGunu)
+        analiz.hesaplanamiyor = cizelge.sonuc.kritikYol;
     if (!analiz.hesaplanamiyor.isEmpty())
         return analiz;
 
     const KodDizini dizin(satirlar);
-    const Ag ag = AgiKur(satirlar, dizin);
+    const Ag ag = AgiKur(satirlar, cizelge.gunler, dizin);
     const QString tasma = SinirDisi(ag, satirlar);
     if (!tasma.isEmpty()) {
         analiz.hesaplanamiyor = Hesaplanamiyor(tasma);
@@ -116,7 +115,7 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const Kayi
         f.neden = NedenKritik(ag, satirlar, i);
         analiz.faaliyetler.append(f);
     }
-    analiz.anaPenceredekiYol = cizelge.kritikYol;
+    analiz.anaPenceredekiYol = cizelge.sonuc.kritikYol;
     YollariYaz(analiz, ag, satirlar, dizin);
     analiz.plan = PlaniKarsilastir(proje, ag.bitis);
     return analiz;

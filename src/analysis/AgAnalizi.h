@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/PlanKarsilastirmasi.h"
+#include "schedule/Cizelge.h"
 #include "store/Kayitlar.h"
 
 #include <QDate>
@@ -52,3 +53,5 @@ inline constexpr int KritikYolSiniri = 1000;
 // dates. ES, EF and the main window's path are the main window's own; a network it
 // cannot compute gets its explanation and nothing else.
 AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const KayitliProje& proje);
+// The same over the forward pass already worked out for them.
+AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const KayitliProje& proje, const Cizelge& cizelge);

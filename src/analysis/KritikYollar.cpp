@@ -21,7 +21,7 @@ bool KritikBag(const Ag& ag, int onceki, int ardil)
 }
 
 // By code, then by row for a code stored twice, so that the listing is stable.
-void KodSirasiylaDiz(QVector<int>& siralar, const QVector<CizelgeSatiri>& satirlar)
+void KodSirasiylaDiz(QVector<int>& siralar, const QVector<KayitliFaaliyet>& satirlar)
 {
     std::sort(siralar.begin(), siralar.end(), [&](int a, int b) {
         const int fark = QString::compare(satirlar.at(a).kodu, satirlar.at(b).kodu);
@@ -31,7 +31,7 @@ void KodSirasiylaDiz(QVector<int>& siralar, const QVector<CizelgeSatiri>& satirl
 
 // Depth first in code order, entering only rows that lead to a path, so each listed
 // path costs its own length and the walk stops at the cap.
-QVector<QStringList> Listele(const Ag& ag, const QVector<CizelgeSatiri>& satirlar,
+QVector<QStringList> Listele(const Ag& ag, const QVector<KayitliFaaliyet>& satirlar,
                              const QVector<BuyukSayi>& yolSayisi, const QVector<int>& baslangiclar, int sinir)
 {
     const int n = ag.Boyut();
@@ -80,7 +80,7 @@ QVector<QStringList> Listele(const Ag& ag, const QVector<CizelgeSatiri>& satirla
 
 } // namespace
 
-KritikYollar KritikYollariBul(const Ag& ag, const QVector<CizelgeSatiri>& satirlar, int sinir)
+KritikYollar KritikYollariBul(const Ag& ag, const QVector<KayitliFaaliyet>& satirlar, int sinir)
 {
     const int n = ag.Boyut();
     // From the bottom up: the paths from a row to the finish are its own, when it
@@ -117,7 +117,7 @@ KritikYollar KritikYollariBul(const Ag& ag, const QVector<CizelgeSatiri>& satirl
     return sonuc;
 }
 
-bool KritikYollardanBiri(const Ag& ag, const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin,
+bool KritikYollardanBiri(const Ag& ag, const QVector<KayitliFaaliyet>& satirlar, const KodDizini& dizin,
                          const QString& yol)
 {
     const QStringList kodlar = yol.split(QLatin1Char(','));

@@ -2,7 +2,7 @@
 
 namespace {
 
-QString Kod(const QVector<CizelgeSatiri>& satirlar, int i)
+QString Kod(const QVector<KayitliFaaliyet>& satirlar, int i)
 {
     return satirlar.at(i).kodu;
 }
@@ -40,7 +40,7 @@ int SinirlayanArdil(const Ag& ag, int i)
 
 } // namespace
 
-QString NedenKritik(const Ag& ag, const QVector<CizelgeSatiri>& satirlar, int i)
+QString NedenKritik(const Ag& ag, const QVector<KayitliFaaliyet>& satirlar, int i)
 {
     if (!ag.Kritik(i)) {
         const int ardil = SinirlayanArdil(ag, i);

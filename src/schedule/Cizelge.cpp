@@ -1,18 +1,12 @@
 #include "schedule/Cizelge.h"
 
 #include "schedule/OncekiListesi.h"
-#include "rules/BolgeselMetin.h"
 
 #include <QHash>
 #include <algorithm>
 #include <limits>
 
 namespace {
-
-std::optional<qint32> Sayi(const QString& metin)
-{
-    return BolgeselMetin::TamSayiOku(metin);
-}
 
 std::optional<qint32> Sigdir(qint64 deger)
 {
@@ -21,7 +15,7 @@ std::optional<qint32> Sigdir(qint64 deger)
     return static_cast<qint32>(deger);
 }
 
-QString TanimsizOnceki(const QVector<CizelgeSatiri>& satirlar, int satir, const QString& kod)
+QString TanimsizOnceki(const QVector<KayitliFaaliyet>& satirlar, int satir, const QString& kod)
 {
     const QString& faaliyet = satirlar.at(satir).kodu;
     if (kod.isEmpty())
@@ -36,7 +30,7 @@ QString TanimsizOnceki(const QVector<CizelgeSatiri>& satirlar, int satir, const 
 }
 
 // Read again only to explain a fault: the code of `satir`'s list that has no row above it.
-QString IlkTanimsizKod(const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin, int satir)
+QString IlkTanimsizKod(const QVector<KayitliFaaliyet>& satirlar, const KodDizini& dizin, int satir)
 {
     for (const QString& kod : OncekiKodlari(satirlar.at(satir).oncekiler)) {
         if (dizin.YukaridakiSatir(kod, satir) < 0)
@@ -68,7 +62,7 @@ QString Hesaplanamiyor(const QString& neden)
     return QStringLiteral("Hesaplanamıyor: ") + neden;
 }
 
-KodDizini::KodDizini(const QVector<CizelgeSatiri>& satirlar)
+KodDizini::KodDizini(const QVector<KayitliFaaliyet>& satirlar)
 {
     // From the bottom up, so that a code stored twice keeps its upper row.
     m_ilkSatir.reserve(satirlar.size());
@@ -100,13 +94,8 @@ int KodDizini::YukaridakiSatir(QStringView kod, int satir) const
     return ilk < satir ? ilk : -1;
 }
 
-std::optional<qint32> SureBul(const QVector<CizelgeSatiri>& satirlar, int satir, QString* aciklama)
-{
-    return SureBul(satirlar, KodDizini(satirlar), satir, aciklama);
-}
-
-std::optional<qint32> SureBul(const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin, int satir,
-                              QString* aciklama)
+std::optional<qint32> SureBul(const QVector<KayitliFaaliyet>& satirlar, const QVector<Gunler>& gunler,
+                              const KodDizini& dizin, int satir, QString* aciklama)
 {
     qint32 enIyi = 0;
     for (const int onceki : dizin.OncekiSatirlari(satir)) {
@@ -115,7 +104,7 @@ std::optional<qint32> SureBul(const QVector<CizelgeSatiri>& satirlar, const KodD
                 *aciklama = TanimsizOnceki(satirlar, satir, IlkTanimsizKod(satirlar, dizin, satir));
             return std::nullopt;
         }
-        const auto ef = Sayi(satirlar.at(onceki).ef);
+        const auto ef = gunler.at(onceki).ef;
         if (!ef) {
             // That row could not be worked out; its own fault has been reported.
             Acikla(aciklama, QString());
@@ -127,11 +116,12 @@ std::optional<qint32> SureBul(const QVector<CizelgeSatiri>& satirlar, const KodD
     return enIyi;
 }
 
-QString KritikYol(const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin, qint32 projeBitisGunu)
+QString KritikYol(const QVector<KayitliFaaliyet>& satirlar, const QVector<Gunler>& gunler, const KodDizini& dizin,
+                  qint32 projeBitisGunu)
 {
     int satir = -1;
     for (int i = 0; i < satirlar.size() && satir < 0; ++i) {
-        if (Sayi(satirlar.at(i).ef) == projeBitisGunu)
+        if (gunler.at(i).ef == projeBitisGunu)
             satir = i;
     }
     if (satir < 0)
@@ -145,7 +135,7 @@ QString KritikYol(const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin
         int enIyiSatir = -1;
         qint32 enIyiBitis = 0;
         for (const int onceki : dizin.OncekiSatirlari(satir)) {
-            const auto ef = onceki < 0 ? std::nullopt : Sayi(satirlar.at(onceki).ef);
+            const auto ef = onceki < 0 ? std::nullopt : gunler.at(onceki).ef;
             if (!ef)
                 return QString();
             if (enIyiSatir < 0 || *ef > enIyiBitis) {
@@ -160,65 +150,74 @@ QString KritikYol(const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin
     return yol.join(QLatin1Char(','));
 }
 
-CizelgeSonucu CizelgeyiHesapla(QVector<CizelgeSatiri>& satirlar)
+Cizelge CizelgeyiHesapla(const QVector<KayitliFaaliyet>& satirlar)
 {
-    CizelgeSonucu sonuc;
+    Cizelge cizelge;
+    CizelgeSonucu& sonuc = cizelge.sonuc;
+    QVector<Gunler>& gunler = cizelge.gunler;
     if (satirlar.isEmpty())
-        return sonuc;
+        return cizelge;
 
-    // The first activity starts at day 0 and finishes after its duration, shown as stored.
-    satirlar[0].es = QStringLiteral("0");
-    satirlar[0].ef = satirlar.at(0).sure;
+    // The first activity starts at day 0 and finishes after its duration.
+    gunler.resize(satirlar.size());
+    gunler[0] = {0, satirlar.at(0).sure.deger};
     if (satirlar.size() < 2)
-        return sonuc;
+        return cizelge;
 
     const KodDizini dizin(satirlar);
     QString hata;
-    if (!Sayi(satirlar.at(0).ef))
-        hata = SureSayiDegil(satirlar.at(0).kodu, satirlar.at(0).sure);
+    if (!gunler.at(0).ef)
+        hata = SureSayiDegil(satirlar.at(0).kodu, satirlar.at(0).sure.ham.toString());
 
     for (int i = 1; i < satirlar.size(); ++i) {
-        CizelgeSatiri& satir = satirlar[i];
-        satir.es.clear();
-        satir.ef.clear();
+        const KayitliFaaliyet& satir = satirlar.at(i);
         QString aciklama;
-        const auto es = SureBul(satirlar, dizin, i, &aciklama);
+        const auto es = SureBul(satirlar, gunler, dizin, i, &aciklama);
         if (!es) {
             if (hata.isEmpty())
                 hata = aciklama;
             continue;
         }
-        satir.es = QString::number(*es);
-        const auto sure = Sayi(satir.sure);
-        if (!sure) {
+        gunler[i].es = es;
+        if (!satir.sure.deger) {
             if (hata.isEmpty())
-                hata = SureSayiDegil(satir.kodu, satir.sure);
+                hata = SureSayiDegil(satir.kodu, satir.sure.ham.toString());
             continue;
         }
-        const auto ef = Sigdir(qint64(*es) + *sure);
-        if (!ef) {
-            if (hata.isEmpty())
-                hata = SayiSiniriniAsiyor(satir.kodu, QStringLiteral("bitiş günü"));
-            continue;
-        }
-        satir.ef = QString::number(*ef);
+        gunler[i].ef = Sigdir(qint64(*es) + *satir.sure.deger);
+        if (!gunler.at(i).ef && hata.isEmpty())
+            hata = SayiSiniriniAsiyor(satir.kodu, QStringLiteral("bitiş günü"));
     }
 
     if (hata.isEmpty()) {
-        qint32 bitis = *Sayi(satirlar.at(0).ef);
+        qint32 bitis = *gunler.at(0).ef;
         for (int i = 1; i < satirlar.size(); ++i)
-            bitis = std::max(bitis, *Sayi(satirlar.at(i).ef));
-        const auto enErken = Sigdir(qint64(bitis) - *Sayi(satirlar.at(0).ef));
+            bitis = std::max(bitis, *gunler.at(i).ef);
+        const auto enErken = Sigdir(qint64(bitis) - *gunler.at(0).ef);
         if (!enErken) {
             hata = QStringLiteral("Projenin en erken bitiş gün sayısı 32 bitlik sayı sınırını aşıyor.");
         } else {
             sonuc.projeBitisGunu = bitis;
             sonuc.enGecGunSayisi = QString::number(bitis);
             sonuc.enErkenGunSayisi = QString::number(*enErken);
-            sonuc.kritikYol = KritikYol(satirlar, dizin, bitis);
+            sonuc.kritikYol = KritikYol(satirlar, gunler, dizin, bitis);
         }
     }
     if (!hata.isEmpty())
         sonuc.kritikYol = Hesaplanamiyor(hata);
-    return sonuc;
+    return cizelge;
+}
+
+QString EsMetni(const Cizelge& cizelge, int satir)
+{
+    const auto& es = cizelge.gunler.at(satir).es;
+    return es ? QString::number(*es) : QString();
+}
+
+QString EfMetni(const Cizelge& cizelge, const QVector<KayitliFaaliyet>& faaliyetler, int satir)
+{
+    const auto& ef = cizelge.gunler.at(satir).ef;
+    if (ef)
+        return QString::number(*ef);
+    return satir == 0 ? faaliyetler.at(0).sure.ham.toString() : QString();
 }

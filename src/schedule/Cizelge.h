@@ -1,18 +1,16 @@
 #pragma once
 
+#include "store/Kayitlar.h"
+
 #include <QHash>
 #include <QString>
 #include <QVector>
 #include <optional>
 
-// One row of the activity list, its six columns as text.
-struct CizelgeSatiri {
-    QString kodu;
-    QString adi;
-    QString sure;
-    QString oncekiler; // "A,C"
-    QString es;        // earliest start, filled by the forward pass
-    QString ef;        // earliest finish, filled by the forward pass
+// The two days the forward pass works out for a row; none where it could not.
+struct Gunler {
+    std::optional<qint32> es; // earliest start
+    std::optional<qint32> ef; // earliest finish
 };
 
 // The three result fields of the main window.
@@ -29,18 +27,30 @@ QString SureSayiDegil(const QString& kod, const QString& sure);
 QString SayiSiniriniAsiyor(const QString& kod, const QString& neyi); // neyi: "bitiş günü", …
 QString Hesaplanamiyor(const QString& neden);
 
-// The forward pass over the rows as they stand: writes each row's ES and EF and
-// gives the three results. A project that cannot be computed (a predecessor that
-// is not defined above its activity, a number that does not fit in 32 bits) keeps
-// the ES and EF that could be worked out and explains the first fault in kritikYol.
-CizelgeSonucu CizelgeyiHesapla(QVector<CizelgeSatiri>& satirlar);
+// The forward pass and its three results.
+struct Cizelge {
+    QVector<Gunler> gunler; // one per activity, in stored order
+    CizelgeSonucu sonuc;
+};
+
+// The forward pass over the activities as stored: each row's ES and EF and the three
+// results. A project that cannot be computed (a duration another program left as
+// text, a predecessor that is not defined above its activity, a number that does not
+// fit in 32 bits) keeps the ES and EF that could be worked out and explains the first
+// fault in kritikYol.
+Cizelge CizelgeyiHesapla(const QVector<KayitliFaaliyet>& faaliyetler);
+
+// A row's two cells as the main window shows them: the first row finishes after its
+// duration as stored, text another program left there included.
+QString EsMetni(const Cizelge& cizelge, int satir);
+QString EfMetni(const Cizelge& cizelge, const QVector<KayitliFaaliyet>& faaliyetler, int satir);
 
 // Where each code first stands in the rows, so that finding a predecessor costs the
 // same however long the list is, and each row's predecessor list read once into the
 // rows it names: the pass and the critical path grow with the lists' length.
 class KodDizini {
 public:
-    explicit KodDizini(const QVector<CizelgeSatiri>& satirlar);
+    explicit KodDizini(const QVector<KayitliFaaliyet>& satirlar);
     // The row of the code among the rows above `satir`; -1 when there is none.
     int YukaridakiSatir(QStringView kod, int satir) const;
     // The rows above `satir` that its predecessor list names, each once, in the
@@ -53,14 +63,13 @@ private:
     QVector<QVector<int>> m_oncekiSatirlari;
 };
 
-// The largest EF among the predecessors listed in öncekiler, 0 when none is larger,
+// The largest EF among the predecessors listed in oncekiler, 0 when none is larger,
 // reading the EFs of the rows above `satir`. Without a value, `aciklama` says why.
-std::optional<qint32> SureBul(const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin, int satir,
-                              QString* aciklama = nullptr);
-// The same for one row alone.
-std::optional<qint32> SureBul(const QVector<CizelgeSatiri>& satirlar, int satir, QString* aciklama = nullptr);
+std::optional<qint32> SureBul(const QVector<KayitliFaaliyet>& satirlar, const QVector<Gunler>& gunler,
+                              const KodDizini& dizin, int satir, QString* aciklama = nullptr);
 
 // The critical path, traced back from the first row that finishes on projeBitisGunu,
 // always to the predecessor that finishes latest (the first listed on a tie).
 // Expects every row's EF to be worked out.
-QString KritikYol(const QVector<CizelgeSatiri>& satirlar, const KodDizini& dizin, qint32 projeBitisGunu);
+QString KritikYol(const QVector<KayitliFaaliyet>& satirlar, const QVector<Gunler>& gunler, const KodDizini& dizin,
+                  qint32 projeBitisGunu);

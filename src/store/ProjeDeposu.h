@@ -63,6 +63,8 @@ public:
     // A row written elsewhere since the step refuses it whole.
     DepoHatasi GeriAl(GecmisAdimi& adim) const;
     DepoHatasi Yinele(GecmisAdimi& adim) const;
+    // The steps GeriAl and Yinele would take now, read without writing; kimlik 0 for none.
+    DepoHatasi KomsuAdimlar(GecmisAdimi& geriAlinacak, GecmisAdimi& yinelenecek) const;
 
     const QString& baglanti() const { return m_baglanti; }
 

@@ -178,6 +178,21 @@ DepoHatasi DegisikligiUygula(const QSqlDatabase& vt, qint64 degisiklik, int tabl
 // Undoes the latest applied step (geri) or redoes the earliest undone one: its changes
 // in reverse order or in order, so that each row passes through the states it had and
 // no UNIQUE constraint sees two rows at once.
+// The step an undo (geri) or a redo would take. The history is one line: the step
+// after the last applied one is the first undone.
+DepoHatasi SiradakiAdim(const QSqlDatabase& vt, bool geri, GecmisAdimi& adim, bool& bulundu)
+{
+    QSqlQuery sorgu(vt);
+    if (auto hata = SatirBul(sorgu,
+            QStringLiteral("SELECT %1 FROM GecmisAdimlari WHERE Kimlik %2 %3 ORDER BY Kimlik LIMIT 1")
+                .arg(AdimSutunlari, geri ? QStringLiteral("=") : QStringLiteral(">"), SonUygulanan),
+            {}, bulundu))
+        return hata;
+    if (bulundu)
+        adim = OkunanAdim(sorgu);
+    return {};
+}
+
 DepoHatasi Gez(const QString& baglanti, bool geri, GecmisAdimi& adim)
 {
     adim = {};
@@ -186,16 +201,10 @@ DepoHatasi Gez(const QString& baglanti, bool geri, GecmisAdimi& adim)
         int surum = 0;
         if (auto hata = YazilabilirSurum(vt, surum); hata || surum == 0)
             return hata;
-        QSqlQuery sorgu(vt);
         bool bulundu = false;
-        if (auto hata = SatirBul(sorgu,
-                QStringLiteral("SELECT %1 FROM GecmisAdimlari WHERE Kimlik %2 %3 ORDER BY Kimlik LIMIT 1")
-                    .arg(AdimSutunlari, geri ? QStringLiteral("=") : QStringLiteral(">"), SonUygulanan),
-                {}, bulundu);
-            hata || !bulundu)
+        if (auto hata = SiradakiAdim(vt, geri, bulunan, bulundu); hata || !bulundu)
             return hata;
-        bulunan = OkunanAdim(sorgu);
-        sorgu.finish();
+        QSqlQuery sorgu(vt);
         QVector<QPair<qint64, int>> degisiklikler;
         if (auto hata = Calistir(sorgu,
                 QStringLiteral("SELECT Kimlik, Tablo FROM GecmisDegisiklikleri WHERE Adim = ? ORDER BY Kimlik %1")
@@ -277,6 +286,21 @@ DepoHatasi ProjeDeposu::GecmisiOku(QVector<GecmisAdimi>& adimlar) const
     while (sorgu.next())
         adimlar.append(OkunanAdim(sorgu));
     return SatirlarinSonu(sorgu);
+}
+
+DepoHatasi ProjeDeposu::KomsuAdimlar(GecmisAdimi& geriAlinacak, GecmisAdimi& yinelenecek) const
+{
+    geriAlinacak = yinelenecek = GecmisAdimi();
+    const DosyaDegisimDenetimi denetim(m_baglanti);
+    if (denetim.hata)
+        return denetim.hata;
+    int surum = 0;
+    if (auto hata = SurumuOku(Baglanti(m_baglanti), surum); hata || surum == 0)
+        return hata;
+    bool bulundu = false;
+    if (auto hata = SiradakiAdim(Baglanti(m_baglanti), true, geriAlinacak, bulundu))
+        return hata;
+    return SiradakiAdim(Baglanti(m_baglanti), false, yinelenecek, bulundu);
 }
 
 DepoHatasi ProjeDeposu::GeriAl(GecmisAdimi& adim) const

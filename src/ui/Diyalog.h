@@ -16,6 +16,10 @@ public:
 
 protected:
     const DiyalogBaglami& baglam() const { return m_baglam; }
+    PlanBelgesi& belge() const { return *m_baglam.belge; }
+    // Reads the project list again with `gosterilecek` selected when listed; a failure
+    // is said in the owner's box.
+    void ProjeleriYenile(const QString& gosterilecek) const;
 
 private:
     DiyalogBaglami m_baglam;

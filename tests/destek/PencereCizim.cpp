@@ -65,7 +65,7 @@ int SerbestAralik(const QFont& yazi, qreal oran)
 
 // The five windows in the order of Duzenler::Tumu().
 QWidget* (*const Yapicilar[])(const DiyalogBaglami&) = {
-    [](const DiyalogBaglami& b) -> QWidget* { return new TemelForm(b.depo); },
+    [](const DiyalogBaglami& b) -> QWidget* { return new TemelForm(b.belge->depo()); },
     [](const DiyalogBaglami& b) -> QWidget* { return new ProjeEklemeFormu(b); },
     [](const DiyalogBaglami& b) -> QWidget* { return new ProjeDegistirFormu(b); },
     [](const DiyalogBaglami& b) -> QWidget* { return new FaaliyetEklemeFormu(b); },
@@ -122,7 +122,8 @@ void PencereyiDenetle(int pencere, bool kaydirilir = false, QSize* boyut = nullp
     const PencereDuzeni& duzen = *Duzenler::Tumu()[size_t(pencere)];
     GeciciVeritabani vt;
     const MesajKaydi kayit;
-    const std::unique_ptr<QWidget> w(Yapicilar[pencere]({nullptr, vt.depo(), {}, {}, {}}));
+    PlanBelgesi belge(vt.depo());
+    const std::unique_ptr<QWidget> w(Yapicilar[pencere]({nullptr, &belge}));
     // The main window's client area is below the menu bar, in a scroll area on a small screen.
     auto* ana = qobject_cast<QMainWindow*>(w.get());
     const QWidget* alan = ana ? w->findChild<QWidget*>("ProjeListesi")->parentWidget() : w.get();

@@ -32,7 +32,7 @@ int Projeler(const RaporKomutu& komut)
     return CiktiyaYaz(metin) ? Cikis::Basarili : Cikis::Hata;
 }
 
-int Cizelge(const RaporKomutu& komut)
+int CizelgeyiYaz(const RaporKomutu& komut)
 {
     Rapor rapor;
     if (const int durum = RaporuAl(komut, rapor))
@@ -62,7 +62,7 @@ int MetinKomutunuCalistir(const RaporKomutu& komut)
     QLocale::setDefault(BolgeselMetin::KullanilacakYerel(QLocale::system()));
     switch (komut.tur) {
     case RaporKomutu::Tur::Projeler: return Projeler(komut);
-    case RaporKomutu::Tur::Cizelge: return Cizelge(komut);
+    case RaporKomutu::Tur::Cizelge: return CizelgeyiYaz(komut);
     case RaporKomutu::Tur::Xml: return Xml(komut);
     case RaporKomutu::Tur::Yardim:
     case RaporKomutu::Tur::Gantt:

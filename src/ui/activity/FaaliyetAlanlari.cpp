@@ -54,9 +54,7 @@ bool FaaliyetAlanlari::Giriliyor() const
     return m_alanlar.Cerceve->isEnabledTo(m_pencere);
 }
 
-std::optional<Faaliyet> FaaliyetAlanlari::KaydedilecekFaaliyet(const ProjeDeposu& depo, const QString& proje,
-                                                               const QString& kod, bool oncekilerGerekli,
-                                                               const std::function<void()>& yenile)
+std::optional<Faaliyet> FaaliyetAlanlari::KaydedilecekFaaliyet(const QString& kod, bool oncekilerGerekli)
 {
     OdaktakiAlaninKuraliniCalistir(m_pencere);
     const AlanHatasi hata = AlanlariDenetle(m_alanlar.FaaliyetAdiKutusu->text(), m_alanlar.OngorulenSureKutusu->text(),
@@ -75,24 +73,6 @@ std::optional<Faaliyet> FaaliyetAlanlari::KaydedilecekFaaliyet(const ProjeDeposu
         break;
     }
 
-    // The schedule can only use a predecessor added before the activity; a code
-    // deleted since it was picked is no predecessor either. A project that is gone
-    // is reported as such rather than as predecessors it no longer has.
-    KayitliProje kayitli;
-    QStringList kodlar;
-    DepoHatasi depoHatasi = depo.ProjeOku(proje, kayitli);
-    if (!depoHatasi)
-        depoHatasi = depo.KodlariOku(proje, kodlar);
-    if (depoHatasi) {
-        Mesaj::ReddiGoster(m_pencere, depoHatasi, yenile);
-        return std::nullopt;
-    }
-    if (const auto yersiz = YersizOnceki(m_alanlar.OncekiFaaliyetlerKutusu->text(), OncekiOlabilecekKodlar(kodlar, kod))) {
-        Uyar(QStringLiteral("ÖNCEKİ FAALİYETLER yalnızca bu faaliyetten önce eklenmiş faaliyetleri içerebilir: "
-                            "\"%1\" bunlardan biri değil.").arg(*yersiz),
-             m_alanlar.OncekiFaaliyetleriSecmeKutusu);
-        return std::nullopt;
-    }
     QString neden;
     const auto sure = KaydedilecekSure(m_alanlar.OngorulenSureKutusu->text(), &neden);
     if (!sure) {
@@ -100,6 +80,16 @@ std::optional<Faaliyet> FaaliyetAlanlari::KaydedilecekFaaliyet(const ProjeDeposu
         return std::nullopt;
     }
     return Faaliyet{kod, m_alanlar.FaaliyetAdiKutusu->text(), *sure, m_alanlar.OncekiFaaliyetlerKutusu->text()};
+}
+
+void FaaliyetAlanlari::KomutHatasiniGoster(const KomutHatasi& hata, const std::function<void()>& yenile)
+{
+    if (!hata.yersizOnceki.isEmpty())
+        Uyar(QStringLiteral("ÖNCEKİ FAALİYETLER yalnızca bu faaliyetten önce eklenmiş faaliyetleri içerebilir: "
+                            "\"%1\" bunlardan biri değil.").arg(hata.yersizOnceki),
+             m_alanlar.OncekiFaaliyetleriSecmeKutusu);
+    else
+        Mesaj::ReddiGoster(m_pencere, hata.depo, yenile);
 }
 
 void FaaliyetAlanlari::Uyar(const QString& metin, QWidget* odak)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "plan/Komut.h"
 #include "store/Kayitlar.h"
-#include "store/ProjeDeposu.h"
 #include "ui/layout/Duzenler.h"
 
 #include <functional>
@@ -29,13 +29,13 @@ protected:
     // Offers these codes in the drop-down list, none of them picked.
     void KodListesiniDoldur(const QStringList& kodlar);
 
-    // The checks before saving activity `kod` of `proje`: the three field checks,
-    // then that every predecessor is an activity of the project added before it.
-    // The first that fails shows its message and takes the focus to its field.
-    // Then the activity the fields hold. A project no longer stored (deleted or renamed
-    // elsewhere) is said in one box, after which `yenile` shows what is stored.
-    std::optional<Faaliyet> KaydedilecekFaaliyet(const ProjeDeposu& depo, const QString& proje, const QString& kod,
-                                                  bool oncekilerGerekli, const std::function<void()>& yenile);
+    // The field checks before saving activity `kod`, then the activity the fields hold.
+    // The first check that fails shows its message and takes the focus to its field.
+    std::optional<Faaliyet> KaydedilecekFaaliyet(const QString& kod, bool oncekilerGerekli);
+    // A save the command refused: a predecessor not added before the activity takes the
+    // focus to the picker; a store refusal is its box, after which `yenile` shows what
+    // is stored when the file no longer holds what was shown.
+    void KomutHatasiniGoster(const KomutHatasi& hata, const std::function<void()>& yenile);
 
 private:
     void Uyar(const QString& metin, QWidget* odak);

@@ -24,7 +24,7 @@ void FaaliyetDegistirmeFormu::Form_Load(const QString& proje, const QString& kod
     if (kod == QLatin1String("A"))
         return;
     QStringList kodlar;
-    if (auto hata = baglam().depo.KodlariOku(proje, kodlar)) {
+    if (auto hata = belge().depo().KodlariOku(proje, kodlar)) {
         Mesaj::HatayiGoster(this, hata);
         return;
     }
@@ -45,17 +45,14 @@ void FaaliyetDegistirmeFormu::KaydetDugmesi_Click()
 {
     if (!m_satir)
         return;
-    const auto faaliyet = KaydedilecekFaaliyet(baglam().depo, m_proje, m_satir->kodu,
-                                               m_satir->kodu != QLatin1String("A"), [this] { GuncelHaliniGoster(); });
+    const auto faaliyet = KaydedilecekFaaliyet(m_satir->kodu, m_satir->kodu != QLatin1String("A"));
     if (!faaliyet)
         return;
-    if (auto hata = baglam().depo.FaaliyetDegistir(m_proje, *m_satir, *faaliyet)) {
-        Mesaj::ReddiGoster(this, hata, [this] { GuncelHaliniGoster(); });
+    if (const KomutHatasi hata = belge().Calistir(FaaliyetDegistirKomutu{m_proje, *m_satir, *faaliyet})) {
+        KomutHatasiniGoster(hata, [this] { GuncelHaliniGoster(); });
         return;
     }
-    const DiyalogBaglami sahibi = baglam();
     VazgecDugmesi_Click();
-    sahibi.faaliyetlerDegisti();
 }
 
 void FaaliyetDegistirmeFormu::GuncelHaliniGoster()
@@ -64,9 +61,9 @@ void FaaliyetDegistirmeFormu::GuncelHaliniGoster()
     // it, and the next save is compared with that; a row no longer stored closes. The
     // list is read again too: a project renamed elsewhere is no longer listed, rather
     // than read once more for a second box.
-    baglam().projelerDegisti(m_proje);
+    ProjeleriYenile(m_proje);
     QVector<KayitliFaaliyet> satirlar;
-    if (!baglam().depo.FaaliyetleriOku(m_proje, satirlar)) {
+    if (!belge().depo().FaaliyetleriOku(m_proje, satirlar)) {
         for (const KayitliFaaliyet& satir : std::as_const(satirlar)) {
             if (satir.kodu == m_satir->kodu) {
                 Form_Load(m_proje, satir.kodu);

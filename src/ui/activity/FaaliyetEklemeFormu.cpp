@@ -40,19 +40,18 @@ void FaaliyetEklemeFormu::EkleKaydetDugmesi_Click()
 void FaaliyetEklemeFormu::GiriseBasla()
 {
     // With no project selected there is nothing to add to; like every command, it then does nothing.
-    const QString proje = baglam().seciliProje();
+    const QString proje = belge().seciliProje();
     if (proje.isEmpty())
         return;
     QStringList kodlar;
-    QString koduBul;
-    DepoHatasi hata = baglam().depo.KodlariOku(proje, kodlar);
+    std::optional<QString> kod;
+    DepoHatasi hata = belge().depo().KodlariOku(proje, kodlar);
     if (!hata)
-        hata = baglam().depo.EnBuyukKodu(proje, koduBul);
+        hata = SonrakiKodu(belge().depo(), proje, kod);
     if (hata) {
         Mesaj::HatayiGoster(this, hata);
         return;
     }
-    const auto kod = SonrakiKod(koduBul);
     if (!kod) {
         Mesaj::Goster(this,
                       QStringLiteral("\"%1\" projesine yeni faaliyet eklenemez: faaliyet kodları \"~\" ile bitti.")
@@ -73,17 +72,15 @@ void FaaliyetEklemeFormu::GiriseBasla()
 void FaaliyetEklemeFormu::Kaydet()
 {
     // Predecessors are required when the project had an activity when the entry started.
-    const auto faaliyet = KaydedilecekFaaliyet(baglam().depo, m_proje, FaaliyetKoduKutusu->text(),
-                                               OncekiFaaliyetleriSecmeKutusu->count() > 0,
-                                               [this] { baglam().projelerDegisti(baglam().seciliProje()); });
+    const auto faaliyet =
+        KaydedilecekFaaliyet(FaaliyetKoduKutusu->text(), OncekiFaaliyetleriSecmeKutusu->count() > 0);
     if (!faaliyet)
         return;
-    if (auto hata = baglam().depo.FaaliyetEkle(m_proje, *faaliyet)) {
-        Mesaj::HatayiGoster(this, hata);
+    if (const KomutHatasi hata = belge().Calistir(FaaliyetEkleKomutu{m_proje, *faaliyet})) {
+        KomutHatasiniGoster(hata, [this] { ProjeleriYenile(belge().seciliProje()); });
         return;
     }
     VazgecDugmesi_Click();
-    baglam().faaliyetlerDegisti();
 }
 
 void FaaliyetEklemeFormu::VazgecDugmesi_Click()

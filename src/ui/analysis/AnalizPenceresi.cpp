@@ -49,13 +49,14 @@ QLabel* Etiket(QWidget* ebeveyn)
 
 } // namespace
 
-AnalizPenceresi::AnalizPenceresi(const DiyalogBaglami& baglam, std::function<GosterilenKayitlar()> gosterilen)
-    : QWidget(baglam.sahip, Qt::Window), m_baglam(baglam), m_gosterilen(std::move(gosterilen))
+AnalizPenceresi::AnalizPenceresi(const DiyalogBaglami& baglam)
+    : QWidget(baglam.sahip, Qt::Window), m_baglam(baglam)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Ağ Analizi"));
     PencereRolunuKur(this, true);
     Kur();
+    connect(m_baglam.belge, &PlanBelgesi::planDegisti, this, &AnalizPenceresi::Guncellenecek);
     Yenile();
 }
 
@@ -113,8 +114,8 @@ void AnalizPenceresi::Kur()
     komut(QStringLiteral("Uzaklaştır"), {QKeySequence::ZoomOut}, [this] { m_gantt->Uzaklastir(); });
     komut(QStringLiteral("Genişliğe Sığdır"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { Sigdir(); });
     komut(QStringLiteral("Dışa Aktar…"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
-          [this] { DisaAktarim::DisaAktar(this, m_gosterilen(), m_baglam.depo); });
-    komut(QStringLiteral("Yazdır…"), {QKeySequence::Print}, [this] { DisaAktarim::Yazdir(this, m_gosterilen(), m_baglam.depo); });
+          [this] { DisaAktarim::DisaAktar(this, *m_baglam.belge); });
+    komut(QStringLiteral("Yazdır…"), {QKeySequence::Print}, [this] { DisaAktarim::Yazdir(this, *m_baglam.belge); });
     // Esc and Ctrl+W close the window, as they close its owner's dialogs; no button shows them.
     auto* kapat = new QAction(QStringLiteral("Kapat"), this);
     kapat->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
@@ -197,25 +198,26 @@ void AnalizPenceresi::Yenile()
     m_bekliyor = false;
     const int eskiSatir = SeciliSatir();
     const QString eskiKod = eskiSatir >= 0 ? m_analiz.faaliyetler.at(eskiSatir).kodu : QString();
-    const QString ad = m_baglam.seciliProje();
-    const GosterilenKayitlar kayitlar = m_gosterilen();
+    const PlanBelgesi& belge = *m_baglam.belge;
+    const QString ad = belge.seciliProje();
+    const auto& plan = belge.plan();
     const QString adMetni = ad.size() > AnalizMetinleri::AdSiniri ? ad.left(AnalizMetinleri::AdSiniri) + QChar(0x2026) : ad;
 
     m_analiz = AgAnalizi();
     if (ad.isEmpty())
         m_durum->setText(QStringLiteral("Seçili proje yok."));
-    else if (!kayitlar.proje)
+    else if (!plan)
         m_durum->setText(QStringLiteral("%1: proje okunamadı.").arg(adMetni));
     else {
-        m_analiz = AnaliziHesapla(kayitlar.faaliyetler, *kayitlar.proje);
+        m_analiz = belge.analiz();
         m_durum->setText(m_analiz.hesaplanamiyor.isEmpty() ? adMetni
                                                            : adMetni + QLatin1Char('\n') + m_analiz.hesaplanamiyor);
     }
-    const bool hesaplandi = kayitlar.proje && !ad.isEmpty() && m_analiz.hesaplanamiyor.isEmpty();
+    const bool hesaplandi = plan && !ad.isEmpty() && m_analiz.hesaplanamiyor.isEmpty();
 
     m_model->Goster(m_analiz);
     if (hesaplandi) {
-        m_gantt->Goster(m_analiz, kayitlar.proje->baslama.deger.value_or(QDate()), m_analiz.plan.tahminiGunSayisi);
+        m_gantt->Goster(m_analiz, plan->proje.baslama.deger.value_or(QDate()), m_analiz.plan.tahminiGunSayisi);
         m_yollar->setPlainText(AnalizMetinleri::KritikYollar(m_analiz));
         m_plan->setText(AnalizMetinleri::Plan(m_analiz));
     } else {

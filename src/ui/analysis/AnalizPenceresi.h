@@ -3,11 +3,8 @@
 #include "analysis/AgAnalizi.h"
 #include "store/Kayitlar.h"
 #include "ui/DiyalogBaglami.h"
-#include "ui/GosterilenKayitlar.h"
 
 #include <QWidget>
-#include <functional>
-#include <optional>
 
 class AnalizTablosu;
 class GanttAlani;
@@ -19,19 +16,19 @@ class QTableView;
 
 // "Ağ Analizi": the selected project's full analysis in a table, its Gantt chart, its
 // critical paths, its plan against the dates and why the selected activity is critical.
-// A modeless window owned by the main window that follows what that window shows;
+// A modeless window owned by the main window that follows the plan document;
 // closing it unloads it. Its size, place and splitter are kept between runs.
 class AnalizPenceresi : public QWidget {
 public:
-    AnalizPenceresi(const DiyalogBaglami& baglam, std::function<GosterilenKayitlar()> gosterilen);
+    explicit AnalizPenceresi(const DiyalogBaglami& baglam);
 
     // Shows the window where it was last time (or over its owner the first time) and
     // brings it to the front.
     void OneGetir();
-    // Shows the main window's state once the running command is done; calls made
+    // Shows the document's plan once the running command is done; changes made
     // meanwhile come to one refresh.
     void Guncellenecek();
-    // Shows the main window's state now.
+    // Shows the document's plan now.
     void Yenile();
 
     // The row selected in the table, -1 for none; selecting highlights its bar.
@@ -57,7 +54,6 @@ private:
     void Sigdir();
 
     DiyalogBaglami m_baglam;
-    std::function<GosterilenKayitlar()> m_gosterilen;
     AgAnalizi m_analiz;
     QString m_gosterilenProje;
     bool m_bekliyor = false;

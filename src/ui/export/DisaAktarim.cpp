@@ -106,14 +106,14 @@ std::optional<Secim> Sor(QWidget* sahibi, const QString& onerilen)
     return Secim{pencere.selectedFiles().constFirst(), Bicimler[std::max(sira, 0)].bicim};
 }
 
-std::optional<Rapor> GosterilenRapor(QWidget* sahibi, const GosterilenKayitlar& gosterilen)
+std::optional<Rapor> GosterilenRapor(QWidget* sahibi, const PlanBelgesi& belge)
 {
-    if (!gosterilen.proje) {
+    if (!belge.plan()) {
         Mesaj::Goster(sahibi, QStringLiteral("Dışa aktarmak ya da yazdırmak için önce bir proje seçin."),
                       Mesaj::Tur::Bilgi);
         return std::nullopt;
     }
-    return Rapor{*gosterilen.proje, AnaliziHesapla(gosterilen.faaliyetler, *gosterilen.proje)};
+    return Rapor{belge.plan()->proje, belge.analiz()};
 }
 
 DepoHatasi Icerik(const Rapor& rapor, Bicim bicim, const QFont& yazi, QByteArray& icerik)
@@ -144,9 +144,9 @@ public:
 
 } // namespace
 
-void DisaAktar(QWidget* sahibi, const GosterilenKayitlar& gosterilen, const ProjeDeposu& depo)
+void DisaAktar(QWidget* sahibi, const PlanBelgesi& belge)
 {
-    const std::optional<Rapor> rapor = GosterilenRapor(sahibi, gosterilen);
+    const std::optional<Rapor> rapor = GosterilenRapor(sahibi, belge);
     if (!rapor)
         return;
     QSettings ayarlar;
@@ -159,7 +159,7 @@ void DisaAktar(QWidget* sahibi, const GosterilenKayitlar& gosterilen, const Proj
     ayarlar.setValue(KlasorAyari, QFileInfo(secim.yol).absolutePath());
     ayarlar.setValue(BicimAyari, int(secim.bicim));
 
-    const QString veritabani = VeritabaninYolu(depo);
+    const QString veritabani = VeritabaninYolu(belge.depo());
     DepoHatasi hata;
     {
         const BeklemeImleciKalibi bekleme;
@@ -172,9 +172,9 @@ void DisaAktar(QWidget* sahibi, const GosterilenKayitlar& gosterilen, const Proj
         Mesaj::HatayiGoster(sahibi, hata);
 }
 
-void Yazdir(QWidget* sahibi, const GosterilenKayitlar& gosterilen, const ProjeDeposu& depo)
+void Yazdir(QWidget* sahibi, const PlanBelgesi& belge)
 {
-    const std::optional<Rapor> rapor = GosterilenRapor(sahibi, gosterilen);
+    const std::optional<Rapor> rapor = GosterilenRapor(sahibi, belge);
     if (!rapor)
         return;
     QPrinter yazici(QPrinter::HighResolution);
@@ -183,7 +183,7 @@ void Yazdir(QWidget* sahibi, const GosterilenKayitlar& gosterilen, const ProjeDe
     QPrintPreviewDialog onizleme(&yazici, sahibi);
     onizleme.setWindowTitle(QStringLiteral("Yazdır – %1").arg(rapor->proje.ad.left(100)));
     const QFont yazi = sahibi->font();
-    const QString veritabani = VeritabaninYolu(depo);
+    const QString veritabani = VeritabaninYolu(belge.depo());
     QObject::connect(&onizleme, &QPrintPreviewDialog::paintRequested, &onizleme, [&](QPrinter* sayfalar) {
         // Printing to a file writes it in place, page by page.
         const QString dosya = sayfalar->outputFileName();

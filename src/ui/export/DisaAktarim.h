@@ -1,7 +1,6 @@
 #pragma once
 
-#include "store/ProjeDeposu.h"
-#include "ui/GosterilenKayitlar.h"
+#include "plan/PlanBelgesi.h"
 
 #include <QString>
 #include <functional>
@@ -9,7 +8,7 @@
 
 class QWidget;
 
-// "Dışa Aktar…" and "Yazdır…" for the project the main window shows, from either
+// "Dışa Aktar…" and "Yazdır…" for the project the document shows, from either
 // window that offers them. (An ASCII name: moc reads the headers tests include.)
 namespace DisaAktarim {
 
@@ -17,11 +16,11 @@ enum class Bicim { Csv, Svg, Png, Pdf, Xml };
 
 // Asks for a file and its format (Qt's own save dialog), writes it safely and tells
 // of a failure in one box. The database is only read, and never the target.
-void DisaAktar(QWidget* sahibi, const GosterilenKayitlar& gosterilen, const ProjeDeposu& depo);
+void DisaAktar(QWidget* sahibi, const PlanBelgesi& belge);
 
 // Qt's print dialog with a preview of the same pages as the PDF. Printing to a file
 // that is the open plan's database (by any name or link) is refused with one box.
-void Yazdir(QWidget* sahibi, const GosterilenKayitlar& gosterilen, const ProjeDeposu& depo);
+void Yazdir(QWidget* sahibi, const PlanBelgesi& belge);
 
 // The file named in the dialog and the format of the filter chosen there; nothing when
 // it was cancelled. An extension of one of the formats typed in the name decides the format.

@@ -63,11 +63,13 @@ QString Kisalt(const QString& metin, int sinir)
     return metin.size() > sinir ? metin.left(sinir) + QChar(0x2026) : metin;
 }
 
-QTreeWidgetItem* Satir(const CizelgeSatiri& s)
+QTreeWidgetItem* Satir(const Plan& plan, const Cizelge& cizelge, int i)
 {
     auto* satir = new QTreeWidgetItem;
     const auto& sutunlar = Duzenler::FaaliyetlerListesiSutunlari();
-    const QString metinler[] = {s.kodu, s.adi, s.sure, s.oncekiler, s.es, s.ef};
+    const KayitliFaaliyet& f = plan.faaliyetler.at(i);
+    const QString metinler[] = {f.kodu, f.adi, BolgeselMetin::SureMetni(f.sure), f.oncekiler, EsMetni(cizelge, i),
+                                EfMetni(cizelge, plan.faaliyetler, i)};
     for (int i = 0; i < int(sutunlar.size()); ++i) {
         satir->setText(i, Kisalt(metinler[i], HucreSiniri));
         if (metinler[i].size() > HucreSiniri)
@@ -80,10 +82,14 @@ QTreeWidgetItem* Satir(const CizelgeSatiri& s)
 } // namespace
 
 TemelForm::TemelForm(ProjeDeposu depo, IlkListe ilkListe)
-    : TemelFormDenetimleri(PencereyiKur(this, Duzenler::TemelForm())), m_depo(std::move(depo))
+    : TemelFormDenetimleri(PencereyiKur(this, Duzenler::TemelForm())), m_belge(std::move(depo))
 {
     setWindowIcon(PencereSimgesi());
     SutunlariKur(FaaliyetlerListesi);
+
+    connect(&m_belge, &PlanBelgesi::projelerOkundu, this, &TemelForm::ListeyiGoster);
+    connect(&m_belge, &PlanBelgesi::planDegisti, this, &TemelForm::PlaniGoster);
+    connect(&m_belge, &PlanBelgesi::okunamadi, this, [this](const DepoHatasi& hata) { Mesaj::HatayiGoster(this, hata); });
 
     // Mouse and keyboard both change the selection; either shows the project.
     connect(ProjeListesi->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -112,83 +118,72 @@ QString TemelForm::SeciliProje() const
 
 void TemelForm::ProjeleriEkle(const QString& gosterilecek)
 {
-    QStringList adlar;
-    const DepoHatasi hata = m_depo.ProjeleriOku(adlar);
-    // A list that could not be read whole is not shown in part.
-    ProjeleriGoster(hata ? QStringList() : adlar);
-    if (hata)
+    if (const DepoHatasi hata = m_belge.ProjeleriOku(gosterilecek))
         Mesaj::HatayiGoster(this, hata);
-    else if (const int satir = gosterilecek.isEmpty() ? -1 : ProjeListesi->Bul(gosterilecek); satir >= 0)
-        ProjeListesi->Sec(satir);
 }
 
 void TemelForm::ProjeleriGoster(const QStringList& adlar)
 {
+    m_belge.ProjeleriKoy(adlar);
     ProjeListesi->Doldur(adlar);
-    ProjeyiBosalt();
+}
+
+void TemelForm::ListeyiGoster(const QString& gosterilecek)
+{
+    ProjeListesi->Doldur(m_belge.projeler());
+    if (const int satir = gosterilecek.isEmpty() ? -1 : ProjeListesi->Bul(gosterilecek); satir >= 0)
+        ProjeListesi->Sec(satir);
 }
 
 void TemelForm::ProjeyiBosalt()
 {
-    m_proje.reset();
-    m_faaliyetler.clear();
     for (QLineEdit* kutu : {BaslamaTarihiKutusu, BitisTarihiKutusu, TahminiGunSayisiKutusu, KritikYolKutusu,
                             EnGecGunSayisiKutusu, EnErkenGunSayisiKutusu}) {
         kutu->clear();
         kutu->setToolTip(QString());
     }
     FaaliyetlerListesi->clear();
-    AnaliziGuncelle();
 }
 
 void TemelForm::ProjeListesi_Click()
 {
-    ProjeyiBosalt();
-    const QString ad = SeciliProje();
-    if (ad.isEmpty())
-        return;
-
-    KayitliProje proje;
-    QVector<KayitliFaaliyet> faaliyetler;
-    DepoHatasi hata = m_depo.ProjeOku(ad, proje);
-    if (!hata)
-        hata = m_depo.FaaliyetleriOku(ad, faaliyetler);
-    if (hata) {
+    if (const DepoHatasi hata = m_belge.Sec(SeciliProje()))
         Mesaj::HatayiGoster(this, hata);
-        return;
-    }
-    m_proje = proje;
-    m_faaliyetler = faaliyetler;
+}
 
+void TemelForm::PlaniGoster()
+{
+    ProjeyiBosalt();
+    const auto& plan = m_belge.plan();
+    if (!plan)
+        return;
+    const KayitliProje& proje = plan->proje;
     BaslamaTarihiKutusu->setText(BolgeselMetin::TarihMetni(proje.baslama));
     BitisTarihiKutusu->setText(BolgeselMetin::TarihMetni(proje.bitis));
     const auto gunSayisi =
         GunSayisiniHesapla(proje.baslama.deger.value_or(QDate()), proje.bitis.deger.value_or(QDate()));
     TahminiGunSayisiKutusu->setText(gunSayisi ? QString::number(*gunSayisi) : QString());
 
-    // The schedule works on the rows as shown, so that what another program left in a
-    // row is explained in its own words.
-    QVector<CizelgeSatiri> satirlar;
-    satirlar.reserve(faaliyetler.size());
-    for (const KayitliFaaliyet& f : faaliyetler)
-        satirlar.append({f.kodu, f.adi, BolgeselMetin::SureMetni(f.sure), f.oncekiler, QString(), QString()});
-    const CizelgeSonucu sonuc = CizelgeyiHesapla(satirlar);
-
+    const Cizelge& cizelge = m_belge.cizelge();
     QList<QTreeWidgetItem*> ogeler;
-    ogeler.reserve(satirlar.size());
-    for (const CizelgeSatiri& s : satirlar)
-        ogeler.append(Satir(s));
+    ogeler.reserve(plan->faaliyetler.size());
+    for (int i = 0; i < plan->faaliyetler.size(); ++i)
+        ogeler.append(Satir(*plan, cizelge, i));
     FaaliyetlerListesi->addTopLevelItems(ogeler);
 
-    EnGecGunSayisiKutusu->setText(sonuc.enGecGunSayisi);
-    EnErkenGunSayisiKutusu->setText(sonuc.enErkenGunSayisi);
-    UzunMetniYaz(KritikYolKutusu, sonuc.kritikYol);
+    EnGecGunSayisiKutusu->setText(cizelge.sonuc.enGecGunSayisi);
+    EnErkenGunSayisiKutusu->setText(cizelge.sonuc.enErkenGunSayisi);
+    UzunMetniYaz(KritikYolKutusu, cizelge.sonuc.kritikYol);
+}
+
+void TemelForm::ReddiGoster(const KomutHatasi& hata, const QString& ad)
+{
+    Mesaj::ReddiGoster(this, hata.depo, [this, ad] { ProjeleriEkle(ad); });
 }
 
 DiyalogBaglami TemelForm::Baglam()
 {
-    return {this, m_depo, [this] { return SeciliProje(); }, [this](const QString& ad) { ProjeleriEkle(ad); },
-            [this] { ProjeListesi_Click(); }};
+    return {this, &m_belge};
 }
 
 void TemelForm::CikisDugmesi_Click()

@@ -1,17 +1,16 @@
 #pragma once
 
-#include "store/Kayitlar.h"
+#include "plan/PlanBelgesi.h"
 #include "store/ProjeDeposu.h"
 #include "ui/DiyalogBaglami.h"
-#include "ui/GosterilenKayitlar.h"
 #include "ui/layout/Duzenler.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QVector>
-#include <optional>
 
 class AnalizPenceresi;
+class GecmisPenceresi;
+class QAction;
 class FaaliyetDegistirmeFormu;
 class FaaliyetEklemeFormu;
 class ProjeDegistirFormu;
@@ -36,8 +35,7 @@ public:
     void ProjeleriGoster(const QStringList& adlar);
     // Shows the selected project afresh from the store: its dates and day count, its
     // activities with ES and EF, the two finish day counts and the critical path.
-    // Everything of the project shown before is emptied first, so a read that fails,
-    // or no selection, leaves nothing of another project on screen.
+    // A read that fails, or no selection, leaves nothing of another project on screen.
     void ProjeListesi_Click();
     void CikisDugmesi_Click();
 
@@ -64,14 +62,17 @@ public:
     // The text of the selected project, empty when none is selected.
     QString SeciliProje() const;
 
-    // The project as it was read and its activities; none after a failed read or
-    // with nothing selected.
-    const std::optional<KayitliProje>& GosterilenProje() const { return m_proje; }
-    const QVector<KayitliFaaliyet>& GosterilenFaaliyetler() const { return m_faaliyetler; }
-    GosterilenKayitlar Gosterilen() const;
+    // The document this window shows: the commands act on its plan, as shown.
+    PlanBelgesi& belge() { return m_belge; }
 
-    // Menu commands: the analysis window (opened, or brought to the front), exporting and
-    // printing the project shown, and the about box.
+    // Menu commands: undo and redo with the history, the analysis window (opened, or
+    // brought to the front), exporting and printing the project shown, and the about box.
+    void GeriAl();
+    void Yinele();
+    void GecmisiAc();
+    GecmisPenceresi* AcikGecmisPenceresi() const;
+    QAction* geriAlEylemi() const { return m_geriAl; }
+    QAction* yineleEylemi() const { return m_yinele; }
     void AnalizPenceresiniAc();
     void KavrionHakkinda();
     // The analysis window while it is open; null when closed.
@@ -81,22 +82,28 @@ protected:
     void closeEvent(QCloseEvent* olay) override;
 
 private:
-    // Forgets the project shown and empties every field and the activity list.
+    // The list as the document read it, with `gosterilecek` selected when listed.
+    void ListeyiGoster(const QString& gosterilecek);
+    // The document's plan in the fields and the activity list; everything emptied first.
+    void PlaniGoster();
     void ProjeyiBosalt();
     DiyalogBaglami Baglam();
     void MenuleriKur();
-    // The analysis window shows what this window shows once the running command is done.
-    void AnaliziGuncelle();
+    void DuzenMenusunuKur();
+    // The Edit menu names the steps it would take.
+    void DuzenMenusunuGuncelle();
+    // A refused command: its box, then, when the file no longer holds what was shown,
+    // the list read again with `ad` shown.
+    void ReddiGoster(const KomutHatasi& hata, const QString& ad);
 
-    ProjeDeposu m_depo;
-    // The project on screen as it was read, and its activities in the list's order:
-    // what the commands act on and compare the file with before they write.
-    std::optional<KayitliProje> m_proje;
-    QVector<KayitliFaaliyet> m_faaliyetler;
+    PlanBelgesi m_belge;
 
     QPointer<ProjeEklemeFormu> m_projeEklemeFormu;
     QPointer<ProjeDegistirFormu> m_projeDegistirFormu;
     QPointer<FaaliyetEklemeFormu> m_faaliyetEklemeFormu;
     QPointer<FaaliyetDegistirmeFormu> m_faaliyetDegistirmeFormu;
     QPointer<AnalizPenceresi> m_analizPenceresi;
+    QPointer<GecmisPenceresi> m_gecmisPenceresi;
+    QAction* m_geriAl = nullptr;
+    QAction* m_yinele = nullptr;
 };

@@ -14,25 +14,25 @@ void TemelForm::ProjeEkleDugmesi_Click()
 void TemelForm::ProjeDegistirDugmesi_Click()
 {
     // Only a project that was read whole can be changed; after a failed read there is none.
-    if (SeciliProje().isEmpty() || !m_proje)
+    if (SeciliProje().isEmpty() || !m_belge.plan())
         return;
-    AcYaDaOneGetir(m_projeDegistirFormu, Baglam())->Doldur(*m_proje, TahminiGunSayisiKutusu->text());
+    AcYaDaOneGetir(m_projeDegistirFormu, Baglam())->Doldur(m_belge.plan()->proje, TahminiGunSayisiKutusu->text());
 }
 
 void TemelForm::ProjeSilDugmesi_Click()
 {
-    if (SeciliProje().isEmpty() || !m_proje)
+    if (SeciliProje().isEmpty() || !m_belge.plan())
         return;
     if (!Mesaj::Onayla(this, QStringLiteral("Seçilen projeyi SİLMEK istiyor musunuz?")))
         return;
     // The row and its activities go in one transaction: a failure leaves both in place.
-    if (auto hata = m_depo.ProjeSil(*m_proje)) {
-        Mesaj::ReddiGoster(this, hata, [this, ad = m_proje->ad] { ProjeleriEkle(ad); });
+    const KayitliProje proje = m_belge.plan()->proje;
+    if (const KomutHatasi hata = m_belge.Calistir(ProjeSilKomutu{proje})) {
+        ReddiGoster(hata, proje.ad);
         return;
     }
     if (m_projeDegistirFormu)
-        m_projeDegistirFormu->ProjeSilindi(m_proje->ad);
-    ProjeleriEkle();
+        m_projeDegistirFormu->ProjeSilindi(proje.ad);
 }
 
 ProjeEklemeFormu* TemelForm::AcikProjeEklemeFormu() const

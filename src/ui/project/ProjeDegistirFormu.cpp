@@ -47,15 +47,13 @@ void ProjeDegistirFormu::KaydetDugmesi_Click()
         return;
     // The project the dialog was filled for, not whatever the main window has selected
     // now: the user may have clicked another project while the dialog was open.
-    if (auto hata = baglam().depo.ProjeDegistir(*m_proje, *yeni)) {
-        KayitHatasiniGoster(hata);
-        if (hata.numara == DepoHatasi::Bulunamadi)
+    if (const KomutHatasi hata = belge().Calistir(ProjeDegistirKomutu{*m_proje, *yeni})) {
+        KayitHatasiniGoster(hata.depo);
+        if (hata.depo.numara == DepoHatasi::Bulunamadi)
             GuncelHaliniGoster();
         return;
     }
-    const DiyalogBaglami sahibi = baglam();
     VazgecDugmesi_Click();
-    sahibi.projelerDegisti(QString());
 }
 
 void ProjeDegistirFormu::GuncelHaliniGoster()
@@ -65,8 +63,8 @@ void ProjeDegistirFormu::GuncelHaliniGoster()
     // under its name (deleted or renamed elsewhere) leaves nothing to change.
     const QString ad = m_proje->ad;
     KayitliProje kayitli;
-    const bool kayitliMi = !baglam().depo.ProjeOku(ad, kayitli);
-    baglam().projelerDegisti(kayitliMi ? ad : QString());
+    const bool kayitliMi = !belge().depo().ProjeOku(ad, kayitli);
+    ProjeleriYenile(kayitliMi ? ad : QString());
     if (!kayitliMi) {
         close();
         return;

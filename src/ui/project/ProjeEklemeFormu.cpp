@@ -30,12 +30,11 @@ void ProjeEklemeFormu::EkleKaydetDugmesi_Click()
     const auto proje = KaydedilecekProje();
     if (!proje)
         return;
-    if (auto hata = baglam().depo.ProjeEkle(*proje)) {
-        KayitHatasiniGoster(hata);
+    if (const KomutHatasi hata = belge().Calistir(ProjeEkleKomutu{*proje})) {
+        KayitHatasiniGoster(hata.depo);
         return;
     }
     VazgecDugmesi_Click();
-    baglam().projelerDegisti(QString());
 }
 
 void ProjeEklemeFormu::VazgecDugmesi_Click()

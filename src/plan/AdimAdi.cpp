@@ -1,0 +1,31 @@
+#include "plan/AdimAdi.h"
+
+namespace {
+
+QString TurAdi(AdimTuru tur)
+{
+    switch (tur) {
+    case AdimTuru::ProjeEkle: return QStringLiteral("Proje Ekle");
+    case AdimTuru::ProjeDegistir: return QStringLiteral("Proje Değiştir");
+    case AdimTuru::ProjeSil: return QStringLiteral("Proje Sil");
+    case AdimTuru::FaaliyetEkle: return QStringLiteral("Faaliyet Ekle");
+    case AdimTuru::FaaliyetDegistir: return QStringLiteral("Faaliyet Değiştir");
+    case AdimTuru::SonFaaliyetiSil: return QStringLiteral("Son Faaliyeti Sil");
+    case AdimTuru::TumFaaliyetleriSil: return QStringLiteral("Tüm Faaliyetleri Sil");
+    }
+    return QString();
+}
+
+} // namespace
+
+QString AdimAdi(const GecmisAdimi& adim)
+{
+    QString ad = TurAdi(adim.tur);
+    if (!adim.kodu.isEmpty())
+        ad += QStringLiteral(" (%1)").arg(adim.kodu);
+    // A rename names both; every other step the project it changed.
+    QString proje = adim.projeSonra.isEmpty() ? adim.projeOnce : adim.projeSonra;
+    if (!adim.projeOnce.isEmpty() && !adim.projeSonra.isEmpty() && adim.projeOnce != adim.projeSonra)
+        proje = QStringLiteral("%1 → %2").arg(adim.projeOnce, adim.projeSonra);
+    return ad + QStringLiteral(" – ") + proje;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "store/DepoHatasi.h"
+#include "store/Kayitlar.h"
+
+#include <QString>
+#include <QVector>
+#include <optional>
+#include <variant>
+
+class ProjeDeposu;
+
+// The seven writes, each built from typed values by the window that asks for it. A
+// change or delete names the rows as the window showed them, and is written only
+// while the file still holds exactly those.
+struct ProjeEkleKomutu {
+    Proje proje;
+};
+struct ProjeDegistirKomutu {
+    KayitliProje eski;
+    Proje yeni;
+};
+struct ProjeSilKomutu {
+    KayitliProje proje;
+};
+struct FaaliyetEkleKomutu {
+    QString proje;
+    Faaliyet faaliyet; // its code as SonrakiKodu gave it
+};
+struct FaaliyetDegistirKomutu {
+    QString proje;
+    KayitliFaaliyet eski;
+    Faaliyet yeni; // the code stays eski's
+};
+// Deletes the activity with the greatest code among those shown.
+struct SonFaaliyetiSilKomutu {
+    QString proje;
+    QVector<KayitliFaaliyet> gosterilenler;
+};
+struct TumFaaliyetleriSilKomutu {
+    QString proje;
+    QVector<KayitliFaaliyet> gosterilenler;
+};
+
+using Komut = std::variant<ProjeEkleKomutu, ProjeDegistirKomutu, ProjeSilKomutu, FaaliyetEkleKomutu,
+                           FaaliyetDegistirKomutu, SonFaaliyetiSilKomutu, TumFaaliyetleriSilKomutu>;
+
+// Why a command wrote nothing.
+struct KomutHatasi {
+    DepoHatasi depo;      // the store refused, or could not read what a rule needs
+    QString yersizOnceki; // a predecessor that was not added before the activity
+
+    explicit operator bool() const { return bool(depo) || !yersizOnceki.isEmpty(); }
+};
+
+// Checks the command by the plan's rules and writes it in one transaction.
+KomutHatasi KomutuUygula(const ProjeDeposu& depo, const Komut& komut);
+
+// Whether the command rewrites the project list (rather than one project's activities).
+bool ProjeKomutuMu(const Komut& komut);
+
+// The code a new activity of the project gets: the one after the greatest stored. No
+// code when the project has run out of them ("~" was the last).
+DepoHatasi SonrakiKodu(const ProjeDeposu& depo, const QString& proje, std::optional<QString>& kod);

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "analysis/AgAnalizi.h"
+#include "plan/Komut.h"
+#include "plan/Plan.h"
+#include "schedule/Cizelge.h"
+#include "store/GecmisAdimi.h"
+#include "store/ProjeDeposu.h"
+
+#include <QObject>
+#include <QStringList>
+#include <optional>
+
+// The open file as the windows see it: the store, the project list, the selected
+// project's plan and what the engine works out of it, once per change. Every write
+// comes here as a command; the windows listen to the signals and never to each other.
+class PlanBelgesi : public QObject {
+    Q_OBJECT
+
+public:
+    explicit PlanBelgesi(ProjeDeposu depo, QObject* ust = nullptr);
+
+    const ProjeDeposu& depo() const { return m_depo; }
+
+    // Reads the project list again; nothing is selected afterwards. The list's windows
+    // then select `gosterilecek` when it is listed. A list that could not be read whole
+    // is empty.
+    DepoHatasi ProjeleriOku(const QString& gosterilecek = QString());
+    // The same with names already read.
+    void ProjeleriKoy(const QStringList& adlar);
+    const QStringList& projeler() const { return m_projeler; }
+
+    // Selects the project and reads it afresh; an empty name selects none. After a
+    // failed read it stays selected with nothing shown.
+    DepoHatasi Sec(const QString& ad);
+    const QString& seciliProje() const { return m_secili; }
+
+    // The selected project as read, and the forward pass and analysis of it; no plan
+    // after a failed read or with nothing selected.
+    const std::optional<Plan>& plan() const { return m_plan; }
+    const Cizelge& cizelge() const { return m_cizelge; }
+    // Worked out on first use after each change, so that a selection with no window
+    // asking for it costs only the forward pass.
+    const AgAnalizi& analiz() const;
+
+    // Checks and writes the command. Once written, a project command reads the list again
+    // with nothing selected, an activity command the selected project; a refused one
+    // changes nothing here, and the window shows why and what is stored.
+    KomutHatasi Calistir(const Komut& komut);
+
+    // Undoes the latest step, or redoes the step undone last, and selects and shows the
+    // project it changed. With nothing to undo or redo nothing happens. A step whose
+    // rows were written elsewhere since is refused whole, and the box says what differs.
+    DepoHatasi GeriAl();
+    DepoHatasi Yinele();
+    // Goes back or forward to just after step `adim` (0: before every step), one step at
+    // a time, so that no newer step is jumped over; stops at the first refusal.
+    DepoHatasi AdimaGit(qint64 adim);
+    // The steps that GeriAl and Yinele would take; kimlik 0 when there is none.
+    const GecmisAdimi& geriAlinacak() const { return m_geriAlinacak; }
+    const GecmisAdimi& yinelenecek() const { return m_yinelenecek; }
+
+signals:
+    // The project list was read again; `gosterilecek` is to be selected when listed.
+    void projelerOkundu(const QString& gosterilecek);
+    // The selected project, its plan or what is worked out of it changed.
+    void planDegisti();
+    // Reading what a command wrote failed; the command itself was written.
+    void okunamadi(const DepoHatasi& hata);
+    // The steps to undo and redo changed.
+    void gecmisDegisti();
+
+private:
+    void PlaniKoy(std::optional<Plan> plan);
+    // Reads the neighbouring steps again; a file that cannot tell offers none.
+    void GecmisiTazele();
+    // Shows the project a step left behind.
+    void AdimiGoster(const QString& proje);
+
+    ProjeDeposu m_depo;
+    QStringList m_projeler;
+    QString m_secili;
+    std::optional<Plan> m_plan;
+    Cizelge m_cizelge;
+    mutable std::optional<AgAnalizi> m_analiz;
+    GecmisAdimi m_geriAlinacak, m_yinelenecek;
+};

@@ -1,0 +1,102 @@
+#include "ui/main/TemelForm.h"
+
+#include "store/DepoBilgisi.h"
+#include "ui/Diyalog.h"
+#include "ui/Mesaj.h"
+#include "ui/analysis/AnalizPenceresi.h"
+#include "plan/AdimAdi.h"
+#include "ui/export/DisaAktarim.h"
+#include "ui/history/GecmisPenceresi.h"
+
+#include <QLayout>
+#include <QMenuBar>
+
+void TemelForm::MenuleriKur()
+{
+    // Access keys apart from the window's own Alt+E, Alt+D, Alt+S and Alt+F.
+    QMenu* dosya = menuBar()->addMenu(QStringLiteral("D&osya"));
+    dosya->addAction(QStringLiteral("&Dışa Aktar…"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
+                     [this] { DisaAktarim::DisaAktar(this, m_belge); });
+    dosya->addAction(QStringLiteral("&Yazdır…"), QKeySequence::Print, this,
+                     [this] { DisaAktarim::Yazdir(this, m_belge); });
+    dosya->addSeparator();
+    dosya->addAction(QStringLiteral("Çı&kış"), this, &TemelForm::CikisDugmesi_Click);
+    DuzenMenusunuKur();
+    QMenu* analiz = menuBar()->addMenu(QStringLiteral("&Analiz"));
+    analiz->addAction(QStringLiteral("&Ağ Analizi ve Gantt Şeması…"), QKeySequence(Qt::Key_F5), this,
+                      &TemelForm::AnalizPenceresiniAc);
+    QMenu* yardim = menuBar()->addMenu(QStringLiteral("&Yardım"));
+    yardim->addAction(QStringLiteral("Kavrion &Hakkında"), this, &TemelForm::KavrionHakkinda);
+    // The window takes its final size, client area and menu bar, before it is centred.
+    layout()->activate();
+}
+
+void TemelForm::DuzenMenusunuKur()
+{
+    QMenu* duzen = menuBar()->addMenu(QStringLiteral("Dü&zen"));
+    m_geriAl = duzen->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_Z), this, &TemelForm::GeriAl);
+    m_yinele = duzen->addAction(QString(), this, &TemelForm::Yinele);
+    m_yinele->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    duzen->addSeparator();
+    duzen->addAction(QStringLiteral("Geç&miş…"), this, &TemelForm::GecmisiAc);
+    connect(&m_belge, &PlanBelgesi::gecmisDegisti, this, &TemelForm::DuzenMenusunuGuncelle);
+    DuzenMenusunuGuncelle();
+}
+
+void TemelForm::DuzenMenusunuGuncelle()
+{
+    // A project's name may hold "&", which a menu would take for an access key.
+    const auto adli = [](const QString& komut, const GecmisAdimi& adim) {
+        return adim.kimlik == 0 ? komut
+                                : komut + QStringLiteral(": ") + QString(AdimAdi(adim)).replace(QLatin1Char('&'),
+                                                                                             QStringLiteral("&&"));
+    };
+    m_geriAl->setText(adli(QStringLiteral("&Geri Al"), m_belge.geriAlinacak()));
+    m_geriAl->setEnabled(m_belge.geriAlinacak().kimlik != 0);
+    m_yinele->setText(adli(QStringLiteral("&Yinele"), m_belge.yinelenecek()));
+    m_yinele->setEnabled(m_belge.yinelenecek().kimlik != 0);
+}
+
+void TemelForm::GeriAl()
+{
+    if (const DepoHatasi hata = m_belge.GeriAl())
+        Mesaj::ReddiGoster(this, hata, [this] { ProjeleriEkle(SeciliProje()); });
+}
+
+void TemelForm::Yinele()
+{
+    if (const DepoHatasi hata = m_belge.Yinele())
+        Mesaj::ReddiGoster(this, hata, [this] { ProjeleriEkle(SeciliProje()); });
+}
+
+void TemelForm::GecmisiAc()
+{
+    AcYaDaOneGetir(m_gecmisPenceresi, Baglam());
+}
+
+GecmisPenceresi* TemelForm::AcikGecmisPenceresi() const
+{
+    return m_gecmisPenceresi;
+}
+
+void TemelForm::AnalizPenceresiniAc()
+{
+    AcYaDaOneGetir(m_analizPenceresi, Baglam());
+}
+
+AnalizPenceresi* TemelForm::AcikAnalizPenceresi() const
+{
+    return m_analizPenceresi;
+}
+
+void TemelForm::KavrionHakkinda()
+{
+    DepoBilgisi bilgi;
+    const DepoHatasi hata = DepoBilgisiniOku(m_belge.depo(), bilgi);
+    QString metin = QStringLiteral("Kavrion %1\nKritik yol yöntemiyle proje planlama.\n\nQt sürümü: %2\n")
+                        .arg(QStringLiteral(KAVRION_SURUMU), QString::fromLatin1(qVersion()));
+    metin += hata ? QStringLiteral("SQLite sürümü okunamadı: %1\n").arg(HataMetni(hata))
+                  : QStringLiteral("SQLite sürümü: %1\n").arg(bilgi.sqliteSurumu);
+    metin += QStringLiteral("Veritabanı: %1").arg(bilgi.yol);
+    Mesaj::Goster(this, metin, Mesaj::Tur::Bilgi);
+}
