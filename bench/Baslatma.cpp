@@ -191,7 +191,7 @@ void BaslatmaBolumu(Tablo& tablo, const Deney::Veritabani& vt)
         tablo.Satir(QStringLiteral("oran"), QStringLiteral("Kavrion / boş pencere, aynı tur"),
                     OranOlcumu(degerler[0], degerler[1]), QStringLiteral("kat"), 1.3);
         tablo.Satir(QStringLiteral("oran"), QStringLiteral("Kavrion / yazılı boş pencere, aynı tur"),
-                    OranOlcumu(degerler[0], degerler[2]), QStringLiteral("kat"));
+                    OranOlcumu(degerler[0], degerler[2]), QStringLiteral("kat"), 1.2);
     };
     satirlar(QStringLiteral("başlatmadan ilk boyamaya"), sure, QStringLiteral("ms"));
     satirlar(QStringLiteral("boştayken yerleşik bellek"), bellek, QStringLiteral("MiB"));

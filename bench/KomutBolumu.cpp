@@ -92,6 +92,20 @@ void KomutBolumu(Tablo& tablo, const Deney::Veritabani& vt)
     IkiSatir(tablo, QStringLiteral("Faaliyet Ekleme: Kaydet"), QStringLiteral("61 faaliyetten sonra, yenilemeyle"),
              ekle, 10.0);
 
+    // The add just measured, taken back and written again from the Edit menu; each time
+    // the file and the project as shown change together.
+    const auto geriAl = SureOlc(tekrar, [&] {
+        pencere.Yinele();
+        EkraniTamamla();
+    }, [&] { pencere.GeriAl(); }, EkraniTamamla);
+    IkiSatir(tablo, QStringLiteral("Geri Al: Faaliyet Ekle"), QStringLiteral("62. faaliyet, yenilemeyle"), geriAl, 5.0);
+    const auto yinele = SureOlc(tekrar, [&] {
+        if (pencere.belge().yinelenecek().kimlik == 0)
+            pencere.GeriAl();
+        EkraniTamamla();
+    }, [&] { pencere.Yinele(); }, EkraniTamamla);
+    IkiSatir(tablo, QStringLiteral("Yinele: Faaliyet Ekle"), QStringLiteral("62. faaliyet, yenilemeyle"), yinele, 5.0);
+
     int sira = 0;
     const auto bosalt = SureOlc(tekrar, [&] {
         olculen.Sec(olculen.Satir(Deney::BosaltilacakProje(++sira)));

@@ -54,6 +54,8 @@ const char* const GecmisTablolari[] = {
     " SonraVar INTEGER NOT NULL, S1, S2, S3, S4, S5, S6)",
 
     "CREATE INDEX IF NOT EXISTS GecmisDegisiklikleriAdim ON GecmisDegisiklikleri (Adim)",
+    // The last applied step is found at once however many steps were undone after it.
+    "CREATE INDEX IF NOT EXISTS GecmisAdimlariUygulandi ON GecmisAdimlari (Uygulandi, Kimlik)",
 };
 
 } // namespace

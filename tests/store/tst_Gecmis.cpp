@@ -136,25 +136,6 @@ private slots:
         QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
     }
 
-    // A write after an undo drops the step that could have been redone, with its changes.
-    void aWriteAfterAnUndoDropsTheRedo()
-    {
-        GeciciVeritabani vt;
-        OrnekProjeler(vt);
-        const ProjeDeposu d = vt.depo();
-        GecmisAdimi adim;
-        QVERIFY(!d.GeriAl(adim) && !d.GeriAl(adim));
-        vt.ProjeEkle("GAMA");
-        QVERIFY(!d.Yinele(adim) && adim.kimlik == 0);
-        QVector<GecmisAdimi> adimlar;
-        QVERIFY(!d.GecmisiOku(adimlar));
-        QCOMPARE(adimlar.size(), 5);
-        QCOMPARE(Adim(adimlar.last()), "1 |GAMA| uygulandı");
-        QCOMPARE(Sayi(vt.yol(), "SELECT count(*) FROM GecmisDegisiklikleri WHERE Adim NOT IN (SELECT Kimlik FROM GecmisAdimlari)"), 0);
-        QCOMPARE(Sonuna(d, true), 5);
-        QVERIFY(vt.Dokum().isEmpty());
-    }
-
     // A file of user_version 0 is read, and even given a nothing-to-undo, without a byte
     // changed; its first write brings the history, which can undo that write.
     void anOlderFileChangesOnlyWithItsFirstWrite()

@@ -1,0 +1,207 @@
+// Undo and redo as the user meets them: the Edit menu's keys after each command kind,
+// the names the menu gives the steps, the history dialog going back to a point, and a
+// history that outlives the window.
+#include "destek/GeciciVeritabani.h"
+#include "destek/PencereAnaPencereSurucusu.h"
+#include "destek/PencereMesajKaydi.h"
+#include "ui/activity/FaaliyetDegistirmeFormu.h"
+#include "ui/activity/FaaliyetEklemeFormu.h"
+#include "ui/history/GecmisPenceresi.h"
+#include "ui/main/TemelForm.h"
+#include "ui/project/ProjeDegistirFormu.h"
+#include "ui/project/ProjeEklemeFormu.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <functional>
+
+using Eylem = std::function<void(TemelForm&)>;
+Q_DECLARE_METATYPE(Eylem)
+
+namespace {
+
+void Tikla(QPushButton* dugme)
+{
+    QTest::mouseClick(dugme, Qt::LeftButton);
+}
+
+void ProjeEkle(TemelForm& ana, const QString& ad)
+{
+    auto* d = DiyaloguAc(ana, ana.ProjeEkleDugmesi, &TemelForm::AcikProjeEklemeFormu);
+    QVERIFY(d);
+    Tikla(d->EkleKaydetDugmesi);
+    d->ProjeninAdiKutusu->setText(ad);
+    d->BaslamaTarihiKutusu->setText("1.04.2026");
+    d->BitisTarihiKutusu->setText("30.04.2026");
+    Tikla(d->EkleKaydetDugmesi);
+    d->close();
+}
+
+void FaaliyetEkle(TemelForm& ana, const QString& ad, const QString& oncekiler)
+{
+    auto* d = DiyaloguAc(ana, ana.FaaliyetEkleDugmesi, &TemelForm::AcikFaaliyetEklemeFormu);
+    QVERIFY(d);
+    Tikla(d->EkleKaydetDugmesi);
+    d->FaaliyetAdiKutusu->setText(ad);
+    d->OngorulenSureKutusu->setText("2");
+    d->OncekiFaaliyetlerKutusu->setText(oncekiler);
+    Tikla(d->EkleKaydetDugmesi);
+    d->close();
+}
+
+void Tus(TemelForm& ana, QKeyCombination tus)
+{
+    QVERIFY(OneGetirVeBekle(&ana));
+    QTest::keyClick(&ana, tus.key(), tus.keyboardModifiers());
+}
+
+} // namespace
+
+class UndoTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(Turkce); }
+
+    // Each kind of command through its window; Ctrl+Z brings both tables back and shows the project
+    // it changed, Ctrl+Y and Ctrl+Shift+Z write it again; the menu names the step either way.
+    void undoAndRedoEveryCommand_data()
+    {
+        QTest::addColumn<QString>("secilen");
+        QTest::addColumn<Eylem>("eylem");
+        QTest::addColumn<QString>("adim");
+        QTest::addColumn<QString>("gosterilen"); // selected after the undo
+        QTest::newRow("project add") << "" << Eylem([](TemelForm& a) { ProjeEkle(a, "GAMA"); })
+                                     << "Proje Ekle – GAMA" << "";
+        QTest::newRow("project change") << "ALFA" << Eylem([](TemelForm& a) {
+            auto* d = DiyaloguAc(a, a.ProjeDegistirDugmesi, &TemelForm::AcikProjeDegistirFormu);
+            QVERIFY(d);
+            d->ProjeninAdiKutusu->setText("ALFA & CO");
+            Tikla(d->KaydetDugmesi);
+        }) << "Proje Değiştir – ALFA → ALFA && CO" << "ALFA";
+        QTest::newRow("project delete") << "ALFA" << Eylem([](TemelForm& a) { Tikla(a.ProjeSilDugmesi); })
+                                        << "Proje Sil – ALFA" << "ALFA";
+        QTest::newRow("activity add") << "ALFA" << Eylem([](TemelForm& a) { FaaliyetEkle(a, "Teslim", "B,C"); })
+                                      << "Faaliyet Ekle (D) – ALFA" << "ALFA";
+        QTest::newRow("activity change") << "ALFA" << Eylem([](TemelForm& a) {
+            SatiriSec(a, "B");
+            auto* d = DiyaloguAc(a, a.FaaliyetDegistirDugmesi, &TemelForm::AcikFaaliyetDegistirmeFormu);
+            QVERIFY(d);
+            d->OngorulenSureKutusu->setText("9");
+            Tikla(d->KaydetDugmesi);
+        }) << "Faaliyet Değiştir (B) – ALFA" << "ALFA";
+        QTest::newRow("last delete") << "ALFA" << Eylem([](TemelForm& a) { Tikla(a.SonFaaliyetiSilDugmesi); })
+                                     << "Son Faaliyeti Sil (C) – ALFA" << "ALFA";
+        QTest::newRow("all delete") << "BETA" << Eylem([](TemelForm& a) { Tikla(a.TumKayitlariSilDugmesi); })
+                                    << "Tüm Faaliyetleri Sil – BETA" << "BETA";
+    }
+    void undoAndRedoEveryCommand()
+    {
+        QFETCH(QString, secilen);
+        QFETCH(Eylem, eylem);
+        QFETCH(QString, adim);
+        QFETCH(QString, gosterilen);
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        MesajKaydi kayit;
+        TemelForm ana(vt.depo());
+        QVERIFY(OneGetirVeBekle(&ana));
+        if (!secilen.isEmpty())
+            ProjeyiSec(ana, secilen);
+        const QStringList once = vt.Satirlar();
+        QVERIFY(!ana.yineleEylemi()->isEnabled());
+        eylem(ana);
+        const QStringList sonra = vt.Satirlar();
+        QVERIFY(sonra != once);
+        QCOMPARE(ana.geriAlEylemi()->text(), "&Geri Al: " + adim);
+
+        Tus(ana, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(vt.Satirlar(), once);
+        QCOMPARE(ana.SeciliProje(), gosterilen);
+        if (!gosterilen.isEmpty())
+            QCOMPARE(ana.belge().plan()->faaliyetler.size(), secilen == "ALFA" ? 3 : 1);
+        QCOMPARE(ana.yineleEylemi()->text(), "&Yinele: " + adim);
+        QVERIFY(ana.geriAlEylemi()->text() != "&Geri Al: " + adim);
+
+        Tus(ana, Qt::CTRL | Qt::Key_Y);
+        QCOMPARE(vt.Satirlar(), sonra);
+        Tus(ana, Qt::CTRL | Qt::Key_Z);
+        Tus(ana, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        QCOMPARE(vt.Satirlar(), sonra);
+        QCOMPARE(ana.geriAlEylemi()->text(), "&Geri Al: " + adim);
+        QCOMPARE(kayit.hatalar(), QStringList());
+    }
+
+    // "Geçmiş…" lists the steps with the point the file stands at; going back to the first
+    // step undoes the two after it, which stay there to be redone, and forward again redoes them.
+    void historyGoesBackToAPoint()
+    {
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        MesajKaydi kayit;
+        TemelForm ana(vt.depo());
+        QVERIFY(OneGetirVeBekle(&ana));
+        ProjeyiSec(ana, "ALFA");
+        FaaliyetEkle(ana, "Bir", "A");
+        const QStringList ilk = vt.Satirlar();
+        FaaliyetEkle(ana, "İki", "D");
+        Tikla(ana.TumKayitlariSilDugmesi);
+        const QStringList son = vt.Satirlar();
+
+        ana.GecmisiAc();
+        GecmisPenceresi* gecmis = ana.AcikGecmisPenceresi();
+        QVERIFY(gecmis);
+        // The sample's own rows came first, each a step too.
+        QTreeWidget* liste = gecmis->liste();
+        const int n = liste->topLevelItemCount();
+        QCOMPARE(liste->currentItem(), liste->topLevelItem(n - 1));
+        QCOMPARE(liste->topLevelItem(n - 3)->text(1), QStringLiteral("Faaliyet Ekle (D) – ALFA"));
+        liste->setCurrentItem(liste->topLevelItem(n - 3));
+        gecmis->NoktayaDonDugmesi_Click();
+        QCOMPARE(vt.Satirlar(), ilk);
+        QCOMPARE(liste->currentItem(), liste->topLevelItem(n - 3));
+        QCOMPARE(ana.yineleEylemi()->text(), QStringLiteral("&Yinele: Faaliyet Ekle (E) – ALFA"));
+        liste->setCurrentItem(liste->topLevelItem(n - 1));
+        gecmis->NoktayaDonDugmesi_Click();
+        QCOMPARE(vt.Satirlar(), son);
+        QCOMPARE(kayit.hatalar(), QStringList());
+    }
+
+    // The history is in the file: a window started afresh undoes the step of the one before. A step
+    // whose row another program changed since is refused with a box, and nothing is written.
+    void historyOutlivesTheWindowAndRefusesChangedRows()
+    {
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        MesajKaydi kayit;
+        const QStringList once = vt.Satirlar();
+        {
+            TemelForm ana(vt.depo());
+            QVERIFY(OneGetirVeBekle(&ana));
+            ProjeyiSec(ana, "ALFA");
+            FaaliyetEkle(ana, "Teslim", "B");
+        }
+        const QStringList sonra = vt.Satirlar();
+        TemelForm ana(vt.depo());
+        QCOMPARE(ana.geriAlEylemi()->text(), QStringLiteral("&Geri Al: Faaliyet Ekle (D) – ALFA"));
+        Tus(ana, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(vt.Satirlar(), once);
+        Tus(ana, Qt::CTRL | Qt::Key_Y);
+        QCOMPARE(vt.Satirlar(), sonra);
+
+        QVERIFY(DosyadaCalistir(vt.yol(), {"UPDATE FaaliyetlerTablosu SET Adi = 'Kabul' WHERE Kodu = 'D'"}));
+        const QStringList degisen = vt.Satirlar();
+        Tus(ana, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(vt.Satirlar(), degisen);
+        QCOMPARE(kayit.hatalar().size(), 1);
+        QVERIFY2(kayit.hatalar().first().contains("D faaliyeti"), qPrintable(kayit.hatalar().first()));
+        QCOMPARE(ana.geriAlEylemi()->text(), QStringLiteral("&Geri Al: Faaliyet Ekle (D) – ALFA"));
+        QCOMPARE(ListedekiSatirlar(ana).last(), QStringLiteral("D Kabul 2 B 5/7"));
+    }
+};
+
+QTEST_MAIN(UndoTest)
+#include "tst_GeriAlma.moc"
