@@ -57,6 +57,8 @@ KomutHatasi PlanBelgesi::Calistir(const Komut& komut)
     const KomutHatasi hata = KomutuUygula(m_depo, komut);
     if (hata)
         return hata;
+    if (const auto* silme = std::get_if<ProjeSilKomutu>(&komut))
+        emit projeSilindi(silme->proje.ad);
     // What was written is shown as stored. The write itself is done: a failed read
     // after it is said on its own, not as the command's refusal.
     if (auto okuma = ProjeKomutuMu(komut) ? ProjeleriOku() : Sec(m_secili))

@@ -69,6 +69,8 @@ signals:
     void okunamadi(const DepoHatasi& hata);
     // The steps to undo and redo changed.
     void gecmisDegisti();
+    // The delete command removed the project of that name.
+    void projeSilindi(const QString& ad);
 
 private:
     void PlaniKoy(std::optional<Plan> plan);

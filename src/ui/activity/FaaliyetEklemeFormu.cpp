@@ -8,6 +8,8 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +29,27 @@ FaaliyetEklemeFormu::FaaliyetEklemeFormu(const DiyalogBaglami& baglam)
     connect(EkleKaydetDugmesi, &QPushButton::clicked, this, &FaaliyetEklemeFormu::EkleKaydetDugmesi_Click);
     connect(VazgecDugmesi, &QPushButton::clicked, this, &FaaliyetEklemeFormu::VazgecDugmesi_Click);
     connect(KapatDugmesi, &QPushButton::clicked, this, &FaaliyetEklemeFormu::KapatDugmesi_Click);
+    connect(&belge(), &PlanBelgesi::planDegisti, this, &FaaliyetEklemeFormu::KodlariYenile);
+}
+
+void FaaliyetEklemeFormu::KodlariYenile()
+{
+    // Only the entry's own project as the document shows it: one gone or not read
+    // leaves the entry as it is, for the save to say why.
+    const auto& plan = belge().plan();
+    if (!Giriliyor() || m_kaydediliyor || !plan || plan->proje.ad != m_proje)
+        return;
+    QStringList kodlar;
+    QString enBuyuk;
+    for (const KayitliFaaliyet& f : plan->faaliyetler) {
+        kodlar << f.kodu;
+        enBuyuk = std::max(enBuyuk, f.kodu);
+    }
+    const auto kod = SonrakiKod(enBuyuk);
+    if (!kod || *kod == FaaliyetKoduKutusu->text())
+        return;
+    FaaliyetKoduKutusu->setText(*kod);
+    KodListesiniDoldur(kodlar);
 }
 
 void FaaliyetEklemeFormu::EkleKaydetDugmesi_Click()
@@ -76,6 +99,7 @@ void FaaliyetEklemeFormu::Kaydet()
         KaydedilecekFaaliyet(FaaliyetKoduKutusu->text(), OncekiFaaliyetleriSecmeKutusu->count() > 0);
     if (!faaliyet)
         return;
+    QScopedValueRollback<bool> kaydediliyor(m_kaydediliyor, true);
     if (const KomutHatasi hata = belge().Calistir(FaaliyetEkleKomutu{m_proje, *faaliyet})) {
         KomutHatasiniGoster(hata, [this] { ProjeleriYenile(belge().seciliProje()); });
         return;

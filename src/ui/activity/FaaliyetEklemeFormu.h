@@ -20,8 +20,12 @@ public:
 private:
     void GiriseBasla();
     void Kaydet();
+    // While entering, the code and the codes offered follow the file: an undo may have
+    // taken back the activity the code was worked out after.
+    void KodlariYenile();
 
     // The project the entry was started for: its code was worked out there, so the
     // activity goes there whatever the main window has selected since.
     QString m_proje;
+    bool m_kaydediliyor = false;
 };

@@ -27,12 +27,8 @@ void TemelForm::ProjeSilDugmesi_Click()
         return;
     // The row and its activities go in one transaction: a failure leaves both in place.
     const KayitliProje proje = m_belge.plan()->proje;
-    if (const KomutHatasi hata = m_belge.Calistir(ProjeSilKomutu{proje})) {
+    if (const KomutHatasi hata = m_belge.Calistir(ProjeSilKomutu{proje}))
         ReddiGoster(hata, proje.ad);
-        return;
-    }
-    if (m_projeDegistirFormu)
-        m_projeDegistirFormu->ProjeSilindi(proje.ad);
 }
 
 ProjeEklemeFormu* TemelForm::AcikProjeEklemeFormu() const

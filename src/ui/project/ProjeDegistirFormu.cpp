@@ -14,6 +14,7 @@ ProjeDegistirFormu::ProjeDegistirFormu(const DiyalogBaglami& baglam)
 {
     connect(KaydetDugmesi, &QPushButton::clicked, this, &ProjeDegistirFormu::KaydetDugmesi_Click);
     connect(VazgecDugmesi, &QPushButton::clicked, this, &ProjeDegistirFormu::VazgecDugmesi_Click);
+    connect(&belge(), &PlanBelgesi::projeSilindi, this, &ProjeDegistirFormu::ProjeSilindi);
     ProjeninAdiKutusu->setFocus();
 }
 

@@ -17,11 +17,11 @@ public:
     // only while the file still holds it as shown.
     void Doldur(const KayitliProje& proje, const QString& gunSayisi);
 
-    // The main window deleted this project: a save then says so instead of blaming
-    // another program.
+    // The document's delete command removed this project: a save then says so instead
+    // of blaming another program.
     void ProjeSilindi(const QString& ad);
 
-    // Checks and saves, closes, and tells the owner the projects changed.
+    // Checks and saves through the document, then closes.
     void KaydetDugmesi_Click();
     // Closes without writing.
     void VazgecDugmesi_Click();

@@ -12,7 +12,7 @@ public:
     explicit ProjeEklemeFormu(const DiyalogBaglami& baglam);
 
     // Waiting: opens the fields for a new project. Entering: checks and saves it,
-    // returns to waiting and tells the owner the projects changed.
+    // returns to waiting; the document lists the projects afresh.
     void EkleKaydetDugmesi_Click();
     // Empties the name and the dates (the day count stays) and returns to waiting.
     void VazgecDugmesi_Click();

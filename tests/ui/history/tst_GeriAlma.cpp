@@ -150,6 +150,9 @@ private slots:
         FaaliyetEkle(ana, "İki", "D");
         Tikla(ana.TumKayitlariSilDugmesi);
         const QStringList son = vt.Satirlar();
+        // An entry under way follows: its code is the next one of the file as it stands.
+        auto* ekleme = DiyaloguAc(ana, ana.FaaliyetEkleDugmesi, &TemelForm::AcikFaaliyetEklemeFormu);
+        Tikla(ekleme->EkleKaydetDugmesi);
 
         ana.GecmisiAc();
         GecmisPenceresi* gecmis = ana.AcikGecmisPenceresi();
@@ -164,6 +167,7 @@ private slots:
         QCOMPARE(vt.Satirlar(), ilk);
         QCOMPARE(liste->currentItem(), liste->topLevelItem(n - 3));
         QCOMPARE(ana.yineleEylemi()->text(), QStringLiteral("&Yinele: Faaliyet Ekle (E) – ALFA"));
+        QCOMPARE(ekleme->FaaliyetKoduKutusu->text(), QStringLiteral("E"));
         liste->setCurrentItem(liste->topLevelItem(n - 1));
         gecmis->NoktayaDonDugmesi_Click();
         QCOMPARE(vt.Satirlar(), son);
