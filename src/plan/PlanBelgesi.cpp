@@ -73,7 +73,7 @@ DepoHatasi PlanBelgesi::GeriAl()
     if (auto hata = m_depo.GeriAl(adim))
         return hata;
     if (adim.kimlik != 0)
-        AdimiGoster(adim.projeOnce);
+        AdimiGoster(adim.tur, adim.projeOnce);
     GecmisiTazele();
     return {};
 }
@@ -84,7 +84,7 @@ DepoHatasi PlanBelgesi::Yinele()
     if (auto hata = m_depo.Yinele(adim))
         return hata;
     if (adim.kimlik != 0)
-        AdimiGoster(adim.projeSonra);
+        AdimiGoster(adim.tur, adim.projeSonra);
     GecmisiTazele();
     return {};
 }
@@ -102,9 +102,14 @@ DepoHatasi PlanBelgesi::AdimaGit(qint64 adim)
     return {};
 }
 
-void PlanBelgesi::AdimiGoster(const QString& proje)
+void PlanBelgesi::AdimiGoster(AdimTuru tur, const QString& proje)
 {
-    if (auto okuma = ProjeleriOku(proje))
+    // A step on activities leaves the project list as it was: reading ten thousand
+    // names again would cost more than the step.
+    const bool listeAyni = tur != AdimTuru::ProjeEkle && tur != AdimTuru::ProjeDegistir && tur != AdimTuru::ProjeSil;
+    if (listeAyni && m_projeler.contains(proje))
+        emit secilecek(proje);
+    else if (auto okuma = ProjeleriOku(proje))
         emit okunamadi(okuma);
 }
 

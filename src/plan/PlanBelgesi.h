@@ -63,6 +63,8 @@ public:
 signals:
     // The project list was read again; `gosterilecek` is to be selected when listed.
     void projelerOkundu(const QString& gosterilecek);
+    // The listed project `ad` is to be selected and shown afresh; the list is as it was.
+    void secilecek(const QString& ad);
     // The selected project, its plan or what is worked out of it changed.
     void planDegisti();
     // Reading what a command wrote failed; the command itself was written.
@@ -77,7 +79,7 @@ private:
     // Reads the neighbouring steps again; a file that cannot tell offers none.
     void GecmisiTazele();
     // Shows the project a step left behind.
-    void AdimiGoster(const QString& proje);
+    void AdimiGoster(AdimTuru tur, const QString& proje);
 
     ProjeDeposu m_depo;
     QStringList m_projeler;

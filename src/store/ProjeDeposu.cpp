@@ -9,6 +9,7 @@
 #include "store/SqlHatasi.h"
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QUrl>
 #include <utility>
 
@@ -41,6 +42,10 @@ DepoHatasi ProjeDeposu::Ac(const QString& yol, const QString& baglanti, Acilis a
             hata = SqlHatasi(vt.lastError());
         else if (denetlenir)
             hata = Sema::Denetle(vt);
+        // The table that marks a recorded write is the connection's own: in memory, its
+        // journal costs no file made and deleted at every write.
+        if (!hata)
+            QSqlQuery(vt).exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
         if (hata)
             vt.close();
     }

@@ -88,6 +88,7 @@ TemelForm::TemelForm(ProjeDeposu depo, IlkListe ilkListe)
     SutunlariKur(FaaliyetlerListesi);
 
     connect(&m_belge, &PlanBelgesi::projelerOkundu, this, &TemelForm::ListeyiGoster);
+    connect(&m_belge, &PlanBelgesi::secilecek, this, &TemelForm::ProjeyiGoster);
     connect(&m_belge, &PlanBelgesi::planDegisti, this, &TemelForm::PlaniGoster);
     connect(&m_belge, &PlanBelgesi::okunamadi, this, [this](const DepoHatasi& hata) { Mesaj::HatayiGoster(this, hata); });
 
@@ -132,6 +133,17 @@ void TemelForm::ListeyiGoster(const QString& gosterilecek)
 {
     ProjeListesi->Doldur(m_belge.projeler());
     if (const int satir = gosterilecek.isEmpty() ? -1 : ProjeListesi->Bul(gosterilecek); satir >= 0)
+        ProjeListesi->Sec(satir);
+}
+
+void TemelForm::ProjeyiGoster(const QString& ad)
+{
+    const int satir = ProjeListesi->Bul(ad);
+    if (satir < 0)
+        ProjeleriEkle(ad);
+    else if (SeciliProje() == ad)
+        ProjeListesi_Click();
+    else
         ProjeListesi->Sec(satir);
 }
 

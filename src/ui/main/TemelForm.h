@@ -84,6 +84,8 @@ protected:
 private:
     // The list as the document read it, with `gosterilecek` selected when listed.
     void ListeyiGoster(const QString& gosterilecek);
+    // Selects the listed project and shows it afresh, selected already or not.
+    void ProjeyiGoster(const QString& ad);
     // The document's plan in the fields and the activity list; everything emptied first.
     void PlaniGoster();
     void ProjeyiBosalt();
