@@ -3,7 +3,9 @@
 #include "plan/AdimAdi.h"
 #include "ui/Mesaj.h"
 #include "ui/PencereRolu.h"
+#include "ui/layout/Kurucu.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -44,7 +46,12 @@ GecmisPenceresi::GecmisPenceresi(const DiyalogBaglami& baglam) : Diyalog(baglam)
     dugmeler->addWidget(kapat);
     duzen->addLayout(dugmeler);
     m_don->setDefault(true);
-    resize(560, 400);
+    resize(Piksel(8400), Piksel(6000));
+    // Esc and Ctrl+W close it, as they close the analysis window.
+    auto* kapatma = new QAction(this);
+    kapatma->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    connect(kapatma, &QAction::triggered, this, &QWidget::close);
+    addAction(kapatma);
 
     connect(m_don, &QPushButton::clicked, this, &GecmisPenceresi::NoktayaDonDugmesi_Click);
     connect(kapat, &QPushButton::clicked, this, &QWidget::close);
