@@ -121,6 +121,10 @@ hatalar=(
 "çekirdek@@src/store/ProjeDeposu_Gecmis.cpp@@{bulunan.uygulandi ? 1 : 0, bulunan.kimlik}@@{1, bulunan.kimlik}@@an undone step stays marked done"
 "çekirdek@@src/store/ProjeDeposu_Gecmis.cpp@@return Calistir(vt, QStringLiteral(\"INSERT INTO AcikAdim (Adim) SELECT max(Kimlik) FROM GecmisAdimlari\"));@@return {};@@a write is recorded as a step without its rows"
 "çekirdek@@src/store/ProjeDeposu_Gecmis.cpp@@if (surum > Sema::Surum)@@if (false)@@a file of a newer Kavrion is written"
+"çekirdek@@src/plan/PlanBelgesi.cpp@@if (!listeDegisti && m_projeler.contains(proje))@@if (m_projeler.contains(proje))@@going back or forward over steps that add or delete projects leaves the list as it was"
+"çekirdek@@src/plan/Komut.cpp@@YersizOnceki(oncekiler, OncekiOlabilecekKodlar(kodlar, kod))@@YersizOnceki(oncekiler, kodlar)@@a changed activity may name one added after it as predecessor"
+"pencere@@src/ui/activity/FaaliyetEklemeFormu.cpp@@    if (!Giriliyor() || m_kaydediliyor || !plan || plan->proje.ad != m_proje)@@    if (true)@@an entry under way keeps the code an undo has freed"
+"pencere@@src/ui/main/TemelForm_Menuler.cpp@@.replace(QLatin1Char('&'),@@.replace(QLatin1Char('%'),@@a project name with & loses it in the Edit menu"
 )
 
 testler() { # the test targets of the given folders of tests/

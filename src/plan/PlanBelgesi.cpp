@@ -2,6 +2,15 @@
 
 #include <utility>
 
+namespace {
+
+bool ListeyiDegistirir(AdimTuru tur)
+{
+    return tur == AdimTuru::ProjeEkle || tur == AdimTuru::ProjeDegistir || tur == AdimTuru::ProjeSil;
+}
+
+} // namespace
+
 PlanBelgesi::PlanBelgesi(ProjeDeposu depo, QObject* ust) : QObject(ust), m_depo(std::move(depo)) {}
 
 DepoHatasi PlanBelgesi::ProjeleriOku(const QString& gosterilecek)
@@ -73,7 +82,7 @@ DepoHatasi PlanBelgesi::GeriAl()
     if (auto hata = m_depo.GeriAl(adim))
         return hata;
     if (adim.kimlik != 0)
-        AdimiGoster(adim.tur, adim.projeOnce);
+        AdimiGoster(ListeyiDegistirir(adim.tur), adim.projeOnce);
     GecmisiTazele();
     return {};
 }
@@ -84,30 +93,43 @@ DepoHatasi PlanBelgesi::Yinele()
     if (auto hata = m_depo.Yinele(adim))
         return hata;
     if (adim.kimlik != 0)
-        AdimiGoster(adim.tur, adim.projeSonra);
+        AdimiGoster(ListeyiDegistirir(adim.tur), adim.projeSonra);
     GecmisiTazele();
     return {};
 }
 
 DepoHatasi PlanBelgesi::AdimaGit(qint64 adim)
 {
-    while (m_geriAlinacak.kimlik > adim) {
-        if (auto hata = GeriAl())
-            return hata;
+    // Each step its own transaction, but the windows are shown only where it ends: a
+    // thousand steps back must not read and paint the plan a thousand times.
+    GecmisAdimi son;
+    bool geri = false, listeDegisti = false;
+    DepoHatasi hata;
+    for (;;) {
+        const bool geriAl = m_geriAlinacak.kimlik > adim;
+        if (!geriAl && (m_yinelenecek.kimlik == 0 || m_yinelenecek.kimlik > adim))
+            break;
+        GecmisAdimi atilan;
+        hata = geriAl ? m_depo.GeriAl(atilan) : m_depo.Yinele(atilan);
+        if (hata || atilan.kimlik == 0)
+            break;
+        son = atilan;
+        geri = geriAl;
+        listeDegisti = listeDegisti || ListeyiDegistirir(atilan.tur);
+        if (m_depo.KomsuAdimlar(m_geriAlinacak, m_yinelenecek))
+            break;
     }
-    while (m_yinelenecek.kimlik != 0 && m_yinelenecek.kimlik <= adim) {
-        if (auto hata = Yinele())
-            return hata;
-    }
-    return {};
+    if (son.kimlik != 0)
+        AdimiGoster(listeDegisti, geri ? son.projeOnce : son.projeSonra);
+    GecmisiTazele();
+    return hata;
 }
 
-void PlanBelgesi::AdimiGoster(AdimTuru tur, const QString& proje)
+void PlanBelgesi::AdimiGoster(bool listeDegisti, const QString& proje)
 {
     // A step on activities leaves the project list as it was: reading ten thousand
     // names again would cost more than the step.
-    const bool listeAyni = tur != AdimTuru::ProjeEkle && tur != AdimTuru::ProjeDegistir && tur != AdimTuru::ProjeSil;
-    if (listeAyni && m_projeler.contains(proje))
+    if (!listeDegisti && m_projeler.contains(proje))
         emit secilecek(proje);
     else if (auto okuma = ProjeleriOku(proje))
         emit okunamadi(okuma);

@@ -78,8 +78,8 @@ private:
     void PlaniKoy(std::optional<Plan> plan);
     // Reads the neighbouring steps again; a file that cannot tell offers none.
     void GecmisiTazele();
-    // Shows the project a step left behind.
-    void AdimiGoster(AdimTuru tur, const QString& proje);
+    // Shows the project steps left behind; the list is read again when they changed it.
+    void AdimiGoster(bool listeDegisti, const QString& proje);
 
     ProjeDeposu m_depo;
     QStringList m_projeler;

@@ -10,6 +10,7 @@
 #include "ui/main/TemelForm.h"
 #include "ui/project/ProjeDegistirFormu.h"
 #include "ui/project/ProjeEklemeFormu.h"
+#include "ui/widgets/ListeKutusu.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -135,8 +136,8 @@ private slots:
         QCOMPARE(kayit.hatalar(), QStringList());
     }
 
-    // "Geçmiş…" lists the steps with the point the file stands at; going back to the first
-    // step undoes the two after it, which stay there to be redone, and forward again redoes them.
+    // "Geçmiş…" lists the steps with the point the file stands at; going back to a step undoes
+    // the later ones, which stay there to be redone, and forward again redoes them.
     void historyGoesBackToAPoint()
     {
         GeciciVeritabani vt;
@@ -168,9 +169,16 @@ private slots:
         QCOMPARE(liste->currentItem(), liste->topLevelItem(n - 3));
         QCOMPARE(ana.yineleEylemi()->text(), QStringLiteral("&Yinele: Faaliyet Ekle (E) – ALFA"));
         QCOMPARE(ekleme->FaaliyetKoduKutusu->text(), QStringLiteral("E"));
+        // Back to before the sample's own steps and forward to the end, over steps that
+        // add projects: the list follows too, though the last step is on activities.
+        liste->setCurrentItem(liste->topLevelItem(0));
+        gecmis->NoktayaDonDugmesi_Click();
+        QVERIFY(vt.Satirlar().isEmpty() && ana.ProjeListesi->Sayi() == 0);
         liste->setCurrentItem(liste->topLevelItem(n - 1));
         gecmis->NoktayaDonDugmesi_Click();
         QCOMPARE(vt.Satirlar(), son);
+        QCOMPARE(ana.ProjeListesi->Metinler(), QStringList({"ALFA", "BETA"}));
+        QCOMPARE(ana.SeciliProje(), QStringLiteral("ALFA"));
         QCOMPARE(kayit.hatalar(), QStringList());
     }
 
