@@ -169,11 +169,11 @@ private slots:
         QCOMPARE(liste->currentItem(), liste->topLevelItem(n - 3));
         QCOMPARE(ana.yineleEylemi()->text(), QStringLiteral("&Yinele: Faaliyet Ekle (E) – ALFA"));
         QCOMPARE(ekleme->FaaliyetKoduKutusu->text(), QStringLiteral("E"));
-        // Back to before the sample's own steps and forward to the end, over steps that
-        // add projects: the list follows too, though the last step is on activities.
-        liste->setCurrentItem(liste->topLevelItem(0));
+        // Back to before the sample added BETA and forward to the end, over the step that
+        // adds it: the list follows too, though the last step is on ALFA's activities.
+        liste->setCurrentItem(liste->topLevelItem(4));
         gecmis->NoktayaDonDugmesi_Click();
-        QVERIFY(vt.Satirlar().isEmpty() && ana.ProjeListesi->Sayi() == 0);
+        QCOMPARE(ana.ProjeListesi->Metinler(), QStringList({"ALFA"}));
         liste->setCurrentItem(liste->topLevelItem(n - 1));
         gecmis->NoktayaDonDugmesi_Click();
         QCOMPARE(vt.Satirlar(), son);
