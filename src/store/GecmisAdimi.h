@@ -3,8 +3,10 @@
 #include <QDateTime>
 #include <QString>
 
-// The history keeps this many steps: the oldest beyond it go as new ones are recorded.
+// The history keeps at least this many steps: once GecmisPayi more have come, the
+// oldest beyond it go together.
 constexpr int GecmisSiniri = 10000;
+constexpr int GecmisPayi = 100;
 
 // The seven writes, in the numbers the history stores them under.
 enum class AdimTuru {

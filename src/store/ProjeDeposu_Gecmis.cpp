@@ -262,11 +262,15 @@ DepoHatasi DepoOrtak::AdimiKapat(const QSqlDatabase& vt)
         return hata;
     // Steps are numbered one up from the greatest, and the undone ones went before this
     // one came: the numbers are a run without gaps, so its newest GecmisSiniri are kept
-    // without counting them.
+    // without counting them. The oldest go a hundred at a time: dropping one at every
+    // write would rewrite the history's first pages, and wait for the disk, every time.
     const QString sinir = QStringLiteral("(SELECT max(Kimlik) FROM GecmisAdimlari) - ?");
-    if (auto hata = Calistir(vt, "DELETE FROM GecmisDegisiklikleri WHERE Adim <= " + sinir, {GecmisSiniri}))
+    const QString tasti = QStringLiteral(" AND (SELECT min(Kimlik) FROM GecmisAdimlari) <= ") + sinir;
+    if (auto hata = Calistir(vt, "DELETE FROM GecmisDegisiklikleri WHERE Adim <= " + sinir + tasti,
+                             {GecmisSiniri, GecmisSiniri + GecmisPayi}))
         return hata;
-    return Calistir(vt, "DELETE FROM GecmisAdimlari WHERE Kimlik <= " + sinir, {GecmisSiniri});
+    return Calistir(vt, "DELETE FROM GecmisAdimlari WHERE Kimlik <= " + sinir + tasti,
+                    {GecmisSiniri, GecmisSiniri + GecmisPayi});
 }
 
 DepoHatasi ProjeDeposu::GecmisiOku(QVector<GecmisAdimi>& adimlar) const

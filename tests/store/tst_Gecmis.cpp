@@ -163,7 +163,8 @@ private slots:
         QCOMPARE(vt.Dokum(), once);
     }
 
-    // Only the newest GecmisSiniri steps are kept, and the changes of no other.
+    // The newest GecmisSiniri steps are kept, and the changes of no other: the oldest go
+    // once GecmisPayi more have come.
     void theOldestStepsBeyondTheLimitGo()
     {
         GeciciVeritabani vt;
@@ -172,12 +173,14 @@ private slots:
         QVERIFY(QSqlQuery(QSqlDatabase::database(d.baglanti())).exec("PRAGMA synchronous = OFF"));
         vt.ProjeEkle("ALFA", QDate(2026, 1, 1), QDate(2026, 1, 9), {{"A", "a", 0, ""}});
         QVector<KayitliFaaliyet> fs;
-        for (int i = 1; i < GecmisSiniri; ++i)
+        for (int i = 1; i < GecmisSiniri + GecmisPayi - 1; ++i)
             QVERIFY(!d.FaaliyetleriOku("ALFA", fs) && !d.FaaliyetDegistir("ALFA", fs[0], {"A", "a", i, ""}));
         QVector<GecmisAdimi> adimlar;
+        QVERIFY(!d.GecmisiOku(adimlar) && adimlar.size() == GecmisSiniri + GecmisPayi);
+        QVERIFY(!d.FaaliyetleriOku("ALFA", fs) && !d.FaaliyetDegistir("ALFA", fs[0], {"A", "a", -1, ""}));
         QVERIFY(!d.GecmisiOku(adimlar));
         QCOMPARE(adimlar.size(), GecmisSiniri);
-        QCOMPARE(adimlar[0].kimlik, 2);
+        QCOMPARE(adimlar[0].kimlik, GecmisPayi + 2);
         const QString sql = "SELECT count(DISTINCT Adim) FROM GecmisDegisiklikleri WHERE Adim %1 (SELECT Kimlik FROM GecmisAdimlari)";
         QCOMPARE(Sayi(vt.yol(), sql.arg("IN")), GecmisSiniri);
         QCOMPARE(Sayi(vt.yol(), sql.arg("NOT IN")), 0);
