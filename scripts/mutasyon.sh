@@ -52,7 +52,7 @@ hatalar=(
 "pencere@@src/ui/activity/FaaliyetEklemeFormu.cpp@@FaaliyetEkleKomutu{m_proje, *faaliyet}@@FaaliyetEkleKomutu{belge().seciliProje(), *faaliyet}@@an activity goes to the project selected at save, not at entry"
 "pencere@@src/ui/project/ProjeEklemeFormu.cpp@@    Cerceve->setEnabled(false);
     KapatDugmesi->setEnabled(true);@@    Cerceve->setEnabled(false);@@after Vazgeç the add dialog cannot be closed"
-"çekirdek@@src/plan/PlanBelgesi.cpp@@ProjeKomutuMu(komut) ? ProjeleriOku() : Sec(m_secili)@@Sec(m_secili)@@a deleted, added or renamed project is not listed as stored"
+"çekirdek@@src/plan/PlanBelgesi.cpp@@const bool listeDegisti = ProjeKomutuMu(komut);@@const bool listeDegisti = false;@@a deleted, added or renamed project is not listed as stored"
 "pencere@@src/ui/Mesaj.cpp@@if (hata.numara == DepoHatasi::Bulunamadi)@@if (false)@@after \"changed elsewhere\" the window keeps the old rows"
 "pencere@@src/ui/layout/Kurucu.cpp@@            bekleyenEtiket->setBuddy(denetim);
 @@

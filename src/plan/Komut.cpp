@@ -24,6 +24,13 @@ KomutHatasi OncekileriDenetle(const ProjeDeposu& depo, const QString& proje, con
     return hata;
 }
 
+// The activity with the greatest code; the list must not be empty.
+const KayitliFaaliyet& SonFaaliyet(const QVector<KayitliFaaliyet>& faaliyetler)
+{
+    return *std::max_element(faaliyetler.cbegin(), faaliyetler.cend(),
+                             [](const KayitliFaaliyet& a, const KayitliFaaliyet& b) { return a.kodu < b.kodu; });
+}
+
 KomutHatasi Depo(DepoHatasi hata)
 {
     return {std::move(hata), QString()};
@@ -52,9 +59,7 @@ struct Uygulayici {
         if (k.gosterilenler.isEmpty())
             return {};
         // The store refuses should the file hold a later one by now.
-        const auto son = std::max_element(k.gosterilenler.cbegin(), k.gosterilenler.cend(),
-            [](const KayitliFaaliyet& a, const KayitliFaaliyet& b) { return a.kodu < b.kodu; });
-        return Depo(depo.SonFaaliyetiSil(k.proje, *son));
+        return Depo(depo.SonFaaliyetiSil(k.proje, SonFaaliyet(k.gosterilenler)));
     }
     KomutHatasi operator()(const TumFaaliyetleriSilKomutu& k) const
     {
@@ -82,4 +87,9 @@ DepoHatasi SonrakiKodu(const ProjeDeposu& depo, const QString& proje, std::optio
         return hata;
     kod = SonrakiKod(enBuyuk);
     return {};
+}
+
+std::optional<QString> SonrakiKodu(const QVector<KayitliFaaliyet>& faaliyetler)
+{
+    return SonrakiKod(faaliyetler.isEmpty() ? QString() : SonFaaliyet(faaliyetler).kodu);
 }

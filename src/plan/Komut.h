@@ -62,3 +62,5 @@ bool ProjeKomutuMu(const Komut& komut);
 // The code a new activity of the project gets: the one after the greatest stored. No
 // code when the project has run out of them ("~" was the last).
 DepoHatasi SonrakiKodu(const ProjeDeposu& depo, const QString& proje, std::optional<QString>& kod);
+// The same for activities already read.
+std::optional<QString> SonrakiKodu(const QVector<KayitliFaaliyet>& faaliyetler);

@@ -68,33 +68,37 @@ KomutHatasi PlanBelgesi::Calistir(const Komut& komut)
         return hata;
     if (const auto* silme = std::get_if<ProjeSilKomutu>(&komut))
         emit projeSilindi(silme->proje.ad);
-    // What was written is shown as stored. The write itself is done: a failed read
-    // after it is said on its own, not as the command's refusal.
-    if (auto okuma = ProjeKomutuMu(komut) ? ProjeleriOku() : Sec(m_secili))
+    // What was written is shown as stored (a list read afresh brings the history's steps
+    // with it). The write itself is done: a failed read after it is said on its own, not
+    // as the command's refusal.
+    const bool listeDegisti = ProjeKomutuMu(komut);
+    if (auto okuma = listeDegisti ? ProjeleriOku() : Sec(m_secili))
         emit okunamadi(okuma);
-    GecmisiTazele();
+    if (!listeDegisti)
+        GecmisiTazele();
     return hata;
 }
 
 DepoHatasi PlanBelgesi::GeriAl()
 {
-    GecmisAdimi adim;
-    if (auto hata = m_depo.GeriAl(adim))
-        return hata;
-    if (adim.kimlik != 0)
-        AdimiGoster(ListeyiDegistirir(adim.tur), adim.projeOnce);
-    GecmisiTazele();
-    return {};
+    return Gez(true);
 }
 
 DepoHatasi PlanBelgesi::Yinele()
 {
+    return Gez(false);
+}
+
+DepoHatasi PlanBelgesi::Gez(bool geri)
+{
     GecmisAdimi adim;
-    if (auto hata = m_depo.Yinele(adim))
+    if (auto hata = geri ? m_depo.GeriAl(adim) : m_depo.Yinele(adim))
         return hata;
-    if (adim.kimlik != 0)
-        AdimiGoster(ListeyiDegistirir(adim.tur), adim.projeSonra);
-    GecmisiTazele();
+    // With nothing to take, the menu offered a step the file no longer has.
+    if (adim.kimlik == 0)
+        GecmisiTazele();
+    else
+        AdimiGoster(ListeyiDegistirir(adim.tur), geri ? adim.projeOnce : adim.projeSonra);
     return {};
 }
 
@@ -121,23 +125,25 @@ DepoHatasi PlanBelgesi::AdimaGit(qint64 adim)
     }
     if (son.kimlik != 0)
         AdimiGoster(listeDegisti, geri ? son.projeOnce : son.projeSonra);
-    GecmisiTazele();
     return hata;
 }
 
 void PlanBelgesi::AdimiGoster(bool listeDegisti, const QString& proje)
 {
     // A step on activities leaves the project list as it was: reading ten thousand
-    // names again would cost more than the step.
-    if (!listeDegisti && m_projeler.contains(proje))
+    // names again would cost more than the step. A list read afresh brings the
+    // history's steps with it.
+    if (!listeDegisti && m_projeler.contains(proje)) {
         emit secilecek(proje);
-    else if (auto okuma = ProjeleriOku(proje))
+        GecmisiTazele();
+    } else if (auto okuma = ProjeleriOku(proje)) {
         emit okunamadi(okuma);
+    }
 }
 
 void PlanBelgesi::GecmisiTazele()
 {
-    m_geriAlinacak = m_yinelenecek = GecmisAdimi();
+    // A file that cannot tell offers no step.
     if (m_depo.KomsuAdimlar(m_geriAlinacak, m_yinelenecek))
         m_geriAlinacak = m_yinelenecek = GecmisAdimi();
     emit gecmisDegisti();

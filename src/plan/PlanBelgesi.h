@@ -22,9 +22,9 @@ public:
 
     const ProjeDeposu& depo() const { return m_depo; }
 
-    // Reads the project list again; nothing is selected afterwards. The list's windows
-    // then select `gosterilecek` when it is listed. A list that could not be read whole
-    // is empty.
+    // Reads the project list again, and the history's steps with it; nothing is selected
+    // afterwards. The list's windows then select `gosterilecek` when it is listed. A list
+    // that could not be read whole is empty.
     DepoHatasi ProjeleriOku(const QString& gosterilecek = QString());
     // The same with names already read.
     void ProjeleriKoy(const QStringList& adlar);
@@ -78,6 +78,8 @@ private:
     void PlaniKoy(std::optional<Plan> plan);
     // Reads the neighbouring steps again; a file that cannot tell offers none.
     void GecmisiTazele();
+    // Undoes (geri) or redoes one step and shows what it left.
+    DepoHatasi Gez(bool geri);
     // Shows the project steps left behind; the list is read again when they changed it.
     void AdimiGoster(bool listeDegisti, const QString& proje);
 

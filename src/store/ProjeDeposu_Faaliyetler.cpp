@@ -52,43 +52,40 @@ DepoHatasi FaaliyetGosterildigiGibi(const QSqlDatabase& vt, const QString& proje
 
 DepoHatasi ProjeDeposu::FaaliyetleriOku(const QString& proje, QVector<KayitliFaaliyet>& faaliyetler) const
 {
-    const DosyaDegisimDenetimi denetim(m_baglanti);
-    if (denetim.hata)
-        return denetim.hata;
-    faaliyetler.clear();
-    QSqlQuery sorgu(Baglanti(m_baglanti));
-    sorgu.setForwardOnly(true);
-    if (auto hata = Calistir(sorgu,
-            QStringLiteral("SELECT Kodu, Adi, OngorulenSure, OncekiFaaliyet FROM FaaliyetlerTablosu"
-                           " WHERE Projesi = ? ORDER BY Kimlik"), {proje}))
-        return hata;
-    while (sorgu.next())
-        faaliyetler.append(OkunanFaaliyet(sorgu));
-    return SatirlarinSonu(sorgu);
+    return TekOkuma(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        faaliyetler.clear();
+        QSqlQuery sorgu(vt);
+        sorgu.setForwardOnly(true);
+        if (auto hata = Calistir(sorgu,
+                QStringLiteral("SELECT Kodu, Adi, OngorulenSure, OncekiFaaliyet FROM FaaliyetlerTablosu"
+                               " WHERE Projesi = ? ORDER BY Kimlik"), {proje}))
+            return hata;
+        while (sorgu.next())
+            faaliyetler.append(OkunanFaaliyet(sorgu));
+        return SatirlarinSonu(sorgu);
+    });
 }
 
 DepoHatasi ProjeDeposu::KodlariOku(const QString& proje, QStringList& kodlar) const
 {
-    const DosyaDegisimDenetimi denetim(m_baglanti);
-    if (denetim.hata)
-        return denetim.hata;
-    return MetinleriOku(m_baglanti, QStringLiteral("SELECT Kodu FROM FaaliyetlerTablosu WHERE Projesi = ? ORDER BY Kimlik"),
-                        {proje}, kodlar);
+    return TekOkuma(m_baglanti, [&](const QSqlDatabase& vt) {
+        return MetinleriOku(vt, QStringLiteral("SELECT Kodu FROM FaaliyetlerTablosu WHERE Projesi = ? ORDER BY Kimlik"),
+                            {proje}, kodlar);
+    });
 }
 
 DepoHatasi ProjeDeposu::EnBuyukKodu(const QString& proje, QString& koduBul) const
 {
-    const DosyaDegisimDenetimi denetim(m_baglanti);
-    if (denetim.hata)
-        return denetim.hata;
-    QSqlQuery sorgu(Baglanti(m_baglanti));
-    bool bulundu = false;
-    if (auto hata = SatirBul(sorgu,
-            QStringLiteral("SELECT MAX(Kodu) AS KoduBul FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje}, bulundu))
-        return hata;
-    // An aggregate always gives its one row; NULL when the project has no activity.
-    koduBul = bulundu && !sorgu.value(0).isNull() ? sorgu.value(0).toString() : QString();
-    return {};
+    return TekOkuma(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        QSqlQuery sorgu(vt);
+        bool bulundu = false;
+        if (auto hata = SatirBul(sorgu,
+                QStringLiteral("SELECT MAX(Kodu) AS KoduBul FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje}, bulundu))
+            return hata;
+        // An aggregate always gives its one row; NULL when the project has no activity.
+        koduBul = bulundu && !sorgu.value(0).isNull() ? sorgu.value(0).toString() : QString();
+        return {};
+    });
 }
 
 DepoHatasi ProjeDeposu::FaaliyetEkle(const QString& proje, const Faaliyet& faaliyet) const

@@ -193,6 +193,18 @@ DepoHatasi SiradakiAdim(const QSqlDatabase& vt, bool geri, GecmisAdimi& adim, bo
     return {};
 }
 
+// A read of the history; a file without one has nothing to read.
+template <typename Okuma>
+DepoHatasi GecmisOkumasi(const QString& baglanti, Okuma&& okuma)
+{
+    return TekOkuma(baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        int surum = 0;
+        if (auto hata = SurumuOku(vt, surum); hata || surum == 0)
+            return hata;
+        return okuma(vt);
+    });
+}
+
 DepoHatasi Gez(const QString& baglanti, bool geri, GecmisAdimi& adim)
 {
     adim = {};
@@ -276,35 +288,27 @@ DepoHatasi DepoOrtak::AdimiKapat(const QSqlDatabase& vt)
 DepoHatasi ProjeDeposu::GecmisiOku(QVector<GecmisAdimi>& adimlar) const
 {
     adimlar.clear();
-    const DosyaDegisimDenetimi denetim(m_baglanti);
-    if (denetim.hata)
-        return denetim.hata;
-    int surum = 0;
-    if (auto hata = SurumuOku(Baglanti(m_baglanti), surum); hata || surum == 0)
-        return hata;
-    QSqlQuery sorgu(Baglanti(m_baglanti));
-    sorgu.setForwardOnly(true);
-    if (auto hata = Calistir(sorgu, QStringLiteral("SELECT %1 FROM GecmisAdimlari ORDER BY Kimlik").arg(AdimSutunlari),
-                             {}))
-        return hata;
-    while (sorgu.next())
-        adimlar.append(OkunanAdim(sorgu));
-    return SatirlarinSonu(sorgu);
+    return GecmisOkumasi(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        QSqlQuery sorgu(vt);
+        sorgu.setForwardOnly(true);
+        if (auto hata = Calistir(sorgu, QStringLiteral("SELECT %1 FROM GecmisAdimlari ORDER BY Kimlik").arg(AdimSutunlari),
+                                 {}))
+            return hata;
+        while (sorgu.next())
+            adimlar.append(OkunanAdim(sorgu));
+        return SatirlarinSonu(sorgu);
+    });
 }
 
 DepoHatasi ProjeDeposu::KomsuAdimlar(GecmisAdimi& geriAlinacak, GecmisAdimi& yinelenecek) const
 {
     geriAlinacak = yinelenecek = GecmisAdimi();
-    const DosyaDegisimDenetimi denetim(m_baglanti);
-    if (denetim.hata)
-        return denetim.hata;
-    int surum = 0;
-    if (auto hata = SurumuOku(Baglanti(m_baglanti), surum); hata || surum == 0)
-        return hata;
-    bool bulundu = false;
-    if (auto hata = SiradakiAdim(Baglanti(m_baglanti), true, geriAlinacak, bulundu))
-        return hata;
-    return SiradakiAdim(Baglanti(m_baglanti), false, yinelenecek, bulundu);
+    return GecmisOkumasi(m_baglanti, [&](const QSqlDatabase& vt) {
+        bool bulundu = false;
+        if (auto hata = SiradakiAdim(vt, true, geriAlinacak, bulundu))
+            return hata;
+        return SiradakiAdim(vt, false, yinelenecek, bulundu);
+    });
 }
 
 DepoHatasi ProjeDeposu::GeriAl(GecmisAdimi& adim) const

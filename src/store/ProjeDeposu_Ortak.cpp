@@ -40,11 +40,11 @@ DepoHatasi SatirlarinSonu(const QSqlQuery& sorgu)
     return sorgu.lastError().isValid() ? SqlHatasi(sorgu.lastError()) : DepoHatasi{};
 }
 
-DepoHatasi MetinleriOku(const QString& baglanti, const QString& sql, std::initializer_list<QVariant> degerler,
+DepoHatasi MetinleriOku(const QSqlDatabase& vt, const QString& sql, std::initializer_list<QVariant> degerler,
                         QStringList& metinler)
 {
     metinler.clear();
-    QSqlQuery sorgu(Baglanti(baglanti));
+    QSqlQuery sorgu(vt);
     sorgu.setForwardOnly(true);
     if (auto hata = Calistir(sorgu, sql, degerler))
         return hata;

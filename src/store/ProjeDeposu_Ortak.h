@@ -36,7 +36,7 @@ DepoHatasi SatirlarinSonu(const QSqlQuery& sorgu);
 DepoHatasi SatirBul(QSqlQuery& sorgu, const QString& sql, std::initializer_list<QVariant> degerler, bool& bulundu);
 
 // The first column of every row a statement gives, as texts, in order.
-DepoHatasi MetinleriOku(const QString& baglanti, const QString& sql, std::initializer_list<QVariant> degerler,
+DepoHatasi MetinleriOku(const QSqlDatabase& vt, const QString& sql, std::initializer_list<QVariant> degerler,
                         QStringList& metinler);
 
 DepoHatasi Bulunamadi(const QString& aciklama);
@@ -65,19 +65,29 @@ private:
     bool m_acik = false;
 };
 
-// Runs the steps of one write inside one transaction; the first failure rolls all back.
-template <typename Adimlar>
-DepoHatasi TekYazim(const QString& baglanti, Adimlar&& adimlar)
+// Runs a read (or a write, below) once the file is known to be the one opened, read
+// afresh if it changed.
+template <typename Okuma>
+DepoHatasi TekOkuma(const QString& baglanti, Okuma&& okuma)
 {
     const DosyaDegisimDenetimi denetim(baglanti);
     if (denetim.hata)
         return denetim.hata;
-    Yazim yazim(Baglanti(baglanti));
-    if (yazim.hata)
-        return yazim.hata;
-    if (auto hata = std::forward<Adimlar>(adimlar)(yazim.vt()))
-        return hata;
-    return yazim.Bitir();
+    return std::forward<Okuma>(okuma)(Baglanti(baglanti));
+}
+
+// Runs the steps of one write inside one transaction; the first failure rolls all back.
+template <typename Adimlar>
+DepoHatasi TekYazim(const QString& baglanti, Adimlar&& adimlar)
+{
+    return TekOkuma(baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        Yazim yazim(vt);
+        if (yazim.hata)
+            return yazim.hata;
+        if (auto hata = std::forward<Adimlar>(adimlar)(yazim.vt()))
+            return hata;
+        return yazim.Bitir();
+    });
 }
 
 // What the history says of a write, before its statements run.

@@ -68,26 +68,24 @@ DepoHatasi DepoOrtak::ProjeOlmali(const QSqlDatabase& vt, const QString& ad)
 
 DepoHatasi ProjeDeposu::ProjeleriOku(QStringList& adlar) const
 {
-    const DosyaDegisimDenetimi denetim(m_baglanti);
-    if (denetim.hata)
-        return denetim.hata;
-    return MetinleriOku(m_baglanti, QStringLiteral("SELECT ProjeAdi FROM ProjeTablosu ORDER BY Kimlik"), {}, adlar);
+    return TekOkuma(m_baglanti, [&](const QSqlDatabase& vt) {
+        return MetinleriOku(vt, QStringLiteral("SELECT ProjeAdi FROM ProjeTablosu ORDER BY Kimlik"), {}, adlar);
+    });
 }
 
 DepoHatasi ProjeDeposu::ProjeOku(const QString& ad, KayitliProje& proje) const
 {
-    const DosyaDegisimDenetimi denetim(m_baglanti);
-    if (denetim.hata)
-        return denetim.hata;
-    QSqlQuery sorgu(Baglanti(m_baglanti));
-    bool bulundu = false;
-    if (auto hata = SatirBul(sorgu,
-            QStringLiteral("SELECT BaslamaTarihi, BitisTarihi FROM ProjeTablosu WHERE ProjeAdi = ?"), {ad}, bulundu))
-        return hata;
-    if (!bulundu)
-        return Bulunamadi(QStringLiteral("\"%1\" projesi artık kayıtlı değil.").arg(ad));
-    proje = {ad, OkunanTarih(sorgu.value(0)), OkunanTarih(sorgu.value(1))};
-    return {};
+    return TekOkuma(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        QSqlQuery sorgu(vt);
+        bool bulundu = false;
+        if (auto hata = SatirBul(sorgu,
+                QStringLiteral("SELECT BaslamaTarihi, BitisTarihi FROM ProjeTablosu WHERE ProjeAdi = ?"), {ad}, bulundu))
+            return hata;
+        if (!bulundu)
+            return Bulunamadi(QStringLiteral("\"%1\" projesi artık kayıtlı değil.").arg(ad));
+        proje = {ad, OkunanTarih(sorgu.value(0)), OkunanTarih(sorgu.value(1))};
+        return {};
+    });
 }
 
 DepoHatasi ProjeDeposu::ProjeEkle(const Proje& proje) const

@@ -1,7 +1,6 @@
 #include "ui/activity/FaaliyetEklemeFormu.h"
 
 #include "ui/Mesaj.h"
-#include "rules/FaaliyetKurallari.h"
 #include "ui/layout/Kurucu.h"
 
 #include <QComboBox>
@@ -9,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <algorithm>
 
 namespace {
 
@@ -39,15 +37,12 @@ void FaaliyetEklemeFormu::KodlariYenile()
     const auto& plan = belge().plan();
     if (!Giriliyor() || m_kaydediliyor || !plan || plan->proje.ad != m_proje)
         return;
-    QStringList kodlar;
-    QString enBuyuk;
-    for (const KayitliFaaliyet& f : plan->faaliyetler) {
-        kodlar << f.kodu;
-        enBuyuk = std::max(enBuyuk, f.kodu);
-    }
-    const auto kod = SonrakiKod(enBuyuk);
+    const auto kod = SonrakiKodu(plan->faaliyetler);
     if (!kod || *kod == FaaliyetKoduKutusu->text())
         return;
+    QStringList kodlar;
+    for (const KayitliFaaliyet& f : plan->faaliyetler)
+        kodlar << f.kodu;
     FaaliyetKoduKutusu->setText(*kod);
     KodListesiniDoldur(kodlar);
 }
