@@ -12,6 +12,7 @@ QString TurAdi(AdimTuru tur)
     case AdimTuru::FaaliyetDegistir: return QStringLiteral("Faaliyet Değiştir");
     case AdimTuru::SonFaaliyetiSil: return QStringLiteral("Son Faaliyeti Sil");
     case AdimTuru::TumFaaliyetleriSil: return QStringLiteral("Tüm Faaliyetleri Sil");
+    case AdimTuru::IceAktar: return QStringLiteral("İçe Aktar");
     }
     return QString();
 }
@@ -21,7 +22,9 @@ QString TurAdi(AdimTuru tur)
 QString AdimAdi(const GecmisAdimi& adim)
 {
     QString ad = TurAdi(adim.tur);
-    if (!adim.kodu.isEmpty())
+    if (adim.tur == AdimTuru::IceAktar && !adim.kodu.isEmpty())
+        ad += QStringLiteral(" (%1 proje)").arg(adim.kodu);
+    else if (!adim.kodu.isEmpty())
         ad += QStringLiteral(" (%1)").arg(adim.kodu);
     // A rename names both; every other step the project it changed.
     QString proje = adim.projeSonra.isEmpty() ? adim.projeOnce : adim.projeSonra;

@@ -65,6 +65,7 @@ struct Uygulayici {
     {
         return Depo(depo.TumFaaliyetleriSil(k.proje, k.gosterilenler));
     }
+    KomutHatasi operator()(const IceAktarKomutu& k) const { return Depo(depo.IceAktar(k.projeler)); }
 };
 
 } // namespace
@@ -77,7 +78,7 @@ KomutHatasi KomutuUygula(const ProjeDeposu& depo, const Komut& komut)
 bool ProjeKomutuMu(const Komut& komut)
 {
     return std::holds_alternative<ProjeEkleKomutu>(komut) || std::holds_alternative<ProjeDegistirKomutu>(komut)
-           || std::holds_alternative<ProjeSilKomutu>(komut);
+           || std::holds_alternative<ProjeSilKomutu>(komut) || std::holds_alternative<IceAktarKomutu>(komut);
 }
 
 DepoHatasi SonrakiKodu(const ProjeDeposu& depo, const QString& proje, std::optional<QString>& kod)

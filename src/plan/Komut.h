@@ -10,7 +10,7 @@
 
 class ProjeDeposu;
 
-// The seven writes, each built from typed values by the window that asks for it. A
+// The writes, each built from typed values by the window that asks for it. A
 // change or delete names the rows as the window showed them, and is written only
 // while the file still holds exactly those.
 struct ProjeEkleKomutu {
@@ -42,8 +42,13 @@ struct TumFaaliyetleriSilKomutu {
     QVector<KayitliFaaliyet> gosterilenler;
 };
 
+// New projects with their activities, all in one step: what an import writes.
+struct IceAktarKomutu {
+    QVector<TamProje> projeler;
+};
+
 using Komut = std::variant<ProjeEkleKomutu, ProjeDegistirKomutu, ProjeSilKomutu, FaaliyetEkleKomutu,
-                           FaaliyetDegistirKomutu, SonFaaliyetiSilKomutu, TumFaaliyetleriSilKomutu>;
+                           FaaliyetDegistirKomutu, SonFaaliyetiSilKomutu, TumFaaliyetleriSilKomutu, IceAktarKomutu>;
 
 // Why a command wrote nothing.
 struct KomutHatasi {

@@ -6,7 +6,8 @@ namespace {
 
 bool ListeyiDegistirir(AdimTuru tur)
 {
-    return tur == AdimTuru::ProjeEkle || tur == AdimTuru::ProjeDegistir || tur == AdimTuru::ProjeSil;
+    return tur == AdimTuru::ProjeEkle || tur == AdimTuru::ProjeDegistir || tur == AdimTuru::ProjeSil
+           || tur == AdimTuru::IceAktar;
 }
 
 } // namespace
@@ -72,7 +73,10 @@ KomutHatasi PlanBelgesi::Calistir(const Komut& komut)
     // with it). The write itself is done: a failed read after it is said on its own, not
     // as the command's refusal.
     const bool listeDegisti = ProjeKomutuMu(komut);
-    if (auto okuma = listeDegisti ? ProjeleriOku() : Sec(m_secili))
+    // An import shows what it brought.
+    const auto* aktarim = std::get_if<IceAktarKomutu>(&komut);
+    const QString gosterilecek = aktarim && !aktarim->projeler.isEmpty() ? aktarim->projeler.first().proje.ad : QString();
+    if (auto okuma = listeDegisti ? ProjeleriOku(gosterilecek) : Sec(m_secili))
         emit okunamadi(okuma);
     if (!listeDegisti)
         GecmisiTazele();

@@ -44,7 +44,8 @@ public:
     const AgAnalizi& analiz() const;
 
     // Checks and writes the command. Once written, a project command reads the list again
-    // with nothing selected, an activity command the selected project; a refused one
+    // with nothing selected (an import with its first project selected), an activity
+    // command the selected project; a refused one
     // changes nothing here, and the window shows why and what is stored.
     KomutHatasi Calistir(const Komut& komut);
 

@@ -8,7 +8,7 @@
 constexpr int GecmisSiniri = 10000;
 constexpr int GecmisPayi = 100;
 
-// The seven writes, in the numbers the history stores them under.
+// The writes, in the numbers the history stores them under.
 enum class AdimTuru {
     ProjeEkle = 1,
     ProjeDegistir,
@@ -17,6 +17,7 @@ enum class AdimTuru {
     FaaliyetDegistir,
     SonFaaliyetiSil,
     TumFaaliyetleriSil,
+    IceAktar,
 };
 
 // One recorded write, as the history lists it.
@@ -25,7 +26,8 @@ struct GecmisAdimi {
     AdimTuru tur{};
     QString projeOnce;  // the project's name before the step, empty if none: shown after an undo
     QString projeSonra; // and after it: shown after a redo
-    QString kodu;       // the activity's code; empty for a step on the project or all its activities
+    QString kodu;       // the activity's code; empty for a step on the project or all its activities;
+                        // for an import of several projects, how many
     QDateTime zaman;    // UTC
     bool uygulandi = true;
 };

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 #include <QVariant>
+#include <QVector>
 #include <optional>
 
 // A project as it is written.
@@ -18,6 +19,13 @@ struct Faaliyet {
     QString adi;
     qint32 sure = 0;
     QString oncekiler; // the predecessor list, "A,C"; empty for none
+};
+
+// A project with its activities, as an import writes them: codes and predecessors
+// as they will be stored.
+struct TamProje {
+    Proje proje;
+    QVector<Faaliyet> faaliyetler;
 };
 
 // A column as it was read. Another program may have left a text where a date or a

@@ -46,6 +46,9 @@ public:
     // Deletes the project's row and every activity filed under its name.
     DepoHatasi ProjeSil(const KayitliProje& proje) const;
 
+    // Adds the projects, each with its activities as given, as one write and one step.
+    DepoHatasi IceAktar(const QVector<TamProje>& projeler) const;
+
     DepoHatasi FaaliyetEkle(const QString& proje, const Faaliyet& faaliyet) const;
     // Rewrites name, duration and predecessors of the activity `eski`; its code stays.
     DepoHatasi FaaliyetDegistir(const QString& proje, const KayitliFaaliyet& eski, const Faaliyet& yeni) const;

@@ -50,6 +50,14 @@ DepoHatasi FaaliyetGosterildigiGibi(const QSqlDatabase& vt, const QString& proje
 
 } // namespace
 
+DepoHatasi DepoOrtak::FaaliyetSatiriEkle(const QSqlDatabase& vt, const QString& proje, const Faaliyet& faaliyet)
+{
+    return Calistir(vt,
+        QStringLiteral("INSERT INTO FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet)"
+                       " VALUES (?, ?, ?, ?, ?)"),
+        {proje, Metin(faaliyet.kodu), Metin(faaliyet.adi), faaliyet.sure, Metin(faaliyet.oncekiler)});
+}
+
 DepoHatasi ProjeDeposu::FaaliyetleriOku(const QString& proje, QVector<KayitliFaaliyet>& faaliyetler) const
 {
     return TekOkuma(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
@@ -94,10 +102,7 @@ DepoHatasi ProjeDeposu::FaaliyetEkle(const QString& proje, const Faaliyet& faali
                         [&](const QSqlDatabase& vt) -> DepoHatasi {
         if (auto hata = ProjeOlmali(vt, proje))
             return hata;
-        return Calistir(vt,
-            QStringLiteral("INSERT INTO FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet)"
-                           " VALUES (?, ?, ?, ?, ?)"),
-            {proje, Metin(faaliyet.kodu), Metin(faaliyet.adi), faaliyet.sure, Metin(faaliyet.oncekiler)});
+        return FaaliyetSatiriEkle(vt, proje, faaliyet);
     });
 }
 

@@ -6,6 +6,7 @@
 #include "store/DepoHatasi.h"
 #include "store/DosyaDegisimDenetimi.h"
 #include "store/GecmisAdimi.h"
+#include "store/Kayitlar.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -44,6 +45,10 @@ DepoHatasi Bulunamadi(const QString& aciklama);
 // The project must still be there; an activity is written only under a project that is.
 // With the projects, in ProjeDeposu_Projeler.cpp.
 DepoHatasi ProjeOlmali(const QSqlDatabase& vt, const QString& ad);
+
+// The rows of a new project (dates as ISO texts) and of a new activity, with no check.
+DepoHatasi ProjeSatiriEkle(const QSqlDatabase& vt, const QString& ad, const QString& baslama, const QString& bitis);
+DepoHatasi FaaliyetSatiriEkle(const QSqlDatabase& vt, const QString& proje, const Faaliyet& faaliyet);
 
 // One write transaction. It takes the write lock at once, so a busy file is refused
 // before anything is changed; unless Bitir succeeds, everything is rolled back.

@@ -57,6 +57,13 @@ DepoHatasi ProjeGosterildigiGibi(const QSqlDatabase& vt, const KayitliProje& pro
 
 } // namespace
 
+DepoHatasi DepoOrtak::ProjeSatiriEkle(const QSqlDatabase& vt, const QString& ad, const QString& baslama,
+                                      const QString& bitis)
+{
+    return Calistir(vt, QStringLiteral("INSERT INTO ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi) VALUES (?, ?, ?)"),
+                    {Metin(ad), baslama, bitis});
+}
+
 DepoHatasi DepoOrtak::ProjeOlmali(const QSqlDatabase& vt, const QString& ad)
 {
     QSqlQuery sorgu(vt);
@@ -96,10 +103,44 @@ DepoHatasi ProjeDeposu::ProjeEkle(const Proje& proje) const
     if (auto hata = TarihDegeri(proje.bitis, bitis))
         return hata;
     return KayitliYazim(m_baglanti, {AdimTuru::ProjeEkle, QString(), Metin(proje.ad), QString()},
-                        [&](const QSqlDatabase& vt) {
-        return Calistir(vt,
-            QStringLiteral("INSERT INTO ProjeTablosu (ProjeAdi, BaslamaTarihi, BitisTarihi) VALUES (?, ?, ?)"),
-            {Metin(proje.ad), baslama, bitis});
+                        [&](const QSqlDatabase& vt) { return ProjeSatiriEkle(vt, proje.ad, baslama, bitis); });
+}
+
+DepoHatasi ProjeDeposu::IceAktar(const QVector<TamProje>& projeler) const
+{
+    if (projeler.isEmpty())
+        return {};
+    QStringList tarihler;
+    for (const TamProje& p : projeler) {
+        for (const QDate& tarih : {p.proje.baslama, p.proje.bitis}) {
+            tarihler.append(QString());
+            if (auto hata = TarihDegeri(tarih, tarihler.last()))
+                return hata;
+        }
+    }
+    const QString kac = projeler.size() > 1 ? QString::number(projeler.size()) : QString();
+    return KayitliYazim(m_baglanti, {AdimTuru::IceAktar, QString(), Metin(projeler.first().proje.ad), kac},
+                        [&](const QSqlDatabase& vt) -> DepoHatasi {
+        for (qsizetype i = 0; i < projeler.size(); ++i) {
+            const TamProje& p = projeler.at(i);
+            if (auto hata = ProjeSatiriEkle(vt, p.proje.ad, tarihler.at(2 * i), tarihler.at(2 * i + 1)))
+                return hata;
+            // Rows another program left under this name would become the new project's.
+            QSqlQuery artik(vt);
+            bool bulundu = false;
+            if (auto hata = SatirBul(artik, QStringLiteral("SELECT 1 FROM FaaliyetlerTablosu WHERE Projesi = ?"),
+                                     {p.proje.ad}, bulundu))
+                return hata;
+            if (bulundu)
+                return DepoHatasi::yeni(DepoHatasi::Kisit,
+                    QStringLiteral("Dosyada \"%1\" adına kayıtlı, projesi olmayan faaliyetler var; bu adla içe "
+                                   "aktarılamaz. Başka bir ad girin.").arg(p.proje.ad));
+            for (const Faaliyet& f : p.faaliyetler) {
+                if (auto hata = FaaliyetSatiriEkle(vt, p.proje.ad, f))
+                    return hata;
+            }
+        }
+        return {};
     });
 }
 

@@ -12,7 +12,7 @@ Gosterilen AlfaOku(const ProjeDeposu& d)
 
 using T = AdimTuru;
 
-const YazimKomutu YazimKomutlari[7] = {
+const YazimKomutu YazimKomutlari[8] = {
     {"ProjeEkle", T::ProjeEkle, "|YENİ|", [](auto& d, auto&) { return d.ProjeEkle({"YENİ", QDate(2026, 4, 1), QDate(2026, 4, 9)}); }},
     {"ProjeDeğiştir", T::ProjeDegistir, "ALFA|ALFA 2|",
      [](auto& d, auto& g) { return d.ProjeDegistir(g.proje, {"ALFA 2", QDate(2026, 1, 2), QDate(2026, 2, 3)}); }},
@@ -22,4 +22,8 @@ const YazimKomutu YazimKomutlari[7] = {
      [](auto& d, auto& g) { return d.FaaliyetDegistir("ALFA", g.faaliyetler[1], {"B", "başka", 9, "A"}); }},
     {"SonFaaliyetiSil", T::SonFaaliyetiSil, "ALFA|ALFA|C", [](auto& d, auto& g) { return d.SonFaaliyetiSil("ALFA", g.faaliyetler.last()); }},
     {"TümFaaliyetleriSil", T::TumFaaliyetleriSil, "ALFA|ALFA|", [](auto& d, auto& g) { return d.TumFaaliyetleriSil("ALFA", g.faaliyetler); }},
+    {"İçeAktar", T::IceAktar, "|YENİ|2", [](auto& d, auto&) {
+         return d.IceAktar({{{"YENİ", QDate(2026, 4, 1), QDate(2026, 4, 9)}, {{"A", "a", 0, ""}, {"B", "b", 3, "A"}}},
+                            {{"BOŞ", QDate(2026, 5, 1), QDate(2026, 5, 2)}, {}}});
+     }},
 };

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-// The store's seven writes as a window gives them, on what it shows of OrnekProjeler's ALFA.
+// The store's writes as a window gives them, on what it shows of OrnekProjeler's ALFA.
 struct Gosterilen {
     KayitliProje proje;
     QVector<KayitliFaaliyet> faaliyetler;
@@ -19,4 +19,4 @@ struct YazimKomutu {
     std::function<DepoHatasi(const ProjeDeposu&, const Gosterilen&)> calistir;
 };
 
-extern const YazimKomutu YazimKomutlari[7];
+extern const YazimKomutu YazimKomutlari[8];

@@ -18,11 +18,13 @@ namespace {
 // one without history and opened anew, so the first write brings it.
 enum Hazirlik { Yok, Silindi, SilinipGeriAlindi, GecmissizDosya };
 
-// The seven writes, then undo (7) and redo (8).
+// The writes, then undo (GeriAlma) and redo (Yineleme).
+constexpr int GeriAlma = int(std::size(YazimKomutlari)), Yineleme = GeriAlma + 1;
+
 DepoHatasi Calistir(int komut, const ProjeDeposu& d, const Gosterilen& g)
 {
     GecmisAdimi adim;
-    return komut == 7 ? d.GeriAl(adim) : komut == 8 ? d.Yinele(adim) : YazimKomutlari[komut].calistir(d, g);
+    return komut == GeriAlma ? d.GeriAl(adim) : komut == Yineleme ? d.Yinele(adim) : YazimKomutlari[komut].calistir(d, g);
 }
 
 const DepoHatasi Planlanan = DepoHatasi::yeni(10, QStringLiteral("Disk okunamadı (denemede kuruldu)."));
@@ -65,7 +67,7 @@ private slots:
     void cleanup() { ArizaNoktasi::Kaldir(); }
     void cleanupTestCase()
     {
-        OzetYaz(QStringLiteral("store fault seam: failures planted %1, at every statement of the 7 writing commands, "
+        OzetYaz(QStringLiteral("store fault seam: failures planted %1, at every statement of the writing commands, "
                                "undo, redo and a first write that brings the history (statements: %2); files changed "
                                "by a failed command %3; stale records tried %4, refused with nothing written %5")
                     .arg(planlanan).arg(adimlar.join(", ")).arg(degistiren).arg(eskiKayit).arg(eskiReddedilen));
@@ -77,8 +79,8 @@ private slots:
         QTest::addColumn<int>("hazirlik");
         for (int i = 0; i < int(std::size(YazimKomutlari)); ++i)
             QTest::newRow(YazimKomutlari[i].ad) << i << int(Yok);
-        QTest::newRow("GeriAl") << 7 << int(Silindi);
-        QTest::newRow("Yinele") << 8 << int(SilinipGeriAlindi);
+        QTest::newRow("GeriAl") << GeriAlma << int(Silindi);
+        QTest::newRow("Yinele") << Yineleme << int(SilinipGeriAlindi);
         QTest::newRow("first write of a file without history") << 2 << int(GecmissizDosya);
     }
     void everyFailedStatementIsReturnedAndNothingWritten()
@@ -98,7 +100,7 @@ private slots:
             d = yeni.emplace(vt.yol()).depo();
         }
         const QStringList satirlar = vt.Dokum();
-        const Gosterilen g = komut < 7 ? AlfaOku(d) : Gosterilen{};
+        const Gosterilen g = komut < GeriAlma ? AlfaOku(d) : Gosterilen{};
         DepoHatasi hata;
         int sayi = 0;
         HerAdimdaAriza(vt, [&] { return Calistir(komut, d, g); }, hata, sayi);
