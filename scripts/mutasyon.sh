@@ -125,6 +125,13 @@ hatalar=(
 "çekirdek@@src/plan/Komut.cpp@@YersizOnceki(oncekiler, OncekiOlabilecekKodlar(kodlar, kod))@@YersizOnceki(oncekiler, kodlar)@@a changed activity may name one added after it as predecessor"
 "pencere@@src/ui/activity/FaaliyetEklemeFormu.cpp@@    if (!Giriliyor() || m_kaydediliyor || !plan || plan->proje.ad != m_proje)@@    if (true)@@an entry under way keeps the code an undo has freed"
 "pencere@@src/ui/main/TemelForm_Menuler.cpp@@.replace(QLatin1Char('&'),@@.replace(QLatin1Char('%'),@@a project name with & loses it in the Edit menu"
+"çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@            if (bulundu)
+                return DepoHatasi::yeni(DepoHatasi::Kisit,@@            if (false)
+                return DepoHatasi::yeni(DepoHatasi::Kisit,@@an import adopts activity rows of no project left under its name"
+"pencere@@src/ui/import/IceAktarmaFormu.cpp@@if (adlar.contains(proje->ad)) {@@if (false) {@@the preview lets a taken name through to the store"
+"pencere@@src/import/KavrionOkuma.cpp@@    if (sakli.deger) {
+        deger = *sakli.deger;@@    if (true) {
+        deger = sakli.deger.value_or(T());@@a text duration or date of another Kavrion file comes in as zero or no date"
 )
 
 testler() { # the test targets of the given folders of tests/

@@ -10,6 +10,7 @@
 
 class AnalizPenceresi;
 class GecmisPenceresi;
+class IceAktarmaFormu;
 class QAction;
 class FaaliyetDegistirmeFormu;
 class FaaliyetEklemeFormu;
@@ -75,6 +76,10 @@ public:
     QAction* yineleEylemi() const { return m_yinele; }
     void AnalizPenceresiniAc();
     void KavrionHakkinda();
+    // Reads the file the user picks and opens its preview; a file that cannot come in
+    // is refused in one box with the reason.
+    void IceAktar();
+    IceAktarmaFormu* AcikIceAktarmaFormu() const;
     // The analysis window while it is open; null when closed.
     AnalizPenceresi* AcikAnalizPenceresi() const;
 
@@ -106,6 +111,7 @@ private:
     QPointer<FaaliyetDegistirmeFormu> m_faaliyetDegistirmeFormu;
     QPointer<AnalizPenceresi> m_analizPenceresi;
     QPointer<GecmisPenceresi> m_gecmisPenceresi;
+    QPointer<IceAktarmaFormu> m_iceAktarmaFormu;
     QAction* m_geriAl = nullptr;
     QAction* m_yinele = nullptr;
 };

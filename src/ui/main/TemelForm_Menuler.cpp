@@ -7,6 +7,10 @@
 #include "plan/AdimAdi.h"
 #include "ui/export/DisaAktarim.h"
 #include "ui/history/GecmisPenceresi.h"
+#include "ui/import/IceAktarim.h"
+#include "ui/import/IceAktarmaFormu.h"
+
+#include <QFileInfo>
 
 #include <QLayout>
 #include <QMenuBar>
@@ -15,6 +19,7 @@ void TemelForm::MenuleriKur()
 {
     // Access keys apart from the window's own Alt+E, Alt+D, Alt+S and Alt+F.
     QMenu* dosya = menuBar()->addMenu(QStringLiteral("D&osya"));
+    dosya->addAction(QStringLiteral("İçe &Aktar…"), QKeySequence(Qt::CTRL | Qt::Key_I), this, &TemelForm::IceAktar);
     dosya->addAction(QStringLiteral("&Dışa Aktar…"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
                      [this] { DisaAktarim::DisaAktar(this, m_belge); });
     dosya->addAction(QStringLiteral("&Yazdır…"), QKeySequence::Print, this,
@@ -87,6 +92,29 @@ void TemelForm::AnalizPenceresiniAc()
 AnalizPenceresi* TemelForm::AcikAnalizPenceresi() const
 {
     return m_analizPenceresi;
+}
+
+void TemelForm::IceAktar()
+{
+    const auto secim = IceAktarim::DosyaSor(this);
+    if (!secim)
+        return;
+    QString ret;
+    const auto aktarim = AktarimiOku(secim->yol, secim->kaynak, QLocale(), ret);
+    if (!aktarim) {
+        Mesaj::Goster(this, QStringLiteral("\"%1\" içe aktarılamıyor.\n\n%2").arg(QFileInfo(secim->yol).fileName(), ret),
+                      Mesaj::Tur::Hata);
+        return;
+    }
+    // A new file replaces the preview of the one before.
+    if (m_iceAktarmaFormu)
+        m_iceAktarmaFormu->close();
+    AcYaDaOneGetir(m_iceAktarmaFormu, Baglam(), secim->yol, *aktarim);
+}
+
+IceAktarmaFormu* TemelForm::AcikIceAktarmaFormu() const
+{
+    return m_iceAktarmaFormu;
 }
 
 void TemelForm::KavrionHakkinda()

@@ -1,0 +1,57 @@
+#include "import/KavrionOkuma.h"
+
+#include "store/GeciciBaglanti.h"
+
+namespace {
+
+// The value as it will be written, or why it cannot be.
+template <typename T>
+bool Deger(const Sakli<T>& sakli, T& deger, const QString& ne, QString& ret)
+{
+    if (sakli.deger) {
+        deger = *sakli.deger;
+        return true;
+    }
+    if (ret.isEmpty())
+        ret = QStringLiteral("%1 \"%2\" okunamıyor.").arg(ne, sakli.ham.toString());
+    return false;
+}
+
+AktarilacakProje Aktarilacak(const KayitliProje& kayitli, const QVector<KayitliFaaliyet>& faaliyetler)
+{
+    AktarilacakProje sonuc;
+    Proje& proje = sonuc.proje.proje;
+    proje.ad = kayitli.ad;
+    Deger(kayitli.baslama, proje.baslama, QStringLiteral("Başlama tarihi"), sonuc.ret);
+    Deger(kayitli.bitis, proje.bitis, QStringLiteral("Bitiş tarihi"), sonuc.ret);
+    for (const KayitliFaaliyet& k : faaliyetler) {
+        Faaliyet f{k.kodu, k.adi, 0, k.oncekiler};
+        Deger(k.sure, f.sure, QStringLiteral("%1 faaliyetinin süresi").arg(k.kodu), sonuc.ret);
+        sonuc.proje.faaliyetler.append(f);
+    }
+    return sonuc;
+}
+
+} // namespace
+
+DepoHatasi KavrionDosyasiOku(const QString& yol, QVector<AktarilacakProje>& projeler)
+{
+    projeler.clear();
+    const GeciciBaglanti baglanti(yol, ProjeDeposu::Acilis::SaltOku);
+    if (baglanti.hata())
+        return baglanti.hata();
+    const ProjeDeposu depo = baglanti.depo();
+    QStringList adlar;
+    if (auto hata = depo.ProjeleriOku(adlar))
+        return hata;
+    for (const QString& ad : std::as_const(adlar)) {
+        KayitliProje proje;
+        QVector<KayitliFaaliyet> faaliyetler;
+        if (auto hata = depo.ProjeOku(ad, proje))
+            return hata;
+        if (auto hata = depo.FaaliyetleriOku(ad, faaliyetler))
+            return hata;
+        projeler.append(Aktarilacak(proje, faaliyetler));
+    }
+    return {};
+}

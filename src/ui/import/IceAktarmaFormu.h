@@ -1,0 +1,47 @@
+#pragma once
+
+#include "import/Aktarim.h"
+#include "ui/Diyalog.h"
+#include "ui/layout/Duzenler.h"
+#include "ui/project/ProjeAlanlari.h"
+
+class QCheckBox;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeWidget;
+
+// The preview of an import: what the file holds that Kavrion cannot (to accept before
+// anything else), the project or projects with their activities as they will be
+// stored, how the file was read and every conversion. Nothing is written before
+// "Aktar", which writes it all as one command; "Vazgeç" leaves everything as it was.
+class IceAktarmaFormu : public Diyalog, public ProjeAlanDenetimleri, public ProjeAlanlari {
+public:
+    IceAktarmaFormu(const DiyalogBaglami& baglam, const QString& dosya, const Aktarim& aktarim);
+
+    void AktarDugmesi_Click();
+
+    QCheckBox* onay() const { return m_onay; }
+    QTreeWidget* projeListesi() const { return m_projeler; }
+    QTreeWidget* faaliyetListesi() const { return m_faaliyetler; }
+    QPlainTextEdit* rapor() const { return m_rapor; }
+    QPushButton* aktarDugmesi() const { return m_aktar; }
+
+private:
+    struct Metinler {
+        QString ad, baslama, bitis;
+    };
+    void Kur(const QString& dosya);
+    // The fields show the project of that row; what was typed for the one before is kept.
+    void ProjeyiGoster(int satir);
+    void AlanlariSakla();
+    void AktarilabilirligiGuncelle();
+
+    Aktarim m_aktarim;
+    QVector<Metinler> m_metinler;
+    int m_gosterilen = -1;
+    QCheckBox* m_onay = nullptr;
+    QTreeWidget* m_projeler = nullptr;
+    QTreeWidget* m_faaliyetler = nullptr;
+    QPlainTextEdit* m_rapor = nullptr;
+    QPushButton* m_aktar = nullptr;
+};

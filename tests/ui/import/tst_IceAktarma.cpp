@@ -1,0 +1,107 @@
+// Import as the user meets it: Ctrl+I, the preview, "Vazgeç" writing nothing, "Aktar"
+// writing every chosen project as one step that Ctrl+Z takes back whole.
+#include "destek/GeciciVeritabani.h"
+#include "destek/PencereAnaPencereSurucusu.h"
+#include "destek/PencereMesajKaydi.h"
+#include "ui/import/IceAktarim.h"
+#include "ui/import/IceAktarmaFormu.h"
+#include "ui/main/TemelForm.h"
+#include "ui/widgets/ListeKutusu.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+QStringList Satirlar(const QTreeWidget* liste)
+{
+    QStringList satirlar;
+    for (int i = 0; i < liste->topLevelItemCount(); ++i) {
+        QStringList hucreler;
+        for (int s = 0; s < liste->columnCount(); ++s)
+            hucreler << liste->topLevelItem(i)->text(s);
+        satirlar << hucreler.join(QLatin1Char('|'));
+    }
+    return satirlar;
+}
+
+// Ctrl+I in the main window with `yol` chosen in the open dialog; the preview it opened.
+IceAktarmaFormu* CtrlI(TemelForm& ana, const QString& yol, AktarimKaynagi kaynak)
+{
+    IceAktarim::SorucuKur([=](QWidget*) { return std::optional<IceAktarim::Secim>({yol, kaynak}); });
+    if (!OneGetirVeBekle(&ana))
+        return nullptr;
+    QTest::keyClick(&ana, Qt::Key_I, Qt::ControlModifier);
+    IceAktarmaFormu* d = ana.AcikIceAktarmaFormu();
+    return d && OneGetirVeBekle(d) ? d : nullptr;
+}
+
+} // namespace
+
+class ImportTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(Turkce); }
+    void cleanup() { IceAktarim::SorucuKur({}); }
+
+    // Another Kavrion file: a project whose stored duration is a text cannot come in and
+    // says why; the others come whole, as one step.
+    void anotherKavrionFileComesWholeAndGoesWithOneUndo()
+    {
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        // Written by another program, without our checks.
+        QTemporaryDir dizin;
+        const QString diger = dizin.filePath("diger.mdb");
+        QVERIFY(DosyadaCalistir(diger, {
+            "CREATE TABLE ProjeTablosu (Kimlik INTEGER PRIMARY KEY, ProjeAdi, BaslamaTarihi, BitisTarihi)",
+            "CREATE TABLE FaaliyetlerTablosu (Kimlik INTEGER PRIMARY KEY, Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet)",
+            "INSERT INTO ProjeTablosu VALUES (1, 'ALFA', '2026-01-01', '2026-01-31'), (2, 'BETA', '2026-02-01', '2026-02-28'),"
+            " (3, 'KÖPRÜ', '2026-05-01', '2026-05-20'), (4, 'BOZUK', '2026-05-01', '2026-05-20')",
+            "INSERT INTO FaaliyetlerTablosu VALUES (1, 'ALFA', 'A', 'a', 3, ''), (2, 'ALFA', 'B', 'b', 2, 'A'),"
+            " (3, 'ALFA', 'C', 'c', 4, 'A'), (4, 'BETA', 'A', 'beta', 1, ''), (5, 'KÖPRÜ', 'A', 'temel', 4, ''),"
+            " (6, 'KÖPRÜ', 'B', 'tabliye', 6, 'A'), (7, 'BOZUK', 'A', 'a', 'üç', '')"}));
+        const QStringList digerSatirlari = GeciciVeritabani::Dokum(diger);
+        MesajKaydi kayit;
+        TemelForm ana(vt.depo());
+        const QStringList once = vt.Dokum(GeciciVeritabani::TumTablolar), satirlar = vt.Dokum();
+
+        IceAktarmaFormu* d = CtrlI(ana, diger, AktarimKaynagi::Kavrion);
+        QVERIFY(d);
+        QCOMPARE(Satirlar(d->projeListesi()),
+                 QStringList({"ALFA|3|", "BETA|1|", "KÖPRÜ|2|", "BOZUK|1|A faaliyetinin süresi \"üç\" okunamıyor."}));
+        QCOMPARE(Satirlar(d->faaliyetListesi()), QStringList({"A|a|3|", "B|b|2|A", "C|c|4|A"}));
+        QTest::keyClick(d, Qt::Key_Escape);
+        QVERIFY(!ana.AcikIceAktarmaFormu() || ana.AcikIceAktarmaFormu()->isHidden());
+        QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
+
+        // ALFA and BETA are taken: refused with the name rule's box until renamed or left out.
+        d = CtrlI(ana, diger, AktarimKaynagi::Kavrion);
+        QVERIFY(d);
+        QTest::mouseClick(d->aktarDugmesi(), Qt::LeftButton);
+        QCOMPARE(kayit.metinler(), QStringList("Hata 19: \"ALFA\" adıyla kayıtlı bir proje zaten var. Başka bir ad girin."));
+        QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
+        Yaz(d->ProjeninAdiKutusu, "alfa ikinci");
+        d->projeListesi()->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+        QTest::mouseClick(d->aktarDugmesi(), Qt::LeftButton);
+        QCOMPARE(kayit.sayi(), 1);
+        QCOMPARE(ana.SeciliProje(), "ALFA İKİNCİ");
+        QCOMPARE(ListedekiSatirlar(ana).size(), 3);
+        QCOMPARE(ana.geriAlEylemi()->text(), "&Geri Al: İçe Aktar (2 proje) – ALFA İKİNCİ");
+        QCOMPARE(GeciciVeritabani::Dokum(diger), digerSatirlari);
+
+        QVERIFY(OneGetirVeBekle(&ana));
+        QTest::keyClick(&ana, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(vt.Dokum(), satirlar);
+        QCOMPARE(ana.ProjeListesi->Metinler(), QStringList({"ALFA", "BETA"}));
+    }
+};
+
+QTEST_MAIN(ImportTest)
+#include "tst_IceAktarma.moc"
