@@ -48,8 +48,15 @@ QDate TarihHucresiOku(const QString& metin, TarihBicimi bicim, const QLocale& ye
 {
     const QString tarih = TarihKismi(metin);
     switch (bicim) {
-    case TarihBicimi::Iso:
-        return QDate::fromString(tarih, QStringLiteral("yyyy-MM-dd"));
+    case TarihBicimi::Iso: {
+        // Also the expanded form Kavrion's export writes beyond the year 9999 ("+10237-09-22"), ISO's year 0 being 1 BC.
+        static const QRegularExpression iso(QStringLiteral(R"(^([+-]?)(\d{4,9})-(\d\d)-(\d\d)$)"));
+        const QRegularExpressionMatch e = iso.match(tarih);
+        if (!e.hasMatch() || (e.capturedLength(1) > 0) != (e.capturedLength(2) > 4 || e.captured(1) == QLatin1String("-")))
+            return QDate();
+        const int yil = e.captured(2).toInt() * (e.captured(1) == QLatin1String("-") ? -1 : 1);
+        return QDate(yil > 0 ? yil : yil - 1, e.captured(3).toInt(), e.captured(4).toInt());
+    }
     case TarihBicimi::NoktaliGunAyYil:
         return QDate::fromString(tarih, QStringLiteral("d.M.yyyy"));
     case TarihBicimi::Bolgesel: {

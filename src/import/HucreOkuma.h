@@ -24,7 +24,8 @@ enum class TarihBicimi { Iso, NoktaliGunAyYil, Bolgesel };
 // The form the text is a date in, trying them in that order; a time after the date
 // ("08:00", "8:00 AM") and a weekday before it ("Mon") are passed over.
 std::optional<TarihBicimi> TarihBicimiBul(const QString& metin, const QLocale& yerel);
-// The date in that form; a two-digit year falls in 1930..2029.
+// The date in that form; a two-digit year falls in 1930..2029. ISO takes the expanded
+// form with a sign that Kavrion writes beyond the year 9999 (see IsoTarih).
 QDate TarihHucresiOku(const QString& metin, TarihBicimi bicim, const QLocale& yerel);
 // "ISO (yyyy-aa-gg)", "gg.aa.yyyy", "bölgesel kısa biçim (d.MM.yyyy)".
 QString TarihBicimiAdi(TarihBicimi bicim, const QLocale& yerel);

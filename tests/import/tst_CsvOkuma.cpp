@@ -63,6 +63,11 @@ private slots:
             << QByteArray("ID\tİsim\tBaşlangıç tarihi\tBitiş tarihi\tSüre\tÖncekiler\n"
                           "7\tTemel\t3/2/26\t3/3/26\t2\t\n9\tDuvar\t3/4/26\t3/4/26\t1\t7-FS\n")
             << Amerikan << "A:Temel:2:\nB:Duvar:1:A" << "sekme|bölgesel kısa biçim (M/d/yy)|«ID» sütunundaki" << "2026-03-02";
+        QTest::newRow("Kavrion's own, a finish after the year 9999")
+            << QByteArray("Kodu,Faaliyet Adı,Süre,ES,EF,LS,LF,Toplam Bolluk,Serbest Bolluk,Kritik,Başlangıç,Bitiş,Öncekiler\r\n"
+                          "A,'=1+2,3000000,0,3000000,0,3000000,0,0,Evet,2026-12-07,'+10240-08-28,\r\n")
+            << QLocale::c() << "A:=1+2:3000000:" << "Kavrion'un kendi CSV'si|ES gün geri sayılarak bulundu: 2026-12-07"
+            << "2026-12-07";
         QTest::newRow("Excel's sep= line, outline levels, rows by number")
             << QByteArray("sep=,\nName,Duration,Outline Level,Predecessors\nS,0,1,\nX,1.5,2,\nY,2,2,2\n")
             << QLocale::c() << "A:X:2:\nB:Y:2:A" << "«sep=» satırından|Ondalık işareti: nokta|satır sırasıyla" << "";
