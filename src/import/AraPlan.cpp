@@ -30,13 +30,17 @@ QString TurAdi(BagTuru tur)
 // What the user must accept, gathered per task so that each gets one line.
 struct Onay {
     QStringList satirlar;
-    bool tur = false, gecikme = false, kesir = false;
+    QStringList turler; // the link types met, each once
+    bool gecikme = false, kesir = false;
 
     QString Metin() const
     {
         QStringList olacaklar;
-        if (tur)
-            olacaklar << QStringLiteral("başlama-başlama, bitiş-bitiş ve başlama-bitiş bağları bitiş-başlama bağı olur");
+        if (!turler.isEmpty())
+            olacaklar << QStringLiteral("%1 bağları bitiş-başlama bağı olur")
+                             .arg(turler.size() == 1 ? turler.first()
+                                                     : turler.mid(0, turler.size() - 1).join(QStringLiteral(", "))
+                                                           + QStringLiteral(" ve ") + turler.last());
         if (gecikme)
             olacaklar << QStringLiteral("bağların gecikmeleri ve öncelikleri atılır (0 gün olur)");
         if (kesir)
@@ -103,8 +107,10 @@ QString GorevAdi(const AraGorev& gorev)
 {
     if (gorev.ad.trimmed().isEmpty())
         return QStringLiteral("adsız görev (%1)").arg(gorev.etiket);
-    constexpr int Sinir = 60;
-    return QStringLiteral("«%1»").arg(gorev.ad.size() > Sinir ? gorev.ad.left(Sinir) + QStringLiteral("…") : gorev.ad);
+    if (gorev.ad.size() <= 60)
+        return QStringLiteral("«%1»").arg(gorev.ad);
+    const int kesim = gorev.ad.at(59).isHighSurrogate() ? 59 : 60; // half an emoji is no character
+    return QStringLiteral("«%1…»").arg(gorev.ad.left(kesim));
 }
 
 QString GunMetni(double gun)
@@ -182,7 +188,8 @@ AktarimSonucu Donustur(const AraPlan& ara)
             const AraGorev& hedef = g[*bulunan];
             if (bag.tur != BagTuru::BitisBaslama) {
                 olacaklar << QStringLiteral("%1 ile %2 bağı bitiş-başlama bağı olacak").arg(GorevAdi(hedef), TurAdi(bag.tur));
-                onay.tur = true;
+                if (!onay.turler.contains(TurAdi(bag.tur)))
+                    onay.turler << TurAdi(bag.tur);
             }
             if (std::abs(bag.gecikme) > Pay) {
                 olacaklar << QStringLiteral("%1 bağındaki %2 günlük %3 atılacak")
@@ -255,8 +262,8 @@ AktarimSonucu Donustur(const AraPlan& ara)
             oncekiKodlari << QStringLiteral("A");
         plan.faaliyetler.append({kod, g[yapraklar[y]].ad, sureler[y], oncekiKodlari.join(QLatin1Char(','))});
         if (y != s)
-            plan.rapor << QStringLiteral("%1 dosyada %2. sıradaydı, %3. sıraya alındı: öncülleri üstünde olmalı "
-                                         "(ileri geçiş yalnız üstteki satırları okur).")
+            plan.rapor << QStringLiteral("%1 faaliyetler arasında %2. sıradaydı, %3. sıraya alındı: öncülleri üstünde "
+                                         "olmalı (ileri geçiş yalnız üstteki satırları okur).")
                               .arg(GorevAdi(g[yapraklar[y]]))
                               .arg(y + 1)
                               .arg(s + 1);

@@ -49,7 +49,7 @@ std::optional<QVector<CsvKaydi>> CsvKayitlari(QStringView metin, QChar ayrac, QS
     if (enCok >= 0 && kayitlar.size() >= enCok)
         return kayitlar;
     if (tirnakta) {
-        hata = QStringLiteral("Satır %1'de açılan tırnak dosyanın sonuna kadar kapanmıyor.").arg(tirnakSatiri);
+        hata = QStringLiteral("%1. satırda açılan tırnak dosyanın sonuna kadar kapanmıyor.").arg(tirnakSatiri);
         return std::nullopt;
     }
     if (!alan.isEmpty() || !kayit.alanlar.isEmpty())

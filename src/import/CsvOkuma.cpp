@@ -66,12 +66,12 @@ QString AyiriciAdi(QChar ayrac)
 
 class Okuyucu {
 public:
-    Okuyucu(const QLocale& yerel) : m_yerel(yerel) {}
+    explicit Okuyucu(const QLocale& yerel) : m_yerel(yerel) {}
 
     AktarimSonucu Oku(const QByteArray& icerik, const QString& projeAdi)
     {
         if (icerik.size() > EnBuyukAktarimDosyasi)
-            return Reddet(QStringLiteral("Dosya %1 MiB'tan büyük; okunmadı.").arg(EnBuyukAktarimDosyasi / (1024 * 1024)));
+            return Reddet(BuyukDosyaNedeni(QStringLiteral("Dosya")));
         QStringDecoder cozucu(QStringDecoder::Utf8);
         QString metin = cozucu.decode(icerik);
         if (cozucu.hasError())
@@ -91,8 +91,16 @@ public:
             return Reddet(QStringLiteral("Dosya boş: aktarılacak bir plan bulunamadı."));
         if (!Basligi(kayitlar->first()))
             return Reddet(m_ret);
-        for (qsizetype r = 1; r < kayitlar->size() && m_ret.isEmpty(); ++r)
+        for (qsizetype r = 1; r < kayitlar->size() && m_ret.isEmpty(); ++r) {
+            // GanttProject writes its resources below the tasks, under a header of their own.
+            if (Taninan(kayitlar->at(r).alanlar).size() >= 2) {
+                m_ara.okuma << QStringLiteral("%1. satırda ikinci bir tablo başlıyor (GanttProject kaynakları görevlerin "
+                                              "altına yazar): oradan sonrası okunmadı.")
+                                   .arg(kayitlar->at(r).satir);
+                break;
+            }
             Satir(kayitlar->at(r), int(r));
+        }
         if (!m_ret.isEmpty())
             return Reddet(m_ret);
         Sonuclar();

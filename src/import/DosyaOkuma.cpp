@@ -2,6 +2,14 @@
 
 #include <QFile>
 
+QString BuyukDosyaNedeni(const QString& dosya)
+{
+    return QStringLiteral("%1 %2 MiB'tan büyük: Kavrion'un tutabileceği bir plan (en çok 62 faaliyet) bu kadar yer "
+                          "tutmaz; dosya okunmadı.")
+        .arg(dosya)
+        .arg(EnBuyukAktarimDosyasi / (1024 * 1024));
+}
+
 std::optional<QByteArray> AktarimDosyasiniOku(const QString& yol, QString& neden)
 {
     QFile dosya(yol);
@@ -13,10 +21,7 @@ std::optional<QByteArray> AktarimDosyasiniOku(const QString& yol, QString& neden
     const qint64 boyut = dosya.size();
     QByteArray icerik = boyut > EnBuyukAktarimDosyasi ? QByteArray() : dosya.read(EnBuyukAktarimDosyasi + 1);
     if (boyut > EnBuyukAktarimDosyasi || icerik.size() > EnBuyukAktarimDosyasi) {
-        neden = QStringLiteral("\"%1\" %2 MiB'tan büyük: Kavrion'un tutabileceği bir plan (en çok 62 faaliyet) bu "
-                               "kadar yer tutmaz; dosya okunmadı.")
-                    .arg(yol)
-                    .arg(EnBuyukAktarimDosyasi / (1024 * 1024));
+        neden = BuyukDosyaNedeni(QStringLiteral("\"%1\"").arg(yol));
         return std::nullopt;
     }
     if (dosya.error() != QFileDevice::NoError) {

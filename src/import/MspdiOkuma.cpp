@@ -77,7 +77,7 @@ public:
                               .arg(m_x.lineNumber())
                               .arg(m_x.columnNumber())
                               .arg(m_x.errorString())
-                        : QStringLiteral("Dosya satır %1, sütun %2'de bozuk: %3. Yarım bir plan aktarılmaz.")
+                        : QStringLiteral("Dosya bozuk (satır %1, sütun %2): %3. Yarım bir plan aktarılmaz.")
                               .arg(m_x.lineNumber())
                               .arg(m_x.columnNumber())
                               .arg(m_x.errorString());
@@ -338,7 +338,7 @@ private:
 AktarimSonucu MspdiOku(const QByteArray& icerik)
 {
     if (icerik.size() > EnBuyukAktarimDosyasi)
-        return Reddet(QStringLiteral("Dosya %1 MiB'tan büyük; okunmadı.").arg(EnBuyukAktarimDosyasi / (1024 * 1024)));
+        return Reddet(BuyukDosyaNedeni(QStringLiteral("Dosya")));
     return Okuyucu(icerik).Oku();
 }
 

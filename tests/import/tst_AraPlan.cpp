@@ -52,7 +52,7 @@ private slots:
         QTest::addColumn<int>("onay");
         QTest::newRow("one task") << "X:3:1:" << "A:X:3:" << "" << 0;
         QTest::newRow("a predecessor below moves up")
-            << "X:1:1:Y Y:2:1:" << "A:Y:2:\nB:X:1:A" << "«Y» dosyada 2. sıradaydı, 1. sıraya alındı" << 0;
+            << "X:1:1:Y Y:2:1:" << "A:Y:2:\nB:X:1:A" << "«Y» faaliyetler arasında 2. sıradaydı, 1. sıraya alındı" << 0;
         QTest::newRow("several without predecessor: start activity")
             << "X:1:1: Y:2:1: Z:0:1:Y/X" << "A:Başlangıç:0:\nB:X:1:A\nC:Y:2:A\nD:Z:0:C,B"
             << "«Başlangıç» (A, 0 gün) eklendi: öncülü olmayan 2 faaliyet («X», «Y»)" << 0;
@@ -99,13 +99,14 @@ private slots:
     // The check box says exactly what acceptance does, and only that.
     void acceptanceText()
     {
-        const AktarimSonucu sonuc = Donustur(Ara("X:1:1: Y:1:1:X!FF Z:1:1:Y+1.5"));
+        const AktarimSonucu sonuc = Donustur(Ara("X:1:1: Y:1:1:X!FF Z:1:1:Y+1.5/X!SS"));
         QVERIFY(sonuc.plan);
         QCOMPARE(sonuc.plan->onaylanacaklar,
                  QStringList({"«Y»: «X» ile bitiş-bitiş bağı bitiş-başlama bağı olacak.",
-                              "«Z»: «Y» bağındaki 1,5 günlük gecikme atılacak."}));
-        QCOMPARE(sonuc.plan->onayMetni, "Kabul ediyorum: başlama-başlama, bitiş-bitiş ve başlama-bitiş bağları "
-                                        "bitiş-başlama bağı olur; bağların gecikmeleri ve öncelikleri atılır (0 gün olur).");
+                              "«Z»: «Y» bağındaki 1,5 günlük gecikme atılacak; «X» ile başlama-başlama bağı "
+                              "bitiş-başlama bağı olacak."}));
+        QCOMPARE(sonuc.plan->onayMetni, "Kabul ediyorum: bitiş-bitiş ve başlama-başlama bağları bitiş-başlama bağı olur; "
+                                        "bağların gecikmeleri ve öncelikleri atılır (0 gün olur).");
     }
 };
 

@@ -61,8 +61,9 @@ private slots:
             << "BOM) yok|virgül (,)|«ID», «Name», «Duration», «Start», «Finish», «Predecessors»|kesirli süre yok|ISO" << "2026-03-02";
         QTest::newRow("GanttProject, Turkish: tabs, regional dates")
             << QByteArray("ID\tİsim\tBaşlangıç tarihi\tBitiş tarihi\tSüre\tÖncekiler\n"
-                          "7\tTemel\t3/2/26\t3/3/26\t2\t\n9\tDuvar\t3/4/26\t3/4/26\t1\t7-FS\n")
-            << Amerikan << "A:Temel:2:\nB:Duvar:1:A" << "sekme|bölgesel kısa biçim (M/d/yy)|«ID» sütunundaki" << "2026-03-02";
+                          "7\tTemel\t3/2/26\t3/3/26\t2\t\n9\tDuvar\t3/4/26\t3/4/26\t1\t7-FS\n\nID\tİsim\tRol\n1\tAli\tUsta\n")
+            << Amerikan << "A:Temel:2:\nB:Duvar:1:A"
+            << "sekme|bölgesel kısa biçim (M/d/yy)|«ID» sütunundaki|5. satırda ikinci bir tablo" << "2026-03-02";
         QTest::newRow("Kavrion's own, a finish after the year 9999")
             << QByteArray("Kodu,Faaliyet Adı,Süre,ES,EF,LS,LF,Toplam Bolluk,Serbest Bolluk,Kritik,Başlangıç,Bitiş,Öncekiler\r\n"
                           "A,'=1+2,3000000,0,3000000,0,3000000,0,0,Evet,2026-12-07,'+10240-08-28,\r\n")
@@ -99,7 +100,7 @@ private slots:
         QTest::newRow("no date at all") << QByteArray("Name,Duration,Finish\nX,1,31.02.2026\n") << "«31.02.2026» bir tarih değil";
         QTest::newRow("a link") << QByteArray("Name;Duration;Predecessors\nX;1;\nY;1;1 sonra\n") << "Satır 3, sütun 3";
         QTest::newRow("no header") << QByteArray("Hesaplanamıyor: A faaliyetinin süresi sayı değil.\r\n") << "ad ve bir süre sütunu";
-        QTest::newRow("open quote") << QByteArray("Name,Duration\n\"X,1\n") << "Satır 2'de açılan tırnak";
+        QTest::newRow("open quote") << QByteArray("Name,Duration\n\"X,1\n") << "2. satırda açılan tırnak";
         QTest::newRow("not UTF-8") << QByteArray("Name;Duration\nKaz\xFD;1\n") << "UTF-8 değil";
         QTest::newRow("empty") << QByteArray("\xEF\xBB\xBF") << "Dosya boş";
     }

@@ -132,7 +132,7 @@ private slots:
             << QByteArray("<!DOCTYPE Project [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><Project xmlns=\"http://"
                           "schemas.microsoft.com/project\"><Name>&x;</Name></Project>") << "varlık (entity)";
         QTest::newRow("too deep") << Mspdi("", "<Task>" + QString("<x>").repeated(100) + "</Task>") << "64 düzey iç içe";
-        QTest::newRow("cut short") << Mspdi("", Gorev(1, "X")).chopped(20) << "Dosya satır 1, sütun";
+        QTest::newRow("cut short") << Mspdi("", Gorev(1, "X")).chopped(20) << "Dosya bozuk (satır 1, sütun";
         QTest::newRow("empty") << Mspdi("<Name>P</Name>", "") << "hiç görev yok";
         QTest::newRow("cycle") << Mspdi("", Gorev(1, "X", "PT8H0M0S", Bag(2)) + Gorev(2, "Y", "PT8H0M0S", Bag(1)))
                                << "«X» → «Y» → «X»";
