@@ -224,8 +224,11 @@ private:
         if (ad == QLatin1String("PredecessorUID"))
             bag.onceki = m_metin.trimmed();
         else if (ad == QLatin1String("Type")) {
-            if (const auto tur = Sayi("PredecessorLink/Type"))
-                bag.tur = *tur >= 0 && *tur <= 3 ? BagTuru(*tur) : BagTuru::BitisBaslama;
+            if (const auto tur = Sayi("PredecessorLink/Type"); tur && *tur >= 0 && *tur <= 3)
+                bag.tur = BagTuru(*tur);
+            else if (tur)
+                m_ret = QStringLiteral("%1. görevin bir bağının türü (%2) MSPDI'nin dört bağ türünden biri değil; "
+                                       "dosya aktarılmadı.").arg(m_gorevler.size()).arg(*tur);
         } else if (ad == QLatin1String("LinkLag")) {
             if (const auto gecikme = Sayi("LinkLag"))
                 bag.gecikme = double(*gecikme); // tenths of a minute until the format is known

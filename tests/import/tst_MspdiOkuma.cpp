@@ -137,6 +137,8 @@ private slots:
         QTest::newRow("cycle") << Mspdi("", Gorev(1, "X", "PT8H0M0S", Bag(2)) + Gorev(2, "Y", "PT8H0M0S", Bag(1)))
                                << "«X» → «Y» → «X»";
         QTest::newRow("unreadable duration") << Mspdi("", Gorev(1, "X", "8 gün")) << "«X» görevinin süresi (8 gün, biçim 7) okunamadı";
+        QTest::newRow("unknown link type") << Mspdi("", Gorev(1, "X") + Gorev(2, "Y", "PT8H0M0S", Bag(1, 7)))
+                                           << "2. görevin bir bağının türü (7)";
         QTest::newRow("unreadable date") << Mspdi("<StartDate>yarın</StartDate>", Gorev(1, "X")) << "StartDate alanı (yarın)";
     }
     void refusals()
