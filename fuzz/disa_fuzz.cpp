@@ -1,6 +1,6 @@
 // The text exports of arbitrary plans: the first line is the project's name, then one
 // row per line, code, name, duration and predecessors separated by tabs. CSV and JSON
-// must read back with every name as written (in CSV a text that would run as a formula
+// must read back with every name and predecessor list as written (in CSV a text that would run as a formula
 // behind an apostrophe), every date written, MSPDI must be well-formed XML with a task
 // per activity, or be refused.
 #include "Dogrula.h"
@@ -102,8 +102,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
         Dogrula(kayitlar.size() == sonuc.size() + 1);
         for (int i = 0; i < sonuc.size(); ++i) {
             const QStringList& kayit = kayitlar.at(i + 1);
-            Dogrula(kayit.size() == 12 && MetinHucresi(kayit.at(0)) == Yazilmis(sonuc.at(i).kodu)
-                    && MetinHucresi(kayit.at(1)) == Yazilmis(sonuc.at(i).adi));
+            Dogrula(kayit.size() == 13 && MetinHucresi(kayit.at(0)) == Yazilmis(sonuc.at(i).kodu)
+                    && MetinHucresi(kayit.at(1)) == Yazilmis(sonuc.at(i).adi)
+                    && MetinHucresi(kayit.at(12)) == Yazilmis(Oncekileri(rapor.analiz, i).join(QLatin1Char(','))));
             // A figure stays a number, a minus sign and all; a date is never left empty.
             Dogrula(kayit.at(2) == QString::number(qint64(sonuc.at(i).ef) - sonuc.at(i).es)
                     && kayit.at(8) == QString::number(sonuc.at(i).serbestBolluk));

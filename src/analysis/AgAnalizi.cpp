@@ -120,3 +120,11 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& satirlar, const Kayitli
     analiz.plan = PlaniKarsilastir(proje, ag.bitis);
     return analiz;
 }
+
+QStringList Oncekileri(const AgAnalizi& analiz, int i)
+{
+    QStringList kodlar;
+    for (int k = analiz.oncekiBasi.value(i); k < analiz.oncekiBasi.value(i + 1); ++k)
+        kodlar << analiz.faaliyetler.at(analiz.oncekiler.at(k)).kodu;
+    return kodlar;
+}

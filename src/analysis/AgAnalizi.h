@@ -49,6 +49,9 @@ struct AgAnalizi {
 
 inline constexpr int KritikYolSiniri = 1000;
 
+// The codes of row i's predecessors, each once, in the order listed.
+QStringList Oncekileri(const AgAnalizi& analiz, int i);
+
 // The analysis of the activities as stored, in their stored order, and the project's
 // dates. ES, EF and the main window's path are the main window's own; a network it
 // cannot compute gets its explanation and nothing else.

@@ -4,6 +4,9 @@
 
 namespace {
 
+// The table has no such column; the CSV adds it at its end, so that a plan goes out and comes back.
+const QString OncekilerBasligi = QStringLiteral("Öncekiler");
+
 // A text a spreadsheet would take for a formula (=, +, -, @) or that one would start after
 // a tab or carriage return gets a leading apostrophe, as OWASP advises against CSV injection.
 // So does such a text behind apostrophes of its own ("'=x"): taking one apostrophe off a
@@ -50,8 +53,9 @@ QByteArray CsvYaz(const Rapor& rapor, const QLocale& yerel)
         QStringList alanlar;
         for (const QString& baslik : basliklar)
             alanlar << Alan(baslik, ayrac);
-        metin += alanlar.join(ayrac) + satirSonu;
-        for (const FaaliyetAnalizi& f : analiz.faaliyetler) {
+        metin += alanlar.join(ayrac) + ayrac + Alan(OncekilerBasligi, ayrac) + satirSonu;
+        for (int i = 0; i < analiz.faaliyetler.size(); ++i) {
+            const FaaliyetAnalizi& f = analiz.faaliyetler.at(i);
             alanlar.clear();
             for (int sutun = 0; sutun < baslangic; ++sutun) {
                 // A figure is a whole number in plain digits, "-3" included: left as a number.
@@ -60,6 +64,7 @@ QByteArray CsvYaz(const Rapor& rapor, const QLocale& yerel)
             }
             alanlar << Alan(IsoTarih(f.baslama), ayrac) << Alan(IsoTarih(f.bitis), ayrac);
             Q_ASSERT(alanlar.size() == bitis + 1);
+            alanlar << Alan(Oncekileri(analiz, i).join(QLatin1Char(',')), ayrac);
             metin += alanlar.join(ayrac) + satirSonu;
         }
     }

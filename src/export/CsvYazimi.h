@@ -6,7 +6,8 @@
 #include <QLocale>
 
 // The analysis table as CSV for a spreadsheet: UTF-8 with a byte-order mark, the
-// Turkish column names as its first row, RFC 4180 quoting and CRLF line ends. The
+// Turkish column names as its first row (the table's, then "Öncekiler": the predecessors'
+// codes, "A,C", so that the import reads the plan back), RFC 4180 quoting and CRLF line ends. The
 // separator is ";" where `yerel` writes decimals with a comma (a spreadsheet there
 // reads "," as a decimal point) and "," elsewhere. Dates are written as JSON writes
 // them (IsoTarih: "2026-12-09", beyond the year 9999 "+10237-09-22"), empty without a

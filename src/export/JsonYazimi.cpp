@@ -82,11 +82,8 @@ void FaaliyetYaz(Yazici& y, const AgAnalizi& analiz, int i)
     y.Tarih(f.baslama);
     y.Anahtar("bitis", ", ");
     y.Tarih(f.bitis);
-    QStringList oncekiler;
-    for (int k = analiz.oncekiBasi.value(i); k < analiz.oncekiBasi.value(i + 1); ++k)
-        oncekiler << analiz.faaliyetler.at(analiz.oncekiler.at(k)).kodu;
     y.Anahtar("oncekiler", ", ");
-    y.Kodlar(oncekiler);
+    y.Kodlar(Oncekileri(analiz, i));
     y.Anahtar("neden", ", ");
     y.Metin(f.neden);
     y.metin += '}';

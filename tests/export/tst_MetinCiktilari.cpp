@@ -112,9 +112,9 @@ private slots:
         for (int i = 0; i < Adlar.size(); ++i) {
             const FaaliyetAnalizi& f = rapor.analiz.faaliyetler.at(i);
             const QStringList& kayit = kayitlar->at(i + 1);
-            QCOMPARE(kayit.size(), 12);
-            QCOMPARE(QStringList({kayit.at(0), kayit.at(1), kayit.at(11)}),
-                     QStringList({Notr(Kodlar.at(i)), Notr(Adlar.at(i)), f.bitis.toString(Qt::ISODate)}));
+            QCOMPARE(kayit.size(), 13);
+            QCOMPARE(QStringList({kayit.at(0), kayit.at(1), kayit.at(11), kayit.at(12)}),
+                     QStringList({Notr(Kodlar.at(i)), Notr(Adlar.at(i)), f.bitis.toString(Qt::ISODate), i > 0 ? "A" : ""}));
             const QJsonObject j = jsonFaaliyetler.at(i).toObject();
             QCOMPARE(j.value("kodu").toString() + j.value("adi").toString(), Kodlar.at(i) + Adlar.at(i));
             QCOMPARE(j.value("oncekiler").toVariant().toStringList(), i > 0 ? QStringList{"A"} : QStringList());
@@ -135,11 +135,11 @@ private slots:
         Rapor rapor{{"P", {baslama, baslama}, {baslama, baslama}}, {}};
         rapor.analiz = AnaliziHesapla(faaliyetler, rapor.proje);
         QCOMPARE(QString::fromUtf8(CsvYaz(rapor, Amerikan).mid(3)), // after the byte-order mark
-                 "Kodu,Faaliyet Adı,Süre,ES,EF,LS,LF,Toplam Bolluk,Serbest Bolluk,Kritik,Başlangıç,Bitiş\r\n"
-                 "A,'=1+2,3,0,3,0,3,0,0,Evet,2026-12-07,2026-12-09\r\n"
-                 "B,'-teslim,0,3,3,3000003,3000003,3000000,3000000,Hayır,2026-12-10,2026-12-10\r\n"
-                 "C,'@uzun,3000000,3,3000003,3,3000003,0,0,Evet,2026-12-10,'+10240-08-29\r\n"
-                 "D,geri,-3,3,0,3000006,3000003,3000003,3000003,Hayır,2026-12-10,2026-12-06\r\n");
+                 "Kodu,Faaliyet Adı,Süre,ES,EF,LS,LF,Toplam Bolluk,Serbest Bolluk,Kritik,Başlangıç,Bitiş,Öncekiler\r\n"
+                 "A,'=1+2,3,0,3,0,3,0,0,Evet,2026-12-07,2026-12-09,\r\n"
+                 "B,'-teslim,0,3,3,3000003,3000003,3000000,3000000,Hayır,2026-12-10,2026-12-10,A\r\n"
+                 "C,'@uzun,3000000,3,3000003,3,3000003,0,0,Evet,2026-12-10,'+10240-08-29,A\r\n"
+                 "D,geri,-3,3,0,3000006,3000003,3000003,3000003,Hayır,2026-12-10,2026-12-06,A\r\n");
         const QJsonObject kok = QJsonDocument::fromJson(JsonYaz(rapor)).object();
         QCOMPARE(kok.value("enErkenBitis").toString(), "+10240-08-29");
         QStringList tarihler;

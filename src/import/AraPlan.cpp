@@ -1,0 +1,290 @@
+#include "import/AraPlan.h"
+
+#include "rules/FaaliyetKurallari.h"
+
+#include <QHash>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <queue>
+
+namespace {
+
+constexpr int KodSayisi = 62; // "A" to "~"
+constexpr double Pay = 1e-9;  // what minutes turned into days may leave behind
+
+const QString BaslangicAdi = QStringLiteral("Başlangıç");
+
+QString TurAdi(BagTuru tur)
+{
+    switch (tur) {
+    case BagTuru::BitisBitis: return QStringLiteral("bitiş-bitiş");
+    case BagTuru::BaslamaBitis: return QStringLiteral("başlama-bitiş");
+    case BagTuru::BaslamaBaslama: return QStringLiteral("başlama-başlama");
+    case BagTuru::BitisBaslama: break;
+    }
+    return QStringLiteral("bitiş-başlama");
+}
+
+// What the user must accept, gathered per task so that each gets one line.
+struct Onay {
+    QStringList satirlar;
+    QStringList turler; // the link types met, each once
+    bool gecikme = false, kesir = false;
+
+    QString Metin() const
+    {
+        QStringList olacaklar;
+        if (!turler.isEmpty())
+            olacaklar << QStringLiteral("%1 bağları bitiş-başlama bağı olur")
+                             .arg(turler.size() == 1 ? turler.first()
+                                                     : turler.mid(0, turler.size() - 1).join(QStringLiteral(", "))
+                                                           + QStringLiteral(" ve ") + turler.last());
+        if (gecikme)
+            olacaklar << QStringLiteral("bağların gecikmeleri ve öncelikleri atılır (0 gün olur)");
+        if (kesir)
+            olacaklar << QStringLiteral("kesirli süreler bir üst tam güne yuvarlanır");
+        return olacaklar.isEmpty() ? QString()
+                                   : QStringLiteral("Kabul ediyorum: ") + olacaklar.join(QStringLiteral("; ")) + QLatin1Char('.');
+    }
+};
+
+// The leaves in an order where each stands below its predecessors, as near the file's
+// order as that allows; the rest, a cycle among them, when there is none.
+QVector<int> Sirala(const QVector<QVector<int>>& onceki, QVector<int>& dongu)
+{
+    const int m = int(onceki.size());
+    QVector<int> kalan(m);
+    QVector<QVector<int>> ardil(m);
+    for (int y = 0; y < m; ++y) {
+        kalan[y] = int(onceki[y].size());
+        for (int p : onceki[y])
+            ardil[p].append(y);
+    }
+    std::priority_queue<int, std::vector<int>, std::greater<int>> hazir;
+    for (int y = 0; y < m; ++y)
+        if (kalan[y] == 0)
+            hazir.push(y);
+    QVector<int> sira;
+    std::vector<bool> bitti(onceki.size());
+    while (!hazir.empty()) {
+        const int y = hazir.top();
+        hazir.pop();
+        sira.append(y);
+        bitti[y] = true;
+        for (int a : ardil[y])
+            if (--kalan[a] == 0)
+                hazir.push(a);
+    }
+    if (sira.size() == m)
+        return sira;
+    // Every leaf left waits for one that is left too: walking back from one meets a
+    // leaf a second time, and the walk between is the cycle.
+    QVector<int> yol, yerinde(m, -1);
+    int y = int(std::find(bitti.cbegin(), bitti.cend(), false) - bitti.cbegin());
+    while (yerinde[y] < 0) {
+        yerinde[y] = int(yol.size());
+        yol.append(y);
+        y = *std::find_if(onceki[y].cbegin(), onceki[y].cend(), [&](int p) { return !bitti[p]; });
+    }
+    // Told forwards, from the task that stands first in the file.
+    dongu = yol.mid(yerinde[y]);
+    std::reverse(dongu.begin(), dongu.end());
+    std::rotate(dongu.begin(), std::min_element(dongu.begin(), dongu.end()), dongu.end());
+    dongu.append(dongu.first());
+    return {};
+}
+
+} // namespace
+
+AktarimSonucu Reddet(const QString& neden)
+{
+    return {std::nullopt, neden};
+}
+
+QString GorevAdi(const AraGorev& gorev)
+{
+    if (gorev.ad.trimmed().isEmpty())
+        return QStringLiteral("adsız görev (%1)").arg(gorev.etiket);
+    if (gorev.ad.size() <= 60)
+        return QStringLiteral("«%1»").arg(gorev.ad);
+    const int kesim = gorev.ad.at(59).isHighSurrogate() ? 59 : 60; // half an emoji is no character
+    return QStringLiteral("«%1…»").arg(gorev.ad.left(kesim));
+}
+
+QString GunMetni(double gun)
+{
+    return QString::number(gun, 'g', 12).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+AktarimSonucu Donustur(const AraPlan& ara)
+{
+    const QVector<AraGorev>& g = ara.gorevler;
+    const int n = int(g.size());
+    std::vector<bool> ozet(g.size());
+    int yaprakSayisi = 0;
+    for (int i = 0; i < n; ++i) {
+        ozet[i] = i + 1 < n && g[i + 1].seviye > g[i].seviye;
+        yaprakSayisi += ozet[i] ? 0 : 1;
+    }
+    if (yaprakSayisi == 0)
+        return Reddet(QStringLiteral("Dosyada hiç görev yok: aktarılacak bir plan bulunamadı."));
+    const QString kodSiniri = QStringLiteral("Kavrion bir projede en çok %1 faaliyet tutar (kodları \"A\" ile \"~\" arası); "
+                                             "planı kaynak programda bölüp parça parça aktarın.").arg(KodSayisi);
+    if (yaprakSayisi > KodSayisi)
+        return Reddet(QStringLiteral("Dosyada %1 görev var; ").arg(yaprakSayisi) + kodSiniri);
+
+    QHash<QString, int> dizin;
+    for (int i = 0; i < n; ++i) {
+        if (const auto yer = dizin.constFind(g[i].anahtar); yer != dizin.cend())
+            return Reddet(QStringLiteral("%1 ile %2 aynı kimliği (%3) taşıyor: bağların hangisini gösterdiği bilinemez.")
+                              .arg(GorevAdi(g[*yer]), GorevAdi(g[i]), g[i].anahtar));
+        dizin.insert(g[i].anahtar, i);
+    }
+
+    // A summary is no activity: its leaves take its links, and a link to it goes to its leaves.
+    AktarimPlani plan{ara.proje, {}, ara.rapor, {}, {}, ara.okuma};
+    QVector<QVector<int>> altYapraklar(n);
+    QVector<int> yapraklar, yaprakSirasi(n, -1);
+    QVector<QVector<AraBag>> baglar;
+    QVector<int> ustler;
+    for (int i = 0; i < n; ++i) {
+        while (!ustler.isEmpty() && g[ustler.last()].seviye >= g[i].seviye)
+            ustler.removeLast();
+        if (ozet[i]) {
+            ustler.append(i);
+            continue;
+        }
+        QVector<AraBag> b = g[i].bagli;
+        for (int ust : ustler) {
+            altYapraklar[ust].append(i);
+            b += g[ust].bagli;
+        }
+        yaprakSirasi[i] = int(yapraklar.size());
+        yapraklar.append(i);
+        baglar.append(b);
+    }
+    for (int i = 0; i < n; ++i) {
+        if (ozet[i])
+            plan.rapor << QStringLiteral("%1 özet görevi faaliyet olmadı: altındaki %2 görev faaliyet oldu; özete "
+                                         "giden ve özetten çıkan bağlar bu görevlere uygulandı.")
+                              .arg(GorevAdi(g[i]))
+                              .arg(altYapraklar[i].size());
+    }
+
+    const int m = int(yapraklar.size());
+    QVector<QVector<int>> onceki(m);
+    QVector<qint32> sureler(m);
+    Onay onay;
+    for (int y = 0; y < m; ++y) {
+        const AraGorev& gorev = g[yapraklar[y]];
+        QStringList olacaklar;
+        for (const AraBag& bag : baglar[y]) {
+            const auto bulunan = dizin.constFind(bag.onceki);
+            if (bulunan == dizin.cend())
+                return Reddet(QStringLiteral("%1 görevinin öncülü (%2) dosyada yok: bağ hiçbir görevi göstermiyor.")
+                                  .arg(GorevAdi(gorev), bag.onceki));
+            const AraGorev& hedef = g[*bulunan];
+            if (bag.tur != BagTuru::BitisBaslama) {
+                olacaklar << QStringLiteral("%1 ile %2 bağı bitiş-başlama bağı olacak").arg(GorevAdi(hedef), TurAdi(bag.tur));
+                if (!onay.turler.contains(TurAdi(bag.tur)))
+                    onay.turler << TurAdi(bag.tur);
+            }
+            if (std::abs(bag.gecikme) > Pay) {
+                olacaklar << QStringLiteral("%1 bağındaki %2 günlük %3 atılacak")
+                                 .arg(GorevAdi(hedef), GunMetni(std::abs(bag.gecikme)),
+                                      bag.gecikme > 0 ? QStringLiteral("gecikme") : QStringLiteral("öncelik"));
+                onay.gecikme = true;
+            }
+            for (int h : ozet[*bulunan] ? altYapraklar[*bulunan] : QVector<int>{*bulunan})
+                if (!onceki[y].contains(yaprakSirasi[h]))
+                    onceki[y].append(yaprakSirasi[h]);
+        }
+        if (gorev.sure < 0 || !(gorev.sure <= std::numeric_limits<qint32>::max()))
+            return Reddet(QStringLiteral("%1 görevinin süresi (%2 gün) Kavrion'un tutabileceği bir süre değil: süre 0 "
+                                         "ile %3 gün arasında olmalı.")
+                              .arg(GorevAdi(gorev), GunMetni(gorev.sure))
+                              .arg(std::numeric_limits<qint32>::max()));
+        sureler[y] = qint32(std::ceil(gorev.sure - Pay));
+        if (std::abs(gorev.sure - std::round(gorev.sure)) > Pay) {
+            olacaklar << QStringLiteral("%1 günlük süresi %2 güne yuvarlanacak").arg(GunMetni(gorev.sure)).arg(sureler[y]);
+            onay.kesir = true;
+        }
+        if (!olacaklar.isEmpty())
+            onay.satirlar << GorevAdi(gorev) + QStringLiteral(": ") + olacaklar.join(QStringLiteral("; ")) + QLatin1Char('.');
+    }
+
+    QVector<int> dongu;
+    const QVector<int> sira = Sirala(onceki, dongu);
+    if (sira.isEmpty()) {
+        QStringList adlar;
+        for (int y : dongu)
+            adlar << GorevAdi(g[yapraklar[y]]);
+        return Reddet(QStringLiteral("Bağlar bir döngü kuruyor: %1. Bir faaliyet öncüllerinden önce bitemez; "
+                                     "döngüyü kaynak programda kaldırıp yeniden aktarın.")
+                          .arg(adlar.join(QStringLiteral(" → "))));
+    }
+
+    QStringList koksuzler;
+    for (int y : sira)
+        if (onceki[y].isEmpty())
+            koksuzler << GorevAdi(g[yapraklar[y]]);
+    const bool baslangic = koksuzler.size() > 1;
+    if (baslangic && m + 1 > KodSayisi)
+        return Reddet(QStringLiteral("Dosyada %1 görev var ve %2 tanesinin öncülü yok; onları izleyecek bir başlangıç "
+                                     "faaliyetiyle %3 faaliyet olur. ")
+                          .arg(m)
+                          .arg(koksuzler.size())
+                          .arg(m + 1)
+                      + kodSiniri);
+
+    QString kod;
+    QVector<QString> kodlar(m);
+    if (baslangic) {
+        kod = *SonrakiKod(kod);
+        plan.faaliyetler.append({kod, BaslangicAdi, 0, QString()});
+        plan.rapor << QStringLiteral("%1 (A, 0 gün) eklendi: öncülü olmayan %2 faaliyet (%3) onu izliyor. Değiştirme "
+                                     "penceresi ilkinden sonraki her faaliyette bir öncül ister; böylece plan öncül "
+                                     "uydurmadan düzenlenebilir.")
+                          .arg(QStringLiteral("«%1»").arg(BaslangicAdi))
+                          .arg(koksuzler.size())
+                          .arg(koksuzler.join(QStringLiteral(", ")));
+    }
+    for (int s = 0; s < m; ++s) {
+        const int y = sira[s];
+        kod = *SonrakiKod(kod);
+        kodlar[y] = kod;
+        QStringList oncekiKodlari;
+        for (int p : onceki[y])
+            oncekiKodlari << kodlar[p];
+        if (baslangic && oncekiKodlari.isEmpty())
+            oncekiKodlari << QStringLiteral("A");
+        plan.faaliyetler.append({kod, g[yapraklar[y]].ad, sureler[y], oncekiKodlari.join(QLatin1Char(','))});
+        if (y != s)
+            plan.rapor << QStringLiteral("%1 faaliyetler arasında %2. sıradaydı, %3. sıraya alındı: öncülleri üstünde "
+                                         "olmalı (ileri geçiş yalnız üstteki satırları okur).")
+                              .arg(GorevAdi(g[yapraklar[y]]))
+                              .arg(y + 1)
+                              .arg(s + 1);
+    }
+    plan.onaylanacaklar = onay.satirlar;
+    plan.onayMetni = onay.Metin();
+    return {plan, QString()};
+}
+
+QString SaatSatiri(const AraGorev& gorev, double saat, double gunlukSaat)
+{
+    const double gun = saat / gunlukSaat;
+    return QStringLiteral("%1 süresi saat olarak verilmiş: %2 saat, günde %3 saatle %4 gün%5.")
+        .arg(GorevAdi(gorev), GunMetni(saat), GunMetni(gunlukSaat), GunMetni(gun),
+             std::abs(gun - std::round(gun)) > Pay ? QStringLiteral("; kesirli gün, onaylanırsa bir üst tam güne yuvarlanır")
+                                                   : QStringLiteral("; tam gün, yuvarlanmadı"));
+}
+
+QString GecenSureSatiri(const AraGorev& gorev)
+{
+    return QStringLiteral("%1 süresi geçen süre (takvim günü) olarak verilmiş: %2 takvim günü %2 gün sayıldı, çünkü "
+                          "Kavrion her günü iş günü sayar.")
+        .arg(GorevAdi(gorev), GunMetni(gorev.sure));
+}

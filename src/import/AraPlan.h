@@ -1,0 +1,55 @@
+#pragma once
+
+#include "import/AktarimPlani.h"
+
+#include <QString>
+#include <QVector>
+
+// A plan as the readers find it, before any of Kavrion's rules: what MSPDI and CSV
+// have in common. Donustur turns it into the plan the import stores, the same way
+// for every source.
+
+// A link as MSPDI numbers its types.
+enum class BagTuru { BitisBitis = 0, BitisBaslama = 1, BaslamaBitis = 2, BaslamaBaslama = 3 };
+
+struct AraBag {
+    QString onceki; // the predecessor's key
+    BagTuru tur = BagTuru::BitisBaslama;
+    double gecikme = 0; // days; below zero a lead
+};
+
+struct AraGorev {
+    QString anahtar;    // what links name the task by: UID, ID, row number or code
+    QString etiket;     // how messages name it without a name: "UID 7", "satır 4"
+    QString ad;
+    double sure = 0;    // days, possibly fractional
+    int seviye = 1;     // outline level: a task followed by a deeper one is a summary
+    QVector<AraBag> bagli;
+};
+
+struct AraPlan {
+    Proje proje;
+    QVector<AraGorev> gorevler; // in the file's order
+    QStringList rapor, okuma;
+};
+
+// Summary tasks flattened (their links go to and from their leaves), the order made
+// such that every predecessor stands above its activity, a zero-day start activity
+// added when several activities wait for nothing, codes handed out from "A";
+// link types, lags and fractional days listed for the user's acceptance. Refused:
+// an empty plan, more activities than codes, a cycle, a link to a task not in the file,
+// a duration below zero or beyond 32 bits.
+AktarimSonucu Donustur(const AraPlan& ara);
+
+AktarimSonucu Reddet(const QString& neden);
+
+// "«name»", cut for a message, or the task's label when it has no name.
+QString GorevAdi(const AraGorev& gorev);
+
+// Days as a Turkish text: "2", "2,5".
+QString GunMetni(double gun);
+
+// The report lines of a duration another unit gave: hours at `gunlukSaat` a day, and
+// elapsed (calendar) days, which Kavrion counts as they are.
+QString SaatSatiri(const AraGorev& gorev, double saat, double gunlukSaat);
+QString GecenSureSatiri(const AraGorev& gorev);

@@ -1,0 +1,353 @@
+#include "import/MspdiOkuma.h"
+
+#include "import/AraPlan.h"
+#include "import/DosyaOkuma.h"
+
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+const QString AdAlani = QStringLiteral("http://schemas.microsoft.com/project");
+constexpr int VarsayilanGunlukDakika = 480;
+constexpr int AdSiniri = 512; // what the schema allows a task's name, and where Kavrion's export cuts it
+
+// DurationFormat: which count elapsed time (24 hours a day, every day), and which
+// give minutes or hours.
+bool GecenSure(int bicim)
+{
+    switch (bicim) {
+    case 4: case 6: case 8: case 10: case 12: case 20: case 36: case 38: case 40: case 42: case 44: case 52:
+        return true;
+    default:
+        return false;
+    }
+}
+bool SaatBicimi(int bicim)
+{
+    return bicim == 3 || bicim == 5 || bicim == 35 || bicim == 37;
+}
+
+// "PT16H30M0S" (days, hours, minutes, seconds, each optional) as minutes.
+std::optional<double> Dakika(const QString& metin)
+{
+    static const QRegularExpression desen(QStringLiteral(
+        R"(^P(?:(\d+(?:\.\d+)?)D)?(?:T(?:(\d+(?:\.\d+)?)H)?(?:(\d+(?:\.\d+)?)M)?(?:(\d+(?:\.\d+)?)S)?)?$)"));
+    const QRegularExpressionMatch eslesme = desen.match(metin.trimmed());
+    if (!eslesme.hasMatch() || metin.trimmed().size() < 2)
+        return std::nullopt;
+    return eslesme.captured(1).toDouble() * 1440 + eslesme.captured(2).toDouble() * 60 + eslesme.captured(3).toDouble()
+           + eslesme.captured(4).toDouble() / 60;
+}
+
+// A task as read, before its duration is known in days.
+struct Gorev {
+    AraGorev ara;
+    QString sure, bicim = QStringLiteral("7"), notlar;
+    QVector<int> gecikmeBicimleri; // LagFormat of each link, 7 (days) without one
+    bool kilometreTasi = false, bos = false;
+};
+
+class Okuyucu {
+public:
+    explicit Okuyucu(const QByteArray& icerik) : m_x(icerik) {}
+
+    AktarimSonucu Oku()
+    {
+        while (!m_x.atEnd() && m_ret.isEmpty()) {
+            switch (m_x.readNext()) {
+            case QXmlStreamReader::DTD:
+                if (!m_x.entityDeclarations().isEmpty())
+                    m_ret = QStringLiteral("Dosya DOCTYPE içinde varlık (entity) tanımlıyor. Microsoft Project böyle dosya "
+                                           "yazmaz; varlıklar bir dosyayı açılırken dev boyuta şişirebilir ya da başka "
+                                           "dosyaları okutabilir. Dosya okunmadı.");
+                break;
+            case QXmlStreamReader::StartElement: Basla(); break;
+            case QXmlStreamReader::Characters: m_metin += m_x.text(); break;
+            case QXmlStreamReader::EndElement: Bitir(); break;
+            default: break;
+            }
+        }
+        if (m_ret.isEmpty() && m_x.hasError())
+            m_ret = !m_kokGoruldu
+                        ? QStringLiteral("Bu dosya Microsoft Project XML (MSPDI) değil: XML olarak okunamıyor (satır %1, "
+                                         "sütun %2: %3).")
+                              .arg(m_x.lineNumber())
+                              .arg(m_x.columnNumber())
+                              .arg(m_x.errorString())
+                        : QStringLiteral("Dosya bozuk (satır %1, sütun %2): %3. Yarım bir plan aktarılmaz.")
+                              .arg(m_x.lineNumber())
+                              .arg(m_x.columnNumber())
+                              .arg(m_x.errorString());
+        if (m_ret.isEmpty() && !m_kokGoruldu)
+            m_ret = QStringLiteral("Bu dosya Microsoft Project XML (MSPDI) değil: içinde hiç öğe yok.");
+        const AraPlan ara = m_ret.isEmpty() ? Plan() : AraPlan();
+        return m_ret.isEmpty() ? Donustur(ara) : Reddet(m_ret);
+    }
+
+private:
+    bool Yolda(std::initializer_list<const char*> adlar) const
+    {
+        if (m_yol.size() != qsizetype(adlar.size()))
+            return false;
+        qsizetype i = 0;
+        for (const char* ad : adlar)
+            if (m_yol.at(i++) != QLatin1String(ad))
+                return false;
+        return true;
+    }
+
+    void Basla()
+    {
+        m_metin.clear();
+        if (++m_ogeSayisi > MspdiOgeSiniri || m_yol.size() >= MspdiDerinlikSiniri) {
+            m_ret = QStringLiteral("Dosya Kavrion'un okuduğu sınırları aşıyor (en çok %1 öğe, %2 düzey iç içe); bir "
+                                   "plan dosyası bu kadarına varmaz. Dosya okunmadı.")
+                        .arg(MspdiOgeSiniri)
+                        .arg(MspdiDerinlikSiniri);
+            return;
+        }
+        if (!m_kokGoruldu) {
+            m_kokGoruldu = true;
+            if (m_x.name() != QLatin1String("Project") || m_x.namespaceUri() != AdAlani) {
+                m_ret = QStringLiteral("Bu dosya Microsoft Project XML (MSPDI) değil: kök öğesi «%1» (ad alanı «%2»); "
+                                       "MSPDI'nin kökü %3 ad alanındaki «Project» öğesidir.")
+                            .arg(m_x.name().toString().left(80), m_x.namespaceUri().toString().left(200), AdAlani);
+                return;
+            }
+        }
+        m_yol.append(m_x.name().toString());
+        if (Yolda({"Project", "Tasks", "Task"}))
+            m_gorevler.append(Gorev());
+        else if (Yolda({"Project", "Tasks", "Task", "PredecessorLink"})) {
+            m_gorevler.last().ara.bagli.append(AraBag());
+            m_gorevler.last().gecikmeBicimleri.append(7);
+        }
+        else if (Yolda({"Project", "Calendars", "Calendar"}))
+            m_atlanan.takvim = true;
+        else if (Yolda({"Project", "Tasks", "Task", "Baseline"}))
+            m_atlanan.temelPlan = true;
+    }
+
+    // A whole number where the schema wants one; otherwise the import stops naming the field.
+    std::optional<qint64> Sayi(const char* alan)
+    {
+        bool tamam = false;
+        const qint64 deger = m_metin.trimmed().toLongLong(&tamam);
+        if (!tamam && m_ret.isEmpty())
+            m_ret = QStringLiteral("Dosyanın %1 alanı (%2) bir sayı değil%3. Yarım bir plan aktarılmaz.")
+                        .arg(QLatin1String(alan), m_metin.trimmed().left(40),
+                             m_gorevler.isEmpty() ? QString() : QStringLiteral(" (%1. görevde)").arg(m_gorevler.size()));
+        return tamam ? std::optional(deger) : std::nullopt;
+    }
+
+    void Bitir()
+    {
+        if (!m_ret.isEmpty())
+            return;
+        if (m_yol.size() == 2 && m_yol.first() == QLatin1String("Project"))
+            ProjeAlani(m_yol.last());
+        else if (m_yol.size() >= 4 && m_yol.at(1) == QLatin1String("Tasks") && m_yol.at(2) == QLatin1String("Task")) {
+            if (m_yol.size() == 4)
+                GorevAlani(m_yol.last());
+            else if (m_yol.size() == 5 && m_yol.at(3) == QLatin1String("PredecessorLink"))
+                BagAlani(m_yol.last());
+        }
+        else if (Yolda({"Project", "Resources", "Resource", "Name"}) && !m_metin.trimmed().isEmpty())
+            m_atlanan.kaynak = true;
+        // Microsoft Project assigns every task to "no resource" (-65535): no assignment to leave out.
+        else if (Yolda({"Project", "Assignments", "Assignment", "ResourceUID"}) && m_metin.trimmed() != QLatin1String("-65535"))
+            m_atlanan.atama = true;
+        m_yol.removeLast();
+        m_metin.clear();
+    }
+
+    void ProjeAlani(const QString& ad)
+    {
+        if (ad == QLatin1String("Name"))
+            m_projeAdi = m_metin;
+        else if (ad == QLatin1String("Title"))
+            m_baslik = m_metin;
+        else if (ad == QLatin1String("StartDate"))
+            Tarih(m_ara.proje.baslama, "StartDate");
+        else if (ad == QLatin1String("FinishDate"))
+            Tarih(m_ara.proje.bitis, "FinishDate");
+        else if (ad == QLatin1String("MinutesPerDay")) {
+            const auto dakika = Sayi("MinutesPerDay");
+            if (dakika && (*dakika <= 0 || *dakika > 1440))
+                m_ret = QStringLiteral("Dosyanın günlük dakika sayısı (MinutesPerDay = %1) bir günün içine sığmıyor.").arg(*dakika);
+            else if (dakika)
+                m_gunlukDakika = int(*dakika);
+        }
+    }
+
+    void Tarih(QDate& tarih, const char* alan)
+    {
+        tarih = QDate::fromString(m_metin.trimmed().left(10), Qt::ISODate);
+        if (!tarih.isValid() && !m_metin.trimmed().isEmpty())
+            m_ret = QStringLiteral("Projenin %1 alanı (%2) bir tarih değil; tarih uydurulmaz, dosya aktarılmadı.")
+                        .arg(QLatin1String(alan), m_metin.trimmed().left(40));
+    }
+
+    void GorevAlani(const QString& ad)
+    {
+        Gorev& g = m_gorevler.last();
+        if (ad == QLatin1String("UID"))
+            g.ara.anahtar = m_metin.trimmed();
+        else if (ad == QLatin1String("Name"))
+            g.ara.ad = m_metin;
+        else if (ad == QLatin1String("Notes"))
+            g.notlar = m_metin;
+        else if (ad == QLatin1String("Duration"))
+            g.sure = m_metin;
+        else if (ad == QLatin1String("DurationFormat"))
+            g.bicim = m_metin.trimmed();
+        else if (ad == QLatin1String("Milestone"))
+            g.kilometreTasi = m_metin.trimmed() == QLatin1String("1");
+        else if (ad == QLatin1String("IsNull"))
+            g.bos = m_metin.trimmed() == QLatin1String("1");
+        else if (ad == QLatin1String("OutlineLevel")) {
+            if (const auto seviye = Sayi("OutlineLevel"))
+                g.ara.seviye = int(std::clamp<qint64>(*seviye, 0, 1 << 20));
+        } else if (ad == QLatin1String("ConstraintType"))
+            m_atlanan.kisit |= m_metin.trimmed() != QLatin1String("0");
+        else if (ad == QLatin1String("Cost") || ad == QLatin1String("FixedCost"))
+            m_atlanan.maliyet |= m_metin.trimmed().toDouble() != 0;
+    }
+
+    void BagAlani(const QString& ad)
+    {
+        Gorev& g = m_gorevler.last();
+        AraBag& bag = g.ara.bagli.last();
+        if (ad == QLatin1String("PredecessorUID"))
+            bag.onceki = m_metin.trimmed();
+        else if (ad == QLatin1String("Type")) {
+            if (const auto tur = Sayi("PredecessorLink/Type"); tur && *tur >= 0 && *tur <= 3)
+                bag.tur = BagTuru(*tur);
+            else if (tur)
+                m_ret = QStringLiteral("%1. görevin bir bağının türü (%2) MSPDI'nin dört bağ türünden biri değil; "
+                                       "dosya aktarılmadı.").arg(m_gorevler.size()).arg(*tur);
+        } else if (ad == QLatin1String("LinkLag")) {
+            if (const auto gecikme = Sayi("LinkLag"))
+                bag.gecikme = double(*gecikme); // tenths of a minute until the format is known
+        } else if (ad == QLatin1String("LagFormat")) {
+            if (const auto bicim = Sayi("LagFormat"))
+                g.gecikmeBicimleri.last() = int(*bicim);
+        }
+    }
+
+    AraPlan Plan()
+    {
+        AraPlan& ara = m_ara;
+        ara.proje.ad = m_baslik.trimmed().isEmpty() ? m_projeAdi : m_baslik;
+        const int dakika = m_gunlukDakika.value_or(VarsayilanGunlukDakika);
+        ara.okuma << QStringLiteral("Microsoft Project XML (MSPDI) olarak okundu: %1 görev.").arg(m_gorevler.size());
+        ara.okuma << (m_gunlukDakika ? QStringLiteral("Günde %1 dakika çalışılıyor (MinutesPerDay): %2 saatlik iş günü.")
+                                           .arg(dakika)
+                                           .arg(GunMetni(dakika / 60.0))
+                                     : QStringLiteral("Dosyada günlük dakika sayısı (MinutesPerDay) yok: Microsoft "
+                                                      "Project'in varsayılanı, günde 480 dakika (8 saat) alındı."));
+        ara.okuma << (ara.proje.baslama.isValid()
+                          ? QStringLiteral("Projenin başlama tarihi StartDate'ten: %1.").arg(ara.proje.baslama.toString(Qt::ISODate))
+                          : QStringLiteral("Dosyada projenin başlama tarihi yok: önizlemede girilmeli."));
+        ara.okuma << (ara.proje.bitis.isValid()
+                          ? QStringLiteral("Projenin bitiş tarihi FinishDate'ten: %1.").arg(ara.proje.bitis.toString(Qt::ISODate))
+                          : QStringLiteral("Dosyada projenin bitiş tarihi yok: önizlemede girilmeli."));
+        for (int i = 0; i < m_gorevler.size(); ++i) {
+            Gorev& g = m_gorevler[i];
+            if (g.bos || g.ara.seviye == 0) {
+                if (g.ara.seviye == 0)
+                    ara.okuma << QStringLiteral("Projenin özet görevi (düzey 0) görev sayılmadı.");
+                continue;
+            }
+            g.ara.etiket = QStringLiteral("UID %1").arg(g.ara.anahtar);
+            if (g.ara.anahtar.isEmpty())
+                g.ara.anahtar = g.ara.etiket = QStringLiteral("%1. görev").arg(i + 1);
+            if (!SureyiCevir(g, dakika, ara.rapor))
+                return {};
+            for (int k = 0; k < g.ara.bagli.size(); ++k)
+                g.ara.bagli[k].gecikme /= 10.0 * (GecenSure(g.gecikmeBicimleri.at(k)) ? 1440 : dakika);
+            AdiTamamla(g, ara.rapor);
+            ara.gorevler.append(g.ara);
+        }
+        const std::pair<bool, const char*> atlananlar[] = {
+            {m_atlanan.takvim, "Takvimler aktarılmadı: Kavrion her günü iş günü sayar, süreler takvim günüdür."},
+            {m_atlanan.kisit, "Görevlerin tarih kısıtlamaları aktarılmadı: Kavrion her faaliyeti öncülleri biter "
+                              "bitmez başlatır."},
+            {m_atlanan.kaynak, "Kaynaklar aktarılmadı: Kavrion kaynak tutmaz."},
+            {m_atlanan.atama, "Kaynak atamaları aktarılmadı: Kavrion kaynak tutmaz."},
+            {m_atlanan.maliyet, "Maliyetler aktarılmadı: Kavrion maliyet tutmaz."},
+            {m_atlanan.temelPlan, "Temel planlar (baseline) aktarılmadı: Kavrion yalnız planın kendisini tutar."}};
+        for (const auto& [var, satir] : atlananlar)
+            if (var)
+                ara.rapor << QString::fromUtf8(satir);
+        return ara;
+    }
+
+    // The duration in days; false with m_ret set when it cannot be read.
+    bool SureyiCevir(Gorev& g, int gunlukDakika, QStringList& rapor)
+    {
+        const std::optional<double> dakika = g.sure.isEmpty() ? std::optional(0.0) : Dakika(g.sure);
+        bool tamam = false;
+        const int bicim = g.bicim.toInt(&tamam);
+        if (!dakika || !tamam) {
+            m_ret = QStringLiteral("%1 görevinin süresi (%2, biçim %3) okunamadı. Süre uydurulmaz; dosya aktarılmadı.")
+                        .arg(GorevAdi(g.ara), g.sure.trimmed().left(40), g.bicim.left(10));
+            return false;
+        }
+        const bool gecen = GecenSure(bicim);
+        g.ara.sure = *dakika / (gecen ? 1440 : gunlukDakika);
+        if (g.kilometreTasi) {
+            if (*dakika != 0)
+                rapor << QStringLiteral("%1 bir kilometre taşı: süresi 0 gün sayıldı (dosyada %2 gün).")
+                             .arg(GorevAdi(g.ara), GunMetni(g.ara.sure));
+            g.ara.sure = 0;
+        } else if (gecen) {
+            rapor << GecenSureSatiri(g.ara);
+        } else if (SaatBicimi(bicim)) {
+            rapor << SaatSatiri(g.ara, *dakika / 60, gunlukDakika / 60.0);
+        }
+        return true;
+    }
+
+    // Kavrion's export cuts a name at the schema's limit and puts the whole in the notes.
+    static void AdiTamamla(Gorev& g, QStringList& rapor)
+    {
+        if (g.notlar.size() > g.ara.ad.size() && g.notlar.startsWith(g.ara.ad) && g.ara.ad.toUcs4().size() == AdSiniri) {
+            rapor << QStringLiteral("%1 adı %2 karakterde kesilmişti; adın tamamı görevin notlarından alındı.")
+                         .arg(GorevAdi(g.ara))
+                         .arg(AdSiniri);
+            g.ara.ad = g.notlar;
+        }
+    }
+
+    QXmlStreamReader m_x;
+    QStringList m_yol;
+    QString m_metin, m_ret, m_projeAdi, m_baslik;
+    bool m_kokGoruldu = false;
+    qint64 m_ogeSayisi = 0;
+    std::optional<int> m_gunlukDakika;
+    QVector<Gorev> m_gorevler;
+    AraPlan m_ara;
+    struct {
+        bool takvim = false, kisit = false, kaynak = false, atama = false, maliyet = false, temelPlan = false;
+    } m_atlanan;
+};
+
+} // namespace
+
+AktarimSonucu MspdiOku(const QByteArray& icerik)
+{
+    if (icerik.size() > EnBuyukAktarimDosyasi)
+        return Reddet(BuyukDosyaNedeni(QStringLiteral("Dosya")));
+    return Okuyucu(icerik).Oku();
+}
+
+AktarimSonucu MspdiDosyasiOku(const QString& yol)
+{
+    QString neden;
+    const std::optional<QByteArray> icerik = AktarimDosyasiniOku(yol, neden);
+    return icerik ? MspdiOku(*icerik) : Reddet(neden);
+}

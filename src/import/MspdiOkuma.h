@@ -1,0 +1,28 @@
+#pragma once
+
+#include "import/AktarimPlani.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Microsoft Project XML (MSPDI), as Microsoft Project, ProjectLibre and GanttProject
+// write it: the project's name (Title, else Name), StartDate, FinishDate and
+// MinutesPerDay (480 without it), and each task's UID, Name, Duration ("PT…H…M…S" in
+// working time, or elapsed time for an elapsed DurationFormat), Milestone (0 days),
+// OutlineLevel (a task followed by a deeper one is a summary) and its PredecessorLinks
+// (Type, LinkLag in tenths of a minute). A name Kavrion's export cut at the schema's
+// 512 characters is taken whole from the task's notes. The project's own summary task
+// (level 0) and blank rows (IsNull) are no tasks. Calendars, constraints, resources,
+// assignments, costs and baselines are left out, with one report line for each kind
+// the file has.
+//
+// Read with QXmlStreamReader: a DOCTYPE that declares entities is refused before any
+// could be expanded, external entities are never fetched, and the nesting depth
+// (MspdiDerinlikSiniri) and the number of elements (MspdiOgeSiniri) are bounded. A file
+// whose root is not MSPDI's Project element is refused as not being what it says.
+inline constexpr int MspdiDerinlikSiniri = 64;
+inline constexpr qint64 MspdiOgeSiniri = 4'000'000;
+
+AktarimSonucu MspdiOku(const QByteArray& icerik);
+// Refuses a file larger than EnBuyukAktarimDosyasi by its size, without reading it.
+AktarimSonucu MspdiDosyasiOku(const QString& yol);

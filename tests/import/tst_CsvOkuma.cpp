@@ -1,0 +1,118 @@
+// CSV in: Kavrion's own export read back under several regional settings, a file in
+// each dialect other planners write, and each cell that stops the import.
+#include "destek/RastgelePlan.h"
+#include "destek/Yereller.h"
+#include "export/CsvYazimi.h"
+#include "import/CsvOkuma.h"
+
+#include <QTest>
+
+class CsvReadTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    // Kavrion → CSV → Kavrion: the same activities, names exactly, and the project's start and finish.
+    void roundTrip_data()
+    {
+        QTest::addColumn<QLocale>("yerel");
+        QTest::newRow("tr_TR, semicolons") << Turkce;
+        QTest::newRow("en_US, commas") << Amerikan;
+    }
+    void roundTrip()
+    {
+        QFETCH(QLocale, yerel);
+        QLocale::setDefault(yerel);
+        std::mt19937 uretec(7122026);
+        for (int i = 0; i < 150; ++i) {
+            const Rapor rapor = RastgelePlan(uretec);
+            const AktarimSonucu sonuc = CsvOku(CsvYaz(rapor, yerel), yerel);
+            QVERIFY2(sonuc.plan, qPrintable(sonuc.ret));
+            QCOMPARE(Ozeti(sonuc.plan->faaliyetler), Ozeti(rapor));
+            QCOMPARE(sonuc.plan->proje.baslama, *rapor.proje.baslama.deger);
+            QDate bitis;
+            for (const FaaliyetAnalizi& f : rapor.analiz.faaliyetler)
+                bitis = std::max(bitis, f.bitis);
+            QCOMPARE(sonuc.plan->proje.bitis, bitis);
+            QVERIFY(sonuc.plan->rapor.isEmpty() && sonuc.plan->onaylanacaklar.isEmpty());
+        }
+    }
+
+    // `okuma`: what the preview must say was detected, "|" between lines.
+    void dialects_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QLocale>("yerel");
+        QTest::addColumn<QString>("beklenen");
+        QTest::addColumn<QString>("okuma");
+        QTest::addColumn<QString>("baslama");
+        QTest::newRow("Microsoft Project, Turkish: BOM, semicolons, decimal comma")
+            << QByteArray("\xEF\xBB\xBFKimlik;Görev Adı;Süre;Başlangıç;Bitiş;Öncüller\r\n"
+                          "1;Kazı;2,5 gün;02.03.2026;04.03.2026;\r\n"
+                          "2;\"Beton \"\"C30\"\"\r\ndökümü\";3 gün?;05.03.2026;07.03.2026;1\r\n")
+            << Turkce << "A:Kazı:3:\nB:Beton \"C30\"\r\ndökümü:3:A"
+            << "bayt sırası işaretiyle (BOM)|noktalı virgül (;)|Ondalık işareti: virgül|Tarihler: gg.aa.yyyy" << "2026-03-02";
+        QTest::newRow("Microsoft Project, English: hours, a lag")
+            << QByteArray("ID,Name,Duration,Start,Finish,Predecessors\n"
+                          "1,Dig,3 days,2026-03-02 08:00,2026-03-04 17:00,\n"
+                          "2,\"Pour, cure\",24h,2026-03-05,2026-03-07,1FS+1 day\n")
+            << Amerikan << "A:Dig:3:\nB:Pour, cure:3:A"
+            << "BOM) yok|virgül (,)|«ID», «Name», «Duration», «Start», «Finish», «Predecessors»|kesirli süre yok|ISO" << "2026-03-02";
+        QTest::newRow("GanttProject, Turkish: tabs, regional dates")
+            << QByteArray("ID\tİsim\tBaşlangıç tarihi\tBitiş tarihi\tSüre\tÖncekiler\n"
+                          "7\tTemel\t3/2/26\t3/3/26\t2\t\n9\tDuvar\t3/4/26\t3/4/26\t1\t7-FS\n\nID\tİsim\tRol\n1\tAli\tUsta\n")
+            << Amerikan << "A:Temel:2:\nB:Duvar:1:A"
+            << "sekme|bölgesel kısa biçim (M/d/yy)|«ID» sütunundaki|5. satırda ikinci bir tablo" << "2026-03-02";
+        QTest::newRow("Kavrion's own, a finish after the year 9999")
+            << QByteArray("Kodu,Faaliyet Adı,Süre,ES,EF,LS,LF,Toplam Bolluk,Serbest Bolluk,Kritik,Başlangıç,Bitiş,Öncekiler\r\n"
+                          "A,'=1+2,3000000,0,3000000,0,3000000,0,0,Evet,2026-12-07,'+10240-08-28,\r\n")
+            << QLocale::c() << "A:=1+2:3000000:" << "Kavrion'un kendi CSV'si|ES gün geri sayılarak bulundu: 2026-12-07"
+            << "2026-12-07";
+        QTest::newRow("Excel's sep= line, outline levels, rows by number")
+            << QByteArray("sep=,\nName,Duration,Outline Level,Predecessors\nS,0,1,\nX,1.5,2,\nY,2,2,2\n")
+            << QLocale::c() << "A:X:2:\nB:Y:2:A" << "«sep=» satırından|Ondalık işareti: nokta|satır sırasıyla" << "";
+    }
+    void dialects()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QLocale, yerel);
+        QFETCH(QString, beklenen);
+        QFETCH(QString, okuma);
+        QFETCH(QString, baslama);
+        QLocale::setDefault(yerel);
+        const AktarimSonucu sonuc = CsvOku(csv, yerel);
+        QVERIFY2(sonuc.plan, qPrintable(sonuc.ret));
+        QCOMPARE(Ozeti(sonuc.plan->faaliyetler), beklenen);
+        for (const QString& parca : okuma.split('|'))
+            QVERIFY2(sonuc.plan->okuma.join('\n').contains(parca), qPrintable(sonuc.plan->okuma.join('\n')));
+        QCOMPARE(sonuc.plan->proje.baslama.toString(Qt::ISODate), baslama);
+    }
+
+    void unreadable_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("neden");
+        QTest::newRow("a duration") << QByteArray("Ad;Süre\nX;1\nY;abc\n") << "Satır 3, sütun 2 («Süre»): «abc» bir süre değil";
+        QTest::newRow("no duration") << QByteArray("Name,Duration\nX,\n") << "Satır 2, sütun 2 («Duration»): «» bir süre";
+        QTest::newRow("a date against the file's form")
+            << QByteArray("Name,Duration,Start\nX,1,2026-03-02\nY,1,02.03.2026\n") << "Satır 3, sütun 3 («Start»)";
+        QTest::newRow("no date at all") << QByteArray("Name,Duration,Finish\nX,1,31.02.2026\n") << "«31.02.2026» bir tarih değil";
+        QTest::newRow("a link") << QByteArray("Name;Duration;Predecessors\nX;1;\nY;1;1 sonra\n") << "Satır 3, sütun 3";
+        QTest::newRow("no header") << QByteArray("Hesaplanamıyor: A faaliyetinin süresi sayı değil.\r\n") << "ad ve bir süre sütunu";
+        QTest::newRow("open quote") << QByteArray("Name,Duration\n\"X,1\n") << "2. satırda açılan tırnak";
+        QTest::newRow("not UTF-8") << QByteArray("Name;Duration\nKaz\xFD;1\n") << "UTF-8 değil";
+        QTest::newRow("empty") << QByteArray("\xEF\xBB\xBF") << "Dosya boş";
+    }
+    void unreadable()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, neden);
+        const AktarimSonucu sonuc = CsvOku(csv, QLocale::c());
+        QVERIFY(!sonuc.plan);
+        QVERIFY2(sonuc.ret.contains(neden), qPrintable(sonuc.ret));
+    }
+};
+
+QTEST_GUILESS_MAIN(CsvReadTest)
+#include "tst_CsvOkuma.moc"

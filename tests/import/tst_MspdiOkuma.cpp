@@ -1,0 +1,182 @@
+// MSPDI in: Kavrion's own export read back, hand-written files for each conversion
+// and refusal, and files made to hurt a reader (entities, size, depth).
+#include "destek/RastgelePlan.h"
+#include "export/MspdiYazimi.h"
+#include "import/MspdiOkuma.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray Mspdi(const QString& proje, const QString& gorevler)
+{
+    return ("<?xml version=\"1.0\"?><Project xmlns=\"http://schemas.microsoft.com/project\">" + proje + "<Tasks>"
+            + gorevler + "</Tasks></Project>")
+        .toUtf8();
+}
+
+// A task; `ek` holds its other elements.
+QString Gorev(int uid, const QString& ad, const QString& sure = "PT8H0M0S", const QString& ek = "")
+{
+    return QString("<Task><UID>%1</UID><Name>%2</Name><Duration>%3</Duration>%4</Task>").arg(uid).arg(ad, sure, ek);
+}
+
+QString Bag(int uid, int tur = 1, int gecikme = 0)
+{
+    return QString("<PredecessorLink><PredecessorUID>%1</PredecessorUID><Type>%2</Type><LinkLag>%3</LinkLag>"
+                   "</PredecessorLink>").arg(uid).arg(tur).arg(gecikme);
+}
+
+} // namespace
+
+class MspdiReadTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    // Kavrion → MSPDI → Kavrion: the same activities, names exactly, and the project's dates.
+    void roundTrip()
+    {
+        std::mt19937 uretec(20261207);
+        for (int i = 0; i < 300; ++i) {
+            const Rapor rapor = RastgelePlan(uretec);
+            QByteArray xml;
+            QVERIFY(!MspdiYaz(rapor, xml));
+            const AktarimSonucu sonuc = MspdiOku(xml);
+            QVERIFY2(sonuc.plan, qPrintable(sonuc.ret));
+            QCOMPARE(Ozeti(sonuc.plan->faaliyetler), Ozeti(rapor));
+            QCOMPARE(sonuc.plan->proje.ad, rapor.proje.ad);
+            QCOMPARE(sonuc.plan->proje.baslama, *rapor.proje.baslama.deger);
+            QDate bitis = *rapor.proje.baslama.deger;
+            for (const FaaliyetAnalizi& f : rapor.analiz.faaliyetler)
+                bitis = std::max(bitis, f.bitis);
+            QCOMPARE(sonuc.plan->proje.bitis, bitis);
+            QVERIFY(sonuc.plan->onaylanacaklar.isEmpty());
+            QCOMPARE(sonuc.plan->rapor, QStringList{"Takvimler aktarılmadı: Kavrion her günü iş günü sayar, süreler takvim günüdür."});
+        }
+    }
+
+    void conversions_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QString>("beklenen");
+        QTest::addColumn<QString>("raporda");
+        QTest::addColumn<int>("onay");
+        QTest::newRow("hours at 6 a day")
+            << Mspdi("<MinutesPerDay>360</MinutesPerDay>", Gorev(1, "Kazı", "PT12H0M0S", "<DurationFormat>5</DurationFormat>"))
+            << "A:Kazı:2:" << "«Kazı» süresi saat olarak verilmiş: 12 saat, günde 6 saatle 2 gün; tam gün, yuvarlanmadı" << 0;
+        QTest::newRow("half a day, rounded up on acceptance")
+            << Mspdi("", Gorev(1, "X", "PT4H0M0S", "<DurationFormat>5</DurationFormat>")) << "A:X:1:"
+            << "4 saat, günde 8 saatle 0,5 gün; kesirli gün, onaylanırsa" << 1;
+        QTest::newRow("elapsed days are calendar days")
+            << Mspdi("", Gorev(1, "Kür", "PT72H0M0S", "<DurationFormat>8</DurationFormat>")) << "A:Kür:3:"
+            << "«Kür» süresi geçen süre (takvim günü) olarak verilmiş: 3 takvim günü 3 gün sayıldı" << 0;
+        QTest::newRow("a milestone is 0 days")
+            << Mspdi("", Gorev(1, "Teslim", "PT16H0M0S", "<Milestone>1</Milestone>")) << "A:Teslim:0:"
+            << "«Teslim» bir kilometre taşı: süresi 0 gün sayıldı (dosyada 2 gün)" << 0;
+        QTest::newRow("start-to-start with a day's lag")
+            << Mspdi("", Gorev(1, "X") + Gorev(2, "Y", "PT8H0M0S", Bag(1, 3, 4800))) << "A:X:1:\nB:Y:1:A" << "" << 1;
+        QTest::newRow("summaries, project task, blank row")
+            << Mspdi("", Gorev(0, "Proje", "PT8H0M0S", "<OutlineLevel>0</OutlineLevel>") + Gorev(1, "Ön")
+                             + Gorev(2, "Yapı", "PT0H0M0S", "<OutlineLevel>1</OutlineLevel>" + Bag(1))
+                             + Gorev(3, "Temel", "PT8H0M0S", "<OutlineLevel>2</OutlineLevel>")
+                             + Gorev(4, "", "", "<IsNull>1</IsNull>") + Gorev(5, "Son", "PT8H0M0S", Bag(2)))
+            << "A:Ön:1:\nB:Temel:1:A\nC:Son:1:B" << "«Yapı» özet görevi faaliyet olmadı: altındaki 1 görev" << 0;
+        QTest::newRow("what Kavrion does not hold")
+            << Mspdi("<Calendars><Calendar/></Calendars>",
+                     Gorev(1, "X", "PT8H0M0S", "<ConstraintType>4</ConstraintType><Cost>12</Cost><Baseline/>"))
+                   .replace("</Tasks>", "</Tasks><Resources><Resource><Name>Ali</Name></Resource></Resources>"
+                                        "<Assignments><Assignment><ResourceUID>1</ResourceUID></Assignment></Assignments>")
+            << "A:X:1:"
+            << "Takvimler aktarılmadı|Görevlerin tarih kısıtlamaları|Kaynaklar aktarılmadı|Kaynak atamaları|Maliyetler|Temel planlar"
+            << 0;
+        QTest::newRow("title over name, no dates")
+            << Mspdi("<Name>p.xml</Name><Title>Köprü</Title>", Gorev(1, "X")) << "A:X:1:" << "" << 0;
+    }
+    void conversions()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(QString, beklenen);
+        QFETCH(QString, raporda);
+        QFETCH(int, onay);
+        const AktarimSonucu sonuc = MspdiOku(xml);
+        QVERIFY2(sonuc.plan, qPrintable(sonuc.ret));
+        QCOMPARE(Ozeti(sonuc.plan->faaliyetler), beklenen);
+        for (const QString& parca : raporda.split('|', Qt::SkipEmptyParts))
+            QVERIFY2(sonuc.plan->rapor.join('\n').contains(parca), qPrintable(sonuc.plan->rapor.join('\n')));
+        QCOMPARE(sonuc.plan->onaylanacaklar.size(), onay);
+        if (QByteArray(QTest::currentDataTag()).startsWith("title")) {
+            QCOMPARE(sonuc.plan->proje.ad, "Köprü");
+            QVERIFY(!sonuc.plan->proje.baslama.isValid() && !sonuc.plan->proje.bitis.isValid());
+            QVERIFY(sonuc.plan->okuma.contains("Dosyada projenin başlama tarihi yok: önizlemede girilmeli."));
+        }
+    }
+
+    // Each refusal gives its reason, and none takes a second.
+    void refusals_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QString>("neden");
+        const QByteArray bomba = "<?xml version=\"1.0\"?><!DOCTYPE Project [<!ENTITY a \"aaaaaaaaaa\">"
+                                 "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
+                                 "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\"><!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">]>"
+                                 "<Project xmlns=\"http://schemas.microsoft.com/project\"><Name>&e;&e;&e;&e;&e;</Name></Project>";
+        QTest::newRow("not XML") << QByteArray("Kodu;Faaliyet Adı\nA;x\n") << "XML olarak okunamıyor (satır 1";
+        QTest::newRow("another root") << QByteArray("<html><body/></html>") << "kök öğesi «html»";
+        QTest::newRow("another namespace") << QByteArray("<Project xmlns=\"urn:x\"/>") << "(ad alanı «urn:x»)";
+        QTest::newRow("entity expansion") << bomba << "varlık (entity) tanımlıyor";
+        QTest::newRow("external entity")
+            << QByteArray("<!DOCTYPE Project [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><Project xmlns=\"http://"
+                          "schemas.microsoft.com/project\"><Name>&x;</Name></Project>") << "varlık (entity)";
+        QTest::newRow("too deep") << Mspdi("", "<Task>" + QString("<x>").repeated(100) + "</Task>") << "64 düzey iç içe";
+        QTest::newRow("cut short") << Mspdi("", Gorev(1, "X")).chopped(20) << "Dosya bozuk (satır 1, sütun";
+        QTest::newRow("empty") << Mspdi("<Name>P</Name>", "") << "hiç görev yok";
+        QTest::newRow("cycle") << Mspdi("", Gorev(1, "X", "PT8H0M0S", Bag(2)) + Gorev(2, "Y", "PT8H0M0S", Bag(1)))
+                               << "«X» → «Y» → «X»";
+        QTest::newRow("unreadable duration") << Mspdi("", Gorev(1, "X", "8 gün")) << "«X» görevinin süresi (8 gün, biçim 7) okunamadı";
+        QTest::newRow("unknown link type") << Mspdi("", Gorev(1, "X") + Gorev(2, "Y", "PT8H0M0S", Bag(1, 7)))
+                                           << "2. görevin bir bağının türü (7)";
+        QTest::newRow("unreadable date") << Mspdi("<StartDate>yarın</StartDate>", Gorev(1, "X")) << "StartDate alanı (yarın)";
+    }
+    void refusals()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(QString, neden);
+        QElapsedTimer sure;
+        sure.start();
+        const AktarimSonucu sonuc = MspdiOku(xml);
+        QVERIFY(sure.elapsed() < 1000);
+        QVERIFY(!sonuc.plan);
+        QVERIFY2(sonuc.ret.contains(neden), qPrintable(sonuc.ret));
+    }
+
+    // A gigabyte is refused by its size without being read; ten megabytes of tasks are
+    // read and refused for their number within a second (release build).
+    void largeFiles()
+    {
+        QTemporaryDir klasor;
+        QFile dev(klasor.filePath("dev.xml"));
+        QVERIFY(dev.open(QIODevice::WriteOnly) && dev.resize(qint64(1) << 30));
+        dev.close();
+        QElapsedTimer sure;
+        sure.start();
+        QVERIFY(MspdiDosyasiOku(dev.fileName()).ret.contains("64 MiB'tan büyük"));
+        QVERIFY(sure.elapsed() < 1000);
+
+        QString gorevler;
+        for (int i = 1; i <= 5500; ++i)
+            gorevler += Gorev(i, QString(1800, 'x'), "PT8H0M0S", i > 1 ? Bag(i - 1) : QString());
+        const QByteArray xml = Mspdi("", gorevler);
+        QVERIFY(xml.size() > 10'000'000);
+        sure.restart();
+        const AktarimSonucu sonuc = MspdiOku(xml);
+        QVERIFY2(sure.elapsed() < 1000, qPrintable(QString::number(sure.elapsed())));
+        QVERIFY2(sonuc.ret.contains("Dosyada 5500 görev var; Kavrion bir projede en çok 62 faaliyet"), qPrintable(sonuc.ret));
+    }
+};
+
+QTEST_GUILESS_MAIN(MspdiReadTest)
+#include "tst_MspdiOkuma.moc"
