@@ -27,3 +27,7 @@ void RaporBolumu(Tablo& tablo, const Deney::Veritabani& vt);
 void BaslatmaBolumu(Tablo& tablo, const Deney::Veritabani& vt);
 // The Gantt chart as SVG and PNG and the report as PDF, on a small and a large network.
 void GorselBolumu(Tablo& tablo);
+// Import: a 62-activity MSPDI file from the file chosen to the preview painted, over the
+// main window on `vt`, and a file of about ten megabytes read and refused for its size of
+// plan. The files are written in `klasor`.
+void IceAktarimBolumu(Tablo& tablo, const Deney::Veritabani& vt, const QString& klasor);

@@ -4,7 +4,6 @@
 #include "export/MspdiYazimi.h"
 #include "import/MspdiOkuma.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -145,35 +144,27 @@ private slots:
     {
         QFETCH(QByteArray, xml);
         QFETCH(QString, neden);
-        QElapsedTimer sure;
-        sure.start();
         const AktarimSonucu sonuc = MspdiOku(xml);
-        QVERIFY(sure.elapsed() < 1000);
         QVERIFY(!sonuc.plan);
         QVERIFY2(sonuc.ret.contains(neden), qPrintable(sonuc.ret));
     }
 
     // A gigabyte is refused by its size without being read; ten megabytes of tasks are
-    // read and refused for their number within a second (release build).
+    // read and refused for their number (how fast: the benchmark's import rows).
     void largeFiles()
     {
         QTemporaryDir klasor;
         QFile dev(klasor.filePath("dev.xml"));
         QVERIFY(dev.open(QIODevice::WriteOnly) && dev.resize(qint64(1) << 30));
         dev.close();
-        QElapsedTimer sure;
-        sure.start();
         QVERIFY(MspdiDosyasiOku(dev.fileName()).ret.contains("64 MiB'tan büyük"));
-        QVERIFY(sure.elapsed() < 1000);
 
         QString gorevler;
         for (int i = 1; i <= 5500; ++i)
             gorevler += Gorev(i, QString(1800, 'x'), "PT8H0M0S", i > 1 ? Bag(i - 1) : QString());
         const QByteArray xml = Mspdi("", gorevler);
         QVERIFY(xml.size() > 10'000'000);
-        sure.restart();
         const AktarimSonucu sonuc = MspdiOku(xml);
-        QVERIFY2(sure.elapsed() < 1000, qPrintable(QString::number(sure.elapsed())));
         QVERIFY2(sonuc.ret.contains("Dosyada 5500 görev var; Kavrion bir projede en çok 62 faaliyet"), qPrintable(sonuc.ret));
     }
 };

@@ -92,7 +92,9 @@ void IceAktarmaFormu::Kur(const QString& dosya)
         liste->setAccessibleName(QStringLiteral("Kavrion'un tutamadıkları"));
         liste->setMaximumHeight(Piksel(1400));
         uyari->setBuddy(liste);
-        m_onay = new QCheckBox(m_aktarim.onayMetni, this);
+        // Alt+K ticks it: the text begins "Kabul ediyorum".
+        m_onay = new QCheckBox(QLatin1Char('&') + QString(m_aktarim.onayMetni).replace(QLatin1Char('&'), QStringLiteral("&&")),
+                               this);
         connect(m_onay, &QCheckBox::toggled, this, &IceAktarmaFormu::AktarilabilirligiGuncelle);
         duzen->addWidget(uyari);
         duzen->addWidget(liste);

@@ -1,5 +1,6 @@
 // Import as the user meets it: Ctrl+I, the preview, "Vazgeç" writing nothing, "Aktar"
-// writing every chosen project as one step that Ctrl+Z takes back whole.
+// writing every chosen project as one step that Ctrl+Z takes back whole; what Kavrion
+// cannot hold keeps "Aktar" off until accepted, and a file that cannot come in is one box.
 #include "destek/GeciciVeritabani.h"
 #include "destek/PencereAnaPencereSurucusu.h"
 #include "destek/PencereMesajKaydi.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -40,6 +42,19 @@ IceAktarmaFormu* CtrlI(TemelForm& ana, const QString& yol, AktarimKaynagi kaynak
     IceAktarmaFormu* d = ana.AcikIceAktarmaFormu();
     return d && OneGetirVeBekle(d) ? d : nullptr;
 }
+
+QString Dosya(const QTemporaryDir& dizin, const QString& ad, const QByteArray& icerik)
+{
+    QFile dosya(dizin.filePath(ad));
+    return dosya.open(QIODevice::WriteOnly) && dosya.write(icerik) == icerik.size() ? dosya.fileName() : QString();
+}
+
+const QByteArray Mspdi = "<?xml version=\"1.0\"?><Project xmlns=\"http://schemas.microsoft.com/project\">"
+    "<Title>Depo binası</Title><StartDate>2026-03-02T08:00:00</StartDate><Tasks>"
+    "<Task><UID>1</UID><Name>Kazı</Name><Duration>PT16H0M0S</Duration></Task>"
+    "<Task><UID>2</UID><Name>İskele</Name><Duration>PT12H0M0S</Duration></Task>"
+    "<Task><UID>3</UID><Name>Duvar</Name><Duration>PT24H0M0S</Duration><PredecessorLink><PredecessorUID>1"
+    "</PredecessorUID><Type>3</Type></PredecessorLink></Task></Tasks></Project>";
 
 } // namespace
 
@@ -100,6 +115,51 @@ private slots:
         QTest::keyClick(&ana, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(vt.Dokum(), satirlar);
         QCOMPARE(ana.ProjeListesi->Metinler(), QStringList({"ALFA", "BETA"}));
+    }
+
+    // A start-to-start link and a day and a half: listed first, "Aktar" off until the box is
+    // ticked; two tasks that wait for nothing follow a zero-day start activity; the end date
+    // the file lacks must be typed.
+    void whatKavrionCannotHoldIsAcceptedFirst()
+    {
+        GeciciVeritabani vt;
+        QTemporaryDir dizin;
+        MesajKaydi kayit;
+        TemelForm ana(vt.depo());
+        IceAktarmaFormu* d = CtrlI(ana, Dosya(dizin, "depo.xml", Mspdi), AktarimKaynagi::Mspdi);
+        QVERIFY(d);
+        QVERIFY(d->projeListesi()->isHidden());
+        QVERIFY(!d->aktarDugmesi()->isEnabled());
+        QCOMPARE(d->ProjeninAdiKutusu->text(), "DEPO BİNASI");
+        QCOMPARE(d->BaslamaTarihiKutusu->text(), "2.03.2026");
+        QCOMPARE(d->BitisTarihiKutusu->text(), "");
+        QCOMPARE(Satirlar(d->faaliyetListesi()),
+                 QStringList({"A|Başlangıç|0|", "B|Kazı|2|A", "C|İskele|2|A", "D|Duvar|3|B"}));
+        const QString rapor = d->rapor()->toPlainText();
+        QVERIFY2(rapor.contains("Başlangıç") && rapor.contains("Proje adı büyük harfle yazılacak"), qPrintable(rapor));
+        d->onay()->click();
+        QVERIFY(d->aktarDugmesi()->isEnabled());
+        QTest::mouseClick(d->aktarDugmesi(), Qt::LeftButton);
+        QCOMPARE(kayit.metinler(), QStringList("BİTİŞ TARİHİ boş bırakılmaz!"));
+        QVERIFY(vt.Dokum().isEmpty());
+        d->BitisTarihiKutusu->setText("30.04.2026");
+        QTest::mouseClick(d->aktarDugmesi(), Qt::LeftButton);
+        QCOMPARE(ana.SeciliProje(), "DEPO BİNASI");
+        QCOMPARE(ListedekiSatirlar(ana), QStringList({"A Başlangıç 0  0/0", "B Kazı 2 A 0/2", "C İskele 2 A 0/2",
+                                                      "D Duvar 3 B 2/5"}));
+    }
+
+    void aFileThatCannotComeInIsOneBox()
+    {
+        GeciciVeritabani vt;
+        QTemporaryDir dizin;
+        MesajKaydi kayit;
+        TemelForm ana(vt.depo());
+        QVERIFY(!CtrlI(ana, Dosya(dizin, "tablo.xml", "Kodu;Faaliyet Adı\nA;x\n"), AktarimKaynagi::Mspdi));
+        QCOMPARE(kayit.sayi(), 1);
+        QVERIFY2(kayit.son().metin.startsWith("\"tablo.xml\" içe aktarılamıyor.\n\n")
+                     && kayit.son().metin.contains("XML olarak okunamıyor"), qPrintable(kayit.son().metin));
+        QCOMPARE(kayit.son().simge, QMessageBox::Critical);
     }
 };
 
