@@ -73,4 +73,21 @@ void IceAktarimBolumu(Tablo& tablo, const Deney::Veritabani& vt, const QString& 
                 QStringLiteral("%1 MB, 12.100 görev").arg(double(bayt) / 1e6, 0, 'f', 1), ret, QStringLiteral("ms"),
                 1000.0);
     QFile::remove(buyuk);
+
+    // A gigabyte (sparse: no disk is used) refused by its size, and the "billion laughs"
+    // bomb of ten levels refused before any entity is expanded.
+    const QString dev = klasor + QStringLiteral("/dev.xml");
+    QFile devDosya(dev);
+    if (devDosya.open(QIODevice::WriteOnly) && devDosya.resize(qint64(1) << 30)) {
+        devDosya.close();
+        tablo.Satir(QStringLiteral("MspdiDosyasiOku, reddedilen"), QStringLiteral("1 GiB"),
+                    SureOlc(21, nullptr, [&] { MspdiDosyasiOku(dev); }), QStringLiteral("ms"), 1000.0);
+    }
+    QFile::remove(dev);
+    QByteArray bomba = "<?xml version=\"1.0\"?><!DOCTYPE Project [<!ENTITY a0 \"lol\">";
+    for (int i = 1; i <= 10; ++i)
+        bomba += QStringLiteral("<!ENTITY a%1 \"%2\">").arg(i).arg(QStringLiteral("&a%1;").arg(i - 1).repeated(10)).toUtf8();
+    bomba += "]><Project xmlns=\"http://schemas.microsoft.com/project\"><Name>&a10;</Name></Project>";
+    tablo.Satir(QStringLiteral("MspdiOku, reddedilen"), QStringLiteral("varlık bombası, 10 düzey"),
+                SureOlc(21, nullptr, [&] { MspdiOku(bomba); }), QStringLiteral("ms"), 1000.0);
 }
