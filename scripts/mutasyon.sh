@@ -129,6 +129,9 @@ hatalar=(
                 return DepoHatasi::yeni(DepoHatasi::Kisit,@@            if (false)
                 return DepoHatasi::yeni(DepoHatasi::Kisit,@@an import adopts activity rows of no project left under its name"
 "pencere@@src/ui/import/IceAktarmaFormu.cpp@@if (adlar.contains(proje->ad)) {@@if (false) {@@the preview lets a taken name through to the store"
+"çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@UPDATE TahminlerTablosu SET Projesi = ? WHERE Projesi = ?@@UPDATE TahminlerTablosu SET Projesi = Projesi WHERE ? IS NULL AND Projesi = ?@@a renamed project loses its estimates"
+"çekirdek@@src/store/ProjeDeposu_Tahminler.cpp@@        if (kayitli != eski)@@        if (false)@@an estimate changed elsewhere is overwritten"
+"çekirdek@@src/store/ProjeDeposu_Gecmis.cpp@@surum < Sema::Surum ? Sema::GocKomutlari(surum)@@surum == 0 ? Sema::GocKomutlari(surum)@@a file with history but no estimates' table is not brought up to date"
 "pencere@@src/import/KavrionOkuma.cpp@@    if (sakli.deger) {
         deger = *sakli.deger;@@    if (true) {
         deger = sakli.deger.value_or(T());@@a text duration or date of another Kavrion file comes in as zero or no date"

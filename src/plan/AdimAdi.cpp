@@ -13,6 +13,7 @@ QString TurAdi(AdimTuru tur)
     case AdimTuru::SonFaaliyetiSil: return QStringLiteral("Son Faaliyeti Sil");
     case AdimTuru::TumFaaliyetleriSil: return QStringLiteral("Tüm Faaliyetleri Sil");
     case AdimTuru::IceAktar: return QStringLiteral("İçe Aktar");
+    case AdimTuru::TahminDegistir: return QStringLiteral("Tahmin Değiştir");
     }
     return QString();
 }

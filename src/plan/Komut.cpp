@@ -66,6 +66,15 @@ struct Uygulayici {
         return Depo(depo.TumFaaliyetleriSil(k.proje, k.gosterilenler));
     }
     KomutHatasi operator()(const IceAktarKomutu& k) const { return Depo(depo.IceAktar(k.projeler)); }
+    KomutHatasi operator()(const TahminDegistirKomutu& k) const
+    {
+        if (k.yeni) {
+            const QString neden = TahminHatasi(*k.yeni);
+            if (!neden.isEmpty())
+                return Depo(DepoHatasi::yeni(DepoHatasi::Kisit, neden));
+        }
+        return Depo(depo.TahminDegistir(k.proje, k.kodu, k.eski, k.yeni));
+    }
 };
 
 } // namespace

@@ -47,8 +47,17 @@ struct IceAktarKomutu {
     QVector<TamProje> projeler;
 };
 
+// An activity's three-point estimate set (yeni) or removed (none), over `eski` as shown.
+struct TahminDegistirKomutu {
+    QString proje;
+    QString kodu;
+    std::optional<UcNoktaTahmini> eski;
+    std::optional<UcNoktaTahmini> yeni;
+};
+
 using Komut = std::variant<ProjeEkleKomutu, ProjeDegistirKomutu, ProjeSilKomutu, FaaliyetEkleKomutu,
-                           FaaliyetDegistirKomutu, SonFaaliyetiSilKomutu, TumFaaliyetleriSilKomutu, IceAktarKomutu>;
+                           FaaliyetDegistirKomutu, SonFaaliyetiSilKomutu, TumFaaliyetleriSilKomutu, IceAktarKomutu,
+                           TahminDegistirKomutu>;
 
 // Why a command wrote nothing.
 struct KomutHatasi {

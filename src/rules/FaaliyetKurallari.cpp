@@ -205,3 +205,14 @@ std::optional<qint32> KaydedilecekSure(const QString& metin, QString* neden)
     }
     return sure;
 }
+
+QString TahminHatasi(const UcNoktaTahmini& tahmin)
+{
+    if (tahmin.iyimser < 0)
+        return QStringLiteral("İyimser süre sıfırdan küçük olamaz.");
+    if (tahmin.iyimser > tahmin.olasi)
+        return QStringLiteral("İyimser süre en olası süreden uzun olamaz.");
+    if (tahmin.olasi > tahmin.kotumser)
+        return QStringLiteral("En olası süre kötümser süreden uzun olamaz.");
+    return QString();
+}

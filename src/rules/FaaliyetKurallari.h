@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Kayitlar.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -53,3 +55,8 @@ QString AlanHatasiMetni(AlanHatasi hata);
 // The duration a save stores: a 32-bit whole number in plain or regional digits.
 // Without one, `neden` says why, for the box.
 std::optional<qint32> KaydedilecekSure(const QString& metin, QString* neden);
+
+// Why a three-point estimate cannot be stored: the optimistic duration must not be
+// below zero nor above the most likely, nor the most likely above the pessimistic.
+// Empty when it can.
+QString TahminHatasi(const UcNoktaTahmini& tahmin);

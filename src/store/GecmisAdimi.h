@@ -18,6 +18,7 @@ enum class AdimTuru {
     SonFaaliyetiSil,
     TumFaaliyetleriSil,
     IceAktar,
+    TahminDegistir,
 };
 
 // One recorded write, as the history lists it.

@@ -21,6 +21,20 @@ struct Faaliyet {
     QString oncekiler; // the predecessor list, "A,C"; empty for none
 };
 
+// An activity's three-point estimate of its duration in whole days:
+// 0 <= iyimser (optimistic) <= olasi (most likely) <= kotumser (pessimistic).
+struct UcNoktaTahmini {
+    qint32 iyimser = 0;
+    qint32 olasi = 0;
+    qint32 kotumser = 0;
+
+    bool operator==(const UcNoktaTahmini& o) const
+    {
+        return iyimser == o.iyimser && olasi == o.olasi && kotumser == o.kotumser;
+    }
+    bool operator!=(const UcNoktaTahmini& o) const { return !(*this == o); }
+};
+
 // A project with its activities, as an import writes them: codes and predecessors
 // as they will be stored.
 struct TamProje {

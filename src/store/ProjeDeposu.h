@@ -4,9 +4,11 @@
 #include "store/GecmisAdimi.h"
 #include "store/Kayitlar.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <optional>
 
 // The operations on Proje.mdb, in typed values. Each reads or writes through one
 // statement or one transaction and gives back a DepoHatasi, empty on success: a write
@@ -56,6 +58,13 @@ public:
     DepoHatasi SonFaaliyetiSil(const QString& proje, const KayitliFaaliyet& son) const;
     // Deletes the project's activities, which must still be exactly `gosterilenler`.
     DepoHatasi TumFaaliyetleriSil(const QString& proje, const QVector<KayitliFaaliyet>& gosterilenler) const;
+
+    // The project's three-point estimates by activity code; none for a file that keeps none.
+    DepoHatasi TahminleriOku(const QString& proje, QHash<QString, UcNoktaTahmini>& tahminler) const;
+    // Sets the activity's estimate (none: removes it), written only while the file still
+    // holds `eski` for it (none: no estimate) and the activity is there.
+    DepoHatasi TahminDegistir(const QString& proje, const QString& kodu, const std::optional<UcNoktaTahmini>& eski,
+                              const std::optional<UcNoktaTahmini>& yeni) const;
 
     // Every write above is also a step of the file's undo history, recorded in its own
     // transaction; a write after an undo drops the steps that could have been redone.

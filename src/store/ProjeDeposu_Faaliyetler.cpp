@@ -134,7 +134,11 @@ DepoHatasi ProjeDeposu::SonFaaliyetiSil(const QString& proje, const KayitliFaali
             return Bulunamadi(FaaliyetlerDegismis(proje));
         if (auto hata = FaaliyetGosterildigiGibi(vt, proje, son))
             return hata;
-        return Calistir(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ? AND Kodu = ?"),
+        if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ? AND Kodu = ?"),
+                                 {proje, son.kodu}))
+            return hata;
+        // Its estimate goes with it: a later activity of the same code starts without one.
+        return Calistir(vt, QStringLiteral("DELETE FROM TahminlerTablosu WHERE Projesi = ? AND Kodu = ?"),
                         {proje, son.kodu});
     });
 }
@@ -154,6 +158,8 @@ DepoHatasi ProjeDeposu::TumFaaliyetleriSil(const QString& proje, const QVector<K
             if (auto hata = FaaliyetGosterildigiGibi(vt, proje, f))
                 return hata.numara == DepoHatasi::Bulunamadi ? Bulunamadi(FaaliyetlerDegismis(proje)) : hata;
         }
-        return Calistir(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje});
+        if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje}))
+            return hata;
+        return Calistir(vt, QStringLiteral("DELETE FROM TahminlerTablosu WHERE Projesi = ?"), {proje});
     });
 }

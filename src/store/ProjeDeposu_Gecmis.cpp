@@ -63,13 +63,13 @@ DepoHatasi YazilabilirSurum(const QSqlDatabase& vt, int& surum)
 }
 
 // Made on the connection's first recorded write, in its transaction, so a rolled-back
-// write takes them away too.
+// write takes them away too. The last one made tells they all are.
 DepoHatasi TetikleyicileriKur(const QSqlDatabase& vt)
 {
     QSqlQuery sorgu(vt);
     bool kurulu = false;
-    if (auto hata = SatirBul(sorgu, QStringLiteral("SELECT 1 FROM temp.sqlite_master WHERE name = 'AcikAdim'"), {},
-                             kurulu))
+    if (auto hata = SatirBul(sorgu, QStringLiteral("SELECT 1 FROM temp.sqlite_master WHERE name = ?"),
+                             {QStringLiteral("Gecmis%1DELETE").arg(QLatin1String(std::end(Tablolar)[-1].ad))}, kurulu))
         return hata;
     if (kurulu)
         return {};
@@ -117,8 +117,9 @@ QString Goruntu(const Tablo& t, const QString& taraf)
 QString Degismis(int tablo, const QString& proje, const QString& kodu, bool yerAlinmis, bool satirVar, qint64 satir,
                  bool geri)
 {
-    const QString kayit = tablo == 0 ? QStringLiteral("\"%1\" projesi").arg(proje)
-                                     : QStringLiteral("\"%1\" projesinin %2 faaliyeti").arg(proje, kodu);
+    const QString kayit = tablo == 0   ? QStringLiteral("\"%1\" projesi").arg(proje)
+                          : tablo == 1 ? QStringLiteral("\"%1\" projesinin %2 faaliyeti").arg(proje, kodu)
+                                       : QStringLiteral("\"%1\" projesinin %2 faaliyetinin tahmini").arg(proje, kodu);
     const QString ne = yerAlinmis ? QStringLiteral("nin yeri (kayıt %1) bu adımdan sonra başka bir yerde eklenen "
                                                    "bir kayıtça alınmış").arg(satir)
                        : satirVar ? QStringLiteral(" bu adımdan sonra başka bir yerde değiştirilmiş")
@@ -248,8 +249,8 @@ DepoHatasi DepoOrtak::AdimiAc(const QSqlDatabase& vt, const Adim& adim)
     int surum = 0;
     if (auto hata = YazilabilirSurum(vt, surum))
         return hata;
-    // A file of an older Kavrion gains its history with its first write, in that write.
-    for (const QString& komut : surum == 0 ? Sema::GecmisKomutlari() : QStringList()) {
+    // A file of an older Kavrion gains what it lacks with its first write, in that write.
+    for (const QString& komut : surum < Sema::Surum ? Sema::GocKomutlari(surum) : QStringList()) {
         if (auto hata = Calistir(vt, komut))
             return hata;
     }

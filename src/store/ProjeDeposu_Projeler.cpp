@@ -128,8 +128,9 @@ DepoHatasi ProjeDeposu::IceAktar(const QVector<TamProje>& projeler) const
             // Rows another program left under this name would become the new project's.
             QSqlQuery artik(vt);
             bool bulundu = false;
-            if (auto hata = SatirBul(artik, QStringLiteral("SELECT 1 FROM FaaliyetlerTablosu WHERE Projesi = ?"),
-                                     {p.proje.ad}, bulundu))
+            if (auto hata = SatirBul(artik, QStringLiteral("SELECT 1 FROM FaaliyetlerTablosu WHERE Projesi = ?"
+                                                           " UNION ALL SELECT 1 FROM TahminlerTablosu WHERE Projesi = ?"),
+                                     {p.proje.ad, p.proje.ad}, bulundu))
                 return hata;
             if (bulundu)
                 return DepoHatasi::yeni(DepoHatasi::Kisit,
@@ -160,7 +161,10 @@ DepoHatasi ProjeDeposu::ProjeDegistir(const KayitliProje& eski, const Proje& yen
                                " WHERE ProjeAdi = ?"),
                 {Metin(yeni.ad), baslama, bitis, eski.ad}))
             return hata;
-        return Calistir(vt, QStringLiteral("UPDATE FaaliyetlerTablosu SET Projesi = ? WHERE Projesi = ?"),
+        if (auto hata = Calistir(vt, QStringLiteral("UPDATE FaaliyetlerTablosu SET Projesi = ? WHERE Projesi = ?"),
+                                 {Metin(yeni.ad), eski.ad}))
+            return hata;
+        return Calistir(vt, QStringLiteral("UPDATE TahminlerTablosu SET Projesi = ? WHERE Projesi = ?"),
                         {Metin(yeni.ad), eski.ad});
     });
 }
@@ -173,6 +177,8 @@ DepoHatasi ProjeDeposu::ProjeSil(const KayitliProje& proje) const
             return hata;
         if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM ProjeTablosu WHERE ProjeAdi = ?"), {proje.ad}))
             return hata;
-        return Calistir(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje.ad});
+        if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje.ad}))
+            return hata;
+        return Calistir(vt, QStringLiteral("DELETE FROM TahminlerTablosu WHERE Projesi = ?"), {proje.ad});
     });
 }

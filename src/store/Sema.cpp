@@ -58,12 +58,27 @@ const char* const GecmisTablolari[] = {
     "CREATE INDEX IF NOT EXISTS GecmisAdimlariUygulandi ON GecmisAdimlari (Uygulandi, Kimlik)",
 };
 
+// The three-point estimates (user_version 2): at most one per activity, filed like the
+// activities under the project's name and the activity's code.
+const char* const TahminTablolari[] = {
+    "CREATE TABLE IF NOT EXISTS TahminlerTablosu ("
+    " Kimlik INTEGER PRIMARY KEY,"
+    " Projesi TEXT NOT NULL,"
+    " Kodu TEXT NOT NULL,"
+    " Iyimser INTEGER NOT NULL CHECK (typeof(Iyimser) = 'integer' AND Iyimser >= 0),"
+    " Olasi INTEGER NOT NULL CHECK (typeof(Olasi) = 'integer' AND Olasi >= Iyimser),"
+    " Kotumser INTEGER NOT NULL CHECK (typeof(Kotumser) = 'integer' AND Kotumser >= Olasi"
+    "   AND Kotumser <= 2147483647),"
+    " UNIQUE (Projesi, Kodu))",
+};
+
 } // namespace
 
 // Kimlik too: every list sorts by it, so a file without it would open and then fail on every read.
-const Tablo Tablolar[2] = {
+const Tablo Tablolar[3] = {
     {"ProjeTablosu", {"Kimlik", "ProjeAdi", "BaslamaTarihi", "BitisTarihi"}},
     {"FaaliyetlerTablosu", {"Kimlik", "Projesi", "Kodu", "Adi", "OngorulenSure", "OncekiFaaliyet"}},
+    {"TahminlerTablosu", {"Kimlik", "Projesi", "Kodu", "Iyimser", "Olasi", "Kotumser"}},
 };
 
 DepoHatasi Kur(QSqlDatabase& vt)
@@ -74,7 +89,7 @@ DepoHatasi Kur(QSqlDatabase& vt)
     QStringList komutlar;
     for (const char* tablo : Olusturma)
         komutlar << QString::fromLatin1(tablo);
-    for (const QString& komut : komutlar + GecmisKomutlari()) {
+    for (const QString& komut : komutlar + GocKomutlari(0)) {
         if (!sorgu.exec(komut)) {
             const DepoHatasi hata = SqlHatasi(sorgu.lastError());
             sorgu.exec(QStringLiteral("ROLLBACK"));
@@ -89,11 +104,15 @@ DepoHatasi Kur(QSqlDatabase& vt)
     return {};
 }
 
-QStringList GecmisKomutlari()
+QStringList GocKomutlari(int surum)
 {
     QStringList komutlar;
     for (const char* komut : GecmisTablolari)
-        komutlar << QString::fromLatin1(komut);
+        if (surum < 1)
+            komutlar << QString::fromLatin1(komut);
+    for (const char* komut : TahminTablolari)
+        if (surum < 2)
+            komutlar << QString::fromLatin1(komut);
     return komutlar << QStringLiteral("PRAGMA user_version = %1").arg(Surum);
 }
 
@@ -105,7 +124,8 @@ DepoHatasi Denetle(QSqlDatabase& vt)
     if (!sorgu.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
         return SqlHatasi(sorgu.lastError());
 
-    for (const Tablo& tablo : Tablolar) {
+    for (int t = 0; t < ZorunluTabloSayisi; ++t) {
+        const Tablo& tablo = Tablolar[t];
         const QString ad = QString::fromLatin1(tablo.ad);
         QSqlQuery sutunlar(vt);
         sutunlar.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));

@@ -6,8 +6,9 @@
 
 #include <QStringList>
 
-// The two tables of Proje.mdb, and the two of its undo history. PRAGMA user_version
-// tells the history apart: 0 for a file without it, 1 with it.
+// The two tables of Proje.mdb, the two of its undo history and the estimates' table.
+// PRAGMA user_version tells them apart: 0 for a file with the first two only, 1 with
+// the history, 2 with the estimates too.
 namespace Sema {
 
 struct Tablo {
@@ -15,21 +16,25 @@ struct Tablo {
     QStringList sutunlar;
 };
 
-// ProjeTablosu and FaaliyetlerTablosu with every column the application reads, in the
-// order the history's images keep them; their index is their number in the history.
-extern const Tablo Tablolar[2];
+// ProjeTablosu, FaaliyetlerTablosu and TahminlerTablosu with every column the
+// application reads, in the order the history's images keep them; their index is
+// their number in the history. Every file has the first two; the third comes with
+// user_version 2.
+extern const Tablo Tablolar[3];
+constexpr int ZorunluTabloSayisi = 2;
 
 // The newest user_version this build writes; a file of a newer one is only read.
-constexpr int Surum = 1;
+constexpr int Surum = 2;
 
-// Creates all four tables in an empty database, in one transaction, at Surum.
+// Creates every table in an empty database, in one transaction, at Surum.
 DepoHatasi Kur(QSqlDatabase& vt);
 
-// The statements that take a file of user_version 0 to 1: the history's tables, its
-// index and the version. Run by the first recorded write, in its own transaction.
-QStringList GecmisKomutlari();
+// The statements that take a file of user_version `surum` to Surum: the tables and
+// indexes it lacks, and the version. Run by the first recorded write, in its own
+// transaction.
+QStringList GocKomutlari(int surum);
 
-// Tells whether the database holds both tables with every column the application reads.
+// Tells whether the database holds the two tables with every column the application reads.
 DepoHatasi Denetle(QSqlDatabase& vt);
 
 } // namespace Sema

@@ -43,6 +43,8 @@ void OrnekProjeler(const GeciciVeritabani& vt)
 {
     vt.ProjeEkle("ALFA", QDate(2026, 1, 1), QDate(2026, 1, 31), {{"A", "a", 3, ""}, {"B", "b", 2, "A"}, {"C", "c", 4, "A"}});
     vt.ProjeEkle("BETA", QDate(2026, 2, 1), QDate(2026, 2, 28), {{"A", "beta", 1, ""}});
+    const DepoHatasi hata = vt.depo().TahminDegistir("ALFA", "C", std::nullopt, UcNoktaTahmini{2, 4, 9});
+    QVERIFY2(!hata, qPrintable(hata.aciklama));
 }
 
 QStringList GeciciVeritabani::DosyadakiSatirlar(const QString& yol)
@@ -62,7 +64,7 @@ QStringList GeciciVeritabani::DosyadakiSatirlar(const QString& yol)
     return satirlar;
 }
 
-const QStringList GeciciVeritabani::TumTablolar{"ProjeTablosu", "FaaliyetlerTablosu", "GecmisAdimlari",
+const QStringList GeciciVeritabani::TumTablolar{"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu", "GecmisAdimlari",
                                                "GecmisDegisiklikleri"};
 
 QStringList GeciciVeritabani::Dokum(const QString& yol, const QStringList& tablolar)

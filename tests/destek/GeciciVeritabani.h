@@ -31,8 +31,9 @@ public:
     // type ("qlonglong:5", "QString:5", "NULL"): what an undo must give back exactly.
     // A table the file lacks gives no rows.
     static const QStringList TumTablolar; // the two and the history's
-    static QStringList Dokum(const QString& yol, const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu"});
-    QStringList Dokum(const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu"}) const
+    static QStringList Dokum(const QString& yol,
+                             const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu"});
+    QStringList Dokum(const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu"}) const
     {
         return Dokum(yol(), tablolar);
     }
@@ -44,7 +45,7 @@ private:
 };
 
 // Project ALFA (1–31 January 2026) with activities A, B (after A) and C (after A),
-// and BETA (February) with A.
+// and BETA (February) with A; C has the estimate 2, 4, 9 days. Seven steps.
 void OrnekProjeler(const GeciciVeritabani& vt);
 
 // Runs statements on the file at `yol` through a connection of its own, as another

@@ -12,7 +12,7 @@ Gosterilen AlfaOku(const ProjeDeposu& d)
 
 using T = AdimTuru;
 
-const YazimKomutu YazimKomutlari[8] = {
+const YazimKomutu YazimKomutlari[9] = {
     {"ProjeEkle", T::ProjeEkle, "|YENİ|", [](auto& d, auto&) { return d.ProjeEkle({"YENİ", QDate(2026, 4, 1), QDate(2026, 4, 9)}); }},
     {"ProjeDeğiştir", T::ProjeDegistir, "ALFA|ALFA 2|",
      [](auto& d, auto& g) { return d.ProjeDegistir(g.proje, {"ALFA 2", QDate(2026, 1, 2), QDate(2026, 2, 3)}); }},
@@ -26,4 +26,6 @@ const YazimKomutu YazimKomutlari[8] = {
          return d.IceAktar({{{"YENİ", QDate(2026, 4, 1), QDate(2026, 4, 9)}, {{"A", "a", 0, ""}, {"B", "b", 3, "A"}}},
                             {{"BOŞ", QDate(2026, 5, 1), QDate(2026, 5, 2)}, {}}});
      }},
+    {"TahminDeğiştir", T::TahminDegistir, "ALFA|ALFA|C",
+     [](auto& d, auto&) { return d.TahminDegistir("ALFA", "C", UcNoktaTahmini{2, 4, 9}, UcNoktaTahmini{3, 3, 5}); }},
 };

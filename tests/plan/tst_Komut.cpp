@@ -1,7 +1,8 @@
 // The commands' own rules, before anything is written: a predecessor must be an
 // activity of the project added before the one it precedes; an import is written whole
-// or not at all.
+// or not at all; an estimate follows its activity and project, and keeps its order.
 #include "destek/GeciciVeritabani.h"
+#include "destek/YazimKomutlari.h"
 #include "plan/Komut.h"
 
 #include <QTest>
@@ -61,6 +62,64 @@ private slots:
         const KomutHatasi hata = KomutuUygula(vt.depo(), IceAktarKomutu{{yeni, {{ad, yeni.proje.baslama, yeni.proje.bitis}, {}}}});
         QCOMPARE(hata.depo.numara, int(DepoHatasi::Kisit));
         QCOMPARE(hata.depo.aciklama, kutu);
+        QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
+    }
+
+    // The project's estimates after each write that touches the project or the activity.
+    void estimatesFollowTheirActivity_data()
+    {
+        QTest::addColumn<int>("komut");
+        QTest::addColumn<QString>("tahminler");
+        QTest::newRow("rename") << 1 << "ALFA 2:C 2 4 9";
+        QTest::newRow("project deleted") << 2 << "";
+        QTest::newRow("activity changed") << 4 << "ALFA:C 2 4 9";
+        QTest::newRow("its activity deleted") << 5 << "";
+        QTest::newRow("every activity deleted") << 6 << "";
+    }
+    void estimatesFollowTheirActivity()
+    {
+        QFETCH(int, komut);
+        QFETCH(QString, tahminler);
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        const ProjeDeposu d = vt.depo();
+        QVERIFY(!YazimKomutlari[komut].calistir(d, AlfaOku(d)));
+        QStringList okunan;
+        for (const QString proje : {"ALFA", "ALFA 2"}) {
+            QHash<QString, UcNoktaTahmini> t;
+            QVERIFY(!d.TahminleriOku(proje, t));
+            for (auto i = t.cbegin(); i != t.cend(); ++i)
+                okunan << QString("%1:%2 %3 %4 %5").arg(proje, i.key()).arg(i->iyimser).arg(i->olasi).arg(i->kotumser);
+        }
+        QCOMPARE(okunan.join(","), tahminler);
+    }
+
+    // An estimate out of order is refused before the store; one changed elsewhere by the store.
+    void estimatesAreCheckedAndComparedOnWrite_data()
+    {
+        QTest::addColumn<Komut>("komut");
+        QTest::addColumn<QString>("kutu");
+        const UcNoktaTahmini gosterilen{2, 4, 9};
+        QTest::newRow("optimistic over likely") << Komut(TahminDegistirKomutu{"ALFA", "C", gosterilen, {{5, 4, 9}}})
+                                                << "İyimser süre en olası süreden uzun olamaz.";
+        QTest::newRow("likely over pessimistic") << Komut(TahminDegistirKomutu{"ALFA", "C", gosterilen, {{2, 10, 9}}})
+                                                 << "En olası süre kötümser süreden uzun olamaz.";
+        QTest::newRow("below zero") << Komut(TahminDegistirKomutu{"ALFA", "C", gosterilen, {{-1, 4, 9}}})
+                                    << "İyimser süre sıfırdan küçük olamaz.";
+        QTest::newRow("changed elsewhere") << Komut(TahminDegistirKomutu{"ALFA", "C", std::nullopt, {{1, 1, 1}}})
+            << "\"ALFA\" projesinin C faaliyetinin tahmini siz görüntüledikten sonra başka bir yerde değiştirilmiş; "
+               "hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.";
+        QTest::newRow("activity gone") << Komut(TahminDegistirKomutu{"ALFA", "D", std::nullopt, {{1, 1, 1}}})
+            << "\"ALFA\" projesinin D faaliyeti artık kayıtlı değil; başka bir yerde silinmiş.";
+    }
+    void estimatesAreCheckedAndComparedOnWrite()
+    {
+        QFETCH(Komut, komut);
+        QFETCH(QString, kutu);
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        const QStringList once = vt.Dokum(GeciciVeritabani::TumTablolar);
+        QCOMPARE(KomutuUygula(vt.depo(), komut).depo.aciklama, kutu);
         QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
     }
 };

@@ -58,7 +58,7 @@ private slots:
         QFETCH(int, komut);
         const YazimKomutu& k = YazimKomutlari[komut];
         GeciciVeritabani vt;
-        OrnekProjeler(vt); // 6 steps
+        OrnekProjeler(vt); // 7 steps
         const ProjeDeposu d = vt.depo();
         const QStringList once = vt.Dokum();
         const QDateTime simdi = QDateTime::currentDateTimeUtc();
@@ -76,16 +76,16 @@ private slots:
         QCOMPARE(vt.Dokum(), sonra);
         QVERIFY(!d.Yinele(adim) && adim.kimlik == 0);
 
-        QCOMPARE(Sonuna(d, true), 7);
+        QCOMPARE(Sonuna(d, true), 8);
         QVERIFY(vt.Dokum().isEmpty());
         QVERIFY(!d.GeriAl(adim) && adim.kimlik == 0);
-        QCOMPARE(Sonuna(d, false), 7);
+        QCOMPARE(Sonuna(d, false), 8);
         QCOMPARE(vt.Dokum(), sonra);
         QVector<GecmisAdimi> adimlar;
         QVERIFY(!d.GecmisiOku(adimlar));
-        QCOMPARE(adimlar.size(), 7);
+        QCOMPARE(adimlar.size(), 8);
         QCOMPARE(Adim(adimlar[0]), "1 |ALFA| uygulandı");
-        QCOMPARE(Adim(adimlar[6]), QStringLiteral("%1 %2 uygulandı").arg(int(k.tur)).arg(k.adim));
+        QCOMPARE(Adim(adimlar[7]), QStringLiteral("%1 %2 uygulandı").arg(int(k.tur)).arg(k.adim));
     }
 
     // Another program wrote a row the step wrote: undo or redo is refused, names the row, writes nothing.
@@ -136,15 +136,25 @@ private slots:
         QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
     }
 
-    // A file of user_version 0 is read, and even given a nothing-to-undo, without a byte
-    // changed; its first write brings the history, which can undo that write.
+    // A file of an older Kavrion (0: no history, 1: no estimates) is read, and even given a
+    // nothing-to-undo, without a byte changed; its first write brings what it lacks, and
+    // the history can undo that write.
+    void anOlderFileChangesOnlyWithItsFirstWrite_data()
+    {
+        QTest::addColumn<int>("surum");
+        QTest::addColumn<QStringList>("sql");
+        QTest::newRow("0") << 0 << QStringList{"DROP TABLE GecmisDegisiklikleri", "DROP TABLE GecmisAdimlari"};
+        QTest::newRow("1") << 1 << QStringList{"DELETE FROM GecmisDegisiklikleri", "DELETE FROM GecmisAdimlari"};
+    }
     void anOlderFileChangesOnlyWithItsFirstWrite()
     {
+        QFETCH(int, surum);
+        QFETCH(QStringList, sql);
         GeciciVeritabani vt;
         vt.ProjeEkle("ALFA", QDate(2026, 1, 1), QDate(2026, 1, 9), {{"A", "a", 1, ""}});
-        QCOMPARE(Sayi(vt.yol(), "PRAGMA user_version"), 1); // as Sema::Kur made it
-        QVERIFY(DosyadaCalistir(vt.yol(), {"DROP TABLE GecmisDegisiklikleri", "DROP TABLE GecmisAdimlari",
-                                           "PRAGMA user_version = 0"}));
+        QCOMPARE(Sayi(vt.yol(), "PRAGMA user_version"), 2); // as Sema::Kur made it
+        QVERIFY(DosyadaCalistir(vt.yol(), sql + QStringList{"DROP TABLE TahminlerTablosu",
+                                                              QString("PRAGMA user_version = %1").arg(surum)}));
         const QStringList once = vt.Dokum();
         const QByteArray baytlar = Baytlar(vt.yol());
         const GeciciBaglanti baglanti(vt.yol());
@@ -152,12 +162,14 @@ private slots:
         QVector<GecmisAdimi> adimlar;
         GecmisAdimi adim;
         QVector<KayitliFaaliyet> fs;
+        QHash<QString, UcNoktaTahmini> tahminler;
         QVERIFY(!d.GecmisiOku(adimlar) && adimlar.isEmpty() && !d.FaaliyetleriOku("ALFA", fs));
+        QVERIFY(!d.TahminleriOku("ALFA", tahminler) && tahminler.isEmpty());
         QVERIFY(!d.GeriAl(adim) && adim.kimlik == 0 && !d.Yinele(adim) && adim.kimlik == 0);
         QCOMPARE(Baytlar(vt.yol()), baytlar);
 
-        QVERIFY(!d.FaaliyetDegistir("ALFA", fs[0], {"A", "b", 2, ""}));
-        QCOMPARE(Sayi(vt.yol(), "PRAGMA user_version"), 1);
+        QVERIFY(!d.TahminDegistir("ALFA", "A", std::nullopt, UcNoktaTahmini{1, 1, 2}));
+        QCOMPARE(Sayi(vt.yol(), "PRAGMA user_version"), 2);
         QVERIFY(!d.GecmisiOku(adimlar) && adimlar.size() == 1);
         QVERIFY(!d.GeriAl(adim) && adim.kimlik == 1);
         QCOMPARE(vt.Dokum(), once);
@@ -191,7 +203,7 @@ private slots:
     {
         GeciciVeritabani vt;
         OrnekProjeler(vt);
-        QVERIFY(DosyadaCalistir(vt.yol(), {"PRAGMA user_version = 2"}));
+        QVERIFY(DosyadaCalistir(vt.yol(), {"PRAGMA user_version = 3"}));
         const QByteArray baytlar = Baytlar(vt.yol());
         const ProjeDeposu d = vt.depo();
         const QString kutu = "Veritabanı Kavrion'un daha yeni bir sürümüyle yazılmış; değişiklik kaydedilemez.";
@@ -201,7 +213,7 @@ private slots:
         QCOMPARE(d.GeriAl(adim).aciklama, kutu);
         QCOMPARE(d.Yinele(adim).numara, int(DepoHatasi::Genel));
         QVector<GecmisAdimi> adimlar;
-        QVERIFY(!d.GecmisiOku(adimlar) && adimlar.size() == 6);
+        QVERIFY(!d.GecmisiOku(adimlar) && adimlar.size() == 7);
         QCOMPARE(Baytlar(vt.yol()), baytlar);
     }
 };
