@@ -52,6 +52,7 @@ void PlanBelgesi::PlaniKoy(std::optional<Plan> plan)
     m_plan = std::move(plan);
     m_cizelge = m_plan ? CizelgeyiHesapla(m_plan->faaliyetler) : Cizelge();
     m_analiz.reset();
+    m_tahminler.reset();
     emit planDegisti();
 }
 
@@ -60,6 +61,21 @@ const AgAnalizi& PlanBelgesi::analiz() const
     if (!m_analiz)
         m_analiz = m_plan ? AnaliziHesapla(m_plan->faaliyetler, m_plan->proje, m_cizelge) : AgAnalizi();
     return *m_analiz;
+}
+
+DepoHatasi PlanBelgesi::Tahminler(QHash<QString, UcNoktaTahmini>& tahminler) const
+{
+    tahminler.clear();
+    if (!m_plan)
+        return {};
+    if (!m_tahminler) {
+        QHash<QString, UcNoktaTahmini> okunan;
+        if (auto hata = m_depo.TahminleriOku(m_secili, okunan))
+            return hata;
+        m_tahminler = std::move(okunan);
+    }
+    tahminler = *m_tahminler;
+    return {};
 }
 
 KomutHatasi PlanBelgesi::Calistir(const Komut& komut)

@@ -43,6 +43,11 @@ public:
     // asking for it costs only the forward pass.
     const AgAnalizi& analiz() const;
 
+    // The selected plan's three-point estimates by activity code, read on first use after
+    // each change (a selection that never shows them reads nothing more); empty and the
+    // store's refusal after a failed read.
+    DepoHatasi Tahminler(QHash<QString, UcNoktaTahmini>& tahminler) const;
+
     // Checks and writes the command. Once written, a project command reads the list again
     // with nothing selected (an import with its first project selected), an activity
     // command the selected project; a refused one
@@ -90,5 +95,6 @@ private:
     std::optional<Plan> m_plan;
     Cizelge m_cizelge;
     mutable std::optional<AgAnalizi> m_analiz;
+    mutable std::optional<QHash<QString, UcNoktaTahmini>> m_tahminler;
     GecmisAdimi m_geriAlinacak, m_yinelenecek;
 };

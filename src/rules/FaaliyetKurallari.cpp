@@ -216,3 +216,25 @@ QString TahminHatasi(const UcNoktaTahmini& tahmin)
         return QStringLiteral("En olası süre kötümser süreden uzun olamaz.");
     return QString();
 }
+
+bool DuzenlenenTahmin(const UcNoktaTahmini& once, TahminGunu gun, const QString& metin,
+                      std::optional<UcNoktaTahmini>& yeni, QString& neden)
+{
+    yeni.reset();
+    if (metin.trimmed().isEmpty())
+        return true;
+    const auto gunler = BolgeselMetin::TamSayiOku(metin);
+    if (!gunler) {
+        const QLocale yerel;
+        neden = QStringLiteral("\"%1\" bir süre değil: 0 ile %2 arasında bir tam sayı olmalıdır.")
+                    .arg(metin, yerel.toString(std::numeric_limits<qint32>::max()));
+        return false;
+    }
+    UcNoktaTahmini tahmin = once;
+    (gun == TahminGunu::Iyimser ? tahmin.iyimser : gun == TahminGunu::Olasi ? tahmin.olasi : tahmin.kotumser) = *gunler;
+    neden = TahminHatasi(tahmin);
+    if (!neden.isEmpty())
+        return false;
+    yeni = tahmin;
+    return true;
+}

@@ -60,3 +60,11 @@ std::optional<qint32> KaydedilecekSure(const QString& metin, QString* neden);
 // below zero nor above the most likely, nor the most likely above the pessimistic.
 // Empty when it can.
 QString TahminHatasi(const UcNoktaTahmini& tahmin);
+
+// One of an estimate's three days typed over. `once` is what the row stood for: its
+// estimate, or its duration in all three. An empty text removes the estimate (yeni
+// none); a whole number of days in plain or regional digits replaces that day. False,
+// and `neden` for the box, when the text is no such number or the order breaks.
+enum class TahminGunu { Iyimser, Olasi, Kotumser };
+bool DuzenlenenTahmin(const UcNoktaTahmini& once, TahminGunu gun, const QString& metin,
+                      std::optional<UcNoktaTahmini>& yeni, QString& neden);
