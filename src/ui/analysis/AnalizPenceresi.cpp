@@ -216,8 +216,12 @@ void AnalizPenceresi::Yenile()
     const bool hesaplandi = plan && !ad.isEmpty() && m_analiz.hesaplanamiyor.isEmpty();
 
     m_model->Goster(m_analiz);
+    // Another project's chart is fitted to the width as it is drawn, not drawn twice.
+    const bool yeniProje = ad != m_gosterilenProje;
+    m_gosterilenProje = ad;
     if (hesaplandi) {
-        m_gantt->Goster(m_analiz, plan->proje.baslama.deger.value_or(QDate()), m_analiz.plan.tahminiGunSayisi);
+        m_gantt->Goster(m_analiz, plan->proje.baslama.deger.value_or(QDate()), m_analiz.plan.tahminiGunSayisi,
+                        yeniProje ? std::optional<int>(SigacakGenislik()) : std::nullopt);
         m_yollar->setPlainText(AnalizMetinleri::KritikYollar(m_analiz));
         m_plan->setText(AnalizMetinleri::Plan(m_analiz));
     } else {
@@ -226,10 +230,6 @@ void AnalizPenceresi::Yenile()
         m_plan->clear();
     }
     m_neden->setText(hesaplandi ? SecimYokNedeni() : QString());
-    if (ad != m_gosterilenProje) {
-        m_gosterilenProje = ad;
-        Sigdir();
-    }
     // The columns fit the first rows shown; measuring them at every refresh would
     // cost more than all the rest of following the main window.
     if (!m_sutunlarAyarlandi && m_model->rowCount() > 0) {
@@ -271,10 +271,15 @@ void AnalizPenceresi::SecimDegisti()
                               std::min(int(cubuk.width() / 2) + 20, gorunen / 2), int(cubuk.height() * 2));
 }
 
-void AnalizPenceresi::Sigdir()
+int AnalizPenceresi::SigacakGenislik() const
 {
     const int kaydirmaCubugu = m_kaydirma->verticalScrollBar()->sizeHint().width();
-    m_gantt->GenisligeSigdir(m_kaydirma->viewport()->width() - (m_kaydirma->verticalScrollBar()->isVisible() ? 0 : kaydirmaCubugu));
+    return m_kaydirma->viewport()->width() - (m_kaydirma->verticalScrollBar()->isVisible() ? 0 : kaydirmaCubugu);
+}
+
+void AnalizPenceresi::Sigdir()
+{
+    m_gantt->GenisligeSigdir(SigacakGenislik());
 }
 
 void AnalizPenceresi::closeEvent(QCloseEvent* olay)
