@@ -6,6 +6,7 @@
 #include "ui/analysis/AnalizTablosu.h"
 #include "ui/analysis/GanttAlani.h"
 #include "ui/layout/Kurucu.h"
+#include "ui/widgets/SarilanEtiket.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -39,14 +40,6 @@ QString SecimYokNedeni()
     return QStringLiteral("Bir faaliyet seçildiğinde neden kritik olduğu ya da ne kadar kayabileceği burada yazar.");
 }
 
-QLabel* Etiket(QWidget* ebeveyn)
-{
-    auto* etiket = new QLabel(ebeveyn);
-    etiket->setWordWrap(true);
-    etiket->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    return etiket;
-}
-
 } // namespace
 
 AnalizPenceresi::AnalizPenceresi(const DiyalogBaglami& baglam)
@@ -63,7 +56,7 @@ AnalizPenceresi::AnalizPenceresi(const DiyalogBaglami& baglam)
 void AnalizPenceresi::Kur()
 {
     auto* duzen = new QVBoxLayout(this);
-    m_durum = Etiket(this);
+    m_durum = new SarilanEtiket(this);
     QFont kalin = m_durum->font();
     kalin.setBold(true);
     m_durum->setFont(kalin);
@@ -137,8 +130,8 @@ void AnalizPenceresi::Kur()
     m_yollar->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_yollar->setAccessibleName(QStringLiteral("Kritik yollar"));
     yollarEtiketi->setBuddy(m_yollar);
-    m_plan = Etiket(alt);
-    m_neden = Etiket(alt);
+    m_plan = new SarilanEtiket(alt);
+    m_neden = new SarilanEtiket(alt);
     altDuzeni->addWidget(yollarEtiketi);
     altDuzeni->addWidget(m_yollar, 1);
     altDuzeni->addWidget(m_plan);
