@@ -7,6 +7,7 @@
 #include "ui/analysis/GanttAlani.h"
 #include "ui/layout/Kurucu.h"
 #include "ui/widgets/SarilanEtiket.h"
+#include "ui/widgets/TekSekilliHucre.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -69,6 +70,7 @@ void AnalizPenceresi::Kur()
     m_model = new AnalizTablosu(this);
     m_tablo = new QTableView(m_bolucu);
     m_tablo->setModel(m_model);
+    m_tablo->setItemDelegate(new TekSekilliHucre(m_tablo));
     m_tablo->setAccessibleName(QStringLiteral("Faaliyetlerin analizi"));
     m_tablo->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tablo->setSelectionBehavior(QAbstractItemView::SelectRows);
