@@ -72,7 +72,9 @@ GanttCizimi::GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::opt
     m_kodGenisligi = std::min(kodlar, kodSiniri);
     m_solBosluk = m_kenar * 2 + m_kodGenisligi + (adlar > 0 ? m_kenar + std::min(adlar, adSiniri) : 0);
 
-    m_ust = 0;
+    // Room after the last day for the end markers' captions; every row's band spans it.
+    m_sagBosluk = olcu.horizontalAdvance(QStringLiteral("Tahmini bitiş")) + m_kenar * 2;
+
     m_baslikGenisligi = 0;
     if (!m_baslik.isEmpty()) {
         // The chart is at least as wide as its title's lines, the name's up to a point.
@@ -80,8 +82,6 @@ GanttCizimi::GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::opt
             const double w = QFontMetricsF(BaslikYazisi(i)).horizontalAdvance(TekSatir(m_baslik.at(i)));
             m_baslikGenisligi = std::max(m_baslikGenisligi, std::min(w, olcu.averageCharWidth() * 100) + m_kenar * 2);
         }
-        // The title's lines, then the legend's entries flowing over as many lines as the width needs.
-        m_ust = m_kenar + olcu.height() * 1.5 + olcu.height() * (m_baslik.size() - 1) + m_kenar / 2;
         const auto ekle = [this](Simge simge, const QString& metin) { m_lejant.append({simge, metin, {}}); };
         ekle(Simge::Kritik, QStringLiteral("Kritik faaliyet"));
         ekle(Simge::Olagan, QStringLiteral("Kritik olmayan faaliyet"));
@@ -90,6 +90,25 @@ GanttCizimi::GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::opt
         ekle(Simge::Bitis, QStringLiteral("F: en erken bitiş, %1 gün").arg(m_analiz.projeBitisGunu));
         if (m_tahminiGun && *m_tahminiGun >= 0)
             ekle(Simge::TahminiBitis, QStringLiteral("Tahmini bitiş: tahmini gün sayısı %1").arg(*m_tahminiGun));
+    }
+    UstuYerlestir();
+}
+
+void GanttCizimi::GunGenisliginiKur(double gunGenisligi)
+{
+    m_olcek.gunGenisligi = gunGenisligi;
+    // Only the legend's lines follow the width; every other measure is the font's.
+    if (!m_lejant.isEmpty())
+        UstuYerlestir();
+}
+
+void GanttCizimi::UstuYerlestir()
+{
+    const QFontMetricsF olcu(m_olcek.yazi);
+    m_ust = 0;
+    if (!m_baslik.isEmpty()) {
+        // The title's lines, then the legend's entries flowing over as many lines as the width needs.
+        m_ust = m_kenar + olcu.height() * 1.5 + olcu.height() * (m_baslik.size() - 1) + m_kenar / 2;
         const double genislik = std::max(Genislik() - m_kenar * 2, olcu.height() * 20);
         double x = 0;
         for (LejantOgesi& oge : m_lejant) {
@@ -112,15 +131,9 @@ qint64 GanttCizimi::SonGun() const
     return std::max<qint64>(m_analiz.projeBitisGunu, m_tahminiGun.value_or(0));
 }
 
-double GanttCizimi::SagBosluk() const
-{
-    // Room after the last day for the end markers' captions.
-    return QFontMetricsF(m_olcek.yazi).horizontalAdvance(QStringLiteral("Tahmini bitiş")) + m_kenar * 2;
-}
-
 double GanttCizimi::Genislik() const
 {
-    return std::max(X(SonGun()) + SagBosluk(), m_baslikGenisligi);
+    return std::max(X(SonGun()) + m_sagBosluk, m_baslikGenisligi);
 }
 
 QSizeF GanttCizimi::Boyut() const
@@ -130,8 +143,7 @@ QSizeF GanttCizimi::Boyut() const
 
 double GanttCizimi::SiganGunGenisligi(double genislik) const
 {
-    const double sag = SagBosluk();
-    return (genislik - m_solBosluk - sag) / double(std::max<qint64>(SonGun(), 1));
+    return (genislik - m_solBosluk - m_sagBosluk) / double(std::max<qint64>(SonGun(), 1));
 }
 
 QRectF GanttCizimi::Satir(int i) const

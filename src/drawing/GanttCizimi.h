@@ -48,6 +48,9 @@ public:
     GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun,
                 const GanttOlcegi& olcek, const QStringList& baslik = {});
 
+    // Another day width for the same chart: zooming measures no text again.
+    void GunGenisliginiKur(double gunGenisligi);
+
     QSizeF Boyut() const;
     // The day width at which the chart fills `genislik`.
     double SiganGunGenisligi(double genislik) const;
@@ -70,12 +73,13 @@ public:
 private:
     double X(qint64 gun) const { return m_solBosluk + double(gun) * m_olcek.gunGenisligi; }
     qint64 SonGun() const;
-    double SagBosluk() const;
     double Genislik() const;
     QFont BaslikYazisi(int satir) const;
     QString Etiket(qint64 gun) const;
     double EtiketGenisligi() const;
     bool KilometreTasi(int i) const;
+    // The title's and legend's height, and the axis under them.
+    void UstuYerlestir();
     void BasligiCiz(QPainter& boyaci) const;
     void IsaretleriCiz(QPainter& boyaci) const;
     // `gecenler`: the vertical lines already drawn across the area by arrows passing through it.
@@ -96,5 +100,5 @@ private:
     GanttOlcegi m_olcek;
     QStringList m_baslik;
     QVector<LejantOgesi> m_lejant;
-    double m_satir, m_ust, m_eksen, m_solBosluk, m_kodGenisligi, m_kenar, m_baslikGenisligi;
+    double m_satir, m_ust, m_eksen, m_solBosluk, m_kodGenisligi, m_kenar, m_baslikGenisligi, m_sagBosluk;
 };

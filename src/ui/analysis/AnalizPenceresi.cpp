@@ -6,6 +6,8 @@
 #include "ui/analysis/AnalizTablosu.h"
 #include "ui/analysis/GanttAlani.h"
 #include "ui/layout/Kurucu.h"
+#include "ui/widgets/SarilanEtiket.h"
+#include "ui/widgets/TekSekilliHucre.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -39,14 +41,6 @@ QString SecimYokNedeni()
     return QStringLiteral("Bir faaliyet seçildiğinde neden kritik olduğu ya da ne kadar kayabileceği burada yazar.");
 }
 
-QLabel* Etiket(QWidget* ebeveyn)
-{
-    auto* etiket = new QLabel(ebeveyn);
-    etiket->setWordWrap(true);
-    etiket->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    return etiket;
-}
-
 } // namespace
 
 AnalizPenceresi::AnalizPenceresi(const DiyalogBaglami& baglam)
@@ -63,7 +57,7 @@ AnalizPenceresi::AnalizPenceresi(const DiyalogBaglami& baglam)
 void AnalizPenceresi::Kur()
 {
     auto* duzen = new QVBoxLayout(this);
-    m_durum = Etiket(this);
+    m_durum = new SarilanEtiket(this);
     QFont kalin = m_durum->font();
     kalin.setBold(true);
     m_durum->setFont(kalin);
@@ -76,6 +70,7 @@ void AnalizPenceresi::Kur()
     m_model = new AnalizTablosu(this);
     m_tablo = new QTableView(m_bolucu);
     m_tablo->setModel(m_model);
+    m_tablo->setItemDelegate(new TekSekilliHucre(m_tablo));
     m_tablo->setAccessibleName(QStringLiteral("Faaliyetlerin analizi"));
     m_tablo->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tablo->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -137,8 +132,8 @@ void AnalizPenceresi::Kur()
     m_yollar->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_yollar->setAccessibleName(QStringLiteral("Kritik yollar"));
     yollarEtiketi->setBuddy(m_yollar);
-    m_plan = Etiket(alt);
-    m_neden = Etiket(alt);
+    m_plan = new SarilanEtiket(alt);
+    m_neden = new SarilanEtiket(alt);
     altDuzeni->addWidget(yollarEtiketi);
     altDuzeni->addWidget(m_yollar, 1);
     altDuzeni->addWidget(m_plan);
@@ -216,8 +211,12 @@ void AnalizPenceresi::Yenile()
     const bool hesaplandi = plan && !ad.isEmpty() && m_analiz.hesaplanamiyor.isEmpty();
 
     m_model->Goster(m_analiz);
+    // Another project's chart is fitted to the width as it is drawn, not drawn twice.
+    const bool yeniProje = ad != m_gosterilenProje;
+    m_gosterilenProje = ad;
     if (hesaplandi) {
-        m_gantt->Goster(m_analiz, plan->proje.baslama.deger.value_or(QDate()), m_analiz.plan.tahminiGunSayisi);
+        m_gantt->Goster(m_analiz, plan->proje.baslama.deger.value_or(QDate()), m_analiz.plan.tahminiGunSayisi,
+                        yeniProje ? std::optional<int>(SigacakGenislik()) : std::nullopt);
         m_yollar->setPlainText(AnalizMetinleri::KritikYollar(m_analiz));
         m_plan->setText(AnalizMetinleri::Plan(m_analiz));
     } else {
@@ -226,10 +225,6 @@ void AnalizPenceresi::Yenile()
         m_plan->clear();
     }
     m_neden->setText(hesaplandi ? SecimYokNedeni() : QString());
-    if (ad != m_gosterilenProje) {
-        m_gosterilenProje = ad;
-        Sigdir();
-    }
     // The columns fit the first rows shown; measuring them at every refresh would
     // cost more than all the rest of following the main window.
     if (!m_sutunlarAyarlandi && m_model->rowCount() > 0) {
@@ -271,10 +266,15 @@ void AnalizPenceresi::SecimDegisti()
                               std::min(int(cubuk.width() / 2) + 20, gorunen / 2), int(cubuk.height() * 2));
 }
 
-void AnalizPenceresi::Sigdir()
+int AnalizPenceresi::SigacakGenislik() const
 {
     const int kaydirmaCubugu = m_kaydirma->verticalScrollBar()->sizeHint().width();
-    m_gantt->GenisligeSigdir(m_kaydirma->viewport()->width() - (m_kaydirma->verticalScrollBar()->isVisible() ? 0 : kaydirmaCubugu));
+    return m_kaydirma->viewport()->width() - (m_kaydirma->verticalScrollBar()->isVisible() ? 0 : kaydirmaCubugu);
+}
+
+void AnalizPenceresi::Sigdir()
+{
+    m_gantt->GenisligeSigdir(SigacakGenislik());
 }
 
 void AnalizPenceresi::closeEvent(QCloseEvent* olay)

@@ -51,6 +51,8 @@ protected:
 private:
     void Kur();
     void SecimDegisti();
+    // The chart's width that fills the scroll area, room for its vertical bar left.
+    int SigacakGenislik() const;
     void Sigdir();
 
     DiyalogBaglami m_baglam;

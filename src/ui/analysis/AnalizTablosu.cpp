@@ -6,9 +6,18 @@
 
 void AnalizTablosu::Goster(const AgAnalizi& analiz)
 {
-    beginResetModel();
-    m_faaliyetler = analiz.faaliyetler;
-    endResetModel();
+    // The rows go and come, the columns stay: a reset would have the header measure and
+    // paint its twelve captions again at every refresh.
+    if (!m_faaliyetler.isEmpty()) {
+        beginRemoveRows(QModelIndex(), 0, int(m_faaliyetler.size()) - 1);
+        m_faaliyetler.clear();
+        endRemoveRows();
+    }
+    if (!analiz.faaliyetler.isEmpty()) {
+        beginInsertRows(QModelIndex(), 0, int(analiz.faaliyetler.size()) - 1);
+        m_faaliyetler = analiz.faaliyetler;
+        endInsertRows();
+    }
 }
 
 int AnalizTablosu::rowCount(const QModelIndex& ust) const

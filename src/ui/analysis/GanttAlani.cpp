@@ -28,13 +28,15 @@ GanttAlani::GanttAlani(QWidget* ebeveyn) : QWidget(ebeveyn)
 
 GanttAlani::~GanttAlani() = default;
 
-void GanttAlani::Goster(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun)
+void GanttAlani::Goster(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun,
+                        std::optional<int> sigacakGenislik)
 {
     m_analiz = analiz;
     m_baslama = baslama;
     m_tahminiGun = tahminiGun;
     m_secili = -1;
-    GunGenisliginiKur(m_olcek.gunGenisligi);
+    CizimiKur();
+    GunGenisliginiKur(sigacakGenislik ? m_cizim->SiganGunGenisligi(*sigacakGenislik) : m_olcek.gunGenisligi);
 }
 
 void GanttAlani::Bosalt()
@@ -49,12 +51,18 @@ void GanttAlani::Bosalt()
     update();
 }
 
+void GanttAlani::CizimiKur()
+{
+    // The drawing measures its texts once; zooming and fitting then only set the day width.
+    m_olcek.yazi = font();
+    m_cizim = std::make_unique<GanttCizimi>(m_analiz, m_baslama, m_tahminiGun, m_olcek);
+}
+
 void GanttAlani::GunGenisliginiKur(double genislik)
 {
     const qint64 gunler = std::max<qint64>({1, m_analiz.projeBitisGunu, m_tahminiGun.value_or(0)});
     m_olcek.gunGenisligi = std::clamp(genislik, EnDarGun, std::max(EnDarGun, std::min(EnGenisGun, EnGenisCizim / double(gunler))));
-    m_olcek.yazi = font();
-    m_cizim = std::make_unique<GanttCizimi>(m_analiz, m_baslama, m_tahminiGun, m_olcek);
+    m_cizim->GunGenisliginiKur(m_olcek.gunGenisligi);
     resize(m_cizim->Boyut().toSize() + QSize(1, 1));
     update();
 }
@@ -82,6 +90,16 @@ void GanttAlani::GenisligeSigdir(int genislik)
 {
     if (m_cizim)
         GunGenisliginiKur(m_cizim->SiganGunGenisligi(genislik));
+}
+
+void GanttAlani::changeEvent(QEvent* olay)
+{
+    // The drawing measured its texts in the old font.
+    if (olay->type() == QEvent::FontChange && m_cizim) {
+        CizimiKur();
+        GunGenisliginiKur(m_olcek.gunGenisligi);
+    }
+    QWidget::changeEvent(olay);
 }
 
 void GanttAlani::paintEvent(QPaintEvent* olay)

@@ -12,8 +12,10 @@ public:
     explicit GanttAlani(QWidget* ebeveyn = nullptr);
     ~GanttAlani() override;
 
-    // The chart of a computed analysis, or none. The day width is kept.
-    void Goster(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun);
+    // The chart of a computed analysis, or none. The day width is kept, or made to fit
+    // `sigacakGenislik` pixels when given.
+    void Goster(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun,
+                std::optional<int> sigacakGenislik = std::nullopt);
     void Bosalt();
 
     // Highlights row i's bar and arrows (-1 for none) and gives the bar, to scroll it into view.
@@ -29,10 +31,12 @@ public:
     GanttSayimi SonCizilen() const { return m_sonCizilen; }
 
 protected:
+    void changeEvent(QEvent* olay) override;
     void paintEvent(QPaintEvent* olay) override;
     bool event(QEvent* olay) override;
 
 private:
+    void CizimiKur();
     void GunGenisliginiKur(double genislik);
 
     std::unique_ptr<GanttCizimi> m_cizim;
