@@ -5,6 +5,7 @@
 #include "ui/export/DisaAktarim.h"
 #include "ui/analysis/AnalizTablosu.h"
 #include "ui/analysis/GanttAlani.h"
+#include "ui/analysis/RiskSekmesi.h"
 #include "ui/layout/Kurucu.h"
 #include "ui/widgets/SarilanEtiket.h"
 #include "ui/widgets/TekSekilliHucre.h"
@@ -21,6 +22,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -63,9 +65,14 @@ void AnalizPenceresi::Kur()
     m_durum->setFont(kalin);
     duzen->addWidget(m_durum);
 
-    m_bolucu = new QSplitter(Qt::Vertical, this);
+    // The analysis and, beside it, the estimates and what they make of the finish.
+    m_sekmeler = new QTabWidget(this);
+    duzen->addWidget(m_sekmeler, 1);
+    m_bolucu = new QSplitter(Qt::Vertical, m_sekmeler);
     m_bolucu->setChildrenCollapsible(false);
-    duzen->addWidget(m_bolucu, 1);
+    m_sekmeler->addTab(m_bolucu, QStringLiteral("Ağ A&nalizi"));
+    m_risk = new RiskSekmesi(*m_baglam.belge, m_sekmeler);
+    m_sekmeler->addTab(m_risk, QStringLiteral("&Risk"));
 
     m_model = new AnalizTablosu(this);
     m_tablo = new QTableView(m_bolucu);
@@ -190,6 +197,7 @@ void AnalizPenceresi::Guncellenecek()
 
 void AnalizPenceresi::Yenile()
 {
+    m_risk->Yenile();
     m_bekliyor = false;
     const int eskiSatir = SeciliSatir();
     const QString eskiKod = eskiSatir >= 0 ? m_analiz.faaliyetler.at(eskiSatir).kodu : QString();

@@ -12,6 +12,8 @@ class QLabel;
 class QPlainTextEdit;
 class QScrollArea;
 class QSplitter;
+class QTabWidget;
+class RiskSekmesi;
 class QTableView;
 
 // "Ağ Analizi": the selected project's full analysis in a table, its Gantt chart, its
@@ -64,6 +66,8 @@ private:
 
     QLabel* m_durum = nullptr;
     QSplitter* m_bolucu = nullptr;
+    QTabWidget* m_sekmeler = nullptr;
+    RiskSekmesi* m_risk = nullptr;
     QTableView* m_tablo = nullptr;
     AnalizTablosu* m_model = nullptr;
     QScrollArea* m_kaydirma = nullptr;

@@ -38,6 +38,10 @@ RiskSekmesi::RiskSekmesi(PlanBelgesi& belge, QWidget* ust) : QWidget(ust), m_bel
 
 void RiskSekmesi::Yenile()
 {
+    // Following every selection with a table no one sees would cost the selection.
+    m_eskidi = !isVisible();
+    if (m_eskidi)
+        return;
     QHash<QString, UcNoktaTahmini> tahminler;
     const DepoHatasi hata = m_belge.Tahminler(tahminler);
     const auto& plan = m_belge.plan();
@@ -50,6 +54,13 @@ void RiskSekmesi::Yenile()
     // The cell being worked on stays current when the same plan comes back.
     if (satir >= 0 && satir < m_model->rowCount())
         m_tablo->setCurrentIndex(m_model->index(satir, sutun));
+}
+
+void RiskSekmesi::showEvent(QShowEvent* olay)
+{
+    QWidget::showEvent(olay);
+    if (m_eskidi)
+        Yenile();
 }
 
 void RiskSekmesi::Duzenlendi(int satir, int sutun, const QString& metin)

@@ -13,11 +13,14 @@ class RiskSekmesi : public QWidget {
 public:
     RiskSekmesi(PlanBelgesi& belge, QWidget* ust = nullptr);
 
-    // Shows the document's plan and its estimates.
+    // Shows the document's plan and its estimates; while the tab is hidden, once it shows.
     void Yenile();
 
     QTableView* tablo() const { return m_tablo; }
     QLabel* durum() const { return m_durum; }
+
+protected:
+    void showEvent(QShowEvent* olay) override;
 
 private:
     void Duzenlendi(int satir, int sutun, const QString& metin);
@@ -26,4 +29,5 @@ private:
     TahminTablosu* m_model = nullptr;
     QTableView* m_tablo = nullptr;
     QLabel* m_durum = nullptr;
+    bool m_eskidi = false;
 };
