@@ -10,6 +10,7 @@
 #include <cmath>
 #include <limits>
 #include <mutex>
+#include <numeric>
 #include <thread>
 #include <vector>
 
@@ -155,41 +156,41 @@ void Paralel(int sayi, const Is& is)
         isci.join();
 }
 
-// The indices 0 .. n − 1 ordered by their keys, stably: one byte a pass over the
-// `bayt` low bytes the keys can differ in.
-template <typename Anahtar>
-void Sirala(std::vector<quint32>& sira, std::vector<quint32>& gecici, int n, int bayt, const Anahtar& anahtar)
+// Draws are ranked as values (draw << SiraBiti | iteration), sorted a byte a pass over the
+// `bayt` bytes the draws can differ in, the iteration carried along in the low bits.
+constexpr int SiraBiti = 20;
+static_assert(EnCokYineleme <= (1 << SiraBiti));
+
+void Sirala(std::vector<quint64>& paket, std::vector<quint64>& gecici, int bayt)
 {
-    int yer[8][257];
+    int yer[4][257];
     for (int b = 0; b < bayt; ++b)
         std::fill(std::begin(yer[b]), std::end(yer[b]), 0);
-    for (int i = 0; i < n; ++i) {
-        sira[i] = quint32(i);
-        const quint64 k = anahtar(quint32(i));
+    for (const quint64 deger : paket) {
         for (int b = 0; b < bayt; ++b)
-            ++yer[b][((k >> (8 * b)) & 0xFF) + 1];
+            ++yer[b][((deger >> (SiraBiti + 8 * b)) & 0xFF) + 1];
     }
     for (int b = 0; b < bayt; ++b) {
         for (int d = 0; d < 256; ++d)
             yer[b][d + 1] += yer[b][d];
-        for (int i = 0; i < n; ++i)
-            gecici[yer[b][(anahtar(sira[i]) >> (8 * b)) & 0xFF]++] = sira[i];
-        sira.swap(gecici);
+        for (const quint64 deger : paket)
+            gecici[yer[b][(deger >> (SiraBiti + 8 * b)) & 0xFF]++] = deger;
+        paket.swap(gecici);
     }
 }
 
-// Walks the sorted indices in groups of equal keys and hands each index its rank, doubled
-// and less N + 1, so that tied ranks average exactly and the ranks sum to 0.
-template <typename Anahtar, typename Ver>
-void Sirasiz(const std::vector<quint32>& sira, int n, const Anahtar& anahtar, const Ver& ver)
+// Walks n values in order, in groups of equal keys, and hands each iteration its rank,
+// doubled and less N + 1, so that tied ranks average exactly and the ranks sum to 0.
+template <typename Anahtar, typename Yineleme, typename Ver>
+void Sirasiz(int n, const Anahtar& anahtar, const Yineleme& yineleme, const Ver& ver)
 {
     for (int bas = 0; bas < n;) {
         int son = bas + 1;
-        while (son < n && anahtar(sira[son]) == anahtar(sira[bas]))
+        while (son < n && anahtar(son) == anahtar(bas))
             ++son;
         const qint64 merkezli = qint64(bas) + 1 + son - (qint64(n) + 1);
         for (int i = bas; i < son; ++i)
-            ver(sira[i], merkezli);
+            ver(yineleme(i), merkezli);
         bas = son;
     }
 }
@@ -203,13 +204,15 @@ double Gun(double tik, int olcekUssu)
 void BitisleriOzetle(const std::vector<qint64>& bitisler, int n, int olcekUssu, RiskSonucu& sonuc,
                      std::vector<qint32>& siraF)
 {
-    const qint64 enAz = *std::min_element(bitisler.begin(), bitisler.begin() + n);
-    const qint64 enCok = *std::max_element(bitisler.begin(), bitisler.begin() + n);
-    const auto anahtar = [&](quint32 i) { return quint64(bitisler[i] - enAz); };
-    std::vector<quint32> sira(n), gecici(n);
+    // Once a run, over 64-bit values: a comparison sort.
+    std::vector<quint32> sira(n);
+    std::iota(sira.begin(), sira.end(), 0u);
     VektorUstleriniTemizle();
-    Sirala(sira, gecici, n, (BitUzunlugu(quint64(enCok - enAz)) + 7) / 8, anahtar);
-    Sirasiz(sira, n, anahtar, [&](quint32 i, qint64 merkezli) { siraF[i] = qint32(merkezli); });
+    std::sort(sira.begin(), sira.end(), [&](quint32 x, quint32 y) { return bitisler[x] < bitisler[y]; });
+    Sirasiz(
+        n, [&](int i) { return bitisler[sira[i]]; }, [&](int i) { return sira[i]; },
+        [&](quint32 i, qint64 merkezli) { siraF[i] = qint32(merkezli); });
+    const qint64 enAz = bitisler[sira[0]];
 
     sonuc.siraliBitisler.resize(n);
     double toplam = 0;
@@ -245,18 +248,22 @@ void DuyarliliklariHesapla(const Model& m, const std::vector<quint32>& cekilenle
         return; // F never moved
     std::atomic<int> siradaki{0};
     Paralel(isParcacigi, [&](int) {
-        std::vector<quint32> sira(n), gecici(n);
+        std::vector<quint64> paket(n), gecici(n);
         for (int i; (i = siradaki.fetch_add(1)) < m.boyut;) {
             if (m.sutun[i] < 0)
                 continue;
             VektorUstleriniTemizle();
-            const auto anahtar = [&](quint32 j) { return quint64(cekilenler[CekilenYeri(m, m.sutun[i], int(j))]); };
-            Sirala(sira, gecici, n, m.bayt[i], anahtar);
+            for (int j = 0; j < n; ++j)
+                paket[j] = quint64(cekilenler[CekilenYeri(m, m.sutun[i], j)]) << SiraBiti | quint64(j);
+            Sirala(paket, gecici, m.bayt[i]);
             qint64 xf = 0, xx = 0;
-            Sirasiz(sira, n, anahtar, [&](quint32 j, qint64 merkezli) {
-                xf += merkezli * siraF[j];
-                xx += merkezli * merkezli;
-            });
+            Sirasiz(
+                n, [&](int j) { return paket[j] >> SiraBiti; },
+                [&](int j) { return quint32(paket[j] & ((1u << SiraBiti) - 1)); },
+                [&](quint32 j, qint64 merkezli) {
+                    xf += merkezli * siraF[j];
+                    xx += merkezli * merkezli;
+                });
             if (xx > 0)
                 faaliyetler[i].duyarlilik = double(xf) / std::sqrt(double(xx) * double(ff));
         }
