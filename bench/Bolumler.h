@@ -31,3 +31,6 @@ void GorselBolumu(Tablo& tablo);
 // main window on `vt`, and a file of about ten megabytes read and refused for its size of
 // plan. The files are written in `klasor`.
 void IceAktarimBolumu(Tablo& tablo, const Deney::Veritabani& vt, const QString& klasor);
+// The Monte Carlo simulation on growing networks and iteration counts, each figure also per
+// iteration and row or link, to show the cost grows with their product.
+void RiskBolumu(Tablo& tablo);

@@ -47,6 +47,8 @@ int main(int argc, char* argv[])
         IleriGecisBolumu(tablo);
     if (calissin("analiz"))
         AnalizBolumu(tablo, vtler.first(), klasor.path());
+    if (calissin("risk"))
+        RiskBolumu(tablo);
     if (calissin("içe aktarma"))
         IceAktarimBolumu(tablo, vtler.first(), klasor.path());
     if (calissin("görsel"))

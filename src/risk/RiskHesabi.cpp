@@ -1,0 +1,385 @@
+#include "risk/RiskHesabi.h"
+
+#include "analysis/AgAnalizi.h"
+#include "risk/Ornekleme.h"
+
+#include <QLocale>
+#include <QThread>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <mutex>
+#include <numeric>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// Iterations drawn from one generator. Small enough that 1,000 iterations still share
+// out over threads and a stop comes soon.
+constexpr int BlokBoyu = 256;
+// The draws of one activity in one block lie together, BlokBoyu of them and 16 more: a
+// stride of a whole kilobyte would put an iteration's writes on a few cache sets.
+constexpr int BlokAdimi = BlokBoyu + 16;
+// N³ must fit in 63 bits for the rank sums to stay exact.
+constexpr int EnCokYineleme = 1000000;
+constexpr auto RaporAraligi = std::chrono::milliseconds(50);
+
+int BitUzunlugu(quint64 x)
+{
+    int n = 0;
+    for (; x; x >>= 1)
+        ++n;
+    return n;
+}
+
+// The network as flat arrays, built once for the whole run.
+struct Model {
+    int boyut = 0;
+    QVector<int> oncekiBasi, oncekiler; // the analysis' links
+    std::vector<SureOrnekleyici> sureler;
+    std::vector<int> sutun; // where an activity with spread keeps its draws; -1 without spread
+    std::vector<int> bayt;  // how many bytes of its draws can differ
+    int sutunSayisi = 0;
+    int olcekUssu = 0;
+};
+
+// The estimate of each row, checked; without one the duration stands for all three.
+QString Tahminler(const QVector<KayitliFaaliyet>& satirlar, const QHash<QString, UcNoktaTahmini>& tahminler,
+                  QVector<UcNoktaTahmini>& ucler)
+{
+    ucler.reserve(satirlar.size());
+    for (const KayitliFaaliyet& satir : satirlar) {
+        const auto bulunan = tahminler.constFind(satir.kodu);
+        if (bulunan == tahminler.constEnd()) {
+            const qint32 sure = *satir.sure.deger; // the analysis read every duration
+            ucler.append({sure, sure, sure});
+            continue;
+        }
+        const UcNoktaTahmini& t = *bulunan;
+        if (!(0 <= t.iyimser && t.iyimser <= t.olasi && t.olasi <= t.kotumser))
+            return Hesaplanamiyor(QStringLiteral("%1 faaliyetinin tahmini 0 ≤ iyimser ≤ en olası ≤ kötümser "
+                                                 "sırasında değil.")
+                                      .arg(satir.kodu));
+        ucler.append(t);
+    }
+    return QString();
+}
+
+Model ModelKur(const AgAnalizi& analiz, const QVector<UcNoktaTahmini>& ucler, Dagilim dagilim)
+{
+    Model m;
+    m.boyut = int(ucler.size());
+    m.oncekiBasi = analiz.oncekiBasi;
+    m.oncekiler = analiz.oncekiler;
+    // The finest tick that keeps every spread within 2^24 ticks, so that ranking the draws
+    // takes three passes of a byte (one day at the coarsest), and any path, which adds each
+    // duration at most once, below 2^61.
+    int genislikBiti = 0;
+    quint64 toplam = 0;
+    for (const UcNoktaTahmini& t : ucler) {
+        genislikBiti = std::max(genislikBiti, BitUzunlugu(quint64(qint64(t.kotumser) - t.iyimser)));
+        toplam += quint64(std::max(std::abs(qint64(t.iyimser)), std::abs(qint64(t.kotumser))));
+    }
+    m.olcekUssu = std::max(0, std::min(24 - genislikBiti, 61 - BitUzunlugu(toplam)));
+    m.sureler.reserve(m.boyut);
+    for (const UcNoktaTahmini& t : ucler) {
+        m.sureler.emplace_back(t, dagilim, m.olcekUssu);
+        const quint64 genislik = quint64(qint64(t.kotumser) - t.iyimser) << m.olcekUssu;
+        m.sutun.push_back(genislik ? m.sutunSayisi++ : -1);
+        m.bayt.push_back((BitUzunlugu(genislik) + 7) / 8);
+    }
+    return m;
+}
+
+// One thread's arrays, reused by every iteration it runs.
+struct Calisma {
+    explicit Calisma(int n) : sure(n), es(n), ef(n), lf(n), kritikSayisi(n) {}
+    std::vector<qint64> sure, es, ef, lf;
+    std::vector<qint64> kritikSayisi;
+};
+
+// Where the draw of activity column `sutun` in iteration `yineleme` is kept.
+qint64 CekilenYeri(const Model& m, int sutun, int yineleme)
+{
+    return (qint64(yineleme / BlokBoyu) * m.sutunSayisi + sutun) * BlokAdimi + yineleme % BlokBoyu;
+}
+
+// Iterations [ilk, son) of block `blok`: F of each into `bitisler`, each drawn duration
+// with spread into `cekilenler`, the critical ones counted.
+void BlokCalistir(const Model& m, quint64 tohum, int blok, int ilk, int son, Calisma& c, qint64* bitisler,
+                  quint32* cekilenler)
+{
+    VektorUstleriniTemizle();
+    Uretec uretec(tohum, quint64(blok));
+    const int* basi = m.oncekiBasi.constData();
+    const int* oncekiler = m.oncekiler.constData();
+    for (int yineleme = ilk; yineleme < son; ++yineleme) {
+        // Forward: each row starts after its latest predecessor, never before day 0; F is
+        // the largest EF, the first row's included however small.
+        qint64 bitis = std::numeric_limits<qint64>::min();
+        for (int i = 0; i < m.boyut; ++i) {
+            const quint32 cekilen = m.sureler[i].Ornekle(uretec);
+            if (m.sutun[i] >= 0)
+                cekilenler[CekilenYeri(m, m.sutun[i], yineleme)] = cekilen;
+            qint64 es = 0;
+            for (int k = basi[i]; k < basi[i + 1]; ++k)
+                es = std::max(es, c.ef[oncekiler[k]]);
+            c.sure[i] = m.sureler[i].Alt() + cekilen;
+            c.es[i] = es;
+            c.ef[i] = es + c.sure[i];
+            c.lf[i] = std::numeric_limits<qint64>::max();
+            bitis = std::max(bitis, c.ef[i]);
+        }
+        bitisler[yineleme] = bitis;
+        // Backward from the bottom: LF is the smallest LS of the successors and never
+        // later than F; each row's LS is handed up to its predecessors.
+        for (int i = m.boyut - 1; i >= 0; --i) {
+            const qint64 ls = std::min(c.lf[i], bitis) - c.sure[i];
+            c.kritikSayisi[i] += ls <= c.es[i];
+            for (int k = basi[i]; k < basi[i + 1]; ++k)
+                c.lf[oncekiler[k]] = std::min(c.lf[oncekiler[k]], ls);
+        }
+    }
+}
+
+// Runs is(0) here and is(1) .. is(sayi − 1) on threads of their own, and waits for all.
+template <typename Is>
+void Paralel(int sayi, const Is& is)
+{
+    std::vector<std::thread> iscler;
+    for (int no = 1; no < sayi; ++no)
+        iscler.emplace_back(is, no);
+    is(0);
+    for (std::thread& isci : iscler)
+        isci.join();
+}
+
+// Draws are ranked as values (draw << SiraBiti | iteration), sorted a byte a pass over the
+// `bayt` bytes the draws can differ in, the iteration carried along in the low bits.
+constexpr int SiraBiti = 20;
+static_assert(EnCokYineleme <= (1 << SiraBiti));
+
+void Sirala(std::vector<quint64>& paket, std::vector<quint64>& gecici, int bayt)
+{
+    int yer[4][257];
+    for (int b = 0; b < bayt; ++b)
+        std::fill(std::begin(yer[b]), std::end(yer[b]), 0);
+    for (const quint64 deger : paket) {
+        for (int b = 0; b < bayt; ++b)
+            ++yer[b][((deger >> (SiraBiti + 8 * b)) & 0xFF) + 1];
+    }
+    for (int b = 0; b < bayt; ++b) {
+        for (int d = 0; d < 256; ++d)
+            yer[b][d + 1] += yer[b][d];
+        for (const quint64 deger : paket)
+            gecici[yer[b][(deger >> (SiraBiti + 8 * b)) & 0xFF]++] = deger;
+        paket.swap(gecici);
+    }
+}
+
+// Walks n values in order, in groups of equal keys, and hands each iteration its rank,
+// doubled and less N + 1, so that tied ranks average exactly and the ranks sum to 0.
+template <typename Anahtar, typename Yineleme, typename Ver>
+void Sirasiz(int n, const Anahtar& anahtar, const Yineleme& yineleme, const Ver& ver)
+{
+    for (int bas = 0; bas < n;) {
+        int son = bas + 1;
+        while (son < n && anahtar(son) == anahtar(bas))
+            ++son;
+        const qint64 merkezli = qint64(bas) + 1 + son - (qint64(n) + 1);
+        for (int i = bas; i < son; ++i)
+            ver(yineleme(i), merkezli);
+        bas = son;
+    }
+}
+
+double Gun(double tik, int olcekUssu)
+{
+    return std::ldexp(tik, -olcekUssu);
+}
+
+// P10 … P90, the mean and the standard deviation of F, F's samples in order and their ranks.
+void BitisleriOzetle(const std::vector<qint64>& bitisler, int n, int olcekUssu, RiskSonucu& sonuc,
+                     std::vector<qint32>& siraF)
+{
+    // Once a run, over 64-bit values: a comparison sort.
+    std::vector<quint32> sira(n);
+    std::iota(sira.begin(), sira.end(), 0u);
+    VektorUstleriniTemizle();
+    std::sort(sira.begin(), sira.end(), [&](quint32 x, quint32 y) { return bitisler[x] < bitisler[y]; });
+    Sirasiz(
+        n, [&](int i) { return bitisler[sira[i]]; }, [&](int i) { return sira[i]; },
+        [&](quint32 i, qint64 merkezli) { siraF[i] = qint32(merkezli); });
+    const qint64 enAz = bitisler[sira[0]];
+
+    sonuc.siraliBitisler.resize(n);
+    double toplam = 0;
+    for (int i = 0; i < n; ++i) {
+        toplam += double(bitisler[sira[i]] - enAz);
+        sonuc.siraliBitisler[i] = Gun(double(bitisler[sira[i]]), olcekUssu);
+    }
+    const double ortalama = toplam / n;
+    double kareler = 0;
+    for (int i = 0; i < n; ++i) {
+        const double fark = double(bitisler[sira[i]] - enAz) - ortalama;
+        kareler += fark * fark;
+    }
+    sonuc.ortalama = Gun(double(enAz), olcekUssu) + Gun(ortalama, olcekUssu);
+    sonuc.standartSapma = n > 1 ? Gun(std::sqrt(kareler / (n - 1)), olcekUssu) : 0;
+    const auto Yuzdelik = [&](qint64 yuzde) { return sonuc.siraliBitisler[(yuzde * n + 99) / 100 - 1]; };
+    sonuc.p10 = Yuzdelik(10);
+    sonuc.p50 = Yuzdelik(50);
+    sonuc.p80 = Yuzdelik(80);
+    sonuc.p90 = Yuzdelik(90);
+}
+
+// Spearman's coefficient of each activity with spread: the Pearson correlation of the
+// tie-averaged ranks, summed exactly in integers. Activities are shared out over the
+// threads; each is worked out alone, so the threads do not change a bit of it.
+void DuyarliliklariHesapla(const Model& m, const std::vector<quint32>& cekilenler, const std::vector<qint32>& siraF,
+                           int n, int isParcacigi, QVector<FaaliyetRiski>& faaliyetler)
+{
+    qint64 ff = 0;
+    for (int i = 0; i < n; ++i)
+        ff += qint64(siraF[i]) * siraF[i];
+    if (ff == 0)
+        return; // F never moved
+    std::atomic<int> siradaki{0};
+    Paralel(isParcacigi, [&](int) {
+        std::vector<quint64> paket(n), gecici(n);
+        for (int i; (i = siradaki.fetch_add(1)) < m.boyut;) {
+            if (m.sutun[i] < 0)
+                continue;
+            VektorUstleriniTemizle();
+            for (int j = 0; j < n; ++j)
+                paket[j] = quint64(cekilenler[CekilenYeri(m, m.sutun[i], j)]) << SiraBiti | quint64(j);
+            Sirala(paket, gecici, m.bayt[i]);
+            qint64 xf = 0, xx = 0;
+            Sirasiz(
+                n, [&](int j) { return paket[j] >> SiraBiti; },
+                [&](int j) { return quint32(paket[j] & ((1u << SiraBiti) - 1)); },
+                [&](quint32 j, qint64 merkezli) {
+                    xf += merkezli * siraF[j];
+                    xx += merkezli * merkezli;
+                });
+            if (xx > 0)
+                faaliyetler[i].duyarlilik = double(xf) / std::sqrt(double(xx) * double(ff));
+        }
+    });
+}
+
+QString GunMetni(double gun)
+{
+    return gun == std::floor(gun) ? QLocale().toString(qint64(gun)) : QLocale().toString(gun, 'f', 1);
+}
+
+} // namespace
+
+double RiskSonucu::Olasilik(qint64 gun) const
+{
+    if (siraliBitisler.isEmpty())
+        return 0;
+    const auto son = std::upper_bound(siraliBitisler.begin(), siraliBitisler.end(), double(gun));
+    return double(son - siraliBitisler.begin()) / siraliBitisler.size();
+}
+
+RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash<QString, UcNoktaTahmini>& tahminler,
+                        const RiskAyarlari& ayarlar, const std::atomic<bool>* dur,
+                        const std::function<void(int)>& ilerleme)
+{
+    RiskSonucu sonuc;
+    const AgAnalizi analiz = AnaliziHesapla(faaliyetler, KayitliProje{});
+    sonuc.hesaplanamiyor = analiz.hesaplanamiyor;
+    QVector<UcNoktaTahmini> ucler;
+    if (sonuc.hesaplanamiyor.isEmpty())
+        sonuc.hesaplanamiyor = Tahminler(faaliyetler, tahminler, ucler);
+    if (!sonuc.hesaplanamiyor.isEmpty())
+        return sonuc;
+    sonuc.deterministikF = analiz.projeBitisGunu;
+
+    const Model m = ModelKur(analiz, ucler, ayarlar.dagilim);
+    const int N = std::clamp(ayarlar.yineleme, 1, EnCokYineleme);
+    const int blokSayisi = (N + BlokBoyu - 1) / BlokBoyu;
+    const int isParcacigi =
+        std::clamp(ayarlar.isParcacigi > 0 ? ayarlar.isParcacigi : QThread::idealThreadCount(), 1, blokSayisi);
+    // What the percentiles and the sensitivities need; the rest is a few arrays a thread.
+    std::vector<qint64> bitisler(N);
+    std::vector<quint32> cekilenler(std::size_t(m.sutunSayisi) * blokSayisi * BlokAdimi);
+
+    std::atomic<int> siradaki{0}, biten{0};
+    std::mutex raporKilidi;
+    std::chrono::steady_clock::time_point sonRapor;
+    bool raporlandi = false;
+    std::vector<Calisma> calismalar(isParcacigi, Calisma(m.boyut));
+    Paralel(isParcacigi, [&](int no) {
+        for (;;) {
+            if (dur && dur->load())
+                return;
+            const int blok = siradaki.fetch_add(1);
+            if (blok >= blokSayisi)
+                return;
+            const int ilk = blok * BlokBoyu, son = std::min(N, ilk + BlokBoyu);
+            BlokCalistir(m, ayarlar.tohum, blok, ilk, son, calismalar[no], bitisler.data(), cekilenler.data());
+            const int simdiyeDek = biten.fetch_add(son - ilk) + son - ilk;
+            if (ilerleme && raporKilidi.try_lock()) {
+                const std::lock_guard<std::mutex> kilit(raporKilidi, std::adopt_lock);
+                const auto simdi = std::chrono::steady_clock::now();
+                if (!raporlandi || simdi - sonRapor >= RaporAraligi) {
+                    sonRapor = simdi;
+                    raporlandi = true;
+                    ilerleme(simdiyeDek);
+                }
+            }
+        }
+    });
+
+    // A thread takes a block only before a stop and always finishes it, so the blocks
+    // done are the first ones.
+    const int n = biten.load();
+    sonuc.yineleme = n;
+    sonuc.durduruldu = n < N;
+    if (n == 0)
+        return sonuc;
+    std::vector<qint32> siraF(n);
+    BitisleriOzetle(bitisler, n, m.olcekUssu, sonuc, siraF);
+    sonuc.faaliyetler.resize(m.boyut);
+    for (int i = 0; i < m.boyut; ++i) {
+        qint64 kritik = 0;
+        for (const Calisma& c : calismalar)
+            kritik += c.kritikSayisi[i];
+        sonuc.faaliyetler[i].kritiklik = double(kritik) / n;
+    }
+    DuyarliliklariHesapla(m, cekilenler, siraF, n, isParcacigi, sonuc.faaliyetler);
+    return sonuc;
+}
+
+QString BirlesmeCumlesi(const RiskSonucu& sonuc)
+{
+    if (sonuc.yineleme == 0)
+        return QString();
+    const qint64 plan = sonuc.deterministikF;
+    const QString planGunu = QLocale().toString(plan);
+    if (sonuc.p50 == double(plan))
+        return QStringLiteral("Plan %1 günde bitiyor; benzetimlerin ortancası da %1 gün: yolların birleştiği "
+                              "yerlerde gecikme birikmiyor.")
+            .arg(planGunu);
+    // At least half of the samples lie at or above P50, and at least half at or below it;
+    // the day said is rounded to a tenth away from P50's side, so the sentence stays true.
+    if (sonuc.p50 > plan) {
+        const double gun = std::floor(sonuc.p50 * 10) / 10;
+        const QString sonu = gun > plan
+                                 ? QStringLiteral("%1 günden önce bitmiyor.").arg(GunMetni(gun))
+                                 : QStringLiteral("%1 günden sonra bitiyor.").arg(planGunu);
+        return QStringLiteral("Plan %1 günde bitiyor görünüyor; ama yolların birleştiği yerlerde gecikmeler "
+                              "birikir: benzetimlerin en az yarısında proje ")
+                   .arg(planGunu) + sonu;
+    }
+    const double gun = std::ceil(sonuc.p50 * 10) / 10;
+    const QString sonu = gun < plan ? QStringLiteral("%1 gün içinde bitiyor.").arg(GunMetni(gun))
+                                    : QStringLiteral("%1 günden önce bitiyor.").arg(planGunu);
+    return QStringLiteral("Plan %1 günde bitiyor görünüyor; tahminler daha kısa sürelere yatkın: benzetimlerin "
+                          "en az yarısında proje ")
+               .arg(planGunu) + sonu;
+}

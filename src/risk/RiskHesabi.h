@@ -1,0 +1,54 @@
+#pragma once
+
+#include "risk/Tahmin.h"
+#include "store/Kayitlar.h"
+
+#include <QHash>
+#include <QString>
+#include <QVector>
+#include <atomic>
+#include <functional>
+
+struct RiskAyarlari {
+    Dagilim dagilim = Dagilim::Pert;
+    int yineleme = 10000; // brought into 1 .. 1,000,000; the window offers 1,000 and up
+    quint64 tohum = 1;    // the same seed gives the same result, byte for byte, on any number of threads
+    int isParcacigi = 0;  // threads; 0 = QThread::idealThreadCount()
+};
+
+struct FaaliyetRiski {
+    double kritiklik = 0;  // the share of iterations in which its total float is ≤ 0
+    double duyarlilik = 0; // Spearman's rank correlation of its sampled duration with F; 0 without spread
+};
+
+struct RiskSonucu {
+    // The deterministic engine's explanation when the plan cannot be computed, or why an
+    // estimate cannot be used; then nothing else is filled in.
+    QString hesaplanamiyor;
+    int yineleme = 0;         // iterations done: fewer than asked when stopped
+    bool durduruldu = false;  // stopped before the end; a stop before the first block leaves no figures
+    qint32 deterministikF = 0; // F of the plan as it is, the analysis' projeBitisGunu
+    // Of F, in days. Pp is the smallest sampled F with at least p% of the samples at or
+    // below it (the ⌈pN/100⌉-th smallest); the standard deviation divides by N − 1.
+    double p10 = 0, p50 = 0, p80 = 0, p90 = 0, ortalama = 0, standartSapma = 0;
+    QVector<FaaliyetRiski> faaliyetler; // in stored order
+    QVector<double> siraliBitisler;     // F of every iteration in days, smallest first: the histogram's data
+
+    double Olasilik(qint64 gun) const; // the share of iterations with F ≤ gun
+};
+
+// The Monte Carlo simulation of the plan as stored: durations drawn from the estimates
+// by activity code (an activity without one keeps its duration), the network and F as
+// the deterministic forward pass and the analysis' backward pass define them. Durations
+// are continuous, held in ticks of 2^-k day (k ≤ 24, the finest that keeps every spread
+// within 2^24 ticks and every path under 2^61), so that the passes add exactly.
+// Synchronous and thread-safe. `dur` (may be null) stops the run between blocks of
+// iterations; `ilerleme` (may be empty) gets the iterations done so far, from this
+// thread or a worker, after the first block and then at most every 50 ms.
+RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash<QString, UcNoktaTahmini>& tahminler,
+                        const RiskAyarlari& ayarlar, const std::atomic<bool>* dur = nullptr,
+                        const std::function<void(int)>& ilerleme = {});
+
+// One sentence in plain Turkish comparing the plan's F with P50, true to the samples
+// (the merge bias: where paths meet, delays add up). Empty without figures.
+QString BirlesmeCumlesi(const RiskSonucu& sonuc);
