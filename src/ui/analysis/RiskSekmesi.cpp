@@ -3,12 +3,50 @@
 #include "plan/PlanBelgesi.h"
 #include "rules/FaaliyetKurallari.h"
 #include "ui/Mesaj.h"
+#include "analysis/PlanKarsilastirmasi.h"
+#include "rules/BolgeselMetin.h"
+#include "ui/OdakKaybi.h"
 #include "ui/analysis/TahminTablosu.h"
 
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+// A figure of F in days with its finish date, as every date of the plan is written.
+QString GunVeTarih(double gun, const QDate& baslama)
+{
+    QString metin = QStringLiteral("%1 gün").arg(QLocale().toString(gun, 'f', 1));
+    const QDate bitis = BitisTarihi(baslama, 0, qint64(std::ceil(gun)));
+    return bitis.isValid() ? metin + QStringLiteral(" (%1)").arg(BolgeselMetin::TarihYaz(bitis)) : metin;
+}
+
+QString Yuzde(double oran)
+{
+    return QLatin1Char('%') + QLocale().toString(oran * 100, 'f', 1);
+}
+
+// Finishing by a date: the last day of work falls on it or before, F ≤ its day count + 1.
+QString OlasilikSatiri(const RiskSonucu& s, const QDate& baslama, const QDate& tarih, const QString& ne)
+{
+    if (!baslama.isValid() || !tarih.isValid())
+        return QString();
+    return QStringLiteral("%1 (%2) bitme olasılığı: %3.")
+        .arg(ne, BolgeselMetin::TarihYaz(tarih), Yuzde(s.Olasilik(baslama.daysTo(tarih) + 1)));
+}
+
+} // namespace
 
 RiskSekmesi::RiskSekmesi(PlanBelgesi& belge, QWidget* ust) : QWidget(ust), m_belge(belge)
 {
@@ -33,7 +71,146 @@ RiskSekmesi::RiskSekmesi(PlanBelgesi& belge, QWidget* ust) : QWidget(ust), m_bel
     etiket->setBuddy(m_tablo);
     duzen->addWidget(etiket);
     duzen->addWidget(m_tablo, 1);
+    AyarlariKur(duzen);
     Yenile();
+}
+
+RiskSekmesi::~RiskSekmesi()
+{
+    Bekle();
+}
+
+void RiskSekmesi::AyarlariKur(QBoxLayout* duzen)
+{
+    auto* form = new QFormLayout;
+    m_dagilim = new QComboBox(this);
+    m_dagilim->addItems({QStringLiteral("Beta-PERT"), QStringLiteral("Üçgen")});
+    m_yineleme = new QSpinBox(this);
+    m_yineleme->setRange(1000, 1000000);
+    m_yineleme->setSingleStep(1000);
+    m_yineleme->setValue(10000);
+    m_yineleme->setGroupSeparatorShown(true);
+    m_tohum = new QLineEdit(QStringLiteral("1"), this);
+    m_tohum->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{1,19}")), m_tohum));
+    m_tarih = new QLineEdit(this);
+    m_tarih->setPlaceholderText(BolgeselMetin::TarihBicimiIpucu());
+    form->addRow(QStringLiteral("&Dağılım:"), m_dagilim);
+    form->addRow(QStringLiteral("&Yineleme:"), m_yineleme);
+    form->addRow(QStringLiteral("&Tohum:"), m_tohum);
+    form->addRow(QStringLiteral("Şu tarihe &kadar bitme olasılığı:"), m_tarih);
+    duzen->addLayout(form);
+    auto* satir = new QHBoxLayout;
+    m_ilerleme = new QProgressBar(this);
+    m_ilerleme->setAccessibleName(QStringLiteral("Benzetim ilerlemesi"));
+    m_durdur = new QPushButton(QStringLiteral("D&urdur"), this);
+    satir->addWidget(m_ilerleme, 1);
+    satir->addWidget(m_durdur);
+    duzen->addLayout(satir);
+    m_sonuc = new QLabel(this);
+    m_sonuc->setWordWrap(true);
+    m_sonuc->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    duzen->addWidget(m_sonuc);
+    connect(m_durdur, &QPushButton::clicked, this, &RiskSekmesi::Durdur);
+    connect(m_dagilim, &QComboBox::currentIndexChanged, this, &RiskSekmesi::Baslat);
+    connect(m_yineleme, &QSpinBox::editingFinished, this, &RiskSekmesi::Baslat);
+    connect(m_tohum, &QLineEdit::editingFinished, this, &RiskSekmesi::Baslat);
+    // The date is read as the project dialogs read theirs; the figures need no new run.
+    OdakKaybindaCalistir(m_tarih, [this] {
+        if (const auto tarih = BolgeselMetin::TarihOku(m_tarih->text()))
+            m_tarih->setText(BolgeselMetin::TarihYaz(*tarih));
+        SonucuGoster(m_gosterilen);
+    });
+}
+
+void RiskSekmesi::Bekle()
+{
+    if (m_dur)
+        m_dur->store(true);
+    if (m_isci.joinable())
+        m_isci.join();
+}
+
+void RiskSekmesi::Durdur()
+{
+    if (m_dur)
+        m_dur->store(true);
+}
+
+void RiskSekmesi::Baslat()
+{
+    Bekle();
+    const int kusak = ++m_kusak;
+    const auto& plan = m_belge.plan();
+    m_gosterilen = RiskSonucu();
+    m_sonuc->clear();
+    m_model->RiskleriGoster({});
+    if (!plan || plan->faaliyetler.isEmpty()) {
+        m_ilerleme->reset();
+        m_durdur->setEnabled(false);
+        return;
+    }
+    QHash<QString, UcNoktaTahmini> tahminler;
+    m_belge.Tahminler(tahminler);
+    RiskAyarlari ayarlar;
+    ayarlar.dagilim = m_dagilim->currentIndex() == 1 ? Dagilim::Ucgen : Dagilim::Pert;
+    ayarlar.yineleme = m_yineleme->value();
+    ayarlar.tohum = m_tohum->text().toULongLong();
+    m_ilerleme->setRange(0, ayarlar.yineleme);
+    m_ilerleme->setValue(0);
+    m_durdur->setEnabled(true);
+    m_dur = std::make_shared<std::atomic<bool>>(false);
+    m_bitti = false;
+    // The thread works on copies; what it says comes back through the event loop, and
+    // only while no newer run has started.
+    m_isci = std::thread([this, kusak, dur = m_dur, faaliyetler = plan->faaliyetler, tahminler, ayarlar] {
+        const auto ilerleme = [this, kusak](int yapilan) {
+            QMetaObject::invokeMethod(this, [this, kusak, yapilan] {
+                if (kusak == m_kusak)
+                    m_ilerleme->setValue(yapilan);
+            }, Qt::QueuedConnection);
+        };
+        RiskSonucu sonuc = RiskiHesapla(faaliyetler, tahminler, ayarlar, dur.get(), ilerleme);
+        QMetaObject::invokeMethod(this, [this, kusak, sonuc = std::move(sonuc)] {
+            if (kusak != m_kusak)
+                return;
+            m_bitti = true;
+            m_durdur->setEnabled(false);
+            m_ilerleme->setValue(sonuc.yineleme);
+            SonucuGoster(sonuc);
+        }, Qt::QueuedConnection);
+    });
+}
+
+void RiskSekmesi::SonucuGoster(const RiskSonucu& s)
+{
+    m_gosterilen = s;
+    const auto& plan = m_belge.plan();
+    if (!plan || (s.yineleme == 0 && s.hesaplanamiyor.isEmpty())) {
+        m_sonuc->setText(s.durduruldu ? QStringLiteral("Benzetim durduruldu; hiçbir yineleme tamamlanmadı.") : QString());
+        return;
+    }
+    if (!s.hesaplanamiyor.isEmpty()) {
+        m_sonuc->setText(s.hesaplanamiyor);
+        return;
+    }
+    const QDate baslama = plan->proje.baslama.deger.value_or(QDate());
+    QStringList satirlar;
+    if (s.durduruldu)
+        satirlar << QStringLiteral("Durduruldu: yalnız %1 yineleme.").arg(QLocale().toString(s.yineleme));
+    satirlar << QStringLiteral("P10: %1 · P50: %2 · P80: %3 · P90: %4")
+                    .arg(GunVeTarih(s.p10, baslama), GunVeTarih(s.p50, baslama), GunVeTarih(s.p80, baslama),
+                         GunVeTarih(s.p90, baslama));
+    satirlar << QStringLiteral("Ortalama %1 gün, standart sapma %2 gün (%3 yineleme, tohum %4).")
+                    .arg(QLocale().toString(s.ortalama, 'f', 1), QLocale().toString(s.standartSapma, 'f', 1),
+                         QLocale().toString(s.yineleme), m_tohum->text());
+    satirlar << OlasilikSatiri(s, baslama, plan->proje.bitis.deger.value_or(QDate()),
+                               QStringLiteral("Projenin bitiş tarihine kadar"));
+    satirlar << OlasilikSatiri(s, baslama, BolgeselMetin::TarihOku(m_tarih->text()).value_or(QDate()),
+                               QStringLiteral("Girilen tarihe kadar"));
+    satirlar << BirlesmeCumlesi(s);
+    satirlar.removeAll(QString());
+    m_sonuc->setText(satirlar.join(QLatin1Char('\n')));
+    m_model->RiskleriGoster(s.faaliyetler);
 }
 
 void RiskSekmesi::Yenile()
@@ -54,6 +231,7 @@ void RiskSekmesi::Yenile()
     // The cell being worked on stays current when the same plan comes back.
     if (satir >= 0 && satir < m_model->rowCount())
         m_tablo->setCurrentIndex(m_model->index(satir, sutun));
+    Baslat();
 }
 
 void RiskSekmesi::showEvent(QShowEvent* olay)

@@ -1,33 +1,75 @@
 #pragma once
 
+#include "risk/RiskHesabi.h"
+
 #include <QWidget>
+#include <atomic>
+#include <memory>
+#include <thread>
 
 class PlanBelgesi;
+class QComboBox;
 class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
 class QTableView;
 class TahminTablosu;
 
-// "Risk": the activities' three-point estimates, edited in place. Each edit is a
-// command of the document, so it is undone like any other.
+// "Risk": the activities' three-point estimates, edited in place, and a Monte Carlo
+// simulation of the finish that runs on a thread of its own on every change of the
+// plan, the estimates or the settings. Each edit is a command of the document, so it
+// is undone like any other; a result of an older state is never shown.
 class RiskSekmesi : public QWidget {
 public:
     RiskSekmesi(PlanBelgesi& belge, QWidget* ust = nullptr);
+    ~RiskSekmesi() override;
 
-    // Shows the document's plan and its estimates; while the tab is hidden, once it shows.
+    // Shows the document's plan and its estimates and simulates it anew; while the tab
+    // is hidden, once it shows.
     void Yenile();
+    // Stops the run under way; what it has done so far is shown, marked as such.
+    void Durdur();
 
     QTableView* tablo() const { return m_tablo; }
     QLabel* durum() const { return m_durum; }
+    QLabel* sonuc() const { return m_sonuc; }
+    QComboBox* dagilim() const { return m_dagilim; }
+    QSpinBox* yineleme() const { return m_yineleme; }
+    QLineEdit* tohum() const { return m_tohum; }
+    QLineEdit* tarih() const { return m_tarih; }
+    // The last result shown; for tests.
+    const RiskSonucu& gosterilen() const { return m_gosterilen; }
+    bool calisiyor() const { return m_isci.joinable() && !m_bitti; }
 
 protected:
     void showEvent(QShowEvent* olay) override;
 
 private:
+    void AyarlariKur(class QBoxLayout* duzen);
     void Duzenlendi(int satir, int sutun, const QString& metin);
+    // Starts a run over the plan and estimates shown; the one before is stopped first.
+    void Baslat();
+    void Bekle();
+    void SonucuGoster(const RiskSonucu& sonuc);
 
     PlanBelgesi& m_belge;
     TahminTablosu* m_model = nullptr;
     QTableView* m_tablo = nullptr;
     QLabel* m_durum = nullptr;
+    QLabel* m_sonuc = nullptr;
+    QComboBox* m_dagilim = nullptr;
+    QSpinBox* m_yineleme = nullptr;
+    QLineEdit* m_tohum = nullptr;
+    QLineEdit* m_tarih = nullptr;
+    QProgressBar* m_ilerleme = nullptr;
+    QPushButton* m_durdur = nullptr;
     bool m_eskidi = false;
+
+    std::thread m_isci;
+    std::shared_ptr<std::atomic<bool>> m_dur;
+    bool m_bitti = true;
+    int m_kusak = 0; // the run whose result may be shown
+    RiskSonucu m_gosterilen;
 };

@@ -16,7 +16,15 @@ void TahminTablosu::Goster(const QVector<KayitliFaaliyet>& faaliyetler, const QH
     beginResetModel();
     m_faaliyetler = faaliyetler;
     m_tahminler = tahminler;
+    m_riskler.clear();
     endResetModel();
+}
+
+void TahminTablosu::RiskleriGoster(const QVector<FaaliyetRiski>& riskler)
+{
+    m_riskler = riskler.size() == m_faaliyetler.size() ? riskler : QVector<FaaliyetRiski>();
+    if (!m_faaliyetler.isEmpty())
+        emit dataChanged(index(0, Kritiklik), index(rowCount() - 1, Duyarlilik));
 }
 
 std::optional<UcNoktaTahmini> TahminTablosu::Kayitli(int satir) const
@@ -51,8 +59,12 @@ QVariant TahminTablosu::data(const QModelIndex& yer, int rol) const
     const int sutun = yer.column();
     if (rol == Qt::TextAlignmentRole)
         return int((sutun >= Sure ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-    if (rol == Qt::ForegroundRole && sutun >= Iyimser && !Kayitli(yer.row()))
+    if (rol == Qt::ForegroundRole && sutun >= Iyimser && sutun <= Kotumser && !Kayitli(yer.row()))
         return QBrush(QPalette().color(QPalette::Disabled, QPalette::Text));
+    if (rol == Qt::ToolTipRole && sutun >= Kritiklik)
+        return sutun == Kritiklik ? QStringLiteral("Benzetimlerin ne kadarında kritik (toplam bolluğu sıfır) olduğu.")
+                                  : QStringLiteral("Süresiyle projenin bitişi arasındaki sıra ilişkisi (Spearman): "
+                                                   "1'e yaklaştıkça bitişi o kadar belirler.");
     if (rol == Qt::ToolTipRole && sutun >= Iyimser)
         return Kayitli(yer.row()) ? QStringLiteral("Tahmini kaldırmak için hücreyi boşaltın.")
                                   : QStringLiteral("Tahmin yok: üçü de öngörülen süre sayılır.");
@@ -62,6 +74,11 @@ QVariant TahminTablosu::data(const QModelIndex& yer, int rol) const
     case Kodu: return f.kodu;
     case Adi: return f.adi;
     case Sure: return BolgeselMetin::SureMetni(f.sure);
+    case Kritiklik:
+        return m_riskler.isEmpty() ? QString()
+                                   : QLatin1Char('%') + QLocale().toString(m_riskler.at(yer.row()).kritiklik * 100, 'f', 1);
+    case Duyarlilik:
+        return m_riskler.isEmpty() ? QString() : QLocale().toString(m_riskler.at(yer.row()).duyarlilik, 'f', 2);
     default: break;
     }
     const auto tahmin = Gecerli(yer.row());
@@ -73,7 +90,7 @@ QVariant TahminTablosu::data(const QModelIndex& yer, int rol) const
 
 bool TahminTablosu::setData(const QModelIndex& yer, const QVariant& deger, int rol)
 {
-    if (!yer.isValid() || rol != Qt::EditRole || yer.column() < Iyimser)
+    if (!yer.isValid() || rol != Qt::EditRole || yer.column() < Iyimser || yer.column() > Kotumser)
         return false;
     if (deger.toString() != data(yer, Qt::EditRole).toString() || (deger.toString().isEmpty() && Kayitli(yer.row())))
         m_duzenleme(yer.row(), yer.column(), deger.toString());
@@ -83,7 +100,7 @@ bool TahminTablosu::setData(const QModelIndex& yer, const QVariant& deger, int r
 Qt::ItemFlags TahminTablosu::flags(const QModelIndex& yer) const
 {
     Qt::ItemFlags bayraklar = QAbstractTableModel::flags(yer);
-    if (yer.isValid() && yer.column() >= Iyimser && Gecerli(yer.row()))
+    if (yer.isValid() && yer.column() >= Iyimser && yer.column() <= Kotumser && Gecerli(yer.row()))
         bayraklar |= Qt::ItemIsEditable;
     return bayraklar;
 }
@@ -94,6 +111,7 @@ QVariant TahminTablosu::headerData(int bolum, Qt::Orientation yon, int rol) cons
         return {};
     static const QStringList basliklar{QStringLiteral("Kodu"),    QStringLiteral("Faaliyet Adı"),
                                        QStringLiteral("Süre"),    QStringLiteral("İyimser"),
-                                       QStringLiteral("En Olası"), QStringLiteral("Kötümser")};
+                                       QStringLiteral("En Olası"), QStringLiteral("Kötümser"),
+                                       QStringLiteral("Kritiklik"), QStringLiteral("Duyarlılık")};
     return basliklar.value(bolum);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "risk/RiskHesabi.h"
 #include "store/Kayitlar.h"
 
 #include <QAbstractTableModel>
@@ -7,18 +8,21 @@
 #include <functional>
 
 // The activities with their three-point estimates: code, name and duration, then the
-// optimistic, most likely and pessimistic days, which can be edited. An activity with no
+// optimistic, most likely and pessimistic days, which can be edited, and what the last
+// simulation made of each: its criticality index and its sensitivity. An activity with no
 // estimate shows its duration in all three, greyed. An edit is handed on, not kept: the
 // table shows what is stored once the plan comes back.
 class TahminTablosu : public QAbstractTableModel {
 public:
-    enum Sutun { Kodu, Adi, Sure, Iyimser, Olasi, Kotumser, SutunSayisi };
+    enum Sutun { Kodu, Adi, Sure, Iyimser, Olasi, Kotumser, Kritiklik, Duyarlilik, SutunSayisi };
 
     // Called with the row, the column (Iyimser..Kotumser) and the text typed.
     using Duzenleme = std::function<void(int satir, int sutun, const QString& metin)>;
     explicit TahminTablosu(Duzenleme duzenleme, QObject* ust = nullptr);
 
+    // A new plan empties the simulation's columns until RiskleriGoster.
     void Goster(const QVector<KayitliFaaliyet>& faaliyetler, const QHash<QString, UcNoktaTahmini>& tahminler);
+    void RiskleriGoster(const QVector<FaaliyetRiski>& riskler);
     // The row's estimate as shown: the stored one, or none.
     std::optional<UcNoktaTahmini> Kayitli(int satir) const;
     // What the row's three days are taken to be: the stored estimate, else its duration
@@ -37,4 +41,5 @@ private:
     Duzenleme m_duzenleme;
     QVector<KayitliFaaliyet> m_faaliyetler;
     QHash<QString, UcNoktaTahmini> m_tahminler;
+    QVector<FaaliyetRiski> m_riskler;
 };

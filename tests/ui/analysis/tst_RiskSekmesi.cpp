@@ -1,11 +1,13 @@
 // The Risk tab's estimates as the user edits them: by keyboard in the table, each edit a
-// command of the document (refused with a box when the order breaks, undone like any other).
+// command of the document (refused with a box when the order breaks, undone like any other),
+// and the simulation that follows every change, never showing an older state's figures.
 #include "destek/GeciciVeritabani.h"
 #include "destek/PencereAnaPencereSurucusu.h"
 #include "destek/PencereMesajKaydi.h"
 #include "plan/PlanBelgesi.h"
 #include "ui/analysis/RiskSekmesi.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
@@ -18,7 +20,7 @@ QStringList Satirlar(const QTableView* tablo)
     const QAbstractItemModel* m = tablo->model();
     for (int r = 0; r < m->rowCount(); ++r) {
         QStringList hucreler;
-        for (int c = 0; c < m->columnCount(); ++c)
+        for (int c = 0; c < 6; ++c) // the estimates; the simulation's columns are read apart
             hucreler << m->index(r, c).data().toString();
         satirlar << hucreler.join('|');
     }
@@ -43,6 +45,25 @@ void HucreyeYaz(QTableView* tablo, int satir, int sutun, const QString& metin)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// ALFA selected in a document, and the tab over it, refreshed as the analysis window
+// refreshes it: once the edit is done.
+struct Sekme {
+    GeciciVeritabani vt;
+    PlanBelgesi belge{vt.depo()};
+    MesajKaydi kayit;
+    RiskSekmesi sekme{belge};
+
+    Sekme()
+    {
+        OrnekProjeler(vt);
+        QObject::connect(&belge, &PlanBelgesi::planDegisti, &sekme, &RiskSekmesi::Yenile, Qt::QueuedConnection);
+        // As the main window does after an undo.
+        QObject::connect(&belge, &PlanBelgesi::secilecek, &belge, [this](const QString& ad) { belge.Sec(ad); });
+        belge.ProjeleriOku();
+        belge.Sec("ALFA");
+    }
+};
+
 } // namespace
 
 class RiskTabTest : public QObject {
@@ -53,16 +74,8 @@ private slots:
 
     void estimatesAreEditedAsCommands()
     {
-        GeciciVeritabani vt;
-        OrnekProjeler(vt);
-        PlanBelgesi belge(vt.depo());
-        QVERIFY(!belge.ProjeleriOku() && !belge.Sec("ALFA"));
-        MesajKaydi kayit;
-        RiskSekmesi sekme(belge);
-        // As the analysis window does: once the edit is done.
-        QObject::connect(&belge, &PlanBelgesi::planDegisti, &sekme, &RiskSekmesi::Yenile, Qt::QueuedConnection);
-        // As the main window does after an undo.
-        QObject::connect(&belge, &PlanBelgesi::secilecek, &belge, [&](const QString& ad) { belge.Sec(ad); });
+        Sekme k;
+        auto& [vt, belge, kayit, sekme] = k;
         QVERIFY(OneGetirVeBekle(&sekme));
         QCOMPARE(Satirlar(sekme.tablo()), QStringList({"A|a|3|3|3|3", "B|b|2|2|2|2", "C|c|4|2|4|9"}));
 
@@ -83,6 +96,28 @@ private slots:
         QVERIFY(!belge.GeriAl());
         QCoreApplication::processEvents();
         QCOMPARE(Satirlar(sekme.tablo())[2], "C|c|4|2|4|9");
+    }
+
+    void theSimulationFollowsEveryChange()
+    {
+        Sekme k;
+        auto& [vt, belge, kayit, sekme] = k;
+        QVERIFY(OneGetirVeBekle(&sekme));
+        QTRY_VERIFY(!sekme.calisiyor());
+        QCOMPARE(sekme.gosterilen().yineleme, 10000);
+        QVERIFY(sekme.gosterilen().p90 > 7 && sekme.gosterilen().p10 < 7.1);
+        QVERIFY2(sekme.sonuc()->text().contains("(31.01.2026) bitme olasılığı: %100,0."), qPrintable(sekme.sonuc()->text()));
+        const QAbstractItemModel* m = sekme.tablo()->model();
+        QCOMPARE(m->index(0, 6).data().toString() + ' ' + m->index(0, 7).data().toString(), "%100,0 0,00");
+
+        // No spread left: every figure is the plan's own finish, 7 days, ending on 7 January.
+        HucreyeYaz(sekme.tablo(), 2, 3, "");
+        QTRY_VERIFY(!sekme.calisiyor() && sekme.gosterilen().yineleme == 10000);
+        QCOMPARE(sekme.gosterilen().p10, 7.0);
+        QCOMPARE(sekme.gosterilen().p90, 7.0);
+        QVERIFY2(sekme.sonuc()->text().startsWith("P10: 7,0 gün (7.01.2026) · P50: 7,0 gün (7.01.2026)"),
+                 qPrintable(sekme.sonuc()->text()));
+        QVERIFY(kayit.metinler().isEmpty());
     }
 };
 
