@@ -14,6 +14,7 @@ QString TurAdi(AdimTuru tur)
     case AdimTuru::TumFaaliyetleriSil: return QStringLiteral("Tüm Faaliyetleri Sil");
     case AdimTuru::IceAktar: return QStringLiteral("İçe Aktar");
     case AdimTuru::TahminDegistir: return QStringLiteral("Tahmin Değiştir");
+    case AdimTuru::SureleriDegistir: return QStringLiteral("Denemeyi Uygula");
     }
     return QString();
 }

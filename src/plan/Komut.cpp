@@ -75,6 +75,10 @@ struct Uygulayici {
         }
         return Depo(depo.TahminDegistir(k.proje, k.kodu, k.eski, k.yeni));
     }
+    KomutHatasi operator()(const SureleriDegistirKomutu& k) const
+    {
+        return Depo(depo.SureleriDegistir(k.proje, k.eskiler, k.yeniler));
+    }
 };
 
 } // namespace

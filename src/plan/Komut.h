@@ -55,9 +55,16 @@ struct TahminDegistirKomutu {
     std::optional<UcNoktaTahmini> yeni;
 };
 
+// New durations for the activities as shown, all in one step: a what-if applied.
+struct SureleriDegistirKomutu {
+    QString proje;
+    QVector<KayitliFaaliyet> eskiler;
+    QVector<qint32> yeniler;
+};
+
 using Komut = std::variant<ProjeEkleKomutu, ProjeDegistirKomutu, ProjeSilKomutu, FaaliyetEkleKomutu,
                            FaaliyetDegistirKomutu, SonFaaliyetiSilKomutu, TumFaaliyetleriSilKomutu, IceAktarKomutu,
-                           TahminDegistirKomutu>;
+                           TahminDegistirKomutu, SureleriDegistirKomutu>;
 
 // Why a command wrote nothing.
 struct KomutHatasi {

@@ -19,6 +19,7 @@ enum class AdimTuru {
     TumFaaliyetleriSil,
     IceAktar,
     TahminDegistir,
+    SureleriDegistir,
 };
 
 // One recorded write, as the history lists it.
@@ -27,8 +28,8 @@ struct GecmisAdimi {
     AdimTuru tur{};
     QString projeOnce;  // the project's name before the step, empty if none: shown after an undo
     QString projeSonra; // and after it: shown after a redo
-    QString kodu;       // the activity's code; empty for a step on the project or all its activities;
-                        // for an import of several projects, how many
+    QString kodu;       // the activity's code ("C,D" for several); empty for a step on the project or
+                        // all its activities; for an import of several projects, how many
     QDateTime zaman;    // UTC
     bool uygulandi = true;
 };

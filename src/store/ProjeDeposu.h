@@ -54,6 +54,9 @@ public:
     DepoHatasi FaaliyetEkle(const QString& proje, const Faaliyet& faaliyet) const;
     // Rewrites name, duration and predecessors of the activity `eski`; its code stays.
     DepoHatasi FaaliyetDegistir(const QString& proje, const KayitliFaaliyet& eski, const Faaliyet& yeni) const;
+    // Rewrites the durations of the activities `eskiler` (each as shown) to `yeniler`, in order.
+    DepoHatasi SureleriDegistir(const QString& proje, const QVector<KayitliFaaliyet>& eskiler,
+                                const QVector<qint32>& yeniler) const;
     // Deletes `son`, which must still be the activity with the greatest code.
     DepoHatasi SonFaaliyetiSil(const QString& proje, const KayitliFaaliyet& son) const;
     // Deletes the project's activities, which must still be exactly `gosterilenler`.

@@ -120,6 +120,26 @@ DepoHatasi ProjeDeposu::FaaliyetDegistir(const QString& proje, const KayitliFaal
     });
 }
 
+DepoHatasi ProjeDeposu::SureleriDegistir(const QString& proje, const QVector<KayitliFaaliyet>& eskiler,
+                                         const QVector<qint32>& yeniler) const
+{
+    QStringList kodlar;
+    for (const KayitliFaaliyet& f : eskiler)
+        kodlar << f.kodu;
+    return KayitliYazim(m_baglanti, {AdimTuru::SureleriDegistir, proje, proje, Metin(kodlar.join(QLatin1Char(',')))},
+                        [&](const QSqlDatabase& vt) -> DepoHatasi {
+        for (qsizetype i = 0; i < eskiler.size() && i < yeniler.size(); ++i) {
+            if (auto hata = FaaliyetGosterildigiGibi(vt, proje, eskiler.at(i)))
+                return hata;
+            if (auto hata = Calistir(vt, QStringLiteral("UPDATE FaaliyetlerTablosu SET OngorulenSure = ?"
+                                                        " WHERE Projesi = ? AND Kodu = ?"),
+                                     {yeniler.at(i), proje, eskiler.at(i).kodu}))
+                return hata;
+        }
+        return {};
+    });
+}
+
 DepoHatasi ProjeDeposu::SonFaaliyetiSil(const QString& proje, const KayitliFaaliyet& son) const
 {
     return KayitliYazim(m_baglanti, {AdimTuru::SonFaaliyetiSil, proje, proje, son.kodu},

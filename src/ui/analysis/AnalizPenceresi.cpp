@@ -4,6 +4,7 @@
 #include "analysis/AnalizMetinleri.h"
 #include "ui/export/DisaAktarim.h"
 #include "ui/analysis/AnalizTablosu.h"
+#include "ui/analysis/DenemePaneli.h"
 #include "ui/analysis/GanttAlani.h"
 #include "ui/analysis/RiskSekmesi.h"
 #include "ui/layout/Kurucu.h"
@@ -68,9 +69,14 @@ void AnalizPenceresi::Kur()
     // The analysis and, beside it, the estimates and what they make of the finish.
     m_sekmeler = new QTabWidget(this);
     duzen->addWidget(m_sekmeler, 1);
-    m_bolucu = new QSplitter(Qt::Vertical, m_sekmeler);
+    auto* analizSayfasi = new QWidget(m_sekmeler);
+    auto* sayfaDuzeni = new QVBoxLayout(analizSayfasi);
+    m_deneme = new DenemePaneli(*m_baglam.belge, [this] { Yenile(); }, analizSayfasi);
+    sayfaDuzeni->addWidget(m_deneme);
+    m_bolucu = new QSplitter(Qt::Vertical, analizSayfasi);
     m_bolucu->setChildrenCollapsible(false);
-    m_sekmeler->addTab(m_bolucu, QStringLiteral("Ağ A&nalizi"));
+    sayfaDuzeni->addWidget(m_bolucu, 1);
+    m_sekmeler->addTab(analizSayfasi, QStringLiteral("Ağ A&nalizi"));
     m_risk = new RiskSekmesi(*m_baglam.belge, m_sekmeler);
     m_sekmeler->addTab(m_risk, QStringLiteral("&Risk"));
 
@@ -197,13 +203,19 @@ void AnalizPenceresi::Guncellenecek()
 
 void AnalizPenceresi::Yenile()
 {
-    m_risk->Yenile();
     m_bekliyor = false;
     const int eskiSatir = SeciliSatir();
     const QString eskiKod = eskiSatir >= 0 ? m_analiz.faaliyetler.at(eskiSatir).kodu : QString();
     const PlanBelgesi& belge = *m_baglam.belge;
     const QString ad = belge.seciliProje();
     const auto& plan = belge.plan();
+    // A trial is shown, and simulated, in place of the stored plan.
+    m_deneme->PlaniGoster();
+    const bool denemede = plan && !m_deneme->deneme().sureler.isEmpty();
+    const auto denenen = denemede ? std::optional(DenenenFaaliyetler(plan->faaliyetler, m_deneme->deneme()))
+                                  : std::nullopt;
+    m_risk->DenemeyiKur(denenen);
+    m_risk->Yenile();
     const QString adMetni = ad.size() > AnalizMetinleri::AdSiniri ? ad.left(AnalizMetinleri::AdSiniri) + QChar(0x2026) : ad;
 
     m_analiz = AgAnalizi();
@@ -212,7 +224,7 @@ void AnalizPenceresi::Yenile()
     else if (!plan)
         m_durum->setText(QStringLiteral("%1: proje okunamadı.").arg(adMetni));
     else {
-        m_analiz = belge.analiz();
+        m_analiz = denenen ? AnaliziHesapla(*denenen, plan->proje) : belge.analiz();
         m_durum->setText(m_analiz.hesaplanamiyor.isEmpty() ? adMetni
                                                            : adMetni + QLatin1Char('\n') + m_analiz.hesaplanamiyor);
     }

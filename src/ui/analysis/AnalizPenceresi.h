@@ -14,6 +14,7 @@ class QScrollArea;
 class QSplitter;
 class QTabWidget;
 class RiskSekmesi;
+class DenemePaneli;
 class QTableView;
 
 // "Ağ Analizi": the selected project's full analysis in a table, its Gantt chart, its
@@ -45,6 +46,7 @@ public:
     QPlainTextEdit* yollar() const { return m_yollar; }
     QLabel* plan() const { return m_plan; }
     QLabel* neden() const { return m_neden; }
+    DenemePaneli* deneme() const { return m_deneme; }
     const AgAnalizi& analiz() const { return m_analiz; }
 
 protected:
@@ -68,6 +70,7 @@ private:
     QSplitter* m_bolucu = nullptr;
     QTabWidget* m_sekmeler = nullptr;
     RiskSekmesi* m_risk = nullptr;
+    DenemePaneli* m_deneme = nullptr;
     QTableView* m_tablo = nullptr;
     AnalizTablosu* m_model = nullptr;
     QScrollArea* m_kaydirma = nullptr;

@@ -20,6 +20,7 @@
 #include <QTableView>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -151,6 +152,17 @@ void RiskSekmesi::Baslat()
     }
     QHash<QString, UcNoktaTahmini> tahminler;
     m_belge.Tahminler(tahminler);
+    // A trial moves an estimated activity's three days by what it adds to its duration.
+    for (int i = 0; m_deneme && i < plan->faaliyetler.size() && i < m_deneme->size(); ++i) {
+        const auto tahmin = tahminler.find(plan->faaliyetler.at(i).kodu);
+        const auto& once = plan->faaliyetler.at(i).sure.deger;
+        const auto& sonra = m_deneme->at(i).sure.deger;
+        if (tahmin != tahminler.end() && once && sonra && *once != *sonra) {
+            const qint64 fark = qint64(*sonra) - *once;
+            const auto kaydir = [fark](qint32 gun) { return qint32(std::clamp<qint64>(gun + fark, 0, INT32_MAX)); };
+            *tahmin = {kaydir(tahmin->iyimser), kaydir(tahmin->olasi), kaydir(tahmin->kotumser)};
+        }
+    }
     RiskAyarlari ayarlar;
     ayarlar.dagilim = m_dagilim->currentIndex() == 1 ? Dagilim::Ucgen : Dagilim::Pert;
     ayarlar.yineleme = m_yineleme->value();
@@ -162,7 +174,8 @@ void RiskSekmesi::Baslat()
     m_bitti = false;
     // The thread works on copies; what it says comes back through the event loop, and
     // only while no newer run has started.
-    m_isci = std::thread([this, kusak, dur = m_dur, faaliyetler = plan->faaliyetler, tahminler, ayarlar] {
+    m_isci = std::thread([this, kusak, dur = m_dur, faaliyetler = m_deneme.value_or(plan->faaliyetler), tahminler,
+                          ayarlar] {
         const auto ilerleme = [this, kusak](int yapilan) {
             QMetaObject::invokeMethod(this, [this, kusak, yapilan] {
                 if (kusak == m_kusak)

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <thread>
 
 class PlanBelgesi;
@@ -29,6 +30,8 @@ public:
     // Shows the document's plan and its estimates and simulates it anew; while the tab
     // is hidden, once it shows.
     void Yenile();
+    // A trial's activities to simulate in place of the stored ones; none for the plan.
+    void DenemeyiKur(std::optional<QVector<KayitliFaaliyet>> faaliyetler) { m_deneme = std::move(faaliyetler); }
     // Stops the run under way; what it has done so far is shown, marked as such.
     void Durdur();
 
@@ -66,6 +69,7 @@ private:
     QProgressBar* m_ilerleme = nullptr;
     QPushButton* m_durdur = nullptr;
     bool m_eskidi = false;
+    std::optional<QVector<KayitliFaaliyet>> m_deneme;
 
     std::thread m_isci;
     std::shared_ptr<std::atomic<bool>> m_dur;

@@ -3,6 +3,7 @@
 #include "destek/PencereAnaPencereSurucusu.h"
 #include "destek/PencereMesajKaydi.h"
 #include "ui/analysis/AnalizPenceresi.h"
+#include "ui/analysis/DenemePaneli.h"
 #include "ui/analysis/GanttAlani.h"
 #include "drawing/GanttCizimi.h"
 #include "ui/layout/Duzenler.h"
@@ -10,6 +11,9 @@
 #include "ui/main/TemelForm.h"
 
 #include <QAbstractItemModel>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
@@ -236,6 +240,38 @@ private slots:
         QTest::newRow("an unknown predecessor") << F{{"A", "a", 2, ""}, {"B", "b", 5, "Z"}} << 0 << 0;
         QTest::newRow("no activities") << F{} << 0 << 0;
     }
+    // A slip on a critical activity moves the finish by the slip, on one with float by the excess
+    // over its float; nothing is written until "Plana Uygula", which is one step.
+    void whatIfMovesTheFinishAndSavesOnlyWhenApplied()
+    {
+        AcikAnaliz a(Ornek);
+        MesajKaydi kayit;
+        DenemePaneli* d = a.pencere->deneme();
+        const QStringList once = a.vt.Dokum(GeciciVeritabani::TumTablolar);
+        const auto bitis = [&] { return TablodakiSatirlar(*a.pencere).last().section('|', 4, 4); };
+        const auto dene = [&](int satir, int gecikme) {
+            d->faaliyet()->setCurrentIndex(satir);
+            d->gecikme()->setValue(gecikme);
+            QTest::keyClick(d->sure(), Qt::Key_Return);
+        };
+        QCOMPARE(bitis(), "8");
+        QVERIFY(d->uyari()->isHidden());
+        dene(2, 3);
+        QCOMPARE(bitis(), "11");
+        QCOMPARE(d->uyari()->text(), "Deneme – kaydedilmedi: C: 4 → 7 gün");
+        QCOMPARE(a.vt.Dokum(GeciciVeritabani::TumTablolar), once);
+        d->Sifirla();
+        QCOMPARE(bitis(), "8");
+        dene(1, 3);
+        QCOMPARE(bitis(), "9");
+        d->PlanaUygula();
+        QTRY_VERIFY(d->uyari()->isHidden());
+        QCOMPARE(bitis(), "9");
+        QCOMPARE(a.vt.Satirlar().filter("|B|").first(), "F|P|B|Alım|5|A");
+        QCOMPARE(a.ana->geriAlEylemi()->text(), "&Geri Al: Denemeyi Uygula (B) – P");
+        QVERIFY(kayit.metinler().isEmpty());
+    }
+
     void paintsABarPerActivityAndAnArrowPerLink()
     {
         QFETCH(QVector<Faaliyet>, faaliyetler);
