@@ -6,6 +6,7 @@
 #include "analysis/PlanKarsilastirmasi.h"
 #include "rules/BolgeselMetin.h"
 #include "ui/OdakKaybi.h"
+#include "ui/analysis/RiskGrafigi.h"
 #include "ui/analysis/TahminTablosu.h"
 
 #include <QComboBox>
@@ -67,7 +68,7 @@ RiskSekmesi::RiskSekmesi(PlanBelgesi& belge, QWidget* ust) : QWidget(ust), m_bel
     m_tablo->setTabKeyNavigation(false);
     m_tablo->verticalHeader()->hide();
     m_tablo->horizontalHeader()->setStretchLastSection(true);
-    auto* etiket = new QLabel(QStringLiteral("Üç &noktalı tahminler (iyimser, en olası, kötümser; gün; F2 ile düzenlenir):"),
+    auto* etiket = new QLabel(QStringLiteral("Üç noktalı tahmin&ler (iyimser, en olası, kötümser; gün; F2 ile düzenlenir):"),
                               this);
     etiket->setBuddy(m_tablo);
     duzen->addWidget(etiket);
@@ -111,6 +112,8 @@ void RiskSekmesi::AyarlariKur(QBoxLayout* duzen)
     m_sonuc->setWordWrap(true);
     m_sonuc->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     duzen->addWidget(m_sonuc);
+    m_grafik = new RiskGrafigi(this);
+    duzen->addWidget(m_grafik, 1);
     connect(m_durdur, &QPushButton::clicked, this, &RiskSekmesi::Durdur);
     connect(m_dagilim, &QComboBox::currentIndexChanged, this, &RiskSekmesi::Baslat);
     connect(m_yineleme, &QSpinBox::editingFinished, this, &RiskSekmesi::Baslat);
@@ -145,6 +148,7 @@ void RiskSekmesi::Baslat()
     m_gosterilen = RiskSonucu();
     m_sonuc->clear();
     m_model->RiskleriGoster({});
+    m_grafik->Goster(RiskSonucu(), {});
     if (!plan || plan->faaliyetler.isEmpty()) {
         m_ilerleme->reset();
         m_durdur->setEnabled(false);
@@ -224,6 +228,10 @@ void RiskSekmesi::SonucuGoster(const RiskSonucu& s)
     satirlar.removeAll(QString());
     m_sonuc->setText(satirlar.join(QLatin1Char('\n')));
     m_model->RiskleriGoster(s.faaliyetler);
+    QStringList kodlar;
+    for (const KayitliFaaliyet& f : plan->faaliyetler)
+        kodlar << f.kodu;
+    m_grafik->Goster(s, kodlar);
 }
 
 void RiskSekmesi::Yenile()

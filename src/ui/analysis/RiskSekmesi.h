@@ -16,6 +16,7 @@ class QProgressBar;
 class QPushButton;
 class QSpinBox;
 class QTableView;
+class RiskGrafigi;
 class TahminTablosu;
 
 // "Risk": the activities' three-point estimates, edited in place, and a Monte Carlo
@@ -44,6 +45,7 @@ public:
     QLineEdit* tarih() const { return m_tarih; }
     // The last result shown; for tests.
     const RiskSonucu& gosterilen() const { return m_gosterilen; }
+    RiskGrafigi* grafik() const { return m_grafik; }
     bool calisiyor() const { return m_isci.joinable() && !m_bitti; }
 
 protected:
@@ -68,6 +70,7 @@ private:
     QLineEdit* m_tarih = nullptr;
     QProgressBar* m_ilerleme = nullptr;
     QPushButton* m_durdur = nullptr;
+    RiskGrafigi* m_grafik = nullptr;
     bool m_eskidi = false;
     std::optional<QVector<KayitliFaaliyet>> m_deneme;
 

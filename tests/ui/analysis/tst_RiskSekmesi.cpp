@@ -5,6 +5,7 @@
 #include "destek/PencereAnaPencereSurucusu.h"
 #include "destek/PencereMesajKaydi.h"
 #include "plan/PlanBelgesi.h"
+#include "ui/analysis/RiskGrafigi.h"
 #include "ui/analysis/RiskSekmesi.h"
 
 #include <QLabel>
@@ -109,6 +110,11 @@ private slots:
         QVERIFY2(sekme.sonuc()->text().contains("(31.01.2026) bitme olasılığı: %100,0."), qPrintable(sekme.sonuc()->text()));
         const QAbstractItemModel* m = sekme.tablo()->model();
         QCOMPARE(m->index(0, 6).data().toString() + ' ' + m->index(0, 7).data().toString(), "%100,0 0,00");
+        // The histogram with its plan and four percentile lines, and a tornado bar per activity.
+        sekme.grafik()->grab();
+        QVERIFY(sekme.grafik()->sonCizilen().first.sutun > 0);
+        QCOMPARE(sekme.grafik()->sonCizilen().first.cizgi, 5);
+        QCOMPARE(sekme.grafik()->sonCizilen().second.sutun, 3);
 
         // No spread left: every figure is the plan's own finish, 7 days, ending on 7 January.
         HucreyeYaz(sekme.tablo(), 2, 3, "");
