@@ -4,6 +4,10 @@
 #include "analysis/AgAnalizi.h"
 #include "export/MspdiYazimi.h"
 #include "ui/analysis/AnalizPenceresi.h"
+#include "ui/analysis/DenemePaneli.h"
+
+#include <QComboBox>
+#include <QSpinBox>
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -94,6 +98,20 @@ void AnalizBolumu(Tablo& tablo, const Deney::Veritabani& vt, const QString& klas
         tablo.Satir(QStringLiteral("ProjeListesi_Click, çizimle"), ayrinti, yalniz, QStringLiteral("ms"));
         tablo.Satir(QStringLiteral("ProjeListesi_Click, analiz penceresi açık, çizimle"), ayrinti, birlikte,
                     QStringLiteral("ms"), yalniz.medyan + 3.0);
+
+        // A what-if: a slip for an activity in the middle, the window repainted with the trial.
+        olculen.Sec(satir);
+        EkraniTamamla();
+        DenemePaneli* deneme = ana.AcikAnalizPenceresi()->deneme();
+        int gecikme = 0;
+        const Olcum dene = SureOlc(101, nullptr, [&] {
+            deneme->faaliyet()->setCurrentIndex(Deney::FaaliyetSayisi / 2);
+            deneme->gecikme()->setValue(++gecikme % 7 + 1);
+            deneme->Dene();
+            EkraniTamamla();
+        });
+        tablo.Satir(QStringLiteral("Ne olur?: Dene, çizimle"), ayrinti, dene, QStringLiteral("ms"), 10.0);
+        deneme->Sifirla();
         Kapat(ana);
     }
 }

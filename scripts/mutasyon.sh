@@ -144,6 +144,12 @@ hatalar=(
 "çekirdek@@src/risk/Ornekleme.cpp@@Katsayilar(1 + 4 * m_tepe, m_d1, m_c1);@@Katsayilar(1 + 4 * (1 - m_tepe), m_d1, m_c1);@@beta-PERT draws with α taken for β: every estimate comes out symmetric"
 "çekirdek@@src/risk/Ornekleme.cpp@@quint64 karisik = blok;@@quint64 karisik = 0;@@every block of iterations draws the same numbers"
 "çekirdek@@src/risk/RiskHesabi.cpp@@BlokCalistir(m, ayarlar.tohum, blok,@@BlokCalistir(m, ayarlar.tohum + quint64(no), blok,@@each thread draws from a seed of its own, so the result depends on the number of threads"
+"pencere@@src/plan/Deneme.cpp@@        if (sure != deneme.sureler.cend())
+            f.sure = {*sure, *sure};@@        if (false)
+            f.sure = {*sure, *sure};@@a what-if is not shown: the window keeps the stored durations"
+"pencere@@src/rules/FaaliyetKurallari.cpp@@    if (metin.trimmed().isEmpty())
+        return true;@@    if (false)
+        return true;@@an emptied estimate cell is refused instead of removing the estimate"
 )
 
 testler() { # the test targets of the given folders of tests/
