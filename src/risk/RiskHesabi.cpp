@@ -11,6 +11,7 @@
 #include <limits>
 #include <mutex>
 #include <numeric>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -149,8 +150,14 @@ template <typename Is>
 void Paralel(int sayi, const Is& is)
 {
     std::vector<std::thread> iscler;
-    for (int no = 1; no < sayi; ++no)
-        iscler.emplace_back(is, no);
+    for (int no = 1; no < sayi; ++no) {
+        try {
+            iscler.emplace_back(is, no);
+        } catch (const std::system_error&) {
+            // No more threads to be had: those running take the remaining blocks.
+            break;
+        }
+    }
     is(0);
     for (std::thread& isci : iscler)
         isci.join();

@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <system_error>
 
 namespace {
 
@@ -178,8 +179,7 @@ void RiskSekmesi::Baslat()
     m_bitti = false;
     // The thread works on copies; what it says comes back through the event loop, and
     // only while no newer run has started.
-    m_isci = std::thread([this, kusak, dur = m_dur, faaliyetler = m_deneme.value_or(plan->faaliyetler), tahminler,
-                          ayarlar] {
+    auto is = [this, kusak, dur = m_dur, faaliyetler = m_deneme.value_or(plan->faaliyetler), tahminler, ayarlar] {
         const auto ilerleme = [this, kusak](int yapilan) {
             QMetaObject::invokeMethod(this, [this, kusak, yapilan] {
                 if (kusak == m_kusak)
@@ -195,7 +195,15 @@ void RiskSekmesi::Baslat()
             m_ilerleme->setValue(sonuc.yineleme);
             SonucuGoster(sonuc);
         }, Qt::QueuedConnection);
-    });
+    };
+    try {
+        m_isci = std::thread(std::move(is));
+    } catch (const std::system_error& hata) {
+        m_bitti = true;
+        m_durdur->setEnabled(false);
+        m_sonuc->setText(QStringLiteral("Benzetim başlatılamadı: sistem yeni bir iş parçacığı vermedi (%1).")
+                             .arg(QString::fromLocal8Bit(hata.what())));
+    }
 }
 
 void RiskSekmesi::SonucuGoster(const RiskSonucu& s)
