@@ -98,7 +98,8 @@ private slots:
         QTest::newRow("risk") << QStringList{"risk", "ALFA", "--dagilim", "ucgen"} << 0 << "" << "ALFA\nBaşlama: 1.01.2026";
         QTest::newRow("too few iterations") << QStringList{"risk", "ALFA", "--yineleme", "999"} << 2
                                             << "--yineleme \"999\" olamaz; 1000 ile 1000000 arasında" << "";
-        QTest::newRow("a seed below zero") << QStringList{"risk", "ALFA", "--tohum=-1"} << 2 << "--tohum \"-1\" olamaz" << "";
+        QTest::newRow("a seed below zero") << QStringList{"risk", "ALFA", "--yineleme", "1000", "--tohum=-1"} << 2
+                                           << "--tohum \"-1\" olamaz" << "";
         QTest::newRow("a seed elsewhere") << QStringList{"çizelge", "ALFA", "--tohum", "2"} << 2
                                           << "yalnız risk komutu --tohum alır." << "";
     }

@@ -87,22 +87,27 @@ QString RiskAyarlariniSec(const Secenekler& s, RaporKomutu& komut)
                 return QStringLiteral("yalnız risk komutu %1 alır.").arg(QLatin1String(ad));
         return QString();
     }
-    static const QRegularExpression rakamlar(QStringLiteral("^[0-9]+$"));
-    bool tamam = false;
+    // Plain digits only: no sign, no blanks, nothing beyond 64 bits.
+    const auto tamSayi = [](const QString& metin) -> std::optional<qulonglong> {
+        static const QRegularExpression rakamlar(QStringLiteral("^[0-9]+$"));
+        bool tamam = false;
+        const qulonglong sayi = rakamlar.match(metin).hasMatch() ? metin.toULongLong(&tamam) : 0;
+        return tamam ? std::optional(sayi) : std::nullopt;
+    };
     if (s.yineleme) {
-        const qulonglong n = rakamlar.match(*s.yineleme).hasMatch() ? s.yineleme->toULongLong(&tamam) : 0;
-        if (!tamam || n < 1000 || n > 1000000)
+        const auto n = tamSayi(*s.yineleme);
+        if (!n || *n < 1000 || *n > 1000000)
             return QStringLiteral("--yineleme %1 olamaz; 1000 ile 1000000 arasında bir tam sayı olabilir.")
                 .arg(Tirnakli(*s.yineleme));
-        komut.risk.yineleme = int(n);
+        komut.risk.yineleme = int(*n);
     }
     if (s.tohum) {
-        const qulonglong tohum = rakamlar.match(*s.tohum).hasMatch() ? s.tohum->toULongLong(&tamam) : 0;
-        if (!tamam)
+        const auto tohum = tamSayi(*s.tohum);
+        if (!tohum)
             return QStringLiteral("--tohum %1 olamaz; 0 ile %2 arasında bir tam sayı olabilir.")
                 .arg(Tirnakli(*s.tohum))
                 .arg(std::numeric_limits<quint64>::max());
-        komut.risk.tohum = tohum;
+        komut.risk.tohum = *tohum;
     }
     const QString dagilim = s.dagilim.value_or(QStringLiteral("pert"));
     if (dagilim == QLatin1String("ucgen") || dagilim == QStringLiteral("üçgen"))
