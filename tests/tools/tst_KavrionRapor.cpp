@@ -133,19 +133,21 @@ private slots:
     {
         QFETCH(QString, ad);
         QFETCH(int, faaliyetSayisi);
-        QByteArray json;
-        for (const char* bicim : {"tablo", "csv", "json"}) {
-            const Sonuc s = Calistir({"--veritabani", m_vt.yol(), "çizelge", "--bicim", bicim, "--", ad});
-            QCOMPARE(s.durum, 0);
-            QVERIFY(IletisiYerinde(s, QString()) && !s.cikti.isEmpty());
-            QVERIFY(faaliyetSayisi || qstrcmp(bicim, "csv") || s.cikti.count("\r\n") == 1); // no figures: one field
-            json = s.cikti;
+        for (const QStringList& komut : {QStringList{"çizelge"}, QStringList{"risk", "--yineleme", "1000"}}) {
+            QByteArray json;
+            for (const char* bicim : {"tablo", "csv", "json"}) {
+                const Sonuc s = Calistir(QStringList{"--veritabani", m_vt.yol(), "--bicim", bicim} + komut + QStringList{"--", ad});
+                QCOMPARE(s.durum, 0);
+                QVERIFY(IletisiYerinde(s, QString()) && !s.cikti.isEmpty());
+                QVERIFY(faaliyetSayisi || qstrcmp(bicim, "csv") || s.cikti.count("\r\n") == 1); // no figures: one field
+                json = s.cikti;
+            }
+            const QJsonObject kok = QJsonDocument::fromJson(json).object();
+            QCOMPARE(kok.value("proje").toString(), ad);
+            QCOMPARE(kok.value("faaliyetler").toArray().size(), faaliyetSayisi);
+            QCOMPARE(kok.value("hesaplanamiyor").isString(), faaliyetSayisi == 0);
+            QCOMPARE(kok.contains(komut.size() > 1 ? "planSuresi" : "projeSuresi"), faaliyetSayisi > 0);
         }
-        const QJsonObject kok = QJsonDocument::fromJson(json).object();
-        QCOMPARE(kok.value("proje").toString(), ad);
-        QCOMPARE(kok.value("faaliyetler").toArray().size(), faaliyetSayisi);
-        QCOMPARE(kok.value("hesaplanamiyor").isString(), faaliyetSayisi == 0);
-        QCOMPARE(kok.contains("projeSuresi"), faaliyetSayisi > 0);
     }
 
     // Without spread every percentile is the plan's F; the JSON holds every figure and the estimates.
