@@ -37,7 +37,7 @@ void HesaplamaSatirlari(Tablo& tablo)
             tablo.Satir(QStringLiteral("AnaliziHesapla"), QStringLiteral("%1, %2 satır").arg(BicimAdi(bicim)).arg(satirSayisi),
                         olcum, QStringLiteral("ms"), satirSayisi >= 6200 ? 10.0 : 0.2);
             // The same network written as Microsoft Project XML, the analysis done beforehand.
-            const Rapor rapor{proje, AnaliziHesapla(faaliyetler, proje)};
+            const Rapor rapor{proje, AnaliziHesapla(faaliyetler, proje), {}};
             QByteArray xml;
             const Olcum yazim = SureOlc(satirSayisi >= 6200 ? 21 : 201, nullptr, [&] { MspdiYaz(rapor, xml); });
             tablo.Satir(QStringLiteral("MspdiYaz"), QStringLiteral("%1, %2 satır").arg(BicimAdi(bicim)).arg(satirSayisi),

@@ -1,5 +1,5 @@
 // The text exports of arbitrary plans: the first line is the project's name, then one
-// row per line, code, name, duration and predecessors separated by tabs. CSV and JSON
+// row per line, code, name, duration, predecessors and an estimate "a,m,b" separated by tabs. CSV and JSON
 // must read back with every name and predecessor list as written (in CSV a text that would run as a formula
 // behind an apostrophe), every date written, MSPDI must be well-formed XML with a task
 // per activity, or be refused.
@@ -88,6 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
         const qint32 sure = alan.value(2).toInt(&sayi);
         faaliyetler.append({alan.value(0), alan.value(1), {alan.value(2), sayi ? std::optional<qint32>(sure) : std::nullopt},
                             alan.value(3)});
+        const QStringList gunler = alan.value(4).split(QLatin1Char(','));
+        if (gunler.size() == 3)
+            rapor.tahminler.insert(alan.value(0), {gunler.at(0).toInt(), gunler.at(1).toInt(), gunler.at(2).toInt()});
     }
     rapor.analiz = AnaliziHesapla(faaliyetler, rapor.proje);
     const QVector<FaaliyetAnalizi>& sonuc = rapor.analiz.faaliyetler;
@@ -102,7 +105,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
         Dogrula(kayitlar.size() == sonuc.size() + 1);
         for (int i = 0; i < sonuc.size(); ++i) {
             const QStringList& kayit = kayitlar.at(i + 1);
-            Dogrula(kayit.size() == 13 && MetinHucresi(kayit.at(0)) == Yazilmis(sonuc.at(i).kodu)
+            const auto tahmin = rapor.tahminler.constFind(sonuc.at(i).kodu);
+            const bool var = tahmin != rapor.tahminler.cend();
+            Dogrula(kayit.size() == 16 && kayit.mid(13) == (var ? QStringList{QString::number(tahmin->iyimser),
+                QString::number(tahmin->olasi), QString::number(tahmin->kotumser)} : QStringList{"", "", ""}));
+            Dogrula(MetinHucresi(kayit.at(0)) == Yazilmis(sonuc.at(i).kodu)
                     && MetinHucresi(kayit.at(1)) == Yazilmis(sonuc.at(i).adi)
                     && MetinHucresi(kayit.at(12)) == Yazilmis(Oncekileri(rapor.analiz, i).join(QLatin1Char(','))));
             // A figure stays a number, a minus sign and all; a date is never left empty.

@@ -19,7 +19,9 @@ const QColor KritikSatirRengi(255, 214, 214);
 const QColor BaslikSatirRengi(225, 225, 225);
 
 // The table's column widths, relative: the name takes what the figures leave.
-const double SutunPaylari[] = {1.0, 3.4, 0.8, 0.8, 0.8, 0.8, 0.8, 1.5, 1.6, 0.8, 1.5, 1.5};
+// The analysis table's columns, then the estimate's three.
+const double SutunPaylari[] = {1.0, 2.6, 0.8, 0.8, 0.8, 0.8, 0.8, 1.7, 1.8, 0.8, 1.4, 1.4, 1.0, 1.1, 1.2};
+const QStringList TahminBasliklari{QStringLiteral("İyimser"), QStringLiteral("En Olası"), QStringLiteral("Kötümser")};
 
 // Draws page after page in points (1/72 inch) with fonts sized in those points, so the
 // same measures hold on a PDF writer's 1200 dpi and on any printer.
@@ -166,10 +168,12 @@ void Baslik(Sayfalar& sayfalar, const Rapor& rapor)
     sayfalar.y() += sayfalar.satir();
 }
 
-void Tablo(Sayfalar& sayfalar, const AgAnalizi& analiz)
+void Tablo(Sayfalar& sayfalar, const Rapor& rapor)
 {
     QPainter& boyaci = sayfalar.boyaci();
-    const QStringList& basliklar = AnalizMetinleri::Basliklar();
+    const AgAnalizi& analiz = rapor.analiz;
+    const QStringList basliklar = AnalizMetinleri::Basliklar() + TahminBasliklari;
+    const int tahminSutunu = int(AnalizMetinleri::Basliklar().size());
     double toplam = 0;
     for (double pay : SutunPaylari)
         toplam += pay;
@@ -187,7 +191,8 @@ void Tablo(Sayfalar& sayfalar, const AgAnalizi& analiz)
         boyaci.setPen(Qt::black);
         for (int s = 0; s < basliklar.size(); ++s) {
             const QRectF kutu(sol.at(s) + 2, y, sol.at(s + 1) - sol.at(s) - 4, h);
-            boyaci.drawText(kutu, (AnalizMetinleri::SayisalSutun(s) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
+            const bool sayisal = s >= tahminSutunu || AnalizMetinleri::SayisalSutun(s);
+            boyaci.drawText(kutu, (sayisal ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
                             olcu.elidedText(TekSatir(hucre(s)), Qt::ElideRight, kutu.width()));
         }
         sayfalar.y() += h;
@@ -202,7 +207,16 @@ void Tablo(Sayfalar& sayfalar, const AgAnalizi& analiz)
             sayfalar.YeniSayfa();
             baslikSatiri();
         }
-        satirCiz([&](int s) { return AnalizMetinleri::Hucre(f, s); }, f.kritik ? KritikSatirRengi : QColor());
+        const auto tahmin = rapor.tahminler.constFind(f.kodu);
+        const auto hucre = [&](int s) {
+            if (s < tahminSutunu)
+                return AnalizMetinleri::Hucre(f, s);
+            if (tahmin == rapor.tahminler.cend())
+                return QString(); // no estimate: the duration is all three
+            const qint32 gun = s == tahminSutunu ? tahmin->iyimser : s == tahminSutunu + 1 ? tahmin->olasi : tahmin->kotumser;
+            return QLocale().toString(gun);
+        };
+        satirCiz(hucre, f.kritik ? KritikSatirRengi : QColor());
     }
 }
 
@@ -303,6 +317,6 @@ void RaporuSayfalaraCiz(QPaintDevice& aygit, const QPageLayout& duzen, const std
     Baslik(sayfalar, rapor);
     if (!rapor.analiz.hesaplanamiyor.isEmpty() || rapor.analiz.faaliyetler.isEmpty())
         return;
-    Tablo(sayfalar, rapor.analiz);
+    Tablo(sayfalar, rapor);
     Sema(sayfalar, rapor);
 }

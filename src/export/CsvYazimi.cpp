@@ -4,8 +4,10 @@
 
 namespace {
 
-// The table has no such column; the CSV adds it at its end, so that a plan goes out and comes back.
+// The table has no such columns; the CSV adds them at its end, so that a plan and its
+// estimates go out and come back.
 const QString OncekilerBasligi = QStringLiteral("Öncekiler");
+const QString TahminBasliklari[] = {QStringLiteral("İyimser"), QStringLiteral("En Olası"), QStringLiteral("Kötümser")};
 
 // A text a spreadsheet would take for a formula (=, +, -, @) or that one would start after
 // a tab or carriage return gets a leading apostrophe, as OWASP advises against CSV injection.
@@ -26,7 +28,14 @@ QString Notr(const QString& metin)
     }
 }
 
-QString Alan(const QString& ham, QChar ayrac)
+} // namespace
+
+QChar CsvAyraci(const QLocale& yerel)
+{
+    return yerel.decimalPoint() == QLatin1String(",") ? QLatin1Char(';') : QLatin1Char(',');
+}
+
+QString CsvAlani(const QString& ham, QChar ayrac)
 {
     const QString metin = Notr(ham);
     if (!metin.contains(ayrac) && !metin.contains(QLatin1Char('"')) && !metin.contains(QLatin1Char('\n'))
@@ -37,34 +46,40 @@ QString Alan(const QString& ham, QChar ayrac)
     return QLatin1Char('"') + tirnakli + QLatin1Char('"');
 }
 
-} // namespace
-
 QByteArray CsvYaz(const Rapor& rapor, const QLocale& yerel)
 {
-    const QChar ayrac = yerel.decimalPoint() == QLatin1String(",") ? QLatin1Char(';') : QLatin1Char(',');
+    const QChar ayrac = CsvAyraci(yerel);
     const QLatin1String satirSonu("\r\n");
     const AgAnalizi& analiz = rapor.analiz;
     QString metin;
     if (!analiz.hesaplanamiyor.isEmpty()) {
-        metin = Alan(analiz.hesaplanamiyor, ayrac) + satirSonu;
+        metin = CsvAlani(analiz.hesaplanamiyor, ayrac) + satirSonu;
     } else {
         const QStringList& basliklar = AnalizMetinleri::Basliklar();
         const int baslangic = int(basliklar.size()) - 2, bitis = baslangic + 1;
         QStringList alanlar;
         for (const QString& baslik : basliklar)
-            alanlar << Alan(baslik, ayrac);
-        metin += alanlar.join(ayrac) + ayrac + Alan(OncekilerBasligi, ayrac) + satirSonu;
+            alanlar << CsvAlani(baslik, ayrac);
+        alanlar << CsvAlani(OncekilerBasligi, ayrac);
+        for (const QString& baslik : TahminBasliklari)
+            alanlar << CsvAlani(baslik, ayrac);
+        metin += alanlar.join(ayrac) + satirSonu;
         for (int i = 0; i < analiz.faaliyetler.size(); ++i) {
             const FaaliyetAnalizi& f = analiz.faaliyetler.at(i);
             alanlar.clear();
             for (int sutun = 0; sutun < baslangic; ++sutun) {
                 // A figure is a whole number in plain digits, "-3" included: left as a number.
                 const QString hucre = AnalizMetinleri::Hucre(f, sutun);
-                alanlar << (AnalizMetinleri::SayisalSutun(sutun) ? hucre : Alan(hucre, ayrac));
+                alanlar << (AnalizMetinleri::SayisalSutun(sutun) ? hucre : CsvAlani(hucre, ayrac));
             }
-            alanlar << Alan(IsoTarih(f.baslama), ayrac) << Alan(IsoTarih(f.bitis), ayrac);
+            alanlar << CsvAlani(IsoTarih(f.baslama), ayrac) << CsvAlani(IsoTarih(f.bitis), ayrac);
             Q_ASSERT(alanlar.size() == bitis + 1);
-            alanlar << Alan(Oncekileri(analiz, i).join(QLatin1Char(',')), ayrac);
+            alanlar << CsvAlani(Oncekileri(analiz, i).join(QLatin1Char(',')), ayrac);
+            // Whole days in plain digits; empty cells for an activity without an estimate.
+            const auto tahmin = rapor.tahminler.constFind(f.kodu);
+            const bool var = tahmin != rapor.tahminler.cend();
+            for (const qint32 gun : {var ? tahmin->iyimser : 0, var ? tahmin->olasi : 0, var ? tahmin->kotumser : 0})
+                alanlar << (var ? QString::number(gun) : QString());
             metin += alanlar.join(ayrac) + satirSonu;
         }
     }

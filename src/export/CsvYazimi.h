@@ -7,7 +7,8 @@
 
 // The analysis table as CSV for a spreadsheet: UTF-8 with a byte-order mark, the
 // Turkish column names as its first row (the table's, then "Öncekiler": the predecessors'
-// codes, "A,C", so that the import reads the plan back), RFC 4180 quoting and CRLF line ends. The
+// codes, "A,C", and "İyimser", "En Olası", "Kötümser": the estimate in whole days, empty
+// without one, so that the import reads the plan back), RFC 4180 quoting and CRLF line ends. The
 // separator is ";" where `yerel` writes decimals with a comma (a spreadsheet there
 // reads "," as a decimal point) and "," elsewhere. Dates are written as JSON writes
 // them (IsoTarih: "2026-12-09", beyond the year 9999 "+10237-09-22"), empty without a
@@ -21,3 +22,8 @@
 // has every text as it was. JSON keeps such texts exactly. A network that cannot be computed gives its explanation as the
 // only field.
 QByteArray CsvYaz(const Rapor& rapor, const QLocale& yerel);
+
+// The separator for `yerel`, as above.
+QChar CsvAyraci(const QLocale& yerel);
+// One text field: guarded against formulas, then quoted where RFC 4180 needs it.
+QString CsvAlani(const QString& metin, QChar ayrac);

@@ -1,69 +1,12 @@
 #include "export/JsonYazimi.h"
 
+#include "export/JsonYazici.h"
+
 namespace {
 
-// Written by hand rather than through QJsonObject, which would sort the keys and put
-// an activity's code in the middle of its figures.
-class Yazici {
-public:
-    QByteArray metin;
-
-    void Metin(QStringView deger)
-    {
-        metin += '"';
-        // Runs without a character to escape are converted whole, so surrogate pairs stay together.
-        qsizetype bas = 0;
-        for (qsizetype i = 0; i < deger.size(); ++i) {
-            const char16_t u = deger[i].unicode();
-            if (u >= 0x20 && u != '"' && u != '\\')
-                continue;
-            metin += deger.mid(bas, i - bas).toUtf8();
-            bas = i + 1;
-            switch (u) {
-            case '"': metin += "\\\""; break;
-            case '\\': metin += "\\\\"; break;
-            case '\n': metin += "\\n"; break;
-            case '\r': metin += "\\r"; break;
-            case '\t': metin += "\\t"; break;
-            default:
-                metin += "\\u00";
-                metin += "0123456789abcdef"[u >> 4];
-                metin += "0123456789abcdef"[u & 0xf];
-            }
-        }
-        metin += deger.mid(bas).toUtf8();
-        metin += '"';
-    }
-    void Anahtar(const char* ad, const char* once = ",\n  ")
-    {
-        metin += once;
-        metin += '"';
-        metin += ad;
-        metin += "\": ";
-    }
-    void Sayi(qint64 deger) { metin += QByteArray::number(deger); }
-    void Bos() { metin += "null"; }
-    void Tarih(const QDate& tarih)
-    {
-        if (tarih.isValid())
-            Metin(IsoTarih(tarih));
-        else
-            Bos();
-    }
-    void Kodlar(const QStringList& kodlar)
-    {
-        metin += '[';
-        for (int i = 0; i < kodlar.size(); ++i) {
-            if (i > 0)
-                metin += ", ";
-            Metin(kodlar.at(i));
-        }
-        metin += ']';
-    }
-};
-
-void FaaliyetYaz(Yazici& y, const AgAnalizi& analiz, int i)
+void FaaliyetYaz(JsonYazici& y, const Rapor& rapor, int i)
 {
+    const AgAnalizi& analiz = rapor.analiz;
     const FaaliyetAnalizi& f = analiz.faaliyetler.at(i);
     y.Anahtar("kodu", "{");
     y.Metin(f.kodu);
@@ -86,12 +29,9 @@ void FaaliyetYaz(Yazici& y, const AgAnalizi& analiz, int i)
     y.Kodlar(Oncekileri(analiz, i));
     y.Anahtar("neden", ", ");
     y.Metin(f.neden);
+    y.Anahtar("tahmin", ", ");
+    y.Tahmin(rapor.tahminler, f.kodu);
     y.metin += '}';
-}
-
-void Tarih(Yazici& y, const Sakli<QDate>& tarih)
-{
-    y.Tarih(tarih.deger.value_or(QDate()));
 }
 
 } // namespace
@@ -99,21 +39,11 @@ void Tarih(Yazici& y, const Sakli<QDate>& tarih)
 QByteArray JsonYaz(const Rapor& rapor)
 {
     const AgAnalizi& analiz = rapor.analiz;
-    Yazici y;
+    JsonYazici y;
     y.metin.reserve(1024 + 400 * analiz.faaliyetler.size());
-    y.Anahtar("proje", "{\n  ");
-    y.Metin(rapor.proje.ad);
-    y.Anahtar("baslama");
-    Tarih(y, rapor.proje.baslama);
-    y.Anahtar("bitis");
-    Tarih(y, rapor.proje.bitis);
-    y.Anahtar("hesaplanamiyor");
-    if (!analiz.hesaplanamiyor.isEmpty()) {
-        y.Metin(analiz.hesaplanamiyor);
-        y.metin += "\n}\n";
+    y.Proje(rapor.proje);
+    if (y.Hesaplanamiyor(analiz.hesaplanamiyor))
         return y.metin;
-    }
-    y.Bos();
 
     const PlanKarsilastirmasi& plan = analiz.plan;
     y.Anahtar("projeSuresi");
@@ -147,7 +77,7 @@ QByteArray JsonYaz(const Rapor& rapor)
     y.metin += '[';
     for (int i = 0; i < analiz.faaliyetler.size(); ++i) {
         y.metin += i > 0 ? ",\n    " : "\n    ";
-        FaaliyetYaz(y, analiz, i);
+        FaaliyetYaz(y, rapor, i);
     }
     y.metin += analiz.faaliyetler.isEmpty() ? "]" : "\n  ]";
     y.metin += "\n}\n";

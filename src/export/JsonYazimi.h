@@ -26,5 +26,6 @@
 //   "anaPenceredekiYolSirasi": its index in kritikYollar, or null when not listed,
 //   "faaliyetler": [{ "kodu", "adi", "sure", "es", "ef", "ls", "lf", "toplamBolluk", "serbestBolluk",
 //                     "kritik": bool, "baslangic": start + ES, "bitis": the finish date; null without a start date,
-//                     "oncekiler": [code, …], "neden": why critical, or how far it may slip }, …] }
+//                     "oncekiler": [code, …], "neden": why critical, or how far it may slip,
+//                     "tahmin": {"iyimser", "enOlasi", "kotumser"} in days, or null without an estimate }, …] }
 QByteArray JsonYaz(const Rapor& rapor);

@@ -2,14 +2,19 @@
 
 #include "store/ProjeDeposu.h"
 
-DepoHatasi RaporuOku(const ProjeDeposu& depo, const QString& proje, Rapor& rapor)
+DepoHatasi RaporuOku(const ProjeDeposu& depo, const QString& proje, Rapor& rapor,
+                     QVector<KayitliFaaliyet>* faaliyetler)
 {
     if (auto hata = depo.ProjeOku(proje, rapor.proje))
         return hata;
-    QVector<KayitliFaaliyet> faaliyetler;
-    if (auto hata = depo.FaaliyetleriOku(proje, faaliyetler))
+    QVector<KayitliFaaliyet> okunan;
+    if (auto hata = depo.FaaliyetleriOku(proje, okunan))
         return hata;
-    rapor.analiz = AnaliziHesapla(faaliyetler, rapor.proje);
+    if (auto hata = depo.TahminleriOku(proje, rapor.tahminler))
+        return hata;
+    rapor.analiz = AnaliziHesapla(okunan, rapor.proje);
+    if (faaliyetler)
+        *faaliyetler = std::move(okunan);
     return {};
 }
 

@@ -4,16 +4,21 @@
 #include "store/DepoHatasi.h"
 #include "store/Kayitlar.h"
 
+#include <QHash>
+
 class ProjeDeposu;
 
 // One project and its analysis: what every export and the command-line report write.
 struct Rapor {
     KayitliProje proje;
     AgAnalizi analiz;
+    QHash<QString, UcNoktaTahmini> tahminler; // by activity code; an activity without one has none
 };
 
-// Reads the project named exactly `proje` and its activities, and computes the analysis.
-DepoHatasi RaporuOku(const ProjeDeposu& depo, const QString& proje, Rapor& rapor);
+// Reads the project named exactly `proje`, its activities and their estimates, and
+// computes the analysis; `faaliyetler`, when given, gets the activities as stored.
+DepoHatasi RaporuOku(const ProjeDeposu& depo, const QString& proje, Rapor& rapor,
+                     QVector<KayitliFaaliyet>* faaliyetler = nullptr);
 
 // A date as CSV and JSON write it, in ISO 8601: YYYY-MM-DD for the years 0000 to 9999 and,
 // beyond them, the expanded form with a sign and as many digits as the year needs, at

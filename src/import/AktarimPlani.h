@@ -18,6 +18,7 @@ struct AktarimPlani {
     QStringList onaylanacaklar;  // what Kavrion cannot hold, one line per task, and what happens to it
     QString onayMetni;           // the check box's text: exactly what happens if accepted; empty without onaylanacaklar
     QStringList okuma;           // what was detected and how the file was read
+    QHash<QString, UcNoktaTahmini> tahminler; // three-point estimates the file gives, by the new code
 };
 
 // A plan, or the refusal with its reason (Turkish, one paragraph).

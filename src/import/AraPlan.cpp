@@ -144,7 +144,7 @@ AktarimSonucu Donustur(const AraPlan& ara)
     }
 
     // A summary is no activity: its leaves take its links, and a link to it goes to its leaves.
-    AktarimPlani plan{ara.proje, {}, ara.rapor, {}, {}, ara.okuma};
+    AktarimPlani plan{ara.proje, {}, ara.rapor, {}, {}, ara.okuma, {}};
     QVector<QVector<int>> altYapraklar(n);
     QVector<int> yapraklar, yaprakSirasi(n, -1);
     QVector<QVector<AraBag>> baglar;
@@ -261,6 +261,8 @@ AktarimSonucu Donustur(const AraPlan& ara)
         if (baslangic && oncekiKodlari.isEmpty())
             oncekiKodlari << QStringLiteral("A");
         plan.faaliyetler.append({kod, g[yapraklar[y]].ad, sureler[y], oncekiKodlari.join(QLatin1Char(','))});
+        if (g[yapraklar[y]].tahmin)
+            plan.tahminler.insert(kod, *g[yapraklar[y]].tahmin);
         if (y != s)
             plan.rapor << QStringLiteral("%1 faaliyetler arasında %2. sıradaydı, %3. sıraya alındı: öncülleri üstünde "
                                          "olmalı (ileri geçiş yalnız üstteki satırları okur).")

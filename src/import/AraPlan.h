@@ -25,6 +25,7 @@ struct AraGorev {
     double sure = 0;    // days, possibly fractional
     int seviye = 1;     // outline level: a task followed by a deeper one is a summary
     QVector<AraBag> bagli;
+    std::optional<UcNoktaTahmini> tahmin; // in whole days, already checked; a summary's is dropped
 };
 
 struct AraPlan {

@@ -4,6 +4,7 @@
 #include "import/CsvKayitlari.h"
 #include "import/DosyaOkuma.h"
 #include "import/HucreOkuma.h"
+#include "rules/FaaliyetKurallari.h"
 #include "schedule/OncekiListesi.h"
 
 #include <QFileInfo>
@@ -11,15 +12,18 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
+#include <cmath>
+#include <limits>
 
 namespace {
 
-enum Sutun { Kod, Kimlik, Ad, Sure, Onceki, Baslangic, Bitis, Es, Seviye, AnahatNo, SutunSayisi };
+enum Sutun { Kod, Kimlik, Ad, Sure, Onceki, Baslangic, Bitis, Es, Seviye, AnahatNo, Iyimser, Olasi, Kotumser, SutunSayisi };
 
 constexpr double GunlukSaat = 8; // Microsoft Project's and ProjectLibre's default working day
 
 // The header names each column goes by: Kavrion's own, then those ProjectLibre,
-// GanttProject and Microsoft Project write in English and in Turkish.
+// GanttProject and Microsoft Project write in English and in Turkish. Microsoft Project's
+// PERT fields: "Expected" is the most likely estimate there, not the mean.
 const QVector<QStringList>& Basliklar()
 {
     static const QVector<QStringList> adlar{
@@ -32,7 +36,10 @@ const QVector<QStringList>& Basliklar()
         {"Bitiş", "Finish", "End date", "Finish Date", "Bitiş tarihi", "Bitim tarihi"},
         {"ES"},
         {"Outline Level", "Anahat Düzeyi"},
-        {"Outline Number", "Anahat Numarası"}};
+        {"Outline Number", "Anahat Numarası"},
+        {"İyimser", "Optimistic Duration", "Optimistic Dur.", "İyimser Süre"},
+        {"En Olası", "Most Likely Duration", "Expected Duration", "Expected Dur.", "En Olası Süre"},
+        {"Kötümser", "Pessimistic Duration", "Pessimistic Dur.", "Kötümser Süre"}};
     return adlar;
 }
 
@@ -250,7 +257,7 @@ private:
             m_ara.rapor << GecenSureSatiri(g);
         else if (sure->saat)
             m_ara.rapor << SaatSatiri(g, sure->deger, GunlukSaat);
-        if (!Oncekiler(kayit, g))
+        if (!Oncekiler(kayit, g) || !TahminOku(kayit, g))
             return;
         if (!SeviyeOku(kayit, g))
             return;
@@ -302,6 +309,41 @@ private:
             }
             g.bagli.append(b);
         }
+        return true;
+    }
+
+    // The three estimate cells: all empty (no estimate), or each a whole number of days
+    // in the duration's forms and the three in order; anything else stops the import.
+    bool TahminOku(const CsvKaydi& kayit, AraGorev& g)
+    {
+        UcNoktaTahmini t;
+        qint32* gunler[] = {&t.iyimser, &t.olasi, &t.kotumser};
+        int dolu = 0;
+        for (int k = Iyimser; k <= Kotumser; ++k) {
+            const QString metin = Hucre(kayit, k);
+            if (metin.trimmed().isEmpty())
+                continue;
+            ++dolu;
+            const auto gun = Gun(kayit, k, metin);
+            if (!gun)
+                return false;
+            if (!(*gun >= 0 && *gun <= std::numeric_limits<qint32>::max()) || std::abs(*gun - std::round(*gun)) > 1e-9) {
+                Hata(kayit, k, QStringLiteral("bir tahmin değil: 0 ile %1 arasında tam gün olmalı")
+                                   .arg(std::numeric_limits<qint32>::max()));
+                return false;
+            }
+            *gunler[k - Iyimser] = qint32(std::round(*gun));
+        }
+        if (dolu == 0)
+            return true;
+        const QString neden = dolu < 3 ? QStringLiteral("Tahminin üç süresi (iyimser, en olası, kötümser) birlikte "
+                                                        "verilmeli ya da üçü de boş bırakılmalı.")
+                                       : TahminHatasi(t);
+        if (!neden.isEmpty()) {
+            m_ret = QStringLiteral("Satır %1: %2 Dosya aktarılmadı.").arg(kayit.satir).arg(neden);
+            return false;
+        }
+        g.tahmin = t;
         return true;
     }
 

@@ -17,7 +17,8 @@ bool Deger(const Sakli<T>& sakli, T& deger, const QString& ne, QString& ret)
     return false;
 }
 
-AktarilacakProje Aktarilacak(const KayitliProje& kayitli, const QVector<KayitliFaaliyet>& faaliyetler)
+AktarilacakProje Aktarilacak(const KayitliProje& kayitli, const QVector<KayitliFaaliyet>& faaliyetler,
+                             const QHash<QString, UcNoktaTahmini>& tahminler)
 {
     AktarilacakProje sonuc;
     Proje& proje = sonuc.proje.proje;
@@ -28,6 +29,9 @@ AktarilacakProje Aktarilacak(const KayitliProje& kayitli, const QVector<KayitliF
         Faaliyet f{k.kodu, k.adi, 0, k.oncekiler};
         Deger(k.sure, f.sure, QStringLiteral("%1 faaliyetinin süresi").arg(k.kodu), sonuc.ret);
         sonuc.proje.faaliyetler.append(f);
+        // Only an activity's estimate: a row another program left without one has nothing to follow.
+        if (const auto tahmin = tahminler.constFind(k.kodu); tahmin != tahminler.cend())
+            sonuc.proje.tahminler.insert(k.kodu, *tahmin);
     }
     return sonuc;
 }
@@ -47,11 +51,14 @@ DepoHatasi KavrionDosyasiOku(const QString& yol, QVector<AktarilacakProje>& proj
     for (const QString& ad : std::as_const(adlar)) {
         KayitliProje proje;
         QVector<KayitliFaaliyet> faaliyetler;
+        QHash<QString, UcNoktaTahmini> tahminler;
         if (auto hata = depo.ProjeOku(ad, proje))
             return hata;
         if (auto hata = depo.FaaliyetleriOku(ad, faaliyetler))
             return hata;
-        projeler.append(Aktarilacak(proje, faaliyetler));
+        if (auto hata = depo.TahminleriOku(ad, tahminler))
+            return hata;
+        projeler.append(Aktarilacak(proje, faaliyetler, tahminler));
     }
     return {};
 }

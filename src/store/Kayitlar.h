@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
 #include <QString>
 #include <QVariant>
 #include <QVector>
@@ -40,6 +41,7 @@ struct UcNoktaTahmini {
 struct TamProje {
     Proje proje;
     QVector<Faaliyet> faaliyetler;
+    QHash<QString, UcNoktaTahmini> tahminler; // by the code as stored
 };
 
 // A column as it was read. Another program may have left a text where a date or a

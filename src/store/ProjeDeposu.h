@@ -48,7 +48,7 @@ public:
     // Deletes the project's row and every activity filed under its name.
     DepoHatasi ProjeSil(const KayitliProje& proje) const;
 
-    // Adds the projects, each with its activities as given, as one write and one step.
+    // Adds the projects, each with its activities and estimates as given, as one write and one step.
     DepoHatasi IceAktar(const QVector<TamProje>& projeler) const;
 
     DepoHatasi FaaliyetEkle(const QString& proje, const Faaliyet& faaliyet) const;

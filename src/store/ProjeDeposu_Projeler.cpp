@@ -140,6 +140,16 @@ DepoHatasi ProjeDeposu::IceAktar(const QVector<TamProje>& projeler) const
                 if (auto hata = FaaliyetSatiriEkle(vt, p.proje.ad, f))
                     return hata;
             }
+            // Ordered by code, so that the file's rows do not follow the hash's order.
+            QStringList kodlar = p.tahminler.keys();
+            kodlar.sort();
+            for (const QString& kodu : std::as_const(kodlar)) {
+                const UcNoktaTahmini t = p.tahminler.value(kodu);
+                if (auto hata = Calistir(vt, QStringLiteral("INSERT INTO TahminlerTablosu (Projesi, Kodu, Iyimser, Olasi,"
+                                                            " Kotumser) VALUES (?, ?, ?, ?, ?)"),
+                                         {p.proje.ad, Metin(kodu), t.iyimser, t.olasi, t.kotumser}))
+                    return hata;
+            }
         }
         return {};
     });

@@ -6,6 +6,7 @@ Rapor RastgelePlan(std::mt19937& uretec)
                                    "+90 212", "-eksi", "@SUM(A1)", "'=kesmeli", "''+iki", "\tsekmeli", "İĞÜŞÖÇ ığüşöç",
                                    " boşluklu ", "düz", QString()};
     QVector<KayitliFaaliyet> faaliyetler;
+    QHash<QString, UcNoktaTahmini> tahminler;
     const int sayi = 1 + int(uretec() % 62);
     for (int i = 0; i < sayi; ++i) {
         QStringList oncekiler;
@@ -17,10 +18,12 @@ Rapor RastgelePlan(std::mt19937& uretec)
         const qint32 sure = qint32(uretec() % 31);
         faaliyetler.append({QString(QChar(u'A' + i)), adlar.at(int(uretec() % adlar.size())), {sure, sure},
                             oncekiler.join(QLatin1Char(','))});
+        if (uretec() % 3 == 0) // an estimate on about a third of them
+            tahminler.insert(faaliyetler.last().kodu, {sure - qint32(uretec() % (sure + 1)), sure, sure + qint32(uretec() % 10)});
     }
     const QDate baslama = QDate(2020, 1, 1).addDays(uretec() % 3650);
     const KayitliProje proje{QStringLiteral("PLAN %1").arg(sayi), {baslama, baslama}, {baslama, baslama.addDays(90)}};
-    return {proje, AnaliziHesapla(faaliyetler, proje)};
+    return {proje, AnaliziHesapla(faaliyetler, proje), tahminler};
 }
 
 QString Ozeti(const QVector<Faaliyet>& faaliyetler)

@@ -5,7 +5,7 @@
 #include <random>
 
 // A plan as the dialogs make it, for round trips: 1 to 62 activities "A", "B", … of 0 to
-// 30 days, each after the first following one to three above it, named with texts
+// 30 days (about a third with an estimate around it), each after the first following one to three above it, named with texts
 // that test a file format (quotes, separators, line breaks, formulas, apostrophes,
 // Turkish letters, blanks), starting on a day of 2020 to 2029.
 Rapor RastgelePlan(std::mt19937& uretec);

@@ -23,8 +23,8 @@ const YazimKomutu YazimKomutlari[9] = {
     {"SonFaaliyetiSil", T::SonFaaliyetiSil, "ALFA|ALFA|C", [](auto& d, auto& g) { return d.SonFaaliyetiSil("ALFA", g.faaliyetler.last()); }},
     {"TümFaaliyetleriSil", T::TumFaaliyetleriSil, "ALFA|ALFA|", [](auto& d, auto& g) { return d.TumFaaliyetleriSil("ALFA", g.faaliyetler); }},
     {"İçeAktar", T::IceAktar, "|YENİ|2", [](auto& d, auto&) {
-         return d.IceAktar({{{"YENİ", QDate(2026, 4, 1), QDate(2026, 4, 9)}, {{"A", "a", 0, ""}, {"B", "b", 3, "A"}}},
-                            {{"BOŞ", QDate(2026, 5, 1), QDate(2026, 5, 2)}, {}}});
+         return d.IceAktar({{{"YENİ", QDate(2026, 4, 1), QDate(2026, 4, 9)}, {{"A", "a", 0, ""}, {"B", "b", 3, "A"}}, {{"B", {1, 3, 6}}}},
+                            {{"BOŞ", QDate(2026, 5, 1), QDate(2026, 5, 2)}, {}, {}}});
      }},
     {"TahminDeğiştir", T::TahminDegistir, "ALFA|ALFA|C",
      [](auto& d, auto&) { return d.TahminDegistir("ALFA", "C", UcNoktaTahmini{2, 4, 9}, UcNoktaTahmini{3, 3, 5}); }},

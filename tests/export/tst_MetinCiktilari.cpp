@@ -93,7 +93,7 @@ private slots:
         for (int i = 0; i < Adlar.size(); ++i)
             faaliyetler.append({Kodlar.at(i), Adlar.at(i), {i + 1, i + 1}, i > 0 ? QStringLiteral("A") : QString()});
         const QDate tarih = QDate::fromString(baslama, Qt::ISODate), bitis(2026, 4, 1);
-        Rapor rapor{{Adlar.first(), {baslama, tarih.isValid() ? std::optional(tarih) : std::nullopt}, {bitis, bitis}}, {}};
+        Rapor rapor{{Adlar.first(), {baslama, tarih.isValid() ? std::optional(tarih) : std::nullopt}, {bitis, bitis}}, {}, {}};
         rapor.analiz = AnaliziHesapla(faaliyetler, rapor.proje);
         QLocale::setDefault(yerel);
 
@@ -112,7 +112,7 @@ private slots:
         for (int i = 0; i < Adlar.size(); ++i) {
             const FaaliyetAnalizi& f = rapor.analiz.faaliyetler.at(i);
             const QStringList& kayit = kayitlar->at(i + 1);
-            QCOMPARE(kayit.size(), 13);
+            QCOMPARE(kayit.size(), 16);
             QCOMPARE(QStringList({kayit.at(0), kayit.at(1), kayit.at(11), kayit.at(12)}),
                      QStringList({Notr(Kodlar.at(i)), Notr(Adlar.at(i)), f.bitis.toString(Qt::ISODate), i > 0 ? "A" : ""}));
             const QJsonObject j = jsonFaaliyetler.at(i).toObject();
@@ -132,18 +132,22 @@ private slots:
                                                    {"C", "@uzun", {3000000, 3000000}, "A"},
                                                    {"D", "geri", {-3, -3}, "A"}};
         const QDate baslama(2026, 12, 7);
-        Rapor rapor{{"P", {baslama, baslama}, {baslama, baslama}}, {}};
+        Rapor rapor{{"P", {baslama, baslama}, {baslama, baslama}}, {}, {{"C", {2, 4, 9}}}};
         rapor.analiz = AnaliziHesapla(faaliyetler, rapor.proje);
         QCOMPARE(QString::fromUtf8(CsvYaz(rapor, Amerikan).mid(3)), // after the byte-order mark
-                 "Kodu,Faaliyet Adı,Süre,ES,EF,LS,LF,Toplam Bolluk,Serbest Bolluk,Kritik,Başlangıç,Bitiş,Öncekiler\r\n"
-                 "A,'=1+2,3,0,3,0,3,0,0,Evet,2026-12-07,2026-12-09,\r\n"
-                 "B,'-teslim,0,3,3,3000003,3000003,3000000,3000000,Hayır,2026-12-10,2026-12-10,A\r\n"
-                 "C,'@uzun,3000000,3,3000003,3,3000003,0,0,Evet,2026-12-10,'+10240-08-29,A\r\n"
-                 "D,geri,-3,3,0,3000006,3000003,3000003,3000003,Hayır,2026-12-10,2026-12-06,A\r\n");
+                 "Kodu,Faaliyet Adı,Süre,ES,EF,LS,LF,Toplam Bolluk,Serbest Bolluk,Kritik,Başlangıç,Bitiş,Öncekiler,"
+                 "İyimser,En Olası,Kötümser\r\n"
+                 "A,'=1+2,3,0,3,0,3,0,0,Evet,2026-12-07,2026-12-09,,,,\r\n"
+                 "B,'-teslim,0,3,3,3000003,3000003,3000000,3000000,Hayır,2026-12-10,2026-12-10,A,,,\r\n"
+                 "C,'@uzun,3000000,3,3000003,3,3000003,0,0,Evet,2026-12-10,'+10240-08-29,A,2,4,9\r\n"
+                 "D,geri,-3,3,0,3000006,3000003,3000003,3000003,Hayır,2026-12-10,2026-12-06,A,,,\r\n");
         const QJsonObject kok = QJsonDocument::fromJson(JsonYaz(rapor)).object();
         QCOMPARE(kok.value("enErkenBitis").toString(), "+10240-08-29");
+        const QJsonArray dizi = kok.value("faaliyetler").toArray();
+        QVERIFY(dizi.at(0).toObject().value("tahmin").isNull());
+        QCOMPARE(dizi.at(2).toObject().value("tahmin").toObject(), QJsonObject({{"iyimser", 2}, {"enOlasi", 4}, {"kotumser", 9}}));
         QStringList tarihler;
-        for (const QJsonValue& f : kok.value("faaliyetler").toArray())
+        for (const QJsonValue& f : dizi)
             tarihler << f.toObject().value("baslangic").toString() + "/" + f.toObject().value("bitis").toString();
         QCOMPARE(tarihler, QStringList({"2026-12-07/2026-12-09", "2026-12-10/2026-12-10", "2026-12-10/+10240-08-29",
                                         "2026-12-10/2026-12-06"}));

@@ -16,7 +16,7 @@ Rapor Plan(const QString& tanim, const QDate& baslama = Pazartesi, const QString
         fs.append({a[0], adlar.value(fs.size(), a[0]), {a[1].toInt(), a[1].toInt()}, a[2]});
     }
     const KayitliProje proje{adlar.value(0, "P"), {{}, baslama.isValid() ? std::optional(baslama) : std::nullopt}, {}};
-    return {proje, AnaliziHesapla(fs, proje)};
+    return {proje, AnaliziHesapla(fs, proje), {}};
 }
 
 // The export as a reader finds it: the project's "title start finish calendar minutes/day" and its calendar,

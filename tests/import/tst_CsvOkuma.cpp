@@ -13,7 +13,7 @@ class CsvReadTest : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    // Kavrion → CSV → Kavrion: the same activities, names exactly, and the project's start and finish.
+    // Kavrion → CSV → Kavrion: the same activities, names exactly, estimates, and the project's start and finish.
     void roundTrip_data()
     {
         QTest::addColumn<QLocale>("yerel");
@@ -30,6 +30,7 @@ private slots:
             const AktarimSonucu sonuc = CsvOku(CsvYaz(rapor, yerel), yerel);
             QVERIFY2(sonuc.plan, qPrintable(sonuc.ret));
             QCOMPARE(Ozeti(sonuc.plan->faaliyetler), Ozeti(rapor));
+            QVERIFY(sonuc.plan->tahminler == rapor.tahminler);
             QCOMPARE(sonuc.plan->proje.baslama, *rapor.proje.baslama.deger);
             QDate bitis;
             for (const FaaliyetAnalizi& f : rapor.analiz.faaliyetler)
@@ -103,6 +104,12 @@ private slots:
         QTest::newRow("open quote") << QByteArray("Name,Duration\n\"X,1\n") << "2. satırda açılan tırnak";
         QTest::newRow("not UTF-8") << QByteArray("Name;Duration\nKaz\xFD;1\n") << "UTF-8 değil";
         QTest::newRow("empty") << QByteArray("\xEF\xBB\xBF") << "Dosya boş";
+        QTest::newRow("an estimate out of order, Microsoft Project's names")
+            << QByteArray("Name,Duration,Optimistic Duration,Expected Duration,Pessimistic Duration\nX,3,4 days,3,5\n")
+            << "Satır 2: İyimser süre en olası süreden uzun olamaz.";
+        QTest::newRow("an estimate in part") << QByteArray("Ad;Süre;İyimser;En Olası;Kötümser\nX;3;2;;5\n") << "Satır 2: Tahminin üç";
+        QTest::newRow("a fraction of a day") << QByteArray("Ad;Süre;İyimser;En Olası;Kötümser\nX;3;2,5;3;4\n")
+                                             << "Satır 2, sütun 3 («İyimser»): «2,5» bir tahmin değil";
     }
     void unreadable()
     {

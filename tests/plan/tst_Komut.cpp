@@ -58,8 +58,8 @@ private slots:
         OrnekProjeler(vt);
         QVERIFY(sql.isEmpty() || DosyadaCalistir(vt.yol(), {sql}));
         const QStringList once = vt.Dokum(GeciciVeritabani::TumTablolar);
-        const TamProje yeni{{"YENİ", QDate(2026, 4, 1), QDate(2026, 4, 9)}, {{"A", "a", 0, ""}}};
-        const KomutHatasi hata = KomutuUygula(vt.depo(), IceAktarKomutu{{yeni, {{ad, yeni.proje.baslama, yeni.proje.bitis}, {}}}});
+        const TamProje yeni{{"YENİ", QDate(2026, 4, 1), QDate(2026, 4, 9)}, {{"A", "a", 0, ""}}, {}};
+        const KomutHatasi hata = KomutuUygula(vt.depo(), IceAktarKomutu{{yeni, {{ad, yeni.proje.baslama, yeni.proje.bitis}, {}, {}}}});
         QCOMPARE(hata.depo.numara, int(DepoHatasi::Kisit));
         QCOMPARE(hata.depo.aciklama, kutu);
         QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);

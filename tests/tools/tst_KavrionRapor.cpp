@@ -95,6 +95,13 @@ private slots:
         QTest::newRow("two names") << QStringList{"çizelge", "ALFA", "BETA"} << 2 << "bir proje adı ister" << "";
         QTest::newRow("no output") << QStringList{"gantt", "ALFA"} << 2 << "--cikti" << "";
         QTest::newRow("picture kind") << QStringList{"gantt", "ALFA", "--cikti", "a.gif"} << 2 << ".svg" << "";
+        QTest::newRow("risk") << QStringList{"risk", "ALFA", "--dagilim", "ucgen"} << 0 << "" << "ALFA\nBaşlama: 1.01.2026";
+        QTest::newRow("too few iterations") << QStringList{"risk", "ALFA", "--yineleme", "999"} << 2
+                                            << "--yineleme \"999\" olamaz; 1000 ile 1000000 arasında" << "";
+        QTest::newRow("a seed below zero") << QStringList{"risk", "ALFA", "--yineleme", "1000", "--tohum=-1"} << 2
+                                           << "--tohum \"-1\" olamaz" << "";
+        QTest::newRow("a seed elsewhere") << QStringList{"çizelge", "ALFA", "--tohum", "2"} << 2
+                                          << "yalnız risk komutu --tohum alır." << "";
     }
     void exitStatusesAndMessages()
     {
@@ -126,19 +133,44 @@ private slots:
     {
         QFETCH(QString, ad);
         QFETCH(int, faaliyetSayisi);
-        QByteArray json;
-        for (const char* bicim : {"tablo", "csv", "json"}) {
-            const Sonuc s = Calistir({"--veritabani", m_vt.yol(), "çizelge", "--bicim", bicim, "--", ad});
-            QCOMPARE(s.durum, 0);
-            QVERIFY(IletisiYerinde(s, QString()) && !s.cikti.isEmpty());
-            QVERIFY(faaliyetSayisi || qstrcmp(bicim, "csv") || s.cikti.count("\r\n") == 1); // no figures: one field
-            json = s.cikti;
+        for (const QStringList& komut : {QStringList{"çizelge"}, QStringList{"risk", "--yineleme", "1000"}}) {
+            QByteArray json;
+            for (const char* bicim : {"tablo", "csv", "json"}) {
+                const Sonuc s = Calistir(QStringList{"--veritabani", m_vt.yol(), "--bicim", bicim} + komut + QStringList{"--", ad});
+                QCOMPARE(s.durum, 0);
+                QVERIFY(IletisiYerinde(s, QString()) && !s.cikti.isEmpty());
+                QVERIFY(faaliyetSayisi || qstrcmp(bicim, "csv") || s.cikti.count("\r\n") == 1); // no figures: one field
+                json = s.cikti;
+            }
+            const QJsonObject kok = QJsonDocument::fromJson(json).object();
+            QCOMPARE(kok.value("proje").toString(), ad);
+            QCOMPARE(kok.value("faaliyetler").toArray().size(), faaliyetSayisi);
+            QCOMPARE(kok.value("hesaplanamiyor").isString(), faaliyetSayisi == 0);
+            QCOMPARE(kok.contains(komut.size() > 1 ? "planSuresi" : "projeSuresi"), faaliyetSayisi > 0);
         }
-        const QJsonObject kok = QJsonDocument::fromJson(json).object();
-        QCOMPARE(kok.value("proje").toString(), ad);
-        QCOMPARE(kok.value("faaliyetler").toArray().size(), faaliyetSayisi);
-        QCOMPARE(kok.value("hesaplanamiyor").isString(), faaliyetSayisi == 0);
-        QCOMPARE(kok.contains("projeSuresi"), faaliyetSayisi > 0);
+    }
+
+    // Without spread every percentile is the plan's F; the JSON holds every figure and the estimates.
+    void riskAsJson()
+    {
+        for (const char* ad : {"BETA", "ALFA"}) {
+            const Sonuc s = Calistir({"--veritabani", m_vt.yol(), "risk", ad, "--bicim", "json", "--yineleme", "2000"});
+            QCOMPARE(s.durum, 0);
+            const QJsonObject kok = QJsonDocument::fromJson(s.cikti).object();
+            const QJsonArray faaliyetler = kok.value("faaliyetler").toArray();
+            const double f = kok.value("planSuresi").toDouble(), p10 = kok.value("p10")["gun"].toDouble();
+            QCOMPARE(kok.value("yineleme").toInt() + kok.value("tohum").toInt(), 2001);
+            QVERIFY(kok.value("ortalama").isDouble() && kok.value("standartSapma").isDouble() && kok.value("birlesme").isString());
+            QCOMPARE(kok.value("bitisTarihineKadar").toDouble(), 1.0);
+            if (QByteArray(ad) == "BETA") {
+                QVERIFY(f == 1 && p10 == f && kok.value("p90")["gun"].toDouble() == f);
+                QCOMPARE(kok.value("p90")["tarih"].toString(), "2026-02-01");
+                QVERIFY(faaliyetler.at(0)["tahmin"].isNull() && faaliyetler.at(0)["kritiklik"].toDouble() == 1);
+            } else {
+                QVERIFY(f == 7 && p10 <= kok.value("p50")["gun"].toDouble() && kok.value("p90")["gun"].toDouble() <= 12);
+                QCOMPARE(faaliyetler.at(2)["tahmin"].toObject(), QJsonObject({{"iyimser", 2}, {"enOlasi", 4}, {"kotumser", 9}}));
+            }
+        }
     }
 
     void brokenDatabasesAreLeftAsTheyWere_data()

@@ -1,6 +1,8 @@
 #include "KomutSatiri.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -9,7 +11,7 @@ using Tur = RaporKomutu::Tur;
 using Bicim = RaporKomutu::Bicim;
 
 struct Secenekler {
-    std::optional<QString> veritabani, bicim, cikti;
+    std::optional<QString> veritabani, bicim, cikti, yineleme, tohum, dagilim;
     bool yardim = false;
     QStringList konumlu;
 };
@@ -42,6 +44,9 @@ QString Ayir(const QStringList& argumanlar, Secenekler& s)
         std::optional<QString>* hedef = ad == QLatin1String("--veritabani") ? &s.veritabani
                                          : ad == QLatin1String("--bicim")    ? &s.bicim
                                          : ad == QLatin1String("--cikti")    ? &s.cikti
+                                         : ad == QLatin1String("--yineleme") ? &s.yineleme
+                                         : ad == QLatin1String("--tohum")    ? &s.tohum
+                                         : ad == QLatin1String("--dagilim")  ? &s.dagilim
                                                                              : nullptr;
         if (!hedef)
             return QStringLiteral("bilinmeyen seçenek: %1").arg(Tirnakli(a));
@@ -70,6 +75,47 @@ QString BicimiSec(const Secenekler& s, RaporKomutu& komut, bool csvOlur)
         return QStringLiteral("--bicim %1 olamaz; %2.")
             .arg(Tirnakli(deger), csvOlur ? QStringLiteral("tablo, csv ya da json olabilir")
                                           : QStringLiteral("tablo ya da json olabilir"));
+    return QString();
+}
+
+// risk's settings; the others take none of them.
+QString RiskAyarlariniSec(const Secenekler& s, RaporKomutu& komut)
+{
+    if (komut.tur != Tur::Risk) {
+        for (const auto& [secenek, ad] : {std::pair{&s.yineleme, "--yineleme"}, {&s.tohum, "--tohum"}, {&s.dagilim, "--dagilim"}})
+            if (*secenek)
+                return QStringLiteral("yalnız risk komutu %1 alır.").arg(QLatin1String(ad));
+        return QString();
+    }
+    // Plain digits only: no sign, no blanks, nothing beyond 64 bits.
+    const auto tamSayi = [](const QString& metin) -> std::optional<qulonglong> {
+        static const QRegularExpression rakamlar(QStringLiteral("^[0-9]+$"));
+        bool tamam = false;
+        const qulonglong sayi = rakamlar.match(metin).hasMatch() ? metin.toULongLong(&tamam) : 0;
+        return tamam ? std::optional(sayi) : std::nullopt;
+    };
+    if (s.yineleme) {
+        const auto n = tamSayi(*s.yineleme);
+        if (!n || *n < 1000 || *n > 1000000)
+            return QStringLiteral("--yineleme %1 olamaz; 1000 ile 1000000 arasında bir tam sayı olabilir.")
+                .arg(Tirnakli(*s.yineleme));
+        komut.risk.yineleme = int(*n);
+    }
+    if (s.tohum) {
+        const auto tohum = tamSayi(*s.tohum);
+        if (!tohum)
+            return QStringLiteral("--tohum %1 olamaz; 0 ile %2 arasında bir tam sayı olabilir.")
+                .arg(Tirnakli(*s.tohum))
+                .arg(std::numeric_limits<quint64>::max());
+        komut.risk.tohum = *tohum;
+    }
+    const QString dagilim = s.dagilim.value_or(QStringLiteral("pert"));
+    if (dagilim == QLatin1String("ucgen") || dagilim == QStringLiteral("üçgen"))
+        komut.risk.dagilim = Dagilim::Ucgen;
+    else if (dagilim == QLatin1String("pert"))
+        komut.risk.dagilim = Dagilim::Pert;
+    else
+        return QStringLiteral("--dagilim %1 olamaz; ucgen ya da pert olabilir.").arg(Tirnakli(dagilim));
     return QString();
 }
 
@@ -115,6 +161,8 @@ Cozumleme KomutuCozumle(const QStringList& argumanlar)
         komut.tur = Tur::Gantt;
     else if (ad == QLatin1String("xml"))
         komut.tur = Tur::Xml;
+    else if (ad == QLatin1String("risk"))
+        komut.tur = Tur::Risk;
     else {
         sonuc.hata = QStringLiteral("bilinmeyen komut: %1").arg(Tirnakli(ad));
         return sonuc;
@@ -131,12 +179,14 @@ Cozumleme KomutuCozumle(const QStringList& argumanlar)
         sonuc.hata = QStringLiteral("%1 komutu --cikti almaz; çıktısı standart çıktıya yazılır.").arg(ad);
     else if (dosyali && s.bicim)
         sonuc.hata = QStringLiteral("%1 komutu --bicim almaz.").arg(ad);
+    else if (const QString hata = RiskAyarlariniSec(s, komut); !hata.isEmpty())
+        sonuc.hata = hata;
     else if (komut.tur == Tur::Gantt)
         sonuc.hata = ResimBicimi(komut.cikti, komut);
     else if (komut.tur == Tur::Xml)
         komut.bicim = Bicim::Xml;
     else
-        sonuc.hata = BicimiSec(s, komut, komut.tur == Tur::Cizelge);
+        sonuc.hata = BicimiSec(s, komut, komut.tur == Tur::Cizelge || komut.tur == Tur::Risk);
     return sonuc;
 }
 
@@ -157,6 +207,11 @@ QString YardimMetni(const QString& varsayilanVeritabani)
         "      Gantt şemasını (PDF'de çizelgeyle birlikte sayfalara) dosyaya yazar.\n"
         "  xml PROJE --cikti DOSYA.xml\n"
         "      Projeyi Microsoft Project XML (MSPDI) dosyası olarak yazar.\n"
+        "  risk PROJE [--yineleme N] [--tohum S] [--dagilim ucgen|pert] [--bicim tablo|csv|json]\n"
+        "      Monte Carlo benzetimi: süreler üç noktalı tahminlerden çekilir (tahmini olmayan\n"
+        "      faaliyet öngörülen süresini korur). Bitişin (F) P10, P50, P80, P90'ı gün ve\n"
+        "      tarihle, ortalaması, standart sapması, projenin bitiş tarihine kadar bitme\n"
+        "      olasılığı; her faaliyetin tahmini, kritikliği ve duyarlılığı.\n"
         "\n"
         "Seçenekler:\n"
         "  --veritabani DOSYA  Okunacak veritabanı. Verilmezse: %1\n"
@@ -165,6 +220,10 @@ QString YardimMetni(const QString& varsayilanVeritabani)
         "                      bölgelerde ayırıcı \";\", öbürlerinde \",\"; \"=\", \"+\", \"-\", \"@\" ile\n"
         "                      başlayan metinlerin başına \"'\" konur, formül olarak çalışmasınlar;\n"
         "                      json: betikler için, bölgesel ayarlardan bağımsız.\n"
+        "  --yineleme N        risk: yineleme sayısı, 1000 ile 1000000 arası (varsayılan 10000).\n"
+        "  --tohum S           risk: rastgele sayı tohumu, 0 ya da daha büyük bir tam sayı (varsayılan 1);\n"
+        "                      aynı tohum aynı sonucu verir.\n"
+        "  --dagilim DAĞILIM   risk: ucgen (üçgen) ya da pert (beta-PERT, λ = 4; varsayılan).\n"
         "  --cikti DOSYA       Yazılacak dosya. Yazma başarısız olursa eski dosya olduğu gibi kalır.\n"
         "  -h, --help          Bu yardımı gösterir.\n"
         "  --                  Ardından gelenler seçenek sayılmaz (\"-\" ile başlayan adlar için).\n"

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "risk/RiskHesabi.h"
+
 #include <QString>
 #include <QStringList>
 
 // What the command line asks for, once read and checked.
 struct RaporKomutu {
-    enum class Tur { Yardim, Projeler, Cizelge, Gantt, Xml };
+    enum class Tur { Yardim, Projeler, Cizelge, Gantt, Xml, Risk };
     // How the output is written: the --bicim of projeler and çizelge, the picture a
     // gantt file's extension names, or the MSPDI file of xml.
     enum class Bicim { Tablo, Csv, Json, Svg, Png, Pdf, Xml };
@@ -15,6 +17,7 @@ struct RaporKomutu {
     QString veritabani; // empty: Proje.mdb beside the executables
     QString proje;
     QString cikti;      // the file gantt and xml write
+    RiskAyarlari risk;  // risk's --yineleme, --tohum and --dagilim
 };
 
 // The command, or why the arguments are not one (a usage error).

@@ -2,6 +2,7 @@
 
 #include "Iletiler.h"
 #include "RaporOkuma.h"
+#include "RiskYazimi.h"
 #include "TabloYazimi.h"
 #include "export/CsvYazimi.h"
 #include "export/JsonYazimi.h"
@@ -43,6 +44,19 @@ int CizelgeyiYaz(const RaporKomutu& komut)
     return CiktiyaYaz(metin) ? Cikis::Basarili : Cikis::Hata;
 }
 
+int Risk(const RaporKomutu& komut)
+{
+    RiskRaporu r{{}, komut.risk, {}};
+    QVector<KayitliFaaliyet> faaliyetler;
+    if (const int durum = RaporuAl(komut, r.rapor, &faaliyetler))
+        return durum;
+    r.sonuc = RiskiHesapla(faaliyetler, r.rapor.tahminler, r.ayarlar);
+    const QByteArray metin = komut.bicim == Bicim::Json ? RiskJson(r)
+                             : komut.bicim == Bicim::Csv ? RiskCsv(r, QLocale())
+                                                         : RiskTablosu(r).toUtf8();
+    return CiktiyaYaz(metin) ? Cikis::Basarili : Cikis::Hata;
+}
+
 int Xml(const RaporKomutu& komut)
 {
     Rapor rapor;
@@ -64,6 +78,7 @@ int MetinKomutunuCalistir(const RaporKomutu& komut)
     case RaporKomutu::Tur::Projeler: return Projeler(komut);
     case RaporKomutu::Tur::Cizelge: return CizelgeyiYaz(komut);
     case RaporKomutu::Tur::Xml: return Xml(komut);
+    case RaporKomutu::Tur::Risk: return Risk(komut);
     case RaporKomutu::Tur::Yardim:
     case RaporKomutu::Tur::Gantt:
         break;

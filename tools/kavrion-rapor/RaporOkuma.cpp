@@ -23,12 +23,12 @@ int ProjeleriAl(const RaporKomutu& komut, QStringList& adlar)
     return Cikis::Basarili;
 }
 
-int RaporuAl(const RaporKomutu& komut, Rapor& rapor)
+int RaporuAl(const RaporKomutu& komut, Rapor& rapor, QVector<KayitliFaaliyet>* faaliyetler)
 {
     const GeciciBaglanti baglanti(komut.veritabani, ProjeDeposu::Acilis::SaltOku);
     if (baglanti.hata())
         return VeritabaniHatasi(komut, baglanti.hata());
-    const DepoHatasi hata = RaporuOku(baglanti.depo(), komut.proje, rapor);
+    const DepoHatasi hata = RaporuOku(baglanti.depo(), komut.proje, rapor, faaliyetler);
     if (hata.numara == DepoHatasi::Bulunamadi)
         return HataBildir(QStringLiteral("%1 projesi yok.").arg(Alinti(komut.proje)));
     if (hata)

@@ -4,6 +4,7 @@
 #include "rules/BolgeselMetin.h"
 
 #include <QTextBoundaryFinder>
+#include <functional>
 #include <algorithm>
 
 namespace {
@@ -65,11 +66,6 @@ void HarfHarf(QStringView metin, Devam devam)
     }
 }
 
-QString Hucre(const QString& metin)
-{
-    return Kisalt(Gorunur(metin), HucreSiniri);
-}
-
 QString Doldur(const QString& metin, int genislik, bool saga)
 {
     const QString bosluk(std::max(0, genislik - GorunenGenislik(metin)), QLatin1Char(' '));
@@ -85,9 +81,17 @@ QString Tablo(const AgAnalizi& analiz)
     for (const FaaliyetAnalizi& f : analiz.faaliyetler) {
         QStringList hucreler;
         for (int sutun = 0; sutun < sutunSayisi; ++sutun)
-            hucreler << Hucre(AnalizMetinleri::Hucre(f, sutun));
+            hucreler << HucreMetni(AnalizMetinleri::Hucre(f, sutun));
         satirlar.append(hucreler);
     }
+    return HizaliTablo(satirlar, &AnalizMetinleri::SayisalSutun);
+}
+
+} // namespace
+
+QString HizaliTablo(const QVector<QStringList>& satirlar, const std::function<bool(int)>& sagaYasli)
+{
+    const int sutunSayisi = satirlar.isEmpty() ? 0 : int(satirlar.first().size());
     QVector<int> genislikler(sutunSayisi, 0);
     for (const QStringList& hucreler : satirlar) {
         for (int sutun = 0; sutun < sutunSayisi; ++sutun)
@@ -99,8 +103,7 @@ QString Tablo(const AgAnalizi& analiz)
         for (int sutun = 0; sutun < sutunSayisi; ++sutun) {
             if (sutun > 0)
                 satir += QLatin1String("  ");
-            satir += Doldur(hucreler.at(sutun), genislikler.at(sutun),
-                            AnalizMetinleri::SayisalSutun(sutun));
+            satir += Doldur(hucreler.at(sutun), genislikler.at(sutun), sagaYasli(sutun));
         }
         // The last column is left-aligned: its padding would only trail.
         while (satir.endsWith(QLatin1Char(' ')))
@@ -109,6 +112,8 @@ QString Tablo(const AgAnalizi& analiz)
     }
     return metin;
 }
+
+namespace {
 
 // The analysis window's text of the paths, with every code visible.
 QString Yollar(const AgAnalizi& analiz)
@@ -129,13 +134,24 @@ QString Yollar(const AgAnalizi& analiz)
     return AnalizMetinleri::KritikYollar(yollar) + QLatin1Char('\n');
 }
 
+} // namespace
+
+QString HucreMetni(const QString& metin)
+{
+    return Kisalt(Gorunur(metin), HucreSiniri);
+}
+
 QString TarihMetni(const Sakli<QDate>& tarih)
 {
     const QString metin = BolgeselMetin::TarihMetni(tarih);
     return metin.isEmpty() ? QStringLiteral("—") : Kisalt(Gorunur(metin), HucreSiniri);
 }
 
-} // namespace
+QString ProjeBasligi(const KayitliProje& proje)
+{
+    return Kisalt(Gorunur(proje.ad), AnalizMetinleri::AdSiniri) + QLatin1Char('\n')
+           + QStringLiteral("Başlama: %1   Bitiş: %2\n").arg(TarihMetni(proje.baslama), TarihMetni(proje.bitis));
+}
 
 QString Gorunur(QStringView metin)
 {
@@ -191,9 +207,7 @@ QString Kisalt(const QString& metin, int genislik)
 QString TabloYaz(const Rapor& rapor)
 {
     const AgAnalizi& analiz = rapor.analiz;
-    QString metin = Kisalt(Gorunur(rapor.proje.ad), AnalizMetinleri::AdSiniri) + QLatin1Char('\n');
-    metin += QStringLiteral("Başlama: %1   Bitiş: %2\n")
-                 .arg(TarihMetni(rapor.proje.baslama), TarihMetni(rapor.proje.bitis));
+    const QString metin = ProjeBasligi(rapor.proje);
     if (!analiz.hesaplanamiyor.isEmpty())
         return metin + QLatin1Char('\n') + Gorunur(analiz.hesaplanamiyor) + QLatin1Char('\n');
     return metin + QLatin1Char('\n') + Tablo(analiz) + QLatin1Char('\n') + Yollar(analiz) + QLatin1Char('\n')

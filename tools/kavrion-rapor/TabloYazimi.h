@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <functional>
 
 // The analysis as a terminal shows it: aligned columns, regional dates and the
 // analysis window's Turkish texts.
@@ -17,6 +18,16 @@ QString Gorunur(QStringView metin);
 int GorunenGenislik(QStringView metin);
 // The text cut, between whole characters, to at most `genislik` columns, "…" marking the cut.
 QString Kisalt(const QString& metin, int genislik);
+
+// Rows of cells in aligned columns, two blanks apart, each line ending in "\n"; a column
+// for which `sagaYasli` is true is aligned right. The cells must be visible and cut already.
+QString HizaliTablo(const QVector<QStringList>& satirlar, const std::function<bool(int)>& sagaYasli);
+// A text for a cell: visible, cut to the cell's width.
+QString HucreMetni(const QString& metin);
+// A stored date in the regional form, "—" without one.
+QString TarihMetni(const Sakli<QDate>& tarih);
+// The project's name and its dates, two lines.
+QString ProjeBasligi(const KayitliProje& proje);
 
 // The project's name and dates, the analysis table, the critical paths and the plan
 // line; or the explanation when the network cannot be computed.

@@ -113,7 +113,12 @@ std::optional<Rapor> GosterilenRapor(QWidget* sahibi, const PlanBelgesi& belge)
                       Mesaj::Tur::Bilgi);
         return std::nullopt;
     }
-    return Rapor{belge.plan()->proje, belge.analiz()};
+    Rapor rapor{belge.plan()->proje, belge.analiz(), {}};
+    if (const DepoHatasi hata = belge.Tahminler(rapor.tahminler)) {
+        Mesaj::HatayiGoster(sahibi, hata);
+        return std::nullopt;
+    }
+    return rapor;
 }
 
 DepoHatasi Icerik(const Rapor& rapor, Bicim bicim, const QFont& yazi, QByteArray& icerik)

@@ -226,7 +226,8 @@ void IceAktarmaFormu::AktarDugmesi_Click()
             return;
         }
         adlar.append(proje->ad);
-        komut.projeler.append({*proje, m_aktarim.projeler.at(i).proje.faaliyetler});
+        const TamProje& okunan = m_aktarim.projeler.at(i).proje;
+        komut.projeler.append({*proje, okunan.faaliyetler, okunan.tahminler});
     }
     if (komut.projeler.isEmpty()) {
         Mesaj::Goster(this, QStringLiteral("Aktarılacak proje seçilmedi."), Mesaj::Tur::Bilgi);

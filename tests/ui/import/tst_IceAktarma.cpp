@@ -81,7 +81,10 @@ private slots:
             " (3, 'KÖPRÜ', '2026-05-01', '2026-05-20'), (4, 'BOZUK', '2026-05-01', '2026-05-20')",
             "INSERT INTO FaaliyetlerTablosu VALUES (1, 'ALFA', 'A', 'a', 3, ''), (2, 'ALFA', 'B', 'b', 2, 'A'),"
             " (3, 'ALFA', 'C', 'c', 4, 'A'), (4, 'BETA', 'A', 'beta', 1, ''), (5, 'KÖPRÜ', 'A', 'temel', 4, ''),"
-            " (6, 'KÖPRÜ', 'B', 'tabliye', 6, 'A'), (7, 'BOZUK', 'A', 'a', 'üç', '')"}));
+            " (6, 'KÖPRÜ', 'B', 'tabliye', 6, 'A'), (7, 'BOZUK', 'A', 'a', 'üç', '')",
+            // An estimate comes with its activity; one without an activity stays behind.
+            "CREATE TABLE TahminlerTablosu (Kimlik INTEGER PRIMARY KEY, Projesi, Kodu, Iyimser, Olasi, Kotumser)",
+            "INSERT INTO TahminlerTablosu VALUES (1, 'KÖPRÜ', 'B', 5, 6, 9), (2, 'KÖPRÜ', 'Z', 1, 2, 3)"}));
         const QStringList digerSatirlari = GeciciVeritabani::Dokum(diger);
         MesajKaydi kayit;
         TemelForm ana(vt.depo());
@@ -110,6 +113,9 @@ private slots:
         QCOMPARE(ListedekiSatirlar(ana).size(), 3);
         QCOMPARE(ana.geriAlEylemi()->text(), "&Geri Al: İçe Aktar (2 proje) – ALFA İKİNCİ");
         QCOMPARE(GeciciVeritabani::Dokum(diger), digerSatirlari);
+        QHash<QString, UcNoktaTahmini> tahminler;
+        QVERIFY(!vt.depo().TahminleriOku("KÖPRÜ", tahminler));
+        QVERIFY(tahminler == (QHash<QString, UcNoktaTahmini>{{"B", {5, 6, 9}}}));
 
         QVERIFY(OneGetirVeBekle(&ana));
         QTest::keyClick(&ana, Qt::Key_Z, Qt::ControlModifier);
