@@ -23,7 +23,7 @@ qint64 MspdiDosyasi(const QString& yol, int faaliyetSayisi, std::mt19937& uretec
     for (const Faaliyet& f : AgKur(AgBicimi::Rastgele, faaliyetSayisi, uretec))
         faaliyetler.append({f.kodu, f.adi, {f.sure, f.sure}, f.oncekiler});
     QByteArray xml;
-    MspdiYaz({proje, AnaliziHesapla(faaliyetler, proje)}, xml);
+    MspdiYaz({proje, AnaliziHesapla(faaliyetler, proje), {}}, xml);
     QFile dosya(yol);
     if (!dosya.open(QIODevice::WriteOnly) || dosya.write(xml) != xml.size())
         return -1;
