@@ -251,13 +251,16 @@ void AnalizPenceresi::Yenile()
         m_sutunlarAyarlandi = true;
         m_tablo->resizeColumnsToContents();
     }
-    // The same activity stays selected while the project is shown again.
-    for (int i = 0; !eskiKod.isEmpty() && i < m_analiz.faaliyetler.size(); ++i) {
-        if (m_analiz.faaliyetler.at(i).kodu == eskiKod) {
-            SatiriSec(i);
-            break;
-        }
+    // The same activity stays selected while the project is shown again; no other row is.
+    int secilecek = -1;
+    for (int i = 0; !eskiKod.isEmpty() && i < m_analiz.faaliyetler.size() && secilecek < 0; ++i) {
+        if (m_analiz.faaliyetler.at(i).kodu == eskiKod)
+            secilecek = i;
     }
+    if (secilecek >= 0)
+        SatiriSec(secilecek);
+    else if (SeciliSatir() >= 0)
+        m_tablo->clearSelection();
 }
 
 int AnalizPenceresi::SeciliSatir() const

@@ -6,6 +6,13 @@
 
 void AnalizTablosu::Goster(const AgAnalizi& analiz)
 {
+    // As many rows as before (a trial, an edit): only their cells change, and the view
+    // repaints them without laying anything out again.
+    if (!m_faaliyetler.isEmpty() && m_faaliyetler.size() == analiz.faaliyetler.size()) {
+        m_faaliyetler = analiz.faaliyetler;
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        return;
+    }
     // The rows go and come, the columns stay: a reset would have the header measure and
     // paint its twelve captions again at every refresh.
     if (!m_faaliyetler.isEmpty()) {
