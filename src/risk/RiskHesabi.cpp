@@ -1,6 +1,7 @@
 #include "risk/RiskHesabi.h"
 
 #include "analysis/AgAnalizi.h"
+#include "analysis/PlanKarsilastirmasi.h"
 #include "risk/Ornekleme.h"
 
 #include <QLocale>
@@ -389,4 +390,16 @@ QString BirlesmeCumlesi(const RiskSonucu& sonuc)
     return QStringLiteral("Plan %1 günde bitiyor görünüyor; tahminler daha kısa sürelere yatkın: benzetimlerin "
                           "en az yarısında proje ")
                .arg(planGunu) + sonu;
+}
+
+QDate RiskBitisTarihi(const QDate& baslama, double gun)
+{
+    return BitisTarihi(baslama, 0, qint64(std::ceil(gun)));
+}
+
+std::optional<double> TariheKadarOlasilik(const RiskSonucu& sonuc, const QDate& baslama, const QDate& tarih)
+{
+    if (!baslama.isValid() || !tarih.isValid())
+        return std::nullopt;
+    return sonuc.Olasilik(baslama.daysTo(tarih) + 1);
 }

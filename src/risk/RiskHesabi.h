@@ -3,11 +3,13 @@
 #include "risk/Tahmin.h"
 #include "store/Kayitlar.h"
 
+#include <QDate>
 #include <QHash>
 #include <QString>
 #include <QVector>
 #include <atomic>
 #include <functional>
+#include <optional>
 
 struct RiskAyarlari {
     Dagilim dagilim = Dagilim::Pert;
@@ -48,6 +50,13 @@ struct RiskSonucu {
 RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash<QString, UcNoktaTahmini>& tahminler,
                         const RiskAyarlari& ayarlar, const std::atomic<bool>* dur = nullptr,
                         const std::function<void(int)>& ilerleme = {});
+
+// The finish date of a simulated finish of `gun` days, as every date of the plan is
+// written: the last day of work of ⌈gun⌉ days. Invalid without a start date.
+QDate RiskBitisTarihi(const QDate& baslama, double gun);
+// The share of iterations finished by `tarih`: their last day of work on it or before,
+// F ≤ its day count + 1. None without both dates.
+std::optional<double> TariheKadarOlasilik(const RiskSonucu& sonuc, const QDate& baslama, const QDate& tarih);
 
 // One sentence in plain Turkish comparing the plan's F with P50, true to the samples
 // (the merge bias: where paths meet, delays add up). Empty without figures.

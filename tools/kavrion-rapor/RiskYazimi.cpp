@@ -1,12 +1,10 @@
 #include "RiskYazimi.h"
 
 #include "TabloYazimi.h"
-#include "analysis/PlanKarsilastirmasi.h"
 #include "export/CsvYazimi.h"
 #include "export/JsonYazici.h"
 #include "rules/BolgeselMetin.h"
 
-#include <cmath>
 #include <optional>
 
 namespace {
@@ -26,20 +24,14 @@ QDate Baslama(const RiskRaporu& r)
     return r.rapor.proje.baslama.deger.value_or(QDate());
 }
 
-// A figure of F's finish date, as the Risk tab and every date of the plan write it:
-// the last day of work of ⌈F⌉ days. Invalid without a start date.
 QDate Tarihi(const RiskRaporu& r, double gun)
 {
-    return BitisTarihi(Baslama(r), 0, qint64(std::ceil(gun)));
+    return RiskBitisTarihi(Baslama(r), gun);
 }
 
-// Finishing by the project's end date: the last day of work on it or before, F ≤ its day count + 1.
 std::optional<double> BitisOlasiligi(const RiskRaporu& r)
 {
-    const QDate baslama = Baslama(r), bitis = r.rapor.proje.bitis.deger.value_or(QDate());
-    if (!baslama.isValid() || !bitis.isValid())
-        return std::nullopt;
-    return r.sonuc.Olasilik(baslama.daysTo(bitis) + 1);
+    return TariheKadarOlasilik(r.sonuc, Baslama(r), r.rapor.proje.bitis.deger.value_or(QDate()));
 }
 
 const UcNoktaTahmini* Tahmini(const RiskRaporu& r, int i)

@@ -3,7 +3,6 @@
 #include "plan/PlanBelgesi.h"
 #include "rules/FaaliyetKurallari.h"
 #include "ui/Mesaj.h"
-#include "analysis/PlanKarsilastirmasi.h"
 #include "rules/BolgeselMetin.h"
 #include "ui/OdakKaybi.h"
 #include "ui/analysis/RiskGrafigi.h"
@@ -22,7 +21,6 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 #include <system_error>
 
 namespace {
@@ -31,7 +29,7 @@ namespace {
 QString GunVeTarih(double gun, const QDate& baslama)
 {
     QString metin = QStringLiteral("%1 gün").arg(QLocale().toString(gun, 'f', 1));
-    const QDate bitis = BitisTarihi(baslama, 0, qint64(std::ceil(gun)));
+    const QDate bitis = RiskBitisTarihi(baslama, gun);
     return bitis.isValid() ? metin + QStringLiteral(" (%1)").arg(BolgeselMetin::TarihYaz(bitis)) : metin;
 }
 
@@ -40,13 +38,11 @@ QString Yuzde(double oran)
     return QLatin1Char('%') + QLocale().toString(oran * 100, 'f', 1);
 }
 
-// Finishing by a date: the last day of work falls on it or before, F ≤ its day count + 1.
 QString OlasilikSatiri(const RiskSonucu& s, const QDate& baslama, const QDate& tarih, const QString& ne)
 {
-    if (!baslama.isValid() || !tarih.isValid())
-        return QString();
-    return QStringLiteral("%1 (%2) bitme olasılığı: %3.")
-        .arg(ne, BolgeselMetin::TarihYaz(tarih), Yuzde(s.Olasilik(baslama.daysTo(tarih) + 1)));
+    const auto olasilik = TariheKadarOlasilik(s, baslama, tarih);
+    return olasilik ? QStringLiteral("%1 (%2) bitme olasılığı: %3.").arg(ne, BolgeselMetin::TarihYaz(tarih), Yuzde(*olasilik))
+                    : QString();
 }
 
 } // namespace
