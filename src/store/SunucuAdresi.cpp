@@ -4,7 +4,7 @@
 #include <QSqlDatabase>
 #include <QStringList>
 #include <algorithm>
-#include <cctype>
+#include <cstring>
 
 namespace {
 
@@ -129,7 +129,10 @@ DepoHatasi Coz(const QByteArray& kodlu, const QString& parca, QString& sonuc)
             bayt += kodlu[i];
             continue;
         }
-        const auto onaltilik = [&](qsizetype j) { return j < kodlu.size() && std::isxdigit(uchar(kodlu[j])); };
+        const auto onaltilik = [&](qsizetype j) {
+            const char c = j < kodlu.size() ? kodlu[j] : 0;
+            return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+        };
         if (!onaltilik(i + 1) || !onaltilik(i + 2))
             return Hata(QStringLiteral("%1 içinde '%' ardından iki onaltılık rakam gelmeli").arg(parca));
         const int kod = kodlu.mid(i + 1, 2).toInt(nullptr, 16);
