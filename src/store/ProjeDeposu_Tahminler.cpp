@@ -1,6 +1,7 @@
 // The activities' three-point estimates: reading them, and setting or removing one.
 #include "store/ProjeDeposu.h"
 
+#include "store/Lehce.h"
 #include "store/ProjeDeposu_Ortak.h"
 
 using namespace DepoOrtak;
@@ -19,12 +20,14 @@ DepoHatasi ProjeDeposu::TahminleriOku(const QString& proje, QHash<QString, UcNok
 {
     return TekOkuma(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
         tahminler.clear();
-        // A file of an older Kavrion has no table for them yet.
+        // A file of an older Kavrion has no table for them yet; a server's schema has every table.
         QSqlQuery tablo(vt);
-        bool var = false;
-        if (auto hata = SatirBul(tablo, QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = 'TahminlerTablosu'"),
-                                 {}, var); hata || !var)
-            return hata;
+        bool var = Lehce::Sunucuda(vt);
+        if (!var) {
+            if (auto hata = SatirBul(tablo, QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = 'TahminlerTablosu'"),
+                                     {}, var); hata || !var)
+                return hata;
+        }
         QSqlQuery sorgu(vt);
         sorgu.setForwardOnly(true);
         if (auto hata = Calistir(sorgu,
