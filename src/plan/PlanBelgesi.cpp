@@ -12,9 +12,12 @@ bool ListeyiDegistirir(AdimTuru tur)
 
 } // namespace
 
-PlanBelgesi::PlanBelgesi(ProjeDeposu depo, QObject* ust) : QObject(ust), m_depo(std::move(depo)) {}
+PlanBelgesi::PlanBelgesi(ProjeDeposu depo, QObject* ust) : QObject(ust), m_depo(std::move(depo))
+{
+    DuyurulariDinle();
+}
 
-DepoHatasi PlanBelgesi::ProjeleriOku(const QString& gosterilecek)
+DepoHatasi PlanBelgesi::ProjeleriOku(QString gosterilecek)
 {
     QStringList adlar;
     const DepoHatasi hata = m_depo.ProjeleriOku(adlar);

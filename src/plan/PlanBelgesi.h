@@ -8,6 +8,9 @@
 #include "store/ProjeDeposu.h"
 
 #include <QObject>
+#include <QSet>
+#include <QSqlDriver>
+#include <QTimer>
 #include <QStringList>
 #include <optional>
 
@@ -23,9 +26,10 @@ public:
     const ProjeDeposu& depo() const { return m_depo; }
 
     // Reads the project list again, and the history's steps with it; nothing is selected
-    // afterwards. The list's windows then select `gosterilecek` when it is listed. A list
+    // afterwards (a copy of the name is taken: it may be the selected one). The list's
+    // windows then select `gosterilecek` when it is listed. A list
     // that could not be read whole is empty.
-    DepoHatasi ProjeleriOku(const QString& gosterilecek = QString());
+    DepoHatasi ProjeleriOku(QString gosterilecek = QString());
     // The same with names already read.
     void ProjeleriKoy(const QStringList& adlar);
     const QStringList& projeler() const { return m_projeler; }
@@ -66,6 +70,11 @@ public:
     const GecmisAdimi& geriAlinacak() const { return m_geriAlinacak; }
     const GecmisAdimi& yinelenecek() const { return m_yinelenecek; }
 
+    // On a server: from now on the other planners' writes are shown as they are
+    // announced, the list read again when a project changed and the selected project
+    // when its rows did. Again after the store's connection was replaced. A file: nothing.
+    void DuyurulariDinle();
+
 signals:
     // The project list was read again; `gosterilecek` is to be selected when listed.
     void projelerOkundu(const QString& gosterilecek);
@@ -82,6 +91,9 @@ signals:
 
 private:
     void PlaniKoy(std::optional<Plan> plan);
+    // Notes an announcement; a burst of them (a delete of many rows) is shown once.
+    void DuyuruGeldi(const QString& kanal, QSqlDriver::NotificationSource kaynak, const QVariant& yuk);
+    void DuyurulariGoster();
     // Reads the neighbouring steps again; a file that cannot tell offers none.
     void GecmisiTazele();
     // Undoes (geri) or redoes one step and shows what it left.
@@ -97,4 +109,9 @@ private:
     mutable std::optional<AgAnalizi> m_analiz;
     mutable std::optional<QHash<QString, UcNoktaTahmini>> m_tahminler;
     GecmisAdimi m_geriAlinacak, m_yinelenecek;
+
+    QMetaObject::Connection m_duyurular;
+    QTimer* m_duyuruBekleme = nullptr;
+    bool m_listeDuyuruldu = false;
+    QSet<QString> m_duyurulanProjeler;
 };

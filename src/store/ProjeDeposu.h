@@ -11,6 +11,8 @@
 #include <QVector>
 #include <optional>
 
+class QSqlDriver;
+
 // The operations on Proje.mdb, in typed values. Each reads or writes through one
 // statement or one transaction and gives back a DepoHatasi, empty on success: a write
 // either happens whole or leaves the file as it was. Values only ever travel as
@@ -88,6 +90,12 @@ public:
     DepoHatasi KomsuAdimlar(GecmisAdimi& geriAlinacak, GecmisAdimi& yinelenecek) const;
 
     const QString& baglanti() const { return m_baglanti; }
+
+    // On a server: subscribes the connection, now and after every reconnection, to the
+    // announcements of every planner's writes, and gives the driver that emits them
+    // (QSqlDriver::notification, its payload "table number:project name", the name
+    // empty when too long to announce). For a file, which nobody announces, nullptr.
+    QSqlDriver* DuyuruKaynagi() const;
 
 private:
     QString m_baglanti;

@@ -85,7 +85,7 @@ const Tablo Tablolar[3] = {
      {"bigint", "text", "text", "integer", "integer", "integer"}, "Projesi"},
 };
 
-DepoHatasi Kur(QSqlDatabase& vt)
+DepoHatasi Kur(QSqlDatabase& vt, const QStringList& ekler)
 {
     const bool sunucu = Lehce::Sunucuda(vt);
     QSqlQuery sorgu(vt);
@@ -111,6 +111,7 @@ DepoHatasi Kur(QSqlDatabase& vt)
             komutlar << QString::fromLatin1(tablo);
         komutlar += GocKomutlari(0);
     }
+    komutlar += ekler;
     for (const QString& komut : std::as_const(komutlar)) {
         if (!sorgu.exec(komut)) {
             const DepoHatasi hata = SqlHatasi(sorgu.lastError());

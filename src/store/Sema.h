@@ -31,8 +31,9 @@ constexpr int ZorunluTabloSayisi = 2;
 // The newest user_version this build writes; a file of a newer one is only read.
 constexpr int Surum = 2;
 
-// Creates every table in an empty database, in one transaction, at Surum.
-DepoHatasi Kur(QSqlDatabase& vt);
+// Creates every table in an empty database, in one transaction, at Surum, and runs
+// `ekler` in the same transaction (a server's role).
+DepoHatasi Kur(QSqlDatabase& vt, const QStringList& ekler = {});
 
 // The statements that take a file of user_version `surum` to Surum: the tables and
 // indexes it lacks, and the version. Run by the first recorded write, in its own
