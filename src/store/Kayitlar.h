@@ -36,6 +36,11 @@ struct UcNoktaTahmini {
     bool operator!=(const UcNoktaTahmini& o) const { return !(*this == o); }
 };
 
+// How a project's durations are drawn between their optimistic and pessimistic
+// estimates: triangular, or beta-PERT with λ = 4 (mean (a + 4m + b) / 6). Kept per
+// project; a project that never chose has Pert.
+enum class Dagilim { Ucgen, Pert };
+
 // A project with its activities, as an import writes them: codes and predecessors
 // as they will be stored.
 struct TamProje {

@@ -174,7 +174,10 @@ DepoHatasi ProjeDeposu::ProjeDegistir(const KayitliProje& eski, const Proje& yen
         if (auto hata = Calistir(vt, QStringLiteral("UPDATE FaaliyetlerTablosu SET Projesi = ? WHERE Projesi = ?"),
                                  {Metin(yeni.ad), eski.ad}))
             return hata;
-        return Calistir(vt, QStringLiteral("UPDATE TahminlerTablosu SET Projesi = ? WHERE Projesi = ?"),
+        if (auto hata = Calistir(vt, QStringLiteral("UPDATE TahminlerTablosu SET Projesi = ? WHERE Projesi = ?"),
+                                 {Metin(yeni.ad), eski.ad}))
+            return hata;
+        return Calistir(vt, QStringLiteral("UPDATE DagilimTablosu SET Projesi = ? WHERE Projesi = ?"),
                         {Metin(yeni.ad), eski.ad});
     });
 }
@@ -189,6 +192,8 @@ DepoHatasi ProjeDeposu::ProjeSil(const KayitliProje& proje) const
             return hata;
         if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje.ad}))
             return hata;
-        return Calistir(vt, QStringLiteral("DELETE FROM TahminlerTablosu WHERE Projesi = ?"), {proje.ad});
+        if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM TahminlerTablosu WHERE Projesi = ?"), {proje.ad}))
+            return hata;
+        return Calistir(vt, QStringLiteral("DELETE FROM DagilimTablosu WHERE Projesi = ?"), {proje.ad});
     });
 }

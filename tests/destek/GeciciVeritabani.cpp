@@ -64,8 +64,8 @@ QStringList GeciciVeritabani::DosyadakiSatirlar(const QString& yol)
     return satirlar;
 }
 
-const QStringList GeciciVeritabani::TumTablolar{"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu", "GecmisAdimlari",
-                                               "GecmisDegisiklikleri"};
+const QStringList GeciciVeritabani::TumTablolar{"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu", "DagilimTablosu",
+                                               "GecmisAdimlari", "GecmisDegisiklikleri"};
 
 QStringList GeciciVeritabani::Dokum(const QString& yol, const QStringList& tablolar)
 {
