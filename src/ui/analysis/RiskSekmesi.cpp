@@ -84,6 +84,7 @@ void RiskSekmesi::AyarlariKur(QBoxLayout* duzen)
     auto* form = new QFormLayout;
     m_dagilim = new QComboBox(this);
     m_dagilim->addItems({QStringLiteral("Beta-PERT"), QStringLiteral("Üçgen")});
+    m_dagilim->setToolTip(QStringLiteral("Projenin dağılımı: seçim projeyle birlikte kaydedilir, geri alınabilir."));
     m_yineleme = new QSpinBox(this);
     m_yineleme->setRange(1000, 1000000);
     m_yineleme->setSingleStep(1000);
@@ -112,7 +113,8 @@ void RiskSekmesi::AyarlariKur(QBoxLayout* duzen)
     m_grafik = new RiskGrafigi(this);
     duzen->addWidget(m_grafik, 1);
     connect(m_durdur, &QPushButton::clicked, this, &RiskSekmesi::Durdur);
-    connect(m_dagilim, &QComboBox::currentIndexChanged, this, &RiskSekmesi::Baslat);
+    // The project's own: a choice is a command, and the run follows the plan shown again.
+    connect(m_dagilim, &QComboBox::activated, this, &RiskSekmesi::DagilimSecildi);
     connect(m_yineleme, &QSpinBox::editingFinished, this, &RiskSekmesi::Baslat);
     connect(m_tohum, &QLineEdit::editingFinished, this, &RiskSekmesi::Baslat);
     // The date is read as the project dialogs read theirs; the figures need no new run.
@@ -165,7 +167,7 @@ void RiskSekmesi::Baslat()
         }
     }
     RiskAyarlari ayarlar;
-    ayarlar.dagilim = m_dagilim->currentIndex() == 1 ? Dagilim::Ucgen : Dagilim::Pert;
+    ayarlar.dagilim = SecilenDagilim();
     ayarlar.yineleme = m_yineleme->value();
     ayarlar.tohum = m_tohum->text().toULongLong();
     m_ilerleme->setRange(0, ayarlar.yineleme);
@@ -245,11 +247,15 @@ void RiskSekmesi::Yenile()
     if (m_eskidi)
         return;
     QHash<QString, UcNoktaTahmini> tahminler;
+    Dagilim dagilim = Dagilim::Pert;
     const DepoHatasi hata = m_belge.Tahminler(tahminler);
+    const DepoHatasi dagilimHatasi = m_belge.ProjeDagilimi(dagilim);
+    m_dagilim->setCurrentIndex(dagilim == Dagilim::Ucgen ? 1 : 0);
     const auto& plan = m_belge.plan();
-    m_durum->setText(!plan ? QStringLiteral("Seçili proje yok.")
-                     : hata ? QStringLiteral("Tahminler okunamadı: %1").arg(HataMetni(hata))
-                            : QString());
+    m_durum->setText(!plan          ? QStringLiteral("Seçili proje yok.")
+                     : hata          ? QStringLiteral("Tahminler okunamadı: %1").arg(HataMetni(hata))
+                     : dagilimHatasi ? QStringLiteral("Dağılım okunamadı: %1").arg(HataMetni(dagilimHatasi))
+                                     : QString());
     m_durum->setVisible(!m_durum->text().isEmpty());
     const int satir = m_tablo->currentIndex().row(), sutun = m_tablo->currentIndex().column();
     m_model->Goster(plan ? plan->faaliyetler : QVector<KayitliFaaliyet>(), tahminler);
@@ -283,4 +289,23 @@ void RiskSekmesi::Duzenlendi(int satir, int sutun, const QString& metin)
     const TahminDegistirKomutu komut{m_belge.seciliProje(), m_model->Faaliyet(satir).kodu, kayitli, yeni};
     if (const KomutHatasi hata = m_belge.Calistir(komut))
         Mesaj::ReddiGoster(this, hata.depo, [this] { m_belge.Sec(m_belge.seciliProje()); });
+}
+
+Dagilim RiskSekmesi::SecilenDagilim() const
+{
+    return m_dagilim->currentIndex() == 1 ? Dagilim::Ucgen : Dagilim::Pert;
+}
+
+void RiskSekmesi::DagilimSecildi()
+{
+    Dagilim kayitli = Dagilim::Pert;
+    const Dagilim secilen = SecilenDagilim();
+    if (m_belge.ProjeDagilimi(kayitli) || !m_belge.plan() || secilen == kayitli) {
+        m_dagilim->setCurrentIndex(kayitli == Dagilim::Ucgen ? 1 : 0);
+        return;
+    }
+    if (const KomutHatasi hata = m_belge.Calistir(DagilimDegistirKomutu{m_belge.seciliProje(), kayitli, secilen})) {
+        m_dagilim->setCurrentIndex(kayitli == Dagilim::Ucgen ? 1 : 0);
+        Mesaj::ReddiGoster(this, hata.depo, [this] { m_belge.Sec(m_belge.seciliProje()); });
+    }
 }

@@ -54,6 +54,9 @@ protected:
 private:
     void AyarlariKur(class QBoxLayout* duzen);
     void Duzenlendi(int satir, int sutun, const QString& metin);
+    // The distribution chosen in the box, and its choice written as the project's own.
+    Dagilim SecilenDagilim() const;
+    void DagilimSecildi();
     // Starts a run over the plan and estimates shown; the one before is stopped first.
     void Baslat();
     void Bekle();
