@@ -7,6 +7,7 @@
 #include "ui/OdakKaybi.h"
 #include "ui/analysis/RiskGrafigi.h"
 #include "ui/analysis/TahminTablosu.h"
+#include "ui/export/DisaAktarim.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -71,6 +72,12 @@ RiskSekmesi::RiskSekmesi(PlanBelgesi& belge, QWidget* ust) : QWidget(ust), m_bel
     duzen->addWidget(etiket);
     duzen->addWidget(m_tablo, 1);
     AyarlariKur(duzen);
+    // A change of the document makes the figures shown old at once, before the window
+    // gets round to a new run.
+    connect(&m_belge, &PlanBelgesi::planDegisti, this, [this] {
+        m_plandanEski = true;
+        m_disaAktar->setEnabled(false);
+    });
     Yenile();
 }
 
@@ -103,8 +110,12 @@ void RiskSekmesi::AyarlariKur(QBoxLayout* duzen)
     m_ilerleme = new QProgressBar(this);
     m_ilerleme->setAccessibleName(QStringLiteral("Benzetim ilerlemesi"));
     m_durdur = new QPushButton(QStringLiteral("D&urdur"), this);
+    m_disaAktar = new QPushButton(QStringLiteral("&Grafikleri Dışa Aktar…"), this);
+    m_disaAktar->setToolTip(QStringLiteral("Histogram ya da kasırga grafiği, SVG ya da PNG olarak (Ctrl+E)"));
+    m_disaAktar->setEnabled(false);
     satir->addWidget(m_ilerleme, 1);
     satir->addWidget(m_durdur);
+    satir->addWidget(m_disaAktar);
     duzen->addLayout(satir);
     m_sonuc = new QLabel(this);
     m_sonuc->setWordWrap(true);
@@ -113,6 +124,9 @@ void RiskSekmesi::AyarlariKur(QBoxLayout* duzen)
     m_grafik = new RiskGrafigi(this);
     duzen->addWidget(m_grafik, 1);
     connect(m_durdur, &QPushButton::clicked, this, &RiskSekmesi::Durdur);
+    connect(m_disaAktar, &QPushButton::clicked, this, [this] {
+        DisaAktarim::DisaAktar(window(), m_belge, GuncelGorsel(), DisaAktarim::Bicim::HistogramSvg);
+    });
     // The project's own: a choice is a command, and the run follows the plan shown again.
     connect(m_dagilim, &QComboBox::activated, this, &RiskSekmesi::DagilimSecildi);
     connect(m_yineleme, &QSpinBox::editingFinished, this, &RiskSekmesi::Baslat);
@@ -145,6 +159,9 @@ void RiskSekmesi::Baslat()
     const int kusak = ++m_kusak;
     const auto& plan = m_belge.plan();
     m_gosterilen = RiskSonucu();
+    m_gorsel = RiskGorseli();
+    m_plandanEski = false;
+    m_disaAktar->setEnabled(false);
     m_sonuc->clear();
     m_model->RiskleriGoster({});
     m_grafik->Goster(RiskSonucu(), {});
@@ -238,6 +255,15 @@ void RiskSekmesi::SonucuGoster(const RiskSonucu& s)
     for (const KayitliFaaliyet& f : plan->faaliyetler)
         kodlar << f.kodu;
     m_grafik->Goster(s, kodlar);
+    m_gorsel = {s, kodlar};
+    m_disaAktar->setEnabled(GuncelGorsel().has_value());
+}
+
+std::optional<RiskGorseli> RiskSekmesi::GuncelGorsel() const
+{
+    if (m_eskidi || m_plandanEski || m_gorsel.sonuc.siraliBitisler.isEmpty())
+        return std::nullopt;
+    return m_gorsel;
 }
 
 void RiskSekmesi::Yenile()
