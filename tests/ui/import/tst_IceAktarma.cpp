@@ -1,6 +1,7 @@
 // Import as the user meets it: Ctrl+I, the preview, "Vazgeç" writing nothing, "Aktar"
 // writing every chosen project as one step that Ctrl+Z takes back whole; what Kavrion
-// cannot hold keeps "Aktar" off until accepted, and a file that cannot come in is one box.
+// cannot hold keeps "Aktar" off until accepted, and a file that cannot come in is one box;
+// the three-point estimates a file brings are shown with their activities before they come in.
 #include "destek/GeciciVeritabani.h"
 #include "destek/PencereAnaPencereSurucusu.h"
 #include "destek/PencereMesajKaydi.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -94,7 +96,15 @@ private slots:
         QVERIFY(d);
         QCOMPARE(Satirlar(d->projeListesi()),
                  QStringList({"ALFA|3|", "BETA|1|", "KÖPRÜ|2|", "BOZUK|1|A faaliyetinin süresi \"üç\" okunamıyor."}));
-        QCOMPARE(Satirlar(d->faaliyetListesi()), QStringList({"A|a|3|", "B|b|2|A", "C|c|4|A"}));
+        QCOMPARE(Satirlar(d->faaliyetListesi()), QStringList({"A|a|3||||", "B|b|2|A|||", "C|c|4|A|||"}));
+        QCOMPARE(d->tahminNotu()->text(), "Bu proje üç noktalı tahmin getirmiyor: her faaliyetin süresi yayılımsız aktarılacak.");
+        d->projeListesi()->setFocus();
+        QTest::keyClick(d->projeListesi(), Qt::Key_Down);
+        QTest::keyClick(d->projeListesi(), Qt::Key_Down);
+        QCOMPARE(Satirlar(d->faaliyetListesi()), QStringList({"A|temel|4||||", "B|tabliye|6|A|5|6|9"}));
+        QCOMPARE(d->faaliyetListesi()->headerItem()->text(5), "En Olası");
+        QCOMPARE(d->tahminNotu()->text(), "1 faaliyetin üç noktalı tahmini (iyimser, en olası, kötümser) de aktarılacak; "
+                                          "öbürlerinin süresi yayılımsızdır.");
         QTest::keyClick(d, Qt::Key_Escape);
         QVERIFY(!ana.AcikIceAktarmaFormu() || ana.AcikIceAktarmaFormu()->isHidden());
         QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
@@ -140,7 +150,8 @@ private slots:
         QCOMPARE(d->BaslamaTarihiKutusu->text(), "2.03.2026");
         QCOMPARE(d->BitisTarihiKutusu->text(), "");
         QCOMPARE(Satirlar(d->faaliyetListesi()),
-                 QStringList({"A|Başlangıç|0|", "B|Kazı|2|A", "C|İskele|2|A", "D|Duvar|3|B"}));
+                 QStringList({"A|Başlangıç|0||||", "B|Kazı|2|A|||", "C|İskele|2|A|||", "D|Duvar|3|B|||"}));
+        QVERIFY(d->tahminNotu()->text().startsWith("Bu proje üç noktalı tahmin getirmiyor"));
         const QString rapor = d->rapor()->toPlainText();
         QVERIFY2(rapor.contains("Başlangıç") && rapor.contains("Proje adı büyük harfle yazılacak"), qPrintable(rapor));
         d->onay()->click();
