@@ -47,6 +47,7 @@ struct TamProje {
     Proje proje;
     QVector<Faaliyet> faaliyetler;
     QHash<QString, UcNoktaTahmini> tahminler; // by the code as stored
+    Dagilim dagilim = Dagilim::Pert;
 };
 
 // A column as it was read. Another program may have left a text where a date or a

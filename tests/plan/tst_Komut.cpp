@@ -46,9 +46,12 @@ private slots:
         QTest::addColumn<QString>("ad");
         QTest::addColumn<QString>("kutu");
         QTest::newRow("name taken") << "" << "BETA" << "Bu adla kayıtlı bir proje zaten var. Başka bir ad girin.";
+        const QString kalinti = "Dosyada \"ESKİ\" adına kayıtlı, projesi olmayan faaliyetler ya da ayarlar var; bu adla "
+                                "içe aktarılamaz. Başka bir ad girin.";
         QTest::newRow("rows of no project") << "INSERT INTO FaaliyetlerTablosu VALUES (9, 'ESKİ', 'A', 'a', 1, '')"
-            << "ESKİ" << "Dosyada \"ESKİ\" adına kayıtlı, projesi olmayan faaliyetler var; bu adla içe aktarılamaz. "
-                         "Başka bir ad girin.";
+                                            << "ESKİ" << kalinti;
+        QTest::newRow("a distribution of no project") << "INSERT INTO DagilimTablosu VALUES (9, 'ESKİ', 'ucgen')"
+                                                      << "ESKİ" << kalinti;
     }
     void importIsWrittenWholeOrNotAtAll()
     {

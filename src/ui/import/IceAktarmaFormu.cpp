@@ -207,10 +207,11 @@ void IceAktarmaFormu::ProjeyiGoster(int satir)
     }
     m_faaliyetler->addTopLevelItems(satirlar);
     m_tahminNotu->setText(
-        proje.tahminler.isEmpty()
-            ? QStringLiteral("Bu proje üç noktalı tahmin getirmiyor: her faaliyetin süresi yayılımsız aktarılacak.")
-            : QStringLiteral("%1 faaliyetin üç noktalı tahmini (iyimser, en olası, kötümser) de aktarılacak; "
-                             "öbürlerinin süresi yayılımsızdır.").arg(proje.tahminler.size()));
+        (proje.tahminler.isEmpty()
+             ? QStringLiteral("Bu proje üç noktalı tahmin getirmiyor: her faaliyetin süresi yayılımsız aktarılacak.")
+             : QStringLiteral("%1 faaliyetin üç noktalı tahmini (iyimser, en olası, kötümser) de aktarılacak; "
+                              "öbürlerinin süresi yayılımsızdır.").arg(proje.tahminler.size()))
+        + (proje.dagilim == Dagilim::Ucgen ? QStringLiteral(" Benzetim dağılımı: üçgen.") : QString()));
     m_faaliyetler->setAccessibleDescription(m_tahminNotu->text());
     if (m_projeler->currentItem() != m_projeler->topLevelItem(satir))
         m_projeler->setCurrentItem(m_projeler->topLevelItem(satir));
@@ -243,7 +244,7 @@ void IceAktarmaFormu::AktarDugmesi_Click()
         }
         adlar.append(proje->ad);
         const TamProje& okunan = m_aktarim.projeler.at(i).proje;
-        komut.projeler.append({*proje, okunan.faaliyetler, okunan.tahminler});
+        komut.projeler.append({*proje, okunan.faaliyetler, okunan.tahminler, okunan.dagilim});
     }
     if (komut.projeler.isEmpty()) {
         Mesaj::Goster(this, QStringLiteral("Aktarılacak proje seçilmedi."), Mesaj::Tur::Bilgi);

@@ -86,7 +86,9 @@ private slots:
             " (6, 'KÖPRÜ', 'B', 'tabliye', 6, 'A'), (7, 'BOZUK', 'A', 'a', 'üç', '')",
             // An estimate comes with its activity; one without an activity stays behind.
             "CREATE TABLE TahminlerTablosu (Kimlik INTEGER PRIMARY KEY, Projesi, Kodu, Iyimser, Olasi, Kotumser)",
-            "INSERT INTO TahminlerTablosu VALUES (1, 'KÖPRÜ', 'B', 5, 6, 9), (2, 'KÖPRÜ', 'Z', 1, 2, 3)"}));
+            "INSERT INTO TahminlerTablosu VALUES (1, 'KÖPRÜ', 'B', 5, 6, 9), (2, 'KÖPRÜ', 'Z', 1, 2, 3)",
+            "CREATE TABLE DagilimTablosu (Kimlik INTEGER PRIMARY KEY, Projesi, Dagilim)",
+            "INSERT INTO DagilimTablosu VALUES (1, 'KÖPRÜ', 'ucgen')"}));
         const QStringList digerSatirlari = GeciciVeritabani::Dokum(diger);
         MesajKaydi kayit;
         TemelForm ana(vt.depo());
@@ -104,7 +106,7 @@ private slots:
         QCOMPARE(Satirlar(d->faaliyetListesi()), QStringList({"A|temel|4||||", "B|tabliye|6|A|5|6|9"}));
         QCOMPARE(d->faaliyetListesi()->headerItem()->text(5), "En Olası");
         QCOMPARE(d->tahminNotu()->text(), "1 faaliyetin üç noktalı tahmini (iyimser, en olası, kötümser) de aktarılacak; "
-                                          "öbürlerinin süresi yayılımsızdır.");
+                                          "öbürlerinin süresi yayılımsızdır. Benzetim dağılımı: üçgen.");
         QTest::keyClick(d, Qt::Key_Escape);
         QVERIFY(!ana.AcikIceAktarmaFormu() || ana.AcikIceAktarmaFormu()->isHidden());
         QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
@@ -126,6 +128,8 @@ private slots:
         QHash<QString, UcNoktaTahmini> tahminler;
         QVERIFY(!vt.depo().TahminleriOku("KÖPRÜ", tahminler));
         QVERIFY(tahminler == (QHash<QString, UcNoktaTahmini>{{"B", {5, 6, 9}}}));
+        Dagilim dagilim = Dagilim::Pert;
+        QVERIFY(!vt.depo().DagilimOku("KÖPRÜ", dagilim) && dagilim == Dagilim::Ucgen);
 
         QVERIFY(OneGetirVeBekle(&ana));
         QTest::keyClick(&ana, Qt::Key_Z, Qt::ControlModifier);
