@@ -61,7 +61,7 @@ hatalar=(
 @@
 @@the name is not upper-cased when left"
 "pencere@@src/ui/Mesaj.cpp@@QStringLiteral(\"Kavrion\")@@QStringLiteral(\"Uyarı\")@@boxes are not titled Kavrion"
-"çekirdek@@src/drawing/GorselCikti.cpp@@svg.setTitle(rapor.proje.ad.toHtmlEscaped());@@svg.setTitle(rapor.proje.ad);@@a name with & or < makes the SVG unreadable"
+"çekirdek@@src/drawing/GorselCikti.cpp@@svg.setTitle(baslik.toHtmlEscaped());@@svg.setTitle(baslik);@@a name with & or < makes the SVG unreadable"
 "çekirdek@@src/drawing/GorselCikti.cpp@@return XmlOlmayaniAt(tampon.data());@@return tampon.data();@@a control character in a name makes the SVG unreadable"
 "çekirdek@@src/drawing/GorselCikti.cpp@@EnBuyukResimKenari / boyut.height()});@@1.0});@@a long plan's PNG is larger than viewers open"
 "çekirdek@@src/export/GuvenliYazim.cpp@@if (VeritabaniDosyasi(yol, veritabani))@@if (false)@@an export may replace the database"
@@ -150,6 +150,9 @@ hatalar=(
 "pencere@@src/rules/FaaliyetKurallari.cpp@@    if (metin.trimmed().isEmpty())
         return true;@@    if (false)
         return true;@@an emptied estimate cell is refused instead of removing the estimate"
+"çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@UPDATE DagilimTablosu SET Projesi = ? WHERE Projesi = ?@@UPDATE DagilimTablosu SET Projesi = Projesi WHERE ? IS NULL AND Projesi = ?@@a renamed project loses its distribution"
+"çekirdek@@src/store/ProjeDeposu_Tahminler.cpp@@        if (saklanan != eski)@@        if (false)@@a distribution changed elsewhere is overwritten"
+"pencere@@src/ui/analysis/RiskSekmesi.cpp@@if (m_eskidi || m_plandanEski ||@@if (m_eskidi ||@@risk charts of an older plan state are exported"
 )
 
 testler() { # the test targets of the given folders of tests/

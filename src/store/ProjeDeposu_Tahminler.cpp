@@ -114,11 +114,11 @@ DepoHatasi ProjeDeposu::DagilimDegistir(const QString& proje, Dagilim eski, Dagi
                         [&](const QSqlDatabase& vt) -> DepoHatasi {
         if (auto hata = ProjeOlmali(vt, proje))
             return hata;
-        Dagilim kayitli = Dagilim::Pert;
+        Dagilim saklanan = Dagilim::Pert;
         bool bulundu = false;
-        if (auto hata = KayitliDagilim(vt, proje, kayitli, bulundu))
+        if (auto hata = KayitliDagilim(vt, proje, saklanan, bulundu))
             return hata;
-        if (kayitli != eski)
+        if (saklanan != eski)
             return Bulunamadi(QStringLiteral("\"%1\" projesinin dağılımı siz görüntüledikten sonra başka bir yerde "
                                              "değiştirilmiş; hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.")
                                   .arg(proje));
