@@ -3,7 +3,7 @@
 # as arguments (the test and benchmark scripts add theirs).
 set -euo pipefail
 
-paketler=(cmake make g++ qt6-base-dev qt6-svg-dev libqt6sql6-sqlite qt6-translations-l10n "$@")
+paketler=(cmake make g++ qt6-base-dev qt6-svg-dev libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n "$@")
 eksik=()
 for paket in "${paketler[@]}"; do
   dpkg-query -W -f='${Status}' "$paket" 2>/dev/null | grep -q 'install ok installed' || eksik+=("$paket")

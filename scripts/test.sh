@@ -12,7 +12,9 @@ cd "$(dirname "$0")/.."
 # and the fuzz targets need clang with its libFuzzer runtime. No session bus is needed,
 # nor used when there is one: every test runs with DBUS_SESSION_BUS_ADDRESS=disabled:
 # (tests/CMakeLists.txt), so the result is the same on a desktop, a server or in CI.
-bash scripts/kur.sh xvfb xdotool clang libclang-rt-14-dev
+# The server tests start a PostgreSQL server of their own (scripts/pg-sunucu.sh), one for
+# each build folder, and remove it afterwards.
+bash scripts/kur.sh xvfb xdotool clang libclang-rt-14-dev postgresql
 export QT_QPA_PLATFORM=offscreen
 
 echo "== 1. Unit tests (release build) =="

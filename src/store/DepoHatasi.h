@@ -14,8 +14,10 @@ struct DepoHatasi {
         Bulunamadi = 12,    // SQLITE_NOTFOUND: the project or activity is no longer there
         Dolu = 13,          // SQLITE_FULL: no room left on the disk
         Acilamadi = 14,     // SQLITE_CANTOPEN
+        Ulasilamiyor = 14,  // the same for a server that cannot be reached
         Kisit = 19,         // SQLITE_CONSTRAINT: a value a column will not take, a taken name
         Uyumsuz = 20,       // SQLITE_MISMATCH: a text that is not a date or a whole number
+        Yetki = 23,         // SQLITE_AUTH: a server refused the user or the operation
         VeritabaniDegil = 26 // SQLITE_NOTADB
     };
 

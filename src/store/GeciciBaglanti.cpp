@@ -8,6 +8,12 @@ GeciciBaglanti::GeciciBaglanti(const QString& yol, ProjeDeposu::Acilis acilis)
 {
 }
 
+GeciciBaglanti::GeciciBaglanti(const SunucuAdresi& adres, ProjeDeposu::Acilis acilis, const QString& sahip)
+    : m_ad(QUuid::createUuid().toString(QUuid::WithoutBraces)),
+      m_hata(ProjeDeposu::SunucuyaBaglan(adres, m_ad, acilis, sahip))
+{
+}
+
 GeciciBaglanti::~GeciciBaglanti()
 {
     if (!m_hata)

@@ -9,6 +9,9 @@
 class GeciciBaglanti {
 public:
     explicit GeciciBaglanti(const QString& yol, ProjeDeposu::Acilis acilis = ProjeDeposu::Acilis::Denetle);
+    // The same on a PostgreSQL server; `sahip` as ProjeDeposu::SunucuyaBaglan takes it.
+    explicit GeciciBaglanti(const SunucuAdresi& adres, ProjeDeposu::Acilis acilis = ProjeDeposu::Acilis::Denetle,
+                            const QString& sahip = QString());
     ~GeciciBaglanti();
     GeciciBaglanti(const GeciciBaglanti&) = delete;
     GeciciBaglanti& operator=(const GeciciBaglanti&) = delete;

@@ -5,18 +5,24 @@
 #include "store/ProjeDeposu.h"
 
 #include "store/DosyaDegisimDenetimi.h"
+#include "store/ProjeDeposu_Ortak.h"
 #include "store/Sema.h"
 #include "store/SqlHatasi.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSysInfo>
 #include <QUrl>
 #include <utility>
 
 namespace {
 
-// How long a statement waits for another program's lock before it is refused.
-constexpr int MesgulBeklemeMs = 2000;
+// Whose steps a planner's writes are when nobody says: the account and the machine.
+QString VarsayilanSahip()
+{
+    const QString kullanici = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+    return kullanici + QLatin1Char('@') + QSysInfo::machineHostName();
+}
 
 } // namespace
 
@@ -36,7 +42,7 @@ DepoHatasi ProjeDeposu::Ac(const QString& yol, const QString& baglanti, Acilis a
                                                       : QStringLiteral("?mode=rw");
         vt.setDatabaseName(QUrl::fromLocalFile(yol).toString(QUrl::FullyEncoded) + kip);
         vt.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1%2")
-                                 .arg(MesgulBeklemeMs)
+                                 .arg(DepoOrtak::MesgulBeklemeMs)
                                  .arg(saltOkunur ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
         if (!vt.open())
             hata = SqlHatasi(vt.lastError());
@@ -56,9 +62,32 @@ DepoHatasi ProjeDeposu::Ac(const QString& yol, const QString& baglanti, Acilis a
     return hata;
 }
 
+DepoHatasi ProjeDeposu::SunucuyaBaglan(const SunucuAdresi& adres, const QString& baglanti, Acilis acilis,
+                                       const QString& sahip)
+{
+    DepoHatasi hata;
+    {
+        QSqlDatabase vt = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), baglanti);
+        if (!vt.isValid())
+            hata = DepoHatasi::yeni(DepoHatasi::Acilamadi, QStringLiteral("PostgreSQL sürücüsü kurulu değil "
+                                                                          "(libqt6sql6-psql)."));
+        else if (!(hata = BaglantiyaUygula(adres, vt))) {
+            SunucuBaglantisi::Ayarlar ayarlar;
+            ayarlar.sahip = sahip.isEmpty() ? VarsayilanSahip() : sahip;
+            ayarlar.saltOkunur = acilis == Acilis::SaltOku;
+            ayarlar.denetlenir = acilis == Acilis::Denetle || acilis == Acilis::SaltOku;
+            hata = SunucuBaglantisi::Ac(vt, ayarlar);
+        }
+    }
+    if (hata)
+        QSqlDatabase::removeDatabase(baglanti);
+    return hata;
+}
+
 void ProjeDeposu::Kapat(const QString& baglanti)
 {
     DosyaDegisimDenetimi::Unut(baglanti);
+    SunucuBaglantisi::Unut(baglanti);
     QSqlDatabase::database(baglanti, false).close();
     QSqlDatabase::removeDatabase(baglanti);
 }

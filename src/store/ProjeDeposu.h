@@ -3,6 +3,7 @@
 #include "store/DepoHatasi.h"
 #include "store/GecmisAdimi.h"
 #include "store/Kayitlar.h"
+#include "store/SunucuAdresi.h"
 
 #include <QHash>
 #include <QString>
@@ -29,6 +30,11 @@ public:
 
     // Opens the database, read-write unless SaltOku; only Olustur creates a file.
     static DepoHatasi Ac(const QString& yol, const QString& baglanti, Acilis acilis = Acilis::Denetle);
+    // Connects to a PostgreSQL server holding a Kavrion schema (Denetle or SaltOku), or
+    // to an empty database (Ham, Olustur: for veritabani-olustur). `sahip` names this
+    // planner's steps in the shared history; the user and host by default.
+    static DepoHatasi SunucuyaBaglan(const SunucuAdresi& adres, const QString& baglanti,
+                                     Acilis acilis = Acilis::Denetle, const QString& sahip = QString());
     // Closes and forgets a connection opened with Ac, in the thread that opened it.
     static void Kapat(const QString& baglanti);
 

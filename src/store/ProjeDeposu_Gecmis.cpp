@@ -2,9 +2,12 @@
 // redone. Its tables are in Sema.cpp. The rows a step touches are filed by TEMP
 // triggers of this connection only, never stored in the file, so another program
 // writing the file records nothing, and by a step only while one is open, so undo and
-// redo record nothing either.
+// redo record nothing either. On a server the triggers are the schema's, filing rows
+// only while the connection names an open step (kavrion.adim), and every planner
+// undoes and redoes his own steps (kavrion.sahip).
 #include "store/ProjeDeposu.h"
 
+#include "store/Lehce.h"
 #include "store/ProjeDeposu_Ortak.h"
 #include "store/Sema.h"
 
@@ -41,14 +44,12 @@ QString Tetikleyici(int tablo, const QString& olay)
         .arg(QLatin1String(t.ad), olay, sutunlar.join(", "), degerler.join(", "));
 }
 
-DepoHatasi SurumuOku(const QSqlDatabase& vt, int& surum)
+using Sema::SurumuOku;
+
+// The steps of this planner only, on a server.
+QString Sahibin(const QSqlDatabase& vt)
 {
-    QSqlQuery sorgu(vt);
-    bool bulundu = false;
-    if (auto hata = SatirBul(sorgu, QStringLiteral("PRAGMA user_version"), {}, bulundu))
-        return hata;
-    surum = bulundu ? sorgu.value(0).toInt() : 0;
-    return {};
+    return Lehce::Sunucuda(vt) ? QStringLiteral(" AND Sahibi = current_setting('kavrion.sahip')") : QString();
 }
 
 // A newer Kavrion may keep more than these tables and rows tell: only read such a file.
@@ -66,6 +67,8 @@ DepoHatasi YazilabilirSurum(const QSqlDatabase& vt, int& surum)
 // write takes them away too. The last one made tells they all are.
 DepoHatasi TetikleyicileriKur(const QSqlDatabase& vt)
 {
+    if (Lehce::Sunucuda(vt))
+        return {};
     QSqlQuery sorgu(vt);
     bool kurulu = false;
     if (auto hata = SatirBul(sorgu, QStringLiteral("SELECT 1 FROM temp.sqlite_master WHERE name = ?"),
@@ -87,8 +90,11 @@ DepoHatasi TetikleyicileriKur(const QSqlDatabase& vt)
 
 // The applied steps come first and the undone after them, so the latest applied is
 // found from the end without reading the whole history; 0 when none is.
-const QString SonUygulanan = QStringLiteral(
-    "coalesce((SELECT Kimlik FROM GecmisAdimlari WHERE Uygulandi = 1 ORDER BY Kimlik DESC LIMIT 1), 0)");
+QString SonUygulanan(const QSqlDatabase& vt)
+{
+    return "coalesce((SELECT Kimlik FROM GecmisAdimlari WHERE Uygulandi = 1" + Sahibin(vt)
+           + " ORDER BY Kimlik DESC LIMIT 1), 0)";
+}
 
 const QString AdimSutunlari = QStringLiteral("Kimlik, Turu, ProjeOnce, ProjeSonra, Kodu, Zaman, Uygulandi");
 
@@ -103,15 +109,6 @@ GecmisAdimi OkunanAdim(const QSqlQuery& sorgu)
     adim.zaman = QDateTime::fromString(sorgu.value(5).toString(), Qt::ISODateWithMs);
     adim.uygulandi = sorgu.value(6).toInt() != 0;
     return adim;
-}
-
-// The image columns of one side, "O1, O2, ...".
-QString Goruntu(const Tablo& t, const QString& taraf)
-{
-    QStringList sutunlar;
-    for (int i = 1; i <= t.sutunlar.size(); ++i)
-        sutunlar << taraf + QString::number(i);
-    return sutunlar.join(QStringLiteral(", "));
 }
 
 QString Degismis(int tablo, const QString& proje, const QString& kodu, bool yerAlinmis, bool satirVar, qint64 satir,
@@ -145,13 +142,23 @@ DepoHatasi DegisikligiUygula(const QSqlDatabase& vt, qint64 degisiklik, int tabl
     const QString simdi = geri ? QStringLiteral("S") : QStringLiteral("O");
     const QString hedef = geri ? QStringLiteral("O") : QStringLiteral("S");
     const QString ad = QLatin1String(t.ad);
+    const QString rowid = Lehce::Satir(vt);
+    const bool sunucu = Lehce::Sunucuda(vt);
+    // A server's images are texts: the row is compared as text and takes each value
+    // back in its column's type.
     QStringList esit;
     for (int i = 0; i < t.sutunlar.size(); ++i)
-        esit << QStringLiteral("t.%1 IS d.%2%3").arg(t.sutunlar[i], simdi).arg(i + 1);
+        esit << QString::fromLatin1(sunucu ? "CAST(t.%1 AS text) IS NOT DISTINCT FROM d.%2%3" : "t.%1 IS d.%2%3")
+                    .arg(t.sutunlar[i], simdi).arg(i + 1);
+    QStringList goruntu;
+    for (int i = 0; i < t.sutunlar.size(); ++i)
+        goruntu << (sunucu ? QStringLiteral("CAST(%1%2 AS %3)").arg(hedef).arg(i + 1).arg(t.sunucuTurleri[i])
+                           : hedef + QString::number(i + 1));
     // The names a refusal gives come from the side that has the row.
     const QString sql = "SELECT d.Satir, d." + Var(geri) + ", d." + Var(!geri)
-                        + ", EXISTS (SELECT 1 FROM " + ad + " t WHERE t.rowid = d.Satir)"
-                        + ", EXISTS (SELECT 1 FROM " + ad + " t WHERE t.rowid = d.Satir AND " + esit.join(" AND ") + ")"
+                        + ", EXISTS (SELECT 1 FROM " + ad + " t WHERE t." + rowid + " = d.Satir)"
+                        + ", EXISTS (SELECT 1 FROM " + ad + " t WHERE t." + rowid + " = d.Satir AND "
+                        + esit.join(" AND ") + ")"
                         + ", coalesce(d." + simdi + "2, d." + hedef + "2), coalesce(d." + simdi + "3, d." + hedef + "3)"
                         + " FROM GecmisDegisiklikleri d WHERE d.Kimlik = ?";
     QSqlQuery sorgu(vt);
@@ -166,15 +173,18 @@ DepoHatasi DegisikligiUygula(const QSqlDatabase& vt, qint64 degisiklik, int tabl
     if (simdiVar ? !ayni : satirVar)
         return Bulunamadi(Degismis(tablo, sorgu.value(5).toString(), sorgu.value(6).toString(), !simdiVar, satirVar,
                                    satir, geri));
+    const QString sutunlar = t.sutunlar.join(", "), degerler = goruntu.join(", ");
     if (hedefVar && simdiVar)
         return Calistir(vt, QStringLiteral("UPDATE %1 SET (%2) = (SELECT %3 FROM GecmisDegisiklikleri WHERE Kimlik = ?)"
-                                           " WHERE rowid = ?").arg(ad, t.sutunlar.join(", "), Goruntu(t, hedef)),
+                                           " WHERE %4 = ?").arg(ad, sutunlar, degerler, rowid),
                         {degisiklik, satir});
+    // A server's Kimlik is the row's number, restored with the other columns.
     if (hedefVar)
-        return Calistir(vt, QStringLiteral("INSERT INTO %1 (rowid, %2) SELECT Satir, %3 FROM GecmisDegisiklikleri"
-                                           " WHERE Kimlik = ?").arg(ad, t.sutunlar.join(", "), Goruntu(t, hedef)),
+        return Calistir(vt, QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM GecmisDegisiklikleri WHERE Kimlik = ?")
+                                .arg(ad, sunucu ? sutunlar : "rowid, " + sutunlar,
+                                     sunucu ? degerler : "Satir, " + degerler),
                         {degisiklik});
-    return Calistir(vt, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(ad), {satir});
+    return Calistir(vt, QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(ad, rowid), {satir});
 }
 
 // Undoes the latest applied step (geri) or redoes the earliest undone one: its changes
@@ -186,8 +196,8 @@ DepoHatasi SiradakiAdim(const QSqlDatabase& vt, bool geri, GecmisAdimi& adim, bo
 {
     QSqlQuery sorgu(vt);
     if (auto hata = SatirBul(sorgu,
-            QStringLiteral("SELECT %1 FROM GecmisAdimlari WHERE Kimlik %2 %3 ORDER BY Kimlik LIMIT 1")
-                .arg(AdimSutunlari, geri ? QStringLiteral("=") : QStringLiteral(">"), SonUygulanan),
+            QStringLiteral("SELECT %1 FROM GecmisAdimlari WHERE Kimlik %2 %3%4 ORDER BY Kimlik LIMIT 1")
+                .arg(AdimSutunlari, geri ? QStringLiteral("=") : QStringLiteral(">"), SonUygulanan(vt), Sahibin(vt)),
             {}, bulundu))
         return hata;
     if (bulundu)
@@ -205,6 +215,28 @@ DepoHatasi GecmisOkumasi(const QString& baglanti, Okuma&& okuma)
             return hata;
         return okuma(vt);
     });
+}
+
+// On a server a planner's undone steps leave gaps between the others' numbers, so the
+// newest GecmisSiniri are found by counting, and only once the numbers span more.
+DepoHatasi SunucuGecmisiniKisalt(const QSqlDatabase& vt)
+{
+    QSqlQuery sorgu(vt);
+    bool bulundu = false;
+    if (auto hata = SatirBul(sorgu, QStringLiteral("SELECT 1 FROM GecmisAdimlari WHERE Kimlik <="
+                                                   " (SELECT max(Kimlik) FROM GecmisAdimlari) - ? LIMIT 1"),
+                             {GecmisSiniri + GecmisPayi}, bulundu); hata || !bulundu)
+        return hata;
+    if (auto hata = SatirBul(sorgu, QStringLiteral("SELECT Kimlik FROM GecmisAdimlari ORDER BY Kimlik DESC"
+                                                   " LIMIT 1 OFFSET ?"), {GecmisSiniri + GecmisPayi}, bulundu); hata || !bulundu)
+        return hata;
+    if (auto hata = SatirBul(sorgu, QStringLiteral("SELECT Kimlik FROM GecmisAdimlari ORDER BY Kimlik DESC"
+                                                   " LIMIT 1 OFFSET ?"), {GecmisSiniri}, bulundu); hata || !bulundu)
+        return hata;
+    const qint64 sinir = sorgu.value(0).toLongLong();
+    if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM GecmisDegisiklikleri WHERE Adim <= ?"), {sinir}))
+        return hata;
+    return Calistir(vt, QStringLiteral("DELETE FROM GecmisAdimlari WHERE Kimlik <= ?"), {sinir});
 }
 
 DepoHatasi Gez(const QString& baglanti, bool geri, GecmisAdimi& adim)
@@ -250,30 +282,43 @@ DepoHatasi DepoOrtak::AdimiAc(const QSqlDatabase& vt, const Adim& adim)
     int surum = 0;
     if (auto hata = YazilabilirSurum(vt, surum))
         return hata;
+    const bool sunucu = Lehce::Sunucuda(vt);
     // A file of an older Kavrion gains what it lacks with its first write, in that write.
-    for (const QString& komut : surum < Sema::Surum ? Sema::GocKomutlari(surum) : QStringList()) {
+    // A server's schema is checked at connection and is never older.
+    for (const QString& komut : surum < Sema::Surum && !sunucu ? Sema::GocKomutlari(surum) : QStringList()) {
         if (auto hata = Calistir(vt, komut))
             return hata;
     }
     if (auto hata = TetikleyicileriKur(vt))
         return hata;
-    // The history stays a line: what could have been redone goes with a new step.
-    if (auto hata = Calistir(vt, "DELETE FROM GecmisDegisiklikleri WHERE Adim > " + SonUygulanan))
+    // The history stays a line (each planner's own, on a server): what could have been
+    // redone goes with a new step.
+    const QString atilanlar = "SELECT Kimlik FROM GecmisAdimlari WHERE Kimlik > " + SonUygulanan(vt) + Sahibin(vt);
+    if (auto hata = Calistir(vt, "DELETE FROM GecmisDegisiklikleri WHERE Adim IN (" + atilanlar + ")"))
         return hata;
-    if (auto hata = Calistir(vt, "DELETE FROM GecmisAdimlari WHERE Kimlik > " + SonUygulanan))
+    if (auto hata = Calistir(vt, "DELETE FROM GecmisAdimlari WHERE Kimlik IN (" + atilanlar + ")"))
         return hata;
+    // Numbered one up from the greatest, as SQLite numbers a row, and on a server under
+    // the write lock: the order of the numbers is the order of the writes.
     if (auto hata = Calistir(vt,
-            QStringLiteral("INSERT INTO GecmisAdimlari (Zaman, Turu, ProjeOnce, ProjeSonra, Kodu, Uygulandi)"
-                           " VALUES (strftime('%Y-%m-%dT%H:%M:%fZ', 'now'), ?, ?, ?, ?, 1)"),
-            {int(adim.tur), Metin(adim.projeOnce), Metin(adim.projeSonra), Metin(adim.kodu)}))
+            QStringLiteral("INSERT INTO GecmisAdimlari (Kimlik, Zaman, Turu, ProjeOnce, ProjeSonra, Kodu, Uygulandi)"
+                           " VALUES ((SELECT coalesce(max(Kimlik), 0) + 1 FROM GecmisAdimlari), ?, ?, ?, ?, ?, 1)"),
+            {QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs), int(adim.tur), Metin(adim.projeOnce),
+             Metin(adim.projeSonra), Metin(adim.kodu)}))
         return hata;
-    return Calistir(vt, QStringLiteral("INSERT INTO AcikAdim (Adim) SELECT max(Kimlik) FROM GecmisAdimlari"));
+    return Calistir(vt, sunucu ? QStringLiteral("SELECT set_config('kavrion.adim', (SELECT max(Kimlik) FROM"
+                                                " GecmisAdimlari)::text, true)")
+                               : QStringLiteral("INSERT INTO AcikAdim (Adim) SELECT max(Kimlik) FROM GecmisAdimlari"));
 }
 
 DepoHatasi DepoOrtak::AdimiKapat(const QSqlDatabase& vt)
 {
-    if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM AcikAdim")))
+    const bool sunucu = Lehce::Sunucuda(vt);
+    if (auto hata = Calistir(vt, sunucu ? QStringLiteral("SELECT set_config('kavrion.adim', '', true)")
+                                        : QStringLiteral("DELETE FROM AcikAdim")))
         return hata;
+    if (sunucu)
+        return SunucuGecmisiniKisalt(vt);
     // Steps are numbered one up from the greatest, and the undone ones went before this
     // one came: the numbers are a run without gaps, so its newest GecmisSiniri are kept
     // without counting them. The oldest go a hundred at a time: dropping one at every
@@ -293,8 +338,8 @@ DepoHatasi ProjeDeposu::GecmisiOku(QVector<GecmisAdimi>& adimlar) const
     return GecmisOkumasi(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
         QSqlQuery sorgu(vt);
         sorgu.setForwardOnly(true);
-        if (auto hata = Calistir(sorgu, QStringLiteral("SELECT %1 FROM GecmisAdimlari ORDER BY Kimlik").arg(AdimSutunlari),
-                                 {}))
+        if (auto hata = Calistir(sorgu, QStringLiteral("SELECT %1 FROM GecmisAdimlari WHERE 1 = 1%2 ORDER BY Kimlik")
+                                            .arg(AdimSutunlari, Sahibin(vt)), {}))
             return hata;
         while (sorgu.next())
             adimlar.append(OkunanAdim(sorgu));

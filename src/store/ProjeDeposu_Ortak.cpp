@@ -1,8 +1,11 @@
 #include "store/ProjeDeposu_Ortak.h"
 
 #include "store/ArizaNoktasi.h"
+#include "store/Lehce.h"
 #include "store/SqlHatasi.h"
 #include "store/YazmaIzni.h"
+
+#include <QSqlDriver>
 
 namespace DepoOrtak {
 
@@ -15,6 +18,21 @@ DepoHatasi Calistir(QSqlQuery& sorgu, const QString& sql, std::initializer_list<
 {
     if (auto planlanan = ArizaNoktasi::Siradaki())
         return planlanan;
+    // A server prepares only reads and row writes; a statement with nothing to bind
+    // (BEGIN, SET) goes as it is.
+    if (degerler.size() == 0) {
+        if (!sorgu.exec(sql))
+            return SqlHatasi(sorgu.lastError());
+        return {};
+    }
+    // A server's texts cannot hold NUL, and its driver would cut the text there unseen.
+    if (sorgu.driver() && sorgu.driver()->dbmsType() == QSqlDriver::PostgreSQL) {
+        for (const QVariant& deger : degerler) {
+            if (deger.typeId() == QMetaType::QString && deger.toString().contains(QChar(0)))
+                return DepoHatasi::yeni(DepoHatasi::Uyumsuz, QStringLiteral("Metinde sunucunun saklayamadığı bir NUL "
+                                                                            "karakteri var; hiçbir şey kaydedilmedi."));
+        }
+    }
     if (!sorgu.prepare(sql))
         return SqlHatasi(sorgu.lastError());
     for (const QVariant& deger : degerler)
@@ -68,10 +86,23 @@ DepoHatasi Bulunamadi(const QString& aciklama)
 
 Yazim::Yazim(const QSqlDatabase& vt) : m_vt(vt)
 {
-    hata = YazmaIzniniDenetle(m_vt);
-    if (!hata)
-        hata = Calistir(m_vt, QStringLiteral("BEGIN IMMEDIATE"));
+    if (!Lehce::Sunucuda(m_vt)) {
+        hata = YazmaIzniniDenetle(m_vt);
+        if (!hata)
+            hata = Calistir(m_vt, QStringLiteral("BEGIN IMMEDIATE"));
+        m_acik = !hata;
+        return;
+    }
+    // On a server the planners' writes take turns, as writers of a file do: each reads
+    // what the one before it committed, so a row is compared with what is really stored
+    // and two planners never take the same code. A turn not given within the wait is
+    // refused as a busy file is.
+    hata = Calistir(m_vt, QStringLiteral("BEGIN"));
     m_acik = !hata;
+    if (!hata)
+        hata = Calistir(m_vt, QStringLiteral("SET LOCAL lock_timeout = %1").arg(MesgulBeklemeMs));
+    if (!hata)
+        hata = Calistir(m_vt, QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(YazimKilidi));
 }
 
 Yazim::~Yazim()

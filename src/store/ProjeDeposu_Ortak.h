@@ -7,6 +7,7 @@
 #include "store/DosyaDegisimDenetimi.h"
 #include "store/GecmisAdimi.h"
 #include "store/Kayitlar.h"
+#include "store/SunucuBaglantisi.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -19,6 +20,11 @@
 namespace DepoOrtak {
 
 QSqlDatabase Baglanti(const QString& ad);
+
+// How long a write waits for another's lock before it is refused.
+constexpr int MesgulBeklemeMs = 2000;
+// The server's advisory lock every write holds until it ends ("KAVR").
+constexpr qint64 YazimKilidi = 0x4b415652;
 
 // Prepares and runs one statement with its values bound in order.
 DepoHatasi Calistir(QSqlQuery& sorgu, const QString& sql, std::initializer_list<QVariant> degerler);
@@ -72,13 +78,16 @@ private:
 
 // Runs a read (or a write, below) once the file is known to be the one opened, read
 // afresh if it changed.
+// On a server, a connection lost since the last command is made again first.
 template <typename Okuma>
 DepoHatasi TekOkuma(const QString& baglanti, Okuma&& okuma)
 {
     const DosyaDegisimDenetimi denetim(baglanti);
     if (denetim.hata)
         return denetim.hata;
-    return std::forward<Okuma>(okuma)(Baglanti(baglanti));
+    if (auto hata = SunucuBaglantisi::Hazirla(baglanti))
+        return hata;
+    return SunucuBaglantisi::Sonuc(baglanti, std::forward<Okuma>(okuma)(Baglanti(baglanti)));
 }
 
 // Runs the steps of one write inside one transaction; the first failure rolls all back.

@@ -41,8 +41,8 @@ DepoHatasi ProjeGosterildigiGibi(const QSqlDatabase& vt, const KayitliProje& pro
     QSqlQuery sorgu(vt);
     bool ayni = false;
     if (auto hata = SatirBul(sorgu,
-            QStringLiteral("SELECT 1 FROM ProjeTablosu WHERE ProjeAdi = ? AND BaslamaTarihi IS ?"
-                           " AND BitisTarihi IS ?"),
+            QStringLiteral("SELECT 1 FROM ProjeTablosu WHERE ProjeAdi = ? AND BaslamaTarihi IS NOT DISTINCT FROM ?"
+                           " AND BitisTarihi IS NOT DISTINCT FROM ?"),
             {proje.ad, proje.baslama.ham, proje.bitis.ham}, ayni))
         return hata;
     if (ayni)

@@ -2,6 +2,7 @@
 // the distribution a project's simulation draws them from.
 #include "store/ProjeDeposu.h"
 
+#include "store/Lehce.h"
 #include "store/ProjeDeposu_Ortak.h"
 
 using namespace DepoOrtak;
@@ -14,9 +15,12 @@ QString TahminDegismis(const QString& proje, const QString& kodu)
                           "değiştirilmiş; hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.").arg(proje, kodu);
 }
 
-// A file of an older Kavrion has no table for them yet.
+// A file of an older Kavrion has no table for them yet; a server's schema has every table.
 DepoHatasi TabloVar(const QSqlDatabase& vt, const char* ad, bool& var)
 {
+    var = Lehce::Sunucuda(vt);
+    if (var)
+        return {};
     QSqlQuery tablo(vt);
     return SatirBul(tablo, QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = ?"), {QString::fromLatin1(ad)}, var);
 }

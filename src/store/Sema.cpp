@@ -1,5 +1,6 @@
 #include "store/Sema.h"
 
+#include "store/Lehce.h"
 #include "store/SqlHatasi.h"
 
 #include <QSqlQuery>
@@ -85,21 +86,42 @@ const char* const DagilimTablolari[] = {
 
 // Kimlik too: every list sorts by it, so a file without it would open and then fail on every read.
 const Tablo Tablolar[4] = {
-    {"ProjeTablosu", {"Kimlik", "ProjeAdi", "BaslamaTarihi", "BitisTarihi"}},
-    {"FaaliyetlerTablosu", {"Kimlik", "Projesi", "Kodu", "Adi", "OngorulenSure", "OncekiFaaliyet"}},
-    {"TahminlerTablosu", {"Kimlik", "Projesi", "Kodu", "Iyimser", "Olasi", "Kotumser"}},
-    {"DagilimTablosu", {"Kimlik", "Projesi", "Dagilim"}},
+    {"ProjeTablosu", {"Kimlik", "ProjeAdi", "BaslamaTarihi", "BitisTarihi"}, {"bigint", "text", "text", "text"},
+     "ProjeAdi"},
+    {"FaaliyetlerTablosu", {"Kimlik", "Projesi", "Kodu", "Adi", "OngorulenSure", "OncekiFaaliyet"},
+     {"bigint", "text", "text", "text", "integer", "text"}, "Projesi"},
+    {"TahminlerTablosu", {"Kimlik", "Projesi", "Kodu", "Iyimser", "Olasi", "Kotumser"},
+     {"bigint", "text", "text", "integer", "integer", "integer"}, "Projesi"},
+    {"DagilimTablosu", {"Kimlik", "Projesi", "Dagilim"}, {"bigint", "text", "text"}, "Projesi"},
 };
 
 DepoHatasi Kur(QSqlDatabase& vt)
 {
+    const bool sunucu = Lehce::Sunucuda(vt);
     QSqlQuery sorgu(vt);
-    if (!sorgu.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (!sorgu.exec(sunucu ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE")))
         return SqlHatasi(sorgu.lastError());
     QStringList komutlar;
-    for (const char* tablo : Olusturma)
-        komutlar << QString::fromLatin1(tablo);
-    for (const QString& komut : komutlar + GocKomutlari(0)) {
+    if (sunucu) {
+        // A database that already holds a schema, ours or another's, is never touched.
+        if (!sorgu.exec(QStringLiteral("SELECT count(*) FROM information_schema.tables WHERE table_schema ="
+                                       " current_schema()")) || !sorgu.next()) {
+            const DepoHatasi hata = SqlHatasi(sorgu.lastError());
+            sorgu.exec(QStringLiteral("ROLLBACK"));
+            return hata;
+        }
+        if (sorgu.value(0).toLongLong() > 0) {
+            sorgu.exec(QStringLiteral("ROLLBACK"));
+            return DepoHatasi::yeni(DepoHatasi::Genel, QStringLiteral("Sunucudaki veritabanında zaten tablolar var; "
+                                                                      "şema kurulmadı."));
+        }
+        komutlar = SunucuKurulumu();
+    } else {
+        for (const char* tablo : Olusturma)
+            komutlar << QString::fromLatin1(tablo);
+        komutlar += GocKomutlari(0);
+    }
+    for (const QString& komut : std::as_const(komutlar)) {
         if (!sorgu.exec(komut)) {
             const DepoHatasi hata = SqlHatasi(sorgu.lastError());
             sorgu.exec(QStringLiteral("ROLLBACK"));
@@ -129,19 +151,34 @@ QStringList GocKomutlari(int surum)
     return komutlar << QStringLiteral("PRAGMA user_version = %1").arg(Surum);
 }
 
+DepoHatasi SurumuOku(const QSqlDatabase& vt, int& surum)
+{
+    const bool sunucu = Lehce::Sunucuda(vt);
+    QSqlQuery sorgu(vt);
+    if (!sorgu.exec(sunucu ? QStringLiteral("SELECT max(Surum) FROM KavrionSurumu")
+                           : QStringLiteral("PRAGMA user_version")))
+        return SqlHatasi(sorgu.lastError());
+    surum = sorgu.next() ? sorgu.value(0).toInt() : 0;
+    return sorgu.lastError().isValid() ? SqlHatasi(sorgu.lastError()) : DepoHatasi{};
+}
+
 DepoHatasi Denetle(QSqlDatabase& vt)
 {
+    const bool sunucu = Lehce::Sunucuda(vt);
     // Reading the schema is the first real read of the file: a locked file, or one
     // that is not a database at all, fails here rather than at open.
     QSqlQuery sorgu(vt);
-    if (!sorgu.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+    if (!sunucu && !sorgu.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
         return SqlHatasi(sorgu.lastError());
 
     for (int t = 0; t < ZorunluTabloSayisi; ++t) {
         const Tablo& tablo = Tablolar[t];
         const QString ad = QString::fromLatin1(tablo.ad);
         QSqlQuery sutunlar(vt);
-        sutunlar.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
+        // A server folds the unquoted names to lower case.
+        sutunlar.prepare(sunucu ? QStringLiteral("SELECT column_name FROM information_schema.columns"
+                                                 " WHERE table_schema = current_schema() AND table_name = lower(?)")
+                                : QStringLiteral("SELECT name FROM pragma_table_info(?)"));
         sutunlar.addBindValue(ad);
         if (!sutunlar.exec())
             return SqlHatasi(sutunlar.lastError());
@@ -152,11 +189,21 @@ DepoHatasi Denetle(QSqlDatabase& vt)
             return DepoHatasi::yeni(DepoHatasi::Genel,
                 QStringLiteral("Veritabanında %1 tablosu yok. Dosya bir Kavrion veritabanı değil.").arg(ad));
         for (const QString& sutun : tablo.sutunlar) {
-            if (!bulunan.contains(sutun))
+            if (!bulunan.contains(sunucu ? sutun.toLower() : sutun))
                 return DepoHatasi::yeni(DepoHatasi::Genel,
                     QStringLiteral("Veritabanındaki %1 tablosunda %2 sütunu yok.").arg(ad, sutun));
         }
     }
+    if (!sunucu)
+        return {};
+    // A server's schema is made whole by one tool at one version, and never migrated by
+    // the application, whose role may not change it.
+    int surum = 0;
+    if (auto hata = SurumuOku(vt, surum))
+        return hata;
+    if (surum < Surum)
+        return DepoHatasi::yeni(DepoHatasi::Genel, QStringLiteral("Sunucudaki şema Kavrion'un eski bir sürümünden "
+                                                                  "kalma (sürüm %1); bu sürüm %2 ister.").arg(surum).arg(Surum));
     return {};
 }
 

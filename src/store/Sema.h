@@ -14,6 +14,11 @@ namespace Sema {
 struct Tablo {
     const char* ad;
     QStringList sutunlar;
+    // Each column's type on a PostgreSQL server, where the history's images are texts
+    // and a column takes back only a value of its own type.
+    QStringList sunucuTurleri;
+    // The column that files a row under its project, which a server's announcements name.
+    const char* projeSutunu;
 };
 
 // ProjeTablosu, FaaliyetlerTablosu, TahminlerTablosu and DagilimTablosu with every
@@ -36,5 +41,17 @@ QStringList GocKomutlari(int surum);
 
 // Tells whether the database holds the two tables with every column the application reads.
 DepoHatasi Denetle(QSqlDatabase& vt);
+
+// The schema's version: PRAGMA user_version in a file, a table of its own on a server.
+DepoHatasi SurumuOku(const QSqlDatabase& vt, int& surum);
+
+// On a PostgreSQL server, whose schema is made once by veritabani-olustur: the tables
+// at Surum, the history with each step's owner, the triggers that file a step's rows
+// and announce every change (NOTIFY kavrion, "table:project"), and the version.
+QStringList SunucuKurulumu();
+// A login role `rol` that may read and write those tables and nothing else.
+QStringList SunucuRolu(const QString& rol);
+// The announcements' channel.
+inline constexpr char Duyuru[] = "kavrion";
 
 } // namespace Sema

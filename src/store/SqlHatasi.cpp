@@ -2,6 +2,9 @@
 
 DepoHatasi SqlHatasi(const QSqlError& hata)
 {
+    // A server's codes are SQLSTATEs, always five characters; SQLite's are at most four digits.
+    if (hata.nativeErrorCode().size() == 5)
+        return SunucuHatasi(hata.nativeErrorCode(), hata.databaseText());
     bool sayi = false;
     const int numara = hata.nativeErrorCode().toInt(&sayi);
     return MotorHatasi(sayi ? numara : DepoHatasi::Genel, hata.databaseText());
@@ -65,4 +68,36 @@ DepoHatasi MotorHatasi(int motorNumarasi, const QString& motor)
         break;
     }
     return {numara, aciklama, motor};
+}
+
+DepoHatasi SunucuHatasi(const QString& durum, const QString& motor)
+{
+    const QString sinif = durum.left(2);
+    auto hata = [&](int numara, const QString& aciklama) { return DepoHatasi{numara, aciklama, motor}; };
+    // The texts a unique refusal names are the file's, as the server's constraints are named so.
+    if (sinif == QLatin1String("23"))
+        return MotorHatasi(DepoHatasi::Kisit, motor);
+    if (sinif == QLatin1String("22"))
+        return hata(DepoHatasi::Uyumsuz, QStringLiteral("Girilen değer sunucudaki sütunun türüne uymuyor."));
+    if (sinif == QLatin1String("08") || durum.startsWith(QLatin1String("57P")) || durum.isEmpty())
+        return hata(DepoHatasi::Ulasilamiyor, QStringLiteral("Sunucuya ulaşılamıyor; değişiklik kaydedilmedi."));
+    if (sinif == QLatin1String("28"))
+        return hata(DepoHatasi::Yetki, QStringLiteral("Sunucu kullanıcı adını ya da parolayı kabul etmedi."));
+    if (durum == QLatin1String("42501"))
+        return hata(DepoHatasi::Yetki, QStringLiteral("Sunucuda bu işlem için yetkiniz yok."));
+    if (durum == QLatin1String("25006"))
+        return hata(DepoHatasi::SaltOkunur, QStringLiteral("Sunucuya salt okunur bağlanıldı; değişiklik kaydedilemez."));
+    if (durum == QLatin1String("40001") || durum == QLatin1String("40P01") || durum == QLatin1String("55P03"))
+        return hata(DepoHatasi::Mesgul, QStringLiteral("Sunucu başka bir planlayıcının değişikliğini yazıyor. "
+                                                       "Biraz sonra yeniden deneyin."));
+    if (sinif == QLatin1String("54"))
+        return hata(DepoHatasi::Kisit, QStringLiteral("Girilen değer sunucunun saklayabileceğinden uzun."));
+    if (sinif == QLatin1String("53"))
+        return hata(DepoHatasi::Dolu, QStringLiteral("Sunucuda yer kalmadı: değişiklik kaydedilemedi."));
+    if (durum == QLatin1String("3D000"))
+        return hata(DepoHatasi::Ulasilamiyor, QStringLiteral("Sunucuda böyle bir veritabanı yok."));
+    if (durum == QLatin1String("42P01") || durum == QLatin1String("42703"))
+        return hata(DepoHatasi::Genel, QStringLiteral("Sunucudaki veritabanı bir Kavrion veritabanı değil ya da "
+                                                      "şeması eksik."));
+    return hata(DepoHatasi::Genel, QStringLiteral("Sunucuda veritabanı işlemi yapılamadı."));
 }

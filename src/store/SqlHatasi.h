@@ -16,3 +16,6 @@ DepoHatasi SqlHatasi(const QSqlError& hata);
 // The same for an SQLite result code (primary or extended) and the engine's own text,
 // which goes to the details.
 DepoHatasi MotorHatasi(int motorNumarasi, const QString& motor = QString());
+
+// The same for a PostgreSQL server's SQLSTATE (empty: the connection failed) and its text.
+DepoHatasi SunucuHatasi(const QString& durum, const QString& motor);

@@ -1,5 +1,7 @@
 #include "destek/GeciciVeritabani.h"
 
+#include "destek/SunucuVeritabani.h"
+
 #include "store/Sema.h"
 
 #include <QSqlQuery>
@@ -24,10 +26,65 @@ void SemadanOlustur(const QString& yol)
 
 GeciciVeritabani::GeciciVeritabani(const QString& klasor) : m_klasor(klasor.isEmpty() ? m_dizin.path() : klasor)
 {
-    SemadanOlustur(yol());
-    m_baglanti = std::make_unique<GeciciBaglanti>(yol());
+    if (Sunucuda()) {
+        m_sunucu = std::make_unique<SunucuVeritabani>();
+        if (!m_sunucu->ayarli() || !m_sunucu->hata().isEmpty())
+            qFatal("sunucuda geçici veritabanı yok: %s", qPrintable(m_sunucu->hata()));
+        const auto kurulum = Baglan();
+        QSqlDatabase vt = kurulum->vt();
+        const DepoHatasi hata = kurulum->hata() ? kurulum->hata() : Sema::Kur(vt);
+        if (hata)
+            qFatal("sunucuda şema kurulamadı: %s %s", qPrintable(hata.aciklama), qPrintable(hata.ayrinti));
+        m_baglanti = std::make_unique<GeciciBaglanti>(m_sunucu->adres(), ProjeDeposu::Acilis::Denetle,
+                                                      QStringLiteral("test"));
+    } else {
+        SemadanOlustur(yol());
+        m_baglanti = std::make_unique<GeciciBaglanti>(yol());
+    }
     if (m_baglanti->hata())
         qFatal("geçici veritabanı açılamadı: %s", qPrintable(m_baglanti->hata().aciklama));
+}
+
+GeciciVeritabani::~GeciciVeritabani()
+{
+    // The server drops the database only once no connection is left to it.
+    m_baglanti.reset();
+}
+
+bool GeciciVeritabani::Sunucuda()
+{
+    return qEnvironmentVariable("KAVRION_TEST_MOTORU") == QLatin1String("sunucu");
+}
+
+const SunucuAdresi& GeciciVeritabani::adres() const
+{
+    return m_sunucu->adres();
+}
+
+std::unique_ptr<GeciciBaglanti> GeciciVeritabani::Baglan(ProjeDeposu::Acilis acilis, const QString& sahip) const
+{
+    if (m_sunucu)
+        return std::make_unique<GeciciBaglanti>(m_sunucu->adres(), acilis, sahip);
+    return std::make_unique<GeciciBaglanti>(yol(), acilis);
+}
+
+bool GeciciVeritabani::Calistir(const QStringList& komutlar) const
+{
+    if (m_sunucu)
+        return SunucudaCalistir(m_sunucu->adres(), komutlar).isEmpty();
+    return DosyadaCalistir(yol(), komutlar);
+}
+
+QStringList GeciciVeritabani::Satirlar() const
+{
+    const auto baglanti = Baglan();
+    return baglanti->hata() ? QStringList() : Satirlar(baglanti->vt());
+}
+
+QStringList GeciciVeritabani::Dokum(const QStringList& tablolar) const
+{
+    const auto baglanti = Baglan();
+    return baglanti->hata() ? QStringList() : Dokum(baglanti->vt(), tablolar);
 }
 
 void GeciciVeritabani::ProjeEkle(const QString& ad, const QDate& baslama, const QDate& bitis,
@@ -49,13 +106,22 @@ void OrnekProjeler(const GeciciVeritabani& vt)
 
 QStringList GeciciVeritabani::DosyadakiSatirlar(const QString& yol)
 {
-    QStringList satirlar;
     const GeciciBaglanti baglanti(yol, ProjeDeposu::Acilis::Ham);
-    QSqlQuery sorgu(baglanti.vt());
-    sorgu.exec(QStringLiteral("SELECT 'P', ProjeAdi, BaslamaTarihi, BitisTarihi, '' FROM ProjeTablosu"
-                              " UNION ALL SELECT 'F|' || Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet"
-                              " FROM FaaliyetlerTablosu"));
-    while (!baglanti.hata() && sorgu.next()) {
+    return baglanti.hata() ? QStringList() : Satirlar(baglanti.vt());
+}
+
+QStringList GeciciVeritabani::Satirlar(const QSqlDatabase& vt)
+{
+    QStringList satirlar;
+    QSqlQuery sorgu(vt);
+    // A server's union takes one type per column, and gives its rows in no set order.
+    const bool sunucu = vt.driverName() == QLatin1String("QPSQL");
+    sorgu.exec(QStringLiteral("SELECT 'P', ProjeAdi, BaslamaTarihi, BitisTarihi, '', Kimlik, 0 FROM ProjeTablosu"
+                              " UNION ALL SELECT 'F|' || Projesi, Kodu, Adi, %1, OncekiFaaliyet, Kimlik, 1"
+                              " FROM FaaliyetlerTablosu%2")
+                   .arg(sunucu ? QStringLiteral("CAST(OngorulenSure AS text)") : QStringLiteral("OngorulenSure"),
+                        sunucu ? QStringLiteral(" ORDER BY 7, 6") : QString()));
+    while (sorgu.next()) {
         QStringList alanlar;
         for (int i = 0; i < 5; ++i)
             alanlar << sorgu.value(i).toString();
@@ -69,10 +135,15 @@ const QStringList GeciciVeritabani::TumTablolar{"ProjeTablosu", "FaaliyetlerTabl
 
 QStringList GeciciVeritabani::Dokum(const QString& yol, const QStringList& tablolar)
 {
-    QStringList satirlar;
     const GeciciBaglanti baglanti(yol, ProjeDeposu::Acilis::Ham);
+    return baglanti.hata() ? QStringList() : Dokum(baglanti.vt(), tablolar);
+}
+
+QStringList GeciciVeritabani::Dokum(const QSqlDatabase& vt, const QStringList& tablolar)
+{
+    QStringList satirlar;
     for (const QString& tablo : tablolar) {
-        QSqlQuery sorgu(baglanti.vt());
+        QSqlQuery sorgu(vt);
         sorgu.exec(QStringLiteral("SELECT * FROM %1 ORDER BY Kimlik").arg(tablo));
         while (sorgu.next()) {
             QStringList alanlar{tablo};

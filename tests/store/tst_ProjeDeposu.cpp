@@ -1,3 +1,4 @@
+// ctest-motorlar
 // The store's commands on a sound file: values, and hostile names, come back exactly
 // as written, in the order added; what another program left is kept as it is; refused
 // writes and writes aimed at one project leave every other row alone. No locale: the
@@ -57,6 +58,12 @@ private slots:
             vt.ProjeEkle(komsu, QDate(2026, 2, 1), QDate(2026, 2, 5), {{"A", komsu, 4, ""}});
         const QStringList komsular = vt.Satirlar();
         const ProjeDeposu d = vt.depo();
+        // A server's texts cannot hold NUL: refused whole rather than cut.
+        if (GeciciVeritabani::Sunucuda() && ad.contains(QChar(0))) {
+            QCOMPARE(d.ProjeEkle({ad, QDate(2026, 3, 1), QDate(2026, 3, 11)}).numara, int(DepoHatasi::Uyumsuz));
+            QCOMPARE(vt.Satirlar(), komsular);
+            return;
+        }
 
         vt.ProjeEkle(ad, QDate(2026, 3, 1), QDate(2026, 3, 11), {{"A", ad, 3, ""}, {"B", "b", 2, "A"}});
         QVector<KayitliFaaliyet> fs;
@@ -121,6 +128,8 @@ private slots:
     // deleted, since a write compares with what was stored.
     void whatOtherProgramsLeftIsKept()
     {
+        if (GeciciVeritabani::Sunucuda())
+            QSKIP("a server's schema is made only by Kavrion's tool");
         QTemporaryDir dizin;
         const QString yol = VeritabaniYolu(dizin.path());
         QVERIFY(DosyadaCalistir(yol, {
