@@ -51,6 +51,9 @@ public:
     // each change (a selection that never shows them reads nothing more); empty and the
     // store's refusal after a failed read.
     DepoHatasi Tahminler(QHash<QString, UcNoktaTahmini>& tahminler) const;
+    // The distribution the selected plan's simulation draws from, read likewise; Pert
+    // with nothing selected and after a failed read.
+    DepoHatasi ProjeDagilimi(Dagilim& dagilim) const;
 
     // Checks and writes the command. Once written, a project command reads the list again
     // with nothing selected (an import with its first project selected), an activity
@@ -108,6 +111,7 @@ private:
     Cizelge m_cizelge;
     mutable std::optional<AgAnalizi> m_analiz;
     mutable std::optional<QHash<QString, UcNoktaTahmini>> m_tahminler;
+    mutable std::optional<Dagilim> m_dagilim;
     GecmisAdimi m_geriAlinacak, m_yinelenecek;
 
     QMetaObject::Connection m_duyurular;

@@ -76,6 +76,11 @@ public:
     // holds `eski` for it (none: no estimate) and the activity is there.
     DepoHatasi TahminDegistir(const QString& proje, const QString& kodu, const std::optional<UcNoktaTahmini>& eski,
                               const std::optional<UcNoktaTahmini>& yeni) const;
+    // The distribution the project's simulation draws from: Pert for a project that never
+    // chose one, and for a file that keeps none.
+    DepoHatasi DagilimOku(const QString& proje, Dagilim& dagilim) const;
+    // Sets it, written only while the file still holds `eski` for it and the project is there.
+    DepoHatasi DagilimDegistir(const QString& proje, Dagilim eski, Dagilim yeni) const;
 
     // Every write above is also a step of the file's undo history, recorded in its own
     // transaction; a write after an undo drops the steps that could have been redone.
