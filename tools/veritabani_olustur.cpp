@@ -2,6 +2,7 @@
 // Refuses to touch a file that is already there.
 #include "store/GeciciBaglanti.h"
 #include "store/Sema.h"
+#include "store/SunucuAdresi.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -38,6 +39,42 @@ DepoHatasi OrnekEkle(const ProjeDeposu& depo)
     return {};
 }
 
+// The value after `secenek`, taken out of the arguments with it; empty when not given,
+// false when given without a value.
+bool SecenekAl(QStringList& argumanlar, const QString& secenek, QString& deger)
+{
+    const qsizetype i = argumanlar.indexOf(secenek);
+    if (i < 0)
+        return true;
+    if (i + 1 >= argumanlar.size())
+        return false;
+    deger = argumanlar.takeAt(i + 1);
+    argumanlar.removeAt(i);
+    return true;
+}
+
+// The schema on a PostgreSQL server's empty database, and a role that may only read and
+// write its tables; the address is shown without its password.
+int SunucudaOlustur(const QString& metin, const QString& rol, bool ornek)
+{
+    SunucuAdresi adres;
+    if (auto hata = SunucuAdresiniOku(metin, adres))
+        return Hata(QStringLiteral("Hata %1: %2").arg(hata.numara).arg(hata.aciklama));
+    const QString gosterilen = GosterilecekAdres(adres);
+    const GeciciBaglanti baglanti(adres, ProjeDeposu::Acilis::Ham);
+    DepoHatasi hata = baglanti.hata();
+    if (!hata) {
+        QSqlDatabase vt = baglanti.vt();
+        hata = Sema::Kur(vt, rol.isEmpty() ? QStringList() : Sema::SunucuRolu(rol));
+    }
+    if (!hata && ornek)
+        hata = OrnekEkle(baglanti.depo());
+    if (hata)
+        return Hata(QStringLiteral("%1 üzerinde şema kurulamadı: Hata %2: %3").arg(gosterilen).arg(hata.numara)
+                        .arg(hata.aciklama));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -45,9 +82,18 @@ int main(int argc, char* argv[])
     QCoreApplication uygulama(argc, argv);
     QStringList argumanlar = QCoreApplication::arguments().mid(1);
     const bool ornek = argumanlar.removeAll(QStringLiteral("--ornek")) > 0;
-    if (argumanlar.size() != 1)
+    QString sunucu, rol;
+    const bool gecerli = SecenekAl(argumanlar, QStringLiteral("--sunucu"), sunucu)
+                         && SecenekAl(argumanlar, QStringLiteral("--rol"), rol);
+    if (gecerli && !sunucu.isEmpty() && argumanlar.isEmpty())
+        return SunucudaOlustur(sunucu, rol, ornek);
+    if (!gecerli || argumanlar.size() != 1 || !rol.isEmpty())
         return Hata(QStringLiteral("Kullanım: veritabani-olustur [--ornek] <dosya>\n"
-                                   "  Şemadan boş bir Proje.mdb oluşturur; --ornek bir örnek proje ekler."));
+                                   "         veritabani-olustur [--ornek] --sunucu BAĞLANTI [--rol AD]\n"
+                                   "  Şemadan boş bir Proje.mdb oluşturur, ya da bir PostgreSQL sunucusunun boş\n"
+                                   "  veritabanına şemayı kurar; --rol yalnızca bu tabloları okuyup yazabilen bir\n"
+                                   "  giriş rolü ekler (parolasını sunucunun yöneticisi verir); --ornek bir örnek\n"
+                                   "  proje ekler."));
     const QString yol = argumanlar.first();
     if (QFileInfo::exists(yol) || QFileInfo(yol).isSymLink())
         return Hata(QStringLiteral("%1 zaten var; üzerine yazılmaz.").arg(yol));

@@ -2,6 +2,7 @@
 
 #include "drawing/GanttCizimi.h"
 #include "drawing/RaporSayfalari.h"
+#include "drawing/RiskCizimi.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -10,6 +11,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -68,33 +70,37 @@ private:
     QSizeF m_boyut;
 };
 
-QByteArray Svg(const Rapor& rapor, const QFont& yazi)
+// A picture of any kind: its size, and what paints it from the top left.
+struct Cizilecek {
+    QSizeF boyut;
+    std::function<void(QPainter&)> ciz;
+};
+
+QByteArray Svg(const Cizilecek& cizim, const QString& baslik, const QString& aciklama)
 {
     QBuffer tampon;
     tampon.open(QIODevice::WriteOnly);
-    const Resim resim(rapor, yazi);
     QSvgGenerator svg;
     svg.setOutputDevice(&tampon);
-    svg.setSize(resim.boyut().toSize());
-    svg.setViewBox(QRectF(QPointF(0, 0), resim.boyut()));
+    svg.setSize(cizim.boyut.toSize());
+    svg.setViewBox(QRectF(QPointF(0, 0), cizim.boyut));
     // The generator writes the title as it is given, and a name may hold & or <.
-    svg.setTitle(rapor.proje.ad.toHtmlEscaped());
-    svg.setDescription(QStringLiteral("Kavrion: Gantt şeması"));
+    svg.setTitle(baslik.toHtmlEscaped());
+    svg.setDescription(aciklama);
     QPainter boyaci(&svg);
-    resim.Ciz(boyaci);
+    cizim.ciz(boyaci);
     boyaci.end();
     return XmlOlmayaniAt(tampon.data());
 }
 
-QByteArray Png(const Rapor& rapor, const QFont& yazi)
+QByteArray Png(const Cizilecek& cizim)
 {
-    const Resim cizim(rapor, yazi);
-    const QSizeF boyut = cizim.boyut();
+    const QSizeF boyut = cizim.boyut;
     const double oran = std::min({1.0, EnBuyukResimKenari / boyut.width(), EnBuyukResimKenari / boyut.height()});
     QImage resim((boyut * oran).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     QPainter boyaci(&resim);
     boyaci.scale(oran, oran);
-    cizim.Ciz(boyaci);
+    cizim.ciz(boyaci);
     boyaci.end();
     QBuffer tampon;
     tampon.open(QIODevice::WriteOnly);
@@ -118,10 +124,36 @@ QByteArray Pdf(const Rapor& rapor, const QFont& yazi)
 
 QByteArray GorselYaz(const Rapor& rapor, GorselBicim bicim, const QFont& yazi)
 {
-    switch (bicim) {
-    case GorselBicim::Svg: return Svg(rapor, yazi);
-    case GorselBicim::Png: return Png(rapor, yazi);
-    case GorselBicim::Pdf: return Pdf(rapor, yazi);
-    }
-    return {};
+    if (bicim == GorselBicim::Pdf)
+        return Pdf(rapor, yazi);
+    const Resim resim(rapor, yazi);
+    const Cizilecek cizim{resim.boyut(), [&resim](QPainter& boyaci) { resim.Ciz(boyaci); }};
+    return bicim == GorselBicim::Svg ? Svg(cizim, rapor.proje.ad, QStringLiteral("Kavrion: Gantt şeması")) : Png(cizim);
+}
+
+QByteArray RiskGorseliYaz(const RiskGorseli& gorsel, RiskCizimTuru tur, GorselBicim bicim, const QFont& yazi,
+                          const QString& baslik)
+{
+    if (bicim == GorselBicim::Pdf)
+        return {};
+    const QFont dosya = DosyaYazisi(yazi);
+    const double satir = QFontMetricsF(dosya).height();
+    const bool histogram = tur == RiskCizimTuru::Histogram;
+    // The histogram as wide as a page's text; the tornado a row per bar, as the tab draws it.
+    const qsizetype cubuklar = std::clamp<qsizetype>(std::min(gorsel.sonuc.faaliyetler.size(), gorsel.kodlar.size()), 1, 15);
+    const QSizeF alan = histogram ? QSizeF(satir * 48, satir * 24) : QSizeF(satir * 36, satir * 1.4 * double(cubuklar));
+    const Cizilecek cizim{alan + QSizeF(satir, satir), [&](QPainter& boyaci) {
+        boyaci.fillRect(QRectF(QPointF(0, 0), alan + QSizeF(satir, satir)), Qt::white);
+        boyaci.setRenderHint(QPainter::Antialiasing);
+        const QRectF icerik(QPointF(satir / 2, satir / 2), alan);
+        if (histogram)
+            HistogramCiz(boyaci, icerik, gorsel.sonuc, dosya);
+        else
+            KasirgaCiz(boyaci, icerik, gorsel.sonuc, gorsel.kodlar, dosya);
+    }};
+    return bicim == GorselBicim::Svg
+               ? Svg(cizim, baslik,
+                     histogram ? QStringLiteral("Kavrion: risk histogramı, bitiş dağılımı ve P çizgileri")
+                               : QStringLiteral("Kavrion: risk kasırga grafiği, duyarlılıklar"))
+               : Png(cizim);
 }

@@ -273,14 +273,20 @@ void Sema(Sayfalar& sayfalar, const Rapor& rapor)
 
 } // namespace
 
+QFont DosyaYazisi(const QFont& yazi)
+{
+    QFont dosya = yazi;
+    // Measured and drawn in the same units on every device: a picture's pixels, a page's points.
+    if (yazi.pixelSize() <= 0)
+        dosya.setPixelSize(std::clamp(QFontInfo(yazi).pixelSize(), 11, 24));
+    return dosya;
+}
+
 GanttOlcegi DosyaOlcegi(const Rapor& rapor, const QFont& yazi)
 {
     const qint64 gunler = std::max<qint64>({1, rapor.analiz.projeBitisGunu, rapor.analiz.plan.tahminiGunSayisi.value_or(0)});
     GanttOlcegi olcek;
-    olcek.yazi = yazi;
-    // Measured and drawn in the same units on every device: a picture's pixels, a page's points.
-    if (yazi.pixelSize() <= 0)
-        olcek.yazi.setPixelSize(std::clamp(QFontInfo(yazi).pixelSize(), 11, 24));
+    olcek.yazi = DosyaYazisi(yazi);
     olcek.gunGenisligi = std::clamp(1600.0 / double(gunler), 0.05, 24.0);
     return olcek;
 }

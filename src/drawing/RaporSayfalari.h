@@ -10,6 +10,10 @@
 class QPagedPaintDevice;
 class QPaintDevice;
 
+// The font a file's pictures are measured and drawn in: `yazi` in pixels, so that a
+// picture's pixels and a page's points come out alike.
+QFont DosyaYazisi(const QFont& yazi);
+
 // The chart's measures in a file: a day width that keeps a long plan readable and a
 // short one from stretching.
 GanttOlcegi DosyaOlcegi(const Rapor& rapor, const QFont& yazi);

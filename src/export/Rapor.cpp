@@ -12,6 +12,8 @@ DepoHatasi RaporuOku(const ProjeDeposu& depo, const QString& proje, Rapor& rapor
         return hata;
     if (auto hata = depo.TahminleriOku(proje, rapor.tahminler))
         return hata;
+    if (auto hata = depo.DagilimOku(proje, rapor.dagilim))
+        return hata;
     rapor.analiz = AnaliziHesapla(okunan, rapor.proje);
     if (faaliyetler)
         *faaliyetler = std::move(okunan);

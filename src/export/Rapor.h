@@ -13,9 +13,10 @@ struct Rapor {
     KayitliProje proje;
     AgAnalizi analiz;
     QHash<QString, UcNoktaTahmini> tahminler; // by activity code; an activity without one has none
+    Dagilim dagilim = Dagilim::Pert;          // the distribution its simulation draws from
 };
 
-// Reads the project named exactly `proje`, its activities and their estimates, and
+// Reads the project named exactly `proje`, its activities, their estimates and its distribution, and
 // computes the analysis; `faaliyetler`, when given, gets the activities as stored.
 DepoHatasi RaporuOku(const ProjeDeposu& depo, const QString& proje, Rapor& rapor,
                      QVector<KayitliFaaliyet>* faaliyetler = nullptr);

@@ -18,9 +18,10 @@ bool Deger(const Sakli<T>& sakli, T& deger, const QString& ne, QString& ret)
 }
 
 AktarilacakProje Aktarilacak(const KayitliProje& kayitli, const QVector<KayitliFaaliyet>& faaliyetler,
-                             const QHash<QString, UcNoktaTahmini>& tahminler)
+                             const QHash<QString, UcNoktaTahmini>& tahminler, Dagilim dagilim)
 {
     AktarilacakProje sonuc;
+    sonuc.proje.dagilim = dagilim;
     Proje& proje = sonuc.proje.proje;
     proje.ad = kayitli.ad;
     Deger(kayitli.baslama, proje.baslama, QStringLiteral("Başlama tarihi"), sonuc.ret);
@@ -52,13 +53,16 @@ DepoHatasi KavrionDosyasiOku(const QString& yol, QVector<AktarilacakProje>& proj
         KayitliProje proje;
         QVector<KayitliFaaliyet> faaliyetler;
         QHash<QString, UcNoktaTahmini> tahminler;
+        Dagilim dagilim = Dagilim::Pert;
         if (auto hata = depo.ProjeOku(ad, proje))
             return hata;
         if (auto hata = depo.FaaliyetleriOku(ad, faaliyetler))
             return hata;
         if (auto hata = depo.TahminleriOku(ad, tahminler))
             return hata;
-        projeler.append(Aktarilacak(proje, faaliyetler, tahminler));
+        if (auto hata = depo.DagilimOku(ad, dagilim))
+            return hata;
+        projeler.append(Aktarilacak(proje, faaliyetler, tahminler, dagilim));
     }
     return {};
 }

@@ -15,6 +15,7 @@ QString TurAdi(AdimTuru tur)
     case AdimTuru::IceAktar: return QStringLiteral("İçe Aktar");
     case AdimTuru::TahminDegistir: return QStringLiteral("Tahmin Değiştir");
     case AdimTuru::SureleriDegistir: return QStringLiteral("Denemeyi Uygula");
+    case AdimTuru::DagilimDegistir: return QStringLiteral("Dağılım Değiştir");
     }
     return QString();
 }

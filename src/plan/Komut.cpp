@@ -79,6 +79,10 @@ struct Uygulayici {
     {
         return Depo(depo.SureleriDegistir(k.proje, k.eskiler, k.yeniler));
     }
+    KomutHatasi operator()(const DagilimDegistirKomutu& k) const
+    {
+        return Depo(depo.DagilimDegistir(k.proje, k.eski, k.yeni));
+    }
 };
 
 } // namespace

@@ -55,6 +55,13 @@ struct TahminDegistirKomutu {
     std::optional<UcNoktaTahmini> yeni;
 };
 
+// The distribution the project's simulation draws from, set over `eski` as shown.
+struct DagilimDegistirKomutu {
+    QString proje;
+    Dagilim eski = Dagilim::Pert;
+    Dagilim yeni = Dagilim::Pert;
+};
+
 // New durations for the activities as shown, all in one step: a what-if applied.
 struct SureleriDegistirKomutu {
     QString proje;
@@ -64,7 +71,7 @@ struct SureleriDegistirKomutu {
 
 using Komut = std::variant<ProjeEkleKomutu, ProjeDegistirKomutu, ProjeSilKomutu, FaaliyetEkleKomutu,
                            FaaliyetDegistirKomutu, SonFaaliyetiSilKomutu, TumFaaliyetleriSilKomutu, IceAktarKomutu,
-                           TahminDegistirKomutu, SureleriDegistirKomutu>;
+                           TahminDegistirKomutu, SureleriDegistirKomutu, DagilimDegistirKomutu>;
 
 // Why a command wrote nothing.
 struct KomutHatasi {

@@ -12,9 +12,12 @@ bool ListeyiDegistirir(AdimTuru tur)
 
 } // namespace
 
-PlanBelgesi::PlanBelgesi(ProjeDeposu depo, QObject* ust) : QObject(ust), m_depo(std::move(depo)) {}
+PlanBelgesi::PlanBelgesi(ProjeDeposu depo, QObject* ust) : QObject(ust), m_depo(std::move(depo))
+{
+    DuyurulariDinle();
+}
 
-DepoHatasi PlanBelgesi::ProjeleriOku(const QString& gosterilecek)
+DepoHatasi PlanBelgesi::ProjeleriOku(QString gosterilecek)
 {
     QStringList adlar;
     const DepoHatasi hata = m_depo.ProjeleriOku(adlar);
@@ -53,6 +56,7 @@ void PlanBelgesi::PlaniKoy(std::optional<Plan> plan)
     m_cizelge = m_plan ? CizelgeyiHesapla(m_plan->faaliyetler) : Cizelge();
     m_analiz.reset();
     m_tahminler.reset();
+    m_dagilim.reset();
     emit planDegisti();
 }
 
@@ -75,6 +79,21 @@ DepoHatasi PlanBelgesi::Tahminler(QHash<QString, UcNoktaTahmini>& tahminler) con
         m_tahminler = std::move(okunan);
     }
     tahminler = *m_tahminler;
+    return {};
+}
+
+DepoHatasi PlanBelgesi::ProjeDagilimi(Dagilim& dagilim) const
+{
+    dagilim = Dagilim::Pert;
+    if (!m_plan)
+        return {};
+    if (!m_dagilim) {
+        Dagilim okunan = Dagilim::Pert;
+        if (auto hata = m_depo.DagilimOku(m_secili, okunan))
+            return hata;
+        m_dagilim = okunan;
+    }
+    dagilim = *m_dagilim;
     return {};
 }
 

@@ -8,6 +8,9 @@
 #include "store/ProjeDeposu.h"
 
 #include <QObject>
+#include <QSet>
+#include <QSqlDriver>
+#include <QTimer>
 #include <QStringList>
 #include <optional>
 
@@ -35,9 +38,10 @@ public:
     std::optional<SunucuAdresi> sunucu() const;
 
     // Reads the project list again, and the history's steps with it; nothing is selected
-    // afterwards. The list's windows then select `gosterilecek` when it is listed. A list
+    // afterwards (a copy of the name is taken: it may be the selected one). The list's
+    // windows then select `gosterilecek` when it is listed. A list
     // that could not be read whole is empty.
-    DepoHatasi ProjeleriOku(const QString& gosterilecek = QString());
+    DepoHatasi ProjeleriOku(QString gosterilecek = QString());
     // The same with names already read.
     void ProjeleriKoy(const QStringList& adlar);
     const QStringList& projeler() const { return m_projeler; }
@@ -59,6 +63,9 @@ public:
     // each change (a selection that never shows them reads nothing more); empty and the
     // store's refusal after a failed read.
     DepoHatasi Tahminler(QHash<QString, UcNoktaTahmini>& tahminler) const;
+    // The distribution the selected plan's simulation draws from, read likewise; Pert
+    // with nothing selected and after a failed read.
+    DepoHatasi ProjeDagilimi(Dagilim& dagilim) const;
 
     // Checks and writes the command. Once written, a project command reads the list again
     // with nothing selected (an import with its first project selected), an activity
@@ -78,6 +85,11 @@ public:
     const GecmisAdimi& geriAlinacak() const { return m_geriAlinacak; }
     const GecmisAdimi& yinelenecek() const { return m_yinelenecek; }
 
+    // On a server: from now on the other planners' writes are shown as they are
+    // announced, the list read again when a project changed and the selected project
+    // when its rows did. Again after the store's connection was replaced. A file: nothing.
+    void DuyurulariDinle();
+
 signals:
     // The project list was read again; `gosterilecek` is to be selected when listed.
     void projelerOkundu(const QString& gosterilecek);
@@ -96,6 +108,9 @@ signals:
 
 private:
     void PlaniKoy(std::optional<Plan> plan);
+    // Notes an announcement; a burst of them (a delete of many rows) is shown once.
+    void DuyuruGeldi(const QString& kanal, QSqlDriver::NotificationSource kaynak, const QVariant& yuk);
+    void DuyurulariGoster();
     // Reads the neighbouring steps again; a file that cannot tell offers none.
     void GecmisiTazele();
     // Undoes (geri) or redoes one step and shows what it left.
@@ -110,7 +125,13 @@ private:
     Cizelge m_cizelge;
     mutable std::optional<AgAnalizi> m_analiz;
     mutable std::optional<QHash<QString, UcNoktaTahmini>> m_tahminler;
+    mutable std::optional<Dagilim> m_dagilim;
     GecmisAdimi m_geriAlinacak, m_yinelenecek;
     // As opened, password and all: a switch that fails half-way opens it again.
     std::optional<SunucuAdresi> m_sunucu;
+
+    QMetaObject::Connection m_duyurular;
+    QTimer* m_duyuruBekleme = nullptr;
+    bool m_listeDuyuruldu = false;
+    QSet<QString> m_duyurulanProjeler;
 };

@@ -12,6 +12,7 @@ DepoHatasi PlanBelgesi::SunucuyuAc(const SunucuAdresi& adres)
     if (DepoHatasi hata = ProjeDeposu::SunucuyaBaglan(adres, m_depo.baglanti()))
         return hata;
     m_sunucu = adres;
+    DuyurulariDinle();
     emit depoDegisti();
     return {};
 }

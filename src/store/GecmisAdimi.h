@@ -20,6 +20,7 @@ enum class AdimTuru {
     IceAktar,
     TahminDegistir,
     SureleriDegistir,
+    DagilimDegistir,
 };
 
 // One recorded write, as the history lists it.

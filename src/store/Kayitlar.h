@@ -36,12 +36,18 @@ struct UcNoktaTahmini {
     bool operator!=(const UcNoktaTahmini& o) const { return !(*this == o); }
 };
 
+// How a project's durations are drawn between their optimistic and pessimistic
+// estimates: triangular, or beta-PERT with λ = 4 (mean (a + 4m + b) / 6). Kept per
+// project; a project that never chose has Pert.
+enum class Dagilim { Ucgen, Pert };
+
 // A project with its activities, as an import writes them: codes and predecessors
 // as they will be stored.
 struct TamProje {
     Proje proje;
     QVector<Faaliyet> faaliyetler;
     QHash<QString, UcNoktaTahmini> tahminler; // by the code as stored
+    Dagilim dagilim = Dagilim::Pert;
 };
 
 // A column as it was read. Another program may have left a text where a date or a

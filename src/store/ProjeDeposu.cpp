@@ -5,6 +5,7 @@
 #include "store/ProjeDeposu.h"
 
 #include "store/DosyaDegisimDenetimi.h"
+#include "store/Lehce.h"
 #include "store/ProjeDeposu_Ortak.h"
 #include "store/Sema.h"
 #include "store/SqlHatasi.h"
@@ -82,6 +83,15 @@ DepoHatasi ProjeDeposu::SunucuyaBaglan(const SunucuAdresi& adres, const QString&
     if (hata)
         QSqlDatabase::removeDatabase(baglanti);
     return hata;
+}
+
+QSqlDriver* ProjeDeposu::DuyuruKaynagi() const
+{
+    QSqlDatabase vt = QSqlDatabase::database(m_baglanti, false);
+    if (!Lehce::Sunucuda(vt))
+        return nullptr;
+    SunucuBaglantisi::DuyurulariDinle(m_baglanti);
+    return vt.driver();
 }
 
 void ProjeDeposu::Kapat(const QString& baglanti)

@@ -11,6 +11,8 @@
 #include <QVector>
 #include <optional>
 
+class QSqlDriver;
+
 // The operations on Proje.mdb, in typed values. Each reads or writes through one
 // statement or one transaction and gives back a DepoHatasi, empty on success: a write
 // either happens whole or leaves the file as it was. Values only ever travel as
@@ -74,6 +76,11 @@ public:
     // holds `eski` for it (none: no estimate) and the activity is there.
     DepoHatasi TahminDegistir(const QString& proje, const QString& kodu, const std::optional<UcNoktaTahmini>& eski,
                               const std::optional<UcNoktaTahmini>& yeni) const;
+    // The distribution the project's simulation draws from: Pert for a project that never
+    // chose one, and for a file that keeps none.
+    DepoHatasi DagilimOku(const QString& proje, Dagilim& dagilim) const;
+    // Sets it, written only while the file still holds `eski` for it and the project is there.
+    DepoHatasi DagilimDegistir(const QString& proje, Dagilim eski, Dagilim yeni) const;
 
     // Every write above is also a step of the file's undo history, recorded in its own
     // transaction; a write after an undo drops the steps that could have been redone.
@@ -88,6 +95,12 @@ public:
     DepoHatasi KomsuAdimlar(GecmisAdimi& geriAlinacak, GecmisAdimi& yinelenecek) const;
 
     const QString& baglanti() const { return m_baglanti; }
+
+    // On a server: subscribes the connection, now and after every reconnection, to the
+    // announcements of every planner's writes, and gives the driver that emits them
+    // (QSqlDriver::notification, its payload "table number:project name", the name
+    // empty when too long to announce). For a file, which nobody announces, nullptr.
+    QSqlDriver* DuyuruKaynagi() const;
 
 private:
     QString m_baglanti;

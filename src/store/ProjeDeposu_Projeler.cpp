@@ -129,13 +129,14 @@ DepoHatasi ProjeDeposu::IceAktar(const QVector<TamProje>& projeler) const
             QSqlQuery artik(vt);
             bool bulundu = false;
             if (auto hata = SatirBul(artik, QStringLiteral("SELECT 1 FROM FaaliyetlerTablosu WHERE Projesi = ?"
-                                                           " UNION ALL SELECT 1 FROM TahminlerTablosu WHERE Projesi = ?"),
-                                     {p.proje.ad, p.proje.ad}, bulundu))
+                                                           " UNION ALL SELECT 1 FROM TahminlerTablosu WHERE Projesi = ?"
+                                                           " UNION ALL SELECT 1 FROM DagilimTablosu WHERE Projesi = ?"),
+                                     {p.proje.ad, p.proje.ad, p.proje.ad}, bulundu))
                 return hata;
             if (bulundu)
                 return DepoHatasi::yeni(DepoHatasi::Kisit,
-                    QStringLiteral("Dosyada \"%1\" adına kayıtlı, projesi olmayan faaliyetler var; bu adla içe "
-                                   "aktarılamaz. Başka bir ad girin.").arg(p.proje.ad));
+                    QStringLiteral("Dosyada \"%1\" adına kayıtlı, projesi olmayan faaliyetler ya da ayarlar var; "
+                                   "bu adla içe aktarılamaz. Başka bir ad girin.").arg(p.proje.ad));
             for (const Faaliyet& f : p.faaliyetler) {
                 if (auto hata = FaaliyetSatiriEkle(vt, p.proje.ad, f))
                     return hata;
@@ -148,6 +149,12 @@ DepoHatasi ProjeDeposu::IceAktar(const QVector<TamProje>& projeler) const
                 if (auto hata = Calistir(vt, QStringLiteral("INSERT INTO TahminlerTablosu (Projesi, Kodu, Iyimser, Olasi,"
                                                             " Kotumser) VALUES (?, ?, ?, ?, ?)"),
                                          {p.proje.ad, Metin(kodu), t.iyimser, t.olasi, t.kotumser}))
+                    return hata;
+            }
+            // A project without a row draws from beta-PERT.
+            if (p.dagilim == Dagilim::Ucgen) {
+                if (auto hata = Calistir(vt, QStringLiteral("INSERT INTO DagilimTablosu (Projesi, Dagilim)"
+                                                            " VALUES (?, 'ucgen')"), {p.proje.ad}))
                     return hata;
             }
         }
@@ -174,7 +181,10 @@ DepoHatasi ProjeDeposu::ProjeDegistir(const KayitliProje& eski, const Proje& yen
         if (auto hata = Calistir(vt, QStringLiteral("UPDATE FaaliyetlerTablosu SET Projesi = ? WHERE Projesi = ?"),
                                  {Metin(yeni.ad), eski.ad}))
             return hata;
-        return Calistir(vt, QStringLiteral("UPDATE TahminlerTablosu SET Projesi = ? WHERE Projesi = ?"),
+        if (auto hata = Calistir(vt, QStringLiteral("UPDATE TahminlerTablosu SET Projesi = ? WHERE Projesi = ?"),
+                                 {Metin(yeni.ad), eski.ad}))
+            return hata;
+        return Calistir(vt, QStringLiteral("UPDATE DagilimTablosu SET Projesi = ? WHERE Projesi = ?"),
                         {Metin(yeni.ad), eski.ad});
     });
 }
@@ -189,6 +199,8 @@ DepoHatasi ProjeDeposu::ProjeSil(const KayitliProje& proje) const
             return hata;
         if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje.ad}))
             return hata;
-        return Calistir(vt, QStringLiteral("DELETE FROM TahminlerTablosu WHERE Projesi = ?"), {proje.ad});
+        if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM TahminlerTablosu WHERE Projesi = ?"), {proje.ad}))
+            return hata;
+        return Calistir(vt, QStringLiteral("DELETE FROM DagilimTablosu WHERE Projesi = ?"), {proje.ad});
     });
 }

@@ -1,4 +1,5 @@
-// The activities' three-point estimates: reading them, and setting or removing one.
+// The activities' three-point estimates: reading them, and setting or removing one; and
+// the distribution a project's simulation draws them from.
 #include "store/ProjeDeposu.h"
 
 #include "store/Lehce.h"
@@ -14,20 +15,43 @@ QString TahminDegismis(const QString& proje, const QString& kodu)
                           "değiştirilmiş; hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.").arg(proje, kodu);
 }
 
+// A file of an older Kavrion has no table for them yet; a server's schema has every table.
+DepoHatasi TabloVar(const QSqlDatabase& vt, const char* ad, bool& var)
+{
+    var = Lehce::Sunucuda(vt);
+    if (var)
+        return {};
+    QSqlQuery tablo(vt);
+    return SatirBul(tablo, QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = ?"), {QString::fromLatin1(ad)}, var);
+}
+
+// As the table keeps it: "ucgen" or "pert".
+QString DagilimMetni(Dagilim dagilim)
+{
+    return dagilim == Dagilim::Ucgen ? QStringLiteral("ucgen") : QStringLiteral("pert");
+}
+
+// The stored distribution of a project in a file that has the table; `bulundu` tells
+// whether it has a row.
+DepoHatasi KayitliDagilim(const QSqlDatabase& vt, const QString& proje, Dagilim& dagilim, bool& bulundu)
+{
+    QSqlQuery sorgu(vt);
+    if (auto hata = SatirBul(sorgu, QStringLiteral("SELECT Dagilim FROM DagilimTablosu WHERE Projesi = ?"), {proje},
+                             bulundu))
+        return hata;
+    dagilim = bulundu && sorgu.value(0).toString() == DagilimMetni(Dagilim::Ucgen) ? Dagilim::Ucgen : Dagilim::Pert;
+    return {};
+}
+
 } // namespace
 
 DepoHatasi ProjeDeposu::TahminleriOku(const QString& proje, QHash<QString, UcNoktaTahmini>& tahminler) const
 {
     return TekOkuma(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
         tahminler.clear();
-        // A file of an older Kavrion has no table for them yet; a server's schema has every table.
-        QSqlQuery tablo(vt);
-        bool var = Lehce::Sunucuda(vt);
-        if (!var) {
-            if (auto hata = SatirBul(tablo, QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = 'TahminlerTablosu'"),
-                                     {}, var); hata || !var)
-                return hata;
-        }
+        bool var = false;
+        if (auto hata = TabloVar(vt, "TahminlerTablosu", var); hata || !var)
+            return hata;
         QSqlQuery sorgu(vt);
         sorgu.setForwardOnly(true);
         if (auto hata = Calistir(sorgu,
@@ -74,5 +98,38 @@ DepoHatasi ProjeDeposu::TahminDegistir(const QString& proje, const QString& kodu
         return Calistir(vt, QStringLiteral("INSERT INTO TahminlerTablosu (Projesi, Kodu, Iyimser, Olasi, Kotumser)"
                                            " VALUES (?, ?, ?, ?, ?)"),
                         {proje, Metin(kodu), yeni->iyimser, yeni->olasi, yeni->kotumser});
+    });
+}
+
+DepoHatasi ProjeDeposu::DagilimOku(const QString& proje, Dagilim& dagilim) const
+{
+    return TekOkuma(m_baglanti, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        dagilim = Dagilim::Pert;
+        bool var = false;
+        if (auto hata = TabloVar(vt, "DagilimTablosu", var); hata || !var)
+            return hata;
+        return KayitliDagilim(vt, proje, dagilim, var);
+    });
+}
+
+DepoHatasi ProjeDeposu::DagilimDegistir(const QString& proje, Dagilim eski, Dagilim yeni) const
+{
+    return KayitliYazim(m_baglanti, {AdimTuru::DagilimDegistir, proje, proje, QString()},
+                        [&](const QSqlDatabase& vt) -> DepoHatasi {
+        if (auto hata = ProjeOlmali(vt, proje))
+            return hata;
+        Dagilim saklanan = Dagilim::Pert;
+        bool bulundu = false;
+        if (auto hata = KayitliDagilim(vt, proje, saklanan, bulundu))
+            return hata;
+        if (saklanan != eski)
+            return Bulunamadi(QStringLiteral("\"%1\" projesinin dağılımı siz görüntüledikten sonra başka bir yerde "
+                                             "değiştirilmiş; hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.")
+                                  .arg(proje));
+        if (bulundu)
+            return Calistir(vt, QStringLiteral("UPDATE DagilimTablosu SET Dagilim = ? WHERE Projesi = ?"),
+                            {DagilimMetni(yeni), proje});
+        return Calistir(vt, QStringLiteral("INSERT INTO DagilimTablosu (Projesi, Dagilim) VALUES (?, ?)"),
+                        {Metin(proje), DagilimMetni(yeni)});
     });
 }

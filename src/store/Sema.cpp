@@ -73,19 +73,29 @@ const char* const TahminTablolari[] = {
     " UNIQUE (Projesi, Kodu))",
 };
 
+// The distribution a project's simulation draws from (user_version 3): at most one row
+// per project, filed under its name; a project without one draws from beta-PERT.
+const char* const DagilimTablolari[] = {
+    "CREATE TABLE IF NOT EXISTS DagilimTablosu ("
+    " Kimlik INTEGER PRIMARY KEY,"
+    " Projesi TEXT NOT NULL UNIQUE,"
+    " Dagilim TEXT NOT NULL CHECK (Dagilim IN ('ucgen', 'pert')))",
+};
+
 } // namespace
 
 // Kimlik too: every list sorts by it, so a file without it would open and then fail on every read.
-const Tablo Tablolar[3] = {
+const Tablo Tablolar[4] = {
     {"ProjeTablosu", {"Kimlik", "ProjeAdi", "BaslamaTarihi", "BitisTarihi"}, {"bigint", "text", "text", "text"},
      "ProjeAdi"},
     {"FaaliyetlerTablosu", {"Kimlik", "Projesi", "Kodu", "Adi", "OngorulenSure", "OncekiFaaliyet"},
      {"bigint", "text", "text", "text", "integer", "text"}, "Projesi"},
     {"TahminlerTablosu", {"Kimlik", "Projesi", "Kodu", "Iyimser", "Olasi", "Kotumser"},
      {"bigint", "text", "text", "integer", "integer", "integer"}, "Projesi"},
+    {"DagilimTablosu", {"Kimlik", "Projesi", "Dagilim"}, {"bigint", "text", "text"}, "Projesi"},
 };
 
-DepoHatasi Kur(QSqlDatabase& vt)
+DepoHatasi Kur(QSqlDatabase& vt, const QStringList& ekler)
 {
     const bool sunucu = Lehce::Sunucuda(vt);
     QSqlQuery sorgu(vt);
@@ -111,6 +121,7 @@ DepoHatasi Kur(QSqlDatabase& vt)
             komutlar << QString::fromLatin1(tablo);
         komutlar += GocKomutlari(0);
     }
+    komutlar += ekler;
     for (const QString& komut : std::as_const(komutlar)) {
         if (!sorgu.exec(komut)) {
             const DepoHatasi hata = SqlHatasi(sorgu.lastError());
@@ -134,6 +145,9 @@ QStringList GocKomutlari(int surum)
             komutlar << QString::fromLatin1(komut);
     for (const char* komut : TahminTablolari)
         if (surum < 2)
+            komutlar << QString::fromLatin1(komut);
+    for (const char* komut : DagilimTablolari)
+        if (surum < 3)
             komutlar << QString::fromLatin1(komut);
     return komutlar << QStringLiteral("PRAGMA user_version = %1").arg(Surum);
 }

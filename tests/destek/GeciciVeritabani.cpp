@@ -130,8 +130,8 @@ QStringList GeciciVeritabani::Satirlar(const QSqlDatabase& vt)
     return satirlar;
 }
 
-const QStringList GeciciVeritabani::TumTablolar{"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu", "GecmisAdimlari",
-                                               "GecmisDegisiklikleri"};
+const QStringList GeciciVeritabani::TumTablolar{"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu", "DagilimTablosu",
+                                               "GecmisAdimlari", "GecmisDegisiklikleri"};
 
 QStringList GeciciVeritabani::Dokum(const QString& yol, const QStringList& tablolar)
 {

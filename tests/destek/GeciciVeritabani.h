@@ -46,8 +46,8 @@ public:
     // A table the file lacks gives no rows.
     static const QStringList TumTablolar; // the two and the history's
     static QStringList Dokum(const QString& yol,
-                             const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu"});
-    QStringList Dokum(const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu"}) const;
+                             const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu", "DagilimTablosu"});
+    QStringList Dokum(const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu", "DagilimTablosu"}) const;
 
 private:
     static QStringList Satirlar(const QSqlDatabase& vt);

@@ -1,6 +1,7 @@
 // The commands' own rules, before anything is written: a predecessor must be an
 // activity of the project added before the one it precedes; an import is written whole
-// or not at all; an estimate follows its activity and project, and keeps its order.
+// or not at all; an estimate follows its activity and project, and keeps its order; a
+// project's distribution follows the project.
 #include "destek/GeciciVeritabani.h"
 #include "destek/YazimKomutlari.h"
 #include "plan/Komut.h"
@@ -45,9 +46,12 @@ private slots:
         QTest::addColumn<QString>("ad");
         QTest::addColumn<QString>("kutu");
         QTest::newRow("name taken") << "" << "BETA" << "Bu adla kayıtlı bir proje zaten var. Başka bir ad girin.";
+        const QString kalinti = "Dosyada \"ESKİ\" adına kayıtlı, projesi olmayan faaliyetler ya da ayarlar var; bu adla "
+                                "içe aktarılamaz. Başka bir ad girin.";
         QTest::newRow("rows of no project") << "INSERT INTO FaaliyetlerTablosu VALUES (9, 'ESKİ', 'A', 'a', 1, '')"
-            << "ESKİ" << "Dosyada \"ESKİ\" adına kayıtlı, projesi olmayan faaliyetler var; bu adla içe aktarılamaz. "
-                         "Başka bir ad girin.";
+                                            << "ESKİ" << kalinti;
+        QTest::newRow("a distribution of no project") << "INSERT INTO DagilimTablosu VALUES (9, 'ESKİ', 'ucgen')"
+                                                      << "ESKİ" << kalinti;
     }
     void importIsWrittenWholeOrNotAtAll()
     {
@@ -70,28 +74,41 @@ private slots:
     {
         QTest::addColumn<int>("komut");
         QTest::addColumn<QString>("tahminler");
-        QTest::newRow("rename") << 1 << "ALFA 2:C 2 4 9";
-        QTest::newRow("project deleted") << 2 << "";
-        QTest::newRow("activity changed") << 4 << "ALFA:C 2 4 9";
-        QTest::newRow("its activity deleted") << 5 << "";
-        QTest::newRow("every activity deleted") << 6 << "";
+        QTest::addColumn<QString>("ucgen"); // the project whose distribution is triangular
+        QTest::newRow("rename") << 1 << "ALFA 2:C 2 4 9" << "ALFA 2";
+        QTest::newRow("project deleted") << 2 << "" << "";
+        QTest::newRow("activity changed") << 4 << "ALFA:C 2 4 9" << "ALFA";
+        QTest::newRow("its activity deleted") << 5 << "" << "ALFA";
+        QTest::newRow("every activity deleted") << 6 << "" << "ALFA";
     }
     void estimatesFollowTheirActivity()
     {
         QFETCH(int, komut);
         QFETCH(QString, tahminler);
+        QFETCH(QString, ucgen);
         GeciciVeritabani vt;
         OrnekProjeler(vt);
         const ProjeDeposu d = vt.depo();
+        QVERIFY(!KomutuUygula(d, DagilimDegistirKomutu{"ALFA", Dagilim::Pert, Dagilim::Ucgen}));
         QVERIFY(!YazimKomutlari[komut].calistir(d, AlfaOku(d)));
-        QStringList okunan;
+        QStringList okunan, ucgenler;
         for (const QString proje : {"ALFA", "ALFA 2"}) {
             QHash<QString, UcNoktaTahmini> t;
             QVERIFY(!d.TahminleriOku(proje, t));
             for (auto i = t.cbegin(); i != t.cend(); ++i)
                 okunan << QString("%1:%2 %3 %4 %5").arg(proje, i.key()).arg(i->iyimser).arg(i->olasi).arg(i->kotumser);
+            Dagilim dagilim = Dagilim::Pert;
+            QVERIFY(!d.DagilimOku(proje, dagilim));
+            if (dagilim == Dagilim::Ucgen)
+                ucgenler << proje;
         }
         QCOMPARE(okunan.join(","), tahminler);
+        QCOMPARE(ucgenler.join(","), ucgen);
+        QCOMPARE(vt.Dokum(QStringList{"DagilimTablosu"}).size(), ucgen.isEmpty() ? 0 : 1);
+        GecmisAdimi adim;
+        Dagilim dagilim = Dagilim::Pert;
+        QVERIFY(!d.GeriAl(adim) && !d.DagilimOku("ALFA", dagilim));
+        QCOMPARE(dagilim, Dagilim::Ucgen);
     }
 
     // An estimate out of order is refused before the store; one changed elsewhere by the store.
@@ -111,6 +128,11 @@ private slots:
                "hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.";
         QTest::newRow("activity gone") << Komut(TahminDegistirKomutu{"ALFA", "D", std::nullopt, {{1, 1, 1}}})
             << "\"ALFA\" projesinin D faaliyeti artık kayıtlı değil; başka bir yerde silinmiş.";
+        QTest::newRow("distribution changed elsewhere") << Komut(DagilimDegistirKomutu{"ALFA", Dagilim::Ucgen, Dagilim::Pert})
+            << "\"ALFA\" projesinin dağılımı siz görüntüledikten sonra başka bir yerde değiştirilmiş; "
+               "hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.";
+        QTest::newRow("distribution, project gone") << Komut(DagilimDegistirKomutu{"YOK", Dagilim::Pert, Dagilim::Ucgen})
+            << "\"YOK\" projesi artık kayıtlı değil; başka bir yerde silinmiş ya da adı değiştirilmiş.";
     }
     void estimatesAreCheckedAndComparedOnWrite()
     {

@@ -96,7 +96,8 @@ private slots:
         std::optional<GeciciBaglanti> yeni;
         if (hazirlik == GecmissizDosya) {
             QVERIFY(DosyadaCalistir(vt.yol(), {"DROP TABLE GecmisDegisiklikleri", "DROP TABLE GecmisAdimlari",
-                                               "DROP TABLE TahminlerTablosu", "PRAGMA user_version = 0"}));
+                                               "DROP TABLE TahminlerTablosu", "DROP TABLE DagilimTablosu",
+                                               "PRAGMA user_version = 0"}));
             d = yeni.emplace(vt.yol()).depo();
         }
         const QStringList satirlar = vt.Dokum();

@@ -138,15 +138,17 @@ private slots:
         QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
     }
 
-    // A file of an older Kavrion (0: no history, 1: no estimates) is read, and even given a
+    // A file of an older Kavrion (0: no history, 1: no estimates, 2: no distributions) is read, and even given a
     // nothing-to-undo, without a byte changed; its first write brings what it lacks, and
     // the history can undo that write.
     void anOlderFileChangesOnlyWithItsFirstWrite_data()
     {
         QTest::addColumn<int>("surum");
         QTest::addColumn<QStringList>("sql");
-        QTest::newRow("0") << 0 << QStringList{"DROP TABLE GecmisDegisiklikleri", "DROP TABLE GecmisAdimlari"};
-        QTest::newRow("1") << 1 << QStringList{"DELETE FROM GecmisDegisiklikleri", "DELETE FROM GecmisAdimlari"};
+        const QString tahminler = "DROP TABLE TahminlerTablosu";
+        QTest::newRow("0") << 0 << QStringList{"DROP TABLE GecmisDegisiklikleri", "DROP TABLE GecmisAdimlari", tahminler};
+        QTest::newRow("1") << 1 << QStringList{"DELETE FROM GecmisDegisiklikleri", "DELETE FROM GecmisAdimlari", tahminler};
+        QTest::newRow("2") << 2 << QStringList{"DELETE FROM GecmisDegisiklikleri", "DELETE FROM GecmisAdimlari"};
     }
     void anOlderFileChangesOnlyWithItsFirstWrite()
     {
@@ -156,8 +158,8 @@ private slots:
             QSKIP("a server's schema is made whole at its version");
         GeciciVeritabani vt;
         vt.ProjeEkle("ALFA", QDate(2026, 1, 1), QDate(2026, 1, 9), {{"A", "a", 1, ""}});
-        QCOMPARE(Sayi(vt, "PRAGMA user_version"), 2); // as Sema::Kur made it
-        QVERIFY(DosyadaCalistir(vt.yol(), sql + QStringList{"DROP TABLE TahminlerTablosu",
+        QCOMPARE(Sayi(vt, "PRAGMA user_version"), 3); // as Sema::Kur made it
+        QVERIFY(DosyadaCalistir(vt.yol(), sql + QStringList{"DROP TABLE DagilimTablosu",
                                                               QString("PRAGMA user_version = %1").arg(surum)}));
         const QStringList once = vt.Dokum();
         const QByteArray baytlar = Baytlar(vt.yol());
@@ -169,14 +171,20 @@ private slots:
         QHash<QString, UcNoktaTahmini> tahminler;
         QVERIFY(!d.GecmisiOku(adimlar) && adimlar.isEmpty() && !d.FaaliyetleriOku("ALFA", fs));
         QVERIFY(!d.TahminleriOku("ALFA", tahminler) && tahminler.isEmpty());
+        Dagilim dagilim = Dagilim::Ucgen;
+        QVERIFY(!d.DagilimOku("ALFA", dagilim) && dagilim == Dagilim::Pert);
         QVERIFY(!d.GeriAl(adim) && adim.kimlik == 0 && !d.Yinele(adim) && adim.kimlik == 0);
         QCOMPARE(Baytlar(vt.yol()), baytlar);
 
         QVERIFY(!d.TahminDegistir("ALFA", "A", std::nullopt, UcNoktaTahmini{1, 1, 2}));
-        QCOMPARE(Sayi(vt, "PRAGMA user_version"), 2);
+        QCOMPARE(Sayi(vt, "PRAGMA user_version"), 3);
         QVERIFY(!d.GecmisiOku(adimlar) && adimlar.size() == 1);
         QVERIFY(!d.GeriAl(adim) && adim.kimlik == 1);
         QCOMPARE(vt.Dokum(), once);
+        QVERIFY(!d.DagilimDegistir("ALFA", Dagilim::Pert, Dagilim::Ucgen));
+        QVERIFY(!d.DagilimOku("ALFA", dagilim) && dagilim == Dagilim::Ucgen);
+        QVERIFY(!d.GeriAl(adim) && adim.tur == AdimTuru::DagilimDegistir);
+        QVERIFY(!d.DagilimOku("ALFA", dagilim) && dagilim == Dagilim::Pert);
     }
 
     // The newest GecmisSiniri steps are kept, and the changes of no other: the oldest go
@@ -208,7 +216,7 @@ private slots:
     {
         GeciciVeritabani vt;
         OrnekProjeler(vt);
-        QVERIFY(vt.Calistir({GeciciVeritabani::Sunucuda() ? "UPDATE KavrionSurumu SET Surum = 3" : "PRAGMA user_version = 3"}));
+        QVERIFY(vt.Calistir({GeciciVeritabani::Sunucuda() ? "UPDATE KavrionSurumu SET Surum = 4" : "PRAGMA user_version = 4"}));
         const QByteArray baytlar = Baytlar(vt.yol());
         const QStringList tumu = vt.Dokum(GeciciVeritabani::TumTablolar); // a server has no bytes to compare
         const ProjeDeposu d = vt.depo();

@@ -62,6 +62,7 @@ private slots:
             m_vt.ProjeEkle(ad, QDate(2026, 3, 1), QDate(2026, 3, 11), {{"A", ad, 2, ""}});
         m_vt.ProjeEkle(Bos);
         m_vt.ProjeEkle(Buyuk);
+        QVERIFY(!m_vt.depo().DagilimDegistir("BETA", Dagilim::Pert, Dagilim::Ucgen));
         // A chain of 6,200, each coded by one CJK character, in one statement.
         QVERIFY(DosyadaCalistir(m_vt.yol(), {QStringLiteral(
             "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < %1)"
@@ -150,7 +151,8 @@ private slots:
         }
     }
 
-    // Without spread every percentile is the plan's F; the JSON holds every figure and the estimates.
+    // Without spread every percentile is the plan's F; the JSON holds every figure and the estimates;
+    // the distribution is the project's own unless --dagilim names one.
     void riskAsJson()
     {
         for (const char* ad : {"BETA", "ALFA"}) {
@@ -162,10 +164,13 @@ private slots:
             QCOMPARE(kok.value("yineleme").toInt() + kok.value("tohum").toInt(), 2001);
             QVERIFY(kok.value("ortalama").isDouble() && kok.value("standartSapma").isDouble() && kok.value("birlesme").isString());
             QCOMPARE(kok.value("bitisTarihineKadar").toDouble(), 1.0);
+            QCOMPARE(kok.value("dagilim").toString(), QByteArray(ad) == "BETA" ? "ucgen" : "pert");
             if (QByteArray(ad) == "BETA") {
                 QVERIFY(f == 1 && p10 == f && kok.value("p90")["gun"].toDouble() == f);
                 QCOMPARE(kok.value("p90")["tarih"].toString(), "2026-02-01");
                 QVERIFY(faaliyetler.at(0)["tahmin"].isNull() && faaliyetler.at(0)["kritiklik"].toDouble() == 1);
+                const Sonuc pert = Calistir({"--veritabani", m_vt.yol(), "risk", ad, "--bicim=json", "--dagilim", "pert"});
+                QCOMPARE(QJsonDocument::fromJson(pert.cikti)["dagilim"].toString(), "pert");
             } else {
                 QVERIFY(f == 7 && p10 <= kok.value("p50")["gun"].toDouble() && kok.value("p90")["gun"].toDouble() <= 12);
                 QCOMPARE(faaliyetler.at(2)["tahmin"].toObject(), QJsonObject({{"iyimser", 2}, {"enOlasi", 4}, {"kotumser", 9}}));

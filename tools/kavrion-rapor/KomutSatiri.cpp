@@ -109,13 +109,14 @@ QString RiskAyarlariniSec(const Secenekler& s, RaporKomutu& komut)
                 .arg(std::numeric_limits<quint64>::max());
         komut.risk.tohum = *tohum;
     }
-    const QString dagilim = s.dagilim.value_or(QStringLiteral("pert"));
-    if (dagilim == QLatin1String("ucgen") || dagilim == QStringLiteral("üçgen"))
-        komut.risk.dagilim = Dagilim::Ucgen;
-    else if (dagilim == QLatin1String("pert"))
-        komut.risk.dagilim = Dagilim::Pert;
+    if (!s.dagilim)
+        return QString();
+    if (*s.dagilim == QLatin1String("ucgen") || *s.dagilim == QStringLiteral("üçgen"))
+        komut.dagilim = Dagilim::Ucgen;
+    else if (*s.dagilim == QLatin1String("pert"))
+        komut.dagilim = Dagilim::Pert;
     else
-        return QStringLiteral("--dagilim %1 olamaz; ucgen ya da pert olabilir.").arg(Tirnakli(dagilim));
+        return QStringLiteral("--dagilim %1 olamaz; ucgen ya da pert olabilir.").arg(Tirnakli(*s.dagilim));
     return QString();
 }
 
@@ -223,7 +224,8 @@ QString YardimMetni(const QString& varsayilanVeritabani)
         "  --yineleme N        risk: yineleme sayısı, 1000 ile 1000000 arası (varsayılan 10000).\n"
         "  --tohum S           risk: rastgele sayı tohumu, 0 ya da daha büyük bir tam sayı (varsayılan 1);\n"
         "                      aynı tohum aynı sonucu verir.\n"
-        "  --dagilim DAĞILIM   risk: ucgen (üçgen) ya da pert (beta-PERT, λ = 4; varsayılan).\n"
+        "  --dagilim DAĞILIM   risk: ucgen (üçgen) ya da pert (beta-PERT, λ = 4). Verilmezse projenin\n"
+        "                      Kavrion'da seçilmiş dağılımı (seçilmemişse pert).\n"
         "  --cikti DOSYA       Yazılacak dosya. Yazma başarısız olursa eski dosya olduğu gibi kalır.\n"
         "  -h, --help          Bu yardımı gösterir.\n"
         "  --                  Ardından gelenler seçenek sayılmaz (\"-\" ile başlayan adlar için).\n"

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // What the command line asks for, once read and checked.
 struct RaporKomutu {
@@ -17,7 +18,8 @@ struct RaporKomutu {
     QString veritabani; // empty: Proje.mdb beside the executables
     QString proje;
     QString cikti;      // the file gantt and xml write
-    RiskAyarlari risk;  // risk's --yineleme, --tohum and --dagilim
+    RiskAyarlari risk;  // risk's --yineleme and --tohum
+    std::optional<Dagilim> dagilim; // risk's --dagilim; none: the project's own
 };
 
 // The command, or why the arguments are not one (a usage error).

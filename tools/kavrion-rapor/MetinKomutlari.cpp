@@ -50,6 +50,7 @@ int Risk(const RaporKomutu& komut)
     QVector<KayitliFaaliyet> faaliyetler;
     if (const int durum = RaporuAl(komut, r.rapor, &faaliyetler))
         return durum;
+    r.ayarlar.dagilim = komut.dagilim.value_or(r.rapor.dagilim);
     r.sonuc = RiskiHesapla(faaliyetler, r.rapor.tahminler, r.ayarlar);
     const QByteArray metin = komut.bicim == Bicim::Json ? RiskJson(r)
                              : komut.bicim == Bicim::Csv ? RiskCsv(r, QLocale())

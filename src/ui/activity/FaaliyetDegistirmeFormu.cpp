@@ -7,6 +7,8 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <algorithm>
 
 FaaliyetDegistirmeFormu::FaaliyetDegistirmeFormu(const DiyalogBaglami& baglam, const QString& proje,
                                                  const QString& kod)
@@ -16,6 +18,7 @@ FaaliyetDegistirmeFormu::FaaliyetDegistirmeFormu(const DiyalogBaglami& baglam, c
 {
     connect(KaydetDugmesi, &QPushButton::clicked, this, &FaaliyetDegistirmeFormu::KaydetDugmesi_Click);
     connect(VazgecDugmesi, &QPushButton::clicked, this, &FaaliyetDegistirmeFormu::VazgecDugmesi_Click);
+    connect(&belge(), &PlanBelgesi::planDegisti, this, &FaaliyetDegistirmeFormu::BaskaYerdeDegistiyse);
     Form_Load(proje, kod);
 }
 
@@ -45,6 +48,7 @@ void FaaliyetDegistirmeFormu::KaydetDugmesi_Click()
 {
     if (!m_satir)
         return;
+    const QScopedValueRollback<bool> kaydediyor(m_kaydediyor, true);
     const auto faaliyet = KaydedilecekFaaliyet(m_satir->kodu, m_satir->kodu != QLatin1String("A"));
     if (!faaliyet)
         return;
@@ -73,6 +77,28 @@ void FaaliyetDegistirmeFormu::GuncelHaliniGoster()
         }
     }
     close();
+}
+
+void FaaliyetDegistirmeFormu::BaskaYerdeDegistiyse()
+{
+    const auto& plan = belge().plan();
+    if (m_kaydediyor || !m_satir || !plan || plan->proje.ad != m_proje)
+        return;
+    const auto simdi = std::find_if(plan->faaliyetler.cbegin(), plan->faaliyetler.cend(),
+                                    [this](const KayitliFaaliyet& f) { return f.kodu == m_satir->kodu; });
+    const bool var = simdi != plan->faaliyetler.cend();
+    if (var && simdi->adi == m_satir->adi && simdi->sure.ham == m_satir->sure.ham && simdi->oncekiler == m_satir->oncekiler)
+        return;
+    const QString faaliyet = QStringLiteral("\"%1\" projesinin %2 faaliyeti").arg(m_proje, m_satir->kodu);
+    Mesaj::Goster(this, var ? faaliyet + QStringLiteral(" bu pencere açıldıktan sonra başka bir yerde değiştirildi; "
+                                                        "alanlar güncel halini gösteriyor.")
+                            : faaliyet + QStringLiteral(" bu pencere açıldıktan sonra başka bir yerde silindi."),
+                  Mesaj::Tur::Bilgi);
+    if (!var) {
+        close();
+        return;
+    }
+    Doldur(m_proje, *simdi);
 }
 
 void FaaliyetDegistirmeFormu::VazgecDugmesi_Click()

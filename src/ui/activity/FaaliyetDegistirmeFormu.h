@@ -26,8 +26,13 @@ private:
     void Form_Load(const QString& proje, const QString& kod);
     // After "changed elsewhere": the row as stored, here and in the main window.
     void GuncelHaliniGoster();
+    // The plan shown changed (another planner's write, an undo): when this row is no
+    // longer as the fields were filled, says so at once and shows it as it is now.
+    void BaskaYerdeDegistiyse();
 
     // The row the fields were last filled from, whatever the main window has selected since.
     QString m_proje;
     std::optional<KayitliFaaliyet> m_satir;
+    // Our own save changes the row too, and says what happened itself.
+    bool m_kaydediyor = false;
 };

@@ -122,7 +122,7 @@ void AnalizPenceresi::Kur()
     komut(QStringLiteral("Uzaklaştır"), {QKeySequence::ZoomOut}, [this] { m_gantt->Uzaklastir(); });
     komut(QStringLiteral("Genişliğe Sığdır"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { Sigdir(); });
     komut(QStringLiteral("Dışa Aktar…"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
-          [this] { DisaAktarim::DisaAktar(this, *m_baglam.belge); });
+          [this] { DisaAktarim::DisaAktar(this, *m_baglam.belge, m_risk->GuncelGorsel()); });
     komut(QStringLiteral("Yazdır…"), {QKeySequence::Print}, [this] { DisaAktarim::Yazdir(this, *m_baglam.belge); });
     // Esc and Ctrl+W close the window, as they close its owner's dialogs; no button shows them.
     auto* kapat = new QAction(QStringLiteral("Kapat"), this);

@@ -48,6 +48,7 @@ public:
     QLabel* neden() const { return m_neden; }
     DenemePaneli* deneme() const { return m_deneme; }
     const AgAnalizi& analiz() const { return m_analiz; }
+    RiskSekmesi* risk() const { return m_risk; }
 
 protected:
     void closeEvent(QCloseEvent* olay) override;

@@ -7,6 +7,7 @@
 #include "ui/OdakKaybi.h"
 #include "ui/analysis/RiskGrafigi.h"
 #include "ui/analysis/TahminTablosu.h"
+#include "ui/export/DisaAktarim.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -71,6 +72,12 @@ RiskSekmesi::RiskSekmesi(PlanBelgesi& belge, QWidget* ust) : QWidget(ust), m_bel
     duzen->addWidget(etiket);
     duzen->addWidget(m_tablo, 1);
     AyarlariKur(duzen);
+    // A change of the document makes the figures shown old at once, before the window
+    // gets round to a new run.
+    connect(&m_belge, &PlanBelgesi::planDegisti, this, [this] {
+        m_plandanEski = true;
+        m_disaAktar->setEnabled(false);
+    });
     Yenile();
 }
 
@@ -84,6 +91,7 @@ void RiskSekmesi::AyarlariKur(QBoxLayout* duzen)
     auto* form = new QFormLayout;
     m_dagilim = new QComboBox(this);
     m_dagilim->addItems({QStringLiteral("Beta-PERT"), QStringLiteral("Üçgen")});
+    m_dagilim->setToolTip(QStringLiteral("Projenin dağılımı: seçim projeyle birlikte kaydedilir, geri alınabilir."));
     m_yineleme = new QSpinBox(this);
     m_yineleme->setRange(1000, 1000000);
     m_yineleme->setSingleStep(1000);
@@ -102,8 +110,12 @@ void RiskSekmesi::AyarlariKur(QBoxLayout* duzen)
     m_ilerleme = new QProgressBar(this);
     m_ilerleme->setAccessibleName(QStringLiteral("Benzetim ilerlemesi"));
     m_durdur = new QPushButton(QStringLiteral("D&urdur"), this);
+    m_disaAktar = new QPushButton(QStringLiteral("&Grafikleri Dışa Aktar…"), this);
+    m_disaAktar->setToolTip(QStringLiteral("Histogram ya da kasırga grafiği, SVG ya da PNG olarak (Ctrl+E)"));
+    m_disaAktar->setEnabled(false);
     satir->addWidget(m_ilerleme, 1);
     satir->addWidget(m_durdur);
+    satir->addWidget(m_disaAktar);
     duzen->addLayout(satir);
     m_sonuc = new QLabel(this);
     m_sonuc->setWordWrap(true);
@@ -112,7 +124,11 @@ void RiskSekmesi::AyarlariKur(QBoxLayout* duzen)
     m_grafik = new RiskGrafigi(this);
     duzen->addWidget(m_grafik, 1);
     connect(m_durdur, &QPushButton::clicked, this, &RiskSekmesi::Durdur);
-    connect(m_dagilim, &QComboBox::currentIndexChanged, this, &RiskSekmesi::Baslat);
+    connect(m_disaAktar, &QPushButton::clicked, this, [this] {
+        DisaAktarim::DisaAktar(window(), m_belge, GuncelGorsel(), DisaAktarim::Bicim::HistogramSvg);
+    });
+    // The project's own: a choice is a command, and the run follows the plan shown again.
+    connect(m_dagilim, &QComboBox::activated, this, &RiskSekmesi::DagilimSecildi);
     connect(m_yineleme, &QSpinBox::editingFinished, this, &RiskSekmesi::Baslat);
     connect(m_tohum, &QLineEdit::editingFinished, this, &RiskSekmesi::Baslat);
     // The date is read as the project dialogs read theirs; the figures need no new run.
@@ -143,6 +159,9 @@ void RiskSekmesi::Baslat()
     const int kusak = ++m_kusak;
     const auto& plan = m_belge.plan();
     m_gosterilen = RiskSonucu();
+    m_gorsel = RiskGorseli();
+    m_plandanEski = false;
+    m_disaAktar->setEnabled(false);
     m_sonuc->clear();
     m_model->RiskleriGoster({});
     m_grafik->Goster(RiskSonucu(), {});
@@ -165,7 +184,7 @@ void RiskSekmesi::Baslat()
         }
     }
     RiskAyarlari ayarlar;
-    ayarlar.dagilim = m_dagilim->currentIndex() == 1 ? Dagilim::Ucgen : Dagilim::Pert;
+    ayarlar.dagilim = SecilenDagilim();
     ayarlar.yineleme = m_yineleme->value();
     ayarlar.tohum = m_tohum->text().toULongLong();
     m_ilerleme->setRange(0, ayarlar.yineleme);
@@ -236,6 +255,15 @@ void RiskSekmesi::SonucuGoster(const RiskSonucu& s)
     for (const KayitliFaaliyet& f : plan->faaliyetler)
         kodlar << f.kodu;
     m_grafik->Goster(s, kodlar);
+    m_gorsel = {s, kodlar};
+    m_disaAktar->setEnabled(GuncelGorsel().has_value());
+}
+
+std::optional<RiskGorseli> RiskSekmesi::GuncelGorsel() const
+{
+    if (m_eskidi || m_plandanEski || m_gorsel.sonuc.siraliBitisler.isEmpty())
+        return std::nullopt;
+    return m_gorsel;
 }
 
 void RiskSekmesi::Yenile()
@@ -245,11 +273,15 @@ void RiskSekmesi::Yenile()
     if (m_eskidi)
         return;
     QHash<QString, UcNoktaTahmini> tahminler;
+    Dagilim dagilim = Dagilim::Pert;
     const DepoHatasi hata = m_belge.Tahminler(tahminler);
+    const DepoHatasi dagilimHatasi = m_belge.ProjeDagilimi(dagilim);
+    m_dagilim->setCurrentIndex(dagilim == Dagilim::Ucgen ? 1 : 0);
     const auto& plan = m_belge.plan();
-    m_durum->setText(!plan ? QStringLiteral("Seçili proje yok.")
-                     : hata ? QStringLiteral("Tahminler okunamadı: %1").arg(HataMetni(hata))
-                            : QString());
+    m_durum->setText(!plan          ? QStringLiteral("Seçili proje yok.")
+                     : hata          ? QStringLiteral("Tahminler okunamadı: %1").arg(HataMetni(hata))
+                     : dagilimHatasi ? QStringLiteral("Dağılım okunamadı: %1").arg(HataMetni(dagilimHatasi))
+                                     : QString());
     m_durum->setVisible(!m_durum->text().isEmpty());
     const int satir = m_tablo->currentIndex().row(), sutun = m_tablo->currentIndex().column();
     m_model->Goster(plan ? plan->faaliyetler : QVector<KayitliFaaliyet>(), tahminler);
@@ -283,4 +315,23 @@ void RiskSekmesi::Duzenlendi(int satir, int sutun, const QString& metin)
     const TahminDegistirKomutu komut{m_belge.seciliProje(), m_model->Faaliyet(satir).kodu, kayitli, yeni};
     if (const KomutHatasi hata = m_belge.Calistir(komut))
         Mesaj::ReddiGoster(this, hata.depo, [this] { m_belge.Sec(m_belge.seciliProje()); });
+}
+
+Dagilim RiskSekmesi::SecilenDagilim() const
+{
+    return m_dagilim->currentIndex() == 1 ? Dagilim::Ucgen : Dagilim::Pert;
+}
+
+void RiskSekmesi::DagilimSecildi()
+{
+    Dagilim kayitli = Dagilim::Pert;
+    const Dagilim secilen = SecilenDagilim();
+    if (m_belge.ProjeDagilimi(kayitli) || !m_belge.plan() || secilen == kayitli) {
+        m_dagilim->setCurrentIndex(kayitli == Dagilim::Ucgen ? 1 : 0);
+        return;
+    }
+    if (const KomutHatasi hata = m_belge.Calistir(DagilimDegistirKomutu{m_belge.seciliProje(), kayitli, secilen})) {
+        m_dagilim->setCurrentIndex(kayitli == Dagilim::Ucgen ? 1 : 0);
+        Mesaj::ReddiGoster(this, hata.depo, [this] { m_belge.Sec(m_belge.seciliProje()); });
+    }
 }

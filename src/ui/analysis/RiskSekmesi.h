@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/GorselCikti.h"
 #include "risk/RiskHesabi.h"
 
 #include <QWidget>
@@ -46,6 +47,10 @@ public:
     // The last result shown; for tests.
     const RiskSonucu& gosterilen() const { return m_gosterilen; }
     RiskGrafigi* grafik() const { return m_grafik; }
+    QPushButton* disaAktar() const { return m_disaAktar; }
+    // The charts as shown, while they are of the plan, estimates and settings shown now;
+    // none while a run is under way, or when the plan changed since.
+    std::optional<RiskGorseli> GuncelGorsel() const;
     bool calisiyor() const { return m_isci.joinable() && !m_bitti; }
 
 protected:
@@ -54,6 +59,9 @@ protected:
 private:
     void AyarlariKur(class QBoxLayout* duzen);
     void Duzenlendi(int satir, int sutun, const QString& metin);
+    // The distribution chosen in the box, and its choice written as the project's own.
+    Dagilim SecilenDagilim() const;
+    void DagilimSecildi();
     // Starts a run over the plan and estimates shown; the one before is stopped first.
     void Baslat();
     void Bekle();
@@ -70,8 +78,11 @@ private:
     QLineEdit* m_tarih = nullptr;
     QProgressBar* m_ilerleme = nullptr;
     QPushButton* m_durdur = nullptr;
+    QPushButton* m_disaAktar = nullptr;
     RiskGrafigi* m_grafik = nullptr;
     bool m_eskidi = false;
+    bool m_plandanEski = false; // the document changed after the run shown began
+    RiskGorseli m_gorsel;       // what the charts show
     std::optional<QVector<KayitliFaaliyet>> m_deneme;
 
     std::thread m_isci;

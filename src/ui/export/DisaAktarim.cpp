@@ -31,7 +31,16 @@ const BicimBilgisi Bicimler[] = {
     {Bicim::Svg, "SVG: Gantt şeması (*.svg)", "svg"},
     {Bicim::Png, "PNG: Gantt şeması (*.png)", "png"},
     {Bicim::Xml, "Microsoft Project XML (*.xml)", "xml"},
+    {Bicim::HistogramSvg, "SVG: risk histogramı, bitiş dağılımı ve P çizgileri (*.svg)", "svg"},
+    {Bicim::HistogramPng, "PNG: risk histogramı, bitiş dağılımı ve P çizgileri (*.png)", "png"},
+    {Bicim::KasirgaSvg, "SVG: risk kasırga grafiği, duyarlılıklar (*.svg)", "svg"},
+    {Bicim::KasirgaPng, "PNG: risk kasırga grafiği, duyarlılıklar (*.png)", "png"},
 };
+
+bool RiskBicimi(Bicim bicim)
+{
+    return bicim >= Bicim::HistogramSvg;
+}
 
 const BicimBilgisi& Bilgi(Bicim bicim)
 {
@@ -61,14 +70,19 @@ QString OnerilenAd(const QString& proje, Bicim bicim)
     }
     if (ad.isEmpty() || ad.startsWith(QLatin1Char('.')))
         ad.prepend(QStringLiteral("proje"));
+    if (RiskBicimi(bicim))
+        ad += bicim <= Bicim::HistogramPng ? QStringLiteral("-histogram") : QStringLiteral("-kasirga");
     return ad + QLatin1Char('.') + QLatin1String(Bilgi(bicim).uzanti);
 }
 
-// The format follows an extension the user typed when it is one of ours, and the chosen
-// filter otherwise; a name without any extension gets the filter's.
+// The format follows an extension the user typed when it is one of ours (the chosen
+// filter's own first, as SVG and PNG are each of two charts), and the chosen filter
+// otherwise; a name without any extension gets the filter's.
 Secim Belirle(QString yol, Bicim suzgec)
 {
     const QString uzanti = QFileInfo(yol).suffix().toLower();
+    if (uzanti == QLatin1String(Bilgi(suzgec).uzanti))
+        return {yol, suzgec};
     for (const BicimBilgisi& bilgi : Bicimler) {
         if (uzanti == QLatin1String(bilgi.uzanti))
             return {yol, bilgi.bicim};
@@ -78,7 +92,7 @@ Secim Belirle(QString yol, Bicim suzgec)
     return {yol, suzgec};
 }
 
-std::optional<Secim> Sor(QWidget* sahibi, const QString& onerilen)
+std::optional<Secim> Sor(QWidget* sahibi, const QString& onerilen, Bicim bicim)
 {
     if (OzelSorucu())
         return OzelSorucu()(sahibi, onerilen);
@@ -89,11 +103,7 @@ std::optional<Secim> Sor(QWidget* sahibi, const QString& onerilen)
     pencere.setOption(QFileDialog::DontUseNativeDialog);
     pencere.setAcceptMode(QFileDialog::AcceptSave);
     pencere.setNameFilters(suzgecler);
-    const QString uzanti = QFileInfo(onerilen).suffix();
-    for (const BicimBilgisi& bilgi : Bicimler) {
-        if (uzanti == QLatin1String(bilgi.uzanti))
-            pencere.selectNameFilter(QString::fromUtf8(bilgi.suzgec));
-    }
+    pencere.selectNameFilter(QString::fromUtf8(Bilgi(bicim).suzgec));
     // The dialog adds the chosen format's extension itself, so it asks before replacing that file.
     const auto sonek = [&](const QString& suzgec) {
         pencere.setDefaultSuffix(QLatin1String(Bicimler[std::max(int(suzgecler.indexOf(suzgec)), 0)].uzanti));
@@ -121,14 +131,23 @@ std::optional<Rapor> GosterilenRapor(QWidget* sahibi, const PlanBelgesi& belge)
     return rapor;
 }
 
-DepoHatasi Icerik(const Rapor& rapor, Bicim bicim, const QFont& yazi, QByteArray& icerik)
+DepoHatasi Icerik(const Rapor& rapor, const std::optional<RiskGorseli>& risk, Bicim bicim, const QFont& yazi,
+                  QByteArray& icerik)
 {
+    const auto riskCizimi = [&](RiskCizimTuru tur, GorselBicim gorsel) {
+        icerik = RiskGorseliYaz(*risk, tur, gorsel, yazi, rapor.proje.ad);
+        return DepoHatasi{};
+    };
     switch (bicim) {
     case Bicim::Csv: icerik = CsvYaz(rapor, QLocale()); return {};
     case Bicim::Xml: return MspdiYaz(rapor, icerik);
     case Bicim::Svg: icerik = GorselYaz(rapor, GorselBicim::Svg, yazi); return {};
     case Bicim::Png: icerik = GorselYaz(rapor, GorselBicim::Png, yazi); return {};
     case Bicim::Pdf: icerik = GorselYaz(rapor, GorselBicim::Pdf, yazi); return {};
+    case Bicim::HistogramSvg: return riskCizimi(RiskCizimTuru::Histogram, GorselBicim::Svg);
+    case Bicim::HistogramPng: return riskCizimi(RiskCizimTuru::Histogram, GorselBicim::Png);
+    case Bicim::KasirgaSvg: return riskCizimi(RiskCizimTuru::Kasirga, GorselBicim::Svg);
+    case Bicim::KasirgaPng: return riskCizimi(RiskCizimTuru::Kasirga, GorselBicim::Png);
     }
     return {};
 }
@@ -149,27 +168,38 @@ public:
 
 } // namespace
 
-void DisaAktar(QWidget* sahibi, const PlanBelgesi& belge)
+void DisaAktar(QWidget* sahibi, const PlanBelgesi& belge, const std::optional<RiskGorseli>& risk,
+               std::optional<Bicim> onerilen)
 {
     const std::optional<Rapor> rapor = GosterilenRapor(sahibi, belge);
     if (!rapor)
         return;
     QSettings ayarlar;
-    const auto sonBicim = Bicim(std::clamp(ayarlar.value(BicimAyari).toInt(), 0, int(std::size(Bicimler)) - 1));
+    auto sonBicim = Bicim(std::clamp(ayarlar.value(BicimAyari).toInt(), 0, int(std::size(Bicimler)) - 1));
+    if (onerilen && RiskBicimi(*onerilen) != RiskBicimi(sonBicim))
+        sonBicim = *onerilen;
     const QString klasor = ayarlar.value(KlasorAyari, QDir::homePath()).toString();
-    const std::optional<Secim> yanit = Sor(sahibi, QDir(klasor).filePath(OnerilenAd(rapor->proje.ad, sonBicim)));
+    const std::optional<Secim> yanit = Sor(sahibi, QDir(klasor).filePath(OnerilenAd(rapor->proje.ad, sonBicim)), sonBicim);
     if (!yanit)
         return;
     const Secim secim = Belirle(yanit->yol, yanit->bicim);
     ayarlar.setValue(KlasorAyari, QFileInfo(secim.yol).absolutePath());
     ayarlar.setValue(BicimAyari, int(secim.bicim));
+    // Only figures of the plan as it is now are written; a run under way has none yet.
+    if (RiskBicimi(secim.bicim) && !risk) {
+        Mesaj::Goster(sahibi,
+                      QStringLiteral("Dışa aktarılacak güncel bir risk sonucu yok. Ağ Analizi penceresinin Risk "
+                                     "sekmesinde benzetimin bitmesini bekleyip yeniden deneyin."),
+                      Mesaj::Tur::Bilgi);
+        return;
+    }
 
     const QString veritabani = VeritabaninYolu(belge.depo());
     DepoHatasi hata;
     {
         const BeklemeImleciKalibi bekleme;
         QByteArray icerik;
-        hata = Icerik(*rapor, secim.bicim, sahibi->font(), icerik);
+        hata = Icerik(*rapor, risk, secim.bicim, sahibi->font(), icerik);
         if (!hata)
             hata = DosyayaYaz(secim.yol, icerik, veritabani);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/GorselCikti.h"
 #include "plan/PlanBelgesi.h"
 
 #include <QString>
@@ -12,11 +13,16 @@ class QWidget;
 // window that offers them. (An ASCII name: moc reads the headers tests include.)
 namespace DisaAktarim {
 
-enum class Bicim { Csv, Svg, Png, Pdf, Xml };
+// The Gantt chart's formats, then the Risk tab's two charts as SVG and PNG.
+enum class Bicim { Csv, Svg, Png, Pdf, Xml, HistogramSvg, HistogramPng, KasirgaSvg, KasirgaPng };
 
 // Asks for a file and its format (Qt's own save dialog), writes it safely and tells
-// of a failure in one box. The database is only read, and never the target.
-void DisaAktar(QWidget* sahibi, const PlanBelgesi& belge);
+// of a failure in one box. The database is only read, and never the target. `risk`:
+// the Risk tab's charts as shown now, none when no current result is shown (a risk
+// format chosen then is refused with a box). `onerilen`: the format the dialog offers
+// first, when the last one chosen was not of its kind (a Gantt or a risk format).
+void DisaAktar(QWidget* sahibi, const PlanBelgesi& belge, const std::optional<RiskGorseli>& risk = std::nullopt,
+               std::optional<Bicim> onerilen = std::nullopt);
 
 // Qt's print dialog with a preview of the same pages as the PDF. Printing to a file
 // that is the open plan's database (by any name or link) is refused with one box.

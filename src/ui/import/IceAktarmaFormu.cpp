@@ -134,10 +134,15 @@ void IceAktarmaFormu::Kur(const QString& dosya)
     m_faaliyetler->setAccessibleName(QStringLiteral("Aktarılacak faaliyetler"));
     m_faaliyetler->setRootIsDecorated(false);
     m_faaliyetler->setUniformRowHeights(true);
+    // The three-point estimates the file brings come in too, so they are shown with their activities.
     m_faaliyetler->setHeaderLabels({QStringLiteral("Kodu"), QStringLiteral("Faaliyet Adı"), QStringLiteral("Süre"),
-                                    QStringLiteral("Öncekiler")});
+                                    QStringLiteral("Öncekiler"), QStringLiteral("İyimser"), QStringLiteral("En Olası"),
+                                    QStringLiteral("Kötümser")});
     duzen->addWidget(Baslik(QStringLiteral("&Faaliyetler (saklanacakları sırayla):"), m_faaliyetler, this));
     duzen->addWidget(m_faaliyetler, 2);
+    m_tahminNotu = new QLabel(this);
+    m_tahminNotu->setWordWrap(true);
+    duzen->addWidget(m_tahminNotu);
 
     m_rapor = new QPlainTextEdit(this);
     m_rapor->setReadOnly(true);
@@ -193,9 +198,21 @@ void IceAktarmaFormu::ProjeyiGoster(int satir)
     Cerceve->setEnabled(m_aktarim.projeler.at(satir).ret.isEmpty());
     m_faaliyetler->clear();
     QList<QTreeWidgetItem*> satirlar;
-    for (const Faaliyet& f : m_aktarim.projeler.at(satir).proje.faaliyetler)
-        satirlar.append(new QTreeWidgetItem({f.kodu, f.adi, QString::number(f.sure), f.oncekiler}));
+    const TamProje& proje = m_aktarim.projeler.at(satir).proje;
+    for (const Faaliyet& f : proje.faaliyetler) {
+        QStringList hucreler{f.kodu, f.adi, QString::number(f.sure), f.oncekiler};
+        if (const auto t = proje.tahminler.constFind(f.kodu); t != proje.tahminler.cend())
+            hucreler << QString::number(t->iyimser) << QString::number(t->olasi) << QString::number(t->kotumser);
+        satirlar.append(new QTreeWidgetItem(hucreler));
+    }
     m_faaliyetler->addTopLevelItems(satirlar);
+    m_tahminNotu->setText(
+        (proje.tahminler.isEmpty()
+             ? QStringLiteral("Bu proje üç noktalı tahmin getirmiyor: her faaliyetin süresi yayılımsız aktarılacak.")
+             : QStringLiteral("%1 faaliyetin üç noktalı tahmini (iyimser, en olası, kötümser) de aktarılacak; "
+                              "öbürlerinin süresi yayılımsızdır.").arg(proje.tahminler.size()))
+        + (proje.dagilim == Dagilim::Ucgen ? QStringLiteral(" Benzetim dağılımı: üçgen.") : QString()));
+    m_faaliyetler->setAccessibleDescription(m_tahminNotu->text());
     if (m_projeler->currentItem() != m_projeler->topLevelItem(satir))
         m_projeler->setCurrentItem(m_projeler->topLevelItem(satir));
 }
@@ -227,7 +244,7 @@ void IceAktarmaFormu::AktarDugmesi_Click()
         }
         adlar.append(proje->ad);
         const TamProje& okunan = m_aktarim.projeler.at(i).proje;
-        komut.projeler.append({*proje, okunan.faaliyetler, okunan.tahminler});
+        komut.projeler.append({*proje, okunan.faaliyetler, okunan.tahminler, okunan.dagilim});
     }
     if (komut.projeler.isEmpty()) {
         Mesaj::Goster(this, QStringLiteral("Aktarılacak proje seçilmedi."), Mesaj::Tur::Bilgi);

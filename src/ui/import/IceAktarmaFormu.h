@@ -6,6 +6,7 @@
 #include "ui/project/ProjeAlanlari.h"
 
 class QCheckBox;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
@@ -23,6 +24,7 @@ public:
     QCheckBox* onay() const { return m_onay; }
     QTreeWidget* projeListesi() const { return m_projeler; }
     QTreeWidget* faaliyetListesi() const { return m_faaliyetler; }
+    QLabel* tahminNotu() const { return m_tahminNotu; }
     QPlainTextEdit* rapor() const { return m_rapor; }
     QPushButton* aktarDugmesi() const { return m_aktar; }
 
@@ -42,6 +44,7 @@ private:
     QCheckBox* m_onay = nullptr;
     QTreeWidget* m_projeler = nullptr;
     QTreeWidget* m_faaliyetler = nullptr;
+    QLabel* m_tahminNotu = nullptr; // whether the project shown brings three-point estimates
     QPlainTextEdit* m_rapor = nullptr;
     QPushButton* m_aktar = nullptr;
 };

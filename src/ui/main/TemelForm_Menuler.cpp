@@ -4,6 +4,7 @@
 #include "ui/Diyalog.h"
 #include "ui/Mesaj.h"
 #include "ui/analysis/AnalizPenceresi.h"
+#include "ui/analysis/RiskSekmesi.h"
 #include "plan/AdimAdi.h"
 #include "ui/export/DisaAktarim.h"
 #include "ui/history/GecmisPenceresi.h"
@@ -25,7 +26,11 @@ void TemelForm::MenuleriKur()
     dosya->addSeparator();
     dosya->addAction(QStringLiteral("İçe &Aktar…"), QKeySequence(Qt::CTRL | Qt::Key_I), this, &TemelForm::IceAktar);
     dosya->addAction(QStringLiteral("&Dışa Aktar…"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
-                     [this] { DisaAktarim::DisaAktar(this, m_belge); });
+                     [this] {
+                         // The Risk tab's charts, when the analysis window shows current ones.
+                         const AnalizPenceresi* analiz = AcikAnalizPenceresi();
+                         DisaAktarim::DisaAktar(this, m_belge, analiz ? analiz->risk()->GuncelGorsel() : std::nullopt);
+                     });
     dosya->addAction(QStringLiteral("&Yazdır…"), QKeySequence::Print, this,
                      [this] { DisaAktarim::Yazdir(this, m_belge); });
     dosya->addSeparator();

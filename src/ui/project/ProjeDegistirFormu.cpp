@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 ProjeDegistirFormu::ProjeDegistirFormu(const DiyalogBaglami& baglam)
     : Diyalog(baglam),
@@ -15,6 +16,7 @@ ProjeDegistirFormu::ProjeDegistirFormu(const DiyalogBaglami& baglam)
     connect(KaydetDugmesi, &QPushButton::clicked, this, &ProjeDegistirFormu::KaydetDugmesi_Click);
     connect(VazgecDugmesi, &QPushButton::clicked, this, &ProjeDegistirFormu::VazgecDugmesi_Click);
     connect(&belge(), &PlanBelgesi::projeSilindi, this, &ProjeDegistirFormu::ProjeSilindi);
+    connect(&belge(), &PlanBelgesi::planDegisti, this, &ProjeDegistirFormu::BaskaYerdeDegistiyse);
     ProjeninAdiKutusu->setFocus();
 }
 
@@ -43,6 +45,7 @@ void ProjeDegistirFormu::KaydetDugmesi_Click()
             QStringLiteral("\"%1\" projesi ana pencerede silindi; değişiklik kaydedilemez.").arg(m_proje->ad)));
         return;
     }
+    const QScopedValueRollback<bool> kaydediyor(m_kaydediyor, true);
     const auto yeni = KaydedilecekProje();
     if (!yeni)
         return;
@@ -72,6 +75,20 @@ void ProjeDegistirFormu::GuncelHaliniGoster()
     }
     const QString baslama = BolgeselMetin::TarihMetni(kayitli.baslama), bitis = BolgeselMetin::TarihMetni(kayitli.bitis);
     Doldur(kayitli, GunSayisiMetni(baslama, bitis));
+}
+
+void ProjeDegistirFormu::BaskaYerdeDegistiyse()
+{
+    const auto& plan = belge().plan();
+    if (m_kaydediyor || !m_proje || !plan || plan->proje.ad != m_proje->ad)
+        return;
+    if (plan->proje.baslama.ham == m_proje->baslama.ham && plan->proje.bitis.ham == m_proje->bitis.ham)
+        return;
+    Mesaj::Goster(this, QStringLiteral("\"%1\" projesi bu pencere açıldıktan sonra başka bir yerde değiştirildi; "
+                                       "alanlar güncel halini gösteriyor.").arg(m_proje->ad),
+                  Mesaj::Tur::Bilgi);
+    const KayitliProje simdi = plan->proje;
+    Doldur(simdi, GunSayisiMetni(BolgeselMetin::TarihMetni(simdi.baslama), BolgeselMetin::TarihMetni(simdi.bitis)));
 }
 
 void ProjeDegistirFormu::VazgecDugmesi_Click()

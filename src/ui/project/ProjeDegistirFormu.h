@@ -29,7 +29,12 @@ public:
 private:
     // After "changed elsewhere": the project as stored, here and in the main window.
     void GuncelHaliniGoster();
+    // The plan shown changed: when its dates are no longer those the fields were filled
+    // with (another planner's write, an undo), says so at once and shows them.
+    void BaskaYerdeDegistiyse();
 
     std::optional<KayitliProje> m_proje;
     bool m_buradaSilindi = false;
+    // Our own save changes the project too, and says what happened itself.
+    bool m_kaydediyor = false;
 };

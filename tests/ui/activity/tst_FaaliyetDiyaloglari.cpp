@@ -233,6 +233,24 @@ private slots:
         QCOMPARE(o.kayit.sayi(), 1);
         QCOMPARE(o.vt.Satirlar().filter("|A|"), (QStringList{"F|P|A|Tasarım|5|", "F|Q|A|q|1|"}));
     }
+
+    // The open change dialog learns at once that its row changed or went elsewhere (an
+    // undo, another planner): the box, then the row as it is now, or the dialog closes.
+    void changedElsewhereIsSaidBeforeSave()
+    {
+        Ortam o;
+        FaaliyetDegistirmeFormu* d = o.Degistir("D");
+        QVERIFY(d);
+        Yaz(d->FaaliyetAdiKutusu, "yazılan");
+        const KayitliFaaliyet eski = o.ana->belge().plan()->faaliyetler[3];
+        QVERIFY(!o.ana->belge().Calistir(FaaliyetDegistirKomutu{"P", eski, {"D", "Kabul", 2, "C"}}));
+        QCOMPARE(o.kayit.metinler(), QStringList{"\"P\" projesinin D faaliyeti bu pencere açıldıktan sonra başka bir "
+                                                 "yerde değiştirildi; alanlar güncel halini gösteriyor."});
+        QCOMPARE(Alanlar(*d), "D|Kabul|2|C|A,B,C");
+        QVERIFY(!o.ana->belge().Calistir(SonFaaliyetiSilKomutu{"P", o.ana->belge().plan()->faaliyetler}));
+        QCOMPARE(o.kayit.son().metin, "\"P\" projesinin D faaliyeti bu pencere açıldıktan sonra başka bir yerde silindi.");
+        QTRY_VERIFY_WITH_TIMEOUT(!o.ana->AcikFaaliyetDegistirmeFormu(), 30000);
+    }
 };
 
 QTEST_MAIN(ActivityDialogsTest)

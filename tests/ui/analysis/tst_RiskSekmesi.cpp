@@ -1,13 +1,17 @@
 // The Risk tab's estimates as the user edits them: by keyboard in the table, each edit a
 // command of the document (refused with a box when the order breaks, undone like any other),
-// and the simulation that follows every change, never showing an older state's figures.
+// and the simulation that follows every change, never showing an older state's figures;
+// the distribution chosen is the project's, kept in its file and undone like an edit.
 #include "destek/GeciciVeritabani.h"
 #include "destek/PencereAnaPencereSurucusu.h"
 #include "destek/PencereMesajKaydi.h"
+#include "plan/AdimAdi.h"
 #include "plan/PlanBelgesi.h"
+#include "store/GeciciBaglanti.h"
 #include "ui/analysis/RiskGrafigi.h"
 #include "ui/analysis/RiskSekmesi.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -123,6 +127,33 @@ private slots:
         QCOMPARE(sekme.gosterilen().p90, 7.0);
         QVERIFY2(sekme.sonuc()->text().startsWith("P10: 7,0 gün (7.01.2026) · P50: 7,0 gün (7.01.2026)"),
                  qPrintable(sekme.sonuc()->text()));
+        QVERIFY(kayit.metinler().isEmpty());
+    }
+
+    void theDistributionIsTheProjects()
+    {
+        Sekme k;
+        auto& [vt, belge, kayit, sekme] = k;
+        QVERIFY(OneGetirVeBekle(&sekme));
+        QCOMPARE(sekme.dagilim()->currentText(), "Beta-PERT");
+        sekme.dagilim()->setFocus();
+        QTest::keyClick(sekme.dagilim(), Qt::Key_Down);
+        QCoreApplication::processEvents();
+        QCOMPARE(AdimAdi(belge.geriAlinacak()), "Dağılım Değiştir – ALFA");
+        QCOMPARE(sekme.dagilim()->currentText(), "Üçgen");
+        QTRY_VERIFY(!sekme.calisiyor() && sekme.gosterilen().yineleme == 10000);
+
+        // Another window on the file, opened afresh, shows the project's own.
+        const GeciciBaglanti baglanti(vt.yol());
+        PlanBelgesi baska(baglanti.depo());
+        RiskSekmesi ikinci(baska);
+        baska.Sec("ALFA");
+        QVERIFY(OneGetirVeBekle(&ikinci));
+        QCOMPARE(ikinci.dagilim()->currentText(), "Üçgen");
+
+        QVERIFY(!belge.GeriAl());
+        QCoreApplication::processEvents();
+        QCOMPARE(sekme.dagilim()->currentText(), "Beta-PERT");
         QVERIFY(kayit.metinler().isEmpty());
     }
 };

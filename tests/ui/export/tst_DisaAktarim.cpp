@@ -1,14 +1,19 @@
 // "Dışa Aktar…" from the keyboard of either window: the file the user named is written
-// in the format asked for, a failure is one box and leaves any old file and the plan as they were.
+// in the format asked for, a failure is one box and leaves any old file and the plan as they were;
+// the Risk tab's charts go the same way, only while their figures are of the plan shown.
 #include "destek/DosyaIzinleri.h"
 #include "destek/GeciciVeritabani.h"
 #include "destek/PencereAnaPencereSurucusu.h"
 #include "destek/PencereMesajKaydi.h"
 #include "ui/analysis/AnalizPenceresi.h"
+#include "ui/analysis/RiskSekmesi.h"
 #include "ui/export/DisaAktarim.h"
 #include "ui/main/TemelForm.h"
 
 #include <QDir>
+#include <QImage>
+#include <QPushButton>
+#include <QSvgRenderer>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QFile>
@@ -163,6 +168,65 @@ private slots:
         QTest::keyClick(&ana, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(kutular.hatalar(), QStringList{"Hata 8: \"" + bag + "\" Kavrion'un veritabanı; üzerine yazdırılamaz."});
         QCOMPARE(Oku(vt.yol()), plan);
+    }
+
+    void theRiskChartsAreExported_data()
+    {
+        QTest::addColumn<Bicim>("suzgec");
+        QTest::addColumn<QString>("ad");
+        QTest::addColumn<QString>("dosya");
+        QTest::newRow("histogram, SVG") << Bicim::HistogramSvg << "r.svg" << "r.svg";
+        QTest::newRow("histogram, PNG") << Bicim::HistogramPng << "r" << "r.png";
+        QTest::newRow("tornado, SVG") << Bicim::KasirgaSvg << "r" << "r.svg";
+        QTest::newRow("tornado, PNG") << Bicim::KasirgaPng << "r.png" << "r.png";
+    }
+    // From the Risk tab's button by its access key; with no current figures (a run under
+    // way, the plan changed since, the main window with no analysis window) a box and no file.
+    void theRiskChartsAreExported()
+    {
+        QFETCH(Bicim, suzgec);
+        QFETCH(QString, ad);
+        QFETCH(QString, dosya);
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        QTemporaryDir hedef;
+        Yanitlayan yanitlayan(hedef.filePath(ad), suzgec);
+        MesajKaydi kutular;
+        TemelForm ana(vt.depo());
+        ProjeyiSec(ana, "ALFA");
+        QVERIFY(OneGetirVeBekle(&ana));
+        QTest::keyClick(&ana, Qt::Key_E, Qt::ControlModifier);
+        const QString yok = "Dışa aktarılacak güncel bir risk sonucu yok. Ağ Analizi penceresinin Risk sekmesinde "
+                            "benzetimin bitmesini bekleyip yeniden deneyin.";
+        QCOMPARE(kutular.son().metin, yok);
+
+        ana.AnalizPenceresiniAc();
+        AnalizPenceresi* pencere = ana.AcikAnalizPenceresi();
+        QVERIFY(OneGetirVeBekle(pencere));
+        QTest::keyClick(pencere, Qt::Key_R, Qt::AltModifier);
+        RiskSekmesi* risk = pencere->risk();
+        QVERIFY(risk->isVisible());
+        QTRY_VERIFY(risk->disaAktar()->isEnabled());
+        QTest::keyClick(pencere, Qt::Key_G, Qt::AltModifier);
+        QTRY_COMPARE(yanitlayan.soruldu, 2); // an access key clicks the button once it has shown the press
+        QCOMPARE(kutular.sayi(), 1);
+        const QByteArray icerik = Oku(hedef.filePath(dosya));
+        if (dosya.endsWith(".svg")) {
+            QVERIFY(QSvgRenderer(icerik).isValid());
+            QVERIFY(icerik.contains(suzgec == Bicim::HistogramSvg ? "risk histogramı" : "risk kasırga grafiği"));
+        } else {
+            const QImage resim = QImage::fromData(icerik, "PNG");
+            QVERIFY(!resim.isNull() && resim.width() > 100 && resim.height() > 20);
+        }
+        QCOMPARE(QDir(hedef.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+        // The plan changes: the figures shown are of the state before, and are not written.
+        QVERIFY(QFile::remove(hedef.filePath(dosya)));
+        QVERIFY(!ana.belge().Calistir(TahminDegistirKomutu{"ALFA", "C", UcNoktaTahmini{2, 4, 9}, std::nullopt}));
+        QVERIFY(!risk->disaAktar()->isEnabled());
+        QTest::keyClick(pencere, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(kutular.son().metin, yok);
+        QCOMPARE(QDir(hedef.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
     }
 
     void withNoProjectNothingIsAsked()

@@ -1,6 +1,7 @@
 // Import as the user meets it: Ctrl+I, the preview, "Vazgeç" writing nothing, "Aktar"
 // writing every chosen project as one step that Ctrl+Z takes back whole; what Kavrion
-// cannot hold keeps "Aktar" off until accepted, and a file that cannot come in is one box.
+// cannot hold keeps "Aktar" off until accepted, and a file that cannot come in is one box;
+// the three-point estimates a file brings are shown with their activities before they come in.
 #include "destek/GeciciVeritabani.h"
 #include "destek/PencereAnaPencereSurucusu.h"
 #include "destek/PencereMesajKaydi.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -84,7 +86,9 @@ private slots:
             " (6, 'KÖPRÜ', 'B', 'tabliye', 6, 'A'), (7, 'BOZUK', 'A', 'a', 'üç', '')",
             // An estimate comes with its activity; one without an activity stays behind.
             "CREATE TABLE TahminlerTablosu (Kimlik INTEGER PRIMARY KEY, Projesi, Kodu, Iyimser, Olasi, Kotumser)",
-            "INSERT INTO TahminlerTablosu VALUES (1, 'KÖPRÜ', 'B', 5, 6, 9), (2, 'KÖPRÜ', 'Z', 1, 2, 3)"}));
+            "INSERT INTO TahminlerTablosu VALUES (1, 'KÖPRÜ', 'B', 5, 6, 9), (2, 'KÖPRÜ', 'Z', 1, 2, 3)",
+            "CREATE TABLE DagilimTablosu (Kimlik INTEGER PRIMARY KEY, Projesi, Dagilim)",
+            "INSERT INTO DagilimTablosu VALUES (1, 'KÖPRÜ', 'ucgen')"}));
         const QStringList digerSatirlari = GeciciVeritabani::Dokum(diger);
         MesajKaydi kayit;
         TemelForm ana(vt.depo());
@@ -94,7 +98,15 @@ private slots:
         QVERIFY(d);
         QCOMPARE(Satirlar(d->projeListesi()),
                  QStringList({"ALFA|3|", "BETA|1|", "KÖPRÜ|2|", "BOZUK|1|A faaliyetinin süresi \"üç\" okunamıyor."}));
-        QCOMPARE(Satirlar(d->faaliyetListesi()), QStringList({"A|a|3|", "B|b|2|A", "C|c|4|A"}));
+        QCOMPARE(Satirlar(d->faaliyetListesi()), QStringList({"A|a|3||||", "B|b|2|A|||", "C|c|4|A|||"}));
+        QCOMPARE(d->tahminNotu()->text(), "Bu proje üç noktalı tahmin getirmiyor: her faaliyetin süresi yayılımsız aktarılacak.");
+        d->projeListesi()->setFocus();
+        QTest::keyClick(d->projeListesi(), Qt::Key_Down);
+        QTest::keyClick(d->projeListesi(), Qt::Key_Down);
+        QCOMPARE(Satirlar(d->faaliyetListesi()), QStringList({"A|temel|4||||", "B|tabliye|6|A|5|6|9"}));
+        QCOMPARE(d->faaliyetListesi()->headerItem()->text(5), "En Olası");
+        QCOMPARE(d->tahminNotu()->text(), "1 faaliyetin üç noktalı tahmini (iyimser, en olası, kötümser) de aktarılacak; "
+                                          "öbürlerinin süresi yayılımsızdır. Benzetim dağılımı: üçgen.");
         QTest::keyClick(d, Qt::Key_Escape);
         QVERIFY(!ana.AcikIceAktarmaFormu() || ana.AcikIceAktarmaFormu()->isHidden());
         QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
@@ -116,6 +128,8 @@ private slots:
         QHash<QString, UcNoktaTahmini> tahminler;
         QVERIFY(!vt.depo().TahminleriOku("KÖPRÜ", tahminler));
         QVERIFY(tahminler == (QHash<QString, UcNoktaTahmini>{{"B", {5, 6, 9}}}));
+        Dagilim dagilim = Dagilim::Pert;
+        QVERIFY(!vt.depo().DagilimOku("KÖPRÜ", dagilim) && dagilim == Dagilim::Ucgen);
 
         QVERIFY(OneGetirVeBekle(&ana));
         QTest::keyClick(&ana, Qt::Key_Z, Qt::ControlModifier);
@@ -140,7 +154,8 @@ private slots:
         QCOMPARE(d->BaslamaTarihiKutusu->text(), "2.03.2026");
         QCOMPARE(d->BitisTarihiKutusu->text(), "");
         QCOMPARE(Satirlar(d->faaliyetListesi()),
-                 QStringList({"A|Başlangıç|0|", "B|Kazı|2|A", "C|İskele|2|A", "D|Duvar|3|B"}));
+                 QStringList({"A|Başlangıç|0||||", "B|Kazı|2|A|||", "C|İskele|2|A|||", "D|Duvar|3|B|||"}));
+        QVERIFY(d->tahminNotu()->text().startsWith("Bu proje üç noktalı tahmin getirmiyor"));
         const QString rapor = d->rapor()->toPlainText();
         QVERIFY2(rapor.contains("Başlangıç") && rapor.contains("Proje adı büyük harfle yazılacak"), qPrintable(rapor));
         d->onay()->click();
