@@ -5,6 +5,7 @@
 #include "ui/server/ParolaSorusu.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -54,12 +55,19 @@ SunucuAdresi SunucuyaBaglanFormu::Adres() const
 
 void SunucuyaBaglanFormu::BaglanDugmesi_Click()
 {
+    // A server that does not answer holds the window for up to libpq's connect_timeout.
+    const auto gec = [this](const SunucuAdresi& adres) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const DepoHatasi sonuc = belge().SunucuyaGec(adres);
+        QGuiApplication::restoreOverrideCursor();
+        return sonuc;
+    };
     SunucuAdresi adres = Adres();
     DepoHatasi hata = SunucuAdresiniDenetle(adres);
     if (!hata) {
-        hata = belge().SunucuyaGec(adres);
+        hata = gec(adres);
         if (ParolaSorusu::Iste(this, hata, adres))
-            hata = belge().SunucuyaGec(adres);
+            hata = gec(adres);
     }
     if (hata) {
         Mesaj::HatayiGoster(this, hata);
