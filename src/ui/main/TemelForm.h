@@ -104,8 +104,9 @@ private:
     void DuzenMenusunuKur();
     // The Edit menu names the steps it would take.
     void DuzenMenusunuGuncelle();
-    // The caption names the server the window works on.
-    void BasligiGuncelle();
+    // Another store was opened: the caption names the server, and the change dialogs,
+    // which hold rows of the store they came from, close.
+    void DepoDegisti();
     // A refused command: its box, then, when the file no longer holds what was shown,
     // the list read again with `ad` shown.
     void ReddiGoster(const KomutHatasi& hata, const QString& ad);

@@ -9,7 +9,9 @@
 #include "ui/export/DisaAktarim.h"
 #include "ui/history/GecmisPenceresi.h"
 #include "ui/import/IceAktarim.h"
+#include "ui/activity/FaaliyetDegistirmeFormu.h"
 #include "ui/import/IceAktarmaFormu.h"
+#include "ui/project/ProjeDegistirFormu.h"
 #include "ui/layout/Duzenler.h"
 #include "ui/server/SunucuyaBaglanFormu.h"
 
@@ -41,7 +43,7 @@ void TemelForm::MenuleriKur()
                       &TemelForm::AnalizPenceresiniAc);
     QMenu* yardim = menuBar()->addMenu(QStringLiteral("&Yardım"));
     yardim->addAction(QStringLiteral("Kavrion &Hakkında"), this, &TemelForm::KavrionHakkinda);
-    connect(&m_belge, &PlanBelgesi::depoDegisti, this, &TemelForm::BasligiGuncelle);
+    connect(&m_belge, &PlanBelgesi::depoDegisti, this, &TemelForm::DepoDegisti);
     // The window takes its final size, client area and menu bar, before it is centred.
     layout()->activate();
 }
@@ -153,9 +155,13 @@ SunucuyaBaglanFormu* TemelForm::AcikSunucuyaBaglanFormu() const
     return m_sunucuyaBaglanFormu;
 }
 
-void TemelForm::BasligiGuncelle()
+void TemelForm::DepoDegisti()
 {
     const QString baslik = QString::fromUtf8(Duzenler::TemelForm().baslik);
     const auto sunucu = m_belge.sunucu();
     setWindowTitle(sunucu ? QStringLiteral("%1 — Sunucu: %2").arg(baslik, GosterilecekAdres(*sunucu)) : baslik);
+    for (QWidget* diyalog : std::initializer_list<QWidget*>{m_projeDegistirFormu, m_faaliyetDegistirmeFormu}) {
+        if (diyalog)
+            diyalog->close();
+    }
 }

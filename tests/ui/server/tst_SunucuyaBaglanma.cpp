@@ -7,6 +7,7 @@
 #include "destek/PencereMesajKaydi.h"
 #include "destek/SunucuVeritabani.h"
 #include "store/Sema.h"
+#include "ui/project/ProjeDegistirFormu.h"
 #include "ui/project/ProjeEklemeFormu.h"
 #include "ui/server/ParolaSorusu.h"
 #include "ui/server/SunucuyaBaglanFormu.h"
@@ -84,6 +85,9 @@ private slots:
         TemelForm ana(vt.depo());
         QVERIFY(OneGetirVeBekle(&ana));
         QCOMPARE(ana.ProjeListesi->Metinler(), QStringList{"DOSYADA"});
+        ProjeyiSec(ana, "DOSYADA");
+        QPointer<ProjeDegistirFormu> degistir = DiyaloguAc(ana, ana.ProjeDegistirDugmesi, &TemelForm::AcikProjeDegistirFormu);
+        QVERIFY(degistir && OneGetirVeBekle(&ana));
 
         QTest::keyClick(&ana, Qt::Key_O, Qt::AltModifier);
         QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<QMenu*>(QApplication::activePopupWidget()), 30000);
@@ -100,7 +104,7 @@ private slots:
         const SunucuAdresi girilen = d->Adres();
         ErisimTusu(d, Qt::Key_B);
         QCOMPARE(kayit.metinler(), QStringList());
-        QTRY_VERIFY_WITH_TIMEOUT(!d, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!d && !degistir, 30000); // the change dialog held the file's row
         QCOMPARE(ana.ProjeListesi->Metinler(), QStringList());
         QCOMPARE(ana.windowTitle(), "Zelvora - CPM (Kritik Yol Yöntemi) Uygulaması — Sunucu: " + GosterilecekAdres(girilen));
 
