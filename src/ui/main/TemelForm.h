@@ -104,8 +104,9 @@ private:
     void DuzenMenusunuKur();
     // The Edit menu names the steps it would take.
     void DuzenMenusunuGuncelle();
-    // Another store was opened: the caption names the server, and the change dialogs,
-    // which hold rows of the store they came from, close.
+    // Another store was opened: the caption names the server, and the dialogs that hold
+    // rows or names of the store they came from (changes, an activity's entry, an
+    // import's checked names) close.
     void DepoDegisti();
     // A refused command: its box, then, when the file no longer holds what was shown,
     // the list read again with `ad` shown.

@@ -10,6 +10,7 @@
 #include "ui/history/GecmisPenceresi.h"
 #include "ui/import/IceAktarim.h"
 #include "ui/activity/FaaliyetDegistirmeFormu.h"
+#include "ui/activity/FaaliyetEklemeFormu.h"
 #include "ui/import/IceAktarmaFormu.h"
 #include "ui/project/ProjeDegistirFormu.h"
 #include "ui/layout/Duzenler.h"
@@ -160,7 +161,8 @@ void TemelForm::DepoDegisti()
     const QString baslik = QString::fromUtf8(Duzenler::TemelForm().baslik);
     const auto sunucu = m_belge.sunucu();
     setWindowTitle(sunucu ? QStringLiteral("%1 — Sunucu: %2").arg(baslik, GosterilecekAdres(*sunucu)) : baslik);
-    for (QWidget* diyalog : std::initializer_list<QWidget*>{m_projeDegistirFormu, m_faaliyetDegistirmeFormu}) {
+    for (QWidget* diyalog : std::initializer_list<QWidget*>{m_projeDegistirFormu, m_faaliyetDegistirmeFormu,
+                                                            m_faaliyetEklemeFormu, m_iceAktarmaFormu}) {
         if (diyalog)
             diyalog->close();
     }
