@@ -76,6 +76,9 @@ mkdir -p "$(dirname "$klasor")"
 hedef="$(mktemp -d /tmp/kavrion-pg.XXXXXX)"
 ln -s "$hedef" "$klasor"
 [ "$(id -u)" -ne 0 ] || chown "$kullanici:" "$hedef"
+# Every local client reaches the socket (tests run programs held to file permissions as
+# any user is), while the data folder inside stays the server's own.
+chmod 711 "$hedef"
 
 goster() {
   cat "$hedef/$1" >&2 2>/dev/null || true

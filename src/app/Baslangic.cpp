@@ -6,6 +6,7 @@
 #include "ui/Mesaj.h"
 #include "ui/layout/Kurucu.h"
 #include "ui/main/TemelForm.h"
+#include "ui/server/ParolaSorusu.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -53,11 +54,17 @@ struct IlkOkuma {
     QStringList adlar;
 };
 
-// Opens the file on a connection of its own, checks it as start-up must, and reads
+// Where start-up finds the store: the file, or the server when one is given.
+struct Kaynak {
+    QString yol;
+    std::optional<SunucuAdresi> sunucu;
+};
+
+// Opens the store on a connection of its own, checks it as start-up must, and reads
 // the project names. Runs on another thread while the window is being built.
-IlkOkuma ProjeAdlariniOku(const QString& yol)
+IlkOkuma ProjeAdlariniOku(const Kaynak& kaynak)
 {
-    const GeciciBaglanti baglanti(yol);
+    const GeciciBaglanti baglanti = kaynak.sunucu ? GeciciBaglanti(*kaynak.sunucu) : GeciciBaglanti(kaynak.yol);
     IlkOkuma sonuc;
     sonuc.acilis = baglanti.hata();
     if (!sonuc.acilis)
@@ -76,21 +83,26 @@ void TurkceArayuzuYukle(QApplication& uygulama)
         QApplication::installTranslator(ceviri);
 }
 
-std::unique_ptr<TemelForm> Baslat(const QString& klasor)
+namespace {
+
+// One start-up for both engines.
+std::unique_ptr<TemelForm> DepoylaBaslat(Kaynak kaynak)
 {
     // Reading the list and building the window are each a good part of start-up,
     // and neither needs the other until the list is filled.
-    const QString yol = VeritabaniYolu(klasor);
-    auto okuma = std::async(std::launch::async, ProjeAdlariniOku, yol);
+    auto okuma = std::async(std::launch::async, ProjeAdlariniOku, kaynak);
     // Every window at a scale that fits the screen the main window opens on.
     if (const QScreen* ekran = QGuiApplication::primaryScreen())
         OlcegiKur(EkranaGoreOlcek(QApplication::font(), ekran->availableGeometry().size(), ekran->devicePixelRatio()));
     auto pencere = std::make_unique<TemelForm>(DegiskenModulu::Veritabani(), TemelForm::IlkListe::SonraVerilecek);
-    const IlkOkuma ilk = okuma.get();
+    IlkOkuma ilk = okuma.get();
+    if (kaynak.sunucu && ParolaSorusu::Iste(nullptr, ilk.acilis, *kaynak.sunucu))
+        ilk = ProjeAdlariniOku(kaynak);
 
     DepoHatasi hata = ilk.acilis;
     if (!hata)
-        hata = ProjeDeposu::Ac(yol, DegiskenModulu::VeritabaniBaglantisi);
+        hata = kaynak.sunucu ? pencere->belge().SunucuyuAc(*kaynak.sunucu)
+                             : ProjeDeposu::Ac(kaynak.yol, DegiskenModulu::VeritabaniBaglantisi);
     if (hata) {
         Mesaj::HatayiGoster(nullptr, hata);
         return nullptr;
@@ -101,4 +113,33 @@ std::unique_ptr<TemelForm> Baslat(const QString& klasor)
         pencere->ProjeleriGoster(ilk.adlar);
     pencere->show();
     return pencere;
+}
+
+} // namespace
+
+std::unique_ptr<TemelForm> Baslat(const QString& klasor)
+{
+    return DepoylaBaslat({VeritabaniYolu(klasor), std::nullopt});
+}
+
+std::optional<QString> SunucuArgumani(const QStringList& argumanlar)
+{
+    const QString secenek = QStringLiteral("--sunucu");
+    for (qsizetype i = 1; i < argumanlar.size(); ++i) {
+        if (argumanlar[i] == secenek)
+            return argumanlar.value(i + 1);
+        if (argumanlar[i].startsWith(secenek + QLatin1Char('=')))
+            return argumanlar[i].mid(secenek.size() + 1);
+    }
+    return std::nullopt;
+}
+
+std::unique_ptr<TemelForm> SunucuylaBaslat(const QString& baglanti)
+{
+    SunucuAdresi adres;
+    if (const DepoHatasi hata = SunucuAdresiniOku(baglanti, adres)) {
+        Mesaj::HatayiGoster(nullptr, hata);
+        return nullptr;
+    }
+    return DepoylaBaslat({QString(), adres});
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
+#include <optional>
 
 class QApplication;
 class TemelForm;
@@ -14,3 +16,12 @@ void TurkceArayuzuYukle(QApplication& uygulama);
 // When the file cannot be opened, is locked or is not our database, shows the
 // reason in a box and gives nothing back; nothing is created or changed.
 std::unique_ptr<TemelForm> Baslat(const QString& klasor);
+
+// The connection given to `--sunucu BAĞLANTI` (or `--sunucu=BAĞLANTI`) among the program's
+// arguments; none without it. Nothing after the option is the default connection.
+std::optional<QString> SunucuArgumani(const QStringList& argumanlar);
+
+// The same for a PostgreSQL server: `baglanti` is a libpq connection string or URI. A
+// server that wants a password it was not given asks for it once. A malformed address, a
+// server that cannot be reached or refuses, or a missing or other schema: the box, and nothing.
+std::unique_ptr<TemelForm> SunucuylaBaslat(const QString& baglanti);

@@ -7,6 +7,12 @@
 int main(int argc, char* argv[])
 {
     QApplication uygulama(argc, argv);
+    // Many planners share a server: the one-process rule is the file's.
+    if (const auto sunucu = SunucuArgumani(QCoreApplication::arguments())) {
+        TurkceArayuzuYukle(uygulama);
+        const auto pencere = SunucuylaBaslat(*sunucu);
+        return pencere ? uygulama.exec() : 1;
+    }
     const QString klasor = QCoreApplication::applicationDirPath();
     TekSurec tekSurec(VeritabaniYolu(klasor));
     if (tekSurec.BaskasiAcik())

@@ -25,6 +25,18 @@ public:
 
     const ProjeDeposu& depo() const { return m_depo; }
 
+    // Opens the PostgreSQL server at `adres` on the document's connection in place of the
+    // store it had (closed first, whatever the outcome), and listens to its announcements.
+    // The list is not read: start-up has read it already. After a failure no store is open.
+    DepoHatasi SunucuyuAc(const SunucuAdresi& adres);
+    // Switches the running document to the server: tried first on a connection of its own,
+    // so that a server that cannot be reached, a refused password or a schema that does not
+    // fit leaves the document on what it had; then opened as SunucuyuAc does and the project
+    // list read again (a failure of that read comes as okunamadi: the switch is done).
+    DepoHatasi SunucuyaGec(const SunucuAdresi& adres);
+    // The server the document works on, without its password; none on a file.
+    std::optional<SunucuAdresi> sunucu() const;
+
     // Reads the project list again, and the history's steps with it; nothing is selected
     // afterwards (a copy of the name is taken: it may be the selected one). The list's
     // windows then select `gosterilecek` when it is listed. A list
@@ -91,6 +103,8 @@ signals:
     void gecmisDegisti();
     // The delete command removed the project of that name.
     void projeSilindi(const QString& ad);
+    // The document's connection was opened on another store (SunucuyuAc).
+    void depoDegisti();
 
 private:
     void PlaniKoy(std::optional<Plan> plan);
@@ -113,6 +127,8 @@ private:
     mutable std::optional<QHash<QString, UcNoktaTahmini>> m_tahminler;
     mutable std::optional<Dagilim> m_dagilim;
     GecmisAdimi m_geriAlinacak, m_yinelenecek;
+    // As opened, password and all: a switch that fails half-way opens it again.
+    std::optional<SunucuAdresi> m_sunucu;
 
     QMetaObject::Connection m_duyurular;
     QTimer* m_duyuruBekleme = nullptr;

@@ -50,8 +50,11 @@ DepoHatasi Kur(QSqlDatabase& vt, const Kayit& kayit)
     if (!sorgu.exec())
         return SqlHatasi(sorgu.lastError());
     sorgu.finish();
+    // A reader sees one moment of the plans however many statements it takes, and
+    // could not write even by mistake.
     if (kayit.ayarlar.saltOkunur
-        && !sorgu.exec(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY")))
+        && (!sorgu.exec(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"))
+            || !sorgu.exec(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ"))))
         return SqlHatasi(sorgu.lastError());
     if (kayit.ayarlar.denetlenir) {
         if (auto hata = Sema::Denetle(vt))

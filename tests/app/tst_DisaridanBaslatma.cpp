@@ -1,7 +1,7 @@
 // ctest-etiket: guvenilirlik
 // The real kavrion executable, started as a user would on a real X display (Xvfb):
-// a missing Proje.mdb shows a box titled Kavrion, Enter closes it and the process
-// ends with a non-zero status; a sound one shows the main window and Esc ends it,
+// a missing Proje.mdb, or a server that is down, shows a box titled Kavrion, Enter closes
+// it and the process ends with a non-zero status; a sound one shows the main window and Esc ends it,
 // one process per file, by whatever path and with whatever environment it is reached.
 // The program gets no session bus, on purpose: without one, the accessibility bridge
 // would have libdbus start a bus of its own on the test's display. Every wait is a
@@ -91,6 +91,23 @@ private slots:
         QCOMPARE(kavrion.exitStatus(), QProcess::NormalExit);
         QVERIFY(kavrion.exitCode() != 0);
         QCOMPARE(KlasorGorunumu(dizin.path()), once);
+        ++dogruBiten;
+    }
+
+    // A server that is not there (a socket folder with no server in it): the same one box and
+    // status 1; no file is looked for.
+    void serverThatIsDownShowsABoxAndEnds()
+    {
+        QTemporaryDir dizin;
+        QProcess kavrion;
+        ProgramiCalistir(kavrion, YardimciProgram(QStringLiteral("kavrion")), true,
+                         {"--sunucu", "host=" + dizin.path() + " dbname=plan"});
+        const QByteArray pencere = PencereyiBekle(QStringLiteral("^Kavrion$"), kavrion.processId());
+        QVERIFY2(!pencere.isEmpty(), kavrion.readAllStandardError().constData());
+        Tusla(pencere, QStringLiteral("Return"));
+        QVERIFY(kavrion.waitForFinished(30000));
+        QCOMPARE(kavrion.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(kavrion.exitCode(), 1);
         ++dogruBiten;
     }
 
@@ -223,7 +240,8 @@ private:
     // The test's display and no session bus ("disabled:" keeps libdbus from starting
     // one); a runtime folder of the test's own, or none. The rest (the sanitizers'
     // options among it) is the test's own environment, or what `kavrion` was given.
-    void ProgramiCalistir(QProcess& kavrion, const QString& program, bool calismaKlasoru = true)
+    void ProgramiCalistir(QProcess& kavrion, const QString& program, bool calismaKlasoru = true,
+                          const QStringList& argumanlar = {})
     {
         QProcessEnvironment ortam = kavrion.processEnvironment();
         if (ortam.isEmpty())
@@ -235,7 +253,7 @@ private:
         if (calismaKlasoru)
             ortam.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_calisma.path());
         kavrion.setProcessEnvironment(ortam);
-        kavrion.start(program);
+        kavrion.start(program, argumanlar);
         ++baslatilan;
         QVERIFY(kavrion.waitForStarted(30000));
     }

@@ -8,6 +8,7 @@
 #include "ui/main/TemelForm.h"
 #include "ui/project/ProjeDegistirFormu.h"
 #include "ui/project/ProjeEklemeFormu.h"
+#include "ui/server/SunucuyaBaglanFormu.h"
 #include "ui/widgets/ListeKutusu.h"
 
 #include <QHeaderView>
@@ -63,13 +64,14 @@ int SerbestAralik(const QFont& yazi, qreal oran)
     return MurekkepUstu(ciz(" "), ciz("I")) - MurekkepUstu(ciz(" "), ciz(Ornek));
 }
 
-// The five windows in the order of Duzenler::Tumu().
+// The windows in the order of Duzenler::Tumu().
 QWidget* (*const Yapicilar[])(const DiyalogBaglami&) = {
     [](const DiyalogBaglami& b) -> QWidget* { return new TemelForm(b.belge->depo()); },
     [](const DiyalogBaglami& b) -> QWidget* { return new ProjeEklemeFormu(b); },
     [](const DiyalogBaglami& b) -> QWidget* { return new ProjeDegistirFormu(b); },
     [](const DiyalogBaglami& b) -> QWidget* { return new FaaliyetEklemeFormu(b); },
     [](const DiyalogBaglami& b) -> QWidget* { return new FaaliyetDegistirmeFormu(b, "P", "A"); },
+    [](const DiyalogBaglami& b) -> QWidget* { return new SunucuyaBaglanFormu(b); },
 };
 
 } // namespace
@@ -195,10 +197,11 @@ void EkranaSigmayiDenetle()
         QVERIFY(!QTest::currentTestFailed());
         pencereler << boyut;
     }
-    for (int denetim = 0; pencereler.size() == 5 && denetim < int(std::size(Denetimler)); ++denetim)
+    const int pencereSayisi = int(Duzenler::Tumu().size());
+    for (int denetim = 0; pencereler.size() == pencereSayisi && denetim < int(std::size(Denetimler)); ++denetim)
         HarfleriDenetle(denetim);
-    pencereler.resize(6);
-    for (int pencere = 0; pencere < 5; ++pencere) {
+    pencereler.resize(pencereSayisi + 1);
+    for (int pencere = 0; pencere < pencereSayisi; ++pencere) {
         const QSize boyut = pencereler[pencere] + QSize(Cerceve, Baslik);
         QVERIFY2(boyut.width() <= alan.width() && boyut.height() <= alan.height(),
                  qPrintable(QStringLiteral("%1: %2x%3 on %4x%5").arg(Duzenler::Tumu()[size_t(pencere)]->baslik)

@@ -1,8 +1,10 @@
+// ctest-sunucu
 // kavrion-rapor as scripts start it: exit statuses and one-line messages, names of
 // any shape matched exactly, broken and locked databases, and output files written
 // whole or not at all. Whatever it is asked, it creates and changes nothing but its output.
 #include "destek/BozukVeritabani.h"
 #include "destek/GeciciVeritabani.h"
+#include "destek/SunucuVeritabani.h"
 #include "destek/YardimciProgram.h"
 
 #include <QDir>
@@ -264,6 +266,25 @@ private slots:
         QCOMPARE(s.durum, 1);
         QVERIFY2(IletisiYerinde(s, "Kavrion'un veritabanı; üzerine dışa aktarılamaz."), s.hata.constData());
         QCOMPARE(oku(), once);
+    }
+
+    // A team's server: veritabani-olustur makes the schema on an empty database, the
+    // report reads it as it reads a file, and no message shows the password.
+    void fromAServer()
+    {
+        SUNUCU_VERITABANI(sunucu);
+        const QString adres = KalinacakAdres(sunucu.adres()) + QStringLiteral(" password=gizli-7q");
+        QCOMPARE(Calistir({"--ornek", "--sunucu", adres}, YardimciProgram("veritabani-olustur")).durum, 0);
+        const Sonuc ikinci = Calistir({"--sunucu", adres}, YardimciProgram("veritabani-olustur"));
+        QVERIFY(ikinci.durum == 1 && ikinci.hata.contains("zaten tablolar var") && !ikinci.hata.contains("gizli-7q"));
+        const Sonuc projeler = Calistir({"--sunucu", adres, "projeler"});
+        QCOMPARE(projeler.durum, 0);
+        QCOMPARE(QString::fromUtf8(projeler.cikti), QStringLiteral("ÖRNEK PROJE\n"));
+        const Sonuc cizelge = Calistir({"--sunucu", adres, "çizelge", "ÖRNEK PROJE", "--bicim", "json"});
+        QCOMPARE(QJsonDocument::fromJson(cizelge.cikti)["faaliyetler"].toArray().size(), 4);
+        const Sonuc yok = Calistir({"--sunucu", adres + QStringLiteral(" dbname=yok_boyle"), "projeler"});
+        QVERIFY2(IletisiYerinde(yok, "Hata 14: Sunucuya ulaşılamıyor."), yok.hata.constData());
+        QVERIFY(!yok.hata.contains("gizli-7q"));
     }
 
 private:

@@ -8,6 +8,7 @@
 #include "ui/activity/FaaliyetEklemeFormu.h"
 #include "ui/project/ProjeDegistirFormu.h"
 #include "ui/project/ProjeEklemeFormu.h"
+#include "ui/server/SunucuyaBaglanFormu.h"
 #include "ui/layout/Duzenler.h"
 #include "ui/widgets/ListeKutusu.h"
 
@@ -118,11 +119,14 @@ private slots:
         ProjeyiSec(ana, "ALFA");
         SatiriSec(ana, "A");
         QPushButton* const acanlar[] = {nullptr, ana.ProjeEkleDugmesi, ana.ProjeDegistirDugmesi, ana.FaaliyetEkleDugmesi,
-                                        ana.FaaliyetDegistirDugmesi};
+                                        ana.FaaliyetDegistirDugmesi, nullptr};
         if (acanlar[pencere])
             acanlar[pencere]->click();
+        else if (pencere > 0)
+            ana.SunucuyaBaglan();
         QWidget* const pencereler[] = {&ana, ana.AcikProjeEklemeFormu(), ana.AcikProjeDegistirFormu(),
-                                       ana.AcikFaaliyetEklemeFormu(), ana.AcikFaaliyetDegistirmeFormu()};
+                                       ana.AcikFaaliyetEklemeFormu(), ana.AcikFaaliyetDegistirmeFormu(),
+                                       ana.AcikSunucuyaBaglanFormu()};
         QWidget* w = pencereler[pencere];
         if (auto* ekle = w->findChild<QPushButton*>("EkleKaydetDüğmesi"))
             ekle->click(); // an add dialog's fields take the keyboard once an entry is started
@@ -151,8 +155,10 @@ private slots:
         SatiriSec(ana, "A");
         for (QPushButton* d : {ana.ProjeEkleDugmesi, ana.ProjeDegistirDugmesi, ana.FaaliyetEkleDugmesi, ana.FaaliyetDegistirDugmesi})
             d->click();
+        ana.SunucuyaBaglan();
         for (QWidget* pencere : std::initializer_list<QWidget*>{&ana, ana.AcikProjeEklemeFormu(), ana.AcikProjeDegistirFormu(),
-                                                               ana.AcikFaaliyetEklemeFormu(), ana.AcikFaaliyetDegistirmeFormu()}) {
+                                                               ana.AcikFaaliyetEklemeFormu(), ana.AcikFaaliyetDegistirmeFormu(),
+                                                               ana.AcikSunucuyaBaglanFormu()}) {
             QAccessibleInterface* arayuz = QAccessible::queryAccessibleInterface(pencere);
             QCOMPARE(arayuz->role(), pencere == &ana ? QAccessible::Window : QAccessible::Dialog);
             QCOMPARE(arayuz->text(QAccessible::Name), pencere->windowTitle());

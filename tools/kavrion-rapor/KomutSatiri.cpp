@@ -11,7 +11,7 @@ using Tur = RaporKomutu::Tur;
 using Bicim = RaporKomutu::Bicim;
 
 struct Secenekler {
-    std::optional<QString> veritabani, bicim, cikti, yineleme, tohum, dagilim;
+    std::optional<QString> veritabani, sunucu, bicim, cikti, yineleme, tohum, dagilim;
     bool yardim = false;
     QStringList konumlu;
 };
@@ -42,6 +42,7 @@ QString Ayir(const QStringList& argumanlar, Secenekler& s)
         const qsizetype esit = a.indexOf(QLatin1Char('='));
         const QString ad = esit < 0 ? a : a.left(esit);
         std::optional<QString>* hedef = ad == QLatin1String("--veritabani") ? &s.veritabani
+                                         : ad == QLatin1String("--sunucu")   ? &s.sunucu
                                          : ad == QLatin1String("--bicim")    ? &s.bicim
                                          : ad == QLatin1String("--cikti")    ? &s.cikti
                                          : ad == QLatin1String("--yineleme") ? &s.yineleme
@@ -150,7 +151,12 @@ Cozumleme KomutuCozumle(const QStringList& argumanlar)
         return sonuc;
     }
     const QString ad = s.konumlu.first();
+    if (s.veritabani && s.sunucu) {
+        sonuc.hata = QStringLiteral("--veritabani ile --sunucu birlikte verilemez.");
+        return sonuc;
+    }
     komut.veritabani = s.veritabani.value_or(QString());
+    komut.sunucu = s.sunucu.value_or(QString());
     komut.proje = s.konumlu.value(1);
     komut.cikti = s.cikti.value_or(QString());
 
@@ -194,7 +200,7 @@ Cozumleme KomutuCozumle(const QStringList& argumanlar)
 QString YardimMetni(const QString& varsayilanVeritabani)
 {
     return QStringLiteral(
-        "Kullanım: kavrion-rapor [--veritabani DOSYA] KOMUT ...\n"
+        "Kullanım: kavrion-rapor [--veritabani DOSYA | --sunucu BAĞLANTI] KOMUT ...\n"
         "Kavrion veritabanındaki planları raporlar. Veritabanını salt okunur açar: hiçbir\n"
         "dosya oluşturmaz, hiçbir şeyi değiştirmez; Kavrion açıkken de çalışır.\n"
         "\n"
@@ -216,6 +222,9 @@ QString YardimMetni(const QString& varsayilanVeritabani)
         "\n"
         "Seçenekler:\n"
         "  --veritabani DOSYA  Okunacak veritabanı. Verilmezse: %1\n"
+        "  --sunucu BAĞLANTI   Planları bir PostgreSQL sunucusundan okur (libpq bağlantı dizesi ya da\n"
+        "                      postgresql:// adresi), tek bir salt okunur işlemde. Parola libpq'nun\n"
+        "                      yollarıyla verilir (~/.pgpass, PGPASSWORD); hiçbir çıktıda gösterilmez.\n"
         "  --bicim BİÇİM       tablo: uçbirim için hizalı metin, bölgesel tarihlerle (varsayılan);\n"
         "                      csv: hesap tablosu için (UTF-8, RFC 4180); ondalık virgül kullanan\n"
         "                      bölgelerde ayırıcı \";\", öbürlerinde \",\"; \"=\", \"+\", \"-\", \"@\" ile\n"

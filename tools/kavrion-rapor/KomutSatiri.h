@@ -16,6 +16,7 @@ struct RaporKomutu {
     Tur tur = Tur::Yardim;
     Bicim bicim = Bicim::Tablo;
     QString veritabani; // empty: Proje.mdb beside the executables
+    QString sunucu;     // a PostgreSQL server's address instead of a file
     QString proje;
     QString cikti;      // the file gantt and xml write
     RiskAyarlari risk;  // risk's --yineleme and --tohum

@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
         return KullanimHatasi(cozum.hata);
     RaporKomutu& komut = cozum.komut;
     const QString klasor = ProgramKlasoru(argv[0]);
-    if (komut.veritabani.isEmpty())
+    if (komut.veritabani.isEmpty() && komut.sunucu.isEmpty())
         komut.veritabani = VeritabaniYolu(klasor);
 
     if (komut.tur == RaporKomutu::Tur::Yardim)

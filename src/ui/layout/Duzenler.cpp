@@ -189,10 +189,41 @@ const TurluDuzen<FaaliyetDegistirmeDenetimleri>& FaaliyetDegistirmeFormu()
     return duzen;
 }
 
+const TurluDuzen<SunucuyaBaglanDenetimleri>& SunucuyaBaglanFormu()
+{
+    using D = SunucuyaBaglanDenetimleri;
+    static const TurluDuzen<D> duzen{{
+        "Sunucuya Bağlan", false, 7590, 3180,
+        {
+            {"Çerçeve", T::Cerceve, "Sunucu Bilgileri ", Pencerede, 300, 300, 5115, 2580, Ayar::Lacivert,
+             &Yerlestir<D, &D::Cerceve>},
+            {"Etiket(0)", T::Etiket, "&Sunucu :", Cercevede, 300, 360, 1620, 195, Ayar::SagaYasli},
+            {"SunucuKutusu", T::MetinKutusu, "", Cercevede, 2070, 300, 2775, 315, Ayar::Yok,
+             &Yerlestir<D, &D::SunucuKutusu>},
+            {"Etiket(1)", T::Etiket, "&Port :", Cercevede, 300, 790, 1620, 195, Ayar::SagaYasli},
+            {"PortKutusu", T::MetinKutusu, "", Cercevede, 2070, 730, 2775, 315, Ayar::Yok,
+             &Yerlestir<D, &D::PortKutusu>},
+            {"Etiket(2)", T::Etiket, "&Veritabanı :", Cercevede, 300, 1220, 1620, 195, Ayar::SagaYasli},
+            {"VeritabanıKutusu", T::MetinKutusu, "", Cercevede, 2070, 1160, 2775, 315, Ayar::Yok,
+             &Yerlestir<D, &D::VeritabaniKutusu>},
+            {"Etiket(3)", T::Etiket, "&Kullanıcı :", Cercevede, 300, 1650, 1620, 195, Ayar::SagaYasli},
+            {"KullanıcıKutusu", T::MetinKutusu, "", Cercevede, 2070, 1590, 2775, 315, Ayar::Yok,
+             &Yerlestir<D, &D::KullaniciKutusu>},
+            {"Etiket(4)", T::Etiket, "&TLS kipi :", Cercevede, 300, 2080, 1620, 195, Ayar::SagaYasli},
+            {"TLSKipiKutusu", T::AcilirListe, "", Cercevede, 2070, 2020, 2775, 315, Ayar::Yok,
+             &Yerlestir<D, &D::TlsKipiKutusu>},
+            {"BağlanDüğmesi", T::Dugme, "&Bağlan", Pencerede, 5850, 450, 1365, 345, Ayar::Yok,
+             &Yerlestir<D, &D::BaglanDugmesi>},
+            {"VazgeçDüğmesi", T::Dugme, "Vazgeç", Pencerede, 5850, 870, 1365, 345, Ayar::Esc,
+             &Yerlestir<D, &D::VazgecDugmesi>},
+        }}};
+    return duzen;
+}
+
 std::vector<const PencereDuzeni*> Tumu()
 {
     return {&TemelForm(), &ProjeEklemeFormu(), &ProjeDegistirFormu(), &FaaliyetEklemeFormu(),
-            &FaaliyetDegistirmeFormu()};
+            &FaaliyetDegistirmeFormu(), &SunucuyaBaglanFormu()};
 }
 
 const std::vector<SutunDuzeni>& FaaliyetlerListesiSutunlari()

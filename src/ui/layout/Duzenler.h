@@ -75,13 +75,26 @@ struct FaaliyetDegistirmeDenetimleri : FaaliyetAlanDenetimleri {
     QPushButton* VazgecDugmesi = nullptr;
 };
 
+// Where a PostgreSQL server is; the password is asked only when the server wants one.
+struct SunucuyaBaglanDenetimleri {
+    QGroupBox* Cerceve = nullptr;
+    QLineEdit* SunucuKutusu = nullptr;
+    QLineEdit* PortKutusu = nullptr;
+    QLineEdit* VeritabaniKutusu = nullptr;
+    QLineEdit* KullaniciKutusu = nullptr;
+    QComboBox* TlsKipiKutusu = nullptr;
+    QPushButton* BaglanDugmesi = nullptr;
+    QPushButton* VazgecDugmesi = nullptr;
+};
+
 namespace Duzenler {
 const TurluDuzen<TemelFormDenetimleri>& TemelForm();
 const TurluDuzen<ProjeEklemeDenetimleri>& ProjeEklemeFormu();
 const TurluDuzen<ProjeDegistirDenetimleri>& ProjeDegistirFormu();
 const TurluDuzen<FaaliyetEklemeDenetimleri>& FaaliyetEklemeFormu();
 const TurluDuzen<FaaliyetDegistirmeDenetimleri>& FaaliyetDegistirmeFormu();
-// All five, for what concerns every window alike.
+const TurluDuzen<SunucuyaBaglanDenetimleri>& SunucuyaBaglanFormu();
+// All six, for what concerns every window alike.
 std::vector<const PencereDuzeni*> Tumu();
 // Columns of the main window's activity list, left to right.
 const std::vector<SutunDuzeni>& FaaliyetlerListesiSutunlari();

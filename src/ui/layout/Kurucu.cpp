@@ -112,7 +112,7 @@ QString ErisilebilirAd(const QString& etiket)
     return ad.trimmed();
 }
 
-// Every label and column header of the five windows, with the width in twips it must
+// Every label and column header of every window, with the width in twips it must
 // fit in and the pixels its box takes around the text.
 struct SigacakMetin {
     QString metin;

@@ -16,6 +16,7 @@ class FaaliyetDegistirmeFormu;
 class FaaliyetEklemeFormu;
 class ProjeDegistirFormu;
 class ProjeEklemeFormu;
+class SunucuyaBaglanFormu;
 
 // The main window: the project list, the selected project's information and its
 // activities with their earliest start and finish, and the eight command buttons;
@@ -75,7 +76,11 @@ public:
     QAction* geriAlEylemi() const { return m_geriAl; }
     QAction* yineleEylemi() const { return m_yinele; }
     void AnalizPenceresiniAc();
+    // The about box names the store: the file's path, or the server without its password.
     void KavrionHakkinda();
+    // "Sunucuya Bağlan…": the dialog that moves the application onto a server.
+    void SunucuyaBaglan();
+    SunucuyaBaglanFormu* AcikSunucuyaBaglanFormu() const;
     // Reads the file the user picks and opens its preview; a file that cannot come in
     // is refused in one box with the reason.
     void IceAktar();
@@ -99,6 +104,9 @@ private:
     void DuzenMenusunuKur();
     // The Edit menu names the steps it would take.
     void DuzenMenusunuGuncelle();
+    // Another store was opened: the caption names the server, and the change dialogs,
+    // which hold rows of the store they came from, close.
+    void DepoDegisti();
     // A refused command: its box, then, when the file no longer holds what was shown,
     // the list read again with `ad` shown.
     void ReddiGoster(const KomutHatasi& hata, const QString& ad);
@@ -112,6 +120,7 @@ private:
     QPointer<AnalizPenceresi> m_analizPenceresi;
     QPointer<GecmisPenceresi> m_gecmisPenceresi;
     QPointer<IceAktarmaFormu> m_iceAktarmaFormu;
+    QPointer<SunucuyaBaglanFormu> m_sunucuyaBaglanFormu;
     QAction* m_geriAl = nullptr;
     QAction* m_yinele = nullptr;
 };

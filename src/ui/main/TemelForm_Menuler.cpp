@@ -9,7 +9,11 @@
 #include "ui/export/DisaAktarim.h"
 #include "ui/history/GecmisPenceresi.h"
 #include "ui/import/IceAktarim.h"
+#include "ui/activity/FaaliyetDegistirmeFormu.h"
 #include "ui/import/IceAktarmaFormu.h"
+#include "ui/project/ProjeDegistirFormu.h"
+#include "ui/layout/Duzenler.h"
+#include "ui/server/SunucuyaBaglanFormu.h"
 
 #include <QFileInfo>
 
@@ -20,6 +24,8 @@ void TemelForm::MenuleriKur()
 {
     // Access keys apart from the window's own Alt+E, Alt+D, Alt+S and Alt+F.
     QMenu* dosya = menuBar()->addMenu(QStringLiteral("D&osya"));
+    dosya->addAction(QStringLiteral("&Sunucuya Bağlan…"), this, &TemelForm::SunucuyaBaglan);
+    dosya->addSeparator();
     dosya->addAction(QStringLiteral("İçe &Aktar…"), QKeySequence(Qt::CTRL | Qt::Key_I), this, &TemelForm::IceAktar);
     dosya->addAction(QStringLiteral("&Dışa Aktar…"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
                      [this] {
@@ -37,6 +43,7 @@ void TemelForm::MenuleriKur()
                       &TemelForm::AnalizPenceresiniAc);
     QMenu* yardim = menuBar()->addMenu(QStringLiteral("&Yardım"));
     yardim->addAction(QStringLiteral("Kavrion &Hakkında"), this, &TemelForm::KavrionHakkinda);
+    connect(&m_belge, &PlanBelgesi::depoDegisti, this, &TemelForm::DepoDegisti);
     // The window takes its final size, client area and menu bar, before it is centred.
     layout()->activate();
 }
@@ -124,12 +131,37 @@ IceAktarmaFormu* TemelForm::AcikIceAktarmaFormu() const
 
 void TemelForm::KavrionHakkinda()
 {
-    DepoBilgisi bilgi;
-    const DepoHatasi hata = DepoBilgisiniOku(m_belge.depo(), bilgi);
     QString metin = QStringLiteral("Kavrion %1\nKritik yol yöntemiyle proje planlama.\n\nQt sürümü: %2\n")
                         .arg(QStringLiteral(KAVRION_SURUMU), QString::fromLatin1(qVersion()));
-    metin += hata ? QStringLiteral("SQLite sürümü okunamadı: %1\n").arg(HataMetni(hata))
-                  : QStringLiteral("SQLite sürümü: %1\n").arg(bilgi.sqliteSurumu);
-    metin += QStringLiteral("Veritabanı: %1").arg(bilgi.yol);
+    if (const auto sunucu = m_belge.sunucu()) {
+        metin += QStringLiteral("Sunucu: %1").arg(GosterilecekAdres(*sunucu));
+    } else {
+        DepoBilgisi bilgi;
+        const DepoHatasi hata = DepoBilgisiniOku(m_belge.depo(), bilgi);
+        metin += hata ? QStringLiteral("SQLite sürümü okunamadı: %1\n").arg(HataMetni(hata))
+                      : QStringLiteral("SQLite sürümü: %1\n").arg(bilgi.sqliteSurumu);
+        metin += QStringLiteral("Veritabanı: %1").arg(bilgi.yol);
+    }
     Mesaj::Goster(this, metin, Mesaj::Tur::Bilgi);
+}
+
+void TemelForm::SunucuyaBaglan()
+{
+    AcYaDaOneGetir(m_sunucuyaBaglanFormu, Baglam());
+}
+
+SunucuyaBaglanFormu* TemelForm::AcikSunucuyaBaglanFormu() const
+{
+    return m_sunucuyaBaglanFormu;
+}
+
+void TemelForm::DepoDegisti()
+{
+    const QString baslik = QString::fromUtf8(Duzenler::TemelForm().baslik);
+    const auto sunucu = m_belge.sunucu();
+    setWindowTitle(sunucu ? QStringLiteral("%1 — Sunucu: %2").arg(baslik, GosterilecekAdres(*sunucu)) : baslik);
+    for (QWidget* diyalog : std::initializer_list<QWidget*>{m_projeDegistirFormu, m_faaliyetDegistirmeFormu}) {
+        if (diyalog)
+            diyalog->close();
+    }
 }
