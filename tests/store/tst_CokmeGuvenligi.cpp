@@ -18,9 +18,9 @@
 #include "store/Sema.h"
 
 #include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QMap>
-#include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlError>
@@ -28,8 +28,8 @@
 #include <QSqlRecord>
 #include <QTest>
 #include <QThread>
-#include <memory>
 #include <map>
+#include <memory>
 #include <optional>
 #include <sched.h>
 #include <sys/mount.h>
