@@ -2,6 +2,8 @@
 # A private PostgreSQL server for the tests:
 #   pg-sunucu.sh baslat KLASOR   creates a cluster and starts it, listening only on a Unix socket in KLASOR
 #   pg-sunucu.sh durdur KLASOR   stops it and removes KLASOR
+#   pg-sunucu.sh durakla KLASOR  stops it as an administrator would (pg_ctl stop -m fast), keeping it
+#   pg-sunucu.sh surdur KLASOR   starts it again
 # Its superuser "kavrion" is trusted on the socket; every other role logs in with a
 # scram-sha-256 password. No TCP port, so runs side by side never meet. KLASOR is a link
 # to a short folder under /tmp: a socket path has at most 107 bytes, and the server's user
@@ -12,8 +14,8 @@ set -euo pipefail
 
 islem="${1:-}"
 klasor="${2:-}"
-if [ -z "$klasor" ] || { [ "$islem" != baslat ] && [ "$islem" != durdur ]; }; then
-  echo "kullanım: $0 baslat|durdur KLASOR" >&2
+if [ -z "$klasor" ] || ! [[ "$islem" =~ ^(baslat|durdur|durakla|surdur)$ ]]; then
+  echo "kullanım: $0 baslat|durdur|durakla|surdur KLASOR" >&2
   exit 2
 fi
 
@@ -48,6 +50,15 @@ durdur() {
 
 if [ "$islem" = durdur ]; then
   durdur
+  exit 0
+fi
+if [ "$islem" = durakla ] || [ "$islem" = surdur ]; then
+  hedef="$(readlink -f "$klasor")"
+  if [ "$islem" = durakla ]; then
+    olarak "$bin/pg_ctl" stop -D "$hedef/veri" -m fast -s
+  else
+    olarak "$bin/pg_ctl" start -D "$hedef/veri" -l "$hedef/sunucu.log" -w -t 60 -s >/dev/null
+  fi
   exit 0
 fi
 

@@ -205,6 +205,32 @@ DepoHatasi SiradakiAdim(const QSqlDatabase& vt, bool geri, GecmisAdimi& adim, bo
     return {};
 }
 
+// On a server another planner may have filed rows under a project of the step since: an
+// activity added to a project the step's undo would take away or rename, or the project
+// deleted under an activity its redo would add back. Taking the step would leave those
+// rows under no project, so it is refused whole, as for a row changed since. (A file's
+// history is one line: no write of another comes between a step and its undo.) Every
+// table's second column is its project's name.
+DepoHatasi SahipsizBirakmaz(const QSqlDatabase& vt, qint64 adim, bool geri)
+{
+    if (!Lehce::Sunucuda(vt))
+        return {};
+    QStringList kayitlar;
+    for (const Tablo& t : Tablolar)
+        kayitlar << QStringLiteral("EXISTS (SELECT 1 FROM %1 WHERE %2 = n.ad)").arg(QLatin1String(t.ad), t.sutunlar[1]);
+    QSqlQuery sorgu(vt);
+    bool bulundu = false;
+    if (auto hata = SatirBul(sorgu,
+            "SELECT n.ad FROM (SELECT O2 AS ad FROM GecmisDegisiklikleri WHERE Adim = ? UNION SELECT S2"
+            " FROM GecmisDegisiklikleri WHERE Adim = ?) n WHERE NOT " + kayitlar.first() + " AND ("
+            + kayitlar.mid(1).join(" OR ") + ") LIMIT 1", {adim, adim}, bulundu); hata || !bulundu)
+        return hata;
+    return Bulunamadi(QStringLiteral("\"%1\" projesinde bu adımdan sonra başka bir yerde değişiklik yapılmış; %2, "
+                                     "hiçbir şey yazılmadı.")
+                          .arg(sorgu.value(0).toString(), geri ? QStringLiteral("geri alınamadı")
+                                                               : QStringLiteral("yinelenemedi")));
+}
+
 // A read of the history; a file without one has nothing to read.
 template <typename Okuma>
 DepoHatasi GecmisOkumasi(const QString& baglanti, Okuma&& okuma)
@@ -266,6 +292,8 @@ DepoHatasi Gez(const QString& baglanti, bool geri, GecmisAdimi& adim)
             if (auto hata = DegisikligiUygula(vt, degisiklik, tablo, geri))
                 return hata;
         }
+        if (auto hata = SahipsizBirakmaz(vt, bulunan.kimlik, geri))
+            return hata;
         bulunan.uygulandi = !geri;
         return Calistir(vt, QStringLiteral("UPDATE GecmisAdimlari SET Uygulandi = ? WHERE Kimlik = ?"),
                         {bulunan.uygulandi ? 1 : 0, bulunan.kimlik});

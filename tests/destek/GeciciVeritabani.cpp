@@ -87,21 +87,35 @@ QStringList GeciciVeritabani::Dokum(const QStringList& tablolar) const
     return baglanti->hata() ? QStringList() : Dokum(baglanti->vt(), tablolar);
 }
 
+static DepoHatasi ProjeyiEkle(const ProjeDeposu& d, const Proje& proje, const QVector<Faaliyet>& faaliyetler)
+{
+    DepoHatasi hata = d.ProjeEkle(proje);
+    for (int i = 0; i < faaliyetler.size() && !hata; ++i)
+        hata = d.FaaliyetEkle(proje.ad, faaliyetler[i]);
+    return hata;
+}
+
 void GeciciVeritabani::ProjeEkle(const QString& ad, const QDate& baslama, const QDate& bitis,
                                  const QVector<Faaliyet>& faaliyetler) const
 {
-    DepoHatasi hata = depo().ProjeEkle({ad, baslama, bitis});
-    for (int i = 0; i < faaliyetler.size() && !hata; ++i)
-        hata = depo().FaaliyetEkle(ad, faaliyetler[i]);
+    const DepoHatasi hata = ProjeyiEkle(depo(), {ad, baslama, bitis}, faaliyetler);
+    QVERIFY2(!hata, qPrintable(hata.aciklama));
+}
+
+void OrnekProjeler(const ProjeDeposu& d)
+{
+    DepoHatasi hata = ProjeyiEkle(d, {"ALFA", QDate(2026, 1, 1), QDate(2026, 1, 31)},
+                                  {{"A", "a", 3, ""}, {"B", "b", 2, "A"}, {"C", "c", 4, "A"}});
+    if (!hata)
+        hata = ProjeyiEkle(d, {"BETA", QDate(2026, 2, 1), QDate(2026, 2, 28)}, {{"A", "beta", 1, ""}});
+    if (!hata)
+        hata = d.TahminDegistir("ALFA", "C", std::nullopt, UcNoktaTahmini{2, 4, 9});
     QVERIFY2(!hata, qPrintable(hata.aciklama));
 }
 
 void OrnekProjeler(const GeciciVeritabani& vt)
 {
-    vt.ProjeEkle("ALFA", QDate(2026, 1, 1), QDate(2026, 1, 31), {{"A", "a", 3, ""}, {"B", "b", 2, "A"}, {"C", "c", 4, "A"}});
-    vt.ProjeEkle("BETA", QDate(2026, 2, 1), QDate(2026, 2, 28), {{"A", "beta", 1, ""}});
-    const DepoHatasi hata = vt.depo().TahminDegistir("ALFA", "C", std::nullopt, UcNoktaTahmini{2, 4, 9});
-    QVERIFY2(!hata, qPrintable(hata.aciklama));
+    OrnekProjeler(vt.depo());
 }
 
 QStringList GeciciVeritabani::DosyadakiSatirlar(const QString& yol)

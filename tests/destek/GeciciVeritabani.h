@@ -62,6 +62,7 @@ private:
 // Project ALFA (1–31 January 2026) with activities A, B (after A) and C (after A),
 // and BETA (February) with A; C has the estimate 2, 4, 9 days. Seven steps.
 void OrnekProjeler(const GeciciVeritabani& vt);
+void OrnekProjeler(const ProjeDeposu& d);
 
 // Runs statements on the file at `yol` through a connection of its own, as another
 // program would; false when one of them fails.

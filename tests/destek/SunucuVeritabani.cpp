@@ -62,9 +62,15 @@ SunucuVeritabani::~SunucuVeritabani()
         qWarning("test veritabanı silinemedi: %s", qPrintable(hata));
 }
 
+QString SunucuVeritabani::YeniRolAdi()
+{
+    m_roller << QStringLiteral("%1_rol%2").arg(ad()).arg(m_roller.size() + 1);
+    return m_roller.last();
+}
+
 QString SunucuVeritabani::RolOlustur(const QString& parola)
 {
-    const QString rol = QStringLiteral("%1_rol%2").arg(ad()).arg(m_roller.size() + 1);
+    const QString rol = YeniRolAdi();
     QString sabit = parola;
     sabit.replace(u'\'', QLatin1String("''"));
     const QString hata = SunucudaCalistir(
@@ -74,7 +80,6 @@ QString SunucuVeritabani::RolOlustur(const QString& parola)
         qWarning("rol oluşturulamadı: %s", qPrintable(hata));
         return QString();
     }
-    m_roller << rol;
     return rol;
 }
 

@@ -26,6 +26,8 @@ public:
 
     // A new login role with this password (scram-sha-256): its name; empty on failure.
     QString RolOlustur(const QString& parola);
+    // A name for a role that something else makes, dropped with the database all the same.
+    QString YeniRolAdi();
     // Runs statements as the superuser on this database: the first failure's text, or empty.
     QString Calistir(const QStringList& komutlar) const;
 

@@ -57,6 +57,34 @@ private slots:
         QVERIFY(!ben.Sec("ALFA")); // as the list's window does after a list read again
         QCOMPARE(ben.plan()->faaliyetler[3].adi, "dd");
     }
+
+    // An undo or redo that would leave the other's rows under no project is refused whole:
+    // my project undone under his activity, my rename undone under his activity, my
+    // activity redone into the project he deleted.
+    void noStepLeavesTheOthersRowsUnderNoProject()
+    {
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        const auto oteki = vt.Baglan(ProjeDeposu::Acilis::Denetle, QStringLiteral("öteki"));
+        const ProjeDeposu ben = vt.depo(), o = oteki->depo();
+        const auto reddedilir = [&](bool geri) {
+            const QStringList once = vt.Dokum(GeciciVeritabani::TumTablolar);
+            GecmisAdimi adim;
+            const DepoHatasi hata = geri ? ben.GeriAl(adim) : ben.Yinele(adim);
+            return hata.numara == DepoHatasi::Bulunamadi && vt.Dokum(GeciciVeritabani::TumTablolar) == once;
+        };
+        QVERIFY(!ben.ProjeEkle({"GAMA", QDate(2026, 5, 1), QDate(2026, 5, 9)}) && !o.FaaliyetEkle("GAMA", {"A", "a", 1, ""}));
+        QVERIFY(reddedilir(true));
+        KayitliProje beta;
+        QVERIFY(!ben.ProjeOku("BETA", beta) && !ben.ProjeDegistir(beta, {"DELTA", QDate(2026, 2, 1), QDate(2026, 2, 28)}));
+        QVERIFY(!o.FaaliyetEkle("DELTA", {"B", "b", 2, "A"}));
+        QVERIFY(reddedilir(true));
+        GecmisAdimi adim;
+        KayitliProje alfa;
+        QVERIFY(!ben.FaaliyetEkle("ALFA", {"D", "d", 5, "B,C"}) && !ben.GeriAl(adim));
+        QVERIFY(!o.ProjeOku("ALFA", alfa) && !o.ProjeSil(alfa));
+        QVERIFY(reddedilir(false));
+    }
 };
 
 QTEST_GUILESS_MAIN(SharedPlanTest)

@@ -1,9 +1,16 @@
-// Drives the store's real write commands, undo and redo included, on a Proje.mdb in an endless seeded loop,
-// to be killed at a random moment. Before each command it prints the command and its
-// values on one line ("B", tab, fields joined by tabs), after it "K" when it was
-// carried out, or "H", tab, number and text when it was refused (then it stops):
-// whoever kills it knows what was done and what was under way.
+// Drives the store's real write commands, undo and redo included, in a seeded loop: on a
+// Proje.mdb or a server, endless, to be killed at a random moment; or on a server as one
+// of several planners, for a number of commands. Before each command it prints the
+// command and its values on one line ("B", tab, fields joined by tabs; a change or delete
+// ends with the rows it names as it read them, KayitMetni), after it "K" when it was
+// carried out (an undo or redo adds the number of the step it took, 0 for none), or "H",
+// tab, number and text when it was refused: the endless loop stops there, the counted one
+// goes on. Whoever kills it knows what was done and what was under way.
 //   yazim-dongusu <dosya> <tohum>
+//   yazim-dongusu --sunucu <bağlantı> <sahip> <tohum> [adet]
+// With a count, the projects' names are a few that every planner uses: a new name is one
+// the planner did not just read, so the planners meet on the same projects.
+#include "destek/KayitMetni.h"
 #include "store/ProjeDeposu.h"
 
 #include <QCoreApplication>
@@ -21,15 +28,21 @@ void Soyle(const QStringList& alanlar)
         _exit(4);
 }
 
-bool Sonuc(const DepoHatasi& hata)
+bool Sonuc(const DepoHatasi& hata, qint64 adim = -1)
 {
-    Soyle(hata ? QStringList{"H", QString::number(hata.numara), hata.aciklama} : QStringList{"K"});
+    QStringList satir = hata ? QStringList{"H", QString::number(hata.numara), hata.aciklama} : QStringList{"K"};
+    if (!hata && adim >= 0)
+        satir << QString::number(adim);
+    Soyle(satir);
     return !hata;
 }
 
 class Dongu {
 public:
-    Dongu(ProjeDeposu depo, quint32 tohum) : m_depo(std::move(depo)), m_uretec(tohum), m_tohum(tohum) {}
+    Dongu(ProjeDeposu depo, quint32 tohum, bool ortak)
+        : m_depo(std::move(depo)), m_uretec(tohum), m_tohum(tohum), m_ortak(ortak)
+    {
+    }
 
     // Picks a command that fits what is stored now, says it, runs it and says how it went.
     bool Adim()
@@ -40,7 +53,7 @@ public:
         ++m_sira;
         const int zar = int(m_uretec.bounded(100));
         if (projeler.isEmpty() || (zar < 10 && projeler.size() < 5)) {
-            const Proje p{Ad(QStringLiteral("PROJE Ç")), Tarih(), Tarih()};
+            const Proje p{ProjeAdi(QStringLiteral("PROJE Ç"), projeler), Tarih(), Tarih()};
             Soyle({"B", "ProjeEkle", p.ad, Metin(p.baslama), Metin(p.bitis)});
             return Sonuc(m_depo.ProjeEkle(p));
         }
@@ -48,7 +61,8 @@ public:
             const bool geri = zar < 41;
             Soyle({"B", geri ? "GeriAl" : "Yinele"});
             GecmisAdimi adim;
-            return Sonuc(geri ? m_depo.GeriAl(adim) : m_depo.Yinele(adim));
+            const DepoHatasi hata = geri ? m_depo.GeriAl(adim) : m_depo.Yinele(adim);
+            return Sonuc(hata, adim.kimlik);
         }
         const QString ad = projeler.at(int(m_uretec.bounded(projeler.size())));
         KayitliProje proje;
@@ -56,43 +70,64 @@ public:
         if (auto hata = m_depo.ProjeOku(ad, proje); hata || (hata = m_depo.FaaliyetleriOku(ad, fs)))
             return Sonuc(hata);
         if (zar < 30) {
-            const Proje yeni{Ad(QStringLiteral("PROJE Ş")), Tarih(), Tarih()};
-            Soyle({"B", "ProjeDeğiştir", ad, yeni.ad, Metin(yeni.baslama), Metin(yeni.bitis)});
+            // Among several planners, mostly the dates under the same name.
+            const Proje yeni{m_ortak && zar < 20 ? ad : ProjeAdi(QStringLiteral("PROJE Ş"), projeler), Tarih(), Tarih()};
+            Soyle({"B", "ProjeDeğiştir", ad, yeni.ad, Metin(yeni.baslama), Metin(yeni.bitis), KayitMetni(proje)});
             return Sonuc(m_depo.ProjeDegistir(proje, yeni));
         }
         if (zar < 35) {
-            Soyle({"B", "ProjeSil", ad});
+            Soyle({"B", "ProjeSil", ad, KayitMetni(proje)});
             return Sonuc(m_depo.ProjeSil(proje));
         }
         if (zar >= 92 && !fs.isEmpty()) {
-            Soyle({"B", "TümFaaliyetleriSil", ad});
+            Soyle({"B", "TümFaaliyetleriSil", ad, KayitMetni(fs)});
             return Sonuc(m_depo.TumFaaliyetleriSil(ad, fs));
         }
-        if (!fs.isEmpty() && (zar >= 80 || fs.size() >= 8)) { // codes go up in the order added
-            Soyle({"B", "SonFaaliyetiSil", ad, fs.last().kodu});
-            return Sonuc(m_depo.SonFaaliyetiSil(ad, fs.last()));
+        int son = 0; // the greatest code; a new one is the next letter
+        for (int i = 1; i < fs.size(); ++i)
+            son = fs.at(i).kodu > fs.at(son).kodu ? i : son;
+        if (!fs.isEmpty() && (zar >= 80 || fs.size() >= 8)) {
+            Soyle({"B", "SonFaaliyetiSil", ad, fs.at(son).kodu, KayitMetni({fs.at(son)})});
+            return Sonuc(m_depo.SonFaaliyetiSil(ad, fs.at(son)));
         }
         const bool ekle = zar < 65 || fs.isEmpty();
         const int yer = ekle ? int(fs.size()) : int(m_uretec.bounded(fs.size()));
-        const QString kod = ekle ? QString(QChar(u'A' + yer)) : fs.at(yer).kodu;
+        const QString kod = !ekle ? fs.at(yer).kodu
+                            : fs.isEmpty() ? QStringLiteral("A") : QString(QChar(fs.at(son).kodu.at(0).unicode() + 1));
         QStringList oncekiler; // "A" has none; any other follows some of those before it, at least one
         for (int i = 0; i < yer; ++i) {
             if (oncekiler.isEmpty() || m_uretec.bounded(3) == 0)
                 oncekiler << fs.at(i).kodu;
         }
         const Faaliyet f{kod, Ad(QStringLiteral("iş ")), qint32(m_uretec.bounded(1, 30)), oncekiler.join(',')};
-        Soyle({"B", ekle ? "FaaliyetEkle" : "FaaliyetDeğiştir", ad, f.kodu, f.adi, QString::number(f.sure), f.oncekiler});
+        QStringList satir{"B", ekle ? "FaaliyetEkle" : "FaaliyetDeğiştir", ad, f.kodu, f.adi, QString::number(f.sure),
+                          f.oncekiler};
+        Soyle(ekle ? satir : satir << KayitMetni({fs.at(yer)}));
         return Sonuc(ekle ? m_depo.FaaliyetEkle(ad, f) : m_depo.FaaliyetDegistir(ad, fs.at(yer), f));
     }
 
 private:
     QString Ad(const QString& on) const { return QStringLiteral("%1%2-%3").arg(on).arg(m_tohum).arg(m_sira); }
+    // A name of its own; among several planners, one of six shared names not among those read.
+    QString ProjeAdi(const QString& on, const QStringList& projeler)
+    {
+        if (!m_ortak)
+            return Ad(on);
+        const int ilk = int(m_uretec.bounded(6));
+        for (int i = 0; i < 6; ++i) {
+            const QString ad = QStringLiteral("ORTAK %1").arg((ilk + i) % 6);
+            if (!projeler.contains(ad))
+                return ad;
+        }
+        return QStringLiteral("ORTAK %1").arg(ilk);
+    }
     QDate Tarih() { return QDate(2026, 1, 1).addDays(m_uretec.bounded(365)); }
     static QString Metin(const QDate& tarih) { return tarih.toString(Qt::ISODate); }
 
     ProjeDeposu m_depo;
     QRandomGenerator m_uretec;
     quint32 m_tohum;
+    bool m_ortak;
     int m_sira = 0;
 };
 
@@ -103,13 +138,26 @@ int main(int argc, char* argv[])
     QCoreApplication uygulama(argc, argv);
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     const QStringList argumanlar = QCoreApplication::arguments();
-    if (argumanlar.size() != 3)
+    const bool sunucu = argumanlar.value(1) == QLatin1String("--sunucu");
+    if (sunucu ? argumanlar.size() < 5 || argumanlar.size() > 6 : argumanlar.size() != 3)
         return 2;
-    if (auto hata = ProjeDeposu::Ac(argumanlar.at(1), QStringLiteral("döngü")))
+    SunucuAdresi adres;
+    DepoHatasi hata;
+    if (!sunucu)
+        hata = ProjeDeposu::Ac(argumanlar.at(1), QStringLiteral("döngü"));
+    else if (!(hata = SunucuAdresiniOku(argumanlar.at(2), adres)))
+        hata = ProjeDeposu::SunucuyaBaglan(adres, QStringLiteral("döngü"), ProjeDeposu::Acilis::Denetle, argumanlar.at(3));
+    if (hata)
         return Sonuc(hata) ? 0 : 1;
-    Dongu dongu(ProjeDeposu(QStringLiteral("döngü")), argumanlar.at(2).toUInt());
+    const int adet = sunucu ? argumanlar.value(5, QStringLiteral("-1")).toInt() : -1;
+    Dongu dongu(ProjeDeposu(QStringLiteral("döngü")), argumanlar.at(sunucu ? 4 : 2).toUInt(), adet >= 0);
     Soyle({"hazır"});
-    while (dongu.Adim()) {
+    if (adet < 0) {
+        while (dongu.Adim()) {
+        }
+        return 3;
     }
-    return 3;
+    for (int i = 0; i < adet; ++i)
+        dongu.Adim();
+    return 0;
 }
