@@ -15,7 +15,9 @@ cmake --build build -j"$(nproc)" --target kavrion-benchmark
 XDG_RUNTIME_DIR="$(mktemp -d)"
 export XDG_RUNTIME_DIR
 sunucu=""
+olcum=""
 temizle() {
+  [ -z "$olcum" ] || kill -- "-$olcum" 2>/dev/null || true
   [ -z "$sunucu" ] || bash scripts/pg-sunucu.sh durdur "$sunucu"
   rm -rf "$XDG_RUNTIME_DIR"
 }
@@ -33,4 +35,9 @@ if [ $# -eq 0 ] || printf '%s\n' "$@" | grep -qx sunucu; then
   export KAVRION_BENCH_SUNUCU
 fi
 
-xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/kavrion-benchmark "$@"
+# In the background and a process group of its own (X server and all), so that a signal to
+# this script stops the whole of it and the server at once.
+setsid xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/kavrion-benchmark "$@" &
+olcum=$!
+wait "$olcum"
+olcum=""
