@@ -78,8 +78,8 @@ void DegisiklikleriOlc(Tablo& tablo, const SunucuAdresi& adres, int tekrar)
         yazma.push_back(double(yazildi) / 1e6);
         gosterme.push_back(double(saat.nsecsElapsed() - yazildi) / 1e6);
     }
-    const QString ayrinti = QStringLiteral("62. faaliyet silinir ya da eklenir, %1 faaliyet gösteriliyor")
-                                .arg(Deney::FaaliyetSayisi - 1);
+    const QString ayrinti = QStringLiteral("gösterilen projenin %1. faaliyeti silinir ya da geri eklenir")
+                                .arg(Deney::FaaliyetSayisi);
     tablo.Satir(QStringLiteral("Başkasının değişikliği: yazması"), ayrinti, Ozetle(std::move(yazma)),
                 QStringLiteral("ms"));
     tablo.Satir(QStringLiteral("Başkasının değişikliği: pencerede, çizimle"),
