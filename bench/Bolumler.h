@@ -34,3 +34,7 @@ void IceAktarimBolumu(Tablo& tablo, const Deney::Veritabani& vt, const QString& 
 // The Monte Carlo simulation on growing networks and iteration counts, each figure also per
 // iteration and row or link, to show the cost grows with their product.
 void RiskBolumu(Tablo& tablo);
+// On a PostgreSQL server holding `projeSayisi` projects made by Deney::SunucudaUret: the
+// list, the selections and the add of the file's sections, and another planner's writes
+// (another connection, another owner) until the window shows them.
+void SunucuBolumu(Tablo& tablo, const SunucuAdresi& adres, int projeSayisi);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Agler.h"
+#include "store/SunucuAdresi.h"
 
 #include <QString>
 #include <QVector>
@@ -28,10 +29,18 @@ extern const QString AdiDegisecekProje;
 QString SilinecekProje(int sira);
 QString BosaltilacakProje(int sira);
 
+// Ends the run when a read or write the figures stand on failed: every figure after it
+// would mean nothing. `nerede` leads the message.
+void Gerekli(const DepoHatasi& hata, const QString& nerede = QString());
+
 // "10,000 proje": the figures' own way of writing a project count.
 QString ProjeSayisi(int sayi);
 
 // Databases of 10, 1,000 and 10,000 projects in `klasor`, smallest first.
 QVector<Veritabani> Uret(const QString& klasor);
+
+// The largest of them, with the same 62-activity networks and the projects the commands
+// change, in the empty database at `adres` on a PostgreSQL server: its number of projects.
+int SunucudaUret(const SunucuAdresi& adres);
 
 } // namespace Deney

@@ -1,5 +1,5 @@
 #include "Bolumler.h"
-#include "OlculenPencere.h"
+#include "PencereOlcumleri.h"
 #include "ui/Mesaj.h"
 #include "ui/activity/FaaliyetEklemeFormu.h"
 #include "ui/project/ProjeDegistirFormu.h"
@@ -14,15 +14,6 @@
 #include <cstdlib>
 
 namespace {
-
-// A refused write would make every figure after it meaningless.
-void Gerekli(const DepoHatasi& hata)
-{
-    if (hata) {
-        std::fprintf(stderr, "Hata %d: %s\n", hata.numara, qPrintable(hata.aciklama));
-        std::exit(1);
-    }
-}
 
 // Answers every confirmation with Yes, as the user who gave the command would. Any
 // other box means the command did not do what is measured.
@@ -53,16 +44,9 @@ void IkiSatir(Tablo& tablo, const QString& islem, const QString& ayrinti, const 
 
 } // namespace
 
-void KomutBolumu(Tablo& tablo, const Deney::Veritabani& vt)
+void FaaliyetEklemeyiOlc(Tablo& tablo, OlculenPencere& olculen, int tekrar, double hedef)
 {
-    tablo.Bolum(QStringLiteral("Yazan komutlar, %1 faaliyet, %2 listede")
-                    .arg(Deney::FaaliyetSayisi).arg(Deney::ProjeSayisi(vt.projeSayisi)));
-    OlculenPencere olculen(vt.yol);
     TemelForm& pencere = olculen.pencere();
-    const Onaylayici onaylayici;
-    const int tekrar = Deney::KomutTekrari;
-
-    // The 62nd activity, typed into the add dialog and saved with "Kaydet".
     olculen.Sec(olculen.Satir(Deney::EklenecekProje));
     pencere.FaaliyetEkleDugmesi_Click();
     FaaliyetEklemeFormu* ekleme = pencere.AcikFaaliyetEklemeFormu();
@@ -71,8 +55,8 @@ void KomutBolumu(Tablo& tablo, const Deney::Veritabani& vt)
     const auto ekle = SureOlc(tekrar, [&] {
         if (eklendi) {
             QVector<KayitliFaaliyet> faaliyetler;
-            Gerekli(olculen.depo().FaaliyetleriOku(Deney::EklenecekProje, faaliyetler));
-            Gerekli(olculen.depo().SonFaaliyetiSil(Deney::EklenecekProje, faaliyetler.last()));
+            Deney::Gerekli(olculen.depo().FaaliyetleriOku(Deney::EklenecekProje, faaliyetler));
+            Deney::Gerekli(olculen.depo().SonFaaliyetiSil(Deney::EklenecekProje, faaliyetler.last()));
             pencere.ProjeListesi_Click();
         }
         ekleme->EkleKaydetDugmesi->click();
@@ -90,7 +74,19 @@ void KomutBolumu(Tablo& tablo, const Deney::Veritabani& vt)
         std::exit(1);
     }
     IkiSatir(tablo, QStringLiteral("Faaliyet Ekleme: Kaydet"), QStringLiteral("61 faaliyetten sonra, yenilemeyle"),
-             ekle, 10.0);
+             ekle, hedef);
+}
+
+void KomutBolumu(Tablo& tablo, const Deney::Veritabani& vt)
+{
+    tablo.Bolum(QStringLiteral("Yazan komutlar, %1 faaliyet, %2 listede")
+                    .arg(Deney::FaaliyetSayisi).arg(Deney::ProjeSayisi(vt.projeSayisi)));
+    OlculenPencere olculen(vt.yol);
+    TemelForm& pencere = olculen.pencere();
+    const Onaylayici onaylayici;
+    const int tekrar = Deney::KomutTekrari;
+
+    FaaliyetEklemeyiOlc(tablo, olculen, tekrar, 10.0);
 
     // The add just measured, taken back and written again from the Edit menu; each time
     // the file and the project as shown change together.

@@ -9,8 +9,18 @@
 
 OlculenPencere::OlculenPencere(const QString& yol) : m_baglanti(yol)
 {
+    Goster(yol);
+}
+
+OlculenPencere::OlculenPencere(const SunucuAdresi& adres) : m_baglanti(adres)
+{
+    Goster(GosterilecekAdres(adres));
+}
+
+void OlculenPencere::Goster(const QString& nerede)
+{
     if (const DepoHatasi& hata = m_baglanti.hata()) {
-        std::fprintf(stderr, "%s açılamadı: %s\n", qPrintable(yol), qPrintable(hata.aciklama));
+        std::fprintf(stderr, "%s açılamadı: %s\n", qPrintable(nerede), qPrintable(hata.aciklama));
         std::exit(1);
     }
     m_pencere = std::make_unique<TemelForm>(m_baglanti.depo());

@@ -9,6 +9,8 @@
 class OlculenPencere {
 public:
     explicit OlculenPencere(const QString& yol);
+    // The same over the database at `adres` on a PostgreSQL server.
+    explicit OlculenPencere(const SunucuAdresi& adres);
     ~OlculenPencere();
     OlculenPencere(const OlculenPencere&) = delete;
     OlculenPencere& operator=(const OlculenPencere&) = delete;
@@ -24,6 +26,9 @@ public:
     void SecimiKaldir();
 
 private:
+    // Shows the window once the connection is open, or ends the run saying why not.
+    void Goster(const QString& nerede);
+
     GeciciBaglanti m_baglanti;
     std::unique_ptr<TemelForm> m_pencere;
 };

@@ -1,23 +1,34 @@
 #include "Bolumler.h"
-#include "OlculenPencere.h"
+#include "PencereOlcumleri.h"
 #include "Uretim.h"
 
 #include <QDir>
-#include <cstdio>
-#include <cstdlib>
+
+void ListeyiOlc(Tablo& tablo, OlculenPencere& olculen, const QString& ayrinti, int tekrar,
+                std::optional<double> hedef)
+{
+    const auto [islev, ekranda] = SureOlc(tekrar, nullptr, [&] { olculen.pencere().ProjeleriEkle(); },
+                                          EkraniTamamla);
+    tablo.Satir(QStringLiteral("ProjeleriEkle"), ayrinti, islev, QStringLiteral("ms"), hedef);
+    tablo.Satir(QStringLiteral("ProjeleriEkle, çizimle"), ayrinti, ekranda, QStringLiteral("ms"));
+}
+
+void SecimiOlc(Tablo& tablo, OlculenPencere& olculen, AgBicimi bicim, const QString& ayrinti, double hedef)
+{
+    const int satir = olculen.Satir(Deney::BicimProjesi(bicim));
+    const auto [islev, ekranda] = SureOlc(201, [&] { olculen.SecimiKaldir(); }, [&] { olculen.Sec(satir); },
+                                          EkraniTamamla);
+    tablo.Satir(QStringLiteral("ProjeListesi_Click"), ayrinti, islev, QStringLiteral("ms"), hedef);
+    tablo.Satir(QStringLiteral("ProjeListesi_Click, çizimle"), ayrinti, ekranda, QStringLiteral("ms"));
+}
 
 void ProjeleriEkleBolumu(Tablo& tablo, const QVector<Deney::Veritabani>& vtler)
 {
     tablo.Bolum(QStringLiteral("Proje listesi"));
     for (const Deney::Veritabani& vt : vtler) {
         OlculenPencere olculen(vt.yol);
-        const int tekrar = vt.projeSayisi >= 10000 ? 31 : 101;
-        const auto [islev, ekranda] = SureOlc(tekrar, nullptr, [&] { olculen.pencere().ProjeleriEkle(); },
-                                              EkraniTamamla);
-        const QString ayrinti = Deney::ProjeSayisi(vt.projeSayisi);
-        tablo.Satir(QStringLiteral("ProjeleriEkle"), ayrinti, islev, QStringLiteral("ms"),
-                    vt.projeSayisi == 10000 ? std::optional<double>(30) : std::nullopt);
-        tablo.Satir(QStringLiteral("ProjeleriEkle, çizimle"), ayrinti, ekranda, QStringLiteral("ms"));
+        ListeyiOlc(tablo, olculen, Deney::ProjeSayisi(vt.projeSayisi), vt.projeSayisi >= 10000 ? 31 : 101,
+                   vt.projeSayisi == 10000 ? std::optional<double>(30) : std::nullopt);
     }
 }
 
@@ -27,12 +38,8 @@ void SecimBolumu(Tablo& tablo, const QVector<Deney::Veritabani>& vtler)
     for (AgBicimi bicim : Deney::Bicimler) {
         for (const Deney::Veritabani& vt : vtler) {
             OlculenPencere olculen(vt.yol);
-            const int satir = olculen.Satir(Deney::BicimProjesi(bicim));
-            const auto [islev, ekranda] = SureOlc(201, [&] { olculen.SecimiKaldir(); },
-                                                  [&] { olculen.Sec(satir); }, EkraniTamamla);
-            const QString ayrinti = BicimAdi(bicim) + QStringLiteral(", ") + Deney::ProjeSayisi(vt.projeSayisi);
-            tablo.Satir(QStringLiteral("ProjeListesi_Click"), ayrinti, islev, QStringLiteral("ms"), 1.0);
-            tablo.Satir(QStringLiteral("ProjeListesi_Click, çizimle"), ayrinti, ekranda, QStringLiteral("ms"));
+            SecimiOlc(tablo, olculen, bicim,
+                      BicimAdi(bicim) + QStringLiteral(", ") + Deney::ProjeSayisi(vt.projeSayisi), 1.0);
         }
     }
 }
@@ -49,10 +56,7 @@ void UzunOncekiListesiBolumu(Tablo& tablo, const QString& klasor)
                                  {QStringLiteral("C"), QStringLiteral("c"), 4, QStringLiteral("B")}}};
     const QString yol = QDir(klasor).filePath(QStringLiteral("uzun-onceki.mdb"));
     std::mt19937 uretec(20260303);
-    if (auto hata = VeritabaniUret(yol, 10, {proje}, uretec)) {
-        std::fprintf(stderr, "%s üretilemedi: Hata %d: %s\n", qPrintable(yol), hata.numara, qPrintable(hata.aciklama));
-        std::exit(1);
-    }
+    Deney::Gerekli(VeritabaniUret(yol, 10, {proje}, uretec), yol + QStringLiteral(" üretilemedi"));
 
     tablo.Bolum(QStringLiteral("Proje seçimi, uzun önceki faaliyet listesi"));
     OlculenPencere olculen(yol);

@@ -22,13 +22,18 @@ void Tablo::Bolum(const QString& baslik)
 }
 
 void Tablo::Satir(const QString& islem, const QString& ayrinti, const Olcum& olcum, const QString& birim,
-                  std::optional<double> hedef)
+                  std::optional<double> hedef, std::optional<double> enCokHedefi)
 {
     QString hedefMetni = QStringLiteral("-");
-    if (hedef) {
-        const bool tuttu = olcum.medyan <= *hedef;
-        hedefMetni = QStringLiteral("≤ %1 %2").arg(Sayi(*hedef), tuttu ? QStringLiteral("tuttu")
-                                                                           : QStringLiteral("AŞILDI"));
+    if (hedef || enCokHedefi) {
+        const bool tuttu = (!hedef || olcum.medyan <= *hedef) && (!enCokHedefi || olcum.enCok <= *enCokHedefi);
+        QStringList sinirlar;
+        if (hedef)
+            sinirlar << QStringLiteral("≤ %1").arg(Sayi(*hedef));
+        if (enCokHedefi)
+            sinirlar << QStringLiteral("en çok ≤ %1").arg(Sayi(*enCokHedefi));
+        hedefMetni = sinirlar.join(QStringLiteral(", ")) + QLatin1Char(' ')
+                     + (tuttu ? QStringLiteral("tuttu") : QStringLiteral("AŞILDI"));
         if (!tuttu)
             ++m_asilan;
     }

@@ -12,9 +12,10 @@
 class Tablo {
 public:
     void Bolum(const QString& baslik);
-    // `hedef` is the most the median may be, in the figure's unit.
+    // `hedef` is the most the median may be, in the figure's unit; `enCokHedefi` the most
+    // the largest may be, for a figure whose every run counts.
     void Satir(const QString& islem, const QString& ayrinti, const Olcum& olcum, const QString& birim,
-               std::optional<double> hedef = std::nullopt);
+               std::optional<double> hedef = std::nullopt, std::optional<double> enCokHedefi = std::nullopt);
     // A line printed under the table: how a figure was taken, or why one is missing.
     void Not(const QString& metin) { m_notlar << metin; }
 

@@ -33,13 +33,48 @@ DepoHatasi ProjeYaz(const ProjeDeposu& depo, const UretilecekProje& proje, std::
     return {};
 }
 
-DepoHatasi SemaKur(const QString& yol)
+// Makes the schema through a connection opened to create it, then fills it through a
+// connection of its own, as the programs do.
+DepoHatasi SemaKur(const GeciciBaglanti& baglanti)
 {
-    GeciciBaglanti baglanti(yol, ProjeDeposu::Acilis::Olustur);
     if (baglanti.hata())
         return baglanti.hata();
     QSqlDatabase vt = baglanti.vt();
     return Sema::Kur(vt);
+}
+
+DepoHatasi ProjeleriYaz(const GeciciBaglanti& baglanti, int projeSayisi, const QVector<UretilecekProje>& belirli,
+                        std::mt19937& uretec)
+{
+    if (baglanti.hata())
+        return baglanti.hata();
+    {
+        // No durable commit while the data is made: a file's journal stays in memory,
+        // a server answers each commit before its log reaches the disk.
+        QSqlQuery hizli(baglanti.vt());
+        if (baglanti.vt().driverName() == QLatin1String("QPSQL")) {
+            hizli.exec(QStringLiteral("SET synchronous_commit = off"));
+        } else {
+            hizli.exec(QStringLiteral("PRAGMA synchronous = OFF"));
+            hizli.exec(QStringLiteral("PRAGMA journal_mode = MEMORY"));
+        }
+    }
+    const ProjeDeposu depo = baglanti.depo();
+    const int dolgu = std::max(0, projeSayisi - int(belirli.size()));
+    DepoHatasi hata;
+    for (int i = 0; i <= dolgu && !hata; ++i) {
+        if (i == dolgu / 2) {
+            for (const UretilecekProje& proje : belirli) {
+                if ((hata = ProjeYaz(depo, proje, uretec)))
+                    break;
+            }
+        }
+        if (i == dolgu || hata)
+            break;
+        const int faaliyetSayisi = int(uretec() % 7);
+        hata = ProjeYaz(depo, {DolguAdi(i + 1, uretec), AgKur(AgBicimi::Rastgele, faaliyetSayisi, uretec)}, uretec);
+    }
+    return hata;
 }
 
 } // namespace
@@ -47,33 +82,15 @@ DepoHatasi SemaKur(const QString& yol)
 DepoHatasi VeritabaniUret(const QString& yol, int projeSayisi, const QVector<UretilecekProje>& belirli,
                           std::mt19937& uretec)
 {
-    if (auto hata = SemaKur(yol))
+    if (auto hata = SemaKur(GeciciBaglanti(yol, ProjeDeposu::Acilis::Olustur)))
         return hata;
-    const GeciciBaglanti baglanti(yol);
-    if (baglanti.hata())
-        return baglanti.hata();
-    DepoHatasi hata;
-    {
-        {
-            QSqlQuery hizli(baglanti.vt());
-            hizli.exec(QStringLiteral("PRAGMA synchronous = OFF"));
-            hizli.exec(QStringLiteral("PRAGMA journal_mode = MEMORY"));
-        }
-        const ProjeDeposu depo = baglanti.depo();
-        const int dolgu = std::max(0, projeSayisi - int(belirli.size()));
-        for (int i = 0; i <= dolgu && !hata; ++i) {
-            if (i == dolgu / 2) {
-                for (const UretilecekProje& proje : belirli) {
-                    if ((hata = ProjeYaz(depo, proje, uretec)))
-                        break;
-                }
-            }
-            if (i == dolgu || hata)
-                break;
-            const int faaliyetSayisi = int(uretec() % 7);
-            hata = ProjeYaz(depo, {DolguAdi(i + 1, uretec), AgKur(AgBicimi::Rastgele, faaliyetSayisi, uretec)},
-                            uretec);
-        }
-    }
-    return hata;
+    return ProjeleriYaz(GeciciBaglanti(yol), projeSayisi, belirli, uretec);
+}
+
+DepoHatasi VeritabaniUret(const SunucuAdresi& adres, int projeSayisi, const QVector<UretilecekProje>& belirli,
+                          std::mt19937& uretec)
+{
+    if (auto hata = SemaKur(GeciciBaglanti(adres, ProjeDeposu::Acilis::Olustur)))
+        return hata;
+    return ProjeleriYaz(GeciciBaglanti(adres), projeSayisi, belirli, uretec);
 }

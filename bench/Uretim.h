@@ -17,3 +17,7 @@ struct UretilecekProje {
 // figure is taken while the file is made.
 DepoHatasi VeritabaniUret(const QString& yol, int projeSayisi, const QVector<UretilecekProje>& belirli,
                           std::mt19937& uretec);
+// The same in an empty database on a PostgreSQL server, where the schema is made as
+// veritabani-olustur makes it.
+DepoHatasi VeritabaniUret(const SunucuAdresi& adres, int projeSayisi, const QVector<UretilecekProje>& belirli,
+                          std::mt19937& uretec);

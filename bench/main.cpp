@@ -10,6 +10,7 @@
 #include <QTextStream>
 #include <QThread>
 #include <QSysInfo>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
@@ -59,6 +60,21 @@ int main(int argc, char* argv[])
         KomutBolumu(tablo, vtler.last());
     if (calissin("başlatma"))
         BaslatmaBolumu(tablo, vtler.last());
+    if (calissin("sunucu")) {
+        // An empty database on a server that scripts/benchmark.sh starts for the run.
+        const QString metin = qEnvironmentVariable("KAVRION_BENCH_SUNUCU");
+        SunucuAdresi adres;
+        if (metin.isEmpty()) {
+            tablo.Not(QStringLiteral("Sunucu bölümü çalışmadı: KAVRION_BENCH_SUNUCU ayarlı değil"
+                                     " (scripts/benchmark.sh bir sunucu başlatıp ayarlar)."));
+        } else if (DepoHatasi hata = SunucuAdresiniOku(metin, adres)) {
+            std::fprintf(stderr, "KAVRION_BENCH_SUNUCU: %s\n", qPrintable(hata.aciklama));
+            return 1;
+        } else {
+            cikti << "Sunucuda veritabanı üretiliyor (" << GosterilecekAdres(adres) << ")..." << Qt::endl;
+            SunucuBolumu(tablo, adres, Deney::SunucudaUret(adres));
+        }
+    }
 
     tablo.Not(QStringLiteral("Makine: %1, %2 çekirdek, yük ortalaması başta %3, sonda %4; Qt %5, platform %6.")
                   .arg(QSysInfo::prettyProductName()).arg(QThread::idealThreadCount())

@@ -10,6 +10,8 @@
 # must reach the folder whatever the folders above KLASOR allow. Run as root, the server
 # runs as the "postgres" user the Debian package creates (initdb refuses root); root's
 # clients still reach its socket. A KLASOR left by a killed run is stopped and removed first.
+# The tests' server skips writing commits to disk; with KAVRION_PG_KALICI=1 (the benchmark) it
+# keeps them as a real server does (fsync, synchronous_commit and full_page_writes at their defaults).
 set -euo pipefail
 
 islem="${1:-}"
@@ -88,7 +90,7 @@ olarak env LC_ALL=C "$bin/initdb" -D "$hedef/veri" -U kavrion -E UTF8 --locale=C
   --auth-local=trust --auth-host=reject >"$hedef/initdb.log" 2>&1 || goster initdb.log
 printf '%s\n' 'local all kavrion trust' 'local all all scram-sha-256' |
   olarak tee "$hedef/veri/pg_hba.conf" >/dev/null
-printf '%s\n' "listen_addresses = ''" "unix_socket_directories = '$hedef'" \
-  'fsync = off' 'synchronous_commit = off' 'full_page_writes = off' |
-  olarak tee -a "$hedef/veri/postgresql.conf" >/dev/null
+ayarlar=("listen_addresses = ''" "unix_socket_directories = '$hedef'")
+[ "${KAVRION_PG_KALICI:-}" = 1 ] || ayarlar+=('fsync = off' 'synchronous_commit = off' 'full_page_writes = off')
+printf '%s\n' "${ayarlar[@]}" | olarak tee -a "$hedef/veri/postgresql.conf" >/dev/null
 olarak "$bin/pg_ctl" start -D "$hedef/veri" -l "$hedef/sunucu.log" -w -t 60 -s >/dev/null || goster sunucu.log
