@@ -71,3 +71,15 @@ struct KayitliFaaliyet {
     Sakli<qint32> sure;
     QString oncekiler;
 };
+
+// The same record as stored: values compared as they were read (5 and "5" differ), which
+// is how a write decides whether the row is still as shown.
+inline bool operator==(const KayitliProje& a, const KayitliProje& b)
+{
+    return a.ad == b.ad && a.baslama.ham == b.baslama.ham && a.bitis.ham == b.bitis.ham;
+}
+inline bool operator==(const KayitliFaaliyet& a, const KayitliFaaliyet& b)
+{
+    return a.kodu == b.kodu && a.adi == b.adi && a.sure.ham == b.sure.ham && a.oncekiler == b.oncekiler;
+}
+inline bool operator!=(const KayitliFaaliyet& a, const KayitliFaaliyet& b) { return !(a == b); }

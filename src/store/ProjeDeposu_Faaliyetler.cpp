@@ -41,7 +41,7 @@ DepoHatasi FaaliyetGosterildigiGibi(const QSqlDatabase& vt, const QString& proje
         return Bulunamadi(QStringLiteral("\"%1\" projesinin %2 faaliyeti artık kayıtlı değil; başka bir yerde silinmiş.")
                               .arg(proje, f.kodu));
     const KayitliFaaliyet kayitli = OkunanFaaliyet(sorgu);
-    if (kayitli.adi != f.adi || kayitli.sure.ham != f.sure.ham || kayitli.oncekiler != f.oncekiler)
+    if (kayitli != f)
         return Bulunamadi(QStringLiteral("\"%1\" projesinin %2 faaliyeti siz görüntüledikten sonra başka bir yerde "
                                          "değiştirilmiş; hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.")
                               .arg(proje, f.kodu));

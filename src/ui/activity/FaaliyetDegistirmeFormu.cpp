@@ -87,7 +87,7 @@ void FaaliyetDegistirmeFormu::BaskaYerdeDegistiyse()
     const auto simdi = std::find_if(plan->faaliyetler.cbegin(), plan->faaliyetler.cend(),
                                     [this](const KayitliFaaliyet& f) { return f.kodu == m_satir->kodu; });
     const bool var = simdi != plan->faaliyetler.cend();
-    if (var && simdi->adi == m_satir->adi && simdi->sure.ham == m_satir->sure.ham && simdi->oncekiler == m_satir->oncekiler)
+    if (var && *simdi == *m_satir)
         return;
     const QString faaliyet = QStringLiteral("\"%1\" projesinin %2 faaliyeti").arg(m_proje, m_satir->kodu);
     Mesaj::Goster(this, var ? faaliyet + QStringLiteral(" bu pencere açıldıktan sonra başka bir yerde değiştirildi; "

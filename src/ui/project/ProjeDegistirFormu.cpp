@@ -82,7 +82,7 @@ void ProjeDegistirFormu::BaskaYerdeDegistiyse()
     const auto& plan = belge().plan();
     if (m_kaydediyor || !m_proje || !plan || plan->proje.ad != m_proje->ad)
         return;
-    if (plan->proje.baslama.ham == m_proje->baslama.ham && plan->proje.bitis.ham == m_proje->bitis.ham)
+    if (plan->proje == *m_proje)
         return;
     Mesaj::Goster(this, QStringLiteral("\"%1\" projesi bu pencere açıldıktan sonra başka bir yerde değiştirildi; "
                                        "alanlar güncel halini gösteriyor.").arg(m_proje->ad),
