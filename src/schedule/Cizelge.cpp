@@ -65,9 +65,14 @@ QString Hesaplanamiyor(const QString& neden)
 KodDizini::KodDizini(const QVector<KayitliFaaliyet>& satirlar)
 {
     // From the bottom up, so that a code stored twice keeps its upper row.
-    m_ilkSatir.reserve(satirlar.size());
-    for (int i = int(satirlar.size()) - 1; i >= 0; --i)
-        m_ilkSatir.insert(satirlar.at(i).kodu, i);
+    m_tekKarakterliSatir.fill(-1);
+    for (int i = int(satirlar.size()) - 1; i >= 0; --i) {
+        const QString& kod = satirlar.at(i).kodu;
+        if (kod.size() == 1 && kod.front().unicode() < TekKarakterSayisi)
+            m_tekKarakterliSatir[kod.front().unicode()] = i;
+        else
+            m_ilkSatir.insert(kod, i);
+    }
 
     m_oncekiSatirlari.resize(satirlar.size());
     QVector<int> sonAnan(satirlar.size(), -1); // the last row whose list named each row
@@ -89,7 +94,9 @@ KodDizini::KodDizini(const QVector<KayitliFaaliyet>& satirlar)
 int KodDizini::YukaridakiSatir(QStringView kod, int satir) const
 {
     // The key only borrows the characters: a long list must not cost a string per code.
-    const int ilk = m_ilkSatir.value(QString::fromRawData(kod.data(), kod.size()), -1);
+    const int ilk = kod.size() == 1 && kod.front().unicode() < TekKarakterSayisi
+        ? m_tekKarakterliSatir[kod.front().unicode()]
+        : m_ilkSatir.value(QString::fromRawData(kod.data(), kod.size()), -1);
     // The first row of a code is above `satir` exactly when any row of it is.
     return ilk < satir ? ilk : -1;
 }

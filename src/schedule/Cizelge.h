@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QString>
 #include <QVector>
+#include <array>
 #include <optional>
 
 // The two days the forward pass works out for a row; none where it could not.
@@ -59,7 +60,11 @@ public:
     const QVector<int>& OncekiSatirlari(int satir) const { return m_oncekiSatirlari.at(satir); }
 
 private:
-    QHash<QString, int> m_ilkSatir;
+    // Kavrion's own codes are one ASCII letter or digit: those are found by their
+    // character, which is much cheaper than hashing a megabyte of "A,A,…" code by code.
+    static constexpr int TekKarakterSayisi = 128;
+    std::array<int, TekKarakterSayisi> m_tekKarakterliSatir;
+    QHash<QString, int> m_ilkSatir; // every other code
     QVector<QVector<int>> m_oncekiSatirlari;
 };
 

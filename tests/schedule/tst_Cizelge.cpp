@@ -68,6 +68,10 @@ private slots:
         // Another program may have stored a code twice: the upper row is the one meant.
         QTest::newRow("code stored twice") << "A:a:1: B:b:2:A B:c:5:A C:c:1:B" << "0/1 1/3 1/6 3/4" << "6" << "5"
                                            << "A,B";
+        // Codes beyond ASCII are found another way than Kavrion's own letters; a code
+        // stored twice keeps its upper row there too.
+        QTest::newRow("codes beyond ASCII") << "Ç:a:2: Ş:b:3:Ç Ş:x:9:Ç a:c:1:Ş,Ç" << "0/2 2/5 2/11 5/6" << "11"
+                                            << "9" << "Ç,Ş";
     }
     void forwardPass()
     {
