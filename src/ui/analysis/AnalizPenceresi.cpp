@@ -10,6 +10,7 @@
 #include "ui/layout/Kurucu.h"
 #include "ui/widgets/SarilanEtiket.h"
 #include "ui/widgets/TekSekilliHucre.h"
+#include "ui/widgets/YerindeSekmeler.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -67,7 +68,7 @@ void AnalizPenceresi::Kur()
     duzen->addWidget(m_durum);
 
     // The analysis and, beside it, the estimates and what they make of the finish.
-    m_sekmeler = new QTabWidget(this);
+    m_sekmeler = new YerindeSekmeler(this);
     duzen->addWidget(m_sekmeler, 1);
     auto* analizSayfasi = new QWidget(m_sekmeler);
     auto* sayfaDuzeni = new QVBoxLayout(analizSayfasi);
@@ -93,6 +94,9 @@ void AnalizPenceresi::Kur()
     m_tablo->verticalHeader()->hide();
     m_tablo->horizontalHeader()->setSectionsMovable(false);
     m_tablo->horizontalHeader()->setStretchLastSection(true);
+    // Scroll bars that come and go with the project would move everything beside
+    // them: following a selection would repaint the whole window.
+    m_tablo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(m_tablo->selectionModel(), &QItemSelectionModel::selectionChanged, this, &AnalizPenceresi::SecimDegisti);
 
     auto* sema = new QWidget(m_bolucu);
@@ -105,6 +109,7 @@ void AnalizPenceresi::Kur()
     m_kaydirma->setWidget(m_gantt);
     m_kaydirma->setBackgroundRole(QPalette::Base);
     m_kaydirma->setAccessibleName(QStringLiteral("Gantt şeması"));
+    m_kaydirma->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     semaDuzeni->addWidget(m_kaydirma, 1);
     const auto komut = [&](const QString& ad, const QList<QKeySequence>& tuslar, auto is) {
         auto* eylem = new QAction(ad, this);
@@ -144,9 +149,13 @@ void AnalizPenceresi::Kur()
     m_yollar->setReadOnly(true);
     m_yollar->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_yollar->setAccessibleName(QStringLiteral("Kritik yollar"));
+    m_yollar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     yollarEtiketi->setBuddy(m_yollar);
     m_plan = new SarilanEtiket(alt);
     m_neden = new SarilanEtiket(alt);
+    // Emptied, they keep their line, for the same reason.
+    for (QLabel* etiket : {m_plan, m_neden})
+        etiket->setMinimumHeight(etiket->fontMetrics().lineSpacing());
     altDuzeni->addWidget(yollarEtiketi);
     altDuzeni->addWidget(m_yollar, 1);
     altDuzeni->addWidget(m_plan);

@@ -15,6 +15,8 @@ constexpr double EnDarGun = 0.001;
 constexpr double EnGenisGun = 400;
 // A widget may be at most 16,777,215 pixels wide; the chart stays well below.
 constexpr double EnGenisCizim = 1e6;
+// The widget is a pixel wider and taller than the drawing, for the lines on its edge.
+const QSize KenarPikseli(1, 1);
 
 } // namespace
 
@@ -36,7 +38,7 @@ void GanttAlani::Goster(const AgAnalizi& analiz, const QDate& baslama, std::opti
     m_tahminiGun = tahminiGun;
     m_secili = -1;
     CizimiKur();
-    GunGenisliginiKur(sigacakGenislik ? m_cizim->SiganGunGenisligi(*sigacakGenislik) : m_olcek.gunGenisligi);
+    GunGenisliginiKur(sigacakGenislik ? SiganGunGenisligi(*sigacakGenislik) : m_olcek.gunGenisligi);
 }
 
 void GanttAlani::Bosalt()
@@ -63,7 +65,7 @@ void GanttAlani::GunGenisliginiKur(double genislik)
     const qint64 gunler = std::max<qint64>({1, m_analiz.projeBitisGunu, m_tahminiGun.value_or(0)});
     m_olcek.gunGenisligi = std::clamp(genislik, EnDarGun, std::max(EnDarGun, std::min(EnGenisGun, EnGenisCizim / double(gunler))));
     m_cizim->GunGenisliginiKur(m_olcek.gunGenisligi);
-    resize(m_cizim->Boyut().toSize() + QSize(1, 1));
+    resize(m_cizim->Boyut().toSize() + KenarPikseli);
     update();
 }
 
@@ -89,7 +91,13 @@ void GanttAlani::Uzaklastir()
 void GanttAlani::GenisligeSigdir(int genislik)
 {
     if (m_cizim)
-        GunGenisliginiKur(m_cizim->SiganGunGenisligi(genislik));
+        GunGenisliginiKur(SiganGunGenisligi(genislik));
+}
+
+double GanttAlani::SiganGunGenisligi(int genislik) const
+{
+    // Fitted to the width, the widget must not be a pixel wider than it.
+    return m_cizim->SiganGunGenisligi(genislik - KenarPikseli.width());
 }
 
 void GanttAlani::changeEvent(QEvent* olay)

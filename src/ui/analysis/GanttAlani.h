@@ -38,6 +38,7 @@ protected:
 private:
     void CizimiKur();
     void GunGenisliginiKur(double genislik);
+    double SiganGunGenisligi(int genislik) const;
 
     std::unique_ptr<GanttCizimi> m_cizim;
     AgAnalizi m_analiz;
