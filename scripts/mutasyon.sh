@@ -38,7 +38,7 @@ hatalar=(
 "çekirdek@@src/schedule/Cizelge.cpp@@if (enIyiSatir < 0 || *ef > enIyiBitis)@@if (enIyiSatir < 0 || *ef >= enIyiBitis)@@the critical path takes the last predecessor on a tie"
 "çekirdek@@src/schedule/Cizelge.cpp@@Sigdir(qint64(bitis) - *gunler.at(0).ef)@@Sigdir(qint64(bitis))@@the earliest finish day count forgets the first activity"
 "çekirdek@@src/schedule/Cizelge.cpp@@return ilk < satir ? ilk : -1;@@return ilk <= satir ? ilk : -1;@@an activity may name itself as predecessor"
-"çekirdek@@src/schedule/Cizelge.cpp@@            m_ilkSatir.insert(kod, i);@@            m_ilkSatir.insert(kod, std::max(i, m_ilkSatir.value(kod, i)));@@a code beyond ASCII stored twice keeps its lower row"
+"çekirdek@@src/schedule/Cizelge.cpp@@            m_tekKarakterliSatir.insert(kod.front().unicode(), i);@@            m_tekKarakterliSatir.insert(kod.front().unicode(), std::max(i, m_tekKarakterliSatir.value(kod.front().unicode(), i)));@@a code beyond ASCII stored twice keeps its lower row"
 "çekirdek@@src/rules/ProjeKurallari.cpp@@    buyuk.replace(QChar(0x0069), QChar(0x0130));
 @@
 @@i is upper-cased to I, not İ"

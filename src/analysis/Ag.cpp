@@ -1,25 +1,20 @@
 #include "analysis/Ag.h"
 
-#include "schedule/OncekiListesi.h"
 
 #include <algorithm>
 
 namespace {
 
-void Bagla(Ag& ag, const QVector<KayitliFaaliyet>& satirlar, const KodDizini& dizin)
+void Bagla(Ag& ag, const KodDizini& dizin)
 {
     const int n = ag.Boyut();
-    QVector<int> sonGorulen(n, -1); // a code listed twice is one link
     QVector<int> ardilSayisi(n, 0);
     ag.oncekiBasi.reserve(n + 1);
     ag.oncekiBasi.append(0);
     ag.oncekiBasi.append(0); // the pass gives the first row no predecessors
     for (int i = 1; i < n; ++i) {
-        for (const QString& kod : OncekiKodlari(satirlar.at(i).oncekiler)) {
-            const int onceki = dizin.YukaridakiSatir(kod, i);
-            if (sonGorulen[onceki] == i)
-                continue;
-            sonGorulen[onceki] = i;
+        // Read once by the index: each row listed, once, in the order first listed.
+        for (const int onceki : dizin.OncekiSatirlari(i)) {
             ag.oncekiler.append(onceki);
             ++ardilSayisi[onceki];
         }
@@ -62,7 +57,7 @@ Ag AgiKur(const QVector<KayitliFaaliyet>& satirlar, const QVector<Gunler>& gunle
         ag.ef[i] = gunler.at(i).ef.value_or(0);
         ag.bitis = i == 0 ? ag.ef[0] : std::max(ag.bitis, ag.ef[i]);
     }
-    Bagla(ag, satirlar, dizin);
+    Bagla(ag, dizin);
 
     // Successors stand below, so from the bottom up each LS needed is known.
     ag.ls.resize(n);

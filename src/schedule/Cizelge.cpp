@@ -65,13 +65,17 @@ QString Hesaplanamiyor(const QString& neden)
 KodDizini::KodDizini(const QVector<KayitliFaaliyet>& satirlar)
 {
     // From the bottom up, so that a code stored twice keeps its upper row.
-    m_tekKarakterliSatir.fill(-1);
+    m_asciiSatir.fill(-1);
+    if (satirlar.size() > AsciiSayisi)
+        m_tekKarakterliSatir.reserve(satirlar.size());
     for (int i = int(satirlar.size()) - 1; i >= 0; --i) {
         const QString& kod = satirlar.at(i).kodu;
-        if (kod.size() == 1 && kod.front().unicode() < TekKarakterSayisi)
-            m_tekKarakterliSatir[kod.front().unicode()] = i;
+        if (kod.size() != 1)
+            m_uzunKodluSatir.insert(kod, i);
+        else if (kod.front().unicode() < AsciiSayisi)
+            m_asciiSatir[kod.front().unicode()] = i;
         else
-            m_ilkSatir.insert(kod, i);
+            m_tekKarakterliSatir.insert(kod.front().unicode(), i);
     }
 
     m_oncekiSatirlari.resize(satirlar.size());
@@ -91,12 +95,19 @@ KodDizini::KodDizini(const QVector<KayitliFaaliyet>& satirlar)
     }
 }
 
+int KodDizini::IlkSatir(QStringView kod) const
+{
+    if (kod.size() == 1) {
+        const char16_t karakter = kod.front().unicode();
+        return karakter < AsciiSayisi ? m_asciiSatir[karakter] : m_tekKarakterliSatir.value(karakter, -1);
+    }
+    // The key only borrows the characters: a long list must not cost a string per code.
+    return m_uzunKodluSatir.value(QString::fromRawData(kod.data(), kod.size()), -1);
+}
+
 int KodDizini::YukaridakiSatir(QStringView kod, int satir) const
 {
-    // The key only borrows the characters: a long list must not cost a string per code.
-    const int ilk = kod.size() == 1 && kod.front().unicode() < TekKarakterSayisi
-        ? m_tekKarakterliSatir[kod.front().unicode()]
-        : m_ilkSatir.value(QString::fromRawData(kod.data(), kod.size()), -1);
+    const int ilk = IlkSatir(kod);
     // The first row of a code is above `satir` exactly when any row of it is.
     return ilk < satir ? ilk : -1;
 }
@@ -171,7 +182,8 @@ Cizelge CizelgeyiHesapla(const QVector<KayitliFaaliyet>& satirlar)
     if (satirlar.size() < 2)
         return cizelge;
 
-    const KodDizini dizin(satirlar);
+    cizelge.dizin = std::make_shared<const KodDizini>(satirlar);
+    const KodDizini& dizin = *cizelge.dizin;
     QString hata;
     if (!gunler.at(0).ef)
         hata = SureSayiDegil(satirlar.at(0).kodu, satirlar.at(0).sure.ham.toString());

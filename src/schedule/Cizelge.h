@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVector>
 #include <array>
+#include <memory>
 #include <optional>
 
 // The two days the forward pass works out for a row; none where it could not.
@@ -28,10 +29,15 @@ QString SureSayiDegil(const QString& kod, const QString& sure);
 QString SayiSiniriniAsiyor(const QString& kod, const QString& neyi); // neyi: "bitiş günü", …
 QString Hesaplanamiyor(const QString& neden);
 
+class KodDizini;
+
 // The forward pass and its three results.
 struct Cizelge {
     QVector<Gunler> gunler; // one per activity, in stored order
     CizelgeSonucu sonuc;
+    // The index the pass read the predecessors by, for the analysis of the same rows;
+    // none for fewer than two rows.
+    std::shared_ptr<const KodDizini> dizin;
 };
 
 // The forward pass over the activities as stored: each row's ES and EF and the three
@@ -60,11 +66,16 @@ public:
     const QVector<int>& OncekiSatirlari(int satir) const { return m_oncekiSatirlari.at(satir); }
 
 private:
-    // Kavrion's own codes are one ASCII letter or digit: those are found by their
-    // character, which is much cheaper than hashing a megabyte of "A,A,…" code by code.
-    static constexpr int TekKarakterSayisi = 128;
-    std::array<int, TekKarakterSayisi> m_tekKarakterliSatir;
-    QHash<QString, int> m_ilkSatir; // every other code
+    int IlkSatir(QStringView kod) const;
+
+    // A predecessor list names one character per code. Kavrion's own codes are one
+    // ASCII letter or digit, found by their character; other one-character codes by
+    // the character's number: both much cheaper than hashing a megabyte of "A,A,…"
+    // as strings. Longer codes, which only a path's text names, by their text.
+    static constexpr int AsciiSayisi = 128;
+    std::array<int, AsciiSayisi> m_asciiSatir;
+    QHash<char16_t, int> m_tekKarakterliSatir;
+    QHash<QString, int> m_uzunKodluSatir;
     QVector<QVector<int>> m_oncekiSatirlari;
 };
 
