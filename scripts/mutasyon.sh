@@ -38,7 +38,6 @@ hatalar=(
 "çekirdek@@src/schedule/Cizelge.cpp@@if (enIyiSatir < 0 || *ef > enIyiBitis)@@if (enIyiSatir < 0 || *ef >= enIyiBitis)@@the critical path takes the last predecessor on a tie"
 "çekirdek@@src/schedule/Cizelge.cpp@@Sigdir(qint64(bitis) - *gunler.at(0).ef)@@Sigdir(qint64(bitis))@@the earliest finish day count forgets the first activity"
 "çekirdek@@src/schedule/Cizelge.cpp@@return ilk < satir ? ilk : -1;@@return ilk <= satir ? ilk : -1;@@an activity may name itself as predecessor"
-"çekirdek@@src/schedule/Cizelge.cpp@@            m_tekKarakterliSatir.insert(kod.front().unicode(), i);@@            m_tekKarakterliSatir.insert(kod.front().unicode(), std::max(i, m_tekKarakterliSatir.value(kod.front().unicode(), i)));@@a code beyond ASCII stored twice keeps its lower row"
 "çekirdek@@src/rules/ProjeKurallari.cpp@@    buyuk.replace(QChar(0x0069), QChar(0x0130));
 @@
 @@i is upper-cased to I, not İ"
@@ -154,6 +153,7 @@ hatalar=(
 "çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@UPDATE DagilimTablosu SET Projesi = ? WHERE Projesi = ?@@UPDATE DagilimTablosu SET Projesi = Projesi WHERE ? IS NULL AND Projesi = ?@@a renamed project loses its distribution"
 "çekirdek@@src/store/ProjeDeposu_Tahminler.cpp@@        if (saklanan != eski)@@        if (false)@@a distribution changed elsewhere is overwritten"
 "pencere@@src/ui/analysis/RiskSekmesi.cpp@@if (m_eskidi || m_plandanEski ||@@if (m_eskidi ||@@risk charts of an older plan state are exported"
+"çekirdek@@src/schedule/Cizelge.cpp@@            m_tekKarakterliSatir.insert(kod.front().unicode(), i);@@            m_tekKarakterliSatir.insert(kod.front().unicode(), std::max(i, m_tekKarakterliSatir.value(kod.front().unicode(), i)));@@a code beyond ASCII stored twice keeps its lower row"
 )
 
 testler() { # the test targets of the given folders of tests/

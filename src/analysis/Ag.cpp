@@ -1,6 +1,5 @@
 #include "analysis/Ag.h"
 
-
 #include <algorithm>
 
 namespace {
