@@ -87,9 +87,8 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& satirlar, const Kayitli
     if (!analiz.hesaplanamiyor.isEmpty())
         return analiz;
 
-    // Read once, by the pass, when it is the pass of these rows.
-    const auto dizinYeri = cizelge.dizin ? cizelge.dizin : std::make_shared<const KodDizini>(satirlar);
-    const KodDizini& dizin = *dizinYeri;
+    // The predecessors as the pass of these rows read them.
+    const KodDizini& dizin = *cizelge.dizin;
     const Ag ag = AgiKur(satirlar, cizelge.gunler, dizin);
     const QString tasma = SinirDisi(ag, satirlar);
     if (!tasma.isEmpty()) {

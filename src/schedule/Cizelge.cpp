@@ -176,13 +176,13 @@ Cizelge CizelgeyiHesapla(const QVector<KayitliFaaliyet>& satirlar)
     if (satirlar.isEmpty())
         return cizelge;
 
+    cizelge.dizin = std::make_shared<const KodDizini>(satirlar);
     // The first activity starts at day 0 and finishes after its duration.
     gunler.resize(satirlar.size());
     gunler[0] = {0, satirlar.at(0).sure.deger};
     if (satirlar.size() < 2)
         return cizelge;
 
-    cizelge.dizin = std::make_shared<const KodDizini>(satirlar);
     const KodDizini& dizin = *cizelge.dizin;
     QString hata;
     if (!gunler.at(0).ef)

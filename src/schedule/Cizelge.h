@@ -36,7 +36,7 @@ struct Cizelge {
     QVector<Gunler> gunler; // one per activity, in stored order
     CizelgeSonucu sonuc;
     // The index the pass read the predecessors by, for the analysis of the same rows;
-    // none for fewer than two rows.
+    // none when there are no rows.
     std::shared_ptr<const KodDizini> dizin;
 };
 

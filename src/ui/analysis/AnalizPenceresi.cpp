@@ -21,7 +21,6 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QTabWidget>
@@ -300,8 +299,8 @@ void AnalizPenceresi::SecimDegisti()
 
 int AnalizPenceresi::SigacakGenislik() const
 {
-    const int kaydirmaCubugu = m_kaydirma->verticalScrollBar()->sizeHint().width();
-    return m_kaydirma->viewport()->width() - (m_kaydirma->verticalScrollBar()->isVisible() ? 0 : kaydirmaCubugu);
+    // The vertical scroll bar is always there: the view's width is what the chart may take.
+    return m_kaydirma->viewport()->width();
 }
 
 void AnalizPenceresi::Sigdir()
