@@ -71,6 +71,9 @@ QWidget* Yarat(const DenetimDuzeni& d, QWidget* ebeveyn)
         liste->setSelectionBehavior(QAbstractItemView::SelectRows);
         liste->setAllColumnsShowFocus(true);
         liste->header()->setSectionsMovable(false);
+        // A scroll bar that came and went with each project would narrow the rows
+        // under it, and the columns with them, a moment after they were drawn.
+        liste->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         return liste;
     }
     }
