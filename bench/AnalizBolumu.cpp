@@ -106,8 +106,8 @@ void AnalizBolumu(Tablo& tablo, const Deney::Veritabani& vt, const QString& klas
             ana.AcikAnalizPenceresi()->repaint();
             EkraniTamamla();
         });
-        tablo.Satir(QStringLiteral("Ağ Analizi penceresini yeniden çizme"), ayrinti + QStringLiteral(", değişiklik yok"), boyama,
-                    QStringLiteral("ms"));
+        tablo.Satir(QStringLiteral("Ağ Analizi penceresini yeniden çizme"),
+                    ayrinti + QStringLiteral(", değişiklik yok"), boyama, QStringLiteral("ms"));
 
         // A what-if: a slip for an activity in the middle, the window repainted with the trial.
         DenemePaneli* deneme = ana.AcikAnalizPenceresi()->deneme();

@@ -150,7 +150,8 @@ void BaslatmaBolumu(Tablo& tablo, const Deney::Veritabani& vt)
     // The same program beside a file with no project: what the names cost, and what
     // the window, its libraries and its store cost without them.
     std::mt19937 uretec;
-    Deney::Gerekli(VeritabaniUret(VeritabaniYolu(bosKlasor.path()), 0, {}, uretec), QStringLiteral("Boş dosya üretilemedi"));
+    Deney::Gerekli(VeritabaniUret(VeritabaniYolu(bosKlasor.path()), 0, {}, uretec),
+                   QStringLiteral("Boş dosya üretilemedi"));
     // The main window's size with its menu bar, as this platform lays it out: the
     // yardsticks are made as large, and the started window is known by it.
     const QSize boyut = [&] {
