@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -75,25 +76,41 @@ int SunucudaOlustur(const QString& metin, const QString& rol, bool ornek)
     return 0;
 }
 
+const QString Kullanim = QStringLiteral(
+    "Kullanım: veritabani-olustur [--ornek] [--] <dosya>\n"
+    "         veritabani-olustur [--ornek] --sunucu BAĞLANTI [--rol AD]\n"
+    "  Şemadan boş bir Proje.mdb oluşturur, ya da bir PostgreSQL sunucusunun boş\n"
+    "  veritabanına şemayı kurar; --rol yalnızca bu tabloları okuyup yazabilen bir\n"
+    "  giriş rolü ekler (parolasını sunucunun yöneticisi verir); --ornek bir örnek\n"
+    "  proje ekler. Adı \"-\" ile başlayan bir dosya için önce \"--\" yazın.");
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication uygulama(argc, argv);
     QStringList argumanlar = QCoreApplication::arguments().mid(1);
+    // After "--" every argument is a file's name, even one that starts with "-".
+    const qsizetype secenekSonu = argumanlar.indexOf(QStringLiteral("--"));
+    const QStringList sonrakiler = secenekSonu < 0 ? QStringList() : argumanlar.mid(secenekSonu + 1);
+    if (secenekSonu >= 0)
+        argumanlar.resize(secenekSonu);
+    if (argumanlar.contains(QStringLiteral("--help")) || argumanlar.contains(QStringLiteral("-h"))) {
+        QTextStream(stdout) << Kullanim << Qt::endl;
+        return 0;
+    }
     const bool ornek = argumanlar.removeAll(QStringLiteral("--ornek")) > 0;
     QString sunucu, rol;
+    // An option this tool does not know, a mistyped one say, must not become a new file's name.
     const bool gecerli = SecenekAl(argumanlar, QStringLiteral("--sunucu"), sunucu)
-                         && SecenekAl(argumanlar, QStringLiteral("--rol"), rol);
+                         && SecenekAl(argumanlar, QStringLiteral("--rol"), rol)
+                         && std::none_of(argumanlar.cbegin(), argumanlar.cend(),
+                                         [](const QString& a) { return a.startsWith(QLatin1Char('-')); });
+    argumanlar += sonrakiler;
     if (gecerli && !sunucu.isEmpty() && argumanlar.isEmpty())
         return SunucudaOlustur(sunucu, rol, ornek);
     if (!gecerli || argumanlar.size() != 1 || !rol.isEmpty())
-        return Hata(QStringLiteral("Kullanım: veritabani-olustur [--ornek] <dosya>\n"
-                                   "         veritabani-olustur [--ornek] --sunucu BAĞLANTI [--rol AD]\n"
-                                   "  Şemadan boş bir Proje.mdb oluşturur, ya da bir PostgreSQL sunucusunun boş\n"
-                                   "  veritabanına şemayı kurar; --rol yalnızca bu tabloları okuyup yazabilen bir\n"
-                                   "  giriş rolü ekler (parolasını sunucunun yöneticisi verir); --ornek bir örnek\n"
-                                   "  proje ekler."));
+        return Hata(Kullanim);
     const QString yol = argumanlar.first();
     if (QFileInfo::exists(yol) || QFileInfo(yol).isSymLink())
         return Hata(QStringLiteral("%1 zaten var; üzerine yazılmaz.").arg(yol));

@@ -11,34 +11,19 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
-#include <linux/capability.h>
-#include <sys/prctl.h>
 
 namespace {
 
-struct Sonuc { int durum = -1; QByteArray cikti, hata; };
-
-// Runs the program held to file permissions as any user is: as root, in CI, it would
-// otherwise write into read-only folders.
-Sonuc Calistir(const QStringList& argumanlar, const QString& program = YardimciProgram("kavrion-rapor"))
+ProgramSonucu Calistir(const QStringList& argumanlar, const QString& program = YardimciProgram("kavrion-rapor"))
 {
-    QProcess surec;
-    surec.setChildProcessModifier([] {
-        prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0);
-        prctl(PR_CAPBSET_DROP, CAP_DAC_READ_SEARCH, 0, 0, 0);
-    });
-    surec.start(program, argumanlar);
-    if (!surec.waitForFinished(60000) || surec.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {surec.exitCode(), surec.readAllStandardOutput(), surec.readAllStandardError()};
+    return ProgramiCalistir(program, argumanlar);
 }
 
 // A failure says why in one line of its own; success says nothing on standard error.
-bool IletisiYerinde(const Sonuc& s, const QString& ileti)
+bool IletisiYerinde(const ProgramSonucu& s, const QString& ileti)
 {
     const QString hata = QString::fromUtf8(s.hata);
     return s.durum == 0 ? hata.isEmpty()
@@ -115,7 +100,7 @@ private slots:
         // While another program holds a write lock, as Kavrion does while it saves.
         const KilitTutanSurec yazan(m_vt.yol(), KilitTutanSurec::Kilit::Yazma);
         const QStringList once = KlasorGorunumu(m_vt.klasor());
-        const Sonuc s = Calistir(QStringList{"--veritabani", m_vt.yol()} + argumanlar);
+        const ProgramSonucu s = Calistir(QStringList{"--veritabani", m_vt.yol()} + argumanlar);
         QCOMPARE(s.durum, durum);
         QVERIFY2(IletisiYerinde(s, ileti), s.hata.constData());
         QVERIFY2(s.cikti.startsWith(ciktiBasi.toUtf8()), s.cikti.left(200).constData());
@@ -139,7 +124,7 @@ private slots:
         for (const QStringList& komut : {QStringList{"çizelge"}, QStringList{"risk", "--yineleme", "1000"}}) {
             QByteArray json;
             for (const char* bicim : {"tablo", "csv", "json"}) {
-                const Sonuc s = Calistir(QStringList{"--veritabani", m_vt.yol(), "--bicim", bicim} + komut + QStringList{"--", ad});
+                const ProgramSonucu s = Calistir(QStringList{"--veritabani", m_vt.yol(), "--bicim", bicim} + komut + QStringList{"--", ad});
                 QCOMPARE(s.durum, 0);
                 QVERIFY(IletisiYerinde(s, QString()) && !s.cikti.isEmpty());
                 QVERIFY(faaliyetSayisi || qstrcmp(bicim, "csv") || s.cikti.count("\r\n") == 1); // no figures: one field
@@ -158,7 +143,7 @@ private slots:
     void riskAsJson()
     {
         for (const char* ad : {"BETA", "ALFA"}) {
-            const Sonuc s = Calistir({"--veritabani", m_vt.yol(), "risk", ad, "--bicim", "json", "--yineleme", "2000"});
+            const ProgramSonucu s = Calistir({"--veritabani", m_vt.yol(), "risk", ad, "--bicim", "json", "--yineleme", "2000"});
             QCOMPARE(s.durum, 0);
             const QJsonObject kok = QJsonDocument::fromJson(s.cikti).object();
             const QJsonArray faaliyetler = kok.value("faaliyetler").toArray();
@@ -171,7 +156,7 @@ private slots:
                 QVERIFY(f == 1 && p10 == f && kok.value("p90")["gun"].toDouble() == f);
                 QCOMPARE(kok.value("p90")["tarih"].toString(), "2026-02-01");
                 QVERIFY(faaliyetler.at(0)["tahmin"].isNull() && faaliyetler.at(0)["kritiklik"].toDouble() == 1);
-                const Sonuc pert = Calistir({"--veritabani", m_vt.yol(), "risk", ad, "--bicim=json", "--dagilim", "pert"});
+                const ProgramSonucu pert = Calistir({"--veritabani", m_vt.yol(), "risk", ad, "--bicim=json", "--dagilim", "pert"});
                 QCOMPARE(QJsonDocument::fromJson(pert.cikti)["dagilim"].toString(), "pert");
             } else {
                 QVERIFY(f == 7 && p10 <= kok.value("p50")["gun"].toDouble() && kok.value("p90")["gun"].toDouble() <= 12);
@@ -199,7 +184,7 @@ private slots:
         QVERIFY(vt.hazir());
         const QStringList once = KlasorGorunumu(klasor.path());
         for (const QStringList& komut : {QStringList{"projeler"}, QStringList{"gantt", "ALFA", "--cikti", "a.svg"}}) {
-            const Sonuc s = Calistir(QStringList{"--veritabani", VeritabaniYolu(klasor.path())} + komut);
+            const ProgramSonucu s = Calistir(QStringList{"--veritabani", VeritabaniYolu(klasor.path())} + komut);
             QCOMPARE(s.durum, 1);
             QVERIFY2(IletisiYerinde(s, ileti), s.hata.constData());
         }
@@ -238,7 +223,7 @@ private slots:
         dosya.close();
         QVERIFY(!var || yazilir || QFile::setPermissions(klasor, QFile::ReadOwner | QFile::ExeOwner));
 
-        const Sonuc s = Calistir(komut + QStringList{"--cikti", yol}, m_bin.filePath("kavrion-rapor"));
+        const ProgramSonucu s = Calistir(komut + QStringList{"--cikti", yol}, m_bin.filePath("kavrion-rapor"));
         QFile::setPermissions(klasor, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(s.durum, yazilir ? 0 : 1);
         QVERIFY2(IletisiYerinde(s, ileti), s.hata.constData());
@@ -262,7 +247,7 @@ private slots:
         const auto oku = [&] { QFile f(vt); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); };
         const QByteArray once = oku();
         QVERIFY(QFile::link(vt, bag));
-        const Sonuc s = Calistir({"gantt", "ALFA", "--cikti", bag}, m_bin.filePath("kavrion-rapor"));
+        const ProgramSonucu s = Calistir({"gantt", "ALFA", "--cikti", bag}, m_bin.filePath("kavrion-rapor"));
         QCOMPARE(s.durum, 1);
         QVERIFY2(IletisiYerinde(s, "Kavrion'un veritabanı; üzerine dışa aktarılamaz."), s.hata.constData());
         QCOMPARE(oku(), once);
@@ -275,14 +260,14 @@ private slots:
         SUNUCU_VERITABANI(sunucu);
         const QString adres = KalinacakAdres(sunucu.adres()) + QStringLiteral(" password=gizli-7q");
         QCOMPARE(Calistir({"--ornek", "--sunucu", adres}, YardimciProgram("veritabani-olustur")).durum, 0);
-        const Sonuc ikinci = Calistir({"--sunucu", adres}, YardimciProgram("veritabani-olustur"));
+        const ProgramSonucu ikinci = Calistir({"--sunucu", adres}, YardimciProgram("veritabani-olustur"));
         QVERIFY(ikinci.durum == 1 && ikinci.hata.contains("zaten tablolar var") && !ikinci.hata.contains("gizli-7q"));
-        const Sonuc projeler = Calistir({"--sunucu", adres, "projeler"});
+        const ProgramSonucu projeler = Calistir({"--sunucu", adres, "projeler"});
         QCOMPARE(projeler.durum, 0);
         QCOMPARE(QString::fromUtf8(projeler.cikti), QStringLiteral("ÖRNEK PROJE\n"));
-        const Sonuc cizelge = Calistir({"--sunucu", adres, "çizelge", "ÖRNEK PROJE", "--bicim", "json"});
+        const ProgramSonucu cizelge = Calistir({"--sunucu", adres, "çizelge", "ÖRNEK PROJE", "--bicim", "json"});
         QCOMPARE(QJsonDocument::fromJson(cizelge.cikti)["faaliyetler"].toArray().size(), 4);
-        const Sonuc yok = Calistir({"--sunucu", adres + QStringLiteral(" dbname=yok_boyle"), "projeler"});
+        const ProgramSonucu yok = Calistir({"--sunucu", adres + QStringLiteral(" dbname=yok_boyle"), "projeler"});
         QVERIFY2(IletisiYerinde(yok, "Hata 14: Sunucuya ulaşılamıyor."), yok.hata.constData());
         QVERIFY(!yok.hata.contains("gizli-7q"));
     }
