@@ -109,7 +109,8 @@ int main(int argc, char* argv[])
     argumanlar += sonrakiler;
     if (gecerli && !sunucu.isEmpty() && argumanlar.isEmpty())
         return SunucudaOlustur(sunucu, rol, ornek);
-    if (!gecerli || argumanlar.size() != 1 || !rol.isEmpty())
+    // A server and a file at once is a mistake, not a choice of one of them.
+    if (!gecerli || argumanlar.size() != 1 || !rol.isEmpty() || !sunucu.isEmpty())
         return Hata(Kullanim);
     const QString yol = argumanlar.first();
     if (QFileInfo::exists(yol) || QFileInfo(yol).isSymLink())

@@ -38,6 +38,8 @@ private slots:
                                          << QStringList() << 0;
         QTest::newRow("mistyped option alone") << QStringList{"--ornk"} << 1 << QByteArray() << kullanim
                                                << QStringList() << 0;
+        QTest::newRow("a server and a file") << QStringList{"--sunucu", "host=/yok", "a.mdb"} << 1 << QByteArray()
+                                             << kullanim << QStringList() << 0;
         QTest::newRow("two names") << QStringList{"a.mdb", "b.mdb"} << 1 << QByteArray() << kullanim
                                    << QStringList() << 0;
         QTest::newRow("a name") << QStringList{"a.mdb"} << 0 << QByteArray() << QByteArray()
