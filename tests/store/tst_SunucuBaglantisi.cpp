@@ -70,10 +70,8 @@ private:
 // A tool run with --sunucu: its exit status and all it printed.
 QPair<int, QString> AracCalistir(const QString& arac, const QString& baglanti, const QStringList& secenekler = {})
 {
-    QProcess surec;
-    surec.start(YardimciProgram(arac), QStringList{"--sunucu", baglanti} + secenekler);
-    surec.waitForFinished(60000);
-    return {surec.exitCode(), QString::fromUtf8(surec.readAllStandardOutput() + surec.readAllStandardError())};
+    const ProgramSonucu s = ProgramiCalistir(YardimciProgram(arac), QStringList{"--sunucu", baglanti} + secenekler);
+    return {s.durum, QString::fromUtf8(s.cikti + s.hata)};
 }
 
 } // namespace
