@@ -155,6 +155,11 @@ hatalar=(
 "pencere@@src/ui/analysis/RiskSekmesi.cpp@@if (m_eskidi || m_plandanEski ||@@if (m_eskidi ||@@risk charts of an older plan state are exported"
 "çekirdek@@src/schedule/Cizelge.cpp@@            m_tekKarakterliSatir.insert(kod.front().unicode(), i);@@            m_tekKarakterliSatir.insert(kod.front().unicode(), std::max(i, m_tekKarakterliSatir.value(kod.front().unicode(), i)));@@a code beyond ASCII stored twice keeps its lower row"
 "çekirdek@@tools/veritabani_olustur.cpp@@[](const QString& a) { return a.startsWith(QLatin1Char('-')); }@@[](const QString&) { return false; }@@a mistyped option becomes the name of a new file"
+"pencere@@src/ui/analysis/RiskSekmesi.cpp@@connect(m_tarih, &QLineEdit::returnPressed, this, tarihKurali);@@(void)tarihKurali;@@Enter in the risk tab's date does nothing"
+"pencere@@src/ui/analysis/DenemePaneli.cpp@@if (tus == Qt::Key_Return || tus == Qt::Key_Enter) {@@if (false) {@@Enter in the what-if's slip field does not try"
+"pencere@@src/ui/analysis/DenemePaneli.cpp@@m_belge.SecimeDon(proje);@@;@@a trial kept on another project's selection is no longer shown"
+"pencere@@src/ui/analysis/AnalizPenceresi.cpp@@if (!m_deneme->Kapanabilir()) {@@if (false) {@@closing the analysis window drops an unapplied trial unasked"
+"pencere@@src/ui/main/TemelForm.cpp@@if (cocuk->isWindow() && !cocuk->close()) {@@if (cocuk->isWindow() && !cocuk->close() && false) {@@the main window closes though its analysis window was kept open"
 )
 
 testler() { # the test targets of the given folders of tests/

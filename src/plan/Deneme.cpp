@@ -1,5 +1,13 @@
 #include "plan/Deneme.h"
 
+void SureyiDene(Deneme& deneme, const KayitliFaaliyet& faaliyet, qint32 sure)
+{
+    if (faaliyet.sure.deger == sure)
+        deneme.sureler.remove(faaliyet.kodu);
+    else
+        deneme.sureler.insert(faaliyet.kodu, sure);
+}
+
 QVector<KayitliFaaliyet> DenenenFaaliyetler(const QVector<KayitliFaaliyet>& faaliyetler, const Deneme& deneme)
 {
     QVector<KayitliFaaliyet> denenen = faaliyetler;

@@ -12,6 +12,10 @@ struct Deneme {
     QMap<QString, qint32> sureler;
 };
 
+// Tries a duration for the activity; its stored duration takes it out of the trial
+// again, so that the trial never holds a change that changes nothing.
+void SureyiDene(Deneme& deneme, const KayitliFaaliyet& faaliyet, qint32 sure);
+
 // The plan's activities with the trial's durations.
 QVector<KayitliFaaliyet> DenenenFaaliyetler(const QVector<KayitliFaaliyet>& faaliyetler, const Deneme& deneme);
 

@@ -50,6 +50,9 @@ public:
     // failed read it stays selected with nothing shown.
     DepoHatasi Sec(const QString& ad);
     const QString& seciliProje() const { return m_secili; }
+    // Has the list's windows select the listed project `ad` again and show it: a window
+    // that must keep its project in view (a trial not yet applied) brings it back.
+    void SecimeDon(const QString& ad) { emit secilecek(ad); }
 
     // The selected project as read, and the forward pass and analysis of it; no plan
     // after a failed read or with nothing selected.

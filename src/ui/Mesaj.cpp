@@ -1,5 +1,6 @@
 #include "ui/Mesaj.h"
 
+#include <QAbstractButton>
 #include <utility>
 
 namespace Mesaj {
@@ -23,6 +24,12 @@ QMessageBox::StandardButton Kutu(QWidget* sahibi, const QString& metin, QMessage
     if (simge == QMessageBox::Question) {
         kutu.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         kutu.setDefaultButton(QMessageBox::Yes);
+    } else if (simge == QMessageBox::Warning) {
+        kutu.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        kutu.setDefaultButton(QMessageBox::Save);
+        kutu.button(QMessageBox::Save)->setText(QStringLiteral("&Uygula"));
+        kutu.button(QMessageBox::Discard)->setText(QStringLiteral("&Bırak"));
+        kutu.button(QMessageBox::Cancel)->setText(QStringLiteral("&Vazgeç"));
     } else {
         kutu.setStandardButtons(QMessageBox::Ok);
     }
@@ -43,6 +50,8 @@ QMessageBox::StandardButton Goster(QWidget* sahibi, const QString& metin, Tur tu
         return Kutu(sahibi, metin, QMessageBox::Question);
     case Tur::Hata:
         return Kutu(sahibi, metin, QMessageBox::Critical);
+    case Tur::Uygulanmamis:
+        return Kutu(sahibi, metin, QMessageBox::Warning);
     case Tur::Bilgi:
         break;
     }

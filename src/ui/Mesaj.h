@@ -15,6 +15,10 @@ enum class Tur {
     Bilgi, // information icon, OK
     Soru,  // question icon, Yes and No, Yes the default
     Hata,  // critical icon, OK: a store failure with its number
+    // Warning icon: work not yet applied is about to be dropped, asked as an editor asks
+    // before closing a document: "Uygula" (Save, the default), "Bırak" (Discard) and
+    // "Vazgeç" (Cancel, also Esc).
+    Uygulanmamis,
 };
 
 // Shows the box and gives the button that closed it.

@@ -214,12 +214,13 @@ void AnalizPenceresi::Yenile()
     m_bekliyor = false;
     const int eskiSatir = SeciliSatir();
     const QString eskiKod = eskiSatir >= 0 ? m_analiz.faaliyetler.at(eskiSatir).kodu : QString();
+    // A trial is shown, and simulated, in place of the stored plan. Its question comes
+    // first: the answer may bring the trial's project back.
+    m_deneme->PlaniGoster();
     const PlanBelgesi& belge = *m_baglam.belge;
     const QString ad = belge.seciliProje();
     const auto& plan = belge.plan();
-    // A trial is shown, and simulated, in place of the stored plan.
-    m_deneme->PlaniGoster();
-    const bool denemede = plan && !m_deneme->deneme().sureler.isEmpty();
+    const bool denemede = m_deneme->Gosterilir();
     const auto denenen = denemede ? std::optional(DenenenFaaliyetler(plan->faaliyetler, m_deneme->deneme()))
                                   : std::nullopt;
     m_risk->DenemeyiKur(denenen);
@@ -310,6 +311,10 @@ void AnalizPenceresi::Sigdir()
 
 void AnalizPenceresi::closeEvent(QCloseEvent* olay)
 {
+    if (!m_deneme->Kapanabilir()) {
+        olay->ignore();
+        return;
+    }
     QSettings ayarlar = Ayarlar();
     ayarlar.setValue(KonumAnahtari, saveGeometry());
     ayarlar.setValue(BolucuAnahtari, m_bolucu->saveState());

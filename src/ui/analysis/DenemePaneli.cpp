@@ -1,11 +1,13 @@
 #include "ui/analysis/DenemePaneli.h"
 
+#include "analysis/AnalizMetinleri.h"
 #include "plan/PlanBelgesi.h"
 #include "rules/BolgeselMetin.h"
 #include "ui/Mesaj.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -51,6 +53,7 @@ DenemePaneli::DenemePaneli(PlanBelgesi& belge, std::function<void()> degisti, QW
     uyariSatiri->addWidget(m_uygula);
     connect(dene, &QPushButton::clicked, this, &DenemePaneli::Dene);
     connect(m_sure, &QLineEdit::returnPressed, this, &DenemePaneli::Dene);
+    m_gecikme->installEventFilter(this);
     connect(m_sifirla, &QPushButton::clicked, this, &DenemePaneli::Sifirla);
     connect(m_uygula, &QPushButton::clicked, this, &DenemePaneli::PlanaUygula);
     UyariyiGuncelle();
@@ -58,26 +61,67 @@ DenemePaneli::DenemePaneli(PlanBelgesi& belge, std::function<void()> degisti, QW
 
 void DenemePaneli::PlaniGoster()
 {
+    // The window may refresh beneath the question: the answer decides what is shown.
+    if (m_soruluyor)
+        return;
+    const bool var = !m_deneme.sureler.isEmpty();
+    if (var && !m_belge.projeler().contains(m_deneme.proje)) {
+        m_deneme = Deneme(); // its project is gone: there is nothing left to apply it to
+    } else if (var && m_belge.seciliProje() != m_deneme.proje) {
+        const QString proje = m_deneme.proje;
+        const auto yanit = UygulansinMi();
+        if (yanit == QMessageBox::Discard || (yanit == QMessageBox::Save && Yaz()))
+            m_deneme = Deneme();
+        else
+            m_belge.SecimeDon(proje); // kept, so its project is shown again in every window
+    }
+    ListeyiDoldur();
+    // What the trial changes must still be there to be shown.
+    bool dusur = false;
+    for (auto i = m_deneme.sureler.cbegin(); Gosterilir() && !dusur && i != m_deneme.sureler.cend(); ++i)
+        dusur = m_faaliyet->findData(i.key()) < 0;
+    if (dusur)
+        m_deneme = Deneme();
+    if (Gosterilir())
+        m_denemePlani = *m_belge.plan();
+    UyariyiGuncelle();
+}
+
+void DenemePaneli::ListeyiDoldur()
+{
     const auto& plan = m_belge.plan();
     QStringList maddeler;
     for (const KayitliFaaliyet& f : plan ? plan->faaliyetler : QVector<KayitliFaaliyet>())
         maddeler << f.kodu + QStringLiteral(" – ") + f.adi.left(40);
     // The list is filled again only when the activities changed, and keeps its pick.
-    if (maddeler != m_maddeler) {
-        m_maddeler = maddeler;
-        const QString secili = m_faaliyet->currentData().toString();
-        m_faaliyet->clear();
-        for (int i = 0; i < maddeler.size(); ++i)
-            m_faaliyet->addItem(maddeler.at(i), plan->faaliyetler.at(i).kodu);
-        m_faaliyet->setCurrentIndex(std::max(0, m_faaliyet->findData(secili)));
+    if (maddeler == m_maddeler)
+        return;
+    m_maddeler = maddeler;
+    const QString secili = m_faaliyet->currentData().toString();
+    m_faaliyet->clear();
+    for (int i = 0; i < maddeler.size(); ++i)
+        m_faaliyet->addItem(maddeler.at(i), plan->faaliyetler.at(i).kodu);
+    m_faaliyet->setCurrentIndex(std::max(0, m_faaliyet->findData(secili)));
+}
+
+bool DenemePaneli::Gosterilir() const
+{
+    const auto& plan = m_belge.plan();
+    return plan && !m_deneme.sureler.isEmpty() && plan->proje.ad == m_deneme.proje;
+}
+
+bool DenemePaneli::Kapanabilir()
+{
+    if (m_deneme.sureler.isEmpty())
+        return true;
+    switch (UygulansinMi()) {
+    case QMessageBox::Save:
+        return Yaz();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
     }
-    // What the trial changes must still be there, in this project, to be shown.
-    bool dusur = !plan || m_deneme.proje != plan->proje.ad;
-    for (auto i = m_deneme.sureler.cbegin(); !dusur && i != m_deneme.sureler.cend(); ++i)
-        dusur = m_faaliyet->findData(i.key()) < 0;
-    if (dusur && !m_deneme.sureler.isEmpty())
-        m_deneme = Deneme();
-    UyariyiGuncelle();
 }
 
 void DenemePaneli::Dene()
@@ -95,6 +139,11 @@ void DenemePaneli::Dene()
                           Mesaj::Tur::Bilgi);
             return;
         }
+    } else if (m_gecikme->value() == 0) {
+        // Nothing to try: the trial would only say that a duration stays what it is.
+        Mesaj::Goster(this, QStringLiteral("Denemek için yeni bir süre ya da bir gecikme girin."), Mesaj::Tur::Bilgi);
+        m_sure->setFocus(Qt::OtherFocusReason);
+        return;
     } else {
         const auto simdiki = m_deneme.sureler.contains(f.kodu) ? std::optional(m_deneme.sureler.value(f.kodu))
                                                                 : f.sure.deger;
@@ -105,7 +154,8 @@ void DenemePaneli::Dene()
     if (*sure < std::numeric_limits<qint32>::min() || *sure > std::numeric_limits<qint32>::max())
         return;
     m_deneme.proje = plan->proje.ad;
-    m_deneme.sureler.insert(f.kodu, qint32(*sure));
+    m_denemePlani = *plan;
+    SureyiDene(m_deneme, f, qint32(*sure));
     m_sure->clear();
     m_gecikme->setValue(0);
     UyariyiGuncelle();
@@ -121,25 +171,53 @@ void DenemePaneli::Sifirla()
 
 void DenemePaneli::PlanaUygula()
 {
-    const auto& plan = m_belge.plan();
-    if (!plan || m_deneme.sureler.isEmpty())
-        return;
-    const SureleriDegistirKomutu komut = DenemeKomutu(*plan, m_deneme);
-    // A refused write keeps the trial: the user may still want it.
-    if (!komut.eskiler.isEmpty()) {
-        if (const KomutHatasi hata = m_belge.Calistir(komut)) {
-            Mesaj::ReddiGoster(this, hata.depo, [this] { m_belge.Sec(m_belge.seciliProje()); });
-            return;
+    if (!m_deneme.sureler.isEmpty() && Yaz())
+        Sifirla();
+}
+
+bool DenemePaneli::Yaz()
+{
+    const SureleriDegistirKomutu komut = DenemeKomutu(m_denemePlani, m_deneme);
+    if (komut.eskiler.isEmpty())
+        return true;
+    const KomutHatasi hata = m_belge.Calistir(komut);
+    if (hata)
+        Mesaj::ReddiGoster(this, hata.depo, [this] { m_belge.Sec(m_belge.seciliProje()); });
+    return !hata;
+}
+
+QMessageBox::StandardButton DenemePaneli::UygulansinMi()
+{
+    m_soruluyor = true;
+    const auto yanit = Mesaj::Goster(this,
+                                     QStringLiteral("\"%1\" projesinin denemesi plana uygulanmadı: %2.\n"
+                                                    "Plana uygulansın mı? Bırakılırsa kaydedilmeden atılır.")
+                                         .arg(m_deneme.proje.left(AnalizMetinleri::AdSiniri), DenemeOzeti(m_denemePlani, m_deneme)),
+                                     Mesaj::Tur::Uygulanmamis);
+    m_soruluyor = false;
+    return yanit;
+}
+
+bool DenemePaneli::eventFilter(QObject* nesne, QEvent* olay)
+{
+    // Enter in the slip field tries, as it does in the duration field; the spin box has
+    // not yet read what was typed.
+    if (nesne == m_gecikme && olay->type() == QEvent::KeyPress) {
+        const int tus = static_cast<QKeyEvent*>(olay)->key();
+        if (tus == Qt::Key_Return || tus == Qt::Key_Enter) {
+            m_gecikme->interpretText();
+            Dene();
+            return true;
         }
     }
-    Sifirla();
+    return QWidget::eventFilter(nesne, olay);
 }
 
 void DenemePaneli::UyariyiGuncelle()
 {
-    const auto& plan = m_belge.plan();
-    const bool var = plan && !m_deneme.sureler.isEmpty();
-    m_uyari->setText(var ? QStringLiteral("Deneme – kaydedilmedi: %1").arg(DenemeOzeti(*plan, m_deneme)) : QString());
+    const bool var = Gosterilir();
+    m_uyari->setText(var ? QStringLiteral("Deneme – kaydedilmedi: %1").arg(DenemeOzeti(*m_belge.plan(), m_deneme))
+                         : QString());
     m_uyari->setVisible(var);
     m_sifirla->setVisible(var);
     m_uygula->setVisible(var);

@@ -2,6 +2,7 @@
 
 #include "plan/Deneme.h"
 
+#include <QMessageBox>
 #include <QWidget>
 #include <functional>
 
@@ -14,17 +15,26 @@ class QSpinBox;
 
 // "Ne olur?": new durations for activities of the project shown, tried without saving.
 // The window shows the trial in place of the plan while the banner says plainly that
-// nothing is saved; "Sıfırla" drops it, "Plana Uygula" writes it as one command.
+// nothing is saved; "Sıfırla" drops it, "Plana Uygula" writes it as one command. A trial
+// is never dropped unasked while it could still be applied: closing the window or moving
+// to another project asks first, as an editor asks before closing a changed document.
 class DenemePaneli : public QWidget {
 public:
     // `degisti` is called whenever the trial changes, for the window to show it.
     DenemePaneli(PlanBelgesi& belge, std::function<void()> degisti, QWidget* ust = nullptr);
 
-    // Called as the window shows the document's plan: the activities to pick from, and a
-    // trial of another project, or of an activity no longer there, is dropped.
+    // Called as the window shows the document's plan, before it reads it: when the document
+    // moved away from the trial's project, the user chooses first to apply the trial there,
+    // to drop it, or to keep it and have its project selected again. Then the activities to
+    // pick from; a trial of a project or an activity no longer there is dropped.
     void PlaniGoster();
     // The trial; empty durations when there is none.
     const Deneme& deneme() const { return m_deneme; }
+    // Whether there is a trial of the plan shown, to show in its place.
+    bool Gosterilir() const;
+    // Asked as the window closes: true when it may, the trial applied or dropped; false when
+    // the user keeps it ("Vazgeç") or the store refused to write it.
+    bool Kapanabilir();
 
     // The picked activity's new duration (the field, else its duration plus the slip).
     void Dene();
@@ -36,12 +46,24 @@ public:
     QSpinBox* gecikme() const { return m_gecikme; }
     QLabel* uyari() const { return m_uyari; }
 
+protected:
+    bool eventFilter(QObject* nesne, QEvent* olay) override;
+
 private:
+    void ListeyiDoldur();
+    // Writes the trial against the plan it was made on; false when the store refused it
+    // (its box shown, the trial kept).
+    bool Yaz();
+    QMessageBox::StandardButton UygulansinMi();
     void UyariyiGuncelle();
 
     PlanBelgesi& m_belge;
     std::function<void()> m_degisti;
     Deneme m_deneme;
+    // The trial's project as last shown: what the command checks against, and what the
+    // question names once another project is selected.
+    Plan m_denemePlani;
+    bool m_soruluyor = false;
     QStringList m_maddeler;
     QComboBox* m_faaliyet = nullptr;
     QLineEdit* m_sure = nullptr;

@@ -5,6 +5,7 @@
 #include "ui/Mesaj.h"
 #include "rules/BolgeselMetin.h"
 #include "ui/OdakKaybi.h"
+#include "ui/TarihAlani.h"
 #include "ui/analysis/RiskGrafigi.h"
 #include "ui/analysis/TahminTablosu.h"
 #include "ui/export/DisaAktarim.h"
@@ -131,12 +132,14 @@ void RiskSekmesi::AyarlariKur(QBoxLayout* duzen)
     connect(m_dagilim, &QComboBox::activated, this, &RiskSekmesi::DagilimSecildi);
     connect(m_yineleme, &QSpinBox::editingFinished, this, &RiskSekmesi::Baslat);
     connect(m_tohum, &QLineEdit::editingFinished, this, &RiskSekmesi::Baslat);
-    // The date is read as the project dialogs read theirs; the figures need no new run.
-    OdakKaybindaCalistir(m_tarih, [this] {
-        if (const auto tarih = BolgeselMetin::TarihOku(m_tarih->text()))
-            m_tarih->setText(BolgeselMetin::TarihYaz(*tarih));
+    // The date is checked as the project dialogs check theirs, on Enter and when left; the
+    // figures need no new run.
+    const auto tarihKurali = [this] {
+        TarihAlaniniDenetle(this, m_tarih);
         SonucuGoster(m_gosterilen);
-    });
+    };
+    OdakKaybindaCalistir(m_tarih, tarihKurali);
+    connect(m_tarih, &QLineEdit::returnPressed, this, tarihKurali);
 }
 
 void RiskSekmesi::Bekle()

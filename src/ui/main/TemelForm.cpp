@@ -206,10 +206,13 @@ void TemelForm::CikisDugmesi_Click()
 void TemelForm::closeEvent(QCloseEvent* olay)
 {
     // Open dialogs belong to this window and go with it; what was typed in them is dropped.
+    // A window its user keeps open (a trial not yet applied) keeps this one open too.
     const auto cocuklar = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget* cocuk : cocuklar) {
-        if (cocuk->isWindow())
-            cocuk->close();
+        if (cocuk->isWindow() && !cocuk->close()) {
+            olay->ignore();
+            return;
+        }
     }
     olay->accept();
 }

@@ -3,6 +3,7 @@
 #include "rules/BolgeselMetin.h"
 #include "ui/Mesaj.h"
 #include "ui/OdakKaybi.h"
+#include "ui/TarihAlani.h"
 #include "rules/ProjeKurallari.h"
 
 #include <QGroupBox>
@@ -36,19 +37,8 @@ void ProjeAlanlari::BitisTarihiKutusu_LostFocus()
 
 void ProjeAlanlari::TarihKutusunuDenetle(QLineEdit* kutu)
 {
-    const TarihKarari karar = TarihMetniniDenetle(kutu->text());
-    switch (karar.tur) {
-    case TarihKarari::Tur::Dokunma:
+    if (TarihAlaniniDenetle(m_pencere, kutu) == TarihKarari::Tur::Dokunma)
         return;
-    case TarihKarari::Tur::Yaz:
-        kutu->setText(karar.metin);
-        break;
-    case TarihKarari::Tur::Reddet:
-        Mesaj::Goster(m_pencere, QStringLiteral("Lüten tarihi DÜZGÜN giriniz!"), Mesaj::Tur::Bilgi);
-        kutu->clear();
-        kutu->setFocus(Qt::OtherFocusReason);
-        break;
-    }
     m_alanlar.TahminiGunSayisiKutusu->setText(
         GunSayisiMetni(m_alanlar.BaslamaTarihiKutusu->text(), m_alanlar.BitisTarihiKutusu->text()));
 }

@@ -17,6 +17,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -249,20 +250,28 @@ private slots:
         DenemePaneli* d = a.pencere->deneme();
         const QStringList once = a.vt.Dokum(GeciciVeritabani::TumTablolar);
         const auto bitis = [&] { return TablodakiSatirlar(*a.pencere).last().section('|', 4, 4); };
-        const auto dene = [&](int satir, int gecikme) {
+        // Enter in either field tries what was typed there.
+        const auto dene = [&](int satir, QWidget* alan, const QString& metin) {
             d->faaliyet()->setCurrentIndex(satir);
-            d->gecikme()->setValue(gecikme);
-            QTest::keyClick(d->sure(), Qt::Key_Return);
+            alan->setFocus();
+            QTest::keyClick(alan, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(alan, metin);
+            QTest::keyClick(alan, Qt::Key_Return);
         };
         QCOMPARE(bitis(), "8");
+        dene(2, d->gecikme(), "0");
+        QCOMPARE(kayit.metinler(), QStringList{"Denemek için yeni bir süre ya da bir gecikme girin."});
         QVERIFY(d->uyari()->isHidden());
-        dene(2, 3);
+        dene(2, d->gecikme(), "3");
         QCOMPARE(bitis(), "11");
         QCOMPARE(d->uyari()->text(), "Deneme – kaydedilmedi: C: 4 → 7 gün");
         QCOMPARE(a.vt.Dokum(GeciciVeritabani::TumTablolar), once);
-        d->Sifirla();
+        // Its stored duration takes an activity out of the trial: no "C: 4 → 4 gün".
+        dene(2, d->sure(), "4");
         QCOMPARE(bitis(), "8");
-        dene(1, 3);
+        QVERIFY(d->uyari()->isHidden());
+        kayit.Temizle();
+        dene(1, d->gecikme(), "3");
         QCOMPARE(bitis(), "9");
         d->PlanaUygula();
         QTRY_VERIFY(d->uyari()->isHidden());
@@ -270,6 +279,57 @@ private slots:
         QCOMPARE(a.vt.Satirlar().filter("|B|").first(), "F|P|B|Alım|5|A");
         QCOMPARE(a.ana->geriAlEylemi()->text(), "&Geri Al: Denemeyi Uygula (B) – P");
         QVERIFY(kayit.metinler().isEmpty());
+    }
+
+    // An unapplied trial is never dropped unasked: closing either window or selecting another project asks;
+    // "Uygula" writes it to its project, "Bırak" drops it, "Vazgeç" keeps the window open or brings the
+    // trial's project back into both windows.
+    void anUnappliedTrialIsAskedAbout_data()
+    {
+        QTest::addColumn<int>("nasil"); // 0 the window closes, 1 another project is selected, 2 the main window closes
+        QTest::addColumn<int>("yanit");
+        QTest::addColumn<QString>("gosterilen");
+        QTest::addColumn<bool>("yazildi");
+        const int uygula = QMessageBox::Save, birak = QMessageBox::Discard, vazgec = QMessageBox::Cancel;
+        QTest::newRow("close, Uygula") << 0 << uygula << "" << true;
+        QTest::newRow("close, Bırak") << 0 << birak << "" << false;
+        QTest::newRow("close, Vazgeç") << 0 << vazgec << "P" << false;
+        QTest::newRow("another project, Uygula") << 1 << uygula << "Q" << true;
+        QTest::newRow("another project, Bırak") << 1 << birak << "Q" << false;
+        QTest::newRow("another project, Vazgeç") << 1 << vazgec << "P" << false;
+        QTest::newRow("the main window's close, Vazgeç") << 2 << vazgec << "P" << false;
+    }
+    void anUnappliedTrialIsAskedAbout()
+    {
+        QFETCH(int, nasil);
+        QFETCH(int, yanit);
+        QFETCH(QString, gosterilen);
+        QFETCH(bool, yazildi);
+        AcikAnaliz a(Ornek);
+        a.vt.ProjeEkle("Q", {2026, 3, 1}, {2026, 3, 11}, {{"A", "q", 1, ""}});
+        a.ana->ProjeleriEkle("P");
+        QPointer<AnalizPenceresi> pencere = a.pencere;
+        DenemePaneli* d = pencere->deneme();
+        MesajKaydi kayit;
+        kayit.Yanitla(QMessageBox::StandardButton(yanit));
+        d->faaliyet()->setCurrentIndex(2);
+        QTest::keyClicks(d->sure(), "7");
+        QTest::keyClick(d->sure(), Qt::Key_Return);
+        if (nasil == 1) {
+            ProjeyiSec(*a.ana, "Q");
+            QCoreApplication::processEvents();
+        } else {
+            QCOMPARE(nasil == 0 ? pencere->close() : a.ana->close(), yanit != QMessageBox::Cancel);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(kayit.metinler(), QStringList{"\"P\" projesinin denemesi plana uygulanmadı: C: 4 → 7 gün.\n"
+                                               "Plana uygulansın mı? Bırakılırsa kaydedilmeden atılır."});
+        QCOMPARE(a.vt.Satirlar().filter("|C|").first(), yazildi ? "F|P|C|Yapım|7|A" : "F|P|C|Yapım|4|A");
+        QCOMPARE(pencere.isNull(), gosterilen.isEmpty());
+        if (pencere) {
+            QCOMPARE(a.ana->SeciliProje() + ' ' + pencere->durum()->text(), gosterilen + ' ' + gosterilen);
+            QCOMPARE(d->uyari()->isVisible(), yanit == QMessageBox::Cancel);
+        }
     }
 
     void paintsABarPerActivityAndAnArrowPerLink()

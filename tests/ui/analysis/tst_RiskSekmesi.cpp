@@ -130,6 +130,39 @@ private slots:
         QVERIFY(kayit.metinler().isEmpty());
     }
 
+    // The typed date is checked as the project dialogs check theirs, on Enter as when left: a date is
+    // rewritten and asked about at once, an impossible one gets their box and is emptied.
+    void theTypedDateIsCheckedOnEnterAndWhenLeft_data()
+    {
+        QTest::addColumn<QString>("yazilan");
+        QTest::addColumn<int>("tus");
+        QTest::addColumn<QString>("alan");
+        QTest::addColumn<QStringList>("kutular");
+        QTest::newRow("a date, Enter") << "5.1.26" << int(Qt::Key_Return) << "5.01.2026" << QStringList();
+        QTest::newRow("an impossible date, Enter") << "31.02.2027" << int(Qt::Key_Enter) << "" << QStringList{"Lüten tarihi DÜZGÜN giriniz!"};
+        QTest::newRow("an impossible date, Tab") << "31.02.2027" << int(Qt::Key_Tab) << "" << QStringList{"Lüten tarihi DÜZGÜN giriniz!"};
+    }
+    void theTypedDateIsCheckedOnEnterAndWhenLeft()
+    {
+        QFETCH(QString, yazilan);
+        QFETCH(int, tus);
+        QFETCH(QString, alan);
+        QFETCH(QStringList, kutular);
+        Sekme k;
+        auto& [vt, belge, kayit, sekme] = k;
+        QVERIFY(OneGetirVeBekle(&sekme));
+        QTRY_VERIFY(!sekme.calisiyor());
+        sekme.tarih()->setFocus();
+        QTest::keyClicks(sekme.tarih(), yazilan);
+        QTest::keyClick(sekme.tarih(), Qt::Key(tus));
+        QCOMPARE(sekme.tarih()->text(), alan);
+        QCOMPARE(kayit.metinler(), kutular);
+        QVERIFY2(sekme.sonuc()->text().contains("Girilen tarihe kadar (5.01.2026) bitme olasılığı: %") == !alan.isEmpty(),
+                 qPrintable(sekme.sonuc()->text()));
+        // After the box the field keeps the keyboard, for the date to be typed again.
+        QVERIFY(sekme.tarih()->hasFocus());
+    }
+
     void theDistributionIsTheProjects()
     {
         Sekme k;
