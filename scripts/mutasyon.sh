@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Plants, one at a time, faults a developer could really make, and tells for each
-# whether the unit tests catch it. Not part of the test command: it rebuilds the
-# tests once per fault. Works on a copy of the tree, so the working tree is never
-# touched. Prints one table line per fault and the count at the end.
+# whether the unit tests catch it. Not part of the test command (only its dry run is):
+# it rebuilds the tests once per fault. Works on a copy of the tree, so the working tree
+# is never touched. Prints one table line per fault and the count at the end.
 #
 #   bash scripts/mutasyon.sh            every fault
 #   bash scripts/mutasyon.sh 3 7 12     only these numbers
+#   bash scripts/mutasyon.sh --kuru     only checks that each fault's text is still there
 set -uo pipefail
 cd "$(dirname "$0")/.."
 kok="$(pwd)"
@@ -25,7 +26,7 @@ hatalar=(
 "çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@    if (ayni)
         return {};@@    if (true)
         return {};@@a project changed elsewhere is overwritten"
-"çekirdek@@src/store/ProjeDeposu_Faaliyetler.cpp@@if (kayitli.adi != f.adi@@if (false && kayitli.adi != f.adi@@an activity changed elsewhere is overwritten"
+"çekirdek@@src/store/ProjeDeposu_Faaliyetler.cpp@@if (kayitli != f)@@if (false)@@an activity changed elsewhere is overwritten"
 "çekirdek@@src/store/ProjeDeposu_Faaliyetler.cpp@@if (sonKod.value(0).toString() != son.kodu)@@if (false)@@the last activity is deleted though a later one was added"
 "çekirdek@@src/store/ProjeDeposu_Ortak.cpp@@return metin.isNull() ? QStringLiteral(\"\") : metin;@@return metin;@@an empty text is bound as NULL"
 "çekirdek@@src/store/ProjeDeposu_Ortak.cpp@@hata = YazmaIzniniDenetle(m_vt);@@hata = {};@@a file made read-only is still written"
@@ -162,6 +163,33 @@ hatalar=(
 "pencere@@src/ui/main/TemelForm.cpp@@if (cocuk->isWindow() && !cocuk->close()) {@@if (cocuk->isWindow() && !cocuk->close() && false) {@@the main window closes though its analysis window was kept open"
 )
 
+# Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.
+ayir() {
+    local kalan="$1"
+    katman="${kalan%%@@*}"; kalan="${kalan#*@@}"
+    dosya="${kalan%%@@*}"; kalan="${kalan#*@@}"
+    ozgun="${kalan%%@@*}"; kalan="${kalan#*@@}"
+    bozuk="${kalan%%@@*}"; aciklama="${kalan#*@@}"
+}
+
+# --kuru: builds nothing, only checks that each fault's text is written exactly once in
+# its file of the working tree, so that an entry the code has outgrown fails loudly
+# instead of being reported as not applicable. The test command runs it.
+if [ "${1:-}" = "--kuru" ]; then
+    bozulan=0
+    for i in "${!hatalar[@]}"; do
+        ayir "${hatalar[$i]}"
+        kac=$(OZGUN="$ozgun" perl -0 -ne '$n = () = /\Q$ENV{OZGUN}\E/g; print $n' "$kok/$dosya" 2>/dev/null || echo 0)
+        if [ "$kac" != 1 ]; then
+            echo "Mutation $((i + 1)) ($dosya: $aciklama): its text is found ${kac:-0} times, not once" >&2
+            bozulan=$((bozulan + 1))
+        fi
+    done
+    echo "Mutation list: ${#hatalar[@]} faults, $bozulan not found exactly once"
+    [ "$bozulan" -eq 0 ]
+    exit
+fi
+
 testler() { # the test targets of the given folders of tests/
     for klasor in "$@"; do
         find "$kopya/kaynak/tests/$klasor" -name 'tst_*.cpp' -exec basename {} .cpp \;
@@ -197,11 +225,7 @@ printf '%-3s | %-8s | %-45s | %s\n' "No" "Sonuç" "Dosya" "Hata"
 for i in "${!hatalar[@]}"; do
     no=$((i + 1))
     if [ ${#secilen[@]} -gt 0 ] && [[ ! " ${secilen[*]} " =~ " $no " ]]; then continue; fi
-    kalan="${hatalar[$i]}"
-    katman="${kalan%%@@*}"; kalan="${kalan#*@@}"
-    dosya="${kalan%%@@*}"; kalan="${kalan#*@@}"
-    ozgun="${kalan%%@@*}"; kalan="${kalan#*@@}"
-    bozuk="${kalan%%@@*}"; aciklama="${kalan#*@@}"
+    ayir "${hatalar[$i]}"
     hedef="$kopya/kaynak/$dosya"
     cp "$hedef" "$hedef.ozgun"
     if ! OZGUN="$ozgun" BOZUK="$bozuk" perl -0 -i -pe '$n = s/\Q$ENV{OZGUN}\E/$ENV{BOZUK}/; END { exit($n ? 0 : 1) }' "$hedef"; then

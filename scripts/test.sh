@@ -17,6 +17,10 @@ cd "$(dirname "$0")/.."
 bash scripts/kur.sh xvfb xdotool clang libclang-rt-14-dev postgresql
 export QT_QPA_PLATFORM=offscreen
 
+# Every planted fault of the mutation list must still find its text, or the list would
+# quietly stop proving what it claims.
+bash scripts/mutasyon.sh --kuru
+
 echo "== 1. Unit tests (release build) =="
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKAVRION_TESTS=ON -DKAVRION_BENCH=OFF
 cmake --build build -j"$(nproc)"
