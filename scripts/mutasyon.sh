@@ -156,6 +156,8 @@ hatalar=(
 "çekirdek@@src/schedule/Cizelge.cpp@@            m_tekKarakterliSatir.insert(kod.front().unicode(), i);@@            m_tekKarakterliSatir.insert(kod.front().unicode(), std::max(i, m_tekKarakterliSatir.value(kod.front().unicode(), i)));@@a code beyond ASCII stored twice keeps its lower row"
 "çekirdek@@tools/veritabani_olustur.cpp@@[](const QString& a) { return a.startsWith(QLatin1Char('-')); }@@[](const QString&) { return false; }@@a mistyped option becomes the name of a new file"
 "çekirdek@@src/import/MspdiOkuma.cpp@@ara.proje.bitis = m_tahminiBitis;@@ara.proje.bitis = ara.proje.bitis.isValid() ? ara.proje.bitis : m_tahminiBitis;@@an MSPDI file of Kavrion's own comes back with the computed finish as its end"
+"çekirdek@@src/import/AktarimDenetimi.cpp@@    if (!metinler.ad.isEmpty() && alinmis.contains(metinler.ad))@@    if (false)@@the import preview says nothing of a taken name until Aktar"
+"pencere@@src/ui/import/IceAktarmaFormu.cpp@@            satir->setText(0, BuyukHarfeCevir(metin.ad));@@            satir->setText(0, satir->text(0));@@the import preview's project list keeps a project's old name after a rename"
 )
 
 testler() { # the test targets of the given folders of tests/
