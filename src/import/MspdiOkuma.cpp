@@ -316,8 +316,7 @@ private:
                           ? QStringLiteral("Projenin başlama tarihi StartDate'ten: %1.").arg(TarihMetni(ara.proje.baslama))
                           : QStringLiteral("Dosyada projenin başlama tarihi yok: önizlemede girilmeli."));
         if (m_tahminiBitis.isValid()) {
-            ara.okuma << QStringLiteral("Projenin bitiş tarihi Kavrion'un «%1» alanından: %2 (hesaplanan bitiş, "
-                                        "FinishDate: %3).")
+            ara.okuma << QStringLiteral("Projenin bitiş tarihi «%1» alanından: %2 (hesaplanan bitiş, FinishDate: %3).")
                              .arg(QString::fromUtf8(MspdiTahminiBitisAdi), TarihMetni(m_tahminiBitis),
                                   TarihMetni(ara.proje.bitis));
             ara.proje.bitis = m_tahminiBitis;
