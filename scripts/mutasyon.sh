@@ -161,6 +161,9 @@ hatalar=(
 "pencere@@src/ui/analysis/DenemePaneli.cpp@@m_belge.SecimeDon(proje);@@;@@a trial kept on another project's selection is no longer shown"
 "pencere@@src/ui/analysis/AnalizPenceresi.cpp@@if (!m_deneme->Kapanabilir()) {@@if (false) {@@closing the analysis window drops an unapplied trial unasked"
 "pencere@@src/ui/main/TemelForm.cpp@@if (cocuk->isWindow() && !cocuk->close()) {@@if (cocuk->isWindow() && !cocuk->close() && false) {@@the main window closes though its analysis window was kept open"
+"çekirdek@@src/import/MspdiOkuma.cpp@@ara.proje.bitis = m_tahminiBitis;@@ara.proje.bitis = ara.proje.bitis.isValid() ? ara.proje.bitis : m_tahminiBitis;@@an MSPDI file of Kavrion's own comes back with the computed finish as its end"
+"çekirdek@@src/import/AktarimDenetimi.cpp@@    if (!metinler.ad.isEmpty() && alinmis.contains(metinler.ad))@@    if (false)@@the import preview says nothing of a taken name until Aktar"
+"pencere@@src/ui/import/IceAktarmaFormu.cpp@@            satir->setText(0, BuyukHarfeCevir(metin.ad));@@            satir->setText(0, satir->text(0));@@the import preview's project list keeps a project's old name after a rename"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

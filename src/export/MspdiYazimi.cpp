@@ -9,6 +9,7 @@ namespace {
 const QString AdAlani = QStringLiteral("http://schemas.microsoft.com/project");
 constexpr int GunlukSaat = 8; // 08:00–12:00 and 13:00–17:00
 constexpr int ProjeAdiSiniri = 255, AdSiniri = 512;
+constexpr int Date1Kimligi = 188743945; // the PID of the tasks' custom field Date1
 
 // A character XML 1.0 can hold; a pair of surrogates is taken whole before this.
 bool XmlKarakteri(char32_t c)
@@ -56,7 +57,7 @@ public:
         m_xml.setAutoFormattingIndent(-1); // a tab a level keeps a large plan's file small
     }
 
-    void Yaz(const QString& projeAdi)
+    void Yaz(const QString& projeAdi, const QDate& tahminiBitis)
     {
         m_xml.writeStartDocument();
         m_xml.writeDefaultNamespace(AdAlani);
@@ -76,6 +77,8 @@ public:
         Oge("DaysPerMonth", QStringLiteral("30"));
         Oge("DefaultTaskType", QStringLiteral("1")); // fixed duration, as the plan's are
         Oge("DurationFormat", QStringLiteral("7"));  // days
+        if (tahminiBitis.isValid())
+            TahminiBitis(tahminiBitis);
         Takvim();
         m_xml.writeStartElement(QStringLiteral("Tasks"));
         for (int i = 0; i < m_analiz.faaliyetler.size(); ++i)
@@ -113,6 +116,26 @@ private:
         for (const FaaliyetAnalizi& f : m_analiz.faaliyetler)
             enGec = std::max(enGec, Bitis(f)); // ISO times of four-digit years sort as text
         return enGec;
+    }
+
+    // FinishDate is the computed finish, as MSPDI means it; the end the user estimated goes in
+    // a custom field's definition as its one listed value, which scheduling never reads.
+    void TahminiBitis(const QDate& gun)
+    {
+        m_xml.writeStartElement(QStringLiteral("ExtendedAttributes"));
+        m_xml.writeStartElement(QStringLiteral("ExtendedAttribute"));
+        Oge("FieldID", QString::number(Date1Kimligi));
+        Oge("FieldName", QStringLiteral("Date1"));
+        Oge("Alias", QString::fromUtf8(MspdiTahminiBitisAdi));
+        m_xml.writeStartElement(QStringLiteral("ValueList"));
+        m_xml.writeStartElement(QStringLiteral("Value"));
+        Oge("ID", QStringLiteral("1"));
+        Oge("Value", Zaman(gun, "17:00:00"));
+        Oge("Description", QStringLiteral("Projenin tahmini bitiş tarihi"));
+        m_xml.writeEndElement();
+        m_xml.writeEndElement();
+        m_xml.writeEndElement();
+        m_xml.writeEndElement();
     }
 
     void Takvim()
@@ -220,7 +243,7 @@ DepoHatasi MspdiYaz(const Rapor& rapor, QByteArray& xml)
         return DepoHatasi::yeni(DepoHatasi::Uyumsuz, neden);
 
     QByteArray yazilan;
-    Yazici(yazilan, analiz, baslama).Yaz(rapor.proje.ad);
+    Yazici(yazilan, analiz, baslama).Yaz(rapor.proje.ad, rapor.proje.bitis.deger.value_or(QDate()));
     xml = yazilan;
     return {};
 }

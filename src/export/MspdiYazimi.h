@@ -13,6 +13,9 @@
 // so N days of the plan are N days (8N hours) in the other planner. A task starts on
 // its start date (project start + ES) at 08:00 and finishes at 17:00 of its last day,
 // the plan's finish date (project start + EF − 1). A zero-day activity is a milestone at 08:00 of its start date.
+// FinishDate is that computed finish; the project's own estimated end, where it has one,
+// is the one value listed for a custom field (Date1) named MspdiTahminiBitisAdi, which
+// other planners show at most as a column's name and Kavrion's import takes back.
 // Tasks are numbered 1, 2, … in stored order (UID = ID); the activity's code is its
 // WBS code. A name longer than the schema allows (512 characters, 255 for the
 // project's Name) is cut there, and a task's whole name goes in its notes. Characters
@@ -26,4 +29,6 @@
 // dates to give: its explanation comes back as the error (Genel). Nor can the format
 // hold an activity of negative duration or a date outside the years 1 to 9999
 // (Uyumsuz). On an error `xml` is left as it was.
+inline constexpr char MspdiTahminiBitisAdi[] = "Tahmini Bitiş Tarihi (Kavrion)";
+
 DepoHatasi MspdiYaz(const Rapor& rapor, QByteArray& xml);

@@ -4,6 +4,7 @@
 #include "import/CsvKayitlari.h"
 #include "import/DosyaOkuma.h"
 #include "import/HucreOkuma.h"
+#include "rules/BolgeselMetin.h"
 #include "rules/FaaliyetKurallari.h"
 #include "schedule/OncekiListesi.h"
 
@@ -376,15 +377,15 @@ private:
         if (m_esliBaslama.isValid()) {
             m_ara.proje.baslama = m_esliBaslama;
             m_ara.okuma << QStringLiteral("Projenin başlama tarihi ilk tarihli faaliyetin başlangıcından ES gün geri "
-                                          "sayılarak bulundu: %1.").arg(m_esliBaslama.toString(Qt::ISODate));
+                                          "sayılarak bulundu: %1.").arg(BolgeselMetin::TarihYaz(m_esliBaslama));
         } else {
             m_ara.proje.baslama = m_enErken;
             m_ara.okuma << (m_enErken.isValid() ? QStringLiteral("Projenin başlama tarihi en erken başlangıç: %1.")
-                                                      .arg(m_enErken.toString(Qt::ISODate))
+                                                      .arg(BolgeselMetin::TarihYaz(m_enErken))
                                                 : QStringLiteral("Dosyada başlama tarihi yok: önizlemede girilmeli."));
         }
         m_ara.proje.bitis = m_enGec;
-        m_ara.okuma << (m_enGec.isValid() ? QStringLiteral("Projenin bitiş tarihi en geç bitiş: %1.").arg(m_enGec.toString(Qt::ISODate))
+        m_ara.okuma << (m_enGec.isValid() ? QStringLiteral("Projenin bitiş tarihi en geç bitiş: %1.").arg(BolgeselMetin::TarihYaz(m_enGec))
                                           : QStringLiteral("Dosyada bitiş tarihi yok: önizlemede girilmeli."));
     }
 

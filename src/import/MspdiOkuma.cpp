@@ -2,6 +2,8 @@
 
 #include "import/AraPlan.h"
 #include "import/DosyaOkuma.h"
+#include "export/MspdiYazimi.h"
+#include "rules/BolgeselMetin.h"
 
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -76,11 +78,11 @@ public:
                                          "sütun %2: %3).")
                               .arg(m_x.lineNumber())
                               .arg(m_x.columnNumber())
-                              .arg(m_x.errorString())
+                              .arg(XmlHatasi())
                         : QStringLiteral("Dosya bozuk (satır %1, sütun %2): %3. Yarım bir plan aktarılmaz.")
                               .arg(m_x.lineNumber())
                               .arg(m_x.columnNumber())
-                              .arg(m_x.errorString());
+                              .arg(XmlHatasi());
         if (m_ret.isEmpty() && !m_kokGoruldu)
             m_ret = QStringLiteral("Bu dosya Microsoft Project XML (MSPDI) değil: içinde hiç öğe yok.");
         const AraPlan ara = m_ret.isEmpty() ? Plan() : AraPlan();
@@ -88,6 +90,15 @@ public:
     }
 
 private:
+    // The parser's own sentence, without its full stop: the message goes on after it.
+    QString XmlHatasi() const
+    {
+        QString hata = m_x.errorString();
+        while (hata.endsWith(QLatin1Char('.')))
+            hata.chop(1);
+        return hata;
+    }
+
     bool Yolda(std::initializer_list<const char*> adlar) const
     {
         if (m_yol.size() != qsizetype(adlar.size()))
@@ -125,6 +136,8 @@ private:
             m_gorevler.last().ara.bagli.append(AraBag());
             m_gorevler.last().gecikmeBicimleri.append(7);
         }
+        else if (Yolda({"Project", "ExtendedAttributes", "ExtendedAttribute"}))
+            m_ozelAlan = {};
         else if (Yolda({"Project", "Calendars", "Calendar"}))
             m_atlanan.takvim = true;
         else if (Yolda({"Project", "Tasks", "Task", "Baseline"}))
@@ -155,6 +168,8 @@ private:
             else if (m_yol.size() == 5 && m_yol.at(3) == QLatin1String("PredecessorLink"))
                 BagAlani(m_yol.last());
         }
+        else if (m_yol.size() >= 3 && m_yol.at(1) == QLatin1String("ExtendedAttributes"))
+            OzelAlan();
         else if (Yolda({"Project", "Resources", "Resource", "Name"}) && !m_metin.trimmed().isEmpty())
             m_atlanan.kaynak = true;
         // Microsoft Project assigns every task to "no resource" (-65535): no assignment to leave out.
@@ -171,9 +186,9 @@ private:
         else if (ad == QLatin1String("Title"))
             m_baslik = m_metin;
         else if (ad == QLatin1String("StartDate"))
-            Tarih(m_ara.proje.baslama, "StartDate");
+            Tarih(m_ara.proje.baslama, QStringLiteral("StartDate"), m_metin);
         else if (ad == QLatin1String("FinishDate"))
-            Tarih(m_ara.proje.bitis, "FinishDate");
+            Tarih(m_ara.proje.bitis, QStringLiteral("FinishDate"), m_metin);
         else if (ad == QLatin1String("MinutesPerDay")) {
             const auto dakika = Sayi("MinutesPerDay");
             if (dakika && (*dakika <= 0 || *dakika > 1440))
@@ -183,12 +198,25 @@ private:
         }
     }
 
-    void Tarih(QDate& tarih, const char* alan)
+    void Tarih(QDate& tarih, const QString& alan, const QString& metin)
     {
-        tarih = QDate::fromString(m_metin.trimmed().left(10), Qt::ISODate);
-        if (!tarih.isValid() && !m_metin.trimmed().isEmpty())
+        tarih = QDate::fromString(metin.trimmed().left(10), Qt::ISODate);
+        if (!tarih.isValid() && !metin.trimmed().isEmpty())
             m_ret = QStringLiteral("Projenin %1 alanı (%2) bir tarih değil; tarih uydurulmaz, dosya aktarılmadı.")
-                        .arg(QLatin1String(alan), m_metin.trimmed().left(40));
+                        .arg(alan, metin.trimmed().left(40));
+    }
+
+    // Kavrion's export keeps the project's estimated end as the one listed value of a
+    // custom field it names; other custom fields are not the plan's.
+    void OzelAlan()
+    {
+        if (Yolda({"Project", "ExtendedAttributes", "ExtendedAttribute", "Alias"}))
+            m_ozelAlan.ad = m_metin;
+        else if (Yolda({"Project", "ExtendedAttributes", "ExtendedAttribute", "ValueList", "Value", "Value"}))
+            m_ozelAlan.deger = m_metin;
+        else if (Yolda({"Project", "ExtendedAttributes", "ExtendedAttribute"})
+                 && m_ozelAlan.ad == QString::fromUtf8(MspdiTahminiBitisAdi))
+            Tarih(m_tahminiBitis, m_ozelAlan.ad, m_ozelAlan.deger);
     }
 
     void GorevAlani(const QString& ad)
@@ -249,12 +277,7 @@ private:
                                            .arg(GunMetni(dakika / 60.0))
                                      : QStringLiteral("Dosyada günlük dakika sayısı (MinutesPerDay) yok: Microsoft "
                                                       "Project'in varsayılanı, günde 480 dakika (8 saat) alındı."));
-        ara.okuma << (ara.proje.baslama.isValid()
-                          ? QStringLiteral("Projenin başlama tarihi StartDate'ten: %1.").arg(ara.proje.baslama.toString(Qt::ISODate))
-                          : QStringLiteral("Dosyada projenin başlama tarihi yok: önizlemede girilmeli."));
-        ara.okuma << (ara.proje.bitis.isValid()
-                          ? QStringLiteral("Projenin bitiş tarihi FinishDate'ten: %1.").arg(ara.proje.bitis.toString(Qt::ISODate))
-                          : QStringLiteral("Dosyada projenin bitiş tarihi yok: önizlemede girilmeli."));
+        Tarihler(ara);
         for (int i = 0; i < m_gorevler.size(); ++i) {
             Gorev& g = m_gorevler[i];
             if (g.bos || g.ara.seviye == 0) {
@@ -284,6 +307,24 @@ private:
             if (var)
                 ara.rapor << QString::fromUtf8(satir);
         return ara;
+    }
+
+    // The project's dates, and where each came from.
+    void Tarihler(AraPlan& ara) const
+    {
+        ara.okuma << (ara.proje.baslama.isValid()
+                          ? QStringLiteral("Projenin başlama tarihi StartDate'ten: %1.").arg(TarihMetni(ara.proje.baslama))
+                          : QStringLiteral("Dosyada projenin başlama tarihi yok: önizlemede girilmeli."));
+        if (m_tahminiBitis.isValid()) {
+            ara.okuma << QStringLiteral("Projenin bitiş tarihi «%1» alanından: %2 (hesaplanan bitiş, FinishDate: %3).")
+                             .arg(QString::fromUtf8(MspdiTahminiBitisAdi), TarihMetni(m_tahminiBitis),
+                                  TarihMetni(ara.proje.bitis));
+            ara.proje.bitis = m_tahminiBitis;
+        } else {
+            ara.okuma << (ara.proje.bitis.isValid()
+                              ? QStringLiteral("Projenin bitiş tarihi FinishDate'ten: %1.").arg(TarihMetni(ara.proje.bitis))
+                              : QStringLiteral("Dosyada projenin bitiş tarihi yok: önizlemede girilmeli."));
+        }
     }
 
     // The duration in days; false with m_ret set when it cannot be read.
@@ -323,6 +364,12 @@ private:
         }
     }
 
+    // A date of the report, written as the date fields write it; none when the file has none.
+    static QString TarihMetni(const QDate& tarih)
+    {
+        return tarih.isValid() ? BolgeselMetin::TarihYaz(tarih) : QStringLiteral("yok");
+    }
+
     QXmlStreamReader m_x;
     QStringList m_yol;
     QString m_metin, m_ret, m_projeAdi, m_baslik;
@@ -331,6 +378,10 @@ private:
     std::optional<int> m_gunlukDakika;
     QVector<Gorev> m_gorevler;
     AraPlan m_ara;
+    struct {
+        QString ad, deger;
+    } m_ozelAlan; // the custom field being read
+    QDate m_tahminiBitis;
     struct {
         bool takvim = false, kisit = false, kaynak = false, atama = false, maliyet = false, temelPlan = false;
     } m_atlanan;

@@ -6,7 +6,8 @@
 #include <QString>
 
 // Microsoft Project XML (MSPDI), as Microsoft Project, ProjectLibre and GanttProject
-// write it: the project's name (Title, else Name), StartDate, FinishDate and
+// write it: the project's name (Title, else Name), StartDate, FinishDate (or the
+// estimated end Kavrion's own export lists under MspdiTahminiBitisAdi) and
 // MinutesPerDay (480 without it), and each task's UID, Name, Duration ("PT…H…M…S" in
 // working time, or elapsed time for an elapsed DurationFormat), Milestone (0 days),
 // OutlineLevel (a task followed by a deeper one is a summary) and its PredecessorLinks

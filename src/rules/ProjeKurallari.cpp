@@ -30,13 +30,22 @@ QString GunSayisiMetni(const QString& baslama, const QString& bitis)
 
 EksikBilgi EksikBilgiyiBul(const ProjeMetinleri& metinler)
 {
+    const QVector<EksikBilgi> eksikler = EksikBilgileriBul(metinler);
+    return eksikler.isEmpty() ? EksikBilgi::Yok : eksikler.first();
+}
+
+QVector<EksikBilgi> EksikBilgileriBul(const ProjeMetinleri& metinler)
+{
+    QVector<EksikBilgi> eksikler;
     // Exactly the empty text: a name of blanks is a name.
     if (metinler.ad.isEmpty())
-        return EksikBilgi::ProjeAdi;
+        eksikler << EksikBilgi::ProjeAdi;
     if (metinler.baslama.isEmpty())
-        return EksikBilgi::BaslamaTarihi;
+        eksikler << EksikBilgi::BaslamaTarihi;
     if (metinler.bitis.isEmpty())
-        return EksikBilgi::BitisTarihi;
+        eksikler << EksikBilgi::BitisTarihi;
+    if (metinler.baslama.isEmpty() || metinler.bitis.isEmpty())
+        return eksikler;
 
     bool sayi = false;
     double gun = metinler.gunSayisi.toDouble(&sayi);
@@ -46,8 +55,8 @@ EksikBilgi EksikBilgiyiBul(const ProjeMetinleri& metinler)
         gun = GunSayisiniHesapla(metinler.baslama, metinler.bitis).value_or(0);
     // Written so that "nan" fails as well.
     if (!(gun >= 1.0))
-        return EksikBilgi::GunSayisi;
-    return EksikBilgi::Yok;
+        eksikler << EksikBilgi::GunSayisi;
+    return eksikler;
 }
 
 std::optional<Proje> KaydedilecekProje(const ProjeMetinleri& metinler, QString* neden)

@@ -3,6 +3,7 @@
 #include "store/Kayitlar.h"
 
 #include <QString>
+#include <QVector>
 #include <optional>
 
 // The project dialogs' rules, on plain texts: what the windows ask and write back.
@@ -38,6 +39,9 @@ struct ProjeMetinleri {
 // The save check's rows, in the order they are tested; Yok when the save may go on.
 enum class EksikBilgi { Yok, ProjeAdi, BaslamaTarihi, BitisTarihi, GunSayisi };
 EksikBilgi EksikBilgiyiBul(const ProjeMetinleri& metinler);
+// Every row that fails, in that order, for a form that shows them all at once; the day
+// count is tested only when both dates are given, since an empty date already says why.
+QVector<EksikBilgi> EksikBilgileriBul(const ProjeMetinleri& metinler);
 
 // The project a save stores, from the dialog's texts; without one, `neden` says
 // which date could not be read, for the box.

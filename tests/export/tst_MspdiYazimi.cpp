@@ -8,14 +8,16 @@ namespace {
 const QDate Pazartesi(2026, 3, 2), Ocak(2026, 1, 5);
 
 // Activities from "code:duration:predecessors" texts, named by `adlar` (the project by the first) or by code.
-Rapor Plan(const QString& tanim, const QDate& baslama = Pazartesi, const QStringList& adlar = {})
+Rapor Plan(const QString& tanim, const QDate& baslama = Pazartesi, const QStringList& adlar = {},
+           const QDate& bitis = QDate())
 {
     QVector<KayitliFaaliyet> fs;
     for (const QString& parca : tanim.split(' ', Qt::SkipEmptyParts)) {
         const QStringList a = parca.split(':');
         fs.append({a[0], adlar.value(fs.size(), a[0]), {a[1].toInt(), a[1].toInt()}, a[2]});
     }
-    const KayitliProje proje{adlar.value(0, "P"), {{}, baslama.isValid() ? std::optional(baslama) : std::nullopt}, {}};
+    const KayitliProje proje{adlar.value(0, "P"), {{}, baslama.isValid() ? std::optional(baslama) : std::nullopt},
+                             {{}, bitis.isValid() ? std::optional(bitis) : std::nullopt}};
     return {proje, AnaliziHesapla(fs, proje), {}};
 }
 
@@ -31,10 +33,11 @@ QStringList Oku(const Rapor& rapor)
         "Project/Title Project/StartDate Project/FinishDate Project/CalendarUID Project/MinutesPerDay Calendar/UID "
         "Calendar/IsBaseCalendar WeekDay/DayType WeekDay/DayWorking WorkingTime/FromTime WorkingTime/ToTime Task/UID "
         "Task/ID Task/Name Task/OutlineLevel Task/Start Task/Finish Task/Duration Task/Milestone Task/Notes "
-        "PredecessorLink/PredecessorUID PredecessorLink/Type").split(' ');
+        "PredecessorLink/PredecessorUID PredecessorLink/Type ExtendedAttribute/FieldID ExtendedAttribute/Alias "
+        "Value/Value").split(' ');
     static const QString sira = " SaveVersion Name Title Author ScheduleFromStart StartDate FinishDate CurrencyCode "
         "CalendarUID DefaultStartTime DefaultFinishTime MinutesPerDay MinutesPerWeek DaysPerMonth DefaultTaskType "
-        "DurationFormat WorkFormat Calendars Tasks | UID ID Name Type WBS OutlineNumber OutlineLevel Priority Start "
+        "DurationFormat WorkFormat ExtendedAttributes Calendars Tasks | UID ID Name Type WBS OutlineNumber OutlineLevel Priority Start "
         "Finish Duration DurationFormat Work Estimated Milestone Summary PercentComplete Notes PredecessorLink ";
     QStringList ozet{QString()}, yol{"?"};
     qsizetype yer = 0;
@@ -82,6 +85,13 @@ private slots:
                            "2/2 B 1 2026-03-05T08:00:00 2026-03-06T17:00:00 PT16H0M0S 0 <1:1",
                            "3/3 C 1 2026-03-05T08:00:00 2026-03-08T17:00:00 PT32H0M0S 0 <1:1",
                            "4/4 D 1 2026-03-09T08:00:00 2026-03-09T17:00:00 PT8H0M0S 0 <2:1 <3:1"};
+        // The end the user estimated travels beside the computed finish, in a custom field of its own.
+        QTest::newRow("the project's own end") << Plan("A:3: B:2:A", Pazartesi, {}, QDate(2027, 1, 7))
+            << QStringList{"P 2026-03-02T08:00:00 2026-03-06T17:00:00"
+                               + QString(takvim).replace(" 480 ", " 480 188743945 Tahmini Bitiş Tarihi (Kavrion) "
+                                                                   "2027-01-07T17:00:00 "),
+                           "1/1 A 1 2026-03-02T08:00:00 2026-03-04T17:00:00 PT24H0M0S 0",
+                           "2/2 B 1 2026-03-05T08:00:00 2026-03-06T17:00:00 PT16H0M0S 0 <1:1"};
         // The project finishes with its latest task: here a milestone, and not the last task.
         QTest::newRow("milestones") << Plan("A:0: B:2:A C:0:B,A D:1:A", Ocak)
             << QStringList{"P 2026-01-05T08:00:00 2026-01-07T08:00:00" + takvim,

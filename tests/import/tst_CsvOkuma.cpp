@@ -68,7 +68,7 @@ private slots:
         QTest::newRow("Kavrion's own, a finish after the year 9999")
             << QByteArray("Kodu,Faaliyet Adı,Süre,ES,EF,LS,LF,Toplam Bolluk,Serbest Bolluk,Kritik,Başlangıç,Bitiş,Öncekiler\r\n"
                           "A,'=1+2,3000000,0,3000000,0,3000000,0,0,Evet,2026-12-07,'+10240-08-28,\r\n")
-            << QLocale::c() << "A:=1+2:3000000:" << "Kavrion'un kendi CSV'si|ES gün geri sayılarak bulundu: 2026-12-07"
+            << Turkce << "A:=1+2:3000000:" << "Kavrion'un kendi CSV'si|ES gün geri sayılarak bulundu: 7.12.2026"
             << "2026-12-07";
         QTest::newRow("Excel's sep= line, outline levels, rows by number")
             << QByteArray("sep=,\nName,Duration,Outline Level,Predecessors\nS,0,1,\nX,1.5,2,\nY,2,2,2\n")

@@ -13,11 +13,13 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -39,6 +41,8 @@ ProjeAlanDenetimleri AlanlariKur(QWidget* pencere)
     alanlar.BitisTarihiKutusu = alan(QStringLiteral("Bi&tiş tarihi:"));
     alanlar.TahminiGunSayisiKutusu = alan(QStringLiteral("Tahmini gün sayısı:"));
     alanlar.TahminiGunSayisiKutusu->setReadOnly(true);
+    // Worked out, never typed: no Tab stop, as in the project dialogs.
+    alanlar.TahminiGunSayisiKutusu->setFocusPolicy(Qt::ClickFocus);
     return alanlar;
 }
 
@@ -62,17 +66,32 @@ IceAktarmaFormu::IceAktarmaFormu(const DiyalogBaglami& baglam, const QString& do
     setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("İçe Aktar – %1").arg(QFileInfo(dosya).fileName()));
     PencereRolunuKur(this, false);
+    QStringList alinmis = belge().projeler();
     for (const AktarilacakProje& p : std::as_const(m_aktarim.projeler)) {
         // Names are stored in capitals, as the project dialogs write them.
         const QString ad = BuyukHarfeCevir(p.proje.proje.ad);
-        if (ad != p.proje.proje.ad && p.ret.isEmpty())
-            m_aktarim.rapor.append(QStringLiteral("Proje adı büyük harfle yazılacak: \"%1\" → \"%2\".")
-                                       .arg(p.proje.proje.ad, ad));
-        m_metinler.append({ad, Tarih(p.proje.proje.baslama), Tarih(p.proje.proje.bitis)});
+        Metinler metin{ad, Tarih(p.proje.proje.baslama), Tarih(p.proje.proje.bitis), QString(), QString()};
+        if (p.ret.isEmpty()) {
+            if (ad != p.proje.proje.ad)
+                m_aktarim.rapor.append(QStringLiteral("Proje adı büyük harfle yazılacak: \"%1\" → \"%2\".")
+                                           .arg(p.proje.proje.ad, ad));
+            // A name already taken is offered free at once, rather than refused after "Aktar".
+            metin.ad = BosAdBul(ad, alinmis);
+            if (metin.ad != ad) {
+                metin.kayitliAd = ad;
+                metin.onerilen = metin.ad;
+                m_aktarim.rapor.append(QStringLiteral("\"%1\" adıyla kayıtlı bir proje var: yerine \"%2\" önerildi.")
+                                           .arg(ad, metin.ad));
+            }
+            alinmis.append(metin.ad);
+        }
+        m_metinler.append(metin);
     }
     Kur(dosya);
     ProjeyiGoster(0);
     AktarilabilirligiGuncelle();
+    // Another planner's new project can take a name while the preview is open.
+    connect(&belge(), &PlanBelgesi::projelerOkundu, this, &IceAktarmaFormu::BulgulariGuncelle);
 }
 
 void IceAktarmaFormu::Kur(const QString& dosya)
@@ -119,7 +138,10 @@ void IceAktarmaFormu::Kur(const QString& dosya)
     m_projeler->resizeColumnToContents(0);
     connect(m_projeler, &QTreeWidget::currentItemChanged, this,
             [this] { ProjeyiGoster(m_projeler->indexOfTopLevelItem(m_projeler->currentItem())); });
-    connect(m_projeler, &QTreeWidget::itemChanged, this, &IceAktarmaFormu::AktarilabilirligiGuncelle);
+    connect(m_projeler, &QTreeWidget::itemChanged, this, [this] {
+        AktarilabilirligiGuncelle();
+        BulgulariGuncelle();
+    });
     // A file of one project has nothing to choose.
     if (m_aktarim.secilir) {
         duzen->addWidget(Baslik(QStringLiteral("&Projeler (işaretlenenler aktarılır):"), m_projeler, this));
@@ -129,6 +151,12 @@ void IceAktarmaFormu::Kur(const QString& dosya)
         m_projeler->hide();
     }
     duzen->addWidget(Cerceve);
+    m_bulgular = new QLabel(this);
+    m_bulgular->setWordWrap(true);
+    m_bulgular->setStyleSheet(QStringLiteral("color: #b00000;"));
+    duzen->addWidget(m_bulgular);
+    for (QLineEdit* kutu : {ProjeninAdiKutusu, BaslamaTarihiKutusu, BitisTarihiKutusu})
+        connect(kutu, &QLineEdit::textChanged, this, &IceAktarmaFormu::BulgulariGuncelle);
 
     m_faaliyetler = new QTreeWidget(this);
     m_faaliyetler->setAccessibleName(QStringLiteral("Aktarılacak faaliyetler"));
@@ -169,7 +197,7 @@ void IceAktarmaFormu::Kur(const QString& dosya)
     kapatma->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
     connect(kapatma, &QAction::triggered, this, &QWidget::close);
     addAction(kapatma);
-    sira << ProjeninAdiKutusu << BaslamaTarihiKutusu << BitisTarihiKutusu << TahminiGunSayisiKutusu << m_faaliyetler
+    sira << ProjeninAdiKutusu << BaslamaTarihiKutusu << BitisTarihiKutusu << m_faaliyetler
          << m_rapor << m_aktar << vazgec;
     for (qsizetype i = 1; i < sira.size(); ++i)
         setTabOrder(sira.at(i - 1), sira.at(i));
@@ -179,8 +207,12 @@ void IceAktarmaFormu::Kur(const QString& dosya)
 
 void IceAktarmaFormu::AlanlariSakla()
 {
-    if (m_gosterilen >= 0)
-        m_metinler[m_gosterilen] = {ProjeninAdiKutusu->text(), BaslamaTarihiKutusu->text(), BitisTarihiKutusu->text()};
+    if (m_gosterilen < 0)
+        return;
+    Metinler& metin = m_metinler[m_gosterilen];
+    metin.ad = ProjeninAdiKutusu->text();
+    metin.baslama = BaslamaTarihiKutusu->text();
+    metin.bitis = BitisTarihiKutusu->text();
 }
 
 void IceAktarmaFormu::ProjeyiGoster(int satir)
@@ -190,10 +222,12 @@ void IceAktarmaFormu::ProjeyiGoster(int satir)
     AlanlariSakla();
     m_gosterilen = satir;
     const Metinler& metin = m_metinler.at(satir);
+    m_dolduruluyor = true;
     ProjeninAdiKutusu->setText(metin.ad);
     BaslamaTarihiKutusu->setText(metin.baslama);
     BitisTarihiKutusu->setText(metin.bitis);
-    TahminiGunSayisiKutusu->setText(GunSayisiMetni(metin.baslama, metin.bitis));
+    m_dolduruluyor = false;
+    BulgulariGuncelle();
     // A project that cannot come in is shown, not edited.
     Cerceve->setEnabled(m_aktarim.projeler.at(satir).ret.isEmpty());
     m_faaliyetler->clear();
@@ -215,6 +249,84 @@ void IceAktarmaFormu::ProjeyiGoster(int satir)
     m_faaliyetler->setAccessibleDescription(m_tahminNotu->text());
     if (m_projeler->currentItem() != m_projeler->topLevelItem(satir))
         m_projeler->setCurrentItem(m_projeler->topLevelItem(satir));
+}
+
+QStringList IceAktarmaFormu::AlinmisAdlar(int satir) const
+{
+    QStringList adlar = belge().projeler();
+    for (int i = 0; i < m_metinler.size(); ++i)
+        if (i != satir && m_aktarim.projeler.at(i).ret.isEmpty()
+            && m_projeler->topLevelItem(i)->checkState(0) == Qt::Checked)
+            adlar.append(BuyukHarfeCevir(m_metinler.at(i).ad));
+    return adlar;
+}
+
+QString IceAktarmaFormu::Durum(int satir, const AktarimBulgulari& bulgular) const
+{
+    const Metinler& metin = m_metinler.at(satir);
+    QStringList cumleler;
+    if (!bulgular.bosAd.isEmpty())
+        cumleler << QStringLiteral("\"%1\" adıyla kayıtlı bir proje zaten var; önerilen ad: \"%2\".")
+                        .arg(BuyukHarfeCevir(metin.ad), bulgular.bosAd);
+    for (EksikBilgi eksik : bulgular.eksikler)
+        cumleler << EksikBilgiMetni(eksik);
+    if (cumleler.isEmpty() && !metin.onerilen.isEmpty() && BuyukHarfeCevir(metin.ad) == metin.onerilen)
+        cumleler << QStringLiteral("\"%1\" kayıtlı olduğu için önerilen ad.").arg(metin.kayitliAd);
+    return cumleler.join(QLatin1Char(' '));
+}
+
+void IceAktarmaFormu::AlanlariIsaretle(const AktarimBulgulari& bulgular)
+{
+    QHash<QLineEdit*, QStringList> isaretler;
+    if (!bulgular.bosAd.isEmpty())
+        isaretler[ProjeninAdiKutusu] << QStringLiteral("Bu ad kayıtlı; önerilen ad: \"%1\".").arg(bulgular.bosAd);
+    for (EksikBilgi eksik : bulgular.eksikler) {
+        // Dates without a day between them: the end is what the file got wrong.
+        QLineEdit* kutu = eksik == EksikBilgi::ProjeAdi        ? ProjeninAdiKutusu
+                          : eksik == EksikBilgi::BaslamaTarihi ? BaslamaTarihiKutusu
+                                                               : BitisTarihiKutusu;
+        isaretler[kutu] << EksikBilgiMetni(eksik);
+    }
+    for (QLineEdit* kutu : {ProjeninAdiKutusu, BaslamaTarihiKutusu, BitisTarihiKutusu}) {
+        const QString bulgu = isaretler.value(kutu).join(QLatin1Char(' '));
+        kutu->setAccessibleDescription(bulgu);
+        kutu->setToolTip(bulgu);
+        QPalette renk; // the application's colours again when nothing is wrong
+        if (!bulgu.isEmpty()) {
+            renk = kutu->palette();
+            renk.setColor(QPalette::Base, QColor(255, 228, 228));
+            renk.setColor(QPalette::Text, Qt::black);
+        }
+        kutu->setPalette(renk);
+    }
+}
+
+void IceAktarmaFormu::BulgulariGuncelle()
+{
+    if (m_dolduruluyor || m_gosterilen < 0)
+        return;
+    AlanlariSakla();
+    // Writing a row's name and state must not come back here as a change of its check box.
+    const QSignalBlocker sessiz(m_projeler);
+    for (int i = 0; i < m_metinler.size(); ++i) {
+        // A project that cannot come in keeps its reason, and its fields are only shown.
+        const bool gelebilir = m_aktarim.projeler.at(i).ret.isEmpty();
+        const Metinler& metin = m_metinler.at(i);
+        const AktarimBulgulari bulgular =
+            gelebilir ? AktarimProjesiniDenetle({metin.ad, metin.baslama, metin.bitis, QString()}, AlinmisAdlar(i))
+                      : AktarimBulgulari();
+        QTreeWidgetItem* satir = m_projeler->topLevelItem(i);
+        if (gelebilir) {
+            satir->setText(0, BuyukHarfeCevir(metin.ad));
+            satir->setText(2, Durum(i, bulgular));
+        }
+        if (i == m_gosterilen) {
+            TahminiGunSayisiKutusu->setText(GunSayisiMetni(metin.baslama, metin.bitis));
+            m_bulgular->setText(gelebilir ? satir->text(2) : QString());
+            AlanlariIsaretle(bulgular);
+        }
+    }
+    m_projeler->resizeColumnToContents(0);
 }
 
 void IceAktarmaFormu::AktarilabilirligiGuncelle()

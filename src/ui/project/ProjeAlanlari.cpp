@@ -43,31 +43,37 @@ void ProjeAlanlari::TarihKutusunuDenetle(QLineEdit* kutu)
         GunSayisiMetni(m_alanlar.BaslamaTarihiKutusu->text(), m_alanlar.BitisTarihiKutusu->text()));
 }
 
+QString EksikBilgiMetni(EksikBilgi eksik)
+{
+    switch (eksik) {
+    case EksikBilgi::Yok: break;
+    case EksikBilgi::ProjeAdi: return QStringLiteral("PROJE ADI boş bırakılamaz!");
+    case EksikBilgi::BaslamaTarihi: return QStringLiteral("BAŞLAMA TARİHİ boş bırakılmaz!");
+    case EksikBilgi::BitisTarihi: return QStringLiteral("BİTİŞ TARİHİ boş bırakılmaz!");
+    case EksikBilgi::GunSayisi: return QStringLiteral("İki tarih arasında en az BİR GÜN olmalıdır.");
+    }
+    return QString();
+}
+
 bool ProjeAlanlari::BilgileriDenetle()
 {
-    QString mesaj;
+    const EksikBilgi eksik = EksikBilgiyiBul(Metinler());
     QLineEdit* alan = nullptr;
-    switch (EksikBilgiyiBul(Metinler())) {
+    switch (eksik) {
     case EksikBilgi::Yok:
         return true;
     case EksikBilgi::ProjeAdi:
-        mesaj = QStringLiteral("PROJE ADI boş bırakılamaz!");
         alan = m_alanlar.ProjeninAdiKutusu;
         break;
     case EksikBilgi::BaslamaTarihi:
-        mesaj = QStringLiteral("BAŞLAMA TARİHİ boş bırakılmaz!");
+    case EksikBilgi::GunSayisi:
         alan = m_alanlar.BaslamaTarihiKutusu;
         break;
     case EksikBilgi::BitisTarihi:
-        mesaj = QStringLiteral("BİTİŞ TARİHİ boş bırakılmaz!");
         alan = m_alanlar.BitisTarihiKutusu;
         break;
-    case EksikBilgi::GunSayisi:
-        mesaj = QStringLiteral("İki tarih arasında en az BİR GÜN olmalıdır.");
-        alan = m_alanlar.BaslamaTarihiKutusu;
-        break;
     }
-    Mesaj::Goster(m_pencere, mesaj, Mesaj::Tur::Bilgi);
+    Mesaj::Goster(m_pencere, EksikBilgiMetni(eksik), Mesaj::Tur::Bilgi);
     alan->setFocus(Qt::OtherFocusReason);
     return false;
 }

@@ -96,8 +96,11 @@ private slots:
 
         IceAktarmaFormu* d = CtrlI(ana, diger, AktarimKaynagi::Kavrion);
         QVERIFY(d);
+        // ALFA and BETA are taken here: each comes with a free name, said in its row.
         QCOMPARE(Satirlar(d->projeListesi()),
-                 QStringList({"ALFA|3|", "BETA|1|", "KÖPRÜ|2|", "BOZUK|1|A faaliyetinin süresi \"üç\" okunamıyor."}));
+                 QStringList({"ALFA (2)|3|\"ALFA\" kayıtlı olduğu için önerilen ad.",
+                              "BETA (2)|1|\"BETA\" kayıtlı olduğu için önerilen ad.", "KÖPRÜ|2|",
+                              "BOZUK|1|A faaliyetinin süresi \"üç\" okunamıyor."}));
         QCOMPARE(Satirlar(d->faaliyetListesi()), QStringList({"A|a|3||||", "B|b|2|A|||", "C|c|4|A|||"}));
         QCOMPARE(d->tahminNotu()->text(), "Bu proje üç noktalı tahmin getirmiyor: her faaliyetin süresi yayılımsız aktarılacak.");
         d->projeListesi()->setFocus();
@@ -111,13 +114,21 @@ private slots:
         QVERIFY(!ana.AcikIceAktarmaFormu() || ana.AcikIceAktarmaFormu()->isHidden());
         QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
 
-        // ALFA and BETA are taken: refused with the name rule's box until renamed or left out.
+        // A taken name typed is flagged at once, in its row and its field, with a free one
+        // (the other project chosen holds "BETA (2)"); "Aktar" still refuses it with the name rule's box.
         d = CtrlI(ana, diger, AktarimKaynagi::Kavrion);
         QVERIFY(d);
+        Yaz(d->ProjeninAdiKutusu, "beta");
+        const QString alinmis = "\"BETA\" adıyla kayıtlı bir proje zaten var; önerilen ad: \"BETA (3)\".";
+        QCOMPARE(Satirlar(d->projeListesi()).first(), "BETA|3|" + alinmis);
+        QCOMPARE(d->bulgular()->text(), alinmis);
+        QVERIFY(!d->ProjeninAdiKutusu->accessibleDescription().isEmpty());
         QTest::mouseClick(d->aktarDugmesi(), Qt::LeftButton);
-        QCOMPARE(kayit.metinler(), QStringList("Hata 19: \"ALFA\" adıyla kayıtlı bir proje zaten var. Başka bir ad girin."));
+        QCOMPARE(kayit.metinler(), QStringList("Hata 19: \"BETA\" adıyla kayıtlı bir proje zaten var. Başka bir ad girin."));
         QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
         Yaz(d->ProjeninAdiKutusu, "alfa ikinci");
+        QCOMPARE(Satirlar(d->projeListesi()).first(), "ALFA İKİNCİ|3|");
+        QVERIFY(d->bulgular()->text().isEmpty() && d->ProjeninAdiKutusu->accessibleDescription().isEmpty());
         d->projeListesi()->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
         QTest::mouseClick(d->aktarDugmesi(), Qt::LeftButton);
         QCOMPARE(kayit.sayi(), 1);
@@ -157,13 +168,23 @@ private slots:
                  QStringList({"A|Başlangıç|0||||", "B|Kazı|2|A|||", "C|İskele|2|A|||", "D|Duvar|3|B|||"}));
         QVERIFY(d->tahminNotu()->text().startsWith("Bu proje üç noktalı tahmin getirmiyor"));
         const QString rapor = d->rapor()->toPlainText();
-        QVERIFY2(rapor.contains("Başlangıç") && rapor.contains("Proje adı büyük harfle yazılacak"), qPrintable(rapor));
+        QVERIFY2(rapor.contains("Başlangıç") && rapor.contains("Proje adı büyük harfle yazılacak")
+                     && rapor.contains("başlama tarihi StartDate'ten: 2.03.2026."), qPrintable(rapor));
+        QVERIFY(!(d->TahminiGunSayisiKutusu->focusPolicy() & Qt::TabFocus));
+        // What "Aktar" would refuse is said, and its field marked, before it is pressed.
+        QCOMPARE(d->bulgular()->text(), "BİTİŞ TARİHİ boş bırakılmaz!");
+        QCOMPARE(d->BitisTarihiKutusu->accessibleDescription(), "BİTİŞ TARİHİ boş bırakılmaz!");
+        d->BitisTarihiKutusu->setText("2.03.2026");
+        QCOMPARE(d->bulgular()->text(), "İki tarih arasında en az BİR GÜN olmalıdır.");
+        QVERIFY(d->BaslamaTarihiKutusu->accessibleDescription().isEmpty());
         d->onay()->click();
         QVERIFY(d->aktarDugmesi()->isEnabled());
         QTest::mouseClick(d->aktarDugmesi(), Qt::LeftButton);
-        QCOMPARE(kayit.metinler(), QStringList("BİTİŞ TARİHİ boş bırakılmaz!"));
+        QCOMPARE(kayit.metinler(), QStringList("İki tarih arasında en az BİR GÜN olmalıdır."));
         QVERIFY(vt.Dokum().isEmpty());
         d->BitisTarihiKutusu->setText("30.04.2026");
+        QVERIFY(d->bulgular()->text().isEmpty() && d->BitisTarihiKutusu->accessibleDescription().isEmpty());
+        QCOMPARE(d->TahminiGunSayisiKutusu->text(), "59");
         QTest::mouseClick(d->aktarDugmesi(), Qt::LeftButton);
         QCOMPARE(ana.SeciliProje(), "DEPO BİNASI");
         QCOMPARE(ListedekiSatirlar(ana), QStringList({"A Başlangıç 0  0/0", "B Kazı 2 A 0/2", "C İskele 2 A 0/2",
