@@ -156,6 +156,9 @@ hatalar=(
 "çekirdek@@src/schedule/Cizelge.cpp@@            m_tekKarakterliSatir.insert(kod.front().unicode(), i);@@            m_tekKarakterliSatir.insert(kod.front().unicode(), std::max(i, m_tekKarakterliSatir.value(kod.front().unicode(), i)));@@a code beyond ASCII stored twice keeps its lower row"
 "çekirdek@@tools/veritabani_olustur.cpp@@[](const QString& a) { return a.startsWith(QLatin1Char('-')); }@@[](const QString&) { return false; }@@a mistyped option becomes the name of a new file"
 "çekirdek@@tools/veritabani_olustur.cpp@@return depo.IlkIcerikYaz({ornek});@@return depo.IceAktar({ornek});@@a new sample file starts with a step to undo"
+"pencere@@src/ui/main/TemelForm_Menuler.cpp@@eylem->setShortcutContext(Qt::ApplicationShortcut);@@eylem->setShortcutContext(Qt::WindowShortcut);@@undo and redo keys act only in the main window"
+"pencere@@src/ui/main/TemelForm.cpp@@if (faaliyetler.contains(plan->faaliyetler.at(i).kodu)) {@@if (false) {@@an undo selects the project but not the activity it brought back"
+"pencere@@src/ui/history/GecmisPenceresi.cpp@@if (gezinti.atilan == 0)@@if (true)@@a walk through the history stopped part-way says nothing was written"
 )
 
 testler() { # the test targets of the given folders of tests/
