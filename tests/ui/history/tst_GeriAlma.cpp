@@ -108,11 +108,11 @@ private slots:
             d->OngorulenSureKutusu->setText("9");
             Tikla(d->KaydetDugmesi);
         }) << "Faaliyet Değiştir (B) – ALFA" << "ALFA" << "B" << Pencere();
-        QTest::newRow("last delete") << "ALFA" << Eylem([](TemelForm& a) { Tikla(a.SonFaaliyetiSilDugmesi); })
-                                     << "Son Faaliyeti Sil (C) – ALFA" << "ALFA" << "C" << Pencere();
+        const Eylem sonuSil = [](TemelForm& a) { Tikla(a.SonFaaliyetiSilDugmesi); };
+        QTest::newRow("last delete") << "ALFA" << sonuSil << "Son Faaliyeti Sil (C) – ALFA" << "ALFA" << "C"
+                                     << Pencere();
         QTest::newRow("all delete") << "BETA" << Eylem([](TemelForm& a) { Tikla(a.TumKayitlariSilDugmesi); })
                                     << "Tüm Faaliyetleri Sil – BETA" << "BETA" << "" << Pencere();
-        const Eylem sonuSil = [](TemelForm& a) { Tikla(a.SonFaaliyetiSilDugmesi); };
         QTest::newRow("from the analysis window") << "ALFA" << sonuSil << "Son Faaliyeti Sil (C) – ALFA" << "ALFA"
                                                   << "C" << Pencere([](TemelForm& a) -> QWidget* {
             a.AnalizPenceresiniAc();
@@ -169,10 +169,10 @@ private slots:
     void undoShowsTheActivityInALongProject()
     {
         GeciciVeritabani vt;
-        QVector<Faaliyet> faaliyetler;
+        TamProje uzun{{"UZUN", QDate(2026, 3, 1), QDate(2026, 3, 11)}, {}, {}, Dagilim::Pert};
         for (char16_t kod = u'A'; kod <= u'~'; ++kod)
-            faaliyetler.append({QString(QChar(kod)), "iş", 1, ""});
-        vt.ProjeEkle("UZUN", QDate(2026, 3, 1), QDate(2026, 3, 11), faaliyetler);
+            uzun.faaliyetler.append({QString(QChar(kod)), "iş", 1, ""});
+        QVERIFY(!vt.depo().IlkIcerikYaz({uzun}));
         MesajKaydi kayit;
         TemelForm ana(vt.depo());
         QVERIFY(OneGetirVeBekle(&ana));
