@@ -126,9 +126,9 @@ hatalar=(
 "çekirdek@@src/plan/Komut.cpp@@YersizOnceki(oncekiler, OncekiOlabilecekKodlar(kodlar, kod))@@YersizOnceki(oncekiler, kodlar)@@a changed activity may name one added after it as predecessor"
 "pencere@@src/ui/activity/FaaliyetEklemeFormu.cpp@@    if (!Giriliyor() || m_kaydediliyor || !plan || plan->proje.ad != m_proje)@@    if (true)@@an entry under way keeps the code an undo has freed"
 "pencere@@src/ui/main/TemelForm_Menuler.cpp@@.replace(QLatin1Char('&'),@@.replace(QLatin1Char('%'),@@a project name with & loses it in the Edit menu"
-"çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@            if (bulundu)
-                return DepoHatasi::yeni(DepoHatasi::Kisit,@@            if (false)
-                return DepoHatasi::yeni(DepoHatasi::Kisit,@@an import adopts activity rows of no project left under its name"
+"çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@        if (bulundu)
+            return DepoHatasi::yeni(DepoHatasi::Kisit,@@        if (false)
+            return DepoHatasi::yeni(DepoHatasi::Kisit,@@an import adopts activity rows of no project left under its name"
 "pencere@@src/ui/import/IceAktarmaFormu.cpp@@if (adlar.contains(proje->ad)) {@@if (false) {@@the preview lets a taken name through to the store"
 "çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@UPDATE TahminlerTablosu SET Projesi = ? WHERE Projesi = ?@@UPDATE TahminlerTablosu SET Projesi = Projesi WHERE ? IS NULL AND Projesi = ?@@a renamed project loses its estimates"
 "çekirdek@@src/store/ProjeDeposu_Tahminler.cpp@@        if (kayitli != eski)@@        if (false)@@an estimate changed elsewhere is overwritten"
@@ -164,6 +164,10 @@ hatalar=(
 "çekirdek@@src/import/MspdiOkuma.cpp@@ara.proje.bitis = m_tahminiBitis;@@ara.proje.bitis = ara.proje.bitis.isValid() ? ara.proje.bitis : m_tahminiBitis;@@an MSPDI file of Kavrion's own comes back with the computed finish as its end"
 "çekirdek@@src/import/AktarimDenetimi.cpp@@    if (!metinler.ad.isEmpty() && alinmis.contains(metinler.ad))@@    if (false)@@the import preview says nothing of a taken name until Aktar"
 "pencere@@src/ui/import/IceAktarmaFormu.cpp@@            satir->setText(0, BuyukHarfeCevir(metin.ad));@@            satir->setText(0, satir->text(0));@@the import preview's project list keeps a project's old name after a rename"
+"çekirdek@@tools/veritabani_olustur.cpp@@return depo.IlkIcerikYaz({ornek});@@return depo.IceAktar({ornek});@@a new sample file starts with a step to undo"
+"pencere@@src/ui/main/TemelForm_Menuler.cpp@@eylem->setShortcutContext(Qt::ApplicationShortcut);@@eylem->setShortcutContext(Qt::WindowShortcut);@@undo and redo keys act only in the main window"
+"pencere@@src/ui/main/TemelForm.cpp@@if (faaliyetler.contains(plan->faaliyetler.at(i).kodu)) {@@if (false) {@@an undo selects the project but not the activity it brought back"
+"pencere@@src/ui/history/GecmisPenceresi.cpp@@if (gezinti.atilan == 0)@@if (true)@@a walk through the history stopped part-way says nothing was written"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

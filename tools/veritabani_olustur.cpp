@@ -20,24 +20,20 @@ int Hata(const QString& metin)
     return 1;
 }
 
-// The four-activity example: A 3 days; B 2 after A; C 4 after A; D 1 after B and C.
+// The four-activity example: A 3 days; B 2 after A; C 4 after A; D 1 after B and C. It
+// is the file's starting point, not a step to undo.
 DepoHatasi OrnekEkle(const ProjeDeposu& depo)
 {
-    const QString ad = QStringLiteral("ÖRNEK PROJE");
     const QDate bugun = QDate::currentDate();
-    if (auto hata = depo.ProjeEkle({ad, bugun, bugun.addDays(30)}))
-        return hata;
-    const Faaliyet faaliyetler[] = {
+    TamProje ornek;
+    ornek.proje = {QStringLiteral("ÖRNEK PROJE"), bugun, bugun.addDays(30)};
+    ornek.faaliyetler = {
         {"A", QStringLiteral("Tasarım"), 3, ""},
         {"B", QStringLiteral("Satın alma"), 2, "A"},
         {"C", QStringLiteral("Yapım"), 4, "A"},
         {"D", QStringLiteral("Teslim"), 1, "B,C"},
     };
-    for (const Faaliyet& f : faaliyetler) {
-        if (auto hata = depo.FaaliyetEkle(ad, f))
-            return hata;
-    }
-    return {};
+    return depo.IlkIcerikYaz({ornek});
 }
 
 // The value after `secenek`, taken out of the arguments with it; empty when not given,

@@ -10,6 +10,16 @@ bool ListeyiDegistirir(AdimTuru tur)
            || tur == AdimTuru::IceAktar;
 }
 
+// The activities a step wrote, by code; none for a step on the project or on all of
+// its activities (an import's kodu counts projects).
+QStringList Faaliyetleri(const GecmisAdimi& adim)
+{
+    const bool faaliyetAdimi = adim.tur == AdimTuru::FaaliyetEkle || adim.tur == AdimTuru::FaaliyetDegistir
+                               || adim.tur == AdimTuru::SonFaaliyetiSil || adim.tur == AdimTuru::TahminDegistir
+                               || adim.tur == AdimTuru::SureleriDegistir;
+    return faaliyetAdimi ? adim.kodu.split(QLatin1Char(','), Qt::SkipEmptyParts) : QStringList();
+}
+
 } // namespace
 
 PlanBelgesi::PlanBelgesi(ProjeDeposu depo, QObject* ust) : QObject(ust), m_depo(std::move(depo))
@@ -137,43 +147,47 @@ DepoHatasi PlanBelgesi::Gez(bool geri)
     if (adim.kimlik == 0)
         GecmisiTazele();
     else
-        AdimiGoster(ListeyiDegistirir(adim.tur), geri ? adim.projeOnce : adim.projeSonra);
+        AdimiGoster(adim, geri, ListeyiDegistirir(adim.tur));
     return {};
 }
 
-DepoHatasi PlanBelgesi::AdimaGit(qint64 adim)
+Gezinti PlanBelgesi::AdimaGit(qint64 adim)
 {
     // Each step its own transaction, but the windows are shown only where it ends: a
     // thousand steps back must not read and paint the plan a thousand times.
+    Gezinti gezinti;
     GecmisAdimi son;
-    bool geri = false, listeDegisti = false;
-    DepoHatasi hata;
+    bool listeDegisti = false;
     for (;;) {
         const bool geriAl = m_geriAlinacak.kimlik > adim;
         if (!geriAl && (m_yinelenecek.kimlik == 0 || m_yinelenecek.kimlik > adim))
             break;
+        gezinti.geri = geriAl;
         GecmisAdimi atilan;
-        hata = geriAl ? m_depo.GeriAl(atilan) : m_depo.Yinele(atilan);
-        if (hata || atilan.kimlik == 0)
+        gezinti.hata = geriAl ? m_depo.GeriAl(atilan) : m_depo.Yinele(atilan);
+        if (gezinti.hata)
+            gezinti.duran = geriAl ? m_geriAlinacak : m_yinelenecek;
+        if (gezinti.hata || atilan.kimlik == 0)
             break;
         son = atilan;
-        geri = geriAl;
+        ++gezinti.atilan;
         listeDegisti = listeDegisti || ListeyiDegistirir(atilan.tur);
         if (m_depo.KomsuAdimlar(m_geriAlinacak, m_yinelenecek))
             break;
     }
     if (son.kimlik != 0)
-        AdimiGoster(listeDegisti, geri ? son.projeOnce : son.projeSonra);
-    return hata;
+        AdimiGoster(son, gezinti.geri, listeDegisti);
+    return gezinti;
 }
 
-void PlanBelgesi::AdimiGoster(bool listeDegisti, const QString& proje)
+void PlanBelgesi::AdimiGoster(const GecmisAdimi& adim, bool geri, bool listeDegisti)
 {
     // A step on activities leaves the project list as it was: reading ten thousand
     // names again would cost more than the step. A list read afresh brings the
     // history's steps with it.
+    const QString& proje = geri ? adim.projeOnce : adim.projeSonra;
     if (!listeDegisti && m_projeler.contains(proje)) {
-        emit secilecek(proje);
+        emit secilecek(proje, Faaliyetleri(adim));
         GecmisiTazele();
     } else if (auto okuma = ProjeleriOku(proje)) {
         emit okunamadi(okuma);

@@ -14,6 +14,15 @@
 #include <QStringList>
 #include <optional>
 
+// Where a walk through the history ended: how many steps it took, and which way; when it
+// stopped short, the step it could not take and why.
+struct Gezinti {
+    int atilan = 0;
+    bool geri = false;
+    GecmisAdimi duran; // kimlik 0: it got where it was going, or nothing refused it
+    DepoHatasi hata;
+};
+
 // The open file as the windows see it: the store, the project list, the selected
 // project's plan and what the engine works out of it, once per change. Every write
 // comes here as a command; the windows listen to the signals and never to each other.
@@ -77,13 +86,15 @@ public:
     KomutHatasi Calistir(const Komut& komut);
 
     // Undoes the latest step, or redoes the step undone last, and selects and shows the
-    // project it changed. With nothing to undo or redo nothing happens. A step whose
-    // rows were written elsewhere since is refused whole, and the box says what differs.
+    // project it changed with the activities it changed. With nothing to undo or redo
+    // nothing happens. A step whose rows were written elsewhere since is refused whole,
+    // and the box says what differs.
     DepoHatasi GeriAl();
     DepoHatasi Yinele();
     // Goes back or forward to just after step `adim` (0: before every step), one step at
-    // a time, so that no newer step is jumped over; stops at the first refusal.
-    DepoHatasi AdimaGit(qint64 adim);
+    // a time, so that no newer step is jumped over; stops at the first refusal, the steps
+    // taken before it staying taken.
+    Gezinti AdimaGit(qint64 adim);
     // The steps that GeriAl and Yinele would take; kimlik 0 when there is none.
     const GecmisAdimi& geriAlinacak() const { return m_geriAlinacak; }
     const GecmisAdimi& yinelenecek() const { return m_yinelenecek; }
@@ -96,8 +107,9 @@ public:
 signals:
     // The project list was read again; `gosterilecek` is to be selected when listed.
     void projelerOkundu(const QString& gosterilecek);
-    // The listed project `ad` is to be selected and shown afresh; the list is as it was.
-    void secilecek(const QString& ad);
+    // The listed project `ad` is to be selected and shown afresh, and in it the activities
+    // of these codes that it has; the list is as it was.
+    void secilecek(const QString& ad, const QStringList& faaliyetler);
     // The selected project, its plan or what is worked out of it changed.
     void planDegisti();
     // Reading what a command wrote failed; the command itself was written.
@@ -118,8 +130,9 @@ private:
     void GecmisiTazele();
     // Undoes (geri) or redoes one step and shows what it left.
     DepoHatasi Gez(bool geri);
-    // Shows the project steps left behind; the list is read again when they changed it.
-    void AdimiGoster(bool listeDegisti, const QString& proje);
+    // Shows what the step `adim` left behind, undone (geri) or redone; the list is read
+    // again when the steps taken (listeDegisti) changed it.
+    void AdimiGoster(const GecmisAdimi& adim, bool geri, bool listeDegisti);
 
     ProjeDeposu m_depo;
     QStringList m_projeler;

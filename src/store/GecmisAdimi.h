@@ -34,3 +34,11 @@ struct GecmisAdimi {
     QDateTime zaman;    // UTC
     bool uygulandi = true;
 };
+
+// How the store ends its refusal of a step undone (geri) or redone: nothing of that step
+// was written.
+inline QString AdimReddininSonu(bool geri)
+{
+    return geri ? QStringLiteral("; geri alınamadı, hiçbir şey yazılmadı.")
+                : QStringLiteral("; yinelenemedi, hiçbir şey yazılmadı.");
+}

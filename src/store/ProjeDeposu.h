@@ -58,6 +58,9 @@ public:
 
     // Adds the projects, each with its activities and estimates as given, as one write and one step.
     DepoHatasi IceAktar(const QVector<TamProje>& projeler) const;
+    // The same as a new file's first content: one write that is no step of the history, so
+    // that a new user's first undo finds nothing to take away.
+    DepoHatasi IlkIcerikYaz(const QVector<TamProje>& projeler) const;
 
     DepoHatasi FaaliyetEkle(const QString& proje, const Faaliyet& faaliyet) const;
     // Rewrites name, duration and predecessors of the activity `eski`; its code stays.

@@ -122,8 +122,7 @@ QString Degismis(int tablo, const QString& proje, const QString& kodu, bool yerA
                                                    "bir kayıtça alınmış").arg(satir)
                        : satirVar ? QStringLiteral(" bu adımdan sonra başka bir yerde değiştirilmiş")
                                   : QStringLiteral(" bu adımdan sonra başka bir yerde silinmiş");
-    return kayit + ne + (geri ? QStringLiteral("; geri alınamadı") : QStringLiteral("; yinelenemedi"))
-           + QStringLiteral(", hiçbir şey yazılmadı.");
+    return kayit + ne + AdimReddininSonu(geri);
 }
 
 QString Var(bool sonra)
@@ -225,10 +224,8 @@ DepoHatasi SahipsizBirakmaz(const QSqlDatabase& vt, qint64 adim, bool geri)
             " FROM GecmisDegisiklikleri WHERE Adim = ?) n WHERE NOT " + kayitlar.first() + " AND ("
             + kayitlar.mid(1).join(" OR ") + ") LIMIT 1", {adim, adim}, bulundu); hata || !bulundu)
         return hata;
-    return Bulunamadi(QStringLiteral("\"%1\" projesinde bu adımdan sonra başka bir yerde değişiklik yapılmış; %2, "
-                                     "hiçbir şey yazılmadı.")
-                          .arg(sorgu.value(0).toString(), geri ? QStringLiteral("geri alınamadı")
-                                                               : QStringLiteral("yinelenemedi")));
+    return Bulunamadi(QStringLiteral("\"%1\" projesinde bu adımdan sonra başka bir yerde değişiklik yapılmış")
+                          .arg(sorgu.value(0).toString()) + AdimReddininSonu(geri));
 }
 
 // A read of the history; a file without one has nothing to read.

@@ -55,6 +55,63 @@ DepoHatasi ProjeGosterildigiGibi(const QSqlDatabase& vt, const KayitliProje& pro
     return Bulunamadi(bulundu ? ProjeDegismis(proje.ad) : ProjeYok(proje.ad));
 }
 
+// The projects' rows, each with its activities, estimates and distribution as given;
+// `tarihler` holds each project's start and end as stored.
+DepoHatasi ProjeleriYaz(const QSqlDatabase& vt, const QVector<TamProje>& projeler, const QStringList& tarihler)
+{
+    for (qsizetype i = 0; i < projeler.size(); ++i) {
+        const TamProje& p = projeler.at(i);
+        if (auto hata = ProjeSatiriEkle(vt, p.proje.ad, tarihler.at(2 * i), tarihler.at(2 * i + 1)))
+            return hata;
+        // Rows another program left under this name would become the new project's.
+        QSqlQuery artik(vt);
+        bool bulundu = false;
+        if (auto hata = SatirBul(artik, QStringLiteral("SELECT 1 FROM FaaliyetlerTablosu WHERE Projesi = ?"
+                                                       " UNION ALL SELECT 1 FROM TahminlerTablosu WHERE Projesi = ?"
+                                                       " UNION ALL SELECT 1 FROM DagilimTablosu WHERE Projesi = ?"),
+                                 {p.proje.ad, p.proje.ad, p.proje.ad}, bulundu))
+            return hata;
+        if (bulundu)
+            return DepoHatasi::yeni(DepoHatasi::Kisit,
+                QStringLiteral("Dosyada \"%1\" adına kayıtlı, projesi olmayan faaliyetler ya da ayarlar var; "
+                               "bu adla içe aktarılamaz. Başka bir ad girin.").arg(p.proje.ad));
+        for (const Faaliyet& f : p.faaliyetler) {
+            if (auto hata = FaaliyetSatiriEkle(vt, p.proje.ad, f))
+                return hata;
+        }
+        // Ordered by code, so that the file's rows do not follow the hash's order.
+        QStringList kodlar = p.tahminler.keys();
+        kodlar.sort();
+        for (const QString& kodu : std::as_const(kodlar)) {
+            const UcNoktaTahmini t = p.tahminler.value(kodu);
+            if (auto hata = Calistir(vt, QStringLiteral("INSERT INTO TahminlerTablosu (Projesi, Kodu, Iyimser, Olasi,"
+                                                        " Kotumser) VALUES (?, ?, ?, ?, ?)"),
+                                     {p.proje.ad, Metin(kodu), t.iyimser, t.olasi, t.kotumser}))
+                return hata;
+        }
+        // A project without a row draws from beta-PERT.
+        if (p.dagilim == Dagilim::Ucgen) {
+            if (auto hata = Calistir(vt, QStringLiteral("INSERT INTO DagilimTablosu (Projesi, Dagilim)"
+                                                        " VALUES (?, 'ucgen')"), {p.proje.ad}))
+                return hata;
+        }
+    }
+    return {};
+}
+
+// Each project's start and end as stored, two a project.
+DepoHatasi Tarihler(const QVector<TamProje>& projeler, QStringList& tarihler)
+{
+    for (const TamProje& p : projeler) {
+        for (const QDate& tarih : {p.proje.baslama, p.proje.bitis}) {
+            tarihler.append(QString());
+            if (auto hata = TarihDegeri(tarih, tarihler.last()))
+                return hata;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 DepoHatasi DepoOrtak::ProjeSatiriEkle(const QSqlDatabase& vt, const QString& ad, const QString& baslama,
@@ -111,55 +168,19 @@ DepoHatasi ProjeDeposu::IceAktar(const QVector<TamProje>& projeler) const
     if (projeler.isEmpty())
         return {};
     QStringList tarihler;
-    for (const TamProje& p : projeler) {
-        for (const QDate& tarih : {p.proje.baslama, p.proje.bitis}) {
-            tarihler.append(QString());
-            if (auto hata = TarihDegeri(tarih, tarihler.last()))
-                return hata;
-        }
-    }
+    if (auto hata = Tarihler(projeler, tarihler))
+        return hata;
     const QString kac = projeler.size() > 1 ? QString::number(projeler.size()) : QString();
     return KayitliYazim(m_baglanti, {AdimTuru::IceAktar, QString(), Metin(projeler.first().proje.ad), kac},
-                        [&](const QSqlDatabase& vt) -> DepoHatasi {
-        for (qsizetype i = 0; i < projeler.size(); ++i) {
-            const TamProje& p = projeler.at(i);
-            if (auto hata = ProjeSatiriEkle(vt, p.proje.ad, tarihler.at(2 * i), tarihler.at(2 * i + 1)))
-                return hata;
-            // Rows another program left under this name would become the new project's.
-            QSqlQuery artik(vt);
-            bool bulundu = false;
-            if (auto hata = SatirBul(artik, QStringLiteral("SELECT 1 FROM FaaliyetlerTablosu WHERE Projesi = ?"
-                                                           " UNION ALL SELECT 1 FROM TahminlerTablosu WHERE Projesi = ?"
-                                                           " UNION ALL SELECT 1 FROM DagilimTablosu WHERE Projesi = ?"),
-                                     {p.proje.ad, p.proje.ad, p.proje.ad}, bulundu))
-                return hata;
-            if (bulundu)
-                return DepoHatasi::yeni(DepoHatasi::Kisit,
-                    QStringLiteral("Dosyada \"%1\" adına kayıtlı, projesi olmayan faaliyetler ya da ayarlar var; "
-                                   "bu adla içe aktarılamaz. Başka bir ad girin.").arg(p.proje.ad));
-            for (const Faaliyet& f : p.faaliyetler) {
-                if (auto hata = FaaliyetSatiriEkle(vt, p.proje.ad, f))
-                    return hata;
-            }
-            // Ordered by code, so that the file's rows do not follow the hash's order.
-            QStringList kodlar = p.tahminler.keys();
-            kodlar.sort();
-            for (const QString& kodu : std::as_const(kodlar)) {
-                const UcNoktaTahmini t = p.tahminler.value(kodu);
-                if (auto hata = Calistir(vt, QStringLiteral("INSERT INTO TahminlerTablosu (Projesi, Kodu, Iyimser, Olasi,"
-                                                            " Kotumser) VALUES (?, ?, ?, ?, ?)"),
-                                         {p.proje.ad, Metin(kodu), t.iyimser, t.olasi, t.kotumser}))
-                    return hata;
-            }
-            // A project without a row draws from beta-PERT.
-            if (p.dagilim == Dagilim::Ucgen) {
-                if (auto hata = Calistir(vt, QStringLiteral("INSERT INTO DagilimTablosu (Projesi, Dagilim)"
-                                                            " VALUES (?, 'ucgen')"), {p.proje.ad}))
-                    return hata;
-            }
-        }
-        return {};
-    });
+                        [&](const QSqlDatabase& vt) { return ProjeleriYaz(vt, projeler, tarihler); });
+}
+
+DepoHatasi ProjeDeposu::IlkIcerikYaz(const QVector<TamProje>& projeler) const
+{
+    QStringList tarihler;
+    if (auto hata = Tarihler(projeler, tarihler))
+        return hata;
+    return TekYazim(m_baglanti, [&](const QSqlDatabase& vt) { return ProjeleriYaz(vt, projeler, tarihler); });
 }
 
 DepoHatasi ProjeDeposu::ProjeDegistir(const KayitliProje& eski, const Proje& yeni) const

@@ -267,6 +267,9 @@ private slots:
         QCOMPARE(QString::fromUtf8(projeler.cikti), QStringLiteral("ÖRNEK PROJE\n"));
         const ProgramSonucu cizelge = Calistir({"--sunucu", adres, "çizelge", "ÖRNEK PROJE", "--bicim", "json"});
         QCOMPARE(QJsonDocument::fromJson(cizelge.cikti)["faaliyetler"].toArray().size(), 4);
+        // The sample is where the team starts, not a step anyone can undo.
+        QCOMPARE(sunucu.Calistir({"DO $$ BEGIN IF EXISTS (SELECT 1 FROM GecmisAdimlari) THEN"
+                                  " RAISE EXCEPTION 'adim var'; END IF; END $$"}), QString());
         const ProgramSonucu yok = Calistir({"--sunucu", adres + QStringLiteral(" dbname=yok_boyle"), "projeler"});
         QVERIFY2(IletisiYerinde(yok, "Hata 14: Sunucuya ulaşılamıyor."), yok.hata.constData());
         QVERIFY(!yok.hata.contains("gizli-7q"));

@@ -70,6 +70,13 @@ private slots:
             QStringList adlar;
             QVERIFY(!baglanti.depo().ProjeleriOku(adlar));
             QCOMPARE(adlar.size(), projeSayisi);
+            // The sample is whole, and a new user's first Ctrl+Z finds nothing of it to take away.
+            QVector<KayitliFaaliyet> faaliyetler;
+            QVERIFY(adlar.isEmpty() || (!baglanti.depo().FaaliyetleriOku(adlar.first(), faaliyetler)
+                                        && faaliyetler.size() == 4));
+            QVector<GecmisAdimi> adimlar;
+            QVERIFY(!baglanti.depo().GecmisiOku(adimlar));
+            QCOMPARE(adimlar.size(), 0);
         }
     }
 

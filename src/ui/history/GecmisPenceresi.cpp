@@ -18,6 +18,24 @@ namespace {
 
 constexpr int KimlikRolu = Qt::UserRole;
 
+// A walk refused at its first step wrote nothing, as the store's words say. One that took
+// steps before says how many and where it stopped: the store's "nothing written" is true
+// of that last step only.
+DepoHatasi Reddi(const Gezinti& gezinti)
+{
+    if (gezinti.atilan == 0)
+        return gezinti.hata;
+    QString neden = gezinti.hata.aciklama;
+    if (const QString son = AdimReddininSonu(gezinti.geri); neden.endsWith(son))
+        neden = neden.chopped(son.size()) + QLatin1Char('.');
+    DepoHatasi hata = gezinti.hata;
+    hata.aciklama = QStringLiteral("%1 adım %2; \"%3\" adımında durdu: %4")
+                        .arg(QLocale().toString(gezinti.atilan),
+                             gezinti.geri ? QStringLiteral("geri alındı") : QStringLiteral("yinelendi"),
+                             AdimAdi(gezinti.duran), neden);
+    return hata;
+}
+
 } // namespace
 
 GecmisPenceresi::GecmisPenceresi(const DiyalogBaglami& baglam) : Diyalog(baglam)
@@ -95,7 +113,6 @@ void GecmisPenceresi::NoktayaDonDugmesi_Click()
     const QTreeWidgetItem* satir = m_liste->currentItem();
     if (!satir)
         return;
-    if (const DepoHatasi hata = belge().AdimaGit(satir->data(0, KimlikRolu).toLongLong())) {
-        Mesaj::ReddiGoster(this, hata, [this] { ProjeleriYenile(belge().seciliProje()); });
-    }
+    if (const Gezinti gezinti = belge().AdimaGit(satir->data(0, KimlikRolu).toLongLong()); gezinti.hata)
+        Mesaj::ReddiGoster(this, Reddi(gezinti), [this] { ProjeleriYenile(belge().seciliProje()); });
 }

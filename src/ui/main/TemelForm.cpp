@@ -136,7 +136,7 @@ void TemelForm::ListeyiGoster(const QString& gosterilecek)
         ProjeListesi->Sec(satir);
 }
 
-void TemelForm::ProjeyiGoster(const QString& ad)
+void TemelForm::ProjeyiGoster(const QString& ad, const QStringList& faaliyetler)
 {
     const int satir = ProjeListesi->Bul(ad);
     if (satir < 0)
@@ -145,6 +145,17 @@ void TemelForm::ProjeyiGoster(const QString& ad)
         ProjeListesi_Click();
     else
         ProjeListesi->Sec(satir);
+    const auto& plan = m_belge.plan();
+    if (!plan || faaliyetler.isEmpty() || SeciliProje() != ad)
+        return;
+    for (int i = 0; i < plan->faaliyetler.size(); ++i) {
+        if (faaliyetler.contains(plan->faaliyetler.at(i).kodu)) {
+            QTreeWidgetItem* oge = FaaliyetlerListesi->topLevelItem(i);
+            FaaliyetlerListesi->setCurrentItem(oge);
+            FaaliyetlerListesi->scrollToItem(oge);
+            return;
+        }
+    }
 }
 
 void TemelForm::ProjeyiBosalt()

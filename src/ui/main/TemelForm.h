@@ -94,8 +94,9 @@ protected:
 private:
     // The list as the document read it, with `gosterilecek` selected when listed.
     void ListeyiGoster(const QString& gosterilecek);
-    // Selects the listed project and shows it afresh, selected already or not.
-    void ProjeyiGoster(const QString& ad);
+    // Selects the listed project and shows it afresh, selected already or not, and in it
+    // the first of the activities of these codes that it has, scrolled into view.
+    void ProjeyiGoster(const QString& ad, const QStringList& faaliyetler = QStringList());
     // The document's plan in the fields and the activity list; everything emptied first.
     void PlaniGoster();
     void ProjeyiBosalt();

@@ -16,10 +16,23 @@
 #include "ui/layout/Duzenler.h"
 #include "ui/server/SunucuyaBaglanFormu.h"
 
+#include <QApplication>
 #include <QFileInfo>
 
 #include <QLayout>
 #include <QMenuBar>
+
+namespace {
+
+// The box of a refused undo or redo comes over the window the keys were pressed in, which
+// has the keyboard again after it.
+QWidget* KutuSahibi(QWidget* ana)
+{
+    QWidget* etkin = QApplication::activeWindow();
+    return etkin ? etkin : ana;
+}
+
+} // namespace
 
 void TemelForm::MenuleriKur()
 {
@@ -55,6 +68,10 @@ void TemelForm::DuzenMenusunuKur()
     m_geriAl = duzen->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_Z), this, &TemelForm::GeriAl);
     m_yinele = duzen->addAction(QString(), this, &TemelForm::Yinele);
     m_yinele->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // The same keys in every window of Kavrion that no modal box blocks; a text field with
+    // the focus keeps them for its own text.
+    for (QAction* eylem : {m_geriAl, m_yinele})
+        eylem->setShortcutContext(Qt::ApplicationShortcut);
     duzen->addSeparator();
     duzen->addAction(QStringLiteral("Geç&miş…"), this, &TemelForm::GecmisiAc);
     connect(&m_belge, &PlanBelgesi::gecmisDegisti, this, &TemelForm::DuzenMenusunuGuncelle);
@@ -78,13 +95,13 @@ void TemelForm::DuzenMenusunuGuncelle()
 void TemelForm::GeriAl()
 {
     if (const DepoHatasi hata = m_belge.GeriAl())
-        Mesaj::ReddiGoster(this, hata, [this] { ProjeleriEkle(SeciliProje()); });
+        Mesaj::ReddiGoster(KutuSahibi(this), hata, [this] { ProjeleriEkle(SeciliProje()); });
 }
 
 void TemelForm::Yinele()
 {
     if (const DepoHatasi hata = m_belge.Yinele())
-        Mesaj::ReddiGoster(this, hata, [this] { ProjeleriEkle(SeciliProje()); });
+        Mesaj::ReddiGoster(KutuSahibi(this), hata, [this] { ProjeleriEkle(SeciliProje()); });
 }
 
 void TemelForm::GecmisiAc()

@@ -6,6 +6,7 @@
 #include "destek/PencereMesajKaydi.h"
 #include "ui/activity/FaaliyetDegistirmeFormu.h"
 #include "ui/activity/FaaliyetEklemeFormu.h"
+#include "ui/analysis/AnalizPenceresi.h"
 #include "ui/history/GecmisPenceresi.h"
 #include "ui/main/TemelForm.h"
 #include "ui/project/ProjeDegistirFormu.h"
@@ -21,6 +22,9 @@
 
 using Eylem = std::function<void(TemelForm&)>;
 Q_DECLARE_METATYPE(Eylem)
+// Opens a window of Kavrion and gives it.
+using Pencere = std::function<QWidget*(TemelForm&)>;
+Q_DECLARE_METATYPE(Pencere)
 
 namespace {
 
@@ -53,10 +57,17 @@ void FaaliyetEkle(TemelForm& ana, const QString& ad, const QString& oncekiler)
     d->close();
 }
 
-void Tus(TemelForm& ana, QKeyCombination tus)
+void Tus(QWidget* pencere, QKeyCombination tus)
 {
-    QVERIFY(OneGetirVeBekle(&ana));
-    QTest::keyClick(&ana, tus.key(), tus.keyboardModifiers());
+    QVERIFY(OneGetirVeBekle(pencere));
+    QTest::keyClick(pencere, tus.key(), tus.keyboardModifiers());
+}
+
+// The code of the activity row selected in the main window; empty for none.
+QString SeciliFaaliyet(const TemelForm& ana)
+{
+    const auto secili = ana.FaaliyetlerListesi->selectedItems();
+    return secili.isEmpty() ? QString() : secili.first()->text(0);
 }
 
 } // namespace
@@ -68,36 +79,50 @@ private slots:
     void init() { QLocale::setDefault(Turkce); }
 
     // Each kind of command through its window; Ctrl+Z brings both tables back and shows the project
-    // it changed, Ctrl+Y and Ctrl+Shift+Z write it again; the menu names the step either way.
+    // it changed with the activity it brought back, Ctrl+Y and Ctrl+Shift+Z write it again; the menu
+    // names the step either way. The keys work from the other windows too.
     void undoAndRedoEveryCommand_data()
     {
         QTest::addColumn<QString>("secilen");
         QTest::addColumn<Eylem>("eylem");
         QTest::addColumn<QString>("adim");
         QTest::addColumn<QString>("gosterilen"); // selected after the undo
+        QTest::addColumn<QString>("faaliyet");   // and its activity
+        QTest::addColumn<Pencere>("pencere");    // where the keys are pressed; none: the main window
         QTest::newRow("project add") << "" << Eylem([](TemelForm& a) { ProjeEkle(a, "GAMA"); })
-                                     << "Proje Ekle – GAMA" << "";
+                                     << "Proje Ekle – GAMA" << "" << "" << Pencere();
         QTest::newRow("project change") << "ALFA" << Eylem([](TemelForm& a) {
             auto* d = DiyaloguAc(a, a.ProjeDegistirDugmesi, &TemelForm::AcikProjeDegistirFormu);
             QVERIFY(d);
             d->ProjeninAdiKutusu->setText("ALFA & CO");
             Tikla(d->KaydetDugmesi);
-        }) << "Proje Değiştir – ALFA → ALFA && CO" << "ALFA";
+        }) << "Proje Değiştir – ALFA → ALFA && CO" << "ALFA" << "" << Pencere();
         QTest::newRow("project delete") << "ALFA" << Eylem([](TemelForm& a) { Tikla(a.ProjeSilDugmesi); })
-                                        << "Proje Sil – ALFA" << "ALFA";
+                                        << "Proje Sil – ALFA" << "ALFA" << "" << Pencere();
         QTest::newRow("activity add") << "ALFA" << Eylem([](TemelForm& a) { FaaliyetEkle(a, "Teslim", "B,C"); })
-                                      << "Faaliyet Ekle (D) – ALFA" << "ALFA";
+                                      << "Faaliyet Ekle (D) – ALFA" << "ALFA" << "" << Pencere();
         QTest::newRow("activity change") << "ALFA" << Eylem([](TemelForm& a) {
             SatiriSec(a, "B");
             auto* d = DiyaloguAc(a, a.FaaliyetDegistirDugmesi, &TemelForm::AcikFaaliyetDegistirmeFormu);
             QVERIFY(d);
             d->OngorulenSureKutusu->setText("9");
             Tikla(d->KaydetDugmesi);
-        }) << "Faaliyet Değiştir (B) – ALFA" << "ALFA";
-        QTest::newRow("last delete") << "ALFA" << Eylem([](TemelForm& a) { Tikla(a.SonFaaliyetiSilDugmesi); })
-                                     << "Son Faaliyeti Sil (C) – ALFA" << "ALFA";
+        }) << "Faaliyet Değiştir (B) – ALFA" << "ALFA" << "B" << Pencere();
+        const Eylem sonuSil = [](TemelForm& a) { Tikla(a.SonFaaliyetiSilDugmesi); };
+        QTest::newRow("last delete") << "ALFA" << sonuSil << "Son Faaliyeti Sil (C) – ALFA" << "ALFA" << "C"
+                                     << Pencere();
         QTest::newRow("all delete") << "BETA" << Eylem([](TemelForm& a) { Tikla(a.TumKayitlariSilDugmesi); })
-                                    << "Tüm Faaliyetleri Sil – BETA" << "BETA";
+                                    << "Tüm Faaliyetleri Sil – BETA" << "BETA" << "" << Pencere();
+        QTest::newRow("from the analysis window") << "ALFA" << sonuSil << "Son Faaliyeti Sil (C) – ALFA" << "ALFA"
+                                                  << "C" << Pencere([](TemelForm& a) -> QWidget* {
+            a.AnalizPenceresiniAc();
+            return a.AcikAnalizPenceresi();
+        });
+        QTest::newRow("from the history") << "ALFA" << sonuSil << "Son Faaliyeti Sil (C) – ALFA" << "ALFA" << "C"
+                                          << Pencere([](TemelForm& a) -> QWidget* {
+            a.GecmisiAc();
+            return a.AcikGecmisPenceresi();
+        });
     }
     void undoAndRedoEveryCommand()
     {
@@ -105,6 +130,8 @@ private slots:
         QFETCH(Eylem, eylem);
         QFETCH(QString, adim);
         QFETCH(QString, gosterilen);
+        QFETCH(QString, faaliyet);
+        QFETCH(Pencere, pencere);
         GeciciVeritabani vt;
         OrnekProjeler(vt);
         MesajKaydi kayit;
@@ -118,22 +145,44 @@ private slots:
         const QStringList sonra = vt.Satirlar();
         QVERIFY(sonra != once);
         QCOMPARE(ana.geriAlEylemi()->text(), "&Geri Al: " + adim);
+        QWidget* tuslanan = pencere ? pencere(ana) : &ana;
 
-        Tus(ana, Qt::CTRL | Qt::Key_Z);
+        Tus(tuslanan, Qt::CTRL | Qt::Key_Z);
         QCOMPARE(vt.Satirlar(), once);
         QCOMPARE(ana.SeciliProje(), gosterilen);
+        QCOMPARE(SeciliFaaliyet(ana), faaliyet);
         if (!gosterilen.isEmpty())
             QCOMPARE(ana.belge().plan()->faaliyetler.size(), secilen == "ALFA" ? 3 : 1);
         QCOMPARE(ana.yineleEylemi()->text(), "&Yinele: " + adim);
         QVERIFY(ana.geriAlEylemi()->text() != "&Geri Al: " + adim);
 
-        Tus(ana, Qt::CTRL | Qt::Key_Y);
+        Tus(tuslanan, Qt::CTRL | Qt::Key_Y);
         QCOMPARE(vt.Satirlar(), sonra);
-        Tus(ana, Qt::CTRL | Qt::Key_Z);
-        Tus(ana, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        Tus(tuslanan, Qt::CTRL | Qt::Key_Z);
+        Tus(tuslanan, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
         QCOMPARE(vt.Satirlar(), sonra);
         QCOMPARE(ana.geriAlEylemi()->text(), "&Geri Al: " + adim);
         QCOMPARE(kayit.hatalar(), QStringList());
+    }
+
+    // In a project longer than its list, the row an undo brings back is selected and scrolled to.
+    void undoShowsTheActivityInALongProject()
+    {
+        GeciciVeritabani vt;
+        TamProje uzun{{"UZUN", QDate(2026, 3, 1), QDate(2026, 3, 11)}, {}, {}, Dagilim::Pert};
+        for (char16_t kod = u'A'; kod <= u'~'; ++kod)
+            uzun.faaliyetler.append({QString(QChar(kod)), "iş", 1, ""});
+        QVERIFY(!vt.depo().IlkIcerikYaz({uzun}));
+        MesajKaydi kayit;
+        TemelForm ana(vt.depo());
+        QVERIFY(OneGetirVeBekle(&ana));
+        ProjeyiSec(ana, "UZUN");
+        Tikla(ana.SonFaaliyetiSilDugmesi);
+        Tus(&ana, Qt::CTRL | Qt::Key_Z);
+        QTreeWidget* liste = ana.FaaliyetlerListesi;
+        QCOMPARE(liste->topLevelItemCount(), 62);
+        QCOMPARE(SeciliFaaliyet(ana), QStringLiteral("~"));
+        QVERIFY(liste->viewport()->rect().contains(liste->visualItemRect(liste->topLevelItem(61))));
     }
 
     // "Geçmiş…" lists the steps with the point the file stands at; going back to a step undoes
@@ -169,6 +218,12 @@ private slots:
         QCOMPARE(liste->currentItem(), liste->topLevelItem(n - 3));
         QCOMPARE(ana.yineleEylemi()->text(), QStringLiteral("&Yinele: Faaliyet Ekle (E) – ALFA"));
         QCOMPARE(ekleme->FaaliyetKoduKutusu->text(), QStringLiteral("E"));
+        // A field being typed in keeps Ctrl+Z for its own text.
+        QVERIFY(OneGetirVeBekle(ekleme));
+        Yaz(ekleme->FaaliyetAdiKutusu, "Üç");
+        QTest::keyClick(ekleme->FaaliyetAdiKutusu, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(ekleme->FaaliyetAdiKutusu->text(), QString());
+        QCOMPARE(vt.Satirlar(), ilk);
         // Back to before the sample added BETA and forward to the end, over the step that
         // adds it: the list follows too, though the last step is on ALFA's activities.
         liste->setCurrentItem(liste->topLevelItem(4));
@@ -183,7 +238,8 @@ private slots:
     }
 
     // The history is in the file: a window started afresh undoes the step of the one before. A step
-    // whose row another program changed since is refused with a box, and nothing is written.
+    // whose row another program changed since is refused with a box, and nothing is written; going
+    // back past it undoes the later steps and says where it stopped.
     void historyOutlivesTheWindowAndRefusesChangedRows()
     {
         GeciciVeritabani vt;
@@ -199,19 +255,33 @@ private slots:
         const QStringList sonra = vt.Satirlar();
         TemelForm ana(vt.depo());
         QCOMPARE(ana.geriAlEylemi()->text(), QStringLiteral("&Geri Al: Faaliyet Ekle (D) – ALFA"));
-        Tus(ana, Qt::CTRL | Qt::Key_Z);
+        Tus(&ana, Qt::CTRL | Qt::Key_Z);
         QCOMPARE(vt.Satirlar(), once);
-        Tus(ana, Qt::CTRL | Qt::Key_Y);
+        Tus(&ana, Qt::CTRL | Qt::Key_Y);
         QCOMPARE(vt.Satirlar(), sonra);
 
         QVERIFY(DosyadaCalistir(vt.yol(), {"UPDATE FaaliyetlerTablosu SET Adi = 'Kabul' WHERE Kodu = 'D'"}));
         const QStringList degisen = vt.Satirlar();
-        Tus(ana, Qt::CTRL | Qt::Key_Z);
+        Tus(&ana, Qt::CTRL | Qt::Key_Z);
         QCOMPARE(vt.Satirlar(), degisen);
         QCOMPARE(kayit.hatalar().size(), 1);
         QVERIFY2(kayit.hatalar().first().contains("D faaliyeti"), qPrintable(kayit.hatalar().first()));
         QCOMPARE(ana.geriAlEylemi()->text(), QStringLiteral("&Geri Al: Faaliyet Ekle (D) – ALFA"));
         QCOMPARE(ListedekiSatirlar(ana).last(), QStringLiteral("D Kabul 2 B 5/7"));
+
+        ProjeyiSec(ana, "ALFA");
+        FaaliyetEkle(ana, "Kontrol", "D");
+        FaaliyetEkle(ana, "Kabul", "E");
+        ana.GecmisiAc();
+        QTreeWidget* liste = ana.AcikGecmisPenceresi()->liste();
+        const int n = liste->topLevelItemCount();
+        liste->setCurrentItem(liste->topLevelItem(n - 4));
+        ana.AcikGecmisPenceresi()->NoktayaDonDugmesi_Click();
+        QCOMPARE(vt.Satirlar(), degisen);
+        QCOMPARE(liste->currentItem(), liste->topLevelItem(n - 3));
+        QCOMPARE(kayit.hatalar().last(), QStringLiteral("Hata 12: 2 adım geri alındı; \"Faaliyet Ekle (D) – ALFA\" "
+                                                        "adımında durdu: \"ALFA\" projesinin D faaliyeti bu adımdan "
+                                                        "sonra başka bir yerde değiştirilmiş."));
     }
 };
 
