@@ -61,7 +61,7 @@ public:
     const QString& seciliProje() const { return m_secili; }
     // Has the list's windows select the listed project `ad` again and show it: a window
     // that must keep its project in view (a trial not yet applied) brings it back.
-    void SecimeDon(const QString& ad) { emit secilecek(ad); }
+    void SecimeDon(const QString& ad) { emit secilecek(ad, {}); }
 
     // The selected project as read, and the forward pass and analysis of it; no plan
     // after a failed read or with nothing selected.
