@@ -155,6 +155,7 @@ hatalar=(
 "pencere@@src/ui/analysis/RiskSekmesi.cpp@@if (m_eskidi || m_plandanEski ||@@if (m_eskidi ||@@risk charts of an older plan state are exported"
 "çekirdek@@src/schedule/Cizelge.cpp@@            m_tekKarakterliSatir.insert(kod.front().unicode(), i);@@            m_tekKarakterliSatir.insert(kod.front().unicode(), std::max(i, m_tekKarakterliSatir.value(kod.front().unicode(), i)));@@a code beyond ASCII stored twice keeps its lower row"
 "çekirdek@@tools/veritabani_olustur.cpp@@[](const QString& a) { return a.startsWith(QLatin1Char('-')); }@@[](const QString&) { return false; }@@a mistyped option becomes the name of a new file"
+"pencere@@src/ui/export/DisaAktarim.cpp@@if (Grafik(bilgi.bicim) == Grafik(suzgec) && uzanti@@if (uzanti@@a typed extension changes the chart: histogram.png with the histogram's SVG filter writes the Gantt chart"
 )
 
 testler() { # the test targets of the given folders of tests/
