@@ -156,6 +156,8 @@ hatalar=(
 "çekirdek@@src/schedule/Cizelge.cpp@@            m_tekKarakterliSatir.insert(kod.front().unicode(), i);@@            m_tekKarakterliSatir.insert(kod.front().unicode(), std::max(i, m_tekKarakterliSatir.value(kod.front().unicode(), i)));@@a code beyond ASCII stored twice keeps its lower row"
 "çekirdek@@tools/veritabani_olustur.cpp@@[](const QString& a) { return a.startsWith(QLatin1Char('-')); }@@[](const QString&) { return false; }@@a mistyped option becomes the name of a new file"
 "pencere@@src/ui/export/DisaAktarim.cpp@@if (Grafik(bilgi.bicim) == Grafik(suzgec) && uzanti@@if (uzanti@@a typed extension changes the chart: histogram.png with the histogram's SVG filter writes the Gantt chart"
+"çekirdek@@src/drawing/RaporSayfalari.cpp@@satiri, 2, yazi@@satiri, 2000, yazi@@the PDF heading writes a critical path of 2,000 activities in full: pages before the table"
+"çekirdek@@src/drawing/RaporSayfalari.cpp@@yolsuz + 2, yazi@@yolsuz + 200, yazi@@the PDF heading's note names a path of 2,000 activities in full"
 )
 
 testler() { # the test targets of the given folders of tests/
