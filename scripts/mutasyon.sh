@@ -158,6 +158,10 @@ hatalar=(
 "pencere@@src/ui/export/DisaAktarim.cpp@@if (Grafik(bilgi.bicim) == Grafik(suzgec) && uzanti@@if (uzanti@@a typed extension changes the chart: histogram.png with the histogram's SVG filter writes the Gantt chart"
 "çekirdek@@src/drawing/RaporSayfalari.cpp@@satiri, 2, yazi@@satiri, 2000, yazi@@the PDF heading writes a critical path of 2,000 activities in full: pages before the table"
 "çekirdek@@src/drawing/RaporSayfalari.cpp@@yolsuz + 2, yazi@@yolsuz + 200, yazi@@the PDF heading's note names a path of 2,000 activities in full"
+"çekirdek@@src/drawing/RiskCizimi.cpp@@if (etiketler.at(j).kutu.intersects(kutu)) {@@if (false) {@@the histogram's P-line captions are printed over each other when the finishes lie close together"
+"çekirdek@@src/drawing/RiskCizimi.cpp@@        if (sayilar.at(i) == 0)
+            continue;@@        if (false)
+            continue;@@the histogram counts empty columns: a simulation whose every iteration ends alike has more than one bar"
 )
 
 testler() { # the test targets of the given folders of tests/

@@ -125,7 +125,7 @@ DepoHatasi Icerik(const Rapor& rapor, const std::optional<RiskGorseli>& risk, Bi
                   QByteArray& icerik)
 {
     const auto riskCizimi = [&](RiskCizimTuru tur, GorselBicim gorsel) {
-        icerik = RiskGorseliYaz(*risk, tur, gorsel, yazi, rapor.proje.ad);
+        icerik = RiskGorseliYaz(*risk, tur, gorsel, yazi, rapor.proje);
         return DepoHatasi{};
     };
     switch (bicim) {

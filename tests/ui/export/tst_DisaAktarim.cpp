@@ -171,7 +171,7 @@ private slots:
         QVERIFY2(suzgec.startsWith("SVG: risk histogramı"), qPrintable(suzgec));
         QCOMPARE(kutular.sayi(), 0);
         const QByteArray beklenen = RiskGorseliYaz(*risk->GuncelGorsel(), RiskCizimTuru::Histogram, GorselBicim::Png,
-                                                   pencere->font(), ana.belge().plan()->proje.ad);
+                                                   pencere->font(), ana.belge().plan()->proje);
         QVERIFY(Oku(hedef.filePath("histogram.png")) == beklenen);
     }
 
