@@ -121,6 +121,8 @@ RiskCizimSayimi HistogramCiz(QPainter& boyaci, const QRectF& alan, const RiskSon
     boyaci.drawText(QPointF(cizim.left(), cizim.bottom() + satir), yerel.toString(qint64(enAz)));
     boyaci.drawText(QRectF(cizim.left(), cizim.bottom(), cizim.width(), satir * 1.5), Qt::AlignRight | Qt::AlignBottom,
                     QStringLiteral("%1 gün").arg(yerel.toString(qint64(enAz) + qint64(bolme) * genislik)));
+    // The plan's line last, so that it shows where a percentile falls on it.
+    std::stable_partition(cizgiler.begin(), cizgiler.end(), [](const auto& c) { return c.first != QLatin1String("Plan"); });
     for (const auto& [ad, konum] : cizgiler) {
         boyaci.setPen(QPen(ad == QLatin1String("Plan") ? Egri : Cizgi, 1, Qt::DashLine));
         boyaci.drawLine(QPointF(konum, cizim.top()), QPointF(konum, cizim.bottom()));
