@@ -68,8 +68,8 @@ hatalar=(
 "çekirdek@@src/export/GuvenliYazim.cpp@@if (VeritabaniDosyasi(yol, veritabani))@@if (false)@@an export may replace the database"
 "çekirdek@@src/export/GuvenliYazim.cpp@@W_OK, AT_EACCESS)@@W_OK, 0)@@a read-only folder is judged by the real user's rights"
 "pencere@@src/ui/export/DisaAktarim.cpp@@    if (uzanti.isEmpty())
-        yol +=@@    if (true)
-        yol +=@@a typed extension gets the filter's added"
+        return {yol +@@    if (false)
+        return {yol +@@a name typed without an extension does not get the filter's"
 "çekirdek@@src/export/CsvYazimi.cpp@@ && !metin.contains(QLatin1Char('\n'))@@@@a name with a line break is not quoted in CSV"
 "çekirdek@@src/export/CsvYazimi.cpp@@? QLatin1Char(';') : QLatin1Char(',')@@? QLatin1Char(',') : QLatin1Char(',')@@CSV under a decimal comma is separated by commas"
 "çekirdek@@src/export/JsonYazici.h@@if (u >= 0x20 && u != @@if (u >= 0x00 && u != @@control characters go into JSON unescaped"
@@ -168,6 +168,13 @@ hatalar=(
 "pencere@@src/ui/main/TemelForm_Menuler.cpp@@eylem->setShortcutContext(Qt::ApplicationShortcut);@@eylem->setShortcutContext(Qt::WindowShortcut);@@undo and redo keys act only in the main window"
 "pencere@@src/ui/main/TemelForm.cpp@@if (faaliyetler.contains(plan->faaliyetler.at(i).kodu)) {@@if (false) {@@an undo selects the project but not the activity it brought back"
 "pencere@@src/ui/history/GecmisPenceresi.cpp@@if (gezinti.atilan == 0)@@if (true)@@a walk through the history stopped part-way says nothing was written"
+"pencere@@src/ui/export/DisaAktarim.cpp@@if (Grafik(bilgi.bicim) == Grafik(suzgec) && uzanti@@if (uzanti@@a typed extension changes the chart: histogram.png with the histogram's SVG filter writes the Gantt chart"
+"çekirdek@@src/drawing/RaporSayfalari.cpp@@satiri, 2, yazi@@satiri, 2000, yazi@@the PDF heading writes a critical path of 2,000 activities in full: pages before the table"
+"çekirdek@@src/drawing/RaporSayfalari.cpp@@yolsuz + 2, yazi@@yolsuz + 200, yazi@@the PDF heading's note names a path of 2,000 activities in full"
+"çekirdek@@src/drawing/RiskCizimi.cpp@@if (etiketler.at(j).kutu.intersects(kutu)) {@@if (false) {@@the histogram's P-line captions are printed over each other when the finishes lie close together"
+"çekirdek@@src/drawing/RiskCizimi.cpp@@        if (sayilar.at(i) == 0)
+            continue;@@        if (false)
+            continue;@@the histogram counts empty columns: a simulation whose every iteration ends alike has more than one bar"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

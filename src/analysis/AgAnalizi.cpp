@@ -30,24 +30,6 @@ QString SinirDisi(const Ag& ag, const QVector<KayitliFaaliyet>& satirlar)
     return QString();
 }
 
-QString YolNotu(const AgAnalizi& analiz)
-{
-    QString not_ = analiz.kritikYolSayisi == QLatin1String("1")
-                       ? QStringLiteral("Projenin tek kritik yolu var.")
-                       : QStringLiteral("Projenin %1 kritik yolu var: eşit süren yollar birlikte kritik.")
-                             .arg(analiz.kritikYolSayisi);
-    // The main window computes nothing for a project of one activity.
-    if (analiz.anaPenceredekiYol.isEmpty())
-        return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" tek faaliyetli projede boş kalır.");
-    if (analiz.anaPenceredekiYolKritik)
-        return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" (%1) bunlardan biri.")
-                          .arg(analiz.anaPenceredekiYol);
-    return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" (%1) bunlardan biri değil: en geç "
-                                 "biten önceki faaliyetlerden geriye yürüyerek bulunur ve burada başlamayı "
-                                 "belirlemeyen ya da kritik olmayan bir faaliyetten geçiyor.")
-                      .arg(analiz.anaPenceredekiYol);
-}
-
 void YollariYaz(AgAnalizi& analiz, const Ag& ag, const QVector<KayitliFaaliyet>& satirlar, const KodDizini& dizin)
 {
     KritikYollar yollar = KritikYollariBul(ag, satirlar, KritikYolSiniri);
@@ -65,6 +47,24 @@ void YollariYaz(AgAnalizi& analiz, const Ag& ag, const QVector<KayitliFaaliyet>&
 }
 
 } // namespace
+
+QString YolNotu(const AgAnalizi& analiz)
+{
+    QString not_ = analiz.kritikYolSayisi == QLatin1String("1")
+                       ? QStringLiteral("Projenin tek kritik yolu var.")
+                       : QStringLiteral("Projenin %1 kritik yolu var: eşit süren yollar birlikte kritik.")
+                             .arg(analiz.kritikYolSayisi);
+    // The main window computes nothing for a project of one activity.
+    if (analiz.anaPenceredekiYol.isEmpty())
+        return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" tek faaliyetli projede boş kalır.");
+    if (analiz.anaPenceredekiYolKritik)
+        return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" (%1) bunlardan biri.")
+                          .arg(analiz.anaPenceredekiYol);
+    return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" (%1) bunlardan biri değil: en geç "
+                                 "biten önceki faaliyetlerden geriye yürüyerek bulunur ve burada başlamayı "
+                                 "belirlemeyen ya da kritik olmayan bir faaliyetten geçiyor.")
+                      .arg(analiz.anaPenceredekiYol);
+}
 
 AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const KayitliProje& proje)
 {

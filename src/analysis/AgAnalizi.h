@@ -58,3 +58,5 @@ QStringList Oncekileri(const AgAnalizi& analiz, int i);
 AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const KayitliProje& proje);
 // The same over the forward pass already worked out for them.
 AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const KayitliProje& proje, const Cizelge& cizelge);
+// Its yolNotu, from the count of paths and the main window's path.
+QString YolNotu(const AgAnalizi& analiz);

@@ -71,16 +71,20 @@ QString KritikYollar(const AgAnalizi& analiz)
     QStringList satirlar;
     satirlar << (analiz.kritikYollar.size() == 1 ? QStringLiteral("Kritik yol:")
                                                   : QStringLiteral("Kritik yollar (%1):").arg(analiz.kritikYolSayisi));
-    for (int i = 0; i < analiz.kritikYollar.size(); ++i) {
-        QString yol = QStringLiteral("%1. %2").arg(i + 1).arg(analiz.kritikYollar.at(i).join(QStringLiteral(" → ")));
-        if (i == analiz.anaPenceredekiYolSirasi)
-            yol += QStringLiteral("   (ana penceredeki kritik yol)");
-        satirlar << yol;
-    }
+    for (int i = 0; i < analiz.kritikYollar.size(); ++i)
+        satirlar << KritikYolSatiri(analiz, i);
     if (!analiz.kalanYollar.isEmpty())
         satirlar << analiz.kalanYollar;
     satirlar << analiz.yolNotu;
     return satirlar.join(QLatin1Char('\n'));
+}
+
+QString KritikYolSatiri(const AgAnalizi& analiz, int i)
+{
+    QString yol = QStringLiteral("%1. %2").arg(i + 1).arg(analiz.kritikYollar.at(i).join(QStringLiteral(" → ")));
+    if (i == analiz.anaPenceredekiYolSirasi)
+        yol += QStringLiteral("   (ana penceredeki kritik yol)");
+    return yol;
 }
 
 QString Plan(const AgAnalizi& analiz)

@@ -25,6 +25,8 @@ QString Hucre(const FaaliyetAnalizi& f, int sutun);
 QString Ipucu(const FaaliyetAnalizi& f);
 // Every critical path listed, the main window's one marked, then what is left and the note.
 QString KritikYollar(const AgAnalizi& analiz);
+// Its line for path i: "2. A → C → D", with the mark when it is the main window's.
+QString KritikYolSatiri(const AgAnalizi& analiz, int i);
 // The computed finish against the project's own dates.
 QString Plan(const AgAnalizi& analiz);
 

@@ -52,7 +52,7 @@ QString Kisalt(const QFontMetricsF& olcu, const QString& metin, double genislik)
 
 GanttCizimi::GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun,
                          const GanttOlcegi& olcek, const QStringList& baslik)
-    : m_analiz(analiz), m_baslama(baslama), m_tahminiGun(tahminiGun), m_olcek(olcek), m_baslik(baslik)
+    : m_analiz(analiz), m_baslama(baslama), m_tahminiGun(tahminiGun), m_olcek(olcek)
 {
     const QFontMetricsF olcu(m_olcek.yazi);
     m_kenar = olcu.height() / 2;
@@ -66,7 +66,7 @@ GanttCizimi::GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::opt
     for (const FaaliyetAnalizi& f : m_analiz.faaliyetler) {
         if (kodlar < kodSiniri)
             kodlar = std::max(kodlar, olcu.horizontalAdvance(f.kodu, int(std::min<qsizetype>(f.kodu.size(), 40))));
-        if (!m_baslik.isEmpty() && adlar < adSiniri)
+        if (!baslik.isEmpty() && adlar < adSiniri)
             adlar = std::max(adlar, olcu.horizontalAdvance(f.adi, int(std::min<qsizetype>(f.adi.size(), 60))));
     }
     m_kodGenisligi = std::min(kodlar, kodSiniri);
@@ -75,21 +75,18 @@ GanttCizimi::GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::opt
     // Room after the last day for the end markers' captions; every row's band spans it.
     m_sagBosluk = olcu.horizontalAdvance(QStringLiteral("Tahmini bitiş")) + m_kenar * 2;
 
-    m_baslikGenisligi = 0;
-    if (!m_baslik.isEmpty()) {
-        // The chart is at least as wide as its title's lines, the name's up to a point.
-        for (int i = 0; i < m_baslik.size(); ++i) {
-            const double w = QFontMetricsF(BaslikYazisi(i)).horizontalAdvance(TekSatir(m_baslik.at(i)));
-            m_baslikGenisligi = std::max(m_baslikGenisligi, std::min(w, olcu.averageCharWidth() * 100) + m_kenar * 2);
-        }
-        const auto ekle = [this](Simge simge, const QString& metin) { m_lejant.append({simge, metin, {}}); };
-        ekle(Simge::Kritik, QStringLiteral("Kritik faaliyet"));
-        ekle(Simge::Olagan, QStringLiteral("Kritik olmayan faaliyet"));
-        ekle(Simge::Bolluk, QStringLiteral("Toplam bolluk"));
-        ekle(Simge::KilometreTasi, QStringLiteral("Kilometre taşı (0 gün)"));
-        ekle(Simge::Bitis, QStringLiteral("F: en erken bitiş, %1 gün").arg(m_analiz.projeBitisGunu));
+    if (!baslik.isEmpty()) {
+        using Simge = ResimBasligi::Simge;
+        QVector<ResimBasligi::Oge> lejant{
+            {Simge::Dolgu, KritikRenk, QStringLiteral("Kritik faaliyet")},
+            {Simge::Dolgu, OlaganRenk, QStringLiteral("Kritik olmayan faaliyet")},
+            {Simge::Bolluk, OlaganRenk, QStringLiteral("Toplam bolluk")},
+            {Simge::Elmas, KritikRenk, QStringLiteral("Kilometre taşı (0 gün)")},
+            {Simge::DikCizgi, BitisRengi, QStringLiteral("F: en erken bitiş, %1 gün").arg(m_analiz.projeBitisGunu)}};
         if (m_tahminiGun && *m_tahminiGun >= 0)
-            ekle(Simge::TahminiBitis, QStringLiteral("Tahmini bitiş: tahmini gün sayısı %1").arg(*m_tahminiGun));
+            lejant.append({Simge::DikCizgi, TahminiBitisRengi,
+                           QStringLiteral("Tahmini bitiş: tahmini gün sayısı %1").arg(*m_tahminiGun), Qt::DashLine});
+        m_baslik = ResimBasligi(m_olcek.yazi, baslik, lejant);
     }
     UstuYerlestir();
 }
@@ -98,30 +95,14 @@ void GanttCizimi::GunGenisliginiKur(double gunGenisligi)
 {
     m_olcek.gunGenisligi = gunGenisligi;
     // Only the legend's lines follow the width; every other measure is the font's.
-    if (!m_lejant.isEmpty())
+    if (!m_baslik.bos())
         UstuYerlestir();
 }
 
 void GanttCizimi::UstuYerlestir()
 {
     const QFontMetricsF olcu(m_olcek.yazi);
-    m_ust = 0;
-    if (!m_baslik.isEmpty()) {
-        // The title's lines, then the legend's entries flowing over as many lines as the width needs.
-        m_ust = m_kenar + olcu.height() * 1.5 + olcu.height() * (m_baslik.size() - 1) + m_kenar / 2;
-        const double genislik = std::max(Genislik() - m_kenar * 2, olcu.height() * 20);
-        double x = 0;
-        for (LejantOgesi& oge : m_lejant) {
-            const double w = olcu.height() * 2 + olcu.horizontalAdvance(oge.metin);
-            if (x > 0 && x + w > genislik) {
-                x = 0;
-                m_ust += olcu.height() * 1.2;
-            }
-            oge.yer = QPointF(m_kenar + x, m_ust);
-            x += w + olcu.height() * 1.5;
-        }
-        m_ust += olcu.height() * 1.2 + m_kenar;
-    }
+    m_ust = m_baslik.Yerlestir(Genislik());
     // Under the title: a row of dates, a row for the markers' captions, the axis line.
     m_eksen = m_ust + olcu.height() * 2 + m_kenar * 2;
 }
@@ -133,7 +114,7 @@ qint64 GanttCizimi::SonGun() const
 
 double GanttCizimi::Genislik() const
 {
-    return std::max(X(SonGun()) + m_sagBosluk, m_baslikGenisligi);
+    return std::max(X(SonGun()) + m_sagBosluk, m_baslik.Genislik());
 }
 
 QSizeF GanttCizimi::Boyut() const
@@ -244,70 +225,6 @@ void GanttCizimi::EkseniCiz(QPainter& boyaci, const QRectF& alan) const
     boyaci.restore();
 }
 
-// The title's first line, the project's name, is larger and bold.
-QFont GanttCizimi::BaslikYazisi(int satir) const
-{
-    QFont yazi = m_olcek.yazi;
-    yazi.setBold(satir == 0);
-    if (satir == 0 && yazi.pixelSize() > 0)
-        yazi.setPixelSize(yazi.pixelSize() * 5 / 4);
-    return yazi;
-}
-
-void GanttCizimi::BasligiCiz(QPainter& boyaci) const
-{
-    const QFontMetricsF olcu(m_olcek.yazi);
-    const double genislik = Genislik() - m_kenar * 2;
-    boyaci.save();
-    boyaci.setPen(Qt::black);
-    double y = m_kenar;
-    for (int i = 0; i < m_baslik.size(); ++i) {
-        const double h = i == 0 ? olcu.height() * 1.5 : olcu.height();
-        boyaci.setFont(BaslikYazisi(i));
-        boyaci.drawText(QRectF(m_kenar, y, genislik, h), Qt::AlignLeft | Qt::AlignVCenter,
-                        QFontMetricsF(BaslikYazisi(i)).elidedText(TekSatir(m_baslik.at(i)), Qt::ElideRight, genislik));
-        y += h;
-    }
-    boyaci.setFont(m_olcek.yazi);
-    const double h = olcu.height();
-    for (const LejantOgesi& oge : m_lejant) {
-        const QRectF simge(oge.yer.x(), oge.yer.y() + h * 0.2, h * 1.5, h * 0.6);
-        const double orta = simge.center().y();
-        switch (oge.simge) {
-        case Simge::Kritik:
-        case Simge::Olagan:
-            boyaci.fillRect(simge, oge.simge == Simge::Kritik ? KritikRenk : OlaganRenk);
-            break;
-        case Simge::Bolluk:
-            boyaci.setPen(QPen(OlaganRenk, 1));
-            boyaci.drawLine(QPointF(simge.left(), orta), QPointF(simge.right(), orta));
-            boyaci.drawLine(QPointF(simge.right(), orta - h * 0.25), QPointF(simge.right(), orta + h * 0.25));
-            break;
-        case Simge::KilometreTasi: {
-            const QPointF m(simge.center());
-            boyaci.setRenderHint(QPainter::Antialiasing, true);
-            boyaci.setPen(Qt::NoPen);
-            boyaci.setBrush(KritikRenk);
-            boyaci.drawPolygon(QPolygonF{m + QPointF(0, -h * 0.4), m + QPointF(h * 0.4, 0), m + QPointF(0, h * 0.4),
-                                         m + QPointF(-h * 0.4, 0)});
-            boyaci.setRenderHint(QPainter::Antialiasing, false);
-            break;
-        }
-        case Simge::Bitis:
-        case Simge::TahminiBitis: {
-            const bool f = oge.simge == Simge::Bitis;
-            boyaci.setPen(QPen(f ? BitisRengi : TahminiBitisRengi, 2, f ? Qt::SolidLine : Qt::DashLine));
-            boyaci.drawLine(QPointF(simge.center().x(), oge.yer.y()), QPointF(simge.center().x(), oge.yer.y() + h));
-            break;
-        }
-        }
-        boyaci.setPen(Qt::black);
-        boyaci.drawText(QRectF(simge.right() + h * 0.4, oge.yer.y(), olcu.horizontalAdvance(oge.metin) + 4, h),
-                        Qt::AlignLeft | Qt::AlignVCenter, oge.metin);
-    }
-    boyaci.restore();
-}
-
 void GanttCizimi::IsaretleriCiz(QPainter& boyaci) const
 {
     // From the captions' row down, beside the captions and clear of the dates.
@@ -378,8 +295,8 @@ GanttSayimi GanttCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili
     const int n = int(m_analiz.faaliyetler.size());
     if (secili >= 0 && secili < n)
         boyaci.fillRect(Satir(secili), SeciliSatirRengi);
-    if (!m_baslik.isEmpty() && alan.top() < m_ust)
-        BasligiCiz(boyaci);
+    if (alan.top() < m_ust)
+        m_baslik.Ciz(boyaci, Genislik());
     if (alan.top() < m_eksen)
         EkseniCiz(boyaci, alan);
     // The labelled days' lines down through the rows.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/AgAnalizi.h"
+#include "drawing/ResimBasligi.h"
 
 #include <QFont>
 #include <QRectF>
@@ -74,31 +75,20 @@ private:
     double X(qint64 gun) const { return m_solBosluk + double(gun) * m_olcek.gunGenisligi; }
     qint64 SonGun() const;
     double Genislik() const;
-    QFont BaslikYazisi(int satir) const;
     QString Etiket(qint64 gun) const;
     double EtiketGenisligi() const;
     bool KilometreTasi(int i) const;
     // The title's and legend's height, and the axis under them.
     void UstuYerlestir();
-    void BasligiCiz(QPainter& boyaci) const;
     void IsaretleriCiz(QPainter& boyaci) const;
     // `gecenler`: the vertical lines already drawn across the area by arrows passing through it.
     bool OkCiz(QPainter& boyaci, const QRectF& alan, int onceki, int ardil, bool vurgulu,
                std::set<std::pair<double, bool>>& gecenler) const;
 
-    // A legend entry: what it shows and its caption.
-    enum class Simge { Kritik, Olagan, Bolluk, KilometreTasi, Bitis, TahminiBitis };
-    struct LejantOgesi {
-        Simge simge;
-        QString metin;
-        QPointF yer;
-    };
-
     AgAnalizi m_analiz; // shares its rows with the caller's copy
     QDate m_baslama;
     std::optional<qint64> m_tahminiGun;
     GanttOlcegi m_olcek;
-    QStringList m_baslik;
-    QVector<LejantOgesi> m_lejant;
-    double m_satir, m_ust, m_eksen, m_solBosluk, m_kodGenisligi, m_kenar, m_baslikGenisligi, m_sagBosluk;
+    ResimBasligi m_baslik;
+    double m_satir, m_ust, m_eksen, m_solBosluk, m_kodGenisligi, m_kenar, m_sagBosluk;
 };

@@ -2,7 +2,6 @@
 
 #include "drawing/GanttCizimi.h"
 #include "drawing/RaporSayfalari.h"
-#include "drawing/RiskCizimi.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -132,28 +131,15 @@ QByteArray GorselYaz(const Rapor& rapor, GorselBicim bicim, const QFont& yazi)
 }
 
 QByteArray RiskGorseliYaz(const RiskGorseli& gorsel, RiskCizimTuru tur, GorselBicim bicim, const QFont& yazi,
-                          const QString& baslik)
+                          const KayitliProje& proje)
 {
     if (bicim == GorselBicim::Pdf)
         return {};
-    const QFont dosya = DosyaYazisi(yazi);
-    const double satir = QFontMetricsF(dosya).height();
-    const bool histogram = tur == RiskCizimTuru::Histogram;
-    // The histogram as wide as a page's text; the tornado a row per bar, as the tab draws it.
-    const qsizetype cubuklar = std::clamp<qsizetype>(std::min(gorsel.sonuc.faaliyetler.size(), gorsel.kodlar.size()), 1, 15);
-    const QSizeF alan = histogram ? QSizeF(satir * 48, satir * 24) : QSizeF(satir * 36, satir * 1.4 * double(cubuklar));
-    const Cizilecek cizim{alan + QSizeF(satir, satir), [&](QPainter& boyaci) {
-        boyaci.fillRect(QRectF(QPointF(0, 0), alan + QSizeF(satir, satir)), Qt::white);
-        boyaci.setRenderHint(QPainter::Antialiasing);
-        const QRectF icerik(QPointF(satir / 2, satir / 2), alan);
-        if (histogram)
-            HistogramCiz(boyaci, icerik, gorsel.sonuc, dosya);
-        else
-            KasirgaCiz(boyaci, icerik, gorsel.sonuc, gorsel.kodlar, dosya);
-    }};
+    const RiskResmi resim(gorsel, tur, proje, yazi);
+    const Cizilecek cizim{resim.Boyut(), [&resim](QPainter& boyaci) { resim.Ciz(boyaci); }};
     return bicim == GorselBicim::Svg
-               ? Svg(cizim, baslik,
-                     histogram ? QStringLiteral("Kavrion: risk histogramı, bitiş dağılımı ve P çizgileri")
-                               : QStringLiteral("Kavrion: risk kasırga grafiği, duyarlılıklar"))
+               ? Svg(cizim, proje.ad,
+                     tur == RiskCizimTuru::Histogram ? QStringLiteral("Kavrion: risk histogramı, bitiş dağılımı ve P çizgileri")
+                                                     : QStringLiteral("Kavrion: risk kasırga grafiği, duyarlılıklar"))
                : Png(cizim);
 }

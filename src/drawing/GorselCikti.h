@@ -1,7 +1,7 @@
 #pragma once
 
 #include "export/Rapor.h"
-#include "risk/RiskHesabi.h"
+#include "drawing/RiskResmi.h"
 
 #include <QByteArray>
 #include <QFont>
@@ -19,19 +19,7 @@ enum class GorselBicim {
 // A network that cannot be computed gives its explanation in place of the chart.
 QByteArray GorselYaz(const Rapor& rapor, GorselBicim bicim, const QFont& yazi);
 
-// The simulation's charts as the Risk tab shows them: its result, and the activities'
-// codes in stored order for the tornado's captions.
-struct RiskGorseli {
-    RiskSonucu sonuc;
-    QStringList kodlar;
-};
-
-enum class RiskCizimTuru {
-    Histogram, // the finish's histogram with its cumulative curve and the P-lines
-    Kasirga,   // the tornado of the sensitivities
-};
-
-// One of the charts as an SVG or PNG file (Pdf gives nothing), drawn by the code the
-// Risk tab draws with; `baslik` (the project's name) is the drawing's title.
+// One of the charts as an SVG or PNG file (Pdf gives nothing), drawn as RiskResmi
+// draws it, of `proje`'s simulation.
 QByteArray RiskGorseliYaz(const RiskGorseli& gorsel, RiskCizimTuru tur, GorselBicim bicim, const QFont& yazi,
-                          const QString& baslik);
+                          const KayitliProje& proje);

@@ -23,6 +23,26 @@ const QColor BaslikSatirRengi(225, 225, 225);
 const double SutunPaylari[] = {1.0, 2.6, 0.8, 0.8, 0.8, 0.8, 0.8, 1.7, 1.8, 0.8, 1.4, 1.4, 1.0, 1.1, 1.2};
 const QStringList TahminBasliklari{QStringLiteral("İyimser"), QStringLiteral("En Olası"), QStringLiteral("Kötümser")};
 
+// Lays `duzen` out in lines of `genislik`, one under another.
+void SatirlaraBol(QTextLayout& duzen, double genislik)
+{
+    duzen.beginLayout();
+    double ic = 0;
+    for (QTextLine cizgi = duzen.createLine(); cizgi.isValid(); cizgi = duzen.createLine()) {
+        cizgi.setLineWidth(genislik);
+        cizgi.setPosition(QPointF(0, ic));
+        ic += cizgi.height();
+    }
+    duzen.endLayout();
+}
+
+int SatirSayisi(const QString& metin, const QFont& yazi, double genislik)
+{
+    QTextLayout duzen(metin, yazi);
+    SatirlaraBol(duzen, genislik);
+    return duzen.lineCount();
+}
+
 // Draws page after page in points (1/72 inch) with fonts sized in those points, so the
 // same measures hold on a PDF writer's 1200 dpi and on any printer.
 class Sayfalar {
@@ -76,17 +96,9 @@ public:
     void Paragraf(const QString& metin, const QFont& yazi)
     {
         m_boyaci.setFont(yazi);
-        const double genislik = m_alan.width();
         for (const QString& bolum : metin.split(QLatin1Char('\n'))) {
             QTextLayout duzen(bolum, yazi);
-            duzen.beginLayout();
-            double ic = 0;
-            for (QTextLine cizgi = duzen.createLine(); cizgi.isValid(); cizgi = duzen.createLine()) {
-                cizgi.setLineWidth(genislik);
-                cizgi.setPosition(QPointF(0, ic));
-                ic += cizgi.height();
-            }
-            duzen.endLayout();
+            SatirlaraBol(duzen, m_alan.width());
             for (int i = 0; i < duzen.lineCount(); ++i) {
                 const QTextLine cizgi = duzen.lineAt(i);
                 Sigdir(cizgi.height());
@@ -134,9 +146,32 @@ QString Eksilt(QString sayi, int cikan)
     return sayi;
 }
 
+// A path of thousands (written by another program) would fill pages before the table:
+// one whose text (`metin` of its codes) takes more than `satir` lines keeps the codes
+// that fit, then "… (N faaliyet)".
+QStringList YoluKisalt(const QStringList& yol, const std::function<QString(const QStringList&)>& metin, int satir,
+                       const QFont& yazi, double genislik)
+{
+    const auto sigar = [&](const QStringList& kodlar) { return SatirSayisi(metin(kodlar), yazi, genislik) <= satir; };
+    if (sigar(yol))
+        return yol;
+    const QString son = QStringLiteral("… (%1 faaliyet)").arg(QLocale().toString(yol.size()));
+    const auto ilki = [&](qsizetype n) { return yol.first(n) << son; };
+    qsizetype alt = 0, ust = yol.size() - 1; // the most codes that fit lie in [alt, ust]
+    while (alt < ust) {
+        const qsizetype orta = (alt + ust + 1) / 2;
+        if (sigar(ilki(orta)))
+            alt = orta;
+        else
+            ust = orta - 1;
+    }
+    return ilki(alt);
+}
+
 // The critical paths as the window lists them, but the first BaslikYolSiniri only: a
-// thousand paths would fill pages before the table. The rest are in the window and the JSON.
-QString KritikYolBasligi(AgAnalizi analiz)
+// thousand paths would fill pages before the table. The rest, and the whole of a path
+// cut short, are in the window, the JSON and the table.
+QString KritikYolBasligi(AgAnalizi analiz, const QFont& yazi, double genislik)
 {
     if (analiz.kritikYollar.size() > BaslikYolSiniri) {
         analiz.kritikYollar.resize(BaslikYolSiniri);
@@ -144,6 +179,21 @@ QString KritikYolBasligi(AgAnalizi analiz)
         if (analiz.anaPenceredekiYolSirasi >= BaslikYolSiniri)
             analiz.kalanYollar += QStringLiteral(" (ana penceredeki kritik yol %1.)").arg(analiz.anaPenceredekiYolSirasi + 1);
     }
+    for (int i = 0; i < analiz.kritikYollar.size(); ++i) {
+        const auto satiri = [&](const QStringList& kodlar) {
+            analiz.kritikYollar[i] = kodlar;
+            return AnalizMetinleri::KritikYolSatiri(analiz, i);
+        };
+        analiz.kritikYollar[i] = YoluKisalt(analiz.kritikYollar.at(i), satiri, 2, yazi, genislik);
+    }
+    // The note names the main window's path too: two lines of it at most.
+    const auto notu = [&](const QStringList& kodlar) {
+        analiz.anaPenceredekiYol = kodlar.join(QLatin1Char(','));
+        return YolNotu(analiz);
+    };
+    const QStringList anaYol = analiz.anaPenceredekiYol.split(QLatin1Char(','));
+    const int yolsuz = SatirSayisi(notu({}), yazi, genislik);
+    analiz.yolNotu = notu(YoluKisalt(anaYol, notu, yolsuz + 2, yazi, genislik));
     return AnalizMetinleri::KritikYollar(analiz);
 }
 
@@ -162,7 +212,7 @@ void Baslik(Sayfalar& sayfalar, const Rapor& rapor)
     } else if (analiz.faaliyetler.isEmpty()) {
         satirlar << QStringLiteral("Projenin faaliyeti yok.");
     } else {
-        satirlar << AnalizMetinleri::Plan(analiz) << KritikYolBasligi(analiz);
+        satirlar << AnalizMetinleri::Plan(analiz) << KritikYolBasligi(analiz, sayfalar.yazi(), sayfalar.alan().width());
     }
     sayfalar.Paragraf(satirlar.join(QLatin1Char('\n')), sayfalar.yazi());
     sayfalar.y() += sayfalar.satir();

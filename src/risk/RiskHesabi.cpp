@@ -363,6 +363,13 @@ RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash
     return sonuc;
 }
 
+QString BenzetimCumlesi(const RiskAyarlari& ayarlar, int yineleme)
+{
+    return QStringLiteral("Benzetim: %1 yineleme, tohum %2, %3 dağılımı.")
+        .arg(QLocale().toString(yineleme), QString::number(ayarlar.tohum),
+             ayarlar.dagilim == Dagilim::Ucgen ? QStringLiteral("üçgen") : QStringLiteral("beta-PERT"));
+}
+
 QString BirlesmeCumlesi(const RiskSonucu& sonuc)
 {
     if (sonuc.yineleme == 0)

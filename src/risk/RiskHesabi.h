@@ -58,6 +58,10 @@ QDate RiskBitisTarihi(const QDate& baslama, double gun);
 // F ≤ its day count + 1. None without both dates.
 std::optional<double> TariheKadarOlasilik(const RiskSonucu& sonuc, const QDate& baslama, const QDate& tarih);
 
+// The settings a result came from, in one sentence: "Benzetim: 10.000 yineleme, tohum 1,
+// beta-PERT dağılımı." with the iterations done.
+QString BenzetimCumlesi(const RiskAyarlari& ayarlar, int yineleme);
+
 // One sentence in plain Turkish comparing the plan's F with P50, true to the samples
 // (the merge bias: where paths meet, delays add up). Empty without figures.
 QString BirlesmeCumlesi(const RiskSonucu& sonuc);

@@ -108,6 +108,27 @@ private:
     QTransform m_donusum;
 };
 
+// A simulation's result from its iterations' F, smallest first, with its percentiles as the simulation takes them.
+RiskSonucu Sonuc(const QVector<double>& bitisler, int plan)
+{
+    RiskSonucu s;
+    s.siraliBitisler = bitisler;
+    s.yineleme = int(bitisler.size());
+    s.deterministikF = plan;
+    const auto p = [&](int yuzde) { return bitisler.at((yuzde * bitisler.size() + 99) / 100 - 1); };
+    s.p10 = p(10), s.p50 = p(50), s.p80 = p(80), s.p90 = p(90);
+    s.faaliyetler = {{1, 0}, {0.5, 0}};
+    return s;
+}
+
+QVector<double> Yayilim(double ilk, double son)
+{
+    QVector<double> bitisler;
+    for (int i = 0; i < 1000; ++i)
+        bitisler << ilk + (son - ilk) * i / 999;
+    return bitisler;
+}
+
 int PdfSayfaSayisi(const QByteArray& pdf)
 {
     return int(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type /Page\\b(?!s)"))));
@@ -231,6 +252,65 @@ private slots:
             }
         }
         QVERIFY2(sema >= 5, qPrintable(QString::number(sema)));
+    }
+
+    // One critical path of 2,000 activities, one character a code: the heading cuts it to two lines, so the
+    // table starts on the first page.
+    void aLongCriticalPathIsCutInTheHeading()
+    {
+        Rapor rapor = Ag("P", 1);
+        QVector<KayitliFaaliyet> fs;
+        for (char16_t i = 0; i < 2000; ++i)
+            fs.append({QChar(u'一' + i), "k", {1, 1}, i ? QString(QChar(u'一' + i - 1)) : QString()});
+        rapor.analiz = AnaliziHesapla(fs, rapor.proje);
+        Kayit kayit;
+        RaporuSayfalaraCiz(kayit, RaporSayfaDuzeni(), [&] { kayit.sayfalar.append(Kayit::Sayfa()); }, rapor, QFont());
+        const Kayit::Sayfa& ilk = kayit.sayfalar.at(0);
+        QVERIFY(ilk.metinler.join("").contains(QRegularExpression("1\\. 一 → 丁 → .* → … \\(2\\.000 faaliyet\\)")));
+        const int tablo = int(ilk.metinler.indexOf("Kodu"));
+        QVERIFY(tablo > 0);
+        QSet<double> satirlar; // the heading's lines with codes: the path's two, and the note that names it again
+        for (int i = 0; i < tablo; ++i)
+            if (ilk.metinler.at(i).contains(QRegularExpression("[一-龥]")))
+                satirlar << ilk.kutular.at(i).top();
+        QVERIFY2(satirlar.size() <= 2 + 3, qPrintable(QString::number(satirlar.size())));
+    }
+
+    // A risk chart read alone: its title, legend and axes' titles, and no caption over another, however narrow the spread.
+    void aRiskChartReadAloneKeepsItsCaptionsApart_data()
+    {
+        QTest::addColumn<RiskCizimTuru>("tur");
+        QTest::addColumn<QVector<double>>("bitisler");
+        QTest::addColumn<int>("sutun"); // histogram columns with iterations, or tornado bars
+        QTest::addColumn<QStringList>("metinler");
+        const QStringList histogram{"Bitiş (F), gün", "Yineleme sayısı", "Birikimli pay", "Plan: planın bitişi, F = 20 gün"};
+        QTest::newRow("every iteration alike, on the plan") << RiskCizimTuru::Histogram << QVector<double>(1000, 20) << 1 << histogram;
+        QTest::newRow("every iteration alike, after it") << RiskCizimTuru::Histogram << QVector<double>(1000, 23) << 1 << histogram;
+        QTest::newRow("within a day") << RiskCizimTuru::Histogram << Yayilim(20, 20.3) << 1 << histogram;
+        QTest::newRow("a wide spread") << RiskCizimTuru::Histogram << Yayilim(10, 200) << 48 << histogram;
+        QTest::newRow("tornado, every iteration alike") << RiskCizimTuru::Kasirga << QVector<double>(1000, 20) << 2
+            << QStringList{"Faaliyet kodu ve duyarlılığı", "Olumlu: süresi uzadıkça proje geç biter"};
+    }
+    void aRiskChartReadAloneKeepsItsCaptionsApart()
+    {
+        QFETCH(RiskCizimTuru, tur);
+        QFETCH(QVector<double>, bitisler);
+        QFETCH(int, sutun);
+        QFETCH(QStringList, metinler);
+        const RiskGorseli gorsel{Sonuc(bitisler, 20), {"A", "B"}, {Dagilim::Ucgen, 1000, 7}};
+        const KayitliProje proje{"Depo", {QDate(2026, 3, 1), QDate(2026, 3, 1)}, {}};
+        Kayit kayit;
+        QPainter boyaci(&kayit);
+        const RiskCizimSayimi sayim = RiskResmi(gorsel, tur, proje, QFont()).Ciz(boyaci);
+        boyaci.end();
+        QCOMPARE(sayim.sutun, sutun);
+        const Kayit::Sayfa& s = kayit.sayfalar.at(0);
+        for (const QString& metin : metinler + QStringList{"Depo", "Başlama tarihi: 1.03.2026    Plan bitişi: 20 gün (20.03.2026)",
+                                                           "Benzetim: 1.000 yineleme, tohum 7, üçgen dağılımı."})
+            QVERIFY2(s.metinler.contains(metin), qPrintable(metin));
+        for (int i = 0; i < s.kutular.size(); ++i)
+            for (int j = i + 1; j < s.kutular.size(); ++j)
+                QVERIFY2(!s.kutular.at(i).intersects(s.kutular.at(j)), qPrintable(s.metinler.at(i) + " / " + s.metinler.at(j)));
     }
 
     // 6,200 rows: the PNG is scaled into what viewers open, the PDF runs over many pages.

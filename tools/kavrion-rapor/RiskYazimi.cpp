@@ -78,9 +78,7 @@ QString RiskTablosu(const RiskRaporu& r)
 {
     const RiskSonucu& s = r.sonuc;
     QString metin = ProjeBasligi(r.rapor.proje);
-    metin += QStringLiteral("Benzetim: %1 yineleme, tohum %2, %3 dağılımı.\n")
-                 .arg(QLocale().toString(s.yineleme), QString::number(r.ayarlar.tohum),
-                      r.ayarlar.dagilim == Dagilim::Ucgen ? QStringLiteral("üçgen") : QStringLiteral("beta-PERT"));
+    metin += BenzetimCumlesi(r.ayarlar, s.yineleme) + QLatin1Char('\n');
     if (!s.hesaplanamiyor.isEmpty())
         return metin + QLatin1Char('\n') + Gorunur(s.hesaplanamiyor) + QLatin1Char('\n');
 

@@ -190,6 +190,7 @@ void RiskSekmesi::Baslat()
     ayarlar.dagilim = SecilenDagilim();
     ayarlar.yineleme = m_yineleme->value();
     ayarlar.tohum = m_tohum->text().toULongLong();
+    m_ayarlar = ayarlar;
     m_ilerleme->setRange(0, ayarlar.yineleme);
     m_ilerleme->setValue(0);
     m_durdur->setEnabled(true);
@@ -258,7 +259,7 @@ void RiskSekmesi::SonucuGoster(const RiskSonucu& s)
     for (const KayitliFaaliyet& f : plan->faaliyetler)
         kodlar << f.kodu;
     m_grafik->Goster(s, kodlar);
-    m_gorsel = {s, kodlar};
+    m_gorsel = {s, kodlar, m_ayarlar};
     m_disaAktar->setEnabled(GuncelGorsel().has_value());
 }
 

@@ -89,5 +89,6 @@ private:
     std::shared_ptr<std::atomic<bool>> m_dur;
     bool m_bitti = true;
     int m_kusak = 0; // the run whose result may be shown
+    RiskAyarlari m_ayarlar; // and its settings
     RiskSonucu m_gosterilen;
 };

@@ -75,21 +75,11 @@ QString OnerilenAd(const QString& proje, Bicim bicim)
     return ad + QLatin1Char('.') + QLatin1String(Bilgi(bicim).uzanti);
 }
 
-// The format follows an extension the user typed when it is one of ours (the chosen
-// filter's own first, as SVG and PNG are each of two charts), and the chosen filter
-// otherwise; a name without any extension gets the filter's.
-Secim Belirle(QString yol, Bicim suzgec)
+// The chart a format draws: the analysis' own (table and Gantt chart), or one of the
+// Risk tab's two. A typed extension never changes it.
+int Grafik(Bicim bicim)
 {
-    const QString uzanti = QFileInfo(yol).suffix().toLower();
-    if (uzanti == QLatin1String(Bilgi(suzgec).uzanti))
-        return {yol, suzgec};
-    for (const BicimBilgisi& bilgi : Bicimler) {
-        if (uzanti == QLatin1String(bilgi.uzanti))
-            return {yol, bilgi.bicim};
-    }
-    if (uzanti.isEmpty())
-        yol += QLatin1Char('.') + QLatin1String(Bilgi(suzgec).uzanti);
-    return {yol, suzgec};
+    return bicim <= Bicim::Xml ? 0 : bicim <= Bicim::HistogramPng ? 1 : 2;
 }
 
 std::optional<Secim> Sor(QWidget* sahibi, const QString& onerilen, Bicim bicim)
@@ -135,7 +125,7 @@ DepoHatasi Icerik(const Rapor& rapor, const std::optional<RiskGorseli>& risk, Bi
                   QByteArray& icerik)
 {
     const auto riskCizimi = [&](RiskCizimTuru tur, GorselBicim gorsel) {
-        icerik = RiskGorseliYaz(*risk, tur, gorsel, yazi, rapor.proje.ad);
+        icerik = RiskGorseliYaz(*risk, tur, gorsel, yazi, rapor.proje);
         return DepoHatasi{};
     };
     switch (bicim) {
@@ -230,6 +220,18 @@ void Yazdir(QWidget* sahibi, const PlanBelgesi& belge)
         RaporuSayfalaraCiz(*sayfalar, *rapor, yazi);
     });
     onizleme.exec();
+}
+
+Secim Belirle(QString yol, Bicim suzgec)
+{
+    const QString uzanti = QFileInfo(yol).suffix().toLower();
+    if (uzanti.isEmpty())
+        return {yol + QLatin1Char('.') + QLatin1String(Bilgi(suzgec).uzanti), suzgec};
+    for (const BicimBilgisi& bilgi : Bicimler) {
+        if (Grafik(bilgi.bicim) == Grafik(suzgec) && uzanti == QLatin1String(bilgi.uzanti))
+            return {yol, bilgi.bicim};
+    }
+    return {yol, suzgec};
 }
 
 void SorucuKur(Sorucu sorucu)

@@ -29,11 +29,16 @@ void DisaAktar(QWidget* sahibi, const PlanBelgesi& belge, const std::optional<Ri
 void Yazdir(QWidget* sahibi, const PlanBelgesi& belge);
 
 // The file named in the dialog and the format of the filter chosen there; nothing when
-// it was cancelled. An extension of one of the formats typed in the name decides the format.
+// it was cancelled.
 struct Secim {
     QString yol;
     Bicim bicim = Bicim::Csv;
 };
+// What is written for a name typed with a filter chosen: an extension of one of the
+// chosen chart's formats picks that format (histogram.png with the histogram's SVG
+// filter: its PNG), any other leaves the filter's format and the name as typed, and
+// a name without one gets the filter's.
+Secim Belirle(QString yol, Bicim suzgec);
 // Replaces the save dialog, for tests; an empty function restores it.
 using Sorucu = std::function<std::optional<Secim>(QWidget* sahibi, const QString& onerilen)>;
 void SorucuKur(Sorucu sorucu);

@@ -10,7 +10,10 @@
 #include "ui/export/DisaAktarim.h"
 #include "ui/main/TemelForm.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QFileDialog>
 #include <QImage>
 #include <QPushButton>
 #include <QSvgRenderer>
@@ -105,6 +108,72 @@ private slots:
         QVERIFY2(Oku(hedef.filePath(dosya)).startsWith(basi), qPrintable(Oku(hedef.filePath(dosya)).left(20)));
         QCOMPARE(QDir(hedef.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
         QCOMPARE(Oku(vt.yol()), plan);
+    }
+
+    // A typed extension changes the format within the chosen chart, never the chart.
+    void theTypedExtensionPicksAFormatOfTheChosenChart_data()
+    {
+        QTest::addColumn<Bicim>("suzgec");
+        QTest::addColumn<QString>("ad");
+        QTest::addColumn<Bicim>("bicim");
+        QTest::addColumn<QString>("dosya");
+        QTest::newRow("histogram's SVG, .png") << Bicim::HistogramSvg << "histogram.png" << Bicim::HistogramPng << "histogram.png";
+        QTest::newRow("tornado's PNG, .SVG") << Bicim::KasirgaPng << "kasirga.SVG" << Bicim::KasirgaSvg << "kasirga.SVG";
+        QTest::newRow("tornado, no extension") << Bicim::KasirgaSvg << "k" << Bicim::KasirgaSvg << "k.svg";
+        QTest::newRow("histogram, the table's") << Bicim::HistogramPng << "h.csv" << Bicim::HistogramPng << "h.csv";
+        QTest::newRow("Gantt PNG, .svg") << Bicim::Png << "g.svg" << Bicim::Svg << "g.svg";
+        QTest::newRow("CSV, .xml") << Bicim::Csv << "a.b/plan.xml" << Bicim::Xml << "a.b/plan.xml";
+        QTest::newRow("PDF, another extension") << Bicim::Pdf << "rapor.v2" << Bicim::Pdf << "rapor.v2";
+    }
+    void theTypedExtensionPicksAFormatOfTheChosenChart()
+    {
+        QFETCH(Bicim, suzgec);
+        QFETCH(QString, ad);
+        QFETCH(Bicim, bicim);
+        QFETCH(QString, dosya);
+        const DisaAktarim::Secim secim = DisaAktarim::Belirle(ad, suzgec);
+        QCOMPARE(secim.bicim, bicim);
+        QCOMPARE(secim.yol, dosya);
+    }
+
+    // Through Qt's own dialog, with the histogram's SVG filter chosen: a name given as .png gives its PNG.
+    void theDialogWritesTheChosenChart()
+    {
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        QTemporaryDir hedef;
+        MesajKaydi kutular;
+        TemelForm ana(vt.depo());
+        ProjeyiSec(ana, "ALFA");
+        ana.AnalizPenceresiniAc();
+        AnalizPenceresi* pencere = ana.AcikAnalizPenceresi();
+        QVERIFY(OneGetirVeBekle(pencere));
+        QTest::keyClick(pencere, Qt::Key_R, Qt::AltModifier);
+        RiskSekmesi* risk = pencere->risk();
+        QTRY_VERIFY(risk->disaAktar()->isEnabled());
+        QString suzgec;
+        QTimer bekci; // until the dialog shows
+        connect(&bekci, &QTimer::timeout, [&] {
+            auto* secici = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!secici)
+                return;
+            bekci.stop();
+            secici->selectNameFilter("SVG: risk histogramı, bitiş dağılımı ve P çizgileri (*.svg)");
+            suzgec = secici->selectedNameFilter();
+            secici->findChild<QLineEdit*>("fileNameEdit")->setText(hedef.filePath("histogram.png")); // as typed
+            secici->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+            if (secici->isVisible()) // not accepted: the test fails below rather than waiting
+                secici->reject();
+        });
+        bekci.start(20);
+        risk->disaAktar()->click();
+        QVERIFY2(suzgec.startsWith("SVG: risk histogramı"), qPrintable(suzgec));
+        QCOMPARE(kutular.sayi(), 0);
+        const std::optional<RiskGorseli> gorsel = risk->GuncelGorsel();
+        QVERIFY(gorsel);
+        const QByteArray beklenen = RiskGorseliYaz(*gorsel, RiskCizimTuru::Histogram, GorselBicim::Png, pencere->font(),
+                                                   ana.belge().plan()->proje);
+        QVERIFY(Oku(hedef.filePath("histogram.png")) == beklenen);
     }
 
     void aFailureLeavesEveryFileAsItWas_data()
