@@ -68,8 +68,8 @@ hatalar=(
 "çekirdek@@src/export/GuvenliYazim.cpp@@if (VeritabaniDosyasi(yol, veritabani))@@if (false)@@an export may replace the database"
 "çekirdek@@src/export/GuvenliYazim.cpp@@W_OK, AT_EACCESS)@@W_OK, 0)@@a read-only folder is judged by the real user's rights"
 "pencere@@src/ui/export/DisaAktarim.cpp@@    if (uzanti.isEmpty())
-        return {yol +@@    if (false)
-        return {yol +@@a name typed without an extension does not get the filter's"
+        return {yol +@@    if (true)
+        return {yol +@@a typed extension gets the filter's added"
 "çekirdek@@src/export/CsvYazimi.cpp@@ && !metin.contains(QLatin1Char('\n'))@@@@a name with a line break is not quoted in CSV"
 "çekirdek@@src/export/CsvYazimi.cpp@@? QLatin1Char(';') : QLatin1Char(',')@@? QLatin1Char(',') : QLatin1Char(',')@@CSV under a decimal comma is separated by commas"
 "çekirdek@@src/export/JsonYazici.h@@if (u >= 0x20 && u != @@if (u >= 0x00 && u != @@control characters go into JSON unescaped"
