@@ -155,6 +155,16 @@ hatalar=(
 "pencere@@src/ui/analysis/RiskSekmesi.cpp@@if (m_eskidi || m_plandanEski ||@@if (m_eskidi ||@@risk charts of an older plan state are exported"
 "çekirdek@@src/schedule/Cizelge.cpp@@            m_tekKarakterliSatir.insert(kod.front().unicode(), i);@@            m_tekKarakterliSatir.insert(kod.front().unicode(), std::max(i, m_tekKarakterliSatir.value(kod.front().unicode(), i)));@@a code beyond ASCII stored twice keeps its lower row"
 "çekirdek@@tools/veritabani_olustur.cpp@@[](const QString& a) { return a.startsWith(QLatin1Char('-')); }@@[](const QString&) { return false; }@@a mistyped option becomes the name of a new file"
+"pencere@@src/ui/project/ProjeAlanlari.cpp@@\"BAŞLAMA TARİHİ boş bırakılmaz!\"@@\"BAŞLANGIÇ TARİHİ boş bırakılmaz!\"@@the project dialogs' empty start date is told in other words"
+"pencere@@src/ui/layout/Duzenler.cpp@@            {\"ProjeDeğiştirDüğmesi\", T::Dugme, \"Proje &Değiştir\", Pencerede, 270, 7440, 2355, 345, Ayar::Yok,
+             &Yerlestir<D, &D::ProjeDegistirDugmesi>},
+            {\"ProjeSilDüğmesi\", T::Dugme, \"Proje &Sil\", Pencerede, 270, 7860, 2355, 345, Ayar::Yok,
+             &Yerlestir<D, &D::ProjeSilDugmesi>},
+@@            {\"ProjeSilDüğmesi\", T::Dugme, \"Proje &Sil\", Pencerede, 270, 7860, 2355, 345, Ayar::Yok,
+             &Yerlestir<D, &D::ProjeSilDugmesi>},
+            {\"ProjeDeğiştirDüğmesi\", T::Dugme, \"Proje &Değiştir\", Pencerede, 270, 7440, 2355, 345, Ayar::Yok,
+             &Yerlestir<D, &D::ProjeDegistirDugmesi>},
+@@two buttons of the main window swapped in its layout, and so in its tab order"
 )
 
 testler() { # the test targets of the given folders of tests/
