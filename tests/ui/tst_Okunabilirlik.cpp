@@ -154,8 +154,8 @@ private slots:
         QCOMPARE(SekmeyleGez(int(sira.size())), sira);
     }
 
-    // Esc ends the window; a screen reader hears every field by name, the main window as a window and
-    // each dialog as a dialog.
+    // Ctrl+W closes each dialog and Esc ends the window; a screen reader hears every field by name, the
+    // main window as a window and each dialog as a dialog.
     void keyboardAndScreenReaderReachEverything()
     {
         Ortam o;
@@ -174,6 +174,11 @@ private slots:
             QAccessibleInterface* arayuz = QAccessible::queryAccessibleInterface(pencere);
             QCOMPARE(arayuz->role(), pencere == &ana ? QAccessible::Window : QAccessible::Dialog);
             QCOMPARE(arayuz->text(QAccessible::Name), pencere->windowTitle());
+            if (pencere != &ana) {
+                QVERIFY(OneGetirVeBekle(pencere));
+                QTest::keyClick(pencere, Qt::Key_W, Qt::ControlModifier);
+                QVERIFY2(!pencere->isVisible(), qPrintable(pencere->windowTitle()));
+            }
         }
         QVERIFY(OneGetirVeBekle(&ana));
         QTest::keyClick(&ana, Qt::Key_Escape);
