@@ -165,6 +165,15 @@ hatalar=(
             {\"ProjeDeğiştirDüğmesi\", T::Dugme, \"Proje &Değiştir\", Pencerede, 270, 7440, 2355, 345, Ayar::Yok,
              &Yerlestir<D, &D::ProjeDegistirDugmesi>},
 @@two buttons of the main window swapped in its layout, and so in its tab order"
+"çekirdek@@src/rules/FaaliyetKurallari.cpp@@    if (tahmin.kotumser < 0)
+        return QStringLiteral(\"Kötümser süre sıfırdan küçük olamaz.\");
+@@@@a negative pessimistic day is blamed on the most likely one"
+"pencere@@src/ui/widgets/AralikliSayiKutusu.cpp@@    m_geriAlinan = metin;@@    m_geriAlinan.clear();@@an iteration count out of range is taken back in silence"
+"pencere@@src/ui/server/ParolaSorusu.cpp@@        return Sonuc::Vazgecildi;@@        return Sonuc::Reddedildi;@@Vazgeç in the password prompt answers with an error box"
+"pencere@@src/ui/server/BaglantiHatasi.cpp@@    if (hata.numara != DepoHatasi::Ulasilamiyor)@@    if (true)@@an unreachable server's box names no host or port"
+"çekirdek@@src/store/Sema.cpp@@(sunucu ? QStringLiteral(\"Sunucudaki@@(false ? QStringLiteral(\"Sunucudaki@@a server's database without the tables is called a file"
+"pencere@@src/ui/layout/Kurucu.cpp@@    if (!anaPencere)@@    if (false)@@a dialog does not close with Ctrl+W"
+"pencere@@src/ui/server/SunucuyaBaglanFormu.cpp@@    if (Denenen())@@    if (false)@@the server dialog opened again forgets the address that failed"
 )
 
 testler() { # the test targets of the given folders of tests/
