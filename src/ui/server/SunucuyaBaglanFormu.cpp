@@ -40,10 +40,9 @@ SunucuyaBaglanFormu::SunucuyaBaglanFormu(const DiyalogBaglami& baglam)
 {
     TlsKipiKutusu->addItems(TlsKipleri);
     SunucuAdresi kalan;
-    // A remembered text that no longer reads (edited by hand) fills nothing.
     if (Denenen())
         kalan = *Denenen();
-    else
+    else // a remembered text that no longer reads (edited by hand) fills nothing
         SunucuAdresiniOku(Ayarlar().value(AyarAnahtari).toString(), kalan);
     SunucuKutusu->setText(kalan.sunucu);
     PortKutusu->setText(kalan.port);
