@@ -9,7 +9,6 @@
 #include "ui/project/ProjeDegistirFormu.h"
 #include "ui/project/ProjeEklemeFormu.h"
 #include "ui/server/SunucuyaBaglanFormu.h"
-#include "ui/layout/Duzenler.h"
 #include "ui/widgets/ListeKutusu.h"
 
 #include <QAccessible>
