@@ -175,6 +175,25 @@ hatalar=(
 "çekirdek@@src/drawing/RiskCizimi.cpp@@        if (sayilar.at(i) == 0)
             continue;@@        if (false)
             continue;@@the histogram counts empty columns: a simulation whose every iteration ends alike has more than one bar"
+"pencere@@src/ui/project/ProjeAlanlari.cpp@@\"BAŞLAMA TARİHİ boş bırakılmaz!\"@@\"BAŞLANGIÇ TARİHİ boş bırakılmaz!\"@@the project dialogs' empty start date is told in other words"
+"pencere@@src/ui/layout/Duzenler.cpp@@            {\"ProjeDeğiştirDüğmesi\", T::Dugme, \"Proje &Değiştir\", Pencerede, 270, 7440, 2355, 345, Ayar::Yok,
+             &Yerlestir<D, &D::ProjeDegistirDugmesi>},
+            {\"ProjeSilDüğmesi\", T::Dugme, \"Proje &Sil\", Pencerede, 270, 7860, 2355, 345, Ayar::Yok,
+             &Yerlestir<D, &D::ProjeSilDugmesi>},
+@@            {\"ProjeSilDüğmesi\", T::Dugme, \"Proje &Sil\", Pencerede, 270, 7860, 2355, 345, Ayar::Yok,
+             &Yerlestir<D, &D::ProjeSilDugmesi>},
+            {\"ProjeDeğiştirDüğmesi\", T::Dugme, \"Proje &Değiştir\", Pencerede, 270, 7440, 2355, 345, Ayar::Yok,
+             &Yerlestir<D, &D::ProjeDegistirDugmesi>},
+@@two buttons of the main window swapped in its layout, and so in its tab order"
+"çekirdek@@src/rules/FaaliyetKurallari.cpp@@    if (tahmin.kotumser < 0)
+        return QStringLiteral(\"Kötümser süre sıfırdan küçük olamaz.\");
+@@@@a negative pessimistic day is blamed on the most likely one"
+"pencere@@src/ui/widgets/AralikliSayiKutusu.cpp@@    m_geriAlinan = metin;@@    m_geriAlinan.clear();@@an iteration count out of range is taken back in silence"
+"pencere@@src/ui/server/ParolaSorusu.cpp@@        return Sonuc::Vazgecildi;@@        return Sonuc::Reddedildi;@@Vazgeç in the password prompt answers with an error box"
+"pencere@@src/ui/server/BaglantiHatasi.cpp@@    if (hata.numara != DepoHatasi::Ulasilamiyor)@@    if (true)@@an unreachable server's box names no host or port"
+"çekirdek@@src/store/Sema.cpp@@(sunucu ? QStringLiteral(\"Sunucudaki@@(false ? QStringLiteral(\"Sunucudaki@@a server's database without the tables is called a file"
+"pencere@@src/ui/layout/Kurucu.cpp@@    if (!anaPencere)@@    if (false)@@a dialog does not close with Ctrl+W"
+"pencere@@src/ui/server/SunucuyaBaglanFormu.cpp@@    if (Denenen())@@    if (false)@@the server dialog opened again forgets the address that failed"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

@@ -6,6 +6,7 @@
 #include "ui/Mesaj.h"
 #include "ui/layout/Kurucu.h"
 #include "ui/main/TemelForm.h"
+#include "ui/server/BaglantiHatasi.h"
 #include "ui/server/ParolaSorusu.h"
 
 #include <QApplication>
@@ -96,7 +97,12 @@ std::unique_ptr<TemelForm> DepoylaBaslat(Kaynak kaynak)
         OlcegiKur(EkranaGoreOlcek(QApplication::font(), ekran->availableGeometry().size(), ekran->devicePixelRatio()));
     auto pencere = std::make_unique<TemelForm>(DegiskenModulu::Veritabani(), TemelForm::IlkListe::SonraVerilecek);
     IlkOkuma ilk = okuma.get();
-    if (kaynak.sunucu && ParolaSorusu::Iste(nullptr, ilk.acilis, *kaynak.sunucu))
+    const auto parola = kaynak.sunucu ? ParolaSorusu::Iste(nullptr, ilk.acilis, *kaynak.sunucu)
+                                      : ParolaSorusu::Sonuc::Reddedildi;
+    // Vazgeç in the password prompt is the user's choice not to connect: no window, and no box.
+    if (parola == ParolaSorusu::Sonuc::Vazgecildi)
+        return nullptr;
+    if (parola == ParolaSorusu::Sonuc::Verildi)
         ilk = ProjeAdlariniOku(kaynak);
 
     DepoHatasi hata = ilk.acilis;
@@ -104,7 +110,7 @@ std::unique_ptr<TemelForm> DepoylaBaslat(Kaynak kaynak)
         hata = kaynak.sunucu ? pencere->belge().SunucuyuAc(*kaynak.sunucu)
                              : ProjeDeposu::Ac(kaynak.yol, DegiskenModulu::VeritabaniBaglantisi);
     if (hata) {
-        Mesaj::HatayiGoster(nullptr, hata);
+        Mesaj::HatayiGoster(nullptr, kaynak.sunucu ? BaglantiHatasi(hata, *kaynak.sunucu) : hata);
         return nullptr;
     }
     if (ilk.okuma)

@@ -206,10 +206,22 @@ std::optional<qint32> KaydedilecekSure(const QString& metin, QString* neden)
     return sure;
 }
 
+QString SureDegilNedeni(const QString& metin, qint32 enAz)
+{
+    const QLocale yerel;
+    return QStringLiteral("\"%1\" bir süre değil: %2 ile %3 arasında bir tam sayı olmalıdır.")
+        .arg(metin, yerel.toString(enAz), yerel.toString(std::numeric_limits<qint32>::max()));
+}
+
 QString TahminHatasi(const UcNoktaTahmini& tahmin)
 {
+    // The day typed below zero is named, whatever the order of the other two.
     if (tahmin.iyimser < 0)
         return QStringLiteral("İyimser süre sıfırdan küçük olamaz.");
+    if (tahmin.olasi < 0)
+        return QStringLiteral("En olası süre sıfırdan küçük olamaz.");
+    if (tahmin.kotumser < 0)
+        return QStringLiteral("Kötümser süre sıfırdan küçük olamaz.");
     if (tahmin.iyimser > tahmin.olasi)
         return QStringLiteral("İyimser süre en olası süreden uzun olamaz.");
     if (tahmin.olasi > tahmin.kotumser)
@@ -225,9 +237,7 @@ bool DuzenlenenTahmin(const UcNoktaTahmini& once, TahminGunu gun, const QString&
         return true;
     const auto gunler = BolgeselMetin::TamSayiOku(metin);
     if (!gunler) {
-        const QLocale yerel;
-        neden = QStringLiteral("\"%1\" bir süre değil: 0 ile %2 arasında bir tam sayı olmalıdır.")
-                    .arg(metin, yerel.toString(std::numeric_limits<qint32>::max()));
+        neden = SureDegilNedeni(metin, 0);
         return false;
     }
     UcNoktaTahmini tahmin = once;

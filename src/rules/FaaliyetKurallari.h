@@ -56,8 +56,12 @@ QString AlanHatasiMetni(AlanHatasi hata);
 // Without one, `neden` says why, for the box.
 std::optional<qint32> KaydedilecekSure(const QString& metin, QString* neden);
 
-// Why a three-point estimate cannot be stored: the optimistic duration must not be
-// below zero nor above the most likely, nor the most likely above the pessimistic.
+// Why `metin` is no duration: the whole numbers from `enAz` to the largest 32-bit one are,
+// written in the regional format.
+QString SureDegilNedeni(const QString& metin, qint32 enAz);
+
+// Why a three-point estimate cannot be stored: none of its days may be below zero, the
+// optimistic not above the most likely, nor the most likely above the pessimistic.
 // Empty when it can.
 QString TahminHatasi(const UcNoktaTahmini& tahmin);
 

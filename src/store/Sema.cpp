@@ -188,7 +188,9 @@ DepoHatasi Denetle(QSqlDatabase& vt)
             bulunan << sutunlar.value(0).toString();
         if (bulunan.isEmpty())
             return DepoHatasi::yeni(DepoHatasi::Genel,
-                QStringLiteral("Veritabanında %1 tablosu yok. Dosya bir Kavrion veritabanı değil.").arg(ad));
+                (sunucu ? QStringLiteral("Sunucudaki veritabanında %1 tablosu yok: bir Kavrion veritabanı değil "
+                                         "ya da \"veritabani-olustur --sunucu\" ile kurulmamış.")
+                        : QStringLiteral("Veritabanında %1 tablosu yok. Dosya bir Kavrion veritabanı değil.")).arg(ad));
         for (const QString& sutun : tablo.sutunlar) {
             if (!bulunan.contains(sunucu ? sutun.toLower() : sutun))
                 return DepoHatasi::yeni(DepoHatasi::Genel,

@@ -4,6 +4,7 @@
 #include "ui/widgets/ListeKutusu.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -55,12 +56,19 @@ QWidget* Odak()
     return QApplication::focusWidget();
 }
 
+QString ErisilebilirAd(QWidget* denetim)
+{
+    // A combo box's interface on Linux gives its current item as its name; its label is its accessible name.
+    const QString ad = denetim->accessibleName();
+    return ad.isEmpty() ? QAccessible::queryAccessibleInterface(denetim)->text(QAccessible::Name) : ad;
+}
+
 QStringList SekmeyleGez(int kez)
 {
     QStringList adlar;
     for (int i = 0; i < kez; ++i) {
         QTest::keyClick(Odak(), Qt::Key_Tab);
-        adlar << Odak()->objectName();
+        adlar << ErisilebilirAd(Odak());
     }
     return adlar;
 }

@@ -26,6 +26,8 @@ QStringList ProjeAlanlari(const TemelForm& ana);
 // (the main window counts as active while one of its dialogs is).
 bool OneGetirVeBekle(QWidget* pencere);
 QWidget* Odak();
+// A control's name as a screen reader hears it: its label's, or its caption.
+QString ErisilebilirAd(QWidget* denetim);
 // Presses Tab `kez` times and names each control the focus lands on.
 QStringList SekmeyleGez(int kez);
 

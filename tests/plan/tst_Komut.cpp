@@ -123,6 +123,8 @@ private slots:
                                                  << "En olası süre kötümser süreden uzun olamaz.";
         QTest::newRow("below zero") << Komut(TahminDegistirKomutu{"ALFA", "C", gosterilen, {{-1, 4, 9}}})
                                     << "İyimser süre sıfırdan küçük olamaz.";
+        QTest::newRow("pessimistic below zero") << Komut(TahminDegistirKomutu{"ALFA", "C", gosterilen, {{2, 4, -3}}})
+                                                << "Kötümser süre sıfırdan küçük olamaz.";
         QTest::newRow("changed elsewhere") << Komut(TahminDegistirKomutu{"ALFA", "C", std::nullopt, {{1, 1, 1}}})
             << "\"ALFA\" projesinin C faaliyetinin tahmini siz görüntüledikten sonra başka bir yerde değiştirilmiş; "
                "hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.";

@@ -9,7 +9,6 @@
 #include "ui/project/ProjeDegistirFormu.h"
 #include "ui/project/ProjeEklemeFormu.h"
 #include "ui/server/SunucuyaBaglanFormu.h"
-#include "ui/layout/Duzenler.h"
 #include "ui/widgets/ListeKutusu.h"
 
 #include <QAccessible>
@@ -108,12 +107,28 @@ private slots:
             QCOMPARE(d->BaslamaTarihiKutusu->placeholderText() + d->BitisTarihiKutusu->placeholderText(), "gg.aa.yyyygg.aa.yyyy");
     }
 
-    // In each window Tab goes round the controls exactly in the order of its layout, past what it marks
-    // as no tab stop and what is disabled (an add dialog's fields until an entry is started).
-    void tabFollowsTheLayoutsOrder_data() { PencereOlcusuSatirlari(); }
-    void tabFollowsTheLayoutsOrder()
+    // In each window Tab goes round the controls in the order written here, past what is no tab stop
+    // and what is disabled (an add dialog's fields until an entry is started), each named as a screen
+    // reader names it. Written out, not read from the layouts, so that a layout in the wrong order fails.
+    void tabGoesRoundInTheWindowsOrder_data()
+    {
+        QTest::addColumn<int>("pencere");
+        QTest::addColumn<QStringList>("sira");
+        const QStringList proje{"Projenin Adı", "Tahmini Başlama Tarihi", "Tahmini Bitiş Tarihi"};
+        const QStringList faaliyet{"Faaliyet Adı", "Öngörülen Süre", "Önceki Faaliyet(ler)", "Ekle", "Sil"};
+        QTest::newRow("main window") << 0 << QStringList{"Projeler", "Proje Ekle", "Proje Değiştir", "Proje Sil",
+                                                         "Faaliyetler", "Yeni Faaliyet Ekle", "Faaliyet Değiştir",
+                                                         "Son Faaliyeti Sil", "Tüm Faaliyetleri Sil", "Çıkış (Esc)"};
+        QTest::newRow("project add") << 1 << proje + QStringList{"Kaydet", "Vazgeç"};
+        QTest::newRow("project change") << 2 << proje + QStringList{"Kaydet", "Vazgeç"};
+        QTest::newRow("activity add") << 3 << faaliyet + QStringList{"Kaydet", "Vazgeç"};
+        QTest::newRow("activity change") << 4 << faaliyet + QStringList{"Kaydet", "Vazgeç"};
+        QTest::newRow("server") << 5 << QStringList{"Sunucu", "Port", "Veritabanı", "Kullanıcı", "TLS kipi", "Bağlan", "Vazgeç"};
+    }
+    void tabGoesRoundInTheWindowsOrder()
     {
         QFETCH(int, pencere);
+        QFETCH(QStringList, sira);
         Ortam o;
         TemelForm& ana = *o.ana;
         ProjeyiSec(ana, "ALFA");
@@ -131,19 +146,15 @@ private slots:
         if (auto* ekle = w->findChild<QPushButton*>("EkleKaydetDüğmesi"))
             ekle->click(); // an add dialog's fields take the keyboard once an entry is started
         QVERIFY(w && OneGetirVeBekle(w));
-        QStringList sira;
-        for (const DenetimDuzeni& d : Duzenler::Tumu()[size_t(pencere)]->denetimler) {
-            const QWidget* denetim = w->findChild<QWidget*>(d.ad);
-            if ((denetim->focusPolicy() & Qt::TabFocus) && denetim->isEnabled() && d.tur != DenetimTuru::Cerceve)
-                sira << d.ad;
+        for (QWidget* denetim : w->findChildren<QWidget*>()) {
+            if (denetim->focusPolicy() & Qt::TabFocus && denetim->isEnabled() && ErisilebilirAd(denetim) == sira.last())
+                denetim->setFocus(Qt::TabFocusReason);
         }
-        QVERIFY(sira.size() >= 5);
-        w->findChild<QWidget*>(sira.last())->setFocus(Qt::TabFocusReason);
         QCOMPARE(SekmeyleGez(int(sira.size())), sira);
     }
 
-    // Esc ends the window; a screen reader hears every field by name, the main window as a window and
-    // each dialog as a dialog.
+    // Ctrl+W closes each dialog and Esc ends the window; a screen reader hears every field by name, the
+    // main window as a window and each dialog as a dialog.
     void keyboardAndScreenReaderReachEverything()
     {
         Ortam o;
@@ -162,6 +173,11 @@ private slots:
             QAccessibleInterface* arayuz = QAccessible::queryAccessibleInterface(pencere);
             QCOMPARE(arayuz->role(), pencere == &ana ? QAccessible::Window : QAccessible::Dialog);
             QCOMPARE(arayuz->text(QAccessible::Name), pencere->windowTitle());
+            if (pencere != &ana) {
+                QVERIFY(OneGetirVeBekle(pencere));
+                QTest::keyClick(pencere, Qt::Key_W, Qt::ControlModifier);
+                QVERIFY2(!pencere->isVisible(), qPrintable(pencere->windowTitle()));
+            }
         }
         QVERIFY(OneGetirVeBekle(&ana));
         QTest::keyClick(&ana, Qt::Key_Escape);

@@ -3,6 +3,7 @@
 #include "analysis/AnalizMetinleri.h"
 #include "plan/PlanBelgesi.h"
 #include "rules/BolgeselMetin.h"
+#include "rules/FaaliyetKurallari.h"
 #include "ui/Mesaj.h"
 
 #include <QComboBox>
@@ -135,8 +136,7 @@ void DenemePaneli::Dene()
     if (!m_sure->text().trimmed().isEmpty()) {
         sure = BolgeselMetin::TamSayiOku(m_sure->text());
         if (!sure) {
-            Mesaj::Goster(this, QStringLiteral("\"%1\" bir süre değil: bir tam sayı girin.").arg(m_sure->text()),
-                          Mesaj::Tur::Bilgi);
+            Mesaj::Goster(this, SureDegilNedeni(m_sure->text(), std::numeric_limits<qint32>::min()), Mesaj::Tur::Bilgi);
             return;
         }
     } else if (m_gecikme->value() == 0) {

@@ -9,6 +9,7 @@
 #include "ui/analysis/RiskGrafigi.h"
 #include "ui/analysis/TahminTablosu.h"
 #include "ui/export/DisaAktarim.h"
+#include "ui/widgets/AralikliSayiKutusu.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -93,7 +94,12 @@ void RiskSekmesi::AyarlariKur(QBoxLayout* duzen)
     m_dagilim = new QComboBox(this);
     m_dagilim->addItems({QStringLiteral("Beta-PERT"), QStringLiteral("Üçgen")});
     m_dagilim->setToolTip(QStringLiteral("Projenin dağılımı: seçim projeyle birlikte kaydedilir, geri alınabilir."));
-    m_yineleme = new QSpinBox(this);
+    m_yineleme = new AralikliSayiKutusu([this](const QString& metin) {
+        const QLocale yerel;
+        Mesaj::Goster(this, QStringLiteral("Yineleme sayısı %1 ile %2 arasında olmalıdır: \"%3\" alınmadı.")
+                                .arg(yerel.toString(m_yineleme->minimum()), yerel.toString(m_yineleme->maximum()), metin),
+                      Mesaj::Tur::Bilgi);
+    }, this);
     m_yineleme->setRange(1000, 1000000);
     m_yineleme->setSingleStep(1000);
     m_yineleme->setValue(10000);

@@ -251,6 +251,22 @@ void PencereyiAyarla(QWidget* pencere, const PencereDuzeni& duzen)
                                              : Qt::Dialog | ortak);
 }
 
+// Esc presses the window's cancel button while it is enabled; in a dialog Ctrl+W does too,
+// as it closes every other window of Kavrion but the main one.
+void KapatmaTuslariniKur(QWidget* pencere, QPushButton* esc, bool anaPencere)
+{
+    QList<QKeySequence> tuslar{QKeySequence(Qt::Key_Escape)};
+    if (!anaPencere)
+        tuslar << QKeySequence(Qt::CTRL | Qt::Key_W);
+    for (const QKeySequence& tus : tuslar) {
+        auto* kisayol = new QShortcut(tus, pencere);
+        QObject::connect(kisayol, &QShortcut::activated, esc, [esc] {
+            if (esc->isEnabled())
+                esc->click();
+        });
+    }
+}
+
 void DenetimleriKur(QWidget* pencere, const PencereDuzeni& duzen, void* denetimler)
 {
     QPushButton* escDugmesi = nullptr;
@@ -292,13 +308,8 @@ void DenetimleriKur(QWidget* pencere, const PencereDuzeni& duzen, void* denetiml
             escDugmesi = static_cast<QPushButton*>(denetim);
     }
 
-    if (QPushButton* esc = escDugmesi) {
-        auto* kisayol = new QShortcut(QKeySequence(Qt::Key_Escape), pencere);
-        QObject::connect(kisayol, &QShortcut::activated, esc, [esc] {
-            if (esc->isEnabled())
-                esc->click();
-        });
-    }
+    if (escDugmesi)
+        KapatmaTuslariniKur(pencere, escDugmesi, duzen.anaPencere);
 }
 
 } // namespace

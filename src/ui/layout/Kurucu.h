@@ -40,7 +40,7 @@ int Piksel(int twips);
 
 // Builds the window's caption, flags, fixed size, controls, labels as buddies, tab
 // order and Esc button from its layout, and puts each control into its slot of
-// `denetimler`. Esc clicks the cancel button only while that button is enabled.
+// `denetimler`. Esc, and in a dialog Ctrl+W, click the cancel button only while it is enabled.
 void PencereyiKur(QWidget* pencere, const PencereDuzeni& duzen, void* denetimler);
 
 // A main window's controls go on a client widget of their own, its central widget, at

@@ -30,20 +30,22 @@ std::optional<QString> Sor(QWidget* sahibi, const QString& baslik, const QString
 
 } // namespace
 
-bool Iste(QWidget* sahibi, const DepoHatasi& hata, SunucuAdresi& adres)
+Sonuc Iste(QWidget* sahibi, const DepoHatasi& hata, SunucuAdresi& adres)
 {
     // libpq's own words tell a refused login from a refused statement (the store's
     // schema check, for a user who may not read it), which no password would change.
     const bool parolaIstedi = hata.numara == DepoHatasi::Yetki && hata.ayrinti.contains(QLatin1String("password"));
     if (!parolaIstedi || !adres.parola.isEmpty())
-        return false;
+        return Sonuc::Reddedildi;
     const auto parola = Sor(sahibi, QStringLiteral("Sunucu Parolası"),
                             QStringLiteral("Sunucu bu bağlantı için parola istiyor:\n%1\n\nParola:")
                                 .arg(GosterilecekAdres(adres)));
-    if (!parola || parola->isEmpty())
-        return false;
+    if (!parola)
+        return Sonuc::Vazgecildi;
+    if (parola->isEmpty())
+        return Sonuc::Reddedildi;
     adres.parola = *parola;
-    return true;
+    return Sonuc::Verildi;
 }
 
 void SorucuKur(Sorucu sorucu)

@@ -14,11 +14,15 @@ class QWidget;
 // tried already). The password goes into the address for the next attempt and nowhere else.
 namespace ParolaSorusu {
 
+// What came of asking: a password, set on the address for the next attempt; Vazgeç (or
+// Esc), which is no error to report; or the refusal stands: it was of another kind, a
+// password was given already, or none was typed.
+enum class Sonuc { Verildi, Vazgecildi, Reddedildi };
+
 // After a refusal `hata` of the server at `adres`: asks once, titled "Sunucu Parolası", naming
-// the connection as GosterilecekAdres shows it. True when a password was given and set on
-// `adres`; false without asking when the refusal was of another kind or a password was
-// given already, and after Vazgeç, which leaves the refusal as it was.
-bool Iste(QWidget* sahibi, const DepoHatasi& hata, SunucuAdresi& adres);
+// the connection as GosterilecekAdres shows it, when the server wants a password the
+// address does not carry.
+Sonuc Iste(QWidget* sahibi, const DepoHatasi& hata, SunucuAdresi& adres);
 
 // Replaces the real prompt, as Mesaj::GostericiKur does the boxes; an empty function
 // restores it. Gives the password, or nothing for Vazgeç.

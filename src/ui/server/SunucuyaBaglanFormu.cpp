@@ -2,6 +2,7 @@
 
 #include "ui/Mesaj.h"
 #include "ui/layout/Kurucu.h"
+#include "ui/server/BaglantiHatasi.h"
 #include "ui/server/ParolaSorusu.h"
 
 #include <QComboBox>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <optional>
 
 namespace {
 
@@ -21,6 +23,14 @@ QSettings Ayarlar()
 const QStringList TlsKipleri{"disable", "allow", "prefer", "require", "verify-ca", "verify-full"};
 const QString VarsayilanTlsKipi = QStringLiteral("prefer");
 
+// The address last tried without success, which the next opening shows in place of the one
+// remembered: what was typed is not lost to a closed dialog. Kept for this session only.
+std::optional<SunucuAdresi>& Denenen()
+{
+    static std::optional<SunucuAdresi> adres;
+    return adres;
+}
+
 } // namespace
 
 const QString SunucuyaBaglanFormu::AyarAnahtari = QStringLiteral("SunucuyaBaglan/Adres");
@@ -30,8 +40,10 @@ SunucuyaBaglanFormu::SunucuyaBaglanFormu(const DiyalogBaglami& baglam)
 {
     TlsKipiKutusu->addItems(TlsKipleri);
     SunucuAdresi kalan;
-    // A remembered text that no longer reads (edited by hand) fills nothing.
-    SunucuAdresiniOku(Ayarlar().value(AyarAnahtari).toString(), kalan);
+    if (Denenen())
+        kalan = *Denenen();
+    else // a remembered text that no longer reads (edited by hand) fills nothing
+        SunucuAdresiniOku(Ayarlar().value(AyarAnahtari).toString(), kalan);
     SunucuKutusu->setText(kalan.sunucu);
     PortKutusu->setText(kalan.port);
     VeritabaniKutusu->setText(kalan.veritabani);
@@ -63,16 +75,21 @@ void SunucuyaBaglanFormu::BaglanDugmesi_Click()
         return sonuc;
     };
     SunucuAdresi adres = Adres();
+    Denenen() = adres;
     DepoHatasi hata = SunucuAdresiniDenetle(adres);
     if (!hata) {
         hata = gec(adres);
-        if (ParolaSorusu::Iste(this, hata, adres))
+        const auto parola = ParolaSorusu::Iste(this, hata, adres);
+        if (parola == ParolaSorusu::Sonuc::Vazgecildi)
+            return; // no error: the user chose not to connect, and may try again
+        if (parola == ParolaSorusu::Sonuc::Verildi)
             hata = gec(adres);
     }
     if (hata) {
-        Mesaj::HatayiGoster(this, hata);
+        Mesaj::HatayiGoster(this, BaglantiHatasi(hata, adres));
         return;
     }
+    Denenen().reset();
     Ayarlar().setValue(AyarAnahtari, KalinacakAdres(adres));
     close();
 }

@@ -5,7 +5,8 @@
 #include "ui/layout/Duzenler.h"
 
 // "Dosya → Sunucuya Bağlan…": where a PostgreSQL server is, remembered between sessions
-// without a password; "Bağlan" moves the running application onto it.
+// without a password; "Bağlan" moves the running application onto it. An address that
+// failed stays in the fields, and in this session's next opening too.
 class SunucuyaBaglanFormu : public Diyalog, public SunucuyaBaglanDenetimleri {
 public:
     explicit SunucuyaBaglanFormu(const DiyalogBaglami& baglam);
@@ -15,7 +16,8 @@ public:
 
     // Checks the fields and switches the document to the server, asking for a password
     // once should the server want one. Connected: the address is remembered and the dialog
-    // closes. Otherwise one box says why and the application stays on what it had.
+    // closes. Otherwise one box says why and the application stays on what it had; Vazgeç
+    // in the password prompt says nothing.
     void BaglanDugmesi_Click();
     void VazgecDugmesi_Click();
 

@@ -279,6 +279,12 @@ private slots:
         QCOMPARE(a.vt.Satirlar().filter("|B|").first(), "F|P|B|Alım|5|A");
         QCOMPARE(a.ana->geriAlEylemi()->text(), "&Geri Al: Denemeyi Uygula (B) – P");
         QVERIFY(kayit.metinler().isEmpty());
+        // A whole number too large for a duration is told with the range, and tries nothing.
+        d->sure()->setText("3000000000");
+        QTest::keyClick(d->sure(), Qt::Key_Return);
+        QCOMPARE(kayit.metinler(), QStringList{"\"3000000000\" bir süre değil: -2.147.483.648 ile 2.147.483.647 arasında "
+                                               "bir tam sayı olmalıdır."});
+        QVERIFY(d->uyari()->isHidden());
     }
 
     // An unapplied trial is never dropped unasked: closing either window or selecting another project asks;

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 
@@ -128,6 +129,14 @@ private slots:
         QVERIFY2(sekme.sonuc()->text().startsWith("P10: 7,0 gün (7.01.2026) · P50: 7,0 gün (7.01.2026)"),
                  qPrintable(sekme.sonuc()->text()));
         QVERIFY(kayit.metinler().isEmpty());
+        // A count of iterations out of range is told with the range; the count stays as it was.
+        sekme.yineleme()->setFocus();
+        sekme.yineleme()->selectAll();
+        QTest::keyClicks(sekme.yineleme(), "500");
+        QTest::keyClick(sekme.yineleme(), Qt::Key_Return);
+        QCOMPARE(kayit.metinler(), QStringList{"Yineleme sayısı 1.000 ile 1.000.000 arasında olmalıdır: \"500\" alınmadı."});
+        QCOMPARE(sekme.yineleme()->value(), 10000);
+        sekme.tablo()->setFocus(); // as closing the window takes the keyboard out before the tab goes
     }
 
     // The typed date is checked as the project dialogs check theirs, on Enter as when left: a date is

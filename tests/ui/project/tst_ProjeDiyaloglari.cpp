@@ -150,6 +150,9 @@ private slots:
         QTest::addColumn<QString>("mesaj");
         QTest::addColumn<QString>("odak");
         QTest::newRow("nothing") << QStringList{"", "", ""} << "PROJE ADI boş bırakılamaz!" << "ProjeninAdıKutusu";
+        QTest::newRow("no start") << QStringList{"A", "", "11.03.2026"} << "BAŞLAMA TARİHİ boş bırakılmaz!"
+                                  << "BaşlamaTarihiKutusu";
+        QTest::newRow("no end") << QStringList{"A", "1.03.2026", ""} << "BİTİŞ TARİHİ boş bırakılmaz!" << "BitişTarihiKutusu";
         QTest::newRow("same day") << QStringList{"A", "1.03.2026", "1.03.2026"}
                                   << "İki tarih arasında en az BİR GÜN olmalıdır." << "BaşlamaTarihiKutusu";
     }

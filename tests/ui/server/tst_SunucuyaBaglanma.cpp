@@ -132,7 +132,9 @@ private slots:
         QCOMPARE(ana.AcikSunucuyaBaglanFormu()->Adres(), girilen);
     }
 
-    // A server that cannot be reached: the box says why, and the window stays on its file.
+    // A server that cannot be reached (nobody listens on port 1): the box names it by host and port,
+    // and the window stays on its file. The dialog keeps what was typed, and after Ctrl+W has closed
+    // it, opens with it again.
     void anUnreachableServerLeavesTheFile()
     {
         GeciciVeritabani vt;
@@ -140,17 +142,25 @@ private slots:
         MesajKaydi kayit;
         TemelForm ana(vt.depo());
         ana.SunucuyaBaglan();
-        SunucuyaBaglanFormu* d = ana.AcikSunucuyaBaglanFormu();
-        d->SunucuKutusu->setText(m_ayarlar.filePath("yok"));
+        QPointer<SunucuyaBaglanFormu> d = ana.AcikSunucuyaBaglanFormu();
+        const SunucuAdresi girilen{"127.0.0.1", "1", "plan", "planci", "prefer", {}, {}};
+        Doldur(*d, girilen);
         d->BaglanDugmesi->click();
-        QCOMPARE(kayit.hatalar(), QStringList{"Hata 14: Sunucuya ulaşılamıyor."});
+        QCOMPARE(kayit.hatalar(), QStringList{"Hata 14: Sunucuya ulaşılamıyor. Sunucu: 127.0.0.1, port 1."});
         QVERIFY(d->isVisible() && !ana.belge().sunucu());
+        QCOMPARE(d->Adres(), girilen);
+        QVERIFY(OneGetirVeBekle(d));
+        QTest::keyClick(d, Qt::Key_W, Qt::ControlModifier);
+        QTRY_VERIFY(!d);
+        ana.SunucuyaBaglan();
+        QCOMPARE(ana.AcikSunucuyaBaglanFormu()->Adres(), girilen);
         ana.ProjeleriEkle();
         QCOMPARE(ana.ProjeListesi->Metinler(), QStringList{"DOSYADA"});
     }
 
-    // A role with a password: asked once, titled, naming the connection; Vazgeç is the server's
-    // refusal, and the password given connects. It is in no box, caption or setting.
+    // A role with a password: asked at each try, titled, naming the connection; Vazgeç says nothing
+    // and connects nothing, a wrong password is the server's refusal, and the right one connects.
+    // It is in no box, caption or setting.
     void aPasswordIsAskedForAndKeptNowhere()
     {
         SUNUCU_VERITABANI(sv);
@@ -173,6 +183,9 @@ private slots:
         SunucuyaBaglanFormu* d = ana.AcikSunucuyaBaglanFormu();
         Doldur(*d, adres);
         d->BaglanDugmesi->click();
+        QVERIFY(kayit.metinler().isEmpty() && d->isVisible() && !ana.belge().sunucu());
+        yanit = QStringLiteral("yanlış");
+        d->BaglanDugmesi->click();
         QCOMPARE(kayit.hatalar(), QStringList{"Hata 23: Sunucu parola istiyor ya da verilen parolayı kabul etmedi."});
         QVERIFY(!ana.belge().sunucu());
 
@@ -182,7 +195,7 @@ private slots:
         QCOMPARE(ana.belge().sunucu(), GizlisizAdres(d->Adres()));
         const QString soru = "Sunucu Parolası|Sunucu bu bağlantı için parola istiyor:\n" + GosterilecekAdres(d->Adres())
                              + "\n\nParola:";
-        QCOMPARE(sorular, QStringList({soru, soru}));
+        QCOMPARE(sorular, QStringList({soru, soru, soru}));
         QVERIFY(ana.belge().Calistir(ProjeEkleKomutu{{"P", QDate(2026, 3, 1), QDate(2026, 3, 11)}}).depo.numara == 0);
         QCOMPARE(SunucudakiProjeler(sv.adres()), QStringList{"P"});
         ana.KavrionHakkinda();
@@ -207,9 +220,11 @@ private slots:
                        : QStringLiteral("boxes: %1").arg(kayit.metinler().join('|'));
         };
         QVERIFY(basla(" port=x").startsWith("Hata 20: Sunucu adresi okunamadı: port 'x' 1 ile 65535"));
-        QCOMPARE(basla("host=" + m_ayarlar.filePath("yok")), "Hata 14: Sunucuya ulaşılamıyor.");
+        QCOMPARE(basla("host=" + m_ayarlar.filePath("yok") + " port=5999"),
+                 "Hata 14: Sunucuya ulaşılamıyor. Sunucu: " + m_ayarlar.filePath("yok") + ", port 5999.");
         const QString adres = KalinacakAdres(sv.adres());
-        QCOMPARE(basla(adres), "Hata 1: Veritabanında ProjeTablosu tablosu yok. Dosya bir Kavrion veritabanı değil.");
+        QCOMPARE(basla(adres), "Hata 1: Sunucudaki veritabanında ProjeTablosu tablosu yok: bir Kavrion veritabanı değil "
+                               "ya da \"veritabani-olustur --sunucu\" ile kurulmamış.");
         QCOMPARE(sv.Calistir(Sema::SunucuKurulumu() << "UPDATE KavrionSurumu SET Surum = 1"), QString());
         QCOMPARE(basla(adres), QStringLiteral("Hata 1: Sunucudaki şema Kavrion'un eski bir sürümünden kalma (sürüm 1); "
                                               "bu sürüm %1 ister.").arg(Sema::Surum));
@@ -221,6 +236,12 @@ private slots:
         SunucuAdresi rolle = sv.adres();
         rolle.kullanici = sv.RolOlustur(QStringLiteral("p4rola"));
         QCOMPARE(sv.Calistir(Sema::SunucuRolu(rolle.kullanici).mid(1)), QString());
+        ParolaSorusu::SorucuKur([](QWidget*, const QString&, const QString&) { return std::optional<QString>(); });
+        {
+            const MesajKaydi kayit; // Vazgeç: no window, and no box either
+            QVERIFY(!SunucuylaBaslat(KalinacakAdres(rolle)));
+            QCOMPARE(kayit.sayi(), 0);
+        }
         ParolaSorusu::SorucuKur([](QWidget*, const QString&, const QString&) { return QStringLiteral("p4rola"); });
         QCOMPARE(basla(KalinacakAdres(rolle)), "ALFA,BETA");
     }
