@@ -58,7 +58,8 @@ DenemePaneli::DenemePaneli(PlanBelgesi& belge, std::function<void()> degisti, QW
 
 void DenemePaneli::PlaniGoster()
 {
-    const auto& plan = m_belge.plan();
+    m_plan = m_belge.plan();
+    const auto& plan = m_plan;
     QStringList maddeler;
     for (const KayitliFaaliyet& f : plan ? plan->faaliyetler : QVector<KayitliFaaliyet>())
         maddeler << f.kodu + QStringLiteral(" – ") + f.adi.left(40);
@@ -82,7 +83,7 @@ void DenemePaneli::PlaniGoster()
 
 void DenemePaneli::Dene()
 {
-    const auto& plan = m_belge.plan();
+    const auto& plan = m_plan;
     const int i = m_faaliyet->currentIndex();
     if (!plan || i < 0)
         return;
@@ -121,7 +122,7 @@ void DenemePaneli::Sifirla()
 
 void DenemePaneli::PlanaUygula()
 {
-    const auto& plan = m_belge.plan();
+    const auto& plan = m_plan;
     if (!plan || m_deneme.sureler.isEmpty())
         return;
     const SureleriDegistirKomutu komut = DenemeKomutu(*plan, m_deneme);
@@ -137,7 +138,7 @@ void DenemePaneli::PlanaUygula()
 
 void DenemePaneli::UyariyiGuncelle()
 {
-    const auto& plan = m_belge.plan();
+    const auto& plan = m_plan;
     const bool var = plan && !m_deneme.sureler.isEmpty();
     m_uyari->setText(var ? QStringLiteral("Deneme – kaydedilmedi: %1").arg(DenemeOzeti(*plan, m_deneme)) : QString());
     m_uyari->setVisible(var);

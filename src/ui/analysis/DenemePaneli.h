@@ -1,9 +1,11 @@
 #pragma once
 
 #include "plan/Deneme.h"
+#include "plan/Plan.h"
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class PlanBelgesi;
 class QComboBox;
@@ -41,6 +43,9 @@ private:
 
     PlanBelgesi& m_belge;
     std::function<void()> m_degisti;
+    // The plan as the window shows it: the trial is picked from it and written over it,
+    // whatever the document has read since.
+    std::optional<Plan> m_plan;
     Deneme m_deneme;
     QStringList m_maddeler;
     QComboBox* m_faaliyet = nullptr;

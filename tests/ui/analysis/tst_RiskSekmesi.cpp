@@ -155,6 +155,17 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(sekme.dagilim()->currentText(), "Beta-PERT");
         QVERIFY(kayit.metinler().isEmpty());
+
+        // A pick is written over the distribution shown: one changed elsewhere and read by the
+        // document, but not shown by the tab yet, is refused.
+        QVERIFY(DosyadaCalistir(vt.yol(), {"INSERT OR REPLACE INTO DagilimTablosu (Projesi, Dagilim) VALUES ('ALFA', 'ucgen')"}));
+        belge.Sec("ALFA");
+        const QStringList once = vt.Dokum(GeciciVeritabani::TumTablolar);
+        QTest::keyClick(sekme.dagilim(), Qt::Key_Down);
+        QCOMPARE(kayit.hatalar(), QStringList{"Hata 12: \"ALFA\" projesinin dağılımı siz görüntüledikten sonra başka bir "
+                                              "yerde değiştirilmiş; hiçbir şey kaydedilmedi. Güncel hali gösteriliyor."});
+        QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
+        QTRY_COMPARE(sekme.dagilim()->currentText(), "Üçgen");
     }
 };
 
