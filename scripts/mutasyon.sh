@@ -155,6 +155,14 @@ hatalar=(
 "pencere@@src/ui/analysis/RiskSekmesi.cpp@@if (m_eskidi || m_plandanEski ||@@if (m_eskidi ||@@risk charts of an older plan state are exported"
 "çekirdek@@src/schedule/Cizelge.cpp@@            m_tekKarakterliSatir.insert(kod.front().unicode(), i);@@            m_tekKarakterliSatir.insert(kod.front().unicode(), std::max(i, m_tekKarakterliSatir.value(kod.front().unicode(), i)));@@a code beyond ASCII stored twice keeps its lower row"
 "çekirdek@@tools/veritabani_olustur.cpp@@[](const QString& a) { return a.startsWith(QLatin1Char('-')); }@@[](const QString&) { return false; }@@a mistyped option becomes the name of a new file"
+"pencere@@src/ui/main/TemelForm_ProjeKomutlari.cpp@@if (const KomutHatasi hata = m_belge.Calistir(ProjeSilKomutu{proje}))@@if (const KomutHatasi hata = m_belge.Calistir(ProjeSilKomutu{m_belge.plan() ? m_belge.plan()->proje : proje}))@@the project delete acts on what was read while its question was open"
+"pencere@@src/ui/main/TemelForm_FaaliyetKomutlari.cpp@@QStringLiteral(\"Son faaliyeti SİLMEK istiyor musunuz?\")))
+        return;
+    if (const KomutHatasi hata = m_belge.Calistir(komut))@@QStringLiteral(\"Son faaliyeti SİLMEK istiyor musunuz?\")))
+        return;
+    if (const KomutHatasi hata = m_belge.Calistir(SonFaaliyetiSilKomutu{komut.proje, plan->faaliyetler}))@@the last-activity delete deletes one added while its question was open"
+"pencere@@src/ui/analysis/RiskSekmesi.cpp@@const std::optional<Dagilim> gosterilen = m_gosterilenDagilim;@@Dagilim okunan = Dagilim::Pert; const std::optional<Dagilim> gosterilen = m_belge.ProjeDagilimi(okunan) ? std::nullopt : std::optional(okunan);@@a distribution pick is compared with the store's, not the one shown"
+"pencere@@src/ui/analysis/DenemePaneli.cpp@@const SureleriDegistirKomutu komut = DenemeKomutu(*plan, m_deneme);@@const SureleriDegistirKomutu komut = DenemeKomutu(*m_belge.plan(), m_deneme);@@a trial is applied over the plan read since, not the one shown"
 )
 
 testler() { # the test targets of the given folders of tests/
