@@ -101,6 +101,14 @@ private slots:
         QVERIFY(!belge.GeriAl());
         QCoreApplication::processEvents();
         QCOMPARE(Satirlar(sekme.tablo())[2], "C|c|4|2|4|9");
+
+        // An edit goes to the project of the rows shown, not to one the document selected since.
+        const qint64 onceki = belge.geriAlinacak().kimlik;
+        belge.Sec("BETA");
+        sekme.tablo()->model()->setData(sekme.tablo()->model()->index(0, 3), "1");
+        QCOMPARE(kayit.hatalar(), QStringList());
+        QVERIFY(belge.geriAlinacak().kimlik > onceki);
+        QCOMPARE(AdimAdi(belge.geriAlinacak()), "Tahmin Değiştir (A) – ALFA");
     }
 
     void theSimulationFollowsEveryChange()
