@@ -164,6 +164,7 @@ hatalar=(
 "pencere@@src/ui/analysis/RiskSekmesi.cpp@@const std::optional<Dagilim> gosterilen = m_gosterilenDagilim;@@Dagilim okunan = Dagilim::Pert; const std::optional<Dagilim> gosterilen = m_belge.ProjeDagilimi(okunan) ? std::nullopt : std::optional(okunan);@@a distribution pick is compared with the store's, not the one shown"
 "pencere@@src/ui/analysis/DenemePaneli.cpp@@const SureleriDegistirKomutu komut = DenemeKomutu(*plan, m_deneme);@@const SureleriDegistirKomutu komut = DenemeKomutu(*m_belge.plan(), m_deneme);@@a trial is applied over the plan read since, not the one shown"
 "pencere@@src/ui/analysis/RiskSekmesi.cpp@@const TahminDegistirKomutu komut{m_gosterilenProje,@@const TahminDegistirKomutu komut{m_belge.seciliProje(),@@an estimate's edit goes to the project selected since, not the one shown"
+"pencere@@src/store/ProjeDeposu_Gecmis.cpp@@if (beklenen != 0 && bulunan.kimlik != beklenen)@@if (false)@@an undo takes a step written elsewhere since the menu named another"
 )
 
 testler() { # the test targets of the given folders of tests/

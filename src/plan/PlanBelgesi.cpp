@@ -130,10 +130,15 @@ DepoHatasi PlanBelgesi::Yinele()
 
 DepoHatasi PlanBelgesi::Gez(bool geri)
 {
+    // The step the menu named, as read after the last command; with none named, none is
+    // taken, whatever was written elsewhere since.
+    const qint64 beklenen = geri ? m_geriAlinacak.kimlik : m_yinelenecek.kimlik;
     GecmisAdimi adim;
-    if (auto hata = geri ? m_depo.GeriAl(adim) : m_depo.Yinele(adim))
-        return hata;
-    // With nothing to take, the menu offered a step the file no longer has.
+    if (beklenen != 0) {
+        if (auto hata = geri ? m_depo.GeriAl(adim, beklenen) : m_depo.Yinele(adim, beklenen))
+            return hata;
+    }
+    // Nothing taken: none was named, or the file no longer has the one named.
     if (adim.kimlik == 0)
         GecmisiTazele();
     else
@@ -153,7 +158,7 @@ DepoHatasi PlanBelgesi::AdimaGit(qint64 adim)
         if (!geriAl && (m_yinelenecek.kimlik == 0 || m_yinelenecek.kimlik > adim))
             break;
         GecmisAdimi atilan;
-        hata = geriAl ? m_depo.GeriAl(atilan) : m_depo.Yinele(atilan);
+        hata = geriAl ? m_depo.GeriAl(atilan, m_geriAlinacak.kimlik) : m_depo.Yinele(atilan, m_yinelenecek.kimlik);
         if (hata || atilan.kimlik == 0)
             break;
         son = atilan;
