@@ -194,6 +194,16 @@ hatalar=(
 "çekirdek@@src/store/Sema.cpp@@(sunucu ? QStringLiteral(\"Sunucudaki@@(false ? QStringLiteral(\"Sunucudaki@@a server's database without the tables is called a file"
 "pencere@@src/ui/layout/Kurucu.cpp@@    if (!anaPencere)@@    if (false)@@a dialog does not close with Ctrl+W"
 "pencere@@src/ui/server/SunucuyaBaglanFormu.cpp@@    if (Denenen())@@    if (false)@@the server dialog opened again forgets the address that failed"
+"pencere@@src/ui/main/TemelForm_ProjeKomutlari.cpp@@if (const KomutHatasi hata = m_belge.Calistir(ProjeSilKomutu{proje}))@@if (const KomutHatasi hata = m_belge.Calistir(ProjeSilKomutu{m_belge.plan() ? m_belge.plan()->proje : proje}))@@the project delete acts on what was read while its question was open"
+"pencere@@src/ui/main/TemelForm_FaaliyetKomutlari.cpp@@QStringLiteral(\"Son faaliyeti SİLMEK istiyor musunuz?\")))
+        return;
+    if (const KomutHatasi hata = m_belge.Calistir(komut))@@QStringLiteral(\"Son faaliyeti SİLMEK istiyor musunuz?\")))
+        return;
+    if (const KomutHatasi hata = m_belge.Calistir(SonFaaliyetiSilKomutu{komut.proje, plan->faaliyetler}))@@the last-activity delete deletes one added while its question was open"
+"pencere@@src/ui/analysis/RiskSekmesi.cpp@@const std::optional<Dagilim> gosterilen = m_gosterilenDagilim;@@Dagilim okunan = Dagilim::Pert; const std::optional<Dagilim> gosterilen = m_belge.ProjeDagilimi(okunan) ? std::nullopt : std::optional(okunan);@@a distribution pick is compared with the store's, not the one shown"
+"pencere@@src/ui/analysis/DenemePaneli.cpp@@const SureleriDegistirKomutu komut = DenemeKomutu(m_denemePlani, m_deneme);@@const SureleriDegistirKomutu komut = DenemeKomutu(*m_belge.plan(), m_deneme);@@a trial is applied over the plan read since, not the one shown"
+"pencere@@src/ui/analysis/RiskSekmesi.cpp@@const TahminDegistirKomutu komut{m_gosterilenProje,@@const TahminDegistirKomutu komut{m_belge.seciliProje(),@@an estimate's edit goes to the project selected since, not the one shown"
+"pencere@@src/store/ProjeDeposu_Gecmis.cpp@@if (beklenen != 0 && bulunan.kimlik != beklenen)@@if (false)@@an undo takes a step written elsewhere since the menu named another"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

@@ -140,10 +140,15 @@ DepoHatasi PlanBelgesi::Yinele()
 
 DepoHatasi PlanBelgesi::Gez(bool geri)
 {
+    // The step the menu named, as read after the last command; with none named, none is
+    // taken, whatever was written elsewhere since.
+    const qint64 beklenen = geri ? m_geriAlinacak.kimlik : m_yinelenecek.kimlik;
     GecmisAdimi adim;
-    if (auto hata = geri ? m_depo.GeriAl(adim) : m_depo.Yinele(adim))
-        return hata;
-    // With nothing to take, the menu offered a step the file no longer has.
+    if (beklenen != 0) {
+        if (auto hata = geri ? m_depo.GeriAl(adim, beklenen) : m_depo.Yinele(adim, beklenen))
+            return hata;
+    }
+    // Nothing taken: none was named, or the file no longer has the one named.
     if (adim.kimlik == 0)
         GecmisiTazele();
     else
@@ -164,7 +169,7 @@ Gezinti PlanBelgesi::AdimaGit(qint64 adim)
             break;
         gezinti.geri = geriAl;
         GecmisAdimi atilan;
-        gezinti.hata = geriAl ? m_depo.GeriAl(atilan) : m_depo.Yinele(atilan);
+        gezinti.hata = geriAl ? m_depo.GeriAl(atilan, m_geriAlinacak.kimlik) : m_depo.Yinele(atilan, m_yinelenecek.kimlik);
         if (gezinti.hata)
             gezinti.duran = geriAl ? m_geriAlinacak : m_yinelenecek;
         if (gezinti.hata || atilan.kimlik == 0)

@@ -91,9 +91,10 @@ public:
     DepoHatasi GecmisiOku(QVector<GecmisAdimi>& adimlar) const;
     // Undoes the latest applied step / redoes the earliest undone one, in one transaction;
     // `adim` receives the step. Nothing to undo or redo: no error, and `adim` has kimlik 0.
-    // A row written elsewhere since the step refuses it whole.
-    DepoHatasi GeriAl(GecmisAdimi& adim) const;
-    DepoHatasi Yinele(GecmisAdimi& adim) const;
+    // A row written elsewhere since the step refuses it whole. `beklenen`, unless 0, is the
+    // step the window named: another in its place (one written elsewhere since) is refused.
+    DepoHatasi GeriAl(GecmisAdimi& adim, qint64 beklenen = 0) const;
+    DepoHatasi Yinele(GecmisAdimi& adim, qint64 beklenen = 0) const;
     // The steps GeriAl and Yinele would take now, read without writing; kimlik 0 for none.
     DepoHatasi KomsuAdimlar(GecmisAdimi& geriAlinacak, GecmisAdimi& yinelenecek) const;
 

@@ -265,7 +265,7 @@ DepoHatasi SunucuGecmisiniKisalt(const QSqlDatabase& vt)
     return Calistir(vt, QStringLiteral("DELETE FROM GecmisAdimlari WHERE Kimlik <= ?"), {sinir});
 }
 
-DepoHatasi Gez(const QString& baglanti, bool geri, GecmisAdimi& adim)
+DepoHatasi Gez(const QString& baglanti, bool geri, qint64 beklenen, GecmisAdimi& adim)
 {
     adim = {};
     GecmisAdimi bulunan;
@@ -276,6 +276,12 @@ DepoHatasi Gez(const QString& baglanti, bool geri, GecmisAdimi& adim)
         bool bulundu = false;
         if (auto hata = SiradakiAdim(vt, geri, bulunan, bulundu); hata || !bulundu)
             return hata;
+        // Another Kavrion on the file (a second machine over a shared folder) may have
+        // written a step since the menu named ours: it is not taken unseen.
+        if (beklenen != 0 && bulunan.kimlik != beklenen)
+            return Bulunamadi(QStringLiteral("Geçmiş siz görüntüledikten sonra başka bir yerde değiştirilmiş; %1, "
+                                             "hiçbir şey yazılmadı. Güncel hali gösteriliyor.")
+                                  .arg(geri ? QStringLiteral("geri alınamadı") : QStringLiteral("yinelenemedi")));
         QSqlQuery sorgu(vt);
         QVector<QPair<qint64, int>> degisiklikler;
         if (auto hata = Calistir(sorgu,
@@ -386,12 +392,12 @@ DepoHatasi ProjeDeposu::KomsuAdimlar(GecmisAdimi& geriAlinacak, GecmisAdimi& yin
     });
 }
 
-DepoHatasi ProjeDeposu::GeriAl(GecmisAdimi& adim) const
+DepoHatasi ProjeDeposu::GeriAl(GecmisAdimi& adim, qint64 beklenen) const
 {
-    return Gez(m_baglanti, true, adim);
+    return Gez(m_baglanti, true, beklenen, adim);
 }
 
-DepoHatasi ProjeDeposu::Yinele(GecmisAdimi& adim) const
+DepoHatasi ProjeDeposu::Yinele(GecmisAdimi& adim, qint64 beklenen) const
 {
-    return Gez(m_baglanti, false, adim);
+    return Gez(m_baglanti, false, beklenen, adim);
 }

@@ -90,15 +90,18 @@ void FaaliyetDegistirmeFormu::BaskaYerdeDegistiyse()
     if (var && *simdi == *m_satir)
         return;
     const QString faaliyet = QStringLiteral("\"%1\" projesinin %2 faaliyeti").arg(m_proje, m_satir->kodu);
+    // Filled (or emptied) before the box is shown: a change that arrives while it is open
+    // is shown in turn, and the next save is compared with the newest, not with this one.
+    if (var)
+        Doldur(m_proje, *simdi);
+    else
+        m_satir.reset();
     Mesaj::Goster(this, var ? faaliyet + QStringLiteral(" bu pencere açıldıktan sonra başka bir yerde değiştirildi; "
                                                         "alanlar güncel halini gösteriyor.")
                             : faaliyet + QStringLiteral(" bu pencere açıldıktan sonra başka bir yerde silindi."),
                   Mesaj::Tur::Bilgi);
-    if (!var) {
+    if (!var)
         close();
-        return;
-    }
-    Doldur(m_proje, *simdi);
 }
 
 void FaaliyetDegistirmeFormu::VazgecDugmesi_Click()

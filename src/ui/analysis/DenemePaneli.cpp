@@ -84,13 +84,14 @@ void DenemePaneli::PlaniGoster()
     if (dusur)
         m_deneme = Deneme();
     if (Gosterilir())
-        m_denemePlani = *m_belge.plan();
+        m_denemePlani = *m_plan;
     UyariyiGuncelle();
 }
 
 void DenemePaneli::ListeyiDoldur()
 {
-    const auto& plan = m_belge.plan();
+    m_plan = m_belge.plan();
+    const auto& plan = m_plan;
     QStringList maddeler;
     for (const KayitliFaaliyet& f : plan ? plan->faaliyetler : QVector<KayitliFaaliyet>())
         maddeler << f.kodu + QStringLiteral(" – ") + f.adi.left(40);
@@ -107,7 +108,7 @@ void DenemePaneli::ListeyiDoldur()
 
 bool DenemePaneli::Gosterilir() const
 {
-    const auto& plan = m_belge.plan();
+    const auto& plan = m_plan;
     return plan && !m_deneme.sureler.isEmpty() && plan->proje.ad == m_deneme.proje;
 }
 
@@ -127,7 +128,7 @@ bool DenemePaneli::Kapanabilir()
 
 void DenemePaneli::Dene()
 {
-    const auto& plan = m_belge.plan();
+    const auto& plan = m_plan;
     const int i = m_faaliyet->currentIndex();
     if (!plan || i < 0)
         return;
@@ -216,7 +217,7 @@ bool DenemePaneli::eventFilter(QObject* nesne, QEvent* olay)
 void DenemePaneli::UyariyiGuncelle()
 {
     const bool var = Gosterilir();
-    m_uyari->setText(var ? QStringLiteral("Deneme – kaydedilmedi: %1").arg(DenemeOzeti(*m_belge.plan(), m_deneme))
+    m_uyari->setText(var ? QStringLiteral("Deneme – kaydedilmedi: %1").arg(DenemeOzeti(*m_plan, m_deneme))
                          : QString());
     m_uyari->setVisible(var);
     m_sifirla->setVisible(var);

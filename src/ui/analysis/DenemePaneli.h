@@ -1,10 +1,12 @@
 #pragma once
 
 #include "plan/Deneme.h"
+#include "plan/Plan.h"
 
 #include <QMessageBox>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class PlanBelgesi;
 class QComboBox;
@@ -59,6 +61,9 @@ private:
 
     PlanBelgesi& m_belge;
     std::function<void()> m_degisti;
+    // The plan as the window shows it: the trial is picked from it and written over it,
+    // whatever the document has read since.
+    std::optional<Plan> m_plan;
     Deneme m_deneme;
     // The trial's project as last shown: what the command checks against, and what the
     // question names once another project is selected.

@@ -288,6 +288,8 @@ void RiskSekmesi::Yenile()
     const DepoHatasi dagilimHatasi = m_belge.ProjeDagilimi(dagilim);
     m_dagilim->setCurrentIndex(dagilim == Dagilim::Ucgen ? 1 : 0);
     const auto& plan = m_belge.plan();
+    m_gosterilenProje = plan ? plan->proje.ad : QString();
+    m_gosterilenDagilim = plan && !dagilimHatasi ? std::optional(dagilim) : std::nullopt;
     m_durum->setText(!plan          ? QStringLiteral("Seçili proje yok.")
                      : hata          ? QStringLiteral("Tahminler okunamadı: %1").arg(HataMetni(hata))
                      : dagilimHatasi ? QStringLiteral("Dağılım okunamadı: %1").arg(HataMetni(dagilimHatasi))
@@ -322,7 +324,8 @@ void RiskSekmesi::Duzenlendi(int satir, int sutun, const QString& metin)
     }
     if (!yeni && !kayitli)
         return;
-    const TahminDegistirKomutu komut{m_belge.seciliProje(), m_model->Faaliyet(satir).kodu, kayitli, yeni};
+    // The project of the rows shown: the document may have moved on before the tab is shown afresh.
+    const TahminDegistirKomutu komut{m_gosterilenProje, m_model->Faaliyet(satir).kodu, kayitli, yeni};
     if (const KomutHatasi hata = m_belge.Calistir(komut))
         Mesaj::ReddiGoster(this, hata.depo, [this] { m_belge.Sec(m_belge.seciliProje()); });
 }
@@ -334,14 +337,18 @@ Dagilim RiskSekmesi::SecilenDagilim() const
 
 void RiskSekmesi::DagilimSecildi()
 {
-    Dagilim kayitli = Dagilim::Pert;
+    // Over the distribution shown, not one read now: a change elsewhere that the tab has
+    // not shown yet makes the store refuse.
+    const std::optional<Dagilim> gosterilen = m_gosterilenDagilim;
     const Dagilim secilen = SecilenDagilim();
-    if (m_belge.ProjeDagilimi(kayitli) || !m_belge.plan() || secilen == kayitli) {
-        m_dagilim->setCurrentIndex(kayitli == Dagilim::Ucgen ? 1 : 0);
+    if (!gosterilen || secilen == *gosterilen) {
+        m_dagilim->setCurrentIndex(gosterilen == Dagilim::Ucgen ? 1 : 0);
         return;
     }
-    if (const KomutHatasi hata = m_belge.Calistir(DagilimDegistirKomutu{m_belge.seciliProje(), kayitli, secilen})) {
-        m_dagilim->setCurrentIndex(kayitli == Dagilim::Ucgen ? 1 : 0);
+    if (const KomutHatasi hata = m_belge.Calistir(DagilimDegistirKomutu{m_gosterilenProje, *gosterilen, secilen})) {
+        m_dagilim->setCurrentIndex(gosterilen == Dagilim::Ucgen ? 1 : 0);
         Mesaj::ReddiGoster(this, hata.depo, [this] { m_belge.Sec(m_belge.seciliProje()); });
+        return;
     }
+    m_gosterilenDagilim = secilen;
 }

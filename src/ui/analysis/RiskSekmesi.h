@@ -84,6 +84,10 @@ private:
     bool m_plandanEski = false; // the document changed after the run shown began
     RiskGorseli m_gorsel;       // what the charts show
     std::optional<QVector<KayitliFaaliyet>> m_deneme;
+    // The project and distribution shown, which an edit or a pick is written over; no
+    // distribution when none was read.
+    QString m_gosterilenProje;
+    std::optional<Dagilim> m_gosterilenDagilim;
 
     std::thread m_isci;
     std::shared_ptr<std::atomic<bool>> m_dur;

@@ -31,11 +31,13 @@ void TemelForm::SonFaaliyetiSilDugmesi_Click()
     const auto& plan = m_belge.plan();
     if (!plan || plan->faaliyetler.isEmpty())
         return;
+    // The rows as shown at the press: one that arrives while the question is open makes
+    // the store refuse, rather than become the last and be deleted unseen.
+    const SonFaaliyetiSilKomutu komut{plan->proje.ad, plan->faaliyetler};
     if (!Mesaj::Onayla(this, QStringLiteral("Son faaliyeti SİLMEK istiyor musunuz?")))
         return;
-    const QString proje = plan->proje.ad;
-    if (const KomutHatasi hata = m_belge.Calistir(SonFaaliyetiSilKomutu{proje, plan->faaliyetler}))
-        ReddiGoster(hata, proje);
+    if (const KomutHatasi hata = m_belge.Calistir(komut))
+        ReddiGoster(hata, komut.proje);
 }
 
 void TemelForm::TumKayitlariSilDugmesi_Click()
@@ -43,11 +45,12 @@ void TemelForm::TumKayitlariSilDugmesi_Click()
     const auto& plan = m_belge.plan();
     if (!plan || plan->faaliyetler.isEmpty())
         return;
+    // The rows as shown at the press, as for the last one.
+    const TumFaaliyetleriSilKomutu komut{plan->proje.ad, plan->faaliyetler};
     if (!Mesaj::Onayla(this, QStringLiteral("Tüm faaliyetleri SİLMEK istiyor musunuz?")))
         return;
-    const QString proje = plan->proje.ad;
-    if (const KomutHatasi hata = m_belge.Calistir(TumFaaliyetleriSilKomutu{proje, plan->faaliyetler}))
-        ReddiGoster(hata, proje);
+    if (const KomutHatasi hata = m_belge.Calistir(komut))
+        ReddiGoster(hata, komut.proje);
 }
 
 FaaliyetEklemeFormu* TemelForm::AcikFaaliyetEklemeFormu() const

@@ -23,10 +23,12 @@ void TemelForm::ProjeSilDugmesi_Click()
 {
     if (SeciliProje().isEmpty() || !m_belge.plan())
         return;
+    // The project as shown at the press: a change shown while the question is open must
+    // make the delete refuse, not become what is deleted.
+    const KayitliProje proje = m_belge.plan()->proje;
     if (!Mesaj::Onayla(this, QStringLiteral("Seçilen projeyi SİLMEK istiyor musunuz?")))
         return;
     // The row and its activities go in one transaction: a failure leaves both in place.
-    const KayitliProje proje = m_belge.plan()->proje;
     if (const KomutHatasi hata = m_belge.Calistir(ProjeSilKomutu{proje}))
         ReddiGoster(hata, proje.ad);
 }

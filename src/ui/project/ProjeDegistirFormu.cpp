@@ -84,11 +84,13 @@ void ProjeDegistirFormu::BaskaYerdeDegistiyse()
         return;
     if (plan->proje == *m_proje)
         return;
-    Mesaj::Goster(this, QStringLiteral("\"%1\" projesi bu pencere açıldıktan sonra başka bir yerde değiştirildi; "
-                                       "alanlar güncel halini gösteriyor.").arg(m_proje->ad),
-                  Mesaj::Tur::Bilgi);
+    // Filled before the box is shown: a change that arrives while it is open is shown in
+    // turn, and the next save is compared with the newest, not with this one.
     const KayitliProje simdi = plan->proje;
     Doldur(simdi, GunSayisiMetni(BolgeselMetin::TarihMetni(simdi.baslama), BolgeselMetin::TarihMetni(simdi.bitis)));
+    Mesaj::Goster(this, QStringLiteral("\"%1\" projesi bu pencere açıldıktan sonra başka bir yerde değiştirildi; "
+                                       "alanlar güncel halini gösteriyor.").arg(simdi.ad),
+                  Mesaj::Tur::Bilgi);
 }
 
 void ProjeDegistirFormu::VazgecDugmesi_Click()

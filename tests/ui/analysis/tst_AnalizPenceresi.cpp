@@ -273,12 +273,21 @@ private slots:
         kayit.Temizle();
         dene(1, d->gecikme(), "3");
         QCOMPARE(bitis(), "9");
+        // Applied over the plan shown: B changed elsewhere and read, but not shown yet, is refused.
+        QVERIFY(DosyadaCalistir(a.vt.yol(), {"UPDATE FaaliyetlerTablosu SET Adi = 'Satın alma' WHERE Kodu = 'B'"}));
+        a.ana->belge().Sec("P");
+        d->PlanaUygula();
+        QCOMPARE(kayit.metinler(), QStringList{"Hata 12: \"P\" projesinin B faaliyeti siz görüntüledikten sonra başka "
+                                               "bir yerde değiştirilmiş; hiçbir şey kaydedilmedi. Güncel hali gösteriliyor."});
+        QCOMPARE(a.vt.Satirlar().filter("|B|").first(), "F|P|B|Satın alma|2|A");
+        QTRY_COMPARE(TablodakiSatirlar(*a.pencere).value(2).section('|', 1, 1), "Satın alma");
         d->PlanaUygula();
         QTRY_VERIFY(d->uyari()->isHidden());
         QCOMPARE(bitis(), "9");
-        QCOMPARE(a.vt.Satirlar().filter("|B|").first(), "F|P|B|Alım|5|A");
+        QCOMPARE(a.vt.Satirlar().filter("|B|").first(), "F|P|B|Satın alma|5|A");
         QCOMPARE(a.ana->geriAlEylemi()->text(), "&Geri Al: Denemeyi Uygula (B) – P");
-        QVERIFY(kayit.metinler().isEmpty());
+        QCOMPARE(kayit.sayi(), 1);
+        kayit.Temizle();
         // A whole number too large for a duration is told with the range, and tries nothing.
         d->sure()->setText("3000000000");
         QTest::keyClick(d->sure(), Qt::Key_Return);

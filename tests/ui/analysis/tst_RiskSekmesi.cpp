@@ -102,6 +102,14 @@ private slots:
         QVERIFY(!belge.GeriAl());
         QCoreApplication::processEvents();
         QCOMPARE(Satirlar(sekme.tablo())[2], "C|c|4|2|4|9");
+
+        // An edit goes to the project of the rows shown, not to one the document selected since.
+        const qint64 onceki = belge.geriAlinacak().kimlik;
+        belge.Sec("BETA");
+        sekme.tablo()->model()->setData(sekme.tablo()->model()->index(0, 3), "1");
+        QCOMPARE(kayit.hatalar(), QStringList());
+        QVERIFY(belge.geriAlinacak().kimlik > onceki);
+        QCOMPARE(AdimAdi(belge.geriAlinacak()), "Tahmin Değiştir (A) – ALFA");
     }
 
     void theSimulationFollowsEveryChange()
@@ -197,6 +205,17 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(sekme.dagilim()->currentText(), "Beta-PERT");
         QVERIFY(kayit.metinler().isEmpty());
+
+        // A pick is written over the distribution shown: one changed elsewhere and read by the
+        // document, but not shown by the tab yet, is refused.
+        QVERIFY(DosyadaCalistir(vt.yol(), {"INSERT OR REPLACE INTO DagilimTablosu (Projesi, Dagilim) VALUES ('ALFA', 'ucgen')"}));
+        belge.Sec("ALFA");
+        const QStringList once = vt.Dokum(GeciciVeritabani::TumTablolar);
+        QTest::keyClick(sekme.dagilim(), Qt::Key_Down);
+        QCOMPARE(kayit.hatalar(), QStringList{"Hata 12: \"ALFA\" projesinin dağılımı siz görüntüledikten sonra başka bir "
+                                              "yerde değiştirilmiş; hiçbir şey kaydedilmedi. Güncel hali gösteriliyor."});
+        QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
+        QTRY_COMPARE(sekme.dagilim()->currentText(), "Üçgen");
     }
 };
 

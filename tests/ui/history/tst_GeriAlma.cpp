@@ -282,6 +282,15 @@ private slots:
         QCOMPARE(kayit.hatalar().last(), QStringLiteral("Hata 12: 2 adım geri alındı; \"Faaliyet Ekle (D) – ALFA\" "
                                                         "adımında durdu: \"ALFA\" projesinin D faaliyeti bu adımdan "
                                                         "sonra başka bir yerde değiştirilmiş."));
+        // Another Kavrion on the file (a second machine) adds a step: the one the menu names is no
+        // longer the latest, so Ctrl+Z is refused, and the menu then names the new one.
+        QVERIFY(!vt.Baglan(ProjeDeposu::Acilis::Denetle)->depo().ProjeEkle({"GAMA", QDate(2026, 5, 1), QDate(2026, 5, 9)}));
+        const QStringList gamali = vt.Satirlar();
+        Tus(&ana, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(vt.Satirlar(), gamali);
+        QCOMPARE(kayit.hatalar().last(), "Hata 12: Geçmiş siz görüntüledikten sonra başka bir yerde değiştirilmiş; geri "
+                                         "alınamadı, hiçbir şey yazılmadı. Güncel hali gösteriliyor.");
+        QCOMPARE(ana.geriAlEylemi()->text(), QStringLiteral("&Geri Al: Proje Ekle – GAMA"));
     }
 };
 

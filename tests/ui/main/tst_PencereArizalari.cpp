@@ -180,13 +180,15 @@ private slots:
     }
 
     // The whole box, once; the window and an open dialog show the file as it is now, and a second save is
-    // compared with that and written.
+    // compared with that and written. A delete acts on what was shown at the press: a change written and
+    // shown while its question is open (an announcement) is refused, not deleted.
     void changedElsewhereIsRefused_data()
     {
         QTest::addColumn<int>("komut");
         QTest::addColumn<QString>("baskaYerde");
         QTest::addColumn<QString>("kutu");
         QTest::addColumn<QString>("secili");
+        QTest::addColumn<bool>("soruAcikken");
         const QString sonra = "siz görüntüledikten sonra başka bir yerde değiştirilmiş; hiçbir şey kaydedilmedi. ";
         const QString proje = "Hata 12: \"ALFA\" projesi " + sonra + "Projenin güncel hali gösteriliyor.";
         const QString faaliyetler = "Hata 12: \"ALFA\" projesinin faaliyetleri " + sonra + "Güncel hali gösteriliyor.";
@@ -194,15 +196,21 @@ private slots:
         const QString kutular[] = {{}, proje, proje, {}, faaliyet("B"), faaliyet("C"), faaliyetler};
         for (int i = 0; i < int(std::size(Komutlar)); ++i) {
             if (Komutlar[i].baskaYerde)
-                QTest::newRow(Komutlar[i].ad) << i << QString::fromUtf8(Komutlar[i].baskaYerde) << kutular[i] << "ALFA";
+                QTest::newRow(Komutlar[i].ad) << i << QString::fromUtf8(Komutlar[i].baskaYerde) << kutular[i] << "ALFA" << false;
         }
+        const QString yok = "Hata 12: \"ALFA\" projesi artık kayıtlı değil; başka bir yerde silinmiş ya da adı değiştirilmiş.";
         const QString gama = "UPDATE ProjeTablosu SET ProjeAdi = 'GAMA' WHERE ProjeAdi = 'ALFA'; "
                              "UPDATE FaaliyetlerTablosu SET Projesi = 'GAMA' WHERE Projesi = 'ALFA'";
-        QTest::newRow("change project renamed elsewhere")
-            << 1 << gama << "Hata 12: \"ALFA\" projesi artık kayıtlı değil; başka bir yerde silinmiş ya da adı değiştirilmiş." << "";
+        QTest::newRow("change project renamed elsewhere") << 1 << gama << yok << "" << false;
         QTest::newRow("change activity, project renamed elsewhere")
-            << 4 << gama << "Hata 12: \"ALFA\" projesi artık kayıtlı değil." << "";
-        QTest::newRow("delete last activity, project renamed elsewhere") << 5 << gama << faaliyetler << "";
+            << 4 << gama << "Hata 12: \"ALFA\" projesi artık kayıtlı değil." << "" << false;
+        QTest::newRow("delete last activity, project renamed elsewhere") << 5 << gama << faaliyetler << "" << false;
+        const QString d = "INSERT INTO FaaliyetlerTablosu (Projesi, Kodu, Adi, OngorulenSure, OncekiFaaliyet)"
+                          " VALUES ('ALFA', 'D', 'd', 1, 'C')";
+        QTest::newRow("delete project, changed while asked") << 2 << QString(Komutlar[2].baskaYerde) << proje << "ALFA" << true;
+        QTest::newRow("delete last activity, one added while asked") << 5 << d << faaliyetler << "ALFA" << true;
+        QTest::newRow("delete all activities, one added while asked") << 6 << d << faaliyetler << "ALFA" << true;
+        QTest::newRow("delete project, renamed while asked") << 2 << gama << yok << "" << true;
     }
     void changedElsewhereIsRefused()
     {
@@ -210,6 +218,7 @@ private slots:
         QFETCH(QString, baskaYerde);
         QFETCH(QString, kutu);
         QFETCH(QString, secili);
+        QFETCH(bool, soruAcikken);
         const PencereKomutu& k = Komutlar[komut];
         GeciciVeritabani vt;
         OrnekProjeler(vt);
@@ -217,8 +226,19 @@ private slots:
         QVERIFY(OneGetirVeBekle(&ana));
         MesajKaydi kayit;
         k.hazirla(ana, "YENİ");
-        QVERIFY(DosyadaCalistir(vt.yol(), baskaYerde.split("; ")));
-        const QStringList once = vt.Satirlar();
+        QStringList once;
+        const auto baskaYerdeYaz = [&] {
+            QVERIFY(DosyadaCalistir(vt.yol(), baskaYerde.split("; ")));
+            once = vt.Satirlar();
+        };
+        kayit.AcikkenCalistir([&] {
+            if (soruAcikken && once.isEmpty()) {
+                baskaYerdeYaz();
+                ana.belge().ProjeleriOku(ana.SeciliProje()); // as an announcement shows it
+            }
+        });
+        if (!soruAcikken)
+            baskaYerdeYaz();
         k.tikla(ana);
         QCOMPARE(kayit.hatalar(), QStringList{kutu});
         QCOMPARE(kayit.sayi(), 1 + (k.adAlani ? 0 : 1)); // the deletes ask first

@@ -221,6 +221,34 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!o.ana->AcikProjeDegistirFormu(), 30000);
         QCOMPARE(o.ana->ProjeListesi->Metinler(), (QStringList{"BETA", "GAMA"}));
     }
+
+    // The open change dialog learns at once that its project changed elsewhere: the box, and the
+    // fields as the project is now. Renamed elsewhere while that box is open, the project is no
+    // longer shown, and the save is refused with nothing written.
+    void changedElsewhereIsSaidBeforeSave()
+    {
+        Ortam o;
+        ProjeDegistirFormu* d = o.Degistir("ALFA");
+        QVERIFY(d);
+        o.kayit.AcikkenCalistir([&] {
+            if (o.kayit.sayi() == 1) {
+                QVERIFY(DosyadaCalistir(o.vt.yol(), {"UPDATE ProjeTablosu SET ProjeAdi = 'BETA' WHERE ProjeAdi = 'ALFA'",
+                                                     "UPDATE FaaliyetlerTablosu SET Projesi = 'BETA' WHERE Projesi = 'ALFA'"}));
+                o.ana->belge().ProjeleriOku("ALFA"); // as an announcement shows it
+            }
+        });
+        QVERIFY(DosyadaCalistir(o.vt.yol(), {"UPDATE ProjeTablosu SET BitisTarihi = '2026-03-15' WHERE ProjeAdi = 'ALFA'"}));
+        o.ana->belge().ProjeleriOku("ALFA");
+        o.kayit.AcikkenCalistir({});
+        QCOMPARE(o.kayit.metinler(), QStringList{"\"ALFA\" projesi bu pencere açıldıktan sonra başka bir yerde "
+                                                 "değiştirildi; alanlar güncel halini gösteriyor."});
+        QCOMPARE(Durum(*d), "ALFA|1.03.2026|15.03.2026|14");
+        const QStringList once = o.vt.Satirlar();
+        QTest::mouseClick(d->KaydetDugmesi, Qt::LeftButton);
+        QCOMPARE(o.kayit.hatalar(), QStringList{"Hata 12: \"ALFA\" projesi artık kayıtlı değil; başka bir yerde "
+                                                "silinmiş ya da adı değiştirilmiş."});
+        QCOMPARE(o.vt.Satirlar(), once);
+    }
 };
 
 QTEST_MAIN(ProjectDialogsTest)

@@ -11,6 +11,7 @@
 #include "ui/project/ProjeEklemeFormu.h"
 #include "ui/server/ParolaSorusu.h"
 #include "ui/server/SunucuyaBaglanFormu.h"
+#include "ui/main/TemelForm.h"
 #include "ui/widgets/ListeKutusu.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <QSqlDatabase>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 namespace {
 
@@ -244,6 +246,32 @@ private slots:
         }
         ParolaSorusu::SorucuKur([](QWidget*, const QString&, const QString&) { return QStringLiteral("p4rola"); });
         QCOMPARE(basla(KalinacakAdres(rolle)), "ALFA,BETA");
+    }
+
+    // "Son Faaliyeti Sil" acts on the rows shown as it was pressed: an activity another planner adds
+    // while its question is open, and that the window shows by itself, makes it refuse, not deleted.
+    void aDeleteActsOnWhatWasShownAtThePress()
+    {
+        SUNUCU_VERITABANI(sv);
+        QCOMPARE(sv.Calistir(Sema::SunucuKurulumu()), QString());
+        const GeciciBaglanti ben(sv.adres(), ProjeDeposu::Acilis::Denetle, "ben");
+        const GeciciBaglanti o(sv.adres(), ProjeDeposu::Acilis::Denetle, "öteki");
+        OrnekProjeler(o.depo());
+        MesajKaydi kayit;
+        TemelForm ana(ben.depo());
+        ProjeyiSec(ana, "ALFA");
+        kayit.AcikkenCalistir([&] {
+            if (kayit.sayi() == 1) {
+                QVERIFY(!o.depo().FaaliyetEkle("ALFA", {"D", "d", 1, "C"}));
+                QTRY_COMPARE_WITH_TIMEOUT(ana.FaaliyetlerListesi->topLevelItemCount(), 4, 30000);
+            }
+        });
+        QTest::mouseClick(ana.SonFaaliyetiSilDugmesi, Qt::LeftButton);
+        QCOMPARE(kayit.hatalar(), QStringList{"Hata 12: \"ALFA\" projesinin faaliyetleri siz görüntüledikten sonra "
+                                              "başka bir yerde değiştirilmiş; hiçbir şey kaydedilmedi. Güncel hali gösteriliyor."});
+        QVector<KayitliFaaliyet> faaliyetler;
+        QVERIFY(!o.depo().FaaliyetleriOku("ALFA", faaliyetler));
+        QCOMPARE(faaliyetler.size(), 4);
     }
 };
 
