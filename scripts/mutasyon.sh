@@ -204,6 +204,8 @@ hatalar=(
 "pencere@@src/ui/analysis/DenemePaneli.cpp@@const SureleriDegistirKomutu komut = DenemeKomutu(m_denemePlani, m_deneme);@@const SureleriDegistirKomutu komut = DenemeKomutu(*m_belge.plan(), m_deneme);@@a trial is applied over the plan read since, not the one shown"
 "pencere@@src/ui/analysis/RiskSekmesi.cpp@@const TahminDegistirKomutu komut{m_gosterilenProje,@@const TahminDegistirKomutu komut{m_belge.seciliProje(),@@an estimate's edit goes to the project selected since, not the one shown"
 "pencere@@src/store/ProjeDeposu_Gecmis.cpp@@if (beklenen != 0 && bulunan.kimlik != beklenen)@@if (false)@@an undo takes a step written elsewhere since the menu named another"
+"pencere@@src/ui/analysis/RiskSekmesi.cpp@@    m_sokuluyor = true;
+@@@@the Risk tab destroyed with the keyboard in a field runs the field's rule on a half-destroyed tab"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

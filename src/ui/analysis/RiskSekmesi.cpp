@@ -11,6 +11,7 @@
 #include "ui/export/DisaAktarim.h"
 #include "ui/widgets/AralikliSayiKutusu.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -85,6 +86,11 @@ RiskSekmesi::RiskSekmesi(PlanBelgesi& belge, QWidget* ust) : QWidget(ust), m_bel
 
 RiskSekmesi::~RiskSekmesi()
 {
+    // A field that still has the keyboard would run its rule while the tab is taken apart,
+    // on members already gone: the focus leaves now, while the tab is whole, and does nothing.
+    m_sokuluyor = true;
+    if (QWidget* odak = QApplication::focusWidget(); odak && isAncestorOf(odak))
+        odak->clearFocus();
     Bekle();
 }
 
@@ -141,6 +147,8 @@ void RiskSekmesi::AyarlariKur(QBoxLayout* duzen)
     // The date is checked as the project dialogs check theirs, on Enter and when left; the
     // figures need no new run.
     const auto tarihKurali = [this] {
+        if (m_sokuluyor)
+            return;
         TarihAlaniniDenetle(this, m_tarih);
         SonucuGoster(m_gosterilen);
     };
@@ -164,6 +172,8 @@ void RiskSekmesi::Durdur()
 
 void RiskSekmesi::Baslat()
 {
+    if (m_sokuluyor)
+        return;
     Bekle();
     const int kusak = ++m_kusak;
     const auto& plan = m_belge.plan();

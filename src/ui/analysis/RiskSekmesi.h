@@ -93,6 +93,7 @@ private:
     std::shared_ptr<std::atomic<bool>> m_dur;
     bool m_bitti = true;
     int m_kusak = 0; // the run whose result may be shown
+    bool m_sokuluyor = false; // the tab is being destroyed: its fields' rules do nothing
     RiskAyarlari m_ayarlar; // and its settings
     RiskSonucu m_gosterilen;
 };
