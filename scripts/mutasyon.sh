@@ -175,6 +175,7 @@ hatalar=(
 "çekirdek@@src/drawing/RiskCizimi.cpp@@        if (sayilar.at(i) == 0)
             continue;@@        if (false)
             continue;@@the histogram counts empty columns: a simulation whose every iteration ends alike has more than one bar"
+"çekirdek@@tools/kavrion-aktar/Aktarma.cpp@@    if (kabul || aktarim.onaylanacaklar.isEmpty())@@    if (true)@@kavrion-aktar imports a file that needs acceptance without --kabul"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.
