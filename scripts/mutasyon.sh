@@ -175,7 +175,7 @@ hatalar=(
 "çekirdek@@src/drawing/RiskCizimi.cpp@@        if (sayilar.at(i) == 0)
             continue;@@        if (false)
             continue;@@the histogram counts empty columns: a simulation whose every iteration ends alike has more than one bar"
-"pencere@@src/ui/project/ProjeAlanlari.cpp@@\"BAŞLAMA TARİHİ boş bırakılmaz!\"@@\"BAŞLANGIÇ TARİHİ boş bırakılmaz!\"@@the project dialogs' empty start date is told in other words"
+"pencere@@src/rules/ProjeKurallari.cpp@@\"BAŞLAMA TARİHİ boş bırakılmaz!\"@@\"BAŞLANGIÇ TARİHİ boş bırakılmaz!\"@@the project dialogs' empty start date is told in other words"
 "pencere@@src/ui/layout/Duzenler.cpp@@            {\"ProjeDeğiştirDüğmesi\", T::Dugme, \"Proje &Değiştir\", Pencerede, 270, 7440, 2355, 345, Ayar::Yok,
              &Yerlestir<D, &D::ProjeDegistirDugmesi>},
             {\"ProjeSilDüğmesi\", T::Dugme, \"Proje &Sil\", Pencerede, 270, 7860, 2355, 345, Ayar::Yok,
@@ -206,6 +206,7 @@ hatalar=(
 "pencere@@src/store/ProjeDeposu_Gecmis.cpp@@if (beklenen != 0 && bulunan.kimlik != beklenen)@@if (false)@@an undo takes a step written elsewhere since the menu named another"
 "pencere@@src/ui/analysis/RiskSekmesi.cpp@@    m_sokuluyor = true;
 @@@@the Risk tab destroyed with the keyboard in a field runs the field's rule on a half-destroyed tab"
+"çekirdek@@tools/kavrion-aktar/Aktarma.cpp@@    if (kabul || aktarim.onaylanacaklar.isEmpty())@@    if (true)@@kavrion-aktar imports a file that needs acceptance without --kabul"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

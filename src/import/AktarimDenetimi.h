@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/Aktarim.h"
 #include "rules/ProjeKurallari.h"
 
 #include <QString>
@@ -21,3 +22,17 @@ AktarimBulgulari AktarimProjesiniDenetle(ProjeMetinleri metinler, const QStringL
 
 // `ad` itself when it is free (or empty), else "AD (2)", "AD (3)", … the first not taken.
 QString BosAdBul(const QString& ad, const QStringList& alinmis);
+
+// The name each project is first offered under: the file's in capitals, as the project
+// dialogs save names, or the first free one when that is taken, in the store (`alinmis`)
+// or by a project before it. A project that cannot come in keeps its name in capitals.
+struct IlkAd {
+    QString ad;
+    QString kayitliAd; // the taken name `ad` stands in for; empty when the file's name was free
+};
+// Adds to aktarim.rapor a line for each name the import changes.
+QVector<IlkAd> IlkAdlariBul(Aktarim& aktarim, QStringList alinmis);
+
+// What the preview lists under its conversions: how the file was read, then every
+// conversion, or a line saying there was none.
+QStringList AktarimRaporu(const Aktarim& aktarim);

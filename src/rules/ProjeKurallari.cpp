@@ -59,6 +59,18 @@ QVector<EksikBilgi> EksikBilgileriBul(const ProjeMetinleri& metinler)
     return eksikler;
 }
 
+QString EksikBilgiMetni(EksikBilgi eksik)
+{
+    switch (eksik) {
+    case EksikBilgi::Yok: break;
+    case EksikBilgi::ProjeAdi: return QStringLiteral("PROJE ADI boş bırakılamaz!");
+    case EksikBilgi::BaslamaTarihi: return QStringLiteral("BAŞLAMA TARİHİ boş bırakılmaz!");
+    case EksikBilgi::BitisTarihi: return QStringLiteral("BİTİŞ TARİHİ boş bırakılmaz!");
+    case EksikBilgi::GunSayisi: return QStringLiteral("İki tarih arasında en az BİR GÜN olmalıdır.");
+    }
+    return QString();
+}
+
 std::optional<Proje> KaydedilecekProje(const ProjeMetinleri& metinler, QString* neden)
 {
     const auto baslama = BolgeselMetin::TarihOku(metinler.baslama);

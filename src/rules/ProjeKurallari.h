@@ -39,6 +39,8 @@ struct ProjeMetinleri {
 // The save check's rows, in the order they are tested; Yok when the save may go on.
 enum class EksikBilgi { Yok, ProjeAdi, BaslamaTarihi, BitisTarihi, GunSayisi };
 EksikBilgi EksikBilgiyiBul(const ProjeMetinleri& metinler);
+// The sentence the project dialogs and the import say for a failed save check; empty for Yok.
+QString EksikBilgiMetni(EksikBilgi eksik);
 // Every row that fails, in that order, for a form that shows them all at once; the day
 // count is tested only when both dates are given, since an empty date already says why.
 QVector<EksikBilgi> EksikBilgileriBul(const ProjeMetinleri& metinler);

@@ -3,11 +3,12 @@
 #include "TabloYazimi.h"
 #include "analysis/AnalizMetinleri.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 int HataBildir(const QString& metin, int durum)
 {
-    const QByteArray satir = QStringLiteral("kavrion-rapor: %1\n").arg(Gorunur(metin)).toUtf8();
+    const QByteArray satir = QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), Gorunur(metin)).toUtf8();
     std::fwrite(satir.constData(), 1, size_t(satir.size()), stderr);
     std::fflush(stderr);
     return durum;
@@ -15,7 +16,8 @@ int HataBildir(const QString& metin, int durum)
 
 int KullanimHatasi(const QString& metin)
 {
-    return HataBildir(metin + QStringLiteral(" Yardım için: kavrion-rapor --help"), Cikis::Kullanim);
+    return HataBildir(metin + QStringLiteral(" Yardım için: %1 --help").arg(QCoreApplication::applicationName()),
+                      Cikis::Kullanim);
 }
 
 QString Alinti(const QString& ad)

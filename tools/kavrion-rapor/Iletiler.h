@@ -12,7 +12,8 @@ inline constexpr int Hata = 1;     // the store, an output file or an unknown pr
 inline constexpr int Kullanim = 2; // the command line itself
 } // namespace Cikis
 
-// Writes "kavrion-rapor: " and `metin` as one line on standard error, its control
+// Writes the program's name (QCoreApplication::applicationName, set before any
+// message), ": " and `metin` as one line on standard error, its control
 // characters made visible, and gives back `durum`.
 int HataBildir(const QString& metin, int durum = Cikis::Hata);
 // A usage error, with where to find help.

@@ -1,5 +1,7 @@
 #include "KomutSatiri.h"
 
+#include "SecenekAyirma.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <limits>
@@ -21,46 +23,13 @@ QString Tirnakli(const QString& metin)
     return QLatin1Char('"') + metin + QLatin1Char('"');
 }
 
-// Sorts the arguments into options and names; an error names the first fault.
 QString Ayir(const QStringList& argumanlar, Secenekler& s)
 {
-    bool seceneklerBitti = false;
-    for (int i = 0; i < argumanlar.size(); ++i) {
-        const QString& a = argumanlar.at(i);
-        if (seceneklerBitti || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
-            s.konumlu << a;
-            continue;
-        }
-        if (a == QLatin1String("--")) {
-            seceneklerBitti = true;
-            continue;
-        }
-        if (a == QLatin1String("-h") || a == QLatin1String("--help") || a == QLatin1String("--yardim")) {
-            s.yardim = true;
-            continue;
-        }
-        const qsizetype esit = a.indexOf(QLatin1Char('='));
-        const QString ad = esit < 0 ? a : a.left(esit);
-        std::optional<QString>* hedef = ad == QLatin1String("--veritabani") ? &s.veritabani
-                                         : ad == QLatin1String("--sunucu")   ? &s.sunucu
-                                         : ad == QLatin1String("--bicim")    ? &s.bicim
-                                         : ad == QLatin1String("--cikti")    ? &s.cikti
-                                         : ad == QLatin1String("--yineleme") ? &s.yineleme
-                                         : ad == QLatin1String("--tohum")    ? &s.tohum
-                                         : ad == QLatin1String("--dagilim")  ? &s.dagilim
-                                                                             : nullptr;
-        if (!hedef)
-            return QStringLiteral("bilinmeyen seçenek: %1").arg(Tirnakli(a));
-        if (*hedef)
-            return QStringLiteral("%1 seçeneği bir kez verilebilir.").arg(ad);
-        if (esit < 0 && i + 1 >= argumanlar.size())
-            return QStringLiteral("%1 seçeneği bir değer ister.").arg(ad);
-        const QString deger = esit < 0 ? argumanlar.at(++i) : a.mid(esit + 1);
-        if (deger.isEmpty())
-            return QStringLiteral("%1 seçeneğinin değeri boş.").arg(ad);
-        *hedef = deger;
-    }
-    return QString();
+    return SecenekleriAyir(argumanlar,
+                           {{"--veritabani", &s.veritabani}, {"--sunucu", &s.sunucu}, {"--bicim", &s.bicim},
+                            {"--cikti", &s.cikti}, {"--yineleme", &s.yineleme}, {"--tohum", &s.tohum},
+                            {"--dagilim", &s.dagilim}},
+                           {}, s.yardim, s.konumlu);
 }
 
 QString BicimiSec(const Secenekler& s, RaporKomutu& komut, bool csvOlur)

@@ -22,6 +22,8 @@ QString ProgramKlasoru(const char* argv0)
 
 int main(int argc, char* argv[])
 {
+    // Named for its messages, which may come before any application exists.
+    QCoreApplication::setApplicationName(QStringLiteral("kavrion-rapor"));
     // Read before any application exists: gantt makes a Gui one, the rest a Core one.
     QStringList argumanlar;
     for (int i = 1; i < argc; ++i)

@@ -66,26 +66,12 @@ IceAktarmaFormu::IceAktarmaFormu(const DiyalogBaglami& baglam, const QString& do
     setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("İçe Aktar – %1").arg(QFileInfo(dosya).fileName()));
     PencereRolunuKur(this, false);
-    QStringList alinmis = belge().projeler();
-    for (const AktarilacakProje& p : std::as_const(m_aktarim.projeler)) {
-        // Names are stored in capitals, as the project dialogs write them.
-        const QString ad = BuyukHarfeCevir(p.proje.proje.ad);
-        Metinler metin{ad, Tarih(p.proje.proje.baslama), Tarih(p.proje.proje.bitis), QString(), QString()};
-        if (p.ret.isEmpty()) {
-            if (ad != p.proje.proje.ad)
-                m_aktarim.rapor.append(QStringLiteral("Proje adı büyük harfle yazılacak: \"%1\" → \"%2\".")
-                                           .arg(p.proje.proje.ad, ad));
-            // A name already taken is offered free at once, rather than refused after "Aktar".
-            metin.ad = BosAdBul(ad, alinmis);
-            if (metin.ad != ad) {
-                metin.kayitliAd = ad;
-                metin.onerilen = metin.ad;
-                m_aktarim.rapor.append(QStringLiteral("\"%1\" adıyla kayıtlı bir proje var: yerine \"%2\" önerildi.")
-                                           .arg(ad, metin.ad));
-            }
-            alinmis.append(metin.ad);
-        }
-        m_metinler.append(metin);
+    const QVector<IlkAd> adlar = IlkAdlariBul(m_aktarim, belge().projeler());
+    for (qsizetype i = 0; i < adlar.size(); ++i) {
+        const Proje& proje = m_aktarim.projeler.at(i).proje.proje;
+        const IlkAd& ilk = adlar.at(i);
+        m_metinler.append({ilk.ad, Tarih(proje.baslama), Tarih(proje.bitis), ilk.kayitliAd,
+                           ilk.kayitliAd.isEmpty() ? QString() : ilk.ad});
     }
     Kur(dosya);
     ProjeyiGoster(0);
@@ -175,11 +161,7 @@ void IceAktarmaFormu::Kur(const QString& dosya)
     m_rapor = new QPlainTextEdit(this);
     m_rapor->setReadOnly(true);
     m_rapor->setAccessibleName(QStringLiteral("Dönüşümler"));
-    QStringList satirlar = m_aktarim.okuma;
-    satirlar += m_aktarim.rapor;
-    if (m_aktarim.rapor.isEmpty())
-        satirlar.append(QStringLiteral("Hiçbir şey dönüştürülmedi: dosyadaki her şey olduğu gibi aktarılacak."));
-    m_rapor->setPlainText(satirlar.join(QLatin1Char('\n')));
+    m_rapor->setPlainText(AktarimRaporu(m_aktarim).join(QLatin1Char('\n')));
     duzen->addWidget(Baslik(QStringLiteral("Okuma ve dö&nüşümler:"), m_rapor, this));
     duzen->addWidget(m_rapor, 1);
 

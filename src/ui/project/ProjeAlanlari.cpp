@@ -43,18 +43,6 @@ void ProjeAlanlari::TarihKutusunuDenetle(QLineEdit* kutu)
         GunSayisiMetni(m_alanlar.BaslamaTarihiKutusu->text(), m_alanlar.BitisTarihiKutusu->text()));
 }
 
-QString EksikBilgiMetni(EksikBilgi eksik)
-{
-    switch (eksik) {
-    case EksikBilgi::Yok: break;
-    case EksikBilgi::ProjeAdi: return QStringLiteral("PROJE ADI boş bırakılamaz!");
-    case EksikBilgi::BaslamaTarihi: return QStringLiteral("BAŞLAMA TARİHİ boş bırakılmaz!");
-    case EksikBilgi::BitisTarihi: return QStringLiteral("BİTİŞ TARİHİ boş bırakılmaz!");
-    case EksikBilgi::GunSayisi: return QStringLiteral("İki tarih arasında en az BİR GÜN olmalıdır.");
-    }
-    return QString();
-}
-
 bool ProjeAlanlari::BilgileriDenetle()
 {
     const EksikBilgi eksik = EksikBilgiyiBul(Metinler());

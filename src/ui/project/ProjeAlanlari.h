@@ -10,9 +10,6 @@
 class QLineEdit;
 class QWidget;
 
-// The sentence the project dialogs say for a failed save check; empty for Yok.
-QString EksikBilgiMetni(EksikBilgi eksik);
-
 // The rules of the frame and the four fields both project dialogs show: the name and
 // date rules run when a field is left, the checks run before a save.
 class ProjeAlanlari {
