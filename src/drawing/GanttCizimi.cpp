@@ -310,38 +310,53 @@ GanttSayimi GanttCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili
     const int ilk = std::clamp(int(std::floor((alan.top() - m_eksen) / m_satir)), 0, n);
     const int son = std::clamp(int(std::ceil((alan.bottom() - m_eksen) / m_satir)), 0, n);
     const QFontMetricsF olcu(m_olcek.yazi);
-    const double adSolu = m_kenar * 2 + m_kodGenisligi;
     for (int i = ilk; i < son; ++i) {
-        const FaaliyetAnalizi& f = m_analiz.faaliyetler.at(i);
-        const QRectF cubuk = Cubuk(i);
-        boyaci.setPen(QPen(Qt::black, 0));
-        // On the row's baseline, without a layout box: a box lays each text out again on every repaint.
-        const double taban = Satir(i).center().y() + (olcu.ascent() - olcu.descent()) / 2;
-        boyaci.drawText(QPointF(m_kenar, taban), Kisalt(olcu, f.kodu, m_kodGenisligi));
-        const double adGenisligi = m_solBosluk - adSolu - m_kenar;
-        if (adGenisligi > 0)
-            boyaci.drawText(QPointF(adSolu, taban), Kisalt(olcu, f.adi, adGenisligi));
-        if (f.toplamBolluk > 0) {
-            const double y = cubuk.center().y();
-            const double bollukSonu = X(qint64(f.ef) + f.toplamBolluk);
-            boyaci.setPen(QPen(f.kritik ? KritikRenk : OlaganRenk, 1));
-            boyaci.drawLine(QPointF(cubuk.right(), y), QPointF(bollukSonu, y));
-            boyaci.drawLine(QPointF(bollukSonu, y - m_satir * 0.15), QPointF(bollukSonu, y + m_satir * 0.15));
-        }
-        boyaci.setPen(i == secili ? QPen(Qt::black, 2) : Qt::NoPen);
-        boyaci.setBrush(f.kritik ? KritikRenk : OlaganRenk);
-        if (KilometreTasi(i)) {
-            const QPointF m = cubuk.center();
-            const double r = cubuk.width() / 2;
-            boyaci.setRenderHint(QPainter::Antialiasing, true);
-            boyaci.drawPolygon(QPolygonF{m + QPointF(0, -r), m + QPointF(r, 0), m + QPointF(0, r), m + QPointF(-r, 0)});
-            boyaci.setRenderHint(QPainter::Antialiasing, false);
-        } else {
-            boyaci.drawRect(cubuk);
-        }
+        SatiriCiz(boyaci, olcu, i, secili);
         ++sayim.cubuk;
     }
 
+    OklariCiz(boyaci, alan, secili, sayim);
+    IsaretleriCiz(boyaci);
+    boyaci.restore();
+    return sayim;
+}
+
+// Row i's code, name, float line and bar; the selected row's bar is outlined.
+void GanttCizimi::SatiriCiz(QPainter& boyaci, const QFontMetricsF& olcu, int i, int secili) const
+{
+    const double adSolu = m_kenar * 2 + m_kodGenisligi;
+    const FaaliyetAnalizi& f = m_analiz.faaliyetler.at(i);
+    const QRectF cubuk = Cubuk(i);
+    boyaci.setPen(QPen(Qt::black, 0));
+    // On the row's baseline, without a layout box: a box lays each text out again on every repaint.
+    const double taban = Satir(i).center().y() + (olcu.ascent() - olcu.descent()) / 2;
+    boyaci.drawText(QPointF(m_kenar, taban), Kisalt(olcu, f.kodu, m_kodGenisligi));
+    const double adGenisligi = m_solBosluk - adSolu - m_kenar;
+    if (adGenisligi > 0)
+        boyaci.drawText(QPointF(adSolu, taban), Kisalt(olcu, f.adi, adGenisligi));
+    if (f.toplamBolluk > 0) {
+        const double y = cubuk.center().y();
+        const double bollukSonu = X(qint64(f.ef) + f.toplamBolluk);
+        boyaci.setPen(QPen(f.kritik ? KritikRenk : OlaganRenk, 1));
+        boyaci.drawLine(QPointF(cubuk.right(), y), QPointF(bollukSonu, y));
+        boyaci.drawLine(QPointF(bollukSonu, y - m_satir * 0.15), QPointF(bollukSonu, y + m_satir * 0.15));
+    }
+    boyaci.setPen(i == secili ? QPen(Qt::black, 2) : Qt::NoPen);
+    boyaci.setBrush(f.kritik ? KritikRenk : OlaganRenk);
+    if (KilometreTasi(i)) {
+        const QPointF m = cubuk.center();
+        const double r = cubuk.width() / 2;
+        boyaci.setRenderHint(QPainter::Antialiasing, true);
+        boyaci.drawPolygon(QPolygonF{m + QPointF(0, -r), m + QPointF(r, 0), m + QPointF(0, r), m + QPointF(-r, 0)});
+        boyaci.setRenderHint(QPainter::Antialiasing, false);
+    } else {
+        boyaci.drawRect(cubuk);
+    }
+}
+
+void GanttCizimi::OklariCiz(QPainter& boyaci, const QRectF& alan, int secili, GanttSayimi& sayim) const
+{
+    const int n = int(m_analiz.faaliyetler.size());
     // The highlighted arrows go over the others.
     std::set<std::pair<double, bool>> gecenler;
     for (int gecis = 0; gecis < 2; ++gecis) {
@@ -356,7 +371,4 @@ GanttSayimi GanttCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili
             }
         }
     }
-    IsaretleriCiz(boyaci);
-    boyaci.restore();
-    return sayim;
 }

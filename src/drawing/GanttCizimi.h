@@ -12,6 +12,7 @@
 #include <set>
 #include <utility>
 
+class QFontMetricsF;
 class QPainter;
 
 // The chart's measures in the painter's units: one day's width and everything that
@@ -81,6 +82,8 @@ private:
     // The title's and legend's height, and the axis under them.
     void UstuYerlestir();
     void IsaretleriCiz(QPainter& boyaci) const;
+    void SatiriCiz(QPainter& boyaci, const QFontMetricsF& olcu, int i, int secili) const;
+    void OklariCiz(QPainter& boyaci, const QRectF& alan, int secili, GanttSayimi& sayim) const;
     // `gecenler`: the vertical lines already drawn across the area by arrows passing through it.
     bool OkCiz(QPainter& boyaci, const QRectF& alan, int onceki, int ardil, bool vurgulu,
                std::set<std::pair<double, bool>>& gecenler) const;

@@ -118,127 +118,170 @@ QString GunMetni(double gun)
     return QString::number(gun, 'g', 12).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
-AktarimSonucu Donustur(const AraPlan& ara)
+namespace {
+
+// The tasks with their summaries flattened: a summary is no activity, its leaves take
+// its links, and a link to it goes to its leaves.
+struct Duzlem {
+    const QVector<AraGorev>& g;
+    std::vector<bool> ozet;
+    QHash<QString, int> dizin;          // task by key
+    QVector<QVector<int>> altYapraklar; // per task: a summary's leaves
+    QVector<int> yapraklar;             // per leaf: its task, in the file's order
+    QVector<int> yaprakSirasi;          // per task: its place among the leaves, -1 for a summary
+    QVector<QVector<AraBag>> baglar;    // per leaf: its own links and its summaries'
+};
+
+// What the leaves become: their predecessors among the leaves and whole-day durations.
+struct Yapraklar {
+    QVector<QVector<int>> onceki;
+    QVector<qint32> sureler;
+    Onay onay;
+};
+
+int YaprakSayisi(const QVector<AraGorev>& g, std::vector<bool>& ozet)
 {
-    const QVector<AraGorev>& g = ara.gorevler;
     const int n = int(g.size());
-    std::vector<bool> ozet(g.size());
+    ozet.assign(g.size(), false);
     int yaprakSayisi = 0;
     for (int i = 0; i < n; ++i) {
         ozet[i] = i + 1 < n && g[i + 1].seviye > g[i].seviye;
         yaprakSayisi += ozet[i] ? 0 : 1;
     }
-    if (yaprakSayisi == 0)
-        return Reddet(QStringLiteral("Dosyada hiç görev yok: aktarılacak bir plan bulunamadı."));
-    const QString kodSiniri = QStringLiteral("Kavrion bir projede en çok %1 faaliyet tutar (kodları \"A\" ile \"~\" arası); "
-                                             "planı kaynak programda bölüp parça parça aktarın.").arg(KodSayisi);
-    if (yaprakSayisi > KodSayisi)
-        return Reddet(QStringLiteral("Dosyada %1 görev var; ").arg(yaprakSayisi) + kodSiniri);
+    return yaprakSayisi;
+}
 
-    QHash<QString, int> dizin;
-    for (int i = 0; i < n; ++i) {
-        if (const auto yer = dizin.constFind(g[i].anahtar); yer != dizin.cend())
-            return Reddet(QStringLiteral("%1 ile %2 aynı kimliği (%3) taşıyor: bağların hangisini gösterdiği bilinemez.")
-                              .arg(GorevAdi(g[*yer]), GorevAdi(g[i]), g[i].anahtar));
-        dizin.insert(g[i].anahtar, i);
+QString KodSiniri()
+{
+    return QStringLiteral("Kavrion bir projede en çok %1 faaliyet tutar (kodları \"A\" ile \"~\" arası); "
+                          "planı kaynak programda bölüp parça parça aktarın.").arg(KodSayisi);
+}
+
+// Empty when every key names one task; otherwise why not.
+QString DiziniKur(Duzlem& d)
+{
+    for (int i = 0; i < int(d.g.size()); ++i) {
+        if (const auto yer = d.dizin.constFind(d.g[i].anahtar); yer != d.dizin.cend())
+            return QStringLiteral("%1 ile %2 aynı kimliği (%3) taşıyor: bağların hangisini gösterdiği bilinemez.")
+                .arg(GorevAdi(d.g[*yer]), GorevAdi(d.g[i]), d.g[i].anahtar);
+        d.dizin.insert(d.g[i].anahtar, i);
     }
+    return QString();
+}
 
-    // A summary is no activity: its leaves take its links, and a link to it goes to its leaves.
-    AktarimPlani plan{ara.proje, {}, ara.rapor, {}, {}, ara.okuma, {}};
-    QVector<QVector<int>> altYapraklar(n);
-    QVector<int> yapraklar, yaprakSirasi(n, -1);
-    QVector<QVector<AraBag>> baglar;
+void Duzle(Duzlem& d, QStringList& rapor)
+{
+    const QVector<AraGorev>& g = d.g;
+    const int n = int(g.size());
+    d.altYapraklar.resize(n);
+    d.yaprakSirasi.fill(-1, n);
     QVector<int> ustler;
     for (int i = 0; i < n; ++i) {
         while (!ustler.isEmpty() && g[ustler.last()].seviye >= g[i].seviye)
             ustler.removeLast();
-        if (ozet[i]) {
+        if (d.ozet[i]) {
             ustler.append(i);
             continue;
         }
         QVector<AraBag> b = g[i].bagli;
         for (int ust : ustler) {
-            altYapraklar[ust].append(i);
+            d.altYapraklar[ust].append(i);
             b += g[ust].bagli;
         }
-        yaprakSirasi[i] = int(yapraklar.size());
-        yapraklar.append(i);
-        baglar.append(b);
+        d.yaprakSirasi[i] = int(d.yapraklar.size());
+        d.yapraklar.append(i);
+        d.baglar.append(b);
     }
     for (int i = 0; i < n; ++i) {
-        if (ozet[i])
-            plan.rapor << QStringLiteral("%1 özet görevi faaliyet olmadı: altındaki %2 görev faaliyet oldu; özete "
-                                         "giden ve özetten çıkan bağlar bu görevlere uygulandı.")
-                              .arg(GorevAdi(g[i]))
-                              .arg(altYapraklar[i].size());
+        if (d.ozet[i])
+            rapor << QStringLiteral("%1 özet görevi faaliyet olmadı: altındaki %2 görev faaliyet oldu; özete "
+                                    "giden ve özetten çıkan bağlar bu görevlere uygulandı.")
+                         .arg(GorevAdi(g[i]))
+                         .arg(d.altYapraklar[i].size());
     }
+}
 
-    const int m = int(yapraklar.size());
-    QVector<QVector<int>> onceki(m);
-    QVector<qint32> sureler(m);
-    Onay onay;
+// Leaf y's predecessors, with what its links lose noted; empty, or why a link is refused.
+QString OnculleriOku(const Duzlem& d, int y, Yapraklar& s, QStringList& olacaklar)
+{
+    const AraGorev& gorev = d.g[d.yapraklar[y]];
+    for (const AraBag& bag : d.baglar[y]) {
+        const auto bulunan = d.dizin.constFind(bag.onceki);
+        if (bulunan == d.dizin.cend())
+            return QStringLiteral("%1 görevinin öncülü (%2) dosyada yok: bağ hiçbir görevi göstermiyor.")
+                .arg(GorevAdi(gorev), bag.onceki);
+        const AraGorev& hedef = d.g[*bulunan];
+        if (bag.tur != BagTuru::BitisBaslama) {
+            olacaklar << QStringLiteral("%1 ile %2 bağı bitiş-başlama bağı olacak").arg(GorevAdi(hedef), TurAdi(bag.tur));
+            if (!s.onay.turler.contains(TurAdi(bag.tur)))
+                s.onay.turler << TurAdi(bag.tur);
+        }
+        if (std::abs(bag.gecikme) > Pay) {
+            olacaklar << QStringLiteral("%1 bağındaki %2 günlük %3 atılacak")
+                             .arg(GorevAdi(hedef), GunMetni(std::abs(bag.gecikme)),
+                                  bag.gecikme > 0 ? QStringLiteral("gecikme") : QStringLiteral("öncelik"));
+            s.onay.gecikme = true;
+        }
+        for (int h : d.ozet[*bulunan] ? d.altYapraklar[*bulunan] : QVector<int>{*bulunan})
+            if (!s.onceki[y].contains(d.yaprakSirasi[h]))
+                s.onceki[y].append(d.yaprakSirasi[h]);
+    }
+    return QString();
+}
+
+// Leaf y's duration in whole days, a fraction noted; empty, or why the duration is refused.
+QString SureyiOku(const AraGorev& gorev, int y, Yapraklar& s, QStringList& olacaklar)
+{
+    QVector<qint32>& sureler = s.sureler;
+    if (gorev.sure < 0 || !(gorev.sure <= std::numeric_limits<qint32>::max()))
+        return QStringLiteral("%1 görevinin süresi (%2 gün) Kavrion'un tutabileceği bir süre değil: süre 0 "
+                              "ile %3 gün arasında olmalı.")
+            .arg(GorevAdi(gorev), GunMetni(gorev.sure))
+            .arg(std::numeric_limits<qint32>::max());
+    sureler[y] = qint32(std::ceil(gorev.sure - Pay));
+    if (std::abs(gorev.sure - std::round(gorev.sure)) > Pay) {
+        olacaklar << QStringLiteral("%1 günlük süresi %2 güne yuvarlanacak").arg(GunMetni(gorev.sure)).arg(sureler[y]);
+        s.onay.kesir = true;
+    }
+    return QString();
+}
+
+// Empty when every leaf's links and duration can be taken; otherwise the first refusal.
+QString YapraklariOku(const Duzlem& d, Yapraklar& s)
+{
+    const int m = int(d.yapraklar.size());
+    s.onceki.resize(m);
+    s.sureler.resize(m);
     for (int y = 0; y < m; ++y) {
-        const AraGorev& gorev = g[yapraklar[y]];
+        const AraGorev& gorev = d.g[d.yapraklar[y]];
         QStringList olacaklar;
-        for (const AraBag& bag : baglar[y]) {
-            const auto bulunan = dizin.constFind(bag.onceki);
-            if (bulunan == dizin.cend())
-                return Reddet(QStringLiteral("%1 görevinin öncülü (%2) dosyada yok: bağ hiçbir görevi göstermiyor.")
-                                  .arg(GorevAdi(gorev), bag.onceki));
-            const AraGorev& hedef = g[*bulunan];
-            if (bag.tur != BagTuru::BitisBaslama) {
-                olacaklar << QStringLiteral("%1 ile %2 bağı bitiş-başlama bağı olacak").arg(GorevAdi(hedef), TurAdi(bag.tur));
-                if (!onay.turler.contains(TurAdi(bag.tur)))
-                    onay.turler << TurAdi(bag.tur);
-            }
-            if (std::abs(bag.gecikme) > Pay) {
-                olacaklar << QStringLiteral("%1 bağındaki %2 günlük %3 atılacak")
-                                 .arg(GorevAdi(hedef), GunMetni(std::abs(bag.gecikme)),
-                                      bag.gecikme > 0 ? QStringLiteral("gecikme") : QStringLiteral("öncelik"));
-                onay.gecikme = true;
-            }
-            for (int h : ozet[*bulunan] ? altYapraklar[*bulunan] : QVector<int>{*bulunan})
-                if (!onceki[y].contains(yaprakSirasi[h]))
-                    onceki[y].append(yaprakSirasi[h]);
-        }
-        if (gorev.sure < 0 || !(gorev.sure <= std::numeric_limits<qint32>::max()))
-            return Reddet(QStringLiteral("%1 görevinin süresi (%2 gün) Kavrion'un tutabileceği bir süre değil: süre 0 "
-                                         "ile %3 gün arasında olmalı.")
-                              .arg(GorevAdi(gorev), GunMetni(gorev.sure))
-                              .arg(std::numeric_limits<qint32>::max()));
-        sureler[y] = qint32(std::ceil(gorev.sure - Pay));
-        if (std::abs(gorev.sure - std::round(gorev.sure)) > Pay) {
-            olacaklar << QStringLiteral("%1 günlük süresi %2 güne yuvarlanacak").arg(GunMetni(gorev.sure)).arg(sureler[y]);
-            onay.kesir = true;
-        }
+        QString red = OnculleriOku(d, y, s, olacaklar);
+        if (red.isEmpty())
+            red = SureyiOku(gorev, y, s, olacaklar);
+        if (!red.isEmpty())
+            return red;
         if (!olacaklar.isEmpty())
-            onay.satirlar << GorevAdi(gorev) + QStringLiteral(": ") + olacaklar.join(QStringLiteral("; ")) + QLatin1Char('.');
+            s.onay.satirlar << GorevAdi(gorev) + QStringLiteral(": ") + olacaklar.join(QStringLiteral("; ")) + QLatin1Char('.');
     }
+    return QString();
+}
 
-    QVector<int> dongu;
-    const QVector<int> sira = Sirala(onceki, dongu);
-    if (sira.isEmpty()) {
-        QStringList adlar;
-        for (int y : dongu)
-            adlar << GorevAdi(g[yapraklar[y]]);
-        return Reddet(QStringLiteral("Bağlar bir döngü kuruyor: %1. Bir faaliyet öncüllerinden önce bitemez; "
-                                     "döngüyü kaynak programda kaldırıp yeniden aktarın.")
-                          .arg(adlar.join(QStringLiteral(" → "))));
-    }
+QString DonguReddi(const Duzlem& d, const QVector<int>& dongu)
+{
+    QStringList adlar;
+    for (int y : dongu)
+        adlar << GorevAdi(d.g[d.yapraklar[y]]);
+    return QStringLiteral("Bağlar bir döngü kuruyor: %1. Bir faaliyet öncüllerinden önce bitemez; "
+                          "döngüyü kaynak programda kaldırıp yeniden aktarın.")
+        .arg(adlar.join(QStringLiteral(" → ")));
+}
 
-    QStringList koksuzler;
-    for (int y : sira)
-        if (onceki[y].isEmpty())
-            koksuzler << GorevAdi(g[yapraklar[y]]);
-    const bool baslangic = koksuzler.size() > 1;
-    if (baslangic && m + 1 > KodSayisi)
-        return Reddet(QStringLiteral("Dosyada %1 görev var ve %2 tanesinin öncülü yok; onları izleyecek bir başlangıç "
-                                     "faaliyetiyle %3 faaliyet olur. ")
-                          .arg(m)
-                          .arg(koksuzler.size())
-                          .arg(m + 1)
-                      + kodSiniri);
-
+// Codes from "A" in the order `sira`, after the start activity when there is one.
+void Kodla(const Duzlem& d, const Yapraklar& s, const QVector<int>& sira, const QStringList& koksuzler,
+           bool baslangic, AktarimPlani& plan)
+{
+    const QVector<AraGorev>& g = d.g;
+    const int m = int(sira.size());
     QString kod;
     QVector<QString> kodlar(m);
     if (baslangic) {
@@ -251,27 +294,69 @@ AktarimSonucu Donustur(const AraPlan& ara)
                           .arg(koksuzler.size())
                           .arg(koksuzler.join(QStringLiteral(", ")));
     }
-    for (int s = 0; s < m; ++s) {
-        const int y = sira[s];
+    for (int sirada = 0; sirada < m; ++sirada) {
+        const int y = sira[sirada];
+        const AraGorev& gorev = g[d.yapraklar[y]];
         kod = *SonrakiKod(kod);
         kodlar[y] = kod;
         QStringList oncekiKodlari;
-        for (int p : onceki[y])
+        for (int p : s.onceki[y])
             oncekiKodlari << kodlar[p];
         if (baslangic && oncekiKodlari.isEmpty())
             oncekiKodlari << QStringLiteral("A");
-        plan.faaliyetler.append({kod, g[yapraklar[y]].ad, sureler[y], oncekiKodlari.join(QLatin1Char(','))});
-        if (g[yapraklar[y]].tahmin)
-            plan.tahminler.insert(kod, *g[yapraklar[y]].tahmin);
-        if (y != s)
+        plan.faaliyetler.append({kod, gorev.ad, s.sureler[y], oncekiKodlari.join(QLatin1Char(','))});
+        if (gorev.tahmin)
+            plan.tahminler.insert(kod, *gorev.tahmin);
+        if (y != sirada)
             plan.rapor << QStringLiteral("%1 faaliyetler arasında %2. sıradaydı, %3. sıraya alındı: öncülleri üstünde "
                                          "olmalı (ileri geçiş yalnız üstteki satırları okur).")
-                              .arg(GorevAdi(g[yapraklar[y]]))
+                              .arg(GorevAdi(gorev))
                               .arg(y + 1)
-                              .arg(s + 1);
+                              .arg(sirada + 1);
     }
-    plan.onaylanacaklar = onay.satirlar;
-    plan.onayMetni = onay.Metin();
+}
+
+} // namespace
+
+AktarimSonucu Donustur(const AraPlan& ara)
+{
+    Duzlem d{ara.gorevler, {}, {}, {}, {}, {}, {}};
+    const int yaprakSayisi = YaprakSayisi(d.g, d.ozet);
+    if (yaprakSayisi == 0)
+        return Reddet(QStringLiteral("Dosyada hiç görev yok: aktarılacak bir plan bulunamadı."));
+    if (yaprakSayisi > KodSayisi)
+        return Reddet(QStringLiteral("Dosyada %1 görev var; ").arg(yaprakSayisi) + KodSiniri());
+    if (const QString red = DiziniKur(d); !red.isEmpty())
+        return Reddet(red);
+
+    AktarimPlani plan{ara.proje, {}, ara.rapor, {}, {}, ara.okuma, {}};
+    Duzle(d, plan.rapor);
+    Yapraklar s;
+    if (const QString red = YapraklariOku(d, s); !red.isEmpty())
+        return Reddet(red);
+
+    QVector<int> dongu;
+    const QVector<int> sira = Sirala(s.onceki, dongu);
+    if (sira.isEmpty())
+        return Reddet(DonguReddi(d, dongu));
+
+    const int m = int(d.yapraklar.size());
+    QStringList koksuzler;
+    for (int y : sira)
+        if (s.onceki[y].isEmpty())
+            koksuzler << GorevAdi(d.g[d.yapraklar[y]]);
+    const bool baslangic = koksuzler.size() > 1;
+    if (baslangic && m + 1 > KodSayisi)
+        return Reddet(QStringLiteral("Dosyada %1 görev var ve %2 tanesinin öncülü yok; onları izleyecek bir başlangıç "
+                                     "faaliyetiyle %3 faaliyet olur. ")
+                          .arg(m)
+                          .arg(koksuzler.size())
+                          .arg(m + 1)
+                      + KodSiniri());
+
+    Kodla(d, s, sira, koksuzler, baslangic, plan);
+    plan.onaylanacaklar = s.onay.satirlar;
+    plan.onayMetni = s.onay.Metin();
     return {plan, QString()};
 }
 

@@ -154,60 +154,84 @@ DepoHatasi CozAta(SunucuAdresi& adres, const QString& anahtar, const QByteArray&
     return hata ? hata : Ata(adres, anahtar, deger);
 }
 
-// postgresql://[user[:password]@][host][:port][,...][/dbname][?key=value&...], cut where
-// libpq cuts it: the credentials end at the first '@' before any '/', a host at ':', '/',
-// '?' or ',', an IPv6 address at its ']'.
-DepoHatasi UriOku(const QByteArray& uri, qsizetype i, SunucuAdresi& adres)
+bool AyiriciMi(const char* ayiricilar, char c)
 {
-    const qsizetype n = uri.size();
-    const auto ayiriciMi = [](const char* ayiricilar, char c) { return c != 0 && std::strchr(ayiricilar, c); };
-    const auto sinir = [&](qsizetype j, const char* ayiricilar) {
-        while (j < n && !ayiriciMi(ayiricilar, uri[j]))
+    return c != 0 && std::strchr(ayiricilar, c);
+}
+
+// Where a URI is read up to, and where its parts end.
+struct UriImleci {
+    const QByteArray& uri;
+    qsizetype i;
+
+    // The first of `ayiricilar` from j on, or the end.
+    qsizetype Sinir(qsizetype j, const char* ayiricilar) const
+    {
+        while (j < uri.size() && !AyiriciMi(ayiricilar, uri[j]))
             ++j;
         return j;
-    };
-    const qsizetype kimlikSonu = sinir(i, "@/");
-    if (kimlikSonu < n && uri[kimlikSonu] == '@') {
-        const QByteArray kimlik = uri.mid(i, kimlikSonu - i);
-        const qsizetype ikiNokta = kimlik.indexOf(':');
-        const QByteArray kullanici = kimlik.left(ikiNokta < 0 ? kimlik.size() : ikiNokta);
-        if (!kullanici.isEmpty())
-            if (DepoHatasi hata = CozAta(adres, User, kullanici, QStringLiteral("kullanıcı adı")))
-                return hata;
-        if (ikiNokta >= 0 && ikiNokta + 1 < kimlik.size())
-            if (DepoHatasi hata = CozAta(adres, Password, kimlik.mid(ikiNokta + 1), QStringLiteral("parola")))
-                return hata;
-        i = kimlikSonu + 1;
     }
+    char Burada() const { return i < uri.size() ? uri[i] : 0; }
+};
 
+// user[:password]@, when an '@' comes before any '/'.
+DepoHatasi KimlikOku(UriImleci& u, SunucuAdresi& adres)
+{
+    const qsizetype kimlikSonu = u.Sinir(u.i, "@/");
+    if (kimlikSonu == u.uri.size() || u.uri[kimlikSonu] != '@')
+        return {};
+    const QByteArray kimlik = u.uri.mid(u.i, kimlikSonu - u.i);
+    const qsizetype ikiNokta = kimlik.indexOf(':');
+    const QByteArray kullanici = kimlik.left(ikiNokta < 0 ? kimlik.size() : ikiNokta);
+    if (!kullanici.isEmpty())
+        if (DepoHatasi hata = CozAta(adres, User, kullanici, QStringLiteral("kullanıcı adı")))
+            return hata;
+    if (ikiNokta >= 0 && ikiNokta + 1 < kimlik.size())
+        if (DepoHatasi hata = CozAta(adres, Password, kimlik.mid(ikiNokta + 1), QStringLiteral("parola")))
+            return hata;
+    u.i = kimlikSonu + 1;
+    return {};
+}
+
+// One host, a name up to its end or an IPv6 address in brackets, appended to `sunucular`.
+DepoHatasi SunucuOku(UriImleci& u, QByteArray& sunucular)
+{
+    const QByteArray& uri = u.uri;
+    if (u.Burada() != '[') {
+        const qsizetype son = u.Sinir(u.i, ":/?,");
+        sunucular += uri.mid(u.i, son - u.i);
+        u.i = son;
+        return {};
+    }
+    const qsizetype kapanis = uri.indexOf(']', u.i + 1);
+    if (kapanis < 0)
+        return Hata(QStringLiteral("IPv6 adresinin ']' kapanışı yok"));
+    if (kapanis == u.i + 1)
+        return Hata(QStringLiteral("köşeli ayraçlar arasında IPv6 adresi yok"));
+    sunucular += uri.mid(u.i + 1, kapanis - u.i - 1);
+    u.i = kapanis + 1;
+    if (u.i < uri.size() && !AyiriciMi(":/?,", uri[u.i]))
+        return Hata(QStringLiteral("IPv6 adresinin ']' kapanışından sonra ':', '/', '?' ya da ',' gelmeli"));
+    return {};
+}
+
+// host[:port][,...]; `kesen` is what ended the list.
+DepoHatasi SunuculariOku(UriImleci& u, SunucuAdresi& adres, char& kesen)
+{
     QByteArray sunucular, portlar;
-    char kesen = 0; // what ended the last part
     while (true) {
-        if (i < n && uri[i] == '[') {
-            const qsizetype kapanis = uri.indexOf(']', i + 1);
-            if (kapanis < 0)
-                return Hata(QStringLiteral("IPv6 adresinin ']' kapanışı yok"));
-            if (kapanis == i + 1)
-                return Hata(QStringLiteral("köşeli ayraçlar arasında IPv6 adresi yok"));
-            sunucular += uri.mid(i + 1, kapanis - i - 1);
-            i = kapanis + 1;
-            if (i < n && !ayiriciMi(":/?,", uri[i]))
-                return Hata(QStringLiteral("IPv6 adresinin ']' kapanışından sonra ':', '/', '?' ya da ',' gelmeli"));
-        } else {
-            const qsizetype son = sinir(i, ":/?,");
-            sunucular += uri.mid(i, son - i);
-            i = son;
-        }
-        kesen = i < n ? uri[i] : 0;
+        if (DepoHatasi hata = SunucuOku(u, sunucular))
+            return hata;
+        kesen = u.Burada();
         if (kesen == ':') {
-            const qsizetype son = sinir(i + 1, "/?,");
-            portlar += uri.mid(i + 1, son - i - 1);
-            i = son;
-            kesen = i < n ? uri[i] : 0;
+            const qsizetype son = u.Sinir(u.i + 1, "/?,");
+            portlar += u.uri.mid(u.i + 1, son - u.i - 1);
+            u.i = son;
+            kesen = u.Burada();
         }
         if (kesen != ',')
             break;
-        ++i;
+        ++u.i;
         sunucular += ',';
         portlar += ',';
     }
@@ -217,19 +241,29 @@ DepoHatasi UriOku(const QByteArray& uri, qsizetype i, SunucuAdresi& adres)
     if (!portlar.isEmpty())
         if (DepoHatasi hata = CozAta(adres, Port, portlar, QStringLiteral("port")))
             return hata;
+    return {};
+}
 
-    if (kesen == '/') {
-        const qsizetype son = sinir(i + 1, "?");
-        const QByteArray veritabani = uri.mid(i + 1, son - i - 1);
-        if (!veritabani.isEmpty())
-            if (DepoHatasi hata = CozAta(adres, Dbname, veritabani, QStringLiteral("veritabanı adı")))
-                return hata;
-        i = son;
-    }
-    // The query: key=value pairs joined by '&'; JDBC's ssl=true is sslmode=require.
-    for (++i; i < n;) {
-        const qsizetype son = sinir(i, "&");
-        const QByteArray cift = uri.mid(i, son - i);
+// /dbname, when the hosts ended at '/'.
+DepoHatasi VeritabaniOku(UriImleci& u, char kesen, SunucuAdresi& adres)
+{
+    if (kesen != '/')
+        return {};
+    const qsizetype son = u.Sinir(u.i + 1, "?");
+    const QByteArray veritabani = u.uri.mid(u.i + 1, son - u.i - 1);
+    if (!veritabani.isEmpty())
+        if (DepoHatasi hata = CozAta(adres, Dbname, veritabani, QStringLiteral("veritabanı adı")))
+            return hata;
+    u.i = son;
+    return {};
+}
+
+// The query: key=value pairs joined by '&'; JDBC's ssl=true is sslmode=require.
+DepoHatasi ParametreleriOku(UriImleci& u, SunucuAdresi& adres)
+{
+    for (++u.i; u.i < u.uri.size();) {
+        const qsizetype son = u.Sinir(u.i, "&");
+        const QByteArray cift = u.uri.mid(u.i, son - u.i);
         const qsizetype esittir = cift.indexOf('=');
         if (esittir < 0 || cift.indexOf('=', esittir + 1) >= 0)
             return Hata(QStringLiteral("'?' ardındaki her parametre tek bir '=' ile anahtar=değer olmalı"));
@@ -243,9 +277,25 @@ DepoHatasi UriOku(const QByteArray& uri, qsizetype i, SunucuAdresi& adres)
             hata = Ata(adres, anahtar, deger);
         if (hata)
             return hata;
-        i = son + 1;
+        u.i = son + 1;
     }
     return {};
+}
+
+// postgresql://[user[:password]@][host][:port][,...][/dbname][?key=value&...], cut where
+// libpq cuts it: the credentials end at the first '@' before any '/', a host at ':', '/',
+// '?' or ',', an IPv6 address at its ']'.
+DepoHatasi UriOku(const QByteArray& uri, qsizetype i, SunucuAdresi& adres)
+{
+    UriImleci u{uri, i};
+    char kesen = 0;
+    if (DepoHatasi hata = KimlikOku(u, adres))
+        return hata;
+    if (DepoHatasi hata = SunuculariOku(u, adres, kesen))
+        return hata;
+    if (DepoHatasi hata = VeritabaniOku(u, kesen, adres))
+        return hata;
+    return ParametreleriOku(u, adres);
 }
 
 bool PortListesi(const QString& port)

@@ -80,6 +80,18 @@ void AnalizPenceresi::Kur()
     m_risk = new RiskSekmesi(*m_baglam.belge, m_sekmeler);
     m_sekmeler->addTab(m_risk, QStringLiteral("&Risk"));
 
+    TabloyuKur();
+    SemayiKur();
+    AltKismiKur();
+    m_bolucu->setStretchFactor(0, 3);
+    m_bolucu->setStretchFactor(1, 5);
+    m_bolucu->setStretchFactor(2, 2);
+    setTabOrder(m_tablo, m_kaydirma);
+    setTabOrder(m_kaydirma, m_yollar);
+}
+
+void AnalizPenceresi::TabloyuKur()
+{
     m_model = new AnalizTablosu(this);
     m_tablo = new QTableView(m_bolucu);
     m_tablo->setModel(m_model);
@@ -97,7 +109,11 @@ void AnalizPenceresi::Kur()
     // them: following a selection would repaint the whole window.
     m_tablo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(m_tablo->selectionModel(), &QItemSelectionModel::selectionChanged, this, &AnalizPenceresi::SecimDegisti);
+}
 
+// The Gantt chart with its tools above it, and the window's shortcuts.
+void AnalizPenceresi::SemayiKur()
+{
     auto* sema = new QWidget(m_bolucu);
     auto* semaDuzeni = new QVBoxLayout(sema);
     semaDuzeni->setContentsMargins(0, 0, 0, 0);
@@ -139,7 +155,11 @@ void AnalizPenceresi::Kur()
         sema);
     aciklama->setWordWrap(true);
     araclar->addWidget(aciklama, 1);
+}
 
+// The critical paths and, under them, what the plan and its reasons say.
+void AnalizPenceresi::AltKismiKur()
+{
     auto* alt = new QWidget(m_bolucu);
     auto* altDuzeni = new QVBoxLayout(alt);
     altDuzeni->setContentsMargins(0, 0, 0, 0);
@@ -159,12 +179,6 @@ void AnalizPenceresi::Kur()
     altDuzeni->addWidget(m_yollar, 1);
     altDuzeni->addWidget(m_plan);
     altDuzeni->addWidget(m_neden);
-
-    m_bolucu->setStretchFactor(0, 3);
-    m_bolucu->setStretchFactor(1, 5);
-    m_bolucu->setStretchFactor(2, 2);
-    setTabOrder(m_tablo, m_kaydirma);
-    setTabOrder(m_kaydirma, m_yollar);
 }
 
 void AnalizPenceresi::OneGetir()

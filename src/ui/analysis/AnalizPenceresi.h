@@ -55,6 +55,9 @@ protected:
 
 private:
     void Kur();
+    void TabloyuKur();
+    void SemayiKur();
+    void AltKismiKur();
     void SecimDegisti();
     // The chart's width that fills the scroll area, room for its vertical bar left.
     int SigacakGenislik() const;

@@ -49,6 +49,22 @@ QString OlasilikSatiri(const RiskSonucu& s, const QDate& baslama, const QDate& t
                     : QString();
 }
 
+// A trial moves an estimated activity's three days by what it adds to its duration.
+void DenemeyleKaydir(const QVector<KayitliFaaliyet>& kayitli, const QVector<KayitliFaaliyet>& deneme,
+                     QHash<QString, UcNoktaTahmini>& tahminler)
+{
+    for (int i = 0; i < kayitli.size() && i < deneme.size(); ++i) {
+        const auto tahmin = tahminler.find(kayitli.at(i).kodu);
+        const auto& once = kayitli.at(i).sure.deger;
+        const auto& sonra = deneme.at(i).sure.deger;
+        if (tahmin != tahminler.end() && once && sonra && *once != *sonra) {
+            const qint64 fark = qint64(*sonra) - *once;
+            const auto kaydir = [fark](qint32 gun) { return qint32(std::clamp<qint64>(gun + fark, 0, INT32_MAX)); };
+            *tahmin = {kaydir(tahmin->iyimser), kaydir(tahmin->olasi), kaydir(tahmin->kotumser)};
+        }
+    }
+}
+
 } // namespace
 
 RiskSekmesi::RiskSekmesi(PlanBelgesi& belge, QWidget* ust) : QWidget(ust), m_belge(belge)
@@ -191,17 +207,8 @@ void RiskSekmesi::Baslat()
     }
     QHash<QString, UcNoktaTahmini> tahminler;
     m_belge.Tahminler(tahminler);
-    // A trial moves an estimated activity's three days by what it adds to its duration.
-    for (int i = 0; m_deneme && i < plan->faaliyetler.size() && i < m_deneme->size(); ++i) {
-        const auto tahmin = tahminler.find(plan->faaliyetler.at(i).kodu);
-        const auto& once = plan->faaliyetler.at(i).sure.deger;
-        const auto& sonra = m_deneme->at(i).sure.deger;
-        if (tahmin != tahminler.end() && once && sonra && *once != *sonra) {
-            const qint64 fark = qint64(*sonra) - *once;
-            const auto kaydir = [fark](qint32 gun) { return qint32(std::clamp<qint64>(gun + fark, 0, INT32_MAX)); };
-            *tahmin = {kaydir(tahmin->iyimser), kaydir(tahmin->olasi), kaydir(tahmin->kotumser)};
-        }
-    }
+    if (m_deneme)
+        DenemeyleKaydir(plan->faaliyetler, *m_deneme, tahminler);
     RiskAyarlari ayarlar;
     ayarlar.dagilim = SecilenDagilim();
     ayarlar.yineleme = m_yineleme->value();

@@ -89,6 +89,28 @@ void IceAktarmaFormu::Kur(const QString& dosya)
 
     // The keyboard goes down the window as the eye does; the fields were made first.
     QWidgetList sira;
+    OnayiKur(duzen, sira);
+    ProjeListesiniKur(duzen, sira);
+    duzen->addWidget(Cerceve);
+    m_bulgular = new QLabel(this);
+    m_bulgular->setWordWrap(true);
+    m_bulgular->setStyleSheet(QStringLiteral("color: #b00000;"));
+    duzen->addWidget(m_bulgular);
+    for (QLineEdit* kutu : {ProjeninAdiKutusu, BaslamaTarihiKutusu, BitisTarihiKutusu})
+        connect(kutu, &QLineEdit::textChanged, this, &IceAktarmaFormu::BulgulariGuncelle);
+
+    FaaliyetlerVeRaporuKur(duzen);
+    QPushButton* vazgec = DugmeleriKur(duzen);
+    sira << ProjeninAdiKutusu << BaslamaTarihiKutusu << BitisTarihiKutusu << m_faaliyetler
+         << m_rapor << m_aktar << vazgec;
+    for (qsizetype i = 1; i < sira.size(); ++i)
+        setTabOrder(sira.at(i - 1), sira.at(i));
+    sira.first()->setFocus();
+    resize(Piksel(9600), Piksel(9000));
+}
+
+void IceAktarmaFormu::OnayiKur(QVBoxLayout* duzen, QWidgetList& sira)
+{
     // What Kavrion cannot hold comes first, and stops the import until it is accepted.
     if (!m_aktarim.onaylanacaklar.isEmpty()) {
         auto* uyari = new QLabel(QStringLiteral("<b>Kavrion'un tutamadıkları:</b>"), this);
@@ -106,7 +128,10 @@ void IceAktarmaFormu::Kur(const QString& dosya)
         duzen->addWidget(m_onay);
         sira << liste << m_onay;
     }
+}
 
+void IceAktarmaFormu::ProjeListesiniKur(QVBoxLayout* duzen, QWidgetList& sira)
+{
     m_projeler = new QTreeWidget(this);
     m_projeler->setAccessibleName(QStringLiteral("Aktarılacak projeler"));
     m_projeler->setRootIsDecorated(false);
@@ -136,14 +161,10 @@ void IceAktarmaFormu::Kur(const QString& dosya)
     } else {
         m_projeler->hide();
     }
-    duzen->addWidget(Cerceve);
-    m_bulgular = new QLabel(this);
-    m_bulgular->setWordWrap(true);
-    m_bulgular->setStyleSheet(QStringLiteral("color: #b00000;"));
-    duzen->addWidget(m_bulgular);
-    for (QLineEdit* kutu : {ProjeninAdiKutusu, BaslamaTarihiKutusu, BitisTarihiKutusu})
-        connect(kutu, &QLineEdit::textChanged, this, &IceAktarmaFormu::BulgulariGuncelle);
+}
 
+void IceAktarmaFormu::FaaliyetlerVeRaporuKur(QVBoxLayout* duzen)
+{
     m_faaliyetler = new QTreeWidget(this);
     m_faaliyetler->setAccessibleName(QStringLiteral("Aktarılacak faaliyetler"));
     m_faaliyetler->setRootIsDecorated(false);
@@ -164,7 +185,11 @@ void IceAktarmaFormu::Kur(const QString& dosya)
     m_rapor->setPlainText(AktarimRaporu(m_aktarim).join(QLatin1Char('\n')));
     duzen->addWidget(Baslik(QStringLiteral("Okuma ve dö&nüşümler:"), m_rapor, this));
     duzen->addWidget(m_rapor, 1);
+}
 
+// "Aktar", "Vazgeç" and the keys that close the window; returns "Vazgeç".
+QPushButton* IceAktarmaFormu::DugmeleriKur(QVBoxLayout* duzen)
+{
     auto* dugmeler = new QHBoxLayout;
     dugmeler->addStretch(1);
     m_aktar = new QPushButton(QStringLiteral("&Aktar"), this);
@@ -179,12 +204,7 @@ void IceAktarmaFormu::Kur(const QString& dosya)
     kapatma->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
     connect(kapatma, &QAction::triggered, this, &QWidget::close);
     addAction(kapatma);
-    sira << ProjeninAdiKutusu << BaslamaTarihiKutusu << BitisTarihiKutusu << m_faaliyetler
-         << m_rapor << m_aktar << vazgec;
-    for (qsizetype i = 1; i < sira.size(); ++i)
-        setTabOrder(sira.at(i - 1), sira.at(i));
-    sira.first()->setFocus();
-    resize(Piksel(9600), Piksel(9000));
+    return vazgec;
 }
 
 void IceAktarmaFormu::AlanlariSakla()

@@ -11,6 +11,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
+class QVBoxLayout;
 
 // The preview of an import: what the file holds that Kavrion cannot (to accept before
 // anything else), the project or projects with their activities as they will be
@@ -39,6 +40,10 @@ private:
         QString kayitliAd, onerilen;
     };
     void Kur(const QString& dosya);
+    void OnayiKur(QVBoxLayout* duzen, QWidgetList& sira);
+    void ProjeListesiniKur(QVBoxLayout* duzen, QWidgetList& sira);
+    void FaaliyetlerVeRaporuKur(QVBoxLayout* duzen);
+    QPushButton* DugmeleriKur(QVBoxLayout* duzen);
     // The fields show the project of that row; what was typed for the one before is kept.
     void ProjeyiGoster(int satir);
     void AlanlariSakla();
