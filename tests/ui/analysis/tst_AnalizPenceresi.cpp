@@ -27,6 +27,7 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QAbstractItemModelTester>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
@@ -36,6 +37,8 @@
 #include <memory>
 
 namespace {
+
+constexpr auto Denetim = QAbstractItemModelTester::FailureReportingMode::QtTest;
 
 const QVector<Faaliyet> Ornek{
     {"A", "Tasarım", 3, ""}, {"B", "Alım", 2, "A"}, {"C", "Yapım", 4, "A"}, {"D", "Teslim", 1, "B,C"}};
@@ -54,10 +57,12 @@ struct AcikAnaliz {
         ana = std::make_unique<TemelForm>(vt.depo());
         ProjeyiSec(*ana, "P");
         pencere = AnaliziAc(*ana);
+        denetci = std::make_unique<QAbstractItemModelTester>(pencere->tablo()->model(), Denetim);
     }
     GeciciVeritabani vt;
     std::unique_ptr<TemelForm> ana;
     AnalizPenceresi* pencere = nullptr;
+    std::unique_ptr<QAbstractItemModelTester> denetci; // the table's model kept to Qt's rules
 };
 
 // The table as the user reads it: the header, then a row a line, its cells apart.
@@ -163,6 +168,7 @@ private slots:
         TemelForm ana(vt.depo());
         QVERIFY(OneGetirVeBekle(&ana));
         AnalizPenceresi* pencere = AnaliziAc(ana);
+        QAbstractItemModelTester denetci(pencere->tablo()->model(), Denetim);
         QCOMPARE(pencere->durum()->text(), QStringLiteral("Seçili proje yok."));
         QCOMPARE(pencere->tablo()->model()->rowCount() + Cizilen(*pencere).cubuk, 0);
         ProjeyiSec(ana, "P");

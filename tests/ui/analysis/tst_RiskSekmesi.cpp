@@ -11,6 +11,7 @@
 #include "ui/analysis/RiskGrafigi.h"
 #include "ui/analysis/RiskSekmesi.h"
 
+#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +83,7 @@ private slots:
     {
         Sekme k;
         auto& [vt, belge, kayit, sekme] = k;
+        QAbstractItemModelTester denetci(sekme.tablo()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QVERIFY(OneGetirVeBekle(&sekme));
         QCOMPARE(Satirlar(sekme.tablo()), QStringList({"A|a|3|3|3|3", "B|b|2|2|2|2", "C|c|4|2|4|9"}));
 
@@ -116,6 +118,7 @@ private slots:
     {
         Sekme k;
         auto& [vt, belge, kayit, sekme] = k;
+        QAbstractItemModelTester denetci(sekme.tablo()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QVERIFY(OneGetirVeBekle(&sekme));
         QTRY_VERIFY(!sekme.calisiyor());
         QCOMPARE(sekme.gosterilen().yineleme, 10000);
