@@ -1,4 +1,5 @@
 #include "analysis/AgAnalizi.h"
+#include "destek/PlanYazisi.h"
 #include "destek/Yereller.h"
 #include "schedule/Cizelge.h"
 
@@ -8,23 +9,6 @@
 #include <random>
 
 namespace {
-
-// Activities from "code:duration:predecessors" texts separated by blanks; a duration
-// that is not a number is kept as another program would have left it.
-QVector<KayitliFaaliyet> Faaliyetler(const QString& tanim)
-{
-    QVector<KayitliFaaliyet> faaliyetler;
-    for (const QString& parca : tanim.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QStringList alan = parca.split(QLatin1Char(':'));
-        bool sayi = false;
-        const qint32 sure = alan.value(1).toInt(&sayi);
-        Sakli<qint32> sakli{sayi ? QVariant(sure) : QVariant(alan.value(1)), {}};
-        if (sayi)
-            sakli.deger = sure;
-        faaliyetler.append({alan.value(0), alan.value(0).toLower(), sakli, alan.value(2)});
-    }
-    return faaliyetler;
-}
 
 KayitliProje Tarihli(const QString& baslama = "2026-03-01", const QString& bitis = "2026-03-11")
 {

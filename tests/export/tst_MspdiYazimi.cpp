@@ -1,3 +1,4 @@
+#include "destek/PlanYazisi.h"
 #include "export/MspdiYazimi.h"
 
 #include <QTest>
@@ -7,15 +8,13 @@ namespace {
 
 const QDate Pazartesi(2026, 3, 2), Ocak(2026, 1, 5);
 
-// Activities from "code:duration:predecessors" texts, named by `adlar` (the project by the first) or by code.
+// Activities named by `adlar` (the project by the first) or by code.
 Rapor Plan(const QString& tanim, const QDate& baslama = Pazartesi, const QStringList& adlar = {},
            const QDate& bitis = QDate())
 {
-    QVector<KayitliFaaliyet> fs;
-    for (const QString& parca : tanim.split(' ', Qt::SkipEmptyParts)) {
-        const QStringList a = parca.split(':');
-        fs.append({a[0], adlar.value(fs.size(), a[0]), {a[1].toInt(), a[1].toInt()}, a[2]});
-    }
+    QVector<KayitliFaaliyet> fs = Faaliyetler(tanim);
+    for (int i = 0; i < fs.size(); ++i)
+        fs[i].adi = adlar.value(i, fs[i].kodu);
     const KayitliProje proje{adlar.value(0, "P"), {{}, baslama.isValid() ? std::optional(baslama) : std::nullopt},
                              {{}, bitis.isValid() ? std::optional(bitis) : std::nullopt}};
     return {proje, AnaliziHesapla(fs, proje), {}};

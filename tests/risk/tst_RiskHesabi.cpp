@@ -1,4 +1,5 @@
 #include "analysis/AgAnalizi.h"
+#include "destek/PlanYazisi.h"
 #include "destek/Yereller.h"
 #include "risk/RiskHesabi.h"
 
@@ -8,18 +9,6 @@
 #include <cmath>
 
 namespace {
-
-// Activities from "code:duration:predecessors" texts separated by blanks.
-QVector<KayitliFaaliyet> Faaliyetler(const QString& tanim)
-{
-    QVector<KayitliFaaliyet> faaliyetler;
-    for (const QString& parca : tanim.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QStringList alan = parca.split(QLatin1Char(':'));
-        const qint32 sure = alan.value(1).toInt();
-        faaliyetler.append({alan.value(0), QString(), {sure, sure}, alan.value(2)});
-    }
-    return faaliyetler;
-}
 
 // Estimates from "code=a/m/b" texts separated by blanks.
 QHash<QString, UcNoktaTahmini> Tahminler(const QString& tanim)

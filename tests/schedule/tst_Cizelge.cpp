@@ -1,26 +1,12 @@
 // The forward pass and the critical path over rows as stored; the predecessor walk
 // through the explanations of what cannot be computed.
+#include "destek/PlanYazisi.h"
 #include "destek/Yereller.h"
 #include "schedule/Cizelge.h"
 
 #include <QTest>
 
 namespace {
-
-// Rows from "code:name:duration:predecessors" texts, separated by blanks; a duration
-// that is no plain whole number is kept as the text another program left.
-QVector<KayitliFaaliyet> Satirlar(const QString& tanim)
-{
-    QVector<KayitliFaaliyet> satirlar;
-    for (const QString& parca : tanim.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QStringList alan = parca.split(QLatin1Char(':'));
-        bool sayi = false;
-        const qint32 sure = alan.value(2).toInt(&sayi);
-        satirlar.append({alan.value(0), alan.value(1), {alan.value(2), sayi ? std::optional(sure) : std::nullopt},
-                         alan.value(3)});
-    }
-    return satirlar;
-}
 
 // The ES and EF cells as the main window shows them.
 QString EsEf(const Cizelge& cizelge, const QVector<KayitliFaaliyet>& satirlar)
@@ -76,7 +62,7 @@ private slots:
     void forwardPass()
     {
         QFETCH(QString, tanim);
-        const QVector<KayitliFaaliyet> satirlar = Satirlar(tanim);
+        const QVector<KayitliFaaliyet> satirlar = Faaliyetler(tanim);
         const Cizelge cizelge = CizelgeyiHesapla(satirlar);
         const CizelgeSonucu& sonuc = cizelge.sonuc;
         QTEST(EsEf(cizelge, satirlar), "esEf");
@@ -121,7 +107,7 @@ private slots:
     {
         QFETCH(QString, tanim);
         QFETCH(QString, aciklama);
-        const auto satirlar = Satirlar(tanim);
+        const auto satirlar = Faaliyetler(tanim);
         const Cizelge cizelge = CizelgeyiHesapla(satirlar);
         const CizelgeSonucu& sonuc = cizelge.sonuc;
         QTEST(EsEf(cizelge, satirlar), "esEf");
