@@ -1,12 +1,12 @@
 // Drives the plan's write commands, as the windows give them, and the store's undo and
-// redo, in a seeded loop: on a
-// Proje.mdb or a server, endless, to be killed at a random moment; or on a server as one
-// of several planners, for a number of commands. Before each command it prints the
-// command and its values on one line ("B", tab, fields joined by tabs; a change or delete
-// ends with the rows it names as it read them, KayitMetni), after it "K" when it was
-// carried out (an undo or redo adds the number of the step it took, 0 for none), or "H",
-// tab, number and text when it was refused ("Ö" and the code for a predecessor refused,
-// which has no number): the endless loop stops there, the counted one goes on. Whoever kills it knows what was done and what was under way.
+// redo, in a seeded loop: on a Proje.mdb or a server, endless, to be killed at a random
+// moment; or on a server as one of several planners, for a number of commands. Before each
+// command it prints the command and its values on one line ("B", tab, fields joined by
+// tabs; a change or delete ends with the rows it names as it read them, KayitMetni), after
+// it "K" when it was carried out (an undo or redo adds the number of the step it took, 0
+// for none), or "H", tab, number and text when it was refused ("Ö" and the code for a
+// predecessor refused, which has no number): the endless loop stops there, the counted
+// one goes on. Whoever kills it knows what was done and what was under way.
 //   yazim-dongusu <dosya> <tohum>
 //   yazim-dongusu --sunucu <bağlantı> <sahip> <tohum> [adet]
 // With a count, the projects' names are a few that every planner uses: a new name is one
