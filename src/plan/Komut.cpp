@@ -7,21 +7,15 @@
 
 namespace {
 
-// A predecessor must be an activity of the project added before this one; a code
-// deleted since it was picked is none. A project that is gone is reported as such
-// rather than as predecessors it no longer has.
-KomutHatasi OncekileriDenetle(const ProjeDeposu& depo, const QString& proje, const QString& kod,
-                              const QString& oncekiler)
+// A predecessor must be an activity of the project added before this one. The store
+// checks it inside the write, on the codes stored then: a code another planner deletes
+// meanwhile is none. The first that is not goes to `yersiz`.
+ProjeDeposu::KodKurali OncekiKurali(const QString& kod, const QString& oncekiler, QString& yersiz)
 {
-    KayitliProje kayitli;
-    QStringList kodlar;
-    KomutHatasi hata;
-    hata.depo = depo.ProjeOku(proje, kayitli);
-    if (!hata.depo)
-        hata.depo = depo.KodlariOku(proje, kodlar);
-    if (!hata.depo)
-        hata.yersizOnceki = YersizOnceki(oncekiler, OncekiOlabilecekKodlar(kodlar, kod)).value_or(QString());
-    return hata;
+    return [&kod, &oncekiler, &yersiz](const QStringList& kodlar) {
+        yersiz = YersizOnceki(oncekiler, OncekiOlabilecekKodlar(kodlar, kod)).value_or(QString());
+        return yersiz.isEmpty();
+    };
 }
 
 // The activity with the greatest code; the list must not be empty.
@@ -44,15 +38,17 @@ struct Uygulayici {
     KomutHatasi operator()(const ProjeSilKomutu& k) const { return Depo(depo.ProjeSil(k.proje)); }
     KomutHatasi operator()(const FaaliyetEkleKomutu& k) const
     {
-        if (auto hata = OncekileriDenetle(depo, k.proje, k.faaliyet.kodu, k.faaliyet.oncekiler))
-            return hata;
-        return Depo(depo.FaaliyetEkle(k.proje, k.faaliyet));
+        KomutHatasi hata;
+        hata.depo = depo.FaaliyetEkle(k.proje, k.faaliyet,
+                                      OncekiKurali(k.faaliyet.kodu, k.faaliyet.oncekiler, hata.yersizOnceki));
+        return hata;
     }
     KomutHatasi operator()(const FaaliyetDegistirKomutu& k) const
     {
-        if (auto hata = OncekileriDenetle(depo, k.proje, k.eski.kodu, k.yeni.oncekiler))
-            return hata;
-        return Depo(depo.FaaliyetDegistir(k.proje, k.eski, k.yeni));
+        KomutHatasi hata;
+        hata.depo = depo.FaaliyetDegistir(k.proje, k.eski, k.yeni,
+                                          OncekiKurali(k.eski.kodu, k.yeni.oncekiler, hata.yersizOnceki));
+        return hata;
     }
     KomutHatasi operator()(const SonFaaliyetiSilKomutu& k) const
     {

@@ -8,6 +8,7 @@ namespace {
 std::mutex kilit;
 int kalan = 0; // statements to go; 0 when nothing is planted
 DepoHatasi planlanan;
+std::function<void()> araya;
 
 } // namespace
 
@@ -16,6 +17,14 @@ void Kur(int sira, DepoHatasi hata)
     const std::lock_guard<std::mutex> kilitli(kilit);
     kalan = sira;
     planlanan = std::move(hata);
+    araya = nullptr;
+}
+
+void ArayaGir(int sira, std::function<void()> eylem)
+{
+    Kur(sira, {});
+    const std::lock_guard<std::mutex> kilitli(kilit);
+    araya = std::move(eylem);
 }
 
 void Kaldir()
@@ -25,10 +34,19 @@ void Kaldir()
 
 DepoHatasi Siradaki()
 {
-    const std::lock_guard<std::mutex> kilitli(kilit);
-    if (kalan <= 0 || --kalan > 0)
-        return {};
-    return planlanan;
+    std::function<void()> eylem;
+    {
+        const std::lock_guard<std::mutex> kilitli(kilit);
+        if (kalan <= 0 || --kalan > 0)
+            return {};
+        if (!araya)
+            return planlanan;
+        eylem = std::move(araya);
+        araya = nullptr;
+    }
+    // Outside the lock: the other program's write runs statements of its own.
+    eylem();
+    return {};
 }
 
 } // namespace ArizaNoktasi

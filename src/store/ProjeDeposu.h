@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 #include <optional>
 
 class QSqlDriver;
@@ -62,9 +63,17 @@ public:
     // that a new user's first undo finds nothing to take away.
     DepoHatasi IlkIcerikYaz(const QVector<TamProje>& projeler) const;
 
-    DepoHatasi FaaliyetEkle(const QString& proje, const Faaliyet& faaliyet) const;
+    // A caller's rule on the project's codes as stored (in the order added), checked inside
+    // the write it guards, once the project is known to be there and before anything is
+    // written: no other planner's write can land between the check and the write. It answers
+    // false to refuse; the write then writes nothing and reports no store error, the rule
+    // keeping its own reason. A project gone is reported as ProjeOku reports it.
+    using KodKurali = std::function<bool(const QStringList& eklenisSirasiylaKodlar)>;
+
+    DepoHatasi FaaliyetEkle(const QString& proje, const Faaliyet& faaliyet, const KodKurali& kural = {}) const;
     // Rewrites name, duration and predecessors of the activity `eski`; its code stays.
-    DepoHatasi FaaliyetDegistir(const QString& proje, const KayitliFaaliyet& eski, const Faaliyet& yeni) const;
+    DepoHatasi FaaliyetDegistir(const QString& proje, const KayitliFaaliyet& eski, const Faaliyet& yeni,
+                                const KodKurali& kural = {}) const;
     // Rewrites the durations of the activities `eskiler` (each as shown) to `yeniler`, in order.
     DepoHatasi SureleriDegistir(const QString& proje, const QVector<KayitliFaaliyet>& eskiler,
                                 const QVector<qint32>& yeniler) const;

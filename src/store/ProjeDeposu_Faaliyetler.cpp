@@ -48,6 +48,37 @@ DepoHatasi FaaliyetGosterildigiGibi(const QSqlDatabase& vt, const QString& proje
     return {};
 }
 
+// The project's codes, in the order added.
+DepoHatasi KodlariSirayla(const QSqlDatabase& vt, const QString& proje, QStringList& kodlar)
+{
+    return MetinleriOku(vt, QStringLiteral("SELECT Kodu FROM FaaliyetlerTablosu WHERE Projesi = ? ORDER BY Kimlik"),
+                        {proje}, kodlar);
+}
+
+// An activity write as one step of the history, once the caller's rule has passed on the
+// codes as they are inside the same transaction. A rule refusing rolls the write back,
+// step and all, and is no store error: the rule knows why.
+template <typename Yaz>
+DepoHatasi KuralliYazim(const QString& baglanti, const Adim& adim, const QString& proje,
+                        const ProjeDeposu::KodKurali& kural, Yaz&& yaz)
+{
+    bool reddedildi = false;
+    const DepoHatasi hata = KayitliYazim(baglanti, adim, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        if (kural) {
+            if (auto hata = ProjeOlmali(vt, proje))
+                return hata.numara == DepoHatasi::Bulunamadi ? OkunacakProjeYok(proje) : hata;
+            QStringList kodlar;
+            if (auto hata = KodlariSirayla(vt, proje, kodlar))
+                return hata;
+            reddedildi = !kural(kodlar);
+            if (reddedildi)
+                return DepoHatasi::yeni(DepoHatasi::Kisit, QString()); // only to roll back; never returned
+        }
+        return yaz(vt);
+    });
+    return reddedildi ? DepoHatasi{} : hata;
+}
+
 } // namespace
 
 DepoHatasi DepoOrtak::FaaliyetSatiriEkle(const QSqlDatabase& vt, const QString& proje, const Faaliyet& faaliyet)
@@ -76,10 +107,7 @@ DepoHatasi ProjeDeposu::FaaliyetleriOku(const QString& proje, QVector<KayitliFaa
 
 DepoHatasi ProjeDeposu::KodlariOku(const QString& proje, QStringList& kodlar) const
 {
-    return TekOkuma(m_baglanti, [&](const QSqlDatabase& vt) {
-        return MetinleriOku(vt, QStringLiteral("SELECT Kodu FROM FaaliyetlerTablosu WHERE Projesi = ? ORDER BY Kimlik"),
-                            {proje}, kodlar);
-    });
+    return TekOkuma(m_baglanti, [&](const QSqlDatabase& vt) { return KodlariSirayla(vt, proje, kodlar); });
 }
 
 DepoHatasi ProjeDeposu::EnBuyukKodu(const QString& proje, QString& koduBul) const
@@ -96,9 +124,9 @@ DepoHatasi ProjeDeposu::EnBuyukKodu(const QString& proje, QString& koduBul) cons
     });
 }
 
-DepoHatasi ProjeDeposu::FaaliyetEkle(const QString& proje, const Faaliyet& faaliyet) const
+DepoHatasi ProjeDeposu::FaaliyetEkle(const QString& proje, const Faaliyet& faaliyet, const KodKurali& kural) const
 {
-    return KayitliYazim(m_baglanti, {AdimTuru::FaaliyetEkle, proje, proje, Metin(faaliyet.kodu)},
+    return KuralliYazim(m_baglanti, {AdimTuru::FaaliyetEkle, proje, proje, Metin(faaliyet.kodu)}, proje, kural,
                         [&](const QSqlDatabase& vt) -> DepoHatasi {
         if (auto hata = ProjeOlmali(vt, proje))
             return hata;
@@ -106,10 +134,10 @@ DepoHatasi ProjeDeposu::FaaliyetEkle(const QString& proje, const Faaliyet& faali
     });
 }
 
-DepoHatasi ProjeDeposu::FaaliyetDegistir(const QString& proje, const KayitliFaaliyet& eski,
-                                         const Faaliyet& yeni) const
+DepoHatasi ProjeDeposu::FaaliyetDegistir(const QString& proje, const KayitliFaaliyet& eski, const Faaliyet& yeni,
+                                         const KodKurali& kural) const
 {
-    return KayitliYazim(m_baglanti, {AdimTuru::FaaliyetDegistir, proje, proje, eski.kodu},
+    return KuralliYazim(m_baglanti, {AdimTuru::FaaliyetDegistir, proje, proje, eski.kodu}, proje, kural,
                         [&](const QSqlDatabase& vt) -> DepoHatasi {
         if (auto hata = FaaliyetGosterildigiGibi(vt, proje, eski))
             return hata;

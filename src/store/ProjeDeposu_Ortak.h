@@ -51,6 +51,8 @@ DepoHatasi Bulunamadi(const QString& aciklama);
 // The project must still be there; an activity is written only under a project that is.
 // With the projects, in ProjeDeposu_Projeler.cpp.
 DepoHatasi ProjeOlmali(const QSqlDatabase& vt, const QString& ad);
+// How a read reports a project that is not there.
+DepoHatasi OkunacakProjeYok(const QString& ad);
 
 // The rows of a new project (dates as ISO texts) and of a new activity, with no check.
 DepoHatasi ProjeSatiriEkle(const QSqlDatabase& vt, const QString& ad, const QString& baslama, const QString& bitis);

@@ -130,6 +130,11 @@ DepoHatasi DepoOrtak::ProjeOlmali(const QSqlDatabase& vt, const QString& ad)
     return bulundu ? DepoHatasi{} : Bulunamadi(ProjeYok(ad));
 }
 
+DepoHatasi DepoOrtak::OkunacakProjeYok(const QString& ad)
+{
+    return Bulunamadi(QStringLiteral("\"%1\" projesi artık kayıtlı değil.").arg(ad));
+}
+
 DepoHatasi ProjeDeposu::ProjeleriOku(QStringList& adlar) const
 {
     return TekOkuma(m_baglanti, [&](const QSqlDatabase& vt) {
@@ -146,7 +151,7 @@ DepoHatasi ProjeDeposu::ProjeOku(const QString& ad, KayitliProje& proje) const
                 QStringLiteral("SELECT BaslamaTarihi, BitisTarihi FROM ProjeTablosu WHERE ProjeAdi = ?"), {ad}, bulundu))
             return hata;
         if (!bulundu)
-            return Bulunamadi(QStringLiteral("\"%1\" projesi artık kayıtlı değil.").arg(ad));
+            return OkunacakProjeYok(ad);
         proje = {ad, OkunanTarih(sorgu.value(0)), OkunanTarih(sorgu.value(1))};
         return {};
     });

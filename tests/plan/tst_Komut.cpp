@@ -5,6 +5,7 @@
 #include "destek/GeciciVeritabani.h"
 #include "destek/YazimKomutlari.h"
 #include "plan/Komut.h"
+#include "store/ArizaNoktasi.h"
 
 #include <QTest>
 
@@ -36,6 +37,38 @@ private slots:
         QCOMPARE(hata.yersizOnceki, yersiz);
         QVERIFY(!hata.depo);
         QCOMPARE(vt.Satirlar() == once, !yersiz.isEmpty());
+    }
+
+    // Another program deletes the last activity just before each statement of an add naming
+    // it, in turn, until the add ends first. Landing before the write, it is refused by the
+    // write's own check; once the write has begun, the delete waits for it (here it is
+    // refused, as nothing waits). Never is the activity stored naming a code that is gone.
+    void predecessorDeletedMeanwhileIsRefused()
+    {
+        int once = 0, sirasinda = 0;
+        for (int an = 1;; ++an) {
+            GeciciVeritabani vt;
+            OrnekProjeler(vt);
+            QVector<GecmisAdimi> adimlar;
+            QVERIFY(!vt.depo().GecmisiOku(adimlar));
+            bool araya = false, silindi = false;
+            ArizaNoktasi::ArayaGir(an, [&] {
+                araya = true;
+                silindi = DosyadaCalistir(vt.yol(), {"PRAGMA busy_timeout = 0",
+                                                     "DELETE FROM FaaliyetlerTablosu WHERE Projesi = 'ALFA' AND Kodu = 'C'"});
+            });
+            const KomutHatasi hata = KomutuUygula(vt.depo(), FaaliyetEkleKomutu{"ALFA", {"D", "d", 1, "A,C"}});
+            ArizaNoktasi::Kaldir();
+            if (!araya)
+                break;
+            (silindi ? once : sirasinda) += 1;
+            QVERIFY(!hata.depo);
+            QCOMPARE(hata.yersizOnceki, silindi ? "C" : "");
+            const qsizetype yazilan = adimlar.size();
+            QVERIFY(!vt.depo().GecmisiOku(adimlar));
+            QCOMPARE(adimlar.size(), yazilan + (silindi ? 0 : 1));
+        }
+        QVERIFY(once > 0 && sirasinda > 0);
     }
 
     // The second project's name is taken, or rows of no project wait under it: the first,

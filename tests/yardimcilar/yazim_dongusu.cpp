@@ -1,16 +1,18 @@
-// Drives the store's real write commands, undo and redo included, in a seeded loop: on a
-// Proje.mdb or a server, endless, to be killed at a random moment; or on a server as one
-// of several planners, for a number of commands. Before each command it prints the
-// command and its values on one line ("B", tab, fields joined by tabs; a change or delete
-// ends with the rows it names as it read them, KayitMetni), after it "K" when it was
-// carried out (an undo or redo adds the number of the step it took, 0 for none), or "H",
-// tab, number and text when it was refused: the endless loop stops there, the counted one
-// goes on. Whoever kills it knows what was done and what was under way.
+// Drives the plan's write commands, as the windows give them, and the store's undo and
+// redo, in a seeded loop: on a Proje.mdb or a server, endless, to be killed at a random
+// moment; or on a server as one of several planners, for a number of commands. Before each
+// command it prints the command and its values on one line ("B", tab, fields joined by
+// tabs; a change or delete ends with the rows it names as it read them, KayitMetni), after
+// it "K" when it was carried out (an undo or redo adds the number of the step it took, 0
+// for none), or "H", tab, number and text when it was refused ("Ö" and the code for a
+// predecessor refused, which has no number): the endless loop stops there, the counted
+// one goes on. Whoever kills it knows what was done and what was under way.
 //   yazim-dongusu <dosya> <tohum>
 //   yazim-dongusu --sunucu <bağlantı> <sahip> <tohum> [adet]
 // With a count, the projects' names are a few that every planner uses: a new name is one
 // the planner did not just read, so the planners meet on the same projects.
 #include "destek/KayitMetni.h"
+#include "plan/Komut.h"
 #include "store/ProjeDeposu.h"
 
 #include <QCoreApplication>
@@ -37,6 +39,14 @@ bool Sonuc(const DepoHatasi& hata, qint64 adim = -1)
     return !hata;
 }
 
+bool Sonuc(const KomutHatasi& hata)
+{
+    if (hata.yersizOnceki.isEmpty())
+        return Sonuc(hata.depo);
+    Soyle({"H", "Ö", hata.yersizOnceki});
+    return false;
+}
+
 class Dongu {
 public:
     Dongu(ProjeDeposu depo, quint32 tohum, bool ortak)
@@ -55,7 +65,7 @@ public:
         if (projeler.isEmpty() || (zar < 10 && projeler.size() < 5)) {
             const Proje p{ProjeAdi(QStringLiteral("PROJE Ç"), projeler), Tarih(), Tarih()};
             Soyle({"B", "ProjeEkle", p.ad, Metin(p.baslama), Metin(p.bitis)});
-            return Sonuc(m_depo.ProjeEkle(p));
+            return Sonuc(KomutuUygula(m_depo, ProjeEkleKomutu{p}));
         }
         if (zar >= 35 && zar < 45) { // now and then the latest step undone, or the earliest undone redone
             const bool geri = zar < 41;
@@ -73,22 +83,22 @@ public:
             // Among several planners, mostly the dates under the same name.
             const Proje yeni{m_ortak && zar < 20 ? ad : ProjeAdi(QStringLiteral("PROJE Ş"), projeler), Tarih(), Tarih()};
             Soyle({"B", "ProjeDeğiştir", ad, yeni.ad, Metin(yeni.baslama), Metin(yeni.bitis), KayitMetni(proje)});
-            return Sonuc(m_depo.ProjeDegistir(proje, yeni));
+            return Sonuc(KomutuUygula(m_depo, ProjeDegistirKomutu{proje, yeni}));
         }
         if (zar < 35) {
             Soyle({"B", "ProjeSil", ad, KayitMetni(proje)});
-            return Sonuc(m_depo.ProjeSil(proje));
+            return Sonuc(KomutuUygula(m_depo, ProjeSilKomutu{proje}));
         }
         if (zar >= 92 && !fs.isEmpty()) {
             Soyle({"B", "TümFaaliyetleriSil", ad, KayitMetni(fs)});
-            return Sonuc(m_depo.TumFaaliyetleriSil(ad, fs));
+            return Sonuc(KomutuUygula(m_depo, TumFaaliyetleriSilKomutu{ad, fs}));
         }
         int son = 0; // the greatest code; a new one is the next letter
         for (int i = 1; i < fs.size(); ++i)
             son = fs.at(i).kodu > fs.at(son).kodu ? i : son;
         if (!fs.isEmpty() && (zar >= 80 || fs.size() >= 8)) {
             Soyle({"B", "SonFaaliyetiSil", ad, fs.at(son).kodu, KayitMetni({fs.at(son)})});
-            return Sonuc(m_depo.SonFaaliyetiSil(ad, fs.at(son)));
+            return Sonuc(KomutuUygula(m_depo, SonFaaliyetiSilKomutu{ad, fs}));
         }
         const bool ekle = zar < 65 || fs.isEmpty();
         const int yer = ekle ? int(fs.size()) : int(m_uretec.bounded(fs.size()));
@@ -99,11 +109,15 @@ public:
             if (oncekiler.isEmpty() || m_uretec.bounded(3) == 0)
                 oncekiler << fs.at(i).kodu;
         }
+        // A new one names the last too: another planner may be deleting that one meanwhile.
+        if (ekle && !fs.isEmpty() && !oncekiler.contains(fs.at(son).kodu))
+            oncekiler << fs.at(son).kodu;
         const Faaliyet f{kod, Ad(QStringLiteral("iş ")), qint32(m_uretec.bounded(1, 30)), oncekiler.join(',')};
         QStringList satir{"B", ekle ? "FaaliyetEkle" : "FaaliyetDeğiştir", ad, f.kodu, f.adi, QString::number(f.sure),
                           f.oncekiler};
         Soyle(ekle ? satir : satir << KayitMetni({fs.at(yer)}));
-        return Sonuc(ekle ? m_depo.FaaliyetEkle(ad, f) : m_depo.FaaliyetDegistir(ad, fs.at(yer), f));
+        return Sonuc(ekle ? KomutuUygula(m_depo, FaaliyetEkleKomutu{ad, f})
+                          : KomutuUygula(m_depo, FaaliyetDegistirKomutu{ad, fs.at(yer), f}));
     }
 
 private:
