@@ -5,36 +5,49 @@
 
 namespace {
 
-void IleriGec(const PlanAgi& ag, const Senaryo& senaryo, Sonuc& s)
+// Raw pointers: the simulation runs these passes per iteration, and an indexed QVector
+// would check for sharing at every write.
+void IleriGec(const PlanAgi& ag, const qint64* sure, Sonuc& s)
 {
-    s.bitis = std::numeric_limits<qint64>::min();
+    const int* basi = ag.girenBasi.constData();
+    const int* onceki = ag.onceki.constData();
+    qint64* es = s.es.data();
+    qint64* ef = s.ef.data();
+    qint64 bitis = ag.boyut == 0 ? 0 : std::numeric_limits<qint64>::min();
     for (int i = 0; i < ag.boyut; ++i) {
-        qint64 es = 0;
-        for (int k = ag.girenBasi[i]; k < ag.girenBasi[i + 1]; ++k)
-            es = std::max(es, BagaGoreBaslama(ag, k, s.ef[ag.onceki[k]]));
-        s.es[i] = es;
-        s.ef[i] = es + senaryo.sure[i];
-        s.bitis = std::max(s.bitis, s.ef[i]);
+        qint64 baslama = 0;
+        for (int k = basi[i]; k < basi[i + 1]; ++k)
+            baslama = std::max(baslama, BagaGoreBaslama(ag, k, ef[onceki[k]]));
+        es[i] = baslama;
+        ef[i] = baslama + sure[i];
+        bitis = std::max(bitis, ef[i]);
     }
-    if (ag.boyut == 0)
-        s.bitis = 0;
+    s.bitis = bitis;
 }
 
 // Successors stand below, so from the bottom up each LS needed is known.
-void GeriGec(const PlanAgi& ag, const Senaryo& senaryo, Sonuc& s)
+void GeriGec(const PlanAgi& ag, const qint64* sure, Sonuc& s)
 {
+    const int* basi = ag.cikanBasi.constData();
+    const int* baglar = ag.cikanBaglar.constData();
+    const int* ardil = ag.ardil.constData();
+    const qint64* es = s.es.constData();
+    const qint64* ef = s.ef.constData();
+    qint64* ls = s.ls.data();
+    qint64* lfler = s.lf.data();
+    qint64* serbest = s.serbestBolluk.data();
     for (int i = ag.boyut - 1; i >= 0; --i) {
         qint64 lf = s.bitis, enErken = s.bitis;
-        for (int j = ag.cikanBasi[i]; j < ag.cikanBasi[i + 1]; ++j) {
-            const int k = ag.cikanBaglar[j];
-            lf = std::min(lf, BagaGoreBitis(ag, k, s.ls[ag.ardil[k]]));
+        for (int j = basi[i]; j < basi[i + 1]; ++j) {
+            const int k = baglar[j];
+            lf = std::min(lf, BagaGoreBitis(ag, k, ls[ardil[k]]));
             // A successor's ES may lie beyond F: no activity starts before day 0, while
             // negative durations can end the project earlier.
-            enErken = std::min(enErken, BagaGoreBitis(ag, k, s.es[ag.ardil[k]]));
+            enErken = std::min(enErken, BagaGoreBitis(ag, k, es[ardil[k]]));
         }
-        s.lf[i] = lf;
-        s.ls[i] = lf - senaryo.sure[i];
-        s.serbestBolluk[i] = enErken - s.ef[i];
+        lfler[i] = lf;
+        ls[i] = lf - sure[i];
+        serbest[i] = enErken - ef[i];
     }
 }
 
@@ -53,8 +66,8 @@ void Hesapla(const PlanAgi& ag, const Senaryo& senaryo, Sonuc& sonuc)
     sonuc.hataSatiri = -1;
     if (!ag.sirali)
         return;
-    IleriGec(ag, senaryo, sonuc);
-    GeriGec(ag, senaryo, sonuc);
+    IleriGec(ag, senaryo.sure.constData(), sonuc);
+    GeriGec(ag, senaryo.sure.constData(), sonuc);
 }
 
 Sonuc Hesapla(const PlanAgi& ag, const Senaryo& senaryo)
