@@ -78,15 +78,16 @@ hatalar=(
 "çekirdek@@src/analysis/PlanKarsilastirmasi.h@@return ef == es ? es : ef - 1;@@return ef == es ? es : ef;@@finish dates a day late, on the next activity's start (MSPDI too)"
 "çekirdek@@tools/kavrion-rapor/Iletiler.cpp@@Cikis::Kullanim);@@Cikis::Hata);@@a usage error exits with the store error's status"
 "çekirdek@@tools/kavrion-rapor/RaporOkuma.cpp@@if (hata.numara == DepoHatasi::Bulunamadi)@@if (false)@@an unknown project is reported as a store error"
-"çekirdek@@src/analysis/AgAnalizi.cpp@@f.serbestBolluk = qint32(ag.SerbestBolluk(i));@@f.serbestBolluk = qint32(ag.ToplamBolluk(i));@@free float replaced by total float"
-"çekirdek@@src/analysis/Ag.cpp@@lf = std::min(lf, ag.ls[ag.ardillar[k]]);@@lf = std::min(lf, ag.es[ag.ardillar[k]]);@@LF taken from the successors' ES instead of their LS"
-"çekirdek@@src/analysis/Ag.h@@{ return ToplamBolluk(i) <= 0; }@@{ return SerbestBolluk(i) <= 0; }@@critical judged by free float"
-"çekirdek@@src/analysis/Ag.cpp@@enErken = std::min(enErken, es[ardillar[k]]);@@enErken = k == ardilBasi[i] ? es[ardillar[k]] : std::min(enErken, es[ardillar[k]]);@@free float not bounded by F, larger than total float"
-"çekirdek@@src/analysis/KritikYollar.cpp@@ag.Kritik(ardil) && ag.Belirler(onceki, ardil);@@ag.Kritik(ardil);@@a link between critical activities that does not drive is a step of a path"
-"çekirdek@@src/analysis/KritikYollar.cpp@@if (KritikBag(ag, i, ardil))@@if (ag.Kritik(ardil))@@the path count takes links that do not drive"
+"çekirdek@@src/analysis/AgAnalizi.cpp@@f.serbestBolluk = qint32(s.serbestBolluk[i]);@@f.serbestBolluk = qint32(s.ToplamBolluk(i));@@free float replaced by total float"
+"çekirdek@@src/kernel/Hesap.cpp@@lf = std::min(lf, BagaGoreBitis(ag, k, ls[ardil[k]]));@@lf = std::min(lf, BagaGoreBitis(ag, k, es[ardil[k]]));@@the backward pass takes LF from the successors' ES instead of their LS"
+"çekirdek@@src/kernel/Hesap.cpp@@baslama = std::max(baslama, BagaGoreBaslama(ag, k, ef[onceki[k]]));@@baslama = std::max(baslama, BagaGoreBaslama(ag, k, es[onceki[k]]));@@the forward pass starts a successor at its predecessor's start"
+"çekirdek@@src/kernel/Hesap.h@@{ return ToplamBolluk(i) <= 0; }@@{ return serbestBolluk[i] <= 0; }@@critical judged by free float"
+"çekirdek@@src/kernel/Hesap.cpp@@qint64 lf = s.bitis, enErken = s.bitis;@@qint64 lf = s.bitis, enErken = ag.cikanBasi[i] < ag.cikanBasi[i + 1] ? std::numeric_limits<qint64>::max() : s.bitis;@@free float not bounded by F, larger than total float"
+"çekirdek@@src/analysis/KritikYollar.cpp@@s.Kritik(ag.ardil[k]) && Belirler(ag, s, k);@@s.Kritik(ag.ardil[k]);@@a link between critical activities that does not drive is a step of a path"
+"çekirdek@@src/analysis/KritikYollar.cpp@@if (KritikBag(ag, s, k))@@if (s.Kritik(ag.ardil[k]))@@the path count takes links that do not drive"
 "çekirdek@@src/analysis/PlanKarsilastirmasi.h@@return ef == es ? es : ef - 1;@@return ef - 1;@@a milestone's date the day before its start"
 "çekirdek@@src/analysis/PlanKarsilastirmasi.cpp@@BitisTarihi(proje.baslama.deger.value_or(QDate()), 0, projeBitisGunu)@@Takvim(proje, projeBitisGunu)@@the project's finish date the day after its last day of work"
-"çekirdek@@src/analysis/AgAnalizi.cpp@@analiz.anaPenceredekiYol = cizelge.sonuc.kritikYol;@@analiz.anaPenceredekiYol = satirlar.size() > 1 ? cizelge.sonuc.kritikYol : KritikYol(satirlar, cizelge.gunler, dizin, analiz.projeBitisGunu);@@the analysis names a path for one activity that the main window leaves empty"
+"çekirdek@@src/analysis/AgAnalizi.cpp@@analiz.anaPenceredekiYol = cizelge.sonuc.kritikYol;@@analiz.anaPenceredekiYol = satirlar.size() > 1 ? cizelge.sonuc.kritikYol : KritikYol(satirlar, cizelge.gunler, *cizelge.dizin, analiz.projeBitisGunu);@@the analysis names a path for one activity that the main window leaves empty"
 "çekirdek@@src/export/CsvYazimi.cpp@@case '=': case '+': case '-': case '@':@@case '=': case '+': case '-':@@a CSV cell beginning with @ runs as a formula"
 "çekirdek@@src/export/CsvYazimi.cpp@@(AnalizMetinleri::SayisalSutun(sutun) ? hucre : CsvAlani(hucre, ayrac))@@CsvAlani(hucre, ayrac)@@negative figures in CSV become text"
 "çekirdek@@src/export/CsvYazimi.cpp@@alanlar << CsvAlani(IsoTarih(f.baslama), ayrac) << CsvAlani(IsoTarih(f.bitis), ayrac);@@alanlar << IsoTarih(f.baslama) << IsoTarih(f.bitis);@@a date with a sign runs as a formula in CSV"
@@ -141,7 +142,7 @@ hatalar=(
 "çekirdek@@src/import/MspdiOkuma.cpp@@if (!m_x.entityDeclarations().isEmpty())@@if (false)@@an MSPDI file that declares entities is read"
 "çekirdek@@src/import/MspdiOkuma.cpp@@g.ara.sure = *dakika / (gecen ? 1440 : gunlukDakika);@@g.ara.sure = *dakika / gunlukDakika;@@elapsed MSPDI durations are read as working time"
 "çekirdek@@src/import/CsvOkuma.cpp@@    return metin.mid(1);@@    return metin.mid(i);@@the CSV import takes every apostrophe off a formula-like name, not the one the export added"
-"çekirdek@@src/risk/RiskHesabi.cpp@@const qint64 ls = std::min(c.lf[i], bitis) - c.sure[i];@@const qint64 ls = c.lf[i] - c.sure[i];@@the simulation's backward pass forgets that nothing finishes after F: an activity without successors is never critical"
+"çekirdek@@src/kernel/Hesap.cpp@@qint64 lf = s.bitis, enErken = s.bitis;@@qint64 lf = std::numeric_limits<qint64>::max(), enErken = s.bitis;@@the backward pass forgets that nothing finishes after F: an activity without successors is never critical"
 "çekirdek@@src/risk/Ornekleme.cpp@@Katsayilar(1 + 4 * m_tepe, m_d1, m_c1);@@Katsayilar(1 + 4 * (1 - m_tepe), m_d1, m_c1);@@beta-PERT draws with α taken for β: every estimate comes out symmetric"
 "çekirdek@@src/risk/Ornekleme.cpp@@quint64 karisik = blok;@@quint64 karisik = 0;@@every block of iterations draws the same numbers"
 "çekirdek@@src/risk/RiskHesabi.cpp@@BlokCalistir(m, ayarlar.tohum, blok,@@BlokCalistir(m, ayarlar.tohum + quint64(no), blok,@@each thread draws from a seed of its own, so the result depends on the number of threads"
@@ -258,7 +259,7 @@ mkdir -p "$kopya/kaynak"
 git -C "$kok" ls-files -co --exclude-standard | tar -C "$kok" -cf - --ignore-failed-read -T - 2>/dev/null \
     | tar -xmf - -C "$kopya/kaynak"
 cmake -S "$kopya/kaynak" -B "$kopya/build" -DCMAKE_BUILD_TYPE=Release -DKAVRION_TESTS=ON -DKAVRION_KUTUPHANE=SHARED > /dev/null
-mapfile -t cekirdek < <(testler store rules schedule analysis export import drawing tools risk)
+mapfile -t cekirdek < <(testler kernel store rules schedule analysis export import drawing tools risk)
 mapfile -t tumu < <(testler .)
 mapfile -t pencere < <(testler ui app)
 if ! gecer "${tumu[@]}"; then

@@ -1,72 +1,50 @@
 #include "analysis/Ag.h"
 
-#include <algorithm>
-
 namespace {
 
-void Bagla(Ag& ag, const KodDizini& dizin)
+PlanAgi Bagla(int n, const KodDizini& dizin)
 {
-    const int n = ag.Boyut();
-    QVector<int> ardilSayisi(n, 0);
-    ag.oncekiBasi.reserve(n + 1);
-    ag.oncekiBasi.append(0);
-    ag.oncekiBasi.append(0); // the pass gives the first row no predecessors
+    QVector<Bag> baglar;
+    // Read once by the index: each row listed, once, in the order first listed.
     for (int i = 1; i < n; ++i) {
-        // Read once by the index: each row listed, once, in the order first listed.
-        for (const int onceki : dizin.OncekiSatirlari(i)) {
-            ag.oncekiler.append(onceki);
-            ++ardilSayisi[onceki];
-        }
-        ag.oncekiBasi.append(int(ag.oncekiler.size()));
+        for (const int onceki : dizin.OncekiSatirlari(i))
+            baglar.append({onceki, i});
     }
-    ag.ardilBasi.resize(n + 1);
-    ag.ardilBasi[0] = 0;
-    for (int i = 0; i < n; ++i)
-        ag.ardilBasi[i + 1] = ag.ardilBasi[i] + ardilSayisi[i];
-    ag.ardillar.resize(ag.oncekiler.size());
-    QVector<int> yer(ag.ardilBasi.begin(), ag.ardilBasi.end() - 1);
-    for (int i = 1; i < n; ++i) {
-        for (int k = ag.oncekiBasi[i]; k < ag.oncekiBasi[i + 1]; ++k)
-            ag.ardillar[yer[ag.oncekiler[k]]++] = i;
+    return AgKur(n, baglar);
+}
+
+QString SinirDisiAdi(SinirDisiAlan alan)
+{
+    switch (alan) {
+    case SinirDisiAlan::EnGecBitis: return QStringLiteral("en geç bitiş günü");
+    case SinirDisiAlan::EnGecBaslama: return QStringLiteral("en geç başlama günü");
+    case SinirDisiAlan::ToplamBolluk: break;
     }
+    return QStringLiteral("toplam bolluğu");
 }
 
 } // namespace
 
-qint64 Ag::SerbestBolluk(int i) const
+QString AgiHesapla(const QVector<KayitliFaaliyet>& satirlar, const Cizelge& cizelge, HesaplananAg& hesap)
 {
-    // A successor's ES may lie beyond F: the pass starts no activity before day 0, while
-    // negative durations can end the project earlier. Bounded by F as LF is, free float
-    // never exceeds total float.
-    qint64 enErken = bitis;
-    for (int k = ardilBasi[i]; k < ardilBasi[i + 1]; ++k)
-        enErken = std::min(enErken, es[ardillar[k]]);
-    return enErken - ef[i];
-}
+    if (satirlar.isEmpty())
+        return Hesaplanamiyor(QStringLiteral("Projede faaliyet yok."));
+    // The main window gives one row no results, and so checks nothing in it.
+    if (satirlar.size() == 1 && !cizelge.gunler.at(0).ef)
+        return Hesaplanamiyor(SureSayiDegil(satirlar.at(0).kodu, satirlar.at(0).sure.ham.toString()));
+    if (satirlar.size() > 1 && !cizelge.sonuc.projeBitisGunu)
+        return cizelge.sonuc.kritikYol;
 
-Ag AgiKur(const QVector<KayitliFaaliyet>& satirlar, const QVector<Gunler>& gunler, const KodDizini& dizin)
-{
-    Ag ag;
     const int n = int(satirlar.size());
-    ag.es.resize(n);
-    ag.ef.resize(n);
-    for (int i = 0; i < n; ++i) {
-        // The pass worked out every figure.
-        ag.es[i] = gunler.at(i).es.value_or(0);
-        ag.ef[i] = gunler.at(i).ef.value_or(0);
-        ag.bitis = i == 0 ? ag.ef[0] : std::max(ag.bitis, ag.ef[i]);
-    }
-    Bagla(ag, dizin);
-
-    // Successors stand below, so from the bottom up each LS needed is known.
-    ag.ls.resize(n);
-    ag.lf.resize(n);
-    for (int i = n - 1; i >= 0; --i) {
-        qint64 lf = ag.bitis;
-        for (int k = ag.ardilBasi[i]; k < ag.ardilBasi[i + 1]; ++k)
-            lf = std::min(lf, ag.ls[ag.ardillar[k]]);
-        ag.lf[i] = lf;
-        ag.ls[i] = lf - (ag.ef[i] - ag.es[i]);
-    }
-    return ag;
+    hesap.ag = Bagla(n, *cizelge.dizin);
+    Senaryo senaryo;
+    senaryo.sure.resize(n);
+    for (int i = 0; i < n; ++i) // the pass worked out every figure
+        senaryo.sure[i] = qint64(*cizelge.gunler.at(i).ef) - *cizelge.gunler.at(i).es;
+    Hesapla(hesap.ag, senaryo, hesap.sonuc);
+    OtuzIkiBiteSigdir(hesap.sonuc);
+    if (hesap.sonuc.hata == HesapHatasi::SinirDisi)
+        return Hesaplanamiyor(
+            SayiSiniriniAsiyor(satirlar.at(hesap.sonuc.hataSatiri).kodu, SinirDisiAdi(hesap.sonuc.hataAlani)));
+    return QString();
 }

@@ -4,39 +4,17 @@
 #include "analysis/KritikYollar.h"
 #include "analysis/Nedenler.h"
 
-#include <limits>
-
 namespace {
 
-bool Sigar(qint64 deger)
+void YollariYaz(AgAnalizi& analiz, const HesaplananAg& hesap, const QVector<KayitliFaaliyet>& satirlar,
+                const KodDizini& dizin)
 {
-    return deger >= std::numeric_limits<qint32>::min() && deger <= std::numeric_limits<qint32>::max();
-}
-
-// The first figure of the backward pass that leaves the 32-bit range, explained as the
-// main window explains a finish that does; empty when all fit. Free float lies between
-// 0 and the total float, so it fits when that does.
-QString SinirDisi(const Ag& ag, const QVector<KayitliFaaliyet>& satirlar)
-{
-    for (int i = 0; i < ag.Boyut(); ++i) {
-        const std::pair<qint64, const char*> degerler[] = {{ag.lf[i], "en geç bitiş günü"},
-                                                           {ag.ls[i], "en geç başlama günü"},
-                                                           {ag.ToplamBolluk(i), "toplam bolluğu"}};
-        for (const auto& [deger, adi] : degerler) {
-            if (!Sigar(deger))
-                return SayiSiniriniAsiyor(satirlar.at(i).kodu, QString::fromUtf8(adi));
-        }
-    }
-    return QString();
-}
-
-void YollariYaz(AgAnalizi& analiz, const Ag& ag, const QVector<KayitliFaaliyet>& satirlar, const KodDizini& dizin)
-{
-    KritikYollar yollar = KritikYollariBul(ag, satirlar, KritikYolSiniri);
+    KritikYollar yollar = KritikYollariBul(hesap.ag, hesap.sonuc, satirlar, KritikYolSiniri);
     analiz.kritikYollar = std::move(yollar.yollar);
     analiz.kritikYolSayisi = yollar.sayi;
     analiz.kalanYollar = yollar.kalani;
-    analiz.anaPenceredekiYolKritik = KritikYollardanBiri(ag, satirlar, dizin, analiz.anaPenceredekiYol);
+    analiz.anaPenceredekiYolKritik =
+        KritikYollardanBiri(hesap.ag, hesap.sonuc, satirlar, dizin, analiz.anaPenceredekiYol);
     for (int i = 0; analiz.anaPenceredekiYolKritik && i < analiz.kritikYollar.size(); ++i) {
         if (analiz.kritikYollar.at(i).join(QLatin1Char(',')) == analiz.anaPenceredekiYol) {
             analiz.anaPenceredekiYolSirasi = i;
@@ -74,51 +52,35 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const Kayi
 AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& satirlar, const KayitliProje& proje, const Cizelge& cizelge)
 {
     AgAnalizi analiz;
-    if (satirlar.isEmpty()) {
-        analiz.hesaplanamiyor = Hesaplanamiyor(QStringLiteral("Projede faaliyet yok."));
-        return analiz;
-    }
-    // The main window gives one row no results, and so checks nothing in it.
-    if (satirlar.size() == 1 && !cizelge.gunler.at(0).ef)
-        analiz.hesaplanamiyor =
-            Hesaplanamiyor(SureSayiDegil(satirlar.at(0).kodu, satirlar.at(0).sure.ham.toString()));
-    else if (satirlar.size() > 1 && !cizelge.sonuc.projeBitisGunu)
-        analiz.hesaplanamiyor = cizelge.sonuc.kritikYol;
+    HesaplananAg hesap;
+    analiz.hesaplanamiyor = AgiHesapla(satirlar, cizelge, hesap);
     if (!analiz.hesaplanamiyor.isEmpty())
         return analiz;
 
-    // The predecessors as the pass of these rows read them.
-    const KodDizini& dizin = *cizelge.dizin;
-    const Ag ag = AgiKur(satirlar, cizelge.gunler, dizin);
-    const QString tasma = SinirDisi(ag, satirlar);
-    if (!tasma.isEmpty()) {
-        analiz.hesaplanamiyor = Hesaplanamiyor(tasma);
-        return analiz;
-    }
-
-    analiz.projeBitisGunu = qint32(ag.bitis);
-    analiz.oncekiBasi = ag.oncekiBasi;
-    analiz.oncekiler = ag.oncekiler;
-    analiz.faaliyetler.reserve(ag.Boyut());
-    for (int i = 0; i < ag.Boyut(); ++i) {
+    const Sonuc& s = hesap.sonuc;
+    analiz.projeBitisGunu = qint32(s.bitis);
+    analiz.oncekiBasi = hesap.ag.girenBasi;
+    analiz.oncekiler = hesap.ag.onceki;
+    analiz.faaliyetler.reserve(s.Boyut());
+    for (int i = 0; i < s.Boyut(); ++i) {
         FaaliyetAnalizi f;
         f.kodu = satirlar.at(i).kodu;
         f.adi = satirlar.at(i).adi;
-        f.es = qint32(ag.es[i]);
-        f.ef = qint32(ag.ef[i]);
-        f.ls = qint32(ag.ls[i]);
-        f.lf = qint32(ag.lf[i]);
-        f.toplamBolluk = qint32(ag.ToplamBolluk(i));
-        f.serbestBolluk = qint32(ag.SerbestBolluk(i));
-        f.kritik = ag.Kritik(i);
-        f.baslama = Takvim(proje, ag.es[i]);
-        f.bitis = BitisTarihi(proje.baslama.deger.value_or(QDate()), ag.es[i], ag.ef[i]);
-        f.neden = NedenKritik(ag, satirlar, i);
+        f.es = qint32(s.es[i]);
+        f.ef = qint32(s.ef[i]);
+        f.ls = qint32(s.ls[i]);
+        f.lf = qint32(s.lf[i]);
+        f.toplamBolluk = qint32(s.ToplamBolluk(i));
+        f.serbestBolluk = qint32(s.serbestBolluk[i]);
+        f.kritik = s.Kritik(i);
+        f.baslama = Takvim(proje, s.es[i]);
+        f.bitis = BitisTarihi(proje.baslama.deger.value_or(QDate()), s.es[i], s.ef[i]);
+        f.neden = NedenKritik(hesap.ag, s, satirlar, i);
         analiz.faaliyetler.append(f);
     }
     analiz.anaPenceredekiYol = cizelge.sonuc.kritikYol;
-    YollariYaz(analiz, ag, satirlar, dizin);
-    analiz.plan = PlaniKarsilastir(proje, ag.bitis);
+    YollariYaz(analiz, hesap, satirlar, *cizelge.dizin);
+    analiz.plan = PlaniKarsilastir(proje, s.bitis);
     return analiz;
 }
 

@@ -6,18 +6,29 @@
 
 namespace {
 
-bool Baslangic(const Ag& ag, int i)
+bool Baslangic(const PlanAgi& ag, const Sonuc& s, int i)
 {
-    for (int k = ag.oncekiBasi[i]; k < ag.oncekiBasi[i + 1]; ++k) {
-        if (ag.Belirler(ag.oncekiler[k], i))
+    for (int k = ag.girenBasi[i]; k < ag.girenBasi[i + 1]; ++k) {
+        if (Belirler(ag, s, k))
             return false;
     }
     return true;
 }
 
-bool KritikBag(const Ag& ag, int onceki, int ardil)
+// Link k joins two critical activities and drives its successor.
+bool KritikBag(const PlanAgi& ag, const Sonuc& s, int k)
 {
-    return ag.Kritik(onceki) && ag.Kritik(ardil) && ag.Belirler(onceki, ardil);
+    return s.Kritik(ag.onceki[k]) && s.Kritik(ag.ardil[k]) && Belirler(ag, s, k);
+}
+
+// The link from `onceki` into `ardil`; -1 when there is none.
+int BagNumarasi(const PlanAgi& ag, int onceki, int ardil)
+{
+    for (int k = ag.girenBasi[ardil]; onceki >= 0 && k < ag.girenBasi[ardil + 1]; ++k) {
+        if (ag.onceki[k] == onceki)
+            return k;
+    }
+    return -1;
 }
 
 // By code, then by row for a code stored twice, so that the listing is stable.
@@ -31,10 +42,10 @@ void KodSirasiylaDiz(QVector<int>& siralar, const QVector<KayitliFaaliyet>& sati
 
 // Depth first in code order, entering only rows that lead to a path, so each listed
 // path costs its own length and the walk stops at the cap.
-QVector<QStringList> Listele(const Ag& ag, const QVector<KayitliFaaliyet>& satirlar,
+QVector<QStringList> Listele(const PlanAgi& ag, const Sonuc& s, const QVector<KayitliFaaliyet>& satirlar,
                              const QVector<BuyukSayi>& yolSayisi, const QVector<int>& baslangiclar, int sinir)
 {
-    const int n = ag.Boyut();
+    const int n = ag.boyut;
     QVector<QVector<int>> sonrakiler(n);
     QVector<bool> siralandi(n, false);
     QVector<QStringList> yollar;
@@ -47,19 +58,19 @@ QVector<QStringList> Listele(const Ag& ag, const QVector<KayitliFaaliyet>& satir
     auto Gir = [&](int satir) {
         yigin.append({satir, 0});
         yol.append(satirlar.at(satir).kodu);
-        if (ag.ef[satir] == ag.bitis)
+        if (s.ef[satir] == s.bitis)
             yollar.append(yol);
         // A row reached again by another path keeps the successors it was given.
         if (siralandi[satir])
             return;
         siralandi[satir] = true;
-        QVector<int>& s = sonrakiler[satir];
-        for (int k = ag.ardilBasi[satir]; k < ag.ardilBasi[satir + 1]; ++k) {
-            const int ardil = ag.ardillar[k];
-            if (KritikBag(ag, satir, ardil) && !yolSayisi[ardil].SifirMi())
-                s.append(ardil);
+        QVector<int>& sonraki = sonrakiler[satir];
+        for (int j = ag.cikanBasi[satir]; j < ag.cikanBasi[satir + 1]; ++j) {
+            const int k = ag.cikanBaglar[j];
+            if (KritikBag(ag, s, k) && !yolSayisi[ag.ardil[k]].SifirMi())
+                sonraki.append(ag.ardil[k]);
         }
-        KodSirasiylaDiz(s, satirlar);
+        KodSirasiylaDiz(sonraki, satirlar);
     };
     for (int baslangic : baslangiclar) {
         Gir(baslangic);
@@ -80,27 +91,27 @@ QVector<QStringList> Listele(const Ag& ag, const QVector<KayitliFaaliyet>& satir
 
 } // namespace
 
-KritikYollar KritikYollariBul(const Ag& ag, const QVector<KayitliFaaliyet>& satirlar, int sinir)
+KritikYollar KritikYollariBul(const PlanAgi& ag, const Sonuc& s, const QVector<KayitliFaaliyet>& satirlar, int sinir)
 {
-    const int n = ag.Boyut();
+    const int n = ag.boyut;
     // From the bottom up: the paths from a row to the finish are its own, when it
     // finishes at F, and those of each critical successor it starts.
     QVector<BuyukSayi> yolSayisi(n);
     for (int i = n - 1; i >= 0; --i) {
-        if (!ag.Kritik(i))
+        if (!s.Kritik(i))
             continue;
-        if (ag.ef[i] == ag.bitis)
+        if (s.ef[i] == s.bitis)
             yolSayisi[i] = BuyukSayi(1);
-        for (int k = ag.ardilBasi[i]; k < ag.ardilBasi[i + 1]; ++k) {
-            const int ardil = ag.ardillar[k];
-            if (KritikBag(ag, i, ardil))
-                yolSayisi[i] += yolSayisi[ardil];
+        for (int j = ag.cikanBasi[i]; j < ag.cikanBasi[i + 1]; ++j) {
+            const int k = ag.cikanBaglar[j];
+            if (KritikBag(ag, s, k))
+                yolSayisi[i] += yolSayisi[ag.ardil[k]];
         }
     }
     BuyukSayi toplam;
     QVector<int> baslangiclar;
     for (int i = 0; i < n; ++i) {
-        if (!yolSayisi[i].SifirMi() && Baslangic(ag, i)) {
+        if (!yolSayisi[i].SifirMi() && Baslangic(ag, s, i)) {
             toplam += yolSayisi[i];
             baslangiclar.append(i);
         }
@@ -108,7 +119,7 @@ KritikYollar KritikYollariBul(const Ag& ag, const QVector<KayitliFaaliyet>& sati
     KodSirasiylaDiz(baslangiclar, satirlar);
 
     KritikYollar sonuc;
-    sonuc.yollar = Listele(ag, satirlar, yolSayisi, baslangiclar, sinir);
+    sonuc.yollar = Listele(ag, s, satirlar, yolSayisi, baslangiclar, sinir);
     sonuc.sayi = toplam.Metin();
     BuyukSayi kalan = toplam;
     kalan -= quint32(sonuc.yollar.size());
@@ -117,21 +128,22 @@ KritikYollar KritikYollariBul(const Ag& ag, const QVector<KayitliFaaliyet>& sati
     return sonuc;
 }
 
-bool KritikYollardanBiri(const Ag& ag, const QVector<KayitliFaaliyet>& satirlar, const KodDizini& dizin,
-                         const QString& yol)
+bool KritikYollardanBiri(const PlanAgi& ag, const Sonuc& s, const QVector<KayitliFaaliyet>& satirlar,
+                         const KodDizini& dizin, const QString& yol)
 {
     const QStringList kodlar = yol.split(QLatin1Char(','));
     // The main window ends its path at the first row finishing at F.
     int satir = 0;
-    while (satir < ag.Boyut() && ag.ef[satir] != ag.bitis)
+    while (satir < ag.boyut && s.ef[satir] != s.bitis)
         ++satir;
-    if (satir == ag.Boyut() || satirlar.at(satir).kodu != kodlar.last() || !ag.Kritik(satir))
+    if (satir == ag.boyut || satirlar.at(satir).kodu != kodlar.last() || !s.Kritik(satir))
         return false;
-    for (int k = int(kodlar.size()) - 2; k >= 0; --k) {
-        const int onceki = dizin.YukaridakiSatir(kodlar.at(k), satir);
-        if (onceki < 0 || !KritikBag(ag, onceki, satir))
+    for (int i = int(kodlar.size()) - 2; i >= 0; --i) {
+        const int onceki = dizin.YukaridakiSatir(kodlar.at(i), satir);
+        const int bag = BagNumarasi(ag, onceki, satir);
+        if (bag < 0 || !KritikBag(ag, s, bag))
             return false;
         satir = onceki;
     }
-    return Baslangic(ag, satir);
+    return Baslangic(ag, s, satir);
 }

@@ -1,5 +1,7 @@
 #include "analysis/PlanKarsilastirmasi.h"
 
+#include "kernel/TarihEsleme.h"
+
 namespace {
 
 // Why a date cannot be used: never entered, or something else stored in its place.
@@ -15,12 +17,12 @@ QString TarihYok(const QString& hangisi, const Sakli<QDate>& tarih)
 
 QDate Takvim(const KayitliProje& proje, qint64 gun)
 {
-    return proje.baslama.deger ? proje.baslama.deger->addDays(gun) : QDate();
+    return GununTarihi(proje.baslama.deger.value_or(QDate()), gun);
 }
 
 QDate BitisTarihi(const QDate& baslama, qint64 es, qint64 ef)
 {
-    return baslama.isValid() ? baslama.addDays(BitisGunu(es, ef)) : QDate();
+    return GununTarihi(baslama, BitisGunu(es, ef));
 }
 
 PlanKarsilastirmasi PlaniKarsilastir(const KayitliProje& proje, qint64 projeBitisGunu)

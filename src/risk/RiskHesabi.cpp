@@ -1,6 +1,6 @@
 #include "risk/RiskHesabi.h"
 
-#include "analysis/AgAnalizi.h"
+#include "analysis/Ag.h"
 #include "analysis/PlanKarsilastirmasi.h"
 #include "risk/Ornekleme.h"
 
@@ -36,10 +36,10 @@ int BitUzunlugu(quint64 x)
     return n;
 }
 
-// The network as flat arrays, built once for the whole run.
+// The network and the draws' layout, built once for the whole run.
 struct Model {
     int boyut = 0;
-    QVector<int> oncekiBasi, oncekiler; // the analysis' links
+    PlanAgi ag; // the analysis' links
     std::vector<SureOrnekleyici> sureler;
     std::vector<int> sutun; // where an activity with spread keeps its draws; -1 without spread
     std::vector<int> bayt;  // how many bytes of its draws can differ
@@ -69,12 +69,11 @@ QString Tahminler(const QVector<KayitliFaaliyet>& satirlar, const QHash<QString,
     return QString();
 }
 
-Model ModelKur(const AgAnalizi& analiz, const QVector<UcNoktaTahmini>& ucler, Dagilim dagilim)
+Model ModelKur(const PlanAgi& ag, const QVector<UcNoktaTahmini>& ucler, Dagilim dagilim)
 {
     Model m;
     m.boyut = int(ucler.size());
-    m.oncekiBasi = analiz.oncekiBasi;
-    m.oncekiler = analiz.oncekiler;
+    m.ag = ag;
     // The finest tick that keeps every spread within 2^24 ticks, so that ranking the draws
     // takes three passes of a byte (one day at the coarsest), and any path, which adds each
     // duration at most once, below 2^61.
@@ -97,8 +96,9 @@ Model ModelKur(const AgAnalizi& analiz, const QVector<UcNoktaTahmini>& ucler, Da
 
 // One thread's arrays, reused by every iteration it runs.
 struct Calisma {
-    explicit Calisma(int n) : sure(n), es(n), ef(n), lf(n), kritikSayisi(n) {}
-    std::vector<qint64> sure, es, ef, lf;
+    explicit Calisma(int n) : kritikSayisi(n) { senaryo.sure.resize(n); }
+    Senaryo senaryo;
+    Sonuc sonuc;
     std::vector<qint64> kritikSayisi;
 };
 
@@ -115,34 +115,19 @@ void BlokCalistir(const Model& m, quint64 tohum, int blok, int ilk, int son, Cal
 {
     VektorUstleriniTemizle();
     Uretec uretec(tohum, quint64(blok));
-    const int* basi = m.oncekiBasi.constData();
-    const int* oncekiler = m.oncekiler.constData();
+    qint64* sure = c.senaryo.sure.data();
     for (int yineleme = ilk; yineleme < son; ++yineleme) {
-        // Forward: each row starts after its latest predecessor, never before day 0; F is
-        // the largest EF, the first row's included however small.
-        qint64 bitis = std::numeric_limits<qint64>::min();
+        // Drawn in row order, as every seed's results were.
         for (int i = 0; i < m.boyut; ++i) {
             const quint32 cekilen = m.sureler[i].Ornekle(uretec);
             if (m.sutun[i] >= 0)
                 cekilenler[CekilenYeri(m, m.sutun[i], yineleme)] = cekilen;
-            qint64 es = 0;
-            for (int k = basi[i]; k < basi[i + 1]; ++k)
-                es = std::max(es, c.ef[oncekiler[k]]);
-            c.sure[i] = m.sureler[i].Alt() + cekilen;
-            c.es[i] = es;
-            c.ef[i] = es + c.sure[i];
-            c.lf[i] = std::numeric_limits<qint64>::max();
-            bitis = std::max(bitis, c.ef[i]);
+            sure[i] = m.sureler[i].Alt() + cekilen;
         }
-        bitisler[yineleme] = bitis;
-        // Backward from the bottom: LF is the smallest LS of the successors and never
-        // later than F; each row's LS is handed up to its predecessors.
-        for (int i = m.boyut - 1; i >= 0; --i) {
-            const qint64 ls = std::min(c.lf[i], bitis) - c.sure[i];
-            c.kritikSayisi[i] += ls <= c.es[i];
-            for (int k = basi[i]; k < basi[i + 1]; ++k)
-                c.lf[oncekiler[k]] = std::min(c.lf[oncekiler[k]], ls);
-        }
+        Hesapla(m.ag, c.senaryo, c.sonuc);
+        bitisler[yineleme] = c.sonuc.bitis;
+        for (int i = 0; i < m.boyut; ++i)
+            c.kritikSayisi[i] += c.sonuc.Kritik(i);
     }
 }
 
@@ -298,16 +283,16 @@ RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash
                         const std::function<void(int)>& ilerleme)
 {
     RiskSonucu sonuc;
-    const AgAnalizi analiz = AnaliziHesapla(faaliyetler, KayitliProje{});
-    sonuc.hesaplanamiyor = analiz.hesaplanamiyor;
+    HesaplananAg hesap;
+    sonuc.hesaplanamiyor = AgiHesapla(faaliyetler, CizelgeyiHesapla(faaliyetler), hesap);
     QVector<UcNoktaTahmini> ucler;
     if (sonuc.hesaplanamiyor.isEmpty())
         sonuc.hesaplanamiyor = Tahminler(faaliyetler, tahminler, ucler);
     if (!sonuc.hesaplanamiyor.isEmpty())
         return sonuc;
-    sonuc.deterministikF = analiz.projeBitisGunu;
+    sonuc.deterministikF = qint32(hesap.sonuc.bitis);
 
-    const Model m = ModelKur(analiz, ucler, ayarlar.dagilim);
+    const Model m = ModelKur(hesap.ag, ucler, ayarlar.dagilim);
     const int N = std::clamp(ayarlar.yineleme, 1, EnCokYineleme);
     const int blokSayisi = (N + BlokBoyu - 1) / BlokBoyu;
     const int isParcacigi =

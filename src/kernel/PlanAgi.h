@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QVector>
+
+// How a link ties its successor to its predecessor. Every stored link is finish-to-start.
+enum class BagTuru : quint8 { BitisBaslama };
+
+struct Bag {
+    int onceki = 0;
+    int ardil = 0;
+    BagTuru tur = BagTuru::BitisBaslama;
+    qint64 gecikme = 0; // days (or the caller's unit) between the two ends the type names
+};
+
+// A plan's links, built once and read both ways. Link k, numbered by successor and then in
+// the order given, runs from onceki[k] to ardil[k]. Row i's incoming links are the numbers
+// girenBasi[i] .. girenBasi[i + 1]; its outgoing ones are cikanBaglar[cikanBasi[i] ..
+// cikanBasi[i + 1]), in the order of their successors' rows.
+struct PlanAgi {
+    int boyut = 0;
+    QVector<int> girenBasi, onceki, ardil;
+    QVector<BagTuru> tur;
+    QVector<qint64> gecikme;
+    QVector<int> cikanBasi, cikanBaglar;
+    bool sirali = true; // every link runs down the rows, so one pass in row order suffices
+};
+
+PlanAgi AgKur(int boyut, const QVector<Bag>& baglar);
