@@ -209,6 +209,7 @@ hatalar=(
 @@@@the Risk tab destroyed with the keyboard in a field runs the field's rule on a half-destroyed tab"
 "çekirdek@@tools/kavrion-aktar/Aktarma.cpp@@    if (kabul || aktarim.onaylanacaklar.isEmpty())@@    if (true)@@kavrion-aktar imports a file that needs acceptance without --kabul"
 "çekirdek@@src/store/ProjeDeposu_Faaliyetler.cpp@@reddedildi = !kural(kodlar);@@reddedildi = !kural(kodlar) && false;@@an activity is written though its predecessors, checked inside the write, are not the project's"
+"çekirdek@@src/kernel/PlanAgi.cpp@@std::priority_queue<int, std::vector<int>, std::greater<int>> hazir;@@std::priority_queue<int, std::vector<int>, std::less<int>> hazir;@@an imported plan's order strays from the file's where its links allow the file's"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

@@ -1,13 +1,12 @@
 #include "import/AraPlan.h"
 
+#include "kernel/Sira.h"
 #include "rules/FaaliyetKurallari.h"
 
 #include <QHash>
-#include <algorithm>
 #include <cmath>
-#include <functional>
 #include <limits>
-#include <queue>
+#include <vector>
 
 namespace {
 
@@ -49,52 +48,6 @@ struct Onay {
                                    : QStringLiteral("Kabul ediyorum: ") + olacaklar.join(QStringLiteral("; ")) + QLatin1Char('.');
     }
 };
-
-// The leaves in an order where each stands below its predecessors, as near the file's
-// order as that allows; the rest, a cycle among them, when there is none.
-QVector<int> Sirala(const QVector<QVector<int>>& onceki, QVector<int>& dongu)
-{
-    const int m = int(onceki.size());
-    QVector<int> kalan(m);
-    QVector<QVector<int>> ardil(m);
-    for (int y = 0; y < m; ++y) {
-        kalan[y] = int(onceki[y].size());
-        for (int p : onceki[y])
-            ardil[p].append(y);
-    }
-    std::priority_queue<int, std::vector<int>, std::greater<int>> hazir;
-    for (int y = 0; y < m; ++y)
-        if (kalan[y] == 0)
-            hazir.push(y);
-    QVector<int> sira;
-    std::vector<bool> bitti(onceki.size());
-    while (!hazir.empty()) {
-        const int y = hazir.top();
-        hazir.pop();
-        sira.append(y);
-        bitti[y] = true;
-        for (int a : ardil[y])
-            if (--kalan[a] == 0)
-                hazir.push(a);
-    }
-    if (sira.size() == m)
-        return sira;
-    // Every leaf left waits for one that is left too: walking back from one meets a
-    // leaf a second time, and the walk between is the cycle.
-    QVector<int> yol, yerinde(m, -1);
-    int y = int(std::find(bitti.cbegin(), bitti.cend(), false) - bitti.cbegin());
-    while (yerinde[y] < 0) {
-        yerinde[y] = int(yol.size());
-        yol.append(y);
-        y = *std::find_if(onceki[y].cbegin(), onceki[y].cend(), [&](int p) { return !bitti[p]; });
-    }
-    // Told forwards, from the task that stands first in the file.
-    dongu = yol.mid(yerinde[y]);
-    std::reverse(dongu.begin(), dongu.end());
-    std::rotate(dongu.begin(), std::min_element(dongu.begin(), dongu.end()), dongu.end());
-    dongu.append(dongu.first());
-    return {};
-}
 
 } // namespace
 

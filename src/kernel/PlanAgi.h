@@ -26,3 +26,8 @@ struct PlanAgi {
 };
 
 PlanAgi AgKur(int boyut, const QVector<Bag>& baglar);
+
+// The rows in an order where each stands after its predecessors, as near the rows' own
+// order as that allows. With a cycle, nothing, and `dongu` holds one: told forwards from
+// its lowest row, which closes it again.
+QVector<int> Sirala(const PlanAgi& ag, QVector<int>& dongu);
