@@ -278,6 +278,23 @@ double RiskSonucu::Olasilik(qint64 gun) const
     return double(son - siraliBitisler.begin()) / siraliBitisler.size();
 }
 
+namespace {
+
+// Each activity's criticality index: the share of the n iterations in which it was critical,
+// counted by every thread.
+void KritiklikleriTopla(const std::vector<Calisma>& calismalar, int boyut, int n, QVector<FaaliyetRiski>& faaliyetler)
+{
+    faaliyetler.resize(boyut);
+    for (int i = 0; i < boyut; ++i) {
+        qint64 kritik = 0;
+        for (const Calisma& c : calismalar)
+            kritik += c.kritikSayisi[i];
+        faaliyetler[i].kritiklik = double(kritik) / n;
+    }
+}
+
+} // namespace
+
 RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash<QString, UcNoktaTahmini>& tahminler,
                         const RiskAyarlari& ayarlar, const std::atomic<bool>* dur,
                         const std::function<void(int)>& ilerleme)
@@ -337,13 +354,7 @@ RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash
         return sonuc;
     std::vector<qint32> siraF(n);
     BitisleriOzetle(bitisler, n, m.olcekUssu, sonuc, siraF);
-    sonuc.faaliyetler.resize(m.boyut);
-    for (int i = 0; i < m.boyut; ++i) {
-        qint64 kritik = 0;
-        for (const Calisma& c : calismalar)
-            kritik += c.kritikSayisi[i];
-        sonuc.faaliyetler[i].kritiklik = double(kritik) / n;
-    }
+    KritiklikleriTopla(calismalar, m.boyut, n, sonuc.faaliyetler);
     DuyarliliklariHesapla(m, cekilenler, siraF, n, isParcacigi, sonuc.faaliyetler);
     return sonuc;
 }
