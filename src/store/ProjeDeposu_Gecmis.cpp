@@ -279,9 +279,8 @@ DepoHatasi Gez(const QString& baglanti, bool geri, qint64 beklenen, GecmisAdimi&
         // Another Kavrion on the file (a second machine over a shared folder) may have
         // written a step since the menu named ours: it is not taken unseen.
         if (beklenen != 0 && bulunan.kimlik != beklenen)
-            return Bulunamadi(QStringLiteral("Geçmiş siz görüntüledikten sonra başka bir yerde değiştirilmiş; %1, "
-                                             "hiçbir şey yazılmadı. Güncel hali gösteriliyor.")
-                                  .arg(geri ? QStringLiteral("geri alınamadı") : QStringLiteral("yinelenemedi")));
+            return Bulunamadi(QStringLiteral("Geçmiş siz görüntüledikten sonra başka bir yerde değiştirilmiş")
+                              + AdimReddininSonu(geri) + QStringLiteral(" Güncel hali gösteriliyor."));
         QSqlQuery sorgu(vt);
         QVector<QPair<qint64, int>> degisiklikler;
         if (auto hata = Calistir(sorgu,
