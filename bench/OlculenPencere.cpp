@@ -23,7 +23,8 @@ void OlculenPencere::Goster(const QString& nerede)
         std::fprintf(stderr, "%s açılamadı: %s\n", qPrintable(nerede), qPrintable(hata.aciklama));
         std::exit(1);
     }
-    m_pencere = std::make_unique<TemelForm>(m_baglanti.depo());
+    m_belge = std::make_unique<PlanBelgesi>(m_baglanti.depo());
+    m_pencere = std::make_unique<TemelForm>(*m_belge);
     m_pencere->show();
     while (!m_pencere->windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -30,6 +30,7 @@ private:
     void Goster(const QString& nerede);
 
     GeciciBaglanti m_baglanti;
+    std::unique_ptr<PlanBelgesi> m_belge; // as start-up has it: the document outlives its window
     std::unique_ptr<TemelForm> m_pencere;
 };
 

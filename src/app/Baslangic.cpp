@@ -19,6 +19,7 @@
 #include <QStyleOption>
 #include <QTranslator>
 #include <future>
+#include <utility>
 
 namespace {
 
@@ -75,6 +76,8 @@ IlkOkuma ProjeAdlariniOku(const Kaynak& kaynak)
 
 } // namespace
 
+Uygulama::Uygulama(ProjeDeposu depo) : belge(std::move(depo)), pencere(belge, TemelForm::IlkListe::SonraVerilecek) {}
+
 void TurkceArayuzuYukle(QApplication& uygulama)
 {
     QApplication::setStyle(new TasmaSimgesiStili);
@@ -87,7 +90,7 @@ void TurkceArayuzuYukle(QApplication& uygulama)
 namespace {
 
 // One start-up for both engines.
-std::unique_ptr<TemelForm> DepoylaBaslat(Kaynak kaynak)
+std::unique_ptr<Uygulama> DepoylaBaslat(Kaynak kaynak)
 {
     // Reading the list and building the window are each a good part of start-up,
     // and neither needs the other until the list is filled.
@@ -95,7 +98,7 @@ std::unique_ptr<TemelForm> DepoylaBaslat(Kaynak kaynak)
     // Every window at a scale that fits the screen the main window opens on.
     if (const QScreen* ekran = QGuiApplication::primaryScreen())
         OlcegiKur(EkranaGoreOlcek(QApplication::font(), ekran->availableGeometry().size(), ekran->devicePixelRatio()));
-    auto pencere = std::make_unique<TemelForm>(DegiskenModulu::Veritabani(), TemelForm::IlkListe::SonraVerilecek);
+    auto uygulama = std::make_unique<Uygulama>(DegiskenModulu::Veritabani());
     IlkOkuma ilk = okuma.get();
     const auto parola = kaynak.sunucu ? ParolaSorusu::Iste(nullptr, ilk.acilis, *kaynak.sunucu)
                                       : ParolaSorusu::Sonuc::Reddedildi;
@@ -107,23 +110,24 @@ std::unique_ptr<TemelForm> DepoylaBaslat(Kaynak kaynak)
 
     DepoHatasi hata = ilk.acilis;
     if (!hata)
-        hata = kaynak.sunucu ? pencere->belge().SunucuyuAc(*kaynak.sunucu)
+        hata = kaynak.sunucu ? uygulama->belge.SunucuyuAc(*kaynak.sunucu)
                              : ProjeDeposu::Ac(kaynak.yol, DegiskenModulu::VeritabaniBaglantisi);
     if (hata) {
         Mesaj::HatayiGoster(nullptr, kaynak.sunucu ? BaglantiHatasi(hata, *kaynak.sunucu) : hata);
         return nullptr;
     }
+    TemelForm& pencere = uygulama->pencere;
     if (ilk.okuma)
-        pencere->ProjeleriEkle(); // tries again on the window's own connection, and says why it failed
+        pencere.ProjeleriEkle(); // tries again on the window's own connection, and says why it failed
     else
-        pencere->ProjeleriGoster(ilk.adlar);
-    pencere->show();
-    return pencere;
+        pencere.ProjeleriGoster(ilk.adlar);
+    pencere.show();
+    return uygulama;
 }
 
 } // namespace
 
-std::unique_ptr<TemelForm> Baslat(const QString& klasor)
+std::unique_ptr<Uygulama> Baslat(const QString& klasor)
 {
     return DepoylaBaslat({VeritabaniYolu(klasor), std::nullopt});
 }
@@ -140,7 +144,7 @@ std::optional<QString> SunucuArgumani(const QStringList& argumanlar)
     return std::nullopt;
 }
 
-std::unique_ptr<TemelForm> SunucuylaBaslat(const QString& baglanti)
+std::unique_ptr<Uygulama> SunucuylaBaslat(const QString& baglanti)
 {
     SunucuAdresi adres;
     if (const DepoHatasi hata = SunucuAdresiniOku(baglanti, adres)) {

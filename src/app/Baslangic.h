@@ -1,12 +1,22 @@
 #pragma once
 
+#include "plan/PlanBelgesi.h"
+#include "ui/main/TemelForm.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
 #include <optional>
 
 class QApplication;
-class TemelForm;
+
+// The running application: the open document and the main window that shows it, built
+// after the document and gone before it.
+struct Uygulama {
+    explicit Uygulama(ProjeDeposu depo);
+    PlanBelgesi belge;
+    TemelForm pencere;
+};
 
 // Qt's own texts (Evet, Hayır, Tamam, context menus) in Turkish, whatever the system
 // language; and without regional settings (C, POSIX), Turkish dates and numbers too.
@@ -15,7 +25,7 @@ void TurkceArayuzuYukle(QApplication& uygulama);
 // Opens Proje.mdb in `klasor` and shows the main window with the stored projects.
 // When the file cannot be opened, is locked or is not our database, shows the
 // reason in a box and gives nothing back; nothing is created or changed.
-std::unique_ptr<TemelForm> Baslat(const QString& klasor);
+std::unique_ptr<Uygulama> Baslat(const QString& klasor);
 
 // The connection given to `--sunucu BAĞLANTI` (or `--sunucu=BAĞLANTI`) among the program's
 // arguments; none without it. Nothing after the option is the default connection.
@@ -24,4 +34,4 @@ std::optional<QString> SunucuArgumani(const QStringList& argumanlar);
 // The same for a PostgreSQL server: `baglanti` is a libpq connection string or URI. A
 // server that wants a password it was not given asks for it once. A malformed address, a
 // server that cannot be reached or refuses, or a missing or other schema: the box, and nothing.
-std::unique_ptr<TemelForm> SunucuylaBaslat(const QString& baglanti);
+std::unique_ptr<Uygulama> SunucuylaBaslat(const QString& baglanti);

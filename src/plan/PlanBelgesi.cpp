@@ -27,6 +27,13 @@ PlanBelgesi::PlanBelgesi(ProjeDeposu depo, QObject* ust) : QObject(ust), m_depo(
     DuyurulariDinle();
 }
 
+QString PlanBelgesi::VeritabaniYolu() const
+{
+    DepoBilgisi veritabani;
+    ::DepoBilgisiniOku(m_depo, veritabani); // only its path is wanted, which it gives even when the file cannot be read
+    return veritabani.yol;
+}
+
 DepoHatasi PlanBelgesi::ProjeleriOku(QString gosterilecek)
 {
     QStringList adlar;

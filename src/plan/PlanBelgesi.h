@@ -4,6 +4,7 @@
 #include "plan/Komut.h"
 #include "plan/Plan.h"
 #include "schedule/Cizelge.h"
+#include "store/DepoBilgisi.h"
 #include "store/GecmisAdimi.h"
 #include "store/ProjeDeposu.h"
 
@@ -24,15 +25,31 @@ struct Gezinti {
 };
 
 // The open file as the windows see it: the store, the project list, the selected
-// project's plan and what the engine works out of it, once per change. Every write
-// comes here as a command; the windows listen to the signals and never to each other.
+// project's plan and what the engine works out of it, once per change. Start-up owns it
+// and hands it to the main window. Every write comes here as a command, every read of the
+// store through its typed functions; the windows listen to the signals and never to each other.
 class PlanBelgesi : public QObject {
     Q_OBJECT
 
 public:
     explicit PlanBelgesi(ProjeDeposu depo, QObject* ust = nullptr);
 
-    const ProjeDeposu& depo() const { return m_depo; }
+    // What the dialogs read of the store beside the selected plan, as the store gives it.
+    DepoHatasi ProjeOku(const QString& ad, KayitliProje& proje) const { return m_depo.ProjeOku(ad, proje); }
+    DepoHatasi FaaliyetleriOku(const QString& proje, QVector<KayitliFaaliyet>& faaliyetler) const
+    {
+        return m_depo.FaaliyetleriOku(proje, faaliyetler);
+    }
+    DepoHatasi KodlariOku(const QString& proje, QStringList& kodlar) const { return m_depo.KodlariOku(proje, kodlar); }
+    // The code a new activity of the project gets; none when the codes ran out.
+    DepoHatasi SonrakiKodu(const QString& proje, std::optional<QString>& kod) const
+    {
+        return ::SonrakiKodu(m_depo, proje, kod);
+    }
+    DepoHatasi GecmisiOku(QVector<GecmisAdimi>& adimlar) const { return m_depo.GecmisiOku(adimlar); }
+    DepoHatasi DepoBilgisiniOku(DepoBilgisi& bilgi) const { return ::DepoBilgisiniOku(m_depo, bilgi); }
+    // The open database's file, which no export or printout may replace.
+    QString VeritabaniYolu() const;
 
     // Opens the PostgreSQL server at `adres` on the document's connection in place of the
     // store it had (closed first, whatever the outcome), and listens to its announcements.

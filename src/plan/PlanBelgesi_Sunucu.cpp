@@ -26,7 +26,7 @@ DepoHatasi PlanBelgesi::SunucuyaGec(const SunucuAdresi& adres)
     const std::optional<SunucuAdresi> onceki = m_sunucu;
     DepoBilgisi dosya;
     if (!onceki)
-        DepoBilgisiniOku(m_depo, dosya);
+        ::DepoBilgisiniOku(m_depo, dosya);
     if (const DepoHatasi hata = SunucuyuAc(adres)) {
         if (onceki)
             SunucuyuAc(*onceki);

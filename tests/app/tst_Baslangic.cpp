@@ -119,8 +119,9 @@ private slots:
 
         MesajKaydi kayit;
         const DosyaIzinleriGecerli izinler;
-        const auto pencere = Baslat(dizin.path());
-        QVERIFY(pencere && pencere->isVisible());
+        const auto acik = Baslat(dizin.path());
+        QVERIFY(acik && acik->pencere.isVisible());
+        TemelForm* pencere = &acik->pencere;
         QCOMPARE(kayit.sayi(), 0);
         QCOMPARE(pencere->ProjeListesi->Metinler(), QStringList{"ALFA"});
         pencere->ProjeListesi->Sec(0);

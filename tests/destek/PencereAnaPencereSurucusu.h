@@ -9,8 +9,23 @@
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <utility>
 
 class QLineEdit;
+
+// The main window on a document of its own, as start-up gives it one: the document is
+// built first and goes last.
+struct TutulanBelge {
+    explicit TutulanBelge(ProjeDeposu depo) : tutulan(std::move(depo)) {}
+    PlanBelgesi tutulan;
+};
+class AnaPencere : private TutulanBelge, public TemelForm {
+public:
+    explicit AnaPencere(ProjeDeposu depo, IlkListe ilkListe = IlkListe::DepodanOku)
+        : TutulanBelge(std::move(depo)), TemelForm(tutulan, ilkListe)
+    {
+    }
+};
 
 // Selects the project named `ad` in the main window's list, as a click would.
 void ProjeyiSec(TemelForm& ana, const QString& ad);

@@ -1,6 +1,7 @@
 #include "destek/PencereCizim.h"
 
 #include "destek/GeciciVeritabani.h"
+#include "destek/PencereAnaPencereSurucusu.h"
 #include "destek/PencereMesajKaydi.h"
 #include "ui/activity/FaaliyetDegistirmeFormu.h"
 #include "ui/activity/FaaliyetEklemeFormu.h"
@@ -66,7 +67,7 @@ int SerbestAralik(const QFont& yazi, qreal oran)
 
 // The windows in the order of Duzenler::Tumu().
 QWidget* (*const Yapicilar[])(const DiyalogBaglami&) = {
-    [](const DiyalogBaglami& b) -> QWidget* { return new TemelForm(b.belge->depo()); },
+    [](const DiyalogBaglami& b) -> QWidget* { return new TemelForm(*b.belge); },
     [](const DiyalogBaglami& b) -> QWidget* { return new ProjeEklemeFormu(b); },
     [](const DiyalogBaglami& b) -> QWidget* { return new ProjeDegistirFormu(b); },
     [](const DiyalogBaglami& b) -> QWidget* { return new FaaliyetEklemeFormu(b); },
@@ -87,7 +88,7 @@ void HarfleriDenetle(int denetim)
 {
     GeciciVeritabani vt;
     vt.ProjeEkle("P", {2026, 3, 1}, {2026, 3, 11}, {{"A", "a", 1, ""}});
-    TemelForm ana(vt.depo());
+    AnaPencere ana(vt.depo());
     ana.ProjeListesi->Sec(0);
     ana.show();
     QVERIFY(QTest::qWaitForWindowExposed(&ana, 30000));

@@ -58,7 +58,7 @@ void RastgeleKomut(PlanBelgesi& belge, std::mt19937& uretec)
         if (tur < 7 && !plan.faaliyetler.isEmpty()) {
             const KayitliFaaliyet& eski = plan.faaliyetler.at(zar(int(plan.faaliyetler.size())));
             belge.Calistir(FaaliyetDegistirKomutu{plan.proje.ad, eski, faaliyet(eski.kodu)});
-        } else if (std::optional<QString> kod; !SonrakiKodu(belge.depo(), plan.proje.ad, kod) && kod) {
+        } else if (std::optional<QString> kod; !belge.SonrakiKodu(plan.proje.ad, kod) && kod) {
             belge.Calistir(FaaliyetEkleKomutu{plan.proje.ad, faaliyet(*kod)});
         }
     }
@@ -102,7 +102,7 @@ private slots:
             QCOMPARE(gosterilen, Metin(belge.plan()));
         }
         const QStringList son = vt.Dokum();
-        const int uygulanan = DogrusalGecmis(belge.depo());
+        const int uygulanan = DogrusalGecmis(vt.depo());
         int geriAlinan = 0;
         for (; belge.geriAlinacak().kimlik != 0; ++geriAlinan)
             QVERIFY(!belge.GeriAl());
@@ -122,9 +122,9 @@ private slots:
             // A new step drops the ones that could have been redone.
             QVERIFY(hamle < 2 || belge.geriAlinacak().kimlik == sonAdim || belge.yinelenecek().kimlik == 0);
             // Reading the whole history costs more than a move; every few moves is enough.
-            QVERIFY(i % 25 != 0 || DogrusalGecmis(belge.depo()) >= 0);
+            QVERIFY(i % 25 != 0 || DogrusalGecmis(vt.depo()) >= 0);
         }
-        QVERIFY(DogrusalGecmis(belge.depo()) >= 0);
+        QVERIFY(DogrusalGecmis(vt.depo()) >= 0);
         OzetYaz(QStringLiteral("plan document: %1 random commands (%2 written), undone and redone; %3 moves of undo, "
                                "redo and new commands").arg(KomutSayisi).arg(uygulanan).arg(YuruyusAdimi));
     }

@@ -30,7 +30,7 @@ struct Ortam {
         vt.ProjeEkle("ALFA", {2026, 3, 1}, {2026, 3, 11}, zincir);
         if (betaDa)
             vt.ProjeEkle("BETA");
-        ana = std::make_unique<TemelForm>(vt.depo());
+        ana = std::make_unique<AnaPencere>(vt.depo());
         QVERIFY(OneGetirVeBekle(ana.get()));
     }
 };

@@ -26,7 +26,7 @@ private slots:
                      {{"A", "a", 1, ""}, {"B", "b", 2, oncekiler}});
         const QStringList once = vt.Satirlar();
         MesajKaydi kayit;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         ProjeyiSec(ana, ad);
 
         SatiriSec(ana, QStringLiteral("B"));

@@ -27,7 +27,7 @@ void FaaliyetDegistirmeFormu::Form_Load(const QString& proje, const QString& kod
     if (kod == QLatin1String("A"))
         return;
     QStringList kodlar;
-    if (auto hata = belge().depo().KodlariOku(proje, kodlar)) {
+    if (auto hata = belge().KodlariOku(proje, kodlar)) {
         Mesaj::HatayiGoster(this, hata);
         return;
     }
@@ -67,7 +67,7 @@ void FaaliyetDegistirmeFormu::GuncelHaliniGoster()
     // than read once more for a second box.
     ProjeleriYenile(m_proje);
     QVector<KayitliFaaliyet> satirlar;
-    if (!belge().depo().FaaliyetleriOku(m_proje, satirlar)) {
+    if (!belge().FaaliyetleriOku(m_proje, satirlar)) {
         for (const KayitliFaaliyet& satir : std::as_const(satirlar)) {
             if (satir.kodu == m_satir->kodu) {
                 Form_Load(m_proje, satir.kodu);

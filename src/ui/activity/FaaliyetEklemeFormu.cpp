@@ -63,9 +63,9 @@ void FaaliyetEklemeFormu::GiriseBasla()
         return;
     QStringList kodlar;
     std::optional<QString> kod;
-    DepoHatasi hata = belge().depo().KodlariOku(proje, kodlar);
+    DepoHatasi hata = belge().KodlariOku(proje, kodlar);
     if (!hata)
-        hata = SonrakiKodu(belge().depo(), proje, kod);
+        hata = belge().SonrakiKodu(proje, kod);
     if (hata) {
         Mesaj::HatayiGoster(this, hata);
         return;

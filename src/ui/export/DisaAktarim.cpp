@@ -5,7 +5,6 @@
 #include "export/CsvYazimi.h"
 #include "export/GuvenliYazim.h"
 #include "export/MspdiYazimi.h"
-#include "store/DepoBilgisi.h"
 #include "ui/Mesaj.h"
 
 #include <QDir>
@@ -142,14 +141,6 @@ DepoHatasi Icerik(const Rapor& rapor, const std::optional<RiskGorseli>& risk, Bi
     return {};
 }
 
-// The open plan's file, which no export or printout may replace.
-QString VeritabaninYolu(const ProjeDeposu& depo)
-{
-    DepoBilgisi veritabani;
-    DepoBilgisiniOku(depo, veritabani); // only its path is wanted, which it gives even when the file cannot be read
-    return veritabani.yol;
-}
-
 class BeklemeImleciKalibi {
 public:
     BeklemeImleciKalibi() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -184,7 +175,7 @@ void DisaAktar(QWidget* sahibi, const PlanBelgesi& belge, const std::optional<Ri
         return;
     }
 
-    const QString veritabani = VeritabaninYolu(belge.depo());
+    const QString veritabani = belge.VeritabaniYolu();
     DepoHatasi hata;
     {
         const BeklemeImleciKalibi bekleme;
@@ -208,7 +199,7 @@ void Yazdir(QWidget* sahibi, const PlanBelgesi& belge)
     QPrintPreviewDialog onizleme(&yazici, sahibi);
     onizleme.setWindowTitle(QStringLiteral("Yazdır – %1").arg(rapor->proje.ad.left(100)));
     const QFont yazi = sahibi->font();
-    const QString veritabani = VeritabaninYolu(belge.depo());
+    const QString veritabani = belge.VeritabaniYolu();
     QObject::connect(&onizleme, &QPrintPreviewDialog::paintRequested, &onizleme, [&](QPrinter* sayfalar) {
         // Printing to a file writes it in place, page by page.
         const QString dosya = sayfalar->outputFileName();

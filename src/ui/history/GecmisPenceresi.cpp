@@ -82,7 +82,7 @@ void GecmisPenceresi::Yenile()
 {
     m_liste->clear();
     QVector<GecmisAdimi> adimlar;
-    if (const DepoHatasi hata = belge().depo().GecmisiOku(adimlar)) {
+    if (const DepoHatasi hata = belge().GecmisiOku(adimlar)) {
         Mesaj::HatayiGoster(this, hata);
         return;
     }

@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QStyleOptionHeader>
 #include <QTreeWidget>
-#include <utility>
 
 namespace {
 
@@ -81,8 +80,8 @@ QTreeWidgetItem* Satir(const Plan& plan, const Cizelge& cizelge, int i)
 
 } // namespace
 
-TemelForm::TemelForm(ProjeDeposu depo, IlkListe ilkListe)
-    : TemelFormDenetimleri(PencereyiKur(this, Duzenler::TemelForm())), m_belge(std::move(depo))
+TemelForm::TemelForm(PlanBelgesi& belge, IlkListe ilkListe)
+    : TemelFormDenetimleri(PencereyiKur(this, Duzenler::TemelForm())), m_belge(belge)
 {
     setWindowIcon(PencereSimgesi());
     SutunlariKur(FaaliyetlerListesi);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "plan/PlanBelgesi.h"
-#include "store/ProjeDeposu.h"
 #include "ui/DiyalogBaglami.h"
 #include "ui/layout/Duzenler.h"
 
@@ -27,7 +26,8 @@ public:
         DepodanOku,     // the window lists the stored projects as it is built
         SonraVerilecek, // the list stays empty until ProjeleriGoster; the store need not be open yet
     };
-    explicit TemelForm(ProjeDeposu depo, IlkListe ilkListe = IlkListe::DepodanOku);
+    // The window shows `belge`, which outlives it.
+    explicit TemelForm(PlanBelgesi& belge, IlkListe ilkListe = IlkListe::DepodanOku);
 
     // Refills the project list from the store; nothing is selected afterwards, and
     // everything of the project shown before is emptied. `gosterilecek`, when listed,
@@ -113,7 +113,7 @@ private:
     // the list read again with `ad` shown.
     void ReddiGoster(const KomutHatasi& hata, const QString& ad);
 
-    PlanBelgesi m_belge;
+    PlanBelgesi& m_belge;
 
     QPointer<ProjeEklemeFormu> m_projeEklemeFormu;
     QPointer<ProjeDegistirFormu> m_projeDegistirFormu;

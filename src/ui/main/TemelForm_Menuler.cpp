@@ -1,6 +1,5 @@
 #include "ui/main/TemelForm.h"
 
-#include "store/DepoBilgisi.h"
 #include "ui/Diyalog.h"
 #include "ui/Mesaj.h"
 #include "ui/analysis/AnalizPenceresi.h"
@@ -155,7 +154,7 @@ void TemelForm::KavrionHakkinda()
         metin += QStringLiteral("Sunucu: %1").arg(GosterilecekAdres(*sunucu));
     } else {
         DepoBilgisi bilgi;
-        const DepoHatasi hata = DepoBilgisiniOku(m_belge.depo(), bilgi);
+        const DepoHatasi hata = m_belge.DepoBilgisiniOku(bilgi);
         metin += hata ? QStringLiteral("SQLite sürümü okunamadı: %1\n").arg(HataMetni(hata))
                       : QStringLiteral("SQLite sürümü: %1\n").arg(bilgi.sqliteSurumu);
         metin += QStringLiteral("Veritabanı: %1").arg(bilgi.yol);

@@ -67,7 +67,7 @@ void ProjeDegistirFormu::GuncelHaliniGoster()
     // under its name (deleted or renamed elsewhere) leaves nothing to change.
     const QString ad = m_proje->ad;
     KayitliProje kayitli;
-    const bool kayitliMi = !belge().depo().ProjeOku(ad, kayitli);
+    const bool kayitliMi = !belge().ProjeOku(ad, kayitli);
     ProjeleriYenile(kayitliMi ? ad : QString());
     if (!kayitliMi) {
         close();

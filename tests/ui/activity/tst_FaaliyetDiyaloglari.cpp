@@ -26,7 +26,7 @@ struct Ortam {
     explicit Ortam(const QVector<Faaliyet>& faaliyetler = Ornek)
     {
         vt.ProjeEkle("P", {2026, 3, 1}, {2026, 3, 11}, faaliyetler);
-        ana = std::make_unique<TemelForm>(vt.depo());
+        ana = std::make_unique<AnaPencere>(vt.depo());
         ProjeyiSec(*ana, "P");
     }
     // The add dialog, entering the next activity of the selected project.

@@ -54,7 +54,7 @@ struct AcikAnaliz {
     explicit AcikAnaliz(const QVector<Faaliyet>& faaliyetler)
     {
         vt.ProjeEkle("P", {2026, 3, 1}, {2026, 3, 11}, faaliyetler);
-        ana = std::make_unique<TemelForm>(vt.depo());
+        ana = std::make_unique<AnaPencere>(vt.depo());
         ProjeyiSec(*ana, "P");
         pencere = AnaliziAc(*ana);
         denetci = std::make_unique<QAbstractItemModelTester>(pencere->tablo()->model(), Denetim);
@@ -107,7 +107,7 @@ private slots:
     void menuBarAddsOnlyItsHeightAndItsCommandsWork()
     {
         GeciciVeritabani vt;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         MesajKaydi kayit;
         QVERIFY(OneGetirVeBekle(&ana));
         const PencereDuzeni& duzen = Duzenler::TemelForm();
@@ -165,7 +165,7 @@ private slots:
         vt.ProjeEkle("P", {2026, 3, 1}, {2026, 3, 11}, Ornek);
         vt.ProjeEkle("Q", {2026, 3, 1}, {2026, 3, 11}, {{"A", "q", 1, ""}});
         MesajKaydi kayit;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         QVERIFY(OneGetirVeBekle(&ana));
         AnalizPenceresi* pencere = AnaliziAc(ana);
         QAbstractItemModelTester denetci(pencere->tablo()->model(), Denetim);
@@ -401,7 +401,7 @@ private slots:
         GeciciVeritabani vt;
         vt.ProjeEkle("P", {2026, 3, 1}, {2026, 3, 11}, Ornek);
         vt.ProjeEkle("Q", {2026, 3, 1}, {2026, 3, 11}, {{"A", "a", 2, ""}, {"B", "b", 5, "Z"}});
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         for (const QKeySequence& tus : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
             ProjeyiSec(ana, "P");
             QPointer<AnalizPenceresi> pencere = AnaliziAc(ana);
@@ -424,7 +424,7 @@ private slots:
     void remembersItsPlaceWhenClosedEitherWay()
     {
         GeciciVeritabani vt;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         QPointer<AnalizPenceresi> pencere = AnaliziAc(ana);
         pencere->resize(701, 503);
         QSplitter* bolucu = pencere->findChild<QSplitter*>();

@@ -94,7 +94,7 @@ private slots:
         QTemporaryDir hedef;
         Yanitlayan yanitlayan(hedef.filePath(ad), suzgec);
         MesajKaydi kutular;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         ProjeyiSec(ana, "ALFA");
         QWidget* pencere = &ana;
         if (analizden) {
@@ -143,7 +143,7 @@ private slots:
         OrnekProjeler(vt);
         QTemporaryDir hedef;
         MesajKaydi kutular;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         ProjeyiSec(ana, "ALFA");
         ana.AnalizPenceresiniAc();
         AnalizPenceresi* pencere = ana.AcikAnalizPenceresi();
@@ -201,7 +201,7 @@ private slots:
         const QString yol = hedef == "<vt>" ? vt.yol() : klasor + '/' + hedef;
         Yanitlayan yanitlayan(yol, Bicim::Csv);
         MesajKaydi kutular;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         ProjeyiSec(ana, "ALFA");
         QVERIFY(OneGetirVeBekle(&ana));
         {
@@ -224,7 +224,7 @@ private slots:
         const QString bag = vt.klasor() + "/bag.pdf";
         QVERIFY(QFile::link(vt.yol(), bag));
         MesajKaydi kutular;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         ProjeyiSec(ana, "ALFA");
         QVERIFY(OneGetirVeBekle(&ana));
         QTimer::singleShot(0, &ana, [&] { // what the preview's print button does once a file is chosen
@@ -261,7 +261,7 @@ private slots:
         QTemporaryDir hedef;
         Yanitlayan yanitlayan(hedef.filePath(ad), suzgec);
         MesajKaydi kutular;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         ProjeyiSec(ana, "ALFA");
         QVERIFY(OneGetirVeBekle(&ana));
         QTest::keyClick(&ana, Qt::Key_E, Qt::ControlModifier);
@@ -304,7 +304,7 @@ private slots:
         OrnekProjeler(vt);
         Yanitlayan yanitlayan(vt.klasor() + "/x.csv", Bicim::Csv);
         MesajKaydi kutular;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         QVERIFY(OneGetirVeBekle(&ana));
         QTest::keyClick(&ana, Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(yanitlayan.soruldu, 0);

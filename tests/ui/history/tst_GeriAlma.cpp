@@ -135,7 +135,7 @@ private slots:
         GeciciVeritabani vt;
         OrnekProjeler(vt);
         MesajKaydi kayit;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         QVERIFY(OneGetirVeBekle(&ana));
         if (!secilen.isEmpty())
             ProjeyiSec(ana, secilen);
@@ -174,7 +174,7 @@ private slots:
             uzun.faaliyetler.append({QString(QChar(kod)), "iş", 1, ""});
         QVERIFY(!vt.depo().IlkIcerikYaz({uzun}));
         MesajKaydi kayit;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         QVERIFY(OneGetirVeBekle(&ana));
         ProjeyiSec(ana, "UZUN");
         Tikla(ana.SonFaaliyetiSilDugmesi);
@@ -192,7 +192,7 @@ private slots:
         GeciciVeritabani vt;
         OrnekProjeler(vt);
         MesajKaydi kayit;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         QVERIFY(OneGetirVeBekle(&ana));
         ProjeyiSec(ana, "ALFA");
         FaaliyetEkle(ana, "Bir", "A");
@@ -247,13 +247,13 @@ private slots:
         MesajKaydi kayit;
         const QStringList once = vt.Satirlar();
         {
-            TemelForm ana(vt.depo());
+            AnaPencere ana(vt.depo());
             QVERIFY(OneGetirVeBekle(&ana));
             ProjeyiSec(ana, "ALFA");
             FaaliyetEkle(ana, "Teslim", "B");
         }
         const QStringList sonra = vt.Satirlar();
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         QCOMPARE(ana.geriAlEylemi()->text(), QStringLiteral("&Geri Al: Faaliyet Ekle (D) – ALFA"));
         Tus(&ana, Qt::CTRL | Qt::Key_Z);
         QCOMPARE(vt.Satirlar(), once);

@@ -91,7 +91,7 @@ private slots:
             "INSERT INTO DagilimTablosu VALUES (1, 'KÖPRÜ', 'ucgen')"}));
         const QStringList digerSatirlari = GeciciVeritabani::Dokum(diger);
         MesajKaydi kayit;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         const QStringList once = vt.Dokum(GeciciVeritabani::TumTablolar), satirlar = vt.Dokum();
 
         IceAktarmaFormu* d = CtrlI(ana, diger, AktarimKaynagi::Kavrion);
@@ -156,7 +156,7 @@ private slots:
         GeciciVeritabani vt;
         QTemporaryDir dizin;
         MesajKaydi kayit;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         IceAktarmaFormu* d = CtrlI(ana, Dosya(dizin, "depo.xml", Mspdi), AktarimKaynagi::Mspdi);
         QVERIFY(d);
         QVERIFY(d->projeListesi()->isHidden());
@@ -196,7 +196,7 @@ private slots:
         GeciciVeritabani vt;
         QTemporaryDir dizin;
         MesajKaydi kayit;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         QVERIFY(!CtrlI(ana, Dosya(dizin, "tablo.xml", "Kodu;Faaliyet Adı\nA;x\n"), AktarimKaynagi::Mspdi));
         QCOMPARE(kayit.sayi(), 1);
         QVERIFY2(kayit.son().metin.startsWith("\"tablo.xml\" içe aktarılamıyor.\n\n")

@@ -120,7 +120,7 @@ void KomutSatirlari(bool yalnizDegistirenler)
 // shows, with the same project selected.
 void DepoyuGosterir(const TemelForm& ana, const GeciciVeritabani& vt)
 {
-    TemelForm yeni(vt.depo());
+    AnaPencere yeni(vt.depo());
     if (!ana.SeciliProje().isEmpty())
         ProjeyiSec(yeni, ana.SeciliProje());
     QCOMPARE(ana.ProjeListesi->Metinler(), yeni.ProjeListesi->Metinler());
@@ -145,7 +145,7 @@ private slots:
         GeciciVeritabani vt;
         OrnekProjeler(vt);
         const QStringList once = vt.Satirlar();
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         QVERIFY(OneGetirVeBekle(&ana));
         MesajKaydi kayit;
         k.hazirla(ana, "YENİ");
@@ -222,7 +222,7 @@ private slots:
         const PencereKomutu& k = Komutlar[komut];
         GeciciVeritabani vt;
         OrnekProjeler(vt);
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         QVERIFY(OneGetirVeBekle(&ana));
         MesajKaydi kayit;
         k.hazirla(ana, "YENİ");

@@ -30,7 +30,7 @@ private slots:
                      {{"A", "Tasarım", 3, ""}, {"B", "Alım", 2, "A"}, {"C", "Yapım", 4, "A"}, {"D", "Teslim", 1, "B,C"}});
         vt.ProjeEkle("BOŞ");
         MesajKaydi kayit;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         ProjeyiSec(ana, "ÖRNEK");
         QCOMPARE(ProjeAlanlari(ana), (QStringList{"1.03.2026", "11.03.2026", "10", "8", "5", "A,C,D"}));
         QCOMPARE(ListedekiSatirlar(ana).last(), QStringLiteral("D Teslim 1 B,C 7/8"));
@@ -72,7 +72,7 @@ private slots:
         OrnekProjeler(vt);
         vt.ProjeEkle("BOŞ");
         const QStringList once = vt.Satirlar();
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         QVERIFY(OneGetirVeBekle(&ana));
         MesajKaydi kayit;
         kayit.Yanitla(QMessageBox::No);
@@ -114,7 +114,7 @@ private slots:
         const GeciciBaglanti baglanti(yol);
         QVERIFY(!baglanti.hata());
         MesajKaydi kayit;
-        TemelForm ana(baglanti.depo());
+        AnaPencere ana(baglanti.depo());
         ProjeyiSec(ana, "YABANCI");
         QVERIFY2(kayit.sayi() == 0, qPrintable(kayit.son().metin));
         const QString aciklama = "Hesaplanamıyor: B faaliyetinin süresi \"abc\" bir tam sayı değil.";
@@ -129,7 +129,7 @@ private slots:
     {
         GeciciVeritabani vt;
         OrnekProjeler(vt);
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         QVERIFY(OneGetirVeBekle(&ana));
         ProjeyiSec(ana, "ALFA");
         SatiriSec(ana, "B");

@@ -31,7 +31,7 @@ struct Ortam {
             vt.ProjeEkle("GAMA", {2026, 5, 1}, {2026, 5, 21}, {{"A", "Hazırlık", 2, ""}});
         }
         once = vt.Satirlar();
-        ana = std::make_unique<TemelForm>(vt.depo());
+        ana = std::make_unique<AnaPencere>(vt.depo());
     }
 
     // The add dialog by Alt+E; with `giriste` its own Alt+E starts an entry.

@@ -84,7 +84,7 @@ private slots:
         vt.ProjeEkle("DOSYADA");
         const QStringList dosyada = vt.Satirlar();
         MesajKaydi kayit;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         QVERIFY(OneGetirVeBekle(&ana));
         QCOMPARE(ana.ProjeListesi->Metinler(), QStringList{"DOSYADA"});
         ProjeyiSec(ana, "DOSYADA");
@@ -142,7 +142,7 @@ private slots:
         GeciciVeritabani vt;
         vt.ProjeEkle("DOSYADA");
         MesajKaydi kayit;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         ana.SunucuyaBaglan();
         QPointer<SunucuyaBaglanFormu> d = ana.AcikSunucuyaBaglanFormu();
         const SunucuAdresi girilen{"127.0.0.1", "1", "plan", "planci", "prefer", {}, {}};
@@ -174,7 +174,7 @@ private slots:
         QCOMPARE(sv.Calistir(Sema::SunucuRolu(adres.kullanici).mid(1)), QString()); // made with its password
         GeciciVeritabani vt;
         MesajKaydi kayit;
-        TemelForm ana(vt.depo());
+        AnaPencere ana(vt.depo());
         QStringList sorular;
         std::optional<QString> yanit;
         ParolaSorusu::SorucuKur([&](QWidget*, const QString& baslik, const QString& metin) {
@@ -216,7 +216,7 @@ private slots:
         const auto basla = [](const QString& metin) {
             MesajKaydi kayit;
             const auto pencere = SunucuylaBaslat(metin);
-            const QString sonuc = pencere ? pencere->ProjeListesi->Metinler().join(',') : kayit.hatalar().join('|');
+            const QString sonuc = pencere ? pencere->pencere.ProjeListesi->Metinler().join(',') : kayit.hatalar().join('|');
             return kayit.sayi() == (pencere ? 0 : 1) && QSqlDatabase::connectionNames().isEmpty() == !pencere
                        ? sonuc
                        : QStringLiteral("boxes: %1").arg(kayit.metinler().join('|'));
@@ -258,7 +258,7 @@ private slots:
         const GeciciBaglanti o(sv.adres(), ProjeDeposu::Acilis::Denetle, "öteki");
         OrnekProjeler(o.depo());
         MesajKaydi kayit;
-        TemelForm ana(ben.depo());
+        AnaPencere ana(ben.depo());
         ProjeyiSec(ana, "ALFA");
         kayit.AcikkenCalistir([&] {
             if (kayit.sayi() == 1) {
