@@ -202,7 +202,7 @@ hatalar=(
         return;
     if (const KomutHatasi hata = m_belge.Calistir(SonFaaliyetiSilKomutu{komut.proje, plan->faaliyetler}))@@the last-activity delete deletes one added while its question was open"
 "pencere@@src/ui/analysis/RiskSekmesi.cpp@@const std::optional<Dagilim> gosterilen = m_gosterilenDagilim;@@Dagilim okunan = Dagilim::Pert; const std::optional<Dagilim> gosterilen = m_belge.ProjeDagilimi(okunan) ? std::nullopt : std::optional(okunan);@@a distribution pick is compared with the store's, not the one shown"
-"pencere@@src/ui/analysis/DenemePaneli.cpp@@const SureleriDegistirKomutu komut = DenemeKomutu(m_denemePlani, m_deneme);@@const SureleriDegistirKomutu komut = DenemeKomutu(*m_belge.plan(), m_deneme);@@a trial is applied over the plan read since, not the one shown"
+"pencere@@src/plan/PlanBelgesi_Deneme.cpp@@const SureleriDegistirKomutu komut = DenemeKomutu(m_denemePlani, m_deneme);@@const SureleriDegistirKomutu komut = DenemeKomutu(*m_plan, m_deneme);@@a trial is applied over the plan read since, not the one shown"
 "pencere@@src/ui/analysis/RiskSekmesi.cpp@@const TahminDegistirKomutu komut{m_gosterilenProje,@@const TahminDegistirKomutu komut{m_belge.seciliProje(),@@an estimate's edit goes to the project selected since, not the one shown"
 "pencere@@src/store/ProjeDeposu_Gecmis.cpp@@if (beklenen != 0 && bulunan.kimlik != beklenen)@@if (false)@@an undo takes a step written elsewhere since the menu named another"
 "pencere@@src/ui/analysis/RiskSekmesi.cpp@@    m_sokuluyor = true;
@@ -210,6 +210,9 @@ hatalar=(
 "çekirdek@@tools/kavrion-aktar/Aktarma.cpp@@    if (kabul || aktarim.onaylanacaklar.isEmpty())@@    if (true)@@kavrion-aktar imports a file that needs acceptance without --kabul"
 "çekirdek@@src/store/ProjeDeposu_Faaliyetler.cpp@@reddedildi = !kural(kodlar);@@reddedildi = !kural(kodlar) && false;@@an activity is written though its predecessors, checked inside the write, are not the project's"
 "çekirdek@@src/kernel/PlanAgi.cpp@@std::priority_queue<int, std::vector<int>, std::greater<int>> hazir;@@std::priority_queue<int, std::vector<int>, std::less<int>> hazir;@@an imported plan's order strays from the file's where its links allow the file's"
+"pencere@@src/ui/export/DisaAktarim.cpp@@rapor.deneme = surum == Surum::Deneme && belge.Denemede();@@rapor.deneme = false;@@during a trial the analysis window's export writes the stored plan, unmarked"
+"pencere@@src/ui/export/DisaAktarim.cpp@@    if (yanit->surum && *yanit->surum != gosterilen)@@    if (false)@@the stored plan chosen in the export dialog during a trial writes the trial"
+"çekirdek@@src/drawing/RaporSayfalari.cpp@@baslik.insert(1, DenemeIsareti());@@;@@a trial's Gantt picture does not say it is a trial"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

@@ -40,6 +40,8 @@ public:
             m_cizim.emplace(RaporCizimi(rapor, DosyaOlcegi(rapor, yazi)));
             m_boyut = m_cizim->Boyut();
         } else {
+            if (rapor.deneme)
+                m_aciklama.prepend(DenemeIsareti() + QStringLiteral("\n\n"));
             m_yazi = DosyaOlcegi(rapor, yazi).yazi;
             const QFontMetricsF olcu(m_yazi);
             m_boyut = QSizeF(olcu.averageCharWidth() * 80, 0);

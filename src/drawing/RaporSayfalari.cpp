@@ -204,6 +204,8 @@ void Baslik(Sayfalar& sayfalar, const Rapor& rapor)
     buyuk.setBold(true);
     sayfalar.Paragraf(TekSatir(rapor.proje.ad.left(2000)), buyuk);
     QStringList satirlar;
+    if (rapor.deneme)
+        satirlar << DenemeIsareti();
     satirlar << QStringLiteral("Başlama tarihi: %1    Bitiş tarihi: %2")
                     .arg(BolgeselMetin::TarihMetni(rapor.proje.baslama), BolgeselMetin::TarihMetni(rapor.proje.bitis));
     const AgAnalizi& analiz = rapor.analiz;
@@ -345,12 +347,14 @@ GanttCizimi RaporCizimi(const Rapor& rapor, const GanttOlcegi& olcek)
 {
     const auto tarih = [](const QString& metin) { return metin.isEmpty() ? QStringLiteral("yok") : metin; };
     const QDate bitis = rapor.analiz.plan.enErkenBitis;
-    const QStringList baslik{
+    QStringList baslik{
         rapor.proje.ad.left(AnalizMetinleri::AdSiniri),
         QStringLiteral("Başlama tarihi: %1    En erken bitiş: %2    Tahmini bitiş tarihi: %3")
             .arg(tarih(BolgeselMetin::TarihMetni(rapor.proje.baslama)),
                  tarih(bitis.isValid() ? BolgeselMetin::TarihYaz(bitis) : QString()),
                  tarih(BolgeselMetin::TarihMetni(rapor.proje.bitis)))};
+    if (rapor.deneme)
+        baslik.insert(1, DenemeIsareti());
     return GanttCizimi(rapor.analiz, rapor.proje.baslama.deger.value_or(QDate()), rapor.analiz.plan.tahminiGunSayisi,
                        olcek, baslik);
 }

@@ -22,10 +22,13 @@ QStringList BaslikSatirlari(const RiskGorseli& gorsel, const KayitliProje& proje
     QString benzetim = BenzetimCumlesi(gorsel.ayarlar, s.yineleme);
     if (s.durduruldu)
         benzetim += QStringLiteral(" Benzetim durduruldu; sonuç tamamlanan yinelemelerin.");
-    return {proje.ad.left(AnalizMetinleri::AdSiniri),
-            QStringLiteral("Başlama tarihi: %1    Plan bitişi: %2")
-                .arg(baslama.isEmpty() ? QStringLiteral("yok") : baslama, plan),
-            benzetim};
+    QStringList satirlar{proje.ad.left(AnalizMetinleri::AdSiniri),
+                         QStringLiteral("Başlama tarihi: %1    Plan bitişi: %2")
+                             .arg(baslama.isEmpty() ? QStringLiteral("yok") : baslama, plan),
+                         benzetim};
+    if (gorsel.deneme)
+        satirlar.insert(1, DenemeIsareti());
+    return satirlar;
 }
 
 // The axes' titles: under the chart, turned along its left and right sides, and over it.

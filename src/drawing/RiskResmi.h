@@ -12,6 +12,7 @@ struct RiskGorseli {
     RiskSonucu sonuc;
     QStringList kodlar;
     RiskAyarlari ayarlar;
+    bool deneme = false; // of a what-if, not of the plan stored
 };
 
 enum class RiskCizimTuru {

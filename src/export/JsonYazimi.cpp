@@ -42,6 +42,10 @@ QByteArray JsonYaz(const Rapor& rapor)
     JsonYazici y;
     y.metin.reserve(1024 + 400 * analiz.faaliyetler.size());
     y.Proje(rapor.proje);
+    if (rapor.deneme) {
+        y.Anahtar("deneme");
+        y.Metin(DenemeIsareti());
+    }
     if (y.Hesaplanamiyor(analiz.hesaplanamiyor))
         return y.metin;
 

@@ -12,6 +12,7 @@
 // (BitisTarihi in analysis/PlanKarsilastirmasi.h); the day counts are those of the table.
 // { "proje": name,
 //   "baslama", "bitis": the project's dates, or null when not a stored date,
+//   "deneme": "Deneme – kaydedilmedi", only for the figures of a what-if,
 //   "hesaplanamiyor": the explanation, or null when the network was computed.
 //   Only when it was computed, the figures:
 //   "projeSuresi": F in days, "enErkenBitis": the project's finish date, start + F − 1 (the

@@ -14,7 +14,14 @@ struct Rapor {
     AgAnalizi analiz;
     QHash<QString, UcNoktaTahmini> tahminler; // by activity code; an activity without one has none
     Dagilim dagilim = Dagilim::Pert;          // the distribution its simulation draws from
+    bool deneme = false; // the figures of a what-if, not of the plan stored: said on every picture and page
 };
+
+// What marks a what-if wherever it is shown or written.
+inline QString DenemeIsareti()
+{
+    return QStringLiteral("Deneme – kaydedilmedi");
+}
 
 // Reads the project named exactly `proje`, its activities, their estimates and its distribution, and
 // computes the analysis; `faaliyetler`, when given, gets the activities as stored.

@@ -74,6 +74,7 @@ void PlanBelgesi::PlaniKoy(std::optional<Plan> plan)
     m_analiz.reset();
     m_tahminler.reset();
     m_dagilim.reset();
+    DenemeyiDenetle();
     emit planDegisti();
 }
 

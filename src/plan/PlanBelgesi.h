@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/AgAnalizi.h"
+#include "plan/Deneme.h"
 #include "plan/Komut.h"
 #include "plan/Plan.h"
 #include "schedule/Cizelge.h"
@@ -88,6 +89,29 @@ public:
     // asking for it costs only the forward pass.
     const AgAnalizi& analiz() const;
 
+    // The what-if: durations tried on a project, shown in place of its stored ones and
+    // never saved unless applied. Moving to another project keeps it (the window that
+    // shows it asks what becomes of it); it goes with its project or an activity it changes.
+    const Deneme& deneme() const { return m_deneme; }
+    // The plan the trial was made on, as the user last saw it: what applying it writes
+    // over, so that a change made elsewhere and not yet shown is refused, not overwritten.
+    const Plan& denemePlani() const { return m_denemePlani; }
+    // Called by the window that shows the trial as it shows the plan read now.
+    void DenemeGosterildi();
+    // Whether the trial is of the plan selected, and so shown in its place.
+    bool Denemede() const;
+    // The selected plan's activities as shown: with the trial's durations during one.
+    const QVector<KayitliFaaliyet>& gosterilenFaaliyetler() const;
+    // The analysis of what is shown: the trial's during one, else analiz().
+    const AgAnalizi& gosterilenAnaliz() const;
+    // Tries a duration for an activity of the selected plan; its stored duration takes it
+    // out of the trial again. A trial of another project is replaced.
+    void SureyiDene(const KayitliFaaliyet& faaliyet, qint32 sure);
+    void DenemeyiBirak();
+    // Writes the trial as one command over the plan it was made on, and drops it; a
+    // refusal keeps it.
+    KomutHatasi DenemeyiUygula();
+
     // The selected plan's three-point estimates by activity code, read on first use after
     // each change (a selection that never shows them reads nothing more); empty and the
     // store's refusal after a failed read.
@@ -137,9 +161,13 @@ signals:
     void projeSilindi(const QString& ad);
     // The document's connection was opened on another store (SunucuyuAc).
     void depoDegisti();
+    // The trial was tried further, dropped or applied.
+    void denemeDegisti();
 
 private:
     void PlaniKoy(std::optional<Plan> plan);
+    // Keeps the trial over the plan read, or drops it when what it changes is gone.
+    void DenemeyiDenetle();
     // Notes an announcement; a burst of them (a delete of many rows) is shown once.
     void DuyuruGeldi(const QString& kanal, QSqlDriver::NotificationSource kaynak, const QVariant& yuk);
     void DuyurulariGoster();
@@ -159,6 +187,10 @@ private:
     mutable std::optional<AgAnalizi> m_analiz;
     mutable std::optional<QHash<QString, UcNoktaTahmini>> m_tahminler;
     mutable std::optional<Dagilim> m_dagilim;
+    Deneme m_deneme;
+    Plan m_denemePlani;
+    mutable std::optional<QVector<KayitliFaaliyet>> m_denenenFaaliyetler;
+    mutable std::optional<AgAnalizi> m_denemeAnalizi;
     GecmisAdimi m_geriAlinacak, m_yinelenecek;
     // As opened, password and all: a switch that fails half-way opens it again.
     std::optional<SunucuAdresi> m_sunucu;

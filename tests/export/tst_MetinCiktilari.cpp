@@ -104,6 +104,10 @@ private slots:
         const QByteArray json = JsonYaz(rapor);
         QLocale::setDefault(QLocale::c());
         QCOMPARE(JsonYaz(rapor), json);
+        QVERIFY(!json.contains("\"deneme\""));
+        rapor.deneme = true; // a trial's JSON says so, and only a trial's
+        QCOMPARE(QJsonDocument::fromJson(JsonYaz(rapor)).object().value("deneme").toString(), DenemeIsareti());
+        rapor.deneme = false;
         const QJsonObject kok = QJsonDocument::fromJson(json).object();
         QCOMPARE(kok.value("proje").toString(), Adlar.first());
         QCOMPARE(kok.value("baslama").toString(), tarih.isValid() ? baslama : QString());

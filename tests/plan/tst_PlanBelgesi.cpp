@@ -9,6 +9,7 @@
 #include "plan/PlanBelgesi.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTest>
 #include <random>
 
@@ -85,6 +86,41 @@ class PlanDocumentTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The what-if is the document's: tried, it changes what is shown and nothing stored, with
+    // one signal; it stays while another project is selected and goes with an activity it
+    // changes or its project; applied, it is one command and gone.
+    void theTrialIsTheDocumentsScenario()
+    {
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        PlanBelgesi belge(vt.depo());
+        QVERIFY(!belge.ProjeleriOku() && !belge.Sec("ALFA"));
+        QSignalSpy deneme(&belge, &PlanBelgesi::denemeDegisti), plan(&belge, &PlanBelgesi::planDegisti);
+        belge.SureyiDene(belge.plan()->faaliyetler.at(2), 7);
+        QCOMPARE(deneme.size() * 10 + plan.size(), 10);
+        QCOMPARE(belge.gosterilenFaaliyetler().at(2).sure.deger, 7);
+        QCOMPARE(belge.gosterilenAnaliz().projeBitisGunu, 10);
+        QCOMPARE(belge.analiz().projeBitisGunu, 7);
+        const QStringList kayitli = vt.Satirlar();
+        QVERIFY(!belge.Sec("BETA"));
+        QVERIFY(!belge.Denemede());
+        QCOMPARE(belge.gosterilenAnaliz().projeBitisGunu, 1);
+        QVERIFY(!belge.Sec("ALFA"));
+        QVERIFY(belge.Denemede());
+        QCOMPARE(vt.Satirlar(), kayitli);
+        QVERIFY(!belge.DenemeyiUygula());
+        QVERIFY(!belge.Denemede());
+        QCOMPARE(vt.Satirlar().filter("|C|").first(), "F|ALFA|C|c|7|A");
+        QCOMPARE(belge.analiz().projeBitisGunu, 10);
+
+        belge.SureyiDene(belge.plan()->faaliyetler.at(2), 1);
+        QVERIFY(!belge.Calistir(SonFaaliyetiSilKomutu{"ALFA", belge.plan()->faaliyetler}));
+        QVERIFY(belge.deneme().sureler.isEmpty());
+        belge.SureyiDene(belge.plan()->faaliyetler.at(0), 9);
+        QVERIFY(!belge.Calistir(ProjeSilKomutu{belge.plan()->proje}));
+        QVERIFY(belge.deneme().sureler.isEmpty());
+    }
+
     void randomCommandsUndoneAndRedone()
     {
         // A file system in memory where there is one: durable commits cost nothing there.

@@ -19,6 +19,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -54,7 +55,15 @@ AnalizPenceresi::AnalizPenceresi(const DiyalogBaglami& baglam)
     PencereRolunuKur(this, true);
     Kur();
     connect(m_baglam.belge, &PlanBelgesi::planDegisti, this, &AnalizPenceresi::Guncellenecek);
+    connect(m_baglam.belge, &PlanBelgesi::denemeDegisti, this, &AnalizPenceresi::Yenile);
     Yenile();
+}
+
+AnalizPenceresi::~AnalizPenceresi()
+{
+    // Closing asked already; only a window taken down with its owner still holds one.
+    disconnect(m_baglam.belge, nullptr, this, nullptr);
+    m_baglam.belge->DenemeyiBirak();
 }
 
 void AnalizPenceresi::Kur()
@@ -71,7 +80,7 @@ void AnalizPenceresi::Kur()
     duzen->addWidget(m_sekmeler, 1);
     auto* analizSayfasi = new QWidget(m_sekmeler);
     auto* sayfaDuzeni = new QVBoxLayout(analizSayfasi);
-    m_deneme = new DenemePaneli(*m_baglam.belge, [this] { Yenile(); }, analizSayfasi);
+    m_deneme = new DenemePaneli(*m_baglam.belge, analizSayfasi);
     sayfaDuzeni->addWidget(m_deneme);
     m_bolucu = new QSplitter(Qt::Vertical, analizSayfasi);
     m_bolucu->setChildrenCollapsible(false);
@@ -142,8 +151,9 @@ void AnalizPenceresi::SemayiKur()
     komut(QStringLiteral("Uzaklaştır"), {QKeySequence::ZoomOut}, [this] { m_gantt->Uzaklastir(); });
     komut(QStringLiteral("Genişliğe Sığdır"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { Sigdir(); });
     komut(QStringLiteral("Dışa Aktar…"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
-          [this] { DisaAktarim::DisaAktar(this, *m_baglam.belge, m_risk->GuncelGorsel()); });
-    komut(QStringLiteral("Yazdır…"), {QKeySequence::Print}, [this] { DisaAktarim::Yazdir(this, *m_baglam.belge); });
+          [this] { DisaAktarim::DisaAktar(this, *m_baglam.belge, DisaAktarim::Surum::Deneme, m_risk->GuncelGorsel()); });
+    komut(QStringLiteral("Yazdır…"), {QKeySequence::Print},
+          [this] { DisaAktarim::Yazdir(this, *m_baglam.belge, DisaAktarim::Surum::Deneme); });
     // Esc and Ctrl+W close the window, as they close its owner's dialogs; no button shows them.
     auto* kapat = new QAction(QStringLiteral("Kapat"), this);
     kapat->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
@@ -225,6 +235,11 @@ void AnalizPenceresi::Guncellenecek()
 
 void AnalizPenceresi::Yenile()
 {
+    // The trial's question below may change the trial, which shows it again: this refresh
+    // reads the document after the answer.
+    if (m_yenileniyor)
+        return;
+    const QScopedValueRollback<bool> yenileniyor(m_yenileniyor, true);
     m_bekliyor = false;
     const int eskiSatir = SeciliSatir();
     const QString eskiKod = eskiSatir >= 0 ? m_analiz.faaliyetler.at(eskiSatir).kodu : QString();
@@ -234,10 +249,6 @@ void AnalizPenceresi::Yenile()
     const PlanBelgesi& belge = *m_baglam.belge;
     const QString ad = belge.seciliProje();
     const auto& plan = belge.plan();
-    const bool denemede = m_deneme->Gosterilir();
-    const auto denenen = denemede ? std::optional(DenenenFaaliyetler(plan->faaliyetler, m_deneme->deneme()))
-                                  : std::nullopt;
-    m_risk->DenemeyiKur(denenen);
     m_risk->Yenile();
     const QString adMetni = ad.size() > AnalizMetinleri::AdSiniri ? ad.left(AnalizMetinleri::AdSiniri) + QChar(0x2026) : ad;
 
@@ -247,7 +258,7 @@ void AnalizPenceresi::Yenile()
     else if (!plan)
         m_durum->setText(QStringLiteral("%1: proje okunamadı.").arg(adMetni));
     else {
-        m_analiz = denenen ? AnaliziHesapla(*denenen, plan->proje) : belge.analiz();
+        m_analiz = belge.gosterilenAnaliz();
         m_durum->setText(m_analiz.hesaplanamiyor.isEmpty() ? adMetni
                                                            : adMetni + QLatin1Char('\n') + m_analiz.hesaplanamiyor);
     }

@@ -24,6 +24,8 @@ class QTableView;
 class AnalizPenceresi : public QWidget {
 public:
     explicit AnalizPenceresi(const DiyalogBaglami& baglam);
+    // A trial the window still shows when it goes without closing goes with it.
+    ~AnalizPenceresi() override;
 
     // Shows the window where it was last time (or over its owner the first time) and
     // brings it to the front.
@@ -67,6 +69,7 @@ private:
     AgAnalizi m_analiz;
     QString m_gosterilenProje;
     bool m_bekliyor = false;
+    bool m_yenileniyor = false;
     bool m_gosterildi = false;
     bool m_sutunlarAyarlandi = false;
 

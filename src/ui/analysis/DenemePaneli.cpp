@@ -1,6 +1,7 @@
 #include "ui/analysis/DenemePaneli.h"
 
 #include "analysis/AnalizMetinleri.h"
+#include "export/Rapor.h"
 #include "plan/PlanBelgesi.h"
 #include "rules/BolgeselMetin.h"
 #include "rules/FaaliyetKurallari.h"
@@ -15,8 +16,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-DenemePaneli::DenemePaneli(PlanBelgesi& belge, std::function<void()> degisti, QWidget* ust)
-    : QWidget(ust), m_belge(belge), m_degisti(std::move(degisti))
+DenemePaneli::DenemePaneli(PlanBelgesi& belge, QWidget* ust) : QWidget(ust), m_belge(belge)
 {
     auto* duzen = new QVBoxLayout(this);
     duzen->setContentsMargins(0, 0, 0, 0);
@@ -65,26 +65,17 @@ void DenemePaneli::PlaniGoster()
     // The window may refresh beneath the question: the answer decides what is shown.
     if (m_soruluyor)
         return;
-    const bool var = !m_deneme.sureler.isEmpty();
-    if (var && !m_belge.projeler().contains(m_deneme.proje)) {
-        m_deneme = Deneme(); // its project is gone: there is nothing left to apply it to
-    } else if (var && m_belge.seciliProje() != m_deneme.proje) {
-        const QString proje = m_deneme.proje;
+    const Deneme& deneme = m_belge.deneme();
+    if (!deneme.sureler.isEmpty() && m_belge.seciliProje() != deneme.proje) {
+        const QString proje = deneme.proje;
         const auto yanit = UygulansinMi();
-        if (yanit == QMessageBox::Discard || (yanit == QMessageBox::Save && Yaz()))
-            m_deneme = Deneme();
-        else
+        if (yanit == QMessageBox::Discard)
+            m_belge.DenemeyiBirak();
+        else if (yanit != QMessageBox::Save || !Yaz())
             m_belge.SecimeDon(proje); // kept, so its project is shown again in every window
     }
     ListeyiDoldur();
-    // What the trial changes must still be there to be shown.
-    bool dusur = false;
-    for (auto i = m_deneme.sureler.cbegin(); Gosterilir() && !dusur && i != m_deneme.sureler.cend(); ++i)
-        dusur = m_faaliyet->findData(i.key()) < 0;
-    if (dusur)
-        m_deneme = Deneme();
-    if (Gosterilir())
-        m_denemePlani = *m_plan;
+    m_belge.DenemeGosterildi();
     UyariyiGuncelle();
 }
 
@@ -106,20 +97,15 @@ void DenemePaneli::ListeyiDoldur()
     m_faaliyet->setCurrentIndex(std::max(0, m_faaliyet->findData(secili)));
 }
 
-bool DenemePaneli::Gosterilir() const
-{
-    const auto& plan = m_plan;
-    return plan && !m_deneme.sureler.isEmpty() && plan->proje.ad == m_deneme.proje;
-}
-
 bool DenemePaneli::Kapanabilir()
 {
-    if (m_deneme.sureler.isEmpty())
+    if (m_belge.deneme().sureler.isEmpty())
         return true;
     switch (UygulansinMi()) {
     case QMessageBox::Save:
         return Yaz();
     case QMessageBox::Discard:
+        m_belge.DenemeyiBirak();
         return true;
     default:
         return false;
@@ -146,42 +132,35 @@ void DenemePaneli::Dene()
         m_sure->setFocus(Qt::OtherFocusReason);
         return;
     } else {
-        const auto simdiki = m_deneme.sureler.contains(f.kodu) ? std::optional(m_deneme.sureler.value(f.kodu))
-                                                                : f.sure.deger;
+        const Deneme& deneme = m_belge.deneme();
+        const auto simdiki = deneme.proje == plan->proje.ad && deneme.sureler.contains(f.kodu)
+                                 ? std::optional(deneme.sureler.value(f.kodu))
+                                 : f.sure.deger;
         if (!simdiki)
             return;
         sure = qint64(*simdiki) + m_gecikme->value();
     }
     if (*sure < std::numeric_limits<qint32>::min() || *sure > std::numeric_limits<qint32>::max())
         return;
-    m_deneme.proje = plan->proje.ad;
-    m_denemePlani = *plan;
-    SureyiDene(m_deneme, f, qint32(*sure));
     m_sure->clear();
     m_gecikme->setValue(0);
-    UyariyiGuncelle();
-    m_degisti();
+    m_belge.SureyiDene(f, qint32(*sure));
 }
 
 void DenemePaneli::Sifirla()
 {
-    m_deneme = Deneme();
-    UyariyiGuncelle();
-    m_degisti();
+    m_belge.DenemeyiBirak();
 }
 
 void DenemePaneli::PlanaUygula()
 {
-    if (!m_deneme.sureler.isEmpty() && Yaz())
-        Sifirla();
+    if (!m_belge.deneme().sureler.isEmpty())
+        Yaz();
 }
 
 bool DenemePaneli::Yaz()
 {
-    const SureleriDegistirKomutu komut = DenemeKomutu(m_denemePlani, m_deneme);
-    if (komut.eskiler.isEmpty())
-        return true;
-    const KomutHatasi hata = m_belge.Calistir(komut);
+    const KomutHatasi hata = m_belge.DenemeyiUygula();
     if (hata)
         Mesaj::ReddiGoster(this, hata.depo, [this] { m_belge.Sec(m_belge.seciliProje()); });
     return !hata;
@@ -193,7 +172,8 @@ QMessageBox::StandardButton DenemePaneli::UygulansinMi()
     const auto yanit = Mesaj::Goster(this,
                                      QStringLiteral("\"%1\" projesinin denemesi plana uygulanmadı: %2.\n"
                                                     "Plana uygulansın mı? Bırakılırsa kaydedilmeden atılır.")
-                                         .arg(m_deneme.proje.left(AnalizMetinleri::AdSiniri), DenemeOzeti(m_denemePlani, m_deneme)),
+                                         .arg(m_belge.deneme().proje.left(AnalizMetinleri::AdSiniri),
+                                              DenemeOzeti(m_belge.denemePlani(), m_belge.deneme())),
                                      Mesaj::Tur::Uygulanmamis);
     m_soruluyor = false;
     return yanit;
@@ -216,8 +196,8 @@ bool DenemePaneli::eventFilter(QObject* nesne, QEvent* olay)
 
 void DenemePaneli::UyariyiGuncelle()
 {
-    const bool var = Gosterilir();
-    m_uyari->setText(var ? QStringLiteral("Deneme – kaydedilmedi: %1").arg(DenemeOzeti(*m_plan, m_deneme))
+    const bool var = m_belge.Denemede();
+    m_uyari->setText(var ? QStringLiteral("%1: %2").arg(DenemeIsareti(), DenemeOzeti(*m_belge.plan(), m_belge.deneme()))
                          : QString());
     m_uyari->setVisible(var);
     m_sifirla->setVisible(var);

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "plan/Deneme.h"
 #include "plan/Plan.h"
 
 #include <QMessageBox>
 #include <QWidget>
-#include <functional>
 #include <optional>
 
 class PlanBelgesi;
@@ -16,24 +14,20 @@ class QPushButton;
 class QSpinBox;
 
 // "Ne olur?": new durations for activities of the project shown, tried without saving.
-// The window shows the trial in place of the plan while the banner says plainly that
-// nothing is saved; "Sıfırla" drops it, "Plana Uygula" writes it as one command. A trial
-// is never dropped unasked while it could still be applied: closing the window or moving
-// to another project asks first, as an editor asks before closing a changed document.
+// The trial is the document's: every window, export and printout shows it in place of
+// the plan while the banner says plainly that nothing is saved; "Sıfırla" drops it, "Plana
+// Uygula" writes it as one command. A trial is never dropped unasked while it could still
+// be applied: closing the window or moving to another project asks first, as an editor
+// asks before closing a changed document.
 class DenemePaneli : public QWidget {
 public:
-    // `degisti` is called whenever the trial changes, for the window to show it.
-    DenemePaneli(PlanBelgesi& belge, std::function<void()> degisti, QWidget* ust = nullptr);
+    explicit DenemePaneli(PlanBelgesi& belge, QWidget* ust = nullptr);
 
     // Called as the window shows the document's plan, before it reads it: when the document
     // moved away from the trial's project, the user chooses first to apply the trial there,
     // to drop it, or to keep it and have its project selected again. Then the activities to
-    // pick from; a trial of a project or an activity no longer there is dropped.
+    // pick from.
     void PlaniGoster();
-    // The trial; empty durations when there is none.
-    const Deneme& deneme() const { return m_deneme; }
-    // Whether there is a trial of the plan shown, to show in its place.
-    bool Gosterilir() const;
     // Asked as the window closes: true when it may, the trial applied or dropped; false when
     // the user keeps it ("Vazgeç") or the store refused to write it.
     bool Kapanabilir();
@@ -60,14 +54,9 @@ private:
     void UyariyiGuncelle();
 
     PlanBelgesi& m_belge;
-    std::function<void()> m_degisti;
-    // The plan as the window shows it: the trial is picked from it and written over it,
-    // whatever the document has read since.
+    // The plan as the window shows it: the trial is picked from it, whatever the document
+    // has read since.
     std::optional<Plan> m_plan;
-    Deneme m_deneme;
-    // The trial's project as last shown: what the command checks against, and what the
-    // question names once another project is selected.
-    Plan m_denemePlani;
     bool m_soruluyor = false;
     QStringList m_maddeler;
     QComboBox* m_faaliyet = nullptr;

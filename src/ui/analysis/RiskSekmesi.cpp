@@ -93,10 +93,12 @@ RiskSekmesi::RiskSekmesi(PlanBelgesi& belge, QWidget* ust) : QWidget(ust), m_bel
     AyarlariKur(duzen);
     // A change of the document makes the figures shown old at once, before the window
     // gets round to a new run.
-    connect(&m_belge, &PlanBelgesi::planDegisti, this, [this] {
+    const auto eskidi = [this] {
         m_plandanEski = true;
         m_disaAktar->setEnabled(false);
-    });
+    };
+    connect(&m_belge, &PlanBelgesi::planDegisti, this, eskidi);
+    connect(&m_belge, &PlanBelgesi::denemeDegisti, this, eskidi);
     Yenile();
 }
 
@@ -154,7 +156,8 @@ void RiskSekmesi::AyarlariKur(QBoxLayout* duzen)
     duzen->addWidget(m_grafik, 1);
     connect(m_durdur, &QPushButton::clicked, this, &RiskSekmesi::Durdur);
     connect(m_disaAktar, &QPushButton::clicked, this, [this] {
-        DisaAktarim::DisaAktar(window(), m_belge, GuncelGorsel(), DisaAktarim::Bicim::HistogramSvg);
+        DisaAktarim::DisaAktar(window(), m_belge, DisaAktarim::Surum::Deneme, GuncelGorsel(),
+                               DisaAktarim::Bicim::HistogramSvg);
     });
     // The project's own: a choice is a command, and the run follows the plan shown again.
     connect(m_dagilim, &QComboBox::activated, this, &RiskSekmesi::DagilimSecildi);
@@ -207,8 +210,9 @@ void RiskSekmesi::Baslat()
     }
     QHash<QString, UcNoktaTahmini> tahminler;
     m_belge.Tahminler(tahminler);
-    if (m_deneme)
-        DenemeyleKaydir(plan->faaliyetler, *m_deneme, tahminler);
+    m_denemeyle = m_belge.Denemede();
+    if (m_denemeyle)
+        DenemeyleKaydir(plan->faaliyetler, m_belge.gosterilenFaaliyetler(), tahminler);
     RiskAyarlari ayarlar;
     ayarlar.dagilim = SecilenDagilim();
     ayarlar.yineleme = m_yineleme->value();
@@ -221,7 +225,7 @@ void RiskSekmesi::Baslat()
     m_bitti = false;
     // The thread works on copies; what it says comes back through the event loop, and
     // only while no newer run has started.
-    auto is = [this, kusak, dur = m_dur, faaliyetler = m_deneme.value_or(plan->faaliyetler), tahminler, ayarlar] {
+    auto is = [this, kusak, dur = m_dur, faaliyetler = m_belge.gosterilenFaaliyetler(), tahminler, ayarlar] {
         const auto ilerleme = [this, kusak](int yapilan) {
             QMetaObject::invokeMethod(this, [this, kusak, yapilan] {
                 if (kusak == m_kusak)
@@ -282,7 +286,7 @@ void RiskSekmesi::SonucuGoster(const RiskSonucu& s)
     for (const KayitliFaaliyet& f : plan->faaliyetler)
         kodlar << f.kodu;
     m_grafik->Goster(s, kodlar);
-    m_gorsel = {s, kodlar, m_ayarlar};
+    m_gorsel = {s, kodlar, m_ayarlar, m_denemeyle};
     m_disaAktar->setEnabled(GuncelGorsel().has_value());
 }
 

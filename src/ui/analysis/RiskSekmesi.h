@@ -29,11 +29,9 @@ public:
     RiskSekmesi(PlanBelgesi& belge, QWidget* ust = nullptr);
     ~RiskSekmesi() override;
 
-    // Shows the document's plan and its estimates and simulates it anew; while the tab
-    // is hidden, once it shows.
+    // Shows the document's plan and its estimates and simulates what it shows (a trial in
+    // place of the plan) anew; while the tab is hidden, once it shows.
     void Yenile();
-    // A trial's activities to simulate in place of the stored ones; none for the plan.
-    void DenemeyiKur(std::optional<QVector<KayitliFaaliyet>> faaliyetler) { m_deneme = std::move(faaliyetler); }
     // Stops the run under way; what it has done so far is shown, marked as such.
     void Durdur();
 
@@ -83,7 +81,6 @@ private:
     bool m_eskidi = false;
     bool m_plandanEski = false; // the document changed after the run shown began
     RiskGorseli m_gorsel;       // what the charts show
-    std::optional<QVector<KayitliFaaliyet>> m_deneme;
     // The project and distribution shown, which an edit or a pick is written over; no
     // distribution when none was read.
     QString m_gosterilenProje;
@@ -95,5 +92,6 @@ private:
     int m_kusak = 0; // the run whose result may be shown
     bool m_sokuluyor = false; // the tab is being destroyed: its fields' rules do nothing
     RiskAyarlari m_ayarlar; // and its settings
+    bool m_denemeyle = false; // and whether it is of a trial
     RiskSonucu m_gosterilen;
 };

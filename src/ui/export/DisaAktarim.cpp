@@ -7,11 +7,15 @@
 #include "export/MspdiYazimi.h"
 #include "ui/Mesaj.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QSettings>
 
@@ -81,10 +85,32 @@ int Grafik(Bicim bicim)
     return bicim <= Bicim::Xml ? 0 : bicim <= Bicim::HistogramPng ? 1 : 2;
 }
 
-std::optional<Secim> Sor(QWidget* sahibi, const QString& onerilen, Bicim bicim)
+// During a trial, the choice of the plan a dialog writes, `sunulan` first, labelled and
+// added to the dialog's own layout at `satir` (a grid row), or at its end.
+QComboBox* SurumSecimiEkle(QWidget* pencere, QLayout* duzen, Surum sunulan)
+{
+    auto* kutu = new QComboBox(pencere);
+    kutu->addItems({QStringLiteral("Kayıtlı plan"), DenemeIsareti()});
+    kutu->setCurrentIndex(int(sunulan));
+    auto* etiket = new QLabel(QStringLiteral("Yazılacak &plan:"), pencere);
+    etiket->setBuddy(kutu);
+    if (auto* izgara = qobject_cast<QGridLayout*>(duzen)) {
+        const int satir = izgara->rowCount();
+        izgara->addWidget(etiket, satir, 0);
+        izgara->addWidget(kutu, satir, 1);
+    } else if (auto* kutular = qobject_cast<QBoxLayout*>(duzen)) {
+        auto* satir = new QHBoxLayout;
+        satir->addWidget(etiket);
+        satir->addWidget(kutu, 1);
+        kutular->addLayout(satir);
+    }
+    return kutu;
+}
+
+std::optional<Secim> Sor(QWidget* sahibi, const QString& onerilen, Bicim bicim, std::optional<Surum> sunulan)
 {
     if (OzelSorucu())
-        return OzelSorucu()(sahibi, onerilen);
+        return OzelSorucu()(sahibi, onerilen, sunulan);
     QStringList suzgecler;
     for (const BicimBilgisi& bilgi : Bicimler)
         suzgecler << QString::fromUtf8(bilgi.suzgec);
@@ -99,20 +125,30 @@ std::optional<Secim> Sor(QWidget* sahibi, const QString& onerilen, Bicim bicim)
     };
     QObject::connect(&pencere, &QFileDialog::filterSelected, &pencere, sonek);
     sonek(pencere.selectedNameFilter());
+    const QComboBox* surum = sunulan ? SurumSecimiEkle(&pencere, pencere.layout(), *sunulan) : nullptr;
     if (pencere.exec() != QDialog::Accepted || pencere.selectedFiles().isEmpty())
         return std::nullopt;
     const int sira = int(suzgecler.indexOf(pencere.selectedNameFilter()));
-    return Secim{pencere.selectedFiles().constFirst(), Bicimler[std::max(sira, 0)].bicim};
+    return Secim{pencere.selectedFiles().constFirst(), Bicimler[std::max(sira, 0)].bicim,
+                 surum ? std::optional(Surum(surum->currentIndex())) : sunulan};
 }
 
-std::optional<Rapor> GosterilenRapor(QWidget* sahibi, const PlanBelgesi& belge)
+// The plan's analysis or, for the trial while there is one, the trial's, marked as such.
+void SurumuKoy(Rapor& rapor, const PlanBelgesi& belge, Surum surum)
+{
+    rapor.deneme = surum == Surum::Deneme && belge.Denemede();
+    rapor.analiz = rapor.deneme ? belge.gosterilenAnaliz() : belge.analiz();
+}
+
+std::optional<Rapor> GosterilenRapor(QWidget* sahibi, const PlanBelgesi& belge, Surum surum)
 {
     if (!belge.plan()) {
         Mesaj::Goster(sahibi, QStringLiteral("Dışa aktarmak ya da yazdırmak için önce bir proje seçin."),
                       Mesaj::Tur::Bilgi);
         return std::nullopt;
     }
-    Rapor rapor{belge.plan()->proje, belge.analiz(), {}};
+    Rapor rapor{belge.plan()->proje, {}, {}};
+    SurumuKoy(rapor, belge, surum);
     if (const DepoHatasi hata = belge.Tahminler(rapor.tahminler)) {
         Mesaj::HatayiGoster(sahibi, hata);
         return std::nullopt;
@@ -147,12 +183,28 @@ public:
     ~BeklemeImleciKalibi() { QGuiApplication::restoreOverrideCursor(); }
 };
 
+// Only figures of the plan written (the trial's or the stored one's), as it is now, go
+// out; a run under way has none yet.
+bool RiskYazilabilir(QWidget* sahibi, const std::optional<RiskGorseli>& risk, bool deneme)
+{
+    if (risk && risk->deneme == deneme)
+        return true;
+    Mesaj::Goster(sahibi,
+                  risk && risk->deneme
+                      ? QStringLiteral("Risk sekmesinin grafikleri denemenin; kayıtlı planın grafikleri için önce "
+                                       "denemeyi sıfırlayın ya da plana uygulayın.")
+                      : QStringLiteral("Dışa aktarılacak güncel bir risk sonucu yok. Ağ Analizi penceresinin Risk "
+                                       "sekmesinde benzetimin bitmesini bekleyip yeniden deneyin."),
+                  Mesaj::Tur::Bilgi);
+    return false;
+}
+
 } // namespace
 
-void DisaAktar(QWidget* sahibi, const PlanBelgesi& belge, const std::optional<RiskGorseli>& risk,
+void DisaAktar(QWidget* sahibi, const PlanBelgesi& belge, Surum gosterilen, const std::optional<RiskGorseli>& risk,
                std::optional<Bicim> onerilen)
 {
-    const std::optional<Rapor> rapor = GosterilenRapor(sahibi, belge);
+    std::optional<Rapor> rapor = GosterilenRapor(sahibi, belge, gosterilen);
     if (!rapor)
         return;
     QSettings ayarlar;
@@ -160,20 +212,18 @@ void DisaAktar(QWidget* sahibi, const PlanBelgesi& belge, const std::optional<Ri
     if (onerilen && RiskBicimi(*onerilen) != RiskBicimi(sonBicim))
         sonBicim = *onerilen;
     const QString klasor = ayarlar.value(KlasorAyari, QDir::homePath()).toString();
-    const std::optional<Secim> yanit = Sor(sahibi, QDir(klasor).filePath(OnerilenAd(rapor->proje.ad, sonBicim)), sonBicim);
+    const auto sunulan = belge.Denemede() ? std::optional(gosterilen) : std::nullopt;
+    const std::optional<Secim> yanit =
+        Sor(sahibi, QDir(klasor).filePath(OnerilenAd(rapor->proje.ad, sonBicim)), sonBicim, sunulan);
     if (!yanit)
         return;
     const Secim secim = Belirle(yanit->yol, yanit->bicim);
     ayarlar.setValue(KlasorAyari, QFileInfo(secim.yol).absolutePath());
     ayarlar.setValue(BicimAyari, int(secim.bicim));
-    // Only figures of the plan as it is now are written; a run under way has none yet.
-    if (RiskBicimi(secim.bicim) && !risk) {
-        Mesaj::Goster(sahibi,
-                      QStringLiteral("Dışa aktarılacak güncel bir risk sonucu yok. Ağ Analizi penceresinin Risk "
-                                     "sekmesinde benzetimin bitmesini bekleyip yeniden deneyin."),
-                      Mesaj::Tur::Bilgi);
+    if (yanit->surum && *yanit->surum != gosterilen)
+        SurumuKoy(*rapor, belge, *yanit->surum);
+    if (RiskBicimi(secim.bicim) && !RiskYazilabilir(sahibi, risk, rapor->deneme))
         return;
-    }
 
     const QString veritabani = belge.VeritabaniYolu();
     DepoHatasi hata;
@@ -188,16 +238,30 @@ void DisaAktar(QWidget* sahibi, const PlanBelgesi& belge, const std::optional<Ri
         Mesaj::HatayiGoster(sahibi, hata);
 }
 
-void Yazdir(QWidget* sahibi, const PlanBelgesi& belge)
+void Yazdir(QWidget* sahibi, const PlanBelgesi& belge, Surum gosterilen)
 {
-    const std::optional<Rapor> rapor = GosterilenRapor(sahibi, belge);
+    std::optional<Rapor> rapor = GosterilenRapor(sahibi, belge, gosterilen);
     if (!rapor)
         return;
     QPrinter yazici(QPrinter::HighResolution);
     yazici.setPageLayout(RaporSayfaDuzeni());
     yazici.setDocName(rapor->proje.ad);
     QPrintPreviewDialog onizleme(&yazici, sahibi);
-    onizleme.setWindowTitle(QStringLiteral("Yazdır – %1").arg(rapor->proje.ad.left(100)));
+    const auto basligiKoy = [&] {
+        const QString baslik = QStringLiteral("Yazdır – %1").arg(rapor->proje.ad.left(100));
+        onizleme.setWindowTitle(rapor->deneme ? baslik + QStringLiteral(" – ") + DenemeIsareti() : baslik);
+    };
+    basligiKoy();
+    if (belge.Denemede()) {
+        // The pages follow the plan chosen under them.
+        const QComboBox* surum = SurumSecimiEkle(&onizleme, onizleme.layout(), gosterilen);
+        QObject::connect(surum, &QComboBox::currentIndexChanged, &onizleme, [&](int sira) {
+            SurumuKoy(*rapor, belge, Surum(sira));
+            basligiKoy();
+            if (auto* sayfalar = onizleme.findChild<QPrintPreviewWidget*>())
+                sayfalar->updatePreview();
+        });
+    }
     const QFont yazi = sahibi->font();
     const QString veritabani = belge.VeritabaniYolu();
     QObject::connect(&onizleme, &QPrintPreviewDialog::paintRequested, &onizleme, [&](QPrinter* sayfalar) {

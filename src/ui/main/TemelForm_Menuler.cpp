@@ -42,12 +42,14 @@ void TemelForm::MenuleriKur()
     dosya->addAction(QStringLiteral("İçe &Aktar…"), QKeySequence(Qt::CTRL | Qt::Key_I), this, &TemelForm::IceAktar);
     dosya->addAction(QStringLiteral("&Dışa Aktar…"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
                      [this] {
-                         // The Risk tab's charts, when the analysis window shows current ones.
+                         // The Risk tab's charts, when the analysis window shows current ones; the
+                         // stored plan first, as this window shows it.
                          const AnalizPenceresi* analiz = AcikAnalizPenceresi();
-                         DisaAktarim::DisaAktar(this, m_belge, analiz ? analiz->risk()->GuncelGorsel() : std::nullopt);
+                         DisaAktarim::DisaAktar(this, m_belge, DisaAktarim::Surum::Kayitli,
+                                                analiz ? analiz->risk()->GuncelGorsel() : std::nullopt);
                      });
     dosya->addAction(QStringLiteral("&Yazdır…"), QKeySequence::Print, this,
-                     [this] { DisaAktarim::Yazdir(this, m_belge); });
+                     [this] { DisaAktarim::Yazdir(this, m_belge, DisaAktarim::Surum::Kayitli); });
     dosya->addSeparator();
     dosya->addAction(QStringLiteral("Çı&kış"), this, &TemelForm::CikisDugmesi_Click);
     DuzenMenusunuKur();

@@ -6,16 +6,20 @@
 #include "destek/PencereAnaPencereSurucusu.h"
 #include "destek/PencereMesajKaydi.h"
 #include "ui/analysis/AnalizPenceresi.h"
+#include "ui/analysis/DenemePaneli.h"
 #include "ui/analysis/RiskSekmesi.h"
 #include "ui/export/DisaAktarim.h"
 #include "ui/main/TemelForm.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QDir>
 #include <QLineEdit>
 #include <QFileDialog>
 #include <QImage>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QSvgRenderer>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -27,6 +31,7 @@
 #include <QTimer>
 
 using DisaAktarim::Bicim;
+using DisaAktarim::Surum;
 
 namespace {
 
@@ -47,13 +52,28 @@ void Yaz(const QString& yol, const QByteArray& icerik)
 struct Yanitlayan {
     Yanitlayan(const QString& yol, Bicim bicim)
     {
-        DisaAktarim::SorucuKur([=](QWidget*, const QString&) {
+        DisaAktarim::SorucuKur([=](QWidget*, const QString&, std::optional<DisaAktarim::Surum>) {
             ++soruldu;
             return std::optional<DisaAktarim::Secim>({yol, bicim});
         });
     }
     ~Yanitlayan() { DisaAktarim::SorucuKur({}); }
     int soruldu = 0;
+};
+
+// The sample projects, ALFA shown and the analysis window in front.
+struct AlfaAnalizi {
+    AlfaAnalizi()
+    {
+        OrnekProjeler(vt);
+        ana.ProjeleriEkle();
+        ProjeyiSec(ana, "ALFA");
+        ana.AnalizPenceresiniAc();
+        pencere = ana.AcikAnalizPenceresi();
+    }
+    GeciciVeritabani vt;
+    AnaPencere ana{vt.depo()};
+    AnalizPenceresi* pencere = nullptr;
 };
 
 } // namespace
@@ -139,14 +159,10 @@ private slots:
     // Through Qt's own dialog, with the histogram's SVG filter chosen: a name given as .png gives its PNG.
     void theDialogWritesTheChosenChart()
     {
-        GeciciVeritabani vt;
-        OrnekProjeler(vt);
         QTemporaryDir hedef;
         MesajKaydi kutular;
-        AnaPencere ana(vt.depo());
-        ProjeyiSec(ana, "ALFA");
-        ana.AnalizPenceresiniAc();
-        AnalizPenceresi* pencere = ana.AcikAnalizPenceresi();
+        AlfaAnalizi a;
+        AnalizPenceresi* pencere = a.pencere;
         QVERIFY(OneGetirVeBekle(pencere));
         QTest::keyClick(pencere, Qt::Key_R, Qt::AltModifier);
         RiskSekmesi* risk = pencere->risk();
@@ -172,7 +188,7 @@ private slots:
         const std::optional<RiskGorseli> gorsel = risk->GuncelGorsel();
         QVERIFY(gorsel);
         const QByteArray beklenen = RiskGorseliYaz(*gorsel, RiskCizimTuru::Histogram, GorselBicim::Png, pencere->font(),
-                                                   ana.belge().plan()->proje);
+                                                   a.ana.belge().plan()->proje);
         QVERIFY(Oku(hedef.filePath("histogram.png")) == beklenen);
     }
 
@@ -296,6 +312,93 @@ private slots:
         QTest::keyClick(pencere, Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(kutular.son().metin, yok);
         QCOMPARE(QDir(hedef.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+    }
+
+    // During a trial the analysis window offers the trial and writes it marked; the stored plan
+    // chosen in the dialog is written unmarked. The main window offers the stored plan first.
+    void aTrialIsWrittenMarkedUnlessTheStoredPlanIsChosen_data()
+    {
+        QTest::addColumn<bool>("analizden");
+        QTest::addColumn<int>("secilen"); // -1: as offered
+        QTest::addColumn<Surum>("sunulan");
+        QTest::addColumn<bool>("deneme");
+        QTest::newRow("analysis window, as offered") << true << -1 << Surum::Deneme << true;
+        QTest::newRow("analysis window, the stored plan") << true << int(Surum::Kayitli) << Surum::Deneme << false;
+        QTest::newRow("main window, as offered") << false << -1 << Surum::Kayitli << false;
+        QTest::newRow("main window, the trial") << false << int(Surum::Deneme) << Surum::Kayitli << true;
+    }
+    void aTrialIsWrittenMarkedUnlessTheStoredPlanIsChosen()
+    {
+        QFETCH(bool, analizden);
+        QFETCH(int, secilen);
+        QFETCH(Surum, sunulan);
+        QFETCH(bool, deneme);
+        QTemporaryDir hedef;
+        std::optional<Surum> sorulan;
+        DisaAktarim::SorucuKur([&](QWidget*, const QString&, std::optional<Surum> surum) {
+            sorulan = surum;
+            return std::optional<DisaAktarim::Secim>(
+                {hedef.filePath("g.svg"), Bicim::Svg, secilen < 0 ? std::nullopt : std::optional(Surum(secilen))});
+        });
+        MesajKaydi kutular;
+        AlfaAnalizi a;
+        AnalizPenceresi* pencere = a.pencere;
+        QVERIFY(OneGetirVeBekle(pencere));
+        pencere->deneme()->faaliyet()->setCurrentIndex(2);
+        pencere->deneme()->gecikme()->setValue(3);
+        pencere->deneme()->Dene();
+        QWidget* kaynak = analizden ? static_cast<QWidget*>(pencere) : &a.ana;
+        QVERIFY(OneGetirVeBekle(kaynak));
+        QTest::keyClick(kaynak, Qt::Key_E, Qt::ControlModifier);
+        DisaAktarim::SorucuKur({});
+        QCOMPARE(sorulan, std::optional(sunulan));
+        QCOMPARE(kutular.sayi(), 0);
+        const QByteArray svg = Oku(hedef.filePath("g.svg"));
+        QCOMPARE(svg.contains(DenemeIsareti().toUtf8()), deneme);
+        QVERIFY(svg.contains(QStringLiteral("F: en erken bitiş, %1 gün").arg(deneme ? 10 : 7).toUtf8()));
+        QVERIFY(pencere->deneme()->uyari()->isVisible()); // writing a plan out leaves the trial as it was
+    }
+
+    // Qt's own dialogs during a trial: a choice under their fields names the plan written, the
+    // trial first from the analysis window; the print preview's title follows it.
+    void theDialogsSayWhichPlanTheyWrite()
+    {
+        QTemporaryDir hedef;
+        MesajKaydi kutular;
+        AlfaAnalizi a;
+        AnalizPenceresi* pencere = a.pencere;
+        QVERIFY(OneGetirVeBekle(pencere));
+        pencere->deneme()->sure()->setText("9");
+        pencere->deneme()->Dene();
+        QStringList gorulen;
+        QTimer bekci; // until each dialog shows
+        connect(&bekci, &QTimer::timeout, [&] {
+            QWidget* kutu = QApplication::activeModalWidget();
+            QLabel* etiket = nullptr;
+            for (QLabel* l : kutu ? kutu->findChildren<QLabel*>() : QList<QLabel*>())
+                etiket = l->text() == "Yazılacak &plan:" ? l : etiket;
+            if (!etiket)
+                return;
+            auto* secim = qobject_cast<QComboBox*>(etiket->buddy());
+            gorulen << secim->currentText() + " | " + kutu->windowTitle();
+            secim->setCurrentIndex(0);
+            gorulen << kutu->windowTitle();
+            if (auto* secici = qobject_cast<QFileDialog*>(kutu)) {
+                secici->findChild<QLineEdit*>("fileNameEdit")->setText(hedef.filePath("g.svg"));
+                secici->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+            }
+            if (kutu->isVisible())
+                static_cast<QDialog*>(kutu)->reject();
+        });
+        bekci.start(20);
+        QTest::keyClick(pencere, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(OneGetirVeBekle(pencere));
+        QTest::keyClick(pencere, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(gorulen, (QStringList{"Deneme – kaydedilmedi | Dışa Aktar", "Dışa Aktar",
+                                       "Deneme – kaydedilmedi | Yazdır – ALFA – Deneme – kaydedilmedi", "Yazdır – ALFA"}));
+        const QByteArray svg = Oku(hedef.filePath("g.svg"));
+        QVERIFY(svg.contains("F: en erken bitiş, 7 gün") && !svg.contains(DenemeIsareti().toUtf8()));
+        QCOMPARE(kutular.sayi(), 0);
     }
 
     void withNoProjectNothingIsAsked()
