@@ -109,7 +109,8 @@ void AnalizBolumu(Tablo& tablo, const Deney::Veritabani& vt, const QString& klas
         tablo.Satir(QStringLiteral("Ağ Analizi penceresini yeniden çizme"),
                     ayrinti + QStringLiteral(", değişiklik yok"), boyama, QStringLiteral("ms"));
 
-        // A what-if: a slip for an activity in the middle, the window repainted with the trial.
+        // A what-if: a slip for an activity in the middle, tried on the document's scenario,
+        // the window repainted with the trial.
         DenemePaneli* deneme = ana.AcikAnalizPenceresi()->deneme();
         int gecikme = 0;
         const Olcum dene = SureOlc(101, nullptr, [&] {
@@ -118,7 +119,7 @@ void AnalizBolumu(Tablo& tablo, const Deney::Veritabani& vt, const QString& klas
             deneme->Dene();
             EkraniTamamla();
         });
-        tablo.Satir(QStringLiteral("Ne olur?: Dene, çizimle"), ayrinti, dene, QStringLiteral("ms"), 10.0);
+        tablo.Satir(QStringLiteral("Ne olur?: Dene, çizimle"), ayrinti, dene, QStringLiteral("ms"), 5.0);
         deneme->Sifirla();
         Kapat(ana);
     }
