@@ -86,7 +86,8 @@ int Grafik(Bicim bicim)
 }
 
 // During a trial, the choice of the plan a dialog writes, `sunulan` first, labelled and
-// added to the dialog's own layout at `satir` (a grid row), or at its end.
+// added under the dialog's own fields: the next row of Qt's save dialog's grid, or the end
+// of the print preview's column.
 QComboBox* SurumSecimiEkle(QWidget* pencere, QLayout* duzen, Surum sunulan)
 {
     auto* kutu = new QComboBox(pencere);
