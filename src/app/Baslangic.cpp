@@ -38,6 +38,7 @@ IlkOkuma ProjeAdlariniOku(const Kaynak& kaynak)
     const GeciciBaglanti baglanti = kaynak.sunucu ? GeciciBaglanti(*kaynak.sunucu) : GeciciBaglanti(kaynak.yol);
     IlkOkuma sonuc;
     sonuc.acilis = baglanti.hata();
+    baglanti.TekOkumalik();
     if (!sonuc.acilis)
         sonuc.okuma = baglanti.depo().ProjeleriOku(sonuc.adlar);
     return sonuc;
