@@ -160,11 +160,13 @@ void BaslatmaBolumu(Tablo& tablo, const Deney::Veritabani& vt)
     }();
     const QString bosPencere = Kopyala(bin + QStringLiteral("/kavrion-bos-pencere"), klasor.path());
     const QStringList boyutArgumani{QString::number(boyut.width()), QString::number(boyut.height())};
-    // The yardstick, and beside it the same window with one line of text: what any
-    // program that shows text pays before its first paint (the font set-up).
+    // The yardstick: a window with the same controls and nothing else. Beside it a bare
+    // window of that size, and the same with one line of text: what any program that
+    // shows text pays before its first paint (the font set-up).
     std::vector<Program> programlar{
         {QStringLiteral("Kavrion"), Kopyala(bin + QStringLiteral("/kavrion"), klasor.path()), {}, {}},
         {QStringLiteral("Kavrion, boş dosyayla"), Kopyala(bin + QStringLiteral("/kavrion"), bosKlasor.path()), {}, {}},
+        {QStringLiteral("aynı denetimli pencere"), bin + QStringLiteral("/kavrion-denetimli-pencere"), {}, {}},
         {QStringLiteral("boş Qt penceresi"), bosPencere, boyutArgumani, {}},
         {QStringLiteral("yazılı boş pencere"), bosPencere, boyutArgumani + QStringList{QStringLiteral("yazılı")}, {}},
     };
@@ -197,12 +199,14 @@ void BaslatmaBolumu(Tablo& tablo, const Deney::Veritabani& vt)
     auto satirlar = [&](const QString& ne, const std::vector<std::vector<double>>& degerler, const QString& birim) {
         for (size_t i = 0; i < programlar.size(); ++i)
             tablo.Satir(programlar[i].ad, ne, Ozetle(degerler[i]), birim);
-        tablo.Satir(QStringLiteral("oran"), QStringLiteral("Kavrion / boş pencere, aynı tur"),
-                    OranOlcumu(degerler[0], degerler[2]), QStringLiteral("kat"), 1.3);
+        // What Kavrion adds to its window (store, lock, the list read, its other libraries)
+        // is held to 5%; the bare windows show what the window itself costs.
+        tablo.Satir(QStringLiteral("oran"), QStringLiteral("Kavrion / aynı denetimli pencere, aynı tur"),
+                    OranOlcumu(degerler[0], degerler[2]), QStringLiteral("kat"), 1.05);
+        tablo.Satir(QStringLiteral("oran"), QStringLiteral("boş dosyayla / aynı denetimli pencere, aynı tur"),
+                    OranOlcumu(degerler[1], degerler[2]), QStringLiteral("kat"));
         tablo.Satir(QStringLiteral("oran"), QStringLiteral("Kavrion / yazılı boş pencere, aynı tur"),
-                    OranOlcumu(degerler[0], degerler[3]), QStringLiteral("kat"), 1.2);
-        tablo.Satir(QStringLiteral("oran"), QStringLiteral("boş dosyayla / yazılı boş pencere, aynı tur"),
-                    OranOlcumu(degerler[1], degerler[3]), QStringLiteral("kat"));
+                    OranOlcumu(degerler[0], degerler[4]), QStringLiteral("kat"));
     };
     satirlar(QStringLiteral("başlatmadan ilk boyamaya"), sure, QStringLiteral("ms"));
     satirlar(QStringLiteral("boştayken yerleşik bellek"), bellek, QStringLiteral("MiB"));

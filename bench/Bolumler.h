@@ -23,7 +23,8 @@ void AnalizBolumu(Tablo& tablo, const Deney::Veritabani& vt, const QString& klas
 // CSV and JSON of the 62-activity projects of `vt`, and kavrion-rapor as a whole process
 // beside a bare Qt Core program.
 void RaporBolumu(Tablo& tablo, const Deney::Veritabani& vt);
-// Whole-process start-up beside a bare Qt window, measured from outside under X.
+// Whole-process start-up and idle memory beside a window with the same controls and
+// nothing else, and beside bare Qt windows, measured from outside under X.
 void BaslatmaBolumu(Tablo& tablo, const Deney::Veritabani& vt);
 // The Gantt chart as SVG and PNG and the report as PDF, on a small and a large network.
 void GorselBolumu(Tablo& tablo);

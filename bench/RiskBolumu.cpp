@@ -45,15 +45,15 @@ void RiskBolumu(Tablo& tablo)
         std::optional<double> hedef;
     };
     const Durum durumlar[] = {
-        {AgBicimi::Zincir, 62, 10000, 0, Dagilim::Pert, 20.0},
-        {AgBicimi::Yelpaze, 62, 10000, 0, Dagilim::Pert, 20.0},
-        {AgBicimi::Rastgele, 62, 10000, 0, Dagilim::Pert, 20.0},
-        {AgBicimi::Rastgele, 62, 10000, 0, Dagilim::Ucgen, 20.0},
+        {AgBicimi::Zincir, 62, 10000, 0, Dagilim::Pert, 8.0},
+        {AgBicimi::Yelpaze, 62, 10000, 0, Dagilim::Pert, 8.0},
+        {AgBicimi::Rastgele, 62, 10000, 0, Dagilim::Pert, 8.0},
+        {AgBicimi::Rastgele, 62, 10000, 0, Dagilim::Ucgen, 8.0},
         {AgBicimi::Rastgele, 62, 10000, 1, Dagilim::Pert, std::nullopt},
         {AgBicimi::Rastgele, 62, 100000, 0, Dagilim::Pert, std::nullopt},
         {AgBicimi::Rastgele, 620, 1000, 0, Dagilim::Pert, std::nullopt},
-        {AgBicimi::Rastgele, 6200, 1000, 0, Dagilim::Pert, 300.0},
-        {AgBicimi::Rastgele, 6200, 1000, 0, Dagilim::Ucgen, 300.0},
+        {AgBicimi::Rastgele, 6200, 1000, 0, Dagilim::Pert, 200.0},
+        {AgBicimi::Rastgele, 6200, 1000, 0, Dagilim::Ucgen, 200.0},
     };
     for (const Durum& d : durumlar) {
         const RiskAgi ag = RiskAgiKur(d.bicim, d.satir, uretec);

@@ -4,51 +4,21 @@
 #include "rules/BolgeselMetin.h"
 #include "store/GeciciBaglanti.h"
 #include "ui/Mesaj.h"
+#include "ui/TasmaSimgesiStili.h"
 #include "ui/layout/Kurucu.h"
 #include "ui/main/TemelForm.h"
 #include "ui/server/BaglantiHatasi.h"
 #include "ui/server/ParolaSorusu.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QProxyStyle>
 #include <QScreen>
-#include <QStyleOption>
 #include <QTranslator>
 #include <future>
 #include <utility>
 
 namespace {
-
-// The main window's menu bar asks the style for its overflow button's icon as it is
-// built. The common style names Qt's own PNG files, and an icon added from a file
-// learns its format by asking every image format plugin, which loads them all (JPEG
-// with libjpeg, GIF, ICO, SVG): about 300 KiB and a few milliseconds of every start-up
-// for a button that shows only in a window too narrow for its menus. The same files
-// read as PNG need none of them.
-class TasmaSimgesiStili : public QProxyStyle {
-public:
-    QIcon standardIcon(StandardPixmap simge, const QStyleOption* secenek, const QWidget* denetim) const override
-    {
-        if (simge != SP_ToolBarHorizontalExtensionButton)
-            return QProxyStyle::standardIcon(simge, secenek, denetim);
-        const bool sagdanSola = secenek ? secenek->direction == Qt::RightToLeft
-                                        : QGuiApplication::layoutDirection() == Qt::RightToLeft;
-        QIcon icon;
-        for (int boy : {8, 16, 32}) {
-            QImageReader okuyucu(QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1%2.png")
-                                     .arg(sagdanSola ? QStringLiteral("rtl-") : QString())
-                                     .arg(boy),
-                                 "png");
-            okuyucu.setAutoDetectImageFormat(false);
-            icon.addPixmap(QPixmap::fromImage(okuyucu.read()));
-        }
-        return icon;
-    }
-};
 
 struct IlkOkuma {
     DepoHatasi acilis; // the file cannot serve: start-up ends with this
@@ -69,6 +39,7 @@ IlkOkuma ProjeAdlariniOku(const Kaynak& kaynak)
     const GeciciBaglanti baglanti = kaynak.sunucu ? GeciciBaglanti(*kaynak.sunucu) : GeciciBaglanti(kaynak.yol);
     IlkOkuma sonuc;
     sonuc.acilis = baglanti.hata();
+    baglanti.TekOkumalik();
     if (!sonuc.acilis)
         sonuc.okuma = baglanti.depo().ProjeleriOku(sonuc.adlar);
     return sonuc;

@@ -1,5 +1,7 @@
 #include "store/GeciciBaglanti.h"
 
+#include <QSqlDriver>
+#include <QSqlQuery>
 #include <QUuid>
 
 GeciciBaglanti::GeciciBaglanti(const QString& yol, ProjeDeposu::Acilis acilis)
@@ -23,4 +25,10 @@ GeciciBaglanti::~GeciciBaglanti()
 QSqlDatabase GeciciBaglanti::vt() const
 {
     return QSqlDatabase::database(m_ad, false);
+}
+
+void GeciciBaglanti::TekOkumalik() const
+{
+    if (!m_hata && vt().driver()->dbmsType() == QSqlDriver::SQLite)
+        QSqlQuery(vt()).exec(QStringLiteral("PRAGMA cache_size = -64"));
 }
