@@ -1,5 +1,7 @@
 #include "export/MspdiYazimi.h"
 
+#include "kernel/TarihEsleme.h"
+
 #include <QXmlStreamWriter>
 #include <algorithm>
 #include <utility>
@@ -102,7 +104,7 @@ private:
         m_xml.writeEndElement();
     }
 
-    QString Baslangic(const FaaliyetAnalizi& f) const { return Zaman(m_baslama.addDays(f.es), "08:00:00"); }
+    QString Baslangic(const FaaliyetAnalizi& f) const { return Zaman(GununTarihi(m_baslama, f.es), "08:00:00"); }
     // The analysis's finish date: a milestone's moment is its start, other work ends on its last day's evening.
     QString Bitis(const FaaliyetAnalizi& f) const
     {
@@ -212,7 +214,7 @@ QString Sigmiyor(const AgAnalizi& analiz, const QDate& baslama)
             return QStringLiteral("%1 faaliyetinin süresi eksi: Microsoft Project XML eksi süreli iş taşıyamaz.")
                 .arg(f.kodu);
     }
-    const QDate son = baslama.addDays(analiz.projeBitisGunu);
+    const QDate son = GununTarihi(baslama, analiz.projeBitisGunu);
     if (baslama.year() < 1 || son.year() > 9999)
         return QStringLiteral("Projenin tarihleri 1 ile 9999 yılları arasında kalmıyor: Microsoft Project XML "
                               "bu tarihleri yazamaz.");
