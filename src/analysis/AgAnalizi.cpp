@@ -3,20 +3,23 @@
 #include "analysis/Ag.h"
 #include "analysis/KritikYollar.h"
 #include "analysis/Nedenler.h"
+#include "text/CizelgeMetinleri.h"
 
 namespace {
 
-void YollariYaz(AgAnalizi& analiz, const HesaplananAg& hesap, const QVector<KayitliFaaliyet>& satirlar,
-                const KodDizini& dizin)
+void YollariYaz(AgAnalizi& analiz, const HesaplananAg& hesap, const Cizelge& cizelge)
 {
+    const QVector<KayitliFaaliyet>& satirlar = cizelge.model->Satirlar();
     KritikYollar yollar = KritikYollariBul(hesap.ag, hesap.sonuc, satirlar, KritikYolSiniri);
     analiz.kritikYollar = std::move(yollar.yollar);
     analiz.kritikYolSayisi = yollar.sayi;
     analiz.kalanYollar = yollar.kalani;
-    analiz.anaPenceredekiYolKritik =
-        KritikYollardanBiri(hesap.ag, hesap.sonuc, satirlar, dizin, analiz.anaPenceredekiYol);
+    analiz.anaPenceredekiYolKritik = KritikYollardanBiri(hesap.ag, hesap.sonuc, cizelge.kritikYol);
+    QStringList anaYol;
+    for (const int satir : cizelge.kritikYol)
+        anaYol << satirlar.at(satir).kodu;
     for (int i = 0; analiz.anaPenceredekiYolKritik && i < analiz.kritikYollar.size(); ++i) {
-        if (analiz.kritikYollar.at(i).join(QLatin1Char(',')) == analiz.anaPenceredekiYol) {
+        if (analiz.kritikYollar.at(i) == anaYol) {
             analiz.anaPenceredekiYolSirasi = i;
             break;
         }
@@ -53,9 +56,11 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& satirlar, const Kayitli
 {
     AgAnalizi analiz;
     HesaplananAg hesap;
-    analiz.hesaplanamiyor = AgiHesapla(satirlar, cizelge, hesap);
-    if (!analiz.hesaplanamiyor.isEmpty())
+    analiz.hata = AgiHesapla(satirlar, cizelge, hesap);
+    if (analiz.hata.Var()) {
+        analiz.hesaplanamiyor = CizelgeMetinleri::Hesaplanamiyor(analiz.hata, satirlar);
         return analiz;
+    }
 
     const Sonuc& s = hesap.sonuc;
     analiz.projeBitisGunu = qint32(s.bitis);
@@ -78,8 +83,8 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& satirlar, const Kayitli
         f.neden = NedenKritik(hesap.ag, s, satirlar, i);
         analiz.faaliyetler.append(f);
     }
-    analiz.anaPenceredekiYol = cizelge.sonuc.kritikYol;
-    YollariYaz(analiz, hesap, satirlar, *cizelge.dizin);
+    analiz.anaPenceredekiYol = CizelgeMetinleri::Yol(cizelge);
+    YollariYaz(analiz, hesap, cizelge);
     analiz.plan = PlaniKarsilastir(proje, s.bitis);
     return analiz;
 }

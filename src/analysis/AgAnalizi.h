@@ -1,7 +1,7 @@
 #pragma once
 
 #include "analysis/PlanKarsilastirmasi.h"
-#include "schedule/Cizelge.h"
+#include "kernel/Cizelge.h"
 #include "store/Kayitlar.h"
 
 #include <QDate>
@@ -29,6 +29,7 @@ struct AgAnalizi {
     // Empty when the network was computed; otherwise the main window's explanation
     // ("Hesaplanamıyor: …") and no figures at all.
     QString hesaplanamiyor;
+    HataYeri hata; // the same, as the fault and the row it concerns
     QVector<FaaliyetAnalizi> faaliyetler; // in stored order
     qint32 projeBitisGunu = 0;            // F, the largest EF
     // The links: the predecessors of row i are the rows oncekiler[oncekiBasi[i] .. oncekiBasi[i + 1]),

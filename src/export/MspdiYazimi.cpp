@@ -227,9 +227,8 @@ DepoHatasi MspdiYaz(const Rapor& rapor, QByteArray& xml)
 {
     const AgAnalizi& analiz = rapor.analiz;
     // The analysis has no figures for a project without activities, and no other explanation is this one.
-    const bool bos = analiz.faaliyetler.isEmpty()
-                     && analiz.hesaplanamiyor == AnaliziHesapla({}, rapor.proje).hesaplanamiyor;
-    if (!analiz.hesaplanamiyor.isEmpty() && !bos)
+    const bool bos = analiz.hata.tur == PlanHatasi::FaaliyetYok;
+    if (analiz.hata.Var() && !bos)
         return DepoHatasi::yeni(DepoHatasi::Genel, analiz.hesaplanamiyor);
     const QDate baslama = rapor.proje.baslama.deger.value_or(QDate());
     if (!baslama.isValid()) {

@@ -3,7 +3,7 @@
 #include "analysis/AgAnalizi.h"
 #include "plan/Komut.h"
 #include "plan/Plan.h"
-#include "schedule/Cizelge.h"
+#include "kernel/Cizelge.h"
 #include "store/GecmisAdimi.h"
 #include "store/ProjeDeposu.h"
 

@@ -1,7 +1,7 @@
 #include "analysis/AgAnalizi.h"
 #include "destek/PlanYazisi.h"
 #include "destek/Yereller.h"
-#include "schedule/Cizelge.h"
+#include "kernel/Cizelge.h"
 
 #include <QTest>
 #include <algorithm>

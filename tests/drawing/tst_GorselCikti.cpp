@@ -109,7 +109,7 @@ private:
 };
 
 // A simulation's result from its iterations' F, smallest first, with its percentiles as the simulation takes them.
-RiskSonucu Sonuc(const QVector<double>& bitisler, int plan)
+RiskSonucu Benzetim(const QVector<double>& bitisler, int plan)
 {
     RiskSonucu s;
     s.siraliBitisler = bitisler;
@@ -297,7 +297,7 @@ private slots:
         QFETCH(QVector<double>, bitisler);
         QFETCH(int, sutun);
         QFETCH(QStringList, metinler);
-        const RiskGorseli gorsel{Sonuc(bitisler, 20), {"A", "B"}, {Dagilim::Ucgen, 1000, 7}};
+        const RiskGorseli gorsel{Benzetim(bitisler, 20), {"A", "B"}, {Dagilim::Ucgen, 1000, 7}};
         const KayitliProje proje{"Depo", {QDate(2026, 3, 1), QDate(2026, 3, 1)}, {}};
         Kayit kayit;
         QPainter boyaci(&kayit);
