@@ -4,6 +4,7 @@
 #include "Dogrula.h"
 #include "analysis/AgAnalizi.h"
 #include "kernel/Cizelge.h"
+#include "text/AnalizMetinleri.h"
 #include "text/CizelgeMetinleri.h"
 
 #include <QLocale>
@@ -41,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
         // The finish is the last day of work; a milestone's is its start.
         Dogrula(f.baslama.daysTo(f.bitis) == (f.ef == f.es ? 0 : qint64(f.ef) - f.es - 1));
         Dogrula(qint64(f.ls) - f.es == qint64(f.lf) - f.ef && f.kritik == (f.toplamBolluk == 0));
-        Dogrula(f.lf <= analiz.projeBitisGunu && !f.neden.isEmpty());
+        Dogrula(f.lf <= analiz.projeBitisGunu && !AnalizMetinleri::Neden(analiz, i).isEmpty());
     }
     Dogrula(!analiz.kritikYollar.isEmpty() && analiz.kritikYollar.size() <= KritikYolSiniri);
     // A code stored twice is ordered by its row, so only unique codes list in plain code order.

@@ -3,6 +3,7 @@
 #include "analysis/Ag.h"
 #include "analysis/KritikYollar.h"
 #include "analysis/Nedenler.h"
+#include "text/AnalizMetinleri.h"
 #include "text/CizelgeMetinleri.h"
 
 namespace {
@@ -24,28 +25,10 @@ void YollariYaz(AgAnalizi& analiz, const HesaplananAg& hesap, const Cizelge& ciz
             break;
         }
     }
-    analiz.yolNotu = YolNotu(analiz);
+    analiz.yolNotu = AnalizMetinleri::YolNotu(analiz);
 }
 
 } // namespace
-
-QString YolNotu(const AgAnalizi& analiz)
-{
-    QString not_ = analiz.kritikYolSayisi == QLatin1String("1")
-                       ? QStringLiteral("Projenin tek kritik yolu var.")
-                       : QStringLiteral("Projenin %1 kritik yolu var: eşit süren yollar birlikte kritik.")
-                             .arg(analiz.kritikYolSayisi);
-    // The main window computes nothing for a project of one activity.
-    if (analiz.anaPenceredekiYol.isEmpty())
-        return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" tek faaliyetli projede boş kalır.");
-    if (analiz.anaPenceredekiYolKritik)
-        return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" (%1) bunlardan biri.")
-                          .arg(analiz.anaPenceredekiYol);
-    return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" (%1) bunlardan biri değil: en geç "
-                                 "biten önceki faaliyetlerden geriye yürüyerek bulunur ve burada başlamayı "
-                                 "belirlemeyen ya da kritik olmayan bir faaliyetten geçiyor.")
-                      .arg(analiz.anaPenceredekiYol);
-}
 
 AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const KayitliProje& proje)
 {
@@ -80,7 +63,7 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& satirlar, const Kayitli
         f.kritik = s.Kritik(i);
         f.baslama = Takvim(proje, s.es[i]);
         f.bitis = BitisTarihi(proje.baslama.deger.value_or(QDate()), s.es[i], s.ef[i]);
-        f.neden = NedenKritik(hesap.ag, s, satirlar, i);
+        f.neden = NedenBul(hesap.ag, s, i);
         analiz.faaliyetler.append(f);
     }
     analiz.anaPenceredekiYol = CizelgeMetinleri::Yol(cizelge);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/Nedenler.h"
 #include "analysis/PlanKarsilastirmasi.h"
 #include "kernel/Cizelge.h"
 #include "store/Kayitlar.h"
@@ -21,7 +22,7 @@ struct FaaliyetAnalizi {
     // Project start + ES, and its finish date, BitisTarihi(start, ES, EF): start + EF − 1, a
     // milestone's start + ES; both invalid without a start date.
     QDate baslama, bitis;
-    QString neden;            // why it is critical, or how far it may slip and what stops it
+    NedenSatirlari neden;     // why it is critical, or what stops it slipping further
 };
 
 // The analysis of a project's network.
@@ -59,5 +60,3 @@ QStringList Oncekileri(const AgAnalizi& analiz, int i);
 AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const KayitliProje& proje);
 // The same over the forward pass already worked out for them.
 AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const KayitliProje& proje, const Cizelge& cizelge);
-// Its yolNotu, from the count of paths and the main window's path.
-QString YolNotu(const AgAnalizi& analiz);

@@ -1,6 +1,6 @@
 #include "drawing/RaporSayfalari.h"
 
-#include "analysis/AnalizMetinleri.h"
+#include "text/AnalizMetinleri.h"
 #include "drawing/TekSatir.h"
 #include "rules/BolgeselMetin.h"
 
@@ -189,7 +189,7 @@ QString KritikYolBasligi(AgAnalizi analiz, const QFont& yazi, double genislik)
     // The note names the main window's path too: two lines of it at most.
     const auto notu = [&](const QStringList& kodlar) {
         analiz.anaPenceredekiYol = kodlar.join(QLatin1Char(','));
-        return YolNotu(analiz);
+        return AnalizMetinleri::YolNotu(analiz);
     };
     const QStringList anaYol = analiz.anaPenceredekiYol.split(QLatin1Char(','));
     const int yolsuz = SatirSayisi(notu({}), yazi, genislik);

@@ -1,6 +1,6 @@
 #include "export/CsvYazimi.h"
 
-#include "analysis/AnalizMetinleri.h"
+#include "text/AnalizMetinleri.h"
 
 namespace {
 

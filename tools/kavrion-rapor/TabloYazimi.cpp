@@ -1,6 +1,6 @@
 #include "TabloYazimi.h"
 
-#include "analysis/AnalizMetinleri.h"
+#include "text/AnalizMetinleri.h"
 #include "rules/BolgeselMetin.h"
 
 #include <QTextBoundaryFinder>

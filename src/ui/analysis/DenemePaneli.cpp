@@ -1,6 +1,6 @@
 #include "ui/analysis/DenemePaneli.h"
 
-#include "analysis/AnalizMetinleri.h"
+#include "text/AnalizMetinleri.h"
 #include "plan/PlanBelgesi.h"
 #include "rules/BolgeselMetin.h"
 #include "rules/FaaliyetKurallari.h"
