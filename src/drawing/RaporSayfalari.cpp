@@ -184,7 +184,9 @@ QString KritikYolBasligi(AgAnalizi analiz, const QFont& yazi, double genislik)
             analiz.kritikYollar[i] = kodlar;
             return AnalizMetinleri::KritikYolSatiri(analiz, i);
         };
-        analiz.kritikYollar[i] = YoluKisalt(analiz.kritikYollar.at(i), satiri, 2, yazi, genislik);
+        // A copy: trying a shorter path overwrites the listed one while it is being cut.
+        const QStringList yol = analiz.kritikYollar.at(i);
+        analiz.kritikYollar[i] = YoluKisalt(yol, satiri, 2, yazi, genislik);
     }
     // The note names the main window's path too: two lines of it at most.
     const auto notu = [&](const QStringList& kodlar) {
