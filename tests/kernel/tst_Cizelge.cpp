@@ -6,8 +6,6 @@
 #include "text/CizelgeMetinleri.h"
 
 #include <QTest>
-#include "EskiCizelge.h"
-#include <random>
 
 namespace {
 
@@ -71,43 +69,6 @@ private slots:
         QTEST(CizelgeMetinleri::EnGecGunSayisi(cizelge), "enGec");
         QTEST(CizelgeMetinleri::EnErkenGunSayisi(cizelge), "enErken");
         QTEST(CizelgeMetinleri::KritikYol(cizelge), "kritikYol");
-    }
-
-    void sameAsBefore()
-    {
-        std::mt19937 u(32);
-        const QStringList kodlar{"A", "B", "C", "D", "E", "Ç", "", "AB"};
-        int hatali = 0, dogru = 0;
-        for (int plan = 0; plan < 200000; ++plan) {
-            QVector<KayitliFaaliyet> rows;
-            const int n = int(u() % 10);
-            for (int i = 0; i < n; ++i) {
-                KayitliFaaliyet f;
-                f.kodu = u() % 10 < 8 ? QString(QChar(u'A' + i)) : kodlar[u() % kodlar.size()];
-                const int r = int(u() % 40);
-                qint64 d = qint64(u() % 12) - 2;
-                if (r == 0) d = 2147483647; else if (r == 1) d = -2147483647 - 1; else if (r == 2) d = 2147483000;
-                if (r == 3) f.sure = {QStringLiteral("üç"), std::nullopt};
-                else f.sure = {qint32(d), qint32(d)};
-                QStringList on;
-                const int m = int(u() % 4);
-                for (int j = 0; j < m; ++j)
-                    on << (u() % 10 < 8 && i > 0 ? QString(QChar(char16_t(u'A' + u() % (i + 1)))) : kodlar[u() % kodlar.size()]);
-                f.oncekiler = on.join(',') + (u() % 30 == 0 ? "," : "");
-                rows.append(f);
-            }
-            const auto e = eski::CizelgeyiHesapla(rows);
-            const Cizelge c = CizelgeyiHesapla(rows);
-            for (int i = 0; i < n; ++i) {
-                QCOMPARE(CizelgeMetinleri::Es(c, i), eski::EsMetni(e, i));
-                QCOMPARE(CizelgeMetinleri::Ef(c, i), eski::EfMetni(e, rows, i));
-            }
-            QCOMPARE(CizelgeMetinleri::EnGecGunSayisi(c), e.sonuc.enGecGunSayisi);
-            QCOMPARE(CizelgeMetinleri::EnErkenGunSayisi(c), e.sonuc.enErkenGunSayisi);
-            QCOMPARE(n ? CizelgeMetinleri::KritikYol(c) : QString(), e.sonuc.kritikYol);
-            (c.hata.Var() ? hatali : dogru)++;
-        }
-        qDebug() << "faulty" << hatali << "computed" << dogru;
     }
 
     void notComputable_data()
