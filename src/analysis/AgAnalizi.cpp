@@ -14,7 +14,8 @@ void YollariYaz(AgAnalizi& analiz, const HesaplananAg& hesap, const Cizelge& ciz
     KritikYollar yollar = KritikYollariBul(hesap.ag, hesap.sonuc, satirlar, KritikYolSiniri);
     analiz.kritikYollar = std::move(yollar.yollar);
     analiz.kritikYolSayisi = yollar.sayi;
-    analiz.kalanYollar = yollar.kalani;
+    if (!yollar.kalani.isEmpty())
+        analiz.kalanYollar = AnalizMetinleri::KalanYollar(yollar.kalani);
     analiz.anaPenceredekiYolKritik = KritikYollardanBiri(hesap.ag, hesap.sonuc, cizelge.kritikYol);
     QStringList anaYol;
     for (const int satir : cizelge.kritikYol)

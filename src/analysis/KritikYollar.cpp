@@ -124,7 +124,7 @@ KritikYollar KritikYollariBul(const PlanAgi& ag, const Sonuc& s, const QVector<K
     BuyukSayi kalan = toplam;
     kalan -= quint32(sonuc.yollar.size());
     if (!kalan.SifirMi())
-        sonuc.kalani = QStringLiteral("ve %1 yol daha").arg(kalan.Metin());
+        sonuc.kalani = kalan.Metin();
     return sonuc;
 }
 

@@ -10,7 +10,7 @@
 struct KritikYollar {
     QVector<QStringList> yollar; // the first by the codes along them (a code stored twice by its row)
     QString sayi;                // how many there are, exactly, in decimal digits
-    QString kalani;              // "ve N yol daha" beyond the listed ones, else empty
+    QString kalani;              // how many there are beyond the listed ones, in decimal digits; empty for none
 };
 
 // Counts the paths without walking them and lists the first `sinir` of them.

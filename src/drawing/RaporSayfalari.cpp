@@ -175,7 +175,7 @@ QString KritikYolBasligi(AgAnalizi analiz, const QFont& yazi, double genislik)
 {
     if (analiz.kritikYollar.size() > BaslikYolSiniri) {
         analiz.kritikYollar.resize(BaslikYolSiniri);
-        analiz.kalanYollar = QStringLiteral("ve %1 yol daha").arg(Eksilt(analiz.kritikYolSayisi, BaslikYolSiniri));
+        analiz.kalanYollar = AnalizMetinleri::KalanYollar(Eksilt(analiz.kritikYolSayisi, BaslikYolSiniri));
         if (analiz.anaPenceredekiYolSirasi >= BaslikYolSiniri)
             analiz.kalanYollar += QStringLiteral(" (ana penceredeki kritik yol %1.)").arg(analiz.anaPenceredekiYolSirasi + 1);
     }
@@ -209,7 +209,7 @@ void Baslik(Sayfalar& sayfalar, const Rapor& rapor)
     satirlar << QStringLiteral("Başlama tarihi: %1    Bitiş tarihi: %2")
                     .arg(BolgeselMetin::TarihMetni(rapor.proje.baslama), BolgeselMetin::TarihMetni(rapor.proje.bitis));
     const AgAnalizi& analiz = rapor.analiz;
-    if (!analiz.hesaplanamiyor.isEmpty()) {
+    if (analiz.hata.Var()) {
         satirlar << analiz.hesaplanamiyor;
     } else if (analiz.faaliyetler.isEmpty()) {
         satirlar << QStringLiteral("Projenin faaliyeti yok.");
@@ -373,7 +373,7 @@ void RaporuSayfalaraCiz(QPaintDevice& aygit, const QPageLayout& duzen, const std
 {
     Sayfalar sayfalar(aygit, duzen, yeniSayfa, rapor.proje.ad, yazi);
     Baslik(sayfalar, rapor);
-    if (!rapor.analiz.hesaplanamiyor.isEmpty() || rapor.analiz.faaliyetler.isEmpty())
+    if (rapor.analiz.hata.Var() || rapor.analiz.faaliyetler.isEmpty())
         return;
     Tablo(sayfalar, rapor);
     Sema(sayfalar, rapor);

@@ -79,6 +79,11 @@ QString KritikYollar(const AgAnalizi& analiz)
     return satirlar.join(QLatin1Char('\n'));
 }
 
+QString KalanYollar(const QString& sayi)
+{
+    return QStringLiteral("ve %1 yol daha").arg(sayi);
+}
+
 QString YolNotu(const AgAnalizi& analiz)
 {
     QString not_ = analiz.kritikYolSayisi == QLatin1String("1")
