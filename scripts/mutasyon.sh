@@ -73,7 +73,7 @@ hatalar=(
 "çekirdek@@src/export/CsvYazimi.cpp@@ && !metin.contains(QLatin1Char('\n'))@@@@a name with a line break is not quoted in CSV"
 "çekirdek@@src/export/CsvYazimi.cpp@@? QLatin1Char(';') : QLatin1Char(',')@@? QLatin1Char(',') : QLatin1Char(',')@@CSV under a decimal comma is separated by commas"
 "çekirdek@@src/export/JsonYazici.h@@if (u >= 0x20 && u != @@if (u >= 0x00 && u != @@control characters go into JSON unescaped"
-"çekirdek@@src/export/MspdiYazimi.cpp@@QString::number(m_analiz.oncekiler.at(k) + 1)@@QString::number(m_analiz.oncekiler.at(k))@@MSPDI links point at the task before the predecessor"
+"çekirdek@@src/export/MspdiYazimi.cpp@@QString::number(m_analiz.ag.onceki.at(k) + 1)@@QString::number(m_analiz.ag.onceki.at(k))@@MSPDI links point at the task before the predecessor"
 "çekirdek@@src/export/MspdiYazimi.cpp@@arg(gun * GunlukSaat)@@arg(gun * 24)@@MSPDI durations count 24-hour days"
 "çekirdek@@src/analysis/PlanKarsilastirmasi.h@@return ef == es ? es : ef - 1;@@return ef == es ? es : ef;@@finish dates a day late, on the next activity's start (MSPDI too)"
 "çekirdek@@tools/kavrion-rapor/Iletiler.cpp@@Cikis::Kullanim);@@Cikis::Hata);@@a usage error exits with the store error's status"

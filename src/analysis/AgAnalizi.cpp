@@ -48,8 +48,7 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& satirlar, const Kayitli
 
     const Sonuc& s = hesap.sonuc;
     analiz.projeBitisGunu = qint32(s.bitis);
-    analiz.oncekiBasi = hesap.ag.girenBasi;
-    analiz.oncekiler = hesap.ag.onceki;
+    analiz.ag = hesap.ag;
     analiz.faaliyetler.reserve(s.Boyut());
     for (int i = 0; i < s.Boyut(); ++i) {
         FaaliyetAnalizi f;
@@ -76,7 +75,7 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& satirlar, const Kayitli
 QStringList Oncekileri(const AgAnalizi& analiz, int i)
 {
     QStringList kodlar;
-    for (int k = analiz.oncekiBasi.value(i); k < analiz.oncekiBasi.value(i + 1); ++k)
-        kodlar << analiz.faaliyetler.at(analiz.oncekiler.at(k)).kodu;
+    for (int k = analiz.ag.girenBasi.value(i); k < analiz.ag.girenBasi.value(i + 1); ++k)
+        kodlar << analiz.faaliyetler.at(analiz.ag.onceki.at(k)).kodu;
     return kodlar;
 }

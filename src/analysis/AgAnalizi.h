@@ -33,9 +33,9 @@ struct AgAnalizi {
     HataYeri hata; // the same, as the fault and the row it concerns
     QVector<FaaliyetAnalizi> faaliyetler; // in stored order
     qint32 projeBitisGunu = 0;            // F, the largest EF
-    // The links: the predecessors of row i are the rows oncekiler[oncekiBasi[i] .. oncekiBasi[i + 1]),
-    // each once, as listed.
-    QVector<int> oncekiBasi, oncekiler;
+    // The plan's one graph, shared with the main window's pass: row i's predecessors, each once,
+    // as listed, are the rows ag.onceki[ag.girenBasi[i] .. ag.girenBasi[i + 1]).
+    PlanAgi ag;
 
     QVector<QStringList> kritikYollar; // by the codes along them (a code stored twice by its row), at most KritikYolSiniri
     QString kritikYolSayisi;           // exact, decimal digits

@@ -362,8 +362,8 @@ void GanttCizimi::OklariCiz(QPainter& boyaci, const QRectF& alan, int secili, Ga
     std::set<std::pair<double, bool>> gecenler;
     for (int gecis = 0; gecis < 2; ++gecis) {
         for (int i = 0; i < n; ++i) {
-            for (int k = m_analiz.oncekiBasi.at(i); k < m_analiz.oncekiBasi.at(i + 1); ++k) {
-                const int onceki = m_analiz.oncekiler.at(k);
+            for (int k = m_analiz.ag.girenBasi.at(i); k < m_analiz.ag.girenBasi.at(i + 1); ++k) {
+                const int onceki = m_analiz.ag.onceki.at(k);
                 const bool vurgulu = secili >= 0 && (i == secili || onceki == secili);
                 if (vurgulu != (gecis == 1) || !OkCiz(boyaci, alan, onceki, i, vurgulu, gecenler))
                     continue;

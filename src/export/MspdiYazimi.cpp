@@ -190,9 +190,9 @@ private:
         Oge("Milestone", f.ef == f.es ? QStringLiteral("1") : QStringLiteral("0"));
         if (ad.size() < f.adi.size())
             Oge("Notes", XmlMetni(f.adi));
-        for (int k = m_analiz.oncekiBasi.at(i); k < m_analiz.oncekiBasi.at(i + 1); ++k) {
+        for (int k = m_analiz.ag.girenBasi.at(i); k < m_analiz.ag.girenBasi.at(i + 1); ++k) {
             m_xml.writeStartElement(QStringLiteral("PredecessorLink"));
-            Oge("PredecessorUID", QString::number(m_analiz.oncekiler.at(k) + 1));
+            Oge("PredecessorUID", QString::number(m_analiz.ag.onceki.at(k) + 1));
             Oge("Type", QStringLiteral("1")); // finish to start
             Oge("LinkLag", QStringLiteral("0"));
             Oge("LagFormat", QStringLiteral("7"));

@@ -49,9 +49,9 @@ QString YollarTutarsiz(const AgAnalizi& analiz)
     const QVector<FaaliyetAnalizi>& f = analiz.faaliyetler;
     const auto Surenler = [&](int i) { // the predecessors whose finish is i's start
         QVector<int> surenler;
-        for (int k = analiz.oncekiBasi[i]; k < analiz.oncekiBasi[i + 1]; ++k)
-            if (f[analiz.oncekiler[k]].ef == f[i].es)
-                surenler << analiz.oncekiler[k];
+        for (int k = analiz.ag.girenBasi[i]; k < analiz.ag.girenBasi[i + 1]; ++k)
+            if (f[analiz.ag.onceki[k]].ef == f[i].es)
+                surenler << analiz.ag.onceki[k];
         return surenler;
     };
     QVector<quint64> sonaKadar(f.size(), 0); // from row i to the finish; successors stand below
