@@ -210,6 +210,8 @@ hatalar=(
 "çekirdek@@tools/kavrion-aktar/Aktarma.cpp@@    if (kabul || aktarim.onaylanacaklar.isEmpty())@@    if (true)@@kavrion-aktar imports a file that needs acceptance without --kabul"
 "çekirdek@@src/store/ProjeDeposu_Faaliyetler.cpp@@reddedildi = !kural(kodlar);@@reddedildi = !kural(kodlar) && false;@@an activity is written though its predecessors, checked inside the write, are not the project's"
 "çekirdek@@src/kernel/PlanAgi.cpp@@std::priority_queue<int, std::vector<int>, std::greater<int>> hazir;@@std::priority_queue<int, std::vector<int>, std::less<int>> hazir;@@an imported plan's order strays from the file's where its links allow the file's"
+"çekirdek@@src/kernel/Cizelge.cpp@@else if (model.IlkSatir(kod) > satir)@@else if (model.IlkSatir(kod) < 0)@@a predecessor stored below is reported as undefined, and one nowhere as stored below"
+"çekirdek@@src/text/CizelgeMetinleri.cpp@@if (ef || satir != 0)@@if (ef || satir >= 0)@@the first row's duration another program left as text is not shown as its finish"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.
