@@ -212,6 +212,7 @@ hatalar=(
 "çekirdek@@src/kernel/PlanAgi.cpp@@std::priority_queue<int, std::vector<int>, std::greater<int>> hazir;@@std::priority_queue<int, std::vector<int>, std::less<int>> hazir;@@an imported plan's order strays from the file's where its links allow the file's"
 "çekirdek@@src/kernel/Cizelge.cpp@@else if (model.IlkSatir(kod) > satir)@@else if (model.IlkSatir(kod) < 0)@@a predecessor stored below is reported as undefined, and one nowhere as stored below"
 "çekirdek@@src/text/CizelgeMetinleri.cpp@@if (ef || satir != 0)@@if (ef || satir >= 0)@@the first row's duration another program left as text is not shown as its finish"
+"çekirdek@@src/drawing/RaporSayfalari.cpp@@const QStringList yol = analiz.kritikYollar.at(i);@@const QStringList& yol = analiz.kritikYollar.at(i);@@a path in the heading is cut while the cut overwrites it"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.
