@@ -1,6 +1,6 @@
 #include "Bolumler.h"
-#include "schedule/Cizelge.h"
-#include "schedule/OncekiListesi.h"
+#include "kernel/Cizelge.h"
+#include "kernel/OncekiListesi.h"
 
 void IleriGecisBolumu(Tablo& tablo)
 {

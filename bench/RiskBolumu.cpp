@@ -1,7 +1,7 @@
 #include "Bolumler.h"
 
 #include "risk/RiskHesabi.h"
-#include "schedule/OncekiListesi.h"
+#include "kernel/OncekiListesi.h"
 
 namespace {
 

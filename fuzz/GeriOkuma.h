@@ -21,7 +21,7 @@ void GeriOkunmali(const AktarimSonucu& sonuc, Yaz&& yaz, Oku&& oku)
     Rapor rapor{{plan.proje.ad, {baslama, baslama}, {baslama, baslama}}, {}, plan.tahminler};
     rapor.analiz = AnaliziHesapla(kayitlilar, rapor.proje);
     QByteArray dosya;
-    if (!rapor.analiz.hesaplanamiyor.isEmpty() || !yaz(rapor, dosya))
+    if (rapor.analiz.hata.Var() || !yaz(rapor, dosya))
         return;
     const AktarimSonucu ikinci = oku(dosya);
     Dogrula(ikinci.plan && ikinci.plan->faaliyetler.size() == plan.faaliyetler.size()

@@ -3,7 +3,9 @@
 // agree with the main window, and its figures must hold together.
 #include "Dogrula.h"
 #include "analysis/AgAnalizi.h"
-#include "schedule/Cizelge.h"
+#include "kernel/Cizelge.h"
+#include "text/AnalizMetinleri.h"
+#include "text/CizelgeMetinleri.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -25,15 +27,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
     KayitliProje proje{QStringLiteral("P"), {QDate(2026, 3, 1), QDate(2026, 3, 1)}, {QDate(2026, 3, 11), QDate(2026, 3, 11)}};
     const AgAnalizi analiz = AnaliziHesapla(faaliyetler, proje);
     const Cizelge gecis = CizelgeyiHesapla(faaliyetler);
-    const CizelgeSonucu& cizelge = gecis.sonuc;
 
-    if (!analiz.hesaplanamiyor.isEmpty()) {
+    if (analiz.hata.Var()) {
         Dogrula(analiz.hesaplanamiyor.startsWith(QStringLiteral("Hesaplanamıyor: ")) && analiz.faaliyetler.isEmpty());
-        if (faaliyetler.size() > 1 && !cizelge.projeBitisGunu)
-            Dogrula(analiz.hesaplanamiyor == cizelge.kritikYol);
+        if (faaliyetler.size() > 1 && gecis.hata.Var())
+            Dogrula(analiz.hata.tur == gecis.hata.tur && analiz.hata.satir == gecis.hata.satir);
         return 0;
     }
-    Dogrula(analiz.anaPenceredekiYol == cizelge.kritikYol);
+    Dogrula(analiz.hesaplanamiyor.isEmpty() && analiz.anaPenceredekiYol == CizelgeMetinleri::Yol(gecis));
     for (int i = 0; i < faaliyetler.size(); ++i) {
         const FaaliyetAnalizi& f = analiz.faaliyetler.at(i);
         Dogrula(gecis.gunler.at(i).es == f.es && gecis.gunler.at(i).ef == f.ef);
@@ -41,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
         // The finish is the last day of work; a milestone's is its start.
         Dogrula(f.baslama.daysTo(f.bitis) == (f.ef == f.es ? 0 : qint64(f.ef) - f.es - 1));
         Dogrula(qint64(f.ls) - f.es == qint64(f.lf) - f.ef && f.kritik == (f.toplamBolluk == 0));
-        Dogrula(f.lf <= analiz.projeBitisGunu && !f.neden.isEmpty());
+        Dogrula(f.lf <= analiz.projeBitisGunu && !AnalizMetinleri::Neden(analiz, i).isEmpty());
     }
     Dogrula(!analiz.kritikYollar.isEmpty() && analiz.kritikYollar.size() <= KritikYolSiniri);
     // A code stored twice is ordered by its row, so only unique codes list in plain code order.

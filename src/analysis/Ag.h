@@ -1,18 +1,15 @@
 #pragma once
 
-#include "kernel/Hesap.h"
-#include "schedule/Cizelge.h"
+#include "kernel/Cizelge.h"
 
-#include <QString>
-
-// The network of rows the main window's forward pass completed, linked as that pass reads
-// the predecessor lists (the first row has none), and the kernel's figures for it.
+// The network of rows the main window's pass completed, linked as that pass reads the
+// predecessor lists (the first row has none), and the kernel's figures for it.
 struct HesaplananAg {
     PlanAgi ag;
     Sonuc sonuc;
 };
 
-// Computes the rows' network into `hesap`; returns why it cannot be, in the main window's
-// words ("Hesaplanamıyor: …"), or an empty text. The figures must fit in 32 bits, as the
-// main window's do.
-QString AgiHesapla(const QVector<KayitliFaaliyet>& satirlar, const Cizelge& cizelge, HesaplananAg& hesap);
+// Takes the rows' network and figures from the main window's pass into `hesap`; returns why
+// they cannot be had, the main window's own fault first. The figures must fit in 32 bits,
+// as the main window's do.
+HataYeri AgiHesapla(const QVector<KayitliFaaliyet>& satirlar, const Cizelge& cizelge, HesaplananAg& hesap);

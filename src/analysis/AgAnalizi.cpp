@@ -3,46 +3,33 @@
 #include "analysis/Ag.h"
 #include "analysis/KritikYollar.h"
 #include "analysis/Nedenler.h"
+#include "text/AnalizMetinleri.h"
+#include "text/CizelgeMetinleri.h"
 
 namespace {
 
-void YollariYaz(AgAnalizi& analiz, const HesaplananAg& hesap, const QVector<KayitliFaaliyet>& satirlar,
-                const KodDizini& dizin)
+void YollariYaz(AgAnalizi& analiz, const HesaplananAg& hesap, const Cizelge& cizelge)
 {
+    const QVector<KayitliFaaliyet>& satirlar = cizelge.model->Satirlar();
     KritikYollar yollar = KritikYollariBul(hesap.ag, hesap.sonuc, satirlar, KritikYolSiniri);
     analiz.kritikYollar = std::move(yollar.yollar);
     analiz.kritikYolSayisi = yollar.sayi;
-    analiz.kalanYollar = yollar.kalani;
-    analiz.anaPenceredekiYolKritik =
-        KritikYollardanBiri(hesap.ag, hesap.sonuc, satirlar, dizin, analiz.anaPenceredekiYol);
+    if (!yollar.kalani.isEmpty())
+        analiz.kalanYollar = AnalizMetinleri::KalanYollar(yollar.kalani);
+    analiz.anaPenceredekiYolKritik = KritikYollardanBiri(hesap.ag, hesap.sonuc, cizelge.kritikYol);
+    QStringList anaYol;
+    for (const int satir : cizelge.kritikYol)
+        anaYol << satirlar.at(satir).kodu;
     for (int i = 0; analiz.anaPenceredekiYolKritik && i < analiz.kritikYollar.size(); ++i) {
-        if (analiz.kritikYollar.at(i).join(QLatin1Char(',')) == analiz.anaPenceredekiYol) {
+        if (analiz.kritikYollar.at(i) == anaYol) {
             analiz.anaPenceredekiYolSirasi = i;
             break;
         }
     }
-    analiz.yolNotu = YolNotu(analiz);
+    analiz.yolNotu = AnalizMetinleri::YolNotu(analiz);
 }
 
 } // namespace
-
-QString YolNotu(const AgAnalizi& analiz)
-{
-    QString not_ = analiz.kritikYolSayisi == QLatin1String("1")
-                       ? QStringLiteral("Projenin tek kritik yolu var.")
-                       : QStringLiteral("Projenin %1 kritik yolu var: eşit süren yollar birlikte kritik.")
-                             .arg(analiz.kritikYolSayisi);
-    // The main window computes nothing for a project of one activity.
-    if (analiz.anaPenceredekiYol.isEmpty())
-        return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" tek faaliyetli projede boş kalır.");
-    if (analiz.anaPenceredekiYolKritik)
-        return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" (%1) bunlardan biri.")
-                          .arg(analiz.anaPenceredekiYol);
-    return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" (%1) bunlardan biri değil: en geç "
-                                 "biten önceki faaliyetlerden geriye yürüyerek bulunur ve burada başlamayı "
-                                 "belirlemeyen ya da kritik olmayan bir faaliyetten geçiyor.")
-                      .arg(analiz.anaPenceredekiYol);
-}
 
 AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const KayitliProje& proje)
 {
@@ -53,14 +40,15 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& satirlar, const Kayitli
 {
     AgAnalizi analiz;
     HesaplananAg hesap;
-    analiz.hesaplanamiyor = AgiHesapla(satirlar, cizelge, hesap);
-    if (!analiz.hesaplanamiyor.isEmpty())
+    analiz.hata = AgiHesapla(satirlar, cizelge, hesap);
+    if (analiz.hata.Var()) {
+        analiz.hesaplanamiyor = CizelgeMetinleri::Hesaplanamiyor(analiz.hata, satirlar);
         return analiz;
+    }
 
     const Sonuc& s = hesap.sonuc;
     analiz.projeBitisGunu = qint32(s.bitis);
-    analiz.oncekiBasi = hesap.ag.girenBasi;
-    analiz.oncekiler = hesap.ag.onceki;
+    analiz.ag = hesap.ag;
     analiz.faaliyetler.reserve(s.Boyut());
     for (int i = 0; i < s.Boyut(); ++i) {
         FaaliyetAnalizi f;
@@ -75,11 +63,11 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& satirlar, const Kayitli
         f.kritik = s.Kritik(i);
         f.baslama = Takvim(proje, s.es[i]);
         f.bitis = BitisTarihi(proje.baslama.deger.value_or(QDate()), s.es[i], s.ef[i]);
-        f.neden = NedenKritik(hesap.ag, s, satirlar, i);
+        f.neden = NedenBul(hesap.ag, s, i);
         analiz.faaliyetler.append(f);
     }
-    analiz.anaPenceredekiYol = cizelge.sonuc.kritikYol;
-    YollariYaz(analiz, hesap, satirlar, *cizelge.dizin);
+    analiz.anaPenceredekiYol = CizelgeMetinleri::Yol(cizelge);
+    YollariYaz(analiz, hesap, cizelge);
     analiz.plan = PlaniKarsilastir(proje, s.bitis);
     return analiz;
 }
@@ -87,7 +75,7 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& satirlar, const Kayitli
 QStringList Oncekileri(const AgAnalizi& analiz, int i)
 {
     QStringList kodlar;
-    for (int k = analiz.oncekiBasi.value(i); k < analiz.oncekiBasi.value(i + 1); ++k)
-        kodlar << analiz.faaliyetler.at(analiz.oncekiler.at(k)).kodu;
+    for (int k = analiz.ag.girenBasi.value(i); k < analiz.ag.girenBasi.value(i + 1); ++k)
+        kodlar << analiz.faaliyetler.at(analiz.ag.onceki.at(k)).kodu;
     return kodlar;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "analysis/Nedenler.h"
 #include "analysis/PlanKarsilastirmasi.h"
-#include "schedule/Cizelge.h"
+#include "kernel/Cizelge.h"
 #include "store/Kayitlar.h"
 
 #include <QDate>
@@ -21,7 +22,7 @@ struct FaaliyetAnalizi {
     // Project start + ES, and its finish date, BitisTarihi(start, ES, EF): start + EF − 1, a
     // milestone's start + ES; both invalid without a start date.
     QDate baslama, bitis;
-    QString neden;            // why it is critical, or how far it may slip and what stops it
+    NedenSatirlari neden;     // why it is critical, or what stops it slipping further
 };
 
 // The analysis of a project's network.
@@ -29,11 +30,12 @@ struct AgAnalizi {
     // Empty when the network was computed; otherwise the main window's explanation
     // ("Hesaplanamıyor: …") and no figures at all.
     QString hesaplanamiyor;
+    HataYeri hata; // the same, as the fault and the row it concerns
     QVector<FaaliyetAnalizi> faaliyetler; // in stored order
     qint32 projeBitisGunu = 0;            // F, the largest EF
-    // The links: the predecessors of row i are the rows oncekiler[oncekiBasi[i] .. oncekiBasi[i + 1]),
-    // each once, as listed.
-    QVector<int> oncekiBasi, oncekiler;
+    // The plan's one graph, shared with the main window's pass: row i's predecessors, each once,
+    // as listed, are the rows ag.onceki[ag.girenBasi[i] .. ag.girenBasi[i + 1]).
+    PlanAgi ag;
 
     QVector<QStringList> kritikYollar; // by the codes along them (a code stored twice by its row), at most KritikYolSiniri
     QString kritikYolSayisi;           // exact, decimal digits
@@ -58,5 +60,3 @@ QStringList Oncekileri(const AgAnalizi& analiz, int i);
 AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const KayitliProje& proje);
 // The same over the forward pass already worked out for them.
 AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const KayitliProje& proje, const Cizelge& cizelge);
-// Its yolNotu, from the count of paths and the main window's path.
-QString YolNotu(const AgAnalizi& analiz);

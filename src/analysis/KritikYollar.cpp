@@ -124,26 +124,19 @@ KritikYollar KritikYollariBul(const PlanAgi& ag, const Sonuc& s, const QVector<K
     BuyukSayi kalan = toplam;
     kalan -= quint32(sonuc.yollar.size());
     if (!kalan.SifirMi())
-        sonuc.kalani = QStringLiteral("ve %1 yol daha").arg(kalan.Metin());
+        sonuc.kalani = kalan.Metin();
     return sonuc;
 }
 
-bool KritikYollardanBiri(const PlanAgi& ag, const Sonuc& s, const QVector<KayitliFaaliyet>& satirlar,
-                         const KodDizini& dizin, const QString& yol)
+bool KritikYollardanBiri(const PlanAgi& ag, const Sonuc& s, const QVector<int>& yol)
 {
-    const QStringList kodlar = yol.split(QLatin1Char(','));
     // The main window ends its path at the first row finishing at F.
-    int satir = 0;
-    while (satir < ag.boyut && s.ef[satir] != s.bitis)
-        ++satir;
-    if (satir == ag.boyut || satirlar.at(satir).kodu != kodlar.last() || !s.Kritik(satir))
+    if (yol.isEmpty() || !s.Kritik(yol.last()))
         return false;
-    for (int i = int(kodlar.size()) - 2; i >= 0; --i) {
-        const int onceki = dizin.YukaridakiSatir(kodlar.at(i), satir);
-        const int bag = BagNumarasi(ag, onceki, satir);
+    for (int i = int(yol.size()) - 1; i > 0; --i) {
+        const int bag = BagNumarasi(ag, yol.at(i - 1), yol.at(i));
         if (bag < 0 || !KritikBag(ag, s, bag))
             return false;
-        satir = onceki;
     }
-    return Baslangic(ag, s, satir);
+    return Baslangic(ag, s, yol.first());
 }

@@ -10,13 +10,11 @@
 struct KritikYollar {
     QVector<QStringList> yollar; // the first by the codes along them (a code stored twice by its row)
     QString sayi;                // how many there are, exactly, in decimal digits
-    QString kalani;              // "ve N yol daha" beyond the listed ones, else empty
+    QString kalani;              // how many there are beyond the listed ones, in decimal digits; empty for none
 };
 
 // Counts the paths without walking them and lists the first `sinir` of them.
 KritikYollar KritikYollariBul(const PlanAgi& ag, const Sonuc& s, const QVector<KayitliFaaliyet>& satirlar, int sinir);
 
-// Whether the main window's path (codes joined by commas, as KritikYol gives it) is one
-// of the critical paths: its rows are found as the main window's walk found them.
-bool KritikYollardanBiri(const PlanAgi& ag, const Sonuc& s, const QVector<KayitliFaaliyet>& satirlar,
-                         const KodDizini& dizin, const QString& yol);
+// Whether the main window's path (its rows, first to last) is one of the critical paths.
+bool KritikYollardanBiri(const PlanAgi& ag, const Sonuc& s, const QVector<int>& yol);

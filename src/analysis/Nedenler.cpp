@@ -2,11 +2,6 @@
 
 namespace {
 
-QString Kod(const QVector<KayitliFaaliyet>& satirlar, int i)
-{
-    return satirlar.at(i).kodu;
-}
-
 // The first listed predecessor whose finish is the start: the one the main window's walk takes.
 int BelirleyenOnceki(const PlanAgi& ag, const Sonuc& s, int i)
 {
@@ -41,20 +36,9 @@ int SinirlayanArdil(const PlanAgi& ag, const Sonuc& s, int i)
 
 } // namespace
 
-QString NedenKritik(const PlanAgi& ag, const Sonuc& s, const QVector<KayitliFaaliyet>& satirlar, int i)
+NedenSatirlari NedenBul(const PlanAgi& ag, const Sonuc& s, int i)
 {
-    if (!s.Kritik(i)) {
-        const int ardil = SinirlayanArdil(ag, s, i);
-        const QString sinir = ardil < 0 ? QStringLiteral("projenin bitişi")
-                                        : QStringLiteral("%1 faaliyetinin en geç başlaması").arg(Kod(satirlar, ardil));
-        return QStringLiteral("%1 gün kayabilir; en geç bitişini %2 belirliyor.")
-            .arg(QString::number(s.ToplamBolluk(i)), sinir);
-    }
-    const int onceki = BelirleyenOnceki(ag, s, i);
-    const QString baslama = onceki < 0 ? QStringLiteral("hiçbir önceki faaliyeti beklemeden 0. günde başlıyor")
-                                       : QStringLiteral("%1 bitince başlıyor").arg(Kod(satirlar, onceki));
-    const int ardil = TutulanArdil(ag, s, i);
-    const QString etki = ardil < 0 ? QStringLiteral("gecikirse proje de gecikir")
-                                   : QStringLiteral("gecikirse %1 faaliyeti de gecikir").arg(Kod(satirlar, ardil));
-    return QStringLiteral("Kritik: %1; %2.").arg(baslama, etki);
+    if (!s.Kritik(i))
+        return {-1, SinirlayanArdil(ag, s, i)};
+    return {BelirleyenOnceki(ag, s, i), TutulanArdil(ag, s, i)};
 }

@@ -6,11 +6,15 @@
 #include <QString>
 #include <optional>
 
+// Which of the project's dates leaves nothing to compare the finish with.
+enum class EksikTarih : quint8 { Yok, Baslama, Bitis };
+
 // The computed finish against the project's own dates.
 struct PlanKarsilastirmasi {
     std::optional<qint64> tahminiGunSayisi; // end date − start date
     std::optional<qint64> pay;              // the estimate less F; below zero it is a delay
-    QString metin;                          // "N gün pay", "N gün gecikme", or why there is no comparison
+    EksikTarih eksikTarih = EksikTarih::Yok;
+    QString eksikTarihYerine;               // what is stored in that date's place, as read; empty when nothing
     QDate enErkenBitis;                     // the project's finish date, BitisTarihi(start, 0, F); invalid without a start date
 };
 

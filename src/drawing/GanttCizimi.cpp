@@ -1,6 +1,7 @@
 #include "drawing/GanttCizimi.h"
 
 #include "drawing/TekSatir.h"
+#include "kernel/TarihEsleme.h"
 #include "rules/BolgeselMetin.h"
 
 #include <QFontMetricsF>
@@ -168,7 +169,7 @@ int GanttCizimi::CubukBul(const QPointF& yer) const
 // A day's date, or its number (the first day is "1. gün") without a start date.
 QString GanttCizimi::Etiket(qint64 gun) const
 {
-    return m_baslama.isValid() ? BolgeselMetin::TarihYaz(m_baslama.addDays(gun)) : QStringLiteral("%1. gün").arg(gun + 1);
+    return m_baslama.isValid() ? BolgeselMetin::TarihYaz(GununTarihi(m_baslama, gun)) : QStringLiteral("%1. gün").arg(gun + 1);
 }
 
 double GanttCizimi::EtiketGenisligi() const
@@ -361,8 +362,8 @@ void GanttCizimi::OklariCiz(QPainter& boyaci, const QRectF& alan, int secili, Ga
     std::set<std::pair<double, bool>> gecenler;
     for (int gecis = 0; gecis < 2; ++gecis) {
         for (int i = 0; i < n; ++i) {
-            for (int k = m_analiz.oncekiBasi.at(i); k < m_analiz.oncekiBasi.at(i + 1); ++k) {
-                const int onceki = m_analiz.oncekiler.at(k);
+            for (int k = m_analiz.ag.girenBasi.at(i); k < m_analiz.ag.girenBasi.at(i + 1); ++k) {
+                const int onceki = m_analiz.ag.onceki.at(k);
                 const bool vurgulu = secili >= 0 && (i == secili || onceki == secili);
                 if (vurgulu != (gecis == 1) || !OkCiz(boyaci, alan, onceki, i, vurgulu, gecenler))
                     continue;

@@ -1,6 +1,6 @@
 #include "drawing/RaporSayfalari.h"
 
-#include "analysis/AnalizMetinleri.h"
+#include "text/AnalizMetinleri.h"
 #include "drawing/TekSatir.h"
 #include "rules/BolgeselMetin.h"
 
@@ -175,7 +175,7 @@ QString KritikYolBasligi(AgAnalizi analiz, const QFont& yazi, double genislik)
 {
     if (analiz.kritikYollar.size() > BaslikYolSiniri) {
         analiz.kritikYollar.resize(BaslikYolSiniri);
-        analiz.kalanYollar = QStringLiteral("ve %1 yol daha").arg(Eksilt(analiz.kritikYolSayisi, BaslikYolSiniri));
+        analiz.kalanYollar = AnalizMetinleri::KalanYollar(Eksilt(analiz.kritikYolSayisi, BaslikYolSiniri));
         if (analiz.anaPenceredekiYolSirasi >= BaslikYolSiniri)
             analiz.kalanYollar += QStringLiteral(" (ana penceredeki kritik yol %1.)").arg(analiz.anaPenceredekiYolSirasi + 1);
     }
@@ -184,12 +184,14 @@ QString KritikYolBasligi(AgAnalizi analiz, const QFont& yazi, double genislik)
             analiz.kritikYollar[i] = kodlar;
             return AnalizMetinleri::KritikYolSatiri(analiz, i);
         };
-        analiz.kritikYollar[i] = YoluKisalt(analiz.kritikYollar.at(i), satiri, 2, yazi, genislik);
+        // A copy: trying a shorter path overwrites the listed one while it is being cut.
+        const QStringList yol = analiz.kritikYollar.at(i);
+        analiz.kritikYollar[i] = YoluKisalt(yol, satiri, 2, yazi, genislik);
     }
     // The note names the main window's path too: two lines of it at most.
     const auto notu = [&](const QStringList& kodlar) {
         analiz.anaPenceredekiYol = kodlar.join(QLatin1Char(','));
-        return YolNotu(analiz);
+        return AnalizMetinleri::YolNotu(analiz);
     };
     const QStringList anaYol = analiz.anaPenceredekiYol.split(QLatin1Char(','));
     const int yolsuz = SatirSayisi(notu({}), yazi, genislik);
@@ -209,7 +211,7 @@ void Baslik(Sayfalar& sayfalar, const Rapor& rapor)
     satirlar << QStringLiteral("Başlama tarihi: %1    Bitiş tarihi: %2")
                     .arg(BolgeselMetin::TarihMetni(rapor.proje.baslama), BolgeselMetin::TarihMetni(rapor.proje.bitis));
     const AgAnalizi& analiz = rapor.analiz;
-    if (!analiz.hesaplanamiyor.isEmpty()) {
+    if (analiz.hata.Var()) {
         satirlar << analiz.hesaplanamiyor;
     } else if (analiz.faaliyetler.isEmpty()) {
         satirlar << QStringLiteral("Projenin faaliyeti yok.");
@@ -375,7 +377,7 @@ void RaporuSayfalaraCiz(QPaintDevice& aygit, const QPageLayout& duzen, const std
 {
     Sayfalar sayfalar(aygit, duzen, yeniSayfa, rapor.proje.ad, yazi);
     Baslik(sayfalar, rapor);
-    if (!rapor.analiz.hesaplanamiyor.isEmpty() || rapor.analiz.faaliyetler.isEmpty())
+    if (rapor.analiz.hata.Var() || rapor.analiz.faaliyetler.isEmpty())
         return;
     Tablo(sayfalar, rapor);
     Sema(sayfalar, rapor);

@@ -1,6 +1,6 @@
 #include "drawing/RiskResmi.h"
 
-#include "analysis/AnalizMetinleri.h"
+#include "text/AnalizMetinleri.h"
 #include "drawing/RaporSayfalari.h"
 #include "rules/BolgeselMetin.h"
 

@@ -1,6 +1,6 @@
 #include "export/CsvYazimi.h"
 
-#include "analysis/AnalizMetinleri.h"
+#include "text/AnalizMetinleri.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ QByteArray CsvYaz(const Rapor& rapor, const QLocale& yerel)
     const QLatin1String satirSonu("\r\n");
     const AgAnalizi& analiz = rapor.analiz;
     QString metin;
-    if (!analiz.hesaplanamiyor.isEmpty()) {
+    if (analiz.hata.Var()) {
         metin = CsvAlani(analiz.hesaplanamiyor, ayrac) + satirSonu;
     } else {
         const QStringList& basliklar = AnalizMetinleri::Basliklar();

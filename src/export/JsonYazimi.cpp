@@ -1,6 +1,7 @@
 #include "export/JsonYazimi.h"
 
 #include "export/JsonYazici.h"
+#include "text/AnalizMetinleri.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ void FaaliyetYaz(JsonYazici& y, const Rapor& rapor, int i)
     y.Anahtar("oncekiler", ", ");
     y.Kodlar(Oncekileri(analiz, i));
     y.Anahtar("neden", ", ");
-    y.Metin(f.neden);
+    y.Metin(AnalizMetinleri::Neden(analiz, i));
     y.Anahtar("tahmin", ", ");
     y.Tahmin(rapor.tahminler, f.kodu);
     y.metin += '}';
@@ -59,7 +60,7 @@ QByteArray JsonYaz(const Rapor& rapor)
     y.Anahtar("pay");
     plan.pay ? y.Sayi(*plan.pay) : y.Bos();
     y.Anahtar("plan");
-    y.Metin(plan.metin);
+    y.Metin(AnalizMetinleri::PlanDurumu(plan));
     y.Anahtar("kritikYolSayisi");
     y.Metin(analiz.kritikYolSayisi);
     y.Anahtar("kritikYollar");

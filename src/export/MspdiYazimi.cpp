@@ -1,5 +1,7 @@
 #include "export/MspdiYazimi.h"
 
+#include "kernel/TarihEsleme.h"
+
 #include <QXmlStreamWriter>
 #include <algorithm>
 #include <utility>
@@ -102,7 +104,7 @@ private:
         m_xml.writeEndElement();
     }
 
-    QString Baslangic(const FaaliyetAnalizi& f) const { return Zaman(m_baslama.addDays(f.es), "08:00:00"); }
+    QString Baslangic(const FaaliyetAnalizi& f) const { return Zaman(GununTarihi(m_baslama, f.es), "08:00:00"); }
     // The analysis's finish date: a milestone's moment is its start, other work ends on its last day's evening.
     QString Bitis(const FaaliyetAnalizi& f) const
     {
@@ -188,9 +190,9 @@ private:
         Oge("Milestone", f.ef == f.es ? QStringLiteral("1") : QStringLiteral("0"));
         if (ad.size() < f.adi.size())
             Oge("Notes", XmlMetni(f.adi));
-        for (int k = m_analiz.oncekiBasi.at(i); k < m_analiz.oncekiBasi.at(i + 1); ++k) {
+        for (int k = m_analiz.ag.girenBasi.at(i); k < m_analiz.ag.girenBasi.at(i + 1); ++k) {
             m_xml.writeStartElement(QStringLiteral("PredecessorLink"));
-            Oge("PredecessorUID", QString::number(m_analiz.oncekiler.at(k) + 1));
+            Oge("PredecessorUID", QString::number(m_analiz.ag.onceki.at(k) + 1));
             Oge("Type", QStringLiteral("1")); // finish to start
             Oge("LinkLag", QStringLiteral("0"));
             Oge("LagFormat", QStringLiteral("7"));
@@ -212,7 +214,7 @@ QString Sigmiyor(const AgAnalizi& analiz, const QDate& baslama)
             return QStringLiteral("%1 faaliyetinin süresi eksi: Microsoft Project XML eksi süreli iş taşıyamaz.")
                 .arg(f.kodu);
     }
-    const QDate son = baslama.addDays(analiz.projeBitisGunu);
+    const QDate son = GununTarihi(baslama, analiz.projeBitisGunu);
     if (baslama.year() < 1 || son.year() > 9999)
         return QStringLiteral("Projenin tarihleri 1 ile 9999 yılları arasında kalmıyor: Microsoft Project XML "
                               "bu tarihleri yazamaz.");
@@ -225,9 +227,8 @@ DepoHatasi MspdiYaz(const Rapor& rapor, QByteArray& xml)
 {
     const AgAnalizi& analiz = rapor.analiz;
     // The analysis has no figures for a project without activities, and no other explanation is this one.
-    const bool bos = analiz.faaliyetler.isEmpty()
-                     && analiz.hesaplanamiyor == AnaliziHesapla({}, rapor.proje).hesaplanamiyor;
-    if (!analiz.hesaplanamiyor.isEmpty() && !bos)
+    const bool bos = analiz.hata.tur == PlanHatasi::FaaliyetYok;
+    if (analiz.hata.Var() && !bos)
         return DepoHatasi::yeni(DepoHatasi::Genel, analiz.hesaplanamiyor);
     const QDate baslama = rapor.proje.baslama.deger.value_or(QDate());
     if (!baslama.isValid()) {

@@ -15,13 +15,13 @@ constexpr double Pay = 1e-9;  // what minutes turned into days may leave behind
 
 const QString BaslangicAdi = QStringLiteral("Başlangıç");
 
-QString TurAdi(BagTuru tur)
+QString TurAdi(OkunanBagTuru tur)
 {
     switch (tur) {
-    case BagTuru::BitisBitis: return QStringLiteral("bitiş-bitiş");
-    case BagTuru::BaslamaBitis: return QStringLiteral("başlama-bitiş");
-    case BagTuru::BaslamaBaslama: return QStringLiteral("başlama-başlama");
-    case BagTuru::BitisBaslama: break;
+    case OkunanBagTuru::BitisBitis: return QStringLiteral("bitiş-bitiş");
+    case OkunanBagTuru::BaslamaBitis: return QStringLiteral("başlama-bitiş");
+    case OkunanBagTuru::BaslamaBaslama: return QStringLiteral("başlama-başlama");
+    case OkunanBagTuru::BitisBaslama: break;
     }
     return QStringLiteral("bitiş-başlama");
 }
@@ -164,7 +164,7 @@ QString OnculleriOku(const Duzlem& d, int y, Yapraklar& s, QStringList& olacakla
             return QStringLiteral("%1 görevinin öncülü (%2) dosyada yok: bağ hiçbir görevi göstermiyor.")
                 .arg(GorevAdi(gorev), bag.onceki);
         const AraGorev& hedef = d.g[*bulunan];
-        if (bag.tur != BagTuru::BitisBaslama) {
+        if (bag.tur != OkunanBagTuru::BitisBaslama) {
             olacaklar << QStringLiteral("%1 ile %2 bağı bitiş-başlama bağı olacak").arg(GorevAdi(hedef), TurAdi(bag.tur));
             if (!s.onay.turler.contains(TurAdi(bag.tur)))
                 s.onay.turler << TurAdi(bag.tur);

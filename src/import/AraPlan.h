@@ -10,11 +10,11 @@
 // for every source.
 
 // A link as MSPDI numbers its types.
-enum class BagTuru { BitisBitis = 0, BitisBaslama = 1, BaslamaBitis = 2, BaslamaBaslama = 3 };
+enum class OkunanBagTuru { BitisBitis = 0, BitisBaslama = 1, BaslamaBitis = 2, BaslamaBaslama = 3 };
 
 struct AraBag {
     QString onceki; // the predecessor's key
-    BagTuru tur = BagTuru::BitisBaslama;
+    OkunanBagTuru tur = OkunanBagTuru::BitisBaslama;
     double gecikme = 0; // days; below zero a lead
 };
 

@@ -6,7 +6,7 @@
 #include "import/HucreOkuma.h"
 #include "rules/BolgeselMetin.h"
 #include "rules/FaaliyetKurallari.h"
-#include "schedule/OncekiListesi.h"
+#include "kernel/OncekiListesi.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -293,15 +293,15 @@ private:
         // Microsoft Project writes "3", "3FS", "3SS+2 days", GanttProject "3-FS"; both list them with ";" or ",".
         static const QRegularExpression bag(QStringLiteral(R"(^\s*([\p{L}\p{N}_.]+?)\s*-?(FS|SS|FF|SF)?\s*(?:([+-])\s*(.+))?$)"),
                                             QRegularExpression::CaseInsensitiveOption);
-        static const QHash<QString, BagTuru> turler{{"FS", BagTuru::BitisBaslama}, {"SS", BagTuru::BaslamaBaslama},
-                                                    {"FF", BagTuru::BitisBitis}, {"SF", BagTuru::BaslamaBitis}};
+        static const QHash<QString, OkunanBagTuru> turler{{"FS", OkunanBagTuru::BitisBaslama}, {"SS", OkunanBagTuru::BaslamaBaslama},
+                                                    {"FF", OkunanBagTuru::BitisBitis}, {"SF", OkunanBagTuru::BaslamaBitis}};
         for (const QString& parca : liste.split(QRegularExpression(QStringLiteral("[;,]")), Qt::SkipEmptyParts)) {
             const QRegularExpressionMatch e = bag.match(parca);
             if (!e.hasMatch()) {
                 Hata(kayit, Onceki, QStringLiteral("bir öncül listesi değil"));
                 return false;
             }
-            AraBag b{e.captured(1), turler.value(e.captured(2).toUpper(), BagTuru::BitisBaslama), 0};
+            AraBag b{e.captured(1), turler.value(e.captured(2).toUpper(), OkunanBagTuru::BitisBaslama), 0};
             if (e.capturedLength(3) > 0) {
                 const auto gecikme = Gun(kayit, Onceki, e.captured(4));
                 if (!gecikme)

@@ -253,7 +253,7 @@ private:
             bag.onceki = m_metin.trimmed();
         else if (ad == QLatin1String("Type")) {
             if (const auto tur = Sayi("PredecessorLink/Type"); tur && *tur >= 0 && *tur <= 3)
-                bag.tur = BagTuru(*tur);
+                bag.tur = OkunanBagTuru(*tur);
             else if (tur)
                 m_ret = QStringLiteral("%1. görevin bir bağının türü (%2) MSPDI'nin dört bağ türünden biri değil; "
                                        "dosya aktarılmadı.").arg(m_gorevler.size()).arg(*tur);

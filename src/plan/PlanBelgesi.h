@@ -4,7 +4,7 @@
 #include "plan/Deneme.h"
 #include "plan/Komut.h"
 #include "plan/Plan.h"
-#include "schedule/Cizelge.h"
+#include "kernel/Cizelge.h"
 #include "store/DepoBilgisi.h"
 #include "store/GecmisAdimi.h"
 #include "store/ProjeDeposu.h"

@@ -3,6 +3,7 @@
 #include "analysis/Ag.h"
 #include "analysis/PlanKarsilastirmasi.h"
 #include "risk/Ornekleme.h"
+#include "text/CizelgeMetinleri.h"
 
 #include <QLocale>
 #include <QThread>
@@ -61,7 +62,7 @@ QString Tahminler(const QVector<KayitliFaaliyet>& satirlar, const QHash<QString,
         }
         const UcNoktaTahmini& t = *bulunan;
         if (!(0 <= t.iyimser && t.iyimser <= t.olasi && t.olasi <= t.kotumser))
-            return Hesaplanamiyor(QStringLiteral("%1 faaliyetinin tahmini 0 ≤ iyimser ≤ en olası ≤ kötümser "
+            return CizelgeMetinleri::Hesaplanamiyor(QStringLiteral("%1 faaliyetinin tahmini 0 ≤ iyimser ≤ en olası ≤ kötümser "
                                                  "sırasında değil.")
                                       .arg(satir.kodu));
         ucler.append(t);
@@ -301,7 +302,8 @@ RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash
 {
     RiskSonucu sonuc;
     HesaplananAg hesap;
-    sonuc.hesaplanamiyor = AgiHesapla(faaliyetler, CizelgeyiHesapla(faaliyetler), hesap);
+    if (const HataYeri hata = AgiHesapla(faaliyetler, CizelgeyiHesapla(faaliyetler), hesap); hata.Var())
+        sonuc.hesaplanamiyor = CizelgeMetinleri::Hesaplanamiyor(hata, faaliyetler);
     QVector<UcNoktaTahmini> ucler;
     if (sonuc.hesaplanamiyor.isEmpty())
         sonuc.hesaplanamiyor = Tahminler(faaliyetler, tahminler, ucler);

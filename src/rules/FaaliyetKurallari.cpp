@@ -1,7 +1,7 @@
 #include "rules/FaaliyetKurallari.h"
 
 #include "rules/BolgeselMetin.h"
-#include "schedule/OncekiListesi.h"
+#include "kernel/OncekiListesi.h"
 
 #include <QLocale>
 #include <cmath>

@@ -1,7 +1,8 @@
 #include "analysis/AgAnalizi.h"
 #include "destek/PlanYazisi.h"
 #include "destek/Yereller.h"
-#include "schedule/Cizelge.h"
+#include "kernel/Cizelge.h"
+#include "text/AnalizMetinleri.h"
 
 #include <QTest>
 #include <algorithm>
@@ -48,9 +49,9 @@ QString YollarTutarsiz(const AgAnalizi& analiz)
     const QVector<FaaliyetAnalizi>& f = analiz.faaliyetler;
     const auto Surenler = [&](int i) { // the predecessors whose finish is i's start
         QVector<int> surenler;
-        for (int k = analiz.oncekiBasi[i]; k < analiz.oncekiBasi[i + 1]; ++k)
-            if (f[analiz.oncekiler[k]].ef == f[i].es)
-                surenler << analiz.oncekiler[k];
+        for (int k = analiz.ag.girenBasi[i]; k < analiz.ag.girenBasi[i + 1]; ++k)
+            if (f[analiz.ag.onceki[k]].ef == f[i].es)
+                surenler << analiz.ag.onceki[k];
         return surenler;
     };
     QVector<quint64> sonaKadar(f.size(), 0); // from row i to the finish; successors stand below
@@ -239,7 +240,7 @@ private slots:
     {
         QFETCH(QString, tanim);
         QFETCH(int, satir);
-        QTEST(AnaliziHesapla(Faaliyetler(tanim), Tarihli()).faaliyetler.at(satir).neden, "neden");
+        QTEST(AnalizMetinleri::Neden(AnaliziHesapla(Faaliyetler(tanim), Tarihli()), satir), "neden");
     }
 
     void notComputable_data()
@@ -263,7 +264,7 @@ private slots:
         QCOMPARE(analiz.hesaplanamiyor, QStringLiteral("Hesaplanamıyor: ") + aciklama);
         QVERIFY(analiz.faaliyetler.isEmpty());
         QVERIFY(analiz.kritikYollar.isEmpty());
-        QVERIFY(analiz.plan.metin.isEmpty());
+        QVERIFY(AnalizMetinleri::PlanDurumu(analiz.plan).isEmpty());
     }
 
     // F is 8 days: the day counts compare, the finish date is the project's last day of work.
@@ -287,7 +288,7 @@ private slots:
         QFETCH(QString, baslama);
         QFETCH(QString, bitis);
         const AgAnalizi analiz = AnaliziHesapla(Faaliyetler("A:3: B:2:A C:4:A D:1:B,C"), Tarihli(baslama, bitis));
-        QTEST(analiz.plan.metin, "metin");
+        QTEST(AnalizMetinleri::PlanDurumu(analiz.plan), "metin");
         QTEST(analiz.plan.enErkenBitis, "enErkenBitis");
         QCOMPARE(analiz.faaliyetler.at(2).bitis.isValid(), analiz.plan.enErkenBitis.isValid());
     }

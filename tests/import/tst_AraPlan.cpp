@@ -11,7 +11,7 @@ namespace {
 // Tasks from "key:days:level:links" texts, a link "P", "P!SS" (its type) or "P+2" (its lag); named by key.
 AraPlan Ara(const QString& tanim)
 {
-    static const QHash<QString, BagTuru> turler{{"SS", BagTuru::BaslamaBaslama}, {"FF", BagTuru::BitisBitis}};
+    static const QHash<QString, OkunanBagTuru> turler{{"SS", OkunanBagTuru::BaslamaBaslama}, {"FF", OkunanBagTuru::BitisBitis}};
     static const QRegularExpression bag("^(\\w+)(?:!(\\w\\w))?(?:\\+([\\d.]+))?$");
     AraPlan ara;
     for (const QString& parca : tanim.split(' ', Qt::SkipEmptyParts)) {
@@ -19,7 +19,7 @@ AraPlan Ara(const QString& tanim)
         AraGorev g{a[0], a[0], a[0], a[1].toDouble(), a[2].toInt(), {}, {}};
         for (const QString& b : a[3].split('/', Qt::SkipEmptyParts)) {
             const QRegularExpressionMatch e = bag.match(b);
-            g.bagli.append({e.captured(1), turler.value(e.captured(2), BagTuru::BitisBaslama), e.captured(3).toDouble()});
+            g.bagli.append({e.captured(1), turler.value(e.captured(2), OkunanBagTuru::BitisBaslama), e.captured(3).toDouble()});
         }
         ara.gorevler.append(g);
     }

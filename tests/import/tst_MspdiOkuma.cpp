@@ -22,7 +22,7 @@ QString Gorev(int uid, const QString& ad, const QString& sure = "PT8H0M0S", cons
     return QString("<Task><UID>%1</UID><Name>%2</Name><Duration>%3</Duration>%4</Task>").arg(uid).arg(ad, sure, ek);
 }
 
-QString Bag(int uid, int tur = 1, int gecikme = 0)
+QString BagOgesi(int uid, int tur = 1, int gecikme = 0)
 {
     return QString("<PredecessorLink><PredecessorUID>%1</PredecessorUID><Type>%2</Type><LinkLag>%3</LinkLag>"
                    "</PredecessorLink>").arg(uid).arg(tur).arg(gecikme);
@@ -74,12 +74,12 @@ private slots:
             << Mspdi("", Gorev(1, "Teslim", "PT16H0M0S", "<Milestone>1</Milestone>")) << "A:Teslim:0:"
             << "«Teslim» bir kilometre taşı: süresi 0 gün sayıldı (dosyada 2 gün)" << 0;
         QTest::newRow("start-to-start with a day's lag")
-            << Mspdi("", Gorev(1, "X") + Gorev(2, "Y", "PT8H0M0S", Bag(1, 3, 4800))) << "A:X:1:\nB:Y:1:A" << "" << 1;
+            << Mspdi("", Gorev(1, "X") + Gorev(2, "Y", "PT8H0M0S", BagOgesi(1, 3, 4800))) << "A:X:1:\nB:Y:1:A" << "" << 1;
         QTest::newRow("summaries, project task, blank row")
             << Mspdi("", Gorev(0, "Proje", "PT8H0M0S", "<OutlineLevel>0</OutlineLevel>") + Gorev(1, "Ön")
-                             + Gorev(2, "Yapı", "PT0H0M0S", "<OutlineLevel>1</OutlineLevel>" + Bag(1))
+                             + Gorev(2, "Yapı", "PT0H0M0S", "<OutlineLevel>1</OutlineLevel>" + BagOgesi(1))
                              + Gorev(3, "Temel", "PT8H0M0S", "<OutlineLevel>2</OutlineLevel>")
-                             + Gorev(4, "", "", "<IsNull>1</IsNull>") + Gorev(5, "Son", "PT8H0M0S", Bag(2)))
+                             + Gorev(4, "", "", "<IsNull>1</IsNull>") + Gorev(5, "Son", "PT8H0M0S", BagOgesi(2)))
             << "A:Ön:1:\nB:Temel:1:A\nC:Son:1:B" << "«Yapı» özet görevi faaliyet olmadı: altındaki 1 görev" << 0;
         QTest::newRow("what Kavrion does not hold")
             << Mspdi("<Calendars><Calendar/></Calendars>",
@@ -130,10 +130,10 @@ private slots:
         QTest::newRow("too deep") << Mspdi("", "<Task>" + QString("<x>").repeated(100) + "</Task>") << "64 düzey iç içe";
         QTest::newRow("cut short") << Mspdi("", Gorev(1, "X")).chopped(20) << "Dosya bozuk (satır 1, sütun";
         QTest::newRow("empty") << Mspdi("<Name>P</Name>", "") << "hiç görev yok";
-        QTest::newRow("cycle") << Mspdi("", Gorev(1, "X", "PT8H0M0S", Bag(2)) + Gorev(2, "Y", "PT8H0M0S", Bag(1)))
+        QTest::newRow("cycle") << Mspdi("", Gorev(1, "X", "PT8H0M0S", BagOgesi(2)) + Gorev(2, "Y", "PT8H0M0S", BagOgesi(1)))
                                << "«X» → «Y» → «X»";
         QTest::newRow("unreadable duration") << Mspdi("", Gorev(1, "X", "8 gün")) << "«X» görevinin süresi (8 gün, biçim 7) okunamadı";
-        QTest::newRow("unknown link type") << Mspdi("", Gorev(1, "X") + Gorev(2, "Y", "PT8H0M0S", Bag(1, 7)))
+        QTest::newRow("unknown link type") << Mspdi("", Gorev(1, "X") + Gorev(2, "Y", "PT8H0M0S", BagOgesi(1, 7)))
                                            << "2. görevin bir bağının türü (7)";
         QTest::newRow("unreadable date") << Mspdi("<StartDate>yarın</StartDate>", Gorev(1, "X")) << "StartDate alanı (yarın)";
         QTest::newRow("unreadable estimated end")
@@ -162,7 +162,7 @@ private slots:
 
         QString gorevler;
         for (int i = 1; i <= 5500; ++i)
-            gorevler += Gorev(i, QString(1800, 'x'), "PT8H0M0S", i > 1 ? Bag(i - 1) : QString());
+            gorevler += Gorev(i, QString(1800, 'x'), "PT8H0M0S", i > 1 ? BagOgesi(i - 1) : QString());
         const QByteArray xml = Mspdi("", gorevler);
         QVERIFY(xml.size() > 10'000'000);
         const AktarimSonucu sonuc = MspdiOku(xml);

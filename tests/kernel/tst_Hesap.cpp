@@ -57,13 +57,13 @@ private slots:
             const int n = int(analiz.faaliyetler.size());
             QVector<Bag> baglar;
             for (int i = 0; i < n; ++i) {
-                for (int k = analiz.oncekiBasi[i]; k < analiz.oncekiBasi[i + 1]; ++k)
-                    baglar.append({analiz.oncekiler[k], i});
+                for (int k = analiz.ag.girenBasi[i]; k < analiz.ag.girenBasi[i + 1]; ++k)
+                    baglar.append({analiz.ag.onceki[k], i});
             }
             Senaryo senaryo;
             for (int i = 0; i < n; ++i)
                 senaryo.sure.append(qint64(uretec() % 41) - 10);
-            const Sonuc beklenen = OnceHesaplanan(analiz.oncekiBasi, analiz.oncekiler, senaryo.sure);
+            const Sonuc beklenen = OnceHesaplanan(analiz.ag.girenBasi, analiz.ag.onceki, senaryo.sure);
             const Sonuc sonuc = Hesapla(AgKur(n, baglar), senaryo);
             QCOMPARE(sonuc.hata, HesapHatasi::Yok);
             QCOMPARE(sonuc.bitis, beklenen.bitis);

@@ -1,7 +1,7 @@
 #include "Iletiler.h"
 
 #include "TabloYazimi.h"
-#include "analysis/AnalizMetinleri.h"
+#include "text/AnalizMetinleri.h"
 
 #include <QCoreApplication>
 #include <cstdio>

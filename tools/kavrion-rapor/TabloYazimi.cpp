@@ -1,6 +1,6 @@
 #include "TabloYazimi.h"
 
-#include "analysis/AnalizMetinleri.h"
+#include "text/AnalizMetinleri.h"
 #include "rules/BolgeselMetin.h"
 
 #include <QTextBoundaryFinder>
@@ -208,7 +208,7 @@ QString TabloYaz(const Rapor& rapor)
 {
     const AgAnalizi& analiz = rapor.analiz;
     const QString metin = ProjeBasligi(rapor.proje);
-    if (!analiz.hesaplanamiyor.isEmpty())
+    if (analiz.hata.Var())
         return metin + QLatin1Char('\n') + Gorunur(analiz.hesaplanamiyor) + QLatin1Char('\n');
     return metin + QLatin1Char('\n') + Tablo(analiz) + QLatin1Char('\n') + Yollar(analiz) + QLatin1Char('\n')
            + Gorunur(AnalizMetinleri::Plan(analiz)) + QLatin1Char('\n');

@@ -1,7 +1,7 @@
 #include "ui/analysis/AnalizPenceresi.h"
 
 #include "ui/PencereRolu.h"
-#include "analysis/AnalizMetinleri.h"
+#include "text/AnalizMetinleri.h"
 #include "ui/export/DisaAktarim.h"
 #include "ui/analysis/AnalizTablosu.h"
 #include "ui/analysis/DenemePaneli.h"
@@ -317,7 +317,7 @@ void AnalizPenceresi::SecimDegisti()
         return;
     }
     const FaaliyetAnalizi& f = m_analiz.faaliyetler.at(i);
-    m_neden->setText(QStringLiteral("%1: %2").arg(f.kodu, f.neden));
+    m_neden->setText(QStringLiteral("%1: %2").arg(f.kodu, AnalizMetinleri::Neden(m_analiz, i)));
     const int gorunen = m_kaydirma->viewport()->width();
     m_kaydirma->ensureVisible(int(cubuk.center().x()), int(cubuk.center().y()),
                               std::min(int(cubuk.width() / 2) + 20, gorunen / 2), int(cubuk.height() * 2));

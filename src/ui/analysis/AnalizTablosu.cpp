@@ -1,6 +1,6 @@
 #include "ui/analysis/AnalizTablosu.h"
 
-#include "analysis/AnalizMetinleri.h"
+#include "text/AnalizMetinleri.h"
 
 #include <QColor>
 

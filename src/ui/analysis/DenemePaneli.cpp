@@ -1,7 +1,7 @@
 #include "ui/analysis/DenemePaneli.h"
 
-#include "analysis/AnalizMetinleri.h"
 #include "export/Rapor.h"
+#include "text/AnalizMetinleri.h"
 #include "plan/PlanBelgesi.h"
 #include "rules/BolgeselMetin.h"
 #include "rules/FaaliyetKurallari.h"

@@ -1,6 +1,6 @@
 #include "ui/analysis/GanttAlani.h"
 
-#include "analysis/AnalizMetinleri.h"
+#include "text/AnalizMetinleri.h"
 
 #include <QHelpEvent>
 #include <QPaintEvent>

@@ -2,7 +2,8 @@
 
 #include "rules/BolgeselMetin.h"
 #include "rules/GunSayisi.h"
-#include "schedule/Cizelge.h"
+#include "kernel/Cizelge.h"
+#include "text/CizelgeMetinleri.h"
 #include "ui/Mesaj.h"
 #include "ui/layout/Kurucu.h"
 #include "ui/widgets/ListeKutusu.h"
@@ -67,8 +68,8 @@ QTreeWidgetItem* Satir(const Plan& plan, const Cizelge& cizelge, int i)
     auto* satir = new QTreeWidgetItem;
     const auto& sutunlar = Duzenler::FaaliyetlerListesiSutunlari();
     const KayitliFaaliyet& f = plan.faaliyetler.at(i);
-    const QString metinler[] = {f.kodu, f.adi, BolgeselMetin::SureMetni(f.sure), f.oncekiler, EsMetni(cizelge, i),
-                                EfMetni(cizelge, plan.faaliyetler, i)};
+    const QString metinler[] = {f.kodu, f.adi, BolgeselMetin::SureMetni(f.sure), f.oncekiler, CizelgeMetinleri::Es(cizelge, i),
+                                CizelgeMetinleri::Ef(cizelge, i)};
     for (int i = 0; i < int(sutunlar.size()); ++i) {
         satir->setText(i, Kisalt(metinler[i], HucreSiniri));
         if (metinler[i].size() > HucreSiniri)
@@ -193,9 +194,9 @@ void TemelForm::PlaniGoster()
         ogeler.append(Satir(*plan, cizelge, i));
     FaaliyetlerListesi->addTopLevelItems(ogeler);
 
-    EnGecGunSayisiKutusu->setText(cizelge.sonuc.enGecGunSayisi);
-    EnErkenGunSayisiKutusu->setText(cizelge.sonuc.enErkenGunSayisi);
-    UzunMetniYaz(KritikYolKutusu, cizelge.sonuc.kritikYol);
+    EnGecGunSayisiKutusu->setText(CizelgeMetinleri::EnGecGunSayisi(cizelge));
+    EnErkenGunSayisiKutusu->setText(CizelgeMetinleri::EnErkenGunSayisi(cizelge));
+    UzunMetniYaz(KritikYolKutusu, CizelgeMetinleri::KritikYol(cizelge));
 }
 
 void TemelForm::ReddiGoster(const KomutHatasi& hata, const QString& ad)

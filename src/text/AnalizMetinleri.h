@@ -25,8 +25,18 @@ QString Hucre(const FaaliyetAnalizi& f, int sutun);
 QString Ipucu(const FaaliyetAnalizi& f);
 // Every critical path listed, the main window's one marked, then what is left and the note.
 QString KritikYollar(const AgAnalizi& analiz);
+// "ve N yol daha": the paths beyond those listed, N in decimal digits.
+QString KalanYollar(const QString& sayi);
+// The analysis's yolNotu: how many paths there are, and what that means for the main window's.
+QString YolNotu(const AgAnalizi& analiz);
 // Its line for path i: "2. A → C → D", with the mark when it is the main window's.
 QString KritikYolSatiri(const AgAnalizi& analiz, int i);
+// Why row i is critical or how far it may slip, in one short sentence: for a critical activity
+// the predecessor whose finish sets its start and what it holds up; for one with float, the
+// days and the successor (or the project finish) that sets its LF.
+QString Neden(const AgAnalizi& analiz, int i);
+// "N gün pay", "N gün gecikme", or why there is no comparison; empty without figures.
+QString PlanDurumu(const PlanKarsilastirmasi& plan);
 // The computed finish against the project's own dates.
 QString Plan(const AgAnalizi& analiz);
 

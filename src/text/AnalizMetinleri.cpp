@@ -1,4 +1,4 @@
-#include "analysis/AnalizMetinleri.h"
+#include "text/AnalizMetinleri.h"
 
 #include "rules/BolgeselMetin.h"
 
@@ -79,12 +79,69 @@ QString KritikYollar(const AgAnalizi& analiz)
     return satirlar.join(QLatin1Char('\n'));
 }
 
+QString KalanYollar(const QString& sayi)
+{
+    return QStringLiteral("ve %1 yol daha").arg(sayi);
+}
+
+QString YolNotu(const AgAnalizi& analiz)
+{
+    QString not_ = analiz.kritikYolSayisi == QLatin1String("1")
+                       ? QStringLiteral("Projenin tek kritik yolu var.")
+                       : QStringLiteral("Projenin %1 kritik yolu var: eşit süren yollar birlikte kritik.")
+                             .arg(analiz.kritikYolSayisi);
+    // The main window computes nothing for a project of one activity.
+    if (analiz.anaPenceredekiYol.isEmpty())
+        return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" tek faaliyetli projede boş kalır.");
+    if (analiz.anaPenceredekiYolKritik)
+        return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" (%1) bunlardan biri.")
+                          .arg(analiz.anaPenceredekiYol);
+    return not_ + QStringLiteral(" Ana penceredeki \"Hesaplanan Kritik Yol\" (%1) bunlardan biri değil: en geç "
+                                 "biten önceki faaliyetlerden geriye yürüyerek bulunur ve burada başlamayı "
+                                 "belirlemeyen ya da kritik olmayan bir faaliyetten geçiyor.")
+                      .arg(analiz.anaPenceredekiYol);
+}
+
 QString KritikYolSatiri(const AgAnalizi& analiz, int i)
 {
     QString yol = QStringLiteral("%1. %2").arg(i + 1).arg(analiz.kritikYollar.at(i).join(QStringLiteral(" → ")));
     if (i == analiz.anaPenceredekiYolSirasi)
         yol += QStringLiteral("   (ana penceredeki kritik yol)");
     return yol;
+}
+
+QString Neden(const AgAnalizi& analiz, int i)
+{
+    const FaaliyetAnalizi& f = analiz.faaliyetler.at(i);
+    const auto kod = [&](int satir) { return analiz.faaliyetler.at(satir).kodu; };
+    if (!f.kritik) {
+        const QString sinir = f.neden.ardil < 0
+                                  ? QStringLiteral("projenin bitişi")
+                                  : QStringLiteral("%1 faaliyetinin en geç başlaması").arg(kod(f.neden.ardil));
+        return QStringLiteral("%1 gün kayabilir; en geç bitişini %2 belirliyor.")
+            .arg(QString::number(f.toplamBolluk), sinir);
+    }
+    const QString baslama = f.neden.onceki < 0
+                                ? QStringLiteral("hiçbir önceki faaliyeti beklemeden 0. günde başlıyor")
+                                : QStringLiteral("%1 bitince başlıyor").arg(kod(f.neden.onceki));
+    const QString etki = f.neden.ardil < 0
+                             ? QStringLiteral("gecikirse proje de gecikir")
+                             : QStringLiteral("gecikirse %1 faaliyeti de gecikir").arg(kod(f.neden.ardil));
+    return QStringLiteral("Kritik: %1; %2.").arg(baslama, etki);
+}
+
+QString PlanDurumu(const PlanKarsilastirmasi& plan)
+{
+    if (plan.eksikTarih != EksikTarih::Yok) {
+        const QString hangisi = plan.eksikTarih == EksikTarih::Baslama ? QStringLiteral("başlama") : QStringLiteral("bitiş");
+        if (plan.eksikTarihYerine.isEmpty())
+            return QStringLiteral("Projenin %1 tarihi girilmemiş.").arg(hangisi);
+        return QStringLiteral("Projenin %1 tarihi \"%2\" bir tarih değil.").arg(hangisi, plan.eksikTarihYerine);
+    }
+    if (!plan.pay)
+        return QString();
+    return *plan.pay >= 0 ? QStringLiteral("%1 gün pay").arg(*plan.pay)
+                          : QStringLiteral("%1 gün gecikme").arg(-*plan.pay);
 }
 
 QString Plan(const AgAnalizi& analiz)
@@ -95,7 +152,7 @@ QString Plan(const AgAnalizi& analiz)
         metin += QStringLiteral(", en erken bitiş %1").arg(Tarih(plan.enErkenBitis));
     if (plan.tahminiGunSayisi)
         metin += QStringLiteral("; tahmini gün sayısı %1").arg(*plan.tahminiGunSayisi);
-    return metin + QStringLiteral(": ") + plan.metin;
+    return metin + QStringLiteral(": ") + PlanDurumu(plan);
 }
 
 } // namespace AnalizMetinleri

@@ -2,7 +2,8 @@
 // through the explanations of what cannot be computed.
 #include "destek/PlanYazisi.h"
 #include "destek/Yereller.h"
-#include "schedule/Cizelge.h"
+#include "kernel/Cizelge.h"
+#include "text/CizelgeMetinleri.h"
 
 #include <QTest>
 
@@ -13,7 +14,7 @@ QString EsEf(const Cizelge& cizelge, const QVector<KayitliFaaliyet>& satirlar)
 {
     QStringList sonuc;
     for (int i = 0; i < satirlar.size(); ++i)
-        sonuc << EsMetni(cizelge, i) + QLatin1Char('/') + EfMetni(cizelge, satirlar, i);
+        sonuc << CizelgeMetinleri::Es(cizelge, i) + QLatin1Char('/') + CizelgeMetinleri::Ef(cizelge, i);
     return sonuc.join(QLatin1Char(' '));
 }
 
@@ -64,11 +65,10 @@ private slots:
         QFETCH(QString, tanim);
         const QVector<KayitliFaaliyet> satirlar = Faaliyetler(tanim);
         const Cizelge cizelge = CizelgeyiHesapla(satirlar);
-        const CizelgeSonucu& sonuc = cizelge.sonuc;
         QTEST(EsEf(cizelge, satirlar), "esEf");
-        QTEST(sonuc.enGecGunSayisi, "enGec");
-        QTEST(sonuc.enErkenGunSayisi, "enErken");
-        QTEST(sonuc.kritikYol, "kritikYol");
+        QTEST(CizelgeMetinleri::EnGecGunSayisi(cizelge), "enGec");
+        QTEST(CizelgeMetinleri::EnErkenGunSayisi(cizelge), "enErken");
+        QTEST(CizelgeMetinleri::KritikYol(cizelge), "kritikYol");
     }
 
     void notComputable_data()
@@ -109,10 +109,10 @@ private slots:
         QFETCH(QString, aciklama);
         const auto satirlar = Faaliyetler(tanim);
         const Cizelge cizelge = CizelgeyiHesapla(satirlar);
-        const CizelgeSonucu& sonuc = cizelge.sonuc;
         QTEST(EsEf(cizelge, satirlar), "esEf");
-        QCOMPARE(sonuc.kritikYol, QStringLiteral("Hesaplanamıyor: ") + aciklama);
-        QVERIFY(sonuc.enGecGunSayisi.isEmpty() && sonuc.enErkenGunSayisi.isEmpty() && !sonuc.projeBitisGunu);
+        QCOMPARE(CizelgeMetinleri::KritikYol(cizelge), QStringLiteral("Hesaplanamıyor: ") + aciklama);
+        QVERIFY(cizelge.hata.Var() && cizelge.kritikYol.isEmpty());
+        QVERIFY(!cizelge.projeBitisGunu && !cizelge.enErkenGunSayisi);
     }
 };
 

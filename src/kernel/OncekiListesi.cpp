@@ -1,4 +1,4 @@
-#include "schedule/OncekiListesi.h"
+#include "kernel/OncekiListesi.h"
 
 QStringList OncekiKodlari(const QString& liste)
 {
