@@ -1,4 +1,5 @@
-# What `cmake --install` puts where. The build folder's own layout, where every program and the
+# What `cmake --install` puts where, and the Debian package CPack makes of it
+# (scripts/paket.sh). The build folder's own layout, where every program and the
 # drawing module sit in build/bin, is left as it is.
 include(GNUInstallDirs)
 
@@ -6,6 +7,7 @@ set(KAVRION_KIMLIK org.kavrion.Kavrion)
 # The project's web address, under which docs/ is published: the metainfo's home page
 # and screenshots point there.
 set(KAVRION_ADRES "https://kavrion.org/" CACHE STRING "The project's web address, ending in /")
+set(KAVRION_BAKIM "Kavrion geliştiricileri <gelistirici@kavrion.org>" CACHE STRING "Package maintainer")
 
 install(TARGETS kavrion kavrion-rapor kavrion-aktar veritabani-olustur
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -59,3 +61,22 @@ foreach(komut kavrion kavrion-rapor kavrion-aktar veritabani-olustur)
   install(FILES ${gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
 add_custom_target(kavrion-paket-dosyalari ALL DEPENDS ${SIMGELER} ${KILAVUZLAR} ${DEGISIKLIKLER})
+
+# The Debian package: the libraries the programs link are found by dpkg-shlibdeps; what
+# Qt loads at run time as plug-ins it cannot see, so they are named here.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kavrion)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "${KAVRION_BAKIM}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Kritik Yol Yöntemi (CPM) ile proje planlayıcı")
+set(CPACK_PACKAGE_DESCRIPTION_FILE ${PAKET}/aciklama.txt)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KAVRION_ADRES}")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "libqt6sql6-sqlite, libqt6sql6-psql, qt6-qpa-plugins, libqt6svg6, qt6-translations-l10n")
+include(CPack)
