@@ -42,7 +42,7 @@ fazla="$(cd "$kok" && find usr -type f | sort | grep -vxF -f <(printf '%s\n' "${
 for elf in "$kok"/usr/bin/* "$kok/$modul"; do
   ! readelf -d "$elf" | grep -qE 'RPATH|RUNPATH' || hata "$elf carries a search path of the build"
 done
-! grep -rlF "$(realpath "$(dirname "$0")/..")" "$kok" || hata "a file names the build folder"
+! grep -rlF "$(realpath "$(dirname "$0")/..")/build" "$kok" || hata "a file names the build folder"
 bagimlilik="$(dpkg-deb -f "$paket" Depends)"
 for gerekli in libqt6sql6-sqlite libqt6sql6-psql qt6-qpa-plugins libqt6svg6 qt6-translations-l10n libqt6widgets6; do
   grep -qw "$gerekli" <<< "$bagimlilik" || hata "Depends lacks $gerekli: $bagimlilik"
