@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs the whole test suite in four stages:
+# Installs what is missing, builds and runs the whole test suite in five stages:
 # the fast unit tests (label birim) as a release build, timed; the reliability tests
 # (label guvenilirlik: Xvfb, a small file system, the SIGKILL loop) on the same build;
-# every test once more under AddressSanitizer, UndefinedBehaviorSanitizer and
-# LeakSanitizer; then each libFuzzer target for a bounded time. Prints the
-# reliability figures at the end.
+# the Debian package made from that build and checked (scripts/paket.sh); every test
+# once more under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer; then
+# each libFuzzer target for a bounded time. Prints the reliability figures at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -33,7 +33,10 @@ basla=$SECONDS
 ctest --test-dir build --output-on-failure -j2 -L guvenilirlik --output-junit ctest-guvenilirlik.xml
 echo "Güvenilirlik testleri: $((SECONDS - basla)) s"
 
-echo "== 3. All tests under ASan, UBSan and LSan =="
+echo "== 3. The Debian package (from the release build) =="
+bash scripts/paket.sh
+
+echo "== 4. All tests under ASan, UBSan and LSan =="
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKAVRION_TESTS=ON -DKAVRION_BENCH=OFF -DKAVRION_SANITIZE=ON
 cmake --build build-asan -j"$(nproc)"
 # Leaks in the system libraries Qt loads are not ours; tests/lsan.supp names them.
@@ -41,7 +44,7 @@ ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:prin
   UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j2 --output-junit ctest-asan.xml
 
-echo "== 4. Fuzzing =="
+echo "== 5. Fuzzing =="
 # Each target a bounded time from its seed corpus in the repository; new inputs go
 # to a scratch folder, a crash fails the run and its input is kept there.
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAVRION_TESTS=OFF -DKAVRION_FUZZ=ON

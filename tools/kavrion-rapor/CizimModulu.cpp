@@ -6,10 +6,13 @@
 
 int GanttiCalistir(int argc, char* argv[], const RaporKomutu& komut, const QString& klasor)
 {
-    QLibrary modul(klasor + QStringLiteral("/kavrion-rapor-cizim"));
-    const auto giris = reinterpret_cast<GanttGirisi>(modul.resolve(GanttGirisiAdi));
-    if (!giris)
-        return HataBildir(QStringLiteral("Gantt şeması çizilemedi: çizim modülü (kavrion-rapor-cizim) %1 klasöründe "
-                                         "bulunamadı ya da yüklenemedi.").arg(klasor));
-    return giris(argc, argv, komut);
+    // Beside the program in the build folder and in a portable copy; once installed, in the
+    // library folder, found from the program's own place so that any prefix works.
+    for (const QString& yer : {klasor, klasor + QStringLiteral("/" KAVRION_MODUL_KLASORU)}) {
+        QLibrary modul(yer + QStringLiteral("/kavrion-rapor-cizim"));
+        if (const auto giris = reinterpret_cast<GanttGirisi>(modul.resolve(GanttGirisiAdi)))
+            return giris(argc, argv, komut);
+    }
+    return HataBildir(QStringLiteral("Gantt şeması çizilemedi: çizim modülü (kavrion-rapor-cizim) %1 klasöründe "
+                             "bulunamadı ya da yüklenemedi.").arg(klasor));
 }
