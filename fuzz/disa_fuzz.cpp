@@ -6,6 +6,7 @@
 #include "Dogrula.h"
 #include "export/CsvYazimi.h"
 #include "export/JsonYazimi.h"
+#include "text/AnalizMetinleri.h"
 #include "export/MspdiYazimi.h"
 
 #include <QJsonArray>
@@ -100,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
     const QVector<QStringList> kayitlar = CsvOku(QString::fromUtf8(csv.mid(3)), QLatin1Char(';'));
     if (rapor.analiz.hata.Var()) {
         Dogrula(kayitlar.size() == 1 && kayitlar.first().size() == 1
-                && MetinHucresi(kayitlar.first().first()) == Yazilmis(rapor.analiz.hesaplanamiyor));
+                && MetinHucresi(kayitlar.first().first()) == Yazilmis(AnalizMetinleri::Hesaplanamiyor(rapor.analiz)));
     } else {
         Dogrula(kayitlar.size() == sonuc.size() + 1);
         for (int i = 0; i < sonuc.size(); ++i) {

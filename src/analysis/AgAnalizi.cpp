@@ -42,7 +42,7 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& satirlar, const Kayitli
     HesaplananAg hesap;
     analiz.hata = AgiHesapla(satirlar, cizelge, hesap);
     if (analiz.hata.Var()) {
-        analiz.hesaplanamiyor = CizelgeMetinleri::Hesaplanamiyor(analiz.hata, satirlar);
+        analiz.hataliSatirlar = satirlar;
         return analiz;
     }
 

@@ -27,10 +27,10 @@ struct FaaliyetAnalizi {
 
 // The analysis of a project's network.
 struct AgAnalizi {
-    // Empty when the network was computed; otherwise the main window's explanation
-    // ("Hesaplanamıyor: …") and no figures at all.
-    QString hesaplanamiyor;
-    HataYeri hata; // the same, as the fault and the row it concerns
+    // Why the network could not be computed, and then no figures at all; the rows as stored
+    // beside it, which its words name (AnalizMetinleri::Hesaplanamiyor).
+    HataYeri hata;
+    QVector<KayitliFaaliyet> hataliSatirlar;
     QVector<FaaliyetAnalizi> faaliyetler; // in stored order
     qint32 projeBitisGunu = 0;            // F, the largest EF
     // The plan's one graph, shared with the main window's pass: row i's predecessors, each once,

@@ -2,6 +2,7 @@
 
 #include "drawing/GanttCizimi.h"
 #include "drawing/RaporSayfalari.h"
+#include "text/AnalizMetinleri.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -34,9 +35,9 @@ QByteArray XmlOlmayaniAt(QByteArray xml)
 // What a picture shows: the chart, or why there is none.
 class Resim {
 public:
-    Resim(const Rapor& rapor, const QFont& yazi) : m_aciklama(rapor.analiz.hesaplanamiyor)
+    Resim(const Rapor& rapor, const QFont& yazi) : m_aciklama(AnalizMetinleri::Hesaplanamiyor(rapor.analiz))
     {
-        if (m_aciklama.isEmpty()) {
+        if (!rapor.analiz.hata.Var()) {
             m_cizim.emplace(RaporCizimi(rapor, DosyaOlcegi(rapor, yazi)));
             m_boyut = m_cizim->Boyut();
         } else {

@@ -212,7 +212,7 @@ void Baslik(Sayfalar& sayfalar, const Rapor& rapor)
                     .arg(BolgeselMetin::TarihMetni(rapor.proje.baslama), BolgeselMetin::TarihMetni(rapor.proje.bitis));
     const AgAnalizi& analiz = rapor.analiz;
     if (analiz.hata.Var()) {
-        satirlar << analiz.hesaplanamiyor;
+        satirlar << AnalizMetinleri::Hesaplanamiyor(analiz);
     } else if (analiz.faaliyetler.isEmpty()) {
         satirlar << QStringLiteral("Projenin faaliyeti yok.");
     } else {

@@ -2,6 +2,7 @@
 
 #include "text/AnalizMetinleri.h"
 #include "drawing/RaporSayfalari.h"
+#include "text/RiskMetinleri.h"
 #include "rules/BolgeselMetin.h"
 
 #include <QFontMetricsF>
@@ -19,7 +20,7 @@ QStringList BaslikSatirlari(const RiskGorseli& gorsel, const KayitliProje& proje
     if (bitis.isValid())
         plan += QStringLiteral(" (%1)").arg(BolgeselMetin::TarihYaz(bitis));
     const QString baslama = BolgeselMetin::TarihMetni(proje.baslama);
-    QString benzetim = BenzetimCumlesi(gorsel.ayarlar, s.yineleme);
+    QString benzetim = RiskMetinleri::BenzetimCumlesi(gorsel.ayarlar, s.yineleme);
     if (s.durduruldu)
         benzetim += QStringLiteral(" Benzetim durduruldu; sonuç tamamlanan yinelemelerin.");
     QStringList satirlar{proje.ad.left(AnalizMetinleri::AdSiniri),

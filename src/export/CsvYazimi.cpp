@@ -53,7 +53,7 @@ QByteArray CsvYaz(const Rapor& rapor, const QLocale& yerel)
     const AgAnalizi& analiz = rapor.analiz;
     QString metin;
     if (analiz.hata.Var()) {
-        metin = CsvAlani(analiz.hesaplanamiyor, ayrac) + satirSonu;
+        metin = CsvAlani(AnalizMetinleri::Hesaplanamiyor(analiz), ayrac) + satirSonu;
     } else {
         const QStringList& basliklar = AnalizMetinleri::Basliklar();
         const int baslangic = int(basliklar.size()) - 2, bitis = baslangic + 1;

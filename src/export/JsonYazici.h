@@ -66,11 +66,12 @@ public:
         Anahtar("bitis");
         Tarih(proje.bitis.deger.value_or(QDate()));
     }
-    // "hesaplanamiyor": the explanation, which closes the object (true), or null.
-    bool Hesaplanamiyor(const QString& neden)
+    // "hesaplanamiyor": null when computed; otherwise the explanation, which closes the
+    // object (true).
+    bool Hesaplanamiyor(bool hesaplanamadi, const QString& neden)
     {
         Anahtar("hesaplanamiyor");
-        if (neden.isEmpty()) {
+        if (!hesaplanamadi) {
             Bos();
             return false;
         }

@@ -47,7 +47,7 @@ QByteArray JsonYaz(const Rapor& rapor)
         y.Anahtar("deneme");
         y.Metin(DenemeIsareti());
     }
-    if (y.Hesaplanamiyor(analiz.hesaplanamiyor))
+    if (y.Hesaplanamiyor(analiz.hata.Var(), AnalizMetinleri::Hesaplanamiyor(analiz)))
         return y.metin;
 
     const PlanKarsilastirmasi& plan = analiz.plan;

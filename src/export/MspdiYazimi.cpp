@@ -1,6 +1,7 @@
 #include "export/MspdiYazimi.h"
 
 #include "kernel/TarihEsleme.h"
+#include "text/AnalizMetinleri.h"
 
 #include <QXmlStreamWriter>
 #include <algorithm>
@@ -229,7 +230,7 @@ DepoHatasi MspdiYaz(const Rapor& rapor, QByteArray& xml)
     // The analysis has no figures for a project without activities, and no other explanation is this one.
     const bool bos = analiz.hata.tur == PlanHatasi::FaaliyetYok;
     if (analiz.hata.Var() && !bos)
-        return DepoHatasi::yeni(DepoHatasi::Genel, analiz.hesaplanamiyor);
+        return DepoHatasi::yeni(DepoHatasi::Genel, AnalizMetinleri::Hesaplanamiyor(analiz));
     const QDate baslama = rapor.proje.baslama.deger.value_or(QDate());
     if (!baslama.isValid()) {
         const QString ham = rapor.proje.baslama.ham.toString();

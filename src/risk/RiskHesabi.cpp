@@ -3,9 +3,7 @@
 #include "analysis/Ag.h"
 #include "analysis/PlanKarsilastirmasi.h"
 #include "risk/Ornekleme.h"
-#include "text/CizelgeMetinleri.h"
 
-#include <QLocale>
 #include <QThread>
 #include <algorithm>
 #include <chrono>
@@ -48,12 +46,14 @@ struct Model {
     int olcekUssu = 0;
 };
 
-// The estimate of each row, checked; without one the duration stands for all three.
-QString Tahminler(const QVector<KayitliFaaliyet>& satirlar, const QHash<QString, UcNoktaTahmini>& tahminler,
-                  QVector<UcNoktaTahmini>& ucler)
+// The estimate of each row, checked; without one the duration stands for all three. The
+// first row whose estimate is out of order, or -1.
+int Tahminler(const QVector<KayitliFaaliyet>& satirlar, const QHash<QString, UcNoktaTahmini>& tahminler,
+              QVector<UcNoktaTahmini>& ucler)
 {
     ucler.reserve(satirlar.size());
-    for (const KayitliFaaliyet& satir : satirlar) {
+    for (int i = 0; i < satirlar.size(); ++i) {
+        const KayitliFaaliyet& satir = satirlar.at(i);
         const auto bulunan = tahminler.constFind(satir.kodu);
         if (bulunan == tahminler.constEnd()) {
             const qint32 sure = *satir.sure.deger; // the analysis read every duration
@@ -62,12 +62,10 @@ QString Tahminler(const QVector<KayitliFaaliyet>& satirlar, const QHash<QString,
         }
         const UcNoktaTahmini& t = *bulunan;
         if (!(0 <= t.iyimser && t.iyimser <= t.olasi && t.olasi <= t.kotumser))
-            return CizelgeMetinleri::Hesaplanamiyor(QStringLiteral("%1 faaliyetinin tahmini 0 ≤ iyimser ≤ en olası ≤ kötümser "
-                                                 "sırasında değil.")
-                                      .arg(satir.kodu));
+            return i;
         ucler.append(t);
     }
-    return QString();
+    return -1;
 }
 
 Model ModelKur(const PlanAgi& ag, const QVector<UcNoktaTahmini>& ucler, Dagilim dagilim)
@@ -264,11 +262,6 @@ void DuyarliliklariHesapla(const Model& m, const std::vector<quint32>& cekilenle
     });
 }
 
-QString GunMetni(double gun)
-{
-    return gun == std::floor(gun) ? QLocale().toString(qint64(gun)) : QLocale().toString(gun, 'f', 1);
-}
-
 } // namespace
 
 double RiskSonucu::Olasilik(qint64 gun) const
@@ -302,13 +295,14 @@ RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash
 {
     RiskSonucu sonuc;
     HesaplananAg hesap;
-    if (const HataYeri hata = AgiHesapla(faaliyetler, CizelgeyiHesapla(faaliyetler), hesap); hata.Var())
-        sonuc.hesaplanamiyor = CizelgeMetinleri::Hesaplanamiyor(hata, faaliyetler);
+    sonuc.hata = AgiHesapla(faaliyetler, CizelgeyiHesapla(faaliyetler), hesap);
     QVector<UcNoktaTahmini> ucler;
-    if (sonuc.hesaplanamiyor.isEmpty())
-        sonuc.hesaplanamiyor = Tahminler(faaliyetler, tahminler, ucler);
-    if (!sonuc.hesaplanamiyor.isEmpty())
+    if (!sonuc.hata.Var())
+        sonuc.sirasizTahmin = Tahminler(faaliyetler, tahminler, ucler);
+    if (sonuc.Hesaplanamadi()) {
+        sonuc.hataliSatirlar = faaliyetler;
         return sonuc;
+    }
     sonuc.deterministikF = qint32(hesap.sonuc.bitis);
 
     const Model m = ModelKur(hesap.ag, ucler, ayarlar.dagilim);
@@ -359,42 +353,6 @@ RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash
     KritiklikleriTopla(calismalar, m.boyut, n, sonuc.faaliyetler);
     DuyarliliklariHesapla(m, cekilenler, siraF, n, isParcacigi, sonuc.faaliyetler);
     return sonuc;
-}
-
-QString BenzetimCumlesi(const RiskAyarlari& ayarlar, int yineleme)
-{
-    return QStringLiteral("Benzetim: %1 yineleme, tohum %2, %3 dağılımı.")
-        .arg(QLocale().toString(yineleme), QString::number(ayarlar.tohum),
-             ayarlar.dagilim == Dagilim::Ucgen ? QStringLiteral("üçgen") : QStringLiteral("beta-PERT"));
-}
-
-QString BirlesmeCumlesi(const RiskSonucu& sonuc)
-{
-    if (sonuc.yineleme == 0)
-        return QString();
-    const qint64 plan = sonuc.deterministikF;
-    const QString planGunu = QLocale().toString(plan);
-    if (sonuc.p50 == double(plan))
-        return QStringLiteral("Plan %1 günde bitiyor; benzetimlerin ortancası da %1 gün: yolların birleştiği "
-                              "yerlerde gecikme birikmiyor.")
-            .arg(planGunu);
-    // At least half of the samples lie at or above P50, and at least half at or below it;
-    // the day said is rounded to a tenth away from P50's side, so the sentence stays true.
-    if (sonuc.p50 > plan) {
-        const double gun = std::floor(sonuc.p50 * 10) / 10;
-        const QString sonu = gun > plan
-                                 ? QStringLiteral("%1 günden önce bitmiyor.").arg(GunMetni(gun))
-                                 : QStringLiteral("%1 günden sonra bitiyor.").arg(planGunu);
-        return QStringLiteral("Plan %1 günde bitiyor görünüyor; ama yolların birleştiği yerlerde gecikmeler "
-                              "birikir: benzetimlerin en az yarısında proje ")
-                   .arg(planGunu) + sonu;
-    }
-    const double gun = std::ceil(sonuc.p50 * 10) / 10;
-    const QString sonu = gun < plan ? QStringLiteral("%1 gün içinde bitiyor.").arg(GunMetni(gun))
-                                    : QStringLiteral("%1 günden önce bitiyor.").arg(planGunu);
-    return QStringLiteral("Plan %1 günde bitiyor görünüyor; tahminler daha kısa sürelere yatkın: benzetimlerin "
-                          "en az yarısında proje ")
-               .arg(planGunu) + sonu;
 }
 
 QDate RiskBitisTarihi(const QDate& baslama, double gun)

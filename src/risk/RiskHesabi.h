@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kernel/PlanHatasi.h"
 #include "risk/Tahmin.h"
 #include "store/Kayitlar.h"
 
@@ -24,9 +25,11 @@ struct FaaliyetRiski {
 };
 
 struct RiskSonucu {
-    // The deterministic engine's explanation when the plan cannot be computed, or why an
-    // estimate cannot be used; then nothing else is filled in.
-    QString hesaplanamiyor;
+    // Why the plan cannot be computed, or the first row whose estimate is not in the order
+    // 0 ≤ optimistic ≤ most likely ≤ pessimistic; then nothing else is filled in.
+    HataYeri hata;
+    int sirasizTahmin = -1;
+    QVector<KayitliFaaliyet> hataliSatirlar; // the rows as given, which the fault's words name
     int yineleme = 0;         // iterations done: fewer than asked when stopped
     bool durduruldu = false;  // stopped before the end; a stop before the first block leaves no figures
     qint32 deterministikF = 0; // F of the plan as it is, the analysis' projeBitisGunu
@@ -37,6 +40,7 @@ struct RiskSonucu {
     QVector<double> siraliBitisler;     // F of every iteration in days, smallest first: the histogram's data
 
     double Olasilik(qint64 gun) const; // the share of iterations with F ≤ gun
+    bool Hesaplanamadi() const { return hata.Var() || sirasizTahmin >= 0; }
 };
 
 // The Monte Carlo simulation of the plan as stored: durations drawn from the estimates
@@ -57,11 +61,3 @@ QDate RiskBitisTarihi(const QDate& baslama, double gun);
 // The share of iterations finished by `tarih`: their last day of work on it or before,
 // F ≤ its day count + 1. None without both dates.
 std::optional<double> TariheKadarOlasilik(const RiskSonucu& sonuc, const QDate& baslama, const QDate& tarih);
-
-// The settings a result came from, in one sentence: "Benzetim: 10.000 yineleme, tohum 1,
-// beta-PERT dağılımı." with the iterations done.
-QString BenzetimCumlesi(const RiskAyarlari& ayarlar, int yineleme);
-
-// One sentence in plain Turkish comparing the plan's F with P50, true to the samples
-// (the merge bias: where paths meet, delays add up). Empty without figures.
-QString BirlesmeCumlesi(const RiskSonucu& sonuc);

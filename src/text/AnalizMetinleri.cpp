@@ -1,5 +1,7 @@
 #include "text/AnalizMetinleri.h"
 
+#include "text/CizelgeMetinleri.h"
+
 #include "rules/BolgeselMetin.h"
 
 namespace {
@@ -153,6 +155,11 @@ QString Plan(const AgAnalizi& analiz)
     if (plan.tahminiGunSayisi)
         metin += QStringLiteral("; tahmini gün sayısı %1").arg(*plan.tahminiGunSayisi);
     return metin + QStringLiteral(": ") + PlanDurumu(plan);
+}
+
+QString Hesaplanamiyor(const AgAnalizi& analiz)
+{
+    return analiz.hata.Var() ? CizelgeMetinleri::Hesaplanamiyor(analiz.hata, analiz.hataliSatirlar) : QString();
 }
 
 } // namespace AnalizMetinleri

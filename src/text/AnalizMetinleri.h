@@ -37,6 +37,8 @@ QString KritikYolSatiri(const AgAnalizi& analiz, int i);
 QString Neden(const AgAnalizi& analiz, int i);
 // "N gün pay", "N gün gecikme", or why there is no comparison; empty without figures.
 QString PlanDurumu(const PlanKarsilastirmasi& plan);
+// "Hesaplanamıyor: …", the main window's words for the analysis's fault; empty without one.
+QString Hesaplanamiyor(const AgAnalizi& analiz);
 // The computed finish against the project's own dates.
 QString Plan(const AgAnalizi& analiz);
 

@@ -160,7 +160,7 @@ private slots:
         QFETCH(QString, tanim);
         QFETCH(int, anaYolSirasi);
         const AgAnalizi analiz = AnaliziHesapla(Faaliyetler(tanim), Tarihli());
-        QCOMPARE(analiz.hesaplanamiyor, QString());
+        QVERIFY(!analiz.hata.Var());
         QTEST(Rakamlar(analiz), "rakamlar");
         QTEST(Yollar(analiz), "yollar");
         QTEST(analiz.kritikYolSayisi, "sayi");
@@ -261,7 +261,7 @@ private slots:
         QFETCH(QString, tanim);
         QFETCH(QString, aciklama);
         const AgAnalizi analiz = AnaliziHesapla(Faaliyetler(tanim), Tarihli());
-        QCOMPARE(analiz.hesaplanamiyor, QStringLiteral("Hesaplanamıyor: ") + aciklama);
+        QCOMPARE(AnalizMetinleri::Hesaplanamiyor(analiz), QStringLiteral("Hesaplanamıyor: ") + aciklama);
         QVERIFY(analiz.faaliyetler.isEmpty());
         QVERIFY(analiz.kritikYollar.isEmpty());
         QVERIFY(AnalizMetinleri::PlanDurumu(analiz.plan).isEmpty());
@@ -319,7 +319,7 @@ private slots:
         QFETCH(QString, tanim);
         QFETCH(int, satir);
         const AgAnalizi analiz = AnaliziHesapla(Faaliyetler(tanim), Tarihli("2026-12-07", "2026-12-31"));
-        QCOMPARE(analiz.hesaplanamiyor, QString());
+        QVERIFY(!analiz.hata.Var());
         QTEST(analiz.faaliyetler.at(satir).baslama, "baslangic");
         QTEST(analiz.faaliyetler.at(satir).bitis, "bitisTarihi");
         QTEST(analiz.plan.enErkenBitis, "projeBitisi");

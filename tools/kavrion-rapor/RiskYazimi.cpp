@@ -4,6 +4,7 @@
 #include "export/CsvYazimi.h"
 #include "export/JsonYazici.h"
 #include "rules/BolgeselMetin.h"
+#include "text/RiskMetinleri.h"
 
 #include <optional>
 
@@ -78,9 +79,9 @@ QString RiskTablosu(const RiskRaporu& r)
 {
     const RiskSonucu& s = r.sonuc;
     QString metin = ProjeBasligi(r.rapor.proje);
-    metin += BenzetimCumlesi(r.ayarlar, s.yineleme) + QLatin1Char('\n');
-    if (!s.hesaplanamiyor.isEmpty())
-        return metin + QLatin1Char('\n') + Gorunur(s.hesaplanamiyor) + QLatin1Char('\n');
+    metin += RiskMetinleri::BenzetimCumlesi(r.ayarlar, s.yineleme) + QLatin1Char('\n');
+    if (s.Hesaplanamadi())
+        return metin + QLatin1Char('\n') + Gorunur(RiskMetinleri::Hesaplanamiyor(s)) + QLatin1Char('\n');
 
     QVector<QStringList> ozet{{QString(), QStringLiteral("Gün"), QStringLiteral("Tarih")},
                               {QStringLiteral("Plan (F)"), QLocale().toString(s.deterministikF),
@@ -92,7 +93,7 @@ QString RiskTablosu(const RiskRaporu& r)
     if (const auto olasilik = BitisOlasiligi(r))
         metin += QStringLiteral("Projenin bitiş tarihine kadar (%1) bitme olasılığı: %2.\n")
                      .arg(TarihMetni(r.rapor.proje.bitis), Yuzde(*olasilik));
-    metin += BirlesmeCumlesi(s) + QLatin1Char('\n');
+    metin += RiskMetinleri::BirlesmeCumlesi(s) + QLatin1Char('\n');
 
     QVector<QStringList> satirlar{{QStringLiteral("Kodu"), QStringLiteral("Faaliyet Adı"), QStringLiteral("Süre"),
                                    QStringLiteral("İyimser"), QStringLiteral("En Olası"), QStringLiteral("Kötümser"),
@@ -126,8 +127,8 @@ QByteArray RiskCsv(const RiskRaporu& r, const QLocale& yerel)
             guvenli << CsvAlani(alan, ayrac);
         satir(guvenli);
     };
-    if (!s.hesaplanamiyor.isEmpty()) {
-        metinler({s.hesaplanamiyor});
+    if (s.Hesaplanamadi()) {
+        metinler({RiskMetinleri::Hesaplanamiyor(s)});
         return QByteArrayLiteral("\xEF\xBB\xBF") + metin.toUtf8();
     }
     metinler({QStringLiteral("Ölçü"), QStringLiteral("Değer"), QStringLiteral("Tarih")});
@@ -144,7 +145,7 @@ QByteArray RiskCsv(const RiskRaporu& r, const QLocale& yerel)
     satir({CsvAlani(QStringLiteral("Yineleme"), ayrac), QString::number(s.yineleme), QString()});
     satir({CsvAlani(QStringLiteral("Tohum"), ayrac), QString::number(r.ayarlar.tohum), QString()});
     metinler({QStringLiteral("Dağılım"), DagilimAdi(r.ayarlar.dagilim), QString()});
-    metinler({QStringLiteral("Birleşme"), BirlesmeCumlesi(s), QString()});
+    metinler({QStringLiteral("Birleşme"), RiskMetinleri::BirlesmeCumlesi(s), QString()});
     metin += satirSonu;
 
     metinler({QStringLiteral("Kodu"), QStringLiteral("Faaliyet Adı"), QStringLiteral("Süre"), QStringLiteral("İyimser"),
@@ -172,7 +173,7 @@ QByteArray RiskJson(const RiskRaporu& r)
     y.Sayi(s.yineleme);
     y.Anahtar("tohum");
     y.metin += QByteArray::number(r.ayarlar.tohum);
-    if (y.Hesaplanamiyor(s.hesaplanamiyor))
+    if (y.Hesaplanamiyor(s.Hesaplanamadi(), RiskMetinleri::Hesaplanamiyor(s)))
         return y.metin;
     y.Anahtar("planSuresi");
     y.Sayi(s.deterministikF);
@@ -192,7 +193,7 @@ QByteArray RiskJson(const RiskRaporu& r)
     const auto olasilik = BitisOlasiligi(r);
     olasilik ? y.Ondalik(*olasilik) : y.Bos();
     y.Anahtar("birlesme");
-    y.Metin(BirlesmeCumlesi(s));
+    y.Metin(RiskMetinleri::BirlesmeCumlesi(s));
     y.Anahtar("faaliyetler");
     y.metin += '[';
     for (int i = 0; i < s.faaliyetler.size(); ++i) {

@@ -209,7 +209,7 @@ QString TabloYaz(const Rapor& rapor)
     const AgAnalizi& analiz = rapor.analiz;
     const QString metin = ProjeBasligi(rapor.proje);
     if (analiz.hata.Var())
-        return metin + QLatin1Char('\n') + Gorunur(analiz.hesaplanamiyor) + QLatin1Char('\n');
+        return metin + QLatin1Char('\n') + Gorunur(AnalizMetinleri::Hesaplanamiyor(analiz)) + QLatin1Char('\n');
     return metin + QLatin1Char('\n') + Tablo(analiz) + QLatin1Char('\n') + Yollar(analiz) + QLatin1Char('\n')
            + Gorunur(AnalizMetinleri::Plan(analiz)) + QLatin1Char('\n');
 }

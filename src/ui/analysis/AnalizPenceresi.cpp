@@ -259,10 +259,11 @@ void AnalizPenceresi::Yenile()
         m_durum->setText(QStringLiteral("%1: proje okunamadı.").arg(adMetni));
     else {
         m_analiz = belge.gosterilenAnaliz();
-        m_durum->setText(m_analiz.hesaplanamiyor.isEmpty() ? adMetni
-                                                           : adMetni + QLatin1Char('\n') + m_analiz.hesaplanamiyor);
+        m_durum->setText(m_analiz.hata.Var()
+                             ? adMetni + QLatin1Char('\n') + AnalizMetinleri::Hesaplanamiyor(m_analiz)
+                             : adMetni);
     }
-    const bool hesaplandi = plan && !ad.isEmpty() && m_analiz.hesaplanamiyor.isEmpty();
+    const bool hesaplandi = plan && !ad.isEmpty() && !m_analiz.hata.Var();
 
     m_model->Goster(m_analiz);
     // Another project's chart is fitted to the width as it is drawn, not drawn twice.

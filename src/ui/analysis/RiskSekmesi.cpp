@@ -2,6 +2,7 @@
 
 #include "plan/PlanBelgesi.h"
 #include "rules/FaaliyetKurallari.h"
+#include "text/RiskMetinleri.h"
 #include "ui/Mesaj.h"
 #include "rules/BolgeselMetin.h"
 #include "ui/OdakKaybi.h"
@@ -256,12 +257,12 @@ void RiskSekmesi::SonucuGoster(const RiskSonucu& s)
 {
     m_gosterilen = s;
     const auto& plan = m_belge.plan();
-    if (!plan || (s.yineleme == 0 && s.hesaplanamiyor.isEmpty())) {
+    if (!plan || (s.yineleme == 0 && !s.Hesaplanamadi())) {
         m_sonuc->setText(s.durduruldu ? QStringLiteral("Benzetim durduruldu; hiçbir yineleme tamamlanmadı.") : QString());
         return;
     }
-    if (!s.hesaplanamiyor.isEmpty()) {
-        m_sonuc->setText(s.hesaplanamiyor);
+    if (s.Hesaplanamadi()) {
+        m_sonuc->setText(RiskMetinleri::Hesaplanamiyor(s));
         return;
     }
     const QDate baslama = plan->proje.baslama.deger.value_or(QDate());
@@ -278,7 +279,7 @@ void RiskSekmesi::SonucuGoster(const RiskSonucu& s)
                                QStringLiteral("Projenin bitiş tarihine kadar"));
     satirlar << OlasilikSatiri(s, baslama, BolgeselMetin::TarihOku(m_tarih->text()).value_or(QDate()),
                                QStringLiteral("Girilen tarihe kadar"));
-    satirlar << BirlesmeCumlesi(s);
+    satirlar << RiskMetinleri::BirlesmeCumlesi(s);
     satirlar.removeAll(QString());
     m_sonuc->setText(satirlar.join(QLatin1Char('\n')));
     m_model->RiskleriGoster(s.faaliyetler);
