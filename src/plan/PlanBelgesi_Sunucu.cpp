@@ -1,3 +1,4 @@
+// The store the document works on: a plan file or a server, opened and switched alike.
 #include "plan/PlanBelgesi.h"
 
 #include "store/DepoBilgisi.h"
@@ -17,21 +18,34 @@ DepoHatasi PlanBelgesi::SunucuyuAc(const SunucuAdresi& adres)
     return {};
 }
 
-DepoHatasi PlanBelgesi::SunucuyaGec(const SunucuAdresi& adres)
+DepoHatasi PlanBelgesi::DosyayiAc(const QString& yol)
 {
-    if (const GeciciBaglanti deneme(adres); deneme.hata())
-        return deneme.hata();
-    // The server answered a moment ago; should it be lost before the document's own
+    // Durations tried on a project of the store left are no trial of a namesake in this one.
+    DenemeyiBirak();
+    ProjeDeposu::Kapat(m_depo.baglanti());
+    m_sunucu.reset();
+    if (DepoHatasi hata = ProjeDeposu::Ac(yol, m_depo.baglanti()))
+        return hata;
+    DuyurulariDinle();
+    emit depoDegisti();
+    return {};
+}
+
+DepoHatasi PlanBelgesi::Gec(const std::function<DepoHatasi()>& dene, const std::function<DepoHatasi()>& ac)
+{
+    if (const DepoHatasi hata = dene())
+        return hata;
+    // The store answered a moment ago; should it be lost before the document's own
     // connection reaches it, the document goes back to what it had.
     const std::optional<SunucuAdresi> onceki = m_sunucu;
     DepoBilgisi dosya;
     if (!onceki)
         ::DepoBilgisiniOku(m_depo, dosya);
-    if (const DepoHatasi hata = SunucuyuAc(adres)) {
+    if (const DepoHatasi hata = ac()) {
         if (onceki)
             SunucuyuAc(*onceki);
         else
-            ProjeDeposu::Ac(dosya.yol, m_depo.baglanti());
+            DosyayiAc(dosya.yol);
         return hata;
     }
     if (const DepoHatasi okuma = ProjeleriOku())
@@ -39,9 +53,17 @@ DepoHatasi PlanBelgesi::SunucuyaGec(const SunucuAdresi& adres)
     return {};
 }
 
+DepoHatasi PlanBelgesi::SunucuyaGec(const SunucuAdresi& adres)
+{
+    return Gec([&] { return GeciciBaglanti(adres).hata(); }, [&] { return SunucuyuAc(adres); });
+}
+
+DepoHatasi PlanBelgesi::DosyayaGec(const QString& yol)
+{
+    return Gec([&] { return GeciciBaglanti(yol).hata(); }, [&] { return DosyayiAc(yol); });
+}
+
 std::optional<SunucuAdresi> PlanBelgesi::sunucu() const
 {
-    if (!m_sunucu)
-        return std::nullopt;
-    return GizlisizAdres(*m_sunucu);
+    return m_sunucu ? std::optional(GizlisizAdres(*m_sunucu)) : std::nullopt;
 }
