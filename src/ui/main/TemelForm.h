@@ -93,7 +93,8 @@ public:
     void DosyaAc();
     void YeniDosya();
     bool DosyayaGec(const QString& yol);
-    // The one-process lock of the file shown, taken at start-up; a switch moves it.
+    // The one-process lock of the file shown, taken at start-up; a switch moves it, and
+    // a move to a server lets it go.
     void KilidiTut(std::unique_ptr<TekSurec> kilit);
     QMenu* sonDosyalarMenusu() const { return m_sonDosyalar; }
     // Reads the file the user picks and opens its preview; a file that cannot come in

@@ -13,6 +13,7 @@
 #include "ui/import/IceAktarmaFormu.h"
 #include "ui/project/ProjeDegistirFormu.h"
 #include "ui/layout/Duzenler.h"
+#include "ui/main/TekSurec.h"
 #include "ui/server/SunucuyaBaglanFormu.h"
 
 #include <QApplication>
@@ -184,6 +185,9 @@ void TemelForm::DepoDegisti()
 {
     const QString baslik = QString::fromUtf8(Duzenler::TemelForm().baslik);
     const auto sunucu = m_belge.sunucu();
+    // The file left is no longer this window's: a start on it opens it anew.
+    if (sunucu)
+        m_kilit.reset();
     setWindowTitle(sunucu ? QStringLiteral("%1 — Sunucu: %2").arg(baslik, GosterilecekAdres(*sunucu))
                           : QStringLiteral("%1 — %2").arg(baslik, QDir::toNativeSeparators(m_belge.VeritabaniYolu())));
     for (QWidget* diyalog : std::initializer_list<QWidget*>{m_projeDegistirFormu, m_faaliyetDegistirmeFormu,
