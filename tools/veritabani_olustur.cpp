@@ -3,6 +3,7 @@
 #include "store/GeciciBaglanti.h"
 #include "store/Sema.h"
 #include "store/SunucuAdresi.h"
+#include "store/YeniDosya.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -111,21 +112,8 @@ int main(int argc, char* argv[])
     const QString yol = argumanlar.first();
     if (QFileInfo::exists(yol) || QFileInfo(yol).isSymLink())
         return Hata(QStringLiteral("%1 zaten var; üzerine yazılmaz.").arg(yol));
-
-    DepoHatasi hata;
-    {
-        const GeciciBaglanti baglanti(yol, ProjeDeposu::Acilis::Olustur);
-        if (baglanti.hata())
-            return Hata(QStringLiteral("%1 oluşturulamadı: Hata %2: %3")
-                            .arg(yol).arg(baglanti.hata().numara).arg(baglanti.hata().aciklama));
-        QSqlDatabase vt = baglanti.vt();
-        hata = Sema::Kur(vt);
-        if (!hata && ornek)
-            hata = OrnekEkle(baglanti.depo());
-    }
-    if (hata) {
-        QFile::remove(yol);
+    const DepoHatasi hata = YeniDosyaOlustur(yol, ornek ? IlkIcerik(OrnekEkle) : IlkIcerik());
+    if (hata)
         return Hata(QStringLiteral("%1 oluşturulamadı: Hata %2: %3").arg(yol).arg(hata.numara).arg(hata.aciklama));
-    }
     return 0;
 }

@@ -82,7 +82,7 @@ std::unique_ptr<Uygulama> DepoylaBaslat(Kaynak kaynak)
     DepoHatasi hata = ilk.acilis;
     if (!hata)
         hata = kaynak.sunucu ? uygulama->belge.SunucuyuAc(*kaynak.sunucu)
-                             : ProjeDeposu::Ac(kaynak.yol, DegiskenModulu::VeritabaniBaglantisi);
+                             : uygulama->belge.DosyayiAc(kaynak.yol);
     if (hata) {
         Mesaj::HatayiGoster(nullptr, kaynak.sunucu ? BaglantiHatasi(hata, *kaynak.sunucu) : hata);
         return nullptr;
@@ -98,21 +98,9 @@ std::unique_ptr<Uygulama> DepoylaBaslat(Kaynak kaynak)
 
 } // namespace
 
-std::unique_ptr<Uygulama> Baslat(const QString& klasor)
+std::unique_ptr<Uygulama> Baslat(const QString& yol)
 {
-    return DepoylaBaslat({VeritabaniYolu(klasor), std::nullopt});
-}
-
-std::optional<QString> SunucuArgumani(const QStringList& argumanlar)
-{
-    const QString secenek = QStringLiteral("--sunucu");
-    for (qsizetype i = 1; i < argumanlar.size(); ++i) {
-        if (argumanlar[i] == secenek)
-            return argumanlar.value(i + 1);
-        if (argumanlar[i].startsWith(secenek + QLatin1Char('=')))
-            return argumanlar[i].mid(secenek.size() + 1);
-    }
-    return std::nullopt;
+    return DepoylaBaslat({yol, std::nullopt});
 }
 
 std::unique_ptr<Uygulama> SunucuylaBaslat(const QString& baglanti)

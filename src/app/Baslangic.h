@@ -4,9 +4,7 @@
 #include "ui/main/TemelForm.h"
 
 #include <QString>
-#include <QStringList>
 #include <memory>
-#include <optional>
 
 class QApplication;
 
@@ -22,14 +20,10 @@ struct Uygulama {
 // language; and without regional settings (C, POSIX), Turkish dates and numbers too.
 void TurkceArayuzuYukle(QApplication& uygulama);
 
-// Opens Proje.mdb in `klasor` and shows the main window with the stored projects.
+// Opens the plan file at `yol` and shows the main window with the stored projects.
 // When the file cannot be opened, is locked or is not our database, shows the
 // reason in a box and gives nothing back; nothing is created or changed.
-std::unique_ptr<Uygulama> Baslat(const QString& klasor);
-
-// The connection given to `--sunucu BAĞLANTI` (or `--sunucu=BAĞLANTI`) among the program's
-// arguments; none without it. Nothing after the option is the default connection.
-std::optional<QString> SunucuArgumani(const QStringList& argumanlar);
+std::unique_ptr<Uygulama> Baslat(const QString& yol);
 
 // The same for a PostgreSQL server: `baglanti` is a libpq connection string or URI. A
 // server that wants a password it was not given asks for it once. A malformed address, a

@@ -1,25 +1,25 @@
 #include "app/Baslangic.h"
-#include "app/TekSurec.h"
+#include "app/Calistirma.h"
+#include "app/KomutSatiri.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
+    if (const auto cikis = BilgiIstendiyse(argc, argv))
+        return *cikis;
     QApplication uygulama(argc, argv);
+    const KomutSatiri komut = KomutSatiriniOku(QCoreApplication::arguments());
+    if (komut.is == KomutSatiri::Is::Hatali) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(KullanimHatasi(komut.hatali)));
+        return 2;
+    }
     // Many planners share a server: the one-process rule is the file's.
-    if (const auto sunucu = SunucuArgumani(QCoreApplication::arguments())) {
+    if (komut.sunucu) {
         TurkceArayuzuYukle(uygulama);
-        const auto acik = SunucuylaBaslat(*sunucu);
+        const auto acik = SunucuylaBaslat(*komut.sunucu);
         return acik ? uygulama.exec() : 1;
     }
-    const QString klasor = QCoreApplication::applicationDirPath();
-    TekSurec tekSurec(VeritabaniYolu(klasor));
-    if (tekSurec.BaskasiAcik())
-        return 0;
-    TurkceArayuzuYukle(uygulama);
-    const auto acik = Baslat(klasor);
-    if (!acik)
-        return 1;
-    tekSurec.OneGetirilecek(&acik->pencere);
-    return uygulama.exec();
+    return DosyaylaCalistir(uygulama, komut.dosya);
 }

@@ -14,6 +14,7 @@
 #include <QSqlDriver>
 #include <QTimer>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // Where a walk through the history ended: how many steps it took, and which way; when it
@@ -61,6 +62,10 @@ public:
     // fit leaves the document on what it had; then opened as SunucuyuAc does and the project
     // list read again (a failure of that read comes as okunamadi: the switch is done).
     DepoHatasi SunucuyaGec(const SunucuAdresi& adres);
+    // The same for the plan file at `yol`: SunucuyuAc's opening and DosyayaGec's switch.
+    // A trial of the store left behind is dropped with it.
+    DepoHatasi DosyayiAc(const QString& yol);
+    DepoHatasi DosyayaGec(const QString& yol);
     // The server the document works on, without its password; none on a file.
     std::optional<SunucuAdresi> sunucu() const;
 
@@ -159,13 +164,16 @@ signals:
     void gecmisDegisti();
     // The delete command removed the project of that name.
     void projeSilindi(const QString& ad);
-    // The document's connection was opened on another store (SunucuyuAc).
+    // The document's connection was opened on another store (SunucuyuAc, DosyayiAc).
     void depoDegisti();
     // The trial was tried further, dropped or applied.
     void denemeDegisti();
 
 private:
     void PlaniKoy(std::optional<Plan> plan);
+    // The switch both stores share: `dene` on a connection of its own, then `ac` on the
+    // document's; a failure of the latter opens again what the document had.
+    DepoHatasi Gec(const std::function<DepoHatasi()>& dene, const std::function<DepoHatasi()>& ac);
     // Keeps the trial over the plan read, or drops it when what it changes is gone.
     void DenemeyiDenetle();
     // Notes an announcement; a burst of them (a delete of many rows) is shown once.

@@ -10,7 +10,7 @@
 #include "destek/GeciciVeritabani.h"
 #include "destek/YardimciProgram.h"
 #include "destek/Ozet.h"
-#include "app/TekSurec.h"
+#include "ui/main/TekSurec.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +19,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QRegularExpression>
 #include <grp.h>
+#include <linux/capability.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,7 +41,7 @@ QByteArray Xdotool(const QString& ekran, const QStringList& argumanlar)
     return xdotool.readAllStandardOutput().trimmed();
 }
 
-const QString AnaPencere = QStringLiteral("^Zelvora - CPM \\(Kritik Yol Yöntemi\\) Uygulaması$");
+const QString AnaPencere = QStringLiteral("^Zelvora - CPM \\(Kritik Yol Yöntemi\\) Uygulaması — ");
 
 int baslatilan = 0;
 int dogruBiten = 0;
@@ -181,6 +184,47 @@ private slots:
         ++dogruBiten;
         // The killed holder's lock and pipe were taken over and are gone with the next.
         QCOMPARE(Kalanlar(dizin.path()), QStringList());
+    }
+
+    // An installed program, in a folder the user cannot write: the first start makes the plan
+    // file in the data folder and says so in one box, the next opens it without one; a file
+    // named on the command line is opened instead, and a Proje.mdb beside the program is used
+    // even there. The caption names the file. As root the starts are held to file permissions.
+    void anInstalledProgramKeepsItsFileInTheDataFolder()
+    {
+        QTemporaryDir dizin;
+        const QString bin = dizin.filePath("bin"), veri = dizin.filePath("veri/kavrion/Proje.mdb");
+        const QString baska = dizin.filePath("başka.mdb"), yaninda = VeritabaniYolu(bin);
+        QVERIFY(QDir(dizin.path()).mkpath("bin") && QDir(dizin.path()).mkpath("ev"));
+        QVERIFY(QFile::copy(YardimciProgram(QStringLiteral("kavrion")), bin + "/kavrion"));
+        QVERIFY(QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        SemadanOlustur(baska);
+        const auto ac = [&](const QStringList& argumanlar, const QString& dosya, bool kutu) {
+            QProcess kavrion;
+            QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
+            ortam.insert(QStringLiteral("HOME"), dizin.filePath("ev"));
+            ortam.insert(QStringLiteral("XDG_DATA_HOME"), dizin.filePath("veri"));
+            kavrion.setProcessEnvironment(ortam);
+            kavrion.setChildProcessModifier([] { prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0); });
+            ProgramiCalistir(kavrion, bin + "/kavrion", true, argumanlar);
+            if (kutu) {
+                const QByteArray bilgi = PencereyiBekle(QStringLiteral("^Kavrion$"), kavrion.processId());
+                QVERIFY2(!bilgi.isEmpty(), kavrion.readAllStandardError().constData());
+                Tusla(bilgi, QStringLiteral("Return"));
+            }
+            const QByteArray pencere = PencereyiBekle(AnaPencere + QRegularExpression::escape(dosya) + '$', kavrion.processId());
+            QVERIFY2(!pencere.isEmpty(), qPrintable(dosya));
+            Tusla(pencere, QStringLiteral("Escape"));
+            QVERIFY(kavrion.waitForFinished(30000));
+            QCOMPARE(kavrion.exitCode(), 0);
+            ++dogruBiten;
+        };
+        ac({}, veri, true);
+        ac({}, veri, false);
+        ac({baska}, baska, false);
+        SemadanOlustur(yaninda);
+        ac({}, yaninda, false);
+        QCOMPARE(QDir(dizin.filePath("veri/kavrion")).entryList(QDir::Files), QStringList{"Proje.mdb"});
     }
 
     // A user whose lock folder cannot take the lock (unwritable, or someone else's)

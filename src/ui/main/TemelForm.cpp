@@ -1,5 +1,7 @@
 #include "ui/main/TemelForm.h"
 
+#include "ui/main/TekSurec.h" // the lock the window holds goes with it
+
 #include "rules/BolgeselMetin.h"
 #include "rules/GunSayisi.h"
 #include "kernel/Cizelge.h"
@@ -216,14 +218,20 @@ void TemelForm::CikisDugmesi_Click()
 
 void TemelForm::closeEvent(QCloseEvent* olay)
 {
-    // Open dialogs belong to this window and go with it; what was typed in them is dropped.
     // A window its user keeps open (a trial not yet applied) keeps this one open too.
+    if (PencereleriKapat())
+        olay->accept();
+    else
+        olay->ignore();
+}
+
+bool TemelForm::PencereleriKapat()
+{
+    // Open dialogs belong to this window and go with it; what was typed in them is dropped.
     const auto cocuklar = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget* cocuk : cocuklar) {
-        if (cocuk->isWindow() && !cocuk->close()) {
-            olay->ignore();
-            return;
-        }
+        if (cocuk->isWindow() && !cocuk->close())
+            return false;
     }
-    olay->accept();
+    return true;
 }

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 class AnalizPenceresi;
 class GecmisPenceresi;
@@ -16,6 +17,8 @@ class FaaliyetEklemeFormu;
 class ProjeDegistirFormu;
 class ProjeEklemeFormu;
 class SunucuyaBaglanFormu;
+class TekSurec;
+class QMenu;
 
 // The main window: the project list, the selected project's information and its
 // activities with their earliest start and finish, and the eight command buttons;
@@ -28,6 +31,7 @@ public:
     };
     // The window shows `belge`, which outlives it.
     explicit TemelForm(PlanBelgesi& belge, IlkListe ilkListe = IlkListe::DepodanOku);
+    ~TemelForm() override;
 
     // Refills the project list from the store; nothing is selected afterwards, and
     // everything of the project shown before is emptied. `gosterilecek`, when listed,
@@ -81,6 +85,18 @@ public:
     // "Sunucuya Bağlan…": the dialog that moves the application onto a server.
     void SunucuyaBaglan();
     SunucuyaBaglanFormu* AcikSunucuyaBaglanFormu() const;
+    // "Aç…", "Yeni…" and the File menu's recent files: the window moves to another plan
+    // file. The windows of the file left close first (one that is kept open, a trial not
+    // applied, keeps the window where it is). A file another Kavrion has open is refused
+    // and that window comes to the front; a file that cannot serve is refused in its box;
+    // either way the file open stays open. "Yeni…" never makes a plan over an existing file.
+    void DosyaAc();
+    void YeniDosya();
+    bool DosyayaGec(const QString& yol);
+    // The one-process lock of the file shown, taken at start-up; a switch moves it, and
+    // a move to a server lets it go.
+    void KilidiTut(std::unique_ptr<TekSurec> kilit);
+    QMenu* sonDosyalarMenusu() const { return m_sonDosyalar; }
     // Reads the file the user picks and opens its preview; a file that cannot come in
     // is refused in one box with the reason.
     void IceAktar();
@@ -105,7 +121,10 @@ private:
     void DuzenMenusunuKur();
     // The Edit menu names the steps it would take.
     void DuzenMenusunuGuncelle();
-    // Another store was opened: the caption names the server, and the dialogs that hold
+    void SonDosyalarMenusunuKur();
+    // Closes the windows this one owns, as closing it would; false when one stays.
+    bool PencereleriKapat();
+    // Another store was opened: the caption names the file or the server, and the dialogs that hold
     // rows or names of the store they came from (changes, an activity's entry, an
     // import's checked names) close.
     void DepoDegisti();
@@ -125,4 +144,6 @@ private:
     QPointer<SunucuyaBaglanFormu> m_sunucuyaBaglanFormu;
     QAction* m_geriAl = nullptr;
     QAction* m_yinele = nullptr;
+    QMenu* m_sonDosyalar = nullptr;
+    std::unique_ptr<TekSurec> m_kilit;
 };

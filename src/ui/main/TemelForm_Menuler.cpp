@@ -13,9 +13,11 @@
 #include "ui/import/IceAktarmaFormu.h"
 #include "ui/project/ProjeDegistirFormu.h"
 #include "ui/layout/Duzenler.h"
+#include "ui/main/TekSurec.h"
 #include "ui/server/SunucuyaBaglanFormu.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include <QLayout>
@@ -37,6 +39,11 @@ void TemelForm::MenuleriKur()
 {
     // Access keys apart from the window's own Alt+E, Alt+D, Alt+S and Alt+F.
     QMenu* dosya = menuBar()->addMenu(QStringLiteral("D&osya"));
+    dosya->addAction(QStringLiteral("Y&eni…"), QKeySequence::New, this, &TemelForm::YeniDosya);
+    dosya->addAction(QStringLiteral("A&ç…"), QKeySequence::Open, this, &TemelForm::DosyaAc);
+    m_sonDosyalar = dosya->addMenu(QStringLiteral("S&on Dosyalar"));
+    SonDosyalarMenusunuKur();
+    dosya->addSeparator();
     dosya->addAction(QStringLiteral("&Sunucuya Bağlan…"), this, &TemelForm::SunucuyaBaglan);
     dosya->addSeparator();
     dosya->addAction(QStringLiteral("İçe &Aktar…"), QKeySequence(Qt::CTRL | Qt::Key_I), this, &TemelForm::IceAktar);
@@ -178,7 +185,11 @@ void TemelForm::DepoDegisti()
 {
     const QString baslik = QString::fromUtf8(Duzenler::TemelForm().baslik);
     const auto sunucu = m_belge.sunucu();
-    setWindowTitle(sunucu ? QStringLiteral("%1 — Sunucu: %2").arg(baslik, GosterilecekAdres(*sunucu)) : baslik);
+    // The file left is no longer this window's: a start on it opens it anew.
+    if (sunucu)
+        m_kilit.reset();
+    setWindowTitle(sunucu ? QStringLiteral("%1 — Sunucu: %2").arg(baslik, GosterilecekAdres(*sunucu))
+                          : QStringLiteral("%1 — %2").arg(baslik, QDir::toNativeSeparators(m_belge.VeritabaniYolu())));
     for (QWidget* diyalog : std::initializer_list<QWidget*>{m_projeDegistirFormu, m_faaliyetDegistirmeFormu,
                                                             m_faaliyetEklemeFormu, m_iceAktarmaFormu}) {
         if (diyalog)

@@ -5,11 +5,17 @@
 #include "store/ArizaNoktasi.h"
 #include "ui/activity/FaaliyetDegistirmeFormu.h"
 #include "ui/activity/FaaliyetEklemeFormu.h"
+#include "ui/main/PlanDosyasi.h"
+#include "ui/widgets/ListeKutusu.h"
+#include "ui/main/TekSurec.h"
 #include "ui/main/TemelForm.h"
 #include "ui/project/ProjeDegistirFormu.h"
 #include "ui/project/ProjeEklemeFormu.h"
 
 #include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -20,7 +26,61 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // The recent files go to a folder of the test's own, never to the user's settings.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_ayarlar.path());
+    }
     void init() { QLocale::setDefault(Turkce); }
+    void cleanup() { PlanDosyasi::SorucuKur({}); }
+
+    // "Aç…" moves the window to another file with its own list and undo history, and the recent
+    // files take it back; a file another Kavrion holds, one that is no plan, or "Yeni…" on an
+    // existing file is refused in a box and the file open stays open, as it was.
+    void openMovesTheWindowWithItsListAndHistory()
+    {
+        GeciciVeritabani a, b;
+        b.ProjeEkle("BETA");
+        QTemporaryDir dizin;
+        const QString bozuk = dizin.filePath("bozuk.mdb"), yeni = dizin.filePath("yeni"), tutulan = dizin.filePath("t.mdb");
+        QVERIFY(QFile::copy(b.yol(), tutulan) && QFile::copy(QCoreApplication::applicationFilePath(), bozuk));
+        const TekSurec baskasi(tutulan);
+        MesajKaydi kayit;
+        AnaPencere ana(a.depo());
+        QVERIFY(!ana.belge().Calistir(ProjeEkleKomutu{{"ALFA", {2026, 3, 1}, {2026, 3, 9}}}));
+        const QString geriAl = ana.geriAlEylemi()->text();
+        QString secilen = b.yol();
+        PlanDosyasi::SorucuKur([&](QWidget*, PlanDosyasi::Islem) { return std::optional(secilen); });
+        const auto dosyada = [&](const QString& yol, const QStringList& projeler) {
+            return ana.windowTitle().endsWith(" — " + yol) && ana.ProjeListesi->Metinler() == projeler;
+        };
+
+        ana.DosyaAc();
+        QVERIFY(dosyada(b.yol(), {"BETA"}));
+        QVERIFY(ana.geriAlEylemi()->text() != geriAl);
+        for (const QString& reddedilen : {tutulan, bozuk, a.yol()}) {
+            secilen = reddedilen;
+            reddedilen == a.yol() ? ana.YeniDosya() : ana.DosyaAc();
+            QVERIFY(dosyada(b.yol(), {"BETA"}));
+        }
+        QCOMPARE(kayit.metinler(), QStringList({"\"" + tutulan + "\" başka bir Kavrion penceresinde açık; o pencere öne getirildi.",
+                                                "Hata 26: Dosya bir veritabanı değil.",
+                                                "Hata 19: Bu adda bir dosya zaten var; üzerine yazılmaz."}));
+        QCOMPARE(a.Satirlar().size(), 1);
+
+        emit ana.sonDosyalarMenusu()->aboutToShow();
+        QCOMPARE(ana.sonDosyalarMenusu()->actions().size(), 1); // b, open, is not listed
+        ana.sonDosyalarMenusu()->actions().first()->trigger();
+        QVERIFY(dosyada(a.yol(), {"ALFA"}));
+        QCOMPARE(ana.geriAlEylemi()->text(), geriAl);
+
+        secilen = yeni;
+        ana.YeniDosya();
+        QVERIFY(dosyada(yeni, {}));
+        QCOMPARE(PlanDosyasi::SonDosyalar(), QStringList({yeni, a.yol(), b.yol()}));
+        QCOMPARE(kayit.sayi(), 3);
+    }
 
     // A selected project shows its schedule; one without activities leaves nothing of the one before.
     void selectionShowsTheProjectAndItsSchedule()
@@ -161,6 +221,9 @@ private slots:
         for (const QPointer<QWidget>& d : acik)
             QVERIFY(!d || !d->isVisible());
     }
+
+private:
+    QTemporaryDir m_ayarlar;
 };
 
 QTEST_MAIN(MainWindowTest)

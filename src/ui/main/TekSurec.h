@@ -13,8 +13,8 @@ class QWidget;
 // or another spelling of its path meets the same lock) and keeps a named pipe open
 // beside it; a second start on the same file finds the lock held, writes into the
 // pipe so that the first brings its window to the front, and should end without
-// opening the file. The lock dies with its process, so a process that was killed
-// blocks no later start.
+// opening the file. The main window holds it, and takes another file's before it moves
+// there. The lock dies with its process, so a process that was killed blocks no later start.
 class TekSurec {
 public:
     // Takes the lock of the file at `veritabaniYolu`, or asks its holder to come to

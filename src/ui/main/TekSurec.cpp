@@ -1,4 +1,4 @@
-#include "app/TekSurec.h"
+#include "ui/main/TekSurec.h"
 
 #include "store/DosyaKimligi.h"
 

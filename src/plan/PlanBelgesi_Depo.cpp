@@ -1,0 +1,69 @@
+// The store the document works on: a plan file or a server, opened and switched alike.
+#include "plan/PlanBelgesi.h"
+
+#include "store/DepoBilgisi.h"
+#include "store/GeciciBaglanti.h"
+
+DepoHatasi PlanBelgesi::SunucuyuAc(const SunucuAdresi& adres)
+{
+    // The same connection name, so that everything that reaches the store by it (the
+    // windows, the application's own name for it) follows without being told.
+    ProjeDeposu::Kapat(m_depo.baglanti());
+    m_sunucu.reset();
+    if (DepoHatasi hata = ProjeDeposu::SunucuyaBaglan(adres, m_depo.baglanti()))
+        return hata;
+    m_sunucu = adres;
+    DuyurulariDinle();
+    emit depoDegisti();
+    return {};
+}
+
+DepoHatasi PlanBelgesi::DosyayiAc(const QString& yol)
+{
+    // Durations tried on a project of the store left are no trial of a namesake in this one.
+    DenemeyiBirak();
+    ProjeDeposu::Kapat(m_depo.baglanti());
+    m_sunucu.reset();
+    if (DepoHatasi hata = ProjeDeposu::Ac(yol, m_depo.baglanti()))
+        return hata;
+    DuyurulariDinle();
+    emit depoDegisti();
+    return {};
+}
+
+DepoHatasi PlanBelgesi::Gec(const std::function<DepoHatasi()>& dene, const std::function<DepoHatasi()>& ac)
+{
+    if (const DepoHatasi hata = dene())
+        return hata;
+    // The store answered a moment ago; should it be lost before the document's own
+    // connection reaches it, the document goes back to what it had.
+    const std::optional<SunucuAdresi> onceki = m_sunucu;
+    DepoBilgisi dosya;
+    if (!onceki)
+        ::DepoBilgisiniOku(m_depo, dosya);
+    if (const DepoHatasi hata = ac()) {
+        if (onceki)
+            SunucuyuAc(*onceki);
+        else
+            DosyayiAc(dosya.yol);
+        return hata;
+    }
+    if (const DepoHatasi okuma = ProjeleriOku())
+        emit okunamadi(okuma);
+    return {};
+}
+
+DepoHatasi PlanBelgesi::SunucuyaGec(const SunucuAdresi& adres)
+{
+    return Gec([&] { return GeciciBaglanti(adres).hata(); }, [&] { return SunucuyuAc(adres); });
+}
+
+DepoHatasi PlanBelgesi::DosyayaGec(const QString& yol)
+{
+    return Gec([&] { return GeciciBaglanti(yol).hata(); }, [&] { return DosyayiAc(yol); });
+}
+
+std::optional<SunucuAdresi> PlanBelgesi::sunucu() const
+{
+    return m_sunucu ? std::optional(GizlisizAdres(*m_sunucu)) : std::nullopt;
+}
