@@ -20,5 +20,12 @@ rm -rf "$cikti"
 cpack --config build/CPackConfig.cmake -B "$cikti"
 paket="$(ls "$cikti"/kavrion_*.deb)"
 cp "$paket" .
-bash scripts/paket-denetimi.sh "$(basename "$paket")"
+kok="$cikti/kok"
+bash scripts/paket-denetimi.sh --kok "$kok" "$(basename "$paket")"
+# The packaged window itself, started as an installed program is: its plan file made in
+# the data folder of a user with an empty home (the test needs Xvfb and xdotool).
+if [ -x build/bin/tst_DisaridanBaslatma ]; then
+  KAVRION_PAKET_KOKU="$PWD/$kok" build/bin/tst_DisaridanBaslatma anInstalledProgramKeepsItsFileInTheDataFolder
+fi
+rm -rf "$kok"
 echo "Paket: $(basename "$paket")"

@@ -10,6 +10,8 @@ int main(int argc, char* argv[])
     if (const auto cikis = BilgiIstendiyse(argc, argv))
         return *cikis;
     QApplication uygulama(argc, argv);
+    // The menu entry's name, by which a Wayland desktop ties the window to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kavrion.Kavrion"));
     const KomutSatiri komut = KomutSatiriniOku(QCoreApplication::arguments());
     if (komut.is == KomutSatiri::Is::Hatali) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(KullanimHatasi(komut.hatali)));

@@ -190,13 +190,16 @@ private slots:
     // file in the data folder and says so in one box, the next opens it without one; a file
     // named on the command line is opened instead, and a Proje.mdb beside the program is used
     // even there. The caption names the file. As root the starts are held to file permissions.
+    // With KAVRION_PAKET_KOKU, the program is the one from the Debian package extracted there.
     void anInstalledProgramKeepsItsFileInTheDataFolder()
     {
+        const QString paket = qEnvironmentVariable("KAVRION_PAKET_KOKU");
+        const QString program = paket.isEmpty() ? YardimciProgram(QStringLiteral("kavrion")) : paket + "/usr/bin/kavrion";
         QTemporaryDir dizin;
         const QString bin = dizin.filePath("bin"), veri = dizin.filePath("veri/kavrion/Proje.mdb");
         const QString baska = dizin.filePath("başka.mdb"), yaninda = VeritabaniYolu(bin);
         QVERIFY(QDir(dizin.path()).mkpath("bin") && QDir(dizin.path()).mkpath("ev"));
-        QVERIFY(QFile::copy(YardimciProgram(QStringLiteral("kavrion")), bin + "/kavrion"));
+        QVERIFY(QFile::copy(program, bin + "/kavrion"));
         QVERIFY(QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
         SemadanOlustur(baska);
         const auto ac = [&](const QStringList& argumanlar, const QString& dosya, bool kutu) {
