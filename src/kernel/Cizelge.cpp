@@ -87,10 +87,14 @@ QVector<int> KritikYolBul(const Cizelge& c)
 
 Cizelge CizelgeyiHesapla(const QVector<KayitliFaaliyet>& satirlar)
 {
+    return satirlar.isEmpty() ? Cizelge() : CizelgeyiHesapla(std::make_shared<const PlanModeli>(satirlar));
+}
+
+Cizelge CizelgeyiHesapla(std::shared_ptr<const PlanModeli> model)
+{
     Cizelge c;
-    if (satirlar.isEmpty())
-        return c;
-    c.model = std::make_shared<const PlanModeli>(satirlar);
+    c.model = std::move(model);
+    const QVector<KayitliFaaliyet>& satirlar = c.model->Satirlar();
     const int n = int(satirlar.size());
     Senaryo senaryo;
     senaryo.sure.resize(n);

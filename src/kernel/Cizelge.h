@@ -32,3 +32,5 @@ struct Cizelge {
 };
 
 Cizelge CizelgeyiHesapla(const QVector<KayitliFaaliyet>& satirlar);
+// The same over a model already built (one with rows).
+Cizelge CizelgeyiHesapla(std::shared_ptr<const PlanModeli> model);

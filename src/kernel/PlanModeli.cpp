@@ -24,6 +24,14 @@ PlanModeli::PlanModeli(const QVector<KayitliFaaliyet>& satirlar) : m_satirlar(sa
     m_ag = AgKur(n, baglar);
 }
 
+PlanModeli PlanModeli::BaskaSurelerle(const QVector<KayitliFaaliyet>& satirlar) const
+{
+    Q_ASSERT(satirlar.size() == m_satirlar.size());
+    PlanModeli model(*this);
+    model.m_satirlar = satirlar;
+    return model;
+}
+
 void PlanModeli::KodlariDiz()
 {
     // From the bottom up, so that a code stored twice keeps its upper row.

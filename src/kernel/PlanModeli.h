@@ -16,6 +16,9 @@
 class PlanModeli {
 public:
     explicit PlanModeli(const QVector<KayitliFaaliyet>& satirlar);
+    // The same plan with other durations (a what-if): `satirlar` are this model's rows with
+    // only their durations changed, so the graph and the code index are shared, not built again.
+    PlanModeli BaskaSurelerle(const QVector<KayitliFaaliyet>& satirlar) const;
 
     int Boyut() const { return int(m_satirlar.size()); }
     const QVector<KayitliFaaliyet>& Satirlar() const { return m_satirlar; }

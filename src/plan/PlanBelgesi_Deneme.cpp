@@ -44,8 +44,12 @@ const AgAnalizi& PlanBelgesi::gosterilenAnaliz() const
 {
     if (!Denemede())
         return analiz();
-    if (!m_denemeAnalizi)
-        m_denemeAnalizi = AnaliziHesapla(gosterilenFaaliyetler(), m_plan->proje);
+    if (!m_denemeAnalizi) {
+        // Only durations differ from the plan as read: its graph serves the trial too.
+        const QVector<KayitliFaaliyet>& satirlar = gosterilenFaaliyetler();
+        const Cizelge cizelge = CizelgeyiHesapla(std::make_shared<const PlanModeli>(m_cizelge.model->BaskaSurelerle(satirlar)));
+        m_denemeAnalizi = AnaliziHesapla(satirlar, m_plan->proje, cizelge);
+    }
     return *m_denemeAnalizi;
 }
 

@@ -69,6 +69,16 @@ private slots:
         QTEST(CizelgeMetinleri::EnGecGunSayisi(cizelge), "enGec");
         QTEST(CizelgeMetinleri::EnErkenGunSayisi(cizelge), "enErken");
         QTEST(CizelgeMetinleri::KritikYol(cizelge), "kritikYol");
+
+        // A what-if computes on the model of the plan as read, with other durations: the same
+        // figures as a model built afresh for them.
+        QVector<KayitliFaaliyet> okunan = satirlar;
+        for (KayitliFaaliyet& f : okunan)
+            f.sure = {7, 7};
+        const auto denenen = std::make_shared<const PlanModeli>(PlanModeli(okunan).BaskaSurelerle(satirlar));
+        const Cizelge deneme = CizelgeyiHesapla(denenen);
+        QTEST(EsEf(deneme, satirlar), "esEf");
+        QTEST(CizelgeMetinleri::KritikYol(deneme), "kritikYol");
     }
 
     void notComputable_data()
