@@ -286,6 +286,11 @@ void AnalizPenceresi::Yenile()
         m_sutunlarAyarlandi = true;
         m_tablo->resizeColumnsToContents();
     }
+    SecimiKoru(eskiKod);
+}
+
+void AnalizPenceresi::SecimiKoru(const QString& eskiKod)
+{
     // The same activity stays selected while the project is shown again; no other row is.
     int secilecek = -1;
     for (int i = 0; !eskiKod.isEmpty() && i < m_analiz.faaliyetler.size() && secilecek < 0; ++i) {

@@ -56,6 +56,8 @@ protected:
     void closeEvent(QCloseEvent* olay) override;
 
 private:
+    // Selects again the row of the activity coded `eskiKod`, or none.
+    void SecimiKoru(const QString& eskiKod);
     void Kur();
     void TabloyuKur();
     void SemayiKur();
