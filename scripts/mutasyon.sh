@@ -216,7 +216,7 @@ hatalar=(
 "çekirdek@@src/kernel/Cizelge.cpp@@else if (model.IlkSatir(kod) > satir)@@else if (model.IlkSatir(kod) < 0)@@a predecessor stored below is reported as undefined, and one nowhere as stored below"
 "çekirdek@@src/text/CizelgeMetinleri.cpp@@if (ef || satir != 0)@@if (ef || satir >= 0)@@the first row's duration another program left as text is not shown as its finish"
 "çekirdek@@src/drawing/RaporSayfalari.cpp@@const QStringList yol = analiz.kritikYollar.at(i);@@const QStringList& yol = analiz.kritikYollar.at(i);@@a path in the heading is cut while the cut overwrites it"
-"pencere@@src/store/YeniDosya.cpp@@O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC@@O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC@@\"Yeni…\" makes an empty plan over an existing file"
+"pencere@@src/store/YeniDosya.cpp@@yol.constData(), RENAME_NOREPLACE) == 0@@yol.constData(), 0) == 0@@\"Yeni…\" makes an empty plan over an existing file"
 "pencere@@src/app/VeriKonumu.cpp@@if (dosyaVar || (yazilabilir && !sistemin))@@if (dosyaVar || yazilabilir)@@an installed program run by root looks for its file in /usr/bin"
 "pencere@@src/ui/main/TemelForm_Dosyalar.cpp@@if (kilit->BaskasiAcik()) {@@if (false) {@@\"Aç…\" opens a file another Kavrion has open"
 )

@@ -1,5 +1,7 @@
 #include "plan/PlanBelgesi.h"
 
+#include <algorithm>
+
 bool PlanBelgesi::Denemede() const
 {
     return m_plan && !m_deneme.sureler.isEmpty() && m_plan->proje.ad == m_deneme.proje;
@@ -42,7 +44,7 @@ const QVector<KayitliFaaliyet>& PlanBelgesi::gosterilenFaaliyetler() const
 
 const AgAnalizi& PlanBelgesi::gosterilenAnaliz() const
 {
-    if (!Denemede())
+    if (!Denemede() || !m_cizelge.model)
         return analiz();
     if (!m_denemeAnalizi) {
         // Only durations differ from the plan as read: its graph serves the trial too.
@@ -55,7 +57,9 @@ const AgAnalizi& PlanBelgesi::gosterilenAnaliz() const
 
 void PlanBelgesi::SureyiDene(const KayitliFaaliyet& faaliyet, qint32 sure)
 {
-    if (!m_plan)
+    // A window may still show an activity that a change read since has removed.
+    const auto ayniKod = [&](const KayitliFaaliyet& f) { return f.kodu == faaliyet.kodu; };
+    if (!m_plan || std::none_of(m_plan->faaliyetler.cbegin(), m_plan->faaliyetler.cend(), ayniKod))
         return;
     if (m_deneme.proje != m_plan->proje.ad)
         m_deneme = Deneme{m_plan->proje.ad, {}};

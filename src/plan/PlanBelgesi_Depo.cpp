@@ -6,6 +6,8 @@
 
 DepoHatasi PlanBelgesi::SunucuyuAc(const SunucuAdresi& adres)
 {
+    // As for a file: a project of the same name on the server is another project.
+    DenemeyiBirak();
     // The same connection name, so that everything that reaches the store by it (the
     // windows, the application's own name for it) follows without being told.
     ProjeDeposu::Kapat(m_depo.baglanti());

@@ -6,9 +6,9 @@
 #include <QString>
 #include <functional>
 
-// An empty plan file made from the schema at `yol`, which must not exist yet: the name
-// is taken in one step, so a file that appears meanwhile is never written over. `ilkIcerik`,
-// when given, writes the file's first content on the same connection. Whatever fails
-// after the name was taken removes the file again.
+// An empty plan file made from the schema at `yol`, which must not exist yet. It is made
+// beside it under another name and given its name in one step that never replaces a file,
+// so a file that appears meanwhile is never written over and a half-made file never bears
+// the name. `ilkIcerik`, when given, writes the file's first content on the same connection.
 using IlkIcerik = std::function<DepoHatasi(const ProjeDeposu& depo)>;
 DepoHatasi YeniDosyaOlustur(const QString& yol, const IlkIcerik& ilkIcerik = {});

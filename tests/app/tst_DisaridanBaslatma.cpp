@@ -225,8 +225,13 @@ private slots:
         ac({}, veri, true);
         ac({}, veri, false);
         ac({baska}, baska, false);
+        // Only the test writes the file beside the program; the folder stays read-only to it.
+        const auto yazilabilir = QFile::permissions(bin) | QFile::WriteOwner;
+        QVERIFY(QFile::setPermissions(bin, yazilabilir));
         SemadanOlustur(yaninda);
+        QVERIFY(QFile::setPermissions(bin, yazilabilir & ~QFile::WriteOwner));
         ac({}, yaninda, false);
+        QVERIFY(QFile::setPermissions(bin, yazilabilir)); // for the temporary folder's removal
         QCOMPARE(QDir(dizin.filePath("veri/kavrion")).entryList(QDir::Files), QStringList{"Proje.mdb"});
     }
 

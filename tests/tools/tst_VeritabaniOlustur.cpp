@@ -92,6 +92,9 @@ private slots:
         QVERIFY2(s.hata.contains("zaten var; üzerine yazılmaz."), s.hata.constData());
         QVERIFY(dosya.open(QIODevice::ReadOnly));
         QCOMPARE(dosya.readAll(), QByteArray("kullanıcının dosyası"));
+        // Nor is the file made to take its name left beside it.
+        QCOMPARE(QDir(klasor.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"Proje.mdb"});
     }
 };
 
