@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy)
     kodlar.removeDuplicates();
     if (kodlar.size() == faaliyetler.size())
         Dogrula(std::is_sorted(analiz.kritikYollar.begin(), analiz.kritikYollar.end()));
-    Dogrula(!analiz.kalanYollar.isEmpty() ||
+    Dogrula(!analiz.kalanYolSayisi.isEmpty() ||
             analiz.kritikYolSayisi == QString::number(analiz.kritikYollar.size()));
     return 0;
 }

@@ -14,8 +14,7 @@ void YollariYaz(AgAnalizi& analiz, const HesaplananAg& hesap, const Cizelge& ciz
     KritikYollar yollar = KritikYollariBul(hesap.ag, hesap.sonuc, satirlar, KritikYolSiniri);
     analiz.kritikYollar = std::move(yollar.yollar);
     analiz.kritikYolSayisi = yollar.sayi;
-    if (!yollar.kalani.isEmpty())
-        analiz.kalanYollar = AnalizMetinleri::KalanYollar(yollar.kalani);
+    analiz.kalanYolSayisi = yollar.kalani;
     analiz.anaPenceredekiYolKritik = KritikYollardanBiri(hesap.ag, hesap.sonuc, cizelge.kritikYol);
     QStringList anaYol;
     for (const int satir : cizelge.kritikYol)
@@ -26,7 +25,6 @@ void YollariYaz(AgAnalizi& analiz, const HesaplananAg& hesap, const Cizelge& ciz
             break;
         }
     }
-    analiz.yolNotu = AnalizMetinleri::YolNotu(analiz);
 }
 
 } // namespace

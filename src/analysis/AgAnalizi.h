@@ -39,8 +39,7 @@ struct AgAnalizi {
 
     QVector<QStringList> kritikYollar; // by the codes along them (a code stored twice by its row), at most KritikYolSiniri
     QString kritikYolSayisi;           // exact, decimal digits
-    QString kalanYollar;               // "ve N yol daha", empty when all are listed
-    QString yolNotu;                   // how many paths, and what that means for the main window's one
+    QString kalanYolSayisi;            // the paths beyond those listed, decimal digits; empty when none
 
     QString anaPenceredekiYol;      // the "Hesaplanan Kritik Yol" as the main window shows it: empty for one activity
     int anaPenceredekiYolSirasi = -1; // its place in kritikYollar; -1 when it is not listed there

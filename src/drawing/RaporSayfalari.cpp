@@ -175,9 +175,7 @@ QString KritikYolBasligi(AgAnalizi analiz, const QFont& yazi, double genislik)
 {
     if (analiz.kritikYollar.size() > BaslikYolSiniri) {
         analiz.kritikYollar.resize(BaslikYolSiniri);
-        analiz.kalanYollar = AnalizMetinleri::KalanYollar(Eksilt(analiz.kritikYolSayisi, BaslikYolSiniri));
-        if (analiz.anaPenceredekiYolSirasi >= BaslikYolSiniri)
-            analiz.kalanYollar += QStringLiteral(" (ana penceredeki kritik yol %1.)").arg(analiz.anaPenceredekiYolSirasi + 1);
+        analiz.kalanYolSayisi = Eksilt(analiz.kritikYolSayisi, BaslikYolSiniri);
     }
     for (int i = 0; i < analiz.kritikYollar.size(); ++i) {
         const auto satiri = [&](const QStringList& kodlar) {
@@ -195,7 +193,7 @@ QString KritikYolBasligi(AgAnalizi analiz, const QFont& yazi, double genislik)
     };
     const QStringList anaYol = analiz.anaPenceredekiYol.split(QLatin1Char(','));
     const int yolsuz = SatirSayisi(notu({}), yazi, genislik);
-    analiz.yolNotu = notu(YoluKisalt(anaYol, notu, yolsuz + 2, yazi, genislik));
+    notu(YoluKisalt(anaYol, notu, yolsuz + 2, yazi, genislik));
     return AnalizMetinleri::KritikYollar(analiz);
 }
 

@@ -71,9 +71,9 @@ QByteArray JsonYaz(const Rapor& rapor)
     }
     y.metin += analiz.kritikYollar.isEmpty() ? "]" : "\n  ]";
     y.Anahtar("kalanYollar");
-    y.Metin(analiz.kalanYollar);
+    y.Metin(AnalizMetinleri::KalanYollar(analiz));
     y.Anahtar("yolNotu");
-    y.Metin(analiz.yolNotu);
+    y.Metin(AnalizMetinleri::YolNotu(analiz));
     y.Anahtar("anaPenceredekiYol");
     y.Metin(analiz.anaPenceredekiYol);
     y.Anahtar("anaPenceredekiYolSirasi");

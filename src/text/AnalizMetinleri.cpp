@@ -75,15 +75,21 @@ QString KritikYollar(const AgAnalizi& analiz)
                                                   : QStringLiteral("Kritik yollar (%1):").arg(analiz.kritikYolSayisi));
     for (int i = 0; i < analiz.kritikYollar.size(); ++i)
         satirlar << KritikYolSatiri(analiz, i);
-    if (!analiz.kalanYollar.isEmpty())
-        satirlar << analiz.kalanYollar;
-    satirlar << analiz.yolNotu;
+    if (!analiz.kalanYolSayisi.isEmpty())
+        satirlar << KalanYollar(analiz);
+    satirlar << YolNotu(analiz);
     return satirlar.join(QLatin1Char('\n'));
 }
 
-QString KalanYollar(const QString& sayi)
+QString KalanYollar(const AgAnalizi& analiz)
 {
-    return QStringLiteral("ve %1 yol daha").arg(sayi);
+    if (analiz.kalanYolSayisi.isEmpty())
+        return QString();
+    QString kalan = QStringLiteral("ve %1 yol daha").arg(analiz.kalanYolSayisi);
+    // A listing cut shorter than the analysis's (a page heading) may leave out the main window's one.
+    if (analiz.anaPenceredekiYolSirasi >= analiz.kritikYollar.size())
+        kalan += QStringLiteral(" (ana penceredeki kritik yol %1.)").arg(analiz.anaPenceredekiYolSirasi + 1);
+    return kalan;
 }
 
 QString YolNotu(const AgAnalizi& analiz)

@@ -25,9 +25,9 @@ QString Hucre(const FaaliyetAnalizi& f, int sutun);
 QString Ipucu(const FaaliyetAnalizi& f);
 // Every critical path listed, the main window's one marked, then what is left and the note.
 QString KritikYollar(const AgAnalizi& analiz);
-// "ve N yol daha": the paths beyond those listed, N in decimal digits.
-QString KalanYollar(const QString& sayi);
-// The analysis's yolNotu: how many paths there are, and what that means for the main window's.
+// "ve N yol daha": the paths beyond those listed, N in decimal digits; empty when all are listed.
+QString KalanYollar(const AgAnalizi& analiz);
+// How many paths there are, and what that means for the main window's.
 QString YolNotu(const AgAnalizi& analiz);
 // Its line for path i: "2. A → C → D", with the mark when it is the main window's.
 QString KritikYolSatiri(const AgAnalizi& analiz, int i);

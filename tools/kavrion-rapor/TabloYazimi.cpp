@@ -128,8 +128,9 @@ QString Yollar(const AgAnalizi& analiz)
         yollar.kritikYollar.append(kodlar);
     }
     yollar.kritikYolSayisi = analiz.kritikYolSayisi;
-    yollar.kalanYollar = analiz.kalanYollar;
-    yollar.yolNotu = Gorunur(analiz.yolNotu);
+    yollar.kalanYolSayisi = analiz.kalanYolSayisi;
+    yollar.anaPenceredekiYol = Gorunur(analiz.anaPenceredekiYol);
+    yollar.anaPenceredekiYolKritik = analiz.anaPenceredekiYolKritik;
     yollar.anaPenceredekiYolSirasi = analiz.anaPenceredekiYolSirasi;
     return AnalizMetinleri::KritikYollar(yollar) + QLatin1Char('\n');
 }
