@@ -171,6 +171,9 @@ signals:
 
 private:
     void PlaniKoy(std::optional<Plan> plan);
+    // Closes the store the document had and opens another on its connection with `ac`;
+    // `sunucu` is the server it is, none for a file.
+    DepoHatasi DepoyuAc(const std::function<DepoHatasi()>& ac, std::optional<SunucuAdresi> sunucu);
     // The switch both stores share: `dene` on a connection of its own, then `ac` on the
     // document's; a failure of the latter opens again what the document had.
     DepoHatasi Gec(const std::function<DepoHatasi()>& dene, const std::function<DepoHatasi()>& ac);

@@ -4,33 +4,30 @@
 #include "store/DepoBilgisi.h"
 #include "store/GeciciBaglanti.h"
 
-DepoHatasi PlanBelgesi::SunucuyuAc(const SunucuAdresi& adres)
+DepoHatasi PlanBelgesi::DepoyuAc(const std::function<DepoHatasi()>& ac, std::optional<SunucuAdresi> sunucu)
 {
-    // As for a file: a project of the same name on the server is another project.
+    // A project of the same name in the store opened is another project: no trial carries over.
     DenemeyiBirak();
     // The same connection name, so that everything that reaches the store by it (the
     // windows, the application's own name for it) follows without being told.
     ProjeDeposu::Kapat(m_depo.baglanti());
     m_sunucu.reset();
-    if (DepoHatasi hata = ProjeDeposu::SunucuyaBaglan(adres, m_depo.baglanti()))
+    if (DepoHatasi hata = ac())
         return hata;
-    m_sunucu = adres;
+    m_sunucu = std::move(sunucu);
     DuyurulariDinle();
     emit depoDegisti();
     return {};
 }
 
+DepoHatasi PlanBelgesi::SunucuyuAc(const SunucuAdresi& adres)
+{
+    return DepoyuAc([&] { return ProjeDeposu::SunucuyaBaglan(adres, m_depo.baglanti()); }, adres);
+}
+
 DepoHatasi PlanBelgesi::DosyayiAc(const QString& yol)
 {
-    // Durations tried on a project of the store left are no trial of a namesake in this one.
-    DenemeyiBirak();
-    ProjeDeposu::Kapat(m_depo.baglanti());
-    m_sunucu.reset();
-    if (DepoHatasi hata = ProjeDeposu::Ac(yol, m_depo.baglanti()))
-        return hata;
-    DuyurulariDinle();
-    emit depoDegisti();
-    return {};
+    return DepoyuAc([&] { return ProjeDeposu::Ac(yol, m_depo.baglanti()); }, std::nullopt);
 }
 
 DepoHatasi PlanBelgesi::Gec(const std::function<DepoHatasi()>& dene, const std::function<DepoHatasi()>& ac)
