@@ -3,6 +3,7 @@
 #include "analysis/Ag.h"
 #include "analysis/KritikYollar.h"
 #include "analysis/Nedenler.h"
+#include "kernel/TarihEsleme.h"
 #include "text/AnalizMetinleri.h"
 #include "text/CizelgeMetinleri.h"
 
@@ -37,6 +38,7 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const Kayi
 AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& satirlar, const KayitliProje& proje, const Cizelge& cizelge)
 {
     AgAnalizi analiz;
+    analiz.takvim = IsTakvimi(proje.takvim);
     HesaplananAg hesap;
     analiz.hata = AgiHesapla(satirlar, cizelge, hesap);
     if (analiz.hata.Var()) {
@@ -48,6 +50,7 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& satirlar, const Kayitli
     analiz.projeBitisGunu = qint32(s.bitis);
     analiz.ag = hesap.ag;
     analiz.faaliyetler.reserve(s.Boyut());
+    const QDate baslama = proje.baslama.deger.value_or(QDate());
     for (int i = 0; i < s.Boyut(); ++i) {
         FaaliyetAnalizi f;
         f.kodu = satirlar.at(i).kodu;
@@ -59,14 +62,14 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& satirlar, const Kayitli
         f.toplamBolluk = qint32(s.ToplamBolluk(i));
         f.serbestBolluk = qint32(s.serbestBolluk[i]);
         f.kritik = s.Kritik(i);
-        f.baslama = Takvim(proje, s.es[i]);
-        f.bitis = BitisTarihi(proje.baslama.deger.value_or(QDate()), s.es[i], s.ef[i]);
+        f.baslama = GununTarihi(analiz.takvim, baslama, s.es[i]);
+        f.bitis = BitisTarihi(analiz.takvim, baslama, s.es[i], s.ef[i]);
         f.neden = NedenBul(hesap.ag, s, i);
         analiz.faaliyetler.append(f);
     }
     analiz.anaPenceredekiYol = CizelgeMetinleri::Yol(cizelge);
     YollariYaz(analiz, hesap, cizelge);
-    analiz.plan = PlaniKarsilastir(proje, s.bitis);
+    analiz.plan = PlaniKarsilastir(proje, analiz.takvim, s.bitis);
     return analiz;
 }
 

@@ -19,8 +19,8 @@ struct FaaliyetAnalizi {
     qint32 toplamBolluk = 0;  // LS − ES
     qint32 serbestBolluk = 0; // the earliest successor's ES, never later than F (F without one), less EF
     bool kritik = false;      // no total float
-    // Project start + ES, and its finish date, BitisTarihi(start, ES, EF): start + EF − 1, a
-    // milestone's start + ES; both invalid without a start date.
+    // The date of working day ES, and its finish date, BitisTarihi(calendar, start, ES, EF):
+    // working day EF − 1, a milestone's working day ES; both invalid without a start date.
     QDate baslama, bitis;
     NedenSatirlari neden;     // why it is critical, or what stops it slipping further
 };
@@ -46,6 +46,7 @@ struct AgAnalizi {
     bool anaPenceredekiYolKritik = false; // it is one of the critical paths (listed or beyond the cap)
 
     PlanKarsilastirmasi plan;
+    IsTakvimi takvim; // the project's, which every date above and every date shown of them counts by
 };
 
 inline constexpr int KritikYolSiniri = 1000;

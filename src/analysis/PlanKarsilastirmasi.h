@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kernel/IsTakvimi.h"
 #include "store/Kayitlar.h"
 
 #include <QDate>
@@ -11,17 +12,16 @@ enum class EksikTarih : quint8 { Yok, Baslama, Bitis };
 
 // The computed finish against the project's own dates.
 struct PlanKarsilastirmasi {
-    std::optional<qint64> tahminiGunSayisi; // end date − start date
+    // End date − start date; under a working-day calendar the working days from the start
+    // date up to the end date, so that it compares with F.
+    std::optional<qint64> tahminiGunSayisi;
     std::optional<qint64> pay;              // the estimate less F; below zero it is a delay
     EksikTarih eksikTarih = EksikTarih::Yok;
     QString eksikTarihYerine;               // what is stored in that date's place, as read; empty when nothing
-    QDate enErkenBitis;                     // the project's finish date, BitisTarihi(start, 0, F); invalid without a start date
+    QDate enErkenBitis; // the project's finish date, BitisTarihi(calendar, start, 0, F); invalid without a start date
 };
 
-PlanKarsilastirmasi PlaniKarsilastir(const KayitliProje& proje, qint64 projeBitisGunu);
-
-// Start date + day count, in calendar days as the counts are; invalid without a start date.
-QDate Takvim(const KayitliProje& proje, qint64 gun);
+PlanKarsilastirmasi PlaniKarsilastir(const KayitliProje& proje, const IsTakvimi& takvim, qint64 projeBitisGunu);
 
 // The finish-date convention of every table, text and file. Day counts are boundaries:
 // an activity from ES to EF works on days ES … EF − 1, and a successor starts on day EF.
@@ -33,5 +33,5 @@ inline qint64 BitisGunu(qint64 es, qint64 ef)
 {
     return ef == es ? es : ef - 1;
 }
-// The start date + BitisGunu(es, ef); invalid without a valid start date.
-QDate BitisTarihi(const QDate& baslama, qint64 es, qint64 ef);
+// The date of working day BitisGunu(es, ef); invalid without a valid start date.
+QDate BitisTarihi(const IsTakvimi& takvim, const QDate& baslama, qint64 es, qint64 ef);

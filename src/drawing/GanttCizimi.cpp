@@ -169,7 +169,7 @@ int GanttCizimi::CubukBul(const QPointF& yer) const
 // A day's date, or its number (the first day is "1. gün") without a start date.
 QString GanttCizimi::Etiket(qint64 gun) const
 {
-    return m_baslama.isValid() ? BolgeselMetin::TarihYaz(GununTarihi(m_baslama, gun)) : QStringLiteral("%1. gün").arg(gun + 1);
+    return m_baslama.isValid() ? BolgeselMetin::TarihYaz(GununTarihi(m_analiz.takvim, m_baslama, gun)) : QStringLiteral("%1. gün").arg(gun + 1);
 }
 
 double GanttCizimi::EtiketGenisligi() const

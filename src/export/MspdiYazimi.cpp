@@ -105,11 +105,11 @@ private:
         m_xml.writeEndElement();
     }
 
-    QString Baslangic(const FaaliyetAnalizi& f) const { return Zaman(GununTarihi(m_baslama, f.es), "08:00:00"); }
+    QString Baslangic(const FaaliyetAnalizi& f) const { return Zaman(GununTarihi(m_analiz.takvim, m_baslama, f.es), "08:00:00"); }
     // The analysis's finish date: a milestone's moment is its start, other work ends on its last day's evening.
     QString Bitis(const FaaliyetAnalizi& f) const
     {
-        return Zaman(BitisTarihi(m_baslama, f.es, f.ef), f.ef == f.es ? "08:00:00" : "17:00:00");
+        return Zaman(BitisTarihi(m_analiz.takvim, m_baslama, f.es, f.ef), f.ef == f.es ? "08:00:00" : "17:00:00");
     }
 
     // The latest finish: a milestone at F stands after the last day's evening.
@@ -215,7 +215,7 @@ QString Sigmiyor(const AgAnalizi& analiz, const QDate& baslama)
             return QStringLiteral("%1 faaliyetinin süresi eksi: Microsoft Project XML eksi süreli iş taşıyamaz.")
                 .arg(f.kodu);
     }
-    const QDate son = GununTarihi(baslama, analiz.projeBitisGunu);
+    const QDate son = GununTarihi(analiz.takvim, baslama, analiz.projeBitisGunu);
     if (baslama.year() < 1 || son.year() > 9999)
         return QStringLiteral("Projenin tarihleri 1 ile 9999 yılları arasında kalmıyor: Microsoft Project XML "
                               "bu tarihleri yazamaz.");

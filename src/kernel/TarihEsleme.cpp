@@ -1,6 +1,10 @@
 #include "kernel/TarihEsleme.h"
 
-QDate GununTarihi(const QDate& baslama, qint64 gun)
+QDate GununTarihi(const IsTakvimi& takvim, const QDate& baslama, qint64 gun)
 {
-    return baslama.isValid() ? baslama.addDays(gun) : QDate();
+    if (!baslama.isValid())
+        return QDate();
+    if (takvim.HerGunCalisilir())
+        return baslama.addDays(gun);
+    return takvim.IsGunuEkle(takvim.IlkIsGunu(baslama), gun);
 }

@@ -357,7 +357,7 @@ RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash
 
 QDate RiskBitisTarihi(const QDate& baslama, double gun)
 {
-    return BitisTarihi(baslama, 0, qint64(std::ceil(gun)));
+    return BitisTarihi(IsTakvimi(), baslama, 0, qint64(std::ceil(gun)));
 }
 
 std::optional<double> TariheKadarOlasilik(const RiskSonucu& sonuc, const QDate& baslama, const QDate& tarih)

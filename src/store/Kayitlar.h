@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kernel/Takvim.h"
+
 #include <QDate>
 #include <QHash>
 #include <QString>
@@ -48,6 +50,7 @@ struct TamProje {
     QVector<Faaliyet> faaliyetler;
     QHash<QString, UcNoktaTahmini> tahminler; // by the code as stored
     Dagilim dagilim = Dagilim::Pert;
+    ProjeTakvimi takvim = {};
 };
 
 // A column as it was read. Another program may have left a text where a date or a
@@ -63,6 +66,7 @@ struct KayitliProje {
     QString ad;
     Sakli<QDate> baslama;
     Sakli<QDate> bitis;
+    ProjeTakvimi takvim = {}; // not compared below: a calendar changes by a command of its own
 };
 
 struct KayitliFaaliyet {
