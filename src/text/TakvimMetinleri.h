@@ -1,0 +1,23 @@
+#pragma once
+
+#include "kernel/IsTakvimi.h"
+
+#include <QString>
+
+// The calendar's words in Turkish: the names of calendars, holidays and exceptions, as
+// every window, report and file shows them.
+namespace TakvimMetinleri {
+
+// "Her gün", "Türkiye, Pazartesi–Cuma", "Türkiye, Pazartesi–Cumartesi".
+QString TakvimAdi(TakvimTuru tur);
+// "Kurban Bayramı", "Ramazan Bayramı arifesi", …
+QString TatilAdi(ResmiTatil tatil);
+// "Ek tatil", "İdari izin", "Çalışılan gün".
+QString IstisnaTuruAdi(IstisnaTuru tur);
+// What the day is called: the project's exception by its name, else the official holiday,
+// with " (tahmini)" when its year's bayram dates are an estimate; empty for a plain day.
+QString GunAdi(const GunBilgisi& gun);
+// The word that marks a date of an estimated year.
+QString Tahmini();
+
+} // namespace TakvimMetinleri
