@@ -53,7 +53,8 @@ QString GunAdi(const GunBilgisi& gun)
     if (!gun.tatil)
         return QString();
     const QString ad = TatilAdi(*gun.tatil);
-    return gun.tahmini ? QStringLiteral("%1 (%2)").arg(ad, Tahmini()) : ad;
+    const bool bayram = *gun.tatil >= ResmiTatil::RamazanArifesi; // the fixed days are certain in any year
+    return gun.tahmini && bayram ? QStringLiteral("%1 (%2)").arg(ad, Tahmini()) : ad;
 }
 
 } // namespace TakvimMetinleri

@@ -15,7 +15,8 @@ QString TatilAdi(ResmiTatil tatil);
 // "Ek tatil", "İdari izin", "Çalışılan gün".
 QString IstisnaTuruAdi(IstisnaTuru tur);
 // What the day is called: the project's exception by its name, else the official holiday,
-// with " (tahmini)" when its year's bayram dates are an estimate; empty for a plain day.
+// a bayram or its arife with " (tahmini)" when its year's dates are an estimate; empty for a
+// plain day.
 QString GunAdi(const GunBilgisi& gun);
 // The word that marks a date of an estimated year.
 QString Tahmini();
