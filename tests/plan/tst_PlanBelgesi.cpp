@@ -132,7 +132,8 @@ private slots:
         QVERIFY(belge.deneme().sureler.isEmpty());
     }
 
-    // A calendar chosen moves the plan's dates and keeps its day counts; undone, the dates are back.
+    // A calendar chosen moves the plan's dates, a trial's too, and keeps its day counts; undone,
+    // the dates are back.
     void aCalendarMovesTheDatesNotTheCounts()
     {
         GeciciVeritabani vt;
@@ -147,6 +148,10 @@ private slots:
         // 1 January is a holiday and the weekend does not work: day 0 is Friday the 2nd.
         QCOMPARE(belge.analiz().plan.enErkenBitis, QDate(2026, 1, 12));
         QCOMPARE(belge.analiz().faaliyetler.at(1).baslama, QDate(2026, 1, 7));
+        // A trial counts the same working days.
+        belge.SureyiDene(belge.plan()->faaliyetler.at(2), 5);
+        QCOMPARE(belge.gosterilenAnaliz().plan.enErkenBitis, QDate(2026, 1, 13));
+        belge.DenemeyiBirak();
         QVERIFY(!belge.GeriAl() && !belge.Sec("ALFA"));
         QCOMPARE(belge.analiz().plan.enErkenBitis, once.plan.enErkenBitis);
         QCOMPARE(belge.analiz().faaliyetler.at(1).baslama, once.faaliyetler.at(1).baslama);
