@@ -226,6 +226,7 @@ hatalar=(
 "çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@if (auto hata = TakvimYaz(vt, p.proje.ad, ProjeTakvimi(), p.takvim))@@if (auto hata = DepoHatasi{})@@an imported project loses its calendar"
 "çekirdek@@src/rules/TakvimKurallari.cpp@@if (onceki.isValid() && istisna.tarih == onceki)@@if (false)@@two exceptions on one day reach the store"
 "çekirdek@@src/risk/RiskHesabi.cpp@@return sonuc.Olasilik(takvim.IsGunuSay(baslama, ertesi));@@return sonuc.Olasilik(baslama.daysTo(tarih) + 1);@@the chance of finishing by a date counts calendar days, not working days"
+"pencere@@src/ui/import/IceAktarmaFormu.cpp@@okunan.dagilim, okunan.takvim});@@okunan.dagilim});@@an import from another Kavrion file drops the project's calendar"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

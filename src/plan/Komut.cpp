@@ -70,9 +70,14 @@ struct Uygulayici {
     }
     KomutHatasi operator()(const IceAktarKomutu& k) const
     {
+        // The import's window and tool show a store refusal: this one says it as one too.
         for (const TamProje& p : k.projeler) {
-            if (const TakvimReddi ret = TakvimiDenetle(p.takvim))
-                return TakvimReddedildi(ret);
+            if (const TakvimReddi ret = TakvimiDenetle(p.takvim)) {
+                KomutHatasi hata = TakvimReddedildi(ret);
+                hata.depo = DepoHatasi::yeni(DepoHatasi::Kisit, QStringLiteral("\"%1\" projesinin takvimi: %2")
+                                                                    .arg(p.proje.ad, TakvimReddiMetni(ret)));
+                return hata;
+            }
         }
         return Depo(depo.IceAktar(k.projeler));
     }

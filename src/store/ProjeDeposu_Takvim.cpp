@@ -137,10 +137,15 @@ DepoHatasi IstisnalariYaz(const QSqlDatabase& vt, const QString& proje, const QV
 DepoHatasi DepoOrtak::TakvimOku(const QSqlDatabase& vt, const QString& proje, ProjeTakvimi& takvim)
 {
     takvim = ProjeTakvimi();
+    // Each table on its own: another program may have made one without the other.
     bool var = false;
-    if (auto hata = TabloVar(vt, "TakvimTablosu", var); hata || !var)
+    if (auto hata = TabloVar(vt, "TakvimTablosu", var))
         return hata;
-    if (auto hata = HaftayiOku(vt, proje, takvim))
+    if (var) {
+        if (auto hata = HaftayiOku(vt, proje, takvim))
+            return hata;
+    }
+    if (auto hata = TabloVar(vt, "TakvimIstisnalariTablosu", var); hata || !var)
         return hata;
     return IstisnalariOku(vt, proje, takvim);
 }

@@ -190,7 +190,8 @@ private slots:
             << "Takvim istisnasının tarihi geçerli bir gün değil; takvim kaydedilmedi.";
         QTest::newRow("import: a calendar out of order")
             << Komut(IceAktarKomutu{{{{"YENİ", gun, gun}, {}, {}, Dagilim::Pert, takvim({{gun, ""}, {gun, ""}})}}})
-            << "16.03.2026 gününe birden fazla istisna girilmiş; bir güne yalnızca bir istisna girilebilir.";
+            << "\"YENİ\" projesinin takvimi: 16.03.2026 gününe birden fazla istisna girilmiş; bir güne yalnızca bir "
+               "istisna girilebilir.";
         QTest::newRow("calendar changed elsewhere") << Komut(TakvimDegistirKomutu{"ALFA", takvim({}), {}})
             << "\"ALFA\" projesinin takvimi siz görüntüledikten sonra başka bir yerde değiştirilmiş; "
                "hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.";
@@ -203,7 +204,7 @@ private slots:
         OrnekProjeler(vt);
         const QStringList once = vt.Dokum(GeciciVeritabani::TumTablolar);
         const KomutHatasi hata = KomutuUygula(vt.depo(), komut);
-        QCOMPARE(hata.takvim ? TakvimReddiMetni(hata.takvim) : hata.depo.aciklama, kutu);
+        QCOMPARE(hata.takvim && !hata.depo ? TakvimReddiMetni(hata.takvim) : hata.depo.aciklama, kutu);
         QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
     }
 };

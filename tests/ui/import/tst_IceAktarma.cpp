@@ -88,7 +88,9 @@ private slots:
             "CREATE TABLE TahminlerTablosu (Kimlik INTEGER PRIMARY KEY, Projesi, Kodu, Iyimser, Olasi, Kotumser)",
             "INSERT INTO TahminlerTablosu VALUES (1, 'KÖPRÜ', 'B', 5, 6, 9), (2, 'KÖPRÜ', 'Z', 1, 2, 3)",
             "CREATE TABLE DagilimTablosu (Kimlik INTEGER PRIMARY KEY, Projesi, Dagilim)",
-            "INSERT INTO DagilimTablosu VALUES (1, 'KÖPRÜ', 'ucgen')"}));
+            "INSERT INTO DagilimTablosu VALUES (1, 'KÖPRÜ', 'ucgen')",
+            "CREATE TABLE TakvimTablosu (Kimlik INTEGER PRIMARY KEY, Projesi, Turu, ArifelerTatil)",
+            "INSERT INTO TakvimTablosu VALUES (1, 'KÖPRÜ', 'pazartesi-cuma', 1)"}));
         const QStringList digerSatirlari = GeciciVeritabani::Dokum(diger);
         MesajKaydi kayit;
         AnaPencere ana(vt.depo());
@@ -141,6 +143,8 @@ private slots:
         QVERIFY(tahminler == (QHash<QString, UcNoktaTahmini>{{"B", {5, 6, 9}}}));
         Dagilim dagilim = Dagilim::Pert;
         QVERIFY(!vt.depo().DagilimOku("KÖPRÜ", dagilim) && dagilim == Dagilim::Ucgen);
+        KayitliProje kopru;
+        QVERIFY(!vt.depo().ProjeOku("KÖPRÜ", kopru) && kopru.takvim == (ProjeTakvimi{TakvimTuru::PazartesiCuma, true, {}}));
 
         QVERIFY(OneGetirVeBekle(&ana));
         QTest::keyClick(&ana, Qt::Key_Z, Qt::ControlModifier);
