@@ -6,6 +6,7 @@
 // keeps the history one straight line.
 #include "destek/GeciciVeritabani.h"
 #include "destek/Ozet.h"
+#include "plan/AdimAdi.h"
 #include "plan/PlanBelgesi.h"
 
 #include <QDir>
@@ -144,6 +145,7 @@ private slots:
         QCOMPARE(once.plan.enErkenBitis, QDate(2026, 1, 7));
         QVERIFY(!belge.Calistir(TakvimDegistirKomutu{"ALFA", {}, {TakvimTuru::PazartesiCuma, false, {}}}));
         QCOMPARE(belge.plan()->proje.takvim.tur, TakvimTuru::PazartesiCuma);
+        QCOMPARE(AdimAdi(belge.geriAlinacak()), "Takvim Değiştir – ALFA");
         QCOMPARE(belge.analiz().projeBitisGunu, once.projeBitisGunu);
         // 1 January is a holiday and the weekend does not work: day 0 is Friday the 2nd.
         QCOMPARE(belge.analiz().plan.enErkenBitis, QDate(2026, 1, 12));
