@@ -1,5 +1,7 @@
 #include "text/TakvimMetinleri.h"
 
+#include "rules/BolgeselMetin.h"
+
 namespace TakvimMetinleri {
 
 QString TakvimAdi(TakvimTuru tur)
@@ -55,6 +57,31 @@ QString GunAdi(const GunBilgisi& gun)
     const QString ad = TatilAdi(*gun.tatil);
     const bool bayram = *gun.tatil >= ResmiTatil::RamazanArifesi; // the fixed days are certain in any year
     return gun.tahmini && bayram ? QStringLiteral("%1 (%2)").arg(ad, Tahmini()) : ad;
+}
+
+QString CalisilmayanGun(const QDate& tarih, const GunBilgisi& gun)
+{
+    const QString ad = GunAdi(gun);
+    return QStringLiteral("%1 %2: %3")
+        .arg(BolgeselMetin::TarihYaz(tarih), QLocale(QLocale::Turkish).dayName(tarih.dayOfWeek()),
+             ad.isEmpty() ? QStringLiteral("hafta tatili") : ad);
+}
+
+QString CerceveBasligi(const QString& baslik, const ProjeTakvimi& takvim)
+{
+    const QString ad = takvim.istisnalar.isEmpty() ? TakvimAdi(takvim.tur)
+                                                   : QStringLiteral("%1, istisnalarıyla").arg(TakvimAdi(takvim.tur));
+    return QStringLiteral("%1 (iş günü: %2) ").arg(baslik.trimmed(), ad);
+}
+
+QString TahminiTarih(const QString& tarihMetni)
+{
+    return QStringLiteral("%1 (%2)").arg(tarihMetni, Tahmini());
+}
+
+QString TahminiYilNotu(int yil)
+{
+    return QStringLiteral("%1 yılının bayram tarihleri tahmini; kesin tarihler %2 yılına kadar.").arg(yil).arg(SonKesinYil);
 }
 
 } // namespace TakvimMetinleri

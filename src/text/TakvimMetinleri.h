@@ -20,5 +20,15 @@ QString IstisnaTuruAdi(IstisnaTuru tur);
 QString GunAdi(const GunBilgisi& gun);
 // The word that marks a date of an estimated year.
 QString Tahmini();
+// A day off as the Gantt chart names it on hover: "27.05.2026 Çarşamba: Kurban Bayramı",
+// a plain weekend day "… Cumartesi: hafta tatili".
+QString CalisilmayanGun(const QDate& tarih, const GunBilgisi& gun);
+// The main window's frame title naming the calendar its counts are in:
+// "Proje Bilgileri (iş günü: Türkiye, Pazartesi–Cuma) ".
+QString CerceveBasligi(const QString& baslik, const ProjeTakvimi& takvim);
+// A date of a year whose bayram dates are estimated: "12.06.2033 (tahmini)".
+QString TahminiTarih(const QString& tarihMetni);
+// Why such a date is marked: "2033 yılının bayram tarihleri tahmini; kesin tarihler 2032 yılına kadar."
+QString TahminiYilNotu(int yil);
 
 } // namespace TakvimMetinleri

@@ -146,4 +146,5 @@ private:
     QAction* m_yinele = nullptr;
     QMenu* m_sonDosyalar = nullptr;
     std::unique_ptr<TekSurec> m_kilit;
+    QString m_cerceveBasligi; // as laid out; a working-day calendar adds its name while shown
 };
