@@ -1,0 +1,83 @@
+// The calendar window: what a change would do, said before it is applied, and applied as a
+// command the main window, the analysis table and the Gantt chart follow, undo included.
+#include "analysis/TakvimEtkisi.h"
+#include "destek/GeciciVeritabani.h"
+#include "destek/PencereAnaPencereSurucusu.h"
+#include "destek/PencereMesajKaydi.h"
+#include "destek/PlanYazisi.h"
+#include "text/TakvimMetinleri.h"
+#include "ui/analysis/AnalizPenceresi.h"
+#include "ui/analysis/GanttAlani.h"
+#include "ui/calendar/TakvimPenceresi.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+// "HerGun", "PazartesiCuma", "PazartesiCuma+arife", "PazartesiCuma+istisna" (a holiday in July).
+ProjeTakvimi Takvim(const QString& tanim)
+{
+    ProjeTakvimi takvim;
+    takvim.tur = tanim.startsWith("HerGun") ? TakvimTuru::HerGun : TakvimTuru::PazartesiCuma;
+    takvim.arifelerTatil = tanim.endsWith("+arife");
+    if (tanim.endsWith("+istisna"))
+        takvim.istisnalar = {{QDate(2026, 7, 1), IstisnaTuru::Tatil, "Sayım"}};
+    return takvim;
+}
+
+} // namespace
+
+class CalendarWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(Turkce); }
+
+    // From Friday 22 May 2026, across the weekend and Kurban Bayramı (27–30 May); the arife (26 May) is worked.
+    void previewSaysWhatMovesAndHowFar_data()
+    {
+        QTest::addColumn<QString>("eski");
+        QTest::addColumn<QString>("yeni");
+        QTest::addColumn<QString>("plan");
+        QTest::addColumn<QDate>("baslama");
+        QTest::addColumn<QString>("beklenen");
+        const QString ikisi = "Takvim değişikliği 2 faaliyetin tarihini kaydırıyor; proje bitişi ";
+        QTest::newRow("later") << "HerGun" << "PazartesiCuma" << "A:3: B:2:A" << QDate(2026, 5, 22)
+                               << ikisi + "2 iş günü geç: 26.05.2026 → 2.06.2026";
+        QTest::newRow("earlier, in the new calendar's days") << "PazartesiCuma" << "HerGun" << "A:3: B:2:A" << QDate(2026, 5, 22)
+                                                             << ikisi + "7 iş günü erken: 2.06.2026 → 26.05.2026";
+        QTest::newRow("the arife a holiday") << "PazartesiCuma" << "PazartesiCuma+arife" << "A:3: B:2:A" << QDate(2026, 5, 22)
+                                             << ikisi + "1 iş günü geç: 2.06.2026 → 3.06.2026";
+        QTest::newRow("off a weekend: calendar days") << "HerGun" << "PazartesiCuma" << "A:2:" << QDate(2026, 5, 22)
+                                                      << "Takvim değişikliği 1 faaliyetin tarihini kaydırıyor; proje "
+                                                         "bitişi 2 gün geç: 23.05.2026 → 25.05.2026";
+        QTest::newRow("nothing moves") << "PazartesiCuma" << "PazartesiCuma+istisna" << "A:3: B:2:A" << QDate(2026, 5, 22)
+                                       << "Takvim değişikliği hiçbir faaliyetin tarihini kaydırmıyor; proje bitişi "
+                                          "değişmiyor: 2.06.2026";
+        QTest::newRow("no start date") << "HerGun" << "PazartesiCuma" << "A:3:" << QDate()
+                                       << "Projenin tarihleri hesaplanamıyor: takvim değişikliği yalnızca kaydedilir.";
+    }
+    void previewSaysWhatMovesAndHowFar()
+    {
+        QFETCH(QString, eski);
+        QFETCH(QString, yeni);
+        QFETCH(QString, plan);
+        QFETCH(QDate, baslama);
+        QFETCH(QString, beklenen);
+        KayitliProje proje{"P", {baslama, baslama.isValid() ? std::optional<QDate>(baslama) : std::nullopt}, {}};
+        proje.takvim = Takvim(eski);
+        const AgAnalizi once = AnaliziHesapla(Faaliyetler(plan), proje);
+        proje.takvim = Takvim(yeni);
+        const AgAnalizi sonra = AnaliziHesapla(Faaliyetler(plan), proje);
+        QCOMPARE(TakvimMetinleri::DegisiklikOnizlemesi(TakvimEtkisiniHesapla(once, sonra)), beklenen);
+    }
+};
+
+QTEST_MAIN(CalendarWindowTest)
+#include "tst_TakvimPenceresi.moc"
