@@ -16,6 +16,7 @@ QString TurAdi(AdimTuru tur)
     case AdimTuru::TahminDegistir: return QStringLiteral("Tahmin Değiştir");
     case AdimTuru::SureleriDegistir: return QStringLiteral("Denemeyi Uygula");
     case AdimTuru::DagilimDegistir: return QStringLiteral("Dağılım Değiştir");
+    case AdimTuru::TakvimDegistir: return QStringLiteral("Takvim Değiştir");
     }
     return QString();
 }

@@ -27,7 +27,14 @@ const KayitliFaaliyet& SonFaaliyet(const QVector<KayitliFaaliyet>& faaliyetler)
 
 KomutHatasi Depo(DepoHatasi hata)
 {
-    return {std::move(hata), QString()};
+    return {std::move(hata), QString(), {}};
+}
+
+KomutHatasi TakvimReddedildi(const TakvimReddi& ret)
+{
+    KomutHatasi hata;
+    hata.takvim = ret;
+    return hata;
 }
 
 struct Uygulayici {
@@ -61,7 +68,14 @@ struct Uygulayici {
     {
         return Depo(depo.TumFaaliyetleriSil(k.proje, k.gosterilenler));
     }
-    KomutHatasi operator()(const IceAktarKomutu& k) const { return Depo(depo.IceAktar(k.projeler)); }
+    KomutHatasi operator()(const IceAktarKomutu& k) const
+    {
+        for (const TamProje& p : k.projeler) {
+            if (const TakvimReddi ret = TakvimiDenetle(p.takvim))
+                return TakvimReddedildi(ret);
+        }
+        return Depo(depo.IceAktar(k.projeler));
+    }
     KomutHatasi operator()(const TahminDegistirKomutu& k) const
     {
         if (k.yeni) {
@@ -78,6 +92,12 @@ struct Uygulayici {
     KomutHatasi operator()(const DagilimDegistirKomutu& k) const
     {
         return Depo(depo.DagilimDegistir(k.proje, k.eski, k.yeni));
+    }
+    KomutHatasi operator()(const TakvimDegistirKomutu& k) const
+    {
+        if (const TakvimReddi ret = TakvimiDenetle(k.yeni))
+            return TakvimReddedildi(ret);
+        return Depo(depo.TakvimDegistir(k.proje, k.eski, k.yeni));
     }
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kernel/Takvim.h"
+#include "rules/TakvimKurallari.h"
 #include "store/DepoHatasi.h"
 #include "store/Kayitlar.h"
 
@@ -62,6 +64,13 @@ struct DagilimDegistirKomutu {
     Dagilim yeni = Dagilim::Pert;
 };
 
+// The project's calendar, set over `eski` as shown: its week, arife setting and exceptions.
+struct TakvimDegistirKomutu {
+    QString proje;
+    ProjeTakvimi eski;
+    ProjeTakvimi yeni;
+};
+
 // New durations for the activities as shown, all in one step: a what-if applied.
 struct SureleriDegistirKomutu {
     QString proje;
@@ -71,14 +80,16 @@ struct SureleriDegistirKomutu {
 
 using Komut = std::variant<ProjeEkleKomutu, ProjeDegistirKomutu, ProjeSilKomutu, FaaliyetEkleKomutu,
                            FaaliyetDegistirKomutu, SonFaaliyetiSilKomutu, TumFaaliyetleriSilKomutu, IceAktarKomutu,
-                           TahminDegistirKomutu, SureleriDegistirKomutu, DagilimDegistirKomutu>;
+                           TahminDegistirKomutu, SureleriDegistirKomutu, DagilimDegistirKomutu,
+                           TakvimDegistirKomutu>;
 
 // Why a command wrote nothing.
 struct KomutHatasi {
     DepoHatasi depo;      // the store refused, or could not read what a rule needs
     QString yersizOnceki; // a predecessor that was not added before the activity
+    TakvimReddi takvim;   // a calendar (set, or imported with a project) that breaks its rules
 
-    explicit operator bool() const { return bool(depo) || !yersizOnceki.isEmpty(); }
+    explicit operator bool() const { return bool(depo) || !yersizOnceki.isEmpty() || bool(takvim); }
 };
 
 // Checks the command by the plan's rules and writes it in one transaction.

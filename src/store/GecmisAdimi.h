@@ -21,6 +21,7 @@ enum class AdimTuru {
     TahminDegistir,
     SureleriDegistir,
     DagilimDegistir,
+    TakvimDegistir,
 };
 
 // One recorded write, as the history lists it.

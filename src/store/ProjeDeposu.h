@@ -44,6 +44,7 @@ public:
     // Every project name, in the order added. The lists read below are whole unless an
     // error is returned.
     DepoHatasi ProjeleriOku(QStringList& adlar) const;
+    // The project with its calendar.
     DepoHatasi ProjeOku(const QString& ad, KayitliProje& proje) const;
     // The project's activities, in the order added.
     DepoHatasi FaaliyetleriOku(const QString& proje, QVector<KayitliFaaliyet>& faaliyetler) const;
@@ -93,6 +94,10 @@ public:
     DepoHatasi DagilimOku(const QString& proje, Dagilim& dagilim) const;
     // Sets it, written only while the file still holds `eski` for it and the project is there.
     DepoHatasi DagilimDegistir(const QString& proje, Dagilim eski, Dagilim yeni) const;
+    // Sets the project's calendar (ProjeOku reads it with the project), written only while
+    // the file still holds `eski` for it and the project is there. `yeni` must keep the
+    // calendar's rules (TakvimiDenetle); the command checks them.
+    DepoHatasi TakvimDegistir(const QString& proje, const ProjeTakvimi& eski, const ProjeTakvimi& yeni) const;
 
     // Every write above is also a step of the file's undo history, recorded in its own
     // transaction; a write after an undo drops the steps that could have been redone.

@@ -117,7 +117,9 @@ QString Degismis(int tablo, const QString& proje, const QString& kodu, bool yerA
     const QString kayit = tablo == 0   ? QStringLiteral("\"%1\" projesi").arg(proje)
                           : tablo == 1 ? QStringLiteral("\"%1\" projesinin %2 faaliyeti").arg(proje, kodu)
                           : tablo == 2 ? QStringLiteral("\"%1\" projesinin %2 faaliyetinin tahmini").arg(proje, kodu)
-                                       : QStringLiteral("\"%1\" projesinin dağılım seçimi").arg(proje);
+                          : tablo == 3 ? QStringLiteral("\"%1\" projesinin dağılım seçimi").arg(proje)
+                          : tablo == 4 ? QStringLiteral("\"%1\" projesinin takvimi").arg(proje)
+                                       : QStringLiteral("\"%1\" projesinin %2 tarihli takvim istisnası").arg(proje, kodu);
     const QString ne = yerAlinmis ? QStringLiteral("nin yeri (kayıt %1) bu adımdan sonra başka bir yerde eklenen "
                                                    "bir kayıtça alınmış").arg(satir)
                        : satirVar ? QStringLiteral(" bu adımdan sonra başka bir yerde değiştirilmiş")

@@ -53,6 +53,15 @@ DepoHatasi Calistir(const QSqlDatabase& vt, const QString& sql, std::initializer
     return Calistir(sorgu, sql, degerler);
 }
 
+DepoHatasi TabloVar(const QSqlDatabase& vt, const char* ad, bool& var)
+{
+    var = Lehce::Sunucuda(vt);
+    if (var)
+        return {};
+    QSqlQuery tablo(vt);
+    return SatirBul(tablo, QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = ?"), {QString::fromLatin1(ad)}, var);
+}
+
 DepoHatasi SatirlarinSonu(const QSqlQuery& sorgu)
 {
     return sorgu.lastError().isValid() ? SqlHatasi(sorgu.lastError()) : DepoHatasi{};

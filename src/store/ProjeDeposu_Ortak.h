@@ -48,6 +48,17 @@ DepoHatasi MetinleriOku(const QSqlDatabase& vt, const QString& sql, std::initial
 
 DepoHatasi Bulunamadi(const QString& aciklama);
 
+// Whether the table is there: a file of an older Kavrion lacks the later ones until its
+// first recorded write; a server's schema has every table.
+DepoHatasi TabloVar(const QSqlDatabase& vt, const char* ad, bool& var);
+
+// The project's calendar as stored, "Her gün" for a project (or a file) without one. A
+// value this build cannot read is an error, never taken for "Her gün". With the
+// calendar's command, in ProjeDeposu_Takvim.cpp.
+DepoHatasi TakvimOku(const QSqlDatabase& vt, const QString& proje, ProjeTakvimi& takvim);
+// Writes the rows that take the project's stored calendar from `eski` to `yeni`, with no check.
+DepoHatasi TakvimYaz(const QSqlDatabase& vt, const QString& proje, const ProjeTakvimi& eski, const ProjeTakvimi& yeni);
+
 // The project must still be there; an activity is written only under a project that is.
 // With the projects, in ProjeDeposu_Projeler.cpp.
 DepoHatasi ProjeOlmali(const QSqlDatabase& vt, const QString& ad);

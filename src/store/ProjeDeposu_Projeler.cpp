@@ -55,7 +55,7 @@ DepoHatasi ProjeGosterildigiGibi(const QSqlDatabase& vt, const KayitliProje& pro
     return Bulunamadi(bulundu ? ProjeDegismis(proje.ad) : ProjeYok(proje.ad));
 }
 
-// The projects' rows, each with its activities, estimates and distribution as given;
+// The projects' rows, each with its activities, estimates, distribution and calendar as given;
 // `tarihler` holds each project's start and end as stored.
 DepoHatasi ProjeleriYaz(const QSqlDatabase& vt, const QVector<TamProje>& projeler, const QStringList& tarihler)
 {
@@ -68,8 +68,11 @@ DepoHatasi ProjeleriYaz(const QSqlDatabase& vt, const QVector<TamProje>& projele
         bool bulundu = false;
         if (auto hata = SatirBul(artik, QStringLiteral("SELECT 1 FROM FaaliyetlerTablosu WHERE Projesi = ?"
                                                        " UNION ALL SELECT 1 FROM TahminlerTablosu WHERE Projesi = ?"
-                                                       " UNION ALL SELECT 1 FROM DagilimTablosu WHERE Projesi = ?"),
-                                 {p.proje.ad, p.proje.ad, p.proje.ad}, bulundu))
+                                                       " UNION ALL SELECT 1 FROM DagilimTablosu WHERE Projesi = ?"
+                                                       " UNION ALL SELECT 1 FROM TakvimTablosu WHERE Projesi = ?"
+                                                       " UNION ALL SELECT 1 FROM TakvimIstisnalariTablosu"
+                                                       " WHERE Projesi = ?"),
+                                 {p.proje.ad, p.proje.ad, p.proje.ad, p.proje.ad, p.proje.ad}, bulundu))
             return hata;
         if (bulundu)
             return DepoHatasi::yeni(DepoHatasi::Kisit,
@@ -95,6 +98,8 @@ DepoHatasi ProjeleriYaz(const QSqlDatabase& vt, const QVector<TamProje>& projele
                                                         " VALUES (?, 'ucgen')"), {p.proje.ad}))
                 return hata;
         }
+        if (auto hata = TakvimYaz(vt, p.proje.ad, ProjeTakvimi(), p.takvim))
+            return hata;
     }
     return {};
 }
@@ -152,8 +157,8 @@ DepoHatasi ProjeDeposu::ProjeOku(const QString& ad, KayitliProje& proje) const
             return hata;
         if (!bulundu)
             return OkunacakProjeYok(ad);
-        proje = {ad, OkunanTarih(sorgu.value(0)), OkunanTarih(sorgu.value(1))};
-        return {};
+        proje = {ad, OkunanTarih(sorgu.value(0)), OkunanTarih(sorgu.value(1)), {}};
+        return TakvimOku(vt, ad, proje.takvim);
     });
 }
 
@@ -210,8 +215,12 @@ DepoHatasi ProjeDeposu::ProjeDegistir(const KayitliProje& eski, const Proje& yen
         if (auto hata = Calistir(vt, QStringLiteral("UPDATE TahminlerTablosu SET Projesi = ? WHERE Projesi = ?"),
                                  {Metin(yeni.ad), eski.ad}))
             return hata;
-        return Calistir(vt, QStringLiteral("UPDATE DagilimTablosu SET Projesi = ? WHERE Projesi = ?"),
-                        {Metin(yeni.ad), eski.ad});
+        for (const char* tablo : {"DagilimTablosu", "TakvimTablosu", "TakvimIstisnalariTablosu"}) {
+            if (auto hata = Calistir(vt, QStringLiteral("UPDATE %1 SET Projesi = ? WHERE Projesi = ?")
+                                             .arg(QLatin1String(tablo)), {Metin(yeni.ad), eski.ad}))
+                return hata;
+        }
+        return {};
     });
 }
 
@@ -227,6 +236,11 @@ DepoHatasi ProjeDeposu::ProjeSil(const KayitliProje& proje) const
             return hata;
         if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM TahminlerTablosu WHERE Projesi = ?"), {proje.ad}))
             return hata;
-        return Calistir(vt, QStringLiteral("DELETE FROM DagilimTablosu WHERE Projesi = ?"), {proje.ad});
+        for (const char* tablo : {"DagilimTablosu", "TakvimTablosu", "TakvimIstisnalariTablosu"}) {
+            if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM %1 WHERE Projesi = ?").arg(QLatin1String(tablo)),
+                                     {proje.ad}))
+                return hata;
+        }
+        return {};
     });
 }

@@ -2,7 +2,6 @@
 // the distribution a project's simulation draws them from.
 #include "store/ProjeDeposu.h"
 
-#include "store/Lehce.h"
 #include "store/ProjeDeposu_Ortak.h"
 
 using namespace DepoOrtak;
@@ -13,16 +12,6 @@ QString TahminDegismis(const QString& proje, const QString& kodu)
 {
     return QStringLiteral("\"%1\" projesinin %2 faaliyetinin tahmini siz görüntüledikten sonra başka bir yerde "
                           "değiştirilmiş; hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.").arg(proje, kodu);
-}
-
-// A file of an older Kavrion has no table for them yet; a server's schema has every table.
-DepoHatasi TabloVar(const QSqlDatabase& vt, const char* ad, bool& var)
-{
-    var = Lehce::Sunucuda(vt);
-    if (var)
-        return {};
-    QSqlQuery tablo(vt);
-    return SatirBul(tablo, QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = ?"), {QString::fromLatin1(ad)}, var);
 }
 
 // As the table keeps it: "ucgen" or "pert".

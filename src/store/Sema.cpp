@@ -82,10 +82,29 @@ const char* const DagilimTablolari[] = {
     " Dagilim TEXT NOT NULL CHECK (Dagilim IN ('ucgen', 'pert')))",
 };
 
+// The projects' calendars (user_version 4): at most one row per project, for a week
+// other than every day or whole arife holidays; a project without one has every day
+// working. Its own exceptions are rows of their own, at most one a day.
+const char* const TakvimTablolari[] = {
+    "CREATE TABLE IF NOT EXISTS TakvimTablosu ("
+    " Kimlik INTEGER PRIMARY KEY,"
+    " Projesi TEXT NOT NULL UNIQUE,"
+    " Turu TEXT NOT NULL CHECK (Turu IN ('hergun', 'pazartesi-cuma', 'pazartesi-cumartesi')),"
+    " ArifelerTatil INTEGER NOT NULL CHECK (ArifelerTatil IN (0, 1)))",
+
+    "CREATE TABLE IF NOT EXISTS TakvimIstisnalariTablosu ("
+    " Kimlik INTEGER PRIMARY KEY,"
+    " Projesi TEXT NOT NULL,"
+    " Tarih TEXT NOT NULL CHECK (date(Tarih) IS Tarih),"
+    " Turu TEXT NOT NULL CHECK (Turu IN ('tatil', 'idari-izin', 'calisilan-gun')),"
+    " Adi TEXT NOT NULL CHECK (length(Adi) <= 50),"
+    " UNIQUE (Projesi, Tarih))",
+};
+
 } // namespace
 
 // Kimlik too: every list sorts by it, so a file without it would open and then fail on every read.
-const Tablo Tablolar[4] = {
+const Tablo Tablolar[6] = {
     {"ProjeTablosu", {"Kimlik", "ProjeAdi", "BaslamaTarihi", "BitisTarihi"}, {"bigint", "text", "text", "text"},
      "ProjeAdi"},
     {"FaaliyetlerTablosu", {"Kimlik", "Projesi", "Kodu", "Adi", "OngorulenSure", "OncekiFaaliyet"},
@@ -93,6 +112,10 @@ const Tablo Tablolar[4] = {
     {"TahminlerTablosu", {"Kimlik", "Projesi", "Kodu", "Iyimser", "Olasi", "Kotumser"},
      {"bigint", "text", "text", "integer", "integer", "integer"}, "Projesi"},
     {"DagilimTablosu", {"Kimlik", "Projesi", "Dagilim"}, {"bigint", "text", "text"}, "Projesi"},
+    {"TakvimTablosu", {"Kimlik", "Projesi", "Turu", "ArifelerTatil"}, {"bigint", "text", "text", "integer"},
+     "Projesi"},
+    {"TakvimIstisnalariTablosu", {"Kimlik", "Projesi", "Tarih", "Turu", "Adi"},
+     {"bigint", "text", "text", "text", "text"}, "Projesi"},
 };
 
 DepoHatasi Kur(QSqlDatabase& vt, const QStringList& ekler)
@@ -148,6 +171,9 @@ QStringList GocKomutlari(int surum)
             komutlar << QString::fromLatin1(komut);
     for (const char* komut : DagilimTablolari)
         if (surum < 3)
+            komutlar << QString::fromLatin1(komut);
+    for (const char* komut : TakvimTablolari)
+        if (surum < 4)
             komutlar << QString::fromLatin1(komut);
     return komutlar << QStringLiteral("PRAGMA user_version = %1").arg(Surum);
 }

@@ -145,7 +145,8 @@ QStringList GeciciVeritabani::Satirlar(const QSqlDatabase& vt)
 }
 
 const QStringList GeciciVeritabani::TumTablolar{"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu", "DagilimTablosu",
-                                               "GecmisAdimlari", "GecmisDegisiklikleri"};
+                                               "TakvimTablosu", "TakvimIstisnalariTablosu", "GecmisAdimlari",
+                                               "GecmisDegisiklikleri"};
 
 QStringList GeciciVeritabani::Dokum(const QString& yol, const QStringList& tablolar)
 {

@@ -47,7 +47,8 @@ public:
     static const QStringList TumTablolar; // the two and the history's
     static QStringList Dokum(const QString& yol,
                              const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu", "DagilimTablosu"});
-    QStringList Dokum(const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu", "DagilimTablosu"}) const;
+    QStringList Dokum(const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu", "DagilimTablosu",
+                                                     "TakvimTablosu", "TakvimIstisnalariTablosu"}) const;
 
 private:
     static QStringList Satirlar(const QSqlDatabase& vt);

@@ -12,7 +12,7 @@ Gosterilen AlfaOku(const ProjeDeposu& d)
 
 using T = AdimTuru;
 
-const YazimKomutu YazimKomutlari[10] = {
+const YazimKomutu YazimKomutlari[11] = {
     {"ProjeEkle", T::ProjeEkle, "|YENİ|", [](auto& d, auto&) { return d.ProjeEkle({"YENİ", QDate(2026, 4, 1), QDate(2026, 4, 9)}); }},
     {"ProjeDeğiştir", T::ProjeDegistir, "ALFA|ALFA 2|",
      [](auto& d, auto& g) { return d.ProjeDegistir(g.proje, {"ALFA 2", QDate(2026, 1, 2), QDate(2026, 2, 3)}); }},
@@ -29,4 +29,8 @@ const YazimKomutu YazimKomutlari[10] = {
     {"TahminDeğiştir", T::TahminDegistir, "ALFA|ALFA|C",
      [](auto& d, auto&) { return d.TahminDegistir("ALFA", "C", UcNoktaTahmini{2, 4, 9}, UcNoktaTahmini{3, 3, 5}); }},
     {"DağılımDeğiştir", T::DagilimDegistir, "ALFA|ALFA|", [](auto& d, auto&) { return d.DagilimDegistir("ALFA", Dagilim::Pert, Dagilim::Ucgen); }},
+    {"TakvimDeğiştir", T::TakvimDegistir, "ALFA|ALFA|", [](auto& d, auto& g) {
+         return d.TakvimDegistir("ALFA", g.proje.takvim, {TakvimTuru::PazartesiCuma, true,
+             {{QDate(2026, 1, 2), IstisnaTuru::IdariIzin, "köprü"}, {QDate(2026, 1, 3), IstisnaTuru::CalisilanGun, ""}}});
+     }},
 };

@@ -136,8 +136,8 @@ KomutHatasi Uygula(const ProjeDeposu& d, const KomutKaydi& komut, bool& gordugu)
                                                                                       : k.value(k.size() - 1);
     GecmisAdimi adim;
     const auto yaz = [&](const Komut& yazim) { return KomutuUygula(d, yazim); };
-    const KomutHatasi hata = tur == "GeriAl"             ? KomutHatasi{d.GeriAl(adim), {}}
-                             : tur == "Yinele"           ? KomutHatasi{d.Yinele(adim), {}}
+    const KomutHatasi hata = tur == "GeriAl"             ? KomutHatasi{d.GeriAl(adim), {}, {}}
+                             : tur == "Yinele"           ? KomutHatasi{d.Yinele(adim), {}, {}}
                              : tur == "ProjeEkle"        ? yaz(ProjeEkleKomutu{{ad, tarih(2), tarih(3)}})
                              : tur == "ProjeDeğiştir"    ? yaz(ProjeDegistirKomutu{p, {k.value(2), tarih(3), tarih(4)}})
                              : tur == "ProjeSil"         ? yaz(ProjeSilKomutu{p})
@@ -145,7 +145,7 @@ KomutHatasi Uygula(const ProjeDeposu& d, const KomutKaydi& komut, bool& gordugu)
                              : tur == "FaaliyetDeğiştir" ? yaz(FaaliyetDegistirKomutu{ad, eski, f})
                              : tur == "SonFaaliyetiSil"  ? yaz(SonFaaliyetiSilKomutu{ad, {eski}})
                              : tur == "TümFaaliyetleriSil" ? yaz(TumFaaliyetleriSilKomutu{ad, fs})
-                                                         : KomutHatasi{DepoHatasi::yeni(DepoHatasi::Genel, tur), {}};
+                                                         : KomutHatasi{DepoHatasi::yeni(DepoHatasi::Genel, tur), {}, {}};
     gordugu = okunan == k.value(k.size() - 1) && (komut.adim < 0 || komut.adim == adim.kimlik);
     return hata;
 }

@@ -132,6 +132,10 @@ private slots:
         QTest::newRow("activity added, delete all") << 6 << ekle;
         QTest::newRow("one changed, delete all") << 6 << "UPDATE FaaliyetlerTablosu SET OncekiFaaliyet = 'B' WHERE Kodu = 'A'";
         QTest::newRow("one replaced, delete all") << 6 << ekleSil;
+        QTest::newRow("calendar chosen elsewhere") << 10
+            << "INSERT INTO TakvimTablosu (Projesi, Turu, ArifelerTatil) VALUES ('ALFA', 'pazartesi-cuma', 0)";
+        QTest::newRow("exception added elsewhere") << 10
+            << "INSERT INTO TakvimIstisnalariTablosu (Projesi, Tarih, Turu, Adi) VALUES ('ALFA', '2026-01-05', 'tatil', 'x')";
     }
     void staleRecordsAreRefused()
     {

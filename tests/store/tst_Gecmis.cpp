@@ -5,6 +5,7 @@
 // its first write, and one of a newer Kavrion is never written.
 #include "destek/GeciciVeritabani.h"
 #include "destek/YazimKomutlari.h"
+#include "store/Sema.h"
 
 #include <QFile>
 #include <QSqlQuery>
@@ -138,17 +139,18 @@ private slots:
         QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
     }
 
-    // A file of an older Kavrion (0: no history, 1: no estimates, 2: no distributions) is read, and even given a
+    // A file of an older Kavrion (0: no history, 1: no estimates, 2: no distributions, 3: no calendars) is read, and even given a
     // nothing-to-undo, without a byte changed; its first write brings what it lacks, and
     // the history can undo that write.
     void anOlderFileChangesOnlyWithItsFirstWrite_data()
     {
         QTest::addColumn<int>("surum");
         QTest::addColumn<QStringList>("sql");
-        const QString tahminler = "DROP TABLE TahminlerTablosu";
-        QTest::newRow("0") << 0 << QStringList{"DROP TABLE GecmisDegisiklikleri", "DROP TABLE GecmisAdimlari", tahminler};
-        QTest::newRow("1") << 1 << QStringList{"DELETE FROM GecmisDegisiklikleri", "DELETE FROM GecmisAdimlari", tahminler};
-        QTest::newRow("2") << 2 << QStringList{"DELETE FROM GecmisDegisiklikleri", "DELETE FROM GecmisAdimlari"};
+        const QString tahminler = "DROP TABLE TahminlerTablosu", dagilim = "DROP TABLE DagilimTablosu";
+        QTest::newRow("0") << 0 << QStringList{"DROP TABLE GecmisDegisiklikleri", "DROP TABLE GecmisAdimlari", tahminler, dagilim};
+        QTest::newRow("1") << 1 << QStringList{"DELETE FROM GecmisDegisiklikleri", "DELETE FROM GecmisAdimlari", tahminler, dagilim};
+        QTest::newRow("2") << 2 << QStringList{"DELETE FROM GecmisDegisiklikleri", "DELETE FROM GecmisAdimlari", dagilim};
+        QTest::newRow("3") << 3 << QStringList{"DELETE FROM GecmisDegisiklikleri", "DELETE FROM GecmisAdimlari"};
     }
     void anOlderFileChangesOnlyWithItsFirstWrite()
     {
@@ -158,8 +160,8 @@ private slots:
             QSKIP("a server's schema is made whole at its version");
         GeciciVeritabani vt;
         vt.ProjeEkle("ALFA", QDate(2026, 1, 1), QDate(2026, 1, 9), {{"A", "a", 1, ""}});
-        QCOMPARE(Sayi(vt, "PRAGMA user_version"), 3); // as Sema::Kur made it
-        QVERIFY(DosyadaCalistir(vt.yol(), sql + QStringList{"DROP TABLE DagilimTablosu",
+        QCOMPARE(Sayi(vt, "PRAGMA user_version"), Sema::Surum); // as Sema::Kur made it
+        QVERIFY(DosyadaCalistir(vt.yol(), sql + QStringList{"DROP TABLE TakvimIstisnalariTablosu", "DROP TABLE TakvimTablosu",
                                                               QString("PRAGMA user_version = %1").arg(surum)}));
         const QStringList once = vt.Dokum();
         const QByteArray baytlar = Baytlar(vt.yol());
@@ -173,11 +175,13 @@ private slots:
         QVERIFY(!d.TahminleriOku("ALFA", tahminler) && tahminler.isEmpty());
         Dagilim dagilim = Dagilim::Ucgen;
         QVERIFY(!d.DagilimOku("ALFA", dagilim) && dagilim == Dagilim::Pert);
+        KayitliProje alfa;
+        QVERIFY(!d.ProjeOku("ALFA", alfa) && alfa.takvim == ProjeTakvimi());
         QVERIFY(!d.GeriAl(adim) && adim.kimlik == 0 && !d.Yinele(adim) && adim.kimlik == 0);
         QCOMPARE(Baytlar(vt.yol()), baytlar);
 
         QVERIFY(!d.TahminDegistir("ALFA", "A", std::nullopt, UcNoktaTahmini{1, 1, 2}));
-        QCOMPARE(Sayi(vt, "PRAGMA user_version"), 3);
+        QCOMPARE(Sayi(vt, "PRAGMA user_version"), Sema::Surum);
         QVERIFY(!d.GecmisiOku(adimlar) && adimlar.size() == 1);
         QVERIFY(!d.GeriAl(adim) && adim.kimlik == 1);
         QCOMPARE(vt.Dokum(), once);
@@ -185,6 +189,8 @@ private slots:
         QVERIFY(!d.DagilimOku("ALFA", dagilim) && dagilim == Dagilim::Ucgen);
         QVERIFY(!d.GeriAl(adim) && adim.tur == AdimTuru::DagilimDegistir);
         QVERIFY(!d.DagilimOku("ALFA", dagilim) && dagilim == Dagilim::Pert);
+        QVERIFY(!d.TakvimDegistir("ALFA", {}, {TakvimTuru::PazartesiCuma, false, {}}));
+        QCOMPARE(Sayi(vt, "SELECT count(*) FROM TakvimTablosu"), 1);
     }
 
     // The newest GecmisSiniri steps are kept, and the changes of no other: the oldest go
@@ -216,7 +222,8 @@ private slots:
     {
         GeciciVeritabani vt;
         OrnekProjeler(vt);
-        QVERIFY(vt.Calistir({GeciciVeritabani::Sunucuda() ? "UPDATE KavrionSurumu SET Surum = 4" : "PRAGMA user_version = 4"}));
+        QVERIFY(vt.Calistir({QString(GeciciVeritabani::Sunucuda() ? "UPDATE KavrionSurumu SET Surum = %1"
+                                                                   : "PRAGMA user_version = %1").arg(Sema::Surum + 1)}));
         const QByteArray baytlar = Baytlar(vt.yol());
         const QStringList tumu = vt.Dokum(GeciciVeritabani::TumTablolar); // a server has no bytes to compare
         const ProjeDeposu d = vt.depo();
