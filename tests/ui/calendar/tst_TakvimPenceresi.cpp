@@ -77,6 +77,50 @@ private slots:
         const AgAnalizi sonra = AnaliziHesapla(Faaliyetler(plan), proje);
         QCOMPARE(TakvimMetinleri::DegisiklikOnizlemesi(TakvimEtkisiniHesapla(once, sonra)), beklenen);
     }
+
+    // Chosen by keyboard, "Türkiye, Pazartesi–Cuma" says what it moves, and applied moves B past the
+    // bayram in the analysis table and the chart; the main window counts working days and says so.
+    // Undo brings every date back, and the window shows the stored calendar again.
+    void choosingACalendarMovesTheDatesAndUndoMovesThemBack()
+    {
+        GeciciVeritabani vt;
+        vt.ProjeEkle("P", {2026, 5, 22}, {2026, 6, 5}, {{"A", "Kazı", 3, ""}, {"B", "Temel", 2, "A"}});
+        MesajKaydi kayit;
+        AnaPencere ana(vt.depo());
+        ProjeyiSec(ana, "P");
+        ana.AnalizPenceresiniAc();
+        AnalizPenceresi* analiz = ana.AcikAnalizPenceresi();
+        ana.TakvimPenceresiniAc();
+        TakvimPenceresi* pencere = ana.AcikTakvimPenceresi();
+        QVERIFY(pencere && OneGetirVeBekle(pencere));
+        const auto bitis = [&] { return analiz->tablo()->model()->index(1, 11).data().toString(); };
+        const auto cubuk = [&] { return analiz->gantt()->Sec(1); };
+        const QRectF once = cubuk();
+        const QString baslik = ana.Cerceve->title();
+        QCOMPARE(bitis(), "26.05.2026");
+        QCOMPARE(ana.TahminiGunSayisiKutusu->text(), "14");
+
+        pencere->turKutusu()->setFocus();
+        QTest::keyClick(pencere->turKutusu(), Qt::Key_Down);
+        QCOMPARE(pencere->duzenlenen().tur, TakvimTuru::PazartesiCuma);
+        QCOMPARE(pencere->onizleme()->text(), "Takvim değişikliği 2 faaliyetin tarihini kaydırıyor; proje bitişi "
+                                              "2 iş günü geç: 26.05.2026 → 2.06.2026");
+        QTest::mouseClick(pencere->uygulaDugmesi(), Qt::LeftButton);
+        QTRY_COMPARE(bitis(), "2.06.2026");
+        QVERIFY(cubuk().left() > once.left() + 6 * analiz->gantt()->GunGenisligi());
+        QCOMPARE(ana.TahminiGunSayisiKutusu->text(), "7");
+        QCOMPARE(ana.Cerceve->title(), "Proje Bilgileri (iş günü: Türkiye, Pazartesi–Cuma) ");
+        QVERIFY(!pencere->uygulaDugmesi()->isEnabled());
+
+        ana.GeriAl();
+        QTRY_COMPARE(bitis(), "26.05.2026");
+        QCOMPARE(cubuk(), once);
+        QCOMPARE(ana.TahminiGunSayisiKutusu->text(), "14");
+        QCOMPARE(ana.Cerceve->title(), baslik);
+        QCOMPARE(pencere->turKutusu()->currentText(), "Her gün");
+        QCOMPARE(pencere->duzenlenen(), ProjeTakvimi());
+        QCOMPARE(kayit.sayi(), 0);
+    }
 };
 
 QTEST_MAIN(CalendarWindowTest)
