@@ -219,6 +219,10 @@ hatalar=(
 "pencere@@src/store/YeniDosya.cpp@@yol.constData(), RENAME_NOREPLACE) == 0@@yol.constData(), 0) == 0@@\"Yeni…\" makes an empty plan over an existing file"
 "pencere@@src/app/VeriKonumu.cpp@@if (dosyaVar || (yazilabilir && !sistemin))@@if (dosyaVar || yazilabilir)@@an installed program run by root looks for its file in /usr/bin"
 "pencere@@src/ui/main/TemelForm_Dosyalar.cpp@@if (kilit->BaskasiAcik()) {@@if (false) {@@\"Aç…\" opens a file another Kavrion has open"
+"çekirdek@@src/drawing/GanttTakvimi.cpp@@        if (takvim.CalisilirMi(gun))@@        if (true)@@a working-day calendar's Gantt chart neither shades its days off nor stretches a bar over them"
+"pencere@@src/ui/calendar/TakvimPenceresi.cpp@@const bool ayni = ad == m_proje && bool(plan) == m_planVar && kayitli == m_kayitli;@@const bool ayni = ad == m_proje;@@the calendar window keeps showing a calendar an apply or an undo has replaced"
+"pencere@@src/ui/main/TemelForm.cpp@@    if (takvim.HerGunCalisilir()) {@@    if (true) {@@the main window's estimated day count counts calendar days under a working-day calendar"
+"pencere@@src/analysis/TakvimEtkisi.cpp@@etki.bitisKaymasi = yeni.takvim.IsGunuSay(@@etki.bitisKaymasi = eski.takvim.IsGunuSay(@@a calendar change's preview counts the finish's move in the old calendar's working days"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

@@ -121,6 +121,22 @@ private slots:
         QCOMPARE(pencere->duzenlenen(), ProjeTakvimi());
         QCOMPARE(kayit.sayi(), 0);
     }
+
+    // A date of a year whose bayram dates are estimated says so under a working-day calendar only.
+    void anEstimatedYearsDateIsMarked()
+    {
+        GeciciVeritabani vt;
+        vt.ProjeEkle("P", {2033, 3, 7}, {2033, 3, 31}, {{"A", "Kazı", 3, ""}});
+        AnaPencere ana(vt.depo());
+        ProjeyiSec(ana, "P");
+        ana.AnalizPenceresiniAc();
+        const QAbstractItemModel* tablo = ana.AcikAnalizPenceresi()->tablo()->model();
+        QCOMPARE(tablo->index(0, 10).data().toString(), "7.03.2033");
+        QVERIFY(!tablo->index(0, 10).data(Qt::ToolTipRole).isValid());
+        QVERIFY(!ana.belge().Calistir(TakvimDegistirKomutu{"P", {}, Takvim("PazartesiCuma")}));
+        QTRY_COMPARE(tablo->index(0, 11).data().toString(), "9.03.2033 (tahmini)");
+        QCOMPARE(tablo->index(0, 10).data(Qt::ToolTipRole).toString(), TakvimMetinleri::TahminiYilNotu(2033));
+    }
 };
 
 QTEST_MAIN(CalendarWindowTest)
