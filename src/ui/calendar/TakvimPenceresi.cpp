@@ -200,7 +200,7 @@ void TakvimPenceresi::Yenile()
     m_proje = ad;
     m_planVar = bool(plan);
     m_durum->setText(ad.isEmpty() ? QStringLiteral("Seçili proje yok.")
-                     : plan      ? ad.left(AnalizMetinleri::AdSiniri)
+                     : plan      ? QStringLiteral("Proje: %1").arg(ad.left(AnalizMetinleri::AdSiniri))
                                  : QStringLiteral("%1: proje okunamadı.").arg(ad.left(AnalizMetinleri::AdSiniri)));
     for (QWidget* denetim : std::initializer_list<QWidget*>{m_tur, m_arife, m_istisnalar, m_tarih, m_istisnaTuru, m_ad,
                                                             m_ekle, m_degistir, m_kaldir})

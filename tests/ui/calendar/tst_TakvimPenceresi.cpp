@@ -10,13 +10,16 @@
 #include "ui/analysis/GanttAlani.h"
 #include "ui/calendar/TakvimPenceresi.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -93,6 +96,11 @@ private slots:
         ana.TakvimPenceresiniAc();
         TakvimPenceresi* pencere = ana.AcikTakvimPenceresi();
         QVERIFY(pencere && OneGetirVeBekle(pencere));
+        QCOMPARE(QAccessible::queryAccessibleInterface(pencere)->role(), QAccessible::Window);
+        for (QWidget* alan : std::initializer_list<QWidget*>{pencere->turKutusu(), pencere->istisnalar(), pencere->tarihKutusu(),
+                                                            pencere->istisnaTuruKutusu(), pencere->adKutusu(),
+                                                            pencere->yilKutusu(), pencere->tatiller()})
+            QVERIFY2(!ErisilebilirAd(alan).isEmpty(), qPrintable(alan->metaObject()->className()));
         const auto bitis = [&] { return analiz->tablo()->model()->index(1, 11).data().toString(); };
         const auto cubuk = [&] { return analiz->gantt()->Sec(1); };
         const QRectF once = cubuk();
