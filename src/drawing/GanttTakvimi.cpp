@@ -11,10 +11,11 @@ GanttTakvimi::GanttTakvimi(const IsTakvimi& takvim, const QDate& baslama, qint64
         return;
     m_esleniyor = true;
     m_ilk = takvim.IlkIsGunu(baslama);
-    // One walk over the span: the chart asks for every bar's columns and every shaded day.
-    m_konum.reserve(sonGun + 1);
+    // One walk over the span: the chart asks for every bar's columns and every shaded day. It
+    // stops at the last year a date is written in; a day count beyond is counted on its own.
     qint64 sutun = 0;
-    for (QDate gun = m_ilk; gun.isValid() && m_konum.size() <= sonGun; gun = gun.addDays(1), ++sutun) {
+    for (QDate gun = m_ilk; gun.isValid() && gun.year() <= 9999 && m_konum.size() <= sonGun;
+         gun = gun.addDays(1), ++sutun) {
         if (takvim.CalisilirMi(gun))
             m_konum.append(sutun);
         else if (!m_calisilmayanlar.isEmpty() && m_calisilmayanlar.back().son == sutun)
