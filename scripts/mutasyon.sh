@@ -152,7 +152,7 @@ hatalar=(
 "pencere@@src/rules/FaaliyetKurallari.cpp@@    if (metin.trimmed().isEmpty())
         return true;@@    if (false)
         return true;@@an emptied estimate cell is refused instead of removing the estimate"
-"çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@UPDATE DagilimTablosu SET Projesi = ? WHERE Projesi = ?@@UPDATE DagilimTablosu SET Projesi = Projesi WHERE ? IS NULL AND Projesi = ?@@a renamed project loses its distribution"
+"çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@UPDATE %1 SET Projesi = ? WHERE Projesi = ?@@UPDATE %1 SET Projesi = Projesi WHERE ? IS NULL AND Projesi = ?@@a renamed project loses its distribution and calendar"
 "çekirdek@@src/store/ProjeDeposu_Tahminler.cpp@@        if (saklanan != eski)@@        if (false)@@a distribution changed elsewhere is overwritten"
 "pencere@@src/ui/analysis/RiskSekmesi.cpp@@if (m_eskidi || m_plandanEski ||@@if (m_eskidi ||@@risk charts of an older plan state are exported"
 "çekirdek@@src/kernel/PlanModeli.cpp@@            m_tekKarakterliSatir.insert(kod.front().unicode(), i);@@            m_tekKarakterliSatir.insert(kod.front().unicode(), std::max(i, m_tekKarakterliSatir.value(kod.front().unicode(), i)));@@a code beyond ASCII stored twice keeps its lower row"
@@ -219,6 +219,13 @@ hatalar=(
 "pencere@@src/store/YeniDosya.cpp@@yol.constData(), RENAME_NOREPLACE) == 0@@yol.constData(), 0) == 0@@\"Yeni…\" makes an empty plan over an existing file"
 "pencere@@src/app/VeriKonumu.cpp@@if (dosyaVar || (yazilabilir && !sistemin))@@if (dosyaVar || yazilabilir)@@an installed program run by root looks for its file in /usr/bin"
 "pencere@@src/ui/main/TemelForm_Dosyalar.cpp@@if (kilit->BaskasiAcik()) {@@if (false) {@@\"Aç…\" opens a file another Kavrion has open"
+"çekirdek@@src/store/ProjeDeposu_Takvim.cpp@@        if (saklanan != eski)@@        if (false)@@a calendar changed elsewhere is overwritten"
+"çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@DELETE FROM %1 WHERE Projesi = ?\").arg@@DELETE FROM %1 WHERE Projesi = ? AND 0\").arg@@a deleted project leaves its distribution and calendar"
+"çekirdek@@src/store/ProjeDeposu_Takvim.cpp@@else if (*e != *y)@@else if (false)@@an exception renamed or of another kind keeps its stored name and kind"
+"çekirdek@@src/store/ProjeDeposu_Takvim.cpp@@            return Okunamadi(proje, tarih);@@            continue;@@an exception on no real day is dropped unseen"
+"çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@if (auto hata = TakvimYaz(vt, p.proje.ad, ProjeTakvimi(), p.takvim))@@if (auto hata = DepoHatasi{})@@an imported project loses its calendar"
+"çekirdek@@src/rules/TakvimKurallari.cpp@@if (onceki.isValid() && istisna.tarih == onceki)@@if (false)@@two exceptions on one day reach the store"
+"çekirdek@@src/risk/RiskHesabi.cpp@@return sonuc.Olasilik(takvim.IsGunuSay(baslama, ertesi));@@return sonuc.Olasilik(baslama.daysTo(tarih) + 1);@@the chance of finishing by a date counts calendar days, not working days"
 "çekirdek@@src/drawing/GanttTakvimi.cpp@@        if (takvim.CalisilirMi(gun))@@        if (true)@@a working-day calendar's Gantt chart neither shades its days off nor stretches a bar over them"
 "pencere@@src/ui/calendar/TakvimPenceresi.cpp@@const bool ayni = ad == m_proje && bool(plan) == m_planVar && kayitli == m_kayitli;@@const bool ayni = ad == m_proje;@@the calendar window keeps showing a calendar an apply or an undo has replaced"
 "pencere@@src/ui/main/TemelForm.cpp@@    if (takvim.HerGunCalisilir()) {@@    if (true) {@@the main window's estimated day count counts calendar days under a working-day calendar"

@@ -16,7 +16,7 @@ QStringList BaslikSatirlari(const RiskGorseli& gorsel, const KayitliProje& proje
 {
     const RiskSonucu& s = gorsel.sonuc;
     QString plan = QStringLiteral("%1 gün").arg(QLocale().toString(s.deterministikF));
-    const QDate bitis = RiskBitisTarihi(proje.baslama.deger.value_or(QDate()), s.deterministikF);
+    const QDate bitis = RiskBitisTarihi(IsTakvimi(proje.takvim), proje.baslama.deger.value_or(QDate()), s.deterministikF);
     if (bitis.isValid())
         plan += QStringLiteral(" (%1)").arg(BolgeselMetin::TarihYaz(bitis));
     const QString baslama = BolgeselMetin::TarihMetni(proje.baslama);

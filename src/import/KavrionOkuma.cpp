@@ -22,6 +22,7 @@ AktarilacakProje Aktarilacak(const KayitliProje& kayitli, const QVector<KayitliF
 {
     AktarilacakProje sonuc;
     sonuc.proje.dagilim = dagilim;
+    sonuc.proje.takvim = kayitli.takvim;
     Proje& proje = sonuc.proje.proje;
     proje.ad = kayitli.ad;
     Deger(kayitli.baslama, proje.baslama, QStringLiteral("Başlama tarihi"), sonuc.ret);

@@ -355,14 +355,18 @@ RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash
     return sonuc;
 }
 
-QDate RiskBitisTarihi(const QDate& baslama, double gun)
+QDate RiskBitisTarihi(const IsTakvimi& takvim, const QDate& baslama, double gun)
 {
-    return BitisTarihi(IsTakvimi(), baslama, 0, qint64(std::ceil(gun)));
+    return BitisTarihi(takvim, baslama, 0, qint64(std::ceil(gun)));
 }
 
-std::optional<double> TariheKadarOlasilik(const RiskSonucu& sonuc, const QDate& baslama, const QDate& tarih)
+std::optional<double> TariheKadarOlasilik(const RiskSonucu& sonuc, const IsTakvimi& takvim, const QDate& baslama,
+                                          const QDate& tarih)
 {
-    if (!baslama.isValid() || !tarih.isValid())
+    const QDate ertesi = tarih.addDays(1);
+    if (!baslama.isValid() || !ertesi.isValid())
         return std::nullopt;
-    return sonuc.Olasilik(baslama.daysTo(tarih) + 1);
+    // Working day F − 1 is the last of a finish of F days: on `tarih` or before while F is
+    // at most the working days from the start through it (every day: its day count + 1).
+    return sonuc.Olasilik(takvim.IsGunuSay(baslama, ertesi));
 }

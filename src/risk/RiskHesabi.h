@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kernel/IsTakvimi.h"
 #include "kernel/PlanHatasi.h"
 #include "risk/Tahmin.h"
 #include "store/Kayitlar.h"
@@ -55,9 +56,11 @@ RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash
                         const RiskAyarlari& ayarlar, const std::atomic<bool>* dur = nullptr,
                         const std::function<void(int)>& ilerleme = {});
 
-// The finish date of a simulated finish of `gun` days, as every date of the plan is
-// written: the last day of work of ⌈gun⌉ days. Invalid without a start date.
-QDate RiskBitisTarihi(const QDate& baslama, double gun);
-// The share of iterations finished by `tarih`: their last day of work on it or before,
-// F ≤ its day count + 1. None without both dates.
-std::optional<double> TariheKadarOlasilik(const RiskSonucu& sonuc, const QDate& baslama, const QDate& tarih);
+// The finish date of a simulated finish of `gun` working days of the project's calendar, as
+// every date of the plan is written: the last day of work of ⌈gun⌉ days. Invalid without a
+// start date.
+QDate RiskBitisTarihi(const IsTakvimi& takvim, const QDate& baslama, double gun);
+// The share of iterations finished by `tarih`: their last day of work on it or before, F at
+// most the working days from the start through `tarih`. None without both dates.
+std::optional<double> TariheKadarOlasilik(const RiskSonucu& sonuc, const IsTakvimi& takvim, const QDate& baslama,
+                                          const QDate& tarih);

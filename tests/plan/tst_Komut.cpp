@@ -1,8 +1,10 @@
 // The commands' own rules, before anything is written: a predecessor must be an
 // activity of the project added before the one it precedes; an import is written whole
 // or not at all; an estimate follows its activity and project, and keeps its order; a
-// project's distribution follows the project.
+// project's distribution follows the project; a calendar keeps its exceptions in order, one
+// a day, each with a short name.
 #include "destek/GeciciVeritabani.h"
+#include "destek/Yereller.h"
 #include "destek/YazimKomutlari.h"
 #include "plan/Komut.h"
 #include "store/ArizaNoktasi.h"
@@ -15,6 +17,7 @@ class CommandTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QLocale::setDefault(Turkce); }
     void predecessorsAddedBeforeOnly_data()
     {
         QTest::addColumn<Komut>("komut");
@@ -144,7 +147,8 @@ private slots:
         QCOMPARE(dagilim, Dagilim::Ucgen);
     }
 
-    // An estimate out of order is refused before the store; one changed elsewhere by the store.
+    // An estimate out of order, or a calendar that breaks its rules, is refused before the store;
+    // one changed elsewhere by the store.
     void estimatesAreCheckedAndComparedOnWrite_data()
     {
         QTest::addColumn<Komut>("komut");
@@ -168,6 +172,28 @@ private slots:
                "hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.";
         QTest::newRow("distribution, project gone") << Komut(DagilimDegistirKomutu{"YOK", Dagilim::Pert, Dagilim::Ucgen})
             << "\"YOK\" projesi artık kayıtlı değil; başka bir yerde silinmiş ya da adı değiştirilmiş.";
+        const auto takvim = [](std::initializer_list<std::pair<QDate, QString>> gunler) {
+            ProjeTakvimi t{TakvimTuru::PazartesiCuma, false, {}};
+            for (const auto& [tarih, ad] : gunler)
+                t.istisnalar.append({tarih, IstisnaTuru::Tatil, ad});
+            return t;
+        };
+        const QDate gun(2026, 3, 16);
+        QTest::newRow("calendar: two exceptions on a day")
+            << Komut(TakvimDegistirKomutu{"ALFA", {}, takvim({{gun, "a"}, {gun, "b"}})})
+            << "16.03.2026 gününe birden fazla istisna girilmiş; bir güne yalnızca bir istisna girilebilir.";
+        QTest::newRow("calendar: out of order") << Komut(TakvimDegistirKomutu{"ALFA", {}, takvim({{gun, ""}, {gun.addDays(-1), ""}})})
+            << "Takvim istisnaları tarih sırasında değil (15.03.2026); takvim kaydedilmedi.";
+        QTest::newRow("calendar: 51 characters") << Komut(TakvimDegistirKomutu{"ALFA", {}, takvim({{gun, QString(51, 'x')}})})
+            << "16.03.2026 gününün istisna adı en çok 50 karakter olabilir.";
+        QTest::newRow("calendar: no real day") << Komut(TakvimDegistirKomutu{"ALFA", {}, takvim({{QDate(10000, 1, 1), ""}})})
+            << "Takvim istisnasının tarihi geçerli bir gün değil; takvim kaydedilmedi.";
+        QTest::newRow("import: a calendar out of order")
+            << Komut(IceAktarKomutu{{{{"YENİ", gun, gun}, {}, {}, Dagilim::Pert, takvim({{gun, ""}, {gun, ""}})}}})
+            << "16.03.2026 gününe birden fazla istisna girilmiş; bir güne yalnızca bir istisna girilebilir.";
+        QTest::newRow("calendar changed elsewhere") << Komut(TakvimDegistirKomutu{"ALFA", takvim({}), {}})
+            << "\"ALFA\" projesinin takvimi siz görüntüledikten sonra başka bir yerde değiştirilmiş; "
+               "hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.";
     }
     void estimatesAreCheckedAndComparedOnWrite()
     {
@@ -176,7 +202,8 @@ private slots:
         GeciciVeritabani vt;
         OrnekProjeler(vt);
         const QStringList once = vt.Dokum(GeciciVeritabani::TumTablolar);
-        QCOMPARE(KomutuUygula(vt.depo(), komut).depo.aciklama, kutu);
+        const KomutHatasi hata = KomutuUygula(vt.depo(), komut);
+        QCOMPARE(hata.takvim ? TakvimReddiMetni(hata.takvim) : hata.depo.aciklama, kutu);
         QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
     }
 };

@@ -28,10 +28,12 @@ private slots:
         QVERIFY(!ben.ProjeleriOku() && !ben.Sec("ALFA") && !o.ProjeleriOku() && !o.Sec("ALFA"));
         QSignalSpy liste(&ben, &PlanBelgesi::projelerOkundu);
 
-        // An activity of the selected project: its plan is read again, the list is not.
+        // An activity or the calendar of the selected project: its plan is read again, the list is not.
         QVERIFY(!o.Calistir(FaaliyetEkleKomutu{"ALFA", {"D", "d", 5, "B,C"}}));
         QTRY_COMPARE_WITH_TIMEOUT(ben.plan()->faaliyetler.size(), 4, 1000);
         QCOMPARE(liste.count(), 0);
+        QVERIFY(!o.Calistir(TakvimDegistirKomutu{"ALFA", {}, {TakvimTuru::PazartesiCuma, false, {}}}));
+        QTRY_COMPARE_WITH_TIMEOUT(ben.plan()->proje.takvim.tur, TakvimTuru::PazartesiCuma, 1000);
         // Another project's activities leave the selected plan alone.
         QVERIFY(!o.Sec("BETA") && !o.Calistir(SonFaaliyetiSilKomutu{"BETA", o.plan()->faaliyetler}));
         // A project: the list is read again and the selected project stays selected.

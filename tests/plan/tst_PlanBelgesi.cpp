@@ -22,7 +22,11 @@ QString Metin(const std::optional<Plan>& plan)
 {
     if (!plan)
         return QString();
-    QString metin = plan->proje.ad + plan->proje.baslama.ham.toString() + plan->proje.bitis.ham.toString();
+    const ProjeTakvimi& takvim = plan->proje.takvim;
+    QString metin = plan->proje.ad + plan->proje.baslama.ham.toString() + plan->proje.bitis.ham.toString()
+                    + QStringLiteral("|%1%2").arg(int(takvim.tur)).arg(takvim.arifelerTatil);
+    for (const TakvimIstisnasi& i : takvim.istisnalar)
+        metin += QStringList{"", i.tarih.toString(Qt::ISODate), QString::number(int(i.tur)), i.ad}.join('|');
     for (const KayitliFaaliyet& f : plan->faaliyetler)
         metin += QStringList{"", f.kodu, f.adi, f.sure.ham.toString(), f.oncekiler}.join('|');
     return metin;
@@ -49,12 +53,19 @@ void RastgeleKomut(PlanBelgesi& belge, std::mt19937& uretec)
                 oncekiler << f.kodu;
         return Faaliyet{kod, QStringLiteral("İş %1").arg(zar(1000)), zar(25) - 3, oncekiler.join(',')};
     };
-    switch (const int tur = zar(10); tur) {
+    switch (const int tur = zar(11); tur) {
     case 0: belge.Calistir(ProjeEkleKomutu{yeni}); break;
     case 1: belge.Calistir(ProjeDegistirKomutu{plan.proje, yeni}); break;
     case 2: belge.Calistir(ProjeSilKomutu{plan.proje}); break;
     case 3: belge.Calistir(SonFaaliyetiSilKomutu{plan.proje.ad, plan.faaliyetler}); break;
     case 4: belge.Calistir(TumFaaliyetleriSilKomutu{plan.proje.ad, plan.faaliyetler}); break;
+    case 10: {
+        ProjeTakvimi takvim{TakvimTuru(zar(3)), zar(2) == 0, {}};
+        for (QDate gun = baslama; gun < baslama.addDays(zar(3) * 7); gun = gun.addDays(1 + zar(5)))
+            takvim.istisnalar.append({gun, IstisnaTuru(zar(3)), QStringLiteral("Gün %1").arg(zar(9))});
+        belge.Calistir(TakvimDegistirKomutu{plan.proje.ad, plan.proje.takvim, takvim});
+        break;
+    }
     default:
         if (tur < 7 && !plan.faaliyetler.isEmpty()) {
             const KayitliFaaliyet& eski = plan.faaliyetler.at(zar(int(plan.faaliyetler.size())));
@@ -119,6 +130,31 @@ private slots:
         belge.SureyiDene(belge.plan()->faaliyetler.at(0), 9);
         QVERIFY(!belge.Calistir(ProjeSilKomutu{belge.plan()->proje}));
         QVERIFY(belge.deneme().sureler.isEmpty());
+    }
+
+    // A calendar chosen moves the plan's dates, a trial's too, and keeps its day counts; undone,
+    // the dates are back.
+    void aCalendarMovesTheDatesNotTheCounts()
+    {
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        PlanBelgesi belge(vt.depo());
+        QVERIFY(!belge.ProjeleriOku() && !belge.Sec("ALFA"));
+        const AgAnalizi once = belge.analiz();
+        QCOMPARE(once.plan.enErkenBitis, QDate(2026, 1, 7));
+        QVERIFY(!belge.Calistir(TakvimDegistirKomutu{"ALFA", {}, {TakvimTuru::PazartesiCuma, false, {}}}));
+        QCOMPARE(belge.plan()->proje.takvim.tur, TakvimTuru::PazartesiCuma);
+        QCOMPARE(belge.analiz().projeBitisGunu, once.projeBitisGunu);
+        // 1 January is a holiday and the weekend does not work: day 0 is Friday the 2nd.
+        QCOMPARE(belge.analiz().plan.enErkenBitis, QDate(2026, 1, 12));
+        QCOMPARE(belge.analiz().faaliyetler.at(1).baslama, QDate(2026, 1, 7));
+        // A trial counts the same working days.
+        belge.SureyiDene(belge.plan()->faaliyetler.at(2), 5);
+        QCOMPARE(belge.gosterilenAnaliz().plan.enErkenBitis, QDate(2026, 1, 13));
+        belge.DenemeyiBirak();
+        QVERIFY(!belge.GeriAl() && !belge.Sec("ALFA"));
+        QCOMPARE(belge.analiz().plan.enErkenBitis, once.plan.enErkenBitis);
+        QCOMPARE(belge.analiz().faaliyetler.at(1).baslama, once.faaliyetler.at(1).baslama);
     }
 
     void randomCommandsUndoneAndRedone()

@@ -114,6 +114,32 @@ private slots:
                                                         "yolların birleştiği yerlerde gecikme birikmiyor."));
     }
 
+    void takvimliBitis_data()
+    {
+        QTest::addColumn<int>("tur");
+        QTest::addColumn<QDate>("baslama");
+        QTest::addColumn<QDate>("bitis");
+        QTest::newRow("her gün") << int(TakvimTuru::HerGun) << QDate(2026, 5, 18) << QDate(2026, 5, 30);
+        // 19 May and Kurban Bayramı (27–29 May on weekdays) do not work; the arife does.
+        QTest::newRow("Pazartesi–Cuma, bayram") << int(TakvimTuru::PazartesiCuma) << QDate(2026, 5, 18) << QDate(2026, 6, 9);
+        QTest::newRow("start on a Saturday") << int(TakvimTuru::PazartesiCuma) << QDate(2026, 1, 3) << QDate(2026, 1, 21);
+    }
+    // A simulated finish of F days falls where the plan's finish of F days does, and the share
+    // finished by a date counts the working days up to it.
+    void takvimliBitis()
+    {
+        QFETCH(int, tur);
+        QFETCH(QDate, baslama);
+        QFETCH(QDate, bitis);
+        const IsTakvimi takvim(ProjeTakvimi{TakvimTuru(tur), false, {}});
+        const RiskSonucu sonuc = Hesapla(Ag, QStringLiteral("B=4/4/4 I=3/3/3"), Dagilim::Pert, 100);
+        QCOMPARE(RiskBitisTarihi(takvim, baslama, sonuc.deterministikF), bitis);
+        QCOMPARE(BitisTarihi(takvim, baslama, 0, qint64(sonuc.deterministikF)), bitis);
+        QCOMPARE(TariheKadarOlasilik(sonuc, takvim, baslama, bitis.addDays(-1)).value_or(-1), 0.0);
+        QCOMPARE(TariheKadarOlasilik(sonuc, takvim, baslama, bitis).value_or(-1), 1.0);
+        QCOMPARE(TariheKadarOlasilik(sonuc, takvim, baslama, baslama.addDays(-3)).value_or(-1), 0.0);
+    }
+
     void dagilimlar_data()
     {
         QTest::addColumn<Dagilim>("dagilim");

@@ -208,6 +208,44 @@ private slots:
         QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once); // no step either
     }
 
+    // A calendar comes back as written; a rename carries it, a delete takes it, undoing either
+    // brings it back, and a project back on every day keeps no row. A value this build cannot
+    // read is an error, not every day.
+    void aCalendarGoesWithItsProject()
+    {
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        const ProjeDeposu d = vt.depo();
+        const QStringList takvimTablolari{"TakvimTablosu", "TakvimIstisnalariTablosu"};
+        const ProjeTakvimi takvim{TakvimTuru::PazartesiCumartesi, true,
+                                  {{QDate(2026, 3, 16), IstisnaTuru::Tatil, "Şantiye 'kapalı'"},
+                                   {QDate(2026, 3, 21), IstisnaTuru::CalisilanGun, ""},
+                                   {QDate(2026, 5, 25), IstisnaTuru::IdariIzin, QString(50, QChar(u'İ'))}}};
+        ProjeTakvimi yeni = takvim;
+        yeni.tur = TakvimTuru::PazartesiCuma;
+        yeni.istisnalar.removeFirst();
+        yeni.istisnalar[1].ad = "köprü";
+        KayitliProje alfa, beta;
+        QVERIFY(!d.TakvimDegistir("ALFA", {}, takvim) && !d.TakvimDegistir("ALFA", takvim, yeni));
+        QVERIFY(!d.ProjeOku("ALFA", alfa) && alfa.takvim == yeni);
+        QVERIFY(!d.ProjeOku("BETA", beta) && beta.takvim == ProjeTakvimi());
+        QVERIFY(!d.ProjeDegistir(alfa, {"ALFA 2", QDate(2026, 1, 2), QDate(2026, 1, 3)}));
+        QVERIFY(!d.ProjeOku("ALFA 2", alfa) && alfa.takvim == yeni);
+        QVERIFY(!d.ProjeSil(alfa));
+        QVERIFY(vt.Dokum(takvimTablolari).isEmpty());
+        GecmisAdimi adim;
+        for (const auto& [ad, beklenen] : {std::pair("ALFA 2", yeni), {"ALFA", yeni}, {"ALFA", takvim}, {"ALFA", {}}})
+            QVERIFY(!d.GeriAl(adim) && !d.ProjeOku(ad, alfa) && alfa.takvim == beklenen);
+        QVERIFY(vt.Dokum(takvimTablolari).isEmpty());
+        QVERIFY(!d.IceAktar({{{"GAMA", QDate(2026, 1, 1), QDate(2026, 1, 9)}, {}, {}, Dagilim::Pert, takvim}}));
+        QVERIFY(!d.ProjeOku("GAMA", alfa) && alfa.takvim == takvim);
+        if (GeciciVeritabani::Sunucuda())
+            return;
+        QVERIFY(DosyadaCalistir(vt.yol(), {"PRAGMA ignore_check_constraints = 1",
+                                           "UPDATE TakvimIstisnalariTablosu SET Tarih = '2026-02-30' WHERE Adi = ''"}));
+        QCOMPARE(d.ProjeOku("GAMA", alfa).numara, int(DepoHatasi::Uyumsuz));
+    }
+
     // A rename carries the name to the activities; the last delete takes the greatest
     // code, not the newest row; a deleted project takes its activities with it.
     void writesTouchOnlyTheirRows()

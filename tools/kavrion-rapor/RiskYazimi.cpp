@@ -27,12 +27,12 @@ QDate Baslama(const RiskRaporu& r)
 
 QDate Tarihi(const RiskRaporu& r, double gun)
 {
-    return RiskBitisTarihi(Baslama(r), gun);
+    return RiskBitisTarihi(r.rapor.analiz.takvim, Baslama(r), gun);
 }
 
 std::optional<double> BitisOlasiligi(const RiskRaporu& r)
 {
-    return TariheKadarOlasilik(r.sonuc, Baslama(r), r.rapor.proje.bitis.deger.value_or(QDate()));
+    return TariheKadarOlasilik(r.sonuc, r.rapor.analiz.takvim, Baslama(r), r.rapor.proje.bitis.deger.value_or(QDate()));
 }
 
 const UcNoktaTahmini* Tahmini(const RiskRaporu& r, int i)

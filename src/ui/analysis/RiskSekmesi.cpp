@@ -31,10 +31,10 @@
 namespace {
 
 // A figure of F in days with its finish date, as every date of the plan is written.
-QString GunVeTarih(double gun, const QDate& baslama)
+QString GunVeTarih(double gun, const IsTakvimi& takvim, const QDate& baslama)
 {
     QString metin = QStringLiteral("%1 gün").arg(QLocale().toString(gun, 'f', 1));
-    const QDate bitis = RiskBitisTarihi(baslama, gun);
+    const QDate bitis = RiskBitisTarihi(takvim, baslama, gun);
     return bitis.isValid() ? metin + QStringLiteral(" (%1)").arg(BolgeselMetin::TarihYaz(bitis)) : metin;
 }
 
@@ -43,9 +43,10 @@ QString Yuzde(double oran)
     return QLatin1Char('%') + QLocale().toString(oran * 100, 'f', 1);
 }
 
-QString OlasilikSatiri(const RiskSonucu& s, const QDate& baslama, const QDate& tarih, const QString& ne)
+QString OlasilikSatiri(const RiskSonucu& s, const IsTakvimi& takvim, const QDate& baslama, const QDate& tarih,
+                       const QString& ne)
 {
-    const auto olasilik = TariheKadarOlasilik(s, baslama, tarih);
+    const auto olasilik = TariheKadarOlasilik(s, takvim, baslama, tarih);
     return olasilik ? QStringLiteral("%1 (%2) bitme olasılığı: %3.").arg(ne, BolgeselMetin::TarihYaz(tarih), Yuzde(*olasilik))
                     : QString();
 }
@@ -266,18 +267,19 @@ void RiskSekmesi::SonucuGoster(const RiskSonucu& s)
         return;
     }
     const QDate baslama = plan->proje.baslama.deger.value_or(QDate());
+    const IsTakvimi& takvim = m_belge.analiz().takvim;
     QStringList satirlar;
     if (s.durduruldu)
         satirlar << QStringLiteral("Durduruldu: yalnız %1 yineleme.").arg(QLocale().toString(s.yineleme));
     satirlar << QStringLiteral("P10: %1 · P50: %2 · P80: %3 · P90: %4")
-                    .arg(GunVeTarih(s.p10, baslama), GunVeTarih(s.p50, baslama), GunVeTarih(s.p80, baslama),
-                         GunVeTarih(s.p90, baslama));
+                    .arg(GunVeTarih(s.p10, takvim, baslama), GunVeTarih(s.p50, takvim, baslama),
+                         GunVeTarih(s.p80, takvim, baslama), GunVeTarih(s.p90, takvim, baslama));
     satirlar << QStringLiteral("Ortalama %1 gün, standart sapma %2 gün (%3 yineleme, tohum %4).")
                     .arg(QLocale().toString(s.ortalama, 'f', 1), QLocale().toString(s.standartSapma, 'f', 1),
                          QLocale().toString(s.yineleme), m_tohum->text());
-    satirlar << OlasilikSatiri(s, baslama, plan->proje.bitis.deger.value_or(QDate()),
+    satirlar << OlasilikSatiri(s, takvim, baslama, plan->proje.bitis.deger.value_or(QDate()),
                                QStringLiteral("Projenin bitiş tarihine kadar"));
-    satirlar << OlasilikSatiri(s, baslama, BolgeselMetin::TarihOku(m_tarih->text()).value_or(QDate()),
+    satirlar << OlasilikSatiri(s, takvim, baslama, BolgeselMetin::TarihOku(m_tarih->text()).value_or(QDate()),
                                QStringLiteral("Girilen tarihe kadar"));
     satirlar << RiskMetinleri::BirlesmeCumlesi(s);
     satirlar.removeAll(QString());
