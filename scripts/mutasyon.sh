@@ -86,7 +86,7 @@ hatalar=(
 "çekirdek@@src/analysis/KritikYollar.cpp@@s.Kritik(ag.ardil[k]) && Belirler(ag, s, k);@@s.Kritik(ag.ardil[k]);@@a link between critical activities that does not drive is a step of a path"
 "çekirdek@@src/analysis/KritikYollar.cpp@@if (KritikBag(ag, s, k))@@if (s.Kritik(ag.ardil[k]))@@the path count takes links that do not drive"
 "çekirdek@@src/analysis/PlanKarsilastirmasi.h@@return ef == es ? es : ef - 1;@@return ef - 1;@@a milestone's date the day before its start"
-"çekirdek@@src/analysis/PlanKarsilastirmasi.cpp@@BitisTarihi(proje.baslama.deger.value_or(QDate()), 0, projeBitisGunu)@@Takvim(proje, projeBitisGunu)@@the project's finish date the day after its last day of work"
+"çekirdek@@src/analysis/PlanKarsilastirmasi.cpp@@BitisTarihi(takvim, proje.baslama.deger.value_or(QDate()), 0, projeBitisGunu)@@GununTarihi(takvim, proje.baslama.deger.value_or(QDate()), projeBitisGunu)@@the project's finish date the day after its last day of work"
 "çekirdek@@src/kernel/Cizelge.cpp@@    if (n < 2)@@    if (n < 1)@@one activity gets day counts and a path that the main window leaves empty"
 "çekirdek@@src/export/CsvYazimi.cpp@@case '=': case '+': case '-': case '@':@@case '=': case '+': case '-':@@a CSV cell beginning with @ runs as a formula"
 "çekirdek@@src/export/CsvYazimi.cpp@@(AnalizMetinleri::SayisalSutun(sutun) ? hucre : CsvAlani(hucre, ayrac))@@CsvAlani(hucre, ayrac)@@negative figures in CSV become text"
