@@ -227,6 +227,10 @@ hatalar=(
 "çekirdek@@src/rules/TakvimKurallari.cpp@@if (onceki.isValid() && istisna.tarih == onceki)@@if (false)@@two exceptions on one day reach the store"
 "çekirdek@@src/risk/RiskHesabi.cpp@@return sonuc.Olasilik(takvim.IsGunuSay(baslama, ertesi));@@return sonuc.Olasilik(baslama.daysTo(tarih) + 1);@@the chance of finishing by a date counts calendar days, not working days"
 "pencere@@src/ui/import/IceAktarmaFormu.cpp@@okunan.dagilim, okunan.takvim});@@okunan.dagilim});@@an import from another Kavrion file drops the project's calendar"
+"çekirdek@@src/drawing/GanttTakvimi.cpp@@        if (takvim.CalisilirMi(gun))@@        if (true)@@a working-day calendar's Gantt chart neither shades its days off nor stretches a bar over them"
+"pencere@@src/ui/calendar/TakvimPenceresi.cpp@@const bool ayni = ad == m_proje && bool(plan) == m_planVar && kayitli == m_kayitli;@@const bool ayni = ad == m_proje;@@the calendar window keeps showing a calendar an apply or an undo has replaced"
+"pencere@@src/ui/main/TemelForm.cpp@@    if (takvim.HerGunCalisilir()) {@@    if (true) {@@the main window's estimated day count counts calendar days under a working-day calendar"
+"pencere@@src/analysis/TakvimEtkisi.cpp@@etki.bitisKaymasi = yeni.takvim.IsGunuSay(@@etki.bitisKaymasi = eski.takvim.IsGunuSay(@@a calendar change's preview counts the finish's move in the old calendar's working days"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

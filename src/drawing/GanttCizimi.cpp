@@ -1,8 +1,8 @@
 #include "drawing/GanttCizimi.h"
 
 #include "drawing/TekSatir.h"
-#include "kernel/TarihEsleme.h"
 #include "rules/BolgeselMetin.h"
+#include "text/TakvimMetinleri.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -22,6 +22,7 @@ const QColor SeciliSatirRengi(255, 236, 170);
 const QColor IzgaraRengi(225, 225, 225);
 const QColor BitisRengi(150, 0, 0);
 const QColor TahminiBitisRengi(0, 70, 160);
+const QColor TatilRengi(238, 238, 238);
 
 // Labels on the day axis stand this many days apart: enough for a date to fit, in
 // steps a reader counts easily (a day, two, a week, then whole multiples of weeks).
@@ -53,7 +54,8 @@ QString Kisalt(const QFontMetricsF& olcu, const QString& metin, double genislik)
 
 GanttCizimi::GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun,
                          const GanttOlcegi& olcek, const QStringList& baslik)
-    : m_analiz(analiz), m_baslama(baslama), m_tahminiGun(tahminiGun), m_olcek(olcek)
+    : m_analiz(analiz), m_baslama(baslama), m_tahminiGun(tahminiGun),
+      m_takvim(m_analiz.takvim, baslama, SonGun()), m_olcek(olcek)
 {
     const QFontMetricsF olcu(m_olcek.yazi);
     m_kenar = olcu.height() / 2;
@@ -87,6 +89,9 @@ GanttCizimi::GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::opt
         if (m_tahminiGun && *m_tahminiGun >= 0)
             lejant.append({Simge::DikCizgi, TahminiBitisRengi,
                            QStringLiteral("Tahmini bitiş: tahmini gün sayısı %1").arg(*m_tahminiGun), Qt::DashLine});
+        if (!m_takvim.Calisilmayanlar().isEmpty())
+            lejant.append({Simge::Dolgu, TatilRengi, QStringLiteral("Çalışılmayan gün (%1)")
+                                                         .arg(TakvimMetinleri::TakvimAdi(m_analiz.takvim.Tanim().tur))});
         m_baslik = ResimBasligi(m_olcek.yazi, baslik, lejant);
     }
     UstuYerlestir();
@@ -115,7 +120,7 @@ qint64 GanttCizimi::SonGun() const
 
 double GanttCizimi::Genislik() const
 {
-    return std::max(X(SonGun()) + m_sagBosluk, m_baslik.Genislik());
+    return std::max(X(SutunSayisi()) + m_sagBosluk, m_baslik.Genislik());
 }
 
 QSizeF GanttCizimi::Boyut() const
@@ -125,7 +130,7 @@ QSizeF GanttCizimi::Boyut() const
 
 double GanttCizimi::SiganGunGenisligi(double genislik) const
 {
-    return (genislik - m_solBosluk - m_sagBosluk) / double(std::max<qint64>(SonGun(), 1));
+    return (genislik - m_solBosluk - m_sagBosluk) / double(std::max<qint64>(SutunSayisi(), 1));
 }
 
 QRectF GanttCizimi::Satir(int i) const
@@ -150,12 +155,12 @@ QRectF GanttCizimi::Cubuk(int i) const
     if (KilometreTasi(i)) {
         // A diamond on its day: in the middle of day ES's column when the column holds it.
         const double boy = m_satir * 0.7;
-        const double orta = X(f.es) + std::max(boy, m_olcek.gunGenisligi) / 2;
+        const double orta = Bas(f.es) + std::max(boy, m_olcek.gunGenisligi) / 2;
         return {orta - boy / 2, m_eksen + m_satir * i + (m_satir - boy) / 2, boy, boy};
     }
     // A day narrower than a pixel still shows a sliver of a bar.
-    const double genislik = std::max(X(f.ef) - X(f.es), 2.0);
-    return {X(f.es), m_eksen + m_satir * (i + 0.2), genislik, m_satir * 0.6};
+    const double genislik = std::max(Son(f.ef) - Bas(f.es), 2.0);
+    return {Bas(f.es), m_eksen + m_satir * (i + 0.2), genislik, m_satir * 0.6};
 }
 
 int GanttCizimi::CubukBul(const QPointF& yer) const
@@ -166,16 +171,23 @@ int GanttCizimi::CubukBul(const QPointF& yer) const
     return Cubuk(i).adjusted(-1, 0, 1, 0).contains(yer) ? i : -1;
 }
 
-// A day's date, or its number (the first day is "1. gün") without a start date.
-QString GanttCizimi::Etiket(qint64 gun) const
+// A column's date, or its number (the first day is "1. gün") without a start date.
+QString GanttCizimi::Etiket(qint64 sutun) const
 {
-    return m_baslama.isValid() ? BolgeselMetin::TarihYaz(GununTarihi(m_analiz.takvim, m_baslama, gun)) : QStringLiteral("%1. gün").arg(gun + 1);
+    return m_baslama.isValid() ? BolgeselMetin::TarihYaz(m_takvim.Tarih(sutun)) : QStringLiteral("%1. gün").arg(sutun + 1);
+}
+
+QDate GanttCizimi::CalisilmayanGun(const QPointF& yer) const
+{
+    const qint64 sutun = qint64(std::floor((yer.x() - m_solBosluk) / m_olcek.gunGenisligi));
+    const bool satirlarda = yer.y() >= m_eksen && yer.y() < Boyut().height() - m_kenar;
+    return satirlarda && sutun < SutunSayisi() && m_takvim.Calisilmaz(sutun) ? m_takvim.Tarih(sutun) : QDate();
 }
 
 double GanttCizimi::EtiketGenisligi() const
 {
     const QFontMetricsF olcu(m_olcek.yazi);
-    return olcu.horizontalAdvance(Etiket(SonGun())) + olcu.height();
+    return olcu.horizontalAdvance(Etiket(SutunSayisi())) + olcu.height();
 }
 
 void GanttCizimi::EkseniCiz(QPainter& boyaci, const QRectF& alan) const
@@ -188,9 +200,9 @@ void GanttCizimi::EkseniCiz(QPainter& boyaci, const QRectF& alan) const
     const double tarihler = m_ust + m_kenar / 2;
     boyaci.save();
     boyaci.setPen(QPen(Qt::black, 0));
-    boyaci.drawLine(QPointF(X(0), cizgi), QPointF(X(SonGun()), cizgi));
+    boyaci.drawLine(QPointF(X(0), cizgi), QPointF(X(SutunSayisi()), cizgi));
     const qint64 solGun = std::max<qint64>(0, qint64((alan.left() - m_solBosluk - etiketGenisligi) / gun1));
-    const qint64 sagGun = std::min<qint64>(SonGun(), qint64(std::ceil((alan.right() - m_solBosluk) / gun1)));
+    const qint64 sagGun = std::min<qint64>(SutunSayisi(), qint64(std::ceil((alan.right() - m_solBosluk) / gun1)));
     // A tick where each day starts, when there is room to tell them apart.
     if (gun1 >= 4) {
         for (qint64 gun = solGun; gun <= sagGun; ++gun)
@@ -199,7 +211,7 @@ void GanttCizimi::EkseniCiz(QPainter& boyaci, const QRectF& alan) const
     for (qint64 gun = solGun / aralik * aralik; gun <= sagGun; gun += aralik) {
         const double x = X(gun);
         boyaci.drawLine(QPointF(x, cizgi - m_kenar), QPointF(x, cizgi));
-        if (gun >= SonGun())
+        if (gun >= SutunSayisi())
             break; // the axis ends where the last day does: no day after it to name
         // The labelled day's column, and its date over it: centred when the column holds it.
         boyaci.fillRect(QRectF(x, cizgi - m_kenar / 2, std::max(gun1, 0.5), m_kenar / 2), Qt::black);
@@ -214,7 +226,7 @@ void GanttCizimi::EkseniCiz(QPainter& boyaci, const QRectF& alan) const
     const auto yazi = [&](qint64 gun, const QColor& renk, const QString& ad, bool sola) {
         const double genislik = olcu.horizontalAdvance(ad) + 4;
         boyaci.setPen(renk);
-        boyaci.drawText(QRectF(sola ? X(gun) - genislik - 3 : X(gun) + 3, yazilar, genislik, olcu.height()),
+        boyaci.drawText(QRectF(sola ? Son(gun) - genislik - 3 : Son(gun) + 3, yazilar, genislik, olcu.height()),
                         Qt::AlignVCenter | (sola ? Qt::AlignRight : Qt::AlignLeft), ad);
     };
     const bool tahmin = m_tahminiGun && *m_tahminiGun >= 0;
@@ -233,7 +245,7 @@ void GanttCizimi::IsaretleriCiz(QPainter& boyaci) const
     const double alt = Boyut().height() - m_kenar;
     const auto cizgi = [&](qint64 gun, const QColor& renk, Qt::PenStyle bicim) {
         boyaci.setPen(QPen(renk, 2, bicim));
-        boyaci.drawLine(QPointF(X(gun), ust), QPointF(X(gun), alt));
+        boyaci.drawLine(QPointF(Son(gun), ust), QPointF(Son(gun), alt));
     };
     cizgi(m_analiz.projeBitisGunu, BitisRengi, Qt::SolidLine);
     if (m_tahminiGun && *m_tahminiGun >= 0)
@@ -244,7 +256,7 @@ bool GanttCizimi::OkCiz(QPainter& boyaci, const QRectF& alan, int onceki, int ar
                         std::set<std::pair<double, bool>>& gecenler) const
 {
     const QRectF cikis = Cubuk(onceki), varis = Cubuk(ardil);
-    const QPointF bas(KilometreTasi(onceki) ? cikis.right() : X(m_analiz.faaliyetler.at(onceki).ef), cikis.center().y());
+    const QPointF bas(KilometreTasi(onceki) ? cikis.right() : Son(m_analiz.faaliyetler.at(onceki).ef), cikis.center().y());
     const QPointF uc(varis.left(), varis.center().y());
     const double e = m_satir * 0.3;
     const bool duz = uc.x() - bas.x() >= 2 * e;
@@ -294,6 +306,7 @@ GanttSayimi GanttCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili
     boyaci.save();
     boyaci.setFont(m_olcek.yazi);
     const int n = int(m_analiz.faaliyetler.size());
+    TatilleriCiz(boyaci, alan);
     if (secili >= 0 && secili < n)
         boyaci.fillRect(Satir(secili), SeciliSatirRengi);
     if (alan.top() < m_ust)
@@ -304,7 +317,7 @@ GanttSayimi GanttCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili
     const qint64 aralik = EtiketAraligi(m_olcek.gunGenisligi, EtiketGenisligi());
     boyaci.setPen(QPen(IzgaraRengi, 0));
     for (qint64 gun = std::max<qint64>(0, qint64((alan.left() - m_solBosluk) / m_olcek.gunGenisligi)) / aralik * aralik;
-         gun <= SonGun() && X(gun) <= alan.right(); gun += aralik)
+         gun <= SutunSayisi() && X(gun) <= alan.right(); gun += aralik)
         boyaci.drawLine(QPointF(X(gun), m_eksen), QPointF(X(gun), Boyut().height() - m_kenar));
 
     // Only the rows that meet the area are painted: a network of thousands scrolls as fast as a small one.
@@ -322,6 +335,19 @@ GanttSayimi GanttCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili
     return sayim;
 }
 
+void GanttCizimi::TatilleriCiz(QPainter& boyaci, const QRectF& alan) const
+{
+    const auto& araliklar = m_takvim.Calisilmayanlar();
+    const double ust = m_eksen, alt = Boyut().height() - m_kenar;
+    // Only the runs in view: a plan of years scrolls as fast as one of weeks.
+    auto it = std::lower_bound(araliklar.cbegin(), araliklar.cend(), alan.left(),
+                               [this](const GanttTakvimi::Aralik& a, double x) { return X(a.son) < x; });
+    for (; it != araliklar.cend() && it->ilk < SutunSayisi() && X(it->ilk) <= alan.right(); ++it) {
+        const double sag = X(std::min(it->son, SutunSayisi()));
+        boyaci.fillRect(QRectF(QPointF(X(it->ilk), ust), QPointF(sag, alt)), TatilRengi);
+    }
+}
+
 // Row i's code, name, float line and bar; the selected row's bar is outlined.
 void GanttCizimi::SatiriCiz(QPainter& boyaci, const QFontMetricsF& olcu, int i, int secili) const
 {
@@ -337,7 +363,7 @@ void GanttCizimi::SatiriCiz(QPainter& boyaci, const QFontMetricsF& olcu, int i, 
         boyaci.drawText(QPointF(adSolu, taban), Kisalt(olcu, f.adi, adGenisligi));
     if (f.toplamBolluk > 0) {
         const double y = cubuk.center().y();
-        const double bollukSonu = X(qint64(f.ef) + f.toplamBolluk);
+        const double bollukSonu = Son(qint64(f.ef) + f.toplamBolluk);
         boyaci.setPen(QPen(f.kritik ? KritikRenk : OlaganRenk, 1));
         boyaci.drawLine(QPointF(cubuk.right(), y), QPointF(bollukSonu, y));
         boyaci.drawLine(QPointF(bollukSonu, y - m_satir * 0.15), QPointF(bollukSonu, y + m_satir * 0.15));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/AgAnalizi.h"
+#include "drawing/GanttTakvimi.h"
 #include "drawing/ResimBasligi.h"
 
 #include <QFont>
@@ -66,6 +67,10 @@ public:
     int CubukBul(const QPointF& yer) const;
     // Row i's band across the whole chart.
     QRectF Satir(int i) const;
+    // The days the axis spans: working days, and under a working-day calendar the days off between them.
+    qint64 SutunSayisi() const { return m_takvim.Sinir(SonGun()); }
+    // The day off under `yer` among the rows, shaded; invalid elsewhere.
+    QDate CalisilmayanGun(const QPointF& yer) const;
 
     // The date axis's band (between the title and the first row), and its painting
     // across what `alan` spans from left to right: a page of rows repeats it at its top.
@@ -73,7 +78,12 @@ public:
     void EkseniCiz(QPainter& boyaci, const QRectF& alan) const;
 
 private:
-    double X(qint64 gun) const { return m_solBosluk + double(gun) * m_olcek.gunGenisligi; }
+    // The x of a column's left edge; columns are the axis's days.
+    double X(qint64 sutun) const { return m_solBosluk + double(sutun) * m_olcek.gunGenisligi; }
+    // The x where working day `gun` starts, and where work ending at day count `sinir` ends.
+    double Bas(qint64 gun) const { return X(m_takvim.Baslangic(gun)); }
+    double Son(qint64 sinir) const { return X(m_takvim.Sinir(sinir)); }
+    // The last day count the chart shows: F or the estimated end, whichever is later.
     qint64 SonGun() const;
     double Genislik() const;
     QString Etiket(qint64 gun) const;
@@ -82,6 +92,8 @@ private:
     // The title's and legend's height, and the axis under them.
     void UstuYerlestir();
     void IsaretleriCiz(QPainter& boyaci) const;
+    // The days off in the columns `alan` spans, down through the rows.
+    void TatilleriCiz(QPainter& boyaci, const QRectF& alan) const;
     void SatiriCiz(QPainter& boyaci, const QFontMetricsF& olcu, int i, int secili) const;
     void OklariCiz(QPainter& boyaci, const QRectF& alan, int secili, GanttSayimi& sayim) const;
     // `gecenler`: the vertical lines already drawn across the area by arrows passing through it.
@@ -91,6 +103,7 @@ private:
     AgAnalizi m_analiz; // shares its rows with the caller's copy
     QDate m_baslama;
     std::optional<qint64> m_tahminiGun;
+    GanttTakvimi m_takvim;
     GanttOlcegi m_olcek;
     ResimBasligi m_baslik;
     double m_satir, m_ust, m_eksen, m_solBosluk, m_kodGenisligi, m_kenar, m_sagBosluk;

@@ -336,7 +336,10 @@ QFont DosyaYazisi(const QFont& yazi)
 
 GanttOlcegi DosyaOlcegi(const Rapor& rapor, const QFont& yazi)
 {
-    const qint64 gunler = std::max<qint64>({1, rapor.analiz.projeBitisGunu, rapor.analiz.plan.tahminiGunSayisi.value_or(0)});
+    const qint64 sonGun = std::max<qint64>({0, rapor.analiz.projeBitisGunu, rapor.analiz.plan.tahminiGunSayisi.value_or(0)});
+    // The days the axis spans, the days off between working days included.
+    const qint64 gunler = std::max<qint64>(
+        1, GanttTakvimi(rapor.analiz.takvim, rapor.proje.baslama.deger.value_or(QDate()), sonGun).Sinir(sonGun));
     GanttOlcegi olcek;
     olcek.yazi = DosyaYazisi(yazi);
     olcek.gunGenisligi = std::clamp(1600.0 / double(gunler), 0.05, 24.0);

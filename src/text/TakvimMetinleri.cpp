@@ -1,5 +1,9 @@
 #include "text/TakvimMetinleri.h"
 
+#include "rules/BolgeselMetin.h"
+
+#include <cstdlib>
+
 namespace TakvimMetinleri {
 
 QString TakvimAdi(TakvimTuru tur)
@@ -55,6 +59,56 @@ QString GunAdi(const GunBilgisi& gun)
     const QString ad = TatilAdi(*gun.tatil);
     const bool bayram = *gun.tatil >= ResmiTatil::RamazanArifesi; // the fixed days are certain in any year
     return gun.tahmini && bayram ? QStringLiteral("%1 (%2)").arg(ad, Tahmini()) : ad;
+}
+
+QString CalisilmayanGun(const QDate& tarih, const GunBilgisi& gun)
+{
+    const QString ad = GunAdi(gun);
+    return QStringLiteral("%1 %2: %3")
+        .arg(BolgeselMetin::TarihYaz(tarih), QLocale(QLocale::Turkish).dayName(tarih.dayOfWeek()),
+             ad.isEmpty() ? QStringLiteral("hafta tatili") : ad);
+}
+
+QString CerceveBasligi(const QString& baslik, const ProjeTakvimi& takvim)
+{
+    const QString ad = takvim.istisnalar.isEmpty() ? TakvimAdi(takvim.tur)
+                                                   : QStringLiteral("%1, istisnalarıyla").arg(TakvimAdi(takvim.tur));
+    return QStringLiteral("%1 (iş günü: %2) ").arg(baslik.trimmed(), ad);
+}
+
+QString DegisiklikOnizlemesi(const TakvimEtkisi& etki)
+{
+    if (!etki.hesaplandi)
+        return QStringLiteral("Projenin tarihleri hesaplanamıyor: takvim değişikliği yalnızca kaydedilir.");
+    const QString faaliyetler = etki.kayanFaaliyet == 0
+        ? QStringLiteral("Takvim değişikliği hiçbir faaliyetin tarihini kaydırmıyor")
+        : QStringLiteral("Takvim değişikliği %1 faaliyetin tarihini kaydırıyor").arg(QLocale().toString(etki.kayanFaaliyet));
+    const QString eski = BolgeselMetin::TarihYaz(etki.eskiBitis), yeni = BolgeselMetin::TarihYaz(etki.yeniBitis);
+    if (etki.eskiBitis == etki.yeniBitis)
+        return QStringLiteral("%1; proje bitişi değişmiyor: %2").arg(faaliyetler, eski);
+    // A finish moved onto or off days the new calendar does not work moves by no working
+    // day: the calendar days say how far.
+    const qint64 kayma = etki.bitisKaymasi != 0 ? etki.bitisKaymasi : etki.eskiBitis.daysTo(etki.yeniBitis);
+    const QString birim = etki.bitisKaymasi != 0 ? QStringLiteral("iş günü") : QStringLiteral("gün");
+    return QStringLiteral("%1; proje bitişi %2 %3 %4: %5 → %6")
+        .arg(faaliyetler, QLocale().toString(std::abs(kayma)), birim,
+             etki.yeniBitis > etki.eskiBitis ? QStringLiteral("geç") : QStringLiteral("erken"), eski, yeni);
+}
+
+QString KesinlikNotu()
+{
+    return QStringLiteral("Bayram tarihleri %1 yılına kadar Diyanet İşleri Başkanlığınca kesinleşmiş; sonraki yıllarınki "
+                          "tahmini.").arg(SonKesinYil);
+}
+
+QString TahminiTarih(const QString& tarihMetni)
+{
+    return QStringLiteral("%1 (%2)").arg(tarihMetni, Tahmini());
+}
+
+QString TahminiYilNotu(int yil)
+{
+    return QStringLiteral("%1 yılının bayram tarihleri tahmini; kesin tarihler %2 yılına kadar.").arg(yil).arg(SonKesinYil);
 }
 
 } // namespace TakvimMetinleri

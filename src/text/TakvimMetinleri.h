@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/TakvimEtkisi.h"
 #include "kernel/IsTakvimi.h"
 
 #include <QString>
@@ -20,5 +21,20 @@ QString IstisnaTuruAdi(IstisnaTuru tur);
 QString GunAdi(const GunBilgisi& gun);
 // The word that marks a date of an estimated year.
 QString Tahmini();
+// A day off as the Gantt chart names it on hover: "27.05.2026 Çarşamba: Kurban Bayramı",
+// a plain weekend day "… Cumartesi: hafta tatili".
+QString CalisilmayanGun(const QDate& tarih, const GunBilgisi& gun);
+// The main window's frame title naming the calendar its counts are in:
+// "Proje Bilgileri (iş günü: Türkiye, Pazartesi–Cuma) ".
+QString CerceveBasligi(const QString& baslik, const ProjeTakvimi& takvim);
+// What a change of calendar does, said before it is applied: "Takvim değişikliği 14
+// faaliyetin tarihini kaydırıyor; proje bitişi 3 iş günü geç: 12.06.2026 → 17.06.2026".
+QString DegisiklikOnizlemesi(const TakvimEtkisi& etki);
+// The calendar window's note on the bundled bayram dates: until which year they are confirmed.
+QString KesinlikNotu();
+// A date of a year whose bayram dates are estimated: "12.06.2033 (tahmini)".
+QString TahminiTarih(const QString& tarihMetni);
+// Why such a date is marked: "2033 yılının bayram tarihleri tahmini; kesin tarihler 2032 yılına kadar."
+QString TahminiYilNotu(int yil);
 
 } // namespace TakvimMetinleri

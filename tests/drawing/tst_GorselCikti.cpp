@@ -5,6 +5,8 @@
 #include "drawing/RaporSayfalari.h"
 #include "text/AnalizMetinleri.h"
 #include "rules/BolgeselMetin.h"
+#include "destek/PlanYazisi.h"
+#include "text/TakvimMetinleri.h"
 
 #include <QImage>
 #include <QPaintEngine>
@@ -222,6 +224,54 @@ private slots:
             if (QRegularExpression("^\\d\\d\\.\\d\\d\\.\\d{4}$").match(s.metinler.at(i)).hasMatch())
                 QVERIFY2(!s.kutular.at(i).intersects(f) && !s.kutular.at(i).intersects(t), qPrintable(s.metinler.at(i)));
         }
+    }
+
+    // Under a working-day calendar the days off between working days have columns of their own, shaded,
+    // and a bar stretches over them; under "Her gün" nothing is. A from Friday 22 May 2026 works three
+    // days to the worked arife of Kurban Bayramı, B the two days after the bayram's weekend.
+    void aWorkingDayCalendarShadesItsDaysOff_data()
+    {
+        QTest::addColumn<int>("tur");
+        QTest::addColumn<QString>("golgeli"); // a digit per column: 1 shaded
+        QTest::addColumn<QString>("adi");     // the first shaded column's name
+        QTest::newRow("Pazartesi–Cuma") << int(TakvimTuru::PazartesiCuma) << "011001111100" << "Cumartesi: hafta tatili";
+        QTest::newRow("Pazartesi–Cumartesi") << int(TakvimTuru::PazartesiCumartesi) << "00100111110" << "Pazar: hafta tatili";
+        QTest::newRow("Her gün") << int(TakvimTuru::HerGun) << "00000" << "";
+    }
+    void aWorkingDayCalendarShadesItsDaysOff()
+    {
+        QFETCH(int, tur);
+        QFETCH(QString, golgeli);
+        QFETCH(QString, adi);
+        KayitliProje proje{"P", {QDate(2026, 5, 22), QDate(2026, 5, 22)}, {}};
+        proje.takvim.tur = TakvimTuru(tur);
+        const AgAnalizi analiz = AnaliziHesapla(Faaliyetler("A:3: B:2:A"), proje);
+        GanttOlcegi olcek;
+        olcek.gunGenisligi = 20;
+        const GanttCizimi cizim(analiz, QDate(2026, 5, 22), std::nullopt, olcek);
+        QCOMPARE(cizim.SutunSayisi(), golgeli.size());
+        QImage resim(cizim.Boyut().toSize(), QImage::Format_RGB32);
+        resim.fill(Qt::white);
+        QPainter boyaci(&resim);
+        cizim.Ciz(boyaci);
+        boyaci.end();
+        // Under B's bar, clear of the arrows: each column's middle.
+        const double y = cizim.Satir(1).bottom() - 2;
+        QString bulunan;
+        QStringList adlar;
+        for (int sutun = 0; sutun < golgeli.size(); ++sutun) {
+            const QPointF yer(cizim.Cubuk(0).left() + (sutun + 0.5) * olcek.gunGenisligi, y);
+            bulunan += resim.pixelColor(yer.toPoint()) == QColor(Qt::white) ? '0' : '1';
+            if (const QDate gun = cizim.CalisilmayanGun(yer); gun.isValid())
+                adlar << TakvimMetinleri::CalisilmayanGun(gun, analiz.takvim.Gun(gun)).section(' ', 1);
+        }
+        QCOMPARE(bulunan, golgeli);
+        QCOMPARE(adlar.size(), golgeli.count('1'));
+        QCOMPARE(adlar.value(0), adi);
+        if (!adlar.isEmpty())
+            QVERIFY2(adlar.contains("Çarşamba: Kurban Bayramı"), qPrintable(adlar.join('|')));
+        // A's bar ends with its third working day, B's starts on its first after the bayram.
+        QCOMPARE(cizim.Cubuk(1).right() - cizim.Cubuk(0).left(), golgeli.size() * olcek.gunGenisligi);
     }
 
     // Every chart page of a long plan has the date axis; the heading lists ten of its 1,024 critical paths.

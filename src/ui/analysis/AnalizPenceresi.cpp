@@ -2,6 +2,7 @@
 
 #include "ui/PencereRolu.h"
 #include "text/AnalizMetinleri.h"
+#include "text/TakvimMetinleri.h"
 #include "ui/export/DisaAktarim.h"
 #include "ui/analysis/AnalizTablosu.h"
 #include "ui/analysis/DenemePaneli.h"
@@ -43,6 +44,16 @@ const QString BolucuAnahtari = QStringLiteral("AnalizPenceresi/Bolucu");
 QString SecimYokNedeni()
 {
     return QStringLiteral("Bir faaliyet seçildiğinde neden kritik olduğu ya da ne kadar kayabileceği burada yazar.");
+}
+
+// The plan line; a finish in a year whose bayram dates are estimated says so under it.
+QString PlanSatiri(const AgAnalizi& analiz)
+{
+    const QDate bitis = analiz.plan.enErkenBitis;
+    const QString plan = AnalizMetinleri::Plan(analiz);
+    return bitis.isValid() && analiz.takvim.Gun(bitis).tahmini
+               ? plan + QLatin1Char('\n') + TakvimMetinleri::TahminiYilNotu(bitis.year())
+               : plan;
 }
 
 } // namespace
@@ -273,7 +284,7 @@ void AnalizPenceresi::Yenile()
         m_gantt->Goster(m_analiz, plan->proje.baslama.deger.value_or(QDate()), m_analiz.plan.tahminiGunSayisi,
                         yeniProje ? std::optional<int>(SigacakGenislik()) : std::nullopt);
         m_yollar->setPlainText(AnalizMetinleri::KritikYollar(m_analiz));
-        m_plan->setText(AnalizMetinleri::Plan(m_analiz));
+        m_plan->setText(PlanSatiri(m_analiz));
     } else {
         m_gantt->Bosalt();
         m_yollar->clear();

@@ -1,11 +1,21 @@
 #include "ui/analysis/AnalizTablosu.h"
 
 #include "text/AnalizMetinleri.h"
+#include "text/TakvimMetinleri.h"
 
 #include <QColor>
 
+namespace {
+
+// The columns of the start and finish dates.
+constexpr int SutunBaslangic = 10;
+constexpr int SutunBitis = 11;
+
+} // namespace
+
 void AnalizTablosu::Goster(const AgAnalizi& analiz)
 {
+    m_takvim = analiz.takvim;
     // As many rows as before (a trial, an edit): only their cells change, and the view
     // repaints them without laying anything out again.
     if (!m_faaliyetler.isEmpty() && m_faaliyetler.size() == analiz.faaliyetler.size()) {
@@ -44,7 +54,12 @@ QVariant AnalizTablosu::data(const QModelIndex& yer, int rol) const
     const FaaliyetAnalizi& f = m_faaliyetler.at(yer.row());
     switch (rol) {
     case Qt::DisplayRole:
-        return AnalizMetinleri::Hucre(f, yer.column());
+        return TahminiTarih(f, yer.column()).isValid() ? TakvimMetinleri::TahminiTarih(AnalizMetinleri::Hucre(f, yer.column()))
+                                                       : AnalizMetinleri::Hucre(f, yer.column());
+    case Qt::ToolTipRole: {
+        const QDate tarih = TahminiTarih(f, yer.column());
+        return tarih.isValid() ? QVariant(TakvimMetinleri::TahminiYilNotu(tarih.year())) : QVariant();
+    }
     case Qt::TextAlignmentRole:
         return int((AnalizMetinleri::SayisalSutun(yer.column()) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     case Qt::BackgroundRole:
@@ -54,6 +69,12 @@ QVariant AnalizTablosu::data(const QModelIndex& yer, int rol) const
     default:
         return {};
     }
+}
+
+QDate AnalizTablosu::TahminiTarih(const FaaliyetAnalizi& f, int sutun) const
+{
+    const QDate tarih = sutun == SutunBaslangic ? f.baslama : sutun == SutunBitis ? f.bitis : QDate();
+    return tarih.isValid() && m_takvim.Gun(tarih).tahmini ? tarih : QDate();
 }
 
 QVariant AnalizTablosu::headerData(int bolum, Qt::Orientation yon, int rol) const

@@ -4,7 +4,8 @@
 
 #include <QAbstractTableModel>
 
-// The analysis table's rows as text cells, critical rows tinted; nothing is editable.
+// The analysis table's rows as text cells, critical rows tinted; nothing is editable. Under a
+// working-day calendar a date of a year whose bayram dates are estimated says so.
 class AnalizTablosu : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
@@ -17,5 +18,9 @@ public:
     QVariant headerData(int bolum, Qt::Orientation yon, int rol = Qt::DisplayRole) const override;
 
 private:
+    // The date in cell `sutun` of f when its year is an estimate, else invalid.
+    QDate TahminiTarih(const FaaliyetAnalizi& f, int sutun) const;
+
     QVector<FaaliyetAnalizi> m_faaliyetler;
+    IsTakvimi m_takvim;
 };

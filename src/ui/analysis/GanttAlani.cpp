@@ -1,6 +1,7 @@
 #include "ui/analysis/GanttAlani.h"
 
 #include "text/AnalizMetinleri.h"
+#include "text/TakvimMetinleri.h"
 
 #include <QHelpEvent>
 #include <QPaintEvent>
@@ -62,7 +63,7 @@ void GanttAlani::CizimiKur()
 
 void GanttAlani::GunGenisliginiKur(double genislik)
 {
-    const qint64 gunler = std::max<qint64>({1, m_analiz.projeBitisGunu, m_tahminiGun.value_or(0)});
+    const qint64 gunler = std::max<qint64>(1, m_cizim->SutunSayisi());
     m_olcek.gunGenisligi = std::clamp(genislik, EnDarGun, std::max(EnDarGun, std::min(EnGenisGun, EnGenisCizim / double(gunler))));
     m_cizim->GunGenisliginiKur(m_olcek.gunGenisligi);
     resize(m_cizim->Boyut().toSize() + KenarPikseli);
@@ -122,9 +123,13 @@ bool GanttAlani::event(QEvent* olay)
     if (olay->type() == QEvent::ToolTip) {
         auto* yardim = static_cast<QHelpEvent*>(olay);
         const int i = m_cizim ? m_cizim->CubukBul(yardim->pos()) : -1;
+        // A bar's figures first; on a shaded day beside the bars, the day's name.
+        const QDate tatil = m_cizim && i < 0 ? m_cizim->CalisilmayanGun(yardim->pos()) : QDate();
         if (i >= 0)
             QToolTip::showText(yardim->globalPos(), AnalizMetinleri::Ipucu(m_analiz.faaliyetler.at(i)), this,
                                m_cizim->Cubuk(i).toAlignedRect());
+        else if (tatil.isValid())
+            QToolTip::showText(yardim->globalPos(), TakvimMetinleri::CalisilmayanGun(tatil, m_analiz.takvim.Gun(tatil)), this);
         else
             QToolTip::hideText();
         return true;

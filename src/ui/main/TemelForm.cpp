@@ -4,8 +4,10 @@
 
 #include "rules/BolgeselMetin.h"
 #include "rules/GunSayisi.h"
+#include "analysis/PlanKarsilastirmasi.h"
 #include "kernel/Cizelge.h"
 #include "text/CizelgeMetinleri.h"
+#include "text/TakvimMetinleri.h"
 #include "ui/Mesaj.h"
 #include "ui/layout/Kurucu.h"
 #include "ui/widgets/ListeKutusu.h"
@@ -88,6 +90,7 @@ TemelForm::TemelForm(PlanBelgesi& belge, IlkListe ilkListe)
 {
     setWindowIcon(PencereSimgesi());
     SutunlariKur(FaaliyetlerListesi);
+    m_cerceveBasligi = Cerceve->title();
 
     connect(&m_belge, &PlanBelgesi::projelerOkundu, this, &TemelForm::ListeyiGoster);
     connect(&m_belge, &PlanBelgesi::secilecek, this, &TemelForm::ProjeyiGoster);
@@ -168,6 +171,7 @@ void TemelForm::ProjeyiBosalt()
         kutu->setToolTip(QString());
     }
     FaaliyetlerListesi->clear();
+    Cerceve->setTitle(m_cerceveBasligi);
 }
 
 void TemelForm::ProjeListesi_Click()
@@ -185,11 +189,19 @@ void TemelForm::PlaniGoster()
     const KayitliProje& proje = plan->proje;
     BaslamaTarihiKutusu->setText(BolgeselMetin::TarihMetni(proje.baslama));
     BitisTarihiKutusu->setText(BolgeselMetin::TarihMetni(proje.bitis));
-    const auto gunSayisi =
-        GunSayisiniHesapla(proje.baslama.deger.value_or(QDate()), proje.bitis.deger.value_or(QDate()));
+    const Cizelge& cizelge = m_belge.cizelge();
+    // Under a working-day calendar every count is of working days, the estimate's too, and
+    // the frame says so; under "Her gün" the estimate is the dates' difference, as always.
+    const IsTakvimi takvim(proje.takvim);
+    std::optional<qint64> gunSayisi;
+    if (takvim.HerGunCalisilir()) {
+        gunSayisi = GunSayisiniHesapla(proje.baslama.deger.value_or(QDate()), proje.bitis.deger.value_or(QDate()));
+    } else {
+        gunSayisi = PlaniKarsilastir(proje, takvim, cizelge.projeBitisGunu.value_or(0)).tahminiGunSayisi;
+        Cerceve->setTitle(TakvimMetinleri::CerceveBasligi(Cerceve->title(), proje.takvim));
+    }
     TahminiGunSayisiKutusu->setText(gunSayisi ? QString::number(*gunSayisi) : QString());
 
-    const Cizelge& cizelge = m_belge.cizelge();
     QList<QTreeWidgetItem*> ogeler;
     ogeler.reserve(plan->faaliyetler.size());
     for (int i = 0; i < plan->faaliyetler.size(); ++i)

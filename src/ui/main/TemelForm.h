@@ -17,6 +17,7 @@ class FaaliyetEklemeFormu;
 class ProjeDegistirFormu;
 class ProjeEklemeFormu;
 class SunucuyaBaglanFormu;
+class TakvimPenceresi;
 class TekSurec;
 class QMenu;
 
@@ -103,6 +104,9 @@ public:
     IceAktarmaFormu* AcikIceAktarmaFormu() const;
     // The analysis window while it is open; null when closed.
     AnalizPenceresi* AcikAnalizPenceresi() const;
+    // "Proje > Takvim…": the selected project's calendar window, opened or brought to the front.
+    void TakvimPenceresiniAc();
+    TakvimPenceresi* AcikTakvimPenceresi() const;
 
 protected:
     void closeEvent(QCloseEvent* olay) override;
@@ -140,10 +144,12 @@ private:
     QPointer<FaaliyetDegistirmeFormu> m_faaliyetDegistirmeFormu;
     QPointer<AnalizPenceresi> m_analizPenceresi;
     QPointer<GecmisPenceresi> m_gecmisPenceresi;
+    QPointer<TakvimPenceresi> m_takvimPenceresi;
     QPointer<IceAktarmaFormu> m_iceAktarmaFormu;
     QPointer<SunucuyaBaglanFormu> m_sunucuyaBaglanFormu;
     QAction* m_geriAl = nullptr;
     QAction* m_yinele = nullptr;
     QMenu* m_sonDosyalar = nullptr;
     std::unique_ptr<TekSurec> m_kilit;
+    QString m_cerceveBasligi; // as laid out; a working-day calendar adds its name while shown
 };

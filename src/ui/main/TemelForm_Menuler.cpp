@@ -4,6 +4,7 @@
 #include "ui/Mesaj.h"
 #include "ui/analysis/AnalizPenceresi.h"
 #include "ui/analysis/RiskSekmesi.h"
+#include "ui/calendar/TakvimPenceresi.h"
 #include "plan/AdimAdi.h"
 #include "ui/export/DisaAktarim.h"
 #include "ui/history/GecmisPenceresi.h"
@@ -60,6 +61,8 @@ void TemelForm::MenuleriKur()
     dosya->addSeparator();
     dosya->addAction(QStringLiteral("Çı&kış"), this, &TemelForm::CikisDugmesi_Click);
     DuzenMenusunuKur();
+    QMenu* proje = menuBar()->addMenu(QStringLiteral("&Proje"));
+    proje->addAction(QStringLiteral("&Takvim…"), this, &TemelForm::TakvimPenceresiniAc);
     QMenu* analiz = menuBar()->addMenu(QStringLiteral("&Analiz"));
     analiz->addAction(QStringLiteral("&Ağ Analizi ve Gantt Şeması…"), QKeySequence(Qt::Key_F5), this,
                       &TemelForm::AnalizPenceresiniAc);
@@ -130,6 +133,16 @@ void TemelForm::AnalizPenceresiniAc()
 AnalizPenceresi* TemelForm::AcikAnalizPenceresi() const
 {
     return m_analizPenceresi;
+}
+
+void TemelForm::TakvimPenceresiniAc()
+{
+    AcYaDaOneGetir(m_takvimPenceresi, Baglam());
+}
+
+TakvimPenceresi* TemelForm::AcikTakvimPenceresi() const
+{
+    return m_takvimPenceresi;
 }
 
 void TemelForm::IceAktar()

@@ -117,7 +117,7 @@ private slots:
         QStringList menuler;
         for (QAction* menu : ana.menuBar()->actions())
             menuler << menu->text();
-        QCOMPARE(menuler, QStringList({"D&osya", "Dü&zen", "&Analiz", "&Yardım"}));
+        QCOMPARE(menuler, QStringList({"D&osya", "Dü&zen", "&Proje", "&Analiz", "&Yardım"}));
         QStringList tuslar;
         for (const DenetimDuzeni& d : duzen.denetimler)
             tuslar << QKeySequence::mnemonic(QString::fromUtf8(d.baslik)).toString();
