@@ -282,7 +282,7 @@ AktarimSonucu Donustur(const AraPlan& ara)
     if (const QString red = DiziniKur(d); !red.isEmpty())
         return Reddet(red);
 
-    AktarimPlani plan{ara.proje, {}, ara.rapor, {}, {}, ara.okuma, {}};
+    AktarimPlani plan{ara.proje, {}, ara.rapor, {}, {}, ara.okuma, {}, ara.takvim};
     Duzle(d, plan.rapor);
     Yapraklar s;
     if (const QString red = YapraklariOku(d, s); !red.isEmpty())

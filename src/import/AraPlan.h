@@ -30,6 +30,7 @@ struct AraGorev {
 
 struct AraPlan {
     Proje proje;
+    ProjeTakvimi takvim;
     QVector<AraGorev> gorevler; // in the file's order
     QStringList rapor, okuma;
 };

@@ -89,7 +89,7 @@ IceAktarKomutu YazimKomutu(const Aktarim& aktarim, const QVector<IlkAd>& adlar)
         const AktarilacakProje& p = aktarim.projeler.at(i);
         if (Gelebilir(p))
             komut.projeler.append({{adlar.at(i).ad, p.proje.proje.baslama, p.proje.proje.bitis},
-                                   p.proje.faaliyetler, p.proje.tahminler, p.proje.dagilim});
+                                   p.proje.faaliyetler, p.proje.tahminler, p.proje.dagilim, p.proje.takvim});
     }
     return komut;
 }

@@ -358,7 +358,7 @@ void IceAktarmaFormu::AktarDugmesi_Click()
         }
         adlar.append(proje->ad);
         const TamProje& okunan = m_aktarim.projeler.at(i).proje;
-        komut.projeler.append({*proje, okunan.faaliyetler, okunan.tahminler, okunan.dagilim});
+        komut.projeler.append({*proje, okunan.faaliyetler, okunan.tahminler, okunan.dagilim, okunan.takvim});
     }
     if (komut.projeler.isEmpty()) {
         Mesaj::Goster(this, QStringLiteral("Aktarılacak proje seçilmedi."), Mesaj::Tur::Bilgi);
