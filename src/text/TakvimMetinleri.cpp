@@ -57,4 +57,14 @@ QString GunAdi(const GunBilgisi& gun)
     return gun.tahmini && bayram ? QStringLiteral("%1 (%2)").arg(ad, Tahmini()) : ad;
 }
 
+QString TakvimTanimi(const ProjeTakvimi& takvim)
+{
+    QString metin = TakvimAdi(takvim.tur);
+    if (takvim.arifelerTatil && takvim.tur != TakvimTuru::HerGun)
+        metin += QStringLiteral(", arifeler tatil");
+    if (!takvim.istisnalar.isEmpty())
+        metin += QStringLiteral(" + %1 istisna").arg(takvim.istisnalar.size());
+    return metin;
+}
+
 } // namespace TakvimMetinleri

@@ -20,5 +20,8 @@ QString IstisnaTuruAdi(IstisnaTuru tur);
 QString GunAdi(const GunBilgisi& gun);
 // The word that marks a date of an estimated year.
 QString Tahmini();
+// A project's calendar in one line, as the files and reports name it: "Türkiye,
+// Pazartesi–Cuma", ", arifeler tatil" when it takes them off, " + 3 istisna" with exceptions.
+QString TakvimTanimi(const ProjeTakvimi& takvim);
 
 } // namespace TakvimMetinleri
