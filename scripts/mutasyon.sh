@@ -219,6 +219,10 @@ hatalar=(
 "pencere@@src/store/YeniDosya.cpp@@yol.constData(), RENAME_NOREPLACE) == 0@@yol.constData(), 0) == 0@@\"Yeni…\" makes an empty plan over an existing file"
 "pencere@@src/app/VeriKonumu.cpp@@if (dosyaVar || (yazilabilir && !sistemin))@@if (dosyaVar || yazilabilir)@@an installed program run by root looks for its file in /usr/bin"
 "pencere@@src/ui/main/TemelForm_Dosyalar.cpp@@if (kilit->BaskasiAcik()) {@@if (false) {@@\"Aç…\" opens a file another Kavrion has open"
+"çekirdek@@src/export/MspdiTakvimi.cpp@@isGunuAliyor |= HaftaninIsGunu(takvim.Tanim().tur, gun.dayOfWeek());@@isGunuAliyor = false;@@MSPDI writes no official holiday, so other planners schedule through the bayrams"
+"çekirdek@@src/import/MspdiTakvimOkuma.cpp@@tanim.istisnalar.append({gun, calisilir ? IstisnaTuru::CalisilanGun : IstisnaTuru::Tatil, QString()});@@;@@an official holiday an MSPDI file lacks moves the imported plan's dates"
+"çekirdek@@src/import/MspdiTakvimOkuma.cpp@@return arife > 0 && tatil == arife;@@return false;@@a file that rests on the arifes comes in with them worked, one exception each"
+"çekirdek@@src/export/Rapor.cpp@@return IsTakvimi(takvim).HerGunCalisilir() ? QString()@@return false ? QString()@@an every-day project's CSV and JSON gain a calendar name"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.
