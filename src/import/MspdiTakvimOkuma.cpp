@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr int YilSiniri = 100; // a plan's years looked through for holidays, beyond which none is
+constexpr int YilSiniri = 100;      // a plan's years looked through for holidays, beyond which none is
+constexpr int DisGunSiniri = 3660;  // exception days taken beyond the plan's years, about ten years' worth
 
 const OkunanTakvim* TakvimBul(const QVector<OkunanTakvim>& takvimler, const QString& uid)
 {
@@ -83,6 +84,59 @@ bool ArifelerTatil(ProjeTakvimi tanim, const DosyaGunleri& dosya, const QVector<
     return arife > 0 && tatil == arife;
 }
 
+// What reading a file's exceptions may take: days beyond the plan's years, and steps in
+// all, so that no file of overlapping or endless exceptions holds the import up.
+struct Butce {
+    int disGun = DisGunSiniri;
+    qint64 adim = 1'000'000;
+};
+
+// Adds the file's exception days from a to b to `dosya`, and to `gunler` (days beyond the
+// plan's years) while the budget lasts; of two exceptions on a day the first holds, as in
+// the file's order. False when days were left out.
+bool IstisnaGunleri(const MspdiIstisnasi& i, QDate a, const QDate& b, DosyaGunleri& dosya, QVector<QDate>* gunler,
+                    Butce& butce)
+{
+    for (; a.isValid() && a <= b; a = a.addDays(1)) {
+        if (--butce.adim < 0 || (gunler && butce.disGun <= 0))
+            return false;
+        if (dosya.istisnalar.contains(a))
+            continue;
+        dosya.istisnalar.insert(a, &i);
+        if (gunler) {
+            gunler->append(a);
+            --butce.disGun;
+        }
+    }
+    return true;
+}
+
+// The days to look at: the plan's years (at most YilSiniri of them), and the file's
+// exception days beyond them, at most DisGunSiniri; false when some were left out.
+bool GunleriTopla(const OkunanTakvim& takvim, const QDate& baslama, const QDate& bitis, DosyaGunleri& dosya,
+                  QVector<QDate>& gunler)
+{
+    QDate ilk, son;
+    if (baslama.isValid()) {
+        ilk = QDate(baslama.year(), 1, 1);
+        son = QDate(std::clamp(bitis.isValid() ? bitis.year() : 0, baslama.year(), baslama.year() + YilSiniri), 12, 31);
+        for (QDate gun = ilk; gun <= son; gun = gun.addDays(1))
+            gunler.append(gun);
+    }
+    Butce butce;
+    bool hepsi = true;
+    for (const MspdiIstisnasi& i : takvim.istisnalar) {
+        if (ilk.isValid())
+            hepsi = IstisnaGunleri(i, std::max(i.ilk, ilk), std::min(i.son, son), dosya, nullptr, butce) && hepsi;
+        const QDate once = ilk.isValid() ? std::min(i.son, ilk.addDays(-1)) : i.son;
+        hepsi = IstisnaGunleri(i, i.ilk, once, dosya, &gunler, butce) && hepsi;
+        if (ilk.isValid())
+            hepsi = IstisnaGunleri(i, std::max(i.ilk, son.addDays(1)), i.son, dosya, &gunler, butce) && hepsi;
+    }
+    std::sort(gunler.begin(), gunler.end());
+    return hepsi;
+}
+
 struct Sayilar {
     int tatil = 0, calisilan = 0, eksikResmi = 0, hafta = 0;
 };
@@ -142,29 +196,17 @@ ProjeTakvimi ProjeTakviminiCevir(const QVector<OkunanTakvim>& takvimler, const Q
     if (fark)
         rapor << QStringLiteral("Dosyanın haftası (%1) Kavrion'un haftalarından biri değil: en çok günü tutan «%2» seçildi.")
                      .arg(HaftaMetni(dosya.hafta), TakvimMetinleri::TakvimAdi(tanim.tur));
-    // The plan's years, and the file's exceptions beyond them.
     QVector<QDate> gunler;
-    QDate ilk, son;
-    if (baslama.isValid()) {
-        ilk = QDate(baslama.year(), 1, 1);
-        son = QDate(std::clamp(bitis.isValid() ? bitis.year() : 0, baslama.year(), baslama.year() + YilSiniri), 12, 31);
-        for (QDate gun = ilk; gun <= son; gun = gun.addDays(1))
-            gunler.append(gun);
-    }
-    for (const MspdiIstisnasi& i : takvim->istisnalar)
-        for (QDate gun = i.ilk; gun.isValid() && gun <= i.son; gun = gun.addDays(1))
-            if (!dosya.istisnalar.contains(gun)) { // of two on a day the first holds, in the file's order
-                dosya.istisnalar.insert(gun, &i);
-                if (!ilk.isValid() || gun < ilk || gun > son)
-                    gunler.append(gun);
-            }
-    std::sort(gunler.begin(), gunler.end());
+    const bool hepsi = GunleriTopla(*takvim, baslama, bitis, dosya, gunler);
     tanim.arifelerTatil = tanim.tur != TakvimTuru::HerGun && ArifelerTatil(tanim, dosya, gunler);
     Sayilar sayi;
     IstisnalariKur(tanim, dosya, gunler, sayi);
     Raporla(sayi, tanim, rapor);
     if (takvim->saatler)
         rapor << QStringLiteral("Takvimin çalışma saatleri aktarılmadı: Kavrion tam iş günleri sayar.");
+    if (!hepsi)
+        rapor << QStringLiteral("Takvimin istisnalarının bir kısmı aktarılmadı: planın yıllarından uzak en çok %1 "
+                                "gün alınır.").arg(DisGunSiniri);
     if (takvim->yinelenen)
         rapor << QStringLiteral("Yinelenen %1 takvim istisnası aktarılmadı: Kavrion her istisnayı gün gün tutar.")
                      .arg(takvim->yinelenen);
