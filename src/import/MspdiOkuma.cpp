@@ -354,6 +354,9 @@ private:
                                                       "Project'in varsayılanı, günde 480 dakika (8 saat) alındı."));
         const QDate hesaplananBitis = ara.proje.bitis;
         Tarihler(ara);
+        ara.takvim = ProjeTakviminiCevir(m_takvimler, m_takvimUid, ara.proje.baslama,
+                                         std::max(hesaplananBitis, ara.proje.bitis), ara.okuma, ara.rapor);
+        const bool isGunu = !IsTakvimi(ara.takvim).HerGunCalisilir();
         for (int i = 0; i < m_gorevler.size(); ++i) {
             Gorev& g = m_gorevler[i];
             if (g.bos || g.ara.seviye == 0) {
@@ -364,15 +367,13 @@ private:
             g.ara.etiket = QStringLiteral("UID %1").arg(g.ara.anahtar);
             if (g.ara.anahtar.isEmpty())
                 g.ara.anahtar = g.ara.etiket = QStringLiteral("%1. görev").arg(i + 1);
-            if (!SureyiCevir(g, dakika, ara.rapor))
+            if (!SureyiCevir(g, dakika, isGunu, ara.rapor))
                 return {};
             for (int k = 0; k < g.ara.bagli.size(); ++k)
                 g.ara.bagli[k].gecikme /= 10.0 * (GecenSure(g.gecikmeBicimleri.at(k)) ? 1440 : dakika);
             AdiTamamla(g, ara.rapor);
             ara.gorevler.append(g.ara);
         }
-        ara.takvim = ProjeTakviminiCevir(m_takvimler, m_takvimUid, ara.proje.baslama,
-                                         std::max(hesaplananBitis, ara.proje.bitis), ara.okuma, ara.rapor);
         const std::pair<bool, const char*> atlananlar[] = {
             {m_atlanan.kisit, "Görevlerin tarih kısıtlamaları aktarılmadı: Kavrion her faaliyeti öncülleri biter "
                               "bitmez başlatır."},
@@ -405,7 +406,7 @@ private:
     }
 
     // The duration in days; false with m_ret set when it cannot be read.
-    bool SureyiCevir(Gorev& g, int gunlukDakika, QStringList& rapor)
+    bool SureyiCevir(Gorev& g, int gunlukDakika, bool isGunu, QStringList& rapor)
     {
         const std::optional<double> dakika = g.sure.isEmpty() ? std::optional(0.0) : Dakika(g.sure);
         bool tamam = false;
@@ -423,7 +424,7 @@ private:
                              .arg(GorevAdi(g.ara), GunMetni(g.ara.sure));
             g.ara.sure = 0;
         } else if (gecen) {
-            rapor << GecenSureSatiri(g.ara);
+            rapor << GecenSureSatiri(g.ara, isGunu);
         } else if (SaatBicimi(bicim)) {
             rapor << SaatSatiri(g.ara, *dakika / 60, gunlukDakika / 60.0);
         }

@@ -235,6 +235,11 @@ private slots:
             << "A:X:1:"
             << "Görevlerin tarih kısıtlamaları|Kaynaklar aktarılmadı|Kaynak atamaları|Maliyetler|Temel planlar"
             << 0;
+        // A calendar that names no day works Monday to Friday, as Microsoft Project's standard one.
+        QTest::newRow("an elapsed duration on a working-day calendar")
+            << Mspdi("<CalendarUID>1</CalendarUID><StartDate>2026-03-02T08:00:00</StartDate><Calendars><Calendar>"
+                     "<UID>1</UID></Calendar></Calendars>", Gorev(1, "X", "PT48H0M0S", "<DurationFormat>8</DurationFormat>"))
+            << "A:X:2:" << "«X» süresi geçen süre (takvim günü) olarak verilmiş: 2 takvim günü 2 iş günü sayıldı" << 0;
         QTest::newRow("title over name, no dates")
             << Mspdi("<Name>p.xml</Name><Title>Köprü</Title>", Gorev(1, "X")) << "A:X:1:" << "" << 0;
     }
