@@ -231,6 +231,10 @@ hatalar=(
 "pencere@@src/ui/calendar/TakvimPenceresi.cpp@@const bool ayni = ad == m_proje && bool(plan) == m_planVar && kayitli == m_kayitli;@@const bool ayni = ad == m_proje;@@the calendar window keeps showing a calendar an apply or an undo has replaced"
 "pencere@@src/ui/main/TemelForm.cpp@@    if (takvim.HerGunCalisilir()) {@@    if (true) {@@the main window's estimated day count counts calendar days under a working-day calendar"
 "pencere@@src/analysis/TakvimEtkisi.cpp@@etki.bitisKaymasi = yeni.takvim.IsGunuSay(@@etki.bitisKaymasi = eski.takvim.IsGunuSay(@@a calendar change's preview counts the finish's move in the old calendar's working days"
+"çekirdek@@src/export/MspdiTakvimi.cpp@@isGunuAliyor |= HaftaninIsGunu(takvim.Tanim().tur, gun.dayOfWeek());@@isGunuAliyor = false;@@MSPDI writes no official holiday, so other planners schedule through the bayrams"
+"çekirdek@@src/import/MspdiTakvimOkuma.cpp@@tanim.istisnalar.append({gun, calisilir ? IstisnaTuru::CalisilanGun : IstisnaTuru::Tatil, QString()});@@;@@an official holiday an MSPDI file lacks moves the imported plan's dates"
+"çekirdek@@src/import/MspdiTakvimOkuma.cpp@@return arife > 0 && tatil == arife;@@return false;@@a file that rests on the arifes comes in with them worked, one exception each"
+"çekirdek@@src/export/Rapor.cpp@@return IsTakvimi(takvim).HerGunCalisilir() ? QString()@@return false ? QString()@@an every-day project's CSV and JSON gain a calendar name"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

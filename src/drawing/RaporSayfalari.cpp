@@ -208,6 +208,8 @@ void Baslik(Sayfalar& sayfalar, const Rapor& rapor)
         satirlar << DenemeIsareti();
     satirlar << QStringLiteral("Başlama tarihi: %1    Bitiş tarihi: %2")
                     .arg(BolgeselMetin::TarihMetni(rapor.proje.baslama), BolgeselMetin::TarihMetni(rapor.proje.bitis));
+    if (const QString takvim = TakvimAdiYaz(rapor.proje.takvim); !takvim.isEmpty())
+        satirlar << QStringLiteral("Takvim: %1").arg(takvim);
     const AgAnalizi& analiz = rapor.analiz;
     if (analiz.hata.Var()) {
         satirlar << AnalizMetinleri::Hesaplanamiyor(analiz);

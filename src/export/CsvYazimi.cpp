@@ -8,6 +8,8 @@ namespace {
 // estimates go out and come back.
 const QString OncekilerBasligi = QStringLiteral("Öncekiler");
 const QString TahminBasliklari[] = {QStringLiteral("İyimser"), QStringLiteral("En Olası"), QStringLiteral("Kötümser")};
+// Under a working-day calendar the dates count its days: a last column names it on every row.
+const QString TakvimBasligi = QStringLiteral("Takvim");
 
 // A text a spreadsheet would take for a formula (=, +, -, @) or that one would start after
 // a tab or carriage return gets a leading apostrophe, as OWASP advises against CSV injection.
@@ -55,6 +57,7 @@ QByteArray CsvYaz(const Rapor& rapor, const QLocale& yerel)
     if (analiz.hata.Var()) {
         metin = CsvAlani(AnalizMetinleri::Hesaplanamiyor(analiz), ayrac) + satirSonu;
     } else {
+        const QString takvim = CsvAlani(TakvimAdiYaz(rapor.proje.takvim), ayrac);
         const QStringList& basliklar = AnalizMetinleri::Basliklar();
         const int baslangic = int(basliklar.size()) - 2, bitis = baslangic + 1;
         QStringList alanlar;
@@ -63,6 +66,8 @@ QByteArray CsvYaz(const Rapor& rapor, const QLocale& yerel)
         alanlar << CsvAlani(OncekilerBasligi, ayrac);
         for (const QString& baslik : TahminBasliklari)
             alanlar << CsvAlani(baslik, ayrac);
+        if (!takvim.isEmpty())
+            alanlar << TakvimBasligi;
         metin += alanlar.join(ayrac) + satirSonu;
         for (int i = 0; i < analiz.faaliyetler.size(); ++i) {
             const FaaliyetAnalizi& f = analiz.faaliyetler.at(i);
@@ -80,6 +85,8 @@ QByteArray CsvYaz(const Rapor& rapor, const QLocale& yerel)
             const bool var = tahmin != rapor.tahminler.cend();
             for (const qint32 gun : {var ? tahmin->iyimser : 0, var ? tahmin->olasi : 0, var ? tahmin->kotumser : 0})
                 alanlar << (var ? QString::number(gun) : QString());
+            if (!takvim.isEmpty())
+                alanlar << takvim;
             metin += alanlar.join(ayrac) + satirSonu;
         }
     }

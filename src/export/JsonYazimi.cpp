@@ -43,6 +43,10 @@ QByteArray JsonYaz(const Rapor& rapor)
     JsonYazici y;
     y.metin.reserve(1024 + 400 * analiz.faaliyetler.size());
     y.Proje(rapor.proje);
+    if (const QString takvim = TakvimAdiYaz(rapor.proje.takvim); !takvim.isEmpty()) {
+        y.Anahtar("takvim");
+        y.Metin(takvim);
+    }
     if (rapor.deneme) {
         y.Anahtar("deneme");
         y.Metin(DenemeIsareti());

@@ -1,7 +1,9 @@
 #include "export/MspdiYazimi.h"
 
+#include "export/MspdiTakvimi.h"
 #include "kernel/TarihEsleme.h"
 #include "text/AnalizMetinleri.h"
+#include "text/TakvimMetinleri.h"
 
 #include <QXmlStreamWriter>
 #include <algorithm>
@@ -76,7 +78,7 @@ public:
         Oge("DefaultStartTime", QStringLiteral("08:00:00"));
         Oge("DefaultFinishTime", QStringLiteral("17:00:00"));
         Oge("MinutesPerDay", QString::number(GunlukSaat * 60));
-        Oge("MinutesPerWeek", QString::number(GunlukSaat * 60 * 7));
+        Oge("MinutesPerWeek", QString::number(GunlukSaat * 60 * HaftalikIsGunu()));
         Oge("DaysPerMonth", QStringLiteral("30"));
         Oge("DefaultTaskType", QStringLiteral("1")); // fixed duration, as the plan's are
         Oge("DurationFormat", QStringLiteral("7"));  // days
@@ -141,30 +143,76 @@ private:
         m_xml.writeEndElement();
     }
 
-    void Takvim()
+    int HaftalikIsGunu() const
     {
-        m_xml.writeStartElement(QStringLiteral("Calendars"));
-        m_xml.writeStartElement(QStringLiteral("Calendar"));
-        Oge("UID", QStringLiteral("1"));
-        Oge("Name", QStringLiteral("Her gün iş günü"));
-        Oge("IsBaseCalendar", QStringLiteral("1"));
-        m_xml.writeStartElement(QStringLiteral("WeekDays"));
-        for (int gun = 1; gun <= 7; ++gun) { // Sunday to Saturday
-            m_xml.writeStartElement(QStringLiteral("WeekDay"));
-            Oge("DayType", QString::number(gun));
-            Oge("DayWorking", QStringLiteral("1"));
-            m_xml.writeStartElement(QStringLiteral("WorkingTimes"));
-            for (const auto& [bas, son] : {std::pair("08:00:00", "12:00:00"), std::pair("13:00:00", "17:00:00")}) {
-                m_xml.writeStartElement(QStringLiteral("WorkingTime"));
-                Oge("FromTime", QLatin1String(bas));
-                Oge("ToTime", QLatin1String(son));
-                m_xml.writeEndElement();
-            }
-            m_xml.writeEndElement();
+        int gunler = 0;
+        for (int gun = Qt::Monday; gun <= Qt::Sunday; ++gun)
+            gunler += HaftaninIsGunu(m_analiz.takvim.Tanim().tur, gun);
+        return gunler;
+    }
+
+    void CalismaSaatleri()
+    {
+        m_xml.writeStartElement(QStringLiteral("WorkingTimes"));
+        for (const auto& [bas, son] : {std::pair("08:00:00", "12:00:00"), std::pair("13:00:00", "17:00:00")}) {
+            m_xml.writeStartElement(QStringLiteral("WorkingTime"));
+            Oge("FromTime", QLatin1String(bas));
+            Oge("ToTime", QLatin1String(son));
             m_xml.writeEndElement();
         }
         m_xml.writeEndElement();
+    }
+
+    // The project's one calendar: its week, and the days it treats otherwise.
+    void Takvim()
+    {
+        const IsTakvimi& takvim = m_analiz.takvim;
+        m_xml.writeStartElement(QStringLiteral("Calendars"));
+        m_xml.writeStartElement(QStringLiteral("Calendar"));
+        Oge("UID", QStringLiteral("1"));
+        Oge("Name", takvim.HerGunCalisilir() ? QStringLiteral("Her gün iş günü")
+                                             : TakvimMetinleri::TakvimAdi(takvim.Tanim().tur));
+        Oge("IsBaseCalendar", QStringLiteral("1"));
+        m_xml.writeStartElement(QStringLiteral("WeekDays"));
+        for (int gun = 1; gun <= 7; ++gun) { // Sunday to Saturday
+            const bool calisilir = HaftaninIsGunu(takvim.Tanim().tur, gun == 1 ? Qt::Sunday : gun - 1);
+            m_xml.writeStartElement(QStringLiteral("WeekDay"));
+            Oge("DayType", QString::number(gun));
+            Oge("DayWorking", calisilir ? QStringLiteral("1") : QStringLiteral("0"));
+            if (calisilir)
+                CalismaSaatleri();
+            m_xml.writeEndElement();
+        }
         m_xml.writeEndElement();
+        if (!takvim.HerGunCalisilir())
+            Istisnalar();
+        m_xml.writeEndElement();
+        m_xml.writeEndElement();
+    }
+
+    // Over the years the plan spans, so that another planner counts the same working days.
+    void Istisnalar()
+    {
+        const QDate son = GununTarihi(m_analiz.takvim, m_baslama, m_analiz.projeBitisGunu);
+        const auto istisnalar = MspdiIstisnalari(m_analiz.takvim, m_baslama.year(), std::max(son, m_baslama).year());
+        if (istisnalar.isEmpty())
+            return;
+        m_xml.writeStartElement(QStringLiteral("Exceptions"));
+        for (const MspdiIstisnasi& i : istisnalar) {
+            m_xml.writeStartElement(QStringLiteral("Exception"));
+            Oge("EnteredByOccurrences", QStringLiteral("0"));
+            m_xml.writeStartElement(QStringLiteral("TimePeriod"));
+            Oge("FromDate", Zaman(i.ilk, "00:00:00"));
+            Oge("ToDate", Zaman(i.son, "23:59:00"));
+            m_xml.writeEndElement();
+            Oge("Occurrences", QStringLiteral("1"));
+            Oge("Name", XmlMetni(i.ad, AdSiniri));
+            Oge("Type", QStringLiteral("1")); // daily: every day of the period
+            Oge("DayWorking", i.calisilir ? QStringLiteral("1") : QStringLiteral("0"));
+            if (i.calisilir)
+                CalismaSaatleri();
+            m_xml.writeEndElement();
+        }
         m_xml.writeEndElement();
     }
 

@@ -5,14 +5,18 @@
 #include <QByteArray>
 
 // The plan as Microsoft Project XML (MSPDI), which ProjectLibre, GanttProject, Planner
-// and Microsoft Project import: the project with its name and start, one calendar in
-// which every day is a working day (the plan counts calendar days), and one task per
-// activity with its dates, duration and a finish-to-start link per predecessor.
+// and Microsoft Project import: the project with its name and start, its calendar, and
+// one task per activity with its dates, duration and a finish-to-start link per predecessor.
 //
-// Working time: every day of the week works 08:00–12:00 and 13:00–17:00, 480 minutes,
-// so N days of the plan are N days (8N hours) in the other planner. A task starts on
-// its start date (project start + ES) at 08:00 and finishes at 17:00 of its last day,
-// the plan's finish date (project start + EF − 1). A zero-day activity is a milestone at 08:00 of its start date.
+// Working time: each working day of the calendar's week works 08:00–12:00 and
+// 13:00–17:00, 480 minutes, so N days of the plan are N working days (8N hours) in the
+// other planner. Under "Her gün" every day of the week works and the calendar has no
+// exceptions, as the file always was. Under a working-day calendar the weekend days do
+// not work, and each project exception and each official holiday that takes a working
+// day away in the years the plan spans is one exception (a whole bayram as one, arifes
+// only when the project takes them off; see MspdiTakvimi.h). A task starts at 08:00 of
+// its start date (working day ES) and finishes at 17:00 of its last day, the plan's
+// finish date (working day EF − 1). A zero-day activity is a milestone at 08:00 of its start date.
 // FinishDate is that computed finish; the project's own estimated end, where it has one,
 // is the one value listed for a custom field (Date1) named MspdiTahminiBitisAdi, which
 // other planners show at most as a column's name and Kavrion's import takes back.

@@ -1,6 +1,7 @@
 #include "export/Rapor.h"
 
 #include "store/ProjeDeposu.h"
+#include "text/TakvimMetinleri.h"
 
 DepoHatasi RaporuOku(const ProjeDeposu& depo, const QString& proje, Rapor& rapor,
                      QVector<KayitliFaaliyet>* faaliyetler)
@@ -18,6 +19,11 @@ DepoHatasi RaporuOku(const ProjeDeposu& depo, const QString& proje, Rapor& rapor
     if (faaliyetler)
         *faaliyetler = std::move(okunan);
     return {};
+}
+
+QString TakvimAdiYaz(const ProjeTakvimi& takvim)
+{
+    return IsTakvimi(takvim).HerGunCalisilir() ? QString() : TakvimMetinleri::TakvimTanimi(takvim);
 }
 
 QString IsoTarih(const QDate& tarih)

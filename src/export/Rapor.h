@@ -28,6 +28,10 @@ inline QString DenemeIsareti()
 DepoHatasi RaporuOku(const ProjeDeposu& depo, const QString& proje, Rapor& rapor,
                      QVector<KayitliFaaliyet>* faaliyetler = nullptr);
 
+// The project's calendar as every file and report names it (TakvimMetinleri::TakvimTanimi);
+// empty under "Her gün" with no exceptions, so that such a project's files stay as they were.
+QString TakvimAdiYaz(const ProjeTakvimi& takvim);
+
 // A date as CSV and JSON write it, in ISO 8601: YYYY-MM-DD for the years 0000 to 9999 and,
 // beyond them, the expanded form with a sign and as many digits as the year needs, at
 // least four ("+10237-09-22", "-0004-12-31"), the year counted as ISO counts it (0 is

@@ -19,6 +19,7 @@ struct AktarimPlani {
     QString onayMetni;           // the check box's text: exactly what happens if accepted; empty without onaylanacaklar
     QStringList okuma;           // what was detected and how the file was read
     QHash<QString, UcNoktaTahmini> tahminler; // three-point estimates the file gives, by the new code
+    ProjeTakvimi takvim;         // the file's calendar as Kavrion holds it; "Her gün" when it has none
 };
 
 // A plan, or the refusal with its reason (Turkish, one paragraph).

@@ -282,7 +282,7 @@ AktarimSonucu Donustur(const AraPlan& ara)
     if (const QString red = DiziniKur(d); !red.isEmpty())
         return Reddet(red);
 
-    AktarimPlani plan{ara.proje, {}, ara.rapor, {}, {}, ara.okuma, {}};
+    AktarimPlani plan{ara.proje, {}, ara.rapor, {}, {}, ara.okuma, {}, ara.takvim};
     Duzle(d, plan.rapor);
     Yapraklar s;
     if (const QString red = YapraklariOku(d, s); !red.isEmpty())
@@ -322,8 +322,13 @@ QString SaatSatiri(const AraGorev& gorev, double saat, double gunlukSaat)
                                                    : QStringLiteral("; tam gün, yuvarlanmadı"));
 }
 
-QString GecenSureSatiri(const AraGorev& gorev)
+QString GecenSureSatiri(const AraGorev& gorev, bool isGunu)
 {
+    if (isGunu)
+        return QStringLiteral("%1 süresi geçen süre (takvim günü) olarak verilmiş: %2 takvim günü %2 iş günü sayıldı, "
+                              "çünkü Kavrion süreleri projenin takviminin iş günleriyle sayar; bitişi dosyadakinden "
+                              "geç olabilir.")
+            .arg(GorevAdi(gorev), GunMetni(gorev.sure));
     return QStringLiteral("%1 süresi geçen süre (takvim günü) olarak verilmiş: %2 takvim günü %2 gün sayıldı, çünkü "
                           "Kavrion her günü iş günü sayar.")
         .arg(GorevAdi(gorev), GunMetni(gorev.sure));

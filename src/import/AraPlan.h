@@ -30,6 +30,7 @@ struct AraGorev {
 
 struct AraPlan {
     Proje proje;
+    ProjeTakvimi takvim;
     QVector<AraGorev> gorevler; // in the file's order
     QStringList rapor, okuma;
 };
@@ -51,6 +52,7 @@ QString GorevAdi(const AraGorev& gorev);
 QString GunMetni(double gun);
 
 // The report lines of a duration another unit gave: hours at `gunlukSaat` a day, and
-// elapsed (calendar) days, which Kavrion counts as they are.
+// elapsed (calendar) days, which Kavrion counts as they are: as days of "Her gün", or as
+// working days of the project's calendar (`isGunu`), which may move the finish.
 QString SaatSatiri(const AraGorev& gorev, double saat, double gunlukSaat);
-QString GecenSureSatiri(const AraGorev& gorev);
+QString GecenSureSatiri(const AraGorev& gorev, bool isGunu = false);

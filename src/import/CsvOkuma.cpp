@@ -269,6 +269,7 @@ private:
             m_enErken = baslangic;
         if (bitis.isValid() && (!m_enGec.isValid() || bitis > m_enGec))
             m_enGec = bitis;
+        HaftaSonlarinaBak(baslangic, bitis, g.sure);
         const QString es = Hucre(kayit, Es).trimmed();
         if (!es.isEmpty() && baslangic.isValid() && !m_esliBaslama.isValid()) {
             bool tamam = false;
@@ -278,6 +279,17 @@ private:
             m_esliBaslama = baslangic.addDays(-gunSayisi);
         }
         m_ara.gorevler.append(g);
+    }
+
+    // Whether the dates look counted in working days: none on a weekend, and an activity
+    // spanning one that lasts fewer days than its dates are apart.
+    void HaftaSonlarinaBak(const QDate& baslangic, const QDate& bitis, double sure)
+    {
+        for (const QDate& gun : {baslangic, bitis})
+            m_haftaSonuYok = m_haftaSonuYok && (!gun.isValid() || gun.dayOfWeek() < Qt::Saturday);
+        if (baslangic.isValid() && bitis.isValid() && baslangic < bitis)
+            m_haftaSonuAtlaniyor |= (bitis.dayOfWeek() < baslangic.dayOfWeek() || baslangic.daysTo(bitis) >= 7)
+                                    && baslangic.daysTo(bitis) + 1 > sure;
     }
 
     bool Oncekiler(const CsvKaydi& kayit, AraGorev& g)
@@ -385,6 +397,10 @@ private:
                                                 : QStringLiteral("Dosyada başlama tarihi yok: önizlemede girilmeli."));
         }
         m_ara.proje.bitis = m_enGec;
+        if (m_haftaSonuYok && m_haftaSonuAtlaniyor)
+            m_ara.okuma << QStringLiteral("Faaliyet tarihleri hafta sonlarını atlıyor, ama CSV takvim taşımaz: takvim "
+                                          "tahmin edilmedi, proje «Her gün» takvimiyle gelir; tarihler için aktardıktan "
+                                          "sonra projenin takvimini seçin.");
         m_ara.okuma << (m_enGec.isValid() ? QStringLiteral("Projenin bitiş tarihi en geç bitiş: %1.").arg(BolgeselMetin::TarihYaz(m_enGec))
                                           : QStringLiteral("Dosyada bitiş tarihi yok: önizlemede girilmeli."));
     }
@@ -398,6 +414,7 @@ private:
     std::optional<TarihBicimi> m_tarihBicimi;
     QSet<QChar> m_ondalik;
     QDate m_enErken, m_enGec, m_esliBaslama;
+    bool m_haftaSonuYok = true, m_haftaSonuAtlaniyor = false;
 };
 
 } // namespace

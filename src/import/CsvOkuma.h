@@ -15,7 +15,10 @@
 // comma or point; dates ISO, dd.MM.yyyy or `yerel`'s short form, one form a file.
 // The project starts on the first activity's start less its ES where the file has
 // both (Kavrion's export), else on the earliest start; it ends on the latest finish;
-// without such columns both stay invalid. A three-point estimate (İyimser, En Olası,
+// without such columns both stay invalid. A CSV holds no calendar: the project comes
+// in as "Her gün", and when the dates look counted in working days (none on a weekend,
+// an activity spanning one in fewer days than its dates are apart) the reading says
+// so, guessing nothing. A three-point estimate (İyimser, En Olası,
 // Kötümser, or Microsoft Project's PERT fields) is three whole days in order or three
 // empty cells. A cell that cannot be read, or an estimate that cannot be stored, stops
 // the import naming its line (and column); it never becomes today or zero.

@@ -2,6 +2,7 @@
 
 #include "import/AraPlan.h"
 #include "import/DosyaOkuma.h"
+#include "import/MspdiTakvimOkuma.h"
 #include "export/MspdiYazimi.h"
 #include "rules/BolgeselMetin.h"
 
@@ -139,7 +140,13 @@ private:
         else if (Yolda({"Project", "ExtendedAttributes", "ExtendedAttribute"}))
             m_ozelAlan = {};
         else if (Yolda({"Project", "Calendars", "Calendar"}))
-            m_atlanan.takvim = true;
+            m_takvimler.append(OkunanTakvim());
+        else if (Yolda({"Project", "Calendars", "Calendar", "WeekDays", "WeekDay"}))
+            m_haftaGunu = {};
+        else if (Yolda({"Project", "Calendars", "Calendar", "Exceptions", "Exception"}))
+            m_istisna = {};
+        else if (m_yol.size() > 3 && m_yol.at(1) == QLatin1String("Calendars") && m_yol.last() == QLatin1String("WorkingTime"))
+            m_takvimler.last().saatler = true;
         else if (Yolda({"Project", "Tasks", "Task", "Baseline"}))
             m_atlanan.temelPlan = true;
     }
@@ -170,6 +177,8 @@ private:
         }
         else if (m_yol.size() >= 3 && m_yol.at(1) == QLatin1String("ExtendedAttributes"))
             OzelAlan();
+        else if (m_yol.size() >= 4 && m_yol.at(1) == QLatin1String("Calendars"))
+            TakvimAlani();
         else if (Yolda({"Project", "Resources", "Resource", "Name"}) && !m_metin.trimmed().isEmpty())
             m_atlanan.kaynak = true;
         // Microsoft Project assigns every task to "no resource" (-65535): no assignment to leave out.
@@ -189,6 +198,8 @@ private:
             Tarih(m_ara.proje.baslama, QStringLiteral("StartDate"), m_metin);
         else if (ad == QLatin1String("FinishDate"))
             Tarih(m_ara.proje.bitis, QStringLiteral("FinishDate"), m_metin);
+        else if (ad == QLatin1String("CalendarUID"))
+            m_takvimUid = m_metin.trimmed();
         else if (ad == QLatin1String("MinutesPerDay")) {
             const auto dakika = Sayi("MinutesPerDay");
             if (dakika && (*dakika <= 0 || *dakika > 1440))
@@ -217,6 +228,70 @@ private:
         else if (Yolda({"Project", "ExtendedAttributes", "ExtendedAttribute"})
                  && m_ozelAlan.ad == QString::fromUtf8(MspdiTahminiBitisAdi))
             Tarih(m_tahminiBitis, m_ozelAlan.ad, m_ozelAlan.deger);
+    }
+
+    // A calendar's UID, name and base, its week days and its exceptions. What cannot be
+    // read as a day or a date is left out: the calendar only moves dates, never refuses a plan.
+    void TakvimAlani()
+    {
+        OkunanTakvim& t = m_takvimler.last();
+        const QString& ad = m_yol.last();
+        const QString metin = m_metin.trimmed();
+        if (m_yol.size() == 4) {
+            if (ad == QLatin1String("UID"))
+                t.uid = metin;
+            else if (ad == QLatin1String("Name"))
+                t.ad = m_metin;
+            else if (ad == QLatin1String("BaseCalendarUID"))
+                t.tabanUid = metin;
+        } else if (m_yol.at(3) == QLatin1String("WeekDays") && m_yol.size() >= 5) {
+            HaftaGunuAlani(t, ad, metin);
+        } else if (m_yol.at(3) == QLatin1String("Exceptions") && m_yol.size() >= 5) {
+            IstisnaAlani(t, ad, metin);
+        }
+    }
+
+    static QDate GunOku(const QString& metin) { return QDate::fromString(metin.left(10), Qt::ISODate); }
+
+    // A week day (DayType 1 to 7), or an exception as the older files give it (DayType 0).
+    void HaftaGunuAlani(OkunanTakvim& t, const QString& ad, const QString& metin)
+    {
+        auto& g = m_haftaGunu;
+        if (m_yol.size() == 6 && ad == QLatin1String("DayType"))
+            g.tur = metin.toInt();
+        else if (m_yol.size() == 6 && ad == QLatin1String("DayWorking"))
+            g.calisilir = metin == QLatin1String("1");
+        else if (m_yol.size() == 7 && ad == QLatin1String("FromDate"))
+            g.ilk = GunOku(metin);
+        else if (m_yol.size() == 7 && ad == QLatin1String("ToDate"))
+            g.son = GunOku(metin);
+        else if (m_yol.size() == 5 && g.calisilir && g.tur >= 1 && g.tur <= 7)
+            t.hafta[g.tur] = *g.calisilir;
+        else if (m_yol.size() == 5 && g.calisilir && g.tur == 0 && g.ilk.isValid())
+            t.istisnalar.append({g.ilk, std::max(g.ilk, g.son), QString(), *g.calisilir});
+    }
+
+    void IstisnaAlani(OkunanTakvim& t, const QString& ad, const QString& metin)
+    {
+        auto& i = m_istisna;
+        if (m_yol.size() == 6 && ad == QLatin1String("Name"))
+            i.gun.ad = m_metin;
+        else if (m_yol.size() == 6 && ad == QLatin1String("DayWorking"))
+            i.gun.calisilir = metin == QLatin1String("1");
+        else if (m_yol.size() == 6 && ad == QLatin1String("Occurrences"))
+            i.tekrar = metin.toInt();
+        else if (m_yol.size() == 6 && ad == QLatin1String("Type"))
+            i.tur = metin.toInt();
+        else if (m_yol.size() == 7 && ad == QLatin1String("FromDate"))
+            i.gun.ilk = GunOku(metin);
+        else if (m_yol.size() == 7 && ad == QLatin1String("ToDate"))
+            i.gun.son = GunOku(metin);
+        else if (m_yol.size() == 5 && i.tekrar > 1 && i.tur != 1) // daily ones are the period itself
+            ++t.yinelenen;
+        else if (m_yol.size() == 5 && i.gun.ilk.isValid()) {
+            i.gun.son = std::max(i.gun.ilk, i.gun.son);
+            t.istisnalar.append(i.gun);
+        }
     }
 
     void GorevAlani(const QString& ad)
@@ -277,7 +352,11 @@ private:
                                            .arg(GunMetni(dakika / 60.0))
                                      : QStringLiteral("Dosyada günlük dakika sayısı (MinutesPerDay) yok: Microsoft "
                                                       "Project'in varsayılanı, günde 480 dakika (8 saat) alındı."));
+        const QDate hesaplananBitis = ara.proje.bitis;
         Tarihler(ara);
+        ara.takvim = ProjeTakviminiCevir(m_takvimler, m_takvimUid, ara.proje.baslama,
+                                         std::max(hesaplananBitis, ara.proje.bitis), ara.okuma, ara.rapor);
+        const bool isGunu = !IsTakvimi(ara.takvim).HerGunCalisilir();
         for (int i = 0; i < m_gorevler.size(); ++i) {
             Gorev& g = m_gorevler[i];
             if (g.bos || g.ara.seviye == 0) {
@@ -288,7 +367,7 @@ private:
             g.ara.etiket = QStringLiteral("UID %1").arg(g.ara.anahtar);
             if (g.ara.anahtar.isEmpty())
                 g.ara.anahtar = g.ara.etiket = QStringLiteral("%1. görev").arg(i + 1);
-            if (!SureyiCevir(g, dakika, ara.rapor))
+            if (!SureyiCevir(g, dakika, isGunu, ara.rapor))
                 return {};
             for (int k = 0; k < g.ara.bagli.size(); ++k)
                 g.ara.bagli[k].gecikme /= 10.0 * (GecenSure(g.gecikmeBicimleri.at(k)) ? 1440 : dakika);
@@ -296,7 +375,6 @@ private:
             ara.gorevler.append(g.ara);
         }
         const std::pair<bool, const char*> atlananlar[] = {
-            {m_atlanan.takvim, "Takvimler aktarılmadı: Kavrion her günü iş günü sayar, süreler takvim günüdür."},
             {m_atlanan.kisit, "Görevlerin tarih kısıtlamaları aktarılmadı: Kavrion her faaliyeti öncülleri biter "
                               "bitmez başlatır."},
             {m_atlanan.kaynak, "Kaynaklar aktarılmadı: Kavrion kaynak tutmaz."},
@@ -328,7 +406,7 @@ private:
     }
 
     // The duration in days; false with m_ret set when it cannot be read.
-    bool SureyiCevir(Gorev& g, int gunlukDakika, QStringList& rapor)
+    bool SureyiCevir(Gorev& g, int gunlukDakika, bool isGunu, QStringList& rapor)
     {
         const std::optional<double> dakika = g.sure.isEmpty() ? std::optional(0.0) : Dakika(g.sure);
         bool tamam = false;
@@ -346,7 +424,7 @@ private:
                              .arg(GorevAdi(g.ara), GunMetni(g.ara.sure));
             g.ara.sure = 0;
         } else if (gecen) {
-            rapor << GecenSureSatiri(g.ara);
+            rapor << GecenSureSatiri(g.ara, isGunu);
         } else if (SaatBicimi(bicim)) {
             rapor << SaatSatiri(g.ara, *dakika / 60, gunlukDakika / 60.0);
         }
@@ -382,8 +460,19 @@ private:
         QString ad, deger;
     } m_ozelAlan; // the custom field being read
     QDate m_tahminiBitis;
+    QVector<OkunanTakvim> m_takvimler;
+    QString m_takvimUid; // the project's calendar
     struct {
-        bool takvim = false, kisit = false, kaynak = false, atama = false, maliyet = false, temelPlan = false;
+        int tur = -1;
+        std::optional<bool> calisilir;
+        QDate ilk, son;
+    } m_haftaGunu; // the week day being read
+    struct {
+        MspdiIstisnasi gun;
+        int tekrar = 1, tur = 1;
+    } m_istisna; // the exception being read
+    struct {
+        bool kisit = false, kaynak = false, atama = false, maliyet = false, temelPlan = false;
     } m_atlanan;
 };
 

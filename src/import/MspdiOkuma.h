@@ -13,9 +13,10 @@
 // OutlineLevel (a task followed by a deeper one is a summary) and its PredecessorLinks
 // (Type, LinkLag in tenths of a minute). A name Kavrion's export cut at the schema's
 // 512 characters is taken whole from the task's notes. The project's own summary task
-// (level 0) and blank rows (IsNull) are no tasks. Calendars, constraints, resources,
-// assignments, costs and baselines are left out, with one report line for each kind
-// the file has.
+// (level 0) and blank rows (IsNull) are no tasks. The project's calendar (CalendarUID)
+// becomes the project's own (see MspdiTakvimOkuma.h); its working hours are dropped.
+// Constraints, resources, assignments, costs and baselines are left out, with one
+// report line for each kind the file has.
 //
 // Read with QXmlStreamReader: a DOCTYPE that declares entities is refused before any
 // could be expanded, external entities are never fetched, and the nesting depth

@@ -71,9 +71,7 @@ QString CalisilmayanGun(const QDate& tarih, const GunBilgisi& gun)
 
 QString CerceveBasligi(const QString& baslik, const ProjeTakvimi& takvim)
 {
-    const QString ad = takvim.istisnalar.isEmpty() ? TakvimAdi(takvim.tur)
-                                                   : QStringLiteral("%1, istisnalarıyla").arg(TakvimAdi(takvim.tur));
-    return QStringLiteral("%1 (iş günü: %2) ").arg(baslik.trimmed(), ad);
+    return QStringLiteral("%1 (iş günü: %2) ").arg(baslik.trimmed(), TakvimTanimi(takvim));
 }
 
 QString DegisiklikOnizlemesi(const TakvimEtkisi& etki)
@@ -109,6 +107,16 @@ QString TahminiTarih(const QString& tarihMetni)
 QString TahminiYilNotu(int yil)
 {
     return QStringLiteral("%1 yılının bayram tarihleri tahmini; kesin tarihler %2 yılına kadar.").arg(yil).arg(SonKesinYil);
+}
+
+QString TakvimTanimi(const ProjeTakvimi& takvim)
+{
+    QString metin = TakvimAdi(takvim.tur);
+    if (takvim.arifelerTatil && takvim.tur != TakvimTuru::HerGun)
+        metin += QStringLiteral(", arifeler tatil");
+    if (!takvim.istisnalar.isEmpty())
+        metin += QStringLiteral(" + %1 istisna").arg(takvim.istisnalar.size());
+    return metin;
 }
 
 } // namespace TakvimMetinleri

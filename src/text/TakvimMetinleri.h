@@ -36,5 +36,8 @@ QString KesinlikNotu();
 QString TahminiTarih(const QString& tarihMetni);
 // Why such a date is marked: "2033 yılının bayram tarihleri tahmini; kesin tarihler 2032 yılına kadar."
 QString TahminiYilNotu(int yil);
+// A project's calendar in one line, as the files and reports name it: "Türkiye,
+// Pazartesi–Cuma", ", arifeler tatil" when it takes them off, " + 3 istisna" with exceptions.
+QString TakvimTanimi(const ProjeTakvimi& takvim);
 
 } // namespace TakvimMetinleri

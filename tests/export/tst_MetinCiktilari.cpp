@@ -155,6 +155,18 @@ private slots:
             tarihler << f.toObject().value("baslangic").toString() + "/" + f.toObject().value("bitis").toString();
         QCOMPARE(tarihler, QStringList({"2026-12-07/2026-12-09", "2026-12-10/2026-12-10", "2026-12-10/+10240-08-29",
                                         "2026-12-10/2026-12-06"}));
+        QVERIFY(!kok.contains("takvim")); // an every-day plan's files are as they always were
+
+        // A working-day calendar is named in a last CSV column and a JSON key; its dates count its days.
+        rapor.proje.takvim = {TakvimTuru::PazartesiCuma, true, {{QDate(2026, 12, 8), IstisnaTuru::Tatil, "x"}}};
+        rapor.analiz = AnaliziHesapla(faaliyetler.mid(0, 2), rapor.proje);
+        QCOMPARE(QString::fromUtf8(CsvYaz(rapor, Turkce).mid(3)).split("\r\n").mid(0, 2),
+                 QStringList({"Kodu;Faaliyet Adı;Süre;ES;EF;LS;LF;Toplam Bolluk;Serbest Bolluk;Kritik;Başlangıç;Bitiş;"
+                              "Öncekiler;İyimser;En Olası;Kötümser;Takvim",
+                              "A;'=1+2;3;0;3;0;3;0;0;Evet;2026-12-07;2026-12-10;;;;;Türkiye, Pazartesi–Cuma, arifeler tatil "
+                              "+ 1 istisna"}));
+        QCOMPARE(QJsonDocument::fromJson(JsonYaz(rapor)).object().value("takvim").toString(),
+                 "Türkiye, Pazartesi–Cuma, arifeler tatil + 1 istisna");
         // Before the year 1, as ISO counts years: 0 is 1 BC (QDate's -1).
         QCOMPARE(IsoTarih(QDate(1, 1, 1).addDays(-1)) + " " + IsoTarih(QDate(-5, 3, 1)), "0000-12-31 -0004-03-01");
     }

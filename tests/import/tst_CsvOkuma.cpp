@@ -70,6 +70,9 @@ private slots:
                           "A,'=1+2,3000000,0,3000000,0,3000000,0,0,Evet,2026-12-07,'+10240-08-28,\r\n")
             << Turkce << "A:=1+2:3000000:" << "Kavrion'un kendi CSV'si|ES gün geri sayılarak bulundu: 7.12.2026"
             << "2026-12-07";
+        QTest::newRow("dates that skip weekends: no calendar guessed")
+            << QByteArray("Name,Duration,Start,Finish,Predecessors\nDig,3,2026-03-05,2026-03-09,\nPour,2,2026-03-10,2026-03-11,1\n")
+            << QLocale::c() << "A:Dig:3:\nB:Pour:2:A" << "hafta sonlarını atlıyor, ama CSV takvim taşımaz" << "2026-03-05";
         QTest::newRow("Excel's sep= line, outline levels, rows by number")
             << QByteArray("sep=,\nName,Duration,Outline Level,Predecessors\nS,0,1,\nX,1.5,2,\nY,2,2,2\n")
             << QLocale::c() << "A:X:2:\nB:Y:2:A" << "«sep=» satırından|Ondalık işareti: nokta|satır sırasıyla" << "";

@@ -1,11 +1,15 @@
 // MSPDI in: Kavrion's own export read back, hand-written files for each conversion
 // and refusal, and files made to hurt a reader (entities, size, depth).
+#include "destek/PlanYazisi.h"
 #include "destek/RastgelePlan.h"
 #include "export/MspdiYazimi.h"
 #include "import/MspdiOkuma.h"
+#include "kernel/TarihEsleme.h"
 
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -28,7 +32,71 @@ QString BagOgesi(int uid, int tur = 1, int gecikme = 0)
                    "</PredecessorLink>").arg(uid).arg(tur).arg(gecikme);
 }
 
+// Another planner reading the export: the calendar's week and exceptions, each task's
+// working hours and links, scheduled day by day from the project's start. Each task as
+// "start finish", as the file dates it and as scheduled.
+QStringList BaskaPlanlayici(const QByteArray& xml, QStringList& dosyada)
+{
+    QXmlStreamReader x(xml);
+    bool hafta[8] = {};
+    QMap<QDate, bool> istisna;
+    QDate baslama, ilk, son;
+    int haftaGunu = 0, saat = 0;
+    QMap<QString, QDate> bitis; // by UID: the day a successor may start on
+    QString uid, basla, bit, mesai;
+    QStringList cizelge, onceki;
+    const auto calisilir = [&](const QDate& g) { return istisna.value(g, hafta[g.dayOfWeek() % 7 + 1]); };
+    static const QStringList alanlar = QString("UID DayType FromDate ToDate DayWorking StartDate Start Finish Duration "
+                                               "PredecessorUID").split(' ');
+    while (!x.atEnd()) {
+        x.readNext();
+        if (x.isEndElement() && x.name() == u"Task") {
+            QDate g = baslama;
+            for (const QString& o : std::as_const(onceki))
+                g = std::max(g, bitis.value(o));
+            while (!calisilir(g))
+                g = g.addDays(1);
+            const QDate ilkGun = g;
+            for (int kalan = saat / 8; kalan > 1; g = g.addDays(1))
+                kalan -= calisilir(g.addDays(1));
+            bitis.insert(uid, saat ? g.addDays(1) : g);
+            cizelge << ilkGun.toString(Qt::ISODate) + (saat ? " " + g.toString(Qt::ISODate) : " -");
+            dosyada << basla.left(10) + (saat ? " " + bit.left(10) : " -");
+            onceki.clear();
+        } else if (x.isEndElement() && x.name() == u"Exception") {
+            for (QDate g = ilk; g <= son; g = g.addDays(1))
+                istisna.insert(g, mesai == "1");
+        } else if (x.isEndElement() && x.name() == u"WeekDay") {
+            hafta[haftaGunu] = mesai == "1";
+        } else if (x.isStartElement() && alanlar.contains(x.name().toString())) {
+            const QString ad = x.name().toString(), deger = x.readElementText();
+            const QDate gun = QDate::fromString(deger.left(10), Qt::ISODate);
+            if (ad == "StartDate") baslama = gun;
+            else if (ad == "DayType") haftaGunu = deger.toInt();
+            else if (ad == "DayWorking") mesai = deger;
+            else if (ad == "FromDate") ilk = gun;
+            else if (ad == "ToDate") son = gun;
+            else if (ad == "UID") uid = deger;
+            else if (ad == "Start") basla = deger;
+            else if (ad == "Finish") bit = deger;
+            else if (ad == "Duration") saat = deger.mid(2).section('H', 0, 0).toInt();
+            else if (ad == "PredecessorUID") onceki << deger;
+        }
+    }
+    return cizelge;
+}
+
+// A plan crossing Kurban Bayramı 2026 (arife 26 May, 27–30 May) on a calendar.
+Rapor BayramPlani(const ProjeTakvimi& takvim)
+{
+    const QVector<KayitliFaaliyet> fs = Faaliyetler("A:3: B:5:A C:2:A D:4:B,C E:0:D F:6:E");
+    const KayitliProje proje{"P", {{}, QDate(2026, 5, 20)}, {{}, QDate(2026, 6, 30)}, takvim};
+    return {proje, AnaliziHesapla(fs, proje), {}};
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(ProjeTakvimi)
 
 class MspdiReadTest : public QObject {
     Q_OBJECT
@@ -51,8 +119,86 @@ private slots:
             QCOMPARE(sonuc.plan->proje.baslama, *rapor.proje.baslama.deger);
             QCOMPARE(sonuc.plan->proje.bitis, *rapor.proje.bitis.deger);
             QVERIFY(sonuc.plan->onaylanacaklar.isEmpty());
-            QCOMPARE(sonuc.plan->rapor, QStringList{"Takvimler aktarılmadı: Kavrion her günü iş günü sayar, süreler takvim günüdür."});
+            QCOMPARE(sonuc.plan->rapor, QStringList{"Takvimin çalışma saatleri aktarılmadı: Kavrion tam iş günleri sayar."});
+            QCOMPARE(sonuc.plan->takvim, ProjeTakvimi());
         }
+    }
+
+    // Kavrion → MSPDI → Kavrion keeps the calendar and every date, and another planner
+    // reading the file schedules every task on the dates the file gives.
+    void calendarRoundTrip_data()
+    {
+        QTest::addColumn<ProjeTakvimi>("takvim");
+        QTest::addColumn<QString>("okunan");
+        using T = IstisnaTuru;
+        const QVector<TakvimIstisnasi> istisnalar{{QDate(2026, 5, 22), T::Tatil, "Şirket günü"},
+            {QDate(2026, 6, 1), T::IdariIzin, "Köprü"}, {QDate(2026, 6, 2), T::IdariIzin, ""},
+            {QDate(2026, 6, 6), T::CalisilanGun, "Cumartesi mesaisi"}, {QDate(2026, 6, 13), T::CalisilanGun, ""}};
+        QTest::newRow("Monday to Friday") << ProjeTakvimi{TakvimTuru::PazartesiCuma, false, {}}
+            << "2026-05-20 2026-05-22|2026-05-25 2026-06-03|2026-05-25 2026-05-26|2026-06-04 2026-06-09|2026-06-10 -|"
+               "2026-06-10 2026-06-17";
+        QTest::newRow("Monday to Friday, arifes off, exceptions")
+            << ProjeTakvimi{TakvimTuru::PazartesiCuma, true, istisnalar}
+            << "2026-05-20 2026-05-25|2026-06-03 2026-06-08|2026-06-03 2026-06-04|2026-06-09 2026-06-12|2026-06-13 -|"
+               "2026-06-13 2026-06-19";
+        QTest::newRow("Monday to Saturday, a holiday worked") << ProjeTakvimi{TakvimTuru::PazartesiCumartesi, false,
+            {{QDate(2026, 5, 28), T::CalisilanGun, "Nöbet"}, {QDate(2026, 6, 3), T::Tatil, ""}}}
+            << "2026-05-20 2026-05-22|2026-05-23 2026-06-01|2026-05-23 2026-05-25|2026-06-02 2026-06-06|"
+               "2026-06-08 -|2026-06-08 2026-06-13";
+        QTest::newRow("every day, with exceptions") << ProjeTakvimi{TakvimTuru::HerGun, false, istisnalar}
+            << "2026-05-20 2026-05-23|2026-05-24 2026-05-28|2026-05-24 2026-05-25|2026-05-29 2026-06-03|"
+               "2026-06-04 -|2026-06-04 2026-06-09";
+    }
+    void calendarRoundTrip()
+    {
+        QFETCH(ProjeTakvimi, takvim);
+        const Rapor rapor = BayramPlani(takvim);
+        QByteArray xml;
+        QVERIFY(!MspdiYaz(rapor, xml));
+        QStringList dosyada;
+        const QStringList cizelge = BaskaPlanlayici(xml, dosyada);
+        QCOMPARE(dosyada, cizelge);
+        QTEST(cizelge.join('|'), "okunan");
+
+        const AktarimSonucu sonuc = MspdiOku(xml);
+        QVERIFY2(sonuc.plan, qPrintable(sonuc.ret));
+        QCOMPARE(sonuc.plan->takvim, takvim);
+        QCOMPARE(Ozeti(sonuc.plan->faaliyetler), Ozeti(rapor));
+        const IsTakvimi okunan(sonuc.plan->takvim);
+        for (const FaaliyetAnalizi& f : rapor.analiz.faaliyetler) {
+            QCOMPARE(GununTarihi(okunan, sonuc.plan->proje.baslama, f.es), f.baslama);
+            QCOMPARE(BitisTarihi(okunan, sonuc.plan->proje.baslama, f.es, f.ef), f.bitis);
+        }
+    }
+
+    // Another planner's calendar: a week Kavrion has no name for, a holiday the file lacks,
+    // and one Kavrion does not know; every date stays where the file has it.
+    void foreignCalendar()
+    {
+        QString takvim = "<CalendarUID>3</CalendarUID><StartDate>2026-05-04T08:00:00</StartDate>"
+            "<FinishDate>2026-05-29T17:00:00</FinishDate><Calendars><Calendar><UID>3</UID><Name>Standart</Name><WeekDays>";
+        for (int gun = 1; gun <= 7; ++gun) // Sunday to Thursday
+            takvim += QString("<WeekDay><DayType>%1</DayType><DayWorking>%2</DayWorking></WeekDay>").arg(gun).arg(gun <= 5);
+        takvim += "</WeekDays><Exceptions><Exception><TimePeriod><FromDate>2026-05-11T00:00:00</FromDate><ToDate>"
+              "2026-05-12T23:59:00</ToDate></TimePeriod><Name>Fuar</Name><DayWorking>0</DayWorking></Exception>"
+              "<Exception><TimePeriod><FromDate>2026-05-19T00:00:00</FromDate><ToDate>2026-05-19T23:59:00</ToDate>"
+              "</TimePeriod><Name>19 Mayıs</Name><DayWorking>0</DayWorking></Exception></Exceptions></Calendar></Calendars>";
+        const AktarimSonucu sonuc = MspdiOku(Mspdi(takvim, Gorev(1, "X")));
+        QVERIFY2(sonuc.plan, qPrintable(sonuc.ret));
+        const ProjeTakvimi& t = sonuc.plan->takvim;
+        QCOMPARE(t.tur, TakvimTuru::PazartesiCuma); // Sunday to Thursday is nearest Monday to Friday
+        QVERIFY(t.istisnalar.contains({QDate(2026, 5, 11), IstisnaTuru::Tatil, "Fuar"}));
+        QVERIFY(t.istisnalar.contains({QDate(2026, 4, 23), IstisnaTuru::CalisilanGun, ""}));
+        QVERIFY(t.istisnalar.contains({QDate(2026, 5, 3), IstisnaTuru::CalisilanGun, ""}));
+        QVERIFY(t.istisnalar.contains({QDate(2026, 5, 8), IstisnaTuru::Tatil, ""}));
+        const IsTakvimi okunan(t);
+        QVERIFY(!okunan.CalisilirMi(QDate(2026, 5, 19)) && !okunan.CalisilirMi(QDate(2026, 5, 29)));
+        QVERIFY(okunan.CalisilirMi(QDate(2026, 5, 27))); // Kurban Bayramı, worked in the file (a Wednesday)
+        const QString rapor = sonuc.plan->rapor.join('\n');
+        for (const char* satir : {"Dosyanın haftası (Pzt, Sal, Çar, Per, Paz) Kavrion'un haftalarından biri değil",
+                                  "resmî tatil günü çalışılan gün olarak eklendi", "istisna olarak eklendi",
+                                  "2 tatil günü, 0 çalışılan gün"})
+            QVERIFY2(rapor.contains(QString::fromUtf8(satir)), qPrintable(rapor));
     }
 
     void conversions_data()
@@ -87,8 +233,13 @@ private slots:
                    .replace("</Tasks>", "</Tasks><Resources><Resource><Name>Ali</Name></Resource></Resources>"
                                         "<Assignments><Assignment><ResourceUID>1</ResourceUID></Assignment></Assignments>")
             << "A:X:1:"
-            << "Takvimler aktarılmadı|Görevlerin tarih kısıtlamaları|Kaynaklar aktarılmadı|Kaynak atamaları|Maliyetler|Temel planlar"
+            << "Görevlerin tarih kısıtlamaları|Kaynaklar aktarılmadı|Kaynak atamaları|Maliyetler|Temel planlar"
             << 0;
+        // A calendar that names no day works Monday to Friday, as Microsoft Project's standard one.
+        QTest::newRow("an elapsed duration on a working-day calendar")
+            << Mspdi("<CalendarUID>1</CalendarUID><StartDate>2026-03-02T08:00:00</StartDate><Calendars><Calendar>"
+                     "<UID>1</UID></Calendar></Calendars>", Gorev(1, "X", "PT48H0M0S", "<DurationFormat>8</DurationFormat>"))
+            << "A:X:2:" << "«X» süresi geçen süre (takvim günü) olarak verilmiş: 2 takvim günü 2 iş günü sayıldı" << 0;
         QTest::newRow("title over name, no dates")
             << Mspdi("<Name>p.xml</Name><Title>Köprü</Title>", Gorev(1, "X")) << "A:X:1:" << "" << 0;
     }

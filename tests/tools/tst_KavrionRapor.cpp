@@ -6,6 +6,8 @@
 #include "destek/GeciciVeritabani.h"
 #include "destek/SunucuVeritabani.h"
 #include "destek/YardimciProgram.h"
+#include "destek/Yereller.h"
+#include "TakvimYazimi.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -88,6 +90,11 @@ private slots:
                                             << "--yineleme \"999\" olamaz; 1000 ile 1000000 arasında" << "";
         QTest::newRow("a seed below zero") << QStringList{"risk", "ALFA", "--yineleme", "1000", "--tohum=-1"} << 2
                                            << "--tohum \"-1\" olamaz" << "";
+        QTest::newRow("calendar") << QStringList{"takvim", "ALFA", "--yil", "2027"} << 0 << ""
+                                  << "ALFA\nTakvim: Her gün\nHafta: her gün çalışılır.\n\n2027 yılında tatil ya da";
+        QTest::newRow("a year elsewhere") << QStringList{"çizelge", "ALFA", "--yil", "2027"} << 2
+                                          << "yalnız takvim komutu --yil alır." << "";
+        QTest::newRow("a year of two digits") << QStringList{"takvim", "ALFA", "--yil", "27"} << 2 << "--yil \"27\" olamaz" << "";
         QTest::newRow("a seed elsewhere") << QStringList{"çizelge", "ALFA", "--tohum", "2"} << 2
                                           << "yalnız risk komutu --tohum alır." << "";
     }
@@ -163,6 +170,34 @@ private slots:
                 QCOMPARE(faaliyetler.at(2)["tahmin"].toObject(), QJsonObject({{"iyimser", 2}, {"enOlasi", 4}, {"kotumser", 9}}));
             }
         }
+    }
+
+    // A working-day calendar's year: every holiday that keeps a day off (the worked arife
+    // is none), the project's exceptions, and the estimated bayrams of a year past the confirmed ones.
+    void calendarOfAYear()
+    {
+        QLocale::setDefault(Turkce);
+        const KayitliProje proje{"P", {}, {}, {TakvimTuru::PazartesiCuma, false,
+            {{QDate(2026, 5, 25), IstisnaTuru::IdariIzin, "Köprü"}, {QDate(2026, 6, 6), IstisnaTuru::CalisilanGun, ""}}}};
+        const QStringList satirlar = TakvimTablosu(proje, 2026).split('\n');
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(satirlar.mid(0, 6), QStringList({"P", "Takvim: Türkiye, Pazartesi–Cuma + 2 istisna",
+            "Hafta: Pazartesi, Salı, Çarşamba, Perşembe, Cuma çalışılır.",
+            "Arifeler: çalışılır (öğleden sonraları yarım gün tatildir).",
+            "2026 yılının bayram tarihleri kesin (2032 yılına kadar kesin).", ""}));
+        QCOMPARE(satirlar.size(), 6 + 1 + 16 + 1);
+        QCOMPARE(satirlar.at(6).simplified(), "Tarih Gün Ad Tür Durum");
+        QVERIFY(!satirlar.join('\n').contains("arifesi"));
+        for (const char* satir : {"25.05.2026 Pazartesi Köprü İdari izin tatil", "27.05.2026 Çarşamba Kurban Bayramı Resmî tatil tatil",
+                                  "6.06.2026 Cumartesi Çalışılan gün Çalışılan gün çalışılır"})
+            QVERIFY2(satirlar.join(' ').simplified().contains(QString::fromUtf8(satir)), qPrintable(satirlar.join('\n')));
+        const QJsonObject kok = QJsonDocument::fromJson(TakvimJson(proje, 2033)).object();
+        QVERIFY(kok.value("tahmini").toBool() && kok.value("calisilanGunler").toArray().size() == 5);
+        const QJsonArray gunler = kok.value("gunler").toArray();
+        QCOMPARE(gunler.at(0).toObject(), QJsonObject({{"tarih", "2033-01-01"}, {"gun", "Cumartesi"}, {"ad", "Yılbaşı"},
+            {"tur", "Resmî tatil"}, {"calisilir", false}, {"tahmini", false}}));
+        QVERIFY(gunler.at(1)["tahmini"].toBool());
+        QCOMPARE(gunler.at(1)["ad"].toString() + gunler.at(1)["tarih"].toString(), "Ramazan Bayramı (tahmini)2033-01-02");
     }
 
     void brokenDatabasesAreLeftAsTheyWere_data()

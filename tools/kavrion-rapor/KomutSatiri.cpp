@@ -13,7 +13,7 @@ using Tur = RaporKomutu::Tur;
 using Bicim = RaporKomutu::Bicim;
 
 struct Secenekler {
-    std::optional<QString> veritabani, sunucu, bicim, cikti, yineleme, tohum, dagilim;
+    std::optional<QString> veritabani, sunucu, bicim, cikti, yineleme, tohum, dagilim, yil;
     bool yardim = false;
     QStringList konumlu;
 };
@@ -28,7 +28,7 @@ QString Ayir(const QStringList& argumanlar, Secenekler& s)
     return SecenekleriAyir(argumanlar,
                            {{"--veritabani", &s.veritabani}, {"--sunucu", &s.sunucu}, {"--bicim", &s.bicim},
                             {"--cikti", &s.cikti}, {"--yineleme", &s.yineleme}, {"--tohum", &s.tohum},
-                            {"--dagilim", &s.dagilim}},
+                            {"--dagilim", &s.dagilim}, {"--yil", &s.yil}},
                            {}, s.yardim, s.konumlu);
 }
 
@@ -90,6 +90,20 @@ QString RiskAyarlariniSec(const Secenekler& s, RaporKomutu& komut)
     return QString();
 }
 
+// takvim's year; the others take none.
+QString YiliSec(const Secenekler& s, RaporKomutu& komut)
+{
+    if (!s.yil)
+        return QString();
+    if (komut.tur != Tur::Takvim)
+        return QStringLiteral("yalnız takvim komutu --yil alır.");
+    static const QRegularExpression dortRakam(QStringLiteral("^[0-9]{4}$"));
+    if (!dortRakam.match(*s.yil).hasMatch() || s.yil->toInt() < 1)
+        return QStringLiteral("--yil %1 olamaz; 0001 ile 9999 arasında dört rakamlı bir yıl olabilir.").arg(Tirnakli(*s.yil));
+    komut.yil = s.yil->toInt();
+    return QString();
+}
+
 // gantt writes the picture its file's extension names.
 QString ResimBicimi(const QString& cikti, RaporKomutu& komut)
 {
@@ -139,6 +153,8 @@ Cozumleme KomutuCozumle(const QStringList& argumanlar)
         komut.tur = Tur::Xml;
     else if (ad == QLatin1String("risk"))
         komut.tur = Tur::Risk;
+    else if (ad == QLatin1String("takvim"))
+        komut.tur = Tur::Takvim;
     else {
         sonuc.hata = QStringLiteral("bilinmeyen komut: %1").arg(Tirnakli(ad));
         return sonuc;
@@ -156,6 +172,8 @@ Cozumleme KomutuCozumle(const QStringList& argumanlar)
     else if (dosyali && s.bicim)
         sonuc.hata = QStringLiteral("%1 komutu --bicim almaz.").arg(ad);
     else if (const QString hata = RiskAyarlariniSec(s, komut); !hata.isEmpty())
+        sonuc.hata = hata;
+    else if (const QString hata = YiliSec(s, komut); !hata.isEmpty())
         sonuc.hata = hata;
     else if (komut.tur == Tur::Gantt)
         sonuc.hata = ResimBicimi(komut.cikti, komut);
@@ -188,6 +206,10 @@ QString YardimMetni(const QString& varsayilanVeritabani)
         "      faaliyet öngörülen süresini korur). Bitişin (F) P10, P50, P80, P90'ı gün ve\n"
         "      tarihle, ortalaması, standart sapması, projenin bitiş tarihine kadar bitme\n"
         "      olasılığı; her faaliyetin tahmini, kritikliği ve duyarlılığı.\n"
+        "  takvim PROJE [--yil YYYY] [--bicim tablo|json]\n"
+        "      Projenin takvimi: adı, haftanın çalışılan günleri, arifeler; yılın her tatil\n"
+        "      günü adıyla (tahmini bayram tarihleri \"tahmini\" diye) ve projenin istisnaları,\n"
+        "      çalışılan günler de.\n"
         "\n"
         "Seçenekler:\n"
         "  --veritabani DOSYA  Okunacak veritabanı. Verilmezse: %1\n"
@@ -204,6 +226,7 @@ QString YardimMetni(const QString& varsayilanVeritabani)
         "                      aynı tohum aynı sonucu verir.\n"
         "  --dagilim DAĞILIM   risk: ucgen (üçgen) ya da pert (beta-PERT, λ = 4). Verilmezse projenin\n"
         "                      Kavrion'da seçilmiş dağılımı (seçilmemişse pert).\n"
+        "  --yil YYYY          takvim: listelenecek yıl. Verilmezse projenin başlama yılı (tarihi yoksa bu yıl).\n"
         "  --cikti DOSYA       Yazılacak dosya. Yazma başarısız olursa eski dosya olduğu gibi kalır.\n"
         "  -h, --help          Bu yardımı gösterir.\n"
         "  --                  Ardından gelenler seçenek sayılmaz (\"-\" ile başlayan adlar için).\n"

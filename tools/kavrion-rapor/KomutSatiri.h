@@ -8,7 +8,7 @@
 
 // What the command line asks for, once read and checked.
 struct RaporKomutu {
-    enum class Tur { Yardim, Projeler, Cizelge, Gantt, Xml, Risk };
+    enum class Tur { Yardim, Projeler, Cizelge, Gantt, Xml, Risk, Takvim };
     // How the output is written: the --bicim of projeler and çizelge, the picture a
     // gantt file's extension names, or the MSPDI file of xml.
     enum class Bicim { Tablo, Csv, Json, Svg, Png, Pdf, Xml };
@@ -21,6 +21,7 @@ struct RaporKomutu {
     QString cikti;      // the file gantt and xml write
     RiskAyarlari risk;  // risk's --yineleme and --tohum
     std::optional<Dagilim> dagilim; // risk's --dagilim; none: the project's own
+    std::optional<int> yil;         // takvim's --yil; none: the project's start year, else this year
 };
 
 // The command, or why the arguments are not one (a usage error).

@@ -4,6 +4,7 @@
 #include "RaporOkuma.h"
 #include "RiskYazimi.h"
 #include "TabloYazimi.h"
+#include "TakvimYazimi.h"
 #include "export/CsvYazimi.h"
 #include "export/JsonYazimi.h"
 #include "export/MspdiYazimi.h"
@@ -69,6 +70,17 @@ int Xml(const RaporKomutu& komut)
     return DosyayaKaydet(komut, xml);
 }
 
+int Takvim(const RaporKomutu& komut)
+{
+    Rapor rapor;
+    if (const int durum = RaporuAl(komut, rapor))
+        return durum;
+    const int yil = komut.yil.value_or(rapor.proje.baslama.deger.value_or(QDate::currentDate()).year());
+    const QByteArray metin = komut.bicim == Bicim::Json ? TakvimJson(rapor.proje, yil)
+                                                        : TakvimTablosu(rapor.proje, yil).toUtf8();
+    return CiktiyaYaz(metin) ? Cikis::Basarili : Cikis::Hata;
+}
+
 } // namespace
 
 int MetinKomutunuCalistir(const RaporKomutu& komut)
@@ -80,6 +92,7 @@ int MetinKomutunuCalistir(const RaporKomutu& komut)
     case RaporKomutu::Tur::Cizelge: return CizelgeyiYaz(komut);
     case RaporKomutu::Tur::Xml: return Xml(komut);
     case RaporKomutu::Tur::Risk: return Risk(komut);
+    case RaporKomutu::Tur::Takvim: return Takvim(komut);
     case RaporKomutu::Tur::Yardim:
     case RaporKomutu::Tur::Gantt:
         break;

@@ -150,8 +150,10 @@ QString TarihMetni(const Sakli<QDate>& tarih)
 
 QString ProjeBasligi(const KayitliProje& proje)
 {
+    const QString takvim = TakvimAdiYaz(proje.takvim);
     return Kisalt(Gorunur(proje.ad), AnalizMetinleri::AdSiniri) + QLatin1Char('\n')
-           + QStringLiteral("Başlama: %1   Bitiş: %2\n").arg(TarihMetni(proje.baslama), TarihMetni(proje.bitis));
+           + QStringLiteral("Başlama: %1   Bitiş: %2\n").arg(TarihMetni(proje.baslama), TarihMetni(proje.bitis))
+           + (takvim.isEmpty() ? QString() : QStringLiteral("Takvim: %1\n").arg(takvim));
 }
 
 QString Gorunur(QStringView metin)

@@ -26,7 +26,7 @@ QString HizaliTablo(const QVector<QStringList>& satirlar, const std::function<bo
 QString HucreMetni(const QString& metin);
 // A stored date in the regional form, "—" without one.
 QString TarihMetni(const Sakli<QDate>& tarih);
-// The project's name and its dates, two lines.
+// The project's name and its dates, two lines, and its calendar's under a working-day one.
 QString ProjeBasligi(const KayitliProje& proje);
 
 // The project's name and dates, the analysis table, the critical paths and the plan
