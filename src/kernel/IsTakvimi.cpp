@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <deque>
 #include <map>
 #include <mutex>
+#include <vector>
 
 namespace {
 
@@ -23,11 +23,6 @@ bool HaftaSonu(TakvimTuru tur, int haftaGunu)
     return false;
 }
 
-bool Kapsamda(const QDate& tarih)
-{
-    return tarih.isValid() && tarih.year() >= IlkYil && tarih.year() <= SonYil;
-}
-
 const TakvimIstisnasi* IstisnaBul(const ProjeTakvimi& tanim, const QDate& tarih)
 {
     const auto it = std::lower_bound(tanim.istisnalar.cbegin(), tanim.istisnalar.cend(), tarih,
@@ -35,14 +30,14 @@ const TakvimIstisnasi* IstisnaBul(const ProjeTakvimi& tanim, const QDate& tarih)
     return it != tanim.istisnalar.cend() && it->tarih == tarih ? &*it : nullptr;
 }
 
-// Whether a day works, from its exception, its official holiday and its week day.
-bool Calisilir(const ProjeTakvimi& tanim, const TakvimIstisnasi* istisna, std::optional<ResmiTatil> tatil, int haftaGunu)
+// Whether a day works, from its exception, its official holiday and whether the week rests.
+bool Calisilir(const ProjeTakvimi& tanim, const TakvimIstisnasi* istisna, std::optional<ResmiTatil> tatil, bool haftaSonu)
 {
     if (istisna)
         return istisna->tur == IstisnaTuru::CalisilanGun;
     if (tatil)
-        return YarimGun(*tatil) && !tanim.arifelerTatil && !HaftaSonu(tanim.tur, haftaGunu);
-    return !HaftaSonu(tanim.tur, haftaGunu);
+        return YarimGun(*tatil) && !tanim.arifelerTatil && !haftaSonu;
+    return !haftaSonu;
 }
 
 // The official holiday on that day, looked up directly: for days outside the tables. A whole
@@ -83,11 +78,12 @@ struct YilTablosu {
 };
 
 // The holidays of the year before and after count too: a bayram may run over New Year.
-void TatilleriIsle(YilTablosu& t, int yil)
+using UcYilinTatilleri = std::array<QVector<TatilAraligi>, 3>; // the year before, the year, the year after
+
+void TatilleriIsle(YilTablosu& t, const UcYilinTatilleri& tatiller)
 {
-    t.tatil.fill(TatilYok);
-    for (int y = yil - 1; y <= yil + 1; ++y) {
-        for (const TatilAraligi& a : YilinTatilleri(y)) {
+    for (const QVector<TatilAraligi>& liste : tatiller) {
+        for (const TatilAraligi& a : liste) {
             if (!a.ilk.isValid())
                 continue;
             const qint64 bas = std::max<qint64>(a.ilk.toJulianDay() - t.ocakJd, 0);
@@ -99,104 +95,181 @@ void TatilleriIsle(YilTablosu& t, int yil)
     }
 }
 
-YilTablosu YilTablosuKur(const ProjeTakvimi& tanim, int yil)
+YilTablosu YilTablosuKur(const ProjeTakvimi& tanim, int yil, const UcYilinTatilleri& tatiller)
 {
     YilTablosu t;
     const QDate ocak(yil, 1, 1);
     t.ocakJd = ocak.toJulianDay();
     t.gunSayisi = ocak.daysInYear();
+    t.tatil.fill(TatilYok);
     if (tanim.tur != TakvimTuru::HerGun)
-        TatilleriIsle(t, yil);
-    else
-        t.tatil.fill(TatilYok);
+        TatilleriIsle(t, tatiller);
     auto istisna = std::lower_bound(tanim.istisnalar.cbegin(), tanim.istisnalar.cend(), ocak,
                                     [](const TakvimIstisnasi& i, const QDate& d) { return i.tarih < d; });
-    const int ocakHaftaGunu = ocak.dayOfWeek();
-    for (int i = 0; i < t.gunSayisi; ++i) {
+    std::array<bool, 7> haftaSonu{};
+    for (int g = 0; g < 7; ++g)
+        haftaSonu[g] = HaftaSonu(tanim.tur, g + 1);
+    // Weeks and holidays in one tight loop: a year is built on nearly every first touch.
+    for (int i = 0, hafta = ocak.dayOfWeek() - 1; i < t.gunSayisi; ++i, hafta = hafta == 6 ? 0 : hafta + 1) {
         const qint64 jd = t.ocakJd + i;
         while (istisna != tanim.istisnalar.cend() && istisna->tarih.toJulianDay() < jd)
             ++istisna;
         const bool var = istisna != tanim.istisnalar.cend() && istisna->tarih.toJulianDay() == jd;
-        const int haftaGunu = (ocakHaftaGunu - 1 + i) % 7 + 1;
-        t.onceki[i + 1] = t.onceki[i] + Calisilir(tanim, var ? &*istisna : nullptr, t.Tatil(i), haftaGunu);
+        const bool calisir = var || t.tatil[i] != TatilYok ? Calisilir(tanim, var ? &*istisna : nullptr, t.Tatil(i), haftaSonu[hafta])
+                                                           : !haftaSonu[hafta];
+        t.onceki[i + 1] = quint16(t.onceki[i] + calisir);
     }
     return t;
 }
 
+// A calendar keeps the day tables of at most this many years; beyond them it keeps only
+// each year's count and builds a year's days again when they are asked for.
+constexpr int EnCokTablo = 2048;
+
+const qint64 IlkJd = QDate(IlkYil, 1, 1).toJulianDay();
+const qint64 SonJd = QDate(SonYil + 1, 1, 1).toJulianDay(); // the first day past the tables
+
+bool Kapsamda(qint64 jd)
+{
+    return jd >= IlkJd && jd < SonJd;
+}
+
 } // namespace
 
-// Built lazily, as years are touched, and shared by every copy of the calendar: its content
-// follows from the definition alone, which a calendar never changes. One lock guards it,
-// so the const functions are safe from several threads; each call takes it once.
+// Built lazily, a year at a time from the first year touched, and shared by every copy of the
+// calendar: its content follows from the definition alone, which a calendar never changes. One
+// lock guards it, so the const functions are safe from several threads; each call takes it once.
+// The years covered are contiguous; year ilkYil + k starts on ocakJd[k] and has the working
+// days birikimli[k] to birikimli[k + 1] (counted from the first year touched).
 struct IsTakvimi::Onbellek {
     std::mutex kilit;
-    std::map<int, std::unique_ptr<const YilTablosu>> yillar;
-    // birikimli[k]: the working days from 1 January of the first year touched to 1 January
-    // of ilkYil + k (negative before it). Grows either way, one year's count at a time.
     int ilkYil = 0;
-    std::deque<qint64> birikimli;
+    std::vector<qint64> ocakJd, birikimli;                  // one more than the years covered
+    std::vector<std::unique_ptr<const YilTablosu>> tablolar; // null beyond EnCokTablo, built again on demand
+    int tabloSayisi = 0;
+    std::map<int, QVector<TatilAraligi>> tatiller; // the official holidays by year, while tables are built
+    QDate sonBaslama, sonIlkIsGunu;                // IlkIsGunu's last question and answer
 
-    const YilTablosu& Yil(const ProjeTakvimi& tanim, int yil)
+    std::unique_ptr<const YilTablosu> Kur(const ProjeTakvimi& tanim, int yil)
     {
-        auto& yer = yillar[yil];
-        if (!yer)
-            yer = std::make_unique<const YilTablosu>(YilTablosuKur(tanim, yil));
-        return *yer;
+        if (tatiller.size() > 8)
+            tatiller.clear();
+        const auto liste = [&](int y) {
+            auto [yer, yeni] = tatiller.try_emplace(y);
+            if (yeni)
+                yer->second = YilinTatilleri(y);
+            return yer->second;
+        };
+        const UcYilinTatilleri uc = tanim.tur == TakvimTuru::HerGun ? UcYilinTatilleri{}
+                                                                    : UcYilinTatilleri{liste(yil - 1), liste(yil), liste(yil + 1)};
+        return std::make_unique<const YilTablosu>(YilTablosuKur(tanim, yil, uc));
     }
 
-    int YilToplami(const ProjeTakvimi& tanim, int yil) const
+    std::unique_ptr<const YilTablosu> Sakla(std::unique_ptr<const YilTablosu> tablo)
     {
-        const auto it = yillar.find(yil);
-        return it != yillar.cend() ? it->second->Toplam() : YilTablosuKur(tanim, yil).Toplam();
+        if (tabloSayisi >= EnCokTablo)
+            return nullptr;
+        ++tabloSayisi;
+        return tablo;
     }
 
-    // Makes birikimli hold 1 January of `yil` and of the year after.
-    void Kapsa(const ProjeTakvimi& tanim, int yil)
+    // Covers one more year after the last, or before the first as many years as are covered
+    // (so that going back costs no more, in all, than going forward).
+    void Ekle(const ProjeTakvimi& tanim, bool sonraki)
     {
-        if (birikimli.empty()) {
-            ilkYil = yil;
-            birikimli = {0, YilToplami(tanim, yil)};
+        if (sonraki) {
+            std::unique_ptr<const YilTablosu> t = Kur(tanim, ilkYil + int(tablolar.size()));
+            birikimli.push_back(birikimli.back() + t->Toplam());
+            ocakJd.push_back(t->ocakJd + t->gunSayisi);
+            tablolar.push_back(Sakla(std::move(t)));
+            return;
         }
-        while (ilkYil + int(birikimli.size()) - 1 <= yil)
-            birikimli.push_back(birikimli.back() + YilToplami(tanim, ilkYil + int(birikimli.size()) - 1));
-        while (ilkYil > yil) {
-            --ilkYil;
-            birikimli.push_front(birikimli.front() - YilToplami(tanim, ilkYil));
+        const int sayi = std::max(1, std::min(int(tablolar.size()), ilkYil - IlkYil));
+        std::vector<qint64> yeniBirikimli(sayi), yeniOcak(sayi);
+        std::vector<std::unique_ptr<const YilTablosu>> yeniTablolar(sayi);
+        qint64 toplam = birikimli.front();
+        for (int k = sayi - 1; k >= 0; --k) {
+            std::unique_ptr<const YilTablosu> t = Kur(tanim, ilkYil - sayi + k);
+            toplam -= t->Toplam();
+            yeniBirikimli[k] = toplam;
+            yeniOcak[k] = t->ocakJd;
+            yeniTablolar[k] = Sakla(std::move(t));
         }
+        ilkYil -= sayi;
+        birikimli.insert(birikimli.begin(), yeniBirikimli.cbegin(), yeniBirikimli.cend());
+        ocakJd.insert(ocakJd.begin(), yeniOcak.cbegin(), yeniOcak.cend());
+        tablolar.insert(tablolar.begin(), std::make_move_iterator(yeniTablolar.begin()),
+                        std::make_move_iterator(yeniTablolar.end()));
     }
 
-    // The working days before `tarih`, counted from the first year touched; a date beyond
-    // the covered years counts as their first or last day.
-    qint64 Sira(const ProjeTakvimi& tanim, const QDate& tarih)
+    // Makes the years covered reach day `jd`, which lies within the tables' years.
+    void Kapsa(const ProjeTakvimi& tanim, qint64 jd)
     {
-        if (tarih.year() < IlkYil) {
-            Kapsa(tanim, IlkYil);
-            return birikimli[IlkYil - ilkYil];
+        if (ocakJd.empty()) {
+            ilkYil = QDate::fromJulianDay(jd).year();
+            ocakJd = {QDate(ilkYil, 1, 1).toJulianDay()};
+            birikimli = {0};
+            Ekle(tanim, true);
         }
-        if (tarih.year() > SonYil) {
-            Kapsa(tanim, SonYil);
-            return birikimli[SonYil + 1 - ilkYil];
-        }
-        Kapsa(tanim, tarih.year());
-        return birikimli[tarih.year() - ilkYil] + Yil(tanim, tarih.year()).onceki[tarih.dayOfYear() - 1];
+        while (jd >= ocakJd.back())
+            Ekle(tanim, true);
+        while (jd < ocakJd.front())
+            Ekle(tanim, false);
     }
 
-    // The working day numbered `sira` as Sira counts; invalid beyond the covered years.
+    int YilSirasi(qint64 jd) const
+    {
+        return int(std::upper_bound(ocakJd.cbegin(), ocakJd.cend(), jd) - ocakJd.cbegin()) - 1;
+    }
+
+    const YilTablosu& Tablo(const ProjeTakvimi& tanim, int k)
+    {
+        if (!tablolar[k])
+            tablolar[k] = Kur(tanim, ilkYil + k);
+        return *tablolar[k];
+    }
+
+    // A day within the tables' years: its year's table, its place there, and the working
+    // days before it as birikimli counts them.
+    struct GunYeri {
+        const YilTablosu* t;
+        int i;
+        qint64 once;
+    };
+    GunYeri Gunu(const ProjeTakvimi& tanim, qint64 jd)
+    {
+        Kapsa(tanim, jd);
+        const int k = YilSirasi(jd);
+        const YilTablosu& t = Tablo(tanim, k);
+        const int i = int(jd - t.ocakJd);
+        return {&t, i, birikimli[k] + t.onceki[i]};
+    }
+
+    // The working days before day `jd`, as birikimli counts them; a day beyond the tables'
+    // years counts as their first or last.
+    qint64 Sira(const ProjeTakvimi& tanim, qint64 jd)
+    {
+        if (!Kapsamda(jd)) {
+            Kapsa(tanim, jd < IlkJd ? IlkJd : SonJd - 1);
+            return jd < IlkJd ? birikimli.front() : birikimli.back();
+        }
+        return Gunu(tanim, jd).once;
+    }
+
+    // The working day numbered `sira` as Sira counts; invalid beyond the tables' years.
     QDate Siradaki(const ProjeTakvimi& tanim, qint64 sira)
     {
         if (birikimli.empty())
             return QDate();
-        while (birikimli.back() <= sira && ilkYil + int(birikimli.size()) - 1 <= SonYil)
-            Kapsa(tanim, ilkYil + int(birikimli.size()) - 1);
-        while (birikimli.front() > sira && ilkYil > IlkYil)
-            Kapsa(tanim, ilkYil - 1);
+        while (birikimli.back() <= sira && ocakJd.back() < SonJd)
+            Ekle(tanim, true);
+        while (birikimli.front() > sira && ocakJd.front() > IlkJd)
+            Ekle(tanim, false);
         if (sira < birikimli.front() || sira >= birikimli.back())
             return QDate();
-        const auto sonraki = std::upper_bound(birikimli.cbegin(), birikimli.cend(), sira);
-        const int k = int(sonraki - birikimli.cbegin()) - 1;
-        const YilTablosu& t = Yil(tanim, ilkYil + k);
-        const qint64 kalan = sira - birikimli[k];
-        const auto gun = std::upper_bound(t.onceki.cbegin(), t.onceki.cbegin() + t.gunSayisi + 1, kalan);
+        const int k = int(std::upper_bound(birikimli.cbegin(), birikimli.cend(), sira) - birikimli.cbegin()) - 1;
+        const YilTablosu& t = Tablo(tanim, k);
+        const auto gun = std::upper_bound(t.onceki.cbegin(), t.onceki.cbegin() + t.gunSayisi + 1, sira - birikimli[k]);
         return QDate::fromJulianDay(t.ocakJd + (gun - t.onceki.cbegin()) - 1);
     }
 };
@@ -219,42 +292,48 @@ GunBilgisi IsTakvimi::Gun(const QDate& tarih) const
     if (istisna)
         bilgi.istisna = *istisna;
     if (m_tanim.tur == TakvimTuru::HerGun) {
-        bilgi.calisilir = Calisilir(m_tanim, istisna, std::nullopt, tarih.dayOfWeek());
+        bilgi.calisilir = Calisilir(m_tanim, istisna, std::nullopt, false);
         return bilgi;
     }
     bilgi.tahmini = TahminiYil(tarih.year());
-    if (!Kapsamda(tarih)) {
+    if (!tarih.isValid() || !Kapsamda(tarih.toJulianDay())) {
         bilgi.tatil = ResmiTatilBul(tarih);
-        bilgi.calisilir = Calisilir(m_tanim, istisna, bilgi.tatil, tarih.dayOfWeek());
+        bilgi.calisilir = Calisilir(m_tanim, istisna, bilgi.tatil, HaftaSonu(m_tanim.tur, tarih.dayOfWeek()));
         return bilgi;
     }
     const std::lock_guard<std::mutex> kilit(m_onbellek->kilit);
-    const YilTablosu& t = m_onbellek->Yil(m_tanim, tarih.year());
-    bilgi.tatil = t.Tatil(tarih.dayOfYear() - 1);
-    bilgi.calisilir = t.Calisilir(tarih.dayOfYear() - 1);
+    const auto gun = m_onbellek->Gunu(m_tanim, tarih.toJulianDay());
+    bilgi.tatil = gun.t->Tatil(gun.i);
+    bilgi.calisilir = gun.t->Calisilir(gun.i);
     return bilgi;
 }
 
 QDate IsTakvimi::IlkIsGunu(const QDate& tarih) const
 {
-    if (HerGunCalisilir() || !Kapsamda(tarih))
-        return HerGunCalisilir() ? tarih : QDate();
+    if (HerGunCalisilir())
+        return tarih;
+    if (!tarih.isValid() || !Kapsamda(tarih.toJulianDay()))
+        return QDate();
     const std::lock_guard<std::mutex> kilit(m_onbellek->kilit);
-    return m_onbellek->Siradaki(m_tanim, m_onbellek->Sira(m_tanim, tarih));
+    // Every date of a plan is counted from its start: that day's answer is kept.
+    Onbellek& o = *m_onbellek;
+    if (o.sonBaslama != tarih)
+        o.sonIlkIsGunu = o.Siradaki(m_tanim, o.Sira(m_tanim, tarih.toJulianDay()));
+    o.sonBaslama = tarih;
+    return o.sonIlkIsGunu;
 }
 
 QDate IsTakvimi::IsGunuEkle(const QDate& isGunu, qint64 n) const
 {
     if (HerGunCalisilir())
         return isGunu.addDays(n);
-    if (!Kapsamda(isGunu) || !CalisilirMi(isGunu))
-        return QDate();
-    // A working day is at least a calendar day: a count beyond the covered days needs no table.
     const qint64 jd = isGunu.toJulianDay();
-    if (n >= QDate(SonYil + 1, 1, 1).toJulianDay() - jd || -n > jd - QDate(IlkYil, 1, 1).toJulianDay())
+    // A working day is at least a calendar day: a count beyond the tables' days needs no table.
+    if (!isGunu.isValid() || !Kapsamda(jd) || n >= SonJd - jd || -n > jd - IlkJd)
         return QDate();
     const std::lock_guard<std::mutex> kilit(m_onbellek->kilit);
-    return m_onbellek->Siradaki(m_tanim, m_onbellek->Sira(m_tanim, isGunu) + n);
+    const auto gun = m_onbellek->Gunu(m_tanim, jd);
+    return gun.t->Calisilir(gun.i) ? m_onbellek->Siradaki(m_tanim, gun.once + n) : QDate();
 }
 
 qint64 IsTakvimi::IsGunuSay(const QDate& a, const QDate& b) const
@@ -264,7 +343,7 @@ qint64 IsTakvimi::IsGunuSay(const QDate& a, const QDate& b) const
     if (!a.isValid() || !b.isValid())
         return 0;
     const std::lock_guard<std::mutex> kilit(m_onbellek->kilit);
-    return m_onbellek->Sira(m_tanim, b) - m_onbellek->Sira(m_tanim, a);
+    return m_onbellek->Sira(m_tanim, b.toJulianDay()) - m_onbellek->Sira(m_tanim, a.toJulianDay());
 }
 
 QVector<TatilDonemi> IsTakvimi::KayipTatiller(const QDate& a, const QDate& b) const
@@ -272,19 +351,20 @@ QVector<TatilDonemi> IsTakvimi::KayipTatiller(const QDate& a, const QDate& b) co
     QVector<TatilDonemi> donemler;
     if (HerGunCalisilir() || !a.isValid() || !b.isValid())
         return donemler;
-    const QDate ilk = std::max(a, QDate(IlkYil, 1, 1)), son = std::min(b, QDate(SonYil, 12, 31));
+    const qint64 ilk = std::max(a.toJulianDay(), IlkJd), son = std::min(b.toJulianDay(), SonJd - 1);
     const std::lock_guard<std::mutex> kilit(m_onbellek->kilit);
     std::optional<TatilAraligi> sonResmi; // the official holiday listed last, whole
-    for (QDate gun = ilk; gun <= son; gun = gun.addDays(1)) {
-        const YilTablosu& t = m_onbellek->Yil(m_tanim, gun.year());
-        const int i = gun.dayOfYear() - 1;
-        if (t.Calisilir(i) || HaftaSonu(m_tanim.tur, gun.dayOfWeek()))
+    for (qint64 jd = ilk; jd <= son; ++jd) {
+        const auto [t, i, once] = m_onbellek->Gunu(m_tanim, jd);
+        Q_UNUSED(once)
+        const QDate gun = QDate::fromJulianDay(jd);
+        if (t->Calisilir(i) || HaftaSonu(m_tanim.tur, gun.dayOfWeek()))
             continue;
         if (const TakvimIstisnasi* istisna = IstisnaBul(m_tanim, gun)) {
             donemler.push_back({std::nullopt, istisna->ad, gun, gun});
             continue;
         }
-        const std::optional<ResmiTatil> tatil = t.Tatil(i);
+        const std::optional<ResmiTatil> tatil = t->Tatil(i);
         if (!tatil || (sonResmi && sonResmi->tatil == *tatil && gun <= sonResmi->Son()))
             continue;
         if ((sonResmi = AraligiBul(*tatil, gun)))
