@@ -21,4 +21,13 @@ QString GunAdi(const GunBilgisi& gun);
 // The word that marks a date of an estimated year.
 QString Tahmini();
 
+// "2 Haziran": a day as a Turkish sentence names it, whatever the regional settings.
+QString GunAy(const QDate& tarih);
+// "2 Haziran'da", "6 Mart'ta": the same with its ending for "on".
+QString GunAyda(const QDate& tarih);
+// A holiday with its days: "Kurban Bayramı (27–30 Mayıs)", "Ramazan Bayramı (30 Mart–1 Nisan)",
+// an estimated bayram "Kurban Bayramı (1–4 Mart, tahmini)", an exception by its name, or by its
+// kind when it has none: "Şantiye tatili (3 Mart)".
+QString DonemAdi(const IsTakvimi& takvim, const TatilDonemi& donem);
+
 } // namespace TakvimMetinleri
