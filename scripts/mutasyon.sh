@@ -86,7 +86,7 @@ hatalar=(
 "çekirdek@@src/analysis/KritikYollar.cpp@@s.Kritik(ag.ardil[k]) && Belirler(ag, s, k);@@s.Kritik(ag.ardil[k]);@@a link between critical activities that does not drive is a step of a path"
 "çekirdek@@src/analysis/KritikYollar.cpp@@if (KritikBag(ag, s, k))@@if (s.Kritik(ag.ardil[k]))@@the path count takes links that do not drive"
 "çekirdek@@src/analysis/PlanKarsilastirmasi.h@@return ef == es ? es : ef - 1;@@return ef - 1;@@a milestone's date the day before its start"
-"çekirdek@@src/analysis/PlanKarsilastirmasi.cpp@@BitisTarihi(proje.baslama.deger.value_or(QDate()), 0, projeBitisGunu)@@Takvim(proje, projeBitisGunu)@@the project's finish date the day after its last day of work"
+"çekirdek@@src/analysis/PlanKarsilastirmasi.cpp@@BitisTarihi(takvim, proje.baslama.deger.value_or(QDate()), 0, projeBitisGunu)@@GununTarihi(takvim, proje.baslama.deger.value_or(QDate()), projeBitisGunu)@@the project's finish date the day after its last day of work"
 "çekirdek@@src/kernel/Cizelge.cpp@@    if (n < 2)@@    if (n < 1)@@one activity gets day counts and a path that the main window leaves empty"
 "çekirdek@@src/export/CsvYazimi.cpp@@case '=': case '+': case '-': case '@':@@case '=': case '+': case '-':@@a CSV cell beginning with @ runs as a formula"
 "çekirdek@@src/export/CsvYazimi.cpp@@(AnalizMetinleri::SayisalSutun(sutun) ? hucre : CsvAlani(hucre, ayrac))@@CsvAlani(hucre, ayrac)@@negative figures in CSV become text"
@@ -219,6 +219,9 @@ hatalar=(
 "pencere@@src/store/YeniDosya.cpp@@yol.constData(), RENAME_NOREPLACE) == 0@@yol.constData(), 0) == 0@@\"Yeni…\" makes an empty plan over an existing file"
 "pencere@@src/app/VeriKonumu.cpp@@if (dosyaVar || (yazilabilir && !sistemin))@@if (dosyaVar || yazilabilir)@@an installed program run by root looks for its file in /usr/bin"
 "pencere@@src/ui/main/TemelForm_Dosyalar.cpp@@if (kilit->BaskasiAcik()) {@@if (false) {@@\"Aç…\" opens a file another Kavrion has open"
+"çekirdek@@src/kernel/IsTakvimi.cpp@@int(std::upper_bound(birikimli.cbegin(), birikimli.cend(), sira)@@int(std::lower_bound(birikimli.cbegin(), birikimli.cend(), sira)@@a year's first working day is looked up in the year before"
+"çekirdek@@src/kernel/IsTakvimi.cpp@@if (o.sonBaslama != tarih)@@if (!o.sonBaslama.isValid())@@the first working day of one start is given for every other"
+"çekirdek@@src/text/AnalizMetinleri.cpp@@i < donemler.size() && i < AdiGecenTatil;@@i < donemler.size() && i <= AdiGecenTatil;@@a holiday sentence names one holiday more than it counts"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.
