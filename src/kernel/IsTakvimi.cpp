@@ -109,15 +109,19 @@ YilTablosu YilTablosuKur(const ProjeTakvimi& tanim, int yil, const UcYilinTatill
     std::array<bool, 7> haftaSonu{};
     for (int g = 0; g < 7; ++g)
         haftaSonu[g] = HaftaSonu(tanim.tur, g + 1);
-    // Weeks and holidays in one tight loop: a year is built on nearly every first touch.
-    for (int i = 0, hafta = ocak.dayOfWeek() - 1; i < t.gunSayisi; ++i, hafta = hafta == 6 ? 0 : hafta + 1) {
-        const qint64 jd = t.ocakJd + i;
-        while (istisna != tanim.istisnalar.cend() && istisna->tarih.toJulianDay() < jd)
+    // Weeks and holidays in one tight loop, the count in a register: a year is built on nearly
+    // every first touch.
+    quint16 sayi = 0;
+    for (int i = 0, hafta = ocak.dayOfWeek() - 1; i < t.gunSayisi; ++i) {
+        bool calisir = !haftaSonu[hafta];
+        hafta = hafta == 6 ? 0 : hafta + 1;
+        while (istisna != tanim.istisnalar.cend() && istisna->tarih.toJulianDay() < t.ocakJd + i)
             ++istisna;
-        const bool var = istisna != tanim.istisnalar.cend() && istisna->tarih.toJulianDay() == jd;
-        const bool calisir = var || t.tatil[i] != TatilYok ? Calisilir(tanim, var ? &*istisna : nullptr, t.Tatil(i), haftaSonu[hafta])
-                                                           : !haftaSonu[hafta];
-        t.onceki[i + 1] = quint16(t.onceki[i] + calisir);
+        const bool var = istisna != tanim.istisnalar.cend() && istisna->tarih.toJulianDay() == t.ocakJd + i;
+        if (var || t.tatil[i] != TatilYok)
+            calisir = Calisilir(tanim, var ? &*istisna : nullptr, t.Tatil(i), !calisir);
+        sayi += calisir;
+        t.onceki[i + 1] = sayi;
     }
     return t;
 }
