@@ -333,7 +333,7 @@ QDate IsTakvimi::IsGunuEkle(const QDate& isGunu, qint64 n) const
         return isGunu.addDays(n);
     const qint64 jd = isGunu.toJulianDay();
     // A working day is at least a calendar day: a count beyond the tables' days needs no table.
-    if (!isGunu.isValid() || !Kapsamda(jd) || n >= SonJd - jd || -n > jd - IlkJd)
+    if (!isGunu.isValid() || !Kapsamda(jd) || n >= SonJd - jd || n < IlkJd - jd)
         return QDate();
     const std::lock_guard<std::mutex> kilit(m_onbellek->kilit);
     const auto gun = m_onbellek->Gunu(m_tanim, jd);
