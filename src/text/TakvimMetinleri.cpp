@@ -71,11 +71,15 @@ constexpr AyAdi Aylar[] = {{u"Ocak", u"'ta"},   {u"Şubat", u"'ta"},   {u"Mart",
 
 QString GunAy(const QDate& tarih)
 {
+    if (!tarih.isValid())
+        return QString();
     return QStringLiteral("%1 %2").arg(tarih.day()).arg(QString::fromUtf16(Aylar[tarih.month() - 1].ad));
 }
 
 QString GunAyda(const QDate& tarih)
 {
+    if (!tarih.isValid())
+        return QString();
     return GunAy(tarih) + QString::fromUtf16(Aylar[tarih.month() - 1].ek);
 }
 

@@ -21,7 +21,8 @@ QString GunAdi(const GunBilgisi& gun);
 // The word that marks a date of an estimated year.
 QString Tahmini();
 
-// "2 Haziran": a day as a Turkish sentence names it, whatever the regional settings.
+// "2 Haziran": a day as a Turkish sentence names it, whatever the regional settings; empty
+// for an invalid date.
 QString GunAy(const QDate& tarih);
 // "2 Haziran'da", "6 Mart'ta": the same with its ending for "on".
 QString GunAyda(const QDate& tarih);
