@@ -235,6 +235,9 @@ hatalar=(
 "çekirdek@@src/import/MspdiTakvimOkuma.cpp@@tanim.istisnalar.append({gun, calisilir ? IstisnaTuru::CalisilanGun : IstisnaTuru::Tatil, QString()});@@;@@an official holiday an MSPDI file lacks moves the imported plan's dates"
 "çekirdek@@src/import/MspdiTakvimOkuma.cpp@@return arife > 0 && tatil == arife;@@return false;@@a file that rests on the arifes comes in with them worked, one exception each"
 "çekirdek@@src/export/Rapor.cpp@@return IsTakvimi(takvim).HerGunCalisilir() ? QString()@@return false ? QString()@@an every-day project's CSV and JSON gain a calendar name"
+"çekirdek@@src/kernel/IsTakvimi.cpp@@int(std::upper_bound(birikimli.cbegin(), birikimli.cend(), sira)@@int(std::lower_bound(birikimli.cbegin(), birikimli.cend(), sira)@@a year's first working day is looked up in the year before"
+"çekirdek@@src/kernel/IsTakvimi.cpp@@if (o.sonBaslama != tarih)@@if (!o.sonBaslama.isValid())@@the first working day of one start is given for every other"
+"çekirdek@@src/text/AnalizMetinleri.cpp@@i < donemler.size() && i < AdiGecenTatil;@@i < donemler.size() && i <= AdiGecenTatil;@@a holiday sentence names one holiday more than it counts"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

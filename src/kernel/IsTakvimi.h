@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QVector>
+#include <memory>
 #include <optional>
 
 // What a calendar says of one day.
@@ -25,7 +26,9 @@ struct TatilDonemi {
 
 // A project's calendar ready for counting: which days work, and working days added to
 // and counted between dates. Cheap to copy; its const functions may run in several
-// threads at once.
+// threads at once. A working-day calendar counts within the years 1 to 9999, the years
+// every date field and file names: a date it would reach beyond them is invalid, and no
+// day beyond them is counted.
 class IsTakvimi {
 public:
     IsTakvimi() = default; // every day works
@@ -49,5 +52,8 @@ public:
     QVector<TatilDonemi> KayipTatiller(const QDate& a, const QDate& b) const;
 
 private:
+    struct Onbellek;
     ProjeTakvimi m_tanim;
+    // The year tables built so far, shared by copies; none under "Her gün".
+    std::shared_ptr<Onbellek> m_onbellek;
 };

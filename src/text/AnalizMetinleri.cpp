@@ -1,6 +1,7 @@
 #include "text/AnalizMetinleri.h"
 
 #include "text/CizelgeMetinleri.h"
+#include "text/TakvimMetinleri.h"
 
 #include "rules/BolgeselMetin.h"
 
@@ -14,6 +15,61 @@ QString Tarih(const QDate& tarih)
 QString Gun(qint64 gun)
 {
     return QStringLiteral("%1 gün").arg(gun);
+}
+
+// The holidays lost between two dates, a run of days off under one exception name as one.
+QVector<TatilDonemi> Donemler(const IsTakvimi& takvim, const QDate& ilk, const QDate& son)
+{
+    QVector<TatilDonemi> donemler;
+    for (const TatilDonemi& d : takvim.KayipTatiller(ilk, son)) {
+        if (!d.resmi && !donemler.isEmpty() && !donemler.last().resmi && donemler.last().ad == d.ad
+            && takvim.IsGunuSay(donemler.last().son.addDays(1), d.ilk) == 0)
+            donemler.last().son = d.son;
+        else
+            donemler.append(d);
+    }
+    return donemler;
+}
+
+// A sentence names this many holidays; the rest are counted.
+constexpr int AdiGecenTatil = 3;
+
+// "B, Kurban Bayramı (27–30 Mayıs) nedeniyle 2 Haziran'da bitiyor": what kept the work from
+// `ilk` to `son` from finishing sooner. Empty when no holiday fell in it, as under "Her gün".
+QString TatilCumlesi(const IsTakvimi& takvim, const QString& ozne, const QDate& ilk, const QDate& son)
+{
+    const QVector<TatilDonemi> donemler = Donemler(takvim, ilk, son);
+    if (donemler.isEmpty())
+        return QString();
+    QStringList adlar;
+    for (int i = 0; i < donemler.size() && i < AdiGecenTatil; ++i)
+        adlar << TakvimMetinleri::DonemAdi(takvim, donemler.at(i));
+    if (donemler.size() > AdiGecenTatil)
+        adlar << QStringLiteral("%1 tatil daha").arg(donemler.size() - AdiGecenTatil);
+    const QString sonuncu = adlar.takeLast();
+    const QString hepsi = adlar.isEmpty() ? sonuncu : adlar.join(QStringLiteral(", ")) + QStringLiteral(" ve ") + sonuncu;
+    return QStringLiteral("%1, %2 nedeniyle %3 bitiyor").arg(ozne, hepsi, TakvimMetinleri::GunAyda(son));
+}
+
+// Why row i is critical or how far it may slip.
+QString KritikNedeni(const AgAnalizi& analiz, int i)
+{
+    const FaaliyetAnalizi& f = analiz.faaliyetler.at(i);
+    const auto kod = [&](int satir) { return analiz.faaliyetler.at(satir).kodu; };
+    if (!f.kritik) {
+        const QString sinir = f.neden.ardil < 0
+                                  ? QStringLiteral("projenin bitişi")
+                                  : QStringLiteral("%1 faaliyetinin en geç başlaması").arg(kod(f.neden.ardil));
+        return QStringLiteral("%1 gün kayabilir; en geç bitişini %2 belirliyor.")
+            .arg(QString::number(f.toplamBolluk), sinir);
+    }
+    const QString baslama = f.neden.onceki < 0
+                                ? QStringLiteral("hiçbir önceki faaliyeti beklemeden 0. günde başlıyor")
+                                : QStringLiteral("%1 bitince başlıyor").arg(kod(f.neden.onceki));
+    const QString etki = f.neden.ardil < 0
+                             ? QStringLiteral("gecikirse proje de gecikir")
+                             : QStringLiteral("gecikirse %1 faaliyeti de gecikir").arg(kod(f.neden.ardil));
+    return QStringLiteral("Kritik: %1; %2.").arg(baslama, etki);
 }
 
 } // namespace
@@ -121,21 +177,8 @@ QString KritikYolSatiri(const AgAnalizi& analiz, int i)
 QString Neden(const AgAnalizi& analiz, int i)
 {
     const FaaliyetAnalizi& f = analiz.faaliyetler.at(i);
-    const auto kod = [&](int satir) { return analiz.faaliyetler.at(satir).kodu; };
-    if (!f.kritik) {
-        const QString sinir = f.neden.ardil < 0
-                                  ? QStringLiteral("projenin bitişi")
-                                  : QStringLiteral("%1 faaliyetinin en geç başlaması").arg(kod(f.neden.ardil));
-        return QStringLiteral("%1 gün kayabilir; en geç bitişini %2 belirliyor.")
-            .arg(QString::number(f.toplamBolluk), sinir);
-    }
-    const QString baslama = f.neden.onceki < 0
-                                ? QStringLiteral("hiçbir önceki faaliyeti beklemeden 0. günde başlıyor")
-                                : QStringLiteral("%1 bitince başlıyor").arg(kod(f.neden.onceki));
-    const QString etki = f.neden.ardil < 0
-                             ? QStringLiteral("gecikirse proje de gecikir")
-                             : QStringLiteral("gecikirse %1 faaliyeti de gecikir").arg(kod(f.neden.ardil));
-    return QStringLiteral("Kritik: %1; %2.").arg(baslama, etki);
+    const QString tatil = TatilCumlesi(analiz.takvim, f.kodu, f.baslama, f.bitis);
+    return tatil.isEmpty() ? KritikNedeni(analiz, i) : KritikNedeni(analiz, i) + QLatin1Char(' ') + tatil + QLatin1Char('.');
 }
 
 QString PlanDurumu(const PlanKarsilastirmasi& plan)
@@ -160,7 +203,15 @@ QString Plan(const AgAnalizi& analiz)
         metin += QStringLiteral(", en erken bitiş %1").arg(Tarih(plan.enErkenBitis));
     if (plan.tahminiGunSayisi)
         metin += QStringLiteral("; tahmini gün sayısı %1").arg(*plan.tahminiGunSayisi);
-    return metin + QStringLiteral(": ") + PlanDurumu(plan);
+    metin += QStringLiteral(": ") + PlanDurumu(plan);
+    // The project's own span: from its day 0, the first row's start, to its finish.
+    const QString tatil = analiz.faaliyetler.isEmpty()
+                              ? QString()
+                              : TatilCumlesi(analiz.takvim, QStringLiteral("Proje"), analiz.faaliyetler.first().baslama,
+                                             plan.enErkenBitis);
+    if (tatil.isEmpty())
+        return metin;
+    return metin + (metin.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". ")) + tatil + QLatin1Char('.');
 }
 
 QString Hesaplanamiyor(const AgAnalizi& analiz)

@@ -33,13 +33,15 @@ QString YolNotu(const AgAnalizi& analiz);
 QString KritikYolSatiri(const AgAnalizi& analiz, int i);
 // Why row i is critical or how far it may slip, in one short sentence: for a critical activity
 // the predecessor whose finish sets its start and what it holds up; for one with float, the
-// days and the successor (or the project finish) that sets its LF.
+// days and the successor (or the project finish) that sets its LF. Under a working-day
+// calendar, the holidays in its own span that moved its finish follow in a sentence of their own.
 QString Neden(const AgAnalizi& analiz, int i);
 // "N gün pay", "N gün gecikme", or why there is no comparison; empty without figures.
 QString PlanDurumu(const PlanKarsilastirmasi& plan);
 // "Hesaplanamıyor: …", the main window's words for the analysis's fault; empty without one.
 QString Hesaplanamiyor(const AgAnalizi& analiz);
-// The computed finish against the project's own dates.
+// The computed finish against the project's own dates, then the holidays in the project's
+// span that moved its finish, under a working-day calendar.
 QString Plan(const AgAnalizi& analiz);
 
 } // namespace AnalizMetinleri

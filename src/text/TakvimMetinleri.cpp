@@ -119,4 +119,48 @@ QString TakvimTanimi(const ProjeTakvimi& takvim)
     return metin;
 }
 
+namespace {
+
+struct AyAdi {
+    const char16_t* ad;
+    const char16_t* ek; // its ending for "on", by vowel harmony and the last sound
+};
+constexpr AyAdi Aylar[] = {{u"Ocak", u"'ta"},   {u"Şubat", u"'ta"},   {u"Mart", u"'ta"},   {u"Nisan", u"'da"},
+                           {u"Mayıs", u"'ta"},  {u"Haziran", u"'da"}, {u"Temmuz", u"'da"}, {u"Ağustos", u"'ta"},
+                           {u"Eylül", u"'de"},  {u"Ekim", u"'de"},    {u"Kasım", u"'da"},  {u"Aralık", u"'ta"}};
+
+} // namespace
+
+QString GunAy(const QDate& tarih)
+{
+    if (!tarih.isValid())
+        return QString();
+    return QStringLiteral("%1 %2").arg(tarih.day()).arg(QString::fromUtf16(Aylar[tarih.month() - 1].ad));
+}
+
+QString GunAyda(const QDate& tarih)
+{
+    if (!tarih.isValid())
+        return QString();
+    return GunAy(tarih) + QString::fromUtf16(Aylar[tarih.month() - 1].ek);
+}
+
+QString DonemAdi(const IsTakvimi& takvim, const TatilDonemi& donem)
+{
+    QString ad = donem.ad;
+    if (donem.resmi)
+        ad = TatilAdi(*donem.resmi);
+    else if (ad.isEmpty())
+        ad = IstisnaTuruAdi(takvim.Gun(donem.ilk).istisna.value_or(TakvimIstisnasi{}).tur);
+    QString gunler = GunAy(donem.son);
+    if (donem.ilk != donem.son) {
+        const bool ayniAy = donem.ilk.month() == donem.son.month() && donem.ilk.year() == donem.son.year();
+        gunler = (ayniAy ? QString::number(donem.ilk.day()) : GunAy(donem.ilk)) + QChar(0x2013) + gunler;
+    }
+    const bool bayram = donem.resmi && *donem.resmi >= ResmiTatil::RamazanArifesi;
+    if (bayram && TahminiYil(donem.ilk.year()))
+        gunler += QStringLiteral(", ") + Tahmini();
+    return QStringLiteral("%1 (%2)").arg(ad, gunler);
+}
+
 } // namespace TakvimMetinleri

@@ -40,4 +40,14 @@ QString TahminiYilNotu(int yil);
 // Pazartesi–Cuma", ", arifeler tatil" when it takes them off, " + 3 istisna" with exceptions.
 QString TakvimTanimi(const ProjeTakvimi& takvim);
 
+// "2 Haziran": a day as a Turkish sentence names it, whatever the regional settings; empty
+// for an invalid date.
+QString GunAy(const QDate& tarih);
+// "2 Haziran'da", "6 Mart'ta": the same with its ending for "on".
+QString GunAyda(const QDate& tarih);
+// A holiday with its days: "Kurban Bayramı (27–30 Mayıs)", "Ramazan Bayramı (30 Mart–1 Nisan)",
+// an estimated bayram "Kurban Bayramı (1–4 Mart, tahmini)", an exception by its name, or by its
+// kind when it has none: "Şantiye tatili (3 Mart)".
+QString DonemAdi(const IsTakvimi& takvim, const TatilDonemi& donem);
+
 } // namespace TakvimMetinleri

@@ -243,6 +243,69 @@ private slots:
         QTEST(AnalizMetinleri::Neden(AnaliziHesapla(Faaliyetler(tanim), Tarihli()), satir), "neden");
     }
 
+    // Under a working-day calendar the sentences name the holidays in the activity's own span
+    // (and the project's) that moved its finish; under "Her gün" they stay as they were.
+    void holidaySentences_data()
+    {
+        QTest::addColumn<int>("tur");
+        QTest::addColumn<bool>("arifeler");
+        QTest::addColumn<QString>("baslama");
+        QTest::addColumn<QString>("tanim");
+        QTest::addColumn<int>("satir");
+        QTest::addColumn<QString>("neden");
+        QTest::addColumn<QString>("plan");
+        const int herGun = int(TakvimTuru::HerGun), cuma = int(TakvimTuru::PazartesiCuma);
+        const QString ilk = QStringLiteral("Kritik: hiçbir önceki faaliyeti beklemeden 0. günde başlıyor; ");
+        QTest::newRow("Kurban") << cuma << false << "2026-05-25" << "A:3: B:2:A" << 0
+                                << ilk + "gecikirse B faaliyeti de gecikir. A, Kurban Bayramı (27–30 Mayıs) nedeniyle 1 Haziran'da bitiyor."
+                                << "Proje, Kurban Bayramı (27–30 Mayıs) nedeniyle 3 Haziran'da bitiyor.";
+        QTest::newRow("after it") << cuma << false << "2026-05-25" << "A:3: B:2:A" << 1
+                                  << "Kritik: A bitince başlıyor; gecikirse proje de gecikir."
+                                  << "Proje, Kurban Bayramı (27–30 Mayıs) nedeniyle 3 Haziran'da bitiyor.";
+        QTest::newRow("arife off") << cuma << true << "2026-05-25" << "A:3:" << 0
+                                   << ilk + "gecikirse proje de gecikir. A, Kurban Bayramı arifesi (26 Mayıs) ve Kurban "
+                                            "Bayramı (27–30 Mayıs) nedeniyle 2 Haziran'da bitiyor."
+                                   << "Proje, Kurban Bayramı arifesi (26 Mayıs) ve Kurban Bayramı (27–30 Mayıs) nedeniyle "
+                                      "2 Haziran'da bitiyor.";
+        QTest::newRow("exception") << herGun << false << "2026-03-01" << "A:3: B:2:A" << 0
+                                   << ilk + "gecikirse B faaliyeti de gecikir. A, Şantiye tatili (3–4 Mart) nedeniyle "
+                                            "5 Mart'ta bitiyor."
+                                   << "Proje, Şantiye tatili (3–4 Mart) nedeniyle 7 Mart'ta bitiyor.";
+        QTest::newRow("across months") << cuma << false << "2025-03-27" << "A:3:" << 0
+                                       << ilk + "gecikirse proje de gecikir. A, Ramazan Bayramı (30 Mart–1 Nisan) nedeniyle "
+                                                "2 Nisan'da bitiyor."
+                                       << "Proje, Ramazan Bayramı (30 Mart–1 Nisan) nedeniyle 2 Nisan'da bitiyor.";
+        QTest::newRow("estimated") << cuma << false << "2034-02-27" << "A:4:" << 0
+                                   << ilk + "gecikirse proje de gecikir. A, Kurban Bayramı (1–4 Mart, tahmini) nedeniyle "
+                                            "7 Mart'ta bitiyor."
+                                   << "Proje, Kurban Bayramı (1–4 Mart, tahmini) nedeniyle 7 Mart'ta bitiyor.";
+        QTest::newRow("many") << cuma << false << "2026-03-16" << "A:1: B:60:A" << 1
+                              << "Kritik: A bitince başlıyor; gecikirse proje de gecikir. B, Ramazan Bayramı (20–22 Mart), "
+                                 "Ulusal Egemenlik ve Çocuk Bayramı (23 Nisan), Emek ve Dayanışma Günü (1 Mayıs) ve 2 tatil "
+                                 "daha nedeniyle 17 Haziran'da bitiyor."
+                              << "Proje, Ramazan Bayramı (20–22 Mart), Ulusal Egemenlik ve Çocuk Bayramı (23 Nisan), Emek ve "
+                                 "Dayanışma Günü (1 Mayıs) ve 2 tatil daha nedeniyle 17 Haziran'da bitiyor.";
+        QTest::newRow("Her gün") << herGun << false << "2026-05-25" << "A:3: B:2:A" << 0
+                                 << ilk + "gecikirse B faaliyeti de gecikir." << "";
+    }
+    void holidaySentences()
+    {
+        QFETCH(int, tur);
+        QFETCH(bool, arifeler);
+        QFETCH(QString, baslama);
+        QFETCH(QString, tanim);
+        QFETCH(int, satir);
+        KayitliProje proje = Tarihli(baslama, "2026-12-31");
+        proje.takvim = {TakvimTuru(tur), arifeler, {}};
+        if (QByteArray(QTest::currentDataTag()) == "exception")
+            for (const QDate gun : {QDate(2026, 3, 3), QDate(2026, 3, 4)})
+                proje.takvim.istisnalar.append({gun, IstisnaTuru::IdariIzin, QStringLiteral("Şantiye tatili")});
+        const AgAnalizi analiz = AnaliziHesapla(Faaliyetler(tanim), proje);
+        QTEST(AnalizMetinleri::Neden(analiz, satir), "neden");
+        const QString plan = AnalizMetinleri::Plan(analiz);
+        QTEST(plan.mid(plan.indexOf(QStringLiteral("Proje, ")) < 0 ? plan.size() : plan.indexOf(QStringLiteral("Proje, "))), "plan");
+    }
+
     void notComputable_data()
     {
         QTest::addColumn<QString>("tanim");
