@@ -39,16 +39,10 @@ struct Sonuc {
 // predecessor have: the one place a link type is read.
 inline qint64 BagaGoreBaslama(const PlanAgi& ag, int k, qint64 oncekiBitisi)
 {
-    switch (ag.tur[k]) {
-    case BagTuru::BitisBaslama: break;
-    }
     return oncekiBitisi + ag.gecikme[k];
 }
 inline qint64 BagaGoreBitis(const PlanAgi& ag, int k, qint64 ardilBaslamasi)
 {
-    switch (ag.tur[k]) {
-    case BagTuru::BitisBaslama: break;
-    }
     return ardilBaslamasi - ag.gecikme[k];
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QVector>
+#include "kernel/BagTuru.h"
 
-// How a link ties its successor to its predecessor. Every stored link is finish-to-start.
-enum class BagTuru : quint8 { BitisBaslama };
+#include <QVector>
 
 struct Bag {
     int onceki = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kernel/BagTuru.h"
 #include "kernel/Takvim.h"
 
 #include <QDate>
@@ -22,6 +23,7 @@ struct Faaliyet {
     QString adi;
     qint32 sure = 0;
     QString oncekiler; // the predecessor list, "A,C"; empty for none
+    QVector<BagAyrintisi> baglar = {}; // the links among them that are not plain, in list order
 };
 
 // An activity's three-point estimate of its duration in whole days:
@@ -74,6 +76,7 @@ struct KayitliFaaliyet {
     QString adi;
     Sakli<qint32> sure;
     QString oncekiler;
+    QVector<BagAyrintisi> baglar = {}; // as Faaliyet's
 };
 
 // The same record as stored: values compared as they were read (5 and "5" differ), which
@@ -84,6 +87,7 @@ inline bool operator==(const KayitliProje& a, const KayitliProje& b)
 }
 inline bool operator==(const KayitliFaaliyet& a, const KayitliFaaliyet& b)
 {
-    return a.kodu == b.kodu && a.adi == b.adi && a.sure.ham == b.sure.ham && a.oncekiler == b.oncekiler;
+    return a.kodu == b.kodu && a.adi == b.adi && a.sure.ham == b.sure.ham && a.oncekiler == b.oncekiler
+        && a.baglar == b.baglar;
 }
 inline bool operator!=(const KayitliFaaliyet& a, const KayitliFaaliyet& b) { return !(a == b); }
