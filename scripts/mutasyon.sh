@@ -238,6 +238,14 @@ hatalar=(
 "çekirdek@@src/kernel/IsTakvimi.cpp@@int(std::upper_bound(birikimli.cbegin(), birikimli.cend(), sira)@@int(std::lower_bound(birikimli.cbegin(), birikimli.cend(), sira)@@a year's first working day is looked up in the year before"
 "çekirdek@@src/kernel/IsTakvimi.cpp@@if (o.sonBaslama != tarih)@@if (!o.sonBaslama.isValid())@@the first working day of one start is given for every other"
 "çekirdek@@src/text/AnalizMetinleri.cpp@@i < donemler.size() && i < AdiGecenTatil;@@i < donemler.size() && i <= AdiGecenTatil;@@a holiday sentence names one holiday more than it counts"
+"çekirdek@@src/export/MspdiYazimi.cpp@@QString::number(m_analiz.ag.gecikme.at(k) * MspdiGunlukGecikme)@@QString::number(m_analiz.ag.gecikme.at(k) * 480)@@MSPDI lags are written in minutes, not tenths of a minute"
+"çekirdek@@src/export/MspdiYazimi.cpp@@{BagTuru::BaslamaBitis, 2}, {BagTuru::BaslamaBaslama, 3}@@{BagTuru::BaslamaBitis, 3}, {BagTuru::BaslamaBaslama, 2}@@MSPDI's start-to-finish and start-to-start numbers are swapped both ways"
+"çekirdek@@src/import/AraPlan.cpp@@const double tam = std::ceil(gun - Pay);@@const double tam = std::trunc(gun);@@an imported lag in hours is cut to whole days, not rounded up"
+"çekirdek@@src/import/AraPlan.cpp@@bag.gecikme / 100 * hedef.sure@@bag.gecikme / 100@@a percentage lag is taken of one day, not of the predecessor's duration"
+"çekirdek@@src/import/AraPlan.cpp@@std::max(s.baglar[y][j].gecikme, bag.gecikme)@@bag.gecikme@@of two links of one type between two tasks the later lag is kept, not the binding one"
+"çekirdek@@src/import/CsvOkuma.cpp@@if (e.capturedLength(3) + e.capturedLength(4) == 1)@@if (false)@@a GanttProject lead comes in as a lag"
+"çekirdek@@src/export/JsonYazimi.cpp@@    if (baglar) {@@    if (true) {@@a plain plan's JSON gains the links' key"
+"çekirdek@@src/export/CsvYazimi.cpp@@if (tur != BagTuru::BitisBaslama || gecikme != 0)@@if (tur != BagTuru::BitisBaslama)@@a finish-to-start lag goes into CSV without its type, and does not come back"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

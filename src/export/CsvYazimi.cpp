@@ -1,6 +1,7 @@
 #include "export/CsvYazimi.h"
 
 #include "text/AnalizMetinleri.h"
+#include "text/BagMetinleri.h"
 
 namespace {
 
@@ -28,6 +29,26 @@ QString Notr(const QString& metin)
     default:
         return metin;
     }
+}
+
+// The predecessors' codes, "A,C", each link that is not plain finish-to-start followed by
+// its type and lag in plain digits, "A,C BaBa+2", so that a spreadsheet's locale never changes it.
+QString OncekiListesi(const AgAnalizi& analiz, int i)
+{
+    const QStringList kodlar = Oncekileri(analiz, i);
+    QStringList parcalar;
+    for (int j = 0; j < kodlar.size(); ++j) {
+        const int k = analiz.ag.girenBasi.at(i) + j;
+        const BagTuru tur = analiz.ag.tur.at(k);
+        const qint64 gecikme = analiz.ag.gecikme.at(k);
+        QString parca = kodlar.at(j);
+        if (tur != BagTuru::BitisBaslama || gecikme != 0)
+            parca += QLatin1Char(' ') + BagMetinleri::KisaAd(tur);
+        if (gecikme != 0)
+            parca += (gecikme > 0 ? QLatin1Char('+') : QLatin1Char('-')) + QString::number(qAbs(gecikme));
+        parcalar << parca;
+    }
+    return parcalar.join(QLatin1Char(','));
 }
 
 } // namespace
@@ -79,7 +100,7 @@ QByteArray CsvYaz(const Rapor& rapor, const QLocale& yerel)
             }
             alanlar << CsvAlani(IsoTarih(f.baslama), ayrac) << CsvAlani(IsoTarih(f.bitis), ayrac);
             Q_ASSERT(alanlar.size() == bitis + 1);
-            alanlar << CsvAlani(Oncekileri(analiz, i).join(QLatin1Char(',')), ayrac);
+            alanlar << CsvAlani(OncekiListesi(analiz, i), ayrac);
             // Whole days in plain digits; empty cells for an activity without an estimate.
             const auto tahmin = rapor.tahminler.constFind(f.kodu);
             const bool var = tahmin != rapor.tahminler.cend();

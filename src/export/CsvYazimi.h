@@ -7,7 +7,8 @@
 
 // The analysis table as CSV for a spreadsheet: UTF-8 with a byte-order mark, the
 // Turkish column names as its first row (the table's, then "Öncekiler": the predecessors'
-// codes, "A,C", and "İyimser", "En Olası", "Kötümser": the estimate in whole days, empty
+// codes, "A,C", a link that is not plain finish-to-start followed by its type and lag in
+// plain digits, "A,C BaBa+2", "C BB-2", and "İyimser", "En Olası", "Kötümser": the estimate in whole days, empty
 // without one, so that the import reads the plan back), RFC 4180 quoting and CRLF line ends. The
 // separator is ";" where `yerel` writes decimals with a comma (a spreadsheet there
 // reads "," as a decimal point) and "," elsewhere. Dates are written as JSON writes

@@ -2,10 +2,38 @@
 
 #include "export/JsonYazici.h"
 #include "text/AnalizMetinleri.h"
+#include "text/BagMetinleri.h"
 
 namespace {
 
-void FaaliyetYaz(JsonYazici& y, const Rapor& rapor, int i)
+// Whether a link of the plan is not plain finish-to-start: only then do activities list their links.
+bool BagliPlan(const PlanAgi& ag)
+{
+    for (int k = 0; k < ag.tur.size(); ++k)
+        if (ag.tur.at(k) != BagTuru::BitisBaslama || ag.gecikme.at(k) != 0)
+            return true;
+    return false;
+}
+
+// [{"onceki": code, "tur": "BB", "BaBa", "BiBi" or "BaBi", "gecikme": working days}, …], as listed.
+void BaglariYaz(JsonYazici& y, const AgAnalizi& analiz, int i)
+{
+    const QStringList kodlar = Oncekileri(analiz, i);
+    y.metin += '[';
+    for (int j = 0; j < kodlar.size(); ++j) {
+        const int k = analiz.ag.girenBasi.at(i) + j;
+        y.Anahtar("onceki", j > 0 ? ", {" : "{");
+        y.Metin(kodlar.at(j));
+        y.Anahtar("tur", ", ");
+        y.Metin(BagMetinleri::KisaAd(analiz.ag.tur.at(k)));
+        y.Anahtar("gecikme", ", ");
+        y.Sayi(analiz.ag.gecikme.at(k));
+        y.metin += '}';
+    }
+    y.metin += ']';
+}
+
+void FaaliyetYaz(JsonYazici& y, const Rapor& rapor, int i, bool baglar)
 {
     const AgAnalizi& analiz = rapor.analiz;
     const FaaliyetAnalizi& f = analiz.faaliyetler.at(i);
@@ -28,6 +56,10 @@ void FaaliyetYaz(JsonYazici& y, const Rapor& rapor, int i)
     y.Tarih(f.bitis);
     y.Anahtar("oncekiler", ", ");
     y.Kodlar(Oncekileri(analiz, i));
+    if (baglar) {
+        y.Anahtar("baglar", ", ");
+        BaglariYaz(y, analiz, i);
+    }
     y.Anahtar("neden", ", ");
     y.Metin(AnalizMetinleri::Neden(analiz, i));
     y.Anahtar("tahmin", ", ");
@@ -84,9 +116,10 @@ QByteArray JsonYaz(const Rapor& rapor)
     analiz.anaPenceredekiYolSirasi >= 0 ? y.Sayi(analiz.anaPenceredekiYolSirasi) : y.Bos();
     y.Anahtar("faaliyetler");
     y.metin += '[';
+    const bool baglar = BagliPlan(analiz.ag);
     for (int i = 0; i < analiz.faaliyetler.size(); ++i) {
         y.metin += i > 0 ? ",\n    " : "\n    ";
-        FaaliyetYaz(y, rapor, i);
+        FaaliyetYaz(y, rapor, i, baglar);
     }
     y.metin += analiz.faaliyetler.isEmpty() ? "]" : "\n  ]";
     y.metin += "\n}\n";

@@ -27,6 +27,9 @@
 //   "anaPenceredekiYolSirasi": its index in kritikYollar, or null when not listed,
 //   "faaliyetler": [{ "kodu", "adi", "sure", "es", "ef", "ls", "lf", "toplamBolluk", "serbestBolluk",
 //                     "kritik": bool, "baslangic": start + ES, "bitis": the finish date; null without a start date,
-//                     "oncekiler": [code, …], "neden": why critical, or how far it may slip,
+//                     "oncekiler": [code, …], and only in a plan with a link that is not plain
+//                     finish-to-start, "baglar": [{"onceki": code, "tur": "BB", "BaBa", "BiBi" or "BaBi",
+//                     "gecikme": working days, below zero a lead}, …] as listed;
+//                     "neden": why critical, or how far it may slip,
 //                     "tahmin": {"iyimser", "enOlasi", "kotumser"} in days, or null without an estimate }, …] }
 QByteArray JsonYaz(const Rapor& rapor);

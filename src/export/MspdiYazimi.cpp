@@ -242,8 +242,8 @@ private:
         for (int k = m_analiz.ag.girenBasi.at(i); k < m_analiz.ag.girenBasi.at(i + 1); ++k) {
             m_xml.writeStartElement(QStringLiteral("PredecessorLink"));
             Oge("PredecessorUID", QString::number(m_analiz.ag.onceki.at(k) + 1));
-            Oge("Type", QStringLiteral("1")); // finish to start
-            Oge("LinkLag", QStringLiteral("0"));
+            Oge("Type", QString::number(MspdiBagNumarasi(m_analiz.ag.tur.at(k))));
+            Oge("LinkLag", QString::number(m_analiz.ag.gecikme.at(k) * MspdiGunlukGecikme));
             Oge("LagFormat", QStringLiteral("7"));
             m_xml.writeEndElement();
         }
@@ -271,6 +271,29 @@ QString Sigmiyor(const AgAnalizi& analiz, const QDate& baslama)
 }
 
 } // namespace
+
+namespace {
+
+constexpr std::pair<BagTuru, int> BagNumaralari[] = {
+    {BagTuru::BitisBitis, 0}, {BagTuru::BitisBaslama, 1}, {BagTuru::BaslamaBitis, 2}, {BagTuru::BaslamaBaslama, 3}};
+
+} // namespace
+
+int MspdiBagNumarasi(BagTuru tur)
+{
+    for (const auto& [t, numara] : BagNumaralari)
+        if (t == tur)
+            return numara;
+    return 1;
+}
+
+std::optional<BagTuru> MspdiBagTuru(qint64 numara)
+{
+    for (const auto& [tur, n] : BagNumaralari)
+        if (n == numara)
+            return tur;
+    return std::nullopt;
+}
 
 DepoHatasi MspdiYaz(const Rapor& rapor, QByteArray& xml)
 {

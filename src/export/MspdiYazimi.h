@@ -1,12 +1,15 @@
 #pragma once
 
 #include "export/Rapor.h"
+#include "kernel/BagTuru.h"
 
 #include <QByteArray>
+#include <optional>
 
 // The plan as Microsoft Project XML (MSPDI), which ProjectLibre, GanttProject, Planner
 // and Microsoft Project import: the project with its name and start, its calendar, and
-// one task per activity with its dates, duration and a finish-to-start link per predecessor.
+// one task per activity with its dates, duration and a link per predecessor: its Type and its
+// LinkLag in tenths of a minute (MspdiGunlukGecikme a working day), LagFormat 7 (days).
 //
 // Working time: each working day of the calendar's week works 08:00–12:00 and
 // 13:00–17:00, 480 minutes, so N days of the plan are N working days (8N hours) in the
@@ -36,3 +39,9 @@
 inline constexpr char MspdiTahminiBitisAdi[] = "Tahmini Bitiş Tarihi (Kavrion)";
 
 DepoHatasi MspdiYaz(const Rapor& rapor, QByteArray& xml);
+
+// A working day's lag in tenths of a minute: the file's day is 480 minutes.
+inline constexpr qint64 MspdiGunlukGecikme = 4800;
+// MSPDI's numbers for the link types: FF 0, FS 1, SF 2, SS 3; nothing for another number.
+int MspdiBagNumarasi(BagTuru tur);
+std::optional<BagTuru> MspdiBagTuru(qint64 numara);

@@ -2,10 +2,12 @@
 
 #include "kernel/Sira.h"
 #include "rules/FaaliyetKurallari.h"
+#include "text/BagMetinleri.h"
 
 #include <QHash>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -15,33 +17,19 @@ constexpr double Pay = 1e-9;  // what minutes turned into days may leave behind
 
 const QString BaslangicAdi = QStringLiteral("Başlangıç");
 
-QString TurAdi(OkunanBagTuru tur)
-{
-    switch (tur) {
-    case OkunanBagTuru::BitisBitis: return QStringLiteral("bitiş-bitiş");
-    case OkunanBagTuru::BaslamaBitis: return QStringLiteral("başlama-bitiş");
-    case OkunanBagTuru::BaslamaBaslama: return QStringLiteral("başlama-başlama");
-    case OkunanBagTuru::BitisBaslama: break;
-    }
-    return QStringLiteral("bitiş-başlama");
-}
+// The kinds of lag conversion, each reported on one line.
+enum Cevrim { KesirliGun, SaatCevrimi, GecenGunCevrimi, YuzdeCevrimi, CevrimSayisi };
 
 // What the user must accept, gathered per task so that each gets one line.
 struct Onay {
     QStringList satirlar;
-    QStringList turler; // the link types met, each once
-    bool gecikme = false, kesir = false;
+    bool kesir = false, ikinciBag = false;
 
     QString Metin() const
     {
         QStringList olacaklar;
-        if (!turler.isEmpty())
-            olacaklar << QStringLiteral("%1 bağları bitiş-başlama bağı olur")
-                             .arg(turler.size() == 1 ? turler.first()
-                                                     : turler.mid(0, turler.size() - 1).join(QStringLiteral(", "))
-                                                           + QStringLiteral(" ve ") + turler.last());
-        if (gecikme)
-            olacaklar << QStringLiteral("bağların gecikmeleri ve öncelikleri atılır (0 gün olur)");
+        if (ikinciBag)
+            olacaklar << QStringLiteral("aynı iki görev arasındaki ikinci bağlar atılır");
         if (kesir)
             olacaklar << QStringLiteral("kesirli süreler bir üst tam güne yuvarlanır");
         return olacaklar.isEmpty() ? QString()
@@ -88,8 +76,10 @@ struct Duzlem {
 // What the leaves become: their predecessors among the leaves and whole-day durations.
 struct Yapraklar {
     QVector<QVector<int>> onceki;
+    QVector<QVector<BagAyrintisi>> baglar; // beside onceki: each link's type and lag
     QVector<qint32> sureler;
     Onay onay;
+    QVector<QStringList> cevrimler = QVector<QStringList>(CevrimSayisi); // the lags converted, by kind
 };
 
 int YaprakSayisi(const QVector<AraGorev>& g, std::vector<bool>& ozet)
@@ -154,7 +144,44 @@ void Duzle(Duzlem& d, QStringList& rapor)
     }
 }
 
-// Leaf y's predecessors, with what its links lose noted; empty, or why a link is refused.
+// A link's lag in whole working days, rounded up, a conversion noted; nothing when it
+// is beyond what a link holds.
+std::optional<qint32> GecikmeGunu(const AraBag& bag, const AraGorev& gorev, const AraGorev& hedef, Yapraklar& s)
+{
+    const double gun = bag.birim == GecikmeBirimi::Yuzde ? bag.gecikme / 100 * hedef.sure : bag.gecikme;
+    const double tam = std::ceil(gun - Pay);
+    if (!(std::abs(tam) <= GecikmeSiniri))
+        return std::nullopt;
+    const bool kesir = std::abs(gun - std::round(gun)) > Pay;
+    const Cevrim tur = bag.birim == GecikmeBirimi::Saat       ? SaatCevrimi
+                       : bag.birim == GecikmeBirimi::GecenGun ? GecenGunCevrimi
+                       : bag.birim == GecikmeBirimi::Yuzde    ? YuzdeCevrimi
+                                                              : KesirliGun;
+    if (tur != KesirliGun || kesir)
+        s.cevrimler[tur] << QStringLiteral("%1 ← %2: %3 → %4 iş günü")
+                                .arg(GorevAdi(gorev), GorevAdi(hedef),
+                                     bag.yazilan.isEmpty() ? GunMetni(gun) + QStringLiteral(" gün") : bag.yazilan)
+                                .arg(qint32(tam));
+    return qint32(tam);
+}
+
+// Adds the link from leaf p to leaf y. One link a pair is kept: of two of one type the
+// larger lag binds, of two types the first stays and the second is noted.
+void BagEkle(Yapraklar& s, int y, int p, const BagAyrintisi& bag, const QString& hedefAdi, QStringList& olacaklar)
+{
+    const qsizetype j = s.onceki[y].indexOf(p);
+    if (j < 0) {
+        s.onceki[y].append(p);
+        s.baglar[y].append(bag);
+    } else if (s.baglar[y][j].tur == bag.tur) {
+        s.baglar[y][j].gecikme = std::max(s.baglar[y][j].gecikme, bag.gecikme);
+    } else {
+        olacaklar << QStringLiteral("%1 ile ikinci bağı (%2) atılacak").arg(hedefAdi, BagMetinleri::KisaAd(bag.tur));
+        s.onay.ikinciBag = true;
+    }
+}
+
+// Leaf y's predecessors with their links; empty, or why a link is refused.
 QString OnculleriOku(const Duzlem& d, int y, Yapraklar& s, QStringList& olacaklar)
 {
     const AraGorev& gorev = d.g[d.yapraklar[y]];
@@ -164,22 +191,33 @@ QString OnculleriOku(const Duzlem& d, int y, Yapraklar& s, QStringList& olacakla
             return QStringLiteral("%1 görevinin öncülü (%2) dosyada yok: bağ hiçbir görevi göstermiyor.")
                 .arg(GorevAdi(gorev), bag.onceki);
         const AraGorev& hedef = d.g[*bulunan];
-        if (bag.tur != OkunanBagTuru::BitisBaslama) {
-            olacaklar << QStringLiteral("%1 ile %2 bağı bitiş-başlama bağı olacak").arg(GorevAdi(hedef), TurAdi(bag.tur));
-            if (!s.onay.turler.contains(TurAdi(bag.tur)))
-                s.onay.turler << TurAdi(bag.tur);
-        }
-        if (std::abs(bag.gecikme) > Pay) {
-            olacaklar << QStringLiteral("%1 bağındaki %2 günlük %3 atılacak")
-                             .arg(GorevAdi(hedef), GunMetni(std::abs(bag.gecikme)),
-                                  bag.gecikme > 0 ? QStringLiteral("gecikme") : QStringLiteral("öncelik"));
-            s.onay.gecikme = true;
-        }
+        const std::optional<qint32> gecikme = GecikmeGunu(bag, gorev, hedef, s);
+        if (!gecikme)
+            return QStringLiteral("%1 görevinin %2 ile bağındaki gecikme (%3) Kavrion'un tutabileceği bir gecikme "
+                                  "değil: gecikme −%4 ile +%4 iş günü arasında olmalı.")
+                .arg(GorevAdi(gorev), GorevAdi(hedef),
+                     bag.yazilan.isEmpty() ? GunMetni(bag.gecikme) + QStringLiteral(" gün") : bag.yazilan)
+                .arg(GecikmeSiniri);
         for (int h : d.ozet[*bulunan] ? d.altYapraklar[*bulunan] : QVector<int>{*bulunan})
-            if (!s.onceki[y].contains(d.yaprakSirasi[h]))
-                s.onceki[y].append(d.yaprakSirasi[h]);
+            BagEkle(s, y, d.yaprakSirasi[h], {QString(), bag.tur, *gecikme}, GorevAdi(hedef), olacaklar);
     }
     return QString();
+}
+
+// One report line for each kind of lag conversion, naming every link it changed.
+void CevrimleriYaz(const Yapraklar& s, QStringList& rapor)
+{
+    static const char* const nedenler[CevrimSayisi] = {
+        "kesirli gün olarak verilmiş",
+        "saat olarak verilmiş (günlük çalışma saatiyle güne çevrildi)",
+        "geçen süre (takvim günü) olarak verilmiş (takvim günleri iş günü sayıldı)",
+        "öncülün süresinin yüzdesi olarak verilmiş (öncülün süresiyle güne çevrildi)"};
+    for (int tur = 0; tur < CevrimSayisi; ++tur)
+        if (!s.cevrimler[tur].isEmpty())
+            rapor << QStringLiteral("%1 bağın gecikmesi %2; Kavrion gecikmeyi projenin takviminin tam iş günleriyle "
+                                    "sayar, kesirli olan bir üst tam güne yuvarlandı: %3.")
+                         .arg(s.cevrimler[tur].size())
+                         .arg(QString::fromUtf8(nedenler[tur]), s.cevrimler[tur].join(QStringLiteral("; ")));
 }
 
 // Leaf y's duration in whole days, a fraction noted; empty, or why the duration is refused.
@@ -204,6 +242,7 @@ QString YapraklariOku(const Duzlem& d, Yapraklar& s)
 {
     const int m = int(d.yapraklar.size());
     s.onceki.resize(m);
+    s.baglar.resize(m);
     s.sureler.resize(m);
     for (int y = 0; y < m; ++y) {
         const AraGorev& gorev = d.g[d.yapraklar[y]];
@@ -253,11 +292,15 @@ void Kodla(const Duzlem& d, const Yapraklar& s, const QVector<int>& sira, const 
         kod = *SonrakiKod(kod);
         kodlar[y] = kod;
         QStringList oncekiKodlari;
-        for (int p : s.onceki[y])
-            oncekiKodlari << kodlar[p];
+        QVector<BagAyrintisi> baglar;
+        for (int j = 0; j < s.onceki[y].size(); ++j) {
+            oncekiKodlari << kodlar[s.onceki[y][j]];
+            if (!s.baglar[y][j].Duz())
+                baglar.append({oncekiKodlari.last(), s.baglar[y][j].tur, s.baglar[y][j].gecikme});
+        }
         if (baslangic && oncekiKodlari.isEmpty())
             oncekiKodlari << QStringLiteral("A");
-        plan.faaliyetler.append({kod, gorev.ad, s.sureler[y], oncekiKodlari.join(QLatin1Char(','))});
+        plan.faaliyetler.append({kod, gorev.ad, s.sureler[y], oncekiKodlari.join(QLatin1Char(',')), baglar});
         if (gorev.tahmin)
             plan.tahminler.insert(kod, *gorev.tahmin);
         if (y != sirada)
@@ -287,6 +330,7 @@ AktarimSonucu Donustur(const AraPlan& ara)
     Yapraklar s;
     if (const QString red = YapraklariOku(d, s); !red.isEmpty())
         return Reddet(red);
+    CevrimleriYaz(s, plan.rapor);
 
     QVector<int> dongu;
     const QVector<int> sira = Sirala(s.onceki, dongu);

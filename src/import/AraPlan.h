@@ -1,6 +1,7 @@
 #pragma once
 
 #include "import/AktarimPlani.h"
+#include "kernel/BagTuru.h"
 
 #include <QString>
 #include <QVector>
@@ -9,13 +10,20 @@
 // have in common. Donustur turns it into the plan the import stores, the same way
 // for every source.
 
-// A link as MSPDI numbers its types.
-enum class OkunanBagTuru { BitisBitis = 0, BitisBaslama = 1, BaslamaBitis = 2, BaslamaBaslama = 3 };
+// What a link's lag was given in: Kavrion counts whole working days, and converts the rest.
+enum class GecikmeBirimi : quint8 {
+    IsGunu,   // working days (weeks and months of working time too)
+    Saat,     // working hours or minutes, already turned into days
+    GecenGun, // elapsed (calendar) time, already turned into days
+    Yuzde,    // a percentage of the predecessor's duration
+};
 
 struct AraBag {
     QString onceki; // the predecessor's key
-    OkunanBagTuru tur = OkunanBagTuru::BitisBaslama;
-    double gecikme = 0; // days; below zero a lead
+    BagTuru tur = BagTuru::BitisBaslama;
+    double gecikme = 0; // days, or per cent for Yuzde; below zero a lead
+    GecikmeBirimi birim = GecikmeBirimi::IsGunu;
+    QString yazilan = {}; // the lag as the file wrote it, for the report of a conversion
 };
 
 struct AraGorev {
@@ -37,10 +45,11 @@ struct AraPlan {
 
 // Summary tasks flattened (their links go to and from their leaves), the order made
 // such that every predecessor stands above its activity, a zero-day start activity
-// added when several activities wait for nothing, codes handed out from "A";
-// link types, lags and fractional days listed for the user's acceptance. Refused:
-// an empty plan, more activities than codes, a cycle, a link to a task not in the file,
-// a duration below zero or beyond 32 bits.
+// added when several activities wait for nothing, codes handed out from "A"; links
+// kept with their types and lags, a lag not in whole working days rounded up and
+// reported (one line for each kind of conversion); fractional days listed for the user's
+// acceptance. Refused: an empty plan, more activities than codes, a cycle, a link to a
+// task not in the file, a duration below zero or beyond 32 bits, a lag beyond GecikmeSiniri.
 AktarimSonucu Donustur(const AraPlan& ara);
 
 AktarimSonucu Reddet(const QString& neden);

@@ -6,7 +6,7 @@
 #include "import/HucreOkuma.h"
 #include "rules/BolgeselMetin.h"
 #include "rules/FaaliyetKurallari.h"
-#include "kernel/OncekiListesi.h"
+#include "text/BagMetinleri.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -297,29 +297,79 @@ private:
         const QString liste = Hucre(kayit, Onceki);
         if (liste.trimmed().isEmpty())
             return true;
-        if (m_kavrion) {
-            for (const QString& kod : OncekiKodlari(liste))
-                g.bagli.append({kod});
-            return true;
-        }
-        // Microsoft Project writes "3", "3FS", "3SS+2 days", GanttProject "3-FS"; both list them with ";" or ",".
-        static const QRegularExpression bag(QStringLiteral(R"(^\s*([\p{L}\p{N}_.]+?)\s*-?(FS|SS|FF|SF)?\s*(?:([+-])\s*(.+))?$)"),
-                                            QRegularExpression::CaseInsensitiveOption);
-        static const QHash<QString, OkunanBagTuru> turler{{"FS", OkunanBagTuru::BitisBaslama}, {"SS", OkunanBagTuru::BaslamaBaslama},
-                                                    {"FF", OkunanBagTuru::BitisBitis}, {"SF", OkunanBagTuru::BaslamaBitis}};
+        if (m_kavrion)
+            return KavrionBaglari(kayit, liste, g);
+        // Microsoft Project writes "3", "3FS", "3SS+2 days", "3FS+50%", GanttProject "3-FS", "2-SS=P1D"; both
+        // list them with ";" or ",". A Turkish Microsoft Project names the types BB, BaBa, BiBi and BaBi.
+        static const QRegularExpression bag(
+            QStringLiteral(R"(^\s*([\p{L}\p{N}_.]+?)\s*-?(FS|SS|FF|SF|BB|BaBa|BiBi|BaBi)?\s*)"
+                           R"((?:=\s*(-?)P(-?)(\d+(?:[.,]\d+)?)D|([+-])\s*(.+))?\s*$)"),
+            QRegularExpression::CaseInsensitiveOption);
         for (const QString& parca : liste.split(QRegularExpression(QStringLiteral("[;,]")), Qt::SkipEmptyParts)) {
             const QRegularExpressionMatch e = bag.match(parca);
             if (!e.hasMatch()) {
                 Hata(kayit, Onceki, QStringLiteral("bir öncül listesi değil"));
                 return false;
             }
-            AraBag b{e.captured(1), turler.value(e.captured(2).toUpper(), OkunanBagTuru::BitisBaslama), 0};
-            if (e.capturedLength(3) > 0) {
-                const auto gecikme = Gun(kayit, Onceki, e.captured(4));
-                if (!gecikme)
-                    return false;
-                b.gecikme = e.captured(3) == QLatin1String("-") ? -*gecikme : *gecikme;
+            AraBag b{e.captured(1), BagTuruBul(e.captured(2))};
+            if (e.capturedLength(5) > 0) { // GanttProject's ISO 8601 days
+                b.gecikme = e.captured(5).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+                if (e.capturedLength(3) + e.capturedLength(4) == 1)
+                    b.gecikme = -b.gecikme;
+            } else if (e.capturedLength(6) > 0 && !GecikmeOku(kayit, e.captured(7), e.captured(6) == QLatin1String("-"), b)) {
+                return false;
             }
+            g.bagli.append(b);
+        }
+        return true;
+    }
+
+    // A type as Microsoft Project and GanttProject name it, or as Kavrion does; a link without one is FS.
+    static BagTuru BagTuruBul(const QString& ad)
+    {
+        static const QHash<QString, BagTuru> turler{
+            {"FS", BagTuru::BitisBaslama}, {"SS", BagTuru::BaslamaBaslama}, {"FF", BagTuru::BitisBitis},
+            {"SF", BagTuru::BaslamaBitis}};
+        for (BagTuru tur : {BagTuru::BitisBaslama, BagTuru::BaslamaBaslama, BagTuru::BitisBitis, BagTuru::BaslamaBitis})
+            if (ad.compare(BagMetinleri::KisaAd(tur), Qt::CaseInsensitive) == 0)
+                return tur;
+        return turler.value(ad.toUpper(), BagTuru::BitisBaslama);
+    }
+
+    // A lag after its sign: a duration ("2 days", "4h", "3 edays") or a percentage of the predecessor's.
+    bool GecikmeOku(const CsvKaydi& kayit, const QString& metin, bool eksi, AraBag& b)
+    {
+        b.yazilan = (eksi ? QStringLiteral("-") : QString()) + metin.trimmed();
+        static const QRegularExpression yuzde(QStringLiteral(R"(^\s*(\d+(?:[.,]\d+)?)\s*%\s*$)"));
+        if (const QRegularExpressionMatch e = yuzde.match(metin); e.hasMatch()) {
+            b.birim = GecikmeBirimi::Yuzde;
+            b.gecikme = e.captured(1).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+        } else {
+            const auto gun = Gun(kayit, Onceki, metin);
+            if (!gun)
+                return false;
+            const auto sure = SureHucresiOku(metin);
+            b.birim = sure->gecen ? GecikmeBirimi::GecenGun : sure->saat ? GecikmeBirimi::Saat : GecikmeBirimi::IsGunu;
+            b.gecikme = *gun;
+        }
+        if (eksi)
+            b.gecikme = -b.gecikme;
+        return true;
+    }
+
+    // Kavrion's own list: codes, each perhaps followed by its link, "A,C BaBa+2" (see CsvYaz).
+    bool KavrionBaglari(const CsvKaydi& kayit, const QString& liste, AraGorev& g)
+    {
+        static const QRegularExpression bag(QStringLiteral(R"(^(BB|BaBa|BiBi|BaBi)(?:([+-])(\d+))?$)"));
+        for (const QString& parca : liste.split(QLatin1Char(','))) {
+            const QString ek = parca.mid(1).trimmed();
+            const QRegularExpressionMatch e = bag.match(ek);
+            if (!ek.isEmpty() && !e.hasMatch()) {
+                Hata(kayit, Onceki, QStringLiteral("bir öncül listesi değil"));
+                return false;
+            }
+            AraBag b{parca.left(1), ek.isEmpty() ? BagTuru::BitisBaslama : BagTuruBul(e.captured(1))};
+            b.gecikme = (e.captured(2) == QLatin1String("-") ? -1 : 1) * e.captured(3).toDouble();
             g.bagli.append(b);
         }
         return true;

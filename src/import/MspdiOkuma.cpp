@@ -17,7 +17,7 @@ const QString AdAlani = QStringLiteral("http://schemas.microsoft.com/project");
 constexpr int VarsayilanGunlukDakika = 480;
 constexpr int AdSiniri = 512; // what the schema allows a task's name, and where Kavrion's export cuts it
 
-// DurationFormat: which count elapsed time (24 hours a day, every day), and which
+// DurationFormat and LagFormat: which count elapsed time (24 hours a day, every day), and which
 // give minutes or hours.
 bool GecenSure(int bicim)
 {
@@ -327,11 +327,12 @@ private:
         if (ad == QLatin1String("PredecessorUID"))
             bag.onceki = m_metin.trimmed();
         else if (ad == QLatin1String("Type")) {
-            if (const auto tur = Sayi("PredecessorLink/Type"); tur && *tur >= 0 && *tur <= 3)
-                bag.tur = OkunanBagTuru(*tur);
-            else if (tur)
+            const auto numara = Sayi("PredecessorLink/Type");
+            if (const auto tur = numara ? MspdiBagTuru(*numara) : std::nullopt)
+                bag.tur = *tur;
+            else if (numara)
                 m_ret = QStringLiteral("%1. görevin bir bağının türü (%2) MSPDI'nin dört bağ türünden biri değil; "
-                                       "dosya aktarılmadı.").arg(m_gorevler.size()).arg(*tur);
+                                       "dosya aktarılmadı.").arg(m_gorevler.size()).arg(*numara);
         } else if (ad == QLatin1String("LinkLag")) {
             if (const auto gecikme = Sayi("LinkLag"))
                 bag.gecikme = double(*gecikme); // tenths of a minute until the format is known
@@ -370,7 +371,7 @@ private:
             if (!SureyiCevir(g, dakika, isGunu, ara.rapor))
                 return {};
             for (int k = 0; k < g.ara.bagli.size(); ++k)
-                g.ara.bagli[k].gecikme /= 10.0 * (GecenSure(g.gecikmeBicimleri.at(k)) ? 1440 : dakika);
+                GecikmeyiCevir(g.ara.bagli[k], g.gecikmeBicimleri.at(k), dakika);
             AdiTamamla(g, ara.rapor);
             ara.gorevler.append(g.ara);
         }
@@ -429,6 +430,27 @@ private:
             rapor << SaatSatiri(g.ara, *dakika / 60, gunlukDakika / 60.0);
         }
         return true;
+    }
+
+    // LinkLag, in tenths of a minute of working (or elapsed) time, or a percentage, as days;
+    // what was not whole days is kept as written for the report.
+    static void GecikmeyiCevir(AraBag& bag, int bicim, int gunlukDakika)
+    {
+        if (bicim == 19 || bicim == 20 || bicim == 51 || bicim == 52) {
+            bag.birim = GecikmeBirimi::Yuzde;
+            bag.yazilan = QStringLiteral("%%1").arg(GunMetni(bag.gecikme));
+            return;
+        }
+        const bool gecen = GecenSure(bicim);
+        const double dakika = bag.gecikme / 10;
+        bag.gecikme = dakika / (gecen ? 1440 : gunlukDakika);
+        if (gecen) {
+            bag.birim = GecikmeBirimi::GecenGun;
+            bag.yazilan = QStringLiteral("%1 takvim günü").arg(GunMetni(bag.gecikme));
+        } else if (SaatBicimi(bicim)) {
+            bag.birim = GecikmeBirimi::Saat;
+            bag.yazilan = QStringLiteral("%1 saat").arg(GunMetni(dakika / 60));
+        }
     }
 
     // Kavrion's export cuts a name at the schema's limit and puts the whole in the notes.

@@ -11,7 +11,8 @@
 // MinutesPerDay (480 without it), and each task's UID, Name, Duration ("PT…H…M…S" in
 // working time, or elapsed time for an elapsed DurationFormat), Milestone (0 days),
 // OutlineLevel (a task followed by a deeper one is a summary) and its PredecessorLinks
-// (Type, LinkLag in tenths of a minute). A name Kavrion's export cut at the schema's
+// (Type; LinkLag in tenths of a minute of working time, of elapsed time for an elapsed
+// LagFormat, or a percentage of the predecessor's duration for LagFormat 19, 20, 51, 52). A name Kavrion's export cut at the schema's
 // 512 characters is taken whole from the task's notes. The project's own summary task
 // (level 0) and blank rows (IsNull) are no tasks. The project's calendar (CalendarUID)
 // becomes the project's own (see MspdiTakvimOkuma.h); its working hours are dropped.

@@ -1,5 +1,8 @@
 #include "destek/RastgelePlan.h"
 
+#include "destek/PlanYazisi.h"
+#include "text/BagMetinleri.h"
+
 Rapor RastgelePlan(std::mt19937& uretec)
 {
     static const QStringList adlar{"\"tırnak\" ve \"\"çift\"\"", "a;b,c\td", "satır\r\nsonu", "yalnız\rCR", "=1+2",
@@ -29,8 +32,12 @@ Rapor RastgelePlan(std::mt19937& uretec)
 QString Ozeti(const QVector<Faaliyet>& faaliyetler)
 {
     QStringList satirlar;
-    for (const Faaliyet& f : faaliyetler)
-        satirlar << QStringLiteral("%1:%2:%3:%4").arg(f.kodu, f.adi).arg(f.sure).arg(f.oncekiler);
+    for (const Faaliyet& f : faaliyetler) {
+        QString satir = QStringLiteral("%1:%2:%3:%4").arg(f.kodu, f.adi).arg(f.sure).arg(f.oncekiler);
+        for (const BagAyrintisi& b : f.baglar)
+            satir += QStringLiteral(" %1%2%3").arg(b.onceki, BagMetinleri::KisaAd(b.tur)).arg(b.gecikme);
+        satirlar << satir;
+    }
     return satirlar.join(QLatin1Char('\n'));
 }
 
@@ -39,7 +46,37 @@ QString Ozeti(const Rapor& rapor)
     QVector<Faaliyet> faaliyetler;
     for (int i = 0; i < rapor.analiz.faaliyetler.size(); ++i) {
         const FaaliyetAnalizi& f = rapor.analiz.faaliyetler.at(i);
-        faaliyetler.append({f.kodu, f.adi, f.ef - f.es, Oncekileri(rapor.analiz, i).join(QLatin1Char(','))});
+        const PlanAgi& ag = rapor.analiz.ag;
+        QVector<BagAyrintisi> baglar;
+        for (int k = ag.girenBasi.at(i); k < ag.girenBasi.at(i + 1); ++k)
+            if (ag.tur.at(k) != BagTuru::BitisBaslama || ag.gecikme.at(k) != 0)
+                baglar.append({rapor.analiz.faaliyetler.at(ag.onceki.at(k)).kodu, ag.tur.at(k), qint32(ag.gecikme.at(k))});
+        faaliyetler.append({f.kodu, f.adi, f.ef - f.es, Oncekileri(rapor.analiz, i).join(QLatin1Char(',')), baglar});
     }
     return Ozeti(faaliyetler);
+}
+
+Rapor BagliPlan(QVector<Faaliyet>& faaliyetler)
+{
+    QVector<KayitliFaaliyet> fs = Faaliyetler("A:3: B:5:A C:2:A,B D:4:A,B,C E:1:B,C,D F:2:C,D,E");
+    const BagTuru turler[] = {BagTuru::BitisBaslama, BagTuru::BaslamaBaslama, BagTuru::BitisBitis, BagTuru::BaslamaBitis};
+    int n = 0;
+    for (KayitliFaaliyet& f : fs) {
+        for (const QString& kod : f.oncekiler.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const BagAyrintisi bag{kod, turler[n % 4], 2 - 2 * (n / 4)};
+            if (!bag.Duz())
+                f.baglar.append(bag);
+            ++n;
+        }
+        faaliyetler.append({f.kodu, f.adi, *f.sure.deger, f.oncekiler, f.baglar});
+    }
+    const KayitliProje proje{QStringLiteral("P"), {{}, QDate(2026, 5, 4)}, {{}, QDate(2026, 6, 30)}};
+    Rapor rapor{proje, AnaliziHesapla(fs, proje), {}};
+    PlanAgi& ag = rapor.analiz.ag; // each link as the analysis holds it, whether or not it computes by them yet
+    for (int i = 0; i < fs.size(); ++i)
+        for (int k = ag.girenBasi[i]; k < ag.girenBasi[i + 1]; ++k)
+            for (const BagAyrintisi& b : std::as_const(fs[i].baglar))
+                if (b.onceki == fs[ag.onceki[k]].kodu)
+                    ag.tur[k] = b.tur, ag.gecikme[k] = b.gecikme;
+    return rapor;
 }

@@ -1,6 +1,7 @@
 // The text exports read back with real parsers: names another program may have
 // stored (quotes, separators, line breaks, emoji, right-to-left text, 10,000
 // characters) come back exactly, under any regional settings.
+#include "destek/RastgelePlan.h"
 #include "destek/Yereller.h"
 #include "export/CsvYazimi.h"
 #include "export/JsonYazimi.h"
@@ -156,6 +157,7 @@ private slots:
         QCOMPARE(tarihler, QStringList({"2026-12-07/2026-12-09", "2026-12-10/2026-12-10", "2026-12-10/+10240-08-29",
                                         "2026-12-10/2026-12-06"}));
         QVERIFY(!kok.contains("takvim")); // an every-day plan's files are as they always were
+        QVERIFY(!dizi.at(1).toObject().contains("baglar")); // and so are a plain plan's links
 
         // A working-day calendar is named in a last CSV column and a JSON key; its dates count its days.
         rapor.proje.takvim = {TakvimTuru::PazartesiCuma, true, {{QDate(2026, 12, 8), IstisnaTuru::Tatil, "x"}}};
@@ -167,6 +169,14 @@ private slots:
                               "+ 1 istisna"}));
         QCOMPARE(QJsonDocument::fromJson(JsonYaz(rapor)).object().value("takvim").toString(),
                  "Türkiye, Pazartesi–Cuma, arifeler tatil + 1 istisna");
+        // A plan with other links lists each activity's links with their types and lags.
+        QVector<Faaliyet> bagli;
+        const QJsonArray bagliDizi = QJsonDocument::fromJson(JsonYaz(BagliPlan(bagli))).object().value("faaliyetler").toArray();
+        QCOMPARE(bagliDizi.at(0).toObject().value("baglar").toArray(), QJsonArray());
+        QCOMPARE(bagliDizi.at(3).toObject().value("baglar").toArray(),
+                 QJsonArray({QJsonObject({{"onceki", "A"}, {"tur", "BaBi"}, {"gecikme", 2}}),
+                             QJsonObject({{"onceki", "B"}, {"tur", "BB"}, {"gecikme", 0}}),
+                             QJsonObject({{"onceki", "C"}, {"tur", "BaBa"}, {"gecikme", 0}})}));
         // Before the year 1, as ISO counts years: 0 is 1 BC (QDate's -1).
         QCOMPARE(IsoTarih(QDate(1, 1, 1).addDays(-1)) + " " + IsoTarih(QDate(-5, 3, 1)), "0000-12-31 -0004-03-01");
     }

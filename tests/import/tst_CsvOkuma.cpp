@@ -40,6 +40,57 @@ private slots:
         }
     }
 
+    // Kavrion → CSV → Kavrion keeps each link: the four types with a lag, none and a lead.
+    void linkRoundTrip()
+    {
+        QVector<Faaliyet> yazilan;
+        const Rapor rapor = BagliPlan(yazilan);
+        const QByteArray csv = CsvYaz(rapor, Turkce);
+        QVERIFY2(csv.contains(";A BaBi+2,B,C BaBa;") && csv.contains(";C BaBa-2,D BiBi-2,E BaBi-2;"), csv.constData());
+        const AktarimSonucu sonuc = CsvOku(csv, Turkce);
+        QVERIFY2(sonuc.plan, qPrintable(sonuc.ret));
+        QCOMPARE(Ozeti(sonuc.plan->faaliyetler), Ozeti(yazilan));
+        QVERIFY(sonuc.plan->rapor.isEmpty() && sonuc.plan->onaylanacaklar.isEmpty());
+    }
+
+    // Links as other planners write them in a predecessor cell; `beklenen`: the third
+    // activity's links, or "RET:" and a part of the refusal; `raporda`: a part of the report.
+    void links_data()
+    {
+        QTest::addColumn<QString>("hucre");
+        QTest::addColumn<QString>("beklenen");
+        QTest::addColumn<QString>("raporda");
+        QTest::newRow("GanttProject, start-to-start with a day") << "2-SS=P1D" << "C:Z:2:B BBaBa1" << "";
+        QTest::newRow("GanttProject, finish-to-finish") << "1-FF" << "C:Z:2:A ABiBi0" << "";
+        QTest::newRow("GanttProject, start-to-finish, two links") << "2-SF;1-FS" << "C:Z:2:B,A BBaBi0" << "";
+        QTest::newRow("GanttProject, a lead") << "1-FS=P-2D" << "C:Z:2:A ABB-2" << "";
+        QTest::newRow("Microsoft Project, lag and lead") << "1SS+2 days,2FF-1d" << "C:Z:2:A,B ABaBa2 BBiBi-1" << "";
+        QTest::newRow("Microsoft Project, Turkish types") << "1BaBa+2 gün;2BiBi" << "C:Z:2:A,B ABaBa2 BBiBi0" << "";
+        QTest::newRow("hours, rounded up") << "1FS+4h" << "C:Z:2:A ABB1" << "saat olarak verilmiş";
+        QTest::newRow("elapsed days") << "1SS+3 edays" << "C:Z:2:A ABaBa3" << "«Z» ← «X»: 3 edays → 3 iş günü";
+        QTest::newRow("a percentage of the predecessor") << "1FS+50%" << "C:Z:2:A ABB2" << "«Z» ← «X»: 50% → 2 iş günü";
+        QTest::newRow("Kavrion's own") << "K:A BaBa+2,B BB-1" << "C:Z:2:A,B ABaBa2 BBB-1" << "";
+        QTest::newRow("Kavrion's own, a type it lacks") << "K:A SS+2" << "RET:«A SS+2» bir öncül listesi değil" << "";
+        QTest::newRow("a lag beyond 10,000 days") << "1FS+10001d" << "RET:gecikme (10001d)" << "";
+    }
+    void links()
+    {
+        QFETCH(QString, hucre);
+        QFETCH(QString, beklenen);
+        QFETCH(QString, raporda);
+        const bool kavrion = hucre.startsWith("K:");
+        const QString baslik = kavrion ? "Kodu;Faaliyet Adı;Süre;Öncekiler\n" : "ID;Name;Duration;Predecessors\n";
+        const QString satirlar = kavrion ? "A;X;4;\nB;Y;1;A\nC;Z;2;" : "1;X;4;\n2;Y;1;1\n3;Z;2;";
+        const AktarimSonucu sonuc = CsvOku((baslik + satirlar + "\"" + hucre.mid(kavrion ? 2 : 0) + "\"\n").toUtf8(), QLocale::c());
+        if (beklenen.startsWith("RET:")) {
+            QVERIFY2(!sonuc.plan && sonuc.ret.contains(beklenen.mid(4)), qPrintable(sonuc.ret));
+            return;
+        }
+        QVERIFY2(sonuc.plan, qPrintable(sonuc.ret));
+        QCOMPARE(Ozeti(sonuc.plan->faaliyetler).section('\n', 2), beklenen);
+        QVERIFY2(sonuc.plan->rapor.join('\n').contains(raporda), qPrintable(sonuc.plan->rapor.join('\n')));
+    }
+
     // `okuma`: what the preview must say was detected, "|" between lines.
     void dialects_data()
     {
@@ -58,7 +109,7 @@ private slots:
             << QByteArray("ID,Name,Duration,Start,Finish,Predecessors\n"
                           "1,Dig,3 days,2026-03-02 08:00,2026-03-04 17:00,\n"
                           "2,\"Pour, cure\",24h,2026-03-05,2026-03-07,1FS+1 day\n")
-            << Amerikan << "A:Dig:3:\nB:Pour, cure:3:A"
+            << Amerikan << "A:Dig:3:\nB:Pour, cure:3:A ABB1"
             << "BOM) yok|virgül (,)|«ID», «Name», «Duration», «Start», «Finish», «Predecessors»|kesirli süre yok|ISO" << "2026-03-02";
         QTest::newRow("GanttProject, Turkish: tabs, regional dates")
             << QByteArray("ID\tİsim\tBaşlangıç tarihi\tBitiş tarihi\tSüre\tÖncekiler\n"

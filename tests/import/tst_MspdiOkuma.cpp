@@ -26,10 +26,10 @@ QString Gorev(int uid, const QString& ad, const QString& sure = "PT8H0M0S", cons
     return QString("<Task><UID>%1</UID><Name>%2</Name><Duration>%3</Duration>%4</Task>").arg(uid).arg(ad, sure, ek);
 }
 
-QString BagOgesi(int uid, int tur = 1, int gecikme = 0)
+QString BagOgesi(int uid, int tur = 1, int gecikme = 0, int bicim = 7)
 {
     return QString("<PredecessorLink><PredecessorUID>%1</PredecessorUID><Type>%2</Type><LinkLag>%3</LinkLag>"
-                   "</PredecessorLink>").arg(uid).arg(tur).arg(gecikme);
+                   "<LagFormat>%4</LagFormat></PredecessorLink>").arg(uid).arg(tur).arg(gecikme).arg(bicim);
 }
 
 // Another planner reading the export: the calendar's week and exceptions, each task's
@@ -122,6 +122,21 @@ private slots:
             QCOMPARE(sonuc.plan->rapor, QStringList{"Takvimin çalışma saatleri aktarılmadı: Kavrion tam iş günleri sayar."});
             QCOMPARE(sonuc.plan->takvim, ProjeTakvimi());
         }
+    }
+
+    // Kavrion → MSPDI → Kavrion keeps each link: the four types with a lag, none and a lead.
+    void linkRoundTrip()
+    {
+        QVector<Faaliyet> yazilan;
+        const Rapor rapor = BagliPlan(yazilan);
+        QByteArray xml;
+        QVERIFY(!MspdiYaz(rapor, xml));
+        QVERIFY(xml.contains("<Type>2</Type>\n\t\t\t\t<LinkLag>-9600</LinkLag>\n\t\t\t\t<LagFormat>7</LagFormat>"));
+        const AktarimSonucu sonuc = MspdiOku(xml);
+        QVERIFY2(sonuc.plan, qPrintable(sonuc.ret));
+        QCOMPARE(Ozeti(sonuc.plan->faaliyetler), Ozeti(yazilan));
+        QVERIFY(sonuc.plan->onaylanacaklar.isEmpty());
+        QCOMPARE(sonuc.plan->rapor, QStringList{"Takvimin çalışma saatleri aktarılmadı: Kavrion tam iş günleri sayar."});
     }
 
     // Kavrion → MSPDI → Kavrion keeps the calendar and every date, and another planner
@@ -220,7 +235,14 @@ private slots:
             << Mspdi("", Gorev(1, "Teslim", "PT16H0M0S", "<Milestone>1</Milestone>")) << "A:Teslim:0:"
             << "«Teslim» bir kilometre taşı: süresi 0 gün sayıldı (dosyada 2 gün)" << 0;
         QTest::newRow("start-to-start with a day's lag")
-            << Mspdi("", Gorev(1, "X") + Gorev(2, "Y", "PT8H0M0S", BagOgesi(1, 3, 4800))) << "A:X:1:\nB:Y:1:A" << "" << 1;
+            << Mspdi("", Gorev(1, "X") + Gorev(2, "Y", "PT8H0M0S", BagOgesi(1, 3, 4800))) << "A:X:1:\nB:Y:1:A ABaBa1" << "" << 0;
+        QTest::newRow("lags in hours, elapsed days and per cent, each rounded up")
+            << Mspdi("<MinutesPerDay>360</MinutesPerDay>",
+                     Gorev(1, "X", "PT24H0M0S") + Gorev(2, "Y", "PT6H0M0S", BagOgesi(1, 0, -1800, 5))
+                         + Gorev(3, "Z", "PT6H0M0S", BagOgesi(1, 2, 36000, 8) + BagOgesi(2, 1, 25, 19)))
+            << "A:X:4:\nB:Y:1:A ABiBi0\nC:Z:1:A,B ABaBi3 BBB1"
+            << "«Y» ← «X»: -3 saat → 0 iş günü.|«Z» ← «X»: 2,5 takvim günü → 3 iş günü.|«Z» ← «Y»: %25 → 1 iş günü."
+            << 0;
         QTest::newRow("summaries, project task, blank row")
             << Mspdi("", Gorev(0, "Proje", "PT8H0M0S", "<OutlineLevel>0</OutlineLevel>") + Gorev(1, "Ön")
                              + Gorev(2, "Yapı", "PT0H0M0S", "<OutlineLevel>1</OutlineLevel>" + BagOgesi(1))
@@ -284,6 +306,9 @@ private slots:
         QTest::newRow("cycle") << Mspdi("", Gorev(1, "X", "PT8H0M0S", BagOgesi(2)) + Gorev(2, "Y", "PT8H0M0S", BagOgesi(1)))
                                << "«X» → «Y» → «X»";
         QTest::newRow("unreadable duration") << Mspdi("", Gorev(1, "X", "8 gün")) << "«X» görevinin süresi (8 gün, biçim 7) okunamadı";
+        QTest::newRow("a lag beyond 10,000 days")
+            << Mspdi("", Gorev(1, "X") + Gorev(2, "Y", "PT8H0M0S", BagOgesi(1, 1, -48004800)))
+            << "«Y» görevinin «X» ile bağındaki gecikme (-10001 gün)";
         QTest::newRow("unknown link type") << Mspdi("", Gorev(1, "X") + Gorev(2, "Y", "PT8H0M0S", BagOgesi(1, 7)))
                                            << "2. görevin bir bağının türü (7)";
         QTest::newRow("unreadable date") << Mspdi("<StartDate>yarın</StartDate>", Gorev(1, "X")) << "StartDate alanı (yarın)";
