@@ -228,7 +228,7 @@ hatalar=(
 "çekirdek@@src/risk/RiskHesabi.cpp@@return sonuc.Olasilik(takvim.IsGunuSay(baslama, ertesi));@@return sonuc.Olasilik(baslama.daysTo(tarih) + 1);@@the chance of finishing by a date counts calendar days, not working days"
 "pencere@@src/ui/import/IceAktarmaFormu.cpp@@okunan.dagilim, okunan.takvim});@@okunan.dagilim});@@an import from another Kavrion file drops the project's calendar"
 "çekirdek@@src/drawing/GanttTakvimi.cpp@@        if (takvim.CalisilirMi(gun))@@        if (true)@@a working-day calendar's Gantt chart neither shades its days off nor stretches a bar over them"
-"pencere@@src/ui/calendar/TakvimPenceresi.cpp@@const bool ayni = ad == m_proje && bool(plan) == m_planVar && kayitli == m_kayitli;@@const bool ayni = ad == m_proje;@@the calendar window keeps showing a calendar an apply or an undo has replaced"
+"pencere@@src/ui/calendar/TakvimPenceresi.cpp@@} else if (planVar != m_planVar || kayitli != m_kayitli) {@@} else if (planVar != m_planVar) {@@the calendar window keeps showing a calendar an apply or an undo has replaced"
 "pencere@@src/ui/main/TemelForm.cpp@@    if (takvim.HerGunCalisilir()) {@@    if (true) {@@the main window's estimated day count counts calendar days under a working-day calendar"
 "pencere@@src/analysis/TakvimEtkisi.cpp@@etki.bitisKaymasi = yeni.takvim.IsGunuSay(@@etki.bitisKaymasi = eski.takvim.IsGunuSay(@@a calendar change's preview counts the finish's move in the old calendar's working days"
 "çekirdek@@src/export/MspdiTakvimi.cpp@@isGunuAliyor |= HaftaninIsGunu(takvim.Tanim().tur, gun.dayOfWeek());@@isGunuAliyor = false;@@MSPDI writes no official holiday, so other planners schedule through the bayrams"
@@ -246,6 +246,8 @@ hatalar=(
 "çekirdek@@src/import/CsvOkuma.cpp@@if (e.capturedLength(3) + e.capturedLength(4) == 1)@@if (false)@@a GanttProject lead comes in as a lag"
 "çekirdek@@src/export/JsonYazimi.cpp@@    if (baglar) {@@    if (true) {@@a plain plan's JSON gains the links' key"
 "çekirdek@@src/export/CsvYazimi.cpp@@if (tur != BagTuru::BitisBaslama || gecikme != 0)@@if (tur != BagTuru::BitisBaslama)@@a finish-to-start lag goes into CSV without its type, and does not come back"
+"çekirdek@@src/import/MspdiTakvimOkuma.cpp@@return ad.left(i);@@return ad.left(IstisnaAdiSiniri);@@an MSPDI exception name cut to the limit splits a surrogate pair"
+"pencere@@src/ui/calendar/TakvimPenceresi.cpp@@m_duzenlenen = bekleyen.duzenlenen;@@;@@the calendar window drops an edit not applied when another project is selected"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

@@ -1,5 +1,6 @@
 #include "import/MspdiTakvimOkuma.h"
 
+#include "rules/TakvimKurallari.h"
 #include "text/TakvimMetinleri.h"
 
 #include <QLocale>
@@ -138,8 +139,23 @@ bool GunleriTopla(const OkunanTakvim& takvim, const QDate& baslama, const QDate&
 }
 
 struct Sayilar {
-    int tatil = 0, calisilan = 0, eksikResmi = 0, hafta = 0;
+    int tatil = 0, calisilan = 0, eksikResmi = 0, hafta = 0, kisaltilan = 0;
 };
+
+// A name longer than a project keeps is cut to the limit by characters as the rule counts
+// them, never inside a surrogate pair, rather than refusing the file over a name.
+QString AdiSinirla(const QString& ad, int& kisaltilan)
+{
+    int sayi = 0;
+    for (int i = 0; i < ad.size(); ++sayi) {
+        if (sayi == IstisnaAdiSiniri) {
+            ++kisaltilan;
+            return ad.left(i);
+        }
+        i += ad.at(i).isHighSurrogate() && i + 1 < ad.size() && ad.at(i + 1).isLowSurrogate() ? 2 : 1;
+    }
+    return ad;
+}
 
 // Each day the calendar would count otherwise than the file, and each of the file's
 // exceptions that is no official holiday, as a project exception.
@@ -151,7 +167,9 @@ void IstisnalariKur(ProjeTakvimi& tanim, const DosyaGunleri& dosya, const QVecto
         const bool calisilir = dosya.Calisilir(gun);
         const MspdiIstisnasi* istisna = dosya.istisnalar.value(gun);
         if (istisna && (!bilgi.tatil || calisilir != bilgi.calisilir)) {
-            tanim.istisnalar.append(IstisnaAdiniOku(gun, istisna->ad, calisilir));
+            TakvimIstisnasi okunan = IstisnaAdiniOku(gun, istisna->ad, calisilir);
+            okunan.ad = AdiSinirla(okunan.ad, sayi.kisaltilan);
+            tanim.istisnalar.append(okunan);
             ++(calisilir ? sayi.calisilan : sayi.tatil);
         } else if (!istisna && calisilir != bilgi.calisilir) {
             tanim.istisnalar.append({gun, calisilir ? IstisnaTuru::CalisilanGun : IstisnaTuru::Tatil, QString()});
@@ -171,6 +189,8 @@ void Raporla(const Sayilar& sayi, const ProjeTakvimi& tanim, QStringList& rapor)
     if (sayi.tatil || sayi.calisilan)
         rapor << QStringLiteral("Dosyanın takvim istisnaları projenin istisnası oldu: %1 tatil günü, %2 çalışılan gün.")
                      .arg(sayi.tatil).arg(sayi.calisilan);
+    if (sayi.kisaltilan)
+        rapor << QStringLiteral("%1 istisna gününün adı %2 karaktere kısaltıldı.").arg(sayi.kisaltilan).arg(IstisnaAdiSiniri);
     if (tanim.arifelerTatil)
         rapor << QStringLiteral("Dosyada arifeler tam gün tatil: proje arifeleri tatil sayıyor.");
 }

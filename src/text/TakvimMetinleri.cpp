@@ -99,6 +99,15 @@ QString KesinlikNotu()
                           "tahmini.").arg(SonKesinYil);
 }
 
+QString KaynakNotu(int yil)
+{
+    const QString kaynak = QString::fromUtf8(YilinKaynagi(yil));
+    if (kaynak.isEmpty())
+        return QStringLiteral("Kaynak: yok; %1 yılının bayram tarihleri ayın ortalama hareketinden hesaplandı (%2).")
+            .arg(yil).arg(Tahmini());
+    return QStringLiteral("Kaynak: %1").arg(kaynak);
+}
+
 QString TahminiTarih(const QString& tarihMetni)
 {
     return QStringLiteral("%1 (%2)").arg(tarihMetni, Tahmini());

@@ -32,6 +32,8 @@ QString CerceveBasligi(const QString& baslik, const ProjeTakvimi& takvim);
 QString DegisiklikOnizlemesi(const TakvimEtkisi& etki);
 // The calendar window's note on the bundled bayram dates: until which year they are confirmed.
 QString KesinlikNotu();
+// Where a year's bayram dates come from: "Kaynak: …", or for a year not bundled that they are estimated.
+QString KaynakNotu(int yil);
 // A date of a year whose bayram dates are estimated: "12.06.2033 (tahmini)".
 QString TahminiTarih(const QString& tarihMetni);
 // Why such a date is marked: "2033 yılının bayram tarihleri tahmini; kesin tarihler 2032 yılına kadar."

@@ -5,6 +5,7 @@
 #include "export/MspdiYazimi.h"
 #include "import/MspdiOkuma.h"
 #include "kernel/TarihEsleme.h"
+#include "rules/TakvimKurallari.h"
 
 #include <QMap>
 #include <QTemporaryDir>
@@ -262,6 +263,13 @@ private slots:
             << Mspdi("<CalendarUID>1</CalendarUID><StartDate>2026-03-02T08:00:00</StartDate><Calendars><Calendar>"
                      "<UID>1</UID></Calendar></Calendars>", Gorev(1, "X", "PT48H0M0S", "<DurationFormat>8</DurationFormat>"))
             << "A:X:2:" << "«X» süresi geçen süre (takvim günü) olarak verilmiş: 2 takvim günü 2 iş günü sayıldı" << 0;
+        // Cut to the limit by characters, the pair of a letter beyond the basic plane kept whole.
+        QTest::newRow("an exception's name over the limit")
+            << Mspdi("<CalendarUID>1</CalendarUID><StartDate>2026-03-02T08:00:00</StartDate><Calendars><Calendar><UID>1"
+                     "</UID><Exceptions><Exception><TimePeriod><FromDate>2026-03-04T00:00:00</FromDate><ToDate>2026-03-05"
+                     "T23:59:00</ToDate></TimePeriod><Name>" + QString(49, 'a') + "\U0001F600bc</Name><DayWorking>0"
+                     "</DayWorking></Exception></Exceptions></Calendar></Calendars>", Gorev(1, "X"))
+            << "A:X:1:" << "2 istisna gününün adı 50 karaktere kısaltıldı" << 0;
         QTest::newRow("title over name, no dates")
             << Mspdi("<Name>p.xml</Name><Title>Köprü</Title>", Gorev(1, "X")) << "A:X:1:" << "" << 0;
     }
@@ -277,6 +285,9 @@ private slots:
         for (const QString& parca : raporda.split('|', Qt::SkipEmptyParts))
             QVERIFY2(sonuc.plan->rapor.join('\n').contains(parca), qPrintable(sonuc.plan->rapor.join('\n')));
         QCOMPARE(sonuc.plan->onaylanacaklar.size(), onay);
+        QCOMPARE(TakvimiDenetle(sonuc.plan->takvim).tur, TakvimReddi::Yok);
+        for (const TakvimIstisnasi& istisna : std::as_const(sonuc.plan->takvim.istisnalar))
+            QCOMPARE(QString::fromUtf8(istisna.ad.toUtf8()), istisna.ad); // no half of a surrogate pair
         if (QByteArray(QTest::currentDataTag()).startsWith("title")) {
             QCOMPARE(sonuc.plan->proje.ad, "Köprü");
             QVERIFY(!sonuc.plan->proje.baslama.isValid() && !sonuc.plan->proje.bitis.isValid());

@@ -181,18 +181,22 @@ private slots:
             {{QDate(2026, 5, 25), IstisnaTuru::IdariIzin, "Köprü"}, {QDate(2026, 6, 6), IstisnaTuru::CalisilanGun, ""}}}};
         const QStringList satirlar = TakvimTablosu(proje, 2026).split('\n');
         QLocale::setDefault(QLocale::c());
-        QCOMPARE(satirlar.mid(0, 6), QStringList({"P", "Takvim: Türkiye, Pazartesi–Cuma + 2 istisna",
+        QCOMPARE(satirlar.mid(0, 7), QStringList({"P", "Takvim: Türkiye, Pazartesi–Cuma + 2 istisna",
             "Hafta: Pazartesi, Salı, Çarşamba, Perşembe, Cuma çalışılır.",
             "Arifeler: çalışılır (öğleden sonraları yarım gün tatildir).",
-            "2026 yılının bayram tarihleri kesin (2032 yılına kadar kesin).", ""}));
-        QCOMPARE(satirlar.size(), 6 + 1 + 16 + 1);
-        QCOMPARE(satirlar.at(6).simplified(), "Tarih Gün Ad Tür Durum");
+            "2026 yılının bayram tarihleri kesin (2032 yılına kadar kesin).",
+            "Kaynak: python-holidays, Turkey (Diyanet Hicri takvim çevirisiyle doğrulanmış); Diyanet dinî günler "
+            "2026–2035; 2024–2026 resmî tatil veri seti", ""}));
+        QCOMPARE(satirlar.size(), 7 + 1 + 16 + 1);
+        QCOMPARE(satirlar.at(7).simplified(), "Tarih Gün Ad Tür Durum");
         QVERIFY(!satirlar.join('\n').contains("arifesi"));
         for (const char* satir : {"25.05.2026 Pazartesi Köprü İdari izin tatil", "27.05.2026 Çarşamba Kurban Bayramı Resmî tatil tatil",
                                   "6.06.2026 Cumartesi Çalışılan gün Çalışılan gün çalışılır"})
             QVERIFY2(satirlar.join(' ').simplified().contains(QString::fromUtf8(satir)), qPrintable(satirlar.join('\n')));
         const QJsonObject kok = QJsonDocument::fromJson(TakvimJson(proje, 2033)).object();
         QVERIFY(kok.value("tahmini").toBool() && kok.value("calisilanGunler").toArray().size() == 5);
+        QVERIFY(kok.value("kaynak").toString().endsWith("python-holidays, Turkey (tahmin)"));
+        QCOMPARE(QJsonDocument::fromJson(TakvimJson(proje, 2040)).object().value("kaynak"), "");
         const QJsonArray gunler = kok.value("gunler").toArray();
         QCOMPARE(gunler.at(0).toObject(), QJsonObject({{"tarih", "2033-01-01"}, {"gun", "Cumartesi"}, {"ad", "Yılbaşı"},
             {"tur", "Resmî tatil"}, {"calisilir", false}, {"tahmini", false}}));

@@ -69,10 +69,11 @@ QString Bilgiler(const ProjeTakvimi& tanim, int yil)
     metin += QStringLiteral("Hafta: %1 çalışılır.\n").arg(CalisilanGunler(tanim.tur).join(QStringLiteral(", ")));
     metin += tanim.arifelerTatil ? QStringLiteral("Arifeler: tam gün tatil.\n")
                                  : QStringLiteral("Arifeler: çalışılır (öğleden sonraları yarım gün tatildir).\n");
-    return metin + (TahminiYil(yil) ? QStringLiteral("%1 yılının bayram tarihleri %2: kesin tarihler %3 yılına kadar.\n")
-                                          .arg(yil).arg(TakvimMetinleri::Tahmini()).arg(SonKesinYil)
-                                    : QStringLiteral("%1 yılının bayram tarihleri kesin (%2 yılına kadar kesin).\n")
-                                          .arg(yil).arg(SonKesinYil));
+    metin += TahminiYil(yil) ? QStringLiteral("%1 yılının bayram tarihleri %2: kesin tarihler %3 yılına kadar.\n")
+                                   .arg(yil).arg(TakvimMetinleri::Tahmini()).arg(SonKesinYil)
+                             : QStringLiteral("%1 yılının bayram tarihleri kesin (%2 yılına kadar kesin).\n")
+                                   .arg(yil).arg(SonKesinYil);
+    return metin + TakvimMetinleri::KaynakNotu(yil) + QLatin1Char('\n');
 }
 
 } // namespace
@@ -107,6 +108,7 @@ QByteArray TakvimJson(const KayitliProje& proje, int yil)
                           {"yil", yil},
                           {"tahmini", proje.takvim.tur != TakvimTuru::HerGun && TahminiYil(yil)},
                           {"sonKesinYil", SonKesinYil},
+                          {"kaynak", QString::fromUtf8(YilinKaynagi(yil))},
                           {"gunler", gunler}};
     return QJsonDocument(kok).toJson(QJsonDocument::Indented);
 }

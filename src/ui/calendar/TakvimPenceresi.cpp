@@ -185,6 +185,9 @@ QLayout* TakvimPenceresi::YiliKur()
     duzen->addLayout(satir);
     m_tatiller = Liste(this, QStringLiteral("Yılın tatilleri"), {QStringLiteral("Tarih"), QStringLiteral("Ad")});
     duzen->addWidget(m_tatiller, 1);
+    m_kaynak = new SarilanEtiket(this);
+    m_kaynak->setAccessibleName(QStringLiteral("Bayram tarihlerinin kaynağı"));
+    duzen->addWidget(m_kaynak);
     connect(m_yil, &QSpinBox::valueChanged, this, &TakvimPenceresi::YiliGoster);
     return duzen;
 }
@@ -193,15 +196,12 @@ void TakvimPenceresi::Yenile()
 {
     const QString ad = belge().seciliProje();
     const auto& plan = belge().plan();
-    const ProjeTakvimi kayitli = plan ? plan->proje.takvim : ProjeTakvimi();
-    // An edit stays while the stored calendar it was made over is still the one shown.
-    const bool ayni = ad == m_proje && bool(plan) == m_planVar && kayitli == m_kayitli;
     const bool yeniProje = ad != m_proje;
-    m_proje = ad;
-    m_planVar = bool(plan);
-    m_durum->setText(ad.isEmpty() ? QStringLiteral("Seçili proje yok.")
-                     : plan      ? QStringLiteral("Proje: %1").arg(ad.left(AnalizMetinleri::AdSiniri))
-                                 : QStringLiteral("%1: proje okunamadı.").arg(ad.left(AnalizMetinleri::AdSiniri)));
+    DuzenlemeyiSec(ad, bool(plan), plan ? plan->proje.takvim : ProjeTakvimi());
+    const QString durum = ad.isEmpty() ? QStringLiteral("Seçili proje yok.")
+                          : plan      ? QStringLiteral("Proje: %1").arg(ad.left(AnalizMetinleri::AdSiniri))
+                                      : QStringLiteral("%1: proje okunamadı.").arg(ad.left(AnalizMetinleri::AdSiniri));
+    m_durum->setText(m_not.isEmpty() ? durum : durum + QLatin1Char(' ') + m_not);
     for (QWidget* denetim : std::initializer_list<QWidget*>{m_tur, m_arife, m_istisnalar, m_tarih, m_istisnaTuru, m_ad,
                                                             m_ekle, m_degistir, m_kaldir})
         denetim->setEnabled(m_planVar);
@@ -209,12 +209,36 @@ void TakvimPenceresi::Yenile()
         const QSignalBlocker sessiz(m_yil);
         m_yil->setValue(plan->proje.baslama.deger->year());
     }
-    if (!ayni) {
-        m_kayitli = kayitli;
-        m_duzenlenen = kayitli;
-    }
     DenetimleriDoldur();
     DuzenlenenDegisti();
+}
+
+void TakvimPenceresi::DuzenlemeyiSec(const QString& ad, bool planVar, const ProjeTakvimi& kayitli)
+{
+    const QString atildi = QStringLiteral("Uygulanmamış takvim değişikliği atıldı: projenin takvimi bu arada değişti.");
+    if (ad != m_proje) {
+        if (Degisti())
+            m_bekleyenler.insert(m_proje, {m_kayitli, m_duzenlenen});
+        // A project deleted or renamed takes its edit with it.
+        for (auto i = m_bekleyenler.begin(); i != m_bekleyenler.end();)
+            i = belge().projeler().contains(i.key()) ? std::next(i) : m_bekleyenler.erase(i);
+        m_not.clear();
+        m_kayitli = m_duzenlenen = kayitli;
+        if (m_bekleyenler.contains(ad)) {
+            const Duzenleme bekleyen = m_bekleyenler.take(ad);
+            if (planVar && bekleyen.kayitli == kayitli)
+                m_duzenlenen = bekleyen.duzenlenen;
+            else
+                m_not = atildi;
+        }
+    } else if (planVar != m_planVar || kayitli != m_kayitli) {
+        // The edit just applied is no edit dropped.
+        if (Degisti() && kayitli != m_duzenlenen)
+            m_not = atildi;
+        m_kayitli = m_duzenlenen = kayitli;
+    }
+    m_proje = ad;
+    m_planVar = planVar;
 }
 
 void TakvimPenceresi::DenetimleriDoldur()
@@ -259,6 +283,7 @@ void TakvimPenceresi::IstisnalariGoster()
 
 void TakvimPenceresi::YiliGoster()
 {
+    m_kaynak->setText(TakvimMetinleri::KaynakNotu(m_yil->value()));
     m_tatiller->clear();
     if (!m_planVar)
         return;

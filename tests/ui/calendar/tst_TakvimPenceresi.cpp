@@ -130,6 +130,41 @@ private slots:
         QCOMPARE(kayit.sayi(), 0);
     }
 
+    // An edit not applied waits while another project is shown and comes back with its own;
+    // once that project's calendar is changed elsewhere it is dropped, and the window says so.
+    // Under the year list, the chosen year's source.
+    void anEditWaitsForItsProject()
+    {
+        GeciciVeritabani vt;
+        vt.ProjeEkle("P", {2026, 5, 22}, {2026, 6, 5}, {{"A", "Kazı", 3, ""}});
+        vt.ProjeEkle("Q", {2026, 5, 22}, {2026, 6, 5}, {{"A", "Kazı", 3, ""}});
+        MesajKaydi kayit;
+        AnaPencere ana(vt.depo());
+        ProjeyiSec(ana, "P");
+        ana.TakvimPenceresiniAc();
+        TakvimPenceresi* pencere = ana.AcikTakvimPenceresi();
+        QVERIFY(pencere && OneGetirVeBekle(pencere));
+        QVERIFY(pencere->kaynak()->text().startsWith("Kaynak: python-holidays"));
+        pencere->yilKutusu()->setValue(2040);
+        QCOMPARE(pencere->kaynak()->text(), "Kaynak: yok; 2040 yılının bayram tarihleri ayın ortalama hareketinden "
+                                            "hesaplandı (tahmini).");
+        pencere->turKutusu()->setFocus();
+        QTest::keyClick(pencere->turKutusu(), Qt::Key_Down);
+        ProjeyiSec(ana, "Q");
+        QCOMPARE(pencere->duzenlenen(), ProjeTakvimi());
+        ProjeyiSec(ana, "P");
+        QCOMPARE(pencere->duzenlenen(), Takvim("PazartesiCuma"));
+        QVERIFY(pencere->uygulaDugmesi()->isEnabled());
+
+        ProjeyiSec(ana, "Q");
+        QVERIFY(!ana.belge().Calistir(TakvimDegistirKomutu{"P", {}, Takvim("HerGun+istisna")}));
+        ProjeyiSec(ana, "P");
+        QCOMPARE(pencere->duzenlenen(), Takvim("HerGun+istisna"));
+        QVERIFY(!pencere->uygulaDugmesi()->isEnabled());
+        QVERIFY2(pencere->durum()->text().contains("Uygulanmamış takvim değişikliği atıldı"), qPrintable(pencere->durum()->text()));
+        QCOMPARE(kayit.sayi(), 0);
+    }
+
     // A date of a year whose bayram dates are estimated says so under a working-day calendar only.
     void anEstimatedYearsDateIsMarked()
     {
