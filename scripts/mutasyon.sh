@@ -238,6 +238,8 @@ hatalar=(
 "çekirdek@@src/kernel/IsTakvimi.cpp@@int(std::upper_bound(birikimli.cbegin(), birikimli.cend(), sira)@@int(std::lower_bound(birikimli.cbegin(), birikimli.cend(), sira)@@a year's first working day is looked up in the year before"
 "çekirdek@@src/kernel/IsTakvimi.cpp@@if (o.sonBaslama != tarih)@@if (!o.sonBaslama.isValid())@@the first working day of one start is given for every other"
 "çekirdek@@src/text/AnalizMetinleri.cpp@@i < donemler.size() && i < AdiGecenTatil;@@i < donemler.size() && i <= AdiGecenTatil;@@a holiday sentence names one holiday more than it counts"
+"çekirdek@@src/store/SunucuSemasi.cpp@@    for (const QString& rol : roller) {@@    for (const QString& rol : QStringList()) {@@a server's update adds tables its planners' role may not write"
+"çekirdek@@src/store/SunucuSemasi.cpp@@        if (eksik(QLatin1String(Tablolar[tablo].ad)))@@        if (false)@@a server's update adds tables without their history and announcement triggers"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.
