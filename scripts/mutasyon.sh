@@ -248,6 +248,8 @@ hatalar=(
 "çekirdek@@src/export/CsvYazimi.cpp@@if (tur != BagTuru::BitisBaslama || gecikme != 0)@@if (tur != BagTuru::BitisBaslama)@@a finish-to-start lag goes into CSV without its type, and does not come back"
 "çekirdek@@src/import/MspdiTakvimOkuma.cpp@@return ad.left(i);@@return ad.left(IstisnaAdiSiniri);@@an MSPDI exception name cut to the limit splits a surrogate pair"
 "pencere@@src/ui/calendar/TakvimPenceresi.cpp@@m_duzenlenen = bekleyen.duzenlenen;@@;@@the calendar window drops an edit not applied when another project is selected"
+"çekirdek@@src/store/SunucuSemasi.cpp@@    for (const QString& rol : roller) {@@    for (const QString& rol : QStringList()) {@@a server's update adds tables its planners' role may not write"
+"çekirdek@@src/store/SunucuSemasi.cpp@@        if (eksik(QLatin1String(Tablolar[tablo].ad)))@@        if (false)@@a server's update adds tables without their history and announcement triggers"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

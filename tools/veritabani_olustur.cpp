@@ -1,5 +1,6 @@
-// Creates an empty Proje.mdb from the schema, optionally with one sample project.
-// Refuses to touch a file that is already there.
+// Creates an empty Proje.mdb from the schema, optionally with one sample project, or sets
+// the schema up on a server, or updates one an older version set up. Refuses to touch a
+// file that is already there.
 #include "store/GeciciBaglanti.h"
 #include "store/Sema.h"
 #include "store/SunucuAdresi.h"
@@ -12,6 +13,7 @@
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -51,35 +53,69 @@ bool SecenekAl(QStringList& argumanlar, const QString& secenek, QString& deger)
     return true;
 }
 
-// The schema on a PostgreSQL server's empty database, and a role that may only read and
-// write its tables; the address is shown without its password.
-int SunucudaOlustur(const QString& metin, const QString& rol, bool ornek)
+// Runs `islem` on a connection of its own to the server at `metin`, the address shown
+// (without its password) left in `gosterilen`; a failure is told by `basarisiz`, which
+// takes the address, the error's number and its description.
+int SunucudaCalistir(const QString& metin, const QString& basarisiz,
+                     const std::function<DepoHatasi(const GeciciBaglanti&)>& islem, QString& gosterilen)
 {
     SunucuAdresi adres;
     if (auto hata = SunucuAdresiniOku(metin, adres))
         return Hata(QStringLiteral("Hata %1: %2").arg(hata.numara).arg(hata.aciklama));
-    const QString gosterilen = GosterilecekAdres(adres);
+    gosterilen = GosterilecekAdres(adres);
     const GeciciBaglanti baglanti(adres, ProjeDeposu::Acilis::Ham);
     DepoHatasi hata = baglanti.hata();
-    if (!hata) {
-        QSqlDatabase vt = baglanti.vt();
-        hata = Sema::Kur(vt, rol.isEmpty() ? QStringList() : Sema::SunucuRolu(rol));
-    }
-    if (!hata && ornek)
-        hata = OrnekEkle(baglanti.depo());
+    if (!hata)
+        hata = islem(baglanti);
     if (hata)
-        return Hata(QStringLiteral("%1 üzerinde şema kurulamadı: Hata %2: %3").arg(gosterilen).arg(hata.numara)
-                        .arg(hata.aciklama));
+        return Hata(basarisiz.arg(gosterilen).arg(hata.numara).arg(hata.aciklama));
+    return 0;
+}
+
+// The schema on a PostgreSQL server's empty database, and a role that may only read and
+// write its tables.
+int SunucudaOlustur(const QString& metin, const QString& rol, bool ornek)
+{
+    QString gosterilen;
+    return SunucudaCalistir(metin, QStringLiteral("%1 üzerinde şema kurulamadı: Hata %2: %3"),
+                            [&](const GeciciBaglanti& baglanti) {
+                                QSqlDatabase vt = baglanti.vt();
+                                DepoHatasi hata = Sema::Kur(vt, rol.isEmpty() ? QStringList() : Sema::SunucuRolu(rol));
+                                return hata || !ornek ? hata : OrnekEkle(baglanti.depo());
+                            }, gosterilen);
+}
+
+// An older version's schema on a server taken to this one: its missing tables, their
+// triggers and grants, and the version, in one transaction.
+int SunucuyuGuncelle(const QString& metin)
+{
+    QString gosterilen;
+    int bulunan = 0;
+    const int durum = SunucudaCalistir(metin, QStringLiteral("%1 üzerindeki şema güncellenemedi: Hata %2: %3"),
+                                       [&](const GeciciBaglanti& baglanti) {
+                                           QSqlDatabase vt = baglanti.vt();
+                                           return Sema::SunucuyuGuncelle(vt, bulunan);
+                                       }, gosterilen);
+    if (durum != 0)
+        return durum;
+    QTextStream(stdout) << (bulunan == Sema::Surum
+                                ? QStringLiteral("%1 üzerindeki şema zaten güncel (sürüm %2); değiştirilmedi.")
+                                      .arg(gosterilen).arg(bulunan)
+                                : QStringLiteral("%1 üzerindeki şema güncellendi: sürüm %2 → %3.")
+                                      .arg(gosterilen).arg(bulunan).arg(Sema::Surum))
+                        << Qt::endl;
     return 0;
 }
 
 const QString Kullanim = QStringLiteral(
     "Kullanım: veritabani-olustur [--ornek] [--] <dosya>\n"
     "         veritabani-olustur [--ornek] --sunucu BAĞLANTI [--rol AD]\n"
+    "         veritabani-olustur --sunucu BAĞLANTI --guncelle\n"
     "  Şemadan boş bir Proje.mdb oluşturur, ya da bir PostgreSQL sunucusunun boş\n"
     "  veritabanına şemayı kurar; --rol yalnızca bu tabloları okuyup yazabilen bir\n"
     "  giriş rolü ekler (parolasını sunucunun yöneticisi verir); --ornek bir örnek\n"
-    "  proje ekler. Adı \"-\" ile başlayan bir dosya için önce \"--\" yazın.");
+    "  proje ekler; --guncelle Kavrion'un eski bir sürümünün kurduğu şemayı bu\n"
+    "  sürüme getirir. Adı \"-\" ile başlayan bir dosya için önce \"--\" yazın.");
 
 } // namespace
 
@@ -97,6 +133,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     const bool ornek = argumanlar.removeAll(QStringLiteral("--ornek")) > 0;
+    const bool guncelle = argumanlar.removeAll(QStringLiteral("--guncelle")) > 0;
     QString sunucu, rol;
     // An option this tool does not know, a mistyped one say, must not become a new file's name.
     const bool gecerli = SecenekAl(argumanlar, QStringLiteral("--sunucu"), sunucu)
@@ -104,10 +141,13 @@ int main(int argc, char* argv[])
                          && std::none_of(argumanlar.cbegin(), argumanlar.cend(),
                                          [](const QString& a) { return a.startsWith(QLatin1Char('-')); });
     argumanlar += sonrakiler;
-    if (gecerli && !sunucu.isEmpty() && argumanlar.isEmpty())
+    // An update adds no role and no sample: both belong to a fresh set-up.
+    if (gecerli && guncelle && !sunucu.isEmpty() && argumanlar.isEmpty() && rol.isEmpty() && !ornek)
+        return SunucuyuGuncelle(sunucu);
+    if (gecerli && !guncelle && !sunucu.isEmpty() && argumanlar.isEmpty())
         return SunucudaOlustur(sunucu, rol, ornek);
     // A server and a file at once is a mistake, not a choice of one of them.
-    if (!gecerli || argumanlar.size() != 1 || !rol.isEmpty() || !sunucu.isEmpty())
+    if (!gecerli || guncelle || argumanlar.size() != 1 || !rol.isEmpty() || !sunucu.isEmpty())
         return Hata(Kullanim);
     const QString yol = argumanlar.first();
     if (QFileInfo::exists(yol) || QFileInfo(yol).isSymLink())

@@ -136,7 +136,8 @@ DepoHatasi Kur(QSqlDatabase& vt, const QStringList& ekler)
         if (sorgu.value(0).toLongLong() > 0) {
             sorgu.exec(QStringLiteral("ROLLBACK"));
             return DepoHatasi::yeni(DepoHatasi::Genel, QStringLiteral("Sunucudaki veritabanında zaten tablolar var; "
-                                                                      "şema kurulmadı."));
+                                                                      "şema kurulmadı. Kavrion'un eski bir sürümünün "
+                                                                      "şemasıysa --guncelle ile güncellenir."));
         }
         komutlar = SunucuKurulumu();
     } else {
@@ -226,13 +227,15 @@ DepoHatasi Denetle(QSqlDatabase& vt)
     if (!sunucu)
         return {};
     // A server's schema is made whole by one tool at one version, and never migrated by
-    // the application, whose role may not change it.
+    // the application, whose role may not change it: the same tool updates it.
     int surum = 0;
     if (auto hata = SurumuOku(vt, surum))
         return hata;
     if (surum < Surum)
         return DepoHatasi::yeni(DepoHatasi::Genel, QStringLiteral("Sunucudaki şema Kavrion'un eski bir sürümünden "
-                                                                  "kalma (sürüm %1); bu sürüm %2 ister.").arg(surum).arg(Surum));
+                                                                  "kalma (sürüm %1); bu sürüm %2 ister. Sunucunun "
+                                                                  "yöneticisi \"veritabani-olustur --sunucu BAĞLANTI "
+                                                                  "--guncelle\" ile güncelleyebilir.").arg(surum).arg(Surum));
     return {};
 }
 

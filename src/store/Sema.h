@@ -51,6 +51,13 @@ DepoHatasi SurumuOku(const QSqlDatabase& vt, int& surum);
 // at Surum, the history with each step's owner, the triggers that file a step's rows
 // and announce every change (NOTIFY kavrion, "table:project"), and the version.
 QStringList SunucuKurulumu();
+// The statements that take a server's schema at an older version to Surum: every table of
+// it the server lacks (`varOlanlar`, in lower case as the server keeps them) with its
+// indexes and triggers, the grants to write them for each of `roller`, and the version.
+QStringList SunucuGuncellemesi(const QStringList& varOlanlar, const QStringList& roller);
+// Runs them in one transaction, for the roles that may write the projects' table: the
+// version found in `bulunan`; a schema at Surum is left as it is, a newer one refused.
+DepoHatasi SunucuyuGuncelle(QSqlDatabase& vt, int& bulunan);
 // A login role `rol` that may read and write those tables and nothing else.
 QStringList SunucuRolu(const QString& rol);
 // The announcements' channel.

@@ -127,6 +127,14 @@ QStringList Tetikleyici(int tablo)
                                   " FOR EACH ROW EXECUTE FUNCTION Gecmis%1()").arg(ad)};
 }
 
+// A role's name quoted as an identifier; it reaches no statement any other way.
+QString Tirnakli(const QString& rol)
+{
+    QString ad = rol;
+    ad.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + ad + QLatin1Char('"');
+}
+
 QStringList Adlar()
 {
     QStringList adlar;
@@ -135,7 +143,47 @@ QStringList Adlar()
     return adlar << QStringLiteral("GecmisAdimlari") << QStringLiteral("GecmisDegisiklikleri");
 }
 
+// The table a statement of the schema makes or indexes ("CREATE TABLE X (",
+// "CREATE INDEX I ON X (") in lower case, as the server keeps the names.
+QString YapilanTablo(const QString& komut)
+{
+    const QStringList sozcukler = komut.simplified().split(QLatin1Char(' '));
+    const qsizetype on = sozcukler.indexOf(QStringLiteral("ON"));
+    if (sozcukler.value(1) == QLatin1String("INDEX") && on > 0)
+        return sozcukler.value(on + 1).toLower();
+    return sozcukler.value(2).toLower();
+}
+
 } // namespace
+
+QStringList SunucuGuncellemesi(const QStringList& varOlanlar, const QStringList& roller)
+{
+    const auto eksik = [&](const QString& tablo) { return !varOlanlar.contains(tablo.toLower()); };
+    QStringList komutlar, yazilanlar, okunanlar;
+    for (const char* komut : Tablolari) {
+        const QString metin = QString::fromLatin1(komut);
+        const QString tablo = YapilanTablo(metin);
+        if (!eksik(tablo))
+            continue;
+        komutlar << metin;
+        if (metin.startsWith(QLatin1String("CREATE TABLE")))
+            (Adlar().contains(tablo, Qt::CaseInsensitive) ? yazilanlar : okunanlar) << tablo;
+    }
+    for (int tablo = 0; tablo < int(std::size(Tablolar)); ++tablo)
+        if (eksik(QLatin1String(Tablolar[tablo].ad)))
+            komutlar += Tetikleyici(tablo);
+    // A new table is open to whoever may already write the others, as the set-up grants.
+    for (const QString& rol : roller) {
+        const QString ad = Tirnakli(rol);
+        if (!yazilanlar.isEmpty())
+            komutlar << QStringLiteral("GRANT SELECT, INSERT, UPDATE, DELETE ON %1 TO %2").arg(yazilanlar.join(", "), ad);
+        if (!okunanlar.isEmpty())
+            komutlar << QStringLiteral("GRANT SELECT ON %1 TO %2").arg(okunanlar.join(", "), ad);
+        komutlar << QStringLiteral("GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO %1").arg(ad);
+    }
+    return komutlar << QStringLiteral("DELETE FROM KavrionSurumu")
+                    << QStringLiteral("INSERT INTO KavrionSurumu (Surum) VALUES (%1)").arg(Surum);
+}
 
 QStringList SunucuKurulumu()
 {
@@ -153,10 +201,7 @@ QStringList SunucuKurulumu()
 
 QStringList SunucuRolu(const QString& rol)
 {
-    // The name is quoted as an identifier; it reaches no statement any other way.
-    QString ad = rol;
-    ad.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    ad = QLatin1Char('"') + ad + QLatin1Char('"');
+    const QString ad = Tirnakli(rol);
     return {
         QStringLiteral("CREATE ROLE %1 LOGIN NOSUPERUSER NOCREATEDB NOCREATEROLE").arg(ad),
         QStringLiteral("REVOKE CREATE ON SCHEMA public FROM PUBLIC"),

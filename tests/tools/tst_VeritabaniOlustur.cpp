@@ -1,10 +1,15 @@
+// ctest-sunucu
 // veritabani-olustur as people and scripts start it: asked for help, given a mistyped
 // option or a file whose name starts with "-". It makes the one file it is asked for,
-// or none, and never touches a file that is there.
+// or none, and never touches a file that is there; it updates a server an older
+// version set up, whole or not at all.
+#include "destek/SunucuVeritabani.h"
 #include "destek/YardimciProgram.h"
 #include "store/GeciciBaglanti.h"
+#include "store/Sema.h"
 
 #include <QDir>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,6 +18,14 @@ namespace {
 ProgramSonucu Olustur(const QString& klasor, const QStringList& argumanlar)
 {
     return ProgramiCalistir(YardimciProgram(QStringLiteral("veritabani-olustur")), argumanlar, klasor);
+}
+
+// The first value `sql` reads on the server, as its superuser.
+QString Deger(const SunucuVeritabani& vt, const QString& sql)
+{
+    const GeciciBaglanti baglanti(vt.adres(), ProjeDeposu::Acilis::Ham);
+    QSqlQuery sorgu(baglanti.vt());
+    return sorgu.exec(sql) && sorgu.next() ? sorgu.value(0).toString() : QStringLiteral("okunamadı");
 }
 
 } // namespace
@@ -40,6 +53,10 @@ private slots:
                                                << QStringList() << 0;
         QTest::newRow("a server and a file") << QStringList{"--sunucu", "host=/yok", "a.mdb"} << 1 << QByteArray()
                                              << kullanim << QStringList() << 0;
+        QTest::newRow("an update of a file") << QStringList{"--guncelle", "a.mdb"} << 1 << QByteArray() << kullanim
+                                             << QStringList() << 0;
+        QTest::newRow("an update with a role") << QStringList{"--sunucu", "host=/yok", "--guncelle", "--rol", "r"} << 1
+                                               << QByteArray() << kullanim << QStringList() << 0;
         QTest::newRow("two names") << QStringList{"a.mdb", "b.mdb"} << 1 << QByteArray() << kullanim
                                    << QStringList() << 0;
         QTest::newRow("a name") << QStringList{"a.mdb"} << 0 << QByteArray() << QByteArray()
@@ -95,6 +112,62 @@ private slots:
         // Nor is the file made to take its name left beside it.
         QCOMPARE(QDir(klasor.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{"Proje.mdb"});
+    }
+
+    // A server set up by the version before the calendars, with rows and a role: the
+    // application refuses it and names the update; an update that fails part-way leaves
+    // it as it was; then it keeps every row and its role takes a calendar change; a
+    // second update, or one of a newer server, changes nothing.
+    void anOlderServerIsUpdatedWhole()
+    {
+        SUNUCU_VERITABANI(vt);
+        const QString rol = vt.YeniRolAdi(), parola = QStringLiteral("Parola 95");
+        const QStringList guncelle{"--sunucu", KalinacakAdres(vt.adres()), "--guncelle"};
+        QCOMPARE(Olustur({}, {"--ornek", "--sunucu", KalinacakAdres(vt.adres()), "--rol", rol}).durum, 0);
+        QCOMPARE(vt.Calistir({QStringLiteral("ALTER ROLE %1 PASSWORD '%2'").arg(rol, parola),
+                              "DROP TABLE TakvimTablosu, TakvimIstisnalariTablosu",
+                              "DROP FUNCTION GecmisTakvimTablosu(), GecmisTakvimIstisnalariTablosu()",
+                              "UPDATE KavrionSurumu SET Surum = 3"}), QString());
+        const QString satirlar = QStringLiteral("SELECT string_agg(Kodu || Adi || OngorulenSure, ',' ORDER BY Kodu)"
+                                                " || (SELECT string_agg(ProjeAdi, ',') FROM ProjeTablosu)"
+                                                " FROM FaaliyetlerTablosu");
+        const QString once = Deger(vt, satirlar);
+        QVERIFY2(once.endsWith(QStringLiteral("ÖRNEK PROJE")), qPrintable(once));
+        SunucuAdresi adres = vt.adres();
+        adres.kullanici = rol;
+        adres.parola = parola;
+        QVERIFY(GeciciBaglanti(adres).hata().aciklama.endsWith("--guncelle\" ile güncelleyebilir."));
+
+        // A function left where a trigger's goes: the table made before it is gone again.
+        QCOMPARE(vt.Calistir({"CREATE FUNCTION GecmisTakvimIstisnalariTablosu() RETURNS int LANGUAGE sql"
+                              " AS $$ SELECT 1 $$"}), QString());
+        ProgramSonucu s = Olustur({}, guncelle);
+        QVERIFY2(s.durum == 1 && s.hata.contains("şema güncellenemedi: Hata"), s.hata.constData());
+        const QString surumVeTablo = "SELECT max(Surum) || ' ' || (to_regclass('takvimtablosu') IS NULL) FROM KavrionSurumu";
+        QCOMPARE(Deger(vt, surumVeTablo), QStringLiteral("3 true"));
+        QCOMPARE(vt.Calistir({"DROP FUNCTION GecmisTakvimIstisnalariTablosu()"}), QString());
+
+        s = Olustur({}, guncelle);
+        QVERIFY2(s.durum == 0 && s.cikti.contains(QStringLiteral("güncellendi: sürüm 3 → %1").arg(Sema::Surum).toUtf8()),
+                 s.cikti.constData());
+        QCOMPARE(Deger(vt, satirlar), once);
+        {
+            const GeciciBaglanti guncel(adres);
+            QVERIFY2(!guncel.hata(), qPrintable(guncel.hata().aciklama));
+            ProjeTakvimi takvim;
+            takvim.tur = TakvimTuru::PazartesiCuma;
+            GecmisAdimi adim;
+            QVERIFY(!guncel.depo().TakvimDegistir(QStringLiteral("ÖRNEK PROJE"), {}, takvim));
+            QVERIFY(!guncel.depo().GeriAl(adim));
+            QCOMPARE(Deger(vt, "SELECT count(*) FROM TakvimTablosu"), QStringLiteral("0"));
+            QVERIFY(!guncel.depo().Yinele(adim));
+        }
+        s = Olustur({}, guncelle);
+        QVERIFY2(s.durum == 0 && s.cikti.contains("zaten güncel"), s.cikti.constData());
+        QCOMPARE(Deger(vt, "SELECT Turu FROM TakvimTablosu"), QStringLiteral("pazartesi-cuma"));
+        QCOMPARE(vt.Calistir({QStringLiteral("UPDATE KavrionSurumu SET Surum = %1").arg(Sema::Surum + 1)}), QString());
+        s = Olustur({}, guncelle);
+        QVERIFY2(s.durum == 1 && s.hata.contains("daha yeni bir sürümüne ait"), s.hata.constData());
     }
 };
 

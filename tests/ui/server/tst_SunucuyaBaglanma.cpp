@@ -229,7 +229,8 @@ private slots:
                                "ya da \"veritabani-olustur --sunucu\" ile kurulmamış.");
         QCOMPARE(sv.Calistir(Sema::SunucuKurulumu() << "UPDATE KavrionSurumu SET Surum = 1"), QString());
         QCOMPARE(basla(adres), QStringLiteral("Hata 1: Sunucudaki şema Kavrion'un eski bir sürümünden kalma (sürüm 1); "
-                                              "bu sürüm %1 ister.").arg(Sema::Surum));
+                                              "bu sürüm %1 ister. Sunucunun yöneticisi \"veritabani-olustur "
+                                              "--sunucu BAĞLANTI --guncelle\" ile güncelleyebilir.").arg(Sema::Surum));
         QCOMPARE(sv.Calistir({QStringLiteral("UPDATE KavrionSurumu SET Surum = %1").arg(Sema::Surum)}), QString());
         for (const char* ad : {"ALFA", "BETA"})
             QVERIFY(!GeciciBaglanti(sv.adres()).depo().ProjeEkle({ad, QDate(2026, 3, 1), QDate(2026, 3, 11)}));
