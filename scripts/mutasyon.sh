@@ -242,6 +242,7 @@ hatalar=(
 "çekirdek@@src/kernel/Hesap.h@@return ArdilinBaslamasi(tur) ? uc : uc - ardilSuresi;@@return uc;@@a finish-to-finish link holds its successor's start, not its finish"
 "çekirdek@@src/analysis/Nedenler.cpp@@(OncekininBaslamasi(ag.tur[k]) ? baslamadanCikan : bitistenCikan) = true;@@bitistenCikan = true;@@an activity whose lengthening shortens its path is not named"
 "çekirdek@@src/risk/RiskHesabi.cpp@@gecikme *= qint64(1) << m.olcekUssu;@@gecikme *= 1;@@the simulation counts lags in ticks, not days"
+"çekirdek@@src/kernel/PlanModeli.cpp@@yer = m_yer.value(QString::fromRawData(kod.data(), kod.size()), -1);@@yer = -1;@@a long list of links loses their types and lags"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

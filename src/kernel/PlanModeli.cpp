@@ -4,19 +4,40 @@
 
 namespace {
 
-// The link's type and lag as the row's details give them; plain when they name none. A
-// detail naming a code the list does not name, or a code a second time, is not read here:
-// the store's rules refuse such a row on writing, so the first detail for a code holds.
-void AyrintiyiOku(const QVector<BagAyrintisi>& ayrintilar, QStringView kod, Bag& bag)
-{
-    for (const BagAyrintisi& a : ayrintilar) {
-        if (a.onceki == kod) {
-            bag.tur = a.tur;
-            bag.gecikme = a.gecikme;
+// One row's link details by the code they name. A detail naming a code the list does not
+// name, or a code a second time, is not read here: the store's rules refuse such a row on
+// writing, so the first detail for a code holds.
+class Ayrintilar {
+public:
+    explicit Ayrintilar(const QVector<BagAyrintisi>& liste) : m_liste(liste)
+    {
+        // A few are searched; a long list (a finish waiting for thousands) is indexed once.
+        if (liste.size() <= DogrusalSinir)
             return;
+        for (int j = int(liste.size()) - 1; j >= 0; --j)
+            m_yer.insert(liste.at(j).onceki, j);
+    }
+    void Oku(QStringView kod, Bag& bag) const
+    {
+        int yer = -1;
+        if (m_liste.size() > DogrusalSinir) {
+            // The key only borrows the characters, as the code index does.
+            yer = m_yer.value(QString::fromRawData(kod.data(), kod.size()), -1);
+        } else {
+            for (int j = 0; j < m_liste.size() && yer < 0; ++j)
+                yer = m_liste.at(j).onceki == kod ? j : -1;
+        }
+        if (yer >= 0) {
+            bag.tur = m_liste.at(yer).tur;
+            bag.gecikme = m_liste.at(yer).gecikme;
         }
     }
-}
+
+private:
+    static constexpr int DogrusalSinir = 8;
+    const QVector<BagAyrintisi>& m_liste;
+    QHash<QString, int> m_yer;
+};
 
 } // namespace
 
@@ -27,6 +48,7 @@ PlanModeli::PlanModeli(const QVector<KayitliFaaliyet>& satirlar) : m_satirlar(sa
     QVector<Bag> baglar;
     QVector<int> sonAnan(n, -1); // the last row whose list named each row
     for (int i = 1; i < n; ++i) {
+        const Ayrintilar ayrintilar(m_satirlar.at(i).baglar);
         OncekiKodlariniGez(m_satirlar.at(i).oncekiler, [&](QStringView kod) {
             if (m_eksik.at(i))
                 return;
@@ -36,7 +58,7 @@ PlanModeli::PlanModeli(const QVector<KayitliFaaliyet>& satirlar) : m_satirlar(sa
             } else if (sonAnan.at(onceki) != i) {
                 sonAnan[onceki] = i;
                 Bag bag{onceki, i};
-                AyrintiyiOku(m_satirlar.at(i).baglar, kod, bag);
+                ayrintilar.Oku(kod, bag);
                 baglar.append(bag);
             }
         });

@@ -177,8 +177,8 @@ Olaylar OlaylariHesapla(const QVector<KayitliFaaliyet>& satirlar)
     return o;
 }
 
-// 1 to 62 activities with unique codes, each after one to three distinct ones above it, about
-// half of the links of a random type with a lag from −10 to +10.
+// 1 to 62 activities with unique codes, each after one to three distinct ones above it (every
+// seventh after up to thirty), about half of the links of a random type with a lag from −10 to +10.
 QVector<KayitliFaaliyet> KarisikBagliPlan(std::mt19937& uretec)
 {
     const QString kodlar = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
@@ -186,7 +186,7 @@ QVector<KayitliFaaliyet> KarisikBagliPlan(std::mt19937& uretec)
     QString tanim;
     for (int i = 0, n = Zar(1, 62); i < n; ++i) {
         QStringList oncekiler;
-        for (int k = Zar(1, 3); i > 0 && k > 0; --k) {
+        for (int k = Zar(1, i % 7 == 6 ? 30 : 3); i > 0 && k > 0; --k) { // now and then a long list
             const QString kod = kodlar.at(Zar(0, i - 1));
             if (std::none_of(oncekiler.cbegin(), oncekiler.cend(), [&](const QString& o) { return o.startsWith(kod); }))
                 oncekiler << (Zar(0, 1) ? kod : kod + QLatin1Char('/')
