@@ -36,7 +36,7 @@ hatalar=(
 "çekirdek@@src/store/Sema.cpp@@if (!bulunan.contains(sunucu ? sutun.toLower() : sutun))@@if (false)@@a table lacking a column is accepted"
 "çekirdek@@src/store/SqlHatasi.cpp@@if (motor.contains(QLatin1String(\"ProjeTablosu.ProjeAdi\")))@@if (false)@@a taken name is not explained"
 "çekirdek@@src/kernel/Cizelge.cpp@@hazir = c.gunler.at(ag.onceki[k]).ef.has_value();@@hazir = true;@@a row after one that could not be worked out still shows a start"
-"çekirdek@@src/kernel/Cizelge.cpp@@if (enIyi < 0 || ef[ag.onceki[k]] > ef[enIyi])@@if (enIyi < 0 || ef[ag.onceki[k]] >= ef[enIyi])@@the critical path takes the last predecessor on a tie"
+"çekirdek@@src/kernel/Cizelge.cpp@@if (enIyi < 0 || baslama > enGec) {@@if (enIyi < 0 || baslama >= enGec) {@@the critical path takes the last predecessor on a tie"
 "çekirdek@@src/kernel/Cizelge.cpp@@const qint64 enErken = c.hesap.bitis - c.hesap.ef[0];@@const qint64 enErken = c.hesap.bitis;@@the earliest finish day count forgets the first activity"
 "çekirdek@@src/kernel/PlanModeli.cpp@@return ilk < satir ? ilk : -1;@@return ilk <= satir ? ilk : -1;@@an activity may name itself as predecessor"
 "çekirdek@@src/rules/ProjeKurallari.cpp@@    buyuk.replace(QChar(0x0069), QChar(0x0130));
@@ -79,8 +79,8 @@ hatalar=(
 "çekirdek@@tools/kavrion-rapor/Iletiler.cpp@@Cikis::Kullanim);@@Cikis::Hata);@@a usage error exits with the store error's status"
 "çekirdek@@tools/kavrion-rapor/RaporOkuma.cpp@@if (hata.numara == DepoHatasi::Bulunamadi)@@if (false)@@an unknown project is reported as a store error"
 "çekirdek@@src/analysis/AgAnalizi.cpp@@f.serbestBolluk = qint32(s.serbestBolluk[i]);@@f.serbestBolluk = qint32(s.ToplamBolluk(i));@@free float replaced by total float"
-"çekirdek@@src/kernel/Hesap.cpp@@lf = std::min(lf, BagaGoreBitis(ag, k, ls[ardil[k]]));@@lf = std::min(lf, BagaGoreBitis(ag, k, es[ardil[k]]));@@the backward pass takes LF from the successors' ES instead of their LS"
-"çekirdek@@src/kernel/Hesap.cpp@@baslama = std::max(baslama, BagaGoreBaslama(ag, k, ef[onceki[k]]));@@baslama = std::max(baslama, BagaGoreBaslama(ag, k, es[onceki[k]]));@@the forward pass starts a successor at its predecessor's start"
+"çekirdek@@src/kernel/Hesap.cpp@@lf = std::min(lf, BagaGoreBitis(ag, k, ls[a], lfler[a], sure[i]));@@lf = std::min(lf, BagaGoreBitis(ag, k, es[a], ef[a], sure[i]));@@the backward pass takes LF from the successors' ES instead of their LS"
+"çekirdek@@src/kernel/Hesap.cpp@@BagaGoreBaslama(ag, k, es[onceki[k]], ef[onceki[k]], sure[i])@@BagaGoreBaslama(ag, k, es[onceki[k]], es[onceki[k]], sure[i])@@the forward pass starts a successor at its predecessor's start"
 "çekirdek@@src/kernel/Hesap.h@@{ return ToplamBolluk(i) <= 0; }@@{ return serbestBolluk[i] <= 0; }@@critical judged by free float"
 "çekirdek@@src/kernel/Hesap.cpp@@qint64 lf = s.bitis, enErken = s.bitis;@@qint64 lf = s.bitis, enErken = ag.cikanBasi[i] < ag.cikanBasi[i + 1] ? std::numeric_limits<qint64>::max() : s.bitis;@@free float not bounded by F, larger than total float"
 "çekirdek@@src/analysis/KritikYollar.cpp@@s.Kritik(ag.ardil[k]) && Belirler(ag, s, k);@@s.Kritik(ag.ardil[k]);@@a link between critical activities that does not drive is a step of a path"
@@ -250,6 +250,11 @@ hatalar=(
 "pencere@@src/ui/calendar/TakvimPenceresi.cpp@@m_duzenlenen = bekleyen.duzenlenen;@@;@@the calendar window drops an edit not applied when another project is selected"
 "çekirdek@@src/store/SunucuSemasi.cpp@@    for (const QString& rol : roller) {@@    for (const QString& rol : QStringList()) {@@a server's update adds tables its planners' role may not write"
 "çekirdek@@src/store/SunucuSemasi.cpp@@        if (eksik(QLatin1String(Tablolar[tablo].ad)))@@        if (false)@@a server's update adds tables without their history and announcement triggers"
+"çekirdek@@src/kernel/Hesap.h@@return OncekininBaslamasi(tur) ? uc + oncekiSuresi : uc;@@return uc;@@a start-to-start link lets its predecessor finish no later than its successor starts"
+"çekirdek@@src/kernel/Hesap.h@@return ArdilinBaslamasi(tur) ? uc : uc - ardilSuresi;@@return uc;@@a finish-to-finish link holds its successor's start, not its finish"
+"çekirdek@@src/analysis/Nedenler.cpp@@(OncekininBaslamasi(ag.tur[k]) ? baslamadanCikan : bitistenCikan) = true;@@bitistenCikan = true;@@an activity whose lengthening shortens its path is not named"
+"çekirdek@@src/risk/RiskHesabi.cpp@@gecikme *= qint64(1) << m.olcekUssu;@@gecikme *= 1;@@the simulation counts lags in ticks, not days"
+"çekirdek@@src/kernel/PlanModeli.cpp@@yer = m_yer.value(QString::fromRawData(kod.data(), kod.size()), -1);@@yer = -1;@@a long list of links loses their types and lags"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

@@ -2,6 +2,45 @@
 
 #include "kernel/OncekiListesi.h"
 
+namespace {
+
+// One row's link details by the code they name. A detail naming a code the list does not
+// name, or a code a second time, is not read here: the store's rules refuse such a row on
+// writing, so the first detail for a code holds.
+class Ayrintilar {
+public:
+    explicit Ayrintilar(const QVector<BagAyrintisi>& liste) : m_liste(liste)
+    {
+        // A few are searched; a long list (a finish waiting for thousands) is indexed once.
+        if (liste.size() <= DogrusalSinir)
+            return;
+        for (int j = int(liste.size()) - 1; j >= 0; --j)
+            m_yer.insert(liste.at(j).onceki, j);
+    }
+    void Oku(QStringView kod, Bag& bag) const
+    {
+        int yer = -1;
+        if (m_liste.size() > DogrusalSinir) {
+            // The key only borrows the characters, as the code index does.
+            yer = m_yer.value(QString::fromRawData(kod.data(), kod.size()), -1);
+        } else {
+            for (int j = 0; j < m_liste.size() && yer < 0; ++j)
+                yer = m_liste.at(j).onceki == kod ? j : -1;
+        }
+        if (yer >= 0) {
+            bag.tur = m_liste.at(yer).tur;
+            bag.gecikme = m_liste.at(yer).gecikme;
+        }
+    }
+
+private:
+    static constexpr int DogrusalSinir = 8;
+    const QVector<BagAyrintisi>& m_liste;
+    QHash<QString, int> m_yer;
+};
+
+} // namespace
+
 PlanModeli::PlanModeli(const QVector<KayitliFaaliyet>& satirlar) : m_satirlar(satirlar), m_eksik(satirlar.size())
 {
     KodlariDiz();
@@ -9,6 +48,7 @@ PlanModeli::PlanModeli(const QVector<KayitliFaaliyet>& satirlar) : m_satirlar(sa
     QVector<Bag> baglar;
     QVector<int> sonAnan(n, -1); // the last row whose list named each row
     for (int i = 1; i < n; ++i) {
+        const Ayrintilar ayrintilar(m_satirlar.at(i).baglar);
         OncekiKodlariniGez(m_satirlar.at(i).oncekiler, [&](QStringView kod) {
             if (m_eksik.at(i))
                 return;
@@ -17,7 +57,9 @@ PlanModeli::PlanModeli(const QVector<KayitliFaaliyet>& satirlar) : m_satirlar(sa
                 m_eksik[i] = true;
             } else if (sonAnan.at(onceki) != i) {
                 sonAnan[onceki] = i;
-                baglar.append({onceki, i});
+                Bag bag{onceki, i};
+                ayrintilar.Oku(kod, bag);
+                baglar.append(bag);
             }
         });
     }

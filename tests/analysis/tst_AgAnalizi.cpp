@@ -3,6 +3,7 @@
 #include "destek/Yereller.h"
 #include "kernel/Cizelge.h"
 #include "text/AnalizMetinleri.h"
+#include "text/BagMetinleri.h"
 
 #include <QTest>
 #include <algorithm>
@@ -95,6 +96,105 @@ QString Elmaslar(int k)
         son = birlesim;
     }
     return tanim;
+}
+
+// The figures by definition, for plans whose codes are unique: longest paths over every
+// activity's start and finish events (an activity ties its two by its duration both ways),
+// relaxed until none moves, and the critical paths as the zero-float chains of links that
+// are tight at their successor's event, from one no link drives to one finishing at F.
+struct Olaylar {
+    QVector<qint64> erken, gec, serbest; // per event: 2i the start, 2i + 1 the finish; per activity
+    qint64 bitis = 0;
+    QStringList yollar; // sorted, at most as many as the listing holds
+    qint64 yolSayisi = 0;
+};
+
+Olaylar OlaylariHesapla(const QVector<KayitliFaaliyet>& satirlar)
+{
+    struct Kenar {
+        int u, v;
+        qint64 w;
+    };
+    const int n = int(satirlar.size());
+    QHash<QString, int> satir;
+    QVector<Kenar> kenarlar, baglar;
+    Olaylar o;
+    o.erken.resize(2 * n);
+    for (int i = 0; i < n; ++i) {
+        satir.insert(satirlar[i].kodu, i);
+        const qint64 d = *satirlar[i].sure.deger;
+        kenarlar << Kenar{2 * i, 2 * i + 1, d} << Kenar{2 * i + 1, 2 * i, -d};
+        o.erken[2 * i + 1] = d;
+        for (const QString& kod : satirlar[i].oncekiler.split(',', Qt::SkipEmptyParts)) {
+            BagAyrintisi b{kod};
+            for (const BagAyrintisi& a : satirlar[i].baglar)
+                b = a.onceki == kod ? a : b;
+            const bool oncekiBaslar = b.tur == BagTuru::BaslamaBaslama || b.tur == BagTuru::BaslamaBitis;
+            const bool ardilBaslar = b.tur == BagTuru::BaslamaBaslama || b.tur == BagTuru::BitisBaslama;
+            baglar << Kenar{2 * satir[kod] + !oncekiBaslar, 2 * i + !ardilBaslar, b.gecikme};
+        }
+    }
+    kenarlar += baglar;
+    for (bool degisti = true; degisti;) {
+        degisti = false;
+        for (const Kenar& k : kenarlar)
+            if (o.erken[k.u] + k.w > o.erken[k.v])
+                o.erken[k.v] = o.erken[k.u] + k.w, degisti = true;
+    }
+    for (int i = 0; i < n; ++i)
+        o.bitis = std::max(o.bitis, o.erken[2 * i + 1]);
+    o.gec.fill(o.bitis, 2 * n);
+    for (bool degisti = true; degisti;) {
+        degisti = false;
+        for (const Kenar& k : kenarlar)
+            if (o.gec[k.v] - k.w < o.gec[k.u])
+                o.gec[k.u] = o.gec[k.v] - k.w, degisti = true;
+    }
+    const auto Kritik = [&](int i) { return o.gec[2 * i] == o.erken[2 * i]; };
+    QVector<QVector<int>> sonraki(n);
+    QVector<bool> surulen(n, false);
+    for (int i = 0; i < n; ++i)
+        o.serbest << o.bitis - o.erken[2 * i + 1];
+    for (const Kenar& k : baglar) {
+        const int p = k.u / 2, a = k.v / 2;
+        o.serbest[p] = std::min(o.serbest[p], o.erken[k.v] - k.w - o.erken[k.u]);
+        const bool siki = o.erken[k.v] == o.erken[k.u] + k.w;
+        surulen[a] = surulen[a] || siki;
+        if (siki && Kritik(p) && Kritik(a))
+            sonraki[p] << a;
+    }
+    const std::function<void(int, QStringList)> Yuru = [&](int i, QStringList yol) {
+        yol << satirlar[i].kodu;
+        if (o.erken[2 * i + 1] == o.bitis && ++o.yolSayisi <= KritikYolSiniri)
+            o.yollar << yol.join(',');
+        for (int j = 0; j < sonraki[i].size() && o.yolSayisi <= KritikYolSiniri; ++j)
+            Yuru(sonraki[i][j], yol);
+    };
+    for (int i = 0; i < n; ++i)
+        if (Kritik(i) && !surulen[i])
+            Yuru(i, {});
+    o.yollar.sort();
+    return o;
+}
+
+// 1 to 62 activities with unique codes, each after one to three distinct ones above it (every
+// seventh after up to thirty), about half of the links of a random type with a lag from −10 to +10.
+QVector<KayitliFaaliyet> KarisikBagliPlan(std::mt19937& uretec)
+{
+    const QString kodlar = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
+    const auto Zar = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(uretec); };
+    QString tanim;
+    for (int i = 0, n = Zar(1, 62); i < n; ++i) {
+        QStringList oncekiler;
+        for (int k = Zar(1, i % 7 == 6 ? 30 : 3); i > 0 && k > 0; --k) { // now and then a long list
+            const QString kod = kodlar.at(Zar(0, i - 1));
+            if (std::none_of(oncekiler.cbegin(), oncekiler.cend(), [&](const QString& o) { return o.startsWith(kod); }))
+                oncekiler << (Zar(0, 1) ? kod : kod + QLatin1Char('/')
+                                 + BagMetinleri::KisaAd(BagTuru(Zar(0, 3))) + QString::asprintf("%+d", Zar(-10, 10)));
+        }
+        tanim += QStringLiteral("%1:%2:%3 ").arg(kodlar.at(i)).arg(Zar(0, 12)).arg(oncekiler.join(','));
+    }
+    return Faaliyetler(tanim);
 }
 
 } // namespace
@@ -386,6 +486,122 @@ private slots:
         QTEST(analiz.faaliyetler.at(satir).baslama, "baslangic");
         QTEST(analiz.faaliyetler.at(satir).bitis, "bitisTarihi");
         QTEST(analiz.plan.enErkenBitis, "projeBitisi");
+    }
+
+    // Mixed link types and lags on random plans under each calendar: every figure and the
+    // listed critical paths are those of the longest paths over the activities' events,
+    // and each start is ES working days from the project start.
+    void linkTypesAgreeWithTheEventOracle()
+    {
+        std::mt19937 uretec(3434);
+        for (int plan = 0; plan < 200; ++plan) {
+            const QVector<KayitliFaaliyet> satirlar = KarisikBagliPlan(uretec);
+            const Olaylar o = OlaylariHesapla(satirlar);
+            KayitliProje proje = Tarihli("2026-03-02");
+            proje.takvim.tur = TakvimTuru(plan % 3);
+            const AgAnalizi analiz = AnaliziHesapla(satirlar, proje);
+            QString tanim;
+            for (const KayitliFaaliyet& f : satirlar) {
+                tanim += f.kodu + ':' + f.oncekiler;
+                for (const BagAyrintisi& b : f.baglar)
+                    tanim += ' ' + b.onceki + BagMetinleri::TurVeGecikme(b.tur, b.gecikme);
+                tanim += QStringLiteral("; ");
+            }
+            const QByteArray ne = tanim.toUtf8();
+            QVERIFY2(!analiz.hata.Var(), ne);
+            QCOMPARE(analiz.projeBitisGunu, o.bitis);
+            for (int i = 0; i < satirlar.size(); ++i) {
+                const FaaliyetAnalizi& f = analiz.faaliyetler[i];
+                const QVector<qint64> beklenen{o.erken[2 * i], o.erken[2 * i + 1], o.gec[2 * i], o.gec[2 * i + 1],
+                                               o.gec[2 * i] - o.erken[2 * i], o.serbest[i]};
+                QVERIFY2((QVector<qint64>{f.es, f.ef, f.ls, f.lf, f.toplamBolluk, f.serbestBolluk} == beklenen), ne);
+                QVERIFY2(analiz.takvim.IsGunuSay(proje.baslama.deger.value(), f.baslama) == f.es, ne);
+            }
+            QCOMPARE(analiz.kritikYolSayisi, QString::number(o.yolSayisi));
+            if (o.yolSayisi <= KritikYolSiniri) {
+                QStringList yollar;
+                for (const QStringList& yol : analiz.kritikYollar)
+                    yollar << yol.join(',');
+                yollar.sort();
+                QVERIFY2(yollar == o.yollar, ne);
+            }
+        }
+    }
+
+    // The classic cases: a lag after a Friday counts working days, a finish-to-finish that
+    // would pull its successor before the project start is held there, a start-to-finish,
+    // and B, entered by its finish and leaving by its start, shortens the project as it grows.
+    void linkTypesByHand_data()
+    {
+        QTest::addColumn<QString>("tanim");
+        QTest::addColumn<int>("takvim");
+        QTest::addColumn<QString>("rakamlar");
+        QTest::addColumn<QString>("yollar");
+        QTest::addColumn<QString>("tarihler"); // each activity's start and finish; empty: not checked
+        QTest::addColumn<QString>("neden");    // the second activity's
+        QTest::newRow("lag after a Friday") << "A:5: B:1:A/BB+2" << int(TakvimTuru::PazartesiCuma)
+                                            << "0/5/0/5/0/0* 7/8/7/8/0/0*" << "A,B"
+                                            << "2026-03-02 2026-03-06 2026-03-11 2026-03-11"
+                                            << "Kritik: B, A'nın bitişinden 2 iş günü sonra başlayabilir (BB+2); "
+                                               "gecikirse proje de gecikir.";
+        QTest::newRow("held at the start") << "A:2: B:5:A/BiBi" << 0 << "0/2/3/5/3/3 0/5/0/5/0/0*" << "B" << ""
+                                           << "Kritik: hiçbir önceki faaliyeti beklemeden 0. günde başlıyor; "
+                                              "gecikirse proje de gecikir.";
+        QTest::newRow("start to finish") << "A:3: B:2:A/BaBi+4" << 0 << "0/3/0/3/0/0* 2/4/2/4/0/0*" << "A,B" << ""
+                                         << "Kritik: B, A'nın başlangıcından 4 iş günü sonra bitebilir (BaBi+4); "
+                                            "gecikirse proje de gecikir.";
+        QTest::newRow("lengthening shortens") << "A:10: B:4:A/BiBi+2 C:5:B/BaBa+1" << 0
+                                              << "0/10/0/10/0/0* 8/12/8/12/0/0* 9/14/9/14/0/0*" << "A,B,C" << ""
+                                              << "Kritik: B, A'nın bitişinden 2 iş günü sonra bitebilir (BiBi+2); "
+                                                 "gecikirse C faaliyeti de gecikir. B uzarsa başlangıcı öne çekilir "
+                                                 "ve üzerinden geçen kritik yol kısalır; kısalırsa proje uzar.";
+    }
+    void linkTypesByHand()
+    {
+        QFETCH(QString, tanim);
+        QFETCH(int, takvim);
+        QFETCH(QString, tarihler);
+        KayitliProje proje = Tarihli("2026-03-02");
+        proje.takvim.tur = TakvimTuru(takvim);
+        const AgAnalizi analiz = AnaliziHesapla(Faaliyetler(tanim), proje);
+        QTEST(Rakamlar(analiz), "rakamlar");
+        QTEST(Yollar(analiz), "yollar");
+        QTEST(AnalizMetinleri::Neden(analiz, 1), "neden");
+        QStringList gunler;
+        for (const FaaliyetAnalizi& f : analiz.faaliyetler)
+            gunler << f.baslama.toString(Qt::ISODate) << f.bitis.toString(Qt::ISODate);
+        if (!tarihler.isEmpty())
+            QCOMPARE(gunler.join(' '), tarihler);
+    }
+
+    // A link's rule in words, the code's genitive ending following how its last character reads.
+    void linkRuleInWords_data()
+    {
+        QTest::addColumn<QString>("onceki");
+        QTest::addColumn<int>("tur");
+        QTest::addColumn<int>("gecikme");
+        QTest::addColumn<QString>("cumle");
+        const int bb = int(BagTuru::BitisBaslama), baba = int(BagTuru::BaslamaBaslama);
+        const int bibi = int(BagTuru::BitisBitis), babi = int(BagTuru::BaslamaBitis);
+        QTest::newRow("SS lag") << "A" << baba << 2 << "C, A'nın başlangıcından 2 iş günü sonra başlayabilir (BaBa+2)";
+        QTest::newRow("FS lead") << "B" << bb << -2 << "C, B'nin bitişinden 2 iş günü önce başlayabilir (BB−2)";
+        QTest::newRow("plain") << "A" << bb << 0 << "C, A bitmeden başlayamaz";
+        QTest::newRow("SS") << "A" << baba << 0 << "C, A başlamadan başlayamaz (BaBa)";
+        QTest::newRow("FF") << "B" << bibi << 0 << "C, B bitmeden bitemez (BiBi)";
+        QTest::newRow("SF") << "A" << babi << 0 << "C, A başlamadan bitemez (BaBi)";
+        QTest::newRow("FF lag, O") << "O" << bibi << 3 << "C, O'nun bitişinden 3 iş günü sonra bitebilir (BiBi+3)";
+        QTest::newRow("SF lead, Ü") << "Ü" << babi << -1 << "C, Ü'nün başlangıcından 1 iş günü önce bitebilir (BaBi−1)";
+        QTest::newRow("3") << "3" << bb << 1 << "C, 3'ün bitişinden 1 iş günü sonra başlayabilir (BB+1)";
+        QTest::newRow("6") << "6" << bb << 1 << "C, 6'nın bitişinden 1 iş günü sonra başlayabilir (BB+1)";
+        QTest::newRow("long code, digits grouped")
+            << "B12" << bb << 10000 << "C, B12'nin bitişinden 10.000 iş günü sonra başlayabilir (BB+10.000)";
+    }
+    void linkRuleInWords()
+    {
+        QFETCH(QString, onceki);
+        QFETCH(int, tur);
+        QFETCH(int, gecikme);
+        QTEST(BagMetinleri::KuralCumlesi("C", {onceki, BagTuru(tur), gecikme}), "cumle");
     }
 
     // Floats and paths against the main window's path on a few hundred random networks
