@@ -2,6 +2,24 @@
 
 #include "kernel/OncekiListesi.h"
 
+namespace {
+
+// The link's type and lag as the row's details give them; plain when they name none. A
+// detail naming a code the list does not name, or a code a second time, is not read here:
+// the store's rules refuse such a row on writing, so the first detail for a code holds.
+void AyrintiyiOku(const QVector<BagAyrintisi>& ayrintilar, QStringView kod, Bag& bag)
+{
+    for (const BagAyrintisi& a : ayrintilar) {
+        if (a.onceki == kod) {
+            bag.tur = a.tur;
+            bag.gecikme = a.gecikme;
+            return;
+        }
+    }
+}
+
+} // namespace
+
 PlanModeli::PlanModeli(const QVector<KayitliFaaliyet>& satirlar) : m_satirlar(satirlar), m_eksik(satirlar.size())
 {
     KodlariDiz();
@@ -17,7 +35,9 @@ PlanModeli::PlanModeli(const QVector<KayitliFaaliyet>& satirlar) : m_satirlar(sa
                 m_eksik[i] = true;
             } else if (sonAnan.at(onceki) != i) {
                 sonAnan[onceki] = i;
-                baglar.append({onceki, i});
+                Bag bag{onceki, i};
+                AyrintiyiOku(m_satirlar.at(i).baglar, kod, bag);
+                baglar.append(bag);
             }
         });
     }

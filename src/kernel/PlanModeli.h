@@ -24,7 +24,8 @@ public:
     const QVector<KayitliFaaliyet>& Satirlar() const { return m_satirlar; }
     // Row i's links come from the rows above it that its list names, each once, in the order
     // first listed (a row named again changes neither the largest finish nor which one comes
-    // first), up to the first code that names no row above.
+    // first), up to the first code that names no row above; each with the type and lag that
+    // the row's details give its code (finish-to-start without lag where they give none).
     const PlanAgi& Ag() const { return m_ag; }
     // Whether row i's list names a code with no row above it.
     bool Eksik(int satir) const { return m_eksik.at(satir); }
