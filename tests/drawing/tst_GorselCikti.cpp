@@ -395,14 +395,19 @@ private slots:
         analiz.ag.tur[0] = BagTuru(tur);
         analiz.faaliyetler[1].es = 1;
         analiz.faaliyetler[1].ef = 4;
-        const GanttCizimi cizim(analiz, proje.baslama.deger, std::nullopt, GanttOlcegi());
+        const GanttCizimi cizim(analiz, QDate(2026, 5, 4), std::nullopt, GanttOlcegi());
         Kayit kayit;
         QPainter boyaci(&kayit);
         QCOMPARE(cizim.Ciz(boyaci).ok, 1);
         boyaci.end();
-        QCOMPARE(kayit.sayfalar.last().cizgiler.size(), 1);
-        const QPolygonF yol = kayit.sayfalar.last().cizgiler.first();
         const QRectF a = cizim.Cubuk(0), b = cizim.Cubuk(1);
+        // The arrow is the one line that leaves A's row, among the axis's and the markers'.
+        QVector<QPolygonF> oklar;
+        for (const QPolygonF& cizgi : std::as_const(kayit.sayfalar.last().cizgiler))
+            if (cizgi.first().y() == a.center().y())
+                oklar << cizgi;
+        QCOMPARE(oklar.size(), 1);
+        const QPolygonF yol = oklar.first();
         QCOMPARE(yol.first(), QPointF(baslangictan ? a.left() : a.right(), a.center().y()));
         QCOMPARE(yol.last(), QPointF(bitise ? b.right() : b.left(), b.center().y()));
         const double giris = yol.last().x() - yol.at(yol.size() - 2).x();
