@@ -53,10 +53,12 @@ void GunleriBelirle(Cizelge& c)
         // A predecessor that could not be worked out has had its own fault named.
         if (!hazir)
             continue;
-        c.gunler[i].es = qint32(c.hesap.es[i]);
+        // A lag after a predecessor's start can carry a start past 32 bits, as a finish can.
+        if (Sigar(c.hesap.es[i]))
+            c.gunler[i].es = qint32(c.hesap.es[i]);
         if (!satirlar.at(i).sure.deger)
             HataKoy(c, PlanHatasi::SureSayiDegil, i);
-        else if (!Sigar(c.hesap.ef[i]))
+        else if (!Sigar(c.hesap.ef[i]) || !Sigar(c.hesap.es[i]))
             HataKoy(c, PlanHatasi::BitisSinirDisi, i);
         else
             c.gunler[i].ef = qint32(c.hesap.ef[i]);
@@ -66,15 +68,21 @@ void GunleriBelirle(Cizelge& c)
 QVector<int> KritikYolBul(const Cizelge& c)
 {
     const PlanAgi& ag = c.model->Ag();
+    const QVector<qint64>& es = c.hesap.es;
     const QVector<qint64>& ef = c.hesap.ef;
     int satir = int(std::find(ef.cbegin(), ef.cend(), c.hesap.bitis) - ef.cbegin());
     QVector<int> yol{satir};
     // Every predecessor stands above its activity, so each step moves up and the walk ends.
     while (satir > 0 && c.model->Satirlar().at(satir).kodu != QLatin1String("A")) {
         int enIyi = -1;
+        qint64 enGec = 0;
         for (int k = ag.girenBasi[satir]; k < ag.girenBasi[satir + 1]; ++k) {
-            if (enIyi < 0 || ef[ag.onceki[k]] > ef[enIyi])
-                enIyi = ag.onceki[k];
+            const int p = ag.onceki[k];
+            const qint64 baslama = BagaGoreBaslama(ag, k, es[p], ef[p], ef[satir] - es[satir]);
+            if (enIyi < 0 || baslama > enGec) {
+                enIyi = p;
+                enGec = baslama;
+            }
         }
         satir = enIyi;
         yol.append(satir);

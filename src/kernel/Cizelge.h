@@ -25,8 +25,9 @@ struct Cizelge {
     std::optional<qint32> projeBitisGunu;   // the largest EF
     std::optional<qint32> enErkenGunSayisi; // the largest EF less the first row's EF
     // The rows of the critical path, first to last: traced back from the first row finishing
-    // at F, always to the predecessor finishing latest (the first listed on a tie), to the
-    // first row or a row coded "A". Empty for one row, or when the project cannot be computed.
+    // at F, always to the predecessor whose link allows the latest start (with plain links the
+    // one finishing latest; the first listed on a tie), to the first row or a row coded "A".
+    // Empty for one row, or when the project cannot be computed.
     QVector<int> kritikYol;
     HataYeri hata;
 };

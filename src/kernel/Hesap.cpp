@@ -17,7 +17,7 @@ void IleriGec(const PlanAgi& ag, const qint64* sure, Sonuc& s)
     for (int i = 0; i < ag.boyut; ++i) {
         qint64 baslama = 0;
         for (int k = basi[i]; k < basi[i + 1]; ++k)
-            baslama = std::max(baslama, BagaGoreBaslama(ag, k, ef[onceki[k]]));
+            baslama = std::max(baslama, BagaGoreBaslama(ag, k, es[onceki[k]], ef[onceki[k]], sure[i]));
         es[i] = baslama;
         ef[i] = baslama + sure[i];
         bitis = std::max(bitis, ef[i]);
@@ -25,7 +25,7 @@ void IleriGec(const PlanAgi& ag, const qint64* sure, Sonuc& s)
     s.bitis = bitis;
 }
 
-// Successors stand below, so from the bottom up each LS needed is known.
+// Successors stand below, so from the bottom up each LS and LF needed is known.
 void GeriGec(const PlanAgi& ag, const qint64* sure, Sonuc& s)
 {
     const int* basi = ag.cikanBasi.constData();
@@ -40,10 +40,11 @@ void GeriGec(const PlanAgi& ag, const qint64* sure, Sonuc& s)
         qint64 lf = s.bitis, enErken = s.bitis;
         for (int j = basi[i]; j < basi[i + 1]; ++j) {
             const int k = baglar[j];
-            lf = std::min(lf, BagaGoreBitis(ag, k, ls[ardil[k]]));
+            const int a = ardil[k];
+            lf = std::min(lf, BagaGoreBitis(ag, k, ls[a], lfler[a], sure[i]));
             // A successor's ES may lie beyond F: no activity starts before day 0, while
             // negative durations can end the project earlier.
-            enErken = std::min(enErken, BagaGoreBitis(ag, k, es[ardil[k]]));
+            enErken = std::min(enErken, BagaGoreBitis(ag, k, es[a], ef[a], sure[i]));
         }
         lfler[i] = lf;
         ls[i] = lf - sure[i];

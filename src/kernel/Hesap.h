@@ -19,9 +19,10 @@ enum class HesapHatasi : quint8 {
 // Which figure left the 32-bit range, in the order they are checked.
 enum class SinirDisiAlan : quint8 { EnGecBitis, EnGecBaslama, ToplamBolluk };
 
-// The figures of every row, from the project start. No activity starts before day 0; F
-// is the largest EF; LF is the smallest that the successors allow and never later than
-// F, since nothing may finish after the project does.
+// The figures of every row, from the project start. No activity starts before day 0, even
+// where a link to its finish would pull it earlier; F is the largest EF; LF is the smallest
+// that the successors allow and never later than F, since nothing may finish after the
+// project does.
 struct Sonuc {
     QVector<qint64> es, ef, ls, lf;
     QVector<qint64> serbestBolluk; // the earliest any successor allows, never later than F, less EF
@@ -35,21 +36,39 @@ struct Sonuc {
     bool Kritik(int i) const { return ToplamBolluk(i) <= 0; }
 };
 
-// The earliest start link k lets its successor have, and the latest finish it lets its
-// predecessor have: the one place a link type is read.
-inline qint64 BagaGoreBaslama(const PlanAgi& ag, int k, qint64 oncekiBitisi)
+// Whether a link of this type ties its predecessor's start (else its finish), and its
+// successor's start (else its finish).
+inline bool OncekininBaslamasi(BagTuru tur)
 {
-    return oncekiBitisi + ag.gecikme[k];
+    return tur == BagTuru::BaslamaBaslama || tur == BagTuru::BaslamaBitis;
 }
-inline qint64 BagaGoreBitis(const PlanAgi& ag, int k, qint64 ardilBaslamasi)
+inline bool ArdilinBaslamasi(BagTuru tur)
 {
-    return ardilBaslamasi - ag.gecikme[k];
+    return tur == BagTuru::BitisBaslama || tur == BagTuru::BaslamaBaslama;
 }
 
-// Whether link k's predecessor is what starts its successor when it does.
+// The earliest start link k lets its successor (of duration `ardilSuresi`) have, and the
+// latest finish it lets its predecessor (of duration `oncekiSuresi`) have: the one place a
+// link type is read. A link to a finish moves the start by the duration.
+inline qint64 BagaGoreBaslama(const PlanAgi& ag, int k, qint64 oncekiBaslamasi, qint64 oncekiBitisi,
+                              qint64 ardilSuresi)
+{
+    const BagTuru tur = ag.tur[k];
+    const qint64 uc = (OncekininBaslamasi(tur) ? oncekiBaslamasi : oncekiBitisi) + ag.gecikme[k];
+    return ArdilinBaslamasi(tur) ? uc : uc - ardilSuresi;
+}
+inline qint64 BagaGoreBitis(const PlanAgi& ag, int k, qint64 ardilBaslamasi, qint64 ardilBitisi, qint64 oncekiSuresi)
+{
+    const BagTuru tur = ag.tur[k];
+    const qint64 uc = (ArdilinBaslamasi(tur) ? ardilBaslamasi : ardilBitisi) - ag.gecikme[k];
+    return OncekininBaslamasi(tur) ? uc + oncekiSuresi : uc;
+}
+
+// Whether link k is what sets its successor's start: a start held at day 0 has none.
 inline bool Belirler(const PlanAgi& ag, const Sonuc& s, int k)
 {
-    return BagaGoreBaslama(ag, k, s.ef[ag.onceki[k]]) == s.es[ag.ardil[k]];
+    const int p = ag.onceki[k], a = ag.ardil[k];
+    return BagaGoreBaslama(ag, k, s.es[p], s.ef[p], s.ef[a] - s.es[a]) == s.es[a];
 }
 
 // Both passes into `sonuc`, reusing its arrays: the simulation calls this per iteration.

@@ -75,14 +75,19 @@ Model ModelKur(const PlanAgi& ag, const QVector<UcNoktaTahmini>& ucler, Dagilim 
     m.ag = ag;
     // The finest tick that keeps every spread within 2^24 ticks, so that ranking the draws
     // takes three passes of a byte (one day at the coarsest), and any path, which adds each
-    // duration at most once, below 2^61.
+    // duration and each lag at most once, below 2^61.
     int genislikBiti = 0;
     quint64 toplam = 0;
     for (const UcNoktaTahmini& t : ucler) {
         genislikBiti = std::max(genislikBiti, BitUzunlugu(quint64(qint64(t.kotumser) - t.iyimser)));
         toplam += quint64(std::max(std::abs(qint64(t.iyimser)), std::abs(qint64(t.kotumser))));
     }
+    for (const qint64 gecikme : ag.gecikme)
+        toplam += quint64(std::abs(gecikme));
     m.olcekUssu = std::max(0, std::min(24 - genislikBiti, 61 - BitUzunlugu(toplam)));
+    // Lags count days, as the estimates do: in ticks they are as fine as the draws.
+    for (qint64& gecikme : m.ag.gecikme)
+        gecikme *= qint64(1) << m.olcekUssu;
     m.sureler.reserve(m.boyut);
     for (const UcNoktaTahmini& t : ucler) {
         m.sureler.emplace_back(t, dagilim, m.olcekUssu);

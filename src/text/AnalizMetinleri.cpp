@@ -1,5 +1,6 @@
 #include "text/AnalizMetinleri.h"
 
+#include "text/BagMetinleri.h"
 #include "text/CizelgeMetinleri.h"
 #include "text/TakvimMetinleri.h"
 
@@ -51,25 +52,41 @@ QString TatilCumlesi(const IsTakvimi& takvim, const QString& ozne, const QDate& 
     return QStringLiteral("%1, %2 nedeniyle %3 bitiyor").arg(ozne, hepsi, TakvimMetinleri::GunAyda(son));
 }
 
-// Why row i is critical or how far it may slip.
+// Link k as its rule reads; plain when it is finish-to-start without lag.
+BagAyrintisi Bagi(const AgAnalizi& analiz, int k)
+{
+    return {analiz.faaliyetler.at(analiz.ag.onceki.at(k)).kodu, analiz.ag.tur.at(k), qint32(analiz.ag.gecikme.at(k))};
+}
+
+// Why row i is critical or how far it may slip. A link that is not plain is told by its rule.
 QString KritikNedeni(const AgAnalizi& analiz, int i)
 {
     const FaaliyetAnalizi& f = analiz.faaliyetler.at(i);
     const auto kod = [&](int satir) { return analiz.faaliyetler.at(satir).kodu; };
     if (!f.kritik) {
-        const QString sinir = f.neden.ardil < 0
-                                  ? QStringLiteral("projenin bitişi")
-                                  : QStringLiteral("%1 faaliyetinin en geç başlaması").arg(kod(f.neden.ardil));
+        QString sinir = f.neden.ardil < 0
+                            ? QStringLiteral("projenin bitişi")
+                            : QStringLiteral("%1 faaliyetinin en geç başlaması").arg(kod(f.neden.ardil));
+        if (f.neden.ardilBagi >= 0 && !Bagi(analiz, f.neden.ardilBagi).Duz())
+            sinir = QStringLiteral("%1 ile bağı (%2)")
+                        .arg(kod(f.neden.ardil), BagMetinleri::KuralCumlesi(kod(f.neden.ardil), Bagi(analiz, f.neden.ardilBagi)));
         return QStringLiteral("%1 gün kayabilir; en geç bitişini %2 belirliyor.")
             .arg(QString::number(f.toplamBolluk), sinir);
     }
-    const QString baslama = f.neden.onceki < 0
-                                ? QStringLiteral("hiçbir önceki faaliyeti beklemeden 0. günde başlıyor")
-                                : QStringLiteral("%1 bitince başlıyor").arg(kod(f.neden.onceki));
+    QString baslama = f.neden.onceki < 0
+                          ? QStringLiteral("hiçbir önceki faaliyeti beklemeden 0. günde başlıyor")
+                          : QStringLiteral("%1 bitince başlıyor").arg(kod(f.neden.onceki));
+    if (f.neden.oncekiBagi >= 0 && !Bagi(analiz, f.neden.oncekiBagi).Duz())
+        baslama = BagMetinleri::KuralCumlesi(f.kodu, Bagi(analiz, f.neden.oncekiBagi));
     const QString etki = f.neden.ardil < 0
                              ? QStringLiteral("gecikirse proje de gecikir")
                              : QStringLiteral("gecikirse %1 faaliyeti de gecikir").arg(kod(f.neden.ardil));
-    return QStringLiteral("Kritik: %1; %2.").arg(baslama, etki);
+    QString cumle = QStringLiteral("Kritik: %1; %2.").arg(baslama, etki);
+    if (f.neden.uzadikcaKisaltir)
+        cumle += QStringLiteral(" %1 uzarsa başlangıcı öne çekilir ve üzerinden geçen kritik yol kısalır; kısalırsa "
+                                "proje uzar.")
+                     .arg(f.kodu);
+    return cumle;
 }
 
 } // namespace
