@@ -238,6 +238,8 @@ hatalar=(
 "çekirdek@@src/kernel/IsTakvimi.cpp@@int(std::upper_bound(birikimli.cbegin(), birikimli.cend(), sira)@@int(std::lower_bound(birikimli.cbegin(), birikimli.cend(), sira)@@a year's first working day is looked up in the year before"
 "çekirdek@@src/kernel/IsTakvimi.cpp@@if (o.sonBaslama != tarih)@@if (!o.sonBaslama.isValid())@@the first working day of one start is given for every other"
 "çekirdek@@src/text/AnalizMetinleri.cpp@@i < donemler.size() && i < AdiGecenTatil;@@i < donemler.size() && i <= AdiGecenTatil;@@a holiday sentence names one holiday more than it counts"
+"çekirdek@@src/drawing/GanttCizimi.cpp@@const bool bitise = tur == BagTuru::BitisBitis || tur == BagTuru::BaslamaBitis;@@const bool bitise = tur == BagTuru::BitisBitis;@@a start-to-finish arrow enters its successor at the start"
+"pencere@@src/ui/activity/FaaliyetAlanlari.cpp@@if (const BagAyrintisi bag = SecilenBag(kod); !bag.Duz())@@if (const BagAyrintisi bag = SecilenBag(kod); false)@@an activity's dialog saves a start-to-start link as finish-to-start"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.
