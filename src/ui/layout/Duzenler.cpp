@@ -54,7 +54,7 @@ std::vector<DenetimDuzeni> FaaliyetAlanlari(unsigned cerceveAyari, unsigned kodu
 {
     using A = FaaliyetAlanDenetimleri;
     return {
-        {"Çerçeve", T::Cerceve, "Faaliyet Bilgileri ", Pencerede, 300, 300, 4905, 3810, Ayar::Lacivert | cerceveAyari,
+        {"Çerçeve", T::Cerceve, "Faaliyet Bilgileri ", Pencerede, 300, 300, 4905, 4125, Ayar::Lacivert | cerceveAyari,
          &Yerlestir<D, &A::Cerceve>},
         {"Etiket(0)", T::Etiket, "Faaliyet Kodu :", Cercevede, 660, 390, 1050, 195, Ayar::SagaYasli},
         {"FaaliyetKoduKutusu", T::MetinKutusu, "", Cercevede, 1920, 330, 2715, 315,
@@ -174,13 +174,13 @@ const TurluDuzen<FaaliyetEklemeDenetimleri>& FaaliyetEklemeFormu()
 {
     using D = FaaliyetEklemeDenetimleri;
     static const TurluDuzen<D> duzen{{
-        "Faaliyet Ekleme", false, 7305, 4470,
+        "Faaliyet Ekleme", false, 7305, 4785,
         Birlestir(FaaliyetAlanlari<D>(Ayar::Kapali, Ayar::Yok), {
             {"EkleKaydetDüğmesi", T::Dugme, "Faaliyet &Ekle", Pencerede, 5580, 450, 1365, 345, Ayar::Yok,
              &Yerlestir<D, &D::EkleKaydetDugmesi>},
             {"VazgeçDüğmesi", T::Dugme, "Vazgeç", Pencerede, 5580, 870, 1365, 345, Ayar::Yok,
              &Yerlestir<D, &D::VazgecDugmesi>},
-            {"KapatDüğmesi", T::Dugme, "Kapat", Pencerede, 5580, 3645, 1365, 345, Ayar::Esc,
+            {"KapatDüğmesi", T::Dugme, "Kapat", Pencerede, 5580, 3960, 1365, 345, Ayar::Esc,
              &Yerlestir<D, &D::KapatDugmesi>},
         })}};
     return duzen;
@@ -190,7 +190,7 @@ const TurluDuzen<FaaliyetDegistirmeDenetimleri>& FaaliyetDegistirmeFormu()
 {
     using D = FaaliyetDegistirmeDenetimleri;
     static const TurluDuzen<D> duzen{{
-        "Faaliyet Değiştir", false, 7305, 4470,
+        "Faaliyet Değiştir", false, 7305, 4785,
         Birlestir(FaaliyetAlanlari<D>(Ayar::Yok, Ayar::Kapali), {
             {"KaydetDüğmesi", T::Dugme, "Kaydet", Pencerede, 5580, 450, 1365, 345, Ayar::Yok,
              &Yerlestir<D, &D::KaydetDugmesi>},
