@@ -255,6 +255,8 @@ hatalar=(
 "çekirdek@@src/analysis/Nedenler.cpp@@(OncekininBaslamasi(ag.tur[k]) ? baslamadanCikan : bitistenCikan) = true;@@bitistenCikan = true;@@an activity whose lengthening shortens its path is not named"
 "çekirdek@@src/risk/RiskHesabi.cpp@@gecikme *= qint64(1) << m.olcekUssu;@@gecikme *= 1;@@the simulation counts lags in ticks, not days"
 "çekirdek@@src/kernel/PlanModeli.cpp@@yer = m_yer.value(QString::fromRawData(kod.data(), kod.size()), -1);@@yer = -1;@@a long list of links loses their types and lags"
+"çekirdek@@src/drawing/GanttCizimi.cpp@@const bool bitise = tur == BagTuru::BitisBitis || tur == BagTuru::BaslamaBitis;@@const bool bitise = tur == BagTuru::BitisBitis;@@a start-to-finish arrow enters its successor at the start"
+"pencere@@src/ui/activity/FaaliyetAlanlari.cpp@@if (const BagAyrintisi bag = SecilenBag(kod); !bag.Duz())@@if (const BagAyrintisi bag = SecilenBag(kod); false)@@an activity's dialog saves a start-to-start link as finish-to-start"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

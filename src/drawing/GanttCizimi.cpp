@@ -34,6 +34,7 @@ qint64 EtiketAraligi(double gunGenisligi, double etiketGenisligi)
     return aralik;
 }
 
+// Pointing right for a positive `boy`, left for a negative one.
 void OkUcu(QPainter& boyaci, const QPointF& uc, double boy)
 {
     const QPolygonF ucgen{uc, uc + QPointF(-boy, -boy / 2), uc + QPointF(-boy, boy / 2)};
@@ -252,24 +253,38 @@ void GanttCizimi::IsaretleriCiz(QPainter& boyaci) const
         cizgi(*m_tahminiGun, TahminiBitisRengi, Qt::DashLine);
 }
 
-bool GanttCizimi::OkCiz(QPainter& boyaci, const QRectF& alan, int onceki, int ardil, bool vurgulu,
+bool GanttCizimi::OkCiz(QPainter& boyaci, const QRectF& alan, int onceki, int ardil, BagTuru tur, bool vurgulu,
                         std::set<std::pair<double, bool>>& gecenler) const
 {
+    // Each type ties its own ends: the predecessor's start or finish to the successor's.
+    const bool baslangictan = tur == BagTuru::BaslamaBaslama || tur == BagTuru::BaslamaBitis;
+    const bool bitise = tur == BagTuru::BitisBitis || tur == BagTuru::BaslamaBitis;
     const QRectF cikis = Cubuk(onceki), varis = Cubuk(ardil);
-    const QPointF bas(KilometreTasi(onceki) ? cikis.right() : Son(m_analiz.faaliyetler.at(onceki).ef), cikis.center().y());
-    const QPointF uc(varis.left(), varis.center().y());
+    const double basX = baslangictan           ? cikis.left()
+                        : KilometreTasi(onceki) ? cikis.right()
+                                                : Son(m_analiz.faaliyetler.at(onceki).ef);
+    const QPointF bas(basX, cikis.center().y());
+    const QPointF uc(bitise ? varis.right() : varis.left(), varis.center().y());
     const double e = m_satir * 0.3;
-    const bool duz = uc.x() - bas.x() >= 2 * e;
+    // Which way the line leaves its bar and enters the other: rightwards is +1.
+    const double cikisYonu = baslangictan ? -1 : 1, girisYonu = bitise ? -1 : 1;
+    // Leaving and entering the same way, one vertical line does when the ends are far
+    // enough apart; leaving and entering opposite ways, it always does, beyond both ends.
+    const bool duz = cikisYonu != girisYonu || girisYonu * (uc.x() - bas.x()) >= 2 * e;
+    const double dikey = cikisYonu == girisYonu ? uc.x() - girisYonu * e
+                         : baslangictan         ? std::min(bas.x(), uc.x()) - e
+                                                : std::max(bas.x(), uc.x()) + e;
     const QColor renk = vurgulu ? VurguRengi : OkRengi;
     if (alan.isValid()) {
-        if (!QRectF(bas, uc).normalized().adjusted(-2 * e, -e, e, e).intersects(alan))
+        const double sagPay = tur == BagTuru::BitisBaslama ? e : 2 * e;
+        if (!QRectF(bas, uc).normalized().adjusted(-2 * e, -e, sagPay, e).intersects(alan))
             return false;
         // With both ends rows away, one above the area and one below, only the arrow's
         // vertical line crosses it, and every arrow leaving at that x draws the same
         // line: it is drawn once, so a pinned network's pages and scrolling stay small.
         const auto uzakta = [&](double y) { return y < alan.top() - m_satir * 2 || y > alan.bottom() + m_satir * 2; };
         if (uzakta(bas.y()) && uzakta(uc.y()) && (bas.y() < alan.top()) != (uc.y() < alan.top())) {
-            const double x = duz ? uc.x() - e : bas.x() + e;
+            const double x = duz ? dikey : bas.x() + cikisYonu * e;
             if (!gecenler.insert({x, vurgulu}).second)
                 return false;
             boyaci.setPen(QPen(renk, vurgulu ? 2 : 1));
@@ -279,12 +294,12 @@ bool GanttCizimi::OkCiz(QPainter& boyaci, const QRectF& alan, int onceki, int ar
     }
     QPolygonF yol{bas};
     if (duz) {
-        yol << QPointF(uc.x() - e, bas.y()) << QPointF(uc.x() - e, uc.y());
+        yol << QPointF(dikey, bas.y()) << QPointF(dikey, uc.y());
     } else {
-        // The successor starts where its predecessor ends: the line goes round, between the rows.
+        // The successor's end is behind its predecessor's: the line goes round, between the rows.
         const double ara = Satir(ardil).top();
-        yol << QPointF(bas.x() + e, bas.y()) << QPointF(bas.x() + e, ara) << QPointF(uc.x() - e, ara)
-            << QPointF(uc.x() - e, uc.y());
+        yol << QPointF(bas.x() + cikisYonu * e, bas.y()) << QPointF(bas.x() + cikisYonu * e, ara)
+            << QPointF(uc.x() - girisYonu * e, ara) << QPointF(uc.x() - girisYonu * e, uc.y());
     }
     yol << uc;
     boyaci.setPen(QPen(renk, vurgulu ? 2 : 1));
@@ -294,7 +309,7 @@ bool GanttCizimi::OkCiz(QPainter& boyaci, const QRectF& alan, int onceki, int ar
     boyaci.setRenderHint(QPainter::Antialiasing, true);
     boyaci.setPen(Qt::NoPen);
     boyaci.setBrush(renk);
-    OkUcu(boyaci, uc, e);
+    OkUcu(boyaci, uc, girisYonu * e);
     boyaci.setRenderHint(QPainter::Antialiasing, false);
     return true;
 }
@@ -391,7 +406,7 @@ void GanttCizimi::OklariCiz(QPainter& boyaci, const QRectF& alan, int secili, Ga
             for (int k = m_analiz.ag.girenBasi.at(i); k < m_analiz.ag.girenBasi.at(i + 1); ++k) {
                 const int onceki = m_analiz.ag.onceki.at(k);
                 const bool vurgulu = secili >= 0 && (i == secili || onceki == secili);
-                if (vurgulu != (gecis == 1) || !OkCiz(boyaci, alan, onceki, i, vurgulu, gecenler))
+                if (vurgulu != (gecis == 1) || !OkCiz(boyaci, alan, onceki, i, m_analiz.ag.tur.at(k), vurgulu, gecenler))
                     continue;
                 ++sayim.ok;
                 sayim.vurgulananOk += vurgulu;

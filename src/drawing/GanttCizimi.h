@@ -33,9 +33,9 @@ struct GanttSayimi {
 // The Gantt chart of one analysis, painted on any QPainter: a day axis with the
 // calendar dates, each row's code and name, one bar per activity from ES to EF (day
 // ES's column to the end of day EF − 1's, its last day of work), a diamond for a
-// zero-day activity on its day, total float as a thin line after the bar,
-// finish-to-start arrows, and markers at F and at the estimated end. It holds no
-// widget, so the same drawing can go to a screen, an image or a printer.
+// zero-day activity on its day, total float as a thin line after the bar, an arrow
+// per link between the ends its type ties, and markers at F and at the estimated end.
+// It holds no widget, so the same drawing can go to a screen, an image or a printer.
 //
 // The axis: a tick at the start of every day (when days are 4 units wide or more);
 // a labelled day has its column marked on the axis line and its date over that
@@ -97,7 +97,7 @@ private:
     void SatiriCiz(QPainter& boyaci, const QFontMetricsF& olcu, int i, int secili) const;
     void OklariCiz(QPainter& boyaci, const QRectF& alan, int secili, GanttSayimi& sayim) const;
     // `gecenler`: the vertical lines already drawn across the area by arrows passing through it.
-    bool OkCiz(QPainter& boyaci, const QRectF& alan, int onceki, int ardil, bool vurgulu,
+    bool OkCiz(QPainter& boyaci, const QRectF& alan, int onceki, int ardil, BagTuru tur, bool vurgulu,
                std::set<std::pair<double, bool>>& gecenler) const;
 
     AgAnalizi m_analiz; // shares its rows with the caller's copy

@@ -40,8 +40,10 @@ DepoHatasi FaaliyetGosterildigiGibi(const QSqlDatabase& vt, const QString& proje
     if (!bulundu)
         return Bulunamadi(QStringLiteral("\"%1\" projesinin %2 faaliyeti artık kayıtlı değil; başka bir yerde silinmiş.")
                               .arg(proje, f.kodu));
-    const KayitliFaaliyet kayitli = OkunanFaaliyet(sorgu);
-    if (kayitli != f)
+    QVector<KayitliFaaliyet> kayitli{OkunanFaaliyet(sorgu)};
+    if (auto hata = BaglariDoldur(vt, proje, kayitli))
+        return hata;
+    if (kayitli.first() != f)
         return Bulunamadi(QStringLiteral("\"%1\" projesinin %2 faaliyeti siz görüntüledikten sonra başka bir yerde "
                                          "değiştirilmiş; hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.")
                               .arg(proje, f.kodu));
@@ -101,7 +103,9 @@ DepoHatasi ProjeDeposu::FaaliyetleriOku(const QString& proje, QVector<KayitliFaa
             return hata;
         while (sorgu.next())
             faaliyetler.append(OkunanFaaliyet(sorgu));
-        return SatirlarinSonu(sorgu);
+        if (auto hata = SatirlarinSonu(sorgu))
+            return hata;
+        return BaglariDoldur(vt, proje, faaliyetler);
     });
 }
 
@@ -130,7 +134,10 @@ DepoHatasi ProjeDeposu::FaaliyetEkle(const QString& proje, const Faaliyet& faali
                         [&](const QSqlDatabase& vt) -> DepoHatasi {
         if (auto hata = ProjeOlmali(vt, proje))
             return hata;
-        return FaaliyetSatiriEkle(vt, proje, faaliyet);
+        if (auto hata = FaaliyetSatiriEkle(vt, proje, faaliyet))
+            return hata;
+        // Rows another program left under this code go, as the new activity's list says nothing of them.
+        return BaglariYaz(vt, proje, faaliyet.kodu, faaliyet.baglar);
     });
 }
 
@@ -141,10 +148,12 @@ DepoHatasi ProjeDeposu::FaaliyetDegistir(const QString& proje, const KayitliFaal
                         [&](const QSqlDatabase& vt) -> DepoHatasi {
         if (auto hata = FaaliyetGosterildigiGibi(vt, proje, eski))
             return hata;
-        return Calistir(vt,
-            QStringLiteral("UPDATE FaaliyetlerTablosu SET Adi = ?, OngorulenSure = ?, OncekiFaaliyet = ?"
-                           " WHERE Projesi = ? AND Kodu = ?"),
-            {Metin(yeni.adi), yeni.sure, Metin(yeni.oncekiler), proje, eski.kodu});
+        if (auto hata = Calistir(vt,
+                QStringLiteral("UPDATE FaaliyetlerTablosu SET Adi = ?, OngorulenSure = ?, OncekiFaaliyet = ?"
+                               " WHERE Projesi = ? AND Kodu = ?"),
+                {Metin(yeni.adi), yeni.sure, Metin(yeni.oncekiler), proje, eski.kodu}))
+            return hata;
+        return BaglariYaz(vt, proje, eski.kodu, yeni.baglar);
     });
 }
 
@@ -185,7 +194,10 @@ DepoHatasi ProjeDeposu::SonFaaliyetiSil(const QString& proje, const KayitliFaali
         if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ? AND Kodu = ?"),
                                  {proje, son.kodu}))
             return hata;
-        // Its estimate goes with it: a later activity of the same code starts without one.
+        // Its estimate and links go with it: a later activity of the same code starts without them.
+        if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM BaglarTablosu WHERE Projesi = ? AND Kodu = ?"),
+                                 {proje, son.kodu}))
+            return hata;
         return Calistir(vt, QStringLiteral("DELETE FROM TahminlerTablosu WHERE Projesi = ? AND Kodu = ?"),
                         {proje, son.kodu});
     });
@@ -206,8 +218,11 @@ DepoHatasi ProjeDeposu::TumFaaliyetleriSil(const QString& proje, const QVector<K
             if (auto hata = FaaliyetGosterildigiGibi(vt, proje, f))
                 return hata.numara == DepoHatasi::Bulunamadi ? Bulunamadi(FaaliyetlerDegismis(proje)) : hata;
         }
-        if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje}))
-            return hata;
-        return Calistir(vt, QStringLiteral("DELETE FROM TahminlerTablosu WHERE Projesi = ?"), {proje});
+        for (const char* tablo : {"FaaliyetlerTablosu", "BaglarTablosu", "TahminlerTablosu"}) {
+            if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM %1 WHERE Projesi = ?").arg(QLatin1String(tablo)),
+                                     {proje}))
+                return hata;
+        }
+        return {};
     });
 }

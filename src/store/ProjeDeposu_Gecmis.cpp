@@ -119,7 +119,8 @@ QString Degismis(int tablo, const QString& proje, const QString& kodu, bool yerA
                           : tablo == 2 ? QStringLiteral("\"%1\" projesinin %2 faaliyetinin tahmini").arg(proje, kodu)
                           : tablo == 3 ? QStringLiteral("\"%1\" projesinin dağılım seçimi").arg(proje)
                           : tablo == 4 ? QStringLiteral("\"%1\" projesinin takvimi").arg(proje)
-                                       : QStringLiteral("\"%1\" projesinin %2 tarihli takvim istisnası").arg(proje, kodu);
+                          : tablo == 5 ? QStringLiteral("\"%1\" projesinin %2 tarihli takvim istisnası").arg(proje, kodu)
+                                       : QStringLiteral("\"%1\" projesinin %2 faaliyetinin bağı").arg(proje, kodu);
     const QString ne = yerAlinmis ? QStringLiteral("nin yeri (kayıt %1) bu adımdan sonra başka bir yerde eklenen "
                                                    "bir kayıtça alınmış").arg(satir)
                        : satirVar ? QStringLiteral(" bu adımdan sonra başka bir yerde değiştirilmiş")

@@ -14,7 +14,9 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <algorithm>
 #include <initializer_list>
+#include <iterator>
 #include <utility>
 
 namespace DepoOrtak {
@@ -48,6 +50,28 @@ DepoHatasi MetinleriOku(const QSqlDatabase& vt, const QString& sql, std::initial
 
 DepoHatasi Bulunamadi(const QString& aciklama);
 
+// A kind kept as a text of its own in a table of pairs, so that the file reads the same
+// whatever the enum's numbers: its text, and back.
+template <typename Tur, std::size_t N>
+QString TurMetni(const std::pair<Tur, const char*> (&turler)[N], Tur tur)
+{
+    // A kind this build does not know goes as the empty text, which the table refuses.
+    const auto bulunan = std::find_if(std::begin(turler), std::end(turler), [tur](const auto& t) { return t.first == tur; });
+    return bulunan == std::end(turler) ? QStringLiteral("") : QString::fromLatin1(bulunan->second);
+}
+
+template <typename Tur, std::size_t N>
+bool MetindekiTur(const std::pair<Tur, const char*> (&turler)[N], const QString& metin, Tur& tur)
+{
+    for (const auto& [deger, ad] : turler) {
+        if (metin == QLatin1String(ad)) {
+            tur = deger;
+            return true;
+        }
+    }
+    return false;
+}
+
 // Whether the table is there: a file of an older Kavrion lacks the later ones until its
 // first recorded write; a server's schema has every table.
 DepoHatasi TabloVar(const QSqlDatabase& vt, const char* ad, bool& var);
@@ -58,6 +82,15 @@ DepoHatasi TabloVar(const QSqlDatabase& vt, const char* ad, bool& var);
 DepoHatasi TakvimOku(const QSqlDatabase& vt, const QString& proje, ProjeTakvimi& takvim);
 // Writes the rows that take the project's stored calendar from `eski` to `yeni`, with no check.
 DepoHatasi TakvimYaz(const QSqlDatabase& vt, const QString& proje, const ProjeTakvimi& eski, const ProjeTakvimi& yeni);
+
+// The links kept beside the activities, in ProjeDeposu_Baglar.cpp. BaglariDoldur fills each
+// activity's `baglar` in its predecessor list's order (one activity: looked up by its code);
+// a type or lag this build cannot hold is an error. BaglariYaz makes the activity's rows
+// those of `baglar`, writing only what differs; BagSatirlariEkle adds a new activity's.
+DepoHatasi BaglariDoldur(const QSqlDatabase& vt, const QString& proje, QVector<KayitliFaaliyet>& faaliyetler);
+DepoHatasi BaglariYaz(const QSqlDatabase& vt, const QString& proje, const QString& kodu,
+                      const QVector<BagAyrintisi>& baglar);
+DepoHatasi BagSatirlariEkle(const QSqlDatabase& vt, const QString& proje, const Faaliyet& faaliyet);
 
 // The project must still be there; an activity is written only under a project that is.
 // With the projects, in ProjeDeposu_Projeler.cpp.

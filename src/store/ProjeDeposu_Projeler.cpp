@@ -55,8 +55,8 @@ DepoHatasi ProjeGosterildigiGibi(const QSqlDatabase& vt, const KayitliProje& pro
     return Bulunamadi(bulundu ? ProjeDegismis(proje.ad) : ProjeYok(proje.ad));
 }
 
-// The projects' rows, each with its activities, estimates, distribution and calendar as given;
-// `tarihler` holds each project's start and end as stored.
+// The projects' rows, each with its activities and their links, estimates, distribution and
+// calendar as given; `tarihler` holds each project's start and end as stored.
 DepoHatasi ProjeleriYaz(const QSqlDatabase& vt, const QVector<TamProje>& projeler, const QStringList& tarihler)
 {
     for (qsizetype i = 0; i < projeler.size(); ++i) {
@@ -71,8 +71,9 @@ DepoHatasi ProjeleriYaz(const QSqlDatabase& vt, const QVector<TamProje>& projele
                                                        " UNION ALL SELECT 1 FROM DagilimTablosu WHERE Projesi = ?"
                                                        " UNION ALL SELECT 1 FROM TakvimTablosu WHERE Projesi = ?"
                                                        " UNION ALL SELECT 1 FROM TakvimIstisnalariTablosu"
-                                                       " WHERE Projesi = ?"),
-                                 {p.proje.ad, p.proje.ad, p.proje.ad, p.proje.ad, p.proje.ad}, bulundu))
+                                                       " WHERE Projesi = ?"
+                                                       " UNION ALL SELECT 1 FROM BaglarTablosu WHERE Projesi = ?"),
+                                 {p.proje.ad, p.proje.ad, p.proje.ad, p.proje.ad, p.proje.ad, p.proje.ad}, bulundu))
             return hata;
         if (bulundu)
             return DepoHatasi::yeni(DepoHatasi::Kisit,
@@ -80,6 +81,8 @@ DepoHatasi ProjeleriYaz(const QSqlDatabase& vt, const QVector<TamProje>& projele
                                "bu adla içe aktarılamaz. Başka bir ad girin.").arg(p.proje.ad));
         for (const Faaliyet& f : p.faaliyetler) {
             if (auto hata = FaaliyetSatiriEkle(vt, p.proje.ad, f))
+                return hata;
+            if (auto hata = BagSatirlariEkle(vt, p.proje.ad, f))
                 return hata;
         }
         // Ordered by code, so that the file's rows do not follow the hash's order.
@@ -215,7 +218,7 @@ DepoHatasi ProjeDeposu::ProjeDegistir(const KayitliProje& eski, const Proje& yen
         if (auto hata = Calistir(vt, QStringLiteral("UPDATE TahminlerTablosu SET Projesi = ? WHERE Projesi = ?"),
                                  {Metin(yeni.ad), eski.ad}))
             return hata;
-        for (const char* tablo : {"DagilimTablosu", "TakvimTablosu", "TakvimIstisnalariTablosu"}) {
+        for (const char* tablo : {"DagilimTablosu", "TakvimTablosu", "TakvimIstisnalariTablosu", "BaglarTablosu"}) {
             if (auto hata = Calistir(vt, QStringLiteral("UPDATE %1 SET Projesi = ? WHERE Projesi = ?")
                                              .arg(QLatin1String(tablo)), {Metin(yeni.ad), eski.ad}))
                 return hata;
@@ -236,7 +239,7 @@ DepoHatasi ProjeDeposu::ProjeSil(const KayitliProje& proje) const
             return hata;
         if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM TahminlerTablosu WHERE Projesi = ?"), {proje.ad}))
             return hata;
-        for (const char* tablo : {"DagilimTablosu", "TakvimTablosu", "TakvimIstisnalariTablosu"}) {
+        for (const char* tablo : {"DagilimTablosu", "TakvimTablosu", "TakvimIstisnalariTablosu", "BaglarTablosu"}) {
             if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM %1 WHERE Projesi = ?").arg(QLatin1String(tablo)),
                                      {proje.ad}))
                 return hata;

@@ -4,9 +4,6 @@
 
 #include "store/ProjeDeposu_Ortak.h"
 
-#include <algorithm>
-#include <iterator>
-
 using namespace DepoOrtak;
 
 namespace {
@@ -22,26 +19,6 @@ constexpr std::pair<IstisnaTuru, const char*> IstisnaTurleri[] = {
     {IstisnaTuru::IdariIzin, "idari-izin"},
     {IstisnaTuru::CalisilanGun, "calisilan-gun"},
 };
-
-template <typename Tur, std::size_t N>
-QString TurMetni(const std::pair<Tur, const char*> (&turler)[N], Tur tur)
-{
-    // A kind this build does not know goes as the empty text, which the table refuses.
-    const auto bulunan = std::find_if(std::begin(turler), std::end(turler), [tur](const auto& t) { return t.first == tur; });
-    return bulunan == std::end(turler) ? QStringLiteral("") : QString::fromLatin1(bulunan->second);
-}
-
-template <typename Tur, std::size_t N>
-bool MetindekiTur(const std::pair<Tur, const char*> (&turler)[N], const QString& metin, Tur& tur)
-{
-    for (const auto& [deger, ad] : turler) {
-        if (metin == QLatin1String(ad)) {
-            tur = deger;
-            return true;
-        }
-    }
-    return false;
-}
 
 DepoHatasi Okunamadi(const QString& proje, const QString& deger)
 {

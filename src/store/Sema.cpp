@@ -101,10 +101,24 @@ const char* const TakvimTablolari[] = {
     " UNIQUE (Projesi, Tarih))",
 };
 
+// The links that are not plain finish-to-start without lag (user_version 5), filed like the
+// activities under the project's name and the successor's code, one per predecessor. A plan
+// whose links are all plain has no row here, and its predecessor texts say everything.
+const char* const BagTablolari[] = {
+    "CREATE TABLE IF NOT EXISTS BaglarTablosu ("
+    " Kimlik INTEGER PRIMARY KEY,"
+    " Projesi TEXT NOT NULL,"
+    " Kodu TEXT NOT NULL,"
+    " Onceki TEXT NOT NULL,"
+    " Turu TEXT NOT NULL CHECK (Turu IN ('bitis-baslama', 'baslama-baslama', 'bitis-bitis', 'baslama-bitis')),"
+    " Gecikme INTEGER NOT NULL CHECK (typeof(Gecikme) = 'integer' AND Gecikme BETWEEN -10000 AND 10000),"
+    " UNIQUE (Projesi, Kodu, Onceki))",
+};
+
 } // namespace
 
 // Kimlik too: every list sorts by it, so a file without it would open and then fail on every read.
-const Tablo Tablolar[6] = {
+const Tablo Tablolar[7] = {
     {"ProjeTablosu", {"Kimlik", "ProjeAdi", "BaslamaTarihi", "BitisTarihi"}, {"bigint", "text", "text", "text"},
      "ProjeAdi"},
     {"FaaliyetlerTablosu", {"Kimlik", "Projesi", "Kodu", "Adi", "OngorulenSure", "OncekiFaaliyet"},
@@ -116,6 +130,8 @@ const Tablo Tablolar[6] = {
      "Projesi"},
     {"TakvimIstisnalariTablosu", {"Kimlik", "Projesi", "Tarih", "Turu", "Adi"},
      {"bigint", "text", "text", "text", "text"}, "Projesi"},
+    {"BaglarTablosu", {"Kimlik", "Projesi", "Kodu", "Onceki", "Turu", "Gecikme"},
+     {"bigint", "text", "text", "text", "text", "integer"}, "Projesi"},
 };
 
 DepoHatasi Kur(QSqlDatabase& vt, const QStringList& ekler)
@@ -175,6 +191,9 @@ QStringList GocKomutlari(int surum)
             komutlar << QString::fromLatin1(komut);
     for (const char* komut : TakvimTablolari)
         if (surum < 4)
+            komutlar << QString::fromLatin1(komut);
+    for (const char* komut : BagTablolari)
+        if (surum < 5)
             komutlar << QString::fromLatin1(komut);
     return komutlar << QStringLiteral("PRAGMA user_version = %1").arg(Surum);
 }

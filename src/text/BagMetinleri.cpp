@@ -1,6 +1,8 @@
 #include "text/BagMetinleri.h"
 
 #include <QLocale>
+#include <QStringList>
+#include <algorithm>
 
 namespace BagMetinleri {
 
@@ -79,6 +81,20 @@ QString KuralCumlesi(const QString& ardil, const BagAyrintisi& bag)
              QLocale().toString(qAbs(qint64(bag.gecikme))),
              bag.gecikme > 0 ? QStringLiteral("sonra") : QStringLiteral("önce"),
              ardilBaslar ? QStringLiteral("başlayabilir") : QStringLiteral("bitebilir"), ek);
+}
+
+QString OncekilerMetni(const QString& oncekiler, const QVector<BagAyrintisi>& baglar)
+{
+    if (baglar.isEmpty())
+        return oncekiler;
+    QStringList parcalar;
+    for (const QString& kod : oncekiler.split(QLatin1Char(','))) {
+        const auto bag = std::find_if(baglar.cbegin(), baglar.cend(),
+                                      [&](const BagAyrintisi& b) { return b.onceki == kod; });
+        const bool duz = bag == baglar.cend() || bag->Duz();
+        parcalar << (duz ? kod : kod + QLatin1Char(' ') + TurVeGecikme(bag->tur, bag->gecikme));
+    }
+    return parcalar.join(QStringLiteral(", "));
 }
 
 } // namespace BagMetinleri

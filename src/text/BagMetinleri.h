@@ -3,6 +3,7 @@
 #include "kernel/BagTuru.h"
 
 #include <QString>
+#include <QVector>
 
 // A link's words in Turkish, as Turkish planners name the types.
 namespace BagMetinleri {
@@ -20,5 +21,8 @@ QString Tamlayan(const QString& kod);
 // The rule a link sets, in words: "C, A'nın başlangıcından 2 iş günü sonra başlayabilir
 // (BaBa+2)", "C, A bitmeden başlayamaz".
 QString KuralCumlesi(const QString& ardil, const BagAyrintisi& bag);
+// The predecessor list as every list shows it: "A, C BaBa+2" when `baglar` holds a link
+// that is not plain, the list exactly as stored otherwise.
+QString OncekilerMetni(const QString& oncekiler, const QVector<BagAyrintisi>& baglar);
 
 } // namespace BagMetinleri

@@ -145,7 +145,7 @@ QStringList GeciciVeritabani::Satirlar(const QSqlDatabase& vt)
 }
 
 const QStringList GeciciVeritabani::TumTablolar{"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu", "DagilimTablosu",
-                                               "TakvimTablosu", "TakvimIstisnalariTablosu", "GecmisAdimlari",
+                                               "TakvimTablosu", "TakvimIstisnalariTablosu", "BaglarTablosu", "GecmisAdimlari",
                                                "GecmisDegisiklikleri"};
 
 QStringList GeciciVeritabani::Dokum(const QString& yol, const QStringList& tablolar)

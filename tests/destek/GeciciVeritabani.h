@@ -48,7 +48,7 @@ public:
     static QStringList Dokum(const QString& yol,
                              const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu", "DagilimTablosu"});
     QStringList Dokum(const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu", "DagilimTablosu",
-                                                     "TakvimTablosu", "TakvimIstisnalariTablosu"}) const;
+                                                     "TakvimTablosu", "TakvimIstisnalariTablosu", "BaglarTablosu"}) const;
 
 private:
     static QStringList Satirlar(const QSqlDatabase& vt);

@@ -17,13 +17,13 @@ const YazimKomutu YazimKomutlari[11] = {
     {"ProjeDeğiştir", T::ProjeDegistir, "ALFA|ALFA 2|",
      [](auto& d, auto& g) { return d.ProjeDegistir(g.proje, {"ALFA 2", QDate(2026, 1, 2), QDate(2026, 2, 3)}); }},
     {"ProjeSil", T::ProjeSil, "ALFA||", [](auto& d, auto& g) { return d.ProjeSil(g.proje); }},
-    {"FaaliyetEkle", T::FaaliyetEkle, "ALFA|ALFA|D", [](auto& d, auto&) { return d.FaaliyetEkle("ALFA", {"D", "yeni", 5, "B,C"}); }},
+    {"FaaliyetEkle", T::FaaliyetEkle, "ALFA|ALFA|D", [](auto& d, auto&) { return d.FaaliyetEkle("ALFA", {"D", "yeni", 5, "B,C", {{"C", BagTuru::BaslamaBaslama, 2}}}); }},
     {"FaaliyetDeğiştir", T::FaaliyetDegistir, "ALFA|ALFA|B",
-     [](auto& d, auto& g) { return d.FaaliyetDegistir("ALFA", g.faaliyetler[1], {"B", "başka", 9, "A"}); }},
+     [](auto& d, auto& g) { return d.FaaliyetDegistir("ALFA", g.faaliyetler[1], {"B", "başka", 9, "A", {{"A", BagTuru::BitisBitis, -3}}}); }},
     {"SonFaaliyetiSil", T::SonFaaliyetiSil, "ALFA|ALFA|C", [](auto& d, auto& g) { return d.SonFaaliyetiSil("ALFA", g.faaliyetler.last()); }},
     {"TümFaaliyetleriSil", T::TumFaaliyetleriSil, "ALFA|ALFA|", [](auto& d, auto& g) { return d.TumFaaliyetleriSil("ALFA", g.faaliyetler); }},
     {"İçeAktar", T::IceAktar, "|YENİ|2", [](auto& d, auto&) {
-         return d.IceAktar({{{"YENİ", QDate(2026, 4, 1), QDate(2026, 4, 9)}, {{"A", "a", 0, ""}, {"B", "b", 3, "A"}}, {{"B", {1, 3, 6}}}},
+         return d.IceAktar({{{"YENİ", QDate(2026, 4, 1), QDate(2026, 4, 9)}, {{"A", "a", 0, ""}, {"B", "b", 3, "A", {{"A", BagTuru::BaslamaBitis, 4}}}}, {{"B", {1, 3, 6}}}},
                             {{"BOŞ", QDate(2026, 5, 1), QDate(2026, 5, 2)}, {}, {}}});
      }},
     {"TahminDeğiştir", T::TahminDegistir, "ALFA|ALFA|C",

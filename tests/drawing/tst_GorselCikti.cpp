@@ -66,12 +66,14 @@ SvgOkumasi SvgOku(const QByteArray& svg)
 }
 
 // A device that keeps what is drawn on it, page by page: each text with its box, each
-// four-cornered polygon (a milestone's diamond) by its box; in the painter's own units.
+// four-cornered polygon (a milestone's diamond) by its box, each polyline (an arrow's
+// line); in the painter's own units.
 class Kayit : public QPaintDevice, public QPaintEngine {
 public:
     struct Sayfa {
         QStringList metinler;
         QVector<QRectF> kutular, elmaslar;
+        QVector<QPolygonF> cizgiler;
     };
     QVector<Sayfa> sayfalar{1};
 
@@ -91,9 +93,11 @@ public:
         sayfalar.last().kutular << m_donusum.mapRect(
             QRectF(yer.x(), yer.y() - metin.ascent(), metin.width(), metin.ascent() + metin.descent()));
     }
-    void drawPolygon(const QPointF* noktalar, int sayi, PolygonDrawMode) override
+    void drawPolygon(const QPointF* noktalar, int sayi, PolygonDrawMode kip) override
     {
-        if (sayi == 4)
+        if (kip == PolylineMode)
+            sayfalar.last().cizgiler << m_donusum.map(QPolygonF(QList<QPointF>(noktalar, noktalar + sayi)));
+        else if (sayi == 4)
             sayfalar.last().elmaslar << m_donusum.map(QPolygonF(QList<QPointF>(noktalar, noktalar + sayi))).boundingRect();
     }
     void drawPath(const QPainterPath&) override {}
@@ -368,6 +372,48 @@ private slots:
     }
 
     // 6,200 rows: the PNG is scaled into what viewers open, the PDF runs over many pages.
+    // An arrow leaves the predecessor's end its type names and enters the successor's
+    // from the outside: a start from the left, a finish from the right.
+    void anArrowTiesTheEndsItsTypeNames_data()
+    {
+        QTest::addColumn<int>("tur");
+        QTest::addColumn<bool>("baslangictan");
+        QTest::addColumn<bool>("bitise");
+        QTest::newRow("BB") << int(BagTuru::BitisBaslama) << false << false;
+        QTest::newRow("BaBa") << int(BagTuru::BaslamaBaslama) << true << false;
+        QTest::newRow("BiBi") << int(BagTuru::BitisBitis) << false << true;
+        QTest::newRow("BaBi") << int(BagTuru::BaslamaBitis) << true << true;
+    }
+    void anArrowTiesTheEndsItsTypeNames()
+    {
+        QFETCH(int, tur);
+        QFETCH(bool, baslangictan);
+        QFETCH(bool, bitise);
+        const KayitliProje proje{"P", {QDate(2026, 5, 4), QDate(2026, 5, 4)}, {}};
+        // B overlaps A, as such links let it: each end lies inside the other bar's span.
+        AgAnalizi analiz = AnaliziHesapla(Faaliyetler("A:3: B:3:A"), proje);
+        analiz.ag.tur[0] = BagTuru(tur);
+        analiz.faaliyetler[1].es = 1;
+        analiz.faaliyetler[1].ef = 4;
+        const GanttCizimi cizim(analiz, QDate(2026, 5, 4), std::nullopt, GanttOlcegi());
+        Kayit kayit;
+        QPainter boyaci(&kayit);
+        QCOMPARE(cizim.Ciz(boyaci).ok, 1);
+        boyaci.end();
+        const QRectF a = cizim.Cubuk(0), b = cizim.Cubuk(1);
+        // The arrow is the one line that leaves A's row, among the axis's and the markers'.
+        QVector<QPolygonF> oklar;
+        for (const QPolygonF& cizgi : std::as_const(kayit.sayfalar.last().cizgiler))
+            if (cizgi.first().y() == a.center().y())
+                oklar << cizgi;
+        QCOMPARE(oklar.size(), 1);
+        const QPolygonF yol = oklar.first();
+        QCOMPARE(yol.first(), QPointF(baslangictan ? a.left() : a.right(), a.center().y()));
+        QCOMPARE(yol.last(), QPointF(bitise ? b.right() : b.left(), b.center().y()));
+        const double giris = yol.last().x() - yol.at(yol.size() - 2).x();
+        QVERIFY2(bitise ? giris < 0 : giris > 0, qPrintable(QString::number(giris)));
+    }
+
     void aLargePlanStaysOpenable()
     {
         const Rapor rapor = Ag(QStringLiteral("Büyük"), 6200);

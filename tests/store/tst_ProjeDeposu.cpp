@@ -246,6 +246,55 @@ private slots:
         QCOMPARE(d.ProjeOku("GAMA", alfa).numara, int(DepoHatasi::Uyumsuz));
     }
 
+    // Links come back in the predecessor list's order, whatever order they were given in; a
+    // change keeps only what it names, a rename carries them, deletes take them, undoing
+    // brings them back, and a plan of plain links keeps no row. A value this build cannot
+    // hold is an error, not a plain link.
+    void linksGoWithTheirActivity()
+    {
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        const ProjeDeposu d = vt.depo();
+        using B = BagTuru;
+        const QVector<BagAyrintisi> sirali{{"C", B::BaslamaBaslama, 2}, {"A", B::BaslamaBitis, -10000},
+                                           {"B", B::BitisBaslama, 10000}};
+        const QVector<BagAyrintisi> degisen{{"B", B::BitisBitis, 0}};
+        const QStringList tablo{"BaglarTablosu"};
+        auto baglar = [&](const QString& proje) {
+            QVector<KayitliFaaliyet> fs;
+            return d.FaaliyetleriOku(proje, fs) || fs.isEmpty() ? QVector<BagAyrintisi>{{"?"}} : fs.last().baglar;
+        };
+        QVERIFY(vt.Dokum(tablo).isEmpty());
+        QVERIFY(!d.FaaliyetEkle("ALFA", {"D", "d", 1, "C,A,B", {sirali[1], sirali[2], sirali[0], {"A", B::BitisBaslama, 0}}}));
+        QCOMPARE(baglar("ALFA"), sirali);
+        QVector<KayitliFaaliyet> fs;
+        QVERIFY(!d.FaaliyetleriOku("ALFA", fs));
+        QVERIFY(!d.FaaliyetDegistir("ALFA", fs.last(), {"D", "d", 1, "C,B", degisen}));
+        QCOMPARE(baglar("ALFA"), degisen);
+        QCOMPARE(vt.Dokum(tablo).size(), 1);
+        KayitliProje alfa;
+        QVERIFY(!d.ProjeOku("ALFA", alfa) && !d.ProjeDegistir(alfa, {"ALFA 2", QDate(2026, 1, 2), QDate(2026, 1, 3)}));
+        QCOMPARE(baglar("ALFA 2"), degisen);
+        QVERIFY(!d.FaaliyetleriOku("ALFA 2", fs) && !d.SonFaaliyetiSil("ALFA 2", fs.last()));
+        QVERIFY(vt.Dokum(tablo).isEmpty());
+        GecmisAdimi adim;
+        for (const auto& [ad, beklenen] : {std::pair("ALFA 2", degisen), {"ALFA", degisen}, {"ALFA", sirali}})
+            QVERIFY(!d.GeriAl(adim) && baglar(ad) == beklenen);
+        QVERIFY(!d.FaaliyetleriOku("ALFA", fs) && !d.TumFaaliyetleriSil("ALFA", fs) && !d.GeriAl(adim));
+        QVERIFY(!d.ProjeOku("ALFA", alfa) && !d.ProjeSil(alfa) && vt.Dokum(tablo).isEmpty());
+        QVERIFY(!d.GeriAl(adim) && baglar("ALFA") == sirali);
+        QVERIFY(!d.IceAktar({{{"GAMA", QDate(2026, 1, 1), QDate(2026, 1, 9)},
+                              {{"A", "a", 1, ""}, {"B", "b", 2, "A", {{"A", B::BitisBitis, 1}}}}, {}}}));
+        QCOMPARE(baglar("GAMA"), (QVector<BagAyrintisi>{{"A", B::BitisBitis, 1}}));
+        if (GeciciVeritabani::Sunucuda())
+            return;
+        for (const char* bozuk : {"SET Turu = 'bb'", "SET Turu = 'bitis-bitis', Gecikme = 2.5", "SET Gecikme = 10001"}) {
+            QVERIFY(DosyadaCalistir(vt.yol(), {"PRAGMA ignore_check_constraints = 1",
+                                               QStringLiteral("UPDATE BaglarTablosu ") + bozuk}));
+            QCOMPARE(d.FaaliyetleriOku("ALFA", fs).numara, int(DepoHatasi::Uyumsuz));
+        }
+    }
+
     // A rename carries the name to the activities; the last delete takes the greatest
     // code, not the newest row; a deleted project takes its activities with it.
     void writesTouchOnlyTheirRows()

@@ -115,7 +115,8 @@ private slots:
         QTest::addColumn<int>("pencere");
         QTest::addColumn<QStringList>("sira");
         const QStringList proje{"Projenin Adı", "Tahmini Başlama Tarihi", "Tahmini Bitiş Tarihi"};
-        const QStringList faaliyet{"Faaliyet Adı", "Öngörülen Süre", "Önceki Faaliyet(ler)", "Ekle", "Sil"};
+        const QStringList faaliyet{"Faaliyet Adı", "Öngörülen Süre", "Önceki Faaliyet(ler)", "Bağ Türü",
+                                   "Gecikme (iş günü)", "Ekle", "Sil"};
         QTest::newRow("main window") << 0 << QStringList{"Projeler", "Proje Ekle", "Proje Değiştir", "Proje Sil",
                                                          "Faaliyetler", "Yeni Faaliyet Ekle", "Faaliyet Değiştir",
                                                          "Son Faaliyeti Sil", "Tüm Faaliyetleri Sil", "Çıkış (Esc)"};

@@ -41,7 +41,7 @@ void FaaliyetDegistirmeFormu::Doldur(const QString& proje, const KayitliFaaliyet
     FaaliyetKoduKutusu->setText(satir.kodu);
     FaaliyetAdiKutusu->setText(satir.adi);
     OngorulenSureKutusu->setText(BolgeselMetin::SureMetni(satir.sure));
-    OncekiFaaliyetlerKutusu->setText(satir.oncekiler);
+    OncekileriGoster(satir.oncekiler, satir.baglar);
 }
 
 void FaaliyetDegistirmeFormu::KaydetDugmesi_Click()

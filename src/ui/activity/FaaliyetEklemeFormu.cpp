@@ -113,7 +113,8 @@ void FaaliyetEklemeFormu::VazgecDugmesi_Click()
     FaaliyetAdiKutusu->clear();
     OngorulenSureKutusu->clear();
     OncekiFaaliyetleriSecmeKutusu->setCurrentIndex(-1);
-    OncekiFaaliyetlerKutusu->clear();
+    BagSeciminiSifirla();
+    SilDugmesi_Click();
     m_proje.clear();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/import/IceAktarmaFormu.h"
 
 #include "rules/BolgeselMetin.h"
+#include "text/BagMetinleri.h"
 #include "ui/Mesaj.h"
 #include "ui/OdakKaybi.h"
 #include "ui/PencereRolu.h"
@@ -236,7 +237,7 @@ void IceAktarmaFormu::ProjeyiGoster(int satir)
     QList<QTreeWidgetItem*> satirlar;
     const TamProje& proje = m_aktarim.projeler.at(satir).proje;
     for (const Faaliyet& f : proje.faaliyetler) {
-        QStringList hucreler{f.kodu, f.adi, QString::number(f.sure), f.oncekiler};
+        QStringList hucreler{f.kodu, f.adi, QString::number(f.sure), BagMetinleri::OncekilerMetni(f.oncekiler, f.baglar)};
         if (const auto t = proje.tahminler.constFind(f.kodu); t != proje.tahminler.cend())
             hucreler << QString::number(t->iyimser) << QString::number(t->olasi) << QString::number(t->kotumser);
         satirlar.append(new QTreeWidgetItem(hucreler));

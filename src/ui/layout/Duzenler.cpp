@@ -4,8 +4,10 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTreeWidget>
 
 namespace Duzenler {
@@ -52,7 +54,7 @@ std::vector<DenetimDuzeni> FaaliyetAlanlari(unsigned cerceveAyari, unsigned kodu
 {
     using A = FaaliyetAlanDenetimleri;
     return {
-        {"Çerçeve", T::Cerceve, "Faaliyet Bilgileri ", Pencerede, 300, 300, 4905, 2715, Ayar::Lacivert | cerceveAyari,
+        {"Çerçeve", T::Cerceve, "Faaliyet Bilgileri ", Pencerede, 300, 300, 4905, 4125, Ayar::Lacivert | cerceveAyari,
          &Yerlestir<D, &A::Cerceve>},
         {"Etiket(0)", T::Etiket, "Faaliyet Kodu :", Cercevede, 660, 390, 1050, 195, Ayar::SagaYasli},
         {"FaaliyetKoduKutusu", T::MetinKutusu, "", Cercevede, 1920, 330, 2715, 315,
@@ -66,11 +68,20 @@ std::vector<DenetimDuzeni> FaaliyetAlanlari(unsigned cerceveAyari, unsigned kodu
         {"Etiket(3)", T::Etiket, "Önceki Faaliyet(ler) :", Cercevede, 270, 1740, 1440, 195, Ayar::SagaYasli},
         {"ÖncekiFaaliyetleriSeçmeKutusu", T::AcilirListe, "", Cercevede, 1920, 1680, 915, 315, Ayar::Yok,
          &Yerlestir<D, &A::OncekiFaaliyetleriSecmeKutusu>},
+        // Below the list they build, but before "Ekle" in the tab order: they are set before it is pressed.
+        {"Etiket(4)", T::Etiket, "Bağ Türü :", Cercevede, 270, 2640, 1440, 195, Ayar::SagaYasli},
+        {"BağTürüKutusu", T::AcilirListe, "", Cercevede, 1920, 2580, 2715, 315, Ayar::Yok,
+         &Yerlestir<D, &A::BagTuruKutusu>},
+        {"Etiket(5)", T::Etiket, "Gecikme (iş günü) :", Cercevede, 270, 3090, 1440, 195, Ayar::SagaYasli},
+        {"GecikmeKutusu", T::SayiKutusu, "", Cercevede, 1920, 3030, 915, 315, Ayar::Yok,
+         &Yerlestir<D, &A::GecikmeKutusu>},
         {"EklemeDüğmesi", T::Dugme, "Ekle", Cercevede, 2910, 1665, 825, 345, Ayar::Yok,
          &Yerlestir<D, &A::EklemeDugmesi>},
         {"SilDüğmesi", T::Dugme, "Sil", Cercevede, 3810, 1665, 825, 345, Ayar::Yok, &Yerlestir<D, &A::SilDugmesi>},
         {"ÖncekiFaaliyetlerKutusu", T::MetinKutusu, "", Cercevede, 1920, 2130, 2715, 315,
          Ayar::SaltOkunur | Ayar::SekmeDuragiYok, &Yerlestir<D, &A::OncekiFaaliyetlerKutusu>},
+        {"BağKuralıEtiketi", T::Etiket, "", Cercevede, 270, 3480, 4365, 480, Ayar::Yok,
+         &Yerlestir<D, &A::BagKuraliEtiketi>},
     };
 }
 
@@ -163,13 +174,13 @@ const TurluDuzen<FaaliyetEklemeDenetimleri>& FaaliyetEklemeFormu()
 {
     using D = FaaliyetEklemeDenetimleri;
     static const TurluDuzen<D> duzen{{
-        "Faaliyet Ekleme", false, 7305, 3375,
+        "Faaliyet Ekleme", false, 7305, 4785,
         Birlestir(FaaliyetAlanlari<D>(Ayar::Kapali, Ayar::Yok), {
             {"EkleKaydetDüğmesi", T::Dugme, "Faaliyet &Ekle", Pencerede, 5580, 450, 1365, 345, Ayar::Yok,
              &Yerlestir<D, &D::EkleKaydetDugmesi>},
             {"VazgeçDüğmesi", T::Dugme, "Vazgeç", Pencerede, 5580, 870, 1365, 345, Ayar::Yok,
              &Yerlestir<D, &D::VazgecDugmesi>},
-            {"KapatDüğmesi", T::Dugme, "Kapat", Pencerede, 5580, 2550, 1365, 345, Ayar::Esc,
+            {"KapatDüğmesi", T::Dugme, "Kapat", Pencerede, 5580, 3960, 1365, 345, Ayar::Esc,
              &Yerlestir<D, &D::KapatDugmesi>},
         })}};
     return duzen;
@@ -179,7 +190,7 @@ const TurluDuzen<FaaliyetDegistirmeDenetimleri>& FaaliyetDegistirmeFormu()
 {
     using D = FaaliyetDegistirmeDenetimleri;
     static const TurluDuzen<D> duzen{{
-        "Faaliyet Değiştir", false, 7305, 3375,
+        "Faaliyet Değiştir", false, 7305, 4785,
         Birlestir(FaaliyetAlanlari<D>(Ayar::Yok, Ayar::Kapali), {
             {"KaydetDüğmesi", T::Dugme, "Kaydet", Pencerede, 5580, 450, 1365, 345, Ayar::Yok,
              &Yerlestir<D, &D::KaydetDugmesi>},

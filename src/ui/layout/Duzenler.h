@@ -6,8 +6,10 @@ class DuzCerceve;
 class ListeKutusu;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTreeWidget;
 
 // The controls of each window that code works with, filled from its layout.
@@ -59,9 +61,12 @@ struct FaaliyetAlanDenetimleri {
     QLineEdit* FaaliyetAdiKutusu = nullptr;
     QLineEdit* OngorulenSureKutusu = nullptr;
     QComboBox* OncekiFaaliyetleriSecmeKutusu = nullptr;
+    QComboBox* BagTuruKutusu = nullptr; // the type and lag of the predecessor being added
+    QSpinBox* GecikmeKutusu = nullptr;
     QPushButton* EklemeDugmesi = nullptr;
     QPushButton* SilDugmesi = nullptr;
     QLineEdit* OncekiFaaliyetlerKutusu = nullptr;
+    QLabel* BagKuraliEtiketi = nullptr; // that link's rule in words
 };
 
 struct FaaliyetEklemeDenetimleri : FaaliyetAlanDenetimleri {

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTreeWidget>
 #include <cmath>
@@ -60,6 +61,8 @@ QWidget* Yarat(const DenetimDuzeni& d, QWidget* ebeveyn)
         return new ListeKutusu(ebeveyn);
     case DenetimTuru::AcilirListe:
         return new QComboBox(ebeveyn);
+    case DenetimTuru::SayiKutusu:
+        return new QSpinBox(ebeveyn);
     case DenetimTuru::ListeGorunumu: {
         auto* liste = new SecimiKoruyanListe<QTreeWidget>(ebeveyn);
         liste->setItemDelegate(new TamSatir(liste));

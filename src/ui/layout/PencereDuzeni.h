@@ -8,7 +8,7 @@
 // A window's look as data: caption, client size and every control with its place
 // in twips, in tab order. Kurucu builds the widgets from it and hands each to its
 // member of the window's typed control struct; the windows add behaviour.
-enum class DenetimTuru { Etiket, MetinKutusu, Cerceve, Dugme, Liste, AcilirListe, ListeGorunumu };
+enum class DenetimTuru { Etiket, MetinKutusu, Cerceve, Dugme, Liste, AcilirListe, ListeGorunumu, SayiKutusu };
 
 namespace Ayar {
 enum : unsigned {

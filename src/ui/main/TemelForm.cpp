@@ -6,6 +6,7 @@
 #include "rules/GunSayisi.h"
 #include "analysis/PlanKarsilastirmasi.h"
 #include "kernel/Cizelge.h"
+#include "text/BagMetinleri.h"
 #include "text/CizelgeMetinleri.h"
 #include "text/TakvimMetinleri.h"
 #include "ui/Mesaj.h"
@@ -72,7 +73,8 @@ QTreeWidgetItem* Satir(const Plan& plan, const Cizelge& cizelge, int i)
     auto* satir = new QTreeWidgetItem;
     const auto& sutunlar = Duzenler::FaaliyetlerListesiSutunlari();
     const KayitliFaaliyet& f = plan.faaliyetler.at(i);
-    const QString metinler[] = {f.kodu, f.adi, BolgeselMetin::SureMetni(f.sure), f.oncekiler, CizelgeMetinleri::Es(cizelge, i),
+    const QString metinler[] = {f.kodu, f.adi, BolgeselMetin::SureMetni(f.sure),
+                                BagMetinleri::OncekilerMetni(f.oncekiler, f.baglar), CizelgeMetinleri::Es(cizelge, i),
                                 CizelgeMetinleri::Ef(cizelge, i)};
     for (int i = 0; i < int(sutunlar.size()); ++i) {
         satir->setText(i, Kisalt(metinler[i], HucreSiniri));

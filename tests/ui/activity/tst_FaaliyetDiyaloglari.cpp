@@ -8,6 +8,8 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
+#include <QSpinBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -195,6 +197,42 @@ private slots:
         QCOMPARE(o.kayit.metinler(), QStringList{"Hata 12: \"P\" projesi artık kayıtlı değil."});
         QCOMPARE(o.vt.Satirlar(), once);
         QCOMPARE(Alanlar(*d), "B|büyük|3|A|A");
+    }
+
+    // A link's type and lag are picked by keyboard for the predecessor being added, its
+    // rule read beneath; the list shows the link and the ES it gives, the change dialog
+    // shows it as stored, and "Sil" takes it with the codes.
+    void aLinkHasItsTypeAndLag()
+    {
+        Ortam o;
+        FaaliyetEklemeFormu* d = o.Ekle();
+        QVERIFY(d);
+        Gir(*d, "Boya", "2");
+        d->OncekiFaaliyetleriSecmeKutusu->setCurrentText("A");
+        d->BagTuruKutusu->setFocus();
+        QTest::keyClick(d->BagTuruKutusu, Qt::Key_Down);
+        QTest::keyClick(d->BagTuruKutusu, Qt::Key_Tab);
+        QCOMPARE(Odak(), d->GecikmeKutusu);
+        QTest::keyClicks(d->GecikmeKutusu, "2");
+        QCOMPARE(d->BagKuraliEtiketi->text(), "E, A'nın başlangıcından 2 iş günü sonra başlayabilir (BaBa+2)");
+        QTest::keyClick(d->GecikmeKutusu, Qt::Key_Tab);
+        QCOMPARE(Odak(), d->EklemeDugmesi);
+        QTest::keyClick(d->EklemeDugmesi, Qt::Key_Space);
+        d->OncekiFaaliyetleriSecmeKutusu->setCurrentText("B");
+        QCOMPARE(d->BagKuraliEtiketi->text(), "E, B bitmeden başlayamaz"); // the next one starts plain
+        QCOMPARE(d->OncekiFaaliyetlerKutusu->text(), "A BaBa+2");
+        QTest::mouseClick(d->EkleKaydetDugmesi, Qt::LeftButton);
+        QCOMPARE(o.kayit.sayi(), 0);
+        QCOMPARE(ListedekiSatirlar(*o.ana).value(4), "E Boya 2 A BaBa+2 2/4");
+
+        FaaliyetDegistirmeFormu* degistir = o.Degistir("E");
+        QVERIFY(degistir);
+        QCOMPARE(Alanlar(*degistir), "E|Boya|2|A BaBa+2|A,B,C,D");
+        QTest::mouseClick(degistir->SilDugmesi, Qt::LeftButton);
+        Gir(*degistir, "Boya", "2", "A");
+        QTest::mouseClick(degistir->KaydetDugmesi, Qt::LeftButton);
+        QCOMPARE(o.kayit.sayi(), 0);
+        QCOMPARE(ListedekiSatirlar(*o.ana).value(4), "E Boya 2 A 3/5");
     }
 
     // The change dialog offers only the codes added before its row, refuses an empty

@@ -13,6 +13,7 @@
 #include "ui/project/ProjeEklemeFormu.h"
 #include "ui/widgets/ListeKutusu.h"
 
+#include <QComboBox>
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
@@ -52,7 +53,10 @@ void FaaliyetEkle(TemelForm& ana, const QString& ad, const QString& oncekiler)
     Tikla(d->EkleKaydetDugmesi);
     d->FaaliyetAdiKutusu->setText(ad);
     d->OngorulenSureKutusu->setText("2");
-    d->OncekiFaaliyetlerKutusu->setText(oncekiler);
+    for (const QString& onceki : oncekiler.split(',')) {
+        d->OncekiFaaliyetleriSecmeKutusu->setCurrentText(onceki);
+        Tikla(d->EklemeDugmesi);
+    }
     Tikla(d->EkleKaydetDugmesi);
     d->close();
 }
