@@ -26,7 +26,7 @@ hatalar=(
 "çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@    if (ayni)
         return {};@@    if (true)
         return {};@@a project changed elsewhere is overwritten"
-"çekirdek@@src/store/ProjeDeposu_Faaliyetler.cpp@@if (kayitli != f)@@if (false)@@an activity changed elsewhere is overwritten"
+"çekirdek@@src/store/ProjeDeposu_Faaliyetler.cpp@@if (kayitli.first() != f)@@if (false)@@an activity changed elsewhere is overwritten"
 "çekirdek@@src/store/ProjeDeposu_Faaliyetler.cpp@@if (sonKod.value(0).toString() != son.kodu)@@if (false)@@the last activity is deleted though a later one was added"
 "çekirdek@@src/store/ProjeDeposu_Ortak.cpp@@return metin.isNull() ? QStringLiteral(\"\") : metin;@@return metin;@@an empty text is bound as NULL"
 "çekirdek@@src/store/ProjeDeposu_Ortak.cpp@@hata = YazmaIzniniDenetle(m_vt);@@hata = {};@@a file made read-only is still written"
@@ -257,6 +257,10 @@ hatalar=(
 "çekirdek@@src/kernel/PlanModeli.cpp@@yer = m_yer.value(QString::fromRawData(kod.data(), kod.size()), -1);@@yer = -1;@@a long list of links loses their types and lags"
 "çekirdek@@src/drawing/GanttCizimi.cpp@@const bool bitise = tur == BagTuru::BitisBitis || tur == BagTuru::BaslamaBitis;@@const bool bitise = tur == BagTuru::BitisBitis;@@a start-to-finish arrow enters its successor at the start"
 "pencere@@src/ui/activity/FaaliyetAlanlari.cpp@@if (const BagAyrintisi bag = SecilenBag(kod); !bag.Duz())@@if (const BagAyrintisi bag = SecilenBag(kod); false)@@an activity's dialog saves a start-to-start link as finish-to-start"
+"çekirdek@@src/store/ProjeDeposu_Baglar.cpp@@f.baglar = ListeSirasiyla(f.oncekiler, *bulunan);@@f.baglar = *bulunan;@@links are read in the order stored, not in the predecessor list's"
+"çekirdek@@src/store/ProjeDeposu_Baglar.cpp@@if (!MetindekiTur(BagTurleri, tur, bag.tur))@@if (!MetindekiTur(BagTurleri, tur, bag.tur) && false)@@a link of a type this build does not know is read as a plain one"
+"çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@if (auto hata = BagSatirlariEkle(vt, p.proje.ad, f))@@if (auto hata = DepoHatasi{})@@an import drops its links"
+"çekirdek@@src/rules/BagKurallari.cpp@@if (bag.gecikme < -GecikmeSiniri || bag.gecikme > GecikmeSiniri)@@if (bag.gecikme < -GecikmeSiniri)@@a lag beyond the limit is not refused by its rule"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

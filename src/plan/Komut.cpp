@@ -37,6 +37,30 @@ KomutHatasi TakvimReddedildi(const TakvimReddi& ret)
     return hata;
 }
 
+// Every window that writes activities, and the import's tool, shows a store refusal: a link
+// refusal says it as one too, numbered.
+KomutHatasi BagReddedildi(const BagReddi& ret, const QString& proje = QString())
+{
+    KomutHatasi hata;
+    hata.bag = ret;
+    const QString metin = BagReddiMetni(ret);
+    hata.depo = DepoHatasi::yeni(DepoHatasi::Kisit,
+                                 proje.isEmpty() ? metin : QStringLiteral("\"%1\" projesi: %2").arg(proje, metin));
+    return hata;
+}
+
+// A project an import brings: each activity's links, then the cycles they may close. The
+// dialogs cannot make a cycle (a predecessor is an activity added before), another
+// program's file can.
+BagReddi ProjeninBaglari(const TamProje& p)
+{
+    for (const Faaliyet& f : p.faaliyetler) {
+        if (const BagReddi ret = BaglariDenetle(f))
+            return ret;
+    }
+    return DonguyuDenetle(p.faaliyetler);
+}
+
 struct Uygulayici {
     const ProjeDeposu& depo;
 
@@ -45,6 +69,8 @@ struct Uygulayici {
     KomutHatasi operator()(const ProjeSilKomutu& k) const { return Depo(depo.ProjeSil(k.proje)); }
     KomutHatasi operator()(const FaaliyetEkleKomutu& k) const
     {
+        if (const BagReddi ret = BaglariDenetle(k.faaliyet))
+            return BagReddedildi(ret);
         KomutHatasi hata;
         hata.depo = depo.FaaliyetEkle(k.proje, k.faaliyet,
                                       OncekiKurali(k.faaliyet.kodu, k.faaliyet.oncekiler, hata.yersizOnceki));
@@ -52,6 +78,10 @@ struct Uygulayici {
     }
     KomutHatasi operator()(const FaaliyetDegistirKomutu& k) const
     {
+        Faaliyet yeni = k.yeni;
+        yeni.kodu = k.eski.kodu;
+        if (const BagReddi ret = BaglariDenetle(yeni))
+            return BagReddedildi(ret);
         KomutHatasi hata;
         hata.depo = depo.FaaliyetDegistir(k.proje, k.eski, k.yeni,
                                           OncekiKurali(k.eski.kodu, k.yeni.oncekiler, hata.yersizOnceki));
@@ -78,6 +108,8 @@ struct Uygulayici {
                                                                     .arg(p.proje.ad, TakvimReddiMetni(ret)));
                 return hata;
             }
+            if (const BagReddi ret = ProjeninBaglari(p))
+                return BagReddedildi(ret, p.proje.ad);
         }
         return Depo(depo.IceAktar(k.projeler));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kernel/Takvim.h"
+#include "rules/BagKurallari.h"
 #include "rules/TakvimKurallari.h"
 #include "store/DepoHatasi.h"
 #include "store/Kayitlar.h"
@@ -88,8 +89,9 @@ struct KomutHatasi {
     DepoHatasi depo;      // the store refused, or could not read what a rule needs
     QString yersizOnceki; // a predecessor that was not added before the activity
     TakvimReddi takvim;   // a calendar (set, or imported with a project) that breaks its rules
+    BagReddi bag = {};    // links (written, or imported with a project) that break their rules
 
-    explicit operator bool() const { return bool(depo) || !yersizOnceki.isEmpty() || bool(takvim); }
+    explicit operator bool() const { return bool(depo) || !yersizOnceki.isEmpty() || bool(takvim) || bool(bag); }
 };
 
 // Checks the command by the plan's rules and writes it in one transaction.

@@ -2,7 +2,8 @@
 // activity of the project added before the one it precedes; an import is written whole
 // or not at all; an estimate follows its activity and project, and keeps its order; a
 // project's distribution follows the project; a calendar keeps its exceptions in order, one
-// a day, each with a short name.
+// a day, each with a short name; a link keeps its lag within bounds and names a listed
+// predecessor once, and an import's links close no cycle.
 #include "destek/GeciciVeritabani.h"
 #include "destek/Yereller.h"
 #include "destek/YazimKomutlari.h"
@@ -192,6 +193,23 @@ private slots:
             << Komut(IceAktarKomutu{{{{"YENİ", gun, gun}, {}, {}, Dagilim::Pert, takvim({{gun, ""}, {gun, ""}})}}})
             << "\"YENİ\" projesinin takvimi: 16.03.2026 gününe birden fazla istisna girilmiş; bir güne yalnızca bir "
                "istisna girilebilir.";
+        using B = BagTuru;
+        const KayitliFaaliyet b{"B", "b", {2, 2}, "A"};
+        QTest::newRow("link: lag beyond the limit")
+            << Komut(FaaliyetEkleKomutu{"ALFA", {"D", "d", 1, "C", {{"C", B::BaslamaBaslama, 10001}}}})
+            << "D faaliyetinin C ile bağında gecikme 10.001 iş günü; gecikme ya da öncelik en çok 10.000 iş günü olabilir.";
+        QTest::newRow("link: lead beyond the limit")
+            << Komut(FaaliyetDegistirKomutu{"ALFA", b, {"", "b", 2, "A", {{"A", B::BitisBaslama, -10001}}}})
+            << "B faaliyetinin A ile bağında gecikme -10.001 iş günü; gecikme ya da öncelik en çok 10.000 iş günü olabilir.";
+        QTest::newRow("link: not listed") << Komut(FaaliyetEkleKomutu{"ALFA", {"D", "d", 1, "C", {{"A", B::BitisBitis, 0}}}})
+            << "D faaliyetinin bağlarından biri \"A\" faaliyetine; ama \"A\" ÖNCEKİ FAALİYETLER arasında değil.";
+        QTest::newRow("link: twice")
+            << Komut(FaaliyetEkleKomutu{"ALFA", {"D", "d", 1, "A,C", {{"A", B::BitisBitis, 1}, {"A", B::BaslamaBitis, 2}}}})
+            << "D faaliyetinin \"A\" öncülüne iki bağ verilmiş; bir öncülün tek bağı olabilir.";
+        QTest::newRow("import: a cycle") << Komut(IceAktarKomutu{{{{"YENİ", gun, gun},
+            {{"A", "a", 1, "C"}, {"B", "b", 1, "A", {{"A", B::BaslamaBaslama, 2}}}, {"C", "c", 1, "B"}}, {}}}})
+            << "\"YENİ\" projesi: Bağlar bir döngü kuruyor: A → B → C → A. Bir faaliyet kendi ardıllarından birine "
+               "bağlanamaz.";
         QTest::newRow("calendar changed elsewhere") << Komut(TakvimDegistirKomutu{"ALFA", takvim({}), {}})
             << "\"ALFA\" projesinin takvimi siz görüntüledikten sonra başka bir yerde değiştirilmiş; "
                "hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.";

@@ -258,7 +258,7 @@ private slots:
         using B = BagTuru;
         const QVector<BagAyrintisi> sirali{{"C", B::BaslamaBaslama, 2}, {"A", B::BaslamaBitis, -10000},
                                            {"B", B::BitisBaslama, 10000}};
-        const QVector<BagAyrintisi> degisen{{"B", B::BitisBitis, 0}};
+        const QVector<BagAyrintisi> degisen{{"C", B::BitisBitis, 0}};
         const QStringList tablo{"BaglarTablosu"};
         auto baglar = [&](const QString& proje) {
             QVector<KayitliFaaliyet> fs;
