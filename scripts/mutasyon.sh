@@ -79,8 +79,8 @@ hatalar=(
 "çekirdek@@tools/kavrion-rapor/Iletiler.cpp@@Cikis::Kullanim);@@Cikis::Hata);@@a usage error exits with the store error's status"
 "çekirdek@@tools/kavrion-rapor/RaporOkuma.cpp@@if (hata.numara == DepoHatasi::Bulunamadi)@@if (false)@@an unknown project is reported as a store error"
 "çekirdek@@src/analysis/AgAnalizi.cpp@@f.serbestBolluk = qint32(s.serbestBolluk[i]);@@f.serbestBolluk = qint32(s.ToplamBolluk(i));@@free float replaced by total float"
-"çekirdek@@src/kernel/Hesap.cpp@@lf = std::min(lf, BagaGoreBitis(ag, k, ls[a], lfler[a], sure[i]));@@lf = std::min(lf, BagaGoreBitis(ag, k, es[a], ef[a], sure[i]));@@the backward pass takes LF from the successors' ES instead of their LS"
-"çekirdek@@src/kernel/Hesap.cpp@@BagaGoreBaslama(ag, k, es[onceki[k]], ef[onceki[k]], sure[i])@@BagaGoreBaslama(ag, k, es[onceki[k]], es[onceki[k]], sure[i])@@the forward pass starts a successor at its predecessor's start"
+"çekirdek@@src/kernel/Hesap.cpp@@: ls[a] - ag.gecikme[k]);@@: es[a] - ag.gecikme[k]);@@the backward pass takes LF from the successors' ES instead of their LS"
+"çekirdek@@src/kernel/Hesap.cpp@@: ef[onceki[k]] + ag.gecikme[k]);@@: es[onceki[k]] + ag.gecikme[k]);@@the forward pass starts a successor at its predecessor's start"
 "çekirdek@@src/kernel/Hesap.h@@{ return ToplamBolluk(i) <= 0; }@@{ return serbestBolluk[i] <= 0; }@@critical judged by free float"
 "çekirdek@@src/kernel/Hesap.cpp@@qint64 lf = s.bitis, enErken = s.bitis;@@qint64 lf = s.bitis, enErken = ag.cikanBasi[i] < ag.cikanBasi[i + 1] ? std::numeric_limits<qint64>::max() : s.bitis;@@free float not bounded by F, larger than total float"
 "çekirdek@@src/analysis/KritikYollar.cpp@@s.Kritik(ag.ardil[k]) && Belirler(ag, s, k);@@s.Kritik(ag.ardil[k]);@@a link between critical activities that does not drive is a step of a path"
@@ -261,6 +261,7 @@ hatalar=(
 "çekirdek@@src/store/ProjeDeposu_Baglar.cpp@@if (!MetindekiTur(BagTurleri, tur, bag.tur))@@if (!MetindekiTur(BagTurleri, tur, bag.tur) && false)@@a link of a type this build does not know is read as a plain one"
 "çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@if (auto hata = BagSatirlariEkle(vt, p.proje.ad, f))@@if (auto hata = DepoHatasi{})@@an import drops its links"
 "çekirdek@@src/rules/BagKurallari.cpp@@if (bag.gecikme < -GecikmeSiniri || bag.gecikme > GecikmeSiniri)@@if (bag.gecikme < -GecikmeSiniri)@@a lag beyond the limit is not refused by its rule"
+"çekirdek@@src/kernel/PlanAgi.cpp@@ag.bitisBaslamali = ag.bitisBaslamali && b.tur == BagTuru::BitisBaslama;@@ag.bitisBaslamali = true;@@a plan with richer links is computed as if every link were finish-to-start"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

@@ -6,7 +6,9 @@
 namespace {
 
 // Raw pointers: the simulation runs these passes per iteration, and an indexed QVector
-// would check for sharing at every write.
+// would check for sharing at every write. With finish-to-start links only (every plan without
+// richer links) the type is not read, which the simulation's inner loop feels.
+template <bool Turlu>
 void IleriGec(const PlanAgi& ag, const qint64* sure, Sonuc& s)
 {
     const int* basi = ag.girenBasi.constData();
@@ -17,7 +19,8 @@ void IleriGec(const PlanAgi& ag, const qint64* sure, Sonuc& s)
     for (int i = 0; i < ag.boyut; ++i) {
         qint64 baslama = 0;
         for (int k = basi[i]; k < basi[i + 1]; ++k)
-            baslama = std::max(baslama, BagaGoreBaslama(ag, k, es[onceki[k]], ef[onceki[k]], sure[i]));
+            baslama = std::max(baslama, Turlu ? BagaGoreBaslama(ag, k, es[onceki[k]], ef[onceki[k]], sure[i])
+                                              : ef[onceki[k]] + ag.gecikme[k]);
         es[i] = baslama;
         ef[i] = baslama + sure[i];
         bitis = std::max(bitis, ef[i]);
@@ -26,6 +29,7 @@ void IleriGec(const PlanAgi& ag, const qint64* sure, Sonuc& s)
 }
 
 // Successors stand below, so from the bottom up each LS and LF needed is known.
+template <bool Turlu>
 void GeriGec(const PlanAgi& ag, const qint64* sure, Sonuc& s)
 {
     const int* basi = ag.cikanBasi.constData();
@@ -41,10 +45,10 @@ void GeriGec(const PlanAgi& ag, const qint64* sure, Sonuc& s)
         for (int j = basi[i]; j < basi[i + 1]; ++j) {
             const int k = baglar[j];
             const int a = ardil[k];
-            lf = std::min(lf, BagaGoreBitis(ag, k, ls[a], lfler[a], sure[i]));
+            lf = std::min(lf, Turlu ? BagaGoreBitis(ag, k, ls[a], lfler[a], sure[i]) : ls[a] - ag.gecikme[k]);
             // A successor's ES may lie beyond F: no activity starts before day 0, while
             // negative durations can end the project earlier.
-            enErken = std::min(enErken, BagaGoreBitis(ag, k, es[a], ef[a], sure[i]));
+            enErken = std::min(enErken, Turlu ? BagaGoreBitis(ag, k, es[a], ef[a], sure[i]) : es[a] - ag.gecikme[k]);
         }
         lfler[i] = lf;
         ls[i] = lf - sure[i];
@@ -67,8 +71,13 @@ void Hesapla(const PlanAgi& ag, const Senaryo& senaryo, Sonuc& sonuc)
     sonuc.hataSatiri = -1;
     if (!ag.sirali)
         return;
-    IleriGec(ag, senaryo.sure.constData(), sonuc);
-    GeriGec(ag, senaryo.sure.constData(), sonuc);
+    if (ag.bitisBaslamali) {
+        IleriGec<false>(ag, senaryo.sure.constData(), sonuc);
+        GeriGec<false>(ag, senaryo.sure.constData(), sonuc);
+    } else {
+        IleriGec<true>(ag, senaryo.sure.constData(), sonuc);
+        GeriGec<true>(ag, senaryo.sure.constData(), sonuc);
+    }
 }
 
 Sonuc Hesapla(const PlanAgi& ag, const Senaryo& senaryo)

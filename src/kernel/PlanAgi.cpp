@@ -40,6 +40,7 @@ PlanAgi AgKur(int boyut, const QVector<Bag>& baglar)
         ag.tur[k] = b.tur;
         ag.gecikme[k] = b.gecikme;
         ag.sirali = ag.sirali && b.onceki < b.ardil;
+        ag.bitisBaslamali = ag.bitisBaslamali && b.tur == BagTuru::BitisBaslama;
     }
     ag.cikanBasi = Basliklar(boyut, baglar, &Bag::onceki);
     ag.cikanBaglar.resize(m);

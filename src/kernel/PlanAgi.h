@@ -22,6 +22,7 @@ struct PlanAgi {
     QVector<qint64> gecikme;
     QVector<int> cikanBasi, cikanBaglar;
     bool sirali = true; // every link runs down the rows, so one pass in row order suffices
+    bool bitisBaslamali = true; // every link is finish-to-start, lag or not: the passes need read no type
 };
 
 PlanAgi AgKur(int boyut, const QVector<Bag>& baglar);
