@@ -262,6 +262,8 @@ hatalar=(
 "çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@if (auto hata = BagSatirlariEkle(vt, p.proje.ad, f))@@if (auto hata = DepoHatasi{})@@an import drops its links"
 "çekirdek@@src/rules/BagKurallari.cpp@@if (bag.gecikme < -GecikmeSiniri || bag.gecikme > GecikmeSiniri)@@if (bag.gecikme < -GecikmeSiniri)@@a lag beyond the limit is not refused by its rule"
 "çekirdek@@src/kernel/PlanAgi.cpp@@ag.bitisBaslamali = ag.bitisBaslamali && b.tur == BagTuru::BitisBaslama;@@ag.bitisBaslamali = true;@@a plan with richer links is computed as if every link were finish-to-start"
+"çekirdek@@src/kernel/Cizelge.cpp@@if (!duz && enGec < es[satir])@@if (false)@@the main window's path walks on through an activity with float past a start held at day 0"
+"pencere@@src/import/KavrionOkuma.cpp@@Faaliyet f{k.kodu, k.adi, 0, k.oncekiler, k.baglar};@@Faaliyet f{k.kodu, k.adi, 0, k.oncekiler};@@an import from another Kavrion file drops its links' types and lags"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

@@ -28,7 +28,7 @@ AktarilacakProje Aktarilacak(const KayitliProje& kayitli, const QVector<KayitliF
     Deger(kayitli.baslama, proje.baslama, QStringLiteral("Başlama tarihi"), sonuc.ret);
     Deger(kayitli.bitis, proje.bitis, QStringLiteral("Bitiş tarihi"), sonuc.ret);
     for (const KayitliFaaliyet& k : faaliyetler) {
-        Faaliyet f{k.kodu, k.adi, 0, k.oncekiler};
+        Faaliyet f{k.kodu, k.adi, 0, k.oncekiler, k.baglar};
         Deger(k.sure, f.sure, QStringLiteral("%1 faaliyetinin süresi").arg(k.kodu), sonuc.ret);
         sonuc.proje.faaliyetler.append(f);
         // Only an activity's estimate: a row another program left without one has nothing to follow.

@@ -74,16 +74,22 @@ QVector<int> KritikYolBul(const Cizelge& c)
     QVector<int> yol{satir};
     // Every predecessor stands above its activity, so each step moves up and the walk ends.
     while (satir > 0 && c.model->Satirlar().at(satir).kodu != QLatin1String("A")) {
-        int enIyi = -1;
+        int enIyi = -1, enIyiBag = -1;
         qint64 enGec = 0;
         for (int k = ag.girenBasi[satir]; k < ag.girenBasi[satir + 1]; ++k) {
             const int p = ag.onceki[k];
             const qint64 baslama = BagaGoreBaslama(ag, k, es[p], ef[p], ef[satir] - es[satir]);
             if (enIyi < 0 || baslama > enGec) {
                 enIyi = p;
+                enIyiBag = k;
                 enGec = baslama;
             }
         }
+        // A start held at day 0 against a lead or a finish-to-finish waits for no link: the path
+        // begins here. Plain links walk on as they always did (a negative duration included).
+        const bool duz = enIyiBag < 0 || (ag.tur[enIyiBag] == BagTuru::BitisBaslama && ag.gecikme[enIyiBag] == 0);
+        if (!duz && enGec < es[satir])
+            break;
         satir = enIyi;
         yol.append(satir);
     }

@@ -536,7 +536,7 @@ private slots:
         QTest::addColumn<QString>("tanim");
         QTest::addColumn<int>("takvim");
         QTest::addColumn<QString>("rakamlar");
-        QTest::addColumn<QString>("yollar");
+        QTest::addColumn<QString>("yollar"); // the critical paths; the main window's path is the first
         QTest::addColumn<QString>("tarihler"); // each activity's start and finish; empty: not checked
         QTest::addColumn<QString>("neden");    // the second activity's
         QTest::newRow("lag after a Friday") << "A:5: B:1:A/BB+2" << int(TakvimTuru::PazartesiCuma)
@@ -566,6 +566,8 @@ private slots:
         const AgAnalizi analiz = AnaliziHesapla(Faaliyetler(tanim), proje);
         QTEST(Rakamlar(analiz), "rakamlar");
         QTEST(Yollar(analiz), "yollar");
+        QFETCH(QString, yollar);
+        QCOMPARE(analiz.anaPenceredekiYol, yollar.section(QLatin1Char(' '), 0, 0));
         QTEST(AnalizMetinleri::Neden(analiz, 1), "neden");
         QStringList gunler;
         for (const FaaliyetAnalizi& f : analiz.faaliyetler)

@@ -90,7 +90,9 @@ private slots:
             "CREATE TABLE DagilimTablosu (Kimlik INTEGER PRIMARY KEY, Projesi, Dagilim)",
             "INSERT INTO DagilimTablosu VALUES (1, 'KÖPRÜ', 'ucgen')",
             "CREATE TABLE TakvimTablosu (Kimlik INTEGER PRIMARY KEY, Projesi, Turu, ArifelerTatil)",
-            "INSERT INTO TakvimTablosu VALUES (1, 'KÖPRÜ', 'pazartesi-cuma', 1)"}));
+            "INSERT INTO TakvimTablosu VALUES (1, 'KÖPRÜ', 'pazartesi-cuma', 1)",
+            "CREATE TABLE BaglarTablosu (Kimlik INTEGER PRIMARY KEY, Projesi, Kodu, Onceki, Turu, Gecikme)",
+            "INSERT INTO BaglarTablosu VALUES (1, 'KÖPRÜ', 'B', 'A', 'baslama-baslama', 2)"}));
         const QStringList digerSatirlari = GeciciVeritabani::Dokum(diger);
         MesajKaydi kayit;
         AnaPencere ana(vt.depo());
@@ -108,7 +110,7 @@ private slots:
         d->projeListesi()->setFocus();
         QTest::keyClick(d->projeListesi(), Qt::Key_Down);
         QTest::keyClick(d->projeListesi(), Qt::Key_Down);
-        QCOMPARE(Satirlar(d->faaliyetListesi()), QStringList({"A|temel|4||||", "B|tabliye|6|A|5|6|9"}));
+        QCOMPARE(Satirlar(d->faaliyetListesi()), QStringList({"A|temel|4||||", "B|tabliye|6|A BaBa+2|5|6|9"}));
         QCOMPARE(d->faaliyetListesi()->headerItem()->text(5), "En Olası");
         QCOMPARE(d->tahminNotu()->text(), "1 faaliyetin üç noktalı tahmini (iyimser, en olası, kötümser) de aktarılacak; "
                                           "öbürlerinin süresi yayılımsızdır. Benzetim dağılımı: üçgen.");
