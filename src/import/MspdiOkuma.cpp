@@ -145,7 +145,7 @@ private:
             m_haftaGunu = {};
         else if (Yolda({"Project", "Calendars", "Calendar", "Exceptions", "Exception"}))
             m_istisna = {};
-        else if (m_yol.size() > 3 && m_yol.at(1) == QLatin1String("Calendars") && m_yol.last() == QLatin1String("WorkingTime"))
+        else if (TakvimIcinde() && m_yol.last() == QLatin1String("WorkingTime"))
             m_takvimler.last().saatler = true;
         else if (Yolda({"Project", "Tasks", "Task", "Baseline"}))
             m_atlanan.temelPlan = true;
@@ -177,7 +177,7 @@ private:
         }
         else if (m_yol.size() >= 3 && m_yol.at(1) == QLatin1String("ExtendedAttributes"))
             OzelAlan();
-        else if (m_yol.size() >= 4 && m_yol.at(1) == QLatin1String("Calendars"))
+        else if (TakvimIcinde())
             TakvimAlani();
         else if (Yolda({"Project", "Resources", "Resource", "Name"}) && !m_metin.trimmed().isEmpty())
             m_atlanan.kaynak = true;
@@ -228,6 +228,14 @@ private:
         else if (Yolda({"Project", "ExtendedAttributes", "ExtendedAttribute"})
                  && m_ozelAlan.ad == QString::fromUtf8(MspdiTahminiBitisAdi))
             Tarih(m_tahminiBitis, m_ozelAlan.ad, m_ozelAlan.deger);
+    }
+
+    // Inside a calendar's element, whose start added it: a "Calendars" elsewhere, or holding
+    // something else, has no calendar to fill.
+    bool TakvimIcinde() const
+    {
+        return m_yol.size() >= 4 && m_yol.at(0) == QLatin1String("Project") && m_yol.at(1) == QLatin1String("Calendars")
+            && m_yol.at(2) == QLatin1String("Calendar") && !m_takvimler.isEmpty();
     }
 
     // A calendar's UID, name and base, its week days and its exceptions. What cannot be
