@@ -264,6 +264,7 @@ hatalar=(
 "çekirdek@@src/kernel/PlanAgi.cpp@@ag.bitisBaslamali = ag.bitisBaslamali && b.tur == BagTuru::BitisBaslama;@@ag.bitisBaslamali = true;@@a plan with richer links is computed as if every link were finish-to-start"
 "çekirdek@@src/kernel/Cizelge.cpp@@if (!duz && enGec < es[satir])@@if (false)@@the main window's path walks on through an activity with float past a start held at day 0"
 "pencere@@src/import/KavrionOkuma.cpp@@Faaliyet f{k.kodu, k.adi, 0, k.oncekiler, k.baglar};@@Faaliyet f{k.kodu, k.adi, 0, k.oncekiler};@@an import from another Kavrion file drops its links' types and lags"
+"çekirdek@@src/import/MspdiOkuma.cpp@@else if (c.isSurrogate())@@else if (false)@@half a surrogate pair from a UTF-7 file reaches the store, which cannot hold it"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

@@ -33,6 +33,19 @@ bool SaatBicimi(int bicim)
     return bicim == 3 || bicim == 5 || bicim == 35 || bicim == 37;
 }
 
+// A file declared in UTF-7 can spell half of a surrogate pair, which no UTF-8 text (the store's,
+// the export's) can hold: it becomes U+FFFD here, as it would on the way out.
+void YarimCiftleriDegistir(QString& metin)
+{
+    for (qsizetype i = 0; i < metin.size(); ++i) {
+        const QChar c = metin.at(i);
+        if (c.isHighSurrogate() && i + 1 < metin.size() && metin.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            metin[i] = QChar(QChar::ReplacementCharacter);
+    }
+}
+
 // "PT16H30M0S" (days, hours, minutes, seconds, each optional) as minutes.
 std::optional<double> Dakika(const QString& metin)
 {
@@ -167,6 +180,7 @@ private:
     {
         if (!m_ret.isEmpty())
             return;
+        YarimCiftleriDegistir(m_metin);
         if (m_yol.size() == 2 && m_yol.first() == QLatin1String("Project"))
             ProjeAlani(m_yol.last());
         else if (m_yol.size() >= 4 && m_yol.at(1) == QLatin1String("Tasks") && m_yol.at(2) == QLatin1String("Task")) {

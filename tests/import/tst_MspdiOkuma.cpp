@@ -270,6 +270,10 @@ private slots:
                      "T23:59:00</ToDate></TimePeriod><Name>" + QString(49, 'a') + "\U0001F600bc</Name><DayWorking>0"
                      "</DayWorking></Exception></Exceptions></Calendar></Calendars>", Gorev(1, "X"))
             << "A:X:1:" << "2 istisna gününün adı 50 karaktere kısaltıldı" << 0;
+        // "+2D0-" is UTF-7 for the first half of a pair alone, which no UTF-8 store can hold.
+        QTest::newRow("half a surrogate pair in a UTF-7 file")
+            << Mspdi("", Gorev(1, "+2D0-")).replace("version=\"1.0\"", "version=\"1.0\" encoding=\"UTF-7\"")
+            << QStringLiteral("A:\uFFFD:1:") << "" << 0;
         QTest::newRow("title over name, no dates")
             << Mspdi("<Name>p.xml</Name><Title>Köprü</Title>", Gorev(1, "X")) << "A:X:1:" << "" << 0;
     }
