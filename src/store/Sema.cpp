@@ -7,6 +7,8 @@
 #include <QSqlRecord>
 #include <QStringList>
 
+#include <iterator>
+
 namespace Sema {
 namespace {
 
@@ -179,22 +181,24 @@ DepoHatasi Kur(QSqlDatabase& vt, const QStringList& ekler)
 
 QStringList GocKomutlari(int surum)
 {
+    // Each version's statements, in the order the versions came; a file at version N lacks the rest.
+    struct Goc {
+        int surum;
+        const char* const* ilk;
+        const char* const* son;
+    };
+    const Goc goclar[] = {
+        {1, std::begin(GecmisTablolari), std::end(GecmisTablolari)},
+        {2, std::begin(TahminTablolari), std::end(TahminTablolari)},
+        {3, std::begin(DagilimTablolari), std::end(DagilimTablolari)},
+        {4, std::begin(TakvimTablolari), std::end(TakvimTablolari)},
+        {5, std::begin(BagTablolari), std::end(BagTablolari)},
+    };
     QStringList komutlar;
-    for (const char* komut : GecmisTablolari)
-        if (surum < 1)
-            komutlar << QString::fromLatin1(komut);
-    for (const char* komut : TahminTablolari)
-        if (surum < 2)
-            komutlar << QString::fromLatin1(komut);
-    for (const char* komut : DagilimTablolari)
-        if (surum < 3)
-            komutlar << QString::fromLatin1(komut);
-    for (const char* komut : TakvimTablolari)
-        if (surum < 4)
-            komutlar << QString::fromLatin1(komut);
-    for (const char* komut : BagTablolari)
-        if (surum < 5)
-            komutlar << QString::fromLatin1(komut);
+    for (const Goc& goc : goclar)
+        if (surum < goc.surum)
+            for (auto komut = goc.ilk; komut != goc.son; ++komut)
+                komutlar << QString::fromLatin1(*komut);
     return komutlar << QStringLiteral("PRAGMA user_version = %1").arg(Surum);
 }
 
