@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kernel/BagTuru.h"
+#include "kernel/Ilerleme.h"
 #include "kernel/Takvim.h"
 
 #include <QDate>
@@ -53,6 +54,8 @@ struct TamProje {
     QHash<QString, UcNoktaTahmini> tahminler; // by the code as stored
     Dagilim dagilim = Dagilim::Pert;
     ProjeTakvimi takvim = {};
+    ProjeIlerlemesi ilerleme = {};
+    TabanPlanlari tabanlar = {};
 };
 
 // A column as it was read. Another program may have left a text where a date or a
@@ -69,6 +72,8 @@ struct KayitliProje {
     Sakli<QDate> baslama;
     Sakli<QDate> bitis;
     ProjeTakvimi takvim = {}; // not compared below: a calendar changes by a command of its own
+    ProjeIlerlemesi ilerleme = {}; // nor progress
+    TabanPlanlari tabanlar = {};   // nor baselines
 };
 
 struct KayitliFaaliyet {

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "analysis/AgAnalizi.h"
+#include "kernel/BagTuru.h"
+
+#include <QPointF>
+#include <QRectF>
+#include <QVector>
+
+// Where the network diagram puts each activity's box and how each link's arrow runs, in
+// layout units (a box is KutuGenisligi × KutuYuksekligi); the drawing scales them. Worked
+// out from the analysis alone, with no font or window, so that the same plan gives the
+// same picture on screen, in every export and in the tests.
+struct AgKutusu {
+    int satir = -1;   // the activity's stored row in the analysis
+    int katman = 0;   // its column: every predecessor's column is to its left
+    int sira = 0;     // its place from the top within the column
+    QRectF dikdortgen;
+};
+
+struct AgOku {
+    int onceki = -1, ardil = -1; // stored rows
+    BagTuru tur = BagTuru::BitisBaslama;
+    qint32 gecikme = 0;
+    bool belirleyici = false; // a driving link between critical activities: drawn in the critical colour
+    // From the side of the predecessor's box its type leaves by to the side of the successor's
+    // box it enters by, through the gaps between the columns and rows: no segment crosses a box.
+    QVector<QPointF> noktalar;
+};
+
+struct AgYerlesimi {
+    static constexpr double KutuGenisligi = 180;
+    static constexpr double KutuYuksekligi = 84;
+    QVector<AgKutusu> kutular; // by stored row
+    QVector<AgOku> oklar;      // by successor, then in the order its predecessors are listed
+    QSizeF boyut;              // everything laid out fits in (0, 0) – boyut
+};
+
+// Lays out the analysis's network: columns from the longest path so that every arrow runs
+// left to right, the order within each column by several crossing-reduction sweeps, long
+// links routed through the gaps. An analysis that could not be computed lays out nothing.
+AgYerlesimi AgiYerlestir(const AgAnalizi& analiz);
+
+// How many pairs of arrows cross, counted between adjacent columns as the sweeps count them.
+qint64 KesismeSayisi(const AgYerlesimi& yerlesim);

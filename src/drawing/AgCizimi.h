@@ -1,0 +1,45 @@
+#pragma once
+
+#include "analysis/AgAnalizi.h"
+#include "analysis/AgYerlesimi.h"
+#include "drawing/ResimBasligi.h"
+
+#include <QFont>
+#include <QRectF>
+#include <QSizeF>
+#include <QStringList>
+
+class QPainter;
+
+// What one painting drew, for tests that count rather than read pixels.
+struct AgSayimi {
+    int kutu = 0;
+    int ok = 0;
+    int kritikKutu = 0;
+};
+
+// The network diagram of one analysis, painted on any QPainter from its layout: a box per
+// activity with its code, name, duration, ES, EF, LS, LF and total float in the textbook's
+// corners, an arrow per link, the critical ones in the critical colour. It holds no widget,
+// so the same drawing goes to a screen, an image or a printer.
+class AgCizimi {
+public:
+    // `baslik`: for a picture read without Kavrion beside it, the lines of its title (the
+    // first, the project's name, in bold), followed by a legend; none of these on screen.
+    AgCizimi(const AgAnalizi& analiz, const QFont& yazi, const QStringList& baslik = {});
+    QSizeF Boyut() const;
+    // Paints what meets `alan` (all of it when empty); `secili` is the highlighted row and
+    // `odak` the row with keyboard focus, -1 for none.
+    AgSayimi Ciz(QPainter& boyaci, const QRectF& alan = QRectF(), int secili = -1, int odak = -1) const;
+    // Row i's box in the picture, and the row whose box is at `yer` (-1 for none).
+    QRectF Kutu(int i) const;
+    int KutuBul(const QPointF& yer) const;
+    const AgYerlesimi& yerlesim() const { return m_yerlesim; }
+
+private:
+    AgAnalizi m_analiz; // shares its rows with the caller's copy
+    AgYerlesimi m_yerlesim;
+    QFont m_yazi;
+    ResimBasligi m_baslik;
+    double m_ust = 0; // the title's and legend's height above the diagram
+};
