@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSettings>
+#include <QTabWidget>
 #include <QWindow>
 
 namespace {
@@ -110,6 +111,23 @@ void Kapat(TemelForm& ana)
     EkraniTamamla();
 }
 
+// The network diagram's tab shown, a selection made in turn on two activities in the middle:
+// the table, the main window and the diagram follow it, and the diagram redraws the two boxes.
+void AgSecimiSatiri(Tablo& tablo, AnalizPenceresi& pencere, const QString& ayrinti)
+{
+    QTabWidget* sekmeler = pencere.sekmeler();
+    sekmeler->setCurrentIndex(sekmeler->count() - 1);
+    EkraniTamamla();
+    int sira = 0;
+    const Olcum secim = SureOlc(101, nullptr, [&] {
+        pencere.SatiriSec(Deney::FaaliyetSayisi / 2 + ++sira % 2);
+        EkraniTamamla();
+    });
+    tablo.Satir(QStringLiteral("Ağ Diyagramı: seçim, çizimle"), ayrinti, secim, QStringLiteral("ms"), 16.0);
+    sekmeler->setCurrentIndex(0);
+    EkraniTamamla();
+}
+
 } // namespace
 
 void AnalizBolumu(Tablo& tablo, const Deney::Veritabani& vt, const QString& klasor)
@@ -156,6 +174,8 @@ void AnalizBolumu(Tablo& tablo, const Deney::Veritabani& vt, const QString& klas
         });
         tablo.Satir(QStringLiteral("Ağ Analizi penceresini yeniden çizme"),
                     ayrinti + QStringLiteral(", değişiklik yok"), boyama, QStringLiteral("ms"));
+
+        AgSecimiSatiri(tablo, *ana.AcikAnalizPenceresi(), ayrinti);
 
         // A what-if: a slip for an activity in the middle, tried on the document's scenario,
         // the window repainted with the trial.
