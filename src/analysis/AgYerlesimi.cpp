@@ -15,8 +15,11 @@ constexpr double SatirArasi = 28;      // between two slots in a column: a link 
 constexpr double EnAzSutunArasi = 72;  // room for a link's type and lag beside its arrow
 constexpr double EnCokSutunArasi = 400;
 constexpr double IzAraligi = 8;        // between two vertical runs in one gap
-constexpr double Kenar = 24;           // round the whole: links leaving by a start turn there
+constexpr double Kenar = 64;           // round the whole: links round a first or last box turn there, their types beside them
 constexpr int EnCokTur = 8;            // rounds of sweeps down and up
+// Nodes a layout sweeps in all its rounds at most: a plan whose long links pass thousands of
+// columns gets fewer rounds rather than a wait.
+constexpr qint64 SupurmeButcesi = 4'000'000;
 
 // The network as the sweeps see it: the activities, then a point for each column a long
 // link passes, each joined only to its neighbours in the next column either side.
@@ -177,7 +180,8 @@ void KesismeleriAzalt(Katmanli& g)
     QVector<QVector<int>> enIyi = g.kolonlar;
     std::vector<std::pair<double, int>> anahtar;
     int bosTur = 0;
-    for (int tur = 0; tur < EnCokTur && enAz > 0 && bosTur < 2; ++tur) {
+    const qint64 turSiniri = std::clamp<qint64>(SupurmeButcesi / g.Dugum(), 1, EnCokTur);
+    for (int tur = 0; tur < turSiniri && enAz > 0 && bosTur < 2; ++tur) {
         bool iyilesti = false;
         for (bool soldan : {true, false}) {
             for (int i = 1; i < g.kolonSayisi; ++i)

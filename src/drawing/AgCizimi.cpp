@@ -114,8 +114,8 @@ AgSayimi AgCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili, int 
     return sayim;
 }
 
-// Its line through the gaps, its head at the successor's side, and its type and lag
-// over the last stretch when it is not plain.
+// Its line through the gaps, its head at the successor's side, and its type and lag over
+// its first stretch, out of the predecessor's box, when it is not plain.
 void AgCizimi::OkCiz(QPainter& boyaci, const AgOku& ok) const
 {
     QPolygonF yol;
@@ -125,23 +125,24 @@ void AgCizimi::OkCiz(QPainter& boyaci, const AgOku& ok) const
     boyaci.setPen(QPen(renk, ok.belirleyici ? 2 : 1));
     boyaci.setBrush(Qt::NoBrush);
     boyaci.drawPolyline(yol);
-    const QPointF uc = yol.last();
     // Into a start from the left, into a finish from the right.
-    const double boy = QFontMetricsF(m_yazi).height() * 0.45;
-    const double yon = yol.size() > 1 && yol.at(yol.size() - 2).x() > uc.x() ? -1 : 1;
+    const auto yonu = [&](int bas, int son) { return yol.at(bas).x() > yol.at(son).x() ? -1.0 : 1.0; };
+    const QPointF uc = yol.last();
+    const double boy = QFontMetricsF(m_yazi).height() * 0.45, yon = yol.size() > 1 ? yonu(int(yol.size()) - 2, int(yol.size()) - 1) : 1;
     boyaci.setRenderHint(QPainter::Antialiasing, true);
     boyaci.setPen(Qt::NoPen);
     boyaci.setBrush(renk);
     boyaci.drawPolygon(QPolygonF{uc, uc + QPointF(-yon * boy, -boy / 2), uc + QPointF(-yon * boy, boy / 2)});
     boyaci.setRenderHint(QPainter::Antialiasing, false);
     const QString yazi = BagMetinleri::TurVeGecikme(ok.tur, ok.gecikme);
-    if (yazi.isEmpty())
+    if (yazi.isEmpty() || yol.size() < 2)
         return;
     const QFontMetricsF olcu(m_yazi);
-    const double w = olcu.horizontalAdvance(yazi) + 4;
-    const QPointF yazininYeri = uc + QPointF(yon > 0 ? -boy - w : boy, -olcu.height());
+    const double w = olcu.horizontalAdvance(yazi) + 4, cikis = yonu(0, 1);
+    const QPointF bas = yol.first();
     boyaci.setPen(renk);
-    boyaci.drawText(QRectF(yazininYeri, QSizeF(w, olcu.height())), Qt::AlignCenter, yazi);
+    boyaci.drawText(QRectF(QPointF(cikis > 0 ? bas.x() + 2 : bas.x() - 2 - w, bas.y() - olcu.height()), QSizeF(w, olcu.height())),
+                    Qt::AlignCenter, yazi);
 }
 
 // The code and name across the top, then ES and EF, the duration and total float, LS and LF.
