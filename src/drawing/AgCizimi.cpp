@@ -46,6 +46,14 @@ AgCizimi::AgCizimi(const AgAnalizi& analiz, const QFont& yazi, const QStringList
         m_baslik = ResimBasligi(m_yazi, baslik, lejant);
         m_ust = m_baslik.Yerlestir(std::max(m_yerlesim.boyut.width() * m_olcek, m_baslik.Genislik()));
     }
+    // Worked out once: a repaint of a plan of thousands tests each arrow against the area.
+    const QFontMetricsF olcu(m_yazi);
+    for (const AgOku& ok : m_yerlesim.oklar) {
+        const QRectF cevre = QPolygonF(ok.noktalar).boundingRect();
+        const double pay = olcu.horizontalAdvance(BagMetinleri::TurVeGecikme(ok.tur, ok.gecikme)) + olcu.height();
+        m_okCevreleri.append(
+            QRectF(Yer(cevre.topLeft()), cevre.size() * m_olcek).adjusted(-pay, -olcu.height(), pay, olcu.height()));
+    }
 }
 
 QSizeF AgCizimi::Boyut() const
@@ -90,14 +98,11 @@ AgSayimi AgCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili, int 
     boyaci.setFont(m_yazi);
     if (alan.top() < m_ust)
         m_baslik.Ciz(boyaci, Boyut().width());
-    // The critical arrows over the others; an arrow is drawn when the rectangle round its corners meets the area.
+    // The critical arrows over the others.
     for (bool kritikler : {false, true}) {
-        for (const AgOku& ok : m_yerlesim.oklar) {
-            if (ok.belirleyici != kritikler || ok.noktalar.isEmpty())
-                continue;
-            QRectF cevre = QPolygonF(ok.noktalar).boundingRect();
-            cevre = QRectF(Yer(cevre.topLeft()), cevre.size() * m_olcek).adjusted(-8, -24, 8, 8);
-            if (!cevre.intersects(alan))
+        for (int k = 0; k < m_yerlesim.oklar.size(); ++k) {
+            const AgOku& ok = m_yerlesim.oklar.at(k);
+            if (ok.belirleyici != kritikler || ok.noktalar.isEmpty() || !m_okCevreleri.at(k).intersects(alan))
                 continue;
             OkCiz(boyaci, ok);
             ++sayim.ok;

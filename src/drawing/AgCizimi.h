@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QStringList>
+#include <QVector>
 
 class QPainter;
 
@@ -51,4 +52,5 @@ private:
     ResimBasligi m_baslik;
     double m_ust = 0;   // the title's and legend's height above the diagram
     double m_olcek = 1; // picture units per layout unit: a box holds five lines of the font
+    QVector<QRectF> m_okCevreleri; // by arrow, in the picture, with room for its head and words
 };
