@@ -265,6 +265,10 @@ hatalar=(
 "çekirdek@@src/kernel/Cizelge.cpp@@if (!duz && enGec < es[satir])@@if (false)@@the main window's path walks on through an activity with float past a start held at day 0"
 "pencere@@src/import/KavrionOkuma.cpp@@Faaliyet f{k.kodu, k.adi, 0, k.oncekiler, k.baglar};@@Faaliyet f{k.kodu, k.adi, 0, k.oncekiler};@@an import from another Kavrion file drops its links' types and lags"
 "çekirdek@@src/import/MspdiOkuma.cpp@@else if (c.isSurrogate())@@else if (false)@@half a surrogate pair from a UTF-7 file reaches the store, which cannot hold it"
+"çekirdek@@src/analysis/AgYerlesimi.cpp@@kolon[i] = std::max(kolon[i], kolon[ag.onceki[k]] + 1);@@kolon[i] = std::max(kolon[i], kolon[ag.onceki[k]]);@@the network diagram puts an activity in its predecessor's column"
+"çekirdek@@src/analysis/AgYerlesimi.cpp@@return y[v] - AgYerlesimi::KutuYuksekligi / 2 - SatirArasi / 2;@@return y[v] - SatirArasi / 2;@@a link going round a box of the network diagram runs across it"
+"çekirdek@@src/analysis/AgYerlesimi.cpp@@            if (sayi < enAz) {@@            if (true) {@@the network diagram keeps its last sweep's order, not the one with the fewest crossings"
+"çekirdek@@src/drawing/AgCizimi.cpp@@QString::number(f.ls), QString::number(f.lf)};@@QString::number(f.es), QString::number(f.lf)};@@a box of the network diagram shows ES for LS"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.
