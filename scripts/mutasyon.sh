@@ -268,7 +268,7 @@ hatalar=(
 "çekirdek@@src/analysis/AgYerlesimi.cpp@@kolon[i] = std::max(kolon[i], kolon[ag.onceki[k]] + 1);@@kolon[i] = std::max(kolon[i], kolon[ag.onceki[k]]);@@the network diagram puts an activity in its predecessor's column"
 "çekirdek@@src/analysis/AgYerlesimi.cpp@@return y[v] - AgYerlesimi::KutuYuksekligi / 2 - SatirArasi / 2;@@return y[v] - SatirArasi / 2;@@a link going round a box of the network diagram runs across it"
 "çekirdek@@src/analysis/AgYerlesimi.cpp@@            if (sayi < enAz) {@@            if (true) {@@the network diagram keeps its last sweep's order, not the one with the fewest crossings"
-"çekirdek@@src/drawing/AgCizimi.cpp@@QString::number(f.ls), QString::number(f.lf)};@@QString::number(f.es), QString::number(f.lf)};@@a box of the network diagram shows ES for LS"
+"çekirdek@@src/drawing/AgCizimi.cpp@@for (int sutun : {0, 1, 3, 4, 2, 7, 5, 6})@@for (int sutun : {0, 1, 3, 4, 2, 7, 3, 6})@@a box of the network diagram shows ES for LS"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

@@ -1,6 +1,7 @@
 #include "drawing/AgCizimi.h"
 
 #include "drawing/TekSatir.h"
+#include "text/AnalizMetinleri.h"
 #include "text/BagMetinleri.h"
 
 #include <QFontMetricsF>
@@ -85,9 +86,11 @@ bool AgCizimi::KilometreTasi(int i) const
 
 QStringList AgCizimi::Yazilar(int i) const
 {
-    const FaaliyetAnalizi& f = m_analiz.faaliyetler.at(i);
-    return {f.kodu, f.adi, QString::number(f.es), QString::number(f.ef), QString::number(qint64(f.ef) - f.es),
-            QString::number(f.toplamBolluk), QString::number(f.ls), QString::number(f.lf)};
+    // As the analysis table writes them, column by column.
+    QStringList yazilar;
+    for (int sutun : {0, 1, 3, 4, 2, 7, 5, 6})
+        yazilar << AnalizMetinleri::Hucre(m_analiz.faaliyetler.at(i), sutun);
+    return yazilar;
 }
 
 AgSayimi AgCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili, int odak) const
