@@ -1,10 +1,12 @@
 #include "drawing/AgCizimi.h"
 
 #include "drawing/TekSatir.h"
+#include "kernel/Hesap.h"
 #include "text/AnalizMetinleri.h"
 #include "text/BagMetinleri.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
@@ -49,11 +51,14 @@ AgCizimi::AgCizimi(const AgAnalizi& analiz, const QFont& yazi, const QStringList
     }
     // Worked out once: a repaint of a plan of thousands tests each arrow against the area.
     const QFontMetricsF olcu(m_yazi);
+    QHash<QPair<int, bool>, int> yazilar; // by box and side
     for (const AgOku& ok : m_yerlesim.oklar) {
         const QRectF cevre = QPolygonF(ok.noktalar).boundingRect();
+        const bool yazili = !BagMetinleri::TurVeGecikme(ok.tur, ok.gecikme).isEmpty();
+        m_yaziSatiri.append(yazili ? yazilar[qMakePair(ok.onceki, OncekininBaslamasi(ok.tur))]++ : 0);
         const double pay = olcu.horizontalAdvance(BagMetinleri::TurVeGecikme(ok.tur, ok.gecikme)) + olcu.height();
-        m_okCevreleri.append(
-            QRectF(Yer(cevre.topLeft()), cevre.size() * m_olcek).adjusted(-pay, -olcu.height(), pay, olcu.height()));
+        m_okCevreleri.append(QRectF(Yer(cevre.topLeft()), cevre.size() * m_olcek)
+                                 .adjusted(-pay, -olcu.height() * (m_yaziSatiri.last() + 1), pay, olcu.height()));
     }
 }
 
@@ -107,7 +112,7 @@ AgSayimi AgCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili, int 
             const AgOku& ok = m_yerlesim.oklar.at(k);
             if (ok.belirleyici != kritikler || ok.noktalar.isEmpty() || !m_okCevreleri.at(k).intersects(alan))
                 continue;
-            OkCiz(boyaci, ok);
+            OkCiz(boyaci, k);
             ++sayim.ok;
         }
     }
@@ -124,8 +129,9 @@ AgSayimi AgCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili, int 
 
 // Its line through the gaps, its head at the successor's side, and its type and lag over
 // its first stretch, out of the predecessor's box, when it is not plain.
-void AgCizimi::OkCiz(QPainter& boyaci, const AgOku& ok) const
+void AgCizimi::OkCiz(QPainter& boyaci, int k) const
 {
+    const AgOku& ok = m_yerlesim.oklar.at(k);
     QPolygonF yol;
     for (const QPointF& nokta : ok.noktalar)
         yol << Yer(nokta);
@@ -148,8 +154,9 @@ void AgCizimi::OkCiz(QPainter& boyaci, const AgOku& ok) const
     const QFontMetricsF olcu(m_yazi);
     const double w = olcu.horizontalAdvance(yazi) + 4, cikis = yonu(0, 1);
     const QPointF bas = yol.first();
+    const double y = bas.y() - olcu.height() * (m_yaziSatiri.at(k) + 1);
     boyaci.setPen(renk);
-    boyaci.drawText(QRectF(QPointF(cikis > 0 ? bas.x() + 2 : bas.x() - 2 - w, bas.y() - olcu.height()), QSizeF(w, olcu.height())),
+    boyaci.drawText(QRectF(QPointF(cikis > 0 ? bas.x() + 2 : bas.x() - 2 - w, y), QSizeF(w, olcu.height())),
                     Qt::AlignCenter, yazi);
 }
 
