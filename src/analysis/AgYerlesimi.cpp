@@ -15,8 +15,11 @@ constexpr double SatirArasi = 28;      // between two slots in a column: a link 
 constexpr double EnAzSutunArasi = 72;  // room for a link's type and lag beside its arrow
 constexpr double EnCokSutunArasi = 400;
 constexpr double IzAraligi = 8;        // between two vertical runs in one gap
-constexpr double Kenar = 24;           // round the whole: links leaving by a start turn there
+constexpr double Kenar = 64;           // round the whole: links round a first or last box turn there, their types beside them
 constexpr int EnCokTur = 8;            // rounds of sweeps down and up
+// Nodes and lines a layout visits in all its sweeps, swaps and counts, about: a plan whose
+// long links pass thousands of columns gets fewer rounds rather than a wait.
+constexpr qint64 SupurmeButcesi = 3'000'000;
 
 // The network as the sweeps see it: the activities, then a point for each column a long
 // link passes, each joined only to its neighbours in the next column either side.
@@ -169,20 +172,84 @@ void AgirlikMerkezineGore(Katmanli& g, int c, bool soldan, std::vector<std::pair
     }
 }
 
-// Sweeps down the columns and back up, several rounds, keeping the order with the fewest
-// crossings seen; the first sweep down is one barycentre pass, so never worse than that.
+// The crossings between the lines of u and those of v on one side when u stands just above
+// v, and when v does; what was read is taken from `butce`.
+std::pair<qint64, qint64> CiftKesismesi(const Katmanli& g, int u, int v, bool soldan, std::vector<int>& a,
+                                        std::vector<int>& b, qint64& butce)
+{
+    const QVector<int>& bas = soldan ? g.solBasi : g.sagBasi;
+    const QVector<int>& komsu = soldan ? g.sol : g.sag;
+    const auto topla = [&](int w, std::vector<int>& yerler) {
+        yerler.clear();
+        for (int e = bas[w]; e < bas[w + 1]; ++e)
+            yerler.push_back(g.konum[komsu[e]]);
+        std::sort(yerler.begin(), yerler.end());
+    };
+    topla(u, a);
+    topla(v, b);
+    butce -= qint64(a.size() + b.size()) + 1;
+    // Pairs with u's line below v's cross as they stand; pairs with it above cross once swapped.
+    qint64 ustte = 0, altta = 0;
+    size_t kucuk = 0, esit = 0;
+    for (int x : a) {
+        while (kucuk < b.size() && b[kucuk] < x)
+            ++kucuk;
+        esit = std::max(esit, kucuk);
+        while (esit < b.size() && b[esit] <= x)
+            ++esit;
+        ustte += qint64(kucuk);
+        altta += qint64(b.size() - esit);
+    }
+    return {ustte, altta};
+}
+
+// Swaps neighbours in each column wherever that alone crosses fewer lines, a few passes.
+void KomsulariDegistir(Katmanli& g, qint64& butce)
+{
+    std::vector<int> a, b;
+    for (int gecis = 0; gecis < 4 && butce > 0; ++gecis) {
+        bool degisti = false;
+        for (int c = 0; c < g.kolonSayisi; ++c) {
+            QVector<int>& kolon = g.kolonlar[c];
+            for (int i = 0; i + 1 < kolon.size(); ++i) {
+                const int u = kolon[i], v = kolon[i + 1];
+                const auto sol = CiftKesismesi(g, u, v, true, a, b, butce);
+                const auto sag = CiftKesismesi(g, u, v, false, a, b, butce);
+                if (sol.second + sag.second >= sol.first + sag.first)
+                    continue;
+                std::swap(kolon[i], kolon[i + 1]);
+                g.konum[u] = i + 1;
+                g.konum[v] = i;
+                degisti = true;
+            }
+        }
+        if (!degisti)
+            break;
+    }
+}
+
+// Sweeps down the columns and back up, several rounds, each sweep followed by swaps of
+// neighbours, keeping the order with the fewest crossings seen: never worse than the order
+// the first sweep down alone would give.
 void KesismeleriAzalt(Katmanli& g)
 {
     qint64 enAz = ToplamKesisme(g);
     QVector<QVector<int>> enIyi = g.kolonlar;
     std::vector<std::pair<double, int>> anahtar;
     int bosTur = 0;
-    for (int tur = 0; tur < EnCokTur && enAz > 0 && bosTur < 2; ++tur) {
+    // The first sweep down is always made, whatever the plan's size.
+    qint64 butce = SupurmeButcesi;
+    for (int tur = 0; tur < EnCokTur && enAz > 0 && bosTur < 2 && butce > 0; ++tur) {
         bool iyilesti = false;
         for (bool soldan : {true, false}) {
+            if (butce <= 0)
+                break;
             for (int i = 1; i < g.kolonSayisi; ++i)
                 AgirlikMerkezineGore(g, soldan ? i : g.kolonSayisi - 1 - i, soldan, anahtar);
+            butce -= g.Dugum();
+            KomsulariDegistir(g, butce);
             const qint64 sayi = ToplamKesisme(g);
+            butce -= g.Dugum() + qint64(g.sag.size());
             if (sayi < enAz) {
                 enAz = sayi;
                 enIyi = g.kolonlar;
@@ -392,8 +459,9 @@ void OklariKur(const AgAnalizi& analiz, const Katmanli& g, const QVector<double>
         ok.gecikme = qint32(ag.gecikme[k]);
         ok.belirleyici = Belirleyici(analiz, k);
         for (const Kose& kose : koseler[k]) {
+            // Compared exactly: QPointF's own comparison is fuzzy.
             const QPointF nokta = sutunlar.Nokta(kose);
-            if (ok.noktalar.isEmpty() || ok.noktalar.last() != nokta)
+            if (ok.noktalar.isEmpty() || ok.noktalar.last().x() != nokta.x() || ok.noktalar.last().y() != nokta.y())
                 ok.noktalar.append(nokta);
         }
         for (int d = g.kuklaBasi[k]; d < g.kuklaBasi[k] + g.kolon[ok.ardil] - g.kolon[ok.onceki] - 1; ++d)

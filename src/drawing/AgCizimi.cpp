@@ -1,9 +1,12 @@
 #include "drawing/AgCizimi.h"
 
 #include "drawing/TekSatir.h"
+#include "kernel/Hesap.h"
+#include "text/AnalizMetinleri.h"
 #include "text/BagMetinleri.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
@@ -46,6 +49,17 @@ AgCizimi::AgCizimi(const AgAnalizi& analiz, const QFont& yazi, const QStringList
         m_baslik = ResimBasligi(m_yazi, baslik, lejant);
         m_ust = m_baslik.Yerlestir(std::max(m_yerlesim.boyut.width() * m_olcek, m_baslik.Genislik()));
     }
+    // Worked out once: a repaint of a plan of thousands tests each arrow against the area.
+    const QFontMetricsF olcu(m_yazi);
+    QHash<QPair<int, bool>, int> yazilar; // by box and side
+    for (const AgOku& ok : m_yerlesim.oklar) {
+        const QRectF cevre = QPolygonF(ok.noktalar).boundingRect();
+        const bool yazili = !BagMetinleri::TurVeGecikme(ok.tur, ok.gecikme).isEmpty();
+        m_yaziSatiri.append(yazili ? yazilar[qMakePair(ok.onceki, OncekininBaslamasi(ok.tur))]++ : 0);
+        const double pay = olcu.horizontalAdvance(BagMetinleri::TurVeGecikme(ok.tur, ok.gecikme)) + olcu.height();
+        m_okCevreleri.append(QRectF(Yer(cevre.topLeft()), cevre.size() * m_olcek)
+                                 .adjusted(-pay, -olcu.height() * (m_yaziSatiri.last() + 1), pay, olcu.height()));
+    }
 }
 
 QSizeF AgCizimi::Boyut() const
@@ -77,9 +91,11 @@ bool AgCizimi::KilometreTasi(int i) const
 
 QStringList AgCizimi::Yazilar(int i) const
 {
-    const FaaliyetAnalizi& f = m_analiz.faaliyetler.at(i);
-    return {f.kodu, f.adi, QString::number(f.es), QString::number(f.ef), QString::number(qint64(f.ef) - f.es),
-            QString::number(f.toplamBolluk), QString::number(f.ls), QString::number(f.lf)};
+    // As the analysis table writes them, column by column.
+    QStringList yazilar;
+    for (int sutun : {0, 1, 3, 4, 2, 7, 5, 6})
+        yazilar << AnalizMetinleri::Hucre(m_analiz.faaliyetler.at(i), sutun);
+    return yazilar;
 }
 
 AgSayimi AgCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili, int odak) const
@@ -90,16 +106,13 @@ AgSayimi AgCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili, int 
     boyaci.setFont(m_yazi);
     if (alan.top() < m_ust)
         m_baslik.Ciz(boyaci, Boyut().width());
-    // The critical arrows over the others; an arrow is drawn when the rectangle round its corners meets the area.
+    // The critical arrows over the others.
     for (bool kritikler : {false, true}) {
-        for (const AgOku& ok : m_yerlesim.oklar) {
-            if (ok.belirleyici != kritikler || ok.noktalar.isEmpty())
+        for (int k = 0; k < m_yerlesim.oklar.size(); ++k) {
+            const AgOku& ok = m_yerlesim.oklar.at(k);
+            if (ok.belirleyici != kritikler || ok.noktalar.isEmpty() || !m_okCevreleri.at(k).intersects(alan))
                 continue;
-            QRectF cevre = QPolygonF(ok.noktalar).boundingRect();
-            cevre = QRectF(Yer(cevre.topLeft()), cevre.size() * m_olcek).adjusted(-8, -24, 8, 8);
-            if (!cevre.intersects(alan))
-                continue;
-            OkCiz(boyaci, ok);
+            OkCiz(boyaci, k);
             ++sayim.ok;
         }
     }
@@ -114,10 +127,11 @@ AgSayimi AgCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili, int 
     return sayim;
 }
 
-// Its line through the gaps, its head at the successor's side, and its type and lag
-// over the last stretch when it is not plain.
-void AgCizimi::OkCiz(QPainter& boyaci, const AgOku& ok) const
+// Its line through the gaps, its head at the successor's side, and its type and lag over
+// its first stretch, out of the predecessor's box, when it is not plain.
+void AgCizimi::OkCiz(QPainter& boyaci, int k) const
 {
+    const AgOku& ok = m_yerlesim.oklar.at(k);
     QPolygonF yol;
     for (const QPointF& nokta : ok.noktalar)
         yol << Yer(nokta);
@@ -125,23 +139,25 @@ void AgCizimi::OkCiz(QPainter& boyaci, const AgOku& ok) const
     boyaci.setPen(QPen(renk, ok.belirleyici ? 2 : 1));
     boyaci.setBrush(Qt::NoBrush);
     boyaci.drawPolyline(yol);
-    const QPointF uc = yol.last();
     // Into a start from the left, into a finish from the right.
-    const double boy = QFontMetricsF(m_yazi).height() * 0.45;
-    const double yon = yol.size() > 1 && yol.at(yol.size() - 2).x() > uc.x() ? -1 : 1;
+    const auto yonu = [&](int bas, int son) { return yol.at(bas).x() > yol.at(son).x() ? -1.0 : 1.0; };
+    const QPointF uc = yol.last();
+    const double boy = QFontMetricsF(m_yazi).height() * 0.45, yon = yol.size() > 1 ? yonu(int(yol.size()) - 2, int(yol.size()) - 1) : 1;
     boyaci.setRenderHint(QPainter::Antialiasing, true);
     boyaci.setPen(Qt::NoPen);
     boyaci.setBrush(renk);
     boyaci.drawPolygon(QPolygonF{uc, uc + QPointF(-yon * boy, -boy / 2), uc + QPointF(-yon * boy, boy / 2)});
     boyaci.setRenderHint(QPainter::Antialiasing, false);
     const QString yazi = BagMetinleri::TurVeGecikme(ok.tur, ok.gecikme);
-    if (yazi.isEmpty())
+    if (yazi.isEmpty() || yol.size() < 2)
         return;
     const QFontMetricsF olcu(m_yazi);
-    const double w = olcu.horizontalAdvance(yazi) + 4;
-    const QPointF yazininYeri = uc + QPointF(yon > 0 ? -boy - w : boy, -olcu.height());
+    const double w = olcu.horizontalAdvance(yazi) + 4, cikis = yonu(0, 1);
+    const QPointF bas = yol.first();
+    const double y = bas.y() - olcu.height() * (m_yaziSatiri.at(k) + 1);
     boyaci.setPen(renk);
-    boyaci.drawText(QRectF(yazininYeri, QSizeF(w, olcu.height())), Qt::AlignCenter, yazi);
+    boyaci.drawText(QRectF(QPointF(cikis > 0 ? bas.x() + 2 : bas.x() - 2 - w, y), QSizeF(w, olcu.height())),
+                    Qt::AlignCenter, yazi);
 }
 
 // The code and name across the top, then ES and EF, the duration and total float, LS and LF.
