@@ -137,11 +137,16 @@ void AgDiyagrami::OdakKoy(int i)
     setAccessibleDescription(AnalizMetinleri::Ipucu(m_analiz.faaliyetler.at(i)));
 }
 
+int AgDiyagrami::IlkKutu() const
+{
+    return m_sutunlar.isEmpty() || m_sutunlar.first().isEmpty() ? -1 : m_sutunlar.first().first();
+}
+
 int AgDiyagrami::Komsu(int tus) const
 {
     const QVector<AgKutusu>& kutular = m_cizim->yerlesim().kutular;
     if (m_odak < 0 || m_odak >= kutular.size())
-        return m_sutunlar.isEmpty() || m_sutunlar.first().isEmpty() ? -1 : m_sutunlar.first().first();
+        return IlkKutu();
     const AgKutusu& kutu = kutular.at(m_odak);
     const QVector<int>& sutun = m_sutunlar.at(kutu.katman);
     const int yer = int(sutun.indexOf(m_odak));
@@ -187,8 +192,12 @@ void AgDiyagrami::changeEvent(QEvent* olay)
 
 void AgDiyagrami::showEvent(QShowEvent* olay)
 {
-    if (m_kurulacak)
+    if (m_kurulacak) {
         CizimiKur();
+        // A row selected while the tab was hidden is brought into view as it is first shown.
+        if (m_secili >= 0)
+            OdakKoy(m_secili);
+    }
     QWidget::showEvent(olay);
 }
 
@@ -257,8 +266,8 @@ void AgDiyagrami::wheelEvent(QWheelEvent* olay)
 void AgDiyagrami::focusInEvent(QFocusEvent* olay)
 {
     // The keyboard starts at the selected box, else at the first one.
-    if (m_cizim && m_odak < 0 && (m_secili >= 0 || Komsu(Qt::Key_Right) >= 0))
-        OdakKoy(m_secili >= 0 ? m_secili : Komsu(Qt::Key_Right));
+    if (m_cizim && m_odak < 0)
+        OdakKoy(m_secili >= 0 ? m_secili : IlkKutu());
     Yenile(m_odak);
     QWidget::focusInEvent(olay);
 }

@@ -51,7 +51,10 @@ private:
     void OlcegiKur(double olcek);
     // Moves the keyboard focus to row i's box, scrolls it into view and says what it holds.
     void OdakKoy(int i);
-    // The box the arrow key `tus` leads to from the focused one; -1 when there is none.
+    // The top box of the first column; -1 when there is none.
+    int IlkKutu() const;
+    // The box the arrow key `tus` leads to from the focused one (the first box when none is
+    // focused); -1 when there is none.
     int Komsu(int tus) const;
     void Yenile(int i);
 
