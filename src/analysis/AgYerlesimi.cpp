@@ -301,7 +301,7 @@ void KolonuYerlestir(const Katmanli& g, int c, const QVector<double>& istenen, Q
 
 // Each node's centre: stacked, then pulled towards its left neighbours, then its right
 // ones, then both, column by column.
-QVector<double> Yukseklikler(const Katmanli& g)
+QVector<double> DikeyKonumlar(const Katmanli& g)
 {
     QVector<double> y(g.Dugum(), 0), istenen(g.Dugum(), 0);
     const auto ortalama = [&](int v, bool soldan, bool sagdan) {
@@ -483,7 +483,7 @@ AgYerlesimi AgiYerlestir(const AgAnalizi& analiz)
         return sonuc;
     Katmanli g = KatmanlaraAyir(analiz.ag);
     KesismeleriAzalt(g);
-    const QVector<double> y = Yukseklikler(g);
+    const QVector<double> y = DikeyKonumlar(g);
     sonuc.kutular.resize(g.n);
     for (int i = 0; i < g.n; ++i)
         sonuc.kutular[i] = {i, g.kolon[i], g.konum[i], QRectF()};

@@ -54,9 +54,9 @@ AgCizimi::AgCizimi(const AgAnalizi& analiz, const QFont& yazi, const QStringList
     QHash<QPair<int, bool>, int> yazilar; // by box and side
     for (const AgOku& ok : m_yerlesim.oklar) {
         const QRectF cevre = QPolygonF(ok.noktalar).boundingRect();
-        const bool yazili = !BagMetinleri::TurVeGecikme(ok.tur, ok.gecikme).isEmpty();
-        m_yaziSatiri.append(yazili ? yazilar[qMakePair(ok.onceki, OncekininBaslamasi(ok.tur))]++ : 0);
-        const double pay = olcu.horizontalAdvance(BagMetinleri::TurVeGecikme(ok.tur, ok.gecikme)) + olcu.height();
+        const QString yazi = BagMetinleri::TurVeGecikme(ok.tur, ok.gecikme);
+        m_yaziSatiri.append(yazi.isEmpty() ? 0 : yazilar[qMakePair(ok.onceki, OncekininBaslamasi(ok.tur))]++);
+        const double pay = olcu.horizontalAdvance(yazi) + olcu.height();
         m_okCevreleri.append(QRectF(Yer(cevre.topLeft()), cevre.size() * m_olcek)
                                  .adjusted(-pay, -olcu.height() * (m_yaziSatiri.last() + 1), pay, olcu.height()));
     }
