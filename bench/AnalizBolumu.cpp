@@ -2,6 +2,7 @@
 #include "OlculenPencere.h"
 
 #include "analysis/AgAnalizi.h"
+#include "analysis/AgYerlesimi.h"
 #include "export/MspdiYazimi.h"
 #include "kernel/OncekiListesi.h"
 #include "ui/analysis/AnalizPenceresi.h"
@@ -13,6 +14,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSettings>
+#include <QTabWidget>
 #include <QWindow>
 
 namespace {
@@ -84,6 +86,12 @@ void HesaplamaSatirlari(Tablo& tablo)
             tablo.Satir(QStringLiteral("AnaliziHesapla, karışık bağ türleri ve gecikmeler"),
                         QStringLiteral("%1, %2 satır").arg(BicimAdi(bicim)).arg(satirSayisi), karisik, QStringLiteral("ms"),
                         satirSayisi >= 6200 ? 12.0 : 0.2);
+            // The network diagram's layout of the same, its analysis done beforehand.
+            const AgAnalizi bagliAnaliz = AnaliziHesapla(bagli, proje);
+            const Olcum yerlesim = SureOlc(satirSayisi >= 6200 ? 21 : 201, nullptr, [&] { AgiYerlestir(bagliAnaliz); });
+            tablo.Satir(QStringLiteral("AgiYerlestir, karışık bağ türleri ve gecikmeler"),
+                        QStringLiteral("%1, %2 satır").arg(BicimAdi(bicim)).arg(satirSayisi), yerlesim, QStringLiteral("ms"),
+                        satirSayisi >= 6200 ? 1000.0 : 5.0);
             // The same network written as Microsoft Project XML, the analysis done beforehand.
             const Rapor rapor{proje, AnaliziHesapla(faaliyetler, proje), {}};
             QByteArray xml;
@@ -107,6 +115,23 @@ void Kapat(TemelForm& ana)
     if (AnalizPenceresi* acik = ana.AcikAnalizPenceresi())
         acik->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EkraniTamamla();
+}
+
+// The network diagram's tab shown, a selection made in turn on two activities in the middle:
+// the table, the main window and the diagram follow it, and the diagram redraws the two boxes.
+void AgSecimiSatiri(Tablo& tablo, AnalizPenceresi& pencere, const QString& ayrinti)
+{
+    QTabWidget* sekmeler = pencere.sekmeler();
+    sekmeler->setCurrentIndex(sekmeler->count() - 1);
+    EkraniTamamla();
+    int sira = 0;
+    const Olcum secim = SureOlc(101, nullptr, [&] {
+        pencere.SatiriSec(Deney::FaaliyetSayisi / 2 + ++sira % 2);
+        EkraniTamamla();
+    });
+    tablo.Satir(QStringLiteral("Ağ Diyagramı: seçim, çizimle"), ayrinti, secim, QStringLiteral("ms"), 16.0);
+    sekmeler->setCurrentIndex(0);
     EkraniTamamla();
 }
 
@@ -156,6 +181,8 @@ void AnalizBolumu(Tablo& tablo, const Deney::Veritabani& vt, const QString& klas
         });
         tablo.Satir(QStringLiteral("Ağ Analizi penceresini yeniden çizme"),
                     ayrinti + QStringLiteral(", değişiklik yok"), boyama, QStringLiteral("ms"));
+
+        AgSecimiSatiri(tablo, *ana.AcikAnalizPenceresi(), ayrinti);
 
         // A what-if: a slip for an activity in the middle, tried on the document's scenario,
         // the window repainted with the trial.

@@ -265,6 +265,13 @@ hatalar=(
 "çekirdek@@src/kernel/Cizelge.cpp@@if (!duz && enGec < es[satir])@@if (false)@@the main window's path walks on through an activity with float past a start held at day 0"
 "pencere@@src/import/KavrionOkuma.cpp@@Faaliyet f{k.kodu, k.adi, 0, k.oncekiler, k.baglar};@@Faaliyet f{k.kodu, k.adi, 0, k.oncekiler};@@an import from another Kavrion file drops its links' types and lags"
 "çekirdek@@src/import/MspdiOkuma.cpp@@else if (c.isSurrogate())@@else if (false)@@half a surrogate pair from a UTF-7 file reaches the store, which cannot hold it"
+"çekirdek@@src/analysis/AgYerlesimi.cpp@@kolon[i] = std::max(kolon[i], kolon[ag.onceki[k]] + 1);@@kolon[i] = std::max(kolon[i], kolon[ag.onceki[k]]);@@the network diagram puts an activity in its predecessor's column"
+"çekirdek@@src/analysis/AgYerlesimi.cpp@@return y[v] - AgYerlesimi::KutuYuksekligi / 2 - SatirArasi / 2;@@return y[v] - SatirArasi / 2;@@a link going round a box of the network diagram runs across it"
+"çekirdek@@src/analysis/AgYerlesimi.cpp@@            if (sayi < enAz) {@@            if (true) {@@the network diagram keeps its last sweep's order, not the one with the fewest crossings"
+"çekirdek@@src/drawing/AgCizimi.cpp@@for (int sutun : {0, 1, 3, 4, 2, 7, 5, 6})@@for (int sutun : {0, 1, 3, 4, 2, 7, 3, 6})@@a box of the network diagram shows ES for LS"
+"pencere@@src/ui/analysis/AnalizPenceresi.cpp@@        m_baglam.belge->FaaliyetiSec(f.kodu);@@        {}@@an activity selected in the analysis window or its diagram is not selected in the main window"
+"pencere@@src/ui/analysis/AgDiyagrami.cpp@@            m_secilince(m_odak);@@            {}@@Enter on the network diagram's focused box selects nothing"
+"çekirdek@@src/drawing/AgSayfalari.cpp@@    SayfaHaritasi(sayfa, cizim, plan, dosya);@@    {}@@a network diagram's PDF over many pages has no page map"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

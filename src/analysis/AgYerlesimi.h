@@ -26,6 +26,9 @@ struct AgOku {
     // From the side of the predecessor's box its type leaves by to the side of the successor's
     // box it enters by, through the gaps between the columns and rows: no segment crosses a box.
     QVector<QPointF> noktalar;
+    // Its place from the top in each column it passes through between its two boxes, for
+    // counting crossings as the sweeps do.
+    QVector<int> araSiralar;
 };
 
 struct AgYerlesimi {

@@ -5,9 +5,11 @@
 #include "drawing/ResimBasligi.h"
 
 #include <QFont>
+#include <QPointF>
 #include <QRectF>
 #include <QSizeF>
 #include <QStringList>
+#include <QVector>
 
 class QPainter;
 
@@ -35,11 +37,23 @@ public:
     QRectF Kutu(int i) const;
     int KutuBul(const QPointF& yer) const;
     const AgYerlesimi& yerlesim() const { return m_yerlesim; }
+    // What row i's box says: its code, name, ES, EF, duration, total float, LS and LF.
+    QStringList Yazilar(int i) const;
 
 private:
+    QPointF Yer(const QPointF& yerlesimde) const { return {yerlesimde.x() * m_olcek, m_ust + yerlesimde.y() * m_olcek}; }
+    bool KilometreTasi(int i) const;
+    void KutuCiz(QPainter& boyaci, int i, bool secili, bool odakta) const;
+    void OkCiz(QPainter& boyaci, int k) const;
+
     AgAnalizi m_analiz; // shares its rows with the caller's copy
     AgYerlesimi m_yerlesim;
     QFont m_yazi;
     ResimBasligi m_baslik;
-    double m_ust = 0; // the title's and legend's height above the diagram
+    double m_ust = 0;   // the title's and legend's height above the diagram
+    double m_olcek = 1; // picture units per layout unit: a box holds five lines of the font
+    QVector<QRectF> m_okCevreleri; // by arrow, in the picture, with room for its head and words
+    // By arrow: how many lines up its words stand, above those of the arrows before it that
+    // leave the same side of the same box.
+    QVector<int> m_yaziSatiri;
 };

@@ -1,5 +1,6 @@
 #include "drawing/GorselCikti.h"
 
+#include "drawing/AgSayfalari.h"
 #include "drawing/GanttCizimi.h"
 #include "drawing/RaporSayfalari.h"
 #include "text/AnalizMetinleri.h"
@@ -32,12 +33,17 @@ QByteArray XmlOlmayaniAt(QByteArray xml)
     return xml;
 }
 
-// What a picture shows: the chart, or why there is none.
+// What a picture shows: the Gantt chart or the network diagram, or why there is none.
 class Resim {
 public:
-    Resim(const Rapor& rapor, const QFont& yazi) : m_aciklama(AnalizMetinleri::Hesaplanamiyor(rapor.analiz))
+    enum class Tur { Gantt, Ag };
+    Resim(const Rapor& rapor, const QFont& yazi, Tur tur = Tur::Gantt)
+        : m_aciklama(AnalizMetinleri::Hesaplanamiyor(rapor.analiz))
     {
-        if (!rapor.analiz.hata.Var()) {
+        if (!rapor.analiz.hata.Var() && tur == Tur::Ag) {
+            m_ag.emplace(AgRaporCizimi(rapor, yazi));
+            m_boyut = m_ag->Boyut();
+        } else if (!rapor.analiz.hata.Var()) {
             m_cizim.emplace(RaporCizimi(rapor, DosyaOlcegi(rapor, yazi)));
             m_boyut = m_cizim->Boyut();
         } else {
@@ -59,6 +65,10 @@ public:
             m_cizim->Ciz(boyaci);
             return;
         }
+        if (m_ag) {
+            m_ag->Ciz(boyaci);
+            return;
+        }
         const double kenar = QFontMetricsF(m_yazi).height();
         boyaci.setFont(m_yazi);
         boyaci.drawText(QRectF(QPointF(0, 0), m_boyut).adjusted(kenar, kenar, -kenar, -kenar), MetinBicimi, m_aciklama);
@@ -68,6 +78,7 @@ private:
     static constexpr int MetinBicimi = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     QString m_aciklama;
     std::optional<GanttCizimi> m_cizim;
+    std::optional<AgCizimi> m_ag;
     QFont m_yazi;
     QSizeF m_boyut;
 };
@@ -110,7 +121,8 @@ QByteArray Png(const Cizilecek& cizim)
     return tampon.data();
 }
 
-QByteArray Pdf(const Rapor& rapor, const QFont& yazi)
+// A4 pages of the project's, `ciz` drawing them.
+QByteArray Pdf(const Rapor& rapor, const std::function<void(QPdfWriter&)>& ciz)
 {
     QBuffer tampon;
     tampon.open(QIODevice::WriteOnly);
@@ -118,7 +130,7 @@ QByteArray Pdf(const Rapor& rapor, const QFont& yazi)
     pdf.setTitle(rapor.proje.ad);
     pdf.setCreator(QStringLiteral("Kavrion"));
     pdf.setPageLayout(RaporSayfaDuzeni());
-    RaporuSayfalaraCiz(pdf, rapor, yazi);
+    ciz(pdf);
     return tampon.data();
 }
 
@@ -127,10 +139,19 @@ QByteArray Pdf(const Rapor& rapor, const QFont& yazi)
 QByteArray GorselYaz(const Rapor& rapor, GorselBicim bicim, const QFont& yazi)
 {
     if (bicim == GorselBicim::Pdf)
-        return Pdf(rapor, yazi);
+        return Pdf(rapor, [&](QPdfWriter& pdf) { RaporuSayfalaraCiz(pdf, rapor, yazi); });
     const Resim resim(rapor, yazi);
     const Cizilecek cizim{resim.boyut(), [&resim](QPainter& boyaci) { resim.Ciz(boyaci); }};
     return bicim == GorselBicim::Svg ? Svg(cizim, rapor.proje.ad, QStringLiteral("Kavrion: Gantt şeması")) : Png(cizim);
+}
+
+QByteArray AgGorseliYaz(const Rapor& rapor, GorselBicim bicim, const QFont& yazi)
+{
+    if (bicim == GorselBicim::Pdf)
+        return Pdf(rapor, [&](QPdfWriter& pdf) { AgiSayfalaraCiz(pdf, rapor, yazi); });
+    const Resim resim(rapor, yazi, Resim::Tur::Ag);
+    const Cizilecek cizim{resim.boyut(), [&resim](QPainter& boyaci) { resim.Ciz(boyaci); }};
+    return bicim == GorselBicim::Svg ? Svg(cizim, rapor.proje.ad, QStringLiteral("Kavrion: ağ diyagramı")) : Png(cizim);
 }
 
 QByteArray RiskGorseliYaz(const RiskGorseli& gorsel, RiskCizimTuru tur, GorselBicim bicim, const QFont& yazi,

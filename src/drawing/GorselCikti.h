@@ -19,6 +19,10 @@ enum class GorselBicim {
 // A network that cannot be computed gives its explanation in place of the chart.
 QByteArray GorselYaz(const Rapor& rapor, GorselBicim bicim, const QFont& yazi);
 
+// The network diagram with its title and legend: SVG and PNG as one picture, PDF on A4
+// pages (AgSayfalari.h). A network that cannot be computed gives its explanation.
+QByteArray AgGorseliYaz(const Rapor& rapor, GorselBicim bicim, const QFont& yazi);
+
 // One of the charts as an SVG or PNG file (Pdf gives nothing), drawn as RiskResmi
 // draws it, of `proje`'s simulation.
 QByteArray RiskGorseliYaz(const RiskGorseli& gorsel, RiskCizimTuru tur, GorselBicim bicim, const QFont& yazi,

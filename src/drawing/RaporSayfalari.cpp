@@ -1,6 +1,7 @@
 #include "drawing/RaporSayfalari.h"
 
 #include "text/AnalizMetinleri.h"
+#include "drawing/SayfaBoyacisi.h"
 #include "drawing/TekSatir.h"
 #include "rules/BolgeselMetin.h"
 
@@ -43,46 +44,21 @@ int SatirSayisi(const QString& metin, const QFont& yazi, double genislik)
     return duzen.lineCount();
 }
 
-// Draws page after page in points (1/72 inch) with fonts sized in those points, so the
-// same measures hold on a PDF writer's 1200 dpi and on any printer.
-class Sayfalar {
+// The report's pages, in the body's size, and how far down the page the drawing has come.
+class Sayfalar : public SayfaBoyacisi {
 public:
     Sayfalar(QPaintDevice& aygit, const QPageLayout& duzen, const std::function<void()>& yeniSayfa,
              const QString& proje, const QFont& yazi)
-        : m_yeniSayfa(yeniSayfa), m_proje(proje), m_yazi(yazi)
+        : SayfaBoyacisi(aygit, duzen, yeniSayfa, proje, GovdeYazisi(yazi))
     {
-        // The painter draws in points, so a font sized in pixels is sized in points.
-        m_yazi.setPixelSize(GovdePunto);
-        const QRectF alan = duzen.paintRect(QPageLayout::Point);
-        m_alan = QRectF(0, 0, alan.width(), alan.height());
-        m_boyaci.begin(&aygit);
-        const double olcek = aygit.logicalDpiX() / 72.0;
-        m_boyaci.scale(olcek, olcek);
-        m_boyaci.setFont(m_yazi);
-        const QFontMetricsF olcu(m_yazi);
-        m_satir = olcu.height() * 1.35;
-        // Room at the foot of every page for its number.
-        m_alan.setBottom(m_alan.bottom() - m_satir * 1.5);
-        m_y = 0;
-    }
-    ~Sayfalar()
-    {
-        Altlik();
-        m_boyaci.end();
     }
 
-    QPainter& boyaci() { return m_boyaci; }
-    const QRectF& alan() const { return m_alan; }
-    const QFont& yazi() const { return m_yazi; }
-    double satir() const { return m_satir; }
     double& y() { return m_y; }
-    double Kalan() const { return m_alan.bottom() - m_y; }
+    double Kalan() const { return alan().bottom() - m_y; }
 
     void YeniSayfa()
     {
-        Altlik();
-        m_yeniSayfa();
-        ++m_sayfa;
+        SayfaBoyacisi::YeniSayfa();
         m_y = 0;
     }
     // Starts a new page unless `yukseklik` still fits on this one.
@@ -95,42 +71,30 @@ public:
     // Text wrapped to the page's width, going on over as many pages as it needs.
     void Paragraf(const QString& metin, const QFont& yazi)
     {
-        m_boyaci.setFont(yazi);
+        QPainter& boyaci = this->boyaci();
+        boyaci.setFont(yazi);
         for (const QString& bolum : metin.split(QLatin1Char('\n'))) {
             QTextLayout duzen(bolum, yazi);
-            SatirlaraBol(duzen, m_alan.width());
+            SatirlaraBol(duzen, alan().width());
             for (int i = 0; i < duzen.lineCount(); ++i) {
                 const QTextLine cizgi = duzen.lineAt(i);
                 Sigdir(cizgi.height());
-                cizgi.draw(&m_boyaci, QPointF(0, m_y - cizgi.y()));
+                cizgi.draw(&boyaci, QPointF(0, m_y - cizgi.y()));
                 m_y += cizgi.height();
             }
         }
-        m_boyaci.setFont(m_yazi);
+        boyaci.setFont(this->yazi());
     }
 
 private:
-    void Altlik()
+    // The painter draws in points, so a font sized in pixels is sized in points.
+    static QFont GovdeYazisi(QFont yazi)
     {
-        m_boyaci.save();
-        m_boyaci.setFont(m_yazi);
-        m_boyaci.setPen(Qt::darkGray);
-        const QRectF altlik(0, m_alan.bottom() + m_satir * 0.5, m_alan.width(), m_satir);
-        const QFontMetricsF olcu(m_yazi);
-        m_boyaci.drawText(altlik, Qt::AlignLeft | Qt::AlignVCenter,
-                          olcu.elidedText(QStringLiteral("Kavrion – %1").arg(m_proje), Qt::ElideRight,
-                                          m_alan.width() * 0.8));
-        m_boyaci.drawText(altlik, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Sayfa %1").arg(m_sayfa));
-        m_boyaci.restore();
+        yazi.setPixelSize(GovdePunto);
+        return yazi;
     }
 
-    std::function<void()> m_yeniSayfa;
-    QString m_proje;
-    QFont m_yazi;
-    QPainter m_boyaci;
-    QRectF m_alan;
-    double m_satir = 0, m_y = 0;
-    int m_sayfa = 1;
+    double m_y = 0;
 };
 
 // A decimal count less `cikan` (which is not larger than it).
@@ -348,7 +312,7 @@ GanttOlcegi DosyaOlcegi(const Rapor& rapor, const QFont& yazi)
     return olcek;
 }
 
-GanttCizimi RaporCizimi(const Rapor& rapor, const GanttOlcegi& olcek)
+QStringList RaporBasligi(const Rapor& rapor)
 {
     const auto tarih = [](const QString& metin) { return metin.isEmpty() ? QStringLiteral("yok") : metin; };
     const QDate bitis = rapor.analiz.plan.enErkenBitis;
@@ -360,8 +324,13 @@ GanttCizimi RaporCizimi(const Rapor& rapor, const GanttOlcegi& olcek)
                  tarih(BolgeselMetin::TarihMetni(rapor.proje.bitis)))};
     if (rapor.deneme)
         baslik.insert(1, DenemeIsareti());
+    return baslik;
+}
+
+GanttCizimi RaporCizimi(const Rapor& rapor, const GanttOlcegi& olcek)
+{
     return GanttCizimi(rapor.analiz, rapor.proje.baslama.deger.value_or(QDate()), rapor.analiz.plan.tahminiGunSayisi,
-                       olcek, baslik);
+                       olcek, RaporBasligi(rapor));
 }
 
 QPageLayout RaporSayfaDuzeni()

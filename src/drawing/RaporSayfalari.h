@@ -18,6 +18,9 @@ QFont DosyaYazisi(const QFont& yazi);
 // short one from stretching.
 GanttOlcegi DosyaOlcegi(const Rapor& rapor, const QFont& yazi);
 
+// The title of the report's pictures: the project's name, the trial's mark during one, its dates.
+QStringList RaporBasligi(const Rapor& rapor);
+
 // The report's chart at that scale: the analysis from the project's start, with its estimated end.
 GanttCizimi RaporCizimi(const Rapor& rapor, const GanttOlcegi& olcek);
 

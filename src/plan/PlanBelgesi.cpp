@@ -55,6 +55,7 @@ void PlanBelgesi::ProjeleriKoy(const QStringList& adlar)
 DepoHatasi PlanBelgesi::Sec(const QString& ad)
 {
     m_secili = ad;
+    m_seciliFaaliyet.clear();
     if (ad.isEmpty()) {
         PlaniKoy(std::nullopt);
         return {};
@@ -65,6 +66,14 @@ DepoHatasi PlanBelgesi::Sec(const QString& ad)
         hata = m_depo.FaaliyetleriOku(ad, plan.faaliyetler);
     PlaniKoy(hata ? std::nullopt : std::optional<Plan>(std::move(plan)));
     return hata;
+}
+
+void PlanBelgesi::FaaliyetiSec(const QString& kod)
+{
+    if (kod.isEmpty() || kod == m_seciliFaaliyet)
+        return;
+    m_seciliFaaliyet = kod;
+    emit faaliyetSecildi(kod);
 }
 
 void PlanBelgesi::PlaniKoy(std::optional<Plan> plan)

@@ -85,6 +85,10 @@ public:
     // Has the list's windows select the listed project `ad` again and show it: a window
     // that must keep its project in view (a trial not yet applied) brings it back.
     void SecimeDon(const QString& ad) { emit secilecek(ad, {}); }
+    // The activity of that code selected in one window of the selected project, for the
+    // others to select too. Only a selection is told, never its loss: a list emptied to be
+    // filled again must not take the other windows' selection with it.
+    void FaaliyetiSec(const QString& kod);
 
     // The selected project as read, and the forward pass and analysis of it; no plan
     // after a failed read or with nothing selected.
@@ -156,6 +160,8 @@ signals:
     // The listed project `ad` is to be selected and shown afresh, and in it the activities
     // of these codes that it has; the list is as it was.
     void secilecek(const QString& ad, const QStringList& faaliyetler);
+    // A window selected the activity of that code in the selected project.
+    void faaliyetSecildi(const QString& kod);
     // The selected project, its plan or what is worked out of it changed.
     void planDegisti();
     // Reading what a command wrote failed; the command itself was written.
@@ -193,6 +199,7 @@ private:
     ProjeDeposu m_depo;
     QStringList m_projeler;
     QString m_secili;
+    QString m_seciliFaaliyet; // told once, however many windows follow it back
     std::optional<Plan> m_plan;
     Cizelge m_cizelge;
     mutable std::optional<AgAnalizi> m_analiz;

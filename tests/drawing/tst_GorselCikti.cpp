@@ -1,6 +1,7 @@
 // The chart and the report's pages as files: every bar and name survives, a plan that
 // cannot be computed is explained, a large one stays within what viewers open.
 #include "destek/Yereller.h"
+#include "drawing/AgSayfalari.h"
 #include "drawing/GorselCikti.h"
 #include "drawing/RaporSayfalari.h"
 #include "text/AnalizMetinleri.h"
@@ -11,6 +12,7 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -425,6 +427,46 @@ private slots:
         const int sayfa = PdfSayfaSayisi(GorselYaz(rapor, GorselBicim::Pdf, QFont()));
         // A page holds some tens of table rows and of chart rows.
         QVERIFY2(sayfa > 6200 / 60 && sayfa < 6200 / 10, qPrintable(QString::number(sayfa)));
+    }
+
+    // The network diagram as SVG, read back by an SVG renderer and an XML reader: its size and
+    // every box's code. Too wide for a page, its PDF goes over pages after a page map that
+    // numbers each of them.
+    void networkDiagramFilesHoldEveryBoxAndAPageMap()
+    {
+        Rapor rapor = Ag(QStringLiteral("AĞ <&>"), 1);
+        QVector<KayitliFaaliyet> fs;
+        const auto kod = [](int i) { return QString(QChar(char16_t(u'一' + i))); }; // one character a code
+        for (int i = 0; i < 40; ++i)
+            fs.append({kod(i), "iş", {1 + i % 3, 1 + i % 3}, i ? kod(i - 1) + (i % 5 ? "" : "," + kod(i / 2)) : ""});
+        rapor.analiz = AnaliziHesapla(fs, rapor.proje);
+        QVERIFY2(!rapor.analiz.hata.Var(), qPrintable(AnalizMetinleri::Hesaplanamiyor(rapor.analiz)));
+        const QByteArray svg = AgGorseliYaz(rapor, GorselBicim::Svg, QFont());
+        QSvgRenderer okuyucu(svg);
+        QVERIFY(okuyucu.isValid());
+        const QSizeF boyut = AgRaporCizimi(rapor, QFont()).Boyut();
+        QCOMPARE(okuyucu.viewBoxF().size().toSize(), boyut.toSize());
+        const SvgOkumasi okunan = SvgOku(svg);
+        QVERIFY2(okunan.hata.isEmpty(), qPrintable(okunan.hata));
+        QCOMPARE(okunan.baslik, rapor.proje.ad);
+        const QString metinler = okunan.metinler.join('\n');
+        for (int i = 0; i < fs.size(); ++i)
+            QVERIFY2(metinler.contains(kod(i)), qPrintable(kod(i)));
+
+        Kayit kayit;
+        AgiSayfalaraCiz(kayit, RaporSayfaDuzeni(), [&] { kayit.sayfalar.append(Kayit::Sayfa()); }, rapor, QFont());
+        const int n = int(kayit.sayfalar.size());
+        QVERIFY2(n > 2, qPrintable(QString::number(n)));
+        QCOMPARE(PdfSayfaSayisi(AgGorseliYaz(rapor, GorselBicim::Pdf, QFont())), n);
+        const QStringList harita = kayit.sayfalar.at(0).metinler;
+        QVERIFY(harita.join('\n').contains(QStringLiteral("Sayfa planı: ağ diyagramı %1 sayfada").arg(n - 1)));
+        for (int sayfa = 2; sayfa <= n; ++sayfa)
+            QVERIFY2(harita.contains(QString::number(sayfa)), qPrintable(QString::number(sayfa)));
+        QString parcalar;
+        for (int sayfa = 1; sayfa < n; ++sayfa)
+            parcalar += kayit.sayfalar.at(sayfa).metinler.join('\n');
+        for (int i = 0; i < fs.size(); ++i)
+            QVERIFY2(parcalar.contains(kod(i)), qPrintable(kod(i)));
     }
 };
 

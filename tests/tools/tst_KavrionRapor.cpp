@@ -85,6 +85,8 @@ private slots:
         QTest::newRow("two names") << QStringList{"çizelge", "ALFA", "BETA"} << 2 << "bir proje adı ister" << "";
         QTest::newRow("no output") << QStringList{"gantt", "ALFA"} << 2 << "--cikti" << "";
         QTest::newRow("picture kind") << QStringList{"gantt", "ALFA", "--cikti", "a.gif"} << 2 << ".svg" << "";
+        QTest::newRow("network, picture kind") << QStringList{"ag", "ALFA", "--cikti", "a.gif"} << 2
+                                               << "ag dosyasının uzantısı .svg, .png ya da .pdf olmalı." << "";
         QTest::newRow("risk") << QStringList{"risk", "ALFA", "--dagilim", "ucgen"} << 0 << "" << "ALFA\nBaşlama: 1.01.2026";
         QTest::newRow("too few iterations") << QStringList{"risk", "ALFA", "--yineleme", "999"} << 2
                                             << "--yineleme \"999\" olamaz; 1000 ile 1000000 arasında" << "";
@@ -241,6 +243,8 @@ private slots:
         QTest::newRow("svg") << gantt + QStringList{"a.svg"} << "yazılır" << "" << QByteArray("<?xml");
         QTest::newRow("png") << gantt + QStringList{"a.PNG"} << "yazılır" << "" << QByteArray("\x89PNG");
         QTest::newRow("pdf") << gantt + QStringList{"a.pdf"} << "yazılır" << "" << QByteArray("%PDF-");
+        QTest::newRow("network, svg") << QStringList{"ağ", "ALFA", "a.svg"} << "yazılır" << "" << QByteArray("<?xml");
+        QTest::newRow("network, pdf") << QStringList{"ag", "ALFA", "a.pdf"} << "yazılır" << "" << QByteArray("%PDF-");
         QTest::newRow("svg, read-only folder") << gantt + QStringList{"a.svg"} << "salt okunur"
                                                << "klasörü salt okunur" << QByteArray("eski");
         QTest::newRow("xml, read-only folder") << QStringList{"xml", "ALFA", "a.xml"} << "salt okunur" << ""

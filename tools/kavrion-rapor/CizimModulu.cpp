@@ -13,6 +13,9 @@ int GanttiCalistir(int argc, char* argv[], const RaporKomutu& komut, const QStri
         if (const auto giris = reinterpret_cast<GanttGirisi>(modul.resolve(GanttGirisiAdi)))
             return giris(argc, argv, komut);
     }
-    return HataBildir(QStringLiteral("Gantt şeması çizilemedi: çizim modülü (kavrion-rapor-cizim) %1 klasöründe "
-                             "bulunamadı ya da yüklenemedi.").arg(klasor));
+    return HataBildir(QStringLiteral("%1 çizilemedi: çizim modülü (kavrion-rapor-cizim) %2 klasöründe "
+                                     "bulunamadı ya da yüklenemedi.")
+                          .arg(komut.tur == RaporKomutu::Tur::Ag ? QStringLiteral("Ağ diyagramı")
+                                                                  : QStringLiteral("Gantt şeması"),
+                               klasor));
 }

@@ -1,4 +1,4 @@
-// The module kavrion-rapor-cizim: the gantt command, with the drawing code and Qt Gui.
+// The module kavrion-rapor-cizim: the gantt and ag commands, with the drawing code and Qt Gui.
 #include "CizimModulu.h"
 #include "Iletiler.h"
 #include "RaporOkuma.h"
@@ -41,8 +41,11 @@ extern "C" Q_DECL_EXPORT int kavrion_rapor_gantt(int argc, char* argv[], const R
     Rapor rapor;
     if (const int durum = RaporuAl(komut, rapor))
         return durum;
-    const QByteArray icerik = GorselYaz(rapor, Gorsel(komut.bicim), QFont());
+    const bool ag = komut.tur == RaporKomutu::Tur::Ag;
+    const QByteArray icerik = ag ? AgGorseliYaz(rapor, Gorsel(komut.bicim), QFont())
+                                 : GorselYaz(rapor, Gorsel(komut.bicim), QFont());
     if (icerik.isEmpty())
-        return HataBildir(QStringLiteral("Gantt şeması çizilemedi; dosya yazılmadı."));
+        return HataBildir(ag ? QStringLiteral("Ağ diyagramı çizilemedi; dosya yazılmadı.")
+                             : QStringLiteral("Gantt şeması çizilemedi; dosya yazılmadı."));
     return DosyayaKaydet(komut, icerik);
 }

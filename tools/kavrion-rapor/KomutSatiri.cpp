@@ -104,8 +104,8 @@ QString YiliSec(const Secenekler& s, RaporKomutu& komut)
     return QString();
 }
 
-// gantt writes the picture its file's extension names.
-QString ResimBicimi(const QString& cikti, RaporKomutu& komut)
+// gantt and ag write the picture their file's extension names.
+QString ResimBicimi(const QString& ad, const QString& cikti, RaporKomutu& komut)
 {
     const QString uzanti = QFileInfo(cikti).suffix().toLower();
     if (uzanti == QLatin1String("svg"))
@@ -115,7 +115,7 @@ QString ResimBicimi(const QString& cikti, RaporKomutu& komut)
     else if (uzanti == QLatin1String("pdf"))
         komut.bicim = Bicim::Pdf;
     else
-        return QStringLiteral("gantt dosyasının uzantısı .svg, .png ya da .pdf olmalı.");
+        return QStringLiteral("%1 dosyasının uzantısı .svg, .png ya da .pdf olmalı.").arg(ad);
     return QString();
 }
 
@@ -155,13 +155,16 @@ Cozumleme KomutuCozumle(const QStringList& argumanlar)
         komut.tur = Tur::Risk;
     else if (ad == QLatin1String("takvim"))
         komut.tur = Tur::Takvim;
+    else if (ad == QLatin1String("ag") || ad == QStringLiteral("ağ"))
+        komut.tur = Tur::Ag;
     else {
         sonuc.hata = QStringLiteral("bilinmeyen komut: %1").arg(Tirnakli(ad));
         return sonuc;
     }
 
     const bool projeli = komut.tur != Tur::Projeler;
-    const bool dosyali = komut.tur == Tur::Gantt || komut.tur == Tur::Xml;
+    const bool resimli = komut.tur == Tur::Gantt || komut.tur == Tur::Ag;
+    const bool dosyali = resimli || komut.tur == Tur::Xml;
     if (s.konumlu.size() != (projeli ? 2 : 1))
         sonuc.hata = projeli ? QStringLiteral("%1 komutu bir proje adı ister.").arg(ad)
                              : QStringLiteral("projeler komutu proje adı almaz.");
@@ -175,8 +178,8 @@ Cozumleme KomutuCozumle(const QStringList& argumanlar)
         sonuc.hata = hata;
     else if (const QString hata = YiliSec(s, komut); !hata.isEmpty())
         sonuc.hata = hata;
-    else if (komut.tur == Tur::Gantt)
-        sonuc.hata = ResimBicimi(komut.cikti, komut);
+    else if (resimli)
+        sonuc.hata = ResimBicimi(ad, komut.cikti, komut);
     else if (komut.tur == Tur::Xml)
         komut.bicim = Bicim::Xml;
     else
@@ -199,6 +202,9 @@ QString YardimMetni(const QString& varsayilanVeritabani)
         "      tarihleri (bitiş, işin son günüdür); kritik yollar; planla karşılaştırma.\n"
         "  gantt PROJE --cikti DOSYA.svg|DOSYA.png|DOSYA.pdf\n"
         "      Gantt şemasını (PDF'de çizelgeyle birlikte sayfalara) dosyaya yazar.\n"
+        "  ag PROJE --cikti DOSYA.svg|DOSYA.png|DOSYA.pdf\n"
+        "      Ağ diyagramını (faaliyet kutuları, bağlar, kritik yol) dosyaya yazar; sığmayan\n"
+        "      PDF, ilk sayfası sayfa planı olmak üzere A4 sayfalara bölünür.\n"
         "  xml PROJE --cikti DOSYA.xml\n"
         "      Projeyi Microsoft Project XML (MSPDI) dosyası olarak yazar.\n"
         "  risk PROJE [--yineleme N] [--tohum S] [--dagilim ucgen|pert] [--bicim tablo|csv|json]\n"

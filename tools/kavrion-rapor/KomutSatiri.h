@@ -8,9 +8,9 @@
 
 // What the command line asks for, once read and checked.
 struct RaporKomutu {
-    enum class Tur { Yardim, Projeler, Cizelge, Gantt, Xml, Risk, Takvim };
+    enum class Tur { Yardim, Projeler, Cizelge, Gantt, Xml, Risk, Takvim, Ag };
     // How the output is written: the --bicim of projeler and çizelge, the picture a
-    // gantt file's extension names, or the MSPDI file of xml.
+    // gantt or ag file's extension names, or the MSPDI file of xml.
     enum class Bicim { Tablo, Csv, Json, Svg, Png, Pdf, Xml };
 
     Tur tur = Tur::Yardim;
@@ -18,7 +18,7 @@ struct RaporKomutu {
     QString veritabani; // empty: Proje.mdb beside the executables
     QString sunucu;     // a PostgreSQL server's address instead of a file
     QString proje;
-    QString cikti;      // the file gantt and xml write
+    QString cikti;      // the file gantt, ag and xml write
     RiskAyarlari risk;  // risk's --yineleme and --tohum
     std::optional<Dagilim> dagilim; // risk's --dagilim; none: the project's own
     std::optional<int> yil;         // takvim's --yil; none: the project's start year, else this year

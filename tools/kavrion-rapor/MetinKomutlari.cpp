@@ -95,6 +95,7 @@ int MetinKomutunuCalistir(const RaporKomutu& komut)
     case RaporKomutu::Tur::Takvim: return Takvim(komut);
     case RaporKomutu::Tur::Yardim:
     case RaporKomutu::Tur::Gantt:
+    case RaporKomutu::Tur::Ag:
         break;
     }
     return HataBildir(QStringLiteral("bu komut burada çalıştırılamaz."));

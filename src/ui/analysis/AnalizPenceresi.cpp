@@ -4,6 +4,7 @@
 #include "text/AnalizMetinleri.h"
 #include "text/TakvimMetinleri.h"
 #include "ui/export/DisaAktarim.h"
+#include "ui/analysis/AgDiyagrami.h"
 #include "ui/analysis/AnalizTablosu.h"
 #include "ui/analysis/DenemePaneli.h"
 #include "ui/analysis/GanttAlani.h"
@@ -41,6 +42,9 @@ QSettings Ayarlar()
 const QString KonumAnahtari = QStringLiteral("AnalizPenceresi/Konum");
 const QString BolucuAnahtari = QStringLiteral("AnalizPenceresi/Bolucu");
 
+const QString AgNotu = QStringLiteral("Kırmızı: kritik faaliyetler ve belirleyici bağlar. Ok tuşları kutudan kutuya "
+                                      "götürür, Enter ya da boşluk kutunun faaliyetini seçer.");
+
 QString SecimYokNedeni()
 {
     return QStringLiteral("Bir faaliyet seçildiğinde neden kritik olduğu ya da ne kadar kayabileceği burada yazar.");
@@ -67,6 +71,7 @@ AnalizPenceresi::AnalizPenceresi(const DiyalogBaglami& baglam)
     Kur();
     connect(m_baglam.belge, &PlanBelgesi::planDegisti, this, &AnalizPenceresi::Guncellenecek);
     connect(m_baglam.belge, &PlanBelgesi::denemeDegisti, this, &AnalizPenceresi::Yenile);
+    connect(m_baglam.belge, &PlanBelgesi::faaliyetSecildi, this, &AnalizPenceresi::FaaliyetSecildi);
     Yenile();
 }
 
@@ -99,6 +104,8 @@ void AnalizPenceresi::Kur()
     m_sekmeler->addTab(analizSayfasi, QStringLiteral("Ağ A&nalizi"));
     m_risk = new RiskSekmesi(*m_baglam.belge, m_sekmeler);
     m_sekmeler->addTab(m_risk, QStringLiteral("&Risk"));
+    AgSekmesiniKur();
+    m_sekmeler->addTab(m_agSayfasi, QStringLiteral("Ağ D&iyagramı"));
 
     TabloyuKur();
     SemayiKur();
@@ -158,13 +165,13 @@ void AnalizPenceresi::SemayiKur()
         araclar->addWidget(dugme);
     };
     komut(QStringLiteral("Yakınlaştır"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-          [this] { m_gantt->Yakinlastir(); });
-    komut(QStringLiteral("Uzaklaştır"), {QKeySequence::ZoomOut}, [this] { m_gantt->Uzaklastir(); });
-    komut(QStringLiteral("Genişliğe Sığdır"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { Sigdir(); });
-    komut(QStringLiteral("Dışa Aktar…"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
-          [this] { DisaAktarim::DisaAktar(this, *m_baglam.belge, DisaAktarim::Surum::Deneme, m_risk->GuncelGorsel()); });
-    komut(QStringLiteral("Yazdır…"), {QKeySequence::Print},
-          [this] { DisaAktarim::Yazdir(this, *m_baglam.belge, DisaAktarim::Surum::Deneme); });
+          [this] { AgGorunuyor() ? m_ag->Yakinlastir() : m_gantt->Yakinlastir(); });
+    komut(QStringLiteral("Uzaklaştır"), {QKeySequence::ZoomOut},
+          [this] { AgGorunuyor() ? m_ag->Uzaklastir() : m_gantt->Uzaklastir(); });
+    komut(QStringLiteral("Genişliğe Sığdır"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+          [this] { AgGorunuyor() ? m_ag->GercekBoyut() : Sigdir(); });
+    komut(QStringLiteral("Dışa Aktar…"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] { DisaAktar(); });
+    komut(QStringLiteral("Yazdır…"), {QKeySequence::Print}, [this] { Yazdir(); });
     // Esc and Ctrl+W close the window, as they close its owner's dialogs; no button shows them.
     auto* kapat = new QAction(QStringLiteral("Kapat"), this);
     kapat->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
@@ -176,6 +183,56 @@ void AnalizPenceresi::SemayiKur()
         sema);
     aciklama->setWordWrap(true);
     araclar->addWidget(aciklama, 1);
+}
+
+// The network diagram's tab: its tools, a line on reading it, and the diagram. The window's
+// zoom, export and print keys act on it while it is shown.
+void AnalizPenceresi::AgSekmesiniKur()
+{
+    m_agSayfasi = new QWidget(m_sekmeler);
+    auto* duzen = new QVBoxLayout(m_agSayfasi);
+    auto* araclar = new QHBoxLayout;
+    duzen->addLayout(araclar);
+    const auto dugme = [&](const QString& ad, const QKeySequence& tus, auto is) {
+        auto* d = new QToolButton(m_agSayfasi);
+        d->setText(ad);
+        d->setToolTip(QStringLiteral("%1 (%2)").arg(ad, tus.toString(QKeySequence::NativeText)));
+        connect(d, &QToolButton::clicked, this, is);
+        araclar->addWidget(d);
+    };
+    dugme(QStringLiteral("Yakınlaştır"), QKeySequence(QKeySequence::ZoomIn), [this] { m_ag->Yakinlastir(); });
+    dugme(QStringLiteral("Uzaklaştır"), QKeySequence(QKeySequence::ZoomOut), [this] { m_ag->Uzaklastir(); });
+    dugme(QStringLiteral("Gerçek Boyut"), QKeySequence(Qt::CTRL | Qt::Key_0), [this] { m_ag->GercekBoyut(); });
+    dugme(QStringLiteral("Dışa Aktar…"), QKeySequence(Qt::CTRL | Qt::Key_E), [this] { DisaAktar(); });
+    dugme(QStringLiteral("Yazdır…"), QKeySequence(QKeySequence::Print), [this] { Yazdir(); });
+    m_agNotu = new QLabel(AgNotu, m_agSayfasi);
+    m_agNotu->setWordWrap(true);
+    araclar->addWidget(m_agNotu, 1);
+    m_ag = new AgDiyagrami;
+    m_ag->SecilinceCagir([this](int i) { SatiriSec(i); });
+    auto* kaydirma = new QScrollArea(m_agSayfasi);
+    kaydirma->setWidget(m_ag);
+    kaydirma->setBackgroundRole(QPalette::Base);
+    // The keyboard goes to the diagram's boxes, not to the frame around them.
+    kaydirma->setFocusPolicy(Qt::NoFocus);
+    duzen->addWidget(kaydirma, 1);
+}
+
+bool AnalizPenceresi::AgGorunuyor() const
+{
+    return m_sekmeler->currentWidget() == m_agSayfasi;
+}
+
+void AnalizPenceresi::DisaAktar()
+{
+    DisaAktarim::DisaAktar(this, *m_baglam.belge, DisaAktarim::Surum::Deneme, m_risk->GuncelGorsel(),
+                           AgGorunuyor() ? std::optional(DisaAktarim::Bicim::AgSvg) : std::nullopt);
+}
+
+void AnalizPenceresi::Yazdir()
+{
+    DisaAktarim::Yazdir(this, *m_baglam.belge, DisaAktarim::Surum::Deneme,
+                        AgGorunuyor() ? DisaAktarim::Sayfalar::Ag : DisaAktarim::Sayfalar::Rapor);
 }
 
 // The critical paths and, under them, what the plan and its reasons say.
@@ -285,12 +342,15 @@ void AnalizPenceresi::Yenile()
                         yeniProje ? std::optional<int>(SigacakGenislik()) : std::nullopt);
         m_yollar->setPlainText(AnalizMetinleri::KritikYollar(m_analiz));
         m_plan->setText(PlanSatiri(m_analiz));
+        m_ag->Goster(m_analiz);
     } else {
         m_gantt->Bosalt();
+        m_ag->Bosalt();
         m_yollar->clear();
         m_plan->clear();
     }
     m_neden->setText(hesaplandi ? SecimYokNedeni() : QString());
+    m_agNotu->setText(belge.Denemede() ? DenemeIsareti() + QStringLiteral(". ") + AgNotu : AgNotu);
     // The columns fit the first rows shown; measuring them at every refresh would
     // cost more than all the rest of following the main window.
     if (!m_sutunlarAyarlandi && m_model->rowCount() > 0) {
@@ -329,15 +389,30 @@ void AnalizPenceresi::SecimDegisti()
 {
     const int i = SeciliSatir();
     const QRectF cubuk = m_gantt->Sec(i);
+    m_ag->Sec(i);
     if (i < 0) {
         m_neden->setText(m_analiz.faaliyetler.isEmpty() ? QString() : SecimYokNedeni());
         return;
     }
     const FaaliyetAnalizi& f = m_analiz.faaliyetler.at(i);
+    // The user's selection goes to the other windows; a refresh's selecting again does not.
+    if (!m_yenileniyor)
+        m_baglam.belge->FaaliyetiSec(f.kodu);
     m_neden->setText(QStringLiteral("%1: %2").arg(f.kodu, AnalizMetinleri::Neden(m_analiz, i)));
     const int gorunen = m_kaydirma->viewport()->width();
     m_kaydirma->ensureVisible(int(cubuk.center().x()), int(cubuk.center().y()),
                               std::min(int(cubuk.width() / 2) + 20, gorunen / 2), int(cubuk.height() * 2));
+}
+
+void AnalizPenceresi::FaaliyetSecildi(const QString& kod)
+{
+    for (int i = 0; i < m_analiz.faaliyetler.size(); ++i) {
+        if (m_analiz.faaliyetler.at(i).kodu == kod) {
+            if (i != SeciliSatir())
+                SatiriSec(i);
+            return;
+        }
+    }
 }
 
 int AnalizPenceresi::SigacakGenislik() const

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class AgDiyagrami;
 class AnalizTablosu;
 class GanttAlani;
 class QLabel;
@@ -44,6 +45,8 @@ public:
     QLabel* durum() const { return m_durum; }
     QTableView* tablo() const { return m_tablo; }
     GanttAlani* gantt() const { return m_gantt; }
+    AgDiyagrami* ag() const { return m_ag; }
+    QTabWidget* sekmeler() const { return m_sekmeler; }
     QScrollArea* kaydirma() const { return m_kaydirma; }
     QPlainTextEdit* yollar() const { return m_yollar; }
     QLabel* plan() const { return m_plan; }
@@ -62,6 +65,13 @@ private:
     void TabloyuKur();
     void SemayiKur();
     void AltKismiKur();
+    void AgSekmesiniKur();
+    // Whether the network diagram's tab is the one shown: the zoom keys, export and print act on it then.
+    bool AgGorunuyor() const;
+    void DisaAktar();
+    void Yazdir();
+    // Selects the row of the activity another window selected.
+    void FaaliyetSecildi(const QString& kod);
     void SecimDegisti();
     // The chart's width that fills the scroll area, room for its vertical bar left.
     int SigacakGenislik() const;
@@ -84,6 +94,9 @@ private:
     AnalizTablosu* m_model = nullptr;
     QScrollArea* m_kaydirma = nullptr;
     GanttAlani* m_gantt = nullptr;
+    QWidget* m_agSayfasi = nullptr;
+    AgDiyagrami* m_ag = nullptr;
+    QLabel* m_agNotu = nullptr;
     QPlainTextEdit* m_yollar = nullptr;
     QLabel* m_plan = nullptr;
     QLabel* m_neden = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/export/DisaAktarim.h"
 
 #include "drawing/GorselCikti.h"
+#include "drawing/AgSayfalari.h"
 #include "drawing/RaporSayfalari.h"
 #include "export/CsvYazimi.h"
 #include "export/GuvenliYazim.h"
@@ -38,11 +39,25 @@ const BicimBilgisi Bicimler[] = {
     {Bicim::HistogramPng, "PNG: risk histogramı, bitiş dağılımı ve P çizgileri (*.png)", "png"},
     {Bicim::KasirgaSvg, "SVG: risk kasırga grafiği, duyarlılıklar (*.svg)", "svg"},
     {Bicim::KasirgaPng, "PNG: risk kasırga grafiği, duyarlılıklar (*.png)", "png"},
+    {Bicim::AgSvg, "SVG: ağ diyagramı (*.svg)", "svg"},
+    {Bicim::AgPng, "PNG: ağ diyagramı (*.png)", "png"},
+    {Bicim::AgPdf, "PDF: ağ diyagramı, A4 sayfalar (*.pdf)", "pdf"},
 };
 
 bool RiskBicimi(Bicim bicim)
 {
-    return bicim >= Bicim::HistogramSvg;
+    return bicim >= Bicim::HistogramSvg && bicim <= Bicim::KasirgaPng;
+}
+
+bool AgBicimi(Bicim bicim)
+{
+    return bicim >= Bicim::AgSvg;
+}
+
+// The kind of picture a format writes, as the dialog remembers the last one of each.
+int Tur(Bicim bicim)
+{
+    return RiskBicimi(bicim) ? 1 : AgBicimi(bicim) ? 2 : 0;
 }
 
 const BicimBilgisi& Bilgi(Bicim bicim)
@@ -75,14 +90,16 @@ QString OnerilenAd(const QString& proje, Bicim bicim)
         ad.prepend(QStringLiteral("proje"));
     if (RiskBicimi(bicim))
         ad += bicim <= Bicim::HistogramPng ? QStringLiteral("-histogram") : QStringLiteral("-kasirga");
+    else if (AgBicimi(bicim))
+        ad += QStringLiteral("-ag");
     return ad + QLatin1Char('.') + QLatin1String(Bilgi(bicim).uzanti);
 }
 
-// The chart a format draws: the analysis' own (table and Gantt chart), or one of the
-// Risk tab's two. A typed extension never changes it.
+// The chart a format draws: the analysis' own (table and Gantt chart), one of the
+// Risk tab's two, or the network diagram. A typed extension never changes it.
 int Grafik(Bicim bicim)
 {
-    return bicim <= Bicim::Xml ? 0 : bicim <= Bicim::HistogramPng ? 1 : 2;
+    return bicim <= Bicim::Xml ? 0 : bicim <= Bicim::HistogramPng ? 1 : bicim <= Bicim::KasirgaPng ? 2 : 3;
 }
 
 // During a trial, the choice of the plan a dialog writes, `sunulan` first, labelled and
@@ -174,6 +191,9 @@ DepoHatasi Icerik(const Rapor& rapor, const std::optional<RiskGorseli>& risk, Bi
     case Bicim::HistogramPng: return riskCizimi(RiskCizimTuru::Histogram, GorselBicim::Png);
     case Bicim::KasirgaSvg: return riskCizimi(RiskCizimTuru::Kasirga, GorselBicim::Svg);
     case Bicim::KasirgaPng: return riskCizimi(RiskCizimTuru::Kasirga, GorselBicim::Png);
+    case Bicim::AgSvg: icerik = AgGorseliYaz(rapor, GorselBicim::Svg, yazi); return {};
+    case Bicim::AgPng: icerik = AgGorseliYaz(rapor, GorselBicim::Png, yazi); return {};
+    case Bicim::AgPdf: icerik = AgGorseliYaz(rapor, GorselBicim::Pdf, yazi); return {};
     }
     return {};
 }
@@ -210,7 +230,7 @@ void DisaAktar(QWidget* sahibi, const PlanBelgesi& belge, Surum gosterilen, cons
         return;
     QSettings ayarlar;
     auto sonBicim = Bicim(std::clamp(ayarlar.value(BicimAyari).toInt(), 0, int(std::size(Bicimler)) - 1));
-    if (onerilen && RiskBicimi(*onerilen) != RiskBicimi(sonBicim))
+    if (onerilen && Tur(*onerilen) != Tur(sonBicim))
         sonBicim = *onerilen;
     const QString klasor = ayarlar.value(KlasorAyari, QDir::homePath()).toString();
     const auto sunulan = belge.Denemede() ? std::optional(gosterilen) : std::nullopt;
@@ -239,7 +259,7 @@ void DisaAktar(QWidget* sahibi, const PlanBelgesi& belge, Surum gosterilen, cons
         Mesaj::HatayiGoster(sahibi, hata);
 }
 
-void Yazdir(QWidget* sahibi, const PlanBelgesi& belge, Surum gosterilen)
+void Yazdir(QWidget* sahibi, const PlanBelgesi& belge, Surum gosterilen, Sayfalar basilacak)
 {
     std::optional<Rapor> rapor = GosterilenRapor(sahibi, belge, gosterilen);
     if (!rapor)
@@ -273,7 +293,10 @@ void Yazdir(QWidget* sahibi, const PlanBelgesi& belge, Surum gosterilen)
             Mesaj::HatayiGoster(&onizleme, {DepoHatasi::SaltOkunur, neden, QString()});
             return;
         }
-        RaporuSayfalaraCiz(*sayfalar, *rapor, yazi);
+        if (basilacak == Sayfalar::Ag)
+            AgiSayfalaraCiz(*sayfalar, *rapor, yazi);
+        else
+            RaporuSayfalaraCiz(*sayfalar, *rapor, yazi);
     });
     onizleme.exec();
 }

@@ -13,8 +13,9 @@ class QWidget;
 // window that offers them. (An ASCII name: moc reads the headers tests include.)
 namespace DisaAktarim {
 
-// The Gantt chart's formats, then the Risk tab's two charts as SVG and PNG.
-enum class Bicim { Csv, Svg, Png, Pdf, Xml, HistogramSvg, HistogramPng, KasirgaSvg, KasirgaPng };
+// The Gantt chart's formats, then the Risk tab's two charts as SVG and PNG, then the
+// network diagram's (last, so that the format remembered between runs keeps its number).
+enum class Bicim { Csv, Svg, Png, Pdf, Xml, HistogramSvg, HistogramPng, KasirgaSvg, KasirgaPng, AgSvg, AgPng, AgPdf };
 
 // Which plan a window shows during a trial: the plan stored or the trial. The dialogs
 // offer the other too, and say which they write.
@@ -25,14 +26,18 @@ enum class Surum { Kayitli, Deneme };
 // what the window asking shows, which the dialog offers first during a trial. `risk`:
 // the Risk tab's charts as shown now, none when no current result is shown (a risk
 // format chosen then, or of the other plan, is refused with a box). `onerilen`: the format
-// the dialog offers first, when the last one chosen was not of its kind (a Gantt or a risk format).
+// the dialog offers first, when the last one chosen was not of its kind (a Gantt, a risk or a
+// network diagram format).
 void DisaAktar(QWidget* sahibi, const PlanBelgesi& belge, Surum gosterilen,
                const std::optional<RiskGorseli>& risk = std::nullopt, std::optional<Bicim> onerilen = std::nullopt);
+
+// What is printed: the report's pages (heading, table, Gantt chart) or the network diagram's.
+enum class Sayfalar { Rapor, Ag };
 
 // Qt's print dialog with a preview of the same pages as the PDF; during a trial it offers
 // both plans, `gosterilen` first. Printing to a file that is the open plan's database (by
 // any name or link) is refused with one box.
-void Yazdir(QWidget* sahibi, const PlanBelgesi& belge, Surum gosterilen);
+void Yazdir(QWidget* sahibi, const PlanBelgesi& belge, Surum gosterilen, Sayfalar sayfalar = Sayfalar::Rapor);
 
 // The file named in the dialog, the format of the filter chosen there and, during a
 // trial, the plan chosen (none: the one offered); nothing when it was cancelled.

@@ -102,6 +102,8 @@ TemelForm::TemelForm(PlanBelgesi& belge, IlkListe ilkListe)
     // Mouse and keyboard both change the selection; either shows the project.
     connect(ProjeListesi->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TemelForm::ProjeListesi_Click);
+    connect(FaaliyetlerListesi, &QTreeWidget::itemSelectionChanged, this, &TemelForm::FaaliyetSecimiDegisti);
+    connect(&m_belge, &PlanBelgesi::faaliyetSecildi, this, &TemelForm::FaaliyetiGoster);
     connect(CikisDugmesi, &QPushButton::clicked, this, &TemelForm::CikisDugmesi_Click);
     connect(ProjeEkleDugmesi, &QPushButton::clicked, this, &TemelForm::ProjeEkleDugmesi_Click);
     connect(ProjeDegistirDugmesi, &QPushButton::clicked, this, &TemelForm::ProjeDegistirDugmesi_Click);
@@ -160,6 +162,30 @@ void TemelForm::ProjeyiGoster(const QString& ad, const QStringList& faaliyetler)
             QTreeWidgetItem* oge = FaaliyetlerListesi->topLevelItem(i);
             FaaliyetlerListesi->setCurrentItem(oge);
             FaaliyetlerListesi->scrollToItem(oge);
+            return;
+        }
+    }
+}
+
+void TemelForm::FaaliyetSecimiDegisti()
+{
+    const QList<QTreeWidgetItem*> secilen = FaaliyetlerListesi->selectedItems();
+    const int i = secilen.isEmpty() ? -1 : FaaliyetlerListesi->indexOfTopLevelItem(secilen.first());
+    const auto& plan = m_belge.plan();
+    if (plan && i >= 0 && i < plan->faaliyetler.size())
+        m_belge.FaaliyetiSec(plan->faaliyetler.at(i).kodu);
+}
+
+void TemelForm::FaaliyetiGoster(const QString& kod)
+{
+    const auto& plan = m_belge.plan();
+    for (int i = 0; plan && i < plan->faaliyetler.size(); ++i) {
+        QTreeWidgetItem* oge = FaaliyetlerListesi->topLevelItem(i);
+        if (oge && plan->faaliyetler.at(i).kodu == kod) {
+            if (!oge->isSelected()) {
+                FaaliyetlerListesi->setCurrentItem(oge);
+                FaaliyetlerListesi->scrollToItem(oge);
+            }
             return;
         }
     }

@@ -119,6 +119,9 @@ private:
     void ProjeyiGoster(const QString& ad, const QStringList& faaliyetler = QStringList());
     // The document's plan in the fields and the activity list; everything emptied first.
     void PlaniGoster();
+    // The activity selected here goes to the document, and one selected elsewhere comes here.
+    void FaaliyetSecimiDegisti();
+    void FaaliyetiGoster(const QString& kod);
     void ProjeyiBosalt();
     DiyalogBaglami Baglam();
     void MenuleriKur();

@@ -2,6 +2,7 @@
 #include "destek/GeciciVeritabani.h"
 #include "destek/PencereAnaPencereSurucusu.h"
 #include "destek/PencereMesajKaydi.h"
+#include "ui/analysis/AgDiyagrami.h"
 #include "ui/analysis/AnalizPenceresi.h"
 #include "ui/analysis/DenemePaneli.h"
 #include "ui/analysis/GanttAlani.h"
@@ -27,6 +28,8 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTabWidget>
+#include <QTreeWidget>
 #include <QAbstractItemModelTester>
 #include <QTemporaryDir>
 #include <QTest>
@@ -230,6 +233,69 @@ private slots:
         QVERIFY(gantt->GunGenisligi() < sigan);
         QTest::keyClick(pencere, Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(gantt->GunGenisligi(), sigan);
+    }
+
+    // The network diagram's tab: a click selects a box, the arrow keys move the focus along the
+    // links and within a column, Enter selects; the table, the main window and the diagram follow
+    // one another both ways. The zoom keys act on the diagram while its tab is shown.
+    void networkDiagramFollowsTheSelectionBothWays()
+    {
+        AcikAnaliz acik(Ornek);
+        AnalizPenceresi* pencere = acik.pencere;
+        QVERIFY(OneGetirVeBekle(pencere));
+        QTabWidget* sekmeler = pencere->sekmeler();
+        sekmeler->setCurrentIndex(sekmeler->count() - 1);
+        QCOMPARE(sekmeler->tabText(sekmeler->currentIndex()), "Ağ D&iyagramı");
+        AgDiyagrami* ag = pencere->ag();
+        QCOMPARE(ag->accessibleName(), "Ağ Diyagramı");
+        QTRY_VERIFY_WITH_TIMEOUT(!ag->KutuAlani(3).isEmpty(), 30000);
+        QTreeWidget* liste = acik.ana->FaaliyetlerListesi;
+        const auto anadaSecili = [liste] {
+            const QList<QTreeWidgetItem*> secili = liste->selectedItems();
+            return secili.isEmpty() ? QString() : secili.first()->text(0);
+        };
+        QTest::mouseClick(ag, Qt::LeftButton, {}, ag->KutuAlani(0).center());
+        QCOMPARE(pencere->SeciliSatir(), 0);
+        QCOMPARE(anadaSecili(), "A");
+        QTest::keyClick(ag, Qt::Key_Right);
+        const int ilk = ag->odak(); // B or C, one above the other after A
+        QVERIFY2(ilk == 1 || ilk == 2, qPrintable(QString::number(ilk)));
+        QTest::keyClick(ag, Qt::Key_Down);
+        if (ag->odak() == ilk)
+            QTest::keyClick(ag, Qt::Key_Up);
+        QCOMPARE(ag->odak(), 3 - ilk);
+        QTest::keyClick(ag, Qt::Key_Right);
+        QCOMPARE(ag->odak(), 3);
+        QTest::keyClick(ag, Qt::Key_Left);
+        QVERIFY(ag->odak() == 1 || ag->odak() == 2);
+        QTest::keyClick(ag, Qt::Key_Left);
+        QCOMPARE(ag->odak(), 0);
+        QCOMPARE(pencere->SeciliSatir(), 0); // moving the focus selects nothing
+        QTest::keyClick(ag, Qt::Key_Right);
+        QTest::keyClick(ag, Qt::Key_Right);
+        QTest::keyClick(ag, Qt::Key_Return);
+        QCOMPARE(pencere->SeciliSatir(), 3);
+        QCOMPARE(ag->secili(), 3);
+        QCOMPARE(anadaSecili(), "D");
+        QVERIFY(ag->accessibleDescription().contains("En geç başlama (LS): 7, en geç bitirme (LF): 8"));
+        liste->setCurrentItem(liste->topLevelItem(1));
+        QCOMPARE(pencere->SeciliSatir(), 1);
+        QCOMPARE(ag->secili(), 1);
+        QCOMPARE(ag->odak(), 1);
+        pencere->tablo()->selectRow(2);
+        QCOMPARE(ag->secili(), 2);
+        QCOMPARE(anadaSecili(), "C");
+
+        const double gun = pencere->gantt()->GunGenisligi();
+        QTest::keyClick(pencere, Qt::Key_Plus, Qt::ControlModifier);
+        QVERIFY(ag->Olcek() > 1);
+        const int genislik = ag->width();
+        QTest::keyClick(pencere, Qt::Key_Minus, Qt::ControlModifier);
+        QTest::keyClick(pencere, Qt::Key_Minus, Qt::ControlModifier);
+        QVERIFY(ag->Olcek() < 1 && ag->width() < genislik);
+        QTest::keyClick(pencere, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(ag->Olcek(), 1.0);
+        QCOMPARE(pencere->gantt()->GunGenisligi(), gun);
     }
 
     // A network that cannot be computed shows its explanation and no figures.

@@ -1,0 +1,521 @@
+#include "analysis/AgYerlesimi.h"
+
+#include "kernel/Hesap.h"
+
+#include <algorithm>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The measures around the boxes, in layout units.
+constexpr double KuklaYuksekligi = 12; // the slot a long link takes in a column it passes
+constexpr double SatirArasi = 28;      // between two slots in a column: a link round a box runs in its middle
+constexpr double EnAzSutunArasi = 72;  // room for a link's type and lag beside its arrow
+constexpr double EnCokSutunArasi = 400;
+constexpr double IzAraligi = 8;        // between two vertical runs in one gap
+constexpr double Kenar = 64;           // round the whole: links round a first or last box turn there, their types beside them
+constexpr int EnCokTur = 8;            // rounds of sweeps down and up
+// Nodes and lines a layout visits in all its sweeps, swaps and counts, about: a plan whose
+// long links pass thousands of columns gets fewer rounds rather than a wait.
+constexpr qint64 SupurmeButcesi = 3'000'000;
+
+// The network as the sweeps see it: the activities, then a point for each column a long
+// link passes, each joined only to its neighbours in the next column either side.
+struct Katmanli {
+    int n = 0;                       // activities; nodes n and on are the points of long links
+    int kolonSayisi = 0;
+    QVector<int> kolon;              // by node
+    QVector<int> kuklaBasi;          // by link: its first point; it has one per column between its ends
+    QVector<int> solBasi, sol, sagBasi, sag; // each node's neighbours to the left and to the right
+    QVector<QVector<int>> kolonlar;  // each column's nodes from the top
+    QVector<int> konum;              // each node's place in its column
+
+    int Dugum() const { return int(kolon.size()); }
+};
+
+// Each activity's column: one right of its furthest predecessor's, counted in links.
+QVector<int> Kolonlar(const PlanAgi& ag)
+{
+    QVector<int> dongu;
+    const QVector<int> sira = Sirala(ag, dongu);
+    QVector<int> kolon(ag.boyut, 0);
+    for (int i : sira) {
+        for (int k = ag.girenBasi[i]; k < ag.girenBasi[i + 1]; ++k)
+            kolon[i] = std::max(kolon[i], kolon[ag.onceki[k]] + 1);
+    }
+    return kolon;
+}
+
+// The nodes one link passes from its predecessor to its successor.
+template <typename F>
+void ZincirBoyunca(const Katmanli& g, const PlanAgi& ag, int k, F&& f)
+{
+    const int p = ag.onceki[k], a = ag.ardil[k];
+    int onceki = p;
+    for (int d = g.kuklaBasi[k]; d < g.kuklaBasi[k] + g.kolon[a] - g.kolon[p] - 1; ++d) {
+        f(onceki, d);
+        onceki = d;
+    }
+    f(onceki, a);
+}
+
+void KomsulariKur(Katmanli& g, const PlanAgi& ag)
+{
+    const int N = g.Dugum();
+    g.solBasi.fill(0, N + 1);
+    g.sagBasi.fill(0, N + 1);
+    const int baglar = int(ag.onceki.size());
+    for (int k = 0; k < baglar; ++k)
+        ZincirBoyunca(g, ag, k, [&](int u, int v) {
+            ++g.sagBasi[u + 1];
+            ++g.solBasi[v + 1];
+        });
+    for (int v = 0; v < N; ++v) {
+        g.solBasi[v + 1] += g.solBasi[v];
+        g.sagBasi[v + 1] += g.sagBasi[v];
+    }
+    g.sol.resize(g.solBasi[N]);
+    g.sag.resize(g.sagBasi[N]);
+    QVector<int> solDolu = g.solBasi, sagDolu = g.sagBasi;
+    for (int k = 0; k < baglar; ++k)
+        ZincirBoyunca(g, ag, k, [&](int u, int v) {
+            g.sag[sagDolu[u]++] = v;
+            g.sol[solDolu[v]++] = u;
+        });
+}
+
+Katmanli KatmanlaraAyir(const PlanAgi& ag)
+{
+    Katmanli g;
+    g.n = ag.boyut;
+    g.kolon = Kolonlar(ag);
+    const int baglar = int(ag.onceki.size());
+    g.kuklaBasi.resize(baglar);
+    for (int k = 0; k < baglar; ++k) {
+        g.kuklaBasi[k] = g.Dugum();
+        const int p = ag.onceki[k], a = ag.ardil[k];
+        for (int c = g.kolon[p] + 1; c < g.kolon[a]; ++c)
+            g.kolon.append(c);
+    }
+    for (int c : g.kolon)
+        g.kolonSayisi = std::max(g.kolonSayisi, c + 1);
+    KomsulariKur(g, ag);
+    // At first by stored row, and the points of long links by link after the activities.
+    g.kolonlar.resize(g.kolonSayisi);
+    g.konum.resize(g.Dugum());
+    for (int v = 0; v < g.Dugum(); ++v) {
+        g.konum[v] = int(g.kolonlar[g.kolon[v]].size());
+        g.kolonlar[g.kolon[v]].append(v);
+    }
+    return g;
+}
+
+// Pairs i < j with dizi[i] > dizi[j], every value in 0 .. ust − 1: each pair of lines
+// between two columns that cross, when `dizi` lists where they end in the order they start.
+qint64 TersCiftler(const std::vector<int>& dizi, int ust)
+{
+    std::vector<int> agac(size_t(ust) + 1, 0);
+    qint64 ters = 0;
+    for (size_t j = 0; j < dizi.size(); ++j) {
+        // How many before j are at or below dizi[j]; the rest are above it.
+        int kac = 0;
+        for (int x = dizi[j] + 1; x > 0; x -= x & -x)
+            kac += agac[size_t(x)];
+        ters += qint64(j) - kac;
+        for (int x = dizi[j] + 1; x <= ust; x += x & -x)
+            ++agac[size_t(x)];
+    }
+    return ters;
+}
+
+qint64 Kesisme(const Katmanli& g, int c, std::vector<int>& dizi)
+{
+    dizi.clear();
+    for (int u : g.kolonlar[c]) {
+        const size_t bas = dizi.size();
+        for (int e = g.sagBasi[u]; e < g.sagBasi[u + 1]; ++e)
+            dizi.push_back(g.konum[g.sag[e]]);
+        std::sort(dizi.begin() + qsizetype(bas), dizi.end());
+    }
+    return TersCiftler(dizi, int(g.kolonlar[c + 1].size()));
+}
+
+qint64 ToplamKesisme(const Katmanli& g)
+{
+    std::vector<int> dizi;
+    qint64 toplam = 0;
+    for (int c = 0; c + 1 < g.kolonSayisi; ++c)
+        toplam += Kesisme(g, c, dizi);
+    return toplam;
+}
+
+// Orders column c by the mean place of each node's neighbours on one side; a node with
+// none there keeps its own place as its mean. Ties go by node, so by stored row.
+void AgirlikMerkezineGore(Katmanli& g, int c, bool soldan, std::vector<std::pair<double, int>>& anahtar)
+{
+    const QVector<int>& bas = soldan ? g.solBasi : g.sagBasi;
+    const QVector<int>& komsu = soldan ? g.sol : g.sag;
+    anahtar.clear();
+    for (int v : g.kolonlar[c]) {
+        double toplam = 0;
+        for (int e = bas[v]; e < bas[v + 1]; ++e)
+            toplam += g.konum[komsu[e]];
+        const int kac = bas[v + 1] - bas[v];
+        anahtar.emplace_back(kac > 0 ? toplam / kac : double(g.konum[v]), v);
+    }
+    std::sort(anahtar.begin(), anahtar.end());
+    for (int i = 0; i < int(anahtar.size()); ++i) {
+        g.kolonlar[c][i] = anahtar[size_t(i)].second;
+        g.konum[anahtar[size_t(i)].second] = i;
+    }
+}
+
+// The crossings between the lines of u and those of v on one side when u stands just above
+// v, and when v does; what was read is taken from `butce`.
+std::pair<qint64, qint64> CiftKesismesi(const Katmanli& g, int u, int v, bool soldan, std::vector<int>& a,
+                                        std::vector<int>& b, qint64& butce)
+{
+    const QVector<int>& bas = soldan ? g.solBasi : g.sagBasi;
+    const QVector<int>& komsu = soldan ? g.sol : g.sag;
+    const auto topla = [&](int w, std::vector<int>& yerler) {
+        yerler.clear();
+        for (int e = bas[w]; e < bas[w + 1]; ++e)
+            yerler.push_back(g.konum[komsu[e]]);
+        std::sort(yerler.begin(), yerler.end());
+    };
+    topla(u, a);
+    topla(v, b);
+    butce -= qint64(a.size() + b.size()) + 1;
+    // Pairs with u's line below v's cross as they stand; pairs with it above cross once swapped.
+    qint64 ustte = 0, altta = 0;
+    size_t kucuk = 0, esit = 0;
+    for (int x : a) {
+        while (kucuk < b.size() && b[kucuk] < x)
+            ++kucuk;
+        esit = std::max(esit, kucuk);
+        while (esit < b.size() && b[esit] <= x)
+            ++esit;
+        ustte += qint64(kucuk);
+        altta += qint64(b.size() - esit);
+    }
+    return {ustte, altta};
+}
+
+// Swaps neighbours in each column wherever that alone crosses fewer lines, a few passes.
+void KomsulariDegistir(Katmanli& g, qint64& butce)
+{
+    std::vector<int> a, b;
+    for (int gecis = 0; gecis < 4 && butce > 0; ++gecis) {
+        bool degisti = false;
+        for (int c = 0; c < g.kolonSayisi; ++c) {
+            QVector<int>& kolon = g.kolonlar[c];
+            for (int i = 0; i + 1 < kolon.size(); ++i) {
+                const int u = kolon[i], v = kolon[i + 1];
+                const auto sol = CiftKesismesi(g, u, v, true, a, b, butce);
+                const auto sag = CiftKesismesi(g, u, v, false, a, b, butce);
+                if (sol.second + sag.second >= sol.first + sag.first)
+                    continue;
+                std::swap(kolon[i], kolon[i + 1]);
+                g.konum[u] = i + 1;
+                g.konum[v] = i;
+                degisti = true;
+            }
+        }
+        if (!degisti)
+            break;
+    }
+}
+
+// Sweeps down the columns and back up, several rounds, each sweep followed by swaps of
+// neighbours, keeping the order with the fewest crossings seen: never worse than the order
+// the first sweep down alone would give.
+void KesismeleriAzalt(Katmanli& g)
+{
+    qint64 enAz = ToplamKesisme(g);
+    QVector<QVector<int>> enIyi = g.kolonlar;
+    std::vector<std::pair<double, int>> anahtar;
+    int bosTur = 0;
+    // The first sweep down is always made, whatever the plan's size.
+    qint64 butce = SupurmeButcesi;
+    for (int tur = 0; tur < EnCokTur && enAz > 0 && bosTur < 2 && butce > 0; ++tur) {
+        bool iyilesti = false;
+        for (bool soldan : {true, false}) {
+            if (butce <= 0)
+                break;
+            for (int i = 1; i < g.kolonSayisi; ++i)
+                AgirlikMerkezineGore(g, soldan ? i : g.kolonSayisi - 1 - i, soldan, anahtar);
+            butce -= g.Dugum();
+            KomsulariDegistir(g, butce);
+            const qint64 sayi = ToplamKesisme(g);
+            butce -= g.Dugum() + qint64(g.sag.size());
+            if (sayi < enAz) {
+                enAz = sayi;
+                enIyi = g.kolonlar;
+                iyilesti = true;
+            }
+        }
+        bosTur = iyilesti ? 0 : bosTur + 1;
+    }
+    g.kolonlar = enIyi;
+    for (const QVector<int>& kolon : g.kolonlar) {
+        for (int i = 0; i < kolon.size(); ++i)
+            g.konum[kolon[i]] = i;
+    }
+}
+
+double Yukseklik(const Katmanli& g, int v)
+{
+    return v < g.n ? AgYerlesimi::KutuYuksekligi : KuklaYuksekligi;
+}
+
+// Puts one column's nodes as near their wanted centres as their order and the gaps
+// between them allow, least squares (pool-adjacent-violators on the centres less the
+// least offsets).
+void KolonuYerlestir(const Katmanli& g, int c, const QVector<double>& istenen, QVector<double>& y)
+{
+    const QVector<int>& kolon = g.kolonlar[c];
+    std::vector<double> ofset(size_t(kolon.size()), 0);
+    for (int i = 1; i < kolon.size(); ++i)
+        ofset[size_t(i)] = ofset[size_t(i) - 1] + (Yukseklik(g, kolon[i - 1]) + Yukseklik(g, kolon[i])) / 2 + SatirArasi;
+    std::vector<std::pair<double, int>> bloklar; // sum and count
+    for (int i = 0; i < kolon.size(); ++i) {
+        bloklar.emplace_back(istenen[kolon[i]] - ofset[size_t(i)], 1);
+        while (bloklar.size() > 1) {
+            const auto& b = bloklar.back();
+            const auto& a = bloklar[bloklar.size() - 2];
+            if (a.first / a.second <= b.first / b.second)
+                break;
+            const std::pair<double, int> birlesik{a.first + b.first, a.second + b.second};
+            bloklar.pop_back();
+            bloklar.back() = birlesik;
+        }
+    }
+    int i = 0;
+    for (const auto& b : bloklar) {
+        for (int j = 0; j < b.second; ++j, ++i)
+            y[kolon[i]] = b.first / b.second + ofset[size_t(i)];
+    }
+}
+
+// Each node's centre: stacked, then pulled towards its left neighbours, then its right
+// ones, then both, column by column.
+QVector<double> DikeyKonumlar(const Katmanli& g)
+{
+    QVector<double> y(g.Dugum(), 0), istenen(g.Dugum(), 0);
+    const auto ortalama = [&](int v, bool soldan, bool sagdan) {
+        double toplam = 0;
+        int kac = 0;
+        for (int e = g.solBasi[v]; soldan && e < g.solBasi[v + 1]; ++e, ++kac)
+            toplam += y[g.sol[e]];
+        for (int e = g.sagBasi[v]; sagdan && e < g.sagBasi[v + 1]; ++e, ++kac)
+            toplam += y[g.sag[e]];
+        return kac > 0 ? toplam / kac : y[v];
+    };
+    const auto gecis = [&](bool ileri, bool soldan, bool sagdan) {
+        for (int i = 0; i < g.kolonSayisi; ++i) {
+            const int c = ileri ? i : g.kolonSayisi - 1 - i;
+            for (int v : g.kolonlar[c])
+                istenen[v] = ortalama(v, soldan, sagdan);
+            KolonuYerlestir(g, c, istenen, y);
+        }
+    };
+    gecis(true, true, false);
+    gecis(false, false, true);
+    gecis(true, true, true);
+    double enUst = 0;
+    for (int v = 0; v < g.Dugum(); ++v)
+        enUst = std::min(enUst, y[v] - Yukseklik(g, v) / 2);
+    for (double& d : y)
+        d += Kenar + SatirArasi - enUst;
+    return y;
+}
+
+// A corner of an arrow before the gaps are measured: its x is a column's edge or a
+// vertical run's place in a gap (gap g lies left of column g).
+struct Kose {
+    enum Tur : quint8 { Sol, Sag, Iz } tur;
+    int kolon, iz;
+    double y;
+};
+
+struct Rota {
+    const Katmanli& g;
+    const QVector<double>& y;
+    QVector<int> izSayisi; // by gap
+    QVector<Kose> koseler;
+
+    void Iz(int bosluk, double y1, double y2)
+    {
+        const int iz = izSayisi[bosluk]++;
+        koseler.append({Kose::Iz, bosluk, iz, y1});
+        koseler.append({Kose::Iz, bosluk, iz, y2});
+    }
+    // The middle of the gap above node v's box, where a link goes round it.
+    double Kanal(int v) const { return y[v] - AgYerlesimi::KutuYuksekligi / 2 - SatirArasi / 2; }
+
+    // From the side of the predecessor's box its type ties to the side of the successor's.
+    void Ciz(const PlanAgi& ag, int k)
+    {
+        koseler.clear();
+        const BagTuru tur = ag.tur[k];
+        const int p = ag.onceki[k], a = ag.ardil[k];
+        int c = g.kolon[p];
+        double yy = y[p];
+        if (OncekininBaslamasi(tur)) {
+            koseler.append({Kose::Sol, c, 0, yy});
+            Iz(c, yy, Kanal(p));
+            yy = Kanal(p);
+        } else {
+            koseler.append({Kose::Sag, c, 0, yy});
+        }
+        ZincirBoyunca(g, ag, k, [&](int, int v) {
+            const double hedef = v != a ? y[v] : ArdilinBaslamasi(tur) ? y[a] : Kanal(a);
+            if (hedef != yy)
+                Iz(c + 1, yy, hedef);
+            yy = hedef;
+            ++c;
+        });
+        if (ArdilinBaslamasi(tur)) {
+            koseler.append({Kose::Sol, c, 0, yy});
+        } else {
+            Iz(c + 1, yy, y[a]);
+            koseler.append({Kose::Sag, c, 0, y[a]});
+        }
+    }
+};
+
+// Where each column starts once every gap is as wide as its vertical runs need.
+struct Sutunlar {
+    QVector<double> sol;     // by column
+    QVector<double> bosluk;  // by gap: its left edge and width
+    QVector<double> genislik;
+    QVector<int> izSayisi;
+    double toplam = 0;
+
+    explicit Sutunlar(const QVector<int>& izler) : izSayisi(izler)
+    {
+        const int kolonSayisi = int(izler.size()) - 1;
+        double x = 0;
+        for (int b = 0; b <= kolonSayisi; ++b) {
+            const bool kenar = b == 0 || b == kolonSayisi;
+            const double gerekli = double(izler[b] + 1) * IzAraligi;
+            bosluk.append(x);
+            genislik.append(std::clamp(gerekli, kenar ? Kenar : EnAzSutunArasi, EnCokSutunArasi));
+            x += genislik.last();
+            if (b < kolonSayisi) {
+                sol.append(x);
+                x += AgYerlesimi::KutuGenisligi;
+            }
+        }
+        toplam = x;
+    }
+    QPointF Nokta(const Kose& k) const
+    {
+        switch (k.tur) {
+        case Kose::Sol:
+            return {sol[k.kolon], k.y};
+        case Kose::Sag:
+            return {sol[k.kolon] + AgYerlesimi::KutuGenisligi, k.y};
+        case Kose::Iz:
+            break;
+        }
+        return {bosluk[k.kolon] + genislik[k.kolon] * double(k.iz + 1) / double(izSayisi[k.kolon] + 1), k.y};
+    }
+};
+
+// Whether link k drives its successor between two critical activities.
+bool Belirleyici(const AgAnalizi& analiz, int k)
+{
+    const PlanAgi& ag = analiz.ag;
+    const FaaliyetAnalizi& p = analiz.faaliyetler.at(ag.onceki[k]);
+    const FaaliyetAnalizi& a = analiz.faaliyetler.at(ag.ardil[k]);
+    return p.kritik && a.kritik && BagaGoreBaslama(ag, k, p.es, p.ef, qint64(a.ef) - a.es) == a.es;
+}
+
+void OklariKur(const AgAnalizi& analiz, const Katmanli& g, const QVector<double>& y, AgYerlesimi& sonuc)
+{
+    const PlanAgi& ag = analiz.ag;
+    const int baglar = int(ag.onceki.size());
+    Rota rota{g, y, QVector<int>(g.kolonSayisi + 1, 0), {}};
+    QVector<QVector<Kose>> koseler(baglar);
+    for (int k = 0; k < baglar; ++k) {
+        rota.Ciz(ag, k);
+        koseler[k] = rota.koseler;
+    }
+    const Sutunlar sutunlar(rota.izSayisi);
+    for (int i = 0; i < g.n; ++i) {
+        AgKutusu& kutu = sonuc.kutular[i];
+        kutu.dikdortgen = QRectF(sutunlar.sol[kutu.katman], y[i] - AgYerlesimi::KutuYuksekligi / 2,
+                                 AgYerlesimi::KutuGenisligi, AgYerlesimi::KutuYuksekligi);
+    }
+    sonuc.oklar.reserve(baglar);
+    for (int k = 0; k < baglar; ++k) {
+        AgOku ok;
+        ok.onceki = ag.onceki[k];
+        ok.ardil = ag.ardil[k];
+        ok.tur = ag.tur[k];
+        ok.gecikme = qint32(ag.gecikme[k]);
+        ok.belirleyici = Belirleyici(analiz, k);
+        for (const Kose& kose : koseler[k]) {
+            // Compared exactly: QPointF's own comparison is fuzzy.
+            const QPointF nokta = sutunlar.Nokta(kose);
+            if (ok.noktalar.isEmpty() || ok.noktalar.last().x() != nokta.x() || ok.noktalar.last().y() != nokta.y())
+                ok.noktalar.append(nokta);
+        }
+        for (int d = g.kuklaBasi[k]; d < g.kuklaBasi[k] + g.kolon[ok.ardil] - g.kolon[ok.onceki] - 1; ++d)
+            ok.araSiralar.append(g.konum[d]);
+        sonuc.oklar.append(ok);
+    }
+    double alt = 0;
+    for (double d : y)
+        alt = std::max(alt, d + AgYerlesimi::KutuYuksekligi / 2);
+    sonuc.boyut = QSizeF(sutunlar.toplam, alt + SatirArasi + Kenar);
+}
+
+} // namespace
+
+AgYerlesimi AgiYerlestir(const AgAnalizi& analiz)
+{
+    AgYerlesimi sonuc;
+    if (analiz.hata.Var() || analiz.faaliyetler.isEmpty() || analiz.ag.boyut != analiz.faaliyetler.size())
+        return sonuc;
+    Katmanli g = KatmanlaraAyir(analiz.ag);
+    KesismeleriAzalt(g);
+    const QVector<double> y = DikeyKonumlar(g);
+    sonuc.kutular.resize(g.n);
+    for (int i = 0; i < g.n; ++i)
+        sonuc.kutular[i] = {i, g.kolon[i], g.konum[i], QRectF()};
+    OklariKur(analiz, g, y, sonuc);
+    return sonuc;
+}
+
+qint64 KesismeSayisi(const AgYerlesimi& yerlesim)
+{
+    // Each arrow's lines between adjacent columns, as (column, place on the left, place on the right).
+    std::vector<std::tuple<int, int, int>> cizgiler;
+    int enCok = 0;
+    for (const AgOku& ok : yerlesim.oklar) {
+        const AgKutusu& p = yerlesim.kutular.at(ok.onceki);
+        const AgKutusu& a = yerlesim.kutular.at(ok.ardil);
+        int onceki = p.sira;
+        for (int i = 0; i <= ok.araSiralar.size(); ++i) {
+            const int sonraki = i < ok.araSiralar.size() ? ok.araSiralar[i] : a.sira;
+            cizgiler.emplace_back(p.katman + i, onceki, sonraki);
+            enCok = std::max(enCok, sonraki + 1);
+            onceki = sonraki;
+        }
+    }
+    std::sort(cizgiler.begin(), cizgiler.end());
+    qint64 toplam = 0;
+    std::vector<int> dizi;
+    for (size_t i = 0; i < cizgiler.size();) {
+        dizi.clear();
+        const int kolon = std::get<0>(cizgiler[i]);
+        for (; i < cizgiler.size() && std::get<0>(cizgiler[i]) == kolon; ++i)
+            dizi.push_back(std::get<2>(cizgiler[i]));
+        toplam += TersCiftler(dizi, enCok);
+    }
+    return toplam;
+}

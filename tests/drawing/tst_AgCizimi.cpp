@@ -1,0 +1,185 @@
+// The network diagram on random plans of every link type: arrows run left to right round
+// the boxes, no two boxes overlap, the boxes say what the analysis says, and the sweeps
+// cross no more arrows than one barycentre pass would.
+#include "analysis/AgYerlesimi.h"
+#include "drawing/AgCizimi.h"
+#include "kernel/Hesap.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+#include <algorithm>
+#include <map>
+#include <random>
+
+namespace {
+
+// A code is one character; these have no case to confuse them.
+QString Kod(int i)
+{
+    return QString(QChar(char16_t(0x4E00 + i)));
+}
+
+// `n` activities, each after one to three above it (mostly near it, now and then far
+// above), every link of a random type with a lag of −2 to +3; about one in eight lasts no day.
+AgAnalizi RastgeleAg(std::mt19937& uretec, int n)
+{
+    QVector<KayitliFaaliyet> faaliyetler;
+    for (int i = 0; i < n; ++i) {
+        const qint32 sure = uretec() % 8 == 0 ? 0 : qint32(1 + uretec() % 9);
+        KayitliFaaliyet f{Kod(i), QStringLiteral("Faaliyet %1").arg(i), {sure, sure}, {}};
+        QStringList oncekiler;
+        for (int k = 0, kac = i == 0 ? 0 : int(1 + uretec() % 3); k < kac; ++k) {
+            const int j = uretec() % 5 == 0 ? int(uretec() % unsigned(i)) : std::max(0, i - 1 - int(uretec() % 4));
+            const QString kod = Kod(j);
+            if (oncekiler.contains(kod))
+                continue;
+            oncekiler << kod;
+            const BagAyrintisi bag{kod, BagTuru(uretec() % 4), qint32(uretec() % 6) - 2};
+            if (!bag.Duz())
+                f.baglar << bag;
+        }
+        f.oncekiler = oncekiler.join(QLatin1Char(','));
+        faaliyetler << f;
+    }
+    const KayitliProje proje{QStringLiteral("P"), {QDate(2026, 3, 2), QDate(2026, 3, 2)}, {}};
+    return AnaliziHesapla(faaliyetler, proje);
+}
+
+// Whether an axis-parallel segment enters the inside of `r`.
+bool Giriyor(const QPointF& a, const QPointF& b, const QRectF& r)
+{
+    return std::min(a.x(), b.x()) < r.right() && std::max(a.x(), b.x()) > r.left() && std::min(a.y(), b.y()) < r.bottom()
+           && std::max(a.y(), b.y()) > r.top();
+}
+
+// Crossings after one barycentre pass down the columns from the first order the layout
+// starts with: activities by row, then the points of long links by arrow.
+qint64 TekGecis(const AgYerlesimi& y)
+{
+    QVector<int> kolon;
+    for (const AgKutusu& k : y.kutular)
+        kolon << k.katman;
+    QVector<std::pair<int, int>> kenarlar;
+    for (const AgOku& ok : y.oklar) {
+        int onceki = ok.onceki;
+        for (int c = kolon[ok.onceki] + 1; c < y.kutular[ok.ardil].katman; ++c) {
+            kolon << c;
+            kenarlar.append({onceki, int(kolon.size()) - 1});
+            onceki = int(kolon.size()) - 1;
+        }
+        kenarlar.append({onceki, ok.ardil});
+    }
+    const int kolonSayisi = *std::max_element(kolon.cbegin(), kolon.cend()) + 1;
+    QVector<QVector<int>> kolonlar(kolonSayisi);
+    QVector<int> konum(kolon.size());
+    for (int v = 0; v < kolon.size(); ++v) {
+        konum[v] = int(kolonlar[kolon[v]].size());
+        kolonlar[kolon[v]] << v;
+    }
+    for (int c = 1; c < kolonSayisi; ++c) {
+        std::map<int, std::pair<double, int>> toplam;
+        for (const auto& [u, v] : kenarlar) {
+            if (kolon[v] == c)
+                toplam[v].first += konum[u], ++toplam[v].second;
+        }
+        std::vector<std::pair<double, int>> anahtar;
+        for (int v : kolonlar[c])
+            anahtar.emplace_back(toplam.count(v) ? toplam[v].first / toplam[v].second : konum[v], v);
+        std::sort(anahtar.begin(), anahtar.end());
+        for (int i = 0; i < int(anahtar.size()); ++i)
+            konum[anahtar[size_t(i)].second] = i;
+    }
+    qint64 sayi = 0;
+    for (const auto& [u1, v1] : kenarlar) {
+        for (const auto& [u2, v2] : kenarlar)
+            sayi += kolon[u1] == kolon[u2] && konum[u1] < konum[u2] && konum[v1] > konum[v2];
+    }
+    return sayi;
+}
+
+} // namespace
+
+class tst_AgCizimi : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rastgeleAglar_data()
+    {
+        QTest::addColumn<int>("tohum");
+        QTest::addColumn<int>("enCok");
+        QTest::addColumn<int>("kac");
+        QTest::newRow("küçük") << 1 << 12 << 40;
+        QTest::newRow("62 faaliyete kadar") << 2 << 62 << 40;
+        QTest::newRow("300 faaliyet") << 3 << 300 << 3;
+    }
+    void rastgeleAglar()
+    {
+        QFETCH(int, tohum);
+        QFETCH(int, enCok);
+        QFETCH(int, kac);
+        std::mt19937 uretec{unsigned(tohum)};
+        for (int plan = 0; plan < kac; ++plan) {
+            const AgAnalizi analiz = RastgeleAg(uretec, enCok <= 62 ? int(1 + uretec() % unsigned(enCok)) : enCok);
+            QVERIFY(!analiz.hata.Var());
+            const AgCizimi cizim(analiz, QFont(), {QStringLiteral("P")});
+            const AgYerlesimi& y = cizim.yerlesim();
+            const int n = int(analiz.faaliyetler.size());
+            QCOMPARE(y.kutular.size(), n);
+            QCOMPARE(y.oklar.size(), analiz.ag.onceki.size());
+            for (int i = 0; i < n; ++i) {
+                const FaaliyetAnalizi& f = analiz.faaliyetler[i];
+                QCOMPARE(cizim.Yazilar(i), (QStringList{f.kodu, f.adi, QString::number(f.es), QString::number(f.ef),
+                                                        QString::number(f.ef - f.es), QString::number(f.toplamBolluk),
+                                                        QString::number(f.ls), QString::number(f.lf)}));
+                QVERIFY(QRectF(QPointF(0, 0), y.boyut).contains(y.kutular[i].dikdortgen));
+                for (int j = 0; j < i; ++j)
+                    QVERIFY2(!y.kutular[i].dikdortgen.intersects(y.kutular[j].dikdortgen), qPrintable(f.kodu));
+            }
+            for (const AgOku& ok : y.oklar) {
+                const QRectF p = y.kutular[ok.onceki].dikdortgen, a = y.kutular[ok.ardil].dikdortgen;
+                QVERIFY(y.kutular[ok.onceki].katman < y.kutular[ok.ardil].katman);
+                // Out of the side the type ties at the predecessor, into the one it ties at the successor.
+                QCOMPARE(ok.noktalar.first(), QPointF(OncekininBaslamasi(ok.tur) ? p.left() : p.right(), p.center().y()));
+                QCOMPARE(ok.noktalar.last(), QPointF(ArdilinBaslamasi(ok.tur) ? a.left() : a.right(), a.center().y()));
+                for (int s = 1; s < ok.noktalar.size(); ++s) {
+                    const QPointF u = ok.noktalar[s - 1], v = ok.noktalar[s];
+                    QVERIFY(u.x() == v.x() || u.y() == v.y());
+                    for (const AgKutusu& kutu : y.kutular)
+                        QVERIFY2(!Giriyor(u, v, kutu.dikdortgen), qPrintable(analiz.faaliyetler[kutu.satir].kodu));
+                }
+                QVERIFY(!ok.belirleyici || (analiz.faaliyetler[ok.onceki].kritik && analiz.faaliyetler[ok.ardil].kritik));
+            }
+            QImage resim(8, 8, QImage::Format_RGB32);
+            QPainter boyaci(&resim);
+            const AgSayimi sayim = cizim.Ciz(boyaci);
+            QCOMPARE(sayim.kutu, n);
+            QCOMPARE(sayim.ok, int(y.oklar.size()));
+            QCOMPARE(sayim.kritikKutu, int(std::count_if(analiz.faaliyetler.cbegin(), analiz.faaliyetler.cend(),
+                                                         [](const FaaliyetAnalizi& f) { return f.kritik; })));
+            // The same plan, the same picture.
+            const AgYerlesimi yine = AgiYerlestir(analiz);
+            for (int i = 0; i < n; ++i)
+                QCOMPARE(yine.kutular[i].dikdortgen, y.kutular[i].dikdortgen);
+            for (int k = 0; k < y.oklar.size(); ++k)
+                QCOMPARE(yine.oklar[k].noktalar, y.oklar[k].noktalar);
+        }
+    }
+
+    void kesismeler()
+    {
+        std::mt19937 uretec(62);
+        qint64 sweep = 0, tekGecis = 0;
+        for (int plan = 0; plan < 30; ++plan) {
+            const AgYerlesimi y = AgiYerlestir(RastgeleAg(uretec, 62));
+            QVERIFY(KesismeSayisi(y) <= TekGecis(y));
+            sweep += KesismeSayisi(y);
+            tekGecis += TekGecis(y);
+        }
+        qInfo("Kesişme: süpürmelerle %lld, tek ağırlık merkezi geçişiyle %lld", sweep, tekGecis);
+    }
+};
+
+QTEST_MAIN(tst_AgCizimi)
+#include "tst_AgCizimi.moc"
