@@ -256,7 +256,7 @@ private slots:
                    .replace("</Tasks>", "</Tasks><Resources><Resource><Name>Ali</Name></Resource></Resources>"
                                         "<Assignments><Assignment><ResourceUID>1</ResourceUID></Assignment></Assignments>")
             << "A:X:1:"
-            << "Görevlerin tarih kısıtlamaları|Kaynaklar aktarılmadı|Kaynak atamaları|Maliyetler|Temel planlar"
+            << "Görevlerin tarih kısıtlamaları|Kaynaklar aktarılmadı|Kaynak atamaları|Maliyetler|1 taban planı satırı aktarılmadı"
             << 0;
         // A calendar that names no day works Monday to Friday, as Microsoft Project's standard one.
         QTest::newRow("an elapsed duration on a working-day calendar")
