@@ -155,6 +155,8 @@ Cozumleme KomutuCozumle(const QStringList& argumanlar)
         komut.tur = Tur::Risk;
     else if (ad == QLatin1String("takvim"))
         komut.tur = Tur::Takvim;
+    else if (ad == QStringLiteral("ilerleme"))
+        komut.tur = Tur::Ilerleme;
     else {
         sonuc.hata = QStringLiteral("bilinmeyen komut: %1").arg(Tirnakli(ad));
         return sonuc;
@@ -180,7 +182,7 @@ Cozumleme KomutuCozumle(const QStringList& argumanlar)
     else if (komut.tur == Tur::Xml)
         komut.bicim = Bicim::Xml;
     else
-        sonuc.hata = BicimiSec(s, komut, komut.tur == Tur::Cizelge || komut.tur == Tur::Risk);
+        sonuc.hata = BicimiSec(s, komut, komut.tur == Tur::Cizelge || komut.tur == Tur::Risk || komut.tur == Tur::Ilerleme);
     return sonuc;
 }
 
@@ -206,6 +208,12 @@ QString YardimMetni(const QString& varsayilanVeritabani)
         "      faaliyet öngörülen süresini korur). Bitişin (F) P10, P50, P80, P90'ı gün ve\n"
         "      tarihle, ortalaması, standart sapması, projenin bitiş tarihine kadar bitme\n"
         "      olasılığı; her faaliyetin tahmini, kritikliği ve duyarlılığı.\n"
+        "  ilerleme PROJE [--bicim tablo|csv|json]\n"
+        "      Durum tarihine göre ilerleme: tahmini bitiş ve taban planındaki bitişle farkı\n"
+        "      (iş günü, artı gecikme); faaliyet-gün olarak PV (taban planında durum tarihine\n"
+        "      kadar yapılacak iş), EV (taban süresi × tamamlanma yüzdesi), SV = EV − PV,\n"
+        "      SPI = EV / PV; kazanılmış takvim ES, geçen süre AT, SPI(t) = ES / AT ve ona göre\n"
+        "      bitiş; her faaliyetin gerçek, tahmini ve taban tarihleri, sapmaları.\n"
         "  takvim PROJE [--yil YYYY] [--bicim tablo|json]\n"
         "      Projenin takvimi: adı, haftanın çalışılan günleri, arifeler; yılın her tatil\n"
         "      günü adıyla (tahmini bayram tarihleri \"tahmini\" diye) ve projenin istisnaları,\n"

@@ -1,5 +1,6 @@
 #include "MetinKomutlari.h"
 
+#include "IlerlemeYazimi.h"
 #include "Iletiler.h"
 #include "RaporOkuma.h"
 #include "RiskYazimi.h"
@@ -81,6 +82,27 @@ int Takvim(const RaporKomutu& komut)
     return CiktiyaYaz(metin) ? Cikis::Basarili : Cikis::Hata;
 }
 
+int Ilerleme(const RaporKomutu& komut)
+{
+    IlerlemeRaporu r;
+    if (const int durum = RaporuAl(komut, r.rapor))
+        return durum;
+    if (!r.rapor.proje.ilerleme.durumTarihi.isValid())
+        return HataBildir(QStringLiteral("%1 projesinin durum tarihi yok: ilerleme durum tarihine göre hesaplanır. "
+                                         "Kavrion'da projeye bir durum tarihi girin.").arg(Alinti(r.rapor.proje.ad)));
+    r.ilerleme = IlerlemeyiHesapla(r.rapor.analiz, r.rapor.proje.ilerleme, KarsilastirilanTaban(r.rapor.proje.tabanlar));
+    if (!r.ilerleme.var)
+        return HataBildir(r.rapor.proje.baslama.deger
+                              ? QStringLiteral("%1 projesinin ağı hesaplanamıyor: ilerleme de hesaplanamaz.")
+                                    .arg(Alinti(r.rapor.proje.ad))
+                              : QStringLiteral("%1 projesinin başlama tarihi yok: ilerleme tarihlerle hesaplanır.")
+                                    .arg(Alinti(r.rapor.proje.ad)));
+    const QByteArray metin = komut.bicim == Bicim::Json ? IlerlemeJson(r)
+                             : komut.bicim == Bicim::Csv ? IlerlemeCsv(r, QLocale())
+                                                         : IlerlemeTablosu(r).toUtf8();
+    return CiktiyaYaz(metin) ? Cikis::Basarili : Cikis::Hata;
+}
+
 } // namespace
 
 int MetinKomutunuCalistir(const RaporKomutu& komut)
@@ -93,6 +115,7 @@ int MetinKomutunuCalistir(const RaporKomutu& komut)
     case RaporKomutu::Tur::Xml: return Xml(komut);
     case RaporKomutu::Tur::Risk: return Risk(komut);
     case RaporKomutu::Tur::Takvim: return Takvim(komut);
+    case RaporKomutu::Tur::Ilerleme: return Ilerleme(komut);
     case RaporKomutu::Tur::Yardim:
     case RaporKomutu::Tur::Gantt:
         break;
