@@ -6,6 +6,8 @@
 #include "import/MspdiTakvimOkuma.h"
 #include "export/MspdiYazimi.h"
 #include "rules/BolgeselMetin.h"
+#include "rules/IlerlemeKurallari.h"
+#include "text/IlerlemeMetinleri.h"
 
 #include <QXmlStreamReader>
 #include <algorithm>
@@ -459,7 +461,20 @@ private:
         for (const TabanPlani& taban : std::as_const(plan.tabanlar.planlar))
             if (taban.numara == m_karsilastirilan)
                 plan.tabanlar.karsilastirilan = taban.numara;
-        if (!plan.ilerleme.faaliyetler.isEmpty() || plan.ilerleme.durumTarihi.isValid())
+        // Kavrion counts progress from a status date; a file without one still brings its plan.
+        if (!plan.ilerleme.durumTarihi.isValid() && !plan.ilerleme.faaliyetler.isEmpty()) {
+            plan.rapor << QStringLiteral("%1 faaliyetin ilerlemesi aktarılmadı: dosyada durum tarihi (StatusDate) yok, "
+                                         "Kavrion ilerlemeyi durum tarihine göre tutar.")
+                              .arg(plan.ilerleme.faaliyetler.size());
+            plan.ilerleme.faaliyetler.clear();
+        }
+        QStringList kodlar;
+        for (const Faaliyet& f : std::as_const(plan.faaliyetler))
+            kodlar << f.kodu;
+        if (const IlerlemeReddi ret = ProjeIlerlemesiniDenetle(plan.ilerleme, plan.tabanlar, kodlar))
+            return Reddet(QStringLiteral("Dosyadaki ilerleme Kavrion'un kurallarına uymuyor: %1 Yarım bir plan "
+                                         "aktarılmaz.").arg(IlerlemeMetinleri::RedMetni(ret)));
+        if (plan.ilerleme.durumTarihi.isValid())
             plan.okuma << QStringLiteral("İlerleme okundu: durum tarihi %1, %2 faaliyetin ilerlemesi.")
                               .arg(TarihMetni(plan.ilerleme.durumTarihi))
                               .arg(plan.ilerleme.faaliyetler.size());
