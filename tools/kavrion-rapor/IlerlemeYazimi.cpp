@@ -2,6 +2,7 @@
 
 #include "TabloYazimi.h"
 #include "export/CsvYazimi.h"
+#include "export/IlerlemeSutunlari.h"
 #include "export/JsonYazici.h"
 #include "rules/BolgeselMetin.h"
 
@@ -64,28 +65,19 @@ QString CsvSayisi(const std::optional<double>& deger, const QLocale& yerel)
     return metin.replace(QLatin1Char('.'), yerel.decimalPoint());
 }
 
-// Per activity, in stored order: its cells as texts, `tarih` and `sayi` writing dates and figures.
+// Per activity, in stored order: its code, name and progress cells, `tarih` and `sayi` writing dates and figures.
 QVector<QStringList> Satirlar(const IlerlemeRaporu& r, const std::function<QString(const QDate&)>& tarih,
                               const std::function<QString(qint64)>& sayi)
 {
     QVector<QStringList> satirlar;
     for (int i = 0; i < r.ilerleme.faaliyetler.size(); ++i) {
         const FaaliyetAnalizi& f = r.rapor.analiz.faaliyetler.at(i);
-        const FaaliyetTahmini& t = r.ilerleme.faaliyetler.at(i);
-        const FaaliyetIlerlemesi* g = Ilerlemesi(r, f.kodu);
-        satirlar.append({f.kodu, f.adi, tarih(g ? g->gercekBaslama : QDate()), tarih(g ? g->gercekBitis : QDate()),
-                         sayi(t.yuzde), sayi(t.kalan), tarih(t.baslama), tarih(t.bitis), tarih(t.tabanBaslama),
-                         tarih(t.tabanBitis), t.tabandaVar ? sayi(t.baslamaSapmasi) : QString(),
-                         t.tabandaVar ? sayi(t.bitisSapmasi) : QString()});
+        satirlar.append(QStringList{f.kodu, f.adi} + IlerlemeHucreleri(r.rapor, r.ilerleme, i, tarih, sayi));
     }
     return satirlar;
 }
 
-const QStringList Basliklar{QStringLiteral("Kodu"), QStringLiteral("Faaliyet Adı"), QStringLiteral("Gerçek Başlama"),
-                            QStringLiteral("Gerçek Bitiş"), QStringLiteral("Tamamlanma %"), QStringLiteral("Kalan Gün"),
-                            QStringLiteral("Tahmini Başlama"), QStringLiteral("Tahmini Bitiş"),
-                            QStringLiteral("Taban Başlama"), QStringLiteral("Taban Bitiş"),
-                            QStringLiteral("Başlama Sapması"), QStringLiteral("Bitiş Sapması")};
+const QStringList Basliklar = QStringList{QStringLiteral("Kodu"), QStringLiteral("Faaliyet Adı")} + IlerlemeBasliklari();
 
 } // namespace
 
@@ -124,15 +116,16 @@ QByteArray IlerlemeCsv(const IlerlemeRaporu& r, const QLocale& yerel)
     QString metin;
     const auto satir = [&](const QStringList& alanlar) { metin += alanlar.join(ayrac) + satirSonu; };
     satir({QStringLiteral("Ölçü"), CsvAlani(QStringLiteral("Değer"), ayrac), QStringLiteral("Tarih")});
-    satir({CsvAlani(QStringLiteral("Durum Tarihi"), ayrac), QString(), IsoTarih(r.ilerleme.durumTarihi)});
+    satir({CsvAlani(QStringLiteral("Durum Tarihi"), ayrac), QString(), CsvAlani(IsoTarih(r.ilerleme.durumTarihi), ayrac)});
     for (const Olcu& o : Olculer(r.ilerleme))
-        satir({CsvAlani(o.ad, ayrac), CsvSayisi(o.deger, yerel), IsoTarih(o.tarih)});
+        satir({CsvAlani(o.ad, ayrac), CsvSayisi(o.deger, yerel), CsvAlani(IsoTarih(o.tarih), ayrac)});
     metin += satirSonu;
     QStringList basliklar;
     for (const QString& baslik : Basliklar)
         basliklar << CsvAlani(baslik, ayrac);
     satir(basliklar);
-    for (QStringList alanlar : Satirlar(r, IsoTarih, [](qint64 n) { return QString::number(n); })) {
+    const auto tarih = [ayrac](const QDate& d) { return CsvAlani(IsoTarih(d), ayrac); };
+    for (QStringList alanlar : Satirlar(r, tarih, [](qint64 n) { return QString::number(n); })) {
         alanlar[0] = CsvAlani(alanlar[0], ayrac);
         alanlar[1] = CsvAlani(alanlar[1], ayrac);
         satir(alanlar);
