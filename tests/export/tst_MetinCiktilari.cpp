@@ -175,6 +175,10 @@ private slots:
         QVERIFY(ilerlemeli.at(0).endsWith(";Takvim;Gerçek Başlama;Gerçek Bitiş;Tamamlanma %;Kalan Gün;Tahmini Başlama;"
                                           "Tahmini Bitiş;Taban Başlama;Taban Bitiş;Başlama Sapması;Bitiş Sapması"));
         QVERIFY2(ilerlemeli.at(1).endsWith("istisna;2026-12-07;;50;2;2026-12-07;2026-12-11;;;;"), qPrintable(ilerlemeli.at(1)));
+        const QJsonObject ilerlemeJson = QJsonDocument::fromJson(JsonYaz(rapor)).object();
+        QCOMPARE(ilerlemeJson.value("durumTarihi").toString(), "2026-12-09");
+        QCOMPARE(ilerlemeJson.value("ilerleme").toArray(), QJsonArray({QJsonObject({{"kodu", "A"}, {"gercekBaslama", "2026-12-07"},
+                     {"gercekBitis", QJsonValue::Null}, {"yuzde", 50}, {"kalan", QJsonValue::Null}})}));
         rapor.proje.ilerleme = {};
         // A plan with other links lists each activity's links with their types and lags.
         QVector<Faaliyet> bagli;
