@@ -2,15 +2,20 @@
 
 namespace {
 
+void Tarihler(JsonYazici& y, std::initializer_list<std::pair<const char*, QDate>> tarihler)
+{
+    for (const auto& [ad, tarih] : tarihler) {
+        y.Anahtar(ad, ", ");
+        y.Tarih(tarih);
+    }
+}
+
 void IlerlemeYaz(JsonYazici& y, const QString& kodu, const FaaliyetIlerlemesi& f, bool ilk)
 {
     y.metin += ilk ? "\n    " : ",\n    ";
     y.Anahtar("kodu", "{");
     y.Metin(kodu);
-    y.Anahtar("gercekBaslama", ", ");
-    y.Tarih(f.gercekBaslama);
-    y.Anahtar("gercekBitis", ", ");
-    y.Tarih(f.gercekBitis);
+    Tarihler(y, {{"gercekBaslama", f.gercekBaslama}, {"gercekBitis", f.gercekBitis}});
     y.Anahtar("yuzde", ", ");
     y.Sayi(f.yuzde);
     y.Anahtar("kalan", ", ");
@@ -25,11 +30,7 @@ void TabanYaz(JsonYazici& y, const TabanPlani& t, bool karsilastirilan, bool ilk
     y.Sayi(t.numara);
     y.Anahtar("ad", ", ");
     y.Metin(t.ad);
-    const std::pair<const char*, QDate> tarihler[] = {{"kayitTarihi", t.kayitTarihi}, {"baslama", t.baslama}, {"bitis", t.bitis}};
-    for (const auto& [ad, tarih] : tarihler) {
-        y.Anahtar(ad, ", ");
-        y.Tarih(tarih);
-    }
+    Tarihler(y, {{"kayitTarihi", t.kayitTarihi}, {"baslama", t.baslama}, {"bitis", t.bitis}});
     y.Anahtar("karsilastirilan", ", ");
     y.metin += karsilastirilan ? "true" : "false";
     y.Anahtar("satirlar", ", ");
@@ -38,10 +39,7 @@ void TabanYaz(JsonYazici& y, const TabanPlani& t, bool karsilastirilan, bool ilk
         const TabanSatiri& s = t.satirlar.at(i);
         y.Anahtar("kodu", i > 0 ? ", {" : "{");
         y.Metin(s.kodu);
-        y.Anahtar("baslama", ", ");
-        y.Tarih(s.baslama);
-        y.Anahtar("bitis", ", ");
-        y.Tarih(s.bitis);
+        Tarihler(y, {{"baslama", s.baslama}, {"bitis", s.bitis}});
         y.Anahtar("sure", ", ");
         y.Sayi(s.sure);
         y.metin += '}';
