@@ -211,6 +211,15 @@ private slots:
             QCOMPARE(faaliyetler.at(i)["bitisSapmasi"].toInt(), a.faaliyetler.at(i).bitisSapmasi);
         }
         QCOMPARE(faaliyetler.at(0)["gercekBaslama"].toString(), "2026-03-03");
+        // The one-page status report, as a PDF file that opens.
+        const QTemporaryDir klasor;
+        const QString pdf = klasor.filePath("durum.pdf");
+        QCOMPARE(Calistir({"--veritabani", m_vt.yol(), "ilerleme", ad, "--cikti", pdf}).durum, 0);
+        QFile dosya(pdf);
+        QVERIFY(dosya.open(QIODevice::ReadOnly));
+        const QByteArray icerik = dosya.readAll();
+        QVERIFY(icerik.startsWith("%PDF-") && icerik.contains("%%EOF"));
+        QCOMPARE(icerik.count("/Type /Page\n") + icerik.count("/Type /Page\r") + icerik.count("/Type /Page/"), 1);
     }
 
     // A working-day calendar's year: every holiday that keeps a day off (the worked arife

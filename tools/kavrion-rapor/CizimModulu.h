@@ -2,7 +2,7 @@
 
 #include "KomutSatiri.h"
 
-// gantt draws with Qt Gui, which the text commands do without: its code lives in the
+// gantt and the status report in PDF draw with Qt Gui, which the text commands do without: their code lives in the
 // module kavrion-rapor-cizim beside the executable, loaded only for it. The module
 // makes its own application (no other may exist yet) and runs the whole command.
 using GanttGirisi = int (*)(int argc, char* argv[], const RaporKomutu& komut);

@@ -1,5 +1,7 @@
 #include "IlerlemeYazimi.h"
 
+#include "Iletiler.h"
+#include "RaporOkuma.h"
 #include "TabloYazimi.h"
 #include "export/CsvYazimi.h"
 #include "export/IlerlemeSutunlari.h"
@@ -17,6 +19,7 @@ struct Olcu {
     QString ad;          // the table's and the CSV's row name
     std::optional<double> deger;
     QDate tarih = {};
+    int basamak = 2; // decimals in the table: none for whole working days
 };
 
 std::optional<double> Sonlu(double deger)
@@ -26,11 +29,11 @@ std::optional<double> Sonlu(double deger)
 
 QVector<Olcu> Olculer(const IlerlemeAnalizi& a)
 {
-    QVector<Olcu> olculer{{"tahminiSure", QStringLiteral("Tahmini bitiş (F)"), a.projeBitisGunu, a.bitis}};
+    QVector<Olcu> olculer{{"tahminiSure", QStringLiteral("Tahmini bitiş (F)"), a.projeBitisGunu, a.bitis, 0}};
     if (!a.tabanVar)
         return olculer;
     olculer += QVector<Olcu>{
-        {"bitisSapmasi", QStringLiteral("Bitiş sapması (iş günü)"), a.bitisSapmasi, a.tabanBitis},
+        {"bitisSapmasi", QStringLiteral("Taban bitişi ve sapma (iş günü)"), a.bitisSapmasi, a.tabanBitis, 0},
         {"pv", QStringLiteral("PV (planlanan iş, faaliyet-gün)"), Sonlu(a.pv)},
         {"ev", QStringLiteral("EV (kazanılan iş, faaliyet-gün)"), Sonlu(a.ev)},
         {"sv", QStringLiteral("SV = EV − PV"), Sonlu(a.sv)},
@@ -52,9 +55,9 @@ QString Tarihi(const QDate& tarih)
     return tarih.isValid() ? BolgeselMetin::TarihYaz(tarih) : QStringLiteral("—");
 }
 
-QString Ondalik(const std::optional<double>& deger)
+QString Ondalik(const std::optional<double>& deger, int basamak)
 {
-    return deger ? QLocale().toString(*deger, 'f', 2) : QStringLiteral("—");
+    return deger ? QLocale().toString(*deger, 'f', basamak) : QStringLiteral("—");
 }
 
 QString CsvSayisi(const std::optional<double>& deger, const QLocale& yerel)
@@ -81,6 +84,23 @@ const QStringList Basliklar = QStringList{QStringLiteral("Kodu"), QStringLiteral
 
 } // namespace
 
+int IlerlemeRaporunuAl(const RaporKomutu& komut, IlerlemeRaporu& r)
+{
+    if (const int durum = RaporuAl(komut, r.rapor))
+        return durum;
+    if (!r.rapor.proje.ilerleme.durumTarihi.isValid())
+        return HataBildir(QStringLiteral("%1 projesinin durum tarihi yok: ilerleme durum tarihine göre hesaplanır. "
+                                         "Kavrion'da projeye bir durum tarihi girin.").arg(Alinti(r.rapor.proje.ad)));
+    r.ilerleme = IlerlemeyiHesapla(r.rapor.analiz, r.rapor.proje.ilerleme, KarsilastirilanTaban(r.rapor.proje.tabanlar));
+    if (!r.ilerleme.var)
+        return HataBildir(r.rapor.proje.baslama.deger
+                              ? QStringLiteral("%1 projesinin ağı hesaplanamıyor: ilerleme de hesaplanamaz.")
+                                    .arg(Alinti(r.rapor.proje.ad))
+                              : QStringLiteral("%1 projesinin başlama tarihi yok: ilerleme tarihlerle hesaplanır.")
+                                    .arg(Alinti(r.rapor.proje.ad)));
+    return Cikis::Basarili;
+}
+
 QString IlerlemeTablosu(const IlerlemeRaporu& r)
 {
     const IlerlemeAnalizi& a = r.ilerleme;
@@ -90,7 +110,7 @@ QString IlerlemeTablosu(const IlerlemeRaporu& r)
                         : QStringLiteral("Karşılaştırılacak taban planı seçilmemiş.\n");
     QVector<QStringList> ozet{{QString(), QStringLiteral("Değer"), QStringLiteral("Tarih")}};
     for (const Olcu& o : Olculer(a))
-        ozet.append({o.ad, Ondalik(o.deger), o.tarih.isValid() ? Tarihi(o.tarih) : QString()});
+        ozet.append({o.ad, Ondalik(o.deger, o.basamak), o.tarih.isValid() ? Tarihi(o.tarih) : QString()});
     metin += QLatin1Char('\n') + HizaliTablo(ozet, [](int sutun) { return sutun == 1; });
     if (a.tabanVar)
         metin += QStringLiteral("PV: taban planında durum tarihine kadar yapılacak iş; EV: her faaliyetin taban "

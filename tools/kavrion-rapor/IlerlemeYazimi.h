@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KomutSatiri.h"
 #include "analysis/IlerlemeAnalizi.h"
 #include "export/Rapor.h"
 
@@ -17,6 +18,10 @@ struct IlerlemeRaporu {
     Rapor rapor; // the project, its plan's analysis, its progress and baselines
     IlerlemeAnalizi ilerleme;
 };
+
+// Reads komut.proje and works out its forecast, giving the exit status: a project without a
+// status date, a start date or a computable network is an error, said in one line.
+int IlerlemeRaporunuAl(const RaporKomutu& komut, IlerlemeRaporu& r);
 
 // For the terminal: the project, the status date, the finish then and now with the variance,
 // the indices with what each means, and per activity its progress, forecast and baseline

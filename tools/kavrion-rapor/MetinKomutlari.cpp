@@ -85,18 +85,8 @@ int Takvim(const RaporKomutu& komut)
 int Ilerleme(const RaporKomutu& komut)
 {
     IlerlemeRaporu r;
-    if (const int durum = RaporuAl(komut, r.rapor))
+    if (const int durum = IlerlemeRaporunuAl(komut, r))
         return durum;
-    if (!r.rapor.proje.ilerleme.durumTarihi.isValid())
-        return HataBildir(QStringLiteral("%1 projesinin durum tarihi yok: ilerleme durum tarihine göre hesaplanır. "
-                                         "Kavrion'da projeye bir durum tarihi girin.").arg(Alinti(r.rapor.proje.ad)));
-    r.ilerleme = IlerlemeyiHesapla(r.rapor.analiz, r.rapor.proje.ilerleme, KarsilastirilanTaban(r.rapor.proje.tabanlar));
-    if (!r.ilerleme.var)
-        return HataBildir(r.rapor.proje.baslama.deger
-                              ? QStringLiteral("%1 projesinin ağı hesaplanamıyor: ilerleme de hesaplanamaz.")
-                                    .arg(Alinti(r.rapor.proje.ad))
-                              : QStringLiteral("%1 projesinin başlama tarihi yok: ilerleme tarihlerle hesaplanır.")
-                                    .arg(Alinti(r.rapor.proje.ad)));
     const QByteArray metin = komut.bicim == Bicim::Json ? IlerlemeJson(r)
                              : komut.bicim == Bicim::Csv ? IlerlemeCsv(r, QLocale())
                                                          : IlerlemeTablosu(r).toUtf8();
