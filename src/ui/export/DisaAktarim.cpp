@@ -1,9 +1,11 @@
 #include "ui/export/DisaAktarim.h"
 
+#include "drawing/DurumRaporu.h"
 #include "drawing/GorselCikti.h"
 #include "drawing/RaporSayfalari.h"
 #include "export/CsvYazimi.h"
 #include "export/GuvenliYazim.h"
+#include "export/IlerlemeSutunlari.h"
 #include "export/MspdiYazimi.h"
 #include "ui/Mesaj.h"
 
@@ -38,11 +40,12 @@ const BicimBilgisi Bicimler[] = {
     {Bicim::HistogramPng, "PNG: risk histogramı, bitiş dağılımı ve P çizgileri (*.png)", "png"},
     {Bicim::KasirgaSvg, "SVG: risk kasırga grafiği, duyarlılıklar (*.svg)", "svg"},
     {Bicim::KasirgaPng, "PNG: risk kasırga grafiği, duyarlılıklar (*.png)", "png"},
+    {Bicim::DurumPdf, "Durum Raporu (PDF): bitiş o zaman ve şimdi, geciken faaliyetler, göstergeler (*.pdf)", "pdf"},
 };
 
 bool RiskBicimi(Bicim bicim)
 {
-    return bicim >= Bicim::HistogramSvg;
+    return bicim >= Bicim::HistogramSvg && bicim <= Bicim::KasirgaPng;
 }
 
 const BicimBilgisi& Bilgi(Bicim bicim)
@@ -75,6 +78,8 @@ QString OnerilenAd(const QString& proje, Bicim bicim)
         ad.prepend(QStringLiteral("proje"));
     if (RiskBicimi(bicim))
         ad += bicim <= Bicim::HistogramPng ? QStringLiteral("-histogram") : QStringLiteral("-kasirga");
+    if (bicim == Bicim::DurumPdf) // beside the Gantt chart's PDF, never over it
+        ad += QStringLiteral("-durum");
     return ad + QLatin1Char('.') + QLatin1String(Bilgi(bicim).uzanti);
 }
 
@@ -82,7 +87,7 @@ QString OnerilenAd(const QString& proje, Bicim bicim)
 // Risk tab's two. A typed extension never changes it.
 int Grafik(Bicim bicim)
 {
-    return bicim <= Bicim::Xml ? 0 : bicim <= Bicim::HistogramPng ? 1 : 2;
+    return bicim <= Bicim::Xml ? 0 : bicim <= Bicim::HistogramPng ? 1 : bicim <= Bicim::KasirgaPng ? 2 : 3;
 }
 
 // During a trial, the choice of the plan a dialog writes, `sunulan` first, labelled and
@@ -174,6 +179,15 @@ DepoHatasi Icerik(const Rapor& rapor, const std::optional<RiskGorseli>& risk, Bi
     case Bicim::HistogramPng: return riskCizimi(RiskCizimTuru::Histogram, GorselBicim::Png);
     case Bicim::KasirgaSvg: return riskCizimi(RiskCizimTuru::Kasirga, GorselBicim::Svg);
     case Bicim::KasirgaPng: return riskCizimi(RiskCizimTuru::Kasirga, GorselBicim::Png);
+    case Bicim::DurumPdf: {
+        const IlerlemeAnalizi ilerleme = RaporIlerlemesi(rapor);
+        if (!ilerleme.var)
+            return DepoHatasi::yeni(DepoHatasi::Genel,
+                                    QStringLiteral("Durum raporu için projenin bir durum tarihi ve başlama tarihi olmalı, "
+                                                   "ağı hesaplanabilmeli. Durum tarihini girip yeniden deneyin."));
+        icerik = DurumRaporuPdf(rapor, ilerleme, yazi);
+        return {};
+    }
     }
     return {};
 }

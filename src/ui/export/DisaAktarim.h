@@ -13,8 +13,9 @@ class QWidget;
 // window that offers them. (An ASCII name: moc reads the headers tests include.)
 namespace DisaAktarim {
 
-// The Gantt chart's formats, then the Risk tab's two charts as SVG and PNG.
-enum class Bicim { Csv, Svg, Png, Pdf, Xml, HistogramSvg, HistogramPng, KasirgaSvg, KasirgaPng };
+// The Gantt chart's formats, then the Risk tab's two charts as SVG and PNG, then the one-page
+// status report of a project with a status date (last, so that a stored choice keeps its number).
+enum class Bicim { Csv, Svg, Png, Pdf, Xml, HistogramSvg, HistogramPng, KasirgaSvg, KasirgaPng, DurumPdf };
 
 // Which plan a window shows during a trial: the plan stored or the trial. The dialogs
 // offer the other too, and say which they write.
