@@ -74,7 +74,7 @@ hatalar=(
 "çekirdek@@src/export/CsvYazimi.cpp@@? QLatin1Char(';') : QLatin1Char(',')@@? QLatin1Char(',') : QLatin1Char(',')@@CSV under a decimal comma is separated by commas"
 "çekirdek@@src/export/JsonYazici.h@@if (u >= 0x20 && u != @@if (u >= 0x00 && u != @@control characters go into JSON unescaped"
 "çekirdek@@src/export/MspdiYazimi.cpp@@QString::number(m_analiz.ag.onceki.at(k) + 1)@@QString::number(m_analiz.ag.onceki.at(k))@@MSPDI links point at the task before the predecessor"
-"çekirdek@@src/export/MspdiYazimi.cpp@@arg(gun * GunlukSaat)@@arg(gun * 24)@@MSPDI durations count 24-hour days"
+"çekirdek@@src/export/MspdiIlerlemesi.cpp@@arg(gun * GunlukSaat)@@arg(gun * 24)@@MSPDI durations count 24-hour days"
 "çekirdek@@src/analysis/PlanKarsilastirmasi.h@@return ef == es ? es : ef - 1;@@return ef == es ? es : ef;@@finish dates a day late, on the next activity's start (MSPDI too)"
 "çekirdek@@tools/kavrion-rapor/Iletiler.cpp@@Cikis::Kullanim);@@Cikis::Hata);@@a usage error exits with the store error's status"
 "çekirdek@@tools/kavrion-rapor/RaporOkuma.cpp@@if (hata.numara == DepoHatasi::Bulunamadi)@@if (false)@@an unknown project is reported as a store error"
@@ -265,6 +265,9 @@ hatalar=(
 "çekirdek@@src/kernel/Cizelge.cpp@@if (!duz && enGec < es[satir])@@if (false)@@the main window's path walks on through an activity with float past a start held at day 0"
 "pencere@@src/import/KavrionOkuma.cpp@@Faaliyet f{k.kodu, k.adi, 0, k.oncekiler, k.baglar};@@Faaliyet f{k.kodu, k.adi, 0, k.oncekiler};@@an import from another Kavrion file drops its links' types and lags"
 "çekirdek@@src/import/MspdiOkuma.cpp@@else if (c.isSurrogate())@@else if (false)@@half a surrogate pair from a UTF-7 file reaches the store, which cannot hold it"
+"çekirdek@@src/export/MspdiIlerlemesi.cpp@@Oge(xml, \"RemainingDuration\", MspdiSuresi(KalanGun(sure, ilerleme)));@@Oge(xml, \"RemainingDuration\", MspdiSuresi(sure));@@MSPDI writes a started task's whole duration as its remaining duration"
+"çekirdek@@src/import/MspdiOkuma.cpp@@if (const IlerlemeReddi ret = ProjeIlerlemesiniDenetle(plan.ilerleme, plan.tabanlar, kodlar))@@if (const IlerlemeReddi ret = IlerlemeReddi{})@@an MSPDI file's actual date after its status date comes in"
+"çekirdek@@src/export/CsvYazimi.cpp@@const IlerlemeAnalizi ilerleme = RaporIlerlemesi(rapor);@@const IlerlemeAnalizi ilerleme;@@a project with a status date loses its CSV progress columns"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.
