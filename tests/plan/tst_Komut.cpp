@@ -301,6 +301,7 @@ private slots:
         QVERIFY(!d.ProjeOku("ALFA", alfa) && alfa.tabanlar.karsilastirilan == -1);
         QVERIFY(!KomutuUygula(d, onIkinci) && !d.ProjeOku("ALFA", alfa));
         QCOMPARE(alfa.tabanlar.planlar[3].ad, "T11");
+        QCOMPARE(alfa.tabanlar.karsilastirilan, -1);
         GecmisAdimi adim;
         QVERIFY(!d.GeriAl(adim) && !d.GeriAl(adim) && !d.ProjeOku("ALFA", alfa));
         QCOMPARE(alfa.tabanlar.planlar[3], ucuncu);
