@@ -131,7 +131,7 @@ hatalar=(
             return DepoHatasi::yeni(DepoHatasi::Kisit,@@        if (false)
             return DepoHatasi::yeni(DepoHatasi::Kisit,@@an import adopts activity rows of no project left under its name"
 "pencere@@src/ui/import/IceAktarmaFormu.cpp@@if (adlar.contains(proje->ad)) {@@if (false) {@@the preview lets a taken name through to the store"
-"çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@UPDATE TahminlerTablosu SET Projesi = ? WHERE Projesi = ?@@UPDATE TahminlerTablosu SET Projesi = Projesi WHERE ? IS NULL AND Projesi = ?@@a renamed project loses its estimates"
+"çekirdek@@src/store/ProjeDeposu_Ortak.h@@\"TahminlerTablosu\",  \"DagilimTablosu\",@@\"DagilimTablosu\",@@a renamed project loses its estimates"
 "çekirdek@@src/store/ProjeDeposu_Tahminler.cpp@@        if (kayitli != eski)@@        if (false)@@an estimate changed elsewhere is overwritten"
 "çekirdek@@src/store/ProjeDeposu_Gecmis.cpp@@surum < Sema::Surum && !sunucu ? Sema::GocKomutlari(surum)@@surum == 0 && !sunucu ? Sema::GocKomutlari(surum)@@a file with history but no estimates' table is not brought up to date"
 "pencere@@src/import/KavrionOkuma.cpp@@    if (sakli.deger) {
@@ -265,6 +265,13 @@ hatalar=(
 "çekirdek@@src/kernel/Cizelge.cpp@@if (!duz && enGec < es[satir])@@if (false)@@the main window's path walks on through an activity with float past a start held at day 0"
 "pencere@@src/import/KavrionOkuma.cpp@@Faaliyet f{k.kodu, k.adi, 0, k.oncekiler, k.baglar};@@Faaliyet f{k.kodu, k.adi, 0, k.oncekiler};@@an import from another Kavrion file drops its links' types and lags"
 "çekirdek@@src/import/MspdiOkuma.cpp@@else if (c.isSurrogate())@@else if (false)@@half a surrogate pair from a UTF-7 file reaches the store, which cannot hold it"
+"çekirdek@@src/rules/IlerlemeKurallari.cpp@@if (son.isValid() && son > durumTarihi)@@if (false)@@an actual date after the status date is stored"
+"çekirdek@@src/store/ProjeDeposu_Faaliyetler.cpp@@\"BaglarTablosu\", \"TahminlerTablosu\", \"IlerlemeTablosu\"}) {
+            if (auto hata = Calistir(vt, QStringLiteral(\"DELETE FROM %1 WHERE Projesi = ?\")@@\"BaglarTablosu\", \"TahminlerTablosu\"}) {
+            if (auto hata = Calistir(vt, QStringLiteral(\"DELETE FROM %1 WHERE Projesi = ?\")@@deleting every activity leaves their progress behind"
+"çekirdek@@src/store/ProjeDeposu_Taban.cpp@@while (Bul(tabanlar, kaydedilen.numara))@@while (false)@@a new baseline takes a number already used"
+"çekirdek@@src/store/ProjeDeposu_Taban.cpp@@if (tabanlar.karsilastirilan != eski.numara)@@if (true)@@deleting the compared baseline leaves its number compared, and the next one saved under it"
+"çekirdek@@src/store/ProjeDeposu_Ilerleme.cpp@@return saklanan.durumTarihi == eski ? DepoHatasi{}@@return true ? DepoHatasi{}@@a status date changed elsewhere is overwritten"
 "çekirdek@@src/export/MspdiIlerlemesi.cpp@@Oge(xml, \"RemainingDuration\", MspdiSuresi(KalanGun(sure, ilerleme)));@@Oge(xml, \"RemainingDuration\", MspdiSuresi(sure));@@MSPDI writes a started task's whole duration as its remaining duration"
 "çekirdek@@src/import/MspdiOkuma.cpp@@if (const IlerlemeReddi ret = ProjeIlerlemesiniDenetle(plan.ilerleme, plan.tabanlar, kodlar))@@if (const IlerlemeReddi ret = IlerlemeReddi{})@@an MSPDI file's actual date after its status date comes in"
 "çekirdek@@src/export/CsvYazimi.cpp@@const IlerlemeAnalizi ilerleme = RaporIlerlemesi(rapor);@@const IlerlemeAnalizi ilerleme;@@a project with a status date loses its CSV progress columns"
