@@ -74,7 +74,7 @@ hatalar=(
 "çekirdek@@src/export/CsvYazimi.cpp@@? QLatin1Char(';') : QLatin1Char(',')@@? QLatin1Char(',') : QLatin1Char(',')@@CSV under a decimal comma is separated by commas"
 "çekirdek@@src/export/JsonYazici.h@@if (u >= 0x20 && u != @@if (u >= 0x00 && u != @@control characters go into JSON unescaped"
 "çekirdek@@src/export/MspdiYazimi.cpp@@QString::number(m_analiz.ag.onceki.at(k) + 1)@@QString::number(m_analiz.ag.onceki.at(k))@@MSPDI links point at the task before the predecessor"
-"çekirdek@@src/export/MspdiYazimi.cpp@@arg(gun * GunlukSaat)@@arg(gun * 24)@@MSPDI durations count 24-hour days"
+"çekirdek@@src/export/MspdiIlerlemesi.cpp@@arg(gun * GunlukSaat)@@arg(gun * 24)@@MSPDI durations count 24-hour days"
 "çekirdek@@src/analysis/PlanKarsilastirmasi.h@@return ef == es ? es : ef - 1;@@return ef == es ? es : ef;@@finish dates a day late, on the next activity's start (MSPDI too)"
 "çekirdek@@tools/kavrion-rapor/Iletiler.cpp@@Cikis::Kullanim);@@Cikis::Hata);@@a usage error exits with the store error's status"
 "çekirdek@@tools/kavrion-rapor/RaporOkuma.cpp@@if (hata.numara == DepoHatasi::Bulunamadi)@@if (false)@@an unknown project is reported as a store error"
@@ -131,7 +131,7 @@ hatalar=(
             return DepoHatasi::yeni(DepoHatasi::Kisit,@@        if (false)
             return DepoHatasi::yeni(DepoHatasi::Kisit,@@an import adopts activity rows of no project left under its name"
 "pencere@@src/ui/import/IceAktarmaFormu.cpp@@if (adlar.contains(proje->ad)) {@@if (false) {@@the preview lets a taken name through to the store"
-"çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@UPDATE TahminlerTablosu SET Projesi = ? WHERE Projesi = ?@@UPDATE TahminlerTablosu SET Projesi = Projesi WHERE ? IS NULL AND Projesi = ?@@a renamed project loses its estimates"
+"çekirdek@@src/store/ProjeDeposu_Ortak.h@@\"TahminlerTablosu\",  \"DagilimTablosu\",@@\"DagilimTablosu\",@@a renamed project loses its estimates"
 "çekirdek@@src/store/ProjeDeposu_Tahminler.cpp@@        if (kayitli != eski)@@        if (false)@@an estimate changed elsewhere is overwritten"
 "çekirdek@@src/store/ProjeDeposu_Gecmis.cpp@@surum < Sema::Surum && !sunucu ? Sema::GocKomutlari(surum)@@surum == 0 && !sunucu ? Sema::GocKomutlari(surum)@@a file with history but no estimates' table is not brought up to date"
 "pencere@@src/import/KavrionOkuma.cpp@@    if (sakli.deger) {
@@ -145,7 +145,7 @@ hatalar=(
 "çekirdek@@src/kernel/Hesap.cpp@@qint64 lf = s.bitis, enErken = s.bitis;@@qint64 lf = std::numeric_limits<qint64>::max(), enErken = s.bitis;@@the backward pass forgets that nothing finishes after F: an activity without successors is never critical"
 "çekirdek@@src/risk/Ornekleme.cpp@@Katsayilar(1 + 4 * m_tepe, m_d1, m_c1);@@Katsayilar(1 + 4 * (1 - m_tepe), m_d1, m_c1);@@beta-PERT draws with α taken for β: every estimate comes out symmetric"
 "çekirdek@@src/risk/Ornekleme.cpp@@quint64 karisik = blok;@@quint64 karisik = 0;@@every block of iterations draws the same numbers"
-"çekirdek@@src/risk/RiskHesabi.cpp@@BlokCalistir(m, ayarlar.tohum, blok,@@BlokCalistir(m, ayarlar.tohum + quint64(no), blok,@@each thread draws from a seed of its own, so the result depends on the number of threads"
+"çekirdek@@src/risk/RiskHesabi.cpp@@Calistir(m, ayarlar.tohum, blok,@@Calistir(m, ayarlar.tohum + quint64(no), blok,@@each thread draws from a seed of its own, so the result depends on the number of threads"
 "pencere@@src/plan/Deneme.cpp@@        if (sure != deneme.sureler.cend())
             f.sure = {*sure, *sure};@@        if (false)
             f.sure = {*sure, *sure};@@a what-if is not shown: the window keeps the stored durations"
@@ -272,6 +272,20 @@ hatalar=(
 "pencere@@src/ui/analysis/AnalizPenceresi.cpp@@        m_baglam.belge->FaaliyetiSec(f.kodu);@@        {}@@an activity selected in the analysis window or its diagram is not selected in the main window"
 "pencere@@src/ui/analysis/AgDiyagrami.cpp@@            m_secilince(m_odak);@@            {}@@Enter on the network diagram's focused box selects nothing"
 "çekirdek@@src/drawing/AgSayfalari.cpp@@    SayfaHaritasi(sayfa, cizim, plan, dosya);@@    {}@@a network diagram's PDF over many pages has no page map"
+"çekirdek@@src/rules/IlerlemeKurallari.cpp@@if (son.isValid() && son > durumTarihi)@@if (false)@@an actual date after the status date is stored"
+"çekirdek@@src/store/ProjeDeposu_Faaliyetler.cpp@@\"BaglarTablosu\", \"TahminlerTablosu\", \"IlerlemeTablosu\"}) {
+            if (auto hata = Calistir(vt, QStringLiteral(\"DELETE FROM %1 WHERE Projesi = ?\")@@\"BaglarTablosu\", \"TahminlerTablosu\"}) {
+            if (auto hata = Calistir(vt, QStringLiteral(\"DELETE FROM %1 WHERE Projesi = ?\")@@deleting every activity leaves their progress behind"
+"çekirdek@@src/store/ProjeDeposu_Taban.cpp@@while (Bul(tabanlar, kaydedilen.numara))@@while (false)@@a new baseline takes a number already used"
+"çekirdek@@src/store/ProjeDeposu_Taban.cpp@@if (tabanlar.karsilastirilan != eski.numara)@@if (true)@@deleting the compared baseline leaves its number compared, and the next one saved under it"
+"çekirdek@@src/store/ProjeDeposu_Ilerleme.cpp@@return saklanan.durumTarihi == eski ? DepoHatasi{}@@return true ? DepoHatasi{}@@a status date changed elsewhere is overwritten"
+"çekirdek@@src/export/MspdiIlerlemesi.cpp@@Oge(xml, \"RemainingDuration\", MspdiSuresi(KalanGun(sure, ilerleme)));@@Oge(xml, \"RemainingDuration\", MspdiSuresi(sure));@@MSPDI writes a started task's whole duration as its remaining duration"
+"çekirdek@@src/import/MspdiOkuma.cpp@@if (const IlerlemeReddi ret = ProjeIlerlemesiniDenetle(plan.ilerleme, plan.tabanlar, kodlar))@@if (const IlerlemeReddi ret = IlerlemeReddi{})@@an MSPDI file's actual date after its status date comes in"
+"çekirdek@@src/export/CsvYazimi.cpp@@const IlerlemeAnalizi ilerleme = RaporIlerlemesi(rapor);@@const IlerlemeAnalizi ilerleme;@@a project with a status date loses its CSV progress columns"
+"çekirdek@@src/analysis/IlerlemeAnalizi.cpp@@std::max(baslama, durumSonrasi) + t.kalan@@baslama + t.kalan@@started work's remaining days run from its actual start, not from the status date"
+"çekirdek@@src/kernel/Hesap.cpp@@const int son = Sinirli && sabit[i] ? basi[i] : basi[i + 1];@@const int son = basi[i + 1];@@work already begun is moved by its predecessors' forecast"
+"çekirdek@@src/analysis/IlerlemeAnalizi.cpp@@sonuc.spiT = gecen > 0 ? sonuc.kazanilmisTakvim / sonuc.gecenSure : tanimsiz;@@sonuc.spiT = sonuc.pv > 0 ? sonuc.ev / sonuc.pv : tanimsiz;@@SPI(t) is the cost-based SPI, which forgives a late finish"
+"çekirdek@@src/risk/RiskHesabi.cpp@@            if (Ilerlemeli && m.sabit[i])@@            if (false)@@the simulation from a status date draws work already begun afresh from its start"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

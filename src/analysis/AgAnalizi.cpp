@@ -70,6 +70,7 @@ AgAnalizi AnaliziHesapla(const QVector<KayitliFaaliyet>& satirlar, const Kayitli
     analiz.anaPenceredekiYol = CizelgeMetinleri::Yol(cizelge);
     YollariYaz(analiz, hesap, cizelge);
     analiz.plan = PlaniKarsilastir(proje, analiz.takvim, s.bitis);
+    analiz.ilkIsGunu = GununTarihi(analiz.takvim, baslama, 0);
     return analiz;
 }
 

@@ -46,6 +46,7 @@ struct AgAnalizi {
     bool anaPenceredekiYolKritik = false; // it is one of the critical paths (listed or beyond the cap)
 
     PlanKarsilastirmasi plan;
+    QDate ilkIsGunu;  // the date of day 0; invalid without a start date
     IsTakvimi takvim; // the project's, which every date above and every date shown of them counts by
 };
 

@@ -1,5 +1,6 @@
 #include "export/CsvYazimi.h"
 
+#include "export/IlerlemeSutunlari.h"
 #include "text/AnalizMetinleri.h"
 #include "text/BagMetinleri.h"
 
@@ -89,6 +90,11 @@ QByteArray CsvYaz(const Rapor& rapor, const QLocale& yerel)
             alanlar << CsvAlani(baslik, ayrac);
         if (!takvim.isEmpty())
             alanlar << TakvimBasligi;
+        // Only a project with a status date has progress columns: another's CSV stays as it was.
+        const IlerlemeAnalizi ilerleme = RaporIlerlemesi(rapor);
+        if (ilerleme.var)
+            for (const QString& baslik : IlerlemeBasliklari())
+                alanlar << CsvAlani(baslik, ayrac);
         metin += alanlar.join(ayrac) + satirSonu;
         for (int i = 0; i < analiz.faaliyetler.size(); ++i) {
             const FaaliyetAnalizi& f = analiz.faaliyetler.at(i);
@@ -108,6 +114,9 @@ QByteArray CsvYaz(const Rapor& rapor, const QLocale& yerel)
                 alanlar << (var ? QString::number(gun) : QString());
             if (!takvim.isEmpty())
                 alanlar << takvim;
+            if (ilerleme.var)
+                alanlar << IlerlemeHucreleri(rapor, ilerleme, i, [ayrac](const QDate& d) { return CsvAlani(IsoTarih(d), ayrac); },
+                                             [](qint64 n) { return QString::number(n); });
             metin += alanlar.join(ayrac) + satirSonu;
         }
     }

@@ -20,7 +20,9 @@
 // text instead of running it as a formula (OWASP's advice on CSV injection), and so does
 // such a text behind apostrophes of its own ("'=x" becomes "''=x"): a reader takes one
 // "'" off a cell that starts with apostrophes followed by one of those characters and
-// has every text as it was. JSON keeps such texts exactly. A network that cannot be computed gives its explanation as the
+// has every text as it was. JSON keeps such texts exactly. A project with a status date gets
+// the progress columns last (IlerlemeSutunlari.h: actual dates, percent, remaining days, the
+// forecast's and the compared baseline's dates, the variances), ISO dates and plain digits. A network that cannot be computed gives its explanation as the
 // only field.
 QByteArray CsvYaz(const Rapor& rapor, const QLocale& yerel);
 

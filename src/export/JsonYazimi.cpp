@@ -1,5 +1,6 @@
 #include "export/JsonYazimi.h"
 
+#include "export/JsonIlerlemesi.h"
 #include "export/JsonYazici.h"
 #include "text/AnalizMetinleri.h"
 #include "text/BagMetinleri.h"
@@ -122,6 +123,7 @@ QByteArray JsonYaz(const Rapor& rapor)
         FaaliyetYaz(y, rapor, i, baglar);
     }
     y.metin += analiz.faaliyetler.isEmpty() ? "]" : "\n  ]";
+    JsonIlerlemesiniYaz(y, rapor);
     y.metin += "\n}\n";
     return y.metin;
 }

@@ -31,5 +31,7 @@
 //                     finish-to-start, "baglar": [{"onceki": code, "tur": "BB", "BaBa", "BiBi" or "BaBi",
 //                     "gecikme": working days, below zero a lead}, …] as listed;
 //                     "neden": why critical, or how far it may slip,
-//                     "tahmin": {"iyimser", "enOlasi", "kotumser"} in days, or null without an estimate }, …] }
+//                     "tahmin": {"iyimser", "enOlasi", "kotumser"} in days, or null without an estimate }, …],
+//   and only for a project with a status date, progress or a baseline, "durumTarihi",
+//   "ilerleme" and "tabanlar" as JsonIlerlemesi.h writes them }
 QByteArray JsonYaz(const Rapor& rapor);

@@ -1,5 +1,6 @@
 #include "export/MspdiYazimi.h"
 
+#include "export/MspdiIlerlemesi.h"
 #include "export/MspdiTakvimi.h"
 #include "kernel/TarihEsleme.h"
 #include "text/AnalizMetinleri.h"
@@ -47,16 +48,10 @@ QString Zaman(const QDate& gun, const char* saat)
     return gun.toString(Qt::ISODate) + QLatin1Char('T') + QLatin1String(saat);
 }
 
-// N days of 8 working hours, as MSPDI writes a duration.
-QString Sure(qint64 gun)
-{
-    return QStringLiteral("PT%1H0M0S").arg(gun * GunlukSaat);
-}
-
 class Yazici {
 public:
-    Yazici(QByteArray& xml, const AgAnalizi& analiz, const QDate& baslama)
-        : m_xml(&xml), m_analiz(analiz), m_baslama(baslama)
+    Yazici(QByteArray& xml, const AgAnalizi& analiz, const QDate& baslama, const KayitliProje& proje)
+        : m_xml(&xml), m_analiz(analiz), m_baslama(baslama), m_ilerleme(proje.ilerleme), m_tabanlar(proje.tabanlar)
     {
         m_xml.setAutoFormatting(true);
         m_xml.setAutoFormattingIndent(-1); // a tab a level keeps a large plan's file small
@@ -82,10 +77,13 @@ public:
         Oge("DaysPerMonth", QStringLiteral("30"));
         Oge("DefaultTaskType", QStringLiteral("1")); // fixed duration, as the plan's are
         Oge("DurationFormat", QStringLiteral("7"));  // days
+        MspdiDurumuYaz(m_xml, m_ilerleme, m_tabanlar);
         if (tahminiBitis.isValid())
             TahminiBitis(tahminiBitis);
         Takvim();
         m_xml.writeStartElement(QStringLiteral("Tasks"));
+        if (!m_tabanlar.planlar.isEmpty())
+            ProjeOzeti(projeAdi);
         for (int i = 0; i < m_analiz.faaliyetler.size(); ++i)
             Gorev(i);
         m_xml.writeEndElement();
@@ -231,12 +229,14 @@ private:
         Oge("OutlineLevel", QStringLiteral("1"));
         Oge("Start", Baslangic(f));
         Oge("Finish", Bitis(f));
-        Oge("Duration", Sure(f.ef - f.es));
+        Oge("Duration", MspdiSuresi(f.ef - f.es));
         Oge("DurationFormat", QStringLiteral("7"));
-        Oge("Work", Sure(0)); // no resources, as Microsoft Project writes such a task
+        Oge("Work", MspdiSuresi(0)); // no resources, as Microsoft Project writes such a task
         Oge("Estimated", QStringLiteral("0"));
         // Planner takes a task without this for a milestone.
         Oge("Milestone", f.ef == f.es ? QStringLiteral("1") : QStringLiteral("0"));
+        if (const auto ilerleme = m_ilerleme.faaliyetler.constFind(f.kodu); ilerleme != m_ilerleme.faaliyetler.cend())
+            MspdiGorevIlerlemesiYaz(m_xml, f.ef - f.es, *ilerleme);
         if (ad.size() < f.adi.size())
             Oge("Notes", XmlMetni(f.adi));
         for (int k = m_analiz.ag.girenBasi.at(i); k < m_analiz.ag.girenBasi.at(i + 1); ++k) {
@@ -247,12 +247,39 @@ private:
             Oge("LagFormat", QStringLiteral("7"));
             m_xml.writeEndElement();
         }
+        MspdiGorevTabanlariYaz(m_xml, m_tabanlar, f.kodu);
+        m_xml.writeEndElement();
+    }
+
+    // The whole project as one summary task, as Microsoft Project writes it: where the
+    // baselines keep the project's start and finish.
+    void ProjeOzeti(const QString& projeAdi)
+    {
+        m_xml.writeStartElement(QStringLiteral("Task"));
+        Oge("UID", QStringLiteral("0"));
+        Oge("ID", QStringLiteral("0"));
+        Oge("Name", XmlMetni(projeAdi, AdSiniri));
+        Oge("Type", QStringLiteral("1"));
+        Oge("WBS", QStringLiteral("0"));
+        Oge("OutlineNumber", QStringLiteral("0"));
+        Oge("OutlineLevel", QStringLiteral("0"));
+        Oge("Start", Zaman(GununTarihi(m_analiz.takvim, m_baslama, 0), "08:00:00"));
+        Oge("Finish", ProjeBitisi());
+        Oge("Duration", MspdiSuresi(m_analiz.projeBitisGunu));
+        Oge("DurationFormat", QStringLiteral("7"));
+        Oge("Work", MspdiSuresi(0));
+        Oge("Estimated", QStringLiteral("0"));
+        Oge("Milestone", QStringLiteral("0"));
+        Oge("Summary", QStringLiteral("1"));
+        MspdiProjeTabanlariYaz(m_xml, m_analiz.takvim, m_tabanlar);
         m_xml.writeEndElement();
     }
 
     QXmlStreamWriter m_xml;
     const AgAnalizi& m_analiz;
     QDate m_baslama;
+    const ProjeIlerlemesi& m_ilerleme;
+    const TabanPlanlari& m_tabanlar;
 };
 
 // Why the format cannot hold this plan; empty when it can.
@@ -316,7 +343,7 @@ DepoHatasi MspdiYaz(const Rapor& rapor, QByteArray& xml)
         return DepoHatasi::yeni(DepoHatasi::Uyumsuz, neden);
 
     QByteArray yazilan;
-    Yazici(yazilan, analiz, baslama).Yaz(rapor.proje.ad, rapor.proje.bitis.deger.value_or(QDate()));
+    Yazici(yazilan, analiz, baslama, rapor.proje).Yaz(rapor.proje.ad, rapor.proje.bitis.deger.value_or(QDate()));
     xml = yazilan;
     return {};
 }

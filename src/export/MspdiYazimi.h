@@ -23,6 +23,10 @@
 // FinishDate is that computed finish; the project's own estimated end, where it has one,
 // is the one value listed for a custom field (Date1) named MspdiTahminiBitisAdi, which
 // other planners show at most as a column's name and Kavrion's import takes back.
+// Progress and baselines, only where the project has them (MspdiIlerlemesi.h): StatusDate,
+// BaselineForEarnedValue, each task's PercentComplete, ActualStart, ActualFinish and
+// RemainingDuration, its Baselines, and a project summary task (UID 0) for the baselines' start
+// and finish of the whole project.
 // Tasks are numbered 1, 2, … in stored order (UID = ID); the activity's code is its
 // WBS code. A name longer than the schema allows (512 characters, 255 for the
 // project's Name) is cut there, and a task's whole name goes in its notes. Characters

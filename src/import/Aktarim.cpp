@@ -29,7 +29,8 @@ std::optional<Aktarim> TekProje(const AktarimSonucu& sonuc, QString& ret)
     }
     const AktarimPlani& plan = *sonuc.plan;
     Aktarim aktarim;
-    aktarim.projeler.append({{plan.proje, plan.faaliyetler, plan.tahminler, Dagilim::Pert, plan.takvim}, QString()});
+    aktarim.projeler.append({{plan.proje, plan.faaliyetler, plan.tahminler, Dagilim::Pert, plan.takvim, plan.ilerleme,
+                                plan.tabanlar}, QString()});
     aktarim.okuma = plan.okuma;
     aktarim.onaylanacaklar = plan.onaylanacaklar;
     aktarim.onayMetni = plan.onayMetni;

@@ -20,6 +20,8 @@ struct AktarimPlani {
     QStringList okuma;           // what was detected and how the file was read
     QHash<QString, UcNoktaTahmini> tahminler; // three-point estimates the file gives, by the new code
     ProjeTakvimi takvim;         // the file's calendar as Kavrion holds it; "Her gün" when it has none
+    ProjeIlerlemesi ilerleme;    // the status date and progress the file gives, by the new code
+    TabanPlanlari tabanlar;      // the baselines the file gives, their rows by the new code
 };
 
 // A plan, or the refusal with its reason (Turkish, one paragraph).

@@ -5,6 +5,7 @@
 #include "text/BagMetinleri.h"
 
 #include <QHash>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -269,6 +270,24 @@ QString DonguReddi(const Duzlem& d, const QVector<int>& dongu)
 }
 
 // Codes from "A" in the order `sira`, after the start activity when there is one.
+// The task's progress and baseline rows under its new code; a row of a baseline the project does
+// not list adds that baseline, its dates to come from its rows.
+void IlerlemeyiKodla(const AraGorev& gorev, const QString& kod, AktarimPlani& plan)
+{
+    if (gorev.ilerleme)
+        plan.ilerleme.faaliyetler.insert(kod, *gorev.ilerleme);
+    for (auto satir = gorev.tabanlar.cbegin(); satir != gorev.tabanlar.cend(); ++satir) {
+        auto taban = std::find_if(plan.tabanlar.planlar.begin(), plan.tabanlar.planlar.end(),
+                                  [&](const TabanPlani& t) { return t.numara == satir.key(); });
+        if (taban == plan.tabanlar.planlar.end()) {
+            plan.tabanlar.planlar.append(TabanPlani{satir.key(), {}, {}, {}, {}, {}});
+            taban = plan.tabanlar.planlar.end() - 1;
+        }
+        taban->satirlar.append(*satir);
+        taban->satirlar.last().kodu = kod;
+    }
+}
+
 void Kodla(const Duzlem& d, const Yapraklar& s, const QVector<int>& sira, const QStringList& koksuzler,
            bool baslangic, AktarimPlani& plan)
 {
@@ -303,6 +322,7 @@ void Kodla(const Duzlem& d, const Yapraklar& s, const QVector<int>& sira, const 
         plan.faaliyetler.append({kod, gorev.ad, s.sureler[y], oncekiKodlari.join(QLatin1Char(',')), baglar});
         if (gorev.tahmin)
             plan.tahminler.insert(kod, *gorev.tahmin);
+        IlerlemeyiKodla(gorev, kod, plan);
         if (y != sirada)
             plan.rapor << QStringLiteral("%1 faaliyetler arasında %2. sıradaydı, %3. sıraya alındı: öncülleri üstünde "
                                          "olmalı (ileri geçiş yalnız üstteki satırları okur).")
@@ -325,7 +345,8 @@ AktarimSonucu Donustur(const AraPlan& ara)
     if (const QString red = DiziniKur(d); !red.isEmpty())
         return Reddet(red);
 
-    AktarimPlani plan{ara.proje, {}, ara.rapor, {}, {}, ara.okuma, {}, ara.takvim};
+    AktarimPlani plan{ara.proje, {}, ara.rapor, {}, {}, ara.okuma, {}, ara.takvim, {ara.ilerleme.durumTarihi, {}},
+                      ara.tabanlar};
     Duzle(d, plan.rapor);
     Yapraklar s;
     if (const QString red = YapraklariOku(d, s); !red.isEmpty())

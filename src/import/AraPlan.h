@@ -3,6 +3,7 @@
 #include "import/AktarimPlani.h"
 #include "kernel/BagTuru.h"
 
+#include <QMap>
 #include <QString>
 #include <QVector>
 
@@ -34,6 +35,8 @@ struct AraGorev {
     int seviye = 1;     // outline level: a task followed by a deeper one is a summary
     QVector<AraBag> bagli;
     std::optional<UcNoktaTahmini> tahmin; // in whole days, already checked; a summary's is dropped
+    std::optional<FaaliyetIlerlemesi> ilerleme = {}; // a summary's is dropped
+    QMap<qint32, TabanSatiri> tabanlar = {};         // by baseline number, without the code
 };
 
 struct AraPlan {
@@ -41,6 +44,8 @@ struct AraPlan {
     ProjeTakvimi takvim;
     QVector<AraGorev> gorevler; // in the file's order
     QStringList rapor, okuma;
+    ProjeIlerlemesi ilerleme;   // the status date; each activity's progress comes with its task
+    TabanPlanlari tabanlar;     // the baselines by number, their rows coming with the tasks
 };
 
 // Summary tasks flattened (their links go to and from their leaves), the order made

@@ -23,6 +23,8 @@ AktarilacakProje Aktarilacak(const KayitliProje& kayitli, const QVector<KayitliF
     AktarilacakProje sonuc;
     sonuc.proje.dagilim = dagilim;
     sonuc.proje.takvim = kayitli.takvim;
+    sonuc.proje.ilerleme = kayitli.ilerleme;
+    sonuc.proje.tabanlar = kayitli.tabanlar;
     Proje& proje = sonuc.proje.proje;
     proje.ad = kayitli.ad;
     Deger(kayitli.baslama, proje.baslama, QStringLiteral("Başlama tarihi"), sonuc.ret);

@@ -2,13 +2,16 @@
 
 #include "import/AraPlan.h"
 #include "import/DosyaOkuma.h"
+#include "import/MspdiIlerlemeOkuma.h"
 #include "import/MspdiTakvimOkuma.h"
 #include "export/MspdiYazimi.h"
 #include "rules/BolgeselMetin.h"
+#include "rules/IlerlemeKurallari.h"
+#include "text/IlerlemeMetinleri.h"
 
-#include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -46,23 +49,13 @@ void YarimCiftleriDegistir(QString& metin)
     }
 }
 
-// "PT16H30M0S" (days, hours, minutes, seconds, each optional) as minutes.
-std::optional<double> Dakika(const QString& metin)
-{
-    static const QRegularExpression desen(QStringLiteral(
-        R"(^P(?:(\d+(?:\.\d+)?)D)?(?:T(?:(\d+(?:\.\d+)?)H)?(?:(\d+(?:\.\d+)?)M)?(?:(\d+(?:\.\d+)?)S)?)?$)"));
-    const QRegularExpressionMatch eslesme = desen.match(metin.trimmed());
-    if (!eslesme.hasMatch() || metin.trimmed().size() < 2)
-        return std::nullopt;
-    return eslesme.captured(1).toDouble() * 1440 + eslesme.captured(2).toDouble() * 60 + eslesme.captured(3).toDouble()
-           + eslesme.captured(4).toDouble() / 60;
-}
-
 // A task as read, before its duration is known in days.
 struct Gorev {
     AraGorev ara;
     QString sure, bicim = QStringLiteral("7"), notlar;
     QVector<int> gecikmeBicimleri; // LagFormat of each link, 7 (days) without one
+    OkunanIlerleme ilerleme;
+    QVector<OkunanTaban> tabanlar;
     bool kilometreTasi = false, bos = false;
 };
 
@@ -100,7 +93,7 @@ public:
         if (m_ret.isEmpty() && !m_kokGoruldu)
             m_ret = QStringLiteral("Bu dosya Microsoft Project XML (MSPDI) değil: içinde hiç öğe yok.");
         const AraPlan ara = m_ret.isEmpty() ? Plan() : AraPlan();
-        return m_ret.isEmpty() ? Donustur(ara) : Reddet(m_ret);
+        return m_ret.isEmpty() ? Tamamla(Donustur(ara)) : Reddet(m_ret);
     }
 
 private:
@@ -161,7 +154,7 @@ private:
         else if (TakvimIcinde() && m_yol.last() == QLatin1String("WorkingTime"))
             m_takvimler.last().saatler = true;
         else if (Yolda({"Project", "Tasks", "Task", "Baseline"}))
-            m_atlanan.temelPlan = true;
+            m_gorevler.last().tabanlar.append(OkunanTaban());
     }
 
     // A whole number where the schema wants one; otherwise the import stops naming the field.
@@ -188,6 +181,8 @@ private:
                 GorevAlani(m_yol.last());
             else if (m_yol.size() == 5 && m_yol.at(3) == QLatin1String("PredecessorLink"))
                 BagAlani(m_yol.last());
+            else if (m_yol.size() == 5 && m_yol.at(3) == QLatin1String("Baseline"))
+                TabanAlani(m_gorevler.last().tabanlar.last(), m_yol.last());
         }
         else if (m_yol.size() >= 3 && m_yol.at(1) == QLatin1String("ExtendedAttributes"))
             OzelAlan();
@@ -214,6 +209,12 @@ private:
             Tarih(m_ara.proje.bitis, QStringLiteral("FinishDate"), m_metin);
         else if (ad == QLatin1String("CalendarUID"))
             m_takvimUid = m_metin.trimmed();
+        else if (ad == QLatin1String("StatusDate"))
+            Tarih(m_ara.ilerleme.durumTarihi, QStringLiteral("StatusDate"), m_metin);
+        else if (ad == QLatin1String("BaselineForEarnedValue")) {
+            if (const auto numara = Sayi("BaselineForEarnedValue"))
+                m_karsilastirilan = *numara;
+        }
         else if (ad == QLatin1String("MinutesPerDay")) {
             const auto dakika = Sayi("MinutesPerDay");
             if (dakika && (*dakika <= 0 || *dakika > 1440))
@@ -329,6 +330,14 @@ private:
             g.sure = m_metin;
         else if (ad == QLatin1String("DurationFormat"))
             g.bicim = m_metin.trimmed();
+        else if (ad == QLatin1String("PercentComplete"))
+            g.ilerleme.yuzde = m_metin;
+        else if (ad == QLatin1String("ActualStart"))
+            g.ilerleme.gercekBaslama = m_metin;
+        else if (ad == QLatin1String("ActualFinish"))
+            g.ilerleme.gercekBitis = m_metin;
+        else if (ad == QLatin1String("RemainingDuration"))
+            g.ilerleme.kalan = m_metin;
         else if (ad == QLatin1String("Milestone"))
             g.kilometreTasi = m_metin.trimmed() == QLatin1String("1");
         else if (ad == QLatin1String("IsNull"))
@@ -340,6 +349,15 @@ private:
             m_atlanan.kisit |= m_metin.trimmed() != QLatin1String("0");
         else if (ad == QLatin1String("Cost") || ad == QLatin1String("FixedCost"))
             m_atlanan.maliyet |= m_metin.trimmed().toDouble() != 0;
+    }
+
+    void TabanAlani(OkunanTaban& taban, const QString& ad) const
+    {
+        const std::pair<const char*, QString*> alanlar[] = {
+            {"Number", &taban.numara}, {"Start", &taban.baslama}, {"Finish", &taban.bitis}, {"Duration", &taban.sure}};
+        for (const auto& [alan, deger] : alanlar)
+            if (ad == QLatin1String(alan))
+                *deger = m_metin;
     }
 
     void BagAlani(const QString& ad)
@@ -383,14 +401,16 @@ private:
         for (int i = 0; i < m_gorevler.size(); ++i) {
             Gorev& g = m_gorevler[i];
             if (g.bos || g.ara.seviye == 0) {
-                if (g.ara.seviye == 0)
+                if (g.ara.seviye == 0) {
                     ara.okuma << QStringLiteral("Projenin özet görevi (düzey 0) görev sayılmadı.");
+                    ProjeTabanlari(g, dakika, ara.tabanlar);
+                }
                 continue;
             }
             g.ara.etiket = QStringLiteral("UID %1").arg(g.ara.anahtar);
             if (g.ara.anahtar.isEmpty())
                 g.ara.anahtar = g.ara.etiket = QStringLiteral("%1. görev").arg(i + 1);
-            if (!SureyiCevir(g, dakika, isGunu, ara.rapor))
+            if (!SureyiCevir(g, dakika, isGunu, ara.rapor) || !IlerlemeyiOku(g, dakika))
                 return {};
             for (int k = 0; k < g.ara.bagli.size(); ++k)
                 GecikmeyiCevir(g.ara.bagli[k], g.gecikmeBicimleri.at(k), dakika);
@@ -403,11 +423,62 @@ private:
             {m_atlanan.kaynak, "Kaynaklar aktarılmadı: Kavrion kaynak tutmaz."},
             {m_atlanan.atama, "Kaynak atamaları aktarılmadı: Kavrion kaynak tutmaz."},
             {m_atlanan.maliyet, "Maliyetler aktarılmadı: Kavrion maliyet tutmaz."},
-            {m_atlanan.temelPlan, "Temel planlar (baseline) aktarılmadı: Kavrion yalnız planın kendisini tutar."}};
+        };
         for (const auto& [var, satir] : atlananlar)
             if (var)
                 ara.rapor << QString::fromUtf8(satir);
+        if (m_atlananTaban > 0)
+            ara.rapor << QStringLiteral("%1 taban planı satırı aktarılmadı: numarası (0–10) ya da başlaması okunamadı.")
+                             .arg(m_atlananTaban);
         return ara;
+    }
+
+    // The task's progress and baselines, its duration in whole days being known.
+    bool IlerlemeyiOku(Gorev& g, int gunlukDakika)
+    {
+        const auto sure = qint32(std::min(std::ceil(g.ara.sure - 1e-9), 2147483647.0));
+        m_ret = IlerlemeyiCevir(g.ilerleme, sure, gunlukDakika, GorevAdi(g.ara), g.ara.ilerleme);
+        g.ara.tabanlar = TabanlariCevir(g.tabanlar, gunlukDakika, m_atlananTaban);
+        return m_ret.isEmpty();
+    }
+
+    // The project's summary task keeps each baseline's start and finish for the whole project.
+    void ProjeTabanlari(const Gorev& ozet, int gunlukDakika, TabanPlanlari& tabanlar)
+    {
+        const QMap<qint32, TabanSatiri> satirlar = TabanlariCevir(ozet.tabanlar, gunlukDakika, m_atlananTaban);
+        for (auto s = satirlar.cbegin(); s != satirlar.cend(); ++s)
+            tabanlar.planlar.append(TabanPlani{s.key(), {}, {}, s->baslama, s->bitis, {}});
+    }
+
+    // The baselines named, the compared one kept only when the file has it, and the progress
+    // checked by the rules a user's entry meets.
+    AktarimSonucu Tamamla(AktarimSonucu sonuc) const
+    {
+        if (!sonuc.plan)
+            return sonuc;
+        AktarimPlani& plan = *sonuc.plan;
+        TabanlariTamamla(plan.tabanlar, plan.rapor);
+        for (const TabanPlani& taban : std::as_const(plan.tabanlar.planlar))
+            if (taban.numara == m_karsilastirilan)
+                plan.tabanlar.karsilastirilan = taban.numara;
+        // Kavrion counts progress from a status date; a file without one still brings its plan.
+        if (!plan.ilerleme.durumTarihi.isValid() && !plan.ilerleme.faaliyetler.isEmpty()) {
+            plan.rapor << QStringLiteral("%1 faaliyetin ilerlemesi aktarılmadı: dosyada durum tarihi (StatusDate) yok, "
+                                         "Kavrion ilerlemeyi durum tarihine göre tutar.")
+                              .arg(plan.ilerleme.faaliyetler.size());
+            plan.ilerleme.faaliyetler.clear();
+        }
+        QStringList kodlar;
+        for (const Faaliyet& f : std::as_const(plan.faaliyetler))
+            kodlar << f.kodu;
+        if (const IlerlemeReddi ret = ProjeIlerlemesiniDenetle(plan.ilerleme, plan.tabanlar, kodlar))
+            return Reddet(QStringLiteral("Dosyadaki ilerleme Kavrion'un kurallarına uymuyor: %1 Yarım bir plan "
+                                         "aktarılmaz.").arg(IlerlemeMetinleri::RedMetni(ret)));
+        if (plan.ilerleme.durumTarihi.isValid())
+            plan.okuma << QStringLiteral("İlerleme okundu: durum tarihi %1, %2 faaliyetin ilerlemesi.")
+                              .arg(TarihMetni(plan.ilerleme.durumTarihi))
+                              .arg(plan.ilerleme.faaliyetler.size());
+        return sonuc;
     }
 
     // The project's dates, and where each came from.
@@ -431,7 +502,7 @@ private:
     // The duration in days; false with m_ret set when it cannot be read.
     bool SureyiCevir(Gorev& g, int gunlukDakika, bool isGunu, QStringList& rapor)
     {
-        const std::optional<double> dakika = g.sure.isEmpty() ? std::optional(0.0) : Dakika(g.sure);
+        const std::optional<double> dakika = g.sure.isEmpty() ? std::optional(0.0) : MspdiDakika(g.sure);
         bool tamam = false;
         const int bicim = g.bicim.toInt(&tamam);
         if (!dakika || !tamam) {
@@ -504,6 +575,8 @@ private:
         QString ad, deger;
     } m_ozelAlan; // the custom field being read
     QDate m_tahminiBitis;
+    qint64 m_karsilastirilan = -1; // BaselineForEarnedValue
+    int m_atlananTaban = 0;        // baseline rows that could not be read
     QVector<OkunanTakvim> m_takvimler;
     QString m_takvimUid; // the project's calendar
     struct {
@@ -516,7 +589,7 @@ private:
         int tekrar = 1, tur = 1;
     } m_istisna; // the exception being read
     struct {
-        bool kisit = false, kaynak = false, atama = false, maliyet = false, temelPlan = false;
+        bool kisit = false, kaynak = false, atama = false, maliyet = false;
     } m_atlanan;
 };
 

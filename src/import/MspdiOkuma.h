@@ -16,8 +16,12 @@
 // 512 characters is taken whole from the task's notes. The project's own summary task
 // (level 0) and blank rows (IsNull) are no tasks. The project's calendar (CalendarUID)
 // becomes the project's own (see MspdiTakvimOkuma.h); its working hours are dropped.
-// Constraints, resources, assignments, costs and baselines are left out, with one
-// report line for each kind the file has.
+// StatusDate and each task's PercentComplete, ActualStart, ActualFinish and RemainingDuration
+// become the plan's progress (see MspdiIlerlemeOkuma.h), and each task's Baseline (Number,
+// Start, Finish, Duration) and the project summary task's the baselines, BaselineForEarnedValue
+// the one compared; progress the rules refuse (an actual date after the status date…) refuses
+// the file, progress without a status date is left out with a report line. Constraints,
+// resources, assignments and costs are left out, with one report line for each kind the file has.
 //
 // Read with QXmlStreamReader: a DOCTYPE that declares entities is refused before any
 // could be expanded, external entities are never fetched, and the nesting depth

@@ -7,18 +7,23 @@ namespace {
 
 // Raw pointers: the simulation runs these passes per iteration, and an indexed QVector
 // would check for sharing at every write. With finish-to-start links only (every plan without
-// richer links) the type is not read, which the simulation's inner loop feels.
-template <bool Turlu>
-void IleriGec(const PlanAgi& ag, const qint64* sure, Sonuc& s)
+// richer links) the type is not read, which the simulation's inner loop feels; nor, without
+// progress, an earliest start per row.
+template <bool Turlu, bool Sinirli>
+void IleriGec(const PlanAgi& ag, const Senaryo& senaryo, Sonuc& s)
 {
+    const qint64* sure = senaryo.sure.constData();
+    const qint64* enErken = Sinirli ? senaryo.enErken.constData() : nullptr;
+    const bool* sabit = Sinirli ? senaryo.sabit.constData() : nullptr;
     const int* basi = ag.girenBasi.constData();
     const int* onceki = ag.onceki.constData();
     qint64* es = s.es.data();
     qint64* ef = s.ef.data();
     qint64 bitis = ag.boyut == 0 ? 0 : std::numeric_limits<qint64>::min();
     for (int i = 0; i < ag.boyut; ++i) {
-        qint64 baslama = 0;
-        for (int k = basi[i]; k < basi[i + 1]; ++k)
+        qint64 baslama = Sinirli ? enErken[i] : 0;
+        const int son = Sinirli && sabit[i] ? basi[i] : basi[i + 1];
+        for (int k = basi[i]; k < son; ++k)
             baslama = std::max(baslama, Turlu ? BagaGoreBaslama(ag, k, es[onceki[k]], ef[onceki[k]], sure[i])
                                               : ef[onceki[k]] + ag.gecikme[k]);
         es[i] = baslama;
@@ -71,11 +76,12 @@ void Hesapla(const PlanAgi& ag, const Senaryo& senaryo, Sonuc& sonuc)
     sonuc.hataSatiri = -1;
     if (!ag.sirali)
         return;
+    const bool sinirli = !senaryo.enErken.isEmpty();
     if (ag.bitisBaslamali) {
-        IleriGec<false>(ag, senaryo.sure.constData(), sonuc);
+        sinirli ? IleriGec<false, true>(ag, senaryo, sonuc) : IleriGec<false, false>(ag, senaryo, sonuc);
         GeriGec<false>(ag, senaryo.sure.constData(), sonuc);
     } else {
-        IleriGec<true>(ag, senaryo.sure.constData(), sonuc);
+        sinirli ? IleriGec<true, true>(ag, senaryo, sonuc) : IleriGec<true, false>(ag, senaryo, sonuc);
         GeriGec<true>(ag, senaryo.sure.constData(), sonuc);
     }
 }

@@ -8,6 +8,11 @@
 // caller counts (days, or the simulation's finer ticks).
 struct Senaryo {
     QVector<qint64> sure;
+    // Progress, both empty for a plan without it: each row's earliest start, which no link
+    // pulls it before (in place of day 0), and whether it stands there whatever its links
+    // say (work already begun).
+    QVector<qint64> enErken;
+    QVector<bool> sabit;
 };
 
 enum class HesapHatasi : quint8 {
@@ -19,7 +24,8 @@ enum class HesapHatasi : quint8 {
 // Which figure left the 32-bit range, in the order they are checked.
 enum class SinirDisiAlan : quint8 { EnGecBitis, EnGecBaslama, ToplamBolluk };
 
-// The figures of every row, from the project start. No activity starts before day 0, even
+// The figures of every row, from the project start. No activity starts before day 0 (or the
+// scenario's earliest start), even
 // where a link to its finish would pull it earlier; F is the largest EF; LF is the smallest
 // that the successors allow and never later than F, since nothing may finish after the
 // project does.

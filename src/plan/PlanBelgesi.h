@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/AgAnalizi.h"
+#include "analysis/IlerlemeAnalizi.h"
 #include "plan/Deneme.h"
 #include "plan/Komut.h"
 #include "plan/Plan.h"
@@ -113,6 +114,9 @@ public:
     const QVector<KayitliFaaliyet>& gosterilenFaaliyetler() const;
     // The analysis of what is shown: the trial's during one, else analiz().
     const AgAnalizi& gosterilenAnaliz() const;
+    // The forecast of what is shown from the selected project's progress, compared with its
+    // chosen baseline; worked out on first use after each change.
+    const IlerlemeAnalizi& ilerlemeAnalizi() const;
     // Tries a duration for an activity of the selected plan; its stored duration takes it
     // out of the trial again. A trial of another project is replaced.
     void SureyiDene(const KayitliFaaliyet& faaliyet, qint32 sure);
@@ -209,6 +213,7 @@ private:
     Plan m_denemePlani;
     mutable std::optional<QVector<KayitliFaaliyet>> m_denenenFaaliyetler;
     mutable std::optional<AgAnalizi> m_denemeAnalizi;
+    mutable std::optional<IlerlemeAnalizi> m_ilerlemeAnalizi; // of gosterilenAnaliz(): dropped with it
     GecmisAdimi m_geriAlinacak, m_yinelenecek;
     // As opened, password and all: a switch that fails half-way opens it again.
     std::optional<SunucuAdresi> m_sunucu;

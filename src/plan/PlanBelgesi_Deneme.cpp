@@ -11,6 +11,7 @@ void PlanBelgesi::DenemeyiDenetle()
 {
     m_denenenFaaliyetler.reset();
     m_denemeAnalizi.reset();
+    m_ilerlemeAnalizi.reset();
     if (m_deneme.sureler.isEmpty())
         return;
     // Its project gone (deleted, renamed): there is nothing left to apply it to.
@@ -55,6 +56,16 @@ const AgAnalizi& PlanBelgesi::gosterilenAnaliz() const
     return *m_denemeAnalizi;
 }
 
+const IlerlemeAnalizi& PlanBelgesi::ilerlemeAnalizi() const
+{
+    if (!m_ilerlemeAnalizi) {
+        m_ilerlemeAnalizi = m_plan ? IlerlemeyiHesapla(gosterilenAnaliz(), m_plan->proje.ilerleme,
+                                                       KarsilastirilanTaban(m_plan->proje.tabanlar))
+                                   : IlerlemeAnalizi();
+    }
+    return *m_ilerlemeAnalizi;
+}
+
 void PlanBelgesi::SureyiDene(const KayitliFaaliyet& faaliyet, qint32 sure)
 {
     // A window may still show an activity that a change read since has removed.
@@ -67,6 +78,7 @@ void PlanBelgesi::SureyiDene(const KayitliFaaliyet& faaliyet, qint32 sure)
     ::SureyiDene(m_deneme, faaliyet, sure);
     m_denenenFaaliyetler.reset();
     m_denemeAnalizi.reset();
+    m_ilerlemeAnalizi.reset();
     emit denemeDegisti();
 }
 
@@ -77,6 +89,7 @@ void PlanBelgesi::DenemeyiBirak()
     m_deneme = Deneme();
     m_denenenFaaliyetler.reset();
     m_denemeAnalizi.reset();
+    m_ilerlemeAnalizi.reset();
     emit denemeDegisti();
 }
 

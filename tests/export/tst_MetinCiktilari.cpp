@@ -169,6 +169,17 @@ private slots:
                               "+ 1 istisna"}));
         QCOMPARE(QJsonDocument::fromJson(JsonYaz(rapor)).object().value("takvim").toString(),
                  "Türkiye, Pazartesi–Cuma, arifeler tatil + 1 istisna");
+        // A status date adds the progress columns last, dates guarded as every date is.
+        rapor.proje.ilerleme = {QDate(2026, 12, 9), {{"A", {QDate(2026, 12, 7), {}, 50, -1}}}};
+        const QStringList ilerlemeli = QString::fromUtf8(CsvYaz(rapor, Turkce).mid(3)).split("\r\n");
+        QVERIFY(ilerlemeli.at(0).endsWith(";Takvim;Gerçek Başlama;Gerçek Bitiş;Tamamlanma %;Kalan Gün;Tahmini Başlama;"
+                                          "Tahmini Bitiş;Taban Başlama;Taban Bitiş;Başlama Sapması;Bitiş Sapması"));
+        QVERIFY2(ilerlemeli.at(1).endsWith("istisna;2026-12-07;;50;2;2026-12-07;2026-12-11;;;;"), qPrintable(ilerlemeli.at(1)));
+        const QJsonObject ilerlemeJson = QJsonDocument::fromJson(JsonYaz(rapor)).object();
+        QCOMPARE(ilerlemeJson.value("durumTarihi").toString(), "2026-12-09");
+        QCOMPARE(ilerlemeJson.value("ilerleme").toArray(), QJsonArray({QJsonObject({{"kodu", "A"}, {"gercekBaslama", "2026-12-07"},
+                     {"gercekBitis", QJsonValue::Null}, {"yuzde", 50}, {"kalan", QJsonValue::Null}})}));
+        rapor.proje.ilerleme = {};
         // A plan with other links lists each activity's links with their types and lags.
         QVector<Faaliyet> bagli;
         const QJsonArray bagliDizi = QJsonDocument::fromJson(JsonYaz(BagliPlan(bagli))).object().value("faaliyetler").toArray();

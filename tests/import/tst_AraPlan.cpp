@@ -19,7 +19,7 @@ AraPlan Ara(const QString& tanim)
     AraPlan ara;
     for (const QString& parca : tanim.split(' ', Qt::SkipEmptyParts)) {
         const QStringList a = parca.split(':');
-        AraGorev g{a[0], a[0], a[0], a[1].toDouble(), a[2].toInt(), {}, {}};
+        AraGorev g{a[0], a[0], a[0], a[1].toDouble(), a[2].toInt(), {}, {}, {}, {}};
         for (const QString& b : a[3].split('/', Qt::SkipEmptyParts)) {
             const QRegularExpressionMatch e = bag.match(b);
             g.bagli.append({e.captured(1), turler.value(e.captured(2), BagTuru::BitisBaslama), e.captured(3).toDouble(),

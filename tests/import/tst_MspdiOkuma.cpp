@@ -140,6 +140,32 @@ private slots:
         QCOMPARE(sonuc.plan->rapor, QStringList{"Takvimin çalışma saatleri aktarılmadı: Kavrion tam iş günleri sayar."});
     }
 
+    // Kavrion → MSPDI → Kavrion keeps the status date, each kind of progress row and the
+    // baselines (numbers, dates, durations, the compared one); a row's remaining days that its
+    // percent already says come back as that percent, so none is written here.
+    void progressRoundTrip()
+    {
+        const QVector<KayitliFaaliyet> fs = Faaliyetler("A:3: B:2:A C:3:A D:0:B,C");
+        KayitliProje proje{"P", {{}, QDate(2026, 3, 2)}, {{}, QDate(2026, 4, 1)}};
+        proje.ilerleme = {QDate(2026, 3, 6), {{"A", {QDate(2026, 3, 3), QDate(2026, 3, 5), 100, -1}},
+                                              {"B", {QDate(2026, 3, 6), {}, 50, -1}},
+                                              {"C", {QDate(2026, 3, 6), {}, 33, 2}}}};
+        TabanPlani ilk{0, "Taban Planı", {}, QDate(2026, 3, 2), QDate(2026, 3, 7), {}};
+        for (const KayitliFaaliyet& f : fs)
+            ilk.satirlar.append({f.kodu, QDate(2026, 3, 2), QDate(2026, 3, 4), *f.sure.deger});
+        ilk.satirlar.last().bitis = ilk.satirlar.last().baslama; // a milestone
+        TabanPlani ikinci{2, "Taban Planı 2", {}, QDate(2026, 3, 2), QDate(2026, 3, 9), {{"B", QDate(2026, 3, 5),
+                                                                                         QDate(2026, 3, 9), 3}}};
+        proje.tabanlar = {{ilk, ikinci}, 2};
+        QByteArray xml;
+        QVERIFY(!MspdiYaz({proje, AnaliziHesapla(fs, proje), {}}, xml));
+        const AktarimSonucu sonuc = MspdiOku(xml);
+        QVERIFY2(sonuc.plan, qPrintable(sonuc.ret));
+        QCOMPARE(sonuc.plan->ilerleme, proje.ilerleme);
+        QCOMPARE(sonuc.plan->tabanlar, proje.tabanlar);
+        QVERIFY(sonuc.plan->rapor.join('\n').contains("2 taban planı aktarıldı («Taban Planı», «Taban Planı 2»)"));
+    }
+
     // Kavrion → MSPDI → Kavrion keeps the calendar and every date, and another planner
     // reading the file schedules every task on the dates the file gives.
     void calendarRoundTrip_data()
@@ -256,7 +282,7 @@ private slots:
                    .replace("</Tasks>", "</Tasks><Resources><Resource><Name>Ali</Name></Resource></Resources>"
                                         "<Assignments><Assignment><ResourceUID>1</ResourceUID></Assignment></Assignments>")
             << "A:X:1:"
-            << "Görevlerin tarih kısıtlamaları|Kaynaklar aktarılmadı|Kaynak atamaları|Maliyetler|Temel planlar"
+            << "Görevlerin tarih kısıtlamaları|Kaynaklar aktarılmadı|Kaynak atamaları|Maliyetler|1 taban planı satırı aktarılmadı"
             << 0;
         // A calendar that names no day works Monday to Friday, as Microsoft Project's standard one.
         QTest::newRow("an elapsed duration on a working-day calendar")
@@ -310,6 +336,10 @@ private slots:
                                  "<Project xmlns=\"http://schemas.microsoft.com/project\"><Name>&e;&e;&e;&e;&e;</Name></Project>";
         QTest::newRow("not XML") << QByteArray("Kodu;Faaliyet Adı\nA;x\n") << "XML olarak okunamıyor (satır 1";
         QTest::newRow("another root") << QByteArray("<html><body/></html>") << "kök öğesi «html»";
+        QTest::newRow("an actual start after the status date")
+            << Mspdi("<StatusDate>2026-03-04T17:00:00</StatusDate>",
+                     Gorev(1, "X", "PT8H0M0S", "<PercentComplete>10</PercentComplete><ActualStart>2026-03-05T08:00:00"
+                                               "</ActualStart>")) << "Dosyadaki ilerleme Kavrion'un kurallarına uymuyor";
         QTest::newRow("another namespace") << QByteArray("<Project xmlns=\"urn:x\"/>") << "(ad alanı «urn:x»)";
         QTest::newRow("entity expansion") << bomba << "varlık (entity) tanımlıyor";
         QTest::newRow("external entity")

@@ -8,6 +8,8 @@
 #include "destek/YardimciProgram.h"
 #include "destek/Yereller.h"
 #include "TakvimYazimi.h"
+#include "analysis/IlerlemeAnalizi.h"
+#include "export/Rapor.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -97,6 +99,8 @@ private slots:
         QTest::newRow("a year elsewhere") << QStringList{"çizelge", "ALFA", "--yil", "2027"} << 2
                                           << "yalnız takvim komutu --yil alır." << "";
         QTest::newRow("a year of two digits") << QStringList{"takvim", "ALFA", "--yil", "27"} << 2 << "--yil \"27\" olamaz" << "";
+        QTest::newRow("progress without a status date") << QStringList{"ilerleme", "ALFA", "--bicim", "csv"} << 1
+                                                        << "\"ALFA\" projesinin durum tarihi yok" << "";
         QTest::newRow("a seed elsewhere") << QStringList{"çizelge", "ALFA", "--tohum", "2"} << 2
                                           << "yalnız risk komutu --tohum alır." << "";
     }
@@ -172,6 +176,52 @@ private slots:
                 QCOMPARE(faaliyetler.at(2)["tahmin"].toObject(), QJsonObject({{"iyimser", 2}, {"enOlasi", 4}, {"kotumser", 9}}));
             }
         }
+    }
+
+    // A start a day late at half done: the figures scripts get are the forecast's own, and late.
+    void progressAsJson()
+    {
+        const QString ad = QStringLiteral("İLERLEME");
+        m_vt.ProjeEkle(ad, QDate(2026, 3, 2), QDate(2026, 3, 20), {{"A", "a", 4, ""}, {"B", "b", 2, "A"}, {"C", "c", 3, "A"}});
+        const ProjeDeposu depo = m_vt.depo();
+        qint32 numara = -1;
+        QVERIFY(!depo.TabanKaydet(ad, {0, "İlk", QDate(2026, 3, 1), QDate(2026, 3, 2), QDate(2026, 3, 8),
+                                       {{"A", QDate(2026, 3, 2), QDate(2026, 3, 5), 4}, {"B", QDate(2026, 3, 6), QDate(2026, 3, 7), 2},
+                                        {"C", QDate(2026, 3, 6), QDate(2026, 3, 8), 3}}}, numara));
+        QVERIFY(!depo.TabanSec(ad, -1, numara));
+        QVERIFY(!depo.DurumTarihiDegistir(ad, QDate(), QDate(2026, 3, 4)));
+        QVERIFY(!depo.IlerlemeDegistir(ad, "A", std::nullopt, FaaliyetIlerlemesi{QDate(2026, 3, 3), {}, 50, -1}));
+        Rapor rapor;
+        QVERIFY(!RaporuOku(depo, ad, rapor));
+        const IlerlemeAnalizi a = IlerlemeyiHesapla(rapor.analiz, rapor.proje.ilerleme, KarsilastirilanTaban(rapor.proje.tabanlar));
+        const ProgramSonucu s = Calistir({"--veritabani", m_vt.yol(), "ilerleme", ad, "--bicim", "json"});
+        QCOMPARE(s.durum, 0);
+        const QJsonObject kok = QJsonDocument::fromJson(s.cikti).object();
+        QCOMPARE(kok.value("taban").toString(), "İlk");
+        QVERIFY(kok.value("bitisSapmasi").toInt() > 0 && kok.value("spi").toDouble() < 1);
+        const std::pair<const char*, double> olculer[] = {
+            {"tahminiSure", a.projeBitisGunu}, {"bitisSapmasi", a.bitisSapmasi}, {"pv", a.pv}, {"ev", a.ev}, {"sv", a.sv},
+            {"spi", a.spi}, {"es", a.kazanilmisTakvim}, {"at", a.gecenSure}, {"spiT", a.spiT}};
+        for (const auto& [anahtar, deger] : olculer)
+            QVERIFY2(kok.value(anahtar).toDouble() == deger, anahtar);
+        QCOMPARE(kok.value("tahminiBitis").toString(), a.bitis.toString(Qt::ISODate));
+        QCOMPARE(kok.value("esBitis").toString(), a.esBitis.toString(Qt::ISODate));
+        const QJsonArray faaliyetler = kok.value("faaliyetler").toArray();
+        QCOMPARE(faaliyetler.size(), a.faaliyetler.size());
+        for (int i = 0; i < a.faaliyetler.size(); ++i) {
+            QCOMPARE(faaliyetler.at(i)["bitis"].toString(), a.faaliyetler.at(i).bitis.toString(Qt::ISODate));
+            QCOMPARE(faaliyetler.at(i)["bitisSapmasi"].toInt(), a.faaliyetler.at(i).bitisSapmasi);
+        }
+        QCOMPARE(faaliyetler.at(0)["gercekBaslama"].toString(), "2026-03-03");
+        // The one-page status report, as a PDF file that opens.
+        const QTemporaryDir klasor;
+        const QString pdf = klasor.filePath("durum.pdf");
+        QCOMPARE(Calistir({"--veritabani", m_vt.yol(), "ilerleme", ad, "--cikti", pdf}).durum, 0);
+        QFile dosya(pdf);
+        QVERIFY(dosya.open(QIODevice::ReadOnly));
+        const QByteArray icerik = dosya.readAll();
+        QVERIFY(icerik.startsWith("%PDF-") && icerik.contains("%%EOF"));
+        QCOMPARE(icerik.count("/Type /Page\n") + icerik.count("/Type /Page\r") + icerik.count("/Type /Page/"), 1);
     }
 
     // A working-day calendar's year: every holiday that keeps a day off (the worked arife

@@ -1,7 +1,10 @@
-// The module kavrion-rapor-cizim: the gantt and ag commands, with the drawing code and Qt Gui.
+// The module kavrion-rapor-cizim: the gantt and ag commands and the status report in PDF,
+// with the drawing code and Qt Gui.
 #include "CizimModulu.h"
+#include "IlerlemeYazimi.h"
 #include "Iletiler.h"
 #include "RaporOkuma.h"
+#include "drawing/DurumRaporu.h"
 #include "drawing/GorselCikti.h"
 #include "rules/BolgeselMetin.h"
 
@@ -38,6 +41,12 @@ extern "C" Q_DECL_EXPORT int kavrion_rapor_gantt(int argc, char* argv[], const R
     QGuiApplication uygulama(sayi, argv);
     QLocale::setDefault(BolgeselMetin::KullanilacakYerel(QLocale::system()));
 
+    if (komut.tur == RaporKomutu::Tur::Ilerleme) {
+        IlerlemeRaporu r;
+        if (const int durum = IlerlemeRaporunuAl(komut, r))
+            return durum;
+        return DosyayaKaydet(komut, DurumRaporuPdf(r.rapor, r.ilerleme, QFont()));
+    }
     Rapor rapor;
     if (const int durum = RaporuAl(komut, rapor))
         return durum;

@@ -157,6 +157,8 @@ Cozumleme KomutuCozumle(const QStringList& argumanlar)
         komut.tur = Tur::Takvim;
     else if (ad == QLatin1String("ag") || ad == QStringLiteral("ağ"))
         komut.tur = Tur::Ag;
+    else if (ad == QStringLiteral("ilerleme"))
+        komut.tur = Tur::Ilerleme;
     else {
         sonuc.hata = QStringLiteral("bilinmeyen komut: %1").arg(Tirnakli(ad));
         return sonuc;
@@ -164,7 +166,8 @@ Cozumleme KomutuCozumle(const QStringList& argumanlar)
 
     const bool projeli = komut.tur != Tur::Projeler;
     const bool resimli = komut.tur == Tur::Gantt || komut.tur == Tur::Ag;
-    const bool dosyali = resimli || komut.tur == Tur::Xml;
+    // ilerleme writes its one-page status report to a PDF file when given one.
+    const bool dosyali = resimli || komut.tur == Tur::Xml || (komut.tur == Tur::Ilerleme && s.cikti);
     if (s.konumlu.size() != (projeli ? 2 : 1))
         sonuc.hata = projeli ? QStringLiteral("%1 komutu bir proje adı ister.").arg(ad)
                              : QStringLiteral("projeler komutu proje adı almaz.");
@@ -182,8 +185,13 @@ Cozumleme KomutuCozumle(const QStringList& argumanlar)
         sonuc.hata = ResimBicimi(ad, komut.cikti, komut);
     else if (komut.tur == Tur::Xml)
         komut.bicim = Bicim::Xml;
+    else if (komut.tur == Tur::Ilerleme && s.cikti) {
+        komut.bicim = Bicim::Pdf;
+        if (QFileInfo(komut.cikti).suffix().toLower() != QLatin1String("pdf"))
+            sonuc.hata = QStringLiteral("ilerleme raporu dosyasının uzantısı .pdf olmalı.");
+    }
     else
-        sonuc.hata = BicimiSec(s, komut, komut.tur == Tur::Cizelge || komut.tur == Tur::Risk);
+        sonuc.hata = BicimiSec(s, komut, komut.tur == Tur::Cizelge || komut.tur == Tur::Risk || komut.tur == Tur::Ilerleme);
     return sonuc;
 }
 
@@ -212,6 +220,13 @@ QString YardimMetni(const QString& varsayilanVeritabani)
         "      faaliyet öngörülen süresini korur). Bitişin (F) P10, P50, P80, P90'ı gün ve\n"
         "      tarihle, ortalaması, standart sapması, projenin bitiş tarihine kadar bitme\n"
         "      olasılığı; her faaliyetin tahmini, kritikliği ve duyarlılığı.\n"
+        "  ilerleme PROJE [--bicim tablo|csv|json | --cikti DOSYA.pdf]\n"
+        "      Durum tarihine göre ilerleme: tahmini bitiş ve taban planındaki bitişle farkı\n"
+        "      (iş günü, artı gecikme); faaliyet-gün olarak PV (taban planında durum tarihine\n"
+        "      kadar yapılacak iş), EV (taban süresi × tamamlanma yüzdesi), SV = EV − PV,\n"
+        "      SPI = EV / PV; kazanılmış takvim ES, geçen süre AT, SPI(t) = ES / AT ve ona göre\n"
+        "      bitiş; her faaliyetin gerçek, tahmini ve taban tarihleri, sapmaları. --cikti ile\n"
+        "      tek sayfalık durum raporu (PDF): bitiş o zaman ve şimdi, geciken faaliyetler, göstergeler.\n"
         "  takvim PROJE [--yil YYYY] [--bicim tablo|json]\n"
         "      Projenin takvimi: adı, haftanın çalışılan günleri, arifeler; yılın her tatil\n"
         "      günü adıyla (tahmini bayram tarihleri \"tahmini\" diye) ve projenin istisnaları,\n"

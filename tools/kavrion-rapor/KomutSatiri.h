@@ -8,7 +8,7 @@
 
 // What the command line asks for, once read and checked.
 struct RaporKomutu {
-    enum class Tur { Yardim, Projeler, Cizelge, Gantt, Xml, Risk, Takvim, Ag };
+    enum class Tur { Yardim, Projeler, Cizelge, Gantt, Xml, Risk, Takvim, Ag, Ilerleme };
     // How the output is written: the --bicim of projeler and çizelge, the picture a
     // gantt or ag file's extension names, or the MSPDI file of xml.
     enum class Bicim { Tablo, Csv, Json, Svg, Png, Pdf, Xml };

@@ -1,5 +1,6 @@
 #include "MetinKomutlari.h"
 
+#include "IlerlemeYazimi.h"
 #include "Iletiler.h"
 #include "RaporOkuma.h"
 #include "RiskYazimi.h"
@@ -81,6 +82,17 @@ int Takvim(const RaporKomutu& komut)
     return CiktiyaYaz(metin) ? Cikis::Basarili : Cikis::Hata;
 }
 
+int Ilerleme(const RaporKomutu& komut)
+{
+    IlerlemeRaporu r;
+    if (const int durum = IlerlemeRaporunuAl(komut, r))
+        return durum;
+    const QByteArray metin = komut.bicim == Bicim::Json ? IlerlemeJson(r)
+                             : komut.bicim == Bicim::Csv ? IlerlemeCsv(r, QLocale())
+                                                         : IlerlemeTablosu(r).toUtf8();
+    return CiktiyaYaz(metin) ? Cikis::Basarili : Cikis::Hata;
+}
+
 } // namespace
 
 int MetinKomutunuCalistir(const RaporKomutu& komut)
@@ -93,6 +105,7 @@ int MetinKomutunuCalistir(const RaporKomutu& komut)
     case RaporKomutu::Tur::Xml: return Xml(komut);
     case RaporKomutu::Tur::Risk: return Risk(komut);
     case RaporKomutu::Tur::Takvim: return Takvim(komut);
+    case RaporKomutu::Tur::Ilerleme: return Ilerleme(komut);
     case RaporKomutu::Tur::Yardim:
     case RaporKomutu::Tur::Gantt:
     case RaporKomutu::Tur::Ag:

@@ -38,7 +38,8 @@ int main(int argc, char* argv[])
 
     if (komut.tur == RaporKomutu::Tur::Yardim)
         return CiktiyaYaz(YardimMetni(komut.veritabani).toUtf8()) ? Cikis::Basarili : Cikis::Hata;
-    if (komut.tur == RaporKomutu::Tur::Gantt || komut.tur == RaporKomutu::Tur::Ag)
+    if (komut.tur == RaporKomutu::Tur::Gantt || komut.tur == RaporKomutu::Tur::Ag
+        || komut.bicim == RaporKomutu::Bicim::Pdf)
         return GanttiCalistir(argc, argv, komut, klasor);
     int sayi = argc > 0 ? 1 : 0;
     QCoreApplication uygulama(sayi, argv);

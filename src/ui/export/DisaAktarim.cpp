@@ -1,10 +1,12 @@
 #include "ui/export/DisaAktarim.h"
 
+#include "drawing/DurumRaporu.h"
 #include "drawing/GorselCikti.h"
 #include "drawing/AgSayfalari.h"
 #include "drawing/RaporSayfalari.h"
 #include "export/CsvYazimi.h"
 #include "export/GuvenliYazim.h"
+#include "export/IlerlemeSutunlari.h"
 #include "export/MspdiYazimi.h"
 #include "ui/Mesaj.h"
 
@@ -42,6 +44,7 @@ const BicimBilgisi Bicimler[] = {
     {Bicim::AgSvg, "SVG: ağ diyagramı (*.svg)", "svg"},
     {Bicim::AgPng, "PNG: ağ diyagramı (*.png)", "png"},
     {Bicim::AgPdf, "PDF: ağ diyagramı, A4 sayfalar (*.pdf)", "pdf"},
+    {Bicim::DurumPdf, "Durum Raporu (PDF): bitiş o zaman ve şimdi, geciken faaliyetler, göstergeler (*.pdf)", "pdf"},
 };
 
 bool RiskBicimi(Bicim bicim)
@@ -51,7 +54,7 @@ bool RiskBicimi(Bicim bicim)
 
 bool AgBicimi(Bicim bicim)
 {
-    return bicim >= Bicim::AgSvg;
+    return bicim >= Bicim::AgSvg && bicim <= Bicim::AgPdf;
 }
 
 // The kind of picture a format writes, as the dialog remembers the last one of each.
@@ -92,14 +95,20 @@ QString OnerilenAd(const QString& proje, Bicim bicim)
         ad += bicim <= Bicim::HistogramPng ? QStringLiteral("-histogram") : QStringLiteral("-kasirga");
     else if (AgBicimi(bicim))
         ad += QStringLiteral("-ag");
+    else if (bicim == Bicim::DurumPdf) // beside the Gantt chart's PDF, never over it
+        ad += QStringLiteral("-durum");
     return ad + QLatin1Char('.') + QLatin1String(Bilgi(bicim).uzanti);
 }
 
 // The chart a format draws: the analysis' own (table and Gantt chart), one of the
-// Risk tab's two, or the network diagram. A typed extension never changes it.
+// Risk tab's two, the network diagram or the status report. A typed extension never changes it.
 int Grafik(Bicim bicim)
 {
-    return bicim <= Bicim::Xml ? 0 : bicim <= Bicim::HistogramPng ? 1 : bicim <= Bicim::KasirgaPng ? 2 : 3;
+    return bicim <= Bicim::Xml             ? 0
+           : bicim <= Bicim::HistogramPng ? 1
+           : bicim <= Bicim::KasirgaPng   ? 2
+           : bicim <= Bicim::AgPdf        ? 3
+                                          : 4;
 }
 
 // During a trial, the choice of the plan a dialog writes, `sunulan` first, labelled and
@@ -194,6 +203,15 @@ DepoHatasi Icerik(const Rapor& rapor, const std::optional<RiskGorseli>& risk, Bi
     case Bicim::AgSvg: icerik = AgGorseliYaz(rapor, GorselBicim::Svg, yazi); return {};
     case Bicim::AgPng: icerik = AgGorseliYaz(rapor, GorselBicim::Png, yazi); return {};
     case Bicim::AgPdf: icerik = AgGorseliYaz(rapor, GorselBicim::Pdf, yazi); return {};
+    case Bicim::DurumPdf: {
+        const IlerlemeAnalizi ilerleme = RaporIlerlemesi(rapor);
+        if (!ilerleme.var)
+            return DepoHatasi::yeni(DepoHatasi::Genel,
+                                    QStringLiteral("Durum raporu için projenin bir durum tarihi ve başlama tarihi olmalı, "
+                                                   "ağı hesaplanabilmeli. Durum tarihini girip yeniden deneyin."));
+        icerik = DurumRaporuPdf(rapor, ilerleme, yazi);
+        return {};
+    }
     }
     return {};
 }

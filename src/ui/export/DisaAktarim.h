@@ -14,8 +14,10 @@ class QWidget;
 namespace DisaAktarim {
 
 // The Gantt chart's formats, then the Risk tab's two charts as SVG and PNG, then the
-// network diagram's (last, so that the format remembered between runs keeps its number).
-enum class Bicim { Csv, Svg, Png, Pdf, Xml, HistogramSvg, HistogramPng, KasirgaSvg, KasirgaPng, AgSvg, AgPng, AgPdf };
+// network diagram's, then the one-page status report of a project with a status date (each
+// added last, so that the format remembered between runs keeps its number).
+enum class Bicim { Csv, Svg, Png, Pdf, Xml, HistogramSvg, HistogramPng, KasirgaSvg, KasirgaPng, AgSvg, AgPng, AgPdf,
+                   DurumPdf };
 
 // Which plan a window shows during a trial: the plan stored or the trial. The dialogs
 // offer the other too, and say which they write.

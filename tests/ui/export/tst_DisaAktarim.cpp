@@ -142,6 +142,8 @@ private slots:
         QTest::newRow("tornado, no extension") << Bicim::KasirgaSvg << "k" << Bicim::KasirgaSvg << "k.svg";
         QTest::newRow("histogram, the table's") << Bicim::HistogramPng << "h.csv" << Bicim::HistogramPng << "h.csv";
         QTest::newRow("Gantt PNG, .svg") << Bicim::Png << "g.svg" << Bicim::Svg << "g.svg";
+        QTest::newRow("status report, no extension") << Bicim::DurumPdf << "d" << Bicim::DurumPdf << "d.pdf";
+        QTest::newRow("Gantt PDF, .pdf is not the status report") << Bicim::Pdf << "g.PDF" << Bicim::Pdf << "g.PDF";
         QTest::newRow("CSV, .xml") << Bicim::Csv << "a.b/plan.xml" << Bicim::Xml << "a.b/plan.xml";
         QTest::newRow("PDF, another extension") << Bicim::Pdf << "rapor.v2" << Bicim::Pdf << "rapor.v2";
     }
