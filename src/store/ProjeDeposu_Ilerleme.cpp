@@ -14,19 +14,29 @@ bool DurumSatiriVar(const QDate& durumTarihi, qint32 karsilastirilan)
     return durumTarihi.isValid() || karsilastirilan >= 0;
 }
 
-DepoHatasi DurumuOku(const QSqlDatabase& vt, const QString& proje, ProjeIlerlemesi& ilerleme, TabanPlanlari& tabanlar)
+// The status row, and whether the project has progress rows or baselines to read: one
+// statement, so that a project without any costs a server one round trip.
+DepoHatasi DurumuOku(const QSqlDatabase& vt, const QString& proje, ProjeIlerlemesi& ilerleme, TabanPlanlari& tabanlar,
+                     bool& ilerlemeVar, bool& tabanVar)
 {
     QSqlQuery sorgu(vt);
     bool bulundu = false;
-    if (auto hata = SatirBul(sorgu, QStringLiteral("SELECT DurumTarihi, Karsilastirilan FROM DurumTablosu"
-                                                   " WHERE Projesi = ?"), {proje}, bulundu); hata || !bulundu)
+    if (auto hata = SatirBul(sorgu, QStringLiteral("SELECT d.Projesi IS NOT NULL, d.DurumTarihi, d.Karsilastirilan,"
+                                                   " EXISTS (SELECT 1 FROM IlerlemeTablosu WHERE Projesi = n.ad),"
+                                                   " EXISTS (SELECT 1 FROM TabanPlanlariTablosu WHERE Projesi = n.ad)"
+                                                   " FROM (SELECT ? AS ad) n LEFT JOIN DurumTablosu d ON d.Projesi = n.ad"),
+                             {proje}, bulundu); hata || !bulundu)
         return hata;
-    if (!SaklanmisTarih(sorgu.value(0), ilerleme.durumTarihi))
-        return IlerlemeOkunamadi(proje, sorgu.value(0));
-    bool tamSayi = false;
-    tabanlar.karsilastirilan = sorgu.value(1).toInt(&tamSayi);
-    if (!tamSayi || tabanlar.karsilastirilan < -1 || tabanlar.karsilastirilan >= TabanPlaniSiniri)
+    ilerlemeVar = sorgu.value(3).toBool();
+    tabanVar = sorgu.value(4).toBool();
+    if (!sorgu.value(0).toBool())
+        return {};
+    if (!SaklanmisTarih(sorgu.value(1), ilerleme.durumTarihi))
         return IlerlemeOkunamadi(proje, sorgu.value(1));
+    bool tamSayi = false;
+    tabanlar.karsilastirilan = sorgu.value(2).toInt(&tamSayi);
+    if (!tamSayi || tabanlar.karsilastirilan < -1 || tabanlar.karsilastirilan >= TabanPlaniSiniri)
+        return IlerlemeOkunamadi(proje, sorgu.value(2));
     return {};
 }
 
@@ -129,10 +139,17 @@ DepoHatasi DepoOrtak::IlerlemeOku(const QSqlDatabase& vt, const QString& proje, 
     bool var = false;
     if (auto hata = TabloVar(vt, "DurumTablosu", var); hata || !var)
         return hata;
-    if (auto hata = DurumuOku(vt, proje, ilerleme, tabanlar))
+    bool ilerlemeVar = false, tabanVar = false;
+    if (auto hata = DurumuOku(vt, proje, ilerleme, tabanlar, ilerlemeVar, tabanVar))
         return hata;
-    if (auto hata = FaaliyetIlerlemeleriniOku(vt, proje, ilerleme))
-        return hata;
+    if (ilerlemeVar) {
+        if (auto hata = FaaliyetIlerlemeleriniOku(vt, proje, ilerleme))
+            return hata;
+    }
+    if (!tabanVar) {
+        tabanlar.karsilastirilan = -1; // none to compare with
+        return {};
+    }
     return TabanlariOku(vt, proje, tabanlar);
 }
 
