@@ -17,6 +17,12 @@ QString TurAdi(AdimTuru tur)
     case AdimTuru::SureleriDegistir: return QStringLiteral("Denemeyi Uygula");
     case AdimTuru::DagilimDegistir: return QStringLiteral("Dağılım Değiştir");
     case AdimTuru::TakvimDegistir: return QStringLiteral("Takvim Değiştir");
+    case AdimTuru::DurumTarihi: return QStringLiteral("Durum Tarihi");
+    case AdimTuru::Ilerleme: return QStringLiteral("İlerleme");
+    case AdimTuru::TabanKaydet: return QStringLiteral("Taban Planı Kaydet");
+    case AdimTuru::TabanAdlandir: return QStringLiteral("Taban Planı Adlandır");
+    case AdimTuru::TabanSil: return QStringLiteral("Taban Planı Sil");
+    case AdimTuru::TabanSec: return QStringLiteral("Taban Planı Seç");
     }
     return QString();
 }

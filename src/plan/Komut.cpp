@@ -2,6 +2,7 @@
 
 #include "rules/FaaliyetKurallari.h"
 #include "store/ProjeDeposu.h"
+#include "text/IlerlemeMetinleri.h"
 
 #include <algorithm>
 
@@ -61,6 +62,46 @@ BagReddi ProjeninBaglari(const TamProje& p)
     return DonguyuDenetle(p.faaliyetler);
 }
 
+// A rule on the stored progress and baselines that keeps its refusal in `ret`.
+template <typename Denetim>
+ProjeDeposu::IlerlemeKurali IlerlemeKurali(IlerlemeReddi& ret, Denetim denetim)
+{
+    return [&ret, denetim](const ProjeIlerlemesi& ilerleme, const TabanPlanlari& tabanlar) {
+        ret = denetim(ilerleme, tabanlar);
+        return !ret;
+    };
+}
+
+KomutHatasi IlerlemeReddedildi(const IlerlemeReddi& ret)
+{
+    KomutHatasi hata;
+    hata.ilerleme = ret;
+    return hata;
+}
+
+// The store's answer, with the rule's refusal when it was the rule that wrote nothing.
+KomutHatasi IlerlemeSonucu(DepoHatasi depo, const IlerlemeReddi& ret)
+{
+    KomutHatasi hata = Depo(std::move(depo));
+    hata.ilerleme = ret;
+    return hata;
+}
+
+// An import's progress and baselines, said as a store refusal as its other rules are.
+KomutHatasi AktarilanIlerleme(const TamProje& p)
+{
+    QStringList kodlar;
+    for (const Faaliyet& f : p.faaliyetler)
+        kodlar << f.kodu;
+    const IlerlemeReddi ret = ProjeIlerlemesiniDenetle(p.ilerleme, p.tabanlar, kodlar);
+    if (!ret)
+        return {};
+    KomutHatasi hata = IlerlemeReddedildi(ret);
+    hata.depo = DepoHatasi::yeni(DepoHatasi::Kisit, QStringLiteral("\"%1\" projesi: %2")
+                                                        .arg(p.proje.ad, IlerlemeMetinleri::RedMetni(ret)));
+    return hata;
+}
+
 struct Uygulayici {
     const ProjeDeposu& depo;
 
@@ -110,6 +151,8 @@ struct Uygulayici {
             }
             if (const BagReddi ret = ProjeninBaglari(p))
                 return BagReddedildi(ret, p.proje.ad);
+            if (KomutHatasi hata = AktarilanIlerleme(p))
+                return hata;
         }
         return Depo(depo.IceAktar(k.projeler));
     }
@@ -135,6 +178,53 @@ struct Uygulayici {
         if (const TakvimReddi ret = TakvimiDenetle(k.yeni))
             return TakvimReddedildi(ret);
         return Depo(depo.TakvimDegistir(k.proje, k.eski, k.yeni));
+    }
+    KomutHatasi operator()(const DurumTarihiKomutu& k) const
+    {
+        IlerlemeReddi ret;
+        auto kural = IlerlemeKurali(ret, [&k](const ProjeIlerlemesi& saklanan, const TabanPlanlari&) {
+            return DurumTarihiniDenetle(k.yeni, saklanan);
+        });
+        DepoHatasi hata = depo.DurumTarihiDegistir(k.proje, k.eski, k.yeni, kural);
+        return IlerlemeSonucu(std::move(hata), ret);
+    }
+    KomutHatasi operator()(const IlerlemeKomutu& k) const
+    {
+        IlerlemeReddi ret;
+        auto kural = IlerlemeKurali(ret, [&k](const ProjeIlerlemesi& saklanan, const TabanPlanlari&) {
+            return k.yeni ? IlerlemeyiDenetle(k.kodu, *k.yeni, saklanan.durumTarihi) : IlerlemeReddi{};
+        });
+        DepoHatasi hata = depo.IlerlemeDegistir(k.proje, k.kodu, k.eski, k.yeni, kural);
+        return IlerlemeSonucu(std::move(hata), ret);
+    }
+    KomutHatasi operator()(const TabanKaydetKomutu& k) const
+    {
+        IlerlemeReddi ret;
+        auto kural = IlerlemeKurali(ret, [&k](const ProjeIlerlemesi&, const TabanPlanlari& tabanlar) {
+            return TabanKaydiniDenetle(k.yeni, tabanlar);
+        });
+        qint32 numara = -1;
+        DepoHatasi hata = depo.TabanKaydet(k.proje, k.yeni, numara, kural);
+        return IlerlemeSonucu(std::move(hata), ret);
+    }
+    KomutHatasi operator()(const TabanAdlandirKomutu& k) const
+    {
+        IlerlemeReddi ret;
+        auto kural = IlerlemeKurali(ret, [&k](const ProjeIlerlemesi&, const TabanPlanlari& tabanlar) {
+            return TabanAdiniDenetle(k.yeniAd, tabanlar, k.numara);
+        });
+        DepoHatasi hata = depo.TabanAdlandir(k.proje, k.numara, k.eskiAd, k.yeniAd, kural);
+        return IlerlemeSonucu(std::move(hata), ret);
+    }
+    KomutHatasi operator()(const TabanSilKomutu& k) const { return Depo(depo.TabanSil(k.proje, k.eski)); }
+    KomutHatasi operator()(const TabanSecKomutu& k) const
+    {
+        IlerlemeReddi ret;
+        auto kural = IlerlemeKurali(ret, [&k](const ProjeIlerlemesi&, const TabanPlanlari& tabanlar) {
+            return TabanSeciminiDenetle(k.yeni, tabanlar);
+        });
+        DepoHatasi hata = depo.TabanSec(k.proje, k.eski, k.yeni, kural);
+        return IlerlemeSonucu(std::move(hata), ret);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "kernel/Takvim.h"
 #include "rules/BagKurallari.h"
+#include "rules/IlerlemeKurallari.h"
 #include "rules/TakvimKurallari.h"
 #include "store/DepoHatasi.h"
 #include "store/Kayitlar.h"
@@ -79,10 +80,45 @@ struct SureleriDegistirKomutu {
     QVector<qint32> yeniler;
 };
 
+// The project's status date, set (invalid: cleared) over `eski` as shown.
+struct DurumTarihiKomutu {
+    QString proje;
+    QDate eski, yeni;
+};
+
+// An activity's progress set (yeni) or removed (none), over `eski` as shown (none: no row).
+struct IlerlemeKomutu {
+    QString proje;
+    QString kodu;
+    std::optional<FaaliyetIlerlemesi> eski, yeni;
+};
+
+// A new baseline of the project; its number is the lowest free one when it is written.
+struct TabanKaydetKomutu {
+    QString proje;
+    TabanPlani yeni;
+};
+struct TabanAdlandirKomutu {
+    QString proje;
+    qint32 numara = 0;
+    QString eskiAd, yeniAd;
+};
+// Deletes the baseline as shown; when it was the one compared, none is compared after.
+struct TabanSilKomutu {
+    QString proje;
+    TabanPlani eski;
+};
+// The baseline progress is compared with (-1: none), set over `eski` as shown.
+struct TabanSecKomutu {
+    QString proje;
+    qint32 eski = -1, yeni = -1;
+};
+
 using Komut = std::variant<ProjeEkleKomutu, ProjeDegistirKomutu, ProjeSilKomutu, FaaliyetEkleKomutu,
                            FaaliyetDegistirKomutu, SonFaaliyetiSilKomutu, TumFaaliyetleriSilKomutu, IceAktarKomutu,
                            TahminDegistirKomutu, SureleriDegistirKomutu, DagilimDegistirKomutu,
-                           TakvimDegistirKomutu>;
+                           TakvimDegistirKomutu, DurumTarihiKomutu, IlerlemeKomutu, TabanKaydetKomutu,
+                           TabanAdlandirKomutu, TabanSilKomutu, TabanSecKomutu>;
 
 // Why a command wrote nothing.
 struct KomutHatasi {
@@ -90,8 +126,12 @@ struct KomutHatasi {
     QString yersizOnceki; // a predecessor that was not added before the activity
     TakvimReddi takvim;   // a calendar (set, or imported with a project) that breaks its rules
     BagReddi bag = {};    // links (written, or imported with a project) that break their rules
+    IlerlemeReddi ilerleme = {}; // progress, a status date or a baseline that breaks their rules
 
-    explicit operator bool() const { return bool(depo) || !yersizOnceki.isEmpty() || bool(takvim) || bool(bag); }
+    explicit operator bool() const
+    {
+        return bool(depo) || !yersizOnceki.isEmpty() || bool(takvim) || bool(bag) || bool(ilerleme);
+    }
 };
 
 // Checks the command by the plan's rules and writes it in one transaction.

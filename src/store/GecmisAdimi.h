@@ -22,6 +22,12 @@ enum class AdimTuru {
     SureleriDegistir,
     DagilimDegistir,
     TakvimDegistir,
+    DurumTarihi,
+    Ilerleme,
+    TabanKaydet,
+    TabanAdlandir,
+    TabanSil,
+    TabanSec,
 };
 
 // One recorded write, as the history lists it.

@@ -99,6 +99,28 @@ public:
     // calendar's rules (TakvimiDenetle); the command checks them.
     DepoHatasi TakvimDegistir(const QString& proje, const ProjeTakvimi& eski, const ProjeTakvimi& yeni) const;
 
+    // A rule on the project's progress and baselines as stored, checked inside the write it
+    // guards before anything is written; false refuses, as KodKurali does.
+    using IlerlemeKurali = std::function<bool(const ProjeIlerlemesi& ilerleme, const TabanPlanlari& tabanlar)>;
+
+    // The project's progress and baselines (ProjeOku reads them with the project), each set
+    // only while the file still holds what the window showed and the project is there.
+    // The status date (invalid: none).
+    DepoHatasi DurumTarihiDegistir(const QString& proje, const QDate& eski, const QDate& yeni,
+                                   const IlerlemeKurali& kural = {}) const;
+    // An activity's progress (none: no row), the activity still there.
+    DepoHatasi IlerlemeDegistir(const QString& proje, const QString& kodu, const std::optional<FaaliyetIlerlemesi>& eski,
+                                const std::optional<FaaliyetIlerlemesi>& yeni, const IlerlemeKurali& kural = {}) const;
+    // A new baseline under the lowest free number, given back in `numara`.
+    DepoHatasi TabanKaydet(const QString& proje, const TabanPlani& yeni, qint32& numara,
+                           const IlerlemeKurali& kural = {}) const;
+    DepoHatasi TabanAdlandir(const QString& proje, qint32 numara, const QString& eskiAd, const QString& yeniAd,
+                             const IlerlemeKurali& kural = {}) const;
+    // Deletes the baseline as shown; were it the one compared, none is compared after.
+    DepoHatasi TabanSil(const QString& proje, const TabanPlani& eski) const;
+    // The baseline compared with (-1: none).
+    DepoHatasi TabanSec(const QString& proje, qint32 eski, qint32 yeni, const IlerlemeKurali& kural = {}) const;
+
     // Every write above is also a step of the file's undo history, recorded in its own
     // transaction; a write after an undo drops the steps that could have been redone.
     // Every step, oldest first (empty for a file without history).

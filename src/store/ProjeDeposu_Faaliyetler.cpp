@@ -194,12 +194,14 @@ DepoHatasi ProjeDeposu::SonFaaliyetiSil(const QString& proje, const KayitliFaali
         if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ? AND Kodu = ?"),
                                  {proje, son.kodu}))
             return hata;
-        // Its estimate and links go with it: a later activity of the same code starts without them.
-        if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM BaglarTablosu WHERE Projesi = ? AND Kodu = ?"),
-                                 {proje, son.kodu}))
-            return hata;
-        return Calistir(vt, QStringLiteral("DELETE FROM TahminlerTablosu WHERE Projesi = ? AND Kodu = ?"),
-                        {proje, son.kodu});
+        // Its estimate, links and progress go with it: a later activity of the same code starts
+        // without them. Baselines keep it as it was.
+        for (const char* tablo : {"BaglarTablosu", "TahminlerTablosu", "IlerlemeTablosu"}) {
+            if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM %1 WHERE Projesi = ? AND Kodu = ?")
+                                             .arg(QLatin1String(tablo)), {proje, son.kodu}))
+                return hata;
+        }
+        return {};
     });
 }
 
@@ -218,7 +220,7 @@ DepoHatasi ProjeDeposu::TumFaaliyetleriSil(const QString& proje, const QVector<K
             if (auto hata = FaaliyetGosterildigiGibi(vt, proje, f))
                 return hata.numara == DepoHatasi::Bulunamadi ? Bulunamadi(FaaliyetlerDegismis(proje)) : hata;
         }
-        for (const char* tablo : {"FaaliyetlerTablosu", "BaglarTablosu", "TahminlerTablosu"}) {
+        for (const char* tablo : {"FaaliyetlerTablosu", "BaglarTablosu", "TahminlerTablosu", "IlerlemeTablosu"}) {
             if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM %1 WHERE Projesi = ?").arg(QLatin1String(tablo)),
                                      {proje}))
                 return hata;

@@ -114,13 +114,16 @@ GecmisAdimi OkunanAdim(const QSqlQuery& sorgu)
 QString Degismis(int tablo, const QString& proje, const QString& kodu, bool yerAlinmis, bool satirVar, qint64 satir,
                  bool geri)
 {
-    const QString kayit = tablo == 0   ? QStringLiteral("\"%1\" projesi").arg(proje)
-                          : tablo == 1 ? QStringLiteral("\"%1\" projesinin %2 faaliyeti").arg(proje, kodu)
-                          : tablo == 2 ? QStringLiteral("\"%1\" projesinin %2 faaliyetinin tahmini").arg(proje, kodu)
-                          : tablo == 3 ? QStringLiteral("\"%1\" projesinin dağılım seçimi").arg(proje)
-                          : tablo == 4 ? QStringLiteral("\"%1\" projesinin takvimi").arg(proje)
-                          : tablo == 5 ? QStringLiteral("\"%1\" projesinin %2 tarihli takvim istisnası").arg(proje, kodu)
-                                       : QStringLiteral("\"%1\" projesinin %2 faaliyetinin bağı").arg(proje, kodu);
+    // Each table's row by its project (the second column) and its third: a code, a date or a number.
+    static const char* const kayitlar[] = {
+        "\"%1\" projesi", "\"%1\" projesinin %2 faaliyeti", "\"%1\" projesinin %2 faaliyetinin tahmini",
+        "\"%1\" projesinin dağılım seçimi", "\"%1\" projesinin takvimi", "\"%1\" projesinin %2 tarihli takvim istisnası",
+        "\"%1\" projesinin %2 faaliyetinin bağı", "\"%1\" projesinin durum tarihi",
+        "\"%1\" projesinin %2 faaliyetinin ilerlemesi", "\"%1\" projesinin %2 numaralı taban planı",
+        "\"%1\" projesinin %2 numaralı taban planının bir satırı"};
+    static_assert(std::size(kayitlar) == std::size(Tablolar));
+    const QString sablon = QString::fromUtf8(kayitlar[tablo]);
+    const QString kayit = sablon.contains(QLatin1String("%2")) ? sablon.arg(proje, kodu) : sablon.arg(proje);
     const QString ne = yerAlinmis ? QStringLiteral("nin yeri (kayıt %1) bu adımdan sonra başka bir yerde eklenen "
                                                    "bir kayıtça alınmış").arg(satir)
                        : satirVar ? QStringLiteral(" bu adımdan sonra başka bir yerde değiştirilmiş")

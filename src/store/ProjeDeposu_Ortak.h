@@ -92,6 +92,29 @@ DepoHatasi BaglariYaz(const QSqlDatabase& vt, const QString& proje, const QStrin
                       const QVector<BagAyrintisi>& baglar);
 DepoHatasi BagSatirlariEkle(const QSqlDatabase& vt, const QString& proje, const Faaliyet& faaliyet);
 
+// Progress and baselines, in ProjeDeposu_Ilerleme.cpp and ProjeDeposu_Taban.cpp. IlerlemeOku
+// reads the project's (none for a file without their tables); a value this build cannot read
+// is an error, never taken for none. IlerlemeYaz writes a new project's, with no check.
+DepoHatasi IlerlemeOku(const QSqlDatabase& vt, const QString& proje, ProjeIlerlemesi& ilerleme, TabanPlanlari& tabanlar);
+DepoHatasi IlerlemeYaz(const QSqlDatabase& vt, const QString& proje, const ProjeIlerlemesi& ilerleme,
+                       const TabanPlanlari& tabanlar);
+DepoHatasi TabanlariOku(const QSqlDatabase& vt, const QString& proje, TabanPlanlari& tabanlar);
+DepoHatasi TabanSatirlariniEkle(const QSqlDatabase& vt, const QString& proje, const TabanPlani& taban);
+// Sets the compared baseline, the status date staying `durumTarihi`.
+DepoHatasi KarsilastirilaniYaz(const QSqlDatabase& vt, const QString& proje, const QDate& durumTarihi, qint32 eski,
+                               qint32 yeni);
+DepoHatasi IlerlemeOkunamadi(const QString& proje, const QVariant& deger);
+// A date as its column keeps it, an ISO text or NULL for none; and back, false for a text
+// that is no date.
+QVariant TarihMetni(const QDate& tarih);
+bool SaklanmisTarih(const QVariant& deger, QDate& tarih);
+// The tables filed under a project besides its own row and its activities', which a
+// rename carries and a delete removes.
+inline constexpr const char* ProjeninDigerTablolari[] = {
+    "TahminlerTablosu",  "DagilimTablosu",  "TakvimTablosu",        "TakvimIstisnalariTablosu",
+    "BaglarTablosu",     "DurumTablosu",    "IlerlemeTablosu",      "TabanPlanlariTablosu",
+    "TabanSatirlariTablosu"};
+
 // The project must still be there; an activity is written only under a project that is.
 // With the projects, in ProjeDeposu_Projeler.cpp.
 DepoHatasi ProjeOlmali(const QSqlDatabase& vt, const QString& ad);
@@ -175,6 +198,32 @@ DepoHatasi KayitliYazim(const QString& baglanti, const Adim& adim, Adimlar&& adi
             return hata;
         return AdimiKapat(vt);
     });
+}
+
+// A write of progress or baselines as one step of the history: the project must be there,
+// `gosterildigiGibi` checks the stored values against those shown, then the caller's rule
+// sees them, then `yaz` writes. A rule refusing rolls the write back and is no store
+// error: the rule knows why.
+template <typename Kural, typename Denetim, typename Yaz>
+DepoHatasi IlerlemeYazimi(const QString& baglanti, const Adim& adim, const Kural& kural, Denetim&& gosterildigiGibi,
+                          Yaz&& yaz)
+{
+    bool reddedildi = false;
+    const DepoHatasi hata = KayitliYazim(baglanti, adim, [&](const QSqlDatabase& vt) -> DepoHatasi {
+        if (auto hata = ProjeOlmali(vt, adim.projeSonra))
+            return hata;
+        ProjeIlerlemesi ilerleme;
+        TabanPlanlari tabanlar;
+        if (auto hata = IlerlemeOku(vt, adim.projeSonra, ilerleme, tabanlar))
+            return hata;
+        if (auto hata = gosterildigiGibi(vt, ilerleme, tabanlar))
+            return hata;
+        reddedildi = kural && !kural(ilerleme, tabanlar);
+        if (reddedildi)
+            return DepoHatasi::yeni(DepoHatasi::Kisit, QString()); // only to roll back; never returned
+        return yaz(vt, ilerleme, tabanlar);
+    });
+    return reddedildi ? DepoHatasi{} : hata;
 }
 
 } // namespace DepoOrtak

@@ -56,7 +56,7 @@ DepoHatasi ProjeGosterildigiGibi(const QSqlDatabase& vt, const KayitliProje& pro
 }
 
 // The projects' rows, each with its activities and their links, estimates, distribution and
-// calendar as given; `tarihler` holds each project's start and end as stored.
+// calendar, progress and baselines as given; `tarihler` holds each project's start and end as stored.
 DepoHatasi ProjeleriYaz(const QSqlDatabase& vt, const QVector<TamProje>& projeler, const QStringList& tarihler)
 {
     for (qsizetype i = 0; i < projeler.size(); ++i) {
@@ -65,15 +65,12 @@ DepoHatasi ProjeleriYaz(const QSqlDatabase& vt, const QVector<TamProje>& projele
             return hata;
         // Rows another program left under this name would become the new project's.
         QSqlQuery artik(vt);
+        QStringList kayitlar{QStringLiteral("EXISTS (SELECT 1 FROM FaaliyetlerTablosu WHERE Projesi = n.ad)")};
+        for (const char* tablo : ProjeninDigerTablolari)
+            kayitlar << QStringLiteral("EXISTS (SELECT 1 FROM %1 WHERE Projesi = n.ad)").arg(QLatin1String(tablo));
         bool bulundu = false;
-        if (auto hata = SatirBul(artik, QStringLiteral("SELECT 1 FROM FaaliyetlerTablosu WHERE Projesi = ?"
-                                                       " UNION ALL SELECT 1 FROM TahminlerTablosu WHERE Projesi = ?"
-                                                       " UNION ALL SELECT 1 FROM DagilimTablosu WHERE Projesi = ?"
-                                                       " UNION ALL SELECT 1 FROM TakvimTablosu WHERE Projesi = ?"
-                                                       " UNION ALL SELECT 1 FROM TakvimIstisnalariTablosu"
-                                                       " WHERE Projesi = ?"
-                                                       " UNION ALL SELECT 1 FROM BaglarTablosu WHERE Projesi = ?"),
-                                 {p.proje.ad, p.proje.ad, p.proje.ad, p.proje.ad, p.proje.ad, p.proje.ad}, bulundu))
+        if (auto hata = SatirBul(artik, "SELECT 1 FROM (SELECT ? AS ad) n WHERE " + kayitlar.join(QLatin1String(" OR ")),
+                                 {p.proje.ad}, bulundu))
             return hata;
         if (bulundu)
             return DepoHatasi::yeni(DepoHatasi::Kisit,
@@ -102,6 +99,8 @@ DepoHatasi ProjeleriYaz(const QSqlDatabase& vt, const QVector<TamProje>& projele
                 return hata;
         }
         if (auto hata = TakvimYaz(vt, p.proje.ad, ProjeTakvimi(), p.takvim))
+            return hata;
+        if (auto hata = IlerlemeYaz(vt, p.proje.ad, p.ilerleme, p.tabanlar))
             return hata;
     }
     return {};
@@ -161,7 +160,9 @@ DepoHatasi ProjeDeposu::ProjeOku(const QString& ad, KayitliProje& proje) const
         if (!bulundu)
             return OkunacakProjeYok(ad);
         proje = {ad, OkunanTarih(sorgu.value(0)), OkunanTarih(sorgu.value(1)), {}};
-        return TakvimOku(vt, ad, proje.takvim);
+        if (auto hata = TakvimOku(vt, ad, proje.takvim))
+            return hata;
+        return IlerlemeOku(vt, ad, proje.ilerleme, proje.tabanlar);
     });
 }
 
@@ -215,10 +216,7 @@ DepoHatasi ProjeDeposu::ProjeDegistir(const KayitliProje& eski, const Proje& yen
         if (auto hata = Calistir(vt, QStringLiteral("UPDATE FaaliyetlerTablosu SET Projesi = ? WHERE Projesi = ?"),
                                  {Metin(yeni.ad), eski.ad}))
             return hata;
-        if (auto hata = Calistir(vt, QStringLiteral("UPDATE TahminlerTablosu SET Projesi = ? WHERE Projesi = ?"),
-                                 {Metin(yeni.ad), eski.ad}))
-            return hata;
-        for (const char* tablo : {"DagilimTablosu", "TakvimTablosu", "TakvimIstisnalariTablosu", "BaglarTablosu"}) {
+        for (const char* tablo : ProjeninDigerTablolari) {
             if (auto hata = Calistir(vt, QStringLiteral("UPDATE %1 SET Projesi = ? WHERE Projesi = ?")
                                              .arg(QLatin1String(tablo)), {Metin(yeni.ad), eski.ad}))
                 return hata;
@@ -237,9 +235,7 @@ DepoHatasi ProjeDeposu::ProjeSil(const KayitliProje& proje) const
             return hata;
         if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM FaaliyetlerTablosu WHERE Projesi = ?"), {proje.ad}))
             return hata;
-        if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM TahminlerTablosu WHERE Projesi = ?"), {proje.ad}))
-            return hata;
-        for (const char* tablo : {"DagilimTablosu", "TakvimTablosu", "TakvimIstisnalariTablosu", "BaglarTablosu"}) {
+        for (const char* tablo : ProjeninDigerTablolari) {
             if (auto hata = Calistir(vt, QStringLiteral("DELETE FROM %1 WHERE Projesi = ?").arg(QLatin1String(tablo)),
                                      {proje.ad}))
                 return hata;

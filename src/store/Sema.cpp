@@ -117,10 +117,57 @@ const char* const BagTablolari[] = {
     " UNIQUE (Projesi, Kodu, Onceki))",
 };
 
+// Progress and baselines (user_version 6), filed under the project's name like the rest. A
+// project's status date and the baseline it is compared with are one row, kept only while
+// either is set; an activity's progress one row by its code; a baseline one row by its
+// number (0–10), and its activities' dates and durations rows of their own. The history's
+// images gain a seventh column for these tables' rows.
+const char* const IlerlemeTablolari[] = {
+    "CREATE TABLE IF NOT EXISTS DurumTablosu ("
+    " Kimlik INTEGER PRIMARY KEY,"
+    " Projesi TEXT NOT NULL UNIQUE,"
+    " DurumTarihi TEXT CHECK (DurumTarihi IS NULL OR date(DurumTarihi) IS DurumTarihi),"
+    " Karsilastirilan INTEGER NOT NULL CHECK (typeof(Karsilastirilan) = 'integer'"
+    "   AND Karsilastirilan BETWEEN -1 AND 10))",
+
+    "CREATE TABLE IF NOT EXISTS IlerlemeTablosu ("
+    " Kimlik INTEGER PRIMARY KEY,"
+    " Projesi TEXT NOT NULL,"
+    " Kodu TEXT NOT NULL,"
+    " GercekBaslama TEXT CHECK (GercekBaslama IS NULL OR date(GercekBaslama) IS GercekBaslama),"
+    " GercekBitis TEXT CHECK (GercekBitis IS NULL OR date(GercekBitis) IS GercekBitis),"
+    " Yuzde INTEGER NOT NULL CHECK (typeof(Yuzde) = 'integer' AND Yuzde BETWEEN 0 AND 100),"
+    " Kalan INTEGER NOT NULL CHECK (typeof(Kalan) = 'integer' AND Kalan BETWEEN -1 AND 2147483647),"
+    " UNIQUE (Projesi, Kodu))",
+
+    "CREATE TABLE IF NOT EXISTS TabanPlanlariTablosu ("
+    " Kimlik INTEGER PRIMARY KEY,"
+    " Projesi TEXT NOT NULL,"
+    " Numara INTEGER NOT NULL CHECK (typeof(Numara) = 'integer' AND Numara BETWEEN 0 AND 10),"
+    " Adi TEXT NOT NULL CHECK (length(Adi) BETWEEN 1 AND 50),"
+    " KayitTarihi TEXT CHECK (KayitTarihi IS NULL OR date(KayitTarihi) IS KayitTarihi),"
+    " Baslama TEXT CHECK (Baslama IS NULL OR date(Baslama) IS Baslama),"
+    " Bitis TEXT CHECK (Bitis IS NULL OR date(Bitis) IS Bitis),"
+    " UNIQUE (Projesi, Numara))",
+
+    "CREATE TABLE IF NOT EXISTS TabanSatirlariTablosu ("
+    " Kimlik INTEGER PRIMARY KEY,"
+    " Projesi TEXT NOT NULL,"
+    " Numara INTEGER NOT NULL CHECK (typeof(Numara) = 'integer' AND Numara BETWEEN 0 AND 10),"
+    " Kodu TEXT NOT NULL,"
+    " Baslama TEXT CHECK (Baslama IS NULL OR date(Baslama) IS Baslama),"
+    " Bitis TEXT CHECK (Bitis IS NULL OR date(Bitis) IS Bitis),"
+    " Sure INTEGER NOT NULL CHECK (typeof(Sure) = 'integer' AND Sure BETWEEN -2147483648 AND 2147483647),"
+    " UNIQUE (Projesi, Numara, Kodu))",
+
+    "ALTER TABLE GecmisDegisiklikleri ADD COLUMN O7",
+    "ALTER TABLE GecmisDegisiklikleri ADD COLUMN S7",
+};
+
 } // namespace
 
 // Kimlik too: every list sorts by it, so a file without it would open and then fail on every read.
-const Tablo Tablolar[7] = {
+const Tablo Tablolar[11] = {
     {"ProjeTablosu", {"Kimlik", "ProjeAdi", "BaslamaTarihi", "BitisTarihi"}, {"bigint", "text", "text", "text"},
      "ProjeAdi"},
     {"FaaliyetlerTablosu", {"Kimlik", "Projesi", "Kodu", "Adi", "OngorulenSure", "OncekiFaaliyet"},
@@ -134,6 +181,14 @@ const Tablo Tablolar[7] = {
      {"bigint", "text", "text", "text", "text"}, "Projesi"},
     {"BaglarTablosu", {"Kimlik", "Projesi", "Kodu", "Onceki", "Turu", "Gecikme"},
      {"bigint", "text", "text", "text", "text", "integer"}, "Projesi"},
+    {"DurumTablosu", {"Kimlik", "Projesi", "DurumTarihi", "Karsilastirilan"}, {"bigint", "text", "text", "integer"},
+     "Projesi"},
+    {"IlerlemeTablosu", {"Kimlik", "Projesi", "Kodu", "GercekBaslama", "GercekBitis", "Yuzde", "Kalan"},
+     {"bigint", "text", "text", "text", "text", "integer", "integer"}, "Projesi"},
+    {"TabanPlanlariTablosu", {"Kimlik", "Projesi", "Numara", "Adi", "KayitTarihi", "Baslama", "Bitis"},
+     {"bigint", "text", "integer", "text", "text", "text", "text"}, "Projesi"},
+    {"TabanSatirlariTablosu", {"Kimlik", "Projesi", "Numara", "Kodu", "Baslama", "Bitis", "Sure"},
+     {"bigint", "text", "integer", "text", "text", "text", "integer"}, "Projesi"},
 };
 
 DepoHatasi Kur(QSqlDatabase& vt, const QStringList& ekler)
@@ -193,6 +248,7 @@ QStringList GocKomutlari(int surum)
         {3, std::begin(DagilimTablolari), std::end(DagilimTablolari)},
         {4, std::begin(TakvimTablolari), std::end(TakvimTablolari)},
         {5, std::begin(BagTablolari), std::end(BagTablolari)},
+        {6, std::begin(IlerlemeTablolari), std::end(IlerlemeTablolari)},
     };
     QStringList komutlar;
     for (const Goc& goc : goclar)

@@ -9,7 +9,8 @@
 // The two tables of Proje.mdb, the two of its undo history, the estimates' table, the
 // projects' distributions and their calendars. PRAGMA user_version tells them apart: 0 for
 // a file with the first two only, 1 with the history, 2 with the estimates too, 3 with the
-// distributions, 4 with the calendars, 5 with the links that are not plain.
+// distributions, 4 with the calendars, 5 with the links that are not plain, 6 with progress
+// and baselines.
 namespace Sema {
 
 struct Tablo {
@@ -23,15 +24,16 @@ struct Tablo {
 };
 
 // ProjeTablosu, FaaliyetlerTablosu, TahminlerTablosu, DagilimTablosu, TakvimTablosu,
-// TakvimIstisnalariTablosu and BaglarTablosu with every column the application reads, in
+// TakvimIstisnalariTablosu, BaglarTablosu, DurumTablosu, IlerlemeTablosu, TabanPlanlariTablosu
+// and TabanSatirlariTablosu with every column the application reads, in
 // the order the history's images keep them; their index is their number in the history. Every file has
 // the first two; the third comes with user_version 2, the fourth with 3, the calendar's two
-// with 4, the links' with 5.
-extern const Tablo Tablolar[7];
+// with 4, the links' with 5, progress and baselines' four with 6.
+extern const Tablo Tablolar[11];
 constexpr int ZorunluTabloSayisi = 2;
 
 // The newest user_version this build writes; a file of a newer one is only read.
-constexpr int Surum = 5;
+constexpr int Surum = 6;
 
 // Creates every table in an empty database, in one transaction, at Surum, and runs
 // `ekler` in the same transaction (a server's role).
