@@ -12,7 +12,6 @@
 #include "ui/layout/Kurucu.h"
 #include "ui/widgets/SarilanEtiket.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>

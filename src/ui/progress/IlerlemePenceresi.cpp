@@ -56,13 +56,21 @@ IlerlemePenceresi::IlerlemePenceresi(const DiyalogBaglami& baglam) : Diyalog(bag
 IlerlemePenceresi* IlerlemePenceresi::Ac(const DiyalogBaglami& baglam, const QString& kodu)
 {
     // One window for the owner, whichever window asked for it.
-    QPointer<IlerlemePenceresi> acik;
-    for (auto* pencere : baglam.sahip->findChildren<IlerlemePenceresi*>(QString(), Qt::FindDirectChildrenOnly))
-        acik = pencere;
+    QPointer<IlerlemePenceresi> acik = Acik(baglam.sahip);
     IlerlemePenceresi* pencere = AcYaDaOneGetir(acik, baglam);
     if (!kodu.isEmpty())
         pencere->FaaliyetiSec(kodu);
     return pencere;
+}
+
+IlerlemePenceresi* IlerlemePenceresi::Acik(const QWidget* sahip)
+{
+    for (QObject* cocuk : sahip->children()) {
+        auto* pencere = dynamic_cast<IlerlemePenceresi*>(cocuk);
+        if (pencere && !pencere->isHidden())
+            return pencere;
+    }
+    return nullptr;
 }
 
 void IlerlemePenceresi::Kur()

@@ -22,6 +22,8 @@ public:
     // The one progress window of the owner, opened or brought to the front, showing the
     // activity coded `kodu` when the selected project has it.
     static IlerlemePenceresi* Ac(const DiyalogBaglami& baglam, const QString& kodu = QString());
+    // The owner's progress window while it is open; null when closed.
+    static IlerlemePenceresi* Acik(const QWidget* sahip);
 
     // The selected project's status date and the chosen activity's progress as stored.
     void Yenile();
@@ -41,6 +43,7 @@ public:
     QSpinBox* yuzdeKutusu() const { return m_yuzde; }
     QSpinBox* kalanKutusu() const { return m_kalan; }
     QLabel* turetilen() const { return m_turetilen; }
+    QPushButton* uygulaDugmesi() const { return m_uygula; }
 
 private:
     void Kur();
