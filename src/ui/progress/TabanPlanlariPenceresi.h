@@ -28,6 +28,9 @@ public:
     QTreeWidget* liste() const { return m_liste; }
     QLineEdit* adKutusu() const { return m_ad; }
     QLabel* durum() const { return m_durum; }
+    QPushButton* kaydetDugmesi() const { return m_kaydet; }
+    QPushButton* adlandirDugmesi() const { return m_adlandir; }
+    QPushButton* silDugmesi() const { return m_sil; }
     QPushButton* secDugmesi() const { return m_sec; }
 
 private:

@@ -107,6 +107,86 @@ private slots:
         QCOMPARE(pencere->durumTarihiKutusu()->text(), "");
         QCOMPARE(kayit.sayi(), 0);
     }
+
+    // A refused entry is one box with the rule's reason; nothing is stored and nothing shown moves.
+    void aRefusedEntryChangesNothing_data()
+    {
+        QTest::addColumn<QString>("baslama");
+        QTest::addColumn<QString>("bitis");
+        QTest::addColumn<int>("yuzde");
+        QTest::newRow("finish before start") << "4.03.2026" << "3.03.2026" << 100;
+        QTest::newRow("after the status date") << "6.03.2026" << "" << 10;
+        QTest::newRow("finish under 100 %") << "2.03.2026" << "4.03.2026" << 90;
+    }
+    void aRefusedEntryChangesNothing()
+    {
+        QFETCH(QString, baslama);
+        QFETCH(QString, bitis);
+        QFETCH(int, yuzde);
+        GeciciVeritabani vt;
+        PlaniKur(vt);
+        MesajKaydi kayit;
+        AnaPencere ana(vt.depo());
+        ProjeyiSec(ana, "P");
+        AnalizPenceresi* analiz = nullptr;
+        IlerlemePenceresi* pencere = IlerlemeyiAc(ana, analiz);
+        QVERIFY(pencere);
+        Yaz(pencere->durumTarihiKutusu(), "5.03.2026");
+        QTest::keyClick(pencere->durumTarihiKutusu(), Qt::Key_Return);
+        QTRY_COMPARE(Hucre(analiz, 1, "Tahmini Bitiş"), "10.03.2026");
+        const QStringList satirlar = vt.Satirlar();
+        Yaz(pencere->baslamaKutusu(), baslama);
+        Yaz(pencere->bitisKutusu(), bitis);
+        pencere->yuzdeKutusu()->setValue(yuzde);
+        QTest::mouseClick(pencere->uygulaDugmesi(), Qt::LeftButton);
+        QCOMPARE(kayit.sayi(), 1);
+        QVERIFY(!kayit.son().metin.isEmpty());
+        QCOMPARE(vt.Satirlar(), satirlar);
+        QVERIFY(ana.belge().plan()->proje.ilerleme.faaliyetler.isEmpty());
+        QCOMPARE(Hucre(analiz, 0, "Gerçek Başlama"), "");
+        QCOMPARE(Hucre(analiz, 1, "Tahmini Bitiş"), "10.03.2026");
+    }
+
+    // Saved, renamed, chosen for the comparison and deleted, each by its button and each undone.
+    void eachBaselineChangeIsUndone()
+    {
+        GeciciVeritabani vt;
+        PlaniKur(vt);
+        MesajKaydi kayit;
+        AnaPencere ana(vt.depo());
+        ProjeyiSec(ana, "P");
+        ana.TabanPlaniKaydet();
+        TabanPlanlariPenceresi* pencere = ana.AcikTabanPlanlariPenceresi();
+        QVERIFY(pencere && OneGetirVeBekle(pencere));
+        QCOMPARE(QAccessible::queryAccessibleInterface(pencere)->role(), QAccessible::Dialog);
+        QCOMPARE(Odak(), pencere->adKutusu());
+        QVERIFY(!ErisilebilirAd(pencere->adKutusu()).isEmpty());
+        QVERIFY(!ErisilebilirAd(pencere->liste()).isEmpty());
+        const auto satirlar = [&] {
+            QStringList metin;
+            for (int i = 0; i < pencere->liste()->topLevelItemCount(); ++i) {
+                const QTreeWidgetItem* s = pencere->liste()->topLevelItem(i);
+                metin << QStringList{s->text(0), s->text(1), s->text(3), s->text(4)}.join('|');
+            }
+            return metin;
+        };
+        const auto adim = [&](QPushButton* dugme, const QStringList& sonra, const QStringList& once) {
+            QTest::mouseClick(dugme, Qt::LeftButton);
+            QTRY_COMPARE(satirlar(), sonra);
+            ana.GeriAl();
+            QTRY_COMPARE(satirlar(), once);
+            ana.Yinele();
+            QTRY_COMPARE(satirlar(), sonra);
+            pencere->liste()->setCurrentItem(pencere->liste()->topLevelItem(0));
+        };
+        Tusla(pencere->adKutusu(), "İlk");
+        adim(pencere->kaydetDugmesi(), {"0|İlk|6.03.2026|"}, {});
+        pencere->adKutusu()->setText("Onaylı");
+        adim(pencere->adlandirDugmesi(), {"0|Onaylı|6.03.2026|"}, {"0|İlk|6.03.2026|"});
+        adim(pencere->secDugmesi(), {"0|Onaylı|6.03.2026|Evet"}, {"0|Onaylı|6.03.2026|"});
+        adim(pencere->silDugmesi(), {}, {"0|Onaylı|6.03.2026|Evet"});
+        QCOMPARE(kayit.metinler(), QStringList{"\"Onaylı\" taban planı silinsin mi?"});
+    }
 };
 
 QTEST_MAIN(ProgressWindowTest)
