@@ -145,7 +145,7 @@ hatalar=(
 "çekirdek@@src/kernel/Hesap.cpp@@qint64 lf = s.bitis, enErken = s.bitis;@@qint64 lf = std::numeric_limits<qint64>::max(), enErken = s.bitis;@@the backward pass forgets that nothing finishes after F: an activity without successors is never critical"
 "çekirdek@@src/risk/Ornekleme.cpp@@Katsayilar(1 + 4 * m_tepe, m_d1, m_c1);@@Katsayilar(1 + 4 * (1 - m_tepe), m_d1, m_c1);@@beta-PERT draws with α taken for β: every estimate comes out symmetric"
 "çekirdek@@src/risk/Ornekleme.cpp@@quint64 karisik = blok;@@quint64 karisik = 0;@@every block of iterations draws the same numbers"
-"çekirdek@@src/risk/RiskHesabi.cpp@@BlokCalistir(m, ayarlar.tohum, blok,@@BlokCalistir(m, ayarlar.tohum + quint64(no), blok,@@each thread draws from a seed of its own, so the result depends on the number of threads"
+"çekirdek@@src/risk/RiskHesabi.cpp@@Calistir(m, ayarlar.tohum, blok,@@Calistir(m, ayarlar.tohum + quint64(no), blok,@@each thread draws from a seed of its own, so the result depends on the number of threads"
 "pencere@@src/plan/Deneme.cpp@@        if (sure != deneme.sureler.cend())
             f.sure = {*sure, *sure};@@        if (false)
             f.sure = {*sure, *sure};@@a what-if is not shown: the window keeps the stored durations"
@@ -265,6 +265,10 @@ hatalar=(
 "çekirdek@@src/kernel/Cizelge.cpp@@if (!duz && enGec < es[satir])@@if (false)@@the main window's path walks on through an activity with float past a start held at day 0"
 "pencere@@src/import/KavrionOkuma.cpp@@Faaliyet f{k.kodu, k.adi, 0, k.oncekiler, k.baglar};@@Faaliyet f{k.kodu, k.adi, 0, k.oncekiler};@@an import from another Kavrion file drops its links' types and lags"
 "çekirdek@@src/import/MspdiOkuma.cpp@@else if (c.isSurrogate())@@else if (false)@@half a surrogate pair from a UTF-7 file reaches the store, which cannot hold it"
+"çekirdek@@src/analysis/IlerlemeAnalizi.cpp@@std::max(baslama, durumSonrasi) + t.kalan@@baslama + t.kalan@@started work's remaining days run from its actual start, not from the status date"
+"çekirdek@@src/kernel/Hesap.cpp@@const int son = Sinirli && sabit[i] ? basi[i] : basi[i + 1];@@const int son = basi[i + 1];@@work already begun is moved by its predecessors' forecast"
+"çekirdek@@src/analysis/IlerlemeAnalizi.cpp@@sonuc.spiT = gecen > 0 ? sonuc.kazanilmisTakvim / sonuc.gecenSure : tanimsiz;@@sonuc.spiT = sonuc.pv > 0 ? sonuc.ev / sonuc.pv : tanimsiz;@@SPI(t) is the cost-based SPI, which forgives a late finish"
+"çekirdek@@src/risk/RiskHesabi.cpp@@            if (Ilerlemeli && m.sabit[i])@@            if (false)@@the simulation from a status date draws work already begun afresh from its start"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

@@ -193,6 +193,7 @@ IlerlemeAnalizi IlerlemeyiHesapla(const AgAnalizi& analiz, const ProjeIlerlemesi
         return IlerlemeAnalizi();
     sonuc.var = true;
     sonuc.durumTarihi = ilerleme.durumTarihi;
+    sonuc.durumSonrasiGunu = qint32(std::max<qint64>(0, sayac.Sonrasi(ilerleme.durumTarihi)));
     TahminiYaz(analiz, ilerleme, s, sonuc);
     SiraDisiniIsaretle(analiz.ag, s, sonuc);
     if (taban) {

@@ -33,6 +33,7 @@ struct FaaliyetTahmini {
 struct IlerlemeAnalizi {
     bool var = false; // a status date, a start date and a computable network: the rest is filled in
     QDate durumTarihi;
+    qint32 durumSonrasiGunu = 0; // the first working day after it, where remaining work starts
     QVector<FaaliyetTahmini> faaliyetler; // in stored order
     qint32 projeBitisGunu = 0;            // the forecast F
     QDate bitis;                          // the forecast finish date

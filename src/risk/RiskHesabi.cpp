@@ -44,6 +44,13 @@ struct Model {
     std::vector<int> bayt;  // how many bytes of its draws can differ
     int sutunSayisi = 0;
     int olcekUssu = 0;
+    // From a status date, in ticks: each row's earliest start and whether work begun holds
+    // it there; for such a row the part of its span already fixed and the share of its draw
+    // still to do (0 once finished). Empty for the plan as planned.
+    QVector<qint64> enErken;
+    QVector<bool> sabit;
+    std::vector<qint64> sabitKisim;
+    std::vector<double> kalanOrani;
 };
 
 // The estimate of each row, checked; without one the duration stands for all three. The
@@ -68,14 +75,54 @@ int Tahminler(const QVector<KayitliFaaliyet>& satirlar, const QHash<QString, UcN
     return -1;
 }
 
-Model ModelKur(const PlanAgi& ag, const QVector<UcNoktaTahmini>& ucler, Dagilim dagilim)
+// A row at the status date, in days, as the forecast has it.
+struct KalanSatir {
+    bool sabit = false;  // started or finished: its start is where it happened
+    qint64 baslama = 0;  // its start, or the earliest an unstarted row may start
+    qint64 sabitGun = 0; // from its start to where its remaining work starts; a finished row's whole span
+    double oran = 0;     // remaining over planned days: the share of a draw still to do
+};
+
+QVector<KalanSatir> KalanSatirlari(const IlerlemeAnalizi& durum, const QVector<KayitliFaaliyet>& satirlar)
+{
+    QVector<KalanSatir> kalan;
+    if (!durum.var || durum.faaliyetler.size() != satirlar.size())
+        return kalan;
+    for (int i = 0; i < satirlar.size(); ++i) {
+        const FaaliyetTahmini& t = durum.faaliyetler.at(i);
+        const qint32 planli = *satirlar.at(i).sure.deger;
+        KalanSatir k{t.basladi, t.basladi ? t.es : durum.durumSonrasiGunu, 0, 0};
+        if (t.bitti)
+            k.sabitGun = t.ef - t.es;
+        else if (t.basladi)
+            k.sabitGun = std::max<qint64>(0, qint64(durum.durumSonrasiGunu) - t.es) + (planli > 0 ? 0 : t.kalan);
+        if (t.basladi && !t.bitti && planli > 0)
+            k.oran = double(t.kalan) / planli;
+        kalan.append(k);
+    }
+    return kalan;
+}
+
+void KalanIsiKoy(Model& m, const QVector<KalanSatir>& kalan)
+{
+    const qint64 tik = qint64(1) << m.olcekUssu;
+    for (const KalanSatir& k : kalan) {
+        m.enErken.append(k.baslama * tik);
+        m.sabit.append(k.sabit);
+        m.sabitKisim.push_back(k.sabitGun * tik);
+        m.kalanOrani.push_back(k.oran);
+    }
+}
+
+Model ModelKur(const PlanAgi& ag, const QVector<UcNoktaTahmini>& ucler, Dagilim dagilim, const QVector<KalanSatir>& kalan)
 {
     Model m;
     m.boyut = int(ucler.size());
     m.ag = ag;
     // The finest tick that keeps every spread within 2^24 ticks, so that ranking the draws
     // takes three passes of a byte (one day at the coarsest), and any path, which adds each
-    // duration and each lag at most once, below 2^61.
+    // duration and each lag at most once, below 2^61; from a status date, each start and
+    // fixed span too.
     int genislikBiti = 0;
     quint64 toplam = 0;
     for (const UcNoktaTahmini& t : ucler) {
@@ -84,6 +131,9 @@ Model ModelKur(const PlanAgi& ag, const QVector<UcNoktaTahmini>& ucler, Dagilim 
     }
     for (const qint64 gecikme : ag.gecikme)
         toplam += quint64(std::abs(gecikme));
+    for (int i = 0; i < kalan.size(); ++i)
+        toplam += quint64(std::abs(kalan[i].baslama) + kalan[i].sabitGun
+                          + qint64(std::ceil(kalan[i].oran * std::abs(double(ucler[i].kotumser)))));
     m.olcekUssu = std::max(0, std::min(24 - genislikBiti, 61 - BitUzunlugu(toplam)));
     // Lags count days, as the estimates do: in ticks they are as fine as the draws.
     for (qint64& gecikme : m.ag.gecikme)
@@ -95,12 +145,18 @@ Model ModelKur(const PlanAgi& ag, const QVector<UcNoktaTahmini>& ucler, Dagilim 
         m.sutun.push_back(genislik ? m.sutunSayisi++ : -1);
         m.bayt.push_back((BitUzunlugu(genislik) + 7) / 8);
     }
+    KalanIsiKoy(m, kalan);
     return m;
 }
 
 // One thread's arrays, reused by every iteration it runs.
 struct Calisma {
-    explicit Calisma(int n) : kritikSayisi(n) { senaryo.sure.resize(n); }
+    explicit Calisma(const Model& m) : kritikSayisi(m.boyut)
+    {
+        senaryo.sure.resize(m.boyut);
+        senaryo.enErken = m.enErken;
+        senaryo.sabit = m.sabit;
+    }
     Senaryo senaryo;
     Sonuc sonuc;
     std::vector<qint64> kritikSayisi;
@@ -113,7 +169,9 @@ qint64 CekilenYeri(const Model& m, int sutun, int yineleme)
 }
 
 // Iterations [ilk, son) of block `blok`: F of each into `bitisler`, each drawn duration
-// with spread into `cekilenler`, the critical ones counted.
+// with spread into `cekilenler`, the critical ones counted. Every row draws, work begun or
+// not, so that a seed's draws are the same whatever the progress.
+template <bool Ilerlemeli>
 void BlokCalistir(const Model& m, quint64 tohum, int blok, int ilk, int son, Calisma& c, qint64* bitisler,
                   quint32* cekilenler)
 {
@@ -127,6 +185,8 @@ void BlokCalistir(const Model& m, quint64 tohum, int blok, int ilk, int son, Cal
             if (m.sutun[i] >= 0)
                 cekilenler[CekilenYeri(m, m.sutun[i], yineleme)] = cekilen;
             sure[i] = m.sureler[i].Alt() + cekilen;
+            if (Ilerlemeli && m.sabit[i])
+                sure[i] = m.sabitKisim[i] + std::llround(double(sure[i]) * m.kalanOrani[i]);
         }
         Hesapla(m.ag, c.senaryo, c.sonuc);
         bitisler[yineleme] = c.sonuc.bitis;
@@ -298,6 +358,13 @@ RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash
                         const RiskAyarlari& ayarlar, const std::atomic<bool>* dur,
                         const std::function<void(int)>& ilerleme)
 {
+    return RiskiHesapla(faaliyetler, tahminler, ayarlar, IlerlemeAnalizi(), dur, ilerleme);
+}
+
+RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash<QString, UcNoktaTahmini>& tahminler,
+                        const RiskAyarlari& ayarlar, const IlerlemeAnalizi& durum, const std::atomic<bool>* dur,
+                        const std::function<void(int)>& ilerleme)
+{
     RiskSonucu sonuc;
     HesaplananAg hesap;
     sonuc.hata = AgiHesapla(faaliyetler, CizelgeyiHesapla(faaliyetler), hesap);
@@ -308,9 +375,12 @@ RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash
         sonuc.hataliSatirlar = faaliyetler;
         return sonuc;
     }
-    sonuc.deterministikF = qint32(hesap.sonuc.bitis);
+    const QVector<KalanSatir> kalan = KalanSatirlari(durum, faaliyetler);
+    sonuc.deterministikF = qint32(kalan.isEmpty() ? hesap.sonuc.bitis : durum.projeBitisGunu);
+    if (!kalan.isEmpty())
+        sonuc.durumTarihi = durum.durumTarihi;
 
-    const Model m = ModelKur(hesap.ag, ucler, ayarlar.dagilim);
+    const Model m = ModelKur(hesap.ag, ucler, ayarlar.dagilim, kalan);
     const int N = std::clamp(ayarlar.yineleme, 1, EnCokYineleme);
     const int blokSayisi = (N + BlokBoyu - 1) / BlokBoyu;
     const int isParcacigi =
@@ -323,7 +393,8 @@ RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash
     std::mutex raporKilidi;
     std::chrono::steady_clock::time_point sonRapor;
     bool raporlandi = false;
-    std::vector<Calisma> calismalar(isParcacigi, Calisma(m.boyut));
+    std::vector<Calisma> calismalar(isParcacigi, Calisma(m));
+    const auto Calistir = m.sabit.isEmpty() ? &BlokCalistir<false> : &BlokCalistir<true>;
     Paralel(isParcacigi, [&](int no) {
         for (;;) {
             if (dur && dur->load())
@@ -332,7 +403,7 @@ RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash
             if (blok >= blokSayisi)
                 return;
             const int ilk = blok * BlokBoyu, son = std::min(N, ilk + BlokBoyu);
-            BlokCalistir(m, ayarlar.tohum, blok, ilk, son, calismalar[no], bitisler.data(), cekilenler.data());
+            Calistir(m, ayarlar.tohum, blok, ilk, son, calismalar[no], bitisler.data(), cekilenler.data());
             const int simdiyeDek = biten.fetch_add(son - ilk) + son - ilk;
             if (ilerleme && raporKilidi.try_lock()) {
                 const std::lock_guard<std::mutex> kilit(raporKilidi, std::adopt_lock);

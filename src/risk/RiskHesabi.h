@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/IlerlemeAnalizi.h"
 #include "kernel/IsTakvimi.h"
 #include "kernel/PlanHatasi.h"
 #include "risk/Tahmin.h"
@@ -33,7 +34,8 @@ struct RiskSonucu {
     QVector<KayitliFaaliyet> hataliSatirlar; // the rows as given, which the fault's words name
     int yineleme = 0;         // iterations done: fewer than asked when stopped
     bool durduruldu = false;  // stopped before the end; a stop before the first block leaves no figures
-    qint32 deterministikF = 0; // F of the plan as it is, the analysis' projeBitisGunu
+    qint32 deterministikF = 0; // F of the plan as it is, the analysis' projeBitisGunu (the forecast's from a status date)
+    QDate durumTarihi;         // the status date the run went on from; invalid: the plan as planned
     // Of F, in days. Pp is the smallest sampled F with at least p% of the samples at or
     // below it (the ⌈pN/100⌉-th smallest); the standard deviation divides by N − 1.
     double p10 = 0, p50 = 0, p80 = 0, p90 = 0, ortalama = 0, standartSapma = 0;
@@ -54,6 +56,14 @@ struct RiskSonucu {
 // thread or a worker, after the first block and then at most every 50 ms.
 RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash<QString, UcNoktaTahmini>& tahminler,
                         const RiskAyarlari& ayarlar, const std::atomic<bool>* dur = nullptr,
+                        const std::function<void(int)>& ilerleme = {});
+// The same on the work that remains at the forecast's status date (`durum` of these rows;
+// without one, the plan as planned, as above): finished activities stay where they
+// happened, started ones draw their remaining days as their estimate's draw scaled by
+// remaining over planned days, the rest draw as above and start no earlier than the first
+// working day after the status date. F counts from the plan's day 0, as the forecast's does.
+RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash<QString, UcNoktaTahmini>& tahminler,
+                        const RiskAyarlari& ayarlar, const IlerlemeAnalizi& durum, const std::atomic<bool>* dur = nullptr,
                         const std::function<void(int)>& ilerleme = {});
 
 // The finish date of a simulated finish of `gun` working days of the project's calendar, as
