@@ -360,8 +360,11 @@ GanttCizimi RaporCizimi(const Rapor& rapor, const GanttOlcegi& olcek)
                  tarih(BolgeselMetin::TarihMetni(rapor.proje.bitis)))};
     if (rapor.deneme)
         baslik.insert(1, DenemeIsareti());
+    // With a status date the picture shows the forecast, the baseline and the progress, as the window does.
+    const IlerlemeAnalizi ilerleme =
+        IlerlemeyiHesapla(rapor.analiz, rapor.proje.ilerleme, KarsilastirilanTaban(rapor.proje.tabanlar));
     return GanttCizimi(rapor.analiz, rapor.proje.baslama.deger.value_or(QDate()), rapor.analiz.plan.tahminiGunSayisi,
-                       olcek, baslik);
+                       olcek, baslik, &ilerleme);
 }
 
 QPageLayout RaporSayfaDuzeni()

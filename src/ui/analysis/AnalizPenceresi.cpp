@@ -101,6 +101,7 @@ void AnalizPenceresi::Kur()
     m_sekmeler->addTab(analizSayfasi, QStringLiteral("Ağ A&nalizi"));
     m_risk = new RiskSekmesi(*m_baglam.belge, m_sekmeler);
     m_sekmeler->addTab(m_risk, QStringLiteral("&Risk"));
+    m_risk->SonucGelince([this] { IlerlemeSatiriniYaz(!m_analiz.faaliyetler.isEmpty() && !m_analiz.hata.Var()); });
 
     TabloyuKur();
     SemayiKur();
@@ -368,7 +369,11 @@ void AnalizPenceresi::IlerlemeyiAc()
 
 void AnalizPenceresi::IlerlemeSatiriniYaz(bool hesaplandi)
 {
-    const QString satir = hesaplandi ? DurumMetinleri::DurumSatiri(m_baglam.belge->ilerlemeAnalizi()) : QString();
+    QString satir = hesaplandi ? DurumMetinleri::DurumSatiri(m_baglam.belge->ilerlemeAnalizi()) : QString();
+    // The risk tab's run from the status date, while it is of what is shown.
+    const auto p80 = satir.isEmpty() ? std::nullopt : m_risk->DurumaGoreP80();
+    if (p80)
+        satir += QLatin1Char('\n') + DurumMetinleri::P80Satiri(*p80);
     m_ilerleme->setText(satir);
     m_ilerleme->setVisible(!satir.isEmpty());
 }
