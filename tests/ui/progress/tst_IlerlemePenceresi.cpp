@@ -79,6 +79,7 @@ private slots:
         QCOMPARE(pencere->faaliyetKutusu()->currentData().toString(), "A");
         QCOMPARE(analiz->tablo()->model()->columnCount(), 12);
         QVERIFY(analiz->ilerleme()->isHidden());
+        const QRectF plandaki = analiz->gantt()->Sec(1);
 
         Yaz(pencere->durumTarihiKutusu(), "5.03.2026");
         QTest::keyClick(pencere->durumTarihiKutusu(), Qt::Key_Return);
@@ -96,6 +97,7 @@ private slots:
         QCOMPARE(Hucre(analiz, 0, "Gerçek Başlama"), "4.03.2026");
         QCOMPARE(Hucre(analiz, 0, "Kalan"), "1");
         QVERIFY(analiz->ilerleme()->text().contains("Tahmini bitiş: 8.03.2026"));
+        QCOMPARE(analiz->gantt()->Sec(1).left(), plandaki.left() + 2 * analiz->gantt()->GunGenisligi());
 
         ana.GeriAl();
         QTRY_COMPARE(Hucre(analiz, 1, "Tahmini Bitiş"), "10.03.2026");
@@ -105,6 +107,7 @@ private slots:
         ana.GeriAl();
         QTRY_COMPARE(analiz->tablo()->model()->columnCount(), 12);
         QCOMPARE(pencere->durumTarihiKutusu()->text(), "");
+        QCOMPARE(analiz->gantt()->Sec(1), plandaki);
         QCOMPARE(kayit.sayi(), 0);
     }
 
