@@ -269,6 +269,8 @@ hatalar=(
 "çekirdek@@src/kernel/Hesap.cpp@@const int son = Sinirli && sabit[i] ? basi[i] : basi[i + 1];@@const int son = basi[i + 1];@@work already begun is moved by its predecessors' forecast"
 "çekirdek@@src/analysis/IlerlemeAnalizi.cpp@@sonuc.spiT = gecen > 0 ? sonuc.kazanilmisTakvim / sonuc.gecenSure : tanimsiz;@@sonuc.spiT = sonuc.pv > 0 ? sonuc.ev / sonuc.pv : tanimsiz;@@SPI(t) is the cost-based SPI, which forgives a late finish"
 "çekirdek@@src/risk/RiskHesabi.cpp@@            if (Ilerlemeli && m.sabit[i])@@            if (false)@@the simulation from a status date draws work already begun afresh from its start"
+"pencere@@src/ui/analysis/AnalizPenceresi.cpp@@m_model->Goster(m_analiz, &belge.ilerlemeAnalizi(), &plan->proje.ilerleme);@@m_model->Goster(m_analiz);@@the analysis table never shows the progress columns"
+"pencere@@src/drawing/GanttCizimi.cpp@@m_analiz(TahminliAnaliz(analiz, ilerleme))@@m_analiz(analiz)@@the Gantt chart draws the plan, not the forecast from the status date"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.
