@@ -157,6 +157,32 @@ void AgSecimiSatiri(Tablo& tablo, AnalizPenceresi& pencere, const QString& ayrin
     tablo.Satir(QStringLiteral("Ağ Diyagramı: seçim, çizimle"), ayrinti, secim, QStringLiteral("ms"), 16.0);
     sekmeler->setCurrentIndex(0);
     EkraniTamamla();
+// A status date, then progress entered again and again on an activity in the middle: the
+// window's refresh that follows each entry, painted. The project is left as it was.
+void IlerlemeYenilemeSatiri(Tablo& tablo, TemelForm& ana, const QString& ayrinti)
+{
+    PlanBelgesi& belge = ana.belge();
+    const QString proje = belge.seciliProje();
+    const QDate durum = belge.plan()->proje.baslama.deger.value_or(QDate(2026, 1, 5)).addDays(10);
+    belge.Calistir(DurumTarihiKomutu{proje, belge.plan()->proje.ilerleme.durumTarihi, durum});
+    const QString kod = belge.plan()->faaliyetler.at(Deney::FaaliyetSayisi / 2).kodu;
+    std::optional<FaaliyetIlerlemesi> onceki;
+    int yuzde = 0;
+    const Olcum yenileme = SureOlc(
+        101,
+        [&] {
+            const FaaliyetIlerlemesi yeni{durum, QDate(), ++yuzde % 90 + 5, -1};
+            belge.Calistir(IlerlemeKomutu{proje, kod, onceki, yeni});
+            onceki = yeni;
+        },
+        [&] {
+            ana.AcikAnalizPenceresi()->Yenile();
+            EkraniTamamla();
+        });
+    tablo.Satir(QStringLiteral("İlerleme girişinden sonra Ağ Analizi penceresini yenileme, çizimle"), ayrinti, yenileme,
+                QStringLiteral("ms"), 16.0); // one frame at 60 Hz
+    belge.Calistir(IlerlemeKomutu{proje, kod, onceki, std::nullopt});
+    belge.Calistir(DurumTarihiKomutu{proje, durum, QDate()});
 }
 
 } // namespace
@@ -220,6 +246,8 @@ void AnalizBolumu(Tablo& tablo, const Deney::Veritabani& vt, const QString& klas
         });
         tablo.Satir(QStringLiteral("Ne olur?: Dene, çizimle"), ayrinti, dene, QStringLiteral("ms"), 5.0);
         deneme->Sifirla();
+        if (bicim == Deney::Bicimler[0])
+            IlerlemeYenilemeSatiri(tablo, ana, ayrinti + QStringLiteral(", durum tarihiyle"));
         Kapat(ana);
     }
 }

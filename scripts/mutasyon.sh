@@ -272,6 +272,12 @@ hatalar=(
 "pencere@@src/ui/analysis/AnalizPenceresi.cpp@@        m_baglam.belge->FaaliyetiSec(f.kodu);@@        {}@@an activity selected in the analysis window or its diagram is not selected in the main window"
 "pencere@@src/ui/analysis/AgDiyagrami.cpp@@            m_secilince(m_odak);@@            {}@@Enter on the network diagram's focused box selects nothing"
 "çekirdek@@src/drawing/AgSayfalari.cpp@@    SayfaHaritasi(sayfa, cizim, plan, dosya);@@    {}@@a network diagram's PDF over many pages has no page map"
+"çekirdek@@src/analysis/IlerlemeAnalizi.cpp@@std::max(baslama, durumSonrasi) + t.kalan@@baslama + t.kalan@@started work's remaining days run from its actual start, not from the status date"
+"çekirdek@@src/kernel/Hesap.cpp@@const int son = Sinirli && sabit[i] ? basi[i] : basi[i + 1];@@const int son = basi[i + 1];@@work already begun is moved by its predecessors' forecast"
+"çekirdek@@src/analysis/IlerlemeAnalizi.cpp@@sonuc.spiT = gecen > 0 ? sonuc.kazanilmisTakvim / sonuc.gecenSure : tanimsiz;@@sonuc.spiT = sonuc.pv > 0 ? sonuc.ev / sonuc.pv : tanimsiz;@@SPI(t) is the cost-based SPI, which forgives a late finish"
+"çekirdek@@src/risk/RiskHesabi.cpp@@            if (Ilerlemeli && m.sabit[i])@@            if (false)@@the simulation from a status date draws work already begun afresh from its start"
+"pencere@@src/ui/analysis/AnalizPenceresi.cpp@@m_model->Goster(m_analiz, &belge.ilerlemeAnalizi(), &plan->proje.ilerleme);@@m_model->Goster(m_analiz);@@the analysis table never shows the progress columns"
+"pencere@@src/drawing/GanttCizimi.cpp@@m_analiz(TahminliAnaliz(analiz, ilerleme))@@m_analiz(analiz)@@the Gantt chart draws the plan, not the forecast from the status date"
 "çekirdek@@src/rules/IlerlemeKurallari.cpp@@if (son.isValid() && son > durumTarihi)@@if (false)@@an actual date after the status date is stored"
 "çekirdek@@src/store/ProjeDeposu_Faaliyetler.cpp@@\"BaglarTablosu\", \"TahminlerTablosu\", \"IlerlemeTablosu\"}) {
             if (auto hata = Calistir(vt, QStringLiteral(\"DELETE FROM %1 WHERE Projesi = ?\")@@\"BaglarTablosu\", \"TahminlerTablosu\"}) {
@@ -282,10 +288,6 @@ hatalar=(
 "çekirdek@@src/export/MspdiIlerlemesi.cpp@@Oge(xml, \"RemainingDuration\", MspdiSuresi(KalanGun(sure, ilerleme)));@@Oge(xml, \"RemainingDuration\", MspdiSuresi(sure));@@MSPDI writes a started task's whole duration as its remaining duration"
 "çekirdek@@src/import/MspdiOkuma.cpp@@if (const IlerlemeReddi ret = ProjeIlerlemesiniDenetle(plan.ilerleme, plan.tabanlar, kodlar))@@if (const IlerlemeReddi ret = IlerlemeReddi{})@@an MSPDI file's actual date after its status date comes in"
 "çekirdek@@src/export/CsvYazimi.cpp@@const IlerlemeAnalizi ilerleme = RaporIlerlemesi(rapor);@@const IlerlemeAnalizi ilerleme;@@a project with a status date loses its CSV progress columns"
-"çekirdek@@src/analysis/IlerlemeAnalizi.cpp@@std::max(baslama, durumSonrasi) + t.kalan@@baslama + t.kalan@@started work's remaining days run from its actual start, not from the status date"
-"çekirdek@@src/kernel/Hesap.cpp@@const int son = Sinirli && sabit[i] ? basi[i] : basi[i + 1];@@const int son = basi[i + 1];@@work already begun is moved by its predecessors' forecast"
-"çekirdek@@src/analysis/IlerlemeAnalizi.cpp@@sonuc.spiT = gecen > 0 ? sonuc.kazanilmisTakvim / sonuc.gecenSure : tanimsiz;@@sonuc.spiT = sonuc.pv > 0 ? sonuc.ev / sonuc.pv : tanimsiz;@@SPI(t) is the cost-based SPI, which forgives a late finish"
-"çekirdek@@src/risk/RiskHesabi.cpp@@            if (Ilerlemeli && m.sabit[i])@@            if (false)@@the simulation from a status date draws work already begun afresh from its start"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

@@ -23,6 +23,52 @@ const QColor IzgaraRengi(225, 225, 225);
 const QColor BitisRengi(150, 0, 0);
 const QColor TahminiBitisRengi(0, 70, 160);
 const QColor TatilRengi(238, 238, 238);
+const QColor TabanRengi(150, 150, 150);
+const QColor TamamlananRengi(30, 30, 30, 150);
+const QColor DurumTarihiRengi(0, 130, 60);
+
+bool IlerlemeVar(const AgAnalizi& analiz, const IlerlemeAnalizi* ilerleme)
+{
+    return ilerleme && ilerleme->var && ilerleme->faaliyetler.size() == analiz.faaliyetler.size();
+}
+
+// The analysis with the forecast's figures in its rows: the bars, floats and arrows show
+// where the work stands now.
+AgAnalizi TahminliAnaliz(const AgAnalizi& analiz, const IlerlemeAnalizi* ilerleme)
+{
+    if (!IlerlemeVar(analiz, ilerleme))
+        return analiz;
+    AgAnalizi tahmin = analiz;
+    for (int i = 0; i < tahmin.faaliyetler.size(); ++i) {
+        FaaliyetAnalizi& f = tahmin.faaliyetler[i];
+        const FaaliyetTahmini& t = ilerleme->faaliyetler.at(i);
+        f.es = t.es;
+        f.ef = t.ef;
+        f.ls = t.ls;
+        f.lf = t.lf;
+        f.toplamBolluk = t.toplamBolluk;
+        f.serbestBolluk = t.serbestBolluk;
+        f.kritik = t.kritik;
+        f.baslama = t.baslama;
+        f.bitis = t.bitis;
+    }
+    tahmin.projeBitisGunu = ilerleme->projeBitisGunu;
+    return tahmin;
+}
+
+// The working day count the chart must reach for the baseline's finish and the status date.
+qint64 IlerlemeSonGunu(const AgAnalizi& analiz, const QDate& baslama, const IlerlemeAnalizi* ilerleme)
+{
+    if (!IlerlemeVar(analiz, ilerleme) || !baslama.isValid())
+        return 0;
+    const QDate ilk = analiz.takvim.IlkIsGunu(baslama);
+    QDate son = ilerleme->durumTarihi;
+    for (const FaaliyetTahmini& t : ilerleme->faaliyetler) {
+        if (t.tabandaVar && t.tabanBitis > son)
+            son = t.tabanBitis;
+    }
+    return son.isValid() && ilk.isValid() ? std::max<qint64>(0, analiz.takvim.IsGunuSay(ilk, son.addDays(1))) : 0;
+}
 
 // Labels on the day axis stand this many days apart: enough for a date to fit, in
 // steps a reader counts easily (a day, two, a week, then whole multiples of weeks).
@@ -54,9 +100,13 @@ QString Kisalt(const QFontMetricsF& olcu, const QString& metin, double genislik)
 } // namespace
 
 GanttCizimi::GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun,
-                         const GanttOlcegi& olcek, const QStringList& baslik)
-    : m_analiz(analiz), m_baslama(baslama), m_tahminiGun(tahminiGun),
-      m_takvim(m_analiz.takvim, baslama, SonGun()), m_olcek(olcek)
+                         const GanttOlcegi& olcek, const QStringList& baslik, const IlerlemeAnalizi* ilerleme)
+    : m_analiz(TahminliAnaliz(analiz, ilerleme)), m_baslama(baslama), m_tahminiGun(tahminiGun),
+      m_tahminler(IlerlemeVar(analiz, ilerleme) ? ilerleme->faaliyetler : QVector<FaaliyetTahmini>()),
+      m_durumTarihi(IlerlemeVar(analiz, ilerleme) ? ilerleme->durumTarihi : QDate()),
+      m_tabanAdi(IlerlemeVar(analiz, ilerleme) && ilerleme->tabanVar ? ilerleme->tabanAdi : QString()),
+      m_ilerlemeSonGunu(IlerlemeSonGunu(analiz, baslama, ilerleme)), m_takvim(m_analiz.takvim, baslama, SonGun()),
+      m_olcek(olcek)
 {
     const QFontMetricsF olcu(m_olcek.yazi);
     m_kenar = olcu.height() / 2;
@@ -90,6 +140,7 @@ GanttCizimi::GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::opt
         if (m_tahminiGun && *m_tahminiGun >= 0)
             lejant.append({Simge::DikCizgi, TahminiBitisRengi,
                            QStringLiteral("Tahmini bitiş: tahmini gün sayısı %1").arg(*m_tahminiGun), Qt::DashLine});
+        LejantaIlerlemeyiEkle(lejant);
         if (!m_takvim.Calisilmayanlar().isEmpty())
             lejant.append({Simge::Dolgu, TatilRengi, QStringLiteral("Çalışılmayan gün (%1)")
                                                          .arg(TakvimMetinleri::TakvimAdi(m_analiz.takvim.Tanim().tur))});
@@ -116,7 +167,50 @@ void GanttCizimi::UstuYerlestir()
 
 qint64 GanttCizimi::SonGun() const
 {
-    return std::max<qint64>(m_analiz.projeBitisGunu, m_tahminiGun.value_or(0));
+    return std::max({qint64(m_analiz.projeBitisGunu), m_tahminiGun.value_or(0), m_ilerlemeSonGunu});
+}
+
+void GanttCizimi::LejantaIlerlemeyiEkle(QVector<ResimBasligi::Oge>& lejant) const
+{
+    if (!m_durumTarihi.isValid())
+        return;
+    using Simge = ResimBasligi::Simge;
+    if (!m_tabanAdi.isEmpty())
+        lejant.append({Simge::Dolgu, TabanRengi, QStringLiteral("Taban planı: %1").arg(m_tabanAdi)});
+    lejant.append({Simge::Dolgu, TamamlananRengi, QStringLiteral("Tamamlanan kısım")});
+    lejant.append({Simge::DikCizgi, DurumTarihiRengi,
+                   QStringLiteral("Durum tarihi: %1").arg(BolgeselMetin::TarihYaz(m_durumTarihi))});
+}
+
+void GanttCizimi::IlerlemeyiCiz(QPainter& boyaci, int i, const QRectF& cubuk) const
+{
+    if (m_tahminler.isEmpty())
+        return;
+    const FaaliyetTahmini& t = m_tahminler.at(i);
+    const auto bas = m_takvim.Sutun(t.tabanBaslama), son = m_takvim.Sutun(t.tabanBitis);
+    if (t.tabandaVar && bas && son) {
+        // Thin, in the row's lower margin; a milestone's day is a day wide.
+        const double sol = X(*bas), sag = std::max(X(*son + 1), sol + 2.0);
+        const QRectF satir = Satir(i);
+        boyaci.fillRect(QRectF(sol, cubuk.bottom() + 1, sag - sol, std::max(satir.bottom() - cubuk.bottom() - 2, 1.0)),
+                        TabanRengi);
+    }
+    if (t.yuzde > 0 && !KilometreTasi(i))
+        boyaci.fillRect(QRectF(cubuk.left(), cubuk.top() + cubuk.height() / 3, cubuk.width() * t.yuzde / 100.0,
+                               cubuk.height() / 3),
+                        TamamlananRengi);
+}
+
+void GanttCizimi::DurumTarihiniCiz(QPainter& boyaci) const
+{
+    const auto sutun = m_takvim.Sutun(m_durumTarihi);
+    if (!sutun)
+        return;
+    // At the end of the status date's column: work counts as done through that day.
+    const double ust = m_ust + m_kenar / 2 + QFontMetricsF(m_olcek.yazi).height();
+    boyaci.setPen(QPen(DurumTarihiRengi, 2, Qt::DashDotLine));
+    const double x = X(*sutun + 1);
+    boyaci.drawLine(QPointF(x, ust), QPointF(x, Boyut().height() - m_kenar));
 }
 
 double GanttCizimi::Genislik() const
@@ -346,6 +440,7 @@ GanttSayimi GanttCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili
 
     OklariCiz(boyaci, alan, secili, sayim);
     IsaretleriCiz(boyaci);
+    DurumTarihiniCiz(boyaci);
     boyaci.restore();
     return sayim;
 }
@@ -394,6 +489,7 @@ void GanttCizimi::SatiriCiz(QPainter& boyaci, const QFontMetricsF& olcu, int i, 
     } else {
         boyaci.drawRect(cubuk);
     }
+    IlerlemeyiCiz(boyaci, i, cubuk);
 }
 
 void GanttCizimi::OklariCiz(QPainter& boyaci, const QRectF& alan, int secili, GanttSayimi& sayim) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/AgAnalizi.h"
+#include "analysis/IlerlemeAnalizi.h"
 #include "drawing/GanttTakvimi.h"
 #include "drawing/ResimBasligi.h"
 
@@ -42,14 +43,18 @@ struct GanttSayimi {
 // column. The markers' captions have a row of their own under the dates, the earlier
 // marker's to the left of its line and the later one's to the right, so that neither
 // crosses a date or the other caption.
+//
+// With a status date the bars are the forecast's, each with its completed part darker, the
+// compared baseline's bar thin under it, and a line at the status date.
 class GanttCizimi {
 public:
     // `tahminiGun` is the project's own end date as a day count, when it has one.
     // `baslik`: for a chart read without Kavrion beside it, the lines of its title (the
     // first, the project's name, in bold), followed by a legend and with each row's name
     // beside its code; none of these on screen.
+    // `ilerleme`: the forecast of the same rows, drawn when it has a status date.
     GanttCizimi(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun,
-                const GanttOlcegi& olcek, const QStringList& baslik = {});
+                const GanttOlcegi& olcek, const QStringList& baslik = {}, const IlerlemeAnalizi* ilerleme = nullptr);
 
     // Another day width for the same chart: zooming measures no text again.
     void GunGenisliginiKur(double gunGenisligi);
@@ -92,6 +97,10 @@ private:
     // The title's and legend's height, and the axis under them.
     void UstuYerlestir();
     void IsaretleriCiz(QPainter& boyaci) const;
+    void LejantaIlerlemeyiEkle(QVector<ResimBasligi::Oge>& lejant) const;
+    // Row i's baseline bar and completed part, around its bar.
+    void IlerlemeyiCiz(QPainter& boyaci, int i, const QRectF& cubuk) const;
+    void DurumTarihiniCiz(QPainter& boyaci) const;
     // The days off in the columns `alan` spans, down through the rows.
     void TatilleriCiz(QPainter& boyaci, const QRectF& alan) const;
     void SatiriCiz(QPainter& boyaci, const QFontMetricsF& olcu, int i, int secili) const;
@@ -103,6 +112,11 @@ private:
     AgAnalizi m_analiz; // shares its rows with the caller's copy
     QDate m_baslama;
     std::optional<qint64> m_tahminiGun;
+    // The forecast's rows beside m_analiz's and the status date; empty without one.
+    QVector<FaaliyetTahmini> m_tahminler;
+    QDate m_durumTarihi;
+    QString m_tabanAdi;
+    qint64 m_ilerlemeSonGunu = 0; // the day count the baseline's finish and the status date reach
     GanttTakvimi m_takvim;
     GanttOlcegi m_olcek;
     ResimBasligi m_baslik;

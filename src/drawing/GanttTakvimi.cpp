@@ -46,6 +46,13 @@ QDate GanttTakvimi::Tarih(qint64 sutun) const
     return m_ilk.isValid() ? m_ilk.addDays(sutun) : QDate();
 }
 
+std::optional<qint64> GanttTakvimi::Sutun(const QDate& tarih) const
+{
+    if (!m_ilk.isValid() || !tarih.isValid())
+        return std::nullopt;
+    return m_ilk.daysTo(tarih);
+}
+
 bool GanttTakvimi::Calisilmaz(qint64 sutun) const
 {
     const auto it = std::upper_bound(m_calisilmayanlar.cbegin(), m_calisilmayanlar.cend(), sutun,

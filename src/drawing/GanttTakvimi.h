@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QVector>
+#include <optional>
 
 // Where the Gantt chart's working days stand on its calendar-day axis. Under "Her gün",
 // or without a start date, a column is a working day and nothing is mapped. Otherwise
@@ -21,6 +22,8 @@ public:
     qint64 Sinir(qint64 sinir) const;
     // The calendar date of a column; invalid without a start date.
     QDate Tarih(qint64 sutun) const;
+    // The column of a calendar date, the inverse of Tarih; none without a start date.
+    std::optional<qint64> Sutun(const QDate& tarih) const;
     // The runs of columns nobody works, [ilk, son), in order; none under "Her gün".
     struct Aralik {
         qint64 ilk, son;

@@ -329,8 +329,11 @@ QStringList RaporBasligi(const Rapor& rapor)
 
 GanttCizimi RaporCizimi(const Rapor& rapor, const GanttOlcegi& olcek)
 {
+    // With a status date the picture shows the forecast, the baseline and the progress, as the window does.
+    const IlerlemeAnalizi ilerleme =
+        IlerlemeyiHesapla(rapor.analiz, rapor.proje.ilerleme, KarsilastirilanTaban(rapor.proje.tabanlar));
     return GanttCizimi(rapor.analiz, rapor.proje.baslama.deger.value_or(QDate()), rapor.analiz.plan.tahminiGunSayisi,
-                       olcek, RaporBasligi(rapor));
+                       olcek, RaporBasligi(rapor), &ilerleme);
 }
 
 QPageLayout RaporSayfaDuzeni()

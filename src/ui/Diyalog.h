@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QLabel;
+
 // A modeless dialog owned by the main window. Closing it (its close box, or close())
 // unloads it: the next opening starts afresh.
 class Diyalog : public QWidget {
@@ -20,6 +22,12 @@ protected:
     // Reads the project list again with `gosterilecek` selected when listed; a failure
     // is said in the owner's box.
     void ProjeleriYenile(const QString& gosterilecek) const;
+    // The line naming the selected project, or saying there is none or it could not be read.
+    QString ProjeSatiri() const;
+    // Esc and Ctrl+W close it, as they close the other windows.
+    void KapatmaTuslariniKur();
+    // The label of `arkadas`, its buddy: the label's access key moves the focus there.
+    static QLabel* Etiket(const QString& metin, QWidget* arkadas);
 
 private:
     DiyalogBaglami m_baglam;

@@ -2,6 +2,7 @@
 
 #include "ui/PencereRolu.h"
 #include "text/AnalizMetinleri.h"
+#include "text/DurumMetinleri.h"
 #include "text/TakvimMetinleri.h"
 #include "ui/export/DisaAktarim.h"
 #include "ui/analysis/AgDiyagrami.h"
@@ -10,6 +11,7 @@
 #include "ui/analysis/GanttAlani.h"
 #include "ui/analysis/RiskSekmesi.h"
 #include "ui/layout/Kurucu.h"
+#include "ui/progress/IlerlemePenceresi.h"
 #include "ui/widgets/SarilanEtiket.h"
 #include "ui/widgets/TekSekilliHucre.h"
 #include "ui/widgets/YerindeSekmeler.h"
@@ -106,6 +108,7 @@ void AnalizPenceresi::Kur()
     m_sekmeler->addTab(m_risk, QStringLiteral("&Risk"));
     AgSekmesiniKur();
     m_sekmeler->addTab(m_agSayfasi, QStringLiteral("Ağ D&iyagramı"));
+    m_risk->SonucGelince([this] { IlerlemeSatiriniYaz(!m_analiz.faaliyetler.isEmpty() && !m_analiz.hata.Var()); });
 
     TabloyuKur();
     SemayiKur();
@@ -136,6 +139,14 @@ void AnalizPenceresi::TabloyuKur()
     // them: following a selection would repaint the whole window.
     m_tablo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(m_tablo->selectionModel(), &QItemSelectionModel::selectionChanged, this, &AnalizPenceresi::SecimDegisti);
+    // The selected activity's progress: by its key anywhere in the window, or the table's menu.
+    auto* ilerleme = new QAction(QStringLiteral("İlerleme…"), this);
+    ilerleme->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    ilerleme->setShortcutContext(Qt::WindowShortcut);
+    connect(ilerleme, &QAction::triggered, this, &AnalizPenceresi::IlerlemeyiAc);
+    addAction(ilerleme);
+    m_tablo->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_tablo->addAction(ilerleme);
 }
 
 // The Gantt chart with its tools above it, and the window's shortcuts.
@@ -249,6 +260,10 @@ void AnalizPenceresi::AltKismiKur()
     m_yollar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     yollarEtiketi->setBuddy(m_yollar);
     m_plan = new SarilanEtiket(alt);
+    m_ilerleme = new SarilanEtiket(alt);
+    m_ilerleme->setAccessibleName(QStringLiteral("İlerleme durumu"));
+    m_ilerleme->setToolTip(DurumMetinleri::PerformansTanimlari());
+    m_ilerleme->setWhatsThis(DurumMetinleri::PerformansTanimlari());
     m_neden = new SarilanEtiket(alt);
     // Emptied, they keep their line, for the same reason.
     for (QLabel* etiket : {m_plan, m_neden})
@@ -256,6 +271,7 @@ void AnalizPenceresi::AltKismiKur()
     altDuzeni->addWidget(yollarEtiketi);
     altDuzeni->addWidget(m_yollar, 1);
     altDuzeni->addWidget(m_plan);
+    altDuzeni->addWidget(m_ilerleme);
     altDuzeni->addWidget(m_neden);
 }
 
@@ -333,13 +349,17 @@ void AnalizPenceresi::Yenile()
     }
     const bool hesaplandi = plan && !ad.isEmpty() && !m_analiz.hata.Var();
 
-    m_model->Goster(m_analiz);
+    if (hesaplandi)
+        m_model->Goster(m_analiz, &belge.ilerlemeAnalizi(), &plan->proje.ilerleme);
+    else
+        m_model->Goster(m_analiz);
+    IlerlemeSatiriniYaz(hesaplandi);
     // Another project's chart is fitted to the width as it is drawn, not drawn twice.
     const bool yeniProje = ad != m_gosterilenProje;
     m_gosterilenProje = ad;
     if (hesaplandi) {
         m_gantt->Goster(m_analiz, plan->proje.baslama.deger.value_or(QDate()), m_analiz.plan.tahminiGunSayisi,
-                        yeniProje ? std::optional<int>(SigacakGenislik()) : std::nullopt);
+                        yeniProje ? std::optional<int>(SigacakGenislik()) : std::nullopt, &belge.ilerlemeAnalizi());
         m_yollar->setPlainText(AnalizMetinleri::KritikYollar(m_analiz));
         m_plan->setText(PlanSatiri(m_analiz));
         m_ag->Goster(m_analiz);
@@ -352,9 +372,10 @@ void AnalizPenceresi::Yenile()
     m_neden->setText(hesaplandi ? SecimYokNedeni() : QString());
     m_agNotu->setText(belge.Denemede() ? DenemeIsareti() + QStringLiteral(". ") + AgNotu : AgNotu);
     // The columns fit the first rows shown; measuring them at every refresh would
-    // cost more than all the rest of following the main window.
-    if (!m_sutunlarAyarlandi && m_model->rowCount() > 0) {
-        m_sutunlarAyarlandi = true;
+    // cost more than all the rest of following the main window. The progress columns,
+    // when they come, are measured then.
+    if (m_model->columnCount() > m_olculenSutunlar && m_model->rowCount() > 0) {
+        m_olculenSutunlar = m_model->columnCount();
         m_tablo->resizeColumnsToContents();
     }
     SecimiKoru(eskiKod);
@@ -413,6 +434,23 @@ void AnalizPenceresi::FaaliyetSecildi(const QString& kod)
             return;
         }
     }
+}
+
+void AnalizPenceresi::IlerlemeyiAc()
+{
+    const int i = SeciliSatir();
+    IlerlemePenceresi::Ac(m_baglam, i >= 0 ? m_analiz.faaliyetler.at(i).kodu : QString());
+}
+
+void AnalizPenceresi::IlerlemeSatiriniYaz(bool hesaplandi)
+{
+    QString satir = hesaplandi ? DurumMetinleri::DurumSatiri(m_baglam.belge->ilerlemeAnalizi()) : QString();
+    // The risk tab's run from the status date, while it is of what is shown.
+    const auto p80 = satir.isEmpty() ? std::nullopt : m_risk->DurumaGoreP80();
+    if (p80)
+        satir += QLatin1Char('\n') + DurumMetinleri::P80Satiri(*p80);
+    m_ilerleme->setText(satir);
+    m_ilerleme->setVisible(!satir.isEmpty());
 }
 
 int AnalizPenceresi::SigacakGenislik() const

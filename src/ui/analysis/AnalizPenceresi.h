@@ -51,6 +51,8 @@ public:
     QPlainTextEdit* yollar() const { return m_yollar; }
     QLabel* plan() const { return m_plan; }
     QLabel* neden() const { return m_neden; }
+    // The status line: the forecast against the baseline and the schedule indices.
+    QLabel* ilerleme() const { return m_ilerleme; }
     DenemePaneli* deneme() const { return m_deneme; }
     const AgAnalizi& analiz() const { return m_analiz; }
     RiskSekmesi* risk() const { return m_risk; }
@@ -76,6 +78,10 @@ private:
     // The chart's width that fills the scroll area, room for its vertical bar left.
     int SigacakGenislik() const;
     void Sigdir();
+    // The progress window, for the selected activity when there is one.
+    void IlerlemeyiAc();
+    // The status line from the progress analysis and the risk tab's current run.
+    void IlerlemeSatiriniYaz(bool hesaplandi);
 
     DiyalogBaglami m_baglam;
     AgAnalizi m_analiz;
@@ -83,7 +89,7 @@ private:
     bool m_bekliyor = false;
     bool m_yenileniyor = false;
     bool m_gosterildi = false;
-    bool m_sutunlarAyarlandi = false;
+    int m_olculenSutunlar = 0; // the columns measured when first shown; more columns are measured again
 
     QLabel* m_durum = nullptr;
     QSplitter* m_bolucu = nullptr;
@@ -100,4 +106,5 @@ private:
     QPlainTextEdit* m_yollar = nullptr;
     QLabel* m_plan = nullptr;
     QLabel* m_neden = nullptr;
+    QLabel* m_ilerleme = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "ui/analysis/AnalizTablosu.h"
 
 #include "text/AnalizMetinleri.h"
+#include "text/DurumMetinleri.h"
 #include "text/TakvimMetinleri.h"
 
 #include <QColor>
@@ -13,9 +14,20 @@ constexpr int SutunBitis = 11;
 
 } // namespace
 
-void AnalizTablosu::Goster(const AgAnalizi& analiz)
+void AnalizTablosu::Goster(const AgAnalizi& analiz, const IlerlemeAnalizi* ilerleme, const ProjeIlerlemesi* gercek)
 {
     m_takvim = analiz.takvim;
+    const bool ilerlemeli = ilerleme && ilerleme->var && ilerleme->faaliyetler.size() == analiz.faaliyetler.size();
+    // The progress columns come and go with the status date: the rare change of shape.
+    if (ilerlemeli != m_ilerlemeli) {
+        beginResetModel();
+        m_ilerlemeli = ilerlemeli;
+        m_faaliyetler = analiz.faaliyetler;
+        IlerlemeyiKoy(analiz, ilerlemeli ? ilerleme : nullptr, gercek);
+        endResetModel();
+        return;
+    }
+    IlerlemeyiKoy(analiz, ilerlemeli ? ilerleme : nullptr, gercek);
     // As many rows as before (a trial, an edit): only their cells change, and the view
     // repaints them without laying anything out again.
     if (!m_faaliyetler.isEmpty() && m_faaliyetler.size() == analiz.faaliyetler.size()) {
@@ -37,6 +49,19 @@ void AnalizTablosu::Goster(const AgAnalizi& analiz)
     }
 }
 
+void AnalizTablosu::IlerlemeyiKoy(const AgAnalizi& analiz, const IlerlemeAnalizi* ilerleme,
+                                  const ProjeIlerlemesi* gercek)
+{
+    m_tahminler.clear();
+    m_gercekler.clear();
+    if (!ilerleme)
+        return;
+    m_tahminler = ilerleme->faaliyetler;
+    m_gercekler.reserve(analiz.faaliyetler.size());
+    for (const FaaliyetAnalizi& f : analiz.faaliyetler)
+        m_gercekler.append(gercek ? gercek->faaliyetler.value(f.kodu) : FaaliyetIlerlemesi());
+}
+
 int AnalizTablosu::rowCount(const QModelIndex& ust) const
 {
     return ust.isValid() ? 0 : int(m_faaliyetler.size());
@@ -44,7 +69,9 @@ int AnalizTablosu::rowCount(const QModelIndex& ust) const
 
 int AnalizTablosu::columnCount(const QModelIndex& ust) const
 {
-    return ust.isValid() ? 0 : int(AnalizMetinleri::Basliklar().size());
+    return ust.isValid() ? 0
+                         : int(AnalizMetinleri::Basliklar().size())
+                               + (m_ilerlemeli ? int(DurumMetinleri::Basliklar().size()) : 0);
 }
 
 QVariant AnalizTablosu::data(const QModelIndex& yer, int rol) const
@@ -52,6 +79,9 @@ QVariant AnalizTablosu::data(const QModelIndex& yer, int rol) const
     if (!yer.isValid())
         return {};
     const FaaliyetAnalizi& f = m_faaliyetler.at(yer.row());
+    const int ilerlemeSutunu = yer.column() - int(AnalizMetinleri::Basliklar().size());
+    if (ilerlemeSutunu >= 0)
+        return IlerlemeVerisi(yer.row(), ilerlemeSutunu, rol);
     switch (rol) {
     case Qt::DisplayRole:
         return TahminiTarih(f, yer.column()).isValid() ? TakvimMetinleri::TahminiTarih(AnalizMetinleri::Hucre(f, yer.column()))
@@ -71,6 +101,22 @@ QVariant AnalizTablosu::data(const QModelIndex& yer, int rol) const
     }
 }
 
+QVariant AnalizTablosu::IlerlemeVerisi(int satir, int sutun, int rol) const
+{
+    switch (rol) {
+    case Qt::DisplayRole:
+        return DurumMetinleri::Hucre(m_tahminler.at(satir), m_gercekler.at(satir), sutun);
+    case Qt::TextAlignmentRole:
+        return int((DurumMetinleri::SayisalSutun(sutun) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    case Qt::BackgroundRole:
+        return m_faaliyetler.at(satir).kritik ? QVariant(QColor(255, 214, 214)) : QVariant();
+    case Qt::ForegroundRole:
+        return m_faaliyetler.at(satir).kritik ? QVariant(QColor(Qt::black)) : QVariant();
+    default:
+        return {};
+    }
+}
+
 QDate AnalizTablosu::TahminiTarih(const FaaliyetAnalizi& f, int sutun) const
 {
     const QDate tarih = sutun == SutunBaslangic ? f.baslama : sutun == SutunBitis ? f.bitis : QDate();
@@ -81,7 +127,9 @@ QVariant AnalizTablosu::headerData(int bolum, Qt::Orientation yon, int rol) cons
 {
     if (rol != Qt::DisplayRole)
         return {};
+    const int analizSutunu = int(AnalizMetinleri::Basliklar().size());
     if (yon == Qt::Horizontal)
-        return AnalizMetinleri::Basliklar().value(bolum);
+        return bolum < analizSutunu ? AnalizMetinleri::Basliklar().value(bolum)
+                                    : DurumMetinleri::Basliklar().value(bolum - analizSutunu);
     return bolum + 1;
 }

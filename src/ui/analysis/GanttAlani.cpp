@@ -32,9 +32,10 @@ GanttAlani::GanttAlani(QWidget* ebeveyn) : QWidget(ebeveyn)
 GanttAlani::~GanttAlani() = default;
 
 void GanttAlani::Goster(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun,
-                        std::optional<int> sigacakGenislik)
+                        std::optional<int> sigacakGenislik, const IlerlemeAnalizi* ilerleme)
 {
     m_analiz = analiz;
+    m_ilerleme = ilerleme ? *ilerleme : IlerlemeAnalizi();
     m_baslama = baslama;
     m_tahminiGun = tahminiGun;
     m_secili = -1;
@@ -46,6 +47,7 @@ void GanttAlani::Bosalt()
 {
     m_cizim.reset();
     m_analiz = AgAnalizi();
+    m_ilerleme = IlerlemeAnalizi();
     m_secili = -1;
     // Nothing to scroll to: the previous project's range goes with its chart, and
     // nothing is left to paint.
@@ -58,7 +60,7 @@ void GanttAlani::CizimiKur()
 {
     // The drawing measures its texts once; zooming and fitting then only set the day width.
     m_olcek.yazi = font();
-    m_cizim = std::make_unique<GanttCizimi>(m_analiz, m_baslama, m_tahminiGun, m_olcek);
+    m_cizim = std::make_unique<GanttCizimi>(m_analiz, m_baslama, m_tahminiGun, m_olcek, QStringList(), &m_ilerleme);
 }
 
 void GanttAlani::GunGenisliginiKur(double genislik)

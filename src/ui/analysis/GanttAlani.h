@@ -13,9 +13,9 @@ public:
     ~GanttAlani() override;
 
     // The chart of a computed analysis, or none. The day width is kept, or made to fit
-    // `sigacakGenislik` pixels when given.
+    // `sigacakGenislik` pixels when given. With a status date in `ilerleme` the forecast is drawn.
     void Goster(const AgAnalizi& analiz, const QDate& baslama, std::optional<qint64> tahminiGun,
-                std::optional<int> sigacakGenislik = std::nullopt);
+                std::optional<int> sigacakGenislik = std::nullopt, const IlerlemeAnalizi* ilerleme = nullptr);
     void Bosalt();
 
     // Highlights row i's bar and arrows (-1 for none) and gives the bar, to scroll it into view.
@@ -44,6 +44,7 @@ private:
     AgAnalizi m_analiz;
     QDate m_baslama;
     std::optional<qint64> m_tahminiGun;
+    IlerlemeAnalizi m_ilerleme;
     GanttOlcegi m_olcek;
     int m_secili = -1;
     GanttSayimi m_sonCizilen;

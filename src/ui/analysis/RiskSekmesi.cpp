@@ -227,14 +227,16 @@ void RiskSekmesi::Baslat()
     m_bitti = false;
     // The thread works on copies; what it says comes back through the event loop, and
     // only while no newer run has started.
-    auto is = [this, kusak, dur = m_dur, faaliyetler = m_belge.gosterilenFaaliyetler(), tahminler, ayarlar] {
+    // From the status date, when the project has one: the work that remains.
+    auto is = [this, kusak, dur = m_dur, faaliyetler = m_belge.gosterilenFaaliyetler(), tahminler, ayarlar,
+               durum = m_belge.ilerlemeAnalizi()] {
         const auto ilerleme = [this, kusak](int yapilan) {
             QMetaObject::invokeMethod(this, [this, kusak, yapilan] {
                 if (kusak == m_kusak)
                     m_ilerleme->setValue(yapilan);
             }, Qt::QueuedConnection);
         };
-        RiskSonucu sonuc = RiskiHesapla(faaliyetler, tahminler, ayarlar, dur.get(), ilerleme);
+        RiskSonucu sonuc = RiskiHesapla(faaliyetler, tahminler, ayarlar, durum, dur.get(), ilerleme);
         QMetaObject::invokeMethod(this, [this, kusak, sonuc = std::move(sonuc)] {
             if (kusak != m_kusak)
                 return;
@@ -242,6 +244,8 @@ void RiskSekmesi::Baslat()
             m_durdur->setEnabled(false);
             m_ilerleme->setValue(sonuc.yineleme);
             SonucuGoster(sonuc);
+            if (m_sonucGeldi)
+                m_sonucGeldi();
         }, Qt::QueuedConnection);
     };
     try {
@@ -298,6 +302,15 @@ std::optional<RiskGorseli> RiskSekmesi::GuncelGorsel() const
     if (m_eskidi || m_plandanEski || m_gorsel.sonuc.siraliBitisler.isEmpty())
         return std::nullopt;
     return m_gorsel;
+}
+
+std::optional<QDate> RiskSekmesi::DurumaGoreP80() const
+{
+    const auto& plan = m_belge.plan();
+    const RiskSonucu& s = m_gosterilen;
+    if (!plan || !GuncelGorsel() || !s.durumTarihi.isValid() || s.durduruldu || s.Hesaplanamadi())
+        return std::nullopt;
+    return RiskBitisTarihi(m_belge.analiz().takvim, plan->proje.baslama.deger.value_or(QDate()), s.p80);
 }
 
 void RiskSekmesi::Yenile()

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -49,6 +50,10 @@ public:
     // The charts as shown, while they are of the plan, estimates and settings shown now;
     // none while a run is under way, or when the plan changed since.
     std::optional<RiskGorseli> GuncelGorsel() const;
+    // The P80 finish date of a run from the status date, while it is current and whole.
+    std::optional<QDate> DurumaGoreP80() const;
+    // Called after each run's result is shown.
+    void SonucGelince(std::function<void()> is) { m_sonucGeldi = std::move(is); }
     bool calisiyor() const { return m_isci.joinable() && !m_bitti; }
 
 protected:
@@ -94,4 +99,5 @@ private:
     RiskAyarlari m_ayarlar; // and its settings
     bool m_denemeyle = false; // and whether it is of a trial
     RiskSonucu m_gosterilen;
+    std::function<void()> m_sonucGeldi;
 };

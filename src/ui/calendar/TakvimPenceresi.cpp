@@ -12,7 +12,6 @@
 #include "ui/layout/Kurucu.h"
 #include "ui/widgets/SarilanEtiket.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -63,13 +62,6 @@ QTreeWidget* Liste(QWidget* ebeveyn, const QString& ad, const QStringList& basli
     return liste;
 }
 
-QLabel* Etiket(const QString& metin, QWidget* arkadas)
-{
-    auto* etiket = new QLabel(metin, arkadas->parentWidget());
-    etiket->setBuddy(arkadas);
-    return etiket;
-}
-
 } // namespace
 
 TakvimPenceresi::TakvimPenceresi(const DiyalogBaglami& baglam) : Diyalog(baglam)
@@ -113,11 +105,7 @@ void TakvimPenceresi::Kur()
         dugmeler->addWidget(dugme);
     duzen->addLayout(dugmeler);
 
-    // Esc and Ctrl+W close it, as they close the other windows.
-    auto* kapatma = new QAction(this);
-    kapatma->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
-    connect(kapatma, &QAction::triggered, this, &QWidget::close);
-    addAction(kapatma);
+    KapatmaTuslariniKur();
     connect(m_tur, &QComboBox::activated, this, [this](int i) {
         m_duzenlenen.tur = Turler[std::clamp(i, 0, 2)];
         DuzenlenenDegisti();

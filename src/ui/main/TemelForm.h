@@ -17,6 +17,7 @@ class FaaliyetEklemeFormu;
 class ProjeDegistirFormu;
 class ProjeEklemeFormu;
 class SunucuyaBaglanFormu;
+class TabanPlanlariPenceresi;
 class TakvimPenceresi;
 class TekSurec;
 class QMenu;
@@ -107,6 +108,12 @@ public:
     // "Proje > Takvim…": the selected project's calendar window, opened or brought to the front.
     void TakvimPenceresiniAc();
     TakvimPenceresi* AcikTakvimPenceresi() const;
+    // "Proje > İlerleme…", "Taban Planı Kaydet…" and "Taban Planları…": the selected
+    // project's progress and baselines, opened or brought to the front.
+    void IlerlemePenceresiniAc();
+    void TabanPlaniKaydet();
+    void TabanPlanlariniAc();
+    TabanPlanlariPenceresi* AcikTabanPlanlariPenceresi() const;
 
 protected:
     void closeEvent(QCloseEvent* olay) override;
@@ -148,6 +155,7 @@ private:
     QPointer<AnalizPenceresi> m_analizPenceresi;
     QPointer<GecmisPenceresi> m_gecmisPenceresi;
     QPointer<TakvimPenceresi> m_takvimPenceresi;
+    QPointer<TabanPlanlariPenceresi> m_tabanPlanlariPenceresi;
     QPointer<IceAktarmaFormu> m_iceAktarmaFormu;
     QPointer<SunucuyaBaglanFormu> m_sunucuyaBaglanFormu;
     QAction* m_geriAl = nullptr;

@@ -5,6 +5,8 @@
 #include "ui/analysis/AnalizPenceresi.h"
 #include "ui/analysis/RiskSekmesi.h"
 #include "ui/calendar/TakvimPenceresi.h"
+#include "ui/progress/IlerlemePenceresi.h"
+#include "ui/progress/TabanPlanlariPenceresi.h"
 #include "plan/AdimAdi.h"
 #include "ui/export/DisaAktarim.h"
 #include "ui/history/GecmisPenceresi.h"
@@ -63,6 +65,11 @@ void TemelForm::MenuleriKur()
     DuzenMenusunuKur();
     QMenu* proje = menuBar()->addMenu(QStringLiteral("&Proje"));
     proje->addAction(QStringLiteral("&Takvim…"), this, &TemelForm::TakvimPenceresiniAc);
+    proje->addSeparator();
+    proje->addAction(QStringLiteral("İ&lerleme…"), QKeySequence(Qt::CTRL | Qt::Key_L), this,
+                     &TemelForm::IlerlemePenceresiniAc);
+    proje->addAction(QStringLiteral("Taban Planı &Kaydet…"), this, &TemelForm::TabanPlaniKaydet);
+    proje->addAction(QStringLiteral("Taban &Planları…"), this, &TemelForm::TabanPlanlariniAc);
     QMenu* analiz = menuBar()->addMenu(QStringLiteral("&Analiz"));
     analiz->addAction(QStringLiteral("&Ağ Analizi ve Gantt Şeması…"), QKeySequence(Qt::Key_F5), this,
                       &TemelForm::AnalizPenceresiniAc);
@@ -143,6 +150,26 @@ void TemelForm::TakvimPenceresiniAc()
 TakvimPenceresi* TemelForm::AcikTakvimPenceresi() const
 {
     return m_takvimPenceresi;
+}
+
+void TemelForm::IlerlemePenceresiniAc()
+{
+    IlerlemePenceresi::Ac(Baglam());
+}
+
+void TemelForm::TabanPlaniKaydet()
+{
+    AcYaDaOneGetir(m_tabanPlanlariPenceresi, Baglam())->AdaOdaklan();
+}
+
+void TemelForm::TabanPlanlariniAc()
+{
+    AcYaDaOneGetir(m_tabanPlanlariPenceresi, Baglam());
+}
+
+TabanPlanlariPenceresi* TemelForm::AcikTabanPlanlariPenceresi() const
+{
+    return m_tabanPlanlariPenceresi;
 }
 
 void TemelForm::IceAktar()
