@@ -131,7 +131,7 @@ hatalar=(
             return DepoHatasi::yeni(DepoHatasi::Kisit,@@        if (false)
             return DepoHatasi::yeni(DepoHatasi::Kisit,@@an import adopts activity rows of no project left under its name"
 "pencere@@src/ui/import/IceAktarmaFormu.cpp@@if (adlar.contains(proje->ad)) {@@if (false) {@@the preview lets a taken name through to the store"
-"çekirdek@@src/store/ProjeDeposu_Projeler.cpp@@UPDATE TahminlerTablosu SET Projesi = ? WHERE Projesi = ?@@UPDATE TahminlerTablosu SET Projesi = Projesi WHERE ? IS NULL AND Projesi = ?@@a renamed project loses its estimates"
+"çekirdek@@src/store/ProjeDeposu_Ortak.h@@\"TahminlerTablosu\",  \"DagilimTablosu\",@@\"DagilimTablosu\",@@a renamed project loses its estimates"
 "çekirdek@@src/store/ProjeDeposu_Tahminler.cpp@@        if (kayitli != eski)@@        if (false)@@an estimate changed elsewhere is overwritten"
 "çekirdek@@src/store/ProjeDeposu_Gecmis.cpp@@surum < Sema::Surum && !sunucu ? Sema::GocKomutlari(surum)@@surum == 0 && !sunucu ? Sema::GocKomutlari(surum)@@a file with history but no estimates' table is not brought up to date"
 "pencere@@src/import/KavrionOkuma.cpp@@    if (sakli.deger) {
@@ -269,6 +269,13 @@ hatalar=(
 "çekirdek@@src/kernel/Hesap.cpp@@const int son = Sinirli && sabit[i] ? basi[i] : basi[i + 1];@@const int son = basi[i + 1];@@work already begun is moved by its predecessors' forecast"
 "çekirdek@@src/analysis/IlerlemeAnalizi.cpp@@sonuc.spiT = gecen > 0 ? sonuc.kazanilmisTakvim / sonuc.gecenSure : tanimsiz;@@sonuc.spiT = sonuc.pv > 0 ? sonuc.ev / sonuc.pv : tanimsiz;@@SPI(t) is the cost-based SPI, which forgives a late finish"
 "çekirdek@@src/risk/RiskHesabi.cpp@@            if (Ilerlemeli && m.sabit[i])@@            if (false)@@the simulation from a status date draws work already begun afresh from its start"
+"çekirdek@@src/rules/IlerlemeKurallari.cpp@@if (son.isValid() && son > durumTarihi)@@if (false)@@an actual date after the status date is stored"
+"çekirdek@@src/store/ProjeDeposu_Faaliyetler.cpp@@\"BaglarTablosu\", \"TahminlerTablosu\", \"IlerlemeTablosu\"}) {
+            if (auto hata = Calistir(vt, QStringLiteral(\"DELETE FROM %1 WHERE Projesi = ?\")@@\"BaglarTablosu\", \"TahminlerTablosu\"}) {
+            if (auto hata = Calistir(vt, QStringLiteral(\"DELETE FROM %1 WHERE Projesi = ?\")@@deleting every activity leaves their progress behind"
+"çekirdek@@src/store/ProjeDeposu_Taban.cpp@@while (Bul(tabanlar, kaydedilen.numara))@@while (false)@@a new baseline takes a number already used"
+"çekirdek@@src/store/ProjeDeposu_Taban.cpp@@if (tabanlar.karsilastirilan != eski.numara)@@if (true)@@deleting the compared baseline leaves its number compared, and the next one saved under it"
+"çekirdek@@src/store/ProjeDeposu_Ilerleme.cpp@@return saklanan.durumTarihi == eski ? DepoHatasi{}@@return true ? DepoHatasi{}@@a status date changed elsewhere is overwritten"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

@@ -35,10 +35,11 @@ DepoHatasi SatirlariOku(const QSqlDatabase& vt, const QString& proje, TabanPlanl
                                                    " WHERE Projesi = ? ORDER BY Kimlik"), {proje}))
         return hata;
     while (sorgu.next()) {
-        const qint32 numara = sorgu.value(0).toInt();
+        bool sayi = false;
+        const qint32 numara = sorgu.value(0).toInt(&sayi);
         auto taban = std::find_if(tabanlar.planlar.begin(), tabanlar.planlar.end(),
                                   [numara](const TabanPlani& p) { return p.numara == numara; });
-        if (taban == tabanlar.planlar.end())
+        if (!sayi || taban == tabanlar.planlar.end())
             return IlerlemeOkunamadi(proje, sorgu.value(0));
         TabanSatiri satir;
         satir.kodu = sorgu.value(1).toString();

@@ -145,8 +145,9 @@ QStringList GeciciVeritabani::Satirlar(const QSqlDatabase& vt)
 }
 
 const QStringList GeciciVeritabani::TumTablolar{"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu", "DagilimTablosu",
-                                               "TakvimTablosu", "TakvimIstisnalariTablosu", "BaglarTablosu", "GecmisAdimlari",
-                                               "GecmisDegisiklikleri"};
+                                               "TakvimTablosu", "TakvimIstisnalariTablosu", "BaglarTablosu", "DurumTablosu",
+                                               "IlerlemeTablosu", "TabanPlanlariTablosu", "TabanSatirlariTablosu",
+                                               "GecmisAdimlari", "GecmisDegisiklikleri"};
 
 QStringList GeciciVeritabani::Dokum(const QString& yol, const QStringList& tablolar)
 {

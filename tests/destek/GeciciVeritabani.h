@@ -48,7 +48,9 @@ public:
     static QStringList Dokum(const QString& yol,
                              const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu", "DagilimTablosu"});
     QStringList Dokum(const QStringList& tablolar = {"ProjeTablosu", "FaaliyetlerTablosu", "TahminlerTablosu", "DagilimTablosu",
-                                                     "TakvimTablosu", "TakvimIstisnalariTablosu", "BaglarTablosu"}) const;
+                                                     "TakvimTablosu", "TakvimIstisnalariTablosu", "BaglarTablosu",
+                                                     "DurumTablosu", "IlerlemeTablosu", "TabanPlanlariTablosu",
+                                                     "TabanSatirlariTablosu"}) const;
 
 private:
     static QStringList Satirlar(const QSqlDatabase& vt);

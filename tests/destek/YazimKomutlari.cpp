@@ -12,7 +12,7 @@ Gosterilen AlfaOku(const ProjeDeposu& d)
 
 using T = AdimTuru;
 
-const YazimKomutu YazimKomutlari[11] = {
+const YazimKomutu YazimKomutlari[14] = {
     {"ProjeEkle", T::ProjeEkle, "|YENİ|", [](auto& d, auto&) { return d.ProjeEkle({"YENİ", QDate(2026, 4, 1), QDate(2026, 4, 9)}); }},
     {"ProjeDeğiştir", T::ProjeDegistir, "ALFA|ALFA 2|",
      [](auto& d, auto& g) { return d.ProjeDegistir(g.proje, {"ALFA 2", QDate(2026, 1, 2), QDate(2026, 2, 3)}); }},
@@ -32,5 +32,18 @@ const YazimKomutu YazimKomutlari[11] = {
     {"TakvimDeğiştir", T::TakvimDegistir, "ALFA|ALFA|", [](auto& d, auto& g) {
          return d.TakvimDegistir("ALFA", g.proje.takvim, {TakvimTuru::PazartesiCuma, true,
              {{QDate(2026, 1, 2), IstisnaTuru::IdariIzin, "köprü"}, {QDate(2026, 1, 3), IstisnaTuru::CalisilanGun, ""}}});
+     }},
+    {"DurumTarihi", T::DurumTarihi, "ALFA|ALFA|", [](auto& d, auto& g) {
+         return d.DurumTarihiDegistir("ALFA", g.proje.ilerleme.durumTarihi, QDate(2026, 1, 9));
+     }},
+    {"İlerleme", T::Ilerleme, "ALFA|ALFA|B", [](auto& d, auto& g) {
+         const auto& ilerleme = g.proje.ilerleme.faaliyetler;
+         return d.IlerlemeDegistir("ALFA", "B", ilerleme.contains("B") ? std::optional(ilerleme["B"]) : std::nullopt,
+                                   FaaliyetIlerlemesi{QDate(2026, 1, 4), {}, 40, -1});
+     }},
+    {"TabanKaydet", T::TabanKaydet, "ALFA|ALFA|", [](auto& d, auto&) {
+         qint32 numara = -1;
+         return d.TabanKaydet("ALFA", {0, "İlk", QDate(2026, 1, 2), QDate(2026, 1, 1), QDate(2026, 1, 8),
+                                       {{"A", QDate(2026, 1, 1), QDate(2026, 1, 3), 3}, {"B", {}, {}, 2}}}, numara);
      }},
 };

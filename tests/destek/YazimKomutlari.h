@@ -19,4 +19,4 @@ struct YazimKomutu {
     std::function<DepoHatasi(const ProjeDeposu&, const Gosterilen&)> calistir;
 };
 
-extern const YazimKomutu YazimKomutlari[11];
+extern const YazimKomutu YazimKomutlari[14];

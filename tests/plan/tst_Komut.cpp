@@ -3,16 +3,33 @@
 // or not at all; an estimate follows its activity and project, and keeps its order; a
 // project's distribution follows the project; a calendar keeps its exceptions in order, one
 // a day, each with a short name; a link keeps its lag within bounds and names a listed
-// predecessor once, and an import's links close no cycle.
+// predecessor once, and an import's links close no cycle; progress keeps to its dates and
+// its status date, a baseline to its name and number.
 #include "destek/GeciciVeritabani.h"
 #include "destek/Yereller.h"
 #include "destek/YazimKomutlari.h"
 #include "plan/Komut.h"
 #include "store/ArizaNoktasi.h"
+#include "text/IlerlemeMetinleri.h"
 
 #include <QTest>
 
 Q_DECLARE_METATYPE(Komut)
+
+namespace {
+
+// ALFA's status date 10 January, A finished on the 5th, baselines "İlk" and "İkinci".
+void IlerlemeKur(const ProjeDeposu& d)
+{
+    const FaaliyetIlerlemesi a{QDate(2026, 1, 1), QDate(2026, 1, 5), 100, -1};
+    for (const Komut& k : {Komut(DurumTarihiKomutu{"ALFA", {}, QDate(2026, 1, 10)}),
+                           Komut(IlerlemeKomutu{"ALFA", "A", std::nullopt, a}),
+                           Komut(TabanKaydetKomutu{"ALFA", {0, "İlk", {}, {}, {}, {}}}),
+                           Komut(TabanKaydetKomutu{"ALFA", {0, "İkinci", {}, {}, {}, {}}})})
+        QVERIFY(!KomutuUygula(d, k));
+}
+
+} // namespace
 
 class CommandTest : public QObject {
     Q_OBJECT
@@ -213,6 +230,43 @@ private slots:
         QTest::newRow("calendar changed elsewhere") << Komut(TakvimDegistirKomutu{"ALFA", takvim({}), {}})
             << "\"ALFA\" projesinin takvimi siz görüntüledikten sonra başka bir yerde değiştirilmiş; "
                "hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.";
+        // Against the progress IlerlemeKur leaves: status date 10 January, A finished on the 5th.
+        const auto ocak = [](int gun) { return gun ? QDate(2026, 1, gun) : QDate(); };
+        const auto ilerleB = [&](int bas, int bit, int yuzde, int kalan = -1) {
+            return Komut(IlerlemeKomutu{"ALFA", "B", std::nullopt, FaaliyetIlerlemesi{ocak(bas), ocak(bit), yuzde, kalan}});
+        };
+        const QString durumYok = "İlerleme girmek için önce projenin durum tarihini girin; ilerlemesi olan bir projenin "
+                                 "durum tarihi silinemez.";
+        QTest::newRow("progress: finish before start") << ilerleB(6, 5, 100)
+            << "B faaliyetinin gerçek bitişi (5.01.2026) gerçek başlamasından önce olamaz.";
+        QTest::newRow("progress: after the status date") << ilerleB(11, 0, 0)
+            << "B faaliyetinin gerçek tarihi (11.01.2026) durum tarihinden sonra olamaz; önce durum tarihini ileri alın.";
+        QTest::newRow("progress: 101 %") << ilerleB(6, 0, 101) << "B faaliyetinin tamamlanma yüzdesi 0 ile 100 arasında olmalı.";
+        QTest::newRow("progress: remaining -2") << ilerleB(6, 0, 0, -2)
+            << "B faaliyetinin kalan süresi 0 ya da daha büyük bir tam sayı olmalı.";
+        QTest::newRow("progress: finished at 60 %") << ilerleB(6, 8, 60) << "B faaliyetine gerçek bitiş girilmiş ama "
+            "tamamlanmamış; bitmiş bir faaliyetin tamamlanma yüzdesi 100 olur.";
+        QTest::newRow("progress: finish, no start") << ilerleB(0, 8, 100)
+            << "B faaliyetine gerçek başlama girilmeden gerçek bitiş girilemez.";
+        QTest::newRow("progress: no status date")
+            << Komut(IlerlemeKomutu{"BETA", "A", std::nullopt, FaaliyetIlerlemesi{ocak(2), {}, 10, -1}}) << durumYok;
+        QTest::newRow("progress: changed elsewhere") << Komut(IlerlemeKomutu{"ALFA", "A", std::nullopt, std::nullopt})
+            << "\"ALFA\" projesinin A faaliyetinin ilerlemesi siz görüntüledikten sonra başka bir yerde değiştirilmiş; "
+               "hiçbir şey kaydedilmedi. Güncel hali gösteriliyor.";
+        QTest::newRow("status date: cleared") << Komut(DurumTarihiKomutu{"ALFA", ocak(10), {}}) << durumYok;
+        QTest::newRow("status date: before a finish") << Komut(DurumTarihiKomutu{"ALFA", ocak(10), ocak(4)})
+            << "Durum tarihi, A faaliyetinin girilmiş gerçek tarihinden (5.01.2026) önceye alınamaz.";
+        QTest::newRow("baseline: blank name") << Komut(TabanKaydetKomutu{"ALFA", {0, " ", {}, {}, {}, {}}})
+            << "Taban planının adı boş olamaz.";
+        QTest::newRow("baseline: 51 characters") << Komut(TabanKaydetKomutu{"ALFA", {0, QString(51, u'Ş'), {}, {}, {}, {}}})
+            << "Taban planının adı en çok 50 karakter olabilir.";
+        QTest::newRow("baseline: a name taken") << Komut(TabanAdlandirKomutu{"ALFA", 1, "İkinci", "İlk"})
+            << "\"İlk\" adlı bir taban planı zaten var; başka bir ad girin.";
+        QTest::newRow("baseline: none such chosen") << Komut(TabanSecKomutu{"ALFA", -1, 7}) << "Seçilen taban planı projede yok.";
+        TamProje aktarilan{{"YENİ", gun, gun}, {{"A", "a", 1, ""}}, {}};
+        aktarilan.ilerleme = {ocak(10), {{"Z", FaaliyetIlerlemesi{ocak(2), {}, 5, -1}}}};
+        QTest::newRow("import: progress of no activity") << Komut(IceAktarKomutu{{aktarilan}})
+            << "\"YENİ\" projesi: İlerlemesi girilen Z faaliyeti projede yok.";
     }
     void estimatesAreCheckedAndComparedOnWrite()
     {
@@ -220,10 +274,38 @@ private slots:
         QFETCH(QString, kutu);
         GeciciVeritabani vt;
         OrnekProjeler(vt);
+        IlerlemeKur(vt.depo());
         const QStringList once = vt.Dokum(GeciciVeritabani::TumTablolar);
         const KomutHatasi hata = KomutuUygula(vt.depo(), komut);
-        QCOMPARE(hata.takvim && !hata.depo ? TakvimReddiMetni(hata.takvim) : hata.depo.aciklama, kutu);
+        const QString metin = hata.takvim ? TakvimReddiMetni(hata.takvim) : IlerlemeMetinleri::RedMetni(hata.ilerleme);
+        QCOMPARE(!hata.depo ? metin : hata.depo.aciklama, kutu);
         QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
+    }
+
+    // Baselines take the lowest free number, eleven at most; deleting the compared one leaves
+    // none compared, and undoing brings it back.
+    void baselinesTakeTheLowestFreeNumber()
+    {
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        const ProjeDeposu d = vt.depo();
+        for (int i = 0; i < TabanPlaniSiniri; ++i)
+            QVERIFY(!KomutuUygula(d, TabanKaydetKomutu{"ALFA", {0, QString("T%1").arg(i), {}, {}, {}, {}}}));
+        const Komut onIkinci = TabanKaydetKomutu{"ALFA", {0, "T11", {}, {}, {}, {}}};
+        QCOMPARE(IlerlemeMetinleri::RedMetni(KomutuUygula(d, onIkinci).ilerleme),
+                 "Bir projede en çok 11 taban planı saklanabilir; yenisini kaydetmek için önce birini silin.");
+        KayitliProje alfa;
+        QVERIFY(!d.ProjeOku("ALFA", alfa) && alfa.tabanlar.planlar.size() == TabanPlaniSiniri);
+        const TabanPlani ucuncu = alfa.tabanlar.planlar[3];
+        QVERIFY(!KomutuUygula(d, TabanSecKomutu{"ALFA", -1, 3}) && !KomutuUygula(d, TabanSilKomutu{"ALFA", ucuncu}));
+        QVERIFY(!d.ProjeOku("ALFA", alfa) && alfa.tabanlar.karsilastirilan == -1);
+        QVERIFY(!KomutuUygula(d, onIkinci) && !d.ProjeOku("ALFA", alfa));
+        QCOMPARE(alfa.tabanlar.planlar[3].ad, "T11");
+        QCOMPARE(alfa.tabanlar.karsilastirilan, -1);
+        GecmisAdimi adim;
+        QVERIFY(!d.GeriAl(adim) && !d.GeriAl(adim) && !d.ProjeOku("ALFA", alfa));
+        QCOMPARE(alfa.tabanlar.planlar[3], ucuncu);
+        QCOMPARE(alfa.tabanlar.karsilastirilan, 3);
     }
 };
 

@@ -136,6 +136,11 @@ private slots:
             << "INSERT INTO TakvimTablosu (Projesi, Turu, ArifelerTatil) VALUES ('ALFA', 'pazartesi-cuma', 0)";
         QTest::newRow("exception added elsewhere") << 10
             << "INSERT INTO TakvimIstisnalariTablosu (Projesi, Tarih, Turu, Adi) VALUES ('ALFA', '2026-01-05', 'tatil', 'x')";
+        QTest::newRow("status date set elsewhere") << 11
+            << "INSERT INTO DurumTablosu (Projesi, DurumTarihi, Karsilastirilan) VALUES ('ALFA', '2026-01-07', -1)";
+        QTest::newRow("progress entered elsewhere") << 12
+            << "INSERT INTO IlerlemeTablosu (Projesi, Kodu, GercekBaslama, GercekBitis, Yuzde, Kalan) VALUES "
+               "('ALFA', 'B', '2026-01-05', NULL, 10, -1)";
     }
     void staleRecordsAreRefused()
     {

@@ -139,7 +139,8 @@ private slots:
         QCOMPARE(vt.Dokum(GeciciVeritabani::TumTablolar), once);
     }
 
-    // A file of an older Kavrion (0: no history, 1: no estimates, 2: no distributions, 3: no calendars) is read, and even given a
+    // A file of an older Kavrion (0: no history, 1: no estimates, 2: no distributions, 3: no calendars, nor progress)
+    // is read, and even given a
     // nothing-to-undo, without a byte changed; its first write brings what it lacks, and
     // the history can undo that write.
     void anOlderFileChangesOnlyWithItsFirstWrite_data()
@@ -147,10 +148,13 @@ private slots:
         QTest::addColumn<int>("surum");
         QTest::addColumn<QStringList>("sql");
         const QString tahminler = "DROP TABLE TahminlerTablosu", dagilim = "DROP TABLE DagilimTablosu";
+        // The history's images as they were before progress: six columns.
+        const QStringList gecmis{"DELETE FROM GecmisDegisiklikleri", "DELETE FROM GecmisAdimlari",
+                                 "ALTER TABLE GecmisDegisiklikleri DROP COLUMN O7", "ALTER TABLE GecmisDegisiklikleri DROP COLUMN S7"};
         QTest::newRow("0") << 0 << QStringList{"DROP TABLE GecmisDegisiklikleri", "DROP TABLE GecmisAdimlari", tahminler, dagilim};
-        QTest::newRow("1") << 1 << QStringList{"DELETE FROM GecmisDegisiklikleri", "DELETE FROM GecmisAdimlari", tahminler, dagilim};
-        QTest::newRow("2") << 2 << QStringList{"DELETE FROM GecmisDegisiklikleri", "DELETE FROM GecmisAdimlari", dagilim};
-        QTest::newRow("3") << 3 << QStringList{"DELETE FROM GecmisDegisiklikleri", "DELETE FROM GecmisAdimlari"};
+        QTest::newRow("1") << 1 << gecmis + QStringList{tahminler, dagilim};
+        QTest::newRow("2") << 2 << gecmis + QStringList{dagilim};
+        QTest::newRow("3") << 3 << gecmis;
     }
     void anOlderFileChangesOnlyWithItsFirstWrite()
     {
@@ -162,6 +166,8 @@ private slots:
         vt.ProjeEkle("ALFA", QDate(2026, 1, 1), QDate(2026, 1, 9), {{"A", "a", 1, ""}});
         QCOMPARE(Sayi(vt, "PRAGMA user_version"), Sema::Surum); // as Sema::Kur made it
         QVERIFY(DosyadaCalistir(vt.yol(), sql + QStringList{"DROP TABLE TakvimIstisnalariTablosu", "DROP TABLE TakvimTablosu",
+                                                              "DROP TABLE DurumTablosu", "DROP TABLE IlerlemeTablosu",
+                                                              "DROP TABLE TabanPlanlariTablosu", "DROP TABLE TabanSatirlariTablosu",
                                                               QString("PRAGMA user_version = %1").arg(surum)}));
         const QStringList once = vt.Dokum();
         const QByteArray baytlar = Baytlar(vt.yol());
@@ -177,6 +183,7 @@ private slots:
         QVERIFY(!d.DagilimOku("ALFA", dagilim) && dagilim == Dagilim::Pert);
         KayitliProje alfa;
         QVERIFY(!d.ProjeOku("ALFA", alfa) && alfa.takvim == ProjeTakvimi());
+        QVERIFY(alfa.ilerleme == ProjeIlerlemesi() && alfa.tabanlar == TabanPlanlari());
         QVERIFY(!d.GeriAl(adim) && adim.kimlik == 0 && !d.Yinele(adim) && adim.kimlik == 0);
         QCOMPARE(Baytlar(vt.yol()), baytlar);
 

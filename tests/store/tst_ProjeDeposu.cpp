@@ -246,6 +246,51 @@ private slots:
         QCOMPARE(d.ProjeOku("GAMA", alfa).numara, int(DepoHatasi::Uyumsuz));
     }
 
+    // Progress and baselines come back as written; a rename carries them, deleting the
+    // activities takes their progress and keeps the baselines, deleting the project takes all,
+    // undoing brings each back, and an import writes them. A value this build cannot read is
+    // an error, not "no progress".
+    void progressAndBaselinesGoWithTheirProject()
+    {
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        const ProjeDeposu d = vt.depo();
+        const QDate durum(2026, 1, 10);
+        const FaaliyetIlerlemesi a{QDate(2026, 1, 1), QDate(2026, 1, 3), 100, -1}, b{QDate(2026, 1, 4), {}, 0, 5};
+        const TabanPlani taban{0, "İlk 'plan'", QDate(2026, 1, 2), QDate(2026, 1, 1), QDate(2026, 1, 9),
+                               {{"C", {}, {}, -4}, {"A", QDate(2026, 1, 1), QDate(2026, 1, 3), 3}}};
+        const ProjeIlerlemesi ilerleme{durum, {{"A", a}, {"B", b}}};
+        const TabanPlanlari tabanlar{{taban}, 0};
+        qint32 numara = -1;
+        QVERIFY(!d.DurumTarihiDegistir("ALFA", {}, durum) && !d.IlerlemeDegistir("ALFA", "A", std::nullopt, a)
+                && !d.IlerlemeDegistir("ALFA", "B", std::nullopt, b) && !d.TabanKaydet("ALFA", taban, numara)
+                && !d.TabanSec("ALFA", -1, numara));
+        KayitliProje alfa, beta;
+        QVERIFY(!d.ProjeOku("ALFA", alfa) && alfa.ilerleme == ilerleme && alfa.tabanlar == tabanlar);
+        QVERIFY(!d.ProjeOku("BETA", beta) && beta.ilerleme == ProjeIlerlemesi() && beta.tabanlar == TabanPlanlari());
+        QVERIFY(!d.ProjeDegistir(alfa, {"ALFA 2", QDate(2026, 1, 1), QDate(2026, 1, 31)}));
+        QVERIFY(!d.ProjeOku("ALFA 2", alfa) && alfa.ilerleme == ilerleme && alfa.tabanlar == tabanlar);
+        QVector<KayitliFaaliyet> fs;
+        QVERIFY(!d.FaaliyetleriOku("ALFA 2", fs) && !d.TumFaaliyetleriSil("ALFA 2", fs));
+        QVERIFY(!d.ProjeOku("ALFA 2", alfa) && alfa.ilerleme == ProjeIlerlemesi({durum, {}}) && alfa.tabanlar == tabanlar);
+        QVERIFY(!d.ProjeSil(alfa));
+        const QStringList tablolar{"DurumTablosu", "IlerlemeTablosu", "TabanPlanlariTablosu", "TabanSatirlariTablosu"};
+        QVERIFY(vt.Dokum(tablolar).isEmpty());
+        GecmisAdimi adim;
+        QVERIFY(!d.GeriAl(adim) && !d.GeriAl(adim) && !d.GeriAl(adim));
+        QVERIFY(!d.ProjeOku("ALFA", alfa) && alfa.ilerleme == ilerleme && alfa.tabanlar == tabanlar);
+        QVERIFY(!d.TabanSil("ALFA", taban) && !d.ProjeOku("ALFA", alfa));
+        QVERIFY(alfa.ilerleme == ilerleme && alfa.tabanlar == TabanPlanlari());
+        QVERIFY(!d.IceAktar({{{"GAMA", QDate(2026, 1, 1), QDate(2026, 1, 9)}, {{"A", "a", 3, ""}, {"B", "b", 2, "A"}}, {},
+                              Dagilim::Pert, {}, ilerleme, tabanlar}}));
+        QVERIFY(!d.ProjeOku("GAMA", beta) && beta.ilerleme == ilerleme && beta.tabanlar == tabanlar);
+        if (GeciciVeritabani::Sunucuda())
+            return;
+        QVERIFY(DosyadaCalistir(vt.yol(), {"PRAGMA ignore_check_constraints = 1",
+                                           "UPDATE IlerlemeTablosu SET Yuzde = 'yarım' WHERE Projesi = 'GAMA'"}));
+        QCOMPARE(d.ProjeOku("GAMA", beta).numara, int(DepoHatasi::Uyumsuz));
+    }
+
     // Links come back in the predecessor list's order, whatever order they were given in; a
     // change keeps only what it names, a rename carries them, deletes take them, undoing
     // brings them back, and a plan of plain links keeps no row. A value this build cannot
