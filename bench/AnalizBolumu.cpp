@@ -157,6 +157,8 @@ void AgSecimiSatiri(Tablo& tablo, AnalizPenceresi& pencere, const QString& ayrin
     tablo.Satir(QStringLiteral("Ağ Diyagramı: seçim, çizimle"), ayrinti, secim, QStringLiteral("ms"), 16.0);
     sekmeler->setCurrentIndex(0);
     EkraniTamamla();
+}
+
 // A status date, then progress entered again and again on an activity in the middle: the
 // window's refresh that follows each entry, painted. The project is left as it was.
 void IlerlemeYenilemeSatiri(Tablo& tablo, TemelForm& ana, const QString& ayrinti)

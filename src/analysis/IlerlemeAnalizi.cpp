@@ -171,8 +171,13 @@ void PerformansiHesapla(const AgAnalizi& analiz, const TabanPlani& taban, Ilerle
     sonuc.sv = sonuc.ev - sonuc.pv;
     sonuc.spi = sonuc.pv > 0 ? sonuc.ev / sonuc.pv : tanimsiz;
     sonuc.kazanilmisTakvim = KazanilmisTakvim(satirlar, sonuc.ev);
-    sonuc.gecenSure = double(gecen);
-    sonuc.spiT = gecen > 0 ? sonuc.kazanilmisTakvim / sonuc.gecenSure : tanimsiz;
+    // Time stops counting when the work does: a finished project's AT is its actual duration,
+    // however late the status date; and none has passed before the baseline's start.
+    const bool hepsiBitti = std::all_of(sonuc.faaliyetler.cbegin(), sonuc.faaliyetler.cend(),
+                                        [](const FaaliyetTahmini& t) { return t.bitti; });
+    const qint64 at = std::max<qint64>(0, hepsiBitti ? std::min(gecen, sayac.Sonrasi(sonuc.bitis)) : gecen);
+    sonuc.gecenSure = double(at);
+    sonuc.spiT = at > 0 ? sonuc.kazanilmisTakvim / sonuc.gecenSure : tanimsiz;
     if (sonuc.spiT > 0)
         sonuc.esBitis = BitisTarihi(analiz.takvim, sayac.ilk, 0, qint64(std::ceil(double(sure) / sonuc.spiT - 1e-9)));
 }

@@ -59,6 +59,11 @@ QString IlerlemeyiCevir(const OkunanIlerleme& okunan, qint32 sure, int gunlukDak
     // The remaining days count only where the percent does not already say them.
     if (kalan && !f.gercekBitis.isValid() && *kalan != KalanGun(sure, f))
         f.kalan = *kalan;
+    // A task not yet begun has done nothing, whatever re-estimate of it the file holds.
+    if (!f.gercekBaslama.isValid() && !f.gercekBitis.isValid()) {
+        f.yuzde = 0;
+        f.kalan = -1;
+    }
     const bool var = f.gercekBaslama.isValid() || f.gercekBitis.isValid() || f.yuzde != 0 || f.kalan >= 0;
     ilerleme = var ? std::optional(f) : std::nullopt;
     return QString();

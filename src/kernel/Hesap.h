@@ -11,8 +11,8 @@ struct Senaryo {
     // Progress, both empty for a plan without it: each row's earliest start, which no link
     // pulls it before (in place of day 0), and whether it stands there whatever its links
     // say (work already begun).
-    QVector<qint64> enErken;
-    QVector<bool> sabit;
+    QVector<qint64> enErken = {};
+    QVector<bool> sabit = {};
 };
 
 enum class HesapHatasi : quint8 {

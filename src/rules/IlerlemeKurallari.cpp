@@ -37,6 +37,9 @@ IlerlemeReddi IlerlemeyiDenetle(const QString& kodu, const FaaliyetIlerlemesi& i
         return Red(IlerlemeReddi::KalanAralikDisi, kodu);
     if (bitis.isValid() && !baslama.isValid())
         return Red(IlerlemeReddi::BaslamasizBitis, kodu, bitis);
+    // Work not started has done nothing: a percent or remaining days would be stored and never counted.
+    if (!baslama.isValid() && (ilerleme.yuzde != 0 || ilerleme.kalan >= 0))
+        return Red(IlerlemeReddi::BaslamasizIlerleme, kodu);
     if (bitis.isValid() && bitis < baslama)
         return Red(IlerlemeReddi::BitisBaslamadanOnce, kodu, bitis);
     // A finished activity has nothing left, however it was told.

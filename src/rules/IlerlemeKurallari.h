@@ -22,6 +22,7 @@ struct IlerlemeReddi {
         KalanAralikDisi,      // remaining days below 0 (other than "from the percent")
         EksikBitis,           // a finish given with less than 100 %
         BaslamasizBitis,      // a finish given with no start
+        BaslamasizIlerleme,   // a percent or remaining days given with no start
         GecersizTarih,        // a date beyond the years 1–9999
         DurumTarihiYok,       // progress without a status date
         DurumTarihiGeride,    // a status date before an actual date already entered

@@ -98,7 +98,7 @@ QString PerformansTanimlari()
         "EV (kazanılmış değer): her faaliyetin taban süresi × tamamlanma yüzdesi, toplamı.\n"
         "SV = EV − PV; SPI = EV / PV. SPI, geciken bir proje bittiğinde de 1,00'e döner.\n"
         "Kazanılmış takvim (ES): taban planında EV kadar işin yapılmış olması gereken iş günü.\n"
-        "Geçen süre (AT): projenin ilk iş gününden durum tarihine iş günü; SPI(t) = ES / AT.\n"
+        "Geçen süre (AT): taban planının başlamasından durum tarihine (proje bittiyse bitişine) iş günü; SPI(t) = ES / AT.\n"
         "1'in altındaki bir endeks gecikme demektir.");
 }
 

@@ -24,6 +24,9 @@ QString FaaliyetRed(const IlerlemeReddi& ret)
                               "tamamlanma yüzdesi 100 olur.").arg(ret.kodu);
     case IlerlemeReddi::BaslamasizBitis:
         return QStringLiteral("%1 faaliyetine gerçek başlama girilmeden gerçek bitiş girilemez.").arg(ret.kodu);
+    case IlerlemeReddi::BaslamasizIlerleme:
+        return QStringLiteral("%1 faaliyetine gerçek başlama girilmeden tamamlanma yüzdesi ya da kalan süre "
+                              "girilemez.").arg(ret.kodu);
     case IlerlemeReddi::FaaliyetYok:
         return QStringLiteral("İlerlemesi girilen %1 faaliyeti projede yok.").arg(ret.kodu);
     default:

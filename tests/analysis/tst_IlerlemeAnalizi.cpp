@@ -222,6 +222,10 @@ private slots:
         QTest::newRow("yarı yarıya geç") << "A:10:" << int(TakvimTuru::PazartesiCuma) << QDate(2026, 9, 7) << 18
                                          << "A=0..18" << QVector<double>{10, 10, 1, 10, 15, 10.0 / 15}
                                          << QDate(2026, 9, 25) << 5;
+        // The same finished project seen two weeks later: AT stops at the actual finish.
+        QTest::newRow("bitmiş, geç bakılmış") << "A:10:" << int(TakvimTuru::PazartesiCuma) << QDate(2026, 9, 7) << 32
+                                              << "A=0..18" << QVector<double>{10, 10, 1, 10, 15, 10.0 / 15}
+                                              << QDate(2026, 9, 25) << 5;
     }
     void kazanilmisTakvim()
     {

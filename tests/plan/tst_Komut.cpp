@@ -248,6 +248,10 @@ private slots:
             "tamamlanmamış; bitmiş bir faaliyetin tamamlanma yüzdesi 100 olur.";
         QTest::newRow("progress: finish, no start") << ilerleB(0, 8, 100)
             << "B faaliyetine gerçek başlama girilmeden gerçek bitiş girilemez.";
+        QTest::newRow("progress: a percent, no start") << ilerleB(0, 0, 40)
+            << "B faaliyetine gerçek başlama girilmeden tamamlanma yüzdesi ya da kalan süre girilemez.";
+        QTest::newRow("progress: remaining days, no start") << ilerleB(0, 0, 0, 3)
+            << "B faaliyetine gerçek başlama girilmeden tamamlanma yüzdesi ya da kalan süre girilemez.";
         QTest::newRow("progress: no status date")
             << Komut(IlerlemeKomutu{"BETA", "A", std::nullopt, FaaliyetIlerlemesi{ocak(2), {}, 10, -1}}) << durumYok;
         QTest::newRow("progress: changed elsewhere") << Komut(IlerlemeKomutu{"ALFA", "A", std::nullopt, std::nullopt})

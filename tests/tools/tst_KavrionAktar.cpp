@@ -27,7 +27,13 @@ void DosyalariYaz(const QString& klasor)
         {"plan.csv", Csv},
         {"kesir.csv", QByteArray(Csv).replace(";3;", ";3,5;")}, // a day and a half must be accepted
         {"tarihsiz.csv", "Ad;Süre\nKazı;2\n"},                   // nothing gives the project's dates
-        {"bozuk.xml", "<?xml version=\"1.0\"?><Proje/>"}};
+        {"bozuk.xml", "<?xml version=\"1.0\"?><Proje/>"},
+        // Progress comes in with its plan: a status date and a task 40% done.
+        {"ilerleme.xml", "<?xml version=\"1.0\"?><Project xmlns=\"http://schemas.microsoft.com/project\"><Name>ilerleme"
+                         "</Name><StartDate>2026-03-02T08:00:00</StartDate><FinishDate>2026-03-10T17:00:00</FinishDate>"
+                         "<StatusDate>2026-03-04T17:00:00</StatusDate><Tasks><Task><UID>1</UID><Name>Kazı</Name>"
+                         "<Duration>PT40H0M0S</Duration><ActualStart>2026-03-02T08:00:00</ActualStart>"
+                         "<PercentComplete>40</PercentComplete></Task></Tasks></Project>"}};
     for (const auto& [ad, icerik] : dosyalar) {
         QFile dosya(QDir(klasor).filePath(ad));
         QVERIFY(dosya.open(QIODevice::WriteOnly) && dosya.write(icerik) == icerik.size());
@@ -68,6 +74,7 @@ private slots:
                                   << "\"TARİHSİZ\" aktarılamıyor: BAŞLAMA TARİHİ boş bırakılmaz! "
                                      "BİTİŞ TARİHİ boş bırakılmaz!"
                                   << "" << "" << 0;
+        QTest::newRow("with progress") << QStringList{"--kabul", "ilerleme.xml"} << 0 << "" << "" << "İLERLEME" << 1;
         QTest::newRow("a broken file") << QStringList{"bozuk.xml"} << 1
                                        << "kavrion-aktar: \"bozuk.xml\" içe aktarılamıyor." << "" << "" << 0;
         QTest::newRow("no database") << QStringList{"--veritabani", "yok.mdb", "plan.csv"} << 1 << "yok.mdb: Hata 14: "
@@ -105,6 +112,9 @@ private slots:
         QVector<KayitliFaaliyet> faaliyetler;
         QVERIFY(!vt.depo().FaaliyetleriOku(proje, faaliyetler));
         QCOMPARE(faaliyetler.size(), faaliyet);
+        KayitliProje okunan;
+        QVERIFY(!vt.depo().ProjeOku(proje, okunan));
+        QCOMPARE(okunan.ilerleme.faaliyetler.size(), proje == "İLERLEME" ? 1 : 0);
         // One step of the history, which one undo takes back whole.
         QVector<GecmisAdimi> adimlar;
         QVERIFY(!vt.depo().GecmisiOku(adimlar));

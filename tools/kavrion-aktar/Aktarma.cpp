@@ -87,9 +87,12 @@ IceAktarKomutu YazimKomutu(const Aktarim& aktarim, const QVector<IlkAd>& adlar)
     IceAktarKomutu komut;
     for (qsizetype i = 0; i < adlar.size(); ++i) {
         const AktarilacakProje& p = aktarim.projeler.at(i);
-        if (Gelebilir(p))
-            komut.projeler.append({{adlar.at(i).ad, p.proje.proje.baslama, p.proje.proje.bitis},
-                                   p.proje.faaliyetler, p.proje.tahminler, p.proje.dagilim, p.proje.takvim});
+        if (!Gelebilir(p))
+            continue;
+        // Everything read goes in (progress and baselines too) under the name chosen.
+        TamProje yazilacak = p.proje;
+        yazilacak.proje.ad = adlar.at(i).ad;
+        komut.projeler.append(yazilacak);
     }
     return komut;
 }

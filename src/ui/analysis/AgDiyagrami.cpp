@@ -37,8 +37,11 @@ AgDiyagrami::~AgDiyagrami() = default;
 
 void AgDiyagrami::Goster(const AgAnalizi& analiz)
 {
+    // A refresh of the same rows keeps the selected and focused boxes: the table's selection
+    // does not change then, so nothing else would give them back.
+    if (analiz.faaliyetler.size() != m_analiz.faaliyetler.size())
+        m_secili = m_odak = -1;
     m_analiz = analiz;
-    m_secili = m_odak = -1;
     m_cizim.reset();
     m_kurulacak = true;
     if (isVisible())

@@ -270,6 +270,9 @@ void DisaAktar(QWidget* sahibi, const PlanBelgesi& belge, Surum gosterilen, cons
         const BeklemeImleciKalibi bekleme;
         QByteArray icerik;
         hata = Icerik(*rapor, risk, secim.bicim, sahibi->font(), icerik);
+        // A picture that could not be drawn (too large for memory) comes back empty: no file then.
+        if (!hata && icerik.isEmpty())
+            hata = DepoHatasi::yeni(DepoHatasi::Genel, QStringLiteral("Resim çizilemedi; dosya yazılmadı."));
         if (!hata)
             hata = DosyayaYaz(secim.yol, icerik, veritabani);
     }

@@ -358,8 +358,10 @@ void IceAktarmaFormu::AktarDugmesi_Click()
             return;
         }
         adlar.append(proje->ad);
-        const TamProje& okunan = m_aktarim.projeler.at(i).proje;
-        komut.projeler.append({*proje, okunan.faaliyetler, okunan.tahminler, okunan.dagilim, okunan.takvim});
+        // Everything read goes in (progress and baselines too); only the project's row is as edited.
+        TamProje yazilacak = m_aktarim.projeler.at(i).proje;
+        yazilacak.proje = *proje;
+        komut.projeler.append(yazilacak);
     }
     if (komut.projeler.isEmpty()) {
         Mesaj::Goster(this, QStringLiteral("Aktarılacak proje seçilmedi."), Mesaj::Tur::Bilgi);

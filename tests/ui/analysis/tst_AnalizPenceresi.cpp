@@ -285,6 +285,8 @@ private slots:
         pencere->tablo()->selectRow(2);
         QCOMPARE(ag->secili(), 2);
         QCOMPARE(anadaSecili(), "C");
+        pencere->Yenile(); // the same rows again: the box stays selected
+        QCOMPARE(ag->secili(), 2);
 
         const double gun = pencere->gantt()->GunGenisligi();
         QTest::keyClick(pencere, Qt::Key_Plus, Qt::ControlModifier);
