@@ -114,6 +114,12 @@ void DurumRaporunuCiz(QPainter& p, const QRectF& alan, const Rapor& rapor, const
     p.restore();
 }
 
+QPageLayout DurumRaporuSayfasi()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter);
+}
+
 QByteArray DurumRaporuPdf(const Rapor& rapor, const IlerlemeAnalizi& ilerleme, const QFont& yazi)
 {
     QBuffer tampon;
@@ -121,8 +127,7 @@ QByteArray DurumRaporuPdf(const Rapor& rapor, const IlerlemeAnalizi& ilerleme, c
     QPdfWriter pdf(&tampon);
     pdf.setTitle(rapor.proje.ad);
     pdf.setCreator(QStringLiteral("Kavrion"));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                  QPageLayout::Millimeter));
+    pdf.setPageLayout(DurumRaporuSayfasi());
     QPainter boyayici(&pdf);
     DurumRaporunuCiz(boyayici, QRectF(QPointF(0, 0), QSizeF(pdf.width(), pdf.height())), rapor, ilerleme, yazi);
     boyayici.end();

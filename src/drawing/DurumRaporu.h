@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QFont>
+#include <QPageLayout>
 #include <QRectF>
 
 class QPainter;
@@ -17,6 +18,9 @@ class QPainter;
 // Painted within `alan` of any painter (a PDF page, a printer's page, a picture), in `yazi`.
 void DurumRaporunuCiz(QPainter& boyayici, const QRectF& alan, const Rapor& rapor, const IlerlemeAnalizi& ilerleme,
                       const QFont& yazi);
+
+// Its page: A4 upright with margins of 15 mm, in a PDF and on a printer alike.
+QPageLayout DurumRaporuSayfasi();
 
 // The report as a one-page A4 PDF.
 QByteArray DurumRaporuPdf(const Rapor& rapor, const IlerlemeAnalizi& ilerleme, const QFont& yazi);

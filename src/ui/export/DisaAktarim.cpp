@@ -19,11 +19,20 @@
 #include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPainter>
 #include <QPrinter>
 #include <QSettings>
 
 namespace DisaAktarim {
 namespace {
+
+// Why a project has no status report: said alike by the export and the printout.
+DepoHatasi DurumRaporuYok()
+{
+    return DepoHatasi::yeni(DepoHatasi::Genel, QStringLiteral("Durum raporu için projenin bir durum tarihi ve başlama "
+                                                              "tarihi olmalı, ağı hesaplanabilmeli. Durum tarihini girip "
+                                                              "yeniden deneyin."));
+}
 
 struct BicimBilgisi {
     Bicim bicim;
@@ -206,9 +215,7 @@ DepoHatasi Icerik(const Rapor& rapor, const std::optional<RiskGorseli>& risk, Bi
     case Bicim::DurumPdf: {
         const IlerlemeAnalizi ilerleme = RaporIlerlemesi(rapor);
         if (!ilerleme.var)
-            return DepoHatasi::yeni(DepoHatasi::Genel,
-                                    QStringLiteral("Durum raporu için projenin bir durum tarihi ve başlama tarihi olmalı, "
-                                                   "ağı hesaplanabilmeli. Durum tarihini girip yeniden deneyin."));
+            return DurumRaporuYok();
         icerik = DurumRaporuPdf(rapor, ilerleme, yazi);
         return {};
     }
@@ -285,8 +292,12 @@ void Yazdir(QWidget* sahibi, const PlanBelgesi& belge, Surum gosterilen, Sayfala
     std::optional<Rapor> rapor = GosterilenRapor(sahibi, belge, gosterilen);
     if (!rapor)
         return;
+    if (basilacak == Sayfalar::Durum && !RaporIlerlemesi(*rapor).var) {
+        Mesaj::HatayiGoster(sahibi, DurumRaporuYok());
+        return;
+    }
     QPrinter yazici(QPrinter::HighResolution);
-    yazici.setPageLayout(RaporSayfaDuzeni());
+    yazici.setPageLayout(basilacak == Sayfalar::Durum ? DurumRaporuSayfasi() : RaporSayfaDuzeni());
     yazici.setDocName(rapor->proje.ad);
     QPrintPreviewDialog onizleme(&yazici, sahibi);
     const auto basligiKoy = [&] {
@@ -314,7 +325,11 @@ void Yazdir(QWidget* sahibi, const PlanBelgesi& belge, Surum gosterilen, Sayfala
             Mesaj::HatayiGoster(&onizleme, {DepoHatasi::SaltOkunur, neden, QString()});
             return;
         }
-        if (basilacak == Sayfalar::Ag)
+        if (basilacak == Sayfalar::Durum) {
+            QPainter boyayici(sayfalar);
+            DurumRaporunuCiz(boyayici, QRectF(QPointF(0, 0), QSizeF(sayfalar->width(), sayfalar->height())), *rapor,
+                             RaporIlerlemesi(*rapor), yazi);
+        } else if (basilacak == Sayfalar::Ag)
             AgiSayfalaraCiz(*sayfalar, *rapor, yazi);
         else
             RaporuSayfalaraCiz(*sayfalar, *rapor, yazi);

@@ -33,8 +33,9 @@ enum class Surum { Kayitli, Deneme };
 void DisaAktar(QWidget* sahibi, const PlanBelgesi& belge, Surum gosterilen,
                const std::optional<RiskGorseli>& risk = std::nullopt, std::optional<Bicim> onerilen = std::nullopt);
 
-// What is printed: the report's pages (heading, table, Gantt chart) or the network diagram's.
-enum class Sayfalar { Rapor, Ag };
+// What is printed: the report's pages (heading, table, Gantt chart), the network diagram's,
+// or the one-page status report of a project with a status date.
+enum class Sayfalar { Rapor, Ag, Durum };
 
 // Qt's print dialog with a preview of the same pages as the PDF; during a trial it offers
 // both plans, `gosterilen` first. Printing to a file that is the open plan's database (by

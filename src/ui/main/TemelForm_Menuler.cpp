@@ -60,6 +60,9 @@ void TemelForm::MenuleriKur()
                      });
     dosya->addAction(QStringLiteral("&Yazdır…"), QKeySequence::Print, this,
                      [this] { DisaAktarim::Yazdir(this, m_belge, DisaAktarim::Surum::Kayitli); });
+    dosya->addAction(QStringLiteral("Du&rum Raporunu Yazdır…"), this, [this] {
+        DisaAktarim::Yazdir(this, m_belge, DisaAktarim::Surum::Kayitli, DisaAktarim::Sayfalar::Durum);
+    });
     dosya->addSeparator();
     dosya->addAction(QStringLiteral("Çı&kış"), this, &TemelForm::CikisDugmesi_Click);
     DuzenMenusunuKur();

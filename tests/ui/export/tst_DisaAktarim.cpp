@@ -257,6 +257,33 @@ private slots:
         QCOMPARE(Oku(vt.yol()), plan);
     }
 
+    // The status report prints on one page once the project has a status date, and is refused
+    // with one box before.
+    void theStatusReportIsPrintedOnce()
+    {
+        GeciciVeritabani vt;
+        OrnekProjeler(vt);
+        MesajKaydi kutular;
+        AnaPencere ana(vt.depo());
+        ProjeyiSec(ana, "ALFA");
+        DisaAktarim::Yazdir(&ana, ana.belge(), DisaAktarim::Surum::Kayitli, DisaAktarim::Sayfalar::Durum);
+        QCOMPARE(kutular.hatalar().size(), 1);
+        QVERIFY(kutular.hatalar().first().contains("Durum raporu için projenin bir durum tarihi"));
+        const QDate baslama = *ana.belge().plan()->proje.baslama.deger;
+        QVERIFY(!ana.belge().Calistir(DurumTarihiKomutu{"ALFA", QDate(), baslama.addDays(3)}));
+        const QString pdf = vt.klasor() + "/durum.pdf";
+        QTimer::singleShot(0, &ana, [&] {
+            auto* onizleme = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            QVERIFY(onizleme);
+            onizleme->printer()->setOutputFileName(pdf);
+            emit onizleme->paintRequested(onizleme->printer());
+            onizleme->reject();
+        });
+        DisaAktarim::Yazdir(&ana, ana.belge(), DisaAktarim::Surum::Kayitli, DisaAktarim::Sayfalar::Durum);
+        QCOMPARE(kutular.hatalar().size(), 1);
+        QVERIFY(Oku(pdf).contains("/Count 1"));
+    }
+
     void theRiskChartsAreExported_data()
     {
         QTest::addColumn<Bicim>("suzgec");
