@@ -345,6 +345,17 @@ struct Rota {
     const QVector<double>& y;
     QVector<int> izSayisi; // by gap
     QVector<Kose> koseler;
+    QVector<quint8> paylasilan; // by activity: 1 its left side, 2 its right, where links both leave and enter
+
+    // Where a link meets a box's side: its middle, unless links both leave and enter by that
+    // side; then those leaving keep below the middle and those entering above, so that no two
+    // share a stretch of line and a type written at a link's start is read on its own link.
+    double Cikis(int v, bool sol) const { return y[v] + Kaydirma(v, sol); }
+    double Giris(int v, bool sol) const { return y[v] - Kaydirma(v, sol); }
+    double Kaydirma(int v, bool sol) const
+    {
+        return paylasilan[v] & (sol ? 1 : 2) ? AgYerlesimi::KutuYuksekligi / 6 : 0;
+    }
 
     void Iz(int bosluk, double y1, double y2)
     {
@@ -362,7 +373,7 @@ struct Rota {
         const BagTuru tur = ag.tur[k];
         const int p = ag.onceki[k], a = ag.ardil[k];
         int c = g.kolon[p];
-        double yy = y[p];
+        double yy = Cikis(p, OncekininBaslamasi(tur));
         if (OncekininBaslamasi(tur)) {
             koseler.append({Kose::Sol, c, 0, yy});
             Iz(c, yy, Kanal(p));
@@ -371,7 +382,7 @@ struct Rota {
             koseler.append({Kose::Sag, c, 0, yy});
         }
         ZincirBoyunca(g, ag, k, [&](int, int v) {
-            const double hedef = v != a ? y[v] : ArdilinBaslamasi(tur) ? y[a] : Kanal(a);
+            const double hedef = v != a ? y[v] : ArdilinBaslamasi(tur) ? Giris(a, true) : Kanal(a);
             if (hedef != yy)
                 Iz(c + 1, yy, hedef);
             yy = hedef;
@@ -380,8 +391,8 @@ struct Rota {
         if (ArdilinBaslamasi(tur)) {
             koseler.append({Kose::Sol, c, 0, yy});
         } else {
-            Iz(c + 1, yy, y[a]);
-            koseler.append({Kose::Sag, c, 0, y[a]});
+            Iz(c + 1, yy, Giris(a, false));
+            koseler.append({Kose::Sag, c, 0, Giris(a, false)});
         }
     }
 };
@@ -438,7 +449,14 @@ void OklariKur(const AgAnalizi& analiz, const Katmanli& g, const QVector<double>
 {
     const PlanAgi& ag = analiz.ag;
     const int baglar = int(ag.onceki.size());
-    Rota rota{g, y, QVector<int>(g.kolonSayisi + 1, 0), {}};
+    QVector<quint8> cikan(g.n, 0), giren(g.n, 0), paylasilan(g.n, 0);
+    for (int k = 0; k < baglar; ++k) {
+        cikan[ag.onceki[k]] |= OncekininBaslamasi(ag.tur[k]) ? 1 : 2;
+        giren[ag.ardil[k]] |= ArdilinBaslamasi(ag.tur[k]) ? 1 : 2;
+    }
+    for (int i = 0; i < g.n; ++i)
+        paylasilan[i] = cikan[i] & giren[i];
+    Rota rota{g, y, QVector<int>(g.kolonSayisi + 1, 0), {}, paylasilan};
     QVector<QVector<Kose>> koseler(baglar);
     for (int k = 0; k < baglar; ++k) {
         rota.Ciz(ag, k);

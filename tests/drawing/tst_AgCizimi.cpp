@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSet>
 #include <QTest>
 #include <algorithm>
 #include <map>
@@ -141,8 +142,11 @@ private slots:
                 const QRectF p = y.kutular[ok.onceki].dikdortgen, a = y.kutular[ok.ardil].dikdortgen;
                 QVERIFY(y.kutular[ok.onceki].katman < y.kutular[ok.ardil].katman);
                 // Out of the side the type ties at the predecessor, into the one it ties at the successor.
-                QCOMPARE(ok.noktalar.first(), QPointF(OncekininBaslamasi(ok.tur) ? p.left() : p.right(), p.center().y()));
-                QCOMPARE(ok.noktalar.last(), QPointF(ArdilinBaslamasi(ok.tur) ? a.left() : a.right(), a.center().y()));
+                // At the side's middle, or just below it leaving and above it entering where both use the side.
+                QCOMPARE(ok.noktalar.first().x(), OncekininBaslamasi(ok.tur) ? p.left() : p.right());
+                QVERIFY(ok.noktalar.first().y() >= p.center().y() && ok.noktalar.first().y() < p.bottom());
+                QCOMPARE(ok.noktalar.last().x(), ArdilinBaslamasi(ok.tur) ? a.left() : a.right());
+                QVERIFY(ok.noktalar.last().y() <= a.center().y() && ok.noktalar.last().y() > a.top());
                 for (int s = 1; s < ok.noktalar.size(); ++s) {
                     const QPointF u = ok.noktalar[s - 1], v = ok.noktalar[s];
                     QVERIFY(u.x() == v.x() || u.y() == v.y());
@@ -151,6 +155,12 @@ private slots:
                 }
                 QVERIFY(!ok.belirleyici || (analiz.faaliyetler[ok.onceki].kritik && analiz.faaliyetler[ok.ardil].kritik));
             }
+            // No link leaves a box where another enters it, or the two would read as one line.
+            QSet<std::pair<double, double>> girisler;
+            for (const AgOku& ok : y.oklar)
+                girisler.insert({ok.noktalar.last().x(), ok.noktalar.last().y()});
+            for (const AgOku& ok : y.oklar)
+                QVERIFY(!girisler.contains({ok.noktalar.first().x(), ok.noktalar.first().y()}));
             QImage resim(8, 8, QImage::Format_RGB32);
             QPainter boyaci(&resim);
             const AgSayimi sayim = cizim.Ciz(boyaci);
