@@ -1,8 +1,9 @@
 #include "drawing/DurumRaporu.h"
 
+#include "drawing/GorselCikti.h"
+
 #include "rules/BolgeselMetin.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
@@ -122,14 +123,8 @@ QPageLayout DurumRaporuSayfasi()
 
 QByteArray DurumRaporuPdf(const Rapor& rapor, const IlerlemeAnalizi& ilerleme, const QFont& yazi)
 {
-    QBuffer tampon;
-    tampon.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&tampon);
-    pdf.setTitle(rapor.proje.ad);
-    pdf.setCreator(QStringLiteral("Kavrion"));
-    pdf.setPageLayout(DurumRaporuSayfasi());
-    QPainter boyayici(&pdf);
-    DurumRaporunuCiz(boyayici, QRectF(QPointF(0, 0), QSizeF(pdf.width(), pdf.height())), rapor, ilerleme, yazi);
-    boyayici.end();
-    return tampon.data();
+    return PdfYaz(rapor, DurumRaporuSayfasi(), [&](QPdfWriter& pdf) {
+        QPainter boyayici(&pdf);
+        DurumRaporunuCiz(boyayici, QRectF(QPointF(0, 0), QSizeF(pdf.width(), pdf.height())), rapor, ilerleme, yazi);
+    });
 }

@@ -121,25 +121,24 @@ QByteArray Png(const Cizilecek& cizim)
     return tampon.data();
 }
 
-// A4 pages of the project's, `ciz` drawing them.
-QByteArray Pdf(const Rapor& rapor, const std::function<void(QPdfWriter&)>& ciz)
+} // namespace
+
+QByteArray PdfYaz(const Rapor& rapor, const QPageLayout& duzen, const std::function<void(QPdfWriter&)>& ciz)
 {
     QBuffer tampon;
     tampon.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&tampon);
     pdf.setTitle(rapor.proje.ad);
     pdf.setCreator(QStringLiteral("Kavrion"));
-    pdf.setPageLayout(RaporSayfaDuzeni());
+    pdf.setPageLayout(duzen);
     ciz(pdf);
     return tampon.data();
 }
 
-} // namespace
-
 QByteArray GorselYaz(const Rapor& rapor, GorselBicim bicim, const QFont& yazi)
 {
     if (bicim == GorselBicim::Pdf)
-        return Pdf(rapor, [&](QPdfWriter& pdf) { RaporuSayfalaraCiz(pdf, rapor, yazi); });
+        return PdfYaz(rapor, RaporSayfaDuzeni(), [&](QPdfWriter& pdf) { RaporuSayfalaraCiz(pdf, rapor, yazi); });
     const Resim resim(rapor, yazi);
     const Cizilecek cizim{resim.boyut(), [&resim](QPainter& boyaci) { resim.Ciz(boyaci); }};
     return bicim == GorselBicim::Svg ? Svg(cizim, rapor.proje.ad, QStringLiteral("Kavrion: Gantt şeması")) : Png(cizim);
@@ -148,7 +147,7 @@ QByteArray GorselYaz(const Rapor& rapor, GorselBicim bicim, const QFont& yazi)
 QByteArray AgGorseliYaz(const Rapor& rapor, GorselBicim bicim, const QFont& yazi)
 {
     if (bicim == GorselBicim::Pdf)
-        return Pdf(rapor, [&](QPdfWriter& pdf) { AgiSayfalaraCiz(pdf, rapor, yazi); });
+        return PdfYaz(rapor, RaporSayfaDuzeni(), [&](QPdfWriter& pdf) { AgiSayfalaraCiz(pdf, rapor, yazi); });
     const Resim resim(rapor, yazi, Resim::Tur::Ag);
     const Cizilecek cizim{resim.boyut(), [&resim](QPainter& boyaci) { resim.Ciz(boyaci); }};
     return bicim == GorselBicim::Svg ? Svg(cizim, rapor.proje.ad, QStringLiteral("Kavrion: ağ diyagramı")) : Png(cizim);

@@ -327,6 +327,28 @@ void DuyarliliklariHesapla(const Model& m, const std::vector<quint32>& cekilenle
     });
 }
 
+// Tells the progress at most once every RaporAraligi, from whichever thread has just finished a
+// block; a thread that finds another telling goes on without waiting.
+struct IlerlemeBildirici {
+    const std::function<void(int)>& ilerleme;
+    std::mutex kilit = {};
+    std::chrono::steady_clock::time_point son = {};
+    bool bildirildi = false;
+
+    void Bildir(int yapilan)
+    {
+        if (!ilerleme || !kilit.try_lock())
+            return;
+        const std::lock_guard<std::mutex> tutulan(kilit, std::adopt_lock);
+        const auto simdi = std::chrono::steady_clock::now();
+        if (bildirildi && simdi - son < RaporAraligi)
+            return;
+        son = simdi;
+        bildirildi = true;
+        ilerleme(yapilan);
+    }
+};
+
 } // namespace
 
 double RiskSonucu::Olasilik(qint64 gun) const
@@ -390,9 +412,7 @@ RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash
     std::vector<quint32> cekilenler(std::size_t(m.sutunSayisi) * blokSayisi * BlokAdimi);
 
     std::atomic<int> siradaki{0}, biten{0};
-    std::mutex raporKilidi;
-    std::chrono::steady_clock::time_point sonRapor;
-    bool raporlandi = false;
+    IlerlemeBildirici bildirici{ilerleme};
     std::vector<Calisma> calismalar(isParcacigi, Calisma(m));
     const auto Calistir = m.sabit.isEmpty() ? &BlokCalistir<false> : &BlokCalistir<true>;
     Paralel(isParcacigi, [&](int no) {
@@ -404,16 +424,7 @@ RiskSonucu RiskiHesapla(const QVector<KayitliFaaliyet>& faaliyetler, const QHash
                 return;
             const int ilk = blok * BlokBoyu, son = std::min(N, ilk + BlokBoyu);
             Calistir(m, ayarlar.tohum, blok, ilk, son, calismalar[no], bitisler.data(), cekilenler.data());
-            const int simdiyeDek = biten.fetch_add(son - ilk) + son - ilk;
-            if (ilerleme && raporKilidi.try_lock()) {
-                const std::lock_guard<std::mutex> kilit(raporKilidi, std::adopt_lock);
-                const auto simdi = std::chrono::steady_clock::now();
-                if (!raporlandi || simdi - sonRapor >= RaporAraligi) {
-                    sonRapor = simdi;
-                    raporlandi = true;
-                    ilerleme(simdiyeDek);
-                }
-            }
+            bildirici.Bildir(biten.fetch_add(son - ilk) + son - ilk);
         }
     });
 

@@ -153,6 +153,44 @@ QByteArray IlerlemeCsv(const IlerlemeRaporu& r, const QLocale& yerel)
     return QByteArrayLiteral("\xEF\xBB\xBF") + metin.toUtf8();
 }
 
+namespace {
+
+// Row i's object in the "faaliyetler" list.
+void FaaliyetJson(JsonYazici& y, const IlerlemeRaporu& r, int i)
+{
+    const FaaliyetAnalizi& f = r.rapor.analiz.faaliyetler.at(i);
+    const FaaliyetTahmini& t = r.ilerleme.faaliyetler.at(i);
+    const FaaliyetIlerlemesi* g = Ilerlemesi(r, f.kodu);
+    y.Anahtar("kodu", "{");
+    y.Metin(f.kodu);
+    y.Anahtar("adi", ", ");
+    y.Metin(f.adi);
+    y.Anahtar("sure", ", ");
+    y.Sayi(qint64(f.ef) - f.es);
+    const std::pair<const char*, QDate> tarihler[] = {
+        {"gercekBaslama", g ? g->gercekBaslama : QDate()}, {"gercekBitis", g ? g->gercekBitis : QDate()},
+        {"baslama", t.baslama}, {"bitis", t.bitis}, {"tabanBaslama", t.tabanBaslama}, {"tabanBitis", t.tabanBitis}};
+    for (const auto& [ad, tarih] : tarihler) {
+        y.Anahtar(ad, ", ");
+        y.Tarih(tarih);
+    }
+    const std::pair<const char*, std::optional<qint64>> sayilar[] = {
+        {"yuzde", t.yuzde}, {"kalan", t.kalan}, {"toplamBolluk", t.toplamBolluk},
+        {"baslamaSapmasi", t.tabandaVar ? std::optional<qint64>(t.baslamaSapmasi) : std::nullopt},
+        {"bitisSapmasi", t.tabandaVar ? std::optional<qint64>(t.bitisSapmasi) : std::nullopt}};
+    for (const auto& [ad, sayi] : sayilar) {
+        y.Anahtar(ad, ", ");
+        sayi ? y.Sayi(*sayi) : y.Bos();
+    }
+    y.Anahtar("kritik", ", ");
+    y.metin += t.kritik ? "true" : "false";
+    y.Anahtar("siraDisi", ", ");
+    y.metin += t.siraDisi ? "true" : "false";
+    y.metin += '}';
+}
+
+} // namespace
+
 QByteArray IlerlemeJson(const IlerlemeRaporu& r)
 {
     const IlerlemeAnalizi& a = r.ilerleme;
@@ -188,36 +226,8 @@ QByteArray IlerlemeJson(const IlerlemeRaporu& r)
     y.Anahtar("faaliyetler");
     y.metin += '[';
     for (int i = 0; i < a.faaliyetler.size(); ++i) {
-        const FaaliyetAnalizi& f = r.rapor.analiz.faaliyetler.at(i);
-        const FaaliyetTahmini& t = a.faaliyetler.at(i);
-        const FaaliyetIlerlemesi* g = Ilerlemesi(r, f.kodu);
         y.metin += i > 0 ? ",\n    " : "\n    ";
-        y.Anahtar("kodu", "{");
-        y.Metin(f.kodu);
-        y.Anahtar("adi", ", ");
-        y.Metin(f.adi);
-        y.Anahtar("sure", ", ");
-        y.Sayi(qint64(f.ef) - f.es);
-        const std::pair<const char*, QDate> tarihler[] = {
-            {"gercekBaslama", g ? g->gercekBaslama : QDate()}, {"gercekBitis", g ? g->gercekBitis : QDate()},
-            {"baslama", t.baslama}, {"bitis", t.bitis}, {"tabanBaslama", t.tabanBaslama}, {"tabanBitis", t.tabanBitis}};
-        for (const auto& [ad, tarih] : tarihler) {
-            y.Anahtar(ad, ", ");
-            y.Tarih(tarih);
-        }
-        const std::pair<const char*, std::optional<qint64>> sayilar[] = {
-            {"yuzde", t.yuzde}, {"kalan", t.kalan}, {"toplamBolluk", t.toplamBolluk},
-            {"baslamaSapmasi", t.tabandaVar ? std::optional<qint64>(t.baslamaSapmasi) : std::nullopt},
-            {"bitisSapmasi", t.tabandaVar ? std::optional<qint64>(t.bitisSapmasi) : std::nullopt}};
-        for (const auto& [ad, sayi] : sayilar) {
-            y.Anahtar(ad, ", ");
-            sayi ? y.Sayi(*sayi) : y.Bos();
-        }
-        y.Anahtar("kritik", ", ");
-        y.metin += t.kritik ? "true" : "false";
-        y.Anahtar("siraDisi", ", ");
-        y.metin += t.siraDisi ? "true" : "false";
-        y.metin += '}';
+        FaaliyetJson(y, r, i);
     }
     y.metin += a.faaliyetler.isEmpty() ? "]" : "\n  ]";
     y.metin += "\n}\n";

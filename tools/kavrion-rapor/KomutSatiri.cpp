@@ -119,6 +119,54 @@ QString ResimBicimi(const QString& ad, const QString& cikti, RaporKomutu& komut)
     return QString();
 }
 
+// The command a name asks for; none for a name no command has.
+std::optional<Tur> KomutTuru(const QString& ad)
+{
+    const std::pair<const char*, Tur> adlar[] = {
+        {"projeler", Tur::Projeler}, {"çizelge", Tur::Cizelge}, {"cizelge", Tur::Cizelge}, {"gantt", Tur::Gantt},
+        {"xml", Tur::Xml},           {"risk", Tur::Risk},       {"takvim", Tur::Takvim},    {"ag", Tur::Ag},
+        {"ağ", Tur::Ag},             {"ilerleme", Tur::Ilerleme}};
+    for (const auto& [metin, tur] : adlar)
+        if (ad == QString::fromUtf8(metin))
+            return tur;
+    return std::nullopt;
+}
+
+// The help's list of commands, each with what it writes.
+QString KomutlarYardimi()
+{
+    return QStringLiteral(
+        "Komutlar:\n"
+        "  projeler [--bicim tablo|json]\n"
+        "      Proje adları, her satırda bir ad.\n"
+        "  çizelge PROJE [--bicim tablo|csv|json]\n"
+        "      Projenin ağ analizi: her faaliyetin süresi, ES, EF, LS, LF, bollukları,\n"
+        "      tarihleri (bitiş, işin son günüdür); kritik yollar; planla karşılaştırma.\n"
+        "  gantt PROJE --cikti DOSYA.svg|DOSYA.png|DOSYA.pdf\n"
+        "      Gantt şemasını (PDF'de çizelgeyle birlikte sayfalara) dosyaya yazar.\n"
+        "  ag PROJE --cikti DOSYA.svg|DOSYA.png|DOSYA.pdf\n"
+        "      Ağ diyagramını (faaliyet kutuları, bağlar, kritik yol) dosyaya yazar; sığmayan\n"
+        "      PDF, ilk sayfası sayfa planı olmak üzere A4 sayfalara bölünür.\n"
+        "  xml PROJE --cikti DOSYA.xml\n"
+        "      Projeyi Microsoft Project XML (MSPDI) dosyası olarak yazar.\n"
+        "  risk PROJE [--yineleme N] [--tohum S] [--dagilim ucgen|pert] [--bicim tablo|csv|json]\n"
+        "      Monte Carlo benzetimi: süreler üç noktalı tahminlerden çekilir (tahmini olmayan\n"
+        "      faaliyet öngörülen süresini korur). Bitişin (F) P10, P50, P80, P90'ı gün ve\n"
+        "      tarihle, ortalaması, standart sapması, projenin bitiş tarihine kadar bitme\n"
+        "      olasılığı; her faaliyetin tahmini, kritikliği ve duyarlılığı.\n"
+        "  ilerleme PROJE [--bicim tablo|csv|json | --cikti DOSYA.pdf]\n"
+        "      Durum tarihine göre ilerleme: tahmini bitiş ve taban planındaki bitişle farkı\n"
+        "      (iş günü, artı gecikme); faaliyet-gün olarak PV (taban planında durum tarihine\n"
+        "      kadar yapılacak iş), EV (taban süresi × tamamlanma yüzdesi), SV = EV − PV,\n"
+        "      SPI = EV / PV; kazanılmış takvim ES, geçen süre AT, SPI(t) = ES / AT ve ona göre\n"
+        "      bitiş; her faaliyetin gerçek, tahmini ve taban tarihleri, sapmaları. --cikti ile\n"
+        "      tek sayfalık durum raporu (PDF): bitiş o zaman ve şimdi, geciken faaliyetler, göstergeler.\n"
+        "  takvim PROJE [--yil YYYY] [--bicim tablo|json]\n"
+        "      Projenin takvimi: adı, haftanın çalışılan günleri, arifeler; yılın her tatil\n"
+        "      günü adıyla (tahmini bayram tarihleri \"tahmini\" diye) ve projenin istisnaları,\n"
+        "      çalışılan günler de.\n");
+}
+
 } // namespace
 
 Cozumleme KomutuCozumle(const QStringList& argumanlar)
@@ -143,26 +191,12 @@ Cozumleme KomutuCozumle(const QStringList& argumanlar)
     komut.proje = s.konumlu.value(1);
     komut.cikti = s.cikti.value_or(QString());
 
-    if (ad == QLatin1String("projeler"))
-        komut.tur = Tur::Projeler;
-    else if (ad == QStringLiteral("çizelge") || ad == QLatin1String("cizelge"))
-        komut.tur = Tur::Cizelge;
-    else if (ad == QLatin1String("gantt"))
-        komut.tur = Tur::Gantt;
-    else if (ad == QLatin1String("xml"))
-        komut.tur = Tur::Xml;
-    else if (ad == QLatin1String("risk"))
-        komut.tur = Tur::Risk;
-    else if (ad == QLatin1String("takvim"))
-        komut.tur = Tur::Takvim;
-    else if (ad == QLatin1String("ag") || ad == QStringLiteral("ağ"))
-        komut.tur = Tur::Ag;
-    else if (ad == QStringLiteral("ilerleme"))
-        komut.tur = Tur::Ilerleme;
-    else {
+    const std::optional<Tur> tur = KomutTuru(ad);
+    if (!tur) {
         sonuc.hata = QStringLiteral("bilinmeyen komut: %1").arg(Tirnakli(ad));
         return sonuc;
     }
+    komut.tur = *tur;
 
     const bool projeli = komut.tur != Tur::Projeler;
     const bool resimli = komut.tur == Tur::Gantt || komut.tur == Tur::Ag;
@@ -202,35 +236,7 @@ QString YardimMetni(const QString& varsayilanVeritabani)
         "Kavrion veritabanındaki planları raporlar. Veritabanını salt okunur açar: hiçbir\n"
         "dosya oluşturmaz, hiçbir şeyi değiştirmez; Kavrion açıkken de çalışır.\n"
         "\n"
-        "Komutlar:\n"
-        "  projeler [--bicim tablo|json]\n"
-        "      Proje adları, her satırda bir ad.\n"
-        "  çizelge PROJE [--bicim tablo|csv|json]\n"
-        "      Projenin ağ analizi: her faaliyetin süresi, ES, EF, LS, LF, bollukları,\n"
-        "      tarihleri (bitiş, işin son günüdür); kritik yollar; planla karşılaştırma.\n"
-        "  gantt PROJE --cikti DOSYA.svg|DOSYA.png|DOSYA.pdf\n"
-        "      Gantt şemasını (PDF'de çizelgeyle birlikte sayfalara) dosyaya yazar.\n"
-        "  ag PROJE --cikti DOSYA.svg|DOSYA.png|DOSYA.pdf\n"
-        "      Ağ diyagramını (faaliyet kutuları, bağlar, kritik yol) dosyaya yazar; sığmayan\n"
-        "      PDF, ilk sayfası sayfa planı olmak üzere A4 sayfalara bölünür.\n"
-        "  xml PROJE --cikti DOSYA.xml\n"
-        "      Projeyi Microsoft Project XML (MSPDI) dosyası olarak yazar.\n"
-        "  risk PROJE [--yineleme N] [--tohum S] [--dagilim ucgen|pert] [--bicim tablo|csv|json]\n"
-        "      Monte Carlo benzetimi: süreler üç noktalı tahminlerden çekilir (tahmini olmayan\n"
-        "      faaliyet öngörülen süresini korur). Bitişin (F) P10, P50, P80, P90'ı gün ve\n"
-        "      tarihle, ortalaması, standart sapması, projenin bitiş tarihine kadar bitme\n"
-        "      olasılığı; her faaliyetin tahmini, kritikliği ve duyarlılığı.\n"
-        "  ilerleme PROJE [--bicim tablo|csv|json | --cikti DOSYA.pdf]\n"
-        "      Durum tarihine göre ilerleme: tahmini bitiş ve taban planındaki bitişle farkı\n"
-        "      (iş günü, artı gecikme); faaliyet-gün olarak PV (taban planında durum tarihine\n"
-        "      kadar yapılacak iş), EV (taban süresi × tamamlanma yüzdesi), SV = EV − PV,\n"
-        "      SPI = EV / PV; kazanılmış takvim ES, geçen süre AT, SPI(t) = ES / AT ve ona göre\n"
-        "      bitiş; her faaliyetin gerçek, tahmini ve taban tarihleri, sapmaları. --cikti ile\n"
-        "      tek sayfalık durum raporu (PDF): bitiş o zaman ve şimdi, geciken faaliyetler, göstergeler.\n"
-        "  takvim PROJE [--yil YYYY] [--bicim tablo|json]\n"
-        "      Projenin takvimi: adı, haftanın çalışılan günleri, arifeler; yılın her tatil\n"
-        "      günü adıyla (tahmini bayram tarihleri \"tahmini\" diye) ve projenin istisnaları,\n"
-        "      çalışılan günler de.\n"
+        "%2"
         "\n"
         "Seçenekler:\n"
         "  --veritabani DOSYA  Okunacak veritabanı. Verilmezse: %1\n"
@@ -258,5 +264,5 @@ QString YardimMetni(const QString& varsayilanVeritabani)
         "\n"
         "Çıkış durumu: 0 başarı; 1 veritabanı okunamadı, proje yok ya da dosya yazılamadı;\n"
         "2 kullanım hatası. Her hata standart hataya tek satırlık bir iletiyle bildirilir.\n")
-        .arg(varsayilanVeritabani);
+        .arg(varsayilanVeritabani, KomutlarYardimi());
 }

@@ -191,13 +191,17 @@ void RiskSekmesi::Durdur()
         m_dur->store(true);
 }
 
-void RiskSekmesi::Baslat()
+RiskAyarlari RiskSekmesi::SecilenAyarlar() const
 {
-    if (m_sokuluyor)
-        return;
-    Bekle();
-    const int kusak = ++m_kusak;
-    const auto& plan = m_belge.plan();
+    RiskAyarlari ayarlar;
+    ayarlar.dagilim = SecilenDagilim();
+    ayarlar.yineleme = m_yineleme->value();
+    ayarlar.tohum = m_tohum->text().toULongLong();
+    return ayarlar;
+}
+
+void RiskSekmesi::GosterileniBosalt()
+{
     m_gosterilen = RiskSonucu();
     m_gorsel = RiskGorseli();
     m_plandanEski = false;
@@ -205,6 +209,16 @@ void RiskSekmesi::Baslat()
     m_sonuc->clear();
     m_model->RiskleriGoster({});
     m_grafik->Goster(RiskSonucu(), {});
+}
+
+void RiskSekmesi::Baslat()
+{
+    if (m_sokuluyor)
+        return;
+    Bekle();
+    const int kusak = ++m_kusak;
+    const auto& plan = m_belge.plan();
+    GosterileniBosalt();
     if (!plan || plan->faaliyetler.isEmpty()) {
         m_ilerleme->reset();
         m_durdur->setEnabled(false);
@@ -215,10 +229,7 @@ void RiskSekmesi::Baslat()
     m_denemeyle = m_belge.Denemede();
     if (m_denemeyle)
         DenemeyleKaydir(plan->faaliyetler, m_belge.gosterilenFaaliyetler(), tahminler);
-    RiskAyarlari ayarlar;
-    ayarlar.dagilim = SecilenDagilim();
-    ayarlar.yineleme = m_yineleme->value();
-    ayarlar.tohum = m_tohum->text().toULongLong();
+    const RiskAyarlari ayarlar = SecilenAyarlar();
     m_ayarlar = ayarlar;
     m_ilerleme->setRange(0, ayarlar.yineleme);
     m_ilerleme->setValue(0);

@@ -64,6 +64,10 @@ private:
     void Duzenlendi(int satir, int sutun, const QString& metin);
     // The distribution chosen in the box, and its choice written as the project's own.
     Dagilim SecilenDagilim() const;
+    // The distribution, runs and seed the fields give.
+    RiskAyarlari SecilenAyarlar() const;
+    // Takes the last run's figures, chart and export off the tab.
+    void GosterileniBosalt();
     void DagilimSecildi();
     // Starts a run over the plan and estimates shown; the one before is stopped first.
     void Baslat();
