@@ -89,6 +89,54 @@ void IlerlemeSatiri(Tablo& tablo, const QVector<KayitliFaaliyet>& faaliyetler, K
                 QStringLiteral("ms"), buyuk ? 15.0 : 0.3);
 }
 
+// Codes of one character each, as the stored plans have, for thousands of rows.
+QString Kod(int i)
+{
+    return QString(QChar(char16_t(0x4E00 + i)));
+}
+
+// A plan as sites write them: mostly one activity after another, now and then a branch
+// from one of the last hundred, and every loose end tied to a finish milestone, so that
+// thousands of links run from early columns to the last one.
+QVector<KayitliFaaliyet> UclariBitiseBagli(int faaliyetSayisi, std::mt19937& uretec)
+{
+    QVector<KayitliFaaliyet> faaliyetler;
+    QVector<bool> ardiliVar(faaliyetSayisi, false);
+    for (int i = 0; i + 1 < faaliyetSayisi; ++i) {
+        const qint32 sure = qint32(1 + uretec() % 20);
+        KayitliFaaliyet f{Kod(i), QStringLiteral("Faaliyet %1").arg(i + 1), {sure, sure}, {}};
+        if (i > 0) {
+            const int onceki = uretec() % 10 < 7 ? i - 1 : std::max(0, i - 1 - int(uretec() % 100));
+            f.oncekiler = Kod(onceki);
+            ardiliVar[onceki] = true;
+        }
+        faaliyetler.append(f);
+    }
+    QStringList uclar;
+    for (int i = 0; i + 1 < faaliyetSayisi; ++i) {
+        if (!ardiliVar[i])
+            uclar << Kod(i);
+    }
+    faaliyetler.append({Kod(faaliyetSayisi - 1), QStringLiteral("Teslim"), {0, 0}, uclar.join(QLatin1Char(','))});
+    return faaliyetler;
+}
+
+// Each activity after the one before it and the one 400 rows above: thousands of links each
+// passing 400 columns, more than the layout threads between the boxes.
+QVector<KayitliFaaliyet> UzunBagli(int faaliyetSayisi)
+{
+    QVector<KayitliFaaliyet> faaliyetler;
+    for (int i = 0; i < faaliyetSayisi; ++i) {
+        QStringList oncekiler;
+        for (int j : {i - 1, i - 400}) {
+            if (j >= 0)
+                oncekiler << Kod(j);
+        }
+        faaliyetler.append({Kod(i), QStringLiteral("Faaliyet %1").arg(i + 1), {2, 2}, oncekiler.join(QLatin1Char(','))});
+    }
+    return faaliyetler;
+}
+
 void HesaplamaSatirlari(Tablo& tablo)
 {
     std::mt19937 uretec(20260312);
@@ -124,6 +172,15 @@ void HesaplamaSatirlari(Tablo& tablo)
                         yazim, QStringLiteral("ms"), satirSayisi >= 6200 ? 100.0 : 1.0);
         }
     }
+    for (int satirSayisi : {62, 6200}) {
+        const AgAnalizi analiz = AnaliziHesapla(UclariBitiseBagli(satirSayisi, uretec), proje);
+        const Olcum yerlesim = SureOlc(satirSayisi >= 6200 ? 21 : 201, nullptr, [&] { AgiYerlestir(analiz); });
+        tablo.Satir(QStringLiteral("AgiYerlestir"), QStringLiteral("dağınık uçlar bitiş kilometre taşında, %1 satır").arg(satirSayisi),
+                    yerlesim, QStringLiteral("ms"), satirSayisi >= 6200 ? 1000.0 : 5.0);
+    }
+    const AgAnalizi uzun = AnaliziHesapla(UzunBagli(6200), proje);
+    tablo.Satir(QStringLiteral("AgiYerlestir"), QStringLiteral("her faaliyet 400 öncekine de bağlı, 6200 satır"),
+                SureOlc(21, nullptr, [&] { AgiYerlestir(uzun); }), QStringLiteral("ms"), 1000.0);
 }
 
 // Runs the events until the window is on screen and painted.

@@ -289,6 +289,10 @@ hatalar=(
 "çekirdek@@src/import/MspdiOkuma.cpp@@if (const IlerlemeReddi ret = ProjeIlerlemesiniDenetle(plan.ilerleme, plan.tabanlar, kodlar))@@if (const IlerlemeReddi ret = IlerlemeReddi{})@@an MSPDI file's actual date after its status date comes in"
 "çekirdek@@src/export/CsvYazimi.cpp@@const IlerlemeAnalizi ilerleme = RaporIlerlemesi(rapor);@@const IlerlemeAnalizi ilerleme;@@a project with a status date loses its CSV progress columns"
 "çekirdek@@src/analysis/AgYerlesimi.cpp@@return paylasilan[v] & (sol ? 1 : 2) ? AgYerlesimi::KutuYuksekligi / 6 : 0;@@return 0;@@a link leaving a box of the network diagram where another enters it shares its line, and its type reads as the other's"
+"çekirdek@@src/analysis/AgYerlesimi.cpp@@zincir.bas = std::min(zincir.bas, g.kolon[p] + 1);@@;@@a long link of the network diagram joins the line it shares in a column that line does not reach"
+"çekirdek@@src/analysis/AgYerlesimi.cpp@@Gec(c, yy, ZincirYeri(z, c + 1));@@;@@a long link of the network diagram stops short of the line it shares with others"
+"çekirdek@@src/analysis/AgYerlesimi.cpp@@if (toplam <= KuklaButcesi)@@if (true)@@a plan of very long links has them all threaded between the boxes, the layout's time and memory growing with their lengths"
+"çekirdek@@src/analysis/AgYerlesimi.cpp@@return Kenar + serit * SeritAraligi;@@return Kenar;@@links over the boxes of the network diagram run on one lane into different boxes"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

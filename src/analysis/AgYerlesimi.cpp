@@ -2,7 +2,12 @@
 
 #include "kernel/Hesap.h"
 
+#include <QHash>
+
 #include <algorithm>
+#include <numeric>
+#include <queue>
+#include <set>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -16,23 +21,44 @@ constexpr double EnAzSutunArasi = 72;  // room for a link's type and lag beside 
 constexpr double EnCokSutunArasi = 400;
 constexpr double IzAraligi = 8;        // between two vertical runs in one gap
 constexpr double Kenar = 64;           // round the whole: links round a first or last box turn there, their types beside them
+constexpr double SeritAraligi = 8;     // between two lanes over the boxes
 constexpr int EnCokTur = 8;            // rounds of sweeps down and up
 // Nodes and lines a layout visits in all its sweeps, swaps and counts, about: a plan whose
 // long links pass thousands of columns gets fewer rounds rather than a wait.
 constexpr qint64 SupurmeButcesi = 3'000'000;
+// Points that long links may take between the boxes, about; past it the longest go over the
+// boxes in lanes, so that neither time nor memory grows with the sum of the links' lengths.
+constexpr qint64 KuklaButcesi = 200'000;
 
-// The network as the sweeps see it: the activities, then a point for each column a long
-// link passes, each joined only to its neighbours in the next column either side.
+// The long links that enter one side of one box: threaded as one chain of points, one per
+// column from the column after the leftmost of their predecessors, or run along one lane
+// over all the boxes.
+struct Zincir {
+    int ardil = -1;
+    bool baslamaya = true;
+    int bas = 0;    // the first column it passes
+    int kukla = -1; // its point in column `bas`, the next columns' following on; −1 on a lane
+    int serit = -1; // its lane
+    int uye = 0;    // how many links share it
+};
+
+// The network as the sweeps see it: the activities, then the points of the chains, each
+// joined only to its neighbours in the next column either side.
 struct Katmanli {
     int n = 0;                       // activities; nodes n and on are the points of long links
     int kolonSayisi = 0;
     QVector<int> kolon;              // by node
-    QVector<int> kuklaBasi;          // by link: its first point; it has one per column between its ends
+    QVector<int> zincir;             // by link: the chain it joins, −1 for one to the next column
+    QVector<Zincir> zincirler;
+    int seritSayisi = 0;
     QVector<int> solBasi, sol, sagBasi, sag; // each node's neighbours to the left and to the right
     QVector<QVector<int>> kolonlar;  // each column's nodes from the top
     QVector<int> konum;              // each node's place in its column
 
     int Dugum() const { return int(kolon.size()); }
+    // Chain z's point in column c.
+    int Kukla(int z, int c) const { return zincirler[z].kukla + c - zincirler[z].bas; }
+    int Uzunluk(const Zincir& z) const { return kolon[z.ardil] - z.bas; }
 };
 
 // Each activity's column: one right of its furthest predecessor's, counted in links.
@@ -48,17 +74,27 @@ QVector<int> Kolonlar(const PlanAgi& ag)
     return kolon;
 }
 
-// The nodes one link passes from its predecessor to its successor.
+// Every line between neighbouring columns once: a link to the next column, a long link to
+// its chain, and each chain's points to its box.
 template <typename F>
-void ZincirBoyunca(const Katmanli& g, const PlanAgi& ag, int k, F&& f)
+void KenarlarBoyunca(const Katmanli& g, const PlanAgi& ag, F&& f)
 {
-    const int p = ag.onceki[k], a = ag.ardil[k];
-    int onceki = p;
-    for (int d = g.kuklaBasi[k]; d < g.kuklaBasi[k] + g.kolon[a] - g.kolon[p] - 1; ++d) {
-        f(onceki, d);
-        onceki = d;
+    for (int k = 0; k < ag.onceki.size(); ++k) {
+        const int p = ag.onceki[k], z = g.zincir[k];
+        if (z < 0)
+            f(p, ag.ardil[k]);
+        else if (g.zincirler[z].kukla >= 0)
+            f(p, g.Kukla(z, g.kolon[p] + 1));
     }
-    f(onceki, a);
+    for (int z = 0; z < g.zincirler.size(); ++z) {
+        const Zincir& zincir = g.zincirler[z];
+        if (zincir.kukla < 0)
+            continue;
+        const int son = g.kolon[zincir.ardil] - 1;
+        for (int c = zincir.bas; c < son; ++c)
+            f(g.Kukla(z, c), g.Kukla(z, c + 1));
+        f(g.Kukla(z, son), zincir.ardil);
+    }
 }
 
 void KomsulariKur(Katmanli& g, const PlanAgi& ag)
@@ -66,12 +102,10 @@ void KomsulariKur(Katmanli& g, const PlanAgi& ag)
     const int N = g.Dugum();
     g.solBasi.fill(0, N + 1);
     g.sagBasi.fill(0, N + 1);
-    const int baglar = int(ag.onceki.size());
-    for (int k = 0; k < baglar; ++k)
-        ZincirBoyunca(g, ag, k, [&](int u, int v) {
-            ++g.sagBasi[u + 1];
-            ++g.solBasi[v + 1];
-        });
+    KenarlarBoyunca(g, ag, [&](int u, int v) {
+        ++g.sagBasi[u + 1];
+        ++g.solBasi[v + 1];
+    });
     for (int v = 0; v < N; ++v) {
         g.solBasi[v + 1] += g.solBasi[v];
         g.sagBasi[v + 1] += g.sagBasi[v];
@@ -79,11 +113,67 @@ void KomsulariKur(Katmanli& g, const PlanAgi& ag)
     g.sol.resize(g.solBasi[N]);
     g.sag.resize(g.sagBasi[N]);
     QVector<int> solDolu = g.solBasi, sagDolu = g.sagBasi;
-    for (int k = 0; k < baglar; ++k)
-        ZincirBoyunca(g, ag, k, [&](int u, int v) {
-            g.sag[sagDolu[u]++] = v;
-            g.sol[solDolu[v]++] = u;
-        });
+    KenarlarBoyunca(g, ag, [&](int u, int v) {
+        g.sag[sagDolu[u]++] = v;
+        g.sol[solDolu[v]++] = u;
+    });
+}
+
+// Groups the long links by the box and side they enter, in the order they are listed.
+void ZincirleriKur(Katmanli& g, const PlanAgi& ag)
+{
+    const int baglar = int(ag.onceki.size());
+    g.zincir.fill(-1, baglar);
+    QHash<qint64, int> bulunan;
+    for (int k = 0; k < baglar; ++k) {
+        const int p = ag.onceki[k], a = ag.ardil[k];
+        if (g.kolon[a] - g.kolon[p] < 2)
+            continue;
+        const bool baslamaya = ArdilinBaslamasi(ag.tur[k]);
+        const auto yeni = bulunan.constFind(qint64(a) * 2 + baslamaya);
+        const int z = yeni != bulunan.cend() ? *yeni : int(g.zincirler.size());
+        if (z == g.zincirler.size()) {
+            bulunan.insert(qint64(a) * 2 + baslamaya, z);
+            g.zincirler.append({a, baslamaya, g.kolon[p] + 1, -1, -1, 0});
+        }
+        Zincir& zincir = g.zincirler[z];
+        zincir.bas = std::min(zincir.bas, g.kolon[p] + 1);
+        ++zincir.uye;
+        g.zincir[k] = z;
+    }
+}
+
+// Over the budget, the longest chains go to lanes over the boxes; a lane holds chains one
+// after another, from the gap where the first of its links rises to the gap where it comes down.
+void SeritleriSec(Katmanli& g)
+{
+    qint64 toplam = 0;
+    for (const Zincir& z : g.zincirler)
+        toplam += g.Uzunluk(z);
+    if (toplam <= KuklaButcesi)
+        return;
+    QVector<int> sira(g.zincirler.size());
+    std::iota(sira.begin(), sira.end(), 0);
+    std::stable_sort(sira.begin(), sira.end(),
+                     [&](int a, int b) { return g.Uzunluk(g.zincirler[a]) > g.Uzunluk(g.zincirler[b]); });
+    QVector<int> seritte;
+    for (int i = 0; i < sira.size() && toplam > KuklaButcesi; ++i) {
+        toplam -= g.Uzunluk(g.zincirler[sira[i]]);
+        seritte.append(sira[i]);
+    }
+    std::sort(seritte.begin(), seritte.end(),
+              [&](int a, int b) { return std::pair(g.zincirler[a].bas, a) < std::pair(g.zincirler[b].bas, b); });
+    using Dolu = std::pair<int, int>; // the gap where its last chain comes down, the lane
+    std::priority_queue<Dolu, std::vector<Dolu>, std::greater<Dolu>> dolu;
+    std::set<int> bos;
+    for (int z : seritte) {
+        Zincir& zincir = g.zincirler[z];
+        for (; !dolu.empty() && dolu.top().first < zincir.bas; dolu.pop())
+            bos.insert(dolu.top().second);
+        zincir.serit = bos.empty() ? g.seritSayisi++ : *bos.begin();
+        bos.erase(zincir.serit);
+        dolu.push({g.kolon[zincir.ardil], zincir.serit});
+    }
 }
 
 Katmanli KatmanlaraAyir(const PlanAgi& ag)
@@ -91,18 +181,19 @@ Katmanli KatmanlaraAyir(const PlanAgi& ag)
     Katmanli g;
     g.n = ag.boyut;
     g.kolon = Kolonlar(ag);
-    const int baglar = int(ag.onceki.size());
-    g.kuklaBasi.resize(baglar);
-    for (int k = 0; k < baglar; ++k) {
-        g.kuklaBasi[k] = g.Dugum();
-        const int p = ag.onceki[k], a = ag.ardil[k];
-        for (int c = g.kolon[p] + 1; c < g.kolon[a]; ++c)
+    ZincirleriKur(g, ag);
+    SeritleriSec(g);
+    for (Zincir& z : g.zincirler) {
+        if (z.serit >= 0)
+            continue;
+        z.kukla = g.Dugum();
+        for (int c = z.bas; c < g.kolon[z.ardil]; ++c)
             g.kolon.append(c);
     }
     for (int c : g.kolon)
         g.kolonSayisi = std::max(g.kolonSayisi, c + 1);
     KomsulariKur(g, ag);
-    // At first by stored row, and the points of long links by link after the activities.
+    // At first by stored row, and the points of chains by chain after the activities.
     g.kolonlar.resize(g.kolonSayisi);
     g.konum.resize(g.Dugum());
     for (int v = 0; v < g.Dugum(); ++v) {
@@ -300,7 +391,7 @@ void KolonuYerlestir(const Katmanli& g, int c, const QVector<double>& istenen, Q
 }
 
 // Each node's centre: stacked, then pulled towards its left neighbours, then its right
-// ones, then both, column by column.
+// ones, then both, column by column; all below the lanes.
 QVector<double> DikeyKonumlar(const Katmanli& g)
 {
     QVector<double> y(g.Dugum(), 0), istenen(g.Dugum(), 0);
@@ -328,7 +419,7 @@ QVector<double> DikeyKonumlar(const Katmanli& g)
     for (int v = 0; v < g.Dugum(); ++v)
         enUst = std::min(enUst, y[v] - Yukseklik(g, v) / 2);
     for (double& d : y)
-        d += Kenar + SatirArasi - enUst;
+        d += Kenar + g.seritSayisi * SeritAraligi + SatirArasi - enUst;
     return y;
 }
 
@@ -356,6 +447,13 @@ struct Rota {
     {
         return paylasilan[v] & (sol ? 1 : 2) ? AgYerlesimi::KutuYuksekligi / 6 : 0;
     }
+    static double Serit(int serit) { return Kenar + serit * SeritAraligi; }
+    // Where chain z runs in column c.
+    double ZincirYeri(int z, int c) const
+    {
+        const Zincir& zincir = g.zincirler[z];
+        return zincir.kukla >= 0 ? y[g.Kukla(z, c)] : Serit(zincir.serit);
+    }
 
     void Iz(int bosluk, double y1, double y2)
     {
@@ -366,34 +464,72 @@ struct Rota {
     // The middle of the gap above node v's box, where a link goes round it.
     double Kanal(int v) const { return y[v] - AgYerlesimi::KutuYuksekligi / 2 - SatirArasi / 2; }
 
-    // From the side of the predecessor's box its type ties to the side of the successor's.
-    void Ciz(const PlanAgi& ag, int k)
+    // Out of the side of the predecessor's box its type ties, to the right edge of its column.
+    void Cik(const PlanAgi& ag, int k, int& c, double& yy)
     {
-        koseler.clear();
-        const BagTuru tur = ag.tur[k];
-        const int p = ag.onceki[k], a = ag.ardil[k];
-        int c = g.kolon[p];
-        double yy = Cikis(p, OncekininBaslamasi(tur));
-        if (OncekininBaslamasi(tur)) {
+        const int p = ag.onceki[k];
+        c = g.kolon[p];
+        yy = Cikis(p, OncekininBaslamasi(ag.tur[k]));
+        if (OncekininBaslamasi(ag.tur[k])) {
             koseler.append({Kose::Sol, c, 0, yy});
             Iz(c, yy, Kanal(p));
             yy = Kanal(p);
         } else {
             koseler.append({Kose::Sag, c, 0, yy});
         }
-        ZincirBoyunca(g, ag, k, [&](int, int v) {
-            const double hedef = v != a ? y[v] : ArdilinBaslamasi(tur) ? Giris(a, true) : Kanal(a);
-            if (hedef != yy)
-                Iz(c + 1, yy, hedef);
-            yy = hedef;
-            ++c;
-        });
-        if (ArdilinBaslamasi(tur)) {
+    }
+    // Across the gap right of column c, to `hedef` in the next column.
+    void Gec(int& c, double& yy, double hedef)
+    {
+        if (hedef != yy)
+            Iz(c + 1, yy, hedef);
+        yy = hedef;
+        ++c;
+    }
+    // From column c, the one before box a's, into the side of a that `baslamaya` says.
+    void Gir(int a, bool baslamaya, int c, double yy)
+    {
+        Gec(c, yy, baslamaya ? Giris(a, true) : Kanal(a));
+        if (baslamaya) {
             koseler.append({Kose::Sol, c, 0, yy});
         } else {
             Iz(c + 1, yy, Giris(a, false));
             koseler.append({Kose::Sag, c, 0, Giris(a, false)});
         }
+    }
+    // Along chain z from column c, where it runs at yy, to its box: a lane runs straight on.
+    void ZincirBoyunca(int z, int c, double yy)
+    {
+        const Zincir& zincir = g.zincirler[z];
+        const int son = g.kolon[zincir.ardil] - 1;
+        while (zincir.kukla >= 0 && c < son)
+            Gec(c, yy, y[g.Kukla(z, c + 1)]);
+        Gir(zincir.ardil, zincir.baslamaya, son, yy);
+    }
+
+    // Link k from its predecessor's side: to its successor's side, or where it joins the line
+    // it shares with others.
+    void Ciz(const PlanAgi& ag, int k)
+    {
+        koseler.clear();
+        int c = 0;
+        double yy = 0;
+        Cik(ag, k, c, yy);
+        const int z = g.zincir[k];
+        if (z < 0)
+            return Gir(ag.ardil[k], ArdilinBaslamasi(ag.tur[k]), c, yy);
+        Gec(c, yy, ZincirYeri(z, c + 1));
+        if (g.zincirler[z].uye == 1)
+            return ZincirBoyunca(z, c, yy);
+        koseler.append({Kose::Sol, c, 0, yy});
+    }
+    // The line chain z's links share, from its first column to its box.
+    void Demet(int z)
+    {
+        koseler.clear();
+        const int c = g.zincirler[z].bas;
+        koseler.append({Kose::Sol, c, 0, ZincirYeri(z, c)});
+        ZincirBoyunca(z, c, ZincirYeri(z, c));
     }
 };
 
@@ -445,22 +581,52 @@ bool Belirleyici(const AgAnalizi& analiz, int k)
     return p.kritik && a.kritik && BagaGoreBaslama(ag, k, p.es, p.ef, qint64(a.ef) - a.es) == a.es;
 }
 
+// By activity, the sides (1 left, 2 right) that links both leave and enter.
+QVector<quint8> Paylasilanlar(const PlanAgi& ag, int n)
+{
+    QVector<quint8> cikan(n, 0), giren(n, 0), paylasilan(n, 0);
+    for (int k = 0; k < ag.onceki.size(); ++k) {
+        cikan[ag.onceki[k]] |= OncekininBaslamasi(ag.tur[k]) ? 1 : 2;
+        giren[ag.ardil[k]] |= ArdilinBaslamasi(ag.tur[k]) ? 1 : 2;
+    }
+    for (int i = 0; i < n; ++i)
+        paylasilan[i] = cikan[i] & giren[i];
+    return paylasilan;
+}
+
+// The corners as points, dropping a corner that repeats the one before it; compared exactly,
+// as QPointF's own comparison is fuzzy.
+QVector<QPointF> Noktalar(const Sutunlar& sutunlar, const QVector<Kose>& koseler)
+{
+    QVector<QPointF> noktalar;
+    for (const Kose& kose : koseler) {
+        const QPointF nokta = sutunlar.Nokta(kose);
+        if (noktalar.isEmpty() || noktalar.last().x() != nokta.x() || noktalar.last().y() != nokta.y())
+            noktalar.append(nokta);
+    }
+    return noktalar;
+}
+
 void OklariKur(const AgAnalizi& analiz, const Katmanli& g, const QVector<double>& y, AgYerlesimi& sonuc)
 {
     const PlanAgi& ag = analiz.ag;
     const int baglar = int(ag.onceki.size());
-    QVector<quint8> cikan(g.n, 0), giren(g.n, 0), paylasilan(g.n, 0);
-    for (int k = 0; k < baglar; ++k) {
-        cikan[ag.onceki[k]] |= OncekininBaslamasi(ag.tur[k]) ? 1 : 2;
-        giren[ag.ardil[k]] |= ArdilinBaslamasi(ag.tur[k]) ? 1 : 2;
-    }
-    for (int i = 0; i < g.n; ++i)
-        paylasilan[i] = cikan[i] & giren[i];
-    Rota rota{g, y, QVector<int>(g.kolonSayisi + 1, 0), {}, paylasilan};
+    Rota rota{g, y, QVector<int>(g.kolonSayisi + 1, 0), {}, Paylasilanlar(ag, g.n)};
     QVector<QVector<Kose>> koseler(baglar);
     for (int k = 0; k < baglar; ++k) {
         rota.Ciz(ag, k);
         koseler[k] = rota.koseler;
+    }
+    // The lines that several links share, each once.
+    QVector<int> demet(g.zincirler.size(), -1);
+    QVector<QVector<Kose>> demetKoseleri;
+    for (int z = 0; z < g.zincirler.size(); ++z) {
+        if (g.zincirler[z].uye < 2)
+            continue;
+        demet[z] = int(demetKoseleri.size());
+        rota.Demet(z);
+        demetKoseleri.append(rota.koseler);
+        sonuc.demetler.append({g.zincirler[z].ardil, g.zincirler[z].baslamaya, false, {}});
     }
     const Sutunlar sutunlar(rota.izSayisi);
     for (int i = 0; i < g.n; ++i) {
@@ -468,27 +634,27 @@ void OklariKur(const AgAnalizi& analiz, const Katmanli& g, const QVector<double>
         kutu.dikdortgen = QRectF(sutunlar.sol[kutu.katman], y[i] - AgYerlesimi::KutuYuksekligi / 2,
                                  AgYerlesimi::KutuGenisligi, AgYerlesimi::KutuYuksekligi);
     }
+    for (int d = 0; d < demetKoseleri.size(); ++d)
+        sonuc.demetler[d].noktalar = Noktalar(sutunlar, demetKoseleri[d]);
     sonuc.oklar.reserve(baglar);
     for (int k = 0; k < baglar; ++k) {
-        AgOku ok;
-        ok.onceki = ag.onceki[k];
-        ok.ardil = ag.ardil[k];
-        ok.tur = ag.tur[k];
-        ok.gecikme = qint32(ag.gecikme[k]);
-        ok.belirleyici = Belirleyici(analiz, k);
-        for (const Kose& kose : koseler[k]) {
-            // Compared exactly: QPointF's own comparison is fuzzy.
-            const QPointF nokta = sutunlar.Nokta(kose);
-            if (ok.noktalar.isEmpty() || ok.noktalar.last().x() != nokta.x() || ok.noktalar.last().y() != nokta.y())
-                ok.noktalar.append(nokta);
+        AgOku ok{ag.onceki[k], ag.ardil[k], ag.tur[k], qint32(ag.gecikme[k]), Belirleyici(analiz, k),
+                 Noktalar(sutunlar, koseler[k]), {}, -1};
+        const int z = g.zincir[k];
+        if (z >= 0 && g.zincirler[z].kukla >= 0) {
+            for (int c = g.kolon[ok.onceki] + 1; c < g.kolon[ok.ardil]; ++c)
+                ok.araSiralar.append(g.konum[g.Kukla(z, c)]);
         }
-        for (int d = g.kuklaBasi[k]; d < g.kuklaBasi[k] + g.kolon[ok.ardil] - g.kolon[ok.onceki] - 1; ++d)
-            ok.araSiralar.append(g.konum[d]);
+        if (z >= 0 && demet[z] >= 0) {
+            ok.demet = demet[z];
+            sonuc.demetler[ok.demet].belirleyici |= ok.belirleyici;
+        }
         sonuc.oklar.append(ok);
     }
     double alt = 0;
     for (double d : y)
         alt = std::max(alt, d + AgYerlesimi::KutuYuksekligi / 2);
+    sonuc.seritSayisi = g.seritSayisi;
     sonuc.boyut = QSizeF(sutunlar.toplam, alt + SatirArasi + Kenar);
 }
 
@@ -511,12 +677,15 @@ AgYerlesimi AgiYerlestir(const AgAnalizi& analiz)
 
 qint64 KesismeSayisi(const AgYerlesimi& yerlesim)
 {
-    // Each arrow's lines between adjacent columns, as (column, place on the left, place on the right).
+    // Each arrow's lines between adjacent columns, as (column, place on the left, place on
+    // the right); a line that arrows share counts once, and one over the boxes not at all.
     std::vector<std::tuple<int, int, int>> cizgiler;
     int enCok = 0;
     for (const AgOku& ok : yerlesim.oklar) {
         const AgKutusu& p = yerlesim.kutular.at(ok.onceki);
         const AgKutusu& a = yerlesim.kutular.at(ok.ardil);
+        if (ok.araSiralar.size() != a.katman - p.katman - 1)
+            continue;
         int onceki = p.sira;
         for (int i = 0; i <= ok.araSiralar.size(); ++i) {
             const int sonraki = i < ok.araSiralar.size() ? ok.araSiralar[i] : a.sira;
@@ -526,6 +695,7 @@ qint64 KesismeSayisi(const AgYerlesimi& yerlesim)
         }
     }
     std::sort(cizgiler.begin(), cizgiler.end());
+    cizgiler.erase(std::unique(cizgiler.begin(), cizgiler.end()), cizgiler.end());
     qint64 toplam = 0;
     std::vector<int> dizi;
     for (size_t i = 0; i < cizgiler.size();) {

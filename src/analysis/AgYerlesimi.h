@@ -27,8 +27,21 @@ struct AgOku {
     // box it enters by, through the gaps between the columns and rows: no segment crosses a box.
     QVector<QPointF> noktalar;
     // Its place from the top in each column it passes through between its two boxes, for
-    // counting crossings as the sweeps do.
+    // counting crossings as the sweeps do; empty for one that runs over the boxes (see
+    // AgYerlesimi::seritSayisi).
     QVector<int> araSiralar;
+    // When several long links enter one side of one box they share a line from where the
+    // first of them starts: `noktalar` then ends where this link joins that line, and
+    // AgYerlesimi::demetler[demet] runs on to the box and carries the head. −1: its own to the box.
+    int demet = -1;
+};
+
+// The line long links share into one side of one box.
+struct AgDemeti {
+    int ardil = -1;
+    bool baslamaya = true;     // into its start (the left side), else its finish (the right)
+    bool belirleyici = false;  // it carries a driving link
+    QVector<QPointF> noktalar; // from the column where the first of its links joins it to the box's side
 };
 
 struct AgYerlesimi {
@@ -36,6 +49,10 @@ struct AgYerlesimi {
     static constexpr double KutuYuksekligi = 84;
     QVector<AgKutusu> kutular; // by stored row
     QVector<AgOku> oklar;      // by successor, then in the order its predecessors are listed
+    QVector<AgDemeti> demetler;
+    // A plan whose long links would need more than a budget of points to thread between the
+    // boxes sends the longest of them over all the boxes, in lanes along the top: how many.
+    int seritSayisi = 0;
     QSizeF boyut;              // everything laid out fits in (0, 0) – boyut
 };
 

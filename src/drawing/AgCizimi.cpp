@@ -60,6 +60,11 @@ AgCizimi::AgCizimi(const AgAnalizi& analiz, const QFont& yazi, const QStringList
         m_okCevreleri.append(QRectF(Yer(cevre.topLeft()), cevre.size() * m_olcek)
                                  .adjusted(-pay, -olcu.height() * (m_yaziSatiri.last() + 1), pay, olcu.height()));
     }
+    for (const AgDemeti& demet : m_yerlesim.demetler) {
+        const QRectF cevre = QPolygonF(demet.noktalar).boundingRect();
+        m_demetCevreleri.append(QRectF(Yer(cevre.topLeft()), cevre.size() * m_olcek)
+                                    .adjusted(-olcu.height(), -olcu.height(), olcu.height(), olcu.height()));
+    }
 }
 
 QSizeF AgCizimi::Boyut() const
@@ -108,6 +113,11 @@ AgSayimi AgCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili, int 
         m_baslik.Ciz(boyaci, Boyut().width());
     // The critical arrows over the others.
     for (bool kritikler : {false, true}) {
+        for (int d = 0; d < m_yerlesim.demetler.size(); ++d) {
+            const AgDemeti& demet = m_yerlesim.demetler.at(d);
+            if (demet.belirleyici == kritikler && m_demetCevreleri.at(d).intersects(alan))
+                CizgiCiz(boyaci, demet.noktalar, demet.belirleyici, true);
+        }
         for (int k = 0; k < m_yerlesim.oklar.size(); ++k) {
             const AgOku& ok = m_yerlesim.oklar.at(k);
             if (ok.belirleyici != kritikler || ok.noktalar.isEmpty() || !m_okCevreleri.at(k).intersects(alan))
@@ -127,32 +137,42 @@ AgSayimi AgCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili, int 
     return sayim;
 }
 
-// Its line through the gaps, its head at the successor's side, and its type and lag over
-// its first stretch, out of the predecessor's box, when it is not plain.
-void AgCizimi::OkCiz(QPainter& boyaci, int k) const
+// A line through the gaps, with its head at its end when it reaches a box: into a start from
+// the left, into a finish from the right.
+QPolygonF AgCizimi::CizgiCiz(QPainter& boyaci, const QVector<QPointF>& noktalar, bool belirleyici, bool basli) const
 {
-    const AgOku& ok = m_yerlesim.oklar.at(k);
     QPolygonF yol;
-    for (const QPointF& nokta : ok.noktalar)
+    for (const QPointF& nokta : noktalar)
         yol << Yer(nokta);
-    const QColor renk = ok.belirleyici ? KritikRenk : OkRengi;
-    boyaci.setPen(QPen(renk, ok.belirleyici ? 2 : 1));
+    const QColor renk = belirleyici ? KritikRenk : OkRengi;
+    boyaci.setPen(QPen(renk, belirleyici ? 2 : 1));
     boyaci.setBrush(Qt::NoBrush);
     boyaci.drawPolyline(yol);
-    // Into a start from the left, into a finish from the right.
-    const auto yonu = [&](int bas, int son) { return yol.at(bas).x() > yol.at(son).x() ? -1.0 : 1.0; };
+    if (!basli)
+        return yol;
     const QPointF uc = yol.last();
-    const double boy = QFontMetricsF(m_yazi).height() * 0.45, yon = yol.size() > 1 ? yonu(int(yol.size()) - 2, int(yol.size()) - 1) : 1;
+    const double boy = QFontMetricsF(m_yazi).height() * 0.45;
+    const double yon = yol.size() > 1 && yol.at(yol.size() - 2).x() > uc.x() ? -1.0 : 1.0;
     boyaci.setRenderHint(QPainter::Antialiasing, true);
     boyaci.setPen(Qt::NoPen);
     boyaci.setBrush(renk);
     boyaci.drawPolygon(QPolygonF{uc, uc + QPointF(-yon * boy, -boy / 2), uc + QPointF(-yon * boy, boy / 2)});
     boyaci.setRenderHint(QPainter::Antialiasing, false);
+    return yol;
+}
+
+// Its line, with its head unless it joins a line shared with others, and its type and lag
+// over its first stretch, out of the predecessor's box, when it is not plain.
+void AgCizimi::OkCiz(QPainter& boyaci, int k) const
+{
+    const AgOku& ok = m_yerlesim.oklar.at(k);
+    const QPolygonF yol = CizgiCiz(boyaci, ok.noktalar, ok.belirleyici, ok.demet < 0);
     const QString yazi = BagMetinleri::TurVeGecikme(ok.tur, ok.gecikme);
     if (yazi.isEmpty() || yol.size() < 2)
         return;
+    const QColor renk = ok.belirleyici ? KritikRenk : OkRengi;
     const QFontMetricsF olcu(m_yazi);
-    const double w = olcu.horizontalAdvance(yazi) + 4, cikis = yonu(0, 1);
+    const double w = olcu.horizontalAdvance(yazi) + 4, cikis = yol.at(0).x() > yol.at(1).x() ? -1.0 : 1.0;
     const QPointF bas = yol.first();
     const double y = bas.y() - olcu.height() * (m_yaziSatiri.at(k) + 1);
     boyaci.setPen(renk);

@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
 #include <QSizeF>
 #include <QStringList>
@@ -45,6 +46,7 @@ private:
     bool KilometreTasi(int i) const;
     void KutuCiz(QPainter& boyaci, int i, bool secili, bool odakta) const;
     void OkCiz(QPainter& boyaci, int k) const;
+    QPolygonF CizgiCiz(QPainter& boyaci, const QVector<QPointF>& noktalar, bool belirleyici, bool basli) const;
 
     AgAnalizi m_analiz; // shares its rows with the caller's copy
     AgYerlesimi m_yerlesim;
@@ -53,6 +55,7 @@ private:
     double m_ust = 0;   // the title's and legend's height above the diagram
     double m_olcek = 1; // picture units per layout unit: a box holds five lines of the font
     QVector<QRectF> m_okCevreleri; // by arrow, in the picture, with room for its head and words
+    QVector<QRectF> m_demetCevreleri; // by shared line, the same
     // By arrow: how many lines up its words stand, above those of the arrows before it that
     // leave the same side of the same box.
     QVector<int> m_yaziSatiri;

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <map>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -56,21 +57,40 @@ bool Giriyor(const QPointF& a, const QPointF& b, const QRectF& r)
 }
 
 // Crossings after one barycentre pass down the columns from the first order the layout
-// starts with: activities by row, then the points of long links by arrow.
+// starts with: activities by row, then the points of long links, one chain for those that
+// enter one side of one box, in the order of their first arrows.
 qint64 TekGecis(const AgYerlesimi& y)
 {
     QVector<int> kolon;
     for (const AgKutusu& k : y.kutular)
         kolon << k.katman;
-    QVector<std::pair<int, int>> kenarlar;
+    std::map<std::pair<int, bool>, int> zincir;
+    QVector<std::pair<int, int>> zincirler; // the first column, the key's successor
     for (const AgOku& ok : y.oklar) {
-        int onceki = ok.onceki;
-        for (int c = kolon[ok.onceki] + 1; c < y.kutular[ok.ardil].katman; ++c) {
+        if (kolon[ok.ardil] - kolon[ok.onceki] < 2)
+            continue;
+        const auto [yer, yeni] = zincir.insert({{ok.ardil, ArdilinBaslamasi(ok.tur)}, int(zincirler.size())});
+        if (yeni)
+            zincirler.append({kolon[ok.onceki] + 1, ok.ardil});
+        zincirler[yer->second].first = std::min(zincirler[yer->second].first, kolon[ok.onceki] + 1);
+    }
+    QVector<std::pair<int, int>> kenarlar;
+    QVector<int> kukla;
+    for (const auto& [bas, ardil] : zincirler) {
+        kukla << int(kolon.size());
+        for (int c = bas; c < kolon[ardil]; ++c) {
+            if (c > bas)
+                kenarlar.append({int(kolon.size()) - 1, int(kolon.size())});
             kolon << c;
-            kenarlar.append({onceki, int(kolon.size()) - 1});
-            onceki = int(kolon.size()) - 1;
         }
-        kenarlar.append({onceki, ok.ardil});
+        kenarlar.append({int(kolon.size()) - 1, ardil});
+    }
+    for (const AgOku& ok : y.oklar) {
+        const auto z = zincir.find({ok.ardil, ArdilinBaslamasi(ok.tur)});
+        if (kolon[ok.ardil] - kolon[ok.onceki] < 2)
+            kenarlar.append({ok.onceki, ok.ardil});
+        else
+            kenarlar.append({ok.onceki, kukla[z->second] + kolon[ok.onceki] + 1 - zincirler[z->second].first});
     }
     const int kolonSayisi = *std::max_element(kolon.cbegin(), kolon.cend()) + 1;
     QVector<QVector<int>> kolonlar(kolonSayisi);
@@ -100,6 +120,96 @@ qint64 TekGecis(const AgYerlesimi& y)
     return sayi;
 }
 
+// The line that carries link ok's head: its own, or the one it shares.
+const QVector<QPointF>& BasliCizgi(const AgYerlesimi& y, const AgOku& ok)
+{
+    return ok.demet < 0 ? ok.noktalar : y.demetler.at(ok.demet).noktalar;
+}
+
+// Straight stretches, none entering a box; `soldan` lists the boxes by their left edges, so
+// that a plan of thousands checks each stretch against the boxes it passes only.
+void CizgiDenetle(const AgYerlesimi& y, const QVector<std::pair<double, int>>& soldan, const QVector<QPointF>& noktalar)
+{
+    for (int s = 1; s < noktalar.size(); ++s) {
+        const QPointF u = noktalar[s - 1], v = noktalar[s];
+        QVERIFY(u.x() == v.x() || u.y() == v.y());
+        const double sol = std::min(u.x(), v.x()) - AgYerlesimi::KutuGenisligi, sag = std::max(u.x(), v.x());
+        for (auto i = std::lower_bound(soldan.cbegin(), soldan.cend(), std::pair(sol, -1)); i != soldan.cend() && i->first < sag; ++i)
+            QVERIFY2(!Giriyor(u, v, y.kutular[i->second].dikdortgen), qPrintable(QString::number(i->second)));
+    }
+}
+
+// Whether `nokta` lies on one of the stretches of `cizgi`.
+bool Uzerinde(const QPointF& nokta, const QVector<QPointF>& cizgi)
+{
+    for (int s = 1; s < cizgi.size(); ++s) {
+        if (QRectF(cizgi[s - 1], cizgi[s]).normalized().adjusted(-1e-9, -1e-9, 1e-9, 1e-9).contains(nokta))
+            return true;
+    }
+    return false;
+}
+
+// Everything a layout must hold, checked on one plan: boxes inside and apart, saying what the
+// analysis says; arrows left to right out of and into the sides their types mean, in straight
+// stretches that enter no box; the same picture twice.
+void YerlesimiDenetle(const AgAnalizi& analiz)
+{
+    const AgCizimi cizim(analiz, QFont(), {QStringLiteral("P")});
+    const AgYerlesimi& y = cizim.yerlesim();
+    const int n = int(analiz.faaliyetler.size());
+    QCOMPARE(y.kutular.size(), n);
+    QCOMPARE(y.oklar.size(), analiz.ag.onceki.size());
+    for (int i = 0; i < n; ++i) {
+        const FaaliyetAnalizi& f = analiz.faaliyetler[i];
+        QCOMPARE(cizim.Yazilar(i), (QStringList{f.kodu, f.adi, QString::number(f.es), QString::number(f.ef),
+                                                QString::number(f.ef - f.es), QString::number(f.toplamBolluk),
+                                                QString::number(f.ls), QString::number(f.lf)}));
+        QVERIFY(QRectF(QPointF(0, 0), y.boyut).contains(y.kutular[i].dikdortgen));
+        for (int j = 0; j < i; ++j)
+            QVERIFY2(!y.kutular[i].dikdortgen.intersects(y.kutular[j].dikdortgen), qPrintable(f.kodu));
+    }
+    QVector<std::pair<double, int>> soldan;
+    for (int i = 0; i < n; ++i)
+        soldan.append({y.kutular[i].dikdortgen.left(), i});
+    std::sort(soldan.begin(), soldan.end());
+    for (const AgOku& ok : y.oklar) {
+        const QRectF p = y.kutular[ok.onceki].dikdortgen, a = y.kutular[ok.ardil].dikdortgen;
+        QVERIFY(y.kutular[ok.onceki].katman < y.kutular[ok.ardil].katman);
+        // Out of the side the type ties at the predecessor, into the one it ties at the successor.
+        // At the side's middle, or just below it leaving and above it entering where both use the side.
+        // A shared line is joined, and it runs on into that side.
+        const QVector<QPointF>& uc = BasliCizgi(y, ok);
+        QCOMPARE(ok.noktalar.first().x(), OncekininBaslamasi(ok.tur) ? p.left() : p.right());
+        QVERIFY(ok.noktalar.first().y() >= p.center().y() && ok.noktalar.first().y() < p.bottom());
+        QVERIFY(ok.demet < 0 || Uzerinde(ok.noktalar.last(), uc));
+        QCOMPARE(uc.last().x(), ArdilinBaslamasi(ok.tur) ? a.left() : a.right());
+        QVERIFY(uc.last().y() <= a.center().y() && uc.last().y() > a.top());
+        CizgiDenetle(y, soldan, ok.noktalar);
+        QVERIFY(!ok.belirleyici || (analiz.faaliyetler[ok.onceki].kritik && analiz.faaliyetler[ok.ardil].kritik));
+    }
+    for (const AgDemeti& demet : y.demetler)
+        CizgiDenetle(y, soldan, demet.noktalar);
+    // No link leaves a box where another enters it, or the two would read as one line.
+    QSet<std::pair<double, double>> girisler;
+    for (const AgOku& ok : y.oklar)
+        girisler.insert({BasliCizgi(y, ok).last().x(), BasliCizgi(y, ok).last().y()});
+    for (const AgOku& ok : y.oklar)
+        QVERIFY(!girisler.contains({ok.noktalar.first().x(), ok.noktalar.first().y()}));
+    QImage resim(8, 8, QImage::Format_RGB32);
+    QPainter boyaci(&resim);
+    const AgSayimi sayim = cizim.Ciz(boyaci);
+    QCOMPARE(sayim.kutu, n);
+    QCOMPARE(sayim.ok, int(y.oklar.size()));
+    QCOMPARE(sayim.kritikKutu, int(std::count_if(analiz.faaliyetler.cbegin(), analiz.faaliyetler.cend(),
+                                                 [](const FaaliyetAnalizi& f) { return f.kritik; })));
+    // The same plan, the same picture.
+    const AgYerlesimi yine = AgiYerlestir(analiz);
+    for (int i = 0; i < n; ++i)
+        QCOMPARE(yine.kutular[i].dikdortgen, y.kutular[i].dikdortgen);
+    for (int k = 0; k < y.oklar.size(); ++k)
+        QCOMPARE(yine.oklar[k].noktalar, y.oklar[k].noktalar);
+}
+
 } // namespace
 
 class tst_AgCizimi : public QObject {
@@ -124,56 +234,53 @@ private slots:
         for (int plan = 0; plan < kac; ++plan) {
             const AgAnalizi analiz = RastgeleAg(uretec, enCok <= 62 ? int(1 + uretec() % unsigned(enCok)) : enCok);
             QVERIFY(!analiz.hata.Var());
-            const AgCizimi cizim(analiz, QFont(), {QStringLiteral("P")});
-            const AgYerlesimi& y = cizim.yerlesim();
-            const int n = int(analiz.faaliyetler.size());
-            QCOMPARE(y.kutular.size(), n);
-            QCOMPARE(y.oklar.size(), analiz.ag.onceki.size());
-            for (int i = 0; i < n; ++i) {
-                const FaaliyetAnalizi& f = analiz.faaliyetler[i];
-                QCOMPARE(cizim.Yazilar(i), (QStringList{f.kodu, f.adi, QString::number(f.es), QString::number(f.ef),
-                                                        QString::number(f.ef - f.es), QString::number(f.toplamBolluk),
-                                                        QString::number(f.ls), QString::number(f.lf)}));
-                QVERIFY(QRectF(QPointF(0, 0), y.boyut).contains(y.kutular[i].dikdortgen));
-                for (int j = 0; j < i; ++j)
-                    QVERIFY2(!y.kutular[i].dikdortgen.intersects(y.kutular[j].dikdortgen), qPrintable(f.kodu));
+            YerlesimiDenetle(analiz);
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+
+    // Long links into many boxes, together longer than the points the layout threads between
+    // the boxes: the longest run over them, and still enter no box.
+    void seritler()
+    {
+        QVector<KayitliFaaliyet> faaliyetler;
+        for (int i = 0; i < 1500; ++i) {
+            QStringList oncekiler;
+            for (int j : {i - 1, i - 400}) {
+                if (j >= 0)
+                    oncekiler << Kod(j);
             }
-            for (const AgOku& ok : y.oklar) {
-                const QRectF p = y.kutular[ok.onceki].dikdortgen, a = y.kutular[ok.ardil].dikdortgen;
-                QVERIFY(y.kutular[ok.onceki].katman < y.kutular[ok.ardil].katman);
-                // Out of the side the type ties at the predecessor, into the one it ties at the successor.
-                // At the side's middle, or just below it leaving and above it entering where both use the side.
-                QCOMPARE(ok.noktalar.first().x(), OncekininBaslamasi(ok.tur) ? p.left() : p.right());
-                QVERIFY(ok.noktalar.first().y() >= p.center().y() && ok.noktalar.first().y() < p.bottom());
-                QCOMPARE(ok.noktalar.last().x(), ArdilinBaslamasi(ok.tur) ? a.left() : a.right());
-                QVERIFY(ok.noktalar.last().y() <= a.center().y() && ok.noktalar.last().y() > a.top());
-                for (int s = 1; s < ok.noktalar.size(); ++s) {
-                    const QPointF u = ok.noktalar[s - 1], v = ok.noktalar[s];
-                    QVERIFY(u.x() == v.x() || u.y() == v.y());
-                    for (const AgKutusu& kutu : y.kutular)
-                        QVERIFY2(!Giriyor(u, v, kutu.dikdortgen), qPrintable(analiz.faaliyetler[kutu.satir].kodu));
+            faaliyetler << KayitliFaaliyet{Kod(i), QStringLiteral("F"), {2, 2}, oncekiler.join(QLatin1Char(',')), {}};
+            if (i % 3 == 0 && i >= 400)
+                faaliyetler.last().baglar << BagAyrintisi{Kod(i - 400), BagTuru::BitisBitis, 1};
+        }
+        const AgAnalizi analiz =
+            AnaliziHesapla(faaliyetler, {QStringLiteral("P"), {QDate(2026, 3, 2), QDate(2026, 3, 2)}, {}});
+        const AgYerlesimi y = AgiYerlestir(analiz);
+        QVERIFY(y.seritSayisi > 0);
+        YerlesimiDenetle(analiz);
+        // Over the boxes, two lines that run at one height into different boxes never meet.
+        double ust = y.boyut.height();
+        for (const AgKutusu& kutu : y.kutular)
+            ust = std::min(ust, kutu.dikdortgen.top());
+        std::vector<std::tuple<double, double, double, int>> ustte; // height, from, to, the box entered
+        for (const AgOku& ok : y.oklar) {
+            for (const QVector<QPointF>* cizgi : {&ok.noktalar, &BasliCizgi(y, ok)}) {
+                for (int s = 1; s < cizgi->size(); ++s) {
+                    const QPointF u = cizgi->at(s - 1), v = cizgi->at(s);
+                    if (u.y() == v.y() && u.y() < ust)
+                        ustte.emplace_back(u.y(), std::min(u.x(), v.x()), std::max(u.x(), v.x()), ok.ardil);
                 }
-                QVERIFY(!ok.belirleyici || (analiz.faaliyetler[ok.onceki].kritik && analiz.faaliyetler[ok.ardil].kritik));
             }
-            // No link leaves a box where another enters it, or the two would read as one line.
-            QSet<std::pair<double, double>> girisler;
-            for (const AgOku& ok : y.oklar)
-                girisler.insert({ok.noktalar.last().x(), ok.noktalar.last().y()});
-            for (const AgOku& ok : y.oklar)
-                QVERIFY(!girisler.contains({ok.noktalar.first().x(), ok.noktalar.first().y()}));
-            QImage resim(8, 8, QImage::Format_RGB32);
-            QPainter boyaci(&resim);
-            const AgSayimi sayim = cizim.Ciz(boyaci);
-            QCOMPARE(sayim.kutu, n);
-            QCOMPARE(sayim.ok, int(y.oklar.size()));
-            QCOMPARE(sayim.kritikKutu, int(std::count_if(analiz.faaliyetler.cbegin(), analiz.faaliyetler.cend(),
-                                                         [](const FaaliyetAnalizi& f) { return f.kritik; })));
-            // The same plan, the same picture.
-            const AgYerlesimi yine = AgiYerlestir(analiz);
-            for (int i = 0; i < n; ++i)
-                QCOMPARE(yine.kutular[i].dikdortgen, y.kutular[i].dikdortgen);
-            for (int k = 0; k < y.oklar.size(); ++k)
-                QCOMPARE(yine.oklar[k].noktalar, y.oklar[k].noktalar);
+        }
+        std::sort(ustte.begin(), ustte.end());
+        for (size_t i = 1, enUzak = 0; i < ustte.size(); ++i) {
+            const auto& [y1, bas1, son1, ardil1] = ustte[enUzak];
+            const auto& [y2, bas2, son2, ardil2] = ustte[i];
+            QVERIFY(y1 != y2 || son1 <= bas2 || ardil1 == ardil2);
+            if (y1 != y2 || son2 > son1)
+                enUzak = i;
         }
     }
 
