@@ -290,6 +290,7 @@ hatalar=(
 "çekirdek@@src/export/CsvYazimi.cpp@@const IlerlemeAnalizi ilerleme = RaporIlerlemesi(rapor);@@const IlerlemeAnalizi ilerleme;@@a project with a status date loses its CSV progress columns"
 "çekirdek@@src/analysis/AgYerlesimi.cpp@@return paylasilan[v] & (sol ? 1 : 2) ? AgYerlesimi::KutuYuksekligi / 6 : 0;@@return 0;@@a link leaving a box of the network diagram where another enters it shares its line, and its type reads as the other's"
 "çekirdek@@src/drawing/AgSayfalari.cpp@@kesimler.append(sinir >= bos || !boslukta ? sinir : *(sonraki - 1));@@kesimler.append(sinir);@@a network diagram's PDF over many pages cuts boxes in two at the pages' edges"
+"pencere@@src/ui/analysis/AnalizPenceresi.cpp@@    FaaliyetSecildi(m_baglam.belge->SeciliFaaliyet());@@    {}@@an analysis window opened after the main window selected an activity shows none selected"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.
