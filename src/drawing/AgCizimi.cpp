@@ -20,16 +20,6 @@ const QColor OkRengi(110, 110, 110);
 const QColor SeciliKutuRengi(255, 236, 170);
 const QColor KutuZemini(246, 246, 246);
 
-// The box cut at its corners, as a zero-day activity is drawn.
-QPolygonF KesikKoseli(const QRectF& r, double kesik)
-{
-    return QPolygonF{QPointF(r.left() + kesik, r.top()),     QPointF(r.right() - kesik, r.top()),
-                     QPointF(r.right(), r.top() + kesik),    QPointF(r.right(), r.bottom() - kesik),
-                     QPointF(r.right() - kesik, r.bottom()), QPointF(r.left() + kesik, r.bottom()),
-                     QPointF(r.left(), r.bottom() - kesik),  QPointF(r.left(), r.top() + kesik),
-                     QPointF(r.left() + kesik, r.top())};
-}
-
 } // namespace
 
 AgCizimi::AgCizimi(const AgAnalizi& analiz, const QFont& yazi, const QStringList& baslik)
@@ -42,7 +32,7 @@ AgCizimi::AgCizimi(const AgAnalizi& analiz, const QFont& yazi, const QStringList
             {Simge::Dolgu, KritikRenk, QStringLiteral("Kritik faaliyet ve belirleyici bağ")},
             {Simge::Dolgu, OlaganRenk, QStringLiteral("Kritik olmayan faaliyet")},
             {Simge::Cizgi, OkRengi, QStringLiteral("Bağ; düz olmayanın yanında türü ve gecikmesi (BaBa+2)")},
-            {Simge::Elmas, OlaganRenk, QStringLiteral("Kilometre taşı (0 gün): köşeleri kesik kutu")},
+            {Simge::KesikKutu, OlaganRenk, QStringLiteral("Kilometre taşı (0 gün): köşeleri kesik kutu")},
             {Simge::Dolgu, KutuZemini,
              QStringLiteral("Kutu: üstte kod ve ad; sol üstte ES, sağ üstte EF; ortada süre ve toplam bolluk; "
                             "sol altta LS, sağ altta LF")}};

@@ -38,6 +38,8 @@ public:
     QRectF Kutu(int i) const;
     int KutuBul(const QPointF& yer) const;
     const AgYerlesimi& yerlesim() const { return m_yerlesim; }
+    // The height of the title and legend above the boxes; 0 without them.
+    double BaslikYuksekligi() const { return m_ust; }
     // What row i's box says: its code, name, ES, EF, duration, total float, LS and LF.
     QStringList Yazilar(int i) const;
 

@@ -8,7 +8,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -18,8 +18,8 @@ constexpr double EnKucukTekSayfaOlcegi = 0.55;
 constexpr double ParcaOlcegi = 0.8;
 const QColor HaritaRengi(200, 30, 30);
 
-// The whole diagram reduced onto the first page, the grid of the pages that follow over it,
-// each cell with its page's number.
+// The whole diagram reduced onto the first page, the parts the pages that follow show over
+// it, each with its page's number.
 void SayfaHaritasi(SayfaBoyacisi& sayfa, const AgCizimi& cizim, const AgSayfaPlani& plan, const QFont& yazi)
 {
     QPainter& boyaci = sayfa.boyaci();
@@ -28,25 +28,21 @@ void SayfaHaritasi(SayfaBoyacisi& sayfa, const AgCizimi& cizim, const AgSayfaPla
     boyaci.setFont(yazi);
     boyaci.drawText(QRectF(0, 0, sayfa.alan().width(), sayfa.satir()), Qt::AlignLeft | Qt::AlignVCenter,
                     QStringLiteral("Sayfa planı: ağ diyagramı %1 sayfada; her karede o sayfanın numarası.")
-                        .arg(plan.sutun * plan.satir));
+                        .arg(plan.parcalar.size()));
     const double oran = std::min(sayfa.alan().width() / boyut.width(), (sayfa.alan().height() - ust) / boyut.height());
     boyaci.save();
     boyaci.translate(0, ust);
     boyaci.scale(oran, oran);
     cizim.Ciz(boyaci);
-    // One cell of the grid is a page's area in the diagram's own units.
-    const QSizeF hucre = sayfa.alan().size() / plan.olcek;
     QFont numara = yazi;
-    numara.setPixelSize(int(std::max(8.0, std::min(hucre.width(), hucre.height()) * 0.25)));
     numara.setBold(true);
-    boyaci.setFont(numara);
     boyaci.setPen(QPen(HaritaRengi, 0));
-    for (int r = 0; r < plan.satir; ++r) {
-        for (int c = 0; c < plan.sutun; ++c) {
-            const QRectF kare(QPointF(c * hucre.width(), r * hucre.height()), hucre);
-            boyaci.drawRect(kare);
-            boyaci.drawText(kare, Qt::AlignCenter, QString::number(2 + r * plan.sutun + c));
-        }
+    for (int i = 0; i < plan.parcalar.size(); ++i) {
+        const QRectF& kare = plan.parcalar.at(i);
+        numara.setPixelSize(int(std::max(8.0, std::min(kare.width(), kare.height()) * 0.25)));
+        boyaci.setFont(numara);
+        boyaci.drawRect(kare);
+        boyaci.drawText(kare, Qt::AlignCenter, QString::number(2 + i));
     }
     boyaci.restore();
 }
@@ -54,19 +50,81 @@ void SayfaHaritasi(SayfaBoyacisi& sayfa, const AgCizimi& cizim, const AgSayfaPla
 void Parcalar(SayfaBoyacisi& sayfa, const AgCizimi& cizim, const AgSayfaPlani& plan)
 {
     QPainter& boyaci = sayfa.boyaci();
-    const QSizeF hucre = sayfa.alan().size() / plan.olcek;
-    for (int r = 0; r < plan.satir; ++r) {
-        for (int c = 0; c < plan.sutun; ++c) {
-            sayfa.YeniSayfa();
-            const QRectF parca(QPointF(c * hucre.width(), r * hucre.height()), hucre);
-            boyaci.save();
-            boyaci.scale(plan.olcek, plan.olcek);
-            boyaci.translate(-parca.topLeft());
-            boyaci.setClipRect(parca);
-            cizim.Ciz(boyaci, parca);
-            boyaci.restore();
+    for (const QRectF& parca : plan.parcalar) {
+        sayfa.YeniSayfa();
+        boyaci.save();
+        boyaci.scale(plan.olcek, plan.olcek);
+        boyaci.translate(-parca.topLeft());
+        boyaci.setClipRect(parca);
+        cizim.Ciz(boyaci, parca);
+        boyaci.restore();
+    }
+}
+
+// Stretches of one axis that something drawn takes, each open at both ends.
+using Araliklar = QVector<std::pair<double, double>>;
+
+// Where [0, son) is cut into parts of at most `boy`: at the last gap between the stretches
+// taken that the part reaches, in its middle or, when that is further, `yakin` before the
+// stretch after it; past the last stretch where the part ends. A part no gap ends within
+// is cut where it ends.
+QVector<double> Kesimler(Araliklar dolu, double son, double boy, double yakin)
+{
+    std::sort(dolu.begin(), dolu.end());
+    Araliklar birlesik; // overlapping stretches as one
+    for (const auto& aralik : dolu) {
+        if (!birlesik.isEmpty() && aralik.first < birlesik.last().second)
+            birlesik.last().second = std::max(birlesik.last().second, aralik.second);
+        else
+            birlesik.append(aralik);
+    }
+    QVector<double> yerler; // one in each gap, in order
+    for (int i = 1; i < birlesik.size(); ++i)
+        yerler.append(std::max((birlesik[i - 1].second + birlesik[i].first) / 2, birlesik[i].first - yakin));
+    const double bos = birlesik.isEmpty() ? 0 : birlesik.last().second;
+    QVector<double> kesimler{0};
+    // A part a hair longer than a page is not worth a sliver of a page after it.
+    while (son - kesimler.last() > boy * (1 + 1e-9)) {
+        const double bas = kesimler.last(), sinir = bas + boy;
+        const auto sonraki = std::upper_bound(yerler.cbegin(), yerler.cend(), sinir);
+        const bool boslukta = sonraki != yerler.cbegin() && *(sonraki - 1) > bas;
+        kesimler.append(sinir >= bos || !boslukta ? sinir : *(sonraki - 1));
+    }
+    kesimler.append(son);
+    return kesimler;
+}
+
+// The pages' parts of a drawing of `boyut` with these boxes, each page `hucre` of it: strips
+// cut between the columns, each strip cut between its rows and below the title, the first
+// row of every strip, then the second, and so on. Between columns a cut keeps clear of the
+// types and lags written beside the boxes; between rows, of the links running in the middle.
+QVector<QRectF> Parcala(const QVector<QRectF>& kutular, double baslik, const QSizeF& boyut, const QSizeF& hucre)
+{
+    const double yakin = kutular.isEmpty() ? 0 : kutular.first().height() / 10;
+    Araliklar sutunlar;
+    for (const QRectF& k : kutular)
+        sutunlar.append({k.left(), k.right()});
+    const QVector<double> x = Kesimler(sutunlar, boyut.width(), hucre.width(), std::numeric_limits<double>::infinity());
+    QVector<QVector<double>> y; // by strip
+    for (int s = 0; s + 1 < x.size(); ++s) {
+        Araliklar satirlar{{0, baslik}};
+        for (const QRectF& k : kutular) {
+            if (k.right() > x[s] && k.left() < x[s + 1])
+                satirlar.append({k.top(), k.bottom()});
+        }
+        y.append(Kesimler(satirlar, boyut.height(), hucre.height(), yakin));
+    }
+    QVector<QRectF> parcalar;
+    for (int r = 0, kalan = 1; kalan > 0; ++r) {
+        kalan = 0;
+        for (int s = 0; s < y.size(); ++s) {
+            if (r + 1 < y[s].size()) {
+                parcalar.append(QRectF(QPointF(x[s], y[s][r]), QPointF(x[s + 1], y[s][r + 1])));
+                ++kalan;
+            }
         }
     }
+    return parcalar;
 }
 
 } // namespace
@@ -76,9 +134,10 @@ AgCizimi AgRaporCizimi(const Rapor& rapor, const QFont& yazi)
     return AgCizimi(rapor.analiz, DosyaYazisi(yazi), RaporBasligi(rapor));
 }
 
-AgSayfaPlani AgSayfalariniPlanla(const QSizeF& boyut, const QSizeF& alan)
+AgSayfaPlani AgSayfalariniPlanla(const AgCizimi& cizim, const QSizeF& alan)
 {
     AgSayfaPlani plan;
+    const QSizeF boyut = cizim.Boyut();
     if (boyut.isEmpty() || alan.isEmpty())
         return plan;
     const double sigan = std::min(alan.width() / boyut.width(), alan.height() / boyut.height());
@@ -87,8 +146,10 @@ AgSayfaPlani AgSayfalariniPlanla(const QSizeF& boyut, const QSizeF& alan)
         return plan;
     }
     plan.olcek = ParcaOlcegi;
-    plan.sutun = int(std::ceil(boyut.width() * plan.olcek / alan.width()));
-    plan.satir = int(std::ceil(boyut.height() * plan.olcek / alan.height()));
+    QVector<QRectF> kutular;
+    for (int i = 0; i < cizim.yerlesim().kutular.size(); ++i)
+        kutular.append(cizim.Kutu(i));
+    plan.parcalar = Parcala(kutular, cizim.BaslikYuksekligi(), boyut, alan / plan.olcek);
     return plan;
 }
 
@@ -112,7 +173,7 @@ void AgiSayfalaraCiz(QPaintDevice& aygit, const QPageLayout& duzen, const std::f
         return;
     }
     const AgCizimi cizim = AgRaporCizimi(rapor, yazi);
-    const AgSayfaPlani plan = AgSayfalariniPlanla(cizim.Boyut(), sayfa.alan().size());
+    const AgSayfaPlani plan = AgSayfalariniPlanla(cizim, sayfa.alan().size());
     if (!plan.haritali()) {
         boyaci.save();
         boyaci.scale(plan.olcek, plan.olcek);

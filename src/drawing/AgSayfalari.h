@@ -5,7 +5,9 @@
 
 #include <QFont>
 #include <QPageLayout>
+#include <QRectF>
 #include <QSizeF>
+#include <QVector>
 #include <functional>
 
 class QPagedPaintDevice;
@@ -15,16 +17,20 @@ class QPaintDevice;
 AgCizimi AgRaporCizimi(const Rapor& rapor, const QFont& yazi);
 
 // How a diagram goes onto pages: whole on one, reduced when need be but not below
-// readability; else cut into a grid of pages at `olcek`, after a first page, the page map,
-// that shows the whole diagram reduced with the grid and each page's number on it.
+// readability; else cut at `olcek` into pages, after a first page, the page map, that
+// shows the whole diagram reduced with each page's part and number on it. The cuts run
+// between the columns of boxes and, within each such strip, between their rows, so that no
+// box is cut in two.
 struct AgSayfaPlani {
     double olcek = 1;
-    int sutun = 1, satir = 1;
-    bool haritali() const { return sutun * satir > 1; }
-    int SayfaSayisi() const { return haritali() ? sutun * satir + 1 : 1; }
+    // The pages after the page map, in page order (a row of strips after another): the
+    // part of the drawing each shows, in the drawing's units. None on one page.
+    QVector<QRectF> parcalar;
+    bool haritali() const { return !parcalar.isEmpty(); }
+    int SayfaSayisi() const { return haritali() ? int(parcalar.size()) + 1 : 1; }
 };
-// The plan for a diagram of `boyut` on pages whose printable part is `alan`, both in points.
-AgSayfaPlani AgSayfalariniPlanla(const QSizeF& boyut, const QSizeF& alan);
+// The plan for `cizim` on pages whose printable part is `alan`, in points.
+AgSayfaPlani AgSayfalariniPlanla(const AgCizimi& cizim, const QSizeF& alan);
 
 // The network diagram on the pages of `aygit` (a PDF writer or a printer, in the layout
 // it was given), with each page's number at its foot; a network that cannot be computed

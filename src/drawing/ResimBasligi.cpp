@@ -7,6 +7,15 @@
 #include <QPolygonF>
 #include <algorithm>
 
+QPolygonF KesikKoseli(const QRectF& r, double kesik)
+{
+    return QPolygonF{QPointF(r.left() + kesik, r.top()),     QPointF(r.right() - kesik, r.top()),
+                     QPointF(r.right(), r.top() + kesik),    QPointF(r.right(), r.bottom() - kesik),
+                     QPointF(r.right() - kesik, r.bottom()), QPointF(r.left() + kesik, r.bottom()),
+                     QPointF(r.left(), r.bottom() - kesik),  QPointF(r.left(), r.top() + kesik),
+                     QPointF(r.left() + kesik, r.top())};
+}
+
 ResimBasligi::ResimBasligi(const QFont& yazi, const QStringList& satirlar, const QVector<Oge>& lejant)
     : m_yazi(yazi), m_satirlar(satirlar), m_lejant(lejant)
 {
@@ -92,6 +101,16 @@ void ResimBasligi::Ciz(QPainter& boyaci, double genislik) const
             boyaci.setBrush(oge.renk);
             boyaci.drawPolygon(QPolygonF{orta + QPointF(0, -h * 0.4), orta + QPointF(h * 0.4, 0),
                                          orta + QPointF(0, h * 0.4), orta + QPointF(-h * 0.4, 0)});
+            boyaci.setRenderHint(QPainter::Antialiasing, yumusak);
+            break;
+        }
+        case Simge::KesikKutu: {
+            const bool yumusak = boyaci.testRenderHint(QPainter::Antialiasing);
+            boyaci.setRenderHint(QPainter::Antialiasing, true);
+            boyaci.setBrush(Qt::NoBrush);
+            // A box's shape, taller than a bar, its corners cut as the diagram cuts them.
+            const QRectF kutu = simge.adjusted(0, -h * 0.1, 0, h * 0.1);
+            boyaci.drawPolygon(KesikKoseli(kutu, kutu.height() * 0.25));
             boyaci.setRenderHint(QPainter::Antialiasing, yumusak);
             break;
         }

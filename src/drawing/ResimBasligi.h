@@ -3,10 +3,15 @@
 #include <QColor>
 #include <QFont>
 #include <QPointF>
+#include <QPolygonF>
+#include <QRectF>
 #include <QStringList>
 #include <QVector>
 
 class QPainter;
+
+// `r` with its corners cut `kesik` deep, as the network diagram draws a zero-day activity.
+QPolygonF KesikKoseli(const QRectF& r, double kesik);
 
 // The top of a picture read without Kavrion beside it: the lines of its title (the
 // first, the name, larger and bold), then a legend whose entries flow over as many
@@ -15,11 +20,12 @@ class ResimBasligi {
 public:
     // What a legend entry shows before its caption.
     enum class Simge {
-        Dolgu,    // a filled bar
-        Cizgi,    // a line along it, in the entry's pen style
-        DikCizgi, // a line across it, in the entry's pen style
-        Elmas,    // a filled diamond
-        Bolluk,   // a thin line ending in a tick
+        Dolgu,     // a filled bar
+        Cizgi,     // a line along it, in the entry's pen style
+        DikCizgi,  // a line across it, in the entry's pen style
+        Elmas,     // a filled diamond
+        Bolluk,    // a thin line ending in a tick
+        KesikKutu, // an outlined box with cut corners
     };
     struct Oge {
         Simge simge;

@@ -4,20 +4,34 @@
 #include <QPageLayout>
 #include <QPaintDevice>
 
+namespace {
+
+double SatirYuksekligi(const QFont& yazi)
+{
+    return QFontMetricsF(yazi).height() * 1.35;
+}
+
+} // namespace
+
 SayfaBoyacisi::SayfaBoyacisi(QPaintDevice& aygit, const QPageLayout& duzen, const std::function<void()>& yeniSayfa,
                              const QString& proje, const QFont& yazi)
     : m_yeniSayfa(yeniSayfa), m_proje(proje), m_yazi(yazi)
 {
-    const QRectF alan = duzen.paintRect(QPageLayout::Point);
-    m_alan = QRectF(0, 0, alan.width(), alan.height());
+    m_alan = Alan(duzen, m_yazi);
     m_boyaci.begin(&aygit);
     const double olcek = aygit.logicalDpiX() / 72.0;
     m_boyaci.scale(olcek, olcek);
     m_boyaci.setFont(m_yazi);
-    const QFontMetricsF olcu(m_yazi);
-    m_satir = olcu.height() * 1.35;
+    m_satir = SatirYuksekligi(m_yazi);
+}
+
+QRectF SayfaBoyacisi::Alan(const QPageLayout& duzen, const QFont& yazi)
+{
+    const QRectF sayfa = duzen.paintRect(QPageLayout::Point);
+    QRectF alan(0, 0, sayfa.width(), sayfa.height());
     // Room at the foot of every page for its number.
-    m_alan.setBottom(m_alan.bottom() - m_satir * 1.5);
+    alan.setBottom(alan.bottom() - SatirYuksekligi(yazi) * 1.5);
+    return alan;
 }
 
 SayfaBoyacisi::~SayfaBoyacisi()

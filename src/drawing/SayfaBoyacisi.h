@@ -21,6 +21,9 @@ public:
     SayfaBoyacisi(const SayfaBoyacisi&) = delete;
     SayfaBoyacisi& operator=(const SayfaBoyacisi&) = delete;
 
+    // The part of each page of `duzen` drawn on, in points, above the foot `yazi` takes.
+    static QRectF Alan(const QPageLayout& duzen, const QFont& yazi);
+
     QPainter& boyaci() { return m_boyaci; }
     const QRectF& alan() const { return m_alan; }
     const QFont& yazi() const { return m_yazi; }

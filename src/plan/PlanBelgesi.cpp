@@ -1,5 +1,6 @@
 #include "plan/PlanBelgesi.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -74,6 +75,13 @@ void PlanBelgesi::FaaliyetiSec(const QString& kod)
         return;
     m_seciliFaaliyet = kod;
     emit faaliyetSecildi(kod);
+}
+
+QString PlanBelgesi::SeciliFaaliyet() const
+{
+    const bool var = m_plan && std::any_of(m_plan->faaliyetler.cbegin(), m_plan->faaliyetler.cend(),
+                                           [this](const KayitliFaaliyet& f) { return f.kodu == m_seciliFaaliyet; });
+    return var ? m_seciliFaaliyet : QString();
 }
 
 void PlanBelgesi::PlaniKoy(std::optional<Plan> plan)

@@ -90,6 +90,9 @@ public:
     // others to select too. Only a selection is told, never its loss: a list emptied to be
     // filled again must not take the other windows' selection with it.
     void FaaliyetiSec(const QString& kod);
+    // The code of the activity selected last in the selected project, for a window opened
+    // after it; empty when none is, or when the plan as read now has no such activity.
+    QString SeciliFaaliyet() const;
 
     // The selected project as read, and the forward pass and analysis of it; no plan
     // after a failed read or with nothing selected.

@@ -3,11 +3,16 @@
 // cross no more arrows than one barycentre pass would.
 #include "analysis/AgYerlesimi.h"
 #include "drawing/AgCizimi.h"
+#include "drawing/AgSayfalari.h"
+#include "drawing/GorselCikti.h"
+#include "drawing/RaporSayfalari.h"
+#include "drawing/SayfaBoyacisi.h"
 #include "kernel/Hesap.h"
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <algorithm>
@@ -295,6 +300,49 @@ private slots:
             tekGecis += TekGecis(y);
         }
         qInfo("Kesişme: süpürmelerle %lld, tek ağırlık merkezi geçişiyle %lld", sweep, tekGecis);
+    }
+
+    // A diagram too large for a page goes over pages cut where no box is: the parts tile the
+    // drawing, each box lies whole in one of them, and the PDF has a page for each after the map.
+    void sayfalarKutuKesmez_data()
+    {
+        QTest::addColumn<int>("tohum");
+        QTest::addColumn<int>("n");
+        QTest::newRow("tek sayfa") << 4 << 6;
+        QTest::newRow("60 faaliyet") << 5 << 60;
+        QTest::newRow("300 faaliyet") << 6 << 300;
+    }
+    void sayfalarKutuKesmez()
+    {
+        QFETCH(int, tohum);
+        QFETCH(int, n);
+        std::mt19937 uretec{unsigned(tohum)};
+        Rapor rapor;
+        rapor.proje.ad = QStringLiteral("P");
+        rapor.analiz = RastgeleAg(uretec, n);
+        const AgCizimi cizim = AgRaporCizimi(rapor, QFont());
+        const AgSayfaPlani plan = AgSayfalariniPlanla(cizim, SayfaBoyacisi::Alan(RaporSayfaDuzeni(), DosyaYazisi(QFont())).size());
+        QCOMPARE(plan.haritali(), n > 6);
+        const QRectF butun(QPointF(0, 0), cizim.Boyut());
+        const QVector<QRectF> parcalar = plan.haritali() ? plan.parcalar : QVector<QRectF>{butun};
+        double alan = 0;
+        for (int p = 0; p < parcalar.size(); ++p) {
+            QVERIFY(butun.contains(parcalar[p]));
+            alan += parcalar[p].width() * parcalar[p].height();
+            for (int q = 0; q < p; ++q)
+                QVERIFY(!parcalar[p].intersects(parcalar[q]));
+        }
+        QVERIFY(qFuzzyCompare(alan, butun.width() * butun.height()));
+        for (int i = 0; i < n; ++i) {
+            int icinde = 0;
+            for (const QRectF& parca : parcalar) {
+                icinde += parca.contains(cizim.Kutu(i));
+                QVERIFY2(parca.contains(cizim.Kutu(i)) || !parca.intersects(cizim.Kutu(i)), qPrintable(QString::number(i)));
+            }
+            QCOMPARE(icinde, 1);
+        }
+        const QString pdf = QString::fromLatin1(AgGorseliYaz(rapor, GorselBicim::Pdf, QFont()));
+        QCOMPARE(int(pdf.count(QRegularExpression(QStringLiteral("/Type /Page\\b(?!s)")))), plan.SayfaSayisi());
     }
 };
 

@@ -68,13 +68,13 @@ SvgOkumasi SvgOku(const QByteArray& svg)
 }
 
 // A device that keeps what is drawn on it, page by page: each text with its box, each
-// four-cornered polygon (a milestone's diamond) by its box, each polyline (an arrow's
-// line); in the painter's own units.
+// four-cornered polygon (a milestone's diamond) and each box with cut corners by its box,
+// each polyline (an arrow's line); in the painter's own units.
 class Kayit : public QPaintDevice, public QPaintEngine {
 public:
     struct Sayfa {
         QStringList metinler;
-        QVector<QRectF> kutular, elmaslar;
+        QVector<QRectF> kutular, elmaslar, kesikler;
         QVector<QPolygonF> cizgiler;
     };
     QVector<Sayfa> sayfalar{1};
@@ -99,8 +99,9 @@ public:
     {
         if (kip == PolylineMode)
             sayfalar.last().cizgiler << m_donusum.map(QPolygonF(QList<QPointF>(noktalar, noktalar + sayi)));
-        else if (sayi == 4)
-            sayfalar.last().elmaslar << m_donusum.map(QPolygonF(QList<QPointF>(noktalar, noktalar + sayi))).boundingRect();
+        else if (sayi == 4 || sayi == 9)
+            (sayi == 4 ? sayfalar.last().elmaslar : sayfalar.last().kesikler)
+                << m_donusum.map(QPolygonF(QList<QPointF>(noktalar, noktalar + sayi))).boundingRect();
     }
     void drawPath(const QPainterPath&) override {}
     Type type() const override { return User; }
@@ -462,6 +463,9 @@ private slots:
         QVERIFY(harita.join('\n').contains(QStringLiteral("Sayfa planı: ağ diyagramı %1 sayfada").arg(n - 1)));
         for (int sayfa = 2; sayfa <= n; ++sayfa)
             QVERIFY2(harita.contains(QString::number(sayfa)), qPrintable(QString::number(sayfa)));
+        // No activity here lasts no day: the one box with cut corners is the legend's, and no diamond.
+        QCOMPARE(kayit.sayfalar.at(1).kesikler.size(), 1);
+        QVERIFY(kayit.sayfalar.at(1).elmaslar.isEmpty());
         QString parcalar;
         for (int sayfa = 1; sayfa < n; ++sayfa)
             parcalar += kayit.sayfalar.at(sayfa).metinler.join('\n');

@@ -75,6 +75,8 @@ AnalizPenceresi::AnalizPenceresi(const DiyalogBaglami& baglam)
     connect(m_baglam.belge, &PlanBelgesi::denemeDegisti, this, &AnalizPenceresi::Yenile);
     connect(m_baglam.belge, &PlanBelgesi::faaliyetSecildi, this, &AnalizPenceresi::FaaliyetSecildi);
     Yenile();
+    // Opened after the main window selected an activity, it shows that one selected too.
+    FaaliyetSecildi(m_baglam.belge->SeciliFaaliyet());
 }
 
 AnalizPenceresi::~AnalizPenceresi()

@@ -301,6 +301,29 @@ private slots:
     }
 
     // A network that cannot be computed shows its explanation and no figures.
+    // Opened after the main window selected an activity, its table and diagram show that one
+    // selected; after a move to another project with the same code, only what that shows.
+    void opensOnTheMainWindowsActivity()
+    {
+        GeciciVeritabani vt;
+        vt.ProjeEkle("P", {2026, 3, 1}, {2026, 3, 11}, Ornek);
+        vt.ProjeEkle("Q", {2026, 3, 1}, {2026, 3, 11}, {{"A", "q", 1, ""}, {"C", "r", 1, "A"}});
+        AnaPencere ana(vt.depo());
+        QTreeWidget* liste = ana.FaaliyetlerListesi;
+        ProjeyiSec(ana, "P");
+        liste->setCurrentItem(liste->topLevelItem(2));
+        QPointer<AnalizPenceresi> pencere = AnaliziAc(ana);
+        QCOMPARE(pencere->SeciliSatir(), 2);
+        QCOMPARE(pencere->ag()->secili(), 2);
+        pencere->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ProjeyiSec(ana, "Q");
+        const QList<QTreeWidgetItem*> secili = liste->selectedItems();
+        pencere = AnaliziAc(ana);
+        QCOMPARE(pencere->SeciliSatir(), secili.isEmpty() ? -1 : liste->indexOfTopLevelItem(secili.first()));
+        QCOMPARE(pencere->ag()->secili(), pencere->SeciliSatir());
+    }
+
     void paintsABarPerActivityAndAnArrowPerLink_data()
     {
         using F = QVector<Faaliyet>;
