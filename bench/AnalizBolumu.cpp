@@ -95,28 +95,24 @@ QString Kod(int i)
     return QString(QChar(char16_t(0x4E00 + i)));
 }
 
-// A plan as sites write them: mostly one activity after another, now and then a branch
-// from one of the last hundred, and every loose end tied to a finish milestone, so that
-// thousands of links run from early columns to the last one.
+// A plan as sites write them: a main line of work, every other activity a side task after
+// some step of it that nothing follows, and every loose end tied to a finish milestone, so
+// that thousands of links run from early columns to the last one.
 QVector<KayitliFaaliyet> UclariBitiseBagli(int faaliyetSayisi, std::mt19937& uretec)
 {
     QVector<KayitliFaaliyet> faaliyetler;
-    QVector<bool> ardiliVar(faaliyetSayisi, false);
+    QStringList uclar;
     for (int i = 0; i + 1 < faaliyetSayisi; ++i) {
         const qint32 sure = qint32(1 + uretec() % 20);
         KayitliFaaliyet f{Kod(i), QStringLiteral("Faaliyet %1").arg(i + 1), {sure, sure}, {}};
-        if (i > 0) {
-            const int onceki = uretec() % 10 < 7 ? i - 1 : std::max(0, i - 1 - int(uretec() % 100));
-            f.oncekiler = Kod(onceki);
-            ardiliVar[onceki] = true;
-        }
+        // The main line is the odd rows (and row 0 before them); a side task hangs on one of them.
+        if (i > 0)
+            f.oncekiler = Kod(i % 2 ? std::max(0, i - 2) : int(uretec() % unsigned(i)) | 1);
+        if (i % 2 == 0 && i > 0)
+            uclar << Kod(i);
         faaliyetler.append(f);
     }
-    QStringList uclar;
-    for (int i = 0; i + 1 < faaliyetSayisi; ++i) {
-        if (!ardiliVar[i])
-            uclar << Kod(i);
-    }
+    uclar << Kod(faaliyetSayisi % 2 ? faaliyetSayisi - 2 : faaliyetSayisi - 3);
     faaliyetler.append({Kod(faaliyetSayisi - 1), QStringLiteral("Teslim"), {0, 0}, uclar.join(QLatin1Char(','))});
     return faaliyetler;
 }
