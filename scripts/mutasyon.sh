@@ -295,6 +295,7 @@ hatalar=(
 "çekirdek@@src/analysis/AgYerlesimi.cpp@@return Kenar + serit * SeritAraligi;@@return Kenar;@@links over the boxes of the network diagram run on one lane into different boxes"
 "çekirdek@@src/drawing/AgSayfalari.cpp@@kesimler.append(sinir >= bos || !boslukta ? sinir : *(sonraki - 1));@@kesimler.append(sinir);@@a network diagram's PDF over many pages cuts boxes in two at the pages' edges"
 "pencere@@src/ui/analysis/AnalizPenceresi.cpp@@    FaaliyetSecildi(m_baglam.belge->SeciliFaaliyet());@@    {}@@an analysis window opened after the main window selected an activity shows none selected"
+"çekirdek@@src/drawing/AgSayfalari.cpp@@while (plan.parcalar.size() > EnCokParca) {@@while (false) {@@a network diagram PDF of a large plan runs to thousands of pages"
 )
 
 # Splits entry $1 into katman, dosya, ozgun, bozuk, aciklama.

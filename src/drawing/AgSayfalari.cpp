@@ -8,6 +8,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -16,6 +17,10 @@ namespace {
 constexpr double EnKucukTekSayfaOlcegi = 0.55;
 // The scale of the diagram cut over pages: its texts as large as the table's on the report.
 constexpr double ParcaOlcegi = 0.8;
+// Past this many pages the diagram is reduced until it fits them, its texts smaller, as a
+// picture too large for a PNG is: thousands of sheets are neither printed nor written while
+// a user waits.
+constexpr int EnCokParca = 400;
 const QColor HaritaRengi(200, 30, 30);
 
 // The whole diagram reduced onto the first page, the parts the pages that follow show over
@@ -150,6 +155,10 @@ AgSayfaPlani AgSayfalariniPlanla(const AgCizimi& cizim, const QSizeF& alan)
     for (int i = 0; i < cizim.yerlesim().kutular.size(); ++i)
         kutular.append(cizim.Kutu(i));
     plan.parcalar = Parcala(kutular, cizim.BaslikYuksekligi(), boyut, alan / plan.olcek);
+    while (plan.parcalar.size() > EnCokParca) {
+        plan.olcek *= std::sqrt(double(EnCokParca) / double(plan.parcalar.size())) * 0.97;
+        plan.parcalar = Parcala(kutular, cizim.BaslikYuksekligi(), boyut, alan / plan.olcek);
+    }
     return plan;
 }
 

@@ -17,10 +17,10 @@ class QPaintDevice;
 AgCizimi AgRaporCizimi(const Rapor& rapor, const QFont& yazi);
 
 // How a diagram goes onto pages: whole on one, reduced when need be but not below
-// readability; else cut at `olcek` into pages, after a first page, the page map, that
-// shows the whole diagram reduced with each page's part and number on it. The cuts run
-// between the columns of boxes and, within each such strip, between their rows, so that no
-// box is cut in two.
+// readability; else cut at `olcek` into pages (at most 400, the diagram reduced further to
+// fit them), after a first page, the page map, that shows the whole diagram reduced with
+// each page's part and number on it. The cuts run between the columns of boxes and, within
+// each such strip, between their rows, so that no box is cut in two.
 struct AgSayfaPlani {
     double olcek = 1;
     // The pages after the page map, in page order (a row of strips after another): the
