@@ -293,7 +293,9 @@ hatalar=(
 "çekirdek@@src/analysis/AgYerlesimi.cpp@@Gec(c, yy, ZincirYeri(z, c + 1));@@;@@a long link of the network diagram stops short of the line it shares with others"
 "çekirdek@@src/analysis/AgYerlesimi.cpp@@if (toplam <= KuklaButcesi)@@if (true)@@a plan of very long links has them all threaded between the boxes, the layout's time and memory growing with their lengths"
 "çekirdek@@src/analysis/AgYerlesimi.cpp@@return Kenar + serit * SeritAraligi;@@return Kenar;@@links over the boxes of the network diagram run on one lane into different boxes"
-"çekirdek@@src/drawing/AgSayfalari.cpp@@kesimler.append(sinir >= bos || !boslukta ? sinir : *(sonraki - 1));@@kesimler.append(sinir);@@a network diagram's PDF over many pages cuts boxes in two at the pages' edges"
+"çekirdek@@src/drawing/AgSayfalari.cpp@@kesim.yerler.append(sinir >= bos || !boslukta ? sinir : *(sonraki - 1));@@kesim.yerler.append(sinir);@@a network diagram's PDF over many pages cuts boxes in two at the pages' edges"
+"çekirdek@@src/drawing/AgSayfalari.cpp@@if (kesim.arada || ilk == son) {@@if (true) {@@a network diagram's PDF cuts boxes in two where the boxes of a strip's columns stand at different heights"
+"çekirdek@@src/analysis/AgYerlesimi.cpp@@demet.kritikten = yer;@@demet.kritikten = 0;@@a line long links share is drawn critical from its start though its driving link joins it further on"
 "pencere@@src/ui/analysis/AnalizPenceresi.cpp@@    FaaliyetSecildi(m_baglam.belge->SeciliFaaliyet());@@    {}@@an analysis window opened after the main window selected an activity shows none selected"
 "çekirdek@@src/drawing/AgSayfalari.cpp@@while (plan.parcalar.size() > EnCokParca) {@@while (false) {@@a network diagram PDF of a large plan runs to thousands of pages"
 )

@@ -498,12 +498,16 @@ struct Rota {
         }
     }
     // Along chain z from column c, where it runs at yy, to its box: a lane runs straight on.
-    void ZincirBoyunca(int z, int c, double yy)
+    // `kolonBaslari`: with a corner where each column begins.
+    void ZincirBoyunca(int z, int c, double yy, bool kolonBaslari = false)
     {
         const Zincir& zincir = g.zincirler[z];
         const int son = g.kolon[zincir.ardil] - 1;
-        while (zincir.kukla >= 0 && c < son)
-            Gec(c, yy, y[g.Kukla(z, c + 1)]);
+        while (c < son) {
+            Gec(c, yy, zincir.kukla >= 0 ? y[g.Kukla(z, c + 1)] : yy);
+            if (kolonBaslari)
+                koseler.append({Kose::Sol, c, 0, yy});
+        }
         Gir(zincir.ardil, zincir.baslamaya, son, yy);
     }
 
@@ -523,13 +527,14 @@ struct Rota {
             return ZincirBoyunca(z, c, yy);
         koseler.append({Kose::Sol, c, 0, yy});
     }
-    // The line chain z's links share, from its first column to its box.
+    // The line chain z's links share, from its first column to its box, with a corner where
+    // each column begins, so that the one where a link joins it is among its points.
     void Demet(int z)
     {
         koseler.clear();
         const int c = g.zincirler[z].bas;
         koseler.append({Kose::Sol, c, 0, ZincirYeri(z, c)});
-        ZincirBoyunca(z, c, ZincirYeri(z, c));
+        ZincirBoyunca(z, c, ZincirYeri(z, c), true);
     }
 };
 
@@ -607,6 +612,24 @@ QVector<QPointF> Noktalar(const Sutunlar& sutunlar, const QVector<Kose>& koseler
     return noktalar;
 }
 
+// Chain z's place from the top in each column from `ilk` to the one before its box; none on a lane.
+QVector<int> Siralar(const Katmanli& g, int z, int ilk)
+{
+    QVector<int> siralar;
+    const Zincir& zincir = g.zincirler[z];
+    for (int c = ilk; zincir.kukla >= 0 && c < g.kolon[zincir.ardil]; ++c)
+        siralar.append(g.konum[g.Kukla(z, c)]);
+    return siralar;
+}
+
+// A driving link joins `demet` at `nokta`, one of its points: from there on it is critical.
+void KritikKatilim(AgDemeti& demet, const QPointF& nokta)
+{
+    const int yer = int(std::find(demet.noktalar.cbegin(), demet.noktalar.cend(), nokta) - demet.noktalar.cbegin());
+    if (demet.kritikten < 0 || yer < demet.kritikten)
+        demet.kritikten = yer;
+}
+
 void OklariKur(const AgAnalizi& analiz, const Katmanli& g, const QVector<double>& y, AgYerlesimi& sonuc)
 {
     const PlanAgi& ag = analiz.ag;
@@ -626,7 +649,8 @@ void OklariKur(const AgAnalizi& analiz, const Katmanli& g, const QVector<double>
         demet[z] = int(demetKoseleri.size());
         rota.Demet(z);
         demetKoseleri.append(rota.koseler);
-        sonuc.demetler.append({g.zincirler[z].ardil, g.zincirler[z].baslamaya, false, {}});
+        const Zincir& zincir = g.zincirler[z];
+        sonuc.demetler.append({zincir.ardil, zincir.baslamaya, {}, -1, zincir.bas, Siralar(g, z, zincir.bas)});
     }
     const Sutunlar sutunlar(rota.izSayisi);
     for (int i = 0; i < g.n; ++i) {
@@ -641,13 +665,12 @@ void OklariKur(const AgAnalizi& analiz, const Katmanli& g, const QVector<double>
         AgOku ok{ag.onceki[k], ag.ardil[k], ag.tur[k], qint32(ag.gecikme[k]), Belirleyici(analiz, k),
                  Noktalar(sutunlar, koseler[k]), {}, -1};
         const int z = g.zincir[k];
-        if (z >= 0 && g.zincirler[z].kukla >= 0) {
-            for (int c = g.kolon[ok.onceki] + 1; c < g.kolon[ok.ardil]; ++c)
-                ok.araSiralar.append(g.konum[g.Kukla(z, c)]);
-        }
-        if (z >= 0 && demet[z] >= 0) {
+        if (z >= 0 && demet[z] < 0) {
+            ok.araSiralar = Siralar(g, z, g.kolon[ok.onceki] + 1);
+        } else if (z >= 0) {
             ok.demet = demet[z];
-            sonuc.demetler[ok.demet].belirleyici |= ok.belirleyici;
+            if (ok.belirleyici)
+                KritikKatilim(sonuc.demetler[ok.demet], ok.noktalar.last());
         }
         sonuc.oklar.append(ok);
     }
@@ -684,11 +707,14 @@ qint64 KesismeSayisi(const AgYerlesimi& yerlesim)
     for (const AgOku& ok : yerlesim.oklar) {
         const AgKutusu& p = yerlesim.kutular.at(ok.onceki);
         const AgKutusu& a = yerlesim.kutular.at(ok.ardil);
-        if (ok.araSiralar.size() != a.katman - p.katman - 1)
+        const int ara = a.katman - p.katman - 1;
+        const QVector<int>& siralar = ok.demet < 0 ? ok.araSiralar : yerlesim.demetler.at(ok.demet).siralar;
+        const int bas = ok.demet < 0 ? 0 : p.katman + 1 - yerlesim.demetler.at(ok.demet).ilkKolon;
+        if (siralar.size() - bas != ara)
             continue;
         int onceki = p.sira;
-        for (int i = 0; i <= ok.araSiralar.size(); ++i) {
-            const int sonraki = i < ok.araSiralar.size() ? ok.araSiralar[i] : a.sira;
+        for (int i = 0; i <= ara; ++i) {
+            const int sonraki = i < ara ? siralar[bas + i] : a.sira;
             cizgiler.emplace_back(p.katman + i, onceki, sonraki);
             enCok = std::max(enCok, sonraki + 1);
             onceki = sonraki;

@@ -28,7 +28,7 @@ struct AgOku {
     QVector<QPointF> noktalar;
     // Its place from the top in each column it passes through between its two boxes, for
     // counting crossings as the sweeps do; empty for one that runs over the boxes (see
-    // AgYerlesimi::seritSayisi).
+    // AgYerlesimi::seritSayisi) or shares a line (see AgDemeti::siralar).
     QVector<int> araSiralar;
     // When several long links enter one side of one box they share a line from where the
     // first of them starts: `noktalar` then ends where this link joins that line, and
@@ -40,8 +40,14 @@ struct AgOku {
 struct AgDemeti {
     int ardil = -1;
     bool baslamaya = true;     // into its start (the left side), else its finish (the right)
-    bool belirleyici = false;  // it carries a driving link
-    QVector<QPointF> noktalar; // from the column where the first of its links joins it to the box's side
+    // From the column where the first of its links joins it to the box's side, with a point
+    // where each column it passes begins, where its links join it.
+    QVector<QPointF> noktalar;
+    // From this point of `noktalar` on it carries a driving link, and is drawn in the critical
+    // colour: where the first of them joins. −1: it carries none.
+    int kritikten = -1;
+    int ilkKolon = 0;     // the column where its first link joins it
+    QVector<int> siralar; // its place from the top in each column from there to its box; empty over the boxes
 };
 
 struct AgYerlesimi {

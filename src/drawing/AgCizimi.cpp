@@ -104,9 +104,8 @@ AgSayimi AgCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili, int 
     // The critical arrows over the others.
     for (bool kritikler : {false, true}) {
         for (int d = 0; d < m_yerlesim.demetler.size(); ++d) {
-            const AgDemeti& demet = m_yerlesim.demetler.at(d);
-            if (demet.belirleyici == kritikler && m_demetCevreleri.at(d).intersects(alan))
-                CizgiCiz(boyaci, demet.noktalar, demet.belirleyici, true);
+            if (m_demetCevreleri.at(d).intersects(alan))
+                DemetCiz(boyaci, d, kritikler);
         }
         for (int k = 0; k < m_yerlesim.oklar.size(); ++k) {
             const AgOku& ok = m_yerlesim.oklar.at(k);
@@ -149,6 +148,17 @@ QPolygonF AgCizimi::CizgiCiz(QPainter& boyaci, const QVector<QPointF>& noktalar,
     boyaci.drawPolygon(QPolygonF{uc, uc + QPointF(-yon * boy, -boy / 2), uc + QPointF(-yon * boy, boy / 2)});
     boyaci.setRenderHint(QPainter::Antialiasing, false);
     return yol;
+}
+
+// A shared line's stretch before the first driving link joins it, or the critical rest.
+void AgCizimi::DemetCiz(QPainter& boyaci, int d, bool kritikler) const
+{
+    const AgDemeti& demet = m_yerlesim.demetler.at(d);
+    if (kritikler && demet.kritikten >= 0)
+        CizgiCiz(boyaci, demet.noktalar.mid(demet.kritikten), true, true);
+    else if (!kritikler && demet.kritikten != 0)
+        CizgiCiz(boyaci, demet.kritikten < 0 ? demet.noktalar : demet.noktalar.mid(0, demet.kritikten + 1), false,
+                 demet.kritikten < 0);
 }
 
 // Its line, with its head unless it joins a line shared with others, and its type and lag

@@ -48,6 +48,7 @@ private:
     bool KilometreTasi(int i) const;
     void KutuCiz(QPainter& boyaci, int i, bool secili, bool odakta) const;
     void OkCiz(QPainter& boyaci, int k) const;
+    void DemetCiz(QPainter& boyaci, int d, bool kritikler) const;
     QPolygonF CizgiCiz(QPainter& boyaci, const QVector<QPointF>& noktalar, bool belirleyici, bool basli) const;
 
     AgAnalizi m_analiz; // shares its rows with the caller's copy

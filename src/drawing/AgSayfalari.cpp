@@ -69,62 +69,112 @@ void Parcalar(SayfaBoyacisi& sayfa, const AgCizimi& cizim, const AgSayfaPlani& p
 // Stretches of one axis that something drawn takes, each open at both ends.
 using Araliklar = QVector<std::pair<double, double>>;
 
-// Where [0, son) is cut into parts of at most `boy`: at the last gap between the stretches
-// taken that the part reaches, in its middle or, when that is further, `yakin` before the
-// stretch after it; past the last stretch where the part ends. A part no gap ends within
-// is cut where it ends.
-QVector<double> Kesimler(Araliklar dolu, double son, double boy, double yakin)
+// The stretches in order, those that overlap as one.
+Araliklar Birlestir(Araliklar dolu)
 {
     std::sort(dolu.begin(), dolu.end());
-    Araliklar birlesik; // overlapping stretches as one
+    Araliklar birlesik;
     for (const auto& aralik : dolu) {
         if (!birlesik.isEmpty() && aralik.first < birlesik.last().second)
             birlesik.last().second = std::max(birlesik.last().second, aralik.second);
         else
             birlesik.append(aralik);
     }
-    QVector<double> yerler; // one in each gap, in order
-    for (int i = 1; i < birlesik.size(); ++i)
-        yerler.append(std::max((birlesik[i - 1].second + birlesik[i].first) / 2, birlesik[i].first - yakin));
-    const double bos = birlesik.isEmpty() ? 0 : birlesik.last().second;
-    QVector<double> kesimler{0};
-    // A part a hair longer than a page is not worth a sliver of a page after it.
-    while (son - kesimler.last() > boy * (1 + 1e-9)) {
-        const double bas = kesimler.last(), sinir = bas + boy;
-        const auto sonraki = std::upper_bound(yerler.cbegin(), yerler.cend(), sinir);
-        const bool boslukta = sonraki != yerler.cbegin() && *(sonraki - 1) > bas;
-        kesimler.append(sinir >= bos || !boslukta ? sinir : *(sonraki - 1));
-    }
-    kesimler.append(son);
-    return kesimler;
+    return birlesik;
 }
 
-// The pages' parts of a drawing of `boyut` with these boxes, each page `hucre` of it: strips
-// cut between the columns, each strip cut between its rows and below the title, the first
-// row of every strip, then the second, and so on. Between columns a cut keeps clear of the
-// types and lags written beside the boxes; between rows, of the links running in the middle.
+// Where to cut in each gap between these stretches, in order: in its middle or, when that
+// is further, `yakin` before the stretch after it.
+QVector<double> Bosluklar(const Araliklar& birlesik, double yakin)
+{
+    QVector<double> yerler;
+    for (int i = 1; i < birlesik.size(); ++i)
+        yerler.append(std::max((birlesik[i - 1].second + birlesik[i].first) / 2, birlesik[i].first - yakin));
+    return yerler;
+}
+
+struct Kesim {
+    QVector<double> yerler;
+    bool arada = true; // every cut fell in a gap or past the last stretch
+};
+
+// Where [0, son) is cut into parts of at most `boy`: at the last gap the part reaches, past
+// the last stretch where the part ends. A part no gap ends within is cut where it ends.
+Kesim Kesimler(const Araliklar& dolu, double son, double boy, double yakin)
+{
+    const Araliklar birlesik = Birlestir(dolu);
+    const QVector<double> yerler = Bosluklar(birlesik, yakin);
+    const double bos = birlesik.isEmpty() ? 0 : birlesik.last().second;
+    Kesim kesim{{0}};
+    // A part a hair longer than a page is not worth a sliver of a page after it.
+    while (son - kesim.yerler.last() > boy * (1 + 1e-9)) {
+        const double bas = kesim.yerler.last(), sinir = bas + boy;
+        const auto sonraki = std::upper_bound(yerler.cbegin(), yerler.cend(), sinir);
+        const bool boslukta = sonraki != yerler.cbegin() && *(sonraki - 1) > bas;
+        kesim.arada &= boslukta || sinir >= bos;
+        kesim.yerler.append(sinir >= bos || !boslukta ? sinir : *(sonraki - 1));
+    }
+    kesim.yerler.append(son);
+    return kesim;
+}
+
+// Cuts a drawing of `boyut` with these boxes into parts of at most `hucre`: strips between
+// the columns, each strip between its rows and below the title. Between rows a cut keeps
+// clear of the links running in the middle; between columns it is in the gap's middle.
+struct Serit {
+    double sol, sag;
+    QVector<double> satirArasi; // its cuts from top to bottom
+};
+
+struct Parcalayici {
+    const QVector<QRectF>& kutular;
+    double baslik;
+    QSizeF boyut, hucre;
+    QVector<double> sutunArasi; // where a strip may be split: one place in each gap between columns
+    QVector<Serit> seritler; // left to right
+
+    // The strip from `sol` to `sag` cut between its rows. Where its columns' boxes stand at
+    // heights that leave no gap a page could end in, it is split at its middle gap between
+    // columns and each half cut again, down to a single column, whose boxes have gaps between.
+    void Kes(double sol, double sag)
+    {
+        Araliklar satirlar{{0, baslik}};
+        for (const QRectF& k : kutular) {
+            if (k.right() > sol && k.left() < sag)
+                satirlar.append({k.top(), k.bottom()});
+        }
+        const double yakin = kutular.isEmpty() ? 0 : kutular.first().height() / 10;
+        const Kesim kesim = Kesimler(satirlar, boyut.height(), hucre.height(), yakin);
+        const auto ilk = std::upper_bound(sutunArasi.cbegin(), sutunArasi.cend(), sol);
+        const auto son = std::lower_bound(ilk, sutunArasi.cend(), sag);
+        if (kesim.arada || ilk == son) {
+            seritler.append({sol, sag, kesim.yerler});
+            return;
+        }
+        const double orta = *(ilk + (son - ilk) / 2);
+        Kes(sol, orta);
+        Kes(orta, sag);
+    }
+};
+
+// The pages' parts of the drawing: the first row of every strip, then the second, and so on.
 QVector<QRectF> Parcala(const QVector<QRectF>& kutular, double baslik, const QSizeF& boyut, const QSizeF& hucre)
 {
-    const double yakin = kutular.isEmpty() ? 0 : kutular.first().height() / 10;
     Araliklar sutunlar;
     for (const QRectF& k : kutular)
         sutunlar.append({k.left(), k.right()});
-    const QVector<double> x = Kesimler(sutunlar, boyut.width(), hucre.width(), std::numeric_limits<double>::infinity());
-    QVector<QVector<double>> y; // by strip
-    for (int s = 0; s + 1 < x.size(); ++s) {
-        Araliklar satirlar{{0, baslik}};
-        for (const QRectF& k : kutular) {
-            if (k.right() > x[s] && k.left() < x[s + 1])
-                satirlar.append({k.top(), k.bottom()});
-        }
-        y.append(Kesimler(satirlar, boyut.height(), hucre.height(), yakin));
-    }
+    const double ortada = std::numeric_limits<double>::infinity();
+    Parcalayici p{kutular, baslik, boyut, hucre, Bosluklar(Birlestir(sutunlar), ortada), {}};
+    const QVector<double> x = Kesimler(sutunlar, boyut.width(), hucre.width(), ortada).yerler;
+    for (int s = 0; s + 1 < x.size(); ++s)
+        p.Kes(x[s], x[s + 1]);
     QVector<QRectF> parcalar;
     for (int r = 0, kalan = 1; kalan > 0; ++r) {
         kalan = 0;
-        for (int s = 0; s < y.size(); ++s) {
-            if (r + 1 < y[s].size()) {
-                parcalar.append(QRectF(QPointF(x[s], y[s][r]), QPointF(x[s + 1], y[s][r + 1])));
+        for (const Serit& serit : p.seritler) {
+            const QVector<double>& y = serit.satirArasi;
+            if (r + 1 < y.size()) {
+                parcalar.append(QRectF(QPointF(serit.sol, y[r]), QPointF(serit.sag, y[r + 1])));
                 ++kalan;
             }
         }

@@ -16,6 +16,8 @@
 #include <QSet>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <map>
 #include <random>
 #include <tuple>
@@ -52,6 +54,27 @@ AgAnalizi RastgeleAg(std::mt19937& uretec, int n)
     }
     const KayitliProje proje{QStringLiteral("P"), {QDate(2026, 3, 2), QDate(2026, 3, 2)}, {}};
     return AnaliziHesapla(faaliyetler, proje);
+}
+
+// Stages of `genislik` activities, each after one or two of the stage before (the first
+// stage after the first activity): the columns' boxes stand at heights that leave no row
+// free across several columns.
+AgAnalizi KademeliAg(std::mt19937& uretec, int n, int genislik)
+{
+    QVector<KayitliFaaliyet> faaliyetler;
+    for (int i = 0; i < n; ++i) {
+        QStringList oncekiler;
+        const int kademe = i / genislik * genislik;
+        if (kademe == 0 && i > 0)
+            oncekiler << Kod(0);
+        for (int k = 0, kac = kademe == 0 ? 0 : int(1 + uretec() % 2); k < kac; ++k) {
+            const QString kod = Kod(kademe - genislik + int(uretec() % unsigned(genislik)));
+            if (!oncekiler.contains(kod))
+                oncekiler << kod;
+        }
+        faaliyetler << KayitliFaaliyet{Kod(i), QStringLiteral("F"), {3, 3}, oncekiler.join(QLatin1Char(',')), {}};
+    }
+    return AnaliziHesapla(faaliyetler, {QStringLiteral("P"), {QDate(2026, 3, 2), QDate(2026, 3, 2)}, {}});
 }
 
 // Whether an axis-parallel segment enters the inside of `r`.
@@ -192,8 +215,19 @@ void YerlesimiDenetle(const AgAnalizi& analiz)
         CizgiDenetle(y, soldan, ok.noktalar);
         QVERIFY(!ok.belirleyici || (analiz.faaliyetler[ok.onceki].kritik && analiz.faaliyetler[ok.ardil].kritik));
     }
-    for (const AgDemeti& demet : y.demetler)
+    // A shared line is critical from where the first driving link joins it.
+    QVector<double> kritikten(y.demetler.size(), std::numeric_limits<double>::infinity());
+    for (const AgOku& ok : y.oklar) {
+        if (ok.demet >= 0 && ok.belirleyici)
+            kritikten[ok.demet] = std::min(kritikten[ok.demet], ok.noktalar.last().x());
+    }
+    for (int d = 0; d < y.demetler.size(); ++d) {
+        const AgDemeti& demet = y.demetler[d];
         CizgiDenetle(y, soldan, demet.noktalar);
+        QCOMPARE(demet.kritikten >= 0, std::isfinite(kritikten[d]));
+        QVERIFY(demet.kritikten < 0
+                || (demet.kritikten < demet.noktalar.size() && demet.noktalar[demet.kritikten].x() == kritikten[d]));
+    }
     // No link leaves a box where another enters it, or the two would read as one line.
     QSet<std::pair<double, double>> girisler;
     for (const AgOku& ok : y.oklar)
@@ -308,19 +342,22 @@ private slots:
     {
         QTest::addColumn<int>("tohum");
         QTest::addColumn<int>("n");
-        QTest::newRow("tek sayfa") << 4 << 6;
-        QTest::newRow("60 faaliyet") << 5 << 60;
-        QTest::newRow("300 faaliyet") << 6 << 300;
-        QTest::newRow("400 sayfadan çok") << 7 << 450;
+        QTest::addColumn<int>("kademe"); // activities in each stage; 0: a random plan
+        QTest::newRow("tek sayfa") << 4 << 6 << 0;
+        QTest::newRow("60 faaliyet") << 5 << 60 << 0;
+        QTest::newRow("300 faaliyet") << 6 << 300 << 0;
+        QTest::newRow("400 sayfadan çok") << 7 << 450 << 0;
+        QTest::newRow("her kademede 8 faaliyet") << 8 << 400 << 8;
     }
     void sayfalarKutuKesmez()
     {
         QFETCH(int, tohum);
         QFETCH(int, n);
+        QFETCH(int, kademe);
         std::mt19937 uretec{unsigned(tohum)};
         Rapor rapor;
         rapor.proje.ad = QStringLiteral("P");
-        rapor.analiz = RastgeleAg(uretec, n);
+        rapor.analiz = kademe > 0 ? KademeliAg(uretec, n, kademe) : RastgeleAg(uretec, n);
         const AgCizimi cizim = AgRaporCizimi(rapor, QFont());
         const AgSayfaPlani plan = AgSayfalariniPlanla(cizim, SayfaBoyacisi::Alan(RaporSayfaDuzeni(), DosyaYazisi(QFont())).size());
         QCOMPARE(plan.haritali(), n > 6);
