@@ -295,6 +295,7 @@ hatalar=(
 "çekirdek@@src/analysis/AgYerlesimi.cpp@@return Kenar + serit * SeritAraligi;@@return Kenar;@@links over the boxes of the network diagram run on one lane into different boxes"
 "çekirdek@@src/drawing/AgSayfalari.cpp@@kesim.yerler.append(sinir >= bos || !boslukta ? sinir : *(sonraki - 1));@@kesim.yerler.append(sinir);@@a network diagram's PDF over many pages cuts boxes in two at the pages' edges"
 "çekirdek@@src/drawing/AgSayfalari.cpp@@if (kesim.arada || ilk == son) {@@if (true) {@@a network diagram's PDF cuts boxes in two where the boxes of a strip's columns stand at different heights"
+"çekirdek@@src/drawing/AgSayfalari.cpp@@{&kutular, &yazilar}@@{&kutular}@@a network diagram's PDF over many pages cuts a link's type and lag in two between columns"
 "çekirdek@@src/analysis/AgYerlesimi.cpp@@demet.kritikten = yer;@@demet.kritikten = 0;@@a line long links share is drawn critical from its start though its driving link joins it further on"
 "pencere@@src/ui/analysis/AnalizPenceresi.cpp@@    FaaliyetSecildi(m_baglam.belge->SeciliFaaliyet());@@    {}@@an analysis window opened after the main window selected an activity shows none selected"
 "çekirdek@@src/drawing/AgSayfalari.cpp@@while (plan.parcalar.size() > EnCokParca) {@@while (false) {@@a network diagram PDF of a large plan runs to thousands of pages"

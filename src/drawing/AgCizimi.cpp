@@ -128,7 +128,7 @@ AgSayimi AgCizimi::Ciz(QPainter& boyaci, const QRectF& verilen, int secili, int 
 
 // A line through the gaps, with its head at its end when it reaches a box: into a start from
 // the left, into a finish from the right.
-QPolygonF AgCizimi::CizgiCiz(QPainter& boyaci, const QVector<QPointF>& noktalar, bool belirleyici, bool basli) const
+void AgCizimi::CizgiCiz(QPainter& boyaci, const QVector<QPointF>& noktalar, bool belirleyici, bool basli) const
 {
     QPolygonF yol;
     for (const QPointF& nokta : noktalar)
@@ -138,7 +138,7 @@ QPolygonF AgCizimi::CizgiCiz(QPainter& boyaci, const QVector<QPointF>& noktalar,
     boyaci.setBrush(Qt::NoBrush);
     boyaci.drawPolyline(yol);
     if (!basli)
-        return yol;
+        return;
     const QPointF uc = yol.last();
     const double boy = QFontMetricsF(m_yazi).height() * 0.45;
     const double yon = yol.size() > 1 && yol.at(yol.size() - 2).x() > uc.x() ? -1.0 : 1.0;
@@ -147,7 +147,6 @@ QPolygonF AgCizimi::CizgiCiz(QPainter& boyaci, const QVector<QPointF>& noktalar,
     boyaci.setBrush(renk);
     boyaci.drawPolygon(QPolygonF{uc, uc + QPointF(-yon * boy, -boy / 2), uc + QPointF(-yon * boy, boy / 2)});
     boyaci.setRenderHint(QPainter::Antialiasing, false);
-    return yol;
 }
 
 // A shared line's stretch before the first driving link joins it, or the critical rest.
@@ -166,18 +165,26 @@ void AgCizimi::DemetCiz(QPainter& boyaci, int d, bool kritikler) const
 void AgCizimi::OkCiz(QPainter& boyaci, int k) const
 {
     const AgOku& ok = m_yerlesim.oklar.at(k);
-    const QPolygonF yol = CizgiCiz(boyaci, ok.noktalar, ok.belirleyici, ok.demet < 0);
-    const QString yazi = BagMetinleri::TurVeGecikme(ok.tur, ok.gecikme);
-    if (yazi.isEmpty() || yol.size() < 2)
+    CizgiCiz(boyaci, ok.noktalar, ok.belirleyici, ok.demet < 0);
+    const QRectF yer = YaziAlani(k);
+    if (yer.isNull())
         return;
-    const QColor renk = ok.belirleyici ? KritikRenk : OkRengi;
+    boyaci.setPen(ok.belirleyici ? KritikRenk : OkRengi);
+    boyaci.drawText(yer, Qt::AlignCenter, BagMetinleri::TurVeGecikme(ok.tur, ok.gecikme));
+}
+
+// Beside the first stretch, out of the predecessor's box, above those of the arrows before it.
+QRectF AgCizimi::YaziAlani(int k) const
+{
+    const AgOku& ok = m_yerlesim.oklar.at(k);
+    const QString yazi = BagMetinleri::TurVeGecikme(ok.tur, ok.gecikme);
+    if (yazi.isEmpty() || ok.noktalar.size() < 2)
+        return QRectF();
     const QFontMetricsF olcu(m_yazi);
-    const double w = olcu.horizontalAdvance(yazi) + 4, cikis = yol.at(0).x() > yol.at(1).x() ? -1.0 : 1.0;
-    const QPointF bas = yol.first();
-    const double y = bas.y() - olcu.height() * (m_yaziSatiri.at(k) + 1);
-    boyaci.setPen(renk);
-    boyaci.drawText(QRectF(QPointF(cikis > 0 ? bas.x() + 2 : bas.x() - 2 - w, y), QSizeF(w, olcu.height())),
-                    Qt::AlignCenter, yazi);
+    const QPointF bas = Yer(ok.noktalar.at(0));
+    const double w = olcu.horizontalAdvance(yazi) + 4, y = bas.y() - olcu.height() * (m_yaziSatiri.at(k) + 1);
+    const bool saga = ok.noktalar.at(1).x() >= ok.noktalar.at(0).x();
+    return QRectF(QPointF(saga ? bas.x() + 2 : bas.x() - 2 - w, y), QSizeF(w, olcu.height()));
 }
 
 // The code and name across the top, then ES and EF, the duration and total float, LS and LF.

@@ -6,7 +6,6 @@
 
 #include <QFont>
 #include <QPointF>
-#include <QPolygonF>
 #include <QRectF>
 #include <QSizeF>
 #include <QStringList>
@@ -37,6 +36,8 @@ public:
     // Row i's box in the picture, and the row whose box is at `yer` (-1 for none).
     QRectF Kutu(int i) const;
     int KutuBul(const QPointF& yer) const;
+    // Where arrow k's type and lag are written in the picture; null for a plain link.
+    QRectF YaziAlani(int k) const;
     const AgYerlesimi& yerlesim() const { return m_yerlesim; }
     // The height of the title and legend above the boxes; 0 without them.
     double BaslikYuksekligi() const { return m_ust; }
@@ -49,7 +50,7 @@ private:
     void KutuCiz(QPainter& boyaci, int i, bool secili, bool odakta) const;
     void OkCiz(QPainter& boyaci, int k) const;
     void DemetCiz(QPainter& boyaci, int d, bool kritikler) const;
-    QPolygonF CizgiCiz(QPainter& boyaci, const QVector<QPointF>& noktalar, bool belirleyici, bool basli) const;
+    void CizgiCiz(QPainter& boyaci, const QVector<QPointF>& noktalar, bool belirleyici, bool basli) const;
 
     AgAnalizi m_analiz; // shares its rows with the caller's copy
     AgYerlesimi m_yerlesim;

@@ -119,8 +119,8 @@ Kesim Kesimler(const Araliklar& dolu, double son, double boy, double yakin)
 }
 
 // Cuts a drawing of `boyut` with these boxes into parts of at most `hucre`: strips between
-// the columns, each strip between its rows and below the title. Between rows a cut keeps
-// clear of the links running in the middle; between columns it is in the gap's middle.
+// the columns, clear of the types and lags written beside the arrows, each strip between
+// its rows and below the title, clear of the links running in the middle.
 struct Serit {
     double sol, sag;
     QVector<double> satirArasi; // its cuts from top to bottom
@@ -158,11 +158,14 @@ struct Parcalayici {
 };
 
 // The pages' parts of the drawing: the first row of every strip, then the second, and so on.
-QVector<QRectF> Parcala(const QVector<QRectF>& kutular, double baslik, const QSizeF& boyut, const QSizeF& hucre)
+QVector<QRectF> Parcala(const QVector<QRectF>& kutular, const QVector<QRectF>& yazilar, double baslik,
+                        const QSizeF& boyut, const QSizeF& hucre)
 {
     Araliklar sutunlar;
-    for (const QRectF& k : kutular)
-        sutunlar.append({k.left(), k.right()});
+    for (const QVector<QRectF>* alanlar : {&kutular, &yazilar}) {
+        for (const QRectF& k : *alanlar)
+            sutunlar.append({k.left(), k.right()});
+    }
     const double ortada = std::numeric_limits<double>::infinity();
     Parcalayici p{kutular, baslik, boyut, hucre, Bosluklar(Birlestir(sutunlar), ortada), {}};
     const QVector<double> x = Kesimler(sutunlar, boyut.width(), hucre.width(), ortada).yerler;
@@ -201,13 +204,17 @@ AgSayfaPlani AgSayfalariniPlanla(const AgCizimi& cizim, const QSizeF& alan)
         return plan;
     }
     plan.olcek = ParcaOlcegi;
-    QVector<QRectF> kutular;
+    QVector<QRectF> kutular, yazilar;
     for (int i = 0; i < cizim.yerlesim().kutular.size(); ++i)
         kutular.append(cizim.Kutu(i));
-    plan.parcalar = Parcala(kutular, cizim.BaslikYuksekligi(), boyut, alan / plan.olcek);
+    for (int k = 0; k < cizim.yerlesim().oklar.size(); ++k) {
+        if (!cizim.YaziAlani(k).isNull())
+            yazilar.append(cizim.YaziAlani(k));
+    }
+    plan.parcalar = Parcala(kutular, yazilar, cizim.BaslikYuksekligi(), boyut, alan / plan.olcek);
     while (plan.parcalar.size() > EnCokParca) {
         plan.olcek *= std::sqrt(double(EnCokParca) / double(plan.parcalar.size())) * 0.97;
-        plan.parcalar = Parcala(kutular, cizim.BaslikYuksekligi(), boyut, alan / plan.olcek);
+        plan.parcalar = Parcala(kutular, yazilar, cizim.BaslikYuksekligi(), boyut, alan / plan.olcek);
     }
     return plan;
 }

@@ -337,7 +337,8 @@ private slots:
     }
 
     // A diagram too large for a page goes over pages cut where no box is: the parts tile the
-    // drawing, each box lies whole in one of them, and the PDF has a page for each after the map.
+    // drawing, each box and each link's type and lag lies whole in one of them, and the PDF
+    // has a page for each after the map.
     void sayfalarKutuKesmez_data()
     {
         QTest::addColumn<int>("tohum");
@@ -380,6 +381,16 @@ private slots:
                 QVERIFY2(parca.contains(cizim.Kutu(i)) || !parca.intersects(cizim.Kutu(i)), qPrintable(QString::number(i)));
             }
             QCOMPARE(icinde, 1);
+        }
+        // Nor is a link's type and lag cut where a strip ends.
+        for (int k = 0; k < cizim.yerlesim().oklar.size(); ++k) {
+            const QRectF yazi = cizim.YaziAlani(k);
+            for (const QRectF& parca : parcalar) {
+                for (double x : {parca.left(), parca.right()}) {
+                    const bool icte = x > 0 && x < butun.width() && parca.top() < yazi.bottom() && parca.bottom() > yazi.top();
+                    QVERIFY(yazi.isNull() || !icte || yazi.right() <= x || yazi.left() >= x);
+                }
+            }
         }
         const QString pdf = QString::fromLatin1(AgGorseliYaz(rapor, GorselBicim::Pdf, QFont()));
         QCOMPARE(int(pdf.count(QRegularExpression(QStringLiteral("/Type /Page\\b(?!s)")))), plan.SayfaSayisi());
