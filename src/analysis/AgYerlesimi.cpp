@@ -503,7 +503,7 @@ struct Rota {
     {
         const Zincir& zincir = g.zincirler[z];
         const int son = g.kolon[zincir.ardil] - 1;
-        while (c < son) {
+        while ((zincir.kukla >= 0 || kolonBaslari) && c < son) {
             Gec(c, yy, zincir.kukla >= 0 ? y[g.Kukla(z, c + 1)] : yy);
             if (kolonBaslari)
                 koseler.append({Kose::Sol, c, 0, yy});
