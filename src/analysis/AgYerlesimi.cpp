@@ -5,6 +5,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 #include <queue>
 #include <set>
@@ -16,7 +17,8 @@ namespace {
 
 // The measures around the boxes, in layout units.
 constexpr double KuklaYuksekligi = 12; // the slot a long link takes in a column it passes
-constexpr double SatirArasi = 28;      // between two slots in a column: a link round a box runs in its middle
+constexpr double SatirArasi = 28;      // between two slots in a column: a link round a box runs near its middle
+constexpr double KanalAyrimi = SatirArasi / 6; // how far off the middle: above it into a finish, below out of a start
 constexpr double EnAzSutunArasi = 72;  // room for a link's type and lag beside its arrow
 constexpr double EnCokSutunArasi = 400;
 constexpr double IzAraligi = 8;        // between two vertical runs in one gap
@@ -423,18 +425,28 @@ QVector<double> DikeyKonumlar(const Katmanli& g)
     return y;
 }
 
+// Where a vertical run stands in its gap, from left to right: one that comes to the box on its
+// left only (into a finish); one that rises from a box to a lane over the boxes; the others; one
+// that comes down from a lane to a box; one that goes to the box on its right only (out of a
+// start). So a run's stretch towards a box never lies along another's stretch the other way at
+// the same height, as when the boxes either side of the gap stand level.
+enum IzYeri : quint8 { Solda, SeriteCikan, Arada, SerittenInen, Sagda };
+// Runs in one gap, by IzYeri.
+using IzSayilari = std::array<int, 5>;
+
 // A corner of an arrow before the gaps are measured: its x is a column's edge or a
-// vertical run's place in a gap (gap g lies left of column g).
+// vertical run's place in a gap (gap g lies left of column g) among the runs of its IzYeri.
 struct Kose {
     enum Tur : quint8 { Sol, Sag, Iz } tur;
     int kolon, iz;
     double y;
+    IzYeri yer = Arada;
 };
 
 struct Rota {
     const Katmanli& g;
     const QVector<double>& y;
-    QVector<int> izSayisi; // by gap
+    QVector<IzSayilari> izSayisi; // by gap
     QVector<Kose> koseler;
     QVector<quint8> paylasilan; // by activity: 1 its left side, 2 its right, where links both leave and enter
 
@@ -455,14 +467,19 @@ struct Rota {
         return zincir.kukla >= 0 ? y[g.Kukla(z, c)] : Serit(zincir.serit);
     }
 
-    void Iz(int bosluk, double y1, double y2)
+    void Iz(int bosluk, double y1, double y2, IzYeri yer = Arada)
     {
-        const int iz = izSayisi[bosluk]++;
-        koseler.append({Kose::Iz, bosluk, iz, y1});
-        koseler.append({Kose::Iz, bosluk, iz, y2});
+        const int iz = izSayisi[bosluk][yer]++;
+        koseler.append({Kose::Iz, bosluk, iz, y1, yer});
+        koseler.append({Kose::Iz, bosluk, iz, y2, yer});
     }
-    // The middle of the gap above node v's box, where a link goes round it.
-    double Kanal(int v) const { return y[v] - AgYerlesimi::KutuYuksekligi / 2 - SatirArasi / 2; }
+    // The gap above node v's box, where a link goes round it: one coming to its finish a little
+    // above the middle, one leaving its start a little below, so that the two never run over
+    // the box as one line.
+    double Kanal(int v, bool giris) const
+    {
+        return y[v] - AgYerlesimi::KutuYuksekligi / 2 - SatirArasi / 2 + (giris ? -KanalAyrimi : KanalAyrimi);
+    }
 
     // Out of the side of the predecessor's box its type ties, to the right edge of its column.
     void Cik(const PlanAgi& ag, int k, int& c, double& yy)
@@ -472,28 +489,28 @@ struct Rota {
         yy = Cikis(p, OncekininBaslamasi(ag.tur[k]));
         if (OncekininBaslamasi(ag.tur[k])) {
             koseler.append({Kose::Sol, c, 0, yy});
-            Iz(c, yy, Kanal(p));
-            yy = Kanal(p);
+            Iz(c, yy, Kanal(p, false), Sagda);
+            yy = Kanal(p, false);
         } else {
             koseler.append({Kose::Sag, c, 0, yy});
         }
     }
     // Across the gap right of column c, to `hedef` in the next column.
-    void Gec(int& c, double& yy, double hedef)
+    void Gec(int& c, double& yy, double hedef, IzYeri yer = Arada)
     {
         if (hedef != yy)
-            Iz(c + 1, yy, hedef);
+            Iz(c + 1, yy, hedef, yer);
         yy = hedef;
         ++c;
     }
     // From column c, the one before box a's, into the side of a that `baslamaya` says.
-    void Gir(int a, bool baslamaya, int c, double yy)
+    void Gir(int a, bool baslamaya, int c, double yy, IzYeri yer = Arada)
     {
-        Gec(c, yy, baslamaya ? Giris(a, true) : Kanal(a));
+        Gec(c, yy, baslamaya ? Giris(a, true) : Kanal(a, true), yer);
         if (baslamaya) {
             koseler.append({Kose::Sol, c, 0, yy});
         } else {
-            Iz(c + 1, yy, Giris(a, false));
+            Iz(c + 1, yy, Giris(a, false), Solda);
             koseler.append({Kose::Sag, c, 0, Giris(a, false)});
         }
     }
@@ -508,7 +525,7 @@ struct Rota {
             if (kolonBaslari)
                 koseler.append({Kose::Sol, c, 0, yy});
         }
-        Gir(zincir.ardil, zincir.baslamaya, son, yy);
+        Gir(zincir.ardil, zincir.baslamaya, son, yy, zincir.kukla < 0 ? SerittenInen : Arada);
     }
 
     // Link k from its predecessor's side: to its successor's side, or where it joins the line
@@ -522,7 +539,7 @@ struct Rota {
         const int z = g.zincir[k];
         if (z < 0)
             return Gir(ag.ardil[k], ArdilinBaslamasi(ag.tur[k]), c, yy);
-        Gec(c, yy, ZincirYeri(z, c + 1));
+        Gec(c, yy, ZincirYeri(z, c + 1), g.zincirler[z].kukla < 0 ? SeriteCikan : Arada);
         if (g.zincirler[z].uye == 1)
             return ZincirBoyunca(z, c, yy);
         koseler.append({Kose::Sol, c, 0, yy});
@@ -543,16 +560,16 @@ struct Sutunlar {
     QVector<double> sol;     // by column
     QVector<double> bosluk;  // by gap: its left edge and width
     QVector<double> genislik;
-    QVector<int> izSayisi;
+    QVector<IzSayilari> izSayisi;
     double toplam = 0;
 
-    explicit Sutunlar(const QVector<int>& izler) : izSayisi(izler)
+    explicit Sutunlar(const QVector<IzSayilari>& izler) : izSayisi(izler)
     {
         const int kolonSayisi = int(izler.size()) - 1;
         double x = 0;
         for (int b = 0; b <= kolonSayisi; ++b) {
             const bool kenar = b == 0 || b == kolonSayisi;
-            const double gerekli = double(izler[b] + 1) * IzAraligi;
+            const double gerekli = double(Toplam(izler[b]) + 1) * IzAraligi;
             bosluk.append(x);
             genislik.append(std::clamp(gerekli, kenar ? Kenar : EnAzSutunArasi, EnCokSutunArasi));
             x += genislik.last();
@@ -573,8 +590,11 @@ struct Sutunlar {
         case Kose::Iz:
             break;
         }
-        return {bosluk[k.kolon] + genislik[k.kolon] * double(k.iz + 1) / double(izSayisi[k.kolon] + 1), k.y};
+        const IzSayilari& izler = izSayisi[k.kolon];
+        const int sira = std::accumulate(izler.cbegin(), izler.cbegin() + k.yer, k.iz);
+        return {bosluk[k.kolon] + genislik[k.kolon] * double(sira + 1) / double(Toplam(izler) + 1), k.y};
     }
+    static int Toplam(const IzSayilari& izler) { return std::accumulate(izler.cbegin(), izler.cend(), 0); }
 };
 
 // Whether link k drives its successor between two critical activities.
@@ -634,7 +654,7 @@ void OklariKur(const AgAnalizi& analiz, const Katmanli& g, const QVector<double>
 {
     const PlanAgi& ag = analiz.ag;
     const int baglar = int(ag.onceki.size());
-    Rota rota{g, y, QVector<int>(g.kolonSayisi + 1, 0), {}, Paylasilanlar(ag, g.n)};
+    Rota rota{g, y, QVector<IzSayilari>(g.kolonSayisi + 1, IzSayilari{}), {}, Paylasilanlar(ag, g.n)};
     QVector<QVector<Kose>> koseler(baglar);
     for (int k = 0; k < baglar; ++k) {
         rota.Ciz(ag, k);
