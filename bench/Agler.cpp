@@ -4,13 +4,12 @@
 #include <algorithm>
 #include <numeric>
 
-namespace {
-
-// Codes are handed out one character after the other from "A".
 QString Kod(int sira)
 {
     return QString(QChar(char16_t(u'A' + sira)));
 }
+
+namespace {
 
 QStringList Oncekiler(AgBicimi bicim, int sira, int son, std::mt19937& uretec)
 {

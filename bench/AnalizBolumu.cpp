@@ -1,3 +1,4 @@
+#include "Agler.h"
 #include "Bolumler.h"
 #include "OlculenPencere.h"
 
@@ -87,12 +88,6 @@ void IlerlemeSatiri(Tablo& tablo, const QVector<KayitliFaaliyet>& faaliyetler, K
     const Olcum olcum = SureOlc(buyuk ? 21 : 201, nullptr, [&] { IlerlemeyiHesapla(analiz, ilerleme, &taban); });
     tablo.Satir(QStringLiteral("IlerlemeyiHesapla, durum tarihinden tahmin ve taban planı"), ayrinti, olcum,
                 QStringLiteral("ms"), buyuk ? 15.0 : 0.3);
-}
-
-// Codes of one character each, as the stored plans have, for thousands of rows.
-QString Kod(int i)
-{
-    return QString(QChar(char16_t(0x4E00 + i)));
 }
 
 // A plan as sites write them: a main line of work, every other activity a side task after

@@ -132,12 +132,13 @@ void ZincirleriKur(Katmanli& g, const PlanAgi& ag)
         if (g.kolon[a] - g.kolon[p] < 2)
             continue;
         const bool baslamaya = ArdilinBaslamasi(ag.tur[k]);
-        const auto yeni = bulunan.constFind(qint64(a) * 2 + baslamaya);
-        const int z = yeni != bulunan.cend() ? *yeni : int(g.zincirler.size());
-        if (z == g.zincirler.size()) {
-            bulunan.insert(qint64(a) * 2 + baslamaya, z);
+        const qint64 anahtar = qint64(a) * 2 + baslamaya;
+        auto yer = bulunan.find(anahtar);
+        if (yer == bulunan.end()) {
+            yer = bulunan.insert(anahtar, int(g.zincirler.size()));
             g.zincirler.append({a, baslamaya, g.kolon[p] + 1, -1, -1, 0});
         }
+        const int z = *yer;
         Zincir& zincir = g.zincirler[z];
         zincir.bas = std::min(zincir.bas, g.kolon[p] + 1);
         ++zincir.uye;
@@ -521,7 +522,7 @@ struct Rota {
         const Zincir& zincir = g.zincirler[z];
         const int son = g.kolon[zincir.ardil] - 1;
         while ((zincir.kukla >= 0 || kolonBaslari) && c < son) {
-            Gec(c, yy, zincir.kukla >= 0 ? y[g.Kukla(z, c + 1)] : yy);
+            Gec(c, yy, ZincirYeri(z, c + 1));
             if (kolonBaslari)
                 koseler.append({Kose::Sol, c, 0, yy});
         }

@@ -39,16 +39,31 @@ AgCizimi::AgCizimi(const AgAnalizi& analiz, const QFont& yazi, const QStringList
         m_baslik = ResimBasligi(m_yazi, baslik, lejant);
         m_ust = m_baslik.Yerlestir(std::max(m_yerlesim.boyut.width() * m_olcek, m_baslik.Genislik()));
     }
-    // Worked out once: a repaint of a plan of thousands tests each arrow against the area.
+    CevreleriKur();
+}
+
+// Worked out once: a repaint of a plan of thousands tests each arrow against the area, and a
+// page plan keeps its cuts off the words.
+void AgCizimi::CevreleriKur()
+{
     const QFontMetricsF olcu(m_yazi);
-    QHash<QPair<int, bool>, int> yazilar; // by box and side
+    QHash<QPair<int, bool>, int> yazilar; // by box and side: the words written there so far
     for (const AgOku& ok : m_yerlesim.oklar) {
         const QRectF cevre = QPolygonF(ok.noktalar).boundingRect();
         const QString yazi = BagMetinleri::TurVeGecikme(ok.tur, ok.gecikme);
-        m_yaziSatiri.append(yazi.isEmpty() ? 0 : yazilar[qMakePair(ok.onceki, OncekininBaslamasi(ok.tur))]++);
+        const int satir = yazi.isEmpty() ? 0 : yazilar[qMakePair(ok.onceki, OncekininBaslamasi(ok.tur))]++;
         const double pay = olcu.horizontalAdvance(yazi) + olcu.height();
         m_okCevreleri.append(QRectF(Yer(cevre.topLeft()), cevre.size() * m_olcek)
-                                 .adjusted(-pay, -olcu.height() * (m_yaziSatiri.last() + 1), pay, olcu.height()));
+                                 .adjusted(-pay, -olcu.height() * (satir + 1), pay, olcu.height()));
+        QRectF yer;
+        if (!yazi.isEmpty() && ok.noktalar.size() >= 2) {
+            // Beside the first stretch, out of the predecessor's box, above the words before it.
+            const QPointF bas = Yer(ok.noktalar.at(0));
+            const double w = olcu.horizontalAdvance(yazi) + 4, y = bas.y() - olcu.height() * (satir + 1);
+            const bool saga = ok.noktalar.at(1).x() >= ok.noktalar.at(0).x();
+            yer = QRectF(QPointF(saga ? bas.x() + 2 : bas.x() - 2 - w, y), QSizeF(w, olcu.height()));
+        }
+        m_yaziAlanlari.append(yer);
     }
     for (const AgDemeti& demet : m_yerlesim.demetler) {
         const QRectF cevre = QPolygonF(demet.noktalar).boundingRect();
@@ -171,20 +186,6 @@ void AgCizimi::OkCiz(QPainter& boyaci, int k) const
         return;
     boyaci.setPen(ok.belirleyici ? KritikRenk : OkRengi);
     boyaci.drawText(yer, Qt::AlignCenter, BagMetinleri::TurVeGecikme(ok.tur, ok.gecikme));
-}
-
-// Beside the first stretch, out of the predecessor's box, above those of the arrows before it.
-QRectF AgCizimi::YaziAlani(int k) const
-{
-    const AgOku& ok = m_yerlesim.oklar.at(k);
-    const QString yazi = BagMetinleri::TurVeGecikme(ok.tur, ok.gecikme);
-    if (yazi.isEmpty() || ok.noktalar.size() < 2)
-        return QRectF();
-    const QFontMetricsF olcu(m_yazi);
-    const QPointF bas = Yer(ok.noktalar.at(0));
-    const double w = olcu.horizontalAdvance(yazi) + 4, y = bas.y() - olcu.height() * (m_yaziSatiri.at(k) + 1);
-    const bool saga = ok.noktalar.at(1).x() >= ok.noktalar.at(0).x();
-    return QRectF(QPointF(saga ? bas.x() + 2 : bas.x() - 2 - w, y), QSizeF(w, olcu.height()));
 }
 
 // The code and name across the top, then ES and EF, the duration and total float, LS and LF.

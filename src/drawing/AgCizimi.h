@@ -37,7 +37,7 @@ public:
     QRectF Kutu(int i) const;
     int KutuBul(const QPointF& yer) const;
     // Where arrow k's type and lag are written in the picture; null for a plain link.
-    QRectF YaziAlani(int k) const;
+    QRectF YaziAlani(int k) const { return m_yaziAlanlari.at(k); }
     const AgYerlesimi& yerlesim() const { return m_yerlesim; }
     // The height of the title and legend above the boxes; 0 without them.
     double BaslikYuksekligi() const { return m_ust; }
@@ -48,6 +48,7 @@ private:
     QPointF Yer(const QPointF& yerlesimde) const { return {yerlesimde.x() * m_olcek, m_ust + yerlesimde.y() * m_olcek}; }
     bool KilometreTasi(int i) const;
     void KutuCiz(QPainter& boyaci, int i, bool secili, bool odakta) const;
+    void CevreleriKur();
     void OkCiz(QPainter& boyaci, int k) const;
     void DemetCiz(QPainter& boyaci, int d, bool kritikler) const;
     void CizgiCiz(QPainter& boyaci, const QVector<QPointF>& noktalar, bool belirleyici, bool basli) const;
@@ -60,7 +61,7 @@ private:
     double m_olcek = 1; // picture units per layout unit: a box holds five lines of the font
     QVector<QRectF> m_okCevreleri; // by arrow, in the picture, with room for its head and words
     QVector<QRectF> m_demetCevreleri; // by shared line, the same
-    // By arrow: how many lines up its words stand, above those of the arrows before it that
-    // leave the same side of the same box.
-    QVector<int> m_yaziSatiri;
+    // By arrow: where its type and lag are written, above those of the arrows before it that
+    // leave the same side of the same box; null for a plain link.
+    QVector<QRectF> m_yaziAlanlari;
 };

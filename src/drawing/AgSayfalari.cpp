@@ -118,18 +118,19 @@ Kesim Kesimler(const Araliklar& dolu, double son, double boy, double yakin)
     return kesim;
 }
 
-// Cuts a drawing of `boyut` with these boxes into parts of at most `hucre`: strips between
-// the columns, clear of the types and lags written beside the arrows, each strip between
-// its rows and below the title, clear of the links running in the middle.
 struct Serit {
     double sol, sag;
     QVector<double> satirArasi; // its cuts from top to bottom
 };
 
+// Cuts a drawing of `boyut` with these boxes into parts of at most `hucre`: strips between
+// the columns, clear of the types and lags written beside the arrows, each strip between
+// its rows and below the title, clear of the links running in the middle.
 struct Parcalayici {
     const QVector<QRectF>& kutular;
     double baslik;
     QSizeF boyut, hucre;
+    double yakin; // how near a row cut may come to the box below it: clear of the links above the box
     QVector<double> sutunArasi; // where a strip may be split: one place in each gap between columns
     QVector<Serit> seritler; // left to right
 
@@ -143,7 +144,6 @@ struct Parcalayici {
             if (k.right() > sol && k.left() < sag)
                 satirlar.append({k.top(), k.bottom()});
         }
-        const double yakin = kutular.isEmpty() ? 0 : kutular.first().height() / 10;
         const Kesim kesim = Kesimler(satirlar, boyut.height(), hucre.height(), yakin);
         const auto ilk = std::upper_bound(sutunArasi.cbegin(), sutunArasi.cend(), sol);
         const auto son = std::lower_bound(ilk, sutunArasi.cend(), sag);
@@ -167,7 +167,8 @@ QVector<QRectF> Parcala(const QVector<QRectF>& kutular, const QVector<QRectF>& y
             sutunlar.append({k.left(), k.right()});
     }
     const double ortada = std::numeric_limits<double>::infinity();
-    Parcalayici p{kutular, baslik, boyut, hucre, Bosluklar(Birlestir(sutunlar), ortada), {}};
+    const double yakin = kutular.isEmpty() ? 0 : kutular.first().height() / 10;
+    Parcalayici p{kutular, baslik, boyut, hucre, yakin, Bosluklar(Birlestir(sutunlar), ortada), {}};
     const QVector<double> x = Kesimler(sutunlar, boyut.width(), hucre.width(), ortada).yerler;
     for (int s = 0; s + 1 < x.size(); ++s)
         p.Kes(x[s], x[s + 1]);
@@ -208,8 +209,8 @@ AgSayfaPlani AgSayfalariniPlanla(const AgCizimi& cizim, const QSizeF& alan)
     for (int i = 0; i < cizim.yerlesim().kutular.size(); ++i)
         kutular.append(cizim.Kutu(i));
     for (int k = 0; k < cizim.yerlesim().oklar.size(); ++k) {
-        if (!cizim.YaziAlani(k).isNull())
-            yazilar.append(cizim.YaziAlani(k));
+        if (const QRectF yer = cizim.YaziAlani(k); !yer.isNull())
+            yazilar.append(yer);
     }
     plan.parcalar = Parcala(kutular, yazilar, cizim.BaslikYuksekligi(), boyut, alan / plan.olcek);
     while (plan.parcalar.size() > EnCokParca) {

@@ -30,6 +30,12 @@ QString Kod(int i)
     return QString(QChar(char16_t(0x4E00 + i)));
 }
 
+// The analysis of these activities in a project starting on a Monday.
+AgAnalizi Analiz(const QVector<KayitliFaaliyet>& faaliyetler)
+{
+    return AnaliziHesapla(faaliyetler, {QStringLiteral("P"), {QDate(2026, 3, 2), QDate(2026, 3, 2)}, {}});
+}
+
 // `n` activities, each after one to three above it (mostly near it, now and then far
 // above), every link of a random type with a lag of −2 to +3; about one in eight lasts no day.
 AgAnalizi RastgeleAg(std::mt19937& uretec, int n)
@@ -52,8 +58,7 @@ AgAnalizi RastgeleAg(std::mt19937& uretec, int n)
         f.oncekiler = oncekiler.join(QLatin1Char(','));
         faaliyetler << f;
     }
-    const KayitliProje proje{QStringLiteral("P"), {QDate(2026, 3, 2), QDate(2026, 3, 2)}, {}};
-    return AnaliziHesapla(faaliyetler, proje);
+    return Analiz(faaliyetler);
 }
 
 // Stages of `genislik` activities, each after one or two of the stage before (the first
@@ -74,7 +79,7 @@ AgAnalizi KademeliAg(std::mt19937& uretec, int n, int genislik)
         }
         faaliyetler << KayitliFaaliyet{Kod(i), QStringLiteral("F"), {3, 3}, oncekiler.join(QLatin1Char(',')), {}};
     }
-    return AnaliziHesapla(faaliyetler, {QStringLiteral("P"), {QDate(2026, 3, 2), QDate(2026, 3, 2)}, {}});
+    return Analiz(faaliyetler);
 }
 
 // Whether an axis-parallel segment enters the inside of `r`.
@@ -317,8 +322,7 @@ private slots:
             if (i % 3 == 0 && i >= 400)
                 faaliyetler.last().baglar << BagAyrintisi{Kod(i - 400), BagTuru::BitisBitis, 1};
         }
-        const AgAnalizi analiz =
-            AnaliziHesapla(faaliyetler, {QStringLiteral("P"), {QDate(2026, 3, 2), QDate(2026, 3, 2)}, {}});
+        const AgAnalizi analiz = Analiz(faaliyetler);
         const AgYerlesimi y = AgiYerlestir(analiz);
         QVERIFY(y.seritSayisi > 0);
         YerlesimiDenetle(analiz);

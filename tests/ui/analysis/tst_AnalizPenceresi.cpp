@@ -300,7 +300,6 @@ private slots:
         QCOMPARE(pencere->gantt()->GunGenisligi(), gun);
     }
 
-    // A network that cannot be computed shows its explanation and no figures.
     // Opened after the main window selected an activity, its table and diagram show that one
     // selected; after a move to another project with the same code, only what that shows.
     void opensOnTheMainWindowsActivity()
@@ -324,6 +323,7 @@ private slots:
         QCOMPARE(pencere->ag()->secili(), pencere->SeciliSatir());
     }
 
+    // A network that cannot be computed shows its explanation and no figures.
     void paintsABarPerActivityAndAnArrowPerLink_data()
     {
         using F = QVector<Faaliyet>;
